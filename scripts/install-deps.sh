@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the project needs to build, test and run.
+# Run as root.  Does nothing (and needs no network) when everything is present.
+set -euo pipefail
+
+packages=(
+  g++ cmake make pkg-config python3
+  libgtest-dev libgmock-dev
+  qt6-base-dev libgl1-mesa-dev
+  libvectorscan-dev
+  libcurl4-openssl-dev
+  fonts-wqy-microhei
+  ripgrep xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+if [ "$(id -u)" -ne 0 ]; then
+  echo "missing packages: ${missing[*]} (run this script as root to install them)" >&2
+  exit 1
+fi
+echo "installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"
