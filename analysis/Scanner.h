@@ -30,6 +30,11 @@ public:
 struct ScanOptions {
     std::string programDir;        // where ServiceList.ini (the ignore lists) lives
     bool askAboutLargeFiles = true;  // false: never ask the 20 MiB question
+    // Nominal chunk length and the length of the blocks handed to the pattern
+    // engine; only tests change them, to reach chunk and block boundaries with
+    // small files.
+    std::int64_t chunkLength = kChunkLength;
+    std::size_t blockLength = std::size_t{1} << 20;
 };
 
 // Scans `path` for the service `serviceCode` against `catalogue`.

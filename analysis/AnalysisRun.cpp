@@ -1,0 +1,54 @@
+#include "analysis/AnalysisRun.h"
+
+#include <sys/stat.h>
+
+namespace corvane {
+
+std::string LogFileName(const std::string& directory, const std::string& prefix, const std::string& day) {
+    std::string name = directory;
+    name += '/';
+    name += prefix;
+    name += day;
+    name += ".log";
+    return name;
+}
+
+bool LogFileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCatalogue& catalogue,
+                            ServiceResults& results, FindingsObserver* observer,
+                            UserDialogs& dialogs, EventPump& pump, const ScanOptions& options) {
+    const int rows = view.ServiceRowCount();
+    for (int row = 0; row < rows; ++row) {
+        if (pump.StopRequested()) return RunOutcome::Stopped;
+        if (!view.ServiceRowChecked(row)) continue;
+        const ServiceEntry service = view.ServiceRow(row);
+        const std::string path = LogFileName(view.DirectoryText(), service.LogPrefix(), day);
+        if (!LogFileExists(path)) continue;
+
+        ProgressSink& progress = view.AddResultRow(service.Caption);
+        std::optional<FindingList> list =
+            ScanLogFile(service.Code(), path, catalogue, progress, dialogs, pump, options);
+        if (pump.StopRequested()) return RunOutcome::Stopped;
+        if (!list || list->size() < 2) {
+            view.RemoveLastResultRow();
+            continue;
+        }
+        // The scanner's list always ends with the unknown count and the known count.
+        std::string known = std::move(list->back());
+        list->pop_back();
+        std::string unknown = std::move(list->back());
+        list->pop_back();
+        view.SetLastResultCounts(known, unknown);
+
+        results.push_back(std::make_unique<FindingList>(std::move(*list)));
+        if (observer) observer->AddFindings(service.Code(), *results.back());
+        if (pump.StopRequested()) return RunOutcome::Stopped;
+    }
+    return RunOutcome::Completed;
+}
+
+}  // namespace corvane

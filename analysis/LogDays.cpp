@@ -1,0 +1,43 @@
+#include "analysis/LogDays.h"
+
+#include <dirent.h>
+
+#include <algorithm>
+#include <memory>
+#include <string_view>
+
+namespace corvane {
+namespace {
+
+bool EndsWithLogIgnoringCase(std::string_view name) {
+    constexpr std::string_view kExt = ".log";
+    if (name.size() < kExt.size()) return false;
+    const std::string_view tail = name.substr(name.size() - kExt.size());
+    for (std::size_t i = 0; i < kExt.size(); ++i) {
+        char c = tail[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 0x20);
+        if (c != kExt[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::string> ListLogDays(const std::string& directory) {
+    std::vector<std::string> days;
+    // An empty directory text stands for the root of the file system.
+    const std::string path = directory.empty() ? std::string("/") : directory;
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
+    if (!dir) return days;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name(entry->d_name);
+        if (!EndsWithLogIgnoringCase(name)) continue;
+        // The eight bytes before ".log"; a shorter name gives what it has from its start.
+        const std::size_t start = name.size() >= 12 ? name.size() - 12 : 0;
+        std::string day(name.substr(start, 8));
+        if (std::find(days.begin(), days.end(), day) == days.end()) days.push_back(std::move(day));
+    }
+    return days;
+}
+
+}  // namespace corvane

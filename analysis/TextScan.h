@@ -1,0 +1,38 @@
+// Small byte-level helpers of the scanner: line terminators, digits, the fold, and
+// the time-stamp carry.  Kept apart so tests can check them directly.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+inline bool IsLineEndByte(char c) { return c == '\r' || c == '\n'; }
+
+// True when byte `index` (0-based) of `s` exists and is one of 0-9.
+inline bool DigitAt(std::string_view s, std::size_t index) {
+    return index < s.size() && s[index] >= '0' && s[index] <= '9';
+}
+
+// The first CR or LF in [p, end), or end.
+const char* FindLineEnd(const char* p, const char* end);
+
+// Folds a-z to A-Z byte by byte; every other byte, GBK trail bytes included, is
+// left alone except that trail bytes in a-z fold like letters.
+std::string FoldAscii(std::string_view s);
+
+// "A contains B, ignoring case": B non-empty and occurring in A after folding both.
+bool ContainsIgnoringCase(std::string_view haystack, std::string_view needle);
+
+// Tries to complete `finding` (the most recent one) with the time stamp of `line`.
+// Returns true when the finding was changed.
+bool CarryTimeStamp(std::string& finding, std::string_view line);
+
+// True when some later line could still complete `finding` with a time stamp:
+// byte 5 (plain form) or byte 6 (bracket form) of it is not a digit.
+inline bool CarryStillPossible(std::string_view finding) {
+    return !DigitAt(finding, 4) || !DigitAt(finding, 5);
+}
+
+}  // namespace corvane
