@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,11 +50,14 @@ public:
     struct Parsed;
 
 private:
-    const Parsed& Current() const;
+    // The parsed content of the file as it is now: re-parsed only when the file's
+    // device, inode, size, modification or change time (nanoseconds) differ from
+    // the cached copy.  Never null; a missing file gives an empty Parsed.
+    std::shared_ptr<const Parsed> Current() const;
 
     std::string path_;
     struct Cache;
-    mutable Cache* cache_;
+    std::unique_ptr<Cache> cache_;
 };
 
 }  // namespace corvane

@@ -1,0 +1,23 @@
+#include "catalog/ProgramDir.h"
+
+#include <unistd.h>
+
+#include <vector>
+
+namespace corvane {
+
+std::string ProgramDir() {
+    std::vector<char> buf(4096);
+    for (;;) {
+        ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size());
+        if (n < 0) return "./";  // no /proc: the catalogues are looked for where we stand
+        if (static_cast<std::size_t>(n) < buf.size()) {
+            std::string exe(buf.data(), static_cast<std::size_t>(n));
+            std::size_t slash = exe.rfind('/');
+            return slash == std::string::npos ? std::string("./") : exe.substr(0, slash + 1);
+        }
+        buf.resize(buf.size() * 2);  // the link may have been cut: try a larger buffer
+    }
+}
+
+}  // namespace corvane
