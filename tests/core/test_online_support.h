@@ -1,0 +1,236 @@
+// Helpers of the online tests: temporary directories, a loopback HTTP server run as
+// a child process, a loopback UDP receiver and an event pump that counts its calls.
+#pragma once
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "analysis/Host.h"
+
+extern char** environ;
+
+namespace corvane::online_test {
+
+namespace fs = std::filesystem;
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "corvane-online-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
+    }
+    ~TempDir() {
+        std::error_code ec;
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    // With a trailing separator, the way the program directory is spelt.
+    std::string Dir() const { return path_.string() + "/"; }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    fs::path path_;
+};
+
+inline void WriteFile(const std::string& path, const std::string& content) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+inline std::optional<std::string> ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A TCP port on 127.0.0.1 on which nothing listens (bound, then released).
+inline std::uint16_t ClosedLoopbackPort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof addr;
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) != 0)
+        throw std::runtime_error("cannot find a free port");
+    ::close(fd);
+    return ntohs(addr.sin_port);
+}
+
+// tests/core/http_test_server.py as a child process serving `root` on a free
+// loopback port.  It stops when this object closes its standard input.
+class HttpTestServer {
+public:
+    explicit HttpTestServer(const std::string& root, const std::vector<std::string>& shortPaths = {})
+        : log_(root + "/requests.log") {
+        int in[2], out[2];
+        if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0)
+            throw std::runtime_error("pipe failed");
+        std::vector<std::string> args{"python3", CORVANE_SOURCE_DIR "/tests/core/http_test_server.py",
+                                      "--root", root, "--log", log_, "--lifetime", "120"};
+        for (const auto& p : shortPaths) {
+            args.push_back("--short");
+            args.push_back(p);
+        }
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+        const int rc = ::posix_spawnp(&pid_, "python3", &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(in[0]);
+        ::close(out[1]);
+        stdin_ = in[1];
+        if (rc != 0) {
+            ::close(out[0]);
+            ::close(stdin_);
+            throw std::runtime_error("cannot start python3");
+        }
+        port_ = ReadPort(out[0]);
+        ::close(out[0]);
+        if (port_ == 0) {
+            Stop();
+            throw std::runtime_error("the HTTP test server did not report its port");
+        }
+    }
+    ~HttpTestServer() { Stop(); }
+    HttpTestServer(const HttpTestServer&) = delete;
+    HttpTestServer& operator=(const HttpTestServer&) = delete;
+
+    std::uint16_t Port() const { return port_; }
+
+    // The request paths so far, in order.
+    std::vector<std::string> Requests() const {
+        std::vector<std::string> lines;
+        std::istringstream in(ReadFile(log_).value_or(""));
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
+
+private:
+    static std::uint16_t ReadPort(int fd) {
+        std::string text;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (text.find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 200) <= 0) continue;
+            char buf[64];
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n <= 0) break;
+            text.append(buf, static_cast<std::size_t>(n));
+        }
+        return static_cast<std::uint16_t>(std::atoi(text.c_str()));
+    }
+
+    void Stop() {
+        if (stdin_ >= 0) ::close(stdin_);
+        stdin_ = -1;
+        if (pid_ <= 0) return;
+        for (int i = 0; i < 100; ++i) {
+            if (::waitpid(pid_, nullptr, WNOHANG) == pid_) {
+                pid_ = 0;
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = 0;
+    }
+
+    std::string log_;
+    pid_t pid_ = 0;
+    int stdin_ = -1;
+    std::uint16_t port_ = 0;
+};
+
+// A datagram socket bound to 127.0.0.1 on a free port.
+class UdpReceiver {
+public:
+    UdpReceiver() {
+        fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof addr;
+        if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
+            ::getsockname(fd_, reinterpret_cast<sockaddr*>(&addr), &len) != 0)
+            throw std::runtime_error("cannot bind the UDP receiver");
+        port_ = ntohs(addr.sin_port);
+    }
+    ~UdpReceiver() { ::close(fd_); }
+    UdpReceiver(const UdpReceiver&) = delete;
+    UdpReceiver& operator=(const UdpReceiver&) = delete;
+
+    std::uint16_t Port() const { return port_; }
+
+    std::optional<std::string> Receive(int timeoutMs) {
+        pollfd p{fd_, POLLIN, 0};
+        if (::poll(&p, 1, timeoutMs) <= 0) return std::nullopt;
+        char buf[70000];
+        const ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
+        if (n < 0) return std::nullopt;
+        return std::string(buf, static_cast<std::size_t>(n));
+    }
+
+    // Everything that arrives until nothing more comes for `quietMs`.
+    std::vector<std::string> ReceiveAll(int quietMs = 300) {
+        std::vector<std::string> all;
+        while (all.size() < 1000) {
+            auto d = Receive(quietMs);
+            if (!d) break;
+            all.push_back(*d);
+        }
+        return all;
+    }
+
+private:
+    int fd_ = -1;
+    std::uint16_t port_ = 0;
+};
+
+// Counts ProcessEvents calls; can run a hook on each call and request a stop.
+class CountingPump final : public EventPump {
+public:
+    void ProcessEvents() override {
+        ++calls;
+        if (onEvents) onEvents(calls);
+    }
+    bool StopRequested() const override { return stopAfter > 0 && calls >= stopAfter; }
+
+    int calls = 0;
+    int stopAfter = 0;                       // 0: never
+    std::function<void(int call)> onEvents;  // called with the 1-based call number
+};
+
+}  // namespace corvane::online_test

@@ -1,0 +1,231 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "online/CatalogueUpdate.h"
+#include "online/ServerConfig.h"
+#include "test_online_support.h"
+
+namespace corvane::online_test {
+namespace {
+
+using Paths = std::vector<std::string>;
+
+std::string VersionFile(const std::string& service, const std::string& error) {
+    return "[VERSION]\r\nServiceList=" + service + "\r\nErrorList=" + error + "\r\n";
+}
+
+// GBK bytes, to show that the files are stored byte for byte.
+const std::string kServerServices = "[SERVICELIST]\r\n1=01\r\n[SERVICE_01]\r\n\xb7\xfe\xce\xf1\xc3\xfb\xb3\xc6=new\r\n";
+const std::string kServerErrors = "[ERRORLIST]\r\n1=101\r\n[ERROR_101]\r\n\xb4\xed\xce\xf3\xc3\xfb\xb3\xc6=new\xff\r\n";
+const std::string kLocalServices = "[SERVICELIST]\r\n1=old-services\r\n";
+const std::string kLocalErrors = "[ERRORLIST]\r\n1=old-errors\r\n";
+
+class OnlineUpdateTest : public ::testing::Test {
+protected:
+    void Serve(const std::string& version, bool catalogues = true) {
+        WriteFile(serverRoot / "idc/Version.ini", version);
+        if (catalogues) {
+            WriteFile(serverRoot / "idc/ServiceList.ini", kServerServices);
+            WriteFile(serverRoot / "idc/ErrorList.ini", kServerErrors);
+        }
+    }
+    void InstallLocal(const std::string& version) {
+        WriteFile(programDir / "Version.ini", version);
+        WriteFile(programDir / "ServiceList.ini", kLocalServices);
+        WriteFile(programDir / "ErrorList.ini", kLocalErrors);
+    }
+    bool Update(const Paths& shortPaths = {}) {
+        server.emplace(serverRoot.Dir(), shortPaths);
+        ServerConfig config;
+        config.host = "127.0.0.1";
+        config.httpPort = server->Port();
+        return UpdateCatalogues(programDir.Dir(), config, pump);
+    }
+    std::optional<std::string> Local(const std::string& name) { return ReadFile(programDir / name); }
+    Paths Requests() { return server->Requests(); }
+
+    TempDir programDir;
+    TempDir serverRoot;
+    std::optional<HttpTestServer> server;
+    CountingPump pump;
+};
+
+TEST(OnlineVersionOrder, BytewiseUnsigned) {
+    EXPECT_FALSE(VersionOrdersAfter("10", "9"));
+    EXPECT_TRUE(VersionOrdersAfter("9", "10"));
+    EXPECT_TRUE(VersionOrdersAfter("10", "1"));   // a proper prefix orders first
+    EXPECT_FALSE(VersionOrdersAfter("1", "10"));
+    EXPECT_TRUE(VersionOrdersAfter("0", ""));
+    EXPECT_FALSE(VersionOrdersAfter("", "0"));
+    EXPECT_FALSE(VersionOrdersAfter("7", "7"));
+    EXPECT_TRUE(VersionOrdersAfter("a", "A"));    // case matters: 'a' is 0x61, 'A' 0x41
+    EXPECT_TRUE(VersionOrdersAfter("\xb0", "z")); // high bytes count as unsigned
+    EXPECT_FALSE(VersionOrdersAfter("z", "\xb0"));
+}
+
+TEST_F(OnlineUpdateTest, FirstStartFetchesWhatOrdersAfterZero) {
+    Serve(VersionFile("1", "0"));
+    ASSERT_TRUE(Update());
+    EXPECT_EQ(Requests(), (Paths{"/idc/Version.ini", "/idc/ServiceList.ini"}));
+    EXPECT_EQ(Local("ServiceList.ini"), kServerServices);
+    EXPECT_EQ(Local("ErrorList.ini"), std::nullopt);  // "0" does not order after "0"
+    EXPECT_EQ(Local("Version.ini"), VersionFile("1", "0"));
+    EXPECT_FALSE(fs::exists(programDir / "Version.tmp"));
+    EXPECT_FALSE(fs::exists(programDir / "ServiceList.tmp"));
+    EXPECT_GT(pump.calls, 0);  // the window's events ran during the transfers
+}
+
+TEST_F(OnlineUpdateTest, EqualVersionsFetchOnlyTheVersionFile) {
+    InstallLocal(VersionFile("3", "3"));
+    const std::string serverCopy = "; the server's copy\r\n" + VersionFile("3", "3");
+    Serve(serverCopy);
+    ASSERT_TRUE(Update());
+    EXPECT_EQ(Requests(), (Paths{"/idc/Version.ini"}));
+    EXPECT_EQ(Local("Version.ini"), serverCopy);
+    EXPECT_EQ(Local("ServiceList.ini"), kLocalServices);
+    EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);
+}
+
+TEST_F(OnlineUpdateTest, TenOrdersBeforeNineAndTheLowerVersionIsStored) {
+    InstallLocal(VersionFile("9", "9"));
+    // Renaming over a read-only Version.ini needs only a writable directory.
+    ::chmod((programDir / "Version.ini").c_str(), 0444);
+    Serve(VersionFile("10", "10"));
+    ASSERT_TRUE(Update());
+    EXPECT_EQ(Requests(), (Paths{"/idc/Version.ini"}));
+    EXPECT_EQ(Local("Version.ini"), VersionFile("10", "10"));
+    EXPECT_EQ(Local("ServiceList.ini"), kLocalServices);
+}
+
+TEST_F(OnlineUpdateTest, OnlyTheNewerErrorCatalogueIsFetched) {
+    InstallLocal(VersionFile("5", "5"));
+    Serve(VersionFile("5", "6"));
+    ASSERT_TRUE(Update());
+    EXPECT_EQ(Requests(), (Paths{"/idc/Version.ini", "/idc/ErrorList.ini"}));
+    EXPECT_EQ(Local("ServiceList.ini"), kLocalServices);
+    EXPECT_EQ(Local("ErrorList.ini"), kServerErrors);
+    EXPECT_EQ(Local("Version.ini"), VersionFile("5", "6"));
+}
+
+TEST_F(OnlineUpdateTest, ServerVersionFileWithoutSectionReadsAsZero) {
+    InstallLocal("[VERSION]\r\nServiceList=\r\nErrorList=0\r\n");  // an empty version orders before "0"
+    Serve("[OTHER]\r\nServiceList=9\r\n");
+    ASSERT_TRUE(Update());
+    EXPECT_EQ(Requests(), (Paths{"/idc/Version.ini", "/idc/ServiceList.ini"}));
+    EXPECT_EQ(Local("ServiceList.ini"), kServerServices);
+    EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);
+    EXPECT_EQ(Local("Version.ini"), "[OTHER]\r\nServiceList=9\r\n");
+}
+
+TEST_F(OnlineUpdateTest, UnreachableServerChangesNothing) {
+    InstallLocal(VersionFile("1", "1"));
+    ServerConfig config;
+    config.host = "127.0.0.1";
+    config.httpPort = ClosedLoopbackPort();
+    EXPECT_FALSE(UpdateCatalogues(programDir.Dir(), config, pump));
+    EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
+    EXPECT_EQ(Local("ServiceList.ini"), kLocalServices);
+    EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);
+    EXPECT_FALSE(fs::exists(programDir / "Version.tmp"));
+}
+
+TEST_F(OnlineUpdateTest, MissingServerCatalogueStopsBeforeTheVersionFile) {
+    InstallLocal(VersionFile("1", "1"));
+    Serve(VersionFile("2", "2"), false);
+    WriteFile(serverRoot / "idc/ServiceList.ini", kServerServices);  // ErrorList.ini gives 404
+    EXPECT_FALSE(Update());
+    EXPECT_EQ(Requests(), (Paths{"/idc/Version.ini", "/idc/ServiceList.ini", "/idc/ErrorList.ini"}));
+    EXPECT_EQ(Local("ServiceList.ini"), kServerServices);  // replaced before the failure
+    EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);       // old catalogue whole
+    EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
+    EXPECT_EQ(Local("Version.tmp"), VersionFile("2", "2"));
+    // The 404 page is nowhere near a catalogue name.
+    EXPECT_EQ(Local("ErrorList.tmp").value_or("").find("404"), std::string::npos);
+}
+
+TEST_F(OnlineUpdateTest, MissingServerVersionFileStopsAtOnce) {
+    InstallLocal(VersionFile("1", "1"));
+    EXPECT_FALSE(Update());
+    EXPECT_EQ(Requests(), (Paths{"/idc/Version.ini"}));
+    EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
+    EXPECT_EQ(Local("Version.tmp").value_or("").find("404"), std::string::npos);
+}
+
+TEST_F(OnlineUpdateTest, ShortBodyIsAFailure) {
+    InstallLocal(VersionFile("1", "1"));
+    Serve(VersionFile("1", "2"));
+    EXPECT_FALSE(Update({"/idc/ErrorList.ini"}));
+    EXPECT_EQ(Requests(), (Paths{"/idc/Version.ini", "/idc/ErrorList.ini"}));
+    EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);
+    EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
+}
+
+TEST_F(OnlineUpdateTest, FailedRenameKeepsTheDownloadAndStops) {
+    InstallLocal(VersionFile("1", "1"));
+    fs::remove(programDir / "ServiceList.ini");
+    WriteFile(programDir / "ServiceList.ini/occupied", "x");  // a directory cannot be replaced
+    Serve(VersionFile("2", "2"));
+    EXPECT_FALSE(Update());
+    EXPECT_EQ(Requests(), (Paths{"/idc/Version.ini", "/idc/ServiceList.ini"}));
+    EXPECT_EQ(Local("ServiceList.tmp"), kServerServices);
+    EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);
+    EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
+}
+
+TEST_F(OnlineUpdateTest, DownloadFileStoresOnlyCompleteSuccessfulBodies) {
+    WriteFile(serverRoot / "idc/data.bin", std::string("a\0\xff\r\nb", 6));
+    WriteFile(serverRoot / "idc/empty.bin", "");
+    WriteFile(serverRoot / "idc/short.bin", "partial");
+    server.emplace(serverRoot.Dir(), Paths{"/idc/short.bin"});
+    ServerConfig config;
+    config.host = "127.0.0.1";
+    config.httpPort = server->Port();
+    const std::string target = programDir / "target";
+
+    WriteFile(target, "a much longer old content");
+    EXPECT_TRUE(DownloadFile(UpdateUrl(config, "/idc/data.bin"), target, pump));
+    EXPECT_EQ(ReadFile(target), std::string("a\0\xff\r\nb", 6));
+
+    EXPECT_TRUE(DownloadFile(UpdateUrl(config, "/idc/empty.bin"), target, pump));
+    EXPECT_EQ(ReadFile(target), "");
+
+    WriteFile(target, "kept");
+    EXPECT_FALSE(DownloadFile(UpdateUrl(config, "/idc/missing.bin"), target, pump));
+    EXPECT_EQ(ReadFile(target), "kept");
+
+    EXPECT_FALSE(DownloadFile(UpdateUrl(config, "/idc/short.bin"), target, pump));
+    EXPECT_FALSE(DownloadFile("", target, pump));
+}
+
+TEST(OnlineServerConfig, DefaultsAndValues) {
+    TempDir dir;
+    ServerConfig none = ReadServerConfig(dir.Dir());
+    EXPECT_EQ(none.host, "localhost");
+    EXPECT_EQ(none.httpPort, 80);
+    EXPECT_EQ(none.reportPort, 18989);
+
+    WriteFile(dir / "Server.ini", "[SERVER]\r\nHost=updates.example\r\nHttpPort=8080\r\nReportPort=70000\r\n");
+    ServerConfig set = ReadServerConfig(dir.Dir());
+    EXPECT_EQ(set.host, "updates.example");
+    EXPECT_EQ(set.httpPort, 8080);
+    EXPECT_EQ(set.reportPort, 18989);  // out of range
+
+    WriteFile(dir / "Server.ini", "[SERVER]\r\nHost=\r\nReportPort=9x\r\nHttpPort=0\r\n");
+    ServerConfig bad = ReadServerConfig(dir.Dir());
+    EXPECT_EQ(bad.host, "localhost");
+    EXPECT_EQ(bad.httpPort, 80);
+    EXPECT_EQ(bad.reportPort, 18989);
+}
+
+TEST(OnlineServerConfig, UpdateUrl) {
+    ServerConfig config;
+    config.host = "10.0.0.7";
+    config.httpPort = 8080;
+    EXPECT_EQ(UpdateUrl(config, "/idc/Version.ini"), "http://10.0.0.7:8080/idc/Version.ini");
+    config.host = "bad host/";
+    EXPECT_EQ(UpdateUrl(config, "/idc/Version.ini"), "");
+}
+
+}  // namespace
+}  // namespace corvane::online_test
