@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <string_view>
@@ -21,8 +22,6 @@ namespace corvane {
 namespace {
 
 constexpr std::int64_t kMiB = 1048576;
-// The chunk is extended to the next line end by reads of this size.
-constexpr std::size_t kExtendStep = 64 * 1024;
 
 const std::string_view kMarkers[] = {"fail ", "failed "};
 
@@ -128,29 +127,14 @@ ScanPatterns BuildPatterns(const std::string& serviceCode, const ErrorCatalogue&
 // Walks the lines of the chunks, in file order, and builds the finding list.
 class LineWalker {
 public:
-    // Lines are matched in blocks of about `blockLength` bytes, so the window gets
-    // its events processed often even when no line of a block needs a closer look.
-    LineWalker(const ScanPatterns& patterns, const ErrorCatalogue& catalogue, EventPump& pump,
-               std::size_t blockLength)
-        : patterns_(patterns), matcher_(patterns.texts), catalogue_(catalogue), pump_(pump),
-          blockLength_(std::max<std::size_t>(blockLength, 1)) {}
+    LineWalker(const ScanPatterns& patterns, const ErrorCatalogue& catalogue, EventPump& pump)
+        : patterns_(patterns), matcher_(patterns.texts), catalogue_(catalogue), pump_(pump) {}
 
-    // Examines one chunk; false when the window asked us to stop.
-    bool Chunk(const char* data, std::size_t length) {
-        const char* const end = data + length;
-        const char* block = data;
-        while (block < end) {
-            pump_.ProcessEvents();
-            if (pump_.StopRequested()) return false;
-            const char* blockEnd = end;
-            if (static_cast<std::size_t>(end - block) > blockLength_) {
-                blockEnd = FindLineEnd(block + blockLength_, end);
-                if (blockEnd < end) ++blockEnd;
-            }
-            if (!Block(block, blockEnd)) return false;
-            block = blockEnd;
-        }
-        return true;
+    // Examines one line-aligned block; false when the window asked us to stop.
+    bool Examine(const char* begin, const char* end) {
+        pump_.ProcessEvents();
+        if (pump_.StopRequested()) return false;
+        return Block(begin, end);
     }
 
     FindingList TakeList() {
@@ -234,7 +218,6 @@ private:
     PatternMatcher matcher_;
     const ErrorCatalogue& catalogue_;
     EventPump& pump_;
-    const std::size_t blockLength_;
     std::vector<PatternMatcher::Match> matches_;
     FindingList list_;
     std::int64_t known_ = 0;
@@ -242,60 +225,129 @@ private:
     bool carryOpen_ = false;  // the most recent finding can still take a time stamp
 };
 
-// A reusable buffer that never zero-fills what it is about to receive from a read.
-class ChunkBuffer {
+// Reads the file front to back in line-aligned blocks and tells where the chunks
+// end.  A chunk is the unit of the progress text: it runs from where the previous
+// one ended for the nominal chunk length and then on to the first line end (CR or
+// LF) at or after that point, or to the end of the file.  Ending at a CR as well as
+// at an LF keeps a file with CR-only line ends from becoming one giant chunk; at
+// worst it makes an empty line, which never matters.
+//
+// Blocks are much smaller than chunks, so the text goes through the cache once on
+// its way from the page cache to the pattern engine, and memory stays at one block
+// plus the longest line whatever the file holds.
+class BlockReader {
 public:
-    char* Reserve(std::size_t size) {
-        if (size > capacity_) {
-            std::unique_ptr<char[]> bigger(new char[size]);
-            if (used_ > 0) std::copy(data_.get(), data_.get() + used_, bigger.get());
-            data_ = std::move(bigger);
-            capacity_ = size;
-        }
-        return data_.get();
+    BlockReader(int fd, std::int64_t size, std::int64_t chunkLength, std::size_t blockLength,
+                const std::string& path)
+        : fd_(fd), size_(size), chunkLength_(std::max<std::int64_t>(chunkLength, 1)),
+          blockLength_(std::max<std::size_t>(blockLength, 1)), path_(path) {
+        StartChunk(0);
     }
-    void SetUsed(std::size_t used) { used_ = used; }
+
+    // The next block [begin, end), or false at the end of the file.  `chunkDone`
+    // is set when the block ends a chunk.
+    bool Next(const char*& begin, const char*& end, bool& chunkDone) {
+        Discard();
+        if (pos_ >= size_) return false;
+        for (;;) {
+            if (Buffered() < blockLength_ && readPos_ < size_) Fill(blockLength_ - Buffered());
+            FindChunkEnd();
+            std::int64_t blockEnd = -1;
+            if (chunkEnd_ >= 0 && chunkEnd_ <= readPos_ && chunkEnd_ - pos_ <= static_cast<std::int64_t>(blockLength_)) {
+                blockEnd = chunkEnd_;
+            } else if (readPos_ == size_) {
+                blockEnd = chunkEnd_ >= 0 && chunkEnd_ <= readPos_ ? chunkEnd_ : size_;
+            } else {
+                blockEnd = LastLineEnd();
+                if (chunkEnd_ >= 0 && blockEnd > chunkEnd_) blockEnd = chunkEnd_;
+            }
+            if (blockEnd > pos_) {
+                begin = data_.get();
+                end = begin + (blockEnd - pos_);
+                taken_ = blockEnd;
+                chunkDone = blockEnd == chunkEnd_;
+                if (chunkDone) StartChunk(blockEnd);
+                return true;
+            }
+            // Not one whole line in the buffer: the line is longer than a block.
+            Fill(std::max(blockLength_, Buffered()));
+        }
+    }
+
+    std::int64_t Done() const { return taken_; }
 
 private:
+    std::size_t Buffered() const { return static_cast<std::size_t>(readPos_ - pos_); }
+
+    void StartChunk(std::int64_t start) {
+        nominalEnd_ = start + chunkLength_;
+        chunkEnd_ = nominalEnd_ >= size_ ? size_ : -1;
+        searchedTo_ = nominalEnd_;
+    }
+
+    // Drops the block handed out last.
+    void Discard() {
+        if (taken_ <= pos_) return;
+        const std::size_t keep = static_cast<std::size_t>(readPos_ - taken_);
+        if (keep > 0) std::memmove(data_.get(), data_.get() + (taken_ - pos_), keep);
+        pos_ = taken_;
+    }
+
+    void Fill(std::size_t want) {
+        want = static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(want), size_ - readPos_));
+        if (want == 0) return;
+        const std::size_t need = Buffered() + want;
+        if (need > capacity_) {
+            const std::size_t capacity = std::max(need, capacity_ * 2);
+            std::unique_ptr<char[]> bigger(new char[capacity]);
+            std::memcpy(bigger.get(), data_.get(), Buffered());
+            data_ = std::move(bigger);
+            capacity_ = capacity;
+        }
+        if (ReadAt(fd_, data_.get() + Buffered(), want, readPos_) != want) {
+            // The file is shorter than it was when the scan began.
+            throw ScanReadError(std::string(gbk::kMsgReadFailed) + path_);
+        }
+        readPos_ += static_cast<std::int64_t>(want);
+    }
+
+    // Looks for the current chunk's end in what has been read so far.
+    void FindChunkEnd() {
+        if (chunkEnd_ >= 0 || readPos_ <= searchedTo_) return;
+        const char* begin = data_.get();
+        const char* from = begin + (std::max(searchedTo_, pos_) - pos_);
+        const char* to = begin + Buffered();
+        const char* lineEnd = FindLineEnd(from, to);
+        if (lineEnd < to) {
+            chunkEnd_ = pos_ + (lineEnd - begin) + 1;
+        } else {
+            searchedTo_ = readPos_;
+            if (readPos_ == size_) chunkEnd_ = size_;
+        }
+    }
+
+    // The file offset just past the last line end in the buffer, or pos_ if none.
+    std::int64_t LastLineEnd() const {
+        const char* begin = data_.get();
+        const char* p = begin + Buffered();
+        while (p > begin && !IsLineEndByte(p[-1])) --p;
+        return pos_ + (p - begin);
+    }
+
+    const int fd_;
+    const std::int64_t size_;
+    const std::int64_t chunkLength_;
+    const std::size_t blockLength_;
+    const std::string& path_;
     std::unique_ptr<char[]> data_;
     std::size_t capacity_ = 0;
-    std::size_t used_ = 0;
+    std::int64_t pos_ = 0;       // file offset of data_[0]
+    std::int64_t readPos_ = 0;   // file offset just past the buffered bytes
+    std::int64_t taken_ = 0;     // end of the block handed out last
+    std::int64_t nominalEnd_ = 0;
+    std::int64_t chunkEnd_ = -1;  // -1 while not yet found
+    std::int64_t searchedTo_ = 0;
 };
-
-// Reads the chunk that starts at `done` into `buffer` and returns its length: the
-// nominal length, extended to the first line end (CR or LF) at or after its end,
-// or to the end of the file.  Ending at a CR as well as at an LF keeps a file with
-// CR-only line ends from becoming one giant chunk; at worst it makes an empty line.
-std::size_t ReadChunk(int fd, std::int64_t done, std::int64_t size, std::int64_t chunkLength,
-                      ChunkBuffer& buffer, const std::string& path) {
-    const auto fail = [&path]() { throw ScanReadError(std::string(gbk::kMsgReadFailed) + path); };
-    if (done + chunkLength >= size) {
-        const auto length = static_cast<std::size_t>(size - done);
-        char* data = buffer.Reserve(length);
-        if (ReadAt(fd, data, length, done) != length) fail();
-        buffer.SetUsed(length);
-        return length;
-    }
-    auto length = static_cast<std::size_t>(chunkLength);
-    char* data = buffer.Reserve(length + kExtendStep);
-    if (ReadAt(fd, data, length, done) != length) fail();
-    buffer.SetUsed(length);
-    for (;;) {
-        const auto remaining = static_cast<std::size_t>(size - done - static_cast<std::int64_t>(length));
-        if (remaining == 0) return length;
-        const std::size_t step = std::min(kExtendStep, remaining);
-        data = buffer.Reserve(length + step);
-        if (ReadAt(fd, data + length, step, done + static_cast<std::int64_t>(length)) != step) fail();
-        const char* lineEnd = FindLineEnd(data + length, data + length + step);
-        if (lineEnd < data + length + step) {
-            length = static_cast<std::size_t>(lineEnd - data) + 1;
-            buffer.SetUsed(length);
-            return length;
-        }
-        length += step;
-        buffer.SetUsed(length);
-    }
-}
 
 }  // namespace
 
@@ -326,18 +378,19 @@ std::optional<FindingList> ScanLogFile(const std::string& serviceCode, const std
     }
 
     const ScanPatterns patterns = BuildPatterns(serviceCode, catalogue, ReadIgnoreList(options.programDir, serviceCode));
-    LineWalker walker(patterns, catalogue, pump, options.blockLength);
-    const std::int64_t chunkLength = std::max<std::int64_t>(options.chunkLength, 1);
-    ChunkBuffer buffer;
+    LineWalker walker(patterns, catalogue, pump);
+    BlockReader reader(file.get(), size, options.chunkLength, options.blockLength, path);
 
-    std::int64_t done = 0;
-    row.SetProgressText(ProgressText(done, size));
-    do {
-        const std::size_t length = ReadChunk(file.get(), done, size, chunkLength, buffer, path);
-        if (!walker.Chunk(buffer.Reserve(0), length)) return std::nullopt;
-        done += static_cast<std::int64_t>(length);
-        row.SetProgressText(ProgressText(done, size));
-    } while (done < size);
+    row.SetProgressText(ProgressText(0, size));
+    const char* begin = nullptr;
+    const char* end = nullptr;
+    bool chunkDone = false;
+    while (reader.Next(begin, end, chunkDone)) {
+        if (!walker.Examine(begin, end)) return std::nullopt;
+        if (chunkDone) row.SetProgressText(ProgressText(reader.Done(), size));
+    }
+    // An empty file is one empty chunk.
+    if (size == 0) row.SetProgressText(ProgressText(0, size));
 
     return walker.TakeList();
 }

@@ -280,6 +280,7 @@ TEST_F(ScannerTest, BusyWhileScanningAndStopRequestEndsScan) {
 
 TEST_F(ScannerTest, FileThatShrinksWhileScannedRaisesReadError) {
     options.chunkLength = 32;
+    options.blockLength = 16;
     std::string log;
     for (int i = 0; i < 50; ++i) log += "line number " + std::to_string(i) + " failed \n";
     const std::string path = Prepare(log);
