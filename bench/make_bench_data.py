@@ -1,0 +1,113 @@
+#!/usr/bin/env python3
+"""Writes a deterministic benchmark log and a matching program directory.
+
+    make_bench_data.py OUTDIR [--size BYTES] [--keywords N]
+
+OUTDIR/GW20261201.log   a realistic GBK log of about BYTES bytes (default 1 GiB)
+OUTDIR/prog/            ServiceList.ini and ErrorList.ini: N keywords (default 100)
+                        for service GW, three ignore texts
+OUTDIR/patterns.txt     the same keywords, ignore texts and both failure markers,
+                        one per line, for grep and ripgrep
+"""
+import argparse
+import os
+import random
+
+WORDS = ("socket connection session request handler cache queue disk index page buffer "
+         "channel transaction lock token route worker thread timer file record table "
+         "schema replica shard lease ticket stream frame packet").split()
+FAULTS = ("refused reset timeout overflow exhausted corrupted rejected expired mismatch "
+          "unavailable truncated deadlock leaked denied stalled dropped invalid missing").split()
+LEVELS = ["INFO"] * 12 + ["DEBUG"] * 5 + ["WARN"] * 2 + ["ERROR"]
+CHINESE = ["处理完成", "请求已接收", "连接池状态正常", "开始同步数据", "用户登录", "写入缓存", "心跳检测"]
+
+
+def keywords(n):
+    rng = random.Random(7)
+    seen, out = set(), []
+    while len(out) < n:
+        k = "%s %s" % (rng.choice(WORDS), rng.choice(FAULTS))
+        if rng.random() < 0.3:
+            k += " code=%d" % rng.randint(100, 999)
+        if k not in seen:
+            seen.add(k)
+            out.append(k)
+    return out
+
+
+def write_catalogues(prog, kws, ignores):
+    os.makedirs(prog, exist_ok=True)
+    svc = ["[SERVICELIST]", "1=GW", "[SERVICE_GW]", "日志子目录=gw", "日志文件名称前缀=GW",
+           "服务名称=网关服务", "[SERVICE_GW_EXCEPT]"]
+    svc += ["%d=%s" % (i + 1, t) for i, t in enumerate(ignores)]
+    err = ["[ERRORLIST]"] + ["%d=%03d" % (i + 1, 100 + i) for i in range(len(kws))]
+    for i, k in enumerate(kws):
+        err += ["[ERROR_%03d]" % (100 + i), "所属服务代码=GW", "错误名称=错误%d" % i, "日志关键字=%s" % k,
+                "[ERROR_%03d_MEMO]" % (100 + i), "01=说明 %d" % i]
+    for name, lines in (("ServiceList.ini", svc), ("ErrorList.ini", err)):
+        with open(os.path.join(prog, name), "wb") as f:
+            f.write(("\r\n".join(lines) + "\r\n").encode("gbk"))
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("outdir")
+    ap.add_argument("--size", type=int, default=1 << 30)
+    ap.add_argument("--keywords", type=int, default=100)
+    args = ap.parse_args()
+    os.makedirs(args.outdir, exist_ok=True)
+
+    kws = keywords(args.keywords)
+    ignores = ["heartbeat probe", "health check ok", "debug dump"]
+    write_catalogues(os.path.join(args.outdir, "prog"), kws, ignores)
+    with open(os.path.join(args.outdir, "patterns.txt"), "wb") as f:
+        f.write(("\n".join(kws + ignores + ["fail ", "failed "]) + "\n").encode("gbk"))
+
+    rng = random.Random(20261201)
+    # A pool of ordinary lines, reused with fresh time stamps: most of a real log.
+    bodies = []
+    for _ in range(4000):
+        lvl = rng.choice(LEVELS)
+        text = "%s %s processed in %d ms id=%08x" % (rng.choice(WORDS), rng.choice(WORDS),
+                                                    rng.randint(1, 900), rng.getrandbits(32))
+        if rng.random() < 0.3:
+            text += " " + rng.choice(CHINESE)
+        bodies.append(("[%s] [worker-%d] com.corvane.%s - %s" % (lvl, rng.randint(1, 32), rng.choice(WORDS), text))
+                      .encode("gbk"))
+    errors = [("[ERROR] [worker-%d] com.corvane.%s - %s while serving %s" %
+               (rng.randint(1, 32), rng.choice(WORDS), k.upper() if rng.random() < 0.3 else k, rng.choice(WORDS)))
+              .encode("gbk") for k in kws for _ in range(3)]
+    unknown = [("[WARN] [worker-%d] %s update failed retrying" % (rng.randint(1, 32), rng.choice(WORDS))).encode("gbk"),
+               b"[ERROR] job fail due to upstream", ("同步任务 FAILED 请检查").encode("gbk") + b" "]
+    ignored = [b"[INFO] heartbeat probe failed silently", b"[DEBUG] debug dump follows"]
+    continuation = [b"    at com.corvane.gateway.Handler.run(Handler.java:%d)" % n for n in range(40, 60)]
+
+    out = open(os.path.join(args.outdir, "GW20261201.log"), "wb")
+    written, second, batch = 0, 0, []
+    while written < args.size:
+        second += 1
+        stamp = b"2026-12-01 %02d:%02d:%02d.%03d " % (second // 3600 % 24, second // 60 % 60, second % 60,
+                                                       rng.randint(0, 999))
+        r = rng.random()
+        if r < 0.004:
+            line = stamp + rng.choice(errors)
+            extra = [rng.choice(continuation) for _ in range(rng.randint(0, 3))]
+        elif r < 0.006:
+            line, extra = stamp + rng.choice(unknown), []
+        elif r < 0.007:
+            line, extra = stamp + rng.choice(ignored), []
+        else:
+            line, extra = stamp + rng.choice(bodies), []
+        for piece in [line] + extra:
+            batch.append(piece)
+            written += len(piece) + 2
+        if len(batch) >= 65536:
+            out.write(b"\r\n".join(batch) + b"\r\n")
+            batch = []
+    if batch:
+        out.write(b"\r\n".join(batch) + b"\r\n")
+    out.close()
+
+
+if __name__ == "__main__":
+    main()
