@@ -1,0 +1,53 @@
+// The event pump the long loops (scan, page fill) call before each line or finding.
+//
+// Pumping on every call would cost a scan most of its speed, so a call is normally
+// just a counter decrement; every `callsPerClockCheck` calls the clock is read, and
+// pending events are processed only when `intervalMs` have passed since the last
+// time.  That keeps repaints, the busy refusal and check-mark changes flowing at
+// about 100 Hz while the loop runs at full speed.
+#pragma once
+
+#include <QElapsedTimer>
+
+#include "analysis/Host.h"
+
+namespace corvane::app {
+
+class ThrottledEventPump final : public EventPump {
+public:
+    static constexpr int kDefaultIntervalMs = 10;
+    static constexpr int kDefaultCallsPerClockCheck = 64;
+
+    // `stopRequested` is read by StopRequested(); it must outlive the pump.
+    explicit ThrottledEventPump(const bool& stopRequested,
+                                int intervalMs = kDefaultIntervalMs,
+                                int callsPerClockCheck = kDefaultCallsPerClockCheck);
+
+    void ProcessEvents() override
+    {
+        if (--countdown_ > 0)
+            return;
+        CheckClock();
+    }
+
+    bool StopRequested() const override { return stopRequested_; }
+
+    // Tests pump on every call (0, 1) so that events they post arrive at the
+    // first line or finding.
+    void SetThrottle(int intervalMs, int callsPerClockCheck);
+
+    // How many times events were really processed (for the benchmark).
+    long long PumpCount() const { return pumps_; }
+
+private:
+    void CheckClock();
+
+    const bool& stopRequested_;
+    int intervalMs_;
+    int callsPerClockCheck_;
+    int countdown_;
+    long long pumps_ = 0;
+    QElapsedTimer clock_;
+};
+
+}  // namespace corvane::app

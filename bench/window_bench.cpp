@@ -1,0 +1,142 @@
+// Costs of the window's hot paths, on the offscreen platform:
+//   - one call of the throttled event pump, as the scanner makes it before every line;
+//   - filling a full page of 1000 findings (ListView1Click, and ">" / "<" paging).
+// Usage: QT_QPA_PLATFORM=offscreen window_bench [PUMP_CALLS] [PAGE_FILLS]
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "ThrottledEventPump.h"
+#include "Unit1.h"
+#include "WindowDialogs.h"
+
+namespace {
+
+// Answers every box at once, so nothing blocks.
+class SilentDialogs final : public corvane::app::WindowDialogs {
+public:
+    void ShowMessage(std::string_view) override {}
+    bool AskYesNo(std::string_view, std::string_view) override { return true; }
+    void ShowError(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
+    std::optional<QString> ChooseDirectory(const QString&, const QString&) override { return std::nullopt; }
+};
+
+bool Write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void BenchPump(long long calls)
+{
+    bool stop = false;
+    corvane::app::ThrottledEventPump throttled(stop);
+    corvane::NullEventPump null;
+    for (corvane::EventPump* pump : {static_cast<corvane::EventPump*>(&null),
+                                     static_cast<corvane::EventPump*>(&throttled)}) {
+        QElapsedTimer clock;
+        clock.start();
+        for (long long i = 0; i < calls; ++i) {
+            pump->ProcessEvents();
+            if (pump->StopRequested())
+                break;
+        }
+        const double ns = static_cast<double>(clock.nsecsElapsed()) / static_cast<double>(calls);
+        std::printf("%-22s %.2f ns/call over %lld calls", pump == &null ? "pump (no-op baseline)" : "pump (throttled)",
+                    ns, calls);
+        if (pump == &throttled)
+            std::printf(", events processed %lld times", throttled.PumpCount());
+        std::printf("\n");
+    }
+}
+
+void BenchPages(int fills)
+{
+    QTemporaryDir root;
+    const QString program = root.path() + "/program/";
+    const QString logs = root.path() + "/logs";
+    QDir().mkpath(program);
+    QDir().mkpath(logs);
+    QStringEncoder gbk("GB18030");
+    Write(program + "ServiceList.ini",
+          gbk.encode(QStringLiteral("[SERVICELIST]\r\n1=A\r\n[SERVICE_A]\r\n服务名称=基准服务\r\n"
+                                    "日志文件名称前缀=Bench\r\n")));
+    QByteArray errors = "[ERRORLIST]\r\n";
+    for (int code = 101; code <= 150; ++code)
+        errors += QByteArray::number(code - 100) + "=" + QByteArray::number(code) + "\r\n";
+    for (int code = 101; code <= 150; ++code)
+        errors += "[ERROR_" + QByteArray::number(code) + "]\r\n" +
+                  gbk.encode(QStringLiteral("所属服务代码=A\r\n错误名称=基准错误%1\r\n日志关键字=KW%1\r\n").arg(code));
+    Write(program + "ErrorList.ini", errors);
+    // 100,000 findings, half known (50 codes), half unknown, lines of about 120 bytes.
+    QByteArray log;
+    for (int i = 0; i < 100000; ++i) {
+        log += "[10:" + QByteArray::number(10 + i % 50) + ":00.123] worker-" + QByteArray::number(i % 7);
+        log += i % 2 == 0 ? " request KW" + QByteArray::number(101 + i % 50) + " while handling session"
+                          : QByteArray(" request failed while handling session");
+        log += " id=" + QByteArray::number(i) + gbk.encode(QStringLiteral(" 处理完成 ")) + "\r\n";
+    }
+    Write(logs + "/Bench20240101.log", log);
+
+    SilentDialogs dialogs;
+    TForm1 form(QFile::encodeName(program).toStdString(), &dialogs);
+    form.show();
+    QApplication::processEvents();
+    form.findChild<QLineEdit*>(QStringLiteral("DirectoryEdit1"))->setText(logs);
+    form.findChild<QListWidget*>(QStringLiteral("ListBox1"))->setCurrentRow(0);
+    QElapsedTimer runClock;
+    runClock.start();
+    form.Button1Click();
+    std::printf("analysis run over %lld bytes: %.1f ms\n", static_cast<long long>(log.size()),
+                static_cast<double>(runClock.nsecsElapsed()) / 1e6);
+    auto* results = form.findChild<QTreeWidget*>(QStringLiteral("ListView1"));
+    results->setCurrentItem(results->topLevelItem(0));
+
+    std::vector<double> first, next;
+    for (int i = 0; i < fills; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        form.ListView1Click();
+        first.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        QApplication::processEvents();
+        clock.start();
+        form.Button2Click();
+        next.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        QApplication::processEvents();
+    }
+    std::printf("page fill, 1000 findings (click):  median %.2f ms, min %.2f ms, max %.2f ms over %d fills\n",
+                Median(first), *std::min_element(first.begin(), first.end()),
+                *std::max_element(first.begin(), first.end()), fills);
+    std::printf("page fill, 1000 findings (\">\"):    median %.2f ms, min %.2f ms, max %.2f ms over %d fills\n",
+                Median(next), *std::min_element(next.begin(), next.end()),
+                *std::max_element(next.begin(), next.end()), fills);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    const long long calls = args.size() > 1 ? args[1].toLongLong() : 200000000LL;
+    const int fills = args.size() > 2 ? args[2].toInt() : 30;
+    BenchPump(calls);
+    BenchPages(fills);
+    return 0;
+}

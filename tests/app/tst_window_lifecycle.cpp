@@ -1,0 +1,516 @@
+// The main window from start-up to shut-down: catalogues, the day list, the
+// analysis run and its refusals, the error box, and closing in the middle of a run.
+
+#include <QProcess>
+#include <QTimer>
+
+#include "CorvaneApplication.h"
+#include "ThrottledEventPump.h"
+#include "WindowTestSupport.h"
+#include "analysis/Scanner.h"
+#include "catalog/GbkText.h"
+
+using namespace wintest;
+
+namespace {
+
+const QString kBusy = QStringLiteral("正在分析日志，请稍等！");
+
+QString DemoDir()
+{
+    return QStringLiteral(CORVANE_SOURCE_DIR "/demo");
+}
+
+// The lines the command-line companion prints for a command, decoded.
+QStringList CommandLine(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(CORVANE_SCAN_EXE), arguments);
+    if (!process.waitForFinished(120000) || process.exitCode() != 0)
+        qWarning("corvane-scan %s failed", qPrintable(arguments.join(' ')));
+    QStringList lines;
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
+        if (!line.isEmpty())
+            lines << corvane::app::FromGbkLine(line);
+    return lines;
+}
+
+// A window over a copy of the demo catalogues.
+struct DemoWindow {
+    TestDirs dirs;
+    FakeDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+
+    DemoWindow()
+    {
+        for (const char* name : {"ServiceList.ini", "ErrorList.ini"}) {
+            QFile source(DemoDir() + '/' + name);
+            if (!source.open(QIODevice::ReadOnly) || !dirs.WriteProgramFile(name, source.readAll()))
+                qFatal("cannot copy the demo catalogue %s", name);
+        }
+        form = std::make_unique<TForm1>(dirs.ProgramDir(), &dialogs);
+    }
+};
+
+// Counts the findings per service a tally sees, and lets a test act while it runs.
+class RecordingTally final : public corvane::FindingsObserver {
+public:
+    explicit RecordingTally(std::function<void()> during) : during_(std::move(during)) {}
+    void AddFindings(const std::string& serviceCode, const corvane::FindingList& findings) override
+    {
+        seen.push_back(serviceCode + ":" + std::to_string(findings.size()));
+        if (during_)
+            during_();
+    }
+    std::vector<std::string> seen;
+
+private:
+    std::function<void()> during_;
+};
+
+// A window whose report hooks act in the middle of tallying and sending.
+class ReportingForm final : public TForm1 {
+public:
+    using TForm1::TForm1;
+    std::function<void()> duringTally;
+    std::function<void()> duringSend;
+    std::vector<std::string> tallied;
+    int sends = 0;
+
+protected:
+    std::unique_ptr<corvane::FindingsObserver> CreateReportTally() override
+    {
+        auto tally = std::make_unique<RecordingTally>(duringTally);
+        last_ = tally.get();
+        return tally;
+    }
+    void SendReport(corvane::FindingsObserver* tally) override
+    {
+        ++sends;
+        if (tally == last_)
+            tallied = last_->seen;
+        if (duringSend)
+            duringSend();
+    }
+
+private:
+    RecordingTally* last_ = nullptr;
+};
+
+class ThrowingObject final : public QObject {
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::User)
+            throw std::runtime_error("\xb4\xed\xce\xf3 in handler");  // 错误
+        return QObject::event(event);
+    }
+};
+
+}  // namespace
+
+class WindowLifecycleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpFillsTheServiceListAndLeavesTheRestEmpty()
+    {
+        DemoWindow w;
+        Controls c(*w.form);
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("Corvane日志分析器 V1.6"));
+        QCOMPARE(w.form->size(), QSize(800, 562));
+        QCOMPARE(c.ListView3->topLevelItemCount(), 4);
+        QStringList names;
+        for (int i = 0; i < 4; ++i) {
+            names << c.ListView3->topLevelItem(i)->text(0);
+            QCOMPARE(c.ListView3->topLevelItem(i)->checkState(0), Qt::Checked);
+        }
+        QCOMPARE(names, (QStringList{"网关服务", "数据服务", "消息服务", "网页服务"}));
+        QCOMPARE(c.ListView3->headerItem()->text(0), QStringLiteral("服务名称"));
+        QCOMPARE(c.ListView3->columnWidth(0), 163);
+
+        QVERIFY(w.form->Results() && w.form->Results()->empty());
+        QVERIFY(w.form->Catalogue() && w.form->Catalogue()->size() == 12);
+        QCOMPARE(c.ListView1->topLevelItemCount(), 0);
+        QCOMPARE(c.ListBox1->count(), 0);
+        QCOMPARE(c.DirectoryEdit1->text(), QString());
+        QCOMPARE(c.KnownTab(), QStringLiteral("已知错误[0]"));
+        QCOMPARE(c.UnknownTab(), QStringLiteral("未知错误[0]"));
+        QCOMPARE(c.PageControl1->currentIndex(), 0);
+        QCOMPARE(c.Label5->text(), QStringLiteral("0"));
+        QCOMPARE(c.Label7->text(), QStringLiteral("/"));
+        QCOMPARE(c.Label8->text(), QStringLiteral("0"));
+        QCOMPARE(c.Memo2->document()->blockCount(), 1);
+        QVERIFY(c.Memo2->isReadOnly() && !c.Memo1->isReadOnly());
+        QCOMPARE(c.ProgressBar1->value(), 0);
+        QCOMPARE(c.ProgressBar1->maximum(), 100);
+        QCOMPARE(c.Button1->text(), QStringLiteral("开始分析"));
+        QVERIFY(w.dialogs.messages.isEmpty() && w.dialogs.errors.isEmpty());
+    }
+
+    void startUpWithoutCataloguesGivesEmptyLists()
+    {
+        TestDirs dirs;
+        FakeDialogs dialogs;
+        TForm1 form(dirs.ProgramDir(), &dialogs);
+        Controls c(form);
+        QCOMPARE(c.ListView3->topLevelItemCount(), 0);
+        QVERIFY(form.Catalogue() && form.Catalogue()->empty());
+        QVERIFY(form.Results() && form.Results()->empty());
+        // A run with nothing to analyse is quiet.
+        form.Button1Click();
+        QCOMPARE(c.ListView1->topLevelItemCount(), 0);
+        QVERIFY(dialogs.messages.isEmpty() && dialogs.errors.isEmpty());
+    }
+
+    void closingRightAfterStartUpFreesBothLists()
+    {
+        DemoWindow w;
+        w.form->show();
+        QVERIFY(w.form->close());
+        QVERIFY(!w.form->Results());
+        QVERIFY(!w.form->Catalogue());
+        QVERIFY(w.dialogs.errors.isEmpty());
+    }
+
+    void typingADirectoryListsItsDays()
+    {
+        DemoWindow w;
+        Controls c(*w.form);
+        const QString logs = DemoDir() + "/logs";
+        const QStringList expected = CommandLine({"days", logs});
+        QCOMPARE(expected.size(), 3);
+
+        c.DirectoryEdit1->setFocus();
+        QTest::keyClicks(c.DirectoryEdit1, logs);
+        QCOMPARE(c.ListBox1Texts(), expected);
+
+        // One more character names no directory: the list empties.
+        QTest::keyClicks(c.DirectoryEdit1, "x");
+        QCOMPARE(c.ListBox1->count(), 0);
+        c.DirectoryEdit1->setText(logs + "/");
+        QCOMPARE(c.ListBox1Texts(), expected);
+        c.DirectoryEdit1->setText(QStringLiteral("/no/such/directory"));
+        QCOMPARE(c.ListBox1->count(), 0);
+    }
+
+    void theBrowseButtonReplacesTheTextOrLeavesIt()
+    {
+        DemoWindow w;
+        Controls c(*w.form);
+        const QString logs = DemoDir() + "/logs";
+
+        w.dialogs.chosenDirectory = logs;
+        c.DirectoryEdit1Button->click();
+        QCOMPARE(w.dialogs.lastPrompt, QStringLiteral("请选择Corvane安装目录"));
+        QCOMPARE(w.dialogs.lastStart, QStringLiteral("/"));
+        QCOMPARE(c.DirectoryEdit1->text(), logs);
+        QCOMPARE(c.ListBox1->count(), 3);
+
+        // Cancelling changes nothing; the dialog starts at the field's directory.
+        c.ListBox1->setCurrentRow(1);
+        w.dialogs.chosenDirectory.reset();
+        c.DirectoryEdit1Button->click();
+        QCOMPARE(w.dialogs.lastStart, logs);
+        QCOMPARE(c.DirectoryEdit1->text(), logs);
+        QCOMPARE(c.ListBox1->currentRow(), 1);
+
+        c.DirectoryEdit1->setText(logs + "/missing");
+        c.DirectoryEdit1Button->click();
+        QCOMPARE(w.dialogs.lastStart, QStringLiteral("/"));
+        QCOMPARE(w.dialogs.directoryRequests, 3);
+    }
+
+    void runGivesTheRowsOfTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("day");
+        QTest::newRow("20261201") << QStringLiteral("20261201");
+        QTest::newRow("20261202") << QStringLiteral("20261202");
+        QTest::newRow("20261203") << QStringLiteral("20261203");
+    }
+    void runGivesTheRowsOfTheCommandLine()
+    {
+        QFETCH(QString, day);
+        DemoWindow w;
+        Controls c(*w.form);
+        const QString logs = DemoDir() + "/logs";
+        const QStringList expected =
+            CommandLine({"run", "--program-dir", QString::fromStdString(w.dirs.ProgramDir()), logs, day});
+        QVERIFY(!expected.isEmpty());
+
+        c.ChooseDay(logs, day);
+        QVERIFY(c.ListBox1->currentItem() && c.ListBox1->currentItem()->text() == day);
+        QTest::mouseClick(c.Button1, Qt::LeftButton);
+        QCOMPARE(c.ResultRows(), expected);
+
+        // Each stored list holds exactly the findings its row counts.
+        const corvane::ServiceResults& results = *w.form->Results();
+        QCOMPARE(results.size(), std::size_t(expected.size()));
+        for (int i = 0; i < expected.size(); ++i) {
+            const QStringList cells = expected[i].split('\t');
+            QCOMPARE(qsizetype(results[i]->size()), cells[1].toLongLong() + cells[2].toLongLong());
+        }
+        QVERIFY(w.dialogs.messages.isEmpty() && w.dialogs.errors.isEmpty());
+        QVERIFY(!w.form->RunInProgress());
+        QVERIFY(!corvane::AnalysisBusy);
+
+        // A later run with no service checked discards these results.
+        for (int i = 0; i < c.ListView3->topLevelItemCount(); ++i)
+            c.ListView3->topLevelItem(i)->setCheckState(0, Qt::Unchecked);
+        w.form->Button1Click();
+        QCOMPARE(c.ListView1->topLevelItemCount(), 0);
+        QVERIFY(w.form->Results()->empty());
+    }
+
+    void startDuringAScanIsRefused()
+    {
+        DemoWindow w;
+        Controls c(*w.form);
+        const QString logs = DemoDir() + "/logs";
+        const QStringList expected = CommandLine(
+            {"run", "--program-dir", QString::fromStdString(w.dirs.ProgramDir()), logs, "20261201"});
+        c.ChooseDay(logs, QStringLiteral("20261201"));
+        w.form->Pump().SetThrottle(0, 1);
+
+        bool busyWhenClicked = false;
+        QTimer::singleShot(0, w.form.get(), [&] {
+            busyWhenClicked = corvane::AnalysisBusy;
+            c.Button1->click();
+        });
+        c.Button1->click();
+
+        QVERIFY(busyWhenClicked);
+        QCOMPARE(w.dialogs.messages, QStringList{kBusy});
+        QCOMPARE(c.ResultRows(), expected);
+    }
+
+    void startDuringTallyingOrSendingIsRefused()
+    {
+        TestDirs dirs;
+        FakeDialogs dialogs;
+        for (const char* name : {"ServiceList.ini", "ErrorList.ini"}) {
+            QFile source(DemoDir() + '/' + name);
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            QVERIFY(dirs.WriteProgramFile(name, source.readAll()));
+        }
+        ReportingForm form(dirs.ProgramDir(), &dialogs);
+        Controls c(form);
+        c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261203"));
+
+        std::vector<bool> busyFlags;
+        form.duringTally = [&] {
+            busyFlags.push_back(corvane::AnalysisBusy);
+            form.Button1Click();
+        };
+        form.duringSend = [&] { form.Button1Click(); };
+        form.Button1Click();
+
+        const int services = c.ListView1->topLevelItemCount();
+        QVERIFY(services >= 2);
+        // The scanner's flag is clear while tallying, yet every click is refused.
+        QCOMPARE(busyFlags, std::vector<bool>(std::size_t(services), false));
+        QCOMPARE(dialogs.messages, QStringList(services + 1, kBusy));
+        QCOMPARE(form.sends, 1);
+        QCOMPARE(form.tallied.size(), std::size_t(services));
+        QCOMPARE(form.Results()->size(), std::size_t(services));
+        QVERIFY(!form.RunInProgress());
+
+        // Once the run is over a start is accepted again.
+        form.duringTally = nullptr;
+        form.duringSend = nullptr;
+        form.Button1Click();
+        QCOMPARE(dialogs.messages.size(), services + 1);
+        QCOMPARE(form.sends, 2);
+    }
+
+    void aRowUncheckedDuringTheRunIsSkipped()
+    {
+        DemoWindow w;
+        Controls c(*w.form);
+        c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
+        w.form->Pump().SetThrottle(0, 1);
+        // Gateway, DataSvc and MsgQueue have files that day; MsgQueue is unchecked
+        // while Gateway is scanned.
+        QTimer::singleShot(0, w.form.get(), [&] {
+            QVERIFY(corvane::AnalysisBusy);
+            c.ListView3->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
+        });
+        w.form->Button1Click();
+        QStringList names;
+        for (const QString& row : c.ResultRows())
+            names << row.section('\t', 0, 0);
+        QCOMPARE(names, (QStringList{"网关服务", "数据服务"}));
+    }
+
+    void missingAndDeclinedFilesGetNoRow()
+    {
+        TestDirs dirs;
+        FakeDialogs dialogs;
+        QVERIFY(dirs.WriteProgramFile("ServiceList.ini",
+                                      ServiceListIni({{"A", "甲", "Alpha"},
+                                                      {"B", "乙", "Beta"},
+                                                      {"C", "丙", "Gamma"},
+                                                      {"D", "丁", "Delta"}})));
+        QVERIFY(dirs.WriteLog("Alpha20240101.log", "10:00:00.000 open failed \r\n"));
+        // No Beta file; Gamma just above the size that needs consent; Delta empty.
+        {
+            QFile big(dirs.LogDir() + "/Gamma20240101.log");
+            QVERIFY(big.open(QIODevice::WriteOnly));
+            QVERIFY(big.resize(corvane::kLargeFileThreshold + 1));
+        }
+        QVERIFY(dirs.WriteLog("Delta20240101.log", QByteArray()));
+
+        TForm1 form(dirs.ProgramDir(), &dialogs);
+        Controls c(form);
+        c.ChooseDay(dirs.LogDir(), QStringLiteral("20240101"));
+        dialogs.answerYes = false;
+        form.Button1Click();
+        QCOMPARE(c.ResultRows(), (QStringList{"甲\t0\t1", "丁\t0\t0"}));
+        QCOMPARE(form.Results()->size(), std::size_t(2));
+        QCOMPARE(dialogs.questions.size(), 1);
+        QVERIFY(dialogs.questions[0].startsWith(QStringLiteral("提示|日志文件大小超过20MB")));
+        QVERIFY(dialogs.questions[0].endsWith(QStringLiteral("\n文件名：") + dirs.LogDir() + "/Gamma20240101.log"));
+        QVERIFY(!corvane::AnalysisBusy);
+
+        dialogs.answerYes = true;
+        form.Button1Click();
+        QCOMPARE(c.ResultRows(), (QStringList{"甲\t0\t1", "丙\t0\t0", "丁\t0\t0"}));
+    }
+
+    void anErrorEscapingAHandlerReachesTheErrorBox()
+    {
+        DemoWindow demo;  // only for its catalogues
+        FakeDialogs dialogs;
+        ReportingForm form(demo.dirs.ProgramDir(), &dialogs);
+        Controls c(form);
+        c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
+        form.duringSend = [] { throw std::runtime_error("Socket Error # 11001\r\nHost not found."); };
+        form.Button1Click();
+        QCOMPARE(dialogs.errors, QStringList{"Socket Error # 11001\nHost not found."});
+        // The rows stay and the next start is accepted.
+        QCOMPARE(c.ListView1->topLevelItemCount(), 3);
+        QVERIFY(!form.RunInProgress());
+        form.duringSend = [] { throw std::runtime_error("\xb7\xa2\xcb\xcd\xca\xa7\xb0\xdc"); };  // 发送失败
+        form.Button1Click();
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(dialogs.errors.last(), QStringLiteral("发送失败."));
+    }
+
+    void anErrorEscapingAnyEventReachesTheErrorBox()
+    {
+        auto* application = qobject_cast<corvane::app::CorvaneApplication*>(QCoreApplication::instance());
+        QVERIFY(application);
+        FakeDialogs dialogs;
+        application->SetErrorDialogs(&dialogs);
+        ThrowingObject object;
+        QCoreApplication::postEvent(&object, new QEvent(QEvent::User));
+        QCoreApplication::processEvents();
+        application->SetErrorDialogs(nullptr);
+        QCOMPARE(dialogs.errors, QStringList{"错误 in handler."});
+    }
+
+    void theErrorBoxEndsTextsWithAPoint_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("letter") << "Not all bytes sent" << "Not all bytes sent.";
+        QTest::newRow("point") << "Host not found." << "Host not found.";
+        QTest::newRow("exclamation orders before the point") << "Stop!" << "Stop!";
+        QTest::newRow("Chinese") << "读取日志文件出错：" << "读取日志文件出错：.";
+        QTest::newRow("empty") << "" << "";
+    }
+    void theErrorBoxEndsTextsWithAPoint()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QCOMPARE(corvane::app::ErrorBoxText(message), shown);
+    }
+
+    void closingDuringAScanEndsTheRunFirst()
+    {
+        DemoWindow w;
+        Controls c(*w.form);
+        c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        w.form->Pump().SetThrottle(0, 1);
+
+        bool listsAliveAfterRequest = false;
+        QTimer::singleShot(0, w.form.get(), [&] {
+            QVERIFY(corvane::AnalysisBusy);
+            w.form->close();
+            // The close waits for the scan to unwind.
+            listsAliveAfterRequest = w.form->Results() && w.form->Catalogue() && w.form->isVisible();
+        });
+        w.form->Button1Click();
+
+        QVERIFY(listsAliveAfterRequest);
+        QVERIFY(!w.form->isVisible());
+        QVERIFY(!w.form->Results());
+        QVERIFY(!w.form->Catalogue());
+        QVERIFY(!w.form->RunInProgress());
+        QVERIFY(!corvane::AnalysisBusy);
+        // The run stopped in the first service.
+        QCOMPARE(c.ListView1->topLevelItemCount(), 1);
+        QVERIFY(w.dialogs.errors.isEmpty() && w.dialogs.messages.isEmpty());
+    }
+
+    void closingWhileTallyingEndsTheRunFirst()
+    {
+        DemoWindow demo;
+        FakeDialogs dialogs;
+        ReportingForm form(demo.dirs.ProgramDir(), &dialogs);
+        Controls c(form);
+        c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
+        form.show();
+        form.duringTally = [&] { form.close(); };
+        form.Button1Click();
+        QCOMPARE(form.sends, 0);
+        QVERIFY(!form.Results());
+        QVERIFY(!form.isVisible());
+        QCOMPARE(c.ListView1->topLevelItemCount(), 1);
+    }
+
+    void thePumpHandsEventsOnWhileALoopRuns()
+    {
+        bool stop = false;
+        corvane::app::ThrottledEventPump pump(stop);
+        bool delivered = false;
+        QTimer::singleShot(0, [&] { delivered = true; });
+        // A throttled pump defers events but must not starve them.
+        QElapsedTimer guard;
+        guard.start();
+        while (!delivered && guard.elapsed() < 10000)
+            pump.ProcessEvents();
+        QVERIFY(delivered);
+        QVERIFY(!pump.StopRequested());
+        stop = true;
+        QVERIFY(pump.StopRequested());
+    }
+
+    void textFromLogsIsShownWithoutLosingAnything_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("GBK") << QByteArray("\xb4\xed\xce\xf3") << QStringLiteral("错误");
+        QTest::newRow("zero byte") << QByteArray("a\0b", 3) << QStringLiteral("a\u2400b");
+        QTest::newRow("cut character") << QByteArray("ab\xb4") << QStringLiteral("ab\ufffd");
+        QTest::newRow("invalid bytes") << QByteArray("\xff\xffx") << QStringLiteral("\ufffd\ufffdx");
+        QTest::newRow("line breaks") << QByteArray("a\rb\nc") << QStringLiteral("a\u2424b\u2424c");
+    }
+    void textFromLogsIsShownWithoutLosingAnything()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QCOMPARE(corvane::app::FromGbkLine(bytes), shown);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    corvane::app::CorvaneApplication application(argc, argv);
+    WindowLifecycleTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_window_lifecycle.moc"

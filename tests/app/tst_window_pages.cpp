@@ -1,0 +1,351 @@
+// Paging through a service's findings and the details of a known error, including
+// input that arrives while a page is being filled.
+
+#include <QTimer>
+
+#include "WindowTestSupport.h"
+
+using namespace wintest;
+
+namespace {
+
+QByteArray ErrorListIni()
+{
+    return Gbk(QStringLiteral("[ERRORLIST]\r\n1=101\r\n2=103\r\n3=101\r\n4=104\r\n"
+                              "[ERROR_101]\r\n所属服务代码=A\r\n错误名称=连接错误\r\n日志关键字=KWA\r\n"
+                              "[ERROR_101_MEMO]\r\n01=连接被拒绝\r\n02=check the server\r\n"
+                              "[ERROR_103]\r\n所属服务代码=D\r\n错误名称=时间错误\r\n日志关键字=KWD\r\n"
+                              "[ERROR_103_MEMO]\r\n01=d1\r\n"
+                              "[ERROR_104]\r\n所属服务代码=E\r\n错误名称=E错误\r\n日志关键字=KWE\r\n"));
+}
+
+// Alpha: 1001 findings, known at even positions; Beta: 5 unknown ones; Gamma: none;
+// Delta: the forms of the time field; Epsilon: exactly 1000 known ones.
+void WriteLogs(const TestDirs& dirs)
+{
+    QByteArray alpha;
+    for (int i = 0; i <= 1000; ++i)
+        alpha += i % 2 == 0 ? "[10:00:00.000] KWA item " + QByteArray::number(i) + "\r\n"
+                            : "[10:00:01.000] step " + QByteArray::number(i) + " failed here\r\n";
+    dirs.WriteLog("Alpha20240102.log", alpha);
+
+    QByteArray beta;
+    for (int i = 0; i < 5; ++i)
+        beta += "11:00:0" + QByteArray::number(i) + ".000 send fail " + QByteArray::number(i) + "\n";
+    dirs.WriteLog("Beta20240102.log", beta);
+    dirs.WriteLog("Gamma20240102.log", QByteArray());
+
+    dirs.WriteLog("Delta20240102.log", "[08:15:42.000] KWD at the start\r\n"
+                                       "12:00:01.123 read [cfg] KWD\r\n"
+                                       "10:00:02.456 KWD plain\r\n" +
+                                           Gbk(QStringLiteral("10:00:03.000 数据库 KWD\r\n")) + "KWD\r\n");
+
+    QByteArray epsilon;
+    for (int i = 0; i < 1000; ++i)
+        epsilon += "12:00:00.000 KWE " + QByteArray::number(i) + "\n";
+    dirs.WriteLog("Epsilon20240102.log", epsilon);
+}
+
+enum Row { Alpha, Beta, Gamma, Delta, Epsilon };
+
+// A window after a run over the test logs.
+struct PagesWindow {
+    TestDirs dirs;
+    FakeDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<Controls> c;
+
+    PagesWindow()
+    {
+        dirs.WriteProgramFile("ServiceList.ini", ServiceListIni({{"A", "甲服务", "Alpha"},
+                                                                  {"B", "乙服务", "Beta"},
+                                                                  {"C", "丙服务", "Gamma"},
+                                                                  {"D", "丁服务", "Delta"},
+                                                                  {"E", "戊服务", "Epsilon"}}));
+        dirs.WriteProgramFile("ErrorList.ini", ErrorListIni());
+        WriteLogs(dirs);
+        form = std::make_unique<TForm1>(dirs.ProgramDir(), &dialogs);
+        c = std::make_unique<Controls>(*form);
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            qWarning("window not exposed");
+        c->ChooseDay(dirs.LogDir(), QStringLiteral("20240102"));
+        form->Button1Click();
+    }
+
+    void Click(int row) const { Controls::ClickRow(c->ListView1, row); }
+    QStringList MemoLines(const QPlainTextEdit* memo) const
+    {
+        const QString text = memo->toPlainText();
+        return text.isEmpty() ? QStringList() : text.split('\n');
+    }
+    QString PageBar() const { return c->Label5->text() + '/' + c->Label8->text(); }
+    QString Tabs() const { return c->KnownTab() + ' ' + c->UnknownTab(); }
+};
+
+}  // namespace
+
+class WindowPagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theRunGivesOneRowPerService()
+    {
+        PagesWindow w;
+        QCOMPARE(w.c->ResultRows(), (QStringList{"甲服务\t501\t500", "乙服务\t0\t5", "丙服务\t0\t0",
+                                                 "丁服务\t5\t0", "戊服务\t1000\t0"}));
+        QVERIFY(w.dialogs.messages.isEmpty() && w.dialogs.errors.isEmpty());
+    }
+
+    void aThousandFindingsMakeOnePage()
+    {
+        PagesWindow w;
+        w.Click(Epsilon);
+        QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
+        QCOMPARE(w.c->ListView2->topLevelItemCount(), 1000);
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[1000] 未知错误[0]"));
+        QCOMPARE(w.c->ProgressBar1->maximum(), 999);
+        QCOMPARE(w.c->ProgressBar1->value(), 0);
+
+        // ">" on the last page and "<" on the first do nothing, not even empty Memo1.
+        Controls::ClickRow(w.c->ListView2, 3);
+        const QString details = w.c->Memo1->toPlainText();
+        QVERIFY(details.endsWith(QStringLiteral("【日志原文】\n12:00:00.000 KWE 3")));
+        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        QTest::mouseClick(w.c->Button3, Qt::LeftButton);
+        QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
+        QCOMPARE(w.c->Memo1->toPlainText(), details);
+        QCOMPARE(w.c->ListView2->topLevelItemCount(), 1000);
+    }
+
+    void aThousandAndOneFindingsMakeTwoPages()
+    {
+        PagesWindow w;
+        w.Click(Alpha);
+        QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
+        QCOMPARE(w.c->ListView2->topLevelItemCount(), 500);
+        QCOMPARE(w.MemoLines(w.c->Memo2).size(), 500);
+        QCOMPARE(w.MemoLines(w.c->Memo2).first(), QStringLiteral("[10:00:01.000] step 1 failed here"));
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[500] 未知错误[500]"));
+        QCOMPARE(w.c->ProgressBar1->maximum(), 1000);
+        QCOMPARE(w.c->ListView2Rows().first(), QStringLiteral("10:00:00|连接错误|101"));
+
+        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
+        QCOMPARE(w.c->ListView2->topLevelItemCount(), 1);
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[1] 未知错误[0]"));
+        QCOMPARE(w.c->Memo2->toPlainText(), QString());
+        // The only finding of page 2 is the one at position 1000.
+        Controls::ClickRow(w.c->ListView2, 0);
+        QVERIFY(w.c->Memo1->toPlainText().endsWith(QStringLiteral("\n[10:00:00.000] KWA item 1000")));
+
+        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
+        QVERIFY(!w.c->Memo1->toPlainText().isEmpty());
+
+        QTest::mouseClick(w.c->Button3, Qt::LeftButton);
+        QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
+        QCOMPARE(w.c->ListView2->topLevelItemCount(), 500);
+        // Going to another page empties the details.
+        QCOMPARE(w.c->Memo1->toPlainText(), QString());
+        QTest::mouseClick(w.c->Button3, Qt::LeftButton);
+        QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
+    }
+
+    void clickingTheShownServiceShowsPageOneAgain()
+    {
+        PagesWindow w;
+        w.Click(Alpha);
+        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
+        w.Click(Alpha);
+        QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
+        QCOMPARE(w.c->ListView2->topLevelItemCount(), 500);
+    }
+
+    void aPageOfUnknownFindingsOnly()
+    {
+        PagesWindow w;
+        w.Click(Beta);
+        QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
+        QCOMPARE(w.c->ListView2->topLevelItemCount(), 0);
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[5]"));
+        QCOMPARE(w.MemoLines(w.c->Memo2),
+                 (QStringList{"11:00:00.000 send fail 0", "11:00:01.000 send fail 1", "11:00:02.000 send fail 2",
+                              "11:00:03.000 send fail 3", "11:00:04.000 send fail 4"}));
+    }
+
+    void aServiceWithoutFindingsChangesNothing()
+    {
+        PagesWindow w;
+        w.Click(Beta);
+        const QString memo2 = w.c->Memo2->toPlainText();
+        w.Click(Gamma);
+        QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[5]"));
+        QCOMPARE(w.c->Memo2->toPlainText(), memo2);
+        // Neither do the page buttons for it.
+        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
+    }
+
+    void theTimeFieldTakesEightBytesOfTheFinding()
+    {
+        PagesWindow w;
+        w.Click(Delta);
+        QCOMPARE(w.c->ListView2Rows(),
+                 (QStringList{"08:15:42|时间错误|103",
+                              // a "[" anywhere moves the field one byte on
+                              "2:00:01.|时间错误|103", "10:00:02|时间错误|103", "10:00:03|时间错误|103",
+                              // a line shorter than the field gives what there is
+                              "KWD|时间错误|103"}));
+        Controls::ClickRow(w.c->ListView2, 3);
+        QCOMPARE(w.MemoLines(w.c->Memo1),
+                 (QStringList{"d1", "", "【日志原文】", "10:00:03.000 数据库 KWD"}));
+    }
+
+    void anExplanationShowsTheLinesOfEveryEntryOfTheCode()
+    {
+        PagesWindow w;
+        w.Click(Alpha);
+        // 101 stands twice in the catalogue: its lines come twice, its name once.
+        QCOMPARE(w.c->ListView2->topLevelItem(2)->text(1), QStringLiteral("连接错误"));
+        Controls::ClickRow(w.c->ListView2, 2);
+        QCOMPARE(w.MemoLines(w.c->Memo1),
+                 (QStringList{"连接被拒绝", "check the server", "连接被拒绝", "check the server", "",
+                              "【日志原文】", "[10:00:00.000] KWA item 4"}));
+    }
+
+    void aRunAfterPagingKeepsThePageBarAndTheDetails()
+    {
+        PagesWindow w;
+        w.Click(Alpha);
+        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        Controls::ClickRow(w.c->ListView2, 0);
+        const QString details = w.c->Memo1->toPlainText();
+        QVERIFY(!details.isEmpty());
+
+        w.form->Button1Click();
+        QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
+        QCOMPARE(w.c->Memo1->toPlainText(), details);
+        QCOMPARE(w.c->ListView2->topLevelItemCount(), 0);
+        QCOMPARE(w.c->Memo2->toPlainText(), QString());
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
+        QCOMPARE(w.c->ListView1->topLevelItemCount(), 5);
+        QVERIFY(w.c->ListView1->selectedItems().isEmpty());
+    }
+
+    void pageNumbersFromARowSelectedWithoutAClick()
+    {
+        PagesWindow w;
+        // Label5 reads "0": "<" never asks for a page before the first, ">" sees 0/0.
+        Controls::SelectRow(w.c->ListView1, Alpha);
+        QTest::mouseClick(w.c->Button3, Qt::LeftButton);
+        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        QCOMPARE(w.PageBar(), QStringLiteral("0/0"));
+        QCOMPARE(w.c->ListView2->topLevelItemCount(), 0);
+
+        // The labels still describe Alpha when Beta is selected by the keyboard: the
+        // page after Beta's last is empty.
+        w.Click(Alpha);
+        Controls::SelectRow(w.c->ListView1, Beta);
+        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
+        QCOMPARE(w.c->ListView2->topLevelItemCount(), 0);
+        QCOMPARE(w.c->Memo2->toPlainText(), QString());
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
+    }
+
+    void aRowStillBeingScannedShowsNothing()
+    {
+        PagesWindow w;
+        w.Click(Beta);
+        w.form->Pump().SetThrottle(0, 1);
+        bool tried = false;
+        QTimer::singleShot(0, w.form.get(), [&] {
+            // Alpha's row was just added and its scan is running.
+            Controls::ClickRow(w.c->ListView1, 0);
+            tried = true;
+        });
+        w.form->Button1Click();
+        QVERIFY(tried);
+        QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
+    }
+
+    void anotherServiceClickedDuringAFillTakesOver()
+    {
+        PagesWindow w;
+        w.form->Pump().SetThrottle(0, 1);
+        bool duringFill = false;
+        QTimer::singleShot(0, w.form.get(), [&] {
+            duringFill = w.form->FillInProgress();
+            Controls::SelectRow(w.c->ListView1, Delta);
+            w.form->ListView1Click();
+        });
+        Controls::SelectRow(w.c->ListView1, Alpha);
+        w.form->ListView1Click();
+        QVERIFY(duringFill);
+        QVERIFY(!w.form->FillInProgress());
+        // Alpha's page count was set before its fill began; Delta's replaced it.
+        QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
+        QCOMPARE(w.c->ListView2->topLevelItemCount(), 5);
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[5] 未知错误[0]"));
+        QCOMPARE(w.c->ProgressBar1->value(), 0);
+    }
+
+    void aPageButtonDuringAFillTakesOver()
+    {
+        PagesWindow w;
+        w.form->Pump().SetThrottle(0, 1);
+        QTimer::singleShot(0, w.form.get(), [&] { w.form->Button2Click(); });
+        Controls::SelectRow(w.c->ListView1, Alpha);
+        w.form->ListView1Click();
+        QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
+        QCOMPARE(w.c->ListView2->topLevelItemCount(), 1);
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[1] 未知错误[0]"));
+    }
+
+    void aStartDuringAFillWaitsForTheFillToLetGo()
+    {
+        PagesWindow w;
+        w.form->Pump().SetThrottle(0, 1);
+        bool resultsKeptWhileFilling = false;
+        QTimer::singleShot(0, w.form.get(), [&] {
+            w.form->Button1Click();
+            resultsKeptWhileFilling = !w.form->RunInProgress() && w.form->Results()->size() == 5 &&
+                                      w.c->ListView1->topLevelItemCount() == 5;
+        });
+        Controls::SelectRow(w.c->ListView1, Epsilon);
+        w.form->ListView1Click();
+        QVERIFY(resultsKeptWhileFilling);
+        QVERIFY(w.dialogs.messages.isEmpty());
+        // The run took place after the fill was abandoned.
+        QCOMPARE(w.c->ListView1->topLevelItemCount(), 5);
+        QVERIFY(w.c->ListView1->selectedItems().isEmpty());
+        QCOMPARE(w.c->ListView2->topLevelItemCount(), 0);
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
+        QCOMPARE(w.form->Results()->size(), std::size_t(5));
+    }
+
+    void closingDuringAFillEndsTheFillFirst()
+    {
+        PagesWindow w;
+        w.form->Pump().SetThrottle(0, 1);
+        bool listsAliveAfterRequest = false;
+        QTimer::singleShot(0, w.form.get(), [&] {
+            w.form->close();
+            listsAliveAfterRequest = w.form->Results() != nullptr && w.form->isVisible();
+        });
+        Controls::SelectRow(w.c->ListView1, Alpha);
+        w.form->ListView1Click();
+        QVERIFY(listsAliveAfterRequest);
+        QVERIFY(!w.form->isVisible());
+        QVERIFY(!w.form->Results());
+        QVERIFY(!w.form->Catalogue());
+        QVERIFY(w.dialogs.errors.isEmpty());
+    }
+};
+
+QTEST_MAIN(WindowPagesTest)
+#include "tst_window_pages.moc"
