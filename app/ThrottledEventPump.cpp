@@ -1,5 +1,7 @@
 #include "ThrottledEventPump.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 
 namespace corvane::app {
@@ -15,14 +17,18 @@ void ThrottledEventPump::SetThrottle(int intervalMs, int callsPerClockCheck)
     intervalMs_ = intervalMs < 0 ? 0 : intervalMs;
     callsPerClockCheck_ = callsPerClockCheck < 1 ? 1 : callsPerClockCheck;
     countdown_ = callsPerClockCheck_;
+    pumps_ = 0;
+    longestGapNs_ = 0;
     clock_.start();
 }
 
 void ThrottledEventPump::CheckClock()
 {
     countdown_ = callsPerClockCheck_;
-    if (clock_.elapsed() < intervalMs_)
+    const qint64 sinceLastNs = clock_.nsecsElapsed();
+    if (sinceLastNs < static_cast<qint64>(intervalMs_) * 1000000)
         return;
+    longestGapNs_ = std::max(longestGapNs_, sinceLastNs);
     ++pumps_;
     QCoreApplication::processEvents();
     // Measured from the end of the pump, so a slow handler does not make the next

@@ -1,7 +1,11 @@
 // Costs of the window's hot paths, on the offscreen platform:
 //   - one call of the throttled event pump, as the scanner makes it before every line;
 //   - filling a full page of 1000 findings (ListView1Click, and ">" / "<" paging).
+//   - an analysis run of the window over a given log, against which the command
+//     line's `corvane-scan scan` time can be set, and the longest time the window
+//     went without processing its events during that run.
 // Usage: QT_QPA_PLATFORM=offscreen window_bench [PUMP_CALLS] [PAGE_FILLS]
+//        QT_QPA_PLATFORM=offscreen window_bench scan PROGRAM_DIR LOG_DIR DAY [RUNS]
 
 #include <QApplication>
 #include <QDir>
@@ -128,12 +132,54 @@ void BenchPages(int fills)
                 *std::max_element(next.begin(), next.end()), fills);
 }
 
+// Times whole analysis runs of the window (every catalogue service checked) over
+// LOG_DIR and DAY, the event pump at its normal throttle.
+void BenchScan(const QString& programDir, const QString& logDir, const QString& day, int runs)
+{
+    SilentDialogs dialogs;
+    QString program = programDir;
+    if (!program.endsWith('/'))
+        program += '/';
+    TForm1 form(QFile::encodeName(program).toStdString(), &dialogs);
+    form.show();
+    QApplication::processEvents();
+    form.findChild<QLineEdit*>(QStringLiteral("DirectoryEdit1"))->setText(logDir);
+    auto* days = form.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    for (int i = 0; i < days->count(); ++i)
+        if (days->item(i)->text() == day)
+            days->setCurrentRow(i);
+    std::vector<double> times;
+    double longestGap = 0;
+    long long pumps = 0;
+    for (int i = 0; i < runs; ++i) {
+        form.Pump().SetThrottle(corvane::app::ThrottledEventPump::kDefaultIntervalMs,
+                                corvane::app::ThrottledEventPump::kDefaultCallsPerClockCheck);
+        QElapsedTimer clock;
+        clock.start();
+        form.Button1Click();
+        times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        longestGap = std::max(longestGap, form.Pump().LongestGapMs());
+        pumps = form.Pump().PumpCount();
+    }
+    auto* results = form.findChild<QTreeWidget*>(QStringLiteral("ListView1"));
+    for (int i = 0; i < results->topLevelItemCount(); ++i)
+        std::printf("row %s\t%s\t%s\n", qPrintable(results->topLevelItem(i)->text(0)),
+                    qPrintable(results->topLevelItem(i)->text(1)), qPrintable(results->topLevelItem(i)->text(2)));
+    std::printf("window analysis run: median %.3f s over %d runs; events processed %lld times in the last run; "
+                "longest gap between event processing %.1f ms\n",
+                Median(times), runs, pumps, longestGap);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments();
+    if (args.size() >= 5 && args[1] == QLatin1String("scan")) {
+        BenchScan(args[2], args[3], args[4], args.size() > 5 ? args[5].toInt() : 5);
+        return 0;
+    }
     const long long calls = args.size() > 1 ? args[1].toLongLong() : 200000000LL;
     const int fills = args.size() > 2 ? args[2].toInt() : 30;
     BenchPump(calls);
