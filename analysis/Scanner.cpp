@@ -5,11 +5,17 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <exception>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <string_view>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -225,6 +231,19 @@ private:
     bool carryOpen_ = false;  // the most recent finding can still take a time stamp
 };
 
+// One buffer of file text; the blocks handed to the scan are views into it.
+struct BlockBuffer {
+    std::unique_ptr<char[]> data;
+    std::size_t capacity = 0;
+};
+
+struct Block {
+    const char* begin = nullptr;
+    const char* end = nullptr;
+    bool chunkDone = false;  // the block ends a chunk
+    std::int64_t done = 0;   // file offset just past the block
+};
+
 // Reads the file front to back in line-aligned blocks and tells where the chunks
 // end.  A chunk is the unit of the progress text: it runs from where the previous
 // one ended for the nominal chunk length and then on to the first line end (CR or
@@ -233,8 +252,8 @@ private:
 // worst it makes an empty line, which never matters.
 //
 // Blocks are much smaller than chunks, so the text goes through the cache once on
-// its way from the page cache to the pattern engine, and memory stays at one block
-// plus the longest line whatever the file holds.
+// its way from the page cache to the pattern engine, and memory stays at a few
+// blocks plus the longest line whatever the file holds.
 class BlockReader {
 public:
     BlockReader(int fd, std::int64_t size, std::int64_t chunkLength, std::size_t blockLength,
@@ -244,10 +263,11 @@ public:
         StartChunk(0);
     }
 
-    // The next block [begin, end), or false at the end of the file.  `chunkDone`
-    // is set when the block ends a chunk.
-    bool Next(const char*& begin, const char*& end, bool& chunkDone) {
-        Discard();
+    // The next block, or false at the end of the file.  The block is read into
+    // `into`, which receives the partial line after the previous block first; the
+    // previous block stays intact unless `into` is the buffer that holds it.
+    bool Next(BlockBuffer& into, Block& block) {
+        MoveRest(into);
         if (pos_ >= size_) return false;
         for (;;) {
             if (Buffered() < blockLength_ && readPos_ < size_) Fill(blockLength_ - Buffered());
@@ -262,19 +282,18 @@ public:
                 if (chunkEnd_ >= 0 && blockEnd > chunkEnd_) blockEnd = chunkEnd_;
             }
             if (blockEnd > pos_) {
-                begin = data_.get();
-                end = begin + (blockEnd - pos_);
+                block.begin = buffer_->data.get();
+                block.end = block.begin + (blockEnd - pos_);
+                block.done = blockEnd;
                 taken_ = blockEnd;
-                chunkDone = blockEnd == chunkEnd_;
-                if (chunkDone) StartChunk(blockEnd);
+                block.chunkDone = blockEnd == chunkEnd_;
+                if (block.chunkDone) StartChunk(blockEnd);
                 return true;
             }
             // Not one whole line in the buffer: the line is longer than a block.
             Fill(std::max(blockLength_, Buffered()));
         }
     }
-
-    std::int64_t Done() const { return taken_; }
 
 private:
     std::size_t Buffered() const { return static_cast<std::size_t>(readPos_ - pos_); }
@@ -285,11 +304,25 @@ private:
         searchedTo_ = nominalEnd_;
     }
 
-    // Drops the block handed out last.
-    void Discard() {
-        if (taken_ <= pos_) return;
+    // Drops the block handed out last and makes `into` the buffer, holding what was
+    // read after that block.
+    void MoveRest(BlockBuffer& into) {
         const std::size_t keep = static_cast<std::size_t>(readPos_ - taken_);
-        if (keep > 0) std::memmove(data_.get(), data_.get() + (taken_ - pos_), keep);
+        if (&into == buffer_) {
+            if (keep > 0 && taken_ > pos_) std::memmove(into.data.get(), into.data.get() + (taken_ - pos_), keep);
+        } else {
+            const std::size_t wanted =
+                std::max(keep, static_cast<std::size_t>(std::min<std::int64_t>(
+                                   static_cast<std::int64_t>(blockLength_), size_ - taken_)));
+            // A buffer that grew for an overlong line goes back to the ordinary length.
+            if (into.capacity < wanted || into.capacity > 2 * std::max(wanted, blockLength_)) {
+                into.data.reset();
+                into.data.reset(new char[wanted]);
+                into.capacity = wanted;
+            }
+            if (keep > 0) std::memcpy(into.data.get(), buffer_->data.get() + (taken_ - pos_), keep);
+            buffer_ = &into;
+        }
         pos_ = taken_;
     }
 
@@ -297,14 +330,14 @@ private:
         want = static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(want), size_ - readPos_));
         if (want == 0) return;
         const std::size_t need = Buffered() + want;
-        if (need > capacity_) {
-            const std::size_t capacity = std::max(need, capacity_ * 2);
+        if (need > buffer_->capacity) {
+            const std::size_t capacity = std::max(need, buffer_->capacity * 2);
             std::unique_ptr<char[]> bigger(new char[capacity]);
-            std::memcpy(bigger.get(), data_.get(), Buffered());
-            data_ = std::move(bigger);
-            capacity_ = capacity;
+            std::memcpy(bigger.get(), buffer_->data.get(), Buffered());
+            buffer_->data = std::move(bigger);
+            buffer_->capacity = capacity;
         }
-        if (ReadAt(fd_, data_.get() + Buffered(), want, readPos_) != want) {
+        if (ReadAt(fd_, buffer_->data.get() + Buffered(), want, readPos_) != want) {
             // The file is shorter than it was when the scan began.
             throw ScanReadError(std::string(gbk::kMsgReadFailed) + path_);
         }
@@ -314,7 +347,7 @@ private:
     // Looks for the current chunk's end in what has been read so far.
     void FindChunkEnd() {
         if (chunkEnd_ >= 0 || readPos_ <= searchedTo_) return;
-        const char* begin = data_.get();
+        const char* begin = buffer_->data.get();
         const char* from = begin + (std::max(searchedTo_, pos_) - pos_);
         const char* to = begin + Buffered();
         const char* lineEnd = FindLineEnd(from, to);
@@ -328,7 +361,7 @@ private:
 
     // The file offset just past the last line end in the buffer, or pos_ if none.
     std::int64_t LastLineEnd() const {
-        const char* begin = data_.get();
+        const char* begin = buffer_->data.get();
         const char* p = begin + Buffered();
         while (p > begin && !IsLineEndByte(p[-1])) --p;
         return pos_ + (p - begin);
@@ -339,14 +372,112 @@ private:
     const std::int64_t chunkLength_;
     const std::size_t blockLength_;
     const std::string& path_;
-    std::unique_ptr<char[]> data_;
-    std::size_t capacity_ = 0;
-    std::int64_t pos_ = 0;       // file offset of data_[0]
+    BlockBuffer* buffer_ = nullptr;  // holds the file text from pos_ to readPos_
+    std::int64_t pos_ = 0;       // file offset of the buffer's first byte
     std::int64_t readPos_ = 0;   // file offset just past the buffered bytes
     std::int64_t taken_ = 0;     // end of the block handed out last
     std::int64_t nominalEnd_ = 0;
     std::int64_t chunkEnd_ = -1;  // -1 while not yet found
     std::int64_t searchedTo_ = 0;
+};
+
+// Hands out the reader's blocks in file order.  For a file of more than a couple of
+// blocks the reader runs ahead on a thread of its own, so that copying the text out
+// of the page cache overlaps with the pattern engine's pass over earlier blocks; the
+// matching itself stays on the calling thread.  A ring of a few buffers bounds how
+// far the reader gets ahead: it waits until the scan gives a buffer back.  Whatever
+// the reader throws (a file that shrank) reaches the scan in file order, once the
+// blocks before it have been examined.
+class BlockSource {
+public:
+    BlockSource(BlockReader& reader, bool readAhead) : reader_(reader) {
+        if (!readAhead) return;
+        try {
+            thread_ = std::thread([this] { ReadAhead(); });
+        } catch (const std::system_error&) {
+            // No thread to be had: read on the calling thread instead.
+        }
+    }
+    ~BlockSource() {
+        if (!thread_.joinable()) return;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stop_ = true;
+        }
+        bufferFree_.notify_one();
+        thread_.join();
+    }
+    BlockSource(const BlockSource&) = delete;
+    BlockSource& operator=(const BlockSource&) = delete;
+
+    // The next block, or false at the end of the file.  A block stays valid until
+    // the next call.
+    bool Next(Block& block) {
+        if (!thread_.joinable()) return reader_.Next(buffers_[0], block);
+        std::unique_lock<std::mutex> lock(mutex_);
+        if (holding_) {
+            holding_ = false;
+            ++released_;
+            bufferFree_.notify_one();
+        }
+        blockReady_.wait(lock, [this] { return released_ < produced_ || finished_; });
+        if (released_ < produced_) {
+            block = blocks_[released_ % kBuffers];
+            holding_ = true;
+            return true;
+        }
+        if (failure_) std::rethrow_exception(failure_);
+        return false;
+    }
+
+private:
+    static constexpr std::uint64_t kBuffers = 4;
+
+    void ReadAhead() {
+        for (std::uint64_t n = 0;; ++n) {
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                // Buffer n % kBuffers is free once block n - kBuffers has been given back.
+                bufferFree_.wait(lock, [&] { return stop_ || n - released_ < kBuffers; });
+                if (stop_) return;
+            }
+            Block block;
+            bool more = false;
+            std::exception_ptr failure;
+            try {
+                more = reader_.Next(buffers_[n % kBuffers], block);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                if (more) {
+                    blocks_[n % kBuffers] = block;
+                    produced_ = n + 1;
+                } else {
+                    finished_ = true;
+                    failure_ = failure;
+                }
+            }
+            blockReady_.notify_one();
+            if (!more) return;
+        }
+    }
+
+    BlockReader& reader_;  // used by the reading thread only, while there is one
+    std::array<BlockBuffer, kBuffers> buffers_;
+    std::mutex mutex_;
+    std::condition_variable bufferFree_;
+    std::condition_variable blockReady_;
+    // Guarded by mutex_:
+    std::array<Block, kBuffers> blocks_;
+    std::uint64_t produced_ = 0;  // blocks read so far
+    std::uint64_t released_ = 0;  // blocks the scan has given back
+    bool holding_ = false;        // the scan holds block released_
+    bool finished_ = false;       // the reader has ended: end of file or failure_
+    bool stop_ = false;
+    std::exception_ptr failure_;
+    std::thread thread_;
 };
 
 }  // namespace
@@ -380,14 +511,14 @@ std::optional<FindingList> ScanLogFile(const std::string& serviceCode, const std
     const ScanPatterns patterns = BuildPatterns(serviceCode, catalogue, ReadIgnoreList(options.programDir, serviceCode));
     LineWalker walker(patterns, catalogue, pump);
     BlockReader reader(file.get(), size, options.chunkLength, options.blockLength, path);
+    // A file of a block or two is read faster than a thread starts.
+    BlockSource blocks(reader, static_cast<std::uint64_t>(size) / 2 >= std::max<std::size_t>(options.blockLength, 1));
 
     row.SetProgressText(ProgressText(0, size));
-    const char* begin = nullptr;
-    const char* end = nullptr;
-    bool chunkDone = false;
-    while (reader.Next(begin, end, chunkDone)) {
-        if (!walker.Examine(begin, end)) return std::nullopt;
-        if (chunkDone) row.SetProgressText(ProgressText(reader.Done(), size));
+    Block block;
+    while (blocks.Next(block)) {
+        if (!walker.Examine(block.begin, block.end)) return std::nullopt;
+        if (block.chunkDone) row.SetProgressText(ProgressText(block.done, size));
     }
     // An empty file is one empty chunk.
     if (size == 0) row.SetProgressText(ProgressText(0, size));

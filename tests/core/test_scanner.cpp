@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -287,6 +288,27 @@ TEST_F(ScannerTest, FileThatShrinksWhileScannedRaisesReadError) {
     pump.onEvents = [&] { ASSERT_EQ(::truncate(path.c_str(), 40), 0); };
     EXPECT_THROW(Scan(path), ScanReadError);
     EXPECT_FALSE(AnalysisBusy);
+}
+
+// A stop request or a failing window while the reader is ahead (100 blocks, so it
+// runs on its own thread and soon waits for a free buffer): the scan must still
+// end, and the next one work.
+TEST_F(ScannerTest, StopOrWindowFailureWhileReadingAheadEndsTheScanCleanly) {
+    options.blockLength = 16;
+    std::string log;
+    for (int i = 0; i < 100; ++i) log += "line " + std::to_string(1000 + i) + "\n";
+    const std::string path = Prepare(log + "x failed \n");
+    pump.onEvents = [&] { pump.stop = true; };
+    EXPECT_FALSE(Scan(path));
+    EXPECT_FALSE(AnalysisBusy);
+
+    pump.stop = false;
+    pump.onEvents = [] { throw std::runtime_error("window closed"); };
+    EXPECT_THROW(Scan(path), std::runtime_error);
+    EXPECT_FALSE(AnalysisBusy);
+
+    pump.onEvents = nullptr;
+    EXPECT_EQ(*Scan(path), (FindingList{"999|x failed ", "1", "0"}));
 }
 
 TEST_F(ScannerTest, IgnoreListIsReadAfreshAtEveryScan) {
