@@ -110,7 +110,7 @@ def main():
     print("peak resident memory of the scan: %.1f MiB" % (rss_scan / 1024))
 
     if args.curve:
-        print("keyword-count curve (same log text, %.0f MB):" % mb)
+        print("keyword-count curve (a log of the same size and shape for each count, %.0f MB):" % mb)
         for n in (10, 100, 1000):
             dn = data_dir(args.size, n)
             warm(os.path.join(dn, "GW20261201.log"))
