@@ -19,6 +19,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "analysis/FileNameText.h"
 #include "analysis/PatternMatcher.h"
 #include "analysis/TextScan.h"
 #include "catalog/GbkText.h"
@@ -339,7 +340,7 @@ private:
         }
         if (ReadAt(fd_, buffer_->data.get() + Buffered(), want, readPos_) != want) {
             // The file is shorter than it was when the scan began.
-            throw ScanReadError(std::string(gbk::kMsgReadFailed) + path_);
+            throw ScanReadError(std::string(gbk::kMsgReadFailed) + FileNameForMessage(path_));
         }
         readPos_ += static_cast<std::int64_t>(want);
     }
@@ -490,12 +491,12 @@ std::optional<FindingList> ScanLogFile(const std::string& serviceCode, const std
 
     FileHandle file(OpenLogFile(path));
     if (file.get() < 0) {
-        dialogs.ShowMessage(std::string(gbk::kMsgOpenFailed) + path);
+        dialogs.ShowMessage(std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
         return std::nullopt;
     }
     struct stat st {};
     if (::fstat(file.get(), &st) != 0) {
-        dialogs.ShowMessage(std::string(gbk::kMsgOpenFailed) + path);
+        dialogs.ShowMessage(std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
         return std::nullopt;
     }
     const std::int64_t size = st.st_size;
@@ -504,7 +505,7 @@ std::optional<FindingList> ScanLogFile(const std::string& serviceCode, const std
         std::string question(gbk::kMsgLargeFile);
         question += '\r';
         question += gbk::kMsgFileName;
-        question += path;
+        question += FileNameForMessage(path);
         if (!dialogs.AskYesNo(gbk::kCaptionPrompt, question)) return std::nullopt;
     }
 

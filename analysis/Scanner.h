@@ -1,6 +1,7 @@
 // The log file scanner: one service's daily log file into a FindingList.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>

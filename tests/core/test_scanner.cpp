@@ -266,6 +266,17 @@ TEST_F(ScannerTest, OpenFailureShowsMessageAndClearsBusy) {
     }
 }
 
+TEST_F(ScannerTest, FileNamesInMessagesAreGivenInGbk) {
+    // File names are UTF-8 here while messages are GBK: 日志 is E6 97 A5 E5 BF 97 on
+    // disk and C8 D5 D6 BE in the message.  A name that is not UTF-8 keeps its bytes.
+    Prepare("");
+    EXPECT_FALSE(Scan(dir.path() + "\xe6\x97\xa5\xe5\xbf\x97/x.log"));
+    EXPECT_FALSE(Scan(dir.path() + "\xff.log"));
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{std::string(gbk::kMsgOpenFailed) + dir.path() + "\xc8\xd5\xd6\xbe/x.log",
+                                        std::string(gbk::kMsgOpenFailed) + dir.path() + "\xff.log"}));
+}
+
 TEST_F(ScannerTest, BusyWhileScanningAndStopRequestEndsScan) {
     const std::string path = Prepare("a failed \nb failed \n");
     bool busySeen = false;
