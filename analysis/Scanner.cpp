@@ -56,8 +56,9 @@ private:
 
 // Opens a log file for reading only; other processes keep reading and writing it.
 // Only regular files count: a directory, FIFO or device is not a log file (and a
-// FIFO must not block the window).
-int OpenLogFile(const std::string& path) {
+// FIFO must not block the window).  `size` receives the file's length, taken once
+// right after opening: bytes appended later are not examined.
+int OpenLogFile(const std::string& path, std::int64_t& size) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return -1;
     struct stat st {};
@@ -67,6 +68,7 @@ int OpenLogFile(const std::string& path) {
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    size = st.st_size;
     return fd;
 }
 
@@ -489,17 +491,12 @@ std::optional<FindingList> ScanLogFile(const std::string& serviceCode, const std
                                        const ScanOptions& options) {
     BusyGuard busy;
 
-    FileHandle file(OpenLogFile(path));
+    std::int64_t size = 0;
+    FileHandle file(OpenLogFile(path, size));
     if (file.get() < 0) {
         dialogs.ShowMessage(std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
         return std::nullopt;
     }
-    struct stat st {};
-    if (::fstat(file.get(), &st) != 0) {
-        dialogs.ShowMessage(std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
-        return std::nullopt;
-    }
-    const std::int64_t size = st.st_size;
 
     if (options.askAboutLargeFiles && size > kLargeFileThreshold) {
         std::string question(gbk::kMsgLargeFile);

@@ -31,11 +31,6 @@ std::string FoldAscii(std::string_view s) {
     return out;
 }
 
-bool ContainsIgnoringCase(std::string_view haystack, std::string_view needle) {
-    if (needle.empty()) return false;
-    return FoldAscii(haystack).find(FoldAscii(needle)) != std::string::npos;
-}
-
 bool CarryTimeStamp(std::string& finding, std::string_view line) {
     const bool bracketForm = line.find('[') != std::string_view::npos;
     std::string replaced;

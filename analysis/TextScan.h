@@ -22,9 +22,6 @@ const char* FindLineEnd(const char* p, const char* end);
 // left alone except that trail bytes in a-z fold like letters.
 std::string FoldAscii(std::string_view s);
 
-// "A contains B, ignoring case": B non-empty and occurring in A after folding both.
-bool ContainsIgnoringCase(std::string_view haystack, std::string_view needle);
-
 // Tries to complete `finding` (the most recent one) with the time stamp of `line`.
 // Returns true when the finding was changed.
 bool CarryTimeStamp(std::string& finding, std::string_view line);
