@@ -4,7 +4,8 @@
 
 namespace corvane {
 
-std::string LogFileName(const std::string& directory, const std::string& prefix, const std::string& day) {
+std::string LogFileName(const std::string& directory, const std::string& prefix,
+                        const std::string& day) {
     std::string name = directory;
     name += '/';
     name += prefix;

@@ -8,7 +8,8 @@ namespace corvane {
 
 std::string FileNameForMessage(const std::string& fileName) {
     // Plain ASCII reads the same in both encodings.
-    if (std::all_of(fileName.begin(), fileName.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    if (std::all_of(fileName.begin(), fileName.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return fileName;
     const iconv_t cd = ::iconv_open("GB18030", "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1)) return fileName;

@@ -33,7 +33,8 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
     if (hs_compile_lit_multi(expressions.data(), flags.data(), ids.data(), lengths_.data(),
                              static_cast<unsigned>(patterns.size()), HS_MODE_BLOCK, nullptr,
                              &engine_->database, &error) != HS_SUCCESS) {
-        std::string message = error && error->message ? error->message : "pattern compilation failed";
+        std::string message =
+            error && error->message ? error->message : "pattern compilation failed";
         hs_free_compile_error(error);
         throw std::runtime_error(message);
     }
@@ -45,7 +46,8 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
 PatternMatcher::~PatternMatcher() = default;
 
 namespace {
-int OnMatch(unsigned int id, unsigned long long, unsigned long long to, unsigned int, void* context) {
+int OnMatch(unsigned int id, unsigned long long, unsigned long long to, unsigned int,
+            void* context) {
     static_cast<std::vector<PatternMatcher::Match>*>(context)->push_back(
         {static_cast<std::size_t>(to), static_cast<std::uint32_t>(id)});
     return 0;
@@ -82,8 +84,10 @@ void PatternMatcher::Scan(const char* data, std::size_t size, std::vector<Match>
     // Literal matches arrive ordered by end offset; keep that promise even if an
     // engine version delivers same-block matches slightly out of order.
     auto begin = out.begin() + static_cast<std::ptrdiff_t>(first);
-    if (!std::is_sorted(begin, out.end(), [](const Match& a, const Match& b) { return a.end < b.end; })) {
-        std::stable_sort(begin, out.end(), [](const Match& a, const Match& b) { return a.end < b.end; });
+    if (!std::is_sorted(begin, out.end(),
+                        [](const Match& a, const Match& b) { return a.end < b.end; })) {
+        std::stable_sort(begin, out.end(),
+                         [](const Match& a, const Match& b) { return a.end < b.end; });
     }
 }
 

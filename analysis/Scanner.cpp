@@ -76,7 +76,8 @@ int OpenLogFile(const std::string& path, std::int64_t& size) {
 std::size_t ReadAt(int fd, char* into, std::size_t count, std::int64_t offset) {
     std::size_t got = 0;
     while (got < count) {
-        const ssize_t n = ::pread(fd, into + got, count - got, static_cast<off_t>(offset + static_cast<std::int64_t>(got)));
+        const ssize_t n = ::pread(fd, into + got, count - got,
+                                  static_cast<off_t>(offset + static_cast<std::int64_t>(got)));
         if (n < 0) {
             if (errno == EINTR) continue;
             break;
@@ -126,7 +127,8 @@ ScanPatterns BuildPatterns(const std::string& serviceCode, const ErrorCatalogue&
     std::unordered_map<std::string, std::size_t> seen;
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
         const TErrorRec& rec = catalogue[i];
-        if (rec.ServiceCode == serviceCode) patterns.Add(rec.Keyword, ScanPatterns::Keyword, i, seen);
+        if (rec.ServiceCode == serviceCode)
+            patterns.Add(rec.Keyword, ScanPatterns::Keyword, i, seen);
     }
     for (const std::string& text : ignoreList) patterns.Add(text, ScanPatterns::Ignore, 0, seen);
     for (std::string_view marker : kMarkers) patterns.Add(marker, ScanPatterns::Marker, 0, seen);
@@ -174,9 +176,15 @@ private:
             for (; i < matches_.size() && begin + matches_[i].end <= lineEnd; ++i) {
                 const ScanPatterns::Meaning& m = patterns_.meanings[matches_[i].id];
                 switch (m.kind) {
-                    case ScanPatterns::Ignore: ignore = true; break;
-                    case ScanPatterns::Marker: marker = true; break;
-                    case ScanPatterns::Keyword: record = std::min(record, m.record); break;
+                    case ScanPatterns::Ignore:
+                        ignore = true;
+                        break;
+                    case ScanPatterns::Marker:
+                        marker = true;
+                        break;
+                    case ScanPatterns::Keyword:
+                        record = std::min(record, m.record);
+                        break;
                 }
             }
 
@@ -261,8 +269,11 @@ class BlockReader {
 public:
     BlockReader(int fd, std::int64_t size, std::int64_t chunkLength, std::size_t blockLength,
                 const std::string& path)
-        : fd_(fd), size_(size), chunkLength_(std::max<std::int64_t>(chunkLength, 1)),
-          blockLength_(std::max<std::size_t>(blockLength, 1)), path_(path) {
+        : fd_(fd),
+          size_(size),
+          chunkLength_(std::max<std::int64_t>(chunkLength, 1)),
+          blockLength_(std::max<std::size_t>(blockLength, 1)),
+          path_(path) {
         StartChunk(0);
     }
 
@@ -276,7 +287,8 @@ public:
             if (Buffered() < blockLength_ && readPos_ < size_) Fill(blockLength_ - Buffered());
             FindChunkEnd();
             std::int64_t blockEnd = -1;
-            if (chunkEnd_ >= 0 && chunkEnd_ <= readPos_ && chunkEnd_ - pos_ <= static_cast<std::int64_t>(blockLength_)) {
+            if (chunkEnd_ >= 0 && chunkEnd_ <= readPos_ &&
+                chunkEnd_ - pos_ <= static_cast<std::int64_t>(blockLength_)) {
                 blockEnd = chunkEnd_;
             } else if (readPos_ == size_) {
                 blockEnd = chunkEnd_ >= 0 && chunkEnd_ <= readPos_ ? chunkEnd_ : size_;
@@ -312,7 +324,8 @@ private:
     void MoveRest(BlockBuffer& into) {
         const std::size_t keep = static_cast<std::size_t>(readPos_ - taken_);
         if (&into == buffer_) {
-            if (keep > 0 && taken_ > pos_) std::memmove(into.data.get(), into.data.get() + (taken_ - pos_), keep);
+            if (keep > 0 && taken_ > pos_)
+                std::memmove(into.data.get(), into.data.get() + (taken_ - pos_), keep);
         } else {
             const std::size_t wanted =
                 std::max(keep, static_cast<std::size_t>(std::min<std::int64_t>(
@@ -330,7 +343,8 @@ private:
     }
 
     void Fill(std::size_t want) {
-        want = static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(want), size_ - readPos_));
+        want = static_cast<std::size_t>(
+            std::min<std::int64_t>(static_cast<std::int64_t>(want), size_ - readPos_));
         if (want == 0) return;
         const std::size_t need = Buffered() + want;
         if (need > buffer_->capacity) {
@@ -376,9 +390,9 @@ private:
     const std::size_t blockLength_;
     const std::string& path_;
     BlockBuffer* buffer_ = nullptr;  // holds the file text from pos_ to readPos_
-    std::int64_t pos_ = 0;       // file offset of the buffer's first byte
-    std::int64_t readPos_ = 0;   // file offset just past the buffered bytes
-    std::int64_t taken_ = 0;     // end of the block handed out last
+    std::int64_t pos_ = 0;           // file offset of the buffer's first byte
+    std::int64_t readPos_ = 0;       // file offset just past the buffered bytes
+    std::int64_t taken_ = 0;         // end of the block handed out last
     std::int64_t nominalEnd_ = 0;
     std::int64_t chunkEnd_ = -1;  // -1 while not yet found
     std::int64_t searchedTo_ = 0;
@@ -506,11 +520,13 @@ std::optional<FindingList> ScanLogFile(const std::string& serviceCode, const std
         if (!dialogs.AskYesNo(gbk::kCaptionPrompt, question)) return std::nullopt;
     }
 
-    const ScanPatterns patterns = BuildPatterns(serviceCode, catalogue, ReadIgnoreList(options.programDir, serviceCode));
+    const ScanPatterns patterns =
+        BuildPatterns(serviceCode, catalogue, ReadIgnoreList(options.programDir, serviceCode));
     LineWalker walker(patterns, catalogue, pump);
     BlockReader reader(file.get(), size, options.chunkLength, options.blockLength, path);
     // A file of a block or two is read faster than a thread starts.
-    BlockSource blocks(reader, static_cast<std::uint64_t>(size) / 2 >= std::max<std::size_t>(options.blockLength, 1));
+    BlockSource blocks(reader, static_cast<std::uint64_t>(size) / 2 >=
+                                   std::max<std::size_t>(options.blockLength, 1));
 
     row.SetProgressText(ProgressText(0, size));
     Block block;

@@ -29,7 +29,7 @@ public:
 };
 
 struct ScanOptions {
-    std::string programDir;        // where ServiceList.ini (the ignore lists) lives
+    std::string programDir;          // where ServiceList.ini (the ignore lists) lives
     bool askAboutLargeFiles = true;  // false: never ask the 20 MiB question
     // Nominal chunk length and the length of the blocks handed to the pattern
     // engine; only tests change them, to reach chunk and block boundaries with

@@ -6,23 +6,23 @@
 
 namespace corvane::app {
 
-CorvaneApplication::CorvaneApplication(int& argc, char** argv) : QApplication(argc, argv)
-{
+CorvaneApplication::CorvaneApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Corvane日志分析器"));
 }
 
-bool CorvaneApplication::notify(QObject* receiver, QEvent* event)
-{
+bool CorvaneApplication::notify(QObject* receiver, QEvent* event) {
     // Qt does not let exceptions pass through its event dispatch; catching them
     // here, next to the event that raised them, keeps the event loop intact.
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
         QtWindowDialogs fallback;
-        ReportError(errorDialogs_ ? *errorDialogs_ : static_cast<WindowDialogs&>(fallback), e.what());
+        ReportError(errorDialogs_ ? *errorDialogs_ : static_cast<WindowDialogs&>(fallback),
+                    e.what());
     } catch (...) {
         QtWindowDialogs fallback;
-        ReportError(errorDialogs_ ? *errorDialogs_ : static_cast<WindowDialogs&>(fallback), "Unknown error");
+        ReportError(errorDialogs_ ? *errorDialogs_ : static_cast<WindowDialogs&>(fallback),
+                    "Unknown error");
     }
     return false;
 }

@@ -6,8 +6,7 @@ namespace corvane::app {
 
 namespace {
 
-QString Decode(std::string_view bytes)
-{
+QString Decode(std::string_view bytes) {
     // A decoder holds an incomplete trailing sequence back instead of reporting it,
     // which would silently drop the end of a cut time field.  A line feed after the
     // text forces such a sequence out as U+FFFD and is itself always decoded as one
@@ -21,36 +20,33 @@ QString Decode(std::string_view bytes)
     thread_local QStringDecoder decoder("GB18030");
     decoder.resetState();
     QString text = decoder.decode(input);
-    if (!text.isEmpty() && text.back() == QLatin1Char('\n'))
-        text.chop(1);
+    if (!text.isEmpty() && text.back() == QLatin1Char('\n')) text.chop(1);
     return text;
 }
 
 }  // namespace
 
-QString FromGbkLine(std::string_view bytes)
-{
+QString FromGbkLine(std::string_view bytes) {
     QString text = Decode(bytes);
     for (QChar& c : text) {
         switch (c.unicode()) {
-        case 0x0000:
-            c = QChar(0x2400);
-            break;
-        case 0x000A:
-        case 0x000D:
-        case 0x2028:
-        case 0x2029:
-            c = QChar(0x2424);
-            break;
-        default:
-            break;
+            case 0x0000:
+                c = QChar(0x2400);
+                break;
+            case 0x000A:
+            case 0x000D:
+            case 0x2028:
+            case 0x2029:
+                c = QChar(0x2424);
+                break;
+            default:
+                break;
         }
     }
     return text;
 }
 
-QString FromGbkText(std::string_view bytes)
-{
+QString FromGbkText(std::string_view bytes) {
     QString text = Decode(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));

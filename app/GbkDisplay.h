@@ -20,19 +20,16 @@ QString FromGbkLine(std::string_view bytes);
 // For message texts: CR LF and a lone CR become LF, the line break Qt shows.
 QString FromGbkText(std::string_view bytes);
 
-inline QString FromGbkLine(const QByteArray& bytes)
-{
+inline QString FromGbkLine(const QByteArray& bytes) {
     return FromGbkLine(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 // Row data keeps the exact bytes so they reach the core unchanged.
-inline QByteArray ToByteArray(std::string_view bytes)
-{
+inline QByteArray ToByteArray(std::string_view bytes) {
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-inline std::string ToStdString(const QByteArray& bytes)
-{
+inline std::string ToStdString(const QByteArray& bytes) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 

@@ -6,14 +6,13 @@
 
 namespace corvane::app {
 
-ThrottledEventPump::ThrottledEventPump(const bool& stopRequested, int intervalMs, int callsPerClockCheck)
-    : stopRequested_(stopRequested)
-{
+ThrottledEventPump::ThrottledEventPump(const bool& stopRequested, int intervalMs,
+                                       int callsPerClockCheck)
+    : stopRequested_(stopRequested) {
     SetThrottle(intervalMs, callsPerClockCheck);
 }
 
-void ThrottledEventPump::SetThrottle(int intervalMs, int callsPerClockCheck)
-{
+void ThrottledEventPump::SetThrottle(int intervalMs, int callsPerClockCheck) {
     intervalMs_ = intervalMs < 0 ? 0 : intervalMs;
     callsPerClockCheck_ = callsPerClockCheck < 1 ? 1 : callsPerClockCheck;
     countdown_ = callsPerClockCheck_;
@@ -22,12 +21,10 @@ void ThrottledEventPump::SetThrottle(int intervalMs, int callsPerClockCheck)
     clock_.start();
 }
 
-void ThrottledEventPump::CheckClock()
-{
+void ThrottledEventPump::CheckClock() {
     countdown_ = callsPerClockCheck_;
     const qint64 sinceLastNs = clock_.nsecsElapsed();
-    if (sinceLastNs < static_cast<qint64>(intervalMs_) * 1000000)
-        return;
+    if (sinceLastNs < static_cast<qint64>(intervalMs_) * 1000000) return;
     longestGapNs_ = std::max(longestGapNs_, sinceLastNs);
     ++pumps_;
     QCoreApplication::processEvents();

@@ -22,14 +22,11 @@ public:
     static constexpr int kDefaultCallsPerClockCheck = 8;
 
     // `stopRequested` is read by StopRequested(); it must outlive the pump.
-    explicit ThrottledEventPump(const bool& stopRequested,
-                                int intervalMs = kDefaultIntervalMs,
+    explicit ThrottledEventPump(const bool& stopRequested, int intervalMs = kDefaultIntervalMs,
                                 int callsPerClockCheck = kDefaultCallsPerClockCheck);
 
-    void ProcessEvents() override
-    {
-        if (--countdown_ > 0)
-            return;
+    void ProcessEvents() override {
+        if (--countdown_ > 0) return;
         CheckClock();
     }
 

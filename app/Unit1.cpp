@@ -58,21 +58,14 @@ constexpr int kRolePosition = Qt::UserRole;
 constexpr int kRoleServiceRow = Qt::UserRole + 1;
 constexpr int kRoleErrorCode = Qt::UserRole + 2;
 
-QString KnownTabCaption(long long count)
-{
-    return QStringLiteral("已知错误[%1]").arg(count);
-}
+QString KnownTabCaption(long long count) { return QStringLiteral("已知错误[%1]").arg(count); }
 
-QString UnknownTabCaption(long long count)
-{
-    return QStringLiteral("未知错误[%1]").arg(count);
-}
+QString UnknownTabCaption(long long count) { return QStringLiteral("未知错误[%1]").arg(count); }
 
 // The step labels, the start button and the result heading use a 12-pixel Song
 // face, the page bar a 16-pixel one.  Where Song is not installed the first CJK
 // face that is takes its place, so no character shows as a box.
-QFont SongFont(int pixelSize)
-{
+QFont SongFont(int pixelSize) {
     QFont font;
     font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
                       QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
@@ -81,24 +74,20 @@ QFont SongFont(int pixelSize)
 }
 
 // The log line of a finding: everything after the code and the bar.
-std::string_view LogLine(std::string_view finding)
-{
+std::string_view LogLine(std::string_view finding) {
     return finding.size() > 4 ? finding.substr(4) : std::string_view();
 }
 
 // The time shown for a known finding: 8 bytes from byte 6 when the finding holds a
 // "[" (a bracketed stamp after "ccc|"), else from byte 5; fewer where it ends.
-std::string_view TimeField(std::string_view finding)
-{
+std::string_view TimeField(std::string_view finding) {
     const std::size_t from = finding.find('[') != std::string_view::npos ? 5 : 4;
-    if (from >= finding.size())
-        return {};
+    if (from >= finding.size()) return {};
     return finding.substr(from, 8);
 }
 
 QTreeWidget* MakeReportList(QWidget* parent, const QString& name,
-                            std::initializer_list<std::pair<QString, int>> columns)
-{
+                            std::initializer_list<std::pair<QString, int>> columns) {
     auto* list = new QTreeWidget(parent);
     list->setObjectName(name);
     list->setRootIsDecorated(false);
@@ -110,19 +99,16 @@ QTreeWidget* MakeReportList(QWidget* parent, const QString& name,
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setColumnCount(static_cast<int>(columns.size()));
     QStringList titles;
-    for (const auto& column : columns)
-        titles << column.first;
+    for (const auto& column : columns) titles << column.first;
     list->setHeaderLabels(titles);
     list->header()->setStretchLastSection(false);
     list->header()->setSectionsMovable(false);
     int index = 0;
-    for (const auto& column : columns)
-        list->setColumnWidth(index++, column.second);
+    for (const auto& column : columns) list->setColumnWidth(index++, column.second);
     return list;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text)
-{
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
@@ -135,10 +121,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text)
 class TForm1::ResultRowSink final : public corvane::ProgressSink {
 public:
     QTreeWidgetItem* row = nullptr;
-    void SetProgressText(std::string_view text) override
-    {
-        if (row)
-            row->setText(2, FromGbkLine(text));
+    void SetProgressText(std::string_view text) override {
+        if (row) row->setText(2, FromGbkLine(text));
     }
 };
 
@@ -148,8 +132,7 @@ TForm1::TForm1(std::string programDir, corvane::app::WindowDialogs* dialogs, QWi
       ownDialogs_(dialogs ? nullptr : std::make_unique<corvane::app::QtWindowDialogs>(this)),
       dialogs_(dialogs ? dialogs : ownDialogs_.get()),
       pump_(std::make_unique<corvane::app::ThrottledEventPump>(closePending_)),
-      rowSink_(std::make_unique<ResultRowSink>())
-{
+      rowSink_(std::make_unique<ResultRowSink>()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Corvane日志分析器 V1.6"));
     BuildLayout();
@@ -166,8 +149,7 @@ TForm1::TForm1(std::string programDir, corvane::app::WindowDialogs* dialogs, QWi
 
 TForm1::~TForm1() = default;
 
-void TForm1::BuildLayout()
-{
+void TForm1::BuildLayout() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
     auto* clientLayout = new QHBoxLayout(client);
@@ -190,7 +172,8 @@ void TForm1::BuildLayout()
     panel1Layout->addStretch(1);
 
     const QFont stepFont = SongFont(12);
-    Label2 = MakeLabel(steps, QStringLiteral("Label2"), QStringLiteral("1、请选择日志存放的目录："));
+    Label2 =
+        MakeLabel(steps, QStringLiteral("Label2"), QStringLiteral("1、请选择日志存放的目录："));
     Label2->setFont(stepFont);
     Label2->setGeometry(8, 26, 201, 16);
 
@@ -211,11 +194,13 @@ void TForm1::BuildLayout()
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setGeometry(8, 112, 201, 153);
 
-    Label3 = MakeLabel(steps, QStringLiteral("Label3"), QStringLiteral("3、您要分析哪些服务的日志："));
+    Label3 =
+        MakeLabel(steps, QStringLiteral("Label3"), QStringLiteral("3、您要分析哪些服务的日志："));
     Label3->setFont(stepFont);
     Label3->setGeometry(8, 279, 201, 16);
 
-    ListView3 = MakeReportList(steps, QStringLiteral("ListView3"), {{QStringLiteral("服务名称"), 163}});
+    ListView3 =
+        MakeReportList(steps, QStringLiteral("ListView3"), {{QStringLiteral("服务名称"), 163}});
     ListView3->setGeometry(8, 305, 201, 192);
 
     Button1 = new QPushButton(QStringLiteral("开始分析"), steps);
@@ -349,8 +334,7 @@ void TForm1::BuildLayout()
 // ---------------------------------------------------------------------------
 // Start-up and shut-down
 
-void TForm1::FormCreate()
-{
+void TForm1::FormCreate() {
     UpdateCatalogues();
 
     ListView3->clear();
@@ -382,44 +366,35 @@ void TForm1::FormCreate()
     OpenReportChannel();
 }
 
-void TForm1::UpdateCatalogues()
-{
+void TForm1::UpdateCatalogues() {
     // Before the catalogues are loaded, so that newer files are used in this run of
     // the program.  The update is silent; its result does not matter here.
     server_ = corvane::ReadServerConfig(programDir_);
     corvane::UpdateCatalogues(programDir_, server_, *pump_);
 }
 
-void TForm1::OpenReportChannel()
-{
+void TForm1::OpenReportChannel() {
     IdUDPClient1.SetHost(server_.host);
     IdUDPClient1.SetPort(server_.reportPort);
     IdUDPClient1.Open();
 }
 
-void TForm1::CloseReportChannel()
-{
-    IdUDPClient1.Close();
-}
+void TForm1::CloseReportChannel() { IdUDPClient1.Close(); }
 
-void TForm1::FormClose()
-{
+void TForm1::FormClose() {
     // Lists are freed element by element from the last to the first, then the list.
     if (serviceResults_) {
-        while (!serviceResults_->empty())
-            serviceResults_->pop_back();
+        while (!serviceResults_->empty()) serviceResults_->pop_back();
         serviceResults_.reset();
     }
     if (errorCatalogue_) {
-        while (!errorCatalogue_->empty())
-            errorCatalogue_->pop_back();
+        while (!errorCatalogue_->empty()) errorCatalogue_->pop_back();
         errorCatalogue_.reset();
     }
     CloseReportChannel();
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
-{
+void TForm1::closeEvent(QCloseEvent* event) {
     if (runInProgress_ || fillDepth_ > 0) {
         // A scan or a page fill is suspended below this handler and still reads
         // the lists.  Ask it to stop; the close is repeated once it has unwound.
@@ -436,16 +411,13 @@ void TForm1::closeEvent(QCloseEvent* event)
 }
 
 template <typename Body>
-void TForm1::Handle(Body&& body)
-{
+void TForm1::Handle(Body&& body) {
     corvane::app::RunReportingErrors(*dialogs_, std::forward<Body>(body));
     LetGo();
 }
 
-void TForm1::LetGo()
-{
-    if (runInProgress_ || fillDepth_ > 0)
-        return;
+void TForm1::LetGo() {
+    if (runInProgress_ || fillDepth_ > 0) return;
     if (closePending_) {
         close();
         return;
@@ -459,13 +431,11 @@ void TForm1::LetGo()
 // ---------------------------------------------------------------------------
 // Log-day discovery
 
-void TForm1::DirectoryEdit1Change()
-{
+void TForm1::DirectoryEdit1Change() {
     Handle([this] { ListLogDays(); });
 }
 
-void TForm1::ListLogDays()
-{
+void TForm1::ListLogDays() {
     ListBox1->clear();
     const std::vector<std::string> days =
         corvane::ListLogDays(ToStdString(QFile::encodeName(DirectoryEdit1->text())));
@@ -476,31 +446,27 @@ void TForm1::ListLogDays()
     }
 }
 
-void TForm1::DirectoryEdit1BrowseClick()
-{
+void TForm1::DirectoryEdit1BrowseClick() {
     Handle([this] {
         const QString current = DirectoryEdit1->text();
         const QFileInfo info(current);
         const QString start = !current.isEmpty() && info.isDir() ? current : QDir::rootPath();
         const std::optional<QString> chosen =
             dialogs_->ChooseDirectory(QStringLiteral("请选择Corvane安装目录"), start);
-        if (chosen)
-            DirectoryEdit1->setText(*chosen);
+        if (chosen) DirectoryEdit1->setText(*chosen);
     });
 }
 
 // ---------------------------------------------------------------------------
 // Analysis run
 
-void TForm1::Button1Click()
-{
+void TForm1::Button1Click() {
     Handle([this] {
         if (corvane::AnalysisBusy || runInProgress_) {
             dialogs_->ShowMessage(corvane::gbk::kMsgBusy);
             return;
         }
-        if (closePending_)
-            return;
+        if (closePending_) return;
         if (fillDepth_ > 0) {
             // The run would free the list the page fill below is reading: let the
             // fill abandon its page, and start once it has.
@@ -525,8 +491,7 @@ void TForm1::Button1Click()
         PageControl1->setTabText(0, KnownTabCaption(0));
         PageControl1->setTabText(1, UnknownTabCaption(0));
 
-        while (!serviceResults_->empty())
-            serviceResults_->pop_back();
+        while (!serviceResults_->empty()) serviceResults_->pop_back();
 
         std::string day;
         for (int i = 0; i < ListBox1->count(); ++i) {
@@ -540,10 +505,10 @@ void TForm1::Button1Click()
         const std::unique_ptr<corvane::FindingsObserver> tally = CreateReportTally();
 
         const corvane::ScanOptions options{programDir_, true};
-        const corvane::RunOutcome outcome = corvane::RunServicePasses(
-            *this, day, *errorCatalogue_, *serviceResults_, tally.get(), *dialogs_, *pump_, options);
-        if (outcome == corvane::RunOutcome::Stopped)
-            return;
+        const corvane::RunOutcome outcome =
+            corvane::RunServicePasses(*this, day, *errorCatalogue_, *serviceResults_, tally.get(),
+                                      *dialogs_, *pump_, options);
+        if (outcome == corvane::RunOutcome::Stopped) return;
 
         SendReport(tally.get());
     });
@@ -556,8 +521,8 @@ namespace {
 class RunReport final : public corvane::FindingsObserver {
 public:
     explicit RunReport(corvane::EventPump& pump) : pump_(pump) {}
-    void AddFindings(const std::string& serviceCode, const corvane::FindingList& findings) override
-    {
+    void AddFindings(const std::string& serviceCode,
+                     const corvane::FindingList& findings) override {
         corvane::AddFindings(tally_, serviceCode, findings, pump_);
     }
     void Send(corvane::UdpReportChannel& channel) { corvane::SendReport(tally_, channel, pump_); }
@@ -569,34 +534,25 @@ private:
 
 }  // namespace
 
-std::unique_ptr<corvane::FindingsObserver> TForm1::CreateReportTally()
-{
+std::unique_ptr<corvane::FindingsObserver> TForm1::CreateReportTally() {
     return std::make_unique<RunReport>(*pump_);
 }
 
-void TForm1::SendReport(corvane::FindingsObserver* tally)
-{
-    if (auto* report = dynamic_cast<RunReport*>(tally))
-        report->Send(IdUDPClient1);
+void TForm1::SendReport(corvane::FindingsObserver* tally) {
+    if (auto* report = dynamic_cast<RunReport*>(tally)) report->Send(IdUDPClient1);
 }
 
-int TForm1::ServiceRowCount()
-{
-    return ListView3->topLevelItemCount();
-}
+int TForm1::ServiceRowCount() { return ListView3->topLevelItemCount(); }
 
-bool TForm1::ServiceRowChecked(int row)
-{
+bool TForm1::ServiceRowChecked(int row) {
     const QTreeWidgetItem* item = ListView3->topLevelItem(row);
     return item && item->checkState(0) == Qt::Checked;
 }
 
-corvane::ServiceEntry TForm1::ServiceRow(int row)
-{
+corvane::ServiceEntry TForm1::ServiceRow(int row) {
     corvane::ServiceEntry entry;
     const QTreeWidgetItem* item = ListView3->topLevelItem(row);
-    if (!item)
-        throw std::out_of_range("List index out of bounds");
+    if (!item) throw std::out_of_range("List index out of bounds");
     entry.Caption = ToStdString(item->data(0, kRoleCaption).toByteArray());
     entry.SubItems = {ToStdString(item->data(0, kRoleSubdir).toByteArray()),
                       ToStdString(item->data(0, kRolePrefix).toByteArray()),
@@ -605,13 +561,11 @@ corvane::ServiceEntry TForm1::ServiceRow(int row)
     return entry;
 }
 
-std::string TForm1::DirectoryText()
-{
+std::string TForm1::DirectoryText() {
     return ToStdString(QFile::encodeName(DirectoryEdit1->text()));
 }
 
-corvane::ProgressSink& TForm1::AddResultRow(const std::string& caption)
-{
+corvane::ProgressSink& TForm1::AddResultRow(const std::string& caption) {
     auto* row = new QTreeWidgetItem(ListView1);
     row->setText(0, FromGbkLine(caption));
     row->setText(1, FromGbkLine(corvane::gbk::kRowScanning));
@@ -620,22 +574,17 @@ corvane::ProgressSink& TForm1::AddResultRow(const std::string& caption)
     return *rowSink_;
 }
 
-void TForm1::RemoveLastResultRow()
-{
+void TForm1::RemoveLastResultRow() {
     const int count = ListView1->topLevelItemCount();
-    if (count == 0)
-        return;
+    if (count == 0) return;
     QTreeWidgetItem* row = ListView1->topLevelItem(count - 1);
-    if (rowSink_->row == row)
-        rowSink_->row = nullptr;
+    if (rowSink_->row == row) rowSink_->row = nullptr;
     delete row;
 }
 
-void TForm1::SetLastResultCounts(const std::string& known, const std::string& unknown)
-{
+void TForm1::SetLastResultCounts(const std::string& known, const std::string& unknown) {
     const int count = ListView1->topLevelItemCount();
-    if (count == 0)
-        return;
+    if (count == 0) return;
     QTreeWidgetItem* row = ListView1->topLevelItem(count - 1);
     row->setText(1, FromGbkLine(known));
     row->setText(2, FromGbkLine(unknown));
@@ -644,11 +593,9 @@ void TForm1::SetLastResultCounts(const std::string& known, const std::string& un
 // ---------------------------------------------------------------------------
 // Result pages and details
 
-const corvane::FindingList* TForm1::SelectedServiceList(int* serviceRow) const
-{
+const corvane::FindingList* TForm1::SelectedServiceList(int* serviceRow) const {
     const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
-    if (selected.isEmpty())
-        return nullptr;
+    if (selected.isEmpty()) return nullptr;
     const int index = ListView1->indexOfTopLevelItem(selected.first());
     // The newest row has no list while its service is still being scanned, and a
     // row whose scan failed never gets one.
@@ -658,60 +605,48 @@ const corvane::FindingList* TForm1::SelectedServiceList(int* serviceRow) const
     return (*serviceResults_)[static_cast<std::size_t>(index)].get();
 }
 
-void TForm1::ListView1Click()
-{
+void TForm1::ListView1Click() {
     Handle([this] {
         int row = 0;
         const corvane::FindingList* list = SelectedServiceList(&row);
-        if (!list || list->empty())
-            return;
+        if (!list || list->empty()) return;
         const auto n = static_cast<long long>(list->size());
         Label8->setText(QString::number(n / PageSize + (n % PageSize != 0 ? 1 : 0)));
         ShowPage(1);
     });
 }
 
-void TForm1::Button3Click()
-{
+void TForm1::Button3Click() {
     Handle([this] {
-        if (Label5->text() == QLatin1String("1"))
-            return;
+        if (Label5->text() == QLatin1String("1")) return;
         int row = 0;
         const corvane::FindingList* list = SelectedServiceList(&row);
-        if (!list || list->empty())
-            return;
+        if (!list || list->empty()) return;
         bool ok = false;
         const long long page = Label5->text().toLongLong(&ok);
         // Label5 reads "0" until a first page was shown; there is no page before 1.
-        if (!ok || page - 1 < 1)
-            return;
+        if (!ok || page - 1 < 1) return;
         ShowPage(page - 1);
     });
 }
 
-void TForm1::Button2Click()
-{
+void TForm1::Button2Click() {
     Handle([this] {
-        if (Label8->text() == Label5->text())
-            return;
+        if (Label8->text() == Label5->text()) return;
         int row = 0;
         const corvane::FindingList* list = SelectedServiceList(&row);
-        if (!list || list->empty())
-            return;
+        if (!list || list->empty()) return;
         bool ok = false;
         const long long page = Label5->text().toLongLong(&ok);
-        if (!ok)
-            return;
+        if (!ok) return;
         ShowPage(page + 1);
     });
 }
 
-void TForm1::ShowPage(long long page)
-{
+void TForm1::ShowPage(long long page) {
     int row = 0;
     const corvane::FindingList* list = SelectedServiceList(&row);
-    if (!list)
-        return;
+    if (!list) return;
     ++fillDepth_;
     struct FillScope {
         int& depth;
@@ -720,16 +655,14 @@ void TForm1::ShowPage(long long page)
     FillPage(page, *list, row);
 }
 
-void TForm1::FillPage(long long page, const corvane::FindingList& list, int serviceRow)
-{
+void TForm1::FillPage(long long page, const corvane::FindingList& list, int serviceRow) {
     const unsigned generation = ++fillGeneration_;
 
     ListView2->clear();
     Memo1->clear();
     Memo2->clear();
     const auto n = static_cast<long long>(list.size());
-    if (n > 0)
-        ProgressBar1->setRange(0, static_cast<int>(std::min<long long>(n - 1, INT_MAX)));
+    if (n > 0) ProgressBar1->setRange(0, static_cast<int>(std::min<long long>(n - 1, INT_MAX)));
     Label5->setText(QString::number(page));
 
     // Positions before the first finding are never read, whatever page was asked for.
@@ -751,14 +684,12 @@ void TForm1::FillPage(long long page, const corvane::FindingList& list, int serv
         pump_->ProcessEvents();
         // A new page, a start or a close arrived meanwhile: the list may be about
         // to be freed, and the views belong to whoever came in.
-        if (generation != fillGeneration_ || closePending_)
-            return;
+        if (generation != fillGeneration_ || closePending_) return;
         ProgressBar1->setValue(static_cast<int>(std::min<long long>(i, INT_MAX)));
 
         const std::string_view finding = list[static_cast<std::size_t>(i)];
         if (finding.substr(0, 3) == corvane::kUnknownCode) {
-            if (unknownCount++ > 0)
-                unknownLines += QLatin1Char('\n');
+            if (unknownCount++ > 0) unknownLines += QLatin1Char('\n');
             unknownLines += FromGbkLine(LogLine(finding));
             continue;
         }
@@ -782,31 +713,28 @@ void TForm1::FillPage(long long page, const corvane::FindingList& list, int serv
     const auto knownCount = static_cast<long long>(rows.size());
     ListView2->addTopLevelItems(rows);
     rows.clear();
-    if (unknownCount > 0)
-        Memo2->setPlainText(unknownLines);
+    if (unknownCount > 0) Memo2->setPlainText(unknownLines);
     ProgressBar1->setValue(0);
     PageControl1->setTabText(0, KnownTabCaption(knownCount));
     PageControl1->setTabText(1, UnknownTabCaption(unknownCount));
 }
 
-void TForm1::ListView2Click()
-{
+void TForm1::ListView2Click() {
     Handle([this] {
         const QList<QTreeWidgetItem*> selected = ListView2->selectedItems();
-        if (selected.isEmpty())
-            return;
+        if (selected.isEmpty()) return;
         const QTreeWidgetItem* row = selected.first();
         Memo1->clear();
 
         const QByteArray code = row->data(0, kRoleErrorCode).toByteArray();
         std::vector<std::string> lines;
         if (errorCatalogue_)
-            corvane::LookupExplanation(std::string_view(code.constData(), static_cast<std::size_t>(code.size())),
-                                       *errorCatalogue_, lines);
+            corvane::LookupExplanation(
+                std::string_view(code.constData(), static_cast<std::size_t>(code.size())),
+                *errorCatalogue_, lines);
         QStringList text;
         text.reserve(static_cast<qsizetype>(lines.size()) + 3);
-        for (const std::string& line : lines)
-            text << FromGbkLine(line);
+        for (const std::string& line : lines) text << FromGbkLine(line);
         text << QString();
         text << FromGbkLine(corvane::gbk::kMemoRawHeading);
 
@@ -814,7 +742,8 @@ void TForm1::ListView2Click()
         // so the row's list and position exist.
         if (!serviceResults_)
             throw std::logic_error("The analysis lists were not created at start-up");
-        const auto serviceRow = static_cast<std::size_t>(row->data(0, kRoleServiceRow).toLongLong());
+        const auto serviceRow =
+            static_cast<std::size_t>(row->data(0, kRoleServiceRow).toLongLong());
         const auto position = static_cast<std::size_t>(row->data(0, kRolePosition).toLongLong());
         const corvane::FindingList& list = *serviceResults_->at(serviceRow);
         text << FromGbkLine(LogLine(list.at(position)));

@@ -8,30 +8,26 @@
 
 namespace corvane::app {
 
-QString ApplicationTitle()
-{
+QString ApplicationTitle() {
     // The window caption carries the version; boxes carry the bare title.  The
     // display name is deliberately left unset: on X11 the toolkit would append it
     // to every window caption.
     return QCoreApplication::applicationName();
 }
 
-QString ErrorBoxText(const QString& message)
-{
-    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
-        return message + QLatin1Char('.');
+QString ErrorBoxText(const QString& message) {
+    if (!message.isEmpty() && message.back() > QLatin1Char('.')) return message + QLatin1Char('.');
     return message;
 }
 
-void QtWindowDialogs::ShowMessage(std::string_view text)
-{
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), FromGbkText(text), QMessageBox::Ok, parent_);
+void QtWindowDialogs::ShowMessage(std::string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), FromGbkText(text), QMessageBox::Ok,
+                    parent_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-bool QtWindowDialogs::AskYesNo(std::string_view caption, std::string_view text)
-{
+bool QtWindowDialogs::AskYesNo(std::string_view caption, std::string_view text) {
     // The question has no owner window and no icon; Yes is the default answer.
     QMessageBox box(QMessageBox::NoIcon, FromGbkLine(caption), FromGbkText(text),
                     QMessageBox::Yes | QMessageBox::No, nullptr);
@@ -40,23 +36,20 @@ bool QtWindowDialogs::AskYesNo(std::string_view caption, std::string_view text)
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtWindowDialogs::ShowError(const QString& text)
-{
+void QtWindowDialogs::ShowError(const QString& text) {
     QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-std::optional<QString> QtWindowDialogs::ChooseDirectory(const QString& prompt, const QString& start)
-{
+std::optional<QString> QtWindowDialogs::ChooseDirectory(const QString& prompt,
+                                                        const QString& start) {
     const QString chosen = QFileDialog::getExistingDirectory(parent_, prompt, start);
-    if (chosen.isEmpty())
-        return std::nullopt;
+    if (chosen.isEmpty()) return std::nullopt;
     return chosen;
 }
 
-void ReportError(WindowDialogs& dialogs, std::string_view what)
-{
+void ReportError(WindowDialogs& dialogs, std::string_view what) {
     dialogs.ShowError(ErrorBoxText(FromGbkText(what)));
 }
 

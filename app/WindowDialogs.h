@@ -47,8 +47,7 @@ void ReportError(WindowDialogs& dialogs, std::string_view what);
 // Runs `body` and shows any exception that escapes it in the error box, so that an
 // error ends only the handler it happened in and the program goes on.
 template <typename Body>
-void RunReportingErrors(WindowDialogs& dialogs, Body&& body)
-{
+void RunReportingErrors(WindowDialogs& dialogs, Body&& body) {
     try {
         body();
     } catch (const std::exception& e) {

@@ -2,8 +2,7 @@
 #include "CorvaneApplication.h"
 #include "Unit1.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     corvane::app::CorvaneApplication application(argc, argv);
     // Creating the window runs its start-up sequence before it is first shown.
     TForm1 Form1;

@@ -31,47 +31,46 @@ class SilentDialogs final : public corvane::app::WindowDialogs {
 public:
     void ShowMessage(std::string_view) override {}
     bool AskYesNo(std::string_view, std::string_view) override { return true; }
-    void ShowError(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    std::optional<QString> ChooseDirectory(const QString&, const QString&) override { return std::nullopt; }
+    void ShowError(const QString& text) override {
+        std::fprintf(stderr, "error: %s\n", qPrintable(text));
+    }
+    std::optional<QString> ChooseDirectory(const QString&, const QString&) override {
+        return std::nullopt;
+    }
 };
 
-bool Write(const QString& path, const QByteArray& bytes)
-{
+bool Write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
-double Median(std::vector<double> values)
-{
+double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
-void BenchPump(long long calls)
-{
+void BenchPump(long long calls) {
     bool stop = false;
     corvane::app::ThrottledEventPump throttled(stop);
     corvane::NullEventPump null;
-    for (corvane::EventPump* pump : {static_cast<corvane::EventPump*>(&null),
-                                     static_cast<corvane::EventPump*>(&throttled)}) {
+    for (corvane::EventPump* pump :
+         {static_cast<corvane::EventPump*>(&null), static_cast<corvane::EventPump*>(&throttled)}) {
         QElapsedTimer clock;
         clock.start();
         for (long long i = 0; i < calls; ++i) {
             pump->ProcessEvents();
-            if (pump->StopRequested())
-                break;
+            if (pump->StopRequested()) break;
         }
         const double ns = static_cast<double>(clock.nsecsElapsed()) / static_cast<double>(calls);
-        std::printf("%-22s %.2f ns/call over %lld calls", pump == &null ? "pump (no-op baseline)" : "pump (throttled)",
-                    ns, calls);
-        if (pump == &throttled)
-            std::printf(", events processed %lld times", throttled.PumpCount());
+        std::printf("%-22s %.2f ns/call over %lld calls",
+                    pump == &null ? "pump (no-op baseline)" : "pump (throttled)", ns, calls);
+        if (pump == &throttled) std::printf(", events processed %lld times", throttled.PumpCount());
         std::printf("\n");
     }
 }
 
-void BenchPages(int fills)
-{
+void BenchPages(int fills) {
     QTemporaryDir root;
     const QString program = root.path() + "/program/";
     const QString logs = root.path() + "/logs";
@@ -86,14 +85,18 @@ void BenchPages(int fills)
         errors += QByteArray::number(code - 100) + "=" + QByteArray::number(code) + "\r\n";
     for (int code = 101; code <= 150; ++code)
         errors += "[ERROR_" + QByteArray::number(code) + "]\r\n" +
-                  gbk.encode(QStringLiteral("所属服务代码=A\r\n错误名称=基准错误%1\r\n日志关键字=KW%1\r\n").arg(code));
+                  gbk.encode(
+                      QStringLiteral("所属服务代码=A\r\n错误名称=基准错误%1\r\n日志关键字=KW%1\r\n")
+                          .arg(code));
     Write(program + "ErrorList.ini", errors);
     // 100,000 findings, half known (50 codes), half unknown, lines of about 120 bytes.
     QByteArray log;
     for (int i = 0; i < 100000; ++i) {
-        log += "[10:" + QByteArray::number(10 + i % 50) + ":00.123] worker-" + QByteArray::number(i % 7);
-        log += i % 2 == 0 ? " request KW" + QByteArray::number(101 + i % 50) + " while handling session"
-                          : QByteArray(" request failed while handling session");
+        log += "[10:" + QByteArray::number(10 + i % 50) + ":00.123] worker-" +
+               QByteArray::number(i % 7);
+        log += i % 2 == 0
+                   ? " request KW" + QByteArray::number(101 + i % 50) + " while handling session"
+                   : QByteArray(" request failed while handling session");
         log += " id=" + QByteArray::number(i) + gbk.encode(QStringLiteral(" 处理完成 ")) + "\r\n";
     }
     Write(logs + "/Bench20240101.log", log);
@@ -124,30 +127,31 @@ void BenchPages(int fills)
         next.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         QApplication::processEvents();
     }
-    std::printf("page fill, 1000 findings (click):  median %.2f ms, min %.2f ms, max %.2f ms over %d fills\n",
-                Median(first), *std::min_element(first.begin(), first.end()),
-                *std::max_element(first.begin(), first.end()), fills);
-    std::printf("page fill, 1000 findings (\">\"):    median %.2f ms, min %.2f ms, max %.2f ms over %d fills\n",
-                Median(next), *std::min_element(next.begin(), next.end()),
-                *std::max_element(next.begin(), next.end()), fills);
+    std::printf(
+        "page fill, 1000 findings (click):  median %.2f ms, min %.2f ms, max %.2f ms over %d "
+        "fills\n",
+        Median(first), *std::min_element(first.begin(), first.end()),
+        *std::max_element(first.begin(), first.end()), fills);
+    std::printf(
+        "page fill, 1000 findings (\">\"):    median %.2f ms, min %.2f ms, max %.2f ms over %d "
+        "fills\n",
+        Median(next), *std::min_element(next.begin(), next.end()),
+        *std::max_element(next.begin(), next.end()), fills);
 }
 
 // Times whole analysis runs of the window (every catalogue service checked) over
 // LOG_DIR and DAY, the event pump at its normal throttle.
-void BenchScan(const QString& programDir, const QString& logDir, const QString& day, int runs)
-{
+void BenchScan(const QString& programDir, const QString& logDir, const QString& day, int runs) {
     SilentDialogs dialogs;
     QString program = programDir;
-    if (!program.endsWith('/'))
-        program += '/';
+    if (!program.endsWith('/')) program += '/';
     TForm1 form(QFile::encodeName(program).toStdString(), &dialogs);
     form.show();
     QApplication::processEvents();
     form.findChild<QLineEdit*>(QStringLiteral("DirectoryEdit1"))->setText(logDir);
     auto* days = form.findChild<QListWidget*>(QStringLiteral("ListBox1"));
     for (int i = 0; i < days->count(); ++i)
-        if (days->item(i)->text() == day)
-            days->setCurrentRow(i);
+        if (days->item(i)->text() == day) days->setCurrentRow(i);
     std::vector<double> times;
     double longestGap = 0;
     long long pumps = 0;
@@ -164,16 +168,18 @@ void BenchScan(const QString& programDir, const QString& logDir, const QString& 
     auto* results = form.findChild<QTreeWidget*>(QStringLiteral("ListView1"));
     for (int i = 0; i < results->topLevelItemCount(); ++i)
         std::printf("row %s\t%s\t%s\n", qPrintable(results->topLevelItem(i)->text(0)),
-                    qPrintable(results->topLevelItem(i)->text(1)), qPrintable(results->topLevelItem(i)->text(2)));
-    std::printf("window analysis run: median %.3f s over %d runs; events processed %lld times in the last run; "
-                "longest gap between event processing %.1f ms\n",
-                Median(times), runs, pumps, longestGap);
+                    qPrintable(results->topLevelItem(i)->text(1)),
+                    qPrintable(results->topLevelItem(i)->text(2)));
+    std::printf(
+        "window analysis run: median %.3f s over %d runs; events processed %lld times in the last "
+        "run; "
+        "longest gap between event processing %.1f ms\n",
+        Median(times), runs, pumps, longestGap);
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() >= 5 && args[1] == QLatin1String("scan")) {

@@ -178,7 +178,7 @@ struct ProfileFile::Parsed {
     };
     struct Section {
         std::string name;
-        std::vector<Entry> entries;                           // "name=value" lines in file order
+        std::vector<Entry> entries;                          // "name=value" lines in file order
         std::unordered_map<std::string, std::size_t> first;  // folded name -> first entry
     };
     std::vector<Section> sections;
@@ -216,8 +216,8 @@ ProfileFile::Parsed ProfileFile::Parsed::FromText(std::string_view text) {
             p.firstSection.emplace(FoldName(current->name), p.sections.size() - 1);
             continue;
         }
-        if (current == nullptr) continue;     // before the first header: unreachable
-        if (line.front() == ';') continue;    // comment
+        if (current == nullptr) continue;   // before the first header: unreachable
+        if (line.front() == ';') continue;  // comment
         std::size_t eq = line.find('=');
         if (eq == std::string_view::npos) continue;  // bare line: neither listed nor read
         Entry e{std::string(TrimRightBlanks(line.substr(0, eq))),
@@ -235,7 +235,8 @@ struct ProfileFile::Cache {
     std::shared_ptr<const Parsed> parsed;
 };
 
-ProfileFile::ProfileFile(std::string path) : path_(std::move(path)), cache_(std::make_unique<Cache>()) {}
+ProfileFile::ProfileFile(std::string path)
+    : path_(std::move(path)), cache_(std::make_unique<Cache>()) {}
 
 ProfileFile::~ProfileFile() = default;
 
@@ -291,7 +292,8 @@ std::vector<std::string> ProfileFile::ReadSection(std::string_view section) cons
         list += e.name;
         list += '\0';
     }
-    if (list.size() > kProfileEnumBuffer - 2) list.resize(kProfileEnumBuffer - 2);  // overflow, exact fit too
+    if (list.size() > kProfileEnumBuffer - 2)
+        list.resize(kProfileEnumBuffer - 2);  // overflow, exact fit too
     list += '\0';
 
     std::size_t p = 0;
@@ -305,7 +307,8 @@ std::vector<std::string> ProfileFile::ReadSection(std::string_view section) cons
 
 std::vector<std::string> ProfileFile::ReadSectionValues(std::string_view section) const {
     std::vector<std::string> lines;
-    for (const auto& name : ReadSection(section)) lines.push_back(name + "=" + ReadString(section, name, ""));
+    for (const auto& name : ReadSection(section))
+        lines.push_back(name + "=" + ReadString(section, name, ""));
     return lines;
 }
 

@@ -22,14 +22,16 @@ void LoadServiceCatalogue(const std::string& programDir, std::vector<ServiceEntr
     }
 }
 
-std::vector<std::string> ReadIgnoreList(const std::string& programDir, const std::string& serviceCode) {
+std::vector<std::string> ReadIgnoreList(const std::string& programDir,
+                                        const std::string& serviceCode) {
     const ProfileFile ini(programDir + "ServiceList.ini");
     const std::string section =
         std::string(gbk::kSecServicePrefix) + serviceCode + std::string(gbk::kSecExceptSuffix);
 
     std::vector<std::string> texts;
     // Values by enumerated name: a repeated name yields its first value each time.
-    for (const std::string& name : ini.ReadSection(section)) texts.push_back(ini.ReadString(section, name, ""));
+    for (const std::string& name : ini.ReadSection(section))
+        texts.push_back(ini.ReadString(section, name, ""));
     return texts;
 }
 

@@ -10,8 +10,8 @@ namespace corvane {
 // (log subdirectory, log file name prefix, service code) because the analysis
 // run reads them by position.
 struct ServiceEntry {
-    std::string Caption;                 // "服务名称"
-    std::vector<std::string> SubItems;   // [0] subdir, [1] prefix, [2] code
+    std::string Caption;                // "服务名称"
+    std::vector<std::string> SubItems;  // [0] subdir, [1] prefix, [2] code
     bool Checked = true;
 
     const std::string& LogSubdir() const { return SubItems[0]; }
@@ -24,6 +24,7 @@ void LoadServiceCatalogue(const std::string& programDir, std::vector<ServiceEntr
 
 // The texts to ignore for a service: the values of section
 // "SERVICE_" + code + "_EXCEPT" in file order, read afresh from the file.
-std::vector<std::string> ReadIgnoreList(const std::string& programDir, const std::string& serviceCode);
+std::vector<std::string> ReadIgnoreList(const std::string& programDir,
+                                        const std::string& serviceCode);
 
 }  // namespace corvane

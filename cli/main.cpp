@@ -39,7 +39,8 @@ const char kUsage[] =
     "  catalogue  the service and error catalogues as loaded\n"
     "  explain    the name and explanation lines of an error code\n"
     "\n"
-    "  --program-dir DIR  where ServiceList.ini and ErrorList.ini are (default: beside this program)\n"
+    "  --program-dir DIR  where ServiceList.ini and ErrorList.ini are (default: beside this "
+    "program)\n"
     "  --utf8             convert the output from GBK to UTF-8\n";
 
 class UsageError : public std::exception {};
@@ -201,7 +202,8 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         LoadServiceCatalogue(args.programDir, services);
         ConsoleRunView view(std::move(services), args.operands[0]);
         ServiceResults results;
-        RunServicePasses(view, args.operands[1], catalogue, results, nullptr, dialogs, pump, options);
+        RunServicePasses(view, args.operands[1], catalogue, results, nullptr, dialogs, pump,
+                         options);
         for (const auto& row : view.Rows()) {
             std::string line = row.name;
             line.append("\t").append(row.known).append("\t").append(row.unknown);
@@ -214,7 +216,8 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         std::vector<ServiceEntry> services;
         LoadServiceCatalogue(args.programDir, services);
         for (const ServiceEntry& s : services) {
-            out.Line("SERVICE\t" + s.Code() + "\t" + s.Caption + "\t" + s.LogSubdir() + "\t" + s.LogPrefix());
+            out.Line("SERVICE\t" + s.Code() + "\t" + s.Caption + "\t" + s.LogSubdir() + "\t" +
+                     s.LogPrefix());
             for (const std::string& text : ReadIgnoreList(args.programDir, s.Code())) {
                 out.Line("IGNORE\t" + s.Code() + "\t" + text);
             }
@@ -222,8 +225,10 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(args.programDir, catalogue);
         for (const TErrorRec& rec : catalogue) {
-            out.Line("ERROR\t" + rec.ErrorCode + "\t" + rec.ServiceCode + "\t" + rec.ErrorName + "\t" + rec.Keyword);
-            for (const std::string& line : rec.Memo) out.Line("MEMO\t" + rec.ErrorCode + "\t" + line);
+            out.Line("ERROR\t" + rec.ErrorCode + "\t" + rec.ServiceCode + "\t" + rec.ErrorName +
+                     "\t" + rec.Keyword);
+            for (const std::string& line : rec.Memo)
+                out.Line("MEMO\t" + rec.ErrorCode + "\t" + line);
         }
         return 0;
     }

@@ -24,8 +24,8 @@ std::string UpdateUrl(const ServerConfig& server, std::string_view path);
 // Progress handler of a transfer: lets the window handle its pending events.
 // `clientp` is the EventPump of the download.  Always returns 0: a download is
 // never cancelled from here.
-int DownloadProgress(void* clientp, curl_off_t dltotal, curl_off_t dlnow,
-                     curl_off_t ultotal, curl_off_t ulnow);
+int DownloadProgress(void* clientp, curl_off_t dltotal, curl_off_t dlnow, curl_off_t ultotal,
+                     curl_off_t ulnow);
 
 // Fetches `url` into `target` (created or truncated).  True only when the server
 // answered with a 2xx status and the whole body is in the file.  Any other status,

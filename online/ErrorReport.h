@@ -17,9 +17,9 @@ namespace corvane {
 // One code of the tally.
 class TReportRec {
 public:
-    std::string ServiceCode;   // the service in whose findings the code was met first
-    std::string ErrorCode;     // first three bytes of a finding
-    std::int32_t Count = 0;    // findings with this code in the run, at least 1
+    std::string ServiceCode;  // the service in whose findings the code was met first
+    std::string ErrorCode;    // first three bytes of a finding
+    std::int32_t Count = 0;   // findings with this code in the run, at least 1
 };
 
 // The tally of one run: one entry per distinct error code (case-sensitive, the

@@ -14,7 +14,7 @@ inline constexpr const char* kDefaultServerHost = "localhost";
 
 // One host serves both the catalogue downloads (HTTP) and the error-count report (UDP).
 struct ServerConfig {
-    std::string host = kDefaultServerHost;   // host name or dotted IPv4 address
+    std::string host = kDefaultServerHost;  // host name or dotted IPv4 address
     std::uint16_t httpPort = kDefaultHttpPort;
     std::uint16_t reportPort = ReportPort;
 };

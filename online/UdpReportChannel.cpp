@@ -86,7 +86,8 @@ void UdpReportChannel::Send(std::string_view text) {
         if (error == EMSGSIZE) throw ReportSocketError("Package Size Too Big.");
         ThrowErrno(error);
     }
-    if (static_cast<std::size_t>(sent) < text.size()) throw ReportSocketError("Not all bytes sent.");
+    if (static_cast<std::size_t>(sent) < text.size())
+        throw ReportSocketError("Not all bytes sent.");
 }
 
 }  // namespace corvane

@@ -11,6 +11,7 @@ packages=(
   libcurl4-openssl-dev
   fonts-wqy-microhei
   ripgrep xvfb xauth
+  clang-format
 )
 
 missing=()

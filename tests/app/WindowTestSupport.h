@@ -31,8 +31,7 @@
 namespace wintest {
 
 // GBK bytes of a text written in this (UTF-8) source.
-inline QByteArray Gbk(const QString& text)
-{
+inline QByteArray Gbk(const QString& text) {
     QStringEncoder encoder("GB18030");
     return encoder.encode(text);
 }
@@ -49,20 +48,17 @@ public:
     QString lastStart;
     std::function<void()> onMessage;
 
-    void ShowMessage(std::string_view text) override
-    {
+    void ShowMessage(std::string_view text) override {
         messages << corvane::app::FromGbkText(text);
-        if (onMessage)
-            onMessage();
+        if (onMessage) onMessage();
     }
-    bool AskYesNo(std::string_view caption, std::string_view text) override
-    {
-        questions << corvane::app::FromGbkLine(caption) + QLatin1Char('|') + corvane::app::FromGbkText(text);
+    bool AskYesNo(std::string_view caption, std::string_view text) override {
+        questions << corvane::app::FromGbkLine(caption) + QLatin1Char('|') +
+                         corvane::app::FromGbkText(text);
         return answerYes;
     }
     void ShowError(const QString& text) override { errors << text; }
-    std::optional<QString> ChooseDirectory(const QString& prompt, const QString& start) override
-    {
+    std::optional<QString> ChooseDirectory(const QString& prompt, const QString& start) override {
         ++directoryRequests;
         lastPrompt = prompt;
         lastStart = start;
@@ -75,26 +71,25 @@ class TestDirs {
 public:
     // An ASCII path: the scanner's messages hold the path's bytes, which the window
     // shows as GBK.
-    TestDirs() : root_(QDir::tempPath() + QStringLiteral("/corvane-window-XXXXXX"))
-    {
+    TestDirs() : root_(QDir::tempPath() + QStringLiteral("/corvane-window-XXXXXX")) {
         QDir(root_.path()).mkpath(QStringLiteral("program"));
         QDir(root_.path()).mkpath(QStringLiteral("logs"));
     }
-    std::string ProgramDir() const { return QFile::encodeName(root_.path() + "/program/").toStdString(); }
+    std::string ProgramDir() const {
+        return QFile::encodeName(root_.path() + "/program/").toStdString();
+    }
     QString LogDir() const { return root_.path() + QStringLiteral("/logs"); }
 
-    bool WriteProgramFile(const QString& name, const QByteArray& bytes) const
-    {
+    bool WriteProgramFile(const QString& name, const QByteArray& bytes) const {
         return WriteFile(root_.path() + "/program/" + name, bytes);
     }
-    bool WriteLog(const QString& name, const QByteArray& bytes) const
-    {
+    bool WriteLog(const QString& name, const QByteArray& bytes) const {
         return WriteFile(LogDir() + "/" + name, bytes);
     }
-    static bool WriteFile(const QString& path, const QByteArray& bytes)
-    {
+    static bool WriteFile(const QString& path, const QByteArray& bytes) {
         QFile file(path);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+               file.write(bytes) == bytes.size();
     }
 
 private:
@@ -108,8 +103,7 @@ struct TestService {
     QString prefix;
 };
 
-inline QByteArray ServiceListIni(const std::vector<TestService>& services)
-{
+inline QByteArray ServiceListIni(const std::vector<TestService>& services) {
     QByteArray ini = "[SERVICELIST]\r\n";
     int key = 1;
     for (const TestService& s : services)
@@ -141,16 +135,12 @@ struct Controls {
           Label7(Find<QLabel>(form, "Label7")),
           Label8(Find<QLabel>(form, "Label8")),
           Button2(Find<QPushButton>(form, "Button2")),
-          Button3(Find<QPushButton>(form, "Button3"))
-    {
-    }
+          Button3(Find<QPushButton>(form, "Button3")) {}
 
     template <typename T>
-    static T* Find(TForm1& form, const char* name)
-    {
+    static T* Find(TForm1& form, const char* name) {
         T* control = form.findChild<T*>(QLatin1String(name));
-        if (!control)
-            qFatal("control %s is missing", name);
+        if (!control) qFatal("control %s is missing", name);
         return control;
     }
 
@@ -171,16 +161,13 @@ struct Controls {
     QPushButton* Button2;
     QPushButton* Button3;
 
-    QStringList ListBox1Texts() const
-    {
+    QStringList ListBox1Texts() const {
         QStringList texts;
-        for (int i = 0; i < ListBox1->count(); ++i)
-            texts << ListBox1->item(i)->text();
+        for (int i = 0; i < ListBox1->count(); ++i) texts << ListBox1->item(i)->text();
         return texts;
     }
     // The rows of ListView1 as "name<TAB>known<TAB>unknown".
-    QStringList ResultRows() const
-    {
+    QStringList ResultRows() const {
         QStringList rows;
         for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* row = ListView1->topLevelItem(i);
@@ -188,8 +175,7 @@ struct Controls {
         }
         return rows;
     }
-    QStringList ListView2Rows() const
-    {
+    QStringList ListView2Rows() const {
         QStringList rows;
         for (int i = 0; i < ListView2->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* row = ListView2->topLevelItem(i);
@@ -201,20 +187,19 @@ struct Controls {
     QString UnknownTab() const { return PageControl1->tabText(1); }
 
     // Chooses the directory and the day (by text) the way the operator does.
-    void ChooseDay(const QString& directory, const QString& day) const
-    {
+    void ChooseDay(const QString& directory, const QString& day) const {
         DirectoryEdit1->setText(directory);
         for (int i = 0; i < ListBox1->count(); ++i)
-            if (ListBox1->item(i)->text() == day)
-                ListBox1->setCurrentRow(i);
+            if (ListBox1->item(i)->text() == day) ListBox1->setCurrentRow(i);
     }
 
     // A row made current as the keyboard does it, without a click.
-    static void SelectRow(QTreeWidget* list, int row) { list->setCurrentItem(list->topLevelItem(row)); }
+    static void SelectRow(QTreeWidget* list, int row) {
+        list->setCurrentItem(list->topLevelItem(row));
+    }
 
     // A click on a row, as the mouse gives it: selection, then the click handler.
-    static void ClickRow(QTreeWidget* list, int row)
-    {
+    static void ClickRow(QTreeWidget* list, int row) {
         list->scrollToItem(list->topLevelItem(row));
         const QRect rect = list->visualItemRect(list->topLevelItem(row));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());

@@ -16,22 +16,17 @@ namespace {
 
 const QString kBusy = QStringLiteral("正在分析日志，请稍等！");
 
-QString DemoDir()
-{
-    return QStringLiteral(CORVANE_SOURCE_DIR "/demo");
-}
+QString DemoDir() { return QStringLiteral(CORVANE_SOURCE_DIR "/demo"); }
 
 // The lines the command-line companion prints for a command, decoded.
-QStringList CommandLine(const QStringList& arguments)
-{
+QStringList CommandLine(const QStringList& arguments) {
     QProcess process;
     process.start(QStringLiteral(CORVANE_SCAN_EXE), arguments);
     if (!process.waitForFinished(120000) || process.exitCode() != 0)
         qWarning("corvane-scan %s failed", qPrintable(arguments.join(' ')));
     QStringList lines;
     for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
-        if (!line.isEmpty())
-            lines << corvane::app::FromGbkLine(line);
+        if (!line.isEmpty()) lines << corvane::app::FromGbkLine(line);
     return lines;
 }
 
@@ -41,8 +36,7 @@ struct DemoWindow {
     FakeDialogs dialogs;
     std::unique_ptr<TForm1> form;
 
-    DemoWindow()
-    {
+    DemoWindow() {
         for (const char* name : {"ServiceList.ini", "ErrorList.ini"}) {
             QFile source(DemoDir() + '/' + name);
             if (!source.open(QIODevice::ReadOnly) || !dirs.WriteProgramFile(name, source.readAll()))
@@ -56,11 +50,10 @@ struct DemoWindow {
 class RecordingTally final : public corvane::FindingsObserver {
 public:
     explicit RecordingTally(std::function<void()> during) : during_(std::move(during)) {}
-    void AddFindings(const std::string& serviceCode, const corvane::FindingList& findings) override
-    {
+    void AddFindings(const std::string& serviceCode,
+                     const corvane::FindingList& findings) override {
         seen.push_back(serviceCode + ":" + std::to_string(findings.size()));
-        if (during_)
-            during_();
+        if (during_) during_();
     }
     std::vector<std::string> seen;
 
@@ -78,19 +71,15 @@ public:
     int sends = 0;
 
 protected:
-    std::unique_ptr<corvane::FindingsObserver> CreateReportTally() override
-    {
+    std::unique_ptr<corvane::FindingsObserver> CreateReportTally() override {
         auto tally = std::make_unique<RecordingTally>(duringTally);
         last_ = tally.get();
         return tally;
     }
-    void SendReport(corvane::FindingsObserver* tally) override
-    {
+    void SendReport(corvane::FindingsObserver* tally) override {
         ++sends;
-        if (tally == last_)
-            tallied = last_->seen;
-        if (duringSend)
-            duringSend();
+        if (tally == last_) tallied = last_->seen;
+        if (duringSend) duringSend();
     }
 
 private:
@@ -99,8 +88,7 @@ private:
 
 class ThrowingObject final : public QObject {
 protected:
-    bool event(QEvent* event) override
-    {
+    bool event(QEvent* event) override {
         if (event->type() == QEvent::User)
             throw std::runtime_error("\xb4\xed\xce\xf3 in handler");  // 错误
         return QObject::event(event);
@@ -113,8 +101,7 @@ class WindowLifecycleTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startUpFillsTheServiceListAndLeavesTheRestEmpty()
-    {
+    void startUpFillsTheServiceListAndLeavesTheRestEmpty() {
         DemoWindow w;
         Controls c(*w.form);
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Corvane日志分析器 V1.6"));
@@ -148,8 +135,7 @@ private slots:
         QVERIFY(w.dialogs.messages.isEmpty() && w.dialogs.errors.isEmpty());
     }
 
-    void startUpWithoutCataloguesGivesEmptyLists()
-    {
+    void startUpWithoutCataloguesGivesEmptyLists() {
         TestDirs dirs;
         FakeDialogs dialogs;
         TForm1 form(dirs.ProgramDir(), &dialogs);
@@ -163,8 +149,7 @@ private slots:
         QVERIFY(dialogs.messages.isEmpty() && dialogs.errors.isEmpty());
     }
 
-    void closingRightAfterStartUpFreesBothLists()
-    {
+    void closingRightAfterStartUpFreesBothLists() {
         DemoWindow w;
         w.form->show();
         QVERIFY(w.form->close());
@@ -173,8 +158,7 @@ private slots:
         QVERIFY(w.dialogs.errors.isEmpty());
     }
 
-    void typingADirectoryListsItsDays()
-    {
+    void typingADirectoryListsItsDays() {
         DemoWindow w;
         Controls c(*w.form);
         const QString logs = DemoDir() + "/logs";
@@ -194,8 +178,7 @@ private slots:
         QCOMPARE(c.ListBox1->count(), 0);
     }
 
-    void theBrowseButtonReplacesTheTextOrLeavesIt()
-    {
+    void theBrowseButtonReplacesTheTextOrLeavesIt() {
         DemoWindow w;
         Controls c(*w.form);
         const QString logs = DemoDir() + "/logs";
@@ -221,21 +204,19 @@ private slots:
         QCOMPARE(w.dialogs.directoryRequests, 3);
     }
 
-    void runGivesTheRowsOfTheCommandLine_data()
-    {
+    void runGivesTheRowsOfTheCommandLine_data() {
         QTest::addColumn<QString>("day");
         QTest::newRow("20261201") << QStringLiteral("20261201");
         QTest::newRow("20261202") << QStringLiteral("20261202");
         QTest::newRow("20261203") << QStringLiteral("20261203");
     }
-    void runGivesTheRowsOfTheCommandLine()
-    {
+    void runGivesTheRowsOfTheCommandLine() {
         QFETCH(QString, day);
         DemoWindow w;
         Controls c(*w.form);
         const QString logs = DemoDir() + "/logs";
-        const QStringList expected =
-            CommandLine({"run", "--program-dir", QString::fromStdString(w.dirs.ProgramDir()), logs, day});
+        const QStringList expected = CommandLine(
+            {"run", "--program-dir", QString::fromStdString(w.dirs.ProgramDir()), logs, day});
         QVERIFY(!expected.isEmpty());
 
         c.ChooseDay(logs, day);
@@ -262,13 +243,13 @@ private slots:
         QVERIFY(w.form->Results()->empty());
     }
 
-    void startDuringAScanIsRefused()
-    {
+    void startDuringAScanIsRefused() {
         DemoWindow w;
         Controls c(*w.form);
         const QString logs = DemoDir() + "/logs";
-        const QStringList expected = CommandLine(
-            {"run", "--program-dir", QString::fromStdString(w.dirs.ProgramDir()), logs, "20261201"});
+        const QStringList expected =
+            CommandLine({"run", "--program-dir", QString::fromStdString(w.dirs.ProgramDir()), logs,
+                         "20261201"});
         c.ChooseDay(logs, QStringLiteral("20261201"));
         w.form->Pump().SetThrottle(0, 1);
 
@@ -284,8 +265,7 @@ private slots:
         QCOMPARE(c.ResultRows(), expected);
     }
 
-    void startDuringTallyingOrSendingIsRefused()
-    {
+    void startDuringTallyingOrSendingIsRefused() {
         TestDirs dirs;
         FakeDialogs dialogs;
         for (const char* name : {"ServiceList.ini", "ErrorList.ini"}) {
@@ -323,8 +303,7 @@ private slots:
         QCOMPARE(form.sends, 2);
     }
 
-    void aRowUncheckedDuringTheRunIsSkipped()
-    {
+    void aRowUncheckedDuringTheRunIsSkipped() {
         DemoWindow w;
         Controls c(*w.form);
         c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
@@ -337,20 +316,17 @@ private slots:
         });
         w.form->Button1Click();
         QStringList names;
-        for (const QString& row : c.ResultRows())
-            names << row.section('\t', 0, 0);
+        for (const QString& row : c.ResultRows()) names << row.section('\t', 0, 0);
         QCOMPARE(names, (QStringList{"网关服务", "数据服务"}));
     }
 
-    void missingAndDeclinedFilesGetNoRow()
-    {
+    void missingAndDeclinedFilesGetNoRow() {
         TestDirs dirs;
         FakeDialogs dialogs;
-        QVERIFY(dirs.WriteProgramFile("ServiceList.ini",
-                                      ServiceListIni({{"A", "甲", "Alpha"},
-                                                      {"B", "乙", "Beta"},
-                                                      {"C", "丙", "Gamma"},
-                                                      {"D", "丁", "Delta"}})));
+        QVERIFY(dirs.WriteProgramFile("ServiceList.ini", ServiceListIni({{"A", "甲", "Alpha"},
+                                                                         {"B", "乙", "Beta"},
+                                                                         {"C", "丙", "Gamma"},
+                                                                         {"D", "丁", "Delta"}})));
         QVERIFY(dirs.WriteLog("Alpha20240101.log", "10:00:00.000 open failed \r\n"));
         // No Beta file; Gamma just above the size that needs consent; Delta empty.
         {
@@ -369,7 +345,8 @@ private slots:
         QCOMPARE(form.Results()->size(), std::size_t(2));
         QCOMPARE(dialogs.questions.size(), 1);
         QVERIFY(dialogs.questions[0].startsWith(QStringLiteral("提示|日志文件大小超过20MB")));
-        QVERIFY(dialogs.questions[0].endsWith(QStringLiteral("\n文件名：") + dirs.LogDir() + "/Gamma20240101.log"));
+        QVERIFY(dialogs.questions[0].endsWith(QStringLiteral("\n文件名：") + dirs.LogDir() +
+                                              "/Gamma20240101.log"));
         QVERIFY(!corvane::AnalysisBusy);
 
         dialogs.answerYes = true;
@@ -377,28 +354,31 @@ private slots:
         QCOMPARE(c.ResultRows(), (QStringList{"甲\t0\t1", "丙\t0\t0", "丁\t0\t0"}));
     }
 
-    void anErrorEscapingAHandlerReachesTheErrorBox()
-    {
+    void anErrorEscapingAHandlerReachesTheErrorBox() {
         DemoWindow demo;  // only for its catalogues
         FakeDialogs dialogs;
         ReportingForm form(demo.dirs.ProgramDir(), &dialogs);
         Controls c(form);
         c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
-        form.duringSend = [] { throw std::runtime_error("Socket Error # 11001\r\nHost not found."); };
+        form.duringSend = [] {
+            throw std::runtime_error("Socket Error # 11001\r\nHost not found.");
+        };
         form.Button1Click();
         QCOMPARE(dialogs.errors, QStringList{"Socket Error # 11001\nHost not found."});
         // The rows stay and the next start is accepted.
         QCOMPARE(c.ListView1->topLevelItemCount(), 3);
         QVERIFY(!form.RunInProgress());
-        form.duringSend = [] { throw std::runtime_error("\xb7\xa2\xcb\xcd\xca\xa7\xb0\xdc"); };  // 发送失败
+        form.duringSend = [] {
+            throw std::runtime_error("\xb7\xa2\xcb\xcd\xca\xa7\xb0\xdc");
+        };  // 发送失败
         form.Button1Click();
         QVERIFY(dialogs.messages.isEmpty());
         QCOMPARE(dialogs.errors.last(), QStringLiteral("发送失败."));
     }
 
-    void anErrorEscapingAnyEventReachesTheErrorBox()
-    {
-        auto* application = qobject_cast<corvane::app::CorvaneApplication*>(QCoreApplication::instance());
+    void anErrorEscapingAnyEventReachesTheErrorBox() {
+        auto* application =
+            qobject_cast<corvane::app::CorvaneApplication*>(QCoreApplication::instance());
         QVERIFY(application);
         FakeDialogs dialogs;
         application->SetErrorDialogs(&dialogs);
@@ -409,25 +389,27 @@ private slots:
         QCOMPARE(dialogs.errors, QStringList{"错误 in handler."});
     }
 
-    void theErrorBoxEndsTextsWithAPoint_data()
-    {
+    void theErrorBoxEndsTextsWithAPoint_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "Not all bytes sent" << "Not all bytes sent.";
-        QTest::newRow("point") << "Host not found." << "Host not found.";
-        QTest::newRow("exclamation orders before the point") << "Stop!" << "Stop!";
-        QTest::newRow("Chinese") << "读取日志文件出错：" << "读取日志文件出错：.";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letter") << "Not all bytes sent"
+                                << "Not all bytes sent.";
+        QTest::newRow("point") << "Host not found."
+                               << "Host not found.";
+        QTest::newRow("exclamation orders before the point") << "Stop!"
+                                                             << "Stop!";
+        QTest::newRow("Chinese") << "读取日志文件出错："
+                                 << "读取日志文件出错：.";
+        QTest::newRow("empty") << ""
+                               << "";
     }
-    void theErrorBoxEndsTextsWithAPoint()
-    {
+    void theErrorBoxEndsTextsWithAPoint() {
         QFETCH(QString, message);
         QFETCH(QString, shown);
         QCOMPARE(corvane::app::ErrorBoxText(message), shown);
     }
 
-    void closingDuringAScanEndsTheRunFirst()
-    {
+    void closingDuringAScanEndsTheRunFirst() {
         DemoWindow w;
         Controls c(*w.form);
         c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
@@ -440,7 +422,8 @@ private slots:
             QVERIFY(corvane::AnalysisBusy);
             w.form->close();
             // The close waits for the scan to unwind.
-            listsAliveAfterRequest = w.form->Results() && w.form->Catalogue() && w.form->isVisible();
+            listsAliveAfterRequest =
+                w.form->Results() && w.form->Catalogue() && w.form->isVisible();
         });
         w.form->Button1Click();
 
@@ -455,8 +438,7 @@ private slots:
         QVERIFY(w.dialogs.errors.isEmpty() && w.dialogs.messages.isEmpty());
     }
 
-    void closingWhileTallyingEndsTheRunFirst()
-    {
+    void closingWhileTallyingEndsTheRunFirst() {
         DemoWindow demo;
         FakeDialogs dialogs;
         ReportingForm form(demo.dirs.ProgramDir(), &dialogs);
@@ -471,8 +453,7 @@ private slots:
         QCOMPARE(c.ListView1->topLevelItemCount(), 1);
     }
 
-    void thePumpHandsEventsOnWhileALoopRuns()
-    {
+    void thePumpHandsEventsOnWhileALoopRuns() {
         bool stop = false;
         corvane::app::ThrottledEventPump pump(stop);
         bool delivered = false;
@@ -480,34 +461,31 @@ private slots:
         // A throttled pump defers events but must not starve them.
         QElapsedTimer guard;
         guard.start();
-        while (!delivered && guard.elapsed() < 10000)
-            pump.ProcessEvents();
+        while (!delivered && guard.elapsed() < 10000) pump.ProcessEvents();
         QVERIFY(delivered);
         QVERIFY(!pump.StopRequested());
         stop = true;
         QVERIFY(pump.StopRequested());
     }
 
-    void textFromLogsIsShownWithoutLosingAnything_data()
-    {
+    void textFromLogsIsShownWithoutLosingAnything_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("shown");
         QTest::newRow("GBK") << QByteArray("\xb4\xed\xce\xf3") << QStringLiteral("错误");
         QTest::newRow("zero byte") << QByteArray("a\0b", 3) << QStringLiteral("a\u2400b");
         QTest::newRow("cut character") << QByteArray("ab\xb4") << QStringLiteral("ab\ufffd");
-        QTest::newRow("invalid bytes") << QByteArray("\xff\xffx") << QStringLiteral("\ufffd\ufffdx");
+        QTest::newRow("invalid bytes")
+            << QByteArray("\xff\xffx") << QStringLiteral("\ufffd\ufffdx");
         QTest::newRow("line breaks") << QByteArray("a\rb\nc") << QStringLiteral("a\u2424b\u2424c");
     }
-    void textFromLogsIsShownWithoutLosingAnything()
-    {
+    void textFromLogsIsShownWithoutLosingAnything() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, shown);
         QCOMPARE(corvane::app::FromGbkLine(bytes), shown);
     }
 };
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     corvane::app::CorvaneApplication application(argc, argv);
     WindowLifecycleTest test;
     return QTest::qExec(&test, argc, argv);

@@ -16,8 +16,7 @@ using corvane::online_test::UdpReceiver;
 
 namespace {
 
-QByteArray ReadSourceFile(const QString& relative)
-{
+QByteArray ReadSourceFile(const QString& relative) {
     QFile file(QStringLiteral(CORVANE_SOURCE_DIR "/") + relative);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -25,9 +24,8 @@ QByteArray ReadSourceFile(const QString& relative)
 // The datagrams a run over `logDir` and `day` must send, worked out here without
 // the window: every service of the catalogue, in order, scanned by the core, and its
 // findings counted under their codes, first-met order, first service's code.
-std::vector<std::string> PredictedDatagrams(const std::string& programDir, const std::string& logDir,
-                                            const std::string& day)
-{
+std::vector<std::string> PredictedDatagrams(const std::string& programDir,
+                                            const std::string& logDir, const std::string& day) {
     std::vector<corvane::ServiceEntry> services;
     corvane::LoadServiceCatalogue(programDir, services);
     corvane::ErrorCatalogue catalogue;
@@ -36,8 +34,7 @@ std::vector<std::string> PredictedDatagrams(const std::string& programDir, const
     std::map<std::string, std::pair<std::string, int>> counts;
     for (const auto& service : services) {
         const std::string path = logDir + "/" + service.LogPrefix() + day + ".log";
-        if (!QFileInfo::exists(QString::fromStdString(path)))
-            continue;
+        if (!QFileInfo::exists(QString::fromStdString(path))) continue;
         wintest::FakeDialogs dialogs;
         corvane::NullEventPump pump;
         corvane::NullProgressSink row;
@@ -46,14 +43,14 @@ std::vector<std::string> PredictedDatagrams(const std::string& programDir, const
         for (std::size_t i = 0; list && i + 2 < list->size(); ++i) {
             const std::string code = (*list)[i].substr(0, 3);
             auto [it, added] = counts.emplace(code, std::make_pair(service.Code(), 0));
-            if (added)
-                order.push_back(code);
+            if (added) order.push_back(code);
             ++it->second.second;
         }
     }
     std::vector<std::string> datagrams;
     for (const std::string& code : order)
-        datagrams.push_back(counts[code].first + "," + code + "," + std::to_string(counts[code].second));
+        datagrams.push_back(counts[code].first + "," + code + "," +
+                            std::to_string(counts[code].second));
     return datagrams;
 }
 
@@ -63,8 +60,7 @@ class WindowOnlineTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startUpFetchesNewerCatalogueAndRunReportsItsCounts()
-    {
+    void startUpFetchesNewerCatalogueAndRunReportsItsCounts() {
         wintest::TestDirs dirs;
         QTemporaryDir serverRoot;
         QDir(serverRoot.path()).mkpath(QStringLiteral("idc"));
@@ -74,35 +70,41 @@ private slots:
         QByteArray services = ReadSourceFile(QStringLiteral("demo/ServiceList.ini"));
         QVERIFY(!services.isEmpty());
         services.replace("[SERVICELIST]\r\n", "[SERVICELIST]\r\nextra=NEW\r\n");
-        services += "[SERVICE_NEW]\r\n" + wintest::Gbk(QStringLiteral("服务名称=新增服务")) + "\r\n" +
-                    wintest::Gbk(QStringLiteral("日志文件名称前缀=Gateway")) + "\r\n";
+        services += "[SERVICE_NEW]\r\n" + wintest::Gbk(QStringLiteral("服务名称=新增服务")) +
+                    "\r\n" + wintest::Gbk(QStringLiteral("日志文件名称前缀=Gateway")) + "\r\n";
         QVERIFY(wintest::TestDirs::WriteFile(serverRoot.path() + "/idc/ServiceList.ini", services));
-        QVERIFY(wintest::TestDirs::WriteFile(serverRoot.path() + "/idc/ErrorList.ini", "must not be fetched"));
-        QVERIFY(wintest::TestDirs::WriteFile(serverRoot.path() + "/idc/Version.ini",
-                                             "[VERSION]\r\nServiceList=2026120802\r\nErrorList=1\r\n"));
+        QVERIFY(wintest::TestDirs::WriteFile(serverRoot.path() + "/idc/ErrorList.ini",
+                                             "must not be fetched"));
+        QVERIFY(
+            wintest::TestDirs::WriteFile(serverRoot.path() + "/idc/Version.ini",
+                                         "[VERSION]\r\nServiceList=2026120802\r\nErrorList=1\r\n"));
         HttpTestServer server(QFile::encodeName(serverRoot.path()).toStdString());
         UdpReceiver receiver;
 
-        QVERIFY(dirs.WriteProgramFile(QStringLiteral("ServiceList.ini"), ReadSourceFile("demo/ServiceList.ini")));
-        QVERIFY(dirs.WriteProgramFile(QStringLiteral("ErrorList.ini"), ReadSourceFile("demo/ErrorList.ini")));
+        QVERIFY(dirs.WriteProgramFile(QStringLiteral("ServiceList.ini"),
+                                      ReadSourceFile("demo/ServiceList.ini")));
+        QVERIFY(dirs.WriteProgramFile(QStringLiteral("ErrorList.ini"),
+                                      ReadSourceFile("demo/ErrorList.ini")));
         QVERIFY(dirs.WriteProgramFile(QStringLiteral("Version.ini"),
                                       "[VERSION]\r\nServiceList=2026120801\r\nErrorList=1\r\n"));
-        QVERIFY(dirs.WriteProgramFile(QStringLiteral("Server.ini"),
-                                      "[SERVER]\r\nHost=127.0.0.1\r\nHttpPort=" + QByteArray::number(server.Port()) +
-                                          "\r\nReportPort=" + QByteArray::number(receiver.Port()) + "\r\n"));
+        QVERIFY(dirs.WriteProgramFile(
+            QStringLiteral("Server.ini"),
+            "[SERVER]\r\nHost=127.0.0.1\r\nHttpPort=" + QByteArray::number(server.Port()) +
+                "\r\nReportPort=" + QByteArray::number(receiver.Port()) + "\r\n"));
 
         wintest::FakeDialogs dialogs;
         TForm1 form(dirs.ProgramDir(), &dialogs);
         wintest::Controls c(form);
 
-        QCOMPARE(server.Requests(), (std::vector<std::string>{"/idc/Version.ini", "/idc/ServiceList.ini"}));
+        QCOMPARE(server.Requests(),
+                 (std::vector<std::string>{"/idc/Version.ini", "/idc/ServiceList.ini"}));
         QCOMPARE(c.ListView3->topLevelItemCount(), 5);
         QCOMPARE(c.ListView3->topLevelItem(0)->text(0), QStringLiteral("新增服务"));
         QCOMPARE(c.ListView3->topLevelItem(0)->checkState(0), Qt::Checked);
 
         const QString logDir = QStringLiteral(CORVANE_SOURCE_DIR "/demo/logs");
-        const std::vector<std::string> expected =
-            PredictedDatagrams(dirs.ProgramDir(), QFile::encodeName(logDir).toStdString(), "20261201");
+        const std::vector<std::string> expected = PredictedDatagrams(
+            dirs.ProgramDir(), QFile::encodeName(logDir).toStdString(), "20261201");
         QVERIFY(expected.size() >= 3);
         // The new service reads the gateway's log under its own code, first.
         QVERIFY(expected.front().rfind("NEW,", 0) == 0);
@@ -116,11 +118,11 @@ private slots:
         QVERIFY(dialogs.messages.isEmpty());
     }
 
-    void unresolvableReportHostShowsSocketErrorAndKeepsResults()
-    {
+    void unresolvableReportHostShowsSocketErrorAndKeepsResults() {
         wintest::TestDirs dirs;
-        QVERIFY(dirs.WriteProgramFile(QStringLiteral("ServiceList.ini"),
-                                      wintest::ServiceListIni({{"GW", QStringLiteral("网关"), "Gw"}})));
+        QVERIFY(
+            dirs.WriteProgramFile(QStringLiteral("ServiceList.ini"),
+                                  wintest::ServiceListIni({{"GW", QStringLiteral("网关"), "Gw"}})));
         QVERIFY(dirs.WriteProgramFile(QStringLiteral("Server.ini"),
                                       "[SERVER]\r\nHost=no..such.host\r\nHttpPort=1\r\n"));
         QVERIFY(dirs.WriteLog(QStringLiteral("Gw20261201.log"), "x failed \n"));
@@ -129,7 +131,8 @@ private slots:
         wintest::Controls c(form);
         c.ChooseDay(dirs.LogDir(), QStringLiteral("20261201"));
         c.Button1->click();
-        QCOMPARE(dialogs.errors, QStringList{QStringLiteral("Socket Error # 11001\nHost not found.")});
+        QCOMPARE(dialogs.errors,
+                 QStringList{QStringLiteral("Socket Error # 11001\nHost not found.")});
         QCOMPARE(c.ResultRows(), QStringList{QStringLiteral("网关\t0\t1")});
         QCOMPARE(form.Results()->size(), std::size_t{1});
         QVERIFY(!form.RunInProgress());

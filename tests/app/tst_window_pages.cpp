@@ -9,20 +9,19 @@ using namespace wintest;
 
 namespace {
 
-QByteArray ErrorListIni()
-{
-    return Gbk(QStringLiteral("[ERRORLIST]\r\n1=101\r\n2=103\r\n3=101\r\n4=104\r\n"
-                              "[ERROR_101]\r\n所属服务代码=A\r\n错误名称=连接错误\r\n日志关键字=KWA\r\n"
-                              "[ERROR_101_MEMO]\r\n01=连接被拒绝\r\n02=check the server\r\n"
-                              "[ERROR_103]\r\n所属服务代码=D\r\n错误名称=时间错误\r\n日志关键字=KWD\r\n"
-                              "[ERROR_103_MEMO]\r\n01=d1\r\n"
-                              "[ERROR_104]\r\n所属服务代码=E\r\n错误名称=E错误\r\n日志关键字=KWE\r\n"));
+QByteArray ErrorListIni() {
+    return Gbk(
+        QStringLiteral("[ERRORLIST]\r\n1=101\r\n2=103\r\n3=101\r\n4=104\r\n"
+                       "[ERROR_101]\r\n所属服务代码=A\r\n错误名称=连接错误\r\n日志关键字=KWA\r\n"
+                       "[ERROR_101_MEMO]\r\n01=连接被拒绝\r\n02=check the server\r\n"
+                       "[ERROR_103]\r\n所属服务代码=D\r\n错误名称=时间错误\r\n日志关键字=KWD\r\n"
+                       "[ERROR_103_MEMO]\r\n01=d1\r\n"
+                       "[ERROR_104]\r\n所属服务代码=E\r\n错误名称=E错误\r\n日志关键字=KWE\r\n"));
 }
 
 // Alpha: 1001 findings, known at even positions; Beta: 5 unknown ones; Gamma: none;
 // Delta: the forms of the time field; Epsilon: exactly 1000 known ones.
-void WriteLogs(const TestDirs& dirs)
-{
+void WriteLogs(const TestDirs& dirs) {
     QByteArray alpha;
     for (int i = 0; i <= 1000; ++i)
         alpha += i % 2 == 0 ? "[10:00:00.000] KWA item " + QByteArray::number(i) + "\r\n"
@@ -31,18 +30,19 @@ void WriteLogs(const TestDirs& dirs)
 
     QByteArray beta;
     for (int i = 0; i < 5; ++i)
-        beta += "11:00:0" + QByteArray::number(i) + ".000 send fail " + QByteArray::number(i) + "\n";
+        beta +=
+            "11:00:0" + QByteArray::number(i) + ".000 send fail " + QByteArray::number(i) + "\n";
     dirs.WriteLog("Beta20240102.log", beta);
     dirs.WriteLog("Gamma20240102.log", QByteArray());
 
-    dirs.WriteLog("Delta20240102.log", "[08:15:42.000] KWD at the start\r\n"
-                                       "12:00:01.123 read [cfg] KWD\r\n"
-                                       "10:00:02.456 KWD plain\r\n" +
-                                           Gbk(QStringLiteral("10:00:03.000 数据库 KWD\r\n")) + "KWD\r\n");
+    dirs.WriteLog("Delta20240102.log",
+                  "[08:15:42.000] KWD at the start\r\n"
+                  "12:00:01.123 read [cfg] KWD\r\n"
+                  "10:00:02.456 KWD plain\r\n" +
+                      Gbk(QStringLiteral("10:00:03.000 数据库 KWD\r\n")) + "KWD\r\n");
 
     QByteArray epsilon;
-    for (int i = 0; i < 1000; ++i)
-        epsilon += "12:00:00.000 KWE " + QByteArray::number(i) + "\n";
+    for (int i = 0; i < 1000; ++i) epsilon += "12:00:00.000 KWE " + QByteArray::number(i) + "\n";
     dirs.WriteLog("Epsilon20240102.log", epsilon);
 }
 
@@ -55,27 +55,24 @@ struct PagesWindow {
     std::unique_ptr<TForm1> form;
     std::unique_ptr<Controls> c;
 
-    PagesWindow()
-    {
+    PagesWindow() {
         dirs.WriteProgramFile("ServiceList.ini", ServiceListIni({{"A", "甲服务", "Alpha"},
-                                                                  {"B", "乙服务", "Beta"},
-                                                                  {"C", "丙服务", "Gamma"},
-                                                                  {"D", "丁服务", "Delta"},
-                                                                  {"E", "戊服务", "Epsilon"}}));
+                                                                 {"B", "乙服务", "Beta"},
+                                                                 {"C", "丙服务", "Gamma"},
+                                                                 {"D", "丁服务", "Delta"},
+                                                                 {"E", "戊服务", "Epsilon"}}));
         dirs.WriteProgramFile("ErrorList.ini", ErrorListIni());
         WriteLogs(dirs);
         form = std::make_unique<TForm1>(dirs.ProgramDir(), &dialogs);
         c = std::make_unique<Controls>(*form);
         form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()))
-            qWarning("window not exposed");
+        if (!QTest::qWaitForWindowExposed(form.get())) qWarning("window not exposed");
         c->ChooseDay(dirs.LogDir(), QStringLiteral("20240102"));
         form->Button1Click();
     }
 
     void Click(int row) const { Controls::ClickRow(c->ListView1, row); }
-    QStringList MemoLines(const QPlainTextEdit* memo) const
-    {
+    QStringList MemoLines(const QPlainTextEdit* memo) const {
         const QString text = memo->toPlainText();
         return text.isEmpty() ? QStringList() : text.split('\n');
     }
@@ -89,16 +86,14 @@ class WindowPagesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theRunGivesOneRowPerService()
-    {
+    void theRunGivesOneRowPerService() {
         PagesWindow w;
         QCOMPARE(w.c->ResultRows(), (QStringList{"甲服务\t501\t500", "乙服务\t0\t5", "丙服务\t0\t0",
                                                  "丁服务\t5\t0", "戊服务\t1000\t0"}));
         QVERIFY(w.dialogs.messages.isEmpty() && w.dialogs.errors.isEmpty());
     }
 
-    void aThousandFindingsMakeOnePage()
-    {
+    void aThousandFindingsMakeOnePage() {
         PagesWindow w;
         w.Click(Epsilon);
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
@@ -118,14 +113,14 @@ private slots:
         QCOMPARE(w.c->ListView2->topLevelItemCount(), 1000);
     }
 
-    void aThousandAndOneFindingsMakeTwoPages()
-    {
+    void aThousandAndOneFindingsMakeTwoPages() {
         PagesWindow w;
         w.Click(Alpha);
         QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
         QCOMPARE(w.c->ListView2->topLevelItemCount(), 500);
         QCOMPARE(w.MemoLines(w.c->Memo2).size(), 500);
-        QCOMPARE(w.MemoLines(w.c->Memo2).first(), QStringLiteral("[10:00:01.000] step 1 failed here"));
+        QCOMPARE(w.MemoLines(w.c->Memo2).first(),
+                 QStringLiteral("[10:00:01.000] step 1 failed here"));
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[500] 未知错误[500]"));
         QCOMPARE(w.c->ProgressBar1->maximum(), 1000);
         QCOMPARE(w.c->ListView2Rows().first(), QStringLiteral("10:00:00|连接错误|101"));
@@ -137,7 +132,8 @@ private slots:
         QCOMPARE(w.c->Memo2->toPlainText(), QString());
         // The only finding of page 2 is the one at position 1000.
         Controls::ClickRow(w.c->ListView2, 0);
-        QVERIFY(w.c->Memo1->toPlainText().endsWith(QStringLiteral("\n[10:00:00.000] KWA item 1000")));
+        QVERIFY(
+            w.c->Memo1->toPlainText().endsWith(QStringLiteral("\n[10:00:00.000] KWA item 1000")));
 
         QTest::mouseClick(w.c->Button2, Qt::LeftButton);
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
@@ -152,8 +148,7 @@ private slots:
         QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
     }
 
-    void clickingTheShownServiceShowsPageOneAgain()
-    {
+    void clickingTheShownServiceShowsPageOneAgain() {
         PagesWindow w;
         w.Click(Alpha);
         QTest::mouseClick(w.c->Button2, Qt::LeftButton);
@@ -163,20 +158,19 @@ private slots:
         QCOMPARE(w.c->ListView2->topLevelItemCount(), 500);
     }
 
-    void aPageOfUnknownFindingsOnly()
-    {
+    void aPageOfUnknownFindingsOnly() {
         PagesWindow w;
         w.Click(Beta);
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
         QCOMPARE(w.c->ListView2->topLevelItemCount(), 0);
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[5]"));
         QCOMPARE(w.MemoLines(w.c->Memo2),
-                 (QStringList{"11:00:00.000 send fail 0", "11:00:01.000 send fail 1", "11:00:02.000 send fail 2",
-                              "11:00:03.000 send fail 3", "11:00:04.000 send fail 4"}));
+                 (QStringList{"11:00:00.000 send fail 0", "11:00:01.000 send fail 1",
+                              "11:00:02.000 send fail 2", "11:00:03.000 send fail 3",
+                              "11:00:04.000 send fail 4"}));
     }
 
-    void aServiceWithoutFindingsChangesNothing()
-    {
+    void aServiceWithoutFindingsChangesNothing() {
         PagesWindow w;
         w.Click(Beta);
         const QString memo2 = w.c->Memo2->toPlainText();
@@ -189,35 +183,33 @@ private slots:
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
     }
 
-    void theTimeFieldTakesEightBytesOfTheFinding()
-    {
+    void theTimeFieldTakesEightBytesOfTheFinding() {
         PagesWindow w;
         w.Click(Delta);
-        QCOMPARE(w.c->ListView2Rows(),
-                 (QStringList{"08:15:42|时间错误|103",
-                              // a "[" anywhere moves the field one byte on
-                              "2:00:01.|时间错误|103", "10:00:02|时间错误|103", "10:00:03|时间错误|103",
-                              // a line shorter than the field gives what there is
-                              "KWD|时间错误|103"}));
+        QCOMPARE(
+            w.c->ListView2Rows(),
+            (QStringList{"08:15:42|时间错误|103",
+                         // a "[" anywhere moves the field one byte on
+                         "2:00:01.|时间错误|103", "10:00:02|时间错误|103", "10:00:03|时间错误|103",
+                         // a line shorter than the field gives what there is
+                         "KWD|时间错误|103"}));
         Controls::ClickRow(w.c->ListView2, 3);
         QCOMPARE(w.MemoLines(w.c->Memo1),
                  (QStringList{"d1", "", "【日志原文】", "10:00:03.000 数据库 KWD"}));
     }
 
-    void anExplanationShowsTheLinesOfEveryEntryOfTheCode()
-    {
+    void anExplanationShowsTheLinesOfEveryEntryOfTheCode() {
         PagesWindow w;
         w.Click(Alpha);
         // 101 stands twice in the catalogue: its lines come twice, its name once.
         QCOMPARE(w.c->ListView2->topLevelItem(2)->text(1), QStringLiteral("连接错误"));
         Controls::ClickRow(w.c->ListView2, 2);
         QCOMPARE(w.MemoLines(w.c->Memo1),
-                 (QStringList{"连接被拒绝", "check the server", "连接被拒绝", "check the server", "",
-                              "【日志原文】", "[10:00:00.000] KWA item 4"}));
+                 (QStringList{"连接被拒绝", "check the server", "连接被拒绝", "check the server",
+                              "", "【日志原文】", "[10:00:00.000] KWA item 4"}));
     }
 
-    void aRunAfterPagingKeepsThePageBarAndTheDetails()
-    {
+    void aRunAfterPagingKeepsThePageBarAndTheDetails() {
         PagesWindow w;
         w.Click(Alpha);
         QTest::mouseClick(w.c->Button2, Qt::LeftButton);
@@ -235,8 +227,7 @@ private slots:
         QVERIFY(w.c->ListView1->selectedItems().isEmpty());
     }
 
-    void pageNumbersFromARowSelectedWithoutAClick()
-    {
+    void pageNumbersFromARowSelectedWithoutAClick() {
         PagesWindow w;
         // Label5 reads "0": "<" never asks for a page before the first, ">" sees 0/0.
         Controls::SelectRow(w.c->ListView1, Alpha);
@@ -256,8 +247,7 @@ private slots:
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
     }
 
-    void aRowStillBeingScannedShowsNothing()
-    {
+    void aRowStillBeingScannedShowsNothing() {
         PagesWindow w;
         w.Click(Beta);
         w.form->Pump().SetThrottle(0, 1);
@@ -273,8 +263,7 @@ private slots:
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
     }
 
-    void anotherServiceClickedDuringAFillTakesOver()
-    {
+    void anotherServiceClickedDuringAFillTakesOver() {
         PagesWindow w;
         w.form->Pump().SetThrottle(0, 1);
         bool duringFill = false;
@@ -294,8 +283,7 @@ private slots:
         QCOMPARE(w.c->ProgressBar1->value(), 0);
     }
 
-    void aPageButtonDuringAFillTakesOver()
-    {
+    void aPageButtonDuringAFillTakesOver() {
         PagesWindow w;
         w.form->Pump().SetThrottle(0, 1);
         QTimer::singleShot(0, w.form.get(), [&] { w.form->Button2Click(); });
@@ -306,8 +294,7 @@ private slots:
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[1] 未知错误[0]"));
     }
 
-    void aStartDuringAFillWaitsForTheFillToLetGo()
-    {
+    void aStartDuringAFillWaitsForTheFillToLetGo() {
         PagesWindow w;
         w.form->Pump().SetThrottle(0, 1);
         bool resultsKeptWhileFilling = false;
@@ -328,8 +315,7 @@ private slots:
         QCOMPARE(w.form->Results()->size(), std::size_t(5));
     }
 
-    void closingDuringAFillEndsTheFillFirst()
-    {
+    void closingDuringAFillEndsTheFillFirst() {
         PagesWindow w;
         w.form->Pump().SetThrottle(0, 1);
         bool listsAliveAfterRequest = false;

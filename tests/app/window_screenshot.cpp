@@ -14,12 +14,12 @@
 #include "CorvaneApplication.h"
 #include "Unit1.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     corvane::app::CorvaneApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 6) {
-        std::fprintf(stderr, "usage: window_screenshot OUTPUT.png LOGDIR DAY SERVICE_ROW KNOWN_ROW\n");
+        std::fprintf(stderr,
+                     "usage: window_screenshot OUTPUT.png LOGDIR DAY SERVICE_ROW KNOWN_ROW\n");
         return 2;
     }
     TForm1 form;
@@ -32,8 +32,7 @@ int main(int argc, char** argv)
         auto* known = form.findChild<QTreeWidget*>(QStringLiteral("ListView2"));
         edit->setText(args[2]);
         const auto matches = days->findItems(args[3], Qt::MatchExactly);
-        if (!matches.isEmpty())
-            days->setCurrentItem(matches.first());
+        if (!matches.isEmpty()) days->setCurrentItem(matches.first());
         form.Button1Click();
         results->setCurrentItem(results->topLevelItem(args[4].toInt()));
         form.ListView1Click();

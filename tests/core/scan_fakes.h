@@ -17,7 +17,8 @@ namespace corvane::testing_support {
 class TempDir {
 public:
     TempDir() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "corvane-scan-XXXXXX").string();
+        std::string tmpl =
+            (std::filesystem::temp_directory_path() / "corvane-scan-XXXXXX").string();
         if (::mkdtemp(tmpl.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
         path_ = tmpl + "/";
     }

@@ -79,7 +79,8 @@ TEST_F(CatalogueTest, EntriesFollowTheListAndReadTheirSections) {
         "01=101\r\n"
         "02=102\r\n"
         "[ERROR_101]\r\n" +
-        kOwner + "=GW\r\n" + kName + "=" + kGatewayName + "\r\n" + kKeyword + "=\"connection refused\"\r\n"
+        kOwner + "=GW\r\n" + kName + "=" + kGatewayName + "\r\n" + kKeyword +
+        "=\"connection refused\"\r\n"
         "[ERROR_101_MEMO]\r\n"
         "01=line one\r\n"
         "02=line two\r\n"
@@ -110,7 +111,8 @@ TEST_F(CatalogueTest, MemoLinesLoseTheirFirstThreeBytes) {
         "02=\r\n"
         "3=\r\n"
         "04=\"  quoted  \"\r\n"
-        "05=" + std::string(3000, 'm') + "\r\n" +
+        "05=" +
+        std::string(3000, 'm') + "\r\n" +
         "\xc8\xd5=\xd6\xbe\r\n");  // one GBK character as key: 日=志
     ASSERT_EQ(cat.size(), 1u);
     EXPECT_EQ(cat[0].Memo, (Lines{"abc", "bc", "=abc", "", "", "  quoted  ", std::string(2047, 'm'),
@@ -120,11 +122,16 @@ TEST_F(CatalogueTest, MemoLinesLoseTheirFirstThreeBytes) {
 TEST_F(CatalogueTest, LookupsOfSharedCodes) {
     auto cat = LoadErrors(
         "[ERRORLIST]\r\n01=101\r\n02=201\r\n03=101b\r\n"
-        "[ERROR_101]\r\n" + kName + "=A\r\n"
+        "[ERROR_101]\r\n" +
+        kName +
+        "=A\r\n"
         "[ERROR_101_MEMO]\r\n01=a1\r\n"
-        "[ERROR_201]\r\n" + kName + "=B\r\n" + kOwner + "=DB\r\n"
+        "[ERROR_201]\r\n" +
+        kName + "=B\r\n" + kOwner +
+        "=DB\r\n"
         "[ERROR_201_MEMO]\r\n01=b1\r\n02=b2\r\n"
-        "[ERROR_101b]\r\n" + kName + "=C\r\n");
+        "[ERROR_101b]\r\n" +
+        kName + "=C\r\n");
     ASSERT_EQ(cat.size(), 3u);
     // Make two entries share one code under different services, as an edited catalogue may.
     cat[1].ErrorCode = "101";
@@ -140,7 +147,9 @@ TEST_F(CatalogueTest, LookupsOfSharedCodes) {
 TEST_F(CatalogueTest, TheUnknownCodeIsNeverLookedUp) {
     auto cat = LoadErrors(
         "[ERRORLIST]\r\n01=999\r\n"
-        "[ERROR_999]\r\n" + kName + "=named\r\n"
+        "[ERROR_999]\r\n" +
+        kName +
+        "=named\r\n"
         "[ERROR_999_MEMO]\r\n01=text\r\n");
     ASSERT_EQ(cat.size(), 1u);
     EXPECT_EQ(cat[0].ErrorName, "named");
@@ -153,9 +162,12 @@ TEST_F(CatalogueTest, TheUnknownCodeIsNeverLookedUp) {
 TEST_F(CatalogueTest, DuplicatesAreNotMerged) {
     auto cat = LoadErrors(
         "[ERRORLIST]\r\n01=101\r\n02=101\r\n01=102\r\n"
-        "[ERROR_101]\r\n" + kName + "=first\r\n" + kName + "=second key\r\n"
+        "[ERROR_101]\r\n" +
+        kName + "=first\r\n" + kName +
+        "=second key\r\n"
         "[ERROR_101_MEMO]\r\n01=x\r\n02=y\r\n"
-        "[error_101]\r\n" + kName + "=second section\r\n");
+        "[error_101]\r\n" +
+        kName + "=second section\r\n");
     // The repeated key 01 reads its first value again: three entries, all 101.
     ASSERT_EQ(cat.size(), 3u);
     for (const auto& rec : cat) {
@@ -171,7 +183,9 @@ TEST_F(CatalogueTest, DuplicatesAreNotMerged) {
 TEST_F(CatalogueTest, CodesAreBytesWhileSectionNamesIgnoreCase) {
     auto cat = LoadErrors(
         "[ERRORLIST]\r\n01=10a\r\n02=10A\r\n"
-        "[ERROR_10A]\r\n" + kName + "=upper\r\n"
+        "[ERROR_10A]\r\n" +
+        kName +
+        "=upper\r\n"
         "[ERROR_10A_MEMO]\r\n01=m\r\n");
     ASSERT_EQ(cat.size(), 2u);
     EXPECT_EQ(cat[0].ErrorCode, "10a");
@@ -187,7 +201,9 @@ TEST_F(CatalogueTest, CodesAreBytesWhileSectionNamesIgnoreCase) {
 TEST_F(CatalogueTest, EmptyCodeReadsTheBarePrefixSections) {
     auto cat = LoadErrors(
         "[ERRORLIST]\r\n01=\r\n"
-        "[ERROR_]\r\n" + kOwner + "=GW\r\n" + kKeyword + "=timeout\r\n"
+        "[ERROR_]\r\n" +
+        kOwner + "=GW\r\n" + kKeyword +
+        "=timeout\r\n"
         "[ERROR__MEMO]\r\n01=bare\r\n");
     ASSERT_EQ(cat.size(), 1u);
     EXPECT_EQ(cat[0].ErrorCode, "");
@@ -204,8 +220,8 @@ TEST_F(CatalogueTest, ServiceRowsInListOrder) {
           "c=GW\r\n"
           "d=NONE\r\n"
           "[SERVICE_GW]\r\n" +
-              kSvcName + "=" + kGatewayName + "\r\n" + kSubdir + "=gw\r\n" + kPrefix + "=Gateway\r\n" +
-              "[service_db]\r\n" + kPrefix + "=DataSvc\r\n");
+              kSvcName + "=" + kGatewayName + "\r\n" + kSubdir + "=gw\r\n" + kPrefix +
+              "=Gateway\r\n" + "[service_db]\r\n" + kPrefix + "=DataSvc\r\n");
     std::vector<ServiceEntry> rows;
     rows.push_back(ServiceEntry{"kept", {"", "", "X"}, false});
     LoadServiceCatalogue(dir_, rows);
@@ -225,9 +241,11 @@ TEST_F(CatalogueTest, ServiceRowsInListOrder) {
 
 TEST_F(CatalogueTest, IgnoreListIsReadAfreshInFileOrder) {
     const std::string head = "[SERVICELIST]\r\na=GW\r\n[SERVICE_GW_EXCEPT]\r\n";
-    Write("ServiceList.ini", head + "01=heartbeat\r\n02=\r\n01=not this\r\n03='  padded '\r\n;04=comment\r\n");
+    Write("ServiceList.ini",
+          head + "01=heartbeat\r\n02=\r\n01=not this\r\n03='  padded '\r\n;04=comment\r\n");
     EXPECT_EQ(ReadIgnoreList(dir_, "GW"), (Lines{"heartbeat", "", "heartbeat", "  padded "}));
-    EXPECT_EQ(ReadIgnoreList(dir_, "gw"), ReadIgnoreList(dir_, "GW")) << "section names ignore case";
+    EXPECT_EQ(ReadIgnoreList(dir_, "gw"), ReadIgnoreList(dir_, "GW"))
+        << "section names ignore case";
     EXPECT_TRUE(ReadIgnoreList(dir_, "DB").empty());
 
     Write("ServiceList.ini", head + "x=retrying\r\n");

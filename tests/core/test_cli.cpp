@@ -40,14 +40,16 @@ class CliTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // 网关 (GBK) as the service name; code 101 shared by two entries.
-        dir.Write("ServiceList.ini",
-                  "[SERVICELIST]\r\n1=GW\r\n[SERVICE_GW]\r\n" + std::string(gbk::kKeyServiceName) +
-                      "=\xcd\xf8\xb9\xd8\r\n" + std::string(gbk::kKeyLogPrefix) + "=Gw\r\n" +
-                      std::string(gbk::kKeyLogSubdir) + "=gw\r\n[SERVICE_GW_EXCEPT]\r\n1=noise\r\n");
+        dir.Write("ServiceList.ini", "[SERVICELIST]\r\n1=GW\r\n[SERVICE_GW]\r\n" +
+                                         std::string(gbk::kKeyServiceName) +
+                                         "=\xcd\xf8\xb9\xd8\r\n" + std::string(gbk::kKeyLogPrefix) +
+                                         "=Gw\r\n" + std::string(gbk::kKeyLogSubdir) +
+                                         "=gw\r\n[SERVICE_GW_EXCEPT]\r\n1=noise\r\n");
         dir.Write("ErrorList.ini", "[ERRORLIST]\r\n1=101\r\n2=101\r\n[ERROR_101]\r\n" +
                                        std::string(gbk::kKeyOwnerService) + "=GW\r\n" +
                                        std::string(gbk::kKeyErrorName) + "=Boom\r\n" +
-                                       std::string(gbk::kKeyKeyword) + "=boom\r\n[ERROR_101_MEMO]\r\n01=first\r\n");
+                                       std::string(gbk::kKeyKeyword) +
+                                       "=boom\r\n[ERROR_101_MEMO]\r\n01=first\r\n");
         dir.Write("Gw20261201.log", "a boom\r\nnoise failed \r\nb failed \r\n\xb4\xed boom\r\n");
         prog = "--program-dir " + dir.path() + " ";
     }
@@ -69,7 +71,8 @@ TEST_F(CliTest, RunCatalogueExplainAndDays) {
     EXPECT_EQ(Cli("run " + prog + logs + " 20261202", dir).out, "");
     EXPECT_EQ(Cli("catalogue " + prog, dir).out,
               "SERVICE\tGW\t\xcd\xf8\xb9\xd8\tgw\tGw\nIGNORE\tGW\tnoise\n"
-              "ERROR\t101\tGW\tBoom\tboom\nMEMO\t101\tfirst\nERROR\t101\tGW\tBoom\tboom\nMEMO\t101\tfirst\n");
+              "ERROR\t101\tGW\tBoom\tboom\nMEMO\t101\tfirst\nERROR\t101\tGW\tBoom\tboom\nMEMO\t101"
+              "\tfirst\n");
     EXPECT_EQ(Cli("explain " + prog + "101", dir).out, "Boom\nfirst\nfirst\n");
     EXPECT_EQ(Cli("explain " + prog + "999", dir).out, std::string(gbk::kUnknownErrorName) + "\n");
     EXPECT_EQ(Cli("days " + logs, dir).out, "20261201\n");
@@ -81,7 +84,8 @@ TEST_F(CliTest, FailuresAndUsageErrors) {
     EXPECT_EQ(missing.out, "");
     EXPECT_EQ(missing.err, std::string(gbk::kMsgOpenFailed) + dir.path() + "nope.log\n");
 
-    for (const std::string args : {"", "scan GW", "frobnicate", "--bogus days /", "days", "scan --program-dir"}) {
+    for (const std::string args :
+         {"", "scan GW", "frobnicate", "--bogus days /", "days", "scan --program-dir"}) {
         const Result r = Cli(args, dir);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_NE(r.err.find("usage:"), std::string::npos) << args;

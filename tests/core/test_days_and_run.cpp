@@ -22,8 +22,9 @@ using Days = std::vector<std::string>;
 
 TEST(LogDaysTest, DayIsTheEightBytesBeforeTheExtension) {
     TempDir dir;
-    for (const char* name : {"Prefix20111220.log", "Other20111220.log", "PREFIX20111221.LOG", "ServerLog.log",
-                             "a.log", ".hidden20111222.log", "notes.txt", "x20111223.logx", "x.lo"}) {
+    for (const char* name :
+         {"Prefix20111220.log", "Other20111220.log", "PREFIX20111221.LOG", "ServerLog.log", "a.log",
+          ".hidden20111222.log", "notes.txt", "x20111223.logx", "x.lo"}) {
         dir.Write(name, "");
     }
     ASSERT_EQ(::mkdir((dir.path() + "Sub20111224.log").c_str(), 0755), 0);
@@ -34,7 +35,8 @@ TEST(LogDaysTest, DayIsTheEightBytesBeforeTheExtension) {
 
 TEST(LogDaysTest, FirstOccurrenceKeepsItsPlaceAndBadPathsGiveNothing) {
     TempDir dir;
-    for (const char* name : {"A20111220.log", "B20111221.log", "C20111220.log"}) dir.Write(name, "");
+    for (const char* name : {"A20111220.log", "B20111221.log", "C20111220.log"})
+        dir.Write(name, "");
     // Whatever order the directory delivers, each day appears once, where it was first met.
     Days seen;
     for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
@@ -51,7 +53,9 @@ TEST(LogDaysTest, FirstOccurrenceKeepsItsPlaceAndBadPathsGiveNothing) {
 class FakeView final : public RunView {
 public:
     int ServiceRowCount() override { return static_cast<int>(services.size()); }
-    bool ServiceRowChecked(int row) override { return services[static_cast<std::size_t>(row)].Checked; }
+    bool ServiceRowChecked(int row) override {
+        return services[static_cast<std::size_t>(row)].Checked;
+    }
     ServiceEntry ServiceRow(int row) override { return services[static_cast<std::size_t>(row)]; }
     std::string DirectoryText() override { return directory; }
     ProgressSink& AddResultRow(const std::string& caption) override {
@@ -67,7 +71,9 @@ public:
     class Sink final : public ProgressSink {
     public:
         explicit Sink(FakeView& v) : view(v) {}
-        void SetProgressText(std::string_view text) override { view.rows.back()[2] = std::string(text); }
+        void SetProgressText(std::string_view text) override {
+            view.rows.back()[2] = std::string(text);
+        }
         FakeView& view;
     };
 
@@ -101,7 +107,8 @@ protected:
                          Service("d", "D", "SD"), Service("a2", "A", "SA")};
     }
     RunOutcome Run() {
-        return RunServicePasses(view, "20261201", catalogue, results, &recorder, dialogs, pump, options);
+        return RunServicePasses(view, "20261201", catalogue, results, &recorder, dialogs, pump,
+                                options);
     }
 
     TempDir logs;
@@ -153,8 +160,8 @@ TEST_F(RunTest, ScanThatCannotOpenItsFileLosesItsRow) {
     ASSERT_EQ(view.rows.size(), 1u);
     EXPECT_EQ(view.rows[0][0], "c");
     ASSERT_EQ(results.size(), 1u);
-    EXPECT_EQ(dialogs.messages, (std::vector<std::string>(2, std::string(gbk::kMsgOpenFailed) + logs.path() +
-                                                                 "A20261201.log")));
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>(2, std::string(gbk::kMsgOpenFailed) +
+                                                                 logs.path() + "A20261201.log")));
 }
 
 TEST_F(RunTest, StopRequestEndsTheRunWithoutStoringTheScan) {

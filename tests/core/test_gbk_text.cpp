@@ -40,7 +40,8 @@ struct Constant {
     const char* utf8;
 };
 
-#define GBK_CONSTANT(name, text) Constant{#name, gbk::name, text}
+#define GBK_CONSTANT(name, text) \
+    Constant { #name, gbk::name, text }
 
 const std::vector<Constant>& AllConstants() {
     static const std::vector<Constant> all = {
@@ -73,7 +74,8 @@ const std::vector<Constant>& AllConstants() {
 }
 
 TEST(GbkTextTest, EveryConstantDecodesToItsText) {
-    ASSERT_EQ(GbkToUtf8("\xc8\xd5\xd6\xbe"), std::optional<std::string>("日志")) << "iconv has no GBK";
+    ASSERT_EQ(GbkToUtf8("\xc8\xd5\xd6\xbe"), std::optional<std::string>("日志"))
+        << "iconv has no GBK";
     for (const Constant& c : AllConstants()) {
         EXPECT_EQ(GbkToUtf8(c.gbkBytes), std::optional<std::string>(c.utf8)) << c.name;
     }

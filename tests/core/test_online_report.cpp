@@ -23,8 +23,10 @@ TEST(OnlineReportTally, KeyedOnTheErrorCodeAlone) {
     AddFindings(tally, "7", {"101|a", "999|fail x", "101|b", "abc|c"}, pump);
     AddFindings(tally, "8", {"999|failed y", "ABC|d", "101|e", "202|f"}, pump);
     AddFindings(tally, "9", {}, pump);
-    AddFindings(tally, "9", {"99", "999|z"}, pump);  // a finding shorter than a code is its own code
-    EXPECT_EQ(Datagrams(tally), (Texts{"7,101,3", "7,999,3", "7,abc,1", "8,ABC,1", "8,202,1", "9,99,1"}));
+    AddFindings(tally, "9", {"99", "999|z"},
+                pump);  // a finding shorter than a code is its own code
+    EXPECT_EQ(Datagrams(tally),
+              (Texts{"7,101,3", "7,999,3", "7,abc,1", "8,ABC,1", "8,202,1", "9,99,1"}));
 }
 
 TEST(OnlineReportTally, ProcessesEventsBeforeEachComparison) {
@@ -98,9 +100,7 @@ TEST_F(OnlineReportSendTest, NothingAfterTheFailingDatagram) {
     pump.calls = 0;
     // The host is looked up before every datagram: it cannot be found for the third
     // one only.  Had the sending gone on, the fourth and fifth would arrive.
-    pump.onEvents = [&](int call) {
-        channel.SetHost(call == 3 ? "no..such.host" : "127.0.0.1");
-    };
+    pump.onEvents = [&](int call) { channel.SetHost(call == 3 ? "no..such.host" : "127.0.0.1"); };
     EXPECT_THROW(SendReport(tally, channel, pump), ReportSocketError);
     EXPECT_TRUE(tally.empty());
     EXPECT_EQ(receiver.ReceiveAll(), (Texts{"7,001,1", "7,002,1"}));

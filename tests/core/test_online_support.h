@@ -87,13 +87,17 @@ inline std::uint16_t ClosedLoopbackPort() {
 // loopback port.  It stops when this object closes its standard input.
 class HttpTestServer {
 public:
-    explicit HttpTestServer(const std::string& root, const std::vector<std::string>& shortPaths = {})
+    explicit HttpTestServer(const std::string& root,
+                            const std::vector<std::string>& shortPaths = {})
         : log_(root + "/requests.log") {
         int in[2], out[2];
         if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0)
             throw std::runtime_error("pipe failed");
-        std::vector<std::string> args{"python3", CORVANE_SOURCE_DIR "/tests/core/http_test_server.py",
-                                      "--root", root, "--log", log_, "--lifetime", "120"};
+        std::vector<std::string> args{
+            "python3",    CORVANE_SOURCE_DIR "/tests/core/http_test_server.py",
+            "--root",     root,
+            "--log",      log_,
+            "--lifetime", "120"};
         for (const auto& p : shortPaths) {
             args.push_back("--short");
             args.push_back(p);
@@ -141,7 +145,8 @@ private:
     static std::uint16_t ReadPort(int fd) {
         std::string text;
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (text.find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+        while (text.find('\n') == std::string::npos &&
+               std::chrono::steady_clock::now() < deadline) {
             pollfd p{fd, POLLIN, 0};
             if (::poll(&p, 1, 200) <= 0) continue;
             char buf[64];

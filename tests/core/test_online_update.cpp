@@ -16,8 +16,10 @@ std::string VersionFile(const std::string& service, const std::string& error) {
 }
 
 // GBK bytes, to show that the files are stored byte for byte.
-const std::string kServerServices = "[SERVICELIST]\r\n1=01\r\n[SERVICE_01]\r\n\xb7\xfe\xce\xf1\xc3\xfb\xb3\xc6=new\r\n";
-const std::string kServerErrors = "[ERRORLIST]\r\n1=101\r\n[ERROR_101]\r\n\xb4\xed\xce\xf3\xc3\xfb\xb3\xc6=new\xff\r\n";
+const std::string kServerServices =
+    "[SERVICELIST]\r\n1=01\r\n[SERVICE_01]\r\n\xb7\xfe\xce\xf1\xc3\xfb\xb3\xc6=new\r\n";
+const std::string kServerErrors =
+    "[ERRORLIST]\r\n1=101\r\n[ERROR_101]\r\n\xb4\xed\xce\xf3\xc3\xfb\xb3\xc6=new\xff\r\n";
 const std::string kLocalServices = "[SERVICELIST]\r\n1=old-services\r\n";
 const std::string kLocalErrors = "[ERRORLIST]\r\n1=old-errors\r\n";
 
@@ -42,7 +44,9 @@ protected:
         config.httpPort = server->Port();
         return UpdateCatalogues(programDir.Dir(), config, pump);
     }
-    std::optional<std::string> Local(const std::string& name) { return ReadFile(programDir / name); }
+    std::optional<std::string> Local(const std::string& name) {
+        return ReadFile(programDir / name);
+    }
     Paths Requests() { return server->Requests(); }
 
     TempDir programDir;
@@ -54,13 +58,13 @@ protected:
 TEST(OnlineVersionOrder, BytewiseUnsigned) {
     EXPECT_FALSE(VersionOrdersAfter("10", "9"));
     EXPECT_TRUE(VersionOrdersAfter("9", "10"));
-    EXPECT_TRUE(VersionOrdersAfter("10", "1"));   // a proper prefix orders first
+    EXPECT_TRUE(VersionOrdersAfter("10", "1"));  // a proper prefix orders first
     EXPECT_FALSE(VersionOrdersAfter("1", "10"));
     EXPECT_TRUE(VersionOrdersAfter("0", ""));
     EXPECT_FALSE(VersionOrdersAfter("", "0"));
     EXPECT_FALSE(VersionOrdersAfter("7", "7"));
-    EXPECT_TRUE(VersionOrdersAfter("a", "A"));    // case matters: 'a' is 0x61, 'A' 0x41
-    EXPECT_TRUE(VersionOrdersAfter("\xb0", "z")); // high bytes count as unsigned
+    EXPECT_TRUE(VersionOrdersAfter("a", "A"));     // case matters: 'a' is 0x61, 'A' 0x41
+    EXPECT_TRUE(VersionOrdersAfter("\xb0", "z"));  // high bytes count as unsigned
     EXPECT_FALSE(VersionOrdersAfter("z", "\xb0"));
 }
 
@@ -109,7 +113,8 @@ TEST_F(OnlineUpdateTest, OnlyTheNewerErrorCatalogueIsFetched) {
 }
 
 TEST_F(OnlineUpdateTest, ServerVersionFileWithoutSectionReadsAsZero) {
-    InstallLocal("[VERSION]\r\nServiceList=\r\nErrorList=0\r\n");  // an empty version orders before "0"
+    InstallLocal(
+        "[VERSION]\r\nServiceList=\r\nErrorList=0\r\n");  // an empty version orders before "0"
     Serve("[OTHER]\r\nServiceList=9\r\n");
     ASSERT_TRUE(Update());
     EXPECT_EQ(Requests(), (Paths{"/idc/Version.ini", "/idc/ServiceList.ini"}));
@@ -135,7 +140,8 @@ TEST_F(OnlineUpdateTest, MissingServerCatalogueStopsBeforeTheVersionFile) {
     Serve(VersionFile("2", "2"), false);
     WriteFile(serverRoot / "idc/ServiceList.ini", kServerServices);  // ErrorList.ini gives 404
     EXPECT_FALSE(Update());
-    EXPECT_EQ(Requests(), (Paths{"/idc/Version.ini", "/idc/ServiceList.ini", "/idc/ErrorList.ini"}));
+    EXPECT_EQ(Requests(),
+              (Paths{"/idc/Version.ini", "/idc/ServiceList.ini", "/idc/ErrorList.ini"}));
     EXPECT_EQ(Local("ServiceList.ini"), kServerServices);  // replaced before the failure
     EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);       // old catalogue whole
     EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
@@ -205,7 +211,8 @@ TEST(OnlineServerConfig, DefaultsAndValues) {
     EXPECT_EQ(none.httpPort, 80);
     EXPECT_EQ(none.reportPort, 18989);
 
-    WriteFile(dir / "Server.ini", "[SERVER]\r\nHost=updates.example\r\nHttpPort=8080\r\nReportPort=70000\r\n");
+    WriteFile(dir / "Server.ini",
+              "[SERVER]\r\nHost=updates.example\r\nHttpPort=8080\r\nReportPort=70000\r\n");
     ServerConfig set = ReadServerConfig(dir.Dir());
     EXPECT_EQ(set.host, "updates.example");
     EXPECT_EQ(set.httpPort, 8080);

@@ -2,8 +2,8 @@
 
 #include "catalog/ProfileString.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -75,7 +75,7 @@ TEST_F(ProfileStringTest, EveryLineEndAndTheThreeBlanks) {
 
 TEST_F(ProfileStringTest, SectionHeaders) {
     Write(
-        "[ one ]x=1\r\n"   // text after ']' defines nothing
+        "[ one ]x=1\r\n"  // text after ']' defines nothing
         "y=2\r\n"
         "[two][three]]\r\n"  // the first ']' ends the name
         "z=3\r\n"
@@ -225,15 +225,15 @@ TEST_F(ProfileStringTest, ByteOrderMarks) {
 
 TEST_F(ProfileStringTest, GbkNamesKeepDoubleByteCharactersWhole) {
     Write(
-        "[\xE0\x5D\xBC\xFE]\r\n"      // 郵件: the trail byte of 郵 is ']'
+        "[\xE0\x5D\xBC\xFE]\r\n"  // 郵件: the trail byte of 郵 is ']'
         "k=mail\r\n"
-        "[\xBD\x59]\r\n"              // 結: trail byte 'Y'
-        "\xE9\x4C=long\r\n"           // 長: trail byte 'L'
-        "[\xBD\x79]\r\n"              // 統: trail byte 'y'
+        "[\xBD\x59]\r\n"     // 結: trail byte 'Y'
+        "\xE9\x4C=long\r\n"  // 長: trail byte 'L'
+        "[\xBD\x79]\r\n"     // 統: trail byte 'y'
         "k=unified\r\n"
-        "[Sec\xC5\xE4\xD6\xC3]\r\n"   // Sec配置
+        "[Sec\xC5\xE4\xD6\xC3]\r\n"  // Sec配置
         "k=cfg\r\n"
-        "[\x81]x]tail\r\n"            // lead byte before ']': the pair is one character
+        "[\x81]x]tail\r\n"  // lead byte before ']': the pair is one character
         "k=pair\r\n");
     ProfileFile ini(path_);
     EXPECT_EQ(ini.ReadString("\xE0\x5D\xBC\xFE", "k", ""), "mail");

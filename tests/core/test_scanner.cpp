@@ -50,8 +50,8 @@ bool RefDigit(const std::string& s, std::size_t pos) {
     return pos >= 1 && pos <= s.size() && s[pos - 1] >= '0' && s[pos - 1] <= '9';
 }
 
-FindingList ReferenceScan(const std::string& text, const std::string& code, const ErrorCatalogue& cat,
-                          const std::vector<std::string>& ignore) {
+FindingList ReferenceScan(const std::string& text, const std::string& code,
+                          const ErrorCatalogue& cat, const std::vector<std::string>& ignore) {
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < text.size();) {
         std::size_t j = i;
@@ -68,9 +68,11 @@ FindingList ReferenceScan(const std::string& text, const std::string& code, cons
             std::string& F = list.back();
             const std::string rest = F.size() > 4 ? F.substr(4) : "";
             if (L.find('[') != std::string::npos) {
-                if (!RefDigit(F, 6) && RefDigit(L, 2)) F = F.substr(0, 4) + "[" + L.substr(1, 8) + ".000]|" + rest;
+                if (!RefDigit(F, 6) && RefDigit(L, 2))
+                    F = F.substr(0, 4) + "[" + L.substr(1, 8) + ".000]|" + rest;
             } else {
-                if (!RefDigit(F, 5) && RefDigit(L, 1)) F = F.substr(0, 4) + L.substr(0, 8) + ".000 " + rest;
+                if (!RefDigit(F, 5) && RefDigit(L, 1))
+                    F = F.substr(0, 4) + L.substr(0, 8) + ".000 " + rest;
             }
         }
         bool ignored = false;
@@ -102,7 +104,8 @@ protected:
     // Writes `ignore` as the ignore section of service GW and `log` as a log file.
     std::string Prepare(const std::string& log, const std::vector<std::string>& ignore = {}) {
         std::string ini = "[SERVICELIST]\r\n1=GW\r\n[SERVICE_GW_EXCEPT]\r\n";
-        for (std::size_t i = 0; i < ignore.size(); ++i) ini += "k" + std::to_string(i) + "=" + ignore[i] + "\r\n";
+        for (std::size_t i = 0; i < ignore.size(); ++i)
+            ini += "k" + std::to_string(i) + "=" + ignore[i] + "\r\n";
         dir.Write("ServiceList.ini", ini);
         options.programDir = dir.path();
         return dir.Write("GW20261201.log", log);
@@ -130,21 +133,23 @@ TEST_F(ScannerTest, EmptyFileGivesTwoZeroCountsAndTwoProgressTexts) {
 }
 
 TEST_F(ScannerTest, IgnoreBeatsKnownBeatsUnknown) {
-    catalogue = {Rec("DB", "201", "disk"), Rec("gw", "202", "timeout"), Rec("GW", "101", "timeout"),
-                 Rec("GW", "102", "time"), Rec("GW", "103", ""), Rec("GW", "104", "refused")};
+    catalogue = {Rec("DB", "201", "disk"),    Rec("gw", "202", "timeout"),
+                 Rec("GW", "101", "timeout"), Rec("GW", "102", "time"),
+                 Rec("GW", "103", ""),        Rec("GW", "104", "refused")};
     const std::string log =
-        "a Timeout and failed here\n"      // known beats the marker
-        "disk full, fail now\n"            // another service's keyword: unknown
-        "heartbeat timeout ok\n"           // ignore text beats a keyword
-        "refused; then TIME went out\n"    // first record in catalogue order, not first in line
-        "FAILED badly\n"                   // marker in capitals with its blank
-        "it failed\n"                      // no blank after the marker
+        "a Timeout and failed here\n"    // known beats the marker
+        "disk full, fail now\n"          // another service's keyword: unknown
+        "heartbeat timeout ok\n"         // ignore text beats a keyword
+        "refused; then TIME went out\n"  // first record in catalogue order, not first in line
+        "FAILED badly\n"                 // marker in capitals with its blank
+        "it failed\n"                    // no blank after the marker
         "failure of nothing\n"
         "nothing at all\n";
     const auto list = Scan(Prepare(log, {"HEARTBEAT", ""}));
     ASSERT_TRUE(list);
-    EXPECT_EQ(*list, (FindingList{"101|a Timeout and failed here", "999|disk full, fail now",
-                                  "102|refused; then TIME went out", "999|FAILED badly", "2", "2"}));
+    EXPECT_EQ(*list,
+              (FindingList{"101|a Timeout and failed here", "999|disk full, fail now",
+                           "102|refused; then TIME went out", "999|FAILED badly", "2", "2"}));
 }
 
 TEST_F(ScannerTest, CaseFoldIsByteWiseOnAsciiLettersOnly) {
@@ -162,7 +167,8 @@ TEST_F(ScannerTest, TimeStampCarryInBothForms) {
     ASSERT_TRUE(list);
     EXPECT_EQ((*list)[0], "999|[10:00:02.000]|  oops failed ");
 
-    // Plain form: the finding's byte 5 is a letter, the next line starts with a digit and has no "[".
+    // Plain form: the finding's byte 5 is a letter, the next line starts with a digit and has no
+    // "[".
     list = Scan(Prepare("oops failed \n10:00:02.456 next\n"));
     ASSERT_TRUE(list);
     EXPECT_EQ((*list)[0], "999|10:00:02.000 oops failed ");
@@ -205,7 +211,10 @@ TEST_F(ScannerTest, AllLineEndFormsGiveTheSameFindings) {
         const auto list = Scan(Prepare(log));
         ASSERT_TRUE(list);
         if (!first) first = list;
-        EXPECT_EQ(*list, *first) << "line end " << (end == "\r" ? "CR" : end == "\n" ? "LF" : "pair");
+        EXPECT_EQ(*list, *first) << "line end "
+                                 << (end == "\r"   ? "CR"
+                                     : end == "\n" ? "LF"
+                                                   : "pair");
     }
     EXPECT_EQ(*first, (FindingList{"101|x boom", "999|10:00:01.000 y failed ", "1", "1"}));
 }
@@ -222,7 +231,8 @@ TEST_F(ScannerTest, ZeroByteIsAnOrdinaryByteOfItsLine) {
 TEST_F(ScannerTest, CrOnlyFileIsReadInBoundedChunks) {
     options.chunkLength = 64;
     std::string log;
-    for (int i = 0; i < 100; ++i) log += "line " + std::to_string(i) + (i % 10 ? "" : " failed ") + "\r";
+    for (int i = 0; i < 100; ++i)
+        log += "line " + std::to_string(i) + (i % 10 ? "" : " failed ") + "\r";
     const auto list = Scan(Prepare(log));
     ASSERT_TRUE(list);
     EXPECT_EQ(list->back(), "0");
@@ -242,8 +252,9 @@ TEST_F(ScannerTest, LargeFileQuestionAboveTwentyMiBOnly) {
     dialogs.answer = false;
     EXPECT_FALSE(Scan(path));
     ASSERT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(dialogs.questions[0], std::string(gbk::kCaptionPrompt) + "|" + std::string(gbk::kMsgLargeFile) +
-                                        "\r" + std::string(gbk::kMsgFileName) + path);
+    EXPECT_EQ(dialogs.questions[0], std::string(gbk::kCaptionPrompt) + "|" +
+                                        std::string(gbk::kMsgLargeFile) + "\r" +
+                                        std::string(gbk::kMsgFileName) + path);
     EXPECT_TRUE(progress.texts.empty());
     EXPECT_FALSE(AnalysisBusy);
 
@@ -273,8 +284,9 @@ TEST_F(ScannerTest, FileNamesInMessagesAreGivenInGbk) {
     EXPECT_FALSE(Scan(dir.path() + "\xe6\x97\xa5\xe5\xbf\x97/x.log"));
     EXPECT_FALSE(Scan(dir.path() + "\xff.log"));
     EXPECT_EQ(dialogs.messages,
-              (std::vector<std::string>{std::string(gbk::kMsgOpenFailed) + dir.path() + "\xc8\xd5\xd6\xbe/x.log",
-                                        std::string(gbk::kMsgOpenFailed) + dir.path() + "\xff.log"}));
+              (std::vector<std::string>{
+                  std::string(gbk::kMsgOpenFailed) + dir.path() + "\xc8\xd5\xd6\xbe/x.log",
+                  std::string(gbk::kMsgOpenFailed) + dir.path() + "\xff.log"}));
 }
 
 TEST_F(ScannerTest, BusyWhileScanningAndStopRequestEndsScan) {
@@ -338,29 +350,46 @@ TEST_F(ScannerTest, ProgressCountsMiBOfEachChunk) {
     const std::string path = Prepare("");
     {
         std::ofstream out(path, std::ios::binary);
-        for (int i = 0; i < 250; ++i) out.write(block.data(), static_cast<std::streamsize>(block.size()));
+        for (int i = 0; i < 250; ++i)
+            out.write(block.data(), static_cast<std::streamsize>(block.size()));
     }
     options.askAboutLargeFiles = false;
     ASSERT_TRUE(Scan(path));
     const std::string p(gbk::kProgressDone);
-    EXPECT_EQ(progress.texts, (std::vector<std::string>{p + "0MB/250MB", p + "100MB/250MB", p + "200MB/250MB",
-                                                         p + "250MB/250MB"}));
+    EXPECT_EQ(progress.texts, (std::vector<std::string>{p + "0MB/250MB", p + "100MB/250MB",
+                                                        p + "200MB/250MB", p + "250MB/250MB"}));
 }
 
 // Random logs built from the pieces that stress the rules, scanned with random
 // chunk and block lengths, must give exactly what the reference gives.
 TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
-    catalogue = {Rec("GW", "101", "timeout"),  Rec("GW", "102", "time"),    Rec("GW", "103", "out of"),
-                 Rec("gw", "104", "refused"),  Rec("GW", "105", "\xbd\x59"), Rec("DB", "201", "disk"),
-                 Rec("GW", "12", "conn"),      Rec("GW", "1234", "Conn reset"), Rec("GW", "106", ""),
-                 Rec("GW", "107", "TIMEOUT")};
+    catalogue = {Rec("GW", "101", "timeout"),  Rec("GW", "102", "time"),
+                 Rec("GW", "103", "out of"),   Rec("gw", "104", "refused"),
+                 Rec("GW", "105", "\xbd\x59"), Rec("DB", "201", "disk"),
+                 Rec("GW", "12", "conn"),      Rec("GW", "1234", "Conn reset"),
+                 Rec("GW", "106", ""),         Rec("GW", "107", "TIMEOUT")};
     const std::vector<std::string> ignore = {"heart", "\xc8\xd5x", "BEAT ok"};
-    const std::vector<std::string> stamps = {"2026-12-01 10:00:0", "[10:00:0", "10:00:01.123 ", "", "  ", "x",
-                                             "1", "[", "a[1", "1[", "99"};
-    const std::vector<std::string> pieces = {
-        "timeout", "TimeOut", "time", "out of", "ouT OF", "refused", "\xbd\x79", "\xbd\x59", "disk",
-        "conn", "CONN RESET", "fail ", "FAILED ", "failed", "failure", "fail", "heart", "HEART", "\xc8\xd5X",
-        "beat ok", std::string(1, '\0'), "[", "]", "7", " ", "abc", "\xb4\xed\xce\xf3", "z"};
+    const std::vector<std::string> stamps = {"2026-12-01 10:00:0",
+                                             "[10:00:0",
+                                             "10:00:01.123 ",
+                                             "",
+                                             "  ",
+                                             "x",
+                                             "1",
+                                             "[",
+                                             "a[1",
+                                             "1[",
+                                             "99"};
+    const std::vector<std::string> pieces = {"timeout",   "TimeOut",    "time",
+                                             "out of",    "ouT OF",     "refused",
+                                             "\xbd\x79",  "\xbd\x59",   "disk",
+                                             "conn",      "CONN RESET", "fail ",
+                                             "FAILED ",   "failed",     "failure",
+                                             "fail",      "heart",      "HEART",
+                                             "\xc8\xd5X", "beat ok",    std::string(1, '\0'),
+                                             "[",         "]",          "7",
+                                             " ",         "abc",        "\xb4\xed\xce\xf3",
+                                             "z"};
     const std::vector<std::string> ends = {"\n", "\r\n", "\r", "\n\r"};
 
     std::mt19937 rng(20261208);
@@ -381,10 +410,12 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
         const auto list = Scan(Prepare(log, ignore));
         ASSERT_TRUE(list);
         ASSERT_EQ(*list, ReferenceScan(log, "GW", catalogue, ignore))
-            << "round " << round << " chunk " << options.chunkLength << " block " << options.blockLength;
+            << "round " << round << " chunk " << options.chunkLength << " block "
+            << options.blockLength;
         known += std::stoi(list->back());
         unknown += std::stoi((*list)[list->size() - 2]);
-        for (std::size_t i = 0; i + 2 < list->size(); ++i) carried += (*list)[i].find(".000") != std::string::npos;
+        for (std::size_t i = 0; i + 2 < list->size(); ++i)
+            carried += (*list)[i].find(".000") != std::string::npos;
     }
     // The generator must keep exercising every rule, or the comparison proves little.
     EXPECT_GT(known, 300);
@@ -398,10 +429,11 @@ TEST(TextScanTest, FindLineEndAndCarryHelpers) {
     EXPECT_EQ(FindLineEnd(s.data() + 41, s.data() + s.size()) - s.data(), 46);
     EXPECT_EQ(FindLineEnd(s.data(), s.data() + 30), s.data() + 30);
 
-    EXPECT_TRUE(CarryStillPossible("999|[10:00"));   // byte 5 is "[": plain form may still come
+    EXPECT_TRUE(CarryStillPossible("999|[10:00"));  // byte 5 is "[": plain form may still come
     EXPECT_FALSE(CarryStillPossible("999|10:00"));
     std::string f = "999|[10:00:00.000]|x";
-    EXPECT_TRUE(CarryTimeStamp(f, "11:00:00 plain"));  // a bracket-carried finding can take a plain stamp
+    EXPECT_TRUE(
+        CarryTimeStamp(f, "11:00:00 plain"));  // a bracket-carried finding can take a plain stamp
     EXPECT_EQ(f, "999|11:00:00.000 [10:00:00.000]|x");
     std::string shortCode = "7|";
     EXPECT_TRUE(CarryTimeStamp(shortCode, "1"));
