@@ -27,12 +27,12 @@ RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCa
         if (pump.StopRequested()) return RunOutcome::Stopped;
         if (!view.ServiceRowChecked(row)) continue;
         const ServiceEntry service = view.ServiceRow(row);
-        const std::string path = LogFileName(view.DirectoryText(), service.LogPrefix(), day);
+        const std::string path = LogFileName(view.DirectoryText(), service.logPrefix, day);
         if (!LogFileExists(path)) continue;
 
-        ProgressSink& progress = view.AddResultRow(service.Caption);
+        ProgressSink& progress = view.AddResultRow(service.caption);
         std::optional<FindingList> list =
-            ScanLogFile(service.Code(), path, catalogue, progress, dialogs, pump, options);
+            ScanLogFile(service.code, path, catalogue, progress, dialogs, pump, options);
         if (pump.StopRequested()) return RunOutcome::Stopped;
         if (!list || list->size() < 2) {
             view.RemoveLastResultRow();
@@ -46,7 +46,7 @@ RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCa
         view.SetLastResultCounts(known, unknown);
 
         results.push_back(std::make_unique<FindingList>(std::move(*list)));
-        if (observer) observer->AddFindings(service.Code(), *results.back());
+        if (observer) observer->AddFindings(service.code, *results.back());
         if (pump.StopRequested()) return RunOutcome::Stopped;
     }
     return RunOutcome::Completed;

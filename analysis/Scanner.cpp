@@ -126,9 +126,9 @@ ScanPatterns BuildPatterns(const std::string& serviceCode, const ErrorCatalogue&
     ScanPatterns patterns;
     std::unordered_map<std::string, std::size_t> seen;
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        const TErrorRec& rec = catalogue[i];
-        if (rec.ServiceCode == serviceCode)
-            patterns.Add(rec.Keyword, ScanPatterns::Keyword, i, seen);
+        const ErrorRecord& rec = catalogue[i];
+        if (rec.serviceCode == serviceCode)
+            patterns.Add(rec.keyword, ScanPatterns::Keyword, i, seen);
     }
     for (const std::string& text : ignoreList) patterns.Add(text, ScanPatterns::Ignore, 0, seen);
     for (std::string_view marker : kMarkers) patterns.Add(marker, ScanPatterns::Marker, 0, seen);
@@ -194,7 +194,7 @@ private:
             Carry(line);
             if (!ignore) {
                 if (record != std::numeric_limits<std::size_t>::max()) {
-                    Append(catalogue_[record].ErrorCode, line);
+                    Append(catalogue_[record].errorCode, line);
                     ++known_;
                 } else if (marker) {
                     Append(kUnknownCode, line);

@@ -345,15 +345,12 @@ void TForm1::FormCreate() {
     for (const corvane::ServiceEntry& service : services) {
         auto* row = new QTreeWidgetItem();
         row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        row->setCheckState(0, service.Checked ? Qt::Checked : Qt::Unchecked);
-        row->setText(0, FromGbkLine(service.Caption));
-        row->setData(0, kRoleCaption, ToByteArray(service.Caption));
-        const auto subItem = [&service](std::size_t i) {
-            return i < service.SubItems.size() ? ToByteArray(service.SubItems[i]) : QByteArray();
-        };
-        row->setData(0, kRoleSubdir, subItem(0));
-        row->setData(0, kRolePrefix, subItem(1));
-        row->setData(0, kRoleCode, subItem(2));
+        row->setCheckState(0, service.checked ? Qt::Checked : Qt::Unchecked);
+        row->setText(0, FromGbkLine(service.caption));
+        row->setData(0, kRoleCaption, ToByteArray(service.caption));
+        row->setData(0, kRoleSubdir, ToByteArray(service.logSubdir));
+        row->setData(0, kRolePrefix, ToByteArray(service.logPrefix));
+        row->setData(0, kRoleCode, ToByteArray(service.code));
         rows.append(row);
     }
     ListView3->addTopLevelItems(rows);
@@ -553,11 +550,11 @@ corvane::ServiceEntry TForm1::ServiceRow(int row) {
     corvane::ServiceEntry entry;
     const QTreeWidgetItem* item = ListView3->topLevelItem(row);
     if (!item) throw std::out_of_range("List index out of bounds");
-    entry.Caption = ToStdString(item->data(0, kRoleCaption).toByteArray());
-    entry.SubItems = {ToStdString(item->data(0, kRoleSubdir).toByteArray()),
-                      ToStdString(item->data(0, kRolePrefix).toByteArray()),
-                      ToStdString(item->data(0, kRoleCode).toByteArray())};
-    entry.Checked = item->checkState(0) == Qt::Checked;
+    entry.caption = ToStdString(item->data(0, kRoleCaption).toByteArray());
+    entry.logSubdir = ToStdString(item->data(0, kRoleSubdir).toByteArray());
+    entry.logPrefix = ToStdString(item->data(0, kRolePrefix).toByteArray());
+    entry.code = ToStdString(item->data(0, kRoleCode).toByteArray());
+    entry.checked = item->checkState(0) == Qt::Checked;
     return entry;
 }
 

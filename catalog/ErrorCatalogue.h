@@ -9,17 +9,16 @@
 namespace corvane {
 
 // One catalogue entry; plain data.
-class TErrorRec {
-public:
-    std::string ServiceCode;
-    std::string ErrorCode;
-    std::string ErrorName;
-    std::string Keyword;
-    std::vector<std::string> Memo;
+struct ErrorRecord {
+    std::string serviceCode;
+    std::string errorCode;
+    std::string errorName;
+    std::string keyword;
+    std::vector<std::string> memo;  // the explanation lines
 };
 
 // Entries in the order of the keys of "ERRORLIST"; codes are not made unique.
-using ErrorCatalogue = std::vector<TErrorRec>;
+using ErrorCatalogue = std::vector<ErrorRecord>;
 
 // Fills `catalogue` (expected empty) from programDir + "ErrorList.ini".  A missing
 // file leaves it empty; nothing is reported.

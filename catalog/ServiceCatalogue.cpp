@@ -13,11 +13,11 @@ void LoadServiceCatalogue(const std::string& programDir, std::vector<ServiceEntr
         const std::string code = ini.ReadString(listSection, key, "");
         const std::string section = std::string(gbk::kSecServicePrefix) + code;
         ServiceEntry row;
-        row.Checked = true;
-        // Fixed positions: the analysis run reads the prefix and the code by index.
-        row.SubItems = {ini.ReadString(section, gbk::kKeyLogSubdir, ""),
-                        ini.ReadString(section, gbk::kKeyLogPrefix, ""), code};
-        row.Caption = ini.ReadString(section, gbk::kKeyServiceName, "");
+        row.checked = true;
+        row.logSubdir = ini.ReadString(section, gbk::kKeyLogSubdir, "");
+        row.logPrefix = ini.ReadString(section, gbk::kKeyLogPrefix, "");
+        row.code = code;
+        row.caption = ini.ReadString(section, gbk::kKeyServiceName, "");
         rows.push_back(std::move(row));
     }
 }

@@ -6,17 +6,13 @@
 
 namespace corvane {
 
-// One row of the service selection list.  The sub-items keep their fixed order
-// (log subdirectory, log file name prefix, service code) because the analysis
-// run reads them by position.
+// One row of the service selection list.
 struct ServiceEntry {
-    std::string Caption;                // "服务名称"
-    std::vector<std::string> SubItems;  // [0] subdir, [1] prefix, [2] code
-    bool Checked = true;
-
-    const std::string& LogSubdir() const { return SubItems[0]; }
-    const std::string& LogPrefix() const { return SubItems[1]; }
-    const std::string& Code() const { return SubItems[2]; }
+    std::string caption;    // "服务名称"
+    std::string logSubdir;  // not used by the analysis; kept as the catalogue has it
+    std::string logPrefix;  // log file name prefix
+    std::string code;       // service code
+    bool checked = true;
 };
 
 // Appends one checked row per key of "SERVICELIST" in programDir + "ServiceList.ini".

@@ -216,19 +216,19 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         std::vector<ServiceEntry> services;
         LoadServiceCatalogue(args.programDir, services);
         for (const ServiceEntry& s : services) {
-            out.Line("SERVICE\t" + s.Code() + "\t" + s.Caption + "\t" + s.LogSubdir() + "\t" +
-                     s.LogPrefix());
-            for (const std::string& text : ReadIgnoreList(args.programDir, s.Code())) {
-                out.Line("IGNORE\t" + s.Code() + "\t" + text);
+            out.Line("SERVICE\t" + s.code + "\t" + s.caption + "\t" + s.logSubdir + "\t" +
+                     s.logPrefix);
+            for (const std::string& text : ReadIgnoreList(args.programDir, s.code)) {
+                out.Line("IGNORE\t" + s.code + "\t" + text);
             }
         }
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(args.programDir, catalogue);
-        for (const TErrorRec& rec : catalogue) {
-            out.Line("ERROR\t" + rec.ErrorCode + "\t" + rec.ServiceCode + "\t" + rec.ErrorName +
-                     "\t" + rec.Keyword);
-            for (const std::string& line : rec.Memo)
-                out.Line("MEMO\t" + rec.ErrorCode + "\t" + line);
+        for (const ErrorRecord& rec : catalogue) {
+            out.Line("ERROR\t" + rec.errorCode + "\t" + rec.serviceCode + "\t" + rec.errorName +
+                     "\t" + rec.keyword);
+            for (const std::string& line : rec.memo)
+                out.Line("MEMO\t" + rec.errorCode + "\t" + line);
         }
         return 0;
     }

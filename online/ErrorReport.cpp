@@ -20,18 +20,18 @@ void AddFindings(ReportTally& tally, const std::string& serviceCode, const Findi
         for (std::size_t i = 0; i < tally.size(); ++i) {
             pump.ProcessEvents();
             if (pump.StopRequested()) return;
-            if (tally[i].ErrorCode == code) {
-                ++tally[i].Count;
+            if (tally[i].errorCode == code) {
+                ++tally[i].count;
                 counted = true;
                 break;
             }
         }
-        if (!counted) tally.push_back(TReportRec{serviceCode, code, 1});
+        if (!counted) tally.push_back(ReportEntry{serviceCode, code, 1});
     }
 }
 
-std::string ReportDatagram(const TReportRec& entry) {
-    return entry.ServiceCode + "," + entry.ErrorCode + "," + std::to_string(entry.Count);
+std::string ReportDatagram(const ReportEntry& entry) {
+    return entry.serviceCode + "," + entry.errorCode + "," + std::to_string(entry.count);
 }
 
 void SendReport(ReportTally& tally, UdpReportChannel& channel, EventPump& pump) {

@@ -15,16 +15,15 @@
 namespace corvane {
 
 // One code of the tally.
-class TReportRec {
-public:
-    std::string ServiceCode;  // the service in whose findings the code was met first
-    std::string ErrorCode;    // first three bytes of a finding
-    std::int32_t Count = 0;   // findings with this code in the run, at least 1
+struct ReportEntry {
+    std::string serviceCode;  // the service in whose findings the code was met first
+    std::string errorCode;    // first three bytes of a finding
+    std::int32_t count = 0;   // findings with this code in the run, at least 1
 };
 
 // The tally of one run: one entry per distinct error code (case-sensitive, the
 // service is not part of the key), in the order the codes were first met.
-using ReportTally = std::vector<TReportRec>;
+using ReportTally = std::vector<ReportEntry>;
 
 // Counts every finding of `findings` (the list without its two count lines) under
 // its code, the first three bytes (the whole finding when shorter).  The window's
@@ -34,7 +33,7 @@ void AddFindings(ReportTally& tally, const std::string& serviceCode, const Findi
                  EventPump& pump);
 
 // The datagram text of an entry: ServiceCode,ErrorCode,Count in decimal.
-std::string ReportDatagram(const TReportRec& entry);
+std::string ReportDatagram(const ReportEntry& entry);
 
 // Sends one datagram per entry, in tally order, events processed before each, then
 // releases the tally.  The tally is released on every way out: an error of the

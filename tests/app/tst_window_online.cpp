@@ -33,16 +33,16 @@ std::vector<std::string> PredictedDatagrams(const std::string& programDir,
     std::vector<std::string> order;
     std::map<std::string, std::pair<std::string, int>> counts;
     for (const auto& service : services) {
-        const std::string path = logDir + "/" + service.LogPrefix() + day + ".log";
+        const std::string path = logDir + "/" + service.logPrefix + day + ".log";
         if (!QFileInfo::exists(QString::fromStdString(path))) continue;
         wintest::FakeDialogs dialogs;
         corvane::NullEventPump pump;
         corvane::NullProgressSink row;
-        const auto list = corvane::ScanLogFile(service.Code(), path, catalogue, row, dialogs, pump,
+        const auto list = corvane::ScanLogFile(service.code, path, catalogue, row, dialogs, pump,
                                                corvane::ScanOptions{programDir, false});
         for (std::size_t i = 0; list && i + 2 < list->size(); ++i) {
             const std::string code = (*list)[i].substr(0, 3);
-            auto [it, added] = counts.emplace(code, std::make_pair(service.Code(), 0));
+            auto [it, added] = counts.emplace(code, std::make_pair(service.code, 0));
             if (added) order.push_back(code);
             ++it->second.second;
         }

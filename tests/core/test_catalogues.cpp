@@ -21,6 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
+Lines Fields(const ServiceEntry& row) { return {row.logSubdir, row.logPrefix, row.code}; }
+
 const std::string kUnknownName(gbk::kUnknownErrorName);
 const std::string kOwner(gbk::kKeyOwnerService);
 const std::string kName(gbk::kKeyErrorName);
@@ -87,17 +89,17 @@ TEST_F(CatalogueTest, EntriesFollowTheListAndReadTheirSections) {
         "[ERROR_102]\r\n" +
         kOwner + "=DB\r\n" + kKeyword + "=" + kDbFailed + "\r\n");
     ASSERT_EQ(cat.size(), 2u);
-    EXPECT_EQ(cat[0].ErrorCode, "101");
-    EXPECT_EQ(cat[0].ServiceCode, "GW");
-    EXPECT_EQ(cat[0].ErrorName, kGatewayName);
-    EXPECT_EQ(cat[0].Keyword, "connection refused");
-    EXPECT_EQ(cat[0].Memo, (Lines{"line one", "line two"}));
+    EXPECT_EQ(cat[0].errorCode, "101");
+    EXPECT_EQ(cat[0].serviceCode, "GW");
+    EXPECT_EQ(cat[0].errorName, kGatewayName);
+    EXPECT_EQ(cat[0].keyword, "connection refused");
+    EXPECT_EQ(cat[0].memo, (Lines{"line one", "line two"}));
     // Missing key and missing memo section: empty fields.
-    EXPECT_EQ(cat[1].ErrorCode, "102");
-    EXPECT_EQ(cat[1].ServiceCode, "DB");
-    EXPECT_EQ(cat[1].ErrorName, "");
-    EXPECT_EQ(cat[1].Keyword, kDbFailed);
-    EXPECT_TRUE(cat[1].Memo.empty());
+    EXPECT_EQ(cat[1].errorCode, "102");
+    EXPECT_EQ(cat[1].serviceCode, "DB");
+    EXPECT_EQ(cat[1].errorName, "");
+    EXPECT_EQ(cat[1].keyword, kDbFailed);
+    EXPECT_TRUE(cat[1].memo.empty());
     EXPECT_EQ(LookupErrorName("102", cat), "") << "an empty name is still the entry's name";
 }
 
@@ -115,7 +117,7 @@ TEST_F(CatalogueTest, MemoLinesLoseTheirFirstThreeBytes) {
         std::string(3000, 'm') + "\r\n" +
         "\xc8\xd5=\xd6\xbe\r\n");  // one GBK character as key: 日=志
     ASSERT_EQ(cat.size(), 1u);
-    EXPECT_EQ(cat[0].Memo, (Lines{"abc", "bc", "=abc", "", "", "  quoted  ", std::string(2047, 'm'),
+    EXPECT_EQ(cat[0].memo, (Lines{"abc", "bc", "=abc", "", "", "  quoted  ", std::string(2047, 'm'),
                                   "\xd6\xbe"}));
 }
 
@@ -134,7 +136,7 @@ TEST_F(CatalogueTest, LookupsOfSharedCodes) {
         kName + "=C\r\n");
     ASSERT_EQ(cat.size(), 3u);
     // Make two entries share one code under different services, as an edited catalogue may.
-    cat[1].ErrorCode = "101";
+    cat[1].errorCode = "101";
     EXPECT_EQ(LookupErrorName("101", cat), "B") << "the last entry names the code";
     Lines lines{"before"};
     LookupExplanation("101", cat, lines);
@@ -152,7 +154,7 @@ TEST_F(CatalogueTest, TheUnknownCodeIsNeverLookedUp) {
         "=named\r\n"
         "[ERROR_999_MEMO]\r\n01=text\r\n");
     ASSERT_EQ(cat.size(), 1u);
-    EXPECT_EQ(cat[0].ErrorName, "named");
+    EXPECT_EQ(cat[0].errorName, "named");
     EXPECT_EQ(LookupErrorName("999", cat), kUnknownName);
     Lines lines;
     LookupExplanation("999", cat, lines);
@@ -171,9 +173,9 @@ TEST_F(CatalogueTest, DuplicatesAreNotMerged) {
     // The repeated key 01 reads its first value again: three entries, all 101.
     ASSERT_EQ(cat.size(), 3u);
     for (const auto& rec : cat) {
-        EXPECT_EQ(rec.ErrorCode, "101");
-        EXPECT_EQ(rec.ErrorName, "first");
-        EXPECT_EQ(rec.Memo, (Lines{"x", "y"}));
+        EXPECT_EQ(rec.errorCode, "101");
+        EXPECT_EQ(rec.errorName, "first");
+        EXPECT_EQ(rec.memo, (Lines{"x", "y"}));
     }
     Lines lines;
     LookupExplanation("101", cat, lines);
@@ -188,10 +190,10 @@ TEST_F(CatalogueTest, CodesAreBytesWhileSectionNamesIgnoreCase) {
         "=upper\r\n"
         "[ERROR_10A_MEMO]\r\n01=m\r\n");
     ASSERT_EQ(cat.size(), 2u);
-    EXPECT_EQ(cat[0].ErrorCode, "10a");
-    EXPECT_EQ(cat[1].ErrorCode, "10A");
+    EXPECT_EQ(cat[0].errorCode, "10a");
+    EXPECT_EQ(cat[1].errorCode, "10A");
     // Both codes find the one section, but as codes they stay apart.
-    EXPECT_EQ(cat[0].ErrorName, "upper");
+    EXPECT_EQ(cat[0].errorName, "upper");
     Lines lines;
     LookupExplanation("10A", cat, lines);
     EXPECT_EQ(lines, Lines{"m"});
@@ -206,10 +208,10 @@ TEST_F(CatalogueTest, EmptyCodeReadsTheBarePrefixSections) {
         "=timeout\r\n"
         "[ERROR__MEMO]\r\n01=bare\r\n");
     ASSERT_EQ(cat.size(), 1u);
-    EXPECT_EQ(cat[0].ErrorCode, "");
-    EXPECT_EQ(cat[0].ServiceCode, "GW");
-    EXPECT_EQ(cat[0].Keyword, "timeout");
-    EXPECT_EQ(cat[0].Memo, Lines{"bare"});
+    EXPECT_EQ(cat[0].errorCode, "");
+    EXPECT_EQ(cat[0].serviceCode, "GW");
+    EXPECT_EQ(cat[0].keyword, "timeout");
+    EXPECT_EQ(cat[0].memo, Lines{"bare"});
 }
 
 TEST_F(CatalogueTest, ServiceRowsInListOrder) {
@@ -223,20 +225,20 @@ TEST_F(CatalogueTest, ServiceRowsInListOrder) {
               kSvcName + "=" + kGatewayName + "\r\n" + kSubdir + "=gw\r\n" + kPrefix +
               "=Gateway\r\n" + "[service_db]\r\n" + kPrefix + "=DataSvc\r\n");
     std::vector<ServiceEntry> rows;
-    rows.push_back(ServiceEntry{"kept", {"", "", "X"}, false});
+    rows.push_back(ServiceEntry{"kept", "", "", "X", false});
     LoadServiceCatalogue(dir_, rows);
     ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[0].Caption, "kept");
-    EXPECT_EQ(rows[1].Caption, kGatewayName);
-    EXPECT_EQ(rows[1].SubItems, (Lines{"gw", "Gateway", "GW"}));
-    EXPECT_EQ(rows[2].Caption, "");
-    EXPECT_EQ(rows[2].SubItems, (Lines{"", "DataSvc", "DB"}));
-    EXPECT_EQ(rows[3].Caption, rows[1].Caption);
-    EXPECT_EQ(rows[3].SubItems, rows[1].SubItems);
-    EXPECT_EQ(rows[4].SubItems, (Lines{"", "", "NONE"}));
-    for (std::size_t i = 1; i < rows.size(); ++i) EXPECT_TRUE(rows[i].Checked);
-    EXPECT_EQ(rows[2].LogPrefix(), "DataSvc");
-    EXPECT_EQ(rows[2].Code(), "DB");
+    EXPECT_EQ(rows[0].caption, "kept");
+    EXPECT_EQ(rows[1].caption, kGatewayName);
+    EXPECT_EQ(Fields(rows[1]), (Lines{"gw", "Gateway", "GW"}));
+    EXPECT_EQ(rows[2].caption, "");
+    EXPECT_EQ(Fields(rows[2]), (Lines{"", "DataSvc", "DB"}));
+    EXPECT_EQ(rows[3].caption, rows[1].caption);
+    EXPECT_EQ(Fields(rows[3]), Fields(rows[1]));
+    EXPECT_EQ(Fields(rows[4]), (Lines{"", "", "NONE"}));
+    for (std::size_t i = 1; i < rows.size(); ++i) EXPECT_TRUE(rows[i].checked);
+    EXPECT_EQ(rows[2].logPrefix, "DataSvc");
+    EXPECT_EQ(rows[2].code, "DB");
 }
 
 TEST_F(CatalogueTest, IgnoreListIsReadAfreshInFileOrder) {
@@ -270,10 +272,10 @@ TEST(DemoDataTest, CataloguesAreConsistent) {
     ASSERT_GE(rows.size(), 3u);
     std::set<std::string> codes, prefixes;
     for (const auto& row : rows) {
-        EXPECT_FALSE(row.Caption.empty());
-        EXPECT_FALSE(row.LogPrefix().empty());
-        EXPECT_TRUE(codes.insert(row.Code()).second) << row.Code();
-        prefixes.insert(row.LogPrefix());
+        EXPECT_FALSE(row.caption.empty());
+        EXPECT_FALSE(row.logPrefix.empty());
+        EXPECT_TRUE(codes.insert(row.code).second) << row.code;
+        prefixes.insert(row.logPrefix);
     }
 
     ErrorCatalogue cat;
@@ -281,14 +283,14 @@ TEST(DemoDataTest, CataloguesAreConsistent) {
     ASSERT_GE(cat.size(), 10u);
     std::set<std::string> errorCodes;
     for (const auto& rec : cat) {
-        EXPECT_EQ(rec.ErrorCode.size(), 3u) << rec.ErrorCode;
-        EXPECT_NE(rec.ErrorCode, "999");
-        EXPECT_TRUE(errorCodes.insert(rec.ErrorCode).second) << rec.ErrorCode;
-        EXPECT_TRUE(codes.count(rec.ServiceCode)) << rec.ErrorCode << " " << rec.ServiceCode;
-        EXPECT_FALSE(rec.ErrorName.empty()) << rec.ErrorCode;
-        EXPECT_FALSE(rec.Keyword.empty()) << rec.ErrorCode;
-        EXPECT_GE(rec.Memo.size(), 2u) << rec.ErrorCode;
-        for (const auto& line : rec.Memo) EXPECT_FALSE(line.empty()) << rec.ErrorCode;
+        EXPECT_EQ(rec.errorCode.size(), 3u) << rec.errorCode;
+        EXPECT_NE(rec.errorCode, "999");
+        EXPECT_TRUE(errorCodes.insert(rec.errorCode).second) << rec.errorCode;
+        EXPECT_TRUE(codes.count(rec.serviceCode)) << rec.errorCode << " " << rec.serviceCode;
+        EXPECT_FALSE(rec.errorName.empty()) << rec.errorCode;
+        EXPECT_FALSE(rec.keyword.empty()) << rec.errorCode;
+        EXPECT_GE(rec.memo.size(), 2u) << rec.errorCode;
+        for (const auto& line : rec.memo) EXPECT_FALSE(line.empty()) << rec.errorCode;
     }
 
     int logs = 0;

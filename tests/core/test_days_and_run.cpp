@@ -54,7 +54,7 @@ class FakeView final : public RunView {
 public:
     int ServiceRowCount() override { return static_cast<int>(services.size()); }
     bool ServiceRowChecked(int row) override {
-        return services[static_cast<std::size_t>(row)].Checked;
+        return services[static_cast<std::size_t>(row)].checked;
     }
     ServiceEntry ServiceRow(int row) override { return services[static_cast<std::size_t>(row)]; }
     std::string DirectoryText() override { return directory; }
@@ -84,7 +84,7 @@ public:
 };
 
 ServiceEntry Service(const std::string& name, const std::string& prefix, const std::string& code) {
-    return ServiceEntry{name, {"", prefix, code}, true};
+    return ServiceEntry{name, "", prefix, code, true};
 }
 
 class Recorder final : public FindingsObserver {
@@ -142,7 +142,7 @@ TEST_F(RunTest, CheckMarksAndDirectoryAreReadWhenTheRunReachesTheRow) {
     int scans = 0;
     pump.onEvents = [&] {
         if (scans++ == 0) {
-            view.services[2].Checked = false;
+            view.services[2].checked = false;
             view.directory = other.path().substr(0, other.path().size() - 1);
         }
     };

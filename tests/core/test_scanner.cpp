@@ -26,11 +26,11 @@ using testing_support::FakePump;
 using testing_support::RecordingProgress;
 using testing_support::TempDir;
 
-TErrorRec Rec(std::string service, std::string code, std::string keyword) {
-    TErrorRec r;
-    r.ServiceCode = std::move(service);
-    r.ErrorCode = std::move(code);
-    r.Keyword = std::move(keyword);
+ErrorRecord Rec(std::string service, std::string code, std::string keyword) {
+    ErrorRecord r;
+    r.serviceCode = std::move(service);
+    r.errorCode = std::move(code);
+    r.keyword = std::move(keyword);
     return r;
 }
 
@@ -79,9 +79,9 @@ FindingList ReferenceScan(const std::string& text, const std::string& code,
         for (const std::string& t : ignore) ignored = ignored || RefContains(L, t);
         if (ignored) continue;
         bool found = false;
-        for (const TErrorRec& r : cat) {
-            if (r.ServiceCode == code && RefContains(L, r.Keyword)) {
-                list.push_back(r.ErrorCode + "|" + L);
+        for (const ErrorRecord& r : cat) {
+            if (r.serviceCode == code && RefContains(L, r.keyword)) {
+                list.push_back(r.errorCode + "|" + L);
                 ++known;
                 found = true;
                 break;
