@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,5 +10,17 @@ namespace corvane {
 // line, possibly completed with a carried time stamp.  As returned by the scanner
 // it ends with two more entries, the unknown count and then the known count.
 using FindingList = std::vector<std::string>;
+
+// Where a finding's own line lies in its file: the 1-based line number and the byte
+// offset of the line's first byte.  Line 1 begins at byte 0; CR LF, a lone CR and a
+// lone LF each end one line, LF CR ends a line and then an empty one, empty lines
+// count, and a terminator at the very end of the file starts no further line.
+struct FindingPlace {
+    std::int64_t line = 0;
+    std::int64_t offset = 0;
+};
+
+// One place per finding, in the order of the findings (the count lines have none).
+using FindingPlaces = std::vector<FindingPlace>;
 
 }  // namespace corvane
