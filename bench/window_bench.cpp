@@ -1,6 +1,6 @@
 // Costs of the window's hot paths, on the offscreen platform:
 //   - one call of the throttled event pump, as the scanner makes it before every line;
-//   - filling a full page of 1000 findings (ListView1Click, and ">" / "<" paging).
+//   - filling a full page of 1000 findings (showSelectedService, and ">" / "<" paging).
 //   - an analysis run of the window over a given log, against which the command
 //     line's `corvane-scan scan` time can be set, and the longest time the window
 //     went without processing its events during that run.
@@ -20,8 +20,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "DesignNames.h"
+#include "MainWindow.h"
 #include "ThrottledEventPump.h"
-#include "Unit1.h"
+
+using corvane::app::MainWindow;
 #include "WindowDialogs.h"
 
 namespace {
@@ -102,28 +105,28 @@ void BenchPages(int fills) {
     Write(logs + "/Bench20240101.log", log);
 
     SilentDialogs dialogs;
-    TForm1 form(QFile::encodeName(program).toStdString(), &dialogs);
+    MainWindow form(QFile::encodeName(program).toStdString(), &dialogs);
     form.show();
     QApplication::processEvents();
-    form.findChild<QLineEdit*>(QStringLiteral("DirectoryEdit1"))->setText(logs);
-    form.findChild<QListWidget*>(QStringLiteral("ListBox1"))->setCurrentRow(0);
+    form.findChild<QLineEdit*>(QLatin1String(corvane::app::design::kDirectoryEdit))->setText(logs);
+    form.findChild<QListWidget*>(QLatin1String(corvane::app::design::kDayList))->setCurrentRow(0);
     QElapsedTimer runClock;
     runClock.start();
-    form.Button1Click();
+    form.startAnalysis();
     std::printf("analysis run over %lld bytes: %.1f ms\n", static_cast<long long>(log.size()),
                 static_cast<double>(runClock.nsecsElapsed()) / 1e6);
-    auto* results = form.findChild<QTreeWidget*>(QStringLiteral("ListView1"));
+    auto* results = form.findChild<QTreeWidget*>(QLatin1String(corvane::app::design::kResultList));
     results->setCurrentItem(results->topLevelItem(0));
 
     std::vector<double> first, next;
     for (int i = 0; i < fills; ++i) {
         QElapsedTimer clock;
         clock.start();
-        form.ListView1Click();
+        form.showSelectedService();
         first.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         QApplication::processEvents();
         clock.start();
-        form.Button2Click();
+        form.showNextPage();
         next.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         QApplication::processEvents();
     }
@@ -145,27 +148,28 @@ void BenchScan(const QString& programDir, const QString& logDir, const QString& 
     SilentDialogs dialogs;
     QString program = programDir;
     if (!program.endsWith('/')) program += '/';
-    TForm1 form(QFile::encodeName(program).toStdString(), &dialogs);
+    MainWindow form(QFile::encodeName(program).toStdString(), &dialogs);
     form.show();
     QApplication::processEvents();
-    form.findChild<QLineEdit*>(QStringLiteral("DirectoryEdit1"))->setText(logDir);
-    auto* days = form.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    form.findChild<QLineEdit*>(QLatin1String(corvane::app::design::kDirectoryEdit))
+        ->setText(logDir);
+    auto* days = form.findChild<QListWidget*>(QLatin1String(corvane::app::design::kDayList));
     for (int i = 0; i < days->count(); ++i)
         if (days->item(i)->text() == day) days->setCurrentRow(i);
     std::vector<double> times;
     double longestGap = 0;
     long long pumps = 0;
     for (int i = 0; i < runs; ++i) {
-        form.Pump().SetThrottle(corvane::app::ThrottledEventPump::kDefaultIntervalMs,
+        form.pump().SetThrottle(corvane::app::ThrottledEventPump::kDefaultIntervalMs,
                                 corvane::app::ThrottledEventPump::kDefaultCallsPerClockCheck);
         QElapsedTimer clock;
         clock.start();
-        form.Button1Click();
+        form.startAnalysis();
         times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e9);
-        longestGap = std::max(longestGap, form.Pump().LongestGapMs());
-        pumps = form.Pump().PumpCount();
+        longestGap = std::max(longestGap, form.pump().LongestGapMs());
+        pumps = form.pump().PumpCount();
     }
-    auto* results = form.findChild<QTreeWidget*>(QStringLiteral("ListView1"));
+    auto* results = form.findChild<QTreeWidget*>(QLatin1String(corvane::app::design::kResultList));
     for (int i = 0; i < results->topLevelItemCount(); ++i)
         std::printf("row %s\t%s\t%s\n", qPrintable(results->topLevelItem(i)->text(0)),
                     qPrintable(results->topLevelItem(i)->text(1)),

@@ -23,10 +23,14 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "DesignNames.h"
 #include "GbkDisplay.h"
+#include "MainWindow.h"
 #include "ThrottledEventPump.h"
-#include "Unit1.h"
 #include "WindowDialogs.h"
+
+using corvane::app::MainWindow;
+namespace design = corvane::app::design;
 
 namespace wintest {
 
@@ -119,78 +123,78 @@ inline QByteArray ServiceListIni(const std::vector<TestService>& services) {
 
 // Controls of the window, found by their names.
 struct Controls {
-    explicit Controls(TForm1& form)
-        : DirectoryEdit1(Find<QLineEdit>(form, "DirectoryEdit1")),
-          DirectoryEdit1Button(Find<QPushButton>(form, "DirectoryEdit1Button")),
-          ListBox1(Find<QListWidget>(form, "ListBox1")),
-          ListView3(Find<QTreeWidget>(form, "ListView3")),
-          Button1(Find<QPushButton>(form, "Button1")),
-          ProgressBar1(Find<QProgressBar>(form, "ProgressBar1")),
-          ListView1(Find<QTreeWidget>(form, "ListView1")),
-          PageControl1(Find<QTabWidget>(form, "PageControl1")),
-          ListView2(Find<QTreeWidget>(form, "ListView2")),
-          Memo1(Find<QPlainTextEdit>(form, "Memo1")),
-          Memo2(Find<QPlainTextEdit>(form, "Memo2")),
-          Label5(Find<QLabel>(form, "Label5")),
-          Label7(Find<QLabel>(form, "Label7")),
-          Label8(Find<QLabel>(form, "Label8")),
-          Button2(Find<QPushButton>(form, "Button2")),
-          Button3(Find<QPushButton>(form, "Button3")) {}
+    explicit Controls(MainWindow& form)
+        : directoryEdit(Find<QLineEdit>(form, corvane::app::design::kDirectoryEdit)),
+          browseButton(Find<QPushButton>(form, corvane::app::design::kBrowseButton)),
+          dayList(Find<QListWidget>(form, corvane::app::design::kDayList)),
+          serviceList(Find<QTreeWidget>(form, corvane::app::design::kServiceList)),
+          startButton(Find<QPushButton>(form, corvane::app::design::kStartButton)),
+          progressBar(Find<QProgressBar>(form, corvane::app::design::kProgressBar)),
+          resultList(Find<QTreeWidget>(form, corvane::app::design::kResultList)),
+          detailTabs(Find<QTabWidget>(form, corvane::app::design::kDetailTabs)),
+          knownErrorList(Find<QTreeWidget>(form, corvane::app::design::kKnownErrorList)),
+          explanationText(Find<QPlainTextEdit>(form, corvane::app::design::kExplanationText)),
+          unknownErrorText(Find<QPlainTextEdit>(form, corvane::app::design::kUnknownErrorText)),
+          pageNumberLabel(Find<QLabel>(form, corvane::app::design::kPageNumberLabel)),
+          pageSlashLabel(Find<QLabel>(form, corvane::app::design::kPageSlashLabel)),
+          pageCountLabel(Find<QLabel>(form, corvane::app::design::kPageCountLabel)),
+          nextPageButton(Find<QPushButton>(form, corvane::app::design::kNextPageButton)),
+          previousPageButton(Find<QPushButton>(form, corvane::app::design::kPreviousPageButton)) {}
 
     template <typename T>
-    static T* Find(TForm1& form, const char* name) {
+    static T* Find(MainWindow& form, const char* name) {
         T* control = form.findChild<T*>(QLatin1String(name));
         if (!control) qFatal("control %s is missing", name);
         return control;
     }
 
-    QLineEdit* DirectoryEdit1;
-    QPushButton* DirectoryEdit1Button;
-    QListWidget* ListBox1;
-    QTreeWidget* ListView3;
-    QPushButton* Button1;
-    QProgressBar* ProgressBar1;
-    QTreeWidget* ListView1;
-    QTabWidget* PageControl1;
-    QTreeWidget* ListView2;
-    QPlainTextEdit* Memo1;
-    QPlainTextEdit* Memo2;
-    QLabel* Label5;
-    QLabel* Label7;
-    QLabel* Label8;
-    QPushButton* Button2;
-    QPushButton* Button3;
+    QLineEdit* directoryEdit;
+    QPushButton* browseButton;
+    QListWidget* dayList;
+    QTreeWidget* serviceList;
+    QPushButton* startButton;
+    QProgressBar* progressBar;
+    QTreeWidget* resultList;
+    QTabWidget* detailTabs;
+    QTreeWidget* knownErrorList;
+    QPlainTextEdit* explanationText;
+    QPlainTextEdit* unknownErrorText;
+    QLabel* pageNumberLabel;
+    QLabel* pageSlashLabel;
+    QLabel* pageCountLabel;
+    QPushButton* nextPageButton;
+    QPushButton* previousPageButton;
 
-    QStringList ListBox1Texts() const {
+    QStringList dayListTexts() const {
         QStringList texts;
-        for (int i = 0; i < ListBox1->count(); ++i) texts << ListBox1->item(i)->text();
+        for (int i = 0; i < dayList->count(); ++i) texts << dayList->item(i)->text();
         return texts;
     }
-    // The rows of ListView1 as "name<TAB>known<TAB>unknown".
+    // The rows of resultList as "name<TAB>known<TAB>unknown".
     QStringList ResultRows() const {
         QStringList rows;
-        for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* row = ListView1->topLevelItem(i);
+        for (int i = 0; i < resultList->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = resultList->topLevelItem(i);
             rows << row->text(0) + '\t' + row->text(1) + '\t' + row->text(2);
         }
         return rows;
     }
-    QStringList ListView2Rows() const {
+    QStringList knownErrorRows() const {
         QStringList rows;
-        for (int i = 0; i < ListView2->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* row = ListView2->topLevelItem(i);
+        for (int i = 0; i < knownErrorList->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = knownErrorList->topLevelItem(i);
             rows << row->text(0) + '|' + row->text(1) + '|' + row->text(2);
         }
         return rows;
     }
-    QString KnownTab() const { return PageControl1->tabText(0); }
-    QString UnknownTab() const { return PageControl1->tabText(1); }
+    QString KnownTab() const { return detailTabs->tabText(0); }
+    QString UnknownTab() const { return detailTabs->tabText(1); }
 
     // Chooses the directory and the day (by text) the way the operator does.
     void ChooseDay(const QString& directory, const QString& day) const {
-        DirectoryEdit1->setText(directory);
-        for (int i = 0; i < ListBox1->count(); ++i)
-            if (ListBox1->item(i)->text() == day) ListBox1->setCurrentRow(i);
+        directoryEdit->setText(directory);
+        for (int i = 0; i < dayList->count(); ++i)
+            if (dayList->item(i)->text() == day) dayList->setCurrentRow(i);
     }
 
     // A row made current as the keyboard does it, without a click.

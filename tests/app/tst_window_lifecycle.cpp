@@ -34,7 +34,7 @@ QStringList CommandLine(const QStringList& arguments) {
 struct DemoWindow {
     TestDirs dirs;
     FakeDialogs dialogs;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
     DemoWindow() {
         for (const char* name : {"ServiceList.ini", "ErrorList.ini"}) {
@@ -42,7 +42,7 @@ struct DemoWindow {
             if (!source.open(QIODevice::ReadOnly) || !dirs.WriteProgramFile(name, source.readAll()))
                 qFatal("cannot copy the demo catalogue %s", name);
         }
-        form = std::make_unique<TForm1>(dirs.ProgramDir(), &dialogs);
+        form = std::make_unique<MainWindow>(dirs.ProgramDir(), &dialogs);
     }
 };
 
@@ -62,21 +62,21 @@ private:
 };
 
 // A window whose report hooks act in the middle of tallying and sending.
-class ReportingForm final : public TForm1 {
+class ReportingForm final : public MainWindow {
 public:
-    using TForm1::TForm1;
+    using MainWindow::MainWindow;
     std::function<void()> duringTally;
     std::function<void()> duringSend;
     std::vector<std::string> tallied;
     int sends = 0;
 
 protected:
-    std::unique_ptr<corvane::FindingsObserver> CreateReportTally() override {
+    std::unique_ptr<corvane::FindingsObserver> createReportTally() override {
         auto tally = std::make_unique<RecordingTally>(duringTally);
         last_ = tally.get();
         return tally;
     }
-    void SendReport(corvane::FindingsObserver* tally) override {
+    void sendReport(corvane::FindingsObserver* tally) override {
         ++sends;
         if (tally == last_) tallied = last_->seen;
         if (duringSend) duringSend();
@@ -106,46 +106,46 @@ private slots:
         Controls c(*w.form);
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Corvane日志分析器 V1.6"));
         QCOMPARE(w.form->size(), QSize(800, 562));
-        QCOMPARE(c.ListView3->topLevelItemCount(), 4);
+        QCOMPARE(c.serviceList->topLevelItemCount(), 4);
         QStringList names;
         for (int i = 0; i < 4; ++i) {
-            names << c.ListView3->topLevelItem(i)->text(0);
-            QCOMPARE(c.ListView3->topLevelItem(i)->checkState(0), Qt::Checked);
+            names << c.serviceList->topLevelItem(i)->text(0);
+            QCOMPARE(c.serviceList->topLevelItem(i)->checkState(0), Qt::Checked);
         }
         QCOMPARE(names, (QStringList{"网关服务", "数据服务", "消息服务", "网页服务"}));
-        QCOMPARE(c.ListView3->headerItem()->text(0), QStringLiteral("服务名称"));
-        QCOMPARE(c.ListView3->columnWidth(0), 163);
+        QCOMPARE(c.serviceList->headerItem()->text(0), QStringLiteral("服务名称"));
+        QCOMPARE(c.serviceList->columnWidth(0), 163);
 
-        QVERIFY(w.form->Results() && w.form->Results()->empty());
-        QVERIFY(w.form->Catalogue() && w.form->Catalogue()->size() == 12);
-        QCOMPARE(c.ListView1->topLevelItemCount(), 0);
-        QCOMPARE(c.ListBox1->count(), 0);
-        QCOMPARE(c.DirectoryEdit1->text(), QString());
+        QVERIFY(w.form->results() && w.form->results()->empty());
+        QVERIFY(w.form->catalogue() && w.form->catalogue()->size() == 12);
+        QCOMPARE(c.resultList->topLevelItemCount(), 0);
+        QCOMPARE(c.dayList->count(), 0);
+        QCOMPARE(c.directoryEdit->text(), QString());
         QCOMPARE(c.KnownTab(), QStringLiteral("已知错误[0]"));
         QCOMPARE(c.UnknownTab(), QStringLiteral("未知错误[0]"));
-        QCOMPARE(c.PageControl1->currentIndex(), 0);
-        QCOMPARE(c.Label5->text(), QStringLiteral("0"));
-        QCOMPARE(c.Label7->text(), QStringLiteral("/"));
-        QCOMPARE(c.Label8->text(), QStringLiteral("0"));
-        QCOMPARE(c.Memo2->document()->blockCount(), 1);
-        QVERIFY(c.Memo2->isReadOnly() && !c.Memo1->isReadOnly());
-        QCOMPARE(c.ProgressBar1->value(), 0);
-        QCOMPARE(c.ProgressBar1->maximum(), 100);
-        QCOMPARE(c.Button1->text(), QStringLiteral("开始分析"));
+        QCOMPARE(c.detailTabs->currentIndex(), 0);
+        QCOMPARE(c.pageNumberLabel->text(), QStringLiteral("0"));
+        QCOMPARE(c.pageSlashLabel->text(), QStringLiteral("/"));
+        QCOMPARE(c.pageCountLabel->text(), QStringLiteral("0"));
+        QCOMPARE(c.unknownErrorText->document()->blockCount(), 1);
+        QVERIFY(c.unknownErrorText->isReadOnly() && !c.explanationText->isReadOnly());
+        QCOMPARE(c.progressBar->value(), 0);
+        QCOMPARE(c.progressBar->maximum(), 100);
+        QCOMPARE(c.startButton->text(), QStringLiteral("开始分析"));
         QVERIFY(w.dialogs.messages.isEmpty() && w.dialogs.errors.isEmpty());
     }
 
     void startUpWithoutCataloguesGivesEmptyLists() {
         TestDirs dirs;
         FakeDialogs dialogs;
-        TForm1 form(dirs.ProgramDir(), &dialogs);
+        MainWindow form(dirs.ProgramDir(), &dialogs);
         Controls c(form);
-        QCOMPARE(c.ListView3->topLevelItemCount(), 0);
-        QVERIFY(form.Catalogue() && form.Catalogue()->empty());
-        QVERIFY(form.Results() && form.Results()->empty());
+        QCOMPARE(c.serviceList->topLevelItemCount(), 0);
+        QVERIFY(form.catalogue() && form.catalogue()->empty());
+        QVERIFY(form.results() && form.results()->empty());
         // A run with nothing to analyse is quiet.
-        form.Button1Click();
-        QCOMPARE(c.ListView1->topLevelItemCount(), 0);
+        form.startAnalysis();
+        QCOMPARE(c.resultList->topLevelItemCount(), 0);
         QVERIFY(dialogs.messages.isEmpty() && dialogs.errors.isEmpty());
     }
 
@@ -153,8 +153,8 @@ private slots:
         DemoWindow w;
         w.form->show();
         QVERIFY(w.form->close());
-        QVERIFY(!w.form->Results());
-        QVERIFY(!w.form->Catalogue());
+        QVERIFY(!w.form->results());
+        QVERIFY(!w.form->catalogue());
         QVERIFY(w.dialogs.errors.isEmpty());
     }
 
@@ -165,17 +165,17 @@ private slots:
         const QStringList expected = CommandLine({"days", logs});
         QCOMPARE(expected.size(), 3);
 
-        c.DirectoryEdit1->setFocus();
-        QTest::keyClicks(c.DirectoryEdit1, logs);
-        QCOMPARE(c.ListBox1Texts(), expected);
+        c.directoryEdit->setFocus();
+        QTest::keyClicks(c.directoryEdit, logs);
+        QCOMPARE(c.dayListTexts(), expected);
 
         // One more character names no directory: the list empties.
-        QTest::keyClicks(c.DirectoryEdit1, "x");
-        QCOMPARE(c.ListBox1->count(), 0);
-        c.DirectoryEdit1->setText(logs + "/");
-        QCOMPARE(c.ListBox1Texts(), expected);
-        c.DirectoryEdit1->setText(QStringLiteral("/no/such/directory"));
-        QCOMPARE(c.ListBox1->count(), 0);
+        QTest::keyClicks(c.directoryEdit, "x");
+        QCOMPARE(c.dayList->count(), 0);
+        c.directoryEdit->setText(logs + "/");
+        QCOMPARE(c.dayListTexts(), expected);
+        c.directoryEdit->setText(QStringLiteral("/no/such/directory"));
+        QCOMPARE(c.dayList->count(), 0);
     }
 
     void theBrowseButtonReplacesTheTextOrLeavesIt() {
@@ -184,22 +184,22 @@ private slots:
         const QString logs = DemoDir() + "/logs";
 
         w.dialogs.chosenDirectory = logs;
-        c.DirectoryEdit1Button->click();
+        c.browseButton->click();
         QCOMPARE(w.dialogs.lastPrompt, QStringLiteral("请选择Corvane安装目录"));
         QCOMPARE(w.dialogs.lastStart, QStringLiteral("/"));
-        QCOMPARE(c.DirectoryEdit1->text(), logs);
-        QCOMPARE(c.ListBox1->count(), 3);
+        QCOMPARE(c.directoryEdit->text(), logs);
+        QCOMPARE(c.dayList->count(), 3);
 
         // Cancelling changes nothing; the dialog starts at the field's directory.
-        c.ListBox1->setCurrentRow(1);
+        c.dayList->setCurrentRow(1);
         w.dialogs.chosenDirectory.reset();
-        c.DirectoryEdit1Button->click();
+        c.browseButton->click();
         QCOMPARE(w.dialogs.lastStart, logs);
-        QCOMPARE(c.DirectoryEdit1->text(), logs);
-        QCOMPARE(c.ListBox1->currentRow(), 1);
+        QCOMPARE(c.directoryEdit->text(), logs);
+        QCOMPARE(c.dayList->currentRow(), 1);
 
-        c.DirectoryEdit1->setText(logs + "/missing");
-        c.DirectoryEdit1Button->click();
+        c.directoryEdit->setText(logs + "/missing");
+        c.browseButton->click();
         QCOMPARE(w.dialogs.lastStart, QStringLiteral("/"));
         QCOMPARE(w.dialogs.directoryRequests, 3);
     }
@@ -220,27 +220,27 @@ private slots:
         QVERIFY(!expected.isEmpty());
 
         c.ChooseDay(logs, day);
-        QVERIFY(c.ListBox1->currentItem() && c.ListBox1->currentItem()->text() == day);
-        QTest::mouseClick(c.Button1, Qt::LeftButton);
+        QVERIFY(c.dayList->currentItem() && c.dayList->currentItem()->text() == day);
+        QTest::mouseClick(c.startButton, Qt::LeftButton);
         QCOMPARE(c.ResultRows(), expected);
 
         // Each stored list holds exactly the findings its row counts.
-        const corvane::ServiceResults& results = *w.form->Results();
+        const corvane::ServiceResults& results = *w.form->results();
         QCOMPARE(results.size(), std::size_t(expected.size()));
         for (int i = 0; i < expected.size(); ++i) {
             const QStringList cells = expected[i].split('\t');
             QCOMPARE(qsizetype(results[i]->size()), cells[1].toLongLong() + cells[2].toLongLong());
         }
         QVERIFY(w.dialogs.messages.isEmpty() && w.dialogs.errors.isEmpty());
-        QVERIFY(!w.form->RunInProgress());
+        QVERIFY(!w.form->runInProgress());
         QVERIFY(!corvane::AnalysisBusy);
 
         // A later run with no service checked discards these results.
-        for (int i = 0; i < c.ListView3->topLevelItemCount(); ++i)
-            c.ListView3->topLevelItem(i)->setCheckState(0, Qt::Unchecked);
-        w.form->Button1Click();
-        QCOMPARE(c.ListView1->topLevelItemCount(), 0);
-        QVERIFY(w.form->Results()->empty());
+        for (int i = 0; i < c.serviceList->topLevelItemCount(); ++i)
+            c.serviceList->topLevelItem(i)->setCheckState(0, Qt::Unchecked);
+        w.form->startAnalysis();
+        QCOMPARE(c.resultList->topLevelItemCount(), 0);
+        QVERIFY(w.form->results()->empty());
     }
 
     void startDuringAScanIsRefused() {
@@ -251,14 +251,14 @@ private slots:
             CommandLine({"run", "--program-dir", QString::fromStdString(w.dirs.ProgramDir()), logs,
                          "20261201"});
         c.ChooseDay(logs, QStringLiteral("20261201"));
-        w.form->Pump().SetThrottle(0, 1);
+        w.form->pump().SetThrottle(0, 1);
 
         bool busyWhenClicked = false;
         QTimer::singleShot(0, w.form.get(), [&] {
             busyWhenClicked = corvane::AnalysisBusy;
-            c.Button1->click();
+            c.startButton->click();
         });
-        c.Button1->click();
+        c.startButton->click();
 
         QVERIFY(busyWhenClicked);
         QCOMPARE(w.dialogs.messages, QStringList{kBusy});
@@ -280,25 +280,25 @@ private slots:
         std::vector<bool> busyFlags;
         form.duringTally = [&] {
             busyFlags.push_back(corvane::AnalysisBusy);
-            form.Button1Click();
+            form.startAnalysis();
         };
-        form.duringSend = [&] { form.Button1Click(); };
-        form.Button1Click();
+        form.duringSend = [&] { form.startAnalysis(); };
+        form.startAnalysis();
 
-        const int services = c.ListView1->topLevelItemCount();
+        const int services = c.resultList->topLevelItemCount();
         QVERIFY(services >= 2);
         // The scanner's flag is clear while tallying, yet every click is refused.
         QCOMPARE(busyFlags, std::vector<bool>(std::size_t(services), false));
         QCOMPARE(dialogs.messages, QStringList(services + 1, kBusy));
         QCOMPARE(form.sends, 1);
         QCOMPARE(form.tallied.size(), std::size_t(services));
-        QCOMPARE(form.Results()->size(), std::size_t(services));
-        QVERIFY(!form.RunInProgress());
+        QCOMPARE(form.results()->size(), std::size_t(services));
+        QVERIFY(!form.runInProgress());
 
         // Once the run is over a start is accepted again.
         form.duringTally = nullptr;
         form.duringSend = nullptr;
-        form.Button1Click();
+        form.startAnalysis();
         QCOMPARE(dialogs.messages.size(), services + 1);
         QCOMPARE(form.sends, 2);
     }
@@ -307,14 +307,14 @@ private slots:
         DemoWindow w;
         Controls c(*w.form);
         c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
-        w.form->Pump().SetThrottle(0, 1);
+        w.form->pump().SetThrottle(0, 1);
         // Gateway, DataSvc and MsgQueue have files that day; MsgQueue is unchecked
         // while Gateway is scanned.
         QTimer::singleShot(0, w.form.get(), [&] {
             QVERIFY(corvane::AnalysisBusy);
-            c.ListView3->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
+            c.serviceList->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
         });
-        w.form->Button1Click();
+        w.form->startAnalysis();
         QStringList names;
         for (const QString& row : c.ResultRows()) names << row.section('\t', 0, 0);
         QCOMPARE(names, (QStringList{"网关服务", "数据服务"}));
@@ -336,13 +336,13 @@ private slots:
         }
         QVERIFY(dirs.WriteLog("Delta20240101.log", QByteArray()));
 
-        TForm1 form(dirs.ProgramDir(), &dialogs);
+        MainWindow form(dirs.ProgramDir(), &dialogs);
         Controls c(form);
         c.ChooseDay(dirs.LogDir(), QStringLiteral("20240101"));
         dialogs.answerYes = false;
-        form.Button1Click();
+        form.startAnalysis();
         QCOMPARE(c.ResultRows(), (QStringList{"甲\t0\t1", "丁\t0\t0"}));
-        QCOMPARE(form.Results()->size(), std::size_t(2));
+        QCOMPARE(form.results()->size(), std::size_t(2));
         QCOMPARE(dialogs.questions.size(), 1);
         QVERIFY(dialogs.questions[0].startsWith(QStringLiteral("提示|日志文件大小超过20MB")));
         QVERIFY(dialogs.questions[0].endsWith(QStringLiteral("\n文件名：") + dirs.LogDir() +
@@ -350,7 +350,7 @@ private slots:
         QVERIFY(!corvane::AnalysisBusy);
 
         dialogs.answerYes = true;
-        form.Button1Click();
+        form.startAnalysis();
         QCOMPARE(c.ResultRows(), (QStringList{"甲\t0\t1", "丙\t0\t0", "丁\t0\t0"}));
     }
 
@@ -363,15 +363,15 @@ private slots:
         form.duringSend = [] {
             throw std::runtime_error("Socket Error # 11001\r\nHost not found.");
         };
-        form.Button1Click();
+        form.startAnalysis();
         QCOMPARE(dialogs.errors, QStringList{"Socket Error # 11001\nHost not found."});
         // The rows stay and the next start is accepted.
-        QCOMPARE(c.ListView1->topLevelItemCount(), 3);
-        QVERIFY(!form.RunInProgress());
+        QCOMPARE(c.resultList->topLevelItemCount(), 3);
+        QVERIFY(!form.runInProgress());
         form.duringSend = [] {
             throw std::runtime_error("\xb7\xa2\xcb\xcd\xca\xa7\xb0\xdc");
         };  // 发送失败
-        form.Button1Click();
+        form.startAnalysis();
         QVERIFY(dialogs.messages.isEmpty());
         QCOMPARE(dialogs.errors.last(), QStringLiteral("发送失败."));
     }
@@ -415,7 +415,7 @@ private slots:
         c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
         w.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
-        w.form->Pump().SetThrottle(0, 1);
+        w.form->pump().SetThrottle(0, 1);
 
         bool listsAliveAfterRequest = false;
         QTimer::singleShot(0, w.form.get(), [&] {
@@ -423,18 +423,18 @@ private slots:
             w.form->close();
             // The close waits for the scan to unwind.
             listsAliveAfterRequest =
-                w.form->Results() && w.form->Catalogue() && w.form->isVisible();
+                w.form->results() && w.form->catalogue() && w.form->isVisible();
         });
-        w.form->Button1Click();
+        w.form->startAnalysis();
 
         QVERIFY(listsAliveAfterRequest);
         QVERIFY(!w.form->isVisible());
-        QVERIFY(!w.form->Results());
-        QVERIFY(!w.form->Catalogue());
-        QVERIFY(!w.form->RunInProgress());
+        QVERIFY(!w.form->results());
+        QVERIFY(!w.form->catalogue());
+        QVERIFY(!w.form->runInProgress());
         QVERIFY(!corvane::AnalysisBusy);
         // The run stopped in the first service.
-        QCOMPARE(c.ListView1->topLevelItemCount(), 1);
+        QCOMPARE(c.resultList->topLevelItemCount(), 1);
         QVERIFY(w.dialogs.errors.isEmpty() && w.dialogs.messages.isEmpty());
     }
 
@@ -446,11 +446,11 @@ private slots:
         c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
         form.show();
         form.duringTally = [&] { form.close(); };
-        form.Button1Click();
+        form.startAnalysis();
         QCOMPARE(form.sends, 0);
-        QVERIFY(!form.Results());
+        QVERIFY(!form.results());
         QVERIFY(!form.isVisible());
-        QCOMPARE(c.ListView1->topLevelItemCount(), 1);
+        QCOMPARE(c.resultList->topLevelItemCount(), 1);
     }
 
     void thePumpHandsEventsOnWhileALoopRuns() {

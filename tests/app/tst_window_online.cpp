@@ -93,14 +93,14 @@ private slots:
                 "\r\nReportPort=" + QByteArray::number(receiver.Port()) + "\r\n"));
 
         wintest::FakeDialogs dialogs;
-        TForm1 form(dirs.ProgramDir(), &dialogs);
+        MainWindow form(dirs.ProgramDir(), &dialogs);
         wintest::Controls c(form);
 
         QCOMPARE(server.Requests(),
                  (std::vector<std::string>{"/idc/Version.ini", "/idc/ServiceList.ini"}));
-        QCOMPARE(c.ListView3->topLevelItemCount(), 5);
-        QCOMPARE(c.ListView3->topLevelItem(0)->text(0), QStringLiteral("新增服务"));
-        QCOMPARE(c.ListView3->topLevelItem(0)->checkState(0), Qt::Checked);
+        QCOMPARE(c.serviceList->topLevelItemCount(), 5);
+        QCOMPARE(c.serviceList->topLevelItem(0)->text(0), QStringLiteral("新增服务"));
+        QCOMPARE(c.serviceList->topLevelItem(0)->checkState(0), Qt::Checked);
 
         const QString logDir = QStringLiteral(CORVANE_SOURCE_DIR "/demo/logs");
         const std::vector<std::string> expected = PredictedDatagrams(
@@ -111,14 +111,14 @@ private slots:
 
         c.ChooseDay(logDir, QStringLiteral("20261201"));
         for (int run = 0; run < 2; ++run) {
-            c.Button1->click();
+            c.startButton->click();
             QCOMPARE(receiver.ReceiveAll(), expected);
         }
         QVERIFY(dialogs.errors.isEmpty());
         QVERIFY(dialogs.messages.isEmpty());
     }
 
-    void unresolvableReportHostShowsSocketErrorAndKeepsResults() {
+    void unresolvableReportHostShowsSocketErrorAndKeepsresults() {
         wintest::TestDirs dirs;
         QVERIFY(
             dirs.WriteProgramFile(QStringLiteral("ServiceList.ini"),
@@ -127,15 +127,15 @@ private slots:
                                       "[SERVER]\r\nHost=no..such.host\r\nHttpPort=1\r\n"));
         QVERIFY(dirs.WriteLog(QStringLiteral("Gw20261201.log"), "x failed \n"));
         wintest::FakeDialogs dialogs;
-        TForm1 form(dirs.ProgramDir(), &dialogs);
+        MainWindow form(dirs.ProgramDir(), &dialogs);
         wintest::Controls c(form);
         c.ChooseDay(dirs.LogDir(), QStringLiteral("20261201"));
-        c.Button1->click();
+        c.startButton->click();
         QCOMPARE(dialogs.errors,
                  QStringList{QStringLiteral("Socket Error # 11001\nHost not found.")});
         QCOMPARE(c.ResultRows(), QStringList{QStringLiteral("网关\t0\t1")});
-        QCOMPARE(form.Results()->size(), std::size_t{1});
-        QVERIFY(!form.RunInProgress());
+        QCOMPARE(form.results()->size(), std::size_t{1});
+        QVERIFY(!form.runInProgress());
     }
 };
 

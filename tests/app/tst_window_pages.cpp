@@ -52,7 +52,7 @@ enum Row { Alpha, Beta, Gamma, Delta, Epsilon };
 struct PagesWindow {
     TestDirs dirs;
     FakeDialogs dialogs;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     std::unique_ptr<Controls> c;
 
     PagesWindow() {
@@ -63,20 +63,20 @@ struct PagesWindow {
                                                                  {"E", "戊服务", "Epsilon"}}));
         dirs.WriteProgramFile("ErrorList.ini", ErrorListIni());
         WriteLogs(dirs);
-        form = std::make_unique<TForm1>(dirs.ProgramDir(), &dialogs);
+        form = std::make_unique<MainWindow>(dirs.ProgramDir(), &dialogs);
         c = std::make_unique<Controls>(*form);
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get())) qWarning("window not exposed");
         c->ChooseDay(dirs.LogDir(), QStringLiteral("20240102"));
-        form->Button1Click();
+        form->startAnalysis();
     }
 
-    void Click(int row) const { Controls::ClickRow(c->ListView1, row); }
+    void Click(int row) const { Controls::ClickRow(c->resultList, row); }
     QStringList MemoLines(const QPlainTextEdit* memo) const {
         const QString text = memo->toPlainText();
         return text.isEmpty() ? QStringList() : text.split('\n');
     }
-    QString PageBar() const { return c->Label5->text() + '/' + c->Label8->text(); }
+    QString PageBar() const { return c->pageNumberLabel->text() + '/' + c->pageCountLabel->text(); }
     QString Tabs() const { return c->KnownTab() + ' ' + c->UnknownTab(); }
 };
 
@@ -97,74 +97,74 @@ private slots:
         PagesWindow w;
         w.Click(Epsilon);
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
-        QCOMPARE(w.c->ListView2->topLevelItemCount(), 1000);
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 1000);
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[1000] 未知错误[0]"));
-        QCOMPARE(w.c->ProgressBar1->maximum(), 999);
-        QCOMPARE(w.c->ProgressBar1->value(), 0);
+        QCOMPARE(w.c->progressBar->maximum(), 999);
+        QCOMPARE(w.c->progressBar->value(), 0);
 
-        // ">" on the last page and "<" on the first do nothing, not even empty Memo1.
-        Controls::ClickRow(w.c->ListView2, 3);
-        const QString details = w.c->Memo1->toPlainText();
+        // ">" on the last page and "<" on the first do nothing, not even empty explanationText.
+        Controls::ClickRow(w.c->knownErrorList, 3);
+        const QString details = w.c->explanationText->toPlainText();
         QVERIFY(details.endsWith(QStringLiteral("【日志原文】\n12:00:00.000 KWE 3")));
-        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
-        QTest::mouseClick(w.c->Button3, Qt::LeftButton);
+        QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
+        QTest::mouseClick(w.c->previousPageButton, Qt::LeftButton);
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
-        QCOMPARE(w.c->Memo1->toPlainText(), details);
-        QCOMPARE(w.c->ListView2->topLevelItemCount(), 1000);
+        QCOMPARE(w.c->explanationText->toPlainText(), details);
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 1000);
     }
 
     void aThousandAndOneFindingsMakeTwoPages() {
         PagesWindow w;
         w.Click(Alpha);
         QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
-        QCOMPARE(w.c->ListView2->topLevelItemCount(), 500);
-        QCOMPARE(w.MemoLines(w.c->Memo2).size(), 500);
-        QCOMPARE(w.MemoLines(w.c->Memo2).first(),
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 500);
+        QCOMPARE(w.MemoLines(w.c->unknownErrorText).size(), 500);
+        QCOMPARE(w.MemoLines(w.c->unknownErrorText).first(),
                  QStringLiteral("[10:00:01.000] step 1 failed here"));
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[500] 未知错误[500]"));
-        QCOMPARE(w.c->ProgressBar1->maximum(), 1000);
-        QCOMPARE(w.c->ListView2Rows().first(), QStringLiteral("10:00:00|连接错误|101"));
+        QCOMPARE(w.c->progressBar->maximum(), 1000);
+        QCOMPARE(w.c->knownErrorRows().first(), QStringLiteral("10:00:00|连接错误|101"));
 
-        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
-        QCOMPARE(w.c->ListView2->topLevelItemCount(), 1);
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 1);
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[1] 未知错误[0]"));
-        QCOMPARE(w.c->Memo2->toPlainText(), QString());
+        QCOMPARE(w.c->unknownErrorText->toPlainText(), QString());
         // The only finding of page 2 is the one at position 1000.
-        Controls::ClickRow(w.c->ListView2, 0);
-        QVERIFY(
-            w.c->Memo1->toPlainText().endsWith(QStringLiteral("\n[10:00:00.000] KWA item 1000")));
+        Controls::ClickRow(w.c->knownErrorList, 0);
+        QVERIFY(w.c->explanationText->toPlainText().endsWith(
+            QStringLiteral("\n[10:00:00.000] KWA item 1000")));
 
-        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
-        QVERIFY(!w.c->Memo1->toPlainText().isEmpty());
+        QVERIFY(!w.c->explanationText->toPlainText().isEmpty());
 
-        QTest::mouseClick(w.c->Button3, Qt::LeftButton);
+        QTest::mouseClick(w.c->previousPageButton, Qt::LeftButton);
         QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
-        QCOMPARE(w.c->ListView2->topLevelItemCount(), 500);
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 500);
         // Going to another page empties the details.
-        QCOMPARE(w.c->Memo1->toPlainText(), QString());
-        QTest::mouseClick(w.c->Button3, Qt::LeftButton);
+        QCOMPARE(w.c->explanationText->toPlainText(), QString());
+        QTest::mouseClick(w.c->previousPageButton, Qt::LeftButton);
         QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
     }
 
     void clickingTheShownServiceShowsPageOneAgain() {
         PagesWindow w;
         w.Click(Alpha);
-        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
         w.Click(Alpha);
         QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
-        QCOMPARE(w.c->ListView2->topLevelItemCount(), 500);
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 500);
     }
 
     void aPageOfUnknownFindingsOnly() {
         PagesWindow w;
         w.Click(Beta);
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
-        QCOMPARE(w.c->ListView2->topLevelItemCount(), 0);
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 0);
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[5]"));
-        QCOMPARE(w.MemoLines(w.c->Memo2),
+        QCOMPARE(w.MemoLines(w.c->unknownErrorText),
                  (QStringList{"11:00:00.000 send fail 0", "11:00:01.000 send fail 1",
                               "11:00:02.000 send fail 2", "11:00:03.000 send fail 3",
                               "11:00:04.000 send fail 4"}));
@@ -173,13 +173,13 @@ private slots:
     void aServiceWithoutFindingsChangesNothing() {
         PagesWindow w;
         w.Click(Beta);
-        const QString memo2 = w.c->Memo2->toPlainText();
+        const QString memo2 = w.c->unknownErrorText->toPlainText();
         w.Click(Gamma);
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[5]"));
-        QCOMPARE(w.c->Memo2->toPlainText(), memo2);
+        QCOMPARE(w.c->unknownErrorText->toPlainText(), memo2);
         // Neither do the page buttons for it.
-        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
     }
 
@@ -187,14 +187,14 @@ private slots:
         PagesWindow w;
         w.Click(Delta);
         QCOMPARE(
-            w.c->ListView2Rows(),
+            w.c->knownErrorRows(),
             (QStringList{"08:15:42|时间错误|103",
                          // a "[" anywhere moves the field one byte on
                          "2:00:01.|时间错误|103", "10:00:02|时间错误|103", "10:00:03|时间错误|103",
                          // a line shorter than the field gives what there is
                          "KWD|时间错误|103"}));
-        Controls::ClickRow(w.c->ListView2, 3);
-        QCOMPARE(w.MemoLines(w.c->Memo1),
+        Controls::ClickRow(w.c->knownErrorList, 3);
+        QCOMPARE(w.MemoLines(w.c->explanationText),
                  (QStringList{"d1", "", "【日志原文】", "10:00:03.000 数据库 KWD"}));
     }
 
@@ -202,9 +202,9 @@ private slots:
         PagesWindow w;
         w.Click(Alpha);
         // 101 stands twice in the catalogue: its lines come twice, its name once.
-        QCOMPARE(w.c->ListView2->topLevelItem(2)->text(1), QStringLiteral("连接错误"));
-        Controls::ClickRow(w.c->ListView2, 2);
-        QCOMPARE(w.MemoLines(w.c->Memo1),
+        QCOMPARE(w.c->knownErrorList->topLevelItem(2)->text(1), QStringLiteral("连接错误"));
+        Controls::ClickRow(w.c->knownErrorList, 2);
+        QCOMPARE(w.MemoLines(w.c->explanationText),
                  (QStringList{"连接被拒绝", "check the server", "连接被拒绝", "check the server",
                               "", "【日志原文】", "[10:00:00.000] KWA item 4"}));
     }
@@ -212,52 +212,52 @@ private slots:
     void aRunAfterPagingKeepsThePageBarAndTheDetails() {
         PagesWindow w;
         w.Click(Alpha);
-        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
-        Controls::ClickRow(w.c->ListView2, 0);
-        const QString details = w.c->Memo1->toPlainText();
+        QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
+        Controls::ClickRow(w.c->knownErrorList, 0);
+        const QString details = w.c->explanationText->toPlainText();
         QVERIFY(!details.isEmpty());
 
-        w.form->Button1Click();
+        w.form->startAnalysis();
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
-        QCOMPARE(w.c->Memo1->toPlainText(), details);
-        QCOMPARE(w.c->ListView2->topLevelItemCount(), 0);
-        QCOMPARE(w.c->Memo2->toPlainText(), QString());
+        QCOMPARE(w.c->explanationText->toPlainText(), details);
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 0);
+        QCOMPARE(w.c->unknownErrorText->toPlainText(), QString());
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
-        QCOMPARE(w.c->ListView1->topLevelItemCount(), 5);
-        QVERIFY(w.c->ListView1->selectedItems().isEmpty());
+        QCOMPARE(w.c->resultList->topLevelItemCount(), 5);
+        QVERIFY(w.c->resultList->selectedItems().isEmpty());
     }
 
     void pageNumbersFromARowSelectedWithoutAClick() {
         PagesWindow w;
-        // Label5 reads "0": "<" never asks for a page before the first, ">" sees 0/0.
-        Controls::SelectRow(w.c->ListView1, Alpha);
-        QTest::mouseClick(w.c->Button3, Qt::LeftButton);
-        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        // pageNumberLabel reads "0": "<" never asks for a page before the first, ">" sees 0/0.
+        Controls::SelectRow(w.c->resultList, Alpha);
+        QTest::mouseClick(w.c->previousPageButton, Qt::LeftButton);
+        QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
         QCOMPARE(w.PageBar(), QStringLiteral("0/0"));
-        QCOMPARE(w.c->ListView2->topLevelItemCount(), 0);
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 0);
 
         // The labels still describe Alpha when Beta is selected by the keyboard: the
         // page after Beta's last is empty.
         w.Click(Alpha);
-        Controls::SelectRow(w.c->ListView1, Beta);
-        QTest::mouseClick(w.c->Button2, Qt::LeftButton);
+        Controls::SelectRow(w.c->resultList, Beta);
+        QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
-        QCOMPARE(w.c->ListView2->topLevelItemCount(), 0);
-        QCOMPARE(w.c->Memo2->toPlainText(), QString());
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 0);
+        QCOMPARE(w.c->unknownErrorText->toPlainText(), QString());
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
     }
 
     void aRowStillBeingScannedShowsNothing() {
         PagesWindow w;
         w.Click(Beta);
-        w.form->Pump().SetThrottle(0, 1);
+        w.form->pump().SetThrottle(0, 1);
         bool tried = false;
         QTimer::singleShot(0, w.form.get(), [&] {
             // Alpha's row was just added and its scan is running.
-            Controls::ClickRow(w.c->ListView1, 0);
+            Controls::ClickRow(w.c->resultList, 0);
             tried = true;
         });
-        w.form->Button1Click();
+        w.form->startAnalysis();
         QVERIFY(tried);
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
@@ -265,70 +265,70 @@ private slots:
 
     void anotherServiceClickedDuringAFillTakesOver() {
         PagesWindow w;
-        w.form->Pump().SetThrottle(0, 1);
+        w.form->pump().SetThrottle(0, 1);
         bool duringFill = false;
         QTimer::singleShot(0, w.form.get(), [&] {
-            duringFill = w.form->FillInProgress();
-            Controls::SelectRow(w.c->ListView1, Delta);
-            w.form->ListView1Click();
+            duringFill = w.form->fillInProgress();
+            Controls::SelectRow(w.c->resultList, Delta);
+            w.form->showSelectedService();
         });
-        Controls::SelectRow(w.c->ListView1, Alpha);
-        w.form->ListView1Click();
+        Controls::SelectRow(w.c->resultList, Alpha);
+        w.form->showSelectedService();
         QVERIFY(duringFill);
-        QVERIFY(!w.form->FillInProgress());
+        QVERIFY(!w.form->fillInProgress());
         // Alpha's page count was set before its fill began; Delta's replaced it.
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
-        QCOMPARE(w.c->ListView2->topLevelItemCount(), 5);
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 5);
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[5] 未知错误[0]"));
-        QCOMPARE(w.c->ProgressBar1->value(), 0);
+        QCOMPARE(w.c->progressBar->value(), 0);
     }
 
     void aPageButtonDuringAFillTakesOver() {
         PagesWindow w;
-        w.form->Pump().SetThrottle(0, 1);
-        QTimer::singleShot(0, w.form.get(), [&] { w.form->Button2Click(); });
-        Controls::SelectRow(w.c->ListView1, Alpha);
-        w.form->ListView1Click();
+        w.form->pump().SetThrottle(0, 1);
+        QTimer::singleShot(0, w.form.get(), [&] { w.form->showNextPage(); });
+        Controls::SelectRow(w.c->resultList, Alpha);
+        w.form->showSelectedService();
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
-        QCOMPARE(w.c->ListView2->topLevelItemCount(), 1);
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 1);
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[1] 未知错误[0]"));
     }
 
     void aStartDuringAFillWaitsForTheFillToLetGo() {
         PagesWindow w;
-        w.form->Pump().SetThrottle(0, 1);
+        w.form->pump().SetThrottle(0, 1);
         bool resultsKeptWhileFilling = false;
         QTimer::singleShot(0, w.form.get(), [&] {
-            w.form->Button1Click();
-            resultsKeptWhileFilling = !w.form->RunInProgress() && w.form->Results()->size() == 5 &&
-                                      w.c->ListView1->topLevelItemCount() == 5;
+            w.form->startAnalysis();
+            resultsKeptWhileFilling = !w.form->runInProgress() && w.form->results()->size() == 5 &&
+                                      w.c->resultList->topLevelItemCount() == 5;
         });
-        Controls::SelectRow(w.c->ListView1, Epsilon);
-        w.form->ListView1Click();
+        Controls::SelectRow(w.c->resultList, Epsilon);
+        w.form->showSelectedService();
         QVERIFY(resultsKeptWhileFilling);
         QVERIFY(w.dialogs.messages.isEmpty());
         // The run took place after the fill was abandoned.
-        QCOMPARE(w.c->ListView1->topLevelItemCount(), 5);
-        QVERIFY(w.c->ListView1->selectedItems().isEmpty());
-        QCOMPARE(w.c->ListView2->topLevelItemCount(), 0);
+        QCOMPARE(w.c->resultList->topLevelItemCount(), 5);
+        QVERIFY(w.c->resultList->selectedItems().isEmpty());
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 0);
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
-        QCOMPARE(w.form->Results()->size(), std::size_t(5));
+        QCOMPARE(w.form->results()->size(), std::size_t(5));
     }
 
     void closingDuringAFillEndsTheFillFirst() {
         PagesWindow w;
-        w.form->Pump().SetThrottle(0, 1);
+        w.form->pump().SetThrottle(0, 1);
         bool listsAliveAfterRequest = false;
         QTimer::singleShot(0, w.form.get(), [&] {
             w.form->close();
-            listsAliveAfterRequest = w.form->Results() != nullptr && w.form->isVisible();
+            listsAliveAfterRequest = w.form->results() != nullptr && w.form->isVisible();
         });
-        Controls::SelectRow(w.c->ListView1, Alpha);
-        w.form->ListView1Click();
+        Controls::SelectRow(w.c->resultList, Alpha);
+        w.form->showSelectedService();
         QVERIFY(listsAliveAfterRequest);
         QVERIFY(!w.form->isVisible());
-        QVERIFY(!w.form->Results());
-        QVERIFY(!w.form->Catalogue());
+        QVERIFY(!w.form->results());
+        QVERIFY(!w.form->catalogue());
         QVERIFY(w.dialogs.errors.isEmpty());
     }
 };

@@ -12,7 +12,10 @@
 #include <cstdio>
 
 #include "CorvaneApplication.h"
-#include "Unit1.h"
+#include "DesignNames.h"
+#include "MainWindow.h"
+
+using corvane::app::MainWindow;
 
 int main(int argc, char** argv) {
     corvane::app::CorvaneApplication application(argc, argv);
@@ -22,22 +25,25 @@ int main(int argc, char** argv) {
                      "usage: window_screenshot OUTPUT.png LOGDIR DAY SERVICE_ROW KNOWN_ROW\n");
         return 2;
     }
-    TForm1 form;
+    MainWindow form;
     form.show();
 
     QTimer::singleShot(500, &form, [&] {
-        auto* edit = form.findChild<QLineEdit*>(QStringLiteral("DirectoryEdit1"));
-        auto* days = form.findChild<QListWidget*>(QStringLiteral("ListBox1"));
-        auto* results = form.findChild<QTreeWidget*>(QStringLiteral("ListView1"));
-        auto* known = form.findChild<QTreeWidget*>(QStringLiteral("ListView2"));
+        auto* edit =
+            form.findChild<QLineEdit*>(QLatin1String(corvane::app::design::kDirectoryEdit));
+        auto* days = form.findChild<QListWidget*>(QLatin1String(corvane::app::design::kDayList));
+        auto* results =
+            form.findChild<QTreeWidget*>(QLatin1String(corvane::app::design::kResultList));
+        auto* known =
+            form.findChild<QTreeWidget*>(QLatin1String(corvane::app::design::kKnownErrorList));
         edit->setText(args[2]);
         const auto matches = days->findItems(args[3], Qt::MatchExactly);
         if (!matches.isEmpty()) days->setCurrentItem(matches.first());
-        form.Button1Click();
+        form.startAnalysis();
         results->setCurrentItem(results->topLevelItem(args[4].toInt()));
-        form.ListView1Click();
+        form.showSelectedService();
         known->setCurrentItem(known->topLevelItem(args[5].toInt()));
-        form.ListView2Click();
+        form.showSelectedError();
         QTimer::singleShot(500, &form, [&] {
             const bool saved = form.grab().save(args[1]);
             std::fprintf(stderr, saved ? "saved %s\n" : "could not save %s\n", qPrintable(args[1]));

@@ -1,0 +1,50 @@
+// The design names of the window and its controls.  Each control carries its name as
+// its Qt object name, so tests and UI automation find controls by the names of the
+// window's design, while the code names them by role.
+#pragma once
+
+namespace corvane::app::design {
+
+inline constexpr char kWindow[] = "Form1";
+inline constexpr char kClientArea[] = "ClientArea";
+
+// The numbered steps on the right.
+inline constexpr char kStepsPanel[] = "Panel1";
+inline constexpr char kStepsArea[] = "Panel2";
+inline constexpr char kDirectoryLabel[] = "Label2";
+inline constexpr char kDirectoryEdit[] = "DirectoryEdit1";
+inline constexpr char kBrowseButton[] = "DirectoryEdit1Button";
+inline constexpr char kDayLabel[] = "Label4";
+inline constexpr char kDayList[] = "ListBox1";
+inline constexpr char kServiceLabel[] = "Label3";
+inline constexpr char kServiceList[] = "ListView3";
+inline constexpr char kStartButton[] = "Button1";
+inline constexpr char kProgressBar[] = "ProgressBar1";
+
+// The results of the last run.
+inline constexpr char kResultSplitter[] = "Splitter1";
+inline constexpr char kResultPanel[] = "Panel3";
+inline constexpr char kResultLabel[] = "Label1";
+inline constexpr char kResultList[] = "ListView1";
+
+// The details of the selected service.
+inline constexpr char kDetailPanel[] = "Panel4";
+inline constexpr char kDetailLabel[] = "Label6";
+inline constexpr char kDetailTabs[] = "PageControl1";
+inline constexpr char kKnownTab[] = "TabSheet1";
+inline constexpr char kKnownSplitter[] = "Splitter2";
+inline constexpr char kKnownErrorList[] = "ListView2";
+inline constexpr char kExplanationText[] = "Memo1";
+inline constexpr char kUnknownTab[] = "TabSheet2";
+inline constexpr char kRawTextLabel[] = "Label9";
+inline constexpr char kUnknownErrorText[] = "Memo2";
+
+// The page bar.
+inline constexpr char kPageBar[] = "Panel6";
+inline constexpr char kPageNumberLabel[] = "Label5";
+inline constexpr char kPageSlashLabel[] = "Label7";
+inline constexpr char kPageCountLabel[] = "Label8";
+inline constexpr char kPreviousPageButton[] = "Button3";
+inline constexpr char kNextPageButton[] = "Button2";
+
+}  // namespace corvane::app::design

@@ -1,0 +1,206 @@
+// The main window: the three steps on the right, the results of the last run and
+// the details of the selected service on the left.
+//
+// The window only wires controls to the core.  The chosen directory is the text of
+// the directory field, the day the selected row of the day list, the services the
+// check marks of the service list.  All catalogue and log text stays GBK bytes in
+// row data and is decoded only for display.
+//
+// The class is split over files by role: MainWindowLayout.cpp builds the controls,
+// MainWindowLifecycle.cpp holds start-up, shut-down and the handler guard,
+// MainWindowRun.cpp the day list and the analysis run, MainWindowPages.cpp the
+// result pages and the details.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QMainWindow>
+
+#include "analysis/AnalysisRun.h"
+#include "catalog/ErrorCatalogue.h"
+#include "catalog/ProgramDir.h"
+#include "online/ServerConfig.h"
+#include "online/UdpReportChannel.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace corvane::app {
+
+class ResultRowSink;
+class ThrottledEventPump;
+class WindowDialogs;
+
+class MainWindow : public QMainWindow, private RunView {
+    Q_OBJECT
+
+public:
+    // Findings shown per page.
+    static constexpr int kPageSize = 1000;
+
+    // `programDir` holds the catalogues (ending in "/").  `dialogs` answers the
+    // message boxes and the folder dialog; null means real modal boxes.
+    explicit MainWindow(std::string programDir = ProgramDir(), WindowDialogs* dialogs = nullptr,
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The pump that the scanner and the page fill call; tests tune its throttle.
+    ThrottledEventPump& pump() { return *pump_; }
+
+    // The lists this window owns; null before start-up created them and after
+    // shut-down freed them.
+    const ServiceResults* results() const { return serviceResults_.get(); }
+    const ErrorCatalogue* catalogue() const { return errorCatalogue_.get(); }
+
+    // True from the busy test of an accepted start until that run has unwound.
+    bool runInProgress() const { return runInProgress_; }
+    // True while a page is being filled.
+    bool fillInProgress() const { return fillDepth_ > 0; }
+
+public slots:
+    void listLogDays();
+    void chooseDirectory();
+    void startAnalysis();
+    void showSelectedService();
+    void showSelectedError();
+    void showPreviousPage();
+    void showNextPage();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+    // The report of a run: a tally that collects each stored list, sent after the
+    // last service.  Without a report channel there is no tally.
+    virtual std::unique_ptr<FindingsObserver> createReportTally();
+    virtual void sendReport(FindingsObserver* tally);
+
+private:
+    // Layout
+    void buildLayout();
+    void buildStepsPanel(QWidget* client);
+    void buildResultPanel();
+    void buildDetailPanel();
+    void buildPageBar(QWidget* parent);
+    void nameControls();
+    void connectControls();
+
+    // Start-up and shut-down
+    void startUp();
+    void shutDown();
+    // Start-up step: replaces the catalogues with newer ones from the update server.
+    void updateCatalogues();
+    void loadServiceList();
+    // Start-up and shut-down steps of the report channel.
+    void openReportChannel();
+    void closeReportChannel();
+
+    // Runs a handler body with errors reported, then carries out what was deferred
+    // while a run or a page fill was in the way.
+    void handle(const std::function<void()>& body);
+    void letGo();
+
+    // The analysis run
+    void runAnalysis();
+    std::string chosenDay() const;
+    void resetResultViews();
+
+    // Result pages
+    const FindingList* selectedServiceList(int* serviceRow) const;
+    void showPage(long long page);
+    void fillPage(long long page, const FindingList& list, int serviceRow);
+    // Writes the page bar's two numbers from the paging state.
+    void updatePageBar();
+
+    // RunView
+    int ServiceRowCount() override;
+    bool ServiceRowChecked(int row) override;
+    ServiceEntry ServiceRow(int row) override;
+    std::string DirectoryText() override;
+    ProgressSink& AddResultRow(const std::string& caption) override;
+    void RemoveLastResultRow() override;
+    void SetLastResultCounts(const std::string& known, const std::string& unknown) override;
+
+    const std::string programDir_;
+    std::unique_ptr<WindowDialogs> ownDialogs_;
+    WindowDialogs* dialogs_;
+
+    // Set by a close request that had to wait: the scan stops at its next line and
+    // a page fill at its next finding; the close is repeated once they have let go.
+    bool closePending_ = false;
+    bool shutDownDone_ = false;
+    std::unique_ptr<ThrottledEventPump> pump_;
+    std::unique_ptr<ResultRowSink> rowSink_;
+
+    bool runInProgress_ = false;
+    // A start that arrived while a page was being filled; it runs once the fill
+    // has let go of the lists it would free.
+    bool startPending_ = false;
+    int fillDepth_ = 0;
+    // Changed by every new fill, start or close; a fill that finds it changed
+    // after pumping abandons its page.
+    unsigned fillGeneration_ = 0;
+
+    // The paging state: the page shown (0 before any) and the page count of the
+    // service whose page it is (0 before any).  A new run leaves both as they are.
+    long long shownPage_ = 0;
+    long long pageCount_ = 0;
+
+    std::unique_ptr<ServiceResults> serviceResults_;
+    std::unique_ptr<ErrorCatalogue> errorCatalogue_;
+
+    // Where the update and report servers are (Server.ini), and the report channel.
+    ServerConfig server_;
+    UdpReportChannel reportChannel_;
+
+    // The steps on the right.
+    QWidget* stepsPanel_ = nullptr;
+    QWidget* stepsArea_ = nullptr;
+    QLabel* directoryLabel_ = nullptr;
+    QLineEdit* directoryEdit_ = nullptr;
+    QPushButton* browseButton_ = nullptr;
+    QLabel* dayLabel_ = nullptr;
+    QListWidget* dayList_ = nullptr;
+    QLabel* serviceLabel_ = nullptr;
+    QTreeWidget* serviceList_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+
+    // The results of the last run.
+    QSplitter* resultSplitter_ = nullptr;
+    QWidget* resultPanel_ = nullptr;
+    QLabel* resultLabel_ = nullptr;
+    QTreeWidget* resultList_ = nullptr;
+
+    // The details of the selected service.
+    QWidget* detailPanel_ = nullptr;
+    QLabel* detailLabel_ = nullptr;
+    QTabWidget* detailTabs_ = nullptr;
+    QWidget* knownTab_ = nullptr;
+    QSplitter* knownSplitter_ = nullptr;
+    QTreeWidget* knownErrorList_ = nullptr;
+    QPlainTextEdit* explanationText_ = nullptr;
+    QWidget* unknownTab_ = nullptr;
+    QLabel* rawTextLabel_ = nullptr;
+    QPlainTextEdit* unknownErrorText_ = nullptr;
+
+    // The page bar.
+    QWidget* pageBar_ = nullptr;
+    QLabel* pageNumberLabel_ = nullptr;
+    QLabel* pageSlashLabel_ = nullptr;
+    QLabel* pageCountLabel_ = nullptr;
+    QPushButton* previousPageButton_ = nullptr;
+    QPushButton* nextPageButton_ = nullptr;
+};
+
+}  // namespace corvane::app

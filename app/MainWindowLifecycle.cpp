@@ -1,0 +1,132 @@
+// Start-up and shut-down of the window, and the guard around every handler that
+// reports errors and carries out what had to wait for a run or a page fill.
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTreeWidget>
+
+#include "GbkDisplay.h"
+#include "MainWindow.h"
+#include "RowData.h"
+#include "ThrottledEventPump.h"
+#include "WindowDialogs.h"
+#include "catalog/ServiceCatalogue.h"
+#include "online/CatalogueUpdate.h"
+
+namespace corvane::app {
+
+MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      programDir_(std::move(programDir)),
+      ownDialogs_(dialogs ? nullptr : std::make_unique<QtWindowDialogs>(this)),
+      dialogs_(dialogs ? dialogs : ownDialogs_.get()),
+      pump_(std::make_unique<ThrottledEventPump>(closePending_)),
+      rowSink_(std::make_unique<ResultRowSink>()) {
+    setWindowTitle(QStringLiteral("Corvane日志分析器 V1.6"));
+    buildLayout();
+    resize(800, 562);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), QSize(816, 600));
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    // An error in the start-up sequence skips its remaining steps; the window
+    // still opens.
+    handle([this] { startUp(); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::startUp() {
+    updateCatalogues();
+    loadServiceList();
+    serviceResults_ = std::make_unique<ServiceResults>();
+    errorCatalogue_ = std::make_unique<ErrorCatalogue>();
+    LoadErrorCatalogue(programDir_, *errorCatalogue_);
+    openReportChannel();
+}
+
+void MainWindow::updateCatalogues() {
+    // Before the catalogues are loaded, so that newer files are used in this run of
+    // the program.  The update is silent; its result does not matter here.
+    server_ = ReadServerConfig(programDir_);
+    UpdateCatalogues(programDir_, server_, *pump_);
+}
+
+// One checked row per service of the catalogue, its fields kept as GBK bytes.
+void MainWindow::loadServiceList() {
+    serviceList_->clear();
+    std::vector<ServiceEntry> services;
+    LoadServiceCatalogue(programDir_, services);
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(static_cast<qsizetype>(services.size()));
+    for (const ServiceEntry& service : services) {
+        auto* row = new QTreeWidgetItem();
+        row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        row->setCheckState(0, service.checked ? Qt::Checked : Qt::Unchecked);
+        row->setText(0, FromGbkLine(service.caption));
+        row->setData(0, kRoleCaption, ToByteArray(service.caption));
+        row->setData(0, kRoleSubdir, ToByteArray(service.logSubdir));
+        row->setData(0, kRolePrefix, ToByteArray(service.logPrefix));
+        row->setData(0, kRoleCode, ToByteArray(service.code));
+        rows.append(row);
+    }
+    serviceList_->addTopLevelItems(rows);
+}
+
+void MainWindow::openReportChannel() {
+    reportChannel_.SetHost(server_.host);
+    reportChannel_.SetPort(server_.reportPort);
+    reportChannel_.Open();
+}
+
+void MainWindow::closeReportChannel() { reportChannel_.Close(); }
+
+void MainWindow::shutDown() {
+    // Lists are freed element by element from the last to the first, then the list.
+    if (serviceResults_) {
+        while (!serviceResults_->empty()) serviceResults_->pop_back();
+        serviceResults_.reset();
+    }
+    if (errorCatalogue_) {
+        while (!errorCatalogue_->empty()) errorCatalogue_->pop_back();
+        errorCatalogue_.reset();
+    }
+    closeReportChannel();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (runInProgress_ || fillDepth_ > 0) {
+        // A scan or a page fill is suspended below this handler and still reads
+        // the lists.  Ask it to stop; the close is repeated once it has unwound.
+        closePending_ = true;
+        ++fillGeneration_;
+        event->ignore();
+        return;
+    }
+    if (!shutDownDone_) {
+        shutDownDone_ = true;
+        RunReportingErrors(*dialogs_, [this] { shutDown(); });
+    }
+    event->accept();
+}
+
+void MainWindow::handle(const std::function<void()>& body) {
+    RunReportingErrors(*dialogs_, body);
+    letGo();
+}
+
+void MainWindow::letGo() {
+    if (runInProgress_ || fillDepth_ > 0) return;
+    if (closePending_) {
+        close();
+        return;
+    }
+    if (startPending_) {
+        startPending_ = false;
+        startAnalysis();
+    }
+}
+
+}  // namespace corvane::app

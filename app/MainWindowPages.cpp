@@ -1,0 +1,206 @@
+// The result pages of the selected service (1000 findings a page) and the details
+// of a selected known error.
+
+#include <algorithm>
+#include <climits>
+#include <stdexcept>
+#include <string_view>
+
+#include <QHash>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "GbkDisplay.h"
+#include "MainWindow.h"
+#include "RowData.h"
+#include "ThrottledEventPump.h"
+#include "WindowDialogs.h"
+#include "catalog/GbkText.h"
+
+namespace corvane::app {
+namespace {
+
+// The log line of a finding: everything after the code and the bar.
+std::string_view LogLine(std::string_view finding) {
+    return finding.size() > 4 ? finding.substr(4) : std::string_view();
+}
+
+// The time shown for a known finding: 8 bytes from byte 6 when the finding holds a
+// "[" (a bracketed stamp after "ccc|"), else from byte 5; fewer where it ends.
+std::string_view TimeField(std::string_view finding) {
+    const std::size_t from = finding.find('[') != std::string_view::npos ? 5 : 4;
+    if (from >= finding.size()) return {};
+    return finding.substr(from, 8);
+}
+
+long long PageCount(std::size_t findings) {
+    const auto n = static_cast<long long>(findings);
+    return n / MainWindow::kPageSize + (n % MainWindow::kPageSize != 0 ? 1 : 0);
+}
+
+}  // namespace
+
+void MainWindow::updatePageBar() {
+    pageNumberLabel_->setText(QString::number(shownPage_));
+    pageCountLabel_->setText(QString::number(pageCount_));
+}
+
+const FindingList* MainWindow::selectedServiceList(int* serviceRow) const {
+    const QList<QTreeWidgetItem*> selected = resultList_->selectedItems();
+    if (selected.isEmpty()) return nullptr;
+    const int index = resultList_->indexOfTopLevelItem(selected.first());
+    // The newest row has no list while its service is still being scanned, and a
+    // row whose scan failed never gets one.
+    if (!serviceResults_ || index < 0 || static_cast<std::size_t>(index) >= serviceResults_->size())
+        return nullptr;
+    *serviceRow = index;
+    return (*serviceResults_)[static_cast<std::size_t>(index)].get();
+}
+
+void MainWindow::showSelectedService() {
+    handle([this] {
+        int row = 0;
+        const FindingList* list = selectedServiceList(&row);
+        if (!list || list->empty()) return;
+        pageCount_ = PageCount(list->size());
+        updatePageBar();
+        showPage(1);
+    });
+}
+
+void MainWindow::showPreviousPage() {
+    handle([this] {
+        if (shownPage_ == 1) return;
+        int row = 0;
+        const FindingList* list = selectedServiceList(&row);
+        if (!list || list->empty()) return;
+        // No page is shown (0) until a service was clicked; there is no page before 1.
+        if (shownPage_ - 1 < 1) return;
+        showPage(shownPage_ - 1);
+    });
+}
+
+void MainWindow::showNextPage() {
+    handle([this] {
+        if (pageCount_ == shownPage_) return;
+        int row = 0;
+        const FindingList* list = selectedServiceList(&row);
+        if (!list || list->empty()) return;
+        showPage(shownPage_ + 1);
+    });
+}
+
+void MainWindow::showPage(long long page) {
+    int row = 0;
+    const FindingList* list = selectedServiceList(&row);
+    if (!list) return;
+    ++fillDepth_;
+    struct FillScope {
+        int& depth;
+        ~FillScope() { --depth; }
+    } scope{fillDepth_};
+    fillPage(page, *list, row);
+}
+
+void MainWindow::fillPage(long long page, const FindingList& list, int serviceRow) {
+    const unsigned generation = ++fillGeneration_;
+
+    knownErrorList_->clear();
+    explanationText_->clear();
+    unknownErrorText_->clear();
+    const auto n = static_cast<long long>(list.size());
+    if (n > 0) progressBar_->setRange(0, static_cast<int>(std::min<long long>(n - 1, INT_MAX)));
+    shownPage_ = page;
+    updatePageBar();
+
+    // Positions before the first finding are never read, whatever page was asked for.
+    const long long first = std::max<long long>((page - 1) * kPageSize, 0);
+    const long long end = std::min<long long>(page * kPageSize, n);
+
+    // Rows and lines are collected and put into the views in one go: adding them
+    // one by one would lay out and repaint the views for every finding.
+    QList<QTreeWidgetItem*> rows;
+    struct RowsOwner {
+        QList<QTreeWidgetItem*>& rows;
+        ~RowsOwner() { qDeleteAll(rows); }
+    } rowsOwner{rows};
+    QString unknownLines;
+    long long unknownCount = 0;
+    QHash<QByteArray, QString> names;
+
+    for (long long i = first; i < end; ++i) {
+        pump_->ProcessEvents();
+        // A new page, a start or a close arrived meanwhile: the list may be about
+        // to be freed, and the views belong to whoever came in.
+        if (generation != fillGeneration_ || closePending_) return;
+        progressBar_->setValue(static_cast<int>(std::min<long long>(i, INT_MAX)));
+
+        const std::string_view finding = list[static_cast<std::size_t>(i)];
+        if (finding.substr(0, 3) == kUnknownCode) {
+            if (unknownCount++ > 0) unknownLines += QLatin1Char('\n');
+            unknownLines += FromGbkLine(LogLine(finding));
+            continue;
+        }
+        const std::string_view code = finding.substr(0, 3);
+        const QByteArray codeBytes = ToByteArray(code);
+        auto name = names.find(codeBytes);
+        if (name == names.end())
+            name = names.insert(codeBytes, FromGbkLine(LookupErrorName(code, *errorCatalogue_)));
+
+        auto* item = new QTreeWidgetItem();
+        item->setText(0, FromGbkLine(TimeField(finding)));
+        item->setText(1, name.value());
+        item->setText(2, FromGbkLine(code));
+        item->setData(0, kRolePosition, i);
+        item->setData(0, kRoleServiceRow, serviceRow);
+        item->setData(0, kRoleErrorCode, codeBytes);
+        rows.append(item);
+    }
+
+    const auto knownCount = static_cast<long long>(rows.size());
+    knownErrorList_->addTopLevelItems(rows);
+    rows.clear();
+    if (unknownCount > 0) unknownErrorText_->setPlainText(unknownLines);
+    progressBar_->setValue(0);
+    detailTabs_->setTabText(0, KnownTabCaption(knownCount));
+    detailTabs_->setTabText(1, UnknownTabCaption(unknownCount));
+}
+
+// The explanation lines of the selected known error, an empty line, the heading of
+// the raw text and the finding's log line.
+void MainWindow::showSelectedError() {
+    handle([this] {
+        const QList<QTreeWidgetItem*> selected = knownErrorList_->selectedItems();
+        if (selected.isEmpty()) return;
+        const QTreeWidgetItem* row = selected.first();
+        explanationText_->clear();
+
+        const QByteArray code = row->data(0, kRoleErrorCode).toByteArray();
+        std::vector<std::string> lines;
+        if (errorCatalogue_)
+            LookupExplanation(
+                std::string_view(code.constData(), static_cast<std::size_t>(code.size())),
+                *errorCatalogue_, lines);
+        QStringList text;
+        text.reserve(static_cast<qsizetype>(lines.size()) + 3);
+        for (const std::string& line : lines) text << FromGbkLine(line);
+        text << QString();
+        text << FromGbkLine(gbk::kMemoRawHeading);
+
+        // The known-error list is always emptied before the lists its rows point to
+        // are freed, so the row's list and position exist.
+        if (!serviceResults_)
+            throw std::logic_error("The analysis lists were not created at start-up");
+        const auto serviceRow =
+            static_cast<std::size_t>(row->data(0, kRoleServiceRow).toLongLong());
+        const auto position = static_cast<std::size_t>(row->data(0, kRolePosition).toLongLong());
+        const FindingList& list = *serviceResults_->at(serviceRow);
+        text << FromGbkLine(LogLine(list.at(position)));
+        explanationText_->setPlainText(text.join(QLatin1Char('\n')));
+    });
+}
+
+}  // namespace corvane::app
