@@ -38,6 +38,7 @@ class QWidget;
 
 namespace corvane::app {
 
+class HintedListWidget;
 class ResultRowSink;
 class ThrottledEventPump;
 class WindowDialogs;
@@ -79,6 +80,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter on the day list or the service list starts the analysis.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The report of a run: a tally that collects each stored list, sent after the
     // last service.  Without a report channel there is no tally.
@@ -94,6 +97,7 @@ private:
     void buildPageBar(QWidget* parent);
     void nameControls();
     void connectControls();
+    void setTabOrderOfSteps();
 
     // Start-up and shut-down
     void startUp();
@@ -117,6 +121,8 @@ private:
 
     // Result pages
     const FindingList* selectedServiceList(int* serviceRow) const;
+    const FindingList* shownServiceList() const;
+    void showEmptyService();
     void showPage(long long page);
     void fillPage(long long page, const FindingList& list, int serviceRow);
     // Writes the page bar's two numbers from the paging state.
@@ -155,6 +161,9 @@ private:
     // service whose page it is (0 before any).  A new run leaves both as they are.
     long long shownPage_ = 0;
     long long pageCount_ = 0;
+    // The result row whose findings the pages show; -1 when none (a new run frees
+    // the lists).
+    int shownServiceRow_ = -1;
 
     std::unique_ptr<ServiceResults> serviceResults_;
     std::unique_ptr<ErrorCatalogue> errorCatalogue_;
@@ -170,7 +179,7 @@ private:
     QLineEdit* directoryEdit_ = nullptr;
     QPushButton* browseButton_ = nullptr;
     QLabel* dayLabel_ = nullptr;
-    QListWidget* dayList_ = nullptr;
+    HintedListWidget* dayList_ = nullptr;
     QLabel* serviceLabel_ = nullptr;
     QTreeWidget* serviceList_ = nullptr;
     QPushButton* startButton_ = nullptr;

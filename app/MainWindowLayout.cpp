@@ -1,9 +1,12 @@
 // The window's controls: their places, sizes, fonts and captions, their design
 // names, and the wiring of their signals to the handlers.
 
+#include <QEvent>
 #include <QFont>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "DesignNames.h"
+#include "HintedListWidget.h"
 #include "MainWindow.h"
 #include "RowData.h"
 
@@ -96,6 +100,10 @@ void MainWindow::buildLayout() {
 
     nameControls();
     connectControls();
+    setTabOrderOfSteps();
+    // The steps keep their size; the results and details take what is left, and the
+    // page bar stays whole down to this size.
+    setMinimumSize(640, 562);
 }
 
 // Right panel: the numbered steps, placed at fixed positions, and the progress bar
@@ -124,7 +132,7 @@ void MainWindow::buildStepsPanel(QWidget* client) {
     dayLabel_->setFont(stepFont);
     dayLabel_->setGeometry(8, 89, 201, 16);
 
-    dayList_ = new QListWidget(stepsArea_);
+    dayList_ = new HintedListWidget(stepsArea_);
     dayList_->setSelectionMode(QAbstractItemView::SingleSelection);
     dayList_->setGeometry(8, 112, 201, 153);
 
@@ -180,7 +188,7 @@ void MainWindow::buildDetailPanel() {
                                                       {QStringLiteral("错误名称"), 130},
                                                       {QStringLiteral("错误代码"), 60}});
     explanationText_ = new QPlainTextEdit(knownSplitter_);
-    explanationText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    explanationText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     knownSplitter_->addWidget(knownErrorList_);
     knownSplitter_->addWidget(explanationText_);
     knownSplitter_->setStretchFactor(0, 0);
@@ -196,7 +204,7 @@ void MainWindow::buildDetailPanel() {
     unknownLayout->addWidget(rawTextLabel_);
     unknownErrorText_ = new QPlainTextEdit(unknownTab_);
     unknownErrorText_->setReadOnly(true);
-    unknownErrorText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    unknownErrorText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // A plain-text document always holds at least one (empty) line.
     unknownErrorText_->setPlainText(QString());
     unknownLayout->addWidget(unknownErrorText_);
@@ -207,23 +215,33 @@ void MainWindow::buildDetailPanel() {
     layout->addWidget(pageBar_);
 }
 
+// The page numbers on the left and "<" ">" on the right.  The labels take the width
+// of their text, so no number is cut, and the layout keeps both buttons visible at
+// every width down to the window's minimum.
 void MainWindow::buildPageBar(QWidget* parent) {
     pageBar_ = new QWidget(parent);
     pageBar_->setFixedHeight(36);
     const QFont pageFont = SongFont(16);
+    auto* layout = new QHBoxLayout(pageBar_);
+    layout->setContentsMargins(8, 5, 31, 5);
+    layout->setSpacing(1);
     pageNumberLabel_ = MakeLabel(pageBar_, QStringLiteral("0"));
     pageNumberLabel_->setFont(pageFont);
-    pageNumberLabel_->setGeometry(8, 10, 24, 18);
     pageSlashLabel_ = MakeLabel(pageBar_, QStringLiteral("/"));
     pageSlashLabel_->setFont(pageFont);
-    pageSlashLabel_->setGeometry(33, 10, 10, 18);
     pageCountLabel_ = MakeLabel(pageBar_, QStringLiteral("0"));
     pageCountLabel_->setFont(pageFont);
-    pageCountLabel_->setGeometry(44, 10, 60, 18);
     previousPageButton_ = new QPushButton(QStringLiteral("<"), pageBar_);
-    previousPageButton_->setGeometry(392, 5, 73, 26);
+    previousPageButton_->setFixedSize(73, 26);
     nextPageButton_ = new QPushButton(QStringLiteral(">"), pageBar_);
-    nextPageButton_->setGeometry(480, 5, 73, 26);
+    nextPageButton_->setFixedSize(73, 26);
+    layout->addWidget(pageNumberLabel_);
+    layout->addWidget(pageSlashLabel_);
+    layout->addWidget(pageCountLabel_);
+    layout->addStretch(1);
+    layout->addWidget(previousPageButton_);
+    layout->addSpacing(15);
+    layout->addWidget(nextPageButton_);
 }
 
 // Every control gets its design name here, in one place.
@@ -271,8 +289,38 @@ void MainWindow::connectControls() {
     connect(startButton_, &QPushButton::clicked, this, &MainWindow::startAnalysis);
     connect(resultList_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedService);
     connect(knownErrorList_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedError);
+    // A row reached by the keyboard acts as a click on it.  A selection made with the
+    // mouse is left to the click that follows, so a click shows its page once.
+    connect(resultList_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (QGuiApplication::mouseButtons() == Qt::NoButton) showSelectedService();
+    });
+    connect(knownErrorList_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (QGuiApplication::mouseButtons() == Qt::NoButton) showSelectedError();
+    });
+    dayList_->installEventFilter(this);
+    serviceList_->installEventFilter(this);
     connect(previousPageButton_, &QPushButton::clicked, this, &MainWindow::showPreviousPage);
     connect(nextPageButton_, &QPushButton::clicked, this, &MainWindow::showNextPage);
+}
+
+// Tab goes through the numbered steps, then the results and the details.
+void MainWindow::setTabOrderOfSteps() {
+    QWidget* const order[] = {directoryEdit_,      dayList_,         serviceList_,
+                              startButton_,        resultList_,      detailTabs_,
+                              knownErrorList_,     explanationText_, unknownErrorText_,
+                              previousPageButton_, nextPageButton_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == dayList_ || watched == serviceList_) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            startAnalysis();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace corvane::app

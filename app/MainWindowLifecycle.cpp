@@ -25,6 +25,7 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
       rowSink_(std::make_unique<ResultRowSink>()) {
     setWindowTitle(QStringLiteral("Corvane日志分析器 V1.6"));
     buildLayout();
+    updatePageBar();
     resize(800, 562);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), QSize(816, 600));

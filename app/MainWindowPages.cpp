@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -28,9 +29,29 @@ std::string_view LogLine(std::string_view finding) {
     return finding.size() > 4 ? finding.substr(4) : std::string_view();
 }
 
-// The time shown for a known finding: 8 bytes from byte 6 when the finding holds a
-// "[" (a bracketed stamp after "ccc|"), else from byte 5; fewer where it ends.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The length of a date "dddd-dd-dd" or "dddd/dd/dd" followed by a blank at the start
+// of `line` (after an optional "["), or 0 when the line does not begin so.
+std::size_t LeadingDateLength(std::string_view line) {
+    const std::size_t at = !line.empty() && line[0] == '[' ? 1 : 0;
+    if (line.size() < at + 11) return 0;
+    const std::string_view date = line.substr(at, 10);
+    const char separator = date[4];
+    if (separator != '-' && separator != '/') return 0;
+    if (date[7] != separator || line[at + 10] != ' ') return 0;
+    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (!IsDigit(date[i])) return 0;
+    return at + 11;
+}
+
+// The time shown for a known finding.  A log line that begins with a full date
+// shows the 8 bytes of time after the date and its blank.  Otherwise 8 bytes from
+// byte 6 when the finding holds a "[" (a bracketed stamp after "ccc|"), else from
+// byte 5; fewer where it ends.
 std::string_view TimeField(std::string_view finding) {
+    if (const std::size_t date = LeadingDateLength(LogLine(finding)))
+        return finding.substr(4 + date, 8);
     const std::size_t from = finding.find('[') != std::string_view::npos ? 5 : 4;
     if (from >= finding.size()) return {};
     return finding.substr(from, 8);
@@ -46,6 +67,17 @@ long long PageCount(std::size_t findings) {
 void MainWindow::updatePageBar() {
     pageNumberLabel_->setText(QString::number(shownPage_));
     pageCountLabel_->setText(QString::number(pageCount_));
+    // A page button is enabled only where it would show a page.
+    const bool shown = shownServiceList() != nullptr;
+    previousPageButton_->setEnabled(shown && shownPage_ > 1);
+    nextPageButton_->setEnabled(shown && shownPage_ != pageCount_);
+}
+
+const FindingList* MainWindow::shownServiceList() const {
+    if (!serviceResults_ || shownServiceRow_ < 0 ||
+        static_cast<std::size_t>(shownServiceRow_) >= serviceResults_->size())
+        return nullptr;
+    return (*serviceResults_)[static_cast<std::size_t>(shownServiceRow_)].get();
 }
 
 const FindingList* MainWindow::selectedServiceList(int* serviceRow) const {
@@ -64,18 +96,37 @@ void MainWindow::showSelectedService() {
     handle([this] {
         int row = 0;
         const FindingList* list = selectedServiceList(&row);
-        if (!list || list->empty()) return;
+        if (!list) return;
+        shownServiceRow_ = row;
+        if (list->empty()) {
+            showEmptyService();
+            return;
+        }
         pageCount_ = PageCount(list->size());
         updatePageBar();
         showPage(1);
     });
 }
 
+// A service without findings shows as such, rather than leaving the findings of the
+// service shown before under the new selection.
+void MainWindow::showEmptyService() {
+    ++fillGeneration_;  // a fill still running belongs to another service
+    knownErrorList_->clear();
+    explanationText_->clear();
+    unknownErrorText_->clear();
+    detailTabs_->setTabText(0, KnownTabCaption(0));
+    detailTabs_->setTabText(1, UnknownTabCaption(0));
+    shownPage_ = 0;
+    pageCount_ = 0;
+    updatePageBar();
+}
+
+// The page buttons page the service whose page is shown, whatever is selected.
 void MainWindow::showPreviousPage() {
     handle([this] {
         if (shownPage_ == 1) return;
-        int row = 0;
-        const FindingList* list = selectedServiceList(&row);
+        const FindingList* list = shownServiceList();
         if (!list || list->empty()) return;
         // No page is shown (0) until a service was clicked; there is no page before 1.
         if (shownPage_ - 1 < 1) return;
@@ -86,17 +137,16 @@ void MainWindow::showPreviousPage() {
 void MainWindow::showNextPage() {
     handle([this] {
         if (pageCount_ == shownPage_) return;
-        int row = 0;
-        const FindingList* list = selectedServiceList(&row);
+        const FindingList* list = shownServiceList();
         if (!list || list->empty()) return;
         showPage(shownPage_ + 1);
     });
 }
 
 void MainWindow::showPage(long long page) {
-    int row = 0;
-    const FindingList* list = selectedServiceList(&row);
+    const FindingList* list = shownServiceList();
     if (!list) return;
+    const int row = shownServiceRow_;
     ++fillDepth_;
     struct FillScope {
         int& depth;

@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 
 #include "GbkDisplay.h"
+#include "HintedListWidget.h"
 #include "MainWindow.h"
 #include "RowData.h"
 #include "ThrottledEventPump.h"
@@ -27,16 +28,32 @@ namespace corvane::app {
 // ---------------------------------------------------------------------------
 // The day list
 
+namespace {
+
+// Why a directory gives no day: it is missing, it is no directory, it cannot be
+// read, or it holds no log file.
+QString NoDaysHint(const QString& directory) {
+    const QFileInfo info(directory.isEmpty() ? QDir::rootPath() : directory);
+    if (!info.exists()) return QStringLiteral("目录不存在");
+    if (!info.isDir()) return QStringLiteral("不是目录");
+    if (!info.isReadable() || !info.isExecutable()) return QStringLiteral("无法读取该目录");
+    return QStringLiteral("该目录中没有日志文件（.log）");
+}
+
+}  // namespace
+
 void MainWindow::listLogDays() {
     handle([this] {
         dayList_->clear();
+        const QString directory = directoryEdit_->text();
         const std::vector<std::string> days =
-            ListLogDays(ToStdString(QFile::encodeName(directoryEdit_->text())));
+            ListLogDays(ToStdString(QFile::encodeName(directory)));
         for (const std::string& day : days) {
             auto* item = new QListWidgetItem(FromGbkLine(day));
             item->setData(kRoleDay, ToByteArray(day));
             dayList_->addItem(item);
         }
+        dayList_->setEmptyHint(days.empty() ? NoDaysHint(directory) : QString());
     });
 }
 
@@ -82,7 +99,9 @@ void MainWindow::runAnalysis() {
     } runFlag{runInProgress_};
 
     resetResultViews();
+    shownServiceRow_ = -1;
     while (!serviceResults_->empty()) serviceResults_->pop_back();
+    updatePageBar();
     const std::string day = chosenDay();
 
     // Released on every way out of the run, an error included.

@@ -234,7 +234,7 @@ struct Controls {
             if (dayList->item(i)->text() == day) dayList->setCurrentRow(i);
     }
 
-    // A row made current as the keyboard does it, without a click.
+    // A row made current as the keyboard does it, without a mouse click.
     static void SelectRow(QTreeWidget* list, int row) {
         list->setCurrentItem(list->topLevelItem(row));
     }

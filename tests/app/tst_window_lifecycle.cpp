@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "CorvaneApplication.h"
+#include "HintedListWidget.h"
 #include "ThrottledEventPump.h"
 #include "WindowTestSupport.h"
 #include "analysis/Scanner.h"
@@ -176,6 +177,50 @@ private slots:
         QCOMPARE(c.dayListTexts(), expected);
         c.directoryEdit->setText(QStringLiteral("/no/such/directory"));
         QCOMPARE(c.dayList->count(), 0);
+    }
+
+    void anEmptyDayListSaysWhyWithoutARow() {
+        DemoWindow w;
+        Controls c(*w.form);
+        auto* days = qobject_cast<corvane::app::HintedListWidget*>(c.dayList);
+        QVERIFY(days);
+        const QString logs = DemoDir() + "/logs";
+        const struct {
+            QString directory;
+            QString hint;
+        } cases[] = {
+            {QStringLiteral("/no/such/directory"), QStringLiteral("目录不存在")},
+            {DemoDir() + "/README.md", QStringLiteral("不是目录")},
+            {w.dirs.LogDir(), QStringLiteral("该目录中没有日志文件（.log）")},
+            {logs, QString()},
+        };
+        for (const auto& test : cases) {
+            c.directoryEdit->setText(test.directory);
+            QCOMPARE(days->emptyHint(), test.hint);
+            QCOMPARE(c.dayList->count() == 0, !test.hint.isEmpty());
+        }
+    }
+
+    void thePageBarStaysWholeAtTheMinimumSize() {
+        DemoWindow w;
+        Controls c(*w.form);
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        c.pageNumberLabel->setText(QStringLiteral("120000"));
+        c.pageCountLabel->setText(QStringLiteral("120000"));
+        for (const QSize size : {w.form->minimumSize(), QSize(1400, 1000)}) {
+            w.form->resize(size);
+            QTest::qWait(20);
+            QWidget* bar = c.nextPageButton->parentWidget();
+            QVERIFY(bar->rect().contains(c.nextPageButton->geometry()));
+            QVERIFY(c.previousPageButton->geometry().right() < c.nextPageButton->x());
+            QVERIFY(c.pageCountLabel->geometry().right() < c.previousPageButton->x());
+            for (const QLabel* label : {c.pageNumberLabel, c.pageCountLabel})
+                QVERIFY(label->width() >= label->sizeHint().width());
+        }
+        // The steps keep their width; the result list takes the rest.
+        QCOMPARE(c.startButton->parentWidget()->parentWidget()->width(), 216);
+        QVERIFY(c.resultList->width() > 1000);
     }
 
     void theBrowseButtonReplacesTheTextOrLeavesIt() {

@@ -39,7 +39,10 @@ void WriteLogs(const TestDirs& dirs) {
                   "[08:15:42.000] KWD at the start\r\n"
                   "12:00:01.123 read [cfg] KWD\r\n"
                   "10:00:02.456 KWD plain\r\n" +
-                      Gbk(QStringLiteral("10:00:03.000 数据库 KWD\r\n")) + "KWD\r\n");
+                      Gbk(QStringLiteral("10:00:03.000 数据库 KWD\r\n")) +
+                      "2026-12-01 10:00:01.234 KWD dated\r\n"
+                      "[2026/12/01 10:00:05.678] KWD dated in brackets\r\n"
+                      "KWD\r\n");
 
     QByteArray epsilon;
     for (int i = 0; i < 1000; ++i) epsilon += "12:00:00.000 KWE " + QByteArray::number(i) + "\n";
@@ -89,7 +92,7 @@ private slots:
     void theRunGivesOneRowPerService() {
         PagesWindow w;
         QCOMPARE(w.c->ResultRows(), (QStringList{"甲服务\t501\t500", "乙服务\t0\t5", "丙服务\t0\t0",
-                                                 "丁服务\t5\t0", "戊服务\t1000\t0"}));
+                                                 "丁服务\t7\t0", "戊服务\t1000\t0"}));
         QVERIFY(w.dialogs.messages.isEmpty() && w.dialogs.errors.isEmpty());
     }
 
@@ -170,17 +173,21 @@ private slots:
                               "11:00:04.000 send fail 4"}));
     }
 
-    void aServiceWithoutFindingsChangesNothing() {
+    void aServiceWithoutFindingsShowsAsEmpty() {
         PagesWindow w;
-        w.Click(Beta);
-        const QString memo2 = w.c->unknownErrorText->toPlainText();
+        w.Click(Alpha);
+        Controls::ClickRow(w.c->knownErrorList, 0);
         w.Click(Gamma);
-        QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
-        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[5]"));
-        QCOMPARE(w.c->unknownErrorText->toPlainText(), memo2);
-        // Neither do the page buttons for it.
-        QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
-        QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
+        QCOMPARE(w.PageBar(), QStringLiteral("0/0"));
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 0);
+        QCOMPARE(w.c->explanationText->toPlainText(), QString());
+        QCOMPARE(w.c->unknownErrorText->toPlainText(), QString());
+        QVERIFY(!w.c->previousPageButton->isEnabled() && !w.c->nextPageButton->isEnabled());
+        // Nor does a page button bring Alpha's pages back.
+        w.form->showNextPage();
+        QCOMPARE(w.PageBar(), QStringLiteral("0/0"));
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 0);
     }
 
     void theTimeFieldTakesEightBytesOfTheFinding() {
@@ -191,6 +198,8 @@ private slots:
             (QStringList{"08:15:42|时间错误|103",
                          // a "[" anywhere moves the field one byte on
                          "2:00:01.|时间错误|103", "10:00:02|时间错误|103", "10:00:03|时间错误|103",
+                         // a line that begins with a full date shows the time after it
+                         "10:00:01|时间错误|103", "10:00:05|时间错误|103",
                          // a line shorter than the field gives what there is
                          "KWD|时间错误|103"}));
         Controls::ClickRow(w.c->knownErrorList, 3);
@@ -227,24 +236,48 @@ private slots:
         QVERIFY(w.c->resultList->selectedItems().isEmpty());
     }
 
-    void pageNumbersFromARowSelectedWithoutAClick() {
+    void theKeyboardActsAsAClick() {
         PagesWindow w;
-        // pageNumberLabel reads "0": "<" never asks for a page before the first, ">" sees 0/0.
-        Controls::SelectRow(w.c->resultList, Alpha);
-        QTest::mouseClick(w.c->previousPageButton, Qt::LeftButton);
-        QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
-        QCOMPARE(w.PageBar(), QStringLiteral("0/0"));
-        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 0);
-
-        // The labels still describe Alpha when Beta is selected by the keyboard: the
-        // page after Beta's last is empty.
         w.Click(Alpha);
-        Controls::SelectRow(w.c->resultList, Beta);
+        QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
+        QVERIFY(!w.c->previousPageButton->isEnabled() && w.c->nextPageButton->isEnabled());
+        w.c->resultList->setFocus();
+        QTest::keyClick(w.c->resultList, Qt::Key_Down);
+        // Beta is shown, and ">" cannot page on past its single page.
+        QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[5]"));
+        QVERIFY(!w.c->nextPageButton->isEnabled());
+        w.form->showNextPage();
+        QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
+
+        QTest::keyClick(w.c->resultList, Qt::Key_Down);
+        QTest::keyClick(w.c->resultList, Qt::Key_Down);
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[7] 未知错误[0]"));
+        w.c->knownErrorList->setFocus();
+        Controls::SelectRow(w.c->knownErrorList, 0);
+        QCOMPARE(w.MemoLines(w.c->explanationText).last(),
+                 QStringLiteral("[08:15:42.000] KWD at the start"));
+        QTest::keyClick(w.c->knownErrorList, Qt::Key_Down);
+        QCOMPARE(w.MemoLines(w.c->explanationText).last(),
+                 QStringLiteral("12:00:01.123 read [cfg] KWD"));
+
+        // A page button pages the service shown, not a row merely selected.
+        w.Click(Alpha);
+        w.c->resultList->clearSelection();
         QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
-        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 0);
-        QCOMPARE(w.c->unknownErrorText->toPlainText(), QString());
-        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 1);
+    }
+
+    void enterOnTheStepListsStartsTheAnalysis() {
+        for (const char* list : {design::kDayList, design::kServiceList}) {
+            PagesWindow w;
+            w.c->resultList->clear();
+            QWidget* target = w.form->findChild<QWidget*>(QLatin1String(list));
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_Return);
+            QCOMPARE(w.c->resultList->topLevelItemCount(), 5);
+        }
     }
 
     void aRowStillBeingScannedShowsNothing() {
@@ -270,16 +303,14 @@ private slots:
         QTimer::singleShot(0, w.form.get(), [&] {
             duringFill = w.form->fillInProgress();
             Controls::SelectRow(w.c->resultList, Delta);
-            w.form->showSelectedService();
         });
         Controls::SelectRow(w.c->resultList, Alpha);
-        w.form->showSelectedService();
         QVERIFY(duringFill);
         QVERIFY(!w.form->fillInProgress());
         // Alpha's page count was set before its fill began; Delta's replaced it.
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
-        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 5);
-        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[5] 未知错误[0]"));
+        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 7);
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[7] 未知错误[0]"));
         QCOMPARE(w.c->progressBar->value(), 0);
     }
 
@@ -288,7 +319,6 @@ private slots:
         w.form->pump().SetThrottle(0, 1);
         QTimer::singleShot(0, w.form.get(), [&] { w.form->showNextPage(); });
         Controls::SelectRow(w.c->resultList, Alpha);
-        w.form->showSelectedService();
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
         QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 1);
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[1] 未知错误[0]"));
@@ -304,7 +334,6 @@ private slots:
                                       w.c->resultList->topLevelItemCount() == 5;
         });
         Controls::SelectRow(w.c->resultList, Epsilon);
-        w.form->showSelectedService();
         QVERIFY(resultsKeptWhileFilling);
         QVERIFY(w.dialogs.messages.isEmpty());
         // The run took place after the fill was abandoned.
@@ -324,7 +353,6 @@ private slots:
             listsAliveAfterRequest = w.form->results() != nullptr && w.form->isVisible();
         });
         Controls::SelectRow(w.c->resultList, Alpha);
-        w.form->showSelectedService();
         QVERIFY(listsAliveAfterRequest);
         QVERIFY(!w.form->isVisible());
         QVERIFY(!w.form->results());
