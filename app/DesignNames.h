@@ -47,4 +47,16 @@ inline constexpr char kPageCountLabel[] = "Label8";
 inline constexpr char kPreviousPageButton[] = "Button3";
 inline constexpr char kNextPageButton[] = "Button2";
 
+// Controls this window adds to the original design: finding a finding, moving to any
+// page, and the lines around a finding.
+inline constexpr char kFindBar[] = "FindBar";
+inline constexpr char kFindEdit[] = "FindEdit";
+inline constexpr char kFindScope[] = "FindScope";
+inline constexpr char kFindPreviousButton[] = "FindPreviousButton";
+inline constexpr char kFindNextButton[] = "FindNextButton";
+inline constexpr char kFindStatus[] = "FindStatus";
+inline constexpr char kFirstPageButton[] = "FirstPageButton";
+inline constexpr char kLastPageButton[] = "LastPageButton";
+inline constexpr char kGoToPageEdit[] = "GoToPageEdit";
+
 }  // namespace corvane::app::design

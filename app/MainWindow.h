@@ -9,12 +9,14 @@
 // The class is split over files by role: MainWindowLayout.cpp builds the controls,
 // MainWindowLifecycle.cpp holds start-up, shut-down and the handler guard,
 // MainWindowRun.cpp the day list and the analysis run, MainWindowPages.cpp the
-// result pages and the details.
+// result pages and the details, MainWindowFind.cpp finding a finding and going to
+// any page.
 #pragma once
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -24,6 +26,7 @@
 #include "online/ServerConfig.h"
 #include "online/UdpReportChannel.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -77,6 +80,14 @@ public slots:
     void showSelectedError();
     void showPreviousPage();
     void showNextPage();
+    void showFirstPage();
+    void showLastPage();
+    // Shows the page typed into the go-to field.
+    void goToPage();
+    // The next or previous finding of the shown service whose log line holds the
+    // find text, on whatever page it is.
+    void findNext();
+    void findPrevious();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -128,6 +139,12 @@ private:
     // Writes the page bar's two numbers from the paging state.
     void updatePageBar();
 
+    // Find and go-to
+    void buildFindBar(QWidget* parent);
+    void find(bool forward);
+    // Shows the page of the finding at `position` of the shown list and selects it.
+    void selectFinding(long long position);
+
     // RunView
     int ServiceRowCount() override;
     bool ServiceRowChecked(int row) override;
@@ -164,6 +181,11 @@ private:
     // The result row whose findings the pages show; -1 when none (a new run frees
     // the lists).
     int shownServiceRow_ = -1;
+    // Positions (in the shown list) of the unknown findings of the page shown, in the
+    // order of the unknown-error text's lines.
+    std::vector<long long> unknownPositions_;
+    // The position of the last finding found; -1 before any in the shown service.
+    long long findPosition_ = -1;
 
     std::unique_ptr<ServiceResults> serviceResults_;
     std::unique_ptr<ErrorCatalogue> errorCatalogue_;
@@ -210,6 +232,17 @@ private:
     QLabel* pageCountLabel_ = nullptr;
     QPushButton* previousPageButton_ = nullptr;
     QPushButton* nextPageButton_ = nullptr;
+    QPushButton* firstPageButton_ = nullptr;
+    QPushButton* lastPageButton_ = nullptr;
+    QLineEdit* goToPageEdit_ = nullptr;
+
+    // The find bar above the details.
+    QWidget* findBar_ = nullptr;
+    QLineEdit* findEdit_ = nullptr;
+    QComboBox* findScope_ = nullptr;
+    QPushButton* findPreviousButton_ = nullptr;
+    QPushButton* findNextButton_ = nullptr;
+    QLabel* findStatus_ = nullptr;
 };
 
 }  // namespace corvane::app

@@ -1,11 +1,13 @@
 // The window's controls: their places, sizes, fonts and captions, their design
 // names, and the wiring of their signals to the handlers.
 
+#include <QComboBox>
 #include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,7 +105,7 @@ void MainWindow::buildLayout() {
     setTabOrderOfSteps();
     // The steps keep their size; the results and details take what is left, and the
     // page bar stays whole down to this size.
-    setMinimumSize(640, 562);
+    setMinimumSize(680, 562);
 }
 
 // Right panel: the numbered steps, placed at fixed positions, and the progress bar
@@ -176,6 +178,9 @@ void MainWindow::buildDetailPanel() {
     detailLabel_->setFixedHeight(17);
     layout->addWidget(detailLabel_);
 
+    buildFindBar(detailPanel_);
+    layout->addWidget(findBar_);
+
     detailTabs_ = new QTabWidget(detailPanel_);
     layout->addWidget(detailTabs_, 1);
 
@@ -235,13 +240,30 @@ void MainWindow::buildPageBar(QWidget* parent) {
     previousPageButton_->setFixedSize(73, 26);
     nextPageButton_ = new QPushButton(QStringLiteral(">"), pageBar_);
     nextPageButton_->setFixedSize(73, 26);
+    firstPageButton_ = new QPushButton(QStringLiteral("|<"), pageBar_);
+    firstPageButton_->setFixedSize(30, 26);
+    firstPageButton_->setToolTip(QStringLiteral("第一页"));
+    lastPageButton_ = new QPushButton(QStringLiteral(">|"), pageBar_);
+    lastPageButton_->setFixedSize(30, 26);
+    lastPageButton_->setToolTip(QStringLiteral("最后一页"));
+    goToPageEdit_ = new QLineEdit(pageBar_);
+    goToPageEdit_->setFixedWidth(64);
+    goToPageEdit_->setPlaceholderText(QStringLiteral("转到页"));
+    goToPageEdit_->setToolTip(QStringLiteral("输入页码后按回车"));
+    goToPageEdit_->setValidator(new QIntValidator(1, 999999999, goToPageEdit_));
     layout->addWidget(pageNumberLabel_);
     layout->addWidget(pageSlashLabel_);
     layout->addWidget(pageCountLabel_);
     layout->addStretch(1);
+    layout->addWidget(goToPageEdit_);
+    layout->addSpacing(6);
+    layout->addWidget(firstPageButton_);
+    layout->addSpacing(4);
     layout->addWidget(previousPageButton_);
     layout->addSpacing(15);
     layout->addWidget(nextPageButton_);
+    layout->addSpacing(4);
+    layout->addWidget(lastPageButton_);
 }
 
 // Every control gets its design name here, in one place.
@@ -279,6 +301,15 @@ void MainWindow::nameControls() {
         {pageCountLabel_, design::kPageCountLabel},
         {previousPageButton_, design::kPreviousPageButton},
         {nextPageButton_, design::kNextPageButton},
+        {firstPageButton_, design::kFirstPageButton},
+        {lastPageButton_, design::kLastPageButton},
+        {goToPageEdit_, design::kGoToPageEdit},
+        {findBar_, design::kFindBar},
+        {findEdit_, design::kFindEdit},
+        {findScope_, design::kFindScope},
+        {findPreviousButton_, design::kFindPreviousButton},
+        {findNextButton_, design::kFindNextButton},
+        {findStatus_, design::kFindStatus},
     };
     for (const auto& [control, name] : names) control->setObjectName(QLatin1String(name));
 }
@@ -301,6 +332,12 @@ void MainWindow::connectControls() {
     serviceList_->installEventFilter(this);
     connect(previousPageButton_, &QPushButton::clicked, this, &MainWindow::showPreviousPage);
     connect(nextPageButton_, &QPushButton::clicked, this, &MainWindow::showNextPage);
+    connect(firstPageButton_, &QPushButton::clicked, this, &MainWindow::showFirstPage);
+    connect(lastPageButton_, &QPushButton::clicked, this, &MainWindow::showLastPage);
+    connect(goToPageEdit_, &QLineEdit::returnPressed, this, &MainWindow::goToPage);
+    connect(findEdit_, &QLineEdit::returnPressed, this, &MainWindow::findNext);
+    connect(findNextButton_, &QPushButton::clicked, this, &MainWindow::findNext);
+    connect(findPreviousButton_, &QPushButton::clicked, this, &MainWindow::findPrevious);
 }
 
 // Tab goes through the numbered steps, then the results and the details.

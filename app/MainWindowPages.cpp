@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include <QLineEdit>
+
 #include <QHash>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -71,6 +73,9 @@ void MainWindow::updatePageBar() {
     const bool shown = shownServiceList() != nullptr;
     previousPageButton_->setEnabled(shown && shownPage_ > 1);
     nextPageButton_->setEnabled(shown && shownPage_ != pageCount_);
+    firstPageButton_->setEnabled(previousPageButton_->isEnabled());
+    lastPageButton_->setEnabled(nextPageButton_->isEnabled());
+    goToPageEdit_->setEnabled(shown && pageCount_ > 1);
 }
 
 const FindingList* MainWindow::shownServiceList() const {
@@ -98,6 +103,7 @@ void MainWindow::showSelectedService() {
         const FindingList* list = selectedServiceList(&row);
         if (!list) return;
         shownServiceRow_ = row;
+        findPosition_ = -1;
         if (list->empty()) {
             showEmptyService();
             return;
@@ -115,6 +121,7 @@ void MainWindow::showEmptyService() {
     knownErrorList_->clear();
     explanationText_->clear();
     unknownErrorText_->clear();
+    unknownPositions_.clear();
     detailTabs_->setTabText(0, KnownTabCaption(0));
     detailTabs_->setTabText(1, UnknownTabCaption(0));
     shownPage_ = 0;
@@ -161,6 +168,7 @@ void MainWindow::fillPage(long long page, const FindingList& list, int serviceRo
     knownErrorList_->clear();
     explanationText_->clear();
     unknownErrorText_->clear();
+    unknownPositions_.clear();
     const auto n = static_cast<long long>(list.size());
     if (n > 0) progressBar_->setRange(0, static_cast<int>(std::min<long long>(n - 1, INT_MAX)));
     shownPage_ = page;
@@ -192,6 +200,7 @@ void MainWindow::fillPage(long long page, const FindingList& list, int serviceRo
         if (finding.substr(0, 3) == kUnknownCode) {
             if (unknownCount++ > 0) unknownLines += QLatin1Char('\n');
             unknownLines += FromGbkLine(LogLine(finding));
+            unknownPositions_.push_back(i);
             continue;
         }
         const std::string_view code = finding.substr(0, 3);

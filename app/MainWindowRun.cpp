@@ -100,6 +100,8 @@ void MainWindow::runAnalysis() {
 
     resetResultViews();
     shownServiceRow_ = -1;
+    findPosition_ = -1;
+    unknownPositions_.clear();
     while (!serviceResults_->empty()) serviceResults_->pop_back();
     updatePageBar();
     const std::string day = chosenDay();

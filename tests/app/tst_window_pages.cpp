@@ -1,7 +1,10 @@
 // Paging through a service's findings and the details of a known error, including
 // input that arrives while a page is being filled.
 
+#include <QComboBox>
 #include <QTimer>
+
+#include "ContextView.h"
 
 #include "WindowTestSupport.h"
 
@@ -278,6 +281,95 @@ private slots:
             QTest::keyClick(target, Qt::Key_Return);
             QCOMPARE(w.c->resultList->topLevelItemCount(), 5);
         }
+    }
+
+    void findingAcrossPagesSelectsTheHit() {
+        PagesWindow w;
+        w.Click(Alpha);
+        auto* edit = w.form->findChild<QLineEdit*>(QLatin1String(design::kFindEdit));
+        auto* scope = w.form->findChild<QComboBox*>(QLatin1String(design::kFindScope));
+        auto* status = w.form->findChild<QLabel*>(QLatin1String(design::kFindStatus));
+        edit->setText(QStringLiteral("ITEM 1000"));  // case does not matter
+        w.form->findNext();
+        QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
+        QVERIFY(w.c->explanationText->toPlainText().endsWith(QStringLiteral("KWA item 1000")));
+
+        // Unknown findings only: the next "step 99" after item 1000 wraps to page 1.
+        edit->setText(QStringLiteral("step 99"));
+        scope->setCurrentIndex(2);
+        w.form->findNext();
+        QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
+        QCOMPARE(status->text(), QStringLiteral("已从另一端继续"));
+        QCOMPARE(w.c->detailTabs->currentIndex(), 1);
+        QCOMPARE(w.c->unknownErrorText->textCursor().selectedText(),
+                 QStringLiteral("[10:00:01.000] step 99 failed here"));
+        w.form->findNext();
+        QCOMPARE(w.c->unknownErrorText->textCursor().selectedText(),
+                 QStringLiteral("[10:00:01.000] step 991 failed here"));
+        w.form->findPrevious();
+        QCOMPARE(w.c->unknownErrorText->textCursor().selectedText(),
+                 QStringLiteral("[10:00:01.000] step 99 failed here"));
+
+        scope->setCurrentIndex(1);
+        w.form->findNext();  // no known finding holds "step 99"
+        QCOMPARE(status->text(), QStringLiteral("未找到"));
+
+        // Chinese text is found on the decoded lines.
+        w.Click(Delta);
+        edit->setText(QStringLiteral("数据库"));
+        scope->setCurrentIndex(0);
+        w.form->findNext();
+        QVERIFY(w.c->explanationText->toPlainText().endsWith(QStringLiteral("数据库 KWD")));
+    }
+
+    void goingToAnyPage() {
+        PagesWindow w;
+        auto* goTo = w.form->findChild<QLineEdit*>(QLatin1String(design::kGoToPageEdit));
+        auto* last = w.form->findChild<QPushButton*>(QLatin1String(design::kLastPageButton));
+        auto* first = w.form->findChild<QPushButton*>(QLatin1String(design::kFirstPageButton));
+        QVERIFY(!goTo->isEnabled() && !last->isEnabled());
+        w.Click(Alpha);
+        QVERIFY(!first->isEnabled() && last->isEnabled());
+        last->click();
+        QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
+        first->click();
+        QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
+        for (const auto& [typed, bar] : {std::pair{"2", "2/2"}, {"3", "2/2"}, {"1", "1/2"}}) {
+            goTo->setText(QLatin1String(typed));
+            QTest::keyClick(goTo, Qt::Key_Return);
+            QCOMPARE(w.PageBar(), QLatin1String(bar));
+        }
+    }
+
+    void theContextViewShowsTheLinesAroundAFinding() {
+        TestDirs dirs;
+        QByteArray log;
+        for (int i = 1; i <= 300; ++i)
+            log += (i == 150 ? QByteArray("10:00:00 job failed ") : QByteArray("line ")) +
+                   QByteArray::number(i) + (i % 3 == 0 ? "\n" : "\r\n");
+        QVERIFY(dirs.WriteLog(QStringLiteral("c.log"), log));
+        const std::string path = QFile::encodeName(dirs.LogDir() + "/c.log").toStdString();
+        const qsizetype offset = log.indexOf("10:00:00 job");
+
+        corvane::app::ContextView view(path, {150, offset}, "999|10:00:00 job failed 150");
+        QCOMPARE(view.problem(), QString());
+        QCOMPARE(view.highlightedLineNumber(), 150);
+        QCOMPARE(view.firstLineNumber(), 100);
+        QCOMPARE(view.lastLineNumber(), 200);
+        const QStringList lines = view.text().split('\n');
+        QCOMPARE(lines.first(), QStringLiteral("line 100"));
+        QCOMPARE(lines.at(50), QStringLiteral("10:00:00 job failed 150"));
+        view.showMoreBefore();
+        view.showMoreAfter();
+        view.showMoreAfter();
+        QCOMPARE(view.firstLineNumber(), 50);
+        QCOMPARE(view.lastLineNumber(), 300);
+
+        // The line is no longer where the scan saw it: say so rather than show others.
+        QVERIFY(dirs.WriteLog(QStringLiteral("c.log"), "new first line\n" + log));
+        corvane::app::ContextView changed(path, {150, offset}, "999|10:00:00 job failed 150");
+        QVERIFY(!changed.problem().isEmpty());
+        QCOMPARE(changed.text(), QString());
     }
 
     void aRowStillBeingScannedShowsNothing() {
