@@ -4,11 +4,7 @@
 // Standard output carries the bytes exactly as the core holds them (GBK), one LF
 // after each line, unless --utf8 asks for a terminal-friendly conversion.
 
-#include <iconv.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -20,6 +16,7 @@
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ProgramDir.h"
 #include "catalog/ServiceCatalogue.h"
+#include "report/Utf8Text.h"
 
 namespace {
 
@@ -49,45 +46,26 @@ class UsageError : public std::exception {};
 // valid GBK become U+FFFD so that nothing the log holds can stop the output.
 class LineWriter {
 public:
-    LineWriter(std::FILE* stream, bool utf8) : stream_(stream), utf8_(utf8) {
-        if (utf8_) cd_ = ::iconv_open("UTF-8", "GB18030");
-    }
-    ~LineWriter() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1)) ::iconv_close(cd_);
-    }
-    LineWriter(const LineWriter&) = delete;
-    LineWriter& operator=(const LineWriter&) = delete;
+    LineWriter(std::FILE* stream, bool utf8) : stream_(stream), utf8_(utf8) {}
 
     void Line(std::string_view text) {
         Write(text);
         std::fputc('\n', stream_);
     }
     void Write(std::string_view text) {
-        if (!utf8_ || cd_ == reinterpret_cast<iconv_t>(-1)) {
-            std::fwrite(text.data(), 1, text.size(), stream_);
-            return;
+        if (utf8_) {
+            converted_.clear();
+            converter_.Append(text, converted_);
+            text = converted_;
         }
-        char* in = const_cast<char*>(text.data());
-        std::size_t inLeft = text.size();
-        char out[4096];
-        while (inLeft > 0) {
-            char* o = out;
-            std::size_t outLeft = sizeof out;
-            const std::size_t r = ::iconv(cd_, &in, &inLeft, &o, &outLeft);
-            std::fwrite(out, 1, static_cast<std::size_t>(o - out), stream_);
-            if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
-                std::fputs("\xEF\xBF\xBD", stream_);  // U+FFFD for the undecodable byte
-                ++in;
-                --inLeft;
-                ::iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-            }
-        }
+        std::fwrite(text.data(), 1, text.size(), stream_);
     }
 
 private:
     std::FILE* stream_;
     bool utf8_;
-    iconv_t cd_ = reinterpret_cast<iconv_t>(-1);
+    GbkToUtf8Converter converter_;
+    std::string converted_;
 };
 
 class ConsoleDialogs final : public UserDialogs {
