@@ -50,6 +50,20 @@ bool IsUtf8(std::string_view text) {
     return true;
 }
 
+bool IsLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+bool IsDigitByte(unsigned char b) { return b >= 0x30 && b <= 0x39; }
+
+// How many bytes at the start of `rest`, which the converter refused, make one bad
+// character.
+std::size_t BadCharacterLength(std::string_view rest) {
+    const auto at = [rest](std::size_t i) { return static_cast<unsigned char>(rest[i]); };
+    if (rest.size() >= 4 && IsLead(at(0)) && IsDigitByte(at(1)) && IsLead(at(2)) &&
+        IsDigitByte(at(3)))
+        return 4;
+    if (rest.size() >= 2 && IsLead(at(0)) && at(1) == 0xFF) return 2;
+    return 1;
+}
+
 }  // namespace
 
 GbkToUtf8Converter::GbkToUtf8Converter() {
@@ -97,11 +111,16 @@ void GbkToUtf8Converter::Append(std::string_view gbk, std::string& utf8) {
             if (full) continue;
         }
         // EILSEQ (an invalid sequence) and EINVAL (a sequence cut off by the end of
-        // the text) both lose one byte only; what follows is converted again.
+        // the text) lose one byte, and what follows is converted again.  Only where
+        // the bytes have the shape of one character (a four-byte form that names no
+        // character, or a lead byte before 0xFF, which is never a trail byte) do
+        // they make one bad character, as the window's decoder counts them, so that
+        // an export shows what the window shows.
+        const std::size_t bad = BadCharacterLength(std::string_view(in, inLeft));
         utf8.replace(used, kReplacement.size(), kReplacement);
         used += kReplacement.size();
-        ++in;
-        --inLeft;
+        in += bad;
+        inLeft -= bad;
         ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
     utf8.resize(used);
