@@ -4,12 +4,12 @@
 // Standard output carries the bytes exactly as the core holds them (GBK), one LF
 // after each line, unless --utf8 asks for a terminal-friendly conversion.
 
-#include <iconv.h>
-
-#include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <exception>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +20,9 @@
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ProgramDir.h"
 #include "catalog/ServiceCatalogue.h"
+#include "report/CsvExport.h"
+#include "report/HtmlReport.h"
+#include "report/Utf8Text.h"
 
 namespace {
 
@@ -29,7 +32,7 @@ const char kUsage[] =
     "usage:\n"
     "  corvane-scan [--utf8] days LOGDIR\n"
     "  corvane-scan [--utf8] scan [--program-dir DIR] SERVICE_CODE LOGFILE\n"
-    "  corvane-scan [--utf8] run [--program-dir DIR] LOGDIR DAY\n"
+    "  corvane-scan [--utf8] run [--program-dir DIR] [--csv FILE] [--html FILE] LOGDIR DAY\n"
     "  corvane-scan [--utf8] catalogue [--program-dir DIR]\n"
     "  corvane-scan [--utf8] explain [--program-dir DIR] CODE\n"
     "\n"
@@ -41,7 +44,9 @@ const char kUsage[] =
     "\n"
     "  --program-dir DIR  where ServiceList.ini and ErrorList.ini are (default: beside this "
     "program)\n"
-    "  --utf8             convert the output from GBK to UTF-8\n";
+    "  --utf8             convert the output from GBK to UTF-8\n"
+    "  --csv FILE         run: also write every finding to FILE as CSV (UTF-8)\n"
+    "  --html FILE        run: also write a report of the run to FILE as HTML\n";
 
 class UsageError : public std::exception {};
 
@@ -49,45 +54,26 @@ class UsageError : public std::exception {};
 // valid GBK become U+FFFD so that nothing the log holds can stop the output.
 class LineWriter {
 public:
-    LineWriter(std::FILE* stream, bool utf8) : stream_(stream), utf8_(utf8) {
-        if (utf8_) cd_ = ::iconv_open("UTF-8", "GB18030");
-    }
-    ~LineWriter() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1)) ::iconv_close(cd_);
-    }
-    LineWriter(const LineWriter&) = delete;
-    LineWriter& operator=(const LineWriter&) = delete;
+    LineWriter(std::FILE* stream, bool utf8) : stream_(stream), utf8_(utf8) {}
 
     void Line(std::string_view text) {
         Write(text);
         std::fputc('\n', stream_);
     }
     void Write(std::string_view text) {
-        if (!utf8_ || cd_ == reinterpret_cast<iconv_t>(-1)) {
-            std::fwrite(text.data(), 1, text.size(), stream_);
-            return;
+        if (utf8_) {
+            converted_.clear();
+            converter_.Append(text, converted_);
+            text = converted_;
         }
-        char* in = const_cast<char*>(text.data());
-        std::size_t inLeft = text.size();
-        char out[4096];
-        while (inLeft > 0) {
-            char* o = out;
-            std::size_t outLeft = sizeof out;
-            const std::size_t r = ::iconv(cd_, &in, &inLeft, &o, &outLeft);
-            std::fwrite(out, 1, static_cast<std::size_t>(o - out), stream_);
-            if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
-                std::fputs("\xEF\xBF\xBD", stream_);  // U+FFFD for the undecodable byte
-                ++in;
-                --inLeft;
-                ::iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-            }
-        }
+        std::fwrite(text.data(), 1, text.size(), stream_);
     }
 
 private:
     std::FILE* stream_;
     bool utf8_;
-    iconv_t cd_ = reinterpret_cast<iconv_t>(-1);
+    GbkToUtf8Converter converter_;
+    std::string converted_;
 };
 
 class ConsoleDialogs final : public UserDialogs {
@@ -102,42 +88,82 @@ private:
 };
 
 // The service selection list with every row checked, and the result rows it gets.
+// A row also notes its service code, the size of its log file and how long its scan
+// took, for the exports.
 class ConsoleRunView final : public RunView {
 public:
-    ConsoleRunView(std::vector<ServiceEntry> services, std::string directory)
-        : services_(std::move(services)), directory_(std::move(directory)) {}
+    ConsoleRunView(std::vector<ServiceEntry> services, std::string directory, std::string day)
+        : services_(std::move(services)), directory_(std::move(directory)), day_(std::move(day)) {}
 
     int ServiceRowCount() override { return static_cast<int>(services_.size()); }
     bool ServiceRowChecked(int) override { return true; }
-    ServiceEntry ServiceRow(int row) override { return services_[static_cast<std::size_t>(row)]; }
+    // The run reads a row right before it adds that row's result row.
+    ServiceEntry ServiceRow(int row) override {
+        current_ = services_[static_cast<std::size_t>(row)];
+        return current_;
+    }
     std::string DirectoryText() override { return directory_; }
     ProgressSink& AddResultRow(const std::string& caption) override {
-        rows_.push_back({caption, "", ""});
+        std::error_code error;
+        const auto bytes =
+            std::filesystem::file_size(LogFileName(directory_, current_.logPrefix, day_), error);
+        rows_.push_back(
+            {caption, "", "", current_.code, error ? 0 : static_cast<std::int64_t>(bytes), 0.0});
+        started_ = std::chrono::steady_clock::now();
         return progress_;
     }
     void RemoveLastResultRow() override { rows_.pop_back(); }
     void SetLastResultCounts(const std::string& known, const std::string& unknown) override {
         rows_.back().known = known;
         rows_.back().unknown = unknown;
+        rows_.back().seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
     }
 
     struct ResultRow {
         std::string name, known, unknown;
+        std::string code;
+        std::int64_t bytes;
+        double seconds;
     };
     const std::vector<ResultRow>& Rows() const { return rows_; }
 
 private:
     std::vector<ServiceEntry> services_;
     std::string directory_;
+    std::string day_;
+    ServiceEntry current_;
+    std::chrono::steady_clock::time_point started_;
     std::vector<ResultRow> rows_;
     NullProgressSink progress_;
 };
+
+// Writes the exports of a finished `run` that the options ask for.  The scanner
+// does not hand out finding places here, so the line-number cells stay empty.
+void ExportRun(const std::optional<std::string>& csvFile,
+               const std::optional<std::string>& htmlFile, const std::string& directory,
+               const std::string& day, const ConsoleRunView& view, const ServiceResults& results,
+               const ErrorCatalogue& catalogue) {
+    if (!csvFile && !htmlFile) return;
+    // The report names the directory so that it can be found again from anywhere.
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(directory, error);
+    ExportedRun run{error ? directory : absolute.lexically_normal().string(), day, {}, &catalogue};
+    for (std::size_t i = 0; i < view.Rows().size() && i < results.size(); ++i) {
+        const ConsoleRunView::ResultRow& row = view.Rows()[i];
+        run.services.push_back({row.name, row.code, std::stoll(row.known), std::stoll(row.unknown),
+                                results[i].get(), nullptr, row.seconds, row.bytes});
+    }
+    if (csvFile) SaveFindingsCsv(run, *csvFile);
+    if (htmlFile) SaveHtmlReport(run, *htmlFile);
+}
 
 struct Arguments {
     bool utf8 = false;
     std::string programDir;
     std::string command;
     std::vector<std::string> operands;
+    std::optional<std::string> csvFile, htmlFile;  // run only
 };
 
 Arguments Parse(int argc, char** argv) {
@@ -151,6 +177,9 @@ Arguments Parse(int argc, char** argv) {
             if (i + 1 >= argc) throw UsageError();
             args.programDir = argv[++i];
             haveProgramDir = true;
+        } else if (a == "--csv" || a == "--html") {
+            if (i + 1 >= argc) throw UsageError();
+            (a == "--csv" ? args.csvFile : args.htmlFile) = argv[++i];
         } else if (a.size() > 1 && a[0] == '-' && a != "--help" && a != "-h") {
             throw UsageError();
         } else if (args.command.empty()) {
@@ -177,6 +206,7 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
     ScanOptions options;
     options.programDir = args.programDir;
     options.askAboutLargeFiles = false;
+    if ((args.csvFile || args.htmlFile) && args.command != "run") throw UsageError();
 
     if (args.command == "days") {
         Expect(args, 1);
@@ -200,7 +230,7 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         LoadErrorCatalogue(args.programDir, catalogue);
         std::vector<ServiceEntry> services;
         LoadServiceCatalogue(args.programDir, services);
-        ConsoleRunView view(std::move(services), args.operands[0]);
+        ConsoleRunView view(std::move(services), args.operands[0], args.operands[1]);
         ServiceResults results;
         RunServicePasses(view, args.operands[1], catalogue, results, nullptr, dialogs, pump,
                          options);
@@ -209,6 +239,8 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
             line.append("\t").append(row.known).append("\t").append(row.unknown);
             out.Line(line);
         }
+        ExportRun(args.csvFile, args.htmlFile, args.operands[0], args.operands[1], view, results,
+                  catalogue);
         return 0;
     }
     if (args.command == "catalogue") {

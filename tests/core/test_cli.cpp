@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "catalog/GbkText.h"
@@ -93,6 +95,37 @@ TEST_F(CliTest, FailuresAndUsageErrors) {
     const Result help = Cli("--help", dir);
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("corvane-scan"), std::string::npos);
+}
+
+TEST_F(CliTest, RunExportsCsvAndHtml) {
+    const std::string logs = dir.path().substr(0, dir.path().size() - 1);
+    const std::string csv = dir.path() + "out.csv", html = dir.path() + "out.html";
+    const Result r =
+        Cli("run " + prog + "--csv " + csv + " --html " + html + " " + logs + " 20261201", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "\xcd\xf8\xb9\xd8\t2\t1\n");
+    const auto read = [](const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(read(csv),
+              "\xEF\xBB\xBF服务名称,服务代码,错误代码,错误名称,发生时间,行号,日志原文\r\n"
+              "网关,GW,101,Boom,a boom,,a boom\r\n"
+              "网关,GW,999,未知错误,b failed,,b failed \r\n"
+              "网关,GW,101,Boom,错 boom,,错 boom\r\n");
+    const std::string report = read(html);
+    EXPECT_NE(report.find("<td>" + logs + "</td>"), std::string::npos);
+    EXPECT_NE(report.find(">网关</a></td><td>GW</td><td class=\"n\">2</td><td class=\"n\">1</td>"),
+              std::string::npos);
+
+    // An export that cannot be written fails the command, naming the file; the
+    // options belong to run alone.
+    const Result unwritable =
+        Cli("run " + prog + "--csv " + dir.path() + "no/out.csv " + logs + " 20261201", dir);
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.err.find(dir.path() + "no/out.csv"), std::string::npos);
+    EXPECT_EQ(Cli("days --csv " + csv + " " + logs, dir).status, 2);
+    EXPECT_EQ(Cli("run " + prog + logs + " 20261201 --html", dir).status, 2);
 }
 
 }  // namespace

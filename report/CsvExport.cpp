@@ -1,0 +1,68 @@
+#include "report/CsvExport.h"
+
+#include <array>
+
+#include "analysis/FindingText.h"
+#include "report/ExportFile.h"
+#include "report/ExportText.h"
+
+namespace corvane {
+namespace {
+
+// Appends one field, quoted when it holds a delimiter, a quote or a line end.
+void AppendField(std::string& record, std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        record.append(text);
+        return;
+    }
+    record.push_back('"');
+    for (char c : text) {
+        if (c == '"') record.push_back('"');
+        record.push_back(c);
+    }
+    record.push_back('"');
+}
+
+void AppendRecord(std::string& record, const std::array<std::string_view, 7>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) record.push_back(',');
+        AppendField(record, fields[i]);
+    }
+    record.append("\r\n");
+}
+
+}  // namespace
+
+void WriteFindingsCsv(const ExportedRun& run, std::ostream& out) {
+    using namespace report_text;
+    GbkToUtf8Converter converter;
+    ErrorNames names(run.catalogue, converter);
+
+    std::string record = "\xEF\xBB\xBF";  // the byte order mark
+    AppendRecord(
+        record, {kServiceName, kServiceCode, kErrorCode, kErrorName, kTime, kLineNumber, kLogLine});
+    out.write(record.data(), static_cast<std::streamsize>(record.size()));
+
+    for (const ExportedService& service : run.services) {
+        if (!service.findings) continue;
+        const std::string serviceName = DisplayText(converter, service.name);
+        const std::string serviceCode = DisplayText(converter, service.code);
+        const FindingList& findings = *service.findings;
+        for (std::size_t i = 0; i < findings.size(); ++i) {
+            const std::string_view finding = findings[i];
+            const std::string_view code = finding.substr(0, 3);
+            record.clear();
+            AppendRecord(record,
+                         {serviceName, serviceCode, DisplayText(converter, code), names.Name(code),
+                          DisplayText(converter, TimeField(finding)), LineNumberText(service, i),
+                          DisplayText(converter, LogLine(finding))});
+            out.write(record.data(), static_cast<std::streamsize>(record.size()));
+        }
+    }
+}
+
+void SaveFindingsCsv(const ExportedRun& run, const std::string& path) {
+    WriteExportFile(path, [&run](std::ostream& out) { WriteFindingsCsv(run, out); });
+}
+
+}  // namespace corvane

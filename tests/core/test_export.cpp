@@ -1,0 +1,288 @@
+// Exports of a run: the time field they share with the window, the GBK to UTF-8
+// conversion, and the CSV and HTML files read back with Python's own parsers.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "analysis/FindingText.h"
+#include "report/CsvExport.h"
+#include "report/ExportFile.h"
+#include "report/HtmlReport.h"
+#include "report/Utf8Text.h"
+#include "scan_fakes.h"
+
+namespace corvane {
+namespace {
+
+using testing_support::TempDir;
+
+const std::string kFffd = "\xEF\xBF\xBD";
+
+TEST(FindingText, TimeFieldAndLogLine) {
+    struct Case {
+        std::string finding, time;
+    } cases[] = {
+        {"103|[08:15:42.120] x", "08:15:42"},
+        {"103|12:00:01.000 [x]", "2:00:01."},  // a "[" anywhere moves the field on
+        {"103|10:00:02 x", "10:00:02"},
+        {"103|2026-12-01 10:00:05 x", "10:00:05"},  // a full date first: the time after it
+        {"103|[2026/12/01 10:00:06] x", "10:00:06"},
+        {"103|2026-12-01 10:0", "10:0"},
+        {"103|2026-12-01T10:00:07 x", "2026-12-"},  // no blank after the date
+        {"103|2026-12/01 10:00:08 x", "2026-12/"},  // mixed separators
+        {"103|2026-1a-01 10:00:09 x", "2026-1a-"},
+        {"103|KWD", "KWD"},
+        {"103|", ""},
+        {"103|[", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TimeField(c.finding), c.time) << c.finding;
+    EXPECT_EQ(LogLine("103|[08:15:42] x"), "[08:15:42] x");
+    EXPECT_EQ(LogLine("103|"), "");
+}
+
+TEST(Utf8Text, GbkToUtf8KeepsGoingPastBadBytes) {
+    struct Case {
+        std::string gbk, utf8;
+    } cases[] = {
+        {"plain, ASCII\r\n", "plain, ASCII\r\n"},
+        {std::string("a\0b", 3), std::string("a\0b", 3)},
+        {"\xb4\xed \xcd\xf8\xb9\xd8", "错 网关"},
+        {"\x81\x30\x81\x30", "\xC2\x80"},  // a four-byte character
+        {"\xff"
+         "a\x80"
+         "b",
+         kFffd + "a" + kFffd + "b"},
+        {"a\xb4", "a" + kFffd},  // cut off by the end
+        {"\xb4\xff"
+         "a",
+         kFffd + "a"},  // a lead byte before 0xFF: one bad character
+        {"\xb4\x7f"
+         "a",
+         kFffd + "\x7f"
+                 "a"},  // before another byte: that byte stays
+        {"\x86\x30\x83\x39"
+         "a",
+         kFffd + "a"},  // a four-byte form that names nothing
+    };
+    for (const Case& c : cases) EXPECT_EQ(GbkToUtf8(c.gbk), c.utf8) << c.gbk;
+    EXPECT_EQ(FileNameToUtf8("/logs/日志"), "/logs/日志");
+    EXPECT_EQ(FileNameToUtf8("/logs/\xc8\xd5\xd6\xbe"), "/logs/日志");
+}
+
+TEST(ExportFile, AFailedWriteLeavesTheOldFileAndNoPart) {
+    TempDir dir;
+    const std::string target = dir.Write("out.csv", "old");
+    EXPECT_THROW(WriteExportFile(target,
+                                 [](std::ostream& out) {
+                                     out << "new";
+                                     throw std::runtime_error("stopped");
+                                 }),
+                 std::runtime_error);
+    EXPECT_THROW(WriteExportFile(dir.path() + "missing/out.csv", [](std::ostream&) {}),
+                 ExportError);
+    std::ifstream in(target);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// Runs the Python reader over an exported file: its output lines, or a failure.
+std::vector<std::string> PythonRead(const std::string& kind, const std::string& file) {
+    const std::string cmd =
+        "python3 " CORVANE_SOURCE_DIR "/tests/support/parse_export.py " + kind + " '" + file + "'";
+    FILE* p = ::popen(cmd.c_str(), "r");
+    std::string out;
+    char buf[4096];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+    EXPECT_EQ(::pclose(p), 0) << "python3 could not read " << file;
+    std::vector<std::string> lines;
+    std::istringstream stream(out);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
+std::string Unhex(std::string_view hex) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes.push_back(static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+    return bytes;
+}
+
+std::vector<std::string> UnhexFields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t from = 0;
+    for (std::size_t comma; (comma = line.find(',', from)) != std::string::npos; from = comma + 1)
+        fields.push_back(Unhex(std::string_view(line).substr(from, comma - from)));
+    fields.push_back(Unhex(std::string_view(line).substr(from)));
+    return fields;
+}
+
+std::string ReadBytes(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// What a cell shows: the decoded text with a NUL as U+2400.
+std::string Shown(std::string_view gbk) {
+    std::string text = GbkToUtf8(gbk);
+    for (std::size_t at; (at = text.find('\0')) != std::string::npos;)
+        text.replace(at, 1, "\xE2\x90\x80");
+    return text;
+}
+
+ErrorCatalogue HostileCatalogue() {
+    ErrorCatalogue catalogue;
+    catalogue.push_back({"GW", "101", "Boom, \"big\"", "boom", {}});
+    catalogue.push_back({"GW", "102", "old name", "x", {}});
+    catalogue.push_back({"GW", "102", "\xb4\xed\r\n<script>&'", "y", {}});
+    return catalogue;
+}
+
+// Random findings over the bytes that trouble CSV and HTML writers and decoders.
+FindingList RandomFindings(std::mt19937& rng, std::size_t count) {
+    static const std::vector<std::string> pieces = {"a",
+                                                    "Z",
+                                                    ",",
+                                                    "\"",
+                                                    "\r",
+                                                    "\n",
+                                                    "\r\n",
+                                                    " ",
+                                                    "[",
+                                                    "]",
+                                                    "12",
+                                                    ":",
+                                                    "<",
+                                                    "&amp;",
+                                                    "'",
+                                                    "\xb4\xed",
+                                                    "\xcd\xf8\xb9\xd8",
+                                                    "\xff",
+                                                    "\x80",
+                                                    "\xb4",
+                                                    "2026-12-01 ",
+                                                    std::string(1, '\0'),
+                                                    "\x81\x30\x81\x30"};
+    static const char* codes[] = {"101", "102", "555", "999", "999"};
+    FindingList findings;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string finding = std::string(codes[rng() % 5]) + "|";
+        for (std::size_t n = rng() % 24; n > 0; --n) finding += pieces[rng() % pieces.size()];
+        findings.push_back(finding);
+    }
+    return findings;
+}
+
+TEST(CsvExport, RoundTripsThroughARealCsvParser) {
+    std::mt19937 rng(20261201);
+    const ErrorCatalogue catalogue = HostileCatalogue();
+    const FindingList first = RandomFindings(rng, 300), second = RandomFindings(rng, 200);
+    FindingPlaces places;
+    for (std::size_t i = 0; i < first.size(); ++i)
+        places.push_back({static_cast<std::int64_t>(3 * i + 1), static_cast<std::int64_t>(40 * i)});
+    const FindingPlaces fewerPlaces(places.begin(), places.begin() + 50);
+
+    ExportedRun run{"/logs", "20261201", {}, &catalogue};
+    run.services.push_back({"\xcd\xf8\xb9\xd8,\"GW\"", "GW", 0, 0, &first, &places, 0, 0});
+    run.services.push_back({"row without a list", "XX", 0, 0, nullptr, nullptr, 0, 0});
+    run.services.push_back({"a\r\nb\xff", "D,B", 0, 0, &second, &fewerPlaces, 0, 0});
+    TempDir dir;
+    const std::string file = dir.path() + "findings.csv";
+    SaveFindingsCsv(run, file);
+
+    std::vector<std::vector<std::string>> expected = {
+        {"服务名称", "服务代码", "错误代码", "错误名称", "发生时间", "行号", "日志原文"}};
+    for (const ExportedService& service : run.services) {
+        if (!service.findings) continue;
+        for (std::size_t i = 0; i < service.findings->size(); ++i) {
+            const std::string& finding = (*service.findings)[i];
+            const std::string code = finding.substr(0, 3);
+            expected.push_back(
+                {Shown(service.name), Shown(service.code), code,
+                 Shown(LookupErrorName(code, catalogue)), Shown(TimeField(finding)),
+                 i < service.places->size() ? std::to_string((*service.places)[i].line) : "",
+                 Shown(LogLine(finding))});
+        }
+    }
+    std::vector<std::vector<std::string>> parsed;
+    for (const std::string& line : PythonRead("csv", file)) parsed.push_back(UnhexFields(line));
+    ASSERT_EQ(parsed.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(parsed[i], expected[i]) << i;
+
+    // Records end in CR LF, the header too.
+    const std::string bytes = ReadBytes(file);
+    EXPECT_EQ(bytes.substr(0, bytes.find('\n') + 1),
+              "\xEF\xBB\xBF服务名称,服务代码,错误代码,错误名称,发生时间,行号,日志原文\r\n");
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+}
+
+TEST(HtmlReport, EscapesEveryTextAndCountsPerCode) {
+    const ErrorCatalogue catalogue = HostileCatalogue();
+    FindingList findings = {"101|[08:00:01] <b>boom</b> & co",
+                            "999|x failed 1",
+                            std::string("102|[08:00:02] y\0z\r", 19),
+                            "101|boom 2",
+                            "999|x failed 2",
+                            "101|boom 3",
+                            "999|x failed 3"};
+    const FindingPlaces places = {{10, 0}, {11, 0}, {12, 0}};
+    ExportedRun run{"/logs/<dir>", "20261201", {}, &catalogue};
+    run.services.push_back(
+        {"<b>&\"'\xcd\xf8\xb9\xd8", "G<W", 4, 3, &findings, &places, 1.5, 3 * 1048576 + 1});
+    run.services.push_back({"empty", "EM", 0, 0, nullptr, nullptr, 0.25, 10});
+    TempDir dir;
+    const std::string file = dir.path() + "report.html";
+    SaveHtmlReport(run, file, HtmlReportOptions{2, 2});
+
+    // Only the report's own elements come out of a real HTML parser, and every
+    // hostile text comes back as text.
+    const std::set<std::string> allowed = {"html", "head", "meta", "title",   "style", "body",
+                                           "h1",   "h2",   "h3",   "h4",      "table", "tr",
+                                           "th",   "td",   "a",    "section", "p"};
+    std::string text;
+    for (const std::string& line : PythonRead("html", file)) {
+        if (line.rfind("T ", 0) == 0) {
+            EXPECT_TRUE(allowed.count(line.substr(2))) << line;
+        }
+        if (line.rfind("D ", 0) == 0) text += Unhex(line.substr(2)) + "\x1f";
+    }
+    for (const std::string shown :
+         {"/logs/<dir>", "<b>&\"'网关（G<W）", "\x1f<b>&\"'网关\x1f", "\x1fG<W\x1f",
+          "\x1f错␤␤<script>&'\x1f", "\x1f[08:00:01] <b>boom</b> & co\x1f",
+          "\x1f[08:00:02] y␀z␤\x1f",
+          "\x1f"
+          "10\x1f"
+          "08:00:01\x1f",
+          "\x1f"
+          "12\x1f"
+          "08:00:02\x1f",
+          "\x1fx failed 2\x1f", "3,145,739 字节（3.0 MiB）", "1.750 秒",
+          "3,145,729 字节（3.0 MiB）"})
+        EXPECT_NE(text.find(shown), std::string::npos) << shown;
+    EXPECT_EQ(text.find("x failed 3"), std::string::npos);  // beyond the two lines asked for
+
+    // The counts: per service as given, per code from the findings, most frequent first.
+    const std::string html = ReadBytes(file);
+    const std::string counts[] = {
+        "<td class=\"n\">4</td><td class=\"n\">3</td>",
+        "<td class=\"n\">0</td><td class=\"n\">0</td>",
+        "<p class=\"note\">共 4 条，2 种错误代码</p>",
+        "<tr><td>101</td><td>Boom, &quot;big&quot;</td><td class=\"n\">3</td></tr>\n"
+        "<tr><td>102</td>",
+        "<h4>101 Boom, &quot;big&quot;</h4>\n<p class=\"note\">共 3 条，显示前 2 条</p>",
+        "</h4>\n<p class=\"note\">共 1 条</p>",
+        "<h3>未知错误</h3>\n<p class=\"note\">共 3 条，显示前 2 条</p>",
+        "<h3>已知错误</h3>\n<p class=\"note\">共 0 条，0 种错误代码</p>\n"
+        "<h3>未知错误</h3>\n<p class=\"note\">共 0 条</p>"};
+    for (const std::string& count : counts) EXPECT_NE(html.find(count), std::string::npos) << count;
+}
+
+}  // namespace
+}  // namespace corvane
