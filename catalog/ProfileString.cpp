@@ -199,6 +199,18 @@ void ForEachProfileLine(std::string_view bytes,
     ForEachLine(bytes, [&](const ProfileLine& l) { visit(l); });
 }
 
+std::string FoldProfileName(std::string_view name) {
+    std::string out(name);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(out[i]);
+        if (IsLeadByte(c))
+            ++i;  // the trail byte stays as it is
+        else if (c >= 'a' && c <= 'z')
+            out[i] = static_cast<char>(c - 0x20);
+    }
+    return out;
+}
+
 std::string CleanProfileValue(std::string_view v) {
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.substr(1, v.size() - 2);

@@ -80,6 +80,10 @@ struct ProfileLine {
 void ForEachProfileLine(std::string_view bytes,
                         const std::function<void(const ProfileLine&)>& visit);
 
+// The form in which names match: ASCII a-z as A-Z, the trail byte of a double-byte
+// character kept as it is.  Two names match when their folded forms are equal.
+std::string FoldProfileName(std::string_view name);
+
 // The value as the reader hands it out: outer quotes removed, cut at a zero byte and
 // to kProfileValueMax bytes.
 std::string CleanProfileValue(std::string_view raw);
