@@ -252,7 +252,12 @@ void CheckErrors(const std::string& programDir, std::vector<CatalogueWarning>& w
     const std::vector<ListedCode> listed = ListedCodes(file, list);
 
     ErrorCatalogue catalogue;
-    LoadErrorCatalogue(programDir, catalogue);
+    try {
+        LoadErrorCatalogue(programDir, catalogue);
+    } catch (const CatalogueTooLarge& e) {
+        file.Warn(0, "", "", e.what());
+        return;
+    }
     std::map<std::string, std::size_t> seen;  // code -> first listing
     std::unordered_map<std::string, std::vector<std::string>> ignoreLists;
     for (std::size_t i = 0; i < listed.size() && i < catalogue.size(); ++i) {
