@@ -73,7 +73,8 @@ def main():
         status, secs, peak, _ = run(["ini", os.path.join(work, "none.ini")])
         print("baseline: corvane-scan ini on a missing file: %.0f MiB peak" % peak)
         for name, line in (("section headers", b"[\n"), ("empty keys", b"=\n"),
-                           ("one-byte keys", b"a=\n"), ("comments", b";\n")):
+                           ("one-byte keys", b"a=\n"), ("two names in turn", b"[a\n[b\n"),
+                           ("comments", b";\n")):
             path = os.path.join(work, "worst.ini")
             fill(path, line, CAP, b"[a]\n")
             status, secs, peak, _ = run(["ini", path, "a", "a"])

@@ -21,8 +21,8 @@ inline constexpr std::size_t kProfileValueMax = 2047;
 // Key enumeration fills a buffer of this many bytes: names, each with a zero byte,
 // and one final zero byte.
 inline constexpr std::size_t kProfileEnumBuffer = 16384;
-// The largest INI file that is read, and the largest download of the catalogue update.
-// The system's INI files are a few hundred KiB at most.
+// The largest INI file that is read, and the largest download of the catalogue update;
+// far above any real catalogue, far below what would strain the machine.
 inline constexpr std::size_t kIniFileMax = std::size_t{16} << 20;
 
 // Raised by every read of a file larger than its size limit: such a file is refused
