@@ -5,7 +5,8 @@
 
 Uses build/bin/corvane-scan and the loopback test server (tests/core/http_test_server.py):
   1. peak memory of reading a 16 MiB INI file of the worst shapes (two-byte lines);
-  2. a local INI file one byte over 16 MiB: refused, with the time it takes;
+  2. an error catalogue that lists one code 8,000 times over a 16 MiB memo section, and
+     a local INI file one byte over 16 MiB: refused, with the time it takes;
   3. `update` against a server whose Version.ini is 16 MiB of "[" lines: memory and time;
   4. `update` against a server that stalls after 10 body bytes (the 30 s stall limit);
   5. `update` against a server that trickles the body (the 60 s overall limit).
@@ -80,6 +81,17 @@ def main():
             status, secs, peak, _ = run(["ini", path, "a", "a"])
             print("16 MiB of %s (%r lines): read in %.2f s, %.0f MiB peak, status %d"
                   % (name, line, secs, peak, status))
+
+        # One code listed 8,000 times over 16 MiB of comment lines in its memo section:
+        # each listing reads the memo again, so the section's length must not count.
+        errors = os.path.join(work, "errors")
+        os.makedirs(errors)
+        head = (b"[ERRORLIST]\n" + b"k=101\n" * 8000 + b"[ERROR_101]\n"
+                + "日志关键字".encode("gbk") + b"=x\n[ERROR_101_MEMO]\n01=a\n02=b\n")
+        fill(os.path.join(errors, "ErrorList.ini"), b";\n", CAP, head)
+        status, secs, peak, _ = run(["explain", "--program-dir", errors, "101"])
+        print("16 MiB ErrorList.ini, one code listed 8,000 times: explain in %.2f s, %.0f MiB peak"
+              % (secs, peak))
 
         big = os.path.join(work, "big.ini")
         fill(big, b"[\n", CAP + 1)

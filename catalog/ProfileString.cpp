@@ -10,7 +10,7 @@
 //
 // The parsed form is the file's bytes plus offsets into them: no string is copied
 // out of the text until a read returns it, so a file of millions of tiny lines costs
-// a few bytes per line instead of a few allocations per line.
+// eight bytes per line instead of a few allocations per line.
 
 #include "catalog/ProfileString.h"
 
@@ -270,8 +270,12 @@ ProfileText::ProfileText(std::string bytes) : text_(std::move(bytes)) {
         if (l.kind == ProfileLine::Kind::Key) keys_.push_back(offsetOf(l.text));
     });
 
+    // Names are often in order already ("01", "02", ...): checking is cheaper than sorting.
+    const auto sortBy = [](auto first, auto last, auto less) {
+        if (!std::is_sorted(first, last, less)) std::sort(first, last, less);
+    };
     byName_ = headers_;
-    std::sort(byName_.begin(), byName_.end(), [&](std::uint32_t a, std::uint32_t b) {
+    sortBy(byName_.begin(), byName_.end(), [&](std::uint32_t a, std::uint32_t b) {
         const int c = CompareFolded(HeaderNameAt(text, a), HeaderNameAt(text, b));
         return c != 0 ? c < 0 : a < b;
     });
@@ -279,14 +283,21 @@ ProfileText::ProfileText(std::string bytes) : text_(std::move(bytes)) {
         const int c = CompareFolded(KeyNameAt(text, a), KeyNameAt(text, b));
         return c != 0 ? c < 0 : a < b;
     };
-    auto group = keys_.begin();
+    keysByName_ = keys_;
     for (std::size_t h = 0; h < headers_.size(); ++h) {
-        const std::uint32_t next = h + 1 < headers_.size() ? headers_[h + 1] : kNone;
-        const auto end =
-            std::partition_point(group, keys_.end(), [&](std::uint32_t k) { return k < next; });
-        std::sort(group, end, byKeyName);
-        group = end;
+        const auto [first, last] = KeyGroup(headers_[h]);
+        sortBy(keysByName_.begin() + first, keysByName_.begin() + last, byKeyName);
     }
+}
+
+std::pair<std::size_t, std::size_t> ProfileText::KeyGroup(std::uint32_t header) const {
+    // The key lines between the header and the next header.
+    const auto next = std::upper_bound(headers_.begin(), headers_.end(), header);
+    const std::uint32_t end = next == headers_.end() ? kNone : *next;
+    const auto first = std::lower_bound(keys_.begin(), keys_.end(), header);
+    const auto last = std::lower_bound(first, keys_.end(), end);
+    return {static_cast<std::size_t>(first - keys_.begin()),
+            static_cast<std::size_t>(last - keys_.begin())};
 }
 
 std::uint32_t ProfileText::FindSection(std::string_view section) const {
@@ -306,12 +317,9 @@ std::string ProfileText::ReadString(std::string_view section, std::string_view k
     const std::uint32_t header = FindSection(section);
     if (header != kNone) {
         const std::string_view text(text_);
-        const auto next = std::upper_bound(headers_.begin(), headers_.end(), header);
-        const std::uint32_t end = next == headers_.end() ? kNone : *next;
-        const auto first = std::partition_point(keys_.begin(), keys_.end(),
-                                                [&](std::uint32_t k) { return k < header; });
-        const auto last =
-            std::partition_point(first, keys_.end(), [&](std::uint32_t k) { return k < end; });
+        const auto [firstIndex, lastIndex] = KeyGroup(header);
+        const auto first = keysByName_.begin() + firstIndex;
+        const auto last = keysByName_.begin() + lastIndex;
         const std::string_view name = TrimParameter(key);
         auto it = std::lower_bound(first, last, name, [&](std::uint32_t k, std::string_view n) {
             return CompareFolded(KeyNameAt(text, k), n) < 0;
@@ -325,15 +333,11 @@ std::string ProfileText::ReadString(std::string_view section, std::string_view k
 std::vector<std::string> ProfileText::ReadSection(std::string_view section) const {
     const std::uint32_t header = FindSection(section);
     if (header == kNone) return {};
-    const auto next = std::upper_bound(headers_.begin(), headers_.end(), header);
-    const std::size_t end = next == headers_.end() ? text_.size() : *next;
-
-    // The section's own lines, in file order: its header and up to the next header.
+    // Stops once the buffer is full, so a long section costs no more than a short one.
     EnumerationBuffer buffer;
-    bool full = false;
-    ForEachLine(std::string_view(text_).substr(header, end - header), [&](const ProfileLine& l) {
-        if (!full && l.kind == ProfileLine::Kind::Key) full = !buffer.Add(l.name);
-    });
+    const auto [first, last] = KeyGroup(header);
+    for (std::size_t k = first; k < last; ++k)
+        if (!buffer.Add(KeyNameAt(text_, keys_[k]))) break;
     return buffer.Names();
 }
 

@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace corvane {
@@ -33,8 +34,8 @@ public:
 };
 
 // INI text held in memory, indexed for look-ups.  The index keeps the bytes once
-// plus four bytes per key line and eight per section header, so its memory stays
-// within a few times the text's size whatever the text holds.
+// plus eight bytes per key line and per section header, so its memory stays within
+// about five times the text's size whatever the text holds.
 class ProfileText {
 public:
     ProfileText() = default;
@@ -57,13 +58,16 @@ public:
 
 private:
     std::uint32_t FindSection(std::string_view section) const;  // header offset or kNone
+    // The indices in keys_ (and keysByName_) of the key lines of the section at `header`.
+    std::pair<std::size_t, std::size_t> KeyGroup(std::uint32_t header) const;
 
     std::string text_;
     std::vector<std::uint32_t> headers_;  // offsets of the section headers, in file order
     std::vector<std::uint32_t> byName_;   // the same, ordered by folded name, then offset
-    // Offsets of the key lines, grouped by section in file order; within a group
-    // ordered by folded name, then offset, so that the first of equal names comes first.
-    std::vector<std::uint32_t> keys_;
+    std::vector<std::uint32_t> keys_;     // offsets of the key lines, in file order
+    // The same, each section's group ordered by folded name, then offset, so that the
+    // first of equal names comes first.  A group spans the same indices in both.
+    std::vector<std::uint32_t> keysByName_;
 };
 
 // One line of INI text as the reader classifies it.
