@@ -5,8 +5,24 @@
 
 namespace corvane {
 
-void LoadErrorCatalogue(const std::string& programDir, ErrorCatalogue& catalogue) {
+namespace {
+
+std::size_t Footprint(const std::string& s) { return sizeof(std::string) + s.size(); }
+
+std::size_t Footprint(const ErrorRecord& rec) {
+    std::size_t bytes = sizeof(ErrorRecord) + Footprint(rec.serviceCode) +
+                        Footprint(rec.errorCode) + Footprint(rec.errorName) +
+                        Footprint(rec.keyword);
+    for (const std::string& line : rec.memo) bytes += Footprint(line);
+    return bytes;
+}
+
+}  // namespace
+
+void LoadErrorCatalogue(const std::string& programDir, ErrorCatalogue& catalogue,
+                        std::size_t maxBytes) {
     const ProfileFile ini(programDir + "ErrorList.ini");
+    std::size_t loaded = 0;
     const std::string listSection(gbk::kSecErrorList);
 
     for (const std::string& key : ini.ReadSection(listSection)) {
@@ -23,6 +39,14 @@ void LoadErrorCatalogue(const std::string& programDir, ErrorCatalogue& catalogue
         rec.memo = ini.ReadSectionValues(section + std::string(gbk::kSecMemoSuffix));
         for (std::string& line : rec.memo) line = line.size() > 3 ? line.substr(3) : std::string();
 
+        loaded += Footprint(rec);
+        if (loaded > maxBytes) {
+            catalogue.clear();
+            throw CatalogueTooLarge("ErrorList.ini gives a catalogue of more than " +
+                                    std::to_string(maxBytes) +
+                                    " bytes (codes listed many times with long explanations); "
+                                    "it is not loaded");
+        }
         catalogue.push_back(std::move(rec));
     }
 }

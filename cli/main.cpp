@@ -4,9 +4,14 @@
 // Standard output carries the bytes exactly as the core holds them (GBK), one LF
 // after each line, unless --utf8 asks for a terminal-friendly conversion.
 
+#include <dirent.h>
+#include <iconv.h>
+
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <optional>
@@ -17,9 +22,14 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/LogDays.h"
 #include "analysis/Scanner.h"
+#include "catalog/CatalogueCheck.h"
 #include "catalog/ErrorCatalogue.h"
+#include "catalog/ProfileString.h"
 #include "catalog/ProgramDir.h"
 #include "catalog/ServiceCatalogue.h"
+#include "cli/Arguments.h"
+#include "online/CatalogueUpdate.h"
+#include "online/ServerConfig.h"
 #include "report/CsvExport.h"
 #include "report/HtmlReport.h"
 #include "report/Utf8Text.h"
@@ -27,28 +37,48 @@
 namespace {
 
 using namespace corvane;
+using cli::Arguments;
+using cli::UsageError;
 
 const char kUsage[] =
-    "usage:\n"
-    "  corvane-scan [--utf8] days LOGDIR\n"
-    "  corvane-scan [--utf8] scan [--program-dir DIR] SERVICE_CODE LOGFILE\n"
-    "  corvane-scan [--utf8] run [--program-dir DIR] [--csv FILE] [--html FILE] LOGDIR DAY\n"
-    "  corvane-scan [--utf8] catalogue [--program-dir DIR]\n"
-    "  corvane-scan [--utf8] explain [--program-dir DIR] CODE\n"
+    "usage: corvane-scan [OPTION...] COMMAND [OPTION...] [--] [OPERAND...]\n"
     "\n"
-    "  days       the days that have log files in LOGDIR, in directory order\n"
-    "  scan       every finding of LOGFILE for the service, then the unknown and known counts\n"
-    "  run        name, known and unknown count of every service with a log file for DAY\n"
-    "  catalogue  the service and error catalogues as loaded\n"
-    "  explain    the name and explanation lines of an error code\n"
+    "  days LOGDIR                the days that have log files in LOGDIR, in directory order\n"
+    "  scan SERVICE_CODE LOGFILE  every finding of LOGFILE, then the unknown and known counts\n"
+    "  run LOGDIR DAY             name, known and unknown count of every service with a log\n"
+    "                             file for DAY\n"
+    "  catalogue                  the service and error catalogues as loaded\n"
+    "  explain CODE               the name and explanation lines of an error code\n"
+    "  update                     the start-up catalogue update; exit 0 when Version.ini was\n"
+    "                             replaced, 1 otherwise\n"
+    "  check                      warnings about the catalogues: file, line, section, key,\n"
+    "                             message, separated by TAB; exit 1 when there are any\n"
+    "  ini FILE [SECTION [KEY]]   what the program reads from an INI file: the section names,\n"
+    "                             a section's key names, or a value\n"
     "\n"
-    "  --program-dir DIR  where ServiceList.ini and ErrorList.ini are (default: beside this "
-    "program)\n"
-    "  --utf8             convert the output from GBK to UTF-8\n"
-    "  --csv FILE         run: also write every finding to FILE as CSV (UTF-8)\n"
-    "  --html FILE        run: also write a report of the run to FILE as HTML\n";
+    "  --program-dir DIR  where the INI files are (default: beside this program);\n"
+    "                     scan, run, catalogue, explain, update, check\n"
+    "  --threads N        scanning threads, N >= 1 (accepted, not used yet); scan, run\n"
+    "  --line-numbers     (accepted, not used yet); scan\n"
+    "  --csv FILE         also write every finding to FILE as CSV (UTF-8); run\n"
+    "  --html FILE        also write a report of the run to FILE as HTML; run\n"
+    "  --default TEXT     the value of a missing key; ini\n"
+    "  --utf8             output (and ini's names) in UTF-8 instead of GBK\n"
+    "  --help             this text\n"
+    "Options stand before the command or between it and the first operand; the first\n"
+    "operand or -- ends them.  Usage errors exit with 2, failures with 1.\n";
 
-class UsageError : public std::exception {};
+// The output could not be written (a full disk, a closed pipe).
+class WriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A condition the command reports on stderr and ends with status 1.
+class Failure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // Writes lines to a stream, converting GBK to UTF-8 on request.  Bytes that are not
 // valid GBK become U+FFFD so that nothing the log holds can stop the output.
@@ -59,6 +89,7 @@ public:
     void Line(std::string_view text) {
         Write(text);
         std::fputc('\n', stream_);
+        Check();
     }
     void Write(std::string_view text) {
         if (utf8_) {
@@ -69,12 +100,52 @@ public:
         std::fwrite(text.data(), 1, text.size(), stream_);
     }
 
+    // Everything written so far has reached the stream's file.
+    void Flush() {
+        if (std::fflush(stream_) != 0) Fail();
+        Check();
+    }
+
 private:
+    void Check() {
+        if (std::ferror(stream_)) Fail();
+    }
+    [[noreturn]] void Fail() {
+        const int error = errno;
+        std::clearerr(stream_);
+        throw WriteError(std::string("cannot write the output: ") + std::strerror(error));
+    }
+
     std::FILE* stream_;
     bool utf8_;
     GbkToUtf8Converter converter_;
     std::string converted_;
 };
+
+// Names given in UTF-8 on the command line, as the GBK bytes the INI files hold.
+std::string Utf8ToGbk(const std::string& text) {
+    const iconv_t cd = ::iconv_open("GBK", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) throw Failure("no UTF-8 to GBK conversion");
+    std::string out(text.size() * 2 + 4, '\0');
+    char* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
+    char* o = out.data();
+    std::size_t outLeft = out.size();
+    const std::size_t r = ::iconv(cd, &in, &inLeft, &o, &outLeft);
+    ::iconv_close(cd);
+    if (r == static_cast<std::size_t>(-1))
+        throw UsageError("\"" + text + "\" is not UTF-8 text with a GBK form");
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+// A directory that the command reads must be there and readable.
+void RequireDirectory(const std::string& path) {
+    DIR* dir = ::opendir(path.empty() ? "/" : path.c_str());
+    if (dir == nullptr)
+        throw Failure("cannot read the directory " + path + ": " + std::strerror(errno));
+    ::closedir(dir);
+}
 
 class ConsoleDialogs final : public UserDialogs {
 public:
@@ -158,65 +229,29 @@ void ExportRun(const std::optional<std::string>& csvFile,
     if (htmlFile) SaveHtmlReport(run, *htmlFile);
 }
 
-struct Arguments {
-    bool utf8 = false;
-    std::string programDir;
-    std::string command;
-    std::vector<std::string> operands;
-    std::optional<std::string> csvFile, htmlFile;  // run only
-};
-
-Arguments Parse(int argc, char** argv) {
-    Arguments args;
-    bool haveProgramDir = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view a = argv[i];
-        if (a == "--utf8") {
-            args.utf8 = true;
-        } else if (a == "--program-dir") {
-            if (i + 1 >= argc) throw UsageError();
-            args.programDir = argv[++i];
-            haveProgramDir = true;
-        } else if (a == "--csv" || a == "--html") {
-            if (i + 1 >= argc) throw UsageError();
-            (a == "--csv" ? args.csvFile : args.htmlFile) = argv[++i];
-        } else if (a.size() > 1 && a[0] == '-' && a != "--help" && a != "-h") {
-            throw UsageError();
-        } else if (args.command.empty()) {
-            args.command = a;
-        } else {
-            args.operands.emplace_back(a);
-        }
-    }
-    if (!haveProgramDir) {
-        args.programDir = ProgramDir();
-    } else if (!args.programDir.empty() && args.programDir.back() != '/') {
-        args.programDir += '/';
-    }
-    return args;
-}
-
-void Expect(const Arguments& args, std::size_t operands) {
-    if (args.operands.size() != operands) throw UsageError();
+std::string ProgramDirOf(const Arguments& args) {
+    if (!args.programDir) return ProgramDir();
+    std::string dir = *args.programDir;
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    return dir;
 }
 
 int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
     ConsoleDialogs dialogs(err);
     NullEventPump pump;
+    const std::string programDir = ProgramDirOf(args);
     ScanOptions options;
-    options.programDir = args.programDir;
+    options.programDir = programDir;
     options.askAboutLargeFiles = false;
-    if ((args.csvFile || args.htmlFile) && args.command != "run") throw UsageError();
 
     if (args.command == "days") {
-        Expect(args, 1);
+        RequireDirectory(args.operands[0]);
         for (const std::string& day : ListLogDays(args.operands[0])) out.Line(day);
         return 0;
     }
     if (args.command == "scan") {
-        Expect(args, 2);
         ErrorCatalogue catalogue;
-        LoadErrorCatalogue(args.programDir, catalogue);
+        LoadErrorCatalogue(programDir, catalogue);
         NullProgressSink row;
         const std::optional<FindingList> list =
             ScanLogFile(args.operands[0], args.operands[1], catalogue, row, dialogs, pump, options);
@@ -225,11 +260,11 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         return 0;
     }
     if (args.command == "run") {
-        Expect(args, 2);
+        RequireDirectory(args.operands[0]);
         ErrorCatalogue catalogue;
-        LoadErrorCatalogue(args.programDir, catalogue);
+        LoadErrorCatalogue(programDir, catalogue);
         std::vector<ServiceEntry> services;
-        LoadServiceCatalogue(args.programDir, services);
+        LoadServiceCatalogue(programDir, services);
         ConsoleRunView view(std::move(services), args.operands[0], args.operands[1]);
         ServiceResults results;
         RunServicePasses(view, args.operands[1], catalogue, results, nullptr, dialogs, pump,
@@ -244,18 +279,17 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         return 0;
     }
     if (args.command == "catalogue") {
-        Expect(args, 0);
         std::vector<ServiceEntry> services;
-        LoadServiceCatalogue(args.programDir, services);
+        LoadServiceCatalogue(programDir, services);
         for (const ServiceEntry& s : services) {
             out.Line("SERVICE\t" + s.code + "\t" + s.caption + "\t" + s.logSubdir + "\t" +
                      s.logPrefix);
-            for (const std::string& text : ReadIgnoreList(args.programDir, s.code)) {
+            for (const std::string& text : ReadIgnoreList(programDir, s.code)) {
                 out.Line("IGNORE\t" + s.code + "\t" + text);
             }
         }
         ErrorCatalogue catalogue;
-        LoadErrorCatalogue(args.programDir, catalogue);
+        LoadErrorCatalogue(programDir, catalogue);
         for (const ErrorRecord& rec : catalogue) {
             out.Line("ERROR\t" + rec.errorCode + "\t" + rec.serviceCode + "\t" + rec.errorName +
                      "\t" + rec.keyword);
@@ -265,45 +299,74 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         return 0;
     }
     if (args.command == "explain") {
-        Expect(args, 1);
         ErrorCatalogue catalogue;
-        LoadErrorCatalogue(args.programDir, catalogue);
+        LoadErrorCatalogue(programDir, catalogue);
         out.Line(LookupErrorName(args.operands[0], catalogue));
         std::vector<std::string> lines;
         LookupExplanation(args.operands[0], catalogue, lines);
         for (const std::string& line : lines) out.Line(line);
         return 0;
     }
-    throw UsageError();
+    if (args.command == "update") {
+        return UpdateCatalogues(programDir, ReadServerConfig(programDir), pump) ? 0 : 1;
+    }
+    if (args.command == "check") {
+        const std::vector<CatalogueWarning> warnings = CheckCatalogues(programDir);
+        for (const CatalogueWarning& w : warnings)
+            out.Line(w.file + "\t" + std::to_string(w.line) + "\t" + w.section + "\t" + w.key +
+                     "\t" + w.message);
+        return warnings.empty() ? 0 : 1;
+    }
+    if (args.command == "ini") {
+        const auto name = [&](const std::string& text) {
+            return args.utf8 ? Utf8ToGbk(text) : text;
+        };
+        const ProfileFile ini(args.operands[0]);
+        const std::size_t n = args.operands.size();
+        if (n == 1) {
+            for (const std::string& section : ini.ReadSectionNames()) out.Line(section);
+        } else if (n == 2) {
+            for (const std::string& key : ini.ReadSection(name(args.operands[1]))) out.Line(key);
+        } else {
+            out.Line(ini.ReadString(name(args.operands[1]), name(args.operands[2]),
+                                    name(args.defaultText)));
+        }
+        return 0;
+    }
+    throw UsageError("unknown command " + args.command);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view a = argv[i];
-        if (a == "--help" || a == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-    }
     Arguments args;
     try {
-        args = Parse(argc, argv);
-        if (args.command.empty()) throw UsageError();
-    } catch (const UsageError&) {
-        std::fputs(kUsage, stderr);
+        args = cli::ParseArguments(argc, argv);
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "corvane-scan: %s\n%s", e.what(), kUsage);
         return 2;
+    }
+    if (args.help) {
+        std::fputs(kUsage, stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     }
     LineWriter out(stdout, args.utf8);
     LineWriter err(stderr, args.utf8);
+    int status = 1;
     try {
-        const int status = Run(args, out, err);
-        std::fflush(stdout);
+        status = Run(args, out, err);
+        out.Flush();
         return status;
-    } catch (const UsageError&) {
-        std::fputs(kUsage, stderr);
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "corvane-scan: %s\n%s", e.what(), kUsage);
         return 2;
+    } catch (const WriteError& e) {
+        std::fprintf(stderr, "corvane-scan: %s\n", e.what());
+        return 1;
+    } catch (const Failure& e) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "corvane-scan: %s\n", e.what());
+        return 1;
     } catch (const std::exception& e) {
         std::fflush(stdout);
         err.Line(e.what());

@@ -1,16 +1,22 @@
 #include "online/CatalogueUpdate.h"
 
+#include <curl/curl.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <memory>
-
-#include "catalog/ProfileString.h"
+#include <thread>
 
 namespace corvane {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 // libcurl's global set-up is done once and kept until the program ends.
 bool CurlReady() {
@@ -21,6 +27,9 @@ bool CurlReady() {
 struct CurlDeleter {
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
 };
+struct CurlMultiDeleter {
+    void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
+};
 struct CurlUrlDeleter {
     void operator()(CURLU* url) const { curl_url_cleanup(url); }
 };
@@ -28,18 +37,27 @@ struct CurlStringDeleter {
     void operator()(char* text) const { curl_free(text); }
 };
 
-// The state of one transfer, shared with the write callback.
+constexpr long kStatusOk = 200;
+
+// The state of one transfer, shared with the callbacks.
 struct Transfer {
     CURL* curl = nullptr;
     const std::string* target = nullptr;
+    std::size_t maxBytes = 0;
     std::FILE* file = nullptr;
+    bool created = false;  // the target was created or truncated by this transfer
+    std::size_t received = 0;
+    Clock::time_point lastByte = Clock::now();
 
     ~Transfer() {
         if (file != nullptr) std::fclose(file);
     }
 
     bool OpenTarget() {
-        if (file == nullptr) file = std::fopen(target->c_str(), "wb");
+        if (file == nullptr) {
+            file = std::fopen(target->c_str(), "wb");
+            created = created || file != nullptr;
+        }
         return file != nullptr;
     }
 
@@ -51,22 +69,115 @@ struct Transfer {
         bool ok = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
         return std::fclose(f) == 0 && ok;
     }
+
+    // A failed transfer leaves nothing behind that it wrote.
+    void Discard() {
+        if (file != nullptr) std::fclose(file);
+        file = nullptr;
+        if (created) std::remove(target->c_str());
+    }
 };
 
-bool IsSuccessStatus(long status) { return status >= 200 && status <= 299; }
-
-// Writes the body into the target file, which is only created once a successful
-// response delivers data: an error page never reaches it.  Returning less than
-// was offered makes libcurl end the transfer with an error.
+// Writes the body into the target file, which is only created once a 200 response
+// delivers data: an error page never reaches it.  Returning less than was offered
+// makes libcurl end the transfer with an error.
 std::size_t WriteBody(char* data, std::size_t size, std::size_t count, void* userdata) {
     auto& transfer = *static_cast<Transfer*>(userdata);
     const std::size_t length = size * count;
+    transfer.lastByte = Clock::now();
     long status = 0;
     if (curl_easy_getinfo(transfer.curl, CURLINFO_RESPONSE_CODE, &status) != CURLE_OK ||
-        !IsSuccessStatus(status))
+        status != kStatusOk)
         return 0;
+    if (length > transfer.maxBytes - transfer.received) return 0;  // over the size limit
     if (!transfer.OpenTarget()) return 0;
-    return std::fwrite(data, 1, length, transfer.file) == length ? length : 0;
+    if (std::fwrite(data, 1, length, transfer.file) != length) return 0;
+    transfer.received += length;
+    return length;
+}
+
+// Header lines are bytes from the server too: they keep the transfer from stalling.
+std::size_t NoteHeader(char*, std::size_t size, std::size_t count, void* userdata) {
+    static_cast<Transfer*>(userdata)->lastByte = Clock::now();
+    return size * count;
+}
+
+// Runs the transfer, letting the window handle its events every few milliseconds and
+// ending it once no byte came for limits.stall or `deadline` has passed.
+bool Perform(CURL* h, Transfer& transfer, EventPump& pump, const UpdateLimits& limits,
+             Clock::time_point deadline) {
+    std::unique_ptr<CURLM, CurlMultiDeleter> multi(curl_multi_init());
+    if (!multi || curl_multi_add_handle(multi.get(), h) != CURLM_OK) return false;
+    struct Detach {
+        CURLM* m;
+        CURL* e;
+        ~Detach() { curl_multi_remove_handle(m, e); }
+    } detach{multi.get(), h};
+
+    transfer.lastByte = Clock::now();
+    for (;;) {
+        int running = 0;
+        if (curl_multi_perform(multi.get(), &running) != CURLM_OK) return false;
+        if (running == 0) break;
+        const Clock::time_point now = Clock::now();
+        const Clock::time_point stallEnd = transfer.lastByte + limits.stall;
+        if (now >= stallEnd || now >= deadline) return false;
+        pump.ProcessEvents();
+        const auto wait = std::min({std::chrono::duration_cast<std::chrono::milliseconds>(
+                                        std::min(stallEnd, deadline) - now) +
+                                        std::chrono::milliseconds(1),
+                                    std::chrono::milliseconds(20)});
+        if (curl_multi_poll(multi.get(), nullptr, 0, static_cast<int>(wait.count()), nullptr) !=
+            CURLM_OK)
+            return false;
+    }
+    int left = 0;
+    while (CURLMsg* msg = curl_multi_info_read(multi.get(), &left))
+        if (msg->msg == CURLMSG_DONE && msg->easy_handle == h) return msg->data.result == CURLE_OK;
+    return false;
+}
+
+bool Download(const std::string& url, const std::string& target, EventPump& pump,
+              const UpdateLimits& limits, Clock::time_point deadline) {
+    if (url.empty() || !CurlReady()) return false;
+    std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+    if (!curl) return false;
+
+    Transfer transfer;
+    transfer.curl = curl.get();
+    transfer.target = &target;
+    transfer.maxBytes = limits.maxBytes;
+
+    CURL* h = curl.get();
+    const auto remaining =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    if (remaining.count() <= 0) return false;
+    bool configured =
+        curl_easy_setopt(h, CURLOPT_URL, url.c_str()) == CURLE_OK &&
+        curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L) == CURLE_OK &&
+        // The program takes no settings from the environment: no *_proxy variables.
+        curl_easy_setopt(h, CURLOPT_PROXY, "") == CURLE_OK &&
+        curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS,
+                         static_cast<long>(std::min(limits.connect, remaining).count())) ==
+            CURLE_OK &&
+        // A Content-Length above the limit ends the transfer before any body arrives.
+        curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBytes)) ==
+            CURLE_OK &&
+        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &WriteBody) == CURLE_OK &&
+        curl_easy_setopt(h, CURLOPT_WRITEDATA, &transfer) == CURLE_OK &&
+        curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, &NoteHeader) == CURLE_OK &&
+        curl_easy_setopt(h, CURLOPT_HEADERDATA, &transfer) == CURLE_OK;
+    if (!configured) return false;
+
+    // A short body (fewer bytes than Content-Length) ends in CURLE_PARTIAL_FILE.
+    long status = 0;
+    const bool ok = Perform(h, transfer, pump, limits, deadline) &&
+                    curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status) == CURLE_OK &&
+                    status == kStatusOk &&
+                    // An empty body never reached the write callback; the file must exist anyway.
+                    transfer.OpenTarget() && transfer.CloseTarget();
+    if (!ok) transfer.Discard();
+    return ok;
 }
 
 // A directory of that name does not count as an existing file.
@@ -86,39 +197,88 @@ Versions ReadVersions(const std::string& path) {
             file.ReadString("VERSION", "ErrorList", "0")};
 }
 
+// An exclusive lock on the program directory itself, so that no lock file is left
+// behind.  The kernel drops it when the process ends, however it ends.
+class DirectoryLock {
+public:
+    ~DirectoryLock() {
+        if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+    }
+
+    // Waits for another update of the directory to end, at most until `deadline`.
+    bool Acquire(const std::string& directory, Clock::time_point deadline, EventPump& pump) {
+        fd_ =
+            ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ < 0) return false;
+        for (;;) {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
+            if (errno != EWOULDBLOCK && errno != EINTR) return false;
+            if (Clock::now() >= deadline) return false;
+            pump.ProcessEvents();
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+
+    // Makes the renames done so far durable before the next step relies on them.
+    void Sync() const { ::fsync(fd_); }
+
+private:
+    int fd_ = -1;
+};
+
 // Downloads one catalogue into its temporary file and renames that over the local
 // catalogue.  rename() replaces the target in one step, so the old catalogue stays
-// whole and in use until the new one has taken its place; on any failure the
-// temporary file is left where it is.
+// whole and in use until the new one has taken its place.
 bool FetchCatalogue(const std::string& programDir, const ServerConfig& server, EventPump& pump,
-                    const std::string& name) {
+                    const std::string& name, const UpdateLimits& limits,
+                    Clock::time_point deadline) {
     const std::string temporary = programDir + name + ".tmp";
-    if (!DownloadFile(UpdateUrl(server, "/idc/" + name + ".ini"), temporary, pump)) return false;
+    if (!Download(UpdateUrl(server, "/idc/" + name + ".ini"), temporary, pump, limits, deadline))
+        return false;
     return std::rename(temporary.c_str(), (programDir + name + ".ini").c_str()) == 0;
 }
 
-bool RunUpdate(const std::string& programDir, const ServerConfig& server, EventPump& pump) {
+bool RunUpdate(const std::string& programDir, const ServerConfig& server, EventPump& pump,
+               const UpdateLimits& limits) {
+    const Clock::time_point deadline = Clock::now() + limits.overall;
+    DirectoryLock lock;
+    if (!lock.Acquire(programDir, deadline, pump)) return false;
+
+    // Whatever happens below, the temporary files go.  Only the update that holds the
+    // lock writes them, so nobody else's download is removed.
+    struct RemoveTemporaries {
+        const std::string& dir;
+        ~RemoveTemporaries() {
+            for (const char* name : {"Version.tmp", "ServiceList.tmp", "ErrorList.tmp"})
+                std::remove((dir + name).c_str());
+        }
+    } cleanup{programDir};
+
     const std::string localVersionFile = programDir + "Version.ini";
     const std::string serverVersionFile = programDir + "Version.tmp";
 
     Versions local{"0", "0"};
     if (FileExists(localVersionFile)) local = ReadVersions(localVersionFile);
 
-    if (!DownloadFile(UpdateUrl(server, "/idc/Version.ini"), serverVersionFile, pump)) return false;
+    if (!Download(UpdateUrl(server, "/idc/Version.ini"), serverVersionFile, pump, limits, deadline))
+        return false;
     const Versions remote = ReadVersions(serverVersionFile);
 
     // Service catalogue first, then the error catalogue, then the version file:
     // Version.ini changes only after both catalogues are in place, so any failure
     // keeps the old local versions and the next start compares and fetches again.
     if (VersionOrdersAfter(remote.service, local.service) &&
-        !FetchCatalogue(programDir, server, pump, "ServiceList"))
+        !FetchCatalogue(programDir, server, pump, "ServiceList", limits, deadline))
         return false;
     if (VersionOrdersAfter(remote.error, local.error) &&
-        !FetchCatalogue(programDir, server, pump, "ErrorList"))
+        !FetchCatalogue(programDir, server, pump, "ErrorList", limits, deadline))
         return false;
+    lock.Sync();
 
     // Stored even when nothing was newer, and even when the server lowered a version.
-    return std::rename(serverVersionFile.c_str(), localVersionFile.c_str()) == 0;
+    if (std::rename(serverVersionFile.c_str(), localVersionFile.c_str()) != 0) return false;
+    lock.Sync();
+    return true;
 }
 
 }  // namespace
@@ -146,60 +306,19 @@ std::string UpdateUrl(const ServerConfig& server, std::string_view path) {
     return std::string(text);
 }
 
-int DownloadProgress(void* clientp, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-    // Nothing may unwind through libcurl; an error of the event handling does not
-    // concern the download either.
+bool DownloadFile(const std::string& url, const std::string& target, EventPump& pump,
+                  const UpdateLimits& limits) {
     try {
-        static_cast<EventPump*>(clientp)->ProcessEvents();
-    } catch (...) {
-    }
-    return 0;
-}
-
-bool DownloadFile(const std::string& url, const std::string& target, EventPump& pump) {
-    try {
-        if (url.empty() || !CurlReady()) return false;
-        std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
-        if (!curl) return false;
-
-        Transfer transfer;
-        transfer.curl = curl.get();
-        transfer.target = &target;
-
-        CURL* h = curl.get();
-        bool configured =
-            curl_easy_setopt(h, CURLOPT_URL, url.c_str()) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L) == CURLE_OK &&
-            // The program takes no settings from the environment: no *_proxy variables.
-            curl_easy_setopt(h, CURLOPT_PROXY, "") == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, 10L) == CURLE_OK &&
-            // A transfer that stalls (under 1 byte/s for 30 s) is abandoned.
-            curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, 30L) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &WriteBody) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_WRITEDATA, &transfer) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &DownloadProgress) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_XFERINFODATA, static_cast<void*>(&pump)) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L) == CURLE_OK;
-        if (!configured) return false;
-
-        // A short body (fewer bytes than Content-Length) ends in CURLE_PARTIAL_FILE.
-        if (curl_easy_perform(h) != CURLE_OK) return false;
-        long status = 0;
-        if (curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status) != CURLE_OK ||
-            !IsSuccessStatus(status))
-            return false;
-        // An empty body never reached the write callback; the file must exist anyway.
-        if (!transfer.OpenTarget()) return false;
-        return transfer.CloseTarget();
+        return Download(url, target, pump, limits, Clock::now() + limits.overall);
     } catch (...) {
         return false;
     }
 }
 
-bool UpdateCatalogues(const std::string& programDir, const ServerConfig& server, EventPump& pump) {
+bool UpdateCatalogues(const std::string& programDir, const ServerConfig& server, EventPump& pump,
+                      const UpdateLimits& limits) {
     try {
-        return RunUpdate(programDir, server, pump);
+        return RunUpdate(programDir, server, pump, limits);
     } catch (...) {
         return false;
     }

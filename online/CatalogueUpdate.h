@@ -3,15 +3,26 @@
 // version orders after the local one.
 #pragma once
 
+#include <chrono>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
-#include <curl/curl.h>
-
 #include "analysis/Host.h"
+#include "catalog/ProfileString.h"
 #include "online/ServerConfig.h"
 
 namespace corvane {
+
+// How long the update may take and how much it may fetch.  Only tests change them.
+struct UpdateLimits {
+    std::chrono::milliseconds connect{10000};  // to open the connection
+    std::chrono::milliseconds stall{30000};    // a transfer that receives no byte this long fails
+    // The whole update, including the wait for another instance that is updating the
+    // same program directory.
+    std::chrono::milliseconds overall{60000};
+    std::size_t maxBytes = kIniFileMax;  // the largest body accepted
+};
 
 // True when version `a` orders strictly after `b`: byte by byte as unsigned values,
 // the first differing byte decides, and a proper prefix orders first ("10" < "9").
@@ -21,21 +32,22 @@ bool VersionOrdersAfter(std::string_view a, std::string_view b);
 // the host name cannot form a valid address.
 std::string UpdateUrl(const ServerConfig& server, std::string_view path);
 
-// Progress handler of a transfer: lets the window handle its pending events.
-// `clientp` is the EventPump of the download.  Always returns 0: a download is
-// never cancelled from here.
-int DownloadProgress(void* clientp, curl_off_t dltotal, curl_off_t dlnow, curl_off_t ultotal,
-                     curl_off_t ulnow);
-
-// Fetches `url` into `target` (created or truncated).  True only when the server
-// answered with a 2xx status and the whole body is in the file.  Any other status,
-// a connection failure, a stalled or short transfer, or a write error gives false;
-// such a failure may leave part of a body in `target`.  Never throws.
-bool DownloadFile(const std::string& url, const std::string& target, EventPump& pump);
+// Fetches `url` into `target`, replacing any file of that name.  True only when the
+// server answered 200 with a complete body (as long as its Content-Length, when it
+// sends one) of at most limits.maxBytes.  Any other status, a connection failure, a
+// transfer that stalls or outlasts limits.overall, a short or oversized body, or a
+// write error gives false and leaves no file at `target` if it had to create or
+// truncate one.  Processes the window's pending events while it waits.  Never throws.
+bool DownloadFile(const std::string& url, const std::string& target, EventPump& pump,
+                  const UpdateLimits& limits = {});
 
 // The whole update.  True only when Version.ini was replaced by the server's copy;
-// false at the first failure, which leaves every later step undone.  Silent: never
-// throws and shows nothing.
-bool UpdateCatalogues(const std::string& programDir, const ServerConfig& server, EventPump& pump);
+// false at the first failure, which leaves every later step undone.  Updates of one
+// program directory take turns (a lock on the directory, held for the whole update),
+// so each catalogue is always either the complete old or the complete new file, and
+// Version.ini names a catalogue version only once that catalogue is in place.  No
+// temporary file is left behind.  Silent: never throws and shows nothing.
+bool UpdateCatalogues(const std::string& programDir, const ServerConfig& server, EventPump& pump,
+                      const UpdateLimits& limits = {});
 
 }  // namespace corvane

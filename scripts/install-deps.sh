@@ -12,6 +12,7 @@ packages=(
   fonts-wqy-microhei
   ripgrep xvfb xauth
   clang-format
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -60,6 +60,22 @@ protected:
     std::string dir_;  // ends in "/", like the program directory
 };
 
+// One code listed many times with a long explanation: a small file that loads as a
+// catalogue far larger than itself is refused once it passes the limit.
+TEST_F(CatalogueTest, CatalogueAboveItsMemoryLimitIsRefused) {
+    std::string text = "[ERRORLIST]\r\n";
+    for (int i = 0; i < 300; ++i) text += "k=101\r\n";
+    text += "[ERROR_101_MEMO]\r\n01=" + std::string(2000, 'm') + "\r\n";
+    for (int i = 0; i < 50; ++i) text += "01=\r\n";
+    Write("ErrorList.ini", text);
+    ErrorCatalogue cat;
+    EXPECT_THROW(LoadErrorCatalogue(dir_, cat, 1 << 20), CatalogueTooLarge);
+    EXPECT_TRUE(cat.empty());
+    LoadErrorCatalogue(dir_, cat);  // 30 MB from a 5 KB file: within the default limit
+    ASSERT_EQ(cat.size(), 300u);
+    EXPECT_EQ(cat[299].memo, Lines(51, std::string(2000, 'm')));
+}
+
 TEST_F(CatalogueTest, WithoutFilesEverythingIsEmpty) {
     ErrorCatalogue cat;
     LoadErrorCatalogue(dir_, cat);

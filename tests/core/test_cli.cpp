@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -126,6 +128,98 @@ TEST_F(CliTest, RunExportsCsvAndHtml) {
     EXPECT_NE(unwritable.err.find(dir.path() + "no/out.csv"), std::string::npos);
     EXPECT_EQ(Cli("days --csv " + csv + " " + logs, dir).status, 2);
     EXPECT_EQ(Cli("run " + prog + logs + " 20261201 --html", dir).status, 2);
+}
+
+// Where options may stand, which command takes which, and the exit status of each line.
+TEST_F(CliTest, OptionRulesAndExitStatus) {
+    const std::string log = dir.path() + "Gw20261201.log";
+    const std::string logs = dir.path().substr(0, dir.path().size() - 1);
+    const struct {
+        std::string args;
+        int status;
+    } cases[] = {
+        {"--utf8 scan " + prog + "GW " + log, 0},
+        {"scan --utf8 " + prog + "--threads 2 GW " + log, 0},
+        {"--threads 1 --line-numbers scan " + prog + "GW " + log, 0},
+        {"scan " + prog + "GW --help", 1},  // a log file named "--help"
+        {"scan " + prog + "-- GW " + log, 0},
+        {"scan GW " + prog + log, 2},  // options end at the first operand
+        {"scan --threads 0 " + prog + "GW " + log, 2},
+        {"scan --threads 2x " + prog + "GW " + log, 2},
+        {"run --line-numbers " + prog + logs + " 20261201", 2},
+        {"days --threads 2 " + logs, 2},
+        {"days " + prog + logs, 2},
+        {"days --default x " + logs, 2},
+        {"explain --service GW " + prog + "101", 2},
+        {"ini --default x " + dir.path() + "ServiceList.ini", 0},
+        {"scan --help", 0},
+        {"days -- -not-a-directory", 1},
+        {"days " + dir.path() + "missing", 1},
+        {"run " + prog + dir.path() + "missing 20261201", 1},
+        {"days " + logs + " >/dev/full", 1},
+        {"scan " + prog + "GW " + log + " >/dev/full", 1},
+    };
+    for (const auto& c : cases) {
+        const Result r = Cli(c.args, dir);
+        EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
+        if (c.status == 1) {
+            EXPECT_NE(r.err, "") << c.args;
+        }
+    }
+    EXPECT_EQ(Cli("days " + dir.path() + "missing", dir).err,
+              "corvane-scan: cannot read the directory " + dir.path() +
+                  "missing: No such file or directory\n");
+    EXPECT_EQ(Cli("days " + logs + " >/dev/full", dir).err,
+              "corvane-scan: cannot write the output: No space left on device\n");
+}
+
+TEST_F(CliTest, IniPrintsWhatTheProgramReads) {
+    const std::string ini = dir.Write("probe.ini",
+                                      "[One]\r\nk=\"quoted\"\r\n\xc3\xfb=GBK name\r\n[two]\r\n"
+                                      "k=" +
+                                          std::string(3000, 'v') + "\r\n[one]\r\nlost=1\r\n");
+    EXPECT_EQ(Cli("ini " + ini, dir).out, "One\ntwo\none\n");
+    EXPECT_EQ(Cli("ini " + ini + " ONE", dir).out, "k\n\xc3\xfb\n");
+    EXPECT_EQ(Cli("ini " + ini + " one k", dir).out, "quoted\n");
+    EXPECT_EQ(Cli("ini " + ini + " two k", dir).out, std::string(2047, 'v') + "\n");
+    EXPECT_EQ(Cli("ini " + ini + " one lost", dir).out, "\n");
+    EXPECT_EQ(Cli("ini --default \"no such key\" " + ini + " one lost", dir).out, "no such key\n");
+    // 名 is C3 FB in GBK and E5 90 8D in UTF-8.
+    EXPECT_EQ(Cli("--utf8 ini " + ini + " one \xe5\x90\x8d", dir).out, "GBK name\n");
+    EXPECT_EQ(Cli("--utf8 ini " + ini + " one", dir).out, "k\n\xe5\x90\x8d\n");
+    const Result missing = Cli("ini --default d " + dir.path() + "none.ini s k", dir);
+    EXPECT_EQ(missing.status, 0);
+    EXPECT_EQ(missing.out, "d\n");
+}
+
+TEST_F(CliTest, OversizedCatalogueIsRefusedWithAMessage) {
+    dir.Write("ErrorList.ini", "");
+    ASSERT_EQ(::truncate((dir.path() + "ErrorList.ini").c_str(), (std::int64_t{16} << 20) + 1), 0);
+    const Result r = Cli("explain " + prog + "101", dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err,
+              "ErrorList.ini is too large to read (16777217 bytes; INI files of at most 16777216 "
+              "bytes are read)\n");
+}
+
+// Catalogues with one fault of each kind give the golden warnings; the demo none.
+TEST_F(CliTest, CheckNamesEveryFaultAndPassesTheDemo) {
+    const std::string golden = CORVANE_SOURCE_DIR "/tests/core/golden/";
+    const Result r = Cli("--utf8 check --program-dir " + golden + "check", dir);
+    EXPECT_EQ(r.status, 1);
+    std::ifstream expected(golden + "check.txt", std::ios::binary);
+    EXPECT_EQ(r.out, std::string(std::istreambuf_iterator<char>(expected), {}));
+
+    const Result demo = Cli("check --program-dir " CORVANE_SOURCE_DIR "/demo", dir);
+    EXPECT_EQ(demo.status, 0);
+    EXPECT_EQ(demo.out, "");
+
+    const Result none = Cli("check --program-dir " + dir.path() + "missing/", dir);
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out,
+              "ServiceList.ini\t0\t\t\tthe file does not exist; the catalogue is empty\n"
+              "ErrorList.ini\t0\t\t\tthe file does not exist; the catalogue is empty\n");
 }
 
 }  // namespace

@@ -87,8 +87,10 @@ inline std::uint16_t ClosedLoopbackPort() {
 // loopback port.  It stops when this object closes its standard input.
 class HttpTestServer {
 public:
+    // `extraArgs` go to the server as they are (--status, --slow, --stall, --no-length).
     explicit HttpTestServer(const std::string& root,
-                            const std::vector<std::string>& shortPaths = {})
+                            const std::vector<std::string>& shortPaths = {},
+                            const std::vector<std::string>& extraArgs = {})
         : log_(root + "/requests.log") {
         int in[2], out[2];
         if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0)
@@ -102,6 +104,7 @@ public:
             args.push_back("--short");
             args.push_back(p);
         }
+        args.insert(args.end(), extraArgs.begin(), extraArgs.end());
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());
         argv.push_back(nullptr);

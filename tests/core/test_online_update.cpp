@@ -1,4 +1,8 @@
 #include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +52,13 @@ protected:
         return ReadFile(programDir / name);
     }
     Paths Requests() { return server->Requests(); }
+    // Names in the program directory that end in ".tmp".
+    Paths Temporaries() {
+        Paths names;
+        for (const auto& entry : fs::directory_iterator(programDir.Dir()))
+            if (entry.path().extension() == ".tmp") names.push_back(entry.path().filename());
+        return names;
+    }
 
     TempDir programDir;
     TempDir serverRoot;
@@ -145,9 +156,7 @@ TEST_F(OnlineUpdateTest, MissingServerCatalogueStopsBeforeTheVersionFile) {
     EXPECT_EQ(Local("ServiceList.ini"), kServerServices);  // replaced before the failure
     EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);       // old catalogue whole
     EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
-    EXPECT_EQ(Local("Version.tmp"), VersionFile("2", "2"));
-    // The 404 page is nowhere near a catalogue name.
-    EXPECT_EQ(Local("ErrorList.tmp").value_or("").find("404"), std::string::npos);
+    EXPECT_EQ(Temporaries(), Paths{});
 }
 
 TEST_F(OnlineUpdateTest, MissingServerVersionFileStopsAtOnce) {
@@ -155,7 +164,7 @@ TEST_F(OnlineUpdateTest, MissingServerVersionFileStopsAtOnce) {
     EXPECT_FALSE(Update());
     EXPECT_EQ(Requests(), (Paths{"/idc/Version.ini"}));
     EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
-    EXPECT_EQ(Local("Version.tmp").value_or("").find("404"), std::string::npos);
+    EXPECT_EQ(Temporaries(), Paths{});
 }
 
 TEST_F(OnlineUpdateTest, ShortBodyIsAFailure) {
@@ -167,14 +176,14 @@ TEST_F(OnlineUpdateTest, ShortBodyIsAFailure) {
     EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
 }
 
-TEST_F(OnlineUpdateTest, FailedRenameKeepsTheDownloadAndStops) {
+TEST_F(OnlineUpdateTest, FailedRenameStopsAndLeavesNoTemporaryFile) {
     InstallLocal(VersionFile("1", "1"));
     fs::remove(programDir / "ServiceList.ini");
     WriteFile(programDir / "ServiceList.ini/occupied", "x");  // a directory cannot be replaced
     Serve(VersionFile("2", "2"));
     EXPECT_FALSE(Update());
     EXPECT_EQ(Requests(), (Paths{"/idc/Version.ini", "/idc/ServiceList.ini"}));
-    EXPECT_EQ(Local("ServiceList.tmp"), kServerServices);
+    EXPECT_EQ(Temporaries(), Paths{});
     EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);
     EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
 }
@@ -202,6 +211,112 @@ TEST_F(OnlineUpdateTest, DownloadFileStoresOnlyCompleteSuccessfulBodies) {
 
     EXPECT_FALSE(DownloadFile(UpdateUrl(config, "/idc/short.bin"), target, pump));
     EXPECT_FALSE(DownloadFile("", target, pump));
+}
+
+// Replies that must never be taken for a catalogue, and servers that must not hold the
+// update longer than its limits.  Every case fails and leaves no file behind.
+struct HostileReply {
+    const char* name;
+    Paths serverArgs;
+    bool shortBody = false;
+    double minSeconds = 0;  // the limit that has to end the transfer
+    std::size_t maxBytes = 1000;
+};
+
+void PrintTo(const HostileReply& reply, std::ostream* os) { *os << reply.name; }
+
+class HostileReplyTest : public ::testing::TestWithParam<HostileReply> {};
+
+TEST_P(HostileReplyTest, DownloadFailsWithinItsLimitsAndLeavesNoFile) {
+    const HostileReply& c = GetParam();
+    TempDir root, dir;
+    WriteFile(root / "idc/f", std::string(100, 'x'));
+    HttpTestServer server(root.Dir(), c.shortBody ? Paths{"/idc/f"} : Paths{}, c.serverArgs);
+    ServerConfig config;
+    config.host = "127.0.0.1";
+    config.httpPort = server.Port();
+    UpdateLimits limits;
+    limits.stall = std::chrono::milliseconds(400);
+    limits.overall = std::chrono::milliseconds(1000);
+    limits.maxBytes = c.maxBytes;
+    CountingPump pump;
+
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(DownloadFile(UpdateUrl(config, "/idc/f"), dir / "f.tmp", pump, limits));
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_FALSE(fs::exists(dir / "f.tmp"));
+    EXPECT_GE(took.count(), c.minSeconds);
+    EXPECT_LT(took.count(), c.minSeconds + 0.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Online, HostileReplyTest,
+    ::testing::Values(
+        HostileReply{"partial_content", {"--status", "/idc/f=206"}},
+        HostileReply{"no_content", {"--status", "/idc/f=204"}},
+        HostileReply{"announced_over_the_cap", {}, false, 0, 99},
+        HostileReply{"unannounced_over_the_cap", {"--no-length", "/idc/f"}, false, 0, 99},
+        HostileReply{"short_body", {}, true},
+        HostileReply{"stall_after_ten_bytes", {"--stall", "/idc/f=10"}, false, 0.4},
+        HostileReply{"trickle_past_the_overall_limit", {"--slow", "/idc/f=4"}, false, 1.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(OnlineUpdateTest, BodyWithoutLengthEndsAtTheCloseAndCountsWhenWhole) {
+    WriteFile(serverRoot / "idc/f", "whole body");
+    server.emplace(serverRoot.Dir(), Paths{}, Paths{"--no-length", "/idc/f"});
+    ServerConfig config;
+    config.host = "127.0.0.1";
+    config.httpPort = server->Port();
+    EXPECT_TRUE(DownloadFile(UpdateUrl(config, "/idc/f"), programDir / "f", pump));
+    EXPECT_EQ(Local("f"), "whole body");
+}
+
+// Three instances update one program directory at once from a server that sends each
+// catalogue slowly: they take turns, so only the first one fetches the catalogues.
+TEST_F(OnlineUpdateTest, InstancesUpdatingAtOnceTakeTurns) {
+    InstallLocal(VersionFile("1", "1"));
+    Serve(VersionFile("2", "2"));
+    server.emplace(serverRoot.Dir(), Paths{},
+                   Paths{"--slow", "/idc/ServiceList.ini=0.6", "--slow", "/idc/ErrorList.ini=0.6"});
+    WriteFile(programDir / "Server.ini",
+              "[SERVER]\r\nHost=127.0.0.1\r\nHttpPort=" + std::to_string(server->Port()) + "\r\n");
+    const std::string command =
+        std::string(CORVANE_SCAN_EXE) + " update --program-dir " + programDir.Dir();
+    std::vector<FILE*> instances;
+    for (int i = 0; i < 3; ++i) instances.push_back(::popen(command.c_str(), "r"));
+    for (FILE* p : instances) {
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(::pclose(p), 0) << "each instance replaces Version.ini";
+    }
+    EXPECT_EQ(Local("ServiceList.ini"), kServerServices);
+    EXPECT_EQ(Local("ErrorList.ini"), kServerErrors);
+    EXPECT_EQ(Local("Version.ini"), VersionFile("2", "2"));
+    EXPECT_EQ(Temporaries(), Paths{});
+    Paths requests = Requests();
+    std::sort(requests.begin(), requests.end());
+    EXPECT_EQ(requests, (Paths{"/idc/ErrorList.ini", "/idc/ServiceList.ini", "/idc/Version.ini",
+                               "/idc/Version.ini", "/idc/Version.ini"}));
+
+    fs::remove(serverRoot / "idc/Version.ini");
+    FILE* failing = ::popen(command.c_str(), "r");
+    EXPECT_EQ(WEXITSTATUS(::pclose(failing)), 1) << "Version.ini was not replaced";
+}
+
+// An update that cannot finish in time leaves every file as it was.
+TEST_F(OnlineUpdateTest, OverallLimitEndsASlowUpdateWithTheOldFiles) {
+    InstallLocal(VersionFile("1", "1"));
+    Serve(VersionFile("2", "2"));
+    server.emplace(serverRoot.Dir(), Paths{}, Paths{"--slow", "/idc/ErrorList.ini=5"});
+    ServerConfig config;
+    config.host = "127.0.0.1";
+    config.httpPort = server->Port();
+    UpdateLimits limits;
+    limits.overall = std::chrono::milliseconds(800);
+    EXPECT_FALSE(UpdateCatalogues(programDir.Dir(), config, pump, limits));
+    EXPECT_EQ(Local("ServiceList.ini"), kServerServices);  // whole and new
+    EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);       // whole and old
+    EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
+    EXPECT_EQ(Temporaries(), Paths{});
 }
 
 TEST(OnlineServerConfig, DefaultsAndValues) {

@@ -5,12 +5,18 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <malloc.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
+
+#include "ReferenceIni.h"
 
 namespace corvane {
 namespace {
@@ -320,6 +326,90 @@ TEST_F(ProfileStringTest, EveryReadSeesTheFileAsItIsNow) {
     fs::remove(path_);
     EXPECT_EQ(ini.ReadString("s", "k", "gone"), "gone");
     EXPECT_TRUE(ini.ReadSection("s").empty());
+}
+
+TEST_F(ProfileStringTest, OversizedFileIsRefusedWithItsNameAndSize) {
+    Write("[s]\r\nk=v\r\n");  // 10 bytes
+    ProfileFile small(path_, 9);
+    try {
+        small.ReadString("s", "k", "");
+        FAIL() << "an 11-byte file read under a 9-byte limit";
+    } catch (const ProfileFileTooLarge& e) {
+        EXPECT_EQ(
+            std::string(e.what()),
+            "test.ini is too large to read (10 bytes; INI files of at most 9 bytes are read)");
+    }
+    EXPECT_THROW(small.ReadSection("s"), ProfileFileTooLarge);
+    EXPECT_EQ(ProfileFile(path_, 10).ReadString("s", "k", ""), "v");
+
+    // A sparse file far above the limit costs neither its size in memory nor a read.
+    ASSERT_EQ(::truncate(path_.c_str(), std::int64_t{100} << 30), 0);
+    EXPECT_THROW(ProfileFile(path_).ReadString("s", "k", ""), ProfileFileTooLarge);
+}
+
+// Millions of tiny lines: the parsed form stays within a few times the text.
+TEST_F(ProfileStringTest, MemoryIsASmallMultipleOfTheText) {
+    for (const std::string line : {"[\n", "=\n", "[a]\nb=\n", "k\n"}) {
+        std::string text;
+        while (text.size() < (std::size_t{2} << 20)) text += line;
+        const std::size_t before = mallinfo2().uordblks;
+        const ProfileText parsed(text);
+        const std::size_t used = mallinfo2().uordblks - before;
+        EXPECT_LE(used, 6 * text.size()) << "lines of " << line.size() << " bytes";
+        EXPECT_EQ(parsed.ReadString("a", "b", "d"), line == "[a]\nb=\n" ? "" : "d");
+    }
+}
+
+// Random texts from the pieces that stress the rules: the indexed reader must answer
+// every read exactly like the plain reference.
+TEST(ProfileTextTest, MatchesReferenceOnRandomTexts) {
+    const std::vector<std::string> pieces = {
+        "[",  "]",  "=",        ";",        " ",    "\t",       "\v",
+        "\r", "\n", "\r\n",     "\"",       "'",    "a",        "A",
+        "b",  "B",  "\xbd\x59", "\xbd\x79", "\x81", "\xe0\x5d", std::string(1, '\0'),
+        "ab", "Ab"};
+    const std::vector<std::string> names = {"",   "a",    "A",        " a ",      "b",
+                                            "ab", "aB",   "\xbd\x59", "\xbd\x79", "[a",
+                                            "a]", "\x81", ";a",       "a=b"};
+    const std::vector<std::string> ends = {"\r\n", "\n", "\r", "\n\r"};
+    std::mt19937 rng(20261208);
+    auto pick = [&](const std::vector<std::string>& v) { return v[rng() % v.size()]; };
+    auto junk = [&] { return rng() % 4 ? std::string() : pick(pieces); };
+    int found = 0;
+    for (int round = 0; round < 400; ++round) {
+        // Lines shaped like headers, keys, comments and bare lines, with stray pieces.
+        std::string text;
+        const int n = static_cast<int>(rng() % 30);
+        for (int i = 0; i < n; ++i) {
+            switch (rng() % 4) {
+                case 0:
+                    text += junk() + "[" + pick(names) + junk() + (rng() % 4 ? "]" : "");
+                    break;
+                case 1:
+                    text += junk() + pick(names) + "=" + junk() + pick(names) + junk();
+                    break;
+                case 2:
+                    text += junk() + ";" + pick(names);
+                    break;
+                default:
+                    text += junk() + pick(names) + junk();
+                    break;
+            }
+            text += pick(ends);
+        }
+        const ProfileText ini(text);
+        const testing_support::ReferenceIni ref(text);
+        ASSERT_EQ(ini.ReadSectionNames(), ref.ReadSectionNames()) << "round " << round;
+        for (const std::string& s : names) {
+            ASSERT_EQ(ini.ReadSection(s), ref.ReadSection(s)) << "round " << round;
+            for (const std::string& k : names) {
+                const std::string v = ini.ReadString(s, k, "dflt");
+                ASSERT_EQ(v, ref.ReadString(s, k, "dflt")) << "round " << round;
+                found += v != "dflt";
+            }
+        }
+    }
+    EXPECT_GT(found, 500);  // the generator must reach real values, not only defaults
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "ReferenceScan.h"
 #include "analysis/TextScan.h"
 #include "catalog/GbkText.h"
 #include "scan_fakes.h"
@@ -24,6 +25,7 @@ namespace {
 using testing_support::FakeDialogs;
 using testing_support::FakePump;
 using testing_support::RecordingProgress;
+using testing_support::ReferenceScan;
 using testing_support::TempDir;
 
 ErrorRecord Rec(std::string service, std::string code, std::string keyword) {
@@ -33,71 +35,6 @@ ErrorRecord Rec(std::string service, std::string code, std::string keyword) {
     r.keyword = std::move(keyword);
     return r;
 }
-
-// ---------------------------------------------------------------------------
-// Reference: the scanning rules applied line by line in the most obvious way.
-
-std::string RefFold(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-    return s;
-}
-bool RefContains(const std::string& a, const std::string& b) {
-    return !b.empty() && RefFold(a).find(RefFold(b)) != std::string::npos;
-}
-// Position `pos` counts from 1, as in the scanning rules.
-bool RefDigit(const std::string& s, std::size_t pos) {
-    return pos >= 1 && pos <= s.size() && s[pos - 1] >= '0' && s[pos - 1] <= '9';
-}
-
-FindingList ReferenceScan(const std::string& text, const std::string& code,
-                          const ErrorCatalogue& cat, const std::vector<std::string>& ignore) {
-    std::vector<std::string> lines;
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t j = i;
-        while (j < text.size() && text[j] != '\r' && text[j] != '\n') ++j;
-        lines.push_back(text.substr(i, j - i));
-        if (j < text.size() && text[j] == '\r') ++j;
-        if (j < text.size() && text[j] == '\n') ++j;
-        i = j;
-    }
-    FindingList list;
-    int known = 0, unknown = 0;
-    for (const std::string& L : lines) {
-        if (!list.empty()) {
-            std::string& F = list.back();
-            const std::string rest = F.size() > 4 ? F.substr(4) : "";
-            if (L.find('[') != std::string::npos) {
-                if (!RefDigit(F, 6) && RefDigit(L, 2))
-                    F = F.substr(0, 4) + "[" + L.substr(1, 8) + ".000]|" + rest;
-            } else {
-                if (!RefDigit(F, 5) && RefDigit(L, 1))
-                    F = F.substr(0, 4) + L.substr(0, 8) + ".000 " + rest;
-            }
-        }
-        bool ignored = false;
-        for (const std::string& t : ignore) ignored = ignored || RefContains(L, t);
-        if (ignored) continue;
-        bool found = false;
-        for (const ErrorRecord& r : cat) {
-            if (r.serviceCode == code && RefContains(L, r.keyword)) {
-                list.push_back(r.errorCode + "|" + L);
-                ++known;
-                found = true;
-                break;
-            }
-        }
-        if (!found && (RefContains(L, "fail ") || RefContains(L, "failed "))) {
-            list.push_back("999|" + L);
-            ++unknown;
-        }
-    }
-    list.push_back(std::to_string(unknown));
-    list.push_back(std::to_string(known));
-    return list;
-}
-
-// ---------------------------------------------------------------------------
 
 class ScannerTest : public ::testing::Test {
 protected:

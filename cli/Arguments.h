@@ -1,0 +1,51 @@
+// corvane-scan's command line: the command word, its operands and the options.
+//
+// Options stand before the command word or between it and the first operand; the
+// first operand or "--" ends them, so "scan GW --help" scans a file named "--help".
+// Each option is one row of the table in Arguments.cpp, which also names the commands
+// that take it; an option given to a command that does not take it is a usage error.
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace corvane::cli {
+
+struct Arguments {
+    std::string command;
+    std::vector<std::string> operands;
+
+    bool help = false;                      // --help, -h
+    bool utf8 = false;                      // --utf8
+    std::optional<std::string> programDir;  // --program-dir DIR
+    int threads = 0;                        // --threads N (N >= 1); 0 when not given
+    bool lineNumbers = false;               // --line-numbers
+    std::optional<std::string> service;     // --service CODE
+    bool assign = false;                    // --assign
+    std::string defaultText;                // --default TEXT
+    std::optional<std::string> csvFile;     // --csv FILE
+    std::optional<std::string> htmlFile;    // --html FILE
+};
+
+// A command line that breaks the rules; the message says which rule.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Parses argv[1..argc).  Unless --help was given, the command must be one of `commands`,
+// every option must be one the command takes, and the number of operands must lie
+// within the command's range.  Throws UsageError.
+Arguments ParseArguments(int argc, const char* const* argv);
+
+// The commands and how many operands each takes.
+struct CommandRule {
+    const char* name;
+    std::size_t minOperands;
+    std::size_t maxOperands;
+};
+const std::vector<CommandRule>& Commands();
+
+}  // namespace corvane::cli
