@@ -88,6 +88,8 @@ public slots:
     // find text, on whatever page it is.
     void findNext();
     void findPrevious();
+    // Shows the warnings of the catalogues' check.
+    void checkCatalogues();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -205,6 +207,7 @@ private:
     QLabel* serviceLabel_ = nullptr;
     QTreeWidget* serviceList_ = nullptr;
     QPushButton* startButton_ = nullptr;
+    QPushButton* checkCataloguesButton_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
 
     // The results of the last run.

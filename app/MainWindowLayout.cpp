@@ -148,6 +148,10 @@ void MainWindow::buildStepsPanel(QWidget* client) {
     startButton_ = new QPushButton(QStringLiteral("开始分析"), stepsArea_);
     startButton_->setFont(stepFont);
     startButton_->setGeometry(131, 503, 81, 27);
+    checkCataloguesButton_ = new QPushButton(QStringLiteral("检查目录"), stepsArea_);
+    checkCataloguesButton_->setToolTip(
+        QStringLiteral("检查 ServiceList.ini 和 ErrorList.ini 中会被忽略或不起作用的条目"));
+    checkCataloguesButton_->setGeometry(8, 503, 81, 27);
 
     progressBar_ = new QProgressBar(stepsPanel_);
     progressBar_->setRange(0, 100);
@@ -280,6 +284,7 @@ void MainWindow::nameControls() {
         {serviceLabel_, design::kServiceLabel},
         {serviceList_, design::kServiceList},
         {startButton_, design::kStartButton},
+        {checkCataloguesButton_, design::kCheckCataloguesButton},
         {progressBar_, design::kProgressBar},
         {resultSplitter_, design::kResultSplitter},
         {resultPanel_, design::kResultPanel},
@@ -318,6 +323,7 @@ void MainWindow::connectControls() {
     connect(directoryEdit_, &QLineEdit::textChanged, this, &MainWindow::listLogDays);
     connect(browseButton_, &QPushButton::clicked, this, &MainWindow::chooseDirectory);
     connect(startButton_, &QPushButton::clicked, this, &MainWindow::startAnalysis);
+    connect(checkCataloguesButton_, &QPushButton::clicked, this, &MainWindow::checkCatalogues);
     connect(resultList_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedService);
     connect(knownErrorList_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedError);
     // A row reached by the keyboard acts as a click on it.  A selection made with the

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTreeWidget>
 
+#include "CatalogueCheckDialog.h"
 #include "GbkDisplay.h"
 #include "MainWindow.h"
 #include "RowData.h"
@@ -74,6 +75,13 @@ void MainWindow::loadServiceList() {
         rows.append(row);
     }
     serviceList_->addTopLevelItems(rows);
+}
+
+void MainWindow::checkCatalogues() {
+    handle([this] {
+        CatalogueCheckDialog dialog(CheckCatalogues(programDir_), this);
+        dialogs_->ShowDialog(dialog);
+    });
 }
 
 void MainWindow::openReportChannel() {

@@ -1,6 +1,7 @@
 #include "WindowDialogs.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -52,5 +53,7 @@ std::optional<QString> QtWindowDialogs::ChooseDirectory(const QString& prompt,
 void ReportError(WindowDialogs& dialogs, std::string_view what) {
     dialogs.ShowError(ErrorBoxText(FromGbkText(what)));
 }
+
+void QtWindowDialogs::ShowDialog(QDialog& dialog) { dialog.exec(); }
 
 }  // namespace corvane::app

@@ -9,6 +9,7 @@
 
 #include "analysis/Host.h"
 
+class QDialog;
 class QWidget;
 
 namespace corvane::app {
@@ -26,6 +27,8 @@ public:
     virtual void ShowError(const QString& text) = 0;
     // The system's folder dialog.  Returns the chosen folder, or nothing when cancelled.
     virtual std::optional<QString> ChooseDirectory(const QString& prompt, const QString& start) = 0;
+    // Runs a modal dialog of the window until it is closed.
+    virtual void ShowDialog(QDialog& dialog) = 0;
 };
 
 // Real modal boxes, parented to `parent` (may be null).
@@ -36,6 +39,7 @@ public:
     bool AskYesNo(std::string_view caption, std::string_view text) override;
     void ShowError(const QString& text) override;
     std::optional<QString> ChooseDirectory(const QString& prompt, const QString& start) override;
+    void ShowDialog(QDialog& dialog) override;
 
 private:
     QWidget* parent_;

@@ -40,6 +40,7 @@ public:
     std::optional<QString> ChooseDirectory(const QString&, const QString&) override {
         return std::nullopt;
     }
+    void ShowDialog(QDialog&) override {}
 };
 
 bool Write(const QString& path, const QByteArray& bytes) {

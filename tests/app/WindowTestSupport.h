@@ -52,6 +52,9 @@ public:
     QString lastPrompt;
     QString lastStart;
     std::function<void()> onMessage;
+    // Called with each modal dialog instead of running it.
+    std::function<void(QDialog&)> onDialog;
+    int dialogsShown = 0;
 
     void ShowMessage(std::string_view text) override {
         messages << corvane::app::FromGbkText(text);
@@ -68,6 +71,10 @@ public:
         lastPrompt = prompt;
         lastStart = start;
         return chosenDirectory;
+    }
+    void ShowDialog(QDialog& dialog) override {
+        ++dialogsShown;
+        if (onDialog) onDialog(dialog);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTimer>
 
+#include "CatalogueCheckDialog.h"
 #include "CorvaneApplication.h"
 #include "HintedListWidget.h"
 #include "ThrottledEventPump.h"
@@ -199,6 +200,32 @@ private slots:
             QCOMPARE(days->emptyHint(), test.hint);
             QCOMPARE(c.dayList->count() == 0, !test.hint.isEmpty());
         }
+    }
+
+    void theCatalogueCheckShowsTheWarnings() {
+        DemoWindow w;
+        Controls c(*w.form);
+        QStringList rows{QStringLiteral("not shown")};
+        w.dialogs.onDialog = [&](QDialog& dialog) {
+            rows = qobject_cast<corvane::app::CatalogueCheckDialog*>(&dialog)->rows();
+        };
+        auto* button =
+            w.form->findChild<QPushButton*>(QLatin1String(design::kCheckCataloguesButton));
+        button->click();
+        QCOMPARE(w.dialogs.dialogsShown, 1);
+        QCOMPARE(rows, QStringList());  // the demo catalogues are clean
+
+        // The catalogue is read as it is now: a code listed twice is named.
+        QFile source(DemoDir() + "/ErrorList.ini");
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QByteArray errors = source.readAll();
+        errors.replace("[ERRORLIST]\r\n", "[ERRORLIST]\r\n0=101\r\n");
+        QVERIFY(w.dirs.WriteProgramFile(QStringLiteral("ErrorList.ini"), errors));
+        button->click();
+        QCOMPARE(rows.size(), 1);
+        QVERIFY2(rows.first().startsWith(QStringLiteral("ErrorList.ini\t")),
+                 qPrintable(rows.first()));
+        QVERIFY2(rows.first().contains(QStringLiteral("101")), qPrintable(rows.first()));
     }
 
     void thePageBarStaysWholeAtTheMinimumSize() {
