@@ -7,6 +7,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -20,6 +21,7 @@
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ProgramDir.h"
 #include "catalog/ServiceCatalogue.h"
+#include "cli/HistoryCommand.h"
 
 namespace {
 
@@ -29,19 +31,27 @@ const char kUsage[] =
     "usage:\n"
     "  corvane-scan [--utf8] days LOGDIR\n"
     "  corvane-scan [--utf8] scan [--program-dir DIR] SERVICE_CODE LOGFILE\n"
-    "  corvane-scan [--utf8] run [--program-dir DIR] LOGDIR DAY\n"
+    "  corvane-scan [--utf8] run [--program-dir DIR] [--record [--db FILE]] LOGDIR DAY\n"
     "  corvane-scan [--utf8] catalogue [--program-dir DIR]\n"
     "  corvane-scan [--utf8] explain [--program-dir DIR] CODE\n"
+    "  corvane-scan [--utf8] history [--db FILE] [--service CODE] [--days N] LOGDIR\n"
+    "  corvane-scan [--utf8] history backfill [--program-dir DIR] [--db FILE] LOGDIR\n"
     "\n"
     "  days       the days that have log files in LOGDIR, in directory order\n"
     "  scan       every finding of LOGFILE for the service, then the unknown and known counts\n"
     "  run        name, known and unknown count of every service with a log file for DAY\n"
     "  catalogue  the service and error catalogues as loaded\n"
     "  explain    the name and explanation lines of an error code\n"
+    "  history    day, service code, known and unknown count and marks of each recorded day\n"
+    "             of LOGDIR (new:CODE, spike:CODE); --days N keeps the last N days\n"
+    "  history backfill  analyse every day of LOGDIR and record each in the history\n"
     "\n"
     "  --program-dir DIR  where ServiceList.ini and ErrorList.ini are (default: beside this "
     "program)\n"
-    "  --utf8             convert the output from GBK to UTF-8\n";
+    "  --utf8             convert the output from GBK to UTF-8\n"
+    "  --record           record the run in the history\n"
+    "  --db FILE          the history database (default: "
+    "$XDG_DATA_HOME/corvane/history.sqlite)\n";
 
 class UsageError : public std::exception {};
 
@@ -135,6 +145,8 @@ private:
 
 struct Arguments {
     bool utf8 = false;
+    bool record = false;
+    cli::HistoryArguments history;
     std::string programDir;
     std::string command;
     std::vector<std::string> operands;
@@ -151,6 +163,20 @@ Arguments Parse(int argc, char** argv) {
             if (i + 1 >= argc) throw UsageError();
             args.programDir = argv[++i];
             haveProgramDir = true;
+        } else if (a == "--record") {
+            args.record = true;
+        } else if (a == "--db" || a == "--service" || a == "--days") {
+            if (i + 1 >= argc) throw UsageError();
+            const std::string_view value = argv[++i];
+            if (a == "--db") args.history.db = value;
+            if (a == "--service") args.history.service = value;
+            if (a == "--days") {
+                const auto [end, ec] =
+                    std::from_chars(value.data(), value.data() + value.size(), args.history.days);
+                if (ec != std::errc() || end != value.data() + value.size() ||
+                    args.history.days < 1)
+                    throw UsageError();
+            }
         } else if (a.size() > 1 && a[0] == '-' && a != "--help" && a != "-h") {
             throw UsageError();
         } else if (args.command.empty()) {
@@ -171,12 +197,38 @@ void Expect(const Arguments& args, std::size_t operands) {
     if (args.operands.size() != operands) throw UsageError();
 }
 
+// The history options belong to the commands that use them.
+void ExpectHistoryOptions(const Arguments& args) {
+    const bool history = args.command == "history";
+    const bool recordingRun = args.command == "run" && args.record;
+    if ((args.record && args.command != "run") ||
+        (!args.history.db.empty() && !history && !recordingRun) ||
+        ((!args.history.service.empty() || args.history.days != 0) && !history))
+        throw UsageError();
+}
+
+// One analysis run of `day` over every service of the catalogue; the result rows.
+std::vector<ConsoleRunView::ResultRow> RunDay(const Arguments& args, const std::string& logDir,
+                                              const std::string& day, FindingsObserver* observer,
+                                              UserDialogs& dialogs, EventPump& pump,
+                                              const ScanOptions& options, RunOutcome& outcome) {
+    ErrorCatalogue catalogue;
+    LoadErrorCatalogue(args.programDir, catalogue);
+    std::vector<ServiceEntry> services;
+    LoadServiceCatalogue(args.programDir, services);
+    ConsoleRunView view(std::move(services), logDir);
+    ServiceResults results;
+    outcome = RunServicePasses(view, day, catalogue, results, observer, dialogs, pump, options);
+    return view.Rows();
+}
+
 int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
     ConsoleDialogs dialogs(err);
     NullEventPump pump;
     ScanOptions options;
     options.programDir = args.programDir;
     options.askAboutLargeFiles = false;
+    ExpectHistoryOptions(args);
 
     if (args.command == "days") {
         Expect(args, 1);
@@ -196,20 +248,35 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
     }
     if (args.command == "run") {
         Expect(args, 2);
-        ErrorCatalogue catalogue;
-        LoadErrorCatalogue(args.programDir, catalogue);
-        std::vector<ServiceEntry> services;
-        LoadServiceCatalogue(args.programDir, services);
-        ConsoleRunView view(std::move(services), args.operands[0]);
-        ServiceResults results;
-        RunServicePasses(view, args.operands[1], catalogue, results, nullptr, dialogs, pump,
-                         options);
-        for (const auto& row : view.Rows()) {
+        RunCollector collector(nullptr, cli::UnknownErrorPatterns);
+        RunOutcome outcome = RunOutcome::Completed;
+        const auto rows =
+            RunDay(args, args.operands[0], args.operands[1], args.record ? &collector : nullptr,
+                   dialogs, pump, options, outcome);
+        for (const auto& row : rows) {
             std::string line = row.name;
             line.append("\t").append(row.known).append("\t").append(row.unknown);
             out.Line(line);
         }
+        if (args.record && outcome == RunOutcome::Completed) {
+            std::fflush(stdout);
+            return cli::RecordRun(args.history, collector.TakeRecord(),
+                                  [&](std::string_view line) { err.Line(line); });
+        }
         return 0;
+    }
+    if (args.command == "history") {
+        const cli::DayRun runDay = [&](const std::string& logDir, const std::string& day,
+                                       FindingsObserver& observer) {
+            RunOutcome outcome = RunOutcome::Completed;
+            RunDay(args, logDir, day, &observer, dialogs, pump, options, outcome);
+            return outcome;
+        };
+        const int status = cli::HistoryCommand(
+            args.history, args.operands, runDay, [&](std::string_view line) { out.Line(line); },
+            [&](std::string_view line) { err.Line(line); });
+        if (status == cli::kHistoryUsage) throw UsageError();
+        return status;
     }
     if (args.command == "catalogue") {
         Expect(args, 0);
