@@ -89,23 +89,28 @@ int Backfill(const HistoryArguments& args, const std::string& logDir, const DayR
     if (!store) return 1;
 
     for (std::size_t i = 0; i < days.size(); ++i) {
-        const auto start = std::chrono::steady_clock::now();
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point start = Clock::now();
         RunCollector collector(nullptr, UnknownErrorPatterns);
         if (runDay(logDir, days[i], collector) != RunOutcome::Completed) return 1;
         const RunRecord record = collector.TakeRecord();
+        const Clock::time_point scanned = Clock::now();
         const RecordOutcome recorded = store->Record(record);
         if (!recorded.recorded) {
             err(recorded.error);
             return 1;
         }
+        const std::chrono::duration<double> scanning = scanned - start;
+        const std::chrono::duration<double> recording = Clock::now() - scanned;
         std::int64_t bytes = 0;
         for (const ServiceRecord& service : record.services) bytes += service.bytes;
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        char counts[128];
-        std::snprintf(counts, sizeof counts, "%zu services, %.1f MB, %.2f s",
-                      record.services.size(), static_cast<double>(bytes) / 1e6, took.count());
+        char figures[160];
+        std::snprintf(figures, sizeof figures,
+                      "%zu services, %.1f MB, %.2f s scanning, %.1f ms recording",
+                      record.services.size(), static_cast<double>(bytes) / 1e6, scanning.count(),
+                      recording.count() * 1000);
         err("backfill " + std::to_string(i + 1) + "/" + std::to_string(days.size()) + " " +
-            days[i] + ": " + counts);
+            days[i] + ": " + figures);
     }
     return 0;
 }
