@@ -61,6 +61,12 @@ std::vector<Mark> PatternMarks(const std::vector<RecordedDay>& series, std::size
     return SeriesMarks(series, index, &RecordedDay::patterns);
 }
 
+std::size_t DayIndex(const std::vector<RecordedDay>& series, const std::string& day) {
+    std::size_t index = 0;
+    while (index < series.size() && series[index].day != day) ++index;
+    return index;
+}
+
 std::string MarkText(const Mark& mark) {
     return (mark.kind == MarkKind::New ? "new:" : "spike:") + mark.key;
 }

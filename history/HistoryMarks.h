@@ -43,6 +43,10 @@ std::vector<Mark> DayMarks(const std::vector<const Counts*>& earlier, const Coun
 std::vector<Mark> CodeMarks(const std::vector<RecordedDay>& series, std::size_t index);
 std::vector<Mark> PatternMarks(const std::vector<RecordedDay>& series, std::size_t index);
 
+// The index of `day` in `series`, or series.size() (which has no marks) when the day
+// was not recorded.
+std::size_t DayIndex(const std::vector<RecordedDay>& series, const std::string& day);
+
 // "new:KEY" or "spike:KEY"; a list joined by ",".
 std::string MarkText(const Mark& mark);
 std::string MarkListText(const std::vector<Mark>& marks);

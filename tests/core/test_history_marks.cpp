@@ -79,8 +79,10 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, MarkRuleTest, ::testing::ValuesIn(kMarkCase
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MarksTest, SeveralKeysComeInByteOrderAndEachDayLooksOnlyBackwards) {
-    auto day = [](Counts codes) {
+    int n = 0;
+    auto day = [&](Counts codes) {
         RecordedDay d;
+        d.day = "d" + std::to_string(n++);
         d.codes = std::move(codes);
         return d;
     };
@@ -94,6 +96,8 @@ TEST(MarksTest, SeveralKeysComeInByteOrderAndEachDayLooksOnlyBackwards) {
     EXPECT_EQ(CodeMarks(series, 1), (std::vector<Mark>{}));
     EXPECT_EQ(CodeMarks(series, 0), (std::vector<Mark>{}));
     EXPECT_EQ(CodeMarks(series, 4), (std::vector<Mark>{}));  // past the end
+    EXPECT_EQ(DayIndex(series, "d3"), 3u);
+    EXPECT_EQ(DayIndex(series, "d9"), 4u);
 }
 
 }  // namespace
