@@ -7,11 +7,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <iterator>
 #include <stdexcept>
+#include <thread>
 #include <unordered_map>
 
 #include "catalog/GbkText.h"
@@ -292,7 +294,13 @@ OpenedHistory HistoryStore::Open(const std::string& path, const HistoryOptions& 
         std::error_code ignored;  // a directory that cannot be made fails the open below
         if (!parent.empty()) std::filesystem::create_directories(parent, ignored);
 
-        for (int attempt = 0;; ++attempt) {
+        // Switching a new file to WAL can meet another process doing the same, and SQLite
+        // then reports the file busy at once instead of waiting: retry for as long as a
+        // writer would wait.
+        const auto giveUp =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(options.busyTimeoutMs);
+        bool movedAside = false;
+        for (;;) {
             struct stat seen {};
             const bool existed = ::stat(path.c_str(), &seen) == 0;
             sqlite3* db = nullptr;
@@ -314,13 +322,18 @@ OpenedHistory HistoryStore::Open(const std::string& path, const HistoryOptions& 
                     opened.error = Message(gbk::kMsgHistoryTooNew, path);
                     return opened;
                 }
+                if (e.code() == SQLITE_BUSY && std::chrono::steady_clock::now() < giveUp) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                    continue;
+                }
                 const bool unreadable = e.code() == SQLITE_CORRUPT || e.code() == SQLITE_NOTADB;
-                if (!unreadable || !existed || attempt > 0) {
+                if (!unreadable || !existed || movedAside) {
                     opened.error = Message(gbk::kMsgHistoryOpenFailed, path + " - " + e.what());
                     return opened;
                 }
                 const std::string moved = MoveAside(path, seen);
                 if (!moved.empty()) opened.notice = Message(gbk::kMsgHistoryMovedAside, moved);
+                movedAside = true;
             }
         }
     } catch (const std::exception& e) {
