@@ -2,7 +2,20 @@
 
 #include <sys/stat.h>
 
+#include <charconv>
+#include <chrono>
+
 namespace corvane {
+
+namespace {
+
+std::int64_t CountValue(const std::string& text) {
+    std::int64_t value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+}  // namespace
 
 std::string LogFileName(const std::string& directory, const std::string& prefix,
                         const std::string& day) {
@@ -27,12 +40,15 @@ RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCa
         if (pump.StopRequested()) return RunOutcome::Stopped;
         if (!view.ServiceRowChecked(row)) continue;
         const ServiceEntry service = view.ServiceRow(row);
-        const std::string path = LogFileName(view.DirectoryText(), service.logPrefix, day);
+        const std::string directory = view.DirectoryText();
+        const std::string path = LogFileName(directory, service.logPrefix, day);
         if (!LogFileExists(path)) continue;
 
         ProgressSink& progress = view.AddResultRow(service.caption);
+        const auto scanStart = std::chrono::steady_clock::now();
         std::optional<FindingList> list =
             ScanLogFile(service.code, path, catalogue, progress, dialogs, pump, options);
+        const std::chrono::duration<double> scanTime = std::chrono::steady_clock::now() - scanStart;
         if (pump.StopRequested()) return RunOutcome::Stopped;
         if (!list || list->size() < 2) {
             view.RemoveLastResultRow();
@@ -46,7 +62,11 @@ RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCa
         view.SetLastResultCounts(known, unknown);
 
         results.push_back(std::make_unique<FindingList>(std::move(*list)));
-        if (observer) observer->AddFindings(service.code, *results.back());
+        if (observer) {
+            observer->AddFindings(service.code, *results.back());
+            observer->PassStored(ServicePass{service.code, directory, day, path, CountValue(known),
+                                             CountValue(unknown), scanTime.count()});
+        }
         if (pump.StopRequested()) return RunOutcome::Stopped;
     }
     return RunOutcome::Completed;

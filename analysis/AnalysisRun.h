@@ -4,6 +4,7 @@
 // service rows.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,11 +37,24 @@ public:
     virtual void SetLastResultCounts(const std::string& known, const std::string& unknown) = 0;
 };
 
-// Receives each stored list (the report tally).
+// One stored service pass as the run saw it: what was scanned and how long it took.
+struct ServicePass {
+    std::string serviceCode;
+    std::string directory;  // the directory text when the run reached the row
+    std::string day;
+    std::string logFile;
+    std::int64_t known = 0;
+    std::int64_t unknown = 0;
+    double seconds = 0;  // wall time of the scan
+};
+
+// Receives each stored list (the report tally, the run history).
 class FindingsObserver {
 public:
     virtual ~FindingsObserver() = default;
     virtual void AddFindings(const std::string& serviceCode, const FindingList& findings) = 0;
+    // Follows AddFindings for the same list; only the run history needs it.
+    virtual void PassStored(const ServicePass&) {}
 };
 
 // The log file of a service for a day: directory, "/", prefix, day, ".log".

@@ -18,13 +18,17 @@ struct OptionRule {
     Apply apply;
 };
 
-void SetThreads(Arguments& a, std::string_view value) {
+int PositiveNumber(std::string_view option, std::string_view value) {
     int n = 0;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
     if (ec != std::errc() || end != value.data() + value.size() || n < 1)
-        throw UsageError("--threads takes a whole number of at least 1, not \"" +
+        throw UsageError(std::string(option) + " takes a whole number of at least 1, not \"" +
                          std::string(value) + "\"");
-    a.threads = n;
+    return n;
+}
+
+void SetThreads(Arguments& a, std::string_view value) {
+    a.threads = PositiveNumber("--threads", value);
 }
 
 // One row per option.
@@ -32,16 +36,21 @@ constexpr OptionRule kOptions[] = {
     {"--help", false, "*", [](Arguments& a, std::string_view) { a.help = true; }},
     {"-h", false, "*", [](Arguments& a, std::string_view) { a.help = true; }},
     {"--utf8", false, "*", [](Arguments& a, std::string_view) { a.utf8 = true; }},
-    {"--program-dir", true, "scan run catalogue explain update check patterns",
+    {"--program-dir", true, "scan run catalogue explain update check patterns backfill",
      [](Arguments& a, std::string_view v) { a.programDir = std::string(v); }},
     {"--threads", true, "scan run patterns", &SetThreads},
     {"--line-numbers", false, "scan", [](Arguments& a, std::string_view) { a.lineNumbers = true; }},
-    {"--service", true, "patterns",
+    {"--service", true, "patterns history",
      [](Arguments& a, std::string_view v) { a.service = std::string(v); }},
     {"--assign", false, "patterns", [](Arguments& a, std::string_view) { a.assign = true; }},
     {"--default", true, "ini", [](Arguments& a, std::string_view v) { a.defaultText = v; }},
     {"--csv", true, "run", [](Arguments& a, std::string_view v) { a.csvFile = std::string(v); }},
     {"--html", true, "run", [](Arguments& a, std::string_view v) { a.htmlFile = std::string(v); }},
+    {"--record", false, "run", [](Arguments& a, std::string_view) { a.record = true; }},
+    {"--db", true, "run history backfill",
+     [](Arguments& a, std::string_view v) { a.db = std::string(v); }},
+    {"--days", true, "history",
+     [](Arguments& a, std::string_view v) { a.days = PositiveNumber("--days", v); }},
 };
 
 bool Takes(const OptionRule& rule, std::string_view command) {
@@ -59,8 +68,8 @@ bool Takes(const OptionRule& rule, std::string_view command) {
 
 const std::vector<CommandRule>& Commands() {
     static const std::vector<CommandRule> commands = {
-        {"days", 1, 1},    {"scan", 2, 2},   {"run", 2, 2},   {"catalogue", 0, 0},
-        {"explain", 1, 1}, {"update", 0, 0}, {"check", 0, 0}, {"ini", 1, 3},
+        {"days", 1, 1},   {"scan", 2, 2},  {"run", 2, 2}, {"catalogue", 0, 0}, {"explain", 1, 1},
+        {"update", 0, 0}, {"check", 0, 0}, {"ini", 1, 3}, {"history", 1, 1},   {"backfill", 1, 1},
     };
     return commands;
 }
@@ -86,6 +95,9 @@ Arguments ParseArguments(int argc, const char* const* argv) {
             given.push_back(rule);
         } else if (args.command.empty()) {
             args.command = a;
+        } else if (args.command == "history" && args.operands.empty() && a == "backfill") {
+            // "history backfill" is one command of two words; options may follow it.
+            args.command = "backfill";
         } else {
             args.operands.emplace_back(a);
             optionsEnded = true;

@@ -14,7 +14,7 @@
 namespace corvane::cli {
 
 struct Arguments {
-    std::string command;
+    std::string command;  // "backfill" stands for "history backfill"
     std::vector<std::string> operands;
 
     bool help = false;                      // --help, -h
@@ -27,6 +27,9 @@ struct Arguments {
     std::string defaultText;                // --default TEXT
     std::optional<std::string> csvFile;     // --csv FILE
     std::optional<std::string> htmlFile;    // --html FILE
+    bool record = false;                    // --record
+    std::optional<std::string> db;          // --db FILE
+    int days = 0;                           // --days N (N >= 1); 0 when not given
 };
 
 // A command line that breaks the rules; the message says which rule.

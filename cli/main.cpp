@@ -28,6 +28,7 @@
 #include "catalog/ProgramDir.h"
 #include "catalog/ServiceCatalogue.h"
 #include "cli/Arguments.h"
+#include "cli/HistoryCommand.h"
 #include "online/CatalogueUpdate.h"
 #include "online/ServerConfig.h"
 #include "report/CsvExport.h"
@@ -55,6 +56,9 @@ const char kUsage[] =
     "                             message, separated by TAB; exit 1 when there are any\n"
     "  ini FILE [SECTION [KEY]]   what the program reads from an INI file: the section names,\n"
     "                             a section's key names, or a value\n"
+    "  history LOGDIR             day, service code, known and unknown count and marks of\n"
+    "                             each recorded day of LOGDIR (new:CODE, spike:CODE)\n"
+    "  history backfill LOGDIR    analyse every day of LOGDIR and record each in the history\n"
     "\n"
     "  --program-dir DIR  where the INI files are (default: beside this program);\n"
     "                     scan, run, catalogue, explain, update, check\n"
@@ -62,6 +66,11 @@ const char kUsage[] =
     "  --line-numbers     (accepted, not used yet); scan\n"
     "  --csv FILE         also write every finding to FILE as CSV (UTF-8); run\n"
     "  --html FILE        also write a report of the run to FILE as HTML; run\n"
+    "  --record           also record the run in the history; run\n"
+    "  --db FILE          the history database (default: $XDG_DATA_HOME/corvane/\n"
+    "                     history.sqlite); history, run --record\n"
+    "  --service CODE     one service only; history\n"
+    "  --days N           the last N recorded days only; history\n"
     "  --default TEXT     the value of a missing key; ini\n"
     "  --utf8             output (and ini's names) in UTF-8 instead of GBK\n"
     "  --help             this text\n"
@@ -213,15 +222,15 @@ private:
 // does not hand out finding places here, so the line-number cells stay empty.
 void ExportRun(const std::optional<std::string>& csvFile,
                const std::optional<std::string>& htmlFile, const std::string& directory,
-               const std::string& day, const ConsoleRunView& view, const ServiceResults& results,
-               const ErrorCatalogue& catalogue) {
+               const std::string& day, const std::vector<ConsoleRunView::ResultRow>& rows,
+               const ServiceResults& results, const ErrorCatalogue& catalogue) {
     if (!csvFile && !htmlFile) return;
     // The report names the directory so that it can be found again from anywhere.
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(directory, error);
     ExportedRun run{error ? directory : absolute.lexically_normal().string(), day, {}, &catalogue};
-    for (std::size_t i = 0; i < view.Rows().size() && i < results.size(); ++i) {
-        const ConsoleRunView::ResultRow& row = view.Rows()[i];
+    for (std::size_t i = 0; i < rows.size() && i < results.size(); ++i) {
+        const ConsoleRunView::ResultRow& row = rows[i];
         run.services.push_back({row.name, row.code, std::stoll(row.known), std::stoll(row.unknown),
                                 results[i].get(), nullptr, row.seconds, row.bytes});
     }
@@ -236,6 +245,36 @@ std::string ProgramDirOf(const Arguments& args) {
     return dir;
 }
 
+// --db belongs to a run only when it records.
+void ExpectHistoryOptions(const Arguments& args) {
+    if (args.db && args.command == "run" && !args.record)
+        throw UsageError("--db goes with run only together with --record");
+}
+
+cli::HistoryArguments HistoryOf(const Arguments& args) {
+    return {args.db.value_or(""), args.service.value_or(""), args.days};
+}
+
+// One analysis run of `day` over every service of the catalogue.
+struct DayResult {
+    std::vector<ConsoleRunView::ResultRow> rows;
+    ServiceResults results;
+    RunOutcome outcome = RunOutcome::Completed;
+};
+
+DayResult RunDay(const std::string& programDir, const ErrorCatalogue& catalogue,
+                 const std::string& logDir, const std::string& day, FindingsObserver* observer,
+                 UserDialogs& dialogs, EventPump& pump, const ScanOptions& options) {
+    std::vector<ServiceEntry> services;
+    LoadServiceCatalogue(programDir, services);
+    ConsoleRunView view(std::move(services), logDir, day);
+    DayResult result;
+    result.outcome =
+        RunServicePasses(view, day, catalogue, result.results, observer, dialogs, pump, options);
+    result.rows = view.Rows();
+    return result;
+}
+
 int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
     ConsoleDialogs dialogs(err);
     NullEventPump pump;
@@ -243,6 +282,7 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
     ScanOptions options;
     options.programDir = programDir;
     options.askAboutLargeFiles = false;
+    ExpectHistoryOptions(args);
 
     if (args.command == "days") {
         RequireDirectory(args.operands[0]);
@@ -263,20 +303,40 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         RequireDirectory(args.operands[0]);
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(programDir, catalogue);
-        std::vector<ServiceEntry> services;
-        LoadServiceCatalogue(programDir, services);
-        ConsoleRunView view(std::move(services), args.operands[0], args.operands[1]);
-        ServiceResults results;
-        RunServicePasses(view, args.operands[1], catalogue, results, nullptr, dialogs, pump,
-                         options);
-        for (const auto& row : view.Rows()) {
+        RunCollector collector(nullptr, cli::UnknownErrorPatterns);
+        const DayResult result = RunDay(programDir, catalogue, args.operands[0], args.operands[1],
+                                        args.record ? &collector : nullptr, dialogs, pump, options);
+        for (const auto& row : result.rows) {
             std::string line = row.name;
             line.append("\t").append(row.known).append("\t").append(row.unknown);
             out.Line(line);
         }
-        ExportRun(args.csvFile, args.htmlFile, args.operands[0], args.operands[1], view, results,
-                  catalogue);
+        ExportRun(args.csvFile, args.htmlFile, args.operands[0], args.operands[1], result.rows,
+                  result.results, catalogue);
+        if (args.record && result.outcome == RunOutcome::Completed) {
+            std::fflush(stdout);
+            return cli::RecordRun(HistoryOf(args), collector.TakeRecord(),
+                                  [&](std::string_view line) { err.Line(line); });
+        }
         return 0;
+    }
+    if (args.command == "history" || args.command == "backfill") {
+        const cli::DayRun runDay = [&](const std::string& logDir, const std::string& day,
+                                       FindingsObserver& observer) {
+            ErrorCatalogue catalogue;
+            LoadErrorCatalogue(programDir, catalogue);
+            return RunDay(programDir, catalogue, logDir, day, &observer, dialogs, pump, options)
+                .outcome;
+        };
+        std::vector<std::string> operands = args.operands;
+        if (args.command == "backfill") operands.insert(operands.begin(), "backfill");
+        const int status = cli::HistoryCommand(
+            HistoryOf(args), operands, runDay, [&](std::string_view line) { out.Line(line); },
+            [&](std::string_view line) { err.Line(line); });
+        if (status == cli::kHistoryUsage)
+            throw UsageError(
+                "history takes LOGDIR, or backfill LOGDIR without --service and --days");
+        return status;
     }
     if (args.command == "catalogue") {
         std::vector<ServiceEntry> services;

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev
   libvectorscan-dev
   libcurl4-openssl-dev
+  libsqlite3-dev
   fonts-wqy-microhei
   ripgrep xvfb xauth
   clang-format

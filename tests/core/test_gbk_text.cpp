@@ -69,6 +69,12 @@ const std::vector<Constant>& AllConstants() {
         GBK_CONSTANT(kTabKnownPrefix, "已知错误["),
         GBK_CONSTANT(kTabUnknownPrefix, "未知错误["),
         GBK_CONSTANT(kMemoRawHeading, "【日志原文】"),
+        GBK_CONSTANT(kMarkNew, "新"),
+        GBK_CONSTANT(kMarkSpike, "突增"),
+        GBK_CONSTANT(kMsgHistoryMovedAside, "历史数据库已损坏或不是数据库，已改名为："),
+        GBK_CONSTANT(kMsgHistoryOpenFailed, "无法打开历史数据库："),
+        GBK_CONSTANT(kMsgHistoryTooNew, "历史数据库由较新版本的程序写成，无法使用："),
+        GBK_CONSTANT(kMsgHistoryRecordFailed, "无法记录分析历史："),
     };
     return all;
 }

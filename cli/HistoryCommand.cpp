@@ -1,0 +1,143 @@
+#include "cli/HistoryCommand.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+#include "analysis/LogDays.h"
+#include "history/HistoryMarks.h"
+#include "history/HistoryStore.h"
+
+namespace corvane::cli {
+
+namespace {
+
+std::string DatabasePath(const HistoryArguments& args) {
+    return args.db.empty() ? DefaultHistoryPath() : args.db;
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.empty() ? "/" : path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Opens the history; the notice of a file moved aside and any failure go to `err`.
+std::unique_ptr<HistoryStore> OpenHistory(const HistoryArguments& args, const LineOut& err) {
+    OpenedHistory opened = HistoryStore::Open(DatabasePath(args));
+    if (!opened.notice.empty()) err(opened.notice);
+    if (!opened.store) err(opened.error);
+    return std::move(opened.store);
+}
+
+// day<TAB>service<TAB>known<TAB>unknown<TAB>marks per recorded day and service, in
+// day order and then service-code order.  A day's marks look at the service's days
+// before it, whether or not --days shows them.
+int ListHistory(const HistoryArguments& args, const std::string& logDir, const LineOut& out,
+                const LineOut& err) {
+    struct stat st {};
+    if (::stat(DatabasePath(args).c_str(), &st) != 0) return 0;  // nothing recorded yet
+    const std::unique_ptr<HistoryStore> store = OpenHistory(args, err);
+    if (!store) return 1;
+    std::string error;
+    const std::vector<RecordedDay> days = store->Days(logDir, args.service, false, &error);
+    if (!error.empty()) {
+        err(error);
+        return 1;
+    }
+
+    std::map<std::string, std::vector<RecordedDay>> series;  // by service, in day order
+    std::vector<std::size_t> positions;
+    for (const RecordedDay& day : days) {
+        std::vector<RecordedDay>& own = series[day.serviceCode];
+        positions.push_back(own.size());
+        own.push_back(day);
+    }
+    std::string firstShown;
+    if (args.days > 0) {
+        std::vector<std::string> distinct;
+        for (const RecordedDay& day : days) {
+            if (distinct.empty() || distinct.back() != day.day) distinct.push_back(day.day);
+        }
+        if (distinct.size() > static_cast<std::size_t>(args.days))
+            firstShown = distinct[distinct.size() - static_cast<std::size_t>(args.days)];
+    }
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const RecordedDay& day = days[i];
+        if (day.day < firstShown) continue;
+        const std::string marks = MarkListText(CodeMarks(series[day.serviceCode], positions[i]));
+        out(day.day + "\t" + day.serviceCode + "\t" + std::to_string(day.known) + "\t" +
+            std::to_string(day.unknown) + "\t" + marks);
+    }
+    return 0;
+}
+
+// Every day of the directory, oldest first, each run and recorded on its own; a
+// progress line per day on stderr.
+int Backfill(const HistoryArguments& args, const std::string& logDir, const DayRun& runDay,
+             const LineOut& err) {
+    if (!IsDirectory(logDir)) {
+        err("cannot read the log directory " + logDir);
+        return 1;
+    }
+    std::vector<std::string> days = ListLogDays(logDir);
+    std::sort(days.begin(), days.end());
+    const std::unique_ptr<HistoryStore> store = OpenHistory(args, err);
+    if (!store) return 1;
+
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point start = Clock::now();
+        RunCollector collector(nullptr, UnknownErrorPatterns);
+        if (runDay(logDir, days[i], collector) != RunOutcome::Completed) return 1;
+        const RunRecord record = collector.TakeRecord();
+        const Clock::time_point scanned = Clock::now();
+        const RecordOutcome recorded = store->Record(record);
+        if (!recorded.recorded) {
+            err(recorded.error);
+            return 1;
+        }
+        const std::chrono::duration<double> scanning = scanned - start;
+        const std::chrono::duration<double> recording = Clock::now() - scanned;
+        std::int64_t bytes = 0;
+        for (const ServiceRecord& service : record.services) bytes += service.bytes;
+        char figures[160];
+        std::snprintf(figures, sizeof figures,
+                      "%zu services, %.1f MB, %.2f s scanning, %.1f ms recording",
+                      record.services.size(), static_cast<double>(bytes) / 1e6, scanning.count(),
+                      recording.count() * 1000);
+        err("backfill " + std::to_string(i + 1) + "/" + std::to_string(days.size()) + " " +
+            days[i] + ": " + figures);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int HistoryCommand(const HistoryArguments& args, const std::vector<std::string>& operands,
+                   const DayRun& runDay, const LineOut& out, const LineOut& err) {
+    if (!operands.empty() && operands[0] == "backfill") {
+        if (operands.size() != 2 || !args.service.empty() || args.days != 0) return kHistoryUsage;
+        return Backfill(args, operands[1], runDay, err);
+    }
+    if (operands.size() != 1) return kHistoryUsage;
+    return ListHistory(args, operands[0], out, err);
+}
+
+std::vector<PatternCount> UnknownErrorPatterns(const std::string&, const FindingList&) {
+    return {};
+}
+
+int RecordRun(const HistoryArguments& args, const RunRecord& run, const LineOut& err) {
+    const std::unique_ptr<HistoryStore> store = OpenHistory(args, err);
+    if (!store) return 1;
+    const RecordOutcome recorded = store->Record(run);
+    if (recorded.recorded) return 0;
+    err(recorded.error);
+    return 1;
+}
+
+}  // namespace corvane::cli

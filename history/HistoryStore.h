@@ -1,0 +1,86 @@
+// The run history: one SQLite database of the completed runs, keyed by log directory,
+// day and service.  Nothing in the analysis needs it; every failure here comes back
+// as a message for the caller to show, never as an exception.
+//
+// One HistoryStore is one database connection: use it from one thread at a time.  A
+// second thread (or process) opens its own; concurrent writers wait for each other.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "history/RunRecord.h"
+
+struct sqlite3;
+
+namespace corvane {
+
+// The layout version this program writes; older files are brought forward on open.
+inline constexpr int kHistorySchemaVersion = 1;
+
+// $XDG_DATA_HOME/corvane/history.sqlite, or ~/.local/share/corvane/history.sqlite when
+// the variable is unset, empty or not an absolute path.
+std::string DefaultHistoryPath();
+
+// The key of a log directory: absolute, with ".", ".." and repeated or trailing
+// separators resolved by the text alone (symbolic links are kept).  An empty text is
+// the root directory, as for the day list.
+std::string NormaliseDirectory(const std::string& directory);
+
+struct HistoryOptions {
+    int busyTimeoutMs = 30000;  // how long a writer waits for another one
+    // Tests only: a database limit in pages, so that a write fails as on a full disk.
+    long long maxPageCount = 0;
+};
+
+class HistoryStore;
+
+struct OpenedHistory {
+    std::unique_ptr<HistoryStore> store;  // null when the history cannot be used
+    // Set once, when an unreadable file was renamed aside and a new one started; the
+    // store is usable then.  Show it to the operator.
+    std::string notice;
+    std::string error;  // why `store` is null
+};
+
+struct RecordOutcome {
+    bool recorded = false;
+    std::string error;  // why not, when not
+};
+
+class HistoryStore {
+public:
+    // Opens `path`, creating it and its directory when missing.  A file that is not a
+    // database or is corrupt is renamed to path + ".corrupt-YYYYMMDD-HHMMSS" (with its
+    // -wal and -shm files) and a new database takes its place; a file written by a
+    // newer program is left alone and refused.
+    static OpenedHistory Open(const std::string& path, const HistoryOptions& options = {});
+    ~HistoryStore();
+    HistoryStore(const HistoryStore&) = delete;
+    HistoryStore& operator=(const HistoryStore&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+    // Records a completed run in one transaction: each of its services replaces an
+    // earlier record of the same directory, day and service.  A run without services
+    // records nothing.  On failure nothing of the run is kept.
+    RecordOutcome Record(const RunRecord& run);
+
+    // The recorded days of `directory`, of one service when `serviceCode` is not empty,
+    // in day order and then service-code order (bytes).  Pattern counts are read only
+    // when asked for.  On failure the list is empty and `error` (when given) says why.
+    std::vector<RecordedDay> Days(const std::string& directory, const std::string& serviceCode = {},
+                                  bool withPatterns = false, std::string* error = nullptr);
+
+    // The service codes recorded for `directory`, in byte order.
+    std::vector<std::string> Services(const std::string& directory, std::string* error = nullptr);
+
+private:
+    HistoryStore(sqlite3* db, std::string path) : db_(db), path_(std::move(path)) {}
+
+    sqlite3* db_;
+    std::string path_;
+};
+
+}  // namespace corvane

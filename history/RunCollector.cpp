@@ -1,0 +1,46 @@
+#include "history/RunCollector.h"
+
+#include <sys/stat.h>
+
+#include "catalog/ErrorCatalogue.h"
+
+namespace corvane {
+
+namespace {
+
+// A finding's code, as the report tally takes it: its first three bytes.
+constexpr std::size_t kCodeLength = 3;
+
+}  // namespace
+
+RunCollector::RunCollector(FindingsObserver* next, PatternCounter patterns, std::int64_t ranAt)
+    : next_(next), patterns_(std::move(patterns)) {
+    record_.ranAt = ranAt;
+}
+
+void RunCollector::AddFindings(const std::string& serviceCode, const FindingList& findings) {
+    if (next_ != nullptr) next_->AddFindings(serviceCode, findings);
+    pending_ = ServiceRecord{};
+    for (const std::string& finding : findings) {
+        const std::string code = finding.substr(0, kCodeLength);
+        if (code != kUnknownCode) ++pending_.codes[code];
+    }
+    if (patterns_) pending_.patterns = patterns_(serviceCode, findings);
+}
+
+void RunCollector::PassStored(const ServicePass& pass) {
+    if (next_ != nullptr) next_->PassStored(pass);
+    ServiceRecord service = std::move(pending_);
+    pending_ = ServiceRecord{};
+    service.directory = pass.directory;
+    service.day = pass.day;
+    service.serviceCode = pass.serviceCode;
+    service.known = pass.known;
+    service.unknown = pass.unknown;
+    service.seconds = pass.seconds;
+    struct stat st {};
+    if (::stat(pass.logFile.c_str(), &st) == 0) service.bytes = st.st_size;
+    record_.services.push_back(std::move(service));
+}
+
+}  // namespace corvane

@@ -1,0 +1,42 @@
+// Gathers what the run history keeps while an analysis run goes on: hand it to
+// RunServicePasses as the observer (it passes each list on to the report tally), and
+// take its record once the run has completed.  A stopped or failed run is simply not
+// recorded.
+#pragma once
+
+#include <ctime>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "analysis/AnalysisRun.h"
+#include "history/RunRecord.h"
+
+namespace corvane {
+
+// The unknown-error patterns of one stored list (the findings of all codes; the
+// unknown ones are those of code "999").
+using PatternCounter =
+    std::function<std::vector<PatternCount>(const std::string& serviceCode, const FindingList&)>;
+
+class RunCollector final : public FindingsObserver {
+public:
+    // `next` receives every list first (may be null).  Without `patterns` the records
+    // have none; a caller that computes them later fills ServiceRecord::patterns itself.
+    explicit RunCollector(FindingsObserver* next = nullptr, PatternCounter patterns = {},
+                          std::int64_t ranAt = std::time(nullptr));
+
+    void AddFindings(const std::string& serviceCode, const FindingList& findings) override;
+    void PassStored(const ServicePass& pass) override;
+
+    const RunRecord& Record() const { return record_; }
+    RunRecord TakeRecord() { return std::move(record_); }
+
+private:
+    FindingsObserver* next_;
+    PatternCounter patterns_;
+    RunRecord record_;
+    ServiceRecord pending_;  // the counts of the list whose pass comes next
+};
+
+}  // namespace corvane

@@ -1,0 +1,118 @@
+// corvane-scan's history commands: golden output over the demo logs, marks, replacement,
+// usage and failures.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "catalog/GbkText.h"
+#include "cli_support.h"
+#include "scan_fakes.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::CliResult;
+using testing_support::ExpectGolden;
+using testing_support::TempDir;
+
+const std::string kDemo = std::string(CORVANE_SOURCE_DIR) + "/demo";
+
+class HistoryCliTest : public ::testing::Test {
+protected:
+    CliResult Cli(const std::string& args) { return testing_support::RunCli(args, scratch.path()); }
+    // Backfills `logs` with the demo catalogues into the test's database.
+    CliResult Backfill(const std::string& logs) {
+        return Cli("history backfill --program-dir " + kDemo + " --db " + db + " " + logs);
+    }
+    std::string History(const std::string& options, const std::string& logs) {
+        const CliResult r = Cli("history --db " + db + " " + options + " " + logs);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        return r.out;
+    }
+
+    TempDir scratch;
+    const std::string db = scratch.path() + "history.sqlite";
+};
+
+TEST_F(HistoryCliTest, BackfillOfTheDemoLogsListsEachDayAndServiceAndRerunningReplaces) {
+    const CliResult backfill = Backfill(kDemo + "/logs");
+    EXPECT_EQ(backfill.status, 0) << backfill.err;
+    EXPECT_EQ(backfill.out, "");
+    // One progress line per day on stderr, oldest day first.
+    EXPECT_EQ(backfill.err.rfind("backfill 1/3 20261201: 3 services, ", 0), 0u) << backfill.err;
+    EXPECT_NE(backfill.err.find("\nbackfill 3/3 20261203: 4 services, "), std::string::npos);
+    EXPECT_EQ(std::count(backfill.err.begin(), backfill.err.end(), '\n'), 3);
+
+    const std::string listed = History("", kDemo + "/logs");
+    ExpectGolden(listed, "history/demo.txt");
+    EXPECT_EQ(Backfill(kDemo + "/logs/").status, 0);
+    EXPECT_EQ(History("", kDemo + "/./logs"), listed);
+}
+
+TEST_F(HistoryCliTest, MarksNewAndRisingCodesAndDaysKeepsTheLastRecordedDays) {
+    // The demo logs, an earlier WebPortal day without error 112, and a repeat of the
+    // Gateway outage of 20261202 on 20261204.
+    const std::string logs = scratch.path() + "logs";
+    fs::copy(kDemo + "/logs", logs);
+    fs::copy_file(std::string(CORVANE_SOURCE_DIR) + "/tests/golden/history/WebPortal20261130.log",
+                  logs + "/WebPortal20261130.log");
+    fs::copy_file(logs + "/Gateway20261202.log", logs + "/Gateway20261204.log");
+    ASSERT_EQ(Backfill(logs).status, 0);
+
+    ExpectGolden(History("", logs), "history/marks.txt");
+    // The marks of the days shown still look at the days before them.
+    EXPECT_EQ(History("--service GW --days 2", logs),
+              "20261203\tGW\t89\t47\t\n20261204\tGW\t1236\t194\tspike:101,spike:102\n");
+    EXPECT_EQ(History("--days 1", logs + "/"), History("--days 1 --service GW", logs));
+
+    // A recorded run replaces the backfilled day: 20261204 is a quiet day now.
+    fs::copy_file(logs + "/Gateway20261203.log", logs + "/Gateway20261204.log",
+                  fs::copy_options::overwrite_existing);
+    const CliResult run =
+        Cli("run --record --program-dir " + kDemo + " --db " + db + " " + logs + " 20261204");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, std::string("\xcd\xf8\xb9\xd8\xb7\xfe\xce\xf1") + "\t89\t47\n");  // 网关服务
+    EXPECT_EQ(History("--service GW --days 1", logs), "20261204\tGW\t89\t47\t\n");
+}
+
+TEST_F(HistoryCliTest, UsageErrorsAndFailures) {
+    for (const std::string args :
+         {"history", "history a b", "history backfill", "history --days 0 x", "history --days 2x x",
+          "history --service", "history backfill --service GW x", "history backfill --days 1 x",
+          "run --db x.sqlite a 20261201", "days --record a", "scan --days 2 GW x.log"}) {
+        const CliResult r = Cli(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find("usage:"), std::string::npos) << args;
+    }
+
+    // Nothing recorded yet: nothing to list, and no file is made for it.
+    EXPECT_EQ(History("", kDemo + "/logs"), "");
+    EXPECT_FALSE(fs::exists(db));
+
+    const CliResult missing = Backfill(scratch.path() + "nowhere");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "cannot read the log directory " + scratch.path() + "nowhere\n");
+
+    // A run whose record fails still prints its rows, then reports and exits 1.
+    scratch.Write("blocker", "");
+    const CliResult blocked = Cli("run --record --program-dir " + kDemo + " --db " +
+                                  scratch.path() + "blocker/h.sqlite " + kDemo + "/logs 20261201");
+    EXPECT_EQ(blocked.status, 1);
+    EXPECT_EQ(std::count(blocked.out.begin(), blocked.out.end(), '\n'), 3);
+    EXPECT_EQ(blocked.err.rfind(gbk::kMsgHistoryOpenFailed, 0), 0u) << blocked.err;
+
+    // An unreadable database is moved aside and said so once.
+    scratch.Write("history.sqlite", "not a database");
+    const CliResult first = Cli("history --db " + db + " " + kDemo + "/logs");
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.err.rfind(std::string(gbk::kMsgHistoryMovedAside) + db + ".corrupt-", 0), 0u)
+        << first.err;
+    EXPECT_EQ(History("", kDemo + "/logs"), "");
+}
+
+}  // namespace
+}  // namespace corvane
