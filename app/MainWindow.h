@@ -23,6 +23,8 @@
 #include "analysis/AnalysisRun.h"
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ProgramDir.h"
+#include "history/HistoryMarks.h"
+#include "history/RunRecord.h"
 #include "online/ServerConfig.h"
 #include "online/UdpReportChannel.h"
 
@@ -39,10 +41,15 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 
+namespace corvane {
+class HistoryStore;
+}  // namespace corvane
+
 namespace corvane::app {
 
 class HintedListWidget;
 class ResultRowSink;
+class TrendView;
 class ThrottledEventPump;
 class WindowDialogs;
 
@@ -90,6 +97,9 @@ public slots:
     void findPrevious();
     // Shows the warnings of the catalogues' check.
     void checkCatalogues();
+    // Opens the trend of the selected service over its recorded days.
+    void showTrend();
+    void chooseDay(const QByteArray& day);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -141,6 +151,12 @@ private:
     // Writes the page bar's two numbers from the paging state.
     void updatePageBar();
 
+    // The run history
+    void openHistory();
+    void recordRun(const RunRecord& record);
+    void showMarks();
+    QString codeMark(std::string_view code) const;
+
     // Find and go-to
     void buildFindBar(QWidget* parent);
     void find(bool forward);
@@ -190,6 +206,13 @@ private:
     long long findPosition_ = -1;
 
     std::unique_ptr<ServiceResults> serviceResults_;
+    // What the run knew of each stored list (entry i belongs to result row i): its
+    // service, directory, day, log file and scan time; and the row's marks.
+    std::vector<ServicePass> storedPasses_;
+    std::vector<std::vector<Mark>> rowMarks_;
+    // The run history; null when it cannot be used.
+    std::unique_ptr<HistoryStore> history_;
+    std::unique_ptr<TrendView> trendView_;
     std::unique_ptr<ErrorCatalogue> errorCatalogue_;
 
     // Where the update and report servers are (Server.ini), and the report channel.

@@ -1,6 +1,7 @@
 // The window's controls: their places, sizes, fonts and captions, their design
 // names, and the wiring of their signals to the handlers.
 
+#include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QFont>
@@ -168,10 +169,16 @@ void MainWindow::buildResultPanel() {
     resultLabel_->setFont(SongFont(12));
     resultLabel_->setFixedHeight(16);
     layout->addWidget(resultLabel_);
+    // Beyond the three columns of counts, the marks of new and rising errors.
     resultList_ = MakeReportList(resultPanel_, {{QStringLiteral("服务名称"), 271},
                                                 {QStringLiteral("已知错误"), 87},
-                                                {QStringLiteral("未知错误"), 180}});
+                                                {QStringLiteral("未知错误"), 180},
+                                                {QStringLiteral("变化"), 70}});
     resultList_->setFrameShape(QFrame::NoFrame);
+    resultList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* trend = new QAction(QStringLiteral("查看错误趋势…"), resultList_);
+    connect(trend, &QAction::triggered, this, &MainWindow::showTrend);
+    resultList_->addAction(trend);
     layout->addWidget(resultList_);
 }
 
@@ -195,7 +202,8 @@ void MainWindow::buildDetailPanel() {
     knownSplitter_->setChildrenCollapsible(false);
     knownErrorList_ = MakeReportList(knownSplitter_, {{QStringLiteral("发生时间"), 87},
                                                       {QStringLiteral("错误名称"), 130},
-                                                      {QStringLiteral("错误代码"), 60}});
+                                                      {QStringLiteral("错误代码"), 60},
+                                                      {QStringLiteral("变化"), 40}});
     explanationText_ = new QPlainTextEdit(knownSplitter_);
     explanationText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     knownSplitter_->addWidget(knownErrorList_);

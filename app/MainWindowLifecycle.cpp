@@ -11,8 +11,10 @@
 #include "MainWindow.h"
 #include "RowData.h"
 #include "ThrottledEventPump.h"
+#include "TrendView.h"
 #include "WindowDialogs.h"
 #include "catalog/ServiceCatalogue.h"
+#include "history/HistoryStore.h"
 #include "online/CatalogueUpdate.h"
 
 namespace corvane::app {
@@ -47,6 +49,7 @@ void MainWindow::startUp() {
     errorCatalogue_ = std::make_unique<ErrorCatalogue>();
     LoadErrorCatalogue(programDir_, *errorCatalogue_);
     openReportChannel();
+    openHistory();
 }
 
 void MainWindow::updateCatalogues() {
@@ -103,6 +106,8 @@ void MainWindow::shutDown() {
         errorCatalogue_.reset();
     }
     closeReportChannel();
+    trendView_.reset();
+    history_.reset();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -181,6 +181,7 @@ void MainWindow::fillPage(long long page, const FindingList& list, int serviceRo
         item->setText(0, FromGbkLine(TimeField(finding)));
         item->setText(1, name.value());
         item->setText(2, FromGbkLine(code));
+        item->setText(3, codeMark(code));
         item->setData(0, kRolePosition, i);
         item->setData(0, kRoleServiceRow, serviceRow);
         item->setData(0, kRoleErrorCode, codeBytes);

@@ -21,6 +21,7 @@
 #include "analysis/LogDays.h"
 #include "analysis/Scanner.h"
 #include "catalog/GbkText.h"
+#include "history/RunCollector.h"
 #include "online/ErrorReport.h"
 
 namespace corvane::app {
@@ -71,6 +72,29 @@ void MainWindow::chooseDirectory() {
 // ---------------------------------------------------------------------------
 // The analysis run
 
+namespace {
+
+// Keeps what the run knew of each stored list, for the window's later use, and
+// passes everything on.
+class PassKeeper final : public FindingsObserver {
+public:
+    PassKeeper(FindingsObserver* next, std::vector<ServicePass>& passes)
+        : next_(next), passes_(passes) {}
+    void AddFindings(const std::string& serviceCode, const FindingList& findings) override {
+        if (next_) next_->AddFindings(serviceCode, findings);
+    }
+    void PassStored(const ServicePass& pass) override {
+        passes_.push_back(pass);
+        if (next_) next_->PassStored(pass);
+    }
+
+private:
+    FindingsObserver* next_;
+    std::vector<ServicePass>& passes_;
+};
+
+}  // namespace
+
 void MainWindow::startAnalysis() {
     handle([this] {
         if (AnalysisBusy || runInProgress_) {
@@ -99,6 +123,8 @@ void MainWindow::runAnalysis() {
     } runFlag{runInProgress_};
 
     resetResultViews();
+    storedPasses_.clear();
+    rowMarks_.clear();
     shownServiceRow_ = -1;
     findPosition_ = -1;
     unknownPositions_.clear();
@@ -108,13 +134,16 @@ void MainWindow::runAnalysis() {
 
     // Released on every way out of the run, an error included.
     const std::unique_ptr<FindingsObserver> tally = createReportTally();
+    RunCollector history(tally.get());
+    PassKeeper keeper(&history, storedPasses_);
 
     const ScanOptions options{programDir_, true};
     const RunOutcome outcome = RunServicePasses(*this, day, *errorCatalogue_, *serviceResults_,
-                                                tally.get(), *dialogs_, *pump_, options);
+                                                &keeper, *dialogs_, *pump_, options);
     if (outcome == RunOutcome::Stopped) return;
 
     sendReport(tally.get());
+    recordRun(history.TakeRecord());
 }
 
 // The result list, the known-error list and the unknown-error text are emptied;

@@ -114,6 +114,8 @@ public:
     TestDirs() : root_(QDir::tempPath() + QStringLiteral("/corvane-window-XXXXXX")) {
         QDir(root_.path()).mkpath(QStringLiteral("program"));
         QDir(root_.path()).mkpath(QStringLiteral("logs"));
+        // The window's run history goes into this tree, never into the real home.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(root_.path() + QStringLiteral("/data")));
         if (!WriteProgramFile(
                 QStringLiteral("Server.ini"),
                 "[SERVER]\r\nHost=127.0.0.1\r\nHttpPort=" + QByteArray::number(http_.Port()) +

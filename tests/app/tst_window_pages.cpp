@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "ContextView.h"
+#include "TrendView.h"
 
 #include "WindowTestSupport.h"
 
@@ -37,6 +38,7 @@ void WriteLogs(const TestDirs& dirs) {
             "11:00:0" + QByteArray::number(i) + ".000 send fail " + QByteArray::number(i) + "\n";
     dirs.WriteLog("Beta20240102.log", beta);
     dirs.WriteLog("Gamma20240102.log", QByteArray());
+    dirs.WriteLog("Delta20240101.log", "nothing to report\n");
 
     dirs.WriteLog("Delta20240102.log",
                   "[08:15:42.000] KWD at the start\r\n"
@@ -370,6 +372,32 @@ private slots:
         corvane::app::ContextView changed(path, {150, offset}, "999|10:00:00 job failed 150");
         QVERIFY(!changed.problem().isEmpty());
         QCOMPARE(changed.text(), QString());
+    }
+
+    void theHistoryMarksNewCodesAndShowsTheTrend() {
+        PagesWindow w;
+        // The first recorded day has no marks.
+        QCOMPARE(w.c->resultList->topLevelItem(Delta)->text(3), QString());
+        w.c->ChooseDay(w.dirs.LogDir(), QStringLiteral("20240101"));
+        w.form->startAnalysis();
+        QCOMPARE(w.c->ResultRows(), QStringList{"丁服务\t0\t0"});
+        w.c->ChooseDay(w.dirs.LogDir(), QStringLiteral("20240102"));
+        w.form->startAnalysis();
+        // 103 appears on 20240102 after a day without it.
+        QCOMPARE(w.c->resultList->topLevelItem(Delta)->text(3), QStringLiteral("新"));
+        QCOMPARE(w.c->resultList->topLevelItem(Delta)->toolTip(3), QStringLiteral("new:103"));
+        QCOMPARE(w.c->resultList->topLevelItem(Alpha)->text(3), QString());
+        w.Click(Delta);
+        QCOMPARE(w.c->knownErrorList->topLevelItem(0)->text(3), QStringLiteral("新"));
+
+        w.form->showTrend();
+        auto* trend = w.form->findChild<corvane::app::TrendView*>();
+        QVERIFY(trend);
+        QCOMPARE(trend->seriesNames(), (QStringList{"已知错误", "未知错误", "所选日期"}));
+        trend->setCodeLines(true);
+        QCOMPARE(trend->seriesNames(), (QStringList{"已知错误", "未知错误", "103", "所选日期"}));
+        trend->clickDay(0);
+        QCOMPARE(w.c->dayList->currentItem()->text(), QStringLiteral("20240101"));
     }
 
     void aRowStillBeingScannedShowsNothing() {

@@ -1,0 +1,113 @@
+// The run history in the window: recording each completed run, the marks of new and
+// rising errors beside services and codes, and the trend view of a service.
+
+#include <QListWidget>
+#include <QTreeWidget>
+
+#include "GbkDisplay.h"
+#include "HintedListWidget.h"
+#include "MainWindow.h"
+#include "RowData.h"
+#include "TrendView.h"
+#include "WindowDialogs.h"
+#include "catalog/GbkText.h"
+#include "history/HistoryMarks.h"
+#include "history/HistoryStore.h"
+
+namespace corvane::app {
+namespace {
+
+// The window waits this long for another program recording at the same moment.
+constexpr int kHistoryBusyTimeoutMs = 3000;
+
+QString MarkKinds(const std::vector<Mark>& marks) {
+    bool isNew = false, spike = false;
+    for (const Mark& mark : marks) (mark.kind == MarkKind::New ? isNew : spike) = true;
+    QStringList kinds;
+    if (isNew) kinds << FromGbkLine(gbk::kMarkNew);
+    if (spike) kinds << FromGbkLine(gbk::kMarkSpike);
+    return kinds.join(QLatin1Char(' '));
+}
+
+}  // namespace
+
+// The history is a help, never a condition: without it the analysis works as before.
+void MainWindow::openHistory() {
+    HistoryOptions options;
+    options.busyTimeoutMs = kHistoryBusyTimeoutMs;
+    OpenedHistory opened = HistoryStore::Open(DefaultHistoryPath(), options);
+    history_ = std::move(opened.store);
+    if (!opened.notice.empty()) dialogs_->ShowMessage(opened.notice);
+    if (!history_ && !opened.error.empty()) dialogs_->ShowMessage(opened.error);
+}
+
+void MainWindow::recordRun(const RunRecord& record) {
+    if (!history_ || record.services.empty()) return;
+    const RecordOutcome outcome = history_->Record(record);
+    // The run's results stay on screen whatever became of the record.
+    if (!outcome.recorded) dialogs_->ShowMessage(outcome.error);
+    showMarks();
+}
+
+// Marks each result row whose service has a new or rising code on the run's day.
+void MainWindow::showMarks() {
+    rowMarks_.assign(storedPasses_.size(), {});
+    if (!history_) return;
+    for (std::size_t row = 0; row < storedPasses_.size(); ++row) {
+        const ServicePass& pass = storedPasses_[row];
+        const std::vector<RecordedDay> series =
+            history_->Days(NormaliseDirectory(pass.directory), pass.serviceCode);
+        rowMarks_[row] = CodeMarks(series, DayIndex(series, pass.day));
+        if (QTreeWidgetItem* item = resultList_->topLevelItem(static_cast<int>(row))) {
+            item->setText(3, MarkKinds(rowMarks_[row]));
+            QStringList codes;
+            for (const Mark& mark : rowMarks_[row]) codes << FromGbkLine(MarkText(mark));
+            item->setToolTip(3, codes.join(QLatin1Char('\n')));
+        }
+    }
+}
+
+// The mark of `code` for the service whose page is shown, as the known-error list
+// shows it.
+QString MainWindow::codeMark(std::string_view code) const {
+    if (shownServiceRow_ < 0 || static_cast<std::size_t>(shownServiceRow_) >= rowMarks_.size())
+        return {};
+    std::vector<Mark> marks;
+    for (const Mark& mark : rowMarks_[static_cast<std::size_t>(shownServiceRow_)])
+        if (mark.key == code) marks.push_back(mark);
+    return MarkKinds(marks);
+}
+
+void MainWindow::showTrend() {
+    handle([this] {
+        int row = 0;
+        if (!selectedServiceList(&row) || static_cast<std::size_t>(row) >= storedPasses_.size())
+            return;
+        const ServicePass& pass = storedPasses_[static_cast<std::size_t>(row)];
+        std::vector<TrendDay> days;
+        if (history_) {
+            for (const RecordedDay& recorded :
+                 history_->Days(NormaliseDirectory(pass.directory), pass.serviceCode)) {
+                TrendDay day{recorded.day, recorded.known, recorded.unknown, {}};
+                for (const auto& [code, count] : recorded.codes) day.perCode[code] = count;
+                days.push_back(std::move(day));
+            }
+        }
+        const QString name = resultList_->topLevelItem(row)->text(0);
+        trendView_ = std::make_unique<TrendView>(name, std::move(days), pass.day, this);
+        connect(trendView_.get(), &TrendView::daySelected, this, &MainWindow::chooseDay);
+        trendView_->show();
+    });
+}
+
+// Selects `day` in the day list, as a click on it would.
+void MainWindow::chooseDay(const QByteArray& day) {
+    for (int i = 0; i < dayList_->count(); ++i) {
+        if (dayList_->item(i)->data(kRoleDay).toByteArray() == day) {
+            dayList_->setCurrentRow(i);
+            return;
+        }
+    }
+}
+
+}  // namespace corvane::app
