@@ -47,6 +47,7 @@ class HistoryStore;
 
 namespace corvane::app {
 
+class ContextView;
 class HintedListWidget;
 class ResultRowSink;
 class TrendView;
@@ -100,10 +101,17 @@ public slots:
     // Opens the trend of the selected service over its recorded days.
     void showTrend();
     void chooseDay(const QByteArray& day);
+    // Copies the log line of the finding pointed at (or the selected text).
+    void copyFindings();
+    // Opens the lines around the finding pointed at in its log file.
+    void showFindingContext();
+    // Saves the run's findings as CSV or as an HTML report.
+    void exportRun();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Enter on the day list or the service list starts the analysis.
+    // Enter on the day list or the service list starts the analysis; on a known
+    // error it opens the lines around it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The report of a run: a tally that collects each stored list, sent after the
@@ -150,6 +158,10 @@ private:
     void fillPage(long long page, const FindingList& list, int serviceRow);
     // Writes the page bar's two numbers from the paging state.
     void updatePageBar();
+
+    // Actions on findings
+    void addFindingActions();
+    long long currentFindingPosition() const;
 
     // The run history
     void openHistory();
@@ -209,10 +221,13 @@ private:
     // What the run knew of each stored list (entry i belongs to result row i): its
     // service, directory, day, log file and scan time; and the row's marks.
     std::vector<ServicePass> storedPasses_;
+    // Where the findings of each stored list lie in its file.
+    std::vector<FindingPlaces> servicePlaces_;
     std::vector<std::vector<Mark>> rowMarks_;
     // The run history; null when it cannot be used.
     std::unique_ptr<HistoryStore> history_;
     std::unique_ptr<TrendView> trendView_;
+    std::unique_ptr<ContextView> contextView_;
     std::unique_ptr<ErrorCatalogue> errorCatalogue_;
 
     // Where the update and report servers are (Server.ini), and the report channel.

@@ -344,6 +344,8 @@ void MainWindow::connectControls() {
     });
     dayList_->installEventFilter(this);
     serviceList_->installEventFilter(this);
+    knownErrorList_->installEventFilter(this);
+    addFindingActions();
     connect(previousPageButton_, &QPushButton::clicked, this, &MainWindow::showPreviousPage);
     connect(nextPageButton_, &QPushButton::clicked, this, &MainWindow::showNextPage);
     connect(firstPageButton_, &QPushButton::clicked, this, &MainWindow::showFirstPage);
@@ -364,11 +366,17 @@ void MainWindow::setTabOrderOfSteps() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == dayList_ || watched == serviceList_) && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            startAnalysis();
-            return true;
+            if (watched == dayList_ || watched == serviceList_) {
+                startAnalysis();
+                return true;
+            }
+            if (watched == knownErrorList_) {
+                showFindingContext();
+                return true;
+            }
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 
 #include "CatalogueCheckDialog.h"
+#include "ContextView.h"
 #include "GbkDisplay.h"
 #include "MainWindow.h"
 #include "RowData.h"
@@ -107,6 +108,7 @@ void MainWindow::shutDown() {
     }
     closeReportChannel();
     trendView_.reset();
+    contextView_.reset();
     history_.reset();
 }
 

@@ -124,6 +124,7 @@ void MainWindow::runAnalysis() {
 
     resetResultViews();
     storedPasses_.clear();
+    servicePlaces_.clear();
     rowMarks_.clear();
     shownServiceRow_ = -1;
     findPosition_ = -1;
@@ -223,6 +224,7 @@ std::string MainWindow::DirectoryText() {
 ProgressSink& MainWindow::AddResultRow(const std::string& caption) {
     auto* row = new QTreeWidgetItem(resultList_);
     row->setText(0, FromGbkLine(caption));
+    row->setData(0, kRoleCaption, ToByteArray(caption));
     row->setText(1, FromGbkLine(gbk::kRowScanning));
     row->setText(2, QString());
     rowSink_->row = row;

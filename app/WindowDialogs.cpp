@@ -56,4 +56,11 @@ void ReportError(WindowDialogs& dialogs, std::string_view what) {
 
 void QtWindowDialogs::ShowDialog(QDialog& dialog) { dialog.exec(); }
 
+std::optional<QString> QtWindowDialogs::ChooseSaveFile(const QString& caption, const QString& name,
+                                                       const QString& filter) {
+    const QString file = QFileDialog::getSaveFileName(parent_, caption, name, filter);
+    if (file.isEmpty()) return std::nullopt;
+    return file;
+}
+
 }  // namespace corvane::app

@@ -29,6 +29,9 @@ public:
     virtual std::optional<QString> ChooseDirectory(const QString& prompt, const QString& start) = 0;
     // Runs a modal dialog of the window until it is closed.
     virtual void ShowDialog(QDialog& dialog) = 0;
+    // The system's save dialog.  Returns the chosen file, or nothing when cancelled.
+    virtual std::optional<QString> ChooseSaveFile(const QString& caption, const QString& name,
+                                                  const QString& filter) = 0;
 };
 
 // Real modal boxes, parented to `parent` (may be null).
@@ -40,6 +43,8 @@ public:
     void ShowError(const QString& text) override;
     std::optional<QString> ChooseDirectory(const QString& prompt, const QString& start) override;
     void ShowDialog(QDialog& dialog) override;
+    std::optional<QString> ChooseSaveFile(const QString& caption, const QString& name,
+                                          const QString& filter) override;
 
 private:
     QWidget* parent_;

@@ -41,6 +41,9 @@ public:
         return std::nullopt;
     }
     void ShowDialog(QDialog&) override {}
+    std::optional<QString> ChooseSaveFile(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
 };
 
 bool Write(const QString& path, const QByteArray& bytes) {

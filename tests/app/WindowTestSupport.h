@@ -76,6 +76,10 @@ public:
         ++dialogsShown;
         if (onDialog) onDialog(dialog);
     }
+    std::optional<QString> saveFile;  // the answer of the save dialog
+    std::optional<QString> ChooseSaveFile(const QString&, const QString&, const QString&) override {
+        return saveFile;
+    }
 };
 
 // A TCP port on 127.0.0.1 that this test holds bound without listening: a

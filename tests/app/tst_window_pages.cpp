@@ -400,6 +400,24 @@ private slots:
         QCOMPARE(w.c->dayList->currentItem()->text(), QStringLiteral("20240101"));
     }
 
+    void exportingTheRunWritesEveryFinding() {
+        PagesWindow w;
+        const QString csv = w.dirs.LogDir() + "/run.csv", html = w.dirs.LogDir() + "/run.html";
+        for (const QString& file : {csv, html}) {
+            w.dialogs.saveFile = file;
+            w.form->exportRun();
+        }
+        QFile csvFile(csv), htmlFile(html);
+        QVERIFY(csvFile.open(QIODevice::ReadOnly) && htmlFile.open(QIODevice::ReadOnly));
+        const QByteArray bytes = csvFile.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        // A header and one record per finding: 1001 + 5 + 0 + 7 + 1000.
+        QCOMPARE(bytes.count("\r\n"), 1 + 2013);
+        QVERIFY(bytes.contains(QStringLiteral("丁服务,D,103,时间错误,10:00:01,").toUtf8()));
+        QVERIFY(htmlFile.readAll().contains(QStringLiteral("戊服务").toUtf8()));
+        QVERIFY(w.dialogs.errors.isEmpty());
+    }
+
     void aRowStillBeingScannedShowsNothing() {
         PagesWindow w;
         w.Click(Beta);

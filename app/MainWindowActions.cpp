@@ -1,0 +1,122 @@
+// What the operator can do with findings beyond reading them: copy their lines,
+// see the lines around one in its log file, and export the run.
+
+#include <sys/stat.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTreeWidget>
+
+#include "ContextView.h"
+#include "GbkDisplay.h"
+#include "MainWindow.h"
+#include "RowData.h"
+#include "WindowDialogs.h"
+#include "analysis/FindingText.h"
+#include "report/CsvExport.h"
+#include "report/HtmlReport.h"
+
+namespace corvane::app {
+
+void MainWindow::addFindingActions() {
+    for (QWidget* view :
+         {static_cast<QWidget*>(knownErrorList_), static_cast<QWidget*>(unknownErrorText_)}) {
+        view->setContextMenuPolicy(Qt::ActionsContextMenu);
+        auto* copy = new QAction(QStringLiteral("复制日志原文"), view);
+        auto* context = new QAction(QStringLiteral("查看上下文…"), view);
+        auto* exportRun = new QAction(QStringLiteral("导出本次分析结果…"), view);
+        connect(copy, &QAction::triggered, this, &MainWindow::copyFindings);
+        connect(context, &QAction::triggered, this, &MainWindow::showFindingContext);
+        connect(exportRun, &QAction::triggered, this, &MainWindow::exportRun);
+        view->addActions({copy, context, exportRun});
+    }
+    auto* exportRun = new QAction(QStringLiteral("导出本次分析结果…"), resultList_);
+    connect(exportRun, &QAction::triggered, this, &MainWindow::exportRun);
+    resultList_->addAction(exportRun);
+    connect(knownErrorList_, &QTreeWidget::itemDoubleClicked, this,
+            &MainWindow::showFindingContext);
+}
+
+// The position in the shown list of the finding the operator points at: the
+// selected known error, or the unknown error under the text cursor, whichever tab
+// is in front.  -1 when there is none.
+long long MainWindow::currentFindingPosition() const {
+    if (detailTabs_->currentWidget() == unknownTab_) {
+        const auto line =
+            static_cast<std::size_t>(unknownErrorText_->textCursor().block().blockNumber());
+        return line < unknownPositions_.size() ? unknownPositions_[line] : -1;
+    }
+    const QList<QTreeWidgetItem*> selected = knownErrorList_->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->data(0, kRolePosition).toLongLong();
+}
+
+void MainWindow::copyFindings() {
+    handle([this] {
+        if (detailTabs_->currentWidget() == unknownTab_ &&
+            unknownErrorText_->textCursor().hasSelection()) {
+            unknownErrorText_->copy();
+            return;
+        }
+        const FindingList* list = shownServiceList();
+        const long long position = currentFindingPosition();
+        if (!list || position < 0 || static_cast<std::size_t>(position) >= list->size()) return;
+        QGuiApplication::clipboard()->setText(
+            FromGbkLine(LogLine((*list)[static_cast<std::size_t>(position)])));
+    });
+}
+
+void MainWindow::showFindingContext() {
+    handle([this] {
+        const FindingList* list = shownServiceList();
+        const long long position = currentFindingPosition();
+        const auto row = static_cast<std::size_t>(shownServiceRow_);
+        if (!list || position < 0 || row >= storedPasses_.size() || row >= servicePlaces_.size())
+            return;
+        const FindingPlaces& places = servicePlaces_[row];
+        const auto at = static_cast<std::size_t>(position);
+        if (at >= places.size() || at >= list->size()) return;
+        contextView_ = std::make_unique<ContextView>(storedPasses_[row].logFile, places[at],
+                                                     (*list)[at], this);
+        contextView_->show();
+    });
+}
+
+void MainWindow::exportRun() {
+    handle([this] {
+        if (!serviceResults_ || serviceResults_->empty() || runInProgress_) return;
+        const std::optional<QString> file = dialogs_->ChooseSaveFile(
+            QStringLiteral("导出本次分析结果"), QStringLiteral("分析结果.csv"),
+            QStringLiteral("CSV 表格 (*.csv);;HTML 报告 (*.html)"));
+        if (!file) return;
+
+        ExportedRun run;
+        run.catalogue = errorCatalogue_.get();
+        for (std::size_t i = 0; i < serviceResults_->size() && i < storedPasses_.size(); ++i) {
+            const ServicePass& pass = storedPasses_[i];
+            if (i == 0) {
+                run.logDirectory = pass.directory;
+                run.day = pass.day;
+            }
+            struct stat st {};
+            const std::int64_t bytes = ::stat(pass.logFile.c_str(), &st) == 0 ? st.st_size : 0;
+            const QTreeWidgetItem* row = resultList_->topLevelItem(static_cast<int>(i));
+            run.services.push_back(
+                {row ? ToStdString(row->data(0, kRoleCaption).toByteArray()) : std::string(),
+                 pass.serviceCode, pass.known, pass.unknown, (*serviceResults_)[i].get(),
+                 i < servicePlaces_.size() ? &servicePlaces_[i] : nullptr, pass.seconds, bytes});
+        }
+        const std::string path = ToStdString(QFile::encodeName(*file));
+        if (file->endsWith(QStringLiteral(".html"), Qt::CaseInsensitive) ||
+            file->endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive))
+            SaveHtmlReport(run, path);
+        else
+            SaveFindingsCsv(run, path);
+    });
+}
+
+}  // namespace corvane::app
