@@ -31,21 +31,25 @@ RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCa
         if (!LogFileExists(path)) continue;
 
         ProgressSink& progress = view.AddResultRow(service.caption);
-        std::optional<FindingList> list =
+        ScanResult scan =
             ScanLogFile(service.code, path, catalogue, progress, dialogs, pump, options);
-        if (pump.StopRequested()) return RunOutcome::Stopped;
-        if (!list || list->size() < 2) {
+        // A file that shrinks under the scan ends the run with the read error.
+        if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
+        if (scan.outcome == ScanOutcome::Stopped || pump.StopRequested())
+            return RunOutcome::Stopped;
+        FindingList& list = scan.findings;
+        if (scan.outcome != ScanOutcome::Scanned || list.size() < 2) {
             view.RemoveLastResultRow();
             continue;
         }
         // The scanner's list always ends with the unknown count and the known count.
-        std::string known = std::move(list->back());
-        list->pop_back();
-        std::string unknown = std::move(list->back());
-        list->pop_back();
+        std::string known = std::move(list.back());
+        list.pop_back();
+        std::string unknown = std::move(list.back());
+        list.pop_back();
         view.SetLastResultCounts(known, unknown);
 
-        results.push_back(std::make_unique<FindingList>(std::move(*list)));
+        results.push_back(std::make_unique<FindingList>(std::move(list)));
         if (observer) observer->AddFindings(service.code, *results.back());
         if (pump.StopRequested()) return RunOutcome::Stopped;
     }

@@ -55,8 +55,10 @@ enum class RunOutcome { Completed, Stopped };
 // Goes through the service rows: for each checked row whose log file exists, adds a
 // result row, scans, and stores the list (counts moved into the row) in `results`
 // at the row's index, then hands it to `observer` (may be null).  A scan that gives
-// no list loses its row.  Returns Stopped as soon as `pump` reports a stop request;
-// nothing more is stored then.  Scan errors propagate to the caller.
+// no list (the file could not be opened, a large file was declined) loses its row.
+// Returns Stopped as soon as `pump` reports a stop request; nothing more is stored
+// then.  A file that shrinks under its scan raises ScanReadError; other errors of a
+// scan propagate as they are.
 RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCatalogue& catalogue,
                             ServiceResults& results, FindingsObserver* observer,
                             UserDialogs& dialogs, EventPump& pump, const ScanOptions& options);

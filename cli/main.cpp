@@ -188,10 +188,11 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(args.programDir, catalogue);
         NullProgressSink row;
-        const std::optional<FindingList> list =
+        const ScanResult scan =
             ScanLogFile(args.operands[0], args.operands[1], catalogue, row, dialogs, pump, options);
-        if (!list) return 1;
-        for (const std::string& line : *list) out.Line(line);
+        if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
+        if (scan.outcome != ScanOutcome::Scanned) return 1;
+        for (const std::string& line : scan.findings) out.Line(line);
         return 0;
     }
     if (args.command == "run") {

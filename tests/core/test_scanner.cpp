@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -110,8 +111,12 @@ protected:
         options.programDir = dir.path();
         return dir.Write("GW20261201.log", log);
     }
+    // The scan's list, or nothing when the scan gave none; a read failure as the error.
     std::optional<FindingList> Scan(const std::string& path, const std::string& code = "GW") {
-        return ScanLogFile(code, path, catalogue, progress, dialogs, pump, options);
+        ScanResult result = ScanLogFile(code, path, catalogue, progress, dialogs, pump, options);
+        if (result.outcome == ScanOutcome::ReadFailed) throw ScanReadError(result.error);
+        if (result.outcome != ScanOutcome::Scanned) return std::nullopt;
+        return std::move(result.findings);
     }
 
     TempDir dir;

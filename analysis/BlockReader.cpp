@@ -1,0 +1,153 @@
+#include "analysis/BlockReader.h"
+
+#include <algorithm>
+#include <cstring>
+#include <system_error>
+
+#include "analysis/TextScan.h"
+
+namespace corvane {
+
+BlockReader::BlockReader(const LogFile& file, std::int64_t begin, std::int64_t end,
+                         std::size_t blockLength)
+    : file_(file),
+      end_(end),
+      blockLength_(std::max<std::size_t>(blockLength, 1)),
+      pos_(begin),
+      readPos_(begin),
+      taken_(begin) {}
+
+bool BlockReader::Next(BlockBuffer& into, Block& block) {
+    MoveRest(into);
+    if (pos_ >= end_) return false;
+    for (;;) {
+        if (Buffered() < blockLength_ && readPos_ < end_) Fill(blockLength_ - Buffered());
+        const std::int64_t blockEnd = readPos_ == end_ ? end_ : LastLineEnd();
+        if (blockEnd > pos_) {
+            block.begin = buffer_->data.get();
+            block.end = block.begin + (blockEnd - pos_);
+            block.offset = pos_;
+            taken_ = blockEnd;
+            return true;
+        }
+        // Not one whole line in the buffer: the line is longer than a block.
+        Fill(std::max(blockLength_, Buffered()));
+    }
+}
+
+// Drops the block handed out last and makes `into` the buffer, holding what was
+// read after that block.
+void BlockReader::MoveRest(BlockBuffer& into) {
+    const std::size_t keep = static_cast<std::size_t>(readPos_ - taken_);
+    if (&into == buffer_) {
+        if (keep > 0 && taken_ > pos_)
+            std::memmove(into.data.get(), into.data.get() + (taken_ - pos_), keep);
+    } else {
+        const std::size_t wanted =
+            std::max(keep, static_cast<std::size_t>(std::min<std::int64_t>(
+                               static_cast<std::int64_t>(blockLength_), end_ - taken_)));
+        // A buffer that grew for an overlong line goes back to the ordinary length.
+        if (into.capacity < wanted || into.capacity > 2 * std::max(wanted, blockLength_)) {
+            into.data.reset();
+            into.data.reset(new char[wanted]);
+            into.capacity = wanted;
+        }
+        if (keep > 0) std::memcpy(into.data.get(), buffer_->data.get() + (taken_ - pos_), keep);
+        buffer_ = &into;
+    }
+    pos_ = taken_;
+}
+
+void BlockReader::Fill(std::size_t want) {
+    want = static_cast<std::size_t>(
+        std::min<std::int64_t>(static_cast<std::int64_t>(want), end_ - readPos_));
+    if (want == 0) return;
+    const std::size_t need = Buffered() + want;
+    if (need > buffer_->capacity) {
+        const std::size_t capacity = std::max(need, buffer_->capacity * 2);
+        std::unique_ptr<char[]> bigger(new char[capacity]);
+        std::memcpy(bigger.get(), buffer_->data.get(), Buffered());
+        buffer_->data = std::move(bigger);
+        buffer_->capacity = capacity;
+    }
+    file_.Read(buffer_->data.get() + Buffered(), want, readPos_);
+    readPos_ += static_cast<std::int64_t>(want);
+}
+
+// The file offset just past the last line end in the buffer, or pos_ if none.
+std::int64_t BlockReader::LastLineEnd() const {
+    const char* begin = buffer_->data.get();
+    const char* p = begin + Buffered();
+    while (p > begin && !IsLineEndByte(p[-1])) --p;
+    return pos_ + (p - begin);
+}
+
+BlockSource::BlockSource(BlockReader& reader, bool readAhead) : reader_(reader) {
+    if (!readAhead) return;
+    try {
+        thread_ = std::thread([this] { ReadAhead(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: read on the calling thread instead.
+    }
+}
+
+BlockSource::~BlockSource() {
+    if (!thread_.joinable()) return;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stop_ = true;
+    }
+    bufferFree_.notify_one();
+    thread_.join();
+}
+
+bool BlockSource::Next(Block& block) {
+    if (!thread_.joinable()) return reader_.Next(buffers_[0], block);
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (holding_) {
+        holding_ = false;
+        ++released_;
+        bufferFree_.notify_one();
+    }
+    blockReady_.wait(lock, [this] { return released_ < produced_ || finished_; });
+    if (released_ < produced_) {
+        block = blocks_[released_ % kBuffers];
+        holding_ = true;
+        return true;
+    }
+    if (failure_) std::rethrow_exception(failure_);
+    return false;
+}
+
+void BlockSource::ReadAhead() {
+    for (std::uint64_t n = 0;; ++n) {
+        {
+            std::unique_lock<std::mutex> lock(mutex_);
+            // Buffer n % kBuffers is free once block n - kBuffers has been given back.
+            bufferFree_.wait(lock, [&] { return stop_ || n - released_ < kBuffers; });
+            if (stop_) return;
+        }
+        Block block;
+        bool more = false;
+        std::exception_ptr failure;
+        try {
+            more = reader_.Next(buffers_[n % kBuffers], block);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (more) {
+                blocks_[n % kBuffers] = block;
+                produced_ = n + 1;
+            } else {
+                finished_ = true;
+                failure_ = failure;
+            }
+        }
+        blockReady_.notify_one();
+        if (!more) return;
+    }
+}
+
+}  // namespace corvane
