@@ -21,7 +21,8 @@ bool LogFileExists(const std::string& path) {
 
 RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCatalogue& catalogue,
                             ServiceResults& results, FindingsObserver* observer,
-                            UserDialogs& dialogs, EventPump& pump, const ScanOptions& options) {
+                            UserDialogs& dialogs, EventPump& pump, const ScanOptions& options,
+                            ServicePlaces* places) {
     const int rows = view.ServiceRowCount();
     for (int row = 0; row < rows; ++row) {
         if (pump.StopRequested()) return RunOutcome::Stopped;
@@ -50,6 +51,7 @@ RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCa
         view.SetLastResultCounts(known, unknown);
 
         results.push_back(std::make_unique<FindingList>(std::move(list)));
+        if (places) places->push_back(std::move(scan.places));
         if (observer) observer->AddFindings(service.code, *results.back());
         if (pump.StopRequested()) return RunOutcome::Stopped;
     }

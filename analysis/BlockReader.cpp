@@ -9,13 +9,14 @@
 namespace corvane {
 
 BlockReader::BlockReader(const LogFile& file, std::int64_t begin, std::int64_t end,
-                         std::size_t blockLength)
+                         std::size_t blockLength, bool afterCr)
     : file_(file),
       end_(end),
       blockLength_(std::max<std::size_t>(blockLength, 1)),
       pos_(begin),
       readPos_(begin),
-      taken_(begin) {}
+      taken_(begin),
+      afterCr_(afterCr) {}
 
 bool BlockReader::Next(BlockBuffer& into, Block& block) {
     MoveRest(into);
@@ -28,11 +29,46 @@ bool BlockReader::Next(BlockBuffer& into, Block& block) {
             block.end = block.begin + (blockEnd - pos_);
             block.offset = pos_;
             taken_ = blockEnd;
+            // Counted right after reading, while the block's bytes are in the cache.
+            block.lineEndsBefore = lineEnds_;
+            block.afterCr = afterCr_;
+            IndexLineEnds(block, buffer_->lineEnds);
+            lineEnds_ = block.LineEndsThrough();
+            afterCr_ = block.end[-1] == '\r';
             return true;
         }
         // Not one whole line in the buffer: the line is longer than a block.
         Fill(std::max(blockLength_, Buffered()));
     }
+}
+
+void IndexLineEnds(Block& block, std::vector<std::int64_t>& index) {
+    index.clear();
+    index.push_back(0);
+    std::int64_t count = 0;
+    bool afterCr = block.afterCr;
+    for (const char* p = block.begin; p < block.end; p += kLineIndexStride) {
+        const char* to = block.end - p > static_cast<std::ptrdiff_t>(kLineIndexStride)
+                             ? p + kLineIndexStride
+                             : block.end;
+        count += CountLineEnds(p, to, afterCr);
+        afterCr = to[-1] == '\r';
+        index.push_back(count);
+    }
+    block.lineEndIndex = index.data();
+}
+
+std::int64_t Block::LineEndsBefore(const char* p) const {
+    const std::size_t i = static_cast<std::size_t>(p - begin) / kLineIndexStride;
+    const char* from = begin + i * kLineIndexStride;
+    return lineEndsBefore + lineEndIndex[i] +
+           CountLineEnds(from, p, from == begin ? afterCr : from[-1] == '\r');
+}
+
+std::int64_t Block::LineEndsThrough() const {
+    const std::size_t strides =
+        (static_cast<std::size_t>(end - begin) + kLineIndexStride - 1) / kLineIndexStride;
+    return lineEndsBefore + lineEndIndex[strides];
 }
 
 // Drops the block handed out last and makes `into` the buffer, holding what was

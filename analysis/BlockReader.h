@@ -10,15 +10,21 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "analysis/LogFile.h"
 
 namespace corvane {
 
+// Line ends are counted per stretch of this many bytes of a block, so that the line
+// number of a place in the block costs at most one such stretch more.
+inline constexpr std::size_t kLineIndexStride = 4096;
+
 // One buffer of file text; the blocks handed to the scan are views into it.
 struct BlockBuffer {
     std::unique_ptr<char[]> data;
     std::size_t capacity = 0;
+    std::vector<std::int64_t> lineEnds;  // the line index of the block in it
 };
 
 // Whole lines of the file: [begin, end) starts at `offset`.  Every block but the
@@ -28,7 +34,21 @@ struct Block {
     const char* begin = nullptr;
     const char* end = nullptr;
     std::int64_t offset = 0;
+    // Line ends in the stretch before the block, whether the byte before it is a CR,
+    // and the line ends in [begin, begin + i * kLineIndexStride) for each i up to
+    // the block's end (the last entry is the block's own count).
+    std::int64_t lineEndsBefore = 0;
+    bool afterCr = false;
+    const std::int64_t* lineEndIndex = nullptr;
+
+    // Line ends in the stretch before `p`, a position in the block.
+    std::int64_t LineEndsBefore(const char* p) const;
+    std::int64_t LineEndsThrough() const;  // ... up to the block's end
 };
+
+// Counts the line ends of `block` per stride into `index` and points the block at
+// it; the block's lineEndsBefore and afterCr must be set.
+void IndexLineEnds(Block& block, std::vector<std::int64_t>& index);
 
 // Reads [begin, end) of the file front to back, a block at a time, like a line
 // buffer: fill it to the block length, hand out the whole lines in it, keep the
@@ -38,7 +58,9 @@ struct Block {
 // and memory stays at a few blocks plus the longest line whatever the file holds.
 class BlockReader {
 public:
-    BlockReader(const LogFile& file, std::int64_t begin, std::int64_t end, std::size_t blockLength);
+    // `afterCr`: the byte before `begin` is a CR, so an LF at `begin` ends no line.
+    BlockReader(const LogFile& file, std::int64_t begin, std::int64_t end, std::size_t blockLength,
+                bool afterCr = false);
 
     // The next block, or false at the end of the stretch.  The block is read into
     // `into`, which receives the partial line after the previous block first; the
@@ -58,6 +80,8 @@ private:
     std::int64_t pos_;               // file offset of the buffer's first byte
     std::int64_t readPos_;           // file offset just past the buffered bytes
     std::int64_t taken_;             // end of the block handed out last
+    std::int64_t lineEnds_ = 0;      // line ends before taken_
+    bool afterCr_;                   // the byte before taken_ is a CR
 };
 
 // Hands out the reader's blocks in file order.  For a stretch of more than a couple

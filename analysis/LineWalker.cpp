@@ -50,18 +50,18 @@ LineWalker::LineWalker(const ScanPatterns& patterns, const ErrorCatalogue& catal
 bool LineWalker::Examine(const Block& block) {
     pump_.ProcessEvents();
     if (pump_.StopRequested()) return false;
-    return Lines(block.begin, block.end);
+    if (!Lines(block)) return false;
+    result_.lineEnds = block.LineEndsThrough();
+    return true;
 }
 
-FindingList LineWalker::TakeList() {
-    list_.push_back(std::to_string(unknown_));
-    list_.push_back(std::to_string(known_));
-    return std::move(list_);
-}
+WalkResult LineWalker::Take() { return std::move(result_); }
 
 // The engine finds the lines that hold a pattern; the lines in between are visited
 // only while the most recent finding can still take a time stamp.
-bool LineWalker::Lines(const char* begin, const char* end) {
+bool LineWalker::Lines(const Block& block) {
+    const char* begin = block.begin;
+    const char* end = block.end;
     matches_.clear();
     matcher_.Scan(begin, static_cast<std::size_t>(end - begin), matches_);
     const char* pos = begin;
@@ -97,11 +97,11 @@ bool LineWalker::Lines(const char* begin, const char* end) {
         Carry(line);
         if (!ignore) {
             if (record != std::numeric_limits<std::size_t>::max()) {
-                Append(catalogue_[record].errorCode, line);
-                ++known_;
+                Append(catalogue_[record].errorCode, line, block);
+                ++result_.known;
             } else if (marker) {
-                Append(kUnknownCode, line);
-                ++unknown_;
+                Append(kUnknownCode, line, block);
+                ++result_.unknown;
             }
         }
         pos = lineEnd;
@@ -123,15 +123,18 @@ void LineWalker::Unmatched(const char* p, const char* end) {
 
 void LineWalker::Carry(std::string_view line) {
     if (!carryOpen_ || !(DigitAt(line, 0) || DigitAt(line, 1))) return;
-    if (CarryTimeStamp(list_.back(), line)) carryOpen_ = CarryStillPossible(list_.back());
+    std::string& finding = result_.findings.back();
+    if (CarryTimeStamp(finding, line)) carryOpen_ = CarryStillPossible(finding);
 }
 
-void LineWalker::Append(std::string_view code, std::string_view line) {
+void LineWalker::Append(std::string_view code, std::string_view line, const Block& block) {
     std::string finding;
     finding.reserve(code.size() + 1 + line.size());
     finding.append(code).append("|").append(line);
-    list_.push_back(std::move(finding));
-    carryOpen_ = CarryStillPossible(list_.back());
+    carryOpen_ = CarryStillPossible(finding);
+    result_.findings.push_back(std::move(finding));
+    result_.places.push_back(
+        {block.LineEndsBefore(line.data()) + 1, block.offset + (line.data() - block.begin)});
 }
 
 }  // namespace corvane

@@ -32,6 +32,15 @@ struct ScanPatterns {
 ScanPatterns BuildPatterns(const std::string& serviceCode, const ErrorCatalogue& catalogue,
                            const std::vector<std::string>& ignoreList);
 
+// What the walk over a stretch of the file found.
+struct WalkResult {
+    FindingList findings;  // without the two counts
+    FindingPlaces places;  // line numbers count from the stretch's first line, 1
+    std::int64_t unknown = 0;
+    std::int64_t known = 0;
+    std::int64_t lineEnds = 0;  // line ends in the stretch
+};
+
 // Walks the lines of the blocks, in file order, and builds the finding list.
 class LineWalker {
 public:
@@ -40,23 +49,20 @@ public:
     // Examines one block; false when the window asked us to stop.
     bool Examine(const Block& block);
 
-    // The findings followed by the unknown count and the known count.
-    FindingList TakeList();
+    WalkResult Take();
 
 private:
-    bool Lines(const char* begin, const char* end);
+    bool Lines(const Block& block);
     void Unmatched(const char* p, const char* end);
     void Carry(std::string_view line);
-    void Append(std::string_view code, std::string_view line);
+    void Append(std::string_view code, std::string_view line, const Block& block);
 
     const ScanPatterns& patterns_;
     PatternMatcher matcher_;
     const ErrorCatalogue& catalogue_;
     EventPump& pump_;
     std::vector<PatternMatcher::Match> matches_;
-    FindingList list_;
-    std::int64_t known_ = 0;
-    std::int64_t unknown_ = 0;
+    WalkResult result_;
     bool carryOpen_ = false;  // the most recent finding can still take a time stamp
 };
 

@@ -53,8 +53,12 @@ ScanResult ScanWhole(const LogFile& file, const ScanPatterns& patterns,
     }
     progress.Finish();
 
+    WalkResult walk = walker.Take();
     ScanResult result;
-    result.findings = walker.TakeList();
+    result.findings = std::move(walk.findings);
+    result.findings.push_back(std::to_string(walk.unknown));
+    result.findings.push_back(std::to_string(walk.known));
+    result.places = std::move(walk.places);
     return result;
 }
 

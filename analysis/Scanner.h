@@ -43,6 +43,8 @@ struct ScanResult {
     ScanOutcome outcome = ScanOutcome::Scanned;
     // The findings followed by the unknown count and the known count.
     FindingList findings;
+    // Where each finding's line lies in the file, in the order of the findings.
+    FindingPlaces places;
     // The message of a read failure ("读取日志文件出错：" and the file name).
     std::string error;
 };

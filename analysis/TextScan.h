@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane {
 
@@ -17,6 +19,17 @@ inline bool DigitAt(std::string_view s, std::size_t index) {
 
 // The first CR or LF in [p, end), or end.
 const char* FindLineEnd(const char* p, const char* end);
+
+// The number of lines that end in [begin, end): every CR ends one, and so does
+// every LF that does not directly follow a CR.  `afterCr` tells whether the byte
+// just before `begin` is a CR (an LF at `begin` then completes that CR LF).
+std::int64_t CountLineEnds(const char* begin, const char* end, bool afterCr);
+
+// The kernels behind CountLineEnds that this processor can run, the one it uses
+// first.  A kernel counts the line ends in [begin, end) and reads begin[-1] to tell
+// an LF of a CR LF.  Exposed so that tests can check each of them.
+using LineEndKernel = std::int64_t (*)(const char* begin, const char* end);
+std::vector<LineEndKernel> LineEndKernels();
 
 // Folds a-z to A-Z byte by byte; every other byte, GBK trail bytes included, is
 // left alone except that trail bytes in a-z fold like letters.

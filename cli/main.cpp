@@ -28,7 +28,7 @@ using namespace corvane;
 const char kUsage[] =
     "usage:\n"
     "  corvane-scan [--utf8] days LOGDIR\n"
-    "  corvane-scan [--utf8] scan [--program-dir DIR] SERVICE_CODE LOGFILE\n"
+    "  corvane-scan [--utf8] scan [--program-dir DIR] [--line-numbers] SERVICE_CODE LOGFILE\n"
     "  corvane-scan [--utf8] run [--program-dir DIR] LOGDIR DAY\n"
     "  corvane-scan [--utf8] catalogue [--program-dir DIR]\n"
     "  corvane-scan [--utf8] explain [--program-dir DIR] CODE\n"
@@ -41,7 +41,8 @@ const char kUsage[] =
     "\n"
     "  --program-dir DIR  where ServiceList.ini and ErrorList.ini are (default: beside this "
     "program)\n"
-    "  --utf8             convert the output from GBK to UTF-8\n";
+    "  --utf8             convert the output from GBK to UTF-8\n"
+    "  --line-numbers     scan: each finding's line number and a TAB before it\n";
 
 class UsageError : public std::exception {};
 
@@ -135,6 +136,7 @@ private:
 
 struct Arguments {
     bool utf8 = false;
+    bool lineNumbers = false;
     std::string programDir;
     std::string command;
     std::vector<std::string> operands;
@@ -147,6 +149,8 @@ Arguments Parse(int argc, char** argv) {
         const std::string_view a = argv[i];
         if (a == "--utf8") {
             args.utf8 = true;
+        } else if (a == "--line-numbers") {
+            args.lineNumbers = true;
         } else if (a == "--program-dir") {
             if (i + 1 >= argc) throw UsageError();
             args.programDir = argv[++i];
@@ -192,7 +196,11 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
             ScanLogFile(args.operands[0], args.operands[1], catalogue, row, dialogs, pump, options);
         if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
         if (scan.outcome != ScanOutcome::Scanned) return 1;
-        for (const std::string& line : scan.findings) out.Line(line);
+        for (std::size_t i = 0; i < scan.findings.size(); ++i) {
+            if (args.lineNumbers && i < scan.places.size())
+                out.Write(std::to_string(scan.places[i].line) + "\t");
+            out.Line(scan.findings[i]);
+        }
         return 0;
     }
     if (args.command == "run") {

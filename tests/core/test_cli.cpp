@@ -65,6 +65,13 @@ TEST_F(CliTest, ScanPrintsFindingsThenUnknownAndKnownCounts) {
     EXPECT_EQ(utf8.out, "101|a boom\n999|b failed \n101|\xe9\x94\x99 boom\n1\n2\n");  // 错
 }
 
+TEST_F(CliTest, ScanWithLineNumbersPutsEachFindingsLineBeforeIt) {
+    const Result r =
+        Cli("scan " + prog + "--line-numbers GW " + dir.path() + "Gw20261201.log", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "1\t101|a boom\n3\t999|b failed \n4\t101|\xb4\xed boom\n1\n2\n");
+}
+
 TEST_F(CliTest, RunCatalogueExplainAndDays) {
     const std::string logs = dir.path().substr(0, dir.path().size() - 1);
     EXPECT_EQ(Cli("run " + prog + logs + " 20261201", dir).out, "\xcd\xf8\xb9\xd8\t2\t1\n");

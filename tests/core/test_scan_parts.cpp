@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "analysis/BlockReader.h"
 #include "analysis/ChunkProgress.h"
 #include "analysis/LineWalker.h"
+#include "analysis/TextScan.h"
 #include "scan_fakes.h"
 
 namespace corvane {
@@ -18,6 +20,30 @@ namespace {
 using testing_support::FakePump;
 using testing_support::RecordingProgress;
 using testing_support::TempDir;
+
+// Every kernel the processor offers counts like the plain definition: each CR ends a
+// line, and each LF that does not follow a CR.  Lengths reach past the point where
+// the kernels sum their lane counters.
+TEST(CountLineEndsTest, EveryKernelCountsLikeThePlainDefinition) {
+    std::mt19937 rng(7);
+    const char alphabet[] = {'\r', '\n', 'x', '\0'};
+    for (int round = 0; round < 60; ++round) {
+        std::string text(1 + rng() % (round < 50 ? 300 : 40000), 'x');
+        for (char& c : text) c = alphabet[rng() % (round % 2 ? 4 : 2)];
+        const bool afterCr = rng() % 2;
+        std::int64_t expected = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const bool crBefore = i == 0 ? afterCr : text[i - 1] == '\r';
+            expected += text[i] == '\r' || (text[i] == '\n' && !crBefore);
+        }
+        const char* begin = text.data();
+        const char* end = begin + text.size();
+        ASSERT_EQ(CountLineEnds(begin, end, afterCr), expected);
+        const std::int64_t first = *begin == '\r' || (*begin == '\n' && !afterCr);
+        for (LineEndKernel kernel : LineEndKernels())
+            ASSERT_EQ(first + kernel(begin + 1, end), expected) << "length " << text.size();
+    }
+}
 
 struct ReadCase {
     std::string text;
@@ -78,8 +104,8 @@ TEST(ChunkProgressTest, ChunksEndAtTheFirstLineEndAfterTheirNominalLength) {
                                                     p + "9MB/9MB"}));
 }
 
-// The walker's answer does not depend on where the blocks are cut.
-TEST(LineWalkerTest, FindingsDoNotDependOnBlockBoundaries) {
+// The walker's answer, places included, does not depend on where the blocks are cut.
+TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
     ErrorCatalogue catalogue(1);
     catalogue[0].serviceCode = "GW";
     catalogue[0].errorCode = "101";
@@ -87,27 +113,44 @@ TEST(LineWalkerTest, FindingsDoNotDependOnBlockBoundaries) {
     const ScanPatterns patterns = BuildPatterns("GW", catalogue, {"quiet"});
     const std::string text =
         "x boom\r\n  y failed \n[10:00:01.5]a\r\n10:00:02 b\n\rquiet boom\nBOOM z\n"
-        "20:00:03 q failed \n";
+        "20:00:03 q failed ";
     FakePump pump;
     auto walk = [&](const std::vector<std::size_t>& cuts) {
         LineWalker walker(patterns, catalogue, pump);
+        std::vector<std::int64_t> index;
         std::size_t from = 0;
+        std::int64_t lineEnds = 0;
         for (std::size_t cut : cuts) {
             Block block{text.data() + from, text.data() + cut, static_cast<std::int64_t>(from)};
+            block.lineEndsBefore = lineEnds;
+            block.afterCr = from > 0 && text[from - 1] == '\r';
+            IndexLineEnds(block, index);
+            lineEnds = block.LineEndsThrough();
             EXPECT_TRUE(walker.Examine(block));
             from = cut;
         }
-        return walker.TakeList();
+        return walker.Take();
     };
-    const FindingList whole = walk({text.size()});
+    const WalkResult whole = walk({text.size()});
     // The second finding takes a bracket stamp, then a plain one; "quiet" lines are
-    // ignored but still carry.
-    EXPECT_EQ(whole, (FindingList{"101|x boom", "999|10:00:02.000 [10:00:01.000]|  y failed ",
-                                  "101|20:00:03.000 BOOM z", "999|20:00:03 q failed ", "2", "2"}));
+    // ignored but still carry.  LF CR makes an empty line 5.
+    EXPECT_EQ(whole.findings,
+              (FindingList{"101|x boom", "999|10:00:02.000 [10:00:01.000]|  y failed ",
+                           "101|20:00:03.000 BOOM z", "999|20:00:03 q failed "}));
+    const std::vector<std::int64_t> lines = {1, 2, 7, 8}, offsets = {0, 8, 58, 65};
+    ASSERT_EQ(whole.places.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(whole.places[i].line, lines[i]);
+        EXPECT_EQ(whole.places[i].offset, offsets[i]);
+    }
+    EXPECT_EQ(whole.lineEnds, 7);
     for (std::size_t i = 1; i < text.size(); ++i) {
-        if (text[i - 1] == '\n' || text[i - 1] == '\r') {
-            EXPECT_EQ(walk({i, text.size()}), whole) << "cut at " << i;
-        }
+        if (text[i - 1] != '\n' && text[i - 1] != '\r') continue;
+        const WalkResult split = walk({i, text.size()});
+        EXPECT_EQ(split.findings, whole.findings) << "cut at " << i;
+        EXPECT_EQ(split.lineEnds, whole.lineEnds) << "cut at " << i;
+        for (std::size_t k = 0; k < split.places.size(); ++k)
+            EXPECT_EQ(split.places[k].line, whole.places[k].line) << "cut at " << i;
     }
 }
 

@@ -116,6 +116,7 @@ protected:
         ScanResult result = ScanLogFile(code, path, catalogue, progress, dialogs, pump, options);
         if (result.outcome == ScanOutcome::ReadFailed) throw ScanReadError(result.error);
         if (result.outcome != ScanOutcome::Scanned) return std::nullopt;
+        places = std::move(result.places);
         return std::move(result.findings);
     }
 
@@ -125,6 +126,7 @@ protected:
     FakeDialogs dialogs;
     FakePump pump;
     RecordingProgress progress;
+    FindingPlaces places;  // of the last scan that gave a list
 };
 
 TEST_F(ScannerTest, EmptyFileGivesTwoZeroCountsAndTwoProgressTexts) {
@@ -365,6 +367,25 @@ TEST_F(ScannerTest, ProgressCountsMiBOfEachChunk) {
                                                         p + "200MB/250MB", p + "250MB/250MB"}));
 }
 
+// The place of each finding the reference gives: its line's number and offset, the
+// lines split as the reference splits them.  Whether a line gives a finding does not
+// depend on the lines around it, so the reference decides that for each line alone.
+FindingPlaces ReferencePlaces(const std::string& text, const std::string& code,
+                              const ErrorCatalogue& cat, const std::vector<std::string>& ignore) {
+    FindingPlaces places;
+    std::int64_t number = 1;
+    for (std::size_t i = 0; i < text.size(); ++number) {
+        std::size_t j = i;
+        while (j < text.size() && text[j] != '\r' && text[j] != '\n') ++j;
+        if (ReferenceScan(text.substr(i, j - i), code, cat, ignore).size() == 3)
+            places.push_back({number, static_cast<std::int64_t>(i)});
+        if (j < text.size() && text[j] == '\r') ++j;
+        if (j < text.size() && text[j] == '\n') ++j;
+        i = j;
+    }
+    return places;
+}
+
 // Random logs built from the pieces that stress the rules, scanned with random
 // chunk and block lengths, must give exactly what the reference gives.
 TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
@@ -417,6 +438,7 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
         ASSERT_EQ(*list, ReferenceScan(log, "GW", catalogue, ignore))
             << "round " << round << " chunk " << options.chunkLength << " block "
             << options.blockLength;
+        ASSERT_TRUE(places == ReferencePlaces(log, "GW", catalogue, ignore)) << "round " << round;
         known += std::stoi(list->back());
         unknown += std::stoi((*list)[list->size() - 2]);
         for (std::size_t i = 0; i + 2 < list->size(); ++i)
