@@ -30,7 +30,9 @@ void ChunkProgress::Start() {
 void ChunkProgress::Reached(std::int64_t done) {
     while (chunkEnd_ >= 0 && chunkEnd_ <= done) {
         sink_.SetProgressText(ProgressText(chunkEnd_, file_.Size(), unit_));
-        chunkEnd_ = ChunkEnd(chunkEnd_);
+        const std::int64_t start = chunkEnd_;
+        chunkEnd_ = -1;  // no more texts should the file fail under the search
+        chunkEnd_ = ChunkEnd(start);
     }
 }
 

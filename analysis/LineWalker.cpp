@@ -43,9 +43,33 @@ ScanPatterns BuildPatterns(const std::string& serviceCode, const ErrorCatalogue&
     return patterns;
 }
 
-LineWalker::LineWalker(const ScanPatterns& patterns, const ErrorCatalogue& catalogue,
-                       EventPump& pump)
-    : patterns_(patterns), matcher_(patterns.texts), catalogue_(catalogue), pump_(pump) {}
+IncomingCarry::IncomingCarry() : standIns_{"", "x", "xx", "xxx", "xxxx", "xxxx0x", "xxxxx0"} {}
+
+void IncomingCarry::Offer(std::string_view line) {
+    if (!open_ || !(DigitAt(line, 0) || DigitAt(line, 1))) return;
+    bool changed = false;
+    open_ = false;
+    for (std::string& standIn : standIns_) {
+        if (CarryStillPossible(standIn) && CarryTimeStamp(standIn, line)) {
+            changed = true;
+            // Only the bytes up to the sixth matter from here on.
+            standIn.resize(6);
+        }
+        open_ = open_ || CarryStillPossible(standIn);
+    }
+    if (changed) lines_.push_back(CarryLineOf(line));
+}
+
+LineWalker::LineWalker(const ScanPatterns& patterns, const PatternMatcher& matcher,
+                       PatternMatcher::Scratch& scratch, const ErrorCatalogue& catalogue,
+                       EventPump& pump, bool stretchBeginsFile)
+    : patterns_(patterns),
+      matcher_(matcher),
+      scratch_(scratch),
+      catalogue_(catalogue),
+      pump_(pump) {
+    if (stretchBeginsFile) incoming_.Close();
+}
 
 bool LineWalker::Examine(const Block& block) {
     pump_.ProcessEvents();
@@ -55,7 +79,10 @@ bool LineWalker::Examine(const Block& block) {
     return true;
 }
 
-WalkResult LineWalker::Take() { return std::move(result_); }
+WalkResult LineWalker::Take() {
+    result_.incoming = incoming_.Take();
+    return std::move(result_);
+}
 
 // The engine finds the lines that hold a pattern; the lines in between are visited
 // only while the most recent finding can still take a time stamp.
@@ -63,7 +90,7 @@ bool LineWalker::Lines(const Block& block) {
     const char* begin = block.begin;
     const char* end = block.end;
     matches_.clear();
-    matcher_.Scan(begin, static_cast<std::size_t>(end - begin), matches_);
+    matcher_.Scan(begin, static_cast<std::size_t>(end - begin), scratch_, matches_);
     const char* pos = begin;
     std::size_t i = 0;
     while (i < matches_.size()) {
@@ -112,7 +139,7 @@ bool LineWalker::Lines(const Block& block) {
 
 // Lines without any pattern: only the time-stamp carry can concern them.
 void LineWalker::Unmatched(const char* p, const char* end) {
-    while (carryOpen_ && p < end) {
+    while ((carryOpen_ || incoming_.Open()) && p < end) {
         while (p < end && IsLineEndByte(*p)) ++p;
         if (p == end) break;
         const char* lineEnd = FindLineEnd(p, end);
@@ -122,16 +149,23 @@ void LineWalker::Unmatched(const char* p, const char* end) {
 }
 
 void LineWalker::Carry(std::string_view line) {
+    if (result_.findings.empty()) {
+        incoming_.Offer(line);
+        return;
+    }
     if (!carryOpen_ || !(DigitAt(line, 0) || DigitAt(line, 1))) return;
     std::string& finding = result_.findings.back();
     if (CarryTimeStamp(finding, line)) carryOpen_ = CarryStillPossible(finding);
 }
 
 void LineWalker::Append(std::string_view code, std::string_view line, const Block& block) {
+    // Room for two stamps, so that carrying them moves no long line.
+    constexpr std::size_t kStampRoom = 32;
     std::string finding;
-    finding.reserve(code.size() + 1 + line.size());
+    finding.reserve(code.size() + 1 + line.size() + kStampRoom);
     finding.append(code).append("|").append(line);
     carryOpen_ = CarryStillPossible(finding);
+    incoming_.Close();
     result_.findings.push_back(std::move(finding));
     result_.places.push_back(
         {block.LineEndsBefore(line.data()) + 1, block.offset + (line.data() - block.begin)});

@@ -13,6 +13,7 @@
 #include "analysis/FindingList.h"
 #include "analysis/Host.h"
 #include "analysis/PatternMatcher.h"
+#include "analysis/TextScan.h"
 #include "catalog/ErrorCatalogue.h"
 
 namespace corvane {
@@ -39,14 +40,45 @@ struct WalkResult {
     std::int64_t unknown = 0;
     std::int64_t known = 0;
     std::int64_t lineEnds = 0;  // line ends in the stretch
+    // For a stretch that does not begin the file: the lines before and including its
+    // first finding's line that may complete the most recent finding of the
+    // stretches before it, in file order (see IncomingCarry).
+    std::vector<CarryLine> incoming;
 };
 
-// Walks the lines of the blocks, in file order, and builds the finding list.
+// The lines at the start of a stretch that could complete a finding of an earlier
+// stretch, which the walker of this stretch does not know.  For every later line, a
+// finding that can still take a stamp behaves like one of a few stand-ins: what
+// counts is its length up to four bytes and whether its fifth and sixth bytes are
+// digits, since a stamp goes in after the fourth byte.  The stand-ins take the
+// stamps; every line that changes one of them is kept, until none can change any
+// more.  Replaying the kept lines on the real finding completes it exactly as the
+// lines themselves would have (a line that does not apply changes nothing).
+class IncomingCarry {
+public:
+    IncomingCarry();
+    bool Open() const { return open_; }
+    void Offer(std::string_view line);
+    void Close() { open_ = false; }
+    std::vector<CarryLine> Take() { return std::move(lines_); }
+
+private:
+    std::vector<std::string> standIns_;
+    std::vector<CarryLine> lines_;
+    bool open_ = true;
+};
+
+// Walks the lines of the blocks of one stretch, in file order, and builds its
+// finding list.
 class LineWalker {
 public:
-    LineWalker(const ScanPatterns& patterns, const ErrorCatalogue& catalogue, EventPump& pump);
+    // `stretchBeginsFile`: false for a later part of the file, whose first lines may
+    // complete a finding of the parts before it.
+    LineWalker(const ScanPatterns& patterns, const PatternMatcher& matcher,
+               PatternMatcher::Scratch& scratch, const ErrorCatalogue& catalogue, EventPump& pump,
+               bool stretchBeginsFile = true);
 
-    // Examines one block; false when the window asked us to stop.
+    // Examines one block; false when `pump` asked to stop.
     bool Examine(const Block& block);
 
     WalkResult Take();
@@ -58,12 +90,14 @@ private:
     void Append(std::string_view code, std::string_view line, const Block& block);
 
     const ScanPatterns& patterns_;
-    PatternMatcher matcher_;
+    const PatternMatcher& matcher_;
+    PatternMatcher::Scratch& scratch_;
     const ErrorCatalogue& catalogue_;
     EventPump& pump_;
     std::vector<PatternMatcher::Match> matches_;
     WalkResult result_;
     bool carryOpen_ = false;  // the most recent finding can still take a time stamp
+    IncomingCarry incoming_;
 };
 
 }  // namespace corvane

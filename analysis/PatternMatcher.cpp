@@ -9,12 +9,29 @@ namespace corvane {
 
 struct PatternMatcher::Engine {
     hs_database_t* database = nullptr;
-    hs_scratch_t* scratch = nullptr;
+    hs_scratch_t* scratch = nullptr;  // the prototype each Scratch is cloned from
     ~Engine() {
         if (scratch) hs_free_scratch(scratch);
         if (database) hs_free_database(database);
     }
 };
+
+struct PatternMatcher::Scratch::Space {
+    hs_scratch_t* scratch = nullptr;
+    ~Space() {
+        if (scratch) hs_free_scratch(scratch);
+    }
+};
+
+PatternMatcher::Scratch::Scratch(const PatternMatcher& matcher)
+    : space_(std::make_unique<Space>()) {
+    if (matcher.engine_->scratch &&
+        hs_clone_scratch(matcher.engine_->scratch, &space_->scratch) != HS_SUCCESS) {
+        throw std::runtime_error("pattern engine: cannot allocate scratch space");
+    }
+}
+
+PatternMatcher::Scratch::~Scratch() = default;
 
 PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
     : engine_(std::make_unique<Engine>()) {
@@ -54,7 +71,8 @@ int OnMatch(unsigned int id, unsigned long long, unsigned long long to, unsigned
 }
 }  // namespace
 
-void PatternMatcher::Scan(const char* data, std::size_t size, std::vector<Match>& out) {
+void PatternMatcher::Scan(const char* data, std::size_t size, Scratch& scratch,
+                          std::vector<Match>& out) const {
     if (!engine_->database || size == 0) return;
     const std::size_t first = out.size();
     // The engine takes 32-bit lengths.  Blocks are far smaller in practice, but a
@@ -67,8 +85,8 @@ void PatternMatcher::Scan(const char* data, std::size_t size, std::vector<Match>
     for (;;) {
         const std::size_t n = std::min(kMaxWindow, size - offset);
         const std::size_t before = out.size();
-        if (hs_scan(engine_->database, data + offset, static_cast<unsigned>(n), 0, engine_->scratch,
-                    OnMatch, &out) != HS_SUCCESS) {
+        if (hs_scan(engine_->database, data + offset, static_cast<unsigned>(n), 0,
+                    scratch.space_->scratch, OnMatch, &out) != HS_SUCCESS) {
             throw std::runtime_error("pattern engine: scan failed");
         }
         std::size_t kept = before;

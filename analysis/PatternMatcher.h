@@ -26,8 +26,23 @@ public:
     PatternMatcher(const PatternMatcher&) = delete;
     PatternMatcher& operator=(const PatternMatcher&) = delete;
 
+    // The engine's working memory for one scan at a time: each thread that scans
+    // needs its own, while the compiled patterns are shared.
+    class Scratch {
+    public:
+        explicit Scratch(const PatternMatcher& matcher);
+        ~Scratch();
+        Scratch(const Scratch&) = delete;
+        Scratch& operator=(const Scratch&) = delete;
+
+    private:
+        friend class PatternMatcher;
+        struct Space;
+        std::unique_ptr<Space> space_;
+    };
+
     // Appends every match in [data, data + size) to `out`, in order of end offset.
-    void Scan(const char* data, std::size_t size, std::vector<Match>& out);
+    void Scan(const char* data, std::size_t size, Scratch& scratch, std::vector<Match>& out) const;
 
     std::size_t PatternLength(std::uint32_t id) const { return lengths_[id]; }
 

@@ -1,11 +1,13 @@
 #include "analysis/Scanner.h"
 
 #include <algorithm>
+#include <thread>
 
 #include "analysis/BlockReader.h"
 #include "analysis/ChunkProgress.h"
 #include "analysis/FileNameText.h"
 #include "analysis/LineWalker.h"
+#include "analysis/PartScan.h"
 #include "catalog/GbkText.h"
 #include "catalog/ServiceCatalogue.h"
 
@@ -36,9 +38,10 @@ bool OperatorAgreesToLargeFile(const std::string& path, UserDialogs& dialogs) {
 
 // The whole file on the calling thread, a block at a time.
 ScanResult ScanWhole(const LogFile& file, const ScanPatterns& patterns,
-                     const ErrorCatalogue& catalogue, ProgressSink& row, EventPump& pump,
-                     const ScanOptions& options) {
-    LineWalker walker(patterns, catalogue, pump);
+                     const PatternMatcher& matcher, const ErrorCatalogue& catalogue,
+                     ProgressSink& row, EventPump& pump, const ScanOptions& options) {
+    PatternMatcher::Scratch scratch(matcher);
+    LineWalker walker(patterns, matcher, scratch, catalogue, pump);
     ChunkProgress progress(file, options.chunkLength, row);
     BlockReader reader(file, 0, file.Size(), options.blockLength);
     // A file of a block or two is read faster than a thread starts.
@@ -64,6 +67,8 @@ ScanResult ScanWhole(const LogFile& file, const ScanPatterns& patterns,
 
 }  // namespace
 
+unsigned DefaultScanThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
+
 ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
                        const ErrorCatalogue& catalogue, ProgressSink& row, UserDialogs& dialogs,
                        EventPump& pump, const ScanOptions& options) {
@@ -81,8 +86,12 @@ ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
 
     const ScanPatterns patterns =
         BuildPatterns(serviceCode, catalogue, ReadIgnoreList(options.programDir, serviceCode));
+    const PatternMatcher matcher(patterns.texts);
     try {
-        return ScanWhole(file, patterns, catalogue, row, pump, options);
+        const PartPlan plan = PlanParts(file.Size(), options);
+        if (plan.parts < 2 || plan.threads < 2)
+            return ScanWhole(file, patterns, matcher, catalogue, row, pump, options);
+        return ScanInParts(file, patterns, matcher, catalogue, row, pump, options, plan);
     } catch (const ScanReadError& e) {
         ScanResult result = Ended(ScanOutcome::ReadFailed);
         result.error = e.what();

@@ -28,7 +28,16 @@ struct ScanOptions {
     // small files.
     std::int64_t chunkLength = kChunkLength;
     std::size_t blockLength = std::size_t{1} << 20;
+    // Threads that scan parts of one file at once; 1 scans it on the calling thread,
+    // which then calls the pump before every block and every line with a pattern.
+    unsigned threads = 1;
+    // Nominal length of those parts; 0 chooses it from the file size and the threads.
+    // Tests make it small to reach part boundaries with small files.
+    std::int64_t partLength = 0;
 };
+
+// The machine's core count: the default of the window and the command line.
+unsigned DefaultScanThreads();
 
 // How a scan ended.  Only Scanned gives findings.
 enum class ScanOutcome {
@@ -51,9 +60,19 @@ struct ScanResult {
 
 // Scans `path` for the service `serviceCode` against `catalogue`.  Shows the
 // open-failure message and asks the large-file question through `dialogs` itself,
-// writes the progress text into `row`, and calls `pump` before every block and every
-// line that holds a pattern.  The partial list of a scan that did not complete is
-// discarded.
+// before any other work, and writes the progress texts into `row`.  The partial list
+// of a scan that did not complete is discarded.
+//
+// Threads.  With options.threads == 1 (or a file of one part) everything happens on
+// the calling thread, which calls pump.ProcessEvents() before every block and every
+// line that holds a pattern.  Otherwise worker threads scan parts of the file while
+// the calling thread calls pump.ProcessEvents() about every millisecond and checks
+// pump.StopRequested() after each call; a stop request ends every worker before
+// ScanLogFile returns Stopped.  Only the calling thread calls `pump` and `dialogs`.
+// `row` may then be called from a worker thread (see ProgressSink).  `catalogue`,
+// `options` and the file name are read by the workers until ScanLogFile returns, so
+// they must not change meanwhile, whatever the pump's event processing does.  The
+// answer is the same for every number of threads.
 ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
                        const ErrorCatalogue& catalogue, ProgressSink& row, UserDialogs& dialogs,
                        EventPump& pump, const ScanOptions& options);

@@ -1,5 +1,6 @@
 #include "analysis/TextScan.h"
 
+#include <algorithm>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -133,23 +134,40 @@ std::string FoldAscii(std::string_view s) {
     return out;
 }
 
-bool CarryTimeStamp(std::string& finding, std::string_view line) {
-    const bool bracketForm = line.find('[') != std::string_view::npos;
-    std::string replaced;
+namespace {
+
+// The stamp goes in after the finding's fourth byte (after a shorter finding's last).
+bool Carry(std::string& finding, std::string_view head, bool bracketForm) {
     if (bracketForm) {
-        if (DigitAt(finding, 5) || !DigitAt(line, 1)) return false;
-        const std::string_view stamp = line.substr(1, 8);
-        replaced.reserve(finding.size() + stamp.size() + 7);
-        replaced.append(finding, 0, 4).append("[").append(stamp).append(".000]|");
+        if (DigitAt(finding, 5) || !DigitAt(head, 1)) return false;
+        const std::string_view stamp = head.substr(1, 8);
+        std::string insert;
+        insert.reserve(stamp.size() + 7);
+        insert.append("[").append(stamp).append(".000]|");
+        finding.insert(std::min<std::size_t>(finding.size(), 4), insert);
     } else {
-        if (DigitAt(finding, 4) || !DigitAt(line, 0)) return false;
-        const std::string_view stamp = line.substr(0, 8);
-        replaced.reserve(finding.size() + stamp.size() + 5);
-        replaced.append(finding, 0, 4).append(stamp).append(".000 ");
+        if (DigitAt(finding, 4) || !DigitAt(head, 0)) return false;
+        const std::string_view stamp = head.substr(0, 8);
+        std::string insert;
+        insert.reserve(stamp.size() + 5);
+        insert.append(stamp).append(".000 ");
+        finding.insert(std::min<std::size_t>(finding.size(), 4), insert);
     }
-    if (finding.size() > 4) replaced.append(finding, 4, std::string::npos);
-    finding = std::move(replaced);
     return true;
+}
+
+}  // namespace
+
+bool CarryTimeStamp(std::string& finding, std::string_view line) {
+    return Carry(finding, line.substr(0, 9), line.find('[') != std::string_view::npos);
+}
+
+CarryLine CarryLineOf(std::string_view line) {
+    return {std::string(line.substr(0, 9)), line.find('[') != std::string_view::npos};
+}
+
+bool CarryTimeStamp(std::string& finding, const CarryLine& line) {
+    return Carry(finding, line.head, line.bracketForm);
 }
 
 }  // namespace corvane

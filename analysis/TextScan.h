@@ -39,6 +39,14 @@ std::string FoldAscii(std::string_view s);
 // Returns true when the finding was changed.
 bool CarryTimeStamp(std::string& finding, std::string_view line);
 
+// All the carry needs of a line: its first nine bytes and whether it holds "[".
+struct CarryLine {
+    std::string head;
+    bool bracketForm = false;
+};
+CarryLine CarryLineOf(std::string_view line);
+bool CarryTimeStamp(std::string& finding, const CarryLine& line);
+
 // True when some later line could still complete `finding` with a time stamp:
 // byte 5 (plain form) or byte 6 (bracket form) of it is not a digit.
 inline bool CarryStillPossible(std::string_view finding) {

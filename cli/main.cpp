@@ -7,6 +7,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -28,8 +29,9 @@ using namespace corvane;
 const char kUsage[] =
     "usage:\n"
     "  corvane-scan [--utf8] days LOGDIR\n"
-    "  corvane-scan [--utf8] scan [--program-dir DIR] [--line-numbers] SERVICE_CODE LOGFILE\n"
-    "  corvane-scan [--utf8] run [--program-dir DIR] LOGDIR DAY\n"
+    "  corvane-scan [--utf8] scan [--program-dir DIR] [--threads N] [--line-numbers] SERVICE_CODE "
+    "LOGFILE\n"
+    "  corvane-scan [--utf8] run [--program-dir DIR] [--threads N] LOGDIR DAY\n"
     "  corvane-scan [--utf8] catalogue [--program-dir DIR]\n"
     "  corvane-scan [--utf8] explain [--program-dir DIR] CODE\n"
     "\n"
@@ -42,6 +44,7 @@ const char kUsage[] =
     "  --program-dir DIR  where ServiceList.ini and ErrorList.ini are (default: beside this "
     "program)\n"
     "  --utf8             convert the output from GBK to UTF-8\n"
+    "  --threads N        scan each file with N threads (default: one per core)\n"
     "  --line-numbers     scan: each finding's line number and a TAB before it\n";
 
 class UsageError : public std::exception {};
@@ -137,6 +140,7 @@ private:
 struct Arguments {
     bool utf8 = false;
     bool lineNumbers = false;
+    unsigned threads = DefaultScanThreads();
     std::string programDir;
     std::string command;
     std::vector<std::string> operands;
@@ -151,6 +155,14 @@ Arguments Parse(int argc, char** argv) {
             args.utf8 = true;
         } else if (a == "--line-numbers") {
             args.lineNumbers = true;
+        } else if (a == "--threads") {
+            if (i + 1 >= argc) throw UsageError();
+            const std::string_view n = argv[++i];
+            unsigned threads = 0;
+            const auto [end, error] = std::from_chars(n.data(), n.data() + n.size(), threads);
+            if (error != std::errc() || end != n.data() + n.size() || threads < 1)
+                throw UsageError();
+            args.threads = threads;
         } else if (a == "--program-dir") {
             if (i + 1 >= argc) throw UsageError();
             args.programDir = argv[++i];
@@ -181,6 +193,7 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
     ScanOptions options;
     options.programDir = args.programDir;
     options.askAboutLargeFiles = false;
+    options.threads = args.threads;
 
     if (args.command == "days") {
         Expect(args, 1);

@@ -66,10 +66,16 @@ TEST_F(CliTest, ScanPrintsFindingsThenUnknownAndKnownCounts) {
 }
 
 TEST_F(CliTest, ScanWithLineNumbersPutsEachFindingsLineBeforeIt) {
-    const Result r =
-        Cli("scan " + prog + "--line-numbers GW " + dir.path() + "Gw20261201.log", dir);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "1\t101|a boom\n3\t999|b failed \n4\t101|\xb4\xed boom\n1\n2\n");
+    for (const std::string threads : {"", "--threads 1 ", "--threads 3 "}) {
+        const Result r = Cli(
+            "scan " + prog + threads + "--line-numbers GW " + dir.path() + "Gw20261201.log", dir);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, "1\t101|a boom\n3\t999|b failed \n4\t101|\xb4\xed boom\n1\n2\n");
+    }
+    for (const std::string n : {"0", "-1", "x", "2x", ""}) {
+        const Result r = Cli("scan " + prog + "--threads " + n + " GW /dev/null", dir);
+        EXPECT_EQ(r.status, 2) << n;
+    }
 }
 
 TEST_F(CliTest, RunCatalogueExplainAndDays) {

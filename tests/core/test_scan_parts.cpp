@@ -104,6 +104,30 @@ TEST(ChunkProgressTest, ChunksEndAtTheFirstLineEndAfterTheirNominalLength) {
                                                     p + "9MB/9MB"}));
 }
 
+// The lines a part keeps for the finding before it, replayed on any finding, complete
+// it exactly as all of the part's first lines would have.
+TEST(IncomingCarryTest, ReplayingTheKeptLinesCompletesAnyFindingLikeTheLinesThemselves) {
+    const std::vector<std::string> findings = {"",      "7",      "7|",     "7|q",   "101|",
+                                               "999|x", "999|1x", "999|[1", "12|12", "999|  y"};
+    const std::vector<std::string> lines = {"1",          "12", "1x", "[1", "x[1", "10:00:01 a",
+                                            "[10:00:02]", "a1", "1[", " 1", "",    "9 [x"};
+    std::mt19937 rng(11);
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<std::string> sequence(rng() % 9);
+        for (std::string& line : sequence) line = lines[rng() % lines.size()];
+        IncomingCarry carry;
+        for (const std::string& line : sequence) carry.Offer(line);
+        const std::vector<CarryLine> kept = carry.Take();
+        for (const std::string& finding : findings) {
+            std::string direct = finding;
+            for (const std::string& line : sequence) CarryTimeStamp(direct, line);
+            std::string replayed = finding;
+            for (const CarryLine& line : kept) CarryTimeStamp(replayed, line);
+            ASSERT_EQ(replayed, direct) << "round " << round;
+        }
+    }
+}
+
 // The walker's answer, places included, does not depend on where the blocks are cut.
 TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
     ErrorCatalogue catalogue(1);
@@ -115,8 +139,10 @@ TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
         "x boom\r\n  y failed \n[10:00:01.5]a\r\n10:00:02 b\n\rquiet boom\nBOOM z\n"
         "20:00:03 q failed ";
     FakePump pump;
+    const PatternMatcher matcher(patterns.texts);
+    PatternMatcher::Scratch scratch(matcher);
     auto walk = [&](const std::vector<std::size_t>& cuts) {
-        LineWalker walker(patterns, catalogue, pump);
+        LineWalker walker(patterns, matcher, scratch, catalogue, pump);
         std::vector<std::int64_t> index;
         std::size_t from = 0;
         std::int64_t lineEnds = 0;

@@ -387,13 +387,17 @@ FindingPlaces ReferencePlaces(const std::string& text, const std::string& code,
 }
 
 // Random logs built from the pieces that stress the rules, scanned with random
-// chunk and block lengths, must give exactly what the reference gives.
+// chunk and block lengths, must give exactly what the reference gives; and scanned in
+// parts of a few bytes on 2 to 8 threads (so that carries, CR LF and LF CR pairs and
+// NUL bytes fall on part boundaries), exactly what one thread gives, progress texts
+// included.
 TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
     catalogue = {Rec("GW", "101", "timeout"),  Rec("GW", "102", "time"),
                  Rec("GW", "103", "out of"),   Rec("gw", "104", "refused"),
                  Rec("GW", "105", "\xbd\x59"), Rec("DB", "201", "disk"),
                  Rec("GW", "12", "conn"),      Rec("GW", "1234", "Conn reset"),
-                 Rec("GW", "106", ""),         Rec("GW", "107", "TIMEOUT")};
+                 Rec("GW", "106", ""),         Rec("GW", "107", "TIMEOUT"),
+                 Rec("GW", "7", "q")};  // findings shorter than four bytes take stamps too
     const std::vector<std::string> ignore = {"heart", "\xc8\xd5x", "BEAT ok"};
     const std::vector<std::string> stamps = {"2026-12-01 10:00:0",
                                              "[10:00:0",
@@ -415,11 +419,11 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
                                              "\xc8\xd5X", "beat ok",    std::string(1, '\0'),
                                              "[",         "]",          "7",
                                              " ",         "abc",        "\xb4\xed\xce\xf3",
-                                             "z"};
+                                             "z",         "q"};
     const std::vector<std::string> ends = {"\n", "\r\n", "\r", "\n\r"};
 
     std::mt19937 rng(20261208);
-    int known = 0, unknown = 0, carried = 0;
+    int known = 0, unknown = 0, carried = 0, carriedTwice = 0;
     auto pick = [&](const std::vector<std::string>& v) { return v[rng() % v.size()]; };
     for (int round = 0; round < 300; ++round) {
         std::string log;
@@ -433,21 +437,42 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
         }
         options.chunkLength = 1 + static_cast<std::int64_t>(rng() % 120);
         options.blockLength = 1 + rng() % 60;
-        const auto list = Scan(Prepare(log, ignore));
+        options.threads = 1;
+        progress.texts.clear();
+        const std::string path = Prepare(log, ignore);
+        const auto list = Scan(path);
         ASSERT_TRUE(list);
         ASSERT_EQ(*list, ReferenceScan(log, "GW", catalogue, ignore))
             << "round " << round << " chunk " << options.chunkLength << " block "
             << options.blockLength;
-        ASSERT_TRUE(places == ReferencePlaces(log, "GW", catalogue, ignore)) << "round " << round;
+        ASSERT_EQ(places, ReferencePlaces(log, "GW", catalogue, ignore)) << "round " << round;
+        const FindingPlaces onePlaces = places;
+        const std::vector<std::string> oneTexts = progress.texts;
+
+        options.threads = 2 + rng() % 7;
+        options.partLength = rng() % 4 == 0 ? 1 : 1 + static_cast<std::int64_t>(rng() % 40);
+        progress.texts.clear();
+        const auto inParts = Scan(path);
+        ASSERT_TRUE(inParts);
+        ASSERT_EQ(*inParts, *list) << "round " << round << " threads " << options.threads
+                                   << " parts of " << options.partLength;
+        ASSERT_EQ(places, onePlaces) << "round " << round;
+        ASSERT_EQ(progress.texts, oneTexts) << "round " << round;
+
         known += std::stoi(list->back());
         unknown += std::stoi((*list)[list->size() - 2]);
-        for (std::size_t i = 0; i + 2 < list->size(); ++i)
-            carried += (*list)[i].find(".000") != std::string::npos;
+        for (std::size_t i = 0; i + 2 < list->size(); ++i) {
+            const std::string& finding = (*list)[i];
+            carried += finding.find(".000") != std::string::npos;
+            carriedTwice += finding.find(".000 ") != std::string::npos &&
+                            finding.find(".000]|") != std::string::npos;
+        }
     }
     // The generator must keep exercising every rule, or the comparison proves little.
     EXPECT_GT(known, 300);
     EXPECT_GT(unknown, 100);
     EXPECT_GT(carried, 50);
+    EXPECT_GT(carriedTwice, 10);
 }
 
 TEST(TextScanTest, FindLineEndAndCarryHelpers) {
