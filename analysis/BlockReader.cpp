@@ -38,8 +38,25 @@ bool BlockReader::Next(BlockBuffer& into, Block& block) {
             return true;
         }
         // Not one whole line in the buffer: the line is longer than a block.
-        Fill(std::max(blockLength_, Buffered()));
+        if (!TakeWholeLine()) return false;
     }
+}
+
+// Finds where the overlong line that fills the buffer ends and reads all of it into
+// a buffer of exactly that length: no doubling, and no copy of the line kept twice.
+bool BlockReader::TakeWholeLine() {
+    const std::int64_t lineEnd = file_.FindLineEnd(readPos_);
+    const std::size_t length =
+        static_cast<std::size_t>((lineEnd < end_ ? lineEnd + 1 : end_) - pos_);
+    if (length > buffer_->capacity) {
+        if (growGate_ && !growGate_()) return false;
+        std::unique_ptr<char[]> whole(new char[length]);
+        std::memcpy(whole.get(), buffer_->data.get(), Buffered());
+        buffer_->data = std::move(whole);
+        buffer_->capacity = length;
+    }
+    Fill(length - Buffered());
+    return true;
 }
 
 void IndexLineEnds(Block& block, std::vector<std::int64_t>& index) {
@@ -72,40 +89,32 @@ std::int64_t Block::LineEndsThrough() const {
 }
 
 // Drops the block handed out last and makes `into` the buffer, holding what was
-// read after that block.
+// read after that block.  A buffer that grew for an overlong line goes back to the
+// ordinary length.
 void BlockReader::MoveRest(BlockBuffer& into) {
     const std::size_t keep = static_cast<std::size_t>(readPos_ - taken_);
-    if (&into == buffer_) {
-        if (keep > 0 && taken_ > pos_)
-            std::memmove(into.data.get(), into.data.get() + (taken_ - pos_), keep);
-    } else {
-        const std::size_t wanted =
-            std::max(keep, static_cast<std::size_t>(std::min<std::int64_t>(
-                               static_cast<std::int64_t>(blockLength_), end_ - taken_)));
-        // A buffer that grew for an overlong line goes back to the ordinary length.
-        if (into.capacity < wanted || into.capacity > 2 * std::max(wanted, blockLength_)) {
-            into.data.reset();
-            into.data.reset(new char[wanted]);
-            into.capacity = wanted;
-        }
-        if (keep > 0) std::memcpy(into.data.get(), buffer_->data.get() + (taken_ - pos_), keep);
-        buffer_ = &into;
+    const char* rest = keep > 0 ? buffer_->data.get() + (taken_ - pos_) : nullptr;
+    const std::size_t wanted =
+        std::max(keep, static_cast<std::size_t>(std::min<std::int64_t>(
+                           static_cast<std::int64_t>(blockLength_), end_ - taken_)));
+    if (into.capacity < wanted || into.capacity > 2 * std::max(wanted, blockLength_)) {
+        if (&into != buffer_) into.data.reset();
+        std::unique_ptr<char[]> fresh(new char[wanted]);
+        if (keep > 0) std::memcpy(fresh.get(), rest, keep);
+        into.data = std::move(fresh);
+        into.capacity = wanted;
+    } else if (keep > 0) {
+        std::memmove(into.data.get(), rest, keep);
     }
+    buffer_ = &into;
     pos_ = taken_;
 }
 
+// Reads `want` more bytes into the buffer, which has room for them.
 void BlockReader::Fill(std::size_t want) {
     want = static_cast<std::size_t>(
         std::min<std::int64_t>(static_cast<std::int64_t>(want), end_ - readPos_));
     if (want == 0) return;
-    const std::size_t need = Buffered() + want;
-    if (need > buffer_->capacity) {
-        const std::size_t capacity = std::max(need, buffer_->capacity * 2);
-        std::unique_ptr<char[]> bigger(new char[capacity]);
-        std::memcpy(bigger.get(), buffer_->data.get(), Buffered());
-        buffer_->data = std::move(bigger);
-        buffer_->capacity = capacity;
-    }
     file_.Read(buffer_->data.get() + Buffered(), want, readPos_);
     readPos_ += static_cast<std::int64_t>(want);
 }
@@ -120,6 +129,7 @@ std::int64_t BlockReader::LastLineEnd() const {
 
 BlockSource::BlockSource(BlockReader& reader, bool readAhead) : reader_(reader) {
     if (!readAhead) return;
+    reader_.SetGrowGate([this] { return WaitUntilAllReturned(); });
     try {
         thread_ = std::thread([this] { ReadAhead(); });
     } catch (const std::system_error&) {
@@ -167,7 +177,8 @@ void BlockSource::ReadAhead() {
         bool more = false;
         std::exception_ptr failure;
         try {
-            more = reader_.Next(buffers_[n % kBuffers], block);
+            reading_ = n % kBuffers;
+            more = reader_.Next(buffers_[reading_], block);
         } catch (...) {
             failure = std::current_exception();
         }
@@ -184,6 +195,21 @@ void BlockSource::ReadAhead() {
         blockReady_.notify_one();
         if (!more) return;
     }
+}
+
+// On the reading thread, before a buffer grows for an overlong line: once the scan
+// has given back every block, no other buffer is in use, and what they hold can go.
+bool BlockSource::WaitUntilAllReturned() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    bufferFree_.wait(lock, [this] { return stop_ || released_ == produced_; });
+    if (stop_) return false;
+    for (std::size_t i = 0; i < kBuffers; ++i) {
+        if (i == reading_) continue;
+        buffers_[i].data.reset();
+        buffers_[i].capacity = 0;
+        std::vector<std::int64_t>().swap(buffers_[i].lineEnds);
+    }
+    return true;
 }
 
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -52,10 +53,12 @@ void IndexLineEnds(Block& block, std::vector<std::int64_t>& index);
 
 // Reads [begin, end) of the file front to back, a block at a time, like a line
 // buffer: fill it to the block length, hand out the whole lines in it, keep the
-// partial line after them for the next block.  A line longer than a block makes the
-// buffer grow until the line fits.  Blocks are much smaller than chunks, so the text
-// goes through the cache once on its way from the page cache to the pattern engine,
-// and memory stays at a few blocks plus the longest line whatever the file holds.
+// partial line after them for the next block.  A line longer than a block is first
+// measured (read in small pieces up to its end) and then read into a buffer of just
+// its length, which goes back to the block length afterwards.  Blocks are much
+// smaller than chunks, so the text goes through the cache once on its way from the
+// page cache to the pattern engine, and memory stays at a block plus the longest
+// line whatever the file holds.
 class BlockReader {
 public:
     // `afterCr`: the byte before `begin` is a CR, so an LF at `begin` ends no line.
@@ -67,9 +70,15 @@ public:
     // previous block stays intact unless `into` is the buffer that holds it.
     bool Next(BlockBuffer& into, Block& block);
 
+    // Asked before a buffer grows beyond the block length for an overlong line; the
+    // read-ahead thread waits there until the scan holds no other buffer, so that at
+    // most one overlong line is held at a time.  False ends the reading.
+    void SetGrowGate(std::function<bool()> gate) { growGate_ = std::move(gate); }
+
 private:
     std::size_t Buffered() const { return static_cast<std::size_t>(readPos_ - pos_); }
     void MoveRest(BlockBuffer& into);
+    bool TakeWholeLine();
     void Fill(std::size_t want);
     std::int64_t LastLineEnd() const;
 
@@ -82,6 +91,7 @@ private:
     std::int64_t taken_;             // end of the block handed out last
     std::int64_t lineEnds_ = 0;      // line ends before taken_
     bool afterCr_;                   // the byte before taken_ is a CR
+    std::function<bool()> growGate_;
 };
 
 // Hands out the reader's blocks in file order.  For a stretch of more than a couple
@@ -106,6 +116,7 @@ private:
     static constexpr std::uint64_t kBuffers = 4;
 
     void ReadAhead();
+    bool WaitUntilAllReturned();
 
     BlockReader& reader_;  // used by the reading thread only, while there is one
     std::array<BlockBuffer, kBuffers> buffers_;
@@ -120,6 +131,7 @@ private:
     bool finished_ = false;       // the reader has ended: end of stretch or failure_
     bool stop_ = false;
     std::exception_ptr failure_;
+    std::size_t reading_ = 0;  // the buffer the reading thread fills
     std::thread thread_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <stdexcept>
 #include <unordered_map>
 
 #include "analysis/TextScan.h"
@@ -11,6 +12,7 @@ namespace corvane {
 namespace {
 
 const std::string_view kMarkers[] = {"fail ", "failed "};
+constexpr std::size_t kNoRecord = std::numeric_limits<std::size_t>::max();
 
 void AddPattern(ScanPatterns& patterns, std::string_view text, ScanPatterns::Kind kind,
                 std::size_t record, std::unordered_map<std::string, std::size_t>& seen) {
@@ -74,7 +76,15 @@ LineWalker::LineWalker(const ScanPatterns& patterns, const PatternMatcher& match
 bool LineWalker::Examine(const Block& block) {
     pump_.ProcessEvents();
     if (pump_.StopRequested()) return false;
-    if (!Lines(block)) return false;
+    block_ = &block;
+    pos_ = block.begin;
+    line_ = MatchedLine();
+    failure_ = nullptr;
+    const bool complete = matcher_.Scan(
+        block.begin, static_cast<std::size_t>(block.end - block.begin), scratch_, OnMatch, this);
+    if (failure_) std::rethrow_exception(failure_);
+    if (!complete || (line_.open && !FinishLine())) return false;
+    Unmatched(pos_, block.end);
     result_.lineEnds = block.LineEndsThrough();
     return true;
 }
@@ -84,56 +94,68 @@ WalkResult LineWalker::Take() {
     return std::move(result_);
 }
 
-// The engine finds the lines that hold a pattern; the lines in between are visited
-// only while the most recent finding can still take a time stamp.
-bool LineWalker::Lines(const Block& block) {
-    const char* begin = block.begin;
-    const char* end = block.end;
-    matches_.clear();
-    matcher_.Scan(begin, static_cast<std::size_t>(end - begin), scratch_, matches_);
-    const char* pos = begin;
-    std::size_t i = 0;
-    while (i < matches_.size()) {
-        const char* matchEnd = begin + matches_[i].end;
-        const char* lineStart = matchEnd - matcher_.PatternLength(matches_[i].id);
-        while (lineStart > pos && !IsLineEndByte(lineStart[-1])) --lineStart;
-        Unmatched(pos, lineStart);
-        const char* lineEnd = FindLineEnd(matchEnd, end);
-
-        bool ignore = false;
-        bool marker = false;
-        std::size_t record = std::numeric_limits<std::size_t>::max();
-        for (; i < matches_.size() && begin + matches_[i].end <= lineEnd; ++i) {
-            const ScanPatterns::Meaning& m = patterns_.meanings[matches_[i].id];
-            switch (m.kind) {
-                case ScanPatterns::Ignore:
-                    ignore = true;
-                    break;
-                case ScanPatterns::Marker:
-                    marker = true;
-                    break;
-                case ScanPatterns::Keyword:
-                    record = std::min(record, m.record);
-                    break;
-            }
-        }
-
-        pump_.ProcessEvents();
-        if (pump_.StopRequested()) return false;
-        const std::string_view line(lineStart, static_cast<std::size_t>(lineEnd - lineStart));
-        Carry(line);
-        if (!ignore) {
-            if (record != std::numeric_limits<std::size_t>::max()) {
-                Append(catalogue_[record].errorCode, line, block);
-                ++result_.known;
-            } else if (marker) {
-                Append(kUnknownCode, line, block);
-                ++result_.unknown;
-            }
-        }
-        pos = lineEnd;
+bool LineWalker::OnMatch(void* walker, std::size_t end, std::uint32_t id) {
+    LineWalker& self = *static_cast<LineWalker*>(walker);
+    try {
+        return self.Match(end, id);
+    } catch (...) {
+        // The engine's pass is C code: the error waits until it has returned.
+        self.failure_ = std::current_exception();
+        return false;
     }
-    Unmatched(pos, end);
+}
+
+// The engine reports the matches in order of their end; a line is decided, and its
+// rules applied, when the first match beyond it arrives (or the block ends).  So no
+// match is kept, however many a line holds.  The lines in between are visited only
+// while a finding can still take a time stamp.
+bool LineWalker::Match(std::size_t end, std::uint32_t id) {
+    const char* matchEnd = block_->begin + end;
+    const char* matchBegin = matchEnd - matcher_.PatternLength(id);
+    if (!line_.open || matchEnd > line_.end) {
+        if (line_.open && !FinishLine()) return false;
+        if (matchBegin < pos_) throw std::logic_error("pattern engine: match out of order");
+        const char* lineBegin = matchBegin;
+        while (lineBegin > pos_ && !IsLineEndByte(lineBegin[-1])) --lineBegin;
+        Unmatched(pos_, lineBegin);
+        line_ = MatchedLine{lineBegin, FindLineEnd(matchEnd, block_->end), true, false, false,
+                            kNoRecord};
+    } else if (matchBegin < line_.begin) {
+        throw std::logic_error("pattern engine: match out of order");
+    }
+    const ScanPatterns::Meaning& meaning = patterns_.meanings[id];
+    switch (meaning.kind) {
+        case ScanPatterns::Ignore:
+            line_.ignore = true;
+            break;
+        case ScanPatterns::Marker:
+            line_.marker = true;
+            break;
+        case ScanPatterns::Keyword:
+            line_.record = std::min(line_.record, meaning.record);
+            break;
+    }
+    return true;
+}
+
+// The rules for a line that holds a pattern, in their order: the window's events,
+// the carry, then ignore, known error, unknown error.
+bool LineWalker::FinishLine() {
+    line_.open = false;
+    pump_.ProcessEvents();
+    if (pump_.StopRequested()) return false;
+    const std::string_view line(line_.begin, static_cast<std::size_t>(line_.end - line_.begin));
+    Carry(line);
+    if (!line_.ignore) {
+        if (line_.record != kNoRecord) {
+            Append(catalogue_[line_.record].errorCode, line);
+            ++result_.known;
+        } else if (line_.marker) {
+            Append(kUnknownCode, line);
+            ++result_.unknown;
+        }
+    }
+    pos_ = line_.end;
     return true;
 }
 
@@ -158,7 +180,7 @@ void LineWalker::Carry(std::string_view line) {
     if (CarryTimeStamp(finding, line)) carryOpen_ = CarryStillPossible(finding);
 }
 
-void LineWalker::Append(std::string_view code, std::string_view line, const Block& block) {
+void LineWalker::Append(std::string_view code, std::string_view line) {
     // Room for two stamps, so that carrying them moves no long line.
     constexpr std::size_t kStampRoom = 32;
     std::string finding;
@@ -168,7 +190,7 @@ void LineWalker::Append(std::string_view code, std::string_view line, const Bloc
     incoming_.Close();
     result_.findings.push_back(std::move(finding));
     result_.places.push_back(
-        {block.LineEndsBefore(line.data()) + 1, block.offset + (line.data() - block.begin)});
+        {block_->LineEndsBefore(line.data()) + 1, block_->offset + (line.data() - block_->begin)});
 }
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,20 +85,35 @@ public:
     WalkResult Take();
 
 private:
-    bool Lines(const Block& block);
+    // The line that holds the latest match, while more matches may fall into it.
+    struct MatchedLine {
+        const char* begin = nullptr;
+        const char* end = nullptr;
+        bool open = false;
+        bool ignore = false;
+        bool marker = false;
+        std::size_t record = 0;  // the first keyword in catalogue order, or kNoRecord
+    };
+    static bool OnMatch(void* walker, std::size_t end, std::uint32_t id);
+    bool Match(std::size_t end, std::uint32_t id);
+    bool FinishLine();
     void Unmatched(const char* p, const char* end);
     void Carry(std::string_view line);
-    void Append(std::string_view code, std::string_view line, const Block& block);
+    void Append(std::string_view code, std::string_view line);
 
     const ScanPatterns& patterns_;
     const PatternMatcher& matcher_;
     PatternMatcher::Scratch& scratch_;
     const ErrorCatalogue& catalogue_;
     EventPump& pump_;
-    std::vector<PatternMatcher::Match> matches_;
     WalkResult result_;
     bool carryOpen_ = false;  // the most recent finding can still take a time stamp
     IncomingCarry incoming_;
+    // The block being examined: the lines before pos_ are done.
+    const Block* block_ = nullptr;
+    const char* pos_ = nullptr;
+    MatchedLine line_;
+    std::exception_ptr failure_;  // raised inside the engine's pass, thrown after it
 };
 
 }  // namespace corvane

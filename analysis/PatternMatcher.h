@@ -14,13 +14,8 @@ namespace corvane {
 
 class PatternMatcher {
 public:
-    struct Match {
-        std::size_t end;   // offset just past the match within the scanned block
-        std::uint32_t id;  // index of the pattern as given to Compile
-    };
-
-    // Compiles `patterns` (none empty).  Throws std::runtime_error when the engine
-    // refuses them.
+    // Compiles `patterns` (none empty; any byte, NUL included, may appear).  Throws
+    // std::runtime_error when the engine refuses them.
     explicit PatternMatcher(const std::vector<std::string>& patterns);
     ~PatternMatcher();
     PatternMatcher(const PatternMatcher&) = delete;
@@ -41,8 +36,15 @@ public:
         std::unique_ptr<Space> space_;
     };
 
-    // Appends every match in [data, data + size) to `out`, in order of end offset.
-    void Scan(const char* data, std::size_t size, Scratch& scratch, std::vector<Match>& out) const;
+    // Receives one match: the offset just past it in the scanned text and the index
+    // of its pattern.  Returns false to end the scan there.  Must not throw.
+    using MatchHandler = bool (*)(void* context, std::size_t end, std::uint32_t id);
+
+    // Hands every match in [data, data + size) to `handler` as the engine finds it,
+    // in order of end offset, without collecting them.  Returns false when the
+    // handler ended the scan.
+    bool Scan(const char* data, std::size_t size, Scratch& scratch, MatchHandler handler,
+              void* context) const;
 
     std::size_t PatternLength(std::uint32_t id) const { return lengths_[id]; }
 

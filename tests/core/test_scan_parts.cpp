@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -85,6 +86,25 @@ TEST(BlockReaderTest, BlocksAreWholeLinesThatGiveTheStretchBack) {
             EXPECT_EQ(joined, stretch) << "block " << c.blockLength << " ahead " << readAhead;
         }
     }
+}
+
+// A line longer than a block gets a buffer of its own length, no more, and the
+// buffer goes back to the block length after it.
+TEST(BlockReaderTest, OverlongLinesGetBuffersOfTheirOwnLength) {
+    const std::string longLine = std::string(1000, 'y') + "\r\n";
+    const std::string text = "ab\n" + longLine + longLine + "cd\nef\n" + longLine + "z";
+    TempDir dir;
+    LogFile file;
+    ASSERT_TRUE(file.Open(dir.Write("log", text)));
+    BlockReader reader(file, 0, file.Size(), 16);
+    BlockBuffer buffer;
+    Block block;
+    std::string joined;
+    while (reader.Next(buffer, block)) {
+        joined.append(block.begin, block.end);
+        EXPECT_LE(buffer.capacity, std::max<std::size_t>(16, block.end - block.begin + 1));
+    }
+    EXPECT_EQ(joined, text);
 }
 
 // With a unit of one byte the texts show the chunk ends: each chunk runs on from its

@@ -162,5 +162,25 @@ TEST_F(ThreadScanTest, FileThatShrinksUnderTheWorkersEndsInAReadError) {
     EXPECT_FALSE(AnalysisBusy);
 }
 
+// Lines thousands of blocks long, one of them full of matches, on one thread and in
+// parts: the findings are the whole lines.
+TEST_F(ThreadScanTest, LinesManyBlocksLongAreWholeFindings) {
+    std::string fails;
+    for (int i = 0; i < 20000; ++i) fails += "fail ";
+    const std::string quiet(50000, 'z');
+    path = dir.Write("GW20261201.log",
+                     "a\n" + fails + "\r\n10:00:00 x\n" + quiet + " failed \n" + quiet + "\n");
+    options.blockLength = 64;
+    options.partLength = 1000;
+    for (const unsigned threads : {1u, 3u}) {
+        const ScanResult result = Scan(threads);
+        ASSERT_EQ(result.outcome, ScanOutcome::Scanned);
+        EXPECT_EQ(result.findings,
+                  (FindingList{"999|10:00:00.000 " + fails, "999|" + quiet + " failed ", "2", "0"}))
+            << threads;
+        EXPECT_EQ(result.places, (FindingPlaces{{2, 2}, {4, 100015}})) << threads;
+    }
+}
+
 }  // namespace
 }  // namespace corvane

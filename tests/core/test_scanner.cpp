@@ -398,6 +398,12 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
                  Rec("GW", "12", "conn"),      Rec("GW", "1234", "Conn reset"),
                  Rec("GW", "106", ""),         Rec("GW", "107", "TIMEOUT"),
                  Rec("GW", "7", "q")};  // findings shorter than four bytes take stamps too
+    // Every third round also has keywords that begin with NUL bytes, which the engine
+    // takes in another form; NUL is an ordinary byte of its line.
+    const ErrorCatalogue plain = catalogue;
+    ErrorCatalogue withNul = catalogue;
+    withNul.insert(withNul.begin() + 3, Rec("GW", "108", std::string("\0fail", 5)));
+    withNul.push_back(Rec("GW", "109", std::string(2, '\0')));
     const std::vector<std::string> ignore = {"heart", "\xc8\xd5x", "BEAT ok"};
     const std::vector<std::string> stamps = {"2026-12-01 10:00:0",
                                              "[10:00:0",
@@ -419,11 +425,11 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
                                              "\xc8\xd5X", "beat ok",    std::string(1, '\0'),
                                              "[",         "]",          "7",
                                              " ",         "abc",        "\xb4\xed\xce\xf3",
-                                             "z",         "q"};
+                                             "z",         "q",          std::string(2, '\0')};
     const std::vector<std::string> ends = {"\n", "\r\n", "\r", "\n\r"};
 
     std::mt19937 rng(20261208);
-    int known = 0, unknown = 0, carried = 0, carriedTwice = 0;
+    int known = 0, unknown = 0, carried = 0, carriedTwice = 0, nulKeywords = 0;
     auto pick = [&](const std::vector<std::string>& v) { return v[rng() % v.size()]; };
     for (int round = 0; round < 300; ++round) {
         std::string log;
@@ -435,6 +441,7 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
             for (int k = 0; k < n; ++k) log += pick(pieces);
             if (i + 1 < lines || rng() % 2) log += pick(ends);
         }
+        catalogue = round % 3 == 0 ? withNul : plain;
         options.chunkLength = 1 + static_cast<std::int64_t>(rng() % 120);
         options.blockLength = 1 + rng() % 60;
         options.threads = 1;
@@ -464,6 +471,7 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
         for (std::size_t i = 0; i + 2 < list->size(); ++i) {
             const std::string& finding = (*list)[i];
             carried += finding.find(".000") != std::string::npos;
+            nulKeywords += finding.rfind("108|", 0) == 0 || finding.rfind("109|", 0) == 0;
             carriedTwice += finding.find(".000 ") != std::string::npos &&
                             finding.find(".000]|") != std::string::npos;
         }
@@ -473,6 +481,7 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
     EXPECT_GT(unknown, 100);
     EXPECT_GT(carried, 50);
     EXPECT_GT(carriedTwice, 10);
+    EXPECT_GT(nulKeywords, 10);
 }
 
 TEST(TextScanTest, FindLineEndAndCarryHelpers) {
