@@ -20,6 +20,12 @@ namespace {
 
 constexpr std::size_t kNoPart = std::numeric_limits<std::size_t>::max();
 
+ScanResult Stopped() {
+    ScanResult result;
+    result.outcome = ScanOutcome::Stopped;
+    return result;
+}
+
 // The walker's pump on a worker thread: nothing to process, and a stop when the
 // scan is being abandoned or an earlier part has failed (its answer is lost anyway).
 class WorkerPump final : public EventPump {
@@ -88,14 +94,12 @@ public:
             pump.ProcessEvents();  // may throw: the destructor stops the workers
             if (pump.StopRequested()) {
                 StopAndJoin();
-                ScanResult stopped;
-                stopped.outcome = ScanOutcome::Stopped;
-                return stopped;
+                return Stopped();
             }
             if (finished) break;
         }
         StopAndJoin();
-        return Join();
+        return Join(pump);
     }
 
 private:
@@ -191,10 +195,12 @@ private:
     }
 
     // The parts' answers in file order, as one scan of the whole file gives them.
-    ScanResult Join() {
+    // Millions of findings take a while to move: the window's events go on meanwhile.
+    ScanResult Join(EventPump& pump) {
         for (Part& part : parts_)
             if (part.failure) std::rethrow_exception(part.failure);
         ScanResult result;
+        std::size_t moved = 0;
         std::int64_t lineEnds = 0;
         std::int64_t unknown = 0;
         std::int64_t known = 0;
@@ -205,6 +211,10 @@ private:
                     CarryTimeStamp(result.findings.back(), line);
             }
             for (std::size_t i = 0; i < walk.findings.size(); ++i) {
+                if (++moved % 65536 == 0) {
+                    pump.ProcessEvents();
+                    if (pump.StopRequested()) return Stopped();
+                }
                 result.findings.push_back(std::move(walk.findings[i]));
                 result.places.push_back({walk.places[i].line + lineEnds, walk.places[i].offset});
             }
