@@ -34,7 +34,8 @@ bool LogFileExists(const std::string& path) {
 
 RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCatalogue& catalogue,
                             ServiceResults& results, FindingsObserver* observer,
-                            UserDialogs& dialogs, EventPump& pump, const ScanOptions& options) {
+                            UserDialogs& dialogs, EventPump& pump, const ScanOptions& options,
+                            ServicePlaces* places) {
     const int rows = view.ServiceRowCount();
     for (int row = 0; row < rows; ++row) {
         if (pump.StopRequested()) return RunOutcome::Stopped;
@@ -46,22 +47,27 @@ RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCa
 
         ProgressSink& progress = view.AddResultRow(service.caption);
         const auto scanStart = std::chrono::steady_clock::now();
-        std::optional<FindingList> list =
+        ScanResult scan =
             ScanLogFile(service.code, path, catalogue, progress, dialogs, pump, options);
         const std::chrono::duration<double> scanTime = std::chrono::steady_clock::now() - scanStart;
-        if (pump.StopRequested()) return RunOutcome::Stopped;
-        if (!list || list->size() < 2) {
+        // A file that shrinks under the scan ends the run with the read error.
+        if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
+        if (scan.outcome == ScanOutcome::Stopped || pump.StopRequested())
+            return RunOutcome::Stopped;
+        FindingList& list = scan.findings;
+        if (scan.outcome != ScanOutcome::Scanned || list.size() < 2) {
             view.RemoveLastResultRow();
             continue;
         }
         // The scanner's list always ends with the unknown count and the known count.
-        std::string known = std::move(list->back());
-        list->pop_back();
-        std::string unknown = std::move(list->back());
-        list->pop_back();
+        std::string known = std::move(list.back());
+        list.pop_back();
+        std::string unknown = std::move(list.back());
+        list.pop_back();
         view.SetLastResultCounts(known, unknown);
 
-        results.push_back(std::make_unique<FindingList>(std::move(*list)));
+        results.push_back(std::make_unique<FindingList>(std::move(list)));
+        if (places) places->push_back(std::move(scan.places));
         if (observer) {
             observer->AddFindings(service.code, *results.back());
             observer->PassStored(ServicePass{service.code, directory, day, path, CountValue(known),

@@ -19,6 +19,8 @@ namespace corvane {
 
 // Finding lists of the last run (counts removed); entry i belongs to result row i.
 using ServiceResults = std::vector<std::unique_ptr<FindingList>>;
+// Where the findings of ServiceResults entry i lie in their file, entry for entry.
+using ServicePlaces = std::vector<FindingPlaces>;
 
 // What the run reads from and writes to the window.  Service rows and the directory
 // text are read when the run reaches each row, so changes made meanwhile count.
@@ -68,11 +70,15 @@ enum class RunOutcome { Completed, Stopped };
 
 // Goes through the service rows: for each checked row whose log file exists, adds a
 // result row, scans, and stores the list (counts moved into the row) in `results`
-// at the row's index, then hands it to `observer` (may be null).  A scan that gives
-// no list loses its row.  Returns Stopped as soon as `pump` reports a stop request;
-// nothing more is stored then.  Scan errors propagate to the caller.
+// at the row's index (and the places of its findings in `places`, unless null),
+// then hands it to `observer` (may be null).  A scan that gives
+// no list (the file could not be opened, a large file was declined) loses its row.
+// Returns Stopped as soon as `pump` reports a stop request; nothing more is stored
+// then.  A file that shrinks under its scan raises ScanReadError; other errors of a
+// scan propagate as they are.
 RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCatalogue& catalogue,
                             ServiceResults& results, FindingsObserver* observer,
-                            UserDialogs& dialogs, EventPump& pump, const ScanOptions& options);
+                            UserDialogs& dialogs, EventPump& pump, const ScanOptions& options,
+                            ServicePlaces* places = nullptr);
 
 }  // namespace corvane

@@ -18,6 +18,7 @@ using FindingList = std::vector<std::string>;
 struct FindingPlace {
     std::int64_t line = 0;
     std::int64_t offset = 0;
+    friend bool operator==(const FindingPlace&, const FindingPlace&) = default;
 };
 
 // One place per finding, in the order of the findings (the count lines have none).

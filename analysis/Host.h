@@ -22,8 +22,10 @@ class EventPump {
 public:
     virtual ~EventPump() = default;
     // Lets the window handle pending events.  Long loops call it very often (the
-    // scanner before the lines it examines), so an implementation must make most
-    // calls cheap and decide itself how often it really pumps.
+    // scanner before the lines it examines, or about every millisecond while its
+    // worker threads scan), so an implementation must make most calls cheap and
+    // decide itself how often it really pumps.  Only the thread that called the
+    // scanner ever calls it.
     virtual void ProcessEvents() = 0;
     // True once the window has been asked to close: a loop that sees it stops at
     // once and its caller unwinds without storing anything more.
@@ -31,6 +33,14 @@ public:
 };
 
 // The text of the result row's "未知错误" cell while the service is scanned.
+//
+// Threads: a scan on one thread calls it on the calling thread.  A scan in parts
+// (ScanOptions::threads > 1) calls it first on the calling thread, before any worker
+// starts, and then from its worker threads: one call at a time, the texts in their
+// order, each call finished before the next begins and the last one before
+// ScanLogFile returns.  A window implementation therefore hands the text over to its
+// own thread (a queued call) instead of touching its controls; that way the row's
+// text also moves on while the window's thread sits in a modal box.
 class ProgressSink {
 public:
     virtual ~ProgressSink() = default;

@@ -3,18 +3,54 @@
 #include <hs/hs.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 
 namespace corvane {
 
 struct PatternMatcher::Engine {
     hs_database_t* database = nullptr;
-    hs_scratch_t* scratch = nullptr;
+    hs_scratch_t* scratch = nullptr;  // the prototype each Scratch is cloned from
     ~Engine() {
         if (scratch) hs_free_scratch(scratch);
         if (database) hs_free_database(database);
     }
 };
+
+struct PatternMatcher::Scratch::Space {
+    hs_scratch_t* scratch = nullptr;
+    ~Space() {
+        if (scratch) hs_free_scratch(scratch);
+    }
+};
+
+PatternMatcher::Scratch::Scratch(const PatternMatcher& matcher)
+    : space_(std::make_unique<Space>()) {
+    if (matcher.engine_->scratch &&
+        hs_clone_scratch(matcher.engine_->scratch, &space_->scratch) != HS_SUCCESS) {
+        throw std::runtime_error("pattern engine: cannot allocate scratch space");
+    }
+}
+
+PatternMatcher::Scratch::~Scratch() = default;
+
+namespace {
+
+// The literal interface takes a leading NUL byte for an empty pattern.  A set with
+// such a pattern is compiled as expressions instead, every byte written as \xHH,
+// which match exactly the same places.
+std::string AsExpression(const std::string& literal) {
+    std::string expression;
+    expression.reserve(4 * literal.size());
+    char hex[5];
+    for (const char c : literal) {
+        std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(c));
+        expression += hex;
+    }
+    return expression;
+}
+
+}  // namespace
 
 PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
     : engine_(std::make_unique<Engine>()) {
@@ -22,17 +58,27 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
     for (const std::string& p : patterns) lengths_.push_back(p.size());
     if (patterns.empty()) return;
 
+    const bool literal = std::none_of(patterns.begin(), patterns.end(),
+                                      [](const std::string& p) { return p[0] == '\0'; });
+    std::vector<std::string> texts;
+    if (!literal)
+        std::transform(patterns.begin(), patterns.end(), std::back_inserter(texts), AsExpression);
     std::vector<const char*> expressions;
     std::vector<unsigned> flags(patterns.size(), HS_FLAG_CASELESS);
     std::vector<unsigned> ids;
     for (std::size_t i = 0; i < patterns.size(); ++i) {
-        expressions.push_back(patterns[i].data());
+        expressions.push_back(literal ? patterns[i].data() : texts[i].c_str());
         ids.push_back(static_cast<unsigned>(i));
     }
     hs_compile_error_t* error = nullptr;
-    if (hs_compile_lit_multi(expressions.data(), flags.data(), ids.data(), lengths_.data(),
-                             static_cast<unsigned>(patterns.size()), HS_MODE_BLOCK, nullptr,
-                             &engine_->database, &error) != HS_SUCCESS) {
+    const unsigned count = static_cast<unsigned>(patterns.size());
+    const hs_error_t compiled =
+        literal
+            ? hs_compile_lit_multi(expressions.data(), flags.data(), ids.data(), lengths_.data(),
+                                   count, HS_MODE_BLOCK, nullptr, &engine_->database, &error)
+            : hs_compile_multi(expressions.data(), flags.data(), ids.data(), count, HS_MODE_BLOCK,
+                               nullptr, &engine_->database, &error);
+    if (compiled != HS_SUCCESS) {
         std::string message =
             error && error->message ? error->message : "pattern compilation failed";
         hs_free_compile_error(error);
@@ -46,48 +92,43 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
 PatternMatcher::~PatternMatcher() = default;
 
 namespace {
+
+struct Delivery {
+    PatternMatcher::MatchHandler handler;
+    void* context;
+    std::size_t offset;        // of the engine's window in the text
+    std::size_t reportedUpTo;  // matches ending here or before came in an earlier window
+};
+
 int OnMatch(unsigned int id, unsigned long long, unsigned long long to, unsigned int,
             void* context) {
-    static_cast<std::vector<PatternMatcher::Match>*>(context)->push_back(
-        {static_cast<std::size_t>(to), static_cast<std::uint32_t>(id)});
-    return 0;
+    Delivery& delivery = *static_cast<Delivery*>(context);
+    const std::size_t end = static_cast<std::size_t>(to) + delivery.offset;
+    if (end <= delivery.reportedUpTo) return 0;
+    return delivery.handler(delivery.context, end, static_cast<std::uint32_t>(id)) ? 0 : 1;
 }
+
 }  // namespace
 
-void PatternMatcher::Scan(const char* data, std::size_t size, std::vector<Match>& out) {
-    if (!engine_->database || size == 0) return;
-    const std::size_t first = out.size();
+bool PatternMatcher::Scan(const char* data, std::size_t size, Scratch& scratch,
+                          MatchHandler handler, void* context) const {
+    if (!engine_->database || size == 0) return true;
     // The engine takes 32-bit lengths.  Blocks are far smaller in practice, but a
-    // pathological single line may not be: scan it in overlapping windows and keep
-    // each match once.
+    // pathological single line may not be: scan it in overlapping windows and hand
+    // on each match once.
     constexpr std::size_t kMaxWindow = std::size_t{1} << 30;
     const std::size_t longest = *std::max_element(lengths_.begin(), lengths_.end());
-    std::size_t offset = 0;
-    std::size_t reportedUpTo = 0;
+    Delivery delivery{handler, context, 0, 0};
     for (;;) {
-        const std::size_t n = std::min(kMaxWindow, size - offset);
-        const std::size_t before = out.size();
-        if (hs_scan(engine_->database, data + offset, static_cast<unsigned>(n), 0, engine_->scratch,
-                    OnMatch, &out) != HS_SUCCESS) {
-            throw std::runtime_error("pattern engine: scan failed");
-        }
-        std::size_t kept = before;
-        for (std::size_t i = before; i < out.size(); ++i) {
-            out[i].end += offset;
-            if (out[i].end > reportedUpTo) out[kept++] = out[i];
-        }
-        out.resize(kept);
-        reportedUpTo = offset + n;
-        if (reportedUpTo >= size) break;
-        offset = reportedUpTo - (longest - 1);
-    }
-    // Literal matches arrive ordered by end offset; keep that promise even if an
-    // engine version delivers same-block matches slightly out of order.
-    auto begin = out.begin() + static_cast<std::ptrdiff_t>(first);
-    if (!std::is_sorted(begin, out.end(),
-                        [](const Match& a, const Match& b) { return a.end < b.end; })) {
-        std::stable_sort(begin, out.end(),
-                         [](const Match& a, const Match& b) { return a.end < b.end; });
+        const std::size_t n = std::min(kMaxWindow, size - delivery.offset);
+        const hs_error_t result =
+            hs_scan(engine_->database, data + delivery.offset, static_cast<unsigned>(n), 0,
+                    scratch.space_->scratch, OnMatch, &delivery);
+        if (result == HS_SCAN_TERMINATED) return false;
+        if (result != HS_SUCCESS) throw std::runtime_error("pattern engine: scan failed");
+        delivery.reportedUpTo = delivery.offset + n;
+        if (delivery.reportedUpTo >= size) return true;
+        delivery.offset = delivery.reportedUpTo - (longest - 1);
     }
 }
 

@@ -3,12 +3,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "analysis/FindingList.h"
 #include "analysis/Host.h"
+#include "analysis/LogFile.h"
 #include "catalog/ErrorCatalogue.h"
 
 namespace corvane {
@@ -21,13 +20,6 @@ inline constexpr std::int64_t kLargeFileThreshold = 20971520;
 // Nominal chunk length; a chunk is extended to the next line end.
 inline constexpr std::int64_t kChunkLength = 104857600;
 
-// Raised when the file delivers fewer bytes than its size promised (it was shortened
-// while being scanned).  The scan's partial list is discarded.
-class ScanReadError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 struct ScanOptions {
     std::string programDir;          // where ServiceList.ini (the ignore lists) lives
     bool askAboutLargeFiles = true;  // false: never ask the 20 MiB question
@@ -36,16 +28,53 @@ struct ScanOptions {
     // small files.
     std::int64_t chunkLength = kChunkLength;
     std::size_t blockLength = std::size_t{1} << 20;
+    // Threads that scan parts of one file at once; 1 scans it on the calling thread,
+    // which then calls the pump before every block and every line with a pattern.
+    unsigned threads = 1;
+    // Nominal length of those parts; 0 chooses it from the file size and the threads.
+    // Tests make it small to reach part boundaries with small files.
+    std::int64_t partLength = 0;
 };
 
-// Scans `path` for the service `serviceCode` against `catalogue`.
-// Returns the findings followed by the unknown count and the known count, or
-// nothing when the file cannot be opened (after the open-failure message), when the
-// operator declines a large file, or when `pump` reports a stop request.
-// Throws ScanReadError when the file shrinks under the scan.
-std::optional<FindingList> ScanLogFile(const std::string& serviceCode, const std::string& path,
-                                       const ErrorCatalogue& catalogue, ProgressSink& row,
-                                       UserDialogs& dialogs, EventPump& pump,
-                                       const ScanOptions& options);
+// The machine's core count: the default of the window and the command line.
+unsigned DefaultScanThreads();
+
+// How a scan ended.  Only Scanned gives findings.
+enum class ScanOutcome {
+    Scanned,
+    OpenFailed,  // the file could not be opened; the open-failure message was shown
+    Declined,    // the operator declined to scan a large file
+    Stopped,     // the pump reported a stop request (the window is closing)
+    ReadFailed,  // the file delivered fewer bytes than its size promised
+};
+
+struct ScanResult {
+    ScanOutcome outcome = ScanOutcome::Scanned;
+    // The findings followed by the unknown count and the known count.
+    FindingList findings;
+    // Where each finding's line lies in the file, in the order of the findings.
+    FindingPlaces places;
+    // The message of a read failure ("读取日志文件出错：" and the file name).
+    std::string error;
+};
+
+// Scans `path` for the service `serviceCode` against `catalogue`.  Shows the
+// open-failure message and asks the large-file question through `dialogs` itself,
+// before any other work, and writes the progress texts into `row`.  The partial list
+// of a scan that did not complete is discarded.
+//
+// Threads.  With options.threads == 1 (or a file of one part) everything happens on
+// the calling thread, which calls pump.ProcessEvents() before every block and every
+// line that holds a pattern.  Otherwise worker threads scan parts of the file while
+// the calling thread calls pump.ProcessEvents() about every millisecond and checks
+// pump.StopRequested() after each call; a stop request ends every worker before
+// ScanLogFile returns Stopped.  Only the calling thread calls `pump` and `dialogs`.
+// `row` may then be called from a worker thread (see ProgressSink).  `catalogue`,
+// `options` and the file name are read by the workers until ScanLogFile returns, so
+// they must not change meanwhile, whatever the pump's event processing does.  The
+// answer is the same for every number of threads.
+ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
+                       const ErrorCatalogue& catalogue, ProgressSink& row, UserDialogs& dialogs,
+                       EventPump& pump, const ScanOptions& options);
 
 }  // namespace corvane

@@ -1,19 +1,27 @@
 #!/usr/bin/env python3
-"""Scanner benchmark: corvane-scan against ripgrep, grep and wc -l on the same file.
+"""Scanner benchmark: corvane-scan on one thread and on all cores, against ripgrep,
+grep and wc -l on the same file.
 
-    bench/bench.py [--scan PATH] [--size BYTES] [--keywords N] [--runs N]
-                   [--curve] [--no-grep] [--check-big]
+    bench/bench.py [--scan PATH] [--baseline PATH] [--shapes stamped,nearmiss]
+                   [--size BYTES] [--keywords N] [--runs N] [--curve] [--no-grep]
+                   [--check-big]
 
-Generates (once, deterministically, under bench/data/) a realistic GBK log and a
-catalogue of N keywords, warms the page cache, and times each tool over the same
-file: the median of --runs runs, in MB/s, with the ratios to ripgrep and wc -l and
-the peak resident memory of the scan.  --curve repeats the scan with 10, 100 and
-1000 keywords.  --check-big scans a 3 GiB file made of three copies of the log and
-checks that the counts are three times those of one copy.
+For each log shape it generates (once, deterministically, under bench/data/) a GBK
+log and a catalogue of N keywords (bench/make_bench_data.py), warms the page cache,
+and times each command over the same file: the median of --runs runs, taken in
+turns so that a change of load on the machine touches every command alike.  It
+reports the scan with --threads 1 and with all threads, the speed-up (time of
+--threads 1 / time of --threads 2), the ratios to rg -j1, to rg with all its
+threads and to wc -l, and the peak resident memory of the scan.  --baseline times a
+second corvane-scan build the same way (for instance one built without line
+counting) and gives the difference.  --curve repeats the one-thread scan with 10,
+100 and 1000 keywords; --check-big scans a 3 GiB file made of three copies of the
+log and checks the counts.  The load of the machine before and after is printed:
+the figures mean little when other work shares the cores.
 """
 import argparse
+import hashlib
 import os
-import resource
 import shutil
 import statistics
 import subprocess
@@ -24,31 +32,44 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 
 
-def data_dir(size, keywords):
-    d = os.path.join(HERE, "data", "%d-%d" % (size, keywords))
+def data_dir(size, keywords, shape):
+    name = "%d-%d" % (size, keywords) + ("" if shape == "stamped" else "-" + shape)
+    d = os.path.join(HERE, "data", name)
     if not os.path.exists(os.path.join(d, "GW20261201.log")):
         print("generating %s ..." % d, file=sys.stderr)
         subprocess.run([sys.executable, os.path.join(HERE, "make_bench_data.py"), d,
-                        "--size", str(size), "--keywords", str(keywords)], check=True)
+                        "--size", str(size), "--keywords", str(keywords), "--shape", shape],
+                       check=True)
     return d
 
 
 def run_once(cmd, env=None):
-    """Wall time in seconds, peak RSS in KiB, and stdout of one run."""
+    """Wall time in seconds, peak RSS in KiB, and a digest of stdout of one run."""
     start = time.perf_counter()
     proc = subprocess.Popen(cmd, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env)
-    out = proc.stdout.read()
+    digest, tail = hashlib.sha1(), b""
+    while True:
+        piece = proc.stdout.read(1 << 20)
+        if not piece:
+            break
+        digest.update(piece)
+        tail = (tail + piece)[-64:]
     _, status, usage = os.wait4(proc.pid, 0)
     elapsed = time.perf_counter() - start
     code = os.waitstatus_to_exitcode(status)
     if code not in (0, 1):  # grep and rg exit 1 when nothing matched
         raise SystemExit("%s failed with %d" % (cmd[0], code))
-    return elapsed, usage.ru_maxrss, out
+    return elapsed, usage.ru_maxrss, digest.hexdigest(), tail
 
 
-def measure(cmd, runs, env=None):
-    results = [run_once(cmd, env) for _ in range(runs)]
-    return statistics.median(r[0] for r in results), max(r[1] for r in results), results[0][2]
+def measure_in_turns(commands, runs):
+    """{name: (median seconds, peak RSS KiB, digest, tail)} for {name: (cmd, env)}."""
+    results = {name: [] for name in commands}
+    for _ in range(runs):
+        for name, (cmd, env) in commands.items():
+            results[name].append(run_once(cmd, env))
+    return {name: (statistics.median(r[0] for r in rs), max(r[1] for r in rs), rs[0][2], rs[0][3])
+            for name, rs in results.items()}
 
 
 def warm(path):
@@ -57,18 +78,79 @@ def warm(path):
             pass
 
 
-def scan_cmd(scan, d):
-    return [scan, "scan", "--program-dir", os.path.join(d, "prog"), "GW", os.path.join(d, "GW20261201.log")]
+def scan_cmd(scan, d, threads):
+    return [scan, "scan", "--threads", str(threads), "--program-dir", os.path.join(d, "prog"), "GW",
+            os.path.join(d, "GW20261201.log")]
 
 
-def counts(output):
-    lines = output.split(b"\n")
+def counts(tail):
+    lines = tail.split(b"\n")
     return int(lines[-3]), int(lines[-2])  # unknown, known
+
+
+def load():
+    return "%.2f %.2f %.2f" % os.getloadavg()
+
+
+def bench_shape(args, shape, cores):
+    d = data_dir(args.size, args.keywords, shape)
+    log = os.path.join(d, "GW20261201.log")
+    patterns = os.path.join(d, "patterns.txt")
+    mb = os.path.getsize(log) / 1e6
+    warm(log)
+    c_env = dict(os.environ, LC_ALL="C")
+    commands = {
+        "scan --threads 1": (scan_cmd(args.scan, d, 1), None),
+        "scan --threads 2": (scan_cmd(args.scan, d, 2), None),
+    }
+    if cores != 2:
+        commands["scan --threads %d" % cores] = (scan_cmd(args.scan, d, cores), None)
+    if args.baseline:
+        commands["baseline --threads 1"] = (scan_cmd(args.baseline, d, 1), None)
+        commands["baseline --threads %d" % cores] = (scan_cmd(args.baseline, d, cores), None)
+    commands["wc -l"] = (["wc", "-l", log], None)
+    have_rg = shutil.which("rg") is not None
+    if have_rg:
+        commands["rg -j1 -c -i -F -f"] = (["rg", "-j1", "-c", "-i", "-F", "-f", patterns, log], None)
+        commands["rg -c -i -F -f"] = (["rg", "-c", "-i", "-F", "-f", patterns, log], None)
+    results = measure_in_turns(commands, args.runs)
+    if not args.no_grep:
+        results.update(measure_in_turns(
+            {"LC_ALL=C grep -c -i -F -f": (["grep", "-c", "-i", "-F", "-f", patterns, log], c_env)},
+            max(1, min(3, args.runs))))
+
+    one, two = results["scan --threads 1"], results["scan --threads 2"]
+    every = results["scan --threads %d" % cores]
+    if one[2] != two[2] or one[2] != every[2]:
+        raise SystemExit("the scan's output differs between thread counts")
+    unknown, known = counts(one[3])
+    print("\n%s log: %s (%.0f MB, %d patterns incl. ignore texts and markers)"
+          % (shape, log, mb, sum(1 for _ in open(patterns, "rb"))))
+    print("findings: %d known, %d unknown; median of %d runs, warm cache" % (known, unknown, args.runs))
+    for name, r in results.items():
+        print("  %-28s %7.3f s  %8.0f MB/s  %7.1f MiB" % (name, r[0], mb / r[0], r[1] / 1024))
+    t1, t2, tn = one[0], two[0], every[0]
+    print("speed-up (threads 1 / threads 2):       %.2f" % (t1 / t2))
+    for label, t in (("1 thread", t1), ("%d threads" % cores, tn)):
+        line = "scan on %-10s / wc -l %.2f" % (label, t / results["wc -l"][0])
+        if have_rg:
+            line += ", / rg -j1 %.2f, / rg %.2f" % (t / results["rg -j1 -c -i -F -f"][0],
+                                                 t / results["rg -c -i -F -f"][0])
+        print(line)
+    if args.baseline:
+        for threads in (1, cores):
+            b = results["baseline --threads %d" % threads][0]
+            s = results["scan --threads %d" % threads][0]
+            print("scan / baseline on %d thread(s): %.3f s / %.3f s = %+.1f %%"
+                  % (threads, s, b, 100 * (s / b - 1)))
+    return d, unknown, known
 
 
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--scan", default=os.path.join(ROOT, "build", "bin", "corvane-scan"))
+    ap.add_argument("--baseline")
+    ap.add_argument("--shapes", default="stamped,nearmiss")
     ap.add_argument("--size", type=int, default=1 << 30)
     ap.add_argument("--keywords", type=int, default=100)
     ap.add_argument("--runs", type=int, default=5)
@@ -78,63 +160,47 @@ def main():
     args = ap.parse_args()
     if not os.path.exists(args.scan):
         raise SystemExit("no %s: build first (bash scripts/build.sh)" % args.scan)
+    cores = os.cpu_count() or 1
+    print("machine: %d cores; load average before: %s" % (cores, load()))
 
-    d = data_dir(args.size, args.keywords)
-    log = os.path.join(d, "GW20261201.log")
-    patterns = os.path.join(d, "patterns.txt")
-    size = os.path.getsize(log)
-    mb = size / 1e6
-    warm(log)
-    c_env = dict(os.environ, LC_ALL="C")
+    first = None
+    for shape in args.shapes.split(","):
+        result = bench_shape(args, shape, cores)
+        first = first or result
 
-    t_scan, rss_scan, out = measure(scan_cmd(args.scan, d), args.runs)
-    unknown, known = counts(out)
-    t_wc, _, _ = measure(["wc", "-l", log], args.runs)
-    rows = [("corvane-scan scan", t_scan), ("wc -l", t_wc)]
-    t_rg = None
-    if shutil.which("rg"):
-        t_rg, _, _ = measure(["rg", "-j1", "-c", "-i", "-F", "-f", patterns, log], args.runs)
-        rows.append(("rg -j1 -c -i -F -f", t_rg))
-    if not args.no_grep:
-        t_grep, _, _ = measure(["grep", "-c", "-i", "-F", "-f", patterns, log], max(1, min(3, args.runs)), c_env)
-        rows.append(("LC_ALL=C grep -c -i -F -f", t_grep))
-
-    print("file: %s (%.0f MB, %d patterns incl. ignore texts and markers), median of %d runs, warm cache"
-          % (log, mb, sum(1 for _ in open(patterns, "rb")), args.runs))
-    print("findings: %d known, %d unknown" % (known, unknown))
-    for name, t in rows:
-        print("  %-28s %7.3f s  %8.0f MB/s" % (name, t, mb / t))
-    if t_rg:
-        print("scan time / ripgrep time: %.2f" % (t_scan / t_rg))
-    print("scan time / wc -l time:   %.2f" % (t_scan / t_wc))
-    print("peak resident memory of the scan: %.1f MiB" % (rss_scan / 1024))
-
+    d, unknown, known = first
     if args.curve:
-        print("keyword-count curve (a log of the same size and shape for each count, %.0f MB):" % mb)
+        print("\nkeyword-count curve, one thread (a log of the same size and shape for each count):")
         for n in (10, 100, 1000):
-            dn = data_dir(args.size, n)
-            warm(os.path.join(dn, "GW20261201.log"))
-            t, rss, _ = measure(scan_cmd(args.scan, dn), args.runs)
-            print("  %5d keywords  %7.3f s  %8.0f MB/s  %.1f MiB" % (n, t, os.path.getsize(os.path.join(dn, "GW20261201.log")) / 1e6 / t, rss / 1024))
+            dn = data_dir(args.size, n, "stamped")
+            log = os.path.join(dn, "GW20261201.log")
+            warm(log)
+            r = measure_in_turns({"scan": (scan_cmd(args.scan, dn, 1), None)}, args.runs)["scan"]
+            print("  %5d keywords  %7.3f s  %8.0f MB/s  %.1f MiB"
+                  % (n, r[0], os.path.getsize(log) / 1e6 / r[0], r[1] / 1024))
 
     if args.check_big:
         big = os.path.join(d, "big")
         os.makedirs(big, exist_ok=True)
+        log = os.path.join(d, "GW20261201.log")
         big_log = os.path.join(big, "GW20261201.log")
-        if not os.path.exists(big_log) or os.path.getsize(big_log) != 3 * size:
+        if not os.path.exists(big_log) or os.path.getsize(big_log) != 3 * os.path.getsize(log):
             with open(big_log, "wb") as f:
                 for _ in range(3):
                     with open(log, "rb") as src:
                         shutil.copyfileobj(src, f, 1 << 24)
         if not os.path.exists(os.path.join(big, "prog")):
             shutil.copytree(os.path.join(d, "prog"), os.path.join(big, "prog"))
-        t, rss, out = run_once(scan_cmd(args.scan, big))
-        u3, k3 = counts(out)
-        ok = (u3, k3) == (3 * unknown, 3 * known)
-        print("3 copies (%.0f MB): %.3f s, %.1f MiB, counts %d/%d %s" %
-              (3 * mb, t, rss / 1024, k3, u3, "OK" if ok else "MISMATCH (expected %d/%d)" % (3 * known, 3 * unknown)))
-        if not ok:
-            sys.exit(1)
+        for threads in (1, cores):
+            t, rss, _, tail = run_once(scan_cmd(args.scan, big, threads))
+            u3, k3 = counts(tail)
+            ok = (u3, k3) == (3 * unknown, 3 * known)
+            print("3 copies (%.0f MB), %d thread(s): %.3f s, %.1f MiB, counts %d/%d %s"
+                  % (3 * os.path.getsize(log) / 1e6, threads, t, rss / 1024, k3, u3,
+                     "OK" if ok else "MISMATCH (expected %d/%d)" % (3 * known, 3 * unknown)))
+            if not ok:
+                sys.exit(1)
+    print("\nload average after: %s" % load())
 
 
 if __name__ == "__main__":

@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
 """Writes a deterministic benchmark log and a matching program directory.
 
-    make_bench_data.py OUTDIR [--size BYTES] [--keywords N]
+    make_bench_data.py OUTDIR [--size BYTES] [--keywords N] [--shape stamped|nearmiss]
 
-OUTDIR/GW20261201.log   a realistic GBK log of about BYTES bytes (default 1 GiB)
+OUTDIR/GW20261201.log   a GBK log of about BYTES bytes (default 1 GiB)
 OUTDIR/prog/            ServiceList.ini and ErrorList.ini: N keywords (default 100)
                         for service GW, three ignore texts
 OUTDIR/patterns.txt     the same keywords, ignore texts and both failure markers,
                         one per line, for grep and ripgrep
+
+Shapes: "stamped" is a realistic application log of short stamped lines; "nearmiss"
+has lines of 1 to 4 KB full of the beginnings of keywords that do not go on to the
+keyword, and keywords that share their first words.
 """
 import argparse
 import os
@@ -35,6 +39,26 @@ def keywords(n):
     return out
 
 
+PREFIXES = ["connection to upstream", "connection pool", "database replica", "session token",
+            "disk quota on volume", "message queue consumer", "cache shard", "worker thread pool"]
+ENDINGS = ["refused", "reset by peer", "timed out", "exhausted", "rejected", "lost", "corrupted",
+           "stalled", "expired", "unavailable", "dropped", "denied", "overflowed"]
+
+
+def nearmiss_keywords(n):
+    """Keywords in families that share their first words, as real catalogues have."""
+    rng = random.Random(11)
+    seen, out = set(), []
+    while len(out) < n:
+        k = "%s %s" % (rng.choice(PREFIXES), rng.choice(ENDINGS))
+        if rng.random() < 0.3:
+            k += " (code %d)" % rng.randint(100, 999)
+        if k not in seen:
+            seen.add(k)
+            out.append(k)
+    return out
+
+
 def write_catalogues(prog, kws, ignores):
     os.makedirs(prog, exist_ok=True)
     svc = ["[SERVICELIST]", "1=GW", "[SERVICE_GW]", "日志子目录=gw", "日志文件名称前缀=GW",
@@ -49,19 +73,68 @@ def write_catalogues(prog, kws, ignores):
             f.write(("\r\n".join(lines) + "\r\n").encode("gbk"))
 
 
+def write_nearmiss_log(path, size, kws):
+    """Long lines that mention the keywords' first words (and the start of "fail")
+    many times without completing them; one line in 250 holds a keyword, one in 400
+    a failure marker."""
+    rng = random.Random(20261202)
+    near = []
+    for k in kws:
+        words = k.split(" ")
+        for cut in range(1, len(words)):
+            near.append(" ".join(words[:cut]) + " " + rng.choice(["ok", "idle", "resumed", "checked"]))
+        near.append(k[:len(k) - 2])  # the keyword without its last two letters
+    near += ["fail-over planned", "failsafe on", "FAILOVER done", "failed-over", "fail_count=0"]
+    # A near miss must not contain a shorter keyword of its family.
+    folded = [k.lower() for k in kws] + ["fail ", "failed "]
+    near = [n for n in near if not any(k in (n + " |").lower() for k in folded)]
+    fillers = ["id=%08x" % rng.getrandbits(32) for _ in range(200)] + ["处理完成", "心跳检测", "写入缓存"]
+    bodies = []
+    for _ in range(3000):
+        parts, length, target = [], 0, rng.randint(1000, 4000)
+        while length < target:
+            piece = rng.choice(near) if rng.random() < 0.6 else rng.choice(fillers)
+            parts.append(piece)
+            length += len(piece) + 3
+        body = "[INFO] [worker-%d] " % rng.randint(1, 32) + " | ".join(parts)
+        if not any(k in body.lower() for k in folded):
+            bodies.append(body.encode("gbk"))
+    errors = [("[ERROR] %s while serving %s" % (k, rng.choice(near))).encode("gbk") for k in kws]
+    unknown = [b"[WARN] sync failed retrying", b"[ERROR] job fail due to upstream"]
+    with open(path, "wb") as out:
+        written, second, batch = 0, 0, []
+        while written < size:
+            second += 1
+            stamp = b"2026-12-01 %02d:%02d:%02d.%03d " % (second // 3600 % 24, second // 60 % 60,
+                                                           second % 60, rng.randint(0, 999))
+            r = rng.random()
+            body = rng.choice(errors) if r < 0.004 else rng.choice(unknown) if r < 0.0065 else rng.choice(bodies)
+            batch.append(stamp + body)
+            written += len(stamp) + len(body) + 1
+            if len(batch) >= 4096:
+                out.write(b"\n".join(batch) + b"\n")
+                batch = []
+        if batch:
+            out.write(b"\n".join(batch) + b"\n")
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("outdir")
     ap.add_argument("--size", type=int, default=1 << 30)
     ap.add_argument("--keywords", type=int, default=100)
+    ap.add_argument("--shape", choices=["stamped", "nearmiss"], default="stamped")
     args = ap.parse_args()
     os.makedirs(args.outdir, exist_ok=True)
 
-    kws = keywords(args.keywords)
+    kws = keywords(args.keywords) if args.shape == "stamped" else nearmiss_keywords(args.keywords)
     ignores = ["heartbeat probe", "health check ok", "debug dump"]
     write_catalogues(os.path.join(args.outdir, "prog"), kws, ignores)
     with open(os.path.join(args.outdir, "patterns.txt"), "wb") as f:
         f.write(("\n".join(kws + ignores + ["fail ", "failed "]) + "\n").encode("gbk"))
+    if args.shape == "nearmiss":
+        write_nearmiss_log(os.path.join(args.outdir, "GW20261201.log"), args.size, kws)
+        return
 
     rng = random.Random(20261201)
     # A pool of ordinary lines, reused with fresh time stamps: most of a real log.

@@ -38,7 +38,7 @@ constexpr OptionRule kOptions[] = {
     {"--utf8", false, "*", [](Arguments& a, std::string_view) { a.utf8 = true; }},
     {"--program-dir", true, "scan run catalogue explain update check patterns backfill",
      [](Arguments& a, std::string_view v) { a.programDir = std::string(v); }},
-    {"--threads", true, "scan run patterns", &SetThreads},
+    {"--threads", true, "scan run patterns backfill", &SetThreads},
     {"--line-numbers", false, "scan", [](Arguments& a, std::string_view) { a.lineNumbers = true; }},
     {"--service", true, "patterns history",
      [](Arguments& a, std::string_view v) { a.service = std::string(v); }},

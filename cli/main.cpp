@@ -62,8 +62,9 @@ const char kUsage[] =
     "\n"
     "  --program-dir DIR  where the INI files are (default: beside this program);\n"
     "                     scan, run, catalogue, explain, update, check\n"
-    "  --threads N        scanning threads, N >= 1 (accepted, not used yet); scan, run\n"
-    "  --line-numbers     (accepted, not used yet); scan\n"
+    "  --threads N        scan each file with N threads, N >= 1 (default: one per core);\n"
+    "                     scan, run, history backfill\n"
+    "  --line-numbers     each finding's line number and a TAB before it; scan\n"
     "  --csv FILE         also write every finding to FILE as CSV (UTF-8); run\n"
     "  --html FILE        also write a report of the run to FILE as HTML; run\n"
     "  --record           also record the run in the history; run\n"
@@ -218,12 +219,12 @@ private:
     NullProgressSink progress_;
 };
 
-// Writes the exports of a finished `run` that the options ask for.  The scanner
-// does not hand out finding places here, so the line-number cells stay empty.
+// Writes the exports of a finished `run` that the options ask for.
 void ExportRun(const std::optional<std::string>& csvFile,
                const std::optional<std::string>& htmlFile, const std::string& directory,
                const std::string& day, const std::vector<ConsoleRunView::ResultRow>& rows,
-               const ServiceResults& results, const ErrorCatalogue& catalogue) {
+               const ServiceResults& results, const ServicePlaces& places,
+               const ErrorCatalogue& catalogue) {
     if (!csvFile && !htmlFile) return;
     // The report names the directory so that it can be found again from anywhere.
     std::error_code error;
@@ -232,7 +233,8 @@ void ExportRun(const std::optional<std::string>& csvFile,
     for (std::size_t i = 0; i < rows.size() && i < results.size(); ++i) {
         const ConsoleRunView::ResultRow& row = rows[i];
         run.services.push_back({row.name, row.code, std::stoll(row.known), std::stoll(row.unknown),
-                                results[i].get(), nullptr, row.seconds, row.bytes});
+                                results[i].get(), i < places.size() ? &places[i] : nullptr,
+                                row.seconds, row.bytes});
     }
     if (csvFile) SaveFindingsCsv(run, *csvFile);
     if (htmlFile) SaveHtmlReport(run, *htmlFile);
@@ -259,6 +261,7 @@ cli::HistoryArguments HistoryOf(const Arguments& args) {
 struct DayResult {
     std::vector<ConsoleRunView::ResultRow> rows;
     ServiceResults results;
+    ServicePlaces places;
     RunOutcome outcome = RunOutcome::Completed;
 };
 
@@ -269,8 +272,8 @@ DayResult RunDay(const std::string& programDir, const ErrorCatalogue& catalogue,
     LoadServiceCatalogue(programDir, services);
     ConsoleRunView view(std::move(services), logDir, day);
     DayResult result;
-    result.outcome =
-        RunServicePasses(view, day, catalogue, result.results, observer, dialogs, pump, options);
+    result.outcome = RunServicePasses(view, day, catalogue, result.results, observer, dialogs, pump,
+                                      options, &result.places);
     result.rows = view.Rows();
     return result;
 }
@@ -283,6 +286,7 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
     options.programDir = programDir;
     options.askAboutLargeFiles = false;
     ExpectHistoryOptions(args);
+    options.threads = args.threads > 0 ? static_cast<unsigned>(args.threads) : DefaultScanThreads();
 
     if (args.command == "days") {
         RequireDirectory(args.operands[0]);
@@ -293,10 +297,15 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(programDir, catalogue);
         NullProgressSink row;
-        const std::optional<FindingList> list =
+        const ScanResult scan =
             ScanLogFile(args.operands[0], args.operands[1], catalogue, row, dialogs, pump, options);
-        if (!list) return 1;
-        for (const std::string& line : *list) out.Line(line);
+        if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
+        if (scan.outcome != ScanOutcome::Scanned) return 1;
+        for (std::size_t i = 0; i < scan.findings.size(); ++i) {
+            if (args.lineNumbers && i < scan.places.size())
+                out.Write(std::to_string(scan.places[i].line) + "\t");
+            out.Line(scan.findings[i]);
+        }
         return 0;
     }
     if (args.command == "run") {
@@ -312,7 +321,7 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
             out.Line(line);
         }
         ExportRun(args.csvFile, args.htmlFile, args.operands[0], args.operands[1], result.rows,
-                  result.results, catalogue);
+                  result.results, result.places, catalogue);
         if (args.record && result.outcome == RunOutcome::Completed) {
             std::fflush(stdout);
             return cli::RecordRun(HistoryOf(args), collector.TakeRecord(),

@@ -65,13 +65,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.askAboutLargeFiles = false;
     options.chunkLength = 1 + data[0] % 128;
     options.blockLength = 1 + data[1] % 64;
+    // The high bits choose the threads and the length of their parts, so the
+    // multi-threaded join is checked against the same reference.
+    options.threads = 1 + (data[0] >> 7) + 2 * (data[1] >> 7);
+    options.partLength = 1 + data[1] % 97;
     QuietDialogs dialogs;
     corvane::NullEventPump pump;
     corvane::NullProgressSink progress;
-    const auto list = corvane::ScanLogFile("GW", path, catalogue, progress, dialogs, pump, options);
-    if (!list) Fail("no finding list");
+    const corvane::ScanResult scan =
+        corvane::ScanLogFile("GW", path, catalogue, progress, dialogs, pump, options);
+    if (scan.outcome != corvane::ScanOutcome::Scanned) Fail("no finding list");
     const std::vector<std::string> ignore = corvane::ReadIgnoreList(options.programDir, "GW");
-    if (*list != corvane::testing_support::ReferenceScan(log, "GW", catalogue, ignore))
+    if (scan.findings != corvane::testing_support::ReferenceScan(log, "GW", catalogue, ignore))
         Fail("findings differ from the reference");
     return 0;
 }

@@ -38,10 +38,12 @@ std::vector<std::string> PredictedDatagrams(const std::string& programDir,
         wintest::FakeDialogs dialogs;
         corvane::NullEventPump pump;
         corvane::NullProgressSink row;
-        const auto list = corvane::ScanLogFile(service.code, path, catalogue, row, dialogs, pump,
-                                               corvane::ScanOptions{programDir, false});
-        for (std::size_t i = 0; list && i + 2 < list->size(); ++i) {
-            const std::string code = (*list)[i].substr(0, 3);
+        const corvane::ScanResult scan =
+            corvane::ScanLogFile(service.code, path, catalogue, row, dialogs, pump,
+                                 corvane::ScanOptions{programDir, false});
+        const corvane::FindingList& list = scan.findings;
+        for (std::size_t i = 0; i + 2 < list.size(); ++i) {
+            const std::string code = list[i].substr(0, 3);
             auto [it, added] = counts.emplace(code, std::make_pair(service.code, 0));
             if (added) order.push_back(code);
             ++it->second.second;

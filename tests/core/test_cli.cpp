@@ -69,6 +69,19 @@ TEST_F(CliTest, ScanPrintsFindingsThenUnknownAndKnownCounts) {
     EXPECT_EQ(utf8.out, "101|a boom\n999|b failed \n101|\xe9\x94\x99 boom\n1\n2\n");  // 错
 }
 
+TEST_F(CliTest, ScanWithLineNumbersPutsEachFindingsLineBeforeIt) {
+    for (const std::string threads : {"", "--threads 1 ", "--threads 3 "}) {
+        const Result r = Cli(
+            "scan " + prog + threads + "--line-numbers GW " + dir.path() + "Gw20261201.log", dir);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, "1\t101|a boom\n3\t999|b failed \n4\t101|\xb4\xed boom\n1\n2\n");
+    }
+    for (const std::string n : {"0", "-1", "x", "2x", ""}) {
+        const Result r = Cli("scan " + prog + "--threads " + n + " GW /dev/null", dir);
+        EXPECT_EQ(r.status, 2) << n;
+    }
+}
+
 TEST_F(CliTest, RunCatalogueExplainAndDays) {
     const std::string logs = dir.path().substr(0, dir.path().size() - 1);
     EXPECT_EQ(Cli("run " + prog + logs + " 20261201", dir).out, "\xcd\xf8\xb9\xd8\t2\t1\n");
@@ -112,9 +125,9 @@ TEST_F(CliTest, RunExportsCsvAndHtml) {
     };
     EXPECT_EQ(read(csv),
               "\xEF\xBB\xBF服务名称,服务代码,错误代码,错误名称,发生时间,行号,日志原文\r\n"
-              "网关,GW,101,Boom,a boom,,a boom\r\n"
-              "网关,GW,999,未知错误,b failed,,b failed \r\n"
-              "网关,GW,101,Boom,错 boom,,错 boom\r\n");
+              "网关,GW,101,Boom,a boom,1,a boom\r\n"
+              "网关,GW,999,未知错误,b failed,3,b failed \r\n"
+              "网关,GW,101,Boom,错 boom,4,错 boom\r\n");
     const std::string report = read(html);
     EXPECT_NE(report.find("<td>" + logs + "</td>"), std::string::npos);
     EXPECT_NE(report.find(">网关</a></td><td>GW</td><td class=\"n\">2</td><td class=\"n\">1</td>"),

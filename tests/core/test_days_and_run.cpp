@@ -135,6 +135,14 @@ TEST_F(RunTest, RowsFollowTheServiceListAndSkipMissingFiles) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(RunTest, PlacesAreStoredBesideEachList) {
+    ServicePlaces places;
+    RunServicePasses(view, "20261201", catalogue, results, nullptr, dialogs, pump, options,
+                     &places);
+    const FindingPlaces a = {{1, 0}, {2, 10}};
+    EXPECT_EQ(places, (ServicePlaces{a, {}, a}));
+}
+
 TEST_F(RunTest, CheckMarksAndDirectoryAreReadWhenTheRunReachesTheRow) {
     // While a is scanned, the operator unchecks c and points the directory elsewhere.
     TempDir other;

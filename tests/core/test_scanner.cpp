@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -47,8 +48,13 @@ protected:
         options.programDir = dir.path();
         return dir.Write("GW20261201.log", log);
     }
+    // The scan's list, or nothing when the scan gave none; a read failure as the error.
     std::optional<FindingList> Scan(const std::string& path, const std::string& code = "GW") {
-        return ScanLogFile(code, path, catalogue, progress, dialogs, pump, options);
+        ScanResult result = ScanLogFile(code, path, catalogue, progress, dialogs, pump, options);
+        if (result.outcome == ScanOutcome::ReadFailed) throw ScanReadError(result.error);
+        if (result.outcome != ScanOutcome::Scanned) return std::nullopt;
+        places = std::move(result.places);
+        return std::move(result.findings);
     }
 
     TempDir dir;
@@ -57,6 +63,7 @@ protected:
     FakeDialogs dialogs;
     FakePump pump;
     RecordingProgress progress;
+    FindingPlaces places;  // of the last scan that gave a list
 };
 
 TEST_F(ScannerTest, EmptyFileGivesTwoZeroCountsAndTwoProgressTexts) {
@@ -297,14 +304,43 @@ TEST_F(ScannerTest, ProgressCountsMiBOfEachChunk) {
                                                         p + "200MB/250MB", p + "250MB/250MB"}));
 }
 
+// The place of each finding the reference gives: its line's number and offset, the
+// lines split as the reference splits them.  Whether a line gives a finding does not
+// depend on the lines around it, so the reference decides that for each line alone.
+FindingPlaces ReferencePlaces(const std::string& text, const std::string& code,
+                              const ErrorCatalogue& cat, const std::vector<std::string>& ignore) {
+    FindingPlaces places;
+    std::int64_t number = 1;
+    for (std::size_t i = 0; i < text.size(); ++number) {
+        std::size_t j = i;
+        while (j < text.size() && text[j] != '\r' && text[j] != '\n') ++j;
+        if (ReferenceScan(text.substr(i, j - i), code, cat, ignore).size() == 3)
+            places.push_back({number, static_cast<std::int64_t>(i)});
+        if (j < text.size() && text[j] == '\r') ++j;
+        if (j < text.size() && text[j] == '\n') ++j;
+        i = j;
+    }
+    return places;
+}
+
 // Random logs built from the pieces that stress the rules, scanned with random
-// chunk and block lengths, must give exactly what the reference gives.
+// chunk and block lengths, must give exactly what the reference gives; and scanned in
+// parts of a few bytes on 2 to 8 threads (so that carries, CR LF and LF CR pairs and
+// NUL bytes fall on part boundaries), exactly what one thread gives, progress texts
+// included.
 TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
     catalogue = {Rec("GW", "101", "timeout"),  Rec("GW", "102", "time"),
                  Rec("GW", "103", "out of"),   Rec("gw", "104", "refused"),
                  Rec("GW", "105", "\xbd\x59"), Rec("DB", "201", "disk"),
                  Rec("GW", "12", "conn"),      Rec("GW", "1234", "Conn reset"),
-                 Rec("GW", "106", ""),         Rec("GW", "107", "TIMEOUT")};
+                 Rec("GW", "106", ""),         Rec("GW", "107", "TIMEOUT"),
+                 Rec("GW", "7", "q")};  // findings shorter than four bytes take stamps too
+    // Every third round also has keywords that begin with NUL bytes, which the engine
+    // takes in another form; NUL is an ordinary byte of its line.
+    const ErrorCatalogue plain = catalogue;
+    ErrorCatalogue withNul = catalogue;
+    withNul.insert(withNul.begin() + 3, Rec("GW", "108", std::string("\0fail", 5)));
+    withNul.push_back(Rec("GW", "109", std::string(2, '\0')));
     const std::vector<std::string> ignore = {"heart", "\xc8\xd5x", "BEAT ok"};
     const std::vector<std::string> stamps = {"2026-12-01 10:00:0",
                                              "[10:00:0",
@@ -326,11 +362,11 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
                                              "\xc8\xd5X", "beat ok",    std::string(1, '\0'),
                                              "[",         "]",          "7",
                                              " ",         "abc",        "\xb4\xed\xce\xf3",
-                                             "z"};
+                                             "z",         "q",          std::string(2, '\0')};
     const std::vector<std::string> ends = {"\n", "\r\n", "\r", "\n\r"};
 
     std::mt19937 rng(20261208);
-    int known = 0, unknown = 0, carried = 0;
+    int known = 0, unknown = 0, carried = 0, carriedTwice = 0, nulKeywords = 0;
     auto pick = [&](const std::vector<std::string>& v) { return v[rng() % v.size()]; };
     for (int round = 0; round < 300; ++round) {
         std::string log;
@@ -342,22 +378,47 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
             for (int k = 0; k < n; ++k) log += pick(pieces);
             if (i + 1 < lines || rng() % 2) log += pick(ends);
         }
+        catalogue = round % 3 == 0 ? withNul : plain;
         options.chunkLength = 1 + static_cast<std::int64_t>(rng() % 120);
         options.blockLength = 1 + rng() % 60;
-        const auto list = Scan(Prepare(log, ignore));
+        options.threads = 1;
+        progress.texts.clear();
+        const std::string path = Prepare(log, ignore);
+        const auto list = Scan(path);
         ASSERT_TRUE(list);
         ASSERT_EQ(*list, ReferenceScan(log, "GW", catalogue, ignore))
             << "round " << round << " chunk " << options.chunkLength << " block "
             << options.blockLength;
+        ASSERT_EQ(places, ReferencePlaces(log, "GW", catalogue, ignore)) << "round " << round;
+        const FindingPlaces onePlaces = places;
+        const std::vector<std::string> oneTexts = progress.texts;
+
+        options.threads = 2 + rng() % 7;
+        options.partLength = rng() % 4 == 0 ? 1 : 1 + static_cast<std::int64_t>(rng() % 40);
+        progress.texts.clear();
+        const auto inParts = Scan(path);
+        ASSERT_TRUE(inParts);
+        ASSERT_EQ(*inParts, *list) << "round " << round << " threads " << options.threads
+                                   << " parts of " << options.partLength;
+        ASSERT_EQ(places, onePlaces) << "round " << round;
+        ASSERT_EQ(progress.texts, oneTexts) << "round " << round;
+
         known += std::stoi(list->back());
         unknown += std::stoi((*list)[list->size() - 2]);
-        for (std::size_t i = 0; i + 2 < list->size(); ++i)
-            carried += (*list)[i].find(".000") != std::string::npos;
+        for (std::size_t i = 0; i + 2 < list->size(); ++i) {
+            const std::string& finding = (*list)[i];
+            carried += finding.find(".000") != std::string::npos;
+            nulKeywords += finding.rfind("108|", 0) == 0 || finding.rfind("109|", 0) == 0;
+            carriedTwice += finding.find(".000 ") != std::string::npos &&
+                            finding.find(".000]|") != std::string::npos;
+        }
     }
     // The generator must keep exercising every rule, or the comparison proves little.
     EXPECT_GT(known, 300);
     EXPECT_GT(unknown, 100);
     EXPECT_GT(carried, 50);
+    EXPECT_GT(carriedTwice, 10);
+    EXPECT_GT(nulKeywords, 10);
 }
 
 TEST(TextScanTest, FindLineEndAndCarryHelpers) {

@@ -1,0 +1,196 @@
+#include "analysis/LineWalker.h"
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+#include <unordered_map>
+
+#include "analysis/TextScan.h"
+#include "catalog/GbkText.h"
+
+namespace corvane {
+namespace {
+
+const std::string_view kMarkers[] = {"fail ", "failed "};
+constexpr std::size_t kNoRecord = std::numeric_limits<std::size_t>::max();
+
+void AddPattern(ScanPatterns& patterns, std::string_view text, ScanPatterns::Kind kind,
+                std::size_t record, std::unordered_map<std::string, std::size_t>& seen) {
+    // A pattern with a line end can never lie inside a line; an empty one never matches.
+    if (text.empty() || text.find_first_of("\r\n") != std::string_view::npos) return;
+    // The same text (after folding) twice in one role adds nothing: the first
+    // keyword in catalogue order is the one that wins anyway.
+    std::string key = FoldAscii(text);
+    key.push_back(static_cast<char>(kind));
+    if (!seen.emplace(std::move(key), patterns.texts.size()).second) return;
+    patterns.texts.emplace_back(text);
+    patterns.meanings.push_back({kind, record});
+}
+
+}  // namespace
+
+ScanPatterns BuildPatterns(const std::string& serviceCode, const ErrorCatalogue& catalogue,
+                           const std::vector<std::string>& ignoreList) {
+    ScanPatterns patterns;
+    std::unordered_map<std::string, std::size_t> seen;
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        const ErrorRecord& rec = catalogue[i];
+        if (rec.serviceCode == serviceCode)
+            AddPattern(patterns, rec.keyword, ScanPatterns::Keyword, i, seen);
+    }
+    for (const std::string& text : ignoreList)
+        AddPattern(patterns, text, ScanPatterns::Ignore, 0, seen);
+    for (std::string_view marker : kMarkers)
+        AddPattern(patterns, marker, ScanPatterns::Marker, 0, seen);
+    return patterns;
+}
+
+IncomingCarry::IncomingCarry() : standIns_{"", "x", "xx", "xxx", "xxxx", "xxxx0x", "xxxxx0"} {}
+
+void IncomingCarry::Offer(std::string_view line) {
+    if (!open_ || !(DigitAt(line, 0) || DigitAt(line, 1))) return;
+    bool changed = false;
+    open_ = false;
+    for (std::string& standIn : standIns_) {
+        if (CarryStillPossible(standIn) && CarryTimeStamp(standIn, line)) {
+            changed = true;
+            // Only the bytes up to the sixth matter from here on.
+            standIn.resize(6);
+        }
+        open_ = open_ || CarryStillPossible(standIn);
+    }
+    if (changed) lines_.push_back(CarryLineOf(line));
+}
+
+LineWalker::LineWalker(const ScanPatterns& patterns, const PatternMatcher& matcher,
+                       PatternMatcher::Scratch& scratch, const ErrorCatalogue& catalogue,
+                       EventPump& pump, bool stretchBeginsFile)
+    : patterns_(patterns),
+      matcher_(matcher),
+      scratch_(scratch),
+      catalogue_(catalogue),
+      pump_(pump) {
+    if (stretchBeginsFile) incoming_.Close();
+}
+
+bool LineWalker::Examine(const Block& block) {
+    pump_.ProcessEvents();
+    if (pump_.StopRequested()) return false;
+    block_ = &block;
+    pos_ = block.begin;
+    line_ = MatchedLine();
+    failure_ = nullptr;
+    const bool complete = matcher_.Scan(
+        block.begin, static_cast<std::size_t>(block.end - block.begin), scratch_, OnMatch, this);
+    if (failure_) std::rethrow_exception(failure_);
+    if (!complete || (line_.open && !FinishLine())) return false;
+    Unmatched(pos_, block.end);
+    result_.lineEnds = block.LineEndsThrough();
+    return true;
+}
+
+WalkResult LineWalker::Take() {
+    result_.incoming = incoming_.Take();
+    return std::move(result_);
+}
+
+bool LineWalker::OnMatch(void* walker, std::size_t end, std::uint32_t id) {
+    LineWalker& self = *static_cast<LineWalker*>(walker);
+    try {
+        return self.Match(end, id);
+    } catch (...) {
+        // The engine's pass is C code: the error waits until it has returned.
+        self.failure_ = std::current_exception();
+        return false;
+    }
+}
+
+// The engine reports the matches in order of their end; a line is decided, and its
+// rules applied, when the first match beyond it arrives (or the block ends).  So no
+// match is kept, however many a line holds.  The lines in between are visited only
+// while a finding can still take a time stamp.
+bool LineWalker::Match(std::size_t end, std::uint32_t id) {
+    const char* matchEnd = block_->begin + end;
+    const char* matchBegin = matchEnd - matcher_.PatternLength(id);
+    if (!line_.open || matchEnd > line_.end) {
+        if (line_.open && !FinishLine()) return false;
+        if (matchBegin < pos_) throw std::logic_error("pattern engine: match out of order");
+        const char* lineBegin = matchBegin;
+        while (lineBegin > pos_ && !IsLineEndByte(lineBegin[-1])) --lineBegin;
+        Unmatched(pos_, lineBegin);
+        line_ = MatchedLine{lineBegin, FindLineEnd(matchEnd, block_->end), true, false, false,
+                            kNoRecord};
+    } else if (matchBegin < line_.begin) {
+        throw std::logic_error("pattern engine: match out of order");
+    }
+    const ScanPatterns::Meaning& meaning = patterns_.meanings[id];
+    switch (meaning.kind) {
+        case ScanPatterns::Ignore:
+            line_.ignore = true;
+            break;
+        case ScanPatterns::Marker:
+            line_.marker = true;
+            break;
+        case ScanPatterns::Keyword:
+            line_.record = std::min(line_.record, meaning.record);
+            break;
+    }
+    return true;
+}
+
+// The rules for a line that holds a pattern, in their order: the window's events,
+// the carry, then ignore, known error, unknown error.
+bool LineWalker::FinishLine() {
+    line_.open = false;
+    pump_.ProcessEvents();
+    if (pump_.StopRequested()) return false;
+    const std::string_view line(line_.begin, static_cast<std::size_t>(line_.end - line_.begin));
+    Carry(line);
+    if (!line_.ignore) {
+        if (line_.record != kNoRecord) {
+            Append(catalogue_[line_.record].errorCode, line);
+            ++result_.known;
+        } else if (line_.marker) {
+            Append(kUnknownCode, line);
+            ++result_.unknown;
+        }
+    }
+    pos_ = line_.end;
+    return true;
+}
+
+// Lines without any pattern: only the time-stamp carry can concern them.
+void LineWalker::Unmatched(const char* p, const char* end) {
+    while ((carryOpen_ || incoming_.Open()) && p < end) {
+        while (p < end && IsLineEndByte(*p)) ++p;
+        if (p == end) break;
+        const char* lineEnd = FindLineEnd(p, end);
+        Carry(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
+        p = lineEnd;
+    }
+}
+
+void LineWalker::Carry(std::string_view line) {
+    if (result_.findings.empty()) {
+        incoming_.Offer(line);
+        return;
+    }
+    if (!carryOpen_ || !(DigitAt(line, 0) || DigitAt(line, 1))) return;
+    std::string& finding = result_.findings.back();
+    if (CarryTimeStamp(finding, line)) carryOpen_ = CarryStillPossible(finding);
+}
+
+void LineWalker::Append(std::string_view code, std::string_view line) {
+    // Room for two stamps, so that carrying them moves no long line.
+    constexpr std::size_t kStampRoom = 32;
+    std::string finding;
+    finding.reserve(code.size() + 1 + line.size() + kStampRoom);
+    finding.append(code).append("|").append(line);
+    carryOpen_ = CarryStillPossible(finding);
+    incoming_.Close();
+    result_.findings.push_back(std::move(finding));
+    result_.places.push_back(
+        {block_->LineEndsBefore(line.data()) + 1, block_->offset + (line.data() - block_->begin)});
+}
+
+}  // namespace corvane

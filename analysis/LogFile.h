@@ -1,0 +1,50 @@
+// A log file opened for a scan: read only, shared with the services that write it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace corvane {
+
+// Raised when the file delivers fewer bytes than its size promised (it was shortened
+// while being scanned).  The scan's partial list is discarded.
+class ScanReadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class LogFile {
+public:
+    LogFile() = default;
+    ~LogFile();
+    LogFile(const LogFile&) = delete;
+    LogFile& operator=(const LogFile&) = delete;
+
+    // Opens `path` for reading only; other processes keep reading and writing it.
+    // Only regular files count: a directory, FIFO or device is not a log file (and a
+    // FIFO must not block the window).  False when the file cannot be opened.
+    bool Open(const std::string& path);
+
+    // The length taken right after opening: bytes appended later are not examined.
+    std::int64_t Size() const { return size_; }
+    const std::string& Path() const { return path_; }
+
+    // Reads exactly `count` bytes at `offset`.  Throws ScanReadError when fewer
+    // arrive.  Safe to call from several threads at once.
+    void Read(char* into, std::size_t count, std::int64_t offset) const;
+
+    // The offset of the first CR or LF at or after `from`, or Size() when there is
+    // none.  Reads in small pieces, so memory stays small however long the line.
+    std::int64_t FindLineEnd(std::int64_t from) const;
+
+private:
+    [[noreturn]] void ThrowReadError() const;
+
+    int fd_ = -1;
+    std::int64_t size_ = 0;
+    std::string path_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,284 @@
+#include "analysis/PartScan.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <limits>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "analysis/BlockReader.h"
+#include "analysis/ChunkProgress.h"
+#include "analysis/Scanner.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::size_t kNoPart = std::numeric_limits<std::size_t>::max();
+
+ScanResult Stopped() {
+    ScanResult result;
+    result.outcome = ScanOutcome::Stopped;
+    return result;
+}
+
+// The walker's pump on a worker thread: nothing to process, and a stop when the
+// scan is being abandoned or an earlier part has failed (its answer is lost anyway).
+class WorkerPump final : public EventPump {
+public:
+    WorkerPump(const std::atomic<bool>& stop, const std::atomic<std::size_t>& failedPart,
+               std::size_t part)
+        : stop_(stop), failedPart_(failedPart), part_(part) {}
+    void ProcessEvents() override {}
+    bool StopRequested() const override {
+        return stop_.load(std::memory_order_relaxed) ||
+               failedPart_.load(std::memory_order_relaxed) < part_;
+    }
+
+private:
+    const std::atomic<bool>& stop_;
+    const std::atomic<std::size_t>& failedPart_;
+    const std::size_t part_;
+};
+
+class PartScan {
+public:
+    PartScan(const LogFile& file, const ScanPatterns& patterns, const PatternMatcher& matcher,
+             const ErrorCatalogue& catalogue, ProgressSink& row, const ScanOptions& options,
+             const PartPlan& plan)
+        : file_(file),
+          patterns_(patterns),
+          matcher_(matcher),
+          catalogue_(catalogue),
+          options_(options),
+          plan_(plan),
+          parts_(plan.parts),
+          starts_(plan.parts + 1, -1),
+          reached_(plan.parts, -1),
+          complete_(plan.parts, false),
+          progress_(file, options.chunkLength, row) {
+        starts_[0] = 0;
+        starts_[plan.parts] = file.Size();
+    }
+
+    ~PartScan() { StopAndJoin(); }
+
+    ScanResult Run(EventPump& pump) {
+        progress_.Start();
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            running_ = plan_.threads;
+        }
+        for (unsigned i = 0; i < plan_.threads; ++i) {
+            try {
+                workers_.emplace_back([this] { Work(); });
+            } catch (const std::system_error&) {
+                // Fewer threads then; with none at all, the calling thread does the work.
+                std::lock_guard<std::mutex> lock(mutex_);
+                running_ -= plan_.threads - i - (i == 0 ? 1 : 0);
+                break;
+            }
+        }
+        if (workers_.empty()) Work();
+        for (;;) {
+            bool finished;
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                finished = workDone_.wait_for(lock, std::chrono::milliseconds(1),
+                                              [this] { return running_ == 0; });
+            }
+            pump.ProcessEvents();  // may throw: the destructor stops the workers
+            if (pump.StopRequested()) {
+                StopAndJoin();
+                return Stopped();
+            }
+            if (finished) break;
+        }
+        StopAndJoin();
+        return Join(pump);
+    }
+
+private:
+    struct Part {
+        WalkResult walk;
+        std::exception_ptr failure;
+    };
+
+    void StopAndJoin() {
+        stop_ = true;
+        for (std::thread& worker : workers_)
+            if (worker.joinable()) worker.join();
+    }
+
+    void Work() {
+        BlockBuffer buffer;
+        PatternMatcher::Scratch scratch(matcher_);
+        for (;;) {
+            const std::size_t k = nextPart_.fetch_add(1);
+            if (k >= plan_.parts || stop_ || k > failedPart_) break;
+            try {
+                ScanPart(k, buffer, scratch);
+            } catch (...) {
+                parts_[k].failure = std::current_exception();
+                std::size_t failed = failedPart_.load();
+                while (k < failed && !failedPart_.compare_exchange_weak(failed, k)) {
+                }
+            }
+        }
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            --running_;
+        }
+        workDone_.notify_all();
+    }
+
+    void ScanPart(std::size_t k, BlockBuffer& buffer, PatternMatcher::Scratch& scratch) {
+        const std::int64_t begin = PartStart(k);
+        const std::int64_t end = PartStart(k + 1);
+        if (begin < end) {
+            bool afterCr = false;
+            if (begin > 0) {
+                char before = 0;
+                file_.Read(&before, 1, begin - 1);
+                afterCr = before == '\r';
+            }
+            BlockReader reader(file_, begin, end, options_.blockLength, afterCr);
+            WorkerPump pump(stop_, failedPart_, k);
+            LineWalker walker(patterns_, matcher_, scratch, catalogue_, pump, k == 0);
+            Block block;
+            while (reader.Next(buffer, block)) {
+                if (!walker.Examine(block)) return;
+                Reached(k, block.offset + (block.end - block.begin), false);
+            }
+            parts_[k].walk = walker.Take();
+        }
+        Reached(k, std::max(begin, end), true);
+    }
+
+    // The start of part k: just after the first line end at or after byte
+    // k * partLength - 1, or the end of the file.  A line end found serves every later
+    // part whose search would begin at or before it, so a long line is searched once.
+    std::int64_t PartStart(std::size_t k) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (starts_[k] >= 0) return starts_[k];
+        }
+        const std::int64_t from = static_cast<std::int64_t>(k) * plan_.partLength - 1;
+        const std::int64_t lineEnd = file_.FindLineEnd(from);
+        const std::int64_t start = std::min(lineEnd + 1, file_.Size());
+        std::lock_guard<std::mutex> lock(mutex_);
+        for (std::size_t j = k;
+             j < plan_.parts && static_cast<std::int64_t>(j) * plan_.partLength - 1 <= lineEnd;
+             ++j) {
+            if (starts_[j] < 0) starts_[j] = start;
+        }
+        return starts_[k];
+    }
+
+    // Part k has been examined up to `done`: the progress texts follow the stretch
+    // examined from the file's start.
+    void Reached(std::size_t k, std::int64_t done, bool complete) {
+        std::lock_guard<std::mutex> lock(progressMutex_);
+        reached_[k] = done;
+        complete_[k] = complete;
+        std::int64_t prefix = -1;
+        while (prefixPart_ < plan_.parts) {
+            prefix = std::max(prefix, reached_[prefixPart_]);
+            if (!complete_[prefixPart_]) break;
+            ++prefixPart_;
+        }
+        if (prefix >= 0) progress_.Reached(prefix);
+    }
+
+    // The parts' answers in file order, as one scan of the whole file gives them.
+    // Millions of findings take a while to move: the window's events go on meanwhile.
+    ScanResult Join(EventPump& pump) {
+        for (Part& part : parts_)
+            if (part.failure) std::rethrow_exception(part.failure);
+        ScanResult result;
+        std::size_t moved = 0;
+        std::int64_t lineEnds = 0;
+        std::int64_t unknown = 0;
+        std::int64_t known = 0;
+        for (Part& part : parts_) {
+            WalkResult& walk = part.walk;
+            if (!result.findings.empty()) {
+                for (const CarryLine& line : walk.incoming)
+                    CarryTimeStamp(result.findings.back(), line);
+            }
+            for (std::size_t i = 0; i < walk.findings.size(); ++i) {
+                if (++moved % 65536 == 0) {
+                    pump.ProcessEvents();
+                    if (pump.StopRequested()) return Stopped();
+                }
+                result.findings.push_back(std::move(walk.findings[i]));
+                result.places.push_back({walk.places[i].line + lineEnds, walk.places[i].offset});
+            }
+            lineEnds += walk.lineEnds;
+            unknown += walk.unknown;
+            known += walk.known;
+            walk = WalkResult();
+        }
+        result.findings.push_back(std::to_string(unknown));
+        result.findings.push_back(std::to_string(known));
+        return result;
+    }
+
+    const LogFile& file_;
+    const ScanPatterns& patterns_;
+    const PatternMatcher& matcher_;
+    const ErrorCatalogue& catalogue_;
+    const ScanOptions& options_;
+    const PartPlan plan_;
+
+    std::vector<Part> parts_;  // each written by the worker of its part only
+    std::vector<std::thread> workers_;
+    std::atomic<std::size_t> nextPart_{0};
+    std::atomic<bool> stop_{false};
+    std::atomic<std::size_t> failedPart_{kNoPart};  // first part that failed so far
+
+    std::mutex mutex_;
+    std::condition_variable workDone_;
+    std::size_t running_ = 0;           // guarded by mutex_
+    std::vector<std::int64_t> starts_;  // guarded by mutex_; -1 not yet known
+
+    std::mutex progressMutex_;  // one progress text at a time, in order
+    std::vector<std::int64_t> reached_;
+    std::vector<bool> complete_;
+    std::size_t prefixPart_ = 0;  // parts before it are complete
+    ChunkProgress progress_;
+};
+
+}  // namespace
+
+PartPlan PlanParts(std::int64_t size, const ScanOptions& options) {
+    PartPlan plan;
+    if (options.threads < 2 || size <= 0) return plan;
+    if (options.partLength > 0) {
+        plan.partLength = options.partLength;
+    } else {
+        // A few parts per thread keep the threads busy to the end; parts of a few MiB
+        // keep the progress texts close behind the work.
+        constexpr std::int64_t kMinPart = std::int64_t{1} << 20;
+        constexpr std::int64_t kMaxPart = std::int64_t{16} << 20;
+        plan.partLength =
+            std::clamp<std::int64_t>(size / (4 * options.threads), kMinPart, kMaxPart);
+    }
+    plan.parts = static_cast<std::size_t>((size + plan.partLength - 1) / plan.partLength);
+    plan.threads = static_cast<unsigned>(std::min<std::size_t>(options.threads, plan.parts));
+    return plan;
+}
+
+ScanResult ScanInParts(const LogFile& file, const ScanPatterns& patterns,
+                       const PatternMatcher& matcher, const ErrorCatalogue& catalogue,
+                       ProgressSink& row, EventPump& pump, const ScanOptions& options,
+                       const PartPlan& plan) {
+    PartScan scan(file, patterns, matcher, catalogue, row, options, plan);
+    return scan.Run(pump);
+}
+
+}  // namespace corvane

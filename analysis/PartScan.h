@@ -1,0 +1,45 @@
+// One file scanned in parts on several threads, with the one-thread answer.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "analysis/Host.h"
+#include "analysis/LineWalker.h"
+#include "analysis/LogFile.h"
+#include "analysis/PatternMatcher.h"
+#include "catalog/ErrorCatalogue.h"
+
+namespace corvane {
+
+struct ScanResult;
+struct ScanOptions;
+
+// How the file is cut: part k begins just after the first line end at or after
+// byte k * partLength - 1 (part 0 at byte 0), so every part ends at a line end and
+// a part that lies inside one long line is empty.
+struct PartPlan {
+    std::int64_t partLength = 0;
+    std::size_t parts = 0;
+    unsigned threads = 0;
+};
+
+// The plan for `options` and a file of `size` bytes; fewer than two parts or
+// threads mean the file is best scanned whole.
+PartPlan PlanParts(std::int64_t size, const ScanOptions& options);
+
+// Scans the parts on plan.threads worker threads while the calling thread keeps
+// calling pump.ProcessEvents() about every millisecond and watches for a stop
+// request.  Each part is walked on its own; the parts' findings are joined in file
+// order, and the lines at the start of each part complete the most recent finding
+// before it, so findings, places, counts and progress texts are those of a scan of
+// the whole file on one thread.  `row` receives the progress texts in order as the
+// examined stretch from the file's start grows, from the worker threads, one call
+// at a time.  Throws ScanReadError for the first part (in file order) whose file
+// text could not be read.
+ScanResult ScanInParts(const LogFile& file, const ScanPatterns& patterns,
+                       const PatternMatcher& matcher, const ErrorCatalogue& catalogue,
+                       ProgressSink& row, EventPump& pump, const ScanOptions& options,
+                       const PartPlan& plan);
+
+}  // namespace corvane
