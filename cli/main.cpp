@@ -16,6 +16,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "analysis/LogDays.h"
+#include "analysis/PatternListing.h"
 #include "analysis/Scanner.h"
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ProgramDir.h"
@@ -32,12 +33,16 @@ const char kUsage[] =
     "  corvane-scan [--utf8] run [--program-dir DIR] LOGDIR DAY\n"
     "  corvane-scan [--utf8] catalogue [--program-dir DIR]\n"
     "  corvane-scan [--utf8] explain [--program-dir DIR] CODE\n"
+    "  corvane-scan [--utf8] patterns [--program-dir DIR] [--service CODE] [--assign] LOGFILE\n"
     "\n"
     "  days       the days that have log files in LOGDIR, in directory order\n"
     "  scan       every finding of LOGFILE for the service, then the unknown and known counts\n"
     "  run        name, known and unknown count of every service with a log file for DAY\n"
     "  catalogue  the service and error catalogues as loaded\n"
     "  explain    the name and explanation lines of an error code\n"
+    "  patterns   the lines of LOGFILE (with --service: the service's unknown errors) grouped\n"
+    "             into patterns, \"count<TAB>pattern\" largest first; with --assign\n"
+    "             \"lineNumber<TAB>patternRank\" for every grouped line\n"
     "\n"
     "  --program-dir DIR  where ServiceList.ini and ErrorList.ini are (default: beside this "
     "program)\n"
@@ -135,6 +140,9 @@ private:
 
 struct Arguments {
     bool utf8 = false;
+    bool assign = false;
+    std::string service;
+    bool haveService = false;
     std::string programDir;
     std::string command;
     std::vector<std::string> operands;
@@ -151,6 +159,12 @@ Arguments Parse(int argc, char** argv) {
             if (i + 1 >= argc) throw UsageError();
             args.programDir = argv[++i];
             haveProgramDir = true;
+        } else if (a == "--service") {
+            if (i + 1 >= argc) throw UsageError();
+            args.service = argv[++i];
+            args.haveService = true;
+        } else if (a == "--assign") {
+            args.assign = true;
         } else if (a.size() > 1 && a[0] == '-' && a != "--help" && a != "-h") {
             throw UsageError();
         } else if (args.command.empty()) {
@@ -171,6 +185,27 @@ void Expect(const Arguments& args, std::size_t operands) {
     if (args.operands.size() != operands) throw UsageError();
 }
 
+// patterns: every non-empty line of the file, or the service's unknown findings, grouped.
+int Patterns(const Arguments& args, const ScanOptions& options, ConsoleDialogs& dialogs,
+             EventPump& pump, LineWriter& out) {
+    Expect(args, 1);
+    const std::string& path = args.operands[0];
+    PatternListing listing;
+    if (args.haveService) {
+        ErrorCatalogue catalogue;
+        LoadErrorCatalogue(args.programDir, catalogue);
+        NullProgressSink row;
+        const std::optional<FindingList> list =
+            ScanLogFile(args.service, path, catalogue, row, dialogs, pump, options);
+        if (!list) return 1;
+        listing = MineUnknownFindingPatterns(*list, path);
+    } else {
+        listing = MineFilePatterns(path);
+    }
+    FormatPatternListing(listing, args.assign, [&](std::string_view line) { out.Line(line); });
+    return 0;
+}
+
 int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
     ConsoleDialogs dialogs(err);
     NullEventPump pump;
@@ -178,6 +213,8 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
     options.programDir = args.programDir;
     options.askAboutLargeFiles = false;
 
+    if (args.command != "patterns" && (args.assign || args.haveService)) throw UsageError();
+    if (args.command == "patterns") return Patterns(args, options, dialogs, pump, out);
     if (args.command == "days") {
         Expect(args, 1);
         for (const std::string& day : ListLogDays(args.operands[0])) out.Line(day);
