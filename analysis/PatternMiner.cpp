@@ -29,18 +29,19 @@ constexpr std::size_t kMaxGap = 32;
 constexpr int kWordWeight = 8;
 constexpr int kCjkWeight = 4;
 constexpr int kSymbolWeight = 4;
-// Each further Chinese character that a variable part of the pattern takes: a glued
-// Chinese name or place is one variable of two to four characters.
-constexpr int kExtendCost = 2;
+// Each further Chinese character that a variable part of the pattern takes (the
+// first costs half its weight, like any constant a variable part takes).
+constexpr int kExtendCost = 1;
 // A capitalised word in place of another one: in messages these begin a sentence or
 // name a thing ("Accepted password" and "Failed password", "Task" and
 // "TaskAttempt"), while the words that vary (user names, states of one thing) are
 // mostly lower case.
 constexpr int kCapitalCost = 3 * kWordWeight;
 // A run of Chinese characters that differ: the first costs kRunOpen + kRunCost, each
-// further one kRunCost (a two-character run costs as much as a word).
-constexpr int kRunOpen = 4;
-constexpr int kRunCost = 2;
+// further one kRunCost, so that a glued name or place of two to four characters costs
+// about as much as one word, whatever its length.
+constexpr int kRunOpen = 5;
+constexpr int kRunCost = 1;
 constexpr int kForbidden = -(1 << 28);
 
 int Weight(TokenKind kind) {
@@ -170,7 +171,8 @@ public:
                     if (b.kind == TokenKind::Variable && Optional(items, j - 1))
                         step(from, kLeft, 0, 0);
                     if (b.kind == TokenKind::Cjk) {
-                        if (i > 0 && t[i - 1].kind == TokenKind::Variable)
+                        // A variable part extends over the characters glued to it.
+                        if (i > 0 && t[i - 1].kind == TokenKind::Variable && b.gap.empty())
                             step(from, kLeft, -kExtendCost, 0);
                         else
                             step(from, kLeft, -kRunCost, 1);
@@ -476,9 +478,14 @@ std::size_t PatternMiner::PatternCount() const { return state_->patterns.size();
 std::int64_t PatternMiner::LineCount() const { return state_->lines; }
 
 std::vector<PatternGroup> PatternMiner::Ranked() const {
-    // A pattern that began before another one had generalised may have become like it
-    // since: patterns are compared once more, in the order of first appearance, and
-    // joined to an earlier group they are similar to.
+    // A pattern that began before another one had generalised may be like it now:
+    // patterns are compared once more, the largest first (they are the most general),
+    // and each joins the group it is similar to.
+    std::vector<std::uint32_t> order(state_->patterns.size());
+    for (std::size_t id = 0; id < order.size(); ++id) order[id] = static_cast<std::uint32_t>(id);
+    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return state_->patterns[a].count > state_->patterns[b].count;
+    });
     std::vector<Pattern> groups;
     std::vector<std::vector<std::uint32_t>> groupIds;
     CandidateIndex index;
@@ -486,7 +493,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     std::vector<Item> items;
     std::vector<std::uint64_t> terms;
     std::vector<std::uint32_t> candidates;
-    for (std::size_t id = 0; id < state_->patterns.size(); ++id) {
+    for (std::uint32_t id : order) {
         const Pattern& p = state_->patterns[id];
         TemplateItems(p.tokens, items);
         const int best = BestMatch(groups, index, aligner, items, p.terms, candidates);
@@ -495,11 +502,11 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             aligner.Merge(g.tokens, items);
             g.terms = TemplateTerms(g.tokens);
             g.count += p.count;
-            groupIds[static_cast<std::size_t>(best)].push_back(static_cast<std::uint32_t>(id));
+            groupIds[static_cast<std::size_t>(best)].push_back(id);
         } else {
             index.Add(static_cast<std::uint32_t>(groups.size()), p.terms);
             groups.push_back(p);
-            groupIds.push_back({static_cast<std::uint32_t>(id)});
+            groupIds.push_back({id});
         }
     }
 
@@ -509,6 +516,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         const Pattern& g = groups[k];
         PatternGroup out;
         out.ids = std::move(groupIds[k]);
+        std::sort(out.ids.begin(), out.ids.end());
         out.count = g.count;
         std::string constant;
         for (const PatternToken& t : g.tokens) {
@@ -526,10 +534,10 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         if (!constant.empty()) out.constants.push_back(std::move(constant));
         ranked.push_back(std::move(out));
     }
-    // Groups are in the order of first appearance, which breaks ties.
-    std::stable_sort(
-        ranked.begin(), ranked.end(),
-        [](const PatternGroup& a, const PatternGroup& b) { return a.count > b.count; });
+    // Equal counts in the order of first appearance: ids are in that order.
+    std::sort(ranked.begin(), ranked.end(), [](const PatternGroup& a, const PatternGroup& b) {
+        return a.count != b.count ? a.count > b.count : a.ids.front() < b.ids.front();
+    });
     if (state_->otherCount > 0) {
         PatternGroup other;
         other.ids = {kOtherGroup};
