@@ -125,7 +125,8 @@ std::optional<std::string> KeywordChooser::Keyword() const {
 std::optional<std::string> ChoosePatternKeyword(const std::vector<std::string>& constants,
                                                 const std::string& path,
                                                 const std::vector<std::int64_t>& patternLines,
-                                                const std::vector<std::string>& ignoreList) {
+                                                const std::vector<std::string>& ignoreList,
+                                                EventPump* pump) {
     std::vector<std::string> ignores;
     for (const std::string& t : ignoreList)
         if (!t.empty()) ignores.push_back(FoldAscii(t));
@@ -135,6 +136,7 @@ std::optional<std::string> ChoosePatternKeyword(const std::vector<std::string>& 
     std::string scratch;
     auto next = patternLines.begin();
     while (reader.Next(line)) {
+        PumpOrStop(pump);
         while (next != patternLines.end() && *next < line.number) ++next;
         const bool ofPattern = next != patternLines.end() && *next == line.number;
         if (ContainsIgnoreIn(line.text, ignores, scratch)) continue;

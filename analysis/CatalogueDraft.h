@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/Host.h"
 #include "catalog/ErrorCatalogue.h"
 
 namespace corvane {
@@ -43,11 +44,13 @@ private:
 // One pass over the file at `path`: the keyword of the pattern whose lines are those
 // numbered `patternLines` (1-based, increasing), among the lines that contain no text
 // of `ignoreList` (ignoring case; empty texts never match).  Throws FileLinesError when
-// the file cannot be read.
+// the file cannot be read.  With `pump`, calls PumpOrStop before every line
+// (FileLines.h).
 std::optional<std::string> ChoosePatternKeyword(const std::vector<std::string>& constants,
                                                 const std::string& path,
                                                 const std::vector<std::int64_t>& patternLines,
-                                                const std::vector<std::string>& ignoreList);
+                                                const std::vector<std::string>& ignoreList,
+                                                EventPump* pump = nullptr);
 
 struct CatalogueDraft {
     std::string code;                    // the lowest unused code, 100..998; empty if none

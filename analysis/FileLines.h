@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/Host.h"
+
 namespace corvane {
 
 // One line of a file, without its terminator.  `text` stays valid until the next
@@ -23,6 +25,21 @@ class FileLinesError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Raised by the pattern functions that walk a file or many lines when the event pump
+// they were given reports a stop request: the window runs them in slices of its own
+// events or on a worker thread, and a close or a new run ends them.
+class MiningStopped : public std::runtime_error {
+public:
+    MiningStopped() : std::runtime_error("stopped") {}
+};
+
+// Lets the window handle its events; throws MiningStopped when it asked to stop.
+inline void PumpOrStop(EventPump* pump) {
+    if (pump == nullptr) return;
+    pump->ProcessEvents();
+    if (pump->StopRequested()) throw MiningStopped();
+}
 
 // Reads a file front to back and hands out its lines, numbered the way findings are
 // placed (FindingPlace): line 1 begins at byte 0; CR LF, a lone CR and a lone LF each

@@ -26,7 +26,7 @@ bool IsCarriedStampPrefix(std::string_view prefix) {
 }
 
 std::vector<LocatedFinding> LocateUnknownFindings(const FindingList& findings,
-                                                  const std::string& path) {
+                                                  const std::string& path, EventPump* pump) {
     std::vector<LocatedFinding> located;
     FileLineReader reader(path);
     FileLine line;
@@ -35,6 +35,7 @@ std::vector<LocatedFinding> LocateUnknownFindings(const FindingList& findings,
         if (finding.substr(0, kUnknownPrefix.size()) != kUnknownPrefix) continue;
         const std::string_view rest = finding.substr(kUnknownPrefix.size());
         for (;;) {
+            PumpOrStop(pump);
             if (!reader.Next(line))
                 throw FileLinesError("the lines of the findings are no longer in " + path);
             if (rest.size() >= line.text.size() &&

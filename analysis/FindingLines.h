@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/FindingList.h"
+#include "analysis/Host.h"
 
 namespace corvane {
 
@@ -27,8 +28,9 @@ bool IsCarriedStampPrefix(std::string_view prefix);
 // the findings and the file's lines in order, an unknown finding belongs to the first
 // line still unclaimed that it ends with, with only carried stamps in front of it.
 // Throws FileLinesError when the file cannot be read or no longer holds the lines
-// (it changed since the scan).
+// (it changed since the scan).  With `pump`, calls PumpOrStop before every line.
 std::vector<LocatedFinding> LocateUnknownFindings(const FindingList& findings,
-                                                  const std::string& path);
+                                                  const std::string& path,
+                                                  EventPump* pump = nullptr);
 
 }  // namespace corvane

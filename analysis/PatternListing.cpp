@@ -5,12 +5,13 @@
 
 namespace corvane {
 
-PatternListing MineFilePatterns(const std::string& path, std::size_t maxPatterns) {
+PatternListing MineFilePatterns(const std::string& path, EventPump* pump, std::size_t maxPatterns) {
     PatternListing listing;
     PatternMiner miner(maxPatterns);
     FileLineReader reader(path);
     FileLine line;
     while (reader.Next(line)) {
+        PumpOrStop(pump);
         if (line.text.empty()) continue;
         listing.lines.push_back({line.number, miner.Add(line.text)});
     }
@@ -19,11 +20,13 @@ PatternListing MineFilePatterns(const std::string& path, std::size_t maxPatterns
 }
 
 PatternListing MineUnknownFindingPatterns(const FindingList& findings, const std::string& path,
-                                          std::size_t maxPatterns) {
+                                          EventPump* pump, std::size_t maxPatterns) {
     PatternListing listing;
     PatternMiner miner(maxPatterns);
-    for (const LocatedFinding& f : LocateUnknownFindings(findings, path))
+    for (const LocatedFinding& f : LocateUnknownFindings(findings, path, pump)) {
+        PumpOrStop(pump);
         listing.lines.push_back({f.place.line, miner.Add(f.text)});
+    }
     listing.groups = miner.Ranked();
     return listing;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/FindingList.h"
+#include "analysis/Host.h"
 #include "analysis/PatternMiner.h"
 
 namespace corvane {
@@ -25,14 +26,16 @@ struct PatternListing {
 };
 
 // Groups every non-empty line of the file.  Throws FileLinesError when the file cannot
-// be read.
-PatternListing MineFilePatterns(const std::string& path,
+// be read.  With `pump`, calls PumpOrStop before every line (FileLines.h).
+PatternListing MineFilePatterns(const std::string& path, EventPump* pump = nullptr,
                                 std::size_t maxPatterns = kDefaultMaxPatterns);
 
 // Groups the unknown findings of `findings`, a scan's list of the file at `path`, each
 // as its line stands in the file (without a carried time stamp).  Throws FileLinesError
-// when the file cannot be read or changed since the scan.
+// when the file cannot be read or changed since the scan.  With `pump`, calls
+// PumpOrStop before every line.
 PatternListing MineUnknownFindingPatterns(const FindingList& findings, const std::string& path,
+                                          EventPump* pump = nullptr,
                                           std::size_t maxPatterns = kDefaultMaxPatterns);
 
 // The listing as text lines, without line ends: one "count<TAB>pattern" per group, or

@@ -74,6 +74,23 @@ TEST(FileLinesTest, NumbersLinesTheSameWayWhateverTheBlockLength) {
     EXPECT_THROW(FileLineReader(dir.path() + "missing.log"), FileLinesError);
 }
 
+// The window drives the file functions in slices of its events and stops them.
+TEST(FileLinesTest, PatternFunctionsPumpEveryLineAndStopWhenAsked) {
+    TempDir dir;
+    const std::string path = dir.Write("a.log", "a fail \nb\n\nc fail \n");
+    FakePump pump;
+    EXPECT_EQ(MineFilePatterns(path, &pump).lines.size(), 3u);
+    EXPECT_EQ(pump.calls, 4);
+    pump.calls = 0;
+    pump.onEvents = [&] { pump.stop = pump.calls == 2; };
+    EXPECT_THROW(MineFilePatterns(path, &pump), MiningStopped);
+    pump.calls = 0;
+    EXPECT_THROW(ChoosePatternKeyword({"fail"}, path, {1, 4}, {}, &pump), MiningStopped);
+    pump.calls = 0;
+    EXPECT_THROW(MineUnknownFindingPatterns({"999|a fail ", "999|c fail "}, path, &pump),
+                 MiningStopped);
+}
+
 TEST(FindingLinesTest, RecognisesWhatTheCarryPutsInFront) {
     EXPECT_TRUE(IsCarriedStampPrefix(""));
     EXPECT_TRUE(IsCarriedStampPrefix("[10:00:02.000]|"));
