@@ -18,7 +18,7 @@ constexpr std::size_t kCandidates = 4;
 // A similarity at which the search stops: no other pattern can be much better.
 constexpr int kSurePercent = 90;
 // A word found in more patterns than this does not help to find candidates.
-constexpr std::size_t kMaxPostings = 2000;
+constexpr std::size_t kMaxPostings = 1000;
 // Exact line shapes remembered; the memory is cleared when it is full.
 constexpr std::size_t kMaxShapes = std::size_t{1} << 18;
 // Blanks kept of a gap in a pattern's text.
@@ -283,11 +283,12 @@ public:
             for (std::uint32_t id : found->second)
                 if (votes_[id]++ == 0) touched_.push_back(id);
         }
-        std::sort(touched_.begin(), touched_.end(), [&](std::uint32_t a, std::uint32_t b) {
-            return votes_[a] != votes_[b] ? votes_[a] > votes_[b] : a < b;
-        });
-        for (std::size_t k = 0; k < touched_.size() && out.size() < kVoted; ++k)
-            out.push_back(touched_[k]);
+        const std::size_t keep = std::min(touched_.size(), kVoted);
+        std::partial_sort(touched_.begin(), touched_.begin() + static_cast<std::ptrdiff_t>(keep),
+                          touched_.end(), [&](std::uint32_t a, std::uint32_t b) {
+                              return votes_[a] != votes_[b] ? votes_[a] > votes_[b] : a < b;
+                          });
+        out.assign(touched_.begin(), touched_.begin() + static_cast<std::ptrdiff_t>(keep));
         for (std::uint32_t id : touched_) votes_[id] = 0;
     }
 
@@ -374,12 +375,12 @@ int BestMatch(const std::vector<Pattern>& pool, CandidateIndex& index, Aligner& 
         std::size_t shared;
         std::size_t size;
     };
-    Ranked ranked[kVoted];
-    std::size_t count = 0;
+    std::vector<Ranked> ranked;
+    ranked.reserve(candidates.size());
     for (std::uint32_t id : candidates)
-        ranked[count++] = {id, Shared(terms, pool[id].terms),
-                           std::max<std::size_t>(pool[id].terms.size(), 1)};
-    std::sort(ranked, ranked + count, [](const Ranked& a, const Ranked& b) {
+        ranked.push_back(
+            {id, Shared(terms, pool[id].terms), std::max<std::size_t>(pool[id].terms.size(), 1)});
+    std::sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
         const std::size_t l = a.shared * b.size;
         const std::size_t r = b.shared * a.size;
         if (l != r) return l > r;
@@ -387,7 +388,10 @@ int BestMatch(const std::vector<Pattern>& pool, CandidateIndex& index, Aligner& 
     });
     int bestSimilarity = -1;
     int best = -1;
-    for (std::size_t k = 0; k < count && k < kCandidates; ++k) {
+    for (std::size_t k = 0; k < ranked.size() && k < kCandidates; ++k) {
+        // A line without half of a pattern's words is not like it; skipping the
+        // alignment keeps lines that resemble nothing (binary junk, free text) cheap.
+        if (2 * ranked[k].shared < ranked[k].size) continue;
         const int similarity = aligner.Align(pool[ranked[k].id].tokens, items);
         if (similarity > bestSimilarity) {
             bestSimilarity = similarity;

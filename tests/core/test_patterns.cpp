@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -38,6 +39,8 @@ struct TokenCase {
     std::string expected;  // likewise
     bool raw = false;
 };
+
+void PrintTo(const TokenCase& c, std::ostream* os) { *os << c.name; }
 
 class TokenizeTest : public ::testing::TestWithParam<TokenCase> {};
 
@@ -108,6 +111,8 @@ struct MineCase {
     std::vector<std::string> lines;
     std::vector<std::string> expected;
 };
+
+void PrintTo(const MineCase& c, std::ostream* os) { *os << c.name; }
 
 class MineTest : public ::testing::TestWithParam<MineCase> {};
 
