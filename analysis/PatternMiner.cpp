@@ -344,6 +344,7 @@ struct Pattern {
     Template tokens;
     std::vector<std::uint64_t> terms;  // TemplateTerms(tokens)
     std::int64_t count = 0;
+    std::string tail;  // the blanks after the last token of the first line
 };
 
 std::size_t Shared(const std::vector<std::uint64_t>& a, const std::vector<std::uint64_t>& b) {
@@ -460,7 +461,8 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
     } else if (patterns.size() < maxPatterns) {
         id = static_cast<std::uint32_t>(patterns.size());
         Template t = NewTemplate(items);
-        patterns.push_back({t, TemplateTerms(t), 1});
+        patterns.push_back(
+            {t, TemplateTerms(t), 1, std::string(line.substr(prevEnd).substr(0, kMaxGap))});
         index.Add(id, terms);
     } else {
         ++otherCount;
@@ -536,6 +538,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             }
         }
         if (!constant.empty()) out.constants.push_back(std::move(constant));
+        out.text += g.tail;
         ranked.push_back(std::move(out));
     }
     // Equal counts in the order of first appearance: ids are in that order.

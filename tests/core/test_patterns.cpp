@@ -126,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, MineTest,
     ::testing::Values(
         MineCase{"NoLines", {}, {}},
+        MineCase{"TrailingAndOnlyBlanks", {"a 1 ", "   ", "a 2 "}, {"2\ta <*> ", "1\t   "}},
         MineCase{"OneLine",
                  {"10:00:01 用户张三登录失败，错误码1045"},
                  {"1\t<*> 用户张三登录失败，错误码<*>"}},
