@@ -43,10 +43,17 @@ inline constexpr std::size_t kMaxWordLength = 48;
 //   file name with an extension after a slash), even without digits;
 // - the text between matching quotes (" ' “” ‘’ 「」 『』), unless the quoted text is a
 //   key (followed by : or =);
-// - month and weekday names next to a day number, a time or another such name;
+// - host and file names without digits (a dotted name ending in a top-level domain or
+//   a file extension);
+// - the ASCII text in square brackets when it has several tokens and a digit (thread
+//   names such as "[pool-1-thread-3]"); without a digit it is one word;
+// - month and weekday names next to a day number, a time or another such name, and a
+//   date that holds one (merged into one variable part);
 // - a time stamp at the start of the line (with an optional opening bracket), taken as
 //   one variable part so that it never splits a pattern.
-// A very long line ends in one variable part holding its tail.
+// Letters, digits and joiners without a digit form one word ("pam_unix"), and a run of
+// one punctuation character ("....") one symbol.  A very long line ends in one variable
+// part holding its tail.
 void TokenizeLine(std::string_view line, std::vector<LineToken>& tokens);
 
 }  // namespace corvane
