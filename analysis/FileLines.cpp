@@ -7,14 +7,17 @@
 #include <cerrno>
 #include <cstring>
 
+#include "analysis/FileNameText.h"
 #include "analysis/TextScan.h"
+#include "catalog/GbkText.h"
 
 namespace corvane {
 
 FileLineReader::FileLineReader(const std::string& path, std::size_t blockLength)
     : path_(path), blockLength_(std::max<std::size_t>(blockLength, 1)) {
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) throw FileLinesError("cannot open " + path + ": " + std::strerror(errno));
+    // The scanner's own messages, so that the window and the command line say the same.
+    if (fd_ < 0) throw FileLinesError(std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
     ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
@@ -35,7 +38,8 @@ bool FileLineReader::Fill() {
     for (;;) {
         const ssize_t n = ::read(fd_, buffer_.data() + end_, blockLength_);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) throw FileLinesError("cannot read " + path_ + ": " + std::strerror(errno));
+        if (n < 0)
+            throw FileLinesError(std::string(gbk::kMsgReadFailed) + FileNameForMessage(path_));
         if (n == 0) {
             eof_ = true;
             return false;

@@ -1,6 +1,8 @@
 #include "analysis/FindingLines.h"
 
 #include "analysis/FileLines.h"
+#include "analysis/FileNameText.h"
+#include "catalog/GbkText.h"
 
 namespace corvane {
 namespace {
@@ -37,7 +39,7 @@ std::vector<LocatedFinding> LocateUnknownFindings(const FindingList& findings,
         for (;;) {
             PumpOrStop(pump);
             if (!reader.Next(line))
-                throw FileLinesError("the lines of the findings are no longer in " + path);
+                throw FileLinesError(std::string(gbk::kMsgReadFailed) + FileNameForMessage(path));
             if (rest.size() >= line.text.size() &&
                 rest.substr(rest.size() - line.text.size()) == line.text &&
                 IsCarriedStampPrefix(rest.substr(0, rest.size() - line.text.size())))

@@ -46,7 +46,9 @@ const char kUsage[] =
     "\n"
     "  --program-dir DIR  where ServiceList.ini and ErrorList.ini are (default: beside this "
     "program)\n"
-    "  --utf8             convert the output from GBK to UTF-8\n";
+    "  --utf8             convert the output from GBK to UTF-8\n"
+    "  --service CODE     patterns: group the unknown errors of that service only\n"
+    "  --assign           patterns: print the pattern rank of every line instead\n";
 
 class UsageError : public std::exception {};
 
