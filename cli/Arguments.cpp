@@ -68,8 +68,9 @@ bool Takes(const OptionRule& rule, std::string_view command) {
 
 const std::vector<CommandRule>& Commands() {
     static const std::vector<CommandRule> commands = {
-        {"days", 1, 1},   {"scan", 2, 2},  {"run", 2, 2}, {"catalogue", 0, 0}, {"explain", 1, 1},
-        {"update", 0, 0}, {"check", 0, 0}, {"ini", 1, 3}, {"history", 1, 1},   {"backfill", 1, 1},
+        {"days", 1, 1},    {"scan", 2, 2},     {"run", 2, 2},      {"catalogue", 0, 0},
+        {"explain", 1, 1}, {"update", 0, 0},   {"check", 0, 0},    {"ini", 1, 3},
+        {"history", 1, 1}, {"backfill", 1, 1}, {"patterns", 1, 1},
     };
     return commands;
 }

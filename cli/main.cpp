@@ -21,6 +21,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "analysis/LogDays.h"
+#include "analysis/PatternListing.h"
 #include "analysis/Scanner.h"
 #include "catalog/CatalogueCheck.h"
 #include "catalog/ErrorCatalogue.h"
@@ -59,18 +60,22 @@ const char kUsage[] =
     "  history LOGDIR             day, service code, known and unknown count and marks of\n"
     "                             each recorded day of LOGDIR (new:CODE, spike:CODE)\n"
     "  history backfill LOGDIR    analyse every day of LOGDIR and record each in the history\n"
+    "  patterns LOGFILE           the lines of LOGFILE (with --service: the service's unknown\n"
+    "                             errors) grouped into patterns, \"count<TAB>pattern\" largest\n"
+    "                             first; with --assign \"lineNumber<TAB>patternRank\" per line\n"
     "\n"
     "  --program-dir DIR  where the INI files are (default: beside this program);\n"
-    "                     scan, run, catalogue, explain, update, check\n"
+    "                     scan, run, catalogue, explain, update, check, patterns, backfill\n"
     "  --threads N        scan each file with N threads, N >= 1 (default: one per core);\n"
-    "                     scan, run, history backfill\n"
+    "                     scan, run, patterns, history backfill\n"
     "  --line-numbers     each finding's line number and a TAB before it; scan\n"
     "  --csv FILE         also write every finding to FILE as CSV (UTF-8); run\n"
     "  --html FILE        also write a report of the run to FILE as HTML; run\n"
     "  --record           also record the run in the history; run\n"
     "  --db FILE          the history database (default: $XDG_DATA_HOME/corvane/\n"
     "                     history.sqlite); history, run --record\n"
-    "  --service CODE     one service only; history\n"
+    "  --service CODE     one service only; history, patterns\n"
+    "  --assign           the pattern rank of every line instead; patterns\n"
     "  --days N           the last N recorded days only; history\n"
     "  --default TEXT     the value of a missing key; ini\n"
     "  --utf8             output (and ini's names) in UTF-8 instead of GBK\n"
@@ -278,6 +283,27 @@ DayResult RunDay(const std::string& programDir, const ErrorCatalogue& catalogue,
     return result;
 }
 
+// patterns: every non-empty line of the file, or the service's unknown findings, grouped.
+int Patterns(const Arguments& args, const ScanOptions& options, ConsoleDialogs& dialogs,
+             EventPump& pump, LineWriter& out) {
+    const std::string& path = args.operands[0];
+    PatternListing listing;
+    if (args.service) {
+        ErrorCatalogue catalogue;
+        LoadErrorCatalogue(options.programDir, catalogue);
+        NullProgressSink row;
+        const ScanResult scan =
+            ScanLogFile(*args.service, path, catalogue, row, dialogs, pump, options);
+        if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
+        if (scan.outcome != ScanOutcome::Scanned) return 1;
+        listing = MineUnknownFindingPatterns(scan.findings, path);
+    } else {
+        listing = MineFilePatterns(path);
+    }
+    FormatPatternListing(listing, args.assign, [&](std::string_view line) { out.Line(line); });
+    return 0;
+}
+
 int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
     ConsoleDialogs dialogs(err);
     NullEventPump pump;
@@ -288,6 +314,7 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
     ExpectHistoryOptions(args);
     options.threads = args.threads > 0 ? static_cast<unsigned>(args.threads) : DefaultScanThreads();
 
+    if (args.command == "patterns") return Patterns(args, options, dialogs, pump, out);
     if (args.command == "days") {
         RequireDirectory(args.operands[0]);
         for (const std::string& day : ListLogDays(args.operands[0])) out.Line(day);

@@ -75,6 +75,13 @@ const std::vector<Constant>& AllConstants() {
         GBK_CONSTANT(kMsgHistoryOpenFailed, "无法打开历史数据库："),
         GBK_CONSTANT(kMsgHistoryTooNew, "历史数据库由较新版本的程序写成，无法使用："),
         GBK_CONSTANT(kMsgHistoryRecordFailed, "无法记录分析历史："),
+        GBK_CONSTANT(kTabPatternsPrefix, "错误归类["),
+        GBK_CONSTANT(kButtonDraftEntry, "生成目录条目"),
+        GBK_CONSTANT(kDraftErrorName, "请填写错误名称"),
+        GBK_CONSTANT(kDraftExplanation, "请填写错误说明"),
+        GBK_CONSTANT(kDraftNoKeyword,
+                     "未找到合适的日志关键字：模式的常量部分也出现在文件的其他行中"),
+        GBK_CONSTANT(kDraftNoCode, "错误代码100至998均已占用"),
     };
     return all;
 }

@@ -1,0 +1,59 @@
+// Splits a GBK log line into tokens and marks its variable parts, for pattern mining.
+//
+// Chinese text glues its variables to the words ("错误码1045", "耗时300ms"), so blanks
+// cannot be the only separator: every double-byte character is a token of its own,
+// runs of ASCII letters and runs of digits are tokens, and every other ASCII byte is
+// a token by itself.  Blanks separate and are kept as the gaps between tokens.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+enum class TokenKind : std::uint8_t {
+    Word,      // a run of ASCII letters
+    Cjk,       // one double-byte character that is not a symbol
+    Symbol,    // punctuation, a double-byte symbol or a stray byte
+    Variable,  // a variable part: numbers, ids, addresses, paths, quoted text, dates
+};
+
+// A token is the byte range [begin, end) of its line.  The bytes between two tokens
+// are blanks.
+struct LineToken {
+    std::uint32_t begin = 0;
+    std::uint32_t end = 0;
+    TokenKind kind = TokenKind::Symbol;
+};
+
+// Lines are tokenized up to this many tokens; the rest of a longer line becomes one
+// variable part, so that memory and time per line stay bounded.
+inline constexpr std::size_t kMaxLineTokens = 128;
+// A run of letters longer than this is data (an encoded blob), not a word.
+inline constexpr std::size_t kMaxWordLength = 48;
+
+// Replaces `tokens` with the tokens of `line`.  Variable parts found:
+// - any run of letters, digits and joining punctuation (. _ - / \ : @ # + ~ % $ &)
+//   that holds a digit: numbers, numbers with units (300ms), hexadecimal ids, IPv4
+//   addresses with ports, versions, host names with numbers; a "key:" in front of such
+//   a value stays a word;
+// - paths and URLs (a run that begins with / \ ~ or a drive, holds "://", or ends in a
+//   file name with an extension after a slash), even without digits;
+// - the text between matching quotes (" ' “” ‘’ 「」 『』), unless the quoted text is a
+//   key (followed by : or =);
+// - host and file names without digits (a dotted name ending in a top-level domain or
+//   a file extension);
+// - the ASCII text in square brackets when it has several tokens and a digit (thread
+//   names such as "[pool-1-thread-3]"); without a digit it is one word;
+// - month and weekday names next to a day number, a time or another such name, and a
+//   date that holds one (merged into one variable part);
+// - a time stamp at the start of the line (with an optional opening bracket), taken as
+//   one variable part so that it never splits a pattern.
+// Letters, digits and joiners without a digit form one word ("pam_unix"), and a run of
+// one punctuation character ("....") one symbol.  A very long line ends in one variable
+// part holding its tail.
+void TokenizeLine(std::string_view line, std::vector<LineToken>& tokens);
+
+}  // namespace corvane

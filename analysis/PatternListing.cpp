@@ -1,0 +1,56 @@
+#include "analysis/PatternListing.h"
+
+#include "analysis/FileLines.h"
+#include "analysis/FindingLines.h"
+
+namespace corvane {
+
+PatternListing MineFilePatterns(const std::string& path, EventPump* pump, std::size_t maxPatterns) {
+    PatternListing listing;
+    PatternMiner miner(maxPatterns);
+    FileLineReader reader(path);
+    FileLine line;
+    while (reader.Next(line)) {
+        PumpOrStop(pump);
+        if (line.text.empty()) continue;
+        listing.lines.push_back({line.number, miner.Add(line.text)});
+    }
+    listing.groups = miner.Ranked();
+    return listing;
+}
+
+PatternListing MineUnknownFindingPatterns(const FindingList& findings, const std::string& path,
+                                          EventPump* pump, std::size_t maxPatterns) {
+    PatternListing listing;
+    PatternMiner miner(maxPatterns);
+    for (const LocatedFinding& f : LocateUnknownFindings(findings, path, pump)) {
+        PumpOrStop(pump);
+        listing.lines.push_back({f.place.line, miner.Add(f.text)});
+    }
+    listing.groups = miner.Ranked();
+    return listing;
+}
+
+void FormatPatternListing(const PatternListing& listing, bool byLine,
+                          const std::function<void(std::string_view)>& emit) {
+    std::string text;
+    if (!byLine) {
+        for (const PatternGroup& g : listing.groups) {
+            text = std::to_string(g.count);
+            text += '\t';
+            text += g.text;
+            emit(text);
+        }
+        return;
+    }
+    std::uint32_t otherRank = 0;
+    const std::vector<std::uint32_t> ranks = RanksById(listing.groups, otherRank);
+    for (const GroupedLine& l : listing.lines) {
+        text = std::to_string(l.line);
+        text += '\t';
+        text += std::to_string(l.group == PatternMiner::kOtherGroup ? otherRank : ranks[l.group]);
+        emit(text);
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,71 @@
+// Groups log lines into patterns: the constant text of a kind of line with its
+// variable parts marked "<*>".
+//
+// Lines are added one at a time and each joins a pattern at once, so the miner can be
+// fed in slices from the window's thread or run on a worker thread; it keeps no global
+// state and never looks at a line again.  The same lines in the same order always give
+// the same patterns.  Time and memory per line are bounded (LineTokens.h), and so is
+// the number of patterns: once the cap is reached, lines that fit no pattern go to one
+// group of their own, "<other>".
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+inline constexpr std::size_t kDefaultMaxPatterns = 5000;
+
+// What the miner reports about one pattern.
+struct PatternGroup {
+    std::vector<std::uint32_t> ids;  // the ids that Add returned for the group's lines
+    std::int64_t count = 0;          // lines in the group
+    std::string text;                // GBK, variable parts as "<*>"; "<other>" for the rest group
+    bool other = false;              // the group of lines beyond the cap
+    // The constant parts of the pattern between its variable parts, in order, each as it
+    // stands in the pattern's text (blanks included).
+    std::vector<std::string> constants;
+};
+
+class PatternMiner {
+public:
+    // The group id of the lines that came after the cap was reached and fit no pattern.
+    static constexpr std::uint32_t kOtherGroup = 0xFFFFFFFFu;
+
+    explicit PatternMiner(std::size_t maxPatterns = kDefaultMaxPatterns);
+    ~PatternMiner();
+    PatternMiner(PatternMiner&&) noexcept;
+    PatternMiner& operator=(PatternMiner&&) noexcept;
+
+    // Adds one line (without its terminator) and returns the id of the pattern it
+    // joined: 0, 1, 2, ... in the order in which the patterns first appear, or
+    // kOtherGroup.  Ranked tells which group each id ended in.
+    std::uint32_t Add(std::string_view line);
+
+    // Number of patterns so far, without the <other> group.
+    std::size_t PatternCount() const;
+    // Lines added so far.
+    std::int64_t LineCount() const;
+
+    // The groups ranked: the largest first, equal counts in the order of first
+    // appearance, and the <other> group (when it holds lines) last.  Patterns that
+    // have become alike since they began are one group here.  Costs a pass over the
+    // patterns; call it when the lines are in.
+    std::vector<PatternGroup> Ranked() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// The 1-based rank in `ranked` (as returned by Ranked) of every id that Add returned,
+// indexed by id; the <other> group's rank is returned in `otherRank` (0 when it is
+// empty).
+std::vector<std::uint32_t> RanksById(const std::vector<PatternGroup>& ranked,
+                                     std::uint32_t& otherRank);
+
+}  // namespace corvane
