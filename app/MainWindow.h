@@ -80,6 +80,10 @@ public:
     // True while a page is being filled.
     bool fillInProgress() const { return fillDepth_ > 0; }
 
+    // How each log file is scanned: by default with one thread per core and the
+    // scanner's own part, chunk and block lengths.  Tests choose small ones.
+    void setScanOptions(const ScanOptions& options) { scanOptions_ = options; }
+
 public slots:
     void listLogDays();
     void chooseDirectory();
@@ -196,6 +200,11 @@ private:
     std::unique_ptr<ResultRowSink> rowSink_;
 
     bool runInProgress_ = false;
+    ScanOptions scanOptions_ = [] {
+        ScanOptions options;
+        options.threads = DefaultScanThreads();
+        return options;
+    }();
     // A start that arrived while a page was being filled; it runs once the fill
     // has let go of the lists it would free.
     bool startPending_ = false;

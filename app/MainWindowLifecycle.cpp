@@ -26,7 +26,7 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtWindowDialogs>(this)),
       dialogs_(dialogs ? dialogs : ownDialogs_.get()),
       pump_(std::make_unique<ThrottledEventPump>(closePending_)),
-      rowSink_(std::make_unique<ResultRowSink>()) {
+      rowSink_(std::make_unique<ResultRowSink>(this)) {
     setWindowTitle(QStringLiteral("Corvane日志分析器 V1.6"));
     buildLayout();
     updatePageBar();

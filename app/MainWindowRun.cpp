@@ -138,9 +138,12 @@ void MainWindow::runAnalysis() {
     RunCollector history(tally.get());
     PassKeeper keeper(&history, storedPasses_);
 
-    const ScanOptions options{programDir_, true};
-    const RunOutcome outcome = RunServicePasses(*this, day, *errorCatalogue_, *serviceResults_,
-                                                &keeper, *dialogs_, *pump_, options);
+    ScanOptions options = scanOptions_;
+    options.programDir = programDir_;
+    options.askAboutLargeFiles = true;
+    const RunOutcome outcome =
+        RunServicePasses(*this, day, *errorCatalogue_, *serviceResults_, &keeper, *dialogs_, *pump_,
+                         options, &servicePlaces_);
     if (outcome == RunOutcome::Stopped) return;
 
     sendReport(tally.get());
@@ -227,7 +230,7 @@ ProgressSink& MainWindow::AddResultRow(const std::string& caption) {
     row->setData(0, kRoleCaption, ToByteArray(caption));
     row->setText(1, FromGbkLine(gbk::kRowScanning));
     row->setText(2, QString());
-    rowSink_->row = row;
+    rowSink_->setRow(row);
     return *rowSink_;
 }
 
@@ -235,7 +238,7 @@ void MainWindow::RemoveLastResultRow() {
     const int count = resultList_->topLevelItemCount();
     if (count == 0) return;
     QTreeWidgetItem* row = resultList_->topLevelItem(count - 1);
-    if (rowSink_->row == row) rowSink_->row = nullptr;
+    if (rowSink_->row() == row) rowSink_->setRow(nullptr);
     delete row;
 }
 

@@ -2,9 +2,12 @@
 // captions that the layout, the run and the pages all write.
 #pragma once
 
+#include <atomic>
 #include <string_view>
 
+#include <QMetaObject>
 #include <QString>
+#include <QThread>
 #include <QTreeWidgetItem>
 #include <Qt>
 
@@ -35,12 +38,37 @@ inline QString UnknownTabCaption(long long count) {
 }
 
 // The "未知错误" cell of the result row being scanned, which shows the progress text.
+// A scan in parts writes the text from its worker threads: the text then travels to
+// the window's thread as a queued call, and is dropped there if the row has gone or
+// another row has taken its place meanwhile.
 class ResultRowSink final : public ProgressSink {
 public:
-    QTreeWidgetItem* row = nullptr;
-    void SetProgressText(std::string_view text) override {
-        if (row) row->setText(2, FromGbkLine(text));
+    explicit ResultRowSink(QObject* owner) : owner_(owner) {}
+
+    // The row that receives the texts from now on (null: none).
+    void setRow(QTreeWidgetItem* row) {
+        row_ = row;
+        ++generation_;
     }
+    QTreeWidgetItem* row() const { return row_; }
+
+    void SetProgressText(std::string_view text) override {
+        if (QThread::currentThread() == owner_->thread()) {
+            if (row_) row_->setText(2, FromGbkLine(text));
+            return;
+        }
+        QMetaObject::invokeMethod(
+            owner_,
+            [this, generation = generation_.load(), shown = FromGbkLine(text)] {
+                if (generation == generation_ && row_) row_->setText(2, shown);
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    QObject* owner_;
+    QTreeWidgetItem* row_ = nullptr;  // read and written on the window's thread only
+    std::atomic<unsigned> generation_{0};
 };
 
 }  // namespace corvane::app
