@@ -59,5 +59,10 @@ inline constexpr char kFindStatus[] = "FindStatus";
 inline constexpr char kFirstPageButton[] = "FirstPageButton";
 inline constexpr char kLastPageButton[] = "LastPageButton";
 inline constexpr char kGoToPageEdit[] = "GoToPageEdit";
+inline constexpr char kPatternsTab[] = "PatternsTab";
+inline constexpr char kPatternList[] = "PatternList";
+inline constexpr char kPatternLinesText[] = "PatternLinesText";
+inline constexpr char kDraftButton[] = "DraftButton";
+inline constexpr char kDraftText[] = "DraftText";
 
 }  // namespace corvane::app::design

@@ -163,6 +163,17 @@ private:
     // Writes the page bar's two numbers from the paging state.
     void updatePageBar();
 
+    // The patterns tab
+    void buildPatternsTab();
+    // Forgets the patterns shown; an empty service has none ("[0]").
+    void clearPatterns(bool emptyService);
+    // Mines the patterns of the shown service when the patterns tab is in front.
+    void showPatterns();
+    void showSelectedPattern();
+    void draftCatalogueEntry();
+    void showPatternMarks();
+    std::vector<PatternCount> countPatterns(const ServicePass& pass, const FindingList& findings);
+
     // Actions on findings
     void addFindingActions();
     long long currentFindingPosition() const;
@@ -237,6 +248,23 @@ private:
     std::unique_ptr<HistoryStore> history_;
     std::unique_ptr<TrendView> trendView_;
     std::unique_ptr<ContextView> contextView_;
+
+    // The patterns of the shown service's unknown findings, largest first.
+    struct MinedPattern {
+        std::string text;
+        std::vector<std::string> constants;
+        bool other = false;
+        std::vector<std::int64_t> lines;   // line numbers, increasing
+        std::vector<std::string> samples;  // the first few lines
+    };
+    std::vector<MinedPattern> patterns_;
+    int patternsRow_ = -1;  // the result row they belong to; -1: none mined
+    unsigned patternsGeneration_ = 0;
+    QWidget* patternsTab_ = nullptr;
+    QTreeWidget* patternList_ = nullptr;
+    QPlainTextEdit* patternLinesText_ = nullptr;
+    QPushButton* draftButton_ = nullptr;
+    QPlainTextEdit* draftText_ = nullptr;
     std::unique_ptr<ErrorCatalogue> errorCatalogue_;
 
     // Where the update and report servers are (Server.ini), and the report channel.

@@ -226,6 +226,7 @@ void MainWindow::buildDetailPanel() {
     unknownErrorText_->setPlainText(QString());
     unknownLayout->addWidget(unknownErrorText_);
     detailTabs_->addTab(unknownTab_, UnknownTabCaption(0));
+    buildPatternsTab();
     detailTabs_->setCurrentIndex(0);
 
     buildPageBar(detailPanel_);
@@ -323,6 +324,11 @@ void MainWindow::nameControls() {
         {findPreviousButton_, design::kFindPreviousButton},
         {findNextButton_, design::kFindNextButton},
         {findStatus_, design::kFindStatus},
+        {patternsTab_, design::kPatternsTab},
+        {patternList_, design::kPatternList},
+        {patternLinesText_, design::kPatternLinesText},
+        {draftButton_, design::kDraftButton},
+        {draftText_, design::kDraftText},
     };
     for (const auto& [control, name] : names) control->setObjectName(QLatin1String(name));
 }

@@ -78,7 +78,9 @@ void MainWindow::showSelectedService() {
         }
         pageCount_ = PageCount(list->size());
         updatePageBar();
+        clearPatterns(false);
         showPage(1);
+        showPatterns();
     });
 }
 
@@ -95,6 +97,7 @@ void MainWindow::showEmptyService() {
     shownPage_ = 0;
     pageCount_ = 0;
     updatePageBar();
+    clearPatterns(true);
 }
 
 // The page buttons page the service whose page is shown, whatever is selected.

@@ -135,7 +135,9 @@ void MainWindow::runAnalysis() {
 
     // Released on every way out of the run, an error included.
     const std::unique_ptr<FindingsObserver> tally = createReportTally();
-    RunCollector history(tally.get());
+    RunCollector history(tally.get(), [this](const ServicePass& pass, const FindingList& findings) {
+        return countPatterns(pass, findings);
+    });
     PassKeeper keeper(&history, storedPasses_);
 
     ScanOptions options = scanOptions_;
@@ -160,6 +162,7 @@ void MainWindow::resetResultViews() {
     unknownErrorText_->clear();
     detailTabs_->setTabText(0, KnownTabCaption(0));
     detailTabs_->setTabText(1, UnknownTabCaption(0));
+    clearPatterns(true);
 }
 
 // The text of the first selected day in list order; empty when none is selected.

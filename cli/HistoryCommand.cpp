@@ -127,8 +127,9 @@ int HistoryCommand(const HistoryArguments& args, const std::vector<std::string>&
     return ListHistory(args, operands[0], out, err);
 }
 
-std::vector<PatternCount> UnknownErrorPatterns(const std::string&, const FindingList&) {
-    return {};
+std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass,
+                                               const FindingList& findings) {
+    return CountUnknownPatterns(findings, pass.logFile);
 }
 
 int RecordRun(const HistoryArguments& args, const RunRecord& run, const LineOut& err) {

@@ -36,9 +36,8 @@ using DayRun = std::function<RunOutcome(const std::string& logDir, const std::st
 int HistoryCommand(const HistoryArguments& args, const std::vector<std::string>& operands,
                    const DayRun& runDay, const LineOut& out, const LineOut& err);
 
-// The unknown-error patterns recorded with a run.  Empty for now: the pattern mining
-// is not part of the command line yet.
-std::vector<PatternCount> UnknownErrorPatterns(const std::string& serviceCode,
+// The unknown-error patterns recorded with a run.
+std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass,
                                                const FindingList& findings);
 
 // Records a completed run for `run --record`.  Problems go to `err`; returns the exit

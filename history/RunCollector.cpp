@@ -1,5 +1,8 @@
 #include "history/RunCollector.h"
 
+#include "analysis/FileLines.h"
+#include "analysis/PatternListing.h"
+
 #include <sys/stat.h>
 
 #include "catalog/ErrorCatalogue.h"
@@ -25,13 +28,16 @@ void RunCollector::AddFindings(const std::string& serviceCode, const FindingList
         const std::string code = finding.substr(0, kCodeLength);
         if (code != kUnknownCode) ++pending_.codes[code];
     }
-    if (patterns_) pending_.patterns = patterns_(serviceCode, findings);
+    pendingFindings_ = &findings;
 }
 
 void RunCollector::PassStored(const ServicePass& pass) {
     if (next_ != nullptr) next_->PassStored(pass);
     ServiceRecord service = std::move(pending_);
     pending_ = ServiceRecord{};
+    if (patterns_ && pendingFindings_ != nullptr && pass.unknown > 0)
+        service.patterns = patterns_(pass, *pendingFindings_);
+    pendingFindings_ = nullptr;
     service.directory = pass.directory;
     service.day = pass.day;
     service.serviceCode = pass.serviceCode;
@@ -41,6 +47,19 @@ void RunCollector::PassStored(const ServicePass& pass) {
     struct stat st {};
     if (::stat(pass.logFile.c_str(), &st) == 0) service.bytes = st.st_size;
     record_.services.push_back(std::move(service));
+}
+
+std::vector<PatternCount> CountUnknownPatterns(const FindingList& findings,
+                                               const std::string& logFile, EventPump* pump) {
+    std::vector<PatternCount> counts;
+    try {
+        for (const PatternGroup& group : MineUnknownFindingPatterns(findings, logFile, pump).groups)
+            counts.push_back({group.text, group.count});
+    } catch (const FileLinesError&) {
+        // The file changed since the scan: the run is recorded without its patterns.
+        counts.clear();
+    }
+    return counts;
 }
 
 }  // namespace corvane

@@ -15,9 +15,17 @@
 namespace corvane {
 
 // The unknown-error patterns of one stored list (the findings of all codes; the
-// unknown ones are those of code "999").
+// unknown ones are those of code "999"), given the pass that scanned its log file.
 using PatternCounter =
-    std::function<std::vector<PatternCount>(const std::string& serviceCode, const FindingList&)>;
+    std::function<std::vector<PatternCount>(const ServicePass& pass, const FindingList&)>;
+
+// The patterns of the unknown findings of `findings`, each as its line stands in
+// `logFile`, largest first.  Empty when there are none or the file no longer holds
+// them.  With `pump`, events are served before every line of the file; a stop request
+// throws MiningStopped (analysis/FileLines.h).
+std::vector<PatternCount> CountUnknownPatterns(const FindingList& findings,
+                                               const std::string& logFile,
+                                               EventPump* pump = nullptr);
 
 class RunCollector final : public FindingsObserver {
 public:
@@ -36,7 +44,8 @@ private:
     FindingsObserver* next_;
     PatternCounter patterns_;
     RunRecord record_;
-    ServiceRecord pending_;  // the counts of the list whose pass comes next
+    ServiceRecord pending_;                         // the counts of the list whose pass comes next
+    const FindingList* pendingFindings_ = nullptr;  // that list
 };
 
 }  // namespace corvane

@@ -189,6 +189,7 @@ private slots:
         QCOMPARE(w.c->explanationText->toPlainText(), QString());
         QCOMPARE(w.c->unknownErrorText->toPlainText(), QString());
         QVERIFY(!w.c->previousPageButton->isEnabled() && !w.c->nextPageButton->isEnabled());
+        QCOMPARE(w.c->detailTabs->tabText(2), QStringLiteral("错误归类[0]"));
         // Nor does a page button bring Alpha's pages back.
         w.form->showNextPage();
         QCOMPARE(w.PageBar(), QStringLiteral("0/0"));
@@ -398,6 +399,36 @@ private slots:
         QCOMPARE(trend->seriesNames(), (QStringList{"已知错误", "未知错误", "103", "所选日期"}));
         trend->clickDay(0);
         QCOMPARE(w.c->dayList->currentItem()->text(), QStringLiteral("20240101"));
+    }
+
+    void thePatternsTabGroupsAllUnknownFindingsAndDraftsAnEntry() {
+        PagesWindow w;
+        w.Click(Alpha);
+        auto* patterns = w.form->findChild<QTreeWidget*>(QLatin1String(design::kPatternList));
+        auto* draft = w.form->findChild<QPlainTextEdit*>(QLatin1String(design::kDraftText));
+        auto* lines = w.form->findChild<QPlainTextEdit*>(QLatin1String(design::kPatternLinesText));
+        QCOMPARE(patterns->topLevelItemCount(), 0);  // mined only when looked at
+        w.c->detailTabs->setCurrentIndex(2);
+        // All 500 unknown findings of both pages form one pattern.
+        QCOMPARE(w.c->detailTabs->tabText(2), QStringLiteral("错误归类[1]"));
+        QCOMPARE(patterns->topLevelItem(0)->text(0), QStringLiteral("500"));
+        QVERIFY(patterns->topLevelItem(0)->text(2).contains(QStringLiteral("<*>")));
+
+        patterns->setCurrentItem(patterns->topLevelItem(0));
+        QCOMPARE(lines->toPlainText().split('\n').first(),
+                 QStringLiteral("[10:00:01.000] step 1 failed here"));
+        w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton))->click();
+        const QStringList entry = draft->toPlainText().split(QLatin1Char('\n'));
+        // 100 is the lowest code the catalogue does not use; the keyword is in every
+        // line of the pattern and in no other line of the file.
+        QVERIFY2(entry.contains(QStringLiteral("[ERROR_100]")), qPrintable(entry.join('|')));
+        QVERIFY(entry.contains(QStringLiteral("所属服务代码=A")));
+        const auto keyword = std::find_if(entry.begin(), entry.end(), [](const QString& line) {
+            return line.startsWith(QStringLiteral("日志关键字="));
+        });
+        QVERIFY(keyword != entry.end());
+        QVERIFY2(QStringLiteral("[10:00:01.000] step 7 failed here").contains(keyword->mid(6)),
+                 qPrintable(*keyword));
     }
 
     void exportingTheRunWritesEveryFinding() {

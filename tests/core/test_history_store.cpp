@@ -256,7 +256,7 @@ TEST(RunCollectorTest, CountsKnownCodesTakesTheFileSizeAndPassesListsOn) {
     const std::string file = logs.Write("Gw20261201.log", std::string(1234, 'x'));
     RunCollector collector(
         &next,
-        [](const std::string&, const FindingList& list) {
+        [](const ServicePass&, const FindingList& list) {
             return std::vector<PatternCount>{{"p", std::int64_t(list.size())}};
         },
         77);
