@@ -3,7 +3,7 @@
 
   python3 bench/limits.py [--quick]
 
-Uses build/bin/corvane-scan and the loopback test server (tests/core/http_test_server.py):
+Uses build/bin/corvane-scan and the loopback test server (tests/support/http_test_server.py):
   1. peak memory of reading a 16 MiB INI file of the worst shapes (two-byte lines);
   2. an error catalogue that lists one code 8,000 times over a 16 MiB memo section, and
      a local INI file one byte over 16 MiB: refused, with the time it takes;
@@ -20,7 +20,7 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CLI = os.path.join(ROOT, "build", "bin", "corvane-scan")
-SERVER = os.path.join(ROOT, "tests", "core", "http_test_server.py")
+SERVER = os.path.join(ROOT, "tests", "support", "http_test_server.py")
 CAP = 16 << 20
 
 

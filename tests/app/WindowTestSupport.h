@@ -25,10 +25,10 @@
 
 #include "DesignNames.h"
 #include "GbkDisplay.h"
+#include "Loopback.h"
 #include "MainWindow.h"
 #include "ThrottledEventPump.h"
 #include "WindowDialogs.h"
-#include "test_online_support.h"
 
 using corvane::app::MainWindow;
 namespace design = corvane::app::design;

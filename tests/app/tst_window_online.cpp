@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "Loopback.h"
 #include "WindowTestSupport.h"
 #include "analysis/Scanner.h"
 #include "catalog/ServiceCatalogue.h"
-#include "test_online_support.h"
 
 using corvane::online_test::HttpTestServer;
 using corvane::online_test::UdpReceiver;

@@ -10,34 +10,19 @@
 #include <iterator>
 #include <string>
 
+#include "CoreFakes.h"
 #include "catalog/GbkText.h"
-#include "scan_fakes.h"
+#include "cli_support.h"
 
 namespace corvane {
 namespace {
 
 using testing_support::TempDir;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Result = testing_support::CliResult;
 
 Result Cli(const std::string& args, const TempDir& dir) {
-    const std::string errFile = dir.path() + "stderr.txt";
-    const std::string cmd = std::string(CORVANE_SCAN_EXE) + " " + args + " 2>" + errFile;
-    Result r{};
-    FILE* p = ::popen(cmd.c_str(), "r");
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    const int status = ::pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    FILE* e = std::fopen(errFile.c_str(), "rb");
-    while ((n = std::fread(buf, 1, sizeof buf, e)) > 0) r.err.append(buf, n);
-    std::fclose(e);
-    return r;
+    return testing_support::RunCli(args, dir.path());
 }
 
 class CliTest : public ::testing::Test {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "CoreFakes.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/LogDays.h"
 #include "catalog/GbkText.h"
-#include "scan_fakes.h"
 
 namespace corvane {
 namespace {

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "CoreFakes.h"
 #include "analysis/FindingText.h"
 #include "report/CsvExport.h"
 #include "report/ExportFile.h"
 #include "report/HtmlReport.h"
 #include "report/Utf8Text.h"
-#include "scan_fakes.h"
 
 namespace corvane {
 namespace {

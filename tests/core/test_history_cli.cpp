@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
+#include "CoreFakes.h"
 #include "catalog/GbkText.h"
 #include "cli_support.h"
-#include "scan_fakes.h"
 
 namespace corvane {
 namespace {

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "CoreFakes.h"
 #include "catalog/GbkText.h"
 #include "history/HistoryStore.h"
 #include "history/RunCollector.h"
 #include "history_support.h"
-#include "scan_fakes.h"
 
 namespace corvane {
 namespace {

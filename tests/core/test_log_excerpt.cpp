@@ -4,8 +4,8 @@
 
 #include <random>
 
+#include "CoreFakes.h"
 #include "analysis/LogExcerpt.h"
-#include "scan_fakes.h"
 
 namespace corvane {
 namespace {

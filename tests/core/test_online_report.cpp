@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "Loopback.h"
 #include "online/ErrorReport.h"
 #include "online/UdpReportChannel.h"
-#include "test_online_support.h"
 
 namespace corvane::online_test {
 namespace {

@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "Loopback.h"
 #include "online/CatalogueUpdate.h"
 #include "online/ServerConfig.h"
-#include "test_online_support.h"
 
 namespace corvane::online_test {
 namespace {

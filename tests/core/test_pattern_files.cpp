@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "CoreFakes.h"
 #include "analysis/CatalogueDraft.h"
 #include "analysis/FileLines.h"
 #include "analysis/FindingLines.h"
@@ -18,7 +19,6 @@
 #include "catalog/GbkText.h"
 #include "catalog/ServiceCatalogue.h"
 #include "pattern_support.h"
-#include "scan_fakes.h"
 
 namespace corvane {
 namespace {

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "CoreFakes.h"
 #include "analysis/BlockReader.h"
 #include "analysis/ChunkProgress.h"
 #include "analysis/LineWalker.h"
 #include "analysis/TextScan.h"
-#include "scan_fakes.h"
 
 namespace corvane {
 namespace {

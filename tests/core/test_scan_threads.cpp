@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "CoreFakes.h"
 #include "analysis/Scanner.h"
 #include "catalog/GbkText.h"
-#include "scan_fakes.h"
 
 namespace corvane {
 namespace {

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "CoreFakes.h"
 #include "ReferenceScan.h"
 #include "analysis/TextScan.h"
 #include "catalog/GbkText.h"
-#include "scan_fakes.h"
 
 namespace corvane {
 namespace {

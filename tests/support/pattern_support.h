@@ -3,12 +3,13 @@
 #pragma once
 
 #include <iconv.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "TempDir.h"
+#include "cli_support.h"
 
 namespace corvane::testing_support {
 
@@ -29,23 +30,10 @@ inline std::string Gbk(std::string_view utf8) {
     return out;
 }
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-};
-
-// Runs corvane-scan with `args` (shell words) and returns its exit status and stdout.
+// Runs corvane-scan with `args` (shell words) and returns its exit status and output.
 inline CliResult RunCorvaneScan(const std::string& args) {
-    const std::string cmd = std::string(CORVANE_SCAN_EXE) + " " + args + " 2>/dev/null";
-    CliResult r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (p == nullptr) throw std::runtime_error("cannot run " + cmd);
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    const int status = ::pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    static const TempDir scratch;
+    return RunCli(args, scratch.path());
 }
 
 }  // namespace corvane::testing_support

@@ -25,6 +25,7 @@
 #include <thread>
 #include <vector>
 
+#include "TempDir.h"
 #include "analysis/Host.h"
 
 extern char** environ;
@@ -33,28 +34,7 @@ namespace corvane::online_test {
 
 namespace fs = std::filesystem;
 
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "corvane-online-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    // With a trailing separator, the way the program directory is spelt.
-    std::string Dir() const { return path_.string() + "/"; }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    fs::path path_;
-};
+using testing_support::TempDir;
 
 inline void WriteFile(const std::string& path, const std::string& content) {
     fs::create_directories(fs::path(path).parent_path());
@@ -83,7 +63,7 @@ inline std::uint16_t ClosedLoopbackPort() {
     return ntohs(addr.sin_port);
 }
 
-// tests/core/http_test_server.py as a child process serving `root` on a free
+// tests/support/http_test_server.py as a child process serving `root` on a free
 // loopback port.  It stops when this object closes its standard input.
 class HttpTestServer {
 public:
@@ -96,7 +76,7 @@ public:
         if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0)
             throw std::runtime_error("pipe failed");
         std::vector<std::string> args{
-            "python3",    CORVANE_SOURCE_DIR "/tests/core/http_test_server.py",
+            "python3",    CORVANE_SOURCE_DIR "/tests/support/http_test_server.py",
             "--root",     root,
             "--log",      log_,
             "--lifetime", "120"};

@@ -1,4 +1,4 @@
-// Fakes of the window's effects and a temporary directory, for scanner and run tests.
+// Fakes of the window's effects, for scanner and run tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,39 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "TempDir.h"
 #include "analysis/Host.h"
 
 namespace corvane::testing_support {
-
-class TempDir {
-public:
-    TempDir() {
-        std::string tmpl =
-            (std::filesystem::temp_directory_path() / "corvane-scan-XXXXXX").string();
-        if (::mkdtemp(tmpl.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = tmpl + "/";
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    // Ends in "/", like the program directory.
-    const std::string& path() const { return path_; }
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        const std::string file = path_ + name;
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) throw std::runtime_error("cannot write " + file);
-        return file;
-    }
-
-private:
-    std::string path_;
-};
 
 class FakeDialogs final : public UserDialogs {
 public:
