@@ -28,6 +28,7 @@ void ChunkProgress::Start() {
 }
 
 void ChunkProgress::Reached(std::int64_t done) {
+    sink_.SetProgressBytes(done, file_.Size());
     while (chunkEnd_ >= 0 && chunkEnd_ <= done) {
         sink_.SetProgressText(ProgressText(chunkEnd_, file_.Size(), unit_));
         const std::int64_t start = chunkEnd_;

@@ -4,6 +4,7 @@
 // All texts are GBK bytes; the implementation decodes them for display.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace corvane {
@@ -45,6 +46,10 @@ class ProgressSink {
 public:
     virtual ~ProgressSink() = default;
     virtual void SetProgressText(std::string_view text) = 0;
+    // How many bytes of the file's `size` have been examined, as the scan moves on
+    // (about once per block); the same threads and order as the texts.  For a
+    // progress bar; the texts above stay as they are.
+    virtual void SetProgressBytes(std::int64_t /*done*/, std::int64_t /*size*/) {}
 };
 
 // Do-nothing implementations for headless callers.

@@ -26,9 +26,10 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtWindowDialogs>(this)),
       dialogs_(dialogs ? dialogs : ownDialogs_.get()),
       pump_(std::make_unique<ThrottledEventPump>(closePending_)),
-      rowSink_(std::make_unique<ResultRowSink>(this)) {
+      rowSink_(nullptr) {
     setWindowTitle(QStringLiteral("Corvane日志分析器 V1.6"));
     buildLayout();
+    rowSink_ = std::make_unique<ResultRowSink>(this, progressBar_);
     updatePageBar();
     resize(800, 562);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

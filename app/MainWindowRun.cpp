@@ -148,6 +148,8 @@ void MainWindow::runAnalysis() {
                          options, &servicePlaces_);
     if (outcome == RunOutcome::Stopped) return;
 
+    // The bar showed the scans; it rests at 0 as after a page fill.
+    progressBar_->setValue(0);
     sendReport(tally.get());
     recordRun(history.TakeRecord());
 }

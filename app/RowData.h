@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include <QMetaObject>
+#include <QProgressBar>
 #include <QString>
 #include <QThread>
 #include <QTreeWidgetItem>
@@ -43,12 +44,13 @@ inline QString UnknownTabCaption(long long count) {
 // another row has taken its place meanwhile.
 class ResultRowSink final : public ProgressSink {
 public:
-    explicit ResultRowSink(QObject* owner) : owner_(owner) {}
+    ResultRowSink(QObject* owner, QProgressBar* bar) : owner_(owner), bar_(bar) {}
 
     // The row that receives the texts from now on (null: none).
     void setRow(QTreeWidgetItem* row) {
         row_ = row;
         ++generation_;
+        lastPermille_ = -1;
     }
     QTreeWidgetItem* row() const { return row_; }
 
@@ -65,8 +67,24 @@ public:
             Qt::QueuedConnection);
     }
 
+    // The scan's progress on the progress bar, in tenths of a percent.
+    void SetProgressBytes(std::int64_t done, std::int64_t size) override {
+        const int permille = size > 0 ? static_cast<int>(done * 1000 / size) : 1000;
+        if (permille == lastPermille_.exchange(permille)) return;
+        const auto show = [this, permille] {
+            bar_->setRange(0, 1000);
+            bar_->setValue(permille);
+        };
+        if (QThread::currentThread() == owner_->thread())
+            show();
+        else
+            QMetaObject::invokeMethod(owner_, show, Qt::QueuedConnection);
+    }
+
 private:
     QObject* owner_;
+    QProgressBar* bar_;
+    std::atomic<int> lastPermille_{-1};
     QTreeWidgetItem* row_ = nullptr;  // read and written on the window's thread only
     std::atomic<unsigned> generation_{0};
 };

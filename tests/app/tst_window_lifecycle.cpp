@@ -223,15 +223,21 @@ private slots:
         // A second start during the scan opens the busy box; while it is open (a
         // nested event loop, as a modal box runs one) the workers finish the file.
         QString seenInBox;
+        int barInBox = 0;
         dialogs.onMessage = [&] {
             if (!seenInBox.isEmpty()) return;
             QTRY_COMPARE_WITH_TIMEOUT(c.resultList->topLevelItem(0)->text(2),
                                       QStringLiteral("已分析:3MB/3MB"), 20000);
             seenInBox = c.resultList->topLevelItem(0)->text(2);
+            // The progress bar follows the scan too.
+            QTRY_COMPARE_WITH_TIMEOUT(c.progressBar->value(), 1000, 20000);
+            barInBox = c.progressBar->value();
         };
         QTimer::singleShot(0, &form, [&] { c.startButton->click(); });
         form.startAnalysis();
         QCOMPARE(seenInBox, QStringLiteral("已分析:3MB/3MB"));
+        QCOMPARE(barInBox, 1000);
+        QCOMPARE(c.progressBar->value(), 0);
         QCOMPARE(dialogs.messages, QStringList{QStringLiteral("正在分析日志，请稍等！")});
         QCOMPARE(c.ResultRows(), QStringList{QStringLiteral("甲\t0\t%1").arg(log.count('\n'))});
     }
