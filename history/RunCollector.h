@@ -34,6 +34,8 @@ public:
     explicit RunCollector(FindingsObserver* next = nullptr, PatternCounter patterns = {},
                           std::int64_t ranAt = std::time(nullptr));
 
+    // The list given to AddFindings must live until the PassStored that follows it
+    // (RunServicePasses hands over the stored list): its patterns are counted then.
     void AddFindings(const std::string& serviceCode, const FindingList& findings) override;
     void PassStored(const ServicePass& pass) override;
 
