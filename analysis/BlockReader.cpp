@@ -29,12 +29,9 @@ bool BlockReader::Next(BlockBuffer& into, Block& block) {
             block.end = block.begin + (blockEnd - pos_);
             block.offset = pos_;
             taken_ = blockEnd;
-            // Counted right after reading, while the block's bytes are in the cache.
-            block.lineEndsBefore = lineEnds_;
             block.afterCr = afterCr_;
-            IndexLineEnds(block, buffer_->lineEnds);
-            lineEnds_ = block.LineEndsThrough();
             afterCr_ = block.end[-1] == '\r';
+            if (countLineEnds_) IndexLineEnds(block);
             return true;
         }
         // Not one whole line in the buffer: the line is longer than a block.
@@ -59,33 +56,21 @@ bool BlockReader::TakeWholeLine() {
     return true;
 }
 
-void IndexLineEnds(Block& block, std::vector<std::int64_t>& index) {
+void BlockReader::IndexLineEnds(Block& block) {
+    std::vector<std::int64_t>& index = buffer_->lineEnds;
     index.clear();
     index.push_back(0);
     std::int64_t count = 0;
-    bool afterCr = block.afterCr;
     for (const char* p = block.begin; p < block.end; p += kLineIndexStride) {
         const char* to = block.end - p > static_cast<std::ptrdiff_t>(kLineIndexStride)
                              ? p + kLineIndexStride
                              : block.end;
-        count += CountLineEnds(p, to, afterCr);
-        afterCr = to[-1] == '\r';
+        count += corvane::CountLineEnds(p, to, p == block.begin ? block.afterCr : p[-1] == '\r');
         index.push_back(count);
     }
+    block.lineEndsBefore = lineEnds_;
     block.lineEndIndex = index.data();
-}
-
-std::int64_t Block::LineEndsBefore(const char* p) const {
-    const std::size_t i = static_cast<std::size_t>(p - begin) / kLineIndexStride;
-    const char* from = begin + i * kLineIndexStride;
-    return lineEndsBefore + lineEndIndex[i] +
-           CountLineEnds(from, p, from == begin ? afterCr : from[-1] == '\r');
-}
-
-std::int64_t Block::LineEndsThrough() const {
-    const std::size_t strides =
-        (static_cast<std::size_t>(end - begin) + kLineIndexStride - 1) / kLineIndexStride;
-    return lineEndsBefore + lineEndIndex[strides];
+    lineEnds_ += count;
 }
 
 // Drops the block handed out last and makes `into` the buffer, holding what was
@@ -207,7 +192,6 @@ bool BlockSource::WaitUntilAllReturned() {
         if (i == reading_) continue;
         buffers_[i].data.reset();
         buffers_[i].capacity = 0;
-        std::vector<std::int64_t>().swap(buffers_[i].lineEnds);
     }
     return true;
 }

@@ -17,8 +17,8 @@
 
 namespace corvane {
 
-// Line ends are counted per stretch of this many bytes of a block, so that the line
-// number of a place in the block costs at most one such stretch more.
+// A reader that counts line ends does so per stretch of this many bytes of a block,
+// so that the number of a line in the block costs at most one such stretch more.
 inline constexpr std::size_t kLineIndexStride = 4096;
 
 // One buffer of file text; the blocks handed to the scan are views into it.
@@ -30,26 +30,18 @@ struct BlockBuffer {
 
 // Whole lines of the file: [begin, end) starts at `offset`.  Every block but the
 // stretch's last ends just after a CR or LF, so no line is split between blocks
-// (a CR LF pair may be).
+// (a CR LF pair may be: `afterCr` tells that the byte before the block is a CR).
 struct Block {
     const char* begin = nullptr;
     const char* end = nullptr;
     std::int64_t offset = 0;
-    // Line ends in the stretch before the block, whether the byte before it is a CR,
-    // and the line ends in [begin, begin + i * kLineIndexStride) for each i up to
-    // the block's end (the last entry is the block's own count).
-    std::int64_t lineEndsBefore = 0;
     bool afterCr = false;
+    // From a reader that counts line ends: those in the stretch before the block,
+    // and those in [begin, begin + i * kLineIndexStride) for each i up to the
+    // block's end.  Null otherwise.
+    std::int64_t lineEndsBefore = 0;
     const std::int64_t* lineEndIndex = nullptr;
-
-    // Line ends in the stretch before `p`, a position in the block.
-    std::int64_t LineEndsBefore(const char* p) const;
-    std::int64_t LineEndsThrough() const;  // ... up to the block's end
 };
-
-// Counts the line ends of `block` per stride into `index` and points the block at
-// it; the block's lineEndsBefore and afterCr must be set.
-void IndexLineEnds(Block& block, std::vector<std::int64_t>& index);
 
 // Reads [begin, end) of the file front to back, a block at a time, like a line
 // buffer: fill it to the block length, hand out the whole lines in it, keep the
@@ -64,6 +56,10 @@ public:
     // `afterCr`: the byte before `begin` is a CR, so an LF at `begin` ends no line.
     BlockReader(const LogFile& file, std::int64_t begin, std::int64_t end, std::size_t blockLength,
                 bool afterCr = false);
+
+    // Count each block's line ends right after reading it (see Block).  The
+    // read-ahead thread does so, so that the scanning thread need not.
+    void CountLineEnds() { countLineEnds_ = true; }
 
     // The next block, or false at the end of the stretch.  The block is read into
     // `into`, which receives the partial line after the previous block first; the
@@ -81,6 +77,7 @@ private:
     bool TakeWholeLine();
     void Fill(std::size_t want);
     std::int64_t LastLineEnd() const;
+    void IndexLineEnds(Block& block);
 
     const LogFile& file_;
     const std::int64_t end_;
@@ -89,8 +86,9 @@ private:
     std::int64_t pos_;               // file offset of the buffer's first byte
     std::int64_t readPos_;           // file offset just past the buffered bytes
     std::int64_t taken_;             // end of the block handed out last
-    std::int64_t lineEnds_ = 0;      // line ends before taken_
     bool afterCr_;                   // the byte before taken_ is a CR
+    bool countLineEnds_ = false;
+    std::int64_t lineEnds_ = 0;  // line ends before taken_, when counted
     std::function<bool()> growGate_;
 };
 

@@ -78,6 +78,7 @@ bool LineWalker::Examine(const Block& block) {
     if (pump_.StopRequested()) return false;
     block_ = &block;
     pos_ = block.begin;
+    counted_ = block.begin;
     line_ = MatchedLine();
     failure_ = nullptr;
     const bool complete = matcher_.Scan(
@@ -85,7 +86,8 @@ bool LineWalker::Examine(const Block& block) {
     if (failure_) std::rethrow_exception(failure_);
     if (!complete || (line_.open && !FinishLine())) return false;
     Unmatched(pos_, block.end);
-    result_.lineEnds = block.LineEndsThrough();
+    CountLineEndsTo(block.end);
+    result_.lineEnds = lineEnds_;
     return true;
 }
 
@@ -159,6 +161,25 @@ bool LineWalker::FinishLine() {
     return true;
 }
 
+// Brings lineEnds_ to the line ends in the stretch before `p`, a position in the
+// block at or after the last one asked for.
+void LineWalker::CountLineEndsTo(const char* p) {
+    const Block& block = *block_;
+    if (block.lineEndIndex) {
+        // Counted by the read-ahead thread: at most one stride is left to count.
+        const std::size_t i = static_cast<std::size_t>(p - block.begin) / kLineIndexStride;
+        const char* from = block.begin + i * kLineIndexStride;
+        lineEnds_ = block.lineEndsBefore + block.lineEndIndex[i] +
+                    CountLineEnds(from, p, from == block.begin ? block.afterCr : from[-1] == '\r');
+        return;
+    }
+    // Counted here, in bulk from one finding's line to the next, right behind the
+    // engine's pass while those bytes are still in the cache.
+    lineEnds_ +=
+        CountLineEnds(counted_, p, counted_ == block.begin ? block.afterCr : counted_[-1] == '\r');
+    counted_ = p;
+}
+
 // Lines without any pattern: only the time-stamp carry can concern them.
 void LineWalker::Unmatched(const char* p, const char* end) {
     while ((carryOpen_ || incoming_.Open()) && p < end) {
@@ -189,8 +210,8 @@ void LineWalker::Append(std::string_view code, std::string_view line) {
     carryOpen_ = CarryStillPossible(finding);
     incoming_.Close();
     result_.findings.push_back(std::move(finding));
-    result_.places.push_back(
-        {block_->LineEndsBefore(line.data()) + 1, block_->offset + (line.data() - block_->begin)});
+    CountLineEndsTo(line.data());
+    result_.places.push_back({lineEnds_ + 1, block_->offset + (line.data() - block_->begin)});
 }
 
 }  // namespace corvane

@@ -97,6 +97,7 @@ private:
     static bool OnMatch(void* walker, std::size_t end, std::uint32_t id);
     bool Match(std::size_t end, std::uint32_t id);
     bool FinishLine();
+    void CountLineEndsTo(const char* p);
     void Unmatched(const char* p, const char* end);
     void Carry(std::string_view line);
     void Append(std::string_view code, std::string_view line);
@@ -109,9 +110,12 @@ private:
     WalkResult result_;
     bool carryOpen_ = false;  // the most recent finding can still take a time stamp
     IncomingCarry incoming_;
-    // The block being examined: the lines before pos_ are done.
+    // The block being examined: the lines before pos_ are done, and the line ends
+    // before counted_ are counted in lineEnds_ (from the stretch's start).
     const Block* block_ = nullptr;
     const char* pos_ = nullptr;
+    const char* counted_ = nullptr;
+    std::int64_t lineEnds_ = 0;
     MatchedLine line_;
     std::exception_ptr failure_;  // raised inside the engine's pass, thrown after it
 };

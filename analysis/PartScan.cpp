@@ -115,19 +115,26 @@ private:
     }
 
     void Work() {
-        BlockBuffer buffer;
-        PatternMatcher::Scratch scratch(matcher_);
-        for (;;) {
-            const std::size_t k = nextPart_.fetch_add(1);
-            if (k >= plan_.parts || stop_ || k > failedPart_) break;
-            try {
-                ScanPart(k, buffer, scratch);
-            } catch (...) {
-                parts_[k].failure = std::current_exception();
-                std::size_t failed = failedPart_.load();
-                while (k < failed && !failedPart_.compare_exchange_weak(failed, k)) {
+        try {
+            BlockBuffer buffer;
+            PatternMatcher::Scratch scratch(matcher_);
+            for (;;) {
+                const std::size_t k = nextPart_.fetch_add(1);
+                if (k >= plan_.parts || stop_ || k > failedPart_) break;
+                try {
+                    ScanPart(k, buffer, scratch);
+                } catch (...) {
+                    parts_[k].failure = std::current_exception();
+                    std::size_t failed = failedPart_.load();
+                    while (k < failed && !failedPart_.compare_exchange_weak(failed, k)) {
+                    }
                 }
             }
+        } catch (...) {
+            // No working memory for this thread: the scan cannot be completed.
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (!failure_) failure_ = std::current_exception();
+            stop_ = true;
         }
         {
             std::lock_guard<std::mutex> lock(mutex_);
@@ -197,6 +204,7 @@ private:
     // The parts' answers in file order, as one scan of the whole file gives them.
     // Millions of findings take a while to move: the window's events go on meanwhile.
     ScanResult Join(EventPump& pump) {
+        if (failure_) std::rethrow_exception(failure_);
         for (Part& part : parts_)
             if (part.failure) std::rethrow_exception(part.failure);
         ScanResult result;
@@ -244,6 +252,7 @@ private:
     std::mutex mutex_;
     std::condition_variable workDone_;
     std::size_t running_ = 0;           // guarded by mutex_
+    std::exception_ptr failure_;        // guarded by mutex_: a worker that could not start
     std::vector<std::int64_t> starts_;  // guarded by mutex_; -1 not yet known
 
     std::mutex progressMutex_;  // one progress text at a time, in order

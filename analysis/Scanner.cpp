@@ -44,9 +44,12 @@ ScanResult ScanWhole(const LogFile& file, const ScanPatterns& patterns,
     LineWalker walker(patterns, matcher, scratch, catalogue, pump);
     ChunkProgress progress(file, options.chunkLength, row);
     BlockReader reader(file, 0, file.Size(), options.blockLength);
-    // A file of a block or two is read faster than a thread starts.
-    BlockSource blocks(reader, static_cast<std::uint64_t>(file.Size()) / 2 >=
-                                   std::max<std::size_t>(options.blockLength, 1));
+    // A file of a block or two is read faster than a thread starts.  The reading
+    // thread has time to spare: it counts the line ends.
+    const bool readAhead = static_cast<std::uint64_t>(file.Size()) / 2 >=
+                           std::max<std::size_t>(options.blockLength, 1);
+    if (readAhead) reader.CountLineEnds();
+    BlockSource blocks(reader, readAhead);
 
     progress.Start();
     Block block;

@@ -26,6 +26,7 @@ import shutil
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -44,9 +45,14 @@ def data_dir(size, keywords, shape):
 
 
 def run_once(cmd, env=None):
-    """Wall time in seconds, peak RSS in KiB, and a digest of stdout of one run."""
+    """Wall time in seconds, peak RSS in KiB, and a digest of stdout of one run.
+
+    The command runs under /usr/bin/time for its peak memory: the rusage of a child of
+    this process would count this process's own memory, which the child starts from."""
+    rss_file = tempfile.NamedTemporaryFile("r", suffix=".rss")
     start = time.perf_counter()
-    proc = subprocess.Popen(cmd, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env)
+    proc = subprocess.Popen(["/usr/bin/time", "-f", "%M", "-o", rss_file.name] + cmd,
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env)
     digest, tail = hashlib.sha1(), b""
     while True:
         piece = proc.stdout.read(1 << 20)
@@ -54,12 +60,13 @@ def run_once(cmd, env=None):
             break
         digest.update(piece)
         tail = (tail + piece)[-64:]
-    _, status, usage = os.wait4(proc.pid, 0)
+    _, status, _ = os.wait4(proc.pid, 0)
     elapsed = time.perf_counter() - start
     code = os.waitstatus_to_exitcode(status)
     if code not in (0, 1):  # grep and rg exit 1 when nothing matched
         raise SystemExit("%s failed with %d" % (cmd[0], code))
-    return elapsed, usage.ru_maxrss, digest.hexdigest(), tail
+    rss = int(rss_file.read().split()[-1])
+    return elapsed, rss, digest.hexdigest(), tail
 
 
 def measure_in_turns(commands, runs):
@@ -68,7 +75,8 @@ def measure_in_turns(commands, runs):
     for _ in range(runs):
         for name, (cmd, env) in commands.items():
             results[name].append(run_once(cmd, env))
-    return {name: (statistics.median(r[0] for r in rs), max(r[1] for r in rs), rs[0][2], rs[0][3])
+    return {name: (statistics.median(r[0] for r in rs), max(r[1] for r in rs), rs[0][2], rs[0][3],
+                   min(r[0] for r in rs))
             for name, rs in results.items()}
 
 
@@ -127,8 +135,9 @@ def bench_shape(args, shape, cores):
     print("\n%s log: %s (%.0f MB, %d patterns incl. ignore texts and markers)"
           % (shape, log, mb, sum(1 for _ in open(patterns, "rb"))))
     print("findings: %d known, %d unknown; median of %d runs, warm cache" % (known, unknown, args.runs))
+    print("  %-28s %9s %9s %10s %12s" % ("", "median", "fastest", "", "peak memory"))
     for name, r in results.items():
-        print("  %-28s %7.3f s  %8.0f MB/s  %7.1f MiB" % (name, r[0], mb / r[0], r[1] / 1024))
+        print("  %-28s %7.3f s %7.3f s %6.0f MB/s %8.1f MiB" % (name, r[0], r[4], mb / r[0], r[1] / 1024))
     t1, t2, tn = one[0], two[0], every[0]
     print("speed-up (threads 1 / threads 2):       %.2f" % (t1 / t2))
     for label, t in (("1 thread", t1), ("%d threads" % cores, tn)):

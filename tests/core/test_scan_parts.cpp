@@ -163,15 +163,10 @@ TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
     PatternMatcher::Scratch scratch(matcher);
     auto walk = [&](const std::vector<std::size_t>& cuts) {
         LineWalker walker(patterns, matcher, scratch, catalogue, pump);
-        std::vector<std::int64_t> index;
         std::size_t from = 0;
-        std::int64_t lineEnds = 0;
         for (std::size_t cut : cuts) {
-            Block block{text.data() + from, text.data() + cut, static_cast<std::int64_t>(from)};
-            block.lineEndsBefore = lineEnds;
-            block.afterCr = from > 0 && text[from - 1] == '\r';
-            IndexLineEnds(block, index);
-            lineEnds = block.LineEndsThrough();
+            const Block block{text.data() + from, text.data() + cut,
+                              static_cast<std::int64_t>(from), from > 0 && text[from - 1] == '\r'};
             EXPECT_TRUE(walker.Examine(block));
             from = cut;
         }
