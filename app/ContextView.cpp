@@ -166,6 +166,11 @@ void ContextView::showMoreAfter() {
     load();
 }
 
+void ContextView::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    text_->centerCursor();
+}
+
 QString ContextView::text() const { return text_->toPlainText(); }
 
 long long ContextView::lastLineNumber() const { return firstNumber_ + lineCount_ - 1; }

@@ -42,6 +42,10 @@ public:
     void showMoreBefore();
     void showMoreAfter();
 
+protected:
+    // The highlighted line is centred once the view has its size.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void load();
     void onScroll(int value);
