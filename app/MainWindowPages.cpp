@@ -230,6 +230,9 @@ void MainWindow::showSelectedError() {
         const auto position = static_cast<std::size_t>(row->data(0, kRolePosition).toLongLong());
         const FindingList& list = *serviceResults_->at(serviceRow);
         text << FromGbkLine(LogLine(list.at(position)));
+        // Where the line stands in its file, for finding it in other tools.
+        if (serviceRow < servicePlaces_.size() && position < servicePlaces_[serviceRow].size())
+            text << QStringLiteral("行号：%1").arg(servicePlaces_[serviceRow][position].line);
         explanationText_->setPlainText(text.join(QLatin1Char('\n')));
     });
 }

@@ -113,7 +113,7 @@ private slots:
         // ">" on the last page and "<" on the first do nothing, not even empty explanationText.
         Controls::ClickRow(w.c->knownErrorList, 3);
         const QString details = w.c->explanationText->toPlainText();
-        QVERIFY(details.endsWith(QStringLiteral("【日志原文】\n12:00:00.000 KWE 3")));
+        QVERIFY(details.endsWith(QStringLiteral("【日志原文】\n12:00:00.000 KWE 3\n行号：4")));
         QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
         QTest::mouseClick(w.c->previousPageButton, Qt::LeftButton);
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
@@ -141,7 +141,7 @@ private slots:
         // The only finding of page 2 is the one at position 1000.
         Controls::ClickRow(w.c->knownErrorList, 0);
         QVERIFY(w.c->explanationText->toPlainText().endsWith(
-            QStringLiteral("\n[10:00:00.000] KWA item 1000")));
+            QStringLiteral("\n[10:00:00.000] KWA item 1000\n行号：1001")));
 
         QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
@@ -210,7 +210,7 @@ private slots:
                          "KWD|时间错误|103"}));
         Controls::ClickRow(w.c->knownErrorList, 3);
         QCOMPARE(w.MemoLines(w.c->explanationText),
-                 (QStringList{"d1", "", "【日志原文】", "10:00:03.000 数据库 KWD"}));
+                 (QStringList{"d1", "", "【日志原文】", "10:00:03.000 数据库 KWD", "行号：4"}));
     }
 
     void anExplanationShowsTheLinesOfEveryEntryOfTheCode() {
@@ -221,7 +221,7 @@ private slots:
         Controls::ClickRow(w.c->knownErrorList, 2);
         QCOMPARE(w.MemoLines(w.c->explanationText),
                  (QStringList{"连接被拒绝", "check the server", "连接被拒绝", "check the server",
-                              "", "【日志原文】", "[10:00:00.000] KWA item 4"}));
+                              "", "【日志原文】", "[10:00:00.000] KWA item 4", "行号：5"}));
     }
 
     void aRunAfterPagingKeepsThePageBarAndTheDetails() {
@@ -261,11 +261,9 @@ private slots:
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[7] 未知错误[0]"));
         w.c->knownErrorList->setFocus();
         Controls::SelectRow(w.c->knownErrorList, 0);
-        QCOMPARE(w.MemoLines(w.c->explanationText).last(),
-                 QStringLiteral("[08:15:42.000] KWD at the start"));
+        QCOMPARE(w.MemoLines(w.c->explanationText).last(), QStringLiteral("行号：1"));
         QTest::keyClick(w.c->knownErrorList, Qt::Key_Down);
-        QCOMPARE(w.MemoLines(w.c->explanationText).last(),
-                 QStringLiteral("12:00:01.123 read [cfg] KWD"));
+        QCOMPARE(w.MemoLines(w.c->explanationText).last(), QStringLiteral("行号：2"));
 
         // A page button pages the service shown, not a row merely selected.
         w.Click(Alpha);
@@ -295,7 +293,8 @@ private slots:
         edit->setText(QStringLiteral("ITEM 1000"));  // case does not matter
         w.form->findNext();
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
-        QVERIFY(w.c->explanationText->toPlainText().endsWith(QStringLiteral("KWA item 1000")));
+        QVERIFY(w.c->explanationText->toPlainText().endsWith(
+            QStringLiteral("KWA item 1000\n行号：1001")));
 
         // Unknown findings only: the next "step 99" after item 1000 wraps to page 1.
         edit->setText(QStringLiteral("step 99"));
@@ -322,7 +321,8 @@ private slots:
         edit->setText(QStringLiteral("数据库"));
         scope->setCurrentIndex(0);
         w.form->findNext();
-        QVERIFY(w.c->explanationText->toPlainText().endsWith(QStringLiteral("数据库 KWD")));
+        QVERIFY(
+            w.c->explanationText->toPlainText().endsWith(QStringLiteral("数据库 KWD\n行号：4")));
     }
 
     void goingToAnyPage() {
