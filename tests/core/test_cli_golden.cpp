@@ -1,0 +1,47 @@
+// corvane-scan over the demo catalogues and logs, byte for byte: any change of what it
+// prints shows as a diff of the files under tests/golden/demo/.  CORVANE_UPDATE_GOLDEN=1
+// rewrites them (review the diff before committing).  `days` is left out: it lists the
+// days in the order the file system reads the directory.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TempDir.h"
+#include "cli_support.h"
+
+namespace corvane {
+namespace {
+
+using testing_support::ExpectGolden;
+using testing_support::RunCli;
+
+TEST(CliGoldenTest, DemoDataGivesTheRecordedOutput) {
+    const testing_support::TempDir scratch;
+    const std::string demo = std::string(CORVANE_SOURCE_DIR) + "/demo";
+    const std::string prog = "--program-dir " + demo + " ";
+    const std::string logs = demo + "/logs";
+    const struct {
+        std::string args;
+        const char* golden;
+    } cases[] = {
+        {"run " + prog + logs + " 20261201", "demo/run-20261201.txt"},
+        {"run " + prog + logs + " 20261202", "demo/run-20261202.txt"},
+        {"run " + prog + "--threads 1 " + logs + " 20261203", "demo/run-20261203.txt"},
+        {"scan " + prog + "--line-numbers GW " + logs + "/Gateway20261201.log",
+         "demo/scan-GW-20261201.txt"},
+        {"scan " + prog + "--threads 3 MQ " + logs + "/MsgQueue20261202.log",
+         "demo/scan-MQ-20261202.txt"},
+        {"catalogue " + prog, "demo/catalogue.txt"},
+        {"explain " + prog + "101", "demo/explain-101.txt"},
+        {"patterns " + prog + "--service GW " + logs + "/Gateway20261202.log",
+         "demo/patterns-GW-20261202.txt"},
+    };
+    for (const auto& test : cases) {
+        const testing_support::CliResult r = RunCli(test.args, scratch.path());
+        EXPECT_EQ(r.status, 0) << test.args << "\n" << r.err;
+        ExpectGolden(r.out, test.golden);
+    }
+}
+
+}  // namespace
+}  // namespace corvane
