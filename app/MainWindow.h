@@ -154,6 +154,19 @@ private:
     std::string chosenDay() const;
     void resetResultViews();
 
+    // Counts a loop on the window's thread that reads the lists while it serves
+    // events (a page fill, a find, pattern mining): a run or a close waits for it.
+    class FillScope {
+    public:
+        explicit FillScope(int& depth) : depth_(depth) { ++depth_; }
+        ~FillScope() { --depth_; }
+        FillScope(const FillScope&) = delete;
+        FillScope& operator=(const FillScope&) = delete;
+
+    private:
+        int& depth_;
+    };
+
     // Result pages
     const FindingList* selectedServiceList(int* serviceRow) const;
     const FindingList* shownServiceList() const;

@@ -76,11 +76,7 @@ void MainWindow::find(bool forward) {
     // The lists could be freed by a run started while events are served: the search
     // counts as a page fill, which a run or a close waits for.
     const unsigned generation = fillGeneration_;
-    ++fillDepth_;
-    struct FillScope {
-        int& depth;
-        ~FillScope() { --depth; }
-    } fillScope{fillDepth_};
+    const FillScope fillScope(fillDepth_);
 
     long long hit = -1;
     bool wrapped = false;

@@ -125,11 +125,7 @@ void MainWindow::showPage(long long page) {
     const FindingList* list = shownServiceList();
     if (!list) return;
     const int row = shownServiceRow_;
-    ++fillDepth_;
-    struct FillScope {
-        int& depth;
-        ~FillScope() { --depth; }
-    } scope{fillDepth_};
+    const FillScope scope(fillDepth_);
     fillPage(page, *list, row);
 }
 

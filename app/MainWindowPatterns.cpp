@@ -112,11 +112,7 @@ void MainWindow::showPatterns() {
         const std::string path = storedPasses_[row].logFile;
         const unsigned generation = ++patternsGeneration_;
         const unsigned fills = fillGeneration_;
-        ++fillDepth_;  // a run or a close waits for the mining, as for a page fill
-        struct FillScope {
-            int& depth;
-            ~FillScope() { --depth; }
-        } fillScope{fillDepth_};
+        const FillScope fillScope(fillDepth_);
         GuardedPump pump(*pump_, [&] {
             return closePending_ || fills != fillGeneration_ || generation != patternsGeneration_;
         });
