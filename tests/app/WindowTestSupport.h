@@ -82,31 +82,6 @@ public:
     }
 };
 
-// A TCP port on 127.0.0.1 that this test holds bound without listening: a
-// connection to it is refused at once, and no other process can take it meanwhile.
-class RefusingTcpPort {
-public:
-    RefusingTcpPort() {
-        fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t len = sizeof addr;
-        if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-            ::getsockname(fd_, reinterpret_cast<sockaddr*>(&addr), &len) != 0)
-            qFatal("cannot bind a loopback TCP port");
-        port_ = ntohs(addr.sin_port);
-    }
-    ~RefusingTcpPort() { ::close(fd_); }
-    RefusingTcpPort(const RefusingTcpPort&) = delete;
-    RefusingTcpPort& operator=(const RefusingTcpPort&) = delete;
-    std::uint16_t Port() const { return port_; }
-
-private:
-    int fd_ = -1;
-    std::uint16_t port_ = 0;
-};
-
 // A program directory (ending in "/") and a log directory in one temporary tree.
 // The program directory's Server.ini points at ports this object holds on
 // 127.0.0.1: the catalogue update is refused at once and the report datagrams land
@@ -146,7 +121,7 @@ public:
     corvane::online_test::UdpReceiver reports;
 
 private:
-    RefusingTcpPort http_;
+    corvane::online_test::RefusingTcpPort http_;
     QTemporaryDir root_;
 };
 

@@ -49,19 +49,44 @@ inline std::optional<std::string> ReadFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// A TCP port on 127.0.0.1 on which nothing listens (bound, then released).
-inline std::uint16_t ClosedLoopbackPort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+// A socket of `type` (SOCK_STREAM, SOCK_DGRAM) bound to a free port of 127.0.0.1,
+// which goes to `port`.
+inline int BindLoopback(int type, std::uint16_t& port) {
+    const int fd = ::socket(AF_INET, type | SOCK_CLOEXEC, 0);
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t len = sizeof addr;
     if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) != 0)
-        throw std::runtime_error("cannot find a free port");
-    ::close(fd);
-    return ntohs(addr.sin_port);
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {
+        if (fd >= 0) ::close(fd);
+        throw std::runtime_error("cannot bind a loopback port");
+    }
+    port = ntohs(addr.sin_port);
+    return fd;
 }
+
+// A TCP port on 127.0.0.1 on which nothing listens (bound, then released).
+inline std::uint16_t ClosedLoopbackPort() {
+    std::uint16_t port = 0;
+    ::close(BindLoopback(SOCK_STREAM, port));
+    return port;
+}
+
+// A TCP port on 127.0.0.1 that the test holds bound without listening: a connection
+// to it is refused at once, and no other process can take it meanwhile.
+class RefusingTcpPort {
+public:
+    RefusingTcpPort() : fd_(BindLoopback(SOCK_STREAM, port_)) {}
+    ~RefusingTcpPort() { ::close(fd_); }
+    RefusingTcpPort(const RefusingTcpPort&) = delete;
+    RefusingTcpPort& operator=(const RefusingTcpPort&) = delete;
+    std::uint16_t Port() const { return port_; }
+
+private:
+    std::uint16_t port_ = 0;
+    int fd_;
+};
 
 // tests/support/http_test_server.py as a child process serving `root` on a free
 // loopback port.  It stops when this object closes its standard input.
@@ -165,17 +190,7 @@ private:
 // A datagram socket bound to 127.0.0.1 on a free port.
 class UdpReceiver {
 public:
-    UdpReceiver() {
-        fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t len = sizeof addr;
-        if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-            ::getsockname(fd_, reinterpret_cast<sockaddr*>(&addr), &len) != 0)
-            throw std::runtime_error("cannot bind the UDP receiver");
-        port_ = ntohs(addr.sin_port);
-    }
+    UdpReceiver() { fd_ = BindLoopback(SOCK_DGRAM, port_); }
     ~UdpReceiver() { ::close(fd_); }
     UdpReceiver(const UdpReceiver&) = delete;
     UdpReceiver& operator=(const UdpReceiver&) = delete;
