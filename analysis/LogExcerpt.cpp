@@ -1,57 +1,21 @@
 #include "analysis/LogExcerpt.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 
+#include "analysis/LogFile.h"
 #include "analysis/TextScan.h"
 
 namespace corvane {
 namespace {
 
-class ReadOnlyFile {
-public:
-    explicit ReadOnlyFile(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {
-        struct stat st {};
-        if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))) {
-            ::close(fd_);
-            fd_ = -1;
-        }
-        size_ = st.st_size;
-    }
-    ~ReadOnlyFile() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    ReadOnlyFile(const ReadOnlyFile&) = delete;
-    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
-
-    bool ok() const { return fd_ >= 0; }
-    std::int64_t size() const { return size_; }
-
-    // Bytes [offset, offset + count) within the file; fewer at its end.
-    std::string Read(std::int64_t offset, std::int64_t count) const {
-        count = std::max<std::int64_t>(0, std::min(count, size_ - offset));
-        std::string bytes(static_cast<std::size_t>(count), '\0');
-        std::size_t got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n = ::pread(fd_, bytes.data() + got, bytes.size() - got,
-                                      static_cast<off_t>(offset + static_cast<std::int64_t>(got)));
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) break;
-            got += static_cast<std::size_t>(n);
-        }
-        bytes.resize(got);
-        return bytes;
-    }
-
-private:
-    int fd_;
-    std::int64_t size_ = 0;
-};
+// Bytes [offset, offset + count) of the file, fewer at its end.  A file that shrank
+// since it was opened throws ScanReadError.
+std::string ReadBytes(const LogFile& file, std::int64_t offset, std::int64_t count) {
+    count = std::max<std::int64_t>(0, std::min(count, file.Size() - offset));
+    std::string bytes(static_cast<std::size_t>(count), '\0');
+    if (count > 0) file.Read(bytes.data(), bytes.size(), offset);
+    return bytes;
+}
 
 constexpr std::int64_t kBlock = 64 * 1024;
 
@@ -63,11 +27,11 @@ struct ForwardLine {
     std::int64_t next = 0;
 };
 
-ForwardLine ReadLineAt(const ReadOnlyFile& file, std::int64_t offset) {
+ForwardLine ReadLineAt(const LogFile& file, std::int64_t offset) {
     ForwardLine line;
     std::int64_t pos = offset;
     for (;;) {
-        const std::string block = file.Read(pos, kBlock);
+        const std::string block = ReadBytes(file, pos, kBlock);
         if (block.empty()) {  // the end of the file ends the line
             line.next = pos;
             return line;
@@ -83,7 +47,7 @@ ForwardLine ReadLineAt(const ReadOnlyFile& file, std::int64_t offset) {
         // CR LF is one terminator; a lone CR or LF is one too.
         const bool crlf =
             *end == '\r' &&
-            (end + 1 < begin + block.size() ? end[1] == '\n' : file.Read(pos + 1, 1) == "\n");
+            (end + 1 < begin + block.size() ? end[1] == '\n' : ReadBytes(file, pos + 1, 1) == "\n");
         line.next = pos + (crlf ? 2 : 1);
         return line;
     }
@@ -91,15 +55,15 @@ ForwardLine ReadLineAt(const ReadOnlyFile& file, std::int64_t offset) {
 
 // The offset where the line that ends just before `start` (a line start) begins, or -1
 // when `start` is the beginning of the file.
-std::int64_t PreviousLineStart(const ReadOnlyFile& file, std::int64_t start) {
+std::int64_t PreviousLineStart(const LogFile& file, std::int64_t start) {
     if (start <= 0) return -1;
     std::int64_t end = start - 1;  // the terminator's last byte
-    if (file.Read(end, 1) == "\n" && end > 0 && file.Read(end - 1, 1) == "\r") --end;
+    if (ReadBytes(file, end, 1) == "\n" && end > 0 && ReadBytes(file, end - 1, 1) == "\r") --end;
     // The line holds no CR or LF: it begins right after the last one before `end`.
     std::int64_t pos = end;
     while (pos > 0) {
         const std::int64_t from = std::max<std::int64_t>(0, pos - kBlock);
-        const std::string block = file.Read(from, pos - from);
+        const std::string block = ReadBytes(file, from, pos - from);
         for (std::size_t i = block.size(); i > 0; --i) {
             if (IsLineEndByte(block[i - 1])) return from + static_cast<std::int64_t>(i);
         }
@@ -110,25 +74,18 @@ std::int64_t PreviousLineStart(const ReadOnlyFile& file, std::int64_t start) {
 
 // True when a line begins at `place.offset`: the file's start for line 1, otherwise
 // right after a line end, and not between the CR and the LF of one.
-bool IsLineStart(const ReadOnlyFile& file, FindingPlace place) {
+bool IsLineStart(const LogFile& file, FindingPlace place) {
     if (place.offset == 0) return place.line == 1;
-    const std::string around = file.Read(place.offset - 1, 2);
+    const std::string around = ReadBytes(file, place.offset - 1, 2);
     if (around.empty() || !IsLineEndByte(around[0])) return false;
     return !(around[0] == '\r' && around.size() > 1 && around[1] == '\n');
 }
 
-}  // namespace
-
-LogExcerpt ReadLogExcerpt(const std::string& path, FindingPlace place, std::string_view finding,
-                          int before, int after) {
+LogExcerpt ExcerptOf(const LogFile& file, FindingPlace place, std::string_view finding, int before,
+                     int after) {
     LogExcerpt excerpt;
-    const ReadOnlyFile file(path);
-    if (!file.ok()) {
-        excerpt.status = ExcerptStatus::CannotOpen;
-        return excerpt;
-    }
     // No line begins at the end of the file: a final terminator starts none.
-    if (place.offset < 0 || place.offset >= file.size() || place.line < 1) {
+    if (place.offset < 0 || place.offset >= file.Size() || place.line < 1) {
         excerpt.status = ExcerptStatus::FileChanged;
         return excerpt;
     }
@@ -158,14 +115,34 @@ LogExcerpt ReadLogExcerpt(const std::string& path, FindingPlace place, std::stri
 
     excerpt.lines.push_back({place.line, place.offset, std::move(own.text)});
     std::int64_t next = own.next;
-    for (int i = 0; i < after && next < file.size(); ++i) {
+    for (int i = 0; i < after && next < file.Size(); ++i) {
         ForwardLine line = ReadLineAt(file, next);
         excerpt.lines.push_back({place.line + 1 + i, next, std::move(line.text)});
         next = line.next;
     }
     // A terminator at the very end of the file starts no further line.
-    excerpt.atEnd = next >= file.size();
+    excerpt.atEnd = next >= file.Size();
     return excerpt;
+}
+
+}  // namespace
+
+LogExcerpt ReadLogExcerpt(const std::string& path, FindingPlace place, std::string_view finding,
+                          int before, int after) {
+    LogFile file;
+    if (!file.Open(path)) {
+        LogExcerpt excerpt;
+        excerpt.status = ExcerptStatus::CannotOpen;
+        return excerpt;
+    }
+    try {
+        return ExcerptOf(file, place, finding, before, after);
+    } catch (const ScanReadError&) {
+        // The file was cut short while its lines were read.
+        LogExcerpt excerpt;
+        excerpt.status = ExcerptStatus::FileChanged;
+        return excerpt;
+    }
 }
 
 }  // namespace corvane
