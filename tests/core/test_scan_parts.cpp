@@ -13,6 +13,7 @@
 #include "analysis/BlockReader.h"
 #include "analysis/ChunkProgress.h"
 #include "analysis/LineWalker.h"
+#include "analysis/PatternMatcher.h"
 #include "analysis/TextScan.h"
 
 namespace corvane {
@@ -193,6 +194,54 @@ TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
         for (std::size_t k = 0; k < split.places.size(); ++k)
             EXPECT_EQ(split.places[k].line, whole.places[k].line) << "cut at " << i;
     }
+}
+
+// The engine reports every place where a pattern ends, folding a-z/A-Z only, like a
+// plain search would.  The texts are long runs of one byte with a few copies of the
+// patterns in them: the shape on which some of the engine's processor-specific code
+// paths have lost matches.
+TEST(PatternMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
+    std::mt19937 rng(2026);
+    const std::string alphabet = "abcdefl \x10\x08XY";
+    auto fold = [](std::string s) {
+        for (char& c : s)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+        return s;
+    };
+    auto collect = [](void* found, std::size_t end, std::uint32_t id) {
+        static_cast<std::vector<std::pair<std::size_t, std::uint32_t>>*>(found)->emplace_back(end,
+                                                                                              id);
+        return true;
+    };
+    int matches = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<std::string> patterns(1 + rng() % 4);
+        for (std::string& p : patterns)
+            for (std::size_t n = 1 + rng() % 8; n > 0; --n) p += alphabet[rng() % alphabet.size()];
+        std::string text(rng() % 300, 'a');
+        for (int copies = static_cast<int>(rng() % 4); copies >= 0; --copies)
+            text.insert(rng() % (text.size() + 1), patterns[rng() % patterns.size()]);
+
+        std::vector<std::pair<std::size_t, std::uint32_t>> expected, found;
+        const std::string folded = fold(text);
+        for (std::uint32_t id = 0; id < patterns.size(); ++id) {
+            const std::string p = fold(patterns[id]);
+            for (std::size_t at = folded.find(p); at != std::string::npos;
+                 at = folded.find(p, at + 1))
+                expected.emplace_back(at + p.size(), id);
+        }
+        const PatternMatcher matcher(patterns);
+        PatternMatcher::Scratch scratch(matcher);
+        ASSERT_TRUE(matcher.Scan(text.data(), text.size(), scratch, collect, &found));
+        ASSERT_TRUE(std::is_sorted(found.begin(), found.end(),
+                                   [](auto& a, auto& b) { return a.first < b.first; }))
+            << "round " << round;
+        std::sort(expected.begin(), expected.end());
+        std::sort(found.begin(), found.end());
+        ASSERT_EQ(found, expected) << "round " << round << " text length " << text.size();
+        matches += static_cast<int>(found.size());
+    }
+    EXPECT_GT(matches, 3000);
 }
 
 }  // namespace
