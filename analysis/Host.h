@@ -28,6 +28,11 @@ public:
     // decide itself how often it really pumps.  Only the thread that called the
     // scanner ever calls it.
     virtual void ProcessEvents() = 0;
+    // The same, called by a thread that has nothing else to do and waits about a
+    // millisecond between calls (while worker threads scan): every call may pump, so
+    // the window is served at the pump's own interval, not later by the calls it
+    // would otherwise skip.
+    virtual void ProcessEventsWhileWaiting() { ProcessEvents(); }
     // True once the window has been asked to close: a loop that sees it stops at
     // once and its caller unwinds without storing anything more.
     virtual bool StopRequested() const { return false; }

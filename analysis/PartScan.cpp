@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <exception>
 #include <limits>
+#include <memory>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -13,6 +14,7 @@
 
 #include "analysis/BlockReader.h"
 #include "analysis/ChunkProgress.h"
+#include "analysis/PatternMatcher.h"
 #include "analysis/Scanner.h"
 
 namespace corvane {
@@ -47,12 +49,10 @@ private:
 
 class PartScan {
 public:
-    PartScan(const LogFile& file, const ScanPatterns& patterns, const PatternMatcher& matcher,
-             const ErrorCatalogue& catalogue, ProgressSink& row, const ScanOptions& options,
-             const PartPlan& plan)
+    PartScan(const LogFile& file, const ScanPatterns& patterns, const ErrorCatalogue& catalogue,
+             ProgressSink& row, const ScanOptions& options, const PartPlan& plan)
         : file_(file),
           patterns_(patterns),
-          matcher_(matcher),
           catalogue_(catalogue),
           options_(options),
           plan_(plan),
@@ -91,7 +91,7 @@ public:
                 finished = workDone_.wait_for(lock, std::chrono::milliseconds(1),
                                               [this] { return running_ == 0; });
             }
-            pump.ProcessEvents();  // may throw: the destructor stops the workers
+            pump.ProcessEventsWhileWaiting();  // may throw: the destructor stops the workers
             if (pump.StopRequested()) {
                 StopAndJoin();
                 return Stopped();
@@ -114,15 +114,25 @@ private:
             if (worker.joinable()) worker.join();
     }
 
+    // The patterns are compiled by the first worker, while the others wait for them
+    // and the calling thread goes on serving the window: a large catalogue takes tens
+    // of milliseconds to compile.
+    const PatternMatcher& Matcher() {
+        std::call_once(compiled_,
+                       [this] { matcher_ = std::make_unique<PatternMatcher>(patterns_.texts); });
+        return *matcher_;
+    }
+
     void Work() {
         try {
             BlockBuffer buffer;
-            PatternMatcher::Scratch scratch(matcher_);
+            const PatternMatcher& matcher = Matcher();
+            PatternMatcher::Scratch scratch(matcher);
             for (;;) {
                 const std::size_t k = nextPart_.fetch_add(1);
                 if (k >= plan_.parts || stop_ || k > failedPart_) break;
                 try {
-                    ScanPart(k, buffer, scratch);
+                    ScanPart(k, buffer, matcher, scratch);
                 } catch (...) {
                     parts_[k].failure = std::current_exception();
                     std::size_t failed = failedPart_.load();
@@ -131,7 +141,8 @@ private:
                 }
             }
         } catch (...) {
-            // No working memory for this thread: the scan cannot be completed.
+            // Patterns the engine refuses, or no working memory for this thread: the
+            // scan cannot be completed.
             std::lock_guard<std::mutex> lock(mutex_);
             if (!failure_) failure_ = std::current_exception();
             stop_ = true;
@@ -143,7 +154,8 @@ private:
         workDone_.notify_all();
     }
 
-    void ScanPart(std::size_t k, BlockBuffer& buffer, PatternMatcher::Scratch& scratch) {
+    void ScanPart(std::size_t k, BlockBuffer& buffer, const PatternMatcher& matcher,
+                  PatternMatcher::Scratch& scratch) {
         const std::int64_t begin = PartStart(k);
         const std::int64_t end = PartStart(k + 1);
         if (begin < end) {
@@ -155,7 +167,7 @@ private:
             }
             BlockReader reader(file_, begin, end, options_.blockLength, afterCr);
             WorkerPump pump(stop_, failedPart_, k);
-            LineWalker walker(patterns_, matcher_, scratch, catalogue_, pump, k == 0);
+            LineWalker walker(patterns_, matcher, scratch, catalogue_, pump, k == 0);
             Block block;
             while (reader.Next(buffer, block)) {
                 if (!walker.Examine(block)) return;
@@ -202,12 +214,17 @@ private:
     }
 
     // The parts' answers in file order, as one scan of the whole file gives them.
-    // Millions of findings take a while to move: the window's events go on meanwhile.
+    // Millions of findings take a while to move: the window's events go on meanwhile
+    // (the pump itself decides how often it really pumps).
     ScanResult Join(EventPump& pump) {
         if (failure_) std::rethrow_exception(failure_);
         for (Part& part : parts_)
             if (part.failure) std::rethrow_exception(part.failure);
         ScanResult result;
+        std::size_t total = 2;
+        for (const Part& part : parts_) total += part.walk.findings.size();
+        result.findings.reserve(total);
+        result.places.reserve(total - 2);
         std::size_t moved = 0;
         std::int64_t lineEnds = 0;
         std::int64_t unknown = 0;
@@ -219,7 +236,7 @@ private:
                     CarryTimeStamp(result.findings.back(), line);
             }
             for (std::size_t i = 0; i < walk.findings.size(); ++i) {
-                if (++moved % 65536 == 0) {
+                if (++moved % 64 == 0) {
                     pump.ProcessEvents();
                     if (pump.StopRequested()) return Stopped();
                 }
@@ -238,7 +255,8 @@ private:
 
     const LogFile& file_;
     const ScanPatterns& patterns_;
-    const PatternMatcher& matcher_;
+    std::once_flag compiled_;
+    std::unique_ptr<PatternMatcher> matcher_;  // set once, by the first worker
     const ErrorCatalogue& catalogue_;
     const ScanOptions& options_;
     const PartPlan plan_;
@@ -283,10 +301,9 @@ PartPlan PlanParts(std::int64_t size, const ScanOptions& options) {
 }
 
 ScanResult ScanInParts(const LogFile& file, const ScanPatterns& patterns,
-                       const PatternMatcher& matcher, const ErrorCatalogue& catalogue,
-                       ProgressSink& row, EventPump& pump, const ScanOptions& options,
-                       const PartPlan& plan) {
-    PartScan scan(file, patterns, matcher, catalogue, row, options, plan);
+                       const ErrorCatalogue& catalogue, ProgressSink& row, EventPump& pump,
+                       const ScanOptions& options, const PartPlan& plan) {
+    PartScan scan(file, patterns, catalogue, row, options, plan);
     return scan.Run(pump);
 }
 

@@ -7,7 +7,6 @@
 #include "analysis/Host.h"
 #include "analysis/LineWalker.h"
 #include "analysis/LogFile.h"
-#include "analysis/PatternMatcher.h"
 #include "catalog/ErrorCatalogue.h"
 
 namespace corvane {
@@ -28,18 +27,18 @@ struct PartPlan {
 // threads mean the file is best scanned whole.
 PartPlan PlanParts(std::int64_t size, const ScanOptions& options);
 
-// Scans the parts on plan.threads worker threads while the calling thread keeps
-// calling pump.ProcessEvents() about every millisecond and watches for a stop
-// request.  Each part is walked on its own; the parts' findings are joined in file
-// order, and the lines at the start of each part complete the most recent finding
-// before it, so findings, places, counts and progress texts are those of a scan of
-// the whole file on one thread.  `row` receives the progress texts in order as the
-// examined stretch from the file's start grows, from the worker threads, one call
-// at a time.  Throws ScanReadError for the first part (in file order) whose file
-// text could not be read.
+// Compiles `patterns` and scans the parts on plan.threads worker threads while the
+// calling thread keeps calling pump.ProcessEvents() about every millisecond and
+// watches for a stop request.  Each part is walked on its own; the parts' findings
+// are joined in file order, and the lines at the start of each part complete the
+// most recent finding before it, so findings, places, counts and progress texts are
+// those of a scan of the whole file on one thread.  `row` receives the progress
+// texts in order as the examined stretch from the file's start grows, from the
+// worker threads, one call at a time.  Throws ScanReadError for the first part (in
+// file order) whose file text could not be read, and std::runtime_error when the
+// engine refuses the patterns.
 ScanResult ScanInParts(const LogFile& file, const ScanPatterns& patterns,
-                       const PatternMatcher& matcher, const ErrorCatalogue& catalogue,
-                       ProgressSink& row, EventPump& pump, const ScanOptions& options,
-                       const PartPlan& plan);
+                       const ErrorCatalogue& catalogue, ProgressSink& row, EventPump& pump,
+                       const ScanOptions& options, const PartPlan& plan);
 
 }  // namespace corvane

@@ -89,12 +89,13 @@ ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
 
     const ScanPatterns patterns =
         BuildPatterns(serviceCode, catalogue, ReadIgnoreList(options.programDir, serviceCode));
-    const PatternMatcher matcher(patterns.texts);
     try {
         const PartPlan plan = PlanParts(file.Size(), options);
-        if (plan.parts < 2 || plan.threads < 2)
+        if (plan.parts < 2 || plan.threads < 2) {
+            const PatternMatcher matcher(patterns.texts);
             return ScanWhole(file, patterns, matcher, catalogue, row, pump, options);
-        return ScanInParts(file, patterns, matcher, catalogue, row, pump, options, plan);
+        }
+        return ScanInParts(file, patterns, catalogue, row, pump, options, plan);
     } catch (const ScanReadError& e) {
         ScanResult result = Ended(ScanOutcome::ReadFailed);
         result.error = e.what();

@@ -40,6 +40,7 @@ public:
     GuardedPump(EventPump& inner, std::function<bool()> stop)
         : inner_(inner), stop_(std::move(stop)) {}
     void ProcessEvents() override { inner_.ProcessEvents(); }
+    void ProcessEventsWhileWaiting() override { inner_.ProcessEventsWhileWaiting(); }
     bool StopRequested() const override { return inner_.StopRequested() || stop_(); }
 
 private:

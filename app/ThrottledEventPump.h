@@ -30,6 +30,8 @@ public:
         CheckClock();
     }
 
+    void ProcessEventsWhileWaiting() override { CheckClock(); }
+
     bool StopRequested() const override { return stopRequested_; }
 
     // Tests pump on every call (0, 1) so that events they post arrive at the

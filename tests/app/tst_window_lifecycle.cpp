@@ -578,6 +578,14 @@ private slots:
         QVERIFY(!pump.StopRequested());
         stop = true;
         QVERIFY(pump.StopRequested());
+
+        // A thread that only waits skips no calls: each one that comes after the
+        // interval pumps, however many calls a clock reading is normally saved for.
+        pump.SetThrottle(0, 1000);
+        for (int i = 0; i < 5; ++i) pump.ProcessEvents();
+        QCOMPARE(pump.PumpCount(), 0LL);
+        for (int i = 0; i < 5; ++i) pump.ProcessEventsWhileWaiting();
+        QCOMPARE(pump.PumpCount(), 5LL);
     }
 
     void textFromLogsIsShownWithoutLosingAnything_data() {
