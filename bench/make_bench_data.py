@@ -26,17 +26,22 @@ LEVELS = ["INFO"] * 12 + ["DEBUG"] * 5 + ["WARN"] * 2 + ["ERROR"]
 CHINESE = ["处理完成", "请求已接收", "连接池状态正常", "开始同步数据", "用户登录", "写入缓存", "心跳检测"]
 
 
-def keywords(n):
-    rng = random.Random(7)
+def keyword_family(n, seed, firsts, seconds, code_form):
+    """n distinct keywords "first second", three in ten with a code appended."""
+    rng = random.Random(seed)
     seen, out = set(), []
     while len(out) < n:
-        k = "%s %s" % (rng.choice(WORDS), rng.choice(FAULTS))
+        k = "%s %s" % (rng.choice(firsts), rng.choice(seconds))
         if rng.random() < 0.3:
-            k += " code=%d" % rng.randint(100, 999)
+            k += code_form % rng.randint(100, 999)
         if k not in seen:
             seen.add(k)
             out.append(k)
     return out
+
+
+def keywords(n):
+    return keyword_family(n, 7, WORDS, FAULTS, " code=%d")
 
 
 PREFIXES = ["connection to upstream", "connection pool", "database replica", "session token",
@@ -47,16 +52,7 @@ ENDINGS = ["refused", "reset by peer", "timed out", "exhausted", "rejected", "lo
 
 def nearmiss_keywords(n):
     """Keywords in families that share their first words, as real catalogues have."""
-    rng = random.Random(11)
-    seen, out = set(), []
-    while len(out) < n:
-        k = "%s %s" % (rng.choice(PREFIXES), rng.choice(ENDINGS))
-        if rng.random() < 0.3:
-            k += " (code %d)" % rng.randint(100, 999)
-        if k not in seen:
-            seen.add(k)
-            out.append(k)
-    return out
+    return keyword_family(n, 11, PREFIXES, ENDINGS, " (code %d)")
 
 
 def write_catalogues(prog, kws, ignores):
