@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CoreFakes.h"
+#include "ReferenceScan.h"
 #include "analysis/BlockReader.h"
 #include "analysis/ChunkProgress.h"
 #include "analysis/LineWalker.h"
@@ -21,6 +22,7 @@ namespace {
 
 using testing_support::FakePump;
 using testing_support::RecordingProgress;
+using testing_support::RefFold;
 using testing_support::TempDir;
 
 // Every kernel the processor offers counts like the plain definition: each CR ends a
@@ -203,11 +205,6 @@ TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
 TEST(PatternMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
     std::mt19937 rng(2026);
     const std::string alphabet = "abcdefl \x10\x08XY";
-    auto fold = [](std::string s) {
-        for (char& c : s)
-            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-        return s;
-    };
     auto collect = [](void* found, std::size_t end, std::uint32_t id) {
         static_cast<std::vector<std::pair<std::size_t, std::uint32_t>>*>(found)->emplace_back(end,
                                                                                               id);
@@ -223,9 +220,9 @@ TEST(PatternMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
             text.insert(rng() % (text.size() + 1), patterns[rng() % patterns.size()]);
 
         std::vector<std::pair<std::size_t, std::uint32_t>> expected, found;
-        const std::string folded = fold(text);
+        const std::string folded = RefFold(text);
         for (std::uint32_t id = 0; id < patterns.size(); ++id) {
-            const std::string p = fold(patterns[id]);
+            const std::string p = RefFold(patterns[id]);
             for (std::size_t at = folded.find(p); at != std::string::npos;
                  at = folded.find(p, at + 1))
                 expected.emplace_back(at + p.size(), id);
