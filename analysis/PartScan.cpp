@@ -116,10 +116,17 @@ private:
 
     // The patterns are compiled by the first worker, while the others wait for them
     // and the calling thread goes on serving the window: a large catalogue takes tens
-    // of milliseconds to compile.
+    // of milliseconds to compile.  Patterns the engine refuses are tried once; every
+    // worker gets the same error.
     const PatternMatcher& Matcher() {
-        std::call_once(compiled_,
-                       [this] { matcher_ = std::make_unique<PatternMatcher>(patterns_.texts); });
+        std::call_once(compiled_, [this] {
+            try {
+                matcher_ = std::make_unique<PatternMatcher>(patterns_.texts);
+            } catch (...) {
+                compileFailure_ = std::current_exception();
+            }
+        });
+        if (compileFailure_) std::rethrow_exception(compileFailure_);
         return *matcher_;
     }
 
@@ -257,6 +264,7 @@ private:
     const ScanPatterns& patterns_;
     std::once_flag compiled_;
     std::unique_ptr<PatternMatcher> matcher_;  // set once, by the first worker
+    std::exception_ptr compileFailure_;        // or this
     const ErrorCatalogue& catalogue_;
     const ScanOptions& options_;
     const PartPlan plan_;
