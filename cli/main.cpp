@@ -5,7 +5,6 @@
 // after each line, unless --utf8 asks for a terminal-friendly conversion.
 
 #include <dirent.h>
-#include <iconv.h>
 
 #include <cerrno>
 #include <chrono>
@@ -20,6 +19,7 @@
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/FileNameText.h"
 #include "analysis/LogDays.h"
 #include "analysis/PatternListing.h"
 #include "analysis/Scanner.h"
@@ -139,19 +139,14 @@ private:
 
 // Names given in UTF-8 on the command line, as the GBK bytes the INI files hold.
 std::string Utf8ToGbk(const std::string& text) {
-    const iconv_t cd = ::iconv_open("GBK", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw Failure("no UTF-8 to GBK conversion");
-    std::string out(text.size() * 2 + 4, '\0');
-    char* in = const_cast<char*>(text.data());
-    std::size_t inLeft = text.size();
-    char* o = out.data();
-    std::size_t outLeft = out.size();
-    const std::size_t r = ::iconv(cd, &in, &inLeft, &o, &outLeft);
-    ::iconv_close(cd);
-    if (r == static_cast<std::size_t>(-1))
-        throw UsageError("\"" + text + "\" is not UTF-8 text with a GBK form");
-    out.resize(out.size() - outLeft);
-    return out;
+    std::optional<std::string> gbk;
+    try {
+        gbk = FromUtf8(text, "GBK");
+    } catch (const std::runtime_error& e) {
+        throw Failure(e.what());
+    }
+    if (!gbk) throw UsageError("\"" + text + "\" is not UTF-8 text with a GBK form");
+    return *gbk;
 }
 
 // A directory that the command reads must be there and readable.
