@@ -117,10 +117,16 @@ void MainWindow::startAnalysis() {
 
 void MainWindow::runAnalysis() {
     runInProgress_ = true;
+    // On every way out, an error included: the run is over, and no progress text that
+    // is still on its way lands on a row any more.
     struct RunFlag {
         bool& flag;
-        ~RunFlag() { flag = false; }
-    } runFlag{runInProgress_};
+        ResultRowSink& sink;
+        ~RunFlag() {
+            flag = false;
+            sink.setRow(nullptr);
+        }
+    } runFlag{runInProgress_, *rowSink_};
 
     resetResultViews();
     storedPasses_.clear();
@@ -251,6 +257,8 @@ void MainWindow::SetLastResultCounts(const std::string& known, const std::string
     const int count = resultList_->topLevelItemCount();
     if (count == 0) return;
     QTreeWidgetItem* row = resultList_->topLevelItem(count - 1);
+    // Progress texts of the scan that are still on their way must not land on the counts.
+    if (rowSink_->row() == row) rowSink_->setRow(nullptr);
     row->setText(1, FromGbkLine(known));
     row->setText(2, FromGbkLine(unknown));
 }

@@ -40,8 +40,10 @@ inline QString UnknownTabCaption(long long count) {
 
 // The "未知错误" cell of the result row being scanned, which shows the progress text.
 // A scan in parts writes the text from its worker threads: the text then travels to
-// the window's thread as a queued call, and is dropped there if the row has gone or
-// another row has taken its place meanwhile.
+// the window's thread as a queued call, and is dropped there if the row has gone, has
+// got its counts, or another row has taken its place meanwhile.  Such a call can still
+// be queued when the scan returns, so the row must be let go (setRow(nullptr)) before
+// its counts are written.
 class ResultRowSink final : public ProgressSink {
 public:
     ResultRowSink(QObject* owner, QProgressBar* bar) : owner_(owner), bar_(bar) {}
@@ -71,7 +73,8 @@ public:
     void SetProgressBytes(std::int64_t done, std::int64_t size) override {
         const int permille = size > 0 ? static_cast<int>(done * 1000 / size) : 1000;
         if (permille == lastPermille_.exchange(permille)) return;
-        const auto show = [this, permille] {
+        const auto show = [this, permille, generation = generation_.load()] {
+            if (generation != generation_) return;
             bar_->setRange(0, 1000);
             bar_->setValue(permille);
         };

@@ -173,6 +173,11 @@ void BenchScan(const QString& programDir, const QString& logDir, const QString& 
         longestGap = std::max(longestGap, form.pump().LongestGapMs());
         pumps = form.pump().PumpCount();
     }
+    // The rows as the operator sees them: after every call that the scans queued.
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
     auto* results = form.findChild<QTreeWidget*>(QLatin1String(corvane::app::design::kResultList));
     for (int i = 0; i < results->topLevelItemCount(); ++i)
         std::printf("row %s\t%s\t%s\n", qPrintable(results->topLevelItem(i)->text(0)),

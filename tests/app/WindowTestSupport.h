@@ -146,6 +146,14 @@ inline QByteArray ServiceListIni(const std::vector<TestService>& services) {
     return ini;
 }
 
+// Lets every event that is queued now, or that those events queue, arrive.
+inline void DrainEvents() {
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
 // Controls of the window, found by their names.
 struct Controls {
     explicit Controls(MainWindow& form)
