@@ -67,11 +67,13 @@ RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCa
         view.SetLastResultCounts(known, unknown);
 
         results.push_back(std::make_unique<FindingList>(std::move(list)));
-        if (places) places->push_back(std::move(scan.places));
+        const FindingPlaces& listPlaces =
+            places ? places->emplace_back(std::move(scan.places)) : scan.places;
         if (observer) {
             observer->AddFindings(service.code, *results.back());
             observer->PassStored(ServicePass{service.code, directory, day, path, CountValue(known),
-                                             CountValue(unknown), scanTime.count()});
+                                             CountValue(unknown), scanTime.count()},
+                                 listPlaces);
         }
         if (pump.StopRequested()) return RunOutcome::Stopped;
     }

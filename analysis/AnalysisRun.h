@@ -55,8 +55,9 @@ class FindingsObserver {
 public:
     virtual ~FindingsObserver() = default;
     virtual void AddFindings(const std::string& serviceCode, const FindingList& findings) = 0;
-    // Follows AddFindings for the same list; only the run history needs it.
-    virtual void PassStored(const ServicePass&) {}
+    // Follows AddFindings for the same list, with the places of its findings; only the
+    // run history needs it.
+    virtual void PassStored(const ServicePass&, const FindingPlaces&) {}
 };
 
 // The log file of a service for a day: directory, "/", prefix, day, ".log".

@@ -211,7 +211,8 @@ void LineWalker::Append(std::string_view code, std::string_view line) {
     incoming_.Close();
     result_.findings.push_back(std::move(finding));
     CountLineEndsTo(line.data());
-    result_.places.push_back({lineEnds_ + 1, block_->offset + (line.data() - block_->begin)});
+    result_.places.push_back({lineEnds_ + 1, block_->offset + (line.data() - block_->begin),
+                              static_cast<std::int64_t>(line.size())});
 }
 
 }  // namespace corvane

@@ -248,7 +248,8 @@ private:
                     if (pump.StopRequested()) return Stopped();
                 }
                 result.findings.push_back(std::move(walk.findings[i]));
-                result.places.push_back({walk.places[i].line + lineEnds, walk.places[i].offset});
+                result.places.push_back(walk.places[i]);
+                result.places.back().line += lineEnds;
             }
             lineEnds += walk.lineEnds;
             unknown += walk.unknown;

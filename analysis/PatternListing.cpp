@@ -19,13 +19,13 @@ PatternListing MineFilePatterns(const std::string& path, EventPump* pump, std::s
     return listing;
 }
 
-PatternListing MineUnknownFindingPatterns(const FindingList& findings, const std::string& path,
+PatternListing MineUnknownFindingPatterns(const FindingList& findings, const FindingPlaces& places,
                                           EventPump* pump, std::size_t maxPatterns) {
     PatternListing listing;
     PatternMiner miner(maxPatterns);
-    for (const LocatedFinding& f : LocateUnknownFindings(findings, path, pump)) {
+    for (const LocatedFinding& f : LocateUnknownFindings(findings, places)) {
         PumpOrStop(pump);
-        listing.lines.push_back({f.place.line, miner.Add(f.text)});
+        listing.lines.push_back({f.place.line, miner.Add(f.text), f.index});
     }
     listing.groups = miner.Ranked();
     return listing;

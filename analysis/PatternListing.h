@@ -14,10 +14,12 @@
 
 namespace corvane {
 
-// A line that was grouped: its 1-based number in the file and its group id.
+// A line that was grouped: its 1-based number in the file, its group id and, for an
+// unknown finding, the finding's position in its list.
 struct GroupedLine {
     std::int64_t line = 0;
     std::uint32_t group = 0;
+    std::size_t finding = 0;
 };
 
 struct PatternListing {
@@ -30,11 +32,10 @@ struct PatternListing {
 PatternListing MineFilePatterns(const std::string& path, EventPump* pump = nullptr,
                                 std::size_t maxPatterns = kDefaultMaxPatterns);
 
-// Groups the unknown findings of `findings`, a scan's list of the file at `path`, each
-// as its line stands in the file (without a carried time stamp).  Throws FileLinesError
-// when the file cannot be read or changed since the scan.  With `pump`, calls
-// PumpOrStop before every line.
-PatternListing MineUnknownFindingPatterns(const FindingList& findings, const std::string& path,
+// Groups the unknown findings of `findings`, a scan's list, each as its line stands in
+// the file (without a carried time stamp), which `places` (the scan's) tells.  Reads
+// no file.  With `pump`, calls PumpOrStop before every finding.
+PatternListing MineUnknownFindingPatterns(const FindingList& findings, const FindingPlaces& places,
                                           EventPump* pump = nullptr,
                                           std::size_t maxPatterns = kDefaultMaxPatterns);
 

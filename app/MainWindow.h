@@ -185,7 +185,8 @@ private:
     void showSelectedPattern();
     void draftCatalogueEntry();
     void showPatternMarks();
-    std::vector<PatternCount> countPatterns(const ServicePass& pass, const FindingList& findings);
+    std::vector<PatternCount> countPatterns(const FindingList& findings,
+                                            const FindingPlaces& places);
 
     // Actions on findings
     void addFindingActions();

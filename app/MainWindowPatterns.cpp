@@ -20,6 +20,7 @@
 #include "analysis/CatalogueDraft.h"
 #include "analysis/FileLines.h"
 #include "analysis/FindingLines.h"
+#include "analysis/PatternListing.h"
 #include "analysis/PatternMiner.h"
 #include "catalog/GbkText.h"
 #include "catalog/ServiceCatalogue.h"
@@ -109,8 +110,8 @@ void MainWindow::showPatterns() {
     handle([this] {
         const FindingList* list = shownServiceList();
         const auto row = static_cast<std::size_t>(shownServiceRow_);
-        if (!list || row >= storedPasses_.size()) return;
-        const std::string path = storedPasses_[row].logFile;
+        if (!list || row >= servicePlaces_.size()) return;
+        const FindingPlaces& places = servicePlaces_[row];
         const unsigned generation = ++patternsGeneration_;
         const unsigned fills = fillGeneration_;
         const FillScope fillScope(fillDepth_);
@@ -118,20 +119,13 @@ void MainWindow::showPatterns() {
             return closePending_ || fills != fillGeneration_ || generation != patternsGeneration_;
         });
 
-        std::vector<LocatedFinding> located;
+        PatternListing listing;
         try {
-            located = LocateUnknownFindings(*list, path, &pump);
+            listing = MineUnknownFindingPatterns(*list, places, &pump);
         } catch (const MiningStopped&) {
             return;
-        } catch (const FileLinesError& error) {
-            patternLinesText_->setPlainText(FromGbkText(error.what()));
-            return;
         }
-        PatternMiner miner;
-        std::vector<std::uint32_t> ids;
-        ids.reserve(located.size());
-        for (const LocatedFinding& finding : located) ids.push_back(miner.Add(finding.text));
-        std::vector<PatternGroup> ranked = miner.Ranked();
+        std::vector<PatternGroup>& ranked = listing.groups;
         std::uint32_t otherRank = 0;
         const std::vector<std::uint32_t> ranks = RanksById(ranked, otherRank);
 
@@ -141,14 +135,14 @@ void MainWindow::showPatterns() {
             patterns_[i].constants = std::move(ranked[i].constants);
             patterns_[i].other = ranked[i].other;
         }
-        for (std::size_t i = 0; i < located.size(); ++i) {
+        for (const GroupedLine& line : listing.lines) {
             const std::uint32_t rank =
-                ids[i] == PatternMiner::kOtherGroup ? otherRank : ranks[ids[i]];
+                line.group == PatternMiner::kOtherGroup ? otherRank : ranks[line.group];
             if (rank == 0 || rank > patterns_.size()) continue;
             MinedPattern& pattern = patterns_[rank - 1];
-            pattern.lines.push_back(located[i].place.line);
+            pattern.lines.push_back(line.line);
             if (pattern.samples.size() < kSampleLines)
-                pattern.samples.emplace_back(located[i].text);
+                pattern.samples.emplace_back(OwnLine((*list)[line.finding], places[line.finding]));
         }
 
         patternList_->clear();
@@ -170,11 +164,11 @@ void MainWindow::showPatterns() {
 
 // The patterns recorded with a run in the history: mined right after the service's
 // scan, with the window's events served; a close ends the mining (and the run).
-std::vector<PatternCount> MainWindow::countPatterns(const ServicePass& pass,
-                                                    const FindingList& findings) {
+std::vector<PatternCount> MainWindow::countPatterns(const FindingList& findings,
+                                                    const FindingPlaces& places) {
     GuardedPump pump(*pump_, [this] { return closePending_; });
     try {
-        return CountUnknownPatterns(findings, pass.logFile, &pump);
+        return CountUnknownPatterns(findings, places, &pump);
     } catch (const MiningStopped&) {
         return {};
     }

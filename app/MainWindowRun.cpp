@@ -83,9 +83,9 @@ public:
     void AddFindings(const std::string& serviceCode, const FindingList& findings) override {
         if (next_) next_->AddFindings(serviceCode, findings);
     }
-    void PassStored(const ServicePass& pass) override {
+    void PassStored(const ServicePass& pass, const FindingPlaces& places) override {
         passes_.push_back(pass);
-        if (next_) next_->PassStored(pass);
+        if (next_) next_->PassStored(pass, places);
     }
 
 private:
@@ -141,8 +141,9 @@ void MainWindow::runAnalysis() {
 
     // Released on every way out of the run, an error included.
     const std::unique_ptr<FindingsObserver> tally = createReportTally();
-    RunCollector history(tally.get(), [this](const ServicePass& pass, const FindingList& findings) {
-        return countPatterns(pass, findings);
+    RunCollector history(tally.get(), [this](const ServicePass&, const FindingList& findings,
+                                             const FindingPlaces& places) {
+        return countPatterns(findings, places);
     });
     PassKeeper keeper(&history, storedPasses_);
 

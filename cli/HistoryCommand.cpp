@@ -127,9 +127,9 @@ int HistoryCommand(const HistoryArguments& args, const std::vector<std::string>&
     return ListHistory(args, operands[0], out, err);
 }
 
-std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass,
-                                               const FindingList& findings) {
-    return CountUnknownPatterns(findings, pass.logFile);
+std::vector<PatternCount> UnknownErrorPatterns(const ServicePass&, const FindingList& findings,
+                                               const FindingPlaces& places) {
+    return CountUnknownPatterns(findings, places);
 }
 
 int RecordRun(const HistoryArguments& args, const RunRecord& run, const LineOut& err) {

@@ -37,8 +37,8 @@ int HistoryCommand(const HistoryArguments& args, const std::vector<std::string>&
                    const DayRun& runDay, const LineOut& out, const LineOut& err);
 
 // The unknown-error patterns recorded with a run.
-std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass,
-                                               const FindingList& findings);
+std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass, const FindingList& findings,
+                                               const FindingPlaces& places);
 
 // Records a completed run for `run --record`.  Problems go to `err`; returns the exit
 // status (1 when the run could not be recorded).

@@ -291,7 +291,7 @@ int Patterns(const Arguments& args, const ScanOptions& options, ConsoleDialogs& 
             ScanLogFile(*args.service, path, catalogue, row, dialogs, pump, options);
         if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
         if (scan.outcome != ScanOutcome::Scanned) return 1;
-        listing = MineUnknownFindingPatterns(scan.findings, path);
+        listing = MineUnknownFindingPatterns(scan.findings, scan.places);
     } else {
         listing = MineFilePatterns(path);
     }

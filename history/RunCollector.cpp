@@ -31,12 +31,12 @@ void RunCollector::AddFindings(const std::string& serviceCode, const FindingList
     pendingFindings_ = &findings;
 }
 
-void RunCollector::PassStored(const ServicePass& pass) {
-    if (next_ != nullptr) next_->PassStored(pass);
+void RunCollector::PassStored(const ServicePass& pass, const FindingPlaces& places) {
+    if (next_ != nullptr) next_->PassStored(pass, places);
     ServiceRecord service = std::move(pending_);
     pending_ = ServiceRecord{};
     if (patterns_ && pendingFindings_ != nullptr && pass.unknown > 0)
-        service.patterns = patterns_(pass, *pendingFindings_);
+        service.patterns = patterns_(pass, *pendingFindings_, places);
     pendingFindings_ = nullptr;
     service.directory = pass.directory;
     service.day = pass.day;
@@ -50,15 +50,10 @@ void RunCollector::PassStored(const ServicePass& pass) {
 }
 
 std::vector<PatternCount> CountUnknownPatterns(const FindingList& findings,
-                                               const std::string& logFile, EventPump* pump) {
+                                               const FindingPlaces& places, EventPump* pump) {
     std::vector<PatternCount> counts;
-    try {
-        for (const PatternGroup& group : MineUnknownFindingPatterns(findings, logFile, pump).groups)
-            counts.push_back({group.text, group.count});
-    } catch (const FileLinesError&) {
-        // The file changed since the scan: the run is recorded without its patterns.
-        counts.clear();
-    }
+    for (const PatternGroup& group : MineUnknownFindingPatterns(findings, places, pump).groups)
+        counts.push_back({group.text, group.count});
     return counts;
 }
 

@@ -15,16 +15,17 @@
 namespace corvane {
 
 // The unknown-error patterns of one stored list (the findings of all codes; the
-// unknown ones are those of code "999"), given the pass that scanned its log file.
-using PatternCounter =
-    std::function<std::vector<PatternCount>(const ServicePass& pass, const FindingList&)>;
+// unknown ones are those of code "999") with the places the scan gave them, given the
+// pass that scanned its log file.
+using PatternCounter = std::function<std::vector<PatternCount>(
+    const ServicePass& pass, const FindingList&, const FindingPlaces&)>;
 
-// The patterns of the unknown findings of `findings`, each as its line stands in
-// `logFile`, largest first.  Empty when there are none or the file no longer holds
-// them.  With `pump`, events are served before every line of the file; a stop request
-// throws MiningStopped (analysis/FileLines.h).
+// The patterns of the unknown findings of `findings`, each as its line stands in its
+// file (`places` tells which bytes those are), largest first.  With `pump`, events are
+// served before every finding; a stop request throws MiningStopped
+// (analysis/FileLines.h).
 std::vector<PatternCount> CountUnknownPatterns(const FindingList& findings,
-                                               const std::string& logFile,
+                                               const FindingPlaces& places,
                                                EventPump* pump = nullptr);
 
 class RunCollector final : public FindingsObserver {
@@ -37,7 +38,7 @@ public:
     // The list given to AddFindings must live until the PassStored that follows it
     // (RunServicePasses hands over the stored list): its patterns are counted then.
     void AddFindings(const std::string& serviceCode, const FindingList& findings) override;
-    void PassStored(const ServicePass& pass) override;
+    void PassStored(const ServicePass& pass, const FindingPlaces& places) override;
 
     const RunRecord& Record() const { return record_; }
     RunRecord TakeRecord() { return std::move(record_); }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -18,6 +19,7 @@
 #include "analysis/Scanner.h"
 #include "catalog/GbkText.h"
 #include "catalog/ServiceCatalogue.h"
+#include "history_support.h"
 #include "pattern_support.h"
 
 namespace corvane {
@@ -87,24 +89,14 @@ TEST(FileLinesTest, PatternFunctionsPumpEveryLineAndStopWhenAsked) {
     pump.calls = 0;
     EXPECT_THROW(ChoosePatternKeyword({"fail"}, path, {1, 4}, {}, &pump), MiningStopped);
     pump.calls = 0;
-    EXPECT_THROW(MineUnknownFindingPatterns({"999|a fail ", "999|c fail "}, path, &pump),
-                 MiningStopped);
-}
-
-TEST(FindingLinesTest, RecognisesWhatTheCarryPutsInFront) {
-    EXPECT_TRUE(IsCarriedStampPrefix(""));
-    EXPECT_TRUE(IsCarriedStampPrefix("[10:00:02.000]|"));
-    EXPECT_TRUE(IsCarriedStampPrefix("10:00:02.000 "));
-    EXPECT_TRUE(IsCarriedStampPrefix("1.000 [10:00:02.000]|"));  // completed twice
-    EXPECT_TRUE(IsCarriedStampPrefix("[.000]|2.000 .000 "));     // stamps that look like ends
-    EXPECT_FALSE(IsCarriedStampPrefix("x"));
-    EXPECT_FALSE(IsCarriedStampPrefix("[123456789.000]|"));  // stamps hold at most 8 bytes
-    EXPECT_FALSE(IsCarriedStampPrefix("10:00:02.000 x"));
+    EXPECT_THROW(
+        MineUnknownFindingPatterns({"999|a fail ", "999|c fail "}, {{1, 0, 7}, {4, 12, 7}}, &pump),
+        MiningStopped);
 }
 
 // Random logs with carries in both forms, ignored lines, known and unknown errors and
-// every kind of line end: each unknown finding is placed at the line that the plain
-// rules call unknown, in order, with its text as it stands in the file.
+// every kind of line end: the scan's places give each unknown finding the line that
+// the plain rules call unknown, in order, with its text as it stands in the file.
 TEST(FindingLinesTest, PlacesUnknownFindingsAtTheirOwnLines) {
     std::mt19937 rng(7);
     const std::vector<std::string> pieces = {"[10:00:01.5]",
@@ -165,7 +157,7 @@ TEST(FindingLinesTest, PlacesUnknownFindingsAtTheirOwnLines) {
         const ScanResult scan = ScanLogFile("GW", path, catalogue, row, dialogs, pump, options);
         ASSERT_EQ(scan.outcome, ScanOutcome::Scanned);
         std::vector<std::pair<std::int64_t, std::string>> placed;
-        for (const LocatedFinding& f : LocateUnknownFindings(scan.findings, path))
+        for (const LocatedFinding& f : LocateUnknownFindings(scan.findings, scan.places))
             placed.emplace_back(f.place.line, std::string(f.text));
         ASSERT_EQ(placed, expected) << ::testing::PrintToString(text);
     }
@@ -183,7 +175,8 @@ struct DraftFixture : public ::testing::Test {
         return out + "\r\n" + draft.substr(listLineEnd + 2);
     }
 
-    std::optional<FindingList> Scan(const std::string& programDir, const std::string& log) {
+    std::optional<FindingList> Scan(const std::string& programDir, const std::string& log,
+                                    FindingPlaces* places = nullptr) {
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(programDir, catalogue);
         FakeDialogs dialogs;
@@ -193,6 +186,7 @@ struct DraftFixture : public ::testing::Test {
         options.programDir = programDir;
         ScanResult scan = ScanLogFile("GW", log, catalogue, row, dialogs, pump, options);
         if (scan.outcome != ScanOutcome::Scanned) return std::nullopt;
+        if (places) *places = std::move(scan.places);
         return std::move(scan.findings);
     }
 };
@@ -203,10 +197,10 @@ struct DraftFixture : public ::testing::Test {
 TEST_F(DraftFixture, AddedDraftTurnsExactlyThePatternsLinesIntoKnownFindings) {
     const std::string demo = std::string(CORVANE_SOURCE_DIR) + "/demo/";
     const std::string log = demo + "logs/Gateway20261202.log";
-    const std::optional<FindingList> before = Scan(demo, log);
+    FindingPlaces places;
+    const std::optional<FindingList> before = Scan(demo, log, &places);
     ASSERT_TRUE(before);
-    const PatternListing listing = MineUnknownFindingPatterns(*before, log);
-    const std::vector<LocatedFinding> located = LocateUnknownFindings(*before, log);
+    const PatternListing listing = MineUnknownFindingPatterns(*before, places);
     ASSERT_GE(listing.groups.size(), 2u);
     ErrorCatalogue catalogue;
     LoadErrorCatalogue(demo, catalogue);
@@ -219,7 +213,7 @@ TEST_F(DraftFixture, AddedDraftTurnsExactlyThePatternsLinesIntoKnownFindings) {
         for (std::size_t k = 0; k < listing.lines.size(); ++k) {
             if (ranks[listing.lines[k].group] != r + 1) continue;
             lines.push_back(listing.lines[k].line);
-            findings.push_back(located[k].index);
+            findings.push_back(listing.lines[k].finding);
         }
         const std::optional<std::string> keyword = ChoosePatternKeyword(
             listing.groups[r].constants, log, lines, ReadIgnoreList(demo, "GW"));
@@ -323,6 +317,48 @@ TEST(PatternsCliTest, MatchesTheGoldenOutputs) {
         ++runs;
     }
     EXPECT_EQ(runs, 4);
+}
+
+// Unknown findings whose text the file alone does not tie to one line: a line of
+// stamp-like bytes, an unfinished last line, a line that another line's text ends.
+// Every command that groups them takes the scan's places.
+TEST(PatternsCliTest, GroupsUnknownFindingsAtTheLinesTheScanFound) {
+    std::string stamps = "\n";
+    for (int i = 0; i < 100; ++i) stamps += ".000 ";
+    stamps += "fail X\n";
+    struct Case {
+        const char* name;
+        std::string log;
+        std::string assigned;  // `patterns --service GW --assign`
+        int patterns;          // recorded with the run
+    };
+    const std::vector<Case> cases = {
+        {"stamp-like line", stamps, "2\t1\n", 1},
+        {"unfinished last line", "a fail x\nb fail y", "1\t1\n2\t2\n", 2},
+        {"line ending like another", "abc\r\nfail .000 abc\r\n", "2\t1\n", 1},
+    };
+    const std::string demo = std::string(CORVANE_SOURCE_DIR) + "/demo";
+    for (const Case& c : cases) {
+        TempDir dir;
+        std::filesystem::create_directory(dir.path() + "logs");
+        const std::string log = dir.Write("logs/Gateway20261201.log", c.log);
+        const std::string programDir = " --program-dir " + demo + " ";
+        testing_support::CliResult r =
+            testing_support::RunCorvaneScan("patterns --service GW --assign" + programDir + log);
+        EXPECT_EQ(r.status, 0) << c.name << ": " << r.err;
+        EXPECT_EQ(r.out, c.assigned) << c.name;
+
+        const std::string db = dir.path() + "history.sqlite";
+        r = testing_support::RunCorvaneScan("run --record --db " + db + programDir + dir.path() +
+                                            "logs 20261201");
+        EXPECT_EQ(r.status, 0) << c.name << ": " << r.err;
+        r = testing_support::RunCorvaneScan("history backfill --db " + db + programDir +
+                                            dir.path() + "logs");
+        EXPECT_EQ(r.status, 0) << c.name << ": " << r.err;
+        EXPECT_EQ(testing_support::QueryFile(db, "SELECT count(*) FROM pattern_counts"),
+                  std::to_string(c.patterns))
+            << c.name;
+    }
 }
 
 }  // namespace

@@ -304,8 +304,8 @@ TEST_F(ScannerTest, ProgressCountsMiBOfEachChunk) {
                                                         p + "200MB/250MB", p + "250MB/250MB"}));
 }
 
-// The place of each finding the reference gives: its line's number and offset, the
-// lines split as the reference splits them.  Whether a line gives a finding does not
+// The place of each finding the reference gives: its line's number, offset and
+// length, the lines split as the reference splits them.  Whether a line gives a finding does not
 // depend on the lines around it, so the reference decides that for each line alone.
 FindingPlaces ReferencePlaces(const std::string& text, const std::string& code,
                               const ErrorCatalogue& cat, const std::vector<std::string>& ignore) {
@@ -315,7 +315,8 @@ FindingPlaces ReferencePlaces(const std::string& text, const std::string& code,
         std::size_t j = i;
         while (j < text.size() && text[j] != '\r' && text[j] != '\n') ++j;
         if (ReferenceScan(text.substr(i, j - i), code, cat, ignore).size() == 3)
-            places.push_back({number, static_cast<std::int64_t>(i)});
+            places.push_back(
+                {number, static_cast<std::int64_t>(i), static_cast<std::int64_t>(j - i)});
         if (j < text.size() && text[j] == '\r') ++j;
         if (j < text.size() && text[j] == '\n') ++j;
         i = j;
