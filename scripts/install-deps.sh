@@ -12,6 +12,7 @@ packages=(
   libsqlite3-dev
   fonts-wqy-microhei
   ripgrep xvfb xauth
+  dbus at-spi2-core python3-pyatspi
   clang-format
   clang libclang-rt-14-dev
 )
