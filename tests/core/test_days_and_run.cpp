@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/LogDays.h"
 #include "catalog/GbkText.h"
+#include "history/RunCollector.h"
 
 namespace corvane {
 namespace {
@@ -139,8 +141,34 @@ TEST_F(RunTest, PlacesAreStoredBesideEachList) {
     ServicePlaces places;
     RunServicePasses(view, "20261201", catalogue, results, nullptr, dialogs, pump, options,
                      &places);
-    const FindingPlaces a = {{1, 0}, {2, 10}};
+    const FindingPlaces a = {{1, 0, 9}, {2, 10, 9}};
     EXPECT_EQ(places, (ServicePlaces{a, {}, a}));
+}
+
+// Today's log goes on growing after its scan: the unfinished last line gets its end
+// before the run records its patterns.  The patterns are those of the lines scanned.
+TEST_F(RunTest, PatternsRecordedAreThoseOfTheScanWhileTheLogGrows) {
+    logs.Write("A20261201.log", "x failed \ny failed ");
+    struct Writer final : FindingsObserver {
+        void AddFindings(const std::string&, const FindingList&) override {
+            std::ofstream(path, std::ios::app) << "now\n";
+        }
+        std::string path;
+    } writer;
+    writer.path = logs.path() + "A20261201.log";
+    RunCollector collector(
+        &writer, [](const ServicePass&, const FindingList& findings, const FindingPlaces& places) {
+            return CountUnknownPatterns(findings, places);
+        });
+    view.services.resize(1);
+    ASSERT_EQ(
+        RunServicePasses(view, "20261201", catalogue, results, &collector, dialogs, pump, options),
+        RunOutcome::Completed);
+    const RunRecord record = collector.TakeRecord();
+    ASSERT_EQ(record.services.size(), 1u);
+    std::int64_t grouped = 0;
+    for (const PatternCount& pattern : record.services[0].patterns) grouped += pattern.count;
+    EXPECT_EQ(grouped, 2);
 }
 
 TEST_F(RunTest, CheckMarksAndDirectoryAreReadWhenTheRunReachesTheRow) {
