@@ -8,6 +8,7 @@
 
 // The engine library's own entry for its AVX2 code, present in its builds that pick
 // their code for the processor at run time.
+// NOLINTNEXTLINE(readability-identifier-naming): the library's own name
 extern "C" hs_error_t avx2_hs_scan(const hs_database_t* db, const char* data, unsigned length,
                                    unsigned flags, hs_scratch_t* scratch,
                                    match_event_handler onEvent, void* context)

@@ -126,14 +126,14 @@ public:
         // Chinese characters, layer 0 all others.
         for (int layer = 0; layer < 2; ++layer) {
             score_[layer].assign((m + 1) * w, kForbidden);
-            moves_[layer].assign((m + 1) * w, kNone);
+            moves_[layer].assign((m + 1) * w, None);
         }
         score_[0][0] = 0;
         for (std::size_t i = 0; i <= m; ++i) {
             for (std::size_t j = 0; j <= n; ++j) {
                 if (i == 0 && j == 0) continue;
                 int best[2] = {kForbidden, kForbidden};
-                std::uint8_t move[2] = {kNone, kNone};
+                std::uint8_t move[2] = {None, None};
                 // A step from cell `from` into layer `to`; runs cost kRunOpen once.
                 auto step = [&](std::size_t from, std::uint8_t how, int gain, int to) {
                     if (gain <= kForbidden) return;
@@ -155,27 +155,27 @@ public:
                         !(a.hash == b.hash && a.kind == b.kind) &&
                         (a.kind == TokenKind::Cjk || b.kind == TokenKind::Cjk) &&
                         a.kind != TokenKind::Symbol && b.kind != TokenKind::Symbol)
-                        step(from, kDiag, -kRunCost, 1);
+                        step(from, Diag, -kRunCost, 1);
                     else
-                        step(from, kDiag, Diagonal(a, b), 0);
+                        step(from, Diag, Diagonal(a, b), 0);
                 }
                 if (i > 0) {
                     const PatternToken& a = t[i - 1];
                     const std::size_t from = (i - 1) * w + j;
-                    if (a.kind == TokenKind::Variable && Optional(t, i - 1)) step(from, kUp, 0, 0);
-                    if (a.kind == TokenKind::Cjk) step(from, kUp, -kRunCost, 1);
+                    if (a.kind == TokenKind::Variable && Optional(t, i - 1)) step(from, Up, 0, 0);
+                    if (a.kind == TokenKind::Cjk) step(from, Up, -kRunCost, 1);
                 }
                 if (j > 0) {
                     const Item& b = items[j - 1];
                     const std::size_t from = i * w + j - 1;
                     if (b.kind == TokenKind::Variable && Optional(items, j - 1))
-                        step(from, kLeft, 0, 0);
+                        step(from, Left, 0, 0);
                     if (b.kind == TokenKind::Cjk) {
                         // A variable part extends over the characters glued to it.
                         if (i > 0 && t[i - 1].kind == TokenKind::Variable && b.gap.empty())
-                            step(from, kLeft, -kExtendCost, 0);
+                            step(from, Left, -kExtendCost, 0);
                         else
-                            step(from, kLeft, -kRunCost, 1);
+                            step(from, Left, -kRunCost, 1);
                     }
                 }
                 for (int layer = 0; layer < 2; ++layer) {
@@ -195,8 +195,8 @@ public:
             const int here = score_[layer][i * w + j];
             const std::uint8_t move = moves_[layer][i * w + j];
             path_.push_back(move & 3);
-            if ((move & 3) != kLeft) --i;
-            if ((move & 3) != kUp) --j;
+            if ((move & 3) != Left) --i;
+            if ((move & 3) != Up) --j;
             layer = move >> 2;
             const int delta = here - score_[layer][i * w + j];
             if (delta >= 0)
@@ -230,24 +230,24 @@ public:
         std::size_t i = 0;
         std::size_t j = 0;
         for (auto it = path_.rbegin(); it != path_.rend(); ++it) {
-            if (*it == kLeft) {
+            if (*it == Left) {
                 addVariable(std::string(items[j++].gap.substr(0, kMaxGap)), true);
                 continue;
             }
             PatternToken& a = t[i++];
-            if (*it == kDiag && IsConstant(a.kind) && items[j].kind == a.kind &&
+            if (*it == Diag && IsConstant(a.kind) && items[j].kind == a.kind &&
                 items[j].hash == a.hash) {
                 merged.push_back(std::move(a));
             } else {
-                addVariable(std::move(a.gap), *it == kUp);
+                addVariable(std::move(a.gap), *it == Up);
             }
-            if (*it == kDiag) ++j;
+            if (*it == Diag) ++j;
         }
         t = std::move(merged);
     }
 
 private:
-    enum Move : std::uint8_t { kDiag, kUp, kLeft, kNone };
+    enum Move : std::uint8_t { Diag, Up, Left, None };
 
     static int Diagonal(const PatternToken& a, const Item& b) {
         if (a.kind == TokenKind::Variable) return -Weight(b.kind) / 2;

@@ -393,7 +393,7 @@ public:
     }
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
+    int Get() const { return fd_; }
 
 private:
     int fd_;
@@ -405,9 +405,9 @@ private:
 bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
                    FileStamp& stamp, bool& stable) {
     const Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) return false;
+    if (fd.Get() < 0) return false;
     struct stat before {};
-    if (::fstat(fd.get(), &before) != 0 || !S_ISREG(before.st_mode)) return false;
+    if (::fstat(fd.Get(), &before) != 0 || !S_ISREG(before.st_mode)) return false;
     if (static_cast<unsigned long long>(before.st_size) > maxBytes)
         RefuseLargeFile(path, before.st_size, maxBytes);
 
@@ -419,7 +419,7 @@ bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& b
             if (have > maxBytes) RefuseLargeFile(path, -1, maxBytes);
             bytes.resize(std::min(bytes.size() * 2, maxBytes + 1));
         }
-        const ssize_t n = ::read(fd.get(), bytes.data() + have, bytes.size() - have);
+        const ssize_t n = ::read(fd.Get(), bytes.data() + have, bytes.size() - have);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -429,7 +429,7 @@ bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& b
     }
     bytes.resize(have);
     struct stat after {};
-    stable = ::fstat(fd.get(), &after) == 0 && FileStamp::Of(before) == FileStamp::Of(after) &&
+    stable = ::fstat(fd.Get(), &after) == 0 && FileStamp::Of(before) == FileStamp::Of(after) &&
              have == static_cast<std::size_t>(before.st_size);
     stamp = FileStamp::Of(before);
     return true;

@@ -13,7 +13,7 @@ packages=(
   fonts-wqy-microhei
   ripgrep xvfb xauth
   dbus at-spi2-core python3-pyatspi
-  clang-format
+  clang-format clang-tidy
   clang libclang-rt-14-dev
 )
 
