@@ -275,6 +275,11 @@ void CheckErrors(const std::string& programDir, std::vector<CatalogueWarning>& w
             file.Warn(c.line, list, c.key,
                       "code " + Quote(c.code) + " is " + std::to_string(c.code.size()) +
                           " bytes long; the window and the report read three");
+        if (c.code == kUnknownCode)
+            file.Warn(c.line, list, c.key,
+                      "code " + Quote(c.code) +
+                          " is the code of unknown errors; its findings count as known, but "
+                          "exports, patterns and the history take them for unknown ones");
         const std::string name = std::string(gbk::kSecErrorPrefix) + c.code;
         const auto* section = file.Find(name);
         if (section == nullptr) {
