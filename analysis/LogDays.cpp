@@ -2,9 +2,9 @@
 
 #include <dirent.h>
 
-#include <algorithm>
 #include <memory>
 #include <string_view>
+#include <unordered_set>
 
 namespace corvane {
 namespace {
@@ -25,6 +25,9 @@ bool EndsWithLogIgnoringCase(std::string_view name) {
 
 std::vector<std::string> ListLogDays(const std::string& directory) {
     std::vector<std::string> days;
+    // The days met so far, beside the list that keeps their order: a directory of one
+    // file per day for years would otherwise compare every name with every day.
+    std::unordered_set<std::string> seen;
     // An empty directory text stands for the root of the file system.
     const std::string path = directory.empty() ? std::string("/") : directory;
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
@@ -35,7 +38,7 @@ std::vector<std::string> ListLogDays(const std::string& directory) {
         // The eight bytes before ".log"; a shorter name gives what it has from its start.
         const std::size_t start = name.size() >= 12 ? name.size() - 12 : 0;
         std::string day(name.substr(start, 8));
-        if (std::find(days.begin(), days.end(), day) == days.end()) days.push_back(std::move(day));
+        if (seen.insert(day).second) days.push_back(std::move(day));
     }
     return days;
 }

@@ -5,7 +5,8 @@
 
 Uses build/bin/corvane-scan and the loopback test server (tests/support/http_test_server.py):
   1. peak memory of reading a 16 MiB INI file of the worst shapes (two-byte lines);
-  2. an error catalogue that lists one code 8,000 times over a 16 MiB memo section, and
+  2. an error catalogue that lists one code 8,000 times over a 16 MiB memo section,
+     `check` of a 16 MiB service catalogue of "[" lines (a warning on every line), and
      a local INI file one byte over 16 MiB: refused, with the time it takes;
   3. `update` against a server whose Version.ini is 16 MiB of "[" lines: memory and time;
   4. `update` against a server that stalls after 10 body bytes (the 30 s stall limit);
@@ -92,6 +93,14 @@ def main():
         status, secs, peak, _ = run(["explain", "--program-dir", errors, "101"])
         print("16 MiB ErrorList.ini, one code listed 8,000 times: explain in %.2f s, %.0f MiB peak"
               % (secs, peak))
+
+        # A warning for every line: `check` prints them as it finds them.
+        checked = os.path.join(work, "checked")
+        os.makedirs(checked)
+        fill(os.path.join(checked, "ServiceList.ini"), b"[\n", CAP)
+        status, secs, peak, _ = run(["check", "--program-dir", checked])
+        print("check, 16 MiB ServiceList.ini of '[' lines (8.4 M warnings): status %d in %.2f s, "
+              "%.0f MiB peak" % (status, secs, peak))
 
         big = os.path.join(work, "big.ini")
         fill(big, b"[\n", CAP + 1)

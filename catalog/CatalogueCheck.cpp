@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/GbkText.h"
@@ -31,42 +33,40 @@ bool ScannerContains(std::string_view text, std::string_view part) {
 }
 
 // One catalogue file as its lines lie: the first section of each name with its key
-// lines, for the line numbers of the warnings.
+// lines, for the line numbers of the warnings.  The warnings of single lines (repeated
+// sections and keys, quotes, long values, lines the program never sees) can be as many
+// as the file has lines, so they are never held: Deliver finds them again in a second
+// walk over the lines and hands each on at once, and the unreached sections come from
+// the index as the walk passes them.  Only the warnings about listed codes, a few for
+// each key that the list section's 16,384-byte enumeration can hold, wait in `late_`
+// for their place in line order.
 class CatalogueFile {
 public:
-    struct Key {
-        std::string name;
-        std::size_t line;
-    };
     struct Section {
         std::string name;
         std::size_t line;
-        std::vector<Key> keys;  // in file order, duplicates each time
-        std::unordered_map<std::string, std::size_t> firstKey;  // folded name -> index
+        std::vector<std::size_t> keyLines;  // in file order, duplicates each time
+        std::unordered_map<std::string, std::size_t> firstKey;  // folded name -> its line
     };
 
-    CatalogueFile(const std::string& programDir, std::string name,
-                  std::vector<CatalogueWarning>& warnings)
-        : name_(std::move(name)), warnings_(warnings), ini_(programDir + name_) {
+    CatalogueFile(const std::string& programDir, std::string name)
+        : name_(std::move(name)), ini_(programDir + name_) {
         struct stat st {};
         if (::stat(ini_.Path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
             Warn(0, "", "", "the file does not exist; the catalogue is empty");
             return;
         }
-        std::shared_ptr<const ProfileText> text;
         try {
-            text = ini_.Current();
+            text_ = ini_.Current();
         } catch (const ProfileFileTooLarge& e) {
             Warn(0, "", "", e.what());
             return;
         }
-        readable_ = true;
-        Index(text->Bytes());
+        Index(text_->Bytes());
     }
 
-    bool Readable() const { return readable_; }
+    bool Readable() const { return text_ != nullptr; }
     const ProfileFile& Ini() const { return ini_; }
-    const std::vector<Section>& Sections() const { return sections_; }
 
     const Section* Find(std::string_view section) const {
         auto it = first_.find(FoldProfileName(section));
@@ -76,51 +76,131 @@ public:
     std::size_t KeyLine(const Section* s, std::string_view key) const {
         if (s == nullptr) return 0;
         auto it = s->firstKey.find(FoldProfileName(key));
-        return it == s->firstKey.end() ? 0 : s->keys[it->second].line;
+        return it == s->firstKey.end() ? 0 : it->second;
     }
 
     void Warn(std::size_t line, std::string_view section, std::string_view key,
               std::string message) {
-        warnings_.push_back(
-            {name_, line, std::string(section), std::string(key), std::move(message)});
+        late_.push_back({name_, line, std::string(section), std::string(key), std::move(message)});
+    }
+
+    // Sections named prefix + something that no listed code reaches (each code giving
+    // prefix + code and prefix + code + suffix) are told by Deliver.
+    void WarnUnreachedSections(std::string_view prefix, std::string_view suffix,
+                               std::string_view list, const std::vector<std::string>& codes) {
+        unreachedPrefix_ = FoldProfileName(prefix);
+        unreachedList_ = std::string(list);
+        reached_.clear();
+        for (const std::string& code : codes) {
+            reached_.push_back(FoldProfileName(std::string(prefix) + code));
+            reached_.push_back(FoldProfileName(std::string(prefix) + code + std::string(suffix)));
+        }
+        std::sort(reached_.begin(), reached_.end());
+        checkUnreached_ = true;
+    }
+
+    // Hands every warning of the file to `sink` in line order, those about the whole
+    // file first; of one line, those about the line itself, then those about its code,
+    // then an unreached section.  Returns how many there were.
+    std::size_t Deliver(const CatalogueWarningSink& sink) {
+        std::stable_sort(
+            late_.begin(), late_.end(),
+            [](const CatalogueWarning& a, const CatalogueWarning& b) { return a.line < b.line; });
+        std::size_t delivered = 0;
+        std::size_t nextLate = 0;
+        std::size_t nextSection = 0;
+        // Everything held back that comes before a warning on `line`.
+        const auto deliverBefore = [&](std::size_t line) {
+            for (;;) {
+                while (nextSection < sections_.size() && !Unreached(sections_[nextSection]))
+                    ++nextSection;
+                const std::size_t lateLine =
+                    nextLate < late_.size() ? late_[nextLate].line : kNoLine;
+                const std::size_t sectionLine =
+                    nextSection < sections_.size() ? sections_[nextSection].line : kNoLine;
+                if (std::min(lateLine, sectionLine) >= line) return;
+                ++delivered;
+                if (lateLine <= sectionLine) {
+                    sink(late_[nextLate++]);
+                } else {
+                    const Section& s = sections_[nextSection++];
+                    sink({name_, s.line, s.name, "",
+                          "no key of [" + unreachedList_ +
+                              "] reaches this section; it is never read"});
+                }
+            }
+        };
+        if (Readable()) {
+            ForEachLineWarning(text_->Bytes(), [&](const CatalogueWarning& w) {
+                deliverBefore(w.line);
+                ++delivered;
+                sink(w);
+            });
+        }
+        deliverBefore(kNoLine);
+        late_.clear();
+        return delivered;
     }
 
 private:
+    static constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
+
+    bool Unreached(const Section& s) const {
+        if (!checkUnreached_) return false;
+        const std::string folded = FoldProfileName(s.name);
+        return folded.compare(0, unreachedPrefix_.size(), unreachedPrefix_) == 0 &&
+               !std::binary_search(reached_.begin(), reached_.end(), folded);
+    }
+
+    // The first section of each name and its keys; a repeated section is never read.
     void Index(std::string_view bytes) {
-        constexpr std::size_t kNoSection = static_cast<std::size_t>(-1);
-        // None before the first header and in repeated sections.
-        std::size_t current = kNoSection;
+        Section* current = nullptr;
+        ForEachProfileLine(bytes, [&](const ProfileLine& l) {
+            if (l.kind == ProfileLine::Kind::Header) {
+                const auto added = first_.emplace(FoldProfileName(l.name), sections_.size()).second;
+                current =
+                    added ? &sections_.emplace_back(Section{std::string(l.name), l.number, {}, {}})
+                          : nullptr;
+            } else if (l.kind == ProfileLine::Kind::Key && current != nullptr) {
+                current->firstKey.emplace(FoldProfileName(l.name), l.number);
+                current->keyLines.push_back(l.number);
+            }
+        });
+    }
+
+    // The warnings of single lines, in line order, told from the finished index.
+    void ForEachLineWarning(std::string_view bytes, const CatalogueWarningSink& warn) const {
+        const Section* current = nullptr;  // none before the first header and in repeats
         std::string currentName;
+        const auto lineWarning = [&](const ProfileLine& l, std::string_view section,
+                                     std::string_view key, std::string message) {
+            warn({name_, l.number, std::string(section), std::string(key), std::move(message)});
+        };
         ForEachProfileLine(bytes, [&](const ProfileLine& l) {
             switch (l.kind) {
                 case ProfileLine::Kind::Header: {
                     currentName = std::string(l.name);
-                    const std::string folded = FoldProfileName(l.name);
-                    if (auto it = first_.find(folded); it != first_.end()) {
-                        Warn(l.number, l.name, "",
-                             "section [" + std::string(l.name) + "] appears again (first on line " +
-                                 std::to_string(sections_[it->second].line) +
-                                 "); only the first is read");
-                        current = kNoSection;
-                    } else {
-                        current = sections_.size();
-                        first_.emplace(folded, current);
-                        sections_.push_back({std::string(l.name), l.number, {}, {}});
-                    }
+                    const Section& first = sections_[first_.at(FoldProfileName(l.name))];
+                    current = first.line == l.number ? &first : nullptr;
+                    if (current == nullptr)
+                        lineWarning(l, l.name, "",
+                                    "section [" + std::string(l.name) +
+                                        "] appears again (first on line " +
+                                        std::to_string(first.line) + "); only the first is read");
                     break;
                 }
                 case ProfileLine::Kind::BeforeFirstHeader:
                     if (l.text.front() != ';')
-                        Warn(l.number, "", "",
-                             "line before the first section; the program never reads it");
+                        lineWarning(l, "", "",
+                                    "line before the first section; the program never reads it");
                     break;
                 case ProfileLine::Kind::Bare:
-                    if (current != kNoSection)
-                        Warn(l.number, currentName, "",
-                             "line without \"=\"; the program never sees it");
+                    if (current != nullptr)
+                        lineWarning(l, currentName, "",
+                                    "line without \"=\"; the program never sees it");
                     break;
                 case ProfileLine::Kind::Key:
-                    if (current != kNoSection) IndexKey(sections_[current], l);
+                    if (current != nullptr) KeyWarnings(*current, l, lineWarning);
                     break;
                 case ProfileLine::Kind::Comment:
                     break;
@@ -128,60 +208,41 @@ private:
         });
     }
 
-    void IndexKey(Section& s, const ProfileLine& l) {
-        const std::string folded = FoldProfileName(l.name);
-        if (auto it = s.firstKey.find(folded); it != s.firstKey.end()) {
-            Warn(l.number, s.name, l.name,
+    template <typename LineWarning>
+    static void KeyWarnings(const Section& s, const ProfileLine& l, const LineWarning& warn) {
+        const std::size_t first = s.firstKey.at(FoldProfileName(l.name));
+        if (first != l.number)
+            warn(l, s.name, l.name,
                  "key " + Quote(l.name) + " appears again in the section (first on line " +
-                     std::to_string(s.keys[it->second].line) + "); only its first value is read");
-        } else {
-            s.firstKey.emplace(folded, s.keys.size());
-        }
-        s.keys.push_back({std::string(l.name), l.number});
+                     std::to_string(first) + "); only its first value is read");
 
         const std::string_view raw = l.value;
         std::string_view value = raw;
         if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') &&
             raw.back() == raw.front()) {
-            Warn(l.number, s.name, l.name,
+            warn(l, s.name, l.name,
                  "the quotes around the value are removed: it reads as " +
                      Quote(CleanProfileValue(raw)));
             value = raw.substr(1, raw.size() - 2);
         }
         value = value.substr(0, value.find('\0'));
         if (value.size() > kProfileValueMax)
-            Warn(l.number, s.name, l.name,
+            warn(l, s.name, l.name,
                  "the value of " + std::to_string(value.size()) + " bytes is cut to its first " +
                      std::to_string(kProfileValueMax) + " bytes");
     }
 
     std::string name_;
-    std::vector<CatalogueWarning>& warnings_;
     ProfileFile ini_;
-    bool readable_ = false;
+    std::shared_ptr<const ProfileText> text_;  // null when the file cannot be read
     std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t> first_;
+    std::unordered_map<std::string, std::size_t> first_;  // folded name -> index
+    std::vector<CatalogueWarning> late_;
+    bool checkUnreached_ = false;
+    std::string unreachedPrefix_;  // folded
+    std::string unreachedList_;
+    std::vector<std::string> reached_;  // folded, sorted
 };
-
-// Sections named prefix + something that no listed code reaches (codes as read from the
-// list section, each giving prefix + code and prefix + code + suffix).
-void WarnUnreachedSections(CatalogueFile& file, std::string_view prefix, std::string_view suffix,
-                           std::string_view list, const std::vector<std::string>& codes) {
-    std::vector<std::string> reached;
-    for (const std::string& code : codes) {
-        reached.push_back(FoldProfileName(std::string(prefix) + code));
-        reached.push_back(FoldProfileName(std::string(prefix) + code + std::string(suffix)));
-    }
-    std::sort(reached.begin(), reached.end());
-    const std::string foldedPrefix = FoldProfileName(prefix);
-    for (const auto& s : file.Sections()) {
-        const std::string folded = FoldProfileName(s.name);
-        if (folded.compare(0, foldedPrefix.size(), foldedPrefix) != 0) continue;
-        if (std::binary_search(reached.begin(), reached.end(), folded)) continue;
-        file.Warn(s.line, s.name, "",
-                  "no key of [" + std::string(list) + "] reaches this section; it is never read");
-    }
-}
 
 // The codes of a list section in enumeration order, each with the line of its key.
 struct ListedCode {
@@ -203,13 +264,11 @@ std::vector<ListedCode> ListedCodes(CatalogueFile& file, std::string_view list) 
     const std::vector<std::string> keys = file.Ini().ReadSection(list);
     for (std::size_t i = 0; i < keys.size(); ++i)
         listed.push_back({keys[i], file.Ini().ReadString(list, keys[i], ""),
-                          i < section->keys.size() ? section->keys[i].line : section->line});
+                          i < section->keyLines.size() ? section->keyLines[i] : section->line});
     return listed;
 }
 
-void CheckServices(const std::string& programDir, std::vector<CatalogueWarning>& warnings) {
-    CatalogueFile file(programDir, "ServiceList.ini", warnings);
-    if (!file.Readable()) return;
+void CheckServices(const std::string& programDir, CatalogueFile& file) {
     const std::string_view list = gbk::kSecServiceList;
     const std::vector<ListedCode> listed = ListedCodes(file, list);
 
@@ -242,12 +301,10 @@ void CheckServices(const std::string& programDir, std::vector<CatalogueWarning>&
     }
     std::vector<std::string> codes;
     for (const auto& c : listed) codes.push_back(c.code);
-    WarnUnreachedSections(file, gbk::kSecServicePrefix, gbk::kSecExceptSuffix, list, codes);
+    file.WarnUnreachedSections(gbk::kSecServicePrefix, gbk::kSecExceptSuffix, list, codes);
 }
 
-void CheckErrors(const std::string& programDir, std::vector<CatalogueWarning>& warnings) {
-    CatalogueFile file(programDir, "ErrorList.ini", warnings);
-    if (!file.Readable()) return;
+void CheckErrors(const std::string& programDir, CatalogueFile& file) {
     const std::string_view list = gbk::kSecErrorList;
     const std::vector<ListedCode> listed = ListedCodes(file, list);
 
@@ -275,6 +332,11 @@ void CheckErrors(const std::string& programDir, std::vector<CatalogueWarning>& w
             file.Warn(c.line, list, c.key,
                       "code " + Quote(c.code) + " is " + std::to_string(c.code.size()) +
                           " bytes long; the window and the report read three");
+        if (c.code == kUnknownCode)
+            file.Warn(c.line, list, c.key,
+                      "code " + Quote(c.code) +
+                          " is the code of unknown errors; its findings count as known, but "
+                          "exports, patterns and the history take them for unknown ones");
         const std::string name = std::string(gbk::kSecErrorPrefix) + c.code;
         const auto* section = file.Find(name);
         if (section == nullptr) {
@@ -315,24 +377,27 @@ void CheckErrors(const std::string& programDir, std::vector<CatalogueWarning>& w
     }
     std::vector<std::string> codes;
     for (const auto& c : listed) codes.push_back(c.code);
-    WarnUnreachedSections(file, gbk::kSecErrorPrefix, gbk::kSecMemoSuffix, list, codes);
+    file.WarnUnreachedSections(gbk::kSecErrorPrefix, gbk::kSecMemoSuffix, list, codes);
 }
 
 }  // namespace
 
+std::size_t CheckCatalogues(const std::string& programDir, const CatalogueWarningSink& sink) {
+    std::size_t count = 0;
+    // One file after the other: ServiceList.ini's warnings are out before ErrorList.ini
+    // is read.
+    for (const auto& [name, check] :
+         {std::pair{"ServiceList.ini", &CheckServices}, std::pair{"ErrorList.ini", &CheckErrors}}) {
+        CatalogueFile file(programDir, name);
+        if (file.Readable()) check(programDir, file);
+        count += file.Deliver(sink);
+    }
+    return count;
+}
+
 std::vector<CatalogueWarning> CheckCatalogues(const std::string& programDir) {
     std::vector<CatalogueWarning> warnings;
-    CheckServices(programDir, warnings);
-    const std::size_t services = warnings.size();
-    CheckErrors(programDir, warnings);
-    // Each file's warnings in line order; those about the whole file first.
-    const auto byLine = [](const CatalogueWarning& a, const CatalogueWarning& b) {
-        return a.line < b.line;
-    };
-    std::stable_sort(warnings.begin(), warnings.begin() + static_cast<std::ptrdiff_t>(services),
-                     byLine);
-    std::stable_sort(warnings.begin() + static_cast<std::ptrdiff_t>(services), warnings.end(),
-                     byLine);
+    CheckCatalogues(programDir, [&](const CatalogueWarning& w) { warnings.push_back(w); });
     return warnings;
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,17 @@ struct CatalogueWarning {
     std::string message;  // quotes codes, keywords and names byte for byte (GBK)
 };
 
+using CatalogueWarningSink = std::function<void(const CatalogueWarning&)>;
+
 // Every warning about the two catalogues in `programDir`, ServiceList.ini's first,
-// each file's in line order.  Blank lines, comment lines, a missing "_MEMO" or
-// "_EXCEPT" section, an empty explanation and a service without errors never warn.
+// each file's in line order, handed to `sink` as the check finds it.  Returns how many
+// there were.  A file of 16 MiB can give millions of warnings; besides the files
+// themselves the check holds only a few warnings for each listed code.  Blank lines,
+// comment lines, a missing "_MEMO" or "_EXCEPT" section, an empty explanation and a
+// service without errors never warn.
+std::size_t CheckCatalogues(const std::string& programDir, const CatalogueWarningSink& sink);
+
+// The same warnings as a list, for a window that shows them all.
 std::vector<CatalogueWarning> CheckCatalogues(const std::string& programDir);
 
 }  // namespace corvane

@@ -25,7 +25,8 @@ bool IsDirectory(const std::string& path) {
     return ::stat(path.empty() ? "/" : path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// Opens the history; the notice of a file moved aside and any failure go to `err`.
+// Opens the history for recording; the notice of a file moved aside and any failure go
+// to `err`.
 std::unique_ptr<HistoryStore> OpenHistory(const HistoryArguments& args, const LineOut& err) {
     OpenedHistory opened = HistoryStore::Open(DatabasePath(args));
     if (!opened.notice.empty()) err(opened.notice);
@@ -35,13 +36,17 @@ std::unique_ptr<HistoryStore> OpenHistory(const HistoryArguments& args, const Li
 
 // day<TAB>service<TAB>known<TAB>unknown<TAB>marks per recorded day and service, in
 // day order and then service-code order.  A day's marks look at the service's days
-// before it, whether or not --days shows them.
+// before it, whether or not --days shows them.  Listing only reads: whatever the file
+// is, it stays as it was.
 int ListHistory(const HistoryArguments& args, const std::string& logDir, const LineOut& out,
                 const LineOut& err) {
-    struct stat st {};
-    if (::stat(DatabasePath(args).c_str(), &st) != 0) return 0;  // nothing recorded yet
-    const std::unique_ptr<HistoryStore> store = OpenHistory(args, err);
-    if (!store) return 1;
+    const OpenedHistory opened = HistoryStore::OpenForReading(DatabasePath(args));
+    if (!opened.store) {
+        if (opened.error.empty()) return 0;  // nothing recorded yet
+        err(opened.error);
+        return 1;
+    }
+    HistoryStore* const store = opened.store.get();
     std::string error;
     const std::vector<RecordedDay> days = store->Days(logDir, args.service, false, &error);
     if (!error.empty()) {

@@ -402,11 +402,12 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         return UpdateCatalogues(programDir, ReadServerConfig(programDir), pump) ? 0 : 1;
     }
     if (args.command == "check") {
-        const std::vector<CatalogueWarning> warnings = CheckCatalogues(programDir);
-        for (const CatalogueWarning& w : warnings)
+        // Each warning goes out as it is found: a large catalogue can have millions.
+        const std::size_t warnings = CheckCatalogues(programDir, [&](const CatalogueWarning& w) {
             out.Line(w.file + "\t" + std::to_string(w.line) + "\t" + w.section + "\t" + w.key +
                      "\t" + w.message);
-        return warnings.empty() ? 0 : 1;
+        });
+        return warnings == 0 ? 0 : 1;
     }
     if (args.command == "ini") {
         const auto name = [&](const std::string& text) {

@@ -7,8 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <iterator>
@@ -60,8 +62,10 @@ const char* const kMigrations[] = {
 };
 static_assert(std::size(kMigrations) == kHistorySchemaVersion);
 
-// Not an SQLite code: the file's layout is newer than this program knows.
+// Not SQLite codes: the file's layout is newer than this program knows, or the file
+// is an SQLite database of some other program.
 constexpr int kTooNew = -1;
+constexpr int kForeign = -2;
 
 class SqlError : public std::runtime_error {
 public:
@@ -182,22 +186,35 @@ void Migrate(sqlite3* db) {
     transaction.Commit();
 }
 
+// A database without a layout version that already holds tables or indexes was made
+// by another program: it is no history, and nothing may be added to it.  A new file
+// has neither.  The version and the tables of a history are written in one
+// transaction, so no reader sees one without the other.
+void RefuseForeign(sqlite3* db) {
+    if (SchemaVersion(db) != 0) return;
+    Statement objects(db, "SELECT count(*) FROM sqlite_master");
+    if (objects.Step() && objects.Int(0) > 0) throw SqlError(kForeign, "not a history");
+}
+
+void QuickCheck(sqlite3* db) {
+    Statement check(db, "PRAGMA quick_check");
+    if (!check.Step() || check.Bytes(0) != "ok")
+        throw SqlError(SQLITE_CORRUPT, "database disk image is malformed");
+}
+
 void PrepareConnection(sqlite3* db, const HistoryOptions& options) {
     sqlite3_busy_timeout(db, options.busyTimeoutMs);
     Exec(db, "PRAGMA foreign_keys = ON");
+    // The first statement that reads the file: a damaged header fails here.
+    RefuseForeign(db);
     // Readers (the window's trend view) never wait for a writer, and a commit is one
-    // append to the log.  The first statement that reads the file: a file that is no
-    // database fails here.
+    // append to the log.
     {
         Statement mode(db, "PRAGMA journal_mode = WAL");
         mode.Step();
     }
     Exec(db, "PRAGMA synchronous = NORMAL");
-    {
-        Statement check(db, "PRAGMA quick_check");
-        if (!check.Step() || check.Bytes(0) != "ok")
-            throw SqlError(SQLITE_CORRUPT, "database disk image is malformed");
-    }
+    QuickCheck(db);
     if (SchemaVersion(db) > kHistorySchemaVersion) throw SqlError(kTooNew, "newer layout");
     Migrate(db);
     if (options.maxPageCount > 0)
@@ -216,6 +233,33 @@ std::string TimeSuffix() {
 bool Exists(const std::string& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;
+}
+
+// What a file holds at its start.  SQLite takes an empty file for a new database, and
+// every database it writes begins with these 16 bytes; anything else is some other
+// file, which the history never renames, truncates or writes.
+enum class FileStart { Missing, Empty, Database, Other, Unreadable };
+
+FileStart StartOf(const std::string& path) {
+    static constexpr char kHeader[] = "SQLite format 3";  // with its zero byte: 16 bytes
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT ? FileStart::Missing : FileStart::Unreadable;
+    char start[sizeof kHeader] = {};
+    std::size_t got = 0;
+    bool failed = false;
+    while (got < sizeof start) {
+        const ssize_t n = ::read(fd, start + got, sizeof start - got);
+        if (n < 0 && errno == EINTR) continue;
+        failed = n < 0;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (failed) return FileStart::Unreadable;  // a directory, for one
+    if (got == 0) return FileStart::Empty;
+    return got == sizeof start && std::memcmp(start, kHeader, sizeof start) == 0
+               ? FileStart::Database
+               : FileStart::Other;
 }
 
 // Renames the unreadable file at `path` (and the journal files that belong to it) to
@@ -303,6 +347,11 @@ OpenedHistory HistoryStore::Open(const std::string& path, const HistoryOptions& 
         for (;;) {
             struct stat seen {};
             const bool existed = ::stat(path.c_str(), &seen) == 0;
+            const FileStart start = StartOf(path);
+            if (start == FileStart::Other) {
+                opened.error = Message(gbk::kMsgHistoryNotADatabase, path);
+                return opened;
+            }
             sqlite3* db = nullptr;
             const int rc = sqlite3_open_v2(path.c_str(), &db,
                                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -318,16 +367,20 @@ OpenedHistory HistoryStore::Open(const std::string& path, const HistoryOptions& 
                 return opened;
             } catch (const SqlError& e) {
                 sqlite3_close(db);
-                if (e.code() == kTooNew) {
-                    opened.error = Message(gbk::kMsgHistoryTooNew, path);
+                if (e.code() == kTooNew || e.code() == kForeign) {
+                    opened.error = Message(
+                        e.code() == kTooNew ? gbk::kMsgHistoryTooNew : gbk::kMsgHistoryNotADatabase,
+                        path);
                     return opened;
                 }
                 if (e.code() == SQLITE_BUSY && std::chrono::steady_clock::now() < giveUp) {
                     std::this_thread::sleep_for(std::chrono::milliseconds(10));
                     continue;
                 }
-                const bool unreadable = e.code() == SQLITE_CORRUPT || e.code() == SQLITE_NOTADB;
-                if (!unreadable || !existed || movedAside) {
+                // Only a database that SQLite itself finds damaged is moved aside; a file
+                // it cannot open for another reason (permissions, a full disk) stays.
+                const bool damaged = e.code() == SQLITE_CORRUPT || e.code() == SQLITE_NOTADB;
+                if (!damaged || !existed || start != FileStart::Database || movedAside) {
                     opened.error = Message(gbk::kMsgHistoryOpenFailed, path + " - " + e.what());
                     return opened;
                 }
@@ -339,6 +392,50 @@ OpenedHistory HistoryStore::Open(const std::string& path, const HistoryOptions& 
     } catch (const std::exception& e) {
         opened.store.reset();
         opened.error = Message(gbk::kMsgHistoryOpenFailed, path + " - " + e.what());
+    }
+    return opened;
+}
+
+OpenedHistory HistoryStore::OpenForReading(const std::string& path, const HistoryOptions& options) {
+    OpenedHistory opened;
+    switch (StartOf(path)) {
+        case FileStart::Missing:
+        case FileStart::Empty:
+            return opened;  // nothing recorded yet
+        case FileStart::Other:
+            opened.error = Message(gbk::kMsgHistoryNotADatabase, path);
+            return opened;
+        case FileStart::Database:
+        case FileStart::Unreadable:
+            break;  // SQLite says what is wrong with the latter
+    }
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    if (rc != SQLITE_OK) {
+        const std::string why = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        sqlite3_close(db);
+        opened.error = Message(gbk::kMsgHistoryOpenFailed, path + " - " + why);
+        return opened;
+    }
+    try {
+        sqlite3_busy_timeout(db, options.busyTimeoutMs);
+        RefuseForeign(db);
+        QuickCheck(db);
+        const int version = SchemaVersion(db);
+        if (version > kHistorySchemaVersion) throw SqlError(kTooNew, "newer layout");
+        if (version == 0) {  // made, but nothing recorded in it yet
+            sqlite3_close(db);
+            return opened;
+        }
+        opened.store.reset(new HistoryStore(db, path));
+    } catch (const SqlError& e) {
+        sqlite3_close(db);
+        if (e.code() == kTooNew || e.code() == kForeign) {
+            opened.error = Message(
+                e.code() == kTooNew ? gbk::kMsgHistoryTooNew : gbk::kMsgHistoryNotADatabase, path);
+        } else {
+            opened.error = Message(gbk::kMsgHistoryOpenFailed, path + " - " + e.what());
+        }
     }
     return opened;
 }

@@ -38,7 +38,7 @@ class HistoryStore;
 
 struct OpenedHistory {
     std::unique_ptr<HistoryStore> store;  // null when the history cannot be used
-    // Set once, when an unreadable file was renamed aside and a new one started; the
+    // Set once, when a damaged database was renamed aside and a new one started; the
     // store is usable then.  Show it to the operator.
     std::string notice;
     std::string error;  // why `store` is null
@@ -51,11 +51,19 @@ struct RecordOutcome {
 
 class HistoryStore {
 public:
-    // Opens `path`, creating it and its directory when missing.  A file that is not a
-    // database or is corrupt is renamed to path + ".corrupt-YYYYMMDD-HHMMSS" (with its
-    // -wal and -shm files) and a new database takes its place; a file written by a
-    // newer program is left alone and refused.
+    // Opens `path` for recording, creating it and its directory when missing.  A
+    // database that SQLite finds damaged is renamed to path + ".corrupt-YYYYMMDD-HHMMSS"
+    // (with its -wal and -shm files) and a new one takes its place.  A file that does
+    // not begin as an SQLite database, a database of another program and one written
+    // by a newer program are refused and left exactly as they are.
     static OpenedHistory Open(const std::string& path, const HistoryOptions& options = {});
+
+    // Opens `path` only to read it: never creates, brings forward, renames or writes
+    // the file (SQLite may leave its empty -wal and -shm files beside a database in
+    // WAL mode).  A missing or empty file, or a database that holds nothing yet, gives
+    // neither store nor error: nothing is recorded.  A damaged database is refused.
+    static OpenedHistory OpenForReading(const std::string& path,
+                                        const HistoryOptions& options = {});
     ~HistoryStore();
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;

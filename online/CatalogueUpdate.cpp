@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
+#include <string_view>
 #include <thread>
 
 namespace corvane {
@@ -32,6 +34,9 @@ struct CurlMultiDeleter {
 };
 struct CurlUrlDeleter {
     void operator()(CURLU* url) const { curl_url_cleanup(url); }
+};
+struct CurlListDeleter {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
 struct CurlStringDeleter {
     void operator()(char* text) const { curl_free(text); }
@@ -96,9 +101,55 @@ std::size_t WriteBody(char* data, std::size_t size, std::size_t count, void* use
     return length;
 }
 
+char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c; }
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return FoldAscii(x) == FoldAscii(y);
+           });
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// True when every coding listed in `value` (comma-separated) is one of `accepted`.
+bool OnlyCodings(std::string_view value, std::initializer_list<std::string_view> accepted) {
+    for (;;) {
+        const std::size_t comma = value.find(',');
+        const std::string_view coding = TrimBlanks(value.substr(0, comma));
+        if (!coding.empty() &&
+            std::none_of(accepted.begin(), accepted.end(),
+                         [&](std::string_view a) { return EqualsIgnoringCase(coding, a); }))
+            return false;
+        if (comma == std::string_view::npos) return true;
+        value.remove_prefix(comma + 1);
+    }
+}
+
+// The body is stored byte for byte as the catalogue, so it has to arrive as the
+// server's file holds it.  The request asks for the identity coding, and libcurl
+// decodes nothing of its own accord; a reply that compresses the body anyway (as a
+// compressing proxy does) is refused here, before any of its body is written.
+bool CodingAccepted(std::string_view line) {
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos) return true;
+    const std::string_view name = TrimBlanks(line.substr(0, colon));
+    const std::string_view value = line.substr(colon + 1);
+    if (EqualsIgnoringCase(name, "Content-Encoding")) return OnlyCodings(value, {"identity"});
+    // libcurl removes "chunked" itself and passes any other transfer coding through.
+    if (EqualsIgnoringCase(name, "Transfer-Encoding"))
+        return OnlyCodings(value, {"identity", "chunked"});
+    return true;
+}
+
 // Header lines are bytes from the server too: they keep the transfer from stalling.
-std::size_t NoteHeader(char*, std::size_t size, std::size_t count, void* userdata) {
+// Returning less than was offered ends the transfer with an error.
+std::size_t NoteHeader(char* data, std::size_t size, std::size_t count, void* userdata) {
     static_cast<Transfer*>(userdata)->lastByte = Clock::now();
+    if (!CodingAccepted(std::string_view(data, size * count))) return 0;
     return size * count;
 }
 
@@ -152,8 +203,14 @@ bool Download(const std::string& url, const std::string& target, EventPump& pump
     const auto remaining =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     if (remaining.count() <= 0) return false;
+    // Only an uncompressed body is wanted.  CURLOPT_ACCEPT_ENCODING stays unset: any
+    // value there would have libcurl decode whatever the server sends.
+    std::unique_ptr<curl_slist, CurlListDeleter> headers(
+        curl_slist_append(nullptr, "Accept-Encoding: identity"));
+    if (!headers) return false;
     bool configured =
         curl_easy_setopt(h, CURLOPT_URL, url.c_str()) == CURLE_OK &&
+        curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.get()) == CURLE_OK &&
         curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L) == CURLE_OK &&
         // The program takes no settings from the environment: no *_proxy variables.
         curl_easy_setopt(h, CURLOPT_PROXY, "") == CURLE_OK &&

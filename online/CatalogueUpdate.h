@@ -34,9 +34,11 @@ std::string UpdateUrl(const ServerConfig& server, std::string_view path);
 
 // Fetches `url` into `target`, replacing any file of that name.  True only when the
 // server answered 200 with a complete body (as long as its Content-Length, when it
-// sends one) of at most limits.maxBytes.  Any other status, a connection failure, a
-// transfer that stalls or outlasts limits.overall, a short or oversized body, or a
-// write error gives false and leaves no file at `target` if it had to create or
+// sends one) of at most limits.maxBytes, sent as it is: the request asks for the
+// identity coding.  Any other status, a body in a content or transfer coding other
+// than identity (gzip from a compressing proxy), a connection failure, a transfer that
+// stalls or outlasts limits.overall, a short or oversized body, or a write error gives
+// false and leaves no file at `target` if it had to create or
 // truncate one.  Processes the window's pending events while it waits.  Never throws.
 bool DownloadFile(const std::string& url, const std::string& target, EventPump& pump,
                   const UpdateLimits& limits = {});

@@ -1,6 +1,7 @@
 // The error and service catalogues: loading, memo lines, look-ups, ignore lists,
 // the program directory, and a sanity check of the bundled demo catalogues.
 
+#include "catalog/CatalogueCheck.h"
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/GbkText.h"
 #include "catalog/ProgramDir.h"
@@ -268,6 +269,22 @@ TEST_F(CatalogueTest, IgnoreListIsReadAfreshInFileOrder) {
 
     Write("ServiceList.ini", head + "x=retrying\r\n");
     EXPECT_EQ(ReadIgnoreList(dir_, "GW"), Lines{"retrying"});
+}
+
+// 999 in the catalogue: the scan counts its lines as known errors, while everything
+// after the scan takes the code for the unknown one.
+TEST_F(CatalogueTest, CheckWarnsOfTheUnknownErrorCode) {
+    Write("ServiceList.ini", "[SERVICELIST]\r\n1=GW\r\n[SERVICE_GW]\r\n" + kPrefix + "=Gw\r\n");
+    Write("ErrorList.ini", "[ERRORLIST]\r\n1=101\r\n2=999\r\n[ERROR_101]\r\n" + kOwner + "=GW\r\n" +
+                               kKeyword + "=disk\r\n[ERROR_999]\r\n" + kOwner + "=GW\r\n" +
+                               kKeyword + "=timeout\r\n");
+    Lines warnings;
+    for (const CatalogueWarning& w : CheckCatalogues(dir_))
+        warnings.push_back(w.file + " " + std::to_string(w.line) + " " + w.section + " " + w.key +
+                           " " + w.message);
+    EXPECT_EQ(warnings, (Lines{"ErrorList.ini 3 ERRORLIST 2 code \"999\" is the code of unknown "
+                               "errors; its findings count as known, but exports, patterns and "
+                               "the history take them for unknown ones"}));
 }
 
 TEST(ProgramDirTest, IsTheDirectoryOfTheRunningExecutable) {

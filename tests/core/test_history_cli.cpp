@@ -105,13 +105,21 @@ TEST_F(HistoryCliTest, UsageErrorsAndFailures) {
     EXPECT_EQ(std::count(blocked.out.begin(), blocked.out.end(), '\n'), 3);
     EXPECT_EQ(blocked.err.rfind(gbk::kMsgHistoryOpenFailed, 0), 0u) << blocked.err;
 
-    // An unreadable database is moved aside and said so once.
-    scratch.Write("history.sqlite", "not a database");
-    const CliResult first = Cli("history --db " + db + " " + kDemo + "/logs");
-    EXPECT_EQ(first.status, 0);
-    EXPECT_EQ(first.err.rfind(std::string(gbk::kMsgHistoryMovedAside) + db + ".corrupt-", 0), 0u)
-        << first.err;
-    EXPECT_EQ(History("", kDemo + "/logs"), "");
+    // A log file given as the database: listing and recording refuse it and leave it be.
+    const std::string log = kDemo + "/logs/Gateway20261201.log";
+    const std::string notADatabase = std::string(gbk::kMsgHistoryNotADatabase) + db + "\n";
+    fs::copy_file(log, db);
+    const CliResult listed = Cli("history --db " + db + " " + kDemo + "/logs");
+    EXPECT_EQ(listed.status, 1);
+    EXPECT_EQ(listed.err, notADatabase);
+    const CliResult recorded =
+        Cli("run --record --program-dir " + kDemo + " --db " + db + " " + kDemo + "/logs 20261201");
+    EXPECT_EQ(recorded.status, 1);
+    EXPECT_EQ(std::count(recorded.out.begin(), recorded.out.end(), '\n'), 3);
+    EXPECT_EQ(recorded.err, notADatabase);
+    EXPECT_EQ(testing_support::ReadFileBytes(db), testing_support::ReadFileBytes(log));
+    EXPECT_EQ(std::distance(fs::directory_iterator(scratch.path()), fs::directory_iterator()), 3)
+        << "blocker, cli-stderr.txt and the file itself";
 }
 
 }  // namespace

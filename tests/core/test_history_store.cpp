@@ -9,6 +9,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CoreFakes.h"
@@ -23,6 +24,7 @@ namespace {
 using testing_support::MakeServiceRecord;
 using testing_support::QueryFile;
 using testing_support::TempDir;
+using namespace std::string_view_literals;
 
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -162,37 +164,70 @@ TEST_F(HistoryStoreTest, TwoProcessesRecordingAtOnceBothSucceed) {
     EXPECT_EQ(store->Days("/l", "PARENT").size(), std::size_t{kRuns});
 }
 
+enum class Made { Text, Damaged, Foreign };
+
 struct UnreadableCase {
     const char* name;
-    bool database;  // a real history whose pages are then overwritten
-    const char* bytes;
+    Made made;
+    std::string_view bytes;  // for Text
 };
 
 void PrintTo(const UnreadableCase& c, std::ostream* os) { *os << c.name; }
 
 class UnreadableHistoryTest : public HistoryStoreTest,
-                              public ::testing::WithParamInterface<UnreadableCase> {};
-
-TEST_P(UnreadableHistoryTest, IsMovedAsideOnceAndANewOneStarted) {
-    if (GetParam().database) {
-        auto store = OpenStore();
-        for (int i = 0; i < 40; ++i)
-            store->Record({i, {MakeServiceRecord("/l", std::to_string(i), "GW", {{"101", i}})}});
-        store.reset();
-        std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-        file.seekp(4096);  // everything after the first page
-        const std::string garbage(std::filesystem::file_size(path) - 4096, '\xa5');
-        file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
-    } else {
+                              public ::testing::WithParamInterface<UnreadableCase> {
+protected:
+    // Writes the case's file at `path`; returns whether a recording open moves it aside.
+    bool MakeFile() {
         std::filesystem::create_directories(dir.path() + "data/corvane");
-        dir.Write("data/corvane/history.sqlite", GetParam().bytes);
+        const UnreadableCase& c = GetParam();
+        if (c.made == Made::Text) {
+            dir.Write("data/corvane/history.sqlite", std::string(c.bytes));
+        } else if (c.made == Made::Foreign) {
+            dir.Write("data/corvane/history.sqlite", "");
+            QueryFile(path, "CREATE TABLE places(url TEXT)");
+        } else {
+            auto store = OpenStore();
+            for (int i = 0; i < 40; ++i)
+                store->Record(
+                    {i, {MakeServiceRecord("/l", std::to_string(i), "GW", {{"101", i}})}});
+            store.reset();
+            std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+            file.seekp(4096);  // everything after the first page
+            const std::string garbage(std::filesystem::file_size(path) - 4096, '\xa5');
+            file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+        }
+        // Only a database of this program's kind that SQLite finds damaged.
+        return c.made == Made::Damaged || c.bytes.rfind("SQLite format 3\0"sv, 0) == 0;
     }
+    std::vector<std::string> MovedAside() {
+        return FilesStartingWith(dir.path() + "data/corvane", "history.sqlite.corrupt-");
+    }
+};
+
+TEST_P(UnreadableHistoryTest, OnlyADamagedDatabaseIsMovedAsideAndOnlyByRecording) {
+    const bool damaged = MakeFile();
     const std::string original = ReadAll(path);
 
+    // Listing never changes the file, whatever it is.
+    const OpenedHistory read = HistoryStore::OpenForReading(path);
+    EXPECT_FALSE(read.store);
+    EXPECT_EQ(
+        read.error.rfind(damaged ? gbk::kMsgHistoryOpenFailed : gbk::kMsgHistoryNotADatabase, 0),
+        0u)
+        << read.error;
+    EXPECT_EQ(ReadAll(path), original);
+
     OpenedHistory opened = HistoryStore::Open(path);
+    if (!damaged) {
+        EXPECT_FALSE(opened.store);
+        EXPECT_EQ(opened.error, std::string(gbk::kMsgHistoryNotADatabase) + path);
+        EXPECT_EQ(ReadAll(path), original);
+        EXPECT_TRUE(MovedAside().empty());
+        return;
+    }
     ASSERT_TRUE(opened.store) << opened.error;
-    const std::vector<std::string> moved =
-        FilesStartingWith(dir.path() + "data/corvane", "history.sqlite.corrupt-");
+    const std::vector<std::string> moved = MovedAside();
     ASSERT_EQ(moved.size(), 1u);
     EXPECT_EQ(opened.notice, std::string(gbk::kMsgHistoryMovedAside) + moved[0]);
     EXPECT_EQ(ReadAll(moved[0]), original);
@@ -201,15 +236,31 @@ TEST_P(UnreadableHistoryTest, IsMovedAsideOnceAndANewOneStarted) {
     EXPECT_EQ(opened.store->Days("/l").size(), 1u);
     opened.store.reset();
     OpenStore();  // the new file opens without a notice
-    EXPECT_EQ(FilesStartingWith(dir.path() + "data/corvane", "history.sqlite.corrupt-").size(), 1u);
+    EXPECT_EQ(MovedAside().size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, UnreadableHistoryTest,
-    ::testing::Values(UnreadableCase{"TextFile", false, "day,service,known\n20261201,GW,3\n"},
-                      UnreadableCase{"ForeignHeader", false, "SQLite format 2\0garbage"},
-                      UnreadableCase{"DamagedPages", true, ""}),
+    ::testing::Values(
+        UnreadableCase{"TextFile", Made::Text, "2026-12-01 10:00:00 GW connect failed \n"sv},
+        UnreadableCase{"ForeignHeader", Made::Text, "SQLite format 2\0garbage"sv},
+        UnreadableCase{"ShortHeader", Made::Text, "SQLite format 3"sv},
+        UnreadableCase{"DamagedHeader", Made::Text, "SQLite format 3\0\xff\xff\xff garbage"sv},
+        UnreadableCase{"DatabaseOfAnotherProgram", Made::Foreign, ""sv},
+        UnreadableCase{"DamagedPages", Made::Damaged, ""sv}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HistoryStoreTest, ReadingNeverCreatesAFile) {
+    const OpenedHistory missing = HistoryStore::OpenForReading(path);
+    EXPECT_FALSE(missing.store);
+    EXPECT_EQ(missing.error, "");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() + "data"));
+
+    OpenStore()->Record({1, {MakeServiceRecord("/l", "1", "GW", {{"101", 2}})}});
+    const OpenedHistory read = HistoryStore::OpenForReading(path);
+    ASSERT_TRUE(read.store) << read.error;
+    EXPECT_EQ(Rows(*read.store, "/l"), (std::vector<std::string>{"1 GW 2/0 0B 0s @1 101=2"}));
+}
 
 TEST_F(HistoryStoreTest, AFileOfANewerProgramIsRefusedAndLeftAlone) {
     OpenStore().reset();

@@ -176,6 +176,24 @@ TEST_F(OnlineUpdateTest, ShortBodyIsAFailure) {
     EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
 }
 
+// A catalogue compressed on its way is a failed download: nothing of it is installed
+// and the versions stay, so the next start fetches it again.
+TEST_F(OnlineUpdateTest, CompressedCatalogueIsRefusedAndTheVersionsStay) {
+    InstallLocal(VersionFile("1", "1"));
+    Serve(VersionFile("2", "2"));
+    server.emplace(serverRoot.Dir(), Paths{},
+                   Paths{"--encoding", "/idc/ServiceList.ini=identity", "--encoding",
+                         "/idc/ErrorList.ini=gzip"});
+    ServerConfig config;
+    config.host = "127.0.0.1";
+    config.httpPort = server->Port();
+    EXPECT_FALSE(UpdateCatalogues(programDir.Dir(), config, pump));
+    EXPECT_EQ(Local("ServiceList.ini"), kServerServices);  // identity is the body as it is
+    EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);
+    EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
+    EXPECT_EQ(Temporaries(), Paths{});
+}
+
 TEST_F(OnlineUpdateTest, FailedRenameStopsAndLeavesNoTemporaryFile) {
     InstallLocal(VersionFile("1", "1"));
     fs::remove(programDir / "ServiceList.ini");
@@ -257,6 +275,7 @@ INSTANTIATE_TEST_SUITE_P(
         HostileReply{"announced_over_the_cap", {}, false, 0, 99},
         HostileReply{"unannounced_over_the_cap", {"--no-length", "/idc/f"}, false, 0, 99},
         HostileReply{"short_body", {}, true},
+        HostileReply{"gzip_from_a_compressing_proxy", {"--encoding", "/idc/f=gzip"}},
         HostileReply{"stall_after_ten_bytes", {"--stall", "/idc/f=10"}, false, 0.4},
         HostileReply{"trickle_past_the_overall_limit", {"--slow", "/idc/f=4"}, false, 1.0}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -1,15 +1,19 @@
 // Running corvane-scan from a test, and comparing its output with a golden file.
 #pragma once
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace corvane::testing_support {
 
@@ -38,6 +42,45 @@ inline CliResult RunCli(const std::string& args, const std::string& scratch) {
     const int status = ::pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.err = ReadFileBytes(errFile);
+    return result;
+}
+
+struct CliFootprint {
+    int status = -1;
+    std::size_t lines = 0;  // of its output
+    long peakKiB = 0;       // resident memory at its peak
+};
+
+// Runs corvane-scan with `args` (one word each), counting the lines of its output
+// without keeping them (stderr is thrown away), and measures its peak memory.
+inline CliFootprint MeasureCli(const std::vector<std::string>& args) {
+    CliFootprint result;
+    int out[2];
+    if (::pipe(out) != 0) return result;
+    std::vector<std::string> words{CORVANE_SCAN_EXE};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(out[1], 1);
+        ::dup2(null, 2);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(out[1]);
+    char buffer[1 << 16];
+    ssize_t n;
+    while ((n = ::read(out[0], buffer, sizeof buffer)) > 0)
+        result.lines += static_cast<std::size_t>(std::count(buffer, buffer + n, '\n'));
+    ::close(out[0]);
+    int status = 0;
+    rusage usage{};
+    if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid) return result;
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.peakKiB = usage.ru_maxrss;
     return result;
 }
 

@@ -9,11 +9,14 @@ which the connection is closed.  Hostile or slow answers for single paths:
   --slow PATH=SECONDS   spread the body over SECONDS in 20 pieces
   --stall PATH=BYTES    send BYTES of the body, then nothing until the client leaves
   --no-length PATH      send no Content-Length; the end of the body is the close
+  --encoding PATH=NAME  send "Content-Encoding: NAME" whatever the request accepts, as
+                        a compressing proxy does; the body gzip-compressed for gzip
 Requests are answered in parallel.  Every request path is appended to --log before
 the answer is sent.  The server ends when its standard input closes or after
 --lifetime seconds, whichever comes first.
 """
 import argparse
+import gzip
 import http.server
 import os
 import sys
@@ -38,12 +41,14 @@ def main():
     parser.add_argument("--slow", action="append", default=[])
     parser.add_argument("--stall", action="append", default=[])
     parser.add_argument("--no-length", action="append", default=[])
+    parser.add_argument("--encoding", action="append", default=[])
     parser.add_argument("--lifetime", type=float, default=120.0)
     args = parser.parse_args()
     root = os.path.realpath(args.root)
     status = per_path(args.status, int)
     slow = per_path(args.slow, float)
     stall = per_path(args.stall, int)
+    encoding = per_path(args.encoding, str)
     log_lock = threading.Lock()
     stopping = threading.Event()
 
@@ -65,8 +70,13 @@ def main():
             code = status.get(self.path, 200)
             if code == 204:
                 body = b""
+            coding = encoding.get(self.path)
+            if coding == "gzip":
+                body = gzip.compress(body)
             self.send_response(code)
             self.send_header("Content-Type", "application/octet-stream")
+            if coding is not None:
+                self.send_header("Content-Encoding", coding)
             if self.path not in args.no_length and code != 204:
                 declared = len(body) + (100 if self.path in args.short else 0)
                 self.send_header("Content-Length", str(declared))
