@@ -70,7 +70,7 @@ constexpr int kForeign = -2;
 class SqlError : public std::runtime_error {
 public:
     SqlError(int code, const std::string& what) : std::runtime_error(what), code_(code) {}
-    int code() const { return code_; }
+    int Code() const { return code_; }
 
 private:
     int code_;
@@ -367,19 +367,19 @@ OpenedHistory HistoryStore::Open(const std::string& path, const HistoryOptions& 
                 return opened;
             } catch (const SqlError& e) {
                 sqlite3_close(db);
-                if (e.code() == kTooNew || e.code() == kForeign) {
+                if (e.Code() == kTooNew || e.Code() == kForeign) {
                     opened.error = Message(
-                        e.code() == kTooNew ? gbk::kMsgHistoryTooNew : gbk::kMsgHistoryNotADatabase,
+                        e.Code() == kTooNew ? gbk::kMsgHistoryTooNew : gbk::kMsgHistoryNotADatabase,
                         path);
                     return opened;
                 }
-                if (e.code() == SQLITE_BUSY && std::chrono::steady_clock::now() < giveUp) {
+                if (e.Code() == SQLITE_BUSY && std::chrono::steady_clock::now() < giveUp) {
                     std::this_thread::sleep_for(std::chrono::milliseconds(10));
                     continue;
                 }
                 // Only a database that SQLite itself finds damaged is moved aside; a file
                 // it cannot open for another reason (permissions, a full disk) stays.
-                const bool damaged = e.code() == SQLITE_CORRUPT || e.code() == SQLITE_NOTADB;
+                const bool damaged = e.Code() == SQLITE_CORRUPT || e.Code() == SQLITE_NOTADB;
                 if (!damaged || !existed || start != FileStart::Database || movedAside) {
                     opened.error = Message(gbk::kMsgHistoryOpenFailed, path + " - " + e.what());
                     return opened;
@@ -430,9 +430,9 @@ OpenedHistory HistoryStore::OpenForReading(const std::string& path, const Histor
         opened.store.reset(new HistoryStore(db, path));
     } catch (const SqlError& e) {
         sqlite3_close(db);
-        if (e.code() == kTooNew || e.code() == kForeign) {
+        if (e.Code() == kTooNew || e.Code() == kForeign) {
             opened.error = Message(
-                e.code() == kTooNew ? gbk::kMsgHistoryTooNew : gbk::kMsgHistoryNotADatabase, path);
+                e.Code() == kTooNew ? gbk::kMsgHistoryTooNew : gbk::kMsgHistoryNotADatabase, path);
         } else {
             opened.error = Message(gbk::kMsgHistoryOpenFailed, path + " - " + e.what());
         }
