@@ -144,6 +144,10 @@ TEST_F(CliTest, OptionRulesAndExitStatus) {
         {"scan GW " + prog + log, 2},  // options end at the first operand
         {"scan --threads 0 " + prog + "GW " + log, 2},
         {"scan --threads 2x " + prog + "GW " + log, 2},
+        {"scan --threads 1073741824 " + prog + "GW " + log, 2},
+        {"run --threads 1073741824 " + prog + logs + " 20261201", 2},
+        {"patterns --threads 1073741824 " + prog + "--service GW " + log, 2},
+        {"scan --threads 1024 " + prog + "GW " + log, 0},
         {"run --line-numbers " + prog + logs + " 20261201", 2},
         {"days --threads 2 " + logs, 2},
         {"days " + prog + logs, 2},
