@@ -137,6 +137,14 @@ std::string Shown(std::string_view gbk) {
     return text;
 }
 
+// What a CSV cell holds: the shown text, behind "'" where a spreadsheet would run it.
+std::string Cell(std::string_view gbk) {
+    const std::string text = Shown(gbk);
+    return !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string::npos
+               ? "'" + text
+               : text;
+}
+
 ErrorCatalogue HostileCatalogue() {
     ErrorCatalogue catalogue;
     catalogue.push_back({"GW", "101", "Boom, \"big\"", "boom", {}});
@@ -168,6 +176,11 @@ FindingList RandomFindings(std::mt19937& rng, std::size_t count) {
                                                     "\x80",
                                                     "\xb4",
                                                     "2026-12-01 ",
+                                                    "=",
+                                                    "+",
+                                                    "-",
+                                                    "@",
+                                                    "\t",
                                                     std::string(1, '\0'),
                                                     "\x81\x30\x81\x30"};
     static const char* codes[] = {"101", "102", "555", "999", "999"};
@@ -205,10 +218,10 @@ TEST(CsvExport, RoundTripsThroughARealCsvParser) {
             const std::string& finding = (*service.findings)[i];
             const std::string code = finding.substr(0, 3);
             expected.push_back(
-                {Shown(service.name), Shown(service.code), code,
-                 Shown(LookupErrorName(code, catalogue)), Shown(TimeField(finding)),
+                {Cell(service.name), Cell(service.code), code,
+                 Cell(LookupErrorName(code, catalogue)), Cell(TimeField(finding)),
                  i < service.places->size() ? std::to_string((*service.places)[i].line) : "",
-                 Shown(LogLine(finding))});
+                 Cell(LogLine(finding))});
         }
     }
     std::vector<std::vector<std::string>> parsed;
@@ -221,6 +234,32 @@ TEST(CsvExport, RoundTripsThroughARealCsvParser) {
     EXPECT_EQ(bytes.substr(0, bytes.find('\n') + 1),
               "\xEF\xBB\xBF服务名称,服务代码,错误代码,错误名称,发生时间,行号,日志原文\r\n");
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+}
+
+// Cells that begin with what a spreadsheet takes for a formula get an apostrophe,
+// whichever column they are in; every other cell keeps its bytes.
+TEST(CsvExport, CellsASpreadsheetWouldRunStayText) {
+    ErrorCatalogue catalogue;
+    catalogue.push_back({"GW", "101", "=HYPERLINK(\"http://x\")", "k", {}});
+    const FindingList findings = {"101|=1+2 k", "999|+cmd|' /C calc'!A0",
+                                  "999|-1,@x",  "999|@SUM(A1)",
+                                  "999|\tx",    "999|\rx",
+                                  "999|a=b",    "999|'q"};
+    ExportedRun run{"/logs", "20261201", {}, &catalogue};
+    run.services.push_back({"@gw", "-G", 0, 0, &findings, nullptr, 0, 0});
+    std::ostringstream out;
+    WriteFindingsCsv(run, out);
+    const char* const records[] = {"101,\"'=HYPERLINK(\"\"http://x\"\")\",'=1+2 k,,'=1+2 k",
+                                   "999,未知错误,'+cmd|' /,,'+cmd|' /C calc'!A0",
+                                   "999,未知错误,\"'-1,@x\",,\"'-1,@x\"",
+                                   "999,未知错误,'@SUM(A1),,'@SUM(A1)",
+                                   "999,未知错误,'\tx,,'\tx",
+                                   "999,未知错误,\"'\rx\",,\"'\rx\"",
+                                   "999,未知错误,a=b,,a=b",
+                                   "999,未知错误,'q,,'q"};
+    std::string expected;
+    for (const char* record : records) expected += "'@gw,'-G," + std::string(record) + "\r\n";
+    EXPECT_EQ(out.str().substr(out.str().find("\r\n") + 2), expected);
 }
 
 TEST(HtmlReport, EscapesEveryTextAndCountsPerCode) {
