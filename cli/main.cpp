@@ -185,9 +185,9 @@ public:
     }
     std::string DirectoryText() override { return directory_; }
     ProgressSink& AddResultRow(const std::string& caption) override {
+        logFiles_.push_back(LogFileName(directory_, current_.logPrefix, day_));
         std::error_code error;
-        const auto bytes =
-            std::filesystem::file_size(LogFileName(directory_, current_.logPrefix, day_), error);
+        const auto bytes = std::filesystem::file_size(logFiles_.back(), error);
         rows_.push_back(
             {caption, "", "", current_.code, error ? 0 : static_cast<std::int64_t>(bytes), 0.0});
         started_ = std::chrono::steady_clock::now();
@@ -208,6 +208,8 @@ public:
         double seconds;
     };
     const std::vector<ResultRow>& Rows() const { return rows_; }
+    // Every log file the run went to scan, whether or not it gave a row.
+    const std::vector<std::string>& LogFiles() const { return logFiles_; }
 
 private:
     std::vector<ServiceEntry> services_;
@@ -216,20 +218,37 @@ private:
     ServiceEntry current_;
     std::chrono::steady_clock::time_point started_;
     std::vector<ResultRow> rows_;
+    std::vector<std::string> logFiles_;
     NullProgressSink progress_;
+};
+
+// One analysis run of `day` over every service of the catalogue.
+struct DayResult {
+    std::vector<ConsoleRunView::ResultRow> rows;
+    std::vector<std::string> logFiles;
+    ServiceResults results;
+    ServicePlaces places;
+    RunOutcome outcome = RunOutcome::Completed;
 };
 
 // Writes the exports of a finished `run` that the options ask for.
 void ExportRun(const std::optional<std::string>& csvFile,
                const std::optional<std::string>& htmlFile, const std::string& directory,
-               const std::string& day, const std::vector<ConsoleRunView::ResultRow>& rows,
-               const ServiceResults& results, const ServicePlaces& places,
-               const ErrorCatalogue& catalogue) {
+               const std::string& day, const DayResult& result, const ErrorCatalogue& catalogue) {
     if (!csvFile && !htmlFile) return;
+    // An export into /dev/stdout follows the lines already printed.
+    std::fflush(stdout);
+    const std::vector<ConsoleRunView::ResultRow>& rows = result.rows;
+    const ServiceResults& results = result.results;
+    const ServicePlaces& places = result.places;
     // The report names the directory so that it can be found again from anywhere.
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(directory, error);
-    ExportedRun run{error ? directory : absolute.lexically_normal().string(), day, {}, &catalogue};
+    ExportedRun run{error ? directory : absolute.lexically_normal().string(),
+                    day,
+                    {},
+                    &catalogue,
+                    result.logFiles};
     for (std::size_t i = 0; i < rows.size() && i < results.size(); ++i) {
         const ConsoleRunView::ResultRow& row = rows[i];
         run.services.push_back({row.name, row.code, std::stoll(row.known), std::stoll(row.unknown),
@@ -257,14 +276,6 @@ cli::HistoryArguments HistoryOf(const Arguments& args) {
     return {args.db.value_or(""), args.service.value_or(""), args.days};
 }
 
-// One analysis run of `day` over every service of the catalogue.
-struct DayResult {
-    std::vector<ConsoleRunView::ResultRow> rows;
-    ServiceResults results;
-    ServicePlaces places;
-    RunOutcome outcome = RunOutcome::Completed;
-};
-
 DayResult RunDay(const std::string& programDir, const ErrorCatalogue& catalogue,
                  const std::string& logDir, const std::string& day, FindingsObserver* observer,
                  UserDialogs& dialogs, EventPump& pump, const ScanOptions& options) {
@@ -275,6 +286,7 @@ DayResult RunDay(const std::string& programDir, const ErrorCatalogue& catalogue,
     result.outcome = RunServicePasses(view, day, catalogue, result.results, observer, dialogs, pump,
                                       options, &result.places);
     result.rows = view.Rows();
+    result.logFiles = view.LogFiles();
     return result;
 }
 
@@ -342,8 +354,8 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
             line.append("\t").append(row.known).append("\t").append(row.unknown);
             out.Line(line);
         }
-        ExportRun(args.csvFile, args.htmlFile, args.operands[0], args.operands[1], result.rows,
-                  result.results, result.places, catalogue);
+        ExportRun(args.csvFile, args.htmlFile, args.operands[0], args.operands[1], result,
+                  catalogue);
         if (args.record && result.outcome == RunOutcome::Completed) {
             std::fflush(stdout);
             return cli::RecordRun(HistoryOf(args), collector.TakeRecord(),

@@ -72,7 +72,8 @@ void WriteFindingsCsv(const ExportedRun& run, std::ostream& out) {
 }
 
 void SaveFindingsCsv(const ExportedRun& run, const std::string& path) {
-    WriteExportFile(path, [&run](std::ostream& out) { WriteFindingsCsv(run, out); });
+    WriteExportFile(
+        path, [&run](std::ostream& out) { WriteFindingsCsv(run, out); }, run.logFiles);
 }
 
 }  // namespace corvane

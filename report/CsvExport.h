@@ -20,7 +20,7 @@ namespace corvane {
 void WriteFindingsCsv(const ExportedRun& run, std::ostream& out);
 
 // WriteFindingsCsv into the file `path`, which is replaced only once complete.
-// Throws ExportError when the file cannot be written.
+// Throws ExportError when the file cannot be written or is one of run.logFiles.
 void SaveFindingsCsv(const ExportedRun& run, const std::string& path);
 
 }  // namespace corvane

@@ -2,6 +2,8 @@
 // conversion, and the CSV and HTML files read back with Python's own parsers.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -93,6 +95,30 @@ TEST(ExportFile, AFailedWriteLeavesTheOldFileAndNoPart) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+std::string ReadBytes(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A link planted at the name the temporary file once had (NAME.part<pid>) is not
+// followed, and the new file is an ordinary one with the mode the umask gives.
+TEST(ExportFile, ALinkBesideTheTargetIsNeverFollowed) {
+    TempDir dir;
+    const std::string victim = dir.Write("victim", "precious");
+    const std::string target = dir.path() + "out.csv";
+    std::filesystem::create_symlink(victim, target + ".part" + std::to_string(::getpid()));
+    WriteExportFile(target, [](std::ostream& out) { out << "new"; });
+    EXPECT_EQ(ReadBytes(victim), "precious");
+    EXPECT_EQ(ReadBytes(target), "new");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat st {};
+    ASSERT_EQ(::lstat(target.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+    EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask);
+}
+
 // Runs the Python reader over an exported file: its output lines, or a failure.
 std::vector<std::string> PythonRead(const std::string& kind, const std::string& file) {
     const std::string cmd =
@@ -122,11 +148,6 @@ std::vector<std::string> UnhexFields(const std::string& line) {
         fields.push_back(Unhex(std::string_view(line).substr(from, comma - from)));
     fields.push_back(Unhex(std::string_view(line).substr(from)));
     return fields;
-}
-
-std::string ReadBytes(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // What a cell shows: the decoded text with a NUL as U+2400.

@@ -25,10 +25,14 @@ inline std::string ReadFileBytes(const std::string& path) {
 }
 
 // Runs corvane-scan with `args` (shell words); stderr goes through a file in `scratch`
-// (a directory ending in "/").
-inline CliResult RunCli(const std::string& args, const std::string& scratch) {
+// (a directory ending in "/").  With `seconds`, a run that takes longer is killed
+// (status 137 from timeout(1)), so that a hang fails the test instead of holding it.
+inline CliResult RunCli(const std::string& args, const std::string& scratch, int seconds = 0) {
     const std::string errFile = scratch + "cli-stderr.txt";
-    const std::string command = std::string(CORVANE_SCAN_EXE) + " " + args + " 2>" + errFile;
+    const std::string bound =
+        seconds > 0 ? "timeout -s KILL " + std::to_string(seconds) + " " : std::string();
+    const std::string command =
+        bound + std::string(CORVANE_SCAN_EXE) + " " + args + " 2>" + errFile;
     CliResult result;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return result;
