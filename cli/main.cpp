@@ -160,12 +160,20 @@ void RequireDirectory(const std::string& path) {
 class ConsoleDialogs final : public UserDialogs {
 public:
     explicit ConsoleDialogs(LineWriter& err) : err_(err) {}
-    void ShowMessage(std::string_view text) override { err_.Line(text); }
+    void ShowMessage(std::string_view text) override {
+        err_.Line(text);
+        reported_ = true;
+    }
     // The companion never waits for an answer: it scans whatever it is given.
     bool AskYesNo(std::string_view, std::string_view) override { return true; }
 
+    // A message was shown: the scanner shows one only for a log it could not open,
+    // which fails the command once everything else is done.
+    bool Reported() const { return reported_; }
+
 private:
     LineWriter& err_;
+    bool reported_ = false;
 };
 
 // The service selection list with every row checked, and the result rows it gets.
@@ -356,12 +364,13 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         }
         ExportRun(args.csvFile, args.htmlFile, args.operands[0], args.operands[1], result,
                   catalogue);
+        int status = 0;
         if (args.record && result.outcome == RunOutcome::Completed) {
             std::fflush(stdout);
-            return cli::RecordRun(HistoryOf(args), collector.TakeRecord(),
-                                  [&](std::string_view line) { err.Line(line); });
+            status = cli::RecordRun(HistoryOf(args), collector.TakeRecord(),
+                                    [&](std::string_view line) { err.Line(line); });
         }
-        return 0;
+        return dialogs.Reported() ? 1 : status;
     }
     if (args.command == "history" || args.command == "backfill") {
         const cli::DayRun runDay = [&](const std::string& logDir, const std::string& day,
@@ -379,7 +388,8 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         if (status == cli::kHistoryUsage)
             throw UsageError(
                 "history takes LOGDIR, or backfill LOGDIR without --service and --days");
-        return status;
+        // A day's log that could not be opened was reported; the other days went on.
+        return dialogs.Reported() ? 1 : status;
     }
     if (args.command == "catalogue") {
         std::vector<ServiceEntry> services;

@@ -169,6 +169,22 @@ TEST_F(CliTest, RunExportsIntoPipesButNeverOntoItsLogs) {
     }
 }
 
+// Every command that reads a log refuses what is not a regular file, as scan does,
+// instead of waiting on a FIFO or reading a device for ever.
+TEST_F(CliTest, CommandsThatReadALogRefuseFifosAndDevices) {
+    const std::string fifo = dir.path() + "Gw20261202.log";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& file : {fifo, std::string("/dev/zero")}) {
+        for (const std::string& command : {"scan " + prog + "GW ", std::string("patterns "),
+                                           "patterns " + prog + "--service GW "}) {
+            const Result r = Cli(command + file, dir);
+            EXPECT_EQ(r.status, 1) << command << file;
+            EXPECT_EQ(r.out, "");
+            EXPECT_EQ(r.err, std::string(gbk::kMsgOpenFailed) + file + "\n") << command << file;
+        }
+    }
+}
+
 // Where options may stand, which command takes which, and the exit status of each line.
 TEST_F(CliTest, OptionRulesAndExitStatus) {
     const std::string log = dir.path() + "Gw20261201.log";

@@ -2,6 +2,7 @@
 // usage and failures.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -22,7 +23,9 @@ const std::string kDemo = std::string(CORVANE_SOURCE_DIR) + "/demo";
 
 class HistoryCliTest : public ::testing::Test {
 protected:
-    CliResult Cli(const std::string& args) { return testing_support::RunCli(args, scratch.path()); }
+    CliResult Cli(const std::string& args) {
+        return testing_support::RunCli(args, scratch.path(), 60);
+    }
     // Backfills `logs` with the demo catalogues into the test's database.
     CliResult Backfill(const std::string& logs) {
         return Cli("history backfill --program-dir " + kDemo + " --db " + db + " " + logs);
@@ -77,6 +80,29 @@ TEST_F(HistoryCliTest, MarksNewAndRisingCodesAndDaysKeepsTheLastRecordedDays) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, std::string("\xcd\xf8\xb9\xd8\xb7\xfe\xce\xf1") + "\t89\t47\n");  // 网关服务
     EXPECT_EQ(History("--service GW --days 1", logs), "20261204\tGW\t89\t47\t\n");
+}
+
+// A log that cannot be opened (a FIFO) is reported and fails run, run --record and
+// backfill; every other service and day is still printed and recorded.
+TEST_F(HistoryCliTest, AnUnopenableLogFailsTheCommandButKeepsTheOthers) {
+    const std::string logs = scratch.path() + "logs";
+    fs::copy(kDemo + "/logs", logs);
+    const std::string fifo = logs + "/WebPortal20261202.log";
+    fs::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string refused = std::string(gbk::kMsgOpenFailed) + fifo + "\n";
+    const std::string run = "run --program-dir " + kDemo + " ";
+    for (const std::string& command : {run, run + "--record --db " + db + " "}) {
+        const CliResult r = Cli(command + logs + " 20261202");
+        EXPECT_EQ(r.status, 1) << command;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2) << command;
+        EXPECT_EQ(r.err, refused) << command;
+    }
+    EXPECT_EQ(History("", logs), "20261202\tGW\t1236\t194\t\n20261202\tMQ\t191\t136\t\n");
+    const CliResult backfill = Backfill(logs);
+    EXPECT_EQ(backfill.status, 1);
+    EXPECT_NE(backfill.err.find(refused), std::string::npos) << backfill.err;
+    EXPECT_NE(backfill.err.find("\nbackfill 3/3 "), std::string::npos) << backfill.err;
 }
 
 TEST_F(HistoryCliTest, UsageErrorsAndFailures) {
