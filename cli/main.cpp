@@ -33,6 +33,7 @@
 #include "online/CatalogueUpdate.h"
 #include "online/ServerConfig.h"
 #include "report/CsvExport.h"
+#include "report/ExportFile.h"
 #include "report/HtmlReport.h"
 #include "report/Utf8Text.h"
 
@@ -239,11 +240,14 @@ struct DayResult {
     RunOutcome outcome = RunOutcome::Completed;
 };
 
-// Writes the exports of a finished `run` that the options ask for.
-void ExportRun(const std::optional<std::string>& csvFile,
+// Writes the exports of a finished `run` that the options ask for, each on its own:
+// a failure goes to `err` and the next export is still written.  False when any
+// export failed.
+bool ExportRun(const std::optional<std::string>& csvFile,
                const std::optional<std::string>& htmlFile, const std::string& directory,
-               const std::string& day, const DayResult& result, const ErrorCatalogue& catalogue) {
-    if (!csvFile && !htmlFile) return;
+               const std::string& day, const DayResult& result, const ErrorCatalogue& catalogue,
+               LineWriter& err) {
+    if (!csvFile && !htmlFile) return true;
     // An export into /dev/stdout follows the lines already printed.
     std::fflush(stdout);
     const std::vector<ConsoleRunView::ResultRow>& rows = result.rows;
@@ -263,8 +267,18 @@ void ExportRun(const std::optional<std::string>& csvFile,
                                 results[i].get(), i < places.size() ? &places[i] : nullptr,
                                 row.seconds, row.bytes});
     }
-    if (csvFile) SaveFindingsCsv(run, *csvFile);
-    if (htmlFile) SaveHtmlReport(run, *htmlFile);
+    bool written = true;
+    const auto save = [&](auto&& write) {
+        try {
+            write();
+        } catch (const ExportError& e) {
+            err.Line(e.what());
+            written = false;
+        }
+    };
+    if (csvFile) save([&] { SaveFindingsCsv(run, *csvFile); });
+    if (htmlFile) save([&] { SaveHtmlReport(run, *htmlFile); });
+    return written;
 }
 
 std::string ProgramDirOf(const Arguments& args) {
@@ -362,13 +376,17 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
             line.append("\t").append(row.known).append("\t").append(row.unknown);
             out.Line(line);
         }
-        ExportRun(args.csvFile, args.htmlFile, args.operands[0], args.operands[1], result,
-                  catalogue);
+        // Each of the exports and the record stands on its own: one failing keeps
+        // none of the others from being written, and each failure is reported.
         int status = 0;
+        if (!ExportRun(args.csvFile, args.htmlFile, args.operands[0], args.operands[1], result,
+                       catalogue, err))
+            status = 1;
         if (args.record && result.outcome == RunOutcome::Completed) {
             std::fflush(stdout);
-            status = cli::RecordRun(HistoryOf(args), collector.TakeRecord(),
-                                    [&](std::string_view line) { err.Line(line); });
+            if (cli::RecordRun(HistoryOf(args), collector.TakeRecord(),
+                               [&](std::string_view line) { err.Line(line); }) != 0)
+                status = 1;
         }
         return dialogs.Reported() ? 1 : status;
     }

@@ -82,6 +82,19 @@ TEST_F(HistoryCliTest, MarksNewAndRisingCodesAndDaysKeepsTheLastRecordedDays) {
     EXPECT_EQ(History("--service GW --days 1", logs), "20261204\tGW\t89\t47\t\n");
 }
 
+// Neither export can be written: both failures are reported, the run still recorded.
+TEST_F(HistoryCliTest, FailedExportsAreReportedAndTheRunIsRecorded) {
+    const std::string nowhere = scratch.path() + "no/such/x";
+    const CliResult r =
+        Cli("run --record --program-dir " + kDemo + " --db " + db + " --csv " + nowhere +
+            ".csv --html " + nowhere + ".html " + kDemo + "/logs 20261201");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);
+    EXPECT_NE(r.err.find(nowhere + ".csv"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(nowhere + ".html"), std::string::npos) << r.err;
+    EXPECT_EQ(History("", kDemo + "/logs").rfind("20261201\tDB\t198\t47\t\n", 0), 0u);
+}
+
 // A log that cannot be opened (a FIFO) is reported and fails run, run --record and
 // backfill; every other service and day is still printed and recorded.
 TEST_F(HistoryCliTest, AnUnopenableLogFailsTheCommandButKeepsTheOthers) {
