@@ -23,9 +23,8 @@ using testing_support::TempDir;
 
 using Result = testing_support::CliResult;
 
-// Reading or writing a FIFO or device can hang a regression: each run is bounded.
 Result Cli(const std::string& args, const TempDir& dir) {
-    return testing_support::RunCli(args, dir.path(), 60);
+    return testing_support::RunCli(args, dir.path());
 }
 
 // The CSV of the run of 20261201 in CliTest's directory.

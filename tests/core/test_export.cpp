@@ -113,10 +113,8 @@ TEST(ExportFile, ALinkBesideTheTargetIsNeverFollowed) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    struct stat st {};
-    ASSERT_EQ(::lstat(target.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISREG(st.st_mode));
-    EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask);
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(target)));
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0666 & ~mask));
 }
 
 // Runs the Python reader over an exported file: its output lines, or a failure.
@@ -197,11 +195,6 @@ FindingList RandomFindings(std::mt19937& rng, std::size_t count) {
                                                     "\x80",
                                                     "\xb4",
                                                     "2026-12-01 ",
-                                                    "=",
-                                                    "+",
-                                                    "-",
-                                                    "@",
-                                                    "\t",
                                                     std::string(1, '\0'),
                                                     "\x81\x30\x81\x30"};
     static const char* codes[] = {"101", "102", "555", "999", "999"};

@@ -23,9 +23,7 @@ const std::string kDemo = std::string(CORVANE_SOURCE_DIR) + "/demo";
 
 class HistoryCliTest : public ::testing::Test {
 protected:
-    CliResult Cli(const std::string& args) {
-        return testing_support::RunCli(args, scratch.path(), 60);
-    }
+    CliResult Cli(const std::string& args) { return testing_support::RunCli(args, scratch.path()); }
     // Backfills `logs` with the demo catalogues into the test's database.
     CliResult Backfill(const std::string& logs) {
         return Cli("history backfill --program-dir " + kDemo + " --db " + db + " " + logs);

@@ -25,14 +25,12 @@ inline std::string ReadFileBytes(const std::string& path) {
 }
 
 // Runs corvane-scan with `args` (shell words); stderr goes through a file in `scratch`
-// (a directory ending in "/").  With `seconds`, a run that takes longer is killed
-// (status 137 from timeout(1)), so that a hang fails the test instead of holding it.
-inline CliResult RunCli(const std::string& args, const std::string& scratch, int seconds = 0) {
+// (a directory ending in "/").  A run is killed after 100 seconds (status 137), so
+// that one that hangs fails its test and leaves no process behind.
+inline CliResult RunCli(const std::string& args, const std::string& scratch) {
     const std::string errFile = scratch + "cli-stderr.txt";
-    const std::string bound =
-        seconds > 0 ? "timeout -s KILL " + std::to_string(seconds) + " " : std::string();
     const std::string command =
-        bound + std::string(CORVANE_SCAN_EXE) + " " + args + " 2>" + errFile;
+        "timeout -s KILL 100 " + std::string(CORVANE_SCAN_EXE) + " " + args + " 2>" + errFile;
     CliResult result;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return result;
