@@ -119,9 +119,22 @@ int CreateTemporary(const std::string& path, std::string& name) {
     return -1;
 }
 
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 bool SameFile(const struct stat& a, const std::string& other) {
     struct stat st {};
-    return ::stat(other.c_str(), &st) == 0 && st.st_dev == a.st_dev && st.st_ino == a.st_ino;
+    return ::stat(other.c_str(), &st) == 0 && SameFile(a, st);
+}
+
+// The standard output or error stream that is the file `target`, or -1.
+int OwnStreamOnto(const struct stat& target) {
+    for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
+        struct stat st {};
+        if (::fstat(stream, &st) == 0 && SameFile(st, target)) return stream;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -133,6 +146,14 @@ void WriteExportFile(const std::string& path, const std::function<void(std::ostr
         for (const std::string& log : keepOff) {
             if (SameFile(target, log))
                 throw ExportError(std::string(kMsgExportOntoLog) + FileNameForMessage(path));
+        }
+        // The program's own output (/dev/stdout while it goes to a file) continues
+        // after what was printed there; renaming would replace the link or the file.
+        if (const int stream = OwnStreamOnto(target); stream >= 0) {
+            const int fd = ::fcntl(stream, F_DUPFD_CLOEXEC, 0);
+            if (fd < 0) Fail(path, errno);
+            WriteInto(fd, path, write);
+            return;
         }
         if (S_ISFIFO(target.st_mode) || S_ISCHR(target.st_mode)) {
             errno = 0;

@@ -22,7 +22,8 @@ public:
 //
 // The new file is created exclusively under a name nobody can guess, so no link
 // planted beside `path` is ever followed.  A `path` that is a FIFO or a character
-// device (a pipe or terminal behind /dev/stdout) is written straight into: there is
+// device (a pipe or terminal behind /dev/stdout), or the file the standard output or
+// error goes to, is written straight into (the latter at its current end): there is
 // nothing to rename there.  A `path` that is the same file as one of `keepOff` (the
 // logs of the run) is refused before anything is written.
 void WriteExportFile(const std::string& path, const std::function<void(std::ostream&)>& write,

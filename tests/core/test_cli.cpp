@@ -157,6 +157,9 @@ TEST_F(CliTest, RunExportsIntoPipesButNeverOntoItsLogs) {
     const Result piped = Cli("--csv /proc/self/fd/1 " + run, dir);
     EXPECT_EQ(piped.status, 0) << piped.err;
     EXPECT_EQ(piped.out, "\xcd\xf8\xb9\xd8\t2\t1\n" + kRunCsv);
+    EXPECT_EQ(Cli("--csv /proc/self/fd/1 " + run + " >" + dir.path() + "out.txt", dir).status, 0);
+    EXPECT_EQ(testing_support::ReadFileBytes(dir.path() + "out.txt"),
+              "\xcd\xf8\xb9\xd8\t2\t1\n" + kRunCsv);
 
     const std::string log = dir.path() + "Gw20261201.log";
     const std::string before = testing_support::ReadFileBytes(log);
