@@ -1,6 +1,5 @@
 #include "analysis/FileLines.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,6 +7,7 @@
 #include <cstring>
 
 #include "analysis/FileNameText.h"
+#include "analysis/LogFile.h"
 #include "analysis/TextScan.h"
 #include "catalog/GbkText.h"
 
@@ -15,10 +15,10 @@ namespace corvane {
 
 FileLineReader::FileLineReader(const std::string& path, std::size_t blockLength)
     : path_(path), blockLength_(std::max<std::size_t>(blockLength, 1)) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    // The scanner's own messages, so that the window and the command line say the same.
+    // The scanner's own file access and messages, so that the window and the command
+    // line refuse the same files with the same words.
+    fd_ = OpenLogFileDescriptor(path);
     if (fd_ < 0) throw FileLinesError(std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
-    ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
 FileLineReader::~FileLineReader() {

@@ -48,8 +48,8 @@ inline void PumpOrStop(EventPump* pump) {
 // at one block plus the longest line; block boundaries never change a number.
 class FileLineReader {
 public:
-    // Throws FileLinesError when the file cannot be opened.  `blockLength` is only
-    // changed by tests, to reach block boundaries with small files.
+    // Throws FileLinesError when the file cannot be opened or is not a regular file.
+    // `blockLength` is only changed by tests, to reach block boundaries with small files.
     explicit FileLineReader(const std::string& path, std::size_t blockLength = 1u << 20);
     ~FileLineReader();
     FileLineReader(const FileLineReader&) = delete;

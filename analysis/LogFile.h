@@ -15,6 +15,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Opens `path` for reading only, shared with the services that write it, when it is a
+// regular file: a directory, FIFO or device is not a log file (a FIFO would block the
+// reader, /dev/zero would never end).  Returns the descriptor, or -1.
+int OpenLogFileDescriptor(const std::string& path);
+
 class LogFile {
 public:
     LogFile() = default;
@@ -22,9 +27,8 @@ public:
     LogFile(const LogFile&) = delete;
     LogFile& operator=(const LogFile&) = delete;
 
-    // Opens `path` for reading only; other processes keep reading and writing it.
-    // Only regular files count: a directory, FIFO or device is not a log file (and a
-    // FIFO must not block the window).  False when the file cannot be opened.
+    // Opens `path` through OpenLogFileDescriptor.  False when the file cannot be
+    // opened or is not a regular file.
     bool Open(const std::string& path);
 
     // The length taken right after opening: bytes appended later are not examined.

@@ -301,8 +301,8 @@ PartPlan PlanParts(std::int64_t size, const ScanOptions& options) {
         // keep the progress texts close behind the work.
         constexpr std::int64_t kMinPart = std::int64_t{1} << 20;
         constexpr std::int64_t kMaxPart = std::int64_t{16} << 20;
-        plan.partLength =
-            std::clamp<std::int64_t>(size / (4 * options.threads), kMinPart, kMaxPart);
+        plan.partLength = std::clamp<std::int64_t>(size / (4 * std::int64_t{options.threads}),
+                                                   kMinPart, kMaxPart);
     }
     plan.parts = static_cast<std::size_t>((size + plan.partLength - 1) / plan.partLength);
     plan.threads = static_cast<unsigned>(std::min<std::size_t>(options.threads, plan.parts));

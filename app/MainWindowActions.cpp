@@ -98,6 +98,7 @@ void MainWindow::exportRun() {
         run.catalogue = errorCatalogue_.get();
         for (std::size_t i = 0; i < serviceResults_->size() && i < storedPasses_.size(); ++i) {
             const ServicePass& pass = storedPasses_[i];
+            run.logFiles.push_back(pass.logFile);
             if (i == 0) {
                 run.logDirectory = pass.directory;
                 run.day = pass.day;

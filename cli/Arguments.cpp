@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string>
 #include <string_view>
 
 namespace corvane::cli {
@@ -29,6 +30,9 @@ int PositiveNumber(std::string_view option, std::string_view value) {
 
 void SetThreads(Arguments& a, std::string_view value) {
     a.threads = PositiveNumber("--threads", value);
+    if (a.threads > kMaxThreads)
+        throw UsageError("--threads takes at most " + std::to_string(kMaxThreads) + ", not \"" +
+                         std::string(value) + "\"");
 }
 
 // One row per option.

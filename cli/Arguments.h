@@ -13,6 +13,10 @@
 
 namespace corvane::cli {
 
+// The most threads --threads may ask for: far beyond any machine's cores, far below
+// where a count of threads stops being a number a scan can plan with.
+inline constexpr int kMaxThreads = 1024;
+
 struct Arguments {
     std::string command;  // "backfill" stands for "history backfill"
     std::vector<std::string> operands;
@@ -20,7 +24,7 @@ struct Arguments {
     bool help = false;                      // --help, -h
     bool utf8 = false;                      // --utf8
     std::optional<std::string> programDir;  // --program-dir DIR
-    int threads = 0;                        // --threads N (N >= 1); 0 when not given
+    int threads = 0;                        // --threads N (1 <= N <= kMaxThreads); 0: not given
     bool lineNumbers = false;               // --line-numbers
     std::optional<std::string> service;     // --service CODE
     bool assign = false;                    // --assign

@@ -33,6 +33,7 @@
 #include "online/CatalogueUpdate.h"
 #include "online/ServerConfig.h"
 #include "report/CsvExport.h"
+#include "report/ExportFile.h"
 #include "report/HtmlReport.h"
 #include "report/Utf8Text.h"
 
@@ -66,8 +67,8 @@ const char kUsage[] =
     "\n"
     "  --program-dir DIR  where the INI files are (default: beside this program);\n"
     "                     scan, run, catalogue, explain, update, check, patterns, backfill\n"
-    "  --threads N        scan each file with N threads, N >= 1 (default: one per core);\n"
-    "                     scan, run, patterns, history backfill\n"
+    "  --threads N        scan each file with N threads, 1 <= N <= 1024 (default: one\n"
+    "                     per core); scan, run, patterns, history backfill\n"
     "  --line-numbers     each finding's line number and a TAB before it; scan\n"
     "  --csv FILE         also write every finding to FILE as CSV (UTF-8); run\n"
     "  --html FILE        also write a report of the run to FILE as HTML; run\n"
@@ -160,12 +161,20 @@ void RequireDirectory(const std::string& path) {
 class ConsoleDialogs final : public UserDialogs {
 public:
     explicit ConsoleDialogs(LineWriter& err) : err_(err) {}
-    void ShowMessage(std::string_view text) override { err_.Line(text); }
+    void ShowMessage(std::string_view text) override {
+        err_.Line(text);
+        reported_ = true;
+    }
     // The companion never waits for an answer: it scans whatever it is given.
     bool AskYesNo(std::string_view, std::string_view) override { return true; }
 
+    // A message was shown: the scanner shows one only for a log it could not open,
+    // which fails the command once everything else is done.
+    bool Reported() const { return reported_; }
+
 private:
     LineWriter& err_;
+    bool reported_ = false;
 };
 
 // The service selection list with every row checked, and the result rows it gets.
@@ -185,9 +194,9 @@ public:
     }
     std::string DirectoryText() override { return directory_; }
     ProgressSink& AddResultRow(const std::string& caption) override {
+        logFiles_.push_back(LogFileName(directory_, current_.logPrefix, day_));
         std::error_code error;
-        const auto bytes =
-            std::filesystem::file_size(LogFileName(directory_, current_.logPrefix, day_), error);
+        const auto bytes = std::filesystem::file_size(logFiles_.back(), error);
         rows_.push_back(
             {caption, "", "", current_.code, error ? 0 : static_cast<std::int64_t>(bytes), 0.0});
         started_ = std::chrono::steady_clock::now();
@@ -208,6 +217,8 @@ public:
         double seconds;
     };
     const std::vector<ResultRow>& Rows() const { return rows_; }
+    // Every log file the run went to scan, whether or not it gave a row.
+    const std::vector<std::string>& LogFiles() const { return logFiles_; }
 
 private:
     std::vector<ServiceEntry> services_;
@@ -216,28 +227,58 @@ private:
     ServiceEntry current_;
     std::chrono::steady_clock::time_point started_;
     std::vector<ResultRow> rows_;
+    std::vector<std::string> logFiles_;
     NullProgressSink progress_;
 };
 
-// Writes the exports of a finished `run` that the options ask for.
-void ExportRun(const std::optional<std::string>& csvFile,
+// One analysis run of `day` over every service of the catalogue.
+struct DayResult {
+    std::vector<ConsoleRunView::ResultRow> rows;
+    std::vector<std::string> logFiles;
+    ServiceResults results;
+    ServicePlaces places;
+    RunOutcome outcome = RunOutcome::Completed;
+};
+
+// Writes the exports of a finished `run` that the options ask for, each on its own:
+// a failure goes to `err` and the next export is still written.  False when any
+// export failed.
+bool ExportRun(const std::optional<std::string>& csvFile,
                const std::optional<std::string>& htmlFile, const std::string& directory,
-               const std::string& day, const std::vector<ConsoleRunView::ResultRow>& rows,
-               const ServiceResults& results, const ServicePlaces& places,
-               const ErrorCatalogue& catalogue) {
-    if (!csvFile && !htmlFile) return;
+               const std::string& day, const DayResult& result, const ErrorCatalogue& catalogue,
+               LineWriter& err) {
+    if (!csvFile && !htmlFile) return true;
+    // An export into /dev/stdout follows the lines already printed.
+    std::fflush(stdout);
+    const std::vector<ConsoleRunView::ResultRow>& rows = result.rows;
+    const ServiceResults& results = result.results;
+    const ServicePlaces& places = result.places;
     // The report names the directory so that it can be found again from anywhere.
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(directory, error);
-    ExportedRun run{error ? directory : absolute.lexically_normal().string(), day, {}, &catalogue};
+    ExportedRun run{error ? directory : absolute.lexically_normal().string(),
+                    day,
+                    {},
+                    &catalogue,
+                    result.logFiles};
     for (std::size_t i = 0; i < rows.size() && i < results.size(); ++i) {
         const ConsoleRunView::ResultRow& row = rows[i];
         run.services.push_back({row.name, row.code, std::stoll(row.known), std::stoll(row.unknown),
                                 results[i].get(), i < places.size() ? &places[i] : nullptr,
                                 row.seconds, row.bytes});
     }
-    if (csvFile) SaveFindingsCsv(run, *csvFile);
-    if (htmlFile) SaveHtmlReport(run, *htmlFile);
+    bool written = true;
+    const auto save = [&](auto&& write) {
+        try {
+            write();
+        } catch (const ExportError& e) {
+            err.Line(e.what());
+            written = false;
+        }
+    };
+    if (csvFile) save([&] { SaveFindingsCsv(run, *csvFile); });
+    if (htmlFile) save([&] { SaveHtmlReport(run, *htmlFile); });
+    return written;
 }
 
 std::string ProgramDirOf(const Arguments& args) {
@@ -257,14 +298,6 @@ cli::HistoryArguments HistoryOf(const Arguments& args) {
     return {args.db.value_or(""), args.service.value_or(""), args.days};
 }
 
-// One analysis run of `day` over every service of the catalogue.
-struct DayResult {
-    std::vector<ConsoleRunView::ResultRow> rows;
-    ServiceResults results;
-    ServicePlaces places;
-    RunOutcome outcome = RunOutcome::Completed;
-};
-
 DayResult RunDay(const std::string& programDir, const ErrorCatalogue& catalogue,
                  const std::string& logDir, const std::string& day, FindingsObserver* observer,
                  UserDialogs& dialogs, EventPump& pump, const ScanOptions& options) {
@@ -275,6 +308,7 @@ DayResult RunDay(const std::string& programDir, const ErrorCatalogue& catalogue,
     result.outcome = RunServicePasses(view, day, catalogue, result.results, observer, dialogs, pump,
                                       options, &result.places);
     result.rows = view.Rows();
+    result.logFiles = view.LogFiles();
     return result;
 }
 
@@ -342,14 +376,19 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
             line.append("\t").append(row.known).append("\t").append(row.unknown);
             out.Line(line);
         }
-        ExportRun(args.csvFile, args.htmlFile, args.operands[0], args.operands[1], result.rows,
-                  result.results, result.places, catalogue);
+        // Each of the exports and the record stands on its own: one failing keeps
+        // none of the others from being written, and each failure is reported.
+        int status = 0;
+        if (!ExportRun(args.csvFile, args.htmlFile, args.operands[0], args.operands[1], result,
+                       catalogue, err))
+            status = 1;
         if (args.record && result.outcome == RunOutcome::Completed) {
             std::fflush(stdout);
-            return cli::RecordRun(HistoryOf(args), collector.TakeRecord(),
-                                  [&](std::string_view line) { err.Line(line); });
+            if (cli::RecordRun(HistoryOf(args), collector.TakeRecord(),
+                               [&](std::string_view line) { err.Line(line); }) != 0)
+                status = 1;
         }
-        return 0;
+        return dialogs.Reported() ? 1 : status;
     }
     if (args.command == "history" || args.command == "backfill") {
         const cli::DayRun runDay = [&](const std::string& logDir, const std::string& day,
@@ -367,7 +406,8 @@ int Run(const Arguments& args, LineWriter& out, LineWriter& err) {
         if (status == cli::kHistoryUsage)
             throw UsageError(
                 "history takes LOGDIR, or backfill LOGDIR without --service and --days");
-        return status;
+        // A day's log that could not be opened was reported; the other days went on.
+        return dialogs.Reported() ? 1 : status;
     }
     if (args.command == "catalogue") {
         std::vector<ServiceEntry> services;

@@ -9,13 +9,23 @@
 namespace corvane {
 namespace {
 
-// Appends one field, quoted when it holds a delimiter, a quote or a line end.
+// Spreadsheet programs run a cell that begins with one of these as a formula; log
+// lines and catalogue names come from elsewhere and must stay text.
+bool ReadAsFormula(std::string_view text) {
+    return !text.empty() &&
+           std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
+// Appends one field, quoted when it holds a delimiter, a quote or a line end, and
+// behind an apostrophe when a spreadsheet would take it for a formula.
 void AppendField(std::string& record, std::string_view text) {
+    const std::string_view guard = ReadAsFormula(text) ? "'" : "";
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        record.append(text);
+        record.append(guard).append(text);
         return;
     }
     record.push_back('"');
+    record.append(guard);
     for (char c : text) {
         if (c == '"') record.push_back('"');
         record.push_back(c);
@@ -62,7 +72,8 @@ void WriteFindingsCsv(const ExportedRun& run, std::ostream& out) {
 }
 
 void SaveFindingsCsv(const ExportedRun& run, const std::string& path) {
-    WriteExportFile(path, [&run](std::ostream& out) { WriteFindingsCsv(run, out); });
+    WriteExportFile(
+        path, [&run](std::ostream& out) { WriteFindingsCsv(run, out); }, run.logFiles);
 }
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -18,6 +19,14 @@ public:
 // written and closed, renames that file to `path`.  On any failure the new file is
 // removed, an existing file at `path` is left as it was, and ExportError is thrown.
 // Errors thrown by `write` propagate after the clean-up.
-void WriteExportFile(const std::string& path, const std::function<void(std::ostream&)>& write);
+//
+// The new file is created exclusively under a name nobody can guess, so no link
+// planted beside `path` is ever followed.  A `path` that is a FIFO or a character
+// device (a pipe or terminal behind /dev/stdout), or the file the standard output or
+// error goes to, is written straight into (the latter at its current end): there is
+// nothing to rename there.  A `path` that is the same file as one of `keepOff` (the
+// logs of the run) is refused before anything is written.
+void WriteExportFile(const std::string& path, const std::function<void(std::ostream&)>& write,
+                     const std::vector<std::string>& keepOff = {});
 
 }  // namespace corvane

@@ -33,6 +33,8 @@ struct ExportedRun {
     std::vector<ExportedService> services;
     // The error names come from here; null reads every code as unknown.
     const ErrorCatalogue* catalogue = nullptr;
+    // The log files the run read: an export is never written over one of them.
+    std::vector<std::string> logFiles{};
 };
 
 }  // namespace corvane

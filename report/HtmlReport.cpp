@@ -262,7 +262,8 @@ void WriteHtmlReport(const ExportedRun& run, std::ostream& out, const HtmlReport
 
 void SaveHtmlReport(const ExportedRun& run, const std::string& path,
                     const HtmlReportOptions& options) {
-    WriteExportFile(path, [&](std::ostream& out) { WriteHtmlReport(run, out, options); });
+    WriteExportFile(
+        path, [&](std::ostream& out) { WriteHtmlReport(run, out, options); }, run.logFiles);
 }
 
 }  // namespace corvane

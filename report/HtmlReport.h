@@ -25,7 +25,7 @@ void WriteHtmlReport(const ExportedRun& run, std::ostream& out,
                      const HtmlReportOptions& options = {});
 
 // WriteHtmlReport into the file `path`, which is replaced only once complete.
-// Throws ExportError when the file cannot be written.
+// Throws ExportError when the file cannot be written or is one of run.logFiles.
 void SaveHtmlReport(const ExportedRun& run, const std::string& path,
                     const HtmlReportOptions& options = {});
 

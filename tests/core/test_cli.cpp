@@ -1,6 +1,8 @@
 // corvane-scan: the command-line contract (output bytes, exit status, errors).
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,6 +26,13 @@ using Result = testing_support::CliResult;
 Result Cli(const std::string& args, const TempDir& dir) {
     return testing_support::RunCli(args, dir.path());
 }
+
+// The CSV of the run of 20261201 in CliTest's directory.
+const std::string kRunCsv =
+    "\xEF\xBB\xBF服务名称,服务代码,错误代码,错误名称,发生时间,行号,日志原文\r\n"
+    "网关,GW,101,Boom,a boom,1,a boom\r\n"
+    "网关,GW,999,未知错误,b failed,3,b failed \r\n"
+    "网关,GW,101,Boom,错 boom,4,错 boom\r\n";
 
 class CliTest : public ::testing::Test {
 protected:
@@ -108,11 +117,7 @@ TEST_F(CliTest, RunExportsCsvAndHtml) {
         std::ifstream in(file, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
-    EXPECT_EQ(read(csv),
-              "\xEF\xBB\xBF服务名称,服务代码,错误代码,错误名称,发生时间,行号,日志原文\r\n"
-              "网关,GW,101,Boom,a boom,1,a boom\r\n"
-              "网关,GW,999,未知错误,b failed,3,b failed \r\n"
-              "网关,GW,101,Boom,错 boom,4,错 boom\r\n");
+    EXPECT_EQ(read(csv), kRunCsv);
     const std::string report = read(html);
     EXPECT_NE(report.find("<td>" + logs + "</td>"), std::string::npos);
     EXPECT_NE(report.find(">网关</a></td><td>GW</td><td class=\"n\">2</td><td class=\"n\">1</td>"),
@@ -126,6 +131,60 @@ TEST_F(CliTest, RunExportsCsvAndHtml) {
     EXPECT_NE(unwritable.err.find(dir.path() + "no/out.csv"), std::string::npos);
     EXPECT_EQ(Cli("days --csv " + csv + " " + logs, dir).status, 2);
     EXPECT_EQ(Cli("run " + prog + logs + " 20261201 --html", dir).status, 2);
+}
+
+// A FIFO or a pipe is written straight into; an export onto a log of the run is
+// refused before anything is written.
+TEST_F(CliTest, RunExportsIntoPipesButNeverOntoItsLogs) {
+    const std::string logs = dir.path().substr(0, dir.path().size() - 1);
+    const std::string run = "run " + prog + logs + " 20261201";
+    // The test holds both ends of the FIFO: neither side ever waits, and a FIFO that
+    // was replaced by a file simply stays empty.
+    const std::string fifo = dir.path() + "export.fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int ends = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(ends, 0);
+    EXPECT_EQ(Cli("--csv " + fifo + " " + run, dir).status, 0);
+    char bytes[65536];
+    const ssize_t n = ::read(ends, bytes, sizeof bytes);
+    ::close(ends);
+    EXPECT_EQ(std::string(bytes, n > 0 ? static_cast<std::size_t>(n) : 0), kRunCsv);
+    struct stat st {};
+    EXPECT_TRUE(::stat(fifo.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+
+    // /dev/stdout links here; naming the link's target keeps a regression from
+    // replacing the machine's /dev/stdout.
+    const Result piped = Cli("--csv /proc/self/fd/1 " + run, dir);
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out, "\xcd\xf8\xb9\xd8\t2\t1\n" + kRunCsv);
+    EXPECT_EQ(Cli("--csv /proc/self/fd/1 " + run + " >" + dir.path() + "out.txt", dir).status, 0);
+    EXPECT_EQ(testing_support::ReadFileBytes(dir.path() + "out.txt"),
+              "\xcd\xf8\xb9\xd8\t2\t1\n" + kRunCsv);
+
+    const std::string log = dir.path() + "Gw20261201.log";
+    const std::string before = testing_support::ReadFileBytes(log);
+    for (const std::string& target : {log, dir.path() + "./Gw20261201.log"}) {
+        const Result onto = Cli("--html " + target + " " + run, dir);
+        EXPECT_EQ(onto.status, 1) << target;
+        EXPECT_NE(onto.err.find(target), std::string::npos) << onto.err;
+        EXPECT_EQ(testing_support::ReadFileBytes(log), before);
+    }
+}
+
+// Every command that reads a log refuses what is not a regular file, as scan does,
+// instead of waiting on a FIFO or reading a device for ever.
+TEST_F(CliTest, CommandsThatReadALogRefuseFifosAndDevices) {
+    const std::string fifo = dir.path() + "Gw20261202.log";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& file : {fifo, std::string("/dev/zero")}) {
+        for (const std::string& command : {"scan " + prog + "GW ", std::string("patterns "),
+                                           "patterns " + prog + "--service GW "}) {
+            const Result r = Cli(command + file, dir);
+            EXPECT_EQ(r.status, 1) << command << file;
+            EXPECT_EQ(r.out, "");
+            EXPECT_EQ(r.err, std::string(gbk::kMsgOpenFailed) + file + "\n") << command << file;
+        }
+    }
 }
 
 // Where options may stand, which command takes which, and the exit status of each line.
@@ -144,6 +203,10 @@ TEST_F(CliTest, OptionRulesAndExitStatus) {
         {"scan GW " + prog + log, 2},  // options end at the first operand
         {"scan --threads 0 " + prog + "GW " + log, 2},
         {"scan --threads 2x " + prog + "GW " + log, 2},
+        {"scan --threads 1073741824 " + prog + "GW " + log, 2},
+        {"run --threads 1073741824 " + prog + logs + " 20261201", 2},
+        {"patterns --threads 1073741824 " + prog + "--service GW " + log, 2},
+        {"scan --threads 1024 " + prog + "GW " + log, 0},
         {"run --line-numbers " + prog + logs + " 20261201", 2},
         {"days --threads 2 " + logs, 2},
         {"days " + prog + logs, 2},

@@ -2,6 +2,8 @@
 // conversion, and the CSV and HTML files read back with Python's own parsers.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -93,6 +95,28 @@ TEST(ExportFile, AFailedWriteLeavesTheOldFileAndNoPart) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+std::string ReadBytes(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A link planted at the name the temporary file once had (NAME.part<pid>) is not
+// followed, and the new file is an ordinary one with the mode the umask gives.
+TEST(ExportFile, ALinkBesideTheTargetIsNeverFollowed) {
+    TempDir dir;
+    const std::string victim = dir.Write("victim", "precious");
+    const std::string target = dir.path() + "out.csv";
+    std::filesystem::create_symlink(victim, target + ".part" + std::to_string(::getpid()));
+    WriteExportFile(target, [](std::ostream& out) { out << "new"; });
+    EXPECT_EQ(ReadBytes(victim), "precious");
+    EXPECT_EQ(ReadBytes(target), "new");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(target)));
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0666 & ~mask));
+}
+
 // Runs the Python reader over an exported file: its output lines, or a failure.
 std::vector<std::string> PythonRead(const std::string& kind, const std::string& file) {
     const std::string cmd =
@@ -124,17 +148,20 @@ std::vector<std::string> UnhexFields(const std::string& line) {
     return fields;
 }
 
-std::string ReadBytes(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // What a cell shows: the decoded text with a NUL as U+2400.
 std::string Shown(std::string_view gbk) {
     std::string text = GbkToUtf8(gbk);
     for (std::size_t at; (at = text.find('\0')) != std::string::npos;)
         text.replace(at, 1, "\xE2\x90\x80");
     return text;
+}
+
+// What a CSV cell holds: the shown text, behind "'" where a spreadsheet would run it.
+std::string Cell(std::string_view gbk) {
+    const std::string text = Shown(gbk);
+    return !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string::npos
+               ? "'" + text
+               : text;
 }
 
 ErrorCatalogue HostileCatalogue() {
@@ -205,10 +232,10 @@ TEST(CsvExport, RoundTripsThroughARealCsvParser) {
             const std::string& finding = (*service.findings)[i];
             const std::string code = finding.substr(0, 3);
             expected.push_back(
-                {Shown(service.name), Shown(service.code), code,
-                 Shown(LookupErrorName(code, catalogue)), Shown(TimeField(finding)),
+                {Cell(service.name), Cell(service.code), code,
+                 Cell(LookupErrorName(code, catalogue)), Cell(TimeField(finding)),
                  i < service.places->size() ? std::to_string((*service.places)[i].line) : "",
-                 Shown(LogLine(finding))});
+                 Cell(LogLine(finding))});
         }
     }
     std::vector<std::vector<std::string>> parsed;
@@ -221,6 +248,32 @@ TEST(CsvExport, RoundTripsThroughARealCsvParser) {
     EXPECT_EQ(bytes.substr(0, bytes.find('\n') + 1),
               "\xEF\xBB\xBF服务名称,服务代码,错误代码,错误名称,发生时间,行号,日志原文\r\n");
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+}
+
+// Cells that begin with what a spreadsheet takes for a formula get an apostrophe,
+// whichever column they are in; every other cell keeps its bytes.
+TEST(CsvExport, CellsASpreadsheetWouldRunStayText) {
+    ErrorCatalogue catalogue;
+    catalogue.push_back({"GW", "101", "=HYPERLINK(\"http://x\")", "k", {}});
+    const FindingList findings = {"101|=1+2 k", "999|+cmd|' /C calc'!A0",
+                                  "999|-1,@x",  "999|@SUM(A1)",
+                                  "999|\tx",    "999|\rx",
+                                  "999|a=b",    "999|'q"};
+    ExportedRun run{"/logs", "20261201", {}, &catalogue};
+    run.services.push_back({"@gw", "-G", 0, 0, &findings, nullptr, 0, 0});
+    std::ostringstream out;
+    WriteFindingsCsv(run, out);
+    const char* const records[] = {"101,\"'=HYPERLINK(\"\"http://x\"\")\",'=1+2 k,,'=1+2 k",
+                                   "999,未知错误,'+cmd|' /,,'+cmd|' /C calc'!A0",
+                                   "999,未知错误,\"'-1,@x\",,\"'-1,@x\"",
+                                   "999,未知错误,'@SUM(A1),,'@SUM(A1)",
+                                   "999,未知错误,'\tx,,'\tx",
+                                   "999,未知错误,\"'\rx\",,\"'\rx\"",
+                                   "999,未知错误,a=b,,a=b",
+                                   "999,未知错误,'q,,'q"};
+    std::string expected;
+    for (const char* record : records) expected += "'@gw,'-G," + std::string(record) + "\r\n";
+    EXPECT_EQ(out.str().substr(out.str().find("\r\n") + 2), expected);
 }
 
 TEST(HtmlReport, EscapesEveryTextAndCountsPerCode) {

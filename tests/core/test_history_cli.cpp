@@ -2,6 +2,7 @@
 // usage and failures.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -77,6 +78,42 @@ TEST_F(HistoryCliTest, MarksNewAndRisingCodesAndDaysKeepsTheLastRecordedDays) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, std::string("\xcd\xf8\xb9\xd8\xb7\xfe\xce\xf1") + "\t89\t47\n");  // 网关服务
     EXPECT_EQ(History("--service GW --days 1", logs), "20261204\tGW\t89\t47\t\n");
+}
+
+// Neither export can be written: both failures are reported, the run still recorded.
+TEST_F(HistoryCliTest, FailedExportsAreReportedAndTheRunIsRecorded) {
+    const std::string nowhere = scratch.path() + "no/such/x";
+    const CliResult r =
+        Cli("run --record --program-dir " + kDemo + " --db " + db + " --csv " + nowhere +
+            ".csv --html " + nowhere + ".html " + kDemo + "/logs 20261201");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);
+    EXPECT_NE(r.err.find(nowhere + ".csv"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(nowhere + ".html"), std::string::npos) << r.err;
+    EXPECT_EQ(History("", kDemo + "/logs").rfind("20261201\tDB\t198\t47\t\n", 0), 0u);
+}
+
+// A log that cannot be opened (a FIFO) is reported and fails run, run --record and
+// backfill; every other service and day is still printed and recorded.
+TEST_F(HistoryCliTest, AnUnopenableLogFailsTheCommandButKeepsTheOthers) {
+    const std::string logs = scratch.path() + "logs";
+    fs::copy(kDemo + "/logs", logs);
+    const std::string fifo = logs + "/WebPortal20261202.log";
+    fs::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string refused = std::string(gbk::kMsgOpenFailed) + fifo + "\n";
+    const std::string run = "run --program-dir " + kDemo + " ";
+    for (const std::string& command : {run, run + "--record --db " + db + " "}) {
+        const CliResult r = Cli(command + logs + " 20261202");
+        EXPECT_EQ(r.status, 1) << command;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2) << command;
+        EXPECT_EQ(r.err, refused) << command;
+    }
+    EXPECT_EQ(History("", logs), "20261202\tGW\t1236\t194\t\n20261202\tMQ\t191\t136\t\n");
+    const CliResult backfill = Backfill(logs);
+    EXPECT_EQ(backfill.status, 1);
+    EXPECT_NE(backfill.err.find(refused), std::string::npos) << backfill.err;
+    EXPECT_NE(backfill.err.find("\nbackfill 3/3 "), std::string::npos) << backfill.err;
 }
 
 TEST_F(HistoryCliTest, UsageErrorsAndFailures) {
