@@ -1,7 +1,9 @@
 // Paging through a service's findings and the details of a known error, including
 // input that arrives while a page is being filled.
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QTextBlock>
 #include <QTimer>
 
 #include "ContextView.h"
@@ -86,7 +88,26 @@ struct PagesWindow {
     }
     QString PageBar() const { return c->pageNumberLabel->text() + '/' + c->pageCountLabel->text(); }
     QString Tabs() const { return c->KnownTab() + ' ' + c->UnknownTab(); }
+    const corvane::app::ContextView* Context() const {
+        return form->findChild<corvane::app::ContextView*>();
+    }
 };
+
+// A right-click at `pos` of `view`'s viewport as the window system gives it (the
+// press, then the menu), choosing the menu entry `entry`.
+void RightClick(QAbstractScrollArea* view, QPoint pos, const QString& entry) {
+    QTimer::singleShot(0, view, [entry] {
+        QWidget* menu = QApplication::activePopupWidget();
+        if (!menu) return;
+        menu->close();
+        for (QAction* action : menu->actions())
+            if (action->text() == entry) action->trigger();
+    });
+    QWindow* window = view->window()->windowHandle();
+    const QPoint at = window->mapFromGlobal(view->viewport()->mapToGlobal(pos));
+    QTest::mousePress(window, Qt::RightButton, {}, at);
+    QTest::mouseRelease(window, Qt::RightButton, {}, at);
+}
 
 }  // namespace
 
@@ -342,6 +363,40 @@ private slots:
             QTest::keyClick(goTo, Qt::Key_Return);
             QCOMPARE(w.PageBar(), QLatin1String(bar));
         }
+    }
+
+    void aRightClickActsOnTheFindingUnderTheMouse() {
+        PagesWindow w;
+        // Beta gets a second page of four unknown findings.
+        QByteArray beta;
+        for (int i = 0; i < 1004; ++i)
+            beta += "11:00:00.000 send fail " + QByteArray::number(i) + "\n";
+        QVERIFY(w.dirs.WriteLog("Beta20240102.log", beta));
+        w.form->startAnalysis();
+        w.Click(Beta);
+        QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
+        w.c->detailTabs->setCurrentIndex(1);
+        QPlainTextEdit* unknown = w.c->unknownErrorText;
+        const QRect third =
+            unknown->cursorRect(QTextCursor(unknown->document()->findBlockByNumber(2)));
+        RightClick(unknown, third.center() + QPoint(20, 0), QStringLiteral("复制日志原文"));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("11:00:00.000 send fail 1002"));
+        RightClick(unknown, third.center() + QPoint(20, 0), QStringLiteral("查看上下文…"));
+        QVERIFY(w.Context());
+        QCOMPARE(w.Context()->highlightedLineNumber(), 1003);
+
+        // On the known list the row under the mouse is selected and explained.
+        w.Click(Alpha);
+        w.c->detailTabs->setCurrentIndex(0);
+        QTreeWidget* known = w.c->knownErrorList;
+        Controls::ClickRow(known, 0);
+        RightClick(known, known->visualItemRect(known->topLevelItem(4)).center(),
+                   QStringLiteral("查看上下文…"));
+        QCOMPARE(known->selectedItems(), QList<QTreeWidgetItem*>{known->topLevelItem(4)});
+        QVERIFY(w.c->explanationText->toPlainText().endsWith(
+            QStringLiteral("[10:00:00.000] KWA item 8\n行号：9")));
+        QCOMPARE(w.Context()->highlightedLineNumber(), 9);
     }
 
     void theContextViewShowsTheLinesAroundAFinding() {
