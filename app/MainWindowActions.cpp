@@ -103,8 +103,8 @@ void MainWindow::showFindingContext() {
         const FindingPlaces& places = servicePlaces_[row];
         const auto at = static_cast<std::size_t>(position);
         if (at >= places.size() || at >= list->size()) return;
-        contextView_ = std::make_unique<ContextView>(storedPasses_[row].logFile, places[at],
-                                                     (*list)[at], this);
+        contextView_ = std::make_unique<ContextView>(
+            storedPasses_[row].logFile, storedPasses_[row].logStamp, places[at], (*list)[at], this);
         contextView_->show();
     });
 }

@@ -399,6 +399,40 @@ private slots:
         QCOMPARE(w.Context()->highlightedLineNumber(), 9);
     }
 
+    // The context of Delta's fourth line after its log was changed as `change` says.
+    void theContextSaysWhetherTheFileChangedSinceTheScan_data() {
+        QTest::addColumn<QByteArray>("change");
+        QTest::newRow("unchanged") << QByteArray();
+        QTest::newRow("appended to") << QByteArray("append");
+        QTest::newRow("cut after the line") << QByteArray("cut");
+        QTest::newRow("line before edited") << QByteArray("edit");
+    }
+    void theContextSaysWhetherTheFileChangedSinceTheScan() {
+        QFETCH(QByteArray, change);
+        PagesWindow w;
+        w.Click(Delta);
+        Controls::SelectRow(w.c->knownErrorList, 3);
+        const QString path = w.dirs.LogDir() + "/Delta20240102.log";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray log = file.readAll();
+        const qsizetype lineEnd = log.indexOf(Gbk(QStringLiteral("数据库 KWD\r\n"))) + 12;
+        if (change == "append") log += "more\r\n";
+        if (change == "cut") log.truncate(lineEnd);
+        if (change == "edit") log.replace("KWD plain", "KWD PLAIN");  // the same length
+        if (!change.isEmpty()) {
+            QVERIFY(file.resize(0) && file.seek(0) && file.write(log) == log.size());
+            // As an editor's save would, whatever the clock's resolution.
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                     QFileDevice::FileModificationTime));
+        }
+        file.close();
+        w.form->showFindingContext();
+        QVERIFY(w.Context());
+        QCOMPARE(w.Context()->problem().isEmpty(), change.isEmpty());
+        QVERIFY(w.Context()->text().contains(QStringLiteral("10:00:03.000 数据库 KWD")));
+    }
+
     void theContextViewShowsTheLinesAroundAFinding() {
         TestDirs dirs;
         QByteArray log;
@@ -408,8 +442,11 @@ private slots:
         QVERIFY(dirs.WriteLog(QStringLiteral("c.log"), log));
         const std::string path = QFile::encodeName(dirs.LogDir() + "/c.log").toStdString();
         const qsizetype offset = log.indexOf("10:00:00 job");
+        corvane::LogFile scanned;
+        QVERIFY(scanned.Open(path));
 
-        corvane::app::ContextView view(path, {150, offset}, "999|10:00:00 job failed 150");
+        corvane::app::ContextView view(path, scanned.Stamp(), {150, offset},
+                                       "999|10:00:00 job failed 150");
         QCOMPARE(view.problem(), QString());
         QCOMPARE(view.highlightedLineNumber(), 150);
         QCOMPARE(view.firstLineNumber(), 100);
@@ -425,9 +462,11 @@ private slots:
 
         // The line is no longer where the scan saw it: say so rather than show others.
         QVERIFY(dirs.WriteLog(QStringLiteral("c.log"), "new first line\n" + log));
-        corvane::app::ContextView changed(path, {150, offset}, "999|10:00:00 job failed 150");
+        corvane::app::ContextView changed(path, scanned.Stamp(), {150, offset},
+                                          "999|10:00:00 job failed 150");
         QVERIFY(!changed.problem().isEmpty());
         QCOMPARE(changed.text(), QString());
+        QCOMPARE(changed.size(), changed.sizeHint());  // a box of its own size
     }
 
     void theHistoryMarksNewCodesAndShowsTheTrend() {
