@@ -16,7 +16,74 @@ namespace corvane {
 
 namespace {
 
-std::string Quote(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// The English wording of `problem`, the command line's; %1, %2, ... stand for its
+// arguments.
+std::string_view CatalogueProblemText(CatalogueProblem problem) {
+    switch (problem) {
+        case CatalogueProblem::FileMissing:
+            return "the file does not exist; the catalogue is empty";
+        case CatalogueProblem::FileTooLarge:
+        case CatalogueProblem::CatalogueTooLarge:
+            return "%1";
+        case CatalogueProblem::BeforeFirstSection:
+            return "line before the first section; the program never reads it";
+        case CatalogueProblem::SectionAgain:
+            return "section [%1] appears again (first on line %2); only the first is read";
+        case CatalogueProblem::LineWithoutEquals:
+            return "line without \"=\"; the program never sees it";
+        case CatalogueProblem::KeyAgain:
+            return "key \"%1\" appears again in the section (first on line %2); only its first "
+                   "value is read";
+        case CatalogueProblem::QuotedValue:
+            return "the quotes around the value are removed: it reads as \"%1\"";
+        case CatalogueProblem::ValueCut:
+            return "the value of %1 bytes is cut to its first %2 bytes";
+        case CatalogueProblem::SectionNotReached:
+            return "no key of [%1] reaches this section; it is never read";
+        case CatalogueProblem::ListMissing:
+            return "section [%1] does not exist; the catalogue is empty";
+        case CatalogueProblem::ServiceSectionMissing:
+            return "section [%1] of service \"%2\" does not exist";
+        case CatalogueProblem::EmptyPrefix:
+            return "service \"%1\" has an empty log file prefix; its log files are named by the "
+                   "day alone";
+        case CatalogueProblem::SamePrefix:
+            return "services \"%1\" and \"%2\" have the same log file prefix \"%3\"; both read "
+                   "the same log files";
+        case CatalogueProblem::CodeAgain:
+            return "code \"%1\" is listed again (first under key \"%2\" on line %3); the "
+                   "catalogue gets a second identical entry";
+        case CatalogueProblem::CodeLength:
+            return "code \"%1\" is %2 bytes long; the window and the report read three";
+        case CatalogueProblem::ErrorSectionMissing:
+            return "section [%1] of code \"%2\" does not exist";
+        case CatalogueProblem::NoKeyword:
+            return "code \"%1\" has no keyword; it never matches a line";
+        case CatalogueProblem::KeywordShadowed:
+            return "keyword \"%1\" of code \"%2\" never wins: the earlier keyword \"%3\" of "
+                   "code \"%4\" lies inside it";
+        case CatalogueProblem::KeywordIgnored:
+            return "keyword \"%1\" of code \"%2\" contains the ignore text \"%3\" of service "
+                   "\"%4\"; every line with it is ignored";
+    }
+    return "%1";
+}
+
+// `pattern` with each %1 ... %9 replaced by that argument (none when it is missing),
+// in one pass: an argument that holds "%2" stays as it is.
+std::string FillArguments(std::string_view pattern, const std::vector<std::string>& arguments) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+            pattern[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(pattern[++i] - '1');
+            if (n < arguments.size()) out += arguments[n];
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
 
 // The scanner's fold: every byte in a-z, trail bytes included.
 std::string ScannerFold(std::string_view s) {
@@ -50,14 +117,15 @@ public:
         : name_(std::move(name)), warnings_(warnings), ini_(programDir + name_) {
         struct stat st {};
         if (::stat(ini_.Path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-            Warn(0, "", "", "the file does not exist; the catalogue is empty");
+            Warn(0, "", "", CatalogueProblem::FileMissing);
             return;
         }
         std::shared_ptr<const ProfileText> text;
         try {
             text = ini_.Current();
         } catch (const ProfileFileTooLarge& e) {
-            Warn(0, "", "", e.what());
+            Warn(0, "", "", CatalogueProblem::FileTooLarge,
+                 {e.what(), std::to_string(kIniFileMax)});
             return;
         }
         readable_ = true;
@@ -80,9 +148,10 @@ public:
     }
 
     void Warn(std::size_t line, std::string_view section, std::string_view key,
-              std::string message) {
-        warnings_.push_back(
-            {name_, line, std::string(section), std::string(key), std::move(message)});
+              CatalogueProblem problem, std::vector<std::string> arguments = {}) {
+        std::string message = FillArguments(CatalogueProblemText(problem), arguments);
+        warnings_.push_back({name_, line, std::string(section), std::string(key),
+                             std::move(message), problem, std::move(arguments)});
     }
 
 private:
@@ -97,10 +166,8 @@ private:
                     currentName = std::string(l.name);
                     const std::string folded = FoldProfileName(l.name);
                     if (auto it = first_.find(folded); it != first_.end()) {
-                        Warn(l.number, l.name, "",
-                             "section [" + std::string(l.name) + "] appears again (first on line " +
-                                 std::to_string(sections_[it->second].line) +
-                                 "); only the first is read");
+                        Warn(l.number, l.name, "", CatalogueProblem::SectionAgain,
+                             {std::string(l.name), std::to_string(sections_[it->second].line)});
                         current = kNoSection;
                     } else {
                         current = sections_.size();
@@ -111,13 +178,11 @@ private:
                 }
                 case ProfileLine::Kind::BeforeFirstHeader:
                     if (l.text.front() != ';')
-                        Warn(l.number, "", "",
-                             "line before the first section; the program never reads it");
+                        Warn(l.number, "", "", CatalogueProblem::BeforeFirstSection);
                     break;
                 case ProfileLine::Kind::Bare:
                     if (current != kNoSection)
-                        Warn(l.number, currentName, "",
-                             "line without \"=\"; the program never sees it");
+                        Warn(l.number, currentName, "", CatalogueProblem::LineWithoutEquals);
                     break;
                 case ProfileLine::Kind::Key:
                     if (current != kNoSection) IndexKey(sections_[current], l);
@@ -131,9 +196,8 @@ private:
     void IndexKey(Section& s, const ProfileLine& l) {
         const std::string folded = FoldProfileName(l.name);
         if (auto it = s.firstKey.find(folded); it != s.firstKey.end()) {
-            Warn(l.number, s.name, l.name,
-                 "key " + Quote(l.name) + " appears again in the section (first on line " +
-                     std::to_string(s.keys[it->second].line) + "); only its first value is read");
+            Warn(l.number, s.name, l.name, CatalogueProblem::KeyAgain,
+                 {std::string(l.name), std::to_string(s.keys[it->second].line)});
         } else {
             s.firstKey.emplace(folded, s.keys.size());
         }
@@ -143,16 +207,14 @@ private:
         std::string_view value = raw;
         if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') &&
             raw.back() == raw.front()) {
-            Warn(l.number, s.name, l.name,
-                 "the quotes around the value are removed: it reads as " +
-                     Quote(CleanProfileValue(raw)));
+            Warn(l.number, s.name, l.name, CatalogueProblem::QuotedValue,
+                 {std::string(CleanProfileValue(raw))});
             value = raw.substr(1, raw.size() - 2);
         }
         value = value.substr(0, value.find('\0'));
         if (value.size() > kProfileValueMax)
-            Warn(l.number, s.name, l.name,
-                 "the value of " + std::to_string(value.size()) + " bytes is cut to its first " +
-                     std::to_string(kProfileValueMax) + " bytes");
+            Warn(l.number, s.name, l.name, CatalogueProblem::ValueCut,
+                 {std::to_string(value.size()), std::to_string(kProfileValueMax)});
     }
 
     std::string name_;
@@ -178,8 +240,7 @@ void WarnUnreachedSections(CatalogueFile& file, std::string_view prefix, std::st
         const std::string folded = FoldProfileName(s.name);
         if (folded.compare(0, foldedPrefix.size(), foldedPrefix) != 0) continue;
         if (std::binary_search(reached.begin(), reached.end(), folded)) continue;
-        file.Warn(s.line, s.name, "",
-                  "no key of [" + std::string(list) + "] reaches this section; it is never read");
+        file.Warn(s.line, s.name, "", CatalogueProblem::SectionNotReached, {std::string(list)});
     }
 }
 
@@ -194,8 +255,7 @@ std::vector<ListedCode> ListedCodes(CatalogueFile& file, std::string_view list) 
     std::vector<ListedCode> listed;
     const auto* section = file.Find(list);
     if (section == nullptr) {
-        file.Warn(0, list, "",
-                  "section [" + std::string(list) + "] does not exist; the catalogue is empty");
+        file.Warn(0, list, "", CatalogueProblem::ListMissing, {std::string(list)});
         return listed;
     }
     // The enumeration returns the key lines in file order (up to the buffer's limit),
@@ -221,23 +281,18 @@ void CheckServices(const std::string& programDir, std::vector<CatalogueWarning>&
         const std::string name = std::string(gbk::kSecServicePrefix) + c.code;
         const auto* section = file.Find(name);
         if (section == nullptr) {
-            file.Warn(c.line, list, c.key,
-                      "section [" + name + "] of service " + Quote(c.code) + " does not exist");
+            file.Warn(c.line, list, c.key, CatalogueProblem::ServiceSectionMissing, {name, c.code});
             continue;
         }
         const std::string& prefix = rows[i].logPrefix;
         std::size_t line = file.KeyLine(section, gbk::kKeyLogPrefix);
         if (line == 0) line = section->line;
         if (prefix.empty()) {
-            file.Warn(
-                line, section->name, gbk::kKeyLogPrefix,
-                "service " + Quote(c.code) +
-                    " has an empty log file prefix; its log files are named by the day alone");
+            file.Warn(line, section->name, gbk::kKeyLogPrefix, CatalogueProblem::EmptyPrefix,
+                      {c.code});
         } else if (auto [it, added] = prefixes.emplace(prefix, i); !added) {
-            file.Warn(line, section->name, gbk::kKeyLogPrefix,
-                      "services " + Quote(listed[it->second].code) + " and " + Quote(c.code) +
-                          " have the same log file prefix " + Quote(prefix) +
-                          "; both read the same log files");
+            file.Warn(line, section->name, gbk::kKeyLogPrefix, CatalogueProblem::SamePrefix,
+                      {listed[it->second].code, c.code, prefix});
         }
     }
     std::vector<std::string> codes;
@@ -255,7 +310,8 @@ void CheckErrors(const std::string& programDir, std::vector<CatalogueWarning>& w
     try {
         LoadErrorCatalogue(programDir, catalogue);
     } catch (const CatalogueTooLarge& e) {
-        file.Warn(0, "", "", e.what());
+        file.Warn(0, "", "", CatalogueProblem::CatalogueTooLarge,
+                  {e.what(), std::to_string(kErrorCatalogueMax)});
         return;
     }
     std::map<std::string, std::size_t> seen;  // code -> first listing
@@ -265,28 +321,23 @@ void CheckErrors(const std::string& programDir, std::vector<CatalogueWarning>& w
         const ErrorRecord& rec = catalogue[i];
         if (auto [it, added] = seen.emplace(c.code, i); !added) {
             const ListedCode& first = listed[it->second];
-            file.Warn(c.line, list, c.key,
-                      "code " + Quote(c.code) + " is listed again (first under key " +
-                          Quote(first.key) + " on line " + std::to_string(first.line) +
-                          "); the catalogue gets a second identical entry");
+            file.Warn(c.line, list, c.key, CatalogueProblem::CodeAgain,
+                      {c.code, first.key, std::to_string(first.line)});
             continue;  // the same entry again: its faults are already told
         }
         if (c.code.size() != 3)
-            file.Warn(c.line, list, c.key,
-                      "code " + Quote(c.code) + " is " + std::to_string(c.code.size()) +
-                          " bytes long; the window and the report read three");
+            file.Warn(c.line, list, c.key, CatalogueProblem::CodeLength,
+                      {c.code, std::to_string(c.code.size())});
         const std::string name = std::string(gbk::kSecErrorPrefix) + c.code;
         const auto* section = file.Find(name);
         if (section == nullptr) {
-            file.Warn(c.line, list, c.key,
-                      "section [" + name + "] of code " + Quote(c.code) + " does not exist");
+            file.Warn(c.line, list, c.key, CatalogueProblem::ErrorSectionMissing, {name, c.code});
             continue;
         }
         std::size_t line = file.KeyLine(section, gbk::kKeyKeyword);
         if (line == 0) line = section->line;
         if (rec.keyword.empty()) {
-            file.Warn(line, section->name, gbk::kKeyKeyword,
-                      "code " + Quote(c.code) + " has no keyword; it never matches a line");
+            file.Warn(line, section->name, gbk::kKeyKeyword, CatalogueProblem::NoKeyword, {c.code});
             continue;
         }
         // An earlier entry of the same service whose keyword lies inside this one takes
@@ -296,20 +347,16 @@ void CheckErrors(const std::string& programDir, std::vector<CatalogueWarning>& w
             if (earlier.serviceCode != rec.serviceCode || earlier.errorCode == rec.errorCode ||
                 !ScannerContains(rec.keyword, earlier.keyword))
                 continue;
-            file.Warn(line, section->name, gbk::kKeyKeyword,
-                      "keyword " + Quote(rec.keyword) + " of code " + Quote(rec.errorCode) +
-                          " never wins: the earlier keyword " + Quote(earlier.keyword) +
-                          " of code " + Quote(earlier.errorCode) + " lies inside it");
+            file.Warn(line, section->name, gbk::kKeyKeyword, CatalogueProblem::KeywordShadowed,
+                      {rec.keyword, rec.errorCode, earlier.keyword, earlier.errorCode});
             break;
         }
         auto [ignore, fresh] = ignoreLists.try_emplace(rec.serviceCode);
         if (fresh) ignore->second = ReadIgnoreList(programDir, rec.serviceCode);
         for (const std::string& text : ignore->second) {
             if (!ScannerContains(rec.keyword, text)) continue;
-            file.Warn(line, section->name, gbk::kKeyKeyword,
-                      "keyword " + Quote(rec.keyword) + " of code " + Quote(rec.errorCode) +
-                          " contains the ignore text " + Quote(text) + " of service " +
-                          Quote(rec.serviceCode) + "; every line with it is ignored");
+            file.Warn(line, section->name, gbk::kKeyKeyword, CatalogueProblem::KeywordIgnored,
+                      {rec.keyword, rec.errorCode, text, rec.serviceCode});
             break;
         }
     }
