@@ -1,10 +1,14 @@
 // Paging through a service's findings and the details of a known error, including
 // input that arrives while a page is being filled.
 
+#include <QCategoryAxis>
+#include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGraphicsTextItem>
 #include <QTextBlock>
 #include <QTimer>
+#include <QXYSeries>
 
 #include "ContextView.h"
 #include "TrendView.h"
@@ -433,6 +437,36 @@ private slots:
         QVERIFY(w.Context()->text().contains(QStringLiteral("10:00:03.000 数据库 KWD")));
     }
 
+    // Forty days over a year's end, with twelve codes: every series in a colour of its
+    // own, and the day labels shown whole at the default size.
+    void theTrendIsReadable() {
+        std::vector<corvane::app::TrendDay> days;
+        for (int i = 0; i < 40; ++i) {
+            days.push_back({QDate(2026, 12, 1).addDays(i).toString("yyyyMMdd").toStdString(),
+                            i,
+                            i,
+                            {{std::to_string(100 + i % 12), i}}});
+        }
+        corvane::app::TrendView trend(QStringLiteral("甲服务"), days, days[5].day);
+        trend.setCodeLines(true);
+        QChart* chart = trend.findChild<QChartView*>()->chart();
+        QSet<QRgb> colours;
+        for (QAbstractSeries* series : chart->series())
+            colours << static_cast<QXYSeries*>(series)->color().rgb();
+        QCOMPARE(colours.size(), 15);
+
+        trend.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&trend));
+        QStringList shown;
+        for (QGraphicsItem* item : chart->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) shown << text->toPlainText();
+        const QStringList labels =
+            static_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).first())->categoriesLabels();
+        QVERIFY2(labels.size() >= 40 / 7, qPrintable(labels.join(' ')));
+        for (const QString& label : labels) QVERIFY2(shown.contains(label), qPrintable(label));
+        QCOMPARE(labels.first(), QStringLiteral("2026-12-01"));
+    }
+
     void theContextViewShowsTheLinesAroundAFinding() {
         TestDirs dirs;
         QByteArray log;
@@ -493,6 +527,10 @@ private slots:
         QCOMPARE(trend->seriesNames(), (QStringList{"已知错误", "未知错误", "103", "所选日期"}));
         trend->clickDay(0);
         QCOMPARE(w.c->dayList->currentItem()->text(), QStringLiteral("20240101"));
+        // The mark follows the chosen day.
+        const QList<QAbstractSeries*> series = trend->findChild<QChartView*>()->chart()->series();
+        QCOMPARE(series.last()->name(), QStringLiteral("所选日期"));
+        QCOMPARE(static_cast<QXYSeries*>(series.last())->points().first().x(), 0.0);
     }
 
     void thePatternsTabGroupsAllUnknownFindingsAndDraftsAnEntry() {
