@@ -72,7 +72,7 @@ RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCa
         if (observer) {
             observer->AddFindings(service.code, *results.back());
             observer->PassStored(ServicePass{service.code, directory, day, path, CountValue(known),
-                                             CountValue(unknown), scanTime.count()},
+                                             CountValue(unknown), scanTime.count(), scan.stamp},
                                  listPlaces);
         }
         if (pump.StopRequested()) return RunOutcome::Stopped;

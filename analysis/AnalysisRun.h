@@ -48,6 +48,7 @@ struct ServicePass {
     std::int64_t known = 0;
     std::int64_t unknown = 0;
     double seconds = 0;  // wall time of the scan
+    FileStamp logStamp;  // the log file as the scan opened it
 };
 
 // Receives each stored list (the report tally, the run history).

@@ -127,8 +127,8 @@ LogExcerpt ExcerptOf(const LogFile& file, FindingPlace place, std::string_view f
 
 }  // namespace
 
-LogExcerpt ReadLogExcerpt(const std::string& path, FindingPlace place, std::string_view finding,
-                          int before, int after) {
+LogExcerpt ReadLogExcerpt(const std::string& path, const FileStamp& scanned, FindingPlace place,
+                          std::string_view finding, int before, int after) {
     LogFile file;
     if (!file.Open(path)) {
         LogExcerpt excerpt;
@@ -136,7 +136,9 @@ LogExcerpt ReadLogExcerpt(const std::string& path, FindingPlace place, std::stri
         return excerpt;
     }
     try {
-        return ExcerptOf(file, place, finding, before, after);
+        LogExcerpt excerpt = ExcerptOf(file, place, finding, before, after);
+        excerpt.fileChanged = file.Stamp() != scanned;
+        return excerpt;
     } catch (const ScanReadError&) {
         // The file was cut short while its lines were read.
         LogExcerpt excerpt;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/FindingList.h"
+#include "analysis/LogFile.h"
 
 namespace corvane {
 
@@ -30,6 +31,10 @@ struct LogExcerpt {
     std::vector<ExcerptLine> lines;  // in file order
     bool atStart = false;            // the first line is line 1
     bool atEnd = false;              // the last line is the file's last
+    // The file is not the one the scan read (another file, length or modification
+    // time), though the finding's line is still in its place: the lines are those
+    // of the file as it is now.
+    bool fileChanged = false;
 };
 
 // Lines longer than this are cut for display; their numbers stay right.
@@ -37,9 +42,10 @@ inline constexpr std::size_t kExcerptLineMax = 64 * 1024;
 
 // Reads up to `before` lines before the line at `place`, that line, and up to `after`
 // lines after it.  `finding` is the finding made from the line at `place` (code, "|",
-// perhaps a carried time stamp, then the line): when the file no longer holds that
-// line there, the status is FileChanged and no lines are given.
-LogExcerpt ReadLogExcerpt(const std::string& path, FindingPlace place, std::string_view finding,
-                          int before, int after);
+// perhaps a carried time stamp, then the line) in the file as `scanned` describes it:
+// when the file no longer holds that line there, the status is FileChanged and no
+// lines are given.
+LogExcerpt ReadLogExcerpt(const std::string& path, const FileStamp& scanned, FindingPlace place,
+                          std::string_view finding, int before, int after);
 
 }  // namespace corvane

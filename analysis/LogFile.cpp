@@ -43,6 +43,8 @@ bool LogFile::Open(const std::string& path) {
         return false;
     }
     size_ = st.st_size;
+    stamp_ = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino), size_,
+              static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
     return true;
 }
 

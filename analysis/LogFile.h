@@ -20,6 +20,18 @@ public:
 // reader, /dev/zero would never end).  Returns the descriptor, or -1.
 int OpenLogFileDescriptor(const std::string& path);
 
+// Which file a path named and in what state: its identity (device and inode), its
+// length and its modification time.  Two stamps of one path differ when the file was
+// written to, cut short or replaced in between (as finely as the file system keeps
+// time).
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;  // since the epoch
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
 class LogFile {
 public:
     LogFile() = default;
@@ -33,6 +45,8 @@ public:
 
     // The length taken right after opening: bytes appended later are not examined.
     std::int64_t Size() const { return size_; }
+    // The file as it was when it was opened.
+    const FileStamp& Stamp() const { return stamp_; }
     const std::string& Path() const { return path_; }
 
     // Reads exactly `count` bytes at `offset`.  Throws ScanReadError when fewer
@@ -48,6 +62,7 @@ private:
 
     int fd_ = -1;
     std::int64_t size_ = 0;
+    FileStamp stamp_;
     std::string path_;
 };
 

@@ -91,11 +91,15 @@ ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
         BuildPatterns(serviceCode, catalogue, ReadIgnoreList(options.programDir, serviceCode));
     try {
         const PartPlan plan = PlanParts(file.Size(), options);
+        ScanResult result;
         if (plan.parts < 2 || plan.threads < 2) {
             const PatternMatcher matcher(patterns.texts);
-            return ScanWhole(file, patterns, matcher, catalogue, row, pump, options);
+            result = ScanWhole(file, patterns, matcher, catalogue, row, pump, options);
+        } else {
+            result = ScanInParts(file, patterns, catalogue, row, pump, options, plan);
         }
-        return ScanInParts(file, patterns, catalogue, row, pump, options, plan);
+        result.stamp = file.Stamp();
+        return result;
     } catch (const ScanReadError& e) {
         ScanResult result = Ended(ScanOutcome::ReadFailed);
         result.error = e.what();

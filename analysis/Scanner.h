@@ -54,6 +54,8 @@ struct ScanResult {
     FindingList findings;
     // Where each finding's line lies in the file, in the order of the findings.
     FindingPlaces places;
+    // The file as the scan opened it: the findings and places describe that file.
+    FileStamp stamp;
     // The message of a read failure ("读取日志文件出错：" and the file name).
     std::string error;
 };

@@ -1,5 +1,6 @@
 #include "ContextView.h"
 
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QPainter>
@@ -80,13 +81,17 @@ private:
     long long firstNumber_ = 1;
 };
 
-ContextView::ContextView(std::string path, FindingPlace place, std::string finding, QWidget* parent)
-    : QDialog(parent), path_(std::move(path)), place_(place), finding_(std::move(finding)) {
+ContextView::ContextView(std::string path, FileStamp scanned, FindingPlace place,
+                         std::string finding, QWidget* parent)
+    : QDialog(parent),
+      path_(std::move(path)),
+      scanned_(scanned),
+      place_(place),
+      finding_(std::move(finding)) {
     setObjectName(QStringLiteral("ContextView"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     const QString file = QFile::decodeName(QByteArray::fromStdString(path_));
     setWindowTitle(QStringLiteral("日志上下文 - %1").arg(file));
-    resize(900, 600);
 
     auto* layout = new QVBoxLayout(this);
     heading_ = new QLabel(QStringLiteral("%1 第%2行").arg(file).arg(place_.line), this);
@@ -101,14 +106,22 @@ ContextView::ContextView(std::string path, FindingPlace place, std::string findi
     text_ = new LineNumberedText(this);
     text_->setObjectName(QStringLiteral("ContextText"));
     layout->addWidget(text_, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
 
     connect(text_->verticalScrollBar(), &QScrollBar::valueChanged, this, &ContextView::onScroll);
     load();
+    // Lines get room to be read; a message alone gets a box of its own size.
+    if (text_->isHidden())
+        adjustSize();
+    else
+        resize(900, 600);
 }
 
 void ContextView::load() {
     loading_ = true;
-    const LogExcerpt excerpt = ReadLogExcerpt(path_, place_, finding_, before_, after_);
+    const LogExcerpt excerpt = ReadLogExcerpt(path_, scanned_, place_, finding_, before_, after_);
     if (excerpt.status != ExcerptStatus::Ok) {
         problem_->setText(excerpt.status == ExcerptStatus::CannotOpen
                               ? QStringLiteral("无法打开日志文件。")
@@ -121,6 +134,11 @@ void ContextView::load() {
         loading_ = false;
         return;
     }
+    // The line is still in its place, but what is around it may not be what the
+    // scan read.
+    problem_->setText(QStringLiteral("日志文件在分析之后已改变，下面是它现在的内容。"));
+    problem_->setVisible(excerpt.fileChanged);
+    text_->show();
     atStart_ = excerpt.atStart;
     atEnd_ = excerpt.atEnd;
     firstNumber_ = excerpt.lines.front().number;

@@ -9,6 +9,7 @@
 #include <QDialog>
 
 #include "analysis/FindingList.h"
+#include "analysis/LogFile.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -24,9 +25,9 @@ public:
     // Lines shown before and after the finding at first, and added per scroll.
     static constexpr int kStep = 50;
 
-    // `path` is the log file's name as bytes, `finding` the finding made from the line
-    // at `place`.
-    ContextView(std::string path, FindingPlace place, std::string finding,
+    // `path` is the log file's name as bytes, `scanned` the file as the scan saw it,
+    // `finding` the finding made from the line at `place`.
+    ContextView(std::string path, FileStamp scanned, FindingPlace place, std::string finding,
                 QWidget* parent = nullptr);
 
     // The text shown (without line numbers), the numbers of its first and last lines,
@@ -35,7 +36,7 @@ public:
     long long firstLineNumber() const { return firstNumber_; }
     long long lastLineNumber() const;
     long long highlightedLineNumber() const { return place_.line; }
-    // The message shown instead of lines, or empty.
+    // The message about the file (changed since the scan, or unreadable), or empty.
     QString problem() const;
 
     // Reads `kStep` more lines before or after those shown.
@@ -51,6 +52,7 @@ private:
     void onScroll(int value);
 
     const std::string path_;
+    const FileStamp scanned_;
     const FindingPlace place_;
     const std::string finding_;
     int before_ = kStep;

@@ -1,5 +1,6 @@
 // The application object: an error that escapes any event handler is shown in the
-// error box and the program goes on with the next event.
+// error box and the program goes on with the next event.  Qt's own texts are
+// Chinese, like the window's.
 #pragma once
 
 #include <QApplication>

@@ -115,7 +115,8 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     // Enter on the day list or the service list starts the analysis; on a known
-    // error it opens the lines around it.
+    // error it opens the lines around it.  A right-click on a finding view points
+    // at the finding under the mouse before its menu opens.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The report of a run: a tally that collects each stored list, sent after the
@@ -190,6 +191,8 @@ private:
 
     // Actions on findings
     void addFindingActions();
+    // Points at the finding under a right-click at `pos` of a finding view's viewport.
+    void pointAtFinding(QObject* viewport, const QPoint& pos);
     long long currentFindingPosition() const;
 
     // The run history

@@ -35,11 +35,34 @@ void MainWindow::addFindingActions() {
         connect(exportRun, &QAction::triggered, this, &MainWindow::exportRun);
         view->addActions({copy, context, exportRun});
     }
+    // The menu acts on the finding under the mouse: the row or line is pointed at
+    // before the menu opens (the events reach the viewports, the menus their views).
+    knownErrorList_->viewport()->installEventFilter(this);
+    unknownErrorText_->viewport()->installEventFilter(this);
     auto* exportRun = new QAction(QStringLiteral("导出本次分析结果…"), resultList_);
     connect(exportRun, &QAction::triggered, this, &MainWindow::exportRun);
     resultList_->addAction(exportRun);
     connect(knownErrorList_, &QTreeWidget::itemDoubleClicked, this,
             &MainWindow::showFindingContext);
+}
+
+// A right-click on a known error selects it and shows its explanation, as a left
+// click does; one on an unknown error puts the text cursor on its line, unless it
+// falls inside the selected text, which the menu then copies.
+void MainWindow::pointAtFinding(QObject* viewport, const QPoint& pos) {
+    if (viewport == knownErrorList_->viewport()) {
+        QTreeWidgetItem* row = knownErrorList_->itemAt(pos);
+        if (!row) return;
+        knownErrorList_->setCurrentItem(row);
+        showSelectedError();
+    } else if (viewport == unknownErrorText_->viewport()) {
+        const QTextCursor at = unknownErrorText_->cursorForPosition(pos);
+        const QTextCursor current = unknownErrorText_->textCursor();
+        if (current.hasSelection() && at.position() >= current.selectionStart() &&
+            at.position() <= current.selectionEnd())
+            return;
+        unknownErrorText_->setTextCursor(at);
+    }
 }
 
 // The position in the shown list of the finding the operator points at: the
@@ -80,8 +103,8 @@ void MainWindow::showFindingContext() {
         const FindingPlaces& places = servicePlaces_[row];
         const auto at = static_cast<std::size_t>(position);
         if (at >= places.size() || at >= list->size()) return;
-        contextView_ = std::make_unique<ContextView>(storedPasses_[row].logFile, places[at],
-                                                     (*list)[at], this);
+        contextView_ = std::make_unique<ContextView>(
+            storedPasses_[row].logFile, storedPasses_[row].logStamp, places[at], (*list)[at], this);
         contextView_->show();
     });
 }

@@ -96,6 +96,12 @@ void MainWindow::showTrend() {
         const QString name = resultList_->topLevelItem(row)->text(0);
         trendView_ = std::make_unique<TrendView>(name, std::move(days), pass.day, this);
         connect(trendView_.get(), &TrendView::daySelected, this, &MainWindow::chooseDay);
+        // The mark follows the day chosen in the day list, by a click on the trend or not.
+        connect(dayList_, &QListWidget::currentItemChanged, trendView_.get(),
+                [this](QListWidgetItem* item) {
+                    if (item)
+                        trendView_->setChosenDay(ToStdString(item->data(kRoleDay).toByteArray()));
+                });
         trendView_->show();
     });
 }

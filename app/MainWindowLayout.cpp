@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
@@ -385,6 +386,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             }
         }
     }
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Mouse)
+        pointAtFinding(watched, static_cast<QContextMenuEvent*>(event)->pos());
     return QMainWindow::eventFilter(watched, event);
 }
 

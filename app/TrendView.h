@@ -1,6 +1,8 @@
 // The trend of one service over its recorded days: known and unknown errors per
 // day, a line per error code on request, the chosen day highlighted.  Clicking a
-// day asks the window to choose that day.
+// day asks the window to choose that day; the window tells the view which day is
+// chosen.  Every series has a colour of its own, and the day labels are as many as
+// fit the plot's width.
 #pragma once
 
 #include <map>
@@ -9,6 +11,7 @@
 
 #include <QDialog>
 
+class QCategoryAxis;
 class QChart;
 class QCheckBox;
 
@@ -31,6 +34,8 @@ public:
 
     // Draws a line per error code besides the two totals.
     void setCodeLines(bool shown);
+    // Marks `day` (the day's bytes) as the chosen one; no mark when it has no record.
+    void setChosenDay(const std::string& day);
     // The names of the series drawn, in order; for tests.
     QStringList seriesNames() const;
     // Acts as a click on the point of day `index`.
@@ -41,11 +46,16 @@ signals:
 
 private:
     void rebuild();
+    // Labels every day, or every second, third ... day as the plot's width allows.
+    void labelDays();
 
     std::vector<TrendDay> days_;
     std::string chosenDay_;
     bool codeLines_ = false;
     QChart* chart_ = nullptr;
+    QCategoryAxis* dayAxis_ = nullptr;
+    int labelStep_ = 0;    // days from one label to the next; 0 before any
+    bool oneYear_ = true;  // the days lie in one year: their labels leave it out
     QCheckBox* codeLinesBox_ = nullptr;
 };
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config python3
   libgtest-dev libgmock-dev
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev qt6-translations-l10n
   libvectorscan-dev
   libcurl4-openssl-dev
   libsqlite3-dev

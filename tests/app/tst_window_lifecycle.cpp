@@ -1,7 +1,10 @@
 // The main window from start-up to shut-down: catalogues, the day list, the
 // analysis run and its refusals, the error box, and closing in the middle of a run.
 
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include "CatalogueCheckDialog.h"
@@ -266,6 +269,37 @@ private slots:
         QVERIFY2(rows.first().startsWith(QStringLiteral("ErrorList.ini\t")),
                  qPrintable(rows.first()));
         QVERIFY2(rows.first().contains(QStringLiteral("101")), qPrintable(rows.first()));
+    }
+
+    // Every warning in Chinese, the names, codes and sections it quotes as they are.
+    void theCatalogueCheckSpeaksChinese() {
+        const QTemporaryDir empty;
+        QStringList rows;
+        for (const QString& dir :
+             {QStringLiteral(CORVANE_SOURCE_DIR "/tests/core/golden/check/"), empty.path() + '/'})
+            rows += corvane::app::CatalogueCheckDialog(corvane::CheckCatalogues(dir.toStdString()))
+                        .rows();
+        QCOMPARE(rows.size(), 19);
+        const QRegularExpression quoted(QStringLiteral("“[^”]*”|\\[[^]]*\\]"));
+        for (const QString& row : rows)
+            QVERIFY2(!row.section('\t', 4).remove(quoted).contains(QRegularExpression("[A-Za-z]")),
+                     qPrintable(row));
+        QVERIFY(rows.contains(
+            QStringLiteral("ErrorList.ini\t4\tERRORLIST\t3\t代码“101”再次列出"
+                           "（第一次在第 2 行的键“1”下），目录中多出一个相同的条目")));
+    }
+
+    // Qt's message boxes and folder dialog speak the window's language.
+    void qtsOwnTextsAreChinese() {
+        QMessageBox box(QMessageBox::NoIcon, QString(), QString(),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), QStringLiteral("是(&Y)"));
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+        QFileDialog folders;
+        folders.setOption(QFileDialog::DontUseNativeDialog);
+        folders.setFileMode(QFileDialog::Directory);
+        QCOMPARE(folders.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(),
+                 QStringLiteral("查找范围："));
     }
 
     void thePageBarStaysWholeAtTheMinimumSize() {

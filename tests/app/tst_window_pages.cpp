@@ -1,8 +1,14 @@
 // Paging through a service's findings and the details of a known error, including
 // input that arrives while a page is being filled.
 
+#include <QCategoryAxis>
+#include <QChartView>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGraphicsTextItem>
+#include <QTextBlock>
 #include <QTimer>
+#include <QXYSeries>
 
 #include "ContextView.h"
 #include "TrendView.h"
@@ -86,7 +92,26 @@ struct PagesWindow {
     }
     QString PageBar() const { return c->pageNumberLabel->text() + '/' + c->pageCountLabel->text(); }
     QString Tabs() const { return c->KnownTab() + ' ' + c->UnknownTab(); }
+    const corvane::app::ContextView* Context() const {
+        return form->findChild<corvane::app::ContextView*>();
+    }
 };
+
+// A right-click at `pos` of `view`'s viewport as the window system gives it (the
+// press, then the menu), choosing the menu entry `entry`.
+void RightClick(QAbstractScrollArea* view, QPoint pos, const QString& entry) {
+    QTimer::singleShot(0, view, [entry] {
+        QWidget* menu = QApplication::activePopupWidget();
+        if (!menu) return;
+        menu->close();
+        for (QAction* action : menu->actions())
+            if (action->text() == entry) action->trigger();
+    });
+    QWindow* window = view->window()->windowHandle();
+    const QPoint at = window->mapFromGlobal(view->viewport()->mapToGlobal(pos));
+    QTest::mousePress(window, Qt::RightButton, {}, at);
+    QTest::mouseRelease(window, Qt::RightButton, {}, at);
+}
 
 }  // namespace
 
@@ -344,6 +369,104 @@ private slots:
         }
     }
 
+    void aRightClickActsOnTheFindingUnderTheMouse() {
+        PagesWindow w;
+        // Beta gets a second page of four unknown findings.
+        QByteArray beta;
+        for (int i = 0; i < 1004; ++i)
+            beta += "11:00:00.000 send fail " + QByteArray::number(i) + "\n";
+        QVERIFY(w.dirs.WriteLog("Beta20240102.log", beta));
+        w.form->startAnalysis();
+        w.Click(Beta);
+        QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
+        w.c->detailTabs->setCurrentIndex(1);
+        QPlainTextEdit* unknown = w.c->unknownErrorText;
+        const QRect third =
+            unknown->cursorRect(QTextCursor(unknown->document()->findBlockByNumber(2)));
+        RightClick(unknown, third.center() + QPoint(20, 0), QStringLiteral("复制日志原文"));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("11:00:00.000 send fail 1002"));
+        RightClick(unknown, third.center() + QPoint(20, 0), QStringLiteral("查看上下文…"));
+        QVERIFY(w.Context());
+        QCOMPARE(w.Context()->highlightedLineNumber(), 1003);
+
+        // On the known list the row under the mouse is selected and explained.
+        w.Click(Alpha);
+        w.c->detailTabs->setCurrentIndex(0);
+        QTreeWidget* known = w.c->knownErrorList;
+        Controls::ClickRow(known, 0);
+        RightClick(known, known->visualItemRect(known->topLevelItem(4)).center(),
+                   QStringLiteral("查看上下文…"));
+        QCOMPARE(known->selectedItems(), QList<QTreeWidgetItem*>{known->topLevelItem(4)});
+        QVERIFY(w.c->explanationText->toPlainText().endsWith(
+            QStringLiteral("[10:00:00.000] KWA item 8\n行号：9")));
+        QCOMPARE(w.Context()->highlightedLineNumber(), 9);
+    }
+
+    // The context of Delta's fourth line after its log was changed as `change` says.
+    void theContextSaysWhetherTheFileChangedSinceTheScan_data() {
+        QTest::addColumn<QByteArray>("change");
+        QTest::newRow("unchanged") << QByteArray();
+        QTest::newRow("appended to") << QByteArray("append");
+        QTest::newRow("cut after the line") << QByteArray("cut");
+        QTest::newRow("line before edited") << QByteArray("edit");
+    }
+    void theContextSaysWhetherTheFileChangedSinceTheScan() {
+        QFETCH(QByteArray, change);
+        PagesWindow w;
+        w.Click(Delta);
+        Controls::SelectRow(w.c->knownErrorList, 3);
+        const QString path = w.dirs.LogDir() + "/Delta20240102.log";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray log = file.readAll();
+        const qsizetype lineEnd = log.indexOf(Gbk(QStringLiteral("数据库 KWD\r\n"))) + 12;
+        if (change == "append") log += "more\r\n";
+        if (change == "cut") log.truncate(lineEnd);
+        if (change == "edit") log.replace("KWD plain", "KWD PLAIN");  // the same length
+        if (!change.isEmpty()) {
+            QVERIFY(file.resize(0) && file.seek(0) && file.write(log) == log.size());
+            // As an editor's save would, whatever the clock's resolution.
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                     QFileDevice::FileModificationTime));
+        }
+        file.close();
+        w.form->showFindingContext();
+        QVERIFY(w.Context());
+        QCOMPARE(w.Context()->problem().isEmpty(), change.isEmpty());
+        QVERIFY(w.Context()->text().contains(QStringLiteral("10:00:03.000 数据库 KWD")));
+    }
+
+    // Forty days over a year's end, with twelve codes: every series in a colour of its
+    // own, and the day labels shown whole at the default size.
+    void theTrendIsReadable() {
+        std::vector<corvane::app::TrendDay> days;
+        for (int i = 0; i < 40; ++i) {
+            days.push_back({QDate(2026, 12, 1).addDays(i).toString("yyyyMMdd").toStdString(),
+                            i,
+                            i,
+                            {{std::to_string(100 + i % 12), i}}});
+        }
+        corvane::app::TrendView trend(QStringLiteral("甲服务"), days, days[5].day);
+        trend.setCodeLines(true);
+        QChart* chart = trend.findChild<QChartView*>()->chart();
+        QSet<QRgb> colours;
+        for (QAbstractSeries* series : chart->series())
+            colours << static_cast<QXYSeries*>(series)->color().rgb();
+        QCOMPARE(colours.size(), 15);
+
+        trend.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&trend));
+        QStringList shown;
+        for (QGraphicsItem* item : chart->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) shown << text->toPlainText();
+        const QStringList labels =
+            static_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).first())->categoriesLabels();
+        QVERIFY2(labels.size() >= 40 / 7, qPrintable(labels.join(' ')));
+        for (const QString& label : labels) QVERIFY2(shown.contains(label), qPrintable(label));
+        QCOMPARE(labels.first(), QStringLiteral("2026-12-01"));
+    }
+
     void theContextViewShowsTheLinesAroundAFinding() {
         TestDirs dirs;
         QByteArray log;
@@ -353,8 +476,11 @@ private slots:
         QVERIFY(dirs.WriteLog(QStringLiteral("c.log"), log));
         const std::string path = QFile::encodeName(dirs.LogDir() + "/c.log").toStdString();
         const qsizetype offset = log.indexOf("10:00:00 job");
+        corvane::LogFile scanned;
+        QVERIFY(scanned.Open(path));
 
-        corvane::app::ContextView view(path, {150, offset}, "999|10:00:00 job failed 150");
+        corvane::app::ContextView view(path, scanned.Stamp(), {150, offset},
+                                       "999|10:00:00 job failed 150");
         QCOMPARE(view.problem(), QString());
         QCOMPARE(view.highlightedLineNumber(), 150);
         QCOMPARE(view.firstLineNumber(), 100);
@@ -370,9 +496,11 @@ private slots:
 
         // The line is no longer where the scan saw it: say so rather than show others.
         QVERIFY(dirs.WriteLog(QStringLiteral("c.log"), "new first line\n" + log));
-        corvane::app::ContextView changed(path, {150, offset}, "999|10:00:00 job failed 150");
+        corvane::app::ContextView changed(path, scanned.Stamp(), {150, offset},
+                                          "999|10:00:00 job failed 150");
         QVERIFY(!changed.problem().isEmpty());
         QCOMPARE(changed.text(), QString());
+        QCOMPARE(changed.size(), changed.sizeHint());  // a box of its own size
     }
 
     void theHistoryMarksNewCodesAndShowsTheTrend() {
@@ -399,6 +527,10 @@ private slots:
         QCOMPARE(trend->seriesNames(), (QStringList{"已知错误", "未知错误", "103", "所选日期"}));
         trend->clickDay(0);
         QCOMPARE(w.c->dayList->currentItem()->text(), QStringLiteral("20240101"));
+        // The mark follows the chosen day.
+        const QList<QAbstractSeries*> series = trend->findChild<QChartView*>()->chart()->series();
+        QCOMPARE(series.last()->name(), QStringLiteral("所选日期"));
+        QCOMPARE(static_cast<QXYSeries*>(series.last())->points().first().x(), 0.0);
     }
 
     void thePatternsTabGroupsAllUnknownFindingsAndDraftsAnEntry() {

@@ -314,9 +314,9 @@ TEST(RunCollectorTest, CountsKnownCodesTakesTheFileSizeAndPassesListsOn) {
     const FindingList gwFindings{"101|a", "999|b", "101|c", "12|short", "\xb4\xed\xce|d"};
     const FindingList dbFindings;
     collector.AddFindings("GW", gwFindings);
-    collector.PassStored({"GW", "/logs", "20261201", file, 4, 1, 0.5}, {});
+    collector.PassStored({"GW", "/logs", "20261201", file, 4, 1, 0.5, {}}, {});
     collector.AddFindings("DB", dbFindings);
-    collector.PassStored({"DB", "/logs", "20261201", logs.path() + "gone.log", 0, 0, 0.1}, {});
+    collector.PassStored({"DB", "/logs", "20261201", logs.path() + "gone.log", 0, 0, 0.1, {}}, {});
 
     EXPECT_EQ(next.seen, "GW:5 DB:0 ");
     const RunRecord record = collector.TakeRecord();

@@ -2,6 +2,10 @@
 // whole file, and against files that changed after the scan.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cstdio>
 #include <random>
 
 #include "CoreFakes.h"
@@ -11,6 +15,11 @@ namespace corvane {
 namespace {
 
 using testing_support::TempDir;
+
+FileStamp StampOf(const std::string& path) {
+    LogFile file;
+    return file.Open(path) ? file.Stamp() : FileStamp{};
+}
 
 // The whole file split by the line rule: a line ends at CR or LF; CR LF is one end.
 std::vector<ExcerptLine> SplitAll(const std::string& text) {
@@ -63,8 +72,8 @@ TEST(LogExcerptTest, MatchesAPlainSplitOnRandomFiles) {
         const int after = std::uniform_int_distribution<int>(0, 5)(random);
         const std::string finding = "999|" + all[at].text;
 
-        const LogExcerpt excerpt =
-            ReadLogExcerpt(path, {all[at].number, all[at].offset}, finding, before, after);
+        const LogExcerpt excerpt = ReadLogExcerpt(
+            path, StampOf(path), {all[at].number, all[at].offset}, finding, before, after);
         ASSERT_EQ(excerpt.status, ExcerptStatus::Ok) << "round " << round;
         const std::size_t first = at >= static_cast<std::size_t>(before) ? at - before : 0;
         const std::size_t last = std::min(all.size() - 1, at + after);
@@ -103,12 +112,34 @@ TEST(LogExcerptTest, AChangedOrMissingFileIsSaidSo) {
     };
     for (const auto& test : cases) {
         const std::string path = dir.path() + "case.log";
-        std::remove(path.c_str());
-        if (!test.content.empty()) dir.Write("case.log", test.content);
-        const LogExcerpt excerpt = ReadLogExcerpt(path, place, test.finding, 1, 1);
+        const FileStamp scanned = StampOf(dir.Write("case.log", text));
+        if (test.content != text) {
+            std::remove(path.c_str());
+            if (!test.content.empty()) dir.Write("case.log", test.content);
+        }
+        const LogExcerpt excerpt = ReadLogExcerpt(path, scanned, place, test.finding, 1, 1);
         EXPECT_EQ(excerpt.status, test.status) << test.name;
         EXPECT_EQ(excerpt.lines.empty(), test.status != ExcerptStatus::Ok) << test.name;
     }
+}
+
+// A file put in the log's place (a rotation, a copy) is another file, even with the
+// same bytes and the same modification time.
+TEST(LogExcerptTest, AFileReplacedByACopyIsSaidToHaveChanged) {
+    TempDir dir;
+    const std::string path = dir.Write("case.log", "one\r\n10:00:02 two failed here\r\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    const FileStamp scanned = StampOf(path);
+    ASSERT_EQ(std::rename(path.c_str(), (dir / "old.log").c_str()), 0);
+    dir.Write("case.log", "one\r\n10:00:02 two failed here\r\n");
+    const timespec times[2] = {st.st_atim, st.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    ASSERT_EQ(StampOf(path).modifiedNs, scanned.modifiedNs);
+    const LogExcerpt excerpt =
+        ReadLogExcerpt(path, scanned, {2, 5}, "999|10:00:02 two failed here", 1, 1);
+    EXPECT_EQ(excerpt.status, ExcerptStatus::Ok);
+    EXPECT_TRUE(excerpt.fileChanged);
 }
 
 }  // namespace
