@@ -49,6 +49,11 @@ QString ChinesePattern(CatalogueProblem problem) {
                 "代码“%1”再次列出（第一次在第 %3 行的键“%2”下），目录中多出一个相同的条目");
         case CatalogueProblem::CodeLength:
             return QStringLiteral("代码“%1”长 %2 字节，窗口和报告只读取三个字节");
+        case CatalogueProblem::UnknownCode:
+            return QStringLiteral(
+                "代码“%"
+                "1”是未知错误的代码：它的发现算作已知错误，但导出、归类和历史记录把它们当作未知错"
+                "误");
         case CatalogueProblem::ErrorSectionMissing:
             return QStringLiteral("代码“%2”的节 [%1] 不存在");
         case CatalogueProblem::NoKeyword:

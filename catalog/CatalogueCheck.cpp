@@ -18,7 +18,91 @@ namespace corvane {
 
 namespace {
 
-std::string Quote(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// The English wording of `problem`, the command line's; %1, %2, ... stand for its
+// arguments.
+std::string_view CatalogueProblemText(CatalogueProblem problem) {
+    switch (problem) {
+        case CatalogueProblem::FileMissing:
+            return "the file does not exist; the catalogue is empty";
+        case CatalogueProblem::FileTooLarge:
+        case CatalogueProblem::CatalogueTooLarge:
+            return "%1";
+        case CatalogueProblem::BeforeFirstSection:
+            return "line before the first section; the program never reads it";
+        case CatalogueProblem::SectionAgain:
+            return "section [%1] appears again (first on line %2); only the first is read";
+        case CatalogueProblem::LineWithoutEquals:
+            return "line without \"=\"; the program never sees it";
+        case CatalogueProblem::KeyAgain:
+            return "key \"%1\" appears again in the section (first on line %2); only its first "
+                   "value is read";
+        case CatalogueProblem::QuotedValue:
+            return "the quotes around the value are removed: it reads as \"%1\"";
+        case CatalogueProblem::ValueCut:
+            return "the value of %1 bytes is cut to its first %2 bytes";
+        case CatalogueProblem::SectionNotReached:
+            return "no key of [%1] reaches this section; it is never read";
+        case CatalogueProblem::ListMissing:
+            return "section [%1] does not exist; the catalogue is empty";
+        case CatalogueProblem::ServiceSectionMissing:
+            return "section [%1] of service \"%2\" does not exist";
+        case CatalogueProblem::EmptyPrefix:
+            return "service \"%1\" has an empty log file prefix; its log files are named by the "
+                   "day alone";
+        case CatalogueProblem::SamePrefix:
+            return "services \"%1\" and \"%2\" have the same log file prefix \"%3\"; both read "
+                   "the same log files";
+        case CatalogueProblem::CodeAgain:
+            return "code \"%1\" is listed again (first under key \"%2\" on line %3); the "
+                   "catalogue gets a second identical entry";
+        case CatalogueProblem::CodeLength:
+            return "code \"%1\" is %2 bytes long; the window and the report read three";
+        case CatalogueProblem::UnknownCode:
+            return "code \"%1\" is the code of unknown errors; its findings count as known, but "
+                   "exports, patterns and the history take them for unknown ones";
+        case CatalogueProblem::ErrorSectionMissing:
+            return "section [%1] of code \"%2\" does not exist";
+        case CatalogueProblem::NoKeyword:
+            return "code \"%1\" has no keyword; it never matches a line";
+        case CatalogueProblem::KeywordShadowed:
+            return "keyword \"%1\" of code \"%2\" never wins: the earlier keyword \"%3\" of "
+                   "code \"%4\" lies inside it";
+        case CatalogueProblem::KeywordIgnored:
+            return "keyword \"%1\" of code \"%2\" contains the ignore text \"%3\" of service "
+                   "\"%4\"; every line with it is ignored";
+    }
+    return "%1";
+}
+
+// `pattern` with each %1 ... %9 replaced by that argument (none when it is missing),
+// in one pass: an argument that holds "%2" stays as it is.
+std::string FillArguments(std::string_view pattern, const std::vector<std::string>& arguments) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+            pattern[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(pattern[++i] - '1');
+            if (n < arguments.size()) out += arguments[n];
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
+// A warning of `file` with its English wording.
+CatalogueWarning MakeWarning(const std::string& file, std::size_t line, std::string_view section,
+                             std::string_view key, CatalogueProblem problem,
+                             std::vector<std::string> arguments = {}) {
+    std::string message = FillArguments(CatalogueProblemText(problem), arguments);
+    return {file,
+            line,
+            std::string(section),
+            std::string(key),
+            std::move(message),
+            problem,
+            std::move(arguments)};
+}
 
 // The scanner's fold: every byte in a-z, trail bytes included.
 std::string ScannerFold(std::string_view s) {
@@ -53,13 +137,14 @@ public:
         : name_(std::move(name)), ini_(programDir + name_) {
         struct stat st {};
         if (::stat(ini_.Path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-            Warn(0, "", "", "the file does not exist; the catalogue is empty");
+            Warn(0, "", "", CatalogueProblem::FileMissing);
             return;
         }
         try {
             text_ = ini_.Current();
         } catch (const ProfileFileTooLarge& e) {
-            Warn(0, "", "", e.what());
+            Warn(0, "", "", CatalogueProblem::FileTooLarge,
+                 {e.what(), std::to_string(kIniFileMax)});
             return;
         }
         Index(text_->Bytes());
@@ -80,8 +165,8 @@ public:
     }
 
     void Warn(std::size_t line, std::string_view section, std::string_view key,
-              std::string message) {
-        late_.push_back({name_, line, std::string(section), std::string(key), std::move(message)});
+              CatalogueProblem problem, std::vector<std::string> arguments = {}) {
+        late_.push_back(MakeWarning(name_, line, section, key, problem, std::move(arguments)));
     }
 
     // Sections named prefix + something that no listed code reaches (each code giving
@@ -124,9 +209,8 @@ public:
                     sink(late_[nextLate++]);
                 } else {
                     const Section& s = sections_[nextSection++];
-                    sink({name_, s.line, s.name, "",
-                          "no key of [" + unreachedList_ +
-                              "] reaches this section; it is never read"});
+                    sink(MakeWarning(name_, s.line, s.name, "", CatalogueProblem::SectionNotReached,
+                                     {unreachedList_}));
                 }
             }
         };
@@ -173,8 +257,9 @@ private:
         const Section* current = nullptr;  // none before the first header and in repeats
         std::string currentName;
         const auto lineWarning = [&](const ProfileLine& l, std::string_view section,
-                                     std::string_view key, std::string message) {
-            warn({name_, l.number, std::string(section), std::string(key), std::move(message)});
+                                     std::string_view key, CatalogueProblem problem,
+                                     std::vector<std::string> arguments = {}) {
+            warn(MakeWarning(name_, l.number, section, key, problem, std::move(arguments)));
         };
         ForEachProfileLine(bytes, [&](const ProfileLine& l) {
             switch (l.kind) {
@@ -183,21 +268,17 @@ private:
                     const Section& first = sections_[first_.at(FoldProfileName(l.name))];
                     current = first.line == l.number ? &first : nullptr;
                     if (current == nullptr)
-                        lineWarning(l, l.name, "",
-                                    "section [" + std::string(l.name) +
-                                        "] appears again (first on line " +
-                                        std::to_string(first.line) + "); only the first is read");
+                        lineWarning(l, l.name, "", CatalogueProblem::SectionAgain,
+                                    {std::string(l.name), std::to_string(first.line)});
                     break;
                 }
                 case ProfileLine::Kind::BeforeFirstHeader:
                     if (l.text.front() != ';')
-                        lineWarning(l, "", "",
-                                    "line before the first section; the program never reads it");
+                        lineWarning(l, "", "", CatalogueProblem::BeforeFirstSection);
                     break;
                 case ProfileLine::Kind::Bare:
                     if (current != nullptr)
-                        lineWarning(l, currentName, "",
-                                    "line without \"=\"; the program never sees it");
+                        lineWarning(l, currentName, "", CatalogueProblem::LineWithoutEquals);
                     break;
                 case ProfileLine::Kind::Key:
                     if (current != nullptr) KeyWarnings(*current, l, lineWarning);
@@ -212,24 +293,21 @@ private:
     static void KeyWarnings(const Section& s, const ProfileLine& l, const LineWarning& warn) {
         const std::size_t first = s.firstKey.at(FoldProfileName(l.name));
         if (first != l.number)
-            warn(l, s.name, l.name,
-                 "key " + Quote(l.name) + " appears again in the section (first on line " +
-                     std::to_string(first) + "); only its first value is read");
+            warn(l, s.name, l.name, CatalogueProblem::KeyAgain,
+                 {std::string(l.name), std::to_string(first)});
 
         const std::string_view raw = l.value;
         std::string_view value = raw;
         if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') &&
             raw.back() == raw.front()) {
-            warn(l, s.name, l.name,
-                 "the quotes around the value are removed: it reads as " +
-                     Quote(CleanProfileValue(raw)));
+            warn(l, s.name, l.name, CatalogueProblem::QuotedValue,
+                 {std::string(CleanProfileValue(raw))});
             value = raw.substr(1, raw.size() - 2);
         }
         value = value.substr(0, value.find('\0'));
         if (value.size() > kProfileValueMax)
-            warn(l, s.name, l.name,
-                 "the value of " + std::to_string(value.size()) + " bytes is cut to its first " +
-                     std::to_string(kProfileValueMax) + " bytes");
+            warn(l, s.name, l.name, CatalogueProblem::ValueCut,
+                 {std::to_string(value.size()), std::to_string(kProfileValueMax)});
     }
 
     std::string name_;
@@ -255,8 +333,7 @@ std::vector<ListedCode> ListedCodes(CatalogueFile& file, std::string_view list) 
     std::vector<ListedCode> listed;
     const auto* section = file.Find(list);
     if (section == nullptr) {
-        file.Warn(0, list, "",
-                  "section [" + std::string(list) + "] does not exist; the catalogue is empty");
+        file.Warn(0, list, "", CatalogueProblem::ListMissing, {std::string(list)});
         return listed;
     }
     // The enumeration returns the key lines in file order (up to the buffer's limit),
@@ -280,23 +357,18 @@ void CheckServices(const std::string& programDir, CatalogueFile& file) {
         const std::string name = std::string(gbk::kSecServicePrefix) + c.code;
         const auto* section = file.Find(name);
         if (section == nullptr) {
-            file.Warn(c.line, list, c.key,
-                      "section [" + name + "] of service " + Quote(c.code) + " does not exist");
+            file.Warn(c.line, list, c.key, CatalogueProblem::ServiceSectionMissing, {name, c.code});
             continue;
         }
         const std::string& prefix = rows[i].logPrefix;
         std::size_t line = file.KeyLine(section, gbk::kKeyLogPrefix);
         if (line == 0) line = section->line;
         if (prefix.empty()) {
-            file.Warn(
-                line, section->name, gbk::kKeyLogPrefix,
-                "service " + Quote(c.code) +
-                    " has an empty log file prefix; its log files are named by the day alone");
+            file.Warn(line, section->name, gbk::kKeyLogPrefix, CatalogueProblem::EmptyPrefix,
+                      {c.code});
         } else if (auto [it, added] = prefixes.emplace(prefix, i); !added) {
-            file.Warn(line, section->name, gbk::kKeyLogPrefix,
-                      "services " + Quote(listed[it->second].code) + " and " + Quote(c.code) +
-                          " have the same log file prefix " + Quote(prefix) +
-                          "; both read the same log files");
+            file.Warn(line, section->name, gbk::kKeyLogPrefix, CatalogueProblem::SamePrefix,
+                      {listed[it->second].code, c.code, prefix});
         }
     }
     std::vector<std::string> codes;
@@ -312,7 +384,8 @@ void CheckErrors(const std::string& programDir, CatalogueFile& file) {
     try {
         LoadErrorCatalogue(programDir, catalogue);
     } catch (const CatalogueTooLarge& e) {
-        file.Warn(0, "", "", e.what());
+        file.Warn(0, "", "", CatalogueProblem::CatalogueTooLarge,
+                  {e.what(), std::to_string(kErrorCatalogueMax)});
         return;
     }
     std::map<std::string, std::size_t> seen;  // code -> first listing
@@ -322,33 +395,25 @@ void CheckErrors(const std::string& programDir, CatalogueFile& file) {
         const ErrorRecord& rec = catalogue[i];
         if (auto [it, added] = seen.emplace(c.code, i); !added) {
             const ListedCode& first = listed[it->second];
-            file.Warn(c.line, list, c.key,
-                      "code " + Quote(c.code) + " is listed again (first under key " +
-                          Quote(first.key) + " on line " + std::to_string(first.line) +
-                          "); the catalogue gets a second identical entry");
+            file.Warn(c.line, list, c.key, CatalogueProblem::CodeAgain,
+                      {c.code, first.key, std::to_string(first.line)});
             continue;  // the same entry again: its faults are already told
         }
         if (c.code.size() != 3)
-            file.Warn(c.line, list, c.key,
-                      "code " + Quote(c.code) + " is " + std::to_string(c.code.size()) +
-                          " bytes long; the window and the report read three");
+            file.Warn(c.line, list, c.key, CatalogueProblem::CodeLength,
+                      {c.code, std::to_string(c.code.size())});
         if (c.code == kUnknownCode)
-            file.Warn(c.line, list, c.key,
-                      "code " + Quote(c.code) +
-                          " is the code of unknown errors; its findings count as known, but "
-                          "exports, patterns and the history take them for unknown ones");
+            file.Warn(c.line, list, c.key, CatalogueProblem::UnknownCode, {c.code});
         const std::string name = std::string(gbk::kSecErrorPrefix) + c.code;
         const auto* section = file.Find(name);
         if (section == nullptr) {
-            file.Warn(c.line, list, c.key,
-                      "section [" + name + "] of code " + Quote(c.code) + " does not exist");
+            file.Warn(c.line, list, c.key, CatalogueProblem::ErrorSectionMissing, {name, c.code});
             continue;
         }
         std::size_t line = file.KeyLine(section, gbk::kKeyKeyword);
         if (line == 0) line = section->line;
         if (rec.keyword.empty()) {
-            file.Warn(line, section->name, gbk::kKeyKeyword,
-                      "code " + Quote(c.code) + " has no keyword; it never matches a line");
+            file.Warn(line, section->name, gbk::kKeyKeyword, CatalogueProblem::NoKeyword, {c.code});
             continue;
         }
         // An earlier entry of the same service whose keyword lies inside this one takes
@@ -358,20 +423,16 @@ void CheckErrors(const std::string& programDir, CatalogueFile& file) {
             if (earlier.serviceCode != rec.serviceCode || earlier.errorCode == rec.errorCode ||
                 !ScannerContains(rec.keyword, earlier.keyword))
                 continue;
-            file.Warn(line, section->name, gbk::kKeyKeyword,
-                      "keyword " + Quote(rec.keyword) + " of code " + Quote(rec.errorCode) +
-                          " never wins: the earlier keyword " + Quote(earlier.keyword) +
-                          " of code " + Quote(earlier.errorCode) + " lies inside it");
+            file.Warn(line, section->name, gbk::kKeyKeyword, CatalogueProblem::KeywordShadowed,
+                      {rec.keyword, rec.errorCode, earlier.keyword, earlier.errorCode});
             break;
         }
         auto [ignore, fresh] = ignoreLists.try_emplace(rec.serviceCode);
         if (fresh) ignore->second = ReadIgnoreList(programDir, rec.serviceCode);
         for (const std::string& text : ignore->second) {
             if (!ScannerContains(rec.keyword, text)) continue;
-            file.Warn(line, section->name, gbk::kKeyKeyword,
-                      "keyword " + Quote(rec.keyword) + " of code " + Quote(rec.errorCode) +
-                          " contains the ignore text " + Quote(text) + " of service " +
-                          Quote(rec.serviceCode) + "; every line with it is ignored");
+            file.Warn(line, section->name, gbk::kKeyKeyword, CatalogueProblem::KeywordIgnored,
+                      {rec.keyword, rec.errorCode, text, rec.serviceCode});
             break;
         }
     }

@@ -30,6 +30,7 @@ enum class CatalogueProblem {
     SamePrefix,             // the first service code, this one, the prefix
     CodeAgain,              // the code, the key of its first listing, that key's line
     CodeLength,             // the code, its length
+    UnknownCode,            // the code ("999")
     ErrorSectionMissing,    // the section, the code
     NoKeyword,              // the code
     KeywordShadowed,        // the keyword, its code, the earlier keyword, that one's code
