@@ -299,6 +299,18 @@ std::string Message(std::string_view prefix, const Text& text) {
     return message;
 }
 
+// A connection to the file opened with `flags`; null, with the reason in
+// `opened.error`, when SQLite cannot open it.
+sqlite3* OpenConnection(const std::string& path, int flags, OpenedHistory& opened) {
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
+    if (rc == SQLITE_OK) return db;
+    const std::string why = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    sqlite3_close(db);
+    opened.error = Message(gbk::kMsgHistoryOpenFailed, path + " - " + why);
+    return nullptr;
+}
+
 }  // namespace
 
 std::string DefaultHistoryPath() {
@@ -352,15 +364,8 @@ OpenedHistory HistoryStore::Open(const std::string& path, const HistoryOptions& 
                 opened.error = Message(gbk::kMsgHistoryNotADatabase, path);
                 return opened;
             }
-            sqlite3* db = nullptr;
-            const int rc = sqlite3_open_v2(path.c_str(), &db,
-                                           SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-            if (rc != SQLITE_OK) {
-                const std::string why = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-                sqlite3_close(db);
-                opened.error = Message(gbk::kMsgHistoryOpenFailed, path + " - " + why);
-                return opened;
-            }
+            sqlite3* db = OpenConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, opened);
+            if (db == nullptr) return opened;
             try {
                 PrepareConnection(db, options);
                 opened.store.reset(new HistoryStore(db, path));
@@ -409,14 +414,8 @@ OpenedHistory HistoryStore::OpenForReading(const std::string& path, const Histor
         case FileStart::Unreadable:
             break;  // SQLite says what is wrong with the latter
     }
-    sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    if (rc != SQLITE_OK) {
-        const std::string why = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-        sqlite3_close(db);
-        opened.error = Message(gbk::kMsgHistoryOpenFailed, path + " - " + why);
-        return opened;
-    }
+    sqlite3* db = OpenConnection(path, SQLITE_OPEN_READONLY, opened);
+    if (db == nullptr) return opened;
     try {
         sqlite3_busy_timeout(db, options.busyTimeoutMs);
         RefuseForeign(db);
