@@ -296,14 +296,13 @@ private:
             warn(l, s.name, l.name, CatalogueProblem::KeyAgain,
                  {std::string(l.name), std::to_string(first)});
 
+        // The reader's own rule says which quotes go, so the warning names exactly
+        // the value a read returns.
         const std::string_view raw = l.value;
-        std::string_view value = raw;
-        if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') &&
-            raw.back() == raw.front()) {
+        std::string_view value = UnquoteProfileValue(raw);
+        if (value.size() != raw.size())
             warn(l, s.name, l.name, CatalogueProblem::QuotedValue,
                  {std::string(CleanProfileValue(raw))});
-            value = raw.substr(1, raw.size() - 2);
-        }
         value = value.substr(0, value.find('\0'));
         if (value.size() > kProfileValueMax)
             warn(l, s.name, l.name, CatalogueProblem::ValueCut,
