@@ -2,7 +2,6 @@
 
 #include <curl/curl.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +12,8 @@
 #include <memory>
 #include <string_view>
 #include <thread>
+
+#include "catalog/DirectoryLock.h"
 
 namespace corvane {
 
@@ -254,34 +255,22 @@ Versions ReadVersions(const std::string& path) {
             file.ReadString("VERSION", "ErrorList", "0")};
 }
 
-// An exclusive lock on the program directory itself, so that no lock file is left
-// behind.  The kernel drops it when the process ends, however it ends.
-class DirectoryLock {
-public:
-    ~DirectoryLock() {
-        if (fd_ >= 0) ::close(fd_);  // closing releases the lock
-    }
-
-    // Waits for another update of the directory to end, at most until `deadline`.
-    bool Acquire(const std::string& directory, Clock::time_point deadline, EventPump& pump) {
-        fd_ =
-            ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd_ < 0) return false;
-        for (;;) {
-            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
-            if (errno != EWOULDBLOCK && errno != EINTR) return false;
-            if (Clock::now() >= deadline) return false;
-            pump.ProcessEvents();
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+// Waits for another update of the directory to end, at most until `deadline`.
+bool AcquireUpdateLock(DirectoryLock& lock, Clock::time_point deadline, EventPump& pump) {
+    for (;;) {
+        switch (lock.TryTake()) {
+            case DirectoryLock::Attempt::Taken:
+                return true;
+            case DirectoryLock::Attempt::Failed:
+                return false;
+            case DirectoryLock::Attempt::Held:
+                break;
         }
+        if (Clock::now() >= deadline) return false;
+        pump.ProcessEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-
-    // Makes the renames done so far durable before the next step relies on them.
-    void Sync() const { ::fsync(fd_); }
-
-private:
-    int fd_ = -1;
-};
+}
 
 // Downloads one catalogue into its temporary file and renames that over the local
 // catalogue.  rename() replaces the target in one step, so the old catalogue stays
@@ -298,8 +287,9 @@ bool FetchCatalogue(const std::string& programDir, const ServerConfig& server, E
 bool RunUpdate(const std::string& programDir, const ServerConfig& server, EventPump& pump,
                const UpdateLimits& limits) {
     const Clock::time_point deadline = Clock::now() + limits.overall;
-    DirectoryLock lock;
-    if (!lock.Acquire(programDir, deadline, pump)) return false;
+    // One update of the program directory at a time.
+    DirectoryLock lock(programDir);
+    if (!AcquireUpdateLock(lock, deadline, pump)) return false;
 
     // Whatever happens below, the temporary files go.  Only the update that holds the
     // lock writes them, so nobody else's download is removed.
