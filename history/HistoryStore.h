@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "history/HistoryPath.h"  // DefaultHistoryPath, NormaliseDirectory
 #include "history/RunRecord.h"
 
 struct sqlite3;
@@ -18,15 +19,6 @@ namespace corvane {
 
 // The layout version this program writes; older files are brought forward on open.
 inline constexpr int kHistorySchemaVersion = 1;
-
-// $XDG_DATA_HOME/corvane/history.sqlite, or ~/.local/share/corvane/history.sqlite when
-// the variable is unset, empty or not an absolute path.
-std::string DefaultHistoryPath();
-
-// The key of a log directory: absolute, with ".", ".." and repeated or trailing
-// separators resolved by the text alone (symbolic links are kept).  An empty text is
-// the root directory, as for the day list.
-std::string NormaliseDirectory(const std::string& directory);
 
 struct HistoryOptions {
     int busyTimeoutMs = 30000;  // how long a writer waits for another one

@@ -1,0 +1,78 @@
+#include "history/HistoryFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+
+#include "catalog/DirectoryLock.h"
+
+namespace corvane {
+
+namespace {
+
+std::string TimeSuffix() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+    return text;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+}  // namespace
+
+FileStart StartOf(const std::string& path) {
+    static constexpr char kHeader[] = "SQLite format 3";  // with its zero byte: 16 bytes
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT ? FileStart::Missing : FileStart::Unreadable;
+    char start[sizeof kHeader] = {};
+    std::size_t got = 0;
+    bool failed = false;
+    while (got < sizeof start) {
+        const ssize_t n = ::read(fd, start + got, sizeof start - got);
+        if (n < 0 && errno == EINTR) continue;
+        failed = n < 0;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (failed) return FileStart::Unreadable;  // a directory, for one
+    if (got == 0) return FileStart::Empty;
+    return got == sizeof start && std::memcmp(start, kHeader, sizeof start) == 0
+               ? FileStart::Database
+               : FileStart::Other;
+}
+
+std::string MoveAside(const std::string& path, const struct stat& seen) {
+    // Without the lock (a directory that cannot be opened) the move is still tried.
+    DirectoryLock lock(std::filesystem::path(path).parent_path().string());
+    lock.Wait();
+    std::string target;
+    struct stat now {};
+    if (::stat(path.c_str(), &now) == 0 && now.st_dev == seen.st_dev && now.st_ino == seen.st_ino) {
+        const std::string base = path + ".corrupt-" + TimeSuffix();
+        target = base;
+        for (int n = 2; Exists(target); ++n) target = base + "-" + std::to_string(n);
+        if (::rename(path.c_str(), target.c_str()) != 0) {
+            target.clear();
+        } else {
+            for (const char* journal : {"-wal", "-shm", "-journal"}) {
+                if (Exists(path + journal))
+                    ::rename((path + journal).c_str(), (target + journal).c_str());
+            }
+        }
+    }
+    return target;  // the lock goes with `lock`
+}
+
+}  // namespace corvane

@@ -1,0 +1,80 @@
+#include "history/Migrations.h"
+
+#include <iterator>
+#include <string>
+
+#include "history/HistoryStore.h"
+#include "history/SqliteStatement.h"
+
+namespace corvane::sql {
+
+namespace {
+
+// The layouts, one step per version: step i brings a file from version i to i + 1.
+// A step is only ever appended, never changed, so that every older file can be brought
+// forward.  Texts are blobs so that SQLite never treats the GBK bytes as UTF-8 and
+// compares them byte by byte.
+const char* const kMigrations[] = {
+    R"sql(
+    CREATE TABLE directories(
+        id INTEGER PRIMARY KEY,
+        path BLOB NOT NULL UNIQUE);
+    CREATE TABLE runs(
+        id INTEGER PRIMARY KEY,
+        ran_at INTEGER NOT NULL);
+    CREATE TABLE service_days(
+        id INTEGER PRIMARY KEY,
+        directory_id INTEGER NOT NULL REFERENCES directories(id),
+        day BLOB NOT NULL,
+        service_code BLOB NOT NULL,
+        run_id INTEGER NOT NULL REFERENCES runs(id),
+        known INTEGER NOT NULL,
+        unknown INTEGER NOT NULL,
+        bytes INTEGER NOT NULL,
+        seconds REAL NOT NULL,
+        UNIQUE(directory_id, service_code, day));
+    CREATE INDEX service_days_by_run ON service_days(run_id);
+    CREATE TABLE code_counts(
+        service_day_id INTEGER NOT NULL REFERENCES service_days(id) ON DELETE CASCADE,
+        code BLOB NOT NULL,
+        count INTEGER NOT NULL,
+        PRIMARY KEY(service_day_id, code)) WITHOUT ROWID;
+    CREATE TABLE pattern_counts(
+        service_day_id INTEGER NOT NULL REFERENCES service_days(id) ON DELETE CASCADE,
+        pattern BLOB NOT NULL,
+        count INTEGER NOT NULL,
+        PRIMARY KEY(service_day_id, pattern)) WITHOUT ROWID;
+    )sql",
+};
+static_assert(std::size(kMigrations) == kHistorySchemaVersion);
+
+}  // namespace
+
+int SchemaVersion(sqlite3* db) {
+    Statement version(db, "PRAGMA user_version");
+    version.Step();
+    return static_cast<int>(version.Int(0));
+}
+
+void Migrate(sqlite3* db) {
+    if (SchemaVersion(db) == kHistorySchemaVersion) return;
+    WriteTransaction transaction(db);
+    // Read again under the write lock: another process may have migrated meanwhile.
+    const int version = SchemaVersion(db);
+    if (version > kHistorySchemaVersion) throw SqlError(kTooNew, "newer layout");
+    for (int step = version; step < kHistorySchemaVersion; ++step) Exec(db, kMigrations[step]);
+    Exec(db, "PRAGMA user_version = " + std::to_string(kHistorySchemaVersion));
+    transaction.Commit();
+}
+
+// A database without a layout version that already holds tables or indexes was made
+// by another program: it is no history, and nothing may be added to it.  A new file
+// has neither.  The version and the tables of a history are written in one
+// transaction, so no reader sees one without the other.
+void RefuseForeign(sqlite3* db) {
+    if (SchemaVersion(db) != 0) return;
+    Statement objects(db, "SELECT count(*) FROM sqlite_master");
+    if (objects.Step() && objects.Int(0) > 0) throw SqlError(kForeign, "not a history");
+}
+
+}  // namespace corvane::sql
