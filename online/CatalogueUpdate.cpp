@@ -1,12 +1,10 @@
 #include "online/CatalogueUpdate.h"
 
 #include <curl/curl.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <initializer_list>
 #include <memory>
