@@ -29,6 +29,8 @@
 #include "catalog/ProgramDir.h"
 #include "catalog/ServiceCatalogue.h"
 #include "cli/Arguments.h"
+#include "cli/Console.h"
+#include "cli/DayRun.h"
 #include "cli/HistoryCommand.h"
 #include "online/CatalogueUpdate.h"
 #include "online/ServerConfig.h"
@@ -42,6 +44,7 @@ namespace {
 using namespace corvane;
 using cli::Arguments;
 using cli::UsageError;
+using namespace corvane::cli;
 
 const char kUsage[] =
     "usage: corvane-scan [OPTION...] COMMAND [OPTION...] [--] [OPERAND...]\n"
@@ -84,60 +87,6 @@ const char kUsage[] =
     "Options stand before the command or between it and the first operand; the first\n"
     "operand or -- ends them.  Usage errors exit with 2, failures with 1.\n";
 
-// The output could not be written (a full disk, a closed pipe).
-class WriteError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// A condition the command reports on stderr and ends with status 1.
-class Failure : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Writes lines to a stream, converting GBK to UTF-8 on request.  Bytes that are not
-// valid GBK become U+FFFD so that nothing the log holds can stop the output.
-class LineWriter {
-public:
-    LineWriter(std::FILE* stream, bool utf8) : stream_(stream), utf8_(utf8) {}
-
-    void Line(std::string_view text) {
-        Write(text);
-        std::fputc('\n', stream_);
-        Check();
-    }
-    void Write(std::string_view text) {
-        if (utf8_) {
-            converted_.clear();
-            converter_.Append(text, converted_);
-            text = converted_;
-        }
-        std::fwrite(text.data(), 1, text.size(), stream_);
-    }
-
-    // Everything written so far has reached the stream's file.
-    void Flush() {
-        if (std::fflush(stream_) != 0) Fail();
-        Check();
-    }
-
-private:
-    void Check() {
-        if (std::ferror(stream_)) Fail();
-    }
-    [[noreturn]] void Fail() {
-        const int error = errno;
-        std::clearerr(stream_);
-        throw WriteError(std::string("cannot write the output: ") + std::strerror(error));
-    }
-
-    std::FILE* stream_;
-    bool utf8_;
-    GbkToUtf8Converter converter_;
-    std::string converted_;
-};
-
 // Names given in UTF-8 on the command line, as the GBK bytes the INI files hold.
 std::string Utf8ToGbk(const std::string& text) {
     std::optional<std::string> gbk;
@@ -157,88 +106,6 @@ void RequireDirectory(const std::string& path) {
         throw Failure("cannot read the directory " + path + ": " + std::strerror(errno));
     ::closedir(dir);
 }
-
-class ConsoleDialogs final : public UserDialogs {
-public:
-    explicit ConsoleDialogs(LineWriter& err) : err_(err) {}
-    void ShowMessage(std::string_view text) override {
-        err_.Line(text);
-        reported_ = true;
-    }
-    // The companion never waits for an answer: it scans whatever it is given.
-    bool AskYesNo(std::string_view, std::string_view) override { return true; }
-
-    // A message was shown: the scanner shows one only for a log it could not open,
-    // which fails the command once everything else is done.
-    bool Reported() const { return reported_; }
-
-private:
-    LineWriter& err_;
-    bool reported_ = false;
-};
-
-// The service selection list with every row checked, and the result rows it gets.
-// A row also notes its service code, the size of its log file and how long its scan
-// took, for the exports.
-class ConsoleRunView final : public RunView {
-public:
-    ConsoleRunView(std::vector<ServiceEntry> services, std::string directory, std::string day)
-        : services_(std::move(services)), directory_(std::move(directory)), day_(std::move(day)) {}
-
-    int ServiceRowCount() override { return static_cast<int>(services_.size()); }
-    bool ServiceRowChecked(int) override { return true; }
-    // The run reads a row right before it adds that row's result row.
-    ServiceEntry ServiceRow(int row) override {
-        current_ = services_[static_cast<std::size_t>(row)];
-        return current_;
-    }
-    std::string DirectoryText() override { return directory_; }
-    ProgressSink& AddResultRow(const std::string& caption) override {
-        logFiles_.push_back(LogFileName(directory_, current_.logPrefix, day_));
-        std::error_code error;
-        const auto bytes = std::filesystem::file_size(logFiles_.back(), error);
-        rows_.push_back(
-            {caption, "", "", current_.code, error ? 0 : static_cast<std::int64_t>(bytes), 0.0});
-        started_ = std::chrono::steady_clock::now();
-        return progress_;
-    }
-    void RemoveLastResultRow() override { rows_.pop_back(); }
-    void SetLastResultCounts(const std::string& known, const std::string& unknown) override {
-        rows_.back().known = known;
-        rows_.back().unknown = unknown;
-        rows_.back().seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
-    }
-
-    struct ResultRow {
-        std::string name, known, unknown;
-        std::string code;
-        std::int64_t bytes;
-        double seconds;
-    };
-    const std::vector<ResultRow>& Rows() const { return rows_; }
-    // Every log file the run went to scan, whether or not it gave a row.
-    const std::vector<std::string>& LogFiles() const { return logFiles_; }
-
-private:
-    std::vector<ServiceEntry> services_;
-    std::string directory_;
-    std::string day_;
-    ServiceEntry current_;
-    std::chrono::steady_clock::time_point started_;
-    std::vector<ResultRow> rows_;
-    std::vector<std::string> logFiles_;
-    NullProgressSink progress_;
-};
-
-// One analysis run of `day` over every service of the catalogue.
-struct DayResult {
-    std::vector<ConsoleRunView::ResultRow> rows;
-    std::vector<std::string> logFiles;
-    ServiceResults results;
-    ServicePlaces places;
-    RunOutcome outcome = RunOutcome::Completed;
-};
 
 // Writes the exports of a finished `run` that the options ask for, each on its own:
 // a failure goes to `err` and the next export is still written.  False when any
@@ -296,20 +163,6 @@ void ExpectHistoryOptions(const Arguments& args) {
 
 cli::HistoryArguments HistoryOf(const Arguments& args) {
     return {args.db.value_or(""), args.service.value_or(""), args.days};
-}
-
-DayResult RunDay(const std::string& programDir, const ErrorCatalogue& catalogue,
-                 const std::string& logDir, const std::string& day, FindingsObserver* observer,
-                 UserDialogs& dialogs, EventPump& pump, const ScanOptions& options) {
-    std::vector<ServiceEntry> services;
-    LoadServiceCatalogue(programDir, services);
-    ConsoleRunView view(std::move(services), logDir, day);
-    DayResult result;
-    result.outcome = RunServicePasses(view, day, catalogue, result.results, observer, dialogs, pump,
-                                      options, &result.places);
-    result.rows = view.Rows();
-    result.logFiles = view.LogFiles();
-    return result;
 }
 
 // patterns: every non-empty line of the file, or the service's unknown findings, grouped.
