@@ -5,19 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "cli/Commands.h"
+
 namespace corvane::cli {
 
 namespace {
-
-using Apply = void (*)(Arguments&, std::string_view value);
-
-struct OptionRule {
-    std::string_view name;
-    bool takesValue;
-    // The commands that take the option, separated by blanks; "*" for every command.
-    std::string_view commands;
-    Apply apply;
-};
 
 int PositiveNumber(std::string_view option, std::string_view value) {
     int n = 0;
@@ -35,69 +27,101 @@ void SetThreads(Arguments& a, std::string_view value) {
                          std::string(value) + "\"");
 }
 
-// One row per option.
-constexpr OptionRule kOptions[] = {
-    {"--help", false, "*", [](Arguments& a, std::string_view) { a.help = true; }},
-    {"-h", false, "*", [](Arguments& a, std::string_view) { a.help = true; }},
-    {"--utf8", false, "*", [](Arguments& a, std::string_view) { a.utf8 = true; }},
-    {"--program-dir", true, "scan run catalogue explain update check patterns backfill",
-     [](Arguments& a, std::string_view v) { a.programDir = std::string(v); }},
-    {"--threads", true, "scan run patterns backfill", &SetThreads},
-    {"--line-numbers", false, "scan", [](Arguments& a, std::string_view) { a.lineNumbers = true; }},
-    {"--service", true, "patterns history",
-     [](Arguments& a, std::string_view v) { a.service = std::string(v); }},
-    {"--assign", false, "patterns", [](Arguments& a, std::string_view) { a.assign = true; }},
-    {"--default", true, "ini", [](Arguments& a, std::string_view v) { a.defaultText = v; }},
-    {"--csv", true, "run", [](Arguments& a, std::string_view v) { a.csvFile = std::string(v); }},
-    {"--html", true, "run", [](Arguments& a, std::string_view v) { a.htmlFile = std::string(v); }},
-    {"--record", false, "run", [](Arguments& a, std::string_view) { a.record = true; }},
-    {"--db", true, "run history backfill",
-     [](Arguments& a, std::string_view v) { a.db = std::string(v); }},
-    {"--days", true, "history",
-     [](Arguments& a, std::string_view v) { a.days = PositiveNumber("--days", v); }},
-};
-
-bool Takes(const OptionRule& rule, std::string_view command) {
-    if (rule.commands == "*") return true;
-    std::string_view rest = rule.commands;
-    while (!rest.empty()) {
-        const std::size_t blank = rest.find(' ');
-        if (rest.substr(0, blank) == command) return true;
-        rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
-    }
-    return false;
-}
-
 }  // namespace
 
-const std::vector<CommandRule>& Commands() {
-    static const std::vector<CommandRule> commands = {
-        {"days", 1, 1},    {"scan", 2, 2},     {"run", 2, 2},      {"catalogue", 0, 0},
-        {"explain", 1, 1}, {"update", 0, 0},   {"check", 0, 0},    {"ini", 1, 3},
-        {"history", 1, 1}, {"backfill", 1, 1}, {"patterns", 1, 1},
+const std::vector<Option>& Options() {
+    // The commands an option's description names are those whose rows in the command
+    // table take it.
+    static const std::vector<Option> options = {
+        {"--program-dir",
+         "DIR",
+         false,
+         {"where the INI files are (default: beside this program);",
+          "scan, run, catalogue, explain, update, check, patterns, backfill"},
+         [](Arguments& a, std::string_view v) { a.programDir = std::string(v); }},
+        {"--threads",
+         "N",
+         false,
+         {"scan each file with N threads, 1 <= N <= 1024 (default: one",
+          "per core); scan, run, patterns, history backfill"},
+         &SetThreads},
+        {"--line-numbers",
+         "",
+         false,
+         {"each finding's line number and a TAB before it; scan"},
+         [](Arguments& a, std::string_view) { a.lineNumbers = true; }},
+        {"--csv",
+         "FILE",
+         false,
+         {"also write every finding to FILE as CSV (UTF-8); run"},
+         [](Arguments& a, std::string_view v) { a.csvFile = std::string(v); }},
+        {"--html",
+         "FILE",
+         false,
+         {"also write a report of the run to FILE as HTML; run"},
+         [](Arguments& a, std::string_view v) { a.htmlFile = std::string(v); }},
+        {"--record",
+         "",
+         false,
+         {"also record the run in the history; run"},
+         [](Arguments& a, std::string_view) { a.record = true; }},
+        {"--db",
+         "FILE",
+         false,
+         {"the history database (default: $XDG_DATA_HOME/corvane/",
+          "history.sqlite); history, run --record"},
+         [](Arguments& a, std::string_view v) { a.db = std::string(v); }},
+        {"--service",
+         "CODE",
+         false,
+         {"one service only; history, patterns"},
+         [](Arguments& a, std::string_view v) { a.service = std::string(v); }},
+        {"--assign",
+         "",
+         false,
+         {"the pattern rank of every line instead; patterns"},
+         [](Arguments& a, std::string_view) { a.assign = true; }},
+        {"--days",
+         "N",
+         false,
+         {"the last N recorded days only; history"},
+         [](Arguments& a, std::string_view v) { a.days = PositiveNumber("--days", v); }},
+        {"--default",
+         "TEXT",
+         false,
+         {"the value of a missing key; ini"},
+         [](Arguments& a, std::string_view v) { a.defaultText = v; }},
+        {"--utf8",
+         "",
+         true,
+         {"output (and ini's names) in UTF-8 instead of GBK"},
+         [](Arguments& a, std::string_view) { a.utf8 = true; }},
+        {"--help", "", true, {"this text"}, [](Arguments& a, std::string_view) { a.help = true; }},
+        {"-h", "", true, {}, [](Arguments& a, std::string_view) { a.help = true; }},
     };
-    return commands;
+    return options;
 }
 
 Arguments ParseArguments(int argc, const char* const* argv) {
     Arguments args;
-    std::vector<const OptionRule*> given;
+    std::vector<const Option*> given;
     bool optionsEnded = false;
+    const std::vector<Option>& options = Options();
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
         if (!optionsEnded && a == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && a.size() > 1 && a[0] == '-') {
-            const auto* rule = std::find_if(std::begin(kOptions), std::end(kOptions),
-                                            [&](const OptionRule& r) { return r.name == a; });
-            if (rule == std::end(kOptions)) throw UsageError("unknown option " + std::string(a));
+            const auto option = std::find_if(options.begin(), options.end(),
+                                             [&](const Option& o) { return o.name == a; });
+            if (option == options.end()) throw UsageError("unknown option " + std::string(a));
             std::string_view value;
-            if (rule->takesValue) {
+            if (!option->value.empty()) {
                 if (i + 1 >= argc) throw UsageError(std::string(a) + " needs a value");
                 value = argv[++i];
             }
-            rule->apply(args, value);
-            given.push_back(rule);
+            option->apply(args, value);
+            given.push_back(&*option);
         } else if (args.command.empty()) {
             args.command = a;
         } else if (args.command == "history" && args.operands.empty() && a == "backfill") {
@@ -111,13 +135,11 @@ Arguments ParseArguments(int argc, const char* const* argv) {
     if (args.help) return args;
 
     if (args.command.empty()) throw UsageError("no command given");
-    const auto& commands = Commands();
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&](const CommandRule& c) { return args.command == c.name; });
-    if (command == commands.end()) throw UsageError("unknown command " + args.command);
-    for (const OptionRule* rule : given)
-        if (!Takes(*rule, args.command))
-            throw UsageError(args.command + " does not take " + std::string(rule->name));
+    const Command* const command = FindCommand(args.command);
+    if (command == nullptr) throw UsageError("unknown command " + args.command);
+    for (const Option* option : given)
+        if (!option->everyCommand && !Takes(*command, option->name))
+            throw UsageError(args.command + " does not take " + std::string(option->name));
     if (args.operands.size() < command->minOperands || args.operands.size() > command->maxOperands)
         throw UsageError(args.command + " takes " +
                          (command->minOperands == command->maxOperands

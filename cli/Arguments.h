@@ -2,13 +2,15 @@
 //
 // Options stand before the command word or between it and the first operand; the
 // first operand or "--" ends them, so "scan GW --help" scans a file named "--help".
-// Each option is one row of the table in Arguments.cpp, which also names the commands
-// that take it; an option given to a command that does not take it is a usage error.
+// Each option is one row of the table in Arguments.cpp; the command table in
+// Commands.cpp names the options each command takes, and an option given to a command
+// that does not take it is a usage error.
 #pragma once
 
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane::cli {
@@ -42,17 +44,23 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Parses argv[1..argc).  Unless --help was given, the command must be one of `commands`,
-// every option must be one the command takes, and the number of operands must lie
-// within the command's range.  Throws UsageError.
-Arguments ParseArguments(int argc, const char* const* argv);
-
-// The commands and how many operands each takes.
-struct CommandRule {
-    const char* name;
-    std::size_t minOperands;
-    std::size_t maxOperands;
+struct Option {
+    std::string_view name;
+    // What the usage text calls the option's value; empty for an option without one.
+    std::string_view value;
+    bool everyCommand;  // taken by every command, and so named by none
+    // The option's entry in the usage text after its name; none for an option that
+    // is another name of one listed.
+    std::vector<std::string_view> description;
+    void (*apply)(Arguments&, std::string_view value);
 };
-const std::vector<CommandRule>& Commands();
+
+// Every option, in the order of the usage text.
+const std::vector<Option>& Options();
+
+// Parses argv[1..argc).  Unless --help was given, the command must be one of the
+// command table's, every option must be one the command takes, and the number of
+// operands must lie within the command's range.  Throws UsageError.
+Arguments ParseArguments(int argc, const char* const* argv);
 
 }  // namespace corvane::cli

@@ -9,12 +9,23 @@
 #include <memory>
 
 #include "analysis/LogDays.h"
+#include "catalog/ErrorCatalogue.h"
+#include "cli/Commands.h"
+#include "cli/DayRun.h"
 #include "history/HistoryMarks.h"
 #include "history/HistoryStore.h"
 
 namespace corvane::cli {
 
 namespace {
+
+// What ListOrBackfill returns for a usage error.
+constexpr int kHistoryUsage = -2;
+
+// One analysis run of `day` in `logDir` over every service of the catalogue, exactly as
+// `run` does it, with `observer` receiving each stored list.
+using DayRun = std::function<RunOutcome(const std::string& logDir, const std::string& day,
+                                        FindingsObserver& observer)>;
 
 std::string DatabasePath(const HistoryArguments& args) {
     return args.db.empty() ? DefaultHistoryPath() : args.db;
@@ -120,9 +131,9 @@ int Backfill(const HistoryArguments& args, const std::string& logDir, const DayR
     return 0;
 }
 
-}  // namespace
-
-int HistoryCommand(const HistoryArguments& args, const std::vector<std::string>& operands,
+// `history LOGDIR` and `history backfill LOGDIR`; `operands` follow the command word.
+// Returns the exit status, or kHistoryUsage.
+int ListOrBackfill(const HistoryArguments& args, const std::vector<std::string>& operands,
                    const DayRun& runDay, const LineOut& out, const LineOut& err) {
     if (!operands.empty() && operands[0] == "backfill") {
         if (operands.size() != 2 || !args.service.empty() || args.days != 0) return kHistoryUsage;
@@ -130,6 +141,33 @@ int HistoryCommand(const HistoryArguments& args, const std::vector<std::string>&
     }
     if (operands.size() != 1) return kHistoryUsage;
     return ListHistory(args, operands[0], out, err);
+}
+
+}  // namespace
+
+int HistoryCommand(const CommandContext& c) {
+    const Arguments& args = c.args;
+    const std::string& programDir = c.options.programDir;
+    const DayRun runDay = [&](const std::string& logDir, const std::string& day,
+                              FindingsObserver& observer) {
+        ErrorCatalogue catalogue;
+        LoadErrorCatalogue(programDir, catalogue);
+        return RunDay(programDir, catalogue, logDir, day, &observer, c.dialogs, c.pump, c.options)
+            .outcome;
+    };
+    std::vector<std::string> operands = args.operands;
+    if (args.command == "backfill") operands.insert(operands.begin(), "backfill");
+    const int status = ListOrBackfill(
+        HistoryOf(args), operands, runDay, [&](std::string_view line) { c.out.Line(line); },
+        [&](std::string_view line) { c.err.Line(line); });
+    if (status == kHistoryUsage)
+        throw UsageError("history takes LOGDIR, or backfill LOGDIR without --service and --days");
+    // A day's log that could not be opened was reported; the other days went on.
+    return c.dialogs.Reported() ? 1 : status;
+}
+
+HistoryArguments HistoryOf(const Arguments& args) {
+    return {args.db.value_or(""), args.service.value_or(""), args.days};
 }
 
 std::vector<PatternCount> UnknownErrorPatterns(const ServicePass&, const FindingList& findings,

@@ -1,6 +1,6 @@
 // corvane-scan's run-history commands: `history` lists what was recorded for a log
 // directory with its marks, `history backfill` analyses and records every day of one,
-// and `run --record` records a run.  main.cpp parses the options and runs the day.
+// and `run --record` records a run.
 #pragma once
 
 #include <functional>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
+#include "cli/Arguments.h"
 #include "history/RunCollector.h"
 #include "history/RunRecord.h"
 
@@ -23,18 +24,8 @@ struct HistoryArguments {
     int days = 0;         // --days N; 0: every recorded day
 };
 
-// What `history` returns for a usage error; main then prints the usage.
-inline constexpr int kHistoryUsage = -2;
-
-// One analysis run of `day` in `logDir` over every service of the catalogue, exactly as
-// `run` does it, with `observer` receiving each stored list.
-using DayRun = std::function<RunOutcome(const std::string& logDir, const std::string& day,
-                                        FindingsObserver& observer)>;
-
-// `history LOGDIR` and `history backfill LOGDIR`; `operands` follow the command word.
-// Returns the exit status, or kHistoryUsage.
-int HistoryCommand(const HistoryArguments& args, const std::vector<std::string>& operands,
-                   const DayRun& runDay, const LineOut& out, const LineOut& err);
+// The history options of the command line.
+HistoryArguments HistoryOf(const Arguments& args);
 
 // The unknown-error patterns recorded with a run.
 std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass, const FindingList& findings,

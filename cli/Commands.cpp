@@ -1,0 +1,176 @@
+#include "cli/Commands.h"
+
+#include <dirent.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "catalog/ProgramDir.h"
+
+namespace corvane::cli {
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {"days",
+         1,
+         1,
+         "",
+         "days LOGDIR",
+         {"the days that have log files in LOGDIR, in directory order"},
+         &DaysCommand},
+        {"scan",
+         2,
+         2,
+         "--program-dir --threads --line-numbers",
+         "scan SERVICE_CODE LOGFILE",
+         {"every finding of LOGFILE, then the unknown and known counts"},
+         &ScanCommand},
+        {"run",
+         2,
+         2,
+         "--program-dir --threads --csv --html --record --db",
+         "run LOGDIR DAY",
+         {"name, known and unknown count of every service with a log", "file for DAY"},
+         &RunCommand},
+        {"catalogue",
+         0,
+         0,
+         "--program-dir",
+         "catalogue",
+         {"the service and error catalogues as loaded"},
+         &CatalogueCommand},
+        {"explain",
+         1,
+         1,
+         "--program-dir",
+         "explain CODE",
+         {"the name and explanation lines of an error code"},
+         &ExplainCommand},
+        {"update",
+         0,
+         0,
+         "--program-dir",
+         "update",
+         {"the start-up catalogue update; exit 0 when Version.ini was", "replaced, 1 otherwise"},
+         &UpdateCommand},
+        {"check",
+         0,
+         0,
+         "--program-dir",
+         "check",
+         {"warnings about the catalogues: file, line, section, key,",
+          "message, separated by TAB; exit 1 when there are any"},
+         &CheckCommand},
+        {"ini",
+         1,
+         3,
+         "--default",
+         "ini FILE [SECTION [KEY]]",
+         {"what the program reads from an INI file: the section names,",
+          "a section's key names, or a value"},
+         &IniCommand},
+        {"history",
+         1,
+         1,
+         "--service --db --days",
+         "history LOGDIR",
+         {"day, service code, known and unknown count and marks of",
+          "each recorded day of LOGDIR (new:CODE, spike:CODE)"},
+         &HistoryCommand},
+        {"backfill",
+         1,
+         1,
+         "--program-dir --threads --db",
+         "history backfill LOGDIR",
+         {"analyse every day of LOGDIR and record each in the history"},
+         &HistoryCommand},
+        {"patterns",
+         1,
+         1,
+         "--program-dir --threads --service --assign",
+         "patterns LOGFILE",
+         {"the lines of LOGFILE (with --service: the service's unknown",
+          "errors) grouped into patterns, \"count<TAB>pattern\" largest",
+          "first; with --assign \"lineNumber<TAB>patternRank\" per line"},
+         &PatternsCommand},
+    };
+    return commands;
+}
+
+const Command* FindCommand(std::string_view name) {
+    const std::vector<Command>& commands = Commands();
+    const auto command = std::find_if(commands.begin(), commands.end(),
+                                      [&](const Command& c) { return c.name == name; });
+    return command == commands.end() ? nullptr : &*command;
+}
+
+bool Takes(const Command& command, std::string_view option) {
+    std::string_view rest = command.options;
+    while (!rest.empty()) {
+        const std::size_t blank = rest.find(' ');
+        if (rest.substr(0, blank) == option) return true;
+        rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+    }
+    return false;
+}
+
+namespace {
+
+// Each entry as "  NAME  first line", its further lines below the first, with the
+// names of one list padded to the longest.
+template <typename Entry, typename NameOf>
+void AppendEntries(const std::vector<Entry>& entries, NameOf nameOf, std::string& text) {
+    std::size_t width = 0;
+    for (const Entry& entry : entries)
+        if (!entry.description.empty()) width = std::max(width, nameOf(entry).size());
+    for (const Entry& entry : entries) {
+        for (std::size_t i = 0; i < entry.description.size(); ++i) {
+            const std::string name = i == 0 ? nameOf(entry) : std::string();
+            text.append("  ").append(name).append(width - name.size() + 2, ' ');
+            text.append(entry.description[i]).append("\n");
+        }
+    }
+}
+
+std::string MakeUsageText() {
+    std::string text = "usage: corvane-scan [OPTION...] COMMAND [OPTION...] [--] [OPERAND...]\n\n";
+    AppendEntries(
+        Commands(), [](const Command& c) { return std::string(c.synopsis); }, text);
+    text.append("\n");
+    AppendEntries(
+        Options(),
+        [](const Option& o) {
+            std::string name(o.name);
+            if (!o.value.empty()) name.append(" ").append(o.value);
+            return name;
+        },
+        text);
+    text.append(
+        "Options stand before the command or between it and the first operand; the first\n"
+        "operand or -- ends them.  Usage errors exit with 2, failures with 1.\n");
+    return text;
+}
+
+}  // namespace
+
+const std::string& UsageText() {
+    static const std::string text = MakeUsageText();
+    return text;
+}
+
+std::string ProgramDirOf(const Arguments& args) {
+    if (!args.programDir) return ProgramDir();
+    std::string dir = *args.programDir;
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    return dir;
+}
+
+void RequireDirectory(const std::string& path) {
+    DIR* dir = ::opendir(path.empty() ? "/" : path.c_str());
+    if (dir == nullptr)
+        throw Failure("cannot read the directory " + path + ": " + std::strerror(errno));
+    ::closedir(dir);
+}
+
+}  // namespace corvane::cli

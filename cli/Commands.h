@@ -1,0 +1,74 @@
+// corvane-scan's commands: one row each in the table of Commands.cpp with the command's
+// word, its operands, the options it takes, its lines of the usage text and the
+// function that carries it out.  Each command's function lives in its own file
+// (the catalogue commands share one).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/Host.h"
+#include "analysis/Scanner.h"
+#include "cli/Arguments.h"
+#include "cli/Console.h"
+
+namespace corvane::cli {
+
+// What a command works with.  options.programDir is where the INI files are, and
+// options.threads how many threads a scan takes.
+struct CommandContext {
+    const Arguments& args;
+    const ScanOptions& options;
+    ConsoleDialogs& dialogs;
+    EventPump& pump;
+    LineWriter& out;
+    LineWriter& err;
+};
+
+// Carries out the command; returns the exit status.  Throws UsageError for a command
+// line the parser let through but the command refuses, Failure and WriteError.
+using CommandHandler = int (*)(const CommandContext&);
+
+struct Command {
+    std::string_view name;  // "backfill" stands for "history backfill"
+    std::size_t minOperands;
+    std::size_t maxOperands;
+    // The options the command takes besides those every command takes, separated by
+    // blanks.
+    std::string_view options;
+    // The command's entry in the usage text: what it is called with, and the lines
+    // that say what it does.
+    std::string_view synopsis;
+    std::vector<std::string_view> description;
+    CommandHandler run;
+};
+
+// Every command, in the order of the usage text.
+const std::vector<Command>& Commands();
+// The command called `name`, or null.
+const Command* FindCommand(std::string_view name);
+// Whether `command` takes `option` (one that not every command takes).
+bool Takes(const Command& command, std::string_view option);
+
+// The text of --help, also printed after a usage error.
+const std::string& UsageText();
+
+// Where the INI files are: --program-dir with a slash at its end, or beside the program.
+std::string ProgramDirOf(const Arguments& args);
+// A directory that the command reads must be there and readable; throws Failure.
+void RequireDirectory(const std::string& path);
+
+int DaysCommand(const CommandContext& c);
+int ScanCommand(const CommandContext& c);
+int RunCommand(const CommandContext& c);
+int CatalogueCommand(const CommandContext& c);
+int ExplainCommand(const CommandContext& c);
+int UpdateCommand(const CommandContext& c);
+int CheckCommand(const CommandContext& c);
+int IniCommand(const CommandContext& c);
+int HistoryCommand(const CommandContext& c);  // history and history backfill
+int PatternsCommand(const CommandContext& c);
+
+}  // namespace corvane::cli

@@ -1,0 +1,30 @@
+// patterns: every non-empty line of a file, or a service's unknown findings in it,
+// grouped into patterns.
+#include "analysis/PatternListing.h"
+#include "analysis/Scanner.h"
+#include "catalog/ErrorCatalogue.h"
+#include "cli/Commands.h"
+
+namespace corvane::cli {
+
+int PatternsCommand(const CommandContext& c) {
+    const Arguments& args = c.args;
+    const std::string& path = args.operands[0];
+    PatternListing listing;
+    if (args.service) {
+        ErrorCatalogue catalogue;
+        LoadErrorCatalogue(c.options.programDir, catalogue);
+        NullProgressSink row;
+        const ScanResult scan =
+            ScanLogFile(*args.service, path, catalogue, row, c.dialogs, c.pump, c.options);
+        if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
+        if (scan.outcome != ScanOutcome::Scanned) return 1;
+        listing = MineUnknownFindingPatterns(scan.findings, scan.places);
+    } else {
+        listing = MineFilePatterns(path);
+    }
+    FormatPatternListing(listing, args.assign, [&](std::string_view line) { c.out.Line(line); });
+    return 0;
+}
+
+}  // namespace corvane::cli

@@ -1,0 +1,96 @@
+// run: every service of the catalogue on one day of a log directory, with the exports
+// and the record that the options ask for.
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "cli/Commands.h"
+#include "cli/DayRun.h"
+#include "cli/HistoryCommand.h"
+#include "history/RunCollector.h"
+#include "report/CsvExport.h"
+#include "report/ExportFile.h"
+#include "report/HtmlReport.h"
+
+namespace corvane::cli {
+
+namespace {
+
+// Writes the exports of a finished `run` that the options ask for, each on its own:
+// a failure goes to `err` and the next export is still written.  False when any
+// export failed.
+bool ExportRun(const std::optional<std::string>& csvFile,
+               const std::optional<std::string>& htmlFile, const std::string& directory,
+               const std::string& day, const DayResult& result, const ErrorCatalogue& catalogue,
+               LineWriter& err) {
+    if (!csvFile && !htmlFile) return true;
+    // An export into /dev/stdout follows the lines already printed.
+    std::fflush(stdout);
+    const std::vector<ConsoleRunView::ResultRow>& rows = result.rows;
+    const ServiceResults& results = result.results;
+    const ServicePlaces& places = result.places;
+    // The report names the directory so that it can be found again from anywhere.
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(directory, error);
+    ExportedRun run{error ? directory : absolute.lexically_normal().string(),
+                    day,
+                    {},
+                    &catalogue,
+                    result.logFiles};
+    for (std::size_t i = 0; i < rows.size() && i < results.size(); ++i) {
+        const ConsoleRunView::ResultRow& row = rows[i];
+        run.services.push_back({row.name, row.code, std::stoll(row.known), std::stoll(row.unknown),
+                                results[i].get(), i < places.size() ? &places[i] : nullptr,
+                                row.seconds, row.bytes});
+    }
+    bool written = true;
+    const auto save = [&](auto&& write) {
+        try {
+            write();
+        } catch (const ExportError& e) {
+            err.Line(e.what());
+            written = false;
+        }
+    };
+    if (csvFile) save([&] { SaveFindingsCsv(run, *csvFile); });
+    if (htmlFile) save([&] { SaveHtmlReport(run, *htmlFile); });
+    return written;
+}
+
+}  // namespace
+
+int RunCommand(const CommandContext& c) {
+    const Arguments& args = c.args;
+    // --db belongs to a run only when it records.
+    if (args.db && !args.record) throw UsageError("--db goes with run only together with --record");
+    const std::string& programDir = c.options.programDir;
+    RequireDirectory(args.operands[0]);
+    ErrorCatalogue catalogue;
+    LoadErrorCatalogue(programDir, catalogue);
+    RunCollector collector(nullptr, UnknownErrorPatterns);
+    const DayResult result =
+        RunDay(programDir, catalogue, args.operands[0], args.operands[1],
+               args.record ? &collector : nullptr, c.dialogs, c.pump, c.options);
+    for (const auto& row : result.rows) {
+        std::string line = row.name;
+        line.append("\t").append(row.known).append("\t").append(row.unknown);
+        c.out.Line(line);
+    }
+    // Each of the exports and the record stands on its own: one failing keeps
+    // none of the others from being written, and each failure is reported.
+    int status = 0;
+    if (!ExportRun(args.csvFile, args.htmlFile, args.operands[0], args.operands[1], result,
+                   catalogue, c.err))
+        status = 1;
+    if (args.record && result.outcome == RunOutcome::Completed) {
+        std::fflush(stdout);
+        if (RecordRun(HistoryOf(args), collector.TakeRecord(),
+                      [&](std::string_view line) { c.err.Line(line); }) != 0)
+            status = 1;
+    }
+    return c.dialogs.Reported() ? 1 : status;
+}
+
+}  // namespace corvane::cli
