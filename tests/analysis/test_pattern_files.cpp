@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "CoreFakes.h"
+#include "Files.h"
 #include "analysis/CatalogueDraft.h"
 #include "analysis/FileLines.h"
 #include "analysis/FindingLines.h"
@@ -28,15 +28,9 @@ namespace {
 using testing_support::FakeDialogs;
 using testing_support::FakePump;
 using testing_support::Gbk;
+using testing_support::ReadFileBytes;
 using testing_support::RecordingProgress;
 using testing_support::TempDir;
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // "number:offset:text" per line, joined by "|".
 std::string NumberedLines(const std::string& path, std::size_t block) {
@@ -222,8 +216,8 @@ TEST_F(DraftFixture, AddedDraftTurnsExactlyThePatternsLinesIntoKnownFindings) {
             DraftCatalogueEntry(catalogue, ReadErrorListKeys(demo), "GW", keyword);
 
         TempDir copy;
-        copy.Write("ServiceList.ini", ReadAll(demo + "ServiceList.ini"));
-        copy.Write("ErrorList.ini", WithDraft(ReadAll(demo + "ErrorList.ini"), draft.text));
+        copy.Write("ServiceList.ini", ReadFileBytes(demo + "ServiceList.ini"));
+        copy.Write("ErrorList.ini", WithDraft(ReadFileBytes(demo + "ErrorList.ini"), draft.text));
         const std::optional<FindingList> after = Scan(copy.path(), log);
         ASSERT_TRUE(after);
         ASSERT_EQ(after->size(), before->size());
@@ -313,7 +307,7 @@ TEST(PatternsCliTest, MatchesTheGoldenOutputs) {
             args.replace(at, 5, dir);
         const testing_support::CliResult r = testing_support::RunCorvaneScan(args);
         EXPECT_EQ(r.status, 0) << args;
-        EXPECT_EQ(r.out, ReadAll(dir + expectedFile)) << args;
+        EXPECT_EQ(r.out, ReadFileBytes(dir + expectedFile)) << args;
         ++runs;
     }
     EXPECT_EQ(runs, 4);

@@ -11,9 +11,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "Files.h"
 
 namespace corvane::testing_support {
 
@@ -22,11 +23,6 @@ struct CliResult {
     std::string out;
     std::string err;
 };
-
-inline std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Runs corvane-scan with `args` (shell words); stderr goes through a file in `scratch`
 // (a directory ending in "/").  A run is killed after 100 seconds (status 137), so
