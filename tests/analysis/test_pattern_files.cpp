@@ -12,6 +12,7 @@
 
 #include "CoreFakes.h"
 #include "Files.h"
+#include "Golden.h"
 #include "analysis/CatalogueDraft.h"
 #include "analysis/FileLines.h"
 #include "analysis/FindingLines.h"
@@ -292,10 +293,10 @@ TEST(DraftTest, TakesTheLowestFreeCodeAndKeyAndWritesTheFragment) {
     EXPECT_EQ(none.text, ";" + std::string(gbk::kDraftNoCode) + "\r\n");
 }
 
-// Golden outputs: tests/golden/patterns/cases.txt lists the expected file and the
+// Golden outputs: tests/golden/patterns/cases.txt lists the golden file and the
 // arguments of each run.
 TEST(PatternsCliTest, MatchesTheGoldenOutputs) {
-    const std::string dir = std::string(CORVANE_SOURCE_DIR) + "/tests/golden/patterns/";
+    const std::string dir = testing_support::GoldenDir("patterns");
     std::ifstream cases(dir + "cases.txt");
     ASSERT_TRUE(cases.good());
     int runs = 0;
@@ -307,7 +308,7 @@ TEST(PatternsCliTest, MatchesTheGoldenOutputs) {
             args.replace(at, 5, dir);
         const testing_support::CliResult r = testing_support::RunCorvaneScan(args);
         EXPECT_EQ(r.status, 0) << args;
-        EXPECT_EQ(r.out, ReadFileBytes(dir + expectedFile)) << args;
+        testing_support::ExpectGolden(r.out, "patterns/" + expectedFile, args);
         ++runs;
     }
     EXPECT_EQ(runs, 4);

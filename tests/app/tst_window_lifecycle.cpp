@@ -276,7 +276,7 @@ private slots:
         const QTemporaryDir empty;
         QStringList rows;
         for (const QString& dir :
-             {QStringLiteral(CORVANE_SOURCE_DIR "/tests/core/golden/check/"), empty.path() + '/'})
+             {QStringLiteral(CORVANE_SOURCE_DIR "/tests/golden/check/"), empty.path() + '/'})
             rows += corvane::app::CatalogueCheckDialog(corvane::CheckCatalogues(dir.toStdString()))
                         .rows();
         QCOMPARE(rows.size(), 19);

@@ -12,6 +12,7 @@
 
 #include "CoreFakes.h"
 #include "Files.h"
+#include "Golden.h"
 #include "catalog/GbkText.h"
 #include "cli_support.h"
 
@@ -261,10 +262,9 @@ TEST_F(CliTest, OversizedCatalogueIsRefusedWithAMessage) {
 
 // Catalogues with one fault of each kind give the golden warnings; the demo none.
 TEST_F(CliTest, CheckNamesEveryFaultAndPassesTheDemo) {
-    const std::string golden = CORVANE_SOURCE_DIR "/tests/core/golden/";
-    const Result r = Cli("--utf8 check --program-dir " + golden + "check", dir);
+    const Result r = Cli("--utf8 check --program-dir " + testing_support::GoldenDir("check"), dir);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, testing_support::ReadFileBytes(golden + "check.txt"));
+    testing_support::ExpectGolden(r.out, "check/check.txt");
 
     const Result demo = Cli("check --program-dir " CORVANE_SOURCE_DIR "/demo", dir);
     EXPECT_EQ(demo.status, 0);
