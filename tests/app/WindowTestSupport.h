@@ -17,16 +17,17 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStringEncoder>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include "DesignNames.h"
+#include "Gbk.h"
 #include "GbkDisplay.h"
 #include "Loopback.h"
 #include "MainWindow.h"
+#include "RecordingDialogs.h"
 #include "ThrottledEventPump.h"
 #include "WindowDialogs.h"
 
@@ -37,34 +38,29 @@ namespace wintest {
 
 // GBK bytes of a text written in this (UTF-8) source.
 inline QByteArray Gbk(const QString& text) {
-    QStringEncoder encoder("GB18030");
-    return encoder.encode(text);
+    return QByteArray::fromStdString(corvane::testing_support::Gbk(text.toStdString()));
 }
 
-class FakeDialogs final : public corvane::app::WindowDialogs {
+// The core's texts as the window shows them.
+struct ShownTexts {
+    using List = QStringList;
+    static QString Caption(std::string_view gbk) { return corvane::app::FromGbkLine(gbk); }
+    static QString Message(std::string_view gbk) { return corvane::app::FromGbkText(gbk); }
+};
+
+// The core's message and question recorded as shown, and the window's own boxes.
+class FakeDialogs final
+    : public corvane::testing_support::RecordingDialogs<corvane::app::WindowDialogs, ShownTexts> {
 public:
-    QStringList messages;
-    QStringList questions;
     QStringList errors;
-    bool answerYes = true;
     std::optional<QString> chosenDirectory;
     int directoryRequests = 0;
     QString lastPrompt;
     QString lastStart;
-    std::function<void()> onMessage;
     // Called with each modal dialog instead of running it.
     std::function<void(QDialog&)> onDialog;
     int dialogsShown = 0;
 
-    void ShowMessage(std::string_view text) override {
-        messages << corvane::app::FromGbkText(text);
-        if (onMessage) onMessage();
-    }
-    bool AskYesNo(std::string_view caption, std::string_view text) override {
-        questions << corvane::app::FromGbkLine(caption) + QLatin1Char('|') +
-                         corvane::app::FromGbkText(text);
-        return answerYes;
-    }
     void ShowError(const QString& text) override { errors << text; }
     std::optional<QString> ChooseDirectory(const QString& prompt, const QString& start) override {
         ++directoryRequests;

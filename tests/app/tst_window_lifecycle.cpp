@@ -276,7 +276,7 @@ private slots:
         const QTemporaryDir empty;
         QStringList rows;
         for (const QString& dir :
-             {QStringLiteral(CORVANE_SOURCE_DIR "/tests/core/golden/check/"), empty.path() + '/'})
+             {QStringLiteral(CORVANE_SOURCE_DIR "/tests/golden/check/"), empty.path() + '/'})
             rows += corvane::app::CatalogueCheckDialog(corvane::CheckCatalogues(dir.toStdString()))
                         .rows();
         QCOMPARE(rows.size(), 19);
@@ -500,7 +500,7 @@ private slots:
         MainWindow form(dirs.ProgramDir(), &dialogs);
         Controls c(form);
         c.ChooseDay(dirs.LogDir(), QStringLiteral("20240101"));
-        dialogs.answerYes = false;
+        dialogs.answer = false;
         form.startAnalysis();
         QCOMPARE(c.ResultRows(), (QStringList{"甲\t0\t1", "丁\t0\t0"}));
         QCOMPARE(form.results()->size(), std::size_t(2));
@@ -510,7 +510,7 @@ private slots:
                                               "/Gamma20240101.log"));
         QVERIFY(!corvane::AnalysisBusy);
 
-        dialogs.answerYes = true;
+        dialogs.answer = true;
         form.startAnalysis();
         QCOMPARE(c.ResultRows(), (QStringList{"甲\t0\t1", "丙\t0\t0", "丁\t0\t0"}));
     }

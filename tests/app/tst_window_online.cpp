@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Files.h"
 #include "Loopback.h"
 #include "WindowTestSupport.h"
 #include "analysis/Scanner.h"
@@ -17,8 +18,8 @@ using corvane::online_test::UdpReceiver;
 namespace {
 
 QByteArray ReadSourceFile(const QString& relative) {
-    QFile file(QStringLiteral(CORVANE_SOURCE_DIR "/") + relative);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QByteArray::fromStdString(corvane::testing_support::ReadFileBytes(
+        CORVANE_SOURCE_DIR "/" + QFile::encodeName(relative).toStdString()));
 }
 
 // The datagrams a run over `logDir` and `day` must send, worked out here without

@@ -10,22 +10,20 @@
 #include <string>
 #include <vector>
 
+#include "RecordingDialogs.h"
 #include "TempDir.h"
 #include "analysis/Host.h"
 
 namespace corvane::testing_support {
 
-class FakeDialogs final : public UserDialogs {
-public:
-    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-    bool AskYesNo(std::string_view caption, std::string_view text) override {
-        questions.emplace_back(std::string(caption) + "|" + std::string(text));
-        return answer;
-    }
-    bool answer = true;
-    std::vector<std::string> messages;
-    std::vector<std::string> questions;
+// The texts as the core passes them: GBK bytes.
+struct GbkBytesTexts {
+    using List = std::vector<std::string>;
+    static std::string Caption(std::string_view gbk) { return std::string(gbk); }
+    static std::string Message(std::string_view gbk) { return std::string(gbk); }
 };
+
+class FakeDialogs final : public RecordingDialogs<UserDialogs, GbkBytesTexts> {};
 
 class FakePump final : public EventPump {
 public:

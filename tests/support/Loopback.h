@@ -15,9 +15,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
@@ -25,6 +23,7 @@
 #include <thread>
 #include <vector>
 
+#include "Files.h"
 #include "TempDir.h"
 #include "analysis/Host.h"
 
@@ -34,20 +33,9 @@ namespace corvane::online_test {
 
 namespace fs = std::filesystem;
 
+using testing_support::ReadFile;
 using testing_support::TempDir;
-
-inline void WriteFile(const std::string& path, const std::string& content) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
-    if (!out) throw std::runtime_error("cannot write " + path);
-}
-
-inline std::optional<std::string> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testing_support::WriteFile;
 
 // A socket of `type` (SOCK_STREAM, SOCK_DGRAM) bound to a free port of 127.0.0.1,
 // which goes to `port`.

@@ -1,4 +1,4 @@
-// Running corvane-scan from a test, and comparing its output with a golden file.
+// Running corvane-scan from a test.
 #pragma once
 
 #include <fcntl.h>
@@ -9,11 +9,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "Files.h"
 
 namespace corvane::testing_support {
 
@@ -22,11 +21,6 @@ struct CliResult {
     std::string out;
     std::string err;
 };
-
-inline std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Runs corvane-scan with `args` (shell words); stderr goes through a file in `scratch`
 // (a directory ending in "/").  A run is killed after 100 seconds (status 137), so
@@ -84,17 +78,6 @@ inline CliFootprint MeasureCli(const std::vector<std::string>& args) {
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.peakKiB = usage.ru_maxrss;
     return result;
-}
-
-// Compares `actual` with the file tests/golden/NAME.  With CORVANE_UPDATE_GOLDEN set in
-// the environment the file is rewritten instead (review the diff before committing).
-inline void ExpectGolden(const std::string& actual, const std::string& name) {
-    const std::string path = std::string(CORVANE_SOURCE_DIR) + "/tests/golden/" + name;
-    if (std::getenv("CORVANE_UPDATE_GOLDEN") != nullptr) {
-        std::ofstream(path, std::ios::binary) << actual;
-        return;
-    }
-    EXPECT_EQ(actual, ReadFileBytes(path)) << "golden file " << path;
 }
 
 }  // namespace corvane::testing_support

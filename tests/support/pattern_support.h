@@ -2,23 +2,13 @@
 // run of corvane-scan with its output.
 #pragma once
 
-#include <optional>
-#include <stdexcept>
 #include <string>
-#include <string_view>
 
+#include "Gbk.h"
 #include "TempDir.h"
-#include "analysis/FileNameText.h"
 #include "cli_support.h"
 
 namespace corvane::testing_support {
-
-// The GBK bytes of UTF-8 text.
-inline std::string Gbk(std::string_view utf8) {
-    const std::optional<std::string> gbk = FromUtf8(std::string(utf8), "GBK");
-    if (!gbk) throw std::runtime_error("not GBK: " + std::string(utf8));
-    return *gbk;
-}
 
 // Runs corvane-scan with `args` (shell words) and returns its exit status and output.
 inline CliResult RunCorvaneScan(const std::string& args) {

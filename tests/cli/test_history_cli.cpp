@@ -8,6 +8,7 @@
 #include <string>
 
 #include "CoreFakes.h"
+#include "Golden.h"
 #include "catalog/GbkText.h"
 #include "cli_support.h"
 
@@ -59,7 +60,7 @@ TEST_F(HistoryCliTest, MarksNewAndRisingCodesAndDaysKeepsTheLastRecordedDays) {
     // Gateway outage of 20261202 on 20261204.
     const std::string logs = scratch.path() + "logs";
     fs::copy(kDemo + "/logs", logs);
-    fs::copy_file(std::string(CORVANE_SOURCE_DIR) + "/tests/golden/history/WebPortal20261130.log",
+    fs::copy_file(testing_support::GoldenDir("history") + "WebPortal20261130.log",
                   logs + "/WebPortal20261130.log");
     fs::copy_file(logs + "/Gateway20261202.log", logs + "/Gateway20261204.log");
     ASSERT_EQ(Backfill(logs).status, 0);

@@ -5,14 +5,13 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "CoreFakes.h"
+#include "Files.h"
 #include "catalog/GbkText.h"
 #include "history/HistoryStore.h"
 #include "history/RunCollector.h"
@@ -23,13 +22,9 @@ namespace {
 
 using testing_support::MakeServiceRecord;
 using testing_support::QueryFile;
+using testing_support::ReadFileBytes;
 using testing_support::TempDir;
 using namespace std::string_view_literals;
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // The files of `dir` whose names start with `prefix`.
 std::vector<std::string> FilesStartingWith(const std::string& dir, const std::string& prefix) {
@@ -207,7 +202,7 @@ protected:
 
 TEST_P(UnreadableHistoryTest, OnlyADamagedDatabaseIsMovedAsideAndOnlyByRecording) {
     const bool damaged = MakeFile();
-    const std::string original = ReadAll(path);
+    const std::string original = ReadFileBytes(path);
 
     // Listing never changes the file, whatever it is.
     const OpenedHistory read = HistoryStore::OpenForReading(path);
@@ -216,13 +211,13 @@ TEST_P(UnreadableHistoryTest, OnlyADamagedDatabaseIsMovedAsideAndOnlyByRecording
         read.error.rfind(damaged ? gbk::kMsgHistoryOpenFailed : gbk::kMsgHistoryNotADatabase, 0),
         0u)
         << read.error;
-    EXPECT_EQ(ReadAll(path), original);
+    EXPECT_EQ(ReadFileBytes(path), original);
 
     OpenedHistory opened = HistoryStore::Open(path);
     if (!damaged) {
         EXPECT_FALSE(opened.store);
         EXPECT_EQ(opened.error, std::string(gbk::kMsgHistoryNotADatabase) + path);
-        EXPECT_EQ(ReadAll(path), original);
+        EXPECT_EQ(ReadFileBytes(path), original);
         EXPECT_TRUE(MovedAside().empty());
         return;
     }
@@ -230,7 +225,7 @@ TEST_P(UnreadableHistoryTest, OnlyADamagedDatabaseIsMovedAsideAndOnlyByRecording
     const std::vector<std::string> moved = MovedAside();
     ASSERT_EQ(moved.size(), 1u);
     EXPECT_EQ(opened.notice, std::string(gbk::kMsgHistoryMovedAside) + moved[0]);
-    EXPECT_EQ(ReadAll(moved[0]), original);
+    EXPECT_EQ(ReadFileBytes(moved[0]), original);
 
     EXPECT_TRUE(opened.store->Record({1, {MakeServiceRecord("/l", "1", "GW", {})}}).recorded);
     EXPECT_EQ(opened.store->Days("/l").size(), 1u);

@@ -7,11 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "CoreFakes.h"
+#include "Files.h"
+#include "Golden.h"
 #include "analysis/CatalogueDraft.h"
 #include "analysis/FileLines.h"
 #include "analysis/FindingLines.h"
@@ -28,15 +29,9 @@ namespace {
 using testing_support::FakeDialogs;
 using testing_support::FakePump;
 using testing_support::Gbk;
+using testing_support::ReadFileBytes;
 using testing_support::RecordingProgress;
 using testing_support::TempDir;
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // "number:offset:text" per line, joined by "|".
 std::string NumberedLines(const std::string& path, std::size_t block) {
@@ -222,8 +217,8 @@ TEST_F(DraftFixture, AddedDraftTurnsExactlyThePatternsLinesIntoKnownFindings) {
             DraftCatalogueEntry(catalogue, ReadErrorListKeys(demo), "GW", keyword);
 
         TempDir copy;
-        copy.Write("ServiceList.ini", ReadAll(demo + "ServiceList.ini"));
-        copy.Write("ErrorList.ini", WithDraft(ReadAll(demo + "ErrorList.ini"), draft.text));
+        copy.Write("ServiceList.ini", ReadFileBytes(demo + "ServiceList.ini"));
+        copy.Write("ErrorList.ini", WithDraft(ReadFileBytes(demo + "ErrorList.ini"), draft.text));
         const std::optional<FindingList> after = Scan(copy.path(), log);
         ASSERT_TRUE(after);
         ASSERT_EQ(after->size(), before->size());
@@ -298,10 +293,10 @@ TEST(DraftTest, TakesTheLowestFreeCodeAndKeyAndWritesTheFragment) {
     EXPECT_EQ(none.text, ";" + std::string(gbk::kDraftNoCode) + "\r\n");
 }
 
-// Golden outputs: tests/golden/patterns/cases.txt lists the expected file and the
+// Golden outputs: tests/golden/patterns/cases.txt lists the golden file and the
 // arguments of each run.
 TEST(PatternsCliTest, MatchesTheGoldenOutputs) {
-    const std::string dir = std::string(CORVANE_SOURCE_DIR) + "/tests/golden/patterns/";
+    const std::string dir = testing_support::GoldenDir("patterns");
     std::ifstream cases(dir + "cases.txt");
     ASSERT_TRUE(cases.good());
     int runs = 0;
@@ -313,7 +308,7 @@ TEST(PatternsCliTest, MatchesTheGoldenOutputs) {
             args.replace(at, 5, dir);
         const testing_support::CliResult r = testing_support::RunCorvaneScan(args);
         EXPECT_EQ(r.status, 0) << args;
-        EXPECT_EQ(r.out, ReadAll(dir + expectedFile)) << args;
+        testing_support::ExpectGolden(r.out, "patterns/" + expectedFile, args);
         ++runs;
     }
     EXPECT_EQ(runs, 4);

@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <set>
 #include <sstream>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "CoreFakes.h"
+#include "Files.h"
 #include "analysis/FindingText.h"
 #include "report/CsvExport.h"
 #include "report/ExportFile.h"
@@ -24,6 +24,7 @@
 namespace corvane {
 namespace {
 
+using testing_support::ReadFileBytes;
 using testing_support::TempDir;
 
 const std::string kFffd = "\xEF\xBF\xBD";
@@ -90,14 +91,8 @@ TEST(ExportFile, AFailedWriteLeavesTheOldFileAndNoPart) {
                  std::runtime_error);
     EXPECT_THROW(WriteExportFile(dir.path() + "missing/out.csv", [](std::ostream&) {}),
                  ExportError);
-    std::ifstream in(target);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
+    EXPECT_EQ(ReadFileBytes(target), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-std::string ReadBytes(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // A link planted at the name the temporary file once had (NAME.part<pid>) is not
@@ -108,8 +103,8 @@ TEST(ExportFile, ALinkBesideTheTargetIsNeverFollowed) {
     const std::string target = dir.path() + "out.csv";
     std::filesystem::create_symlink(victim, target + ".part" + std::to_string(::getpid()));
     WriteExportFile(target, [](std::ostream& out) { out << "new"; });
-    EXPECT_EQ(ReadBytes(victim), "precious");
-    EXPECT_EQ(ReadBytes(target), "new");
+    EXPECT_EQ(ReadFileBytes(victim), "precious");
+    EXPECT_EQ(ReadFileBytes(target), "new");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -244,7 +239,7 @@ TEST(CsvExport, RoundTripsThroughARealCsvParser) {
     for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(parsed[i], expected[i]) << i;
 
     // Records end in CR LF, the header too.
-    const std::string bytes = ReadBytes(file);
+    const std::string bytes = ReadFileBytes(file);
     EXPECT_EQ(bytes.substr(0, bytes.find('\n') + 1),
               "\xEF\xBB\xBF服务名称,服务代码,错误代码,错误名称,发生时间,行号,日志原文\r\n");
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
@@ -322,7 +317,7 @@ TEST(HtmlReport, EscapesEveryTextAndCountsPerCode) {
     EXPECT_EQ(text.find("x failed 3"), std::string::npos);  // beyond the two lines asked for
 
     // The counts: per service as given, per code from the findings, most frequent first.
-    const std::string html = ReadBytes(file);
+    const std::string html = ReadFileBytes(file);
     const std::string counts[] = {
         "<td class=\"n\">4</td><td class=\"n\">3</td>",
         "<td class=\"n\">0</td><td class=\"n\">0</td>",

@@ -1,11 +1,12 @@
 // corvane-scan over the demo catalogues and logs, byte for byte: any change of what it
-// prints shows as a diff of the files under tests/golden/demo/.  CORVANE_UPDATE_GOLDEN=1
-// rewrites them (review the diff before committing).  `days` is left out: it lists the
-// days in the order the file system reads the directory.
+// prints shows as a diff of the files under tests/golden/demo/, which
+// scripts/update-golden.sh rewrites.  `days` is left out: it lists the days in the
+// order the file system reads the directory.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "Golden.h"
 #include "TempDir.h"
 #include "cli_support.h"
 

@@ -8,11 +8,11 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "CoreFakes.h"
+#include "Files.h"
+#include "Golden.h"
 #include "catalog/GbkText.h"
 #include "cli_support.h"
 
@@ -113,12 +113,8 @@ TEST_F(CliTest, RunExportsCsvAndHtml) {
         Cli("run " + prog + "--csv " + csv + " --html " + html + " " + logs + " 20261201", dir);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "\xcd\xf8\xb9\xd8\t2\t1\n");
-    const auto read = [](const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    EXPECT_EQ(read(csv), kRunCsv);
-    const std::string report = read(html);
+    EXPECT_EQ(testing_support::ReadFileBytes(csv), kRunCsv);
+    const std::string report = testing_support::ReadFileBytes(html);
     EXPECT_NE(report.find("<td>" + logs + "</td>"), std::string::npos);
     EXPECT_NE(report.find(">网关</a></td><td>GW</td><td class=\"n\">2</td><td class=\"n\">1</td>"),
               std::string::npos);
@@ -266,11 +262,9 @@ TEST_F(CliTest, OversizedCatalogueIsRefusedWithAMessage) {
 
 // Catalogues with one fault of each kind give the golden warnings; the demo none.
 TEST_F(CliTest, CheckNamesEveryFaultAndPassesTheDemo) {
-    const std::string golden = CORVANE_SOURCE_DIR "/tests/core/golden/";
-    const Result r = Cli("--utf8 check --program-dir " + golden + "check", dir);
+    const Result r = Cli("--utf8 check --program-dir " + testing_support::GoldenDir("check"), dir);
     EXPECT_EQ(r.status, 1);
-    std::ifstream expected(golden + "check.txt", std::ios::binary);
-    EXPECT_EQ(r.out, std::string(std::istreambuf_iterator<char>(expected), {}));
+    testing_support::ExpectGolden(r.out, "check/check.txt");
 
     const Result demo = Cli("check --program-dir " CORVANE_SOURCE_DIR "/demo", dir);
     EXPECT_EQ(demo.status, 0);
