@@ -14,6 +14,7 @@
 #include <system_error>
 #include <thread>
 
+#include "analysis/FileNameText.h"
 #include "catalog/GbkText.h"
 #include "history/HistoryFile.h"
 #include "history/Migrations.h"
@@ -57,10 +58,10 @@ void PrepareConnection(sqlite3* db, const HistoryOptions& options) {
         Exec(db, "PRAGMA max_page_count = " + std::to_string(options.maxPageCount));
 }
 
-template <typename Text>
-std::string Message(std::string_view prefix, const Text& text) {
+// A GBK message about a file: `text` names the file, as this system does, in UTF-8.
+std::string Message(std::string_view prefix, const std::string& text) {
     std::string message(prefix);
-    message += text;
+    message += FileNameForMessage(text);
     return message;
 }
 

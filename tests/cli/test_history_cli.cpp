@@ -144,8 +144,11 @@ TEST_F(HistoryCliTest, UsageErrorsAndFailures) {
     EXPECT_EQ(blocked.err.rfind(gbk::kMsgHistoryOpenFailed, 0), 0u) << blocked.err;
 
     // A log file given as the database: listing and recording refuse it and leave it be.
+    // The file's name is UTF-8, as this system names files; the message holds it in GBK.
     const std::string log = kDemo + "/logs/Gateway20261201.log";
-    const std::string notADatabase = std::string(gbk::kMsgHistoryNotADatabase) + db + "\n";
+    const std::string db = scratch.path() + "\xe5\x8e\x86\xe5\x8f\xb2.sqlite";  // 历史
+    const std::string notADatabase =
+        std::string(gbk::kMsgHistoryNotADatabase) + scratch.path() + "\xc0\xfa\xca\xb7.sqlite\n";
     fs::copy_file(log, db);
     const CliResult listed = Cli("history --db " + db + " " + kDemo + "/logs");
     EXPECT_EQ(listed.status, 1);
