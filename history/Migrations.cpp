@@ -70,11 +70,14 @@ void Migrate(sqlite3* db) {
 // A database without a layout version that already holds tables or indexes was made
 // by another program: it is no history, and nothing may be added to it.  A new file
 // has neither.  The version and the tables of a history are written in one
-// transaction, so no reader sees one without the other.
+// transaction, and both are read here in one statement, so one snapshot: read one
+// after the other, another process's first migration could come in between.
 void RefuseForeign(sqlite3* db) {
-    if (SchemaVersion(db) != 0) return;
-    Statement objects(db, "SELECT count(*) FROM sqlite_master");
-    if (objects.Step() && objects.Int(0) > 0) throw SqlError(kForeign, "not a history");
+    Statement objects(db,
+                      "SELECT (SELECT user_version FROM pragma_user_version), "
+                      "(SELECT count(*) FROM sqlite_master)");
+    if (objects.Step() && objects.Int(0) == 0 && objects.Int(1) > 0)
+        throw SqlError(kForeign, "not a history");
 }
 
 }  // namespace corvane::sql
