@@ -197,7 +197,7 @@ void LineWalker::Carry(std::string_view line) {
         return;
     }
     if (!carryOpen_ || !(DigitAt(line, 0) || DigitAt(line, 1))) return;
-    std::string& finding = result_.findings.back();
+    std::string& finding = result_.findings.back().text;
     if (CarryTimeStamp(finding, line)) carryOpen_ = CarryStillPossible(finding);
 }
 
@@ -209,10 +209,10 @@ void LineWalker::Append(std::string_view code, std::string_view line) {
     finding.append(code).append("|").append(line);
     carryOpen_ = CarryStillPossible(finding);
     incoming_.Close();
-    result_.findings.push_back(std::move(finding));
     CountLineEndsTo(line.data());
-    result_.places.push_back({lineEnds_ + 1, block_->offset + (line.data() - block_->begin),
-                              static_cast<std::int64_t>(line.size())});
+    result_.findings.push_back({std::move(finding),
+                                {lineEnds_ + 1, block_->offset + (line.data() - block_->begin),
+                                 static_cast<std::int64_t>(line.size())}});
 }
 
 }  // namespace corvane

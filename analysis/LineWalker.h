@@ -36,8 +36,7 @@ ScanPatterns BuildPatterns(const std::string& serviceCode, const ErrorCatalogue&
 
 // What the walk over a stretch of the file found.
 struct WalkResult {
-    FindingList findings;  // without the two counts
-    FindingPlaces places;  // line numbers count from the stretch's first line, 1
+    FindingList findings;  // line numbers count from the stretch's first line, 1
     std::int64_t unknown = 0;
     std::int64_t known = 0;
     std::int64_t lineEnds = 0;  // line ends in the stretch

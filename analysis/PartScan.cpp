@@ -228,10 +228,9 @@ private:
         for (Part& part : parts_)
             if (part.failure) std::rethrow_exception(part.failure);
         ScanResult result;
-        std::size_t total = 2;
+        std::size_t total = 0;
         for (const Part& part : parts_) total += part.walk.findings.size();
         result.findings.reserve(total);
-        result.places.reserve(total - 2);
         std::size_t moved = 0;
         std::int64_t lineEnds = 0;
         std::int64_t unknown = 0;
@@ -240,7 +239,7 @@ private:
             WalkResult& walk = part.walk;
             if (!result.findings.empty()) {
                 for (const CarryLine& line : walk.incoming)
-                    CarryTimeStamp(result.findings.back(), line);
+                    CarryTimeStamp(result.findings.back().text, line);
             }
             for (std::size_t i = 0; i < walk.findings.size(); ++i) {
                 if (++moved % 64 == 0) {
@@ -248,16 +247,15 @@ private:
                     if (pump.StopRequested()) return Stopped();
                 }
                 result.findings.push_back(std::move(walk.findings[i]));
-                result.places.push_back(walk.places[i]);
-                result.places.back().line += lineEnds;
+                result.findings.back().place.line += lineEnds;
             }
             lineEnds += walk.lineEnds;
             unknown += walk.unknown;
             known += walk.known;
             walk = WalkResult();
         }
-        result.findings.push_back(std::to_string(unknown));
-        result.findings.push_back(std::to_string(known));
+        result.unknown = unknown;
+        result.known = known;
         return result;
     }
 

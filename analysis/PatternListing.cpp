@@ -19,11 +19,11 @@ PatternListing MineFilePatterns(const std::string& path, EventPump* pump, std::s
     return listing;
 }
 
-PatternListing MineUnknownFindingPatterns(const FindingList& findings, const FindingPlaces& places,
-                                          EventPump* pump, std::size_t maxPatterns) {
+PatternListing MineUnknownFindingPatterns(const FindingList& findings, EventPump* pump,
+                                          std::size_t maxPatterns) {
     PatternListing listing;
     PatternMiner miner(maxPatterns);
-    for (const LocatedFinding& f : LocateUnknownFindings(findings, places)) {
+    for (const LocatedFinding& f : LocateUnknownFindings(findings)) {
         PumpOrStop(pump);
         listing.lines.push_back({f.place.line, miner.Add(f.text), f.index});
     }

@@ -33,10 +33,9 @@ PatternListing MineFilePatterns(const std::string& path, EventPump* pump = nullp
                                 std::size_t maxPatterns = kDefaultMaxPatterns);
 
 // Groups the unknown findings of `findings`, a scan's list, each as its line stands in
-// the file (without a carried time stamp), which `places` (the scan's) tells.  Reads
-// no file.  With `pump`, calls PumpOrStop before every finding.
-PatternListing MineUnknownFindingPatterns(const FindingList& findings, const FindingPlaces& places,
-                                          EventPump* pump = nullptr,
+// the file (without a carried time stamp), which its place tells.  Reads no file.  With `pump`,
+// calls PumpOrStop before every finding.
+PatternListing MineUnknownFindingPatterns(const FindingList& findings, EventPump* pump = nullptr,
                                           std::size_t maxPatterns = kDefaultMaxPatterns);
 
 // The listing as text lines, without line ends: one "count<TAB>pattern" per group, or

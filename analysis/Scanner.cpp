@@ -62,9 +62,8 @@ ScanResult ScanWhole(const LogFile& file, const ScanPatterns& patterns,
     WalkResult walk = walker.Take();
     ScanResult result;
     result.findings = std::move(walk.findings);
-    result.findings.push_back(std::to_string(walk.unknown));
-    result.findings.push_back(std::to_string(walk.known));
-    result.places = std::move(walk.places);
+    result.unknown = walk.unknown;
+    result.known = walk.known;
     return result;
 }
 
@@ -99,6 +98,7 @@ ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
             result = ScanInParts(file, patterns, catalogue, row, pump, options, plan);
         }
         result.stamp = file.Stamp();
+        if (result.outcome == ScanOutcome::Scanned) result.bytes = file.Size();
         return result;
     } catch (const ScanReadError& e) {
         ScanResult result = Ended(ScanOutcome::ReadFailed);

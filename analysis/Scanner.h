@@ -1,4 +1,4 @@
-// The log file scanner: one service's daily log file into a FindingList.
+// The log file scanner: one service's daily log file into its findings and counts.
 #pragma once
 
 #include <cstddef>
@@ -50,10 +50,11 @@ enum class ScanOutcome {
 
 struct ScanResult {
     ScanOutcome outcome = ScanOutcome::Scanned;
-    // The findings followed by the unknown count and the known count.
+    // The findings in file order, each with the place of its own line.
     FindingList findings;
-    // Where each finding's line lies in the file, in the order of the findings.
-    FindingPlaces places;
+    std::int64_t unknown = 0;  // findings of the unknown code
+    std::int64_t known = 0;    // findings of a catalogue code
+    std::int64_t bytes = 0;    // bytes scanned: the whole file
     // The file as the scan opened it: the findings and places describe that file.
     FileStamp stamp;
     // The message of a read failure ("读取日志文件出错：" and the file name).

@@ -186,8 +186,7 @@ private:
     void showSelectedPattern();
     void draftCatalogueEntry();
     void showPatternMarks();
-    std::vector<PatternCount> countPatterns(const FindingList& findings,
-                                            const FindingPlaces& places);
+    std::vector<PatternCount> countPatterns(const FindingList& findings);
 
     // Actions on findings
     void addFindingActions();
@@ -214,7 +213,7 @@ private:
     std::string DirectoryText() override;
     ProgressSink& AddResultRow(const std::string& caption) override;
     void RemoveLastResultRow() override;
-    void SetLastResultCounts(const std::string& known, const std::string& unknown) override;
+    void SetLastResultCounts(std::int64_t known, std::int64_t unknown) override;
 
     const std::string programDir_;
     std::unique_ptr<WindowDialogs> ownDialogs_;
@@ -254,12 +253,8 @@ private:
     // The position of the last finding found; -1 before any in the shown service.
     long long findPosition_ = -1;
 
+    // The services of the last run (entry i belongs to result row i), and the rows' marks.
     std::unique_ptr<ServiceResults> serviceResults_;
-    // What the run knew of each stored list (entry i belongs to result row i): its
-    // service, directory, day, log file and scan time; and the row's marks.
-    std::vector<ServicePass> storedPasses_;
-    // Where the findings of each stored list lie in its file.
-    std::vector<FindingPlaces> servicePlaces_;
     std::vector<std::vector<Mark>> rowMarks_;
     // The run history; null when it cannot be used.
     std::unique_ptr<HistoryStore> history_;

@@ -1,8 +1,6 @@
 // What the operator can do with findings beyond reading them: copy their lines,
 // see the lines around one in its log file, and export the run.
 
-#include <sys/stat.h>
-
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
@@ -89,7 +87,7 @@ void MainWindow::copyFindings() {
         const long long position = currentFindingPosition();
         if (!list || position < 0 || static_cast<std::size_t>(position) >= list->size()) return;
         QGuiApplication::clipboard()->setText(
-            FromGbkLine(LogLine((*list)[static_cast<std::size_t>(position)])));
+            FromGbkLine(LogLine((*list)[static_cast<std::size_t>(position)].text)));
     });
 }
 
@@ -97,14 +95,12 @@ void MainWindow::showFindingContext() {
     handle([this] {
         const FindingList* list = shownServiceList();
         const long long position = currentFindingPosition();
-        const auto row = static_cast<std::size_t>(shownServiceRow_);
-        if (!list || position < 0 || row >= storedPasses_.size() || row >= servicePlaces_.size())
-            return;
-        const FindingPlaces& places = servicePlaces_[row];
+        if (!list || position < 0) return;
+        const ServicePass& pass = *(*serviceResults_)[static_cast<std::size_t>(shownServiceRow_)];
         const auto at = static_cast<std::size_t>(position);
-        if (at >= places.size() || at >= list->size()) return;
-        contextView_ = std::make_unique<ContextView>(
-            storedPasses_[row].logFile, storedPasses_[row].logStamp, places[at], (*list)[at], this);
+        if (at >= list->size()) return;
+        contextView_ = std::make_unique<ContextView>(pass.logFile, pass.logStamp, (*list)[at].place,
+                                                     (*list)[at].text, this);
         contextView_->show();
     });
 }
@@ -119,20 +115,13 @@ void MainWindow::exportRun() {
 
         ExportedRun run;
         run.catalogue = errorCatalogue_.get();
-        for (std::size_t i = 0; i < serviceResults_->size() && i < storedPasses_.size(); ++i) {
-            const ServicePass& pass = storedPasses_[i];
-            run.logFiles.push_back(pass.logFile);
-            if (i == 0) {
-                run.logDirectory = pass.directory;
-                run.day = pass.day;
+        for (const auto& pass : *serviceResults_) {
+            run.logFiles.push_back(pass->logFile);
+            if (run.services.empty()) {
+                run.logDirectory = pass->directory;
+                run.day = pass->day;
             }
-            struct stat st {};
-            const std::int64_t bytes = ::stat(pass.logFile.c_str(), &st) == 0 ? st.st_size : 0;
-            const QTreeWidgetItem* row = resultList_->topLevelItem(static_cast<int>(i));
-            run.services.push_back(
-                {row ? ToStdString(row->data(0, kRoleCaption).toByteArray()) : std::string(),
-                 pass.serviceCode, pass.known, pass.unknown, (*serviceResults_)[i].get(),
-                 i < servicePlaces_.size() ? &servicePlaces_[i] : nullptr, pass.seconds, bytes});
+            run.services.push_back(pass.get());
         }
         const std::string path = ToStdString(QFile::encodeName(*file));
         if (file->endsWith(QStringLiteral(".html"), Qt::CaseInsensitive) ||

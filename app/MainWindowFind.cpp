@@ -88,8 +88,9 @@ void MainWindow::find(bool forward) {
         long long i = forward ? from + step : from - step;
         i = ((i % n) + n) % n;
         if (forward ? i <= from : i >= from) wrapped = true;
-        const std::string_view finding = (*list)[static_cast<std::size_t>(i)];
-        const bool unknown = finding.substr(0, 3) == kUnknownCode;
+        const Finding& found = (*list)[static_cast<std::size_t>(i)];
+        const std::string_view finding = found.text;
+        const bool unknown = found.Code() == kUnknownCode;
         if ((scope == kFindKnown && unknown) || (scope == kFindUnknown && !unknown)) continue;
         const std::string_view line = finding.size() > 4 ? finding.substr(4) : std::string_view();
         if (FromGbkLine(line).contains(needle, Qt::CaseInsensitive)) {

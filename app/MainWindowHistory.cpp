@@ -51,10 +51,11 @@ void MainWindow::recordRun(const RunRecord& record) {
 
 // Marks each result row whose service has a new or rising code on the run's day.
 void MainWindow::showMarks() {
-    rowMarks_.assign(storedPasses_.size(), {});
+    const std::size_t rows = serviceResults_ ? serviceResults_->size() : 0;
+    rowMarks_.assign(rows, {});
     if (!history_) return;
-    for (std::size_t row = 0; row < storedPasses_.size(); ++row) {
-        const ServicePass& pass = storedPasses_[row];
+    for (std::size_t row = 0; row < rows; ++row) {
+        const ServicePass& pass = *(*serviceResults_)[row];
         const std::vector<RecordedDay> series =
             history_->Days(NormaliseDirectory(pass.directory), pass.serviceCode);
         rowMarks_[row] = CodeMarks(series, DayIndex(series, pass.day));
@@ -81,9 +82,8 @@ QString MainWindow::codeMark(std::string_view code) const {
 void MainWindow::showTrend() {
     handle([this] {
         int row = 0;
-        if (!selectedServiceList(&row) || static_cast<std::size_t>(row) >= storedPasses_.size())
-            return;
-        const ServicePass& pass = storedPasses_[static_cast<std::size_t>(row)];
+        if (!selectedServiceList(&row)) return;
+        const ServicePass& pass = *(*serviceResults_)[static_cast<std::size_t>(row)];
         std::vector<TrendDay> days;
         if (history_) {
             for (const RecordedDay& recorded :

@@ -50,7 +50,7 @@ const FindingList* MainWindow::shownServiceList() const {
     if (!serviceResults_ || shownServiceRow_ < 0 ||
         static_cast<std::size_t>(shownServiceRow_) >= serviceResults_->size())
         return nullptr;
-    return (*serviceResults_)[static_cast<std::size_t>(shownServiceRow_)].get();
+    return &(*serviceResults_)[static_cast<std::size_t>(shownServiceRow_)]->findings;
 }
 
 const FindingList* MainWindow::selectedServiceList(int* serviceRow) const {
@@ -62,7 +62,7 @@ const FindingList* MainWindow::selectedServiceList(int* serviceRow) const {
     if (!serviceResults_ || index < 0 || static_cast<std::size_t>(index) >= serviceResults_->size())
         return nullptr;
     *serviceRow = index;
-    return (*serviceResults_)[static_cast<std::size_t>(index)].get();
+    return &(*serviceResults_)[static_cast<std::size_t>(index)]->findings;
 }
 
 void MainWindow::showSelectedService() {
@@ -163,14 +163,15 @@ void MainWindow::fillPage(long long page, const FindingList& list, int serviceRo
         if (generation != fillGeneration_ || closePending_) return;
         progressBar_->setValue(static_cast<int>(std::min<long long>(i, INT_MAX)));
 
-        const std::string_view finding = list[static_cast<std::size_t>(i)];
-        if (finding.substr(0, 3) == kUnknownCode) {
+        const Finding& found = list[static_cast<std::size_t>(i)];
+        const std::string_view finding = found.text;
+        const std::string_view code = found.Code();
+        if (code == kUnknownCode) {
             if (unknownCount++ > 0) unknownLines += QLatin1Char('\n');
             unknownLines += FromGbkLine(LogLine(finding));
             unknownPositions_.push_back(i);
             continue;
         }
-        const std::string_view code = finding.substr(0, 3);
         const QByteArray codeBytes = ToByteArray(code);
         auto name = names.find(codeBytes);
         if (name == names.end())
@@ -224,11 +225,10 @@ void MainWindow::showSelectedError() {
         const auto serviceRow =
             static_cast<std::size_t>(row->data(0, kRoleServiceRow).toLongLong());
         const auto position = static_cast<std::size_t>(row->data(0, kRolePosition).toLongLong());
-        const FindingList& list = *serviceResults_->at(serviceRow);
-        text << FromGbkLine(LogLine(list.at(position)));
+        const Finding& finding = serviceResults_->at(serviceRow)->findings.at(position);
+        text << FromGbkLine(LogLine(finding.text));
         // Where the line stands in its file, for finding it in other tools.
-        if (serviceRow < servicePlaces_.size() && position < servicePlaces_[serviceRow].size())
-            text << QStringLiteral("行号：%1").arg(servicePlaces_[serviceRow][position].line);
+        if (finding.place.line > 0) text << QStringLiteral("行号：%1").arg(finding.place.line);
         explanationText_->setPlainText(text.join(QLatin1Char('\n')));
     });
 }

@@ -109,9 +109,7 @@ void MainWindow::showPatterns() {
     if (detailTabs_->currentWidget() != patternsTab_ || patternsRow_ == shownServiceRow_) return;
     handle([this] {
         const FindingList* list = shownServiceList();
-        const auto row = static_cast<std::size_t>(shownServiceRow_);
-        if (!list || row >= servicePlaces_.size()) return;
-        const FindingPlaces& places = servicePlaces_[row];
+        if (!list) return;
         const unsigned generation = ++patternsGeneration_;
         const unsigned fills = fillGeneration_;
         const FillScope fillScope(fillDepth_);
@@ -121,7 +119,7 @@ void MainWindow::showPatterns() {
 
         PatternListing listing;
         try {
-            listing = MineUnknownFindingPatterns(*list, places, &pump);
+            listing = MineUnknownFindingPatterns(*list, &pump);
         } catch (const MiningStopped&) {
             return;
         }
@@ -142,7 +140,8 @@ void MainWindow::showPatterns() {
             MinedPattern& pattern = patterns_[rank - 1];
             pattern.lines.push_back(line.line);
             if (pattern.samples.size() < kSampleLines)
-                pattern.samples.emplace_back(OwnLine((*list)[line.finding], places[line.finding]));
+                pattern.samples.emplace_back(
+                    OwnLine((*list)[line.finding].text, (*list)[line.finding].place));
         }
 
         patternList_->clear();
@@ -164,11 +163,10 @@ void MainWindow::showPatterns() {
 
 // The patterns recorded with a run in the history: mined right after the service's
 // scan, with the window's events served; a close ends the mining (and the run).
-std::vector<PatternCount> MainWindow::countPatterns(const FindingList& findings,
-                                                    const FindingPlaces& places) {
+std::vector<PatternCount> MainWindow::countPatterns(const FindingList& findings) {
     GuardedPump pump(*pump_, [this] { return closePending_; });
     try {
-        return CountUnknownPatterns(findings, places, &pump);
+        return CountUnknownPatterns(findings, &pump);
     } catch (const MiningStopped&) {
         return {};
     }
@@ -177,8 +175,8 @@ std::vector<PatternCount> MainWindow::countPatterns(const FindingList& findings,
 // "新" and "突增" beside the patterns that are new or rising on the run's day.
 void MainWindow::showPatternMarks() {
     const auto row = static_cast<std::size_t>(patternsRow_);
-    if (!history_ || row >= storedPasses_.size()) return;
-    const ServicePass& pass = storedPasses_[row];
+    if (!history_ || !serviceResults_ || row >= serviceResults_->size()) return;
+    const ServicePass& pass = *(*serviceResults_)[row];
     const std::vector<RecordedDay> series =
         history_->Days(NormaliseDirectory(pass.directory), pass.serviceCode, true);
     const std::vector<Mark> marks = PatternMarks(series, DayIndex(series, pass.day));
@@ -208,12 +206,14 @@ void MainWindow::draftCatalogueEntry() {
     handle([this] {
         const QList<QTreeWidgetItem*> selected = patternList_->selectedItems();
         const auto row = static_cast<std::size_t>(shownServiceRow_);
-        if (selected.isEmpty() || row >= storedPasses_.size() || !errorCatalogue_) return;
+        if (selected.isEmpty() || !serviceResults_ || row >= serviceResults_->size() ||
+            !errorCatalogue_)
+            return;
         const auto index =
             static_cast<std::size_t>(patternList_->indexOfTopLevelItem(selected.first()));
         if (index >= patterns_.size() || patterns_[index].other) return;
         const MinedPattern& pattern = patterns_[index];
-        const ServicePass& pass = storedPasses_[row];
+        const ServicePass& pass = *(*serviceResults_)[row];
         // One more pass over the file: the keyword must be in no other line the scan
         // does not ignore.
         const std::optional<std::string> keyword =

@@ -72,29 +72,6 @@ void MainWindow::chooseDirectory() {
 // ---------------------------------------------------------------------------
 // The analysis run
 
-namespace {
-
-// Keeps what the run knew of each stored list, for the window's later use, and
-// passes everything on.
-class PassKeeper final : public FindingsObserver {
-public:
-    PassKeeper(FindingsObserver* next, std::vector<ServicePass>& passes)
-        : next_(next), passes_(passes) {}
-    void AddFindings(const std::string& serviceCode, const FindingList& findings) override {
-        if (next_) next_->AddFindings(serviceCode, findings);
-    }
-    void PassStored(const ServicePass& pass, const FindingPlaces& places) override {
-        passes_.push_back(pass);
-        if (next_) next_->PassStored(pass, places);
-    }
-
-private:
-    FindingsObserver* next_;
-    std::vector<ServicePass>& passes_;
-};
-
-}  // namespace
-
 void MainWindow::startAnalysis() {
     handle([this] {
         if (AnalysisBusy || runInProgress_) {
@@ -129,8 +106,6 @@ void MainWindow::runAnalysis() {
     } runFlag{runInProgress_, *rowSink_};
 
     resetResultViews();
-    storedPasses_.clear();
-    servicePlaces_.clear();
     rowMarks_.clear();
     shownServiceRow_ = -1;
     findPosition_ = -1;
@@ -141,18 +116,14 @@ void MainWindow::runAnalysis() {
 
     // Released on every way out of the run, an error included.
     const std::unique_ptr<FindingsObserver> tally = createReportTally();
-    RunCollector history(tally.get(), [this](const ServicePass&, const FindingList& findings,
-                                             const FindingPlaces& places) {
-        return countPatterns(findings, places);
-    });
-    PassKeeper keeper(&history, storedPasses_);
+    RunCollector history(tally.get(),
+                         [this](const ServicePass& pass) { return countPatterns(pass.findings); });
 
     ScanOptions options = scanOptions_;
     options.programDir = programDir_;
     options.askAboutLargeFiles = true;
-    const RunOutcome outcome =
-        RunServicePasses(*this, day, *errorCatalogue_, *serviceResults_, &keeper, *dialogs_, *pump_,
-                         options, &servicePlaces_);
+    const RunOutcome outcome = RunServicePasses(*this, day, *errorCatalogue_, *serviceResults_,
+                                                &history, *dialogs_, *pump_, options);
     if (outcome == RunOutcome::Stopped) return;
 
     // The bar showed the scans; it rests at 0 as after a page fill.
@@ -190,8 +161,8 @@ namespace {
 class RunReport final : public FindingsObserver {
 public:
     explicit RunReport(EventPump& pump) : pump_(pump) {}
-    void AddFindings(const std::string& serviceCode, const FindingList& findings) override {
-        corvane::AddFindings(tally_, serviceCode, findings, pump_);
+    void PassStored(const ServicePass& pass) override {
+        corvane::AddFindings(tally_, pass.serviceCode, pass.findings, pump_);
     }
     void Send(UdpReportChannel& channel) { SendReport(tally_, channel, pump_); }
 
@@ -254,14 +225,14 @@ void MainWindow::RemoveLastResultRow() {
     delete row;
 }
 
-void MainWindow::SetLastResultCounts(const std::string& known, const std::string& unknown) {
+void MainWindow::SetLastResultCounts(std::int64_t known, std::int64_t unknown) {
     const int count = resultList_->topLevelItemCount();
     if (count == 0) return;
     QTreeWidgetItem* row = resultList_->topLevelItem(count - 1);
     // Progress texts of the scan that are still on their way must not land on the counts.
     if (rowSink_->row() == row) rowSink_->setRow(nullptr);
-    row->setText(1, FromGbkLine(known));
-    row->setText(2, FromGbkLine(unknown));
+    row->setText(1, QString::number(known));
+    row->setText(2, QString::number(unknown));
 }
 
 }  // namespace corvane::app

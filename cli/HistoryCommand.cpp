@@ -170,9 +170,8 @@ HistoryArguments HistoryOf(const Arguments& args) {
     return {args.db.value_or(""), args.service.value_or(""), args.days};
 }
 
-std::vector<PatternCount> UnknownErrorPatterns(const ServicePass&, const FindingList& findings,
-                                               const FindingPlaces& places) {
-    return CountUnknownPatterns(findings, places);
+std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass) {
+    return CountUnknownPatterns(pass.findings);
 }
 
 int RecordRun(const HistoryArguments& args, const RunRecord& run, const LineOut& err) {

@@ -19,7 +19,7 @@ int PatternsCommand(const CommandContext& c) {
             ScanLogFile(*args.service, path, catalogue, row, c.dialogs, c.pump, c.options);
         if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
         if (scan.outcome != ScanOutcome::Scanned) return 1;
-        listing = MineUnknownFindingPatterns(scan.findings, scan.places);
+        listing = MineUnknownFindingPatterns(scan.findings);
     } else {
         listing = MineFilePatterns(path);
     }

@@ -4,18 +4,12 @@
 
 namespace corvane {
 
-namespace {
-
-inline constexpr std::size_t kCodeLength = 3;
-
-}  // namespace
-
 void AddFindings(ReportTally& tally, const std::string& serviceCode, const FindingList& findings,
                  EventPump& pump) {
     // Indices, not iterators: the window's events run between the steps, and the
     // list and tally are only read again afterwards.
     for (std::size_t f = 0; f < findings.size(); ++f) {
-        const std::string code = findings[f].substr(0, kCodeLength);
+        const std::string_view code = findings[f].Code();
         bool counted = false;
         for (std::size_t i = 0; i < tally.size(); ++i) {
             pump.ProcessEvents();
@@ -26,7 +20,7 @@ void AddFindings(ReportTally& tally, const std::string& serviceCode, const Findi
                 break;
             }
         }
-        if (!counted) tally.push_back(ReportEntry{serviceCode, code, 1});
+        if (!counted) tally.push_back(ReportEntry{serviceCode, std::string(code), 1});
     }
 }
 
@@ -60,8 +54,8 @@ void ReleaseTally(ReportTally& tally, EventPump& pump) {
     }
 }
 
-void ReportTallyObserver::AddFindings(const std::string& serviceCode, const FindingList& findings) {
-    corvane::AddFindings(tally_, serviceCode, findings, pump_);
+void ReportTallyObserver::PassStored(const ServicePass& pass) {
+    corvane::AddFindings(tally_, pass.serviceCode, pass.findings, pump_);
 }
 
 }  // namespace corvane

@@ -17,7 +17,7 @@ namespace corvane {
 // One code of the tally.
 struct ReportEntry {
     std::string serviceCode;  // the service in whose findings the code was met first
-    std::string errorCode;    // first three bytes of a finding
+    std::string errorCode;    // a finding's code
     std::int32_t count = 0;   // findings with this code in the run, at least 1
 };
 
@@ -25,8 +25,7 @@ struct ReportEntry {
 // service is not part of the key), in the order the codes were first met.
 using ReportTally = std::vector<ReportEntry>;
 
-// Counts every finding of `findings` (the list without its two count lines) under
-// its code, the first three bytes (the whole finding when shorter).  The window's
+// Counts every finding of `findings` under its code (Finding::Code).  The window's
 // events are processed before each comparison with a tally entry.  Returns at once,
 // leaving the tally incomplete, when `pump` reports a stop request.
 void AddFindings(ReportTally& tally, const std::string& serviceCode, const FindingList& findings,
@@ -51,7 +50,7 @@ void ReleaseTally(ReportTally& tally, EventPump& pump);
 class ReportTallyObserver final : public FindingsObserver {
 public:
     ReportTallyObserver(ReportTally& tally, EventPump& pump) : tally_(tally), pump_(pump) {}
-    void AddFindings(const std::string& serviceCode, const FindingList& findings) override;
+    void PassStored(const ServicePass& pass) override;
 
 private:
     ReportTally& tally_;

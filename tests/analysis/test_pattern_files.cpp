@@ -84,9 +84,9 @@ TEST(FileLinesTest, PatternFunctionsPumpEveryLineAndStopWhenAsked) {
     pump.calls = 0;
     EXPECT_THROW(ChoosePatternKeyword({"fail"}, path, {1, 4}, {}, &pump), MiningStopped);
     pump.calls = 0;
-    EXPECT_THROW(
-        MineUnknownFindingPatterns({"999|a fail ", "999|c fail "}, {{1, 0, 7}, {4, 12, 7}}, &pump),
-        MiningStopped);
+    EXPECT_THROW(MineUnknownFindingPatterns(
+                     {{"999|a fail ", {1, 0, 7}}, {"999|c fail ", {4, 12, 7}}}, &pump),
+                 MiningStopped);
 }
 
 // Random logs with carries in both forms, ignored lines, known and unknown errors and
@@ -152,7 +152,7 @@ TEST(FindingLinesTest, PlacesUnknownFindingsAtTheirOwnLines) {
         const ScanResult scan = ScanLogFile("GW", path, catalogue, row, dialogs, pump, options);
         ASSERT_EQ(scan.outcome, ScanOutcome::Scanned);
         std::vector<std::pair<std::int64_t, std::string>> placed;
-        for (const LocatedFinding& f : LocateUnknownFindings(scan.findings, scan.places))
+        for (const LocatedFinding& f : LocateUnknownFindings(scan.findings))
             placed.emplace_back(f.place.line, std::string(f.text));
         ASSERT_EQ(placed, expected) << ::testing::PrintToString(text);
     }
@@ -170,8 +170,7 @@ struct DraftFixture : public ::testing::Test {
         return out + "\r\n" + draft.substr(listLineEnd + 2);
     }
 
-    std::optional<FindingList> Scan(const std::string& programDir, const std::string& log,
-                                    FindingPlaces* places = nullptr) {
+    std::optional<ScanResult> Scan(const std::string& programDir, const std::string& log) {
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(programDir, catalogue);
         FakeDialogs dialogs;
@@ -181,8 +180,7 @@ struct DraftFixture : public ::testing::Test {
         options.programDir = programDir;
         ScanResult scan = ScanLogFile("GW", log, catalogue, row, dialogs, pump, options);
         if (scan.outcome != ScanOutcome::Scanned) return std::nullopt;
-        if (places) *places = std::move(scan.places);
-        return std::move(scan.findings);
+        return scan;
     }
 };
 
@@ -192,10 +190,9 @@ struct DraftFixture : public ::testing::Test {
 TEST_F(DraftFixture, AddedDraftTurnsExactlyThePatternsLinesIntoKnownFindings) {
     const std::string demo = std::string(CORVANE_SOURCE_DIR) + "/demo/";
     const std::string log = demo + "logs/Gateway20261202.log";
-    FindingPlaces places;
-    const std::optional<FindingList> before = Scan(demo, log, &places);
+    const std::optional<ScanResult> before = Scan(demo, log);
     ASSERT_TRUE(before);
-    const PatternListing listing = MineUnknownFindingPatterns(*before, places);
+    const PatternListing listing = MineUnknownFindingPatterns(before->findings);
     ASSERT_GE(listing.groups.size(), 2u);
     ErrorCatalogue catalogue;
     LoadErrorCatalogue(demo, catalogue);
@@ -219,19 +216,19 @@ TEST_F(DraftFixture, AddedDraftTurnsExactlyThePatternsLinesIntoKnownFindings) {
         TempDir copy;
         copy.Write("ServiceList.ini", ReadFileBytes(demo + "ServiceList.ini"));
         copy.Write("ErrorList.ini", WithDraft(ReadFileBytes(demo + "ErrorList.ini"), draft.text));
-        const std::optional<FindingList> after = Scan(copy.path(), log);
+        const std::optional<ScanResult> after = Scan(copy.path(), log);
         ASSERT_TRUE(after);
-        ASSERT_EQ(after->size(), before->size());
-        for (std::size_t i = 0; i + 2 < before->size(); ++i) {
+        ASSERT_EQ(after->findings.size(), before->findings.size());
+        for (std::size_t i = 0; i < before->findings.size(); ++i) {
             const bool ofPattern = std::find(findings.begin(), findings.end(), i) != findings.end();
-            EXPECT_EQ((*after)[i], ofPattern ? draft.code + (*before)[i].substr(3) : (*before)[i])
+            const std::string& was = before->findings[i].text;
+            EXPECT_EQ(after->findings[i].text,
+                      ofPattern ? draft.code + was.substr(kFindingCodeLength) : was)
                 << "finding " << i << " of pattern " << listing.groups[r].text;
         }
-        const auto unknown = std::stoll((*before)[before->size() - 2]);
-        const auto known = std::stoll(before->back());
-        const auto moved = static_cast<long long>(findings.size());
-        EXPECT_EQ((*after)[after->size() - 2], std::to_string(unknown - moved));
-        EXPECT_EQ(after->back(), std::to_string(known + moved));
+        const auto moved = static_cast<std::int64_t>(findings.size());
+        EXPECT_EQ(after->unknown, before->unknown - moved);
+        EXPECT_EQ(after->known, before->known + moved);
     }
 }
 

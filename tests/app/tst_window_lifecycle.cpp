@@ -55,9 +55,8 @@ struct DemoWindow {
 class RecordingTally final : public corvane::FindingsObserver {
 public:
     explicit RecordingTally(std::function<void()> during) : during_(std::move(during)) {}
-    void AddFindings(const std::string& serviceCode,
-                     const corvane::FindingList& findings) override {
-        seen.push_back(serviceCode + ":" + std::to_string(findings.size()));
+    void PassStored(const corvane::ServicePass& pass) override {
+        seen.push_back(pass.serviceCode + ":" + std::to_string(pass.findings.size()));
         if (during_) during_();
     }
     std::vector<std::string> seen;
@@ -390,7 +389,8 @@ private slots:
         QCOMPARE(results.size(), std::size_t(expected.size()));
         for (int i = 0; i < expected.size(); ++i) {
             const QStringList cells = expected[i].split('\t');
-            QCOMPARE(qsizetype(results[i]->size()), cells[1].toLongLong() + cells[2].toLongLong());
+            QCOMPARE(qsizetype(results[i]->findings.size()),
+                     cells[1].toLongLong() + cells[2].toLongLong());
         }
         QVERIFY(w.dialogs.messages.isEmpty() && w.dialogs.errors.isEmpty());
         QVERIFY(!w.form->runInProgress());
