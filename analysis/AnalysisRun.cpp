@@ -23,10 +23,11 @@ bool LogFileExists(const std::string& path) {
 
 RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCatalogue& catalogue,
                             ServiceResults& results, FindingsObserver* observer,
-                            UserDialogs& dialogs, EventPump& pump, const ScanOptions& options) {
+                            UserDialogs& dialogs, EventPump& pump, const StopToken& stop,
+                            const ScanOptions& options) {
     const int rows = view.ServiceRowCount();
     for (int row = 0; row < rows; ++row) {
-        if (pump.StopRequested()) return RunOutcome::Stopped;
+        if (stop.stop_requested()) return RunOutcome::Stopped;
         if (!view.ServiceRowChecked(row)) continue;
         const ServiceEntry service = view.ServiceRow(row);
         const std::string directory = view.DirectoryText();
@@ -36,11 +37,11 @@ RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCa
         ProgressSink& progress = view.AddResultRow(service.caption);
         const auto scanStart = std::chrono::steady_clock::now();
         ScanResult scan =
-            ScanLogFile(service.code, path, catalogue, progress, dialogs, pump, options);
+            ScanLogFile(service.code, path, catalogue, progress, dialogs, pump, stop, options);
         const std::chrono::duration<double> scanTime = std::chrono::steady_clock::now() - scanStart;
         // A file that shrinks under the scan ends the run with the read error.
         if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
-        if (scan.outcome == ScanOutcome::Stopped || pump.StopRequested())
+        if (scan.outcome == ScanOutcome::Stopped || stop.stop_requested())
             return RunOutcome::Stopped;
         if (scan.outcome != ScanOutcome::Scanned) {
             view.RemoveLastResultRow();
@@ -52,7 +53,7 @@ RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCa
             service.caption, service.code, directory, day, path, std::move(scan.findings),
             scan.known, scan.unknown, scanTime.count(), scan.stamp}));
         if (observer) observer->PassStored(*results.back());
-        if (pump.StopRequested()) return RunOutcome::Stopped;
+        if (stop.stop_requested()) return RunOutcome::Stopped;
     }
     return RunOutcome::Completed;
 }

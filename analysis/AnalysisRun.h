@@ -74,11 +74,12 @@ enum class RunOutcome { Completed, Stopped };
 // result row, scans, writes the counts into the row, stores the service's record in
 // `results` at the row's index and hands it to `observer` (may be null).  A scan that gives
 // no list (the file could not be opened, a large file was declined) loses its row.
-// Returns Stopped as soon as `pump` reports a stop request; nothing more is stored
-// then.  A file that shrinks under its scan raises ScanReadError; other errors of a
-// scan propagate as they are.
+// Returns Stopped as soon as a stop is requested through `stop` (checked between the
+// services and by each scan); nothing more is stored then.  A file that shrinks under its scan
+// raises ScanReadError; other errors of a scan propagate as they are.
 RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCatalogue& catalogue,
                             ServiceResults& results, FindingsObserver* observer,
-                            UserDialogs& dialogs, EventPump& pump, const ScanOptions& options);
+                            UserDialogs& dialogs, EventPump& pump, const StopToken& stop,
+                            const ScanOptions& options);
 
 }  // namespace corvane

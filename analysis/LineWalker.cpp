@@ -64,18 +64,19 @@ void IncomingCarry::Offer(std::string_view line) {
 
 LineWalker::LineWalker(const ScanPatterns& patterns, const PatternMatcher& matcher,
                        PatternMatcher::Scratch& scratch, const ErrorCatalogue& catalogue,
-                       EventPump& pump, bool stretchBeginsFile)
+                       EventPump& pump, StopToken stop, bool stretchBeginsFile)
     : patterns_(patterns),
       matcher_(matcher),
       scratch_(scratch),
       catalogue_(catalogue),
-      pump_(pump) {
+      pump_(pump),
+      stop_(std::move(stop)) {
     if (stretchBeginsFile) incoming_.Close();
 }
 
 bool LineWalker::Examine(const Block& block) {
     pump_.ProcessEvents();
-    if (pump_.StopRequested()) return false;
+    if (stop_.stop_requested()) return false;
     block_ = &block;
     pos_ = block.begin;
     counted_ = block.begin;
@@ -145,7 +146,7 @@ bool LineWalker::Match(std::size_t end, std::uint32_t id) {
 bool LineWalker::FinishLine() {
     line_.open = false;
     pump_.ProcessEvents();
-    if (pump_.StopRequested()) return false;
+    if (stop_.stop_requested()) return false;
     const std::string_view line(line_.begin, static_cast<std::size_t>(line_.end - line_.begin));
     Carry(line);
     if (!line_.ignore) {

@@ -8,6 +8,7 @@
 #include "analysis/FindingList.h"
 #include "analysis/Host.h"
 #include "analysis/LogFile.h"
+#include "base/Stop.h"
 #include "catalog/ErrorCatalogue.h"
 
 namespace corvane {
@@ -44,7 +45,7 @@ enum class ScanOutcome {
     Scanned,
     OpenFailed,  // the file could not be opened; the open-failure message was shown
     Declined,    // the operator declined to scan a large file
-    Stopped,     // the pump reported a stop request (the window is closing)
+    Stopped,     // a stop was requested through the scan's token
     ReadFailed,  // the file delivered fewer bytes than its size promised
 };
 
@@ -68,16 +69,16 @@ struct ScanResult {
 //
 // Threads.  With options.threads == 1 (or a file of one part) everything happens on
 // the calling thread, which calls pump.ProcessEvents() before every block and every
-// line that holds a pattern.  Otherwise worker threads scan parts of the file while
-// the calling thread calls pump.ProcessEvents() about every millisecond and checks
-// pump.StopRequested() after each call; a stop request ends every worker before
-// ScanLogFile returns Stopped.  Only the calling thread calls `pump` and `dialogs`.
-// `row` may then be called from a worker thread (see ProgressSink).  `catalogue`,
-// `options` and the file name are read by the workers until ScanLogFile returns, so
-// they must not change meanwhile, whatever the pump's event processing does.  The
-// answer is the same for every number of threads.
+// line that holds a pattern, and checks `stop` after each call.  Otherwise worker
+// threads scan parts of the file while the calling thread calls
+// pump.ProcessEventsWhileWaiting() about every millisecond and checks `stop` after each
+// call; a stop request ends every worker before ScanLogFile returns Stopped.  Only the calling
+// thread calls `pump` and `dialogs`. `row` may then be called from a worker thread (see
+// ProgressSink).  `catalogue`, `options` and the file name are read by the workers until
+// ScanLogFile returns, so they must not change meanwhile, whatever the pump's event processing
+// does.  The answer is the same for every number of threads.
 ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
                        const ErrorCatalogue& catalogue, ProgressSink& row, UserDialogs& dialogs,
-                       EventPump& pump, const ScanOptions& options);
+                       EventPump& pump, StopToken stop, const ScanOptions& options);
 
 }  // namespace corvane

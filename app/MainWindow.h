@@ -222,6 +222,8 @@ private:
     // Set by a close request that had to wait: the scan stops at its next line and
     // a page fill at its next finding; the close is repeated once they have let go.
     bool closePending_ = false;
+    // Requested together with closePending_: the stop of the run and its tally.
+    StopSource closeStop_;
     bool shutDownDone_ = false;
     std::unique_ptr<ThrottledEventPump> pump_;
     std::unique_ptr<ResultRowSink> rowSink_;

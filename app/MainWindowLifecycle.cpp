@@ -25,7 +25,7 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
       programDir_(std::move(programDir)),
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtWindowDialogs>(this)),
       dialogs_(dialogs ? dialogs : ownDialogs_.get()),
-      pump_(std::make_unique<ThrottledEventPump>(closePending_)),
+      pump_(std::make_unique<ThrottledEventPump>()),
       rowSink_(nullptr) {
     setWindowTitle(QStringLiteral("Corvane日志分析器 V1.6"));
     buildLayout();
@@ -118,6 +118,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         // A scan or a page fill is suspended below this handler and still reads
         // the lists.  Ask it to stop; the close is repeated once it has unwound.
         closePending_ = true;
+        closeStop_.request_stop();
         ++fillGeneration_;
         event->ignore();
         return;

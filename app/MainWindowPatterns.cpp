@@ -35,18 +35,29 @@ constexpr std::size_t kSampleLines = 20;
 
 QString PatternsCaption(const QString& count) { return QStringLiteral("错误归类[%1]").arg(count); }
 
-// The window's pump, stopping the mining when `stop` says the lists may be going.
+// The window's pump, stopping the mining once `stop` says, after the events, that the
+// lists may be going.
 class GuardedPump final : public EventPump {
 public:
     GuardedPump(EventPump& inner, std::function<bool()> stop)
         : inner_(inner), stop_(std::move(stop)) {}
-    void ProcessEvents() override { inner_.ProcessEvents(); }
-    void ProcessEventsWhileWaiting() override { inner_.ProcessEventsWhileWaiting(); }
-    bool StopRequested() const override { return inner_.StopRequested() || stop_(); }
+    void ProcessEvents() override {
+        inner_.ProcessEvents();
+        Check();
+    }
+    void ProcessEventsWhileWaiting() override {
+        inner_.ProcessEventsWhileWaiting();
+        Check();
+    }
+    StopToken Token() const { return source_.get_token(); }
 
 private:
+    void Check() {
+        if (stop_()) source_.request_stop();
+    }
     EventPump& inner_;
     std::function<bool()> stop_;
+    StopSource source_;
 };
 
 }  // namespace
@@ -117,12 +128,10 @@ void MainWindow::showPatterns() {
             return closePending_ || fills != fillGeneration_ || generation != patternsGeneration_;
         });
 
-        PatternListing listing;
-        try {
-            listing = MineUnknownFindingPatterns(*list, &pump);
-        } catch (const MiningStopped&) {
-            return;
-        }
+        std::optional<PatternListing> mined =
+            MineUnknownFindingPatterns(*list, &pump, pump.Token());
+        if (!mined) return;
+        PatternListing& listing = *mined;
         std::vector<PatternGroup>& ranked = listing.groups;
         std::uint32_t otherRank = 0;
         const std::vector<std::uint32_t> ranks = RanksById(ranked, otherRank);
@@ -165,11 +174,8 @@ void MainWindow::showPatterns() {
 // scan, with the window's events served; a close ends the mining (and the run).
 std::vector<PatternCount> MainWindow::countPatterns(const FindingList& findings) {
     GuardedPump pump(*pump_, [this] { return closePending_; });
-    try {
-        return CountUnknownPatterns(findings, &pump);
-    } catch (const MiningStopped&) {
-        return {};
-    }
+    return CountUnknownPatterns(findings, &pump, pump.Token())
+        .value_or(std::vector<PatternCount>{});
 }
 
 // "新" and "突增" beside the patterns that are new or rising on the run's day.
@@ -218,7 +224,8 @@ void MainWindow::draftCatalogueEntry() {
         // does not ignore.
         const std::optional<std::string> keyword =
             ChoosePatternKeyword(pattern.constants, pass.logFile, pattern.lines,
-                                 ReadIgnoreList(programDir_, pass.serviceCode));
+                                 ReadIgnoreList(programDir_, pass.serviceCode))
+                .keyword;
         const CatalogueDraft draft = DraftCatalogueEntry(
             *errorCatalogue_, ReadErrorListKeys(programDir_), pass.serviceCode, keyword);
         draftText_->setPlainText(FromGbkText(draft.text));

@@ -122,8 +122,9 @@ void MainWindow::runAnalysis() {
     ScanOptions options = scanOptions_;
     options.programDir = programDir_;
     options.askAboutLargeFiles = true;
-    const RunOutcome outcome = RunServicePasses(*this, day, *errorCatalogue_, *serviceResults_,
-                                                &history, *dialogs_, *pump_, options);
+    const RunOutcome outcome =
+        RunServicePasses(*this, day, *errorCatalogue_, *serviceResults_, &history, *dialogs_,
+                         *pump_, closeStop_.get_token(), options);
     if (outcome == RunOutcome::Stopped) return;
 
     // The bar showed the scans; it rests at 0 as after a page fill.
@@ -160,21 +161,22 @@ namespace {
 // is left of it when the run ends early (an error, a close) is dropped unsent.
 class RunReport final : public FindingsObserver {
 public:
-    explicit RunReport(EventPump& pump) : pump_(pump) {}
+    RunReport(EventPump& pump, StopToken stop) : pump_(pump), stop_(std::move(stop)) {}
     void PassStored(const ServicePass& pass) override {
-        corvane::AddFindings(tally_, pass.serviceCode, pass.findings, pump_);
+        corvane::AddFindings(tally_, pass.serviceCode, pass.findings, pump_, stop_);
     }
-    void Send(UdpReportChannel& channel) { SendReport(tally_, channel, pump_); }
+    void Send(UdpReportChannel& channel) { SendReport(tally_, channel, pump_, stop_); }
 
 private:
     ReportTally tally_;
     EventPump& pump_;
+    StopToken stop_;
 };
 
 }  // namespace
 
 std::unique_ptr<FindingsObserver> MainWindow::createReportTally() {
-    return std::make_unique<RunReport>(*pump_);
+    return std::make_unique<RunReport>(*pump_, closeStop_.get_token());
 }
 
 void MainWindow::sendReport(FindingsObserver* tally) {

@@ -9,13 +9,14 @@ ProgressSink& ConsoleRunView::AddResultRow(const std::string&) {
 
 DayResult RunDay(const std::string& programDir, const ErrorCatalogue& catalogue,
                  const std::string& logDir, const std::string& day, FindingsObserver* observer,
-                 UserDialogs& dialogs, EventPump& pump, const ScanOptions& options) {
+                 UserDialogs& dialogs, EventPump& pump, const StopToken& stop,
+                 const ScanOptions& options) {
     std::vector<ServiceEntry> services;
     LoadServiceCatalogue(programDir, services);
     ConsoleRunView view(std::move(services), logDir, day);
     DayResult result;
-    result.outcome =
-        RunServicePasses(view, day, catalogue, result.results, observer, dialogs, pump, options);
+    result.outcome = RunServicePasses(view, day, catalogue, result.results, observer, dialogs, pump,
+                                      stop, options);
     result.logFiles = view.LogFiles();
     return result;
 }

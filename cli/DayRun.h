@@ -52,6 +52,7 @@ struct DayResult {
 
 DayResult RunDay(const std::string& programDir, const ErrorCatalogue& catalogue,
                  const std::string& logDir, const std::string& day, FindingsObserver* observer,
-                 UserDialogs& dialogs, EventPump& pump, const ScanOptions& options);
+                 UserDialogs& dialogs, EventPump& pump, const StopToken& stop,
+                 const ScanOptions& options);
 
 }  // namespace corvane::cli

@@ -152,7 +152,8 @@ int HistoryCommand(const CommandContext& c) {
                               FindingsObserver& observer) {
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(programDir, catalogue);
-        return RunDay(programDir, catalogue, logDir, day, &observer, c.dialogs, c.pump, c.options)
+        return RunDay(programDir, catalogue, logDir, day, &observer, c.dialogs, c.pump, c.stop,
+                      c.options)
             .outcome;
     };
     std::vector<std::string> operands = args.operands;
@@ -171,7 +172,8 @@ HistoryArguments HistoryOf(const Arguments& args) {
 }
 
 std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass) {
-    return CountUnknownPatterns(pass.findings);
+    // Without a stop token the count always completes.
+    return CountUnknownPatterns(pass.findings).value_or(std::vector<PatternCount>{});
 }
 
 int RecordRun(const HistoryArguments& args, const RunRecord& run, const LineOut& err) {

@@ -64,7 +64,7 @@ int RunCommand(const CommandContext& c) {
     RunCollector collector(nullptr, UnknownErrorPatterns);
     const DayResult result =
         RunDay(programDir, catalogue, args.operands[0], args.operands[1],
-               args.record ? &collector : nullptr, c.dialogs, c.pump, c.options);
+               args.record ? &collector : nullptr, c.dialogs, c.pump, c.stop, c.options);
     for (const auto& pass : result.results) {
         std::string line = pass->caption;
         line.append("\t").append(std::to_string(pass->known));

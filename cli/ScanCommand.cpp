@@ -11,7 +11,7 @@ int ScanCommand(const CommandContext& c) {
     LoadErrorCatalogue(c.options.programDir, catalogue);
     NullProgressSink row;
     const ScanResult scan = ScanLogFile(args.operands[0], args.operands[1], catalogue, row,
-                                        c.dialogs, c.pump, c.options);
+                                        c.dialogs, c.pump, c.stop, c.options);
     if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
     if (scan.outcome != ScanOutcome::Scanned) return 1;
     // The list as it is printed: the findings, then the unknown count, then the known

@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     corvane::NullEventPump pump;
     corvane::NullProgressSink progress;
     const corvane::ScanResult scan =
-        corvane::ScanLogFile("GW", path, catalogue, progress, dialogs, pump, options);
+        corvane::ScanLogFile("GW", path, catalogue, progress, dialogs, pump, {}, options);
     if (scan.outcome != corvane::ScanOutcome::Scanned) Fail("no finding list");
     const std::vector<std::string> ignore = corvane::ReadIgnoreList(options.programDir, "GW");
     if (corvane::testing_support::ListForm(scan) !=

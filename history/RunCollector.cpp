@@ -28,10 +28,13 @@ void RunCollector::PassStored(const ServicePass& pass) {
     record_.services.push_back(std::move(service));
 }
 
-std::vector<PatternCount> CountUnknownPatterns(const FindingList& findings, EventPump* pump) {
+std::optional<std::vector<PatternCount>> CountUnknownPatterns(const FindingList& findings,
+                                                              EventPump* pump,
+                                                              const StopToken& stop) {
+    const std::optional<PatternListing> listing = MineUnknownFindingPatterns(findings, pump, stop);
+    if (!listing) return std::nullopt;
     std::vector<PatternCount> counts;
-    for (const PatternGroup& group : MineUnknownFindingPatterns(findings, pump).groups)
-        counts.push_back({group.text, group.count});
+    for (const PatternGroup& group : listing->groups) counts.push_back({group.text, group.count});
     return counts;
 }
 

@@ -6,10 +6,12 @@
 
 #include <ctime>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
+#include "base/Stop.h"
 #include "history/RunRecord.h"
 
 namespace corvane {
@@ -20,10 +22,10 @@ using PatternCounter = std::function<std::vector<PatternCount>(const ServicePass
 
 // The patterns of the unknown findings of `findings`, each as its line stands in its
 // file (its place tells which bytes those are), largest first.  With `pump`, events are
-// served before every finding; a stop request throws MiningStopped
-// (analysis/FileLines.h).
-std::vector<PatternCount> CountUnknownPatterns(const FindingList& findings,
-                                               EventPump* pump = nullptr);
+// served before every finding; nothing when a stop was requested through `stop`.
+std::optional<std::vector<PatternCount>> CountUnknownPatterns(const FindingList& findings,
+                                                              EventPump* pump = nullptr,
+                                                              const StopToken& stop = {});
 
 class RunCollector final : public FindingsObserver {
 public:

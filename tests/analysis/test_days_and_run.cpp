@@ -110,7 +110,7 @@ protected:
     }
     RunOutcome Run() {
         return RunServicePasses(view, "20261201", catalogue, results, &recorder, dialogs, pump,
-                                options);
+                                stop.get_token(), options);
     }
 
     TempDir logs;
@@ -120,6 +120,7 @@ protected:
     Recorder recorder;
     FakeDialogs dialogs;
     FakePump pump;
+    StopSource stop;
     ScanOptions options;
 };
 
@@ -138,7 +139,7 @@ TEST_F(RunTest, RowsFollowTheServiceListAndSkipMissingFiles) {
 }
 
 TEST_F(RunTest, EachRecordHoldsItsRowFindingsPlacesAndFile) {
-    RunServicePasses(view, "20261201", catalogue, results, nullptr, dialogs, pump, options);
+    RunServicePasses(view, "20261201", catalogue, results, nullptr, dialogs, pump, {}, options);
     ASSERT_EQ(results.size(), 3u);
     const std::vector<FindingPlace> a = {{1, 0, 9}, {2, 10, 9}};
     for (const std::size_t i : {0u, 2u}) {
@@ -169,11 +170,11 @@ TEST_F(RunTest, PatternsAndSizeRecordedAreThoseOfTheScanWhileTheLogGrows) {
     } writer;
     writer.path = logs.path() + "A20261201.log";
     RunCollector collector(
-        &writer, [](const ServicePass& pass) { return CountUnknownPatterns(pass.findings); });
+        &writer, [](const ServicePass& pass) { return *CountUnknownPatterns(pass.findings); });
     view.services.resize(1);
-    ASSERT_EQ(
-        RunServicePasses(view, "20261201", catalogue, results, &collector, dialogs, pump, options),
-        RunOutcome::Completed);
+    ASSERT_EQ(RunServicePasses(view, "20261201", catalogue, results, &collector, dialogs, pump, {},
+                               options),
+              RunOutcome::Completed);
     const RunRecord record = collector.TakeRecord();
     ASSERT_EQ(record.services.size(), 1u);
     std::int64_t grouped = 0;
@@ -213,7 +214,7 @@ TEST_F(RunTest, ScanThatCannotOpenItsFileLosesItsRow) {
 }
 
 TEST_F(RunTest, StopRequestEndsTheRunWithoutStoringTheScan) {
-    pump.onEvents = [&] { pump.stop = true; };
+    pump.onEvents = [&] { stop.request_stop(); };
     EXPECT_EQ(Run(), RunOutcome::Stopped);
     EXPECT_TRUE(results.empty());
     EXPECT_TRUE(recorder.calls.empty());

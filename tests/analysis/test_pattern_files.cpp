@@ -76,17 +76,29 @@ TEST(FileLinesTest, PatternFunctionsPumpEveryLineAndStopWhenAsked) {
     TempDir dir;
     const std::string path = dir.Write("a.log", "a fail \nb\n\nc fail \n");
     FakePump pump;
-    EXPECT_EQ(MineFilePatterns(path, &pump).lines.size(), 3u);
+    StopSource stop;
+    const std::optional<PatternListing> whole = MineFilePatterns(path, &pump, stop.get_token());
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->lines.size(), 3u);
     EXPECT_EQ(pump.calls, 4);
-    pump.calls = 0;
-    pump.onEvents = [&] { pump.stop = pump.calls == 2; };
-    EXPECT_THROW(MineFilePatterns(path, &pump), MiningStopped);
-    pump.calls = 0;
-    EXPECT_THROW(ChoosePatternKeyword({"fail"}, path, {1, 4}, {}, &pump), MiningStopped);
-    pump.calls = 0;
-    EXPECT_THROW(MineUnknownFindingPatterns(
-                     {{"999|a fail ", {1, 0, 7}}, {"999|c fail ", {4, 12, 7}}}, &pump),
-                 MiningStopped);
+    // A stop requested while the second line's events are served ends each pass there.
+    pump.onEvents = [&] {
+        if (pump.calls == 2) stop.request_stop();
+    };
+    const auto stopAtTheSecondCall = [&] {
+        pump.calls = 0;
+        stop = StopSource();
+        return stop.get_token();
+    };
+    EXPECT_FALSE(MineFilePatterns(path, &pump, stopAtTheSecondCall()));
+    EXPECT_EQ(pump.calls, 2);
+    const KeywordPass keyword =
+        ChoosePatternKeyword({"fail"}, path, {1, 4}, {}, &pump, stopAtTheSecondCall());
+    EXPECT_TRUE(keyword.stopped);
+    EXPECT_EQ(pump.calls, 2);
+    EXPECT_FALSE(MineUnknownFindingPatterns(
+        {{"999|a fail ", {1, 0, 7}}, {"999|c fail ", {4, 12, 7}}}, &pump, stopAtTheSecondCall()));
+    EXPECT_EQ(pump.calls, 2);
 }
 
 // Random logs with carries in both forms, ignored lines, known and unknown errors and
@@ -149,7 +161,7 @@ TEST(FindingLinesTest, PlacesUnknownFindingsAtTheirOwnLines) {
         RecordingProgress row;
         ScanOptions options;
         options.programDir = dir.path();
-        const ScanResult scan = ScanLogFile("GW", path, catalogue, row, dialogs, pump, options);
+        const ScanResult scan = ScanLogFile("GW", path, catalogue, row, dialogs, pump, {}, options);
         ASSERT_EQ(scan.outcome, ScanOutcome::Scanned);
         std::vector<std::pair<std::int64_t, std::string>> placed;
         for (const LocatedFinding& f : LocateUnknownFindings(scan.findings))
@@ -178,7 +190,7 @@ struct DraftFixture : public ::testing::Test {
         RecordingProgress row;
         ScanOptions options;
         options.programDir = programDir;
-        ScanResult scan = ScanLogFile("GW", log, catalogue, row, dialogs, pump, options);
+        ScanResult scan = ScanLogFile("GW", log, catalogue, row, dialogs, pump, {}, options);
         if (scan.outcome != ScanOutcome::Scanned) return std::nullopt;
         return scan;
     }
@@ -192,7 +204,7 @@ TEST_F(DraftFixture, AddedDraftTurnsExactlyThePatternsLinesIntoKnownFindings) {
     const std::string log = demo + "logs/Gateway20261202.log";
     const std::optional<ScanResult> before = Scan(demo, log);
     ASSERT_TRUE(before);
-    const PatternListing listing = MineUnknownFindingPatterns(before->findings);
+    const PatternListing listing = *MineUnknownFindingPatterns(before->findings);
     ASSERT_GE(listing.groups.size(), 2u);
     ErrorCatalogue catalogue;
     LoadErrorCatalogue(demo, catalogue);
@@ -207,8 +219,10 @@ TEST_F(DraftFixture, AddedDraftTurnsExactlyThePatternsLinesIntoKnownFindings) {
             lines.push_back(listing.lines[k].line);
             findings.push_back(listing.lines[k].finding);
         }
-        const std::optional<std::string> keyword = ChoosePatternKeyword(
-            listing.groups[r].constants, log, lines, ReadIgnoreList(demo, "GW"));
+        const std::optional<std::string> keyword =
+            ChoosePatternKeyword(listing.groups[r].constants, log, lines,
+                                 ReadIgnoreList(demo, "GW"))
+                .keyword;
         ASSERT_TRUE(keyword) << listing.groups[r].text;
         const CatalogueDraft draft =
             DraftCatalogueEntry(catalogue, ReadErrorListKeys(demo), "GW", keyword);
@@ -239,10 +253,12 @@ TEST_F(DraftFixture, SaysSoWhenEveryConstantPartOccursInAnotherLine) {
     const std::string log = dir.Write("gw.log",
                                       "disk 1 failed \ndisk 2 failed \ndisk failed\n"
                                       "disk 3 failed , noise\n");
-    EXPECT_EQ(ChoosePatternKeyword({"disk", " failed "}, log, {1, 2}, {"NOISE"}), std::nullopt);
+    EXPECT_EQ(ChoosePatternKeyword({"disk", " failed "}, log, {1, 2}, {"NOISE"}).keyword,
+              std::nullopt);
     // Once line 3 is ignored too, "failed" (the longer part) is the pattern's own.
-    EXPECT_EQ(ChoosePatternKeyword({"disk", " failed "}, log, {1, 2}, {"NOISE", "DISK FAILED"}),
-              "failed");
+    EXPECT_EQ(
+        ChoosePatternKeyword({"disk", " failed "}, log, {1, 2}, {"NOISE", "DISK FAILED"}).keyword,
+        "failed");
 
     const CatalogueDraft draft = DraftCatalogueEntry({}, {}, "GW", std::nullopt);
     EXPECT_EQ(draft.code, "100");
@@ -258,8 +274,9 @@ TEST_F(DraftFixture, KeywordIsTheLongestTrimmedConstantPartOfOnlyThePatternsLine
     // "用户" is in line 2 too; "登录失败，错误码" elsewhere only in line 4, once that
     // is ignored.  Punctuation and blanks at the ends are trimmed.
     const std::vector<std::string> constants = {"[", "] " + Gbk("用户"), Gbk("登录失败，错误码")};
-    EXPECT_EQ(ChoosePatternKeyword(constants, log, {1, 3}, {"[4]"}), Gbk("登录失败，错误码"));
-    EXPECT_EQ(ChoosePatternKeyword(constants, log, {1, 3}, {}), std::nullopt);
+    EXPECT_EQ(ChoosePatternKeyword(constants, log, {1, 3}, {"[4]"}).keyword,
+              Gbk("登录失败，错误码"));
+    EXPECT_EQ(ChoosePatternKeyword(constants, log, {1, 3}, {}).keyword, std::nullopt);
     EXPECT_EQ(KeywordCandidates({" 'a b' ", Gbk("“名字”"), "x"}),
               (std::vector<std::string>{Gbk("名字"), "a b", "a", "b", "x"}));
 }

@@ -167,7 +167,7 @@ TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
     const PatternMatcher matcher(patterns.texts);
     PatternMatcher::Scratch scratch(matcher);
     auto walk = [&](const std::vector<std::size_t>& cuts) {
-        LineWalker walker(patterns, matcher, scratch, catalogue, pump);
+        LineWalker walker(patterns, matcher, scratch, catalogue, pump, {});
         std::size_t from = 0;
         for (std::size_t cut : cuts) {
             const Block block{text.data() + from, text.data() + cut,

@@ -95,7 +95,8 @@ protected:
     ScanResult Scan(unsigned threads) {
         options.threads = threads;
         progress.Clear();
-        return ScanLogFile("GW", path, catalogue, progress, dialogs, pump, options);
+        return ScanLogFile("GW", path, catalogue, progress, dialogs, pump, stop.get_token(),
+                           options);
     }
 
     TempDir dir;
@@ -104,6 +105,7 @@ protected:
     ScanOptions options;
     FakeDialogs dialogs;
     FakePump pump;
+    StopSource stop;
     SharedProgress progress;
 };
 
@@ -137,11 +139,11 @@ TEST_F(ThreadScanTest, ScanGoesOnWhileTheCallingThreadIsHeldInItsPump) {
 }
 
 TEST_F(ThreadScanTest, StopRequestOrWindowFailureEndsEveryWorker) {
-    pump.onEvents = [&] { pump.stop = true; };
+    pump.onEvents = [&] { stop.request_stop(); };
     EXPECT_EQ(Scan(3).outcome, ScanOutcome::Stopped);
     EXPECT_FALSE(AnalysisBusy);
 
-    pump.stop = false;
+    stop = StopSource();
     pump.onEvents = [] { throw std::runtime_error("window closed"); };
     EXPECT_THROW(Scan(3), std::runtime_error);
     EXPECT_FALSE(AnalysisBusy);

@@ -53,7 +53,8 @@ protected:
     }
     // The scan's list, or nothing when the scan gave none; a read failure as the error.
     std::optional<ScanLines> Scan(const std::string& path, const std::string& code = "GW") {
-        ScanResult result = ScanLogFile(code, path, catalogue, progress, dialogs, pump, options);
+        ScanResult result =
+            ScanLogFile(code, path, catalogue, progress, dialogs, pump, stop.get_token(), options);
         if (result.outcome == ScanOutcome::ReadFailed) throw ScanReadError(result.error);
         if (result.outcome != ScanOutcome::Scanned) return std::nullopt;
         places = Places(result.findings);
@@ -65,6 +66,7 @@ protected:
     ScanOptions options;
     FakeDialogs dialogs;
     FakePump pump;
+    StopSource stop;
     RecordingProgress progress;
     std::vector<FindingPlace> places;  // of the last scan that gave a list
 };
@@ -243,7 +245,7 @@ TEST_F(ScannerTest, BusyWhileScanningAndStopRequestEndsScan) {
     EXPECT_TRUE(busySeen);
     EXPECT_FALSE(AnalysisBusy);
 
-    pump.onEvents = [&] { pump.stop = true; };
+    pump.onEvents = [&] { stop.request_stop(); };
     EXPECT_FALSE(Scan(path));
     EXPECT_FALSE(AnalysisBusy);
 }
@@ -267,11 +269,11 @@ TEST_F(ScannerTest, StopOrWindowFailureWhileReadingAheadEndsTheScanCleanly) {
     std::string log;
     for (int i = 0; i < 100; ++i) log += "line " + std::to_string(1000 + i) + "\n";
     const std::string path = Prepare(log + "x failed \n");
-    pump.onEvents = [&] { pump.stop = true; };
+    pump.onEvents = [&] { stop.request_stop(); };
     EXPECT_FALSE(Scan(path));
     EXPECT_FALSE(AnalysisBusy);
 
-    pump.stop = false;
+    stop = StopSource();
     pump.onEvents = [] { throw std::runtime_error("window closed"); };
     EXPECT_THROW(Scan(path), std::runtime_error);
     EXPECT_FALSE(AnalysisBusy);

@@ -40,7 +40,7 @@ std::vector<std::string> PredictedDatagrams(const std::string& programDir,
         corvane::NullEventPump pump;
         corvane::NullProgressSink row;
         const corvane::ScanResult scan =
-            corvane::ScanLogFile(service.code, path, catalogue, row, dialogs, pump,
+            corvane::ScanLogFile(service.code, path, catalogue, row, dialogs, pump, {},
                                  corvane::ScanOptions{programDir, false});
         for (const corvane::Finding& finding : scan.findings) {
             const std::string code(finding.Code());
