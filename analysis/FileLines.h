@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/Host.h"
+#include "base/Error.h"
 #include "base/Stop.h"
 
 namespace corvane {
@@ -22,9 +23,9 @@ struct FileLine {
 };
 
 // Raised when a file cannot be opened or read.
-class FileLinesError : public std::runtime_error {
+class FileLinesError : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 // Serves the window's events, if there is a pump, and tells whether a stop has been
