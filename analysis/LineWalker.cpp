@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "analysis/TextScan.h"
+#include "base/LineEnds.h"
 #include "catalog/GbkText.h"
 
 namespace corvane {

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/LineEnds.h"
+
 namespace corvane {
 
 // A value read is at most this many bytes (a 2,048-byte buffer with its terminator).
@@ -46,8 +48,6 @@ inline bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\v'
 
 inline bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
-inline bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
-
 inline std::string_view TrimBlanks(std::string_view s) {
     std::size_t b = 0, e = s.size();
     while (b < e && IsBlank(static_cast<unsigned char>(s[b]))) ++b;
@@ -78,22 +78,6 @@ std::string_view HeaderName(std::string_view line);
 // Splits a trimmed, non-empty line into its kind, name and value.
 ProfileLine Classify(std::size_t number, std::string_view line, bool afterHeader);
 
-// Calls f(number, line) for every line of `text`, `line` without its line end.
-// CR LF, a lone CR and a lone LF each end one line.
-template <class F>
-void WalkLines(std::string_view text, F&& f) {
-    std::size_t pos = 0, number = 1;
-    const std::size_t n = text.size();
-    for (;;) {
-        std::size_t end = pos;
-        while (end < n && !IsLineEnd(text[end])) ++end;
-        f(number, text.substr(pos, end - pos));
-        if (end >= n) return;
-        pos = end + (text[end] == '\r' && end + 1 < n && text[end + 1] == '\n' ? 2 : 1);
-        ++number;
-    }
-}
-
 // A UTF-16 file would be Unicode to the reader; Unicode INI files are not supported,
 // so it reads as a file without sections.
 inline bool IsUtf16(std::string_view text) {
@@ -106,7 +90,9 @@ template <class F>
 void ForEachLine(std::string_view text, F&& f) {
     if (IsUtf16(text)) return;
     bool afterHeader = false;
-    WalkLines(text, [&](std::size_t number, std::string_view raw) {
+    std::size_t number = 0;
+    corvane::ForEachLine(text, [&](std::string_view raw) {
+        ++number;
         const std::string_view line = TrimBlanks(raw);
         if (line.empty()) return;
         const ProfileLine l = Classify(number, line, afterHeader);

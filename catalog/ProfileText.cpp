@@ -9,6 +9,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "base/LineEnds.h"
+
 namespace corvane {
 
 namespace {
@@ -16,7 +18,6 @@ namespace {
 using profile::AsCString;
 using profile::CompareFolded;
 using profile::HeaderName;
-using profile::IsLineEnd;
 using profile::TrimBlanks;
 using profile::TrimRightBlanks;
 
@@ -73,9 +74,9 @@ private:
 // The line that starts at `offset` (its first non-blank byte), without its line end
 // and its trailing blanks.
 std::string_view LineAt(std::string_view text, std::uint32_t offset) {
-    std::size_t end = offset;
-    while (end < text.size() && !IsLineEnd(text[end])) ++end;
-    return TrimRightBlanks(text.substr(offset, end - offset));
+    const char* begin = text.data() + offset;
+    const char* end = FindLineEnd(begin, text.data() + text.size());
+    return TrimRightBlanks(std::string_view(begin, static_cast<std::size_t>(end - begin)));
 }
 
 std::string_view HeaderNameAt(std::string_view text, std::uint32_t offset) {
