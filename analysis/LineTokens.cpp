@@ -4,6 +4,8 @@
 #include <array>
 #include <limits>
 
+#include "base/GbkBytes.h"
+
 namespace corvane {
 namespace {
 
@@ -30,8 +32,6 @@ inline bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\v'
 inline bool IsLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 inline bool IsAlnum(unsigned char c) { return IsLetter(c) || IsDigit(c); }
-inline bool IsGbkLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-inline bool IsGbkTrail(unsigned char c) { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
 
 // Punctuation that holds a run of letters and digits together as one value:
 // 10.0.0.1:8080, blk_-42, /var/log/a.log, v1.2.3, 50%, user@host.
@@ -86,7 +86,7 @@ void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t lim
             while (j < n && (letters ? IsLetter(Byte(line, j)) : IsDigit(Byte(line, j)))) ++j;
             raw.push_back({at, static_cast<std::uint32_t>(j), letters ? Raw::Word : Raw::Digit});
             i = j;
-        } else if (IsGbkLead(c) && i + 1 < n && IsGbkTrail(Byte(line, i + 1))) {
+        } else if (IsGbkLeadByte(c) && i + 1 < n && IsGbkTrailByte(Byte(line, i + 1))) {
             const unsigned char t = Byte(line, i + 1);
             Raw kind = Raw::Cjk;
             // Rows A1-A9 hold punctuation, full-width forms and other symbols; the

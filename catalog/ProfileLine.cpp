@@ -22,8 +22,8 @@ int CompareFolded(std::string_view a, std::string_view b) {
         unsigned char cb = static_cast<unsigned char>(b[i]);
         const unsigned char fa = !trailA && ca >= 'a' && ca <= 'z' ? ca - 0x20 : ca;
         const unsigned char fb = !trailB && cb >= 'a' && cb <= 'z' ? cb - 0x20 : cb;
-        trailA = !trailA && IsLeadByte(ca);
-        trailB = !trailB && IsLeadByte(cb);
+        trailA = !trailA && IsGbkLeadByte(ca);
+        trailB = !trailB && IsGbkLeadByte(cb);
         if (fa != fb) return fa < fb ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
@@ -33,7 +33,7 @@ std::string_view HeaderName(std::string_view line) {
     std::size_t i = 1;
     while (i < line.size()) {
         unsigned char c = static_cast<unsigned char>(line[i]);
-        if (IsLeadByte(c)) {
+        if (IsGbkLeadByte(c)) {
             i += 2;
             continue;
         }
@@ -72,7 +72,7 @@ std::string FoldProfileName(std::string_view name) {
     std::string out(name);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(out[i]);
-        if (profile::IsLeadByte(c))
+        if (IsGbkLeadByte(c))
             ++i;  // the trail byte stays as it is
         else if (c >= 'a' && c <= 'z')
             out[i] = static_cast<char>(c - 0x20);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/GbkBytes.h"
 #include "base/LineEnds.h"
 
 namespace corvane {
@@ -45,8 +46,6 @@ std::string CleanProfileValue(std::string_view raw);
 namespace profile {
 
 inline bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\v'; }
-
-inline bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
 inline std::string_view TrimBlanks(std::string_view s) {
     std::size_t b = 0, e = s.size();

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "base/GbkBytes.h"
+
 namespace corvane {
 namespace {
 
@@ -50,17 +52,16 @@ bool IsUtf8(std::string_view text) {
     return true;
 }
 
-bool IsLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
 bool IsDigitByte(unsigned char b) { return b >= 0x30 && b <= 0x39; }
 
 // How many bytes at the start of `rest`, which the converter refused, make one bad
 // character.
 std::size_t BadCharacterLength(std::string_view rest) {
     const auto at = [rest](std::size_t i) { return static_cast<unsigned char>(rest[i]); };
-    if (rest.size() >= 4 && IsLead(at(0)) && IsDigitByte(at(1)) && IsLead(at(2)) &&
+    if (rest.size() >= 4 && IsGbkLeadByte(at(0)) && IsDigitByte(at(1)) && IsGbkLeadByte(at(2)) &&
         IsDigitByte(at(3)))
         return 4;
-    if (rest.size() >= 2 && IsLead(at(0)) && at(1) == 0xFF) return 2;
+    if (rest.size() >= 2 && IsGbkLeadByte(at(0)) && at(1) == 0xFF) return 2;
     return 1;
 }
 
