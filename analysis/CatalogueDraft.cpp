@@ -5,6 +5,7 @@
 
 #include "analysis/FileLines.h"
 #include "analysis/TextScan.h"
+#include "base/AsciiCase.h"
 #include "base/GbkBytes.h"
 #include "catalog/GbkText.h"
 #include "catalog/ProfileString.h"

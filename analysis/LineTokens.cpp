@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 
+#include "base/AsciiCase.h"
 #include "base/GbkBytes.h"
 
 namespace corvane {
@@ -215,18 +216,6 @@ bool LooksLikeHostOrFileName(std::string_view text) {
     return false;
 }
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = static_cast<unsigned char>(a[i]);
-        unsigned char y = static_cast<unsigned char>(b[i]);
-        if (x >= 'a' && x <= 'z') x = static_cast<unsigned char>(x - 32);
-        if (y >= 'a' && y <= 'z') y = static_cast<unsigned char>(y - 32);
-        if (x != y) return false;
-    }
-    return true;
-}
-
 bool IsCalendarName(std::string_view w) {
     static constexpr std::array<std::string_view, 19> kShort = {
         "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Sept",
@@ -237,14 +226,14 @@ bool IsCalendarName(std::string_view w) {
         "Wednesday", "Thursday",  "Friday",   "Saturday", "Sunday"};
     if (w.size() < 3 || w.size() > 9) return false;
     for (std::string_view s : kShort)
-        if (EqualsIgnoreCase(w, s)) return true;
+        if (EqualsIgnoringAsciiCase(w, s)) return true;
     for (std::string_view s : kLong)
-        if (EqualsIgnoreCase(w, s)) return true;
+        if (EqualsIgnoringAsciiCase(w, s)) return true;
     return false;
 }
 
 bool IsMeridiem(std::string_view w) {
-    return EqualsIgnoreCase(w, "AM") || EqualsIgnoreCase(w, "PM");
+    return EqualsIgnoringAsciiCase(w, "AM") || EqualsIgnoringAsciiCase(w, "PM");
 }
 
 // Turns the raw tokens into tokens: values, paths and quoted texts become variables.

@@ -4,14 +4,6 @@
 
 namespace corvane {
 
-std::string FoldAscii(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 0x20);
-    }
-    return out;
-}
-
 namespace {
 
 // The stamp goes in after the finding's fourth byte (after a shorter finding's last).

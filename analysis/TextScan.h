@@ -1,5 +1,5 @@
-// Small byte-level helpers of the scanner: digits, the fold, and the time-stamp
-// carry.  Kept apart so tests can check them directly.
+// Small byte-level helpers of the scanner: digits and the time-stamp carry.  Kept apart so tests
+// can check them directly.
 #pragma once
 
 #include <cstddef>
@@ -14,10 +14,6 @@ namespace corvane {
 inline bool DigitAt(std::string_view s, std::size_t index) {
     return index < s.size() && s[index] >= '0' && s[index] <= '9';
 }
-
-// Folds a-z to A-Z byte by byte; every other byte, GBK trail bytes included, is
-// left alone except that trail bytes in a-z fold like letters.
-std::string FoldAscii(std::string_view s);
 
 // Tries to complete `finding` (the most recent one) with the time stamp of `line`.
 // Returns true when the finding was changed.

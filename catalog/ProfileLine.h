@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/AsciiCase.h"
 #include "base/GbkBytes.h"
 #include "base/LineEnds.h"
 
@@ -26,13 +27,12 @@ struct ProfileLine {
     std::string_view value;  // Key: the value as written (quotes still on, not cut)
 };
 
+// Names match as FoldAsciiGbk forms (base/AsciiCase.h): ASCII a-z as A-Z, the trail
+// byte of a double-byte character kept as it is.
+
 // Calls `visit` for every line of `bytes` that is not empty after trimming, in order.
 void ForEachProfileLine(std::string_view bytes,
                         const std::function<void(const ProfileLine&)>& visit);
-
-// The form in which names match: ASCII a-z as A-Z, the trail byte of a double-byte
-// character kept as it is.  Two names match when their folded forms are equal.
-std::string FoldProfileName(std::string_view name);
 
 // The value as written without the quotes the reader removes: one '"' or '\'' at
 // each end, the same at both.  A value without such a pair comes back as it is.
@@ -65,10 +65,6 @@ inline std::string_view AsCString(std::string_view s) {
     std::size_t nul = s.find('\0');
     return nul == std::string_view::npos ? s : s.substr(0, nul);
 }
-
-// Orders names as their folded forms would order.  Zero means "the same name
-// ignoring ASCII case".
-int CompareFolded(std::string_view a, std::string_view b);
 
 // The name inside a header line (which starts with '['): up to the first ']' that
 // is not the trail byte of a double-byte character, or to the end of the line.
