@@ -20,13 +20,13 @@
 
 #include <QMainWindow>
 
-#include "analysis/AnalysisRun.h"
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ProgramDir.h"
 #include "history/HistoryMarks.h"
 #include "history/RunRecord.h"
 #include "online/ServerConfig.h"
 #include "online/UdpReportChannel.h"
+#include "scan/AnalysisRun.h"
 
 class QComboBox;
 class QLabel;

@@ -15,9 +15,9 @@
 #include "MainWindow.h"
 #include "RowData.h"
 #include "WindowDialogs.h"
-#include "analysis/FindingText.h"
 #include "report/CsvExport.h"
 #include "report/HtmlReport.h"
+#include "scan/FindingText.h"
 
 namespace corvane::app {
 

@@ -21,8 +21,8 @@
 #include "RowData.h"
 #include "ThrottledEventPump.h"
 #include "WindowDialogs.h"
-#include "analysis/FindingText.h"
 #include "catalog/GbkText.h"
+#include "scan/FindingText.h"
 
 namespace corvane::app {
 namespace {

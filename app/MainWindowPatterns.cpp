@@ -17,15 +17,16 @@
 #include "RowData.h"
 #include "ThrottledEventPump.h"
 #include "WindowDialogs.h"
-#include "analysis/CatalogueDraft.h"
-#include "analysis/FileLines.h"
-#include "analysis/FindingLines.h"
-#include "analysis/PatternListing.h"
-#include "analysis/PatternMiner.h"
+#include "catalog/CatalogueDraft.h"
 #include "catalog/GbkText.h"
 #include "catalog/ServiceCatalogue.h"
 #include "history/HistoryStore.h"
 #include "history/RunCollector.h"
+#include "patterns/DraftKeyword.h"
+#include "patterns/FindingLines.h"
+#include "patterns/PatternListing.h"
+#include "patterns/PatternMiner.h"
+#include "scan/FileLines.h"
 
 namespace corvane::app {
 namespace {

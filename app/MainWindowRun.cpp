@@ -18,11 +18,11 @@
 #include "RowData.h"
 #include "ThrottledEventPump.h"
 #include "WindowDialogs.h"
-#include "analysis/LogDays.h"
-#include "analysis/Scanner.h"
 #include "catalog/GbkText.h"
 #include "history/RunCollector.h"
 #include "online/ErrorReport.h"
+#include "scan/LogDays.h"
+#include "scan/Scanner.h"
 
 namespace corvane::app {
 

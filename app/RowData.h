@@ -13,7 +13,7 @@
 #include <Qt>
 
 #include "GbkDisplay.h"
-#include "analysis/Host.h"
+#include "scan/Host.h"
 
 namespace corvane::app {
 
