@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CoreFakes.h"
+#include "Findings.h"
 #include "analysis/FileLines.h"
 #include "analysis/LogExcerpt.h"
 #include "analysis/Scanner.h"
@@ -181,9 +182,9 @@ TEST(LineEndsTest, EveryReaderSplitsLikeTheDefinition) {
                 FakePump pump;
                 RecordingProgress progress;
                 const ScanResult result =
-                    ScanLogFile("GW", path, ErrorCatalogue{}, progress, dialogs, pump, options);
+                    ScanLogFile("GW", path, ErrorCatalogue{}, progress, dialogs, pump, {}, options);
                 ASSERT_EQ(result.outcome, ScanOutcome::Scanned);
-                EXPECT_EQ(result.places, expectedPlaces)
+                EXPECT_EQ(testing_support::Places(result.findings), expectedPlaces)
                     << "scanner, blocks of " << block << ", threads " << threads;
             }
         }
