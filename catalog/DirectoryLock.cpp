@@ -1,6 +1,5 @@
 #include "catalog/DirectoryLock.h"
 
-#include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -8,30 +7,19 @@
 
 namespace corvane {
 
-namespace {
+DirectoryLock::DirectoryLock(const std::string& directory)
+    : directory_(OpenDirectory(directory.empty() ? "." : directory)) {}
 
-int OpenDirectory(const std::string& directory) {
-    return ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-}
-
-}  // namespace
-
-DirectoryLock::DirectoryLock(const std::string& directory) : fd_(OpenDirectory(directory)) {}
-
-DirectoryLock::~DirectoryLock() {
-    if (fd_ >= 0) ::close(fd_);
-}
-
-bool DirectoryLock::Wait() { return fd_ >= 0 && ::flock(fd_, LOCK_EX) == 0; }
+bool DirectoryLock::Wait() { return directory_ && ::flock(directory_.Get(), LOCK_EX) == 0; }
 
 DirectoryLock::Attempt DirectoryLock::TryTake() {
-    if (fd_ < 0) return Attempt::Failed;
-    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return Attempt::Taken;
+    if (!directory_) return Attempt::Failed;
+    if (::flock(directory_.Get(), LOCK_EX | LOCK_NB) == 0) return Attempt::Taken;
     return errno == EWOULDBLOCK || errno == EINTR ? Attempt::Held : Attempt::Failed;
 }
 
 void DirectoryLock::Sync() const {
-    if (fd_ >= 0) ::fsync(fd_);
+    if (directory_) ::fsync(directory_.Get());
 }
 
 }  // namespace corvane

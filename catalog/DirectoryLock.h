@@ -6,18 +6,20 @@
 
 #include <string>
 
+#include "base/FileAccess.h"
+
 namespace corvane {
 
 class DirectoryLock {
 public:
     // Opens `directory` (the current directory when empty); takes no lock yet.
     explicit DirectoryLock(const std::string& directory);
-    ~DirectoryLock();  // closing the directory releases the lock
+    // Closing the directory, when the lock goes, releases it.
     DirectoryLock(const DirectoryLock&) = delete;
     DirectoryLock& operator=(const DirectoryLock&) = delete;
 
     // False when the directory could not be opened; no lock can be taken then.
-    bool Opened() const { return fd_ >= 0; }
+    bool Opened() const { return directory_.IsOpen(); }
 
     // Waits for the lock as long as another process holds it.
     bool Wait();
@@ -31,7 +33,7 @@ public:
     void Sync() const;
 
 private:
-    int fd_;
+    FileDescriptor directory_;
 };
 
 }  // namespace corvane

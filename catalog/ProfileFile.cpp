@@ -1,40 +1,14 @@
 #include "catalog/ProfileFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <mutex>
+#include <optional>
 #include <utility>
+
+#include "base/FileAccess.h"
 
 namespace corvane {
 
 namespace {
-
-struct FileStamp {
-    dev_t dev = 0;
-    ino_t ino = 0;
-    off_t size = 0;
-    timespec mtime{};
-    timespec ctime{};
-
-    static FileStamp Of(const struct stat& st) {
-        FileStamp s;
-        s.dev = st.st_dev;
-        s.ino = st.st_ino;
-        s.size = st.st_size;
-        s.mtime = st.st_mtim;
-        s.ctime = st.st_ctim;
-        return s;
-    }
-    bool operator==(const FileStamp& o) const {
-        return dev == o.dev && ino == o.ino && size == o.size && mtime.tv_sec == o.mtime.tv_sec &&
-               mtime.tv_nsec == o.mtime.tv_nsec && ctime.tv_sec == o.ctime.tv_sec &&
-               ctime.tv_nsec == o.ctime.tv_nsec;
-    }
-};
 
 [[noreturn]] void RefuseLargeFile(const std::string& path, long long size, std::size_t maxBytes) {
     const std::size_t slash = path.rfind('/');
@@ -45,62 +19,12 @@ struct FileStamp {
         " bytes; INI files of at most " + std::to_string(maxBytes) + " bytes are read)");
 }
 
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int Get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-// Reads the whole regular file at `path`, at most `maxBytes` of it.  Returns false
-// when it cannot be opened or read; `stamp` is the file's state before the read and
-// `stable` tells whether it was still the same after it.
-bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
-                   FileStamp& stamp, bool& stable) {
-    const Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0) return false;
-    struct stat before {};
-    if (::fstat(fd.Get(), &before) != 0 || !S_ISREG(before.st_mode)) return false;
-    if (static_cast<unsigned long long>(before.st_size) > maxBytes)
-        RefuseLargeFile(path, before.st_size, maxBytes);
-
-    // One byte more than allowed is room enough to notice a file that grew meanwhile.
-    bytes.assign(static_cast<std::size_t>(before.st_size) + 1, '\0');
-    std::size_t have = 0;
-    for (;;) {
-        if (have == bytes.size()) {
-            if (have > maxBytes) RefuseLargeFile(path, -1, maxBytes);
-            bytes.resize(std::min(bytes.size() * 2, maxBytes + 1));
-        }
-        const ssize_t n = ::read(fd.Get(), bytes.data() + have, bytes.size() - have);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (n == 0) break;
-        have += static_cast<std::size_t>(n);
-    }
-    bytes.resize(have);
-    struct stat after {};
-    stable = ::fstat(fd.Get(), &after) == 0 && FileStamp::Of(before) == FileStamp::Of(after) &&
-             have == static_cast<std::size_t>(before.st_size);
-    stamp = FileStamp::Of(before);
-    return true;
-}
-
 }  // namespace
 
 struct ProfileFile::Cache {
     std::mutex mutex;
     bool valid = false;
-    FileStamp stamp;
+    FileStatus status;
     std::shared_ptr<const ProfileText> parsed;
 };
 
@@ -113,25 +37,28 @@ std::shared_ptr<const ProfileText> ProfileFile::Current() const {
     static const std::shared_ptr<const ProfileText> kEmpty = std::make_shared<const ProfileText>();
     std::lock_guard<std::mutex> lock(cache_->mutex);
 
-    struct stat st {};
-    if (::stat(path_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    const std::optional<FileStatus> status = StatusOfPath(path_);
+    if (!status || !status->regular) {
         cache_->valid = false;
         cache_->parsed.reset();
         return kEmpty;
     }
-    if (cache_->valid && cache_->stamp == FileStamp::Of(st)) return cache_->parsed;
+    if (cache_->valid && cache_->status == *status) return cache_->parsed;
     cache_->valid = false;
     cache_->parsed.reset();  // the old copy goes before the new one is read
 
-    std::string bytes;
-    FileStamp stamp;
-    bool stable = false;
-    if (!ReadWholeFile(path_, maxBytes_, bytes, stamp, stable)) return kEmpty;
-    auto parsed = std::make_shared<const ProfileText>(std::move(bytes));
+    WholeFile whole = ReadWholeFile(path_, maxBytes_);
+    if (whole.outcome == WholeFile::Outcome::TooLarge) {
+        // Too large when opened, or grown past the limit while it was read.
+        const std::int64_t size = whole.status.stamp.size;
+        RefuseLargeFile(path_, static_cast<std::size_t>(size) > maxBytes_ ? size : -1, maxBytes_);
+    }
+    if (whole.outcome != WholeFile::Outcome::Read) return kEmpty;
+    auto parsed = std::make_shared<const ProfileText>(std::move(whole.bytes));
     // A file that changed while it was read is used once but not kept: the next
     // read looks at it again.
-    cache_->valid = stable;
-    cache_->stamp = stamp;
+    cache_->valid = whole.stable;
+    cache_->status = whole.status;
     cache_->parsed = parsed;
     return parsed;
 }

@@ -1,14 +1,13 @@
 #include "history/HistoryFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 
+#include "base/FileAccess.h"
 #include "catalog/DirectoryLock.h"
 
 namespace corvane {
@@ -33,22 +32,13 @@ bool Exists(const std::string& path) {
 
 FileStart StartOf(const std::string& path) {
     static constexpr char kHeader[] = "SQLite format 3";  // with its zero byte: 16 bytes
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? FileStart::Missing : FileStart::Unreadable;
+    const FileDescriptor file = OpenForReading(path);
+    if (!file) return file.OpenError() == ENOENT ? FileStart::Missing : FileStart::Unreadable;
     char start[sizeof kHeader] = {};
-    std::size_t got = 0;
-    bool failed = false;
-    while (got < sizeof start) {
-        const ssize_t n = ::read(fd, start + got, sizeof start - got);
-        if (n < 0 && errno == EINTR) continue;
-        failed = n < 0;
-        if (n <= 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    if (failed) return FileStart::Unreadable;  // a directory, for one
-    if (got == 0) return FileStart::Empty;
-    return got == sizeof start && std::memcmp(start, kHeader, sizeof start) == 0
+    const std::optional<std::size_t> got = ReadFull(file, start, sizeof start);
+    if (!got) return FileStart::Unreadable;  // a directory, for one
+    if (*got == 0) return FileStart::Empty;
+    return *got == sizeof start && std::memcmp(start, kHeader, sizeof start) == 0
                ? FileStart::Database
                : FileStart::Other;
 }

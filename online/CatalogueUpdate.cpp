@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "base/AsciiCase.h"
+#include "base/FileAccess.h"
 #include "catalog/DirectoryLock.h"
 
 namespace corvane {
@@ -50,36 +51,29 @@ struct Transfer {
     CURL* curl = nullptr;
     const std::string* target = nullptr;
     std::size_t maxBytes = 0;
-    std::FILE* file = nullptr;
+    FileDescriptor file;
     bool created = false;  // the target was created or truncated by this transfer
     std::size_t received = 0;
     Clock::time_point lastByte = Clock::now();
 
-    ~Transfer() {
-        if (file != nullptr) std::fclose(file);
-    }
-
     bool OpenTarget() {
-        if (file == nullptr) {
-            file = std::fopen(target->c_str(), "wb");
-            created = created || file != nullptr;
+        if (!file) {
+            file = CreateForWriting(*target);
+            created = created || file.IsOpen();
         }
-        return file != nullptr;
+        return file.IsOpen();
     }
 
     // Flushed to the disk before closing: the file is about to be renamed over a
     // catalogue, and the rename must never install a file whose data is not there.
     bool CloseTarget() {
-        std::FILE* f = file;
-        file = nullptr;
-        bool ok = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
-        return std::fclose(f) == 0 && ok;
+        const bool ok = ::fsync(file.Get()) == 0;
+        return file.Close() == 0 && ok;
     }
 
     // A failed transfer leaves nothing behind that it wrote.
     void Discard() {
-        if (file != nullptr) std::fclose(file);
-        file = nullptr;
+        file.Close();
         if (created) std::remove(target->c_str());
     }
 };
@@ -97,7 +91,7 @@ std::size_t WriteBody(char* data, std::size_t size, std::size_t count, void* use
         return 0;
     if (length > transfer.maxBytes - transfer.received) return 0;  // over the size limit
     if (!transfer.OpenTarget()) return 0;
-    if (std::fwrite(data, 1, length, transfer.file) != length) return 0;
+    if (WriteAll(transfer.file, data, length) != 0) return 0;
     transfer.received += length;
     return length;
 }

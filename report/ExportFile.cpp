@@ -9,6 +9,7 @@
 #include <cstring>
 #include <random>
 
+#include "base/FileAccess.h"
 #include "scan/FileNameText.h"
 
 namespace corvane {
@@ -33,17 +34,16 @@ constexpr std::string_view kMsgExportOntoLog =
 // kept in Error(); the stream then goes bad.
 class FdBuf final : public std::streambuf {
 public:
-    explicit FdBuf(int fd) : fd_(fd) { setp(buffer_, buffer_ + sizeof buffer_); }
+    explicit FdBuf(int fd) : file_(fd) { setp(buffer_, buffer_ + sizeof buffer_); }
     ~FdBuf() override { Close(); }
     FdBuf(const FdBuf&) = delete;
     FdBuf& operator=(const FdBuf&) = delete;
 
     // Writes what is buffered and closes the descriptor; false on any failure.
     bool Close() {
-        if (fd_ < 0) return error_ == 0;
+        if (!file_) return error_ == 0;
         const bool flushed = Drain();
-        if (::close(fd_) != 0 && error_ == 0) error_ = errno;
-        fd_ = -1;
+        if (const int closed = file_.Close(); closed != 0 && error_ == 0) error_ = closed;
         return flushed && error_ == 0;
     }
     int Error() const { return error_; }
@@ -74,20 +74,11 @@ private:
     }
     bool WriteAll(const char* data, std::size_t count) {
         if (error_ != 0) return false;
-        while (count > 0) {
-            const ssize_t n = ::write(fd_, data, count);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) {
-                error_ = n < 0 ? errno : EIO;
-                return false;
-            }
-            data += n;
-            count -= static_cast<std::size_t>(n);
-        }
-        return true;
+        error_ = corvane::WriteAll(file_, data, count);
+        return error_ == 0;
     }
 
-    int fd_;
+    FileDescriptor file_;
     int error_ = 0;
     char buffer_[1 << 16];
 };

@@ -1,10 +1,8 @@
 #include "scan/FileLines.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include "base/LineEnds.h"
 #include "catalog/GbkText.h"
@@ -17,12 +15,8 @@ FileLineReader::FileLineReader(const std::string& path, std::size_t blockLength)
     : path_(path), blockLength_(std::max<std::size_t>(blockLength, 1)) {
     // The scanner's own file access and messages, so that the window and the command
     // line refuse the same files with the same words.
-    fd_ = OpenLogFileDescriptor(path);
-    if (fd_ < 0) throw FileLinesError(std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
-}
-
-FileLineReader::~FileLineReader() {
-    if (fd_ >= 0) ::close(fd_);
+    file_ = OpenSharedForReading(path);
+    if (!file_) throw FileLinesError(std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
 }
 
 bool FileLineReader::Fill() {
@@ -35,18 +29,14 @@ bool FileLineReader::Fill() {
         begin_ = 0;
     }
     if (buffer_.size() < end_ + blockLength_) buffer_.resize(end_ + blockLength_);
-    for (;;) {
-        const ssize_t n = ::read(fd_, buffer_.data() + end_, blockLength_);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0)
-            throw FileLinesError(std::string(gbk::kMsgReadFailed) + FileNameForMessage(path_));
-        if (n == 0) {
-            eof_ = true;
-            return false;
-        }
-        end_ += static_cast<std::size_t>(n);
-        return true;
+    const std::optional<std::size_t> n = ReadSome(file_, buffer_.data() + end_, blockLength_);
+    if (!n) throw FileLinesError(std::string(gbk::kMsgReadFailed) + FileNameForMessage(path_));
+    if (*n == 0) {
+        eof_ = true;
+        return false;
     }
+    end_ += *n;
+    return true;
 }
 
 bool FileLineReader::Next(FileLine& line) {

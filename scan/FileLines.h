@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/Error.h"
+#include "base/FileAccess.h"
 #include "base/Stop.h"
 #include "scan/Host.h"
 
@@ -45,7 +46,6 @@ public:
     // Throws FileLinesError when the file cannot be opened or is not a regular file.
     // `blockLength` is only changed by tests, to reach block boundaries with small files.
     explicit FileLineReader(const std::string& path, std::size_t blockLength = 1u << 20);
-    ~FileLineReader();
     FileLineReader(const FileLineReader&) = delete;
     FileLineReader& operator=(const FileLineReader&) = delete;
 
@@ -56,7 +56,7 @@ public:
 private:
     bool Fill();  // reads one more block behind the unread bytes; false at end of file
 
-    int fd_ = -1;
+    FileDescriptor file_;
     std::string path_;
     std::size_t blockLength_;
     std::vector<char> buffer_;

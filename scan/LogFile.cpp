@@ -1,12 +1,8 @@
 #include "scan/LogFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <memory>
+#include <optional>
 
 #include "base/LineEnds.h"
 #include "catalog/GbkText.h"
@@ -14,49 +10,22 @@
 
 namespace corvane {
 
-LogFile::~LogFile() {
-    if (fd_ >= 0) ::close(fd_);
-}
-
-int OpenLogFileDescriptor(const std::string& path) {
-    // Non-blocking, so that opening a FIFO does not wait for a writer.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return -1;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    return fd;
-}
-
 bool LogFile::Open(const std::string& path) {
     path_ = path;
-    fd_ = OpenLogFileDescriptor(path);
-    if (fd_ < 0) return false;
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0) {
-        ::close(fd_);
-        fd_ = -1;
+    file_ = OpenSharedForReading(path);
+    if (!file_) return false;
+    const std::optional<FileStatus> status = StatusOf(file_);
+    if (!status) {
+        file_.Close();
         return false;
     }
-    size_ = st.st_size;
-    stamp_ = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino), size_,
-              static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    stamp_ = status->stamp;
+    size_ = stamp_.size;
     return true;
 }
 
 void LogFile::Read(char* into, std::size_t count, std::int64_t offset) const {
-    std::size_t got = 0;
-    while (got < count) {
-        const ssize_t n = ::pread(fd_, into + got, count - got,
-                                  static_cast<off_t>(offset + static_cast<std::int64_t>(got)));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) ThrowReadError();
-        got += static_cast<std::size_t>(n);
-    }
+    if (ReadFullAt(file_, into, count, offset) != count) ThrowReadError();
 }
 
 std::int64_t LogFile::FindLineEnd(std::int64_t from) const {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/Error.h"
+#include "base/FileAccess.h"
 
 namespace corvane {
 
@@ -17,32 +18,14 @@ public:
     using Error::Error;
 };
 
-// Opens `path` for reading only, shared with the services that write it, when it is a
-// regular file: a directory, FIFO or device is not a log file (a FIFO would block the
-// reader, /dev/zero would never end).  Returns the descriptor, or -1.
-int OpenLogFileDescriptor(const std::string& path);
-
-// Which file a path named and in what state: its identity (device and inode), its
-// length and its modification time.  Two stamps of one path differ when the file was
-// written to, cut short or replaced in between (as finely as the file system keeps
-// time).
-struct FileStamp {
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
-    std::int64_t size = 0;
-    std::int64_t modifiedNs = 0;  // since the epoch
-    friend bool operator==(const FileStamp&, const FileStamp&) = default;
-};
-
 class LogFile {
 public:
     LogFile() = default;
-    ~LogFile();
     LogFile(const LogFile&) = delete;
     LogFile& operator=(const LogFile&) = delete;
 
-    // Opens `path` through OpenLogFileDescriptor.  False when the file cannot be
-    // opened or is not a regular file.
+    // Opens `path` through OpenSharedForReading: read only, shared with the services
+    // that write it.  False when the file cannot be opened or is not a regular file.
     bool Open(const std::string& path);
 
     // The length taken right after opening: bytes appended later are not examined.
@@ -62,7 +45,7 @@ public:
 private:
     [[noreturn]] void ThrowReadError() const;
 
-    int fd_ = -1;
+    FileDescriptor file_;
     std::int64_t size_ = 0;
     FileStamp stamp_;
     std::string path_;
