@@ -20,6 +20,8 @@
 
 #include <QMainWindow>
 
+#include "ResultRows.h"
+#include "WindowRun.h"
 #include "analysis/AnalysisRun.h"
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ProgramDir.h"
@@ -49,9 +51,10 @@ namespace corvane::app {
 
 class ContextView;
 class HintedListWidget;
+class PatternsTab;
 class ResultRowSink;
+class SharedHistory;
 class TrendView;
-class ThrottledEventPump;
 class WindowDialogs;
 
 class MainWindow : public QMainWindow, private RunView {
@@ -67,18 +70,13 @@ public:
                         QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The pump that the scanner and the page fill call; tests tune its throttle.
-    ThrottledEventPump& pump() { return *pump_; }
-
-    // The lists this window owns; null before start-up created them and after
-    // shut-down freed them.
-    const ServiceResults* results() const { return serviceResults_.get(); }
+    // The stored services of the last run (entry i belongs to result row i) and the
+    // error catalogue; null before start-up created them and after shut-down freed them.
+    const ResultRows* results() const { return rows_.get(); }
     const ErrorCatalogue* catalogue() const { return errorCatalogue_.get(); }
 
-    // True from the busy test of an accepted start until that run has unwound.
-    bool runInProgress() const { return runInProgress_; }
-    // True while a page is being filled.
-    bool fillInProgress() const { return fillDepth_ > 0; }
+    // True from an accepted start until the window has shown that run's end.
+    bool runInProgress() const;
 
     // How each log file is scanned: by default with one thread per core and the
     // scanner's own part, chunk and block lengths.  Tests choose small ones.
@@ -120,9 +118,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The report of a run: a tally that collects each stored list, sent after the
-    // last service.  Without a report channel there is no tally.
+    // last service.  Without a report channel there is no tally.  The tally is made on
+    // the window's thread; it is fed and sent on the run's worker thread.
     virtual std::unique_ptr<FindingsObserver> createReportTally();
     virtual void sendReport(FindingsObserver* tally);
+    // The pump of the run's worker, for a tally's loops.
+    EventPump& runPump();
 
 private:
     // Layout
@@ -145,28 +146,15 @@ private:
     void openReportChannel();
     void closeReportChannel();
 
-    // Runs a handler body with errors reported, then carries out what was deferred
-    // while a run or a page fill was in the way.
+    // Runs a handler body with errors reported.
     void handle(const std::function<void()>& body);
-    void letGo();
 
     // The analysis run
     void runAnalysis();
+    void serviceStored(std::shared_ptr<const StoredService> stored);
+    void runFinished(const RunEnd& end);
     std::string chosenDay() const;
     void resetResultViews();
-
-    // Counts a loop on the window's thread that reads the lists while it serves
-    // events (a page fill, a find, pattern mining): a run or a close waits for it.
-    class FillScope {
-    public:
-        explicit FillScope(int& depth) : depth_(depth) { ++depth_; }
-        ~FillScope() { --depth_; }
-        FillScope(const FillScope&) = delete;
-        FillScope& operator=(const FillScope&) = delete;
-
-    private:
-        int& depth_;
-    };
 
     // Result pages
     const FindingList* selectedServiceList(int* serviceRow) const;
@@ -177,18 +165,6 @@ private:
     // Writes the page bar's two numbers from the paging state.
     void updatePageBar();
 
-    // The patterns tab
-    void buildPatternsTab();
-    // Forgets the patterns shown; an empty service has none ("[0]").
-    void clearPatterns(bool emptyService);
-    // Mines the patterns of the shown service when the patterns tab is in front.
-    void showPatterns();
-    void showSelectedPattern();
-    void draftCatalogueEntry();
-    void showPatternMarks();
-    std::vector<PatternCount> countPatterns(const FindingList& findings,
-                                            const FindingPlaces& places);
-
     // Actions on findings
     void addFindingActions();
     // Points at the finding under a right-click at `pos` of a finding view's viewport.
@@ -197,8 +173,7 @@ private:
 
     // The run history
     void openHistory();
-    void recordRun(const RunRecord& record);
-    void showMarks();
+    void showMarks(const std::vector<std::vector<Mark>>& marks);
     QString codeMark(std::string_view code) const;
 
     // Find and go-to
@@ -220,27 +195,18 @@ private:
     std::unique_ptr<WindowDialogs> ownDialogs_;
     WindowDialogs* dialogs_;
 
-    // Set by a close request that had to wait: the scan stops at its next line and
-    // a page fill at its next finding; the close is repeated once they have let go.
+    // Set by a close request that had to wait for the run to stop; the close is
+    // repeated once the run has ended.
     bool closePending_ = false;
     bool shutDownDone_ = false;
-    std::unique_ptr<ThrottledEventPump> pump_;
     std::unique_ptr<ResultRowSink> rowSink_;
+    std::unique_ptr<WindowRun> run_;
 
-    bool runInProgress_ = false;
     ScanOptions scanOptions_ = [] {
         ScanOptions options;
         options.threads = DefaultScanThreads();
         return options;
     }();
-    // A start that arrived while a page was being filled; it runs once the fill
-    // has let go of the lists it would free.
-    bool startPending_ = false;
-    int fillDepth_ = 0;
-    // Changed by every new fill, start or close; a fill that finds it changed
-    // after pumping abandons its page.
-    unsigned fillGeneration_ = 0;
-
     // The paging state: the page shown (0 before any) and the page count of the
     // service whose page it is (0 before any).  A new run leaves both as they are.
     long long shownPage_ = 0;
@@ -254,34 +220,13 @@ private:
     // The position of the last finding found; -1 before any in the shown service.
     long long findPosition_ = -1;
 
-    std::unique_ptr<ServiceResults> serviceResults_;
-    // What the run knew of each stored list (entry i belongs to result row i): its
-    // service, directory, day, log file and scan time; and the row's marks.
-    std::vector<ServicePass> storedPasses_;
-    // Where the findings of each stored list lie in its file.
-    std::vector<FindingPlaces> servicePlaces_;
-    std::vector<std::vector<Mark>> rowMarks_;
+    std::unique_ptr<ResultRows> rows_;
     // The run history; null when it cannot be used.
-    std::unique_ptr<HistoryStore> history_;
+    std::unique_ptr<SharedHistory> history_;
     std::unique_ptr<TrendView> trendView_;
     std::unique_ptr<ContextView> contextView_;
 
-    // The patterns of the shown service's unknown findings, largest first.
-    struct MinedPattern {
-        std::string text;
-        std::vector<std::string> constants;
-        bool other = false;
-        std::vector<std::int64_t> lines;   // line numbers, increasing
-        std::vector<std::string> samples;  // the first few lines
-    };
-    std::vector<MinedPattern> patterns_;
-    int patternsRow_ = -1;  // the result row they belong to; -1: none mined
-    unsigned patternsGeneration_ = 0;
-    QWidget* patternsTab_ = nullptr;
-    QTreeWidget* patternList_ = nullptr;
-    QPlainTextEdit* patternLinesText_ = nullptr;
-    QPushButton* draftButton_ = nullptr;
-    QPlainTextEdit* draftText_ = nullptr;
+    PatternsTab* patternsTab_ = nullptr;
     std::unique_ptr<ErrorCatalogue> errorCatalogue_;
 
     // Where the update and report servers are (Server.ini), and the report channel.

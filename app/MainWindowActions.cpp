@@ -97,21 +97,19 @@ void MainWindow::showFindingContext() {
     handle([this] {
         const FindingList* list = shownServiceList();
         const long long position = currentFindingPosition();
-        const auto row = static_cast<std::size_t>(shownServiceRow_);
-        if (!list || position < 0 || row >= storedPasses_.size() || row >= servicePlaces_.size())
-            return;
-        const FindingPlaces& places = servicePlaces_[row];
+        if (!list || position < 0) return;
+        const StoredService& stored = *(*rows_)[static_cast<std::size_t>(shownServiceRow_)].stored;
         const auto at = static_cast<std::size_t>(position);
-        if (at >= places.size() || at >= list->size()) return;
-        contextView_ = std::make_unique<ContextView>(
-            storedPasses_[row].logFile, storedPasses_[row].logStamp, places[at], (*list)[at], this);
+        if (at >= stored.places.size() || at >= list->size()) return;
+        contextView_ = std::make_unique<ContextView>(stored.pass.logFile, stored.pass.logStamp,
+                                                     stored.places[at], (*list)[at], this);
         contextView_->show();
     });
 }
 
 void MainWindow::exportRun() {
     handle([this] {
-        if (!serviceResults_ || serviceResults_->empty() || runInProgress_) return;
+        if (!rows_ || rows_->empty() || run_->running()) return;
         const std::optional<QString> file = dialogs_->ChooseSaveFile(
             QStringLiteral("导出本次分析结果"), QStringLiteral("分析结果.csv"),
             QStringLiteral("CSV 表格 (*.csv);;HTML 报告 (*.html)"));
@@ -119,8 +117,9 @@ void MainWindow::exportRun() {
 
         ExportedRun run;
         run.catalogue = errorCatalogue_.get();
-        for (std::size_t i = 0; i < serviceResults_->size() && i < storedPasses_.size(); ++i) {
-            const ServicePass& pass = storedPasses_[i];
+        for (std::size_t i = 0; i < rows_->size(); ++i) {
+            const StoredService& stored = *(*rows_)[i].stored;
+            const ServicePass& pass = stored.pass;
             run.logFiles.push_back(pass.logFile);
             if (i == 0) {
                 run.logDirectory = pass.directory;
@@ -131,8 +130,8 @@ void MainWindow::exportRun() {
             const QTreeWidgetItem* row = resultList_->topLevelItem(static_cast<int>(i));
             run.services.push_back(
                 {row ? ToStdString(row->data(0, kRoleCaption).toByteArray()) : std::string(),
-                 pass.serviceCode, pass.known, pass.unknown, (*serviceResults_)[i].get(),
-                 i < servicePlaces_.size() ? &servicePlaces_[i] : nullptr, pass.seconds, bytes});
+                 pass.serviceCode, pass.known, pass.unknown, &stored.findings, &stored.places,
+                 pass.seconds, bytes});
         }
         const std::string path = ToStdString(QFile::encodeName(*file));
         if (file->endsWith(QStringLiteral(".html"), Qt::CaseInsensitive) ||

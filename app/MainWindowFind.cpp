@@ -13,15 +13,11 @@
 #include "GbkDisplay.h"
 #include "MainWindow.h"
 #include "RowData.h"
-#include "ThrottledEventPump.h"
 
 namespace corvane::app {
 namespace {
 
 enum FindScope { kFindAll, kFindKnown, kFindUnknown };
-
-// Events are served after this many findings have been compared.
-constexpr long long kFindSlice = 2048;
 
 }  // namespace
 
@@ -73,18 +69,9 @@ void MainWindow::find(bool forward) {
     if (from < 0 || from >= n)
         from = forward ? (shownPage_ - 1) * kPageSize - 1 : shownPage_ * kPageSize;
 
-    // The lists could be freed by a run started while events are served: the search
-    // counts as a page fill, which a run or a close waits for.
-    const unsigned generation = fillGeneration_;
-    const FillScope fillScope(fillDepth_);
-
     long long hit = -1;
     bool wrapped = false;
     for (long long step = 1; step <= n; ++step) {
-        if (step % kFindSlice == 0) {
-            pump_->ProcessEvents();
-            if (generation != fillGeneration_ || closePending_) return;
-        }
         long long i = forward ? from + step : from - step;
         i = ((i % n) + n) % n;
         if (forward ? i <= from : i >= from) wrapped = true;
@@ -109,7 +96,6 @@ void MainWindow::selectFinding(long long position) {
     findPosition_ = position;
     const long long page = position / kPageSize + 1;
     if (page != shownPage_) showPage(page);
-    if (shownPage_ != page) return;  // the fill was abandoned
 
     for (std::size_t line = 0; line < unknownPositions_.size(); ++line) {
         if (unknownPositions_[line] != position) continue;

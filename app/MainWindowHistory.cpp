@@ -8,6 +8,7 @@
 #include "HintedListWidget.h"
 #include "MainWindow.h"
 #include "RowData.h"
+#include "SharedHistory.h"
 #include "TrendView.h"
 #include "WindowDialogs.h"
 #include "catalog/GbkText.h"
@@ -36,32 +37,20 @@ void MainWindow::openHistory() {
     HistoryOptions options;
     options.busyTimeoutMs = kHistoryBusyTimeoutMs;
     OpenedHistory opened = HistoryStore::Open(DefaultHistoryPath(), options);
-    history_ = std::move(opened.store);
+    if (opened.store) history_ = std::make_unique<SharedHistory>(std::move(opened.store));
     if (!opened.notice.empty()) dialogs_->ShowMessage(opened.notice);
     if (!history_ && !opened.error.empty()) dialogs_->ShowMessage(opened.error);
 }
 
-void MainWindow::recordRun(const RunRecord& record) {
-    if (!history_ || record.services.empty()) return;
-    const RecordOutcome outcome = history_->Record(record);
-    // The run's results stay on screen whatever became of the record.
-    if (!outcome.recorded) dialogs_->ShowMessage(outcome.error);
-    showMarks();
-}
-
-// Marks each result row whose service has a new or rising code on the run's day.
-void MainWindow::showMarks() {
-    rowMarks_.assign(storedPasses_.size(), {});
-    if (!history_) return;
-    for (std::size_t row = 0; row < storedPasses_.size(); ++row) {
-        const ServicePass& pass = storedPasses_[row];
-        const std::vector<RecordedDay> series =
-            history_->Days(NormaliseDirectory(pass.directory), pass.serviceCode);
-        rowMarks_[row] = CodeMarks(series, DayIndex(series, pass.day));
+// Marks each result row whose service has a new or rising code on the run's day
+// (the run's worker read them from the history right after recording).
+void MainWindow::showMarks(const std::vector<std::vector<Mark>>& marks) {
+    for (std::size_t row = 0; row < marks.size() && row < rows_->size(); ++row) {
+        (*rows_)[row].marks = marks[row];
         if (QTreeWidgetItem* item = resultList_->topLevelItem(static_cast<int>(row))) {
-            item->setText(3, MarkKinds(rowMarks_[row]));
+            item->setText(3, MarkKinds(marks[row]));
             QStringList codes;
-            for (const Mark& mark : rowMarks_[row]) codes << FromGbkLine(MarkText(mark));
+            for (const Mark& mark : marks[row]) codes << FromGbkLine(MarkText(mark));
             item->setToolTip(3, codes.join(QLatin1Char('\n')));
         }
     }
@@ -70,10 +59,11 @@ void MainWindow::showMarks() {
 // The mark of `code` for the service whose page is shown, as the known-error list
 // shows it.
 QString MainWindow::codeMark(std::string_view code) const {
-    if (shownServiceRow_ < 0 || static_cast<std::size_t>(shownServiceRow_) >= rowMarks_.size())
+    if (!rows_ || shownServiceRow_ < 0 ||
+        static_cast<std::size_t>(shownServiceRow_) >= rows_->size())
         return {};
     std::vector<Mark> marks;
-    for (const Mark& mark : rowMarks_[static_cast<std::size_t>(shownServiceRow_)])
+    for (const Mark& mark : (*rows_)[static_cast<std::size_t>(shownServiceRow_)].marks)
         if (mark.key == code) marks.push_back(mark);
     return MarkKinds(marks);
 }
@@ -81,13 +71,15 @@ QString MainWindow::codeMark(std::string_view code) const {
 void MainWindow::showTrend() {
     handle([this] {
         int row = 0;
-        if (!selectedServiceList(&row) || static_cast<std::size_t>(row) >= storedPasses_.size())
-            return;
-        const ServicePass& pass = storedPasses_[static_cast<std::size_t>(row)];
+        if (!selectedServiceList(&row)) return;
+        const ServicePass& pass = (*rows_)[static_cast<std::size_t>(row)].stored->pass;
         std::vector<TrendDay> days;
         if (history_) {
-            for (const RecordedDay& recorded :
-                 history_->Days(NormaliseDirectory(pass.directory), pass.serviceCode)) {
+            const std::vector<RecordedDay> recordedDays =
+                history_->With([&](HistoryStore& history) {
+                    return history.Days(NormaliseDirectory(pass.directory), pass.serviceCode);
+                });
+            for (const RecordedDay& recorded : recordedDays) {
                 TrendDay day{recorded.day, recorded.known, recorded.unknown, {}};
                 for (const auto& [code, count] : recorded.codes) day.perCode[code] = count;
                 days.push_back(std::move(day));

@@ -25,6 +25,7 @@
 #include "DesignNames.h"
 #include "HintedListWidget.h"
 #include "MainWindow.h"
+#include "PatternsTab.h"
 #include "RowData.h"
 
 namespace corvane::app {
@@ -227,7 +228,7 @@ void MainWindow::buildDetailPanel() {
     unknownErrorText_->setPlainText(QString());
     unknownLayout->addWidget(unknownErrorText_);
     detailTabs_->addTab(unknownTab_, UnknownTabCaption(0));
-    buildPatternsTab();
+    patternsTab_ = new PatternsTab(detailTabs_, programDir_, *dialogs_, this);
     detailTabs_->setCurrentIndex(0);
 
     buildPageBar(detailPanel_);
@@ -325,11 +326,6 @@ void MainWindow::nameControls() {
         {findPreviousButton_, design::kFindPreviousButton},
         {findNextButton_, design::kFindNextButton},
         {findStatus_, design::kFindStatus},
-        {patternsTab_, design::kPatternsTab},
-        {patternList_, design::kPatternList},
-        {patternLinesText_, design::kPatternLinesText},
-        {draftButton_, design::kDraftButton},
-        {draftText_, design::kDraftText},
     };
     for (const auto& [control, name] : names) control->setObjectName(QLatin1String(name));
 }

@@ -18,8 +18,8 @@
 
 #include "GbkDisplay.h"
 #include "MainWindow.h"
+#include "PatternsTab.h"
 #include "RowData.h"
-#include "ThrottledEventPump.h"
 #include "WindowDialogs.h"
 #include "analysis/FindingText.h"
 #include "catalog/GbkText.h"
@@ -47,10 +47,10 @@ void MainWindow::updatePageBar() {
 }
 
 const FindingList* MainWindow::shownServiceList() const {
-    if (!serviceResults_ || shownServiceRow_ < 0 ||
-        static_cast<std::size_t>(shownServiceRow_) >= serviceResults_->size())
+    if (!rows_ || shownServiceRow_ < 0 ||
+        static_cast<std::size_t>(shownServiceRow_) >= rows_->size())
         return nullptr;
-    return (*serviceResults_)[static_cast<std::size_t>(shownServiceRow_)].get();
+    return &(*rows_)[static_cast<std::size_t>(shownServiceRow_)].stored->findings;
 }
 
 const FindingList* MainWindow::selectedServiceList(int* serviceRow) const {
@@ -59,10 +59,9 @@ const FindingList* MainWindow::selectedServiceList(int* serviceRow) const {
     const int index = resultList_->indexOfTopLevelItem(selected.first());
     // The newest row has no list while its service is still being scanned, and a
     // row whose scan failed never gets one.
-    if (!serviceResults_ || index < 0 || static_cast<std::size_t>(index) >= serviceResults_->size())
-        return nullptr;
+    if (!rows_ || index < 0 || static_cast<std::size_t>(index) >= rows_->size()) return nullptr;
     *serviceRow = index;
-    return (*serviceResults_)[static_cast<std::size_t>(index)].get();
+    return &(*rows_)[static_cast<std::size_t>(index)].stored->findings;
 }
 
 void MainWindow::showSelectedService() {
@@ -78,16 +77,14 @@ void MainWindow::showSelectedService() {
         }
         pageCount_ = PageCount(list->size());
         updatePageBar();
-        clearPatterns(false);
         showPage(1);
-        showPatterns();
+        patternsTab_->setService((*rows_)[static_cast<std::size_t>(row)].stored);
     });
 }
 
 // A service without findings shows as such, rather than leaving the findings of the
 // service shown before under the new selection.
 void MainWindow::showEmptyService() {
-    ++fillGeneration_;  // a fill still running belongs to another service
     knownErrorList_->clear();
     explanationText_->clear();
     unknownErrorText_->clear();
@@ -97,7 +94,7 @@ void MainWindow::showEmptyService() {
     shownPage_ = 0;
     pageCount_ = 0;
     updatePageBar();
-    clearPatterns(true);
+    patternsTab_->clear(true);
 }
 
 // The page buttons page the service whose page is shown, whatever is selected.
@@ -124,14 +121,10 @@ void MainWindow::showNextPage() {
 void MainWindow::showPage(long long page) {
     const FindingList* list = shownServiceList();
     if (!list) return;
-    const int row = shownServiceRow_;
-    const FillScope scope(fillDepth_);
-    fillPage(page, *list, row);
+    fillPage(page, *list, shownServiceRow_);
 }
 
 void MainWindow::fillPage(long long page, const FindingList& list, int serviceRow) {
-    const unsigned generation = ++fillGeneration_;
-
     knownErrorList_->clear();
     explanationText_->clear();
     unknownErrorText_->clear();
@@ -157,10 +150,6 @@ void MainWindow::fillPage(long long page, const FindingList& list, int serviceRo
     QHash<QByteArray, QString> names;
 
     for (long long i = first; i < end; ++i) {
-        pump_->ProcessEvents();
-        // A new page, a start or a close arrived meanwhile: the list may be about
-        // to be freed, and the views belong to whoever came in.
-        if (generation != fillGeneration_ || closePending_) return;
         progressBar_->setValue(static_cast<int>(std::min<long long>(i, INT_MAX)));
 
         const std::string_view finding = list[static_cast<std::size_t>(i)];
@@ -217,18 +206,17 @@ void MainWindow::showSelectedError() {
         text << QString();
         text << FromGbkLine(gbk::kMemoRawHeading);
 
-        // The known-error list is always emptied before the lists its rows point to
-        // are freed, so the row's list and position exist.
-        if (!serviceResults_)
-            throw std::logic_error("The analysis lists were not created at start-up");
+        // The known-error list is always emptied before the rows its rows point to
+        // are let go, so the row's list and position exist.
+        if (!rows_) throw std::logic_error("The analysis lists were not created at start-up");
         const auto serviceRow =
             static_cast<std::size_t>(row->data(0, kRoleServiceRow).toLongLong());
         const auto position = static_cast<std::size_t>(row->data(0, kRolePosition).toLongLong());
-        const FindingList& list = *serviceResults_->at(serviceRow);
-        text << FromGbkLine(LogLine(list.at(position)));
+        const StoredService& stored = *rows_->at(serviceRow).stored;
+        text << FromGbkLine(LogLine(stored.findings.at(position)));
         // Where the line stands in its file, for finding it in other tools.
-        if (serviceRow < servicePlaces_.size() && position < servicePlaces_[serviceRow].size())
-            text << QStringLiteral("行号：%1").arg(servicePlaces_[serviceRow][position].line);
+        if (position < stored.places.size())
+            text << QStringLiteral("行号：%1").arg(stored.places[position].line);
         explanationText_->setPlainText(text.join(QLatin1Char('\n')));
     });
 }

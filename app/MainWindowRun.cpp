@@ -15,13 +15,12 @@
 #include "GbkDisplay.h"
 #include "HintedListWidget.h"
 #include "MainWindow.h"
+#include "PatternsTab.h"
 #include "RowData.h"
-#include "ThrottledEventPump.h"
 #include "WindowDialogs.h"
 #include "analysis/LogDays.h"
 #include "analysis/Scanner.h"
 #include "catalog/GbkText.h"
-#include "history/RunCollector.h"
 #include "online/ErrorReport.h"
 
 namespace corvane::app {
@@ -72,93 +71,62 @@ void MainWindow::chooseDirectory() {
 // ---------------------------------------------------------------------------
 // The analysis run
 
-namespace {
-
-// Keeps what the run knew of each stored list, for the window's later use, and
-// passes everything on.
-class PassKeeper final : public FindingsObserver {
-public:
-    PassKeeper(FindingsObserver* next, std::vector<ServicePass>& passes)
-        : next_(next), passes_(passes) {}
-    void AddFindings(const std::string& serviceCode, const FindingList& findings) override {
-        if (next_) next_->AddFindings(serviceCode, findings);
-    }
-    void PassStored(const ServicePass& pass, const FindingPlaces& places) override {
-        passes_.push_back(pass);
-        if (next_) next_->PassStored(pass, places);
-    }
-
-private:
-    FindingsObserver* next_;
-    std::vector<ServicePass>& passes_;
-};
-
-}  // namespace
-
+// A start is refused while a run goes on, with the same box whether the run is
+// scanning, tallying, sending or recording.
 void MainWindow::startAnalysis() {
     handle([this] {
-        if (AnalysisBusy || runInProgress_) {
+        if (run_->running()) {
             dialogs_->ShowMessage(gbk::kMsgBusy);
             return;
         }
         if (closePending_) return;
-        if (fillDepth_ > 0) {
-            // The run would free the list the page fill below is reading: let the
-            // fill abandon its page, and start once it has.
-            startPending_ = true;
-            ++fillGeneration_;
-            return;
-        }
-        if (!serviceResults_ || !errorCatalogue_)
+        if (!rows_ || !errorCatalogue_)
             throw std::logic_error("The analysis lists were not created at start-up");
         runAnalysis();
     });
 }
 
-void MainWindow::runAnalysis() {
-    runInProgress_ = true;
-    // On every way out, an error included: the run is over, and no progress text that
-    // is still on its way lands on a row any more.
-    struct RunFlag {
-        bool& flag;
-        ResultRowSink& sink;
-        ~RunFlag() {
-            flag = false;
-            sink.setRow(nullptr);
-        }
-    } runFlag{runInProgress_, *rowSink_};
+bool MainWindow::runInProgress() const { return run_ && run_->running(); }
 
+void MainWindow::runAnalysis() {
     resetResultViews();
-    storedPasses_.clear();
-    servicePlaces_.clear();
-    rowMarks_.clear();
+    rows_->clear();
     shownServiceRow_ = -1;
     findPosition_ = -1;
     unknownPositions_.clear();
-    while (!serviceResults_->empty()) serviceResults_->pop_back();
     updatePageBar();
-    const std::string day = chosenDay();
 
-    // Released on every way out of the run, an error included.
-    const std::unique_ptr<FindingsObserver> tally = createReportTally();
-    RunCollector history(tally.get(), [this](const ServicePass&, const FindingList& findings,
-                                             const FindingPlaces& places) {
-        return countPatterns(findings, places);
-    });
-    PassKeeper keeper(&history, storedPasses_);
+    WindowRun::Job job;
+    job.day = chosenDay();
+    job.catalogue = errorCatalogue_.get();
+    job.options = scanOptions_;
+    job.options.programDir = programDir_;
+    job.options.askAboutLargeFiles = true;
+    job.tally = createReportTally();
+    job.send = [this](FindingsObserver* tally) { sendReport(tally); };
+    job.history = history_.get();
+    run_->start(std::move(job));
+}
 
-    ScanOptions options = scanOptions_;
-    options.programDir = programDir_;
-    options.askAboutLargeFiles = true;
-    const RunOutcome outcome =
-        RunServicePasses(*this, day, *errorCatalogue_, *serviceResults_, &keeper, *dialogs_, *pump_,
-                         options, &servicePlaces_);
-    if (outcome == RunOutcome::Stopped) return;
+void MainWindow::serviceStored(std::shared_ptr<const StoredService> stored) {
+    if (rows_) rows_->push_back({std::move(stored), {}});
+}
 
+void MainWindow::runFinished(const RunEnd& end) {
+    if (closePending_) {
+        close();
+        return;
+    }
+    if (end.error) {
+        ReportError(*dialogs_, *end.error);
+        return;
+    }
+    if (end.stopped) return;
     // The bar showed the scans; it rests at 0 as after a page fill.
     progressBar_->setValue(0);
-    sendReport(tally.get());
-    recordRun(history.TakeRecord());
+    // The run's results stay on screen whatever became of the record.
+    if (!end.recordError.empty()) dialogs_->ShowMessage(end.recordError);
+    if (end.marks) showMarks(*end.marks);
 }
 
 // The result list, the known-error list and the unknown-error text are emptied;
@@ -171,7 +139,7 @@ void MainWindow::resetResultViews() {
     unknownErrorText_->clear();
     detailTabs_->setTabText(0, KnownTabCaption(0));
     detailTabs_->setTabText(1, UnknownTabCaption(0));
-    clearPatterns(true);
+    patternsTab_->clear(true);
 }
 
 // The text of the first selected day in list order; empty when none is selected.
@@ -202,8 +170,10 @@ private:
 
 }  // namespace
 
+EventPump& MainWindow::runPump() { return run_->pump(); }
+
 std::unique_ptr<FindingsObserver> MainWindow::createReportTally() {
-    return std::make_unique<RunReport>(*pump_);
+    return std::make_unique<RunReport>(runPump());
 }
 
 void MainWindow::sendReport(FindingsObserver* tally) {

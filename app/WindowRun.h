@@ -1,0 +1,120 @@
+// The analysis run of the window, on a thread of its own.
+//
+// The run over the service rows (the scans, the report tally and its sending, the
+// pattern counts and the record in the history) goes on a worker thread, so the
+// window's thread never waits for it and never pumps events from inside a handler.
+// What the run reads from the window (the service rows, the directory text, each read
+// when the run reaches the row) and the boxes it opens (the open-failure message, the
+// large-file question) are asked of the window's thread, which answers them between
+// its other events; the worker waits for the answer unless it is asked to stop.  What
+// the run writes (rows, counts, progress, each stored list, the end) reaches the
+// window as queued calls, in the order the run made them.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stop_token>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <QObject>
+
+#include "analysis/AnalysisRun.h"
+#include "history/HistoryMarks.h"
+
+namespace corvane::app {
+
+class SharedHistory;
+
+// What a run stored for one result row.  Never changed once the window has it, so
+// background work can share it with the window's thread.
+struct StoredService {
+    FindingList findings;
+    FindingPlaces places;
+    ServicePass pass;
+};
+
+// How a run ended, as the window's thread learns it.
+struct RunEnd {
+    bool stopped = false;
+    // The message of an error that ended the run (GBK bytes); empty when none did.
+    std::optional<std::string> error;
+    // Why the history did not take the record (GBK bytes); empty when it did.
+    std::string recordError;
+    // The new and rising codes of each stored row, when the run was recorded.
+    std::optional<std::vector<std::vector<Mark>>> marks;
+};
+
+// The event pump of the core's loops on a worker thread: nothing to serve, and a stop
+// once the token says so.
+class StopPump final : public EventPump {
+public:
+    StopPump() = default;
+    explicit StopPump(std::stop_token stop) : stop_(std::move(stop)) {}
+    void ProcessEvents() override {}
+    bool StopRequested() const override { return stop_.stop_requested(); }
+
+private:
+    std::stop_token stop_;
+};
+
+class WindowRun final : public QObject {
+public:
+    struct Job {
+        std::string day;
+        const ErrorCatalogue* catalogue = nullptr;  // lives until the run has ended
+        ScanOptions options;
+        // Receives each stored list on the worker (the report tally; may be null).
+        std::unique_ptr<FindingsObserver> tally;
+        // Called on the worker after the last service of a completed run.
+        std::function<void(FindingsObserver* tally)> send;
+        SharedHistory* history = nullptr;  // null: the run is not recorded
+    };
+
+    // What the window does with the run's calls, on its own thread.
+    struct Display {
+        std::function<void(std::shared_ptr<const StoredService>)> stored;
+        std::function<void(const RunEnd&)> finished;
+    };
+
+    // `window` answers the reads and shows the rows, `dialogs` the boxes; both are used
+    // on this object's thread only.
+    WindowRun(RunView& window, UserDialogs& dialogs, Display display, QObject* parent = nullptr);
+    // Stops a run still going and waits for its thread.
+    ~WindowRun() override;
+
+    // True from start() until the window's thread has handled the run's end.
+    bool running() const { return running_; }
+    void start(Job job);
+    // Asks the run to stop at its next line; its end arrives as usual.
+    void requestStop();
+
+    // The pump the core's loops of the current run use (the report tally's among them).
+    EventPump& pump() { return pump_; }
+
+private:
+    class WorkerView;
+    class WorkerDialogs;
+    class WorkerProgress;
+    class Keeper;
+
+    void work(const std::stop_token& stop);
+    void finish(const RunEnd& end);
+    // Posts `call` to this object's thread.
+    void post(std::function<void()> call);
+
+    RunView& window_;
+    UserDialogs& dialogs_;
+    Display display_;
+    Job job_;
+    StopPump pump_;
+    bool running_ = false;
+    // The progress sink of the row being scanned, on the window's thread.
+    ProgressSink* rowProgress_ = nullptr;
+    std::jthread thread_;
+};
+
+}  // namespace corvane::app
