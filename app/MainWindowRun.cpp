@@ -90,7 +90,8 @@ bool MainWindow::runInProgress() const { return run_ && run_->running(); }
 
 void MainWindow::runAnalysis() {
     resetResultViews();
-    rows_->clear();
+    auto leftOver = std::make_shared<ResultRows>();
+    leftOver->swap(*rows_);
     shownServiceRow_ = -1;
     findPosition_ = -1;
     unknownPositions_.clear();
@@ -105,6 +106,7 @@ void MainWindow::runAnalysis() {
     job.tally = createReportTally();
     job.send = [this](FindingsObserver* tally) { sendReport(tally); };
     job.history = history_.get();
+    job.leftOver = std::move(leftOver);
     run_->start(std::move(job));
 }
 

@@ -209,6 +209,7 @@ void WindowRun::requestStop() { thread_.request_stop(); }
 
 void WindowRun::work(const std::stop_token& stop) {
     pump_ = StopPump(stop);
+    job_.leftOver.reset();
     RunEnd end;
     try {
         WorkerView view(*this, stop);

@@ -72,6 +72,9 @@ public:
         // Called on the worker after the last service of a completed run.
         std::function<void(FindingsObserver* tally)> send;
         SharedHistory* history = nullptr;  // null: the run is not recorded
+        // What the last run left (its stored services), freed on the worker: freeing
+        // a large run's findings would hold up the window's thread.
+        std::shared_ptr<void> leftOver;
     };
 
     // What the window does with the run's calls, on its own thread.

@@ -4,8 +4,10 @@
 //   - an analysis run of the window over a given log, against which the command
 //     line's `corvane-scan run` time can be set, and the longest time the window's
 //     thread went without processing its events during that run.
+//   - a click on a known error with a long log line.
 // Usage: QT_QPA_PLATFORM=offscreen window_bench [PUMP_CALLS] [PAGE_FILLS]
 //        QT_QPA_PLATFORM=offscreen window_bench scan PROGRAM_DIR LOG_DIR DAY [RUNS]
+//        QT_QPA_PLATFORM=offscreen window_bench longline [BYTES]
 
 #include <QApplication>
 #include <QDir>
@@ -176,6 +178,49 @@ void BenchPages(int fills) {
         *std::max_element(next.begin(), next.end()), fills);
 }
 
+// Times a click on a known error whose log line is `bytes` long: the explanation
+// shows the whole line.
+void BenchLongLine(long long bytes) {
+    QTemporaryDir root;
+    const QString program = root.path() + "/program/";
+    const QString logs = root.path() + "/logs";
+    QDir().mkpath(program);
+    QDir().mkpath(logs);
+    QStringEncoder gbk("GB18030");
+    Write(program + "ServiceList.ini",
+          gbk.encode(QStringLiteral("[SERVICELIST]\r\n1=A\r\n[SERVICE_A]\r\n服务名称=基准服务\r\n"
+                                    "日志文件名称前缀=Bench\r\n")));
+    Write(program + "ErrorList.ini",
+          gbk.encode(QStringLiteral("[ERRORLIST]\r\n1=101\r\n[ERROR_101]\r\n所属服务代码=A\r\n"
+                                    "错误名称=基准错误\r\n日志关键字=KW101\r\n")));
+    QByteArray line = "10:00:00.000 KW101 ";
+    while (line.size() < bytes) line += gbk.encode(QStringLiteral("请求 ")) + "payload=abcdef ";
+    Write(logs + "/Bench20240101.log", line + "\r\n");
+
+    SilentDialogs dialogs;
+    MainWindow form(QFile::encodeName(program).toStdString(), &dialogs);
+    form.show();
+    QApplication::processEvents();
+    form.findChild<QLineEdit*>(QLatin1String(corvane::app::design::kDirectoryEdit))->setText(logs);
+    form.findChild<QListWidget*>(QLatin1String(corvane::app::design::kDayList))->setCurrentRow(0);
+    form.startAnalysis();
+    WaitForRun(form);
+    auto* results = form.findChild<QTreeWidget*>(QLatin1String(corvane::app::design::kResultList));
+    results->setCurrentItem(results->topLevelItem(0));
+    QApplication::processEvents();
+    auto* known =
+        form.findChild<QTreeWidget*>(QLatin1String(corvane::app::design::kKnownErrorList));
+    QElapsedTimer clock;
+    clock.start();
+    known->setCurrentItem(known->topLevelItem(0));
+    form.showSelectedError();
+    const double shown = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    QApplication::processEvents();  // the layout and the first paint
+    std::printf("known error with a %lld-byte line: shown in %.1f ms, painted after %.1f ms\n",
+                static_cast<long long>(line.size()), shown,
+                static_cast<double>(clock.nsecsElapsed()) / 1e6);
+}
+
 // Times whole analysis runs of the window (every catalogue service checked) over
 // LOG_DIR and DAY, the event pump at its normal throttle.
 void BenchScan(const QString& programDir, const QString& logDir, const QString& day, int runs) {
@@ -226,6 +271,10 @@ int main(int argc, char** argv) {
     const QStringList args = QCoreApplication::arguments();
     if (args.size() >= 5 && args[1] == QLatin1String("scan")) {
         BenchScan(args[2], args[3], args[4], args.size() > 5 ? args[5].toInt() : 5);
+        return 0;
+    }
+    if (args.size() >= 2 && args[1] == QLatin1String("longline")) {
+        BenchLongLine(args.size() > 2 ? args[2].toLongLong() : 100000);
         return 0;
     }
     const long long calls = args.size() > 1 ? args[1].toLongLong() : 200000000LL;
