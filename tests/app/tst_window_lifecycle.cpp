@@ -418,6 +418,64 @@ private slots:
         QVERIFY(w.form->results()->empty());
     }
 
+    // A multi-MB log of many line shapes (GBK text, every line end, known lines between
+    // them): the patterns tab shows what the command line groups for the service.
+    void thePatternsTabGroupsAsTheCommandLine() {
+        DemoWindow w;
+        Controls c(*w.form);
+        const char* const ends[] = {"\r\n", "\n", "\r"};
+        QByteArray log;
+        for (int i = 0; log.size() < 4 * 1048576; ++i) {
+            log += "2026-12-02 10:" + QByteArray::number(10 + i % 50) + ":00.000 ";
+            switch (i % 7) {
+                case 0:
+                    log += "WARN [pool-" + QByteArray::number(i % 13) +
+                           "] write to client 10.0.0." + QByteArray::number(i % 255) +
+                           " failed (broken pipe)";
+                    break;
+                case 1:
+                    log += Gbk(QStringLiteral("ERROR 订单 ")) + QByteArray::number(i) +
+                           Gbk(QStringLiteral(" 处理 failed 原因=超时"));
+                    break;
+                case 2:
+                    log += "ERROR upstream timeout on route /api/v" + QByteArray::number(i % 4);
+                    break;
+                case 3:
+                    log += "WARN job " + QByteArray::number(i * 7) + " fail after " +
+                           QByteArray::number(i % 9) + " retries";
+                    break;
+                case 4:
+                    log += "INFO request " + QByteArray::number(i) + " served";
+                    break;
+                case 5:
+                    log += "ERROR sync of shard-" + QByteArray::number(i % 31) +
+                           " failed : lease expired at " + QByteArray::number(i);
+                    break;
+                default:
+                    log += "ERROR connection refused by 10.1.0." + QByteArray::number(i % 9);
+            }
+            log += ends[i % 3];
+        }
+        QVERIFY(w.dirs.WriteLog(QStringLiteral("Gateway20261202.log"), log));
+        const QStringList expected =
+            CommandLine({"patterns", "--program-dir", QString::fromStdString(w.dirs.ProgramDir()),
+                         "--service", "GW", w.dirs.LogDir() + "/Gateway20261202.log"});
+        QVERIFY(expected.size() >= 4);
+
+        c.ChooseDay(w.dirs.LogDir(), QStringLiteral("20261202"));
+        Analyse(*w.form);
+        QCOMPARE(c.resultList->topLevelItemCount(), 1);
+        c.detailTabs->setCurrentIndex(2);
+        Controls::SelectRow(c.resultList, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(c.detailTabs->tabText(2),
+                                  QStringLiteral("错误归类[%1]").arg(expected.size()), 60000);
+        auto* patterns = w.form->findChild<QTreeWidget*>(QLatin1String(design::kPatternList));
+        QStringList shown;
+        for (int i = 0; i < patterns->topLevelItemCount(); ++i)
+            shown << patterns->topLevelItem(i)->text(0) + '\t' + patterns->topLevelItem(i)->text(2);
+        QCOMPARE(shown, expected);
+    }
+
     void startDuringAScanIsRefused() {
         DemoWindow w;
         Controls c(*w.form);
@@ -534,6 +592,47 @@ private slots:
         dialogs.answer = true;
         Analyse(form);
         QCOMPARE(c.ResultRows(), (QStringList{"甲\t0\t1", "丙\t0\t0", "丁\t0\t0"}));
+    }
+
+    // File names under a home directory with Chinese in its name read as they are in
+    // the history's message (a damaged history file) and in the export's error box.
+    void messagesNameFilesUnderAChineseHome() {
+        TestDirs dirs;
+        const QString home = QFileInfo(dirs.LogDir()).path() + QStringLiteral("/用户甲");
+        QVERIFY(QDir().mkpath(home + "/.local/share/corvane"));
+        QVERIFY(TestDirs::WriteFile(home + "/.local/share/corvane/history.sqlite",
+                                    QByteArray("no database, only text\n").repeated(200)));
+        for (const char* name : {"ServiceList.ini", "ErrorList.ini"}) {
+            QFile source(DemoDir() + '/' + name);
+            QVERIFY(source.open(QIODevice::ReadOnly) &&
+                    dirs.WriteProgramFile(name, source.readAll()));
+        }
+        struct Environment {
+            QByteArray home = qgetenv("HOME");
+            QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+            ~Environment() {
+                qputenv("HOME", home);
+                qputenv("XDG_DATA_HOME", dataHome);
+            }
+        } saved;
+        qputenv("HOME", QFile::encodeName(home));
+        qunsetenv("XDG_DATA_HOME");
+
+        FakeDialogs dialogs;
+        MainWindow form(dirs.ProgramDir(), &dialogs);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY2(dialogs.messages[0].contains(home + "/.local/share/corvane/history.sqlite"),
+                 qPrintable(dialogs.messages[0]));
+
+        Controls c(form);
+        c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
+        Analyse(form);
+        QCOMPARE(c.resultList->topLevelItemCount(), 3);
+        const QString file = home + QStringLiteral("/没有的目录/结果.csv");
+        dialogs.saveFile = file;
+        form.exportRun();
+        QCOMPARE(dialogs.errors.size(), 1);
+        QVERIFY2(dialogs.errors[0].contains(file), qPrintable(dialogs.errors[0]));
     }
 
     void anErrorEscapingAHandlerReachesTheErrorBox() {
