@@ -52,6 +52,7 @@ namespace corvane::app {
 class ContextView;
 class HintedListWidget;
 class PatternsTab;
+class ResultPages;
 class ResultRowSink;
 class SharedHistory;
 class TrendView;
@@ -61,9 +62,6 @@ class MainWindow : public QMainWindow, private RunView {
     Q_OBJECT
 
 public:
-    // Findings shown per page.
-    static constexpr int kPageSize = 1000;
-
     // `programDir` holds the catalogues (ending in "/").  `dialogs` answers the
     // message boxes and the folder dialog; null means real modal boxes.
     explicit MainWindow(std::string programDir = ProgramDir(), WindowDialogs* dialogs = nullptr,
@@ -131,7 +129,6 @@ private:
     void buildStepsPanel(QWidget* client);
     void buildResultPanel();
     void buildDetailPanel();
-    void buildPageBar(QWidget* parent);
     void nameControls();
     void connectControls();
     void setTabOrderOfSteps();
@@ -156,31 +153,17 @@ private:
     std::string chosenDay() const;
     void resetResultViews();
 
-    // Result pages
-    const FindingList* selectedServiceList(int* serviceRow) const;
-    const FindingList* shownServiceList() const;
-    void showEmptyService();
-    void showPage(long long page);
-    void fillPage(long long page, const FindingList& list, int serviceRow);
-    // Writes the page bar's two numbers from the paging state.
-    void updatePageBar();
+    // The result row selected, when it has a stored service; -1 otherwise.
+    int selectedRow() const;
 
     // Actions on findings
     void addFindingActions();
     // Points at the finding under a right-click at `pos` of a finding view's viewport.
     void pointAtFinding(QObject* viewport, const QPoint& pos);
-    long long currentFindingPosition() const;
 
     // The run history
     void openHistory();
     void showMarks(const std::vector<std::vector<Mark>>& marks);
-    QString codeMark(std::string_view code) const;
-
-    // Find and go-to
-    void buildFindBar(QWidget* parent);
-    void find(bool forward);
-    // Shows the page of the finding at `position` of the shown list and selects it.
-    void selectFinding(long long position);
 
     // RunView
     int ServiceRowCount() override;
@@ -207,19 +190,6 @@ private:
         options.threads = DefaultScanThreads();
         return options;
     }();
-    // The paging state: the page shown (0 before any) and the page count of the
-    // service whose page it is (0 before any).  A new run leaves both as they are.
-    long long shownPage_ = 0;
-    long long pageCount_ = 0;
-    // The result row whose findings the pages show; -1 when none (a new run frees
-    // the lists).
-    int shownServiceRow_ = -1;
-    // Positions (in the shown list) of the unknown findings of the page shown, in the
-    // order of the unknown-error text's lines.
-    std::vector<long long> unknownPositions_;
-    // The position of the last finding found; -1 before any in the shown service.
-    long long findPosition_ = -1;
-
     std::unique_ptr<ResultRows> rows_;
     // The run history; null when it cannot be used.
     std::unique_ptr<SharedHistory> history_;
@@ -257,32 +227,7 @@ private:
     QWidget* detailPanel_ = nullptr;
     QLabel* detailLabel_ = nullptr;
     QTabWidget* detailTabs_ = nullptr;
-    QWidget* knownTab_ = nullptr;
-    QSplitter* knownSplitter_ = nullptr;
-    QTreeWidget* knownErrorList_ = nullptr;
-    QPlainTextEdit* explanationText_ = nullptr;
-    QWidget* unknownTab_ = nullptr;
-    QLabel* rawTextLabel_ = nullptr;
-    QPlainTextEdit* unknownErrorText_ = nullptr;
-
-    // The page bar.
-    QWidget* pageBar_ = nullptr;
-    QLabel* pageNumberLabel_ = nullptr;
-    QLabel* pageSlashLabel_ = nullptr;
-    QLabel* pageCountLabel_ = nullptr;
-    QPushButton* previousPageButton_ = nullptr;
-    QPushButton* nextPageButton_ = nullptr;
-    QPushButton* firstPageButton_ = nullptr;
-    QPushButton* lastPageButton_ = nullptr;
-    QLineEdit* goToPageEdit_ = nullptr;
-
-    // The find bar above the details.
-    QWidget* findBar_ = nullptr;
-    QLineEdit* findEdit_ = nullptr;
-    QComboBox* findScope_ = nullptr;
-    QPushButton* findPreviousButton_ = nullptr;
-    QPushButton* findNextButton_ = nullptr;
-    QLabel* findStatus_ = nullptr;
+    ResultPages* pages_ = nullptr;
 };
 
 }  // namespace corvane::app

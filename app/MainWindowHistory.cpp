@@ -56,22 +56,10 @@ void MainWindow::showMarks(const std::vector<std::vector<Mark>>& marks) {
     }
 }
 
-// The mark of `code` for the service whose page is shown, as the known-error list
-// shows it.
-QString MainWindow::codeMark(std::string_view code) const {
-    if (!rows_ || shownServiceRow_ < 0 ||
-        static_cast<std::size_t>(shownServiceRow_) >= rows_->size())
-        return {};
-    std::vector<Mark> marks;
-    for (const Mark& mark : (*rows_)[static_cast<std::size_t>(shownServiceRow_)].marks)
-        if (mark.key == code) marks.push_back(mark);
-    return MarkKinds(marks);
-}
-
 void MainWindow::showTrend() {
     handle([this] {
-        int row = 0;
-        if (!selectedServiceList(&row)) return;
+        const int row = selectedRow();
+        if (row < 0) return;
         const ServicePass& pass = (*rows_)[static_cast<std::size_t>(row)].stored->pass;
         std::vector<TrendDay> days;
         if (history_) {

@@ -11,6 +11,7 @@
 #include "GbkDisplay.h"
 #include "MainWindow.h"
 #include "PatternsTab.h"
+#include "ResultPages.h"
 #include "RowData.h"
 #include "SharedHistory.h"
 #include "ThrottledEventPump.h"
@@ -38,7 +39,6 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
                            [this](const RunEnd& end) {
                                RunReportingErrors(*dialogs_, [&] { runFinished(end); });
                            }});
-    updatePageBar();
     resize(800, 562);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), QSize(816, 600));
@@ -65,6 +65,7 @@ void MainWindow::startUp() {
     openReportChannel();
     openHistory();
     patternsTab_->setSources(errorCatalogue_.get(), history_.get());
+    pages_->setSources(rows_.get(), errorCatalogue_.get());
 }
 
 void MainWindow::updateCatalogues() {
@@ -116,6 +117,7 @@ void MainWindow::shutDown() {
     // Nothing works on the lists any more once they are freed.
     patternsTab_->cancel();
     patternsTab_->setSources(nullptr, nullptr);
+    pages_->setSources(nullptr, nullptr);
     // Lists are freed element by element from the last to the first, then the list.
     if (rows_) {
         while (!rows_->empty()) rows_->pop_back();

@@ -16,6 +16,7 @@
 #include "HintedListWidget.h"
 #include "MainWindow.h"
 #include "PatternsTab.h"
+#include "ResultPages.h"
 #include "RowData.h"
 #include "WindowDialogs.h"
 #include "analysis/LogDays.h"
@@ -92,10 +93,6 @@ void MainWindow::runAnalysis() {
     resetResultViews();
     auto leftOver = std::make_shared<ResultRows>();
     leftOver->swap(*rows_);
-    shownServiceRow_ = -1;
-    findPosition_ = -1;
-    unknownPositions_.clear();
-    updatePageBar();
 
     WindowRun::Job job;
     job.day = chosenDay();
@@ -136,11 +133,7 @@ void MainWindow::runFinished(const RunEnd& end) {
 void MainWindow::resetResultViews() {
     resultList_->clearSelection();
     resultList_->clear();
-    knownErrorList_->clearSelection();
-    knownErrorList_->clear();
-    unknownErrorText_->clear();
-    detailTabs_->setTabText(0, KnownTabCaption(0));
-    detailTabs_->setTabText(1, UnknownTabCaption(0));
+    pages_->forgetService();
     patternsTab_->clear(true);
 }
 
