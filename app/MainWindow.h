@@ -53,6 +53,7 @@ class ContextView;
 class HintedListWidget;
 class PatternsTab;
 class ResultPages;
+class StepsPanel;
 class ResultRowSink;
 class SharedHistory;
 class TrendView;
@@ -126,7 +127,6 @@ protected:
 private:
     // Layout
     void buildLayout();
-    void buildStepsPanel(QWidget* client);
     void buildResultPanel();
     void buildDetailPanel();
     void nameControls();
@@ -150,7 +150,6 @@ private:
     void runAnalysis();
     void serviceStored(std::shared_ptr<const StoredService> stored);
     void runFinished(const RunEnd& end);
-    std::string chosenDay() const;
     void resetResultViews();
 
     // The result row selected, when it has a stored service; -1 otherwise.
@@ -203,19 +202,7 @@ private:
     ServerConfig server_;
     UdpReportChannel reportChannel_;
 
-    // The steps on the right.
-    QWidget* stepsPanel_ = nullptr;
-    QWidget* stepsArea_ = nullptr;
-    QLabel* directoryLabel_ = nullptr;
-    QLineEdit* directoryEdit_ = nullptr;
-    QPushButton* browseButton_ = nullptr;
-    QLabel* dayLabel_ = nullptr;
-    HintedListWidget* dayList_ = nullptr;
-    QLabel* serviceLabel_ = nullptr;
-    QTreeWidget* serviceList_ = nullptr;
-    QPushButton* startButton_ = nullptr;
-    QPushButton* checkCataloguesButton_ = nullptr;
-    QProgressBar* progressBar_ = nullptr;
+    StepsPanel* steps_ = nullptr;
 
     // The results of the last run.
     QSplitter* resultSplitter_ = nullptr;

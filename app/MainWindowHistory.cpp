@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "RowData.h"
 #include "SharedHistory.h"
+#include "StepsPanel.h"
 #include "TrendView.h"
 #include "WindowDialogs.h"
 #include "catalog/GbkText.h"
@@ -77,7 +78,7 @@ void MainWindow::showTrend() {
         trendView_ = std::make_unique<TrendView>(name, std::move(days), pass.day, this);
         connect(trendView_.get(), &TrendView::daySelected, this, &MainWindow::chooseDay);
         // The mark follows the day chosen in the day list, by a click on the trend or not.
-        connect(dayList_, &QListWidget::currentItemChanged, trendView_.get(),
+        connect(steps_->dayList(), &QListWidget::currentItemChanged, trendView_.get(),
                 [this](QListWidgetItem* item) {
                     if (item)
                         trendView_->setChosenDay(ToStdString(item->data(kRoleDay).toByteArray()));
@@ -87,13 +88,6 @@ void MainWindow::showTrend() {
 }
 
 // Selects `day` in the day list, as a click on it would.
-void MainWindow::chooseDay(const QByteArray& day) {
-    for (int i = 0; i < dayList_->count(); ++i) {
-        if (dayList_->item(i)->data(kRoleDay).toByteArray() == day) {
-            dayList_->setCurrentRow(i);
-            return;
-        }
-    }
-}
+void MainWindow::chooseDay(const QByteArray& day) { steps_->chooseDay(day); }
 
 }  // namespace corvane::app

@@ -29,6 +29,7 @@
 #include "PatternsTab.h"
 #include "ResultPages.h"
 #include "RowData.h"
+#include "StepsPanel.h"
 
 namespace corvane::app {
 void MainWindow::buildLayout() {
@@ -39,7 +40,7 @@ void MainWindow::buildLayout() {
     clientLayout->setSpacing(0);
     setCentralWidget(client);
 
-    buildStepsPanel(client);
+    steps_ = new StepsPanel(client);
 
     // Left part: results above details, the border movable by the splitter.
     resultSplitter_ = new QSplitter(Qt::Vertical, client);
@@ -54,7 +55,7 @@ void MainWindow::buildLayout() {
     resultSplitter_->setSizes({121, 562 - 121 - 4});
 
     clientLayout->addWidget(resultSplitter_, 1);
-    clientLayout->addWidget(stepsPanel_);
+    clientLayout->addWidget(steps_);
 
     nameControls();
     connectControls();
@@ -62,59 +63,6 @@ void MainWindow::buildLayout() {
     // The steps keep their size; the results and details take what is left, and the
     // page bar stays whole down to this size.
     setMinimumSize(680, 562);
-}
-
-// Right panel: the numbered steps, placed at fixed positions, and the progress bar
-// along the bottom edge.
-void MainWindow::buildStepsPanel(QWidget* client) {
-    stepsPanel_ = new QWidget(client);
-    stepsPanel_->setFixedWidth(216);
-    auto* panelLayout = BareColumn(stepsPanel_);
-    stepsArea_ = new QWidget(stepsPanel_);
-    stepsArea_->setFixedHeight(536);
-    panelLayout->addWidget(stepsArea_);
-    panelLayout->addStretch(1);
-
-    const QFont stepFont = SongFont(12);
-    directoryLabel_ = MakeLabel(stepsArea_, QStringLiteral("1、请选择日志存放的目录："));
-    directoryLabel_->setFont(stepFont);
-    directoryLabel_->setGeometry(8, 26, 201, 16);
-
-    directoryEdit_ = new QLineEdit(stepsArea_);
-    directoryEdit_->setGeometry(8, 52, 201 - 23, 23);
-    browseButton_ = new QPushButton(QStringLiteral("..."), stepsArea_);
-    browseButton_->setGeometry(8 + 201 - 23, 52, 23, 23);
-    browseButton_->setFocusPolicy(Qt::NoFocus);
-
-    dayLabel_ = MakeLabel(stepsArea_, QStringLiteral("2、您要分析哪天的日志："));
-    dayLabel_->setFont(stepFont);
-    dayLabel_->setGeometry(8, 89, 201, 16);
-
-    dayList_ = new HintedListWidget(stepsArea_);
-    dayList_->setSelectionMode(QAbstractItemView::SingleSelection);
-    dayList_->setGeometry(8, 112, 201, 153);
-
-    serviceLabel_ = MakeLabel(stepsArea_, QStringLiteral("3、您要分析哪些服务的日志："));
-    serviceLabel_->setFont(stepFont);
-    serviceLabel_->setGeometry(8, 279, 201, 16);
-
-    serviceList_ = MakeReportList(stepsArea_, {{QStringLiteral("服务名称"), 163}});
-    serviceList_->setGeometry(8, 305, 201, 192);
-
-    startButton_ = new QPushButton(QStringLiteral("开始分析"), stepsArea_);
-    startButton_->setFont(stepFont);
-    startButton_->setGeometry(131, 503, 81, 27);
-    checkCataloguesButton_ = new QPushButton(QStringLiteral("检查目录"), stepsArea_);
-    checkCataloguesButton_->setToolTip(
-        QStringLiteral("检查 ServiceList.ini 和 ErrorList.ini 中会被忽略或不起作用的条目"));
-    checkCataloguesButton_->setGeometry(8, 503, 81, 27);
-
-    progressBar_ = new QProgressBar(stepsPanel_);
-    progressBar_->setRange(0, 100);
-    progressBar_->setValue(0);
-    progressBar_->setTextVisible(false);
-    progressBar_->setFixedHeight(19);
-    panelLayout->addWidget(progressBar_);
 }
 
 void MainWindow::buildResultPanel() {
@@ -145,7 +93,7 @@ void MainWindow::buildDetailPanel() {
     layout->addWidget(detailLabel_);
 
     detailTabs_ = new QTabWidget(detailPanel_);
-    pages_ = new ResultPages(detailPanel_, detailTabs_, progressBar_, this);
+    pages_ = new ResultPages(detailPanel_, detailTabs_, steps_->progressBar(), this);
     patternsTab_ = new PatternsTab(detailTabs_, programDir_, *dialogs_, this);
     detailTabs_->setCurrentIndex(0);
     layout->addWidget(pages_->findBar());
@@ -157,18 +105,6 @@ void MainWindow::buildDetailPanel() {
 void MainWindow::nameControls() {
     const std::pair<QObject*, const char*> names[] = {
         {this, design::kWindow},
-        {stepsPanel_, design::kStepsPanel},
-        {stepsArea_, design::kStepsArea},
-        {directoryLabel_, design::kDirectoryLabel},
-        {directoryEdit_, design::kDirectoryEdit},
-        {browseButton_, design::kBrowseButton},
-        {dayLabel_, design::kDayLabel},
-        {dayList_, design::kDayList},
-        {serviceLabel_, design::kServiceLabel},
-        {serviceList_, design::kServiceList},
-        {startButton_, design::kStartButton},
-        {checkCataloguesButton_, design::kCheckCataloguesButton},
-        {progressBar_, design::kProgressBar},
         {resultSplitter_, design::kResultSplitter},
         {resultPanel_, design::kResultPanel},
         {resultLabel_, design::kResultLabel},
@@ -178,15 +114,18 @@ void MainWindow::nameControls() {
         {detailTabs_, design::kDetailTabs},
     };
     for (const auto& [control, name] : names) control->setObjectName(QLatin1String(name));
+    for (const auto& [control, name] : steps_->designNames())
+        control->setObjectName(QLatin1String(name));
     for (const auto& [control, name] : pages_->designNames())
         control->setObjectName(QLatin1String(name));
 }
 
 void MainWindow::connectControls() {
-    connect(directoryEdit_, &QLineEdit::textChanged, this, &MainWindow::listLogDays);
-    connect(browseButton_, &QPushButton::clicked, this, &MainWindow::chooseDirectory);
-    connect(startButton_, &QPushButton::clicked, this, &MainWindow::startAnalysis);
-    connect(checkCataloguesButton_, &QPushButton::clicked, this, &MainWindow::checkCatalogues);
+    connect(steps_->directoryEdit(), &QLineEdit::textChanged, this, &MainWindow::listLogDays);
+    connect(steps_->browseButton(), &QPushButton::clicked, this, &MainWindow::chooseDirectory);
+    connect(steps_->startButton(), &QPushButton::clicked, this, &MainWindow::startAnalysis);
+    connect(steps_->checkCataloguesButton(), &QPushButton::clicked, this,
+            &MainWindow::checkCatalogues);
     connect(resultList_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedService);
     QTreeWidget* knownErrorList = pages_->knownErrorList();
     connect(knownErrorList, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedError);
@@ -198,8 +137,8 @@ void MainWindow::connectControls() {
     connect(knownErrorList, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (QGuiApplication::mouseButtons() == Qt::NoButton) showSelectedError();
     });
-    dayList_->installEventFilter(this);
-    serviceList_->installEventFilter(this);
+    steps_->dayList()->installEventFilter(this);
+    steps_->serviceList()->installEventFilter(this);
     knownErrorList->installEventFilter(this);
     addFindingActions();
     const auto button = [this](const char* name) {
@@ -225,10 +164,10 @@ void MainWindow::connectControls() {
 
 // Tab goes through the numbered steps, then the results and the details.
 void MainWindow::setTabOrderOfSteps() {
-    QWidget* const order[] = {directoryEdit_,
-                              dayList_,
-                              serviceList_,
-                              startButton_,
+    QWidget* const order[] = {steps_->directoryEdit(),
+                              steps_->dayList(),
+                              steps_->serviceList(),
+                              steps_->startButton(),
                               resultList_,
                               detailTabs_,
                               pages_->knownErrorList(),
@@ -243,7 +182,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (watched == dayList_ || watched == serviceList_) {
+            if (watched == steps_->dayList() || watched == steps_->serviceList()) {
                 startAnalysis();
                 return true;
             }

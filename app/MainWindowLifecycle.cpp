@@ -14,6 +14,7 @@
 #include "ResultPages.h"
 #include "RowData.h"
 #include "SharedHistory.h"
+#include "StepsPanel.h"
 #include "ThrottledEventPump.h"
 #include "TrendView.h"
 #include "WindowDialogs.h"
@@ -30,7 +31,7 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
       dialogs_(dialogs ? dialogs : ownDialogs_.get()) {
     setWindowTitle(QStringLiteral("Corvane日志分析器 V1.6"));
     buildLayout();
-    rowSink_ = std::make_unique<ResultRowSink>(progressBar_);
+    rowSink_ = std::make_unique<ResultRowSink>(steps_->progressBar());
     run_ = std::make_unique<WindowRun>(
         static_cast<RunView&>(*this), *dialogs_,
         WindowRun::Display{[this](std::shared_ptr<const StoredService> stored) {
@@ -79,23 +80,9 @@ void MainWindow::updateCatalogues() {
 
 // One checked row per service of the catalogue, its fields kept as GBK bytes.
 void MainWindow::loadServiceList() {
-    serviceList_->clear();
     std::vector<ServiceEntry> services;
     LoadServiceCatalogue(programDir_, services);
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(static_cast<qsizetype>(services.size()));
-    for (const ServiceEntry& service : services) {
-        auto* row = new QTreeWidgetItem();
-        row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        row->setCheckState(0, service.checked ? Qt::Checked : Qt::Unchecked);
-        row->setText(0, FromGbkLine(service.caption));
-        row->setData(0, kRoleCaption, ToByteArray(service.caption));
-        row->setData(0, kRoleSubdir, ToByteArray(service.logSubdir));
-        row->setData(0, kRolePrefix, ToByteArray(service.logPrefix));
-        row->setData(0, kRoleCode, ToByteArray(service.code));
-        rows.append(row);
-    }
-    serviceList_->addTopLevelItems(rows);
+    steps_->showServices(services);
 }
 
 void MainWindow::checkCatalogues() {

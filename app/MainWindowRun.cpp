@@ -18,6 +18,7 @@
 #include "PatternsTab.h"
 #include "ResultPages.h"
 #include "RowData.h"
+#include "StepsPanel.h"
 #include "WindowDialogs.h"
 #include "analysis/LogDays.h"
 #include "analysis/Scanner.h"
@@ -29,44 +30,12 @@ namespace corvane::app {
 // ---------------------------------------------------------------------------
 // The day list
 
-namespace {
-
-// Why a directory gives no day: it is missing, it is no directory, it cannot be
-// read, or it holds no log file.
-QString NoDaysHint(const QString& directory) {
-    const QFileInfo info(directory.isEmpty() ? QDir::rootPath() : directory);
-    if (!info.exists()) return QStringLiteral("目录不存在");
-    if (!info.isDir()) return QStringLiteral("不是目录");
-    if (!info.isReadable() || !info.isExecutable()) return QStringLiteral("无法读取该目录");
-    return QStringLiteral("该目录中没有日志文件（.log）");
-}
-
-}  // namespace
-
 void MainWindow::listLogDays() {
-    handle([this] {
-        dayList_->clear();
-        const QString directory = directoryEdit_->text();
-        const std::vector<std::string> days =
-            ListLogDays(ToStdString(QFile::encodeName(directory)));
-        for (const std::string& day : days) {
-            auto* item = new QListWidgetItem(FromGbkLine(day));
-            item->setData(kRoleDay, ToByteArray(day));
-            dayList_->addItem(item);
-        }
-        dayList_->setEmptyHint(days.empty() ? NoDaysHint(directory) : QString());
-    });
+    handle([this] { steps_->listDays(); });
 }
 
 void MainWindow::chooseDirectory() {
-    handle([this] {
-        const QString current = directoryEdit_->text();
-        const QFileInfo info(current);
-        const QString start = !current.isEmpty() && info.isDir() ? current : QDir::rootPath();
-        const std::optional<QString> chosen =
-            dialogs_->ChooseDirectory(QStringLiteral("请选择Corvane安装目录"), start);
-        if (chosen) directoryEdit_->setText(*chosen);
-    });
+    handle([this] { steps_->chooseDirectory(*dialogs_); });
 }
 
 // ---------------------------------------------------------------------------
@@ -95,7 +64,7 @@ void MainWindow::runAnalysis() {
     leftOver->swap(*rows_);
 
     WindowRun::Job job;
-    job.day = chosenDay();
+    job.day = steps_->chosenDay();
     job.catalogue = errorCatalogue_.get();
     job.options = scanOptions_;
     job.options.programDir = programDir_;
@@ -122,7 +91,7 @@ void MainWindow::runFinished(const RunEnd& end) {
     }
     if (end.stopped) return;
     // The bar showed the scans; it rests at 0 as after a page fill.
-    progressBar_->setValue(0);
+    steps_->progressBar()->setValue(0);
     // The run's results stay on screen whatever became of the record.
     if (!end.recordError.empty()) dialogs_->ShowMessage(end.recordError);
     if (end.marks) showMarks(*end.marks);
@@ -135,15 +104,6 @@ void MainWindow::resetResultViews() {
     resultList_->clear();
     pages_->forgetService();
     patternsTab_->clear(true);
-}
-
-// The text of the first selected day in list order; empty when none is selected.
-std::string MainWindow::chosenDay() const {
-    for (int i = 0; i < dayList_->count(); ++i) {
-        if (dayList_->item(i)->isSelected())
-            return ToStdString(dayList_->item(i)->data(kRoleDay).toByteArray());
-    }
-    return {};
 }
 
 namespace {
@@ -178,28 +138,13 @@ void MainWindow::sendReport(FindingsObserver* tally) {
 // ---------------------------------------------------------------------------
 // What the run reads from and writes to the window
 
-int MainWindow::ServiceRowCount() { return serviceList_->topLevelItemCount(); }
+int MainWindow::ServiceRowCount() { return steps_->serviceRowCount(); }
 
-bool MainWindow::ServiceRowChecked(int row) {
-    const QTreeWidgetItem* item = serviceList_->topLevelItem(row);
-    return item && item->checkState(0) == Qt::Checked;
-}
+bool MainWindow::ServiceRowChecked(int row) { return steps_->serviceRowChecked(row); }
 
-ServiceEntry MainWindow::ServiceRow(int row) {
-    ServiceEntry entry;
-    const QTreeWidgetItem* item = serviceList_->topLevelItem(row);
-    if (!item) throw std::out_of_range("List index out of bounds");
-    entry.caption = ToStdString(item->data(0, kRoleCaption).toByteArray());
-    entry.logSubdir = ToStdString(item->data(0, kRoleSubdir).toByteArray());
-    entry.logPrefix = ToStdString(item->data(0, kRolePrefix).toByteArray());
-    entry.code = ToStdString(item->data(0, kRoleCode).toByteArray());
-    entry.checked = item->checkState(0) == Qt::Checked;
-    return entry;
-}
+ServiceEntry MainWindow::ServiceRow(int row) { return steps_->serviceRow(row); }
 
-std::string MainWindow::DirectoryText() {
-    return ToStdString(QFile::encodeName(directoryEdit_->text()));
-}
+std::string MainWindow::DirectoryText() { return steps_->directoryText(); }
 
 ProgressSink& MainWindow::AddResultRow(const std::string& caption) {
     auto* row = new QTreeWidgetItem(resultList_);
