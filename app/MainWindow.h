@@ -6,11 +6,14 @@
 // check marks of the service list.  All catalogue and log text stays GBK bytes in
 // row data and is decoded only for display.
 //
-// The class is split over files by role: MainWindowLayout.cpp builds the controls,
-// MainWindowLifecycle.cpp holds start-up, shut-down and the handler guard,
-// MainWindowRun.cpp the day list and the analysis run, MainWindowPages.cpp the
-// result pages and the details, MainWindowFind.cpp finding a finding and going to
-// any page.
+// MainWindow wires classes that each own their controls and state: StepsPanel (the
+// steps and the progress bar), ResultPages (pages, explanation, page bar, find bar),
+// PatternsTab, WindowRun (the run on its worker thread) and ResultRows (one record
+// per result row).  Its own files by role: MainWindowLayout.cpp places and names the
+// controls and connects them, MainWindowLifecycle.cpp start-up and shut-down,
+// MainWindowRun.cpp the start and what the run shows, MainWindowPages.cpp the page
+// handlers, MainWindowHistory.cpp the marks and the trend, MainWindowActions.cpp
+// copy, context and export.
 #pragma once
 
 #include <functional>

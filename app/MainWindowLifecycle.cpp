@@ -73,6 +73,8 @@ void MainWindow::updateCatalogues() {
     // Before the catalogues are loaded, so that newer files are used in this run of
     // the program.  The update is silent; its result does not matter here.
     server_ = ReadServerConfig(programDir_);
+    // The one loop of the window's thread that still serves events from inside: the
+    // update's transfers, before the window is shown; nothing stops it.
     const bool never = false;
     ThrottledEventPump pump(never);
     UpdateCatalogues(programDir_, server_, pump);
