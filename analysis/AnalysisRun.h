@@ -17,11 +17,6 @@
 
 namespace corvane {
 
-// Finding lists of the last run (counts removed); entry i belongs to result row i.
-using ServiceResults = std::vector<std::unique_ptr<FindingList>>;
-// Where the findings of ServiceResults entry i lie in their file, entry for entry.
-using ServicePlaces = std::vector<FindingPlaces>;
-
 // What the run reads from and writes to the window.  Service rows and the directory
 // text are read when the run reaches each row, so changes made meanwhile count.
 class RunView {
@@ -36,29 +31,34 @@ public:
     // row is removed or the next row is added.
     virtual ProgressSink& AddResultRow(const std::string& caption) = 0;
     virtual void RemoveLastResultRow() = 0;
-    virtual void SetLastResultCounts(const std::string& known, const std::string& unknown) = 0;
+    virtual void SetLastResultCounts(std::int64_t known, std::int64_t unknown) = 0;
 };
 
-// One stored service pass as the run saw it: what was scanned and how long it took.
+// One service of a run as the run stored it: what was scanned, what was found and how
+// long it took.  The window's pages, the report tally, the exports, the run history
+// and the patterns all read this record.
 struct ServicePass {
+    std::string caption;  // the result row's caption
     std::string serviceCode;
     std::string directory;  // the directory text when the run reached the row
     std::string day;
     std::string logFile;
+    FindingList findings;  // in file order, each with the place of its own line
     std::int64_t known = 0;
     std::int64_t unknown = 0;
     double seconds = 0;  // wall time of the scan
-    FileStamp logStamp;  // the log file as the scan opened it
+    FileStamp logStamp;  // the log file as the scan opened it; its size is the bytes scanned
 };
 
-// Receives each stored list (the report tally, the run history).
+// The services of the last run; entry i belongs to result row i.  Each record stays
+// where it is while later ones are added.
+using ServiceResults = std::vector<std::unique_ptr<ServicePass>>;
+
+// Receives each stored service (the report tally, the run history).
 class FindingsObserver {
 public:
     virtual ~FindingsObserver() = default;
-    virtual void AddFindings(const std::string& serviceCode, const FindingList& findings) = 0;
-    // Follows AddFindings for the same list, with the places of its findings; only the
-    // run history needs it.
-    virtual void PassStored(const ServicePass&, const FindingPlaces&) {}
+    virtual void PassStored(const ServicePass& pass) = 0;
 };
 
 // The log file of a service for a day: directory, "/", prefix, day, ".log".
@@ -71,16 +71,15 @@ bool LogFileExists(const std::string& path);
 enum class RunOutcome { Completed, Stopped };
 
 // Goes through the service rows: for each checked row whose log file exists, adds a
-// result row, scans, and stores the list (counts moved into the row) in `results`
-// at the row's index (and the places of its findings in `places`, unless null),
-// then hands it to `observer` (may be null).  A scan that gives
+// result row, scans, writes the counts into the row, stores the service's record in
+// `results` at the row's index and hands it to `observer` (may be null).  A scan that gives
 // no list (the file could not be opened, a large file was declined) loses its row.
-// Returns Stopped as soon as `pump` reports a stop request; nothing more is stored
-// then.  A file that shrinks under its scan raises ScanReadError; other errors of a
-// scan propagate as they are.
+// Returns Stopped as soon as a stop is requested through `stop` (checked between the
+// services and by each scan); nothing more is stored then.  A file that shrinks under its scan
+// raises ScanReadError; other errors of a scan propagate as they are.
 RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCatalogue& catalogue,
                             ServiceResults& results, FindingsObserver* observer,
-                            UserDialogs& dialogs, EventPump& pump, const ScanOptions& options,
-                            ServicePlaces* places = nullptr);
+                            UserDialogs& dialogs, EventPump& pump, const StopToken& stop,
+                            const ScanOptions& options);
 
 }  // namespace corvane

@@ -122,11 +122,10 @@ std::optional<std::string> KeywordChooser::Keyword() const {
     return std::nullopt;
 }
 
-std::optional<std::string> ChoosePatternKeyword(const std::vector<std::string>& constants,
-                                                const std::string& path,
-                                                const std::vector<std::int64_t>& patternLines,
-                                                const std::vector<std::string>& ignoreList,
-                                                EventPump* pump) {
+KeywordPass ChoosePatternKeyword(const std::vector<std::string>& constants, const std::string& path,
+                                 const std::vector<std::int64_t>& patternLines,
+                                 const std::vector<std::string>& ignoreList, EventPump* pump,
+                                 const StopToken& stop) {
     std::vector<std::string> ignores;
     for (const std::string& t : ignoreList)
         if (!t.empty()) ignores.push_back(FoldAscii(t));
@@ -136,13 +135,13 @@ std::optional<std::string> ChoosePatternKeyword(const std::vector<std::string>& 
     std::string scratch;
     auto next = patternLines.begin();
     while (reader.Next(line)) {
-        PumpOrStop(pump);
+        if (PumpAndCheckStop(pump, stop)) return {true, std::nullopt};
         while (next != patternLines.end() && *next < line.number) ++next;
         const bool ofPattern = next != patternLines.end() && *next == line.number;
         if (ContainsIgnoreIn(line.text, ignores, scratch)) continue;
         chooser.AddLine(line.text, ofPattern);
     }
-    return chooser.Keyword();
+    return {false, chooser.Keyword()};
 }
 
 CatalogueDraft DraftCatalogueEntry(const ErrorCatalogue& catalogue,

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/Host.h"
+#include "base/Stop.h"
 #include "catalog/ErrorCatalogue.h"
 
 namespace corvane {
@@ -44,13 +45,16 @@ private:
 // One pass over the file at `path`: the keyword of the pattern whose lines are those
 // numbered `patternLines` (1-based, increasing), among the lines that contain no text
 // of `ignoreList` (ignoring case; empty texts never match).  Throws FileLinesError when
-// the file cannot be read.  With `pump`, calls PumpOrStop before every line
-// (FileLines.h).
-std::optional<std::string> ChoosePatternKeyword(const std::vector<std::string>& constants,
-                                                const std::string& path,
-                                                const std::vector<std::int64_t>& patternLines,
-                                                const std::vector<std::string>& ignoreList,
-                                                EventPump* pump = nullptr);
+// the file cannot be read.  Serves `pump` (when given) and checks `stop` before every
+// line.
+struct KeywordPass {
+    bool stopped = false;                // a stop was requested: no answer
+    std::optional<std::string> keyword;  // nothing when no candidate qualifies
+};
+KeywordPass ChoosePatternKeyword(const std::vector<std::string>& constants, const std::string& path,
+                                 const std::vector<std::int64_t>& patternLines,
+                                 const std::vector<std::string>& ignoreList,
+                                 EventPump* pump = nullptr, const StopToken& stop = {});
 
 struct CatalogueDraft {
     std::string code;                    // the lowest unused code, 100..998; empty if none

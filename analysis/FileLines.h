@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "analysis/Host.h"
+#include "base/Error.h"
+#include "base/Stop.h"
 
 namespace corvane {
 
@@ -21,24 +23,16 @@ struct FileLine {
 };
 
 // Raised when a file cannot be opened or read.
-class FileLinesError : public std::runtime_error {
+class FileLinesError : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
-// Raised by the pattern functions that walk a file or many lines when the event pump
-// they were given reports a stop request: the window runs them in slices of its own
-// events or on a worker thread, and a close or a new run ends them.
-class MiningStopped : public std::runtime_error {
-public:
-    MiningStopped() : std::runtime_error("stopped") {}
-};
-
-// Lets the window handle its events; throws MiningStopped when it asked to stop.
-inline void PumpOrStop(EventPump* pump) {
-    if (pump == nullptr) return;
-    pump->ProcessEvents();
-    if (pump->StopRequested()) throw MiningStopped();
+// Serves the window's events, if there is a pump, and tells whether a stop has been
+// requested since: the pattern functions call it before every line or finding.
+inline bool PumpAndCheckStop(EventPump* pump, const StopToken& stop) {
+    if (pump != nullptr) pump->ProcessEvents();
+    return stop.stop_requested();
 }
 
 // Reads a file front to back and hands out its lines, numbered the way findings are

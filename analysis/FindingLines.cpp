@@ -1,7 +1,5 @@
 #include "analysis/FindingLines.h"
 
-#include <algorithm>
-
 #include "catalog/ErrorCatalogue.h"
 
 namespace corvane {
@@ -19,16 +17,14 @@ std::string_view OwnLine(std::string_view finding, const FindingPlace& place) {
     return finding.substr(finding.size() - static_cast<std::size_t>(place.length));
 }
 
-std::vector<LocatedFinding> LocateUnknownFindings(const FindingList& findings,
-                                                  const FindingPlaces& places) {
+std::vector<LocatedFinding> LocateUnknownFindings(const FindingList& findings) {
     std::vector<LocatedFinding> located;
-    const std::size_t n = std::min(findings.size(), places.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::string_view finding = findings[i];
-        if (finding.size() < kCodeAndBar || finding.substr(0, 3) != kUnknownCode ||
-            finding[3] != '|')
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const Finding& finding = findings[i];
+        if (finding.text.size() < kCodeAndBar || finding.Code() != kUnknownCode ||
+            finding.text[3] != '|')
             continue;
-        located.push_back({i, places[i], OwnLine(finding, places[i])});
+        located.push_back({i, finding.place, OwnLine(finding.text, finding.place)});
     }
     return located;
 }

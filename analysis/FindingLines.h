@@ -20,10 +20,8 @@ struct LocatedFinding {
 // stamps.  Empty when `place` does not fit the finding.
 std::string_view OwnLine(std::string_view finding, const FindingPlace& place);
 
-// The unknown ("999|") findings of `findings`, a scan's list (the two count entries at
-// its end may be present), each with its place from `places` (one per finding, as the
-// scan gives them).  Reads no file: the text of each is the end of its finding.
-std::vector<LocatedFinding> LocateUnknownFindings(const FindingList& findings,
-                                                  const FindingPlaces& places);
+// The unknown ("999|") findings of `findings`, a scan's list, each with its place.
+// Reads no file: the text of each is the end of its finding.
+std::vector<LocatedFinding> LocateUnknownFindings(const FindingList& findings);
 
 }  // namespace corvane

@@ -33,9 +33,8 @@ public:
     // the window is served at the pump's own interval, not later by the calls it
     // would otherwise skip.
     virtual void ProcessEventsWhileWaiting() { ProcessEvents(); }
-    // True once the window has been asked to close: a loop that sees it stops at
-    // once and its caller unwinds without storing anything more.
-    virtual bool StopRequested() const { return false; }
+    // Stopping is not the pump's business: whoever may want to stop a loop hands it a
+    // StopToken (base/Stop.h), which the loop checks after processing events.
 };
 
 // The text of the result row's "未知错误" cell while the service is scanned.

@@ -64,18 +64,19 @@ void IncomingCarry::Offer(std::string_view line) {
 
 LineWalker::LineWalker(const ScanPatterns& patterns, const PatternMatcher& matcher,
                        PatternMatcher::Scratch& scratch, const ErrorCatalogue& catalogue,
-                       EventPump& pump, bool stretchBeginsFile)
+                       EventPump& pump, StopToken stop, bool stretchBeginsFile)
     : patterns_(patterns),
       matcher_(matcher),
       scratch_(scratch),
       catalogue_(catalogue),
-      pump_(pump) {
+      pump_(pump),
+      stop_(std::move(stop)) {
     if (stretchBeginsFile) incoming_.Close();
 }
 
 bool LineWalker::Examine(const Block& block) {
     pump_.ProcessEvents();
-    if (pump_.StopRequested()) return false;
+    if (stop_.stop_requested()) return false;
     block_ = &block;
     pos_ = block.begin;
     counted_ = block.begin;
@@ -145,7 +146,7 @@ bool LineWalker::Match(std::size_t end, std::uint32_t id) {
 bool LineWalker::FinishLine() {
     line_.open = false;
     pump_.ProcessEvents();
-    if (pump_.StopRequested()) return false;
+    if (stop_.stop_requested()) return false;
     const std::string_view line(line_.begin, static_cast<std::size_t>(line_.end - line_.begin));
     Carry(line);
     if (!line_.ignore) {
@@ -197,7 +198,7 @@ void LineWalker::Carry(std::string_view line) {
         return;
     }
     if (!carryOpen_ || !(DigitAt(line, 0) || DigitAt(line, 1))) return;
-    std::string& finding = result_.findings.back();
+    std::string& finding = result_.findings.back().text;
     if (CarryTimeStamp(finding, line)) carryOpen_ = CarryStillPossible(finding);
 }
 
@@ -209,10 +210,10 @@ void LineWalker::Append(std::string_view code, std::string_view line) {
     finding.append(code).append("|").append(line);
     carryOpen_ = CarryStillPossible(finding);
     incoming_.Close();
-    result_.findings.push_back(std::move(finding));
     CountLineEndsTo(line.data());
-    result_.places.push_back({lineEnds_ + 1, block_->offset + (line.data() - block_->begin),
-                              static_cast<std::int64_t>(line.size())});
+    result_.findings.push_back({std::move(finding),
+                                {lineEnds_ + 1, block_->offset + (line.data() - block_->begin),
+                                 static_cast<std::int64_t>(line.size())}});
 }
 
 }  // namespace corvane

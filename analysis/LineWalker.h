@@ -15,6 +15,7 @@
 #include "analysis/Host.h"
 #include "analysis/PatternMatcher.h"
 #include "analysis/TextScan.h"
+#include "base/Stop.h"
 #include "catalog/ErrorCatalogue.h"
 
 namespace corvane {
@@ -36,8 +37,7 @@ ScanPatterns BuildPatterns(const std::string& serviceCode, const ErrorCatalogue&
 
 // What the walk over a stretch of the file found.
 struct WalkResult {
-    FindingList findings;  // without the two counts
-    FindingPlaces places;  // line numbers count from the stretch's first line, 1
+    FindingList findings;  // line numbers count from the stretch's first line, 1
     std::int64_t unknown = 0;
     std::int64_t known = 0;
     std::int64_t lineEnds = 0;  // line ends in the stretch
@@ -77,9 +77,9 @@ public:
     // complete a finding of the parts before it.
     LineWalker(const ScanPatterns& patterns, const PatternMatcher& matcher,
                PatternMatcher::Scratch& scratch, const ErrorCatalogue& catalogue, EventPump& pump,
-               bool stretchBeginsFile = true);
+               StopToken stop, bool stretchBeginsFile = true);
 
-    // Examines one block; false when `pump` asked to stop.
+    // Examines one block; false when a stop was requested (checked after the pump).
     bool Examine(const Block& block);
 
     WalkResult Take();
@@ -107,6 +107,7 @@ private:
     PatternMatcher::Scratch& scratch_;
     const ErrorCatalogue& catalogue_;
     EventPump& pump_;
+    StopToken stop_;
     WalkResult result_;
     bool carryOpen_ = false;  // the most recent finding can still take a time stamp
     IncomingCarry incoming_;

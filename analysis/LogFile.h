@@ -6,13 +6,15 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/Error.h"
+
 namespace corvane {
 
 // Raised when the file delivers fewer bytes than its size promised (it was shortened
 // while being scanned).  The scan's partial list is discarded.
-class ScanReadError : public std::runtime_error {
+class ScanReadError : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 // Opens `path` for reading only, shared with the services that write it, when it is a

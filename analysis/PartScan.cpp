@@ -5,7 +5,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <exception>
-#include <limits>
 #include <memory>
 #include <mutex>
 #include <system_error>
@@ -20,32 +19,11 @@
 namespace corvane {
 namespace {
 
-constexpr std::size_t kNoPart = std::numeric_limits<std::size_t>::max();
-
 ScanResult Stopped() {
     ScanResult result;
     result.outcome = ScanOutcome::Stopped;
     return result;
 }
-
-// The walker's pump on a worker thread: nothing to process, and a stop when the
-// scan is being abandoned or an earlier part has failed (its answer is lost anyway).
-class WorkerPump final : public EventPump {
-public:
-    WorkerPump(const std::atomic<bool>& stop, const std::atomic<std::size_t>& failedPart,
-               std::size_t part)
-        : stop_(stop), failedPart_(failedPart), part_(part) {}
-    void ProcessEvents() override {}
-    bool StopRequested() const override {
-        return stop_.load(std::memory_order_relaxed) ||
-               failedPart_.load(std::memory_order_relaxed) < part_;
-    }
-
-private:
-    const std::atomic<bool>& stop_;
-    const std::atomic<std::size_t>& failedPart_;
-    const std::size_t part_;
-};
 
 class PartScan {
 public:
@@ -57,6 +35,7 @@ public:
           options_(options),
           plan_(plan),
           parts_(plan.parts),
+          partStops_(plan.parts),
           starts_(plan.parts + 1, -1),
           reached_(plan.parts, -1),
           complete_(plan.parts, false),
@@ -67,7 +46,7 @@ public:
 
     ~PartScan() { StopAndJoin(); }
 
-    ScanResult Run(EventPump& pump) {
+    ScanResult Run(EventPump& pump, const StopToken& stop) {
         progress_.Start();
         {
             std::lock_guard<std::mutex> lock(mutex_);
@@ -92,14 +71,14 @@ public:
                                               [this] { return running_ == 0; });
             }
             pump.ProcessEventsWhileWaiting();  // may throw: the destructor stops the workers
-            if (pump.StopRequested()) {
+            if (stop.stop_requested()) {
                 StopAndJoin();
                 return Stopped();
             }
             if (finished) break;
         }
         StopAndJoin();
-        return Join(pump);
+        return Join(pump, stop);
     }
 
 private:
@@ -108,8 +87,14 @@ private:
         std::exception_ptr failure;
     };
 
+    // Stops the walks of parts `first` and later: the scan is abandoned (0), or an
+    // earlier part failed and their answers are lost anyway.
+    void StopPartsFrom(std::size_t first) {
+        for (std::size_t k = first; k < partStops_.size(); ++k) partStops_[k].request_stop();
+    }
+
     void StopAndJoin() {
-        stop_ = true;
+        StopPartsFrom(0);
         for (std::thread& worker : workers_)
             if (worker.joinable()) worker.join();
     }
@@ -137,22 +122,22 @@ private:
             PatternMatcher::Scratch scratch(matcher);
             for (;;) {
                 const std::size_t k = nextPart_.fetch_add(1);
-                if (k >= plan_.parts || stop_ || k > failedPart_) break;
+                if (k >= plan_.parts || partStops_[k].stop_requested()) break;
                 try {
                     ScanPart(k, buffer, matcher, scratch);
                 } catch (...) {
                     parts_[k].failure = std::current_exception();
-                    std::size_t failed = failedPart_.load();
-                    while (k < failed && !failedPart_.compare_exchange_weak(failed, k)) {
-                    }
+                    StopPartsFrom(k + 1);
                 }
             }
         } catch (...) {
             // Patterns the engine refuses, or no working memory for this thread: the
             // scan cannot be completed.
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (!failure_) failure_ = std::current_exception();
-            stop_ = true;
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                if (!failure_) failure_ = std::current_exception();
+            }
+            StopPartsFrom(0);
         }
         {
             std::lock_guard<std::mutex> lock(mutex_);
@@ -173,8 +158,10 @@ private:
                 afterCr = before == '\r';
             }
             BlockReader reader(file_, begin, end, options_.blockLength, afterCr);
-            WorkerPump pump(stop_, failedPart_, k);
-            LineWalker walker(patterns_, matcher, scratch, catalogue_, pump, k == 0);
+            // A worker has no events to serve.
+            NullEventPump pump;
+            LineWalker walker(patterns_, matcher, scratch, catalogue_, pump,
+                              partStops_[k].get_token(), k == 0);
             Block block;
             while (reader.Next(buffer, block)) {
                 if (!walker.Examine(block)) return;
@@ -223,15 +210,14 @@ private:
     // The parts' answers in file order, as one scan of the whole file gives them.
     // Millions of findings take a while to move: the window's events go on meanwhile
     // (the pump itself decides how often it really pumps).
-    ScanResult Join(EventPump& pump) {
+    ScanResult Join(EventPump& pump, const StopToken& stop) {
         if (failure_) std::rethrow_exception(failure_);
         for (Part& part : parts_)
             if (part.failure) std::rethrow_exception(part.failure);
         ScanResult result;
-        std::size_t total = 2;
+        std::size_t total = 0;
         for (const Part& part : parts_) total += part.walk.findings.size();
         result.findings.reserve(total);
-        result.places.reserve(total - 2);
         std::size_t moved = 0;
         std::int64_t lineEnds = 0;
         std::int64_t unknown = 0;
@@ -240,24 +226,23 @@ private:
             WalkResult& walk = part.walk;
             if (!result.findings.empty()) {
                 for (const CarryLine& line : walk.incoming)
-                    CarryTimeStamp(result.findings.back(), line);
+                    CarryTimeStamp(result.findings.back().text, line);
             }
             for (std::size_t i = 0; i < walk.findings.size(); ++i) {
                 if (++moved % 64 == 0) {
                     pump.ProcessEvents();
-                    if (pump.StopRequested()) return Stopped();
+                    if (stop.stop_requested()) return Stopped();
                 }
                 result.findings.push_back(std::move(walk.findings[i]));
-                result.places.push_back(walk.places[i]);
-                result.places.back().line += lineEnds;
+                result.findings.back().place.line += lineEnds;
             }
             lineEnds += walk.lineEnds;
             unknown += walk.unknown;
             known += walk.known;
             walk = WalkResult();
         }
-        result.findings.push_back(std::to_string(unknown));
-        result.findings.push_back(std::to_string(known));
+        result.unknown = unknown;
+        result.known = known;
         return result;
     }
 
@@ -273,8 +258,8 @@ private:
     std::vector<Part> parts_;  // each written by the worker of its part only
     std::vector<std::thread> workers_;
     std::atomic<std::size_t> nextPart_{0};
-    std::atomic<bool> stop_{false};
-    std::atomic<std::size_t> failedPart_{kNoPart};  // first part that failed so far
+    // One per part, requested when its walk is no longer wanted (StopPartsFrom).
+    std::vector<StopSource> partStops_;
 
     std::mutex mutex_;
     std::condition_variable workDone_;
@@ -311,9 +296,9 @@ PartPlan PlanParts(std::int64_t size, const ScanOptions& options) {
 
 ScanResult ScanInParts(const LogFile& file, const ScanPatterns& patterns,
                        const ErrorCatalogue& catalogue, ProgressSink& row, EventPump& pump,
-                       const ScanOptions& options, const PartPlan& plan) {
+                       const StopToken& stop, const ScanOptions& options, const PartPlan& plan) {
     PartScan scan(file, patterns, catalogue, row, options, plan);
-    return scan.Run(pump);
+    return scan.Run(pump, stop);
 }
 
 }  // namespace corvane

@@ -28,8 +28,9 @@ struct PartPlan {
 PartPlan PlanParts(std::int64_t size, const ScanOptions& options);
 
 // Compiles `patterns` and scans the parts on plan.threads worker threads while the
-// calling thread keeps calling pump.ProcessEvents() about every millisecond and
-// watches for a stop request.  Each part is walked on its own; the parts' findings
+// calling thread keeps calling pump.ProcessEventsWhileWaiting() about every
+// millisecond and checks `stop` after each call; a stop request ends every worker and
+// gives ScanOutcome::Stopped.  Each part is walked on its own; the parts' findings
 // are joined in file order, and the lines at the start of each part complete the
 // most recent finding before it, so findings, places, counts and progress texts are
 // those of a scan of the whole file on one thread.  `row` receives the progress
@@ -39,6 +40,6 @@ PartPlan PlanParts(std::int64_t size, const ScanOptions& options);
 // engine refuses the patterns.
 ScanResult ScanInParts(const LogFile& file, const ScanPatterns& patterns,
                        const ErrorCatalogue& catalogue, ProgressSink& row, EventPump& pump,
-                       const ScanOptions& options, const PartPlan& plan);
+                       const StopToken& stop, const ScanOptions& options, const PartPlan& plan);
 
 }  // namespace corvane

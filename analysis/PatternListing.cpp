@@ -5,13 +5,14 @@
 
 namespace corvane {
 
-PatternListing MineFilePatterns(const std::string& path, EventPump* pump, std::size_t maxPatterns) {
+std::optional<PatternListing> MineFilePatterns(const std::string& path, EventPump* pump,
+                                               const StopToken& stop, std::size_t maxPatterns) {
     PatternListing listing;
     PatternMiner miner(maxPatterns);
     FileLineReader reader(path);
     FileLine line;
     while (reader.Next(line)) {
-        PumpOrStop(pump);
+        if (PumpAndCheckStop(pump, stop)) return std::nullopt;
         if (line.text.empty()) continue;
         listing.lines.push_back({line.number, miner.Add(line.text)});
     }
@@ -19,12 +20,13 @@ PatternListing MineFilePatterns(const std::string& path, EventPump* pump, std::s
     return listing;
 }
 
-PatternListing MineUnknownFindingPatterns(const FindingList& findings, const FindingPlaces& places,
-                                          EventPump* pump, std::size_t maxPatterns) {
+std::optional<PatternListing> MineUnknownFindingPatterns(const FindingList& findings,
+                                                         EventPump* pump, const StopToken& stop,
+                                                         std::size_t maxPatterns) {
     PatternListing listing;
     PatternMiner miner(maxPatterns);
-    for (const LocatedFinding& f : LocateUnknownFindings(findings, places)) {
-        PumpOrStop(pump);
+    for (const LocatedFinding& f : LocateUnknownFindings(findings)) {
+        if (PumpAndCheckStop(pump, stop)) return std::nullopt;
         listing.lines.push_back({f.place.line, miner.Add(f.text), f.index});
     }
     listing.groups = miner.Ranked();

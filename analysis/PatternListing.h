@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "analysis/FindingList.h"
 #include "analysis/Host.h"
 #include "analysis/PatternMiner.h"
+#include "base/Stop.h"
 
 namespace corvane {
 
@@ -28,16 +30,19 @@ struct PatternListing {
 };
 
 // Groups every non-empty line of the file.  Throws FileLinesError when the file cannot
-// be read.  With `pump`, calls PumpOrStop before every line (FileLines.h).
-PatternListing MineFilePatterns(const std::string& path, EventPump* pump = nullptr,
-                                std::size_t maxPatterns = kDefaultMaxPatterns);
+// be read.  Serves `pump` (when given) and checks `stop` before every line; nothing
+// when a stop was requested.
+std::optional<PatternListing> MineFilePatterns(const std::string& path, EventPump* pump = nullptr,
+                                               const StopToken& stop = {},
+                                               std::size_t maxPatterns = kDefaultMaxPatterns);
 
 // Groups the unknown findings of `findings`, a scan's list, each as its line stands in
-// the file (without a carried time stamp), which `places` (the scan's) tells.  Reads
-// no file.  With `pump`, calls PumpOrStop before every finding.
-PatternListing MineUnknownFindingPatterns(const FindingList& findings, const FindingPlaces& places,
-                                          EventPump* pump = nullptr,
-                                          std::size_t maxPatterns = kDefaultMaxPatterns);
+// the file (without a carried time stamp), which its place tells.  Reads no file.
+// Serves `pump` (when given) and checks `stop` before every finding; nothing when a
+// stop was requested.
+std::optional<PatternListing> MineUnknownFindingPatterns(
+    const FindingList& findings, EventPump* pump = nullptr, const StopToken& stop = {},
+    std::size_t maxPatterns = kDefaultMaxPatterns);
 
 // The listing as text lines, without line ends: one "count<TAB>pattern" per group, or
 // with `byLine` one "lineNumber<TAB>rank" per grouped line.

@@ -39,9 +39,10 @@ bool OperatorAgreesToLargeFile(const std::string& path, UserDialogs& dialogs) {
 // The whole file on the calling thread, a block at a time.
 ScanResult ScanWhole(const LogFile& file, const ScanPatterns& patterns,
                      const PatternMatcher& matcher, const ErrorCatalogue& catalogue,
-                     ProgressSink& row, EventPump& pump, const ScanOptions& options) {
+                     ProgressSink& row, EventPump& pump, const StopToken& stop,
+                     const ScanOptions& options) {
     PatternMatcher::Scratch scratch(matcher);
-    LineWalker walker(patterns, matcher, scratch, catalogue, pump);
+    LineWalker walker(patterns, matcher, scratch, catalogue, pump, stop);
     ChunkProgress progress(file, options.chunkLength, row);
     BlockReader reader(file, 0, file.Size(), options.blockLength);
     // A file of a block or two is read faster than a thread starts.  The reading
@@ -62,9 +63,8 @@ ScanResult ScanWhole(const LogFile& file, const ScanPatterns& patterns,
     WalkResult walk = walker.Take();
     ScanResult result;
     result.findings = std::move(walk.findings);
-    result.findings.push_back(std::to_string(walk.unknown));
-    result.findings.push_back(std::to_string(walk.known));
-    result.places = std::move(walk.places);
+    result.unknown = walk.unknown;
+    result.known = walk.known;
     return result;
 }
 
@@ -74,7 +74,7 @@ unsigned DefaultScanThreads() { return std::max(1u, std::thread::hardware_concur
 
 ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
                        const ErrorCatalogue& catalogue, ProgressSink& row, UserDialogs& dialogs,
-                       EventPump& pump, const ScanOptions& options) {
+                       EventPump& pump, StopToken stop, const ScanOptions& options) {
     BusyGuard busy;
 
     LogFile file;
@@ -94,11 +94,12 @@ ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
         ScanResult result;
         if (plan.parts < 2 || plan.threads < 2) {
             const PatternMatcher matcher(patterns.texts);
-            result = ScanWhole(file, patterns, matcher, catalogue, row, pump, options);
+            result = ScanWhole(file, patterns, matcher, catalogue, row, pump, stop, options);
         } else {
-            result = ScanInParts(file, patterns, catalogue, row, pump, options, plan);
+            result = ScanInParts(file, patterns, catalogue, row, pump, stop, options, plan);
         }
         result.stamp = file.Stamp();
+        if (result.outcome == ScanOutcome::Scanned) result.bytes = file.Size();
         return result;
     } catch (const ScanReadError& e) {
         ScanResult result = Ended(ScanOutcome::ReadFailed);

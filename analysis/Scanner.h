@@ -1,4 +1,4 @@
-// The log file scanner: one service's daily log file into a FindingList.
+// The log file scanner: one service's daily log file into its findings and counts.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +8,7 @@
 #include "analysis/FindingList.h"
 #include "analysis/Host.h"
 #include "analysis/LogFile.h"
+#include "base/Stop.h"
 #include "catalog/ErrorCatalogue.h"
 
 namespace corvane {
@@ -44,16 +45,17 @@ enum class ScanOutcome {
     Scanned,
     OpenFailed,  // the file could not be opened; the open-failure message was shown
     Declined,    // the operator declined to scan a large file
-    Stopped,     // the pump reported a stop request (the window is closing)
+    Stopped,     // a stop was requested through the scan's token
     ReadFailed,  // the file delivered fewer bytes than its size promised
 };
 
 struct ScanResult {
     ScanOutcome outcome = ScanOutcome::Scanned;
-    // The findings followed by the unknown count and the known count.
+    // The findings in file order, each with the place of its own line.
     FindingList findings;
-    // Where each finding's line lies in the file, in the order of the findings.
-    FindingPlaces places;
+    std::int64_t unknown = 0;  // findings of the unknown code
+    std::int64_t known = 0;    // findings of a catalogue code
+    std::int64_t bytes = 0;    // bytes scanned: the whole file
     // The file as the scan opened it: the findings and places describe that file.
     FileStamp stamp;
     // The message of a read failure ("读取日志文件出错：" and the file name).
@@ -67,16 +69,16 @@ struct ScanResult {
 //
 // Threads.  With options.threads == 1 (or a file of one part) everything happens on
 // the calling thread, which calls pump.ProcessEvents() before every block and every
-// line that holds a pattern.  Otherwise worker threads scan parts of the file while
-// the calling thread calls pump.ProcessEvents() about every millisecond and checks
-// pump.StopRequested() after each call; a stop request ends every worker before
-// ScanLogFile returns Stopped.  Only the calling thread calls `pump` and `dialogs`.
-// `row` may then be called from a worker thread (see ProgressSink).  `catalogue`,
-// `options` and the file name are read by the workers until ScanLogFile returns, so
-// they must not change meanwhile, whatever the pump's event processing does.  The
-// answer is the same for every number of threads.
+// line that holds a pattern, and checks `stop` after each call.  Otherwise worker
+// threads scan parts of the file while the calling thread calls
+// pump.ProcessEventsWhileWaiting() about every millisecond and checks `stop` after each
+// call; a stop request ends every worker before ScanLogFile returns Stopped.  Only the calling
+// thread calls `pump` and `dialogs`. `row` may then be called from a worker thread (see
+// ProgressSink).  `catalogue`, `options` and the file name are read by the workers until
+// ScanLogFile returns, so they must not change meanwhile, whatever the pump's event processing
+// does.  The answer is the same for every number of threads.
 ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
                        const ErrorCatalogue& catalogue, ProgressSink& row, UserDialogs& dialogs,
-                       EventPump& pump, const ScanOptions& options);
+                       EventPump& pump, StopToken stop, const ScanOptions& options);
 
 }  // namespace corvane

@@ -12,13 +12,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <stop_token>
 #include <string>
 #include <thread>
 #include <utility>
 
 #include <QMetaObject>
 #include <QObject>
+
+#include "base/Stop.h"
 
 namespace corvane::app {
 
@@ -36,36 +37,36 @@ public:
     // its result on this object's thread.  A work that returns nothing (it saw the
     // stop request) shows nothing.
     template <typename Result>
-    void start(std::function<std::optional<Result>(const std::stop_token&)> work,
+    void start(std::function<std::optional<Result>(const StopToken&)> work,
                std::function<void(Result&)> show) {
         cancel();
         const unsigned serial = serial_;
         pending_ = true;
-        thread_ = std::jthread([this, serial, work = std::move(work),
-                                show = std::move(show)](const std::stop_token& stop) {
-            std::shared_ptr<Result> result;
-            std::string failure;
-            try {
-                if (std::optional<Result> done = work(stop)) {
-                    result = std::make_shared<Result>(std::move(*done));
+        thread_ = std::jthread(
+            [this, serial, work = std::move(work), show = std::move(show)](const StopToken& stop) {
+                std::shared_ptr<Result> result;
+                std::string failure;
+                try {
+                    if (std::optional<Result> done = work(stop)) {
+                        result = std::make_shared<Result>(std::move(*done));
+                    }
+                } catch (const std::exception& e) {
+                    failure = e.what();
+                } catch (...) {
+                    failure = "Unknown error";
                 }
-            } catch (const std::exception& e) {
-                failure = e.what();
-            } catch (...) {
-                failure = "Unknown error";
-            }
-            QMetaObject::invokeMethod(
-                this,
-                [this, serial, show, result, failure] {
-                    if (serial != serial_) return;
-                    pending_ = false;
-                    if (result)
-                        show(*result);
-                    else if (!failure.empty() && failed_)
-                        failed_(failure);
-                },
-                Qt::QueuedConnection);
-        });
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, serial, show, result, failure] {
+                        if (serial != serial_) return;
+                        pending_ = false;
+                        if (result)
+                            show(*result);
+                        else if (!failure.empty() && failed_)
+                            failed_(failure);
+                    },
+                    Qt::QueuedConnection);
+            });
     }
 
     // Stops the work (if any) and waits for its thread; what it delivers is dropped.

@@ -124,8 +124,6 @@ protected:
     // the window's thread; it is fed and sent on the run's worker thread.
     virtual std::unique_ptr<FindingsObserver> createReportTally();
     virtual void sendReport(FindingsObserver* tally);
-    // The pump of the run's worker, for a tally's loops.
-    EventPump& runPump();
 
 private:
     // Layout
@@ -151,7 +149,7 @@ private:
 
     // The analysis run
     void runAnalysis();
-    void serviceStored(std::shared_ptr<const StoredService> stored);
+    void serviceStored(std::shared_ptr<const ServicePass> stored);
     void runFinished(const RunEnd& end);
     void resetResultViews();
 
@@ -174,7 +172,7 @@ private:
     std::string DirectoryText() override;
     ProgressSink& AddResultRow(const std::string& caption) override;
     void RemoveLastResultRow() override;
-    void SetLastResultCounts(const std::string& known, const std::string& unknown) override;
+    void SetLastResultCounts(std::int64_t known, std::int64_t unknown) override;
 
     const std::string programDir_;
     std::unique_ptr<WindowDialogs> ownDialogs_;

@@ -1,8 +1,6 @@
 // What the operator can do with findings beyond reading them: copy their lines,
 // see the lines around one in its log file, and export the run.
 
-#include <sys/stat.h>
-
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
@@ -77,25 +75,25 @@ void MainWindow::copyFindings() {
             unknownErrorText->copy();
             return;
         }
-        const StoredService* service = pages_->shownService();
+        const ServicePass* service = pages_->shownService();
         const FindingList* list = service ? &service->findings : nullptr;
         const long long position = pages_->currentFindingPosition();
         if (!list || position < 0 || static_cast<std::size_t>(position) >= list->size()) return;
         QGuiApplication::clipboard()->setText(
-            FromGbkLine(LogLine((*list)[static_cast<std::size_t>(position)])));
+            FromGbkLine(LogLine((*list)[static_cast<std::size_t>(position)].text)));
     });
 }
 
 void MainWindow::showFindingContext() {
     handle([this] {
-        const StoredService* stored = pages_->shownService();
+        const ServicePass* stored = pages_->shownService();
         const long long position = pages_->currentFindingPosition();
         if (!stored || position < 0) return;
         const auto at = static_cast<std::size_t>(position);
-        if (at >= stored->places.size() || at >= stored->findings.size()) return;
-        contextView_ =
-            std::make_unique<ContextView>(stored->pass.logFile, stored->pass.logStamp,
-                                          stored->places[at], stored->findings[at], this);
+        if (at >= stored->findings.size()) return;
+        contextView_ = std::make_unique<ContextView>(stored->logFile, stored->logStamp,
+                                                     stored->findings[at].place,
+                                                     stored->findings[at].text, this);
         contextView_->show();
     });
 }
@@ -110,21 +108,14 @@ void MainWindow::exportRun() {
 
         ExportedRun run;
         run.catalogue = errorCatalogue_.get();
-        for (std::size_t i = 0; i < rows_->size(); ++i) {
-            const StoredService& stored = *(*rows_)[i].stored;
-            const ServicePass& pass = stored.pass;
+        for (const ResultRow& row : *rows_) {
+            const ServicePass& pass = *row.stored;
             run.logFiles.push_back(pass.logFile);
-            if (i == 0) {
+            if (run.services.empty()) {
                 run.logDirectory = pass.directory;
                 run.day = pass.day;
             }
-            struct stat st {};
-            const std::int64_t bytes = ::stat(pass.logFile.c_str(), &st) == 0 ? st.st_size : 0;
-            const QTreeWidgetItem* row = resultList_->topLevelItem(static_cast<int>(i));
-            run.services.push_back(
-                {row ? ToStdString(row->data(0, kRoleCaption).toByteArray()) : std::string(),
-                 pass.serviceCode, pass.known, pass.unknown, &stored.findings, &stored.places,
-                 pass.seconds, bytes});
+            run.services.push_back(&pass);
         }
         const std::string path = ToStdString(QFile::encodeName(*file));
         if (file->endsWith(QStringLiteral(".html"), Qt::CaseInsensitive) ||

@@ -61,7 +61,7 @@ void MainWindow::showTrend() {
     handle([this] {
         const int row = selectedRow();
         if (row < 0) return;
-        const ServicePass& pass = (*rows_)[static_cast<std::size_t>(row)].stored->pass;
+        const ServicePass& pass = *(*rows_)[static_cast<std::size_t>(row)].stored;
         std::vector<TrendDay> days;
         if (history_) {
             const std::vector<RecordedDay> recordedDays =

@@ -34,12 +34,11 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
     rowSink_ = std::make_unique<ResultRowSink>(steps_->progressBar());
     run_ = std::make_unique<WindowRun>(
         static_cast<RunView&>(*this), *dialogs_,
-        WindowRun::Display{[this](std::shared_ptr<const StoredService> stored) {
-                               serviceStored(std::move(stored));
-                           },
-                           [this](const RunEnd& end) {
-                               RunReportingErrors(*dialogs_, [&] { runFinished(end); });
-                           }});
+        WindowRun::Display{
+            [this](std::shared_ptr<const ServicePass> stored) { serviceStored(std::move(stored)); },
+            [this](const RunEnd& end) {
+                RunReportingErrors(*dialogs_, [&] { runFinished(end); });
+            }});
     resize(800, 562);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), QSize(816, 600));
@@ -75,8 +74,7 @@ void MainWindow::updateCatalogues() {
     server_ = ReadServerConfig(programDir_);
     // The one loop of the window's thread that still serves events from inside: the
     // update's transfers, before the window is shown; nothing stops it.
-    const bool never = false;
-    ThrottledEventPump pump(never);
+    ThrottledEventPump pump;
     UpdateCatalogues(programDir_, server_, pump);
 }
 

@@ -69,14 +69,14 @@ void MainWindow::runAnalysis() {
     job.options = scanOptions_;
     job.options.programDir = programDir_;
     job.options.askAboutLargeFiles = true;
-    job.tally = createReportTally();
+    job.makeTally = [this] { return createReportTally(); };
     job.send = [this](FindingsObserver* tally) { sendReport(tally); };
     job.history = history_.get();
     job.leftOver = std::move(leftOver);
     run_->start(std::move(job));
 }
 
-void MainWindow::serviceStored(std::shared_ptr<const StoredService> stored) {
+void MainWindow::serviceStored(std::shared_ptr<const ServicePass> stored) {
     if (rows_) rows_->push_back({std::move(stored), {}});
 }
 
@@ -112,23 +112,22 @@ namespace {
 // is left of it when the run ends early (an error, a close) is dropped unsent.
 class RunReport final : public FindingsObserver {
 public:
-    explicit RunReport(EventPump& pump) : pump_(pump) {}
-    void AddFindings(const std::string& serviceCode, const FindingList& findings) override {
-        corvane::AddFindings(tally_, serviceCode, findings, pump_);
+    RunReport(EventPump& pump, StopToken stop) : pump_(pump), stop_(std::move(stop)) {}
+    void PassStored(const ServicePass& pass) override {
+        corvane::AddFindings(tally_, pass.serviceCode, pass.findings, pump_, stop_);
     }
-    void Send(UdpReportChannel& channel) { SendReport(tally_, channel, pump_); }
+    void Send(UdpReportChannel& channel) { SendReport(tally_, channel, pump_, stop_); }
 
 private:
     ReportTally tally_;
     EventPump& pump_;
+    StopToken stop_;
 };
 
 }  // namespace
 
-EventPump& MainWindow::runPump() { return run_->pump(); }
-
 std::unique_ptr<FindingsObserver> MainWindow::createReportTally() {
-    return std::make_unique<RunReport>(runPump());
+    return std::make_unique<RunReport>(run_->pump(), run_->stopToken());
 }
 
 void MainWindow::sendReport(FindingsObserver* tally) {
@@ -164,14 +163,14 @@ void MainWindow::RemoveLastResultRow() {
     delete row;
 }
 
-void MainWindow::SetLastResultCounts(const std::string& known, const std::string& unknown) {
+void MainWindow::SetLastResultCounts(std::int64_t known, std::int64_t unknown) {
     const int count = resultList_->topLevelItemCount();
     if (count == 0) return;
     QTreeWidgetItem* row = resultList_->topLevelItem(count - 1);
     // Progress texts of the scan that are still on their way must not land on the counts.
     if (rowSink_->row() == row) rowSink_->setRow(nullptr);
-    row->setText(1, FromGbkLine(known));
-    row->setText(2, FromGbkLine(unknown));
+    row->setText(1, QString::number(known));
+    row->setText(2, QString::number(unknown));
 }
 
 }  // namespace corvane::app

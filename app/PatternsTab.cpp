@@ -13,7 +13,6 @@
 #include "SharedHistory.h"
 #include "WindowDialogs.h"
 #include "analysis/CatalogueDraft.h"
-#include "analysis/FileLines.h"
 #include "analysis/FindingLines.h"
 #include "analysis/PatternListing.h"
 #include "analysis/PatternMiner.h"
@@ -32,16 +31,13 @@ QString PatternsCaption(const QString& count) { return QStringLiteral("错误归
 
 // The patterns of a service's unknown findings, ranked, with their lines and samples;
 // nothing once `stop` is requested.
-std::optional<std::vector<PatternsTab::Pattern>> GroupPatterns(const StoredService& service,
+std::optional<std::vector<PatternsTab::Pattern>> GroupPatterns(const ServicePass& service,
                                                                SharedHistory* history,
-                                                               const std::stop_token& stop) {
-    StopPump pump(stop);
-    PatternListing listing;
-    try {
-        listing = MineUnknownFindingPatterns(service.findings, service.places, &pump);
-    } catch (const MiningStopped&) {
-        return std::nullopt;
-    }
+                                                               const StopToken& stop) {
+    std::optional<PatternListing> mined =
+        MineUnknownFindingPatterns(service.findings, nullptr, stop);
+    if (!mined) return std::nullopt;
+    PatternListing& listing = *mined;
     std::vector<PatternGroup>& ranked = listing.groups;
     std::uint32_t otherRank = 0;
     const std::vector<std::uint32_t> ranks = RanksById(ranked, otherRank);
@@ -60,13 +56,13 @@ std::optional<std::vector<PatternsTab::Pattern>> GroupPatterns(const StoredServi
         pattern.lines.push_back(line.line);
         if (pattern.samples.size() < kSampleLines)
             pattern.samples.emplace_back(
-                OwnLine(service.findings[line.finding], service.places[line.finding]));
+                OwnLine(service.findings[line.finding].text, service.findings[line.finding].place));
     }
     if (stop.stop_requested()) return std::nullopt;
 
     // "新" and "突增" beside the patterns that are new or rising on the run's day.
     if (history) {
-        const ServicePass& pass = service.pass;
+        const ServicePass& pass = service;
         const std::vector<Mark> marks = history->With([&](HistoryStore& store) {
             const std::vector<RecordedDay> series =
                 store.Days(NormaliseDirectory(pass.directory), pass.serviceCode, true);
@@ -162,7 +158,7 @@ void PatternsTab::clear(bool emptyService) {
     grouped_ = emptyService;
 }
 
-void PatternsTab::setService(std::shared_ptr<const StoredService> service) {
+void PatternsTab::setService(std::shared_ptr<const ServicePass> service) {
     clear(false);
     service_ = std::move(service);
     groupIfShown();
@@ -172,7 +168,7 @@ void PatternsTab::groupIfShown() {
     if (tabs_->currentWidget() != tab_ || grouped_ || !service_) return;
     grouped_ = true;
     grouping_.start<std::vector<Pattern>>(
-        [service = service_, history = history_](const std::stop_token& stop) {
+        [service = service_, history = history_](const StopToken& stop) {
             return GroupPatterns(*service, history, stop);
         },
         [this](std::vector<Pattern>& patterns) { showPatterns(patterns); });
@@ -213,20 +209,16 @@ void PatternsTab::draftEntry() {
     if (index >= patterns_.size() || patterns_[index].other) return;
     drafting_.start<std::string>(
         [pattern = patterns_[index], service = service_, catalogue = catalogue_,
-         programDir = programDir_](const std::stop_token& stop) -> std::optional<std::string> {
-            const ServicePass& pass = service->pass;
-            StopPump pump(stop);
+         programDir = programDir_](const StopToken& stop) -> std::optional<std::string> {
+            const ServicePass& pass = *service;
             // One more pass over the file: the keyword must be in no other line the scan
             // does not ignore.
-            std::optional<std::string> keyword;
-            try {
-                keyword = ChoosePatternKeyword(pattern.constants, pass.logFile, pattern.lines,
-                                               ReadIgnoreList(programDir, pass.serviceCode), &pump);
-            } catch (const MiningStopped&) {
-                return std::nullopt;
-            }
+            const KeywordPass keyword =
+                ChoosePatternKeyword(pattern.constants, pass.logFile, pattern.lines,
+                                     ReadIgnoreList(programDir, pass.serviceCode), nullptr, stop);
+            if (keyword.stopped) return std::nullopt;
             return DraftCatalogueEntry(*catalogue, ReadErrorListKeys(programDir), pass.serviceCode,
-                                       keyword)
+                                       keyword.keyword)
                 .text;
         },
         [this](std::string& text) { draftText_->setPlainText(FromGbkText(text)); });

@@ -41,7 +41,7 @@ public:
     // none ("[0]"), any other gets them when the tab is looked at ("[…]" until then).
     void clear(bool emptyService);
     // The service whose patterns the tab shows from now on.
-    void setService(std::shared_ptr<const StoredService> service);
+    void setService(std::shared_ptr<const ServicePass> service);
     // Stops the work on the tab's patterns and draft (a close).
     void cancel();
 
@@ -75,7 +75,7 @@ private:
     const ErrorCatalogue* catalogue_ = nullptr;
     SharedHistory* history_ = nullptr;
 
-    std::shared_ptr<const StoredService> service_;
+    std::shared_ptr<const ServicePass> service_;
     bool grouped_ = true;  // the service's patterns are shown or on their way
     std::vector<Pattern> patterns_;
     BackgroundTask grouping_;

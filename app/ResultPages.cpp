@@ -205,7 +205,7 @@ void ResultPages::updatePageBar() {
     goToPageEdit_->setEnabled(shown && pageCount_ > 1);
 }
 
-const StoredService* ResultPages::shownService() const {
+const ServicePass* ResultPages::shownService() const {
     if (!rows_ || shownRow_ < 0 || static_cast<std::size_t>(shownRow_) >= rows_->size())
         return nullptr;
     return (*rows_)[static_cast<std::size_t>(shownRow_)].stored.get();
@@ -214,7 +214,7 @@ const StoredService* ResultPages::shownService() const {
 void ResultPages::showService(int row) {
     shownRow_ = row;
     findPosition_ = -1;
-    const StoredService* service = shownService();
+    const ServicePass* service = shownService();
     if (!service || service->findings.empty()) {
         showEmptyService();
         return;
@@ -253,7 +253,7 @@ void ResultPages::showEmptyService() {
 // The page buttons page the service whose page is shown, whatever is selected.
 void ResultPages::showPreviousPage() {
     if (shownPage_ == 1) return;
-    const StoredService* service = shownService();
+    const ServicePass* service = shownService();
     if (!service || service->findings.empty()) return;
     // No page is shown (0) until a service was clicked; there is no page before 1.
     if (shownPage_ - 1 < 1) return;
@@ -262,13 +262,13 @@ void ResultPages::showPreviousPage() {
 
 void ResultPages::showNextPage() {
     if (pageCount_ == shownPage_) return;
-    const StoredService* service = shownService();
+    const ServicePass* service = shownService();
     if (!service || service->findings.empty()) return;
     showPage(shownPage_ + 1);
 }
 
 void ResultPages::showPage(long long page) {
-    const StoredService* service = shownService();
+    const ServicePass* service = shownService();
     if (!service) return;
     const FindingList& list = service->findings;
     const int serviceRow = shownRow_;
@@ -299,14 +299,15 @@ void ResultPages::showPage(long long page) {
     for (long long i = first; i < end; ++i) {
         progressBar_->setValue(static_cast<int>(std::min<long long>(i, INT_MAX)));
 
-        const std::string_view finding = list[static_cast<std::size_t>(i)];
-        if (finding.substr(0, 3) == kUnknownCode) {
+        const Finding& found = list[static_cast<std::size_t>(i)];
+        const std::string_view finding = found.text;
+        const std::string_view code = found.Code();
+        if (code == kUnknownCode) {
             if (unknownCount++ > 0) unknownLines += QLatin1Char('\n');
             unknownLines += FromGbkLine(LogLine(finding));
             unknownPositions_.push_back(i);
             continue;
         }
-        const std::string_view code = finding.substr(0, 3);
         const QByteArray codeBytes = ToByteArray(code);
         auto name = names.find(codeBytes);
         if (name == names.end())
@@ -359,11 +360,10 @@ void ResultPages::showSelectedError() {
         const auto serviceRow =
             static_cast<std::size_t>(row->data(0, kRoleServiceRow).toLongLong());
         const auto position = static_cast<std::size_t>(row->data(0, kRolePosition).toLongLong());
-        const StoredService& stored = *rows_->at(serviceRow).stored;
-        text << FromGbkLine(LogLine(stored.findings.at(position)));
+        const Finding& finding = rows_->at(serviceRow).stored->findings.at(position);
+        text << FromGbkLine(LogLine(finding.text));
         // Where the line stands in its file, for finding it in other tools.
-        if (position < stored.places.size())
-            text << QStringLiteral("行号：%1").arg(stored.places[position].line);
+        if (finding.place.line > 0) text << QStringLiteral("行号：%1").arg(finding.place.line);
         explanationText_->setPlainText(text.join(QLatin1Char('\n')));
     }
 }
@@ -371,7 +371,7 @@ void ResultPages::showSelectedError() {
 // Compares the decoded log lines (so that Chinese text is found), from the finding
 // after (or before) the last one found, or from the page shown, round the list.
 void ResultPages::find(bool forward) {
-    const StoredService* service = shownService();
+    const ServicePass* service = shownService();
     const FindingList* list = service ? &service->findings : nullptr;
     const QString needle = findEdit_->text();
     if (!list || list->empty() || needle.isEmpty()) {
@@ -390,8 +390,9 @@ void ResultPages::find(bool forward) {
         long long i = forward ? from + step : from - step;
         i = ((i % n) + n) % n;
         if (forward ? i <= from : i >= from) wrapped = true;
-        const std::string_view finding = (*list)[static_cast<std::size_t>(i)];
-        const bool unknown = finding.substr(0, 3) == kUnknownCode;
+        const Finding& found = (*list)[static_cast<std::size_t>(i)];
+        const std::string_view finding = found.text;
+        const bool unknown = found.Code() == kUnknownCode;
         if ((scope == kFindKnown && unknown) || (scope == kFindUnknown && !unknown)) continue;
         const std::string_view line = finding.size() > 4 ? finding.substr(4) : std::string_view();
         if (FromGbkLine(line).contains(needle, Qt::CaseInsensitive)) {

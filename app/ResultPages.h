@@ -66,7 +66,7 @@ public:
 
     // The row whose findings are shown (-1: none) and its list (null: none).
     int shownRow() const { return shownRow_; }
-    const StoredService* shownService() const;
+    const ServicePass* shownService() const;
     // The position in the shown list of the finding the operator points at: the
     // selected known error, or the unknown error under the text cursor, whichever tab
     // is in front.  -1 when there is none.

@@ -11,8 +11,8 @@
 namespace corvane::app {
 
 struct ResultRow {
-    std::shared_ptr<const StoredService> stored;  // never null
-    std::vector<Mark> marks;                      // the new and rising codes
+    std::shared_ptr<const ServicePass> stored;  // never null
+    std::vector<Mark> marks;                    // the new and rising codes
 };
 
 // Entry i belongs to result row i.

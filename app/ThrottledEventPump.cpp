@@ -6,9 +6,7 @@
 
 namespace corvane::app {
 
-ThrottledEventPump::ThrottledEventPump(const bool& stopRequested, int intervalMs,
-                                       int callsPerClockCheck)
-    : stopRequested_(stopRequested) {
+ThrottledEventPump::ThrottledEventPump(int intervalMs, int callsPerClockCheck) {
     SetThrottle(intervalMs, callsPerClockCheck);
 }
 

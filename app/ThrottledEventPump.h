@@ -21,8 +21,7 @@ public:
     static constexpr int kDefaultIntervalMs = 10;
     static constexpr int kDefaultCallsPerClockCheck = 8;
 
-    // `stopRequested` is read by StopRequested(); it must outlive the pump.
-    explicit ThrottledEventPump(const bool& stopRequested, int intervalMs = kDefaultIntervalMs,
+    explicit ThrottledEventPump(int intervalMs = kDefaultIntervalMs,
                                 int callsPerClockCheck = kDefaultCallsPerClockCheck);
 
     void ProcessEvents() override {
@@ -31,8 +30,6 @@ public:
     }
 
     void ProcessEventsWhileWaiting() override { CheckClock(); }
-
-    bool StopRequested() const override { return stopRequested_; }
 
     // Tests pump on every call (0, 1) so that events they post arrive at the
     // first line or finding.  Also restarts the statistics below.
@@ -46,7 +43,6 @@ public:
 private:
     void CheckClock();
 
-    const bool& stopRequested_;
     int intervalMs_;
     int callsPerClockCheck_;
     int countdown_;

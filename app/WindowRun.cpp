@@ -7,7 +7,6 @@
 #include <QMetaObject>
 
 #include "SharedHistory.h"
-#include "analysis/FileLines.h"
 #include "history/HistoryMarks.h"
 #include "history/HistoryStore.h"
 #include "history/RunCollector.h"
@@ -23,7 +22,7 @@ struct RunStopped {};
 // A call that comes after the stop request is not made at all, so no box opens for
 // a run that is going.
 template <typename T>
-T AskWindow(QObject* context, const std::stop_token& stop, std::function<T()> call) {
+T AskWindow(QObject* context, const StopToken& stop, std::function<T()> call) {
     struct Answer {
         std::mutex mutex;
         std::condition_variable_any ready;
@@ -88,7 +87,7 @@ private:
 // The window as the worker sees it: reads are asked and waited for, writes are posted.
 class WindowRun::WorkerView final : public RunView {
 public:
-    WorkerView(WindowRun& run, std::stop_token stop)
+    WorkerView(WindowRun& run, StopToken stop)
         : run_(run), stop_(std::move(stop)), progress_(run) {}
 
     int ServiceRowCount() override {
@@ -118,7 +117,7 @@ public:
             run.window_.RemoveLastResultRow();
         });
     }
-    void SetLastResultCounts(const std::string& known, const std::string& unknown) override {
+    void SetLastResultCounts(std::int64_t known, std::int64_t unknown) override {
         run_.post([&run = run_, known, unknown] {
             run.rowProgress_ = nullptr;
             run.window_.SetLastResultCounts(known, unknown);
@@ -127,14 +126,14 @@ public:
 
 private:
     WindowRun& run_;
-    std::stop_token stop_;
+    StopToken stop_;
     WorkerProgress progress_;
 };
 
 // The boxes of the scan, opened on the window's thread while the worker waits.
 class WindowRun::WorkerDialogs final : public UserDialogs {
 public:
-    WorkerDialogs(WindowRun& run, std::stop_token stop) : run_(run), stop_(std::move(stop)) {}
+    WorkerDialogs(WindowRun& run, StopToken stop) : run_(run), stop_(std::move(stop)) {}
     void ShowMessage(std::string_view text) override {
         AskWindow<bool>(&run_, stop_, [&d = run_.dialogs_, text = std::string(text)] {
             d.ShowMessage(text);
@@ -149,28 +148,22 @@ public:
 
 private:
     WindowRun& run_;
-    std::stop_token stop_;
+    StopToken stop_;
 };
 
-// Hands each stored list to the window once every observer has seen it.  The lists
-// and places are the worker's own (given to RunServicePasses), and the run no longer
-// reads a list after its observers: they move into the record the window keeps.
+// Hands each stored service to the window once every observer has seen it.  The
+// records are the worker's own (given to RunServicePasses), which reads a record no
+// more after its observers: it moves to the window, shared, never changed again.
 class WindowRun::Keeper final : public FindingsObserver {
 public:
-    Keeper(WindowRun& run, FindingsObserver* next, ServiceResults& results, ServicePlaces& places,
-           std::vector<ServicePass>& passes)
-        : run_(run), next_(next), results_(results), places_(places), passes_(passes) {}
-    void AddFindings(const std::string& serviceCode, const FindingList& findings) override {
-        if (next_) next_->AddFindings(serviceCode, findings);
-    }
-    void PassStored(const ServicePass& pass, const FindingPlaces& places) override {
-        if (next_) next_->PassStored(pass, places);
-        auto stored = std::make_shared<StoredService>();
-        stored->findings = std::move(*results_.back());
-        stored->places = std::move(places_.back());
-        stored->pass = pass;
-        passes_.push_back(pass);
-        run_.post([&run = run_, stored = std::shared_ptr<const StoredService>(std::move(stored))] {
+    Keeper(WindowRun& run, FindingsObserver* next, ServiceResults& results,
+           std::vector<std::shared_ptr<const ServicePass>>& passes)
+        : run_(run), next_(next), results_(results), passes_(passes) {}
+    void PassStored(const ServicePass& pass) override {
+        if (next_) next_->PassStored(pass);
+        std::shared_ptr<const ServicePass> stored(std::move(results_.back()));
+        passes_.push_back(stored);
+        run_.post([&run = run_, stored = std::move(stored)] {
             if (run.display_.stored) run.display_.stored(stored);
         });
     }
@@ -179,18 +172,15 @@ private:
     WindowRun& run_;
     FindingsObserver* next_;
     ServiceResults& results_;
-    ServicePlaces& places_;
-    std::vector<ServicePass>& passes_;
+    std::vector<std::shared_ptr<const ServicePass>>& passes_;
 };
 
 WindowRun::WindowRun(RunView& window, UserDialogs& dialogs, Display display, QObject* parent)
     : QObject(parent), window_(window), dialogs_(dialogs), display_(std::move(display)) {}
 
 WindowRun::~WindowRun() {
-    if (thread_.joinable()) {
-        thread_.request_stop();
-        thread_.join();
-    }
+    stop_.request_stop();
+    if (thread_.joinable()) thread_.join();
 }
 
 void WindowRun::post(std::function<void()> call) {
@@ -200,39 +190,35 @@ void WindowRun::post(std::function<void()> call) {
 void WindowRun::start(Job job) {
     if (thread_.joinable()) thread_.join();  // the last run has ended
     job_ = std::move(job);
+    stop_ = StopSource();
+    tally_ = job_.makeTally ? job_.makeTally() : nullptr;
     running_ = true;
     rowProgress_ = nullptr;
-    thread_ = std::jthread([this](const std::stop_token& stop) { work(stop); });
+    thread_ = std::thread([this, stop = stop_.get_token()] { work(stop); });
 }
 
-void WindowRun::requestStop() { thread_.request_stop(); }
+void WindowRun::requestStop() { stop_.request_stop(); }
 
-void WindowRun::work(const std::stop_token& stop) {
-    pump_ = StopPump(stop);
+void WindowRun::work(const StopToken& stop) {
     job_.leftOver.reset();
     RunEnd end;
+    // The stored services, for their marks once the run is recorded.
+    std::vector<std::shared_ptr<const ServicePass>> passes;
     try {
         WorkerView view(*this, stop);
         WorkerDialogs dialogs(*this, stop);
         ServiceResults results;
-        ServicePlaces places;
-        std::vector<ServicePass> passes;
-        RunCollector collector(job_.tally.get(),
-                               [this](const ServicePass&, const FindingList& findings,
-                                      const FindingPlaces& findingPlaces) {
-                                   try {
-                                       return CountUnknownPatterns(findings, findingPlaces, &pump_);
-                                   } catch (const MiningStopped&) {
-                                       return std::vector<PatternCount>();
-                                   }
-                               });
-        Keeper keeper(*this, &collector, results, places, passes);
+        RunCollector collector(tally_.get(), [this, stop](const ServicePass& pass) {
+            return CountUnknownPatterns(pass.findings, &pump_, stop)
+                .value_or(std::vector<PatternCount>());
+        });
+        Keeper keeper(*this, &collector, results, passes);
         const RunOutcome outcome = RunServicePasses(view, job_.day, *job_.catalogue, results,
-                                                    &keeper, dialogs, pump_, job_.options, &places);
+                                                    &keeper, dialogs, pump_, stop, job_.options);
         if (outcome == RunOutcome::Stopped || stop.stop_requested()) {
             end.stopped = true;
         } else {
-            if (job_.send) job_.send(job_.tally.get());
+            if (job_.send) job_.send(tally_.get());
             const RunRecord record = collector.TakeRecord();
             if (job_.history && !record.services.empty()) {
                 end.marks = job_.history->With([&](HistoryStore& history) {
@@ -240,10 +226,10 @@ void WindowRun::work(const std::stop_token& stop) {
                     if (!recorded.recorded) end.recordError = recorded.error;
                     // The marks of each stored row, as the history now has them.
                     std::vector<std::vector<Mark>> marks;
-                    for (const ServicePass& pass : passes) {
+                    for (const auto& pass : passes) {
                         const std::vector<RecordedDay> series =
-                            history.Days(NormaliseDirectory(pass.directory), pass.serviceCode);
-                        marks.push_back(CodeMarks(series, DayIndex(series, pass.day)));
+                            history.Days(NormaliseDirectory(pass->directory), pass->serviceCode);
+                        marks.push_back(CodeMarks(series, DayIndex(series, pass->day)));
                     }
                     return marks;
                 });
@@ -256,7 +242,7 @@ void WindowRun::work(const std::stop_token& stop) {
     } catch (...) {
         end.error = "Unknown error";
     }
-    job_.tally.reset();
+    tally_.reset();
     post([this, end] { finish(end); });
 }
 

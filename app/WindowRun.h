@@ -15,7 +15,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <stop_token>
 #include <string>
 #include <thread>
 #include <vector>
@@ -23,19 +22,12 @@
 #include <QObject>
 
 #include "analysis/AnalysisRun.h"
+#include "base/Stop.h"
 #include "history/HistoryMarks.h"
 
 namespace corvane::app {
 
 class SharedHistory;
-
-// What a run stored for one result row.  Never changed once the window has it, so
-// background work can share it with the window's thread.
-struct StoredService {
-    FindingList findings;
-    FindingPlaces places;
-    ServicePass pass;
-};
 
 // How a run ended, as the window's thread learns it.
 struct RunEnd {
@@ -48,27 +40,15 @@ struct RunEnd {
     std::optional<std::vector<std::vector<Mark>>> marks;
 };
 
-// The event pump of the core's loops on a worker thread: nothing to serve, and a stop
-// once the token says so.
-class StopPump final : public EventPump {
-public:
-    StopPump() = default;
-    explicit StopPump(std::stop_token stop) : stop_(std::move(stop)) {}
-    void ProcessEvents() override {}
-    bool StopRequested() const override { return stop_.stop_requested(); }
-
-private:
-    std::stop_token stop_;
-};
-
 class WindowRun final : public QObject {
 public:
     struct Job {
         std::string day;
         const ErrorCatalogue* catalogue = nullptr;  // lives until the run has ended
         ScanOptions options;
-        // Receives each stored list on the worker (the report tally; may be null).
-        std::unique_ptr<FindingsObserver> tally;
+        // Makes the observer of each stored service on the worker (the report tally;
+        // may give null), on the window's thread once the run's stop token exists.
+        std::function<std::unique_ptr<FindingsObserver>()> makeTally;
         // Called on the worker after the last service of a completed run.
         std::function<void(FindingsObserver* tally)> send;
         SharedHistory* history = nullptr;  // null: the run is not recorded
@@ -79,7 +59,7 @@ public:
 
     // What the window does with the run's calls, on its own thread.
     struct Display {
-        std::function<void(std::shared_ptr<const StoredService>)> stored;
+        std::function<void(std::shared_ptr<const ServicePass>)> stored;
         std::function<void(const RunEnd&)> finished;
     };
 
@@ -95,8 +75,10 @@ public:
     // Asks the run to stop at its next line; its end arrives as usual.
     void requestStop();
 
-    // The pump the core's loops of the current run use (the report tally's among them).
+    // The pump and the stop token the core's loops of the current run use (the report
+    // tally's among them).  The pump serves nothing: the worker has no events.
     EventPump& pump() { return pump_; }
+    StopToken stopToken() const { return stop_.get_token(); }
 
 private:
     class WorkerView;
@@ -104,7 +86,7 @@ private:
     class WorkerProgress;
     class Keeper;
 
-    void work(const std::stop_token& stop);
+    void work(const StopToken& stop);
     void finish(const RunEnd& end);
     // Posts `call` to this object's thread.
     void post(std::function<void()> call);
@@ -113,11 +95,13 @@ private:
     UserDialogs& dialogs_;
     Display display_;
     Job job_;
-    StopPump pump_;
+    std::unique_ptr<FindingsObserver> tally_;
+    NullEventPump pump_;
+    StopSource stop_;
     bool running_ = false;
     // The progress sink of the row being scanned, on the window's thread.
     ProgressSink* rowProgress_ = nullptr;
-    std::jthread thread_;
+    std::thread thread_;
 };
 
 }  // namespace corvane::app

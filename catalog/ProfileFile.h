@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Error.h"
 #include "catalog/ProfileText.h"
 
 namespace corvane {
@@ -19,9 +20,9 @@ inline constexpr std::size_t kIniFileMax = std::size_t{16} << 20;
 
 // Raised by every read of a file larger than its size limit: such a file is refused
 // rather than read as empty, so that the operator learns why the catalogue is gone.
-class ProfileFileTooLarge : public std::runtime_error {
+class ProfileFileTooLarge : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 // Constructing it touches no file; every read consults the file's content at that

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Error.h"
+
 namespace corvane::cli {
 
 // The most threads --threads may ask for: far beyond any machine's cores, far below
@@ -39,9 +41,9 @@ struct Arguments {
 };
 
 // A command line that breaks the rules; the message says which rule.
-class UsageError : public std::runtime_error {
+class UsageError : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 struct Option {

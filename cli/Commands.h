@@ -11,6 +11,7 @@
 
 #include "analysis/Host.h"
 #include "analysis/Scanner.h"
+#include "base/Stop.h"
 #include "cli/Arguments.h"
 #include "cli/Console.h"
 
@@ -25,6 +26,8 @@ struct CommandContext {
     EventPump& pump;
     LineWriter& out;
     LineWriter& err;
+    // The command line runs each command to its end: nobody requests this stop.
+    StopToken stop{};
 };
 
 // Carries out the command; returns the exit status.  Throws UsageError for a command

@@ -8,20 +8,21 @@
 #include <string_view>
 
 #include "analysis/Host.h"
+#include "base/Error.h"
 #include "report/Utf8Text.h"
 
 namespace corvane::cli {
 
 // The output could not be written (a full disk, a closed pipe).
-class WriteError : public std::runtime_error {
+class WriteError : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 // A condition the command reports on stderr and ends with status 1.
-class Failure : public std::runtime_error {
+class Failure : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 // Writes lines to a stream, converting GBK to UTF-8 on request.  Bytes that are not

@@ -3,8 +3,6 @@
 // row checked.
 #pragma once
 
-#include <chrono>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,9 +12,8 @@
 
 namespace corvane::cli {
 
-// The service selection list with every row checked, and the result rows it gets.
-// A row also notes its service code, the size of its log file and how long its scan
-// took, for the exports.
+// The service selection list with every row checked.  The run's records hold what the
+// result rows would show.
 class ConsoleRunView final : public RunView {
 public:
     ConsoleRunView(std::vector<ServiceEntry> services, std::string directory, std::string day)
@@ -31,16 +28,9 @@ public:
     }
     std::string DirectoryText() override { return directory_; }
     ProgressSink& AddResultRow(const std::string& caption) override;
-    void RemoveLastResultRow() override { rows_.pop_back(); }
-    void SetLastResultCounts(const std::string& known, const std::string& unknown) override;
+    void RemoveLastResultRow() override {}
+    void SetLastResultCounts(std::int64_t, std::int64_t) override {}
 
-    struct ResultRow {
-        std::string name, known, unknown;
-        std::string code;
-        std::int64_t bytes;
-        double seconds;
-    };
-    const std::vector<ResultRow>& Rows() const { return rows_; }
     // Every log file the run went to scan, whether or not it gave a row.
     const std::vector<std::string>& LogFiles() const { return logFiles_; }
 
@@ -49,23 +39,20 @@ private:
     std::string directory_;
     std::string day_;
     ServiceEntry current_;
-    std::chrono::steady_clock::time_point started_;
-    std::vector<ResultRow> rows_;
     std::vector<std::string> logFiles_;
     NullProgressSink progress_;
 };
 
 // One analysis run of `day` over every service of the catalogue.
 struct DayResult {
-    std::vector<ConsoleRunView::ResultRow> rows;
     std::vector<std::string> logFiles;
-    ServiceResults results;
-    ServicePlaces places;
+    ServiceResults results;  // one record per result row
     RunOutcome outcome = RunOutcome::Completed;
 };
 
 DayResult RunDay(const std::string& programDir, const ErrorCatalogue& catalogue,
                  const std::string& logDir, const std::string& day, FindingsObserver* observer,
-                 UserDialogs& dialogs, EventPump& pump, const ScanOptions& options);
+                 UserDialogs& dialogs, EventPump& pump, const StopToken& stop,
+                 const ScanOptions& options);
 
 }  // namespace corvane::cli

@@ -152,7 +152,8 @@ int HistoryCommand(const CommandContext& c) {
                               FindingsObserver& observer) {
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(programDir, catalogue);
-        return RunDay(programDir, catalogue, logDir, day, &observer, c.dialogs, c.pump, c.options)
+        return RunDay(programDir, catalogue, logDir, day, &observer, c.dialogs, c.pump, c.stop,
+                      c.options)
             .outcome;
     };
     std::vector<std::string> operands = args.operands;
@@ -170,9 +171,9 @@ HistoryArguments HistoryOf(const Arguments& args) {
     return {args.db.value_or(""), args.service.value_or(""), args.days};
 }
 
-std::vector<PatternCount> UnknownErrorPatterns(const ServicePass&, const FindingList& findings,
-                                               const FindingPlaces& places) {
-    return CountUnknownPatterns(findings, places);
+std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass) {
+    // Without a stop token the count always completes.
+    return CountUnknownPatterns(pass.findings).value_or(std::vector<PatternCount>{});
 }
 
 int RecordRun(const HistoryArguments& args, const RunRecord& run, const LineOut& err) {

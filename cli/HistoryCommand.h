@@ -28,8 +28,7 @@ struct HistoryArguments {
 HistoryArguments HistoryOf(const Arguments& args);
 
 // The unknown-error patterns recorded with a run.
-std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass, const FindingList& findings,
-                                               const FindingPlaces& places);
+std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass);
 
 // Records a completed run for `run --record`.  Problems go to `err`; returns the exit
 // status (1 when the run could not be recorded).

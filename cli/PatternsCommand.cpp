@@ -1,5 +1,7 @@
 // patterns: every non-empty line of a file, or a service's unknown findings in it,
 // grouped into patterns.
+#include <optional>
+
 #include "analysis/PatternListing.h"
 #include "analysis/Scanner.h"
 #include "catalog/ErrorCatalogue.h"
@@ -10,20 +12,21 @@ namespace corvane::cli {
 int PatternsCommand(const CommandContext& c) {
     const Arguments& args = c.args;
     const std::string& path = args.operands[0];
-    PatternListing listing;
+    std::optional<PatternListing> listing;
     if (args.service) {
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(c.options.programDir, catalogue);
         NullProgressSink row;
         const ScanResult scan =
-            ScanLogFile(*args.service, path, catalogue, row, c.dialogs, c.pump, c.options);
+            ScanLogFile(*args.service, path, catalogue, row, c.dialogs, c.pump, c.stop, c.options);
         if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
         if (scan.outcome != ScanOutcome::Scanned) return 1;
-        listing = MineUnknownFindingPatterns(scan.findings, scan.places);
+        listing = MineUnknownFindingPatterns(scan.findings, nullptr, c.stop);
     } else {
-        listing = MineFilePatterns(path);
+        listing = MineFilePatterns(path, nullptr, c.stop);
     }
-    FormatPatternListing(listing, args.assign, [&](std::string_view line) { c.out.Line(line); });
+    if (!listing) return 1;
+    FormatPatternListing(*listing, args.assign, [&](std::string_view line) { c.out.Line(line); });
     return 0;
 }
 

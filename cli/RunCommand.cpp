@@ -28,9 +28,6 @@ bool ExportRun(const std::optional<std::string>& csvFile,
     if (!csvFile && !htmlFile) return true;
     // An export into /dev/stdout follows the lines already printed.
     std::fflush(stdout);
-    const std::vector<ConsoleRunView::ResultRow>& rows = result.rows;
-    const ServiceResults& results = result.results;
-    const ServicePlaces& places = result.places;
     // The report names the directory so that it can be found again from anywhere.
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(directory, error);
@@ -39,12 +36,7 @@ bool ExportRun(const std::optional<std::string>& csvFile,
                     {},
                     &catalogue,
                     result.logFiles};
-    for (std::size_t i = 0; i < rows.size() && i < results.size(); ++i) {
-        const ConsoleRunView::ResultRow& row = rows[i];
-        run.services.push_back({row.name, row.code, std::stoll(row.known), std::stoll(row.unknown),
-                                results[i].get(), i < places.size() ? &places[i] : nullptr,
-                                row.seconds, row.bytes});
-    }
+    for (const auto& pass : result.results) run.services.push_back(pass.get());
     bool written = true;
     const auto save = [&](auto&& write) {
         try {
@@ -72,10 +64,11 @@ int RunCommand(const CommandContext& c) {
     RunCollector collector(nullptr, UnknownErrorPatterns);
     const DayResult result =
         RunDay(programDir, catalogue, args.operands[0], args.operands[1],
-               args.record ? &collector : nullptr, c.dialogs, c.pump, c.options);
-    for (const auto& row : result.rows) {
-        std::string line = row.name;
-        line.append("\t").append(row.known).append("\t").append(row.unknown);
+               args.record ? &collector : nullptr, c.dialogs, c.pump, c.stop, c.options);
+    for (const auto& pass : result.results) {
+        std::string line = pass->caption;
+        line.append("\t").append(std::to_string(pass->known));
+        line.append("\t").append(std::to_string(pass->unknown));
         c.out.Line(line);
     }
     // Each of the exports and the record stands on its own: one failing keeps

@@ -11,14 +11,17 @@ int ScanCommand(const CommandContext& c) {
     LoadErrorCatalogue(c.options.programDir, catalogue);
     NullProgressSink row;
     const ScanResult scan = ScanLogFile(args.operands[0], args.operands[1], catalogue, row,
-                                        c.dialogs, c.pump, c.options);
+                                        c.dialogs, c.pump, c.stop, c.options);
     if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
     if (scan.outcome != ScanOutcome::Scanned) return 1;
-    for (std::size_t i = 0; i < scan.findings.size(); ++i) {
-        if (args.lineNumbers && i < scan.places.size())
-            c.out.Write(std::to_string(scan.places[i].line) + "\t");
-        c.out.Line(scan.findings[i]);
+    // The list as it is printed: the findings, then the unknown count, then the known
+    // count.  Only findings get a line number.
+    for (const Finding& finding : scan.findings) {
+        if (args.lineNumbers) c.out.Write(std::to_string(finding.place.line) + "\t");
+        c.out.Line(finding.text);
     }
+    c.out.Line(std::to_string(scan.unknown));
+    c.out.Line(std::to_string(scan.known));
     return 0;
 }
 

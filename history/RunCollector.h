@@ -6,27 +6,26 @@
 
 #include <ctime>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
+#include "base/Stop.h"
 #include "history/RunRecord.h"
 
 namespace corvane {
 
-// The unknown-error patterns of one stored list (the findings of all codes; the
-// unknown ones are those of code "999") with the places the scan gave them, given the
-// pass that scanned its log file.
-using PatternCounter = std::function<std::vector<PatternCount>(
-    const ServicePass& pass, const FindingList&, const FindingPlaces&)>;
+// The unknown-error patterns of one stored service (its findings of all codes; the
+// unknown ones are those of code "999", each with the place the scan gave it).
+using PatternCounter = std::function<std::vector<PatternCount>(const ServicePass& pass)>;
 
 // The patterns of the unknown findings of `findings`, each as its line stands in its
-// file (`places` tells which bytes those are), largest first.  With `pump`, events are
-// served before every finding; a stop request throws MiningStopped
-// (analysis/FileLines.h).
-std::vector<PatternCount> CountUnknownPatterns(const FindingList& findings,
-                                               const FindingPlaces& places,
-                                               EventPump* pump = nullptr);
+// file (its place tells which bytes those are), largest first.  With `pump`, events are
+// served before every finding; nothing when a stop was requested through `stop`.
+std::optional<std::vector<PatternCount>> CountUnknownPatterns(const FindingList& findings,
+                                                              EventPump* pump = nullptr,
+                                                              const StopToken& stop = {});
 
 class RunCollector final : public FindingsObserver {
 public:
@@ -35,10 +34,7 @@ public:
     explicit RunCollector(FindingsObserver* next = nullptr, PatternCounter patterns = {},
                           std::int64_t ranAt = std::time(nullptr));
 
-    // The list given to AddFindings must live until the PassStored that follows it
-    // (RunServicePasses hands over the stored list): its patterns are counted then.
-    void AddFindings(const std::string& serviceCode, const FindingList& findings) override;
-    void PassStored(const ServicePass& pass, const FindingPlaces& places) override;
+    void PassStored(const ServicePass& pass) override;
 
     const RunRecord& Record() const { return record_; }
     RunRecord TakeRecord() { return std::move(record_); }
@@ -47,8 +43,6 @@ private:
     FindingsObserver* next_;
     PatternCounter patterns_;
     RunRecord record_;
-    ServiceRecord pending_;                         // the counts of the list whose pass comes next
-    const FindingList* pendingFindings_ = nullptr;  // that list
 };
 
 }  // namespace corvane

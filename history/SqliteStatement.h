@@ -8,13 +8,15 @@
 
 #include <sqlite3.h>
 
+#include "base/Error.h"
+
 namespace corvane::sql {
 
 // A failed SQLite call: its primary result code (or one of the history's own codes
 // below zero) and SQLite's message.
-class SqlError : public std::runtime_error {
+class SqlError : public Error {
 public:
-    SqlError(int code, const std::string& what) : std::runtime_error(what), code_(code) {}
+    SqlError(int code, const std::string& what) : Error(what), code_(code) {}
     int Code() const { return code_; }
 
 private:

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <initializer_list>
 #include <memory>
 #include <string_view>
@@ -355,7 +356,7 @@ bool DownloadFile(const std::string& url, const std::string& target, EventPump& 
                   const UpdateLimits& limits) {
     try {
         return Download(url, target, pump, limits, Clock::now() + limits.overall);
-    } catch (...) {
+    } catch (const std::exception&) {
         return false;
     }
 }
@@ -364,7 +365,7 @@ bool UpdateCatalogues(const std::string& programDir, const ServerConfig& server,
                       const UpdateLimits& limits) {
     try {
         return RunUpdate(programDir, server, pump, limits);
-    } catch (...) {
+    } catch (const std::exception&) {
         return false;
     }
 }

@@ -4,29 +4,23 @@
 
 namespace corvane {
 
-namespace {
-
-inline constexpr std::size_t kCodeLength = 3;
-
-}  // namespace
-
 void AddFindings(ReportTally& tally, const std::string& serviceCode, const FindingList& findings,
-                 EventPump& pump) {
+                 EventPump& pump, const StopToken& stop) {
     // Indices, not iterators: the window's events run between the steps, and the
     // list and tally are only read again afterwards.
     for (std::size_t f = 0; f < findings.size(); ++f) {
-        const std::string code = findings[f].substr(0, kCodeLength);
+        const std::string_view code = findings[f].Code();
         bool counted = false;
         for (std::size_t i = 0; i < tally.size(); ++i) {
             pump.ProcessEvents();
-            if (pump.StopRequested()) return;
+            if (stop.stop_requested()) return;
             if (tally[i].errorCode == code) {
                 ++tally[i].count;
                 counted = true;
                 break;
             }
         }
-        if (!counted) tally.push_back(ReportEntry{serviceCode, code, 1});
+        if (!counted) tally.push_back(ReportEntry{serviceCode, std::string(code), 1});
     }
 }
 
@@ -34,11 +28,12 @@ std::string ReportDatagram(const ReportEntry& entry) {
     return entry.serviceCode + "," + entry.errorCode + "," + std::to_string(entry.count);
 }
 
-void SendReport(ReportTally& tally, UdpReportChannel& channel, EventPump& pump) {
+void SendReport(ReportTally& tally, UdpReportChannel& channel, EventPump& pump,
+                const StopToken& stop) {
     try {
         for (std::size_t i = 0; i < tally.size(); ++i) {
             pump.ProcessEvents();
-            if (pump.StopRequested()) break;
+            if (stop.stop_requested()) break;
             channel.Send(ReportDatagram(tally[i]));
         }
     } catch (...) {
@@ -60,8 +55,8 @@ void ReleaseTally(ReportTally& tally, EventPump& pump) {
     }
 }
 
-void ReportTallyObserver::AddFindings(const std::string& serviceCode, const FindingList& findings) {
-    corvane::AddFindings(tally_, serviceCode, findings, pump_);
+void ReportTallyObserver::PassStored(const ServicePass& pass) {
+    corvane::AddFindings(tally_, pass.serviceCode, pass.findings, pump_, stop_);
 }
 
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/FindingList.h"
 #include "analysis/Host.h"
+#include "base/Stop.h"
 #include "online/UdpReportChannel.h"
 
 namespace corvane {
@@ -17,7 +18,7 @@ namespace corvane {
 // One code of the tally.
 struct ReportEntry {
     std::string serviceCode;  // the service in whose findings the code was met first
-    std::string errorCode;    // first three bytes of a finding
+    std::string errorCode;    // a finding's code
     std::int32_t count = 0;   // findings with this code in the run, at least 1
 };
 
@@ -25,12 +26,11 @@ struct ReportEntry {
 // service is not part of the key), in the order the codes were first met.
 using ReportTally = std::vector<ReportEntry>;
 
-// Counts every finding of `findings` (the list without its two count lines) under
-// its code, the first three bytes (the whole finding when shorter).  The window's
+// Counts every finding of `findings` under its code (Finding::Code).  The window's
 // events are processed before each comparison with a tally entry.  Returns at once,
-// leaving the tally incomplete, when `pump` reports a stop request.
+// leaving the tally incomplete, when a stop is requested through `stop`.
 void AddFindings(ReportTally& tally, const std::string& serviceCode, const FindingList& findings,
-                 EventPump& pump);
+                 EventPump& pump, const StopToken& stop);
 
 // The datagram text of an entry: ServiceCode,ErrorCode,Count in decimal.
 std::string ReportDatagram(const ReportEntry& entry);
@@ -40,7 +40,8 @@ std::string ReportDatagram(const ReportEntry& entry);
 // channel propagates after the release, and the datagrams after the failing one
 // are not sent.  A stop request seen after processing events ends the sending;
 // the tally is still released.
-void SendReport(ReportTally& tally, UdpReportChannel& channel, EventPump& pump);
+void SendReport(ReportTally& tally, UdpReportChannel& channel, EventPump& pump,
+                const StopToken& stop);
 
 // Frees the entries from the last to the first, events processed before each.
 // Used by SendReport, and by a run that ends before sending.  When the event
@@ -50,12 +51,14 @@ void ReleaseTally(ReportTally& tally, EventPump& pump);
 // Hands each service's stored finding list to a tally during an analysis run.
 class ReportTallyObserver final : public FindingsObserver {
 public:
-    ReportTallyObserver(ReportTally& tally, EventPump& pump) : tally_(tally), pump_(pump) {}
-    void AddFindings(const std::string& serviceCode, const FindingList& findings) override;
+    ReportTallyObserver(ReportTally& tally, EventPump& pump, StopToken stop)
+        : tally_(tally), pump_(pump), stop_(std::move(stop)) {}
+    void PassStored(const ServicePass& pass) override;
 
 private:
     ReportTally& tally_;
     EventPump& pump_;
+    StopToken stop_;
 };
 
 }  // namespace corvane

@@ -8,14 +8,15 @@
 #include <string>
 #include <string_view>
 
+#include "base/Error.h"
 #include "online/ServerConfig.h"
 
 namespace corvane {
 
 // Raised by the channel; the text is what the operator sees in the error box.
-class ReportSocketError : public std::runtime_error {
+class ReportSocketError : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 // The number given to a host name that cannot be resolved.

@@ -53,19 +53,16 @@ void WriteFindingsCsv(const ExportedRun& run, std::ostream& out) {
         record, {kServiceName, kServiceCode, kErrorCode, kErrorName, kTime, kLineNumber, kLogLine});
     out.write(record.data(), static_cast<std::streamsize>(record.size()));
 
-    for (const ExportedService& service : run.services) {
-        if (!service.findings) continue;
-        const std::string serviceName = DisplayText(converter, service.name);
-        const std::string serviceCode = DisplayText(converter, service.code);
-        const FindingList& findings = *service.findings;
-        for (std::size_t i = 0; i < findings.size(); ++i) {
-            const std::string_view finding = findings[i];
-            const std::string_view code = finding.substr(0, 3);
+    for (const ServicePass* service : run.services) {
+        const std::string serviceName = DisplayText(converter, service->caption);
+        const std::string serviceCode = DisplayText(converter, service->serviceCode);
+        for (const Finding& found : service->findings) {
+            const std::string_view finding = found.text;
+            const std::string_view code = found.Code();
             record.clear();
-            AppendRecord(record,
-                         {serviceName, serviceCode, DisplayText(converter, code), names.Name(code),
-                          DisplayText(converter, TimeField(finding)), LineNumberText(service, i),
-                          DisplayText(converter, LogLine(finding))});
+            AppendRecord(record, {serviceName, serviceCode, DisplayText(converter, code),
+                                  names.Name(code), DisplayText(converter, TimeField(finding)),
+                                  LineNumberText(found), DisplayText(converter, LogLine(finding))});
             out.write(record.data(), static_cast<std::streamsize>(record.size()));
         }
     }

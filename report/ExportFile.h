@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "base/Error.h"
+
 namespace corvane {
 
 // A file that could not be written.  The text is GBK, like every message of the core.
-class ExportError : public std::runtime_error {
+class ExportError : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 // Calls `write` with a stream into a new file beside `path` and, once everything is

@@ -55,11 +55,11 @@ private:
     std::unordered_map<std::string, std::string> names_;
 };
 
-// The 1-based line number of finding `index` as decimal text, or empty when the
-// scan recorded no place for it.
-inline std::string LineNumberText(const ExportedService& service, std::size_t index) {
-    if (!service.places || index >= service.places->size()) return {};
-    return std::to_string((*service.places)[index].line);
+// The 1-based line number of a finding as decimal text, or empty when its place is
+// not known.
+inline std::string LineNumberText(const Finding& finding) {
+    if (finding.place.line <= 0) return {};
+    return std::to_string(finding.place.line);
 }
 
 }  // namespace corvane::report_text

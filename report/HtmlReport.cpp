@@ -143,8 +143,7 @@ private:
     void WriteRunTable() {
         double seconds = 0;
         std::int64_t bytes = 0;
-        for (const ExportedService& s : run_.services)
-            seconds += s.scanSeconds, bytes += s.fileBytes;
+        for (const ServicePass* s : run_.services) seconds += s->seconds, bytes += s->logStamp.size;
         out_ << "<table class=\"run\">\n"
              << "<tr><th>日志目录</th><td>" << Escape(FileNameToUtf8(run_.logDirectory))
              << "</td></tr>\n"
@@ -159,35 +158,33 @@ private:
              << kServiceCode << "</th><th>" << kKnownErrors << "</th><th>" << kUnknownErrors
              << "</th><th>文件大小</th><th>扫描用时</th></tr>\n";
         for (std::size_t i = 0; i < run_.services.size(); ++i) {
-            const ExportedService& s = run_.services[i];
-            out_ << "<tr><td><a href=\"#s" << i + 1 << "\">" << Text(s.name) << "</a></td><td>"
-                 << Text(s.code) << "</td><td class=\"n\">" << s.knownCount
-                 << "</td><td class=\"n\">" << s.unknownCount << "</td><td class=\"n\">"
-                 << SizeText(s.fileBytes) << "</td><td class=\"n\">" << SecondsText(s.scanSeconds)
+            const ServicePass& s = *run_.services[i];
+            out_ << "<tr><td><a href=\"#s" << i + 1 << "\">" << Text(s.caption) << "</a></td><td>"
+                 << Text(s.serviceCode) << "</td><td class=\"n\">" << s.known
+                 << "</td><td class=\"n\">" << s.unknown << "</td><td class=\"n\">"
+                 << SizeText(s.logStamp.size) << "</td><td class=\"n\">" << SecondsText(s.seconds)
                  << "</td></tr>\n";
         }
         out_ << "</table>\n";
     }
 
     void WriteService(std::size_t index) {
-        const ExportedService& service = run_.services[index];
-        out_ << "<section id=\"s" << index + 1 << "\">\n<h2>" << Text(service.name) << "（"
-             << Text(service.code) << "）</h2>\n";
-        static const FindingList kNone;
-        const FindingList& findings = service.findings ? *service.findings : kNone;
-        WriteKnownErrors(service, findings);
-        WriteUnknownErrors(service, findings);
+        const ServicePass& service = *run_.services[index];
+        out_ << "<section id=\"s" << index + 1 << "\">\n<h2>" << Text(service.caption) << "（"
+             << Text(service.serviceCode) << "）</h2>\n";
+        WriteKnownErrors(service.findings);
+        WriteUnknownErrors(service.findings);
         out_ << "</section>\n";
     }
 
     // The known errors grouped by code, most frequent first (ties in the order the
     // codes first occur), each with its name, count and first lines.
-    void WriteKnownErrors(const ExportedService& service, const FindingList& findings) {
+    void WriteKnownErrors(const FindingList& findings) {
         std::vector<CodeGroup> groups;
         std::unordered_map<std::string_view, std::size_t> groupOf;
         std::size_t known = 0;
         for (std::size_t i = 0; i < findings.size(); ++i) {
-            const std::string_view code = std::string_view(findings[i]).substr(0, 3);
+            const std::string_view code = findings[i].Code();
             if (code == kUnknownCode) continue;
             ++known;
             const auto [it, added] = groupOf.emplace(code, groups.size());
@@ -213,34 +210,34 @@ private:
             out_ << "<h4>" << Text(group.code) << " " << Escape(names_.Name(group.code))
                  << "</h4>\n<p class=\"note\">" << HowManyText(group.count, group.first.size())
                  << "</p>\n";
-            WriteLines(service, findings, group.first, true);
+            WriteLines(findings, group.first, true);
         }
     }
 
     // The unknown errors: a plain list of the first lines.  Once unknown errors can
     // be grouped into patterns, this is the one place that shows the groups instead.
-    void WriteUnknownErrors(const ExportedService& service, const FindingList& findings) {
+    void WriteUnknownErrors(const FindingList& findings) {
         std::vector<std::size_t> first;
         std::size_t count = 0;
         for (std::size_t i = 0; i < findings.size(); ++i) {
-            if (std::string_view(findings[i]).substr(0, 3) != kUnknownCode) continue;
+            if (findings[i].Code() != kUnknownCode) continue;
             if (first.size() < options_.unknownLines) first.push_back(i);
             ++count;
         }
         out_ << "<h3>" << kUnknownErrors << "</h3>\n<p class=\"note\">"
              << HowManyText(count, first.size()) << "</p>\n";
-        WriteLines(service, findings, first, false);
+        WriteLines(findings, first, false);
     }
 
-    void WriteLines(const ExportedService& service, const FindingList& findings,
-                    const std::vector<std::size_t>& positions, bool withTime) {
+    void WriteLines(const FindingList& findings, const std::vector<std::size_t>& positions,
+                    bool withTime) {
         if (positions.empty()) return;
         out_ << "<table class=\"lines\">\n<tr><th>" << kLineNumber << "</th>";
         if (withTime) out_ << "<th>" << kTime << "</th>";
         out_ << "<th>" << kLogLine << "</th></tr>\n";
         for (const std::size_t i : positions) {
-            const std::string_view finding = findings[i];
-            out_ << "<tr><td class=\"n\">" << LineNumberText(service, i) << "</td>";
+            const std::string_view finding = findings[i].text;
+            out_ << "<tr><td class=\"n\">" << LineNumberText(findings[i]) << "</td>";
             if (withTime) out_ << "<td>" << Text(TimeField(finding)) << "</td>";
             out_ << "<td class=\"log\">" << Text(LogLine(finding)) << "</td></tr>\n";
         }

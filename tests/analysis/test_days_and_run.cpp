@@ -65,9 +65,9 @@ public:
         return sink;
     }
     void RemoveLastResultRow() override { rows.pop_back(); }
-    void SetLastResultCounts(const std::string& known, const std::string& unknown) override {
-        rows.back()[1] = known;
-        rows.back()[2] = unknown;
+    void SetLastResultCounts(std::int64_t known, std::int64_t unknown) override {
+        rows.back()[1] = std::to_string(known);
+        rows.back()[2] = std::to_string(unknown);
     }
 
     class Sink final : public ProgressSink {
@@ -91,8 +91,8 @@ ServiceEntry Service(const std::string& name, const std::string& prefix, const s
 
 class Recorder final : public FindingsObserver {
 public:
-    void AddFindings(const std::string& code, const FindingList& findings) override {
-        calls.push_back(code + ":" + std::to_string(findings.size()));
+    void PassStored(const ServicePass& pass) override {
+        calls.push_back(pass.serviceCode + ":" + std::to_string(pass.findings.size()));
     }
     std::vector<std::string> calls;
 };
@@ -110,7 +110,7 @@ protected:
     }
     RunOutcome Run() {
         return RunServicePasses(view, "20261201", catalogue, results, &recorder, dialogs, pump,
-                                options);
+                                stop.get_token(), options);
     }
 
     TempDir logs;
@@ -120,6 +120,7 @@ protected:
     Recorder recorder;
     FakeDialogs dialogs;
     FakePump pump;
+    StopSource stop;
     ScanOptions options;
 };
 
@@ -131,44 +132,56 @@ TEST_F(RunTest, RowsFollowTheServiceListAndSkipMissingFiles) {
     EXPECT_EQ(view.rows[1], (std::vector<std::string>{"c", "0", "0"}));
     EXPECT_EQ(view.rows[2], (std::vector<std::string>{"a2", "0", "2"}));
     ASSERT_EQ(results.size(), 3u);
-    EXPECT_EQ(results[0]->size(), 2u);
-    EXPECT_TRUE(results[1]->empty());
+    EXPECT_EQ(results[0]->findings.size(), 2u);
+    EXPECT_TRUE(results[1]->findings.empty());
     EXPECT_EQ(recorder.calls, (std::vector<std::string>{"SA:2", "SC:0", "SA:2"}));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(RunTest, PlacesAreStoredBesideEachList) {
-    ServicePlaces places;
-    RunServicePasses(view, "20261201", catalogue, results, nullptr, dialogs, pump, options,
-                     &places);
-    const FindingPlaces a = {{1, 0, 9}, {2, 10, 9}};
-    EXPECT_EQ(places, (ServicePlaces{a, {}, a}));
+TEST_F(RunTest, EachRecordHoldsItsRowFindingsPlacesAndFile) {
+    RunServicePasses(view, "20261201", catalogue, results, nullptr, dialogs, pump, {}, options);
+    ASSERT_EQ(results.size(), 3u);
+    const std::vector<FindingPlace> a = {{1, 0, 9}, {2, 10, 9}};
+    for (const std::size_t i : {0u, 2u}) {
+        const ServicePass& pass = *results[i];
+        ASSERT_EQ(pass.findings.size(), a.size());
+        for (std::size_t k = 0; k < a.size(); ++k) EXPECT_EQ(pass.findings[k].place, a[k]);
+        EXPECT_EQ(pass.unknown, 2);
+        EXPECT_EQ(pass.known, 0);
+        EXPECT_EQ(pass.logFile, logs.path() + "A20261201.log");
+        EXPECT_EQ(pass.logStamp.size, std::filesystem::file_size(pass.logFile));
+    }
+    EXPECT_EQ(results[0]->caption, "a");
+    EXPECT_EQ(results[2]->caption, "a2");
+    EXPECT_EQ(results[1]->serviceCode, "SC");
+    EXPECT_EQ(results[1]->day, "20261201");
 }
 
 // Today's log goes on growing after its scan: the unfinished last line gets its end
 // before the run records its patterns.  The patterns are those of the lines scanned.
-TEST_F(RunTest, PatternsRecordedAreThoseOfTheScanWhileTheLogGrows) {
-    logs.Write("A20261201.log", "x failed \ny failed ");
+TEST_F(RunTest, PatternsAndSizeRecordedAreThoseOfTheScanWhileTheLogGrows) {
+    const std::string scanned = "x failed \ny failed ";
+    logs.Write("A20261201.log", scanned);
     struct Writer final : FindingsObserver {
-        void AddFindings(const std::string&, const FindingList&) override {
+        void PassStored(const ServicePass&) override {
             std::ofstream(path, std::ios::app) << "now\n";
         }
         std::string path;
     } writer;
     writer.path = logs.path() + "A20261201.log";
     RunCollector collector(
-        &writer, [](const ServicePass&, const FindingList& findings, const FindingPlaces& places) {
-            return CountUnknownPatterns(findings, places);
-        });
+        &writer, [](const ServicePass& pass) { return *CountUnknownPatterns(pass.findings); });
     view.services.resize(1);
-    ASSERT_EQ(
-        RunServicePasses(view, "20261201", catalogue, results, &collector, dialogs, pump, options),
-        RunOutcome::Completed);
+    ASSERT_EQ(RunServicePasses(view, "20261201", catalogue, results, &collector, dialogs, pump, {},
+                               options),
+              RunOutcome::Completed);
     const RunRecord record = collector.TakeRecord();
     ASSERT_EQ(record.services.size(), 1u);
     std::int64_t grouped = 0;
     for (const PatternCount& pattern : record.services[0].patterns) grouped += pattern.count;
     EXPECT_EQ(grouped, 2);
+    // The size recorded is that of the file the scan read, not of the file grown since.
+    EXPECT_EQ(record.services[0].bytes, static_cast<std::int64_t>(scanned.size()));
 }
 
 TEST_F(RunTest, CheckMarksAndDirectoryAreReadWhenTheRunReachesTheRow) {
@@ -201,7 +214,7 @@ TEST_F(RunTest, ScanThatCannotOpenItsFileLosesItsRow) {
 }
 
 TEST_F(RunTest, StopRequestEndsTheRunWithoutStoringTheScan) {
-    pump.onEvents = [&] { pump.stop = true; };
+    pump.onEvents = [&] { stop.request_stop(); };
     EXPECT_EQ(Run(), RunOutcome::Stopped);
     EXPECT_TRUE(results.empty());
     EXPECT_TRUE(recorder.calls.empty());

@@ -76,17 +76,29 @@ TEST(FileLinesTest, PatternFunctionsPumpEveryLineAndStopWhenAsked) {
     TempDir dir;
     const std::string path = dir.Write("a.log", "a fail \nb\n\nc fail \n");
     FakePump pump;
-    EXPECT_EQ(MineFilePatterns(path, &pump).lines.size(), 3u);
+    StopSource stop;
+    const std::optional<PatternListing> whole = MineFilePatterns(path, &pump, stop.get_token());
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->lines.size(), 3u);
     EXPECT_EQ(pump.calls, 4);
-    pump.calls = 0;
-    pump.onEvents = [&] { pump.stop = pump.calls == 2; };
-    EXPECT_THROW(MineFilePatterns(path, &pump), MiningStopped);
-    pump.calls = 0;
-    EXPECT_THROW(ChoosePatternKeyword({"fail"}, path, {1, 4}, {}, &pump), MiningStopped);
-    pump.calls = 0;
-    EXPECT_THROW(
-        MineUnknownFindingPatterns({"999|a fail ", "999|c fail "}, {{1, 0, 7}, {4, 12, 7}}, &pump),
-        MiningStopped);
+    // A stop requested while the second line's events are served ends each pass there.
+    pump.onEvents = [&] {
+        if (pump.calls == 2) stop.request_stop();
+    };
+    const auto stopAtTheSecondCall = [&] {
+        pump.calls = 0;
+        stop = StopSource();
+        return stop.get_token();
+    };
+    EXPECT_FALSE(MineFilePatterns(path, &pump, stopAtTheSecondCall()));
+    EXPECT_EQ(pump.calls, 2);
+    const KeywordPass keyword =
+        ChoosePatternKeyword({"fail"}, path, {1, 4}, {}, &pump, stopAtTheSecondCall());
+    EXPECT_TRUE(keyword.stopped);
+    EXPECT_EQ(pump.calls, 2);
+    EXPECT_FALSE(MineUnknownFindingPatterns(
+        {{"999|a fail ", {1, 0, 7}}, {"999|c fail ", {4, 12, 7}}}, &pump, stopAtTheSecondCall()));
+    EXPECT_EQ(pump.calls, 2);
 }
 
 // Random logs with carries in both forms, ignored lines, known and unknown errors and
@@ -149,10 +161,10 @@ TEST(FindingLinesTest, PlacesUnknownFindingsAtTheirOwnLines) {
         RecordingProgress row;
         ScanOptions options;
         options.programDir = dir.path();
-        const ScanResult scan = ScanLogFile("GW", path, catalogue, row, dialogs, pump, options);
+        const ScanResult scan = ScanLogFile("GW", path, catalogue, row, dialogs, pump, {}, options);
         ASSERT_EQ(scan.outcome, ScanOutcome::Scanned);
         std::vector<std::pair<std::int64_t, std::string>> placed;
-        for (const LocatedFinding& f : LocateUnknownFindings(scan.findings, scan.places))
+        for (const LocatedFinding& f : LocateUnknownFindings(scan.findings))
             placed.emplace_back(f.place.line, std::string(f.text));
         ASSERT_EQ(placed, expected) << ::testing::PrintToString(text);
     }
@@ -170,8 +182,7 @@ struct DraftFixture : public ::testing::Test {
         return out + "\r\n" + draft.substr(listLineEnd + 2);
     }
 
-    std::optional<FindingList> Scan(const std::string& programDir, const std::string& log,
-                                    FindingPlaces* places = nullptr) {
+    std::optional<ScanResult> Scan(const std::string& programDir, const std::string& log) {
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(programDir, catalogue);
         FakeDialogs dialogs;
@@ -179,10 +190,9 @@ struct DraftFixture : public ::testing::Test {
         RecordingProgress row;
         ScanOptions options;
         options.programDir = programDir;
-        ScanResult scan = ScanLogFile("GW", log, catalogue, row, dialogs, pump, options);
+        ScanResult scan = ScanLogFile("GW", log, catalogue, row, dialogs, pump, {}, options);
         if (scan.outcome != ScanOutcome::Scanned) return std::nullopt;
-        if (places) *places = std::move(scan.places);
-        return std::move(scan.findings);
+        return scan;
     }
 };
 
@@ -192,10 +202,9 @@ struct DraftFixture : public ::testing::Test {
 TEST_F(DraftFixture, AddedDraftTurnsExactlyThePatternsLinesIntoKnownFindings) {
     const std::string demo = std::string(CORVANE_SOURCE_DIR) + "/demo/";
     const std::string log = demo + "logs/Gateway20261202.log";
-    FindingPlaces places;
-    const std::optional<FindingList> before = Scan(demo, log, &places);
+    const std::optional<ScanResult> before = Scan(demo, log);
     ASSERT_TRUE(before);
-    const PatternListing listing = MineUnknownFindingPatterns(*before, places);
+    const PatternListing listing = *MineUnknownFindingPatterns(before->findings);
     ASSERT_GE(listing.groups.size(), 2u);
     ErrorCatalogue catalogue;
     LoadErrorCatalogue(demo, catalogue);
@@ -210,8 +219,10 @@ TEST_F(DraftFixture, AddedDraftTurnsExactlyThePatternsLinesIntoKnownFindings) {
             lines.push_back(listing.lines[k].line);
             findings.push_back(listing.lines[k].finding);
         }
-        const std::optional<std::string> keyword = ChoosePatternKeyword(
-            listing.groups[r].constants, log, lines, ReadIgnoreList(demo, "GW"));
+        const std::optional<std::string> keyword =
+            ChoosePatternKeyword(listing.groups[r].constants, log, lines,
+                                 ReadIgnoreList(demo, "GW"))
+                .keyword;
         ASSERT_TRUE(keyword) << listing.groups[r].text;
         const CatalogueDraft draft =
             DraftCatalogueEntry(catalogue, ReadErrorListKeys(demo), "GW", keyword);
@@ -219,19 +230,19 @@ TEST_F(DraftFixture, AddedDraftTurnsExactlyThePatternsLinesIntoKnownFindings) {
         TempDir copy;
         copy.Write("ServiceList.ini", ReadFileBytes(demo + "ServiceList.ini"));
         copy.Write("ErrorList.ini", WithDraft(ReadFileBytes(demo + "ErrorList.ini"), draft.text));
-        const std::optional<FindingList> after = Scan(copy.path(), log);
+        const std::optional<ScanResult> after = Scan(copy.path(), log);
         ASSERT_TRUE(after);
-        ASSERT_EQ(after->size(), before->size());
-        for (std::size_t i = 0; i + 2 < before->size(); ++i) {
+        ASSERT_EQ(after->findings.size(), before->findings.size());
+        for (std::size_t i = 0; i < before->findings.size(); ++i) {
             const bool ofPattern = std::find(findings.begin(), findings.end(), i) != findings.end();
-            EXPECT_EQ((*after)[i], ofPattern ? draft.code + (*before)[i].substr(3) : (*before)[i])
+            const std::string& was = before->findings[i].text;
+            EXPECT_EQ(after->findings[i].text,
+                      ofPattern ? draft.code + was.substr(kFindingCodeLength) : was)
                 << "finding " << i << " of pattern " << listing.groups[r].text;
         }
-        const auto unknown = std::stoll((*before)[before->size() - 2]);
-        const auto known = std::stoll(before->back());
-        const auto moved = static_cast<long long>(findings.size());
-        EXPECT_EQ((*after)[after->size() - 2], std::to_string(unknown - moved));
-        EXPECT_EQ(after->back(), std::to_string(known + moved));
+        const auto moved = static_cast<std::int64_t>(findings.size());
+        EXPECT_EQ(after->unknown, before->unknown - moved);
+        EXPECT_EQ(after->known, before->known + moved);
     }
 }
 
@@ -242,10 +253,12 @@ TEST_F(DraftFixture, SaysSoWhenEveryConstantPartOccursInAnotherLine) {
     const std::string log = dir.Write("gw.log",
                                       "disk 1 failed \ndisk 2 failed \ndisk failed\n"
                                       "disk 3 failed , noise\n");
-    EXPECT_EQ(ChoosePatternKeyword({"disk", " failed "}, log, {1, 2}, {"NOISE"}), std::nullopt);
+    EXPECT_EQ(ChoosePatternKeyword({"disk", " failed "}, log, {1, 2}, {"NOISE"}).keyword,
+              std::nullopt);
     // Once line 3 is ignored too, "failed" (the longer part) is the pattern's own.
-    EXPECT_EQ(ChoosePatternKeyword({"disk", " failed "}, log, {1, 2}, {"NOISE", "DISK FAILED"}),
-              "failed");
+    EXPECT_EQ(
+        ChoosePatternKeyword({"disk", " failed "}, log, {1, 2}, {"NOISE", "DISK FAILED"}).keyword,
+        "failed");
 
     const CatalogueDraft draft = DraftCatalogueEntry({}, {}, "GW", std::nullopt);
     EXPECT_EQ(draft.code, "100");
@@ -261,8 +274,9 @@ TEST_F(DraftFixture, KeywordIsTheLongestTrimmedConstantPartOfOnlyThePatternsLine
     // "用户" is in line 2 too; "登录失败，错误码" elsewhere only in line 4, once that
     // is ignored.  Punctuation and blanks at the ends are trimmed.
     const std::vector<std::string> constants = {"[", "] " + Gbk("用户"), Gbk("登录失败，错误码")};
-    EXPECT_EQ(ChoosePatternKeyword(constants, log, {1, 3}, {"[4]"}), Gbk("登录失败，错误码"));
-    EXPECT_EQ(ChoosePatternKeyword(constants, log, {1, 3}, {}), std::nullopt);
+    EXPECT_EQ(ChoosePatternKeyword(constants, log, {1, 3}, {"[4]"}).keyword,
+              Gbk("登录失败，错误码"));
+    EXPECT_EQ(ChoosePatternKeyword(constants, log, {1, 3}, {}).keyword, std::nullopt);
     EXPECT_EQ(KeywordCandidates({" 'a b' ", Gbk("“名字”"), "x"}),
               (std::vector<std::string>{Gbk("名字"), "a b", "a", "b", "x"}));
 }

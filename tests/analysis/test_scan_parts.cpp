@@ -23,7 +23,9 @@ namespace {
 using testing_support::FakePump;
 using testing_support::RecordingProgress;
 using testing_support::RefFold;
+using testing_support::ScanLines;
 using testing_support::TempDir;
+using testing_support::Texts;
 
 // Every kernel the processor offers counts like the plain definition: each CR ends a
 // line, and each LF that does not follow a CR.  Lengths reach past the point where
@@ -165,7 +167,7 @@ TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
     const PatternMatcher matcher(patterns.texts);
     PatternMatcher::Scratch scratch(matcher);
     auto walk = [&](const std::vector<std::size_t>& cuts) {
-        LineWalker walker(patterns, matcher, scratch, catalogue, pump);
+        LineWalker walker(patterns, matcher, scratch, catalogue, pump, {});
         std::size_t from = 0;
         for (std::size_t cut : cuts) {
             const Block block{text.data() + from, text.data() + cut,
@@ -178,14 +180,14 @@ TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
     const WalkResult whole = walk({text.size()});
     // The second finding takes a bracket stamp, then a plain one; "quiet" lines are
     // ignored but still carry.  LF CR makes an empty line 5.
-    EXPECT_EQ(whole.findings,
-              (FindingList{"101|x boom", "999|10:00:02.000 [10:00:01.000]|  y failed ",
-                           "101|20:00:03.000 BOOM z", "999|20:00:03 q failed "}));
+    EXPECT_EQ(Texts(whole.findings),
+              (ScanLines{"101|x boom", "999|10:00:02.000 [10:00:01.000]|  y failed ",
+                         "101|20:00:03.000 BOOM z", "999|20:00:03 q failed "}));
     const std::vector<std::int64_t> lines = {1, 2, 7, 8}, offsets = {0, 8, 58, 65};
-    ASSERT_EQ(whole.places.size(), 4u);
+    ASSERT_EQ(whole.findings.size(), 4u);
     for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(whole.places[i].line, lines[i]);
-        EXPECT_EQ(whole.places[i].offset, offsets[i]);
+        EXPECT_EQ(whole.findings[i].place.line, lines[i]);
+        EXPECT_EQ(whole.findings[i].place.offset, offsets[i]);
     }
     EXPECT_EQ(whole.lineEnds, 7);
     for (std::size_t i = 1; i < text.size(); ++i) {
@@ -193,8 +195,8 @@ TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
         const WalkResult split = walk({i, text.size()});
         EXPECT_EQ(split.findings, whole.findings) << "cut at " << i;
         EXPECT_EQ(split.lineEnds, whole.lineEnds) << "cut at " << i;
-        for (std::size_t k = 0; k < split.places.size(); ++k)
-            EXPECT_EQ(split.places[k].line, whole.places[k].line) << "cut at " << i;
+        for (std::size_t k = 0; k < split.findings.size(); ++k)
+            EXPECT_EQ(split.findings[k].place.line, whole.findings[k].place.line) << "cut at " << i;
     }
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "CoreFakes.h"
+#include "ReferenceScan.h"
 #include "analysis/Scanner.h"
 #include "catalog/GbkText.h"
 
@@ -24,6 +25,9 @@ namespace {
 
 using testing_support::FakeDialogs;
 using testing_support::FakePump;
+using testing_support::ListForm;
+using testing_support::Places;
+using testing_support::ScanLines;
 using testing_support::TempDir;
 
 // Progress texts that may arrive from a worker thread, and a way to wait for one.
@@ -91,7 +95,8 @@ protected:
     ScanResult Scan(unsigned threads) {
         options.threads = threads;
         progress.Clear();
-        return ScanLogFile("GW", path, catalogue, progress, dialogs, pump, options);
+        return ScanLogFile("GW", path, catalogue, progress, dialogs, pump, stop.get_token(),
+                           options);
     }
 
     TempDir dir;
@@ -100,6 +105,7 @@ protected:
     ScanOptions options;
     FakeDialogs dialogs;
     FakePump pump;
+    StopSource stop;
     SharedProgress progress;
 };
 
@@ -114,7 +120,8 @@ TEST_F(ThreadScanTest, ProgressTextsFollowTheStretchExaminedFromTheStartInOrder)
     const ScanResult four = Scan(4);
     ASSERT_EQ(four.outcome, ScanOutcome::Scanned);
     EXPECT_EQ(four.findings, one.findings);
-    EXPECT_EQ(four.places, one.places);
+    EXPECT_EQ(four.unknown, one.unknown);
+    EXPECT_EQ(four.known, one.known);
     EXPECT_EQ(progress.Texts(), expected);
 }
 
@@ -132,11 +139,11 @@ TEST_F(ThreadScanTest, ScanGoesOnWhileTheCallingThreadIsHeldInItsPump) {
 }
 
 TEST_F(ThreadScanTest, StopRequestOrWindowFailureEndsEveryWorker) {
-    pump.onEvents = [&] { pump.stop = true; };
+    pump.onEvents = [&] { stop.request_stop(); };
     EXPECT_EQ(Scan(3).outcome, ScanOutcome::Stopped);
     EXPECT_FALSE(AnalysisBusy);
 
-    pump.stop = false;
+    stop = StopSource();
     pump.onEvents = [] { throw std::runtime_error("window closed"); };
     EXPECT_THROW(Scan(3), std::runtime_error);
     EXPECT_FALSE(AnalysisBusy);
@@ -175,11 +182,12 @@ TEST_F(ThreadScanTest, LinesManyBlocksLongAreWholeFindings) {
     for (const unsigned threads : {1u, 3u}) {
         const ScanResult result = Scan(threads);
         ASSERT_EQ(result.outcome, ScanOutcome::Scanned);
-        EXPECT_EQ(result.findings,
-                  (FindingList{"999|10:00:00.000 " + fails, "999|" + quiet + " failed ", "2", "0"}))
+        EXPECT_EQ(ListForm(result),
+                  (ScanLines{"999|10:00:00.000 " + fails, "999|" + quiet + " failed ", "2", "0"}))
             << threads;
-        EXPECT_EQ(result.places,
-                  (FindingPlaces{{2, 2, std::int64_t(fails.size())}, {4, 100015, 50008}}))
+        EXPECT_EQ(
+            Places(result.findings),
+            (std::vector<FindingPlace>{{2, 2, std::int64_t(fails.size())}, {4, 100015, 50008}}))
             << threads;
     }
 }

@@ -25,8 +25,11 @@ namespace {
 
 using testing_support::FakeDialogs;
 using testing_support::FakePump;
+using testing_support::ListForm;
+using testing_support::Places;
 using testing_support::RecordingProgress;
 using testing_support::ReferenceScan;
+using testing_support::ScanLines;
 using testing_support::TempDir;
 
 ErrorRecord Rec(std::string service, std::string code, std::string keyword) {
@@ -49,12 +52,13 @@ protected:
         return dir.Write("GW20261201.log", log);
     }
     // The scan's list, or nothing when the scan gave none; a read failure as the error.
-    std::optional<FindingList> Scan(const std::string& path, const std::string& code = "GW") {
-        ScanResult result = ScanLogFile(code, path, catalogue, progress, dialogs, pump, options);
+    std::optional<ScanLines> Scan(const std::string& path, const std::string& code = "GW") {
+        ScanResult result =
+            ScanLogFile(code, path, catalogue, progress, dialogs, pump, stop.get_token(), options);
         if (result.outcome == ScanOutcome::ReadFailed) throw ScanReadError(result.error);
         if (result.outcome != ScanOutcome::Scanned) return std::nullopt;
-        places = std::move(result.places);
-        return std::move(result.findings);
+        places = Places(result.findings);
+        return ListForm(result);
     }
 
     TempDir dir;
@@ -62,14 +66,15 @@ protected:
     ScanOptions options;
     FakeDialogs dialogs;
     FakePump pump;
+    StopSource stop;
     RecordingProgress progress;
-    FindingPlaces places;  // of the last scan that gave a list
+    std::vector<FindingPlace> places;  // of the last scan that gave a list
 };
 
 TEST_F(ScannerTest, EmptyFileGivesTwoZeroCountsAndTwoProgressTexts) {
     const auto list = Scan(Prepare(""));
     ASSERT_TRUE(list);
-    EXPECT_EQ(*list, (FindingList{"0", "0"}));
+    EXPECT_EQ(*list, (ScanLines{"0", "0"}));
     const std::string zero = std::string(gbk::kProgressDone) + "0MB/0MB";
     EXPECT_EQ(progress.texts, (std::vector<std::string>{zero, zero}));
     EXPECT_TRUE(dialogs.questions.empty());
@@ -91,9 +96,8 @@ TEST_F(ScannerTest, IgnoreBeatsKnownBeatsUnknown) {
         "nothing at all\n";
     const auto list = Scan(Prepare(log, {"HEARTBEAT", ""}));
     ASSERT_TRUE(list);
-    EXPECT_EQ(*list,
-              (FindingList{"101|a Timeout and failed here", "999|disk full, fail now",
-                           "102|refused; then TIME went out", "999|FAILED badly", "2", "2"}));
+    EXPECT_EQ(*list, (ScanLines{"101|a Timeout and failed here", "999|disk full, fail now",
+                                "102|refused; then TIME went out", "999|FAILED badly", "2", "2"}));
 }
 
 TEST_F(ScannerTest, CaseFoldIsByteWiseOnAsciiLettersOnly) {
@@ -102,7 +106,7 @@ TEST_F(ScannerTest, CaseFoldIsByteWiseOnAsciiLettersOnly) {
     catalogue = {Rec("GW", "101", "\xbd\x59"), Rec("GW", "102", "\xa3\xe1" /* full-width a */)};
     const auto list = Scan(Prepare("x \xbd\x79 y\nfull \xa3\xc1 width\n"));
     ASSERT_TRUE(list);
-    EXPECT_EQ(*list, (FindingList{"101|x \xbd\x79 y", "0", "1"}));
+    EXPECT_EQ(*list, (ScanLines{"101|x \xbd\x79 y", "0", "1"}));
 }
 
 TEST_F(ScannerTest, TimeStampCarryInBothForms) {
@@ -126,8 +130,8 @@ TEST_F(ScannerTest, TimeStampCarryInBothForms) {
     // line completes the previous one and keeps its own time.
     list = Scan(Prepare("one failed \ntwo failed \n10:00:05 three failed \nx\n"));
     ASSERT_TRUE(list);
-    EXPECT_EQ(*list, (FindingList{"999|one failed ", "999|10:00:05.000 two failed ",
-                                  "999|10:00:05 three failed ", "3", "0"}));
+    EXPECT_EQ(*list, (ScanLines{"999|one failed ", "999|10:00:05.000 two failed ",
+                                "999|10:00:05 three failed ", "3", "0"}));
 
     // Ignored lines still carry; a short line gives a short stamp.
     list = Scan(Prepare("oops failed \n1 skip me\n", {"skip"}));
@@ -148,7 +152,7 @@ TEST_F(ScannerTest, CarryReachesAcrossChunkAndBlockBoundaries) {
 TEST_F(ScannerTest, AllLineEndFormsGiveTheSameFindings) {
     catalogue = {Rec("GW", "101", "boom")};
     const std::vector<std::string> body = {"x boom", "y failed ", "10:00:01 z", "plain"};
-    std::optional<FindingList> first;
+    std::optional<ScanLines> first;
     for (const std::string end : {"\r\n", "\n", "\r", "\n\r"}) {
         std::string log;
         for (const auto& line : body) log += line + end;
@@ -160,7 +164,7 @@ TEST_F(ScannerTest, AllLineEndFormsGiveTheSameFindings) {
                                      : end == "\n" ? "LF"
                                                    : "pair");
     }
-    EXPECT_EQ(*first, (FindingList{"101|x boom", "999|10:00:01.000 y failed ", "1", "1"}));
+    EXPECT_EQ(*first, (ScanLines{"101|x boom", "999|10:00:01.000 y failed ", "1", "1"}));
 }
 
 TEST_F(ScannerTest, ZeroByteIsAnOrdinaryByteOfItsLine) {
@@ -168,8 +172,8 @@ TEST_F(ScannerTest, ZeroByteIsAnOrdinaryByteOfItsLine) {
     const std::string log = std::string("before boom\nmid") + '\0' + "dle failed \nafter boom\n";
     const auto list = Scan(Prepare(log));
     ASSERT_TRUE(list);
-    EXPECT_EQ(*list, (FindingList{"101|before boom", std::string("999|mid") + '\0' + "dle failed ",
-                                  "101|after boom", "1", "2"}));
+    EXPECT_EQ(*list, (ScanLines{"101|before boom", std::string("999|mid") + '\0' + "dle failed ",
+                                "101|after boom", "1", "2"}));
 }
 
 TEST_F(ScannerTest, CrOnlyFileIsReadInBoundedChunks) {
@@ -241,7 +245,7 @@ TEST_F(ScannerTest, BusyWhileScanningAndStopRequestEndsScan) {
     EXPECT_TRUE(busySeen);
     EXPECT_FALSE(AnalysisBusy);
 
-    pump.onEvents = [&] { pump.stop = true; };
+    pump.onEvents = [&] { stop.request_stop(); };
     EXPECT_FALSE(Scan(path));
     EXPECT_FALSE(AnalysisBusy);
 }
@@ -265,24 +269,24 @@ TEST_F(ScannerTest, StopOrWindowFailureWhileReadingAheadEndsTheScanCleanly) {
     std::string log;
     for (int i = 0; i < 100; ++i) log += "line " + std::to_string(1000 + i) + "\n";
     const std::string path = Prepare(log + "x failed \n");
-    pump.onEvents = [&] { pump.stop = true; };
+    pump.onEvents = [&] { stop.request_stop(); };
     EXPECT_FALSE(Scan(path));
     EXPECT_FALSE(AnalysisBusy);
 
-    pump.stop = false;
+    stop = StopSource();
     pump.onEvents = [] { throw std::runtime_error("window closed"); };
     EXPECT_THROW(Scan(path), std::runtime_error);
     EXPECT_FALSE(AnalysisBusy);
 
     pump.onEvents = nullptr;
-    EXPECT_EQ(*Scan(path), (FindingList{"999|x failed ", "1", "0"}));
+    EXPECT_EQ(*Scan(path), (ScanLines{"999|x failed ", "1", "0"}));
 }
 
 TEST_F(ScannerTest, IgnoreListIsReadAfreshAtEveryScan) {
     const std::string path = Prepare("x failed \n");
     EXPECT_EQ(Scan(path)->size(), 3u);
     Prepare("x failed \n", {"X FAILED"});
-    EXPECT_EQ(*Scan(path), (FindingList{"0", "0"}));
+    EXPECT_EQ(*Scan(path), (ScanLines{"0", "0"}));
 }
 
 TEST_F(ScannerTest, ProgressCountsMiBOfEachChunk) {
@@ -307,9 +311,10 @@ TEST_F(ScannerTest, ProgressCountsMiBOfEachChunk) {
 // The place of each finding the reference gives: its line's number, offset and
 // length, the lines split as the reference splits them.  Whether a line gives a finding does not
 // depend on the lines around it, so the reference decides that for each line alone.
-FindingPlaces ReferencePlaces(const std::string& text, const std::string& code,
-                              const ErrorCatalogue& cat, const std::vector<std::string>& ignore) {
-    FindingPlaces places;
+std::vector<FindingPlace> ReferencePlaces(const std::string& text, const std::string& code,
+                                          const ErrorCatalogue& cat,
+                                          const std::vector<std::string>& ignore) {
+    std::vector<FindingPlace> places;
     std::int64_t number = 1;
     for (std::size_t i = 0; i < text.size(); ++number) {
         std::size_t j = i;
@@ -391,7 +396,7 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
             << "round " << round << " chunk " << options.chunkLength << " block "
             << options.blockLength;
         ASSERT_EQ(places, ReferencePlaces(log, "GW", catalogue, ignore)) << "round " << round;
-        const FindingPlaces onePlaces = places;
+        const std::vector<FindingPlace> onePlaces = places;
         const std::vector<std::string> oneTexts = progress.texts;
 
         options.threads = 2 + rng() % 7;

@@ -40,11 +40,10 @@ std::vector<std::string> PredictedDatagrams(const std::string& programDir,
         corvane::NullEventPump pump;
         corvane::NullProgressSink row;
         const corvane::ScanResult scan =
-            corvane::ScanLogFile(service.code, path, catalogue, row, dialogs, pump,
+            corvane::ScanLogFile(service.code, path, catalogue, row, dialogs, pump, {},
                                  corvane::ScanOptions{programDir, false});
-        const corvane::FindingList& list = scan.findings;
-        for (std::size_t i = 0; i + 2 < list.size(); ++i) {
-            const std::string code = list[i].substr(0, 3);
+        for (const corvane::Finding& finding : scan.findings) {
+            const std::string code(finding.Code());
             auto [it, added] = counts.emplace(code, std::make_pair(service.code, 0));
             if (added) order.push_back(code);
             ++it->second.second;

@@ -12,6 +12,7 @@
 
 #include "CoreFakes.h"
 #include "Files.h"
+#include "Findings.h"
 #include "catalog/GbkText.h"
 #include "history/HistoryStore.h"
 #include "history/RunCollector.h"
@@ -293,25 +294,25 @@ TEST_F(HistoryStoreTest, FailuresAreReportedAndNeverThrown) {
 
 TEST(RunCollectorTest, CountsKnownCodesTakesTheFileSizeAndPassesListsOn) {
     struct Next final : FindingsObserver {
-        void AddFindings(const std::string& code, const FindingList& list) override {
-            seen += code + ":" + std::to_string(list.size()) + " ";
+        void PassStored(const ServicePass& pass) override {
+            seen += pass.serviceCode + ":" + std::to_string(pass.findings.size()) + " ";
         }
         std::string seen;
     } next;
-    TempDir logs;
-    const std::string file = logs.Write("Gw20261201.log", std::string(1234, 'x'));
     RunCollector collector(
         &next,
-        [](const ServicePass&, const FindingList& list, const FindingPlaces&) {
-            return std::vector<PatternCount>{{"p", std::int64_t(list.size())}};
+        [](const ServicePass& pass) {
+            return std::vector<PatternCount>{{"p", std::int64_t(pass.findings.size())}};
         },
         77);
-    const FindingList gwFindings{"101|a", "999|b", "101|c", "12|short", "\xb4\xed\xce|d"};
-    const FindingList dbFindings;
-    collector.AddFindings("GW", gwFindings);
-    collector.PassStored({"GW", "/logs", "20261201", file, 4, 1, 0.5, {}}, {});
-    collector.AddFindings("DB", dbFindings);
-    collector.PassStored({"DB", "/logs", "20261201", logs.path() + "gone.log", 0, 0, 0.1, {}}, {});
+    // The size recorded is the one the scan took, whatever the file holds by now.
+    FileStamp scanned;
+    scanned.size = 1234;
+    collector.PassStored(
+        {"Gateway", "GW", "/logs", "20261201", "/logs/Gw20261201.log",
+         testing_support::FindingsOf({"101|a", "999|b", "101|c", "12|short", "\xb4\xed\xce|d"}), 4,
+         1, 0.5, scanned});
+    collector.PassStored({"Db", "DB", "/logs", "20261201", "/logs/gone.log", {}, 0, 0, 0.1, {}});
 
     EXPECT_EQ(next.seen, "GW:5 DB:0 ");
     const RunRecord record = collector.TakeRecord();

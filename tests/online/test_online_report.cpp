@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Findings.h"
 #include "Loopback.h"
 #include "online/ErrorReport.h"
 #include "online/UdpReportChannel.h"
@@ -9,6 +10,7 @@
 namespace corvane::online_test {
 namespace {
 
+using testing_support::FindingsOf;
 using Texts = std::vector<std::string>;
 
 Texts Datagrams(const ReportTally& tally) {
@@ -20,11 +22,11 @@ Texts Datagrams(const ReportTally& tally) {
 TEST(OnlineReportTally, KeyedOnTheErrorCodeAlone) {
     ReportTally tally;
     CountingPump pump;
-    AddFindings(tally, "7", {"101|a", "999|fail x", "101|b", "abc|c"}, pump);
-    AddFindings(tally, "8", {"999|failed y", "ABC|d", "101|e", "202|f"}, pump);
-    AddFindings(tally, "9", {}, pump);
-    AddFindings(tally, "9", {"99", "999|z"},
-                pump);  // a finding shorter than a code is its own code
+    AddFindings(tally, "7", FindingsOf({"101|a", "999|fail x", "101|b", "abc|c"}), pump, {});
+    AddFindings(tally, "8", FindingsOf({"999|failed y", "ABC|d", "101|e", "202|f"}), pump, {});
+    AddFindings(tally, "9", {}, pump, {});
+    AddFindings(tally, "9", FindingsOf({"99", "999|z"}), pump,
+                {});  // a finding shorter than a code is its own code
     EXPECT_EQ(Datagrams(tally),
               (Texts{"7,101,3", "7,999,3", "7,abc,1", "8,ABC,1", "8,202,1", "9,99,1"}));
 }
@@ -33,7 +35,7 @@ TEST(OnlineReportTally, ProcessesEventsBeforeEachComparison) {
     ReportTally tally;
     CountingPump pump;
     // 0 comparisons, 1 (match), 1 (no match), 2 (match on the second entry)
-    AddFindings(tally, "1", {"001|a", "001|b", "002|c", "002|d"}, pump);
+    AddFindings(tally, "1", FindingsOf({"001|a", "001|b", "002|c", "002|d"}), pump, {});
     EXPECT_EQ(pump.calls, 4);
     EXPECT_EQ(Datagrams(tally), (Texts{"1,001,2", "1,002,2"}));
 }
@@ -41,10 +43,15 @@ TEST(OnlineReportTally, ProcessesEventsBeforeEachComparison) {
 TEST(OnlineReportTally, ObserverForwardsToTheTally) {
     ReportTally tally;
     CountingPump pump;
-    ReportTallyObserver observer(tally, pump);
+    ReportTallyObserver observer(tally, pump, {});
     FindingsObserver& run = observer;
-    run.AddFindings("K", {"123|x"});
-    run.AddFindings("L", {"123|y"});
+    ServicePass pass;
+    pass.serviceCode = "K";
+    pass.findings = FindingsOf({"123|x"});
+    run.PassStored(pass);
+    pass.serviceCode = "L";
+    pass.findings = FindingsOf({"123|y"});
+    run.PassStored(pass);
     EXPECT_EQ(Datagrams(tally), (Texts{"K,123,2"}));
 }
 
@@ -62,10 +69,10 @@ protected:
 TEST_F(OnlineReportSendTest, OneDatagramPerCodeInFirstMetOrder) {
     for (int run = 0; run < 2; ++run) {  // counts belong to one run and are sent again
         ReportTally tally;
-        AddFindings(tally, "7", {"999|a", "101|b"}, pump);
-        AddFindings(tally, "12", {"101|c", "101|d", "999|e", "999|f"}, pump);
+        AddFindings(tally, "7", FindingsOf({"999|a", "101|b"}), pump, {});
+        AddFindings(tally, "12", FindingsOf({"101|c", "101|d", "999|e", "999|f"}), pump, {});
         pump.calls = 0;
-        SendReport(tally, channel, pump);
+        SendReport(tally, channel, pump, {});
         EXPECT_TRUE(tally.empty());
         EXPECT_EQ(pump.calls, 4);  // before each datagram and before freeing each entry
         EXPECT_EQ(receiver.ReceiveAll(), (Texts{"7,999,3", "7,101,3"})) << "run " << run;
@@ -74,8 +81,8 @@ TEST_F(OnlineReportSendTest, OneDatagramPerCodeInFirstMetOrder) {
 
 TEST_F(OnlineReportSendTest, NoFindingsSendNothing) {
     ReportTally tally;
-    AddFindings(tally, "7", {}, pump);
-    SendReport(tally, channel, pump);
+    AddFindings(tally, "7", {}, pump, {});
+    SendReport(tally, channel, pump, {});
     // A marker sent afterwards must be the first thing that arrives.
     channel.Send("marker");
     EXPECT_EQ(receiver.ReceiveAll(), (Texts{"marker"}));
@@ -83,10 +90,10 @@ TEST_F(OnlineReportSendTest, NoFindingsSendNothing) {
 
 TEST_F(OnlineReportSendTest, UnresolvableHostRaisesAndReleases) {
     ReportTally tally;
-    AddFindings(tally, "7", {"101|a", "102|b"}, pump);
+    AddFindings(tally, "7", FindingsOf({"101|a", "102|b"}), pump, {});
     channel.SetHost("no..such.host");  // malformed, so it fails without asking any name server
     try {
-        SendReport(tally, channel, pump);
+        SendReport(tally, channel, pump, {});
         FAIL() << "no error raised";
     } catch (const ReportSocketError& e) {
         EXPECT_STREQ(e.what(), "Socket Error # 11001\r\nHost not found.");
@@ -96,22 +103,25 @@ TEST_F(OnlineReportSendTest, UnresolvableHostRaisesAndReleases) {
 
 TEST_F(OnlineReportSendTest, NothingAfterTheFailingDatagram) {
     ReportTally tally;
-    AddFindings(tally, "7", {"001|", "002|", "003|", "004|", "005|"}, pump);
+    AddFindings(tally, "7", FindingsOf({"001|", "002|", "003|", "004|", "005|"}), pump, {});
     pump.calls = 0;
     // The host is looked up before every datagram: it cannot be found for the third
     // one only.  Had the sending gone on, the fourth and fifth would arrive.
     pump.onEvents = [&](int call) { channel.SetHost(call == 3 ? "no..such.host" : "127.0.0.1"); };
-    EXPECT_THROW(SendReport(tally, channel, pump), ReportSocketError);
+    EXPECT_THROW(SendReport(tally, channel, pump, {}), ReportSocketError);
     EXPECT_TRUE(tally.empty());
     EXPECT_EQ(receiver.ReceiveAll(), (Texts{"7,001,1", "7,002,1"}));
 }
 
 TEST_F(OnlineReportSendTest, StopRequestEndsTheSendingAndReleases) {
     ReportTally tally;
-    AddFindings(tally, "7", {"001|", "002|", "003|"}, pump);
+    AddFindings(tally, "7", FindingsOf({"001|", "002|", "003|"}), pump, {});
     pump.calls = 0;
-    pump.stopAfter = 2;
-    SendReport(tally, channel, pump);
+    StopSource stop;
+    pump.onEvents = [&](int call) {
+        if (call == 2) stop.request_stop();
+    };
+    SendReport(tally, channel, pump, stop.get_token());
     EXPECT_TRUE(tally.empty());
     EXPECT_EQ(receiver.ReceiveAll(), (Texts{"7,001,1"}));
 }

@@ -15,6 +15,7 @@
 
 #include "CoreFakes.h"
 #include "Files.h"
+#include "Findings.h"
 #include "analysis/FindingText.h"
 #include "report/CsvExport.h"
 #include "report/ExportFile.h"
@@ -24,6 +25,7 @@
 namespace corvane {
 namespace {
 
+using testing_support::FindingsOf;
 using testing_support::ReadFileBytes;
 using testing_support::TempDir;
 
@@ -197,40 +199,57 @@ FindingList RandomFindings(std::mt19937& rng, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
         std::string finding = std::string(codes[rng() % 5]) + "|";
         for (std::size_t n = rng() % 24; n > 0; --n) finding += pieces[rng() % pieces.size()];
-        findings.push_back(finding);
+        findings.push_back({finding, {}});
     }
     return findings;
+}
+
+// One service of a run as the exports read it.
+ServicePass Service(std::string caption, std::string code, FindingList findings,
+                    std::int64_t known = 0, std::int64_t unknown = 0, double seconds = 0,
+                    std::int64_t bytes = 0) {
+    ServicePass pass;
+    pass.caption = std::move(caption);
+    pass.serviceCode = std::move(code);
+    pass.findings = std::move(findings);
+    pass.known = known;
+    pass.unknown = unknown;
+    pass.seconds = seconds;
+    pass.logStamp.size = bytes;
+    return pass;
 }
 
 TEST(CsvExport, RoundTripsThroughARealCsvParser) {
     std::mt19937 rng(20261201);
     const ErrorCatalogue catalogue = HostileCatalogue();
-    const FindingList first = RandomFindings(rng, 300), second = RandomFindings(rng, 200);
-    FindingPlaces places;
-    for (std::size_t i = 0; i < first.size(); ++i)
-        places.push_back({static_cast<std::int64_t>(3 * i + 1), static_cast<std::int64_t>(40 * i)});
-    const FindingPlaces fewerPlaces(places.begin(), places.begin() + 50);
+    FindingList first = RandomFindings(rng, 300), second = RandomFindings(rng, 200);
+    // Every finding of the first service has its place, only some of the second's.
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        const FindingPlace place{static_cast<std::int64_t>(3 * i + 1),
+                                 static_cast<std::int64_t>(40 * i)};
+        first[i].place = place;
+        if (i < 50) second[i].place = place;
+    }
 
+    const ServicePass services[] = {Service("\xcd\xf8\xb9\xd8,\"GW\"", "GW", first),
+                                    Service("row without findings", "XX", {}),
+                                    Service("a\r\nb\xff", "D,B", second)};
     ExportedRun run{"/logs", "20261201", {}, &catalogue};
-    run.services.push_back({"\xcd\xf8\xb9\xd8,\"GW\"", "GW", 0, 0, &first, &places, 0, 0});
-    run.services.push_back({"row without a list", "XX", 0, 0, nullptr, nullptr, 0, 0});
-    run.services.push_back({"a\r\nb\xff", "D,B", 0, 0, &second, &fewerPlaces, 0, 0});
+    for (const ServicePass& service : services) run.services.push_back(&service);
     TempDir dir;
     const std::string file = dir.path() + "findings.csv";
     SaveFindingsCsv(run, file);
 
     std::vector<std::vector<std::string>> expected = {
         {"服务名称", "服务代码", "错误代码", "错误名称", "发生时间", "行号", "日志原文"}};
-    for (const ExportedService& service : run.services) {
-        if (!service.findings) continue;
-        for (std::size_t i = 0; i < service.findings->size(); ++i) {
-            const std::string& finding = (*service.findings)[i];
+    for (const ServicePass& service : services) {
+        for (const Finding& found : service.findings) {
+            const std::string& finding = found.text;
             const std::string code = finding.substr(0, 3);
-            expected.push_back(
-                {Cell(service.name), Cell(service.code), code,
-                 Cell(LookupErrorName(code, catalogue)), Cell(TimeField(finding)),
-                 i < service.places->size() ? std::to_string((*service.places)[i].line) : "",
-                 Cell(LogLine(finding))});
+            expected.push_back({Cell(service.caption), Cell(service.serviceCode), code,
+                                Cell(LookupErrorName(code, catalogue)), Cell(TimeField(finding)),
+                                found.place.line > 0 ? std::to_string(found.place.line) : "",
+                                Cell(LogLine(finding))});
         }
     }
     std::vector<std::vector<std::string>> parsed;
@@ -250,12 +269,11 @@ TEST(CsvExport, RoundTripsThroughARealCsvParser) {
 TEST(CsvExport, CellsASpreadsheetWouldRunStayText) {
     ErrorCatalogue catalogue;
     catalogue.push_back({"GW", "101", "=HYPERLINK(\"http://x\")", "k", {}});
-    const FindingList findings = {"101|=1+2 k", "999|+cmd|' /C calc'!A0",
-                                  "999|-1,@x",  "999|@SUM(A1)",
-                                  "999|\tx",    "999|\rx",
-                                  "999|a=b",    "999|'q"};
-    ExportedRun run{"/logs", "20261201", {}, &catalogue};
-    run.services.push_back({"@gw", "-G", 0, 0, &findings, nullptr, 0, 0});
+    const ServicePass service =
+        Service("@gw", "-G",
+                FindingsOf({"101|=1+2 k", "999|+cmd|' /C calc'!A0", "999|-1,@x", "999|@SUM(A1)",
+                            "999|\tx", "999|\rx", "999|a=b", "999|'q"}));
+    ExportedRun run{"/logs", "20261201", {&service}, &catalogue};
     std::ostringstream out;
     WriteFindingsCsv(run, out);
     const char* const records[] = {"101,\"'=HYPERLINK(\"\"http://x\"\")\",'=1+2 k,,'=1+2 k",
@@ -273,18 +291,14 @@ TEST(CsvExport, CellsASpreadsheetWouldRunStayText) {
 
 TEST(HtmlReport, EscapesEveryTextAndCountsPerCode) {
     const ErrorCatalogue catalogue = HostileCatalogue();
-    FindingList findings = {"101|[08:00:01] <b>boom</b> & co",
-                            "999|x failed 1",
-                            std::string("102|[08:00:02] y\0z\r", 19),
-                            "101|boom 2",
-                            "999|x failed 2",
-                            "101|boom 3",
-                            "999|x failed 3"};
-    const FindingPlaces places = {{10, 0}, {11, 0}, {12, 0}};
-    ExportedRun run{"/logs/<dir>", "20261201", {}, &catalogue};
-    run.services.push_back(
-        {"<b>&\"'\xcd\xf8\xb9\xd8", "G<W", 4, 3, &findings, &places, 1.5, 3 * 1048576 + 1});
-    run.services.push_back({"empty", "EM", 0, 0, nullptr, nullptr, 0.25, 10});
+    FindingList findings = FindingsOf({"101|[08:00:01] <b>boom</b> & co", "999|x failed 1",
+                                       std::string("102|[08:00:02] y\0z\r", 19), "101|boom 2",
+                                       "999|x failed 2", "101|boom 3", "999|x failed 3"});
+    for (std::int64_t i = 0; i < 3; ++i) findings[static_cast<std::size_t>(i)].place = {10 + i, 0};
+    const ServicePass withFindings =
+        Service("<b>&\"'\xcd\xf8\xb9\xd8", "G<W", findings, 4, 3, 1.5, 3 * 1048576 + 1);
+    const ServicePass empty = Service("empty", "EM", {}, 0, 0, 0.25, 10);
+    ExportedRun run{"/logs/<dir>", "20261201", {&withFindings, &empty}, &catalogue};
     TempDir dir;
     const std::string file = dir.path() + "report.html";
     SaveHtmlReport(run, file, HtmlReportOptions{2, 2});

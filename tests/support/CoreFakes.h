@@ -31,9 +31,7 @@ public:
         ++calls;
         if (onEvents) onEvents();
     }
-    bool StopRequested() const override { return stop; }
     int calls = 0;
-    bool stop = false;
     std::function<void()> onEvents;
 };
 

@@ -210,17 +210,14 @@ private:
     std::uint16_t port_ = 0;
 };
 
-// Counts ProcessEvents calls; can run a hook on each call and request a stop.
+// Counts ProcessEvents calls; can run a hook on each call.
 class CountingPump final : public EventPump {
 public:
     void ProcessEvents() override {
         ++calls;
         if (onEvents) onEvents(calls);
     }
-    bool StopRequested() const override { return stopAfter > 0 && calls >= stopAfter; }
-
     int calls = 0;
-    int stopAfter = 0;                       // 0: never
     std::function<void(int call)> onEvents;  // called with the 1-based call number
 };
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/FindingList.h"
+#include "Findings.h"
 #include "catalog/ErrorCatalogue.h"
 
 namespace corvane::testing_support {
@@ -23,9 +23,8 @@ inline bool RefDigit(const std::string& s, std::size_t pos) {
     return pos >= 1 && pos <= s.size() && s[pos - 1] >= '0' && s[pos - 1] <= '9';
 }
 
-inline FindingList ReferenceScan(const std::string& text, const std::string& code,
-                                 const ErrorCatalogue& cat,
-                                 const std::vector<std::string>& ignore) {
+inline ScanLines ReferenceScan(const std::string& text, const std::string& code,
+                               const ErrorCatalogue& cat, const std::vector<std::string>& ignore) {
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < text.size();) {
         std::size_t j = i;
@@ -35,7 +34,7 @@ inline FindingList ReferenceScan(const std::string& text, const std::string& cod
         if (j < text.size() && text[j] == '\n') ++j;
         i = j;
     }
-    FindingList list;
+    ScanLines list;
     int known = 0, unknown = 0;
     for (const std::string& L : lines) {
         if (!list.empty()) {
