@@ -4,7 +4,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "analysis/TextScan.h"
+#include "base/LineEnds.h"
 
 namespace corvane {
 

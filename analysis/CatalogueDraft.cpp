@@ -5,6 +5,8 @@
 
 #include "analysis/FileLines.h"
 #include "analysis/TextScan.h"
+#include "base/AsciiCase.h"
+#include "base/GbkBytes.h"
 #include "catalog/GbkText.h"
 #include "catalog/ProfileString.h"
 
@@ -29,7 +31,7 @@ std::size_t LastCharStart(std::string_view s) {
     while (i < s.size()) {
         last = i;
         const unsigned char c = static_cast<unsigned char>(s[i]);
-        i += (c >= 0x81 && c <= 0xFE && i + 1 < s.size()) ? 2 : 1;
+        i += (IsGbkLeadByte(c) && i + 1 < s.size()) ? 2 : 1;
     }
     return last;
 }

@@ -8,7 +8,7 @@
 
 #include "analysis/FileNameText.h"
 #include "analysis/LogFile.h"
-#include "analysis/TextScan.h"
+#include "base/LineEnds.h"
 #include "catalog/GbkText.h"
 
 namespace corvane {
@@ -65,33 +65,22 @@ bool FileLineReader::Next(FileLine& line) {
             searched = begin_;
         }
         const char* base = buffer_.data();
-        const char* lineEnd = FindLineEnd(base + searched, base + end_);
-        if (lineEnd == base + end_ && !eof_) {
+        LineBreak lineBreak = NextLineBreak(base + searched, base + end_);
+        if (lineBreak.length == 0 && !eof_) {
             const std::size_t had = end_ - begin_;
             if (Fill()) {
                 searched = begin_ + had;
                 continue;
             }
             base = buffer_.data();
-            lineEnd = base + end_;
+            lineBreak = LineBreak{base + end_, 0, false};
         }
-        const std::size_t stop = static_cast<std::size_t>(lineEnd - base);
+        const auto stop = static_cast<std::size_t>(lineBreak.at - base);
         line.number = ++number_;
         line.offset = bufferPos_ + static_cast<std::int64_t>(begin_);
         line.text = std::string_view(base + begin_, stop - begin_);
-        begin_ = stop;
-        if (begin_ < end_) {
-            if (buffer_[begin_] == '\r') {
-                ++begin_;
-                if (begin_ < end_) {
-                    if (buffer_[begin_] == '\n') ++begin_;
-                } else {
-                    skipLf_ = true;
-                }
-            } else {
-                ++begin_;  // LF
-            }
-        }
+        begin_ = stop + lineBreak.length;
+        skipLf_ = lineBreak.crAtEnd;
         return true;
     }
 }

@@ -4,6 +4,9 @@
 #include <array>
 #include <limits>
 
+#include "base/AsciiCase.h"
+#include "base/GbkBytes.h"
+
 namespace corvane {
 namespace {
 
@@ -30,8 +33,6 @@ inline bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\v'
 inline bool IsLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 inline bool IsAlnum(unsigned char c) { return IsLetter(c) || IsDigit(c); }
-inline bool IsGbkLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-inline bool IsGbkTrail(unsigned char c) { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
 
 // Punctuation that holds a run of letters and digits together as one value:
 // 10.0.0.1:8080, blk_-42, /var/log/a.log, v1.2.3, 50%, user@host.
@@ -86,7 +87,7 @@ void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t lim
             while (j < n && (letters ? IsLetter(Byte(line, j)) : IsDigit(Byte(line, j)))) ++j;
             raw.push_back({at, static_cast<std::uint32_t>(j), letters ? Raw::Word : Raw::Digit});
             i = j;
-        } else if (IsGbkLead(c) && i + 1 < n && IsGbkTrail(Byte(line, i + 1))) {
+        } else if (IsGbkLeadByte(c) && i + 1 < n && IsGbkTrailByte(Byte(line, i + 1))) {
             const unsigned char t = Byte(line, i + 1);
             Raw kind = Raw::Cjk;
             // Rows A1-A9 hold punctuation, full-width forms and other symbols; the
@@ -215,18 +216,6 @@ bool LooksLikeHostOrFileName(std::string_view text) {
     return false;
 }
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = static_cast<unsigned char>(a[i]);
-        unsigned char y = static_cast<unsigned char>(b[i]);
-        if (x >= 'a' && x <= 'z') x = static_cast<unsigned char>(x - 32);
-        if (y >= 'a' && y <= 'z') y = static_cast<unsigned char>(y - 32);
-        if (x != y) return false;
-    }
-    return true;
-}
-
 bool IsCalendarName(std::string_view w) {
     static constexpr std::array<std::string_view, 19> kShort = {
         "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Sept",
@@ -237,14 +226,14 @@ bool IsCalendarName(std::string_view w) {
         "Wednesday", "Thursday",  "Friday",   "Saturday", "Sunday"};
     if (w.size() < 3 || w.size() > 9) return false;
     for (std::string_view s : kShort)
-        if (EqualsIgnoreCase(w, s)) return true;
+        if (EqualsIgnoringAsciiCase(w, s)) return true;
     for (std::string_view s : kLong)
-        if (EqualsIgnoreCase(w, s)) return true;
+        if (EqualsIgnoringAsciiCase(w, s)) return true;
     return false;
 }
 
 bool IsMeridiem(std::string_view w) {
-    return EqualsIgnoreCase(w, "AM") || EqualsIgnoreCase(w, "PM");
+    return EqualsIgnoringAsciiCase(w, "AM") || EqualsIgnoringAsciiCase(w, "PM");
 }
 
 // Turns the raw tokens into tokens: values, paths and quoted texts become variables.

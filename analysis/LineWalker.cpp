@@ -6,6 +6,8 @@
 #include <unordered_map>
 
 #include "analysis/TextScan.h"
+#include "base/AsciiCase.h"
+#include "base/LineEnds.h"
 #include "catalog/GbkText.h"
 
 namespace corvane {

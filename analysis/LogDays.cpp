@@ -6,19 +6,15 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "base/AsciiCase.h"
+
 namespace corvane {
 namespace {
 
 bool EndsWithLogIgnoringCase(std::string_view name) {
     constexpr std::string_view kExt = ".log";
-    if (name.size() < kExt.size()) return false;
-    const std::string_view tail = name.substr(name.size() - kExt.size());
-    for (std::size_t i = 0; i < kExt.size(); ++i) {
-        char c = tail[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 0x20);
-        if (c != kExt[i]) return false;
-    }
-    return true;
+    return name.size() >= kExt.size() &&
+           EqualsIgnoringAsciiCase(name.substr(name.size() - kExt.size()), kExt);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "analysis/LogFile.h"
-#include "analysis/TextScan.h"
+#include "base/LineEnds.h"
 
 namespace corvane {
 namespace {
@@ -37,18 +37,16 @@ ForwardLine ReadLineAt(const LogFile& file, std::int64_t offset) {
             return line;
         }
         const char* begin = block.data();
-        const char* end = FindLineEnd(begin, begin + block.size());
-        const auto taken = static_cast<std::size_t>(end - begin);
+        const LineBreak lineBreak = NextLineBreak(begin, begin + block.size());
+        const auto taken = static_cast<std::size_t>(lineBreak.at - begin);
         if (line.text.size() < kExcerptLineMax)
             line.text.append(begin, std::min(taken, kExcerptLineMax - line.text.size()));
         line.length += static_cast<std::int64_t>(taken);
         pos += static_cast<std::int64_t>(taken);
-        if (end == begin + block.size()) continue;
-        // CR LF is one terminator; a lone CR or LF is one too.
-        const bool crlf =
-            *end == '\r' &&
-            (end + 1 < begin + block.size() ? end[1] == '\n' : ReadBytes(file, pos + 1, 1) == "\n");
-        line.next = pos + (crlf ? 2 : 1);
+        if (lineBreak.length == 0) continue;
+        // A CR that ends the block: the file's next byte tells whether it is a CR LF.
+        const bool crlf = lineBreak.crAtEnd && ReadBytes(file, pos + 1, 1) == "\n";
+        line.next = pos + static_cast<std::int64_t>(crlf ? 2 : lineBreak.length);
         return line;
     }
 }
@@ -58,7 +56,10 @@ ForwardLine ReadLineAt(const LogFile& file, std::int64_t offset) {
 std::int64_t PreviousLineStart(const LogFile& file, std::int64_t start) {
     if (start <= 0) return -1;
     std::int64_t end = start - 1;  // the terminator's last byte
-    if (ReadBytes(file, end, 1) == "\n" && end > 0 && ReadBytes(file, end - 1, 1) == "\r") --end;
+    if (end > 0) {
+        const std::string last = ReadBytes(file, end - 1, 2);
+        if (last.size() == 2 && IsCrLf(last[0], last[1])) --end;
+    }
     // The line holds no CR or LF: it begins right after the last one before `end`.
     std::int64_t pos = end;
     while (pos > 0) {
@@ -78,7 +79,7 @@ bool IsLineStart(const LogFile& file, FindingPlace place) {
     if (place.offset == 0) return place.line == 1;
     const std::string around = ReadBytes(file, place.offset - 1, 2);
     if (around.empty() || !IsLineEndByte(around[0])) return false;
-    return !(around[0] == '\r' && around.size() > 1 && around[1] == '\n');
+    return !(around.size() > 1 && IsCrLf(around[0], around[1]));
 }
 
 LogExcerpt ExcerptOf(const LogFile& file, FindingPlace place, std::string_view finding, int before,

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "analysis/FileNameText.h"
-#include "analysis/TextScan.h"
+#include "base/LineEnds.h"
 #include "catalog/GbkText.h"
 
 namespace corvane {

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "base/AsciiCase.h"
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/GbkText.h"
 #include "catalog/ProfileString.h"
@@ -104,16 +105,8 @@ CatalogueWarning MakeWarning(const std::string& file, std::size_t line, std::str
             std::move(arguments)};
 }
 
-// The scanner's fold: every byte in a-z, trail bytes included.
-std::string ScannerFold(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 0x20);
-    return out;
-}
-
 bool ScannerContains(std::string_view text, std::string_view part) {
-    return !part.empty() && ScannerFold(text).find(ScannerFold(part)) != std::string::npos;
+    return !part.empty() && FoldAscii(text).find(FoldAscii(part)) != std::string::npos;
 }
 
 // One catalogue file as its lines lie: the first section of each name with its key
@@ -154,13 +147,13 @@ public:
     const ProfileFile& Ini() const { return ini_; }
 
     const Section* Find(std::string_view section) const {
-        auto it = first_.find(FoldProfileName(section));
+        auto it = first_.find(FoldAsciiGbk(section));
         return it == first_.end() ? nullptr : &sections_[it->second];
     }
     // The line of the first `key` in `section`, or 0.
     std::size_t KeyLine(const Section* s, std::string_view key) const {
         if (s == nullptr) return 0;
-        auto it = s->firstKey.find(FoldProfileName(key));
+        auto it = s->firstKey.find(FoldAsciiGbk(key));
         return it == s->firstKey.end() ? 0 : it->second;
     }
 
@@ -173,12 +166,12 @@ public:
     // prefix + code and prefix + code + suffix) are told by Deliver.
     void WarnUnreachedSections(std::string_view prefix, std::string_view suffix,
                                std::string_view list, const std::vector<std::string>& codes) {
-        unreachedPrefix_ = FoldProfileName(prefix);
+        unreachedPrefix_ = FoldAsciiGbk(prefix);
         unreachedList_ = std::string(list);
         reached_.clear();
         for (const std::string& code : codes) {
-            reached_.push_back(FoldProfileName(std::string(prefix) + code));
-            reached_.push_back(FoldProfileName(std::string(prefix) + code + std::string(suffix)));
+            reached_.push_back(FoldAsciiGbk(std::string(prefix) + code));
+            reached_.push_back(FoldAsciiGbk(std::string(prefix) + code + std::string(suffix)));
         }
         std::sort(reached_.begin(), reached_.end());
         checkUnreached_ = true;
@@ -231,7 +224,7 @@ private:
 
     bool Unreached(const Section& s) const {
         if (!checkUnreached_) return false;
-        const std::string folded = FoldProfileName(s.name);
+        const std::string folded = FoldAsciiGbk(s.name);
         return folded.compare(0, unreachedPrefix_.size(), unreachedPrefix_) == 0 &&
                !std::binary_search(reached_.begin(), reached_.end(), folded);
     }
@@ -241,12 +234,12 @@ private:
         Section* current = nullptr;
         ForEachProfileLine(bytes, [&](const ProfileLine& l) {
             if (l.kind == ProfileLine::Kind::Header) {
-                const auto added = first_.emplace(FoldProfileName(l.name), sections_.size()).second;
+                const auto added = first_.emplace(FoldAsciiGbk(l.name), sections_.size()).second;
                 current =
                     added ? &sections_.emplace_back(Section{std::string(l.name), l.number, {}, {}})
                           : nullptr;
             } else if (l.kind == ProfileLine::Kind::Key && current != nullptr) {
-                current->firstKey.emplace(FoldProfileName(l.name), l.number);
+                current->firstKey.emplace(FoldAsciiGbk(l.name), l.number);
                 current->keyLines.push_back(l.number);
             }
         });
@@ -265,7 +258,7 @@ private:
             switch (l.kind) {
                 case ProfileLine::Kind::Header: {
                     currentName = std::string(l.name);
-                    const Section& first = sections_[first_.at(FoldProfileName(l.name))];
+                    const Section& first = sections_[first_.at(FoldAsciiGbk(l.name))];
                     current = first.line == l.number ? &first : nullptr;
                     if (current == nullptr)
                         lineWarning(l, l.name, "", CatalogueProblem::SectionAgain,
@@ -291,7 +284,7 @@ private:
 
     template <typename LineWarning>
     static void KeyWarnings(const Section& s, const ProfileLine& l, const LineWarning& warn) {
-        const std::size_t first = s.firstKey.at(FoldProfileName(l.name));
+        const std::size_t first = s.firstKey.at(FoldAsciiGbk(l.name));
         if (first != l.number)
             warn(l, s.name, l.name, CatalogueProblem::KeyAgain,
                  {std::string(l.name), std::to_string(first)});

@@ -13,27 +13,11 @@ namespace corvane {
 
 namespace profile {
 
-// ASCII a-z read as A-Z, except the trail byte of a double-byte character.
-int CompareFolded(std::string_view a, std::string_view b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    bool trailA = false, trailB = false;
-    for (std::size_t i = 0; i < n; ++i) {
-        unsigned char ca = static_cast<unsigned char>(a[i]);
-        unsigned char cb = static_cast<unsigned char>(b[i]);
-        const unsigned char fa = !trailA && ca >= 'a' && ca <= 'z' ? ca - 0x20 : ca;
-        const unsigned char fb = !trailB && cb >= 'a' && cb <= 'z' ? cb - 0x20 : cb;
-        trailA = !trailA && IsLeadByte(ca);
-        trailB = !trailB && IsLeadByte(cb);
-        if (fa != fb) return fa < fb ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
 std::string_view HeaderName(std::string_view line) {
     std::size_t i = 1;
     while (i < line.size()) {
         unsigned char c = static_cast<unsigned char>(line[i]);
-        if (IsLeadByte(c)) {
+        if (IsGbkLeadByte(c)) {
             i += 2;
             continue;
         }
@@ -66,18 +50,6 @@ ProfileLine Classify(std::size_t number, std::string_view line, bool afterHeader
 void ForEachProfileLine(std::string_view bytes,
                         const std::function<void(const ProfileLine&)>& visit) {
     profile::ForEachLine(bytes, [&](const ProfileLine& l) { visit(l); });
-}
-
-std::string FoldProfileName(std::string_view name) {
-    std::string out(name);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(out[i]);
-        if (profile::IsLeadByte(c))
-            ++i;  // the trail byte stays as it is
-        else if (c >= 'a' && c <= 'z')
-            out[i] = static_cast<char>(c - 0x20);
-    }
-    return out;
 }
 
 std::string_view UnquoteProfileValue(std::string_view v) {

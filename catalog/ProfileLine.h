@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/AsciiCase.h"
+#include "base/GbkBytes.h"
+#include "base/LineEnds.h"
+
 namespace corvane {
 
 // A value read is at most this many bytes (a 2,048-byte buffer with its terminator).
@@ -23,13 +27,12 @@ struct ProfileLine {
     std::string_view value;  // Key: the value as written (quotes still on, not cut)
 };
 
+// Names match as FoldAsciiGbk forms (base/AsciiCase.h): ASCII a-z as A-Z, the trail
+// byte of a double-byte character kept as it is.
+
 // Calls `visit` for every line of `bytes` that is not empty after trimming, in order.
 void ForEachProfileLine(std::string_view bytes,
                         const std::function<void(const ProfileLine&)>& visit);
-
-// The form in which names match: ASCII a-z as A-Z, the trail byte of a double-byte
-// character kept as it is.  Two names match when their folded forms are equal.
-std::string FoldProfileName(std::string_view name);
 
 // The value as written without the quotes the reader removes: one '"' or '\'' at
 // each end, the same at both.  A value without such a pair comes back as it is.
@@ -43,10 +46,6 @@ std::string CleanProfileValue(std::string_view raw);
 namespace profile {
 
 inline bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\v'; }
-
-inline bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-
-inline bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 inline std::string_view TrimBlanks(std::string_view s) {
     std::size_t b = 0, e = s.size();
@@ -67,32 +66,12 @@ inline std::string_view AsCString(std::string_view s) {
     return nul == std::string_view::npos ? s : s.substr(0, nul);
 }
 
-// Orders names as their folded forms would order.  Zero means "the same name
-// ignoring ASCII case".
-int CompareFolded(std::string_view a, std::string_view b);
-
 // The name inside a header line (which starts with '['): up to the first ']' that
 // is not the trail byte of a double-byte character, or to the end of the line.
 std::string_view HeaderName(std::string_view line);
 
 // Splits a trimmed, non-empty line into its kind, name and value.
 ProfileLine Classify(std::size_t number, std::string_view line, bool afterHeader);
-
-// Calls f(number, line) for every line of `text`, `line` without its line end.
-// CR LF, a lone CR and a lone LF each end one line.
-template <class F>
-void WalkLines(std::string_view text, F&& f) {
-    std::size_t pos = 0, number = 1;
-    const std::size_t n = text.size();
-    for (;;) {
-        std::size_t end = pos;
-        while (end < n && !IsLineEnd(text[end])) ++end;
-        f(number, text.substr(pos, end - pos));
-        if (end >= n) return;
-        pos = end + (text[end] == '\r' && end + 1 < n && text[end + 1] == '\n' ? 2 : 1);
-        ++number;
-    }
-}
 
 // A UTF-16 file would be Unicode to the reader; Unicode INI files are not supported,
 // so it reads as a file without sections.
@@ -106,7 +85,9 @@ template <class F>
 void ForEachLine(std::string_view text, F&& f) {
     if (IsUtf16(text)) return;
     bool afterHeader = false;
-    WalkLines(text, [&](std::size_t number, std::string_view raw) {
+    std::size_t number = 0;
+    corvane::ForEachLine(text, [&](std::string_view raw) {
+        ++number;
         const std::string_view line = TrimBlanks(raw);
         if (line.empty()) return;
         const ProfileLine l = Classify(number, line, afterHeader);

@@ -9,14 +9,15 @@
 #include <limits>
 #include <stdexcept>
 
+#include "base/AsciiCase.h"
+#include "base/LineEnds.h"
+
 namespace corvane {
 
 namespace {
 
 using profile::AsCString;
-using profile::CompareFolded;
 using profile::HeaderName;
-using profile::IsLineEnd;
 using profile::TrimBlanks;
 using profile::TrimRightBlanks;
 
@@ -73,9 +74,9 @@ private:
 // The line that starts at `offset` (its first non-blank byte), without its line end
 // and its trailing blanks.
 std::string_view LineAt(std::string_view text, std::uint32_t offset) {
-    std::size_t end = offset;
-    while (end < text.size() && !IsLineEnd(text[end])) ++end;
-    return TrimRightBlanks(text.substr(offset, end - offset));
+    const char* begin = text.data() + offset;
+    const char* end = FindLineEnd(begin, text.data() + text.size());
+    return TrimRightBlanks(std::string_view(begin, static_cast<std::size_t>(end - begin)));
 }
 
 std::string_view HeaderNameAt(std::string_view text, std::uint32_t offset) {
@@ -122,11 +123,11 @@ ProfileText::ProfileText(std::string bytes) : text_(std::move(bytes)) {
     };
     byName_ = headers_;
     sortBy(byName_.begin(), byName_.end(), [&](std::uint32_t a, std::uint32_t b) {
-        const int c = CompareFolded(HeaderNameAt(text, a), HeaderNameAt(text, b));
+        const int c = CompareAsciiGbkFolded(HeaderNameAt(text, a), HeaderNameAt(text, b));
         return c != 0 ? c < 0 : a < b;
     });
     const auto byKeyName = [&](std::uint32_t a, std::uint32_t b) {
-        const int c = CompareFolded(KeyNameAt(text, a), KeyNameAt(text, b));
+        const int c = CompareAsciiGbkFolded(KeyNameAt(text, a), KeyNameAt(text, b));
         return c != 0 ? c < 0 : a < b;
     };
     keysByName_ = keys_;
@@ -152,9 +153,10 @@ std::uint32_t ProfileText::FindSection(std::string_view section) const {
     // The first section of the name wins; the others are never searched.
     auto it = std::lower_bound(byName_.begin(), byName_.end(), name,
                                [&](std::uint32_t h, std::string_view n) {
-                                   return CompareFolded(HeaderNameAt(text, h), n) < 0;
+                                   return CompareAsciiGbkFolded(HeaderNameAt(text, h), n) < 0;
                                });
-    if (it == byName_.end() || CompareFolded(HeaderNameAt(text, *it), name) != 0) return kNone;
+    if (it == byName_.end() || CompareAsciiGbkFolded(HeaderNameAt(text, *it), name) != 0)
+        return kNone;
     return *it;
 }
 
@@ -168,9 +170,9 @@ std::string ProfileText::ReadString(std::string_view section, std::string_view k
         const auto last = keysByName_.begin() + lastIndex;
         const std::string_view name = TrimParameter(key);
         auto it = std::lower_bound(first, last, name, [&](std::uint32_t k, std::string_view n) {
-            return CompareFolded(KeyNameAt(text, k), n) < 0;
+            return CompareAsciiGbkFolded(KeyNameAt(text, k), n) < 0;
         });
-        if (it != last && CompareFolded(KeyNameAt(text, *it), name) == 0)
+        if (it != last && CompareAsciiGbkFolded(KeyNameAt(text, *it), name) == 0)
             return CleanProfileValue(KeyValueAt(text, *it));
     }
     return CleanDefault(def);

@@ -1,7 +1,7 @@
 // ini: what the program reads from an INI file.
 #include <optional>
 
-#include "analysis/FileNameText.h"
+#include "base/GbkUtf8.h"
 #include "catalog/ProfileString.h"
 #include "cli/Commands.h"
 

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <thread>
 
+#include "base/AsciiCase.h"
 #include "catalog/DirectoryLock.h"
 
 namespace corvane {
@@ -101,14 +102,6 @@ std::size_t WriteBody(char* data, std::size_t size, std::size_t count, void* use
     return length;
 }
 
-char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c; }
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return FoldAscii(x) == FoldAscii(y);
-           });
-}
-
 std::string_view TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos) return {};
@@ -122,7 +115,7 @@ bool OnlyCodings(std::string_view value, std::initializer_list<std::string_view>
         const std::string_view coding = TrimBlanks(value.substr(0, comma));
         if (!coding.empty() &&
             std::none_of(accepted.begin(), accepted.end(),
-                         [&](std::string_view a) { return EqualsIgnoringCase(coding, a); }))
+                         [&](std::string_view a) { return EqualsIgnoringAsciiCase(coding, a); }))
             return false;
         if (comma == std::string_view::npos) return true;
         value.remove_prefix(comma + 1);
@@ -138,9 +131,9 @@ bool CodingAccepted(std::string_view line) {
     if (colon == std::string_view::npos) return true;
     const std::string_view name = TrimBlanks(line.substr(0, colon));
     const std::string_view value = line.substr(colon + 1);
-    if (EqualsIgnoringCase(name, "Content-Encoding")) return OnlyCodings(value, {"identity"});
+    if (EqualsIgnoringAsciiCase(name, "Content-Encoding")) return OnlyCodings(value, {"identity"});
     // libcurl removes "chunked" itself and passes any other transfer coding through.
-    if (EqualsIgnoringCase(name, "Transfer-Encoding"))
+    if (EqualsIgnoringAsciiCase(name, "Transfer-Encoding"))
         return OnlyCodings(value, {"identity", "chunked"});
     return true;
 }

@@ -27,30 +27,6 @@ using testing_support::ScanLines;
 using testing_support::TempDir;
 using testing_support::Texts;
 
-// Every kernel the processor offers counts like the plain definition: each CR ends a
-// line, and each LF that does not follow a CR.  Lengths reach past the point where
-// the kernels sum their lane counters.
-TEST(CountLineEndsTest, EveryKernelCountsLikeThePlainDefinition) {
-    std::mt19937 rng(7);
-    const char alphabet[] = {'\r', '\n', 'x', '\0'};
-    for (int round = 0; round < 60; ++round) {
-        std::string text(1 + rng() % (round < 50 ? 300 : 40000), 'x');
-        for (char& c : text) c = alphabet[rng() % (round % 2 ? 4 : 2)];
-        const bool afterCr = rng() % 2;
-        std::int64_t expected = 0;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const bool crBefore = i == 0 ? afterCr : text[i - 1] == '\r';
-            expected += text[i] == '\r' || (text[i] == '\n' && !crBefore);
-        }
-        const char* begin = text.data();
-        const char* end = begin + text.size();
-        ASSERT_EQ(CountLineEnds(begin, end, afterCr), expected);
-        const std::int64_t first = *begin == '\r' || (*begin == '\n' && !afterCr);
-        for (LineEndKernel kernel : LineEndKernels())
-            ASSERT_EQ(first + kernel(begin + 1, end), expected) << "length " << text.size();
-    }
-}
-
 struct ReadCase {
     std::string text;
     std::size_t blockLength;

@@ -18,6 +18,7 @@
 #include "CoreFakes.h"
 #include "ReferenceScan.h"
 #include "analysis/TextScan.h"
+#include "base/LineEnds.h"
 #include "catalog/GbkText.h"
 
 namespace corvane {
