@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "GbkDisplay.h"
-#include "analysis/LogExcerpt.h"
+#include "scan/LogExcerpt.h"
 
 namespace corvane::app {
 

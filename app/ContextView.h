@@ -8,8 +8,8 @@
 
 #include <QDialog>
 
-#include "analysis/FindingList.h"
-#include "analysis/LogFile.h"
+#include "scan/FindingList.h"
+#include "scan/LogFile.h"
 
 class QLabel;
 class QPlainTextEdit;

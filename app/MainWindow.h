@@ -25,13 +25,13 @@
 
 #include "ResultRows.h"
 #include "WindowRun.h"
-#include "analysis/AnalysisRun.h"
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ProgramDir.h"
 #include "history/HistoryMarks.h"
 #include "history/RunRecord.h"
 #include "online/ServerConfig.h"
 #include "online/UdpReportChannel.h"
+#include "scan/AnalysisRun.h"
 
 class QComboBox;
 class QLabel;

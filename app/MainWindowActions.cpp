@@ -16,9 +16,9 @@
 #include "ResultPages.h"
 #include "RowData.h"
 #include "WindowDialogs.h"
-#include "analysis/FindingText.h"
 #include "report/CsvExport.h"
 #include "report/HtmlReport.h"
+#include "scan/FindingText.h"
 
 namespace corvane::app {
 

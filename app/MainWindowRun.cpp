@@ -20,10 +20,10 @@
 #include "RowData.h"
 #include "StepsPanel.h"
 #include "WindowDialogs.h"
-#include "analysis/LogDays.h"
-#include "analysis/Scanner.h"
 #include "catalog/GbkText.h"
 #include "online/ErrorReport.h"
+#include "scan/LogDays.h"
+#include "scan/Scanner.h"
 
 namespace corvane::app {
 

@@ -12,14 +12,15 @@
 #include "GbkDisplay.h"
 #include "SharedHistory.h"
 #include "WindowDialogs.h"
-#include "analysis/CatalogueDraft.h"
-#include "analysis/FindingLines.h"
-#include "analysis/PatternListing.h"
-#include "analysis/PatternMiner.h"
+#include "catalog/CatalogueDraft.h"
 #include "catalog/GbkText.h"
 #include "catalog/ServiceCatalogue.h"
 #include "history/HistoryMarks.h"
 #include "history/HistoryStore.h"
+#include "patterns/DraftKeyword.h"
+#include "patterns/FindingLines.h"
+#include "patterns/PatternListing.h"
+#include "patterns/PatternMiner.h"
 
 namespace corvane::app {
 namespace {

@@ -22,8 +22,8 @@
 #include "DesignNames.h"
 #include "GbkDisplay.h"
 #include "RowData.h"
-#include "analysis/FindingText.h"
 #include "catalog/GbkText.h"
+#include "scan/FindingText.h"
 
 namespace corvane::app {
 namespace {

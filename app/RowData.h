@@ -10,7 +10,7 @@
 #include <Qt>
 
 #include "GbkDisplay.h"
-#include "analysis/Host.h"
+#include "scan/Host.h"
 
 namespace corvane::app {
 

@@ -17,7 +17,7 @@
 #include "HintedListWidget.h"
 #include "RowData.h"
 #include "WindowDialogs.h"
-#include "analysis/LogDays.h"
+#include "scan/LogDays.h"
 
 namespace corvane::app {
 namespace {

@@ -12,7 +12,7 @@
 
 #include <QElapsedTimer>
 
-#include "analysis/Host.h"
+#include "scan/Host.h"
 
 namespace corvane::app {
 

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "analysis/Host.h"
+#include "scan/Host.h"
 
 class QDialog;
 class QWidget;

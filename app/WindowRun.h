@@ -21,9 +21,9 @@
 
 #include <QObject>
 
-#include "analysis/AnalysisRun.h"
 #include "base/Stop.h"
 #include "history/HistoryMarks.h"
+#include "scan/AnalysisRun.h"
 
 namespace corvane::app {
 

@@ -9,11 +9,11 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/Host.h"
-#include "analysis/Scanner.h"
 #include "base/Stop.h"
 #include "cli/Arguments.h"
 #include "cli/Console.h"
+#include "scan/Host.h"
+#include "scan/Scanner.h"
 
 namespace corvane::cli {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/Host.h"
 #include "base/Error.h"
 #include "report/Utf8Text.h"
+#include "scan/Host.h"
 
 namespace corvane::cli {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis/AnalysisRun.h"
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ServiceCatalogue.h"
+#include "scan/AnalysisRun.h"
 
 namespace corvane::cli {
 

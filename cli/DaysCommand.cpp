@@ -1,6 +1,6 @@
 // days: the days that have log files in a directory.
-#include "analysis/LogDays.h"
 #include "cli/Commands.h"
+#include "scan/LogDays.h"
 
 namespace corvane::cli {
 

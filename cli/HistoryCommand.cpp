@@ -8,12 +8,12 @@
 #include <map>
 #include <memory>
 
-#include "analysis/LogDays.h"
 #include "catalog/ErrorCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/DayRun.h"
 #include "history/HistoryMarks.h"
 #include "history/HistoryStore.h"
+#include "scan/LogDays.h"
 
 namespace corvane::cli {
 

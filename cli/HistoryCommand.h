@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/AnalysisRun.h"
 #include "cli/Arguments.h"
 #include "history/RunCollector.h"
 #include "history/RunRecord.h"
+#include "scan/AnalysisRun.h"
 
 namespace corvane::cli {
 

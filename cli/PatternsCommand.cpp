@@ -2,10 +2,10 @@
 // grouped into patterns.
 #include <optional>
 
-#include "analysis/PatternListing.h"
-#include "analysis/Scanner.h"
 #include "catalog/ErrorCatalogue.h"
 #include "cli/Commands.h"
+#include "patterns/PatternListing.h"
+#include "scan/Scanner.h"
 
 namespace corvane::cli {
 

@@ -1,7 +1,7 @@
 // scan: every finding of one service's log file.
-#include "analysis/Scanner.h"
 #include "catalog/ErrorCatalogue.h"
 #include "cli/Commands.h"
+#include "scan/Scanner.h"
 
 namespace corvane::cli {
 

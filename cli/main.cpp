@@ -10,11 +10,11 @@
 #include <cstdio>
 #include <exception>
 
-#include "analysis/Host.h"
-#include "analysis/Scanner.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/Console.h"
+#include "scan/Host.h"
+#include "scan/Scanner.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 
 #include "FuzzSupport.h"
 #include "ReferenceScan.h"
-#include "analysis/Scanner.h"
 #include "catalog/ServiceCatalogue.h"
+#include "scan/Scanner.h"
 
 namespace {
 

@@ -14,11 +14,11 @@
 #include <system_error>
 #include <thread>
 
-#include "analysis/FileNameText.h"
 #include "catalog/GbkText.h"
 #include "history/HistoryFile.h"
 #include "history/Migrations.h"
 #include "history/SqliteStatement.h"
+#include "scan/FileNameText.h"
 
 namespace corvane {
 

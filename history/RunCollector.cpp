@@ -1,7 +1,7 @@
 #include "history/RunCollector.h"
 
-#include "analysis/PatternListing.h"
 #include "catalog/ErrorCatalogue.h"
+#include "patterns/PatternListing.h"
 
 namespace corvane {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis/AnalysisRun.h"
 #include "base/Stop.h"
 #include "history/RunRecord.h"
+#include "scan/AnalysisRun.h"
 
 namespace corvane {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/Host.h"
 #include "catalog/ProfileString.h"
 #include "online/ServerConfig.h"
+#include "scan/Host.h"
 
 namespace corvane {
 

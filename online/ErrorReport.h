@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "analysis/AnalysisRun.h"
-#include "analysis/FindingList.h"
-#include "analysis/Host.h"
 #include "base/Stop.h"
 #include "online/UdpReportChannel.h"
+#include "scan/AnalysisRun.h"
+#include "scan/FindingList.h"
+#include "scan/Host.h"
 
 namespace corvane {
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "analysis/FindingText.h"
 #include "report/ExportFile.h"
 #include "report/ExportText.h"
+#include "scan/FindingText.h"
 
 namespace corvane {
 namespace {

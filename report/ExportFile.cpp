@@ -9,7 +9,7 @@
 #include <cstring>
 #include <random>
 
-#include "analysis/FileNameText.h"
+#include "scan/FileNameText.h"
 
 namespace corvane {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis/AnalysisRun.h"
 #include "catalog/ErrorCatalogue.h"
+#include "scan/AnalysisRun.h"
 
 namespace corvane {
 

@@ -7,9 +7,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "analysis/FindingText.h"
 #include "report/ExportFile.h"
 #include "report/ExportText.h"
+#include "scan/FindingText.h"
 
 namespace corvane {
 namespace {

@@ -12,8 +12,8 @@
 #include "HintedListWidget.h"
 #include "ThrottledEventPump.h"
 #include "WindowTestSupport.h"
-#include "analysis/Scanner.h"
 #include "catalog/GbkText.h"
+#include "scan/Scanner.h"
 
 using namespace wintest;
 

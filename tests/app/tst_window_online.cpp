@@ -9,8 +9,8 @@
 #include "Files.h"
 #include "Loopback.h"
 #include "WindowTestSupport.h"
-#include "analysis/Scanner.h"
 #include "catalog/ServiceCatalogue.h"
+#include "scan/Scanner.h"
 
 using corvane::online_test::HttpTestServer;
 using corvane::online_test::UdpReceiver;

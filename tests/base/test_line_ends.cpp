@@ -10,11 +10,12 @@
 #include <vector>
 
 #include "CoreFakes.h"
-#include "analysis/FileLines.h"
-#include "analysis/LogExcerpt.h"
-#include "analysis/Scanner.h"
+#include "Findings.h"
 #include "base/LineEnds.h"
 #include "catalog/ProfileLine.h"
+#include "scan/FileLines.h"
+#include "scan/LogExcerpt.h"
+#include "scan/Scanner.h"
 
 namespace corvane {
 namespace {
@@ -181,9 +182,9 @@ TEST(LineEndsTest, EveryReaderSplitsLikeTheDefinition) {
                 FakePump pump;
                 RecordingProgress progress;
                 const ScanResult result =
-                    ScanLogFile("GW", path, ErrorCatalogue{}, progress, dialogs, pump, options);
+                    ScanLogFile("GW", path, ErrorCatalogue{}, progress, dialogs, pump, {}, options);
                 ASSERT_EQ(result.outcome, ScanOutcome::Scanned);
-                EXPECT_EQ(result.places, expectedPlaces)
+                EXPECT_EQ(testing_support::Places(result.findings), expectedPlaces)
                     << "scanner, blocks of " << block << ", threads " << threads;
             }
         }

@@ -16,11 +16,11 @@
 #include "CoreFakes.h"
 #include "Files.h"
 #include "Findings.h"
-#include "analysis/FindingText.h"
 #include "report/CsvExport.h"
 #include "report/ExportFile.h"
 #include "report/HtmlReport.h"
 #include "report/Utf8Text.h"
+#include "scan/FindingText.h"
 
 namespace corvane {
 namespace {

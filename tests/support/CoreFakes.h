@@ -12,7 +12,7 @@
 
 #include "RecordingDialogs.h"
 #include "TempDir.h"
-#include "analysis/Host.h"
+#include "scan/Host.h"
 
 namespace corvane::testing_support {
 

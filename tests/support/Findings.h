@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis/FindingList.h"
-#include "analysis/Scanner.h"
+#include "scan/FindingList.h"
+#include "scan/Scanner.h"
 
 namespace corvane::testing_support {
 

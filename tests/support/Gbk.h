@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/FileNameText.h"
+#include "scan/FileNameText.h"
 
 namespace corvane::testing_support {
 

@@ -25,7 +25,7 @@
 
 #include "Files.h"
 #include "TempDir.h"
-#include "analysis/Host.h"
+#include "scan/Host.h"
 
 extern char** environ;
 

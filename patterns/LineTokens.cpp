@@ -1,0 +1,423 @@
+#include "patterns/LineTokens.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "base/AsciiCase.h"
+#include "base/GbkBytes.h"
+
+namespace corvane {
+namespace {
+
+// Groups of raw tokens that become one token: a quoted text, and the words of a
+// bracketed name ("[AsyncDispatcher event handler]").
+constexpr std::uint8_t kNoGroup = 0;
+constexpr std::uint8_t kQuoted = 1;
+constexpr std::uint8_t kBracketed = 2;
+
+// Raw tokens before the variable parts are recognised.
+enum class Raw : std::uint8_t { Word, Digit, Cjk, Symbol };
+
+struct RawToken {
+    std::uint32_t begin;
+    std::uint32_t end;
+    Raw kind;
+    std::uint8_t group = kNoGroup;  // the tokens of a group become one token
+};
+
+inline unsigned char Byte(std::string_view s, std::size_t i) {
+    return static_cast<unsigned char>(s[i]);
+}
+inline bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+inline bool IsLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+inline bool IsAlnum(unsigned char c) { return IsLetter(c) || IsDigit(c); }
+
+// Punctuation that holds a run of letters and digits together as one value:
+// 10.0.0.1:8080, blk_-42, /var/log/a.log, v1.2.3, 50%, user@host.
+inline bool IsJoiner(unsigned char c) {
+    switch (c) {
+        case '.':
+        case '_':
+        case '-':
+        case '/':
+        case '\\':
+        case ':':
+        case '@':
+        case '#':
+        case '+':
+        case '~':
+        case '%':
+        case '$':
+        case '&':
+            return true;
+        default:
+            return false;
+    }
+}
+// Joiners that may end a value ("50%", "/var/log/"); the others end a sentence or
+// introduce what follows ("took 5s.", "port 22:", "id 7-").
+inline bool MayEndValue(unsigned char c) { return c == '%' || c == '/' || c == '\\'; }
+
+// A raw symbol token that joins: one joiner byte, or a doubled one of those that
+// double in values ("://", "a__b", "fe80::1"); two or more dots are an ellipsis or
+// leader dots, which end a value.
+inline bool JoinsValue(std::string_view line, std::uint32_t begin, std::uint32_t end) {
+    const unsigned char c = static_cast<unsigned char>(line[begin]);
+    if (!IsJoiner(c)) return false;
+    if (end - begin == 1) return true;
+    return c == '/' || c == '\\' || c == '_' || c == '-' || c == ':';
+}
+
+void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t limit) {
+    raw.clear();
+    const std::size_t n = line.size();
+    std::size_t i = 0;
+    while (i < n && raw.size() < limit) {
+        const unsigned char c = Byte(line, i);
+        if (IsBlank(c)) {
+            ++i;
+            continue;
+        }
+        const auto at = static_cast<std::uint32_t>(i);
+        if (IsLetter(c) || IsDigit(c)) {
+            const bool letters = IsLetter(c);
+            std::size_t j = i + 1;
+            while (j < n && (letters ? IsLetter(Byte(line, j)) : IsDigit(Byte(line, j)))) ++j;
+            raw.push_back({at, static_cast<std::uint32_t>(j), letters ? Raw::Word : Raw::Digit});
+            i = j;
+        } else if (IsGbkLeadByte(c) && i + 1 < n && IsGbkTrailByte(Byte(line, i + 1))) {
+            const unsigned char t = Byte(line, i + 1);
+            Raw kind = Raw::Cjk;
+            // Rows A1-A9 hold punctuation, full-width forms and other symbols; the
+            // full-width digits count as digits.
+            if (c >= 0xA1 && c <= 0xA9)
+                kind = (c == 0xA3 && t >= 0xB0 && t <= 0xB9) ? Raw::Digit : Raw::Symbol;
+            raw.push_back({at, static_cast<std::uint32_t>(i + 2), kind});
+            i += 2;
+        } else {
+            // A run of one punctuation character ("....", "----", "====") is one
+            // token: leader dots and rules are layout, and their length belongs to
+            // the kind of line.
+            std::size_t j = i + 1;
+            if (c < 0x80 && !IsBlank(c))
+                while (j < n && Byte(line, j) == c) ++j;
+            raw.push_back({at, static_cast<std::uint32_t>(j), Raw::Symbol});
+            i = j;
+        }
+    }
+}
+
+// Double-byte quotation marks: opening and closing pairs.
+constexpr std::array<std::array<const char*, 2>, 4> kWideQuotes = {{
+    {"\xa1\xb0", "\xa1\xb1"},  // “ ”
+    {"\xa1\xae", "\xa1\xaf"},  // ‘ ’
+    {"\xa1\xb8", "\xa1\xb9"},  // 「 」
+    {"\xa1\xba", "\xa1\xbb"},  // 『 』
+}};
+
+std::string_view TokenText(std::string_view line, const RawToken& t) {
+    return line.substr(t.begin, t.end - t.begin);
+}
+
+// Marks the tokens between matching quotes.  An ASCII quote opens only where it does
+// not stand right after a letter or digit (so "can't" opens nothing) and closes only
+// where no letter or digit follows.  Text quoted as a key ("name": or 'k'=) stays.
+void MarkQuoted(std::string_view line, std::vector<RawToken>& raw) {
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i].kind != Raw::Symbol || raw[i].group != kNoGroup) continue;
+        const std::string_view open = TokenText(line, raw[i]);
+        std::string_view close;
+        if (open == "\"" || open == "'") {
+            if (raw[i].begin > 0 && IsAlnum(Byte(line, raw[i].begin - 1))) continue;
+            close = open;
+        } else {
+            for (const auto& q : kWideQuotes)
+                if (open == q[0]) close = q[1];
+            if (close.empty()) continue;
+        }
+        std::size_t j = i + 1;
+        for (; j < raw.size(); ++j) {
+            if (raw[j].kind != Raw::Symbol || TokenText(line, raw[j]) != close) continue;
+            if (close.size() == 1 && raw[j].end < line.size() && IsAlnum(Byte(line, raw[j].end)))
+                continue;
+            break;
+        }
+        if (j >= raw.size()) continue;
+        const bool key =
+            raw[j].end < line.size() && (line[raw[j].end] == ':' || line[raw[j].end] == '=');
+        if (!key)
+            for (std::size_t k = i + 1; k < j; ++k) raw[k].group = kQuoted;
+        i = j;
+    }
+}
+
+// The text between "[" and its matching "]" becomes one token when it is a short
+// ASCII name of several tokens: thread names ("[AsyncDispatcher event handler]",
+// "[RMCommunicator Allocator]") stand in the same place as one-word or numbered ones
+// ("[main]", "[LeaseRenewer:x@host-41:9000]") and must line up with them.
+void MarkBracketed(std::string_view line, std::vector<RawToken>& raw) {
+    constexpr std::size_t kMaxBracketed = 64;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i].kind != Raw::Symbol || raw[i].group != kNoGroup ||
+            TokenText(line, raw[i]) != "[")
+            continue;
+        std::size_t depth = 1;
+        std::size_t j = i + 1;
+        bool plain = true;
+        for (; j < raw.size() && plain; ++j) {
+            if (raw[j].kind == Raw::Cjk || raw[j].group != kNoGroup) plain = false;
+            const std::string_view t = TokenText(line, raw[j]);
+            if (t == "[") ++depth;
+            if (t == "]" && --depth == 0) break;
+        }
+        if (!plain || j >= raw.size() || j < i + 3 || raw[j].begin - raw[i].end > kMaxBracketed)
+            continue;
+        for (std::size_t k = i + 1; k < j; ++k) raw[k].group = kBracketed;
+        i = j;
+    }
+}
+
+bool LooksLikePath(std::string_view text) {
+    if (text.empty()) return false;
+    const char first = text[0];
+    if (first == '/' || first == '\\' || first == '~') return true;
+    if (text.size() > 2 && IsLetter(static_cast<unsigned char>(first)) && text[1] == ':' &&
+        (text[2] == '\\' || text[2] == '/'))
+        return true;
+    if (text.find("://") != std::string_view::npos) return true;
+    const std::size_t slash = text.find_last_of("/\\");
+    if (slash == std::string_view::npos) return false;
+    const std::size_t dot = text.find('.', slash);
+    return dot != std::string_view::npos && dot + 1 < text.size() &&
+           IsLetter(static_cast<unsigned char>(text[dot + 1]));
+}
+
+// A dotted name that ends in a top-level domain or a file extension: "zummit.com",
+// "csnsu.nsuok.edu", "in-addr.zen.co.uk", "workers.properties", "app.log".  Qualified
+// names of code end in a name that begins with a capital ("dfs.DataNode") or are
+// calls ("workerEnv.init") and stay words.
+bool LooksLikeHostOrFileName(std::string_view text) {
+    static constexpr std::array<std::string_view, 48> kEndings = {
+        "com",  "net",  "org",  "edu", "gov", "mil",  "int",  "info", "biz", "local",
+        "lan",  "corp", "log",  "txt", "xml", "json", "csv",  "conf", "cfg", "ini",
+        "yml",  "yaml", "jar",  "war", "so",  "dll",  "exe",  "sh",   "py",  "properties",
+        "html", "htm",  "gz",   "zip", "tar", "tgz",  "dat",  "db",   "sql", "bak",
+        "tmp",  "pid",  "sock", "pdf", "png", "jpg",  "xlsx", "doc"};
+    const std::size_t dot = text.find_last_of('.');
+    if (dot == std::string_view::npos || dot == 0 || dot + 1 >= text.size()) return false;
+    const std::string_view last = text.substr(dot + 1);
+    for (char c : last)
+        if (c < 'a' || c > 'z') return false;
+    if (last.size() == 2) return true;  // country domains
+    for (std::string_view e : kEndings)
+        if (last == e) return true;
+    return false;
+}
+
+bool IsCalendarName(std::string_view w) {
+    static constexpr std::array<std::string_view, 19> kShort = {
+        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Sept",
+        "Oct", "Nov", "Dec", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static constexpr std::array<std::string_view, 19> kLong = {
+        "Sun",       "January",   "February", "March",    "April",    "June",   "July",
+        "August",    "September", "October",  "November", "December", "Monday", "Tuesday",
+        "Wednesday", "Thursday",  "Friday",   "Saturday", "Sunday"};
+    if (w.size() < 3 || w.size() > 9) return false;
+    for (std::string_view s : kShort)
+        if (EqualsIgnoringAsciiCase(w, s)) return true;
+    for (std::string_view s : kLong)
+        if (EqualsIgnoringAsciiCase(w, s)) return true;
+    return false;
+}
+
+bool IsMeridiem(std::string_view w) {
+    return EqualsIgnoringAsciiCase(w, "AM") || EqualsIgnoringAsciiCase(w, "PM");
+}
+
+// Turns the raw tokens into tokens: values, paths and quoted texts become variables.
+void BuildTokens(std::string_view line, const std::vector<RawToken>& raw,
+                 std::vector<LineToken>& tokens) {
+    tokens.clear();
+    const std::size_t n = raw.size();
+    std::size_t i = 0;
+    while (i < n) {
+        const RawToken& t = raw[i];
+        if (t.group != kNoGroup) {
+            std::size_t j = i + 1;
+            bool digit = t.kind == Raw::Digit;
+            for (; j < n && raw[j].group == t.group; ++j)
+                digit = digit || raw[j].kind == Raw::Digit;
+            const bool variable = t.group == kQuoted || digit;
+            tokens.push_back(
+                {t.begin, raw[j - 1].end, variable ? TokenKind::Variable : TokenKind::Word});
+            i = j;
+            continue;
+        }
+        const bool starts = t.kind == Raw::Word || t.kind == Raw::Digit ||
+                            (t.kind == Raw::Symbol && JoinsValue(line, t.begin, t.end));
+        if (starts) {
+            // The run of letters, digits and joiners without a blank in between.
+            std::size_t j = i + 1;
+            while (j < n && raw[j].group == kNoGroup && raw[j].begin == raw[j - 1].end &&
+                   (raw[j].kind == Raw::Word || raw[j].kind == Raw::Digit ||
+                    (raw[j].kind == Raw::Symbol && JoinsValue(line, raw[j].begin, raw[j].end))))
+                ++j;
+            while (j > i + 1 && raw[j - 1].kind == Raw::Symbol &&
+                   !MayEndValue(Byte(line, raw[j - 1].begin)))
+                --j;
+            bool digit = false;
+            bool alnum = false;
+            for (std::size_t k = i; k < j; ++k) {
+                digit = digit || raw[k].kind == Raw::Digit;
+                alnum = alnum || raw[k].kind != Raw::Symbol;
+            }
+            const std::string_view text = line.substr(t.begin, raw[j - 1].end - t.begin);
+            if (alnum && (digit || LooksLikePath(text))) {
+                std::size_t from = i;
+                // "port:8080": the key stays a word when the value after it holds a digit.
+                if (j - i >= 3 && raw[i].kind == Raw::Word && line[raw[i + 1].begin] == ':' &&
+                    raw[i + 1].kind == Raw::Symbol) {
+                    bool valueDigit = false;
+                    for (std::size_t k = i + 2; k < j; ++k)
+                        valueDigit = valueDigit || raw[k].kind == Raw::Digit;
+                    if (valueDigit) {
+                        tokens.push_back({raw[i].begin, raw[i].end, TokenKind::Word});
+                        tokens.push_back({raw[i + 1].begin, raw[i + 1].end, TokenKind::Symbol});
+                        from = i + 2;
+                    }
+                }
+                tokens.push_back({raw[from].begin, raw[j - 1].end, TokenKind::Variable});
+                i = j;
+                continue;
+            }
+            if (alnum && j > i + 1) {
+                // Words held together by joiners are one word ("pam_unix",
+                // "dfs.DataNode$PacketResponder", "authorMacBook-Pro"), so that they line
+                // up with a variable part in the same place; host and file names are
+                // variable parts themselves.
+                const bool variable =
+                    text.size() > 2 * kMaxWordLength || LooksLikeHostOrFileName(text);
+                tokens.push_back(
+                    {t.begin, raw[j - 1].end, variable ? TokenKind::Variable : TokenKind::Word});
+                i = j;
+                continue;
+            }
+        }
+        TokenKind kind = TokenKind::Symbol;
+        switch (t.kind) {
+            case Raw::Word:
+                kind = t.end - t.begin > kMaxWordLength ? TokenKind::Variable : TokenKind::Word;
+                break;
+            case Raw::Digit:
+                kind = TokenKind::Variable;
+                break;
+            case Raw::Cjk:
+                kind = TokenKind::Cjk;
+                break;
+            case Raw::Symbol:
+                kind = TokenKind::Symbol;
+                break;
+        }
+        tokens.push_back({t.begin, t.end, kind});
+        ++i;
+    }
+}
+
+std::string_view Text(std::string_view line, const LineToken& t) {
+    return line.substr(t.begin, t.end - t.begin);
+}
+
+// Month and weekday names are variable when they are part of a date: next to a day
+// number, a time or another such name ("Sun Dec 04", "Jul  1 09:00:55", "4 May 2020").
+// Returns the marks: true for a name that was made variable.
+std::vector<bool> MarkCalendarNames(std::string_view line, std::vector<LineToken>& tokens) {
+    const std::size_t n = tokens.size();
+    std::vector<bool> names(n, false);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (tokens[i].kind != TokenKind::Word) continue;
+        const std::string_view w = Text(line, tokens[i]);
+        const bool prevVar = i > 0 && tokens[i - 1].kind == TokenKind::Variable;
+        if (IsMeridiem(w)) {
+            if (prevVar) tokens[i].kind = TokenKind::Variable;
+            continue;
+        }
+        if (!IsCalendarName(w)) continue;
+        const bool nextVar = i + 1 < n && tokens[i + 1].kind == TokenKind::Variable;
+        const bool nextName = i + 1 < n && tokens[i + 1].kind == TokenKind::Word &&
+                              IsCalendarName(Text(line, tokens[i + 1]));
+        if (prevVar || nextVar || nextName) {
+            tokens[i].kind = TokenKind::Variable;
+            names[i] = true;
+        }
+    }
+    return names;
+}
+
+bool IsStampSymbol(std::string_view line, const LineToken& t) {
+    return t.kind == TokenKind::Symbol && t.end - t.begin == 1 &&
+           std::string_view(",.:-/+").find(line[t.begin]) != std::string_view::npos;
+}
+
+// A time stamp is one variable part, so that its form never splits a pattern: the
+// variable parts at the start of the line (after an optional "[" or "("), and any
+// other run of variable parts that holds a month or weekday name, together with the
+// punctuation between them, are merged into one.
+void MergeStamps(std::string_view line, std::vector<LineToken>& tokens,
+                 const std::vector<bool>& names) {
+    std::size_t lead = 0;
+    if (!tokens.empty() && tokens[0].kind == TokenKind::Symbol &&
+        (line[tokens[0].begin] == '[' || line[tokens[0].begin] == '('))
+        lead = 1;
+    std::vector<LineToken> merged;
+    merged.reserve(tokens.size());
+    for (std::size_t i = 0; i < tokens.size();) {
+        if (tokens[i].kind != TokenKind::Variable) {
+            merged.push_back(tokens[i++]);
+            continue;
+        }
+        std::size_t last = i + 1;  // one past the run's last variable part
+        bool name = names[i];
+        for (std::size_t k = i + 1; k < tokens.size(); ++k) {
+            if (tokens[k].kind == TokenKind::Variable) {
+                last = k + 1;
+                name = name || names[k];
+            } else if (!IsStampSymbol(line, tokens[k])) {
+                break;
+            }
+        }
+        if (i == lead || name) {
+            merged.push_back({tokens[i].begin, tokens[last - 1].end, TokenKind::Variable});
+            i = last;
+        } else {
+            merged.push_back(tokens[i++]);
+        }
+    }
+    tokens.swap(merged);
+}
+
+}  // namespace
+
+void TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) {
+    if (line.size() > std::numeric_limits<std::uint32_t>::max())
+        line = line.substr(0, std::numeric_limits<std::uint32_t>::max());
+    std::vector<RawToken> raw;
+    // Enough raw tokens for kMaxLineTokens tokens in all but contrived lines; what
+    // lies beyond is cut off below anyway.
+    SplitRaw(line, raw, 4 * kMaxLineTokens);
+    const bool cut = !raw.empty() && raw.back().end < line.size() &&
+                     line.find_first_not_of(" \t\v\f", raw.back().end) != std::string_view::npos;
+    MarkQuoted(line, raw);
+    MarkBracketed(line, raw);
+    BuildTokens(line, raw, tokens);
+    MergeStamps(line, tokens, MarkCalendarNames(line, tokens));
+    if (tokens.size() > kMaxLineTokens || cut) {
+        std::size_t keep = std::min(tokens.size(), kMaxLineTokens - 1);
+        const std::uint32_t tail = keep < tokens.size() ? tokens[keep].begin : raw.back().end;
+        tokens.resize(keep);
+        tokens.push_back({tail, static_cast<std::uint32_t>(line.size()), TokenKind::Variable});
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,577 @@
+#include "patterns/PatternMiner.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "patterns/LineTokens.h"
+
+namespace corvane {
+namespace {
+
+// How similar a line must be to a pattern to join it, in percent of
+// matched / (matched + cost) (see Aligner).
+constexpr int kSimilarityPercent = 75;
+// Patterns that share the most words with a line whose exact shape is new, and of
+// those the ones compared in full: first those whose words the line covers best.
+constexpr std::size_t kVoted = 12;
+constexpr std::size_t kCandidates = 4;
+// A similarity at which the search stops: no other pattern can be much better.
+constexpr int kSurePercent = 90;
+// A word found in more patterns than this does not help to find candidates.
+constexpr std::size_t kMaxPostings = 1000;
+// Exact line shapes remembered; the memory is cleared when it is full.
+constexpr std::size_t kMaxShapes = std::size_t{1} << 18;
+// Blanks kept of a gap in a pattern's text.
+constexpr std::size_t kMaxGap = 32;
+
+// Weights of the tokens in the comparison: an ASCII word counts as much as a Chinese
+// word of two characters.
+constexpr int kWordWeight = 8;
+constexpr int kCjkWeight = 4;
+constexpr int kSymbolWeight = 4;
+// Each further Chinese character that a variable part of the pattern takes (the
+// first costs half its weight, like any constant a variable part takes).
+constexpr int kExtendCost = 1;
+// A capitalised word in place of another one: in messages these begin a sentence or
+// name a thing ("Accepted password" and "Failed password", "Task" and
+// "TaskAttempt"), while the words that vary (user names, states of one thing) are
+// mostly lower case.
+constexpr int kCapitalCost = 3 * kWordWeight;
+// A run of Chinese characters that differ: the first costs kRunOpen + kRunCost, each
+// further one kRunCost, so that a glued name or place of two to four characters costs
+// about as much as one word, whatever its length.
+constexpr int kRunOpen = 5;
+constexpr int kRunCost = 1;
+constexpr int kForbidden = -(1 << 28);
+
+int Weight(TokenKind kind) {
+    switch (kind) {
+        case TokenKind::Word:
+            return kWordWeight;
+        case TokenKind::Cjk:
+            return kCjkWeight;
+        case TokenKind::Symbol:
+            return kSymbolWeight;
+        case TokenKind::Variable:
+            return 0;
+    }
+    return 0;
+}
+
+std::uint64_t HashToken(std::string_view s, TokenKind kind) {
+    std::uint64_t h = 1469598103934665603ull ^ static_cast<std::uint64_t>(kind);
+    for (char c : s) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+std::uint64_t Mix(std::uint64_t h, std::uint64_t v) {
+    return h ^ (v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2));
+}
+
+// One token as the comparison sees it: of a line, or of a pattern compared with
+// another pattern.
+struct Item {
+    std::uint64_t hash = 0;  // of kind and bytes; 0 for a variable part
+    TokenKind kind = TokenKind::Variable;
+    std::string_view text;  // the bytes of a constant
+    std::string_view gap;   // the blanks before it
+};
+
+// One token of a pattern.  A variable part (kind Variable) takes any one token, and
+// further Chinese characters or variable parts right after it.
+struct PatternToken {
+    std::uint64_t hash = 0;
+    TokenKind kind = TokenKind::Variable;
+    std::string text;  // the bytes of a constant
+    std::string gap;   // the blanks before it
+};
+
+using Template = std::vector<PatternToken>;
+
+bool IsConstant(TokenKind kind) { return kind != TokenKind::Variable; }
+bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
+
+// A variable part may be missing on one side ("()" and "(host)", "rhost=" and
+// "rhost=x") only where punctuation, Chinese text or an end of the line stands next
+// to it.  Between two words it must be matched: otherwise a pattern could slide its
+// words against the line's ("for <*> from" against "for invalid user x from").
+template <typename Seq>
+bool Optional(const Seq& seq, std::size_t k) {
+    auto loose = [&](std::size_t at) {
+        return seq[at].kind == TokenKind::Symbol || seq[at].kind == TokenKind::Cjk;
+    };
+    return k == 0 || k + 1 == seq.size() || loose(k - 1) || loose(k + 1);
+}
+
+// Aligns a pattern with a line by dynamic programming.  Equal constants match and
+// gain their weight.  Costs: a constant replaced by another constant or by a variable
+// part (punctuation never changes); a constant taken by a variable part of the
+// pattern, half its weight, and each further Chinese character it takes; Chinese
+// characters that differ or are more or fewer on one side, as one run: a glued
+// variable of a few characters costs about one word; a variable part missing where
+// Optional allows it is free.  Words and punctuation are never left over on one side:
+// a pattern keeps the number and order of its words.  The similarity is
+// matched / (matched + cost).
+class Aligner {
+public:
+    // Returns the similarity in percent, or -1 when the two cannot be aligned.
+    int Align(const Template& t, const std::vector<Item>& items) {
+        const std::size_t m = t.size();
+        const std::size_t n = items.size();
+        const std::size_t w = n + 1;
+        // Layer 1 holds the paths whose last step was part of a run of differing
+        // Chinese characters, layer 0 all others.
+        for (int layer = 0; layer < 2; ++layer) {
+            score_[layer].assign((m + 1) * w, kForbidden);
+            moves_[layer].assign((m + 1) * w, None);
+        }
+        score_[0][0] = 0;
+        for (std::size_t i = 0; i <= m; ++i) {
+            for (std::size_t j = 0; j <= n; ++j) {
+                if (i == 0 && j == 0) continue;
+                int best[2] = {kForbidden, kForbidden};
+                std::uint8_t move[2] = {None, None};
+                // A step from cell `from` into layer `to`; runs cost kRunOpen once.
+                auto step = [&](std::size_t from, std::uint8_t how, int gain, int to) {
+                    if (gain <= kForbidden) return;
+                    for (int layer = 0; layer < 2; ++layer) {
+                        const int base = score_[layer][from];
+                        if (base <= kForbidden) continue;
+                        const int total = base + gain - (to == 1 && layer == 0 ? kRunOpen : 0);
+                        if (total > best[to]) {
+                            best[to] = total;
+                            move[to] = static_cast<std::uint8_t>(how | (layer << 2));
+                        }
+                    }
+                };
+                if (i > 0 && j > 0) {
+                    const PatternToken& a = t[i - 1];
+                    const Item& b = items[j - 1];
+                    const std::size_t from = (i - 1) * w + j - 1;
+                    if (IsConstant(a.kind) && IsConstant(b.kind) &&
+                        !(a.hash == b.hash && a.kind == b.kind) &&
+                        (a.kind == TokenKind::Cjk || b.kind == TokenKind::Cjk) &&
+                        a.kind != TokenKind::Symbol && b.kind != TokenKind::Symbol)
+                        step(from, Diag, -kRunCost, 1);
+                    else
+                        step(from, Diag, Diagonal(a, b), 0);
+                }
+                if (i > 0) {
+                    const PatternToken& a = t[i - 1];
+                    const std::size_t from = (i - 1) * w + j;
+                    if (a.kind == TokenKind::Variable && Optional(t, i - 1)) step(from, Up, 0, 0);
+                    if (a.kind == TokenKind::Cjk) step(from, Up, -kRunCost, 1);
+                }
+                if (j > 0) {
+                    const Item& b = items[j - 1];
+                    const std::size_t from = i * w + j - 1;
+                    if (b.kind == TokenKind::Variable && Optional(items, j - 1))
+                        step(from, Left, 0, 0);
+                    if (b.kind == TokenKind::Cjk) {
+                        // A variable part extends over the characters glued to it.
+                        if (i > 0 && t[i - 1].kind == TokenKind::Variable && b.gap.empty())
+                            step(from, Left, -kExtendCost, 0);
+                        else
+                            step(from, Left, -kRunCost, 1);
+                    }
+                }
+                for (int layer = 0; layer < 2; ++layer) {
+                    score_[layer][i * w + j] = best[layer];
+                    moves_[layer][i * w + j] = move[layer];
+                }
+            }
+        }
+        const int end = score_[1][m * w + n] > score_[0][m * w + n] ? 1 : 0;
+        if (score_[end][m * w + n] <= kForbidden) return -1;
+        // Walk the path back to split the score into what matched and what it cost.
+        path_.clear();
+        int matched = 0;
+        int cost = 0;
+        int layer = end;
+        for (std::size_t i = m, j = n; i > 0 || j > 0;) {
+            const int here = score_[layer][i * w + j];
+            const std::uint8_t move = moves_[layer][i * w + j];
+            path_.push_back(move & 3);
+            if ((move & 3) != Left) --i;
+            if ((move & 3) != Up) --j;
+            layer = move >> 2;
+            const int delta = here - score_[layer][i * w + j];
+            if (delta >= 0)
+                matched += delta;
+            else
+                cost -= delta;
+        }
+        if (matched == 0) return cost == 0 ? 100 : 0;
+        return matched * 100 / (matched + cost);
+    }
+
+    // Generalises `t` along the path of the last Align with `items`: what differs
+    // becomes a variable part, and variable parts with nothing between them are one.
+    void Merge(Template& t, const std::vector<Item>& items) {
+        Template merged;
+        merged.reserve(t.size() + 1);
+        // A variable part that is missing on one side (an up or left move) belongs to
+        // the variable part next to it: "<*>" and not "<*> <*>".
+        bool loose = false;  // the last variable part added came from such a move
+        auto addVariable = [&](std::string gap, bool missing) {
+            const bool afterVariable = !merged.empty() && merged.back().kind == TokenKind::Variable;
+            if (afterVariable && (gap.empty() || missing || loose)) {
+                loose = loose || missing;
+                return;
+            }
+            PatternToken v;
+            v.gap = std::move(gap);
+            merged.push_back(std::move(v));
+            loose = missing;
+        };
+        std::size_t i = 0;
+        std::size_t j = 0;
+        for (auto it = path_.rbegin(); it != path_.rend(); ++it) {
+            if (*it == Left) {
+                addVariable(std::string(items[j++].gap.substr(0, kMaxGap)), true);
+                continue;
+            }
+            PatternToken& a = t[i++];
+            if (*it == Diag && IsConstant(a.kind) && items[j].kind == a.kind &&
+                items[j].hash == a.hash) {
+                merged.push_back(std::move(a));
+            } else {
+                addVariable(std::move(a.gap), *it == Up);
+            }
+            if (*it == Diag) ++j;
+        }
+        t = std::move(merged);
+    }
+
+private:
+    enum Move : std::uint8_t { Diag, Up, Left, None };
+
+    static int Diagonal(const PatternToken& a, const Item& b) {
+        if (a.kind == TokenKind::Variable) return -Weight(b.kind) / 2;
+        if (b.kind == TokenKind::Variable) return -Weight(a.kind);
+        if (a.hash == b.hash && a.kind == b.kind) return Weight(a.kind);
+        if (a.kind == TokenKind::Symbol || b.kind == TokenKind::Symbol) return kForbidden;
+        if (a.kind == TokenKind::Word && b.kind == TokenKind::Word && IsCapital(a.text[0]) &&
+            IsCapital(b.text[0]))
+            return -kCapitalCost;
+        return -std::max(Weight(a.kind), Weight(b.kind));
+    }
+
+    std::vector<int> score_[2];
+    std::vector<std::uint8_t> moves_[2];
+    std::vector<std::uint8_t> path_;  // the moves of the last Align, last first
+};
+
+// The words and Chinese characters of the patterns, to find the few patterns worth
+// aligning with a line: those that share the most of them with it.
+class CandidateIndex {
+public:
+    void Add(std::uint32_t id, const std::vector<std::uint64_t>& terms) {
+        for (std::uint64_t term : terms) postings_[term].push_back(id);
+        if (votes_.size() <= id) votes_.resize(id + 1, 0);
+    }
+
+    void Find(const std::vector<std::uint64_t>& terms, std::vector<std::uint32_t>& out) {
+        out.clear();
+        touched_.clear();
+        for (std::uint64_t term : terms) {
+            const auto found = postings_.find(term);
+            if (found == postings_.end() || found->second.size() > kMaxPostings) continue;
+            for (std::uint32_t id : found->second)
+                if (votes_[id]++ == 0) touched_.push_back(id);
+        }
+        const std::size_t keep = std::min(touched_.size(), kVoted);
+        std::partial_sort(touched_.begin(), touched_.begin() + static_cast<std::ptrdiff_t>(keep),
+                          touched_.end(), [&](std::uint32_t a, std::uint32_t b) {
+                              return votes_[a] != votes_[b] ? votes_[a] > votes_[b] : a < b;
+                          });
+        out.assign(touched_.begin(), touched_.begin() + static_cast<std::ptrdiff_t>(keep));
+        for (std::uint32_t id : touched_) votes_[id] = 0;
+    }
+
+private:
+    std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> postings_;
+    std::vector<std::uint32_t> votes_;
+    std::vector<std::uint32_t> touched_;
+};
+
+// The distinct words and Chinese characters of `items`.
+void Terms(const std::vector<Item>& items, std::vector<std::uint64_t>& terms) {
+    terms.clear();
+    for (const Item& it : items)
+        if (it.kind == TokenKind::Word || it.kind == TokenKind::Cjk) terms.push_back(it.hash);
+    std::sort(terms.begin(), terms.end());
+    terms.erase(std::unique(terms.begin(), terms.end()), terms.end());
+}
+
+Template NewTemplate(const std::vector<Item>& items) {
+    Template t;
+    t.reserve(items.size());
+    for (const Item& it : items) {
+        // A variable part right after another one, with nothing between, is the same one.
+        if (it.kind == TokenKind::Variable && !t.empty() && t.back().kind == TokenKind::Variable &&
+            it.gap.empty())
+            continue;
+        PatternToken pt;
+        pt.hash = it.hash;
+        pt.kind = it.kind;
+        pt.text.assign(it.text);
+        pt.gap.assign(it.gap.substr(0, kMaxGap));
+        t.push_back(std::move(pt));
+    }
+    return t;
+}
+
+void TemplateItems(const Template& t, std::vector<Item>& items) {
+    items.clear();
+    for (const PatternToken& pt : t) items.push_back({pt.hash, pt.kind, pt.text, pt.gap});
+}
+
+// Distinct words and Chinese characters of a template.
+std::vector<std::uint64_t> TemplateTerms(const Template& t) {
+    std::vector<std::uint64_t> terms;
+    for (const PatternToken& pt : t)
+        if (pt.kind == TokenKind::Word || pt.kind == TokenKind::Cjk) terms.push_back(pt.hash);
+    std::sort(terms.begin(), terms.end());
+    terms.erase(std::unique(terms.begin(), terms.end()), terms.end());
+    return terms;
+}
+
+struct Pattern {
+    Template tokens;
+    std::vector<std::uint64_t> terms;  // TemplateTerms(tokens)
+    std::int64_t count = 0;
+    std::string tail;  // the blanks after the last token of the first line
+};
+
+std::size_t Shared(const std::vector<std::uint64_t>& a, const std::vector<std::uint64_t>& b) {
+    std::size_t n = 0;
+    for (std::size_t i = 0, j = 0; i < a.size() && j < b.size();) {
+        if (a[i] < b[j]) {
+            ++i;
+        } else if (b[j] < a[i]) {
+            ++j;
+        } else {
+            ++n;
+            ++i;
+            ++j;
+        }
+    }
+    return n;
+}
+
+// The pattern of `pool` that `items` (with `terms`) is most similar to, when that is
+// at least kSimilarityPercent; -1 otherwise.  A generalised pattern has lost the words
+// that varied, so candidates are taken in the order of how much of the pattern's
+// words the line covers, not of how many words they share.
+int BestMatch(const std::vector<Pattern>& pool, CandidateIndex& index, Aligner& aligner,
+              const std::vector<Item>& items, const std::vector<std::uint64_t>& terms,
+              std::vector<std::uint32_t>& candidates) {
+    index.Find(terms, candidates);
+    struct Ranked {
+        std::uint32_t id;
+        std::size_t shared;
+        std::size_t size;
+    };
+    std::vector<Ranked> ranked;
+    ranked.reserve(candidates.size());
+    for (std::uint32_t id : candidates)
+        ranked.push_back(
+            {id, Shared(terms, pool[id].terms), std::max<std::size_t>(pool[id].terms.size(), 1)});
+    std::sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+        const std::size_t l = a.shared * b.size;
+        const std::size_t r = b.shared * a.size;
+        if (l != r) return l > r;
+        return a.shared != b.shared ? a.shared > b.shared : a.id < b.id;
+    });
+    int bestSimilarity = -1;
+    int best = -1;
+    for (std::size_t k = 0; k < ranked.size() && k < kCandidates; ++k) {
+        // A line without half of a pattern's words is not like it; skipping the
+        // alignment keeps lines that resemble nothing (binary junk, free text) cheap.
+        if (2 * ranked[k].shared < ranked[k].size) continue;
+        const int similarity = aligner.Align(pool[ranked[k].id].tokens, items);
+        if (similarity > bestSimilarity) {
+            bestSimilarity = similarity;
+            best = static_cast<int>(ranked[k].id);
+        }
+        if (bestSimilarity >= kSurePercent) break;
+    }
+    if (bestSimilarity < kSimilarityPercent) return -1;
+    aligner.Align(pool[best].tokens, items);  // leaves the path for Merge
+    return best;
+}
+
+}  // namespace
+
+struct PatternMiner::State {
+    explicit State(std::size_t cap) : maxPatterns(std::max<std::size_t>(cap, 1)) {}
+
+    std::size_t maxPatterns;
+    std::vector<Pattern> patterns;
+    std::int64_t lines = 0;
+    std::int64_t otherCount = 0;
+    std::unordered_map<std::uint64_t, std::uint32_t> shapes;  // exact line shape -> pattern
+    CandidateIndex index;
+    Aligner aligner;
+
+    // Scratch, kept to avoid allocations per line.
+    std::vector<LineToken> tokens;
+    std::vector<Item> items;
+    std::vector<std::uint64_t> terms;
+    std::vector<std::uint32_t> candidates;
+
+    std::uint32_t Add(std::string_view line);
+};
+
+std::uint32_t PatternMiner::State::Add(std::string_view line) {
+    ++lines;
+    TokenizeLine(line, tokens);
+    items.resize(tokens.size());
+    std::uint64_t shape = 0x51ED27u;
+    std::uint32_t prevEnd = 0;
+    for (std::size_t k = 0; k < tokens.size(); ++k) {
+        const LineToken& lt = tokens[k];
+        Item& it = items[k];
+        it.kind = lt.kind;
+        it.text = line.substr(lt.begin, lt.end - lt.begin);
+        it.gap = line.substr(prevEnd, lt.begin - prevEnd);
+        it.hash = IsConstant(lt.kind) ? HashToken(it.text, lt.kind) : 0;
+        shape = Mix(shape, IsConstant(lt.kind) ? it.hash : 7);
+        prevEnd = lt.end;
+    }
+    shape = Mix(shape, items.size());
+    if (const auto found = shapes.find(shape); found != shapes.end()) {
+        ++patterns[found->second].count;
+        return found->second;
+    }
+
+    Terms(items, terms);
+    const int best = BestMatch(patterns, index, aligner, items, terms, candidates);
+    std::uint32_t id;
+    if (best >= 0) {
+        id = static_cast<std::uint32_t>(best);
+        Pattern& p = patterns[id];
+        aligner.Merge(p.tokens, items);
+        p.terms = TemplateTerms(p.tokens);
+        ++p.count;
+    } else if (patterns.size() < maxPatterns) {
+        id = static_cast<std::uint32_t>(patterns.size());
+        Template t = NewTemplate(items);
+        patterns.push_back(
+            {t, TemplateTerms(t), 1, std::string(line.substr(prevEnd).substr(0, kMaxGap))});
+        index.Add(id, terms);
+    } else {
+        ++otherCount;
+        return kOtherGroup;
+    }
+    if (shapes.size() >= kMaxShapes) shapes.clear();
+    shapes.emplace(shape, id);
+    return id;
+}
+
+PatternMiner::PatternMiner(std::size_t maxPatterns)
+    : state_(std::make_unique<State>(maxPatterns)) {}
+PatternMiner::~PatternMiner() = default;
+PatternMiner::PatternMiner(PatternMiner&&) noexcept = default;
+PatternMiner& PatternMiner::operator=(PatternMiner&&) noexcept = default;
+
+std::uint32_t PatternMiner::Add(std::string_view line) { return state_->Add(line); }
+std::size_t PatternMiner::PatternCount() const { return state_->patterns.size(); }
+std::int64_t PatternMiner::LineCount() const { return state_->lines; }
+
+std::vector<PatternGroup> PatternMiner::Ranked() const {
+    // A pattern that began before another one had generalised may be like it now:
+    // patterns are compared once more, the largest first (they are the most general),
+    // and each joins the group it is similar to.
+    std::vector<std::uint32_t> order(state_->patterns.size());
+    for (std::size_t id = 0; id < order.size(); ++id) order[id] = static_cast<std::uint32_t>(id);
+    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return state_->patterns[a].count > state_->patterns[b].count;
+    });
+    std::vector<Pattern> groups;
+    std::vector<std::vector<std::uint32_t>> groupIds;
+    CandidateIndex index;
+    Aligner aligner;
+    std::vector<Item> items;
+    std::vector<std::uint64_t> terms;
+    std::vector<std::uint32_t> candidates;
+    for (std::uint32_t id : order) {
+        const Pattern& p = state_->patterns[id];
+        TemplateItems(p.tokens, items);
+        const int best = BestMatch(groups, index, aligner, items, p.terms, candidates);
+        if (best >= 0) {
+            Pattern& g = groups[static_cast<std::size_t>(best)];
+            aligner.Merge(g.tokens, items);
+            g.terms = TemplateTerms(g.tokens);
+            g.count += p.count;
+            groupIds[static_cast<std::size_t>(best)].push_back(id);
+        } else {
+            index.Add(static_cast<std::uint32_t>(groups.size()), p.terms);
+            groups.push_back(p);
+            groupIds.push_back({id});
+        }
+    }
+
+    std::vector<PatternGroup> ranked;
+    ranked.reserve(groups.size() + 1);
+    for (std::size_t k = 0; k < groups.size(); ++k) {
+        const Pattern& g = groups[k];
+        PatternGroup out;
+        out.ids = std::move(groupIds[k]);
+        std::sort(out.ids.begin(), out.ids.end());
+        out.count = g.count;
+        std::string constant;
+        for (const PatternToken& t : g.tokens) {
+            out.text += t.gap;
+            if (t.kind == TokenKind::Variable) {
+                out.text += "<*>";
+                if (!constant.empty()) out.constants.push_back(std::move(constant));
+                constant.clear();
+            } else {
+                out.text += t.text;
+                constant += t.gap;
+                constant += t.text;
+            }
+        }
+        if (!constant.empty()) out.constants.push_back(std::move(constant));
+        out.text += g.tail;
+        ranked.push_back(std::move(out));
+    }
+    // Equal counts in the order of first appearance: ids are in that order.
+    std::sort(ranked.begin(), ranked.end(), [](const PatternGroup& a, const PatternGroup& b) {
+        return a.count != b.count ? a.count > b.count : a.ids.front() < b.ids.front();
+    });
+    if (state_->otherCount > 0) {
+        PatternGroup other;
+        other.ids = {kOtherGroup};
+        other.count = state_->otherCount;
+        other.text = "<other>";
+        other.other = true;
+        ranked.push_back(std::move(other));
+    }
+    return ranked;
+}
+
+std::vector<std::uint32_t> RanksById(const std::vector<PatternGroup>& ranked,
+                                     std::uint32_t& otherRank) {
+    otherRank = 0;
+    std::vector<std::uint32_t> ranks;
+    for (std::size_t r = 0; r < ranked.size(); ++r) {
+        const PatternGroup& g = ranked[r];
+        if (g.other) {
+            otherRank = static_cast<std::uint32_t>(r + 1);
+            continue;
+        }
+        for (std::uint32_t id : g.ids) {
+            if (ranks.size() <= id) ranks.resize(id + 1, 0);
+            ranks[id] = static_cast<std::uint32_t>(r + 1);
+        }
+    }
+    return ranks;
+}
+
+}  // namespace corvane

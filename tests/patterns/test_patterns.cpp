@@ -1,0 +1,270 @@
+// Pattern mining: the GBK tokenizer's variable parts, grouping, ranking, the cap,
+// and a randomized check that grouping is deterministic and that every line holds
+// the constant parts of its pattern.
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "pattern_support.h"
+#include "patterns/LineTokens.h"
+#include "patterns/PatternListing.h"
+#include "patterns/PatternMiner.h"
+
+namespace corvane {
+namespace {
+
+using testing_support::Gbk;
+
+// Tokens joined by blanks; a variable part as <its bytes>.
+std::string Render(const std::string& line) {
+    std::vector<LineToken> tokens;
+    TokenizeLine(line, tokens);
+    std::string out;
+    for (const LineToken& t : tokens) {
+        if (!out.empty()) out += ' ';
+        const std::string text = line.substr(t.begin, t.end - t.begin);
+        out += t.kind == TokenKind::Variable ? "<" + text + ">" : text;
+    }
+    return out;
+}
+
+struct TokenCase {
+    const char* name;
+    std::string line;      // UTF-8, or raw bytes when `raw`
+    std::string expected;  // likewise
+    bool raw = false;
+};
+
+void PrintTo(const TokenCase& c, std::ostream* os) { *os << c.name; }
+
+class TokenizeTest : public ::testing::TestWithParam<TokenCase> {};
+
+TEST_P(TokenizeTest, MarksVariableParts) {
+    const TokenCase& c = GetParam();
+    const std::string line = c.raw ? c.line : Gbk(c.line);
+    EXPECT_EQ(Render(line), c.raw ? c.expected : Gbk(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TokenizeTest,
+    ::testing::Values(
+        TokenCase{"GluedCodeAfterChinese", "用户张三登录失败，错误码1045",
+                  "用 户 张 三 登 录 失 败 ， 错 误 码 <1045>"},
+        TokenCase{"NumberWithUnit", "耗时300ms，重试3次", "耗 时 <300ms> ， 重 试 <3> 次"},
+        TokenCase{"AddressWithPort", "connect 10.0.0.7:3306 failed",
+                  "connect <10.0.0.7:3306> failed"},
+        TokenCase{"Path", "open /var/log/app.log: gone", "open </var/log/app.log> : gone"},
+        TokenCase{"KeyBeforeValue", "port:8080 uid=0", "port : <8080> uid = <0>"},
+        TokenCase{"QuotedTextButNotApostrophe", "user 'bob smith' can't login",
+                  "user ' <bob smith> ' can ' t login"},
+        TokenCase{"ChineseQuotes", "订单“张三”已取消", "订 单 “ <张三> ” 已 取 消"},
+        TokenCase{"QuotedKeyStays", "{\"name\": \"bob\"}", "{ \" name \" : \" <bob> \" }"},
+        TokenCase{"LeadingStamp", "2026-12-01 10:00:01,234 INFO x",
+                  "<2026-12-01 10:00:01,234> INFO x"},
+        TokenCase{"BracketedStampWithNames", "[Sun Dec 04 04:47:44 2005] [error] x",
+                  "[ <Sun Dec 04 04:47:44 2005> ] [ error ] x"},
+        TokenCase{"DateInsideTheLine", "login at Wed Jun 15 04:06:18 2005 ok",
+                  "login at <Wed Jun 15 04:06:18 2005> ok"},
+        TokenCase{"HexId", "id 0x1f3a at a64f992", "id <0x1f3a> at <a64f992>"},
+        TokenCase{"LeaderDotsEndAValue", "processor.........0", "processor ......... <0>"},
+        TokenCase{"HostAndCodeNames", "rhost=zummit.com in dfs.DataNode$Responder: ok",
+                  "rhost = <zummit.com> in dfs.DataNode$Responder : ok"},
+        TokenCase{"BracketedName", "[AsyncDispatcher event handler] [pool-1] up",
+                  "[ AsyncDispatcher event handler ] [ <pool-1> ] up"},
+        // Trail bytes in the ASCII range ("[", "a") belong to their character.
+        TokenCase{"TrailBytes", "\xb0\x5b\xb0\x61x ab\xb0", "\xb0\x5b \xb0\x61 x ab \xb0", true}),
+    [](const ::testing::TestParamInfo<TokenCase>& info) { return std::string(info.param.name); });
+
+TEST(TokenizeLongLineTest, KeepsABoundedNumberOfTokensAndTheTailAsOneVariable) {
+    std::string line;
+    for (int i = 0; i < 5000; ++i) line += "word ";
+    line += "end";
+    std::vector<LineToken> tokens;
+    TokenizeLine(line, tokens);
+    ASSERT_EQ(tokens.size(), kMaxLineTokens);
+    EXPECT_EQ(tokens.back().kind, TokenKind::Variable);
+    EXPECT_EQ(tokens.back().end, line.size());
+    const std::string huge(1 << 20, 'x');  // one letter run: data, not a word
+    TokenizeLine(huge, tokens);
+    ASSERT_EQ(tokens.size(), 1u);
+    EXPECT_EQ(tokens[0].kind, TokenKind::Variable);
+}
+
+// The listing of `lines` (UTF-8) as "count<TAB>pattern" lines (UTF-8 patterns given
+// as GBK by the caller's expectation).
+std::vector<std::string> Listing(const std::vector<std::string>& lines, std::size_t cap = 5000) {
+    PatternMiner miner(cap);
+    for (const std::string& l : lines) miner.Add(Gbk(l));
+    std::vector<std::string> out;
+    for (const PatternGroup& g : miner.Ranked())
+        out.push_back(std::to_string(g.count) + "\t" + g.text);
+    return out;
+}
+
+struct MineCase {
+    const char* name;
+    std::vector<std::string> lines;
+    std::vector<std::string> expected;
+};
+
+void PrintTo(const MineCase& c, std::ostream* os) { *os << c.name; }
+
+class MineTest : public ::testing::TestWithParam<MineCase> {};
+
+TEST_P(MineTest, GroupsAndRanks) {
+    std::vector<std::string> expected;
+    for (const std::string& e : GetParam().expected) expected.push_back(Gbk(e));
+    EXPECT_EQ(Listing(GetParam().lines), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MineTest,
+    ::testing::Values(
+        MineCase{"NoLines", {}, {}},
+        MineCase{"TrailingAndOnlyBlanks", {"a 1 ", "   ", "a 2 "}, {"2\ta <*> ", "1\t   "}},
+        MineCase{"OneLine",
+                 {"10:00:01 用户张三登录失败，错误码1045"},
+                 {"1\t<*> 用户张三登录失败，错误码<*>"}},
+        MineCase{
+            "GluedNamesOfAnyLength",
+            {"10:00:01 用户张三登录失败，错误码1045", "10:00:02 用户欧阳修文登录失败，错误码2003",
+             "10:00:03 用户李四登录成功，耗时30ms", "10:00:04 用户王五登录失败，错误码1062",
+             "10:00:05 用户诸葛亮登录失败，错误码1045"},
+            {"4\t<*> 用户<*>登录失败，错误码<*>", "1\t<*> 用户李四登录成功，耗时<*>"}},
+        MineCase{"VariableWordsButNotCapitalisedOnes",
+                 {"sshd[1]: Failed password for root from 1.2.3.4 port 22 ssh2",
+                  "sshd[2]: Accepted password for root from 1.2.3.5 port 23 ssh2",
+                  "sshd[3]: Failed password for admin from 1.2.3.6 port 24 ssh2",
+                  "sshd[4]: Failed password for guest from 1.2.3.7 port 25 ssh2"},
+                 {"3\tsshd[<*>]: Failed password for <*> from <*> port <*> <*>",
+                  "1\tsshd[<*>]: Accepted password for root from <*> port <*> <*>"}},
+        MineCase{"MissingValueAndEqualCountsInOrderOfFirstAppearance",
+                 {"connection from 1.2.3.4 () at 10:00:01", "session closed for user news",
+                  "connection from 1.2.3.5 (host5.example.net) at 10:00:02",
+                  "session closed for user cyrus", "cupsd startup succeeded"},
+                 {"2\tconnection from <*> (<*>) at <*>", "2\tsession closed for user <*>",
+                  "1\tcupsd startup succeeded"}}),
+    [](const ::testing::TestParamInfo<MineCase>& info) { return std::string(info.param.name); });
+
+TEST(MineCapTest, LinesBeyondTheCapFormTheOtherGroupRankedLast) {
+    PatternMiner miner(2);
+    const std::vector<std::string> lines = {"alpha one",     "bravo two", "charlie three",
+                                            "charlie three", "alpha one", "delta four",
+                                            "charlie three"};
+    std::vector<std::uint32_t> ids;
+    for (const std::string& l : lines) ids.push_back(miner.Add(l));
+    EXPECT_EQ(miner.PatternCount(), 2u);
+    const std::vector<PatternGroup> ranked = miner.Ranked();
+    ASSERT_EQ(ranked.size(), 3u);
+    EXPECT_EQ(ranked[0].text, "alpha one");
+    EXPECT_EQ(ranked[1].text, "bravo two");
+    EXPECT_EQ(ranked[2].text, "<other>");
+    EXPECT_EQ(ranked[2].count, 4);
+    std::uint32_t otherRank = 0;
+    const std::vector<std::uint32_t> ranks = RanksById(ranked, otherRank);
+    EXPECT_EQ(otherRank, 3u);
+    std::vector<std::uint32_t> lineRanks;
+    for (std::uint32_t id : ids)
+        lineRanks.push_back(id == PatternMiner::kOtherGroup ? otherRank : ranks[id]);
+    EXPECT_EQ(lineRanks, (std::vector<std::uint32_t>{1, 2, 3, 3, 1, 3, 3}));
+}
+
+// Random lines from random templates: Chinese words, ASCII words and glued variables
+// (names, numbers with units, addresses).  Grouping twice gives the same answer, every
+// line contains the constant parts of its pattern in order, and nearly every template
+// comes out as exactly one pattern.
+TEST(MineRandomTest, DeterministicSoundAndNearlyExact) {
+    std::mt19937 rng(20261201);
+    auto pick = [&](const std::vector<std::string>& from) {
+        return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)];
+    };
+    const std::vector<std::string> words = {
+        "连接", "数据库", "订单", "支付", "缓存",   "同步",  "任务",  "文件",   "上传", "删除",
+        "节点", "消息",   "队列", "超时", "server", "queue", "retry", "worker", "flush"};
+    const std::vector<std::string> names = {"张三", "欧阳修文", "李四", "王小明", "赵敏", "司马光"};
+    const std::vector<std::string> slots = {"{name}", "{num}ms", "{ip}", "{num}", "E{num}"};
+    std::vector<std::vector<std::string>> templates(30);
+    for (auto& t : templates) {
+        const int n = std::uniform_int_distribution<int>(4, 9)(rng);
+        for (int k = 0; k < n; ++k) t.push_back(k % 3 == 2 ? pick(slots) : pick(words));
+    }
+    std::vector<std::string> lines;
+    std::vector<std::size_t> truth;
+    for (int i = 0; i < 3000; ++i) {
+        const std::size_t k =
+            std::uniform_int_distribution<std::size_t>(0, templates.size() - 1)(rng);
+        std::string line = "2026-12-01 10:00:" + std::to_string(i % 60) + " ";
+        for (const std::string& piece : templates[k]) {
+            if (piece == "{name}") {
+                line += pick(names);
+            } else if (piece.find("{num}") != std::string::npos) {
+                line += piece.substr(0, piece.find('{')) + std::to_string(rng() % 100000) +
+                        piece.substr(piece.find('}') + 1);
+            } else if (piece == "{ip}") {
+                line += "10.0." + std::to_string(rng() % 256) + "." + std::to_string(rng() % 256);
+            } else if (static_cast<unsigned char>(piece[0]) < 0x80) {
+                line += " " + piece + " ";  // ASCII words stand between blanks
+            } else {
+                line += piece;
+            }
+        }
+        lines.push_back(Gbk(line));
+        truth.push_back(k);
+    }
+
+    auto mine = [&](std::vector<std::uint32_t>& ids) {
+        PatternMiner miner;
+        for (const std::string& l : lines) ids.push_back(miner.Add(l));
+        return miner.Ranked();
+    };
+    std::vector<std::uint32_t> ids;
+    std::vector<std::uint32_t> again;
+    const std::vector<PatternGroup> ranked = mine(ids);
+    const std::vector<PatternGroup> ranked2 = mine(again);
+    ASSERT_EQ(ids, again);
+    ASSERT_EQ(ranked.size(), ranked2.size());
+    for (std::size_t r = 0; r < ranked.size(); ++r) {
+        EXPECT_EQ(ranked[r].text, ranked2[r].text);
+        EXPECT_EQ(ranked[r].ids, ranked2[r].ids);
+    }
+
+    std::uint32_t otherRank = 0;
+    const std::vector<std::uint32_t> ranks = RanksById(ranked, otherRank);
+    std::vector<std::vector<std::size_t>> byRank(ranked.size() + 1);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::uint32_t rank = ranks[ids[i]];
+        byRank[rank].push_back(i);
+        // The blanks of a pattern are those of its first line: the pieces between
+        // blanks must stand in the line in order.
+        std::size_t at = 0;
+        for (const std::string& c : ranked[rank - 1].constants) {
+            std::istringstream pieces(c);
+            for (std::string piece; pieces >> piece;) {
+                at = lines[i].find(piece, at);
+                ASSERT_NE(at, std::string::npos)
+                    << "line " << i << " lacks a constant part of its pattern";
+                at += piece.size();
+            }
+        }
+    }
+    // A template is exact when its lines are exactly the lines of one pattern.
+    std::size_t exactLines = 0;
+    for (std::size_t r = 1; r < byRank.size(); ++r) {
+        if (byRank[r].empty()) continue;
+        const std::size_t k = truth[byRank[r][0]];
+        std::size_t ofTemplate = 0;
+        for (std::size_t t : truth) ofTemplate += t == k;
+        bool pure = true;
+        for (std::size_t i : byRank[r]) pure = pure && truth[i] == k;
+        if (pure && byRank[r].size() == ofTemplate) exactLines += ofTemplate;
+    }
+    EXPECT_GE(exactLines * 10, lines.size() * 9);
+}
+
+}  // namespace
+}  // namespace corvane
