@@ -13,6 +13,7 @@
 #include "ContextView.h"
 #include "GbkDisplay.h"
 #include "MainWindow.h"
+#include "ResultPages.h"
 #include "RowData.h"
 #include "WindowDialogs.h"
 #include "report/CsvExport.h"
@@ -22,8 +23,10 @@
 namespace corvane::app {
 
 void MainWindow::addFindingActions() {
+    QTreeWidget* knownErrorList = pages_->knownErrorList();
+    QPlainTextEdit* unknownErrorText = pages_->unknownErrorText();
     for (QWidget* view :
-         {static_cast<QWidget*>(knownErrorList_), static_cast<QWidget*>(unknownErrorText_)}) {
+         {static_cast<QWidget*>(knownErrorList), static_cast<QWidget*>(unknownErrorText)}) {
         view->setContextMenuPolicy(Qt::ActionsContextMenu);
         auto* copy = new QAction(QStringLiteral("复制日志原文"), view);
         auto* context = new QAction(QStringLiteral("查看上下文…"), view);
@@ -35,19 +38,20 @@ void MainWindow::addFindingActions() {
     }
     // The menu acts on the finding under the mouse: the row or line is pointed at
     // before the menu opens (the events reach the viewports, the menus their views).
-    knownErrorList_->viewport()->installEventFilter(this);
-    unknownErrorText_->viewport()->installEventFilter(this);
+    knownErrorList->viewport()->installEventFilter(this);
+    unknownErrorText->viewport()->installEventFilter(this);
     auto* exportRun = new QAction(QStringLiteral("导出本次分析结果…"), resultList_);
     connect(exportRun, &QAction::triggered, this, &MainWindow::exportRun);
     resultList_->addAction(exportRun);
-    connect(knownErrorList_, &QTreeWidget::itemDoubleClicked, this,
-            &MainWindow::showFindingContext);
+    connect(knownErrorList, &QTreeWidget::itemDoubleClicked, this, &MainWindow::showFindingContext);
 }
 
 // A right-click on a known error selects it and shows its explanation, as a left
 // click does; one on an unknown error puts the text cursor on its line, unless it
 // falls inside the selected text, which the menu then copies.
 void MainWindow::pointAtFinding(QObject* viewport, const QPoint& pos) {
+    QTreeWidget* knownErrorList_ = pages_->knownErrorList();
+    QPlainTextEdit* unknownErrorText_ = pages_->unknownErrorText();
     if (viewport == knownErrorList_->viewport()) {
         QTreeWidgetItem* row = knownErrorList_->itemAt(pos);
         if (!row) return;
@@ -63,28 +67,17 @@ void MainWindow::pointAtFinding(QObject* viewport, const QPoint& pos) {
     }
 }
 
-// The position in the shown list of the finding the operator points at: the
-// selected known error, or the unknown error under the text cursor, whichever tab
-// is in front.  -1 when there is none.
-long long MainWindow::currentFindingPosition() const {
-    if (detailTabs_->currentWidget() == unknownTab_) {
-        const auto line =
-            static_cast<std::size_t>(unknownErrorText_->textCursor().block().blockNumber());
-        return line < unknownPositions_.size() ? unknownPositions_[line] : -1;
-    }
-    const QList<QTreeWidgetItem*> selected = knownErrorList_->selectedItems();
-    return selected.isEmpty() ? -1 : selected.first()->data(0, kRolePosition).toLongLong();
-}
-
 void MainWindow::copyFindings() {
     handle([this] {
-        if (detailTabs_->currentWidget() == unknownTab_ &&
-            unknownErrorText_->textCursor().hasSelection()) {
-            unknownErrorText_->copy();
+        QPlainTextEdit* unknownErrorText = pages_->unknownErrorText();
+        if (detailTabs_->currentWidget() == pages_->unknownTab() &&
+            unknownErrorText->textCursor().hasSelection()) {
+            unknownErrorText->copy();
             return;
         }
-        const FindingList* list = shownServiceList();
-        const long long position = currentFindingPosition();
+        const ServicePass* service = pages_->shownService();
+        const FindingList* list = service ? &service->findings : nullptr;
+        const long long position = pages_->currentFindingPosition();
         if (!list || position < 0 || static_cast<std::size_t>(position) >= list->size()) return;
         QGuiApplication::clipboard()->setText(
             FromGbkLine(LogLine((*list)[static_cast<std::size_t>(position)].text)));
@@ -93,21 +86,21 @@ void MainWindow::copyFindings() {
 
 void MainWindow::showFindingContext() {
     handle([this] {
-        const FindingList* list = shownServiceList();
-        const long long position = currentFindingPosition();
-        if (!list || position < 0) return;
-        const ServicePass& pass = *(*serviceResults_)[static_cast<std::size_t>(shownServiceRow_)];
+        const ServicePass* stored = pages_->shownService();
+        const long long position = pages_->currentFindingPosition();
+        if (!stored || position < 0) return;
         const auto at = static_cast<std::size_t>(position);
-        if (at >= list->size()) return;
-        contextView_ = std::make_unique<ContextView>(pass.logFile, pass.logStamp, (*list)[at].place,
-                                                     (*list)[at].text, this);
+        if (at >= stored->findings.size()) return;
+        contextView_ = std::make_unique<ContextView>(stored->logFile, stored->logStamp,
+                                                     stored->findings[at].place,
+                                                     stored->findings[at].text, this);
         contextView_->show();
     });
 }
 
 void MainWindow::exportRun() {
     handle([this] {
-        if (!serviceResults_ || serviceResults_->empty() || runInProgress_) return;
+        if (!rows_ || rows_->empty() || run_->running()) return;
         const std::optional<QString> file = dialogs_->ChooseSaveFile(
             QStringLiteral("导出本次分析结果"), QStringLiteral("分析结果.csv"),
             QStringLiteral("CSV 表格 (*.csv);;HTML 报告 (*.html)"));
@@ -115,13 +108,14 @@ void MainWindow::exportRun() {
 
         ExportedRun run;
         run.catalogue = errorCatalogue_.get();
-        for (const auto& pass : *serviceResults_) {
-            run.logFiles.push_back(pass->logFile);
+        for (const ResultRow& row : *rows_) {
+            const ServicePass& pass = *row.stored;
+            run.logFiles.push_back(pass.logFile);
             if (run.services.empty()) {
-                run.logDirectory = pass->directory;
-                run.day = pass->day;
+                run.logDirectory = pass.directory;
+                run.day = pass.day;
             }
-            run.services.push_back(pass.get());
+            run.services.push_back(&pass);
         }
         const std::string path = ToStdString(QFile::encodeName(*file));
         if (file->endsWith(QStringLiteral(".html"), Qt::CaseInsensitive) ||

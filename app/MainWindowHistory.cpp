@@ -8,6 +8,8 @@
 #include "HintedListWidget.h"
 #include "MainWindow.h"
 #include "RowData.h"
+#include "SharedHistory.h"
+#include "StepsPanel.h"
 #include "TrendView.h"
 #include "WindowDialogs.h"
 #include "catalog/GbkText.h"
@@ -36,58 +38,37 @@ void MainWindow::openHistory() {
     HistoryOptions options;
     options.busyTimeoutMs = kHistoryBusyTimeoutMs;
     OpenedHistory opened = HistoryStore::Open(DefaultHistoryPath(), options);
-    history_ = std::move(opened.store);
+    if (opened.store) history_ = std::make_unique<SharedHistory>(std::move(opened.store));
     if (!opened.notice.empty()) dialogs_->ShowMessage(opened.notice);
     if (!history_ && !opened.error.empty()) dialogs_->ShowMessage(opened.error);
 }
 
-void MainWindow::recordRun(const RunRecord& record) {
-    if (!history_ || record.services.empty()) return;
-    const RecordOutcome outcome = history_->Record(record);
-    // The run's results stay on screen whatever became of the record.
-    if (!outcome.recorded) dialogs_->ShowMessage(outcome.error);
-    showMarks();
-}
-
-// Marks each result row whose service has a new or rising code on the run's day.
-void MainWindow::showMarks() {
-    const std::size_t rows = serviceResults_ ? serviceResults_->size() : 0;
-    rowMarks_.assign(rows, {});
-    if (!history_) return;
-    for (std::size_t row = 0; row < rows; ++row) {
-        const ServicePass& pass = *(*serviceResults_)[row];
-        const std::vector<RecordedDay> series =
-            history_->Days(NormaliseDirectory(pass.directory), pass.serviceCode);
-        rowMarks_[row] = CodeMarks(series, DayIndex(series, pass.day));
+// Marks each result row whose service has a new or rising code on the run's day
+// (the run's worker read them from the history right after recording).
+void MainWindow::showMarks(const std::vector<std::vector<Mark>>& marks) {
+    for (std::size_t row = 0; row < marks.size() && row < rows_->size(); ++row) {
+        (*rows_)[row].marks = marks[row];
         if (QTreeWidgetItem* item = resultList_->topLevelItem(static_cast<int>(row))) {
-            item->setText(3, MarkKinds(rowMarks_[row]));
+            item->setText(3, MarkKinds(marks[row]));
             QStringList codes;
-            for (const Mark& mark : rowMarks_[row]) codes << FromGbkLine(MarkText(mark));
+            for (const Mark& mark : marks[row]) codes << FromGbkLine(MarkText(mark));
             item->setToolTip(3, codes.join(QLatin1Char('\n')));
         }
     }
 }
 
-// The mark of `code` for the service whose page is shown, as the known-error list
-// shows it.
-QString MainWindow::codeMark(std::string_view code) const {
-    if (shownServiceRow_ < 0 || static_cast<std::size_t>(shownServiceRow_) >= rowMarks_.size())
-        return {};
-    std::vector<Mark> marks;
-    for (const Mark& mark : rowMarks_[static_cast<std::size_t>(shownServiceRow_)])
-        if (mark.key == code) marks.push_back(mark);
-    return MarkKinds(marks);
-}
-
 void MainWindow::showTrend() {
     handle([this] {
-        int row = 0;
-        if (!selectedServiceList(&row)) return;
-        const ServicePass& pass = *(*serviceResults_)[static_cast<std::size_t>(row)];
+        const int row = selectedRow();
+        if (row < 0) return;
+        const ServicePass& pass = *(*rows_)[static_cast<std::size_t>(row)].stored;
         std::vector<TrendDay> days;
         if (history_) {
-            for (const RecordedDay& recorded :
-                 history_->Days(NormaliseDirectory(pass.directory), pass.serviceCode)) {
+            const std::vector<RecordedDay> recordedDays =
+                history_->With([&](HistoryStore& history) {
+                    return history.Days(NormaliseDirectory(pass.directory), pass.serviceCode);
+                });
+            for (const RecordedDay& recorded : recordedDays) {
                 TrendDay day{recorded.day, recorded.known, recorded.unknown, {}};
                 for (const auto& [code, count] : recorded.codes) day.perCode[code] = count;
                 days.push_back(std::move(day));
@@ -97,7 +78,7 @@ void MainWindow::showTrend() {
         trendView_ = std::make_unique<TrendView>(name, std::move(days), pass.day, this);
         connect(trendView_.get(), &TrendView::daySelected, this, &MainWindow::chooseDay);
         // The mark follows the day chosen in the day list, by a click on the trend or not.
-        connect(dayList_, &QListWidget::currentItemChanged, trendView_.get(),
+        connect(steps_->dayList(), &QListWidget::currentItemChanged, trendView_.get(),
                 [this](QListWidgetItem* item) {
                     if (item)
                         trendView_->setChosenDay(ToStdString(item->data(kRoleDay).toByteArray()));
@@ -107,13 +88,6 @@ void MainWindow::showTrend() {
 }
 
 // Selects `day` in the day list, as a click on it would.
-void MainWindow::chooseDay(const QByteArray& day) {
-    for (int i = 0; i < dayList_->count(); ++i) {
-        if (dayList_->item(i)->data(kRoleDay).toByteArray() == day) {
-            dayList_->setCurrentRow(i);
-            return;
-        }
-    }
-}
+void MainWindow::chooseDay(const QByteArray& day) { steps_->chooseDay(day); }
 
 }  // namespace corvane::app

@@ -1,5 +1,5 @@
 // Start-up and shut-down of the window, and the guard around every handler that
-// reports errors and carries out what had to wait for a run or a page fill.
+// reports errors.
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -10,7 +10,11 @@
 #include "ContextView.h"
 #include "GbkDisplay.h"
 #include "MainWindow.h"
+#include "PatternsTab.h"
+#include "ResultPages.h"
 #include "RowData.h"
+#include "SharedHistory.h"
+#include "StepsPanel.h"
 #include "ThrottledEventPump.h"
 #include "TrendView.h"
 #include "WindowDialogs.h"
@@ -24,13 +28,17 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
     : QMainWindow(parent),
       programDir_(std::move(programDir)),
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtWindowDialogs>(this)),
-      dialogs_(dialogs ? dialogs : ownDialogs_.get()),
-      pump_(std::make_unique<ThrottledEventPump>()),
-      rowSink_(nullptr) {
+      dialogs_(dialogs ? dialogs : ownDialogs_.get()) {
     setWindowTitle(QStringLiteral("Corvane日志分析器 V1.6"));
     buildLayout();
-    rowSink_ = std::make_unique<ResultRowSink>(this, progressBar_);
-    updatePageBar();
+    rowSink_ = std::make_unique<ResultRowSink>(steps_->progressBar());
+    run_ = std::make_unique<WindowRun>(
+        static_cast<RunView&>(*this), *dialogs_,
+        WindowRun::Display{
+            [this](std::shared_ptr<const ServicePass> stored) { serviceStored(std::move(stored)); },
+            [this](const RunEnd& end) {
+                RunReportingErrors(*dialogs_, [&] { runFinished(end); });
+            }});
     resize(800, 562);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), QSize(816, 600));
@@ -42,44 +50,39 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
     handle([this] { startUp(); });
 }
 
-MainWindow::~MainWindow() = default;
+// The run's thread ends before the controls it reports to.
+MainWindow::~MainWindow() {
+    run_.reset();
+    patternsTab_->cancel();
+}
 
 void MainWindow::startUp() {
     updateCatalogues();
     loadServiceList();
-    serviceResults_ = std::make_unique<ServiceResults>();
+    rows_ = std::make_unique<ResultRows>();
     errorCatalogue_ = std::make_unique<ErrorCatalogue>();
     LoadErrorCatalogue(programDir_, *errorCatalogue_);
     openReportChannel();
     openHistory();
+    patternsTab_->setSources(errorCatalogue_.get(), history_.get());
+    pages_->setSources(rows_.get(), errorCatalogue_.get());
 }
 
 void MainWindow::updateCatalogues() {
     // Before the catalogues are loaded, so that newer files are used in this run of
     // the program.  The update is silent; its result does not matter here.
     server_ = ReadServerConfig(programDir_);
-    UpdateCatalogues(programDir_, server_, *pump_);
+    // The one loop of the window's thread that still serves events from inside: the
+    // update's transfers, before the window is shown; nothing stops it.
+    ThrottledEventPump pump;
+    UpdateCatalogues(programDir_, server_, pump);
 }
 
 // One checked row per service of the catalogue, its fields kept as GBK bytes.
 void MainWindow::loadServiceList() {
-    serviceList_->clear();
     std::vector<ServiceEntry> services;
     LoadServiceCatalogue(programDir_, services);
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(static_cast<qsizetype>(services.size()));
-    for (const ServiceEntry& service : services) {
-        auto* row = new QTreeWidgetItem();
-        row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        row->setCheckState(0, service.checked ? Qt::Checked : Qt::Unchecked);
-        row->setText(0, FromGbkLine(service.caption));
-        row->setData(0, kRoleCaption, ToByteArray(service.caption));
-        row->setData(0, kRoleSubdir, ToByteArray(service.logSubdir));
-        row->setData(0, kRolePrefix, ToByteArray(service.logPrefix));
-        row->setData(0, kRoleCode, ToByteArray(service.code));
-        rows.append(row);
-    }
-    serviceList_->addTopLevelItems(rows);
+    steps_->showServices(services);
 }
 
 void MainWindow::checkCatalogues() {
@@ -98,10 +101,14 @@ void MainWindow::openReportChannel() {
 void MainWindow::closeReportChannel() { reportChannel_.Close(); }
 
 void MainWindow::shutDown() {
+    // Nothing works on the lists any more once they are freed.
+    patternsTab_->cancel();
+    patternsTab_->setSources(nullptr, nullptr);
+    pages_->setSources(nullptr, nullptr);
     // Lists are freed element by element from the last to the first, then the list.
-    if (serviceResults_) {
-        while (!serviceResults_->empty()) serviceResults_->pop_back();
-        serviceResults_.reset();
+    if (rows_) {
+        while (!rows_->empty()) rows_->pop_back();
+        rows_.reset();
     }
     if (errorCatalogue_) {
         while (!errorCatalogue_->empty()) errorCatalogue_->pop_back();
@@ -114,12 +121,11 @@ void MainWindow::shutDown() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (runInProgress_ || fillDepth_ > 0) {
-        // A scan or a page fill is suspended below this handler and still reads
-        // the lists.  Ask it to stop; the close is repeated once it has unwound.
+    if (run_->running()) {
+        // The run still reads the catalogue and the window: it stops at its next
+        // line, and the close is repeated once its end has arrived.
         closePending_ = true;
-        closeStop_.request_stop();
-        ++fillGeneration_;
+        run_->requestStop();
         event->ignore();
         return;
     }
@@ -130,21 +136,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainWindow::handle(const std::function<void()>& body) {
-    RunReportingErrors(*dialogs_, body);
-    letGo();
-}
-
-void MainWindow::letGo() {
-    if (runInProgress_ || fillDepth_ > 0) return;
-    if (closePending_) {
-        close();
-        return;
-    }
-    if (startPending_) {
-        startPending_ = false;
-        startAnalysis();
-    }
-}
+void MainWindow::handle(const std::function<void()>& body) { RunReportingErrors(*dialogs_, body); }
 
 }  // namespace corvane::app

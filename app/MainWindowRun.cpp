@@ -15,11 +15,12 @@
 #include "GbkDisplay.h"
 #include "HintedListWidget.h"
 #include "MainWindow.h"
+#include "PatternsTab.h"
+#include "ResultPages.h"
 #include "RowData.h"
-#include "ThrottledEventPump.h"
+#include "StepsPanel.h"
 #include "WindowDialogs.h"
 #include "catalog/GbkText.h"
-#include "history/RunCollector.h"
 #include "online/ErrorReport.h"
 #include "scan/LogDays.h"
 #include "scan/Scanner.h"
@@ -29,108 +30,71 @@ namespace corvane::app {
 // ---------------------------------------------------------------------------
 // The day list
 
-namespace {
-
-// Why a directory gives no day: it is missing, it is no directory, it cannot be
-// read, or it holds no log file.
-QString NoDaysHint(const QString& directory) {
-    const QFileInfo info(directory.isEmpty() ? QDir::rootPath() : directory);
-    if (!info.exists()) return QStringLiteral("目录不存在");
-    if (!info.isDir()) return QStringLiteral("不是目录");
-    if (!info.isReadable() || !info.isExecutable()) return QStringLiteral("无法读取该目录");
-    return QStringLiteral("该目录中没有日志文件（.log）");
-}
-
-}  // namespace
-
 void MainWindow::listLogDays() {
-    handle([this] {
-        dayList_->clear();
-        const QString directory = directoryEdit_->text();
-        const std::vector<std::string> days =
-            ListLogDays(ToStdString(QFile::encodeName(directory)));
-        for (const std::string& day : days) {
-            auto* item = new QListWidgetItem(FromGbkLine(day));
-            item->setData(kRoleDay, ToByteArray(day));
-            dayList_->addItem(item);
-        }
-        dayList_->setEmptyHint(days.empty() ? NoDaysHint(directory) : QString());
-    });
+    handle([this] { steps_->listDays(); });
 }
 
 void MainWindow::chooseDirectory() {
-    handle([this] {
-        const QString current = directoryEdit_->text();
-        const QFileInfo info(current);
-        const QString start = !current.isEmpty() && info.isDir() ? current : QDir::rootPath();
-        const std::optional<QString> chosen =
-            dialogs_->ChooseDirectory(QStringLiteral("请选择Corvane安装目录"), start);
-        if (chosen) directoryEdit_->setText(*chosen);
-    });
+    handle([this] { steps_->chooseDirectory(*dialogs_); });
 }
 
 // ---------------------------------------------------------------------------
 // The analysis run
 
+// A start is refused while a run goes on, with the same box whether the run is
+// scanning, tallying, sending or recording.
 void MainWindow::startAnalysis() {
     handle([this] {
-        if (AnalysisBusy || runInProgress_) {
+        if (run_->running()) {
             dialogs_->ShowMessage(gbk::kMsgBusy);
             return;
         }
         if (closePending_) return;
-        if (fillDepth_ > 0) {
-            // The run would free the list the page fill below is reading: let the
-            // fill abandon its page, and start once it has.
-            startPending_ = true;
-            ++fillGeneration_;
-            return;
-        }
-        if (!serviceResults_ || !errorCatalogue_)
+        if (!rows_ || !errorCatalogue_)
             throw std::logic_error("The analysis lists were not created at start-up");
         runAnalysis();
     });
 }
 
+bool MainWindow::runInProgress() const { return run_ && run_->running(); }
+
 void MainWindow::runAnalysis() {
-    runInProgress_ = true;
-    // On every way out, an error included: the run is over, and no progress text that
-    // is still on its way lands on a row any more.
-    struct RunFlag {
-        bool& flag;
-        ResultRowSink& sink;
-        ~RunFlag() {
-            flag = false;
-            sink.setRow(nullptr);
-        }
-    } runFlag{runInProgress_, *rowSink_};
-
     resetResultViews();
-    rowMarks_.clear();
-    shownServiceRow_ = -1;
-    findPosition_ = -1;
-    unknownPositions_.clear();
-    while (!serviceResults_->empty()) serviceResults_->pop_back();
-    updatePageBar();
-    const std::string day = chosenDay();
+    auto leftOver = std::make_shared<ResultRows>();
+    leftOver->swap(*rows_);
 
-    // Released on every way out of the run, an error included.
-    const std::unique_ptr<FindingsObserver> tally = createReportTally();
-    RunCollector history(tally.get(),
-                         [this](const ServicePass& pass) { return countPatterns(pass.findings); });
+    WindowRun::Job job;
+    job.day = steps_->chosenDay();
+    job.catalogue = errorCatalogue_.get();
+    job.options = scanOptions_;
+    job.options.programDir = programDir_;
+    job.options.askAboutLargeFiles = true;
+    job.makeTally = [this] { return createReportTally(); };
+    job.send = [this](FindingsObserver* tally) { sendReport(tally); };
+    job.history = history_.get();
+    job.leftOver = std::move(leftOver);
+    run_->start(std::move(job));
+}
 
-    ScanOptions options = scanOptions_;
-    options.programDir = programDir_;
-    options.askAboutLargeFiles = true;
-    const RunOutcome outcome =
-        RunServicePasses(*this, day, *errorCatalogue_, *serviceResults_, &history, *dialogs_,
-                         *pump_, closeStop_.get_token(), options);
-    if (outcome == RunOutcome::Stopped) return;
+void MainWindow::serviceStored(std::shared_ptr<const ServicePass> stored) {
+    if (rows_) rows_->push_back({std::move(stored), {}});
+}
 
+void MainWindow::runFinished(const RunEnd& end) {
+    if (closePending_) {
+        close();
+        return;
+    }
+    if (end.error) {
+        ReportError(*dialogs_, *end.error);
+        return;
+    }
+    if (end.stopped) return;
     // The bar showed the scans; it rests at 0 as after a page fill.
-    progressBar_->setValue(0);
-    sendReport(tally.get());
-    recordRun(history.TakeRecord());
+    steps_->progressBar()->setValue(0);
+    // The run's results stay on screen whatever became of the record.
+    if (!end.recordError.empty()) dialogs_->ShowMessage(end.recordError);
+    if (end.marks) showMarks(*end.marks);
 }
 
 // The result list, the known-error list and the unknown-error text are emptied;
@@ -138,21 +102,8 @@ void MainWindow::runAnalysis() {
 void MainWindow::resetResultViews() {
     resultList_->clearSelection();
     resultList_->clear();
-    knownErrorList_->clearSelection();
-    knownErrorList_->clear();
-    unknownErrorText_->clear();
-    detailTabs_->setTabText(0, KnownTabCaption(0));
-    detailTabs_->setTabText(1, UnknownTabCaption(0));
-    clearPatterns(true);
-}
-
-// The text of the first selected day in list order; empty when none is selected.
-std::string MainWindow::chosenDay() const {
-    for (int i = 0; i < dayList_->count(); ++i) {
-        if (dayList_->item(i)->isSelected())
-            return ToStdString(dayList_->item(i)->data(kRoleDay).toByteArray());
-    }
-    return {};
+    pages_->forgetService();
+    patternsTab_->clear(true);
 }
 
 namespace {
@@ -176,7 +127,7 @@ private:
 }  // namespace
 
 std::unique_ptr<FindingsObserver> MainWindow::createReportTally() {
-    return std::make_unique<RunReport>(*pump_, closeStop_.get_token());
+    return std::make_unique<RunReport>(run_->pump(), run_->stopToken());
 }
 
 void MainWindow::sendReport(FindingsObserver* tally) {
@@ -186,28 +137,13 @@ void MainWindow::sendReport(FindingsObserver* tally) {
 // ---------------------------------------------------------------------------
 // What the run reads from and writes to the window
 
-int MainWindow::ServiceRowCount() { return serviceList_->topLevelItemCount(); }
+int MainWindow::ServiceRowCount() { return steps_->serviceRowCount(); }
 
-bool MainWindow::ServiceRowChecked(int row) {
-    const QTreeWidgetItem* item = serviceList_->topLevelItem(row);
-    return item && item->checkState(0) == Qt::Checked;
-}
+bool MainWindow::ServiceRowChecked(int row) { return steps_->serviceRowChecked(row); }
 
-ServiceEntry MainWindow::ServiceRow(int row) {
-    ServiceEntry entry;
-    const QTreeWidgetItem* item = serviceList_->topLevelItem(row);
-    if (!item) throw std::out_of_range("List index out of bounds");
-    entry.caption = ToStdString(item->data(0, kRoleCaption).toByteArray());
-    entry.logSubdir = ToStdString(item->data(0, kRoleSubdir).toByteArray());
-    entry.logPrefix = ToStdString(item->data(0, kRolePrefix).toByteArray());
-    entry.code = ToStdString(item->data(0, kRoleCode).toByteArray());
-    entry.checked = item->checkState(0) == Qt::Checked;
-    return entry;
-}
+ServiceEntry MainWindow::ServiceRow(int row) { return steps_->serviceRow(row); }
 
-std::string MainWindow::DirectoryText() {
-    return ToStdString(QFile::encodeName(directoryEdit_->text()));
-}
+std::string MainWindow::DirectoryText() { return steps_->directoryText(); }
 
 ProgressSink& MainWindow::AddResultRow(const std::string& caption) {
     auto* row = new QTreeWidgetItem(resultList_);

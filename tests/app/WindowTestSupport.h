@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -148,6 +149,39 @@ inline void DrainEvents() {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
+}
+
+// Serves events until `done` holds or `timeoutMs` have passed; returns `done()`.
+inline bool ServeEventsUntil(const std::function<bool()>& done, int timeoutMs = 120000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    return done();
+}
+
+// Waits for the window's run to end, then lets everything it queued arrive.
+inline void WaitForRun(MainWindow& form) {
+    if (!ServeEventsUntil([&] { return !form.runInProgress(); }))
+        qWarning("the window's run did not end");
+    DrainEvents();
+}
+
+// A start as the operator makes it, and the wait for its end.
+inline void Analyse(MainWindow& form) {
+    form.startAnalysis();
+    WaitForRun(form);
+}
+
+// Calls `act` once, when the first row of `list` appears (the run's first service has
+// been reached), on the window's thread.
+inline void OnFirstRow(QTreeWidget* list, std::function<void()> act) {
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list,
+                                   [connection, act = std::move(act)] {
+                                       QObject::disconnect(*connection);
+                                       act();
+                                   });
 }
 
 // Controls of the window, found by their names.

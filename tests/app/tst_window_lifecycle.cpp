@@ -148,7 +148,7 @@ private slots:
         QVERIFY(form.catalogue() && form.catalogue()->empty());
         QVERIFY(form.results() && form.results()->empty());
         // A run with nothing to analyse is quiet.
-        form.startAnalysis();
+        Analyse(form);
         QCOMPARE(c.resultList->topLevelItemCount(), 0);
         QVERIFY(dialogs.messages.isEmpty() && dialogs.errors.isEmpty());
     }
@@ -219,29 +219,42 @@ private slots:
         options.chunkLength = 1048576;
         options.blockLength = 16 * 1024;
         form.setScanOptions(options);
-        form.pump().SetThrottle(0, 1);
         c.ChooseDay(dirs.LogDir(), QStringLiteral("20240102"));
 
+        // Every progress text of the row and the bar's furthest point.  The second start
+        // comes with the first progress text, once the row is complete.
+        QStringList texts;
+        int furthest = 0;
+        connect(c.resultList->model(), &QAbstractItemModel::dataChanged, &form, [&] {
+            const QTreeWidgetItem* row = c.resultList->topLevelItem(0);
+            if (!row || row->text(2).isEmpty() ||
+                (!texts.isEmpty() && texts.last() == row->text(2)))
+                return;
+            texts << row->text(2);
+            if (texts.size() == 1) c.startButton->click();
+        });
+        connect(c.progressBar, &QProgressBar::valueChanged, &form,
+                [&](int value) { furthest = std::max(furthest, value); });
+
         // A second start during the scan opens the busy box; while it is open (a
-        // nested event loop, as a modal box runs one) the workers finish the file.
-        QString seenInBox;
-        int barInBox = 0;
+        // nested event loop, as a modal box runs one) the run finishes the file and
+        // ends: the row gets its counts before the box is closed.
+        const QString counted = QStringLiteral("甲\t0\t%1").arg(log.count('\n'));
+        QStringList rowsInBox;
+        bool endedInBox = false;
         dialogs.onMessage = [&] {
-            if (!seenInBox.isEmpty()) return;
-            QTRY_COMPARE_WITH_TIMEOUT(c.resultList->topLevelItem(0)->text(2),
-                                      QStringLiteral("已分析:3MB/3MB"), 20000);
-            seenInBox = c.resultList->topLevelItem(0)->text(2);
-            // The progress bar follows the scan too.
-            QTRY_COMPARE_WITH_TIMEOUT(c.progressBar->value(), 1000, 20000);
-            barInBox = c.progressBar->value();
+            endedInBox = ServeEventsUntil([&] { return !form.runInProgress(); }, 60000);
+            rowsInBox = c.ResultRows();
         };
-        QTimer::singleShot(0, &form, [&] { c.startButton->click(); });
-        form.startAnalysis();
-        QCOMPARE(seenInBox, QStringLiteral("已分析:3MB/3MB"));
-        QCOMPARE(barInBox, 1000);
+        Analyse(form);
+        QVERIFY(endedInBox);
+        QCOMPARE(rowsInBox, QStringList{counted});
+        QVERIFY2(texts.contains(QStringLiteral("已分析:3MB/3MB")), qPrintable(texts.join('|')));
+        // The progress bar followed the scan to its end, and rests at 0 after it.
+        QCOMPARE(furthest, 1000);
         QCOMPARE(c.progressBar->value(), 0);
         QCOMPARE(dialogs.messages, QStringList{QStringLiteral("正在分析日志，请稍等！")});
-        QCOMPARE(c.ResultRows(), QStringList{QStringLiteral("甲\t0\t%1").arg(log.count('\n'))});
+        QCOMPARE(c.ResultRows(), QStringList{counted});
     }
 
     void theCatalogueCheckShowsTheWarnings() {
@@ -380,16 +393,16 @@ private slots:
         c.ChooseDay(logs, day);
         QVERIFY(c.dayList->currentItem() && c.dayList->currentItem()->text() == day);
         QTest::mouseClick(c.startButton, Qt::LeftButton);
-        // What the operator sees once every call queued by the scan has arrived.
-        DrainEvents();
+        // What the operator sees once every call queued by the run has arrived.
+        WaitForRun(*w.form);
         QCOMPARE(c.ResultRows(), expected);
 
         // Each stored list holds exactly the findings its row counts.
-        const corvane::ServiceResults& results = *w.form->results();
+        const corvane::app::ResultRows& results = *w.form->results();
         QCOMPARE(results.size(), std::size_t(expected.size()));
         for (int i = 0; i < expected.size(); ++i) {
             const QStringList cells = expected[i].split('\t');
-            QCOMPARE(qsizetype(results[i]->findings.size()),
+            QCOMPARE(qsizetype(results[i].stored->findings.size()),
                      cells[1].toLongLong() + cells[2].toLongLong());
         }
         QVERIFY(w.dialogs.messages.isEmpty() && w.dialogs.errors.isEmpty());
@@ -399,9 +412,67 @@ private slots:
         // A later run with no service checked discards these results.
         for (int i = 0; i < c.serviceList->topLevelItemCount(); ++i)
             c.serviceList->topLevelItem(i)->setCheckState(0, Qt::Unchecked);
-        w.form->startAnalysis();
+        Analyse(*w.form);
         QCOMPARE(c.resultList->topLevelItemCount(), 0);
         QVERIFY(w.form->results()->empty());
+    }
+
+    // A multi-MB log of many line shapes (GBK text, every line end, known lines between
+    // them): the patterns tab shows what the command line groups for the service.
+    void thePatternsTabGroupsAsTheCommandLine() {
+        DemoWindow w;
+        Controls c(*w.form);
+        const char* const ends[] = {"\r\n", "\n", "\r"};
+        QByteArray log;
+        for (int i = 0; log.size() < 4 * 1048576; ++i) {
+            log += "2026-12-02 10:" + QByteArray::number(10 + i % 50) + ":00.000 ";
+            switch (i % 7) {
+                case 0:
+                    log += "WARN [pool-" + QByteArray::number(i % 13) +
+                           "] write to client 10.0.0." + QByteArray::number(i % 255) +
+                           " failed (broken pipe)";
+                    break;
+                case 1:
+                    log += Gbk(QStringLiteral("ERROR 订单 ")) + QByteArray::number(i) +
+                           Gbk(QStringLiteral(" 处理 failed 原因=超时"));
+                    break;
+                case 2:
+                    log += "ERROR upstream timeout on route /api/v" + QByteArray::number(i % 4);
+                    break;
+                case 3:
+                    log += "WARN job " + QByteArray::number(i * 7) + " fail after " +
+                           QByteArray::number(i % 9) + " retries";
+                    break;
+                case 4:
+                    log += "INFO request " + QByteArray::number(i) + " served";
+                    break;
+                case 5:
+                    log += "ERROR sync of shard-" + QByteArray::number(i % 31) +
+                           " failed : lease expired at " + QByteArray::number(i);
+                    break;
+                default:
+                    log += "ERROR connection refused by 10.1.0." + QByteArray::number(i % 9);
+            }
+            log += ends[i % 3];
+        }
+        QVERIFY(w.dirs.WriteLog(QStringLiteral("Gateway20261202.log"), log));
+        const QStringList expected =
+            CommandLine({"patterns", "--program-dir", QString::fromStdString(w.dirs.ProgramDir()),
+                         "--service", "GW", w.dirs.LogDir() + "/Gateway20261202.log"});
+        QVERIFY(expected.size() >= 4);
+
+        c.ChooseDay(w.dirs.LogDir(), QStringLiteral("20261202"));
+        Analyse(*w.form);
+        QCOMPARE(c.resultList->topLevelItemCount(), 1);
+        c.detailTabs->setCurrentIndex(2);
+        Controls::SelectRow(c.resultList, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(c.detailTabs->tabText(2),
+                                  QStringLiteral("错误归类[%1]").arg(expected.size()), 60000);
+        auto* patterns = w.form->findChild<QTreeWidget*>(QLatin1String(design::kPatternList));
+        QStringList shown;
+        for (int i = 0; i < patterns->topLevelItemCount(); ++i)
+            shown << patterns->topLevelItem(i)->text(0) + '\t' + patterns->topLevelItem(i)->text(2);
+        QCOMPARE(shown, expected);
     }
 
     void startDuringAScanIsRefused() {
@@ -412,14 +483,14 @@ private slots:
             CommandLine({"run", "--program-dir", QString::fromStdString(w.dirs.ProgramDir()), logs,
                          "20261201"});
         c.ChooseDay(logs, QStringLiteral("20261201"));
-        w.form->pump().SetThrottle(0, 1);
 
         bool busyWhenClicked = false;
-        QTimer::singleShot(0, w.form.get(), [&] {
-            busyWhenClicked = corvane::AnalysisBusy;
+        OnFirstRow(c.resultList, [&] {
+            busyWhenClicked = w.form->runInProgress();
             c.startButton->click();
         });
         c.startButton->click();
+        WaitForRun(*w.form);
 
         QVERIFY(busyWhenClicked);
         QCOMPARE(w.dialogs.messages, QStringList{kBusy});
@@ -438,13 +509,19 @@ private slots:
         Controls c(form);
         c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261203"));
 
+        // The tally and the sending run on the run's thread; the start is made on the
+        // window's thread meanwhile.
+        const auto startOnWindow = [&] {
+            QMetaObject::invokeMethod(
+                &form, [&] { form.startAnalysis(); }, Qt::BlockingQueuedConnection);
+        };
         std::vector<bool> busyFlags;
         form.duringTally = [&] {
             busyFlags.push_back(corvane::AnalysisBusy);
-            form.startAnalysis();
+            startOnWindow();
         };
-        form.duringSend = [&] { form.startAnalysis(); };
-        form.startAnalysis();
+        form.duringSend = startOnWindow;
+        Analyse(form);
 
         const int services = c.resultList->topLevelItemCount();
         QVERIFY(services >= 2);
@@ -459,7 +536,7 @@ private slots:
         // Once the run is over a start is accepted again.
         form.duringTally = nullptr;
         form.duringSend = nullptr;
-        form.startAnalysis();
+        Analyse(form);
         QCOMPARE(dialogs.messages.size(), services + 1);
         QCOMPARE(form.sends, 2);
     }
@@ -468,14 +545,15 @@ private slots:
         DemoWindow w;
         Controls c(*w.form);
         c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
-        w.form->pump().SetThrottle(0, 1);
         // Gateway, DataSvc and MsgQueue have files that day; MsgQueue is unchecked
-        // while Gateway is scanned.
-        QTimer::singleShot(0, w.form.get(), [&] {
-            QVERIFY(corvane::AnalysisBusy);
+        // once Gateway's row is there.
+        bool busy = false;
+        OnFirstRow(c.resultList, [&] {
+            busy = w.form->runInProgress();
             c.serviceList->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
         });
-        w.form->startAnalysis();
+        Analyse(*w.form);
+        QVERIFY(busy);
         QStringList names;
         for (const QString& row : c.ResultRows()) names << row.section('\t', 0, 0);
         QCOMPARE(names, (QStringList{"网关服务", "数据服务"}));
@@ -501,7 +579,7 @@ private slots:
         Controls c(form);
         c.ChooseDay(dirs.LogDir(), QStringLiteral("20240101"));
         dialogs.answer = false;
-        form.startAnalysis();
+        Analyse(form);
         QCOMPARE(c.ResultRows(), (QStringList{"甲\t0\t1", "丁\t0\t0"}));
         QCOMPARE(form.results()->size(), std::size_t(2));
         QCOMPARE(dialogs.questions.size(), 1);
@@ -511,8 +589,49 @@ private slots:
         QVERIFY(!corvane::AnalysisBusy);
 
         dialogs.answer = true;
-        form.startAnalysis();
+        Analyse(form);
         QCOMPARE(c.ResultRows(), (QStringList{"甲\t0\t1", "丙\t0\t0", "丁\t0\t0"}));
+    }
+
+    // File names under a home directory with Chinese in its name read as they are in
+    // the history's message (a damaged history file) and in the export's error box.
+    void messagesNameFilesUnderAChineseHome() {
+        TestDirs dirs;
+        const QString home = QFileInfo(dirs.LogDir()).path() + QStringLiteral("/用户甲");
+        QVERIFY(QDir().mkpath(home + "/.local/share/corvane"));
+        QVERIFY(TestDirs::WriteFile(home + "/.local/share/corvane/history.sqlite",
+                                    QByteArray("no database, only text\n").repeated(200)));
+        for (const char* name : {"ServiceList.ini", "ErrorList.ini"}) {
+            QFile source(DemoDir() + '/' + name);
+            QVERIFY(source.open(QIODevice::ReadOnly) &&
+                    dirs.WriteProgramFile(name, source.readAll()));
+        }
+        struct Environment {
+            QByteArray home = qgetenv("HOME");
+            QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+            ~Environment() {
+                qputenv("HOME", home);
+                qputenv("XDG_DATA_HOME", dataHome);
+            }
+        } saved;
+        qputenv("HOME", QFile::encodeName(home));
+        qunsetenv("XDG_DATA_HOME");
+
+        FakeDialogs dialogs;
+        MainWindow form(dirs.ProgramDir(), &dialogs);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY2(dialogs.messages[0].contains(home + "/.local/share/corvane/history.sqlite"),
+                 qPrintable(dialogs.messages[0]));
+
+        Controls c(form);
+        c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
+        Analyse(form);
+        QCOMPARE(c.resultList->topLevelItemCount(), 3);
+        const QString file = home + QStringLiteral("/没有的目录/结果.csv");
+        dialogs.saveFile = file;
+        form.exportRun();
+        QCOMPARE(dialogs.errors.size(), 1);
+        QVERIFY2(dialogs.errors[0].contains(file), qPrintable(dialogs.errors[0]));
     }
 
     void anErrorEscapingAHandlerReachesTheErrorBox() {
@@ -524,7 +643,7 @@ private slots:
         form.duringSend = [] {
             throw std::runtime_error("Socket Error # 11001\r\nHost not found.");
         };
-        form.startAnalysis();
+        Analyse(form);
         QCOMPARE(dialogs.errors, QStringList{"Socket Error # 11001\nHost not found."});
         // The rows stay and the next start is accepted.
         QCOMPARE(c.resultList->topLevelItemCount(), 3);
@@ -532,7 +651,7 @@ private slots:
         form.duringSend = [] {
             throw std::runtime_error("\xb7\xa2\xcb\xcd\xca\xa7\xb0\xdc");
         };  // 发送失败
-        form.startAnalysis();
+        Analyse(form);
         QVERIFY(dialogs.messages.isEmpty());
         QCOMPARE(dialogs.errors.last(), QStringLiteral("发送失败."));
     }
@@ -576,20 +695,18 @@ private slots:
         c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
         w.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
-        w.form->pump().SetThrottle(0, 1);
 
         bool listsAliveAfterRequest = false;
-        QTimer::singleShot(0, w.form.get(), [&] {
-            QVERIFY(corvane::AnalysisBusy);
+        OnFirstRow(c.resultList, [&] {
             w.form->close();
-            // The close waits for the scan to unwind.
-            listsAliveAfterRequest =
-                w.form->results() && w.form->catalogue() && w.form->isVisible();
+            // The close waits for the run to stop.
+            listsAliveAfterRequest = w.form->runInProgress() && w.form->results() &&
+                                     w.form->catalogue() && w.form->isVisible();
         });
         w.form->startAnalysis();
+        QVERIFY(ServeEventsUntil([&] { return !w.form->isVisible(); }, 10000));
 
         QVERIFY(listsAliveAfterRequest);
-        QVERIFY(!w.form->isVisible());
         QVERIFY(!w.form->results());
         QVERIFY(!w.form->catalogue());
         QVERIFY(!w.form->runInProgress());
@@ -606,8 +723,15 @@ private slots:
         Controls c(form);
         c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
         form.show();
-        form.duringTally = [&] { form.close(); };
+        // The tally runs on the run's thread; the close is made on the window's thread
+        // before the tally goes on.
+        form.duringTally = [&] {
+            QMetaObject::invokeMethod(
+                &form, [&] { form.close(); }, Qt::BlockingQueuedConnection);
+        };
         form.startAnalysis();
+        QVERIFY(ServeEventsUntil([&] { return !form.isVisible(); }, 10000));
+        DrainEvents();
         QCOMPARE(form.sends, 0);
         QVERIFY(!form.results());
         QVERIFY(!form.isVisible());

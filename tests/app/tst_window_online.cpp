@@ -114,6 +114,7 @@ private slots:
         c.ChooseDay(logDir, QStringLiteral("20261201"));
         for (int run = 0; run < 2; ++run) {
             c.startButton->click();
+            wintest::WaitForRun(form);
             QCOMPARE(receiver.ReceiveAll(), expected);
         }
         QVERIFY(dialogs.errors.isEmpty());
@@ -133,6 +134,7 @@ private slots:
         wintest::Controls c(form);
         c.ChooseDay(dirs.LogDir(), QStringLiteral("20261201"));
         c.startButton->click();
+        wintest::WaitForRun(form);
         QCOMPARE(dialogs.errors,
                  QStringList{QStringLiteral("Socket Error # 11001\nHost not found.")});
         QCOMPARE(c.ResultRows(), QStringList{QStringLiteral("网关\t0\t1")});

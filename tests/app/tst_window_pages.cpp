@@ -1,5 +1,5 @@
-// Paging through a service's findings and the details of a known error, including
-// input that arrives while a page is being filled.
+// Paging through a service's findings and the details of a known error, the patterns
+// tab, and input that arrives while the window's background work goes on.
 
 #include <QCategoryAxis>
 #include <QChartView>
@@ -82,7 +82,7 @@ struct PagesWindow {
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get())) qWarning("window not exposed");
         c->ChooseDay(dirs.LogDir(), QStringLiteral("20240102"));
-        form->startAnalysis();
+        Analyse(*form);
     }
 
     void Click(int row) const { Controls::ClickRow(c->resultList, row); }
@@ -257,7 +257,7 @@ private slots:
         const QString details = w.c->explanationText->toPlainText();
         QVERIFY(!details.isEmpty());
 
-        w.form->startAnalysis();
+        Analyse(*w.form);
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
         QCOMPARE(w.c->explanationText->toPlainText(), details);
         QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 0);
@@ -305,6 +305,7 @@ private slots:
             QWidget* target = w.form->findChild<QWidget*>(QLatin1String(list));
             target->setFocus();
             QTest::keyClick(target, Qt::Key_Return);
+            WaitForRun(*w.form);
             QCOMPARE(w.c->resultList->topLevelItemCount(), 5);
         }
     }
@@ -376,7 +377,7 @@ private slots:
         for (int i = 0; i < 1004; ++i)
             beta += "11:00:00.000 send fail " + QByteArray::number(i) + "\n";
         QVERIFY(w.dirs.WriteLog("Beta20240102.log", beta));
-        w.form->startAnalysis();
+        Analyse(*w.form);
         w.Click(Beta);
         QTest::mouseClick(w.c->nextPageButton, Qt::LeftButton);
         w.c->detailTabs->setCurrentIndex(1);
@@ -508,10 +509,10 @@ private slots:
         // The first recorded day has no marks.
         QCOMPARE(w.c->resultList->topLevelItem(Delta)->text(3), QString());
         w.c->ChooseDay(w.dirs.LogDir(), QStringLiteral("20240101"));
-        w.form->startAnalysis();
+        Analyse(*w.form);
         QCOMPARE(w.c->ResultRows(), QStringList{"丁服务\t0\t0"});
         w.c->ChooseDay(w.dirs.LogDir(), QStringLiteral("20240102"));
-        w.form->startAnalysis();
+        Analyse(*w.form);
         // 103 appears on 20240102 after a day without it.
         QCOMPARE(w.c->resultList->topLevelItem(Delta)->text(3), QStringLiteral("新"));
         QCOMPARE(w.c->resultList->topLevelItem(Delta)->toolTip(3), QStringLiteral("new:103"));
@@ -539,10 +540,11 @@ private slots:
         auto* patterns = w.form->findChild<QTreeWidget*>(QLatin1String(design::kPatternList));
         auto* draft = w.form->findChild<QPlainTextEdit*>(QLatin1String(design::kDraftText));
         auto* lines = w.form->findChild<QPlainTextEdit*>(QLatin1String(design::kPatternLinesText));
-        QCOMPARE(patterns->topLevelItemCount(), 0);  // mined only when looked at
+        QCOMPARE(patterns->topLevelItemCount(), 0);  // grouped only when looked at
+        QCOMPARE(w.c->detailTabs->tabText(2), QStringLiteral("错误归类[…]"));
         w.c->detailTabs->setCurrentIndex(2);
         // All 500 unknown findings of both pages form one pattern.
-        QCOMPARE(w.c->detailTabs->tabText(2), QStringLiteral("错误归类[1]"));
+        QTRY_COMPARE(w.c->detailTabs->tabText(2), QStringLiteral("错误归类[1]"));
         QCOMPARE(patterns->topLevelItem(0)->text(0), QStringLiteral("500"));
         QVERIFY(patterns->topLevelItem(0)->text(2).contains(QStringLiteral("<*>")));
 
@@ -550,6 +552,7 @@ private slots:
         QCOMPARE(lines->toPlainText().split('\n').first(),
                  QStringLiteral("[10:00:01.000] step 1 failed here"));
         w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton))->click();
+        QTRY_VERIFY(!draft->toPlainText().isEmpty());
         const QStringList entry = draft->toPlainText().split(QLatin1Char('\n'));
         // 100 is the lowest code the catalogue does not use; the keyword is in every
         // line of the pattern and in no other line of the file.
@@ -584,77 +587,90 @@ private slots:
     void aRowStillBeingScannedShowsNothing() {
         PagesWindow w;
         w.Click(Beta);
-        w.form->pump().SetThrottle(0, 1);
         bool tried = false;
-        QTimer::singleShot(0, w.form.get(), [&] {
+        OnFirstRow(w.c->resultList, [&] {
             // Alpha's row was just added and its scan is running.
             Controls::ClickRow(w.c->resultList, 0);
             tried = true;
         });
-        w.form->startAnalysis();
+        Analyse(*w.form);
         QVERIFY(tried);
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
         QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
     }
 
-    void anotherServiceClickedDuringAFillTakesOver() {
+    // The patterns tab in front: a click on a service starts grouping its unknown
+    // errors on a thread of its own.
+    void anotherServiceClickedDuringGroupingTakesOver() {
         PagesWindow w;
-        w.form->pump().SetThrottle(0, 1);
-        bool duringFill = false;
-        QTimer::singleShot(0, w.form.get(), [&] {
-            duringFill = w.form->fillInProgress();
-            Controls::SelectRow(w.c->resultList, Delta);
-        });
+        w.c->detailTabs->setCurrentIndex(2);
         Controls::SelectRow(w.c->resultList, Alpha);
-        QVERIFY(duringFill);
-        QVERIFY(!w.form->fillInProgress());
-        // Alpha's page count was set before its fill began; Delta's replaced it.
+        Controls::SelectRow(w.c->resultList, Beta);
+        // Beta's five lines form one pattern; Alpha's grouping never shows.
+        QTRY_COMPARE(w.c->detailTabs->tabText(2), QStringLiteral("错误归类[1]"));
+        DrainEvents();
+        auto* patterns = w.form->findChild<QTreeWidget*>(QLatin1String(design::kPatternList));
+        QCOMPARE(patterns->topLevelItem(0)->text(0), QStringLiteral("5"));
         QCOMPARE(w.PageBar(), QStringLiteral("1/1"));
-        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 7);
-        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[7] 未知错误[0]"));
-        QCOMPARE(w.c->progressBar->value(), 0);
+        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[5]"));
     }
 
-    void aPageButtonDuringAFillTakesOver() {
+    void aPageButtonDuringGroupingLeavesItsPatterns() {
         PagesWindow w;
-        w.form->pump().SetThrottle(0, 1);
-        QTimer::singleShot(0, w.form.get(), [&] { w.form->showNextPage(); });
+        w.c->detailTabs->setCurrentIndex(2);
         Controls::SelectRow(w.c->resultList, Alpha);
+        w.form->showNextPage();
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
         QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 1);
-        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[1] 未知错误[0]"));
+        QTRY_COMPARE(w.c->detailTabs->tabText(2), QStringLiteral("错误归类[1]"));
     }
 
-    void aStartDuringAFillWaitsForTheFillToLetGo() {
+    // A new run drops what is still being worked out for the old one: its patterns
+    // and its draft never show.
+    void aStartDuringGroupingOrDraftingDropsTheirResults_data() {
+        QTest::addColumn<bool>("drafting");
+        QTest::newRow("grouping") << false;
+        QTest::newRow("drafting") << true;
+    }
+    void aStartDuringGroupingOrDraftingDropsTheirResults() {
+        QFETCH(bool, drafting);
         PagesWindow w;
-        w.form->pump().SetThrottle(0, 1);
-        bool resultsKeptWhileFilling = false;
-        QTimer::singleShot(0, w.form.get(), [&] {
-            w.form->startAnalysis();
-            resultsKeptWhileFilling = !w.form->runInProgress() && w.form->results()->size() == 5 &&
-                                      w.c->resultList->topLevelItemCount() == 5;
-        });
-        Controls::SelectRow(w.c->resultList, Epsilon);
-        QVERIFY(resultsKeptWhileFilling);
-        QVERIFY(w.dialogs.messages.isEmpty());
-        // The run took place after the fill was abandoned.
+        auto* patterns = w.form->findChild<QTreeWidget*>(QLatin1String(design::kPatternList));
+        auto* draft = w.form->findChild<QPlainTextEdit*>(QLatin1String(design::kDraftText));
+        w.c->detailTabs->setCurrentIndex(2);
+        Controls::SelectRow(w.c->resultList, Alpha);
+        if (drafting) {
+            QTRY_COMPARE(patterns->topLevelItemCount(), 1);
+            patterns->setCurrentItem(patterns->topLevelItem(0));
+            w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton))->click();
+        }
+        Analyse(*w.form);
+        QVERIFY(w.dialogs.messages.isEmpty() && w.dialogs.errors.isEmpty());
         QCOMPARE(w.c->resultList->topLevelItemCount(), 5);
-        QVERIFY(w.c->resultList->selectedItems().isEmpty());
-        QCOMPARE(w.c->knownErrorList->topLevelItemCount(), 0);
-        QCOMPARE(w.Tabs(), QStringLiteral("已知错误[0] 未知错误[0]"));
+        QCOMPARE(patterns->topLevelItemCount(), 0);
+        QCOMPARE(draft->toPlainText(), QString());
+        QCOMPARE(w.c->detailTabs->tabText(2), QStringLiteral("错误归类[0]"));
         QCOMPARE(w.form->results()->size(), std::size_t(5));
     }
 
-    void closingDuringAFillEndsTheFillFirst() {
+    void closingDuringGroupingOrDraftingEndsThemFirst_data() {
+        QTest::addColumn<bool>("drafting");
+        QTest::newRow("grouping") << false;
+        QTest::newRow("drafting") << true;
+    }
+    void closingDuringGroupingOrDraftingEndsThemFirst() {
+        QFETCH(bool, drafting);
         PagesWindow w;
-        w.form->pump().SetThrottle(0, 1);
-        bool listsAliveAfterRequest = false;
-        QTimer::singleShot(0, w.form.get(), [&] {
-            w.form->close();
-            listsAliveAfterRequest = w.form->results() != nullptr && w.form->isVisible();
-        });
+        auto* patterns = w.form->findChild<QTreeWidget*>(QLatin1String(design::kPatternList));
+        w.c->detailTabs->setCurrentIndex(2);
         Controls::SelectRow(w.c->resultList, Alpha);
-        QVERIFY(listsAliveAfterRequest);
+        if (drafting) {
+            QTRY_COMPARE(patterns->topLevelItemCount(), 1);
+            patterns->setCurrentItem(patterns->topLevelItem(0));
+            w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton))->click();
+        }
+        QVERIFY(w.form->close());
+        DrainEvents();
         QVERIFY(!w.form->isVisible());
         QVERIFY(!w.form->results());
         QVERIFY(!w.form->catalogue());

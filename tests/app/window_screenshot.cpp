@@ -56,6 +56,9 @@ int main(int argc, char** argv) {
         const auto matches = days->findItems(args[3], Qt::MatchExactly);
         if (!matches.isEmpty()) days->setCurrentItem(matches.first());
         form.startAnalysis();
+        while (form.runInProgress())
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents,
+                                            10);
         auto* results = Find<QTreeWidget>(form, design::kResultList);
         results->setCurrentItem(results->topLevelItem(args[4].toInt()));
         auto* known = Find<QTreeWidget>(form, design::kKnownErrorList);
@@ -64,6 +67,10 @@ int main(int argc, char** argv) {
         if (view == QLatin1String("patterns")) {
             Find<QTabWidget>(form, design::kDetailTabs)->setCurrentIndex(2);
             auto* patterns = Find<QTreeWidget>(form, design::kPatternList);
+            // The patterns are grouped on a thread of their own.
+            for (int i = 0; i < 500 && patterns->topLevelItemCount() == 0; ++i)
+                QCoreApplication::processEvents(
+                    QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
             patterns->setCurrentItem(patterns->topLevelItem(0));
             Find<QPushButton>(form, design::kDraftButton)->click();
         } else if (view == QLatin1String("context")) {

@@ -1,0 +1,85 @@
+// The third detail tab: the unknown errors of the shown service grouped into
+// patterns, a few lines of the selected pattern, and a draft catalogue entry for it.
+//
+// The patterns are grouped when the tab is looked at, on a thread of their own (with
+// the history's marks of new and rising patterns); the draft's pass over the log file
+// too.  A new service, a new run or a close stops them; a new selection stops a draft.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QObject>
+
+#include "BackgroundTask.h"
+#include "WindowRun.h"
+
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+class QWidget;
+
+namespace corvane::app {
+
+class SharedHistory;
+class WindowDialogs;
+
+class PatternsTab final : public QObject {
+public:
+    // Adds the tab to `tabs`.  `dialogs` shows the errors of its work.
+    PatternsTab(QTabWidget* tabs, std::string programDir, WindowDialogs& dialogs,
+                QObject* parent = nullptr);
+    ~PatternsTab() override;
+
+    // What the work reads besides the service: both live until cancel() at shut-down.
+    void setSources(const ErrorCatalogue* catalogue, SharedHistory* history);
+
+    // Forgets the patterns shown and stops the work on them; an empty service has
+    // none ("[0]"), any other gets them when the tab is looked at ("[…]" until then).
+    void clear(bool emptyService);
+    // The service whose patterns the tab shows from now on.
+    void setService(std::shared_ptr<const ServicePass> service);
+    // Stops the work on the tab's patterns and draft (a close).
+    void cancel();
+
+    // True while patterns or a draft are being worked out.
+    bool working() const { return grouping_.pending() || drafting_.pending(); }
+
+    // A pattern as shown, largest first.
+    struct Pattern {
+        std::string text;
+        std::vector<std::string> constants;
+        bool other = false;
+        std::vector<std::int64_t> lines;   // line numbers, increasing
+        std::vector<std::string> samples;  // the first few lines
+        std::string mark;                  // the history's mark (GBK), or empty
+    };
+
+private:
+    void groupIfShown();
+    void showPatterns(std::vector<Pattern>& patterns);
+    void showSelectedPattern();
+    void draftEntry();
+    void setCaption(const QString& count);
+
+    const std::string programDir_;
+    QTabWidget* tabs_;
+    QWidget* tab_;
+    QTreeWidget* list_;
+    QPlainTextEdit* linesText_;
+    QPushButton* draftButton_;
+    QPlainTextEdit* draftText_;
+    const ErrorCatalogue* catalogue_ = nullptr;
+    SharedHistory* history_ = nullptr;
+
+    std::shared_ptr<const ServicePass> service_;
+    bool grouped_ = true;  // the service's patterns are shown or on their way
+    std::vector<Pattern> patterns_;
+    BackgroundTask grouping_;
+    BackgroundTask drafting_;
+};
+
+}  // namespace corvane::app

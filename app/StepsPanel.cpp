@@ -1,0 +1,184 @@
+#include "StepsPanel.h"
+
+#include <stdexcept>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "ControlParts.h"
+#include "DesignNames.h"
+#include "GbkDisplay.h"
+#include "HintedListWidget.h"
+#include "RowData.h"
+#include "WindowDialogs.h"
+#include "scan/LogDays.h"
+
+namespace corvane::app {
+namespace {
+
+// Why a directory gives no day: it is missing, it is no directory, it cannot be
+// read, or it holds no log file.
+QString NoDaysHint(const QString& directory) {
+    const QFileInfo info(directory.isEmpty() ? QDir::rootPath() : directory);
+    if (!info.exists()) return QStringLiteral("目录不存在");
+    if (!info.isDir()) return QStringLiteral("不是目录");
+    if (!info.isReadable() || !info.isExecutable()) return QStringLiteral("无法读取该目录");
+    return QStringLiteral("该目录中没有日志文件（.log）");
+}
+
+}  // namespace
+
+// The steps are placed at fixed positions, the progress bar along the bottom edge.
+StepsPanel::StepsPanel(QWidget* parent) : QWidget(parent) {
+    setFixedWidth(216);
+    auto* panelLayout = BareColumn(this);
+    stepsArea_ = new QWidget(this);
+    stepsArea_->setFixedHeight(536);
+    panelLayout->addWidget(stepsArea_);
+    panelLayout->addStretch(1);
+
+    const QFont stepFont = SongFont(12);
+    directoryLabel_ = MakeLabel(stepsArea_, QStringLiteral("1、请选择日志存放的目录："));
+    directoryLabel_->setFont(stepFont);
+    directoryLabel_->setGeometry(8, 26, 201, 16);
+
+    directoryEdit_ = new QLineEdit(stepsArea_);
+    directoryEdit_->setGeometry(8, 52, 201 - 23, 23);
+    browseButton_ = new QPushButton(QStringLiteral("..."), stepsArea_);
+    browseButton_->setGeometry(8 + 201 - 23, 52, 23, 23);
+    browseButton_->setFocusPolicy(Qt::NoFocus);
+
+    dayLabel_ = MakeLabel(stepsArea_, QStringLiteral("2、您要分析哪天的日志："));
+    dayLabel_->setFont(stepFont);
+    dayLabel_->setGeometry(8, 89, 201, 16);
+
+    dayList_ = new HintedListWidget(stepsArea_);
+    dayList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    dayList_->setGeometry(8, 112, 201, 153);
+
+    serviceLabel_ = MakeLabel(stepsArea_, QStringLiteral("3、您要分析哪些服务的日志："));
+    serviceLabel_->setFont(stepFont);
+    serviceLabel_->setGeometry(8, 279, 201, 16);
+
+    serviceList_ = MakeReportList(stepsArea_, {{QStringLiteral("服务名称"), 163}});
+    serviceList_->setGeometry(8, 305, 201, 192);
+
+    startButton_ = new QPushButton(QStringLiteral("开始分析"), stepsArea_);
+    startButton_->setFont(stepFont);
+    startButton_->setGeometry(131, 503, 81, 27);
+    checkCataloguesButton_ = new QPushButton(QStringLiteral("检查目录"), stepsArea_);
+    checkCataloguesButton_->setToolTip(
+        QStringLiteral("检查 ServiceList.ini 和 ErrorList.ini 中会被忽略或不起作用的条目"));
+    checkCataloguesButton_->setGeometry(8, 503, 81, 27);
+
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+    progressBar_->setFixedHeight(19);
+    panelLayout->addWidget(progressBar_);
+}
+
+std::vector<std::pair<QObject*, const char*>> StepsPanel::designNames() {
+    return {
+        {this, design::kStepsPanel},
+        {stepsArea_, design::kStepsArea},
+        {directoryLabel_, design::kDirectoryLabel},
+        {directoryEdit_, design::kDirectoryEdit},
+        {browseButton_, design::kBrowseButton},
+        {dayLabel_, design::kDayLabel},
+        {dayList_, design::kDayList},
+        {serviceLabel_, design::kServiceLabel},
+        {serviceList_, design::kServiceList},
+        {startButton_, design::kStartButton},
+        {checkCataloguesButton_, design::kCheckCataloguesButton},
+        {progressBar_, design::kProgressBar},
+    };
+}
+
+void StepsPanel::listDays() {
+    dayList_->clear();
+    const QString directory = directoryEdit_->text();
+    const std::vector<std::string> days = ListLogDays(ToStdString(QFile::encodeName(directory)));
+    for (const std::string& day : days) {
+        auto* item = new QListWidgetItem(FromGbkLine(day));
+        item->setData(kRoleDay, ToByteArray(day));
+        dayList_->addItem(item);
+    }
+    dayList_->setEmptyHint(days.empty() ? NoDaysHint(directory) : QString());
+}
+
+void StepsPanel::chooseDirectory(WindowDialogs& dialogs) {
+    const QString current = directoryEdit_->text();
+    const QFileInfo info(current);
+    const QString start = !current.isEmpty() && info.isDir() ? current : QDir::rootPath();
+    const std::optional<QString> chosen =
+        dialogs.ChooseDirectory(QStringLiteral("请选择Corvane安装目录"), start);
+    if (chosen) directoryEdit_->setText(*chosen);
+}
+
+void StepsPanel::showServices(const std::vector<ServiceEntry>& services) {
+    serviceList_->clear();
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(static_cast<qsizetype>(services.size()));
+    for (const ServiceEntry& service : services) {
+        auto* row = new QTreeWidgetItem();
+        row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        row->setCheckState(0, service.checked ? Qt::Checked : Qt::Unchecked);
+        row->setText(0, FromGbkLine(service.caption));
+        row->setData(0, kRoleCaption, ToByteArray(service.caption));
+        row->setData(0, kRoleSubdir, ToByteArray(service.logSubdir));
+        row->setData(0, kRolePrefix, ToByteArray(service.logPrefix));
+        row->setData(0, kRoleCode, ToByteArray(service.code));
+        rows.append(row);
+    }
+    serviceList_->addTopLevelItems(rows);
+}
+
+std::string StepsPanel::chosenDay() const {
+    for (int i = 0; i < dayList_->count(); ++i) {
+        if (dayList_->item(i)->isSelected())
+            return ToStdString(dayList_->item(i)->data(kRoleDay).toByteArray());
+    }
+    return {};
+}
+
+void StepsPanel::chooseDay(const QByteArray& day) {
+    for (int i = 0; i < dayList_->count(); ++i) {
+        if (dayList_->item(i)->data(kRoleDay).toByteArray() == day) {
+            dayList_->setCurrentRow(i);
+            return;
+        }
+    }
+}
+
+int StepsPanel::serviceRowCount() const { return serviceList_->topLevelItemCount(); }
+
+bool StepsPanel::serviceRowChecked(int row) const {
+    const QTreeWidgetItem* item = serviceList_->topLevelItem(row);
+    return item && item->checkState(0) == Qt::Checked;
+}
+
+ServiceEntry StepsPanel::serviceRow(int row) const {
+    ServiceEntry entry;
+    const QTreeWidgetItem* item = serviceList_->topLevelItem(row);
+    if (!item) throw std::out_of_range("List index out of bounds");
+    entry.caption = ToStdString(item->data(0, kRoleCaption).toByteArray());
+    entry.logSubdir = ToStdString(item->data(0, kRoleSubdir).toByteArray());
+    entry.logPrefix = ToStdString(item->data(0, kRolePrefix).toByteArray());
+    entry.code = ToStdString(item->data(0, kRoleCode).toByteArray());
+    entry.checked = item->checkState(0) == Qt::Checked;
+    return entry;
+}
+
+std::string StepsPanel::directoryText() const {
+    return ToStdString(QFile::encodeName(directoryEdit_->text()));
+}
+
+}  // namespace corvane::app
