@@ -22,15 +22,6 @@ namespace {
 // The window waits this long for another program recording at the same moment.
 constexpr int kHistoryBusyTimeoutMs = 3000;
 
-QString MarkKinds(const std::vector<Mark>& marks) {
-    bool isNew = false, spike = false;
-    for (const Mark& mark : marks) (mark.kind == MarkKind::New ? isNew : spike) = true;
-    QStringList kinds;
-    if (isNew) kinds << FromGbkLine(gbk::kMarkNew);
-    if (spike) kinds << FromGbkLine(gbk::kMarkSpike);
-    return kinds.join(QLatin1Char(' '));
-}
-
 }  // namespace
 
 // The history is a help, never a condition: without it the analysis works as before.

@@ -35,16 +35,6 @@ long long PageCount(std::size_t findings) {
     return n / ResultPages::kPageSize + (n % ResultPages::kPageSize != 0 ? 1 : 0);
 }
 
-// The kinds of `marks` as the lists show them ("新", "突增").
-QString MarkKinds(const std::vector<Mark>& marks) {
-    bool isNew = false, spike = false;
-    for (const Mark& mark : marks) (mark.kind == MarkKind::New ? isNew : spike) = true;
-    QStringList kinds;
-    if (isNew) kinds << FromGbkLine(gbk::kMarkNew);
-    if (spike) kinds << FromGbkLine(gbk::kMarkSpike);
-    return kinds.join(QLatin1Char(' '));
-}
-
 }  // namespace
 
 ResultPages::ResultPages(QWidget* panel, QTabWidget* tabs, QProgressBar* progressBar,

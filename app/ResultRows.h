@@ -5,7 +5,13 @@
 #include <memory>
 #include <vector>
 
+#include <QLatin1Char>
+#include <QString>
+#include <QStringList>
+
+#include "GbkDisplay.h"
 #include "WindowRun.h"
+#include "catalog/GbkText.h"
 #include "history/HistoryMarks.h"
 
 namespace corvane::app {
@@ -17,5 +23,16 @@ struct ResultRow {
 
 // Entry i belongs to result row i.
 using ResultRows = std::vector<ResultRow>;
+
+// The kinds of `marks` as the result list and the known-error list show them
+// ("新", "突增").
+inline QString MarkKinds(const std::vector<Mark>& marks) {
+    bool isNew = false, spike = false;
+    for (const Mark& mark : marks) (mark.kind == MarkKind::New ? isNew : spike) = true;
+    QStringList kinds;
+    if (isNew) kinds << FromGbkLine(gbk::kMarkNew);
+    if (spike) kinds << FromGbkLine(gbk::kMarkSpike);
+    return kinds.join(QLatin1Char(' '));
+}
 
 }  // namespace corvane::app

@@ -104,16 +104,26 @@ void BenchPump(long long calls) {
     }
 }
 
-void BenchPages(int fills) {
-    QTemporaryDir root;
-    const QString program = root.path() + "/program/";
-    const QString logs = root.path() + "/logs";
-    QDir().mkpath(program);
-    QDir().mkpath(logs);
-    QStringEncoder gbk("GB18030");
-    Write(program + "ServiceList.ini",
+// A program directory with one service (code A, log prefix "Bench") and an empty log
+// directory beside it, both under `root`; the caller writes ErrorList.ini and the log.
+struct BenchDirs {
+    QString program;
+    QString logs;
+};
+BenchDirs MakeBenchDirs(const QTemporaryDir& root, QStringEncoder& gbk) {
+    BenchDirs dirs{root.path() + "/program/", root.path() + "/logs"};
+    QDir().mkpath(dirs.program);
+    QDir().mkpath(dirs.logs);
+    Write(dirs.program + "ServiceList.ini",
           gbk.encode(QStringLiteral("[SERVICELIST]\r\n1=A\r\n[SERVICE_A]\r\n服务名称=基准服务\r\n"
                                     "日志文件名称前缀=Bench\r\n")));
+    return dirs;
+}
+
+void BenchPages(int fills) {
+    QTemporaryDir root;
+    QStringEncoder gbk("GB18030");
+    const auto [program, logs] = MakeBenchDirs(root, gbk);
     QByteArray errors = "[ERRORLIST]\r\n";
     for (int code = 101; code <= 150; ++code)
         errors += QByteArray::number(code - 100) + "=" + QByteArray::number(code) + "\r\n";
@@ -178,14 +188,8 @@ void BenchPages(int fills) {
 // shows the whole line.
 void BenchLongLine(long long bytes) {
     QTemporaryDir root;
-    const QString program = root.path() + "/program/";
-    const QString logs = root.path() + "/logs";
-    QDir().mkpath(program);
-    QDir().mkpath(logs);
     QStringEncoder gbk("GB18030");
-    Write(program + "ServiceList.ini",
-          gbk.encode(QStringLiteral("[SERVICELIST]\r\n1=A\r\n[SERVICE_A]\r\n服务名称=基准服务\r\n"
-                                    "日志文件名称前缀=Bench\r\n")));
+    const auto [program, logs] = MakeBenchDirs(root, gbk);
     Write(program + "ErrorList.ini",
           gbk.encode(QStringLiteral("[ERRORLIST]\r\n1=101\r\n[ERROR_101]\r\n所属服务代码=A\r\n"
                                     "错误名称=基准错误\r\n日志关键字=KW101\r\n")));
