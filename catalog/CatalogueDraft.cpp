@@ -1,60 +1,280 @@
 #include "catalog/CatalogueDraft.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <thread>
 
 #include "base/AsciiCase.h"
+#include "base/FileAccess.h"
+#include "catalog/DirectoryLock.h"
 #include "catalog/GbkText.h"
 #include "catalog/ProfileString.h"
 
 namespace corvane {
+namespace {
 
-CatalogueDraft DraftCatalogueEntry(const ErrorCatalogue& catalogue,
-                                   const std::vector<std::string>& listKeys,
+constexpr std::string_view kCrLf = "\r\n";
+
+bool Contains(const std::vector<std::string>& list, std::string_view item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+// What of the file a new entry must keep clear of: the folded names of all its
+// sections, the folded key names and the codes of its first [ERRORLIST] section.
+// Every line is looked at, not the reader's enumeration, which a large file overflows.
+struct TakenNames {
+    std::vector<std::string> sections;
+    std::vector<std::string> listKeys;
+    std::vector<std::string> listedCodes;
+};
+
+TakenNames TakenNamesOf(const std::string& bytes) {
+    TakenNames taken;
+    const std::string list = FoldAsciiGbk(gbk::kSecErrorList);
+    bool inList = false;
+    bool listSeen = false;
+    ForEachProfileLine(bytes, [&](const ProfileLine& l) {
+        if (l.kind == ProfileLine::Kind::Header) {
+            taken.sections.push_back(FoldAsciiGbk(l.name));
+            inList = !listSeen && taken.sections.back() == list;
+            listSeen = listSeen || inList;
+        } else if (inList && l.kind == ProfileLine::Kind::Key) {
+            taken.listKeys.push_back(FoldAsciiGbk(l.name));
+            taken.listedCodes.push_back(CleanProfileValue(l.value));
+        }
+    });
+    return taken;
+}
+
+// The line end of the file's first line; CR LF for a file without one.
+std::string_view LineEndOf(std::string_view bytes) {
+    const std::size_t end = bytes.find_first_of("\r\n");
+    if (end == std::string_view::npos) return kCrLf;
+    if (bytes[end] == '\n') return "\n";
+    return end + 1 < bytes.size() && bytes[end + 1] == '\n' ? kCrLf : std::string_view("\r");
+}
+
+// The offset just past the line end that follows `from`, or the end of the text.
+std::size_t PastLineEnd(std::string_view bytes, std::size_t from) {
+    const std::size_t end = bytes.find_first_of("\r\n", from);
+    if (end == std::string_view::npos) return bytes.size();
+    return end + (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1);
+}
+
+bool EndsLine(std::string_view bytes) {
+    return bytes.empty() || bytes.back() == '\n' || bytes.back() == '\r';
+}
+
+std::string WithLineEnds(std::string text, std::string_view lineEnd) {
+    if (lineEnd == kCrLf) return text;
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, kCrLf) == 0) {
+            out.append(lineEnd);
+            ++i;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
+[[noreturn]] void Refuse(DraftRefusal reason, const std::string& what) {
+    throw DraftRefused(reason, what);
+}
+
+void RequireComplete(const CatalogueDraft& draft) {
+    if (draft.code.empty())
+        Refuse(DraftRefusal::NoCode, "every error code from 100 to 998 is taken");
+    if (!draft.keyword)
+        Refuse(DraftRefusal::NoKeyword,
+               "no keyword gives exactly the pattern's lines; the entry would find nothing");
+}
+
+// The new text must read as the old catalogue with the new entry after its last one:
+// the old list keys, then the new one with the new code, and the new sections as the
+// first of their names.
+void RequireReadAsLast(const std::string& before, const std::string& after,
+                       const CatalogueDraft& draft) {
+    const ProfileText old(before);
+    const ProfileText now(after);
+    const std::string_view list = gbk::kSecErrorList;
+    std::vector<std::string> keys = old.ReadSection(list);
+    keys.push_back(draft.listKey);
+    const std::string section = std::string(gbk::kSecErrorPrefix) + draft.code;
+    const bool read = now.ReadSection(list) == keys &&
+                      now.ReadString(list, draft.listKey, "") == draft.code &&
+                      now.ReadString(section, gbk::kKeyOwnerService, "") == draft.serviceCode &&
+                      now.ReadString(section, gbk::kKeyKeyword, "") == *draft.keyword;
+    if (!read)
+        Refuse(DraftRefusal::NotRead,
+               "ErrorList.ini would not read the new entry (its [ERRORLIST] section is longer "
+               "than the reader's 16,384-byte list of key names, or the keyword would not be "
+               "read as it stands)");
+}
+
+}  // namespace
+
+ErrorListFile ReadErrorListFile(const std::string& programDir) {
+    const std::string path = programDir + "ErrorList.ini";
+    ErrorListFile file;
+    if (!StatusOfPath(path)) return file;  // not there: the reader sees no sections
+    WholeFile whole = ReadWholeFile(path, kIniFileMax);
+    if (whole.outcome == WholeFile::Outcome::TooLarge)
+        throw ProfileFileTooLarge(path + " is larger than " + std::to_string(kIniFileMax) +
+                                  " bytes");
+    if (whole.outcome != WholeFile::Outcome::Read || !whole.stable)
+        Refuse(DraftRefusal::Unreadable, "cannot read " + path);
+    file.present = true;
+    file.bytes = std::move(whole.bytes);
+    return file;
+}
+
+CatalogueDraft DraftCatalogueEntry(const ErrorListFile& file, const ErrorCatalogue& loaded,
                                    std::string_view serviceCode,
-                                   const std::optional<std::string>& keyword) {
+                                   const std::optional<std::string>& keyword,
+                                   DraftReservations& reserved) {
     CatalogueDraft draft;
     draft.keyword = keyword;
+    draft.serviceCode = serviceCode;
+    draft.file = file;
+    const TakenNames taken = TakenNamesOf(file.bytes);
+    const std::string prefix = FoldAsciiGbk(gbk::kSecErrorPrefix);
+    const std::string memo = FoldAsciiGbk(gbk::kSecMemoSuffix);
     for (int n = 100; n <= 998 && draft.code.empty(); ++n) {
         const std::string code = std::to_string(n);
-        const bool used = std::any_of(catalogue.begin(), catalogue.end(),
-                                      [&](const ErrorRecord& r) { return r.errorCode == code; });
+        const bool used =
+            std::any_of(loaded.begin(), loaded.end(),
+                        [&](const ErrorRecord& r) { return r.errorCode == code; }) ||
+            Contains(taken.listedCodes, code) || Contains(taken.sections, prefix + code) ||
+            Contains(taken.sections, prefix + code + memo) || Contains(reserved.codes, code);
         if (!used) draft.code = code;
     }
-    // INI key names match without regard to case.
-    std::vector<std::string> folded;
-    for (const std::string& k : listKeys) folded.push_back(FoldAscii(k));
     for (int n = 1; draft.listKey.empty(); ++n) {
         char key[16];
         std::snprintf(key, sizeof key, "%02d", n);
-        if (std::find(folded.begin(), folded.end(), key) == folded.end()) draft.listKey = key;
+        if (!Contains(taken.listKeys, key) && !Contains(reserved.listKeys, key))
+            draft.listKey = key;
     }
 
-    const std::string_view crlf = "\r\n";
     std::string& t = draft.text;
     if (draft.code.empty()) {
-        t.append(";").append(gbk::kDraftNoCode).append(crlf);
+        t.append(";").append(gbk::kDraftNoCode).append(kCrLf);
         return draft;
     }
-    t.append("[").append(gbk::kSecErrorList).append("]").append(crlf);
-    t.append(draft.listKey).append("=").append(draft.code).append(crlf).append(crlf);
-    t.append("[").append(gbk::kSecErrorPrefix).append(draft.code).append("]").append(crlf);
-    t.append(gbk::kKeyOwnerService).append("=").append(serviceCode).append(crlf);
-    t.append(gbk::kKeyErrorName).append("=").append(gbk::kDraftErrorName).append(crlf);
+    reserved.codes.push_back(draft.code);
+    reserved.listKeys.push_back(draft.listKey);
+    draft.listLine = draft.listKey + "=" + draft.code;
+
+    std::string& s = draft.sections;
+    s.append("[").append(gbk::kSecErrorPrefix).append(draft.code).append("]").append(kCrLf);
+    s.append(gbk::kKeyOwnerService).append("=").append(serviceCode).append(kCrLf);
+    s.append(gbk::kKeyErrorName).append("=").append(gbk::kDraftErrorName).append(kCrLf);
     if (keyword)
-        t.append(gbk::kKeyKeyword).append("=").append(*keyword).append(crlf);
+        s.append(gbk::kKeyKeyword).append("=").append(*keyword).append(kCrLf);
     else
-        t.append(";").append(gbk::kDraftNoKeyword).append(crlf);
-    t.append(crlf);
-    t.append("[").append(gbk::kSecErrorPrefix).append(draft.code).append(gbk::kSecMemoSuffix);
-    t.append("]").append(crlf);
-    t.append("01=").append(gbk::kDraftExplanation).append(crlf);
+        s.append(";").append(gbk::kDraftNoKeyword).append(kCrLf);
+    s.append(kCrLf);
+    s.append("[").append(gbk::kSecErrorPrefix).append(draft.code).append(gbk::kSecMemoSuffix);
+    s.append("]").append(kCrLf);
+    s.append("01=").append(gbk::kDraftExplanation).append(kCrLf);
+
+    // Two parts for two places; the comments say where each goes.
+    t.append(";").append(gbk::kDraftListLineHint).append(kCrLf);
+    t.append(draft.listLine).append(kCrLf).append(kCrLf);
+    t.append(";").append(gbk::kDraftSectionsHint).append(kCrLf);
+    t.append(s);
     return draft;
 }
 
-std::vector<std::string> ReadErrorListKeys(const std::string& programDir) {
-    const ProfileFile ini(programDir + "ErrorList.ini");
-    return ini.ReadSection(gbk::kSecErrorList);
+std::string WithDraftEntry(const std::string& bytes, const CatalogueDraft& draft) {
+    RequireComplete(draft);
+    const std::string_view lineEnd = LineEndOf(bytes);
+    const std::string list = FoldAsciiGbk(gbk::kSecErrorList);
+
+    // Where the list line goes: just past the last key line of the first list section.
+    std::optional<std::size_t> at;
+    bool inList = false;
+    bool listSeen = false;
+    ForEachProfileLine(bytes, [&](const ProfileLine& l) {
+        if (l.kind == ProfileLine::Kind::Header) {
+            inList = !listSeen && FoldAsciiGbk(l.name) == list;
+            listSeen = listSeen || inList;
+            if (!inList) return;
+        } else if (!inList || l.kind != ProfileLine::Kind::Key) {
+            return;
+        }
+        at = PastLineEnd(bytes,
+                         static_cast<std::size_t>(l.text.data() - bytes.data()) + l.text.size());
+    });
+
+    std::string out;
+    out.reserve(bytes.size() + draft.listLine.size() + draft.sections.size() + 64);
+    if (at) {
+        out.append(bytes, 0, *at);
+        if (!EndsLine(out)) out.append(lineEnd);
+        out.append(draft.listLine).append(lineEnd);
+        out.append(bytes, *at, std::string::npos);
+    } else {
+        out = bytes;
+        if (!EndsLine(out)) out.append(lineEnd);
+        if (!out.empty()) out.append(lineEnd);
+        out.append("[").append(gbk::kSecErrorList).append("]").append(lineEnd);
+        out.append(draft.listLine).append(lineEnd);
+    }
+    if (!EndsLine(out)) out.append(lineEnd);
+    out.append(lineEnd);
+    out.append(WithLineEnds(draft.sections, lineEnd));
+    RequireReadAsLast(bytes, out, draft);
+    return out;
+}
+
+void AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& draft,
+                         std::chrono::milliseconds lockWait, const StopToken& stop) {
+    RequireComplete(draft);
+    // The catalogue update renames its download over the same file under this lock; so
+    // does this, so neither replaces a file the other has just read.
+    DirectoryLock lock(programDir);
+    const auto deadline = std::chrono::steady_clock::now() + lockWait;
+    for (;;) {
+        const DirectoryLock::Attempt attempt = lock.TryTake();
+        if (attempt == DirectoryLock::Attempt::Taken) break;
+        if (attempt == DirectoryLock::Attempt::Failed)
+            Refuse(DraftRefusal::WriteFailed, "cannot lock the directory " + programDir);
+        if (std::chrono::steady_clock::now() >= deadline || stop.stop_requested())
+            Refuse(DraftRefusal::Busy, "the catalogue is being updated (the directory " +
+                                           programDir + " stayed locked); try again");
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+
+    if (!(ReadErrorListFile(programDir) == draft.file))
+        Refuse(DraftRefusal::Changed,
+               "ErrorList.ini changed since the draft was made; make the draft again");
+    const std::string content = WithDraftEntry(draft.file.bytes, draft);
+
+    const std::string path = programDir + "ErrorList.ini";
+    const std::string temporary = programDir + "ErrorList.tmp";
+    FileDescriptor out = CreateForWriting(temporary);
+    if (!out)
+        Refuse(DraftRefusal::WriteFailed,
+               "cannot create " + temporary + ": " + std::strerror(out.OpenError()));
+    int error = WriteAll(out, content.data(), content.size());
+    // On the disk before the rename: a rename must never install a file whose data is
+    // not there.
+    if (error == 0 && ::fsync(out.Get()) != 0) error = errno;
+    const int closed = out.Close();
+    if (error == 0) error = closed;
+    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error != 0) {
+        std::remove(temporary.c_str());
+        Refuse(DraftRefusal::WriteFailed,
+               "cannot write " + path + " (by way of " + temporary + "): " + std::strerror(error));
+    }
+    lock.Sync();
 }
 
 }  // namespace corvane

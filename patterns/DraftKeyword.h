@@ -1,57 +1,81 @@
-// The keyword of a draft catalogue entry: the longest constant text of a pattern of
-// unknown errors that is in every line of the pattern and in no other line of the file.
+// The keyword of a draft catalogue entry: the longest clean stretch of a pattern's
+// constant text that, with the new entry after every other, takes exactly the lines of
+// the pattern.  The scan skips a line with an ignore text and gives a line to the first
+// entry whose keyword it holds, so the lines the keyword must not be in are only those
+// that neither an ignore text nor an earlier entry claims.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/Stop.h"
+#include "patterns/PatternListing.h"
+#include "scan/FindingList.h"
 #include "scan/Host.h"
 
 namespace corvane {
 
-// The texts a keyword may be: the constant parts of a pattern (PatternGroup::constants)
-// and the blank-separated pieces of each, trimmed of blanks, quotes and ASCII
-// punctuation at both ends (the INI reader would drop blanks and enclosing quotes),
-// longest first, each once.
+class LiteralMatcher;
+
+// The texts a keyword may be, longest first, each once: the stretches of a constant
+// part (PatternGroup::constants) that begin and end on a word boundary (ASCII letters
+// and digits are never cut apart) and on a character boundary (GBK), whose brackets
+// and quotes are balanced, and that neither begin nor end with a blank or punctuation
+// other than a bracket or quote, nor stand inside one pair of the same quote (which the
+// INI reader would drop).  At most kProfileValueMax bytes each.
 std::vector<std::string> KeywordCandidates(const std::vector<std::string>& constants);
 
 // Chooses the keyword of a pattern: the longest candidate found, ignoring ASCII case
-// as the scanner does, in every line of the pattern and in no other line.  Feed it
-// every line of the file that the scan does not ignore.
+// as the scanner does, in every line of the pattern, there on a word and character
+// boundary, and in no other line.  Feed it the lines of the file that no ignore text
+// and no catalogue entry of the service claims.
 class KeywordChooser {
 public:
     explicit KeywordChooser(const std::vector<std::string>& constants);
+    ~KeywordChooser();
+    KeywordChooser(const KeywordChooser&) = delete;
+    KeywordChooser& operator=(const KeywordChooser&) = delete;
 
     void AddLine(std::string_view line, bool ofPattern);
+    // True while some candidate may still qualify.
+    bool Open() const { return aliveCount_ > 0; }
     // The keyword, or nothing when no candidate qualifies.
     std::optional<std::string> Keyword() const;
 
 private:
-    struct Candidate {
-        std::string text;
-        std::string folded;
-        bool alive = true;
-    };
-    std::vector<Candidate> candidates_;
-    std::string folded_;  // scratch
+    std::vector<std::string> candidates_;
+    std::vector<bool> alive_;
+    std::size_t aliveCount_ = 0;
+    std::unique_ptr<LiteralMatcher> matcher_;
+    struct Work;
+    std::unique_ptr<Work> work_;
 };
 
 // One pass over the file at `path`: the keyword of the pattern whose lines are those
-// numbered `patternLines` (1-based, increasing), among the lines that contain no text
-// of `ignoreList` (ignoring case; empty texts never match).  Throws FileLinesError when
-// the file cannot be read.  Serves `pump` (when given) and checks `stop` before every
-// line.
+// numbered `patternLines` (1-based, increasing).  Lines that contain a text of
+// `ignoreList` (ignoring case; empty texts never match) and the lines numbered
+// `knownLines` (increasing: the scan's known findings) are passed over.  Throws
+// FileLinesError when the file cannot be read.  Serves `pump` (when given) and checks
+// `stop` before every line.
 struct KeywordPass {
     bool stopped = false;                // a stop was requested: no answer
     std::optional<std::string> keyword;  // nothing when no candidate qualifies
 };
 KeywordPass ChoosePatternKeyword(const std::vector<std::string>& constants, const std::string& path,
                                  const std::vector<std::int64_t>& patternLines,
+                                 const std::vector<std::int64_t>& knownLines,
                                  const std::vector<std::string>& ignoreList,
                                  EventPump* pump = nullptr, const StopToken& stop = {});
+
+// The line numbers of the pattern ranked `rank` (1 = largest, as listed) in `listing`,
+// increasing; none for a rank beyond the listing.
+std::vector<std::int64_t> PatternLinesOfRank(const PatternListing& listing, std::uint32_t rank);
+
+// The line numbers of the known findings of a scan's list, increasing.
+std::vector<std::int64_t> KnownFindingLines(const FindingList& findings);
 
 }  // namespace corvane

@@ -82,6 +82,9 @@ const std::vector<Constant>& AllConstants() {
         GBK_CONSTANT(kDraftExplanation, "请填写错误说明"),
         GBK_CONSTANT(kDraftNoKeyword,
                      "未找到合适的日志关键字：模式的常量部分也出现在文件的其他行中"),
+        GBK_CONSTANT(kDraftListLineHint, "下一行加到第一个 [ERRORLIST] 段的最后一个键之后"),
+        GBK_CONSTANT(kDraftSectionsHint, "以下各段加到文件末尾"),
+        GBK_CONSTANT(kButtonAddDraft, "加入错误目录"),
         GBK_CONSTANT(kDraftNoCode, "错误代码100至998均已占用"),
     };
     return all;

@@ -1,6 +1,5 @@
 // Patterns against files: line numbering, unknown findings placed at their lines, the
-// draft catalogue entry and its round trip through a second scan, and the golden
-// outputs of `corvane-scan patterns`.
+// stop of each pass over a file, and the golden outputs of `corvane-scan patterns`.
 
 #include <gtest/gtest.h>
 
@@ -13,9 +12,6 @@
 #include "CoreFakes.h"
 #include "Files.h"
 #include "Golden.h"
-#include "catalog/CatalogueDraft.h"
-#include "catalog/GbkText.h"
-#include "catalog/ServiceCatalogue.h"
 #include "history_support.h"
 #include "pattern_support.h"
 #include "patterns/DraftKeyword.h"
@@ -29,7 +25,6 @@ namespace {
 
 using testing_support::FakeDialogs;
 using testing_support::FakePump;
-using testing_support::Gbk;
 using testing_support::ReadFileBytes;
 using testing_support::RecordingProgress;
 using testing_support::TempDir;
@@ -94,7 +89,7 @@ TEST(FileLinesTest, PatternFunctionsPumpEveryLineAndStopWhenAsked) {
     EXPECT_FALSE(MineFilePatterns(path, &pump, stopAtTheSecondCall()));
     EXPECT_EQ(pump.calls, 2);
     const KeywordPass keyword =
-        ChoosePatternKeyword({"fail"}, path, {1, 4}, {}, &pump, stopAtTheSecondCall());
+        ChoosePatternKeyword({"fail"}, path, {1, 4}, {}, {}, &pump, stopAtTheSecondCall());
     EXPECT_TRUE(keyword.stopped);
     EXPECT_EQ(pump.calls, 2);
     EXPECT_FALSE(MineUnknownFindingPatterns(
@@ -169,143 +164,6 @@ TEST(FindingLinesTest, PlacesUnknownFindingsAtTheirOwnLines) {
             placed.emplace_back(f.place.line, std::string(f.text));
         ASSERT_EQ(placed, expected) << ::testing::PrintToString(text);
     }
-}
-
-struct DraftFixture : public ::testing::Test {
-    // A copy of the catalogue with the draft added the way its keeper would: the
-    // [ERRORLIST] line into the existing section, the rest at the end.
-    static std::string WithDraft(const std::string& ini, const std::string& draft) {
-        const std::size_t listLine = draft.find("\r\n") + 2;
-        const std::size_t listLineEnd = draft.find("\r\n", listLine);
-        std::string out = ini;
-        out.insert(out.find('\n', out.find("[ERRORLIST]")) + 1,
-                   draft.substr(listLine, listLineEnd - listLine) + "\r\n");
-        return out + "\r\n" + draft.substr(listLineEnd + 2);
-    }
-
-    std::optional<ScanResult> Scan(const std::string& programDir, const std::string& log) {
-        ErrorCatalogue catalogue;
-        LoadErrorCatalogue(programDir, catalogue);
-        FakeDialogs dialogs;
-        FakePump pump;
-        RecordingProgress row;
-        ScanOptions options;
-        options.programDir = programDir;
-        ScanResult scan = ScanLogFile("GW", log, catalogue, row, dialogs, pump, {}, options);
-        if (scan.outcome != ScanOutcome::Scanned) return std::nullopt;
-        return scan;
-    }
-};
-
-// Every pattern of the unknown errors of a demo log: its draft, added to a copy of
-// the catalogue, turns exactly the pattern's lines into known findings of the new
-// code and leaves every other finding as it was.
-TEST_F(DraftFixture, AddedDraftTurnsExactlyThePatternsLinesIntoKnownFindings) {
-    const std::string demo = std::string(CORVANE_SOURCE_DIR) + "/demo/";
-    const std::string log = demo + "logs/Gateway20261202.log";
-    const std::optional<ScanResult> before = Scan(demo, log);
-    ASSERT_TRUE(before);
-    const PatternListing listing = *MineUnknownFindingPatterns(before->findings);
-    ASSERT_GE(listing.groups.size(), 2u);
-    ErrorCatalogue catalogue;
-    LoadErrorCatalogue(demo, catalogue);
-    std::uint32_t otherRank = 0;
-    const std::vector<std::uint32_t> ranks = RanksById(listing.groups, otherRank);
-
-    for (std::size_t r = 0; r < listing.groups.size(); ++r) {
-        std::vector<std::int64_t> lines;
-        std::vector<std::size_t> findings;  // indexes of the pattern's findings
-        for (std::size_t k = 0; k < listing.lines.size(); ++k) {
-            if (ranks[listing.lines[k].group] != r + 1) continue;
-            lines.push_back(listing.lines[k].line);
-            findings.push_back(listing.lines[k].finding);
-        }
-        const std::optional<std::string> keyword =
-            ChoosePatternKeyword(listing.groups[r].constants, log, lines,
-                                 ReadIgnoreList(demo, "GW"))
-                .keyword;
-        ASSERT_TRUE(keyword) << listing.groups[r].text;
-        const CatalogueDraft draft =
-            DraftCatalogueEntry(catalogue, ReadErrorListKeys(demo), "GW", keyword);
-
-        TempDir copy;
-        copy.Write("ServiceList.ini", ReadFileBytes(demo + "ServiceList.ini"));
-        copy.Write("ErrorList.ini", WithDraft(ReadFileBytes(demo + "ErrorList.ini"), draft.text));
-        const std::optional<ScanResult> after = Scan(copy.path(), log);
-        ASSERT_TRUE(after);
-        ASSERT_EQ(after->findings.size(), before->findings.size());
-        for (std::size_t i = 0; i < before->findings.size(); ++i) {
-            const bool ofPattern = std::find(findings.begin(), findings.end(), i) != findings.end();
-            const std::string& was = before->findings[i].text;
-            EXPECT_EQ(after->findings[i].text,
-                      ofPattern ? draft.code + was.substr(kFindingCodeLength) : was)
-                << "finding " << i << " of pattern " << listing.groups[r].text;
-        }
-        const auto moved = static_cast<std::int64_t>(findings.size());
-        EXPECT_EQ(after->unknown, before->unknown - moved);
-        EXPECT_EQ(after->known, before->known + moved);
-    }
-}
-
-TEST_F(DraftFixture, SaysSoWhenEveryConstantPartOccursInAnotherLine) {
-    TempDir dir;
-    // "disk" and "failed" also stand in line 3, which is no finding (no blank after
-    // "failed"); the ignored line 4 does not count.
-    const std::string log = dir.Write("gw.log",
-                                      "disk 1 failed \ndisk 2 failed \ndisk failed\n"
-                                      "disk 3 failed , noise\n");
-    EXPECT_EQ(ChoosePatternKeyword({"disk", " failed "}, log, {1, 2}, {"NOISE"}).keyword,
-              std::nullopt);
-    // Once line 3 is ignored too, "failed" (the longer part) is the pattern's own.
-    EXPECT_EQ(
-        ChoosePatternKeyword({"disk", " failed "}, log, {1, 2}, {"NOISE", "DISK FAILED"}).keyword,
-        "failed");
-
-    const CatalogueDraft draft = DraftCatalogueEntry({}, {}, "GW", std::nullopt);
-    EXPECT_EQ(draft.code, "100");
-    EXPECT_NE(draft.text.find(";" + std::string(gbk::kDraftNoKeyword) + "\r\n"), std::string::npos);
-    EXPECT_EQ(draft.text.find(std::string(gbk::kKeyKeyword) + "="), std::string::npos);
-}
-
-TEST_F(DraftFixture, KeywordIsTheLongestTrimmedConstantPartOfOnlyThePatternsLines) {
-    TempDir dir;
-    const std::string log =
-        dir.Write("a.log", Gbk("[1] 用户张三登录失败，错误码1045\n[2] 用户李四登录成功\n"
-                               "[3] 用户王五登录失败，错误码2003\n[4] 登录失败，错误码\n"));
-    // "用户" is in line 2 too; "登录失败，错误码" elsewhere only in line 4, once that
-    // is ignored.  Punctuation and blanks at the ends are trimmed.
-    const std::vector<std::string> constants = {"[", "] " + Gbk("用户"), Gbk("登录失败，错误码")};
-    EXPECT_EQ(ChoosePatternKeyword(constants, log, {1, 3}, {"[4]"}).keyword,
-              Gbk("登录失败，错误码"));
-    EXPECT_EQ(ChoosePatternKeyword(constants, log, {1, 3}, {}).keyword, std::nullopt);
-    EXPECT_EQ(KeywordCandidates({" 'a b' ", Gbk("“名字”"), "x"}),
-              (std::vector<std::string>{Gbk("名字"), "a b", "a", "b", "x"}));
-}
-
-TEST(DraftTest, TakesTheLowestFreeCodeAndKeyAndWritesTheFragment) {
-    ErrorCatalogue catalogue(3);
-    catalogue[0].errorCode = "100";
-    catalogue[1].errorCode = "101";
-    catalogue[2].errorCode = "103";
-    const CatalogueDraft draft =
-        DraftCatalogueEntry(catalogue, {"01", "02", "04"}, "GW", std::string("disk full"));
-    EXPECT_EQ(draft.code, "102");
-    EXPECT_EQ(draft.listKey, "03");
-    const std::string expected =
-        "[ERRORLIST]\r\n03=102\r\n\r\n[ERROR_102]\r\n" + std::string(gbk::kKeyOwnerService) +
-        "=GW\r\n" + std::string(gbk::kKeyErrorName) + "=" + std::string(gbk::kDraftErrorName) +
-        "\r\n" + std::string(gbk::kKeyKeyword) + "=disk full\r\n\r\n" +
-        "[ERROR_102_MEMO]\r\n01=" + std::string(gbk::kDraftExplanation) + "\r\n";
-    EXPECT_EQ(draft.text, expected);
-
-    ErrorCatalogue full;
-    for (int code = 100; code <= 998; ++code) {
-        full.emplace_back();
-        full.back().errorCode = std::to_string(code);
-    }
-    const CatalogueDraft none = DraftCatalogueEntry(full, {}, "GW", std::string("x"));
-    EXPECT_EQ(none.code, "");
-    EXPECT_EQ(none.text, ";" + std::string(gbk::kDraftNoCode) + "\r\n");
 }
 
 // Golden outputs: tests/golden/patterns/cases.txt lists the golden file and the

@@ -1,0 +1,240 @@
+// The draft catalogue entry: its keyword, its code and list key, its place in
+// ErrorList.ini and its addition under the directory lock.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Files.h"
+#include "Gbk.h"
+#include "TempDir.h"
+#include "catalog/CatalogueDraft.h"
+#include "catalog/DirectoryLock.h"
+#include "catalog/GbkText.h"
+#include "patterns/DraftKeyword.h"
+
+namespace corvane {
+namespace {
+
+using testing_support::Gbk;
+using testing_support::ReadFileBytes;
+using testing_support::TempDir;
+
+TEST(DraftKeywordTest, ChoosesABalancedWholeWordKeywordOfOnlyThePatternsFreeLines) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> constants;
+        std::string log;  // lines end in LF
+        std::vector<std::int64_t> pattern, known;
+        std::vector<std::string> ignores;
+        std::optional<std::string> keyword;
+    };
+    const std::string ssh =
+        "Failed password for root from 1.1.1.1 port 22 ssh2\n"
+        "Failed password for invalid user bob from 2.2.2.2 port 23 ssh2\n"
+        "Failed password for admin from 3.3.3.3 port 24 ssh2\n"
+        "Failed password for invalid user eve from 4.4.4.4 port 25 ssh2\n";
+    const std::vector<std::string> sshParts = {"Failed password for ", " from ", " port ", " ssh2"};
+    const std::vector<Case> cases = {
+        {"the closing bracket stays",
+         {"write to client ", " failed (broken pipe)"},
+         "write to client 1 failed (broken pipe)\nwrite to client 2 failed (broken pipe)\n"
+         "write to server failed\n",
+         {1, 2},
+         {},
+         {},
+         "failed (broken pipe)"},
+        {"an unbalanced bracket never",
+         {"] Auth fail [preauth]"},
+         "[1] Auth fail [preauth]\n[2] Auth fail [preauth]\n[3] preauth\n",
+         {1, 2},
+         {},
+         {},
+         "Auth fail [preauth]"},
+        {"lines that an earlier entry takes do not count",
+         sshParts,
+         ssh,
+         {1, 3},
+         {2, 4},
+         {},
+         "Failed password for"},
+        {"without them every part is elsewhere", sshParts, ssh, {1, 3}, {}, {}, std::nullopt},
+        {"ignored lines do not count",
+         sshParts,
+         ssh,
+         {1, 3},
+         {2},
+         {"user EVE"},
+         "Failed password for"},
+        {"a word glued to a variable part is cut",
+         {"user", " failed login"},
+         "useralpha failed login\nuserbeta failed login\nguest failed login\n",
+         {1, 2},
+         {},
+         {},
+         std::nullopt},
+        {"a word beside a blank is whole",
+         {"user", " failed login"},
+         "user alpha failed login\nuser beta failed login\nguest failed login\n",
+         {1, 2},
+         {},
+         {},
+         "user"},
+        {"quotes around the whole are dropped by the reader",
+         {"\"GET /x\""},
+         "\"GET /x\" 1\n\"GET /x\" 2\n",
+         {1, 2},
+         {},
+         {},
+         "GET /x"},
+        {"GBK brackets balance and punctuation goes",
+         {Gbk("：导出报表（月报）完成，")},
+         Gbk("1：导出报表（月报）完成，\n2：导出报表（月报）完成，\n导出报表\n"),
+         {1, 2},
+         {},
+         {},
+         Gbk("导出报表（月报）完成")},
+    };
+    for (const Case& c : cases) {
+        const TempDir dir;
+        const std::string log = dir.Write("a.log", c.log);
+        EXPECT_EQ(ChoosePatternKeyword(c.constants, log, c.pattern, c.known, c.ignores).keyword,
+                  c.keyword)
+            << c.what;
+    }
+    EXPECT_EQ(KeywordCandidates({"a (b) c)", "'x'"}),
+              (std::vector<std::string>{"a (b) c", "a (b)", "(b) c", "(b)", "a", "b", "c", "x"}));
+}
+
+ErrorListFile FileOf(const std::string& bytes) { return {true, bytes}; }
+
+TEST(CatalogueDraftTest, TakesCodesAndKeysThatNeitherTheFileNorTheCatalogueNorEarlierDraftsUse) {
+    // 102 has a section of its own (its case aside), 103 is only in the catalogue in use.
+    const ErrorListFile file =
+        FileOf("[ERRORLIST]\r\n01=100\r\n02=101\r\n04=104\r\n[error_102_memo]\r\n01=x\r\n");
+    ErrorCatalogue loaded(1);
+    loaded[0].errorCode = "103";
+    DraftReservations reserved;
+    std::vector<std::string> codes, keys;
+    for (int i = 0; i < 3; ++i) {
+        const CatalogueDraft d = DraftCatalogueEntry(file, loaded, "GW", "disk full", reserved);
+        codes.push_back(d.code);
+        keys.push_back(d.listKey);
+    }
+    EXPECT_EQ(codes, (std::vector<std::string>{"105", "106", "107"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"03", "05", "06"}));
+
+    DraftReservations fresh;
+    const CatalogueDraft d = DraftCatalogueEntry(file, loaded, "GW", "disk full", fresh);
+    const std::string sections =
+        "[ERROR_105]\r\n" + std::string(gbk::kKeyOwnerService) + "=GW\r\n" +
+        std::string(gbk::kKeyErrorName) + "=" + std::string(gbk::kDraftErrorName) + "\r\n" +
+        std::string(gbk::kKeyKeyword) + "=disk full\r\n\r\n" +
+        "[ERROR_105_MEMO]\r\n01=" + std::string(gbk::kDraftExplanation) + "\r\n";
+    EXPECT_EQ(d.sections, sections);
+    EXPECT_EQ(d.text, ";" + std::string(gbk::kDraftListLineHint) + "\r\n03=105\r\n\r\n;" +
+                          std::string(gbk::kDraftSectionsHint) + "\r\n" + sections);
+    const CatalogueDraft none = DraftCatalogueEntry(file, loaded, "GW", std::nullopt, fresh);
+    EXPECT_NE(none.sections.find(";" + std::string(gbk::kDraftNoKeyword) + "\r\n"),
+              std::string::npos);
+
+    ErrorCatalogue full;
+    for (int code = 100; code <= 998; ++code)
+        full.push_back({"GW", std::to_string(code), "", "", {}});
+    const CatalogueDraft noCode = DraftCatalogueEntry({}, full, "GW", "x", fresh);
+    EXPECT_EQ(noCode.code, "");
+    EXPECT_EQ(noCode.text, ";" + std::string(gbk::kDraftNoCode) + "\r\n");
+}
+
+TEST(CatalogueDraftTest, PutsTheListLineIntoTheFirstListAndTheSectionsAtTheEnd) {
+    struct Case {
+        std::string before, after;  // "S" stands for the sections
+    };
+    const std::vector<Case> cases = {
+        // After the last key, before a comment; the second list is never read.
+        {"[ERRORLIST]\r\n01=101\r\n;end\r\n[ERRORLIST]\r\n02=1\r\n",
+         "[ERRORLIST]\r\n01=101\r\n02=100\r\n;end\r\n[ERRORLIST]\r\n02=1\r\n\r\nS"},
+        // LF line ends, and a last line without one.
+        {"[x]\n[errorlist]\n  01 = 101  \n[y]\nk=v",
+         "[x]\n[errorlist]\n  01 = 101  \n02=100\n[y]\nk=v\n\nS"},
+        {"[ERRORLIST]", "[ERRORLIST]\r\n01=100\r\n\r\nS"},
+        {"[ERRORLIST]\r\n01=101", "[ERRORLIST]\r\n01=101\r\n02=100\r\n\r\nS"},
+        // No list section: one at the end is the first.
+        {"; nothing\r\n", "; nothing\r\n\r\n[ERRORLIST]\r\n01=100\r\n\r\nS"},
+        {"", "[ERRORLIST]\r\n01=100\r\n\r\nS"},
+    };
+    for (const Case& c : cases) {
+        DraftReservations reserved;
+        const CatalogueDraft d = DraftCatalogueEntry(FileOf(c.before), {}, "GW", "k", reserved);
+        const std::string lineEnd =
+            c.before.find("\r\n") == std::string::npos && c.before.find('\n') != std::string::npos
+                ? "\n"
+                : "\r\n";
+        std::string sections;
+        for (char ch : d.sections)
+            if (ch != '\r' || lineEnd == "\r\n") sections += ch;
+        std::string expected = c.after;
+        expected.replace(expected.size() - 1, 1, sections);
+        EXPECT_EQ(WithDraftEntry(c.before, d), expected) << c.before;
+    }
+
+    // A list whose key names fill the reader's enumeration cannot take one more.
+    std::string full = "[ERRORLIST]\r\n";
+    for (int i = 0; i < 2500; ++i) full += "k" + std::to_string(10000 + i) + "=101\r\n";
+    DraftReservations reserved;
+    const CatalogueDraft d = DraftCatalogueEntry(FileOf(full), {}, "GW", "k", reserved);
+    try {
+        WithDraftEntry(full, d);
+        ADD_FAILURE() << "an entry the reader cannot reach was added";
+    } catch (const DraftRefused& e) {
+        EXPECT_EQ(e.Reason(), DraftRefusal::NotRead);
+    }
+}
+
+DraftRefusal RefusalOf(const std::string& dir, const CatalogueDraft& draft,
+                       std::chrono::milliseconds wait = std::chrono::seconds(5)) {
+    try {
+        AddDraftToCatalogue(dir, draft, wait);
+    } catch (const DraftRefused& e) {
+        return e.Reason();
+    }
+    ADD_FAILURE() << "added";
+    return DraftRefusal::WriteFailed;
+}
+
+TEST(CatalogueDraftTest, AddsOnlyToTheFileItWasMadeFromAndOnlyUnderTheLock) {
+    const TempDir dir;
+    const std::string ini = Gbk("[ERRORLIST]\r\n01=101\r\n\r\n[ERROR_101]\r\n日志关键字=连接\r\n");
+    dir.Write("ErrorList.ini", ini);
+    DraftReservations reserved;
+    const CatalogueDraft draft =
+        DraftCatalogueEntry(ReadErrorListFile(dir.path()), {}, "GW", Gbk("超时"), reserved);
+
+    // Changed since: refused, and the change stays as it is.
+    dir.Write("ErrorList.ini", ini + "\r\n");
+    EXPECT_EQ(RefusalOf(dir.path(), draft), DraftRefusal::Changed);
+    EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), ini + "\r\n");
+    dir.Write("ErrorList.ini", ini);
+
+    // An update holds the lock.
+    {
+        DirectoryLock update(dir.path());
+        ASSERT_EQ(update.TryTake(), DirectoryLock::Attempt::Taken);
+        EXPECT_EQ(RefusalOf(dir.path(), draft, std::chrono::milliseconds(50)), DraftRefusal::Busy);
+    }
+    EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), ini);
+
+    CatalogueDraft noKeyword = draft;
+    noKeyword.keyword.reset();
+    EXPECT_EQ(RefusalOf(dir.path(), noKeyword), DraftRefusal::NoKeyword);
+
+    AddDraftToCatalogue(dir.path(), draft);
+    EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), WithDraftEntry(ini, draft));
+    EXPECT_FALSE(testing_support::ReadFile(dir / "ErrorList.tmp"));
+    // Once added, the same draft is of a file that is no longer there.
+    EXPECT_EQ(RefusalOf(dir.path(), draft), DraftRefusal::Changed);
+}
+
+}  // namespace
+}  // namespace corvane
