@@ -32,6 +32,7 @@ struct Arguments {
     bool lineNumbers = false;               // --line-numbers
     std::optional<std::string> service;     // --service CODE
     bool assign = false;                    // --assign
+    bool write = false;                     // --write
     std::string defaultText;                // --default TEXT
     std::optional<std::string> csvFile;     // --csv FILE
     std::optional<std::string> htmlFile;    // --html FILE

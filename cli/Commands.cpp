@@ -94,6 +94,15 @@ const std::vector<Command>& Commands() {
           "errors) grouped into patterns, \"count<TAB>pattern\" largest",
           "first; with --assign \"lineNumber<TAB>patternRank\" per line"},
          &PatternsCommand},
+        {"draft",
+         2,
+         2,
+         "--program-dir --threads --service --write",
+         "draft RANK LOGFILE",
+         {"the ErrorList.ini entry for the pattern of that rank among the",
+          "unknown errors of --service (ranks as patterns prints them);",
+          "with --write it is added to ErrorList.ini"},
+         &DraftCommand},
     };
     return commands;
 }

@@ -1,0 +1,85 @@
+// draft: the catalogue entry for one pattern of a service's unknown errors, printed,
+// and with --write added to the program directory's ErrorList.ini.
+#include <charconv>
+#include <optional>
+
+#include "catalog/CatalogueDraft.h"
+#include "catalog/ErrorCatalogue.h"
+#include "catalog/ServiceCatalogue.h"
+#include "cli/Commands.h"
+#include "patterns/DraftKeyword.h"
+#include "patterns/PatternListing.h"
+#include "scan/Scanner.h"
+
+namespace corvane::cli {
+namespace {
+
+std::uint32_t RankOperand(const std::string& text) {
+    std::uint32_t rank = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), rank);
+    if (ec != std::errc() || end != text.data() + text.size() || rank < 1)
+        throw UsageError("draft takes a pattern rank of at least 1, not \"" + text + "\"");
+    return rank;
+}
+
+}  // namespace
+
+int DraftCommand(const CommandContext& c) {
+    const Arguments& args = c.args;
+    if (!args.service) throw UsageError("draft needs --service CODE");
+    const std::uint32_t rank = RankOperand(args.operands[0]);
+    const std::string& path = args.operands[1];
+    const std::string& programDir = c.options.programDir;
+
+    // Read first: a change from here on, also one the loaded catalogue would not show,
+    // makes --write refuse.
+    std::optional<ErrorListFile> file;
+    try {
+        file = ReadErrorListFile(programDir);
+    } catch (const DraftRefused& e) {
+        throw Failure(e.what());
+    }
+    ErrorCatalogue catalogue;
+    LoadErrorCatalogue(programDir, catalogue);
+    NullProgressSink row;
+    const ScanResult scan =
+        ScanLogFile(*args.service, path, catalogue, row, c.dialogs, c.pump, c.stop, c.options);
+    if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
+    if (scan.outcome != ScanOutcome::Scanned) return 1;
+    const std::optional<PatternListing> listing =
+        MineUnknownFindingPatterns(scan.findings, nullptr, c.stop);
+    if (!listing) return 1;
+    if (rank > listing->groups.size())
+        throw Failure("there is no pattern of rank " + std::to_string(rank) + "; " +
+                      std::to_string(listing->groups.size()) + " pattern(s) in " + path);
+    const PatternGroup& pattern = listing->groups[rank - 1];
+    if (pattern.other)
+        throw Failure("rank " + std::to_string(rank) +
+                      " is the group of lines beyond the pattern cap; it has no draft");
+
+    const KeywordPass keyword =
+        ChoosePatternKeyword(pattern.constants, path, PatternLinesOfRank(*listing, rank),
+                             KnownFindingLines(scan.findings),
+                             ReadIgnoreList(programDir, *args.service), &c.pump, c.stop);
+    if (keyword.stopped) return 1;
+    DraftReservations reserved;
+    const CatalogueDraft draft =
+        DraftCatalogueEntry(*file, catalogue, *args.service, keyword.keyword, reserved);
+    if (args.write) {
+        try {
+            AddDraftToCatalogue(programDir, draft);
+        } catch (const DraftRefused& e) {
+            throw Failure("ErrorList.ini was not changed: " + std::string(e.what()));
+        }
+    }
+    // The draft's lines as they are, without their CR LF: the output's lines end in LF.
+    std::string_view text = draft.text;
+    while (!text.empty()) {
+        const std::size_t end = text.find("\r\n");
+        c.out.Line(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 2);
+    }
+    return 0;
+}
+
+}  // namespace corvane::cli
