@@ -64,5 +64,6 @@ inline constexpr char kPatternList[] = "PatternList";
 inline constexpr char kPatternLinesText[] = "PatternLinesText";
 inline constexpr char kDraftButton[] = "DraftButton";
 inline constexpr char kDraftText[] = "DraftText";
+inline constexpr char kAddDraftButton[] = "AddDraftButton";
 
 }  // namespace corvane::app::design

@@ -12,6 +12,7 @@
 #include "GbkDisplay.h"
 #include "SharedHistory.h"
 #include "WindowDialogs.h"
+#include "base/GbkUtf8.h"
 #include "catalog/CatalogueDraft.h"
 #include "catalog/GbkText.h"
 #include "catalog/ServiceCatalogue.h"
@@ -86,8 +87,10 @@ PatternsTab::PatternsTab(QTabWidget* tabs, std::string programDir, WindowDialogs
     : QObject(parent),
       programDir_(std::move(programDir)),
       tabs_(tabs),
+      dialogs_(dialogs),
       grouping_([&dialogs](const std::string& what) { ReportError(dialogs, what); }),
-      drafting_([&dialogs](const std::string& what) { ReportError(dialogs, what); }) {
+      drafting_([&dialogs](const std::string& what) { ReportError(dialogs, what); }),
+      adding_([&dialogs](const std::string& what) { ReportError(dialogs, what); }) {
     tab_ = new QWidget();
     auto* layout = new QVBoxLayout(tab_);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -109,10 +112,17 @@ PatternsTab::PatternsTab(QTabWidget* tabs, std::string programDir, WindowDialogs
     draftButton_ = new QPushButton(FromGbkLine(gbk::kButtonDraftEntry), lower);
     draftButton_->setToolTip(
         QStringLiteral("为所选模式生成一段 ErrorList.ini 条目，复制后交给目录维护人员"));
+    addButton_ = new QPushButton(FromGbkLine(gbk::kButtonAddDraft), lower);
+    addButton_->setToolTip(
+        QStringLiteral("把生成的条目加入本程序目录的 ErrorList.ini，下次启动时生效"));
+    addButton_->setEnabled(false);
     draftText_ = new QPlainTextEdit(lower);
     draftText_->setReadOnly(true);
     draftText_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    draftColumn->addWidget(draftButton_);
+    auto* draftButtons = new QHBoxLayout();
+    draftButtons->addWidget(draftButton_);
+    draftButtons->addWidget(addButton_);
+    draftColumn->addLayout(draftButtons);
     draftColumn->addWidget(draftText_, 1);
     lowerLayout->addWidget(linesText_, 1);
     lowerLayout->addLayout(draftColumn, 1);
@@ -126,10 +136,12 @@ PatternsTab::PatternsTab(QTabWidget* tabs, std::string programDir, WindowDialogs
     linesText_->setObjectName(QLatin1String(design::kPatternLinesText));
     draftButton_->setObjectName(QLatin1String(design::kDraftButton));
     draftText_->setObjectName(QLatin1String(design::kDraftText));
+    addButton_->setObjectName(QLatin1String(design::kAddDraftButton));
 
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { groupIfShown(); });
     connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { showSelectedPattern(); });
     connect(draftButton_, &QPushButton::clicked, this, [this] { draftEntry(); });
+    connect(addButton_, &QPushButton::clicked, this, [this] { addDraft(); });
 }
 
 PatternsTab::~PatternsTab() { cancel(); }
@@ -142,6 +154,7 @@ void PatternsTab::setSources(const ErrorCatalogue* catalogue, SharedHistory* his
 void PatternsTab::cancel() {
     grouping_.cancel();
     drafting_.cancel();
+    adding_.cancel();
 }
 
 void PatternsTab::setCaption(const QString& count) {
@@ -154,7 +167,7 @@ void PatternsTab::clear(bool emptyService) {
     patterns_.clear();
     list_->clear();
     linesText_->clear();
-    draftText_->clear();
+    clearDraft();
     setCaption(emptyService ? QStringLiteral("0") : QStringLiteral("…"));
     grouped_ = emptyService;
 }
@@ -193,7 +206,7 @@ void PatternsTab::showPatterns(std::vector<Pattern>& patterns) {
 
 void PatternsTab::showSelectedPattern() {
     drafting_.cancel();
-    draftText_->clear();
+    clearDraft();
     const QList<QTreeWidgetItem*> selected = list_->selectedItems();
     if (selected.isEmpty()) return;
     const auto index = static_cast<std::size_t>(list_->indexOfTopLevelItem(selected.first()));
@@ -203,26 +216,111 @@ void PatternsTab::showSelectedPattern() {
     linesText_->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
+void PatternsTab::clearDraft() {
+    draft_.reset();
+    addButton_->setEnabled(false);
+    draftText_->clear();
+}
+
 void PatternsTab::draftEntry() {
     const QList<QTreeWidgetItem*> selected = list_->selectedItems();
     if (selected.isEmpty() || !service_ || !catalogue_) return;
     const auto index = static_cast<std::size_t>(list_->indexOfTopLevelItem(selected.first()));
     if (index >= patterns_.size() || patterns_[index].other) return;
-    drafting_.start<std::string>(
+    clearDraft();
+    drafting_.start<CatalogueDraft>(
         [pattern = patterns_[index], service = service_, catalogue = catalogue_,
-         programDir = programDir_](const StopToken& stop) -> std::optional<std::string> {
+         programDir = programDir_,
+         reserved = reserved_](const StopToken& stop) mutable -> std::optional<CatalogueDraft> {
             const ServicePass& pass = *service;
-            // One more pass over the file: the keyword must be in no other line the scan
-            // does not ignore.
-            const KeywordPass keyword =
-                ChoosePatternKeyword(pattern.constants, pass.logFile, pattern.lines,
-                                     ReadIgnoreList(programDir, pass.serviceCode), nullptr, stop);
+            // Read before the pass: a change from here on makes the addition refuse.
+            const ErrorListFile file = ReadErrorListFile(programDir);
+            // One more pass over the file: the keyword must be in no other line that
+            // neither an ignore text nor an earlier entry claims.
+            const KeywordPass keyword = ChoosePatternKeyword(
+                pattern.constants, pass.logFile, pattern.lines, KnownFindingLines(pass.findings),
+                ReadIgnoreList(programDir, pass.serviceCode), nullptr, stop);
             if (keyword.stopped) return std::nullopt;
-            return DraftCatalogueEntry(*catalogue, ReadErrorListKeys(programDir), pass.serviceCode,
-                                       keyword.keyword)
-                .text;
+            return DraftCatalogueEntry(file, *catalogue, pass.serviceCode, keyword.keyword,
+                                       reserved);
         },
-        [this](std::string& text) { draftText_->setPlainText(FromGbkText(text)); });
+        [this](CatalogueDraft& draft) { showDraft(draft); });
+}
+
+void PatternsTab::showDraft(CatalogueDraft& draft) {
+    // The code and key are the window's from now on, whether the draft is added or copied.
+    if (!draft.code.empty()) {
+        reserved_.codes.push_back(draft.code);
+        reserved_.listKeys.push_back(draft.listKey);
+    }
+    draftText_->setPlainText(FromGbkText(draft.text));
+    const bool addable = !draft.code.empty() && draft.keyword.has_value();
+    draft_ = std::move(draft);
+    addButton_->setEnabled(addable);
+}
+
+namespace {
+
+struct Addition {
+    std::optional<DraftRefusal> refusal;  // nothing: added
+    std::string detail;                   // the refusal's own text
+    std::string code;
+};
+
+// The window's words for an addition, as GBK for the information box.
+std::string AdditionMessage(const Addition& a) {
+    QString text;
+    if (!a.refusal) {
+        text = QStringLiteral("已将错误代码 %1 加入 ErrorList.ini，下次启动时生效。")
+                   .arg(QString::fromStdString(a.code));
+    } else {
+        switch (*a.refusal) {
+            case DraftRefusal::Changed:
+                text = QStringLiteral(
+                    "ErrorList.ini 在生成条目之后已被修改，未加入。请重新生成目录条目。");
+                break;
+            case DraftRefusal::Busy:
+                text = QStringLiteral("错误目录正在更新，未加入。请稍后再试。");
+                break;
+            case DraftRefusal::NoKeyword:
+                text = QStringLiteral("条目没有日志关键字，未加入。");
+                break;
+            case DraftRefusal::NoCode:
+                text = QStringLiteral("错误代码100至998均已占用，未加入。");
+                break;
+            default:
+                text = QStringLiteral("未能加入 ErrorList.ini：%1")
+                           .arg(QString::fromUtf8(GbkToUtf8(a.detail)));
+                break;
+        }
+    }
+    return FromUtf8(text.toStdString(), "GBK").value_or(std::string());
+}
+
+}  // namespace
+
+void PatternsTab::addDraft() {
+    if (!draft_ || adding_.pending()) return;
+    addButton_->setEnabled(false);
+    // The lock can be held by an update for a while: off the window's thread.
+    adding_.start<Addition>(
+        [draft = *draft_,
+         programDir = programDir_](const StopToken& stop) -> std::optional<Addition> {
+            Addition a;
+            a.code = draft.code;
+            try {
+                AddDraftToCatalogue(programDir, draft, std::chrono::seconds(30), stop);
+            } catch (const DraftRefused& e) {
+                a.refusal = e.Reason();
+                a.detail = e.what();
+            }
+            return a;
+        },
+        [this](Addition& a) {
+            // Added or refused, this draft is done: the next one reads the file again.
+            draft_.reset();
+            dialogs_.ShowMessage(AdditionMessage(a));
+        });
 }
 
 }  // namespace corvane::app

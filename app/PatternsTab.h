@@ -1,13 +1,16 @@
 // The third detail tab: the unknown errors of the shown service grouped into
-// patterns, a few lines of the selected pattern, and a draft catalogue entry for it.
+// patterns, a few lines of the selected pattern, and a draft catalogue entry for it,
+// which one more button adds to ErrorList.ini.
 //
 // The patterns are grouped when the tab is looked at, on a thread of their own (with
 // the history's marks of new and rising patterns); the draft's pass over the log file
-// too.  A new service, a new run or a close stops them; a new selection stops a draft.
+// and its addition to the catalogue too.  A new service, a new run or a close stops
+// them; a new selection stops a draft.  The drafts of one window take distinct codes.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,7 @@
 
 #include "BackgroundTask.h"
 #include "WindowRun.h"
+#include "catalog/CatalogueDraft.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -46,7 +50,7 @@ public:
     void cancel();
 
     // True while patterns or a draft are being worked out.
-    bool working() const { return grouping_.pending() || drafting_.pending(); }
+    bool working() const { return grouping_.pending() || drafting_.pending() || adding_.pending(); }
 
     // A pattern as shown, largest first.
     struct Pattern {
@@ -63,6 +67,9 @@ private:
     void showPatterns(std::vector<Pattern>& patterns);
     void showSelectedPattern();
     void draftEntry();
+    void showDraft(CatalogueDraft& draft);
+    void addDraft();
+    void clearDraft();
     void setCaption(const QString& count);
 
     const std::string programDir_;
@@ -71,7 +78,9 @@ private:
     QTreeWidget* list_;
     QPlainTextEdit* linesText_;
     QPushButton* draftButton_;
+    QPushButton* addButton_;
     QPlainTextEdit* draftText_;
+    WindowDialogs& dialogs_;
     const ErrorCatalogue* catalogue_ = nullptr;
     SharedHistory* history_ = nullptr;
 
@@ -80,6 +89,9 @@ private:
     std::vector<Pattern> patterns_;
     BackgroundTask grouping_;
     BackgroundTask drafting_;
+    BackgroundTask adding_;
+    std::optional<CatalogueDraft> draft_;  // the draft shown, while it can be added
+    DraftReservations reserved_;           // what the window's drafts have taken
 };
 
 }  // namespace corvane::app

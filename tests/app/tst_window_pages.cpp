@@ -11,6 +11,7 @@
 #include <QXYSeries>
 
 #include "ContextView.h"
+#include "Files.h"
 #include "TrendView.h"
 
 #include "WindowTestSupport.h"
@@ -564,6 +565,25 @@ private slots:
         QVERIFY(keyword != entry.end());
         QVERIFY2(QStringLiteral("[10:00:01.000] step 7 failed here").contains(keyword->mid(6)),
                  qPrintable(*keyword));
+
+        // A second draft takes the next code; adding it puts its list line into the
+        // first [ERRORLIST] and says so.
+        auto* add = w.form->findChild<QPushButton*>(QLatin1String(design::kAddDraftButton));
+        QCOMPARE(add->text(), QStringLiteral("加入错误目录"));
+        QVERIFY(add->isEnabled());
+        w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton))->click();
+        QTRY_VERIFY(draft->toPlainText().contains(QStringLiteral("[ERROR_102]")));
+        const std::string ini = w.dirs.ProgramDir() + "ErrorList.ini";
+        const std::string before = corvane::testing_support::ReadFileBytes(ini);
+        add->click();
+        QTRY_COMPARE(w.dialogs.messages.size(), 1);
+        QVERIFY2(w.dialogs.messages[0].contains(QStringLiteral("102")),
+                 qPrintable(w.dialogs.messages[0]));
+        QVERIFY(!add->isEnabled());
+        const std::string after = corvane::testing_support::ReadFileBytes(ini);
+        QVERIFY(after.size() > before.size());
+        QVERIFY(after.find("4=104\r\n02=102\r\n[ERROR_101]") != std::string::npos);
+        QVERIFY(after.find("\r\n[ERROR_102]\r\n") > before.size());
     }
 
     void exportingTheRunWritesEveryFinding() {
