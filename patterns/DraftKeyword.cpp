@@ -23,8 +23,9 @@ bool IsWordByte(unsigned char c) {
 }
 
 // One piece of a constant: a blank, a run of ASCII letters and digits, one character
-// of text, a punctuation mark, an opening or closing bracket, or a quote.
-enum class PieceKind { Blank, Word, Text, Punct, Open, Close, Quote };
+// of text, a punctuation mark, an opening or closing bracket, a quote, or a byte that
+// is no whole character.
+enum class PieceKind { Blank, Word, Text, Punct, Open, Close, Quote, Broken };
 
 struct Piece {
     std::size_t begin = 0;
@@ -106,8 +107,8 @@ std::vector<Piece> PiecesOf(std::string_view s) {
             p.begin = i;
             p.end = i + 2;
         } else if (c >= 0x80) {
-            // A byte that is no whole character: nothing may begin or end on it.
-            p = {i, i + 1, PieceKind::Punct, 0};
+            // Nothing may begin or end on it.
+            p = {i, i + 1, PieceKind::Broken, 0};
         } else {
             p = AsciiPiece(c);
             p.begin = i;
@@ -124,20 +125,27 @@ std::vector<Piece> PiecesOf(std::string_view s) {
     return pieces;
 }
 
+// A punctuation mark at an end is allowed only for the second choices.
 bool MayBegin(PieceKind k) {
     return k == PieceKind::Word || k == PieceKind::Text || k == PieceKind::Open ||
-           k == PieceKind::Quote;
+           k == PieceKind::Quote || k == PieceKind::Punct;
 }
 bool MayEnd(PieceKind k) {
     return k == PieceKind::Word || k == PieceKind::Text || k == PieceKind::Close ||
-           k == PieceKind::Quote;
+           k == PieceKind::Quote || k == PieceKind::Punct;
 }
 
-// Adds the clean stretches of `s` that begin at piece `i`, up to piece `last`
-// (exclusive); with `wholeOnly` only the one that ends at `lastEnd`.
+// The stretches of a constant: those without punctuation at their ends come first.
+struct Stretches {
+    std::vector<std::string> clean;
+    std::vector<std::string> punctuated;
+    std::unordered_set<std::string> seen;
+};
+
+// Adds the stretches of `s` that begin at piece `i`, up to piece `last` (exclusive);
+// with `wholeOnly` only the one that ends at `lastEnd`.
 void AddStretchesFrom(std::string_view s, const std::vector<Piece>& pieces, std::size_t i,
-                      std::size_t last, std::size_t lastEnd, bool wholeOnly,
-                      std::unordered_set<std::string>& seen, std::vector<std::string>& out) {
+                      std::size_t last, std::size_t lastEnd, bool wholeOnly, Stretches& out) {
     std::vector<int> open;  // the brackets open so far
     int quotes[2] = {0, 0};
     bool hasText = false;
@@ -164,7 +172,9 @@ void AddStretchesFrom(std::string_view s, const std::vector<Piece>& pieces, std:
         if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
             text.back() == text.front())
             continue;
-        if (seen.emplace(text).second) out.emplace_back(text);
+        if (!out.seen.emplace(text).second) continue;
+        const bool punctuated = pieces[i].kind == PieceKind::Punct || p.kind == PieceKind::Punct;
+        (punctuated ? out.punctuated : out.clean).emplace_back(text);
     }
 }
 
@@ -176,8 +186,7 @@ bool IsSingleByteWordAt(std::string_view line, const std::vector<bool>& charStar
 }  // namespace
 
 std::vector<std::string> KeywordCandidates(const std::vector<std::string>& constants) {
-    std::vector<std::string> out;
-    std::unordered_set<std::string> seen;
+    Stretches stretches;
     for (const std::string& c : constants) {
         const std::vector<Piece> pieces = PiecesOf(c);
         std::size_t first = pieces.size();
@@ -189,90 +198,100 @@ std::vector<std::string> KeywordCandidates(const std::vector<std::string>& const
         for (std::size_t i = first; i < lastEnd; ++i) {
             if (!MayBegin(pieces[i].kind)) continue;
             const std::size_t near = std::min(lastEnd, i + kMaxPiecesPerStretch);
-            AddStretchesFrom(c, pieces, i, near, 0, false, seen, out);
+            AddStretchesFrom(c, pieces, i, near, 0, false, stretches);
             if (i == first && near < lastEnd)
-                AddStretchesFrom(c, pieces, i, lastEnd, lastEnd, true, seen, out);
+                AddStretchesFrom(c, pieces, i, lastEnd, lastEnd, true, stretches);
         }
     }
-    std::stable_sort(out.begin(), out.end(), [](const std::string& a, const std::string& b) {
+    const auto longestFirst = [](const std::string& a, const std::string& b) {
         return a.size() > b.size();
-    });
+    };
+    std::vector<std::string>& out = stretches.clean;
+    std::stable_sort(out.begin(), out.end(), longestFirst);
+    std::stable_sort(stretches.punctuated.begin(), stretches.punctuated.end(), longestFirst);
+    out.insert(out.end(), stretches.punctuated.begin(), stretches.punctuated.end());
     return out;
 }
 
-// The state of one line's matching, handed to the matcher's callback.
+// The matches of one line, gathered by the matcher's callback: an ignore text found
+// ends the line's scan, since the scan passes the whole line over.
 struct KeywordChooser::Work {
     explicit Work(const LiteralMatcher& matcher, std::size_t count)
-        : scratch(matcher), seenIn(count, 0) {}
+        : scratch(matcher), candidates(count), seenIn(count, 0) {}
     LiteralMatcher::Scratch scratch;
-    const LiteralMatcher* matcher = nullptr;
+    std::size_t candidates;
+    bool ignored = false;
+    std::vector<std::pair<std::size_t, std::uint32_t>> matches;  // end offset, candidate
     std::vector<std::uint32_t> seenIn;  // the number of the last pattern line each was in
-    std::uint32_t lineNumber = 0;
-    std::string_view line;
-    bool ofPattern = false;
+    std::uint32_t patternLine = 0;
     std::vector<bool> charStart;  // of the pattern line: where a character begins
-    std::vector<bool>* alive = nullptr;
-    std::size_t* aliveCount = nullptr;
 };
 
-KeywordChooser::KeywordChooser(const std::vector<std::string>& constants)
+KeywordChooser::KeywordChooser(const std::vector<std::string>& constants,
+                               const std::vector<std::string>& ignoreList)
     : candidates_(KeywordCandidates(constants)),
       alive_(candidates_.size(), true),
       aliveCount_(candidates_.size()) {
     if (candidates_.empty()) return;
-    matcher_ = std::make_unique<LiteralMatcher>(candidates_);
+    // One pass of the engine per line finds both the candidates and the ignore texts,
+    // which come after them.
+    std::vector<std::string> literals = candidates_;
+    for (const std::string& t : ignoreList)
+        if (!t.empty()) literals.push_back(t);
+    matcher_ = std::make_unique<LiteralMatcher>(literals);
     work_ = std::make_unique<Work>(*matcher_, candidates_.size());
-    work_->matcher = matcher_.get();
-    work_->alive = &alive_;
-    work_->aliveCount = &aliveCount_;
 }
 
 KeywordChooser::~KeywordChooser() = default;
 
+void KeywordChooser::Kill(std::size_t id) {
+    if (!alive_[id]) return;
+    alive_[id] = false;
+    --aliveCount_;
+}
+
 void KeywordChooser::AddLine(std::string_view line, bool ofPattern) {
     if (aliveCount_ == 0) return;
     Work& w = *work_;
-    w.line = line;
-    w.ofPattern = ofPattern;
-    if (ofPattern) {
-        ++w.lineNumber;
-        w.charStart.assign(line.size() + 1, false);
-        for (std::size_t i = 0; i < line.size();) {
-            w.charStart[i] = true;
-            i += IsGbkLeadByte(static_cast<unsigned char>(line[i])) && i + 1 < line.size() ? 2 : 1;
-        }
-        w.charStart[line.size()] = true;
-    }
+    w.ignored = false;
+    w.matches.clear();
     matcher_->Scan(
         line.data(), line.size(), w.scratch,
         [](void* context, std::size_t end, std::uint32_t id) {
             Work& work = *static_cast<Work*>(context);
-            if (!(*work.alive)[id]) return true;
-            if (!work.ofPattern) {
-                // The scanner would give this line to the new entry too.
-                (*work.alive)[id] = false;
-                return --*work.aliveCount > 0;
+            if (id >= work.candidates) {
+                work.ignored = true;
+                return false;
             }
-            const std::size_t begin = end - work.matcher->LiteralLength(id);
-            const std::vector<bool>& starts = work.charStart;
-            const bool onCharacters = starts[begin] && starts[end];
-            // Not cut out of a longer word: an ASCII letter or digit on both sides of an end.
-            const bool cutBefore = begin > 0 && IsSingleByteWordAt(work.line, starts, begin) &&
-                                   IsSingleByteWordAt(work.line, starts, begin - 1);
-            const bool cutAfter = end < work.line.size() &&
-                                  IsSingleByteWordAt(work.line, starts, end) &&
-                                  IsSingleByteWordAt(work.line, starts, end - 1);
-            if (onCharacters && !cutBefore && !cutAfter) work.seenIn[id] = work.lineNumber;
+            work.matches.emplace_back(end, id);
             return true;
         },
         &w);
-    if (!ofPattern) return;
-    for (std::size_t id = 0; id < candidates_.size(); ++id) {
-        if (alive_[id] && w.seenIn[id] != w.lineNumber) {
-            alive_[id] = false;
-            --aliveCount_;
-        }
+    if (w.ignored) return;
+    if (!ofPattern) {
+        // The scanner would give this line to the new entry too.
+        for (const auto& [end, id] : w.matches) Kill(id);
+        return;
     }
+    ++w.patternLine;
+    std::vector<bool>& starts = w.charStart;
+    starts.assign(line.size() + 1, false);
+    for (std::size_t i = 0; i < line.size();) {
+        starts[i] = true;
+        i += IsGbkLeadByte(static_cast<unsigned char>(line[i])) && i + 1 < line.size() ? 2 : 1;
+    }
+    starts[line.size()] = true;
+    for (const auto& [end, id] : w.matches) {
+        const std::size_t begin = end - matcher_->LiteralLength(id);
+        // Not cut out of a longer word: an ASCII letter or digit on both sides of an end.
+        const bool cutBefore = begin > 0 && IsSingleByteWordAt(line, starts, begin) &&
+                               IsSingleByteWordAt(line, starts, begin - 1);
+        const bool cutAfter = end < line.size() && IsSingleByteWordAt(line, starts, end) &&
+                              IsSingleByteWordAt(line, starts, end - 1);
+        if (starts[begin] && starts[end] && !cutBefore && !cutAfter) w.seenIn[id] = w.patternLine;
+    }
+    for (std::size_t id = 0; id < candidates_.size(); ++id)
+        if (w.seenIn[id] != w.patternLine) Kill(id);
 }
 
 std::optional<std::string> KeywordChooser::Keyword() const {
@@ -286,13 +305,9 @@ KeywordPass ChoosePatternKeyword(const std::vector<std::string>& constants, cons
                                  const std::vector<std::int64_t>& knownLines,
                                  const std::vector<std::string>& ignoreList, EventPump* pump,
                                  const StopToken& stop) {
-    std::vector<std::string> ignores;
-    for (const std::string& t : ignoreList)
-        if (!t.empty()) ignores.push_back(FoldAscii(t));
-    KeywordChooser chooser(constants);
+    KeywordChooser chooser(constants, ignoreList);
     FileLineReader reader(path);
     FileLine line;
-    std::string folded;
     auto pattern = patternLines.begin();
     auto known = knownLines.begin();
     while (chooser.Open() && reader.Next(line)) {
@@ -301,15 +316,7 @@ KeywordPass ChoosePatternKeyword(const std::vector<std::string>& constants, cons
         while (known != knownLines.end() && *known < line.number) ++known;
         // An earlier entry keeps its lines: the new one comes after every other.
         if (known != knownLines.end() && *known == line.number) continue;
-        const bool ofPattern = pattern != patternLines.end() && *pattern == line.number;
-        if (!ignores.empty()) {
-            folded = FoldAscii(line.text);
-            if (std::any_of(ignores.begin(), ignores.end(), [&](const std::string& t) {
-                    return folded.find(t) != std::string::npos;
-                }))
-                continue;
-        }
-        chooser.AddLine(line.text, ofPattern);
+        chooser.AddLine(line.text, pattern != patternLines.end() && *pattern == line.number);
     }
     return {false, chooser.Keyword()};
 }

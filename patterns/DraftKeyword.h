@@ -21,21 +21,25 @@ namespace corvane {
 
 class LiteralMatcher;
 
-// The texts a keyword may be, longest first, each once: the stretches of a constant
-// part (PatternGroup::constants) that begin and end on a word boundary (ASCII letters
-// and digits are never cut apart) and on a character boundary (GBK), whose brackets
-// and quotes are balanced, and that neither begin nor end with a blank or punctuation
-// other than a bracket or quote, nor stand inside one pair of the same quote (which the
-// INI reader would drop).  At most kProfileValueMax bytes each.
+// The texts a keyword may be, each once: the stretches of a constant part
+// (PatternGroup::constants) that begin and end on a word boundary (ASCII letters and
+// digits are never cut apart) and on a character boundary (GBK), whose brackets and
+// quotes are balanced, that neither begin nor end with a blank, hold some text and do
+// not stand inside one pair of the same quote (which the INI reader would drop); at most
+// kProfileValueMax bytes each.  Those that begin and end with text, a bracket or a quote
+// come first, longest first; then those with a punctuation mark at an end, longest
+// first, for a pattern whose words alone stand in other lines too.
 std::vector<std::string> KeywordCandidates(const std::vector<std::string>& constants);
 
-// Chooses the keyword of a pattern: the longest candidate found, ignoring ASCII case
-// as the scanner does, in every line of the pattern, there on a word and character
-// boundary, and in no other line.  Feed it the lines of the file that no ignore text
-// and no catalogue entry of the service claims.
+// Chooses the keyword of a pattern: the first candidate found, ignoring ASCII case as
+// the scanner does, in every line of the pattern, there on a word and character
+// boundary, and in no other line.  Lines with a text of `ignoreList` (empty texts never
+// match) are passed over; feed it every other line that no catalogue entry of the
+// service claims.
 class KeywordChooser {
 public:
-    explicit KeywordChooser(const std::vector<std::string>& constants);
+    KeywordChooser(const std::vector<std::string>& constants,
+                   const std::vector<std::string>& ignoreList);
     ~KeywordChooser();
     KeywordChooser(const KeywordChooser&) = delete;
     KeywordChooser& operator=(const KeywordChooser&) = delete;
@@ -47,6 +51,8 @@ public:
     std::optional<std::string> Keyword() const;
 
 private:
+    void Kill(std::size_t id);
+
     std::vector<std::string> candidates_;
     std::vector<bool> alive_;
     std::size_t aliveCount_ = 0;

@@ -67,6 +67,15 @@ TEST(DraftKeywordTest, ChoosesABalancedWholeWordKeywordOfOnlyThePatternsFreeLine
          {2},
          {"user EVE"},
          "Failed password for"},
+        {"punctuation at an end when the words alone are elsewhere",
+         {"]: Failed password for ", " from "},
+         "sshd[1]: Failed password for root from 1.1.1.1\n"
+         "sshd[2]: message repeated 2 times: [ Failed password for root from 1.1.1.1]\n"
+         "sshd[3]: Failed password for admin from 2.2.2.2\n",
+         {1, 3},
+         {},
+         {},
+         ": Failed password for"},
         {"a word glued to a variable part is cut",
          {"user", " failed login"},
          "useralpha failed login\nuserbeta failed login\nguest failed login\n",
