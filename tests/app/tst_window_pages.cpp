@@ -591,6 +591,16 @@ private slots:
         QVERIFY(after.size() > before.size());
         QVERIFY(after.find("4=104\r\n02=102\r\n[ERROR_101]") != std::string::npos);
         QVERIFY(after.find("\r\n[ERROR_102]\r\n") > before.size());
+
+        // A draft of a file that has changed since is refused and says why.
+        w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton))->click();
+        QTRY_VERIFY(draft->toPlainText().contains(QStringLiteral("[ERROR_105]")));
+        corvane::testing_support::WriteFile(ini, after + "\r\n");
+        add->click();
+        QTRY_COMPARE(w.dialogs.messages.size(), 2);
+        QVERIFY2(w.dialogs.messages[1].contains(QStringLiteral("已被修改")),
+                 qPrintable(w.dialogs.messages[1]));
+        QCOMPARE(corvane::testing_support::ReadFileBytes(ini), after + "\r\n");
     }
 
     void exportingTheRunWritesEveryFinding() {
