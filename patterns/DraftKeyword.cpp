@@ -151,7 +151,8 @@ void AddStretchesFrom(std::string_view s, const std::vector<Piece>& pieces, std:
     bool hasText = false;
     for (std::size_t j = i; j < last; ++j) {
         const Piece& p = pieces[j];
-        if (p.end - pieces[i].begin > kProfileValueMax) return;
+        // The reader cuts a value at a zero byte.
+        if (p.end - pieces[i].begin > kProfileValueMax || s[p.begin] == '\0') return;
         if (p.kind == PieceKind::Open) {
             open.push_back(p.pair);
         } else if (p.kind == PieceKind::Close) {

@@ -24,11 +24,11 @@ class LiteralMatcher;
 // The texts a keyword may be, each once: the stretches of a constant part
 // (PatternGroup::constants) that begin and end on a word boundary (ASCII letters and
 // digits are never cut apart) and on a character boundary (GBK), whose brackets and
-// quotes are balanced, that neither begin nor end with a blank, hold some text and do
-// not stand inside one pair of the same quote (which the INI reader would drop); at most
-// kProfileValueMax bytes each.  Those that begin and end with text, a bracket or a quote
-// come first, longest first; then those with a punctuation mark at an end, longest
-// first, for a pattern whose words alone stand in other lines too.
+// quotes are balanced, that neither begin nor end with a blank, hold some text and no
+// zero byte, and do not stand inside one pair of the same quote (which the INI reader
+// would drop); at most kProfileValueMax bytes each.  Those that begin and end with
+// text, a bracket or a quote come first, longest first; then those with a punctuation
+// mark at an end, longest first, for a pattern whose words alone stand in other lines.
 std::vector<std::string> KeywordCandidates(const std::vector<std::string>& constants);
 
 // Chooses the keyword of a pattern: the first candidate found, ignoring ASCII case as

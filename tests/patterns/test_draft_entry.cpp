@@ -112,8 +112,9 @@ TEST(DraftKeywordTest, ChoosesABalancedWholeWordKeywordOfOnlyThePatternsFreeLine
                   c.keyword)
             << c.what;
     }
-    EXPECT_EQ(KeywordCandidates({"a (b) c)", "'x'"}),
-              (std::vector<std::string>{"a (b) c", "a (b)", "(b) c", "(b)", "a", "b", "c", "x"}));
+    EXPECT_EQ(KeywordCandidates({"a (b) c)", "'x'", std::string("p\0q", 3)}),
+              (std::vector<std::string>{"a (b) c", "a (b)", "(b) c", "(b)", "a", "b", "c", "x", "p",
+                                        "q"}));
 }
 
 ErrorListFile FileOf(const std::string& bytes) { return {true, bytes}; }
