@@ -183,11 +183,13 @@ CatalogueDraft DraftCatalogueEntry(const ErrorListFile& file, const ErrorCatalog
     s.append("]").append(kCrLf);
     s.append("01=").append(gbk::kDraftExplanation).append(kCrLf);
 
-    // Two parts for two places; the comments say where each goes.
-    t.append(";").append(gbk::kDraftListLineHint).append(kCrLf);
-    t.append(draft.listLine).append(kCrLf).append(kCrLf);
+    // Two parts for two places; the comments say where each goes.  The list line comes
+    // last: pasted at the end with the rest by mistake, it falls into the draft's own
+    // explanation section instead of another entry's.
     t.append(";").append(gbk::kDraftSectionsHint).append(kCrLf);
-    t.append(s);
+    t.append(s).append(kCrLf);
+    t.append(";").append(gbk::kDraftListLineHint).append(kCrLf);
+    t.append(draft.listLine).append(kCrLf);
     return draft;
 }
 

@@ -143,8 +143,8 @@ TEST(CatalogueDraftTest, TakesCodesAndKeysThatNeitherTheFileNorTheCatalogueNorEa
         std::string(gbk::kKeyKeyword) + "=disk full\r\n\r\n" +
         "[ERROR_105_MEMO]\r\n01=" + std::string(gbk::kDraftExplanation) + "\r\n";
     EXPECT_EQ(d.sections, sections);
-    EXPECT_EQ(d.text, ";" + std::string(gbk::kDraftListLineHint) + "\r\n03=105\r\n\r\n;" +
-                          std::string(gbk::kDraftSectionsHint) + "\r\n" + sections);
+    EXPECT_EQ(d.text, ";" + std::string(gbk::kDraftSectionsHint) + "\r\n" + sections + "\r\n;" +
+                          std::string(gbk::kDraftListLineHint) + "\r\n03=105\r\n");
     const CatalogueDraft none = DraftCatalogueEntry(file, loaded, "GW", std::nullopt, fresh);
     EXPECT_NE(none.sections.find(";" + std::string(gbk::kDraftNoKeyword) + "\r\n"),
               std::string::npos);

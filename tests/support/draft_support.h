@@ -64,12 +64,13 @@ inline std::string WriteDraftAndCheckRoundTrip(const std::string& programDir,
     const CliResult draft = RunCorvaneScan("draft " + prog + "--service " + service + " --write " +
                                            std::to_string(rank) + " " + log);
     EXPECT_EQ(draft.status, 0) << draft.err;
+    // The draft's last line is its list line; its sections begin on its second.
     const std::vector<std::string> draftLines = OutputLines(draft.out);
-    const std::size_t section = draft.out.find("\n[ERROR_");
-    if (draft.status != 0 || draftLines.size() < 2 || section == std::string::npos) return {};
-    const std::string code = draft.out.substr(section + 8, 3);
-    ExpectOnlyTheEntryAdded(iniBefore, ReadFileBytes(programDir + "ErrorList.ini"), draftLines[1],
-                            code);
+    if (draft.status != 0 || draftLines.size() < 2 || draftLines[1].rfind("[ERROR_", 0) != 0)
+        return {};
+    const std::string code = draftLines[1].substr(7, 3);
+    ExpectOnlyTheEntryAdded(iniBefore, ReadFileBytes(programDir + "ErrorList.ini"),
+                            draftLines.back(), code);
 
     std::vector<std::string> expected = OutputLines(before.out);
     if (expected.size() < 2) return {};
