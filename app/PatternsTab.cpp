@@ -309,7 +309,8 @@ void PatternsTab::addDraft() {
             Addition a;
             a.code = draft.code;
             try {
-                AddDraftToCatalogue(programDir, draft, std::chrono::seconds(30), stop);
+                if (!AddDraftToCatalogue(programDir, draft, std::chrono::seconds(30), stop))
+                    return std::nullopt;
             } catch (const DraftRefused& e) {
                 a.refusal = e.Reason();
                 a.detail = e.what();

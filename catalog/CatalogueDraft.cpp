@@ -235,7 +235,7 @@ std::string WithDraftEntry(const std::string& bytes, const CatalogueDraft& draft
     return out;
 }
 
-void AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& draft,
+bool AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& draft,
                          std::chrono::milliseconds lockWait, const StopToken& stop) {
     RequireComplete(draft);
     // The catalogue update renames its download over the same file under this lock; so
@@ -247,7 +247,8 @@ void AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& dr
         if (attempt == DirectoryLock::Attempt::Taken) break;
         if (attempt == DirectoryLock::Attempt::Failed)
             Refuse(DraftRefusal::WriteFailed, "cannot lock the directory " + programDir);
-        if (std::chrono::steady_clock::now() >= deadline || stop.stop_requested())
+        if (stop.stop_requested()) return false;
+        if (std::chrono::steady_clock::now() >= deadline)
             Refuse(DraftRefusal::Busy, "the catalogue is being updated (the directory " +
                                            programDir + " stayed locked); try again");
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -277,6 +278,7 @@ void AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& dr
                "cannot write " + path + " (by way of " + temporary + "): " + std::strerror(error));
     }
     lock.Sync();
+    return true;
 }
 
 }  // namespace corvane

@@ -94,9 +94,9 @@ std::string WithDraftEntry(const std::string& bytes, const CatalogueDraft& draft
 // Adds the draft to programDir + "ErrorList.ini": under the lock the catalogue update
 // takes (waiting at most `lockWait` for it), the file is read again and must be the one
 // the draft was made from; the new content goes to "ErrorList.tmp", to the disk, and is
-// renamed over the catalogue.  A stop request ends the wait for the lock (Busy).
-// Throws DraftRefused, leaving the catalogue as it was.
-void AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& draft,
+// renamed over the catalogue.  False when a stop ended the wait for the lock (nothing
+// written).  Throws DraftRefused, leaving the catalogue as it was.
+bool AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& draft,
                          std::chrono::milliseconds lockWait = std::chrono::seconds(30),
                          const StopToken& stop = {});
 

@@ -232,6 +232,11 @@ TEST(CatalogueDraftTest, AddsOnlyToTheFileItWasMadeFromAndOnlyUnderTheLock) {
         DirectoryLock update(dir.path());
         ASSERT_EQ(update.TryTake(), DirectoryLock::Attempt::Taken);
         EXPECT_EQ(RefusalOf(dir.path(), draft, std::chrono::milliseconds(50)), DraftRefusal::Busy);
+        // A stop ends the wait without an answer.
+        StopSource stop;
+        stop.request_stop();
+        EXPECT_FALSE(
+            AddDraftToCatalogue(dir.path(), draft, std::chrono::seconds(5), stop.get_token()));
     }
     EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), ini);
 
@@ -239,7 +244,7 @@ TEST(CatalogueDraftTest, AddsOnlyToTheFileItWasMadeFromAndOnlyUnderTheLock) {
     noKeyword.keyword.reset();
     EXPECT_EQ(RefusalOf(dir.path(), noKeyword), DraftRefusal::NoKeyword);
 
-    AddDraftToCatalogue(dir.path(), draft);
+    EXPECT_TRUE(AddDraftToCatalogue(dir.path(), draft));
     EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), WithDraftEntry(ini, draft));
     EXPECT_FALSE(testing_support::ReadFile(dir / "ErrorList.tmp"));
     // Once added, the same draft is of a file that is no longer there.
