@@ -59,6 +59,19 @@ else()
   message(STATUS "rsvg-convert not found: no PNG icons (scripts/install-deps.sh installs it)")
 endif()
 
+# The manual pages, compressed as Debian keeps them.
+set(manpages)
+foreach(page corvane-scan.1 corvane-log-analyzer.1)
+  set(gz ${generated}/man/${page}.gz)
+  add_custom_command(OUTPUT ${gz}
+    COMMAND ${CMAKE_COMMAND} -E copy ${packaging}/man/${page} ${generated}/man/${page}
+    COMMAND gzip -9nf ${generated}/man/${page}
+    DEPENDS ${packaging}/man/${page} VERBATIM)
+  list(APPEND manpages ${gz})
+endforeach()
+add_custom_target(corvane_manpages ALL DEPENDS ${manpages})
+install(FILES ${manpages} DESTINATION usr/share/man/man1)
+
 # The copyright file, the changelog and the one lintian finding the layout makes.
 execute_process(COMMAND date -u -R -d "${CORVANE_RELEASE_DATE} 12:00:00"
                 OUTPUT_VARIABLE CORVANE_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
