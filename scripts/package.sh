@@ -6,7 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh >&2
-cmake --preset package >/dev/null
+# Debian's compiler and linker flags, with every hardening feature.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+flags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+cmake --preset package -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 cmake --build --preset package >&2
 rm -f build-package/corvane-log-analyzer_*.deb
 (cd build-package && cpack -G DEB >&2)
