@@ -397,9 +397,164 @@ void MergeStamps(std::string_view line, std::vector<LineToken>& tokens,
     tokens.swap(merged);
 }
 
+// The words that name a message's level, in any letter case.
+bool IsLevel(std::string_view w) {
+    static constexpr std::array<std::string_view, 22> kLevels = {
+        "INFO",  "INF",      "WARN", "WARNING", "WRN",    "ERROR", "ERR",   "DEBUG",
+        "DBG",   "TRACE",    "TRC",  "FATAL",   "CRITICAL", "CRIT", "NOTICE", "SEVERE",
+        "FINE",  "FINER",    "FINEST", "ALERT", "EMERG",  "VERBOSE"};
+    for (std::string_view l : kLevels)
+        if (EqualsIgnoringAsciiCase(w, l)) return true;
+    return false;
+}
+
+bool IsUpperWord(std::string_view w) {
+    if (w.empty() || w.size() > 16) return false;
+    for (char c : w)
+        if (!(c >= 'A' && c <= 'Z') && !(c >= '0' && c <= '9') && c != '_') return false;
+    return true;
+}
+
+// Finds the line's header: the fields before the message that every line of a log
+// carries in its own form (time stamps, levels, process and thread ids, host names,
+// bracketed and pipe-separated fields, the logger or tag with its colon).  It begins
+// with a time stamp or number (after an optional "[", "(" or flag field) and takes
+// fields for as long as they look like header fields.  Returns the number of leading
+// tokens that form it.
+class HeaderFinder {
+public:
+    HeaderFinder(std::string_view line, const std::vector<LineToken>& t) : line_(line), t_(t) {}
+
+    std::size_t Find() {
+        const std::size_t n = t_.size();
+        if (n < 2) return 0;
+        const bool flag = IsSymbol(0, '-') || IsSymbol(0, '[') || IsSymbol(0, '(') ||
+                          (t_[0].kind == TokenKind::Word && IsUpperWord(Text(0)));
+        if (t_[0].kind != TokenKind::Variable && !(flag && t_[1].kind == TokenKind::Variable))
+            return 0;
+        bool level = false;
+        bool host = false;
+        std::size_t i = 0;
+        std::size_t header = 0;
+        while (i < n) {
+            const LineToken& k = t_[i];
+            if (k.kind == TokenKind::Variable) {
+                i = header = i + 1;
+                continue;
+            }
+            if (IsSymbol(i, '[') || IsSymbol(i, '(')) {
+                const std::size_t j = Closing(i);
+                if (j == 0) break;
+                i = header = j;
+                continue;
+            }
+            if (IsSymbol(i, '-') || IsSymbol(i, ',') || IsSymbol(i, '|') || IsSymbol(i, ':')) {
+                i = header = i + 1;
+                continue;
+            }
+            if (k.kind != TokenKind::Word) break;
+            if (!level && IsLevel(Text(i))) {
+                level = true;
+                i = header = i + 1;
+                continue;
+            }
+            // A tag: "sshd[42]:", "sshd(pam_unix)[42]:", "WindowManager:" after a level,
+            // or after a host in a header that holds a month name.
+            if (const std::size_t j = Tag(i, level || syslog_); j != 0) return j;
+            if (syslog_ && !host && !level) {
+                if (const std::size_t j = Tag(i + 1, true); j != 0) return j;
+                host = true;
+                i = header = i + 1;
+                continue;
+            }
+            // A short field followed by "|": "Step_LSC|".
+            if (IsSymbol(i + 1, '|')) {
+                i = header = i + 2;
+                continue;
+            }
+            // Upper-case fields before a level: "RAS KERNEL INFO".
+            if (!level) {
+                std::size_t j = i;
+                while (j < n && j < i + 3 && t_[j].kind == TokenKind::Word &&
+                       IsUpperWord(Text(j)) && !IsLevel(Text(j)))
+                    ++j;
+                if (j > i && j < n && t_[j].kind == TokenKind::Word && IsLevel(Text(j))) {
+                    level = true;
+                    i = header = j + 1;
+                    continue;
+                }
+            }
+            // A logger after the level: "nova.compute.manager [req-1]", "c.x.Y - ".
+            if (level && IsQualified(Text(i)) && (IsSymbol(i + 1, '[') || IsSymbol(i + 1, '-'))) {
+                i = header = i + 1;
+                continue;
+            }
+            break;
+        }
+        return header;
+    }
+
+    // Whether the header so far holds a month or weekday name: a syslog header, where a
+    // host name stands before the tag.
+    void SetSyslog(bool syslog) { syslog_ = syslog; }
+
+private:
+    std::string_view Text(std::size_t k) const {
+        return line_.substr(t_[k].begin, t_[k].end - t_[k].begin);
+    }
+    bool IsSymbol(std::size_t k, char c) const {
+        return k < t_.size() && t_[k].kind == TokenKind::Symbol && t_[k].end - t_[k].begin == 1 &&
+               line_[t_[k].begin] == c;
+    }
+    // A name of code: dotted, with "_" or "$", or with a capital inside.
+    static bool IsQualified(std::string_view w) {
+        if (w.find_first_of("._$") != std::string_view::npos) return true;
+        for (std::size_t k = 1; k < w.size(); ++k)
+            if (w[k] >= 'A' && w[k] <= 'Z') return true;
+        return false;
+    }
+    // One past the bracket that closes the one at `k`, within a field's length; 0 when
+    // there is none.
+    std::size_t Closing(std::size_t k) const {
+        constexpr std::size_t kMaxField = 192;
+        const char open = line_[t_[k].begin];
+        const char close = open == '[' ? ']' : ')';
+        std::size_t depth = 0;
+        for (std::size_t j = k; j < t_.size() && t_[j].begin - t_[k].begin <= kMaxField; ++j) {
+            if (t_[j].kind == TokenKind::Cjk) return 0;
+            if (IsSymbol(j, open)) ++depth;
+            if (IsSymbol(j, close) && --depth == 0) return j + 1;
+        }
+        return 0;
+    }
+    // One past the colon of a tag that begins at `k`: a word or name, bracketed parts
+    // glued to it, and a colon that ends the field; 0 when there is none.  A plain word
+    // with its colon counts only where `plain` allows it.
+    std::size_t Tag(std::size_t k, bool plain) const {
+        if (k >= t_.size() || (t_[k].kind != TokenKind::Word && t_[k].kind != TokenKind::Variable))
+            return 0;
+        std::size_t j = k + 1;
+        bool bracketed = false;
+        while (j < t_.size() && (IsSymbol(j, '[') || IsSymbol(j, '('))) {
+            const std::size_t c = Closing(j);
+            if (c == 0) return 0;
+            bracketed = true;
+            j = c;
+        }
+        if (!IsSymbol(j, ':') || (!bracketed && !plain)) return 0;
+        const std::uint32_t after = t_[j].end;
+        if (after < line_.size() && !IsBlank(Byte(line_, after))) return 0;
+        return j + 1;
+    }
+
+    std::string_view line_;
+    const std::vector<LineToken>& t_;
+    bool syslog_ = false;
+};
+
 }  // namespace
 
-void TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) {
+std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) {
     if (line.size() > std::numeric_limits<std::uint32_t>::max())
         line = line.substr(0, std::numeric_limits<std::uint32_t>::max());
     std::vector<RawToken> raw;
@@ -411,13 +566,19 @@ void TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) {
     MarkQuoted(line, raw);
     MarkBracketed(line, raw);
     BuildTokens(line, raw, tokens);
-    MergeStamps(line, tokens, MarkCalendarNames(line, tokens));
+    const std::vector<bool> names = MarkCalendarNames(line, tokens);
+    bool syslog = false;
+    for (std::size_t k = 0; k < names.size() && k < 8 && !syslog; ++k) syslog = names[k];
+    MergeStamps(line, tokens, names);
     if (tokens.size() > kMaxLineTokens || cut) {
         std::size_t keep = std::min(tokens.size(), kMaxLineTokens - 1);
         const std::uint32_t tail = keep < tokens.size() ? tokens[keep].begin : raw.back().end;
         tokens.resize(keep);
         tokens.push_back({tail, static_cast<std::uint32_t>(line.size()), TokenKind::Variable});
     }
+    HeaderFinder header(line, tokens);
+    header.SetSyslog(syslog);
+    return header.Find();
 }
 
 }  // namespace corvane

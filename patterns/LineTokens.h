@@ -54,6 +54,12 @@ inline constexpr std::size_t kMaxWordLength = 48;
 // Letters, digits and joiners without a digit form one word ("pam_unix"), and a run of
 // one punctuation character ("....") one symbol.  A very long line ends in one variable
 // part holding its tail.
-void TokenizeLine(std::string_view line, std::vector<LineToken>& tokens);
+//
+// Returns the number of leading tokens that form the line's header (0 when it has
+// none): time stamps of any common form, levels, process and thread ids, host names,
+// bracketed and pipe-separated fields and the logger or tag up to its colon, found
+// without knowing the log's format.  The message after it is what makes a line's
+// kind; the header only varies in form.
+std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens);
 
 }  // namespace corvane
