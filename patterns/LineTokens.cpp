@@ -15,6 +15,8 @@ namespace {
 constexpr std::uint8_t kNoGroup = 0;
 constexpr std::uint8_t kQuoted = 1;
 constexpr std::uint8_t kBracketed = 2;
+constexpr std::uint8_t kQuotedWord = 3;  // a quoted text without blanks: one word
+constexpr std::uint8_t kPath = 4;        // a path, file name, URL or drive
 
 // Raw tokens before the variable parts are recognised.
 enum class Raw : std::uint8_t { Word, Digit, Cjk, Symbol };
@@ -147,8 +149,20 @@ void MarkQuoted(std::string_view line, std::vector<RawToken>& raw) {
         if (j >= raw.size()) continue;
         const bool key =
             raw[j].end < line.size() && (line[raw[j].end] == ':' || line[raw[j].end] == '=');
-        if (!key)
-            for (std::size_t k = i + 1; k < j; ++k) raw[k].group = kQuoted;
+        // A quoted value ("tag=\"View Lock\"", "name: 'x'") is variable as a whole; any
+        // other quoted text is variable only where it varies: without blanks it is one
+        // word, with blanks (a request line, a sentence) its words are compared one by
+        // one.
+        std::size_t before = raw[i].begin;
+        while (before > 0 && IsBlank(Byte(line, before - 1))) --before;
+        const bool value = (before > 0 && (line[before - 1] == '=' || line[before - 1] == ':')) ||
+                           (before > 1 && line.substr(before - 2, 2) == "\xa3\xba");  // ：
+        const std::string_view inside = line.substr(raw[i].end, raw[j].begin - raw[i].end);
+        const bool blanks = inside.find_first_of(" \t") != std::string_view::npos;
+        bool path = false;
+        for (std::size_t k = i + 1; k < j; ++k) path = path || raw[k].group == kPath;
+        if (!key && (value || (!blanks && !path)))
+            for (std::size_t k = i + 1; k < j; ++k) raw[k].group = value ? kQuoted : kQuotedWord;
         i = j;
     }
 }
@@ -176,6 +190,110 @@ void MarkBracketed(std::string_view line, std::vector<RawToken>& raw) {
             continue;
         for (std::size_t k = i + 1; k < j; ++k) raw[k].group = kBracketed;
         i = j;
+    }
+}
+
+bool IsPathByte(unsigned char c) {
+    return IsAlnum(c) || IsJoiner(c) || c == '=' || c == '?' || c == '!' || c == ';';
+}
+
+// Marks paths, file names and URLs whatever characters their parts hold (a Windows
+// path with Chinese folder names, "/opt/应用/插件/统计.so", "http://a.cn/s?q=北京天气"),
+// and drive letters ("分区F:").  A path begins with a drive, "/", "\", "~/" or a scheme
+// and runs over letters, digits, Chinese characters and joiners without a blank.
+// Chinese text glued after it is not the path's: a file name ends with its extension,
+// a last part that begins in ASCII ends before Chinese text, and a query value that
+// begins in ASCII ends there too.
+void MarkPaths(std::string_view line, std::vector<RawToken>& raw) {
+    const std::size_t n = raw.size();
+    auto text = [&](std::size_t k) { return TokenText(line, raw[k]); };
+    auto glued = [&](std::size_t k) { return k < n && raw[k].begin == raw[k - 1].end; };
+    auto isSym = [&](std::size_t k, char c) {
+        return k < n && raw[k].kind == Raw::Symbol && text(k).size() == 1 && text(k)[0] == c;
+    };
+    auto isSep = [&](std::size_t k) { return isSym(k, '/') || isSym(k, '\\'); };
+    for (std::size_t i = 0; i < n; ++i) {
+        if (raw[i].group != kNoGroup) continue;
+        // What stands before: the start, a blank, Chinese text or punctuation.
+        const bool free =
+            i == 0 || !glued(i) || raw[i - 1].kind == Raw::Cjk ||
+            (raw[i - 1].kind == Raw::Symbol && !IsPathByte(Byte(line, raw[i - 1].begin)));
+        const bool freeOrValue =
+            free || isSym(i - 1, '=') ||
+            (i > 0 && raw[i - 1].kind == Raw::Symbol && (text(i - 1) == ":" || text(i - 1) == "("));
+        constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+        std::size_t j = kNone;  // the first token of the path's body
+        bool url = false;
+        if (raw[i].kind == Raw::Word && text(i).size() == 1 && isSym(i + 1, ':') && glued(i + 1) &&
+            freeOrValue) {
+            if (isSep(i + 2) && glued(i + 2)) {
+                j = i + 2;
+            } else if (i + 2 >= n || !glued(i + 2) || raw[i + 2].kind == Raw::Cjk) {
+                // A drive alone: "分区F:使用率92%".
+                if (free && (i == 0 || raw[i - 1].kind == Raw::Cjk || i + 2 >= n ||
+                             raw[i + 2].kind == Raw::Cjk)) {
+                    raw[i].group = raw[i + 1].group = kPath;
+                    ++i;
+                }
+                continue;
+            }
+        } else if (raw[i].kind == Raw::Word && isSym(i + 1, ':') && glued(i + 1) && glued(i + 2) &&
+                   text(i + 2) == "//" && freeOrValue) {
+            j = i + 1;
+            url = true;
+        } else if (isSep(i) && freeOrValue && glued(i + 1) && raw[i + 1].kind != Raw::Symbol) {
+            j = i;
+        } else if (isSym(i, '~') && freeOrValue && isSep(i + 1) && glued(i + 1)) {
+            j = i + 1;
+        }
+        if (j == kNone) continue;
+        // The body: glued letters, digits, Chinese characters and path punctuation.
+        std::size_t end = j;  // one past the last token of the path
+        std::size_t lastSep = j;
+        bool query = false;
+        bool valueAscii = false;  // the current query value began in ASCII
+        std::size_t k = j;
+        for (; k < n && (k == j || glued(k)) && raw[k].group == kNoGroup; ++k) {
+            const RawToken& t = raw[k];
+            if (t.kind == Raw::Symbol) {
+                const unsigned char c = Byte(line, t.begin);
+                if (t.end - t.begin > 2 || !IsPathByte(c)) break;
+                if (c == '/' || c == '\\') lastSep = k;
+                if (c == '?' && url) query = true;
+                if (query && (c == '=' || c == '&')) valueAscii = false;
+                if (query && c == '=' && k + 1 < n && raw[k + 1].kind != Raw::Cjk)
+                    valueAscii = true;
+                end = k + 1;
+                continue;
+            }
+            if (t.kind == Raw::Cjk) {
+                if (query && valueAscii) break;
+                if (!query) {
+                    // Chinese text after a file's extension, or after the ASCII start of
+                    // the last part, is the message's.
+                    bool extension = false;
+                    bool ascii = k > lastSep + 1 && raw[lastSep + 1].kind != Raw::Cjk;
+                    for (std::size_t e = lastSep + 1; e < k; ++e)
+                        if (isSym(e, '.') && e + 1 < k && raw[e + 1].kind != Raw::Cjk)
+                            extension = true;
+                    if (extension) break;
+                    if (ascii) {
+                        bool later = false;  // another separator follows: a folder name
+                        for (std::size_t e = k; e < n && glued(e) && raw[e].kind != Raw::Symbol;
+                             ++e)
+                            later = isSep(e + 1);
+                        if (!later) break;
+                    }
+                }
+            }
+            end = k + 1;
+        }
+        while (end > j + 1 && raw[end - 1].kind == Raw::Symbol &&
+               !MayEndValue(Byte(line, raw[end - 1].begin)))
+            --end;
+        if (end <= j + 1) continue;
+        for (std::size_t m = i; m < end; ++m) raw[m].group = kPath;
+        i = end - 1;
     }
 }
 
@@ -249,19 +367,31 @@ void BuildTokens(std::string_view line, const std::vector<RawToken>& raw,
             bool digit = t.kind == Raw::Digit;
             for (; j < n && raw[j].group == t.group; ++j)
                 digit = digit || raw[j].kind == Raw::Digit;
-            const bool variable = t.group == kQuoted || digit;
+            const bool variable = t.group == kQuoted || t.group == kPath || digit;
             tokens.push_back(
                 {t.begin, raw[j - 1].end, variable ? TokenKind::Variable : TokenKind::Word});
             i = j;
             continue;
         }
-        const bool starts = t.kind == Raw::Word || t.kind == Raw::Digit ||
+        // A bound before a number ("<1 sec", ">500ms") belongs to the value.
+        const bool bound = t.kind == Raw::Symbol && t.end - t.begin == 1 &&
+                           (line[t.begin] == '<' || line[t.begin] == '>') && i + 1 < n &&
+                           raw[i + 1].kind == Raw::Digit && raw[i + 1].begin == t.end &&
+                           raw[i + 1].group == kNoGroup;
+        const bool starts = t.kind == Raw::Word || t.kind == Raw::Digit || bound ||
                             (t.kind == Raw::Symbol && JoinsValue(line, t.begin, t.end));
         if (starts) {
-            // The run of letters, digits and joiners without a blank in between.
+            // The run of letters, digits and joiners without a blank in between; the
+            // stars of a masked number ("138****5678") join its digits.
+            auto masked = [&](std::size_t k) {
+                return raw[k].kind == Raw::Symbol && line[raw[k].begin] == '*' &&
+                       raw[k - 1].kind == Raw::Digit &&
+                       (k + 1 >= n || raw[k + 1].begin != raw[k].end ||
+                        raw[k + 1].kind == Raw::Digit);
+            };
             std::size_t j = i + 1;
             while (j < n && raw[j].group == kNoGroup && raw[j].begin == raw[j - 1].end &&
-                   (raw[j].kind == Raw::Word || raw[j].kind == Raw::Digit ||
+                   (raw[j].kind == Raw::Word || raw[j].kind == Raw::Digit || masked(j) ||
                     (raw[j].kind == Raw::Symbol && JoinsValue(line, raw[j].begin, raw[j].end))))
                 ++j;
             while (j > i + 1 && raw[j - 1].kind == Raw::Symbol &&
@@ -274,7 +404,11 @@ void BuildTokens(std::string_view line, const std::vector<RawToken>& raw,
                 alnum = alnum || raw[k].kind != Raw::Symbol;
             }
             const std::string_view text = line.substr(t.begin, raw[j - 1].end - t.begin);
-            if (alnum && (digit || LooksLikePath(text))) {
+            // A name that ends in one digit ("SOCKS5", "ssh2", "IPv6") is a word.
+            const bool named = j == i + 2 && raw[i].kind == Raw::Word &&
+                               raw[i].end - raw[i].begin >= 2 && raw[i + 1].kind == Raw::Digit &&
+                               raw[i + 1].end - raw[i + 1].begin == 1;
+            if (alnum && !named && (digit || LooksLikePath(text))) {
                 std::size_t from = i;
                 // "port:8080": the key stays a word when the value after it holds a digit.
                 if (j - i >= 3 && raw[i].kind == Raw::Word && line[raw[i + 1].begin] == ':' &&
@@ -327,6 +461,85 @@ void BuildTokens(std::string_view line, const std::vector<RawToken>& raw,
 
 std::string_view Text(std::string_view line, const LineToken& t) {
     return line.substr(t.begin, t.end - t.begin);
+}
+
+// Chinese units and date parts that a number glued before them carries: "3分钟",
+// "12.5元", "共8页", "2026年12月9日".  Two-character units come first.
+constexpr std::array<std::string_view, 33> kChineseUnits = {
+    "\xba\xc1\xc3\xeb",  // 毫秒
+    "\xb7\xd6\xd6\xd3",  // 分钟
+    "\xd0\xa1\xca\xb1",  // 小时
+    "\xd7\xd6\xbd\xda",  // 字节
+    "\xb9\xab\xc0\xef",  // 公里
+    "\xc7\xa7\xbf\xcb",  // 千克
+    "\xc3\xeb",         "\xcc\xec", "\xd6\xdc",
+    "\xd4\xaa",         "\xbf\xe9", "\xb4\xce",  // 秒 天 周 元 块 次
+    "\xb8\xf6",         "\xcc\xf5", "\xd2\xb3",
+    "\xbc\xfe",         "\xd0\xd0", "\xb1\xca",  // 个 条 页 件 行 笔
+    "\xd5\xc5",         "\xcc\xa8", "\xc8\xcb",
+    "\xce\xbb",         "\xcf\xee", "\xb7\xdd",  // 张 台 人 位 项 份
+    "\xb1\xb6",         "\xb6\xc8", "\xcd\xf2",
+    "\xd2\xda",         "\xc3\xd7", "\xbf\xcb",   // 倍 度 万 亿 米 克
+    "\xc4\xea",         "\xd4\xc2", "\xc8\xd5"};  // 年 月 日
+constexpr std::size_t kDateParts = 3;             // the last units: 年 月 日
+
+// Glues Chinese units and date parts to the number before them and a Chinese date
+// into one variable part: its form ("12月9日", "2026年12月") never splits a pattern.
+void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
+    std::vector<LineToken> merged;
+    merged.reserve(tokens.size());
+    for (std::size_t i = 0; i < tokens.size();) {
+        LineToken t = tokens[i++];
+        if (t.kind == TokenKind::Variable) {
+            for (;;) {
+                std::size_t unit = kChineseUnits.size();
+                std::size_t width = 0;
+                for (std::size_t u = 0; u < kChineseUnits.size() && width == 0; ++u) {
+                    const std::string_view w = kChineseUnits[u];
+                    const std::size_t chars = w.size() / 2;
+                    if (i + chars > tokens.size() || tokens[i].begin != t.end) continue;
+                    if (line.substr(t.end, w.size()) != w) continue;
+                    bool whole = true;
+                    for (std::size_t c = 0; c < chars; ++c)
+                        whole = whole && tokens[i + c].kind == TokenKind::Cjk &&
+                                tokens[i + c].begin == t.end + 2 * c;
+                    if (whole) {
+                        unit = u;
+                        width = chars;
+                    }
+                }
+                if (width == 0) break;
+                t.end = tokens[i + width - 1].end;
+                i += width;
+                const bool part = unit >= kChineseUnits.size() - kDateParts;
+                // A date goes on with its next number: "12月" "9日".
+                if (!part || i >= tokens.size() || tokens[i].kind != TokenKind::Variable ||
+                    tokens[i].begin != t.end)
+                    break;
+                t.end = tokens[i++].end;
+            }
+        }
+        merged.push_back(t);
+    }
+    tokens.swap(merged);
+}
+
+// A number and the short unit word after it: "1 sec", "30 ms".
+void MergeUnitWords(std::string_view line, std::vector<LineToken>& tokens) {
+    static constexpr std::array<std::string_view, 9> kUnits = {"ms",   "s", "sec", "secs", "min",
+                                                               "mins", "h", "hr",  "hrs"};
+    std::vector<LineToken> merged;
+    merged.reserve(tokens.size());
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind == TokenKind::Word && !merged.empty() &&
+            merged.back().kind == TokenKind::Variable && tokens[i].begin > merged.back().end &&
+            std::find(kUnits.begin(), kUnits.end(), Text(line, tokens[i])) != kUnits.end()) {
+            merged.back().end = tokens[i].end;
+            continue;
+        }
+        merged.push_back(tokens[i]);
+    }
+    tokens.swap(merged);
 }
 
 // Month and weekday names are variable when they are part of a date: next to a day
@@ -400,9 +613,9 @@ void MergeStamps(std::string_view line, std::vector<LineToken>& tokens,
 // The words that name a message's level, in any letter case.
 bool IsLevel(std::string_view w) {
     static constexpr std::array<std::string_view, 22> kLevels = {
-        "INFO",  "INF",      "WARN", "WARNING", "WRN",    "ERROR", "ERR",   "DEBUG",
-        "DBG",   "TRACE",    "TRC",  "FATAL",   "CRITICAL", "CRIT", "NOTICE", "SEVERE",
-        "FINE",  "FINER",    "FINEST", "ALERT", "EMERG",  "VERBOSE"};
+        "INFO", "INF",   "WARN",   "WARNING", "WRN",      "ERROR",  "ERR",    "DEBUG",
+        "DBG",  "TRACE", "TRC",    "FATAL",   "CRITICAL", "CRIT",   "NOTICE", "SEVERE",
+        "FINE", "FINER", "FINEST", "ALERT",   "EMERG",    "VERBOSE"};
     for (std::string_view l : kLevels)
         if (EqualsIgnoringAsciiCase(w, l)) return true;
     return false;
@@ -453,7 +666,12 @@ public:
                 continue;
             }
             if (k.kind != TokenKind::Word) break;
-            if (!level && IsLevel(Text(i))) {
+            // A level word, or a level letter between ids and the tag ("D", "W").
+            const bool letter =
+                Text(i).size() == 1 &&
+                std::string_view("VDIWEFA").find(line_[k.begin]) != std::string_view::npos &&
+                i > 0 && t_[i - 1].kind == TokenKind::Variable;
+            if (!level && (letter || IsLevel(Text(i)))) {
                 level = true;
                 i = header = i + 1;
                 continue;
@@ -563,9 +781,12 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) 
     SplitRaw(line, raw, 4 * kMaxLineTokens);
     const bool cut = !raw.empty() && raw.back().end < line.size() &&
                      line.find_first_not_of(" \t\v\f", raw.back().end) != std::string_view::npos;
+    MarkPaths(line, raw);
     MarkQuoted(line, raw);
     MarkBracketed(line, raw);
     BuildTokens(line, raw, tokens);
+    MergeChineseValues(line, tokens);
+    MergeUnitWords(line, tokens);
     const std::vector<bool> names = MarkCalendarNames(line, tokens);
     bool syslog = false;
     for (std::size_t k = 0; k < names.size() && k < 8 && !syslog; ++k) syslog = names[k];

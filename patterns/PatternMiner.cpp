@@ -36,7 +36,7 @@ constexpr int kExtendCost = 1;
 // name a thing ("Accepted password" and "Failed password", "Task" and
 // "TaskAttempt"), while the words that vary (user names, states of one thing) are
 // mostly lower case.
-constexpr int kCapitalCost = 3 * kWordWeight;
+constexpr int kCapitalCost = 4 * kWordWeight;
 // A run of Chinese characters that differ: the first costs kRunOpen + kRunCost, each
 // further one kRunCost, so that a glued name or place of two to four characters costs
 // about as much as one word, whatever its length.
@@ -250,6 +250,9 @@ private:
     enum Move : std::uint8_t { Diag, Up, Left, None };
 
     static int Diagonal(const PatternToken& a, const Item& b) {
+        // Chinese punctuation divides a sentence's parts; it is never a value.
+        if (a.kind == TokenKind::Variable && b.kind == TokenKind::Symbol && b.text.size() == 2)
+            return kForbidden;
         if (a.kind == TokenKind::Variable) return -Weight(b.kind) / 2;
         if (b.kind == TokenKind::Variable) return -Weight(a.kind);
         if (a.hash == b.hash && a.kind == b.kind) return Weight(a.kind);

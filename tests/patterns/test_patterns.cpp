@@ -55,14 +55,29 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TokenCase{"GluedCodeAfterChinese", "用户张三登录失败，错误码1045",
                   "用 户 张 三 登 录 失 败 ， 错 误 码 <1045>"},
-        TokenCase{"NumberWithUnit", "耗时300ms，重试3次", "耗 时 <300ms> ， 重 试 <3> 次"},
+        TokenCase{"NumberWithUnit", "耗时300ms，重试3次", "耗 时 <300ms> ， 重 试 <3次>"},
         TokenCase{"AddressWithPort", "connect 10.0.0.7:3306 failed",
                   "connect <10.0.0.7:3306> failed"},
         TokenCase{"Path", "open /var/log/app.log: gone", "open </var/log/app.log> : gone"},
         TokenCase{"KeyBeforeValue", "port:8080 uid=0", "port : <8080> uid = <0>"},
+        // Quoted text is variable where it varies: one word without blanks, its words
+        // one by one with blanks (a request keeps its method), whole after "=" or ":".
         TokenCase{"QuotedTextButNotApostrophe", "user 'bob smith' can't login",
-                  "user ' <bob smith> ' can ' t login"},
-        TokenCase{"ChineseQuotes", "订单“张三”已取消", "订 单 “ <张三> ” 已 取 消"},
+                  "user ' bob smith ' can ' t login"},
+        TokenCase{"ChineseQuotes", "订单“张三”已取消", "订 单 “ 张三 ” 已 取 消"},
+        TokenCase{"QuotedRequestKeepsItsMethod", "\"GET /v2/a/servers HTTP/1.1\" tag=\"View Lock\"",
+                  "\" GET </v2/a/servers> <HTTP/1.1> \" tag = \" <View Lock> \""},
+        TokenCase{"PathsWithChineseParts",
+                  "导出到E:\\共享\\财务部\\月报2026-11.xlsx完成，加载/opt/应用/统计.so失败",
+                  "导 出 到 <E:\\共享\\财务部\\月报2026-11.xlsx> 完 成 ， 加 载 "
+                  "</opt/应用/统计.so> 失 败"},
+        TokenCase{"DriveAndUrlWithChineseQuery", "分区F:满，访问http://a.cn/s?q=北京天气&p=1超时",
+                  "分 区 <F:> 满 ， 访 问 <http://a.cn/s?q=北京天气&p=1> 超 时"},
+        TokenCase{"ChineseDatesUnitsAndMaskedPhones",
+                  "于2026年12月9日共8页耗时3分钟，手机138****5678",
+                  "于 <2026年12月9日> 共 <8页> 耗 时 <3分钟> ， 手 机 <138****5678>"},
+        TokenCase{"BoundUnitAndNamesWithADigit", "lifetime <1 sec via SOCKS5 port 22",
+                  "lifetime <<1 sec> via SOCKS5 port <22>"},
         TokenCase{"QuotedKeyStays", "{\"name\": \"bob\"}", "{ \" name \" : \" <bob> \" }"},
         TokenCase{"LeadingStamp", "2026-12-01 10:00:01,234 INFO x",
                   "<2026-12-01 10:00:01,234> INFO x"},
@@ -79,6 +94,52 @@ INSTANTIATE_TEST_SUITE_P(
         // Trail bytes in the ASCII range ("[", "a") belong to their character.
         TokenCase{"TrailBytes", "\xb0\x5b\xb0\x61x ab\xb0", "\xb0\x5b \xb0\x61 x ab \xb0", true}),
     [](const ::testing::TestParamInfo<TokenCase>& info) { return std::string(info.param.name); });
+
+struct HeaderCase {
+    const char* name;
+    std::string line;
+    std::string header;  // the bytes the header spans
+};
+
+void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.name; }
+
+class HeaderTest : public ::testing::TestWithParam<HeaderCase> {};
+
+TEST_P(HeaderTest, FindsTheHeaderWithoutAFormat) {
+    const std::string line = Gbk(GetParam().line);
+    std::vector<LineToken> tokens;
+    const std::size_t header = TokenizeLine(line, tokens);
+    ASSERT_LE(header, tokens.size());
+    EXPECT_EQ(header == 0 ? std::string() : line.substr(0, tokens[header - 1].end),
+              Gbk(GetParam().header));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HeaderTest,
+    ::testing::Values(
+        HeaderCase{"LevelThreadAndLogger",
+                   "2015-10-18 18:05:57,024 WARN [DataStreamer for file /tmp/x block BP-1] "
+                   "org.apache.Client: Address change",
+                   "2015-10-18 18:05:57,024 WARN [DataStreamer for file /tmp/x block BP-1] "
+                   "org.apache.Client:"},
+        HeaderCase{"SyslogHostAndTag",
+                   "Jun 14 15:16:01 combo sshd(pam_unix)[19939]: authentication failure",
+                   "Jun 14 15:16:01 combo sshd(pam_unix)[19939]:"},
+        HeaderCase{"IdsLetterLevelAndTag", "03-17 16:13:38.811  1702  2395 D WindowManager: x y",
+                   "03-17 16:13:38.811  1702  2395 D WindowManager:"},
+        HeaderCase{"PipeFields", "20171223-22:15:29:606|Step_LSC|30002312|onStepChanged 3579",
+                   "20171223-22:15:29:606|Step_LSC|30002312|"},
+        HeaderCase{"FlagAndFieldsBeforeTheLevel", "- 1117838570 R02-M1 RAS KERNEL INFO cache error",
+                   "- 1117838570 R02-M1 RAS KERNEL INFO"},
+        HeaderCase{"LoggerBeforeADash",
+                   "2026-12-01 10:00:01,234 INFO  [main] c.corvane.X - 支付失败",
+                   "2026-12-01 10:00:01,234 INFO  [main] c.corvane.X -"},
+        // A message's own words and colons stay the message's.
+        HeaderCase{"WordWithColonWithoutLevel", "2026-12-01 10:00:01 Disk: almost full",
+                   "2026-12-01 10:00:01"},
+        HeaderCase{"ChineseMessage", "10:00:01 数据库: 连接失败", "10:00:01"},
+        HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""}),
+    [](const ::testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
 
 TEST(TokenizeLongLineTest, KeepsABoundedNumberOfTokensAndTheTailAsOneVariable) {
     std::string line;
@@ -141,8 +202,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "sshd[2]: Accepted password for root from 1.2.3.5 port 23 ssh2",
                   "sshd[3]: Failed password for admin from 1.2.3.6 port 24 ssh2",
                   "sshd[4]: Failed password for guest from 1.2.3.7 port 25 ssh2"},
-                 {"3\tsshd[<*>]: Failed password for <*> from <*> port <*> <*>",
-                  "1\tsshd[<*>]: Accepted password for root from <*> port <*> <*>"}},
+                 {"3\tsshd[<*>]: Failed password for <*> from <*> port <*> ssh2",
+                  "1\tsshd[<*>]: Accepted password for root from <*> port <*> ssh2"}},
+        // Lines group by their message: the header's level and logger do not decide,
+        // and the pattern keeps what the headers share.
+        MineCase{"HeadersDoNotDecide",
+                 {"2026-12-01 10:00:01,001 INFO [main] a.B: 任务同步开始",
+                  "2026-12-01 10:00:02,002 WARN [main] a.C: 任务同步开始",
+                  "2026-12-01 10:00:03,003 INFO [main] a.B: jetty started"},
+                 {"2\t<*> <*> [main] <*>: 任务同步开始", "1\t<*> INFO [main] a.B: jetty started"}},
         MineCase{"MissingValueAndEqualCountsInOrderOfFirstAppearance",
                  {"connection from 1.2.3.4 () at 10:00:01", "session closed for user news",
                   "connection from 1.2.3.5 (host5.example.net) at 10:00:02",
