@@ -74,6 +74,7 @@ inline bool JoinsValue(std::string_view line, std::uint32_t begin, std::uint32_t
 
 void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t limit) {
     raw.clear();
+    raw.reserve(limit);
     const std::size_t n = line.size();
     std::size_t i = 0;
     while (i < n && raw.size() < limit) {
@@ -112,7 +113,7 @@ void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t lim
 }
 
 // Double-byte quotation marks: opening and closing pairs.
-constexpr std::array<std::array<const char*, 2>, 4> kWideQuotes = {{
+constexpr std::array<std::array<std::string_view, 2>, 4> kWideQuotes = {{
     {"\xa1\xb0", "\xa1\xb1"},  // “ ”
     {"\xa1\xae", "\xa1\xaf"},  // ‘ ’
     {"\xa1\xb8", "\xa1\xb9"},  // 「 」
@@ -213,7 +214,9 @@ void MarkPaths(std::string_view line, std::vector<RawToken>& raw) {
     };
     auto isSep = [&](std::size_t k) { return isSym(k, '/') || isSym(k, '\\'); };
     for (std::size_t i = 0; i < n; ++i) {
-        if (raw[i].group != kNoGroup) continue;
+        // Only a drive letter, a scheme, a separator or "~" begins a path.
+        const bool word = raw[i].kind == Raw::Word && isSym(i + 1, ':');
+        if (raw[i].group != kNoGroup || !(word || isSep(i) || isSym(i, '~'))) continue;
         // What stands before: the start, a blank, Chinese text or punctuation.
         const bool free =
             i == 0 || !glued(i) || raw[i - 1].kind == Raw::Cjk ||
@@ -343,10 +346,11 @@ bool IsCalendarName(std::string_view w) {
         "August",    "September", "October",  "November", "December", "Monday", "Tuesday",
         "Wednesday", "Thursday",  "Friday",   "Saturday", "Sunday"};
     if (w.size() < 3 || w.size() > 9) return false;
+    const char first = static_cast<char>(w[0] & ~0x20);  // every name begins with a letter
     for (std::string_view s : kShort)
-        if (EqualsIgnoringAsciiCase(w, s)) return true;
+        if (s[0] == first && EqualsIgnoringAsciiCase(w, s)) return true;
     for (std::string_view s : kLong)
-        if (EqualsIgnoringAsciiCase(w, s)) return true;
+        if (s[0] == first && EqualsIgnoringAsciiCase(w, s)) return true;
     return false;
 }
 
@@ -481,17 +485,27 @@ constexpr std::array<std::string_view, 33> kChineseUnits = {
     "\xb1\xb6",         "\xb6\xc8", "\xcd\xf2",
     "\xd2\xda",         "\xc3\xd7", "\xbf\xcb",   // 倍 度 万 亿 米 克
     "\xc4\xea",         "\xd4\xc2", "\xc8\xd5"};  // 年 月 日
-constexpr std::size_t kDateParts = 3;             // the last units: 年 月 日
+bool IsUnitLead(unsigned char c) {
+    static const std::array<bool, 256> kLeads = [] {
+        std::array<bool, 256> leads{};
+        for (std::string_view u : kChineseUnits) leads[static_cast<unsigned char>(u[0])] = true;
+        return leads;
+    }();
+    return kLeads[c];
+}
+constexpr std::size_t kDateParts = 3;  // the last units: 年 月 日
 
 // Glues Chinese units and date parts to the number before them and a Chinese date
 // into one variable part: its form ("12月9日", "2026年12月") never splits a pattern.
 void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
-    std::vector<LineToken> merged;
-    merged.reserve(tokens.size());
+    std::size_t out = 0;  // merged in place: a token is written no later than it is read
     for (std::size_t i = 0; i < tokens.size();) {
         LineToken t = tokens[i++];
         if (t.kind == TokenKind::Variable) {
             for (;;) {
+                if (i >= tokens.size() || tokens[i].kind != TokenKind::Cjk ||
+                    tokens[i].begin != t.end || !IsUnitLead(Byte(line, t.end)))
+                    break;
                 std::size_t unit = kChineseUnits.size();
                 std::size_t width = 0;
                 for (std::size_t u = 0; u < kChineseUnits.size() && width == 0; ++u) {
@@ -519,27 +533,27 @@ void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
                 t.end = tokens[i++].end;
             }
         }
-        merged.push_back(t);
+        tokens[out++] = t;
     }
-    tokens.swap(merged);
+    tokens.resize(out);
 }
 
 // A number and the short unit word after it: "1 sec", "30 ms".
 void MergeUnitWords(std::string_view line, std::vector<LineToken>& tokens) {
     static constexpr std::array<std::string_view, 9> kUnits = {"ms",   "s", "sec", "secs", "min",
                                                                "mins", "h", "hr",  "hrs"};
-    std::vector<LineToken> merged;
-    merged.reserve(tokens.size());
+    std::size_t out = 0;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens[i].kind == TokenKind::Word && !merged.empty() &&
-            merged.back().kind == TokenKind::Variable && tokens[i].begin > merged.back().end &&
+        if (tokens[i].kind == TokenKind::Word && out > 0 &&
+            tokens[out - 1].kind == TokenKind::Variable && tokens[i].begin > tokens[out - 1].end &&
+            tokens[i].end - tokens[i].begin <= 4 &&
             std::find(kUnits.begin(), kUnits.end(), Text(line, tokens[i])) != kUnits.end()) {
-            merged.back().end = tokens[i].end;
+            tokens[out - 1].end = tokens[i].end;
             continue;
         }
-        merged.push_back(tokens[i]);
+        tokens[out++] = tokens[i];
     }
-    tokens.swap(merged);
+    tokens.resize(out);
 }
 
 // Month and weekday names are variable when they are part of a date: next to a day
@@ -583,11 +597,10 @@ void MergeStamps(std::string_view line, std::vector<LineToken>& tokens,
     if (!tokens.empty() && tokens[0].kind == TokenKind::Symbol &&
         (line[tokens[0].begin] == '[' || line[tokens[0].begin] == '('))
         lead = 1;
-    std::vector<LineToken> merged;
-    merged.reserve(tokens.size());
+    std::size_t out = 0;  // merged in place: a token is written no later than it is read
     for (std::size_t i = 0; i < tokens.size();) {
         if (tokens[i].kind != TokenKind::Variable) {
-            merged.push_back(tokens[i++]);
+            tokens[out++] = tokens[i++];
             continue;
         }
         std::size_t last = i + 1;  // one past the run's last variable part
@@ -601,13 +614,13 @@ void MergeStamps(std::string_view line, std::vector<LineToken>& tokens,
             }
         }
         if (i == lead || name) {
-            merged.push_back({tokens[i].begin, tokens[last - 1].end, TokenKind::Variable});
+            tokens[out++] = {tokens[i].begin, tokens[last - 1].end, TokenKind::Variable};
             i = last;
         } else {
-            merged.push_back(tokens[i++]);
+            tokens[out++] = tokens[i++];
         }
     }
-    tokens.swap(merged);
+    tokens.resize(out);
 }
 
 // The words that name a message's level, in any letter case.
@@ -775,7 +788,8 @@ private:
 std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) {
     if (line.size() > std::numeric_limits<std::uint32_t>::max())
         line = line.substr(0, std::numeric_limits<std::uint32_t>::max());
-    std::vector<RawToken> raw;
+    // Scratch kept between lines, so that a line costs no allocation.
+    thread_local std::vector<RawToken> raw;
     // Enough raw tokens for kMaxLineTokens tokens in all but contrived lines; what
     // lies beyond is cut off below anyway.
     SplitRaw(line, raw, 4 * kMaxLineTokens);
