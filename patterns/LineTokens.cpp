@@ -538,10 +538,36 @@ void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
     tokens.resize(out);
 }
 
+// The value of a key=value or key:value pair varies, the key does not: a word glued
+// after "=" or ":" that is glued to its key is a variable part ("overlap:false",
+// "ws=null"), and so is a one-word value after "key: " that a separator or the end of
+// the line follows ("withExcluded: false,").
+void MarkPairValues(std::string_view line, std::vector<LineToken>& tokens) {
+    const std::size_t n = tokens.size();
+    for (std::size_t i = 2; i < n; ++i) {
+        if (tokens[i].kind != TokenKind::Word) continue;
+        const LineToken& sep = tokens[i - 1];
+        const LineToken& key = tokens[i - 2];
+        if (sep.kind != TokenKind::Symbol || sep.end - sep.begin != 1 ||
+            (line[sep.begin] != '=' && line[sep.begin] != ':') || key.kind != TokenKind::Word ||
+            key.end != sep.begin)
+            continue;
+        bool value = tokens[i].begin == sep.end;
+        if (!value) {
+            const bool last = i + 1 == n;
+            value = last || (tokens[i + 1].kind == TokenKind::Symbol &&
+                             tokens[i + 1].begin == tokens[i].end &&
+                             std::string_view(",;|)}").find(line[tokens[i + 1].begin]) !=
+                                 std::string_view::npos);
+        }
+        if (value) tokens[i].kind = TokenKind::Variable;
+    }
+}
+
 // A number and the short unit word after it: "1 sec", "30 ms".
 void MergeUnitWords(std::string_view line, std::vector<LineToken>& tokens) {
-    static constexpr std::array<std::string_view, 9> kUnits = {"ms",   "s", "sec", "secs", "min",
-                                                               "mins", "h", "hr",  "hrs"};
+    static constexpr std::array<std::string_view, 14> kUnits = {
+        "ms", "s", "sec", "secs", "min", "mins", "h", "hr", "hrs", "B", "KB", "MB", "GB", "TB"};
     std::size_t out = 0;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         if (tokens[i].kind == TokenKind::Word && out > 0 &&
@@ -674,7 +700,8 @@ public:
                 i = header = j;
                 continue;
             }
-            if (IsSymbol(i, '-') || IsSymbol(i, ',') || IsSymbol(i, '|') || IsSymbol(i, ':')) {
+            if (IsSymbol(i, '-') || IsSymbol(i, ',') || IsSymbol(i, '|') || IsSymbol(i, ':') ||
+                IsSymbol(i, '*') || IsSymbol(i, '#')) {
                 i = header = i + 1;
                 continue;
             }
@@ -696,6 +723,12 @@ public:
                 if (const std::size_t j = Tag(i + 1, true); j != 0) return j;
                 host = true;
                 i = header = i + 1;
+                continue;
+            }
+            // A host and port ("wpad:80") is one field.
+            if (IsSymbol(i + 1, ':') && i + 2 < n && t_[i + 2].kind == TokenKind::Variable &&
+                t_[i + 1].begin == k.end && t_[i + 2].begin == t_[i + 1].end) {
+                i = header = i + 3;
                 continue;
             }
             // A short field followed by "|": "Step_LSC|".
@@ -801,6 +834,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) 
     BuildTokens(line, raw, tokens);
     MergeChineseValues(line, tokens);
     MergeUnitWords(line, tokens);
+    MarkPairValues(line, tokens);
     const std::vector<bool> names = MarkCalendarNames(line, tokens);
     bool syslog = false;
     for (std::size_t k = 0; k < names.size() && k < 8 && !syslog; ++k) syslog = names[k];
