@@ -430,6 +430,15 @@ void BuildTokens(std::string_view line, const std::vector<RawToken>& raw,
                 i = j;
                 continue;
             }
+            if (j == i + 3 && raw[i].kind == Raw::Word && raw[i + 2].kind == Raw::Word &&
+                TokenText(line, raw[i + 1]) == ":") {
+                // "overlap:false": a key and its value.
+                tokens.push_back({raw[i].begin, raw[i].end, TokenKind::Word});
+                tokens.push_back({raw[i + 1].begin, raw[i + 1].end, TokenKind::Symbol});
+                tokens.push_back({raw[i + 2].begin, raw[i + 2].end, TokenKind::Variable});
+                i = j;
+                continue;
+            }
             if (alnum && j > i + 1) {
                 // Words held together by joiners are one word ("pam_unix",
                 // "dfs.DataNode$PacketResponder", "authorMacBook-Pro"), so that they line

@@ -76,6 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{"ChineseDatesUnitsAndMaskedPhones",
                   "于2026年12月9日共8页耗时3分钟，手机138****5678",
                   "于 <2026年12月9日> 共 <8页> 耗 时 <3分钟> ， 手 机 <138****5678>"},
+        // A pair's value varies, its key does not; a value after "key: " only when one
+        // word stands before a separator.
+        TokenCase{"PairValues", "overlap:false ws=null withExcluded: false, Error: disk full",
+                  "overlap : <false> ws = <null> withExcluded : <false> , Error : disk full"},
         TokenCase{"BoundUnitAndNamesWithADigit", "lifetime <1 sec via SOCKS5 port 22",
                   "lifetime <<1 sec> via SOCKS5 port <22>"},
         TokenCase{"QuotedKeyStays", "{\"name\": \"bob\"}", "{ \" name \" : \" <bob> \" }"},
@@ -88,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{"HexId", "id 0x1f3a at a64f992", "id <0x1f3a> at <a64f992>"},
         TokenCase{"LeaderDotsEndAValue", "processor.........0", "processor ......... <0>"},
         TokenCase{"HostAndCodeNames", "rhost=zummit.com in dfs.DataNode$Responder: ok",
-                  "rhost = <zummit.com> in dfs.DataNode$Responder : ok"},
+                  "rhost = <zummit.com> in dfs.DataNode$Responder : <ok>"},
         TokenCase{"BracketedName", "[AsyncDispatcher event handler] [pool-1] up",
                   "[ AsyncDispatcher event handler ] [ <pool-1> ] up"},
         // Trail bytes in the ASCII range ("[", "a") belong to their character.
@@ -131,6 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "20171223-22:15:29:606|Step_LSC|30002312|"},
         HeaderCase{"FlagAndFieldsBeforeTheLevel", "- 1117838570 R02-M1 RAS KERNEL INFO cache error",
                    "- 1117838570 R02-M1 RAS KERNEL INFO"},
+        HeaderCase{"ProgramHostAndPort", "[10.30 16:49:06] chrome.exe *64 - wpad:80 close, 0 bytes",
+                   "[10.30 16:49:06] chrome.exe *64 - wpad:80"},
         HeaderCase{"LoggerBeforeADash",
                    "2026-12-01 10:00:01,234 INFO  [main] c.corvane.X - 支付失败",
                    "2026-12-01 10:00:01,234 INFO  [main] c.corvane.X -"},
