@@ -35,6 +35,7 @@ inline bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\v'
 inline bool IsLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 inline bool IsAlnum(unsigned char c) { return IsLetter(c) || IsDigit(c); }
+inline bool IsUpper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 
 // Punctuation that holds a run of letters and digits together as one value:
 // 10.0.0.1:8080, blk_-42, /var/log/a.log, v1.2.3, 50%, user@host.
@@ -256,12 +257,24 @@ void MarkPaths(std::string_view line, std::vector<RawToken>& raw) {
         bool query = false;
         bool valueAscii = false;  // the current query value began in ASCII
         std::size_t k = j;
-        for (; k < n && (k == j || glued(k)) && raw[k].group == kNoGroup; ++k) {
+        bool windows = false;  // a backslash has separated its parts
+        // A Windows folder name may hold a blank ("C:\Program Files\a.exe"): the path
+        // goes on over one blank when a backslash follows before the next blank.
+        auto goesOn = [&](std::size_t at) {
+            if (!windows || raw[at].kind == Raw::Symbol || raw[at].begin != raw[at - 1].end + 1 ||
+                line[raw[at - 1].end] != ' ')
+                return false;
+            for (std::size_t e = at + 1; e < n && glued(e); ++e)
+                if (isSym(e, '\\')) return true;
+            return false;
+        };
+        for (; k < n && (k == j || glued(k) || goesOn(k)) && raw[k].group == kNoGroup; ++k) {
             const RawToken& t = raw[k];
             if (t.kind == Raw::Symbol) {
                 const unsigned char c = Byte(line, t.begin);
                 if (t.end - t.begin > 2 || !IsPathByte(c)) break;
                 if (c == '/' || c == '\\') lastSep = k;
+                if (c == '\\') windows = true;
                 if (c == '?' && url) query = true;
                 if (query && (c == '=' || c == '&')) valueAscii = false;
                 if (query && c == '=' && k + 1 < n && raw[k + 1].kind != Raw::Cjk)
@@ -408,9 +421,11 @@ void BuildTokens(std::string_view line, const std::vector<RawToken>& raw,
                 alnum = alnum || raw[k].kind != Raw::Symbol;
             }
             const std::string_view text = line.substr(t.begin, raw[j - 1].end - t.begin);
-            // A name that ends in one digit ("SOCKS5", "ssh2", "IPv6") is a word.
+            // A capitalised name that ends in one digit ("SOCKS5", "IPv6") is a word; in lower
+            // case ("eth1", "gige7") it names one of many.
             const bool named = j == i + 2 && raw[i].kind == Raw::Word &&
-                               raw[i].end - raw[i].begin >= 2 && raw[i + 1].kind == Raw::Digit &&
+                               raw[i].end - raw[i].begin >= 2 &&
+                               IsUpper(Byte(line, raw[i].begin)) && raw[i + 1].kind == Raw::Digit &&
                                raw[i + 1].end - raw[i + 1].begin == 1;
             if (alnum && !named && (digit || LooksLikePath(text))) {
                 std::size_t from = i;
@@ -430,12 +445,12 @@ void BuildTokens(std::string_view line, const std::vector<RawToken>& raw,
                 i = j;
                 continue;
             }
-            if (j == i + 3 && raw[i].kind == Raw::Word && raw[i + 2].kind == Raw::Word &&
+            if (j >= i + 3 && raw[i].kind == Raw::Word && raw[i + 2].kind == Raw::Word &&
                 TokenText(line, raw[i + 1]) == ":") {
-                // "overlap:false": a key and its value.
+                // "overlap:false", "action:android.intent.action.MAIN": a key and its value.
                 tokens.push_back({raw[i].begin, raw[i].end, TokenKind::Word});
                 tokens.push_back({raw[i + 1].begin, raw[i + 1].end, TokenKind::Symbol});
-                tokens.push_back({raw[i + 2].begin, raw[i + 2].end, TokenKind::Variable});
+                tokens.push_back({raw[i + 2].begin, raw[j - 1].end, TokenKind::Variable});
                 i = j;
                 continue;
             }
@@ -714,6 +729,20 @@ public:
                 i = header = i + 1;
                 continue;
             }
+            if (k.kind == TokenKind::Cjk) {
+                // A Chinese level ("错误"), and after it a service's name before " - ".
+                const std::size_t run = CjkRun(i);
+                if (!level && run == i + 2 && IsChineseLevel(line_.substr(k.begin, 4))) {
+                    level = true;
+                    i = header = run;
+                    continue;
+                }
+                if (level && run <= i + 8 && IsSymbol(run, '-')) {
+                    i = header = run + 1;
+                    continue;
+                }
+                break;
+            }
             if (k.kind != TokenKind::Word) break;
             // A level word, or a level letter between ids and the tag ("D", "W").
             const bool letter =
@@ -779,6 +808,19 @@ private:
         return k < t_.size() && t_[k].kind == TokenKind::Symbol && t_[k].end - t_[k].begin == 1 &&
                line_[t_[k].begin] == c;
     }
+    // One past the Chinese characters glued to each other from `k`.
+    std::size_t CjkRun(std::size_t k) const {
+        std::size_t j = k + 1;
+        while (j < t_.size() && t_[j].kind == TokenKind::Cjk && t_[j].begin == t_[j - 1].end) ++j;
+        return j;
+    }
+    static bool IsChineseLevel(std::string_view w) {
+        static constexpr std::array<std::string_view, 8> kLevels = {
+            "\xd0\xc5\xcf\xa2", "\xbe\xaf\xb8\xe6", "\xb4\xed\xce\xf3",
+            "\xb5\xf7\xca\xd4", "\xd1\xcf\xd6\xd8", "\xd6\xc2\xc3\xfc",
+            "\xcc\xe1\xca\xbe", "\xb8\xfa\xd7\xd9"};  // 信息 警告 错误 调试 严重 致命 提示 跟踪
+        return std::find(kLevels.begin(), kLevels.end(), w) != kLevels.end();
+    }
     // A name of code: dotted, with "_" or "$", or with a capital inside.
     static bool IsQualified(std::string_view w) {
         if (w.find_first_of("._$") != std::string_view::npos) return true;
@@ -790,11 +832,14 @@ private:
     // there is none.
     std::size_t Closing(std::size_t k) const {
         constexpr std::size_t kMaxField = 192;
+        constexpr std::size_t kMaxChineseField = 24;
         const char open = line_[t_[k].begin];
         const char close = open == '[' ? ']' : ')';
         std::size_t depth = 0;
         for (std::size_t j = k; j < t_.size() && t_[j].begin - t_[k].begin <= kMaxField; ++j) {
-            if (t_[j].kind == TokenKind::Cjk) return 0;
+            // Chinese text in a header field is a short name ("[订单中心]").
+            if (t_[j].kind == TokenKind::Cjk && t_[j].end - t_[k].begin > kMaxChineseField)
+                return 0;
             if (IsSymbol(j, open)) ++depth;
             if (IsSymbol(j, close) && --depth == 0) return j + 1;
         }

@@ -39,7 +39,7 @@ inline constexpr std::size_t kMaxWordLength = 48;
 //   that holds a digit: numbers, numbers with units (300ms), hexadecimal ids, IPv4
 //   addresses with ports, versions, host names with numbers, masked numbers
 //   ("138****5678"), a bound before a number ("<1"); a "key:" in front of such a value
-//   stays a word; a name that ends in one digit ("SOCKS5", "ssh2") is a word;
+//   stays a word; a capitalised name that ends in one digit ("SOCKS5") is a word;
 // - paths, file names and URLs whatever their parts hold (Chinese folder and file
 //   names, Windows and POSIX, drives, Chinese query text): a run that begins with
 //   / \ ~/, a drive or a scheme, up to a file's extension or the Chinese text after an
@@ -47,7 +47,7 @@ inline constexpr std::size_t kMaxWordLength = 48;
 //   name with an extension after a slash;
 // - a number with the Chinese unit glued after it ("3分钟", "12.5元", "8页") or a short
 //   unit word after it ("1 sec", "18.4 KB"), and a Chinese date ("2026年12月9日");
-// - the value of a pair: a word glued after "key=" or "key:", or one word after
+// - the value of a pair: the words glued after "key=" or "key:", or one word after
 //   "key: " before a separator or the line's end;
 // - quoted text (" ' “” ‘’ 「」 『』) where it varies: a quoted value (after =, : or ：)
 //   as a whole, other quoted text without blanks as one word, with blanks word by
