@@ -25,7 +25,7 @@ struct RawToken {
     std::uint32_t begin;
     std::uint32_t end;
     Raw kind;
-    std::uint8_t group = kNoGroup;  // the tokens of a group become one token
+    std::uint8_t group;  // the tokens of a group become one token; kNoGroup when made
 };
 
 inline unsigned char Byte(std::string_view s, std::size_t i) {
@@ -74,11 +74,18 @@ inline bool JoinsValue(std::string_view line, std::uint32_t begin, std::uint32_t
 }
 
 void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t limit) {
-    raw.clear();
-    raw.reserve(limit);
+    // Made in a buffer on the stack and copied at once: cheaper than growing the vector
+    // token by token.
+    constexpr std::size_t kBuffer = 4 * kMaxLineTokens;
+    RawToken buffer[kBuffer];
+    limit = std::min(limit, kBuffer);
+    std::size_t count = 0;
+    auto add = [&](std::uint32_t begin, std::size_t end, Raw kind) {
+        buffer[count++] = {begin, static_cast<std::uint32_t>(end), kind, kNoGroup};
+    };
     const std::size_t n = line.size();
     std::size_t i = 0;
-    while (i < n && raw.size() < limit) {
+    while (i < n && count < limit) {
         const unsigned char c = Byte(line, i);
         if (IsBlank(c)) {
             ++i;
@@ -89,7 +96,7 @@ void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t lim
             const bool letters = IsLetter(c);
             std::size_t j = i + 1;
             while (j < n && (letters ? IsLetter(Byte(line, j)) : IsDigit(Byte(line, j)))) ++j;
-            raw.push_back({at, static_cast<std::uint32_t>(j), letters ? Raw::Word : Raw::Digit});
+            add(at, j, letters ? Raw::Word : Raw::Digit);
             i = j;
         } else if (IsGbkLeadByte(c) && i + 1 < n && IsGbkTrailByte(Byte(line, i + 1))) {
             const unsigned char t = Byte(line, i + 1);
@@ -98,7 +105,7 @@ void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t lim
             // full-width digits count as digits.
             if (c >= 0xA1 && c <= 0xA9)
                 kind = (c == 0xA3 && t >= 0xB0 && t <= 0xB9) ? Raw::Digit : Raw::Symbol;
-            raw.push_back({at, static_cast<std::uint32_t>(i + 2), kind});
+            add(at, i + 2, kind);
             i += 2;
         } else {
             // A run of one punctuation character ("....", "----", "====") is one
@@ -107,10 +114,11 @@ void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t lim
             std::size_t j = i + 1;
             if (c < 0x80 && !IsBlank(c))
                 while (j < n && Byte(line, j) == c) ++j;
-            raw.push_back({at, static_cast<std::uint32_t>(j), Raw::Symbol});
+            add(at, j, Raw::Symbol);
             i = j;
         }
     }
+    raw.assign(buffer, buffer + count);
 }
 
 // Double-byte quotation marks: opening and closing pairs.
@@ -534,6 +542,7 @@ void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
                 std::size_t width = 0;
                 for (std::size_t u = 0; u < kChineseUnits.size() && width == 0; ++u) {
                     const std::string_view w = kChineseUnits[u];
+                    if (line[t.end] != w[0] || line[t.end + 1] != w[1]) continue;
                     const std::size_t chars = w.size() / 2;
                     if (i + chars > tokens.size() || tokens[i].begin != t.end) continue;
                     if (line.substr(t.end, w.size()) != w) continue;
