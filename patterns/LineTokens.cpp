@@ -574,10 +574,11 @@ void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
 // The value of a key=value or key:value pair varies, the key does not: a word glued
 // after "=" or ":" that is glued to its key is a variable part ("overlap:false",
 // "ws=null"), and so is a one-word value after "key: " that a separator or the end of
-// the line follows ("withExcluded: false,").
-void MarkPairValues(std::string_view line, std::vector<LineToken>& tokens) {
+// the line follows ("withExcluded: false,").  Only the message's pairs count: a tag's
+// colon in the header ("PhoneStatusBar: cancelAutohide") is no pair.
+void MarkPairValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
     const std::size_t n = tokens.size();
-    for (std::size_t i = 2; i < n; ++i) {
+    for (std::size_t i = from + 2; i < n; ++i) {
         if (tokens[i].kind != TokenKind::Word) continue;
         const LineToken& sep = tokens[i - 1];
         const LineToken& key = tokens[i - 2];
@@ -711,6 +712,14 @@ public:
     HeaderFinder(std::string_view line, const std::vector<LineToken>& t) : line_(line), t_(t) {}
 
     std::size_t Find() {
+        // A line that is all header fields has no message to tell its kind by: it is
+        // mined whole.
+        const std::size_t header = Fields();
+        return header < t_.size() ? header : 0;
+    }
+
+private:
+    std::size_t Fields() {
         const std::size_t n = t_.size();
         if (n < 2) return 0;
         const bool flag = IsSymbol(0, '-') || IsSymbol(0, '[') || IsSymbol(0, '(') ||
@@ -719,10 +728,12 @@ public:
             return 0;
         bool level = false;
         bool host = false;
+        bool pipes = false;  // fields end in "|": the message follows the last one
         std::size_t i = 0;
         std::size_t header = 0;
         while (i < n) {
             const LineToken& k = t_[i];
+            if (pipes && !IsSymbol(i, '|') && !IsSymbol(i + 1, '|')) break;
             if (k.kind == TokenKind::Variable) {
                 i = header = i + 1;
                 continue;
@@ -735,6 +746,7 @@ public:
             }
             if (IsSymbol(i, '-') || IsSymbol(i, ',') || IsSymbol(i, '|') || IsSymbol(i, ':') ||
                 IsSymbol(i, '*') || IsSymbol(i, '#')) {
+                pipes = pipes || IsSymbol(i, '|');
                 i = header = i + 1;
                 continue;
             }
@@ -805,6 +817,7 @@ public:
         return header;
     }
 
+public:
     // Whether the header so far holds a month or weekday name: a syslog header, where a
     // host name stands before the tag.
     void SetSyslog(bool syslog) { syslog_ = syslog; }
@@ -897,7 +910,6 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) 
     BuildTokens(line, raw, tokens);
     MergeChineseValues(line, tokens);
     MergeUnitWords(line, tokens);
-    MarkPairValues(line, tokens);
     const std::vector<bool> names = MarkCalendarNames(line, tokens);
     bool syslog = false;
     for (std::size_t k = 0; k < names.size() && k < 8 && !syslog; ++k) syslog = names[k];
@@ -908,9 +920,11 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) 
         tokens.resize(keep);
         tokens.push_back({tail, static_cast<std::uint32_t>(line.size()), TokenKind::Variable});
     }
-    HeaderFinder header(line, tokens);
-    header.SetSyslog(syslog);
-    return header.Find();
+    HeaderFinder finder(line, tokens);
+    finder.SetSyslog(syslog);
+    const std::size_t header = finder.Find();
+    MarkPairValues(line, tokens, header);
+    return header;
 }
 
 }  // namespace corvane

@@ -133,8 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "Jun 14 15:16:01 combo sshd(pam_unix)[19939]:"},
         HeaderCase{"IdsLetterLevelAndTag", "03-17 16:13:38.811  1702  2395 D WindowManager: x y",
                    "03-17 16:13:38.811  1702  2395 D WindowManager:"},
-        HeaderCase{"PipeFields", "20171223-22:15:29:606|Step_LSC|30002312|onStepChanged 3579",
-                   "20171223-22:15:29:606|Step_LSC|30002312|"},
+        HeaderCase{"PipeFields",
+                   "20171223-22:15:29:615|Step_LSC|30002312|onExtend:1514038530000 14 0",
+                   "20171223-22:15:29:615|Step_LSC|30002312|"},
         HeaderCase{"FlagAndFieldsBeforeTheLevel", "- 1117838570 R02-M1 RAS KERNEL INFO cache error",
                    "- 1117838570 R02-M1 RAS KERNEL INFO"},
         HeaderCase{"ProgramHostAndPort", "[10.30 16:49:06] chrome.exe *64 - wpad:80 close, 0 bytes",
@@ -146,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"WordWithColonWithoutLevel", "2026-12-01 10:00:01 Disk: almost full",
                    "2026-12-01 10:00:01"},
         HeaderCase{"ChineseMessage", "10:00:01 数据库: 连接失败", "10:00:01"},
-        HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""}),
+        HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""},
+        HeaderCase{"AllFieldsIsNoHeader", "2026-12-01 10:00:01 4711 [main]", ""}),
     [](const ::testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
 
 TEST(TokenizeLongLineTest, KeepsABoundedNumberOfTokensAndTheTailAsOneVariable) {
