@@ -188,6 +188,11 @@ true event (grouping accuracy).  The loghub logs and truths are the public ones 
 `../shared/realdata/loghub/`; the GBK logs come from `bench/make_gbk_patterns.py`
 (70 Chinese templates with glued variables, 4,000 lines each; plain `2026-12-01 10:00:01,234 INFO [t]
 c.corvane.X - ...` and bracketed `[2026-12-01 10:00:01.234][INFO][t] X: ...` headers).
+The service logs come from `bench/make_gbk_services.py` (30 Chinese service messages with
+paths of Chinese folder and file names of random depth, drives, URLs with Chinese query
+text, Chinese dates and units, masked phone numbers, glued serials, pairs and quoted
+text; 4,000 lines each, one of four header forms per seed).  The loghub folder holds
+truths for eight of its sixteen logs; the other eight cannot be measured here.
 Each log is measured with `build/bin/corvane-scan patterns --assign LOG`; the speed with
 `build/bin/corvane-scan patterns bench/data/patterns/speed-1000000.log`, a log made by
 `python3 bench/make_gbk_patterns.py LOG TRUTH --lines 1000000 --seed 7`.
