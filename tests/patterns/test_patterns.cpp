@@ -1,6 +1,7 @@
-// Pattern mining: the GBK tokenizer's variable parts, grouping, ranking, the cap,
-// and a randomized check that grouping is deterministic and that every line holds
-// the constant parts of its pattern.
+// Pattern mining: the GBK tokenizer's variable parts, the line's header, grouping,
+// ranking, the cap, and randomized checks that grouping is deterministic, that every
+// line holds the constant parts of its pattern and that lines group by their message
+// whatever their header's form.
 
 #include <gtest/gtest.h>
 
@@ -256,45 +257,11 @@ TEST(MineCapTest, LinesBeyondTheCapFormTheOtherGroupRankedLast) {
 // (names, numbers with units, addresses).  Grouping twice gives the same answer, every
 // line contains the constant parts of its pattern in order, and nearly every template
 // comes out as exactly one pattern.
-TEST(MineRandomTest, DeterministicSoundAndNearlyExact) {
-    std::mt19937 rng(20261201);
-    auto pick = [&](const std::vector<std::string>& from) {
-        return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)];
-    };
-    const std::vector<std::string> words = {
-        "连接", "数据库", "订单", "支付", "缓存",   "同步",  "任务",  "文件",   "上传", "删除",
-        "节点", "消息",   "队列", "超时", "server", "queue", "retry", "worker", "flush"};
-    const std::vector<std::string> names = {"张三", "欧阳修文", "李四", "王小明", "赵敏", "司马光"};
-    const std::vector<std::string> slots = {"{name}", "{num}ms", "{ip}", "{num}", "E{num}"};
-    std::vector<std::vector<std::string>> templates(30);
-    for (auto& t : templates) {
-        const int n = std::uniform_int_distribution<int>(4, 9)(rng);
-        for (int k = 0; k < n; ++k) t.push_back(k % 3 == 2 ? pick(slots) : pick(words));
-    }
-    std::vector<std::string> lines;
-    std::vector<std::size_t> truth;
-    for (int i = 0; i < 3000; ++i) {
-        const std::size_t k =
-            std::uniform_int_distribution<std::size_t>(0, templates.size() - 1)(rng);
-        std::string line = "2026-12-01 10:00:" + std::to_string(i % 60) + " ";
-        for (const std::string& piece : templates[k]) {
-            if (piece == "{name}") {
-                line += pick(names);
-            } else if (piece.find("{num}") != std::string::npos) {
-                line += piece.substr(0, piece.find('{')) + std::to_string(rng() % 100000) +
-                        piece.substr(piece.find('}') + 1);
-            } else if (piece == "{ip}") {
-                line += "10.0." + std::to_string(rng() % 256) + "." + std::to_string(rng() % 256);
-            } else if (static_cast<unsigned char>(piece[0]) < 0x80) {
-                line += " " + piece + " ";  // ASCII words stand between blanks
-            } else {
-                line += piece;
-            }
-        }
-        lines.push_back(Gbk(line));
-        truth.push_back(k);
-    }
-
+// Mines `lines` twice and checks that the result is the same both times, that every
+// line holds the constant parts of its pattern, and that at least nine lines in ten
+// are grouped exactly as `truth` (one template index per line) groups them.
+void ExpectDeterministicSoundAndNearlyExact(const std::vector<std::string>& lines,
+                                            const std::vector<std::size_t>& truth) {
     auto mine = [&](std::vector<std::uint32_t>& ids) {
         PatternMiner miner;
         for (const std::string& l : lines) ids.push_back(miner.Add(l));
@@ -342,6 +309,135 @@ TEST(MineRandomTest, DeterministicSoundAndNearlyExact) {
         if (pure && byRank[r].size() == ofTemplate) exactLines += ofTemplate;
     }
     EXPECT_GE(exactLines * 10, lines.size() * 9);
+}
+
+TEST(MineRandomTest, DeterministicSoundAndNearlyExact) {
+    std::mt19937 rng(20261201);
+    auto pick = [&](const std::vector<std::string>& from) {
+        return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)];
+    };
+    const std::vector<std::string> words = {
+        "连接", "数据库", "订单", "支付", "缓存",   "同步",  "任务",  "文件",   "上传", "删除",
+        "节点", "消息",   "队列", "超时", "server", "queue", "retry", "worker", "flush"};
+    const std::vector<std::string> names = {"张三", "欧阳修文", "李四", "王小明", "赵敏", "司马光"};
+    const std::vector<std::string> slots = {"{name}", "{num}ms", "{ip}", "{num}", "E{num}"};
+    std::vector<std::vector<std::string>> templates(30);
+    for (auto& t : templates) {
+        const int n = std::uniform_int_distribution<int>(4, 9)(rng);
+        for (int k = 0; k < n; ++k) t.push_back(k % 3 == 2 ? pick(slots) : pick(words));
+    }
+    std::vector<std::string> lines;
+    std::vector<std::size_t> truth;
+    for (int i = 0; i < 3000; ++i) {
+        const std::size_t k =
+            std::uniform_int_distribution<std::size_t>(0, templates.size() - 1)(rng);
+        std::string line = "2026-12-01 10:00:" + std::to_string(i % 60) + " ";
+        for (const std::string& piece : templates[k]) {
+            if (piece == "{name}") {
+                line += pick(names);
+            } else if (piece.find("{num}") != std::string::npos) {
+                line += piece.substr(0, piece.find('{')) + std::to_string(rng() % 100000) +
+                        piece.substr(piece.find('}') + 1);
+            } else if (piece == "{ip}") {
+                line += "10.0." + std::to_string(rng() % 256) + "." + std::to_string(rng() % 256);
+            } else if (static_cast<unsigned char>(piece[0]) < 0x80) {
+                line += " " + piece + " ";  // ASCII words stand between blanks
+            } else {
+                line += piece;
+            }
+        }
+        lines.push_back(Gbk(line));
+        truth.push_back(k);
+    }
+
+    ExpectDeterministicSoundAndNearlyExact(lines, truth);
+}
+
+// Headers of several forms drawn for each line with random levels, loggers and ids, and
+// messages with paths of Chinese parts and random depth, dates, amounts, durations,
+// masked phones and URLs: lines group by their message whatever the header.
+TEST(MineRandomTest, HeadersOfAnyFormAndChineseValues) {
+    std::mt19937 rng(20261209);
+    auto number = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    auto pick = [&](const std::vector<std::string>& from) {
+        return from[static_cast<std::size_t>(number(0, static_cast<int>(from.size()) - 1))];
+    };
+    const std::vector<std::string> words = {"导出",  "报表",   "加载",  "插件", "同步", "备份",
+                                            "订单",  "支付",   "完成",  "失败", "超时", "审核",
+                                            "retry", "worker", "flush", "queue"};
+    const std::vector<std::string> folders = {"共享", "财务部", "月报", "数据", "客户档案", "app"};
+    const std::vector<std::string> slots = {"{win}", "{posix}", "{date}", "{money}",
+                                            "{dur}", "{phone}", "{url}",  "{name}"};
+    std::vector<std::vector<std::string>> templates(30);
+    for (auto& t : templates) {
+        const int n = number(4, 9);
+        for (int k = 0; k < n; ++k) t.push_back(k % 3 == 1 ? pick(slots) : pick(words));
+    }
+    auto slot = [&](const std::string& kind) -> std::string {
+        std::string folderPath;
+        for (int d = number(0, 3); d > 0; --d) folderPath += pick(folders) + "\\";
+        if (kind == "{win}")
+            return std::string(1, static_cast<char>('C' + number(0, 5))) + ":\\" + folderPath +
+                   pick(folders) + std::to_string(number(1, 12)) + ".xlsx";
+        if (kind == "{posix}") {
+            std::string path;
+            for (int d = number(1, 3); d > 0; --d) path += "/" + pick(folders);
+            return path + "/" + pick(folders) + ".so";
+        }
+        if (kind == "{date}")
+            return "2026年" + std::to_string(number(1, 12)) + "月" + std::to_string(number(1, 28)) +
+                   "日";
+        if (kind == "{money}")
+            return std::to_string(number(1, 9999)) + "." + std::to_string(number(10, 99)) + "元";
+        if (kind == "{dur}") return std::to_string(number(1, 59)) + pick({"秒", "分钟", "小时"});
+        if (kind == "{phone}")
+            return "13" + std::to_string(number(0, 9)) + "****" +
+                   std::to_string(number(1000, 9999));
+        if (kind == "{url}")
+            return "http://a.cn/s?q=" + pick(folders) + "&p=" + std::to_string(number(1, 50));
+        return pick({"张三", "欧阳修文", "李四", "王小明", "司马光"});
+    };
+    const std::vector<std::string> levels = {"INFO", "WARN", "ERROR"};
+    const std::vector<std::string> loggers = {"OrderService", "FileSync", "Gateway"};
+    auto header = [&](int i) {
+        const std::string ss = std::to_string(10 + i % 50);
+        switch (number(0, 4)) {
+            case 0:
+                return "2026-12-09 10:00:" + ss + ",123 " + pick(levels) + " [pool-" +
+                       std::to_string(number(1, 9)) + "] c.corvane." + pick(loggers) + " - ";
+            case 1:
+                return "Dec  9 10:00:" + ss + " srv-" + std::to_string(number(1, 9)) + " " +
+                       pick({"corvane", "syncd"}) + "[" + std::to_string(number(100, 999)) + "]: ";
+            case 2:
+                return "12-09 10:00:" + ss + ".456  " + std::to_string(number(100, 9999)) + "  " +
+                       std::to_string(number(100, 9999)) + " " + pick({"I", "W", "E"}) + " " +
+                       pick(loggers) + ": ";
+            case 3:
+                return "20261209-10:00:" + ss + ":789|" + pick(loggers) + "|" +
+                       std::to_string(number(10000, 99999)) + "|";
+            default:
+                return "2026/12/09 10:00:" + ss + ".001 [" + std::to_string(number(1000, 9999)) +
+                       ":" + std::to_string(number(1000, 9999)) + "] " + pick({"信息", "错误"}) +
+                       " " + pick({"订单中心", "文件同步"}) + " - ";
+        }
+    };
+    std::vector<std::string> lines;
+    std::vector<std::size_t> truth;
+    for (int i = 0; i < 3000; ++i) {
+        const auto k = static_cast<std::size_t>(number(0, static_cast<int>(templates.size()) - 1));
+        std::string line = header(i);
+        for (const std::string& piece : templates[k]) {
+            if (piece[0] == '{')
+                line += slot(piece);
+            else if (static_cast<unsigned char>(piece[0]) < 0x80)
+                line += " " + piece + " ";
+            else
+                line += piece;
+        }
+        lines.push_back(Gbk(line));
+        truth.push_back(k);
+    }
+    ExpectDeterministicSoundAndNearlyExact(lines, truth);
 }
 
 }  // namespace
