@@ -5,8 +5,9 @@
 
 Accuracy: runs `corvane-scan patterns --assign LOG` on every whole raw log of the
 loghub folder that has a truth file (truth/<name>_structured.csv, EventId column), and
-on two generated GBK logs of Chinese templates with glued variables
-(make_gbk_patterns.py, plain and bracketed headers).  A line counts as right when the
+on generated GBK logs of Chinese templates with glued variables
+(make_gbk_patterns.py, plain and bracketed headers) and of Chinese service messages
+(make_gbk_services.py, four header forms).  A line counts as right when the
 set of lines of its pattern equals exactly the set of lines of its true event; the
 accuracy is the share of right lines.  Speed: five runs of
 `corvane-scan patterns` over a generated GBK log of N lines (default 1,000,000), in
@@ -68,6 +69,17 @@ def gbk_log(name, lines, style, seed):
     return log, truth
 
 
+def services_log(name, lines, seed):
+    d = os.path.join(HERE, "data", "patterns")
+    os.makedirs(d, exist_ok=True)
+    log = os.path.join(d, "%s.log" % name)
+    truth = os.path.join(d, "%s_truth.csv" % name)
+    if not os.path.exists(truth):
+        subprocess.run([sys.executable, os.path.join(HERE, "make_gbk_services.py"), log, truth,
+                        "--lines", str(lines), "--seed", str(seed)], check=True)
+    return log, truth
+
+
 def speed(exe, lines):
     """Wall and CPU seconds of five runs over a GBK log of `lines` lines."""
     log, _ = gbk_log("speed-%d" % lines, lines, "plain", 7)
@@ -118,6 +130,16 @@ def main():
         acc, events, patterns = accuracy(assign(a.exe, log), read_truth(truth))
         more_rows.append((name + ".log", lines, acc, events, patterns))
 
+    # Chinese service messages of another generator: paths with Chinese parts, drive
+    # letters, URLs with Chinese queries, Chinese dates and units, masked phones; each
+    # seed takes another header form.
+    svc_rows = []
+    for seed in (31, 32, 33, 34):
+        name = "gbk-services-seed%d" % seed
+        log, truth = services_log(name, 4000, seed)
+        acc, events, patterns = accuracy(assign(a.exe, log), read_truth(truth))
+        svc_rows.append((name + ".log", 4000, acc, events, patterns))
+
     table = ["| log | lines | true events | patterns | accuracy |", "|---|---:|---:|---:|---:|"]
     for log, acc, events, patterns in rows:
         table.append("| %s | 2000 | %d | %d | %.3f |" % (log, events, patterns, acc))
@@ -129,6 +151,13 @@ def main():
               "| log | lines | true events | patterns | accuracy |", "|---|---:|---:|---:|---:|"]
     for log, lines, acc, events, patterns in more_rows:
         table.append("| %s | %d | %d | %d | %.3f |" % (log, lines, events, patterns, acc))
+    table += ["", "Chinese service messages from `bench/make_gbk_services.py` (one header form "
+              "per seed):", "", "| log | lines | true events | patterns | accuracy |",
+              "|---|---:|---:|---:|---:|"]
+    for log, lines, acc, events, patterns in svc_rows:
+        table.append("| %s | %d | %d | %d | %.3f |" % (log, lines, events, patterns, acc))
+    table.append("| **average of the service logs** | | | | **%.3f** |"
+                 % statistics.mean(r[2] for r in svc_rows))
     text = "\n".join(table)
     print(text)
     speed_text = ""
@@ -159,6 +188,11 @@ true event (grouping accuracy).  The loghub logs and truths are the public ones 
 `../shared/realdata/loghub/`; the GBK logs come from `bench/make_gbk_patterns.py`
 (70 Chinese templates with glued variables, 4,000 lines each; plain `2026-12-01 10:00:01,234 INFO [t]
 c.corvane.X - ...` and bracketed `[2026-12-01 10:00:01.234][INFO][t] X: ...` headers).
+The service logs come from `bench/make_gbk_services.py` (30 Chinese service messages with
+paths of Chinese folder and file names of random depth, drives, URLs with Chinese query
+text, Chinese dates and units, masked phone numbers, glued serials, pairs and quoted
+text; 4,000 lines each, one of four header forms per seed).  The loghub folder holds
+truths for eight of its sixteen logs; the other eight cannot be measured here.
 Each log is measured with `build/bin/corvane-scan patterns --assign LOG`; the speed with
 `build/bin/corvane-scan patterns bench/data/patterns/speed-1000000.log`, a log made by
 `python3 bench/make_gbk_patterns.py LOG TRUTH --lines 1000000 --seed 7`.

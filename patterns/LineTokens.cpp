@@ -15,6 +15,8 @@ namespace {
 constexpr std::uint8_t kNoGroup = 0;
 constexpr std::uint8_t kQuoted = 1;
 constexpr std::uint8_t kBracketed = 2;
+constexpr std::uint8_t kQuotedWord = 3;  // a quoted text without blanks: one word
+constexpr std::uint8_t kPath = 4;        // a path, file name, URL or drive
 
 // Raw tokens before the variable parts are recognised.
 enum class Raw : std::uint8_t { Word, Digit, Cjk, Symbol };
@@ -23,7 +25,7 @@ struct RawToken {
     std::uint32_t begin;
     std::uint32_t end;
     Raw kind;
-    std::uint8_t group = kNoGroup;  // the tokens of a group become one token
+    std::uint8_t group;  // the tokens of a group become one token; kNoGroup when made
 };
 
 inline unsigned char Byte(std::string_view s, std::size_t i) {
@@ -33,6 +35,7 @@ inline bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\v'
 inline bool IsLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 inline bool IsAlnum(unsigned char c) { return IsLetter(c) || IsDigit(c); }
+inline bool IsUpper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 
 // Punctuation that holds a run of letters and digits together as one value:
 // 10.0.0.1:8080, blk_-42, /var/log/a.log, v1.2.3, 50%, user@host.
@@ -71,10 +74,18 @@ inline bool JoinsValue(std::string_view line, std::uint32_t begin, std::uint32_t
 }
 
 void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t limit) {
-    raw.clear();
+    // Made in a buffer on the stack and copied at once: cheaper than growing the vector
+    // token by token.
+    constexpr std::size_t kBuffer = 4 * kMaxLineTokens;
+    RawToken buffer[kBuffer];
+    limit = std::min(limit, kBuffer);
+    std::size_t count = 0;
+    auto add = [&](std::uint32_t begin, std::size_t end, Raw kind) {
+        buffer[count++] = {begin, static_cast<std::uint32_t>(end), kind, kNoGroup};
+    };
     const std::size_t n = line.size();
     std::size_t i = 0;
-    while (i < n && raw.size() < limit) {
+    while (i < n && count < limit) {
         const unsigned char c = Byte(line, i);
         if (IsBlank(c)) {
             ++i;
@@ -85,7 +96,7 @@ void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t lim
             const bool letters = IsLetter(c);
             std::size_t j = i + 1;
             while (j < n && (letters ? IsLetter(Byte(line, j)) : IsDigit(Byte(line, j)))) ++j;
-            raw.push_back({at, static_cast<std::uint32_t>(j), letters ? Raw::Word : Raw::Digit});
+            add(at, j, letters ? Raw::Word : Raw::Digit);
             i = j;
         } else if (IsGbkLeadByte(c) && i + 1 < n && IsGbkTrailByte(Byte(line, i + 1))) {
             const unsigned char t = Byte(line, i + 1);
@@ -94,7 +105,7 @@ void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t lim
             // full-width digits count as digits.
             if (c >= 0xA1 && c <= 0xA9)
                 kind = (c == 0xA3 && t >= 0xB0 && t <= 0xB9) ? Raw::Digit : Raw::Symbol;
-            raw.push_back({at, static_cast<std::uint32_t>(i + 2), kind});
+            add(at, i + 2, kind);
             i += 2;
         } else {
             // A run of one punctuation character ("....", "----", "====") is one
@@ -103,14 +114,15 @@ void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t lim
             std::size_t j = i + 1;
             if (c < 0x80 && !IsBlank(c))
                 while (j < n && Byte(line, j) == c) ++j;
-            raw.push_back({at, static_cast<std::uint32_t>(j), Raw::Symbol});
+            add(at, j, Raw::Symbol);
             i = j;
         }
     }
+    raw.assign(buffer, buffer + count);
 }
 
 // Double-byte quotation marks: opening and closing pairs.
-constexpr std::array<std::array<const char*, 2>, 4> kWideQuotes = {{
+constexpr std::array<std::array<std::string_view, 2>, 4> kWideQuotes = {{
     {"\xa1\xb0", "\xa1\xb1"},  // “ ”
     {"\xa1\xae", "\xa1\xaf"},  // ‘ ’
     {"\xa1\xb8", "\xa1\xb9"},  // 「 」
@@ -147,8 +159,20 @@ void MarkQuoted(std::string_view line, std::vector<RawToken>& raw) {
         if (j >= raw.size()) continue;
         const bool key =
             raw[j].end < line.size() && (line[raw[j].end] == ':' || line[raw[j].end] == '=');
-        if (!key)
-            for (std::size_t k = i + 1; k < j; ++k) raw[k].group = kQuoted;
+        // A quoted value ("tag=\"View Lock\"", "name: 'x'") is variable as a whole; any
+        // other quoted text is variable only where it varies: without blanks it is one
+        // word, with blanks (a request line, a sentence) its words are compared one by
+        // one.
+        std::size_t before = raw[i].begin;
+        while (before > 0 && IsBlank(Byte(line, before - 1))) --before;
+        const bool value = (before > 0 && (line[before - 1] == '=' || line[before - 1] == ':')) ||
+                           (before > 1 && line.substr(before - 2, 2) == "\xa3\xba");  // ：
+        const std::string_view inside = line.substr(raw[i].end, raw[j].begin - raw[i].end);
+        const bool blanks = inside.find_first_of(" \t") != std::string_view::npos;
+        bool path = false;
+        for (std::size_t k = i + 1; k < j; ++k) path = path || raw[k].group == kPath;
+        if (!key && (value || (!blanks && !path)))
+            for (std::size_t k = i + 1; k < j; ++k) raw[k].group = value ? kQuoted : kQuotedWord;
         i = j;
     }
 }
@@ -176,6 +200,124 @@ void MarkBracketed(std::string_view line, std::vector<RawToken>& raw) {
             continue;
         for (std::size_t k = i + 1; k < j; ++k) raw[k].group = kBracketed;
         i = j;
+    }
+}
+
+bool IsPathByte(unsigned char c) {
+    return IsAlnum(c) || IsJoiner(c) || c == '=' || c == '?' || c == '!' || c == ';';
+}
+
+// Marks paths, file names and URLs whatever characters their parts hold (a Windows
+// path with Chinese folder names, "/opt/应用/插件/统计.so", "http://a.cn/s?q=北京天气"),
+// and drive letters ("分区F:").  A path begins with a drive, "/", "\", "~/" or a scheme
+// and runs over letters, digits, Chinese characters and joiners without a blank.
+// Chinese text glued after it is not the path's: a file name ends with its extension,
+// a last part that begins in ASCII ends before Chinese text, and a query value that
+// begins in ASCII ends there too.
+void MarkPaths(std::string_view line, std::vector<RawToken>& raw) {
+    const std::size_t n = raw.size();
+    auto text = [&](std::size_t k) { return TokenText(line, raw[k]); };
+    auto glued = [&](std::size_t k) { return k < n && raw[k].begin == raw[k - 1].end; };
+    auto isSym = [&](std::size_t k, char c) {
+        return k < n && raw[k].kind == Raw::Symbol && text(k).size() == 1 && text(k)[0] == c;
+    };
+    auto isSep = [&](std::size_t k) { return isSym(k, '/') || isSym(k, '\\'); };
+    for (std::size_t i = 0; i < n; ++i) {
+        // Only a drive letter, a scheme, a separator or "~" begins a path.
+        const bool word = raw[i].kind == Raw::Word && isSym(i + 1, ':');
+        if (raw[i].group != kNoGroup || !(word || isSep(i) || isSym(i, '~'))) continue;
+        // What stands before: the start, a blank, Chinese text or punctuation.
+        const bool free =
+            i == 0 || !glued(i) || raw[i - 1].kind == Raw::Cjk ||
+            (raw[i - 1].kind == Raw::Symbol && !IsPathByte(Byte(line, raw[i - 1].begin)));
+        const bool freeOrValue =
+            free || isSym(i - 1, '=') ||
+            (i > 0 && raw[i - 1].kind == Raw::Symbol && (text(i - 1) == ":" || text(i - 1) == "("));
+        constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+        std::size_t j = kNone;  // the first token of the path's body
+        bool url = false;
+        if (raw[i].kind == Raw::Word && text(i).size() == 1 && isSym(i + 1, ':') && glued(i + 1) &&
+            freeOrValue) {
+            if (isSep(i + 2) && glued(i + 2)) {
+                j = i + 2;
+            } else if (i + 2 >= n || !glued(i + 2) || raw[i + 2].kind == Raw::Cjk) {
+                // A drive alone: "分区F:使用率92%".
+                if (free && (i == 0 || raw[i - 1].kind == Raw::Cjk || i + 2 >= n ||
+                             raw[i + 2].kind == Raw::Cjk)) {
+                    raw[i].group = raw[i + 1].group = kPath;
+                    ++i;
+                }
+                continue;
+            }
+        } else if (raw[i].kind == Raw::Word && isSym(i + 1, ':') && glued(i + 1) && glued(i + 2) &&
+                   text(i + 2) == "//" && freeOrValue) {
+            j = i + 1;
+            url = true;
+        } else if (isSep(i) && freeOrValue && glued(i + 1) && raw[i + 1].kind != Raw::Symbol) {
+            j = i;
+        } else if (isSym(i, '~') && freeOrValue && isSep(i + 1) && glued(i + 1)) {
+            j = i + 1;
+        }
+        if (j == kNone) continue;
+        // The body: glued letters, digits, Chinese characters and path punctuation.
+        std::size_t end = j;  // one past the last token of the path
+        std::size_t lastSep = j;
+        bool query = false;
+        bool valueAscii = false;  // the current query value began in ASCII
+        std::size_t k = j;
+        bool windows = false;  // a backslash has separated its parts
+        // A Windows folder name may hold a blank ("C:\Program Files\a.exe"): the path
+        // goes on over one blank when a backslash follows before the next blank.
+        auto goesOn = [&](std::size_t at) {
+            if (!windows || raw[at].kind == Raw::Symbol || raw[at].begin != raw[at - 1].end + 1 ||
+                line[raw[at - 1].end] != ' ')
+                return false;
+            for (std::size_t e = at + 1; e < n && glued(e); ++e)
+                if (isSym(e, '\\')) return true;
+            return false;
+        };
+        for (; k < n && (k == j || glued(k) || goesOn(k)) && raw[k].group == kNoGroup; ++k) {
+            const RawToken& t = raw[k];
+            if (t.kind == Raw::Symbol) {
+                const unsigned char c = Byte(line, t.begin);
+                if (t.end - t.begin > 2 || !IsPathByte(c)) break;
+                if (c == '/' || c == '\\') lastSep = k;
+                if (c == '\\') windows = true;
+                if (c == '?' && url) query = true;
+                if (query && (c == '=' || c == '&')) valueAscii = false;
+                if (query && c == '=' && k + 1 < n && raw[k + 1].kind != Raw::Cjk)
+                    valueAscii = true;
+                end = k + 1;
+                continue;
+            }
+            if (t.kind == Raw::Cjk) {
+                if (query && valueAscii) break;
+                if (!query) {
+                    // Chinese text after a file's extension, or after the ASCII start of
+                    // the last part, is the message's.
+                    bool extension = false;
+                    bool ascii = k > lastSep + 1 && raw[lastSep + 1].kind != Raw::Cjk;
+                    for (std::size_t e = lastSep + 1; e < k; ++e)
+                        if (isSym(e, '.') && e + 1 < k && raw[e + 1].kind != Raw::Cjk)
+                            extension = true;
+                    if (extension) break;
+                    if (ascii) {
+                        bool later = false;  // another separator follows: a folder name
+                        for (std::size_t e = k; e < n && glued(e) && raw[e].kind != Raw::Symbol;
+                             ++e)
+                            later = isSep(e + 1);
+                        if (!later) break;
+                    }
+                }
+            }
+            end = k + 1;
+        }
+        while (end > j + 1 && raw[end - 1].kind == Raw::Symbol &&
+               !MayEndValue(Byte(line, raw[end - 1].begin)))
+            --end;
+        if (end <= j + 1) continue;
+        for (std::size_t m = i; m < end; ++m) raw[m].group = kPath;
+        i = end - 1;
     }
 }
 
@@ -225,10 +367,11 @@ bool IsCalendarName(std::string_view w) {
         "August",    "September", "October",  "November", "December", "Monday", "Tuesday",
         "Wednesday", "Thursday",  "Friday",   "Saturday", "Sunday"};
     if (w.size() < 3 || w.size() > 9) return false;
+    const char first = static_cast<char>(w[0] & ~0x20);  // every name begins with a letter
     for (std::string_view s : kShort)
-        if (EqualsIgnoringAsciiCase(w, s)) return true;
+        if (s[0] == first && EqualsIgnoringAsciiCase(w, s)) return true;
     for (std::string_view s : kLong)
-        if (EqualsIgnoringAsciiCase(w, s)) return true;
+        if (s[0] == first && EqualsIgnoringAsciiCase(w, s)) return true;
     return false;
 }
 
@@ -249,19 +392,31 @@ void BuildTokens(std::string_view line, const std::vector<RawToken>& raw,
             bool digit = t.kind == Raw::Digit;
             for (; j < n && raw[j].group == t.group; ++j)
                 digit = digit || raw[j].kind == Raw::Digit;
-            const bool variable = t.group == kQuoted || digit;
+            const bool variable = t.group == kQuoted || t.group == kPath || digit;
             tokens.push_back(
                 {t.begin, raw[j - 1].end, variable ? TokenKind::Variable : TokenKind::Word});
             i = j;
             continue;
         }
-        const bool starts = t.kind == Raw::Word || t.kind == Raw::Digit ||
+        // A bound before a number ("<1 sec", ">500ms") belongs to the value.
+        const bool bound = t.kind == Raw::Symbol && t.end - t.begin == 1 &&
+                           (line[t.begin] == '<' || line[t.begin] == '>') && i + 1 < n &&
+                           raw[i + 1].kind == Raw::Digit && raw[i + 1].begin == t.end &&
+                           raw[i + 1].group == kNoGroup;
+        const bool starts = t.kind == Raw::Word || t.kind == Raw::Digit || bound ||
                             (t.kind == Raw::Symbol && JoinsValue(line, t.begin, t.end));
         if (starts) {
-            // The run of letters, digits and joiners without a blank in between.
+            // The run of letters, digits and joiners without a blank in between; the
+            // stars of a masked number ("138****5678") join its digits.
+            auto masked = [&](std::size_t k) {
+                return raw[k].kind == Raw::Symbol && line[raw[k].begin] == '*' &&
+                       raw[k - 1].kind == Raw::Digit &&
+                       (k + 1 >= n || raw[k + 1].begin != raw[k].end ||
+                        raw[k + 1].kind == Raw::Digit);
+            };
             std::size_t j = i + 1;
             while (j < n && raw[j].group == kNoGroup && raw[j].begin == raw[j - 1].end &&
-                   (raw[j].kind == Raw::Word || raw[j].kind == Raw::Digit ||
+                   (raw[j].kind == Raw::Word || raw[j].kind == Raw::Digit || masked(j) ||
                     (raw[j].kind == Raw::Symbol && JoinsValue(line, raw[j].begin, raw[j].end))))
                 ++j;
             while (j > i + 1 && raw[j - 1].kind == Raw::Symbol &&
@@ -274,7 +429,13 @@ void BuildTokens(std::string_view line, const std::vector<RawToken>& raw,
                 alnum = alnum || raw[k].kind != Raw::Symbol;
             }
             const std::string_view text = line.substr(t.begin, raw[j - 1].end - t.begin);
-            if (alnum && (digit || LooksLikePath(text))) {
+            // A capitalised name that ends in one digit ("SOCKS5", "IPv6") is a word; in lower
+            // case ("eth1", "gige7") it names one of many.
+            const bool named = j == i + 2 && raw[i].kind == Raw::Word &&
+                               raw[i].end - raw[i].begin >= 2 &&
+                               IsUpper(Byte(line, raw[i].begin)) && raw[i + 1].kind == Raw::Digit &&
+                               raw[i + 1].end - raw[i + 1].begin == 1;
+            if (alnum && !named && (digit || LooksLikePath(text))) {
                 std::size_t from = i;
                 // "port:8080": the key stays a word when the value after it holds a digit.
                 if (j - i >= 3 && raw[i].kind == Raw::Word && line[raw[i + 1].begin] == ':' &&
@@ -289,6 +450,15 @@ void BuildTokens(std::string_view line, const std::vector<RawToken>& raw,
                     }
                 }
                 tokens.push_back({raw[from].begin, raw[j - 1].end, TokenKind::Variable});
+                i = j;
+                continue;
+            }
+            if (j >= i + 3 && raw[i].kind == Raw::Word && raw[i + 2].kind == Raw::Word &&
+                TokenText(line, raw[i + 1]) == ":") {
+                // "overlap:false", "action:android.intent.action.MAIN": a key and its value.
+                tokens.push_back({raw[i].begin, raw[i].end, TokenKind::Word});
+                tokens.push_back({raw[i + 1].begin, raw[i + 1].end, TokenKind::Symbol});
+                tokens.push_back({raw[i + 2].begin, raw[j - 1].end, TokenKind::Variable});
                 i = j;
                 continue;
             }
@@ -327,6 +497,123 @@ void BuildTokens(std::string_view line, const std::vector<RawToken>& raw,
 
 std::string_view Text(std::string_view line, const LineToken& t) {
     return line.substr(t.begin, t.end - t.begin);
+}
+
+// Chinese units and date parts that a number glued before them carries: "3分钟",
+// "12.5元", "共8页", "2026年12月9日".  Two-character units come first.
+constexpr std::array<std::string_view, 33> kChineseUnits = {
+    "\xba\xc1\xc3\xeb",  // 毫秒
+    "\xb7\xd6\xd6\xd3",  // 分钟
+    "\xd0\xa1\xca\xb1",  // 小时
+    "\xd7\xd6\xbd\xda",  // 字节
+    "\xb9\xab\xc0\xef",  // 公里
+    "\xc7\xa7\xbf\xcb",  // 千克
+    "\xc3\xeb",         "\xcc\xec", "\xd6\xdc",
+    "\xd4\xaa",         "\xbf\xe9", "\xb4\xce",  // 秒 天 周 元 块 次
+    "\xb8\xf6",         "\xcc\xf5", "\xd2\xb3",
+    "\xbc\xfe",         "\xd0\xd0", "\xb1\xca",  // 个 条 页 件 行 笔
+    "\xd5\xc5",         "\xcc\xa8", "\xc8\xcb",
+    "\xce\xbb",         "\xcf\xee", "\xb7\xdd",  // 张 台 人 位 项 份
+    "\xb1\xb6",         "\xb6\xc8", "\xcd\xf2",
+    "\xd2\xda",         "\xc3\xd7", "\xbf\xcb",   // 倍 度 万 亿 米 克
+    "\xc4\xea",         "\xd4\xc2", "\xc8\xd5"};  // 年 月 日
+bool IsUnitLead(unsigned char c) {
+    static const std::array<bool, 256> kLeads = [] {
+        std::array<bool, 256> leads{};
+        for (std::string_view u : kChineseUnits) leads[static_cast<unsigned char>(u[0])] = true;
+        return leads;
+    }();
+    return kLeads[c];
+}
+constexpr std::size_t kDateParts = 3;  // the last units: 年 月 日
+
+// Glues Chinese units and date parts to the number before them and a Chinese date
+// into one variable part: its form ("12月9日", "2026年12月") never splits a pattern.
+void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
+    std::size_t out = 0;  // merged in place: a token is written no later than it is read
+    for (std::size_t i = 0; i < tokens.size();) {
+        LineToken t = tokens[i++];
+        if (t.kind == TokenKind::Variable) {
+            for (;;) {
+                if (i >= tokens.size() || tokens[i].kind != TokenKind::Cjk ||
+                    tokens[i].begin != t.end || !IsUnitLead(Byte(line, t.end)))
+                    break;
+                std::size_t unit = kChineseUnits.size();
+                std::size_t width = 0;
+                for (std::size_t u = 0; u < kChineseUnits.size() && width == 0; ++u) {
+                    const std::string_view w = kChineseUnits[u];
+                    if (line[t.end] != w[0] || line[t.end + 1] != w[1]) continue;
+                    const std::size_t chars = w.size() / 2;
+                    if (i + chars > tokens.size() || tokens[i].begin != t.end) continue;
+                    if (line.substr(t.end, w.size()) != w) continue;
+                    bool whole = true;
+                    for (std::size_t c = 0; c < chars; ++c)
+                        whole = whole && tokens[i + c].kind == TokenKind::Cjk &&
+                                tokens[i + c].begin == t.end + 2 * c;
+                    if (whole) {
+                        unit = u;
+                        width = chars;
+                    }
+                }
+                if (width == 0) break;
+                t.end = tokens[i + width - 1].end;
+                i += width;
+                const bool part = unit >= kChineseUnits.size() - kDateParts;
+                // A date goes on with its next number: "12月" "9日".
+                if (!part || i >= tokens.size() || tokens[i].kind != TokenKind::Variable ||
+                    tokens[i].begin != t.end)
+                    break;
+                t.end = tokens[i++].end;
+            }
+        }
+        tokens[out++] = t;
+    }
+    tokens.resize(out);
+}
+
+// The value of a key=value or key:value pair varies, the key does not: a word glued
+// after "=" or ":" that is glued to its key is a variable part ("overlap:false",
+// "ws=null"), and so is a one-word value after "key: " that a separator or the end of
+// the line follows ("withExcluded: false,").  Only the message's pairs count: a tag's
+// colon in the header ("PhoneStatusBar: cancelAutohide") is no pair.
+void MarkPairValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
+    const std::size_t n = tokens.size();
+    for (std::size_t i = from + 2; i < n; ++i) {
+        if (tokens[i].kind != TokenKind::Word) continue;
+        const LineToken& sep = tokens[i - 1];
+        const LineToken& key = tokens[i - 2];
+        if (sep.kind != TokenKind::Symbol || sep.end - sep.begin != 1 ||
+            (line[sep.begin] != '=' && line[sep.begin] != ':') || key.kind != TokenKind::Word ||
+            key.end != sep.begin)
+            continue;
+        bool value = tokens[i].begin == sep.end;
+        if (!value) {
+            const bool last = i + 1 == n;
+            value = last || (tokens[i + 1].kind == TokenKind::Symbol &&
+                             tokens[i + 1].begin == tokens[i].end &&
+                             std::string_view(",;|)}").find(line[tokens[i + 1].begin]) !=
+                                 std::string_view::npos);
+        }
+        if (value) tokens[i].kind = TokenKind::Variable;
+    }
+}
+
+// A number and the short unit word after it: "1 sec", "30 ms".
+void MergeUnitWords(std::string_view line, std::vector<LineToken>& tokens) {
+    static constexpr std::array<std::string_view, 14> kUnits = {
+        "ms", "s", "sec", "secs", "min", "mins", "h", "hr", "hrs", "B", "KB", "MB", "GB", "TB"};
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind == TokenKind::Word && out > 0 &&
+            tokens[out - 1].kind == TokenKind::Variable && tokens[i].begin > tokens[out - 1].end &&
+            tokens[i].end - tokens[i].begin <= 4 &&
+            std::find(kUnits.begin(), kUnits.end(), Text(line, tokens[i])) != kUnits.end()) {
+            tokens[out - 1].end = tokens[i].end;
+            continue;
+        }
+        tokens[out++] = tokens[i];
+    }
+    tokens.resize(out);
 }
 
 // Month and weekday names are variable when they are part of a date: next to a day
@@ -370,11 +657,10 @@ void MergeStamps(std::string_view line, std::vector<LineToken>& tokens,
     if (!tokens.empty() && tokens[0].kind == TokenKind::Symbol &&
         (line[tokens[0].begin] == '[' || line[tokens[0].begin] == '('))
         lead = 1;
-    std::vector<LineToken> merged;
-    merged.reserve(tokens.size());
+    std::size_t out = 0;  // merged in place: a token is written no later than it is read
     for (std::size_t i = 0; i < tokens.size();) {
         if (tokens[i].kind != TokenKind::Variable) {
-            merged.push_back(tokens[i++]);
+            tokens[out++] = tokens[i++];
             continue;
         }
         std::size_t last = i + 1;  // one past the run's last variable part
@@ -388,36 +674,257 @@ void MergeStamps(std::string_view line, std::vector<LineToken>& tokens,
             }
         }
         if (i == lead || name) {
-            merged.push_back({tokens[i].begin, tokens[last - 1].end, TokenKind::Variable});
+            tokens[out++] = {tokens[i].begin, tokens[last - 1].end, TokenKind::Variable};
             i = last;
         } else {
-            merged.push_back(tokens[i++]);
+            tokens[out++] = tokens[i++];
         }
     }
-    tokens.swap(merged);
+    tokens.resize(out);
 }
+
+// The words that name a message's level, in any letter case.
+bool IsLevel(std::string_view w) {
+    static constexpr std::array<std::string_view, 22> kLevels = {
+        "INFO", "INF",   "WARN",   "WARNING", "WRN",      "ERROR",  "ERR",    "DEBUG",
+        "DBG",  "TRACE", "TRC",    "FATAL",   "CRITICAL", "CRIT",   "NOTICE", "SEVERE",
+        "FINE", "FINER", "FINEST", "ALERT",   "EMERG",    "VERBOSE"};
+    for (std::string_view l : kLevels)
+        if (EqualsIgnoringAsciiCase(w, l)) return true;
+    return false;
+}
+
+bool IsUpperWord(std::string_view w) {
+    if (w.empty() || w.size() > 16) return false;
+    for (char c : w)
+        if (!(c >= 'A' && c <= 'Z') && !(c >= '0' && c <= '9') && c != '_') return false;
+    return true;
+}
+
+// Finds the line's header: the fields before the message that every line of a log
+// carries in its own form (time stamps, levels, process and thread ids, host names,
+// bracketed and pipe-separated fields, the logger or tag with its colon).  It begins
+// with a time stamp or number (after an optional "[", "(" or flag field) and takes
+// fields for as long as they look like header fields.  Returns the number of leading
+// tokens that form it.
+class HeaderFinder {
+public:
+    HeaderFinder(std::string_view line, const std::vector<LineToken>& t) : line_(line), t_(t) {}
+
+    std::size_t Find() {
+        // A line that is all header fields has no message to tell its kind by: it is
+        // mined whole.
+        const std::size_t header = Fields();
+        return header < t_.size() ? header : 0;
+    }
+
+private:
+    std::size_t Fields() {
+        const std::size_t n = t_.size();
+        if (n < 2) return 0;
+        const bool flag = IsSymbol(0, '-') || IsSymbol(0, '[') || IsSymbol(0, '(') ||
+                          (t_[0].kind == TokenKind::Word && IsUpperWord(Text(0)));
+        if (t_[0].kind != TokenKind::Variable && !(flag && t_[1].kind == TokenKind::Variable))
+            return 0;
+        bool level = false;
+        bool host = false;
+        bool pipes = false;  // fields end in "|": the message follows the last one
+        std::size_t i = 0;
+        std::size_t header = 0;
+        while (i < n) {
+            const LineToken& k = t_[i];
+            if (pipes && !IsSymbol(i, '|') && !IsSymbol(i + 1, '|')) break;
+            if (k.kind == TokenKind::Variable) {
+                i = header = i + 1;
+                continue;
+            }
+            if (IsSymbol(i, '[') || IsSymbol(i, '(')) {
+                const std::size_t j = Closing(i);
+                if (j == 0) break;
+                i = header = j;
+                continue;
+            }
+            if (IsSymbol(i, '-') || IsSymbol(i, ',') || IsSymbol(i, '|') || IsSymbol(i, ':') ||
+                IsSymbol(i, '*') || IsSymbol(i, '#')) {
+                pipes = pipes || IsSymbol(i, '|');
+                i = header = i + 1;
+                continue;
+            }
+            if (k.kind == TokenKind::Cjk) {
+                // A Chinese level ("错误"), and after it a service's name before " - ".
+                const std::size_t run = CjkRun(i);
+                if (!level && run == i + 2 && IsChineseLevel(line_.substr(k.begin, 4))) {
+                    level = true;
+                    i = header = run;
+                    continue;
+                }
+                if (level && run <= i + 8 && IsSymbol(run, '-')) {
+                    i = header = run + 1;
+                    continue;
+                }
+                break;
+            }
+            if (k.kind != TokenKind::Word) break;
+            // A level word, or a level letter between ids and the tag ("D", "W").
+            const bool letter =
+                Text(i).size() == 1 &&
+                std::string_view("VDIWEFA").find(line_[k.begin]) != std::string_view::npos &&
+                i > 0 && t_[i - 1].kind == TokenKind::Variable;
+            if (!level && (letter || IsLevel(Text(i)))) {
+                level = true;
+                i = header = i + 1;
+                continue;
+            }
+            // A tag: "sshd[42]:", "sshd(pam_unix)[42]:", "WindowManager:" after a level,
+            // or after a host in a header that holds a month name.
+            if (const std::size_t j = Tag(i, level || syslog_); j != 0) return j;
+            if (syslog_ && !host && !level) {
+                if (const std::size_t j = Tag(i + 1, true); j != 0) return j;
+                host = true;
+                i = header = i + 1;
+                continue;
+            }
+            // A host and port ("wpad:80") is one field.
+            if (IsSymbol(i + 1, ':') && i + 2 < n && t_[i + 2].kind == TokenKind::Variable &&
+                t_[i + 1].begin == k.end && t_[i + 2].begin == t_[i + 1].end) {
+                i = header = i + 3;
+                continue;
+            }
+            // A short field followed by "|": "Step_LSC|".
+            if (IsSymbol(i + 1, '|')) {
+                i = header = i + 2;
+                continue;
+            }
+            // Upper-case fields before a level: "RAS KERNEL INFO".
+            if (!level) {
+                std::size_t j = i;
+                while (j < n && j < i + 3 && t_[j].kind == TokenKind::Word &&
+                       IsUpperWord(Text(j)) && !IsLevel(Text(j)))
+                    ++j;
+                if (j > i && j < n && t_[j].kind == TokenKind::Word && IsLevel(Text(j))) {
+                    level = true;
+                    i = header = j + 1;
+                    continue;
+                }
+            }
+            // A logger after the level: "nova.compute.manager [req-1]", "c.x.Y - ".
+            if (level && IsQualified(Text(i)) && (IsSymbol(i + 1, '[') || IsSymbol(i + 1, '-'))) {
+                i = header = i + 1;
+                continue;
+            }
+            break;
+        }
+        return header;
+    }
+
+public:
+    // Whether the header so far holds a month or weekday name: a syslog header, where a
+    // host name stands before the tag.
+    void SetSyslog(bool syslog) { syslog_ = syslog; }
+
+private:
+    std::string_view Text(std::size_t k) const {
+        return line_.substr(t_[k].begin, t_[k].end - t_[k].begin);
+    }
+    bool IsSymbol(std::size_t k, char c) const {
+        return k < t_.size() && t_[k].kind == TokenKind::Symbol && t_[k].end - t_[k].begin == 1 &&
+               line_[t_[k].begin] == c;
+    }
+    // One past the Chinese characters glued to each other from `k`.
+    std::size_t CjkRun(std::size_t k) const {
+        std::size_t j = k + 1;
+        while (j < t_.size() && t_[j].kind == TokenKind::Cjk && t_[j].begin == t_[j - 1].end) ++j;
+        return j;
+    }
+    static bool IsChineseLevel(std::string_view w) {
+        static constexpr std::array<std::string_view, 8> kLevels = {
+            "\xd0\xc5\xcf\xa2", "\xbe\xaf\xb8\xe6", "\xb4\xed\xce\xf3",
+            "\xb5\xf7\xca\xd4", "\xd1\xcf\xd6\xd8", "\xd6\xc2\xc3\xfc",
+            "\xcc\xe1\xca\xbe", "\xb8\xfa\xd7\xd9"};  // 信息 警告 错误 调试 严重 致命 提示 跟踪
+        return std::find(kLevels.begin(), kLevels.end(), w) != kLevels.end();
+    }
+    // A name of code: dotted, with "_" or "$", or with a capital inside.
+    static bool IsQualified(std::string_view w) {
+        if (w.find_first_of("._$") != std::string_view::npos) return true;
+        for (std::size_t k = 1; k < w.size(); ++k)
+            if (w[k] >= 'A' && w[k] <= 'Z') return true;
+        return false;
+    }
+    // One past the bracket that closes the one at `k`, within a field's length; 0 when
+    // there is none.
+    std::size_t Closing(std::size_t k) const {
+        constexpr std::size_t kMaxField = 192;
+        constexpr std::size_t kMaxChineseField = 24;
+        const char open = line_[t_[k].begin];
+        const char close = open == '[' ? ']' : ')';
+        std::size_t depth = 0;
+        for (std::size_t j = k; j < t_.size() && t_[j].begin - t_[k].begin <= kMaxField; ++j) {
+            // Chinese text in a header field is a short name ("[订单中心]").
+            if (t_[j].kind == TokenKind::Cjk && t_[j].end - t_[k].begin > kMaxChineseField)
+                return 0;
+            if (IsSymbol(j, open)) ++depth;
+            if (IsSymbol(j, close) && --depth == 0) return j + 1;
+        }
+        return 0;
+    }
+    // One past the colon of a tag that begins at `k`: a word or name, bracketed parts
+    // glued to it, and a colon that ends the field; 0 when there is none.  A plain word
+    // with its colon counts only where `plain` allows it.
+    std::size_t Tag(std::size_t k, bool plain) const {
+        if (k >= t_.size() || (t_[k].kind != TokenKind::Word && t_[k].kind != TokenKind::Variable))
+            return 0;
+        std::size_t j = k + 1;
+        bool bracketed = false;
+        while (j < t_.size() && (IsSymbol(j, '[') || IsSymbol(j, '('))) {
+            const std::size_t c = Closing(j);
+            if (c == 0) return 0;
+            bracketed = true;
+            j = c;
+        }
+        if (!IsSymbol(j, ':') || (!bracketed && !plain)) return 0;
+        const std::uint32_t after = t_[j].end;
+        if (after < line_.size() && !IsBlank(Byte(line_, after))) return 0;
+        return j + 1;
+    }
+
+    std::string_view line_;
+    const std::vector<LineToken>& t_;
+    bool syslog_ = false;
+};
 
 }  // namespace
 
-void TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) {
+std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) {
     if (line.size() > std::numeric_limits<std::uint32_t>::max())
         line = line.substr(0, std::numeric_limits<std::uint32_t>::max());
-    std::vector<RawToken> raw;
+    // Scratch kept between lines, so that a line costs no allocation.
+    thread_local std::vector<RawToken> raw;
     // Enough raw tokens for kMaxLineTokens tokens in all but contrived lines; what
     // lies beyond is cut off below anyway.
     SplitRaw(line, raw, 4 * kMaxLineTokens);
     const bool cut = !raw.empty() && raw.back().end < line.size() &&
                      line.find_first_not_of(" \t\v\f", raw.back().end) != std::string_view::npos;
+    MarkPaths(line, raw);
     MarkQuoted(line, raw);
     MarkBracketed(line, raw);
     BuildTokens(line, raw, tokens);
-    MergeStamps(line, tokens, MarkCalendarNames(line, tokens));
+    MergeChineseValues(line, tokens);
+    MergeUnitWords(line, tokens);
+    const std::vector<bool> names = MarkCalendarNames(line, tokens);
+    bool syslog = false;
+    for (std::size_t k = 0; k < names.size() && k < 8 && !syslog; ++k) syslog = names[k];
+    MergeStamps(line, tokens, names);
     if (tokens.size() > kMaxLineTokens || cut) {
         std::size_t keep = std::min(tokens.size(), kMaxLineTokens - 1);
         const std::uint32_t tail = keep < tokens.size() ? tokens[keep].begin : raw.back().end;
         tokens.resize(keep);
         tokens.push_back({tail, static_cast<std::uint32_t>(line.size()), TokenKind::Variable});
     }
+    HeaderFinder finder(line, tokens);
+    finder.SetSyslog(syslog);
+    const std::size_t header = finder.Find();
+    MarkPairValues(line, tokens, header);
+    return header;
 }
 
 }  // namespace corvane

@@ -37,12 +37,21 @@ inline constexpr std::size_t kMaxWordLength = 48;
 // Replaces `tokens` with the tokens of `line`.  Variable parts found:
 // - any run of letters, digits and joining punctuation (. _ - / \ : @ # + ~ % $ &)
 //   that holds a digit: numbers, numbers with units (300ms), hexadecimal ids, IPv4
-//   addresses with ports, versions, host names with numbers; a "key:" in front of such
-//   a value stays a word;
-// - paths and URLs (a run that begins with / \ ~ or a drive, holds "://", or ends in a
-//   file name with an extension after a slash), even without digits;
-// - the text between matching quotes (" ' “” ‘’ 「」 『』), unless the quoted text is a
-//   key (followed by : or =);
+//   addresses with ports, versions, host names with numbers, masked numbers
+//   ("138****5678"), a bound before a number ("<1"); a "key:" in front of such a value
+//   stays a word; a capitalised name that ends in one digit ("SOCKS5") is a word;
+// - paths, file names and URLs whatever their parts hold (Chinese folder and file
+//   names, Windows and POSIX, drives, Chinese query text): a run that begins with
+//   / \ ~/, a drive or a scheme, up to a file's extension or the Chinese text after an
+//   ASCII last part; a drive letter alone ("分区F:"); and a run that ends in a file
+//   name with an extension after a slash;
+// - a number with the Chinese unit glued after it ("3分钟", "12.5元", "8页") or a short
+//   unit word after it ("1 sec", "18.4 KB"), and a Chinese date ("2026年12月9日");
+// - the value of a pair: the words glued after "key=" or "key:", or one word after
+//   "key: " before a separator or the line's end;
+// - quoted text (" ' “” ‘’ 「」 『』) where it varies: a quoted value (after =, : or ：)
+//   as a whole, other quoted text without blanks as one word, with blanks word by
+//   word (a quoted request keeps its method); a quoted key (followed by : or =) stays;
 // - host and file names without digits (a dotted name ending in a top-level domain or
 //   a file extension);
 // - the ASCII text in square brackets when it has several tokens and a digit (thread
@@ -54,6 +63,12 @@ inline constexpr std::size_t kMaxWordLength = 48;
 // Letters, digits and joiners without a digit form one word ("pam_unix"), and a run of
 // one punctuation character ("....") one symbol.  A very long line ends in one variable
 // part holding its tail.
-void TokenizeLine(std::string_view line, std::vector<LineToken>& tokens);
+//
+// Returns the number of leading tokens that form the line's header (0 when it has
+// none): time stamps of any common form, levels, process and thread ids, host names,
+// bracketed and pipe-separated fields and the logger or tag up to its colon, found
+// without knowing the log's format.  The message after it is what makes a line's
+// kind; the header only varies in form.
+std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens);
 
 }  // namespace corvane

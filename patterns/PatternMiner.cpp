@@ -10,7 +10,7 @@ namespace {
 
 // How similar a line must be to a pattern to join it, in percent of
 // matched / (matched + cost) (see Aligner).
-constexpr int kSimilarityPercent = 75;
+constexpr int kSimilarityPercent = 70;
 // Patterns that share the most words with a line whose exact shape is new, and of
 // those the ones compared in full: first those whose words the line covers best.
 constexpr std::size_t kVoted = 12;
@@ -36,7 +36,7 @@ constexpr int kExtendCost = 1;
 // name a thing ("Accepted password" and "Failed password", "Task" and
 // "TaskAttempt"), while the words that vary (user names, states of one thing) are
 // mostly lower case.
-constexpr int kCapitalCost = 3 * kWordWeight;
+constexpr int kCapitalCost = 4 * kWordWeight;
 // A run of Chinese characters that differ: the first costs kRunOpen + kRunCost, each
 // further one kRunCost, so that a glued name or place of two to four characters costs
 // about as much as one word, whatever its length.
@@ -250,6 +250,9 @@ private:
     enum Move : std::uint8_t { Diag, Up, Left, None };
 
     static int Diagonal(const PatternToken& a, const Item& b) {
+        // Chinese punctuation divides a sentence's parts; it is never a value.
+        if (a.kind == TokenKind::Variable && b.kind == TokenKind::Symbol && b.text.size() == 2)
+            return kForbidden;
         if (a.kind == TokenKind::Variable) return -Weight(b.kind) / 2;
         if (b.kind == TokenKind::Variable) return -Weight(a.kind);
         if (a.hash == b.hash && a.kind == b.kind) return Weight(a.kind);
@@ -340,7 +343,48 @@ std::vector<std::uint64_t> TemplateTerms(const Template& t) {
     return terms;
 }
 
+// Generalises a pattern's header with a line's (or another pattern's) header: tokens
+// that differ become variable parts; headers of different forms become one variable
+// part.  Headers never decide which pattern a line joins, so this keeps only what the
+// lines share for the pattern's text.
+void MergeHeader(Template& header, const Item* items, std::size_t count) {
+    if (header.size() == 1 && header[0].kind == TokenKind::Variable) return;
+    bool same = header.size() == count;
+    for (std::size_t k = 0; k < count && same; ++k)
+        same = IsConstant(header[k].kind) == IsConstant(items[k].kind);
+    if (!same) {
+        if (header.empty() && count == 0) return;
+        PatternToken v;
+        if (!header.empty()) v.gap = std::move(header[0].gap);
+        header.assign(1, std::move(v));
+        return;
+    }
+    for (std::size_t k = 0; k < count; ++k) {
+        PatternToken& h = header[k];
+        if (IsConstant(h.kind) && (h.kind != items[k].kind || h.hash != items[k].hash)) {
+            h.kind = TokenKind::Variable;
+            h.hash = 0;
+            h.text.clear();
+        }
+    }
+}
+
+Template HeaderTemplate(const Item* items, std::size_t count) {
+    Template t;
+    t.reserve(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        PatternToken pt;
+        pt.hash = items[k].hash;
+        pt.kind = items[k].kind;
+        pt.text.assign(items[k].text);
+        pt.gap.assign(items[k].gap.substr(0, kMaxGap));
+        t.push_back(std::move(pt));
+    }
+    return t;
+}
+
 struct Pattern {
+    Template header;  // the generalised header of its lines, shown before the tokens
     Template tokens;
     std::vector<std::uint64_t> terms;  // TemplateTerms(tokens)
     std::int64_t count = 0;
@@ -421,6 +465,7 @@ struct PatternMiner::State {
     // Scratch, kept to avoid allocations per line.
     std::vector<LineToken> tokens;
     std::vector<Item> items;
+    std::vector<Item> message;  // the items after the header
     std::vector<std::uint64_t> terms;
     std::vector<std::uint32_t> candidates;
 
@@ -429,7 +474,7 @@ struct PatternMiner::State {
 
 std::uint32_t PatternMiner::State::Add(std::string_view line) {
     ++lines;
-    TokenizeLine(line, tokens);
+    const std::size_t head = TokenizeLine(line, tokens);
     items.resize(tokens.size());
     std::uint64_t shape = 0x51ED27u;
     std::uint32_t prevEnd = 0;
@@ -440,29 +485,34 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         it.text = line.substr(lt.begin, lt.end - lt.begin);
         it.gap = line.substr(prevEnd, lt.begin - prevEnd);
         it.hash = IsConstant(lt.kind) ? HashToken(it.text, lt.kind) : 0;
-        shape = Mix(shape, IsConstant(lt.kind) ? it.hash : 7);
+        // The shape is the message's: the header never decides the pattern.
+        if (k >= head) shape = Mix(shape, IsConstant(lt.kind) ? it.hash : 7);
         prevEnd = lt.end;
     }
-    shape = Mix(shape, items.size());
+    shape = Mix(shape, items.size() - head);
     if (const auto found = shapes.find(shape); found != shapes.end()) {
-        ++patterns[found->second].count;
+        Pattern& p = patterns[found->second];
+        MergeHeader(p.header, items.data(), head);
+        ++p.count;
         return found->second;
     }
 
-    Terms(items, terms);
-    const int best = BestMatch(patterns, index, aligner, items, terms, candidates);
+    message.assign(items.begin() + static_cast<std::ptrdiff_t>(head), items.end());
+    Terms(message, terms);
+    const int best = BestMatch(patterns, index, aligner, message, terms, candidates);
     std::uint32_t id;
     if (best >= 0) {
         id = static_cast<std::uint32_t>(best);
         Pattern& p = patterns[id];
-        aligner.Merge(p.tokens, items);
+        aligner.Merge(p.tokens, message);
         p.terms = TemplateTerms(p.tokens);
+        MergeHeader(p.header, items.data(), head);
         ++p.count;
     } else if (patterns.size() < maxPatterns) {
         id = static_cast<std::uint32_t>(patterns.size());
-        Template t = NewTemplate(items);
-        patterns.push_back(
-            {t, TemplateTerms(t), 1, std::string(line.substr(prevEnd).substr(0, kMaxGap))});
+        Template t = NewTemplate(message);
+        patterns.push_back({HeaderTemplate(items.data(), head), t, TemplateTerms(t), 1,
+                            std::string(line.substr(prevEnd).substr(0, kMaxGap))});
         index.Add(id, terms);
     } else {
         ++otherCount;
@@ -507,6 +557,8 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             Pattern& g = groups[static_cast<std::size_t>(best)];
             aligner.Merge(g.tokens, items);
             g.terms = TemplateTerms(g.tokens);
+            TemplateItems(p.header, items);
+            MergeHeader(g.header, items.data(), items.size());
             g.count += p.count;
             groupIds[static_cast<std::size_t>(best)].push_back(id);
         } else {
@@ -525,7 +577,13 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         std::sort(out.ids.begin(), out.ids.end());
         out.count = g.count;
         std::string constant;
-        for (const PatternToken& t : g.tokens) {
+        Template shown = g.header;
+        shown.insert(shown.end(), g.tokens.begin(), g.tokens.end());
+        bool afterVariable = false;
+        for (const PatternToken& t : shown) {
+            // A variable part glued to the one before it is the same one.
+            if (t.kind == TokenKind::Variable && afterVariable && t.gap.empty()) continue;
+            afterVariable = t.kind == TokenKind::Variable;
             out.text += t.gap;
             if (t.kind == TokenKind::Variable) {
                 out.text += "<*>";

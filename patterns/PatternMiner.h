@@ -7,6 +7,10 @@
 // the same patterns.  Time and memory per line are bounded (LineTokens.h), and so is
 // the number of patterns: once the cap is reached, lines that fit no pattern go to one
 // group of their own, "<other>".
+//
+// A line's header (time stamp, level, ids, logger; LineTokens.h) never decides its
+// pattern: lines are compared by the message after it, and a pattern's text begins
+// with what the headers of its lines share, the rest of them as "<*>".
 #pragma once
 
 #include <cstddef>
