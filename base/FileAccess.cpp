@@ -179,4 +179,11 @@ int WriteAll(const FileDescriptor& file, const char* data, std::size_t count) {
     return 0;
 }
 
+bool TakeOverPermissions(const std::string& replacement, const std::string& target) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return false;
+    const bool grouped = ::chown(replacement.c_str(), static_cast<uid_t>(-1), old.st_gid) == 0;
+    return ::chmod(replacement.c_str(), old.st_mode & 0777) == 0 && grouped;
+}
+
 }  // namespace corvane

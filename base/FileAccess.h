@@ -118,4 +118,11 @@ WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes);
 // error number of the write that failed (EIO for one that wrote nothing).
 int WriteAll(const FileDescriptor& file, const char* data, std::size_t count);
 
+// A file that replaces `target` takes over its group and permission bits, so that a
+// catalogue the operators' group may write stays so after any member's change; the
+// writer's umask would otherwise decide.  Where that cannot be done (another group, no
+// old file) the new file keeps what it was created with.  True when both were taken
+// over.
+bool TakeOverPermissions(const std::string& replacement, const std::string& target);
+
 }  // namespace corvane

@@ -271,7 +271,11 @@ bool AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& dr
     if (error == 0 && ::fsync(out.Get()) != 0) error = errno;
     const int closed = out.Close();
     if (error == 0) error = closed;
-    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error == 0) {
+        // As the update does: the catalogue keeps its group and permissions.
+        TakeOverPermissions(temporary, path);
+        if (std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    }
     if (error != 0) {
         std::remove(temporary.c_str());
         Refuse(DraftRefusal::WriteFailed,

@@ -268,18 +268,6 @@ bool AcquireUpdateLock(DirectoryLock& lock, Clock::time_point deadline, EventPum
     }
 }
 
-// A file that replaces `target` takes over its group and permission bits, so that a
-// catalogue the operators' group may write stays so after any member's update; the
-// downloader's umask would otherwise decide.  Where that cannot be done (another
-// group, no old file) the new file keeps what it was created with.  True when both
-// were taken over.
-bool TakeOverPermissions(const std::string& temporary, const std::string& target) {
-    struct stat old {};
-    if (::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return false;
-    const bool grouped = ::chown(temporary.c_str(), static_cast<uid_t>(-1), old.st_gid) == 0;
-    return ::chmod(temporary.c_str(), old.st_mode & 0777) == 0 && grouped;
-}
-
 // Renames the finished temporary file over the local file.  Its permissions are taken
 // over where they can be; the update does not depend on it.
 bool PutInPlace(const std::string& temporary, const std::string& target) {

@@ -2,6 +2,7 @@
 // ErrorList.ini and its addition under the directory lock.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -244,8 +245,12 @@ TEST(CatalogueDraftTest, AddsOnlyToTheFileItWasMadeFromAndOnlyUnderTheLock) {
     noKeyword.keyword.reset();
     EXPECT_EQ(RefusalOf(dir.path(), noKeyword), DraftRefusal::NoKeyword);
 
+    namespace fs = std::filesystem;
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(dir / "ErrorList.ini", mode);
     EXPECT_TRUE(AddDraftToCatalogue(dir.path(), draft));
     EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), WithDraftEntry(ini, draft));
+    EXPECT_EQ(fs::status(dir / "ErrorList.ini").permissions(), mode);
     EXPECT_FALSE(testing_support::ReadFile(dir / "ErrorList.tmp"));
     // Once added, the same draft is of a file that is no longer there.
     EXPECT_EQ(RefusalOf(dir.path(), draft), DraftRefusal::Changed);
