@@ -39,6 +39,10 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
             [this](const RunEnd& end) {
                 RunReportingErrors(*dialogs_, [&] { runFinished(end); });
             }});
+    follow_ = std::make_unique<WindowFollow>(
+        [this](int row, std::shared_ptr<const ServicePass> pass, bool rescanned) {
+            handle([&] { followedRowChanged(row, std::move(pass), rescanned); });
+        });
     resize(800, 562);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), QSize(816, 600));
@@ -53,6 +57,7 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
 // The run's thread ends before the controls it reports to.
 MainWindow::~MainWindow() {
     run_.reset();
+    follow_.reset();
     patternsTab_->cancel();
 }
 
@@ -101,7 +106,9 @@ void MainWindow::openReportChannel() {
 void MainWindow::closeReportChannel() { reportChannel_.Close(); }
 
 void MainWindow::shutDown() {
-    // Nothing works on the lists any more once they are freed.
+    // Nothing works on the lists any more once they are freed.  Following ends with
+    // the day recorded.
+    follow_->stop();
     patternsTab_->cancel();
     patternsTab_->setSources(nullptr, nullptr);
     pages_->setSources(nullptr, nullptr);

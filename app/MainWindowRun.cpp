@@ -3,6 +3,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTime>
 #include <QTreeWidget>
 
 #include "GbkDisplay.h"
@@ -31,7 +33,10 @@ namespace corvane::app {
 // The day list
 
 void MainWindow::listLogDays() {
-    handle([this] { steps_->listDays(); });
+    handle([this] {
+        follow_->stop();
+        steps_->listDays();
+    });
 }
 
 void MainWindow::chooseDirectory() {
@@ -59,6 +64,7 @@ void MainWindow::startAnalysis() {
 bool MainWindow::runInProgress() const { return run_ && run_->running(); }
 
 void MainWindow::runAnalysis() {
+    follow_->stop();
     resetResultViews();
     auto leftOver = std::make_shared<ResultRows>();
     leftOver->swap(*rows_);
@@ -95,6 +101,42 @@ void MainWindow::runFinished(const RunEnd& end) {
     // The run's results stay on screen whatever became of the record.
     if (!end.recordError.empty()) dialogs_->ShowMessage(end.recordError);
     if (end.marks) showMarks(*end.marks);
+    if (steps_->followBox()->isChecked()) startFollowing();
+}
+
+// ---------------------------------------------------------------------------
+// Following the run's files
+
+void MainWindow::followToggled(bool checked) {
+    handle([&] {
+        if (!checked) {
+            follow_->stop();
+        } else if (!run_->running()) {
+            startFollowing();
+        }
+    });
+}
+
+void MainWindow::startFollowing() {
+    if (!rows_ || !errorCatalogue_ || rows_->empty()) return;
+    follow_->start(*rows_, *errorCatalogue_, programDir_, history_.get());
+}
+
+// A followed row's findings changed: its counts, and the pages when it is shown.
+void MainWindow::followedRowChanged(int row, std::shared_ptr<const ServicePass> pass,
+                                    bool rescanned) {
+    if (!rows_ || row < 0 || static_cast<std::size_t>(row) >= rows_->size()) return;
+    QTreeWidgetItem* item = resultList_->topLevelItem(row);
+    if (item == nullptr) return;
+    (*rows_)[static_cast<std::size_t>(row)].stored = std::move(pass);
+    const ServicePass& stored = *(*rows_)[static_cast<std::size_t>(row)].stored;
+    item->setText(1, QString::number(stored.known));
+    item->setText(2, QString::number(stored.unknown));
+    if (rescanned) {
+        item->setToolTip(0, QStringLiteral("日志文件已从头重新读取：%1")
+                                .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
+    }
+    pages_->serviceChanged(row);
 }
 
 // The result list, the known-error list and the unknown-error text are emptied;

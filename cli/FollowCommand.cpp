@@ -89,13 +89,11 @@ std::string ProblemText(FollowProblem problem) {
 // the new findings; a file read again from its start is announced first.
 class PrintingSink final : public FollowSink {
 public:
-    PrintingSink(const CommandContext& c, const ErrorCatalogue& catalogue,
-                 const std::vector<ServiceEntry>& services)
-        : c_(c), catalogue_(catalogue), services_(services), json_(stdout, false) {}
+    PrintingSink(const CommandContext& c, const ErrorCatalogue& catalogue)
+        : c_(c), catalogue_(catalogue), json_(stdout, false) {}
 
-    void Updated(std::size_t service, const FollowedFile& file,
-                 const FollowUpdate& update) override {
-        const std::string& code = services_[service].code;
+    void Updated(std::size_t, const FollowedFile& file, const FollowUpdate& update) override {
+        const std::string& code = file.ServiceCode();
         if (update.problemBegan)
             c_.err.Line("corvane-scan: follow: " + file.Path() + " " + ProblemText(update.problem));
         if (update.reset) {
@@ -131,7 +129,6 @@ private:
 
     const CommandContext& c_;
     const ErrorCatalogue& catalogue_;
-    const std::vector<ServiceEntry>& services_;
     LineWriter json_;
 };
 
@@ -152,9 +149,10 @@ int FollowCommand(const CommandContext& c) {
     const StopToken stop = signals.Token();
     DayFollowOptions options;
     options.fromStart = args.fromStart;
-    PrintingSink sink(c, catalogue, services);
+    PrintingSink sink(c, catalogue);
     while (!stop.stop_requested()) {
-        DayFollow follow(c.options.programDir, catalogue, services, directory, day, stop, options);
+        DayFollow follow(c.options.programDir, catalogue, DayTargets(services, directory, day),
+                         directory, stop, options);
         std::string next;
         // Without a day, the next day's files take over once one of them is there.
         const auto moveOn = [&] {

@@ -6,18 +6,26 @@
 
 namespace corvane {
 
+std::vector<FollowTarget> DayTargets(const std::vector<ServiceEntry>& services,
+                                     const std::string& directory, const std::string& day) {
+    std::vector<FollowTarget> targets;
+    for (const ServiceEntry& service : services)
+        targets.push_back({service.code, LogFileName(directory, service.logPrefix, day)});
+    return targets;
+}
+
 DayFollow::DayFollow(const std::string& programDir, const ErrorCatalogue& catalogue,
-                     std::vector<ServiceEntry> services, const std::string& directory,
-                     const std::string& day, StopToken stop, const DayFollowOptions& options)
-    : services_(std::move(services)),
-      seen_(services_.size(), false),
+                     std::vector<FollowTarget> targets, const std::string& directory,
+                     StopToken stop, const DayFollowOptions& options)
+    : targets_(std::move(targets)),
+      seen_(targets_.size(), false),
       stop_(std::move(stop)),
       options_(options),
       watch_(directory) {
-    for (const ServiceEntry& service : services_) {
+    for (const FollowTarget& target : targets_) {
         files_.push_back(std::make_unique<FollowedFile>(
-            service.code, LogFileName(directory, service.logPrefix, day), catalogue,
-            ReadIgnoreList(programDir, service.code), stop_, options_.blockLength));
+            target.serviceCode, target.path, catalogue,
+            ReadIgnoreList(programDir, target.serviceCode), stop_, options_.blockLength));
     }
 }
 
@@ -47,10 +55,16 @@ void DayFollow::LookOnce(FollowSink& sink) {
 
 void DayFollow::Run(FollowSink& sink, const std::function<bool()>& moveOn) {
     const std::stop_callback wake(stop_, [this] { watch_.Wake(); });
+    using Clock = std::chrono::steady_clock;
     LookOnce(sink);
     while (!stop_.stop_requested()) {
+        const Clock::time_point round = Clock::now();
         if (moveOn && moveOn()) return;
         watch_.Wait(watch_.Notifies() ? options_.notifiedPoll : options_.pollWithoutNotifications);
+        for (auto left = options_.minRoundInterval - (Clock::now() - round);
+             left > Clock::duration::zero() && !stop_.stop_requested();
+             left = options_.minRoundInterval - (Clock::now() - round))
+            watch_.Wait(std::chrono::ceil<std::chrono::milliseconds>(left));
         if (stop_.stop_requested()) return;
         LookOnce(sink);
     }

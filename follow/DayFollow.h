@@ -23,12 +23,23 @@ namespace corvane {
 class FollowSink {
 public:
     virtual ~FollowSink() = default;
-    virtual void Updated(std::size_t service, const FollowedFile& file,
+    // `target` is the index of the file's target.
+    virtual void Updated(std::size_t target, const FollowedFile& file,
                          const FollowUpdate& update) = 0;
     // Called after every round of looks that reported anything, so that a sink can
     // pass a batch on at once.
     virtual void RoundDone() {}
 };
+
+// One file to follow and the service whose rules apply to it.
+struct FollowTarget {
+    std::string serviceCode;
+    std::string path;
+};
+
+// The log file of each of `services` for `day` in `directory`, in their order.
+std::vector<FollowTarget> DayTargets(const std::vector<ServiceEntry>& services,
+                                     const std::string& directory, const std::string& day);
 
 struct DayFollowOptions {
     // Report the findings of the files' lines so far first; otherwise begin at the
@@ -38,17 +49,19 @@ struct DayFollowOptions {
     // it does not (a network share): the second is how late a write may be seen there.
     std::chrono::milliseconds notifiedPoll{5000};
     std::chrono::milliseconds pollWithoutNotifications{1000};
+    // The shortest time between two rounds of looks: a sink that passes whole lists on
+    // gets them at most this often, however often the files are written.
+    std::chrono::milliseconds minRoundInterval{0};
     std::size_t blockLength = std::size_t{1} << 20;
 };
 
 class DayFollow {
 public:
-    // Follows the files of `services` (by their prefixes) for `day` in `directory`.
-    // The services' ignore lists are read here, once for the whole follow.
-    // `catalogue` must outlive the follow.
+    // Follows `targets`, files of `directory`.  The services' ignore lists are read
+    // here, once for the whole follow.  `catalogue` must outlive the follow.
     DayFollow(const std::string& programDir, const ErrorCatalogue& catalogue,
-              std::vector<ServiceEntry> services, const std::string& directory,
-              const std::string& day, StopToken stop, const DayFollowOptions& options = {});
+              std::vector<FollowTarget> targets, const std::string& directory, StopToken stop,
+              const DayFollowOptions& options = {});
     ~DayFollow();
     DayFollow(const DayFollow&) = delete;
     DayFollow& operator=(const DayFollow&) = delete;
@@ -61,11 +74,11 @@ public:
     // One look at every file, for callers that drive the follow themselves.
     void LookOnce(FollowSink& sink);
 
-    const std::vector<ServiceEntry>& Services() const { return services_; }
-    const FollowedFile& File(std::size_t service) const { return *files_[service]; }
+    const std::vector<FollowTarget>& Targets() const { return targets_; }
+    const FollowedFile& File(std::size_t target) const { return *files_[target]; }
 
 private:
-    const std::vector<ServiceEntry> services_;
+    const std::vector<FollowTarget> targets_;
     std::vector<std::unique_ptr<FollowedFile>> files_;
     std::vector<bool> seen_;  // the file was there at some look
     StopToken stop_;

@@ -34,6 +34,7 @@ def check(condition, what):
 
 
 work = tempfile.mkdtemp(prefix="corvane-follow-")
+follow = None
 try:
     logs = os.path.join(work, "logs")
     shutil.copytree(os.path.join(DEMO, "logs"), logs)
@@ -135,5 +136,9 @@ try:
     follow.send_signal(signal.SIGTERM)
     check(follow.wait(timeout=30) == 0, "SIGTERM ends follow with status 0")
 finally:
+    # A failed check leaves no follow behind.
+    if follow is not None and follow.poll() is None:
+        follow.kill()
+        follow.wait()
     shutil.rmtree(work, ignore_errors=True)
 print("ok")
