@@ -157,7 +157,7 @@ private:
     // Following a completed run's files (实时跟踪)
     void followToggled(bool checked);
     void startFollowing();
-    void followedRowChanged(int row, std::shared_ptr<const ServicePass> pass, bool rescanned);
+    void followedRowChanged(const WindowFollow::Change& change);
 
     // The result row selected, when it has a stored service; -1 otherwise.
     int selectedRow() const;

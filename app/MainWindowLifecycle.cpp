@@ -39,10 +39,9 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
             [this](const RunEnd& end) {
                 RunReportingErrors(*dialogs_, [&] { runFinished(end); });
             }});
-    follow_ = std::make_unique<WindowFollow>(
-        [this](int row, std::shared_ptr<const ServicePass> pass, bool rescanned) {
-            handle([&] { followedRowChanged(row, std::move(pass), rescanned); });
-        });
+    follow_ = std::make_unique<WindowFollow>([this](const WindowFollow::Change& change) {
+        handle([&] { followedRowChanged(change); });
+    });
     resize(800, 562);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), QSize(816, 600));

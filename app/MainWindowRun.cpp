@@ -1,5 +1,6 @@
 // The day list of the chosen directory and the analysis run behind the start button.
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 
@@ -14,6 +15,7 @@
 #include <QTime>
 #include <QTreeWidget>
 
+#include "DesktopNotice.h"
 #include "GbkDisplay.h"
 #include "HintedListWidget.h"
 #include "MainWindow.h"
@@ -122,21 +124,33 @@ void MainWindow::startFollowing() {
     follow_->start(*rows_, *errorCatalogue_, programDir_, history_.get());
 }
 
-// A followed row's findings changed: its counts, and the pages when it is shown.
-void MainWindow::followedRowChanged(int row, std::shared_ptr<const ServicePass> pass,
-                                    bool rescanned) {
-    if (!rows_ || row < 0 || static_cast<std::size_t>(row) >= rows_->size()) return;
-    QTreeWidgetItem* item = resultList_->topLevelItem(row);
+// A followed row's findings changed: its counts and marks, and the pages when it is
+// shown.  A code that becomes new for the day is announced on the desktop.
+void MainWindow::followedRowChanged(const WindowFollow::Change& change) {
+    if (!rows_ || change.row < 0 || static_cast<std::size_t>(change.row) >= rows_->size()) return;
+    QTreeWidgetItem* item = resultList_->topLevelItem(change.row);
     if (item == nullptr) return;
-    (*rows_)[static_cast<std::size_t>(row)].stored = std::move(pass);
-    const ServicePass& stored = *(*rows_)[static_cast<std::size_t>(row)].stored;
-    item->setText(1, QString::number(stored.known));
-    item->setText(2, QString::number(stored.unknown));
-    if (rescanned) {
+    ResultRow& row = (*rows_)[static_cast<std::size_t>(change.row)];
+    row.stored = change.pass;
+    item->setText(1, QString::number(row.stored->known));
+    item->setText(2, QString::number(row.stored->unknown));
+    if (change.rescanned) {
         item->setToolTip(0, QStringLiteral("日志文件已从头重新读取：%1")
                                 .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
     }
-    pages_->serviceChanged(row);
+    if (change.marks) {
+        for (const Mark& mark : *change.marks) {
+            if (mark.kind != MarkKind::New) continue;
+            if (std::find(row.marks.begin(), row.marks.end(), mark) != row.marks.end()) continue;
+            NotifyDesktop(item->text(0) + QStringLiteral("：新错误 ") + FromGbkLine(mark.key),
+                          FromGbkLine(LookupErrorName(mark.key, *errorCatalogue_)));
+        }
+        std::vector<std::vector<Mark>> marks;
+        for (const ResultRow& each : *rows_) marks.push_back(each.marks);
+        marks[static_cast<std::size_t>(change.row)] = *change.marks;
+        showMarks(marks);
+    }
+    pages_->serviceChanged(change.row);
 }
 
 // The result list, the known-error list and the unknown-error text are emptied;

@@ -12,21 +12,36 @@
 
 namespace corvane::app {
 
+namespace {
+
+// The recorded days of `pass`'s service before its day, oldest first.
+std::vector<RecordedDay> EarlierDays(SharedHistory* history, const ServicePass& pass) {
+    if (history == nullptr) return {};
+    std::vector<RecordedDay> days = history->With([&](HistoryStore& store) {
+        return store.Days(NormaliseDirectory(pass.directory), pass.serviceCode);
+    });
+    std::erase_if(days, [&](const RecordedDay& day) { return day.day >= pass.day; });
+    return days;
+}
+
+}  // namespace
+
 // Keeps the last stored service of every row and makes a new one, after each round of
 // looks, for each row whose findings changed.
 class WindowFollow::Sink final : public FollowSink {
 public:
     Sink(WindowFollow& owner, std::vector<std::shared_ptr<const ServicePass>>& passes,
-         std::uint64_t generation)
+         std::vector<std::optional<std::vector<RecordedDay>>> earlier, std::uint64_t generation)
         : owner_(owner),
           passes_(passes),
+          earlier_(std::move(earlier)),
           generation_(generation),
           changed_(passes.size(), false),
-          rescanned_(passes.size(), false) {}
+          rescanned_(passes.size(), false),
+          files_(passes.size(), nullptr) {}
 
     void Updated(std::size_t target, const FollowedFile& file,
                  const FollowUpdate& update) override {
-        files_.resize(passes_.size(), nullptr);
         files_[target] = &file;
         changed_[target] = true;
         if (update.reset) rescanned_[target] = true;
@@ -36,12 +51,14 @@ public:
         for (std::size_t i = 0; i < passes_.size(); ++i) {
             if (!changed_[i]) continue;
             changed_[i] = false;
-            const bool rescanned = rescanned_[i];
+            Change change;
+            change.row = static_cast<int>(i);
+            change.rescanned = rescanned_[i];
             rescanned_[i] = false;
             const FollowedFile& file = *files_[i];
             const ServicePass& last = *passes_[i];
             // The first look finds what the run found, unless the file grew meanwhile.
-            if (!rescanned && file.Known() == last.known && file.Unknown() == last.unknown &&
+            if (!change.rescanned && file.Known() == last.known && file.Unknown() == last.unknown &&
                 file.Findings() == last.findings)
                 continue;
             auto pass = std::make_shared<ServicePass>();
@@ -55,36 +72,46 @@ public:
             pass->known = file.Known();
             pass->unknown = file.Unknown();
             pass->logStamp = file.Stamp();
+            if (earlier_[i]) change.marks = MarksOf(*earlier_[i], *pass);
             passes_[i] = pass;
+            change.pass = std::move(pass);
             anyChange = true;
-            Post(static_cast<int>(i), std::move(pass), rescanned);
+            owner_.post(std::move(change), generation_);
         }
     }
 
     bool anyChange = false;
 
 private:
-    void Post(int row, std::shared_ptr<const ServicePass> pass, bool rescanned) {
-        // Queued to the owner's thread; a follow stopped meanwhile has moved the
-        // generation on, and a deleted owner takes its queued calls with it.
-        WindowFollow* owner = &owner_;
-        const std::uint64_t generation = generation_;
-        QMetaObject::invokeMethod(
-            owner,
-            [owner, generation, row, pass = std::move(pass), rescanned] {
-                if (owner->generation_ == generation && owner->shown_)
-                    owner->shown_(row, pass, rescanned);
-            },
-            Qt::QueuedConnection);
+    static std::vector<Mark> MarksOf(const std::vector<RecordedDay>& earlier,
+                                     const ServicePass& pass) {
+        Counts codes;
+        for (const Finding& finding : pass.findings)
+            if (finding.Code() != kUnknownCode) ++codes[std::string(finding.Code())];
+        std::vector<const Counts*> before;
+        for (const RecordedDay& day : earlier) before.push_back(&day.codes);
+        return DayMarks(before, codes);
     }
 
     WindowFollow& owner_;
     std::vector<std::shared_ptr<const ServicePass>>& passes_;
+    const std::vector<std::optional<std::vector<RecordedDay>>> earlier_;
     const std::uint64_t generation_;
     std::vector<bool> changed_;
     std::vector<bool> rescanned_;
     std::vector<const FollowedFile*> files_;
 };
+
+// Queued to this object's thread; a follow stopped meanwhile has moved the generation
+// on, and a deleted owner takes its queued calls with it.
+void WindowFollow::post(Change change, std::uint64_t generation) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, change = std::move(change)] {
+            if (generation_ == generation && shown_) shown_(change);
+        },
+        Qt::QueuedConnection);
+}
 
 WindowFollow::WindowFollow(Shown shown, QObject* parent)
     : QObject(parent), shown_(std::move(shown)) {}
@@ -126,7 +153,14 @@ void WindowFollow::work(std::vector<std::shared_ptr<const ServicePass>> passes,
         options.minRoundInterval = std::chrono::milliseconds(250);
         DayFollow follow(programDir, catalogue, std::move(targets), passes.front()->directory, stop,
                          options);
-        Sink sink(*this, passes, generation);
+        std::vector<std::optional<std::vector<RecordedDay>>> earlier;
+        for (const auto& pass : passes) {
+            if (history)
+                earlier.emplace_back(EarlierDays(history, *pass));
+            else
+                earlier.emplace_back();
+        }
+        Sink sink(*this, passes, std::move(earlier), generation);
         follow.Run(sink);
         if (!sink.anyChange || history == nullptr) return;
         // The day as following left it replaces the run's record; a stop does not cut

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "ResultRows.h"
 #include "base/Stop.h"
 #include "catalog/ErrorCatalogue.h"
+#include "history/HistoryMarks.h"
 
 namespace corvane::app {
 
@@ -23,11 +25,18 @@ class SharedHistory;
 
 class WindowFollow final : public QObject {
 public:
-    // What the window does with a row's new stored service, on its own thread;
-    // `rescanned` tells that the file was read again from its start (cut short,
-    // rotated) since the row's last one.
-    using Shown =
-        std::function<void(int row, std::shared_ptr<const ServicePass> pass, bool rescanned)>;
+    // A row's new stored service as the window gets it, on its own thread.
+    struct Change {
+        int row = 0;
+        std::shared_ptr<const ServicePass> pass;
+        // The file was read again from its start (cut short, rotated) since the row's
+        // last stored service.
+        bool rescanned = false;
+        // The marks of the day as it now stands against the recorded days before it;
+        // nothing without a history.
+        std::optional<std::vector<Mark>> marks;
+    };
+    using Shown = std::function<void(const Change& change)>;
 
     explicit WindowFollow(Shown shown, QObject* parent = nullptr);
     // Ends a follow still going.
@@ -45,6 +54,7 @@ public:
 
 private:
     class Sink;
+    void post(Change change, std::uint64_t generation);
     void work(std::vector<std::shared_ptr<const ServicePass>> passes,
               const ErrorCatalogue& catalogue, std::string programDir, SharedHistory* history,
               std::uint64_t generation, StopToken stop);

@@ -35,10 +35,14 @@ private slots:
         TestDirs dirs;
         dirs.WriteProgramFile("ServiceList.ini", ServiceListIni({{"A", "甲服务", "Alpha"}}));
         dirs.WriteProgramFile("ErrorList.ini",
-                              Gbk(QStringLiteral("[ERRORLIST]\r\n1=101\r\n[ERROR_101]\r\n"
+                              Gbk(QStringLiteral("[ERRORLIST]\r\n1=101\r\n2=102\r\n[ERROR_101]\r\n"
                                                  "所属服务代码=A\r\n错误名称=连接错误\r\n"
-                                                 "日志关键字=KWA\r\n")));
+                                                 "日志关键字=KWA\r\n"
+                                                 "[ERROR_102]\r\n所属服务代码=A\r\n"
+                                                 "错误名称=新的错误\r\n日志关键字=KWB\r\n")));
         const QString log = dirs.LogDir() + "/Alpha20240102.log";
+        // The day before, in the history: code 101 only.
+        dirs.WriteLog("Alpha20240101.log", KnownLines(0, 5));
         dirs.WriteLog("Alpha20240102.log", KnownLines(0, 999));
         FakeDialogs dialogs;
         MainWindow form(dirs.ProgramDir(), &dialogs);
@@ -48,6 +52,8 @@ private slots:
         follow->setChecked(true);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        c.ChooseDay(dirs.LogDir(), QStringLiteral("20240101"));
+        Analyse(form);
         c.ChooseDay(dirs.LogDir(), QStringLiteral("20240102"));
         Analyse(form);
         QCOMPARE(c.ResultRows(), QStringList{"甲服务\t999\t0"});
@@ -91,6 +97,13 @@ private slots:
         Controls::Find<QLineEdit>(form, design::kFindEdit)->setText(QStringLiteral("partial"));
         form.findNext();
         QCOMPARE(c.pageNumberLabel->text(), QStringLiteral("2"));
+
+        // A code the history has not seen before is marked new as it arrives.
+        QVERIFY(c.resultList->topLevelItem(0)->text(3).isEmpty());
+        QVERIFY(Append(log, "[10:00:10.000] KWB first time\n"));
+        QVERIFY(ServeEventsUntil(
+            [&] { return c.resultList->topLevelItem(0)->text(3) == QStringLiteral("新"); }, 30000));
+        QCOMPARE(c.resultList->topLevelItem(0)->toolTip(3), QStringLiteral("new:102"));
 
         // Cut short and written again: read from its start, and the row says so.
         QVERIFY(dirs.WriteLog("Alpha20240102.log", KnownLines(0, 3)));
