@@ -448,6 +448,9 @@ void ResultPages::find(bool forward) {
 }
 
 void ResultPages::selectFinding(long long position) {
+    // A hit of a find begun before a followed file was read again may lie beyond it.
+    const ServicePass* service = shownService();
+    if (!service || position >= static_cast<long long>(service->findings.size())) return;
     findPosition_ = position;
     const long long page = position / kPageSize + 1;
     if (page != shownPage_) showPage(page);

@@ -179,7 +179,8 @@ bool FollowedFile::ExamineTo(std::int64_t end, bool endsAfterCr) {
     BlockSource blocks(reader, readAhead);
     Block block;
     while (blocks.Next(block)) {
-        if (!walk.walker->Examine(block)) return false;
+        walk.walker->Examine(block);
+        if (stop_.stop_requested()) return false;
     }
     examined_ = end;
     afterCr_ = endsAfterCr;

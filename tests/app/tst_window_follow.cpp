@@ -96,7 +96,8 @@ private slots:
         QTest::mouseClick(c.previousPageButton, Qt::LeftButton);
         Controls::Find<QLineEdit>(form, design::kFindEdit)->setText(QStringLiteral("partial"));
         form.findNext();
-        QCOMPARE(c.pageNumberLabel->text(), QStringLiteral("2"));
+        QVERIFY(ServeEventsUntil([&] { return c.pageNumberLabel->text() == QStringLiteral("2"); },
+                                 30000));
 
         // A code the history has not seen before is marked new as it arrives.
         QVERIFY(c.resultList->topLevelItem(0)->text(3).isEmpty());
