@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/ usr / bin / env python3
 """How fast a follow sees what is appended to a large log, and what it costs.
 
     follow_bench.py CORVANE_SCAN BENCH_DIR WORK_DIR [--runs N] [--idle SECONDS]
@@ -7,7 +7,8 @@ BENCH_DIR is one made by make_bench_data.py (GW20261201.log and prog/).  Its log
 copied into WORK_DIR, followed by `corvane-scan follow` from the file's end, and then
 grown by 1 MB (lines taken from the log itself, the last one a finding) N times.  For
 each append: the time from the write to its last finding on stdout, and the processor
-time the follow used for it (user + system, from /proc/PID/stat).  Then the processor
+time the follow used for it (its threads' time on the processor, from
+/proc/PID/task/*/schedstat).  Then the processor
 time of the idle follow over SECONDS.
 """
 
@@ -19,13 +20,19 @@ import statistics
 import subprocess
 import time
 
-TICK = os.sysconf("SC_CLK_TCK")
 
 
 def cpu_seconds(pid):
-    with open("/proc/%d/stat" % pid) as f:
-        fields = f.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / TICK  # utime, stime
+    """Processor time of the process's live threads, to the nanosecond (schedstat);
+    the clock ticks of /proc/PID/stat are too coarse for one append."""
+    total = 0
+    for task in os.listdir("/proc/%d/task" % pid):
+        try:
+            with open("/proc/%d/task/%s/schedstat" % (pid, task)) as f:
+                total += int(f.read().split()[0])
+        except FileNotFoundError:
+            pass
+    return total / 1e9
 
 
 def wait_for(proc, needle, timeout):
@@ -94,14 +101,14 @@ def main():
             latencies.append(t1 - t0)
             cpus.append(cpu_seconds(proc.pid) - before)
         print("append of %d bytes: write to finding on stdout %s s (median %.3f s); "
-              "processor time %s s (median %.3f s)"
+              "processor time %s ms (median %.2f ms)"
               % (len(megabyte) + 24, " ".join("%.3f" % x for x in latencies),
-                 statistics.median(latencies), " ".join("%.2f" % x for x in cpus),
-                 statistics.median(cpus)))
+                 statistics.median(latencies), " ".join("%.2f" % (x * 1e3) for x in cpus),
+                 statistics.median(cpus) * 1e3))
         time.sleep(1)
         before = cpu_seconds(proc.pid)
         time.sleep(args.idle)
-        print("idle for %.0f s: processor time %.2f s" % (args.idle, cpu_seconds(proc.pid) - before))
+        print("idle for %.0f s: processor time %.2f ms" % (args.idle, (cpu_seconds(proc.pid) - before) * 1e3))
     finally:
         proc.terminate()
         proc.wait()

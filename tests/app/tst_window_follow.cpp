@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QProcess>
 
 #include "CoreFakes.h"
 #include "WindowTestSupport.h"
@@ -114,8 +115,14 @@ private slots:
         QCOMPARE(c.pageNumberLabel->text() + '/' + c.pageCountLabel->text(), QStringLiteral("1/1"));
         QCOMPARE(c.knownErrorList->topLevelItemCount(), 3);
 
-        // Unchecked, the window follows no more; closing it is quick and clean.
+        // Unchecked, the window follows no more, and the history holds the day as
+        // following left it (the default history, under the test's data directory).
         follow->setChecked(false);
+        QProcess history;
+        history.start(QStringLiteral(CORVANE_SCAN_EXE), {QStringLiteral("history"), dirs.LogDir()});
+        QVERIFY(history.waitForFinished(60000));
+        const QByteArray recorded = history.readAllStandardOutput();
+        QVERIFY2(recorded.contains("20240102\tA\t3\t0"), recorded.constData());
         form.close();
     }
 };
