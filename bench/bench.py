@@ -1,4 +1,4 @@
-#!/ usr / bin / env python3
+#!/usr/bin/env python3
 """Scanner benchmark: corvane-scan on one thread and on all cores, against ripgrep,
 grep and wc -l on the same file.
 
@@ -75,11 +75,10 @@ def measure_in_turns(commands, runs):
     for _ in range(runs):
         for name, (cmd, env) in commands.items():
             results[name].append(run_once(cmd, env))
-    return {
-name: (statistics.median(r[0] for r in rs), max(r[1] for r in rs), rs[0][2], rs[0][3],
+    return {name: (statistics.median(r[0] for r in rs), max(r[1] for r in rs), rs[0][2], rs[0][3],
                    min(r[0] for r in rs))
-            for name, rs in results.items()
-}
+            for name, rs in results.items()}
+
 
 def warm(path):
     with open(path, "rb") as f:

@@ -1,15 +1,10 @@
-#!/ usr / bin / env python3
-""
-        "Times log-day discovery over a directory of many days.
+#!/usr/bin/env python3
+"""Times log-day discovery over a directory of many days.
 
-        python3 bench /
-        days.py[FILES][--runs N]
+  python3 bench/days.py [FILES] [--runs N]
 
-        Makes FILES(default 100,
-                    000) empty log files with distinct days in a temporary directory and runs `build
-        / bin / corvane
-    - scan days` on it N times(default 5),
-    warm;
+Makes FILES (default 100,000) empty log files with distinct days in a temporary
+directory and runs `build/bin/corvane-scan days` on it N times (default 5), warm;
 prints the median and the fastest run, and checks that every day came out once.
 """
 import argparse
@@ -30,7 +25,7 @@ def main():
     args = parser.parse_args()
     with tempfile.TemporaryDirectory() as work:
         for i in range(args.files):
-#Eight bytes of day per file, all distinct.
+            # Eight bytes of day per file, all distinct.
             open(os.path.join(work, "Gw%08d.log" % i), "wb").close()
         times = []
         for _ in range(args.runs):

@@ -1,4 +1,4 @@
-#!/ usr / bin / env python3
+#!/usr/bin/env python3
 """How fast a follow sees what is appended to a large log, and what it costs.
 
     follow_bench.py CORVANE_SCAN BENCH_DIR WORK_DIR [--runs N] [--idle SECONDS]

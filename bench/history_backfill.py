@@ -1,4 +1,4 @@
-#!/ usr / bin / env python3
+#!/usr/bin/env python3
 """Backfill speed: `corvane-scan history backfill` over 30 days of logs of four services.
 
     history_backfill.py [--days 30] [--blocks 48] [--exe build/bin/corvane-scan]

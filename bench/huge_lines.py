@@ -1,4 +1,4 @@
-#!/ usr / bin / env python3
+#!/usr/bin/env python3
 """Peak memory of corvane-scan on files of huge lines (not a test: full sizes).
 
     bench/huge_lines.py [--scan PATH] [--threads N ...]

@@ -1,20 +1,15 @@
-#!/ usr / bin / env python3
-""
-        "Measures the size, memory and time limits that the README states.
+#!/usr/bin/env python3
+"""Measures the size, memory and time limits that the README states.
 
-        python3 bench /
-        limits.py[--quick]
+  python3 bench/limits.py [--quick]
 
-        Uses build /
-        bin / corvane -
-    scan and the loopback test server(tests / support /
-                                      http_test_server.py) : 1. peak memory of reading a
-    16 MiB INI file of the worst shapes(two - byte lines);
-2. an error catalogue that lists one code 8, 000 times over a 16 MiB memo section,
-     `check` of a 16 MiB service catalogue of "[" lines(a warning on every line),
-    and a local INI file one byte over 16 MiB : refused, with the time it takes;
-3. `update` against a server whose Version.ini is 16 MiB of "[" lines : memory and time;
-4. `update` against a server that stalls after 10 body bytes(the 30 s stall limit);
+Uses build/bin/corvane-scan and the loopback test server (tests/support/http_test_server.py):
+  1. peak memory of reading a 16 MiB INI file of the worst shapes (two-byte lines);
+  2. an error catalogue that lists one code 8,000 times over a 16 MiB memo section,
+     `check` of a 16 MiB service catalogue of "[" lines (a warning on every line), and
+     a local INI file one byte over 16 MiB: refused, with the time it takes;
+  3. `update` against a server whose Version.ini is 16 MiB of "[" lines: memory and time;
+  4. `update` against a server that stalls after 10 body bytes (the 30 s stall limit);
   5. `update` against a server that trickles the body (the 60 s overall limit).
 --quick skips 4 and 5, which wait for the limits themselves (about 90 s).
 """
@@ -88,8 +83,8 @@ def main():
             print("16 MiB of %s (%r lines): read in %.2f s, %.0f MiB peak, status %d"
                   % (name, line, secs, peak, status))
 
-#One code listed 8, 000 times over 16 MiB of comment lines in its memo section:
-#each listing reads the memo again, so the section's length must not count.
+        # One code listed 8,000 times over 16 MiB of comment lines in its memo section:
+        # each listing reads the memo again, so the section's length must not count.
         errors = os.path.join(work, "errors")
         os.makedirs(errors)
         head = (b"[ERRORLIST]\n" + b"k=101\n" * 8000 + b"[ERROR_101]\n"
@@ -99,7 +94,7 @@ def main():
         print("16 MiB ErrorList.ini, one code listed 8,000 times: explain in %.2f s, %.0f MiB peak"
               % (secs, peak))
 
-#A warning for every line : `check` prints them as it finds them.
+        # A warning for every line: `check` prints them as it finds them.
         checked = os.path.join(work, "checked")
         os.makedirs(checked)
         fill(os.path.join(checked, "ServiceList.ini"), b"[\n", CAP)

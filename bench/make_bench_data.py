@@ -1,4 +1,4 @@
-#!/ usr / bin / env python3
+#!/usr/bin/env python3
 """Writes a deterministic benchmark log and a matching program directory.
 
     make_bench_data.py OUTDIR [--size BYTES] [--keywords N] [--shape stamped|nearmiss]
@@ -81,7 +81,7 @@ def write_nearmiss_log(path, size, kws):
             near.append(" ".join(words[:cut]) + " " + rng.choice(["ok", "idle", "resumed", "checked"]))
         near.append(k[:len(k) - 2])  # the keyword without its last two letters
     near += ["fail-over planned", "failsafe on", "FAILOVER done", "failed-over", "fail_count=0"]
-#A near miss must not contain a shorter keyword of its family.
+    # A near miss must not contain a shorter keyword of its family.
     folded = [k.lower() for k in kws] + ["fail ", "failed "]
     near = [n for n in near if not any(k in (n + " |").lower() for k in folded)]
     fillers = ["id=%08x" % rng.getrandbits(32) for _ in range(200)] + ["处理完成", "心跳检测", "写入缓存"]
@@ -133,7 +133,7 @@ def main():
         return
 
     rng = random.Random(20261201)
-#A pool of ordinary lines, reused with fresh time stamps : most of a real log.
+    # A pool of ordinary lines, reused with fresh time stamps: most of a real log.
     bodies = []
     for _ in range(4000):
         lvl = rng.choice(LEVELS)

@@ -1,15 +1,12 @@
-#!/ usr / bin / env python3
-""
-        "A GBK log of Chinese templates whose variables are glued to the text, with its truth.
+#!/usr/bin/env python3
+"""A GBK log of Chinese templates whose variables are glued to the text, with its truth.
 
-        bench /
-        make_gbk_patterns.py LOGFILE TRUTHFILE[--lines N][--seed S][--style plain | bracket | bare]
+    bench/make_gbk_patterns.py LOGFILE TRUTHFILE [--lines N] [--seed S]
+                               [--style plain|bracket|bare]
 
-        Writes
-        LOGFILE(GBK, CR LF) and
-    TRUTHFILE(CSV "LineId,EventId", one row per line)
-        .Each line is a header(time stamp, level, thread, logger; none in the bare style) and
-    one of many message templates; the variables are Chinese names of two to four characters, numbers with
+Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId", one row per line).
+Each line is a header (time stamp, level, thread, logger; none in the bare style)
+and one of many message templates; the variables are Chinese names of two to four characters, numbers with
 units (300ms, 12.5MB, 3次), codes, order numbers, IPv4 addresses with ports, paths,
 quoted strings, cities, products and English words, glued to the Chinese text without
 blanks the way Chinese logs write them.  Templates are drawn with a skewed frequency,
@@ -56,7 +53,8 @@ def path(r):
     ext = r.choice(["xml", "json", "log", "csv", "dat", "zip"])
     return "/" + "/".join(parts) + "/" + leaf + "_" + str(r.randint(1, 999)) + "." + ext
 
-#Variables : each returns the text glued into the template.
+
+# Variables: each returns the text glued into the template.
 V = {
     "name": name,
     "name2": name,
@@ -93,7 +91,7 @@ V = {
     "phone": lambda r: "1%d%d****%04d" % (r.choice([3, 5, 8]), r.randint(0, 9), r.randint(0, 9999)),
 }
 
-#(level, logger, message).Variables are written{var }.
+# (level, logger, message).  Variables are written {var}.
 TEMPLATES = [
     ("ERROR", "LoginService", "用户{name}登录失败，错误码{code}"),
     ("INFO", "LoginService", "用户{name}登录成功，耗时{ms}"),
@@ -205,7 +203,7 @@ def main():
     ap.add_argument("--style", choices=["plain", "bracket", "bare"], default="plain")
     a = ap.parse_args()
     r = random.Random(a.seed)
-#Skewed frequencies : template k is drawn with weight 1 / (k + 1) in a shuffled order.
+    # Skewed frequencies: template k is drawn with weight 1 / (k + 1) in a shuffled order.
     order = list(range(len(TEMPLATES)))
     r.shuffle(order)
     weights = [0.0] * len(TEMPLATES)

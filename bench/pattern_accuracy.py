@@ -1,17 +1,13 @@
-#!/ usr / bin / env python3
-""
-        "Grouping accuracy and speed of `corvane-scan patterns`.
+#!/usr/bin/env python3
+"""Grouping accuracy and speed of `corvane-scan patterns`.
 
-        bench /
-        pattern_accuracy.py[--exe PATH][--loghub DIR][--speed - lines N][--write]
+    bench/pattern_accuracy.py [--exe PATH] [--loghub DIR] [--speed-lines N] [--write]
 
-        Accuracy : runs `corvane -
-    scan patterns-- assign LOG` on every whole raw log of the loghub folder that has a truth
-    file(truth / <name> _structured.csv, EventId column),
-    and on two generated GBK logs of Chinese templates with glued
-        variables(make_gbk_patterns.py, plain and bracketed headers)
-            .A line counts as right when the set of lines of its pattern equals exactly the set of
-        lines of its true event; the
+Accuracy: runs `corvane-scan patterns --assign LOG` on every whole raw log of the
+loghub folder that has a truth file (truth/<name>_structured.csv, EventId column), and
+on two generated GBK logs of Chinese templates with glued variables
+(make_gbk_patterns.py, plain and bracketed headers).  A line counts as right when the
+set of lines of its pattern equals exactly the set of lines of its true event; the
 accuracy is the share of right lines.  Speed: five runs of
 `corvane-scan patterns` over a generated GBK log of N lines (default 1,000,000), in
 lines per second of CPU time (the wall time too).  --write puts the table into
@@ -43,8 +39,8 @@ def assign(exe, log):
 
 def read_truth(path):
     with open(path, newline="", encoding="utf-8", errors="replace") as f:
-        return {int(row["LineId"]): row["EventId"] for row in csv.DictReader(f)
-}
+        return {int(row["LineId"]): row["EventId"] for row in csv.DictReader(f)}
+
 
 def accuracy(predicted, truth):
     """Share of truth lines whose pattern holds exactly the lines of their event."""
@@ -110,8 +106,8 @@ def main():
         log, truth = gbk_log(name, 4000, style, seed)
         acc, events, patterns = accuracy(assign(a.exe, log), read_truth(truth))
         gbk_rows.append((name + ".log", 4000, acc, events, patterns))
-#The same generator with other seeds, sizes and headers : the figure must not
-#depend on one drawing of names and numbers.
+    # The same generator with other seeds, sizes and headers: the figure must not
+    # depend on one drawing of names and numbers.
     more_rows = []
     for style, seed, lines in (("plain", 1, 1000), ("plain", 2, 2000), ("bracket", 3, 2000),
                                ("plain", 4, 10000), ("bracket", 5, 10000), ("plain", 6, 500),
@@ -157,29 +153,17 @@ def main():
 HEADER = """# Pattern grouping: accuracy and speed
 
 Produced by `python3 bench/pattern_accuracy.py --write` (the RelWithDebInfo build in `build/`).
-Each log is given whole, raw lines and all;
-the tool knows no log format
-        .A line counts as right when the set of lines of its pattern equals exactly the set of lines
-            of its true event(grouping accuracy)
-        .The loghub logs and truths are the public ones in
-`../
-    shared / realdata / loghub /`;
-the GBK logs come from `bench /
-        make_gbk_patterns
-            .py` (70 Chinese templates with glued variables, 4, 000 lines each;
-                  plain `2026 - 12 - 01 10 : 00 : 01, 234 INFO[t] c.corvane.X - ...` and bracketed `
-                                                          [2026 - 12 - 01 10:00:01.234][INFO][t] X
-                  : ...` headers)
-            .Each log is measured with `build
-        / bin / corvane
-    - scan patterns-- assign LOG`;
-the speed with
-`build / bin / corvane - scan patterns bench / data / patterns / speed - 1000000.log`,
-    a log made by
-`python3 bench / make_gbk_patterns.py LOG TRUTH-- lines 1000000 --seed 7`.
+Each log is given whole, raw lines and all; the tool knows no log format.  A line counts
+as right when the set of lines of its pattern equals exactly the set of lines of its
+true event (grouping accuracy).  The loghub logs and truths are the public ones in
+`../shared/realdata/loghub/`; the GBK logs come from `bench/make_gbk_patterns.py`
+(70 Chinese templates with glued variables, 4,000 lines each; plain `2026-12-01 10:00:01,234 INFO [t]
+c.corvane.X - ...` and bracketed `[2026-12-01 10:00:01.234][INFO][t] X: ...` headers).
+Each log is measured with `build/bin/corvane-scan patterns --assign LOG`; the speed with
+`build/bin/corvane-scan patterns bench/data/patterns/speed-1000000.log`, a log made by
+`python3 bench/make_gbk_patterns.py LOG TRUTH --lines 1000000 --seed 7`.
 
-                  ""
-                  "
+"""
 
-                  if __name__ ==
-        "__main__" : main()
+if __name__ == "__main__":
+    main()
