@@ -37,7 +37,7 @@ const std::vector<Option>& Options() {
          "DIR",
          false,
          {"where the INI files are (default: beside this program);",
-          "scan, run, catalogue, explain, update, check, patterns, backfill"},
+          "scan, run, catalogue, explain, update, check, patterns, backfill,", "follow"},
          [](Arguments& a, std::string_view v) { a.programDir = std::string(v); }},
         {"--threads",
          "N",
