@@ -108,6 +108,11 @@ const std::vector<Option>& Options() {
          [](Arguments& a, std::string_view) { a.utf8 = true; }},
         {"--help", "", true, {"this text"}, [](Arguments& a, std::string_view) { a.help = true; }},
         {"-h", "", true, {}, [](Arguments& a, std::string_view) { a.help = true; }},
+        {"--version",
+         "",
+         true,
+         {"the program's name and version"},
+         [](Arguments& a, std::string_view) { a.version = true; }},
     };
     return options;
 }
@@ -142,7 +147,7 @@ Arguments ParseArguments(int argc, const char* const* argv) {
             optionsEnded = true;
         }
     }
-    if (args.help) return args;
+    if (args.help || args.version) return args;
 
     if (args.command.empty()) throw UsageError("no command given");
     const Command* const command = FindCommand(args.command);

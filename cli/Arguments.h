@@ -26,6 +26,7 @@ struct Arguments {
     std::vector<std::string> operands;
 
     bool help = false;                      // --help, -h
+    bool version = false;                   // --version
     bool utf8 = false;                      // --utf8
     std::optional<std::string> programDir;  // --program-dir DIR
     int threads = 0;                        // --threads N (1 <= N <= kMaxThreads); 0: not given

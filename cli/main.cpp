@@ -13,6 +13,7 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/Console.h"
+#include "corvane/Version.h"
 #include "scan/Host.h"
 #include "scan/Scanner.h"
 
@@ -43,8 +44,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "corvane-scan: %s\n%s", e.what(), UsageText().c_str());
         return 2;
     }
-    if (args.help) {
-        std::fputs(UsageText().c_str(), stdout);
+    if (args.help || args.version) {
+        if (args.help)
+            std::fputs(UsageText().c_str(), stdout);
+        else
+            std::printf("corvane-scan %s\n", kProgramVersion);
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     }
     LineWriter out(stdout, args.utf8);

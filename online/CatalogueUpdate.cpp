@@ -201,6 +201,10 @@ bool Download(const std::string& url, const std::string& target, EventPump& pump
         curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L) == CURLE_OK &&
         // The program takes no settings from the environment: no *_proxy variables.
         curl_easy_setopt(h, CURLOPT_PROXY, "") == CURLE_OK &&
+        curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK &&
+        // An HTTPS server proves who it is, or nothing is fetched from it.
+        curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L) == CURLE_OK &&
+        curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L) == CURLE_OK &&
         curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS,
                          static_cast<long>(std::min(limits.connect, remaining).count())) ==
             CURLE_OK &&
@@ -212,6 +216,12 @@ bool Download(const std::string& url, const std::string& target, EventPump& pump
         curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, &NoteHeader) == CURLE_OK &&
         curl_easy_setopt(h, CURLOPT_HEADERDATA, &transfer) == CURLE_OK;
     if (!configured) return false;
+    // Authorities of one's own replace the system's store entirely: its directory of
+    // certificates is switched off along with its bundle.
+    if (!limits.caFile.empty() &&
+        (curl_easy_setopt(h, CURLOPT_CAINFO, limits.caFile.c_str()) != CURLE_OK ||
+         curl_easy_setopt(h, CURLOPT_CAPATH, nullptr) != CURLE_OK))
+        return false;
 
     // A short body (fewer bytes than Content-Length) ends in CURLE_PARTIAL_FILE.
     long status = 0;
@@ -258,6 +268,25 @@ bool AcquireUpdateLock(DirectoryLock& lock, Clock::time_point deadline, EventPum
     }
 }
 
+// A file that replaces `target` takes over its group and permission bits, so that a
+// catalogue the operators' group may write stays so after any member's update; the
+// downloader's umask would otherwise decide.  Where that cannot be done (another
+// group, no old file) the new file keeps what it was created with.  True when both
+// were taken over.
+bool TakeOverPermissions(const std::string& temporary, const std::string& target) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return false;
+    const bool grouped = ::chown(temporary.c_str(), static_cast<uid_t>(-1), old.st_gid) == 0;
+    return ::chmod(temporary.c_str(), old.st_mode & 0777) == 0 && grouped;
+}
+
+// Renames the finished temporary file over the local file.  Its permissions are taken
+// over where they can be; the update does not depend on it.
+bool PutInPlace(const std::string& temporary, const std::string& target) {
+    TakeOverPermissions(temporary, target);
+    return std::rename(temporary.c_str(), target.c_str()) == 0;
+}
+
 // Downloads one catalogue into its temporary file and renames that over the local
 // catalogue.  rename() replaces the target in one step, so the old catalogue stays
 // whole and in use until the new one has taken its place.
@@ -267,7 +296,7 @@ bool FetchCatalogue(const std::string& programDir, const ServerConfig& server, E
     const std::string temporary = programDir + name + ".tmp";
     if (!Download(UpdateUrl(server, "/idc/" + name + ".ini"), temporary, pump, limits, deadline))
         return false;
-    return std::rename(temporary.c_str(), (programDir + name + ".ini").c_str()) == 0;
+    return PutInPlace(temporary, programDir + name + ".ini");
 }
 
 bool RunUpdate(const std::string& programDir, const ServerConfig& server, EventPump& pump,
@@ -309,7 +338,7 @@ bool RunUpdate(const std::string& programDir, const ServerConfig& server, EventP
     lock.Sync();
 
     // Stored even when nothing was newer, and even when the server lowered a version.
-    if (std::rename(serverVersionFile.c_str(), localVersionFile.c_str()) != 0) return false;
+    if (!PutInPlace(serverVersionFile, localVersionFile)) return false;
     lock.Sync();
     return true;
 }
@@ -328,7 +357,8 @@ std::string UpdateUrl(const ServerConfig& server, std::string_view path) {
     if (!url) return {};
     const std::string port = std::to_string(server.httpPort);
     const std::string pathText(path);
-    if (curl_url_set(url.get(), CURLUPART_SCHEME, "http", 0) != CURLUE_OK ||
+    const char* scheme = server.scheme == UpdateScheme::Https ? "https" : "http";
+    if (curl_url_set(url.get(), CURLUPART_SCHEME, scheme, 0) != CURLUE_OK ||
         curl_url_set(url.get(), CURLUPART_HOST, server.host.c_str(), 0) != CURLUE_OK ||
         curl_url_set(url.get(), CURLUPART_PORT, port.c_str(), 0) != CURLUE_OK ||
         curl_url_set(url.get(), CURLUPART_PATH, pathText.c_str(), 0) != CURLUE_OK)

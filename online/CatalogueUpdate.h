@@ -14,7 +14,8 @@
 
 namespace corvane {
 
-// How long the update may take and how much it may fetch.  Only tests change them.
+// How long the update may take and how much it may fetch, and whom an HTTPS server's
+// certificate must come from.  Only tests change them.
 struct UpdateLimits {
     std::chrono::milliseconds connect{10000};  // to open the connection
     std::chrono::milliseconds stall{30000};    // a transfer that receives no byte this long fails
@@ -22,17 +23,22 @@ struct UpdateLimits {
     // same program directory.
     std::chrono::milliseconds overall{60000};
     std::size_t maxBytes = kIniFileMax;  // the largest body accepted
+    // A PEM file of the certificate authorities trusted instead of the system's store;
+    // empty: the system's store.
+    std::string caFile;
 };
 
 // True when version `a` orders strictly after `b`: byte by byte as unsigned values,
 // the first differing byte decides, and a proper prefix orders first ("10" < "9").
 bool VersionOrdersAfter(std::string_view a, std::string_view b);
 
-// The plain-HTTP address of `path` ("/idc/...") on the configured server; empty when
-// the host name cannot form a valid address.
+// The address of `path` ("/idc/...") on the configured server, in its scheme; empty
+// when the host name cannot form a valid address.
 std::string UpdateUrl(const ServerConfig& server, std::string_view path);
 
-// Fetches `url` into `target`, replacing any file of that name.  True only when the
+// Fetches `url` (http or https) into `target`, replacing any file of that name.  An
+// HTTPS server must show a certificate that the trusted authorities signed for the
+// host name of the address; otherwise the transfer fails.  True only when the
 // server answered 200 with a complete body (as long as its Content-Length, when it
 // sends one) of at most limits.maxBytes, sent as it is: the request asks for the
 // identity coding.  Any other status, a body in a content or transfer coding other

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "base/AsciiCase.h"
 #include "catalog/ProfileString.h"
 
 namespace corvane {
@@ -25,7 +26,11 @@ ServerConfig ReadServerConfig(const std::string& programDir) {
     ProfileFile ini(programDir + "Server.ini");
     std::string host = ini.ReadString("SERVER", "Host", kDefaultServerHost);
     if (!host.empty()) config.host = std::move(host);
-    config.httpPort = ParsePort(ini.ReadString("SERVER", "HttpPort", ""), kDefaultHttpPort);
+    if (EqualsIgnoringAsciiCase(ini.ReadString("SERVER", "Scheme", "http"), "https"))
+        config.scheme = UpdateScheme::Https;
+    config.httpPort =
+        ParsePort(ini.ReadString("SERVER", "HttpPort", ""),
+                  config.scheme == UpdateScheme::Https ? kDefaultHttpsPort : kDefaultHttpPort);
     config.reportPort = ParsePort(ini.ReadString("SERVER", "ReportPort", ""), ReportPort);
     return config;
 }

@@ -15,6 +15,8 @@ packages=(
   dbus at-spi2-core python3-pyatspi
   clang-format clang-tidy
   clang libclang-rt-14-dev
+  openssl
+  dpkg-dev lintian desktop-file-utils appstream librsvg2-bin debootstrap
 )
 
 missing=()

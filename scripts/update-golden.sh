@@ -8,6 +8,8 @@ build=${1:-build}
 cmake --build "$build" --target core_tests
 status=0
 CORVANE_UPDATE_GOLDEN=1 "$build/bin/core_tests" --gtest_brief=1 || status=$?
+# The package's file list, when the build has the packaging tools.
+CORVANE_UPDATE_GOLDEN=1 ctest --test-dir "$build" -R '^package$' >/dev/null || status=$?
 git diff --stat -- tests/golden
 git status --short --untracked-files=all -- tests/golden | grep '^??' || true
 exit "$status"

@@ -104,6 +104,12 @@ TEST_F(CliTest, FailuresAndUsageErrors) {
     const Result help = Cli("--help", dir);
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("corvane-scan"), std::string::npos);
+    // The version is the build's project version, whatever else stands on the line.
+    for (const std::string args : {"--version", "--version days /", "scan --version"}) {
+        const Result version = Cli(args, dir);
+        EXPECT_EQ(version.status, 0) << args;
+        EXPECT_EQ(version.out, "corvane-scan " CORVANE_PROJECT_VERSION "\n") << args;
+    }
 }
 
 TEST_F(CliTest, RunExportsCsvAndHtml) {

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <stdexcept>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -338,6 +341,86 @@ TEST_F(OnlineUpdateTest, OverallLimitEndsASlowUpdateWithTheOldFiles) {
     EXPECT_EQ(Temporaries(), Paths{});
 }
 
+// Each replaced file keeps the group's write permission the installation gave it,
+// whatever the umask of the operator who ran the update.
+TEST_F(OnlineUpdateTest, ReplacedFilesKeepTheirPermissions) {
+    InstallLocal(VersionFile("1", "1"));
+    Serve(VersionFile("2", "2"));
+    const std::pair<const char*, fs::perms> files[] = {
+        {"ServiceList.ini", static_cast<fs::perms>(0664)},
+        {"ErrorList.ini", static_cast<fs::perms>(0640)},
+        {"Version.ini", static_cast<fs::perms>(0660)}};
+    for (const auto& [name, perms] : files) fs::permissions(programDir / name, perms);
+    const mode_t umask = ::umask(022);
+    const bool updated = Update();
+    ::umask(umask);
+    ASSERT_TRUE(updated);
+    EXPECT_EQ(Local("ErrorList.ini"), kServerErrors);
+    for (const auto& [name, perms] : files)
+        EXPECT_EQ(fs::status(programDir / name).permissions(), perms) << name;
+}
+
+// The update over HTTPS from a loopback server whose certificates the tests make: only
+// a certificate that the trusted authority issued for the address's name lets the
+// catalogues in.  Every other ends the update before a request is sent, with the
+// local files as they were.
+struct TlsCase {
+    const char* name;
+    const char* serverCertificate;  // of the test certificates: NAME.pem with NAME.key
+    const char* trusted;            // the authority passed to the update; "": the system's
+    bool updates;
+};
+
+void PrintTo(const TlsCase& c, std::ostream* os) { *os << c.name; }
+
+class HttpsUpdateTest : public OnlineUpdateTest, public ::testing::WithParamInterface<TlsCase> {
+protected:
+    static const TempDir& Certificates() {
+        static const TempDir dir;
+        static const int made = std::system(
+            ("bash " CORVANE_SOURCE_DIR "/tests/support/make_test_certs.sh " + dir.Dir()).c_str());
+        if (made != 0) throw std::runtime_error("cannot make the test certificates");
+        return dir;
+    }
+};
+
+TEST_P(HttpsUpdateTest, OnlyAVerifiedServerUpdates) {
+    const TlsCase& c = GetParam();
+    const TempDir& certs = Certificates();
+    InstallLocal(VersionFile("1", "1"));
+    Serve(VersionFile("2", "2"));
+    const std::string name = c.serverCertificate;
+    server.emplace(serverRoot.Dir(), Paths{},
+                   Paths{"--cert", certs / (name + ".pem"), "--key", certs / (name + ".key")});
+    ServerConfig config;
+    config.host = "127.0.0.1";
+    config.scheme = UpdateScheme::Https;
+    config.httpPort = server->Port();
+    UpdateLimits limits;
+    if (*c.trusted != '\0') limits.caFile = certs / c.trusted;
+
+    EXPECT_EQ(UpdateCatalogues(programDir.Dir(), config, pump, limits), c.updates);
+    if (c.updates) {
+        EXPECT_EQ(Local("ServiceList.ini"), kServerServices);
+        EXPECT_EQ(Local("ErrorList.ini"), kServerErrors);
+        EXPECT_EQ(Local("Version.ini"), VersionFile("2", "2"));
+    } else {
+        EXPECT_EQ(Requests(), Paths{});
+        EXPECT_EQ(Local("ServiceList.ini"), kLocalServices);
+        EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);
+        EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
+    }
+    EXPECT_EQ(Temporaries(), Paths{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Online, HttpsUpdateTest,
+    ::testing::Values(TlsCase{"trusted_authority", "server", "ca.pem", true},
+                      TlsCase{"other_authority", "other-server", "ca.pem", false},
+                      TlsCase{"certificate_for_another_name", "wrong-name", "ca.pem", false},
+                      TlsCase{"authority_unknown_to_the_system", "server", "", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(OnlineServerConfig, DefaultsAndValues) {
     TempDir dir;
     ServerConfig none = ReadServerConfig(dir.Dir());
@@ -357,6 +440,20 @@ TEST(OnlineServerConfig, DefaultsAndValues) {
     EXPECT_EQ(bad.host, "localhost");
     EXPECT_EQ(bad.httpPort, 80);
     EXPECT_EQ(bad.reportPort, 18989);
+    EXPECT_EQ(bad.scheme, UpdateScheme::Http);
+
+    // The scheme in any case; the download port's default follows it.
+    const std::pair<const char*, ServerConfig> schemes[] = {
+        {"Scheme=HTTPS\r\n", {"localhost", UpdateScheme::Https, 443}},
+        {"Scheme=https\r\nHttpPort=8443\r\n", {"localhost", UpdateScheme::Https, 8443}},
+        {"Scheme=ftp\r\n", {"localhost", UpdateScheme::Http, 80}},
+        {"Scheme=\r\n", {"localhost", UpdateScheme::Http, 80}}};
+    for (const auto& [keys, expected] : schemes) {
+        WriteFile(dir / "Server.ini", std::string("[SERVER]\r\n") + keys);
+        const ServerConfig read = ReadServerConfig(dir.Dir());
+        EXPECT_EQ(read.scheme, expected.scheme) << keys;
+        EXPECT_EQ(read.httpPort, expected.httpPort) << keys;
+    }
 }
 
 TEST(OnlineServerConfig, UpdateUrl) {
@@ -364,6 +461,8 @@ TEST(OnlineServerConfig, UpdateUrl) {
     config.host = "10.0.0.7";
     config.httpPort = 8080;
     EXPECT_EQ(UpdateUrl(config, "/idc/Version.ini"), "http://10.0.0.7:8080/idc/Version.ini");
+    config.scheme = UpdateScheme::Https;
+    EXPECT_EQ(UpdateUrl(config, "/idc/Version.ini"), "https://10.0.0.7:8080/idc/Version.ini");
     config.host = "bad host/";
     EXPECT_EQ(UpdateUrl(config, "/idc/Version.ini"), "");
 }

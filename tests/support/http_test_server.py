@@ -11,6 +11,7 @@ which the connection is closed.  Hostile or slow answers for single paths:
   --no-length PATH      send no Content-Length; the end of the body is the close
   --encoding PATH=NAME  send "Content-Encoding: NAME" whatever the request accepts, as
                         a compressing proxy does; the body gzip-compressed for gzip
+With --cert and --key (PEM files) it speaks HTTPS with that certificate instead.
 Requests are answered in parallel.  Every request path is appended to --log before
 the answer is sent.  The server ends when its standard input closes or after
 --lifetime seconds, whichever comes first.
@@ -19,6 +20,7 @@ import argparse
 import gzip
 import http.server
 import os
+import ssl
 import sys
 import threading
 import time
@@ -43,6 +45,8 @@ def main():
     parser.add_argument("--no-length", action="append", default=[])
     parser.add_argument("--encoding", action="append", default=[])
     parser.add_argument("--lifetime", type=float, default=120.0)
+    parser.add_argument("--cert")
+    parser.add_argument("--key")
     args = parser.parse_args()
     root = os.path.realpath(args.root)
     status = per_path(args.status, int)
@@ -109,6 +113,12 @@ def main():
 
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
     server.daemon_threads = True
+    if args.cert:
+        context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+        context.load_cert_chain(args.cert, args.key)
+        # A client that refuses the certificate ends its own handshake; accept() then
+        # fails for that connection alone and the server goes on.
+        server.socket = context.wrap_socket(server.socket, server_side=True)
     print(server.server_address[1], flush=True)
     threading.Thread(target=server.serve_forever, args=(0.05,), daemon=True).start()
 
