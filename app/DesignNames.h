@@ -50,6 +50,7 @@ inline constexpr char kNextPageButton[] = "Button2";
 // Controls this window adds to the original design: finding a finding, moving to any
 // page, and the lines around a finding.
 inline constexpr char kCheckCataloguesButton[] = "CheckCataloguesButton";
+inline constexpr char kFollowBox[] = "FollowCheckBox";
 inline constexpr char kFindBar[] = "FindBar";
 inline constexpr char kFindEdit[] = "FindEdit";
 inline constexpr char kFindScope[] = "FindScope";

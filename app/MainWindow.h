@@ -8,12 +8,12 @@
 //
 // MainWindow wires classes that each own their controls and state: StepsPanel (the
 // steps and the progress bar), ResultPages (pages, explanation, page bar, find bar),
-// PatternsTab, WindowRun (the run on its worker thread) and ResultRows (one record
-// per result row).  Its own files by role: MainWindowLayout.cpp places and names the
-// controls and connects them, MainWindowLifecycle.cpp start-up and shut-down,
-// MainWindowRun.cpp the start and what the run shows, MainWindowPages.cpp the page
-// handlers, MainWindowHistory.cpp the marks and the trend, MainWindowActions.cpp
-// copy, context and export.
+// PatternsTab, WindowRun (the run on its worker thread), WindowFollow (the run's
+// files followed on theirs) and ResultRows (one record per result row).  Its own files by role:
+// MainWindowLayout.cpp places and names the controls and connects them, MainWindowLifecycle.cpp
+// start-up and shut-down, MainWindowRun.cpp the start and what the run shows, MainWindowPages.cpp
+// the page handlers, MainWindowHistory.cpp the marks and the trend, MainWindowActions.cpp copy,
+// context and export.
 #pragma once
 
 #include <functional>
@@ -24,6 +24,7 @@
 #include <QMainWindow>
 
 #include "ResultRows.h"
+#include "WindowFollow.h"
 #include "WindowRun.h"
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ProgramDir.h"
@@ -153,6 +154,11 @@ private:
     void runFinished(const RunEnd& end);
     void resetResultViews();
 
+    // Following a completed run's files (实时跟踪)
+    void followToggled(bool checked);
+    void startFollowing();
+    void followedRowChanged(const WindowFollow::Change& change);
+
     // The result row selected, when it has a stored service; -1 otherwise.
     int selectedRow() const;
 
@@ -184,6 +190,7 @@ private:
     bool shutDownDone_ = false;
     std::unique_ptr<ResultRowSink> rowSink_;
     std::unique_ptr<WindowRun> run_;
+    std::unique_ptr<WindowFollow> follow_;
 
     ScanOptions scanOptions_ = [] {
         ScanOptions options;

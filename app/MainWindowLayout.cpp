@@ -2,6 +2,7 @@
 // names, and the wiring of their signals to the handlers.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QEvent>
@@ -124,6 +125,10 @@ void MainWindow::connectControls() {
     connect(steps_->directoryEdit(), &QLineEdit::textChanged, this, &MainWindow::listLogDays);
     connect(steps_->browseButton(), &QPushButton::clicked, this, &MainWindow::chooseDirectory);
     connect(steps_->startButton(), &QPushButton::clicked, this, &MainWindow::startAnalysis);
+    connect(steps_->followBox(), &QCheckBox::toggled, this, &MainWindow::followToggled);
+    // Another directory or day ends following the files of the run on screen.
+    connect(steps_->dayList(), &QListWidget::itemSelectionChanged, this,
+            [this] { follow_->stop(); });
     connect(steps_->checkCataloguesButton(), &QPushButton::clicked, this,
             &MainWindow::checkCatalogues);
     connect(resultList_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedService);

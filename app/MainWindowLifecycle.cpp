@@ -39,6 +39,9 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
             [this](const RunEnd& end) {
                 RunReportingErrors(*dialogs_, [&] { runFinished(end); });
             }});
+    follow_ = std::make_unique<WindowFollow>([this](const WindowFollow::Change& change) {
+        handle([&] { followedRowChanged(change); });
+    });
     resize(800, 562);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), QSize(816, 600));
@@ -53,6 +56,7 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
 // The run's thread ends before the controls it reports to.
 MainWindow::~MainWindow() {
     run_.reset();
+    follow_.reset();
     patternsTab_->cancel();
 }
 
@@ -101,7 +105,9 @@ void MainWindow::openReportChannel() {
 void MainWindow::closeReportChannel() { reportChannel_.Close(); }
 
 void MainWindow::shutDown() {
-    // Nothing works on the lists any more once they are freed.
+    // Nothing works on the lists any more once they are freed.  Following ends with
+    // the day recorded.
+    follow_->stop();
     patternsTab_->cancel();
     patternsTab_->setSources(nullptr, nullptr);
     pages_->setSources(nullptr, nullptr);

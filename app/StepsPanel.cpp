@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -67,7 +68,11 @@ StepsPanel::StepsPanel(QWidget* parent) : QWidget(parent) {
     serviceLabel_->setGeometry(8, 279, 201, 16);
 
     serviceList_ = MakeReportList(stepsArea_, {{QStringLiteral("服务名称"), 163}});
-    serviceList_->setGeometry(8, 305, 201, 192);
+    serviceList_->setGeometry(8, 305, 201, 170);
+
+    followBox_ = new QCheckBox(QStringLiteral("实时跟踪"), stepsArea_);
+    followBox_->setToolTip(QStringLiteral("分析完成后继续跟踪这些日志文件新写入的行"));
+    followBox_->setGeometry(131, 479, 81, 20);
 
     startButton_ = new QPushButton(QStringLiteral("开始分析"), stepsArea_);
     startButton_->setFont(stepFont);
@@ -97,6 +102,7 @@ std::vector<std::pair<QObject*, const char*>> StepsPanel::designNames() {
         {serviceLabel_, design::kServiceLabel},
         {serviceList_, design::kServiceList},
         {startButton_, design::kStartButton},
+        {followBox_, design::kFollowBox},
         {checkCataloguesButton_, design::kCheckCataloguesButton},
         {progressBar_, design::kProgressBar},
     };

@@ -73,5 +73,6 @@ int CheckCommand(const CommandContext& c);
 int IniCommand(const CommandContext& c);
 int HistoryCommand(const CommandContext& c);  // history and history backfill
 int PatternsCommand(const CommandContext& c);
+int FollowCommand(const CommandContext& c);
 
 }  // namespace corvane::cli

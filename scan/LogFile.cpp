@@ -24,6 +24,14 @@ bool LogFile::Open(const std::string& path) {
     return true;
 }
 
+bool LogFile::Refresh() {
+    const std::optional<FileStatus> status = StatusOf(file_);
+    if (!status) return false;
+    stamp_ = status->stamp;
+    size_ = stamp_.size;
+    return true;
+}
+
 void LogFile::Read(char* into, std::size_t count, std::int64_t offset) const {
     if (ReadFullAt(file_, into, count, offset) != count) ThrowReadError();
 }

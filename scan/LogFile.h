@@ -34,6 +34,11 @@ public:
     const FileStamp& Stamp() const { return stamp_; }
     const std::string& Path() const { return path_; }
 
+    // Takes the open file's length and stamp again, for a file that is followed as it
+    // grows: later reads and line-end searches reach as far as the new length.  False
+    // when the system does not tell the file's state.
+    bool Refresh();
+
     // Reads exactly `count` bytes at `offset`.  Throws ScanReadError when fewer
     // arrive.  Safe to call from several threads at once.
     void Read(char* into, std::size_t count, std::int64_t offset) const;
