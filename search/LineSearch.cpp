@@ -1,0 +1,327 @@
+#include "search/LineSearch.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <stdexcept>
+#include <system_error>
+#include <thread>
+
+#include "base/LineEnds.h"
+#include "scan/BlockReader.h"
+#include "scan/PartScan.h"
+#include "scan/Scanner.h"
+
+namespace corvane {
+
+LineSearch::LineSearch(const SearchQuery& query) {
+    const std::string& pattern = query.pattern;
+    MatchOptions options;
+    options.caseless = !query.caseSensitive;
+    if (query.regex) {
+        // The engine sees each line alone, so its first match answers for the line,
+        // and an expression that matches the empty text matches every line.
+        options.expressions = true;
+        options.singleMatch = true;
+        options.allowEmpty = true;
+        perLine_ = true;
+    } else if (pattern.empty()) {
+        everyLine_ = true;
+        return;
+    } else if (std::any_of(pattern.begin(), pattern.end(), IsLineEndByte)) {
+        noLine_ = true;
+        return;
+    }
+    literalLength_ = pattern.size();
+    try {
+        matcher_ = std::make_unique<LiteralMatcher>(std::vector<std::string>{pattern}, options);
+    } catch (const std::runtime_error& e) {
+        throw SearchPatternError(e.what());
+    }
+}
+
+namespace {
+
+// The walk over the blocks of one part: its matching lines, numbered from the part's
+// first line, and its line ends.
+class PartWalk {
+public:
+    PartWalk(const LineSearch& search, LiteralMatcher::Scratch* scratch,
+             std::vector<LineMatch>& out)
+        : search_(search), scratch_(scratch), out_(out) {}
+
+    void Examine(const Block& block) {
+        if (search_.MatchesNoLine()) {
+            lineEnds_ += CountLineEnds(block.begin, block.end, block.afterCr);
+        } else if (search_.PerLine() || search_.MatchesEveryLine()) {
+            EachLine(block);
+        } else {
+            Literal(block);
+        }
+    }
+
+    std::int64_t LineEnds() const { return lineEnds_; }
+
+private:
+    void Add(const Block& block, const char* begin, const char* end) {
+        LineMatch match;
+        match.number = lineEnds_ + 1;
+        match.offset = block.offset + (begin - block.begin);
+        match.text.assign(begin, end);
+        out_.push_back(std::move(match));
+    }
+
+    static bool OnLineMatch(void* matched, std::size_t, std::uint32_t) {
+        *static_cast<bool*>(matched) = true;
+        return false;
+    }
+
+    // Line by line: every line, or those the expression matches on their own.
+    void EachLine(const Block& block) {
+        const char* p = block.begin;
+        const char* const end = block.end;
+        if (block.afterCr && p < end && *p == '\n') ++p;  // the rest of a CR LF
+        while (p < end) {
+            const LineBreak b = NextLineBreak(p, end);
+            bool matched = search_.MatchesEveryLine();
+            if (!matched)
+                search_.Matcher()->Scan(p, static_cast<std::size_t>(b.at - p), *scratch_,
+                                        &OnLineMatch, &matched);
+            if (matched) Add(block, p, b.at);
+            if (b.length == 0) break;
+            ++lineEnds_;
+            p = b.at + b.length;
+        }
+    }
+
+    struct LiteralPass {
+        PartWalk* walk;
+        const Block* block;
+        const char* counted;  // line ends before it are in walk->lineEnds_
+        const char* lineEnd;  // the end of the last matching line
+    };
+
+    static bool OnLiteral(void* context, std::size_t endOffset, std::uint32_t) {
+        LiteralPass& pass = *static_cast<LiteralPass*>(context);
+        const Block& block = *pass.block;
+        const char* const end = block.begin + endOffset;
+        if (end <= pass.lineEnd) return true;  // a further match in the same line
+        // The literal holds no line end, so its line is the one around its first byte.
+        const char* begin = end - pass.walk->search_.LiteralLength();
+        while (begin > block.begin && !IsLineEndByte(begin[-1])) --begin;
+        pass.walk->lineEnds_ +=
+            CountLineEnds(pass.counted, begin,
+                          pass.counted == block.begin ? block.afterCr : pass.counted[-1] == '\r');
+        pass.counted = begin;
+        pass.lineEnd = FindLineEnd(end, block.end);
+        pass.walk->Add(block, begin, pass.lineEnd);
+        return true;
+    }
+
+    void Literal(const Block& block) {
+        LiteralPass pass{this, &block, block.begin, block.begin};
+        search_.Matcher()->Scan(block.begin, static_cast<std::size_t>(block.end - block.begin),
+                                *scratch_, &OnLiteral, &pass);
+        lineEnds_ +=
+            CountLineEnds(pass.counted, block.end,
+                          pass.counted == block.begin ? block.afterCr : pass.counted[-1] == '\r');
+    }
+
+    const LineSearch& search_;
+    LiteralMatcher::Scratch* scratch_;
+    std::vector<LineMatch>& out_;
+    std::int64_t lineEnds_ = 0;
+};
+
+std::unique_ptr<LiteralMatcher::Scratch> ScratchFor(const LineSearch& search) {
+    if (search.Matcher() == nullptr) return nullptr;
+    return std::make_unique<LiteralMatcher::Scratch>(*search.Matcher());
+}
+
+bool Deliver(MatchSink& sink, std::vector<LineMatch>& batch, std::int64_t lineEndsBefore) {
+    if (batch.empty()) return true;
+    for (LineMatch& match : batch) match.number += lineEndsBefore;
+    const bool more = sink.Take(batch);
+    batch.clear();
+    return more;
+}
+
+// The whole file on the calling thread, with the reader ahead on a thread of its own
+// when the file is more than a couple of blocks; each block's lines go to the sink
+// before the next block is examined.
+SearchOutcome SearchWhole(const LogFile& file, const LineSearch& search, MatchSink& sink,
+                          const StopToken& stop, const SearchOptions& options) {
+    const std::unique_ptr<LiteralMatcher::Scratch> scratch = ScratchFor(search);
+    BlockReader reader(file, 0, file.Size(), options.blockLength);
+    const bool readAhead = static_cast<std::uint64_t>(file.Size()) / 2 >=
+                           std::max<std::size_t>(options.blockLength, 1);
+    BlockSource blocks(reader, readAhead);
+    std::vector<LineMatch> batch;
+    PartWalk walk(search, scratch.get(), batch);
+    Block block;
+    while (blocks.Next(block)) {
+        if (stop.stop_requested()) return SearchOutcome::Stopped;
+        walk.Examine(block);
+        if (!Deliver(sink, batch, 0)) return SearchOutcome::Stopped;
+    }
+    return SearchOutcome::Completed;
+}
+
+// The file in parts on worker threads; the calling thread hands each part's lines to
+// the sink in file order as soon as the parts before it are done.  Workers stay at
+// most a few parts ahead of the sink, so a slow reader of the results bounds memory.
+class PartSearch {
+public:
+    PartSearch(const LogFile& file, const LineSearch& search, const PartPlan& plan,
+               const SearchOptions& options)
+        : file_(file), search_(search), plan_(plan), options_(options), parts_(plan.parts) {}
+
+    ~PartSearch() { StopAndJoin(); }
+
+    SearchOutcome Run(MatchSink& sink, const StopToken& stop) {
+        PlanStarts();
+        const unsigned threads = plan_.threads;
+        for (unsigned i = 0; i < threads; ++i) {
+            try {
+                workers_.emplace_back([this] { Work(); });
+            } catch (const std::system_error&) {
+                if (workers_.empty()) throw;
+                break;
+            }
+        }
+        std::int64_t lineEnds = 0;
+        for (std::size_t k = 0; k < parts_.size(); ++k) {
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                while (!parts_[k].done) {
+                    if (stop.stop_requested()) return SearchOutcome::Stopped;
+                    partDone_.wait_for(lock, std::chrono::milliseconds(10));
+                }
+            }
+            Part& part = parts_[k];
+            if (part.failure) std::rethrow_exception(part.failure);
+            if (stop.stop_requested() || !Deliver(sink, part.matches, lineEnds))
+                return SearchOutcome::Stopped;
+            part.matches.shrink_to_fit();
+            lineEnds += part.lineEnds;
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                delivered_ = k + 1;
+            }
+            partDelivered_.notify_all();
+        }
+        return SearchOutcome::Completed;
+    }
+
+private:
+    struct Part {
+        std::int64_t begin = 0;
+        std::int64_t end = 0;
+        std::vector<LineMatch> matches;
+        std::int64_t lineEnds = 0;
+        std::exception_ptr failure;
+        bool done = false;  // guarded by mutex_
+    };
+
+    // Part k begins just after the first line end at or after byte k * partLength - 1,
+    // as the scan cuts a file; a long line is searched for its end only once.
+    void PlanStarts() {
+        std::int64_t start = 0;
+        for (std::size_t k = 0; k < parts_.size(); ++k) {
+            const std::int64_t from = static_cast<std::int64_t>(k) * plan_.partLength - 1;
+            if (k > 0 && from >= start) start = std::min(file_.FindLineEnd(from) + 1, file_.Size());
+            parts_[k].begin = start;
+            if (k > 0) parts_[k - 1].end = start;
+        }
+        parts_.back().end = file_.Size();
+    }
+
+    void StopAndJoin() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stopping_ = true;
+        }
+        partDelivered_.notify_all();
+        for (std::thread& worker : workers_)
+            if (worker.joinable()) worker.join();
+    }
+
+    void Work() {
+        std::unique_ptr<LiteralMatcher::Scratch> scratch;
+        BlockBuffer buffer;
+        const std::size_t ahead = 2 * std::size_t{plan_.threads} + 1;
+        for (;;) {
+            const std::size_t k = next_.fetch_add(1);
+            if (k >= parts_.size()) return;
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                partDelivered_.wait(lock, [&] { return stopping_ || k < delivered_ + ahead; });
+                if (stopping_) return;
+            }
+            Part& part = parts_[k];
+            try {
+                if (!scratch) scratch = ScratchFor(search_);
+                SearchPart(part, buffer, scratch.get());
+            } catch (...) {
+                part.failure = std::current_exception();
+            }
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                part.done = true;
+            }
+            partDone_.notify_all();
+        }
+    }
+
+    void SearchPart(Part& part, BlockBuffer& buffer, LiteralMatcher::Scratch* scratch) {
+        if (part.begin >= part.end) return;
+        bool afterCr = false;
+        if (part.begin > 0) {
+            char before = 0;
+            file_.Read(&before, 1, part.begin - 1);
+            afterCr = before == '\r';
+        }
+        BlockReader reader(file_, part.begin, part.end, options_.blockLength, afterCr);
+        PartWalk walk(search_, scratch, part.matches);
+        Block block;
+        while (reader.Next(buffer, block)) {
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                if (stopping_) return;
+            }
+            walk.Examine(block);
+        }
+        part.lineEnds = walk.LineEnds();
+    }
+
+    const LogFile& file_;
+    const LineSearch& search_;
+    const PartPlan plan_;
+    const SearchOptions& options_;
+    std::vector<Part> parts_;
+    std::vector<std::thread> workers_;
+    std::atomic<std::size_t> next_{0};
+    std::mutex mutex_;
+    std::condition_variable partDone_;
+    std::condition_variable partDelivered_;
+    std::size_t delivered_ = 0;  // guarded by mutex_
+    bool stopping_ = false;      // guarded by mutex_
+};
+
+}  // namespace
+
+SearchOutcome SearchLogFile(const LogFile& file, const LineSearch& search, MatchSink& sink,
+                            const StopToken& stop, const SearchOptions& options) {
+    ScanOptions scan;
+    scan.threads = options.threads;
+    scan.partLength = options.partLength;
+    const PartPlan plan = PlanParts(file.Size(), scan);
+    if (plan.parts < 2 || plan.threads < 2) return SearchWhole(file, search, sink, stop, options);
+    PartSearch parts(file, search, plan, options);
+    return parts.Run(sink, stop);
+}
+
+}  // namespace corvane
