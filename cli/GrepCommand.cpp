@@ -1,5 +1,6 @@
 // grep: every line of a day's log files that holds a text or matches an expression.
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -53,35 +54,45 @@ void AppendJsonString(std::string_view utf8, std::string& out) {
     out += '"';
 }
 
+void AppendNumber(std::int64_t n, std::string& out) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    out.append(digits, end);
+}
+
 class PrintedMatches final : public DayMatchSink {
 public:
     PrintedMatches(const CommandContext& c, bool json) : c_(c), json_(json) {}
 
-    bool Take(const ServiceEntry& service, const LogFile&, std::vector<LineMatch>& batch) override {
-        for (const LineMatch& match : batch) {
+    bool Take(const ServiceEntry& service, const LogFile&, MatchBatch& batch) override {
+        // The whole batch goes out in one write.
+        out_.clear();
+        for (const LineMatch& match : batch.Lines()) {
             ++count_;
-            line_.clear();
             if (json_) {
                 // JSON is UTF-8 whatever --utf8 says: it goes out as it is made.
-                line_ += "{\"service\":";
-                AppendJsonString(GbkToUtf8(service.code), line_);
-                line_ += ",\"line\":" + std::to_string(match.number);
-                line_ += ",\"offset\":" + std::to_string(match.offset);
-                line_ += ",\"text\":";
+                out_ += "{\"service\":";
+                AppendJsonString(GbkToUtf8(service.code), out_);
+                out_ += ",\"line\":" + std::to_string(match.number);
+                out_ += ",\"offset\":" + std::to_string(match.offset);
+                out_ += ",\"text\":";
                 utf8_.clear();
                 converter_.Append(match.text, utf8_);
-                AppendJsonString(utf8_, line_);
-                line_ += '}';
-                raw_.Line(line_);
+                AppendJsonString(utf8_, out_);
+                out_ += "}\n";
             } else {
-                line_ += service.code;
-                line_ += '\t';
-                line_ += std::to_string(match.number);
-                line_ += '\t';
-                line_ += match.text;
-                c_.out.Line(line_);
+                out_ += service.code;
+                out_ += '\t';
+                AppendNumber(match.number, out_);
+                out_ += '\t';
+                out_ += match.text;
+                out_ += '\n';
             }
         }
+        if (json_)
+            raw_.Write(out_);
+        else
+            c_.out.Write(out_);
         return true;
     }
 
@@ -95,7 +106,7 @@ private:
     bool json_;
     LineWriter raw_{stdout, false};
     GbkToUtf8Converter converter_;
-    std::string line_;
+    std::string out_;
     std::string utf8_;
     long long count_ = 0;
 };

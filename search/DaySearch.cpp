@@ -13,7 +13,7 @@ class ServiceSink final : public MatchSink {
 public:
     ServiceSink(const ServiceEntry& service, const LogFile& file, DayMatchSink& sink)
         : service_(service), file_(file), sink_(sink) {}
-    bool Take(std::vector<LineMatch>& batch) override { return sink_.Take(service_, file_, batch); }
+    bool Take(MatchBatch& batch) override { return sink_.Take(service_, file_, batch); }
 
 private:
     const ServiceEntry& service_;

@@ -17,8 +17,7 @@ public:
     virtual ~DayMatchSink() = default;
     // Matching lines of `service`'s file (its path and its stamp as opened), in file
     // order.  False ends the search.
-    virtual bool Take(const ServiceEntry& service, const LogFile& file,
-                      std::vector<LineMatch>& batch) = 0;
+    virtual bool Take(const ServiceEntry& service, const LogFile& file, MatchBatch& batch) = 0;
     // The service's file could not be searched to its end (it could not be opened, or
     // it shrank while it was read); `message` says so, naming the file.  The search
     // goes on with the next service.

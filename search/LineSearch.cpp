@@ -1,7 +1,6 @@
 #include "search/LineSearch.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <exception>
@@ -43,14 +42,43 @@ LineSearch::LineSearch(const SearchQuery& query) {
     }
 }
 
+void MatchBatch::Add(std::int64_t number, std::int64_t offset, std::string_view text) {
+    lines_.push_back({number, offset, {}});
+    at_.push_back(bytes_.size());
+    bytes_.append(text);
+}
+
+const std::vector<LineMatch>& MatchBatch::Lines() {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const std::size_t end = i + 1 < at_.size() ? at_[i + 1] : bytes_.size();
+        lines_[i].text = std::string_view(bytes_.data() + at_[i], end - at_[i]);
+    }
+    return lines_;
+}
+
+void MatchBatch::Renumber(std::int64_t lineEndsBefore) {
+    for (LineMatch& line : lines_) line.number += lineEndsBefore;
+}
+
+void MatchBatch::Clear() {
+    lines_.clear();
+    at_.clear();
+    bytes_.clear();
+}
+
+void MatchBatch::Swap(MatchBatch& other) {
+    lines_.swap(other.lines_);
+    at_.swap(other.at_);
+    bytes_.swap(other.bytes_);
+}
+
 namespace {
 
 // The walk over the blocks of one part: its matching lines, numbered from the part's
 // first line, and its line ends.
 class PartWalk {
 public:
-    PartWalk(const LineSearch& search, LiteralMatcher::Scratch* scratch,
-             std::vector<LineMatch>& out)
+    PartWalk(const LineSearch& search, LiteralMatcher::Scratch* scratch, MatchBatch& out)
         : search_(search), scratch_(scratch), out_(out) {}
 
     void Examine(const Block& block) {
@@ -67,11 +95,8 @@ public:
 
 private:
     void Add(const Block& block, const char* begin, const char* end) {
-        LineMatch match;
-        match.number = lineEnds_ + 1;
-        match.offset = block.offset + (begin - block.begin);
-        match.text.assign(begin, end);
-        out_.push_back(std::move(match));
+        out_.Add(lineEnds_ + 1, block.offset + (begin - block.begin),
+                 std::string_view(begin, static_cast<std::size_t>(end - begin)));
     }
 
     static bool OnLineMatch(void* matched, std::size_t, std::uint32_t) {
@@ -132,7 +157,7 @@ private:
 
     const LineSearch& search_;
     LiteralMatcher::Scratch* scratch_;
-    std::vector<LineMatch>& out_;
+    MatchBatch& out_;
     std::int64_t lineEnds_ = 0;
 };
 
@@ -141,11 +166,11 @@ std::unique_ptr<LiteralMatcher::Scratch> ScratchFor(const LineSearch& search) {
     return std::make_unique<LiteralMatcher::Scratch>(*search.Matcher());
 }
 
-bool Deliver(MatchSink& sink, std::vector<LineMatch>& batch, std::int64_t lineEndsBefore) {
-    if (batch.empty()) return true;
-    for (LineMatch& match : batch) match.number += lineEndsBefore;
+bool Deliver(MatchSink& sink, MatchBatch& batch, std::int64_t lineEndsBefore) {
+    if (batch.Empty()) return true;
+    batch.Renumber(lineEndsBefore);
     const bool more = sink.Take(batch);
-    batch.clear();
+    batch.Clear();
     return more;
 }
 
@@ -159,7 +184,7 @@ SearchOutcome SearchWhole(const LogFile& file, const LineSearch& search, MatchSi
     const bool readAhead = static_cast<std::uint64_t>(file.Size()) / 2 >=
                            std::max<std::size_t>(options.blockLength, 1);
     BlockSource blocks(reader, readAhead);
-    std::vector<LineMatch> batch;
+    MatchBatch batch;
     PartWalk walk(search, scratch.get(), batch);
     Block block;
     while (blocks.Next(block)) {
@@ -181,31 +206,42 @@ public:
 
     ~PartSearch() { StopAndJoin(); }
 
+    // The calling thread is one of the plan's threads: while the next part to hand on
+    // is not done, it searches a part itself.
     SearchOutcome Run(MatchSink& sink, const StopToken& stop) {
         PlanStarts();
-        const unsigned threads = plan_.threads;
-        for (unsigned i = 0; i < threads; ++i) {
+        for (unsigned i = 1; i < plan_.threads; ++i) {
             try {
                 workers_.emplace_back([this] { Work(); });
             } catch (const std::system_error&) {
-                if (workers_.empty()) throw;
-                break;
+                break;  // fewer threads, down to the calling thread alone
             }
         }
+        BlockBuffer buffer;
+        std::unique_ptr<LiteralMatcher::Scratch> scratch;
         std::int64_t lineEnds = 0;
         for (std::size_t k = 0; k < parts_.size(); ++k) {
-            {
-                std::unique_lock<std::mutex> lock(mutex_);
-                while (!parts_[k].done) {
-                    if (stop.stop_requested()) return SearchOutcome::Stopped;
-                    partDone_.wait_for(lock, std::chrono::milliseconds(10));
+            for (;;) {
+                if (stop.stop_requested()) return SearchOutcome::Stopped;
+                {
+                    std::lock_guard<std::mutex> lock(mutex_);
+                    if (parts_[k].done) break;
                 }
+                if (SearchNext(false, buffer, scratch)) continue;
+                std::unique_lock<std::mutex> lock(mutex_);
+                partDone_.wait_for(lock, std::chrono::milliseconds(10),
+                                   [&] { return parts_[k].done; });
             }
             Part& part = parts_[k];
             if (part.failure) std::rethrow_exception(part.failure);
-            if (stop.stop_requested() || !Deliver(sink, part.matches, lineEnds))
-                return SearchOutcome::Stopped;
-            part.matches.shrink_to_fit();
+            if (!Deliver(sink, part.matches, lineEnds)) return SearchOutcome::Stopped;
+            {
+                // The batch's memory serves a later part: a fresh one would be grown
+                // again, and its pages faulted in again, for every part.
+                std::lock_guard<std::mutex> lock(mutex_);
+                pool_.emplace_back();
+                pool_.back().Swap(part.matches);
+            }
             lineEnds += part.lineEnds;
             {
                 std::lock_guard<std::mutex> lock(mutex_);
@@ -220,7 +256,7 @@ private:
     struct Part {
         std::int64_t begin = 0;
         std::int64_t end = 0;
-        std::vector<LineMatch> matches;
+        MatchBatch matches;
         std::int64_t lineEnds = 0;
         std::exception_ptr failure;
         bool done = false;  // guarded by mutex_
@@ -250,30 +286,49 @@ private:
     }
 
     void Work() {
-        std::unique_ptr<LiteralMatcher::Scratch> scratch;
         BlockBuffer buffer;
-        const std::size_t ahead = 2 * std::size_t{plan_.threads} + 1;
-        for (;;) {
-            const std::size_t k = next_.fetch_add(1);
-            if (k >= parts_.size()) return;
-            {
-                std::unique_lock<std::mutex> lock(mutex_);
-                partDelivered_.wait(lock, [&] { return stopping_ || k < delivered_ + ahead; });
-                if (stopping_) return;
-            }
-            Part& part = parts_[k];
-            try {
-                if (!scratch) scratch = ScratchFor(search_);
-                SearchPart(part, buffer, scratch.get());
-            } catch (...) {
-                part.failure = std::current_exception();
-            }
-            {
-                std::lock_guard<std::mutex> lock(mutex_);
-                part.done = true;
-            }
-            partDone_.notify_all();
+        std::unique_ptr<LiteralMatcher::Scratch> scratch;
+        while (SearchNext(true, buffer, scratch)) {
         }
+    }
+
+    // Searches the next part not yet taken, if the parts before it are close enough
+    // behind in being handed on; a worker (`wait`) waits until they are, the calling
+    // thread does not.  False when there is no part to search (or, for the calling
+    // thread, none yet).
+    bool SearchNext(bool wait, BlockBuffer& buffer,
+                    std::unique_ptr<LiteralMatcher::Scratch>& scratch) {
+        const std::size_t ahead = std::size_t{plan_.threads} + 1;
+        std::size_t k;
+        {
+            std::unique_lock<std::mutex> lock(mutex_);
+            if (wait)
+                partDelivered_.wait(lock, [&] {
+                    return stopping_ || next_ >= parts_.size() || next_ < delivered_ + ahead;
+                });
+            if (stopping_ || next_ >= parts_.size() || next_ >= delivered_ + ahead) return false;
+            k = next_++;
+        }
+        Part& part = parts_[k];
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (!pool_.empty()) {
+                part.matches.Swap(pool_.back());
+                pool_.pop_back();
+            }
+        }
+        try {
+            if (!scratch) scratch = ScratchFor(search_);
+            SearchPart(part, buffer, scratch.get());
+        } catch (...) {
+            part.failure = std::current_exception();
+        }
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            part.done = true;
+        }
+        partDone_.notify_all();
+        return true;
     }
 
     void SearchPart(Part& part, BlockBuffer& buffer, LiteralMatcher::Scratch* scratch) {
@@ -303,12 +358,13 @@ private:
     const SearchOptions& options_;
     std::vector<Part> parts_;
     std::vector<std::thread> workers_;
-    std::atomic<std::size_t> next_{0};
+    std::size_t next_ = 0;  // guarded by mutex_: the first part not yet taken
     std::mutex mutex_;
     std::condition_variable partDone_;
     std::condition_variable partDelivered_;
-    std::size_t delivered_ = 0;  // guarded by mutex_
-    bool stopping_ = false;      // guarded by mutex_
+    std::size_t delivered_ = 0;     // guarded by mutex_
+    std::vector<MatchBatch> pool_;  // guarded by mutex_: batches handed on, emptied
+    bool stopping_ = false;         // guarded by mutex_
 };
 
 }  // namespace

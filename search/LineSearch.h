@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/Error.h"
@@ -60,7 +61,25 @@ private:
 struct LineMatch {
     std::int64_t number = 0;
     std::int64_t offset = 0;
-    std::string text;
+    std::string_view text;  // valid while the batch that holds it is unchanged
+};
+
+// Matching lines in file order, their bytes kept together: a search that matches
+// millions of lines allocates per batch, not per line.
+class MatchBatch {
+public:
+    void Add(std::int64_t number, std::int64_t offset, std::string_view text);
+    // The lines, their texts pointing into the batch.
+    const std::vector<LineMatch>& Lines();
+    bool Empty() const { return lines_.empty(); }
+    void Renumber(std::int64_t lineEndsBefore);
+    void Clear();  // keeps the memory for the next lines
+    void Swap(MatchBatch& other);
+
+private:
+    std::vector<LineMatch> lines_;
+    std::vector<std::size_t> at_;  // where each line's text begins in bytes_
+    std::string bytes_;
 };
 
 // Receives the matching lines in file order, a batch at a time, on the thread that
@@ -68,7 +87,7 @@ struct LineMatch {
 class MatchSink {
 public:
     virtual ~MatchSink() = default;
-    virtual bool Take(std::vector<LineMatch>& batch) = 0;
+    virtual bool Take(MatchBatch& batch) = 0;
 };
 
 struct SearchOptions {

@@ -97,8 +97,8 @@ std::vector<Hit> Reference(const std::string& text, const SearchQuery& q) {
 
 class Collect final : public MatchSink {
 public:
-    bool Take(std::vector<LineMatch>& batch) override {
-        for (const LineMatch& m : batch) hits.push_back({m.number, m.text});
+    bool Take(MatchBatch& batch) override {
+        for (const LineMatch& m : batch.Lines()) hits.push_back({m.number, std::string(m.text)});
         return true;
     }
     std::vector<Hit> hits;
