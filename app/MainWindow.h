@@ -55,6 +55,9 @@ namespace corvane::app {
 class ContextView;
 class HintedListWidget;
 class PatternsTab;
+class SearchTab;
+struct SearchPlace;
+struct SearchScope;
 class ResultPages;
 class StepsPanel;
 class ResultRowSink;
@@ -126,6 +129,9 @@ protected:
     virtual void sendReport(FindingsObserver* tally);
 
 private:
+    // The search tab: what it goes over, and the lines around one of its results.
+    SearchScope searchScope() const;
+    void showSearchContext(const SearchPlace& place);
     // Layout
     void buildLayout();
     void buildResultPanel();
@@ -197,6 +203,7 @@ private:
     std::unique_ptr<ContextView> contextView_;
 
     PatternsTab* patternsTab_ = nullptr;
+    SearchTab* searchTab_ = nullptr;
     std::unique_ptr<ErrorCatalogue> errorCatalogue_;
 
     // Where the update and report servers are (Server.ini), and the report channel.

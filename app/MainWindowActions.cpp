@@ -15,6 +15,8 @@
 #include "MainWindow.h"
 #include "ResultPages.h"
 #include "RowData.h"
+#include "SearchTab.h"
+#include "StepsPanel.h"
 #include "WindowDialogs.h"
 #include "report/CsvExport.h"
 #include "report/HtmlReport.h"
@@ -94,6 +96,26 @@ void MainWindow::showFindingContext() {
         contextView_ = std::make_unique<ContextView>(stored->logFile, stored->logStamp,
                                                      stored->findings[at].place,
                                                      stored->findings[at].text, this);
+        contextView_->show();
+    });
+}
+
+SearchScope MainWindow::searchScope() const {
+    SearchScope scope;
+    scope.directory = steps_->directoryText();
+    scope.day = steps_->chosenDay();
+    for (int row = 0; row < steps_->serviceRowCount(); ++row)
+        if (steps_->serviceRowChecked(row)) scope.services.push_back(steps_->serviceRow(row));
+    return scope;
+}
+
+void MainWindow::showSearchContext(const SearchPlace& place) {
+    handle([&] {
+        // The view checks that the line is still in its place; it reads it after the
+        // code and bar of a finding, which a search result does not have.
+        contextView_ = std::make_unique<ContextView>(
+            place.path, place.stamp, place.place,
+            std::string(kFindingCodeLength, ' ') + "|" + place.line, this);
         contextView_->show();
     });
 }

@@ -29,6 +29,7 @@
 #include "PatternsTab.h"
 #include "ResultPages.h"
 #include "RowData.h"
+#include "SearchTab.h"
 #include "StepsPanel.h"
 
 namespace corvane::app {
@@ -95,6 +96,9 @@ void MainWindow::buildDetailPanel() {
     detailTabs_ = new QTabWidget(detailPanel_);
     pages_ = new ResultPages(detailPanel_, detailTabs_, steps_->progressBar(), this);
     patternsTab_ = new PatternsTab(detailTabs_, programDir_, *dialogs_, this);
+    searchTab_ = new SearchTab(
+        detailTabs_, [this] { return searchScope(); },
+        [this](const SearchPlace& place) { showSearchContext(place); }, this);
     detailTabs_->setCurrentIndex(0);
     layout->addWidget(pages_->findBar());
     layout->addWidget(detailTabs_, 1);

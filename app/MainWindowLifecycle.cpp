@@ -13,6 +13,7 @@
 #include "PatternsTab.h"
 #include "ResultPages.h"
 #include "RowData.h"
+#include "SearchTab.h"
 #include "SharedHistory.h"
 #include "StepsPanel.h"
 #include "ThrottledEventPump.h"
@@ -54,6 +55,7 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
 MainWindow::~MainWindow() {
     run_.reset();
     patternsTab_->cancel();
+    searchTab_->cancel();
 }
 
 void MainWindow::startUp() {
@@ -104,6 +106,7 @@ void MainWindow::shutDown() {
     // Nothing works on the lists any more once they are freed.
     patternsTab_->cancel();
     patternsTab_->setSources(nullptr, nullptr);
+    searchTab_->cancel();
     pages_->setSources(nullptr, nullptr);
     // Lists are freed element by element from the last to the first, then the list.
     if (rows_) {
