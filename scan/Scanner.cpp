@@ -79,7 +79,9 @@ ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
 
     LogFile file;
     if (!file.Open(path)) {
-        dialogs.ShowMessage(std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
+        dialogs.ShowMessage(file.Problem().empty()
+                                ? std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path)
+                                : file.Problem());
         return Ended(ScanOutcome::OpenFailed);
     }
     if (options.askAboutLargeFiles && file.Size() > kLargeFileThreshold &&

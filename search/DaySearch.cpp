@@ -28,11 +28,13 @@ SearchOutcome SearchDay(const std::vector<ServiceEntry>& services, const std::st
                         const StopToken& stop, const SearchOptions& options) {
     for (const ServiceEntry& service : services) {
         if (stop.stop_requested()) return SearchOutcome::Stopped;
-        const std::string path = LogFileName(directory, service.logPrefix, day);
-        if (!LogFileExists(path)) continue;
+        const std::string path = DayLogFile(directory, service.logPrefix, day);
+        if (path.empty()) continue;
         LogFile file;
         if (!file.Open(path)) {
-            sink.Failed(service, std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
+            sink.Failed(service, file.Problem().empty()
+                                     ? std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path)
+                                     : file.Problem());
             continue;
         }
         ServiceSink serviceSink(service, file, sink);
