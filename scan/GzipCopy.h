@@ -1,10 +1,11 @@
-// Compressed days: a day's log kept as PREFIX + day + ".log.gz".  The scan, the lines
-// around a finding and the search read such a log through a decompressed copy in the
-// user's cache directory, made once per compressed file (and made again when that
-// file changes), so that everything that reads a log reads the same bytes by offset
-// as from a plain file.
+// Compressed days: a day's log kept as PREFIX + day + ".log.gz".  The scan reads the
+// stream as it is decompressed (Scanner.cpp); the lines around a finding and the
+// search read such a log by offset through a decompressed copy in the user's cache
+// directory, made at the first such read of the compressed file (and made again when
+// that file changes).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,6 +18,10 @@ namespace corvane {
 // one (a "bomb") takes at most the time and disk of this many bytes, and the memory
 // of a few buffers.
 inline constexpr std::int64_t kMaxDecompressedBytes = std::int64_t{8} << 30;
+
+// The longest line the scan of a compressed day holds: a stream with a longer one
+// is refused as a bomb would be.
+inline constexpr std::size_t kMaxCompressedLine = std::size_t{256} << 20;
 
 // True when `path` names a compressed log (its name ends in ".gz", in any case).
 bool IsCompressedLog(std::string_view path);
