@@ -3,7 +3,7 @@
 
     make_short_lines.py OUTDIR [--size BYTES]
 
-Writes OUTDIR/prog/ServiceList.ini (one service, GW, prefix GW), OUTDIR/ErrorList.ini
+Writes OUTDIR/prog/ServiceList.ini (one service, GW, prefix GW), OUTDIR/prog/ErrorList.ini
 (empty) and OUTDIR/GW20261201.log: lines of 60 to 200 bytes ending in CR LF, about 15 %
 of them with GBK text, a time stamp, a level, a user and an order number each.  The
 order number ORD-7741-XQ stands in about one line in a thousand: what an operator
