@@ -22,6 +22,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "BackgroundTask.h"
 #include "ControlParts.h"
 #include "DesignNames.h"
 #include "HintedListWidget.h"
@@ -31,6 +32,7 @@
 #include "RowData.h"
 #include "SearchTab.h"
 #include "StepsPanel.h"
+#include "WindowDialogs.h"
 
 namespace corvane::app {
 void MainWindow::buildLayout() {
@@ -96,6 +98,8 @@ void MainWindow::buildDetailPanel() {
     detailTabs_ = new QTabWidget(detailPanel_);
     pages_ = new ResultPages(detailPanel_, detailTabs_, steps_->progressBar(), this);
     patternsTab_ = new PatternsTab(detailTabs_, programDir_, *dialogs_, this);
+    copyTask_ = std::make_unique<BackgroundTask>(
+        [this](const std::string& what) { ReportError(*dialogs_, what); });
     searchTab_ = new SearchTab(
         detailTabs_, [this] { return searchScope(); },
         [this](const SearchPlace& place) { showSearchContext(place); }, this);

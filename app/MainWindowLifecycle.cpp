@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTreeWidget>
 
+#include "BackgroundTask.h"
 #include "CatalogueCheckDialog.h"
 #include "ContextView.h"
 #include "GbkDisplay.h"
@@ -56,6 +57,7 @@ MainWindow::~MainWindow() {
     run_.reset();
     patternsTab_->cancel();
     searchTab_->cancel();
+    copyTask_.reset();
 }
 
 void MainWindow::startUp() {
@@ -107,6 +109,7 @@ void MainWindow::shutDown() {
     patternsTab_->cancel();
     patternsTab_->setSources(nullptr, nullptr);
     searchTab_->cancel();
+    copyTask_->cancel();
     pages_->setSources(nullptr, nullptr);
     // Lists are freed element by element from the last to the first, then the list.
     if (rows_) {

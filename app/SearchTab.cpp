@@ -60,11 +60,11 @@ public:
     using Post = std::function<void(std::vector<SearchTab::Row>&, long long found)>;
     explicit PostedMatches(Post post) : post_(std::move(post)) {}
 
-    bool Take(const ServiceEntry& service, const LogFile& file, MatchBatch& batch) override {
-        if (!file_ || file_->path != file.Path()) {
+    bool Take(const ServiceEntry& service, const SearchedFile& file, MatchBatch& batch) override {
+        if (!file_ || file_->path != file.path) {
             auto place = std::make_shared<SearchPlace>();
-            place->path = file.Path();
-            place->stamp = file.Stamp();
+            place->path = file.path;
+            place->stamp = file.stamp;
             file_ = std::move(place);
             service_ = FromGbkLine(service.code);
         }

@@ -64,7 +64,7 @@ class PrintedMatches final : public DayMatchSink {
 public:
     PrintedMatches(const CommandContext& c, bool json) : c_(c), json_(json) {}
 
-    bool Take(const ServiceEntry& service, const LogFile&, MatchBatch& batch) override {
+    bool Take(const ServiceEntry& service, const SearchedFile&, MatchBatch& batch) override {
         // The whole batch goes out in one write.
         out_.clear();
         for (const LineMatch& match : batch.Lines()) {

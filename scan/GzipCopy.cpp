@@ -67,7 +67,14 @@ GzipCopy Failed(std::string_view message, const std::string& path) {
 
 }  // namespace
 
-GzipCopy DecompressedCopy(const std::string& gzPath, const FileStatus& status, std::int64_t limit) {
+GzipCopy DecompressedCopyOf(const std::string& gzPath, const StopToken& stop) {
+    const std::optional<FileStatus> status = StatusOfPath(gzPath);
+    if (!status || !status->regular) return Failed(gbk::kMsgOpenFailed, gzPath);
+    return DecompressedCopy(gzPath, *status, kMaxDecompressedBytes, stop);
+}
+
+GzipCopy DecompressedCopy(const std::string& gzPath, const FileStatus& status, std::int64_t limit,
+                          const StopToken& stop) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(gzPath, error);
     const std::string key = error ? gzPath : absolute.lexically_normal().string();
@@ -95,10 +102,11 @@ GzipCopy DecompressedCopy(const std::string& gzPath, const FileStatus& status, s
     Inflater inflater(in, limit);
     const Inflated outcome = inflater.Run([&](const char* data, std::size_t size) {
         written = WriteAll(out, data, size) == 0;
-        return written;
+        return written && !stop.stop_requested();
     });
     if (outcome != Inflated::Done || !written) {
         ::unlink(temporary.c_str());
+        if (written && outcome == Inflated::Stopped) return GzipCopy();
         if (!written) return Failed(gbk::kMsgGzipCacheFailed, copy.path);
         return Failed(outcome == Inflated::TooLarge ? gbk::kMsgGzipTooLarge : gbk::kMsgGzipCorrupt,
                       gzPath);

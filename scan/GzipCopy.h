@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "base/FileAccess.h"
+#include "base/Stop.h"
 
 namespace corvane {
 
@@ -39,8 +40,13 @@ struct GzipCopy {
 // taken as it is; copies of earlier states of that file are removed.  The
 // decompression runs on a thread of its own while the calling thread writes the copy.
 // A stream that is corrupt, truncated or has bytes after its end that are not zeros,
-// or that decompresses into more than `limit` bytes, gives no copy and an error.
+// or that decompresses into more than `limit` bytes, gives no copy and an error.  A
+// stop request ends the work with neither a copy nor an error.
 GzipCopy DecompressedCopy(const std::string& gzPath, const FileStatus& status,
-                          std::int64_t limit = kMaxDecompressedBytes);
+                          std::int64_t limit = kMaxDecompressedBytes, const StopToken& stop = {});
+
+// The copy of the compressed log at `gzPath` as it is now, made if need be (as
+// LogFile::Open does): for work off the window's thread before a view reads it.
+GzipCopy DecompressedCopyOf(const std::string& gzPath, const StopToken& stop);
 
 }  // namespace corvane

@@ -5,16 +5,20 @@
 
 #include <isa-l/igzip_lib.h>
 
+#include <algorithm>
 #include <array>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
 
 #include "base/FileAccess.h"
+#include "base/LineEnds.h"
+#include "scan/BlockReader.h"
 
 namespace corvane {
 
@@ -186,6 +190,86 @@ private:
     bool stop_ = false;           // guarded by mutex_
     Inflated outcome_ = Inflated::Done;
     std::thread thread_;
+};
+
+// The size the stream's end records: the decompressed size modulo 4 GiB of its last
+// member, exact for the usual file of one member; 0 when it cannot be read.
+inline std::int64_t RecordedSize(const FileDescriptor& in, const FileStatus& status) {
+    if (status.stamp.size < 4) return 0;
+    unsigned char trailer[4] = {};
+    if (ReadFullAt(in, reinterpret_cast<char*>(trailer), 4, status.stamp.size - 4) != 4u) return 0;
+    return trailer[0] | trailer[1] << 8 | trailer[2] << 16 |
+           static_cast<std::int64_t>(trailer[3]) << 24;
+}
+
+// The decompressed buffers of a stream as blocks of whole lines (BlockReader.h): each
+// buffer's lines up to its last line end, the partial line after it kept in front of
+// the next buffer.  Memory is a buffer plus the longest line.
+class GzipLines {
+public:
+    // Appends `size` decompressed bytes and makes the block of whole lines before the
+    // last line end; false when no line ends in them yet.
+    bool Add(const char* data, std::size_t size, Block& block) {
+        if (rest_ + size > capacity_) Grow(rest_ + size);
+        std::memcpy(buffer_.get() + rest_, data, size);
+        const std::size_t filled = rest_ + size;
+        std::size_t end = filled;
+        while (end > 0 && !IsLineEndByte(buffer_[end - 1])) --end;
+        if (end == 0) {
+            rest_ = filled;
+            return false;
+        }
+        Hand(end, block);
+        // The bytes after the block move to the front once the walker is done with it.
+        pendingFrom_ = end;
+        pendingTo_ = filled;
+        return true;
+    }
+
+    // The block's bytes have been examined: the partial line moves to the front.
+    void Done() {
+        rest_ = pendingTo_ - pendingFrom_;
+        std::memmove(buffer_.get(), buffer_.get() + pendingFrom_, rest_);
+        pendingFrom_ = pendingTo_ = 0;
+    }
+
+    // The last line, without a line end; false when there is none.
+    bool Last(Block& block) {
+        if (rest_ == 0) return false;
+        Hand(rest_, block);
+        rest_ = 0;
+        return true;
+    }
+
+    std::size_t Rest() const { return rest_; }
+
+private:
+    void Hand(std::size_t end, Block& block) {
+        block.begin = buffer_.get();
+        block.end = buffer_.get() + end;
+        block.offset = offset_;
+        block.afterCr = afterCr_;
+        block.lineEndsBefore = 0;
+        block.lineEndIndex = nullptr;
+        afterCr_ = buffer_[end - 1] == '\r';
+        offset_ += static_cast<std::int64_t>(end);
+    }
+
+    void Grow(std::size_t need) {
+        const std::size_t capacity = std::max(need, 2 * capacity_);
+        std::unique_ptr<char[]> bigger(new char[capacity]);
+        if (rest_ > 0) std::memcpy(bigger.get(), buffer_.get(), rest_);
+        buffer_ = std::move(bigger);
+        capacity_ = capacity;
+    }
+
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
+    std::size_t rest_ = 0;  // bytes of the partial line at the front
+    std::size_t pendingFrom_ = 0;
+    std::size_t pendingTo_ = 0;
+    std::int64_t offset_ = 0;
+    bool afterCr_ = false;
 };
 
 }  // namespace corvane

@@ -75,75 +75,6 @@ ScanResult ScanWhole(const LogFile& file, const ScanLiterals& literals,
     return result;
 }
 
-// What stands before the compressed day's text in the blocks handed to the walker:
-// the partial line after the last whole one, kept for the next buffer.
-class GzipBlocks {
-public:
-    // Appends `size` decompressed bytes and makes the block of whole lines before the
-    // last line end; false when no line ends in them yet.
-    bool Add(const char* data, std::size_t size, Block& block) {
-        if (rest_ + size > capacity_) Grow(rest_ + size);
-        std::memcpy(buffer_.get() + rest_, data, size);
-        const std::size_t filled = rest_ + size;
-        std::size_t end = filled;
-        while (end > 0 && !IsLineEndByte(buffer_[end - 1])) --end;
-        if (end == 0) {
-            rest_ = filled;
-            return false;
-        }
-        Hand(end, block);
-        // The bytes after the block move to the front once the walker is done with it.
-        pendingFrom_ = end;
-        pendingTo_ = filled;
-        return true;
-    }
-
-    // The block's bytes have been examined: the partial line moves to the front.
-    void Done() {
-        rest_ = pendingTo_ - pendingFrom_;
-        std::memmove(buffer_.get(), buffer_.get() + pendingFrom_, rest_);
-        pendingFrom_ = pendingTo_ = 0;
-    }
-
-    // The last line, without a line end; false when there is none.
-    bool Last(Block& block) {
-        if (rest_ == 0) return false;
-        Hand(rest_, block);
-        rest_ = 0;
-        return true;
-    }
-
-    std::size_t Rest() const { return rest_; }
-
-private:
-    void Hand(std::size_t end, Block& block) {
-        block.begin = buffer_.get();
-        block.end = buffer_.get() + end;
-        block.offset = offset_;
-        block.afterCr = afterCr_;
-        block.lineEndsBefore = 0;
-        block.lineEndIndex = nullptr;
-        afterCr_ = buffer_[end - 1] == '\r';
-        offset_ += static_cast<std::int64_t>(end);
-    }
-
-    void Grow(std::size_t need) {
-        const std::size_t capacity = std::max(need, 2 * capacity_);
-        std::unique_ptr<char[]> bigger(new char[capacity]);
-        if (rest_ > 0) std::memcpy(bigger.get(), buffer_.get(), rest_);
-        buffer_ = std::move(bigger);
-        capacity_ = capacity;
-    }
-
-    std::unique_ptr<char[]> buffer_;
-    std::size_t capacity_ = 0;
-    std::size_t rest_ = 0;  // bytes of the partial line at the front
-    std::size_t pendingFrom_ = 0;
-    std::size_t pendingTo_ = 0;
-    std::int64_t offset_ = 0;
-    bool afterCr_ = false;
-};
-
 // A compressed day, decompressed on a thread of its own while the calling thread
 // walks its lines: no copy of the text is written or read again.  The progress texts
 // count the decompressed bytes against the size the stream's end records (the size
@@ -157,13 +88,7 @@ ScanResult ScanCompressed(const std::string& serviceCode, const std::string& pat
         dialogs.ShowMessage(std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
         return Ended(ScanOutcome::OpenFailed);
     }
-    std::int64_t recorded = 0;
-    if (status->stamp.size >= 4) {
-        unsigned char trailer[4] = {};
-        if (ReadFullAt(in, reinterpret_cast<char*>(trailer), 4, status->stamp.size - 4) == 4u)
-            recorded = trailer[0] | trailer[1] << 8 | trailer[2] << 16 |
-                       static_cast<std::int64_t>(trailer[3]) << 24;
-    }
+    const std::int64_t recorded = RecordedSize(in, *status);
     if (options.askAboutLargeFiles && recorded > kLargeFileThreshold &&
         !OperatorAgreesToLargeFile(path, dialogs)) {
         return Ended(ScanOutcome::Declined);
@@ -175,7 +100,7 @@ ScanResult ScanCompressed(const std::string& serviceCode, const std::string& pat
     LiteralMatcher::Scratch scratch(matcher);
     LineWalker walker(literals, matcher, scratch, catalogue, pump, stop);
     row.SetProgressText(ProgressText(0, recorded));
-    GzipBlocks blocks;
+    GzipLines blocks;
     Block block;
     std::int64_t done = 0;
     std::int64_t nextText = options.chunkLength;

@@ -3,6 +3,8 @@
 #include "catalog/GbkText.h"
 #include "scan/AnalysisRun.h"
 #include "scan/FileNameText.h"
+#include "scan/GzipCopy.h"
+#include "scan/GzipStream.h"
 #include "scan/LogFile.h"
 
 namespace corvane {
@@ -11,13 +13,13 @@ namespace {
 // Hands one service's batches on with the service and its file.
 class ServiceSink final : public MatchSink {
 public:
-    ServiceSink(const ServiceEntry& service, const LogFile& file, DayMatchSink& sink)
+    ServiceSink(const ServiceEntry& service, const SearchedFile& file, DayMatchSink& sink)
         : service_(service), file_(file), sink_(sink) {}
     bool Take(MatchBatch& batch) override { return sink_.Take(service_, file_, batch); }
 
 private:
     const ServiceEntry& service_;
-    const LogFile& file_;
+    const SearchedFile& file_;
     DayMatchSink& sink_;
 };
 
@@ -30,14 +32,29 @@ SearchOutcome SearchDay(const std::vector<ServiceEntry>& services, const std::st
         if (stop.stop_requested()) return SearchOutcome::Stopped;
         const std::string path = DayLogFile(directory, service.logPrefix, day);
         if (path.empty()) continue;
-        LogFile file;
-        if (!file.Open(path)) {
-            sink.Failed(service, file.Problem().empty()
-                                     ? std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path)
-                                     : file.Problem());
+        SearchedFile searched{path, {}};
+        if (IsCompressedLog(path)) {
+            const FileDescriptor in = OpenSharedForReading(path);
+            const std::optional<FileStatus> status = in ? StatusOf(in) : std::nullopt;
+            if (status) {
+                searched.stamp = status->stamp;
+                searched.stamp.size = RecordedSize(in, *status);
+            }
+            ServiceSink serviceSink(service, searched, sink);
+            std::string error;
+            const SearchOutcome outcome =
+                SearchCompressedLog(path, search, serviceSink, stop, error);
+            if (outcome == SearchOutcome::Stopped) return outcome;
+            if (outcome == SearchOutcome::Failed) sink.Failed(service, error);
             continue;
         }
-        ServiceSink serviceSink(service, file, sink);
+        LogFile file;
+        if (!file.Open(path)) {
+            sink.Failed(service, std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
+            continue;
+        }
+        searched.stamp = file.Stamp();
+        ServiceSink serviceSink(service, searched, sink);
         try {
             if (SearchLogFile(file, search, serviceSink, stop, options) == SearchOutcome::Stopped)
                 return SearchOutcome::Stopped;

@@ -11,16 +11,23 @@
 
 namespace corvane {
 
+// A file a day's search reads: its name and its stamp as the search found it (for a
+// compressed log, the compressed file's, with the decompressed size its stream
+// records), which the lines around a result are checked against.
+struct SearchedFile {
+    std::string path;
+    FileStamp stamp;
+};
+
 // Receives what the search of a day finds, on the thread that called it.
 class DayMatchSink {
 public:
     virtual ~DayMatchSink() = default;
-    // Matching lines of `service`'s file (its path and its stamp as opened), in file
-    // order.  False ends the search.
-    virtual bool Take(const ServiceEntry& service, const LogFile& file, MatchBatch& batch) = 0;
-    // The service's file could not be searched to its end (it could not be opened, or
-    // it shrank while it was read); `message` says so, naming the file.  The search
-    // goes on with the next service.
+    // Matching lines of `service`'s file, in file order.  False ends the search.
+    virtual bool Take(const ServiceEntry& service, const SearchedFile& file, MatchBatch& batch) = 0;
+    // The service's file could not be searched to its end (it could not be opened, it
+    // shrank while it was read, or its compressed stream is broken); `message` says so, naming the
+    // file.  The search goes on with the next service.
     virtual void Failed(const ServiceEntry& service, const std::string& message) = 0;
 };
 

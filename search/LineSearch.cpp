@@ -10,7 +10,11 @@
 #include <thread>
 
 #include "base/LineEnds.h"
+#include "catalog/GbkText.h"
 #include "scan/BlockReader.h"
+#include "scan/FileNameText.h"
+#include "scan/GzipCopy.h"
+#include "scan/GzipStream.h"
 #include "scan/PartScan.h"
 #include "scan/Scanner.h"
 
@@ -368,6 +372,47 @@ private:
 };
 
 }  // namespace
+
+SearchOutcome SearchCompressedLog(const std::string& path, const LineSearch& search,
+                                  MatchSink& sink, const StopToken& stop, std::string& error) {
+    const FileDescriptor in = OpenSharedForReading(path);
+    if (!in) {
+        error = std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path);
+        return SearchOutcome::Failed;
+    }
+    const std::unique_ptr<LiteralMatcher::Scratch> scratch = ScratchFor(search);
+    MatchBatch batch;
+    PartWalk walk(search, scratch.get(), batch);
+    GzipLines lines;
+    Block block;
+    bool stopped = false;
+    bool tooLong = false;
+    Inflater inflater(in, kMaxDecompressedBytes);
+    const Inflated outcome = inflater.Run([&](const char* data, std::size_t size) {
+        if (lines.Add(data, size, block)) {
+            walk.Examine(block);
+            lines.Done();
+            if (stop.stop_requested() || !Deliver(sink, batch, 0)) {
+                stopped = true;
+                return false;
+            }
+        }
+        tooLong = lines.Rest() > kMaxCompressedLine;
+        return !tooLong;
+    });
+    if (stopped) return SearchOutcome::Stopped;
+    if (outcome != Inflated::Done || tooLong) {
+        error = std::string(outcome == Inflated::Corrupt ? gbk::kMsgGzipCorrupt
+                                                         : gbk::kMsgGzipTooLarge) +
+                FileNameForMessage(path);
+        return SearchOutcome::Failed;
+    }
+    if (lines.Last(block)) {
+        walk.Examine(block);
+        if (!Deliver(sink, batch, 0)) return SearchOutcome::Stopped;
+    }
+    return SearchOutcome::Completed;
+}
 
 SearchOutcome SearchLogFile(const LogFile& file, const LineSearch& search, MatchSink& sink,
                             const StopToken& stop, const SearchOptions& options) {

@@ -97,7 +97,15 @@ struct SearchOptions {
     std::int64_t partLength = 0;  // 0: chosen from the file size and the threads
 };
 
-enum class SearchOutcome { Completed, Stopped };
+enum class SearchOutcome { Completed, Stopped, Failed };
+
+// Searches a compressed log (scan/GzipCopy.h) as a thread of its own decompresses
+// its stream, one block at a time, on the calling thread; memory stays at a few
+// buffers plus the longest line.  A corrupt, truncated or oversized stream ends the
+// search with Failed and `error` (GBK, naming the file); the lines found before were
+// handed on.
+SearchOutcome SearchCompressedLog(const std::string& path, const LineSearch& search,
+                                  MatchSink& sink, const StopToken& stop, std::string& error);
 
 // Searches the whole of `file` (its size as opened).  A stop request, or a sink that
 // answers false, ends the search with Stopped.  Throws ScanReadError when the file

@@ -127,6 +127,11 @@ TEST_F(GzipDayTest, ACompressedLogGivesThePlainFilesFindingsContextAndSearch) {
         SearchLogFile(gz, search, fromGz, StopToken{}, SearchOptions{2, 512, 2048});
         SearchLogFile(file, search, fromPlain, StopToken{}, SearchOptions{});
         EXPECT_EQ(fromGz.lines, fromPlain.lines);
+        Collect streamed;
+        std::string error;
+        EXPECT_EQ(SearchCompressedLog(plain + ".gz", search, streamed, StopToken{}, error),
+                  SearchOutcome::Completed);
+        EXPECT_EQ(streamed.lines, fromPlain.lines);
     }
 }
 
@@ -156,6 +161,13 @@ TEST_F(GzipDayTest, BrokenStreamsAreRefusedNamingTheFile) {
         ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;
         EXPECT_EQ(dialogs.messages[0].rfind(std::string(gbk::kMsgGzipCorrupt), 0), 0u) << c.name;
         EXPECT_NE(dialogs.messages[0].find(path), std::string::npos) << c.name;
+        Collect found;
+        std::string error;
+        EXPECT_EQ(SearchCompressedLog(path, LineSearch(SearchQuery{"a", false, false}), found,
+                                      StopToken{}, error),
+                  SearchOutcome::Failed)
+            << c.name;
+        EXPECT_EQ(error, dialogs.messages[0]) << c.name;
     }
     // Zeros after the last member are padding, not a fault.
     const std::string padded = dir.Write("padded.log.gz", gz + std::string(100, '\0'));
