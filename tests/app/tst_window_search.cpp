@@ -4,6 +4,8 @@
 
 #include <QCheckBox>
 
+#include <cstdlib>
+
 #include "ContextView.h"
 #include "WindowTestSupport.h"
 
@@ -23,7 +25,9 @@ struct SearchWindow {
     QLabel* status;
     QTreeWidget* list;
 
-    explicit SearchWindow(int alphaLines = 3000) {
+    explicit SearchWindow(int alphaLines = 3000, bool compressedBeta = false) {
+        // Decompressed copies go into the test's tree, never into the user's cache.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(dirs.LogDir() + QStringLiteral("/../cache")));
         dirs.WriteProgramFile("ServiceList.ini", ServiceListIni({{"A", "甲服务", "Alpha"},
                                                                  {"B", "乙服务", "Beta"},
                                                                  {"C", "丙服务", "Gamma"}}));
@@ -36,6 +40,10 @@ struct SearchWindow {
         dirs.WriteLog("Beta20240102.log", "no time here ord-xq\nsecond\n" +
                                               Gbk(QStringLiteral("订单 Ord-Xq 已提交\n")));
         dirs.WriteLog("Gamma20240102.log", "ORD-XQ in an unchecked service\n");
+        if (compressedBeta) {
+            const QByteArray beta = QFile::encodeName(dirs.LogDir() + "/Beta20240102.log");
+            if (std::system(("gzip " + beta).constData()) != 0) qWarning("gzip failed");
+        }
         form = std::make_unique<MainWindow>(dirs.ProgramDir(), &dialogs);
         c = std::make_unique<Controls>(*form);
         form->show();
@@ -100,6 +108,21 @@ private slots:
         Controls::Find<QCheckBox>(*w.form, design::kSearchCase)->setChecked(true);
         w.Search(QStringLiteral("ORD-XQ"));
         QCOMPARE(w.list->topLevelItemCount(), 3000 / 7);
+    }
+
+    void aCompressedDayIsSearchedAndItsContextOpened() {
+        SearchWindow w(100, true);
+        w.Search(QStringLiteral("ord-xq"));
+        QCOMPARE(w.list->topLevelItemCount(), 100 / 7 + 2);
+        const int last = w.list->topLevelItemCount() - 1;
+        QCOMPARE(w.Rows().last(), QStringLiteral("B|3||订单 Ord-Xq 已提交"));
+        emit w.list->itemActivated(w.list->topLevelItem(last), 0);
+        QTRY_VERIFY(w.form->findChild<corvane::app::ContextView*>());
+        const auto* view = w.form->findChild<corvane::app::ContextView*>();
+        QCOMPARE(view->highlightedLineNumber(), 3);
+        QVERIFY(view->problem().isEmpty());
+        QCOMPARE(view->firstLineNumber(), 1);
+        QVERIFY(view->text().contains(QStringLiteral("second")));
     }
 
     void anExpressionTheEngineRefusesIsSaidAndAStopEndsTheSearch() {
