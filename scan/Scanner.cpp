@@ -121,6 +121,7 @@ ScanResult ScanCompressed(const std::string& serviceCode, const std::string& pat
             tooLong = true;
             return false;
         }
+        row.SetProgressBytes(done, std::max(recorded, done));
         if (done >= nextText) {
             row.SetProgressText(ProgressText(done, std::max(recorded, done)));
             nextText += options.chunkLength;
