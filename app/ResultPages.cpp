@@ -39,7 +39,11 @@ long long PageCount(std::size_t findings) {
 
 ResultPages::ResultPages(QWidget* panel, QTabWidget* tabs, QProgressBar* progressBar,
                          QObject* parent)
-    : QObject(parent), tabs_(tabs), progressBar_(progressBar) {
+    : QObject(parent),
+      tabs_(tabs),
+      progressBar_(progressBar),
+      finding_([this](const std::string& message) { findStatus_->setText(FromGbkText(message)); },
+               this) {
     buildFindBar(panel);
     buildTabs(tabs);
     buildPageBar(panel);
@@ -202,6 +206,7 @@ const ServicePass* ResultPages::shownService() const {
 }
 
 void ResultPages::showService(int row) {
+    finding_.cancel();
     shownRow_ = row;
     findPosition_ = -1;
     const ServicePass* service = shownService();
@@ -215,6 +220,7 @@ void ResultPages::showService(int row) {
 }
 
 void ResultPages::forgetService() {
+    finding_.cancel();
     knownErrorList_->clearSelection();
     knownErrorList_->clear();
     unknownErrorText_->clear();
@@ -359,43 +365,62 @@ void ResultPages::showSelectedError() {
 }
 
 // Compares the decoded log lines (so that Chinese text is found), from the finding
-// after (or before) the last one found, or from the page shown, round the list.
+// after (or before) the last one found, or from the page shown, round the list.  A
+// service can hold millions of findings, so the comparison runs on a thread of its own
+// over the stored service, which nothing changes or frees while it is read.
 void ResultPages::find(bool forward) {
     const ServicePass* service = shownService();
-    const FindingList* list = service ? &service->findings : nullptr;
     const QString needle = findEdit_->text();
-    if (!list || list->empty() || needle.isEmpty()) {
+    if (!service || service->findings.empty() || needle.isEmpty()) {
+        finding_.cancel();
         findStatus_->setText(needle.isEmpty() ? QString() : QStringLiteral("未找到"));
         return;
     }
-    const auto n = static_cast<long long>(list->size());
+    std::shared_ptr<const ServicePass> stored =
+        (*rows_)[static_cast<std::size_t>(shownRow_)].stored;
+    const auto n = static_cast<long long>(stored->findings.size());
     const int scope = findScope_->currentIndex();
     long long from = findPosition_;
     if (from < 0 || from >= n)
         from = forward ? (shownPage_ - 1) * kPageSize - 1 : shownPage_ * kPageSize;
 
-    long long hit = -1;
-    bool wrapped = false;
-    for (long long step = 1; step <= n; ++step) {
-        long long i = forward ? from + step : from - step;
-        i = ((i % n) + n) % n;
-        if (forward ? i <= from : i >= from) wrapped = true;
-        const Finding& found = (*list)[static_cast<std::size_t>(i)];
-        const std::string_view finding = found.text;
-        const bool unknown = found.Code() == kUnknownCode;
-        if ((scope == kFindKnown && unknown) || (scope == kFindUnknown && !unknown)) continue;
-        const std::string_view line = finding.size() > 4 ? finding.substr(4) : std::string_view();
-        if (FromGbkLine(line).contains(needle, Qt::CaseInsensitive)) {
-            hit = i;
-            break;
-        }
-    }
-    if (hit < 0) {
-        findStatus_->setText(QStringLiteral("未找到"));
-        return;
-    }
-    findStatus_->setText(wrapped ? QStringLiteral("已从另一端继续") : QString());
-    selectFinding(hit);
+    struct Hit {
+        long long position = -1;
+        bool wrapped = false;
+    };
+    findStatus_->setText(QStringLiteral("查找中…"));
+    finding_.start<Hit>(
+        [stored, needle, scope, from, n, forward](const StopToken& stop) -> std::optional<Hit> {
+            const FindingList& list = stored->findings;
+            Hit hit;
+            for (long long step = 1; step <= n; ++step) {
+                if ((step & 0xfff) == 0 && stop.stop_requested()) return std::nullopt;
+                long long i = forward ? from + step : from - step;
+                i = ((i % n) + n) % n;
+                if (forward ? i <= from : i >= from) hit.wrapped = true;
+                const Finding& found = list[static_cast<std::size_t>(i)];
+                const std::string_view finding = found.text;
+                const bool unknown = found.Code() == kUnknownCode;
+                if ((scope == kFindKnown && unknown) || (scope == kFindUnknown && !unknown))
+                    continue;
+                const std::string_view line =
+                    finding.size() > 4 ? finding.substr(4) : std::string_view();
+                if (FromGbkLine(line).contains(needle, Qt::CaseInsensitive)) {
+                    hit.position = i;
+                    return hit;
+                }
+            }
+            hit.wrapped = false;
+            return hit;
+        },
+        [this](Hit& hit) {
+            if (hit.position < 0) {
+                findStatus_->setText(QStringLiteral("未找到"));
+                return;
+            }
+            findStatus_->setText(hit.wrapped ? QStringLiteral("已从另一端继续") : QString());
+            selectFinding(hit.position);
+        });
 }
 
 void ResultPages::selectFinding(long long position) {

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include "BackgroundTask.h"
 #include "ResultRows.h"
 
 class QComboBox;
@@ -61,6 +62,8 @@ public:
     void showFirstPage();
     void showLastPage();
     void goToPage();
+    // Looks for the find bar's text on a thread of its own; the hit is selected when it
+    // arrives.  A new find, another service or a new run drops a find still going.
     void find(bool forward);
     void showSelectedError();
 
@@ -97,6 +100,7 @@ private:
     std::vector<long long> unknownPositions_;
     // The position of the last finding found; -1 before any in the shown service.
     long long findPosition_ = -1;
+    BackgroundTask finding_;
 
     QWidget* knownTab_ = nullptr;
     QSplitter* knownSplitter_ = nullptr;

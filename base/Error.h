@@ -1,8 +1,9 @@
 // The one way to fail.  A failure the caller cannot go on from is an exception derived
-// from corvane::Error; it carries the facts a message needs (the file name as bytes,
-// the system's error number), and what() is only for logs and tests.  The text an
-// operator reads is made where it is shown.  What is not a failure (a declined
-// question, a stop request, a file that is not there) is a value of the result.
+// from corvane::Error.  Its what() is the operator's message, in the GBK bytes of the
+// system's own texts, made once where the failure is found (file names pass through
+// scan/FileNameText's FileNameForMessage), so that the window and the command line show the same
+// words; they differ only in how they show them (a box, a line on stderr).  What is not a failure
+// (a declined question, a stop request, a file that is not there) is a value of the result.
 #pragma once
 
 #include <stdexcept>

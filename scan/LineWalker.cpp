@@ -76,9 +76,9 @@ LineWalker::LineWalker(const ScanLiterals& literals, const LiteralMatcher& match
     if (partBeginsFile) incoming_.Close();
 }
 
-bool LineWalker::Examine(const Block& block) {
+void LineWalker::Examine(const Block& block) {
     pump_.ProcessEvents();
-    if (stop_.stop_requested()) return false;
+    if (stop_.stop_requested()) return;
     block_ = &block;
     pos_ = block.begin;
     counted_ = block.begin;
@@ -87,11 +87,10 @@ bool LineWalker::Examine(const Block& block) {
     const bool complete = matcher_.Scan(
         block.begin, static_cast<std::size_t>(block.end - block.begin), scratch_, OnMatch, this);
     if (failure_) std::rethrow_exception(failure_);
-    if (!complete || (line_.open && !FinishLine())) return false;
+    if (!complete || (line_.open && !FinishLine())) return;
     Unmatched(pos_, block.end);
     CountLineEndsTo(block.end);
     result_.lineEnds = lineEnds_;
-    return true;
 }
 
 WalkResult LineWalker::Take() {

@@ -79,8 +79,10 @@ public:
                LiteralMatcher::Scratch& scratch, const ErrorCatalogue& catalogue, EventPump& pump,
                StopToken stop, bool partBeginsFile = true);
 
-    // Examines one block; false when a stop was requested (checked after the pump).
-    bool Examine(const Block& block);
+    // Examines one block.  A stop requested before or during the block (checked after
+    // the pump) leaves it half examined: the caller, holding the same token, sees the
+    // request and drops the walk.
+    void Examine(const Block& block);
 
     WalkResult Take();
 

@@ -160,11 +160,12 @@ private:
             BlockReader reader(file_, begin, end, options_.blockLength, afterCr);
             // A worker has no events to serve.
             NullEventPump pump;
-            LineWalker walker(literals_, matcher, scratch, catalogue_, pump,
-                              partStops_[k].get_token(), k == 0);
+            const StopToken stop = partStops_[k].get_token();
+            LineWalker walker(literals_, matcher, scratch, catalogue_, pump, stop, k == 0);
             Block block;
             while (reader.Next(buffer, block)) {
-                if (!walker.Examine(block)) return;
+                walker.Examine(block);
+                if (stop.stop_requested()) return;
                 Reached(k, block.offset + (block.end - block.begin), false);
             }
             parts_[k].walk = walker.Take();

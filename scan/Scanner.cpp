@@ -62,7 +62,8 @@ ScanResult ScanWhole(const LogFile& file, const ScanLiterals& literals,
     progress.Start();
     Block block;
     while (blocks.Next(block)) {
-        if (!walker.Examine(block)) return Ended(ScanOutcome::Stopped);
+        walker.Examine(block);
+        if (stop.stop_requested()) return Ended(ScanOutcome::Stopped);
         progress.Reached(block.offset + (block.end - block.begin));
     }
     progress.Finish();

