@@ -111,7 +111,8 @@ ScanResult ScanCompressed(const std::string& serviceCode, const std::string& pat
     const Inflated outcome = inflater.Run([&](const char* data, std::size_t size) {
         done += static_cast<std::int64_t>(size);
         if (blocks.Add(data, size, block)) {
-            if (!walker.Examine(block)) {
+            walker.Examine(block);
+            if (stop.stop_requested()) {
                 stopped = true;
                 return false;
             }
@@ -136,7 +137,8 @@ ScanResult ScanCompressed(const std::string& serviceCode, const std::string& pat
                             FileNameForMessage(path));
         return Ended(ScanOutcome::OpenFailed);
     }
-    if (blocks.Last(block) && !walker.Examine(block)) return Ended(ScanOutcome::Stopped);
+    if (blocks.Last(block)) walker.Examine(block);
+    if (stop.stop_requested()) return Ended(ScanOutcome::Stopped);
     row.SetProgressText(ProgressText(done, done));
 
     WalkResult walk = walker.Take();
