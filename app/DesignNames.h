@@ -65,5 +65,14 @@ inline constexpr char kPatternList[] = "PatternList";
 inline constexpr char kPatternLinesText[] = "PatternLinesText";
 inline constexpr char kDraftButton[] = "DraftButton";
 inline constexpr char kDraftText[] = "DraftText";
+// Searching every line of the day's logs.
+inline constexpr char kSearchTab[] = "SearchTab";
+inline constexpr char kSearchEdit[] = "SearchEdit";
+inline constexpr char kSearchRegex[] = "SearchRegex";
+inline constexpr char kSearchCase[] = "SearchCase";
+inline constexpr char kSearchButton[] = "SearchButton";
+inline constexpr char kSearchStopButton[] = "SearchStopButton";
+inline constexpr char kSearchStatus[] = "SearchStatus";
+inline constexpr char kSearchList[] = "SearchList";
 
 }  // namespace corvane::app::design

@@ -53,9 +53,13 @@ class HistoryStore;
 
 namespace corvane::app {
 
+class BackgroundTask;
 class ContextView;
 class HintedListWidget;
 class PatternsTab;
+class SearchTab;
+struct SearchPlace;
+struct SearchScope;
 class ResultPages;
 class StepsPanel;
 class ResultRowSink;
@@ -127,6 +131,13 @@ protected:
     virtual void sendReport(FindingsObserver* tally);
 
 private:
+    // The search tab: what it goes over, and the lines around one of its results.
+    SearchScope searchScope() const;
+    void showSearchContext(const SearchPlace& place);
+    // The lines around `place` of the log at `path`; a compressed log is decompressed
+    // into the cache first, off the window's thread.
+    void openContext(const std::string& path, const FileStamp& stamp, const FindingPlace& place,
+                     const std::string& finding);
     // Layout
     void buildLayout();
     void buildResultPanel();
@@ -204,6 +215,9 @@ private:
     std::unique_ptr<ContextView> contextView_;
 
     PatternsTab* patternsTab_ = nullptr;
+    SearchTab* searchTab_ = nullptr;
+    // Decompresses a compressed log into the cache before its first context view.
+    std::unique_ptr<BackgroundTask> copyTask_;
     std::unique_ptr<ErrorCatalogue> errorCatalogue_;
 
     // Where the update and report servers are (Server.ini), and the report channel.

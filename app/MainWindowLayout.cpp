@@ -23,6 +23,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "BackgroundTask.h"
 #include "ControlParts.h"
 #include "DesignNames.h"
 #include "HintedListWidget.h"
@@ -30,7 +31,9 @@
 #include "PatternsTab.h"
 #include "ResultPages.h"
 #include "RowData.h"
+#include "SearchTab.h"
 #include "StepsPanel.h"
+#include "WindowDialogs.h"
 
 namespace corvane::app {
 void MainWindow::buildLayout() {
@@ -96,6 +99,11 @@ void MainWindow::buildDetailPanel() {
     detailTabs_ = new QTabWidget(detailPanel_);
     pages_ = new ResultPages(detailPanel_, detailTabs_, steps_->progressBar(), this);
     patternsTab_ = new PatternsTab(detailTabs_, programDir_, *dialogs_, this);
+    copyTask_ = std::make_unique<BackgroundTask>(
+        [this](const std::string& what) { ReportError(*dialogs_, what); });
+    searchTab_ = new SearchTab(
+        detailTabs_, [this] { return searchScope(); },
+        [this](const SearchPlace& place) { showSearchContext(place); }, this);
     detailTabs_->setCurrentIndex(0);
     layout->addWidget(pages_->findBar());
     layout->addWidget(detailTabs_, 1);

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTreeWidget>
 
+#include "BackgroundTask.h"
 #include "CatalogueCheckDialog.h"
 #include "ContextView.h"
 #include "GbkDisplay.h"
@@ -13,6 +14,7 @@
 #include "PatternsTab.h"
 #include "ResultPages.h"
 #include "RowData.h"
+#include "SearchTab.h"
 #include "SharedHistory.h"
 #include "StepsPanel.h"
 #include "ThrottledEventPump.h"
@@ -58,6 +60,8 @@ MainWindow::~MainWindow() {
     run_.reset();
     follow_.reset();
     patternsTab_->cancel();
+    searchTab_->cancel();
+    copyTask_.reset();
 }
 
 void MainWindow::startUp() {
@@ -110,6 +114,8 @@ void MainWindow::shutDown() {
     follow_->stop();
     patternsTab_->cancel();
     patternsTab_->setSources(nullptr, nullptr);
+    searchTab_->cancel();
+    copyTask_->cancel();
     pages_->setSources(nullptr, nullptr);
     // Lists are freed element by element from the last to the first, then the list.
     if (rows_) {

@@ -6,6 +6,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include <optional>
+
+#include "base/GbkUtf8.h"
 #include "catalog/ProgramDir.h"
 
 namespace corvane::cli {
@@ -42,6 +45,15 @@ const std::vector<Command>& Commands() {
           "today, then the next days) as the files grow, until SIGINT",
           "or SIGTERM; \"SERVICE_CODE<TAB>lineNumber<TAB>finding\""},
          &FollowCommand},
+        {"grep",
+         3,
+         3,
+         "--program-dir --threads --regex --case-sensitive --services --json",
+         "grep PATTERN LOGDIR DAY",
+         {"every line of DAY's log files that holds PATTERN, as",
+          "\"SERVICE_CODE<TAB>LINE_NUMBER<TAB>LINE\", services in catalogue",
+          "order; exit 0 with matches, 1 without, 2 for a bad PATTERN"},
+         &GrepCommand},
         {"catalogue",
          0,
          0,
@@ -173,6 +185,17 @@ std::string ProgramDirOf(const Arguments& args) {
     std::string dir = *args.programDir;
     if (!dir.empty() && dir.back() != '/') dir += '/';
     return dir;
+}
+
+std::string Utf8ToGbk(const std::string& text) {
+    std::optional<std::string> gbk;
+    try {
+        gbk = FromUtf8(text, "GBK");
+    } catch (const std::runtime_error& e) {
+        throw Failure(e.what());
+    }
+    if (!gbk) throw UsageError("\"" + text + "\" is not UTF-8 text with a GBK form");
+    return *gbk;
 }
 
 void RequireDirectory(const std::string& path) {

@@ -26,7 +26,13 @@ public:
 
     // Opens `path` through OpenSharedForReading: read only, shared with the services
     // that write it.  False when the file cannot be opened or is not a regular file.
+    // A compressed log (GzipCopy.h) is read through its decompressed copy, made first
+    // if need be: its size is the decompressed size and its stamp that of the
+    // compressed file with that size.  False too when no copy can be made; Problem()
+    // then says why.
     bool Open(const std::string& path);
+    // Why a compressed log could not be opened (GBK, naming the file), or empty.
+    const std::string& Problem() const { return problem_; }
 
     // The length taken right after opening: bytes appended later are not examined.
     std::int64_t Size() const { return size_; }
@@ -54,6 +60,7 @@ private:
     std::int64_t size_ = 0;
     FileStamp stamp_;
     std::string path_;
+    std::string problem_;
 };
 
 }  // namespace corvane

@@ -39,6 +39,10 @@ TEST(CliGoldenTest, DemoDataGivesTheRecordedOutput) {
         {"explain " + prog + "101", "demo/explain-101.txt"},
         {"patterns " + prog + "--service GW " + logs + "/Gateway20261202.log",
          "demo/patterns-GW-20261202.txt"},
+        {"grep " + prog + "timeout " + logs + " 20261202", "demo/grep-timeout-20261202.txt"},
+        {"grep " + prog + "--json --services MQ,GW --regex --case-sensitive 'time(out)? ' " + logs +
+             " 20261203",
+         "demo/grep-json-20261203.txt"},
     };
     for (const auto& test : cases) {
         const testing_support::CliResult r = RunCli(test.args, scratch.path());
