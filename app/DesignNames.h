@@ -50,6 +50,7 @@ inline constexpr char kNextPageButton[] = "Button2";
 // Controls this window adds to the original design: finding a finding, moving to any
 // page, and the lines around a finding.
 inline constexpr char kCheckCataloguesButton[] = "CheckCataloguesButton";
+inline constexpr char kFollowBox[] = "FollowCheckBox";
 inline constexpr char kFindBar[] = "FindBar";
 inline constexpr char kFindEdit[] = "FindEdit";
 inline constexpr char kFindScope[] = "FindScope";
@@ -65,5 +66,14 @@ inline constexpr char kPatternLinesText[] = "PatternLinesText";
 inline constexpr char kDraftButton[] = "DraftButton";
 inline constexpr char kDraftText[] = "DraftText";
 inline constexpr char kAddDraftButton[] = "AddDraftButton";
+// Searching every line of the day's logs.
+inline constexpr char kSearchTab[] = "SearchTab";
+inline constexpr char kSearchEdit[] = "SearchEdit";
+inline constexpr char kSearchRegex[] = "SearchRegex";
+inline constexpr char kSearchCase[] = "SearchCase";
+inline constexpr char kSearchButton[] = "SearchButton";
+inline constexpr char kSearchStopButton[] = "SearchStopButton";
+inline constexpr char kSearchStatus[] = "SearchStatus";
+inline constexpr char kSearchList[] = "SearchList";
 
 }  // namespace corvane::app::design

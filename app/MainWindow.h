@@ -8,12 +8,12 @@
 //
 // MainWindow wires classes that each own their controls and state: StepsPanel (the
 // steps and the progress bar), ResultPages (pages, explanation, page bar, find bar),
-// PatternsTab, WindowRun (the run on its worker thread) and ResultRows (one record
-// per result row).  Its own files by role: MainWindowLayout.cpp places and names the
-// controls and connects them, MainWindowLifecycle.cpp start-up and shut-down,
-// MainWindowRun.cpp the start and what the run shows, MainWindowPages.cpp the page
-// handlers, MainWindowHistory.cpp the marks and the trend, MainWindowActions.cpp
-// copy, context and export.
+// PatternsTab, WindowRun (the run on its worker thread), WindowFollow (the run's
+// files followed on theirs) and ResultRows (one record per result row).  Its own files by role:
+// MainWindowLayout.cpp places and names the controls and connects them, MainWindowLifecycle.cpp
+// start-up and shut-down, MainWindowRun.cpp the start and what the run shows, MainWindowPages.cpp
+// the page handlers, MainWindowHistory.cpp the marks and the trend, MainWindowActions.cpp copy,
+// context and export.
 #pragma once
 
 #include <functional>
@@ -24,6 +24,7 @@
 #include <QMainWindow>
 
 #include "ResultRows.h"
+#include "WindowFollow.h"
 #include "WindowRun.h"
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ProgramDir.h"
@@ -52,9 +53,13 @@ class HistoryStore;
 
 namespace corvane::app {
 
+class BackgroundTask;
 class ContextView;
 class HintedListWidget;
 class PatternsTab;
+class SearchTab;
+struct SearchPlace;
+struct SearchScope;
 class ResultPages;
 class StepsPanel;
 class ResultRowSink;
@@ -126,6 +131,13 @@ protected:
     virtual void sendReport(FindingsObserver* tally);
 
 private:
+    // The search tab: what it goes over, and the lines around one of its results.
+    SearchScope searchScope() const;
+    void showSearchContext(const SearchPlace& place);
+    // The lines around `place` of the log at `path`; a compressed log is decompressed
+    // into the cache first, off the window's thread.
+    void openContext(const std::string& path, const FileStamp& stamp, const FindingPlace& place,
+                     const std::string& finding);
     // Layout
     void buildLayout();
     void buildResultPanel();
@@ -152,6 +164,11 @@ private:
     void serviceStored(std::shared_ptr<const ServicePass> stored);
     void runFinished(const RunEnd& end);
     void resetResultViews();
+
+    // Following a completed run's files (实时跟踪)
+    void followToggled(bool checked);
+    void startFollowing();
+    void followedRowChanged(const WindowFollow::Change& change);
 
     // The result row selected, when it has a stored service; -1 otherwise.
     int selectedRow() const;
@@ -184,6 +201,7 @@ private:
     bool shutDownDone_ = false;
     std::unique_ptr<ResultRowSink> rowSink_;
     std::unique_ptr<WindowRun> run_;
+    std::unique_ptr<WindowFollow> follow_;
 
     ScanOptions scanOptions_ = [] {
         ScanOptions options;
@@ -197,6 +215,9 @@ private:
     std::unique_ptr<ContextView> contextView_;
 
     PatternsTab* patternsTab_ = nullptr;
+    SearchTab* searchTab_ = nullptr;
+    // Decompresses a compressed log into the cache before its first context view.
+    std::unique_ptr<BackgroundTask> copyTask_;
     std::unique_ptr<ErrorCatalogue> errorCatalogue_;
 
     // Where the update and report servers are (Server.ini), and the report channel.

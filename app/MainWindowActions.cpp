@@ -10,15 +10,19 @@
 #include <QTextBlock>
 #include <QTreeWidget>
 
+#include "BackgroundTask.h"
 #include "ContextView.h"
 #include "GbkDisplay.h"
 #include "MainWindow.h"
 #include "ResultPages.h"
 #include "RowData.h"
+#include "SearchTab.h"
+#include "StepsPanel.h"
 #include "WindowDialogs.h"
 #include "report/CsvExport.h"
 #include "report/HtmlReport.h"
 #include "scan/FindingText.h"
+#include "scan/GzipCopy.h"
 
 namespace corvane::app {
 
@@ -91,11 +95,47 @@ void MainWindow::showFindingContext() {
         if (!stored || position < 0) return;
         const auto at = static_cast<std::size_t>(position);
         if (at >= stored->findings.size()) return;
-        contextView_ = std::make_unique<ContextView>(stored->logFile, stored->logStamp,
-                                                     stored->findings[at].place,
-                                                     stored->findings[at].text, this);
-        contextView_->show();
+        openContext(stored->logFile, stored->logStamp, stored->findings[at].place,
+                    stored->findings[at].text);
     });
+}
+
+SearchScope MainWindow::searchScope() const {
+    SearchScope scope;
+    scope.directory = steps_->directoryText();
+    scope.day = steps_->chosenDay();
+    for (int row = 0; row < steps_->serviceRowCount(); ++row)
+        if (steps_->serviceRowChecked(row)) scope.services.push_back(steps_->serviceRow(row));
+    return scope;
+}
+
+void MainWindow::showSearchContext(const SearchPlace& place) {
+    // The view checks that the line is still in its place; it reads it after the code
+    // and bar of a finding, which a search result does not have.
+    handle([&] {
+        openContext(place.path, place.stamp, place.place,
+                    std::string(kFindingCodeLength, ' ') + "|" + place.line);
+    });
+}
+
+void MainWindow::openContext(const std::string& path, const FileStamp& stamp,
+                             const FindingPlace& place, const std::string& finding) {
+    const auto show = [this, path, stamp, place, finding] {
+        contextView_ = std::make_unique<ContextView>(path, stamp, place, finding, this);
+        contextView_->show();
+    };
+    if (!IsCompressedLog(path)) {
+        show();
+        return;
+    }
+    // A copy made before answers at once; a missing one takes seconds for a large day.
+    copyTask_->start<bool>(
+        [path](const StopToken& stop) -> std::optional<bool> {
+            const GzipCopy copy = DecompressedCopyOf(path, stop);
+            if (copy.path.empty() && copy.error.empty()) return std::nullopt;
+            return true;  // a copy that could not be made: the view says the file cannot be read
+        },
+        [show](bool&) { show(); });
 }
 
 void MainWindow::exportRun() {

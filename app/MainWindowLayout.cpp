@@ -2,6 +2,7 @@
 // names, and the wiring of their signals to the handlers.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QEvent>
@@ -22,6 +23,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "BackgroundTask.h"
 #include "ControlParts.h"
 #include "DesignNames.h"
 #include "HintedListWidget.h"
@@ -29,7 +31,9 @@
 #include "PatternsTab.h"
 #include "ResultPages.h"
 #include "RowData.h"
+#include "SearchTab.h"
 #include "StepsPanel.h"
+#include "WindowDialogs.h"
 
 namespace corvane::app {
 void MainWindow::buildLayout() {
@@ -95,6 +99,11 @@ void MainWindow::buildDetailPanel() {
     detailTabs_ = new QTabWidget(detailPanel_);
     pages_ = new ResultPages(detailPanel_, detailTabs_, steps_->progressBar(), this);
     patternsTab_ = new PatternsTab(detailTabs_, programDir_, *dialogs_, this);
+    copyTask_ = std::make_unique<BackgroundTask>(
+        [this](const std::string& what) { ReportError(*dialogs_, what); });
+    searchTab_ = new SearchTab(
+        detailTabs_, [this] { return searchScope(); },
+        [this](const SearchPlace& place) { showSearchContext(place); }, this);
     detailTabs_->setCurrentIndex(0);
     layout->addWidget(pages_->findBar());
     layout->addWidget(detailTabs_, 1);
@@ -124,6 +133,10 @@ void MainWindow::connectControls() {
     connect(steps_->directoryEdit(), &QLineEdit::textChanged, this, &MainWindow::listLogDays);
     connect(steps_->browseButton(), &QPushButton::clicked, this, &MainWindow::chooseDirectory);
     connect(steps_->startButton(), &QPushButton::clicked, this, &MainWindow::startAnalysis);
+    connect(steps_->followBox(), &QCheckBox::toggled, this, &MainWindow::followToggled);
+    // Another directory or day ends following the files of the run on screen.
+    connect(steps_->dayList(), &QListWidget::itemSelectionChanged, this,
+            [this] { follow_->stop(); });
     connect(steps_->checkCataloguesButton(), &QPushButton::clicked, this,
             &MainWindow::checkCatalogues);
     connect(resultList_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedService);

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTreeWidget>
 
+#include "BackgroundTask.h"
 #include "CatalogueCheckDialog.h"
 #include "ContextView.h"
 #include "GbkDisplay.h"
@@ -13,6 +14,7 @@
 #include "PatternsTab.h"
 #include "ResultPages.h"
 #include "RowData.h"
+#include "SearchTab.h"
 #include "SharedHistory.h"
 #include "StepsPanel.h"
 #include "ThrottledEventPump.h"
@@ -39,6 +41,9 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
             [this](const RunEnd& end) {
                 RunReportingErrors(*dialogs_, [&] { runFinished(end); });
             }});
+    follow_ = std::make_unique<WindowFollow>([this](const WindowFollow::Change& change) {
+        handle([&] { followedRowChanged(change); });
+    });
     resize(800, 562);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), QSize(816, 600));
@@ -53,7 +58,10 @@ MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* 
 // The run's thread ends before the controls it reports to.
 MainWindow::~MainWindow() {
     run_.reset();
+    follow_.reset();
     patternsTab_->cancel();
+    searchTab_->cancel();
+    copyTask_.reset();
 }
 
 void MainWindow::startUp() {
@@ -101,9 +109,13 @@ void MainWindow::openReportChannel() {
 void MainWindow::closeReportChannel() { reportChannel_.Close(); }
 
 void MainWindow::shutDown() {
-    // Nothing works on the lists any more once they are freed.
+    // Nothing works on the lists any more once they are freed.  Following ends with
+    // the day recorded.
+    follow_->stop();
     patternsTab_->cancel();
     patternsTab_->setSources(nullptr, nullptr);
+    searchTab_->cancel();
+    copyTask_->cancel();
     pages_->setSources(nullptr, nullptr);
     // Lists are freed element by element from the last to the first, then the list.
     if (rows_) {

@@ -1,8 +1,10 @@
 // The day list of the chosen directory and the analysis run behind the start button.
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,8 +12,10 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTime>
 #include <QTreeWidget>
 
+#include "DesktopNotice.h"
 #include "GbkDisplay.h"
 #include "HintedListWidget.h"
 #include "MainWindow.h"
@@ -31,7 +35,10 @@ namespace corvane::app {
 // The day list
 
 void MainWindow::listLogDays() {
-    handle([this] { steps_->listDays(); });
+    handle([this] {
+        follow_->stop();
+        steps_->listDays();
+    });
 }
 
 void MainWindow::chooseDirectory() {
@@ -59,6 +66,7 @@ void MainWindow::startAnalysis() {
 bool MainWindow::runInProgress() const { return run_ && run_->running(); }
 
 void MainWindow::runAnalysis() {
+    follow_->stop();
     resetResultViews();
     auto leftOver = std::make_shared<ResultRows>();
     leftOver->swap(*rows_);
@@ -95,6 +103,54 @@ void MainWindow::runFinished(const RunEnd& end) {
     // The run's results stay on screen whatever became of the record.
     if (!end.recordError.empty()) dialogs_->ShowMessage(end.recordError);
     if (end.marks) showMarks(*end.marks);
+    if (steps_->followBox()->isChecked()) startFollowing();
+}
+
+// ---------------------------------------------------------------------------
+// Following the run's files
+
+void MainWindow::followToggled(bool checked) {
+    handle([&] {
+        if (!checked) {
+            follow_->stop();
+        } else if (!run_->running()) {
+            startFollowing();
+        }
+    });
+}
+
+void MainWindow::startFollowing() {
+    if (!rows_ || !errorCatalogue_ || rows_->empty()) return;
+    follow_->start(*rows_, *errorCatalogue_, programDir_, history_.get());
+}
+
+// A followed row's findings changed: its counts and marks, and the pages when it is
+// shown.  A code that becomes new for the day is announced on the desktop.
+void MainWindow::followedRowChanged(const WindowFollow::Change& change) {
+    if (!rows_ || change.row < 0 || static_cast<std::size_t>(change.row) >= rows_->size()) return;
+    QTreeWidgetItem* item = resultList_->topLevelItem(change.row);
+    if (item == nullptr) return;
+    ResultRow& row = (*rows_)[static_cast<std::size_t>(change.row)];
+    row.stored = change.pass;
+    item->setText(1, QString::number(row.stored->known));
+    item->setText(2, QString::number(row.stored->unknown));
+    if (change.rescanned) {
+        item->setToolTip(0, QStringLiteral("日志文件已从头重新读取：%1")
+                                .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
+    }
+    if (change.marks) {
+        for (const Mark& mark : *change.marks) {
+            if (mark.kind != MarkKind::New) continue;
+            if (std::find(row.marks.begin(), row.marks.end(), mark) != row.marks.end()) continue;
+            NotifyDesktop(item->text(0) + QStringLiteral("：新错误 ") + FromGbkLine(mark.key),
+                          FromGbkLine(LookupErrorName(mark.key, *errorCatalogue_)));
+        }
+        std::vector<std::vector<Mark>> marks;
+        for (const ResultRow& each : *rows_) marks.push_back(each.marks);
+        marks[static_cast<std::size_t>(change.row)] = *change.marks;
+        showMarks(marks);
+    }
+    pages_->serviceChanged(change.row);
 }
 
 // The result list, the known-error list and the unknown-error text are emptied;

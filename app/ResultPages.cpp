@@ -219,6 +219,30 @@ void ResultPages::showService(int row) {
     showPage(1);
 }
 
+void ResultPages::serviceChanged(int row) {
+    if (row != shownRow_) return;
+    const ServicePass* service = shownService();
+    if (!service) return;
+    if (service->findings.empty()) {
+        showEmptyService();
+        return;
+    }
+    const long long lastBefore = pageCount_;
+    pageCount_ = PageCount(service->findings.size());
+    if (shownPage_ < 1 || shownPage_ > pageCount_) {
+        showPage(1);
+    } else if (shownPage_ == lastBefore || shownPage_ == pageCount_) {
+        const long long pointed = currentFindingPosition();
+        const long long found = findPosition_;
+        showPage(shownPage_);
+        if (pointed >= 0 && pointed < static_cast<long long>(service->findings.size()))
+            selectFinding(pointed);
+        findPosition_ = found;
+    } else {
+        updatePageBar();
+    }
+}
+
 void ResultPages::forgetService() {
     finding_.cancel();
     knownErrorList_->clearSelection();
@@ -424,6 +448,9 @@ void ResultPages::find(bool forward) {
 }
 
 void ResultPages::selectFinding(long long position) {
+    // A hit of a find begun before a followed file was read again may lie beyond it.
+    const ServicePass* service = shownService();
+    if (!service || position >= static_cast<long long>(service->findings.size())) return;
     findPosition_ = position;
     const long long page = position / kPageSize + 1;
     if (page != shownPage_) showPage(page);

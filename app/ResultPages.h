@@ -53,6 +53,11 @@ public:
 
     // Shows page 1 of result row `row` (a row with a stored service).
     void showService(int row);
+    // The stored service of result row `row` was replaced by a longer (or, after a
+    // rescan, another) one.  When it is shown, the page bar counts its pages; the page
+    // looked at stays, and the last page, where findings are added, is filled again
+    // with the finding pointed at still pointed at.
+    void serviceChanged(int row);
     // A new run: the finding views are emptied and the shown row forgotten; the
     // explanation and the page bar keep what they show.
     void forgetService();

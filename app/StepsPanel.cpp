@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,13 +70,19 @@ StepsPanel::StepsPanel(QWidget* parent) : QWidget(parent) {
     serviceList_ = MakeReportList(stepsArea_, {{QStringLiteral("服务名称"), 163}});
     serviceList_->setGeometry(8, 305, 201, 192);
 
+    followBox_ = new QCheckBox(QStringLiteral("实时跟踪"), stepsArea_);
+    followBox_->setToolTip(QStringLiteral("分析完成后继续跟踪这些日志文件新写入的行"));
+    // Beside the start button; the check catalogues button sits in the free band above
+    // step 1, so that the steps keep their places and sizes.
+    followBox_->setGeometry(50, 503, 78, 27);
+
     startButton_ = new QPushButton(QStringLiteral("开始分析"), stepsArea_);
     startButton_->setFont(stepFont);
     startButton_->setGeometry(131, 503, 81, 27);
     checkCataloguesButton_ = new QPushButton(QStringLiteral("检查目录"), stepsArea_);
     checkCataloguesButton_->setToolTip(
         QStringLiteral("检查 ServiceList.ini 和 ErrorList.ini 中会被忽略或不起作用的条目"));
-    checkCataloguesButton_->setGeometry(8, 503, 81, 27);
+    checkCataloguesButton_->setGeometry(131, 2, 81, 22);
 
     progressBar_ = new QProgressBar(this);
     progressBar_->setRange(0, 100);
@@ -97,6 +104,7 @@ std::vector<std::pair<QObject*, const char*>> StepsPanel::designNames() {
         {serviceLabel_, design::kServiceLabel},
         {serviceList_, design::kServiceList},
         {startButton_, design::kStartButton},
+        {followBox_, design::kFollowBox},
         {checkCataloguesButton_, design::kCheckCataloguesButton},
         {progressBar_, design::kProgressBar},
     };

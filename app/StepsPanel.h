@@ -13,6 +13,7 @@
 
 #include "catalog/ServiceCatalogue.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -33,6 +34,8 @@ public:
     HintedListWidget* dayList() const { return dayList_; }
     QTreeWidget* serviceList() const { return serviceList_; }
     QPushButton* startButton() const { return startButton_; }
+    // 实时跟踪: a completed run goes on following its files.
+    QCheckBox* followBox() const { return followBox_; }
     QPushButton* checkCataloguesButton() const { return checkCataloguesButton_; }
     QProgressBar* progressBar() const { return progressBar_; }
     // Every control with its design name, this panel's own included.
@@ -65,6 +68,7 @@ private:
     QLabel* serviceLabel_;
     QTreeWidget* serviceList_;
     QPushButton* startButton_;
+    QCheckBox* followBox_;
     QPushButton* checkCataloguesButton_;
     QProgressBar* progressBar_;
 };

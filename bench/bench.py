@@ -4,7 +4,7 @@ grep and wc -l on the same file.
 
     bench/bench.py [--scan PATH] [--baseline PATH] [--shapes stamped,nearmiss]
                    [--size BYTES] [--keywords N] [--runs N] [--curve] [--no-grep]
-                   [--check-big]
+                   [--check-big] [--grep] [--gz]
 
 For each log shape it generates (once, deterministically, under bench/data/) a GBK
 log and a catalogue of N keywords (bench/make_bench_data.py), warms the page cache,
@@ -16,7 +16,10 @@ threads and to wc -l, and the peak resident memory of the scan.  --baseline time
 second corvane-scan build the same way (for instance one built without line
 counting) and gives the difference.  --curve repeats the one-thread scan with 10,
 100 and 1000 keywords; --check-big scans a 3 GiB file made of three copies of the
-log and checks the counts.  The load of the machine before and after is printed:
+log and checks the counts.  --grep times `corvane-scan grep` on a 1 GiB log of short
+lines (bench/make_short_lines.py) against rg -j1 -c -F -i, for a rare literal and a
+frequent one; --gz scans the same log compressed (.log.gz, made once with gzip)
+against the plain file and against rg -z -j1.  The load of the machine before and after is printed:
 the figures mean little when other work shares the cores.
 """
 import argparse
@@ -155,6 +158,87 @@ def bench_shape(args, shape, cores):
     return d, unknown, known
 
 
+def short_lines_dir(size):
+    d = os.path.join(HERE, "data", "short-lines" + ("" if size == 1 << 30 else "-%d" % size))
+    if not os.path.exists(os.path.join(d, "GW20261201.log")):
+        print("generating %s ..." % d, file=sys.stderr)
+        subprocess.run([sys.executable, os.path.join(HERE, "make_short_lines.py"), d,
+                        "--size", str(size)], check=True)
+    return d
+
+
+def bench_grep(args, cores):
+    d = short_lines_dir(args.size)
+    log = os.path.join(d, "GW20261201.log")
+    mb = os.path.getsize(log) / 1e6
+    warm(log)
+    prog = os.path.join(d, "prog") + "/"
+    print("\nsearch: %s (%.0f MB of short CR LF lines), median of %d runs, warm cache"
+          % (log, mb, args.runs))
+    print("  %-40s %9s %9s %10s %12s" % ("", "median", "fastest", "", "peak memory"))
+    for needle in ("ORD-7741-XQ", "error"):
+        commands = {}
+        for threads in (1, cores):
+            commands["grep --threads %d %s" % (threads, needle)] = (
+                [args.scan, "grep", "--program-dir", prog, "--threads", str(threads), needle, d,
+                 "20261201"], None)
+        rg = "rg -j1 -c -F -i %s" % needle
+        commands[rg] = (["rg", "-j1", "-c", "-F", "-i", needle, log], None)
+        results = measure_in_turns(commands, args.runs)
+        rg_count = int(results[rg][3].strip() or b"0")
+        for name, r in results.items():
+            print("  %-40s %7.3f s %7.3f s %6.0f MB/s %8.1f MiB" % (name, r[0], r[4], mb / r[0],
+                                                                   r[1] / 1024))
+        # The digest covers every printed line; rg -c prints only the count.
+        out = subprocess.run(commands["grep --threads %d %s" % (cores, needle)][0],
+                             stdout=subprocess.PIPE, check=False).stdout
+        if out.count(b"\n") != rg_count:
+            raise SystemExit("grep printed %d lines, rg counted %d" % (out.count(b"\n"), rg_count))
+        print("  grep on %d threads / rg -j1 for %s: %.2f (%d lines)"
+              % (cores, needle, results["grep --threads %d %s" % (cores, needle)][0]
+                 / results[rg][0], rg_count))
+
+
+def bench_gz(args):
+    d = short_lines_dir(args.size)
+    log = os.path.join(d, "GW20261201.log")
+    gz_dir = d + "-gz"
+    gz = os.path.join(gz_dir, "GW20261201.log.gz")
+    if not os.path.exists(gz):
+        print("compressing %s ..." % log, file=sys.stderr)
+        os.makedirs(gz_dir, exist_ok=True)
+        with open(gz + ".part", "wb") as out:
+            subprocess.run(["gzip", "-c", log], stdout=out, check=True)
+        os.replace(gz + ".part", gz)
+    warm(gz)
+    warm(log)
+    markers = os.path.join(gz_dir, "markers.txt")
+    with open(markers, "wb") as f:
+        f.write(b"fail \nfailed \n")
+    prog = os.path.join(d, "prog") + "/"
+    cache = tempfile.mkdtemp(prefix="corvane-gz-bench-")
+    env = dict(os.environ, XDG_CACHE_HOME=cache)
+    commands = {
+        "scan .log.gz": ([args.scan, "scan", "--program-dir", prog, "GW", gz], env),
+        "scan .log": ([args.scan, "scan", "--program-dir", prog, "GW", log], env),
+        "rg -z -j1 -c -i -F -f": (["rg", "-z", "-j1", "-c", "-i", "-F", "-f", markers, gz], None),
+        "gzip -dc": (["gzip", "-dc", gz], None),
+    }
+    results = measure_in_turns(commands, args.runs)
+    shutil.rmtree(cache, ignore_errors=True)
+    if results["scan .log.gz"][2] != results["scan .log"][2]:
+        raise SystemExit("the scan of the .gz differs from the scan of the plain file")
+    mb = os.path.getsize(log) / 1e6
+    print("\ncompressed day: %s (%.0f MB, %.0f MB decompressed), median of %d runs"
+          % (gz, os.path.getsize(gz) / 1e6, mb, args.runs))
+    for name, r in results.items():
+        print("  %-28s %7.3f s %7.3f s %6.0f MB/s %8.1f MiB" % (name, r[0], r[4], mb / r[0],
+                                                               r[1] / 1024))
+    print("  scan .log.gz / rg -z -j1: %.2f; / scan .log: %.2f"
+          % (results["scan .log.gz"][0] / results["rg -z -j1 -c -i -F -f"][0],
+             results["scan .log.gz"][0] / results["scan .log"][0]))
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--scan", default=os.path.join(ROOT, "build", "bin", "corvane-scan"))
@@ -166,6 +250,8 @@ def main():
     ap.add_argument("--curve", action="store_true")
     ap.add_argument("--no-grep", action="store_true")
     ap.add_argument("--check-big", action="store_true")
+    ap.add_argument("--grep", action="store_true")
+    ap.add_argument("--gz", action="store_true")
     args = ap.parse_args()
     if not os.path.exists(args.scan):
         raise SystemExit("no %s: build first (bash scripts/build.sh)" % args.scan)
@@ -173,11 +259,11 @@ def main():
     print("machine: %d cores; load average before: %s" % (cores, load()))
 
     first = None
-    for shape in args.shapes.split(","):
+    for shape in filter(None, args.shapes.split(",")):
         result = bench_shape(args, shape, cores)
         first = first or result
 
-    d, unknown, known = first
+    d, unknown, known = first or (None, 0, 0)
     if args.curve:
         print("\nkeyword-count curve, one thread (a log of the same size and shape for each count):")
         for n in (10, 100, 1000):
@@ -188,7 +274,7 @@ def main():
             print("  %5d keywords  %7.3f s  %8.0f MB/s  %.1f MiB"
                   % (n, r[0], os.path.getsize(log) / 1e6 / r[0], r[1] / 1024))
 
-    if args.check_big:
+    if args.check_big and first:
         big = os.path.join(d, "big")
         os.makedirs(big, exist_ok=True)
         log = os.path.join(d, "GW20261201.log")
@@ -209,6 +295,10 @@ def main():
                      "OK" if ok else "MISMATCH (expected %d/%d)" % (3 * known, 3 * unknown)))
             if not ok:
                 sys.exit(1)
+    if args.grep:
+        bench_grep(args, cores)
+    if args.gz:
+        bench_gz(args)
     print("\nload average after: %s" % load())
 
 

@@ -40,6 +40,11 @@ struct Arguments {
     bool record = false;                    // --record
     std::optional<std::string> db;          // --db FILE
     int days = 0;                           // --days N (N >= 1); 0 when not given
+    bool regex = false;                     // --regex
+    bool caseSensitive = false;             // --case-sensitive
+    std::optional<std::string> services;    // --services CODE,...
+    bool json = false;                      // --json
+    bool fromStart = false;                 // --from-start
 };
 
 // A command line that breaks the rules; the message says which rule.

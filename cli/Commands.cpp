@@ -6,6 +6,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include <optional>
+
+#include "base/GbkUtf8.h"
 #include "catalog/ProgramDir.h"
 
 namespace corvane::cli {
@@ -22,17 +25,35 @@ const std::vector<Command>& Commands() {
         {"scan",
          2,
          2,
-         "--program-dir --threads --line-numbers",
+         "--program-dir --threads --line-numbers --json",
          "scan SERVICE_CODE LOGFILE",
          {"every finding of LOGFILE, then the unknown and known counts"},
          &ScanCommand},
         {"run",
          2,
          2,
-         "--program-dir --threads --csv --html --record --db",
+         "--program-dir --threads --csv --html --record --db --json",
          "run LOGDIR DAY",
          {"name, known and unknown count of every service with a log", "file for DAY"},
          &RunCommand},
+        {"follow",
+         1,
+         2,
+         "--program-dir --json --from-start",
+         "follow LOGDIR [DAY]",
+         {"the findings of every service's log file for DAY (default:",
+          "today, then the next days) as the files grow, until SIGINT",
+          "or SIGTERM; \"SERVICE_CODE<TAB>lineNumber<TAB>finding\""},
+         &FollowCommand},
+        {"grep",
+         3,
+         3,
+         "--program-dir --threads --regex --case-sensitive --services --json",
+         "grep PATTERN LOGDIR DAY",
+         {"every line of DAY's log files that holds PATTERN, as",
+          "\"SERVICE_CODE<TAB>LINE_NUMBER<TAB>LINE\", services in catalogue",
+          "order; exit 0 with matches, 1 without, 2 for a bad PATTERN"},
+         &GrepCommand},
         {"catalogue",
          0,
          0,
@@ -173,6 +194,17 @@ std::string ProgramDirOf(const Arguments& args) {
     std::string dir = *args.programDir;
     if (!dir.empty() && dir.back() != '/') dir += '/';
     return dir;
+}
+
+std::string Utf8ToGbk(const std::string& text) {
+    std::optional<std::string> gbk;
+    try {
+        gbk = FromUtf8(text, "GBK");
+    } catch (const std::runtime_error& e) {
+        throw Failure(e.what());
+    }
+    if (!gbk) throw UsageError("\"" + text + "\" is not UTF-8 text with a GBK form");
+    return *gbk;
 }
 
 void RequireDirectory(const std::string& path) {

@@ -60,6 +60,9 @@ const std::string& UsageText();
 
 // Where the INI files are: --program-dir with a slash at its end, or beside the program.
 std::string ProgramDirOf(const Arguments& args);
+// Text given in UTF-8 on the command line (with --utf8), as the GBK bytes the core
+// holds; throws UsageError when it has no GBK form.
+std::string Utf8ToGbk(const std::string& text);
 // A directory that the command reads must be there and readable; throws Failure.
 void RequireDirectory(const std::string& path);
 
@@ -74,5 +77,7 @@ int IniCommand(const CommandContext& c);
 int HistoryCommand(const CommandContext& c);  // history and history backfill
 int PatternsCommand(const CommandContext& c);
 int DraftCommand(const CommandContext& c);
+int FollowCommand(const CommandContext& c);
+int GrepCommand(const CommandContext& c);
 
 }  // namespace corvane::cli

@@ -3,7 +3,7 @@
 namespace corvane::cli {
 
 ProgressSink& ConsoleRunView::AddResultRow(const std::string&) {
-    logFiles_.push_back(LogFileName(directory_, current_.logPrefix, day_));
+    logFiles_.push_back(DayLogFile(directory_, current_.logPrefix, day_));
     return progress_;
 }
 

@@ -1,27 +1,8 @@
 // ini: what the program reads from an INI file.
-#include <optional>
-
-#include "base/GbkUtf8.h"
 #include "catalog/ProfileString.h"
 #include "cli/Commands.h"
 
 namespace corvane::cli {
-
-namespace {
-
-// Names given in UTF-8 on the command line, as the GBK bytes the INI files hold.
-std::string Utf8ToGbk(const std::string& text) {
-    std::optional<std::string> gbk;
-    try {
-        gbk = FromUtf8(text, "GBK");
-    } catch (const std::runtime_error& e) {
-        throw Failure(e.what());
-    }
-    if (!gbk) throw UsageError("\"" + text + "\" is not UTF-8 text with a GBK form");
-    return *gbk;
-}
-
-}  // namespace
 
 int IniCommand(const CommandContext& c) {
     const Arguments& args = c.args;

@@ -9,6 +9,7 @@
 #include "cli/Commands.h"
 #include "cli/DayRun.h"
 #include "cli/HistoryCommand.h"
+#include "cli/JsonLines.h"
 #include "history/RunCollector.h"
 #include "report/CsvExport.h"
 #include "report/ExportFile.h"
@@ -65,12 +66,23 @@ int RunCommand(const CommandContext& c) {
     const DayResult result =
         RunDay(programDir, catalogue, args.operands[0], args.operands[1],
                args.record ? &collector : nullptr, c.dialogs, c.pump, c.stop, c.options);
+    LineWriter json(stdout, false);
     for (const auto& pass : result.results) {
+        if (args.json) {
+            json.Line(JsonObject("service")
+                          .Text("service", pass->serviceCode)
+                          .Text("name", pass->caption)
+                          .Number("known", pass->known)
+                          .Number("unknown", pass->unknown)
+                          .Line());
+            continue;
+        }
         std::string line = pass->caption;
         line.append("\t").append(std::to_string(pass->known));
         line.append("\t").append(std::to_string(pass->unknown));
         c.out.Line(line);
     }
+    json.Flush();
     // Each of the exports and the record stands on its own: one failing keeps
     // none of the others from being written, and each failure is reported.
     int status = 0;

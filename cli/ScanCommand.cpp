@@ -1,6 +1,7 @@
 // scan: every finding of one service's log file.
 #include "catalog/ErrorCatalogue.h"
 #include "cli/Commands.h"
+#include "cli/JsonLines.h"
 #include "scan/Scanner.h"
 
 namespace corvane::cli {
@@ -14,6 +15,18 @@ int ScanCommand(const CommandContext& c) {
                                         c.dialogs, c.pump, c.stop, c.options);
     if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
     if (scan.outcome != ScanOutcome::Scanned) return 1;
+    if (args.json) {
+        // JSON is UTF-8 already: the bytes go out as they are, whatever --utf8 says.
+        LineWriter json(stdout, false);
+        for (const Finding& finding : scan.findings)
+            json.Line(FindingJson(args.operands[0], finding, catalogue));
+        json.Line(JsonObject("counts")
+                      .Number("unknown", scan.unknown)
+                      .Number("known", scan.known)
+                      .Line());
+        json.Flush();
+        return 0;
+    }
     // The list as it is printed: the findings, then the unknown count, then the known
     // count.  Only findings get a line number.
     for (const Finding& finding : scan.findings) {

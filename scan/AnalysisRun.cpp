@@ -21,6 +21,14 @@ bool LogFileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
+std::string DayLogFile(const std::string& directory, const std::string& prefix,
+                       const std::string& day) {
+    std::string path = LogFileName(directory, prefix, day);
+    if (LogFileExists(path)) return path;
+    path += ".gz";
+    return LogFileExists(path) ? path : std::string();
+}
+
 RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCatalogue& catalogue,
                             ServiceResults& results, FindingsObserver* observer,
                             UserDialogs& dialogs, EventPump& pump, const StopToken& stop,
@@ -31,8 +39,8 @@ RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCa
         if (!view.ServiceRowChecked(row)) continue;
         const ServiceEntry service = view.ServiceRow(row);
         const std::string directory = view.DirectoryText();
-        const std::string path = LogFileName(directory, service.logPrefix, day);
-        if (!LogFileExists(path)) continue;
+        const std::string path = DayLogFile(directory, service.logPrefix, day);
+        if (path.empty()) continue;
 
         ProgressSink& progress = view.AddResultRow(service.caption);
         const auto scanStart = std::chrono::steady_clock::now();

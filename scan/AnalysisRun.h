@@ -68,9 +68,15 @@ std::string LogFileName(const std::string& directory, const std::string& prefix,
 // True when `path` names an existing file; a directory does not count.
 bool LogFileExists(const std::string& path);
 
+// The service's log of the day: the plain file when it exists, else its compressed
+// twin (the same name and ".gz") when that exists; empty when neither does.
+std::string DayLogFile(const std::string& directory, const std::string& prefix,
+                       const std::string& day);
+
 enum class RunOutcome { Completed, Stopped };
 
-// Goes through the service rows: for each checked row whose log file exists, adds a
+// Goes through the service rows: for each checked row with a log of the day
+// (DayLogFile), adds a
 // result row, scans, writes the counts into the row, stores the service's record in
 // `results` at the row's index and hands it to `observer` (may be null).  A scan that gives
 // no list (the file could not be opened, a large file was declined) loses its row.

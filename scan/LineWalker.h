@@ -86,6 +86,10 @@ public:
 
     WalkResult Take();
 
+    // What the walk has found so far, after the blocks examined: a walker that is
+    // handed the lines of a growing file as they arrive keeps its findings here.
+    const WalkResult& Current() const { return result_; }
+
 private:
     // The line that holds the latest match, while more matches may fall into it.
     struct MatchedLine {

@@ -91,19 +91,27 @@ std::string AsExpression(const std::string& literal) {
 
 }  // namespace
 
-LiteralMatcher::LiteralMatcher(const std::vector<std::string>& literals)
+LiteralMatcher::LiteralMatcher(const std::vector<std::string>& literals,
+                               const MatchOptions& options)
     : engine_(std::make_unique<Engine>()) {
     lengths_.reserve(literals.size());
     for (const std::string& p : literals) lengths_.push_back(p.size());
     if (literals.empty()) return;
 
-    const bool literal = std::none_of(literals.begin(), literals.end(),
-                                      [](const std::string& p) { return p[0] == '\0'; });
+    const bool literal =
+        !options.expressions && std::none_of(literals.begin(), literals.end(),
+                                             [](const std::string& p) { return p[0] == '\0'; });
     std::vector<std::string> texts;
-    if (!literal)
+    if (options.expressions)
+        texts = literals;
+    else if (!literal)
         std::transform(literals.begin(), literals.end(), std::back_inserter(texts), AsExpression);
     std::vector<const char*> expressions;
-    std::vector<unsigned> flags(literals.size(), HS_FLAG_CASELESS);
+    unsigned flag = options.caseless ? HS_FLAG_CASELESS : 0;
+    if (options.singleMatch) flag |= HS_FLAG_SINGLEMATCH;
+    if (options.allowEmpty) flag |= HS_FLAG_ALLOWEMPTY;
+    scanEmpty_ = options.allowEmpty;
+    std::vector<unsigned> flags(literals.size(), flag);
     std::vector<unsigned> ids;
     for (std::size_t i = 0; i < literals.size(); ++i) {
         expressions.push_back(literal ? literals[i].data() : texts[i].c_str());
@@ -149,7 +157,7 @@ int OnMatch(unsigned int id, unsigned long long, unsigned long long to, unsigned
             void* context) {
     Delivery& delivery = *static_cast<Delivery*>(context);
     const std::size_t end = static_cast<std::size_t>(to) + delivery.offset;
-    if (end <= delivery.reportedUpTo) return 0;
+    if (delivery.offset > 0 && end <= delivery.reportedUpTo) return 0;
     return delivery.handler(delivery.context, end, static_cast<std::uint32_t>(id)) ? 0 : 1;
 }
 
@@ -157,7 +165,7 @@ int OnMatch(unsigned int id, unsigned long long, unsigned long long to, unsigned
 
 bool LiteralMatcher::Scan(const char* data, std::size_t size, Scratch& scratch,
                           MatchHandler handler, void* context) const {
-    if (!engine_->database || size == 0) return true;
+    if (!engine_->database || (size == 0 && !scanEmpty_)) return true;
     // The engine takes 32-bit lengths.  Blocks are far smaller in practice, but a
     // pathological single line may not be: scan it in overlapping windows and hand
     // on each match once.

@@ -1,7 +1,8 @@
 // The multi-literal engine behind the scanner: every keyword, ignore text and
 // failure marker of one scan compiled once, then run over a block of text in a
 // single pass.  Matching ignores the case of a-z/A-Z byte by byte, which is exactly
-// the scanner's fold (GBK trail bytes in that range included).
+// the scanner's fold (GBK trail bytes in that range included).  The day search uses
+// the same engine with its own options: case kept, or one regular expression.
 #pragma once
 
 #include <cstddef>
@@ -12,11 +13,22 @@
 
 namespace corvane {
 
+// How the texts given to a LiteralMatcher are compiled.  The defaults are the scan's.
+struct MatchOptions {
+    bool caseless = true;      // a-z and A-Z alike, byte by byte
+    bool expressions = false;  // the texts are regular expressions, not literals
+    // An expression's first match ends the scan's reports of it: for one line at a time.
+    bool singleMatch = false;
+    // An expression may match the empty text, and an empty text is scanned for it.
+    bool allowEmpty = false;
+};
+
 class LiteralMatcher {
 public:
     // Compiles `literals` (none empty; any byte, NUL included, may appear).  Throws
-    // std::runtime_error when the engine refuses them.
-    explicit LiteralMatcher(const std::vector<std::string>& literals);
+    // std::runtime_error with the engine's message when the engine refuses them.
+    explicit LiteralMatcher(const std::vector<std::string>& literals,
+                            const MatchOptions& options = MatchOptions());
     ~LiteralMatcher();
     LiteralMatcher(const LiteralMatcher&) = delete;
     LiteralMatcher& operator=(const LiteralMatcher&) = delete;
@@ -52,6 +64,7 @@ private:
     struct Engine;
     std::unique_ptr<Engine> engine_;
     std::vector<std::size_t> lengths_;
+    bool scanEmpty_ = false;
 };
 
 }  // namespace corvane

@@ -17,6 +17,12 @@ bool EndsWithLogIgnoringCase(std::string_view name) {
            EqualsIgnoringAsciiCase(name.substr(name.size() - kExt.size()), kExt);
 }
 
+bool EndsWithGzIgnoringCase(std::string_view name) {
+    constexpr std::string_view kExt = ".gz";
+    return name.size() >= kExt.size() &&
+           EqualsIgnoringAsciiCase(name.substr(name.size() - kExt.size()), kExt);
+}
+
 }  // namespace
 
 std::vector<std::string> ListLogDays(const std::string& directory) {
@@ -29,7 +35,9 @@ std::vector<std::string> ListLogDays(const std::string& directory) {
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
     if (!dir) return days;
     while (const dirent* entry = ::readdir(dir.get())) {
-        const std::string_view name(entry->d_name);
+        std::string_view name(entry->d_name);
+        // A compressed day counts as its plain name would: the day stands before ".log".
+        if (EndsWithGzIgnoringCase(name)) name.remove_suffix(3);
         if (!EndsWithLogIgnoringCase(name)) continue;
         // The eight bytes before ".log"; a shorter name gives what it has from its start.
         const std::size_t start = name.size() >= 12 ? name.size() - 12 : 0;

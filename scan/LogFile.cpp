@@ -7,11 +7,33 @@
 #include "base/LineEnds.h"
 #include "catalog/GbkText.h"
 #include "scan/FileNameText.h"
+#include "scan/GzipCopy.h"
 
 namespace corvane {
 
 bool LogFile::Open(const std::string& path) {
     path_ = path;
+    problem_.clear();
+    if (IsCompressedLog(path)) {
+        const std::optional<FileStatus> compressed = StatusOfPath(path);
+        if (!compressed || !compressed->regular) return false;
+        GzipCopy copy = DecompressedCopy(path, *compressed);
+        if (!copy.error.empty()) {
+            problem_ = std::move(copy.error);
+            return false;
+        }
+        file_ = OpenSharedForReading(copy.path);
+        if (!file_) return false;
+        const std::optional<FileStatus> status = StatusOf(file_);
+        if (!status) {
+            file_.Close();
+            return false;
+        }
+        stamp_ = compressed->stamp;
+        stamp_.size = status->stamp.size;
+        size_ = stamp_.size;
+        return true;
+    }
     file_ = OpenSharedForReading(path);
     if (!file_) return false;
     const std::optional<FileStatus> status = StatusOf(file_);
@@ -19,6 +41,14 @@ bool LogFile::Open(const std::string& path) {
         file_.Close();
         return false;
     }
+    stamp_ = status->stamp;
+    size_ = stamp_.size;
+    return true;
+}
+
+bool LogFile::Refresh() {
+    const std::optional<FileStatus> status = StatusOf(file_);
+    if (!status) return false;
     stamp_ = status->stamp;
     size_ = stamp_.size;
     return true;

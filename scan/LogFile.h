@@ -26,13 +26,24 @@ public:
 
     // Opens `path` through OpenSharedForReading: read only, shared with the services
     // that write it.  False when the file cannot be opened or is not a regular file.
+    // A compressed log (GzipCopy.h) is read through its decompressed copy, made first
+    // if need be: its size is the decompressed size and its stamp that of the
+    // compressed file with that size.  False too when no copy can be made; Problem()
+    // then says why.
     bool Open(const std::string& path);
+    // Why a compressed log could not be opened (GBK, naming the file), or empty.
+    const std::string& Problem() const { return problem_; }
 
     // The length taken right after opening: bytes appended later are not examined.
     std::int64_t Size() const { return size_; }
     // The file as it was when it was opened.
     const FileStamp& Stamp() const { return stamp_; }
     const std::string& Path() const { return path_; }
+
+    // Takes the open file's length and stamp again, for a file that is followed as it
+    // grows: later reads and line-end searches reach as far as the new length.  False
+    // when the system does not tell the file's state.
+    bool Refresh();
 
     // Reads exactly `count` bytes at `offset`.  Throws ScanReadError when fewer
     // arrive.  Safe to call from several threads at once.
@@ -49,6 +60,7 @@ private:
     std::int64_t size_ = 0;
     FileStamp stamp_;
     std::string path_;
+    std::string problem_;
 };
 
 }  // namespace corvane

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev qt6-translations-l10n
   libvectorscan-dev
+  libisal-dev
   libcurl4-openssl-dev
   libsqlite3-dev
   fonts-wqy-microhei

@@ -314,6 +314,31 @@ private slots:
                  QStringLiteral("查找范围："));
     }
 
+    // The steps stand where the design puts them; what was added beside them takes the
+    // room it needs and covers none of them.
+    void theStepsKeepTheirPlacesAndTheAddedControlsFitBesideThem() {
+        DemoWindow w;
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        const std::pair<const char*, QRect> designed[] = {
+            {design::kDayList, {8, 112, 201, 153}},
+            {design::kServiceList, {8, 305, 201, 192}},
+            {design::kStartButton, {131, 503, 81, 27}},
+        };
+        QList<QRect> taken;
+        for (const auto& [name, rect] : designed) {
+            auto* control = Controls::Find<QWidget>(*w.form, name);
+            QCOMPARE(control->geometry(), rect);
+            taken << rect;
+        }
+        for (const char* added : {design::kFollowBox, design::kCheckCataloguesButton}) {
+            auto* control = Controls::Find<QWidget>(*w.form, added);
+            QVERIFY2(control->width() >= control->sizeHint().width(), added);
+            for (const QRect& rect : taken) QVERIFY2(!control->geometry().intersects(rect), added);
+            taken << control->geometry();
+        }
+    }
+
     void thePageBarStaysWholeAtTheMinimumSize() {
         DemoWindow w;
         Controls c(*w.form);

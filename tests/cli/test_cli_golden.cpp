@@ -32,10 +32,17 @@ TEST(CliGoldenTest, DemoDataGivesTheRecordedOutput) {
          "demo/scan-GW-20261201.txt"},
         {"scan " + prog + "--threads 3 MQ " + logs + "/MsgQueue20261202.log",
          "demo/scan-MQ-20261202.txt"},
+        {"scan " + prog + "--json GW " + logs + "/Gateway20261201.log",
+         "demo/scan-GW-20261201.json"},
+        {"run " + prog + "--json --utf8 " + logs + " 20261202", "demo/run-20261202.json"},
         {"catalogue " + prog, "demo/catalogue.txt"},
         {"explain " + prog + "101", "demo/explain-101.txt"},
         {"patterns " + prog + "--service GW " + logs + "/Gateway20261202.log",
          "demo/patterns-GW-20261202.txt"},
+        {"grep " + prog + "timeout " + logs + " 20261202", "demo/grep-timeout-20261202.txt"},
+        {"grep " + prog + "--json --services MQ,GW --regex --case-sensitive 'time(out)? ' " + logs +
+             " 20261203",
+         "demo/grep-json-20261203.txt"},
     };
     for (const auto& test : cases) {
         const testing_support::CliResult r = RunCli(test.args, scratch.path());

@@ -1,0 +1,145 @@
+// grep: every line of a day's log files that holds a text or matches an expression.
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/GbkUtf8.h"
+#include "catalog/ServiceCatalogue.h"
+#include "cli/Commands.h"
+#include "search/DaySearch.h"
+
+namespace corvane::cli {
+namespace {
+
+// The services named by --services, in catalogue order; every code must be one of
+// the catalogue's.
+std::vector<ServiceEntry> ChosenServices(std::vector<ServiceEntry> services,
+                                         const std::string& list) {
+    std::vector<std::string> codes;
+    for (std::size_t from = 0;;) {
+        const std::size_t comma = list.find(',', from);
+        codes.push_back(list.substr(from, comma - from));
+        if (comma == std::string::npos) break;
+        from = comma + 1;
+    }
+    for (const std::string& code : codes) {
+        if (std::none_of(services.begin(), services.end(),
+                         [&](const ServiceEntry& s) { return s.code == code; }))
+            throw UsageError("--services: no service \"" + code + "\" in the catalogue");
+    }
+    std::erase_if(services, [&](const ServiceEntry& s) {
+        return std::find(codes.begin(), codes.end(), s.code) == codes.end();
+    });
+    return services;
+}
+
+// A JSON string of the UTF-8 text.
+void AppendJsonString(std::string_view utf8, std::string& out) {
+    out += '"';
+    for (const char c : utf8) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void AppendNumber(std::int64_t n, std::string& out) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    out.append(digits, end);
+}
+
+class PrintedMatches final : public DayMatchSink {
+public:
+    PrintedMatches(const CommandContext& c, bool json) : c_(c), json_(json) {}
+
+    bool Take(const ServiceEntry& service, const SearchedFile&, MatchBatch& batch) override {
+        // The whole batch goes out in one write.
+        out_.clear();
+        for (const LineMatch& match : batch.Lines()) {
+            ++count_;
+            if (json_) {
+                // JSON is UTF-8 whatever --utf8 says: it goes out as it is made.
+                out_ += "{\"service\":";
+                AppendJsonString(GbkToUtf8(service.code), out_);
+                out_ += ",\"line\":" + std::to_string(match.number);
+                out_ += ",\"offset\":" + std::to_string(match.offset);
+                out_ += ",\"text\":";
+                utf8_.clear();
+                converter_.Append(match.text, utf8_);
+                AppendJsonString(utf8_, out_);
+                out_ += "}\n";
+            } else {
+                out_ += service.code;
+                out_ += '\t';
+                AppendNumber(match.number, out_);
+                out_ += '\t';
+                out_ += match.text;
+                out_ += '\n';
+            }
+        }
+        if (json_)
+            raw_.Write(out_);
+        else
+            c_.out.Write(out_);
+        return true;
+    }
+
+    void Failed(const ServiceEntry&, const std::string& message) override { c_.err.Line(message); }
+
+    long long Count() const { return count_; }
+    void Flush() { raw_.Flush(); }
+
+private:
+    const CommandContext& c_;
+    bool json_;
+    LineWriter raw_{stdout, false};
+    GbkToUtf8Converter converter_;
+    std::string out_;
+    std::string utf8_;
+    long long count_ = 0;
+};
+
+}  // namespace
+
+int GrepCommand(const CommandContext& c) {
+    const Arguments& args = c.args;
+    SearchQuery query;
+    query.pattern = args.utf8 ? Utf8ToGbk(args.operands[0]) : args.operands[0];
+    query.regex = args.regex;
+    query.caseSensitive = args.caseSensitive;
+    const std::string& directory = args.operands[1];
+    const std::string& day = args.operands[2];
+
+    std::vector<ServiceEntry> services;
+    LoadServiceCatalogue(c.options.programDir, services);
+    if (args.services) services = ChosenServices(std::move(services), *args.services);
+    RequireDirectory(directory);
+
+    std::optional<LineSearch> search;
+    try {
+        search.emplace(query);
+    } catch (const SearchPatternError& e) {
+        std::fprintf(stderr, "corvane-scan: %s\n", e.what());
+        return 2;
+    }
+    SearchOptions options;
+    options.threads = c.options.threads;
+    PrintedMatches printed(c, args.json);
+    SearchDay(services, directory, day, *search, printed, c.stop, options);
+    printed.Flush();
+    return printed.Count() > 0 ? 0 : 1;
+}
+
+}  // namespace corvane::cli

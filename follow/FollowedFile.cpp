@@ -1,0 +1,223 @@
+#include "follow/FollowedFile.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include "base/LineEnds.h"
+#include "scan/BlockReader.h"
+#include "scan/LineWalker.h"
+#include "scan/LiteralMatcher.h"
+#include "scan/LogFile.h"
+
+namespace corvane {
+namespace {
+
+// How far back the search for the last complete line reads at a time.
+constexpr std::int64_t kBackPiece = 65536;
+// How many bytes before the examined end are compared at every look.
+constexpr std::int64_t kTailLength = 32;
+
+FollowProblem ProblemOfPath(const std::string& path) {
+    errno = 0;
+    const std::optional<FileStatus> status = StatusOfPath(path);
+    if (!status)
+        return errno == ENOENT || errno == ENOTDIR ? FollowProblem::Missing
+                                                   : FollowProblem::Unreadable;
+    return status->regular ? FollowProblem::Unreadable : FollowProblem::NotAFile;
+}
+
+bool SameFile(const FileStamp& a, const FileStamp& b) {
+    return a.device == b.device && a.inode == b.inode;
+}
+
+}  // namespace
+
+// What the walk over the file needs and keeps: the literals compiled once, the open
+// file and the walker that holds the findings so far.
+struct FollowedFile::Walk {
+    ScanLiterals literals;
+    LiteralMatcher matcher;
+    LiteralMatcher::Scratch scratch;
+    NullEventPump pump;
+    std::unique_ptr<LogFile> file = std::make_unique<LogFile>();
+    bool open = false;
+    bool everOpen = false;
+    std::unique_ptr<LineWalker> walker;
+
+    explicit Walk(ScanLiterals compiled)
+        : literals(std::move(compiled)), matcher(literals.texts), scratch(matcher) {}
+};
+
+FollowedFile::FollowedFile(std::string serviceCode, std::string path,
+                           const ErrorCatalogue& catalogue,
+                           const std::vector<std::string>& ignoreList, StopToken stop,
+                           std::size_t blockLength)
+    : serviceCode_(std::move(serviceCode)),
+      path_(std::move(path)),
+      catalogue_(catalogue),
+      stop_(std::move(stop)),
+      blockLength_(std::max<std::size_t>(blockLength, 1)),
+      walk_(std::make_unique<Walk>(BuildLiterals(serviceCode_, catalogue, ignoreList))) {
+    StartOver();
+}
+
+FollowedFile::~FollowedFile() = default;
+
+const FindingList& FollowedFile::Findings() const { return walk_->walker->Current().findings; }
+std::int64_t FollowedFile::Known() const { return walk_->walker->Current().known; }
+std::int64_t FollowedFile::Unknown() const { return walk_->walker->Current().unknown; }
+const FileStamp& FollowedFile::Stamp() const { return walk_->file->Stamp(); }
+
+void FollowedFile::StartOver() {
+    walk_->walker = std::make_unique<LineWalker>(walk_->literals, walk_->matcher, walk_->scratch,
+                                                 catalogue_, walk_->pump, stop_);
+    examined_ = 0;
+    afterCr_ = false;
+    tail_.clear();
+}
+
+bool FollowedFile::OpenFile() {
+    auto fresh = std::make_unique<LogFile>();
+    if (!fresh->Open(path_)) return false;
+    walk_->file = std::move(fresh);
+    walk_->open = true;
+    return true;
+}
+
+void FollowedFile::SetProblem(FollowProblem problem, FollowUpdate& update) {
+    update.problem = problem;
+    update.problemBegan = problem != FollowProblem::None && problem != problem_;
+    problem_ = problem;
+}
+
+// Opens the file on the first look, and afterwards tells whether the path still names
+// the file being followed, as long as it was and with the same bytes before the end.
+std::optional<FollowReset> FollowedFile::CheckFile(FollowUpdate& update) {
+    Walk& walk = *walk_;
+    if (!walk.open) {
+        if (!OpenFile()) {
+            SetProblem(ProblemOfPath(path_), update);
+            return std::nullopt;
+        }
+        SetProblem(FollowProblem::None, update);
+        const bool again = walk.everOpen;
+        walk.everOpen = true;
+        StartOver();
+        return again ? std::optional(FollowReset::Replaced) : std::nullopt;
+    }
+    errno = 0;
+    const std::optional<FileStatus> status = StatusOfPath(path_);
+    if (!status || !status->regular) {
+        // Followed no further until the path names a file again; what was found stays.
+        SetProblem(ProblemOfPath(path_), update);
+        return std::nullopt;
+    }
+    if (!SameFile(status->stamp, walk.file->Stamp())) {
+        if (!OpenFile()) {
+            SetProblem(ProblemOfPath(path_), update);
+            return std::nullopt;
+        }
+        SetProblem(FollowProblem::None, update);
+        StartOver();
+        return FollowReset::Replaced;
+    }
+    if (!walk.file->Refresh()) {
+        SetProblem(FollowProblem::Unreadable, update);
+        return std::nullopt;
+    }
+    SetProblem(FollowProblem::None, update);
+    if (walk.file->Size() < examined_ || !StillSameBytes()) {
+        StartOver();
+        return FollowReset::Truncated;
+    }
+    return std::nullopt;
+}
+
+bool FollowedFile::StillSameBytes() const {
+    if (tail_.empty()) return true;
+    std::string now(tail_.size(), '\0');
+    try {
+        walk_->file->Read(now.data(), now.size(),
+                          examined_ - static_cast<std::int64_t>(now.size()));
+    } catch (const ScanReadError&) {
+        return false;
+    }
+    return now == tail_;
+}
+
+// The end of the last complete line in [examined_, size): just past its line end,
+// which must not be a CR that is the last byte so far.  examined_ when no line is
+// complete.  `endsAfterCr` tells whether that line end is a CR.
+std::int64_t FollowedFile::CompleteEnd(std::int64_t size, bool& endsAfterCr) const {
+    std::string piece;
+    std::int64_t to = size;
+    while (to > examined_) {
+        const std::int64_t from = std::max(examined_, to - kBackPiece);
+        piece.resize(static_cast<std::size_t>(to - from));
+        walk_->file->Read(piece.data(), piece.size(), from);
+        for (std::size_t i = piece.size(); i-- > 0;) {
+            const char c = piece[i];
+            if (!IsLineEndByte(c)) continue;
+            const std::int64_t at = from + static_cast<std::int64_t>(i);
+            // A CR as the last byte may be the first half of a CR LF still to come.
+            if (c == '\r' && at == size - 1) continue;
+            endsAfterCr = c == '\r';
+            return at + 1;
+        }
+        to = from;
+    }
+    return examined_;
+}
+
+bool FollowedFile::ExamineTo(std::int64_t end, bool endsAfterCr) {
+    Walk& walk = *walk_;
+    BlockReader reader(*walk.file, examined_, end, blockLength_, afterCr_);
+    const bool readAhead = static_cast<std::uint64_t>(end - examined_) / 2 >= blockLength_;
+    // The reader's line numbers count from where it begins: they are the walker's
+    // only when it begins the file.
+    if (readAhead && examined_ == 0) reader.CountLineEnds();
+    BlockSource blocks(reader, readAhead);
+    Block block;
+    while (blocks.Next(block)) {
+        walk.walker->Examine(block);
+        if (stop_.stop_requested()) return false;
+    }
+    examined_ = end;
+    afterCr_ = endsAfterCr;
+    tail_.resize(static_cast<std::size_t>(std::min(kTailLength, end)));
+    walk.file->Read(tail_.data(), tail_.size(), end - static_cast<std::int64_t>(tail_.size()));
+    return true;
+}
+
+FollowUpdate FollowedFile::Update() {
+    FollowUpdate update;
+    std::size_t before = Findings().size();
+    const std::size_t lastLength = before > 0 ? Findings().back().text.size() : 0;
+    try {
+        update.reset = CheckFile(update);
+        if (update.reset) before = 0;
+        if (walk_->open && update.problem == FollowProblem::None && !stop_.stop_requested()) {
+            bool endsAfterCr = false;
+            const std::int64_t end = CompleteEnd(walk_->file->Size(), endsAfterCr);
+            if (end > examined_ && !ExamineTo(end, endsAfterCr)) {
+                // Stopped inside a block: the walk cannot go on from there.
+                StartOver();
+                walk_->open = false;
+                walk_->everOpen = false;
+            }
+        }
+    } catch (const ScanReadError&) {
+        // The file got shorter while it was read: it is scanned again from its start.
+        StartOver();
+        update.reset = FollowReset::Truncated;
+        before = 0;
+    }
+    update.findingCount = Findings().size();
+    update.firstNew = std::min(before, update.findingCount);
+    // A carried stamp only ever lengthens a finding.
+    if (!update.reset && before > 0 && Findings()[before - 1].text.size() != lastLength)
+        update.changed = before - 1;
+    return update;
+}
+
+}  // namespace corvane

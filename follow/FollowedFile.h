@@ -1,0 +1,99 @@
+// One log file followed as its service writes it: scanned once from its start, then
+// only the lines appended since, with the scanner's own line walker, so that the
+// findings and counts are at every moment those of a scan of the file's complete
+// lines so far.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/FileAccess.h"
+#include "base/Stop.h"
+#include "catalog/ErrorCatalogue.h"
+#include "scan/FindingList.h"
+
+namespace corvane {
+
+// Why a followed file was scanned again from its start.
+enum class FollowReset {
+    Truncated,  // it became shorter, or the bytes before the examined end changed
+    Replaced,   // its path now names another file (a rotation, a new file in its place)
+};
+
+// What keeps a followed file from being read; each is told once, when it begins.
+enum class FollowProblem {
+    None,
+    Missing,     // the path names nothing (yet, or any more)
+    NotAFile,    // the path names a directory or something else that is not a file
+    Unreadable,  // the file is there but cannot be opened or read
+};
+
+// What one look at the file changed.  Only the most recent finding can be completed
+// by a later line, so at most one earlier finding changes.
+struct FollowUpdate {
+    std::optional<FollowReset> reset;    // everything before was dropped first
+    std::optional<std::size_t> changed;  // an earlier finding whose text grew
+    std::size_t firstNew = 0;            // findings from here on are new
+    FollowProblem problem = FollowProblem::None;
+    bool problemBegan = false;  // `problem` is new since the last look
+    // Nothing the caller has not seen yet.
+    bool Empty() const { return !reset && !changed && firstNew == findingCount && !problemBegan; }
+    std::size_t findingCount = 0;  // findings after this look
+};
+
+class FollowedFile {
+public:
+    // Follows `path` for the service `serviceCode`.  The catalogue and the ignore list
+    // are those of the whole follow: the list is not read again.  Nothing is read
+    // before the first Update.
+    FollowedFile(std::string serviceCode, std::string path, const ErrorCatalogue& catalogue,
+                 const std::vector<std::string>& ignoreList, StopToken stop,
+                 std::size_t blockLength = std::size_t{1} << 20);
+    ~FollowedFile();
+    FollowedFile(const FollowedFile&) = delete;
+    FollowedFile& operator=(const FollowedFile&) = delete;
+
+    // Looks at the path and examines the complete lines that arrived since the last
+    // look; the first look scans the file from its start.  A line is complete when its
+    // line end has arrived; a CR that is the last byte so far waits for the next byte.
+    FollowUpdate Update();
+
+    const FindingList& Findings() const;
+    std::int64_t Known() const;
+    std::int64_t Unknown() const;
+    // The bytes of complete lines examined: the scan so far covers [0, Examined()).
+    std::int64_t Examined() const { return examined_; }
+    // The open file's stamp at the last look.
+    const FileStamp& Stamp() const;
+    const std::string& Path() const { return path_; }
+    const std::string& ServiceCode() const { return serviceCode_; }
+
+private:
+    struct Walk;
+    bool OpenFile();
+    void StartOver();
+    void SetProblem(FollowProblem problem, FollowUpdate& update);
+    std::optional<FollowReset> CheckFile(FollowUpdate& update);
+    bool StillSameBytes() const;
+    std::int64_t CompleteEnd(std::int64_t size, bool& endsAfterCr) const;
+    bool ExamineTo(std::int64_t end, bool endsAfterCr);
+
+    const std::string serviceCode_;
+    const std::string path_;
+    const ErrorCatalogue& catalogue_;
+    const StopToken stop_;
+    const std::size_t blockLength_;
+    std::unique_ptr<Walk> walk_;
+    std::int64_t examined_ = 0;
+    bool afterCr_ = false;  // the byte before examined_ is a CR
+    // The last bytes before examined_, to notice a file cut and written again to
+    // beyond its old length between two looks.
+    std::string tail_;
+    FollowProblem problem_ = FollowProblem::None;
+};
+
+}  // namespace corvane

@@ -1,0 +1,116 @@
+// Searching every line of a log file for one text or one regular expression: the
+// lines that hold it, with their numbers, in file order.  The scan's literal engine
+// does the matching and its block reader and parts do the reading, so a search of a
+// large file runs on every core with the memory of a scan.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/Error.h"
+#include "base/Stop.h"
+#include "scan/LiteralMatcher.h"
+#include "scan/LogFile.h"
+
+namespace corvane {
+
+// What is searched for.  The pattern is bytes (GBK as typed); a literal is found
+// anywhere in a line, ignoring the case of a-z/A-Z byte by byte unless
+// `caseSensitive`, as the scanner matches its keywords.  A regular expression is
+// matched against each line alone, so ^ and $ are the line's start and end.
+struct SearchQuery {
+    std::string pattern;
+    bool regex = false;
+    bool caseSensitive = false;
+};
+
+// The engine refused the expression; the message is the engine's.
+class SearchPatternError : public Error {
+public:
+    using Error::Error;
+};
+
+// One query compiled once; shared by every thread of a search.
+class LineSearch {
+public:
+    // Throws SearchPatternError.
+    explicit LineSearch(const SearchQuery& query);
+
+    // Every line matches (an empty literal).
+    bool MatchesEveryLine() const { return everyLine_; }
+    // No line can match (a literal that holds a line end).
+    bool MatchesNoLine() const { return noLine_; }
+    bool PerLine() const { return perLine_; }
+    const LiteralMatcher* Matcher() const { return matcher_.get(); }
+    std::size_t LiteralLength() const { return literalLength_; }
+
+private:
+    std::unique_ptr<LiteralMatcher> matcher_;
+    bool everyLine_ = false;
+    bool noLine_ = false;
+    bool perLine_ = false;  // the engine runs over each line alone
+    std::size_t literalLength_ = 0;
+};
+
+// One matching line: its 1-based number (numbered as findings are), the byte offset of
+// its first byte and its bytes without the terminator.
+struct LineMatch {
+    std::int64_t number = 0;
+    std::int64_t offset = 0;
+    std::string_view text;  // valid while the batch that holds it is unchanged
+};
+
+// Matching lines in file order, their bytes kept together: a search that matches
+// millions of lines allocates per batch, not per line.
+class MatchBatch {
+public:
+    void Add(std::int64_t number, std::int64_t offset, std::string_view text);
+    // The lines, their texts pointing into the batch.
+    const std::vector<LineMatch>& Lines();
+    bool Empty() const { return lines_.empty(); }
+    void Renumber(std::int64_t lineEndsBefore);
+    void Clear();  // keeps the memory for the next lines
+    void Swap(MatchBatch& other);
+
+private:
+    std::vector<LineMatch> lines_;
+    std::vector<std::size_t> at_;  // where each line's text begins in bytes_
+    std::string bytes_;
+};
+
+// Receives the matching lines in file order, a batch at a time, on the thread that
+// called the search.  Returns false to end the search.
+class MatchSink {
+public:
+    virtual ~MatchSink() = default;
+    virtual bool Take(MatchBatch& batch) = 0;
+};
+
+struct SearchOptions {
+    unsigned threads = 1;
+    // Only tests change these, to reach block and part boundaries with small files.
+    std::size_t blockLength = std::size_t{1} << 20;
+    std::int64_t partLength = 0;  // 0: chosen from the file size and the threads
+};
+
+enum class SearchOutcome { Completed, Stopped, Failed };
+
+// Searches a compressed log (scan/GzipCopy.h) as a thread of its own decompresses
+// its stream, one block at a time, on the calling thread; memory stays at a few
+// buffers plus the longest line.  A corrupt, truncated or oversized stream ends the
+// search with Failed and `error` (GBK, naming the file); the lines found before were
+// handed on.
+SearchOutcome SearchCompressedLog(const std::string& path, const LineSearch& search,
+                                  MatchSink& sink, const StopToken& stop, std::string& error);
+
+// Searches the whole of `file` (its size as opened).  A stop request, or a sink that
+// answers false, ends the search with Stopped.  Throws ScanReadError when the file
+// delivers fewer bytes than its size.
+SearchOutcome SearchLogFile(const LogFile& file, const LineSearch& search, MatchSink& sink,
+                            const StopToken& stop, const SearchOptions& options);
+
+}  // namespace corvane

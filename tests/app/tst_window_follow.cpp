@@ -1,0 +1,131 @@
+// 实时跟踪: after a completed run the window follows the analysed files; the rows, the
+// page bar, the last page and find grow to what a full scan of the grown file gives,
+// and a file cut short is read again from its start.
+
+#include <QCheckBox>
+#include <QFile>
+#include <QProcess>
+
+#include "CoreFakes.h"
+#include "WindowTestSupport.h"
+#include "scan/Scanner.h"
+
+using namespace wintest;
+
+namespace {
+
+QByteArray KnownLines(int from, int to) {
+    QByteArray lines;
+    for (int i = from; i < to; ++i)
+        lines += "[10:00:00.000] KWA item " + QByteArray::number(i) + "\n";
+    return lines;
+}
+
+bool Append(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Append) && file.write(bytes) == bytes.size();
+}
+
+}  // namespace
+
+class WindowFollowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void followedRowsAndPagesGrowToTheFullScan() {
+        TestDirs dirs;
+        dirs.WriteProgramFile("ServiceList.ini", ServiceListIni({{"A", "甲服务", "Alpha"}}));
+        dirs.WriteProgramFile("ErrorList.ini",
+                              Gbk(QStringLiteral("[ERRORLIST]\r\n1=101\r\n2=102\r\n[ERROR_101]\r\n"
+                                                 "所属服务代码=A\r\n错误名称=连接错误\r\n"
+                                                 "日志关键字=KWA\r\n"
+                                                 "[ERROR_102]\r\n所属服务代码=A\r\n"
+                                                 "错误名称=新的错误\r\n日志关键字=KWB\r\n")));
+        const QString log = dirs.LogDir() + "/Alpha20240102.log";
+        // The day before, in the history: code 101 only.
+        dirs.WriteLog("Alpha20240101.log", KnownLines(0, 5));
+        dirs.WriteLog("Alpha20240102.log", KnownLines(0, 999));
+        FakeDialogs dialogs;
+        MainWindow form(dirs.ProgramDir(), &dialogs);
+        Controls c(form);
+        auto* follow = Controls::Find<QCheckBox>(form, design::kFollowBox);
+        QCOMPARE(follow->text(), QStringLiteral("实时跟踪"));
+        follow->setChecked(true);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        c.ChooseDay(dirs.LogDir(), QStringLiteral("20240101"));
+        Analyse(form);
+        c.ChooseDay(dirs.LogDir(), QStringLiteral("20240102"));
+        Analyse(form);
+        QCOMPARE(c.ResultRows(), QStringList{"甲服务\t999\t0"});
+        Controls::ClickRow(c.resultList, 0);
+        QCOMPARE(c.pageNumberLabel->text() + '/' + c.pageCountLabel->text(), QStringLiteral("1/1"));
+
+        // Two known lines and an unknown one, the last line still without its end.
+        QVERIFY(Append(log,
+                       KnownLines(999, 1001) + "  tail step failed \n" + "[10:00:09.000] KWA par"));
+        QVERIFY(ServeEventsUntil([&] { return c.ResultRows() == QStringList{"甲服务\t1001\t1"}; },
+                                 30000));
+        // Its line end arrives and completes the unknown finding with its time.
+        QVERIFY(Append(log, "tial\n"));
+        QVERIFY(ServeEventsUntil([&] { return c.ResultRows() == QStringList{"甲服务\t1002\t1"}; },
+                                 30000));
+        DrainEvents();
+
+        // The counts and the findings are a full scan's of the grown file.
+        corvane::NullProgressSink row;
+        corvane::NullEventPump pump;
+        corvane::testing_support::FakeDialogs scanDialogs;
+        corvane::ScanOptions options;
+        options.programDir = dirs.ProgramDir();
+        const corvane::ScanResult full =
+            corvane::ScanLogFile("A", QFile::encodeName(log).toStdString(), *form.catalogue(), row,
+                                 scanDialogs, pump, {}, options);
+        QCOMPARE(full.known, 1002);
+        QCOMPARE(full.unknown, 1);
+        QVERIFY(form.results()->at(0).stored->findings == full.findings);
+
+        // The page looked at was the last: it is filled again, and the bar counts two.
+        QCOMPARE(c.pageNumberLabel->text() + '/' + c.pageCountLabel->text(), QStringLiteral("1/2"));
+        QCOMPARE(c.knownErrorList->topLevelItemCount(), 1000);
+        QTest::mouseClick(c.nextPageButton, Qt::LeftButton);
+        QCOMPARE(c.knownErrorRows(),
+                 (QStringList{"10:00:00|连接错误|101", "10:00:09|连接错误|101"}));
+        QCOMPARE(c.unknownErrorText->toPlainText(),
+                 QStringLiteral("[10:00:09.000]|  tail step failed "));
+        // Find reaches the new findings.
+        QTest::mouseClick(c.previousPageButton, Qt::LeftButton);
+        Controls::Find<QLineEdit>(form, design::kFindEdit)->setText(QStringLiteral("partial"));
+        form.findNext();
+        QVERIFY(ServeEventsUntil([&] { return c.pageNumberLabel->text() == QStringLiteral("2"); },
+                                 30000));
+
+        // A code the history has not seen before is marked new as it arrives.
+        QVERIFY(c.resultList->topLevelItem(0)->text(3).isEmpty());
+        QVERIFY(Append(log, "[10:00:10.000] KWB first time\n"));
+        QVERIFY(ServeEventsUntil(
+            [&] { return c.resultList->topLevelItem(0)->text(3) == QStringLiteral("新"); }, 30000));
+        QCOMPARE(c.resultList->topLevelItem(0)->toolTip(3), QStringLiteral("new:102"));
+
+        // Cut short and written again: read from its start, and the row says so.
+        QVERIFY(dirs.WriteLog("Alpha20240102.log", KnownLines(0, 3)));
+        QVERIFY(
+            ServeEventsUntil([&] { return c.ResultRows() == QStringList{"甲服务\t3\t0"}; }, 30000));
+        QVERIFY(!c.resultList->topLevelItem(0)->toolTip(0).isEmpty());
+        QCOMPARE(c.pageNumberLabel->text() + '/' + c.pageCountLabel->text(), QStringLiteral("1/1"));
+        QCOMPARE(c.knownErrorList->topLevelItemCount(), 3);
+
+        // Unchecked, the window follows no more, and the history holds the day as
+        // following left it (the default history, under the test's data directory).
+        follow->setChecked(false);
+        QProcess history;
+        history.start(QStringLiteral(CORVANE_SCAN_EXE), {QStringLiteral("history"), dirs.LogDir()});
+        QVERIFY(history.waitForFinished(60000));
+        const QByteArray recorded = history.readAllStandardOutput();
+        QVERIFY2(recorded.contains("20240102\tA\t3\t0"), recorded.constData());
+        form.close();
+    }
+};
+
+QTEST_MAIN(WindowFollowTest)
+#include "tst_window_follow.moc"

@@ -1,0 +1,152 @@
+// The search tab over the chosen day's logs of the checked services: its rows against
+// the lines that hold the text, a result opening the lines around it, a refused
+// expression, and a stop.
+
+#include <QCheckBox>
+
+#include <cstdlib>
+
+#include "ContextView.h"
+#include "WindowTestSupport.h"
+
+using namespace wintest;
+
+namespace {
+
+struct SearchWindow {
+    TestDirs dirs;
+    FakeDialogs dialogs;
+    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<Controls> c;
+    QLineEdit* edit;
+    QCheckBox* regex;
+    QPushButton* search;
+    QPushButton* stop;
+    QLabel* status;
+    QTreeWidget* list;
+
+    explicit SearchWindow(int alphaLines = 3000, bool compressedBeta = false) {
+        // Decompressed copies go into the test's tree, never into the user's cache.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(dirs.LogDir() + QStringLiteral("/../cache")));
+        dirs.WriteProgramFile("ServiceList.ini", ServiceListIni({{"A", "甲服务", "Alpha"},
+                                                                 {"B", "乙服务", "Beta"},
+                                                                 {"C", "丙服务", "Gamma"}}));
+        dirs.WriteProgramFile("ErrorList.ini", QByteArray());
+        QByteArray alpha;
+        for (int i = 1; i <= alphaLines; ++i)
+            alpha += "10:00:" + QByteArray::number(10 + i % 50) + ".000 order " +
+                     (i % 7 == 0 ? "ORD-XQ " : "ORD-AB ") + QByteArray::number(i) + "\r\n";
+        dirs.WriteLog("Alpha20240102.log", alpha);
+        dirs.WriteLog("Beta20240102.log", "no time here ord-xq\nsecond\n" +
+                                              Gbk(QStringLiteral("订单 Ord-Xq 已提交\n")));
+        dirs.WriteLog("Gamma20240102.log", "ORD-XQ in an unchecked service\n");
+        if (compressedBeta) {
+            const QByteArray beta = QFile::encodeName(dirs.LogDir() + "/Beta20240102.log");
+            if (std::system(("gzip " + beta).constData()) != 0) qWarning("gzip failed");
+        }
+        form = std::make_unique<MainWindow>(dirs.ProgramDir(), &dialogs);
+        c = std::make_unique<Controls>(*form);
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get())) qWarning("window not exposed");
+        c->ChooseDay(dirs.LogDir(), QStringLiteral("20240102"));
+        c->serviceList->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
+        edit = Controls::Find<QLineEdit>(*form, design::kSearchEdit);
+        regex = Controls::Find<QCheckBox>(*form, design::kSearchRegex);
+        search = Controls::Find<QPushButton>(*form, design::kSearchButton);
+        stop = Controls::Find<QPushButton>(*form, design::kSearchStopButton);
+        status = Controls::Find<QLabel>(*form, design::kSearchStatus);
+        list = Controls::Find<QTreeWidget>(*form, design::kSearchList);
+    }
+
+    // Searches for `text` and waits for the search's end.
+    void Search(const QString& text) {
+        edit->setText(text);
+        search->click();
+        QVERIFY(ServeEventsUntil([&] { return !stop->isEnabled(); }));
+        DrainEvents();
+    }
+
+    QStringList Rows() const {
+        QStringList rows;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = list->topLevelItem(i);
+            rows << row->text(0) + '|' + row->text(1) + '|' + row->text(2) + '|' + row->text(3);
+        }
+        return rows;
+    }
+};
+
+}  // namespace
+
+class WindowSearchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void findsEveryLineOfTheCheckedServicesInOrder() {
+        SearchWindow w;
+        w.Search(QStringLiteral("ord-xq"));
+        QStringList expected;
+        for (int i = 7; i <= 3000; i += 7)
+            expected << QStringLiteral("A|%1|10:00:%2.000|10:00:%2.000 order ORD-XQ %1")
+                            .arg(i)
+                            .arg(10 + i % 50);
+        expected << QStringLiteral("B|1||no time here ord-xq")
+                 << QStringLiteral("B|3||订单 Ord-Xq 已提交");
+        QCOMPARE(w.Rows(), expected);
+        QCOMPARE(w.status->text(), QStringLiteral("共 %1 行").arg(expected.size()));
+
+        // A result opens the lines around it, its own line highlighted.
+        w.list->setCurrentItem(w.list->topLevelItem(2));
+        emit w.list->itemActivated(w.list->topLevelItem(2), 0);
+        const auto* view = w.form->findChild<corvane::app::ContextView*>();
+        QVERIFY(view);
+        QCOMPARE(view->highlightedLineNumber(), 21);
+        QVERIFY(view->problem().isEmpty());
+        QVERIFY(view->text().contains(QStringLiteral("ORD-XQ 21")));
+
+        // Case kept: only the upper-case lines of Alpha.
+        Controls::Find<QCheckBox>(*w.form, design::kSearchCase)->setChecked(true);
+        w.Search(QStringLiteral("ORD-XQ"));
+        QCOMPARE(w.list->topLevelItemCount(), 3000 / 7);
+    }
+
+    void aCompressedDayIsSearchedAndItsContextOpened() {
+        SearchWindow w(100, true);
+        w.Search(QStringLiteral("ord-xq"));
+        QCOMPARE(w.list->topLevelItemCount(), 100 / 7 + 2);
+        const int last = w.list->topLevelItemCount() - 1;
+        QCOMPARE(w.Rows().last(), QStringLiteral("B|3||订单 Ord-Xq 已提交"));
+        emit w.list->itemActivated(w.list->topLevelItem(last), 0);
+        QTRY_VERIFY(w.form->findChild<corvane::app::ContextView*>());
+        const auto* view = w.form->findChild<corvane::app::ContextView*>();
+        QCOMPARE(view->highlightedLineNumber(), 3);
+        QVERIFY(view->problem().isEmpty());
+        QCOMPARE(view->firstLineNumber(), 1);
+        QVERIFY(view->text().contains(QStringLiteral("second")));
+    }
+
+    void anExpressionTheEngineRefusesIsSaidAndAStopEndsTheSearch() {
+        SearchWindow w(400000);
+        w.regex->setChecked(true);
+        w.Search(QStringLiteral("ord-(xq"));
+        QVERIFY(w.status->text().startsWith(QStringLiteral("表达式有误：")));
+        QCOMPARE(w.list->topLevelItemCount(), 0);
+
+        w.Search(QStringLiteral("^10:00:1[0-4]\\.000 order ORD-XQ"));
+        QCOMPARE(w.status->text(), QStringLiteral("共 %1 行").arg(w.list->topLevelItemCount()));
+        QVERIFY(w.list->topLevelItemCount() > 0);
+
+        // Every line matches: the stop ends the search with what it has shown.
+        w.edit->setText(QStringLiteral("order"));
+        w.search->click();
+        QVERIFY(w.stop->isEnabled());
+        w.stop->click();
+        QVERIFY(!w.stop->isEnabled());
+        DrainEvents();
+        QVERIFY(w.status->text().startsWith(QStringLiteral("已停止")));
+        QVERIFY(w.form->close());
+    }
+};
+
+QTEST_MAIN(WindowSearchTest)
+#include "tst_window_search.moc"

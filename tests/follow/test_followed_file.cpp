@@ -1,0 +1,187 @@
+// A followed file against a full scan: a writer appends random bursts that split lines
+// and CR LF pairs, and after every burst the findings seen through the updates are
+// those of a scan of the file's complete lines; then the file is cut short, rewritten
+// and rotated, and the follow starts over each time.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "CoreFakes.h"
+#include "Findings.h"
+#include "ReferenceScan.h"
+#include "catalog/ServiceCatalogue.h"
+#include "follow/FollowedFile.h"
+#include "scan/Scanner.h"
+
+namespace corvane {
+namespace {
+
+using testing_support::FakeDialogs;
+using testing_support::ListForm;
+using testing_support::ReferenceScan;
+using testing_support::ScanLines;
+using testing_support::TempDir;
+using testing_support::Texts;
+
+class Writer {
+public:
+    explicit Writer(std::string path) : path_(std::move(path)) {}
+    void Append(const std::string& bytes) {
+        const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+        ::close(fd);
+        content += bytes;
+    }
+    // The bytes a follow may have examined: up to the last line end, a CR at the very
+    // end still waiting for its possible LF.
+    std::string CompleteLines() const {
+        std::string text = content;
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        const std::size_t last = text.find_last_of("\r\n");
+        return last == std::string::npos ? std::string() : text.substr(0, last + 1);
+    }
+    std::string content;
+
+private:
+    std::string path_;
+};
+
+std::string RandomLines(std::mt19937& rng, int lines) {
+    static const std::vector<std::string> pieces = {
+        "[10:00:01.123]", "10:00:02.5 ", "20:11:03", "  ",     "x",       "boom",
+        "TimeOut",        "failed ",     "fail ",    "quiet",  "failure", "\xc8\xd5",
+        "[cfg]",          "9",           "ok ",      "FAILED "};
+    static const std::vector<std::string> ends = {"\n", "\r\n", "\r", "\n\r", "\r\n"};
+    std::string text;
+    for (int i = 0; i < lines; ++i) {
+        const int n = std::uniform_int_distribution<int>(0, 4)(rng);
+        for (int k = 0; k < n; ++k)
+            text += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(rng)];
+        text += ends[std::uniform_int_distribution<std::size_t>(0, ends.size() - 1)(rng)];
+    }
+    return text;
+}
+
+// Cuts `text` into bursts of 1 to 40 bytes, now and then a larger one.
+std::vector<std::string> Bursts(std::mt19937& rng, const std::string& text) {
+    std::vector<std::string> bursts;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t n = rng() % 8 == 0 ? 1 + rng() % 400 : 1 + rng() % 40;
+        bursts.push_back(text.substr(at, n));
+        at += n;
+    }
+    return bursts;
+}
+
+void FollowAgainstFullScans(unsigned seed) {
+    TempDir dir;
+    ErrorCatalogue catalogue(2);
+    catalogue[0] = {"GW", "101", "boom", "boom", {}};
+    catalogue[1] = {"GW", "102", "timeout", "timeout", {}};
+    dir.Write("ServiceList.ini", "[SERVICE_GW_EXCEPT]\n01=quiet\n");
+    const std::vector<std::string> ignore = ReadIgnoreList(dir.path(), "GW");
+    ASSERT_EQ(ignore, (std::vector<std::string>{"quiet"}));
+    const std::string path = dir / "GW20261209.log";
+    std::mt19937 rng(seed);
+
+    // Small blocks, so that appends also reach block boundaries.
+    FollowedFile file("GW", path, catalogue, ignore, {}, 64);
+    FindingList seen;  // the findings as a consumer of the updates holds them
+    Writer writer(path);
+    std::vector<FollowReset> resets;
+    const auto look = [&](const std::string& when) {
+        const FollowUpdate update = file.Update();
+        if (update.reset) {
+            resets.push_back(*update.reset);
+            seen.clear();
+        }
+        if (update.changed) seen.at(*update.changed) = file.Findings().at(*update.changed);
+        ASSERT_EQ(update.firstNew, seen.size()) << when;
+        for (std::size_t i = update.firstNew; i < update.findingCount; ++i)
+            seen.push_back(file.Findings()[i]);
+        ASSERT_EQ(seen, file.Findings()) << when;
+        ScanLines list = Texts(seen);
+        list.push_back(std::to_string(file.Unknown()));
+        list.push_back(std::to_string(file.Known()));
+        ASSERT_EQ(list, ReferenceScan(writer.CompleteLines(), "GW", catalogue, ignore)) << when;
+    };
+    const auto writeInBursts = [&](const std::string& text, const std::string& phase) {
+        const std::vector<std::string> bursts = Bursts(rng, text);
+        for (std::size_t i = 0; i < bursts.size(); ++i) {
+            writer.Append(bursts[i]);
+            look(phase + " burst " + std::to_string(i));
+            if (::testing::Test::HasFatalFailure()) return;
+        }
+    };
+
+    look("before the file exists");
+    writeInBursts(RandomLines(rng, 300), "appends");
+    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+    EXPECT_TRUE(resets.empty());
+
+    // Cut short, then cut and written past its old length before the next look.
+    std::filesystem::resize_file(path, writer.content.size() / 2);
+    writer.content.resize(writer.content.size() / 2);
+    look("after the cut");
+    const std::string rewritten = "rewritten boom\n" + RandomLines(rng, 400);
+    {
+        std::filesystem::resize_file(path, 0);
+        writer.content.clear();
+        writer.Append(rewritten);
+    }
+    look("after the rewrite");
+    writeInBursts(RandomLines(rng, 100), "after the rewrite");
+    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+
+    // Rotation: the file renamed away and a new one created at its path.
+    std::filesystem::rename(path, path + ".1");
+    writer.content.clear();
+    writeInBursts(RandomLines(rng, 200) + "last failed \n", "after the rotation");
+    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+    EXPECT_EQ(resets, (std::vector<FollowReset>{FollowReset::Truncated, FollowReset::Truncated,
+                                                FollowReset::Replaced}));
+
+    // The places too are those of the scanner's own scan of the final file.
+    FakeDialogs dialogs;
+    NullEventPump pump;
+    NullProgressSink row;
+    ScanOptions options;
+    options.programDir = dir.path();
+    const ScanResult full = ScanLogFile("GW", path, catalogue, row, dialogs, pump, {}, options);
+    EXPECT_EQ(file.Findings(), full.findings);
+    EXPECT_EQ(file.Known(), full.known);
+    EXPECT_EQ(file.Unknown(), full.unknown);
+    EXPECT_EQ(file.Examined(), static_cast<std::int64_t>(writer.content.size()));
+
+    // A path that names a directory is told once; the follow goes on when it is a file.
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    const FollowUpdate first = file.Update(), second = file.Update();
+    EXPECT_EQ(first.problem, FollowProblem::NotAFile);
+    EXPECT_TRUE(first.problemBegan);
+    EXPECT_FALSE(second.problemBegan);
+    std::filesystem::remove(path);
+    Writer again(path);
+    again.Append("back boom\n");
+    const FollowUpdate back = file.Update();
+    EXPECT_EQ(back.reset, FollowReset::Replaced);
+    EXPECT_EQ(Texts(file.Findings()), (ScanLines{"101|back boom"}));
+}
+
+TEST(FollowedFileTest, UpdatesGiveAFullScanOfTheCompleteLinesThroughAppendsCutsAndRotations) {
+    for (unsigned seed = 21; seed < 29; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        FollowAgainstFullScans(seed);
+        if (HasFatalFailure()) return;
+    }
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,233 @@
+// The day search against the plainest reference: split the text into lines by the
+// line rule, fold, look for the pattern in each line; for expressions, std::regex on
+// each line.  Random texts and patterns, cut into small blocks and parts so that
+// every boundary is crossed, on one thread and on several; and corvane-scan grep
+// against the same reference and against ripgrep on LF files.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "ReferenceScan.h"
+#include "TempDir.h"
+#include "catalog/GbkText.h"
+#include "cli_support.h"
+#include "search/LineSearch.h"
+
+namespace corvane {
+namespace {
+
+using testing_support::RefFold;
+using testing_support::RunCli;
+using testing_support::TempDir;
+
+bool IsAsciiPattern(const std::string& p) {
+    return std::all_of(p.begin(), p.end(), [](char c) { return c >= ' ' && c <= '~'; });
+}
+
+struct Hit {
+    std::int64_t number;
+    std::string text;
+    friend bool operator==(const Hit&, const Hit&) = default;
+};
+
+std::vector<std::string> RefLines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t j = i;
+        while (j < text.size() && text[j] != '\r' && text[j] != '\n') ++j;
+        lines.push_back(text.substr(i, j - i));
+        if (j < text.size() && text[j] == '\r') ++j;
+        if (j < text.size() && text[j] == '\n') ++j;
+        i = j;
+    }
+    return lines;
+}
+
+// What a shell command prints on stdout.
+std::string ShellOutput(const std::string& command) {
+    std::string out;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return out;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    ::pclose(pipe);
+    return out;
+}
+
+// The first line where `got` and `want` differ, and the line wanted there; empty when
+// they are equal.
+std::string FirstDifference(const std::string& got, const std::string& want) {
+    if (got == want) return "";
+    std::size_t at = 0;
+    while (at < got.size() && at < want.size() && got[at] == want[at]) ++at;
+    const std::size_t line = want.rfind('\n', at == 0 ? 0 : at - 1);
+    const std::size_t from = line == std::string::npos || at == 0 ? 0 : line + 1;
+    return "got: " + got.substr(from, got.find('\n', from) - from) +
+           "\nwanted: " + want.substr(from, want.find('\n', from) - from);
+}
+
+std::vector<Hit> Reference(const std::string& text, const SearchQuery& q) {
+    std::vector<Hit> hits;
+    const std::vector<std::string> lines = RefLines(text);
+    std::optional<std::regex> re;
+    if (q.regex)
+        re.emplace(q.pattern, q.caseSensitive ? std::regex::ECMAScript
+                                              : std::regex::ECMAScript | std::regex::icase);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        bool match;
+        if (re)
+            match = std::regex_search(lines[i], *re);
+        else if (q.caseSensitive)
+            match = lines[i].find(q.pattern) != std::string::npos;
+        else
+            match = RefFold(lines[i]).find(RefFold(q.pattern)) != std::string::npos;
+        if (match) hits.push_back({static_cast<std::int64_t>(i + 1), lines[i]});
+    }
+    return hits;
+}
+
+class Collect final : public MatchSink {
+public:
+    bool Take(MatchBatch& batch) override {
+        for (const LineMatch& m : batch.Lines()) hits.push_back({m.number, std::string(m.text)});
+        return true;
+    }
+    std::vector<Hit> hits;
+};
+
+std::string RandomText(std::mt19937& rng, std::size_t length) {
+    static const std::vector<std::string> pieces = {"a",        "b",
+                                                    "A",        "B",
+                                                    "ab",       "x",
+                                                    " ",        "\r",
+                                                    "\n",       "\r\n",
+                                                    "\n\r",     std::string(1, '\0'),
+                                                    "\xd6\xd0", "\xb4\xed\xce\xf3",
+                                                    "fail ",    "ORDER-42",
+                                                    "\xa1"};
+    std::string text;
+    while (text.size() < length) text += pieces[rng() % pieces.size()];
+    return text;
+}
+
+std::string RandomPattern(std::mt19937& rng, bool regex) {
+    static const std::vector<std::string> literals = {
+        "a", "ab", "Ab", "ba", "B", "x a", "\xd6\xd0", "ORDER-42", "order", "\xa1", "aaa", ""};
+    static const std::vector<std::string> expressions = {
+        "a.b", "^a", "b$", "^$", "[ab]x", "A+b", "(ab|x)a", "^[^a]*$", "x?a b", "B{2}"};
+    return regex ? expressions[rng() % expressions.size()] : literals[rng() % literals.size()];
+}
+
+TEST(LineSearchTest, RandomTextsMatchTheReferenceAcrossBlocksPartsAndThreads) {
+    std::mt19937 rng(20261209);
+    const TempDir dir;
+    for (int round = 0; round < 300; ++round) {
+        const std::string text = RandomText(rng, rng() % 3000);
+        const std::string path = dir.Write("log" + std::to_string(round % 4) + ".log", text);
+        SearchQuery q;
+        q.regex = rng() % 3 == 0;
+        q.caseSensitive = rng() % 2 == 0;
+        q.pattern = RandomPattern(rng, q.regex);
+        const std::vector<Hit> expected = Reference(text, q);
+        const LineSearch search(q);
+        LogFile file;
+        ASSERT_TRUE(file.Open(path));
+        SearchOptions options;
+        options.threads = 1 + rng() % 3;
+        options.blockLength = 1 + rng() % 200;
+        options.partLength = options.threads > 1 ? 1 + static_cast<std::int64_t>(rng() % 700) : 0;
+        Collect got;
+        ASSERT_EQ(SearchLogFile(file, search, got, StopToken{}, options), SearchOutcome::Completed);
+        ASSERT_EQ(got.hits, expected)
+            << "round " << round << " pattern \"" << q.pattern << "\" regex " << q.regex
+            << " threads " << options.threads << " block " << options.blockLength << " part "
+            << options.partLength;
+    }
+}
+
+TEST(LineSearchTest, AnExpressionTheEngineRefusesGivesItsMessage) {
+    SearchQuery q;
+    q.regex = true;
+    q.pattern = "a(b";
+    try {
+        LineSearch search(q);
+        FAIL() << "compiled";
+    } catch (const SearchPatternError& e) {
+        EXPECT_NE(std::string(e.what()), "");
+    }
+}
+
+// The command over a day of three services: its lines against the reference, service
+// by service in catalogue order, and ripgrep's numbers on the same LF files.
+TEST(GrepCliTest, PrintsEveryMatchingLineOfTheDayInCatalogueOrder) {
+    std::mt19937 rng(7);
+    const TempDir dir;
+    std::string serviceList = "[SERVICELIST]\r\n01=ONE\r\n02=TWO\r\n03=THREE\r\n";
+    for (const char* code : {"ONE", "TWO", "THREE"}) {
+        std::string prefix = code;
+        std::transform(prefix.begin() + 1, prefix.end(), prefix.begin() + 1,
+                       [](char c) { return static_cast<char>(c - 'A' + 'a'); });
+        serviceList += "[SERVICE_" + std::string(code) + "]\r\n" + std::string(gbk::kKeyLogPrefix) +
+                       "=" + prefix + "\r\n";
+    }
+    dir.Write("ServiceList.ini", serviceList);
+    dir.Write("ErrorList.ini", "");
+    const std::string logs = dir.path() + "logs";
+    std::filesystem::create_directories(logs);
+    const bool haveRg = std::system("rg --version >/dev/null 2>&1") == 0;
+    for (int round = 0; round < 12; ++round) {
+        const bool lfOnly = round % 2 == 0;
+        // Services in catalogue order: Three has no file this day on odd rounds.
+        const std::vector<std::pair<std::string, std::string>> services = {
+            {"ONE", "One"}, {"TWO", "Two"}, {"THREE", "Three"}};
+        std::vector<std::string> texts;
+        for (std::size_t s = 0; s < services.size(); ++s) {
+            std::string text = RandomText(rng, 20000 + rng() % 30000);
+            if (lfOnly) std::erase(text, '\r');
+            texts.push_back(text);
+            const std::string file = logs + "/" + services[s].second + "20261201.log";
+            if (s == 2 && round % 2 == 1)
+                std::filesystem::remove(file);
+            else
+                testing_support::WriteFile(file, text);
+        }
+        SearchQuery q;
+        q.pattern = RandomPattern(rng, false);
+        if (q.pattern.empty() || q.pattern.find('\xa1') != std::string::npos) q.pattern = "ab";
+        std::string expected;
+        for (std::size_t s = 0; s < services.size(); ++s) {
+            if (s == 2 && round % 2 == 1) continue;
+            for (const Hit& h : Reference(texts[s], q))
+                expected +=
+                    services[s].first + "\t" + std::to_string(h.number) + "\t" + h.text + "\n";
+        }
+        const std::string args = "grep --program-dir " + dir.path() + " --threads " +
+                                 std::to_string(1 + round % 3) + " -- '" + q.pattern + "' " + logs +
+                                 " 20261201";
+        const testing_support::CliResult r = RunCli(args, dir.path());
+        EXPECT_EQ(r.status, expected.empty() ? 1 : 0) << args << r.err;
+        // Whole outputs are too long to print: the first line that differs says enough.
+        EXPECT_EQ(FirstDifference(r.out, expected), "") << args;
+        if (haveRg && lfOnly && IsAsciiPattern(q.pattern)) {
+            // rg prints "number:line"; ours puts the service and a TAB before it.
+            const std::string rg = ShellOutput("rg -n -F -i -a --no-heading -- '" + q.pattern +
+                                               "' " + logs + "/One20261201.log");
+            std::string ours;
+            for (const Hit& h : Reference(texts[0], q))
+                ours += std::to_string(h.number) + ":" + h.text + "\n";
+            EXPECT_EQ(FirstDifference(rg, ours), "") << q.pattern;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace corvane
