@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <atomic>
 #include <chrono>
 #include <exception>
 #include <optional>
@@ -214,14 +215,23 @@ void SearchTab::start() {
     stopButton_->setEnabled(true);
     setStatus(QStringLiteral("正在搜索..."));
     thread_ = std::jthread([this, serial, search, scope = std::move(scope)](StopToken stop) {
-        PostedMatches posted([this, serial](std::vector<Row>& rows, long long found) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, serial, rows = std::move(rows), found]() mutable {
-                    show(serial, rows, found);
-                },
-                Qt::QueuedConnection);
-        });
+        // At most two calls wait for the window at a time: a search that finds lines
+        // faster than the list takes them would otherwise queue hundreds of calls, which
+        // the window's thread would then serve in one go, holding everything else up.
+        auto waiting = std::make_shared<std::atomic<int>>(0);
+        PostedMatches posted(
+            [this, serial, waiting, &stop](std::vector<Row>& rows, long long found) {
+                while (waiting->load() >= 2 && !stop.stop_requested())
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                ++*waiting;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, serial, waiting, rows = std::move(rows), found]() mutable {
+                        --*waiting;
+                        show(serial, rows, found);
+                    },
+                    Qt::QueuedConnection);
+            });
         QString status;
         try {
             SearchOptions options;

@@ -2,7 +2,7 @@
 """Scanner benchmark: corvane-scan on one thread and on all cores, against ripgrep,
 grep and wc -l on the same file.
 
-    bench/bench.py [--scan PATH] [--baseline PATH] [--shapes stamped,nearmiss]
+    bench/bench.py [--scan PATH] [--baseline PATH] [--shapes stamped,short,nearmiss]
                    [--size BYTES] [--keywords N] [--runs N] [--curve] [--no-grep]
                    [--check-big] [--grep] [--gz]
 

@@ -4,24 +4,29 @@
 //   - an analysis run of the window over a given log, against which the command
 //     line's `corvane-scan run` time can be set, and the longest time the window's
 //     thread went without processing its events during that run.
-//   - a click on a known error with a long log line.
+//   - a click on a known error with a long log line;
+//   - a search of every line of a day's logs, with the longest gap meanwhile.
 // Usage: QT_QPA_PLATFORM=offscreen window_bench [PUMP_CALLS] [PAGE_FILLS]
 //        QT_QPA_PLATFORM=offscreen window_bench scan PROGRAM_DIR LOG_DIR DAY [RUNS]
 //        QT_QPA_PLATFORM=offscreen window_bench longline [BYTES]
+//        QT_QPA_PLATFORM=offscreen window_bench search PROGRAM_DIR LOG_DIR DAY TEXT [RUNS]
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "DesignNames.h"
@@ -40,7 +45,7 @@ struct LoopWatch {
     double longestGapMs = 0;
 };
 
-LoopWatch WaitForRun(MainWindow& form) {
+LoopWatch WaitWhile(const std::function<bool()>& busy) {
     LoopWatch watch;
     QElapsedTimer sinceLast;
     sinceLast.start();
@@ -53,11 +58,15 @@ LoopWatch WaitForRun(MainWindow& form) {
         watch.longestGapMs =
             std::max(watch.longestGapMs, static_cast<double>(sinceLast.nsecsElapsed()) / 1e6);
         sinceLast.start();
-        if (!form.runInProgress()) loop.quit();
+        if (!busy()) loop.quit();
     });
     tick.start();
-    if (form.runInProgress()) loop.exec();
+    if (busy()) loop.exec();
     return watch;
+}
+
+LoopWatch WaitForRun(MainWindow& form) {
+    return WaitWhile([&form] { return form.runInProgress(); });
 }
 
 // Answers every box at once, so nothing blocks.
@@ -264,6 +273,46 @@ void BenchScan(const QString& programDir, const QString& logDir, const QString& 
         Median(times), runs, pumps, longestGap);
 }
 
+// Times the search of every line of LOG_DIR's files for DAY (every catalogue service)
+// for TEXT, with the longest time between two turns of the event loop meanwhile.
+void BenchSearch(const QString& programDir, const QString& logDir, const QString& day,
+                 const QString& text, int runs) {
+    SilentDialogs dialogs;
+    QString program = programDir;
+    if (!program.endsWith('/')) program += '/';
+    MainWindow form(QFile::encodeName(program).toStdString(), &dialogs);
+    form.show();
+    QApplication::processEvents();
+    form.findChild<QLineEdit*>(QLatin1String(corvane::app::design::kDirectoryEdit))
+        ->setText(logDir);
+    auto* days = form.findChild<QListWidget*>(QLatin1String(corvane::app::design::kDayList));
+    for (int i = 0; i < days->count(); ++i)
+        if (days->item(i)->text() == day) days->setCurrentRow(i);
+    form.findChild<QLineEdit*>(QLatin1String(corvane::app::design::kSearchEdit))->setText(text);
+    auto* start = form.findChild<QPushButton*>(QLatin1String(corvane::app::design::kSearchButton));
+    auto* stop =
+        form.findChild<QPushButton*>(QLatin1String(corvane::app::design::kSearchStopButton));
+    std::vector<double> times;
+    double longestGap = 0;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        start->click();
+        const LoopWatch watch = WaitWhile([stop] { return stop->isEnabled(); });
+        times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        longestGap = std::max(longestGap, watch.longestGapMs);
+    }
+    QApplication::processEvents();
+    std::printf(
+        "%s\n",
+        qPrintable(
+            form.findChild<QLabel*>(QLatin1String(corvane::app::design::kSearchStatus))->text()));
+    std::printf(
+        "window search: median %.3f s over %d runs; longest gap between event "
+        "processing %.1f ms\n",
+        Median(times), runs, longestGap);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -271,6 +320,10 @@ int main(int argc, char** argv) {
     const QStringList args = QCoreApplication::arguments();
     if (args.size() >= 5 && args[1] == QLatin1String("scan")) {
         BenchScan(args[2], args[3], args[4], args.size() > 5 ? args[5].toInt() : 5);
+        return 0;
+    }
+    if (args.size() >= 6 && args[1] == QLatin1String("search")) {
+        BenchSearch(args[2], args[3], args[4], args[5], args.size() > 6 ? args[6].toInt() : 3);
         return 0;
     }
     if (args.size() >= 2 && args[1] == QLatin1String("longline")) {
