@@ -243,7 +243,7 @@ def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--scan", default=os.path.join(ROOT, "build", "bin", "corvane-scan"))
     ap.add_argument("--baseline")
-    ap.add_argument("--shapes", default="stamped,nearmiss")
+    ap.add_argument("--shapes", default="stamped,short,nearmiss")
     ap.add_argument("--size", type=int, default=1 << 30)
     ap.add_argument("--keywords", type=int, default=100)
     ap.add_argument("--runs", type=int, default=5)
