@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "DesignNames.h"
@@ -230,13 +231,14 @@ void BenchLongLine(long long bytes) {
                 static_cast<double>(clock.nsecsElapsed()) / 1e6);
 }
 
-// Times whole analysis runs of the window (every catalogue service checked) over
-// LOG_DIR and DAY, the event pump at its normal throttle.
-void BenchScan(const QString& programDir, const QString& logDir, const QString& day, int runs) {
-    SilentDialogs dialogs;
-    QString program = programDir;
-    if (!program.endsWith('/')) program += '/';
-    MainWindow form(QFile::encodeName(program).toStdString(), &dialogs);
+// The program directory as the window takes it: bytes, ending in a separator.
+std::string ProgramDirectory(QString programDir) {
+    if (!programDir.endsWith('/')) programDir += '/';
+    return QFile::encodeName(programDir).toStdString();
+}
+
+// Shows the window with LOG_DIR chosen and DAY selected in its day list.
+void ShowOnDay(MainWindow& form, const QString& logDir, const QString& day) {
     form.show();
     QApplication::processEvents();
     form.findChild<QLineEdit*>(QLatin1String(corvane::app::design::kDirectoryEdit))
@@ -244,6 +246,14 @@ void BenchScan(const QString& programDir, const QString& logDir, const QString& 
     auto* days = form.findChild<QListWidget*>(QLatin1String(corvane::app::design::kDayList));
     for (int i = 0; i < days->count(); ++i)
         if (days->item(i)->text() == day) days->setCurrentRow(i);
+}
+
+// Times whole analysis runs of the window (every catalogue service checked) over
+// LOG_DIR and DAY, the event pump at its normal throttle.
+void BenchScan(const QString& programDir, const QString& logDir, const QString& day, int runs) {
+    SilentDialogs dialogs;
+    MainWindow form(ProgramDirectory(programDir), &dialogs);
+    ShowOnDay(form, logDir, day);
     std::vector<double> times;
     double longestGap = 0;
     long long pumps = 0;
@@ -278,16 +288,8 @@ void BenchScan(const QString& programDir, const QString& logDir, const QString& 
 void BenchSearch(const QString& programDir, const QString& logDir, const QString& day,
                  const QString& text, int runs) {
     SilentDialogs dialogs;
-    QString program = programDir;
-    if (!program.endsWith('/')) program += '/';
-    MainWindow form(QFile::encodeName(program).toStdString(), &dialogs);
-    form.show();
-    QApplication::processEvents();
-    form.findChild<QLineEdit*>(QLatin1String(corvane::app::design::kDirectoryEdit))
-        ->setText(logDir);
-    auto* days = form.findChild<QListWidget*>(QLatin1String(corvane::app::design::kDayList));
-    for (int i = 0; i < days->count(); ++i)
-        if (days->item(i)->text() == day) days->setCurrentRow(i);
+    MainWindow form(ProgramDirectory(programDir), &dialogs);
+    ShowOnDay(form, logDir, day);
     form.findChild<QLineEdit*>(QLatin1String(corvane::app::design::kSearchEdit))->setText(text);
     auto* start = form.findChild<QPushButton*>(QLatin1String(corvane::app::design::kSearchButton));
     auto* stop =

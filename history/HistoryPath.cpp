@@ -1,29 +1,14 @@
 #include "history/HistoryPath.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
+
+#include "base/UserDirs.h"
 
 namespace corvane {
 
 std::string DefaultHistoryPath() {
-    std::string base;
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    if (dataHome != nullptr && dataHome[0] == '/') {
-        base = dataHome;
-    } else {
-        const char* home = std::getenv("HOME");
-        std::string homeDir = home != nullptr ? home : "";
-        if (homeDir.empty()) {
-            if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
-                homeDir = user->pw_dir;
-        }
-        base = homeDir + "/.local/share";
-    }
-    return base + "/corvane/history.sqlite";
+    return UserBaseDirectory("XDG_DATA_HOME", ".local/share") + "/corvane/history.sqlite";
 }
 
 std::string NormaliseDirectory(const std::string& directory) {

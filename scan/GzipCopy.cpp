@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <isa-l/igzip_lib.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "base/AsciiCase.h"
+#include "base/UserDirs.h"
 #include "catalog/GbkText.h"
 #include "scan/FileNameText.h"
 #include "scan/GzipStream.h"
@@ -31,20 +31,7 @@ bool IsCompressedLog(std::string_view path) {
 }
 
 std::string GzipCacheDirectory() {
-    const char* cacheHome = std::getenv("XDG_CACHE_HOME");
-    std::string base;
-    if (cacheHome != nullptr && cacheHome[0] == '/') {
-        base = cacheHome;
-    } else {
-        const char* home = std::getenv("HOME");
-        std::string homeDir = home != nullptr ? home : "";
-        if (homeDir.empty()) {
-            if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
-                homeDir = user->pw_dir;
-        }
-        base = homeDir + "/.cache";
-    }
-    return base + "/corvane/gz/";
+    return UserBaseDirectory("XDG_CACHE_HOME", ".cache") + "/corvane/gz/";
 }
 
 namespace {
