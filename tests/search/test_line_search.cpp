@@ -38,19 +38,6 @@ struct Hit {
     friend bool operator==(const Hit&, const Hit&) = default;
 };
 
-std::vector<std::string> RefLines(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t j = i;
-        while (j < text.size() && text[j] != '\r' && text[j] != '\n') ++j;
-        lines.push_back(text.substr(i, j - i));
-        if (j < text.size() && text[j] == '\r') ++j;
-        if (j < text.size() && text[j] == '\n') ++j;
-        i = j;
-    }
-    return lines;
-}
-
 // What a shell command prints on stdout.
 std::string ShellOutput(const std::string& command) {
     std::string out;
@@ -77,7 +64,7 @@ std::string FirstDifference(const std::string& got, const std::string& want) {
 
 std::vector<Hit> Reference(const std::string& text, const SearchQuery& q) {
     std::vector<Hit> hits;
-    const std::vector<std::string> lines = RefLines(text);
+    const std::vector<std::string> lines = ReferenceLines(text);
     std::optional<std::regex> re;
     if (q.regex)
         re.emplace(q.pattern, q.caseSensitive ? std::regex::ECMAScript

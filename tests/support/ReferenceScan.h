@@ -23,8 +23,8 @@ inline bool RefDigit(const std::string& s, std::size_t pos) {
     return pos >= 1 && pos <= s.size() && s[pos - 1] >= '0' && s[pos - 1] <= '9';
 }
 
-inline ScanLines ReferenceScan(const std::string& text, const std::string& code,
-                               const ErrorCatalogue& cat, const std::vector<std::string>& ignore) {
+// The lines of `text` by the plain rule: CR LF, a lone CR and a lone LF each end one.
+inline std::vector<std::string> ReferenceLines(const std::string& text) {
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < text.size();) {
         std::size_t j = i;
@@ -34,6 +34,12 @@ inline ScanLines ReferenceScan(const std::string& text, const std::string& code,
         if (j < text.size() && text[j] == '\n') ++j;
         i = j;
     }
+    return lines;
+}
+
+inline ScanLines ReferenceScan(const std::string& text, const std::string& code,
+                               const ErrorCatalogue& cat, const std::vector<std::string>& ignore) {
+    const std::vector<std::string> lines = ReferenceLines(text);
     ScanLines list;
     int known = 0, unknown = 0;
     for (const std::string& L : lines) {
