@@ -64,7 +64,7 @@ std::string FirstDifference(const std::string& got, const std::string& want) {
 
 std::vector<Hit> Reference(const std::string& text, const SearchQuery& q) {
     std::vector<Hit> hits;
-    const std::vector<std::string> lines = ReferenceLines(text);
+    const std::vector<std::string> lines = corvane::testing_support::ReferenceLines(text);
     std::optional<std::regex> re;
     if (q.regex)
         re.emplace(q.pattern, q.caseSensitive ? std::regex::ECMAScript
