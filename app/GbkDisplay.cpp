@@ -1,6 +1,7 @@
 #include "GbkDisplay.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace corvane::app {
 
@@ -44,6 +45,12 @@ QString FromGbkLine(std::string_view bytes) {
         }
     }
     return text;
+}
+
+std::string ToGbkText(const QString& text) {
+    QStringEncoder encoder("GB18030");
+    const QByteArray bytes = encoder.encode(text);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 QString FromGbkText(std::string_view bytes) {

@@ -1,7 +1,8 @@
-// Turning the GBK bytes of logs and catalogues into text a widget can show.
+// Turning the GBK bytes of logs and catalogues into text a widget can show, and
+// text typed into a control back into such bytes.
 //
-// The core never decodes anything; only what a control displays passes through
-// here.  GB18030 is used as a superset of GBK.  Nothing a log holds may break the
+// The core never decodes anything; only what a control displays (or takes) passes
+// through here.  GB18030 is used as a superset of GBK.  Nothing a log holds may break the
 // view: invalid or truncated sequences become U+FFFD and a zero byte becomes the
 // visible U+2400.
 #pragma once
@@ -23,6 +24,10 @@ QString FromGbkText(std::string_view bytes);
 inline QString FromGbkLine(const QByteArray& bytes) {
     return FromGbkLine(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
+
+// Text typed in a control as the GBK bytes the logs and catalogues hold, by the same
+// GB18030 tables the views decode with, so that what is shown is found again.
+std::string ToGbkText(const QString& text);
 
 // Row data keeps the exact bytes so they reach the core unchanged.
 inline QByteArray ToByteArray(std::string_view bytes) {

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QPushButton>
-#include <QStringEncoder>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -45,13 +44,6 @@ QString LineTime(std::string_view line) {
         }
     }
     return QString();
-}
-
-// The typed text as the GBK bytes the logs hold.
-std::string ToGbk(const QString& text) {
-    QStringEncoder encoder("GB18030");
-    const QByteArray bytes = encoder.encode(text);
-    return ToStdString(bytes);
 }
 
 // Turns what the search finds into rows on the search's thread and posts them to the
@@ -195,7 +187,7 @@ void SearchTab::start() {
     list_->clear();
     count_ = 0;
     SearchQuery query;
-    query.pattern = ToGbk(patternEdit_->text());
+    query.pattern = ToGbkText(patternEdit_->text());
     query.regex = regexBox_->isChecked();
     query.caseSensitive = caseBox_->isChecked();
     SearchScope scope = scope_();

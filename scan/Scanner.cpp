@@ -43,6 +43,15 @@ bool OperatorAgreesToLargeFile(const std::string& path, UserDialogs& dialogs) {
     return dialogs.AskYesNo(gbk::kCaptionPrompt, question);
 }
 
+// The findings and counts of a whole file's walk as the scan's result.
+ScanResult ResultOf(WalkResult walk) {
+    ScanResult result;
+    result.findings = std::move(walk.findings);
+    result.unknown = walk.unknown;
+    result.known = walk.known;
+    return result;
+}
+
 // The whole file on the calling thread, a block at a time.
 ScanResult ScanWhole(const LogFile& file, const ScanLiterals& literals,
                      const LiteralMatcher& matcher, const ErrorCatalogue& catalogue,
@@ -68,12 +77,7 @@ ScanResult ScanWhole(const LogFile& file, const ScanLiterals& literals,
     }
     progress.Finish();
 
-    WalkResult walk = walker.Take();
-    ScanResult result;
-    result.findings = std::move(walk.findings);
-    result.unknown = walk.unknown;
-    result.known = walk.known;
-    return result;
+    return ResultOf(walker.Take());
 }
 
 // A compressed day, decompressed on a thread of its own while the calling thread
@@ -141,11 +145,7 @@ ScanResult ScanCompressed(const std::string& serviceCode, const std::string& pat
     if (stop.stop_requested()) return Ended(ScanOutcome::Stopped);
     row.SetProgressText(ProgressText(done, done));
 
-    WalkResult walk = walker.Take();
-    ScanResult result;
-    result.findings = std::move(walk.findings);
-    result.unknown = walk.unknown;
-    result.known = walk.known;
+    ScanResult result = ResultOf(walker.Take());
     result.bytes = done;
     // The stamp the decompressed copy is opened with (LogFile), for the context view.
     result.stamp = status->stamp;
