@@ -7,6 +7,8 @@
 // the writers, hands the command its context and turns what comes back into the exit
 // status.
 
+#include <signal.h>
+
 #include <cstdio>
 #include <exception>
 
@@ -21,6 +23,32 @@ namespace {
 
 using namespace corvane;
 using namespace corvane::cli;
+
+// follow ends on SIGINT and SIGTERM with status 0, taken by a thread that waits for
+// them; one that arrives while the program is still starting (its libraries' own
+// initialisers and the catalogues take tens of milliseconds) would end it with the
+// default action instead.  So both are held back from before any library initialiser
+// runs, and main gives them back at once to every other command.
+sigset_t maskBeforeHold;
+
+sigset_t StopSignals() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    return signals;
+}
+
+void HoldStopSignals(int, char**, char**) {
+    const sigset_t signals = StopSignals();
+    sigprocmask(SIG_BLOCK, &signals, &maskBeforeHold);
+}
+
+// The executable's pre-initialisers run before those of the shared libraries.
+[[gnu::section(".preinit_array"),
+  gnu::used]] void (*const kHoldStopSignals)(int, char**, char**) = HoldStopSignals;
+
+void ReleaseStopSignals() { sigprocmask(SIG_SETMASK, &maskBeforeHold, nullptr); }
 
 int Dispatch(const Arguments& args, LineWriter& out, LineWriter& err) {
     ConsoleDialogs dialogs(err);
@@ -41,9 +69,11 @@ int main(int argc, char** argv) {
     try {
         args = ParseArguments(argc, argv);
     } catch (const UsageError& e) {
+        ReleaseStopSignals();
         std::fprintf(stderr, "corvane-scan: %s\n%s", e.what(), UsageText().c_str());
         return 2;
     }
+    if (args.command != "follow" || args.help || args.version) ReleaseStopSignals();
     if (args.help || args.version) {
         if (args.help)
             std::fputs(UsageText().c_str(), stdout);

@@ -36,19 +36,23 @@ void DayFollow::LookOnce(FollowSink& sink) {
     first_ = false;
     bool reported = false;
     for (std::size_t i = 0; i < files_.size() && !stop_.stop_requested(); ++i) {
-        FollowUpdate update = files_[i]->Update();
-        if (update.problem == FollowProblem::None) {
-            // A file there at the start begins at its end unless asked otherwise; one
-            // that appears later is new for the day, all of it.
-            if (first && !options_.fromStart) update.firstNew = update.findingCount;
-            seen_[i] = true;
-        } else if (update.problem == FollowProblem::Missing && !seen_[i]) {
-            // A service that has not written today is no problem.
-            update.problemBegan = false;
+        // A rotated file's last lines come in one look, the new file's in the next.
+        for (bool again = true; again && !stop_.stop_requested();) {
+            FollowUpdate update = files_[i]->Update();
+            again = update.lookAgain;
+            if (update.problem == FollowProblem::None) {
+                // A file there at the start begins at its end unless asked otherwise;
+                // one that appears later is new for the day, all of it.
+                if (first && !options_.fromStart) update.firstNew = update.findingCount;
+                seen_[i] = true;
+            } else if (update.problem == FollowProblem::Missing && !seen_[i]) {
+                // A service that has not written today is no problem.
+                update.problemBegan = false;
+            }
+            if (update.Empty()) continue;
+            sink.Updated(i, *files_[i], update);
+            reported = true;
         }
-        if (update.Empty()) continue;
-        sink.Updated(i, *files_[i], update);
-        reported = true;
     }
     if (reported) sink.RoundDone();
 }

@@ -14,8 +14,10 @@ namespace {
 
 // How far back the search for the last complete line reads at a time.
 constexpr std::int64_t kBackPiece = 65536;
-// How many bytes before the examined end are compared at every look.
+// How many bytes before the examined end, and how many of the file's first bytes,
+// are compared at every look (fewer while fewer have been examined).
 constexpr std::int64_t kTailLength = 32;
+constexpr std::int64_t kHeadLength = 4096;
 
 FollowProblem ProblemOfPath(const std::string& path) {
     errno = 0;
@@ -73,6 +75,7 @@ void FollowedFile::StartOver() {
                                                  catalogue_, walk_->pump, stop_);
     examined_ = 0;
     afterCr_ = false;
+    head_.clear();
     tail_.clear();
 }
 
@@ -81,6 +84,7 @@ bool FollowedFile::OpenFile() {
     if (!fresh->Open(path_)) return false;
     walk_->file = std::move(fresh);
     walk_->open = true;
+    drained_ = false;
     return true;
 }
 
@@ -91,8 +95,10 @@ void FollowedFile::SetProblem(FollowProblem problem, FollowUpdate& update) {
 }
 
 // Opens the file on the first look, and afterwards tells whether the path still names
-// the file being followed, as long as it was and with the same bytes before the end.
-std::optional<FollowReset> FollowedFile::CheckFile(FollowUpdate& update) {
+// the file being followed, as long as it was and with the same first bytes and bytes
+// before the end.  `drain`: the path names another file, and the open one is to be
+// read to its end first.
+std::optional<FollowReset> FollowedFile::CheckFile(FollowUpdate& update, bool& drain) {
     Walk& walk = *walk_;
     if (!walk.open) {
         if (!OpenFile()) {
@@ -113,6 +119,15 @@ std::optional<FollowReset> FollowedFile::CheckFile(FollowUpdate& update) {
         return std::nullopt;
     }
     if (!SameFile(status->stamp, walk.file->Stamp())) {
+        // Rotated by rename, or removed and created again: the lines the old file got
+        // before that are read first, as `tail -F` does, or they would be lost with it.
+        // Once only, so that a writer that still appends to it cannot hold the new
+        // file back.
+        if (!drained_ && LeftToDrain()) {
+            SetProblem(FollowProblem::None, update);
+            drain = true;
+            return std::nullopt;
+        }
         if (!OpenFile()) {
             SetProblem(ProblemOfPath(path_), update);
             return std::nullopt;
@@ -133,16 +148,24 @@ std::optional<FollowReset> FollowedFile::CheckFile(FollowUpdate& update) {
     return std::nullopt;
 }
 
+// Whether the open file holds bytes after the examined end that continue what was
+// examined (it was not cut or written over before it went).
+bool FollowedFile::LeftToDrain() {
+    return walk_->file->Refresh() && walk_->file->Size() > examined_ && StillSameBytes();
+}
+
 bool FollowedFile::StillSameBytes() const {
-    if (tail_.empty()) return true;
-    std::string now(tail_.size(), '\0');
+    const auto same = [this](const std::string& kept, std::int64_t at) {
+        if (kept.empty()) return true;
+        std::string now(kept.size(), '\0');
+        walk_->file->Read(now.data(), now.size(), at);
+        return now == kept;
+    };
     try {
-        walk_->file->Read(now.data(), now.size(),
-                          examined_ - static_cast<std::int64_t>(now.size()));
+        return same(head_, 0) && same(tail_, examined_ - static_cast<std::int64_t>(tail_.size()));
     } catch (const ScanReadError&) {
         return false;
     }
-    return now == tail_;
 }
 
 // The end of the last complete line in [examined_, size): just past its line end,
@@ -169,6 +192,13 @@ std::int64_t FollowedFile::CompleteEnd(std::int64_t size, bool& endsAfterCr) con
     return examined_;
 }
 
+bool FollowedFile::EndsWithCr(std::int64_t end) const {
+    if (end == 0) return false;
+    char last = 0;
+    walk_->file->Read(&last, 1, end - 1);
+    return last == '\r';
+}
+
 bool FollowedFile::ExamineTo(std::int64_t end, bool endsAfterCr) {
     Walk& walk = *walk_;
     BlockReader reader(*walk.file, examined_, end, blockLength_, afterCr_);
@@ -186,6 +216,11 @@ bool FollowedFile::ExamineTo(std::int64_t end, bool endsAfterCr) {
     afterCr_ = endsAfterCr;
     tail_.resize(static_cast<std::size_t>(std::min(kTailLength, end)));
     walk.file->Read(tail_.data(), tail_.size(), end - static_cast<std::int64_t>(tail_.size()));
+    const std::int64_t headLength = std::min(kHeadLength, end);
+    if (static_cast<std::int64_t>(head_.size()) < headLength) {
+        head_.resize(static_cast<std::size_t>(headLength));
+        walk.file->Read(head_.data(), head_.size(), 0);
+    }
     return true;
 }
 
@@ -194,16 +229,30 @@ FollowUpdate FollowedFile::Update() {
     std::size_t before = Findings().size();
     const std::size_t lastLength = before > 0 ? Findings().back().text.size() : 0;
     try {
-        update.reset = CheckFile(update);
+        bool drain = false;
+        update.reset = CheckFile(update, drain);
         if (update.reset) before = 0;
         if (walk_->open && update.problem == FollowProblem::None && !stop_.stop_requested()) {
+            const std::int64_t size = walk_->file->Size();
             bool endsAfterCr = false;
-            const std::int64_t end = CompleteEnd(walk_->file->Size(), endsAfterCr);
+            // A file drained before the new one is taken ends where it is: nothing will
+            // complete its last line under this name any more.
+            const std::int64_t end = drain ? size : CompleteEnd(size, endsAfterCr);
+            if (drain) {
+                endsAfterCr = EndsWithCr(end);
+                drained_ = true;
+                update.lookAgain = true;
+            }
             if (end > examined_ && !ExamineTo(end, endsAfterCr)) {
-                // Stopped inside a block: the walk cannot go on from there.
+                // Stopped inside a block: the walk cannot go on from there, and the
+                // findings it held are gone.  The caller stops too; it is told nothing,
+                // so what it holds stays as the last look left it.
                 StartOver();
                 walk_->open = false;
                 walk_->everOpen = false;
+                FollowUpdate nothing;
+                nothing.findingCount = nothing.firstNew = Findings().size();
+                return nothing;
             }
         }
     } catch (const ScanReadError&) {

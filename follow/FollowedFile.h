@@ -20,7 +20,7 @@ namespace corvane {
 
 // Why a followed file was scanned again from its start.
 enum class FollowReset {
-    Truncated,  // it became shorter, or the bytes before the examined end changed
+    Truncated,  // it became shorter, or its first bytes or those before the examined end changed
     Replaced,   // its path now names another file (a rotation, a new file in its place)
 };
 
@@ -40,6 +40,9 @@ struct FollowUpdate {
     std::size_t firstNew = 0;            // findings from here on are new
     FollowProblem problem = FollowProblem::None;
     bool problemBegan = false;  // `problem` is new since the last look
+    // The path names another file now, and this look read the old one (still open) to
+    // its end; the next look, to be taken at once, turns to the new file.
+    bool lookAgain = false;
     // Nothing the caller has not seen yet.
     bool Empty() const { return !reset && !changed && firstNew == findingCount && !problemBegan; }
     std::size_t findingCount = 0;  // findings after this look
@@ -60,6 +63,9 @@ public:
     // Looks at the path and examines the complete lines that arrived since the last
     // look; the first look scans the file from its start.  A line is complete when its
     // line end has arrived; a CR that is the last byte so far waits for the next byte.
+    // When the path names another file, the old one is first read to its end, its last
+    // line complete without a line end, and the update asks for another look.  A stop
+    // inside the examination reports nothing: the follow is over.
     FollowUpdate Update();
 
     const FindingList& Findings() const;
@@ -77,9 +83,11 @@ private:
     bool OpenFile();
     void StartOver();
     void SetProblem(FollowProblem problem, FollowUpdate& update);
-    std::optional<FollowReset> CheckFile(FollowUpdate& update);
+    std::optional<FollowReset> CheckFile(FollowUpdate& update, bool& drain);
+    bool LeftToDrain();
     bool StillSameBytes() const;
     std::int64_t CompleteEnd(std::int64_t size, bool& endsAfterCr) const;
+    bool EndsWithCr(std::int64_t end) const;
     bool ExamineTo(std::int64_t end, bool endsAfterCr);
 
     const std::string serviceCode_;
@@ -90,9 +98,12 @@ private:
     std::unique_ptr<Walk> walk_;
     std::int64_t examined_ = 0;
     bool afterCr_ = false;  // the byte before examined_ is a CR
-    // The last bytes before examined_, to notice a file cut and written again to
-    // beyond its old length between two looks.
+    // The first bytes examined and the last bytes before examined_, to notice a file
+    // cut and written again to beyond its old length between two looks, or written
+    // over in place from its start.
+    std::string head_;
     std::string tail_;
+    bool drained_ = false;  // the open file was read to its end for a new one at the path
     FollowProblem problem_ = FollowProblem::None;
 };
 

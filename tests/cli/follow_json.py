@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """corvane-scan's JSON output read by Python's json module: `run --json` and
 `scan --json` against their plain output, and `follow --json` over a copy of the demo
-logs while lines are appended, the file is cut short and rotated, and a new service's
-file appears; then SIGTERM, which must end it with status 0."""
+logs while lines are appended, the file is cut short and rotated (also within one
+burst of writes), and a new service's file appears; then SIGTERM while a large append
+is examined, and SIGTERM while follow still starts, each of which must end it with
+status 0."""
 
 import json
 import os
@@ -13,6 +15,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 
 SCAN, DEMO = sys.argv[1], sys.argv[2]
 PROG = ["--program-dir", DEMO]
@@ -127,14 +130,63 @@ try:
     check(reset["event"] == "reset" and reset["reason"] == "replaced", str(reset))
     check(again["text"] == "y failed 日", str(again))
 
+    # Rotated within one burst of writes: the old file's last lines, the very last
+    # without its line end, come before the new file's.
+    for i in range(5):
+        append(gateway, b"before rotation %d failed \n" % i)
+        append(gateway, b"unended %d failed " % i)
+        os.rename(gateway, gateway + ".r%d" % i)
+        with open(gateway, "wb") as f:
+            f.write(b"after rotation %d failed \n" % i)
+        got = take(4, "rotation %d within a burst" % i)
+        check([g.get("text") for g in got] ==
+              ["before rotation %d failed " % i, "unended %d failed " % i, None,
+               "after rotation %d failed " % i] and got[2]["event"] == "reset",
+              "rotation %d within a burst: %s" % (i, got))
+
     # A service that starts writing for the day is picked up from its start.
     portal = os.path.join(logs, "WebPortal" + DAY + ".log")
     append(portal, b"z failed \n")
     new = take(1, "a new file of the day")[0]
     check(new["service"] == "WEB" and new["line_number"] == 1, str(new))
 
+    # SIGTERM while a large append is examined.
+    with open(gateway, "ab") as f:
+        for _ in range(40):
+            f.write(b"10:00:08 a quiet line of the large append\n" * 25000)
+    time.sleep(0.03)
     follow.send_signal(signal.SIGTERM)
     check(follow.wait(timeout=30) == 0, "SIGTERM ends follow with status 0")
+
+    # SIGTERM while follow still reads its catalogues (a large one, so that this
+    # takes a while): caught once a look at /proc shows it reading ErrorList.ini.
+    slow = os.path.join(work, "slow")
+    shutil.copytree(DEMO, slow, ignore=shutil.ignore_patterns("logs"))
+    with open(os.path.join(slow, "ErrorList.ini"), "ab") as f:
+        f.write(b"\n[PADDING]\n" + b"".join(b"k%d=%s\n" % (i, b"x" * 60)
+                                            for i in range(150000)))
+    caught = 0
+    for _ in range(20):
+        starting = subprocess.Popen([SCAN, "--program-dir", slow, "follow", logs, DAY],
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        fds = "/proc/%d/fd" % starting.pid
+        reading = False
+        while not reading and starting.poll() is None:
+            try:
+                reading = any(os.readlink(os.path.join(fds, fd)).endswith("ErrorList.ini")
+                              for fd in os.listdir(fds))
+            except OSError:
+                pass
+        if reading:
+            starting.send_signal(signal.SIGTERM)
+            caught += 1
+        else:
+            starting.terminate()
+        status = starting.wait(timeout=30)
+        check(status == 0 or not reading, "SIGTERM at start-up gives status %d" % status)
+        if caught == 3:
+            break
+    check(caught == 3, "SIGTERM sent while the catalogues are read")
 finally:
     # A failed check leaves no follow behind.
     if follow is not None and follow.poll() is None:

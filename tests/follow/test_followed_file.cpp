@@ -1,15 +1,18 @@
 // A followed file against a full scan: a writer appends random bursts that split lines
 // and CR LF pairs, and after every burst the findings seen through the updates are
 // those of a scan of the file's complete lines; then the file is cut short, rewritten
-// and rotated, and the follow starts over each time.
+// (also keeping the bytes before the old end, and in place from its start) and rotated
+// (also within one burst of writes), and the follow starts over each time.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "CoreFakes.h"
@@ -38,6 +41,14 @@ public:
         ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
         ::close(fd);
         content += bytes;
+    }
+    void Overwrite(std::size_t offset, const std::string& bytes) {
+        const int fd = ::open(path_.c_str(), O_WRONLY);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset)),
+                  static_cast<ssize_t>(bytes.size()));
+        ::close(fd);
+        content.replace(offset, bytes.size(), bytes);
     }
     // The bytes a follow may have examined: up to the last line end, a CR at the very
     // end still waiting for its possible LF.
@@ -96,8 +107,11 @@ void FollowAgainstFullScans(unsigned seed) {
     FindingList seen;  // the findings as a consumer of the updates holds them
     Writer writer(path);
     std::vector<FollowReset> resets;
-    const auto look = [&](const std::string& when) {
-        const FollowUpdate update = file.Update();
+    std::string renamedAway;  // what the file renamed away last holds
+    int drains = 0;
+    // `lines`: what the findings are those of.
+    const auto check = [&](const FollowUpdate& update, const std::string& lines,
+                           const std::string& when) {
         if (update.reset) {
             resets.push_back(*update.reset);
             seen.clear();
@@ -110,7 +124,19 @@ void FollowAgainstFullScans(unsigned seed) {
         ScanLines list = Texts(seen);
         list.push_back(std::to_string(file.Unknown()));
         list.push_back(std::to_string(file.Known()));
-        ASSERT_EQ(list, ReferenceScan(writer.CompleteLines(), "GW", catalogue, ignore)) << when;
+        ASSERT_EQ(list, ReferenceScan(lines, "GW", catalogue, ignore)) << when;
+    };
+    const auto look = [&](const std::string& when) {
+        FollowUpdate update = file.Update();
+        // A file renamed away is read to its very end first, its last line complete
+        // without a line end; the next look turns to the new file.
+        while (update.lookAgain) {
+            ++drains;
+            check(update, renamedAway, when + ", the file renamed away");
+            if (::testing::Test::HasFatalFailure()) return;
+            update = file.Update();
+        }
+        check(update, writer.CompleteLines(), when);
     };
     const auto writeInBursts = [&](const std::string& text, const std::string& phase) {
         const std::vector<std::string> bursts = Bursts(rng, text);
@@ -140,13 +166,47 @@ void FollowAgainstFullScans(unsigned seed) {
     writeInBursts(RandomLines(rng, 100), "after the rewrite");
     ASSERT_FALSE(::testing::Test::HasFatalFailure());
 
+    // Cut and written again past its old length with the same bytes before the old
+    // examined end; then its first line written over in place by as many bytes.
+    {
+        const std::string old = writer.CompleteLines();
+        std::string again = "again boom\n";
+        while (again.size() < old.size() + 64) again += RandomLines(rng, 50);
+        again.replace(old.size() - 32, 32, old.substr(old.size() - 32));
+        std::filesystem::resize_file(path, 0);
+        writer.content.clear();
+        writer.Append(again);
+    }
+    look("after a rewrite that keeps the bytes before the old end");
+    writer.Overwrite(0, "again noop");
+    look("after the first line written over");
+    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+
+    // Rotations within one burst of writes: lines appended, the last perhaps without
+    // its line end, the file renamed away and a new one written before the next look.
+    for (int i = 0; i < 3; ++i) {
+        std::string last = RandomLines(rng, 1 + static_cast<int>(rng() % 20));
+        if (rng() % 2 == 0) last += "no end failed ";
+        writer.Append(last);
+        renamedAway = writer.content;
+        std::filesystem::rename(path, path + ".r" + std::to_string(i));
+        writer.content.clear();
+        writer.Append(RandomLines(rng, static_cast<int>(rng() % 5)));
+        const int drainsBefore = drains;
+        look("rotation " + std::to_string(i) + " within a burst");
+        ASSERT_FALSE(::testing::Test::HasFatalFailure());
+        EXPECT_EQ(drains, drainsBefore + 1);
+    }
+
     // Rotation: the file renamed away and a new one created at its path.
+    renamedAway = writer.content;
     std::filesystem::rename(path, path + ".1");
     writer.content.clear();
     writeInBursts(RandomLines(rng, 200) + "last failed \n", "after the rotation");
     ASSERT_FALSE(::testing::Test::HasFatalFailure());
-    EXPECT_EQ(resets, (std::vector<FollowReset>{FollowReset::Truncated, FollowReset::Truncated,
-                                                FollowReset::Replaced}));
+    using enum FollowReset;
+    EXPECT_EQ(resets, (std::vector<FollowReset>{Truncated, Truncated, Truncated, Truncated,
+                                                Replaced, Replaced, Replaced, Replaced}));
 
     // The places too are those of the scanner's own scan of the final file.
     FakeDialogs dialogs;
@@ -181,6 +241,40 @@ TEST(FollowedFileTest, UpdatesGiveAFullScanOfTheCompleteLinesThroughAppendsCutsA
         FollowAgainstFullScans(seed);
         if (HasFatalFailure()) return;
     }
+}
+
+// A stop that lands while an append is examined drops the walk: that look tells
+// nothing, so what the caller holds stays as the look before left it.
+TEST(FollowedFileTest, AStopWhileAnAppendIsExaminedEndsTheLookWithNothingToTell) {
+    TempDir dir;
+    ErrorCatalogue catalogue(1);
+    catalogue[0] = {"GW", "101", "boom", "boom", {}};
+    std::string findings, append;
+    for (int i = 0; i < 20; ++i) findings += "x boom\n";
+    for (int i = 0; i < 200000; ++i) append += "10:00:01 quiet line\n";
+    // The stop's moment is the other thread's: later and later until one lands inside.
+    bool landed = false;
+    for (int delayUs = 0; delayUs < 200000 && !landed; delayUs = delayUs * 2 + 250) {
+        const std::string path = dir / ("GW" + std::to_string(delayUs) + ".log");
+        Writer writer(path);
+        writer.Append(findings);
+        StopSource stop;
+        FollowedFile file("GW", path, catalogue, {}, stop.get_token(), 64);
+        ASSERT_EQ(file.Update().findingCount, 20u);
+        writer.Append(append);
+        std::thread stopper([&stop, delayUs] {
+            std::this_thread::sleep_for(std::chrono::microseconds(delayUs));
+            stop.request_stop();
+        });
+        const FollowUpdate update = file.Update();
+        stopper.join();
+        landed = file.Examined() == 0;
+        if (landed) {
+            EXPECT_TRUE(update.Empty());
+            EXPECT_EQ(update.findingCount, file.Findings().size());
+        }
+    }
+    EXPECT_TRUE(landed);
 }
 
 }  // namespace
