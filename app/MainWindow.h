@@ -202,6 +202,9 @@ private:
     std::unique_ptr<ResultRowSink> rowSink_;
     std::unique_ptr<WindowRun> run_;
     std::unique_ptr<WindowFollow> follow_;
+    // The directory and day of the last run, whose files a follow watches.
+    std::string runDirectory_;
+    std::string runDay_;
 
     ScanOptions scanOptions_ = [] {
         ScanOptions options;

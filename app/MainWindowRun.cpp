@@ -73,6 +73,8 @@ void MainWindow::runAnalysis() {
 
     WindowRun::Job job;
     job.day = steps_->chosenDay();
+    runDay_ = job.day;
+    runDirectory_ = steps_->directoryText();
     job.catalogue = errorCatalogue_.get();
     job.options = scanOptions_;
     job.options.programDir = programDir_;
@@ -120,23 +122,53 @@ void MainWindow::followToggled(bool checked) {
 }
 
 void MainWindow::startFollowing() {
-    if (!rows_ || !errorCatalogue_ || rows_->empty()) return;
-    follow_->start(*rows_, *errorCatalogue_, programDir_, history_.get());
+    if (!rows_ || !errorCatalogue_) return;
+    // The checked services without a row had no file at the run: theirs may appear.
+    std::vector<ServicePass> waiting;
+    for (int i = 0; i < steps_->serviceRowCount(); ++i) {
+        if (!steps_->serviceRowChecked(i)) continue;
+        const ServiceEntry service = steps_->serviceRow(i);
+        if (std::any_of(rows_->begin(), rows_->end(), [&](const ResultRow& row) {
+                return row.stored->serviceCode == service.code;
+            }))
+            continue;
+        ServicePass pass;
+        pass.caption = service.caption;
+        pass.serviceCode = service.code;
+        pass.directory = runDirectory_;
+        pass.day = runDay_;
+        pass.logFile = LogFileName(runDirectory_, service.logPrefix, runDay_);
+        waiting.push_back(std::move(pass));
+    }
+    follow_->start(*rows_, std::move(waiting), *errorCatalogue_, programDir_, history_.get());
 }
 
 // A followed row's findings changed: its counts and marks, and the pages when it is
 // shown.  A code that becomes new for the day is announced on the desktop.
 void MainWindow::followedRowChanged(const WindowFollow::Change& change) {
-    if (!rows_ || change.row < 0 || static_cast<std::size_t>(change.row) >= rows_->size()) return;
+    if (!rows_ || change.row < 0) return;
+    if (change.added && static_cast<std::size_t>(change.row) == rows_->size()) {
+        // The service's file appeared after the run: its row joins the others.
+        auto* added = new QTreeWidgetItem(resultList_);
+        added->setText(0, FromGbkLine(change.pass->caption));
+        added->setData(0, kRoleCaption, ToByteArray(change.pass->caption));
+        rows_->push_back({change.pass, {}});
+    }
+    if (static_cast<std::size_t>(change.row) >= rows_->size()) return;
     QTreeWidgetItem* item = resultList_->topLevelItem(change.row);
     if (item == nullptr) return;
     ResultRow& row = (*rows_)[static_cast<std::size_t>(change.row)];
+    const bool unknownChanged = change.rescanned || row.stored->unknown != change.pass->unknown ||
+                                row.stored->findings.size() != change.pass->findings.size();
     row.stored = change.pass;
     item->setText(1, QString::number(row.stored->known));
     item->setText(2, QString::number(row.stored->unknown));
     if (change.rescanned) {
-        item->setToolTip(0, QStringLiteral("日志文件已从头重新读取：%1")
-                                .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
+        QString tip = QStringLiteral("日志文件已从头重新读取：%1")
+                          .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+        if (change.carried > 0)
+            tip += QStringLiteral("\n此前文件中的 %1 个错误计入当天的记录").arg(change.carried);
+        item->setToolTip(0, tip);
     }
     if (change.marks) {
         for (const Mark& mark : *change.marks) {
@@ -151,6 +183,13 @@ void MainWindow::followedRowChanged(const WindowFollow::Change& change) {
         showMarks(marks);
     }
     pages_->serviceChanged(change.row);
+    // The patterns of the shown service follow its unknown errors.
+    if (unknownChanged && change.row == pages_->shownRow()) {
+        if (row.stored->findings.empty())
+            patternsTab_->clear(true);
+        else
+            patternsTab_->serviceChanged(row.stored);
+    }
 }
 
 // The result list, the known-error list and the unknown-error text are emptied;

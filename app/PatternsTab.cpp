@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -170,11 +171,22 @@ void PatternsTab::clear(bool emptyService) {
     clearDraft();
     setCaption(emptyService ? QStringLiteral("0") : QStringLiteral("…"));
     grouped_ = emptyService;
+    regroup_ = false;
 }
 
 void PatternsTab::setService(std::shared_ptr<const ServicePass> service) {
     clear(false);
     service_ = std::move(service);
+    groupIfShown();
+}
+
+void PatternsTab::serviceChanged(std::shared_ptr<const ServicePass> service) {
+    service_ = std::move(service);
+    if (grouping_.pending()) {
+        regroup_ = true;
+        return;
+    }
+    grouped_ = false;
     groupIfShown();
 }
 
@@ -189,7 +201,12 @@ void PatternsTab::groupIfShown() {
 }
 
 void PatternsTab::showPatterns(std::vector<Pattern>& patterns) {
+    QString selectedText;
+    if (const QList<QTreeWidgetItem*> selected = list_->selectedItems(); !selected.isEmpty())
+        selectedText = selected.first()->text(2);
     patterns_ = std::move(patterns);
+    // A pattern selected before the service grew stays selected, its draft with it.
+    const QSignalBlocker quiet(list_);
     list_->clear();
     QList<QTreeWidgetItem*> items;
     for (const Pattern& pattern : patterns_) {
@@ -202,6 +219,19 @@ void PatternsTab::showPatterns(std::vector<Pattern>& patterns) {
     }
     list_->addTopLevelItems(items);
     setCaption(QString::number(patterns_.size()));
+    if (!selectedText.isEmpty()) {
+        for (QTreeWidgetItem* item : items) {
+            if (item->text(2) != selectedText) continue;
+            item->setSelected(true);
+            list_->setCurrentItem(item);
+            break;
+        }
+    }
+    if (regroup_) {
+        regroup_ = false;
+        grouped_ = false;
+        groupIfShown();
+    }
 }
 
 void PatternsTab::showSelectedPattern() {

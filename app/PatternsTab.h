@@ -46,6 +46,9 @@ public:
     void clear(bool emptyService);
     // The service whose patterns the tab shows from now on.
     void setService(std::shared_ptr<const ServicePass> service);
+    // The service shown got more findings or was read again (a follow): its patterns
+    // are grouped again, the selected one kept, at most one grouping at a time.
+    void serviceChanged(std::shared_ptr<const ServicePass> service);
     // Stops the work on the tab's patterns and draft (a close).
     void cancel();
 
@@ -85,7 +88,8 @@ private:
     SharedHistory* history_ = nullptr;
 
     std::shared_ptr<const ServicePass> service_;
-    bool grouped_ = true;  // the service's patterns are shown or on their way
+    bool grouped_ = true;   // the service's patterns are shown or on their way
+    bool regroup_ = false;  // the service changed while its patterns were on their way
     std::vector<Pattern> patterns_;
     BackgroundTask grouping_;
     BackgroundTask drafting_;

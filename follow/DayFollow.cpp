@@ -25,7 +25,8 @@ DayFollow::DayFollow(const std::string& programDir, const ErrorCatalogue& catalo
     for (const FollowTarget& target : targets_) {
         files_.push_back(std::make_unique<FollowedFile>(
             target.serviceCode, target.path, catalogue,
-            ReadIgnoreList(programDir, target.serviceCode), stop_, options_.blockLength));
+            ReadIgnoreList(programDir, target.serviceCode), stop_,
+            FollowedFileOptions{options_.blockLength, options_.lastLineSoFar}));
     }
 }
 

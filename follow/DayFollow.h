@@ -52,6 +52,9 @@ struct DayFollowOptions {
     // The shortest time between two rounds of looks: a sink that passes whole lists on
     // gets them at most this often, however often the files are written.
     std::chrono::milliseconds minRoundInterval{0};
+    // Each file's last line counts before its line end has arrived (see
+    // FollowedFileOptions), as in the scan of a run.
+    bool lastLineSoFar = false;
     std::size_t blockLength = std::size_t{1} << 20;
 };
 

@@ -53,12 +53,13 @@ struct FollowedFile::Walk {
 FollowedFile::FollowedFile(std::string serviceCode, std::string path,
                            const ErrorCatalogue& catalogue,
                            const std::vector<std::string>& ignoreList, StopToken stop,
-                           std::size_t blockLength)
+                           const FollowedFileOptions& options)
     : serviceCode_(std::move(serviceCode)),
       path_(std::move(path)),
       catalogue_(catalogue),
       stop_(std::move(stop)),
-      blockLength_(std::max<std::size_t>(blockLength, 1)),
+      blockLength_(std::max<std::size_t>(options.blockLength, 1)),
+      lastLineSoFar_(options.lastLineSoFar),
       walk_(std::make_unique<Walk>(BuildLiterals(serviceCode_, catalogue, ignoreList))) {
     StartOver();
 }
@@ -71,6 +72,8 @@ std::int64_t FollowedFile::Unknown() const { return walk_->walker->Current().unk
 const FileStamp& FollowedFile::Stamp() const { return walk_->file->Stamp(); }
 
 void FollowedFile::StartOver() {
+    if (walk_->walker) dropped_ = walk_->walker->Take().findings;
+    provisional_.reset();
     walk_->walker = std::make_unique<LineWalker>(walk_->literals, walk_->matcher, walk_->scratch,
                                                  catalogue_, walk_->pump, stop_);
     examined_ = 0;
@@ -201,17 +204,7 @@ bool FollowedFile::EndsWithCr(std::int64_t end) const {
 
 bool FollowedFile::ExamineTo(std::int64_t end, bool endsAfterCr) {
     Walk& walk = *walk_;
-    BlockReader reader(*walk.file, examined_, end, blockLength_, afterCr_);
-    const bool readAhead = static_cast<std::uint64_t>(end - examined_) / 2 >= blockLength_;
-    // The reader's line numbers count from where it begins: they are the walker's
-    // only when it begins the file.
-    if (readAhead && examined_ == 0) reader.CountLineEnds();
-    BlockSource blocks(reader, readAhead);
-    Block block;
-    while (blocks.Next(block)) {
-        walk.walker->Examine(block);
-        if (stop_.stop_requested()) return false;
-    }
+    if (!Examine(end)) return false;
     examined_ = end;
     afterCr_ = endsAfterCr;
     tail_.resize(static_cast<std::size_t>(std::min(kTailLength, end)));
@@ -224,30 +217,69 @@ bool FollowedFile::ExamineTo(std::int64_t end, bool endsAfterCr) {
     return true;
 }
 
+// Hands the walker the lines of [examined_, end); false when a stop came inside.
+bool FollowedFile::Examine(std::int64_t end) {
+    Walk& walk = *walk_;
+    BlockReader reader(*walk.file, examined_, end, blockLength_, afterCr_);
+    const bool readAhead = static_cast<std::uint64_t>(end - examined_) / 2 >= blockLength_;
+    // The reader's line numbers count from where it begins: they are the walker's
+    // only when it begins the file.
+    if (readAhead && examined_ == 0) reader.CountLineEnds();
+    BlockSource blocks(reader, readAhead);
+    Block block;
+    while (blocks.Next(block)) {
+        walk.walker->Examine(block);
+        if (stop_.stop_requested()) return false;
+    }
+    return true;
+}
+
 FollowUpdate FollowedFile::Update() {
     FollowUpdate update;
     std::size_t before = Findings().size();
     const std::size_t lastLength = before > 0 ? Findings().back().text.size() : 0;
+    // A last line examined before its end came, with what it gave from the finding its
+    // line could complete on, to tell whether examining it again changes them.
+    std::optional<std::size_t> redoneFrom;
+    FindingList shown;
+    const bool everOpen = walk_->everOpen;
     try {
         bool drain = false;
         update.reset = CheckFile(update, drain);
         if (update.reset) before = 0;
+        update.appeared = walk_->open && !everOpen;
         if (walk_->open && update.problem == FollowProblem::None && !stop_.stop_requested()) {
             const std::int64_t size = walk_->file->Size();
+            if (provisional_ && (size != provisionalEnd_ || drain)) {
+                redoneFrom = provisional_->findingCount - (provisional_->last ? 1 : 0);
+                shown.assign(Findings().begin() + static_cast<std::ptrdiff_t>(*redoneFrom),
+                             Findings().end());
+                walk_->walker->GoBack(*provisional_);
+                provisional_.reset();
+            }
             bool endsAfterCr = false;
             // A file drained before the new one is taken ends where it is: nothing will
             // complete its last line under this name any more.
-            const std::int64_t end = drain ? size : CompleteEnd(size, endsAfterCr);
+            const std::int64_t end = provisional_ ? examined_
+                                     : drain      ? size
+                                                  : CompleteEnd(size, endsAfterCr);
             if (drain) {
                 endsAfterCr = EndsWithCr(end);
                 drained_ = true;
                 update.lookAgain = true;
             }
-            if (end > examined_ && !ExamineTo(end, endsAfterCr)) {
+            bool completed = end <= examined_ || ExamineTo(end, endsAfterCr);
+            if (completed && lastLineSoFar_ && !provisional_ && !drain && size > examined_) {
+                provisional_ = walk_->walker->Remember();
+                provisionalEnd_ = size;
+                completed = Examine(size);
+            }
+            if (!completed) {
                 // Stopped inside a block: the walk cannot go on from there, and the
                 // findings it held are gone.  The caller stops too; it is told nothing,
                 // so what it holds stays as the last look left it.
                 StartOver();
+                dropped_.clear();
                 walk_->open = false;
                 walk_->everOpen = false;
                 FollowUpdate nothing;
@@ -260,11 +292,27 @@ FollowUpdate FollowedFile::Update() {
         StartOver();
         update.reset = FollowReset::Truncated;
         before = 0;
+        redoneFrom.reset();
     }
-    update.findingCount = Findings().size();
+    if (update.reset) update.dropped = std::move(dropped_);
+    dropped_.clear();
+    const FindingList& findings = Findings();
+    update.findingCount = findings.size();
+    if (redoneFrom && !update.reset) {
+        const std::size_t from = *redoneFrom;
+        const bool same = findings.size() >= from + shown.size() &&
+                          std::equal(shown.begin(), shown.end(),
+                                     findings.begin() + static_cast<std::ptrdiff_t>(from));
+        if (!same) {
+            before = std::min(before, from);
+            update.replaced = true;
+        }
+        update.firstNew = std::min(before, update.findingCount);
+        return update;
+    }
     update.firstNew = std::min(before, update.findingCount);
     // A carried stamp only ever lengthens a finding.
-    if (!update.reset && before > 0 && Findings()[before - 1].text.size() != lastLength)
+    if (!update.reset && before > 0 && findings[before - 1].text.size() != lastLength)
         update.changed = before - 1;
     return update;
 }

@@ -15,6 +15,7 @@
 #include "base/Stop.h"
 #include "catalog/ErrorCatalogue.h"
 #include "scan/FindingList.h"
+#include "scan/LineWalker.h"
 
 namespace corvane {
 
@@ -38,14 +39,32 @@ struct FollowUpdate {
     std::optional<FollowReset> reset;    // everything before was dropped first
     std::optional<std::size_t> changed;  // an earlier finding whose text grew
     std::size_t firstNew = 0;            // findings from here on are new
+    // The findings the last look gave from firstNew on are replaced by those from
+    // there now (a last line examined before its line end came, examined again).
+    bool replaced = false;
     FollowProblem problem = FollowProblem::None;
     bool problemBegan = false;  // `problem` is new since the last look
+    bool appeared = false;      // the file was opened for the first time
     // The path names another file now, and this look read the old one (still open) to
     // its end; the next look, to be taken at once, turns to the new file.
     bool lookAgain = false;
+    // With `reset`: the findings of what the path named before, which were dropped.
+    FindingList dropped;
     // Nothing the caller has not seen yet.
-    bool Empty() const { return !reset && !changed && firstNew == findingCount && !problemBegan; }
+    bool Empty() const {
+        return !reset && !changed && !replaced && firstNew == findingCount && !problemBegan &&
+               !appeared;
+    }
     std::size_t findingCount = 0;  // findings after this look
+};
+
+struct FollowedFileOptions {
+    std::size_t blockLength = std::size_t{1} << 20;
+    // Examine the last line before its line end has arrived too, as a scan of the file
+    // as it stands would (the file's end ends it), and again once more of it came: the
+    // findings are then those of a scan of the whole file so far, though the last of
+    // them may change or go at the next look.  Otherwise only complete lines count.
+    bool lastLineSoFar = false;
 };
 
 class FollowedFile {
@@ -55,7 +74,7 @@ public:
     // before the first Update.
     FollowedFile(std::string serviceCode, std::string path, const ErrorCatalogue& catalogue,
                  const std::vector<std::string>& ignoreList, StopToken stop,
-                 std::size_t blockLength = std::size_t{1} << 20);
+                 const FollowedFileOptions& options = {});
     ~FollowedFile();
     FollowedFile(const FollowedFile&) = delete;
     FollowedFile& operator=(const FollowedFile&) = delete;
@@ -89,12 +108,14 @@ private:
     std::int64_t CompleteEnd(std::int64_t size, bool& endsAfterCr) const;
     bool EndsWithCr(std::int64_t end) const;
     bool ExamineTo(std::int64_t end, bool endsAfterCr);
+    bool Examine(std::int64_t end);
 
     const std::string serviceCode_;
     const std::string path_;
     const ErrorCatalogue& catalogue_;
     const StopToken stop_;
     const std::size_t blockLength_;
+    const bool lastLineSoFar_;
     std::unique_ptr<Walk> walk_;
     std::int64_t examined_ = 0;
     bool afterCr_ = false;  // the byte before examined_ is a CR
@@ -103,6 +124,11 @@ private:
     // over in place from its start.
     std::string head_;
     std::string tail_;
+    // While the last line was examined before its end came: the walk's state before
+    // it, and the file's size then.
+    std::optional<LineWalker::Checkpoint> provisional_;
+    std::int64_t provisionalEnd_ = 0;
+    FindingList dropped_;   // what the last start-over dropped
     bool drained_ = false;  // the open file was read to its end for a new one at the path
     FollowProblem problem_ = FollowProblem::None;
 };

@@ -93,6 +93,27 @@ void LineWalker::Examine(const Block& block) {
     result_.lineEnds = lineEnds_;
 }
 
+LineWalker::Checkpoint LineWalker::Remember() const {
+    Checkpoint checkpoint;
+    checkpoint.findingCount = result_.findings.size();
+    if (!result_.findings.empty()) checkpoint.last = result_.findings.back();
+    checkpoint.unknown = result_.unknown;
+    checkpoint.known = result_.known;
+    checkpoint.lineEnds = lineEnds_;
+    checkpoint.carryOpen = carryOpen_;
+    return checkpoint;
+}
+
+void LineWalker::GoBack(const Checkpoint& checkpoint) {
+    result_.findings.resize(checkpoint.findingCount);
+    if (checkpoint.last) result_.findings.back() = *checkpoint.last;
+    result_.unknown = checkpoint.unknown;
+    result_.known = checkpoint.known;
+    result_.lineEnds = lineEnds_ = checkpoint.lineEnds;
+    carryOpen_ = checkpoint.carryOpen;
+    line_ = MatchedLine();
+}
+
 WalkResult LineWalker::Take() {
     result_.incoming = incoming_.Take();
     return std::move(result_);

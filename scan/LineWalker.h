@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,6 +90,22 @@ public:
     // What the walk has found so far, after the blocks examined: a walker that is
     // handed the lines of a growing file as they arrive keeps its findings here.
     const WalkResult& Current() const { return result_; }
+
+    // The walk's state between two blocks, to examine lines that may still change (a
+    // growing file's last line before its line end has arrived) and to go back to it
+    // afterwards.  Only the most recent finding can change after it was made, so that
+    // one is all that is copied.
+    struct Checkpoint {
+        std::size_t findingCount = 0;
+        std::optional<Finding> last;
+        std::int64_t unknown = 0;
+        std::int64_t known = 0;
+        std::int64_t lineEnds = 0;
+        bool carryOpen = false;
+    };
+    Checkpoint Remember() const;
+    // Back to the state `Remember` gave, for a walker that begins its file.
+    void GoBack(const Checkpoint& checkpoint);
 
 private:
     // The line that holds the latest match, while more matches may fall into it.

@@ -1,6 +1,8 @@
 // 实时跟踪: after a completed run the window follows the analysed files; the rows, the
 // page bar, the last page and find grow to what a full scan of the grown file gives,
-// and a file cut short is read again from its start.
+// and a file cut short is read again from its start.  The rows are the run's whether
+// the box is checked or not; a service whose file appears later gets its row; the
+// patterns follow; a rotated file's findings stay in the day's record.
 
 #include <QCheckBox>
 #include <QFile>
@@ -61,15 +63,20 @@ private slots:
         Controls::ClickRow(c.resultList, 0);
         QCOMPARE(c.pageNumberLabel->text() + '/' + c.pageCountLabel->text(), QStringLiteral("1/1"));
 
-        // Two known lines and an unknown one, the last line still without its end.
+        // Two known lines and an unknown one, the last line still without its end: it
+        // counts as the file's end ends it, as in a run.
         QVERIFY(Append(log,
                        KnownLines(999, 1001) + "  tail step failed \n" + "[10:00:09.000] KWA par"));
-        QVERIFY(ServeEventsUntil([&] { return c.ResultRows() == QStringList{"甲服务\t1001\t1"}; },
-                                 30000));
-        // Its line end arrives and completes the unknown finding with its time.
-        QVERIFY(Append(log, "tial\n"));
         QVERIFY(ServeEventsUntil([&] { return c.ResultRows() == QStringList{"甲服务\t1002\t1"}; },
                                  30000));
+        // Its line end arrives: the finding is examined again, whole.
+        QVERIFY(Append(log, "tial\n"));
+        QVERIFY(ServeEventsUntil(
+            [&] {
+                return form.results()->at(0).stored->findings.back().text ==
+                       "101|[10:00:09.000] KWA partial";
+            },
+            30000));
         DrainEvents();
 
         // The counts and the findings are a full scan's of the grown file.
@@ -122,7 +129,79 @@ private slots:
         history.start(QStringLiteral(CORVANE_SCAN_EXE), {QStringLiteral("history"), dirs.LogDir()});
         QVERIFY(history.waitForFinished(60000));
         const QByteArray recorded = history.readAllStandardOutput();
-        QVERIFY2(recorded.contains("20240102\tA\t3\t0"), recorded.constData());
+        // The findings of the file before the cut stay in the day's record.
+        QVERIFY2(recorded.contains("20240102\tA\t1006\t1"), recorded.constData());
+        form.close();
+    }
+
+    void followGoesOnFromTheRunAndKeepsTheDay() {
+        TestDirs dirs;
+        dirs.WriteProgramFile("ServiceList.ini",
+                              ServiceListIni({{"A", "甲服务", "Alpha"}, {"B", "乙服务", "Beta"}}));
+        dirs.WriteProgramFile("ErrorList.ini",
+                              Gbk(QStringLiteral("[ERRORLIST]\r\n1=101\r\n2=201\r\n[ERROR_101]\r\n"
+                                                 "所属服务代码=A\r\n错误名称=连接错误\r\n"
+                                                 "日志关键字=KWA\r\n[ERROR_201]\r\n"
+                                                 "所属服务代码=B\r\n错误名称=队列错误\r\n"
+                                                 "日志关键字=KWB\r\n")));
+        const QString alpha = dirs.LogDir() + "/Alpha20240103.log";
+        // The last line is a known error without its line end.
+        dirs.WriteLog("Alpha20240103.log",
+                      "[10:00:00.000] KWA one\nsync step failed 7\n[10:00:01.000] KWA last");
+        FakeDialogs dialogs;
+        MainWindow form(dirs.ProgramDir(), &dialogs);
+        Controls c(form);
+        auto* follow = Controls::Find<QCheckBox>(form, design::kFollowBox);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        c.ChooseDay(dirs.LogDir(), QStringLiteral("20240103"));
+        Analyse(form);
+        const QStringList unchecked = c.ResultRows();
+        QCOMPARE(unchecked, QStringList{"甲服务\t2\t1"});
+        follow->setChecked(true);
+        Analyse(form);
+        // The follow's first looks leave the run's rows as they are.
+        QVERIFY(!ServeEventsUntil([&] { return c.ResultRows() != unchecked; }, 1500));
+
+        // The patterns of the shown service follow its new unknown errors.
+        Controls::ClickRow(c.resultList, 0);
+        c.detailTabs->setCurrentIndex(2);
+        const auto patternsCaption = [&] { return c.detailTabs->tabText(2); };
+        QVERIFY(ServeEventsUntil([&] { return patternsCaption() == QStringLiteral("错误归类[1]"); },
+                                 30000));
+        QByteArray quota = "\n";  // ends the last line
+        for (int i = 0; i < 5; ++i)
+            quota += "disk quota exceeded on /srv/" + QByteArray::number(i) + ", write failed \n";
+        QVERIFY(Append(alpha, quota));
+        QVERIFY(ServeEventsUntil([&] { return patternsCaption() == QStringLiteral("错误归类[2]"); },
+                                 30000));
+        QVERIFY(c.ResultRows() == QStringList{"甲服务\t2\t6"});
+
+        // A checked service whose file appears after the run gets its row.
+        dirs.WriteLog("Beta20240103.log", "[10:00:02.000] KWB queue\nqueue push failed x\n");
+        QVERIFY(ServeEventsUntil(
+            [&] {
+                return c.ResultRows() == QStringList{"甲服务\t2\t6", "乙服务\t1\t1"};
+            },
+            30000));
+
+        // Rotated by rename: the row shows the new file, the day keeps both.
+        QVERIFY(QFile::rename(alpha, alpha + ".1"));
+        dirs.WriteLog("Alpha20240103.log", "[10:00:03.000] KWA after\n");
+        QVERIFY(ServeEventsUntil(
+            [&] {
+                return c.ResultRows() == QStringList{"甲服务\t1\t0", "乙服务\t1\t1"};
+            },
+            30000));
+        QVERIFY(ServeEventsUntil([&] { return patternsCaption() == QStringLiteral("错误归类[0]"); },
+                                 30000));
+        follow->setChecked(false);
+        QProcess history;
+        history.start(QStringLiteral(CORVANE_SCAN_EXE), {QStringLiteral("history"), dirs.LogDir()});
+        QVERIFY(history.waitForFinished(60000));
+        const QByteArray recorded = history.readAllStandardOutput();
+        QVERIFY2(recorded.contains("20240103\tA\t3\t6"), recorded.constData());
+        QVERIFY2(recorded.contains("20240103\tB\t1\t1"), recorded.constData());
         form.close();
     }
 };

@@ -91,7 +91,9 @@ std::vector<std::string> Bursts(std::mt19937& rng, const std::string& text) {
     return bursts;
 }
 
-void FollowAgainstFullScans(unsigned seed) {
+// `lastLineSoFar`: the findings are those of a scan of the whole file so far, its last
+// line counted before its end came; otherwise those of its complete lines.
+void FollowAgainstFullScans(unsigned seed, bool lastLineSoFar) {
     TempDir dir;
     ErrorCatalogue catalogue(2);
     catalogue[0] = {"GW", "101", "boom", "boom", {}};
@@ -103,20 +105,27 @@ void FollowAgainstFullScans(unsigned seed) {
     std::mt19937 rng(seed);
 
     // Small blocks, so that appends also reach block boundaries.
-    FollowedFile file("GW", path, catalogue, ignore, {}, 64);
+    FollowedFile file("GW", path, catalogue, ignore, {}, FollowedFileOptions{64, lastLineSoFar});
     FindingList seen;  // the findings as a consumer of the updates holds them
     Writer writer(path);
     std::vector<FollowReset> resets;
     std::string renamedAway;  // what the file renamed away last holds
-    int drains = 0;
+    int drains = 0, appearances = 0;
     // `lines`: what the findings are those of.
     const auto check = [&](const FollowUpdate& update, const std::string& lines,
                            const std::string& when) {
+        if (update.appeared) ++appearances;
         if (update.reset) {
             resets.push_back(*update.reset);
+            // What was dropped is what the consumer held.
+            ASSERT_EQ(update.dropped, seen) << when;
             seen.clear();
         }
         if (update.changed) seen.at(*update.changed) = file.Findings().at(*update.changed);
+        if (update.replaced) {
+            ASSERT_LE(update.firstNew, seen.size()) << when;
+            seen.resize(update.firstNew);
+        }
         ASSERT_EQ(update.firstNew, seen.size()) << when;
         for (std::size_t i = update.firstNew; i < update.findingCount; ++i)
             seen.push_back(file.Findings()[i]);
@@ -136,7 +145,7 @@ void FollowAgainstFullScans(unsigned seed) {
             if (::testing::Test::HasFatalFailure()) return;
             update = file.Update();
         }
-        check(update, writer.CompleteLines(), when);
+        check(update, lastLineSoFar ? writer.content : writer.CompleteLines(), when);
     };
     const auto writeInBursts = [&](const std::string& text, const std::string& phase) {
         const std::vector<std::string> bursts = Bursts(rng, text);
@@ -207,6 +216,7 @@ void FollowAgainstFullScans(unsigned seed) {
     using enum FollowReset;
     EXPECT_EQ(resets, (std::vector<FollowReset>{Truncated, Truncated, Truncated, Truncated,
                                                 Replaced, Replaced, Replaced, Replaced}));
+    EXPECT_EQ(appearances, 1);
 
     // The places too are those of the scanner's own scan of the final file.
     FakeDialogs dialogs;
@@ -238,7 +248,15 @@ void FollowAgainstFullScans(unsigned seed) {
 TEST(FollowedFileTest, UpdatesGiveAFullScanOfTheCompleteLinesThroughAppendsCutsAndRotations) {
     for (unsigned seed = 21; seed < 29; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        FollowAgainstFullScans(seed);
+        FollowAgainstFullScans(seed, false);
+        if (HasFatalFailure()) return;
+    }
+}
+
+TEST(FollowedFileTest, WithTheLastLineSoFarUpdatesGiveAFullScanOfTheWholeFile) {
+    for (unsigned seed = 31; seed < 37; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        FollowAgainstFullScans(seed, true);
         if (HasFatalFailure()) return;
     }
 }
@@ -259,7 +277,7 @@ TEST(FollowedFileTest, AStopWhileAnAppendIsExaminedEndsTheLookWithNothingToTell)
         Writer writer(path);
         writer.Append(findings);
         StopSource stop;
-        FollowedFile file("GW", path, catalogue, {}, stop.get_token(), 64);
+        FollowedFile file("GW", path, catalogue, {}, stop.get_token(), FollowedFileOptions{64});
         ASSERT_EQ(file.Update().findingCount, 20u);
         writer.Append(append);
         std::thread stopper([&stop, delayUs] {
