@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -141,10 +142,18 @@ void MainWindow::openContext(const std::string& path, const FileStamp& stamp,
 void MainWindow::exportRun() {
     handle([this] {
         if (!rows_ || rows_->empty() || run_->running()) return;
-        const std::optional<QString> file = dialogs_->ChooseSaveFile(
-            QStringLiteral("导出本次分析结果"), QStringLiteral("分析结果.csv"),
-            QStringLiteral("CSV 表格 (*.csv);;HTML 报告 (*.html)"));
-        if (!file) return;
+        const QString caption = QStringLiteral("导出本次分析结果");
+        const std::optional<SaveChoice> choice =
+            dialogs_->ChooseSaveFile(caption, QStringLiteral("分析结果.csv"), ExportFileFilters());
+        if (!choice) return;
+        const ExportTarget target = ExportTargetOf(*choice);
+        // The dialog asked before replacing the name it was given, not the one with
+        // the extension added.
+        if (target.file != choice->file && QFileInfo::exists(target.file) &&
+            !dialogs_->AskYesNo(
+                ToGbkText(caption),
+                ToGbkText(QStringLiteral("%1 已存在。\n要替换它吗？").arg(target.file))))
+            return;
 
         ExportedRun run;
         run.catalogue = errorCatalogue_.get();
@@ -157,9 +166,8 @@ void MainWindow::exportRun() {
             }
             run.services.push_back(&pass);
         }
-        const std::string path = ToStdString(QFile::encodeName(*file));
-        if (file->endsWith(QStringLiteral(".html"), Qt::CaseInsensitive) ||
-            file->endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive))
+        const std::string path = ToStdString(QFile::encodeName(target.file));
+        if (target.html)
             SaveHtmlReport(run, path);
         else
             SaveFindingsCsv(run, path);

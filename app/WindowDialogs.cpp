@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <initializer_list>
 
 #include "GbkDisplay.h"
 
@@ -56,11 +57,38 @@ void ReportError(WindowDialogs& dialogs, std::string_view what) {
 
 void QtWindowDialogs::ShowDialog(QDialog& dialog) { dialog.exec(); }
 
-std::optional<QString> QtWindowDialogs::ChooseSaveFile(const QString& caption, const QString& name,
-                                                       const QString& filter) {
-    const QString file = QFileDialog::getSaveFileName(parent_, caption, name, filter);
-    if (file.isEmpty()) return std::nullopt;
-    return file;
+namespace {
+
+QString CsvFilter() { return QStringLiteral("CSV 表格 (*.csv)"); }
+QString HtmlFilter() { return QStringLiteral("HTML 报告 (*.html)"); }
+
+bool EndsInAny(const QString& file, std::initializer_list<QLatin1String> extensions) {
+    for (const QLatin1String extension : extensions)
+        if (file.endsWith(extension, Qt::CaseInsensitive)) return true;
+    return false;
+}
+
+}  // namespace
+
+QString ExportFileFilters() { return CsvFilter() + QStringLiteral(";;") + HtmlFilter(); }
+
+ExportTarget ExportTargetOf(const SaveChoice& choice) {
+    const bool namedHtml = EndsInAny(choice.file, {QLatin1String(".html"), QLatin1String(".htm")});
+    if (choice.filter != CsvFilter() && choice.filter != HtmlFilter())
+        return {choice.file, namedHtml};
+    ExportTarget target{choice.file, choice.filter == HtmlFilter()};
+    if (!(target.html ? namedHtml : EndsInAny(choice.file, {QLatin1String(".csv")})))
+        target.file += target.html ? QStringLiteral(".html") : QStringLiteral(".csv");
+    return target;
+}
+
+std::optional<SaveChoice> QtWindowDialogs::ChooseSaveFile(const QString& caption,
+                                                          const QString& name,
+                                                          const QString& filter) {
+    SaveChoice choice;
+    choice.file = QFileDialog::getSaveFileName(parent_, caption, name, filter, &choice.filter);
+    if (choice.file.isEmpty()) return std::nullopt;
+    return choice;
 }
 
 }  // namespace corvane::app

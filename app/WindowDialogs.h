@@ -21,6 +21,27 @@ QString ApplicationTitle();
 // character orders after ".", as the toolkit's own error box does.
 QString ErrorBoxText(const QString& message);
 
+// The answer of the save dialog: the file as typed or picked, and the file type
+// chosen in it (one of the filters given; empty where the dialog does not say).
+struct SaveChoice {
+    QString file;
+    QString filter;
+};
+
+// The file types of the export's save dialog, CSV (the default) first.
+QString ExportFileFilters();
+
+// What an export writes: the file, and whether it gets the HTML report or the CSV.
+struct ExportTarget {
+    QString file;
+    bool html = false;
+};
+
+// The file type chosen in the save dialog decides what is written, and a name that
+// does not end in one of its extensions (.csv; .html, .htm) gets the first of them:
+// the dialog adds none.  Where the dialog names no type, the name's extension decides.
+ExportTarget ExportTargetOf(const SaveChoice& choice);
+
 class WindowDialogs : public UserDialogs {
 public:
     // The error box: the text as given, the application title as caption.
@@ -29,9 +50,10 @@ public:
     virtual std::optional<QString> ChooseDirectory(const QString& prompt, const QString& start) = 0;
     // Runs a modal dialog of the window until it is closed.
     virtual void ShowDialog(QDialog& dialog) = 0;
-    // The system's save dialog.  Returns the chosen file, or nothing when cancelled.
-    virtual std::optional<QString> ChooseSaveFile(const QString& caption, const QString& name,
-                                                  const QString& filter) = 0;
+    // The system's save dialog.  Returns the chosen file and type, or nothing when
+    // cancelled.
+    virtual std::optional<SaveChoice> ChooseSaveFile(const QString& caption, const QString& name,
+                                                     const QString& filter) = 0;
 };
 
 // Real modal boxes, parented to `parent` (may be null).
@@ -43,8 +65,8 @@ public:
     void ShowError(const QString& text) override;
     std::optional<QString> ChooseDirectory(const QString& prompt, const QString& start) override;
     void ShowDialog(QDialog& dialog) override;
-    std::optional<QString> ChooseSaveFile(const QString& caption, const QString& name,
-                                          const QString& filter) override;
+    std::optional<SaveChoice> ChooseSaveFile(const QString& caption, const QString& name,
+                                             const QString& filter) override;
 
 private:
     QWidget* parent_;

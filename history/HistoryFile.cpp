@@ -1,5 +1,7 @@
 #include "history/HistoryFile.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -41,6 +43,15 @@ FileStart StartOf(const std::string& path) {
     return *got == sizeof start && std::memcmp(start, kHeader, sizeof start) == 0
                ? FileStart::Database
                : FileStart::Other;
+}
+
+bool ReadWithoutIndex(const std::string& path) {
+    struct stat st {};
+    if (Exists(path + "-shm")) return false;
+    if (::stat((path + "-wal").c_str(), &st) == 0 && st.st_size > 0) return false;
+    std::string directory = std::filesystem::path(path).parent_path().string();
+    if (directory.empty()) directory = ".";
+    return ::access(path.c_str(), W_OK) != 0 || ::access(directory.c_str(), W_OK) != 0;
 }
 
 std::string MoveAside(const std::string& path, const struct stat& seen) {

@@ -15,6 +15,15 @@ enum class FileStart { Missing, Empty, Database, Other, Unreadable };
 
 FileStart StartOf(const std::string& path);
 
+// True when a reader must take the database at `path` as it stands, without the
+// shared-memory index ("-shm") through which SQLite reads a database in WAL mode: no
+// index is there, its write-ahead log ("-wal") holds nothing, and this process may not
+// write the file or its directory.  An index made there would be one SQLite cannot make
+// (a read-only directory) or one left behind as ours, which the owner's recording could
+// not use.  Without an index no writer has the file open, so the file alone holds
+// everything recorded.
+bool ReadWithoutIndex(const std::string& path);
+
 // Renames the unreadable file at `path` (and the journal files that belong to it) to
 // a name with the time as suffix.  `seen` identifies the file that was found unreadable:
 // when another process has already moved it aside and started a new one, nothing is

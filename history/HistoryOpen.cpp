@@ -65,16 +65,37 @@ std::string Message(std::string_view prefix, const std::string& text) {
     return message;
 }
 
-// A connection to the file opened with `flags`; null, with the reason in
-// `opened.error`, when SQLite cannot open it.
-sqlite3* OpenConnection(const std::string& path, int flags, OpenedHistory& opened) {
+// A connection to the file opened with `flags`, through `uri` when given; null, with
+// the reason in `opened.error`, when SQLite cannot open it.
+sqlite3* OpenConnection(const std::string& path, int flags, OpenedHistory& opened,
+                        const std::string& uri = {}) {
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
+    const int rc = sqlite3_open_v2(uri.empty() ? path.c_str() : uri.c_str(), &db, flags, nullptr);
     if (rc == SQLITE_OK) return db;
     const std::string why = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     sqlite3_close(db);
     opened.error = Message(gbk::kMsgHistoryOpenFailed, path + " - " + why);
     return nullptr;
+}
+
+// SQLite's URI of the file at `path` with the parameters `query`: the bytes that
+// a URI gives a meaning to are escaped, and an absolute path gets the empty authority,
+// so that a path that begins with "//" names no host.
+std::string FileUri(const std::string& path, std::string_view query) {
+    std::string uri = path.starts_with('/') ? "file://" : "file:";
+    for (const char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            uri += '%';
+            uri += kHex[static_cast<unsigned char>(c) >> 4];
+            uri += kHex[static_cast<unsigned char>(c) & 0xF];
+        } else {
+            uri += c;
+        }
+    }
+    uri += '?';
+    uri += query;
+    return uri;
 }
 
 }  // namespace
@@ -150,7 +171,12 @@ OpenedHistory HistoryStore::OpenForReading(const std::string& path, const Histor
         case FileStart::Unreadable:
             break;  // SQLite says what is wrong with the latter
     }
-    sqlite3* db = OpenConnection(path, SQLITE_OPEN_READONLY, opened);
+    // Read-only all the way: another user's database, or one in a directory this
+    // process may not write, is listed as well.  "immutable" takes no locks; it is
+    // chosen only where no writer can have the file open.
+    const std::string uri =
+        FileUri(path, ReadWithoutIndex(path) ? "mode=ro&immutable=1" : "mode=ro");
+    sqlite3* db = OpenConnection(path, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, opened, uri);
     if (db == nullptr) return opened;
     try {
         sqlite3_busy_timeout(db, options.busyTimeoutMs);

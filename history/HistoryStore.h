@@ -51,9 +51,11 @@ public:
     static OpenedHistory Open(const std::string& path, const HistoryOptions& options = {});
 
     // Opens `path` only to read it: never creates, brings forward, renames or writes
-    // the file (SQLite may leave its empty -wal and -shm files beside a database in
-    // WAL mode).  A missing or empty file, or a database that holds nothing yet, gives
-    // neither store nor error: nothing is recorded.  A damaged database is refused.
+    // the file.  Another user's database and one in a directory this process may not
+    // write are read too, and nothing is made beside them; beside a database this
+    // process may write, SQLite may leave its empty -wal and -shm files.  A missing or
+    // empty file, or a database that holds nothing yet, gives neither store nor error:
+    // nothing is recorded.  A damaged database is refused.
     static OpenedHistory OpenForReading(const std::string& path,
                                         const HistoryOptions& options = {});
     ~HistoryStore();

@@ -307,18 +307,24 @@ KeywordPass ChoosePatternKeyword(const std::vector<std::string>& constants, cons
                                  const std::vector<std::string>& ignoreList, EventPump* pump,
                                  const StopToken& stop) {
     KeywordChooser chooser(constants, ignoreList);
-    FileLineReader reader(path);
-    FileLine line;
     auto pattern = patternLines.begin();
     auto known = knownLines.begin();
-    while (chooser.Open() && reader.Next(line)) {
-        if (PumpAndCheckStop(pump, stop)) return {true, std::nullopt};
-        while (pattern != patternLines.end() && *pattern < line.number) ++pattern;
-        while (known != knownLines.end() && *known < line.number) ++known;
-        // An earlier entry keeps its lines: the new one comes after every other.
-        if (known != knownLines.end() && *known == line.number) continue;
-        chooser.AddLine(line.text, pattern != patternLines.end() && *pattern == line.number);
+    bool stopped = false;
+    if (chooser.Open()) {
+        ForEachLogLine(path, [&](const FileLine& line) {
+            if (PumpAndCheckStop(pump, stop)) {
+                stopped = true;
+                return false;
+            }
+            while (pattern != patternLines.end() && *pattern < line.number) ++pattern;
+            while (known != knownLines.end() && *known < line.number) ++known;
+            // An earlier entry keeps its lines: the new one comes after every other.
+            if (known != knownLines.end() && *known == line.number) return true;
+            chooser.AddLine(line.text, pattern != patternLines.end() && *pattern == line.number);
+            return chooser.Open();
+        });
     }
+    if (stopped) return {true, std::nullopt};
     return {false, chooser.Keyword()};
 }
 

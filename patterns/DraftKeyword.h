@@ -61,10 +61,11 @@ private:
     std::unique_ptr<Work> work_;
 };
 
-// One pass over the file at `path`: the keyword of the pattern whose lines are those
-// numbered `patternLines` (1-based, increasing).  Lines that contain a text of
-// `ignoreList` (ignoring case; empty texts never match) and the lines numbered
-// `knownLines` (increasing: the scan's known findings) are passed over.  Throws
+// One pass over the file at `path` (a compressed log decompressed, as the scan reads
+// it): the keyword of the pattern whose lines are those numbered `patternLines`
+// (1-based, increasing).  Lines that contain a text of `ignoreList` (ignoring case;
+// empty texts never match) and the lines numbered `knownLines` (increasing: the scan's
+// known findings) are passed over.  Throws
 // FileLinesError when the file cannot be read.  Serves `pump` (when given) and checks
 // `stop` before every line.
 struct KeywordPass {

@@ -9,13 +9,16 @@ std::optional<PatternListing> MineFilePatterns(const std::string& path, EventPum
                                                const StopToken& stop, std::size_t maxPatterns) {
     PatternListing listing;
     PatternMiner miner(maxPatterns);
-    FileLineReader reader(path);
-    FileLine line;
-    while (reader.Next(line)) {
-        if (PumpAndCheckStop(pump, stop)) return std::nullopt;
-        if (line.text.empty()) continue;
-        listing.lines.push_back({line.number, miner.Add(line.text)});
-    }
+    bool stopped = false;
+    ForEachLogLine(path, [&](const FileLine& line) {
+        if (PumpAndCheckStop(pump, stop)) {
+            stopped = true;
+            return false;
+        }
+        if (!line.text.empty()) listing.lines.push_back({line.number, miner.Add(line.text)});
+        return true;
+    });
+    if (stopped) return std::nullopt;
     listing.groups = miner.Ranked();
     return listing;
 }

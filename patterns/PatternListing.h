@@ -29,7 +29,8 @@ struct PatternListing {
     std::vector<GroupedLine> lines;    // in increasing line number
 };
 
-// Groups every non-empty line of the file.  Throws FileLinesError when the file cannot
+// Groups every non-empty line of the file (of the text a compressed log holds, read
+// as the scan reads it).  Throws FileLinesError when the file cannot
 // be read.  Serves `pump` (when given) and checks `stop` before every line; nothing
 // when a stop was requested.
 std::optional<PatternListing> MineFilePatterns(const std::string& path, EventPump* pump = nullptr,

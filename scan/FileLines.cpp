@@ -7,9 +7,71 @@
 #include "base/LineEnds.h"
 #include "catalog/GbkText.h"
 #include "scan/FileNameText.h"
+#include "scan/GzipCopy.h"
+#include "scan/GzipStream.h"
 #include "scan/LogFile.h"
 
 namespace corvane {
+namespace {
+
+// The lines of a compressed log: the decompressed buffers cut into blocks of whole
+// lines as for the scan (GzipLines), each block split by the line rule.  A CR LF may
+// be split between two blocks; the next block's `afterCr` says so.
+void ForEachCompressedLine(const std::string& path,
+                           const std::function<bool(const FileLine&)>& each) {
+    const FileDescriptor in = OpenSharedForReading(path);
+    if (!in) throw FileLinesError(std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
+    std::int64_t number = 0;
+    const auto linesOf = [&](const Block& block) {
+        const char* p = block.begin;
+        if (block.afterCr && p < block.end && *p == '\n') ++p;
+        while (p < block.end) {
+            const LineBreak lineBreak = NextLineBreak(p, block.end);
+            FileLine line;
+            line.number = ++number;
+            line.offset = block.offset + (p - block.begin);
+            line.text = std::string_view(p, static_cast<std::size_t>(lineBreak.at - p));
+            if (!each(line)) return false;
+            p = lineBreak.at + lineBreak.length;
+        }
+        return true;
+    };
+    GzipLines lines;
+    Block block;
+    bool ended = false;
+    bool tooLong = false;
+    Inflater inflater(in, kMaxDecompressedBytes);
+    const Inflated outcome = inflater.Run([&](const char* data, std::size_t size) {
+        if (lines.Add(data, size, block)) {
+            if (!linesOf(block)) {
+                ended = true;
+                return false;
+            }
+            lines.Done();
+        }
+        tooLong = lines.Rest() > kMaxCompressedLine;
+        return !tooLong;
+    });
+    if (ended) return;
+    if (outcome != Inflated::Done || tooLong)
+        throw FileLinesError(std::string(outcome == Inflated::Corrupt ? gbk::kMsgGzipCorrupt
+                                                                      : gbk::kMsgGzipTooLarge) +
+                             FileNameForMessage(path));
+    if (lines.Last(block)) linesOf(block);
+}
+
+}  // namespace
+
+void ForEachLogLine(const std::string& path, const std::function<bool(const FileLine&)>& each) {
+    if (IsCompressedLog(path)) {
+        ForEachCompressedLine(path, each);
+        return;
+    }
+    FileLineReader reader(path);
+    FileLine line;
+    while (reader.Next(line))
+        if (!each(line)) return;
+}
 
 FileLineReader::FileLineReader(const std::string& path, std::size_t blockLength)
     : path_(path), blockLength_(std::max<std::size_t>(blockLength, 1)) {

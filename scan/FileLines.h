@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -67,5 +68,14 @@ private:
     bool eof_ = false;
     bool skipLf_ = false;  // the last line ended with a CR that was the last byte read
 };
+
+// Hands every line of the log at `path` to `each`, in order, numbered and placed as
+// FileLineReader does; `each` returns false to end the walk there.  A compressed log
+// (IsCompressedLog) is read as the scan reads it, decompressed as a stream, so the
+// numbers and offsets are those of the text it holds and of the scan's places.
+// Throws FileLinesError when the file cannot be opened or read, and when a compressed
+// one is corrupt or truncated, decompresses into too much or holds a line longer than
+// the scan takes.
+void ForEachLogLine(const std::string& path, const std::function<bool(const FileLine&)>& each);
 
 }  // namespace corvane

@@ -74,8 +74,11 @@ public:
         if (onDialog) onDialog(dialog);
     }
     std::optional<QString> saveFile;  // the answer of the save dialog
-    std::optional<QString> ChooseSaveFile(const QString&, const QString&, const QString&) override {
-        return saveFile;
+    QString saveFilter;               // and the file type chosen in it
+    std::optional<corvane::app::SaveChoice> ChooseSaveFile(const QString&, const QString&,
+                                                           const QString&) override {
+        if (!saveFile) return std::nullopt;
+        return corvane::app::SaveChoice{*saveFile, saveFilter};
     }
 };
 

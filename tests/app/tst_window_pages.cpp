@@ -621,6 +621,57 @@ private slots:
         QVERIFY(w.dialogs.errors.isEmpty());
     }
 
+    // The file type chosen in the save dialog decides what is written, and its
+    // extension is added to a name without it; a file of that name already there is
+    // replaced only when the operator agrees.
+    void theChosenFileTypeDecidesTheExport() {
+        using corvane::app::ExportTargetOf;
+        const QStringList filters = corvane::app::ExportFileFilters().split(QStringLiteral(";;"));
+        QCOMPARE(filters.size(), 2);
+        const QString csv = filters[0], html = filters[1], none;
+        struct Case {
+            QString file, filter, written;
+            bool html;
+        };
+        const Case cases[] = {
+            {QStringLiteral("/d/报告"), html, QStringLiteral("/d/报告.html"), true},
+            {QStringLiteral("/d/报告"), csv, QStringLiteral("/d/报告.csv"), false},
+            {QStringLiteral("/d/r.HTM"), html, QStringLiteral("/d/r.HTM"), true},
+            {QStringLiteral("/d/r.csv"), html, QStringLiteral("/d/r.csv.html"), true},
+            {QStringLiteral("/d/r.2026"), csv, QStringLiteral("/d/r.2026.csv"), false},
+            {QStringLiteral("/d/r.Csv"), csv, QStringLiteral("/d/r.Csv"), false},
+            {QStringLiteral("/d/r.html"), none, QStringLiteral("/d/r.html"), true},
+            {QStringLiteral("/d/r"), none, QStringLiteral("/d/r"), false},
+        };
+        for (const Case& c : cases) {
+            const corvane::app::ExportTarget target = ExportTargetOf({c.file, c.filter});
+            QCOMPARE(target.file, c.written);
+            QCOMPARE(target.html, c.html);
+        }
+
+        PagesWindow w;
+        const QString typed = w.dirs.LogDir() + QStringLiteral("/typed");
+        w.dialogs.saveFile = typed;
+        w.dialogs.saveFilter = html;
+        w.form->exportRun();
+        QVERIFY(!QFile::exists(typed));
+        QFile written(typed + QStringLiteral(".html"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray page = written.readAll();
+        QVERIFY(page.startsWith("<!DOCTYPE html>"));
+        QVERIFY(w.dialogs.questions.isEmpty());
+        // Again: the dialog asked about "typed", not about the file with the extension.
+        w.dialogs.answer = false;
+        w.dialogs.saveFilter = csv;
+        corvane::testing_support::WriteFile((typed + QStringLiteral(".csv")).toStdString(), "kept");
+        w.form->exportRun();
+        QCOMPARE(w.dialogs.questions.size(), 1);
+        QCOMPARE(
+            corvane::testing_support::ReadFileBytes((typed + QStringLiteral(".csv")).toStdString()),
+            std::string("kept"));
+        QVERIFY(w.dialogs.errors.isEmpty());
+    }
+
     void aRowStillBeingScannedShowsNothing() {
         PagesWindow w;
         w.Click(Beta);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -11,6 +12,8 @@
 #include "Golden.h"
 #include "catalog/GbkText.h"
 #include "cli_support.h"
+#include "history/HistoryStore.h"
+#include "history_support.h"
 
 namespace corvane {
 namespace {
@@ -115,6 +118,70 @@ TEST_F(HistoryCliTest, AnUnopenableLogFailsTheCommandButKeepsTheOthers) {
     EXPECT_EQ(backfill.status, 1);
     EXPECT_NE(backfill.err.find(refused), std::string::npos) << backfill.err;
     EXPECT_NE(backfill.err.find("\nbackfill 3/3 "), std::string::npos) << backfill.err;
+}
+
+// Listing a database this user may not write: another user's in a directory closed to
+// this user or open to all, and one whose owner is recording into it right now (the
+// last record still in the write-ahead log).  Nothing is made beside the file.  Tests
+// run as root, who may write anything: the listing then runs as the user nobody.
+TEST_F(HistoryCliTest, ListsADatabaseItMayNotWriteAndMakesNothingBesideIt) {
+    ASSERT_EQ(Backfill(kDemo + "/logs").status, 0);
+    const std::string runner =
+        ::geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups " : "";
+    fs::permissions(scratch.path(), fs::perms::others_read | fs::perms::others_exec,
+                    fs::perm_options::add);
+    struct Case {
+        const char* name;
+        fs::perms directory;
+        bool ownerRecording;
+    };
+    const std::vector<Case> cases = {
+        {"closed directory", fs::perms(0555), false},
+        {"directory open to all", fs::perms(01777), false},
+        {"owner recording", fs::perms(0555), true},
+    };
+    for (const Case& c : cases) {
+        const std::string dir = scratch.path() + "shared/";
+        fs::create_directory(dir);
+        const std::string copy = dir + "history.sqlite";
+        fs::copy_file(db, copy);
+        std::unique_ptr<HistoryStore> owner;
+        if (c.ownerRecording) {
+            owner = HistoryStore::Open(copy).store;
+            ASSERT_TRUE(owner);
+            RunRecord run;
+            run.services.push_back(testing_support::MakeServiceRecord(kDemo + "/logs", "20261231",
+                                                                      "GW", {{"101", 7}}));
+            ASSERT_TRUE(owner->Record(run).recorded);
+            ASSERT_TRUE(fs::exists(copy + "-shm"));
+        } else {
+            fs::permissions(copy, fs::perms(0444));
+        }
+        fs::permissions(dir, c.directory);
+        const auto entries = [&] {
+            std::vector<std::string> names;
+            for (const fs::directory_entry& e : fs::directory_iterator(dir))
+                names.push_back(e.path().filename().string());
+            std::sort(names.begin(), names.end());
+            return names;
+        };
+        const std::vector<std::string> before = entries();
+
+        const CliResult r = testing_support::RunCli("history --db " + copy + " " + kDemo + "/logs",
+                                                    scratch.path(), runner);
+        EXPECT_EQ(r.status, 0) << c.name << ": " << r.err;
+        const std::string golden =
+            testing_support::ReadFileBytes(testing_support::GoldenDir("history") + "demo.txt");
+        if (c.ownerRecording)
+            EXPECT_EQ(r.out, golden + "20261231\tGW\t7\t0\t\n") << c.name;
+        else
+            EXPECT_EQ(r.out, golden) << c.name;
+        EXPECT_EQ(entries(), before) << c.name;
+
+        owner.reset();
+        fs::permissions(dir, fs::perms::owner_all);
+        fs::remove_all(dir);
+    }
 }
 
 TEST_F(HistoryCliTest, UsageErrorsAndFailures) {

@@ -18,6 +18,7 @@
 #include "patterns/FindingLines.h"
 #include "patterns/PatternListing.h"
 #include "scan/FileLines.h"
+#include "scan/GzipStream.h"
 #include "scan/Scanner.h"
 
 namespace corvane {
@@ -25,6 +26,7 @@ namespace {
 
 using testing_support::FakeDialogs;
 using testing_support::FakePump;
+using testing_support::Gbk;
 using testing_support::ReadFileBytes;
 using testing_support::RecordingProgress;
 using testing_support::TempDir;
@@ -95,6 +97,64 @@ TEST(FileLinesTest, PatternFunctionsPumpEveryLineAndStopWhenAsked) {
     EXPECT_FALSE(MineUnknownFindingPatterns(
         {{"999|a fail ", {1, 0, 7}}, {"999|c fail ", {4, 12, 7}}}, &pump, stopAtTheSecondCall()));
     EXPECT_EQ(pump.calls, 2);
+}
+
+// A compressed log is grouped and drafted from the text it holds, as the scan reads
+// it: the listings and keywords of a gzip copy are those of the plain file, also past
+// a CR LF split between two of the decompressor's buffers, and so are the outputs of
+// `patterns` and `draft`.
+TEST(FileLinesTest, ACompressedLogIsGroupedAndDraftedAsThePlainFile) {
+    std::mt19937 rng(11);
+    const std::vector<std::string> messages = {Gbk("用户张三登录失败 fail code="),
+                                               Gbk("连接上游 10.0.0.7 send failed after "),
+                                               "session closed by peer ", Gbk("订单已处理，耗时")};
+    const std::vector<std::string> ends = {"\r\n", "\n", "\r"};
+    const auto addLines = [&](std::string& text, std::size_t until) {
+        while (text.size() < until) {
+            text += "2026-12-01 10:" + std::to_string(10 + rng() % 50) + " [T" +
+                    std::to_string(rng() % 9) + "] " + messages[rng() % messages.size()] +
+                    std::to_string(rng() % 100000) + ends[rng() % ends.size()];
+        }
+    };
+    std::string text;
+    addLines(text, kGzipOutputBuffer - 200);
+    text += std::string(kGzipOutputBuffer - 1 - text.size(), 'x') + "\r\n";
+    addLines(text, text.size() + 100000);
+    text += "last line without its end fail ";
+
+    TempDir dir;
+    const std::string plain = dir.Write("Gateway20261201.log", text);
+    const std::string gz = plain + ".gz";
+    ASSERT_EQ(std::system(("gzip -c " + plain + " > " + gz).c_str()), 0);
+    const auto listed = [](const std::string& path, bool byLine) {
+        std::string out;
+        FormatPatternListing(*MineFilePatterns(path), byLine,
+                             [&](std::string_view line) { out.append(line) += '\n'; });
+        return out;
+    };
+    for (const bool byLine : {false, true}) EXPECT_EQ(listed(gz, byLine), listed(plain, byLine));
+    const std::optional<PatternListing> listing = MineFilePatterns(plain);
+    ASSERT_TRUE(listing);
+    ASSERT_GE(listing->groups.size(), 4u);
+    for (std::uint32_t rank = 1; rank <= 4; ++rank) {
+        const std::vector<std::int64_t> lines = PatternLinesOfRank(*listing, rank);
+        const std::vector<std::string>& constants = listing->groups[rank - 1].constants;
+        const KeywordPass fromPlain = ChoosePatternKeyword(constants, plain, lines, {}, {});
+        EXPECT_TRUE(fromPlain.keyword) << rank;
+        EXPECT_EQ(ChoosePatternKeyword(constants, gz, lines, {}, {}).keyword, fromPlain.keyword)
+            << rank;
+    }
+
+    const std::string demo = " --program-dir " + std::string(CORVANE_SOURCE_DIR) + "/demo ";
+    for (const std::string& command :
+         {std::string("patterns --assign "), "draft --service GW" + demo + "2 "}) {
+        const testing_support::CliResult fromPlain =
+            testing_support::RunCorvaneScan(command + plain);
+        const testing_support::CliResult fromGz = testing_support::RunCorvaneScan(command + gz);
+        EXPECT_EQ(fromPlain.status, 0) << command << fromPlain.err;
+        EXPECT_EQ(fromGz.status, 0) << command << fromGz.err;
+        EXPECT_EQ(fromGz.out, fromPlain.out) << command;
+    }
 }
 
 // Random logs with carries in both forms, ignored lines, known and unknown errors and

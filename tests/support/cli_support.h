@@ -24,11 +24,13 @@ struct CliResult {
 
 // Runs corvane-scan with `args` (shell words); stderr goes through a file in `scratch`
 // (a directory ending in "/").  A run is killed after 100 seconds (status 137), so
-// that one that hangs fails its test and leaves no process behind.
-inline CliResult RunCli(const std::string& args, const std::string& scratch) {
+// that one that hangs fails its test and leaves no process behind.  `runner` (shell
+// words ending in a blank) runs the program, another user's `setpriv` for one.
+inline CliResult RunCli(const std::string& args, const std::string& scratch,
+                        const std::string& runner = {}) {
     const std::string errFile = scratch + "cli-stderr.txt";
-    const std::string command =
-        "timeout -s KILL 100 " + std::string(CORVANE_SCAN_EXE) + " " + args + " 2>" + errFile;
+    const std::string command = "timeout -s KILL 100 " + runner + std::string(CORVANE_SCAN_EXE) +
+                                " " + args + " 2>" + errFile;
     CliResult result;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return result;
