@@ -1,9 +1,10 @@
 #include "search/GbkExpression.h"
 
+#include <emmintrin.h>
+
 #include <algorithm>
 #include <array>
 #include <bitset>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -21,6 +22,18 @@ using ByteSet = std::bitset<256>;
 bool IsLead(unsigned b) { return b <= 0xFF && IsGbkLeadByte(static_cast<unsigned char>(b)); }
 bool IsTrail(unsigned b) { return b <= 0xFF && IsGbkTrailByte(static_cast<unsigned char>(b)); }
 bool IsLetter(unsigned b) { return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z'); }
+
+ByteSet BytesOf(const char* members) {
+    ByteSet bytes;
+    for (const char* p = members; *p != '\0'; ++p) bytes.set(static_cast<unsigned char>(*p));
+    return bytes;
+}
+
+ByteSet ByteRange(unsigned from, unsigned to) {
+    ByteSet bytes;
+    for (unsigned b = from; b <= to; ++b) bytes.set(b);
+    return bytes;
+}
 
 // A set of characters.  A character is named by its code: a single byte by its value
 // (a lone lead byte too), a double-byte character by lead * 256 + trail.  In the text
@@ -69,6 +82,13 @@ public:
     void FoldCase() {
         for (unsigned b = 'a'; b <= 'z'; ++b)
             if (singles_[b] || singles_[b - 0x20]) singles_.set(b).set(b - 0x20);
+    }
+
+    // One byte class that matches the set's ASCII characters, for text that holds no
+    // other byte; a line feed, which no line holds, for a set without any.
+    std::string AsciiExpression() const {
+        const ByteSet ascii = singles_ & ByteRange(0, 0x7F);
+        return ascii.any() ? Class(ascii) : std::string("\\x0a");
     }
 
     // An alternation of byte classes that matches exactly the set's characters.
@@ -121,18 +141,6 @@ private:
     ByteSet singles_;
     std::array<ByteSet, 256> doubles_{};
 };
-
-ByteSet BytesOf(const char* members) {
-    ByteSet bytes;
-    for (const char* p = members; *p != '\0'; ++p) bytes.set(static_cast<unsigned char>(*p));
-    return bytes;
-}
-
-ByteSet ByteRange(unsigned from, unsigned to) {
-    ByteSet bytes;
-    for (unsigned b = from; b <= to; ++b) bytes.set(b);
-    return bytes;
-}
 
 // The ASCII classes of the engine's byte mode, named as in POSIX brackets.
 std::optional<ByteSet> PosixBytes(std::string_view name) {
@@ -206,19 +214,22 @@ struct Piece {
 
 class Rewriter {
 public:
-    Rewriter(std::string_view in, bool caseless) : in_(in) { flags_.push_back({caseless, false}); }
+    // `asciiOnly`: for text of ASCII bytes alone, every set as its ASCII members.
+    Rewriter(std::string_view in, bool caseless, bool asciiOnly) : in_(in), asciiOnly_(asciiOnly) {
+        flags_.push_back({caseless, false});
+    }
 
     // The expression for a match that begins anywhere in the line: its start
     // anchors made to match nothing.
     const std::string& Floating() const { return floating_; }
-    // The expression as written, for a match at the line's start, when it has a
-    // start anchor (^, \A), which the engine refuses after the run of characters.
-    const std::optional<std::string>& Anchored() const { return anchored_; }
+    // The expression with its start anchors as written.
+    const std::string& Written() const { return written_; }
+    // Whether it has a start anchor (^, \A), which the engine refuses after the run
+    // of characters.
+    bool Anchors() const { return anchors_; }
 
-    Rewriter& Run() {
+    void Run() {
         while (i_ < in_.size()) Step();
-        if (!anchors_) anchored_.reset();
-        return *this;
     }
 
 private:
@@ -271,10 +282,10 @@ private:
                 }
                 break;
             case '[':
-                Emit(Class());
+                Emit(Expression(Class()));
                 return;
             case '.':
-                Emit(AnyCharacter().Expression());
+                Emit(Expression(AnyCharacter()));
                 ++i_;
                 return;
             case '\\':
@@ -292,7 +303,7 @@ private:
         else if (piece.kind == Piece::Verbatim)
             Emit(piece.text);
         else if (piece.kind == Piece::Set)
-            Emit(Folded(piece.set).Expression());
+            Emit(Expression(Folded(piece.set)));
         else
             Emit(Character(piece.code));
     }
@@ -322,7 +333,11 @@ private:
     std::string Character(unsigned code) const {
         CharSet set;
         set.Add(code);
-        return Folded(set).Expression();
+        return Expression(Folded(set));
+    }
+
+    std::string Expression(const CharSet& set) const {
+        return asciiOnly_ ? set.AsciiExpression() : set.Expression();
     }
 
     // \Q...\E: every character up to \E as itself.
@@ -474,8 +489,8 @@ private:
         return piece;
     }
 
-    // A bracketed class at i_: the alternation of its characters.
-    std::string Class() {
+    // A bracketed class at i_: its characters.
+    CharSet Class() {
         std::size_t j = i_ + 1;
         const bool negated = Has(j) && At(j) == '^';
         if (negated) ++j;
@@ -526,7 +541,9 @@ private:
         i_ = j;
         set = Folded(set);
         if (negated) set.Complement();
-        return set.Expression();
+        // An empty class is refused whatever text it would meet.
+        static_cast<void>(set.Expression());
+        return set;
     }
 
     // An opening parenthesis at i_: the engine gets the group as it is, except that
@@ -590,38 +607,56 @@ private:
 
     void Emit(std::string_view text) {
         floating_ += text;
-        *anchored_ += text;
+        written_ += text;
     }
     void Emit(char c) { Emit(std::string_view(&c, 1)); }
 
     // A start anchor: in the floating form a line feed, which no line holds.
     void Anchor(std::string_view text) {
         floating_ += "\\x0a";
-        *anchored_ += text;
+        written_ += text;
         anchors_ = true;
     }
 
     std::string_view in_;
+    const bool asciiOnly_;
     std::size_t i_ = 0;
     std::vector<Flags> flags_;
     std::string floating_;
-    std::optional<std::string> anchored_{std::string()};
+    std::string written_;
     bool anchors_ = false;
 };
 
 }  // namespace
 
-std::vector<std::string> WholeCharacterExpressions(std::string_view expression, bool caseless) {
+CharacterExpressions WholeCharacterExpressions(std::string_view expression, bool caseless) {
+    Rewriter rewriter(expression, caseless, false);
+    rewriter.Run();
+    Rewriter ascii(expression, caseless, true);
+    ascii.Run();
     // Any run of whole characters from the line's start, then the expression: the
     // match begins where a character begins.
-    Rewriter rewriter(expression, caseless);
-    rewriter.Run();
     CharSet any;
     any.Complement();
-    std::vector<std::string> expressions = {"^" + any.Expression() + "*(?:" + rewriter.Floating() +
-                                            ")"};
-    if (rewriter.Anchored()) expressions.push_back("^(?:" + *rewriter.Anchored() + ")");
+    CharacterExpressions expressions;
+    expressions.anyLine = {"^" + any.Expression() + "*(?:" + rewriter.Floating() + ")"};
+    if (rewriter.Anchors()) expressions.anyLine.push_back("^(?:" + rewriter.Written() + ")");
+    expressions.asciiLine = "(?:" + ascii.Written() + ")";
+    expressions.candidates = "(?:" + rewriter.Written() + ")";
     return expressions;
+}
+
+const char* AsciiRunEnd(const char* p, const char* end) {
+    // Sixteen bytes at a time: the top bits of a vector say where the first byte
+    // above 0x7F is.
+    while (end - p >= 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const int high = _mm_movemask_epi8(bytes);
+        if (high != 0) return p + __builtin_ctz(static_cast<unsigned>(high));
+        p += 16;
+    }
+    while (p < end && static_cast<unsigned char>(*p) < 0x80) ++p;
+    return p;
 }
 
 bool MarkLoneLeadBytes(std::string_view line, std::string& out) {
@@ -629,13 +664,7 @@ bool MarkLoneLeadBytes(std::string_view line, std::string& out) {
     const char* const end = begin + line.size();
     const char* p = begin;
     for (;;) {
-        // Runs of ASCII, eight bytes at a time, need no look.
-        while (end - p >= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, p, sizeof word);
-            if ((word & 0x8080808080808080ULL) != 0) break;
-            p += 8;
-        }
+        p = AsciiRunEnd(p, end);
         if (p == end) return false;
         if (IsLead(static_cast<unsigned char>(*p)) && GbkCharacterLength(p, end) == 1) break;
         p += GbkCharacterLength(p, end);

@@ -22,16 +22,34 @@ namespace corvane {
 // The byte the search puts after a lone lead byte (MarkLoneLeadBytes).
 inline constexpr unsigned char kLoneLeadMark = 0x7F;
 
+// The forms of one expression the engine compiles.  A line matches when any of the
+// expressions for it matches.
+struct CharacterExpressions {
+    // For any line: the run of whole characters from the line's start, then the
+    // expression.  The engine refuses a start anchor after that run, so an expression
+    // with one (^, \A) comes twice, once for a match at the line's start and once,
+    // its anchors matching nothing, for the rest.
+    std::vector<std::string> anyLine;
+    // For a line of ASCII bytes alone, where every byte begins a character: the
+    // expression with every set of characters cut to its ASCII members and without
+    // the run before it, which the engine scans about as fast as the expression itself.
+    std::string asciiLine;
+    // Matches wherever `anyLine` does, and where a match would begin inside a
+    // character too: a quick first look at a line that is not all ASCII, which the
+    // engine scans about as fast as `asciiLine`.
+    std::string candidates;
+};
+
 // `expression` (bytes as typed, GBK characters raw) as the engine should compile it,
 // without the engine's own caseless flag: `caseless` (and (?i) in the expression)
-// makes single-byte ASCII letters match either case, never a trail byte.  A line
-// matches when any of the expressions does: the engine refuses a start anchor after
-// the run of characters, so an expression with one (^, \A) comes twice, once for a
-// match at the line's start and once, its anchors matching nothing, for the rest.  Throws
+// makes single-byte ASCII letters match either case, never a trail byte.  Throws
 // std::invalid_argument for what cannot be read as an expression (a class that is not
 // closed or that matches no character, a range out of order, a byte escape above
 // 0xFF); the engine judges the rest.
-std::vector<std::string> WholeCharacterExpressions(std::string_view expression, bool caseless);
+CharacterExpressions WholeCharacterExpressions(std::string_view expression, bool caseless);
+
+// Where the run of ASCII bytes that begins at `p` ends.
+const char* AsciiRunEnd(const char* p, const char* end);
 
 // When `line` holds a lone lead byte: `out` is the line with kLoneLeadMark after every
 // lone lead byte, and the answer true.  Otherwise false, and `out` is left alone.

@@ -30,17 +30,27 @@ LineSearch::LineSearch(const SearchQuery& query) {
     if (query.regex) {
         // The engine sees each line alone, so its first match answers for the line,
         // and an expression that matches the empty text matches every line.  The
-        // rewritten expression does its own case folding, by characters.
+        // rewritten expressions do their own case folding, by characters.
+        CharacterExpressions expressions;
         try {
-            patterns = WholeCharacterExpressions(pattern, options.caseless);
+            expressions = WholeCharacterExpressions(pattern, options.caseless);
         } catch (const std::invalid_argument& e) {
             throw SearchPatternError(e.what());
         }
+        patterns = std::move(expressions.anyLine);
         options.caseless = false;
         options.expressions = true;
         options.singleMatch = true;
         options.allowEmpty = true;
         perLine_ = true;
+        try {
+            asciiMatcher_ = std::make_unique<LiteralMatcher>(
+                std::vector<std::string>{expressions.asciiLine}, options);
+            candidates_ = std::make_unique<LiteralMatcher>(
+                std::vector<std::string>{expressions.candidates}, options);
+        } catch (const std::runtime_error& e) {
+            throw SearchPatternError(e.what());
+        }
     } else if (pattern.empty()) {
         everyLine_ = true;
         return;
@@ -103,7 +113,12 @@ namespace {
 class PartWalk {
 public:
     PartWalk(const LineSearch& search, LiteralMatcher::Scratch* scratch, MatchBatch& out)
-        : search_(search), scratch_(scratch), out_(out) {}
+        : search_(search), scratch_(scratch), out_(out) {
+        if (search.AsciiMatcher() != nullptr) {
+            asciiScratch_ = std::make_unique<LiteralMatcher::Scratch>(*search.AsciiMatcher());
+            candidateScratch_ = std::make_unique<LiteralMatcher::Scratch>(*search.Candidates());
+        }
+    }
 
     void Examine(const Block& block) {
         if (search_.MatchesNoLine()) {
@@ -136,13 +151,21 @@ private:
         while (p < end) {
             const LineBreak b = NextLineBreak(p, end);
             bool matched = search_.MatchesEveryLine();
-            if (!matched) {
+            if (!matched && AsciiRunEnd(p, b.at) == b.at) {
+                search_.AsciiMatcher()->Scan(p, static_cast<std::size_t>(b.at - p), *asciiScratch_,
+                                             &OnLineMatch, &matched);
+            } else if (!matched) {
                 const std::string_view line(p, static_cast<std::size_t>(b.at - p));
                 // The rewritten expression takes a lone lead byte for a character only
                 // with its mark after it.
                 const std::string_view scanned = MarkLoneLeadBytes(line, marked_) ? marked_ : line;
-                search_.Matcher()->Scan(scanned.data(), scanned.size(), *scratch_, &OnLineMatch,
-                                        &matched);
+                search_.Candidates()->Scan(scanned.data(), scanned.size(), *candidateScratch_,
+                                           &OnLineMatch, &matched);
+                if (matched) {
+                    matched = false;
+                    search_.Matcher()->Scan(scanned.data(), scanned.size(), *scratch_, &OnLineMatch,
+                                            &matched);
+                }
             }
             if (matched) Add(block, p, b.at);
             if (b.length == 0) break;
@@ -204,6 +227,8 @@ private:
     MatchBatch& out_;
     std::int64_t lineEnds_ = 0;
     std::string marked_;  // a line with its lone lead bytes marked
+    std::unique_ptr<LiteralMatcher::Scratch> asciiScratch_;
+    std::unique_ptr<LiteralMatcher::Scratch> candidateScratch_;
 };
 
 std::unique_ptr<LiteralMatcher::Scratch> ScratchFor(const LineSearch& search) {

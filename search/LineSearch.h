@@ -49,6 +49,10 @@ public:
     bool MatchesNoLine() const { return noLine_; }
     bool PerLine() const { return perLine_; }
     const LiteralMatcher* Matcher() const { return matcher_.get(); }
+    // For an expression: the engine's form for a line of ASCII bytes alone, and its
+    // quick first look at any other line (search/GbkExpression.h).
+    const LiteralMatcher* AsciiMatcher() const { return asciiMatcher_.get(); }
+    const LiteralMatcher* Candidates() const { return candidates_.get(); }
     std::size_t LiteralLength() const { return literal_.size(); }
 
     // Whether the literal the engine found at [begin, end), which begins on a
@@ -65,6 +69,8 @@ public:
 
 private:
     std::unique_ptr<LiteralMatcher> matcher_;
+    std::unique_ptr<LiteralMatcher> asciiMatcher_;
+    std::unique_ptr<LiteralMatcher> candidates_;
     bool everyLine_ = false;
     bool noLine_ = false;
     bool perLine_ = false;  // the engine runs over each line alone

@@ -204,10 +204,12 @@ std::string RandomPattern(std::mt19937& rng, bool regex) {
                                                       "a",
                                                       "a\xb1",
                                                       Gbk("来自")};
+    // A lone lead byte before a space: before a bracket it would take the bracket as
+    // its trail byte, and a class that follows would not be one.
     static const std::vector<std::string> atoms = {
         "a",          "B",       "x",       ".",       "j",         Gbk("本"),
         Gbk("北"),    Gbk("京"), Gbk("丄"), Gbk("乤"), Gbk("来自"), Gbk("[北上]"),
-        Gbk("[^北]"), "[ab]",    "[^a]",    "\\d",     " ",         "\xa1"};
+        Gbk("[^北]"), "[ab]",    "[^a]",    "\\d",     " ",         "\xa1 "};
     static const std::vector<std::string> quantifiers = {"", "", "", "?", "+", "*", "{2}"};
     if (!regex) return literals[rng() % literals.size()];
     std::string expression = rng() % 5 == 0 ? "^" : "";
