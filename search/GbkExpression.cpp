@@ -505,12 +505,12 @@ private:
                 const std::size_t close = in_.find(":]", j + 2);
                 if (close != std::string_view::npos) {
                     std::string_view name = in_.substr(j + 2, close - j - 2);
-                    const bool not_ = !name.empty() && name[0] == '^';
-                    if (not_) name.remove_prefix(1);
+                    const bool negatedName = !name.empty() && name[0] == '^';
+                    if (negatedName) name.remove_prefix(1);
                     if (const std::optional<ByteSet> bytes = PosixBytes(name)) {
                         CharSet posix;
                         posix.AddBytes(*bytes);
-                        if (not_) posix.Complement();
+                        if (negatedName) posix.Complement();
                         set.Merge(posix);
                         j = close + 2;
                         continue;
