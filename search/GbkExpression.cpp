@@ -400,11 +400,7 @@ private:
         Piece piece;
         const std::size_t start = j;
         ++j;
-        if (!Has(j)) {
-            piece.kind = Piece::Verbatim;
-            piece.text = "\\";
-            return piece;
-        }
+        if (!Has(j)) throw std::invalid_argument("\\ at the end of the expression");
         const unsigned e = At(j++);
         const auto byte = [&](unsigned value) {
             if (value > 0xFF) throw std::invalid_argument("a character code above \\xff");

@@ -45,7 +45,7 @@ struct CharacterExpressions {
 // makes single-byte ASCII letters match either case, never a trail byte.  Throws
 // std::invalid_argument for what cannot be read as an expression (a class that is not
 // closed or that matches no character, a range out of order, a byte escape above
-// 0xFF); the engine judges the rest.
+// 0xFF, a backslash at the end); the engine judges the rest.
 CharacterExpressions WholeCharacterExpressions(std::string_view expression, bool caseless);
 
 // Where the run of ASCII bytes that begins at `p` ends.
