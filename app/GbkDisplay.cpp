@@ -1,28 +1,21 @@
 #include "GbkDisplay.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <optional>
+#include <utility>
+
+#include "base/GbkUtf8.h"
 
 namespace corvane::app {
 
 namespace {
 
+// The core's converter decodes, so that the window shows what the exports and the
+// command line write: strict GBK, one U+FFFD per byte that begins no character.
 QString Decode(std::string_view bytes) {
-    // A decoder holds an incomplete trailing sequence back instead of reporting it,
-    // which would silently drop the end of a cut time field.  A line feed after the
-    // text forces such a sequence out as U+FFFD and is itself always decoded as one
-    // character, which is removed again.
-    QByteArray input;
-    input.reserve(static_cast<qsizetype>(bytes.size()) + 1);
-    input.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    input.append('\n');
-    // Opening a converter costs more than decoding a short cell, and a page decodes
-    // thousands of them, so each thread keeps one and resets it.
-    thread_local QStringDecoder decoder("GB18030");
-    decoder.resetState();
-    QString text = decoder.decode(input);
-    if (!text.isEmpty() && text.back() == QLatin1Char('\n')) text.chop(1);
-    return text;
+    thread_local std::string utf8;
+    utf8.clear();
+    GbkToUtf8Converter().Append(bytes, utf8);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 }  // namespace
@@ -48,9 +41,12 @@ QString FromGbkLine(std::string_view bytes) {
 }
 
 std::string ToGbkText(const QString& text) {
-    QStringEncoder encoder("GB18030");
-    const QByteArray bytes = encoder.encode(text);
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const QByteArray utf8 = text.toUtf8();
+    const std::string typed(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    if (std::optional<std::string> gbk = FromUtf8(typed, "GBK")) return std::move(*gbk);
+    // A character GBK does not have is in no text the window shows; its GB18030 form
+    // keeps the rest of what was typed as it is.
+    return FromUtf8(typed, "GB18030").value_or(std::string());
 }
 
 QString FromGbkText(std::string_view bytes) {

@@ -2,9 +2,9 @@
 // text typed into a control back into such bytes.
 //
 // The core never decodes anything; only what a control displays (or takes) passes
-// through here.  GB18030 is used as a superset of GBK.  Nothing a log holds may break the
-// view: invalid or truncated sequences become U+FFFD and a zero byte becomes the
-// visible U+2400.
+// through here, decoded by the core's converter (base/GbkUtf8.h) as strict GBK.
+// Nothing a log holds may break the view: a byte that begins no GBK character becomes
+// U+FFFD and a zero byte becomes the visible U+2400.
 #pragma once
 
 #include <QByteArray>
@@ -26,7 +26,7 @@ inline QString FromGbkLine(const QByteArray& bytes) {
 }
 
 // Text typed in a control as the GBK bytes the logs and catalogues hold, by the same
-// GB18030 tables the views decode with, so that what is shown is found again.
+// GBK table the views decode with, so that what is shown is found again.
 std::string ToGbkText(const QString& text);
 
 // Row data keeps the exact bytes so they reach the core unchanged.

@@ -3,8 +3,8 @@
 #include <iconv.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <stdexcept>
+#include <vector>
 
 #include "base/GbkBytes.h"
 
@@ -13,19 +13,65 @@ namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
-const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(-1);
+// The character of every lead and trail byte pair, 0 where GBK has none, from the C
+// library's GBK table: each pair converted alone, once per process.
+class DoubleByteTable {
+public:
+    DoubleByteTable() : characters_(kLeads * kTrails, 0) {
+        const iconv_t cd = ::iconv_open("UTF-32LE", "GBK");
+        if (cd == reinterpret_cast<iconv_t>(-1)) return;
+        for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+            for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+                if (!IsGbkTrailByte(static_cast<unsigned char>(trail))) continue;
+                char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+                unsigned char out[8] = {};
+                char* in = pair;
+                std::size_t inLeft = sizeof pair;
+                char* o = reinterpret_cast<char*>(out);
+                std::size_t outLeft = sizeof out;
+                ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+                if (::iconv(cd, &in, &inLeft, &o, &outLeft) == static_cast<std::size_t>(-1) ||
+                    inLeft != 0 || outLeft != sizeof out - 4)
+                    continue;
+                const char32_t c =
+                    out[0] | out[1] << 8 | out[2] << 16 | static_cast<char32_t>(out[3]) << 24;
+                // One pair, one character of the basic plane: U+FFFD would say nothing.
+                if (c != 0 && c <= 0xFFFF && c != 0xFFFD)
+                    characters_[Index(lead, trail)] = static_cast<char16_t>(c);
+            }
+        }
+        ::iconv_close(cd);
+    }
 
-bool IsDigitByte(unsigned char b) { return b >= 0x30 && b <= 0x39; }
+    char16_t At(unsigned char lead, unsigned char trail) const {
+        return characters_[Index(lead, trail)];
+    }
 
-// How many bytes at the start of `rest`, which the converter refused, make one bad
-// character.
-std::size_t BadCharacterLength(std::string_view rest) {
-    const auto at = [rest](std::size_t i) { return static_cast<unsigned char>(rest[i]); };
-    if (rest.size() >= 4 && IsGbkLeadByte(at(0)) && IsDigitByte(at(1)) && IsGbkLeadByte(at(2)) &&
-        IsDigitByte(at(3)))
-        return 4;
-    if (rest.size() >= 2 && IsGbkLeadByte(at(0)) && at(1) == 0xFF) return 2;
-    return 1;
+private:
+    static constexpr unsigned kLeads = 0xFE - 0x81 + 1;
+    static constexpr unsigned kTrails = 0xFE - 0x40 + 1;
+    static std::size_t Index(unsigned lead, unsigned trail) {
+        return (lead - 0x81) * kTrails + (trail - 0x40);
+    }
+    std::vector<char16_t> characters_;
+};
+
+const DoubleByteTable& Table() {
+    static const DoubleByteTable table;
+    return table;
+}
+
+void AppendUtf8(char16_t c, std::string& utf8) {
+    if (c < 0x80) {
+        utf8 += static_cast<char>(c);
+    } else if (c < 0x800) {
+        utf8 += static_cast<char>(0xC0 | c >> 6);
+        utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        utf8 += static_cast<char>(0xE0 | c >> 12);
+        utf8 += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    }
 }
 
 }  // namespace
@@ -66,68 +112,38 @@ bool IsUtf8Text(std::string_view text) {
     return true;
 }
 
-GbkToUtf8Converter::GbkToUtf8Converter() {
-    const iconv_t cd = ::iconv_open("UTF-8", "GB18030");
-    cd_ = cd == kNoDescriptor ? nullptr : cd;
-}
-
-GbkToUtf8Converter::~GbkToUtf8Converter() {
-    if (cd_) ::iconv_close(static_cast<iconv_t>(cd_));
-}
-
-void GbkToUtf8Converter::Append(std::string_view gbk, std::string& utf8) {
+void GbkToUtf8Converter::Append(std::string_view gbk, std::string& utf8) const {
     // Most log text is plain ASCII, which reads the same in both encodings.
     if (IsAsciiText(gbk)) {
         utf8.append(gbk);
         return;
     }
-    if (!cd_) {
-        for (char c : gbk) {
-            if (static_cast<unsigned char>(c) < 0x80)
-                utf8.push_back(c);
-            else
-                utf8.append(kReplacement);
+    const DoubleByteTable& table = Table();
+    utf8.reserve(utf8.size() + gbk.size() * 3 / 2 + 4);
+    for (std::size_t i = 0; i < gbk.size();) {
+        const auto b = static_cast<unsigned char>(gbk[i]);
+        if (b < 0x80) {
+            utf8 += static_cast<char>(b);
+            ++i;
+            continue;
         }
-        return;
-    }
-    const auto cd = static_cast<iconv_t>(cd_);
-    // No input byte should yield more than three output bytes: a double-byte
-    // character gives at most three, a four-byte one four, an undecodable byte
-    // U+FFFD's three.  The buffer still grows should a converter think otherwise.
-    const std::size_t start = utf8.size();
-    std::size_t used = start;
-    utf8.resize(start + gbk.size() * 3 + kReplacement.size());
-    char* in = const_cast<char*>(gbk.data());
-    std::size_t inLeft = gbk.size();
-    while (inLeft > 0) {
-        char* out = utf8.data() + used;
-        std::size_t outLeft = utf8.size() - used;
-        const std::size_t result = ::iconv(cd, &in, &inLeft, &out, &outLeft);
-        used = static_cast<std::size_t>(out - utf8.data());
-        if (result != static_cast<std::size_t>(-1)) break;
-        const bool full = errno == E2BIG;
-        if (full || outLeft < kReplacement.size()) {
-            utf8.resize(utf8.size() + inLeft * 3 + kReplacement.size());
-            if (full) continue;
+        if (IsGbkLeadByte(b) && i + 1 < gbk.size()) {
+            const auto trail = static_cast<unsigned char>(gbk[i + 1]);
+            if (IsGbkTrailByte(trail)) {
+                if (const char16_t c = table.At(b, trail); c != 0) {
+                    AppendUtf8(c, utf8);
+                    i += 2;
+                    continue;
+                }
+            }
         }
-        // EILSEQ (an invalid sequence) and EINVAL (a sequence cut off by the end of
-        // the text) lose one byte, and what follows is converted again.  Only where
-        // the bytes have the shape of one character (a four-byte form that names no
-        // character, or a lead byte before 0xFF, which is never a trail byte) do
-        // they make one bad character, as the window's decoder counts them, so that
-        // an export shows what the window shows.
-        const std::size_t bad = BadCharacterLength(std::string_view(in, inLeft));
-        utf8.replace(used, kReplacement.size(), kReplacement);
-        used += kReplacement.size();
-        in += bad;
-        inLeft -= bad;
-        ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        utf8.append(kReplacement);
+        ++i;
     }
-    utf8.resize(used);
 }
 
 std::string GbkToUtf8(std::string_view gbk) {
-    thread_local GbkToUtf8Converter converter;
+    const GbkToUtf8Converter converter;
     std::string utf8;
     converter.Append(gbk, utf8);
     return utf8;

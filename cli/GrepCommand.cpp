@@ -96,9 +96,14 @@ public:
         return true;
     }
 
-    void Failed(const ServiceEntry&, const std::string& message) override { c_.err.Line(message); }
+    void Failed(const ServiceEntry&, const std::string& message) override {
+        c_.err.Line(message);
+        failed_ = true;
+    }
 
     long long Count() const { return count_; }
+    // Some service's file could not be searched to its end.
+    bool AnyFailed() const { return failed_; }
     void Flush() { raw_.Flush(); }
 
 private:
@@ -109,6 +114,7 @@ private:
     std::string out_;
     std::string utf8_;
     long long count_ = 0;
+    bool failed_ = false;
 };
 
 }  // namespace
@@ -139,6 +145,10 @@ int GrepCommand(const CommandContext& c) {
     PrintedMatches printed(c, args.json);
     SearchDay(services, directory, day, *search, printed, c.stop, options);
     printed.Flush();
+    // A file that could not be searched may have held matches: neither "found" nor
+    // "not found" can be said, so the status is the failure's, as for a refused
+    // expression, whatever the other files gave.
+    if (printed.AnyFailed()) return 2;
     return printed.Count() > 0 ? 0 : 1;
 }
 

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <thread>
 
+#include "base/AsciiCase.h"
 #include "base/LineEnds.h"
 #include "catalog/GbkText.h"
 #include "scan/BlockReader.h"
@@ -17,30 +18,59 @@
 #include "scan/GzipStream.h"
 #include "scan/PartScan.h"
 #include "scan/Scanner.h"
+#include "search/GbkExpression.h"
 
 namespace corvane {
 
 LineSearch::LineSearch(const SearchQuery& query) {
+    std::vector<std::string> patterns = {query.pattern};
     const std::string& pattern = query.pattern;
     MatchOptions options;
     options.caseless = !query.caseSensitive;
     if (query.regex) {
         // The engine sees each line alone, so its first match answers for the line,
-        // and an expression that matches the empty text matches every line.
+        // and an expression that matches the empty text matches every line.  The
+        // rewritten expressions do their own case folding, by characters.
+        CharacterExpressions expressions;
+        try {
+            expressions = WholeCharacterExpressions(pattern, options.caseless);
+        } catch (const std::invalid_argument& e) {
+            throw SearchPatternError(e.what());
+        }
+        patterns = std::move(expressions.anyLine);
+        options.caseless = false;
         options.expressions = true;
         options.singleMatch = true;
         options.allowEmpty = true;
         perLine_ = true;
+        try {
+            asciiMatcher_ = std::make_unique<LiteralMatcher>(
+                std::vector<std::string>{expressions.asciiLine}, options);
+            candidates_ = std::make_unique<LiteralMatcher>(
+                std::vector<std::string>{expressions.candidates}, options);
+        } catch (const std::runtime_error& e) {
+            throw SearchPatternError(e.what());
+        }
     } else if (pattern.empty()) {
         everyLine_ = true;
         return;
     } else if (std::any_of(pattern.begin(), pattern.end(), IsLineEndByte)) {
         noLine_ = true;
         return;
+    } else {
+        literal_ = pattern;
+        const char* const begin = literal_.data();
+        const char* const end = begin + literal_.size();
+        for (const char* p = begin; p < end; p += GbkCharacterLength(p, end)) {
+            const auto c = static_cast<unsigned char>(*p);
+            if (GbkCharacterLength(p, end) == 2 && options.caseless &&
+                AsciiUpper(static_cast<char>(p[1] | 0x20)) != (p[1] | 0x20))
+                trailLetters_.push_back(static_cast<std::size_t>(p + 1 - begin));
+            endsInLeadByte_ = IsGbkLeadByte(c) && GbkCharacterLength(p, end) == 1 && p + 1 == end;
+        }
     }
-    literalLength_ = pattern.size();
     try {
-        matcher_ = std::make_unique<LiteralMatcher>(std::vector<std::string>{pattern}, options);
+        matcher_ = std::make_unique<LiteralMatcher>(patterns, options);
     } catch (const std::runtime_error& e) {
         throw SearchPatternError(e.what());
     }
@@ -83,7 +113,12 @@ namespace {
 class PartWalk {
 public:
     PartWalk(const LineSearch& search, LiteralMatcher::Scratch* scratch, MatchBatch& out)
-        : search_(search), scratch_(scratch), out_(out) {}
+        : search_(search), scratch_(scratch), out_(out) {
+        if (search.AsciiMatcher() != nullptr) {
+            asciiScratch_ = std::make_unique<LiteralMatcher::Scratch>(*search.AsciiMatcher());
+            candidateScratch_ = std::make_unique<LiteralMatcher::Scratch>(*search.Candidates());
+        }
+    }
 
     void Examine(const Block& block) {
         if (search_.MatchesNoLine()) {
@@ -116,9 +151,22 @@ private:
         while (p < end) {
             const LineBreak b = NextLineBreak(p, end);
             bool matched = search_.MatchesEveryLine();
-            if (!matched)
-                search_.Matcher()->Scan(p, static_cast<std::size_t>(b.at - p), *scratch_,
-                                        &OnLineMatch, &matched);
+            if (!matched && AsciiRunEnd(p, b.at) == b.at) {
+                search_.AsciiMatcher()->Scan(p, static_cast<std::size_t>(b.at - p), *asciiScratch_,
+                                             &OnLineMatch, &matched);
+            } else if (!matched) {
+                const std::string_view line(p, static_cast<std::size_t>(b.at - p));
+                // The rewritten expression takes a lone lead byte for a character only
+                // with its mark after it.
+                const std::string_view scanned = MarkLoneLeadBytes(line, marked_) ? marked_ : line;
+                search_.Candidates()->Scan(scanned.data(), scanned.size(), *candidateScratch_,
+                                           &OnLineMatch, &matched);
+                if (matched) {
+                    matched = false;
+                    search_.Matcher()->Scan(scanned.data(), scanned.size(), *scratch_, &OnLineMatch,
+                                            &matched);
+                }
+            }
             if (matched) Add(block, p, b.at);
             if (b.length == 0) break;
             ++lineEnds_;
@@ -131,27 +179,42 @@ private:
         const Block* block;
         const char* counted;  // line ends before it are in walk->lineEnds_
         const char* lineEnd;  // the end of the last matching line
+        // A character boundary reached by the last walk along a line, and that line's
+        // start: a later match in the same line walks on from there.
+        const char* walked;
+        const char* walkedLine;
     };
 
     static bool OnLiteral(void* context, std::size_t endOffset, std::uint32_t) {
         LiteralPass& pass = *static_cast<LiteralPass*>(context);
         const Block& block = *pass.block;
+        const LineSearch& search = pass.walk->search_;
         const char* const end = block.begin + endOffset;
         if (end <= pass.lineEnd) return true;  // a further match in the same line
         // The literal holds no line end, so its line is the one around its first byte.
-        const char* begin = end - pass.walk->search_.LiteralLength();
-        while (begin > block.begin && !IsLineEndByte(begin[-1])) --begin;
+        // Character boundaries are known only by walking from the line's start (or
+        // from a boundary found before in the same line) to the match.
+        const char* const first = end - search.LiteralLength();
+        const char* from = first;
+        while (from > block.begin && from != pass.walked && !IsLineEndByte(from[-1])) --from;
+        const char* const begin = from == pass.walked ? pass.walkedLine : from;
+        while (from < first) from += GbkCharacterLength(from, block.end);
+        pass.walked = from;
+        pass.walkedLine = begin;
+        if (from != first) return true;  // it begins inside a character
+        const char* const lineEnd = FindLineEnd(end, block.end);
+        if (!search.WholeCharacters(first, end, lineEnd)) return true;
         pass.walk->lineEnds_ +=
             CountLineEnds(pass.counted, begin,
                           pass.counted == block.begin ? block.afterCr : pass.counted[-1] == '\r');
         pass.counted = begin;
-        pass.lineEnd = FindLineEnd(end, block.end);
+        pass.lineEnd = lineEnd;
         pass.walk->Add(block, begin, pass.lineEnd);
         return true;
     }
 
     void Literal(const Block& block) {
-        LiteralPass pass{this, &block, block.begin, block.begin};
+        LiteralPass pass{this, &block, block.begin, block.begin, nullptr, nullptr};
         search_.Matcher()->Scan(block.begin, static_cast<std::size_t>(block.end - block.begin),
                                 *scratch_, &OnLiteral, &pass);
         lineEnds_ +=
@@ -163,6 +226,9 @@ private:
     LiteralMatcher::Scratch* scratch_;
     MatchBatch& out_;
     std::int64_t lineEnds_ = 0;
+    std::string marked_;  // a line with its lone lead bytes marked
+    std::unique_ptr<LiteralMatcher::Scratch> asciiScratch_;
+    std::unique_ptr<LiteralMatcher::Scratch> candidateScratch_;
 };
 
 std::unique_ptr<LiteralMatcher::Scratch> ScratchFor(const LineSearch& search) {

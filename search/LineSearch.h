@@ -12,16 +12,19 @@
 #include <vector>
 
 #include "base/Error.h"
+#include "base/GbkBytes.h"
 #include "base/Stop.h"
 #include "scan/LiteralMatcher.h"
 #include "scan/LogFile.h"
 
 namespace corvane {
 
-// What is searched for.  The pattern is bytes (GBK as typed); a literal is found
-// anywhere in a line, ignoring the case of a-z/A-Z byte by byte unless
-// `caseSensitive`, as the scanner matches its keywords.  A regular expression is
-// matched against each line alone, so ^ and $ are the line's start and end.
+// What is searched for.  The pattern is bytes (GBK as typed) and is matched as GBK
+// characters: a match begins where a character of the line begins, and the case of
+// a-z/A-Z is ignored unless `caseSensitive` only where the letter is a character of
+// its own, never in the trail byte of a double-byte character.  A regular expression
+// is matched against each line alone, so ^ and $ are the line's start and end, and a
+// class or `.` stands for one whole character (search/GbkExpression.h).
 struct SearchQuery {
     std::string pattern;
     bool regex = false;
@@ -46,14 +49,34 @@ public:
     bool MatchesNoLine() const { return noLine_; }
     bool PerLine() const { return perLine_; }
     const LiteralMatcher* Matcher() const { return matcher_.get(); }
-    std::size_t LiteralLength() const { return literalLength_; }
+    // For an expression: the engine's form for a line of ASCII bytes alone, and its
+    // quick first look at any other line (search/GbkExpression.h).
+    const LiteralMatcher* AsciiMatcher() const { return asciiMatcher_.get(); }
+    const LiteralMatcher* Candidates() const { return candidates_.get(); }
+    std::size_t LiteralLength() const { return literal_.size(); }
+
+    // Whether the literal the engine found at [begin, end), which begins on a
+    // character boundary of its line, is the literal as characters: the engine folds
+    // every byte in a-z/A-Z, trail bytes too, and knows nothing of a lone lead byte at
+    // the literal's end taking the line's next byte as its trail.  `lineEnd` is where
+    // the line ends.
+    bool WholeCharacters(const char* begin, const char* end, const char* lineEnd) const {
+        for (const std::size_t at : trailLetters_)
+            if (begin[at] != literal_[at]) return false;
+        return !endsInLeadByte_ || end == lineEnd ||
+               !IsGbkTrailByte(static_cast<unsigned char>(*end));
+    }
 
 private:
     std::unique_ptr<LiteralMatcher> matcher_;
+    std::unique_ptr<LiteralMatcher> asciiMatcher_;
+    std::unique_ptr<LiteralMatcher> candidates_;
     bool everyLine_ = false;
     bool noLine_ = false;
     bool perLine_ = false;  // the engine runs over each line alone
-    std::size_t literalLength_ = 0;
+    std::string literal_;
+    std::vector<std::size_t> trailLetters_;  // where the literal has a letter as a trail byte
+    bool endsInLeadByte_ = false;            // its last character is a lone lead byte
 };
 
 // One matching line: its 1-based number (numbered as findings are), the byte offset of

@@ -791,6 +791,12 @@ private slots:
         QTest::newRow("invalid bytes")
             << QByteArray("\xff\xffx") << QStringLiteral("\ufffd\ufffdx");
         QTest::newRow("line breaks") << QByteArray("a\rb\nc") << QStringLiteral("a\u2424b\u2424c");
+        // Strict GBK, as the core converts: digits after a byte that is no character
+        // stay, and GB18030's four-byte forms are no characters.
+        QTest::newRow("not GBK") << QByteArray(
+                                        "ID \x80"
+                                        "12 \x81\x30\x81\x30")
+                                 << QStringLiteral("ID \ufffd12 \ufffd0\ufffd0");
     }
     void textFromLogsIsShownWithoutLosingAnything() {
         QFETCH(QByteArray, bytes);

@@ -187,6 +187,16 @@ TEST_F(CliTest, CommandsThatReadALogRefuseFifosAndDevices) {
             EXPECT_EQ(r.err, std::string(gbk::kMsgOpenFailed) + file + "\n") << command << file;
         }
     }
+    // grep names a day's file it could not search, and fails: a FIFO, a corrupt .gz.
+    const std::string logs = dir.path().substr(0, dir.path().size() - 1);
+    const std::string gz = dir.Write("Gw20261203.log.gz", "\x1f\x8b not gzip");
+    for (const auto& [day, message] :
+         {std::pair{"20261202", std::string(gbk::kMsgOpenFailed) + fifo},
+          std::pair{"20261203", std::string(gbk::kMsgGzipCorrupt) + gz}}) {
+        const Result r = Cli("grep " + prog + "x " + logs + " " + std::string(day), dir);
+        EXPECT_EQ(r.status, 2) << day;
+        EXPECT_EQ(r.err, message + "\n") << day;
+    }
 }
 
 // Where options may stand, which command takes which, and the exit status of each line.

@@ -53,6 +53,8 @@ TEST(FindingText, TimeFieldAndLogLine) {
     EXPECT_EQ(LogLine("103|"), "");
 }
 
+// Strict GBK: one U+FFFD for each byte that begins no character, and the next byte
+// read afresh, so that no ASCII after a bad byte is lost.
 TEST(Utf8Text, GbkToUtf8KeepsGoingPastBadBytes) {
     struct Case {
         std::string gbk, utf8;
@@ -60,7 +62,13 @@ TEST(Utf8Text, GbkToUtf8KeepsGoingPastBadBytes) {
         {"plain, ASCII\r\n", "plain, ASCII\r\n"},
         {std::string("a\0b", 3), std::string("a\0b", 3)},
         {"\xb4\xed \xcd\xf8\xb9\xd8", "错 网关"},
-        {"\x81\x30\x81\x30", "\xC2\x80"},  // a four-byte character
+        {"\x81\x40\xfe\x4f", "丂" + std::string("\xEF\xA8\xA9")},  // the first and last pairs
+        {"ID \x80 failed 42", "ID " + kFffd + " failed 42"},
+        {"\x81\x30\x81\x30", kFffd + "0" + kFffd + "0"},  // GB18030's four-byte forms
+        {"\x81\x35\xf4\x37", kFffd + "5" + kFffd + "7"},
+        {"\x86\x30\x83\x39"
+         "a",
+         kFffd + "0" + kFffd + "9a"},
         {"\xff"
          "a\x80"
          "b",
@@ -68,14 +76,17 @@ TEST(Utf8Text, GbkToUtf8KeepsGoingPastBadBytes) {
         {"a\xb4", "a" + kFffd},  // cut off by the end
         {"\xb4\xff"
          "a",
-         kFffd + "a"},  // a lead byte before 0xFF: one bad character
+         kFffd + kFffd + "a"},
         {"\xb4\x7f"
          "a",
          kFffd + "\x7f"
-                 "a"},  // before another byte: that byte stays
-        {"\x86\x30\x83\x39"
-         "a",
-         kFffd + "a"},  // a four-byte form that names nothing
+                 "a"},
+        {"\xb4 \xb4\xed", kFffd + " 错"},
+        {"ID \x80"
+         "12 \xfe"
+         "9\xfe"
+         "9x",
+         "ID " + kFffd + "12 " + kFffd + "9" + kFffd + "9x"},
     };
     for (const Case& c : cases) EXPECT_EQ(GbkToUtf8(c.gbk), c.utf8) << c.gbk;
     EXPECT_EQ(FileNameToUtf8("/logs/日志"), "/logs/日志");

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "Gbk.h"
 #include "ReferenceScan.h"
 #include "TempDir.h"
 #include "catalog/GbkText.h"
@@ -24,6 +25,7 @@
 namespace corvane {
 namespace {
 
+using testing_support::Gbk;
 using testing_support::RefFold;
 using testing_support::RunCli;
 using testing_support::TempDir;
@@ -62,23 +64,70 @@ std::string FirstDifference(const std::string& got, const std::string& want) {
            "\nwanted: " + want.substr(from, want.find('\n', from) - from);
 }
 
+// The characters of a line: a lead byte 0x81-0xFE with a trail byte 0x40-0xFE (not
+// 0x7F) after it, or any other byte alone.
+std::vector<std::string> Characters(const std::string& line) {
+    std::vector<std::string> characters;
+    for (std::size_t i = 0; i < line.size();) {
+        const auto lead = static_cast<unsigned char>(line[i]);
+        const auto trail = i + 1 < line.size() ? static_cast<unsigned char>(line[i + 1]) : 0;
+        const std::size_t n =
+            lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 1;
+        characters.push_back(line.substr(i, n));
+        i += n;
+    }
+    return characters;
+}
+
+// A character as one wide character that std::wregex compares whole: ASCII as itself,
+// every other character in a private-use plane that has no case.
+std::wstring Wide(const std::string& text) {
+    std::wstring wide;
+    for (const std::string& c : Characters(text)) {
+        const auto first = static_cast<unsigned char>(c[0]);
+        if (c.size() == 1 && first < 0x80)
+            wide += static_cast<wchar_t>(first);
+        else
+            wide += static_cast<wchar_t>(
+                0xF0000 + (c.size() == 1 ? first : first << 8 | static_cast<unsigned char>(c[1])));
+    }
+    return wide;
+}
+
+// Literals character by character, ASCII letters folded only where they are a
+// character of their own; expressions by std::wregex over the wide characters.
 std::vector<Hit> Reference(const std::string& text, const SearchQuery& q) {
     std::vector<Hit> hits;
     const std::vector<std::string> lines = corvane::testing_support::ReferenceLines(text);
-    std::optional<std::regex> re;
+    std::optional<std::wregex> re;
     if (q.regex)
-        re.emplace(q.pattern, q.caseSensitive ? std::regex::ECMAScript
-                                              : std::regex::ECMAScript | std::regex::icase);
+        re.emplace(Wide(q.pattern), q.caseSensitive ? std::regex::ECMAScript
+                                                    : std::regex::ECMAScript | std::regex::icase);
+    const std::vector<std::string> pattern = Characters(q.pattern);
+    const auto same = [&](const std::string& a, const std::string& b) {
+        return q.caseSensitive || a.size() > 1 || b.size() > 1 ? a == b : RefFold(a) == RefFold(b);
+    };
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        bool match;
-        if (re)
-            match = std::regex_search(lines[i], *re);
-        else if (q.caseSensitive)
-            match = lines[i].find(q.pattern) != std::string::npos;
-        else
-            match = RefFold(lines[i]).find(RefFold(q.pattern)) != std::string::npos;
+        bool match = false;
+        if (re) {
+            match = std::regex_search(Wide(lines[i]), *re);
+        } else {
+            const std::vector<std::string> line = Characters(lines[i]);
+            for (std::size_t at = 0; !match && at + pattern.size() <= line.size(); ++at)
+                match = std::equal(pattern.begin(), pattern.end(), line.begin() + at, same);
+        }
         if (match) hits.push_back({static_cast<std::int64_t>(i + 1), lines[i]});
     }
+    return hits;
+}
+
+// ripgrep's rule: bytes, a-z folded wherever they are.
+std::vector<Hit> ByteReference(const std::string& text, const std::string& pattern) {
+    std::vector<Hit> hits;
+    const std::vector<std::string> lines = corvane::testing_support::ReferenceLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (RefFold(lines[i]).find(RefFold(pattern)) != std::string::npos)
+            hits.push_back({static_cast<std::int64_t>(i + 1), lines[i]});
     return hits;
 }
 
@@ -91,27 +140,88 @@ public:
     std::vector<Hit> hits;
 };
 
+// Pieces whose bytes meet across character boundaries: 来自北京 holds the bytes of 本
+// (B1BE) and 员 (D4B1) across its characters, 乤 (8161) is 丄 (8141) with a trail byte
+// that folds like a letter, and lone lead bytes take whatever follows as their trail.
 std::string RandomText(std::mt19937& rng, std::size_t length) {
-    static const std::vector<std::string> pieces = {"a",        "b",
-                                                    "A",        "B",
-                                                    "ab",       "x",
-                                                    " ",        "\r",
-                                                    "\n",       "\r\n",
-                                                    "\n\r",     std::string(1, '\0'),
-                                                    "\xd6\xd0", "\xb4\xed\xce\xf3",
-                                                    "fail ",    "ORDER-42",
-                                                    "\xa1"};
+    static const std::vector<std::string> pieces = {"a",
+                                                    "b",
+                                                    "A",
+                                                    "B",
+                                                    "ab",
+                                                    "x",
+                                                    " ",
+                                                    "\r",
+                                                    "\n",
+                                                    "\r\n",
+                                                    "\n\r",
+                                                    std::string(1, '\0'),
+                                                    "\xd6\xd0",
+                                                    "\xb4\xed\xce\xf3",
+                                                    "fail ",
+                                                    "ORDER-42",
+                                                    "\xa1",
+                                                    "\xb1",
+                                                    Gbk("来自北京"),
+                                                    Gbk("本"),
+                                                    Gbk("员"),
+                                                    Gbk("丄"),
+                                                    Gbk("乤"),
+                                                    Gbk("上"),
+                                                    Gbk("来自深圳 ok"),
+                                                    "\x7f",
+                                                    "\x80",
+                                                    "\xff",
+                                                    "1",
+                                                    "j"};
     std::string text;
     while (text.size() < length) text += pieces[rng() % pieces.size()];
     return text;
 }
 
 std::string RandomPattern(std::mt19937& rng, bool regex) {
-    static const std::vector<std::string> literals = {
-        "a", "ab", "Ab", "ba", "B", "x a", "\xd6\xd0", "ORDER-42", "order", "\xa1", "aaa", ""};
-    static const std::vector<std::string> expressions = {
-        "a.b", "^a", "b$", "^$", "[ab]x", "A+b", "(ab|x)a", "^[^a]*$", "x?a b", "B{2}"};
-    return regex ? expressions[rng() % expressions.size()] : literals[rng() % literals.size()];
+    static const std::vector<std::string> literals = {"a",
+                                                      "ab",
+                                                      "Ab",
+                                                      "ba",
+                                                      "B",
+                                                      "x a",
+                                                      "\xd6\xd0",
+                                                      "ORDER-42",
+                                                      "order",
+                                                      "\xa1",
+                                                      "aaa",
+                                                      "",
+                                                      Gbk("本"),
+                                                      Gbk("员"),
+                                                      Gbk("丄"),
+                                                      Gbk("乤"),
+                                                      "J",
+                                                      Gbk("北京"),
+                                                      "\xb1",
+                                                      "\xb1\xb1",
+                                                      "\xa1"
+                                                      "a",
+                                                      "a\xb1",
+                                                      Gbk("来自")};
+    // A lone lead byte before a space: before a bracket it would take the bracket as
+    // its trail byte, and a class that follows would not be one.
+    static const std::vector<std::string> atoms = {
+        "a",          "B",       "x",       ".",       "j",         Gbk("本"),
+        Gbk("北"),    Gbk("京"), Gbk("丄"), Gbk("乤"), Gbk("来自"), Gbk("[北上]"),
+        Gbk("[^北]"), "[ab]",    "[^a]",    "\\d",     " ",         "\xa1 "};
+    static const std::vector<std::string> quantifiers = {"", "", "", "?", "+", "*", "{2}"};
+    if (!regex) return literals[rng() % literals.size()];
+    std::string expression = rng() % 5 == 0 ? "^" : "";
+    for (std::size_t n = 1 + rng() % 3; n > 0; --n) {
+        const std::string atom = atoms[rng() % atoms.size()];
+        const std::string quantifier = quantifiers[rng() % quantifiers.size()];
+        expression += quantifier.empty() || atom.size() == 1 ? atom : "(" + atom + ")";
+        expression += quantifier;
+        if (rng() % 8 == 0) expression += "|";
+    }
+    if (rng() % 5 == 0) expression += "$";
+    return expression;
 }
 
 TEST(LineSearchTest, RandomTextsMatchTheReferenceAcrossBlocksPartsAndThreads) {
@@ -138,6 +248,44 @@ TEST(LineSearchTest, RandomTextsMatchTheReferenceAcrossBlocksPartsAndThreads) {
             << "round " << round << " pattern \"" << q.pattern << "\" regex " << q.regex
             << " threads " << options.threads << " block " << options.blockLength << " part "
             << options.partLength;
+    }
+}
+
+// Characters whose bytes meet across a boundary, classes of characters, `.` as one
+// character and case that never reaches a trail byte, as lines of one file.
+TEST(LineSearchTest, MatchesWholeCharactersOnly) {
+    const std::string text = Gbk("来自北京 ok\n来自深圳 ok\n来自上海\n丄\n乤\nJ\n本\n");
+    struct Case {
+        const char* pattern;
+        bool regex;
+        bool caseSensitive;
+        std::vector<std::int64_t> lines;
+    } cases[] = {
+        {"本", false, false, {7}},
+        {"员", false, false, {}},
+        {"来自[北上]", true, false, {1, 3}},
+        {"来自.. ok", true, false, {1, 2}},
+        {"^.{4}$", true, false, {3}},
+        {"丄", false, false, {4}},
+        {"丄", true, false, {4}},
+        {"乤", false, true, {5}},
+        {"a", false, false, {}},
+        {"A", false, true, {}},
+        {"[a]", true, false, {}},
+        {"j", false, false, {6}},
+    };
+    const TempDir dir;
+    LogFile file;
+    ASSERT_TRUE(file.Open(dir.Write("day.log", text)));
+    for (const Case& c : cases) {
+        const SearchQuery q{Gbk(c.pattern), c.regex, c.caseSensitive};
+        Collect got;
+        ASSERT_EQ(SearchLogFile(file, LineSearch(q), got, StopToken{}, SearchOptions{}),
+                  SearchOutcome::Completed);
+        std::vector<std::int64_t> lines;
+        for (const Hit& h : got.hits) lines.push_back(h.number);
+        EXPECT_EQ(lines, c.lines) << c.pattern;
+        EXPECT_EQ(got.hits, Reference(text, q)) << c.pattern;
     }
 }
 
@@ -204,7 +352,10 @@ TEST(GrepCliTest, PrintsEveryMatchingLineOfTheDayInCatalogueOrder) {
         EXPECT_EQ(r.status, expected.empty() ? 1 : 0) << args << r.err;
         // Whole outputs are too long to print: the first line that differs says enough.
         EXPECT_EQ(FirstDifference(r.out, expected), "") << args;
-        if (haveRg && lfOnly && IsAsciiPattern(q.pattern)) {
+        // ripgrep matches bytes: where bytes and characters agree on this text, its
+        // numbers are ours.
+        if (haveRg && lfOnly && IsAsciiPattern(q.pattern) &&
+            ByteReference(texts[0], q.pattern) == Reference(texts[0], q)) {
             // rg prints "number:line"; ours puts the service and a TAB before it.
             const std::string rg = ShellOutput("rg -n -F -i -a --no-heading -- '" + q.pattern +
                                                "' " + logs + "/One20261201.log");
