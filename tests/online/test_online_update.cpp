@@ -89,8 +89,7 @@ TEST_F(OnlineUpdateTest, FirstStartFetchesWhatOrdersAfterZero) {
     EXPECT_EQ(Local("ServiceList.ini"), kServerServices);
     EXPECT_EQ(Local("ErrorList.ini"), std::nullopt);  // "0" does not order after "0"
     EXPECT_EQ(Local("Version.ini"), VersionFile("1", "0"));
-    EXPECT_FALSE(fs::exists(programDir / "Version.tmp"));
-    EXPECT_FALSE(fs::exists(programDir / "ServiceList.tmp"));
+    EXPECT_EQ(Temporaries(), Paths{});
     EXPECT_GT(pump.calls, 0);  // the window's events ran during the transfers
 }
 
@@ -146,7 +145,7 @@ TEST_F(OnlineUpdateTest, UnreachableServerChangesNothing) {
     EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
     EXPECT_EQ(Local("ServiceList.ini"), kLocalServices);
     EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);
-    EXPECT_FALSE(fs::exists(programDir / "Version.tmp"));
+    EXPECT_EQ(Temporaries(), Paths{});
 }
 
 TEST_F(OnlineUpdateTest, MissingServerCatalogueStopsBeforeTheVersionFile) {
