@@ -71,9 +71,10 @@ class MainWindow : public QMainWindow, private RunView {
     Q_OBJECT
 
 public:
-    // `programDir` holds the catalogues (ending in "/").  `dialogs` answers the
-    // message boxes and the folder dialog; null means real modal boxes.
-    explicit MainWindow(std::string programDir = ProgramDir(), WindowDialogs* dialogs = nullptr,
+    // `dirs` holds Server.ini and the catalogues (each ending in "/"); one directory
+    // stands for both.  `dialogs` answers the message boxes and the folder dialog; null
+    // means real modal boxes.
+    explicit MainWindow(ProgramDirs dirs = RunningProgramDirs(), WindowDialogs* dialogs = nullptr,
                         QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -191,7 +192,8 @@ private:
     void RemoveLastResultRow() override;
     void SetLastResultCounts(std::int64_t known, std::int64_t unknown) override;
 
-    const std::string programDir_;
+    const std::string configDir_;   // Server.ini
+    const std::string programDir_;  // the catalogues
     std::unique_ptr<WindowDialogs> ownDialogs_;
     WindowDialogs* dialogs_;
 

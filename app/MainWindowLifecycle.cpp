@@ -26,9 +26,10 @@
 
 namespace corvane::app {
 
-MainWindow::MainWindow(std::string programDir, WindowDialogs* dialogs, QWidget* parent)
+MainWindow::MainWindow(ProgramDirs dirs, WindowDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent),
-      programDir_(std::move(programDir)),
+      configDir_(std::move(dirs.config)),
+      programDir_(std::move(dirs.catalogues)),
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtWindowDialogs>(this)),
       dialogs_(dialogs ? dialogs : ownDialogs_.get()) {
     setWindowTitle(QStringLiteral("Corvane日志分析器 V1.6"));
@@ -79,7 +80,7 @@ void MainWindow::startUp() {
 void MainWindow::updateCatalogues() {
     // Before the catalogues are loaded, so that newer files are used in this run of
     // the program.  The update is silent; its result does not matter here.
-    server_ = ReadServerConfig(programDir_);
+    server_ = ReadServerConfig(configDir_);
     // The one loop of the window's thread that still serves events from inside: the
     // update's transfers, before the window is shown; nothing stops it.
     ThrottledEventPump pump;

@@ -318,6 +318,11 @@ std::string AdditionMessage(const Addition& a) {
             case DraftRefusal::NoCode:
                 text = QStringLiteral("错误代码100至998均已占用，未加入。");
                 break;
+            case DraftRefusal::TooLarge:
+                text = QStringLiteral(
+                    "加入后 ErrorList.ini 将超过 16 MiB 的读取上限，程序将无法读取错误目录，"
+                    "未加入。");
+                break;
             default:
                 text = QStringLiteral("未能加入 ErrorList.ini：%1")
                            .arg(QString::fromUtf8(GbkToUtf8(a.detail)));

@@ -1,6 +1,7 @@
 #include "base/FileAccess.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -130,9 +131,10 @@ std::optional<std::size_t> ReadFullAt(const FileDescriptor& file, char* into, st
     return got;
 }
 
-WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes, LinkRule links) {
     WholeFile whole;
-    const FileDescriptor file = OpenSharedForReading(path);
+    const FileDescriptor file =
+        links == LinkRule::Follow ? OpenSharedForReading(path) : OpenRegularNoFollow(path);
     if (!file) return whole;
     const std::optional<FileStatus> before = StatusOf(file);
     if (!before) return whole;
@@ -179,11 +181,66 @@ int WriteAll(const FileDescriptor& file, const char* data, std::size_t count) {
     return 0;
 }
 
-bool TakeOverPermissions(const std::string& replacement, const std::string& target) {
+bool TakeOverPermissions(const FileDescriptor& replacement, const std::string& target) {
     struct stat old {};
-    if (::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return false;
-    const bool grouped = ::chown(replacement.c_str(), static_cast<uid_t>(-1), old.st_gid) == 0;
-    return ::chmod(replacement.c_str(), old.st_mode & 0777) == 0 && grouped;
+    if (::lstat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return false;
+    const bool grouped = ::fchown(replacement.Get(), static_cast<uid_t>(-1), old.st_gid) == 0;
+    return ::fchmod(replacement.Get(), old.st_mode & 0777) == 0 && grouped;
+}
+
+ExclusiveFile::ExclusiveFile(ExclusiveFile&& other) noexcept
+    : path_(std::exchange(other.path_, {})), file_(std::move(other.file_)) {}
+
+ExclusiveFile& ExclusiveFile::operator=(ExclusiveFile&& other) noexcept {
+    if (this != &other) {
+        Discard();
+        path_ = std::exchange(other.path_, {});
+        file_ = std::move(other.file_);
+    }
+    return *this;
+}
+
+void ExclusiveFile::Discard() noexcept {
+    const bool created = file_.IsOpen();
+    file_.Close();
+    if (created && !path_.empty()) ::unlink(path_.c_str());
+    path_.clear();
+}
+
+ExclusiveFile CreateExclusive(const std::string& stem, std::string_view suffix, unsigned mode) {
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    constexpr std::size_t kRandomLength = 12;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned char random[kRandomLength];
+        if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random))
+            return ExclusiveFile({}, Failed(errno == 0 ? EIO : errno));
+        std::string path = stem + ".";
+        for (const unsigned char r : random) path.push_back(kLetters[r % (sizeof kLetters - 1)]);
+        path.append(suffix);
+        FileDescriptor file(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                   static_cast<mode_t>(mode)));
+        if (file) return ExclusiveFile(std::move(path), std::move(file));
+        if (file.OpenError() != EEXIST) return ExclusiveFile({}, std::move(file));
+    }
+    return ExclusiveFile({}, Failed(EEXIST));
+}
+
+FileDescriptor OpenRegularNoFollow(const std::string& path) {
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!file) return file;
+    struct stat st {};
+    if (::fstat(file.Get(), &st) != 0) {
+        const int error = errno;
+        file.Close();
+        return Failed(error);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        file.Close();
+        return Failed(EINVAL);
+    }
+    ::fcntl(file.Get(), F_SETFL, ::fcntl(file.Get(), F_GETFL) & ~O_NONBLOCK);
+    return file;
 }
 
 }  // namespace corvane

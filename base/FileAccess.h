@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace corvane {
 
@@ -84,6 +86,49 @@ FileDescriptor OpenDirectory(const std::string& path);
 // Creates `path`, or empties it, for writing, with the mode a new file gets.
 FileDescriptor CreateForWriting(const std::string& path);
 
+// A file made by CreateExclusive, open for writing, and its name.  It is removed when
+// this goes, unless Keep() was called (after it was renamed into place, say).  The
+// removal is by name: whatever stands under that name then goes, never a link's
+// target.
+class ExclusiveFile {
+public:
+    ExclusiveFile() = default;
+    ExclusiveFile(std::string path, FileDescriptor file)
+        : path_(std::move(path)), file_(std::move(file)) {}
+    ~ExclusiveFile() { Discard(); }
+    ExclusiveFile(ExclusiveFile&& other) noexcept;
+    ExclusiveFile& operator=(ExclusiveFile&& other) noexcept;
+    ExclusiveFile(const ExclusiveFile&) = delete;
+    ExclusiveFile& operator=(const ExclusiveFile&) = delete;
+
+    explicit operator bool() const { return file_.IsOpen(); }
+    const std::string& Path() const { return path_; }
+    FileDescriptor& File() { return file_; }
+    const FileDescriptor& File() const { return file_; }
+    // Why the creation failed (0 when it did not).
+    int OpenError() const { return file_.OpenError(); }
+
+    // The name no longer belongs to this: it is not removed.
+    void Keep() { path_.clear(); }
+    // Closes the file and removes its name now.
+    void Discard() noexcept;
+
+private:
+    std::string path_;
+    FileDescriptor file_;
+};
+
+// Creates a new file named `stem` + "." + 12 random letters and digits + `suffix`, for
+// reading and writing, with `mode` less the umask.  The creation is exclusive: it never
+// opens an existing file and never goes through a link, so a name planted beforehand
+// in a directory that others may write can neither be guessed nor written through.
+// Not open (with the system's error number) when no such file could be made.
+ExclusiveFile CreateExclusive(const std::string& stem, std::string_view suffix, unsigned mode);
+
+// Opens `path` for reading only when it is a regular file and the name itself is not a
+// link (ELOOP for a link, EINVAL for any other kind of file).
+FileDescriptor OpenRegularNoFollow(const std::string& path);
+
 // One read at the file's position, again when a signal interrupts it: the bytes read
 // (0 at the end of the file), or nothing on a read error.
 std::optional<std::size_t> ReadSome(const FileDescriptor& file, char* into, std::size_t count);
@@ -111,18 +156,26 @@ struct WholeFile {
     bool stable = false;
 };
 
+enum class LinkRule {
+    Follow,  // a link is read as the file it points at
+    Refuse,  // a link is Unreadable: the name itself must be the regular file
+};
+
 // Reads the whole regular file at `path`, of at most `maxBytes`.
-WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes);
+WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes,
+                        LinkRule links = LinkRule::Follow);
 
 // Writes all `count` bytes, again after a signal or a short write: 0, or the system's
 // error number of the write that failed (EIO for one that wrote nothing).
 int WriteAll(const FileDescriptor& file, const char* data, std::size_t count);
 
-// A file that replaces `target` takes over its group and permission bits, so that a
-// catalogue the operators' group may write stays so after any member's change; the
-// writer's umask would otherwise decide.  Where that cannot be done (another group, no
-// old file) the new file keeps what it was created with.  True when both were taken
-// over.
-bool TakeOverPermissions(const std::string& replacement, const std::string& target);
+// The open file that is about to replace `target` takes over its group and permission
+// bits, so that a catalogue the operators' group may write stays so after any member's
+// change; the writer's umask would otherwise decide.  Only a regular file at `target`
+// itself counts: a link there is not followed, and its target lends nothing.  The
+// changes go through the descriptor, never through a name another process could
+// swap.  Where that cannot be done (another group, no old file) the new file keeps what
+// it was created with.  True when both were taken over.
+bool TakeOverPermissions(const FileDescriptor& replacement, const std::string& target);
 
 }  // namespace corvane

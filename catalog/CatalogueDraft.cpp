@@ -1,5 +1,6 @@
 #include "catalog/CatalogueDraft.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -122,8 +123,11 @@ void RequireReadAsLast(const std::string& before, const std::string& after,
 ErrorListFile ReadErrorListFile(const std::string& programDir) {
     const std::string path = programDir + "ErrorList.ini";
     ErrorListFile file;
-    if (!StatusOfPath(path)) return file;  // not there: the reader sees no sections
-    WholeFile whole = ReadWholeFile(path, kIniFileMax);
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return file;  // not there: the reader sees no sections
+    // The catalogue's directory is writable by a group: a link put there in its place
+    // must not have the draft copy another file's bytes into the catalogue.
+    WholeFile whole = ReadWholeFile(path, kIniFileMax, LinkRule::Refuse);
     if (whole.outcome == WholeFile::Outcome::TooLarge)
         throw ProfileFileTooLarge(path + " is larger than " + std::to_string(kIniFileMax) +
                                   " bytes");
@@ -231,6 +235,11 @@ std::string WithDraftEntry(const std::string& bytes, const CatalogueDraft& draft
     if (!EndsLine(out)) out.append(lineEnd);
     out.append(lineEnd);
     out.append(WithLineEnds(draft.sections, lineEnd));
+    // Every reader refuses a larger file: the whole catalogue would be lost to them.
+    if (out.size() > kIniFileMax)
+        Refuse(DraftRefusal::TooLarge, "ErrorList.ini would grow to " + std::to_string(out.size()) +
+                                           " bytes, above the " + std::to_string(kIniFileMax) +
+                                           " bytes up to which the catalogue is read");
     RequireReadAsLast(bytes, out, draft);
     return out;
 }
@@ -260,27 +269,31 @@ bool AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& dr
     const std::string content = WithDraftEntry(draft.file.bytes, draft);
 
     const std::string path = programDir + "ErrorList.ini";
-    const std::string temporary = programDir + "ErrorList.tmp";
-    FileDescriptor out = CreateForWriting(temporary);
+    // A new file under a name nobody can guess or have planted, in the catalogue's own
+    // directory so that the rename replaces the catalogue in one step.
+    ExclusiveFile out = CreateExclusive(programDir + "ErrorList", ".tmp", 0666);
     if (!out)
         Refuse(DraftRefusal::WriteFailed,
-               "cannot create " + temporary + ": " + std::strerror(out.OpenError()));
-    int error = WriteAll(out, content.data(), content.size());
+               "cannot create a new file beside " + path + ": " + std::strerror(out.OpenError()));
+    int error = WriteAll(out.File(), content.data(), content.size());
     // On the disk before the rename: a rename must never install a file whose data is
     // not there.
-    if (error == 0 && ::fsync(out.Get()) != 0) error = errno;
-    const int closed = out.Close();
-    if (error == 0) error = closed;
+    if (error == 0 && ::fsync(out.File().Get()) != 0) error = errno;
     if (error == 0) {
         // As the update does: the catalogue keeps its group and permissions.
-        TakeOverPermissions(temporary, path);
-        if (std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+        TakeOverPermissions(out.File(), path);
+        if (std::rename(out.Path().c_str(), path.c_str()) == 0)
+            out.Keep();
+        else
+            error = errno;
     }
     if (error != 0) {
-        std::remove(temporary.c_str());
+        const std::string temporary = out.Path();
+        out.Discard();
         Refuse(DraftRefusal::WriteFailed,
                "cannot write " + path + " (by way of " + temporary + "): " + std::strerror(error));
     }
+    out.File().Close();
     lock.Sync();
     return true;
 }

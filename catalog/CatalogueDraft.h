@@ -30,7 +30,7 @@ struct ErrorListFile {
 };
 
 // Reads programDir + "ErrorList.ini".  Throws DraftRefused (Unreadable) when it is there
-// but cannot be read, ProfileFileTooLarge above kIniFileMax.
+// but cannot be read or is a link, ProfileFileTooLarge above kIniFileMax.
 ErrorListFile ReadErrorListFile(const std::string& programDir);
 
 // The codes and list keys that the drafts of one window or one command have taken so
@@ -71,6 +71,7 @@ enum class DraftRefusal {
     Changed,      // ErrorList.ini is not what the draft was made from
     Busy,         // the program directory's lock stayed taken (a catalogue update)
     NotRead,      // the reader would not see the new entry as the catalogue's last one
+    TooLarge,     // the catalogue would grow beyond the size the reader takes
     WriteFailed,  // the new file could not be written or renamed into place
 };
 
@@ -88,14 +89,17 @@ private:
 // a new [ERRORLIST] at the end when there is none), the entry's sections at the end,
 // each new line ended like the file's first line; every other byte stays.  Throws
 // DraftRefused (NoCode, NoKeyword, NotRead) unless the result reads as the old
-// catalogue with the new entry after its last one.
+// catalogue with the new entry after its last one, and TooLarge when it would be
+// longer than kIniFileMax (which no reader would take).
 std::string WithDraftEntry(const std::string& bytes, const CatalogueDraft& draft);
 
 // Adds the draft to programDir + "ErrorList.ini": under the lock the catalogue update
 // takes (waiting at most `lockWait` for it), the file is read again and must be the one
-// the draft was made from; the new content goes to "ErrorList.tmp", to the disk, and is
-// renamed over the catalogue.  False when a stop ended the wait for the lock (nothing
-// written).  Throws DraftRefused, leaving the catalogue as it was.
+// the draft was made from; the new content goes to a new file of its own (created
+// exclusively under a random name beside the catalogue, never through a link), to the
+// disk, takes over the catalogue's group and permissions, and is renamed over it.  False when a
+// stop ended the wait for the lock (nothing written).  Throws DraftRefused, leaving the catalogue
+// as it was.
 bool AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& draft,
                          std::chrono::milliseconds lockWait = std::chrono::seconds(30),
                          const StopToken& stop = {});

@@ -20,4 +20,18 @@ std::string ProgramDir() {
     }
 }
 
+std::string CatalogueDirFor(const std::string& executableDir) {
+    const std::string installed = CORVANE_INSTALL_DIR;
+    const std::string data = CORVANE_DATA_DIR;
+    if (installed.empty() || data.empty() || executableDir.empty()) return executableDir;
+    const auto slashed = [](std::string dir) { return dir.back() == '/' ? dir : dir + '/'; };
+    return executableDir == slashed(installed) ? slashed(data) : executableDir;
+}
+
+ProgramDirs RunningProgramDirs() {
+    std::string dir = ProgramDir();
+    std::string catalogues = CatalogueDirFor(dir);
+    return {std::move(dir), std::move(catalogues)};
+}
+
 }  // namespace corvane

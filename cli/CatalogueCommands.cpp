@@ -42,8 +42,7 @@ int ExplainCommand(const CommandContext& c) {
 }
 
 int UpdateCommand(const CommandContext& c) {
-    const std::string& programDir = c.options.programDir;
-    return UpdateCatalogues(programDir, ReadServerConfig(programDir), c.pump) ? 0 : 1;
+    return UpdateCatalogues(c.options.programDir, ReadServerConfig(c.configDir), c.pump) ? 0 : 1;
 }
 
 int CheckCommand(const CommandContext& c) {

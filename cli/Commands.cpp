@@ -189,8 +189,8 @@ const std::string& UsageText() {
     return text;
 }
 
-std::string ProgramDirOf(const Arguments& args) {
-    if (!args.programDir) return ProgramDir();
+ProgramDirs ProgramDirsOf(const Arguments& args) {
+    if (!args.programDir) return RunningProgramDirs();
     std::string dir = *args.programDir;
     if (!dir.empty() && dir.back() != '/') dir += '/';
     return dir;

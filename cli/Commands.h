@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/Stop.h"
+#include "catalog/ProgramDir.h"
 #include "cli/Arguments.h"
 #include "cli/Console.h"
 #include "scan/Host.h"
@@ -17,11 +18,12 @@
 
 namespace corvane::cli {
 
-// What a command works with.  options.programDir is where the INI files are, and
-// options.threads how many threads a scan takes.
+// What a command works with.  options.programDir is where the catalogues are,
+// configDir where Server.ini is, and options.threads how many threads a scan takes.
 struct CommandContext {
     const Arguments& args;
     const ScanOptions& options;
+    const std::string& configDir;
     ConsoleDialogs& dialogs;
     EventPump& pump;
     LineWriter& out;
@@ -58,8 +60,9 @@ bool Takes(const Command& command, std::string_view option);
 // The text of --help, also printed after a usage error.
 const std::string& UsageText();
 
-// Where the INI files are: --program-dir with a slash at its end, or beside the program.
-std::string ProgramDirOf(const Arguments& args);
+// Where the INI files are: everything in --program-dir (with a slash at its end), or
+// the running program's directories.
+ProgramDirs ProgramDirsOf(const Arguments& args);
 // Text given in UTF-8 on the command line (with --utf8), as the GBK bytes the core
 // holds; throws UsageError when it has no GBK form.
 std::string Utf8ToGbk(const std::string& text);

@@ -53,13 +53,14 @@ void ReleaseStopSignals() { sigprocmask(SIG_SETMASK, &maskBeforeHold, nullptr); 
 int Dispatch(const Arguments& args, LineWriter& out, LineWriter& err) {
     ConsoleDialogs dialogs(err);
     NullEventPump pump;
+    const ProgramDirs dirs = ProgramDirsOf(args);
     ScanOptions options;
-    options.programDir = ProgramDirOf(args);
+    options.programDir = dirs.catalogues;
     options.askAboutLargeFiles = false;
     options.threads = args.threads > 0 ? static_cast<unsigned>(args.threads) : DefaultScanThreads();
     const Command* const command = FindCommand(args.command);
     if (command == nullptr) throw UsageError("unknown command " + args.command);
-    return command->run({args, options, dialogs, pump, out, err});
+    return command->run({args, options, dirs.config, dialogs, pump, out, err});
 }
 
 }  // namespace

@@ -1,13 +1,19 @@
 # The installed analyser and its Debian package (scripts/package.sh runs CPack).
 #
-# /opt/corvane-log-analyzer holds both executables; the program reads and updates its
-# catalogues beside them, so the package's maintainer scripts (packaging/debian)
-# create those files there from the demo copies and leave them alone ever after.
-# /usr/bin holds absolute links to the executables: the program finds its directory
-# from the executable's real path, not from the link.
+# CORVANE_INSTALL_DIR (/opt/corvane-log-analyzer) holds both executables and
+# Server.ini and is root's alone; the installed program reads and updates its
+# catalogues in CORVANE_DATA_DIR (/var/lib/corvane-log-analyzer), which the group
+# corvane may write.  The package's maintainer scripts (packaging/debian, configured
+# with both paths) make the data directory, create the catalogues there from the demo
+# copies and leave them alone ever after.  /usr/bin holds absolute links to the
+# executables: the program finds its directory from the executable's real path, not
+# from the link.
 
 set(CORVANE_PACKAGE corvane-log-analyzer)
-set(CORVANE_PROGRAM_DIR opt/${CORVANE_PACKAGE})
+if(NOT CORVANE_DATA_DIR MATCHES "^/.")
+  message(FATAL_ERROR "CORVANE_DATA_DIR must be an absolute path, not \"${CORVANE_DATA_DIR}\"")
+endif()
+string(REGEX REPLACE "^/" "" CORVANE_PROGRAM_DIR ${CORVANE_INSTALL_DIR})
 set(CORVANE_DEMO_DIR usr/share/${CORVANE_PACKAGE}/demo)
 set(CORVANE_DOC_DIR usr/share/doc/${CORVANE_PACKAGE})
 set(CORVANE_APP_ID example.corvane.LogAnalyzer)
@@ -28,6 +34,11 @@ foreach(exe ${executables})
   file(CREATE_LINK /${CORVANE_PROGRAM_DIR}/${exe} ${generated}/bin/${exe} SYMBOLIC)
   install(FILES ${generated}/bin/${exe} DESTINATION usr/bin)
 endforeach()
+
+# The data directory, empty: the maintainer scripts give it to the group and put the
+# catalogues there.
+string(REGEX REPLACE "^/" "" data_dir ${CORVANE_DATA_DIR})
+install(DIRECTORY DESTINATION ${data_dir})
 
 install(FILES ${CMAKE_SOURCE_DIR}/demo/ServiceList.ini ${CMAKE_SOURCE_DIR}/demo/ErrorList.ini
               ${CMAKE_SOURCE_DIR}/demo/Server.ini
@@ -98,7 +109,8 @@ groups unknown errors into patterns, keeps a history of the runs and exports
 them as CSV or HTML.  Newer catalogues are fetched from the update server at
 every start.  corvane-scan does the same on the command line.
 .
-Members of the group corvane may update the catalogues.")
+Members of the group corvane may update the catalogues, which are kept in
+${CORVANE_DATA_DIR}.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION admin)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -107,6 +119,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://corvane.example/corvane-log-analyzer/
 # text, Qt's own Chinese texts, and addgroup for the maintainer script.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "adduser, fonts-wqy-microhei, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${packaging}/debian/postinst ${packaging}/debian/postrm)
+foreach(script postinst postrm)
+  configure_file(${packaging}/debian/${script}.in ${generated}/debian/${script} @ONLY)
+endforeach()
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${generated}/debian/postinst ${generated}/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

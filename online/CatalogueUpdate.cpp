@@ -49,38 +49,15 @@ constexpr long kStatusOk = 200;
 // The state of one transfer, shared with the callbacks.
 struct Transfer {
     CURL* curl = nullptr;
-    const std::string* target = nullptr;
+    FileDescriptor* file = nullptr;
     std::size_t maxBytes = 0;
-    FileDescriptor file;
-    bool created = false;  // the target was created or truncated by this transfer
     std::size_t received = 0;
     Clock::time_point lastByte = Clock::now();
-
-    bool OpenTarget() {
-        if (!file) {
-            file = CreateForWriting(*target);
-            created = created || file.IsOpen();
-        }
-        return file.IsOpen();
-    }
-
-    // Flushed to the disk before closing: the file is about to be renamed over a
-    // catalogue, and the rename must never install a file whose data is not there.
-    bool CloseTarget() {
-        const bool ok = ::fsync(file.Get()) == 0;
-        return file.Close() == 0 && ok;
-    }
-
-    // A failed transfer leaves nothing behind that it wrote.
-    void Discard() {
-        file.Close();
-        if (created) std::remove(target->c_str());
-    }
 };
 
-// Writes the body into the target file, which is only created once a 200 response
-// delivers data: an error page never reaches it.  Returning less than was offered
-// makes libcurl end the transfer with an error.
+// Writes the body into the download's file once a 200 response delivers data: an error
+// page never reaches it.  Returning less than was offered makes libcurl end the
+// transfer with an error.
 std::size_t WriteBody(char* data, std::size_t size, std::size_t count, void* userdata) {
     auto& transfer = *static_cast<Transfer*>(userdata);
     const std::size_t length = size * count;
@@ -90,8 +67,7 @@ std::size_t WriteBody(char* data, std::size_t size, std::size_t count, void* use
         status != kStatusOk)
         return 0;
     if (length > transfer.maxBytes - transfer.received) return 0;  // over the size limit
-    if (!transfer.OpenTarget()) return 0;
-    if (WriteAll(transfer.file, data, length) != 0) return 0;
+    if (WriteAll(*transfer.file, data, length) != 0) return 0;
     transfer.received += length;
     return length;
 }
@@ -175,26 +151,33 @@ bool Perform(CURL* h, Transfer& transfer, EventPump& pump, const UpdateLimits& l
     return false;
 }
 
-bool Download(const std::string& url, const std::string& target, EventPump& pump,
-              const UpdateLimits& limits, Clock::time_point deadline) {
-    if (url.empty() || !CurlReady()) return false;
+// Fetches `url` into a new file beside `target`, named after it with random letters
+// and ".tmp" and created exclusively (CreateExclusive): a name planted in the
+// directory, a link above all, is never written through.  Returns the file, flushed
+// to the disk and still open, or one that is not open; a failed download leaves
+// nothing behind.
+ExclusiveFile Download(const std::string& url, const std::string& target, EventPump& pump,
+                       const UpdateLimits& limits, Clock::time_point deadline) {
+    if (url.empty() || !CurlReady()) return {};
     std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
-    if (!curl) return false;
+    if (!curl) return {};
+    ExclusiveFile file = CreateExclusive(target, ".tmp", 0666);
+    if (!file) return {};
 
     Transfer transfer;
     transfer.curl = curl.get();
-    transfer.target = &target;
+    transfer.file = &file.File();
     transfer.maxBytes = limits.maxBytes;
 
     CURL* h = curl.get();
     const auto remaining =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    if (remaining.count() <= 0) return false;
+    if (remaining.count() <= 0) return {};
     // Only an uncompressed body is wanted.  CURLOPT_ACCEPT_ENCODING stays unset: any
     // value there would have libcurl decode whatever the server sends.
     std::unique_ptr<curl_slist, CurlListDeleter> headers(
         curl_slist_append(nullptr, "Accept-Encoding: identity"));
-    if (!headers) return false;
+    if (!headers) return {};
     bool configured =
         curl_easy_setopt(h, CURLOPT_URL, url.c_str()) == CURLE_OK &&
         curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.get()) == CURLE_OK &&
@@ -215,23 +198,23 @@ bool Download(const std::string& url, const std::string& target, EventPump& pump
         curl_easy_setopt(h, CURLOPT_WRITEDATA, &transfer) == CURLE_OK &&
         curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, &NoteHeader) == CURLE_OK &&
         curl_easy_setopt(h, CURLOPT_HEADERDATA, &transfer) == CURLE_OK;
-    if (!configured) return false;
+    if (!configured) return {};
     // Authorities of one's own replace the system's store entirely: its directory of
     // certificates is switched off along with its bundle.
     if (!limits.caFile.empty() &&
         (curl_easy_setopt(h, CURLOPT_CAINFO, limits.caFile.c_str()) != CURLE_OK ||
          curl_easy_setopt(h, CURLOPT_CAPATH, nullptr) != CURLE_OK))
-        return false;
+        return {};
 
-    // A short body (fewer bytes than Content-Length) ends in CURLE_PARTIAL_FILE.
+    // A short body (fewer bytes than Content-Length) ends in CURLE_PARTIAL_FILE.  The
+    // file is flushed to the disk: it is about to be renamed over a catalogue, and the
+    // rename must never install a file whose data is not there.
     long status = 0;
     const bool ok = Perform(h, transfer, pump, limits, deadline) &&
                     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status) == CURLE_OK &&
-                    status == kStatusOk &&
-                    // An empty body never reached the write callback; the file must exist anyway.
-                    transfer.OpenTarget() && transfer.CloseTarget();
-    if (!ok) transfer.Discard();
-    return ok;
+                    status == kStatusOk && ::fsync(file.File().Get()) == 0;
+    if (!ok) file.Discard();
+    return file;
 }
 
 // A directory of that name does not count as an existing file.
@@ -268,65 +251,67 @@ bool AcquireUpdateLock(DirectoryLock& lock, Clock::time_point deadline, EventPum
     }
 }
 
-// Renames the finished temporary file over the local file.  Its permissions are taken
-// over where they can be; the update does not depend on it.
-bool PutInPlace(const std::string& temporary, const std::string& target) {
-    TakeOverPermissions(temporary, target);
-    return std::rename(temporary.c_str(), target.c_str()) == 0;
+// Renames the finished download over the local file.  Its permissions are taken over
+// where they can be; the update does not depend on it.
+bool PutInPlace(ExclusiveFile& download, const std::string& target) {
+    TakeOverPermissions(download.File(), target);
+    if (std::rename(download.Path().c_str(), target.c_str()) != 0) return false;
+    download.Keep();
+    return download.File().Close() == 0;
 }
 
 // Downloads one catalogue into its temporary file and renames that over the local
 // catalogue.  rename() replaces the target in one step, so the old catalogue stays
 // whole and in use until the new one has taken its place.
-bool FetchCatalogue(const std::string& programDir, const ServerConfig& server, EventPump& pump,
+bool FetchCatalogue(const std::string& catalogueDir, const ServerConfig& server, EventPump& pump,
                     const std::string& name, const UpdateLimits& limits,
                     Clock::time_point deadline) {
-    const std::string temporary = programDir + name + ".tmp";
-    if (!Download(UpdateUrl(server, "/idc/" + name + ".ini"), temporary, pump, limits, deadline))
-        return false;
-    return PutInPlace(temporary, programDir + name + ".ini");
+    ExclusiveFile download = Download(UpdateUrl(server, "/idc/" + name + ".ini"),
+                                      catalogueDir + name, pump, limits, deadline);
+    return download && PutInPlace(download, catalogueDir + name + ".ini");
 }
 
-bool RunUpdate(const std::string& programDir, const ServerConfig& server, EventPump& pump,
+bool RunUpdate(const std::string& catalogueDir, const ServerConfig& server, EventPump& pump,
                const UpdateLimits& limits) {
     const Clock::time_point deadline = Clock::now() + limits.overall;
     // One update of the program directory at a time.
-    DirectoryLock lock(programDir);
+    DirectoryLock lock(catalogueDir);
     if (!AcquireUpdateLock(lock, deadline, pump)) return false;
 
-    // Whatever happens below, the temporary files go.  Only the update that holds the
-    // lock writes them, so nobody else's download is removed.
+    // Each download removes its own file when it fails.  Files of the fixed names that
+    // older versions downloaded into and may have left behind go too; removing a name
+    // never follows a link.
     struct RemoveTemporaries {
         const std::string& dir;
         ~RemoveTemporaries() {
             for (const char* name : {"Version.tmp", "ServiceList.tmp", "ErrorList.tmp"})
                 std::remove((dir + name).c_str());
         }
-    } cleanup{programDir};
+    } cleanup{catalogueDir};
 
-    const std::string localVersionFile = programDir + "Version.ini";
-    const std::string serverVersionFile = programDir + "Version.tmp";
+    const std::string localVersionFile = catalogueDir + "Version.ini";
 
     Versions local{"0", "0"};
     if (FileExists(localVersionFile)) local = ReadVersions(localVersionFile);
 
-    if (!Download(UpdateUrl(server, "/idc/Version.ini"), serverVersionFile, pump, limits, deadline))
-        return false;
-    const Versions remote = ReadVersions(serverVersionFile);
+    ExclusiveFile serverVersion = Download(UpdateUrl(server, "/idc/Version.ini"),
+                                           catalogueDir + "Version", pump, limits, deadline);
+    if (!serverVersion) return false;
+    const Versions remote = ReadVersions(serverVersion.Path());
 
     // Service catalogue first, then the error catalogue, then the version file:
     // Version.ini changes only after both catalogues are in place, so any failure
     // keeps the old local versions and the next start compares and fetches again.
     if (VersionOrdersAfter(remote.service, local.service) &&
-        !FetchCatalogue(programDir, server, pump, "ServiceList", limits, deadline))
+        !FetchCatalogue(catalogueDir, server, pump, "ServiceList", limits, deadline))
         return false;
     if (VersionOrdersAfter(remote.error, local.error) &&
-        !FetchCatalogue(programDir, server, pump, "ErrorList", limits, deadline))
+        !FetchCatalogue(catalogueDir, server, pump, "ErrorList", limits, deadline))
         return false;
     lock.Sync();
 
     // Stored even when nothing was newer, and even when the server lowered a version.
-    if (!PutInPlace(serverVersionFile, localVersionFile)) return false;
+    if (!PutInPlace(serverVersion, localVersionFile)) return false;
     lock.Sync();
     return true;
 }
@@ -360,16 +345,19 @@ std::string UpdateUrl(const ServerConfig& server, std::string_view path) {
 bool DownloadFile(const std::string& url, const std::string& target, EventPump& pump,
                   const UpdateLimits& limits) {
     try {
-        return Download(url, target, pump, limits, Clock::now() + limits.overall);
+        ExclusiveFile download = Download(url, target, pump, limits, Clock::now() + limits.overall);
+        if (!download || std::rename(download.Path().c_str(), target.c_str()) != 0) return false;
+        download.Keep();
+        return true;
     } catch (const std::exception&) {
         return false;
     }
 }
 
-bool UpdateCatalogues(const std::string& programDir, const ServerConfig& server, EventPump& pump,
+bool UpdateCatalogues(const std::string& catalogueDir, const ServerConfig& server, EventPump& pump,
                       const UpdateLimits& limits) {
     try {
-        return RunUpdate(programDir, server, pump, limits);
+        return RunUpdate(catalogueDir, server, pump, limits);
     } catch (const std::exception&) {
         return false;
     }

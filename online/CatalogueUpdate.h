@@ -36,16 +36,18 @@ bool VersionOrdersAfter(std::string_view a, std::string_view b);
 // when the host name cannot form a valid address.
 std::string UpdateUrl(const ServerConfig& server, std::string_view path);
 
-// Fetches `url` (http or https) into `target`, replacing any file of that name.  An
-// HTTPS server must show a certificate that the trusted authorities signed for the
+// Fetches `url` (http or https) into `target`, replacing any file of that name.  The
+// body goes into a new file beside `target` (its name, random letters, ".tmp"), made
+// exclusively and never through a link, which is renamed over `target` once complete.
+// An HTTPS server must show a certificate that the trusted authorities signed for the
 // host name of the address; otherwise the transfer fails.  True only when the
 // server answered 200 with a complete body (as long as its Content-Length, when it
 // sends one) of at most limits.maxBytes, sent as it is: the request asks for the
 // identity coding.  Any other status, a body in a content or transfer coding other
 // than identity (gzip from a compressing proxy), a connection failure, a transfer that
 // stalls or outlasts limits.overall, a short or oversized body, or a write error gives
-// false and leaves no file at `target` if it had to create or
-// truncate one.  Processes the window's pending events while it waits.  Never throws.
+// false, leaves `target` as it was and removes the new file.  Processes the window's
+// pending events while it waits.  Never throws.
 bool DownloadFile(const std::string& url, const std::string& target, EventPump& pump,
                   const UpdateLimits& limits = {});
 
@@ -55,7 +57,7 @@ bool DownloadFile(const std::string& url, const std::string& target, EventPump& 
 // so each catalogue is always either the complete old or the complete new file, and
 // Version.ini names a catalogue version only once that catalogue is in place.  No
 // temporary file is left behind.  Silent: never throws and shows nothing.
-bool UpdateCatalogues(const std::string& programDir, const ServerConfig& server, EventPump& pump,
+bool UpdateCatalogues(const std::string& catalogueDir, const ServerConfig& server, EventPump& pump,
                       const UpdateLimits& limits = {});
 
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -60,6 +61,51 @@ GzipCopy DecompressedCopyOf(const std::string& gzPath, const StopToken& stop) {
     return DecompressedCopy(gzPath, *status, kMaxDecompressedBytes, stop);
 }
 
+namespace {
+
+// The cache directory, made when missing, only when it is this user's own and nobody
+// else may put names into it.
+bool CacheDirectoryReady(const std::string& directory) {
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    ::chmod(directory.c_str(), 0700);  // best effort: the check below decides
+    struct stat st {};
+    return ::lstat(directory.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::geteuid() && (st.st_mode & 022) == 0;
+}
+
+// The copy under `path` when it is one this user made: a regular file under the name
+// itself, this user's, one link, writable by nobody else.
+FileDescriptor OpenOwnCopy(const std::string& path) {
+    FileDescriptor file = OpenRegularNoFollow(path);
+    struct stat st {};
+    if (!file || ::fstat(file.Get(), &st) != 0 || st.st_uid != ::geteuid() || st.st_nlink != 1 ||
+        (st.st_mode & 022) != 0)
+        return {};
+    return file;
+}
+
+// After a new copy `name`: copies of earlier states of the same file (`prefix`), and
+// whatever has not been used for kGzipCopyKeepSeconds (leftovers of broken runs
+// included), go.  Names are removed, never followed.
+void PruneCache(const std::string& directory, const std::string& name, const std::string& prefix) {
+    const std::int64_t now = static_cast<std::int64_t>(::time(nullptr));
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
+        const std::string other = entry.path().filename().string();
+        if (other == name) continue;
+        struct stat st {};
+        if (::lstat(entry.path().c_str(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
+        const bool unused = now - static_cast<std::int64_t>(st.st_mtime) > kGzipCopyKeepSeconds;
+        // A name with ".log." is another process's copy still being written.
+        const bool earlierState =
+            other.rfind(prefix, 0) == 0 && other.find(".log.") == std::string::npos;
+        if (unused || earlierState) ::unlink(entry.path().c_str());
+    }
+}
+
+}  // namespace
+
 GzipCopy DecompressedCopy(const std::string& gzPath, const FileStatus& status, std::int64_t limit,
                           const StopToken& stop) {
     std::error_code error;
@@ -75,40 +121,38 @@ GzipCopy DecompressedCopy(const std::string& gzPath, const FileStatus& status, s
                              std::to_string(status.stamp.modifiedNs) + ".log";
     GzipCopy copy;
     copy.path = directory + name;
-    if (const std::optional<FileStatus> made = StatusOfPath(copy.path); made && made->regular)
+    if (!CacheDirectoryReady(directory)) return Failed(gbk::kMsgGzipCacheFailed, copy.path);
+    if (FileDescriptor made = OpenOwnCopy(copy.path)) {
+        ::futimens(made.Get(), nullptr);  // used now: kept another while
+        copy.file = std::move(made);
         return copy;
+    }
 
-    std::filesystem::create_directories(directory, error);
     const FileDescriptor in = OpenSharedForReading(gzPath);
     if (!in) return Failed(gbk::kMsgOpenFailed, gzPath);
-    std::string temporary = copy.path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return Failed(gbk::kMsgGzipCacheFailed, copy.path);
-    const FileDescriptor out(fd);
+    ExclusiveFile out = CreateExclusive(copy.path, ".part", 0600);
+    if (!out) return Failed(gbk::kMsgGzipCacheFailed, copy.path);
     bool written = true;
     Inflater inflater(in, limit);
     const Inflated outcome = inflater.Run([&](const char* data, std::size_t size) {
-        written = WriteAll(out, data, size) == 0;
+        written = WriteAll(out.File(), data, size) == 0;
         return written && !stop.stop_requested();
     });
     if (outcome != Inflated::Done || !written) {
-        ::unlink(temporary.c_str());
+        out.Discard();
         if (written && outcome == Inflated::Stopped) return GzipCopy();
         if (!written) return Failed(gbk::kMsgGzipCacheFailed, copy.path);
         return Failed(outcome == Inflated::TooLarge ? gbk::kMsgGzipTooLarge : gbk::kMsgGzipCorrupt,
                       gzPath);
     }
-    if (::rename(temporary.c_str(), copy.path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
+    // The rename replaces whatever stood under the copy's name, a link included.
+    if (::rename(out.Path().c_str(), copy.path.c_str()) != 0) {
+        out.Discard();
         return Failed(gbk::kMsgGzipCacheFailed, copy.path);
     }
-    // Copies of the file as it was before are of no more use.
-    for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
-        const std::string other = entry.path().filename().string();
-        if (other != name && other.rfind(prefix, 0) == 0 &&
-            other.find(".log.") == std::string::npos)
-            std::filesystem::remove(entry.path(), error);
-    }
+    out.Keep();
+    copy.file = std::move(out.File());
+    PruneCache(directory, name, prefix);
     return copy;
 }
 

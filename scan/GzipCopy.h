@@ -30,14 +30,24 @@ bool IsCompressedLog(std::string_view path);
 // Where the copies live: $XDG_CACHE_HOME/corvane/gz/, or ~/.cache/corvane/gz/.
 std::string GzipCacheDirectory();
 
+// A copy not used for this long is removed when another copy is made: copies of days
+// deleted since, or looked at once long ago, do not fill the disk.
+inline constexpr std::int64_t kGzipCopyKeepSeconds = std::int64_t{7} * 24 * 3600;
+
 struct GzipCopy {
-    std::string path;   // the decompressed copy, when made
-    std::string error;  // otherwise the message (GBK), naming the compressed file
+    std::string path;     // the decompressed copy, when made
+    FileDescriptor file;  // that copy, open for reading: read it through this, not the path
+    std::string error;    // otherwise the message (GBK), naming the compressed file
 };
 
 // The decompressed copy of the gzip file at `gzPath` (one or more members), whose
 // state is `status`.  A copy made earlier for the same file in the same state is
-// taken as it is; copies of earlier states of that file are removed.  The
+// taken as it is when it is a regular file of this user's that no one else may write,
+// under its name itself (no link); anything else under that name is replaced.  A new
+// copy is written into a file created exclusively under a random name and renamed
+// into place; copies of earlier states of that file, and copies not used for
+// kGzipCopyKeepSeconds, are removed then.  The cache directory must be this user's
+// and writable by no one else, or no copy is made.  The
 // decompression runs on a thread of its own while the calling thread writes the copy.
 // A stream that is corrupt, truncated or has bytes after its end that are not zeros,
 // or that decompresses into more than `limit` bytes, gives no copy and an error.  A

@@ -22,7 +22,7 @@ bool LogFile::Open(const std::string& path) {
             problem_ = std::move(copy.error);
             return false;
         }
-        file_ = OpenSharedForReading(copy.path);
+        file_ = std::move(copy.file);
         if (!file_) return false;
         const std::optional<FileStatus> status = StatusOf(file_);
         if (!status) {

@@ -2,8 +2,10 @@
 # Installs the package into a fresh Debian 12 root and uses it as operators would:
 # corvane-scan --version and a run over the demo logs as a member of the group
 # corvane; the catalogue update refused to a user outside the group (who still
-# analyses) and done by the window's start-up update of a member, under Xvfb; a
-# reinstall that keeps the operators' catalogues and Server.ini; a purge.  Prints
+# analyses) and done by the window's start-up update of a member, under Xvfb, over
+# links the member planted under the update's old temporary names; a member who
+# can change nothing in the program directory; a reinstall that keeps the operators'
+# catalogues and Server.ini; a purge.  Prints
 # what it sees and the installed size; exits 1 at the first check that fails.
 #
 #   bash scripts/check-install.sh [DEB]
@@ -60,6 +62,7 @@ as() {
     setpriv --reuid="$user" --regid="$user" --init-groups -- /bin/sh -c "$*"
 }
 program=/opt/corvane-log-analyzer
+data=/var/lib/corvane-log-analyzer
 demo=/usr/share/corvane-log-analyzer/demo
 
 step "install $(basename "$deb")"
@@ -73,7 +76,9 @@ after=$(du -sxk "$root" | cut -f1)
 echo "Installed-Size of the package: $(in_root dpkg-query -W -f='${Installed-Size}' corvane-log-analyzer) KiB"
 echo "the root grew by $(((after - before) / 1024)) MiB with the package and its dependencies" \
   "($(grep -c '^Setting up' "$work/install.log" || true) packages set up)"
-in_root ls -la "$program"
+in_root ls -la "$program" "$data"
+[ "$(in_root stat -c '%U:%G %a' "$program" "$program/Server.ini")" = "root:root 755
+root:root 644" ] || fail "program directory: $(in_root stat -c '%U:%G %a %n' "$program" "$program/Server.ini")"
 
 in_root useradd --create-home --groups corvane operator1
 in_root useradd --create-home outsider
@@ -106,7 +111,17 @@ status=0
 as outsider corvane-scan update || status=$?
 echo "exit status $status"
 [ "$status" = 1 ] || fail "the outsider's update did not fail"
-cmp "$root$program/ServiceList.ini" "$root$demo/ServiceList.ini" || fail "the outsider changed a catalogue"
+cmp "$root$data/ServiceList.ini" "$root$demo/ServiceList.ini" || fail "the outsider changed a catalogue"
+
+step "a member changes nothing in $program, and plants links in $data"
+for attempt in "mv $program/corvane-scan $program/x" "echo >>$program/Server.ini" \
+  "echo '[Paths]' >$program/qt.conf"; do
+  if as operator1 "$attempt" 2>/dev/null; then fail "operator1 could: $attempt"; fi
+done
+printf 'root'"'"'s file\n' >"$root/root/victim"
+chmod 0644 "$root/root/victim"
+as operator1 "for n in Version ServiceList ErrorList; do ln -s /root/victim $data/\$n.tmp; done"
+echo "refused; links planted"
 as outsider corvane-scan run "$demo/logs" 20261201 | cmp - "$src/tests/golden/demo/run-20261201.txt" ||
   fail "the outsider's run"
 
@@ -118,27 +133,32 @@ as operator1 "xvfb-run -a -s '-screen 0 1280x900x24' sh -c 'corvane-log-analyzer
 cat "$work/window.txt"
 # The program's top-level window, by its class (its title may be printed encoded).
 grep -q '("corvane-log-analyzer" ' "$work/window.txt" || fail "no window of corvane-log-analyzer"
-cmp "$root$program/ServiceList.ini" "$work/server/idc/ServiceList.ini" || fail "ServiceList.ini not updated"
-cmp "$root$program/ErrorList.ini" "$work/server/idc/ErrorList.ini" || fail "ErrorList.ini not updated"
-cmp "$root$program/Version.ini" "$work/server/idc/Version.ini" || fail "Version.ini not updated"
-in_root ls -la "$program"
+cmp "$root$data/ServiceList.ini" "$work/server/idc/ServiceList.ini" || fail "ServiceList.ini not updated"
+cmp "$root$data/ErrorList.ini" "$work/server/idc/ErrorList.ini" || fail "ErrorList.ini not updated"
+cmp "$root$data/Version.ini" "$work/server/idc/Version.ini" || fail "Version.ini not updated"
+in_root ls -la "$data"
 for name in ServiceList.ini ErrorList.ini Version.ini; do
-  [ "$(in_root stat -c '%G %a' "$program/$name")" = "corvane 664" ] || fail "$name: $(in_root stat -c '%U:%G %a' "$program/$name")"
+  [ "$(in_root stat -c '%F %G %a' "$data/$name")" = "regular file corvane 664" ] ||
+    fail "$name: $(in_root stat -c '%F %U:%G %a' "$data/$name")"
 done
-ls "$root$program" | grep -q '\.tmp$' && fail "temporary files left"
+[ "$(cat "$root/root/victim")" = "root's file" ] && [ "$(stat -c %a "$root/root/victim")" = 644 ] ||
+  fail "the update wrote through a planted link"
+ls "$root$data" | grep -q '\.tmp$' && fail "temporary files left"
 
 step "reinstall: the operators' catalogues and Server.ini stay"
 printf '; edited by root\r\n' >>"$root$program/Server.ini"
-cp "$root$program/ServiceList.ini" "$root$program/Server.ini" "$work/"
+cp "$root$data/ServiceList.ini" "$root$program/Server.ini" "$work/"
 in_root dpkg -i "/tmp/$(basename "$deb")" >"$work/reinstall.log" 2>&1 || { cat "$work/reinstall.log" >&2; fail "reinstall"; }
-cmp "$root$program/ServiceList.ini" "$work/ServiceList.ini" || fail "the reinstall replaced ServiceList.ini"
+cmp "$root$data/ServiceList.ini" "$work/ServiceList.ini" || fail "the reinstall replaced ServiceList.ini"
 cmp "$root$program/Server.ini" "$work/Server.ini" || fail "the reinstall replaced Server.ini"
-[ "$(in_root stat -c '%G %a' "$program")" = "corvane 2775" ] || fail "program directory: $(in_root stat -c '%U:%G %a' "$program")"
-echo "kept; $program is $(in_root stat -c '%U:%G %a' "$program")"
+[ "$(in_root stat -c '%U:%G %a' "$program")" = "root:root 755" ] || fail "program directory: $(in_root stat -c '%U:%G %a' "$program")"
+[ "$(in_root stat -c '%U:%G %a' "$data")" = "root:corvane 2775" ] || fail "data directory: $(in_root stat -c '%U:%G %a' "$data")"
+echo "kept; $program is $(in_root stat -c '%U:%G %a' "$program"), $data $(in_root stat -c '%U:%G %a' "$data")"
 
 step "purge"
 in_root apt-get purge -y -qq corvane-log-analyzer >"$work/purge.log" 2>&1 || { cat "$work/purge.log" >&2; fail "purge"; }
 [ ! -e "$root$program" ] || fail "$program is still there: $(ls -a "$root$program")"
-echo "$program removed"
+[ ! -e "$root$data" ] || fail "$data is still there: $(ls -a "$root$data")"
+echo "$program and $data removed"
 
 printf '\nall checks passed\n'

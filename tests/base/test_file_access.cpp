@@ -86,5 +86,51 @@ TEST(FileAccessTest, WholeFileKeepsToItsLimit) {
     EXPECT_EQ(ReadWholeFile(dir.path(), 8).outcome, WholeFile::Outcome::Unreadable);
 }
 
+// A new file is made only under a name that was free, never through a link planted
+// beside it; a replaced file lends its group and mode only when it is a regular file
+// under the name itself, never a link's target.
+TEST(FileAccessTest, ExclusiveFilesAndTakenPermissionsNeverFollowLinks) {
+    TempDir dir;
+    const std::string victim = dir.Write("victim", "untouched");
+    ::chmod(victim.c_str(), 0640);
+    ASSERT_EQ(::symlink(victim.c_str(), (dir / "link.ini").c_str()), 0);
+    dir.Write("plain.ini", "old");
+    ::chmod((dir / "plain.ini").c_str(), 0604);
+    const struct {
+        std::string target;
+        bool taken;
+        mode_t mode;  // the new file's afterwards
+    } cases[] = {
+        {dir / "plain.ini", true, 0604},
+        {dir / "link.ini", false, 0600},
+        {dir / "missing.ini", false, 0600},
+        {dir.path(), false, 0600},
+    };
+    std::string previous;
+    for (const auto& c : cases) {
+        ExclusiveFile file = CreateExclusive(dir / "victim", ".tmp", 0600);
+        ASSERT_TRUE(file) << c.target;
+        EXPECT_NE(file.Path(), previous);
+        EXPECT_EQ(file.Path().rfind(dir / "victim.", 0), 0u) << file.Path();
+        EXPECT_EQ(file.Path().size(), (dir / "victim.").size() + 12 + 4) << file.Path();
+        previous = file.Path();
+        EXPECT_EQ(TakeOverPermissions(file.File(), c.target), c.taken) << c.target;
+        struct stat st {};
+        ASSERT_EQ(::fstat(file.File().Get(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.mode) << c.target;
+        const std::string path = file.Path();
+        file.Discard();
+        EXPECT_NE(::access(path.c_str(), F_OK), 0) << path;
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat(victim.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    // A link under the name itself is not a file to read.
+    EXPECT_EQ(ReadWholeFile(dir / "link.ini", 100, LinkRule::Refuse).outcome,
+              WholeFile::Outcome::Unreadable);
+    EXPECT_EQ(ReadWholeFile(dir / "link.ini", 100).bytes, "untouched");
+    EXPECT_EQ(ReadWholeFile(dir / "plain.ini", 100, LinkRule::Refuse).bytes, "old");
+}
+
 }  // namespace
 }  // namespace corvane

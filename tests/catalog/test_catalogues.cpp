@@ -295,6 +295,28 @@ TEST(ProgramDirTest, IsTheDirectoryOfTheRunningExecutable) {
               fs::read_symlink("/proc/self/exe"));
 }
 
+// The installed executables keep their catalogues in the data directory, out of the
+// directory of code and configuration that only root may change; every other copy of
+// the program keeps them beside itself.
+TEST(ProgramDirTest, OnlyTheInstalledProgramKeepsItsCataloguesInTheDataDirectory) {
+    const struct {
+        const char* executableDir;
+        const char* catalogues;
+    } cases[] = {
+        {"/opt/corvane-log-analyzer/", "/var/lib/corvane-log-analyzer/"},
+        {"/opt/corvane-log-analyzer/sub/", "/opt/corvane-log-analyzer/sub/"},
+        {"/tmp/x/opt/corvane-log-analyzer/", "/tmp/x/opt/corvane-log-analyzer/"},
+        {"/work/build/bin/", "/work/build/bin/"},
+        {"./", "./"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CatalogueDirFor(c.executableDir), c.catalogues);
+    const ProgramDirs running = RunningProgramDirs();
+    EXPECT_EQ(running.config, ProgramDir());
+    EXPECT_EQ(running.catalogues, ProgramDir());  // the tests run from the build
+    const ProgramDirs one("/some/dir/");
+    EXPECT_EQ(one.config, one.catalogues);
+}
+
 #ifdef CORVANE_SOURCE_DIR
 // The demo catalogues are hand-made data: make sure the two files agree with each
 // other and that the demo logs belong to catalogued services.

@@ -89,8 +89,7 @@ TEST_F(OnlineUpdateTest, FirstStartFetchesWhatOrdersAfterZero) {
     EXPECT_EQ(Local("ServiceList.ini"), kServerServices);
     EXPECT_EQ(Local("ErrorList.ini"), std::nullopt);  // "0" does not order after "0"
     EXPECT_EQ(Local("Version.ini"), VersionFile("1", "0"));
-    EXPECT_FALSE(fs::exists(programDir / "Version.tmp"));
-    EXPECT_FALSE(fs::exists(programDir / "ServiceList.tmp"));
+    EXPECT_EQ(Temporaries(), Paths{});
     EXPECT_GT(pump.calls, 0);  // the window's events ran during the transfers
 }
 
@@ -146,7 +145,7 @@ TEST_F(OnlineUpdateTest, UnreachableServerChangesNothing) {
     EXPECT_EQ(Local("Version.ini"), VersionFile("1", "1"));
     EXPECT_EQ(Local("ServiceList.ini"), kLocalServices);
     EXPECT_EQ(Local("ErrorList.ini"), kLocalErrors);
-    EXPECT_FALSE(fs::exists(programDir / "Version.tmp"));
+    EXPECT_EQ(Temporaries(), Paths{});
 }
 
 TEST_F(OnlineUpdateTest, MissingServerCatalogueStopsBeforeTheVersionFile) {
@@ -358,6 +357,28 @@ TEST_F(OnlineUpdateTest, ReplacedFilesKeepTheirPermissions) {
     EXPECT_EQ(Local("ErrorList.ini"), kServerErrors);
     for (const auto& [name, perms] : files)
         EXPECT_EQ(fs::status(programDir / name).permissions(), perms) << name;
+}
+
+// The directory is writable by the operators' group: links planted under the names
+// the update once wrote through lead nowhere.  The victim keeps its bytes and mode, and
+// each catalogue becomes a file of its own.
+TEST_F(OnlineUpdateTest, PlantedLinksAreNeitherWrittenThroughNorInstalled) {
+    InstallLocal(VersionFile("1", "1"));
+    Serve(VersionFile("2", "2"));
+    const std::string victim = serverRoot / "victim";
+    WriteFile(victim, "the victim's bytes");
+    ::chmod(victim.c_str(), 0600);
+    for (const char* name : {"Version.tmp", "ServiceList.tmp", "ErrorList.tmp"})
+        fs::create_symlink(victim, programDir / name);
+    ASSERT_TRUE(Update());
+    EXPECT_EQ(ReadFile(victim), "the victim's bytes");
+    EXPECT_EQ(fs::status(victim).permissions(), static_cast<fs::perms>(0600));
+    EXPECT_EQ(Local("ServiceList.ini"), kServerServices);
+    EXPECT_EQ(Local("ErrorList.ini"), kServerErrors);
+    EXPECT_EQ(Local("Version.ini"), VersionFile("2", "2"));
+    for (const char* name : {"Version.ini", "ServiceList.ini", "ErrorList.ini"})
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(programDir / name))) << name;
+    EXPECT_EQ(Temporaries(), Paths{});
 }
 
 // The update over HTTPS from a loopback server whose certificates the tests make: only

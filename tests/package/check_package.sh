@@ -21,8 +21,8 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/out" >"$scratch/cp
 deb=$scratch/out/corvane-log-analyzer_${version}_amd64.deb
 [ -f "$deb" ] || fail "no $(basename "$deb") in: $(ls "$scratch/out")"
 
-# The files, their modes, owners and link targets; the catalogues beside the
-# executables are the maintainer scripts' and must not be in the package.
+# The files, their modes, owners and link targets; the catalogues and Server.ini are
+# the maintainer scripts' and must not be in the package.
 contents=$(dpkg-deb -c "$deb" | awk '{ $3 = ""; $4 = ""; $5 = ""; print }' | tr -s ' ' | sort -k3)
 golden=$src/tests/golden/package/contents.txt
 if [ -n "${CORVANE_UPDATE_GOLDEN:-}" ]; then
@@ -48,6 +48,7 @@ dpkg-deb -e "$deb" "$scratch/control"
 for script in postinst postrm; do
   [ -x "$scratch/control/$script" ] || fail "$script missing or not executable"
   sh -n "$scratch/control/$script" || fail "$script does not parse"
+  ! grep -n '@[A-Z_]*@' "$scratch/control/$script" || fail "$script was not configured"
 done
 
 root=$scratch/root
@@ -66,7 +67,9 @@ for png in "$root"/usr/share/icons/hicolor/*x*/apps/corvane-log-analyzer.png; do
 done
 
 # Started through a link in another directory, the program reads the catalogues
-# beside its real file: the demo ones, as the maintainer script puts them there.
+# beside its real file, which is not where the package installs it (there it reads
+# them in /var/lib/corvane-log-analyzer): the demo ones, as the maintainer script
+# makes them.
 program=$root/opt/corvane-log-analyzer
 cp "$root"/usr/share/corvane-log-analyzer/demo/*.ini "$program/"
 mkdir "$scratch/bin"

@@ -2,6 +2,8 @@
 // ErrorList.ini and its addition under the directory lock.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -251,9 +253,49 @@ TEST(CatalogueDraftTest, AddsOnlyToTheFileItWasMadeFromAndOnlyUnderTheLock) {
     EXPECT_TRUE(AddDraftToCatalogue(dir.path(), draft));
     EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), WithDraftEntry(ini, draft));
     EXPECT_EQ(fs::status(dir / "ErrorList.ini").permissions(), mode);
-    EXPECT_FALSE(testing_support::ReadFile(dir / "ErrorList.tmp"));
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
     // Once added, the same draft is of a file that is no longer there.
     EXPECT_EQ(RefusalOf(dir.path(), draft), DraftRefusal::Changed);
+}
+
+// The catalogue's directory is writable by a group: neither a link planted under the
+// old fixed temporary name nor one in the catalogue's place is written through or read.
+// An addition that would take the file past the size every reader takes is refused
+// with the file as it was.
+TEST(CatalogueDraftTest, RefusesLinksAndACatalogueTheReaderWouldRefuse) {
+    const TempDir dir;
+    const std::string ini = Gbk("[ERRORLIST]\r\n01=101\r\n\r\n[ERROR_101]\r\n日志关键字=连接\r\n");
+    const std::string victim = dir.Write("victim", "the victim's bytes\r\n");
+    const auto draftOf = [&](const std::string& bytes) {
+        DraftReservations reserved;
+        return DraftCatalogueEntry({true, bytes}, {}, "GW", Gbk("超时"), reserved);
+    };
+
+    dir.Write("ErrorList.ini", ini);
+    ASSERT_EQ(::symlink(victim.c_str(), (dir / "ErrorList.tmp").c_str()), 0);
+    EXPECT_TRUE(AddDraftToCatalogue(dir.path(), draftOf(ini)));
+    EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), WithDraftEntry(ini, draftOf(ini)));
+    EXPECT_EQ(ReadFileBytes(victim), "the victim's bytes\r\n");
+
+    std::filesystem::remove(dir / "ErrorList.ini");
+    ASSERT_EQ(::symlink(victim.c_str(), (dir / "ErrorList.ini").c_str()), 0);
+    EXPECT_THROW(ReadErrorListFile(dir.path()), DraftRefused);
+    std::filesystem::remove(dir / "ErrorList.ini");
+
+    // 100 bytes below the limit: the entry's 130-odd bytes do not fit.
+    const std::string padding =
+        "; " + std::string(kIniFileMax - 100 - ini.size() - 4, 'x') + "\r\n";
+    const std::string large = ini + padding;
+    ASSERT_EQ(large.size(), kIniFileMax - 100);
+    dir.Write("ErrorList.ini", large);
+    EXPECT_EQ(RefusalOf(dir.path(), draftOf(large)), DraftRefusal::TooLarge);
+    EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), large);
+    // What fits is added.
+    const std::string fits = ini + padding.substr(0, padding.size() - 400) + "\r\n";
+    dir.Write("ErrorList.ini", fits);
+    EXPECT_TRUE(AddDraftToCatalogue(dir.path(), draftOf(fits)));
+    EXPECT_LE(ReadFileBytes(dir / "ErrorList.ini").size(), kIniFileMax);
 }
 
 }  // namespace

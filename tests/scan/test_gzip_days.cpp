@@ -3,9 +3,12 @@
 // truncated or oversized stream gives a message naming the file and ends only that
 // service's scan.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -179,6 +182,51 @@ TEST_F(GzipDayTest, BrokenStreamsAreRefusedNamingTheFile) {
     const GzipCopy bomb = DecompressedCopy(plain + ".gz", *status, 1000);
     EXPECT_TRUE(bomb.path.empty() || !bomb.error.empty());
     EXPECT_EQ(bomb.error.rfind(std::string(gbk::kMsgGzipTooLarge), 0), 0u);
+}
+
+// Reads the whole log at `path` as the context view does.
+std::string ReadThroughLogFile(const std::string& path) {
+    LogFile file;
+    if (!file.Open(path)) return "(cannot open)";
+    std::string bytes(static_cast<std::size_t>(file.Size()), '\0');
+    file.Read(bytes.data(), bytes.size(), 0);
+    return bytes;
+}
+
+// Whatever was put under a copy's name in its place, a link above all, is never read as
+// the log; copies not used for a week go when another copy is made, recent ones stay.
+TEST_F(GzipDayTest, TheCacheReadsOnlyItsOwnCopiesAndForgetsUnusedOnes) {
+    std::mt19937 rng(11);
+    const std::string plain = WriteBoth("S20261205.log", RandomLog(rng, 200));
+    const std::string text = testing_support::ReadFileBytes(plain);
+    const std::string victim = dir.Write("victim", "not the log\n");
+    const std::string cache = GzipCacheDirectory();
+    const std::string old = cache + "0123456789abcdef-1-2-3-4.log";
+    const std::string recent = cache + "0123456789abcdef-1-2-3-5.log";
+    const auto plant = [&](const std::string& path) {
+        std::filesystem::remove(path);
+        std::filesystem::create_symlink(victim, path);
+    };
+    ASSERT_EQ(ReadThroughLogFile(plain + ".gz"), text);
+    const std::string copy = DecompressedCopyOf(plain + ".gz", StopToken{}).path;
+    plant(copy);
+    EXPECT_EQ(ReadThroughLogFile(plain + ".gz"), text);
+    dir.Write("unrelated", "");
+    std::filesystem::remove(copy);
+    std::filesystem::create_hard_link(dir / "unrelated", copy);  // not the user's own copy alone
+    EXPECT_EQ(ReadThroughLogFile(plain + ".gz"), text);
+    EXPECT_EQ(testing_support::ReadFileBytes(victim), "not the log\n");
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(copy)));
+
+    for (const std::string& path : {old, recent}) testing_support::WriteFile(path, "x");
+    const timespec weekAgo[2] = {{::time(nullptr) - kGzipCopyKeepSeconds - 60, 0},
+                                 {::time(nullptr) - kGzipCopyKeepSeconds - 60, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, old.c_str(), weekAgo, 0), 0);
+    const std::string other = WriteBoth("S20261206.log", RandomLog(rng, 50));
+    EXPECT_EQ(ReadThroughLogFile(other + ".gz"), testing_support::ReadFileBytes(other));
+    EXPECT_FALSE(std::filesystem::exists(old));
+    EXPECT_TRUE(std::filesystem::exists(recent));
+    EXPECT_TRUE(std::filesystem::exists(copy));
 }
 
 TEST_F(GzipDayTest, APlainFileWinsOverItsTwinAndTheDayIsListedOnce) {
