@@ -82,7 +82,8 @@ public:
         return std::nullopt;
     }
     void ShowDialog(QDialog&) override {}
-    std::optional<QString> ChooseSaveFile(const QString&, const QString&, const QString&) override {
+    std::optional<corvane::app::SaveChoice> ChooseSaveFile(const QString&, const QString&,
+                                                           const QString&) override {
         return std::nullopt;
     }
 };
