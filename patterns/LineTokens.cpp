@@ -616,6 +616,68 @@ void MergeUnitWords(std::string_view line, std::vector<LineToken>& tokens) {
     tokens.resize(out);
 }
 
+// A value with a bracketed value glued to it is one value: "nodes:node-[104-127]"
+// stands where "nodes:node-0" does, and "ws=WorkSource{10113}" where "ws=null" does.
+// A variable part or the "=" of a pair followed without a blank by "(", "[" or "{",
+// variable parts and punctuation only and the closing bracket (an optional joiner
+// before the bracket) becomes one variable part, several such brackets in a row too.
+// A word before a bracket stays ("chdir(/p/a)" and "chdir(pwd)" are one kind), and
+// so does a tag in the header ("sshd[42]:"): only the message's values are joined.
+void MergeGluedValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
+    auto isSym = [&](const LineToken& t, std::string_view set) {
+        return t.kind == TokenKind::Symbol && t.end - t.begin == 1 &&
+               set.find(line[t.begin]) != std::string_view::npos;
+    };
+    // One past the bracket that closes the one at `k`, all glued, with only variable
+    // parts and punctuation between and at least one variable part; 0 otherwise.
+    auto group = [&](std::size_t k) -> std::size_t {
+        if (k >= tokens.size() || !isSym(tokens[k], "([{")) return 0;
+        const char open = line[tokens[k].begin];
+        const char close = open == '(' ? ')' : open == '[' ? ']' : '}';
+        bool variable = false;
+        for (std::size_t j = k + 1; j < tokens.size() && tokens[j].begin == tokens[j - 1].end;
+             ++j) {
+            const LineToken& t = tokens[j];
+            if (t.kind == TokenKind::Symbol && t.end - t.begin == 1 && line[t.begin] == close)
+                return variable ? j + 1 : 0;
+            if (t.kind == TokenKind::Variable)
+                variable = true;
+            else if (t.kind != TokenKind::Symbol || isSym(t, "([{"))
+                return 0;
+        }
+        return 0;
+    };
+    std::size_t out = from;  // merged in place: a token is written no later than it is read
+    for (std::size_t i = from; i < tokens.size();) {
+        LineToken t = tokens[i++];
+        const bool start = t.kind == TokenKind::Variable ||
+                           (isSym(t, "=") && i < tokens.size() && tokens[i].begin == t.end);
+        if (start) {
+            for (;;) {
+                std::size_t at = i;
+                if (t.kind == TokenKind::Variable && at + 1 < tokens.size() &&
+                    isSym(tokens[at], "-_.:") && tokens[at].begin == t.end)
+                    ++at;
+                if (at >= tokens.size() ||
+                    tokens[at].begin != (at == i ? t.end : tokens[at - 1].end))
+                    break;
+                const std::size_t end = group(at);
+                if (end == 0) break;
+                if (isSym(t, "=")) {
+                    // The pair's "=" stays itself; the value after it is the group.
+                    tokens[out++] = t;
+                    t = tokens[at];
+                }
+                t.end = tokens[end - 1].end;
+                t.kind = TokenKind::Variable;
+                i = end;
+            }
+        }
+        tokens[out++] = t;
+    }
+    tokens.resize(out);
+}
+
 // Month and weekday names are variable when they are part of a date: next to a day
 // number, a time or another such name ("Sun Dec 04", "Jul  1 09:00:55", "4 May 2020").
 // Returns the marks: true for a name that was made variable.
@@ -894,7 +956,7 @@ private:
 
 }  // namespace
 
-std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) {
+std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, bool gluedValues) {
     if (line.size() > std::numeric_limits<std::uint32_t>::max())
         line = line.substr(0, std::numeric_limits<std::uint32_t>::max());
     // Scratch kept between lines, so that a line costs no allocation.
@@ -924,6 +986,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) 
     finder.SetSyslog(syslog);
     const std::size_t header = finder.Find();
     MarkPairValues(line, tokens, header);
+    if (gluedValues) MergeGluedValues(line, tokens, header);
     return header;
 }
 

@@ -69,6 +69,10 @@ inline constexpr std::size_t kMaxWordLength = 48;
 // bracketed and pipe-separated fields and the logger or tag up to its colon, found
 // without knowing the log's format.  The message after it is what makes a line's
 // kind; the header only varies in form.
-std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens);
+//
+// With `gluedValues`, a value with a bracketed value glued to it ("node-[104-127]",
+// "ws=WorkSource{10113}") is one variable part in the message.
+std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens,
+                         bool gluedValues = true);
 
 }  // namespace corvane
