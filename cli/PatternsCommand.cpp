@@ -15,7 +15,7 @@ int PatternsCommand(const CommandContext& c) {
     PatternTuning tuning;
     if (args.tuning && !ParsePatternTuning(*args.tuning, tuning))
         throw UsageError(
-            "--tuning takes name=value pairs (similarity=0..100, glued=0|1, punct=0|1, "
+            "--tuning takes name=value pairs (similarity=0..100, glued=0|1, stamps=0|1, punct=0|1, "
             "optional=0|1), not \"" +
             *args.tuning + "\"");
     std::optional<PatternListing> listing;

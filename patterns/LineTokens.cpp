@@ -874,6 +874,17 @@ private:
                 i = header = i + 1;
                 continue;
             }
+            // A few words before a time stamp in seconds since 1970 are header fields
+            // too ("node-7 node status 1074274436 1 running"): a message does not go on
+            // with the time it was written.
+            if (lateStamps_ && header > 0) {
+                std::size_t j = i;
+                while (j < n && j < i + 3 && t_[j].kind == TokenKind::Word) ++j;
+                if (j < n && IsEpochStamp(j)) {
+                    i = header = j + 1;
+                    continue;
+                }
+            }
             break;
         }
         return header;
@@ -883,6 +894,8 @@ public:
     // Whether the header so far holds a month or weekday name: a syslog header, where a
     // host name stands before the tag.
     void SetSyslog(bool syslog) { syslog_ = syslog; }
+    // Whether words before a time stamp in seconds belong to the header.
+    void SetLateStamps(bool on) { lateStamps_ = on; }
 
 private:
     std::string_view Text(std::size_t k) const {
@@ -949,14 +962,29 @@ private:
         return j + 1;
     }
 
+    // A variable part of ten digits from 1000000000 to 1999999999 (the years 2001 to
+    // 2033), with an optional fraction: seconds since 1970.
+    bool IsEpochStamp(std::size_t k) const {
+        if (t_[k].kind != TokenKind::Variable) return false;
+        const std::string_view w = Text(k);
+        const std::size_t digits = w.find_first_not_of("0123456789");
+        if (digits != 10 && !(digits == std::string_view::npos && w.size() == 10)) return false;
+        if (digits == 10 && (w[10] != '.' || w.size() < 12 ||
+                             w.find_first_not_of("0123456789", 11) != std::string_view::npos))
+            return false;
+        return w[0] == '1';
+    }
+
     std::string_view line_;
     const std::vector<LineToken>& t_;
     bool syslog_ = false;
+    bool lateStamps_ = true;
 };
 
 }  // namespace
 
-std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, bool gluedValues) {
+std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, bool gluedValues,
+                         bool lateStamps) {
     if (line.size() > std::numeric_limits<std::uint32_t>::max())
         line = line.substr(0, std::numeric_limits<std::uint32_t>::max());
     // Scratch kept between lines, so that a line costs no allocation.
@@ -984,6 +1012,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     }
     HeaderFinder finder(line, tokens);
     finder.SetSyslog(syslog);
+    finder.SetLateStamps(lateStamps);
     const std::size_t header = finder.Find();
     MarkPairValues(line, tokens, header);
     if (gluedValues) MergeGluedValues(line, tokens, header);

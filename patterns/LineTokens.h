@@ -71,8 +71,10 @@ inline constexpr std::size_t kMaxWordLength = 48;
 // kind; the header only varies in form.
 //
 // With `gluedValues`, a value with a bracketed value glued to it ("node-[104-127]",
-// "ws=WorkSource{10113}") is one variable part in the message.
+// "ws=WorkSource{10113}") is one variable part in the message.  With `lateStamps`, a
+// few words before a time stamp in seconds since 1970 ("node-7 node status
+// 1074274436 1 running") belong to a header that began before them.
 std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens,
-                         bool gluedValues = true);
+                         bool gluedValues = true, bool lateStamps = true);
 
 }  // namespace corvane

@@ -631,7 +631,7 @@ struct PatternMiner::State {
 
 std::uint32_t PatternMiner::State::Add(std::string_view line) {
     ++lines;
-    const std::size_t head = TokenizeLine(line, tokens, tuning.gluedValues);
+    const std::size_t head = TokenizeLine(line, tokens, tuning.gluedValues, tuning.lateStamps);
     items.resize(tokens.size());
     std::uint64_t shape = 0x51ED27u;
     std::uint32_t prevEnd = 0;
@@ -707,6 +707,8 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.similarityPercent = value;
         else if (name == "glued" && value <= 1)
             tuning.gluedValues = value == 1;
+        else if (name == "stamps" && value <= 1)
+            tuning.lateStamps = value == 1;
         else if (name == "punct" && value <= 1)
             tuning.gluedPunctuation = value == 1;
         else if (name == "optional" && value <= 1)

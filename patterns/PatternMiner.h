@@ -31,6 +31,8 @@ struct PatternTuning {
     int similarityPercent = 70;
     // A value with a bracketed value glued to it is one variable part (LineTokens.h).
     bool gluedValues = true;
+    // Words before a time stamp in seconds since 1970 belong to the header (LineTokens.h).
+    bool lateStamps = true;
     // A pattern's variable part takes brackets glued to the values of a line
     // ("LOCAL(0)" where an address stands), at half their weight.
     bool gluedPunctuation = true;
@@ -39,7 +41,7 @@ struct PatternTuning {
     bool optionalFields = true;
 };
 
-// Reads "name=value,name=value" (names: similarity, glued, punct, optional; values
+// Reads "name=value,name=value" (names: similarity, glued, stamps, punct, optional; values
 // numbers, 0 or 1) over `tuning`.  Returns false, leaving `tuning` as it may be, on anything
 // else.
 bool ParsePatternTuning(std::string_view text, PatternTuning& tuning);
