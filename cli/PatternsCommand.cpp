@@ -15,8 +15,8 @@ int PatternsCommand(const CommandContext& c) {
     PatternTuning tuning;
     if (args.tuning && !ParsePatternTuning(*args.tuning, tuning))
         throw UsageError(
-            "--tuning takes name=value pairs (similarity=0..100, glued=0|1, stamps=0|1, punct=0|1, "
-            "optional=0|1), not \"" +
+            "--tuning takes name=value pairs (similarity=0..100, wordcost=0..64, "
+            "glued, stamps, punct, optional =0|1), not \"" +
             *args.tuning + "\"");
     std::optional<PatternListing> listing;
     if (args.service) {

@@ -154,7 +154,7 @@ public:
                         a.kind != TokenKind::Symbol && b.kind != TokenKind::Symbol)
                         step(from, Diag, -kRunCost, 1);
                     else
-                        step(from, Diag, Diagonal(a, b), 0);
+                        step(from, Diag, Diagonal(a, b, j == n || !IsGluedCjk(items[j])), 0);
                 }
                 if (i > 0) {
                     const PatternToken& a = t[i - 1];
@@ -253,7 +253,10 @@ public:
 private:
     enum Move : std::uint8_t { Diag, Up, Left, None };
 
-    static int Diagonal(const PatternToken& a, const Item& b) {
+    static bool IsGluedCjk(const Item& it) { return it.kind == TokenKind::Cjk && it.gap.empty(); }
+
+    // `free`: no Chinese text is glued after `b`.
+    int Diagonal(const PatternToken& a, const Item& b, bool free) const {
         // Chinese punctuation divides a sentence's parts; it is never a value.
         if (a.kind == TokenKind::Variable && b.kind == TokenKind::Symbol && b.text.size() == 2)
             return kForbidden;
@@ -264,14 +267,20 @@ private:
         if (a.kind == TokenKind::Word && b.kind == TokenKind::Word && IsCapital(a.text[0]) &&
             IsCapital(b.text[0]))
             return -kCapitalCost;
+        // A word glued to Chinese text ("表t_user新增", "- liuyang在") is a name in a
+        // Chinese sentence; one between blanks may be what an English sentence says.
+        if (a.kind == TokenKind::Word && b.kind == TokenKind::Word && !b.gap.empty() && free)
+            return -wordCost_;
         return -std::max(Weight(a.kind), Weight(b.kind));
     }
 
 public:
     void SetGluedSymbols(bool on) { gluedSymbols_ = on; }
+    void SetWordCost(int cost) { wordCost_ = cost; }
 
 private:
     bool gluedSymbols_ = true;
+    int wordCost_ = kWordWeight;
     std::vector<int> score_[2];
     std::vector<std::uint8_t> moves_[2];
     std::vector<std::uint8_t> path_;  // the moves of the last Align, last first
@@ -608,6 +617,7 @@ struct PatternMiner::State {
     State(std::size_t cap, const PatternTuning& t)
         : maxPatterns(std::max<std::size_t>(cap, 1)), tuning(t) {
         aligner.SetGluedSymbols(t.gluedPunctuation);
+        aligner.SetWordCost(t.wordCost);
     }
 
     std::size_t maxPatterns;
@@ -707,6 +717,8 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.similarityPercent = value;
         else if (name == "glued" && value <= 1)
             tuning.gluedValues = value == 1;
+        else if (name == "wordcost" && value <= 64)
+            tuning.wordCost = value;
         else if (name == "stamps" && value <= 1)
             tuning.lateStamps = value == 1;
         else if (name == "punct" && value <= 1)
@@ -735,6 +747,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     CandidateIndex index;
     Aligner aligner;
     aligner.SetGluedSymbols(state_->tuning.gluedPunctuation);
+    aligner.SetWordCost(state_->tuning.wordCost);
     std::vector<Item> items;
     std::vector<std::uint64_t> terms;
     std::vector<std::uint32_t> candidates;

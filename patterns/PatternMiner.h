@@ -29,6 +29,12 @@ inline constexpr std::size_t kDefaultMaxPatterns = 5000;
 struct PatternTuning {
     // How similar a line must be to a pattern to join it, in percent.
     int similarityPercent = 70;
+    // What an ASCII word between blanks in place of another costs where a line first
+    // differs from a pattern (a matched word gains 8; two capitalised words cost more; a
+    // word glued to the text around it costs 8).  More than the word gains: a word
+    // that differs in a short sentence names its kind more often than a value
+    // ("Instance spawned successfully" and "Instance destroyed successfully").
+    int wordCost = 12;
     // A value with a bracketed value glued to it is one variable part (LineTokens.h).
     bool gluedValues = true;
     // Words before a time stamp in seconds since 1970 belong to the header (LineTokens.h).
@@ -41,8 +47,8 @@ struct PatternTuning {
     bool optionalFields = true;
 };
 
-// Reads "name=value,name=value" (names: similarity, glued, stamps, punct, optional; values
-// numbers, 0 or 1) over `tuning`.  Returns false, leaving `tuning` as it may be, on anything
+// Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct, optional;
+// values numbers, 0 or 1) over `tuning`.  Returns false, leaving `tuning` as it may be, on anything
 // else.
 bool ParsePatternTuning(std::string_view text, PatternTuning& tuning);
 

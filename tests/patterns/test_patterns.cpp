@@ -248,13 +248,22 @@ INSTANTIATE_TEST_SUITE_P(
                   "failure; rhost=b.cn"},
                  {"3\tclose, <*> bytes sent, <*> bytes (<*>) received, lifetime <*>",
                   "2\tIRQs <*> <*> <*> <*>", "2\tsynchronized to <*>, stratum <*>",
-                  "1\tfailure; rhost=<*> user=<*>", "1\tfailure; rhost=<*>"}}),
+                  "1\tfailure; rhost=<*> user=<*>", "1\tfailure; rhost=<*>"}},
+        // A word between blanks that differs says what happened; one glued to Chinese
+        // text is a name.
+        MineCase{"WordsOfASentenceAndNamesInChinese",
+                 {"Instance spawned successfully.", "Instance destroyed successfully.",
+                  "同步表t_user新增3行", "同步表t_order新增5行"},
+                 {"2\t同步表<*>新增<*>", "1\tInstance spawned successfully.",
+                  "1\tInstance destroyed successfully."}}),
     [](const ::testing::TestParamInfo<MineCase>& info) { return std::string(info.param.name); });
 
 TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
     PatternTuning tuning;
-    ASSERT_TRUE(ParsePatternTuning("similarity=65,glued=0,stamps=0,punct=0,optional=0", tuning));
+    ASSERT_TRUE(
+        ParsePatternTuning("similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0", tuning));
     EXPECT_EQ(tuning.similarityPercent, 65);
+    EXPECT_EQ(tuning.wordCost, 8);
     EXPECT_FALSE(tuning.gluedValues || tuning.lateStamps || tuning.gluedPunctuation ||
                  tuning.optionalFields);
     for (const char* bad : {"similarity=101", "glued=2", "size=1", "glued", "glued=x", "glued="})
