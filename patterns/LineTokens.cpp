@@ -795,6 +795,14 @@ private:
         std::size_t header = 0;
         while (i < n) {
             const LineToken& k = t_[i];
+            // A short Chinese field between pipes: "|设备管理|".
+            if (pipes && k.kind == TokenKind::Cjk) {
+                const std::size_t run = CjkRun(i);
+                if (run <= i + 8 && IsSymbol(run, '|')) {
+                    i = header = run + 1;
+                    continue;
+                }
+            }
             if (pipes && !IsSymbol(i, '|') && !IsSymbol(i + 1, '|')) break;
             if (k.kind == TokenKind::Variable) {
                 i = header = i + 1;

@@ -66,9 +66,9 @@ inline constexpr std::size_t kMaxWordLength = 48;
 //
 // Returns the number of leading tokens that form the line's header (0 when it has
 // none): time stamps of any common form, levels, process and thread ids, host names,
-// bracketed and pipe-separated fields and the logger or tag up to its colon, found
-// without knowing the log's format.  The message after it is what makes a line's
-// kind; the header only varies in form.
+// bracketed and pipe-separated fields (Chinese ones too) and the logger or tag up to
+// its colon, found without knowing the log's format.  The message after it is what
+// makes a line's kind; the header only varies in form.
 //
 // With `gluedValues`, a value with a bracketed value glued to it ("node-[104-127]",
 // "ws=WorkSource{10113}") is one variable part in the message.  With `lateStamps`, a

@@ -144,6 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"PipeFields",
                    "20171223-22:15:29:615|Step_LSC|30002312|onExtend:1514038530000 14 0",
                    "20171223-22:15:29:615|Step_LSC|30002312|"},
+        HeaderCase{"ChinesePipeFields", "20261209-08:00:01:432|磁盘监控|37298|分区C:使用率56%",
+                   "20261209-08:00:01:432|磁盘监控|37298|"},
         HeaderCase{"FlagAndFieldsBeforeTheLevel", "- 1117838570 R02-M1 RAS KERNEL INFO cache error",
                    "- 1117838570 R02-M1 RAS KERNEL INFO"},
         HeaderCase{"ProgramHostAndPort", "[10.30 16:49:06] chrome.exe *64 - wpad:80 close, 0 bytes",
