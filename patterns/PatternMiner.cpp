@@ -564,7 +564,7 @@ bool DifferByOptionalRuns(const Template& a, const Template& b) {
 // runs: each joins the first earlier group whose every member it differs from only so.
 void JoinOptionalFields(std::vector<Pattern>& groups,
                         std::vector<std::vector<std::uint32_t>>& ids) {
-    constexpr std::size_t kMaxTried = 64;  // members compared per group, to bound the cost
+    constexpr std::size_t kMaxTried = 16;  // members compared per group, to bound the cost
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> clusters;  // skeleton -> heads
     std::vector<std::vector<std::size_t>> members(groups.size());
     std::vector<bool> joined(groups.size(), false);
