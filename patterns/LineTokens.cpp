@@ -647,6 +647,10 @@ void MergeGluedValues(std::string_view line, std::vector<LineToken>& tokens, std
         }
         return 0;
     };
+    bool bracket = false;  // most lines have no bracket in their message: nothing to do
+    for (std::size_t i = from; i < tokens.size() && !bracket; ++i)
+        bracket = isSym(tokens[i], "([{");
+    if (!bracket) return;
     std::size_t out = from;  // merged in place: a token is written no later than it is read
     for (std::size_t i = from; i < tokens.size();) {
         LineToken t = tokens[i++];

@@ -131,8 +131,10 @@ public:
                 if (i == 0 && j == 0) continue;
                 int best[2] = {kForbidden, kForbidden};
                 std::uint8_t move[2] = {None, None};
-                // A step from cell `from` into layer `to`; runs cost kRunOpen once.
-                auto step = [&](std::size_t from, std::uint8_t how, int gain, int to) {
+                // A step from cell `from` into layer `to`; runs cost kRunOpen once.  It
+                // runs for every cell: kept inline, where the compiler would not by itself.
+                auto step = [&](std::size_t from, std::uint8_t how, int gain, int to)
+                    __attribute__((always_inline)) {
                     if (gain <= kForbidden) return;
                     for (int layer = 0; layer < 2; ++layer) {
                         const int base = score_[layer][from];
@@ -154,7 +156,7 @@ public:
                         a.kind != TokenKind::Symbol && b.kind != TokenKind::Symbol)
                         step(from, Diag, -kRunCost, 1);
                     else
-                        step(from, Diag, Diagonal(a, b, j == n || !IsGluedCjk(items[j])), 0);
+                        step(from, Diag, Diagonal(a, b, j < n ? &items[j] : nullptr), 0);
                 }
                 if (i > 0) {
                     const PatternToken& a = t[i - 1];
@@ -253,10 +255,8 @@ public:
 private:
     enum Move : std::uint8_t { Diag, Up, Left, None };
 
-    static bool IsGluedCjk(const Item& it) { return it.kind == TokenKind::Cjk && it.gap.empty(); }
-
-    // `free`: no Chinese text is glued after `b`.
-    int Diagonal(const PatternToken& a, const Item& b, bool free) const {
+    // `next`: the line's item after `b`, if any.
+    int Diagonal(const PatternToken& a, const Item& b, const Item* next) const {
         // Chinese punctuation divides a sentence's parts; it is never a value.
         if (a.kind == TokenKind::Variable && b.kind == TokenKind::Symbol && b.text.size() == 2)
             return kForbidden;
@@ -269,7 +269,8 @@ private:
             return -kCapitalCost;
         // A word glued to Chinese text ("表t_user新增", "- liuyang在") is a name in a
         // Chinese sentence; one between blanks may be what an English sentence says.
-        if (a.kind == TokenKind::Word && b.kind == TokenKind::Word && !b.gap.empty() && free)
+        if (a.kind == TokenKind::Word && b.kind == TokenKind::Word && !b.gap.empty() &&
+            (next == nullptr || next->kind != TokenKind::Cjk || !next->gap.empty()))
             return -wordCost_;
         return -std::max(Weight(a.kind), Weight(b.kind));
     }
