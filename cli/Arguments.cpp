@@ -83,6 +83,13 @@ const std::vector<Option>& Options() {
          false,
          {"the pattern rank of every line instead; patterns"},
          [](Arguments& a, std::string_view) { a.assign = true; }},
+        {"--tuning",
+         "LIST",
+         false,
+         {"the miner's tunable choices, as "
+          "similarity=70,wordcost=12,glued=1,stamps=1,punct=1,optional=1",
+          "(for bench/pattern_accuracy.py); patterns"},
+         [](Arguments& a, std::string_view v) { a.tuning = std::string(v); }},
         {"--write",
          "",
          false,

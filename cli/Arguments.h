@@ -33,6 +33,7 @@ struct Arguments {
     bool lineNumbers = false;               // --line-numbers
     std::optional<std::string> service;     // --service CODE
     bool assign = false;                    // --assign
+    std::optional<std::string> tuning;      // --tuning NAME=VALUE,...
     bool write = false;                     // --write
     std::string defaultText;                // --default TEXT
     std::optional<std::string> csvFile;     // --csv FILE

@@ -109,7 +109,7 @@ const std::vector<Command>& Commands() {
         {"patterns",
          1,
          1,
-         "--program-dir --threads --service --assign",
+         "--program-dir --threads --service --assign --tuning",
          "patterns LOGFILE",
          {"the lines of LOGFILE (with --service: the service's unknown",
           "errors) grouped into patterns, \"count<TAB>pattern\" largest",

@@ -12,6 +12,12 @@ namespace corvane::cli {
 int PatternsCommand(const CommandContext& c) {
     const Arguments& args = c.args;
     const std::string& path = args.operands[0];
+    PatternTuning tuning;
+    if (args.tuning && !ParsePatternTuning(*args.tuning, tuning))
+        throw UsageError(
+            "--tuning takes name=value pairs (similarity=0..100, wordcost=0..64, "
+            "glued, stamps, punct, optional =0|1), not \"" +
+            *args.tuning + "\"");
     std::optional<PatternListing> listing;
     if (args.service) {
         ErrorCatalogue catalogue;
@@ -21,9 +27,10 @@ int PatternsCommand(const CommandContext& c) {
             ScanLogFile(*args.service, path, catalogue, row, c.dialogs, c.pump, c.stop, c.options);
         if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
         if (scan.outcome != ScanOutcome::Scanned) return 1;
-        listing = MineUnknownFindingPatterns(scan.findings, nullptr, c.stop);
+        listing =
+            MineUnknownFindingPatterns(scan.findings, nullptr, c.stop, kDefaultMaxPatterns, tuning);
     } else {
-        listing = MineFilePatterns(path, nullptr, c.stop);
+        listing = MineFilePatterns(path, nullptr, c.stop, kDefaultMaxPatterns, tuning);
     }
     if (!listing) return 1;
     FormatPatternListing(*listing, args.assign, [&](std::string_view line) { c.out.Line(line); });

@@ -616,6 +616,72 @@ void MergeUnitWords(std::string_view line, std::vector<LineToken>& tokens) {
     tokens.resize(out);
 }
 
+// A value with a bracketed value glued to it is one value: "nodes:node-[104-127]"
+// stands where "nodes:node-0" does, and "ws=WorkSource{10113}" where "ws=null" does.
+// A variable part or the "=" of a pair followed without a blank by "(", "[" or "{",
+// variable parts and punctuation only and the closing bracket (an optional joiner
+// before the bracket) becomes one variable part, several such brackets in a row too.
+// A word before a bracket stays ("chdir(/p/a)" and "chdir(pwd)" are one kind), and
+// so does a tag in the header ("sshd[42]:"): only the message's values are joined.
+void MergeGluedValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
+    auto isSym = [&](const LineToken& t, std::string_view set) {
+        return t.kind == TokenKind::Symbol && t.end - t.begin == 1 &&
+               set.find(line[t.begin]) != std::string_view::npos;
+    };
+    // One past the bracket that closes the one at `k`, all glued, with only variable
+    // parts and punctuation between and at least one variable part; 0 otherwise.
+    auto group = [&](std::size_t k) -> std::size_t {
+        if (k >= tokens.size() || !isSym(tokens[k], "([{")) return 0;
+        const char open = line[tokens[k].begin];
+        const char close = open == '(' ? ')' : open == '[' ? ']' : '}';
+        bool variable = false;
+        for (std::size_t j = k + 1; j < tokens.size() && tokens[j].begin == tokens[j - 1].end;
+             ++j) {
+            const LineToken& t = tokens[j];
+            if (t.kind == TokenKind::Symbol && t.end - t.begin == 1 && line[t.begin] == close)
+                return variable ? j + 1 : 0;
+            if (t.kind == TokenKind::Variable)
+                variable = true;
+            else if (t.kind != TokenKind::Symbol || isSym(t, "([{"))
+                return 0;
+        }
+        return 0;
+    };
+    bool bracket = false;  // most lines have no bracket in their message: nothing to do
+    for (std::size_t i = from; i < tokens.size() && !bracket; ++i)
+        bracket = isSym(tokens[i], "([{");
+    if (!bracket) return;
+    std::size_t out = from;  // merged in place: a token is written no later than it is read
+    for (std::size_t i = from; i < tokens.size();) {
+        LineToken t = tokens[i++];
+        const bool start = t.kind == TokenKind::Variable ||
+                           (isSym(t, "=") && i < tokens.size() && tokens[i].begin == t.end);
+        if (start) {
+            for (;;) {
+                std::size_t at = i;
+                if (t.kind == TokenKind::Variable && at + 1 < tokens.size() &&
+                    isSym(tokens[at], "-_.:") && tokens[at].begin == t.end)
+                    ++at;
+                if (at >= tokens.size() ||
+                    tokens[at].begin != (at == i ? t.end : tokens[at - 1].end))
+                    break;
+                const std::size_t end = group(at);
+                if (end == 0) break;
+                if (isSym(t, "=")) {
+                    // The pair's "=" stays itself; the value after it is the group.
+                    tokens[out++] = t;
+                    t = tokens[at];
+                }
+                t.end = tokens[end - 1].end;
+                t.kind = TokenKind::Variable;
+                i = end;
+            }
+        }
+        tokens[out++] = t;
+    }
+    tokens.resize(out);
+}
+
 // Month and weekday names are variable when they are part of a date: next to a day
 // number, a time or another such name ("Sun Dec 04", "Jul  1 09:00:55", "4 May 2020").
 // Returns the marks: true for a name that was made variable.
@@ -733,6 +799,14 @@ private:
         std::size_t header = 0;
         while (i < n) {
             const LineToken& k = t_[i];
+            // A short Chinese field between pipes: "|设备管理|".
+            if (pipes && k.kind == TokenKind::Cjk) {
+                const std::size_t run = CjkRun(i);
+                if (run <= i + 8 && IsSymbol(run, '|')) {
+                    i = header = run + 1;
+                    continue;
+                }
+            }
             if (pipes && !IsSymbol(i, '|') && !IsSymbol(i + 1, '|')) break;
             if (k.kind == TokenKind::Variable) {
                 i = header = i + 1;
@@ -812,6 +886,17 @@ private:
                 i = header = i + 1;
                 continue;
             }
+            // A few words before a time stamp in seconds since 1970 are header fields
+            // too ("node-7 node status 1074274436 1 running"): a message does not go on
+            // with the time it was written.
+            if (lateStamps_ && header > 0) {
+                std::size_t j = i;
+                while (j < n && j < i + 3 && t_[j].kind == TokenKind::Word) ++j;
+                if (j < n && IsEpochStamp(j)) {
+                    i = header = j + 1;
+                    continue;
+                }
+            }
             break;
         }
         return header;
@@ -821,6 +906,8 @@ public:
     // Whether the header so far holds a month or weekday name: a syslog header, where a
     // host name stands before the tag.
     void SetSyslog(bool syslog) { syslog_ = syslog; }
+    // Whether words before a time stamp in seconds belong to the header.
+    void SetLateStamps(bool on) { lateStamps_ = on; }
 
 private:
     std::string_view Text(std::size_t k) const {
@@ -887,14 +974,29 @@ private:
         return j + 1;
     }
 
+    // A variable part of ten digits from 1000000000 to 1999999999 (the years 2001 to
+    // 2033), with an optional fraction: seconds since 1970.
+    bool IsEpochStamp(std::size_t k) const {
+        if (t_[k].kind != TokenKind::Variable) return false;
+        const std::string_view w = Text(k);
+        const std::size_t digits = w.find_first_not_of("0123456789");
+        if (digits != 10 && !(digits == std::string_view::npos && w.size() == 10)) return false;
+        if (digits == 10 && (w[10] != '.' || w.size() < 12 ||
+                             w.find_first_not_of("0123456789", 11) != std::string_view::npos))
+            return false;
+        return w[0] == '1';
+    }
+
     std::string_view line_;
     const std::vector<LineToken>& t_;
     bool syslog_ = false;
+    bool lateStamps_ = true;
 };
 
 }  // namespace
 
-std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) {
+std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, bool gluedValues,
+                         bool lateStamps) {
     if (line.size() > std::numeric_limits<std::uint32_t>::max())
         line = line.substr(0, std::numeric_limits<std::uint32_t>::max());
     // Scratch kept between lines, so that a line costs no allocation.
@@ -922,8 +1024,10 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens) 
     }
     HeaderFinder finder(line, tokens);
     finder.SetSyslog(syslog);
+    finder.SetLateStamps(lateStamps);
     const std::size_t header = finder.Find();
     MarkPairValues(line, tokens, header);
+    if (gluedValues) MergeGluedValues(line, tokens, header);
     return header;
 }
 

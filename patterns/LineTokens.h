@@ -66,9 +66,15 @@ inline constexpr std::size_t kMaxWordLength = 48;
 //
 // Returns the number of leading tokens that form the line's header (0 when it has
 // none): time stamps of any common form, levels, process and thread ids, host names,
-// bracketed and pipe-separated fields and the logger or tag up to its colon, found
-// without knowing the log's format.  The message after it is what makes a line's
-// kind; the header only varies in form.
-std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens);
+// bracketed and pipe-separated fields (Chinese ones too) and the logger or tag up to
+// its colon, found without knowing the log's format.  The message after it is what
+// makes a line's kind; the header only varies in form.
+//
+// With `gluedValues`, a value with a bracketed value glued to it ("node-[104-127]",
+// "ws=WorkSource{10113}") is one variable part in the message.  With `lateStamps`, a
+// few words before a time stamp in seconds since 1970 ("node-7 node status
+// 1074274436 1 running") belong to a header that began before them.
+std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens,
+                         bool gluedValues = true, bool lateStamps = true);
 
 }  // namespace corvane

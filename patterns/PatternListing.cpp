@@ -6,9 +6,10 @@
 namespace corvane {
 
 std::optional<PatternListing> MineFilePatterns(const std::string& path, EventPump* pump,
-                                               const StopToken& stop, std::size_t maxPatterns) {
+                                               const StopToken& stop, std::size_t maxPatterns,
+                                               const PatternTuning& tuning) {
     PatternListing listing;
-    PatternMiner miner(maxPatterns);
+    PatternMiner miner(maxPatterns, tuning);
     bool stopped = false;
     ForEachLogLine(path, [&](const FileLine& line) {
         if (PumpAndCheckStop(pump, stop)) {
@@ -25,9 +26,10 @@ std::optional<PatternListing> MineFilePatterns(const std::string& path, EventPum
 
 std::optional<PatternListing> MineUnknownFindingPatterns(const FindingList& findings,
                                                          EventPump* pump, const StopToken& stop,
-                                                         std::size_t maxPatterns) {
+                                                         std::size_t maxPatterns,
+                                                         const PatternTuning& tuning) {
     PatternListing listing;
-    PatternMiner miner(maxPatterns);
+    PatternMiner miner(maxPatterns, tuning);
     for (const LocatedFinding& f : LocateUnknownFindings(findings)) {
         if (PumpAndCheckStop(pump, stop)) return std::nullopt;
         listing.lines.push_back({f.place.line, miner.Add(f.text), f.index});

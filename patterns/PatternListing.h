@@ -35,7 +35,8 @@ struct PatternListing {
 // when a stop was requested.
 std::optional<PatternListing> MineFilePatterns(const std::string& path, EventPump* pump = nullptr,
                                                const StopToken& stop = {},
-                                               std::size_t maxPatterns = kDefaultMaxPatterns);
+                                               std::size_t maxPatterns = kDefaultMaxPatterns,
+                                               const PatternTuning& tuning = {});
 
 // Groups the unknown findings of `findings`, a scan's list, each as its line stands in
 // the file (without a carried time stamp), which its place tells.  Reads no file.
@@ -43,7 +44,7 @@ std::optional<PatternListing> MineFilePatterns(const std::string& path, EventPum
 // stop was requested.
 std::optional<PatternListing> MineUnknownFindingPatterns(
     const FindingList& findings, EventPump* pump = nullptr, const StopToken& stop = {},
-    std::size_t maxPatterns = kDefaultMaxPatterns);
+    std::size_t maxPatterns = kDefaultMaxPatterns, const PatternTuning& tuning = {});
 
 // The listing as text lines, without line ends: one "count<TAB>pattern" per group, or
 // with `byLine` one "lineNumber<TAB>rank" per grouped line.

@@ -8,9 +8,6 @@
 namespace corvane {
 namespace {
 
-// How similar a line must be to a pattern to join it, in percent of
-// matched / (matched + cost) (see Aligner).
-constexpr int kSimilarityPercent = 70;
 // Patterns that share the most words with a line whose exact shape is new, and of
 // those the ones compared in full: first those whose words the line covers best.
 constexpr std::size_t kVoted = 12;
@@ -134,8 +131,10 @@ public:
                 if (i == 0 && j == 0) continue;
                 int best[2] = {kForbidden, kForbidden};
                 std::uint8_t move[2] = {None, None};
-                // A step from cell `from` into layer `to`; runs cost kRunOpen once.
-                auto step = [&](std::size_t from, std::uint8_t how, int gain, int to) {
+                // A step from cell `from` into layer `to`; runs cost kRunOpen once.  It
+                // runs for every cell: kept inline, where the compiler would not by itself.
+                auto step = [&](std::size_t from, std::uint8_t how, int gain, int to)
+                    __attribute__((always_inline)) {
                     if (gain <= kForbidden) return;
                     for (int layer = 0; layer < 2; ++layer) {
                         const int base = score_[layer][from];
@@ -157,7 +156,7 @@ public:
                         a.kind != TokenKind::Symbol && b.kind != TokenKind::Symbol)
                         step(from, Diag, -kRunCost, 1);
                     else
-                        step(from, Diag, Diagonal(a, b), 0);
+                        step(from, Diag, Diagonal(a, b, j < n ? &items[j] : nullptr), 0);
                 }
                 if (i > 0) {
                     const PatternToken& a = t[i - 1];
@@ -170,6 +169,13 @@ public:
                     const std::size_t from = i * w + j - 1;
                     if (b.kind == TokenKind::Variable && Optional(items, j - 1))
                         step(from, Left, 0, 0);
+                    if (b.kind == TokenKind::Symbol && b.text.size() == 1 && b.gap.empty() &&
+                        i > 0 && t[i - 1].kind == TokenKind::Variable && gluedSymbols_ &&
+                        std::string_view("()[]{}").find(b.text[0]) != std::string_view::npos)
+                        // A value that takes brackets glued to it ("LOCAL(0)" where an
+                        // address stands) costs them half their weight; "=" or ":" would
+                        // let a value swallow a pair ("<*>" against "<*> user=<*>").
+                        step(from, Left, -kSymbolWeight / 2, 0);
                     if (b.kind == TokenKind::Cjk) {
                         // A variable part extends over the characters glued to it.
                         if (i > 0 && t[i - 1].kind == TokenKind::Variable && b.gap.empty())
@@ -249,7 +255,8 @@ public:
 private:
     enum Move : std::uint8_t { Diag, Up, Left, None };
 
-    static int Diagonal(const PatternToken& a, const Item& b) {
+    // `next`: the line's item after `b`, if any.
+    int Diagonal(const PatternToken& a, const Item& b, const Item* next) const {
         // Chinese punctuation divides a sentence's parts; it is never a value.
         if (a.kind == TokenKind::Variable && b.kind == TokenKind::Symbol && b.text.size() == 2)
             return kForbidden;
@@ -260,9 +267,21 @@ private:
         if (a.kind == TokenKind::Word && b.kind == TokenKind::Word && IsCapital(a.text[0]) &&
             IsCapital(b.text[0]))
             return -kCapitalCost;
+        // A word glued to Chinese text ("表t_user新增", "- liuyang在") is a name in a
+        // Chinese sentence; one between blanks may be what an English sentence says.
+        if (a.kind == TokenKind::Word && b.kind == TokenKind::Word && !b.gap.empty() &&
+            (next == nullptr || next->kind != TokenKind::Cjk || !next->gap.empty()))
+            return -wordCost_;
         return -std::max(Weight(a.kind), Weight(b.kind));
     }
 
+public:
+    void SetGluedSymbols(bool on) { gluedSymbols_ = on; }
+    void SetWordCost(int cost) { wordCost_ = cost; }
+
+private:
+    bool gluedSymbols_ = true;
+    int wordCost_ = kWordWeight;
     std::vector<int> score_[2];
     std::vector<std::uint8_t> moves_[2];
     std::vector<std::uint8_t> path_;  // the moves of the last Align, last first
@@ -408,12 +427,13 @@ std::size_t Shared(const std::vector<std::uint64_t>& a, const std::vector<std::u
 }
 
 // The pattern of `pool` that `items` (with `terms`) is most similar to, when that is
-// at least kSimilarityPercent; -1 otherwise.  A generalised pattern has lost the words
+// at least `similarity` percent (of matched / (matched + cost), see Aligner); -1
+// otherwise.  A generalised pattern has lost the words
 // that varied, so candidates are taken in the order of how much of the pattern's
 // words the line covers, not of how many words they share.
 int BestMatch(const std::vector<Pattern>& pool, CandidateIndex& index, Aligner& aligner,
               const std::vector<Item>& items, const std::vector<std::uint64_t>& terms,
-              std::vector<std::uint32_t>& candidates) {
+              std::vector<std::uint32_t>& candidates, int similarity) {
     index.Find(terms, candidates);
     struct Ranked {
         std::uint32_t id;
@@ -444,17 +464,165 @@ int BestMatch(const std::vector<Pattern>& pool, CandidateIndex& index, Aligner& 
         }
         if (bestSimilarity >= kSurePercent) break;
     }
-    if (bestSimilarity < kSimilarityPercent) return -1;
+    if (bestSimilarity < similarity) return -1;
     aligner.Align(pool[best].tokens, items);  // leaves the path for Merge
     return best;
+}
+
+// Optional fields: a pattern's text may hold, or lack, a bracketed value ("bytes
+// (<*>) sent" and "bytes sent") or further values of a list ("IRQs <*> <*> <*>" and
+// "IRQs <*> <*>").  A key=value pair is no such field: a pair more names something
+// more ("rhost=<*>" and "rhost=<*> user=<*>").
+// Line by line such patterns are not alike (punctuation and words are never left over
+// on one side); once the patterns are in, those whose texts differ only by such runs
+// are one group.
+bool IsSymbolByte(const PatternToken& t, std::string_view set) {
+    return t.kind == TokenKind::Symbol && t.text.size() == 1 &&
+           set.find(t.text[0]) != std::string_view::npos;
+}
+
+// The ends (one past) of the optional runs that begin at `k`, at most two.
+std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[2]) {
+    const std::size_t n = t.size();
+    std::size_t count = 0;
+    if (IsSymbolByte(t[k], "([{")) {
+        // A bracketed value: variable parts and punctuation.
+        const char close = t[k].text[0] == '(' ? ')' : t[k].text[0] == '[' ? ']' : '}';
+        bool variable = false;
+        for (std::size_t j = k + 1; j < n; ++j) {
+            if (IsSymbolByte(t[j], std::string_view(&close, 1))) {
+                if (variable) ends[count++] = j + 1;
+                break;
+            }
+            if (t[j].kind == TokenKind::Variable) {
+                variable = true;
+            } else if (t[j].kind != TokenKind::Symbol || IsSymbolByte(t[j], "([{")) {
+                break;
+            }
+        }
+    } else if (k > 0 && t[k - 1].kind == TokenKind::Variable) {
+        // A further value of a list, alone or after its separator.
+        if (t[k].kind == TokenKind::Variable)
+            ends[count++] = k + 1;
+        else if (IsSymbolByte(t[k], ",;/") && k + 1 < n && t[k + 1].kind == TokenKind::Variable)
+            ends[count++] = k + 2;
+    }
+    return count;
+}
+
+// The text of a pattern without its optional runs (the longest at each place): patterns
+// that differ only by optional runs mostly share it.
+std::uint64_t Skeleton(const Template& t) {
+    std::uint64_t h = 0x0B7E57u;
+    std::size_t ends[2];
+    for (std::size_t k = 0; k < t.size();) {
+        const std::size_t runs = OptionalRuns(t, k, ends);
+        if (runs > 0) {
+            k = ends[runs - 1];
+            continue;
+        }
+        h = Mix(h, IsConstant(t[k].kind) ? t[k].hash : 7);
+        ++k;
+    }
+    return Mix(h, 11);
+}
+
+// Whether `a` and `b` differ only by optional runs, each place missing on one side
+// only (two different runs in one place are two kinds of line), and share a word.
+bool DifferByOptionalRuns(const Template& a, const Template& b) {
+    const std::size_t m = a.size();
+    const std::size_t n = b.size();
+    // States: the last step matched (0), left a run of `a` out (1) or one of `b` (2).
+    std::vector<std::uint8_t> reach((m + 1) * (n + 1), 0);
+    std::vector<std::uint8_t> words((m + 1) * (n + 1), 0);
+    reach[0] = 1;
+    std::size_t ends[2];
+    for (std::size_t i = 0; i <= m; ++i) {
+        for (std::size_t j = 0; j <= n; ++j) {
+            const std::uint8_t here = reach[i * (n + 1) + j];
+            if (here == 0) continue;
+            const std::uint8_t word = words[i * (n + 1) + j];
+            auto mark = [&](std::size_t ii, std::size_t jj, int state, std::uint8_t w) {
+                reach[ii * (n + 1) + jj] |= static_cast<std::uint8_t>(1 << state);
+                words[ii * (n + 1) + jj] |= w;
+            };
+            if (i < m && j < n && a[i].kind == b[j].kind &&
+                (a[i].kind == TokenKind::Variable || a[i].hash == b[j].hash))
+                mark(i + 1, j + 1, 0,
+                     word || a[i].kind == TokenKind::Word || a[i].kind == TokenKind::Cjk);
+            if (i < m && (here & 0b101) != 0)
+                for (std::size_t r = 0, c = OptionalRuns(a, i, ends); r < c; ++r)
+                    mark(ends[r], j, 1, word);
+            if (j < n && (here & 0b011) != 0)
+                for (std::size_t r = 0, c = OptionalRuns(b, j, ends); r < c; ++r)
+                    mark(i, ends[r], 2, word);
+        }
+    }
+    return reach[m * (n + 1) + n] != 0 && words[m * (n + 1) + n] != 0;
+}
+
+// Joins the groups (largest first, as Ranked made them) that differ only by optional
+// runs: each joins the first earlier group whose every member it differs from only so.
+void JoinOptionalFields(std::vector<Pattern>& groups,
+                        std::vector<std::vector<std::uint32_t>>& ids) {
+    constexpr std::size_t kMaxTried = 16;  // members compared per group, to bound the cost
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> clusters;  // skeleton -> heads
+    std::vector<std::vector<std::size_t>> members(groups.size());
+    std::vector<bool> joined(groups.size(), false);
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        std::vector<std::size_t>& heads = clusters[Skeleton(groups[g].tokens)];
+        bool placed = false;
+        std::size_t tried = 0;
+        for (std::size_t head : heads) {
+            bool all = true;
+            for (std::size_t other : members[head]) {
+                all = ++tried <= kMaxTried &&
+                      DifferByOptionalRuns(groups[other].tokens, groups[g].tokens);
+                if (!all) break;
+            }
+            if (!all) continue;
+            members[head].push_back(g);
+            joined[g] = true;
+            placed = true;
+            break;
+        }
+        if (!placed) {
+            heads.push_back(g);
+            members[g].push_back(g);
+        }
+    }
+    std::vector<Pattern> kept;
+    std::vector<std::vector<std::uint32_t>> keptIds;
+    std::vector<Item> items;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (joined[g]) continue;
+        Pattern head = std::move(groups[g]);
+        std::vector<std::uint32_t> headIds = std::move(ids[g]);
+        for (std::size_t k = 1; k < members[g].size(); ++k) {
+            const std::size_t other = members[g][k];
+            TemplateItems(groups[other].header, items);
+            MergeHeader(head.header, items.data(), items.size());
+            head.count += groups[other].count;
+            headIds.insert(headIds.end(), ids[other].begin(), ids[other].end());
+        }
+        kept.push_back(std::move(head));
+        keptIds.push_back(std::move(headIds));
+    }
+    groups = std::move(kept);
+    ids = std::move(keptIds);
 }
 
 }  // namespace
 
 struct PatternMiner::State {
-    explicit State(std::size_t cap) : maxPatterns(std::max<std::size_t>(cap, 1)) {}
+    State(std::size_t cap, const PatternTuning& t)
+        : maxPatterns(std::max<std::size_t>(cap, 1)), tuning(t) {
+        aligner.SetGluedSymbols(t.gluedPunctuation);
+        aligner.SetWordCost(t.wordCost);
+    }
 
     std::size_t maxPatterns;
+    PatternTuning tuning;
     std::vector<Pattern> patterns;
     std::int64_t lines = 0;
     std::int64_t otherCount = 0;
@@ -474,7 +642,7 @@ struct PatternMiner::State {
 
 std::uint32_t PatternMiner::State::Add(std::string_view line) {
     ++lines;
-    const std::size_t head = TokenizeLine(line, tokens);
+    const std::size_t head = TokenizeLine(line, tokens, tuning.gluedValues, tuning.lateStamps);
     items.resize(tokens.size());
     std::uint64_t shape = 0x51ED27u;
     std::uint32_t prevEnd = 0;
@@ -499,7 +667,8 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
 
     message.assign(items.begin() + static_cast<std::ptrdiff_t>(head), items.end());
     Terms(message, terms);
-    const int best = BestMatch(patterns, index, aligner, message, terms, candidates);
+    const int best =
+        BestMatch(patterns, index, aligner, message, terms, candidates, tuning.similarityPercent);
     std::uint32_t id;
     if (best >= 0) {
         id = static_cast<std::uint32_t>(best);
@@ -523,13 +692,45 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
     return id;
 }
 
-PatternMiner::PatternMiner(std::size_t maxPatterns)
-    : state_(std::make_unique<State>(maxPatterns)) {}
+PatternMiner::PatternMiner(std::size_t maxPatterns, const PatternTuning& tuning)
+    : state_(std::make_unique<State>(maxPatterns, tuning)) {}
 PatternMiner::~PatternMiner() = default;
 PatternMiner::PatternMiner(PatternMiner&&) noexcept = default;
 PatternMiner& PatternMiner::operator=(PatternMiner&&) noexcept = default;
 
 std::uint32_t PatternMiner::Add(std::string_view line) { return state_->Add(line); }
+
+bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
+    while (!text.empty()) {
+        const std::size_t comma = text.find(',');
+        const std::string_view item = text.substr(0, comma);
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+        const std::size_t eq = item.find('=');
+        if (eq == std::string_view::npos || eq + 1 >= item.size() || item.size() - eq > 4)
+            return false;
+        int value = 0;
+        for (char c : item.substr(eq + 1)) {
+            if (c < '0' || c > '9') return false;
+            value = value * 10 + (c - '0');
+        }
+        const std::string_view name = item.substr(0, eq);
+        if (name == "similarity" && value <= 100)
+            tuning.similarityPercent = value;
+        else if (name == "glued" && value <= 1)
+            tuning.gluedValues = value == 1;
+        else if (name == "wordcost" && value <= 64)
+            tuning.wordCost = value;
+        else if (name == "stamps" && value <= 1)
+            tuning.lateStamps = value == 1;
+        else if (name == "punct" && value <= 1)
+            tuning.gluedPunctuation = value == 1;
+        else if (name == "optional" && value <= 1)
+            tuning.optionalFields = value == 1;
+        else
+            return false;
+    }
+    return true;
+}
 std::size_t PatternMiner::PatternCount() const { return state_->patterns.size(); }
 std::int64_t PatternMiner::LineCount() const { return state_->lines; }
 
@@ -546,13 +747,16 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     std::vector<std::vector<std::uint32_t>> groupIds;
     CandidateIndex index;
     Aligner aligner;
+    aligner.SetGluedSymbols(state_->tuning.gluedPunctuation);
+    aligner.SetWordCost(state_->tuning.wordCost);
     std::vector<Item> items;
     std::vector<std::uint64_t> terms;
     std::vector<std::uint32_t> candidates;
     for (std::uint32_t id : order) {
         const Pattern& p = state_->patterns[id];
         TemplateItems(p.tokens, items);
-        const int best = BestMatch(groups, index, aligner, items, p.terms, candidates);
+        const int best = BestMatch(groups, index, aligner, items, p.terms, candidates,
+                                   state_->tuning.similarityPercent);
         if (best >= 0) {
             Pattern& g = groups[static_cast<std::size_t>(best)];
             aligner.Merge(g.tokens, items);
@@ -567,6 +771,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             groupIds.push_back({id});
         }
     }
+    if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
 
     std::vector<PatternGroup> ranked;
     ranked.reserve(groups.size() + 1);

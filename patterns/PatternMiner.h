@@ -24,6 +24,34 @@ namespace corvane {
 
 inline constexpr std::size_t kDefaultMaxPatterns = 5000;
 
+// The miner's tunable choices.  The defaults are what the program uses; the others
+// exist so that a benchmark can weigh each choice on every log with that log left out.
+struct PatternTuning {
+    // How similar a line must be to a pattern to join it, in percent.
+    int similarityPercent = 70;
+    // What an ASCII word between blanks in place of another costs where a line first
+    // differs from a pattern (a matched word gains 8; two capitalised words cost more; a
+    // word glued to the text around it costs 8).  More than the word gains: a word
+    // that differs in a short sentence names its kind more often than a value
+    // ("Instance spawned successfully" and "Instance destroyed successfully").
+    int wordCost = 12;
+    // A value with a bracketed value glued to it is one variable part (LineTokens.h).
+    bool gluedValues = true;
+    // Words before a time stamp in seconds since 1970 belong to the header (LineTokens.h).
+    bool lateStamps = true;
+    // A pattern's variable part takes brackets glued to the values of a line
+    // ("LOCAL(0)" where an address stands), at half their weight.
+    bool gluedPunctuation = true;
+    // Patterns whose texts differ only by optional fields (a bracketed value, a
+    // key=value pair, one more value of a list) are one group.
+    bool optionalFields = true;
+};
+
+// Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct, optional;
+// values numbers, 0 or 1) over `tuning`.  Returns false, leaving `tuning` as it may be, on anything
+// else.
+bool ParsePatternTuning(std::string_view text, PatternTuning& tuning);
+
 // What the miner reports about one pattern.
 struct PatternGroup {
     std::vector<std::uint32_t> ids;  // the ids that Add returned for the group's lines
@@ -40,7 +68,8 @@ public:
     // The group id of the lines that came after the cap was reached and fit no pattern.
     static constexpr std::uint32_t kOtherGroup = 0xFFFFFFFFu;
 
-    explicit PatternMiner(std::size_t maxPatterns = kDefaultMaxPatterns);
+    explicit PatternMiner(std::size_t maxPatterns = kDefaultMaxPatterns,
+                          const PatternTuning& tuning = {});
     ~PatternMiner();
     PatternMiner(PatternMiner&&) noexcept;
     PatternMiner& operator=(PatternMiner&&) noexcept;

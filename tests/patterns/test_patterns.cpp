@@ -98,6 +98,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "rhost = <zummit.com> in dfs.DataNode$Responder : <ok>"},
         TokenCase{"BracketedName", "[AsyncDispatcher event handler] [pool-1] up",
                   "[ AsyncDispatcher event handler ] [ <pool-1> ] up"},
+        // A value with a bracketed value glued to it is one value; a word before
+        // brackets stays a word.
+        TokenCase{
+            "GluedBracketedValues",
+            "x nodes:node-[104-127] ws=WorkSource{10113} bnds=[0,0][9,9] chdir(/p/a) LOCAL(0)",
+            "x nodes : <node-[104-127]> ws = <WorkSource{10113}> bnds = <[0,0][9,9]> "
+            "chdir ( </p/a> ) LOCAL ( <0> )"},
         // Trail bytes in the ASCII range ("[", "a") belong to their character.
         TokenCase{"TrailBytes", "\xb0\x5b\xb0\x61x ab\xb0", "\xb0\x5b \xb0\x61 x ab \xb0", true}),
     [](const ::testing::TestParamInfo<TokenCase>& info) { return std::string(info.param.name); });
@@ -137,6 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"PipeFields",
                    "20171223-22:15:29:615|Step_LSC|30002312|onExtend:1514038530000 14 0",
                    "20171223-22:15:29:615|Step_LSC|30002312|"},
+        HeaderCase{"ChinesePipeFields", "20261209-08:00:01:432|磁盘监控|37298|分区C:使用率56%",
+                   "20261209-08:00:01:432|磁盘监控|37298|"},
         HeaderCase{"FlagAndFieldsBeforeTheLevel", "- 1117838570 R02-M1 RAS KERNEL INFO cache error",
                    "- 1117838570 R02-M1 RAS KERNEL INFO"},
         HeaderCase{"ProgramHostAndPort", "[10.30 16:49:06] chrome.exe *64 - wpad:80 close, 0 bytes",
@@ -148,6 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"WordWithColonWithoutLevel", "2026-12-01 10:00:01 Disk: almost full",
                    "2026-12-01 10:00:01"},
         HeaderCase{"ChineseMessage", "10:00:01 数据库: 连接失败", "10:00:01"},
+        HeaderCase{"WordsBeforeASecondsStamp", "2599204 node-9 boot_cmd new 1074297378 1 Targeting",
+                   "2599204 node-9 boot_cmd new 1074297378 1"},
         HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""},
         HeaderCase{"AllFieldsIsNoHeader", "2026-12-01 10:00:01 4711 [main]", ""}),
     [](const ::testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
@@ -227,8 +238,39 @@ INSTANTIATE_TEST_SUITE_P(
                   "connection from 1.2.3.5 (host5.example.net) at 10:00:02",
                   "session closed for user cyrus", "cupsd startup succeeded"},
                  {"2\tconnection from <*> (<*>) at <*>", "2\tsession closed for user <*>",
-                  "1\tcupsd startup succeeded"}}),
+                  "1\tcupsd startup succeeded"}},
+        // Optional fields: a bracketed value and further values of a list may be
+        // missing; a value takes brackets glued to it; a pair more is another kind.
+        MineCase{"OptionalFields",
+                 {"close, 1432 bytes sent, 2093 bytes (2.04 KB) received, lifetime 00:01",
+                  "close, 403 bytes sent, 5 bytes received, lifetime <1 sec",
+                  "close, 9 bytes (9.0 KB) sent, 7 bytes received, lifetime 00:02", "IRQs 3 4 5 7",
+                  "IRQs 3 4", "synchronized to 10.0.0.1, stratum 3",
+                  "synchronized to LOCAL(0), stratum 10", "failure; rhost=a.cn user=root",
+                  "failure; rhost=b.cn"},
+                 {"3\tclose, <*> bytes sent, <*> bytes (<*>) received, lifetime <*>",
+                  "2\tIRQs <*> <*> <*> <*>", "2\tsynchronized to <*>, stratum <*>",
+                  "1\tfailure; rhost=<*> user=<*>", "1\tfailure; rhost=<*>"}},
+        // A word between blanks that differs says what happened; one glued to Chinese
+        // text is a name.
+        MineCase{"WordsOfASentenceAndNamesInChinese",
+                 {"Instance spawned successfully.", "Instance destroyed successfully.",
+                  "同步表t_user新增3行", "同步表t_order新增5行"},
+                 {"2\t同步表<*>新增<*>", "1\tInstance spawned successfully.",
+                  "1\tInstance destroyed successfully."}}),
     [](const ::testing::TestParamInfo<MineCase>& info) { return std::string(info.param.name); });
+
+TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
+    PatternTuning tuning;
+    ASSERT_TRUE(
+        ParsePatternTuning("similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0", tuning));
+    EXPECT_EQ(tuning.similarityPercent, 65);
+    EXPECT_EQ(tuning.wordCost, 8);
+    EXPECT_FALSE(tuning.gluedValues || tuning.lateStamps || tuning.gluedPunctuation ||
+                 tuning.optionalFields);
+    for (const char* bad : {"similarity=101", "glued=2", "size=1", "glued", "glued=x", "glued="})
+        EXPECT_FALSE(ParsePatternTuning(bad, tuning)) << bad;
+}
 
 TEST(MineCapTest, LinesBeyondTheCapFormTheOtherGroupRankedLast) {
     PatternMiner miner(2);
