@@ -66,9 +66,13 @@ std::optional<FileStatus> StatusOf(const FileDescriptor& file) {
     return StatusFrom(st);
 }
 
-FileDescriptor OpenSharedForReading(const std::string& path) {
-    // Non-blocking, so that opening a FIFO does not wait for a writer.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+namespace {
+
+// Opens `path` for reading with the extra `flags` and keeps it only when it is a
+// regular file; EISDIR or EINVAL when it is something else.  Non-blocking while it is
+// opened, so that opening a FIFO does not wait for a writer.
+FileDescriptor OpenRegularFile(const std::string& path, int flags) {
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | flags));
     if (!file) return file;
     struct stat st {};
     if (::fstat(file.Get(), &st) != 0) {
@@ -81,7 +85,14 @@ FileDescriptor OpenSharedForReading(const std::string& path) {
         return Failed(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
     }
     ::fcntl(file.Get(), F_SETFL, ::fcntl(file.Get(), F_GETFL) & ~O_NONBLOCK);
-    ::posix_fadvise(file.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    return file;
+}
+
+}  // namespace
+
+FileDescriptor OpenSharedForReading(const std::string& path) {
+    FileDescriptor file = OpenRegularFile(path, 0);
+    if (file) ::posix_fadvise(file.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
     return file;
 }
 
@@ -227,20 +238,7 @@ ExclusiveFile CreateExclusive(const std::string& stem, std::string_view suffix, 
 }
 
 FileDescriptor OpenRegularNoFollow(const std::string& path) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    if (!file) return file;
-    struct stat st {};
-    if (::fstat(file.Get(), &st) != 0) {
-        const int error = errno;
-        file.Close();
-        return Failed(error);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        file.Close();
-        return Failed(EINVAL);
-    }
-    ::fcntl(file.Get(), F_SETFL, ::fcntl(file.Get(), F_GETFL) & ~O_NONBLOCK);
-    return file;
+    return OpenRegularFile(path, O_NOFOLLOW);
 }
 
 }  // namespace corvane

@@ -126,7 +126,7 @@ private:
 ExclusiveFile CreateExclusive(const std::string& stem, std::string_view suffix, unsigned mode);
 
 // Opens `path` for reading only when it is a regular file and the name itself is not a
-// link (ELOOP for a link, EINVAL for any other kind of file).
+// link (ELOOP for a link, EISDIR for a directory, EINVAL for any other kind of file).
 FileDescriptor OpenRegularNoFollow(const std::string& path);
 
 // One read at the file's position, again when a signal interrupts it: the bytes read
