@@ -122,7 +122,8 @@ void MainWindow::followToggled(bool checked) {
 }
 
 void MainWindow::startFollowing() {
-    if (!rows_ || !errorCatalogue_) return;
+    // Only the files of a run are followed: before the first there is no day.
+    if (!rows_ || !errorCatalogue_ || runDay_.empty()) return;
     // The checked services without a row had no file at the run: theirs may appear.
     std::vector<ServicePass> waiting;
     for (int i = 0; i < steps_->serviceRowCount(); ++i) {
