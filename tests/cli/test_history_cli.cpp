@@ -130,6 +130,9 @@ TEST_F(HistoryCliTest, ListsADatabaseItMayNotWriteAndMakesNothingBesideIt) {
         ::geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups " : "";
     fs::permissions(scratch.path(), fs::perms::others_read | fs::perms::others_exec,
                     fs::perm_options::add);
+    // The build tree may lie where that user cannot go: a copy of the program runs.
+    const std::string exe = scratch.path() + "corvane-scan";
+    fs::copy_file(CORVANE_SCAN_EXE, exe);
     struct Case {
         const char* name;
         fs::perms directory;
@@ -168,7 +171,7 @@ TEST_F(HistoryCliTest, ListsADatabaseItMayNotWriteAndMakesNothingBesideIt) {
         const std::vector<std::string> before = entries();
 
         const CliResult r = testing_support::RunCli("history --db " + copy + " " + kDemo + "/logs",
-                                                    scratch.path(), runner);
+                                                    scratch.path(), runner, exe);
         EXPECT_EQ(r.status, 0) << c.name << ": " << r.err;
         const std::string golden =
             testing_support::ReadFileBytes(testing_support::GoldenDir("history") + "demo.txt");

@@ -27,10 +27,10 @@ struct CliResult {
 // that one that hangs fails its test and leaves no process behind.  `runner` (shell
 // words ending in a blank) runs the program, another user's `setpriv` for one.
 inline CliResult RunCli(const std::string& args, const std::string& scratch,
-                        const std::string& runner = {}) {
+                        const std::string& runner = {}, const std::string& exe = CORVANE_SCAN_EXE) {
     const std::string errFile = scratch + "cli-stderr.txt";
-    const std::string command = "timeout -s KILL 100 " + runner + std::string(CORVANE_SCAN_EXE) +
-                                " " + args + " 2>" + errFile;
+    const std::string command =
+        "timeout -s KILL 100 " + runner + exe + " " + args + " 2>" + errFile;
     CliResult result;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return result;
