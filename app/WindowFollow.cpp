@@ -92,7 +92,7 @@ public:
             pass->known = file.Known();
             pass->unknown = file.Unknown();
             pass->logStamp = file.Stamp();
-            if (earlier_[i]) change.marks = MarksOf(*earlier_[i], DayOf(i, *pass));
+            if (earlier_[i]) change.marks = MarksOf(*earlier_[i], t.carried, pass->findings);
             passes_[i] = pass;
             change.pass = std::move(pass);
             anyChange = true;
@@ -131,11 +131,13 @@ private:
         return day;
     }
 
+    // The day's marks from the findings of the files before the current one and of it.
     static std::vector<Mark> MarksOf(const std::vector<RecordedDay>& earlier,
-                                     const ServicePass& pass) {
+                                     const FindingList& carried, const FindingList& findings) {
         Counts codes;
-        for (const Finding& finding : pass.findings)
-            if (finding.Code() != kUnknownCode) ++codes[std::string(finding.Code())];
+        for (const FindingList* list : {&carried, &findings})
+            for (const Finding& finding : *list)
+                if (finding.Code() != kUnknownCode) ++codes[std::string(finding.Code())];
         std::vector<const Counts*> before;
         for (const RecordedDay& day : earlier) before.push_back(&day.codes);
         return DayMarks(before, codes);

@@ -36,28 +36,9 @@ void ForEachCompressedLine(const std::string& path,
         }
         return true;
     };
-    GzipLines lines;
-    Block block;
-    bool ended = false;
-    bool tooLong = false;
-    Inflater inflater(in, kMaxDecompressedBytes);
-    const Inflated outcome = inflater.Run([&](const char* data, std::size_t size) {
-        if (lines.Add(data, size, block)) {
-            if (!linesOf(block)) {
-                ended = true;
-                return false;
-            }
-            lines.Done();
-        }
-        tooLong = lines.Rest() > kMaxCompressedLine;
-        return !tooLong;
-    });
-    if (ended) return;
-    if (outcome != Inflated::Done || tooLong)
-        throw FileLinesError(std::string(outcome == Inflated::Corrupt ? gbk::kMsgGzipCorrupt
-                                                                      : gbk::kMsgGzipTooLarge) +
-                             FileNameForMessage(path));
-    if (lines.Last(block)) linesOf(block);
+    const CompressedLines end = ForEachCompressedBlock(in, linesOf);
+    if (end == CompressedLines::Corrupt || end == CompressedLines::TooLarge)
+        throw FileLinesError(CompressedLogFailure(end, path));
 }
 
 }  // namespace

@@ -25,6 +25,45 @@
 
 namespace corvane {
 
+CompressedLines ForEachCompressedBlock(const FileDescriptor& in,
+                                       const std::function<bool(const Block&)>& onBlock,
+                                       const std::function<void(std::int64_t)>& onBytes) {
+    GzipLines lines;
+    Block block;
+    std::int64_t done = 0;
+    bool stopped = false;
+    bool tooLong = false;
+    Inflater inflater(in, kMaxDecompressedBytes);
+    const Inflated outcome = inflater.Run([&](const char* data, std::size_t size) {
+        done += static_cast<std::int64_t>(size);
+        if (lines.Add(data, size, block)) {
+            if (!onBlock(block)) {
+                stopped = true;
+                return false;
+            }
+            lines.Done();
+        }
+        // A line that long is no log line: memory stays bounded as for any stream.
+        if (lines.Rest() > kMaxCompressedLine) {
+            tooLong = true;
+            return false;
+        }
+        if (onBytes) onBytes(done);
+        return true;
+    });
+    if (stopped) return CompressedLines::Stopped;
+    if (outcome != Inflated::Done || tooLong)
+        return outcome == Inflated::Corrupt ? CompressedLines::Corrupt : CompressedLines::TooLarge;
+    if (lines.Last(block) && !onBlock(block)) return CompressedLines::Stopped;
+    return CompressedLines::Done;
+}
+
+std::string CompressedLogFailure(CompressedLines end, const std::string& path) {
+    return std::string(end == CompressedLines::Corrupt ? gbk::kMsgGzipCorrupt
+                                                       : gbk::kMsgGzipTooLarge) +
+           FileNameForMessage(path);
+}
+
 bool IsCompressedLog(std::string_view path) {
     constexpr std::string_view kExt = ".gz";
     return path.size() >= kExt.size() &&

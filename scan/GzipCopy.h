@@ -7,11 +7,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "base/FileAccess.h"
 #include "base/Stop.h"
+#include "scan/BlockReader.h"
 
 namespace corvane {
 
@@ -23,6 +25,24 @@ inline constexpr std::int64_t kMaxDecompressedBytes = std::int64_t{8} << 30;
 // The longest line the scan of a compressed day holds: a stream with a longer one
 // is refused as a bomb would be.
 inline constexpr std::size_t kMaxCompressedLine = std::size_t{256} << 20;
+
+// How the lines of a compressed log were handed on: all of them, until the receiver
+// asked to stop, or until the stream proved corrupt or too large (its message from
+// CompressedLogFailure).
+enum class CompressedLines { Done, Stopped, Corrupt, TooLarge };
+
+// Decompresses `in` (a gzip file) on a thread of its own and hands `onBlock` its
+// lines in file order, a block of whole lines at a time, the last line (without a
+// line end) last; `onBlock` answers false to stop.  `onBytes` (may be empty) hears
+// the decompressed bytes so far after every piece.  More than kMaxDecompressedBytes,
+// or a line longer than kMaxCompressedLine, is TooLarge.  The scan, the search and
+// the readers of lines share it, so a compressed day reads alike everywhere.
+CompressedLines ForEachCompressedBlock(const FileDescriptor& in,
+                                       const std::function<bool(const Block&)>& onBlock,
+                                       const std::function<void(std::int64_t)>& onBytes = {});
+
+// The message (GBK, naming the file) of a compressed log that was Corrupt or TooLarge.
+std::string CompressedLogFailure(CompressedLines end, const std::string& path);
 
 // True when `path` names a compressed log (its name ends in ".gz", in any case).
 bool IsCompressedLog(std::string_view path);

@@ -105,43 +105,27 @@ ScanResult ScanCompressed(const std::string& serviceCode, const std::string& pat
     LiteralMatcher::Scratch scratch(matcher);
     LineWalker walker(literals, matcher, scratch, catalogue, pump, stop);
     row.SetProgressText(ProgressText(0, recorded));
-    GzipLines blocks;
-    Block block;
     std::int64_t done = 0;
     std::int64_t nextText = options.chunkLength;
-    bool stopped = false;
-    bool tooLong = false;
-    Inflater inflater(in, kMaxDecompressedBytes);
-    const Inflated outcome = inflater.Run([&](const char* data, std::size_t size) {
-        done += static_cast<std::int64_t>(size);
-        if (blocks.Add(data, size, block)) {
+    const CompressedLines end = ForEachCompressedBlock(
+        in,
+        [&](const Block& block) {
             walker.Examine(block);
-            if (stop.stop_requested()) {
-                stopped = true;
-                return false;
+            return !stop.stop_requested();
+        },
+        [&](std::int64_t bytes) {
+            done = bytes;
+            row.SetProgressBytes(done, std::max(recorded, done));
+            if (done >= nextText) {
+                row.SetProgressText(ProgressText(done, std::max(recorded, done)));
+                nextText += options.chunkLength;
             }
-            blocks.Done();
-        }
-        // A line that long is no log line: memory stays bounded as for any stream.
-        if (blocks.Rest() > kMaxCompressedLine) {
-            tooLong = true;
-            return false;
-        }
-        row.SetProgressBytes(done, std::max(recorded, done));
-        if (done >= nextText) {
-            row.SetProgressText(ProgressText(done, std::max(recorded, done)));
-            nextText += options.chunkLength;
-        }
-        return true;
-    });
-    if (stopped) return Ended(ScanOutcome::Stopped);
-    if (outcome != Inflated::Done || tooLong) {
-        dialogs.ShowMessage(std::string(outcome == Inflated::Corrupt ? gbk::kMsgGzipCorrupt
-                                                                     : gbk::kMsgGzipTooLarge) +
-                            FileNameForMessage(path));
+        });
+    if (end == CompressedLines::Stopped) return Ended(ScanOutcome::Stopped);
+    if (end != CompressedLines::Done) {
+        dialogs.ShowMessage(CompressedLogFailure(end, path));
         return Ended(ScanOutcome::OpenFailed);
     }
-    if (blocks.Last(block)) walker.Examine(block);
     if (stop.stop_requested()) return Ended(ScanOutcome::Stopped);
     row.SetProgressText(ProgressText(done, done));
 

@@ -449,33 +449,14 @@ SearchOutcome SearchCompressedLog(const std::string& path, const LineSearch& sea
     const std::unique_ptr<LiteralMatcher::Scratch> scratch = ScratchFor(search);
     MatchBatch batch;
     PartWalk walk(search, scratch.get(), batch);
-    GzipLines lines;
-    Block block;
-    bool stopped = false;
-    bool tooLong = false;
-    Inflater inflater(in, kMaxDecompressedBytes);
-    const Inflated outcome = inflater.Run([&](const char* data, std::size_t size) {
-        if (lines.Add(data, size, block)) {
-            walk.Examine(block);
-            lines.Done();
-            if (stop.stop_requested() || !Deliver(sink, batch, 0)) {
-                stopped = true;
-                return false;
-            }
-        }
-        tooLong = lines.Rest() > kMaxCompressedLine;
-        return !tooLong;
-    });
-    if (stopped) return SearchOutcome::Stopped;
-    if (outcome != Inflated::Done || tooLong) {
-        error = std::string(outcome == Inflated::Corrupt ? gbk::kMsgGzipCorrupt
-                                                         : gbk::kMsgGzipTooLarge) +
-                FileNameForMessage(path);
-        return SearchOutcome::Failed;
-    }
-    if (lines.Last(block)) {
+    const CompressedLines end = ForEachCompressedBlock(in, [&](const Block& block) {
         walk.Examine(block);
-        if (!Deliver(sink, batch, 0)) return SearchOutcome::Stopped;
+        return !stop.stop_requested() && Deliver(sink, batch, 0);
+    });
+    if (end == CompressedLines::Stopped) return SearchOutcome::Stopped;
+    if (end != CompressedLines::Done) {
+        error = CompressedLogFailure(end, path);
+        return SearchOutcome::Failed;
     }
     return SearchOutcome::Completed;
 }
