@@ -67,7 +67,7 @@ class SharedHistory;
 class TrendView;
 class WindowDialogs;
 
-class MainWindow : public QMainWindow, private RunView {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -128,7 +128,7 @@ protected:
     // The report of a run: a tally that collects each stored list, sent after the
     // last service.  Without a report channel there is no tally.  The tally is made on
     // the window's thread; it is fed and sent on the run's worker thread.
-    virtual std::unique_ptr<FindingsObserver> createReportTally();
+    virtual std::unique_ptr<FindingsObserver> createReportTally(const StopToken& stop);
     virtual void sendReport(FindingsObserver* tally);
 
 private:
@@ -170,6 +170,8 @@ private:
     void followToggled(bool checked);
     void startFollowing();
     void followedRowChanged(const WindowFollow::Change& change);
+    // The day as following left it goes into the history in place of the run's record.
+    void recordFollowedDay();
 
     // The result row selected, when it has a stored service; -1 otherwise.
     int selectedRow() const;
@@ -183,14 +185,12 @@ private:
     void openHistory();
     void showMarks(const std::vector<std::vector<Mark>>& marks);
 
-    // RunView
-    int ServiceRowCount() override;
-    bool ServiceRowChecked(int row) override;
-    ServiceEntry ServiceRow(int row) override;
-    std::string DirectoryText() override;
-    ProgressSink& AddResultRow(const std::string& caption) override;
-    void RemoveLastResultRow() override;
-    void SetLastResultCounts(std::int64_t known, std::int64_t unknown) override;
+    // What the run is to go through as the controls stand, and the result rows it adds
+    RunPlan currentPlan() const;
+    void publishPlan();
+    ProgressSink* addResultRow(const std::string& caption);
+    void removeLastResultRow();
+    void setLastResultCounts(std::int64_t known, std::int64_t unknown);
 
     const std::string configDir_;   // Server.ini
     const std::string programDir_;  // the catalogues

@@ -131,6 +131,10 @@ void MainWindow::nameControls() {
 
 void MainWindow::connectControls() {
     connect(steps_->directoryEdit(), &QLineEdit::textChanged, this, &MainWindow::listLogDays);
+    // A run under way takes the rows and the directory as they stand when it reaches
+    // each row.
+    connect(steps_->directoryEdit(), &QLineEdit::textChanged, this, &MainWindow::publishPlan);
+    connect(steps_->serviceList(), &QTreeWidget::itemChanged, this, &MainWindow::publishPlan);
     connect(steps_->browseButton(), &QPushButton::clicked, this, &MainWindow::chooseDirectory);
     connect(steps_->startButton(), &QPushButton::clicked, this, &MainWindow::startAnalysis);
     connect(steps_->followBox(), &QCheckBox::toggled, this, &MainWindow::followToggled);

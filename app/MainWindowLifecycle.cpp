@@ -17,7 +17,6 @@
 #include "SearchTab.h"
 #include "SharedHistory.h"
 #include "StepsPanel.h"
-#include "ThrottledEventPump.h"
 #include "TrendView.h"
 #include "WindowDialogs.h"
 #include "catalog/ServiceCatalogue.h"
@@ -35,16 +34,23 @@ MainWindow::MainWindow(ProgramDirs dirs, WindowDialogs* dialogs, QWidget* parent
     setWindowTitle(QStringLiteral("Corvane日志分析器 V1.6"));
     buildLayout();
     rowSink_ = std::make_unique<ResultRowSink>(steps_->progressBar());
-    run_ = std::make_unique<WindowRun>(
-        static_cast<RunView&>(*this), *dialogs_,
-        WindowRun::Display{
-            [this](std::shared_ptr<const ServicePass> stored) { serviceStored(std::move(stored)); },
-            [this](const RunEnd& end) {
-                RunReportingErrors(*dialogs_, [&] { runFinished(end); });
-            }});
-    follow_ = std::make_unique<WindowFollow>([this](const WindowFollow::Change& change) {
-        handle([&] { followedRowChanged(change); });
-    });
+    run_ = std::make_unique<WindowRun>(WindowRun::Display{
+        [this](const std::string& caption) { return addResultRow(caption); },
+        [this](const std::string& reason) {
+            removeLastResultRow();
+            if (!reason.empty()) dialogs_->ShowMessage(reason);
+        },
+        [this](std::shared_ptr<const ServicePass> stored) {
+            setLastResultCounts(stored->known, stored->unknown);
+            serviceStored(std::move(stored));
+        },
+        [this](const std::string& caption, const std::string& question) {
+            return dialogs_->AskYesNo(caption, question);
+        },
+        [this](const RunEnd& end) { RunReportingErrors(*dialogs_, [&] { runFinished(end); }); }});
+    follow_ = std::make_unique<WindowFollow>(
+        [this](const WindowFollow::Change& change) { handle([&] { followedRowChanged(change); }); },
+        [this] { handle([&] { recordFollowedDay(); }); });
     resize(800, 562);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), QSize(816, 600));
@@ -81,10 +87,9 @@ void MainWindow::updateCatalogues() {
     // Before the catalogues are loaded, so that newer files are used in this run of
     // the program.  The update is silent; its result does not matter here.
     server_ = ReadServerConfig(configDir_);
-    // The one loop of the window's thread that still serves events from inside: the
-    // update's transfers, before the window is shown; nothing stops it.
-    ThrottledEventPump pump;
-    UpdateCatalogues(programDir_, server_, pump);
+    // Before the window is first shown: nothing waits for its events yet, and the
+    // update's own time limits bound the wait.
+    UpdateCatalogues(programDir_, server_);
 }
 
 // One checked row per service of the catalogue, its fields kept as GBK bytes.

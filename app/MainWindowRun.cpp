@@ -22,9 +22,12 @@
 #include "PatternsTab.h"
 #include "ResultPages.h"
 #include "RowData.h"
+#include "SharedHistory.h"
 #include "StepsPanel.h"
 #include "WindowDialogs.h"
 #include "catalog/GbkText.h"
+#include "history/HistoryStore.h"
+#include "history/RunCollector.h"
 #include "online/ErrorReport.h"
 #include "scan/LogDays.h"
 #include "scan/Scanner.h"
@@ -48,6 +51,25 @@ void MainWindow::chooseDirectory() {
 // ---------------------------------------------------------------------------
 // The analysis run
 
+namespace {
+
+// The report of one run: the tally that each stored list is added to.  Whatever
+// is left of it when the run ends early (an error, a close) is dropped unsent.
+class RunReport final : public FindingsObserver {
+public:
+    explicit RunReport(StopToken stop) : stop_(std::move(stop)) {}
+    void PassStored(const ServicePass& pass) override {
+        corvane::AddFindings(tally_, pass.serviceCode, pass.findings, stop_);
+    }
+    void Send(UdpReportChannel& channel) { SendReport(tally_, channel, stop_); }
+
+private:
+    ReportTally tally_;
+    StopToken stop_;
+};
+
+}  // namespace
+
 // A start is refused while a run goes on, with the same box whether the run is
 // scanning, tallying, sending or recording.
 void MainWindow::startAnalysis() {
@@ -65,6 +87,14 @@ void MainWindow::startAnalysis() {
 
 bool MainWindow::runInProgress() const { return run_ && run_->running(); }
 
+std::unique_ptr<FindingsObserver> MainWindow::createReportTally(const StopToken& stop) {
+    return std::make_unique<RunReport>(stop);
+}
+
+void MainWindow::sendReport(FindingsObserver* tally) {
+    if (auto* report = dynamic_cast<RunReport*>(tally)) report->Send(reportChannel_);
+}
+
 void MainWindow::runAnalysis() {
     follow_->stop();
     resetResultViews();
@@ -72,14 +102,14 @@ void MainWindow::runAnalysis() {
     leftOver->swap(*rows_);
 
     WindowRun::Job job;
-    job.day = steps_->chosenDay();
-    runDay_ = job.day;
-    runDirectory_ = steps_->directoryText();
+    job.plan = currentPlan();
+    runDay_ = job.plan.day;
+    runDirectory_ = job.plan.directory;
     job.catalogue = errorCatalogue_.get();
     job.options = scanOptions_;
     job.options.programDir = programDir_;
     job.options.askAboutLargeFiles = true;
-    job.makeTally = [this] { return createReportTally(); };
+    job.makeTally = [this](const StopToken& stop) { return createReportTally(stop); };
     job.send = [this](FindingsObserver* tally) { sendReport(tally); };
     job.history = history_.get();
     job.leftOver = std::move(leftOver);
@@ -87,7 +117,7 @@ void MainWindow::runAnalysis() {
 }
 
 void MainWindow::serviceStored(std::shared_ptr<const ServicePass> stored) {
-    if (rows_) rows_->push_back({std::move(stored), {}});
+    if (rows_) rows_->push_back({std::move(stored), {}, {}});
 }
 
 void MainWindow::runFinished(const RunEnd& end) {
@@ -144,6 +174,18 @@ void MainWindow::startFollowing() {
     follow_->start(*rows_, std::move(waiting), *errorCatalogue_, programDir_, history_.get());
 }
 
+namespace {
+
+// The row's stored service, to be changed on the window's thread: in place when
+// nothing else holds it, otherwise a copy (a background task may be reading it).
+ServicePass& Writable(std::shared_ptr<const ServicePass>& stored) {
+    if (stored.use_count() != 1) stored = std::make_shared<const ServicePass>(*stored);
+    // Every stored service is made as a non-const object and shared as const.
+    return const_cast<ServicePass&>(*stored);  // NOLINT(cppcoreguidelines-pro-type-const-cast)
+}
+
+}  // namespace
+
 // A followed row's findings changed: its counts and marks, and the pages when it is
 // shown.  A code that becomes new for the day is announced on the desktop.
 void MainWindow::followedRowChanged(const WindowFollow::Change& change) {
@@ -151,24 +193,39 @@ void MainWindow::followedRowChanged(const WindowFollow::Change& change) {
     if (change.added && static_cast<std::size_t>(change.row) == rows_->size()) {
         // The service's file appeared after the run: its row joins the others.
         auto* added = new QTreeWidgetItem(resultList_);
-        added->setText(0, FromGbkLine(change.pass->caption));
-        added->setData(0, kRoleCaption, ToByteArray(change.pass->caption));
-        rows_->push_back({change.pass, {}});
+        added->setText(0, FromGbkLine(change.added->caption));
+        added->setData(0, kRoleCaption, ToByteArray(change.added->caption));
+        rows_->push_back({std::make_shared<const ServicePass>(*change.added), {}, {}});
     }
     if (static_cast<std::size_t>(change.row) >= rows_->size()) return;
     QTreeWidgetItem* item = resultList_->topLevelItem(change.row);
     if (item == nullptr) return;
     ResultRow& row = (*rows_)[static_cast<std::size_t>(change.row)];
-    const bool unknownChanged = change.rescanned || row.stored->unknown != change.pass->unknown ||
-                                row.stored->findings.size() != change.pass->findings.size();
-    row.stored = change.pass;
-    item->setText(1, QString::number(row.stored->known));
-    item->setText(2, QString::number(row.stored->unknown));
-    if (change.rescanned) {
+    const std::int64_t unknownBefore = row.stored->unknown;
+    ServicePass& pass = Writable(row.stored);
+    if (change.reset) {
+        row.carried.insert(row.carried.end(), std::make_move_iterator(pass.findings.begin()),
+                           std::make_move_iterator(pass.findings.end()));
+        pass.findings.clear();
+    }
+    if (change.changed && change.changed->first < pass.findings.size())
+        pass.findings[change.changed->first] = change.changed->second;
+    pass.findings.resize(std::min(change.firstNew, pass.findings.size()));
+    pass.findings.insert(pass.findings.end(), change.fresh.begin(), change.fresh.end());
+    pass.known = change.known;
+    pass.unknown = change.unknown;
+    pass.logStamp = change.stamp;
+    const bool unknownChanged =
+        change.reset || pass.unknown != unknownBefore ||
+        std::any_of(change.fresh.begin(), change.fresh.end(),
+                    [](const Finding& f) { return f.Code() == kUnknownCode; });
+    item->setText(1, QString::number(pass.known));
+    item->setText(2, QString::number(pass.unknown));
+    if (change.reset) {
         QString tip = QStringLiteral("日志文件已从头重新读取：%1")
                           .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
-        if (change.carried > 0)
-            tip += QStringLiteral("\n此前文件中的 %1 个错误计入当天的记录").arg(change.carried);
+        if (!row.carried.empty())
+            tip += QStringLiteral("\n此前文件中的 %1 个错误计入当天的记录").arg(row.carried.size());
         item->setToolTip(0, tip);
     }
     if (change.marks) {
@@ -193,6 +250,30 @@ void MainWindow::followedRowChanged(const WindowFollow::Change& change) {
     }
 }
 
+// The day as following left it replaces the run's record: each row's current file
+// and the files before it.  On the window's thread, as the close waits for it anyway.
+void MainWindow::recordFollowedDay() {
+    if (!rows_ || !history_) return;
+    RunCollector collector(nullptr, [](const ServicePass& pass) {
+        return CountUnknownPatterns(pass.findings).value_or(std::vector<PatternCount>());
+    });
+    for (const ResultRow& row : *rows_) {
+        if (row.carried.empty()) {
+            collector.PassStored(*row.stored);
+            continue;
+        }
+        ServicePass day = *row.stored;
+        day.findings = row.carried;
+        day.findings.insert(day.findings.end(), row.stored->findings.begin(),
+                            row.stored->findings.end());
+        for (const Finding& finding : row.carried)
+            ++(finding.Code() == kUnknownCode ? day.unknown : day.known);
+        collector.PassStored(day);
+    }
+    const RunRecord record = collector.TakeRecord();
+    history_->With([&](HistoryStore& store) { return store.Record(record); });
+}
+
 // The result list, the known-error list and the unknown-error text are emptied;
 // the explanation, the page bar and the progress bar keep what they show.
 void MainWindow::resetResultViews() {
@@ -202,56 +283,36 @@ void MainWindow::resetResultViews() {
     patternsTab_->clear(true);
 }
 
-namespace {
-
-// The report of one run: the tally that each stored list is added to.  Whatever
-// is left of it when the run ends early (an error, a close) is dropped unsent.
-class RunReport final : public FindingsObserver {
-public:
-    RunReport(EventPump& pump, StopToken stop) : pump_(pump), stop_(std::move(stop)) {}
-    void PassStored(const ServicePass& pass) override {
-        corvane::AddFindings(tally_, pass.serviceCode, pass.findings, pump_, stop_);
-    }
-    void Send(UdpReportChannel& channel) { SendReport(tally_, channel, pump_, stop_); }
-
-private:
-    ReportTally tally_;
-    EventPump& pump_;
-    StopToken stop_;
-};
-
-}  // namespace
-
-std::unique_ptr<FindingsObserver> MainWindow::createReportTally() {
-    return std::make_unique<RunReport>(run_->pump(), run_->stopToken());
-}
-
-void MainWindow::sendReport(FindingsObserver* tally) {
-    if (auto* report = dynamic_cast<RunReport*>(tally)) report->Send(reportChannel_);
-}
-
 // ---------------------------------------------------------------------------
-// What the run reads from and writes to the window
+// What the run goes through and the rows it adds
 
-int MainWindow::ServiceRowCount() { return steps_->serviceRowCount(); }
+RunPlan MainWindow::currentPlan() const {
+    RunPlan plan;
+    plan.directory = steps_->directoryText();
+    plan.day = steps_->chosenDay();
+    plan.rows = steps_->serviceRowCount();
+    for (int row = 0; row < plan.rows; ++row)
+        if (steps_->serviceRowChecked(row)) plan.services.push_back({row, steps_->serviceRow(row)});
+    return plan;
+}
 
-bool MainWindow::ServiceRowChecked(int row) { return steps_->serviceRowChecked(row); }
+// A row checked or unchecked, or the directory text edited, while a run goes on: the
+// run takes the new plan at its next row.
+void MainWindow::publishPlan() {
+    if (run_ && run_->running()) run_->publish(currentPlan());
+}
 
-ServiceEntry MainWindow::ServiceRow(int row) { return steps_->serviceRow(row); }
-
-std::string MainWindow::DirectoryText() { return steps_->directoryText(); }
-
-ProgressSink& MainWindow::AddResultRow(const std::string& caption) {
+ProgressSink* MainWindow::addResultRow(const std::string& caption) {
     auto* row = new QTreeWidgetItem(resultList_);
     row->setText(0, FromGbkLine(caption));
     row->setData(0, kRoleCaption, ToByteArray(caption));
     row->setText(1, FromGbkLine(gbk::kRowScanning));
     row->setText(2, QString());
     rowSink_->setRow(row);
-    return *rowSink_;
+    return rowSink_.get();
 }
 
-void MainWindow::RemoveLastResultRow() {
+void MainWindow::removeLastResultRow() {
     const int count = resultList_->topLevelItemCount();
     if (count == 0) return;
     QTreeWidgetItem* row = resultList_->topLevelItem(count - 1);
@@ -259,11 +320,10 @@ void MainWindow::RemoveLastResultRow() {
     delete row;
 }
 
-void MainWindow::SetLastResultCounts(std::int64_t known, std::int64_t unknown) {
+void MainWindow::setLastResultCounts(std::int64_t known, std::int64_t unknown) {
     const int count = resultList_->topLevelItemCount();
     if (count == 0) return;
     QTreeWidgetItem* row = resultList_->topLevelItem(count - 1);
-    // Progress texts of the scan that are still on their way must not land on the counts.
     if (rowSink_->row() == row) rowSink_->setRow(nullptr);
     row->setText(1, QString::number(known));
     row->setText(2, QString::number(unknown));

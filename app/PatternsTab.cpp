@@ -37,8 +37,7 @@ QString PatternsCaption(const QString& count) { return QStringLiteral("错误归
 std::optional<std::vector<PatternsTab::Pattern>> GroupPatterns(const ServicePass& service,
                                                                SharedHistory* history,
                                                                const StopToken& stop) {
-    std::optional<PatternListing> mined =
-        MineUnknownFindingPatterns(service.findings, nullptr, stop);
+    std::optional<PatternListing> mined = MineUnknownFindingPatterns(service.findings, stop);
     if (!mined) return std::nullopt;
     PatternListing& listing = *mined;
     std::vector<PatternGroup>& ranked = listing.groups;
@@ -269,7 +268,7 @@ void PatternsTab::draftEntry() {
             // neither an ignore text nor an earlier entry claims.
             const KeywordPass keyword = ChoosePatternKeyword(
                 pattern.constants, pass.logFile, pattern.lines, KnownFindingLines(pass.findings),
-                ReadIgnoreList(programDir, pass.serviceCode), nullptr, stop);
+                ReadIgnoreList(programDir, pass.serviceCode), stop);
             if (keyword.stopped) return std::nullopt;
             return DraftCatalogueEntry(file, *catalogue, pass.serviceCode, keyword.keyword,
                                        reserved);

@@ -19,6 +19,9 @@ namespace corvane::app {
 struct ResultRow {
     std::shared_ptr<const ServicePass> stored;  // never null
     std::vector<Mark> marks;                    // the new and rising codes
+    // Findings of the day's files before the current one (cut short or rotated away
+    // while followed), which the day's record keeps beside the current file's.
+    FindingList carried;
 };
 
 // Entry i belongs to result row i.

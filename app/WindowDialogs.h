@@ -7,8 +7,6 @@
 
 #include <QString>
 
-#include "scan/Host.h"
-
 class QDialog;
 class QWidget;
 
@@ -42,8 +40,15 @@ struct ExportTarget {
 // the dialog adds none.  Where the dialog names no type, the name's extension decides.
 ExportTarget ExportTargetOf(const SaveChoice& choice);
 
-class WindowDialogs : public UserDialogs {
+class WindowDialogs {
 public:
+    virtual ~WindowDialogs() = default;
+    // The plain information box (GBK text): one OK button, the application title as
+    // caption.
+    virtual void ShowMessage(std::string_view text) = 0;
+    // A modal question without icon, buttons Yes and No, Yes the default.  Returns
+    // true only for Yes.
+    virtual bool AskYesNo(std::string_view caption, std::string_view text) = 0;
     // The error box: the text as given, the application title as caption.
     virtual void ShowError(const QString& text) = 0;
     // The system's folder dialog.  Returns the chosen folder, or nothing when cancelled.

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <optional>
 
 #include <QMetaObject>
@@ -9,7 +10,6 @@
 #include "SharedHistory.h"
 #include "follow/DayFollow.h"
 #include "history/HistoryStore.h"
-#include "history/RunCollector.h"
 
 namespace corvane::app {
 
@@ -27,146 +27,152 @@ std::vector<RecordedDay> EarlierDays(SharedHistory* history, const ServicePass& 
 
 }  // namespace
 
-// Keeps the last stored service of every followed file and makes a new one, after
-// each round of looks, for each file whose findings changed.  Files of services that
-// had none at the run get their row when they appear, numbered after the rows there.
+// Turns each look's update into a change for the window.  It keeps no finding list:
+// per file only the codes of the day counted (for the marks) and the codes of the
+// last two findings, which are all a later look can change (the most recent complete
+// line's finding, and that of a last line examined before its line end came).
 class WindowFollow::Sink final : public FollowSink {
 public:
-    Sink(WindowFollow& owner, std::vector<std::shared_ptr<const ServicePass>>& passes,
-         std::size_t rowCount, std::vector<std::optional<std::vector<RecordedDay>>> earlier,
-         std::uint64_t generation)
-        : owner_(owner),
-          passes_(passes),
-          earlier_(std::move(earlier)),
-          generation_(generation),
-          targets_(passes.size()),
-          nextRow_(static_cast<int>(rowCount)) {
-        for (std::size_t i = 0; i < rowCount; ++i) {
-            targets_[i].row = static_cast<int>(i);
-            order_.push_back(i);
+    Sink(WindowFollow& owner, const std::vector<std::shared_ptr<const ServicePass>>& passes,
+         std::size_t rowCount, std::vector<std::optional<std::vector<RecordedDay>>> earlier)
+        : owner_(owner), earlier_(std::move(earlier)), targets_(passes.size()) {
+        nextRow_ = static_cast<int>(rowCount);
+        for (std::size_t i = 0; i < passes.size(); ++i) {
+            Target& t = targets_[i];
+            const ServicePass& pass = *passes[i];
+            if (i < rowCount) {
+                t.row = static_cast<int>(i);
+            } else {
+                t.waiting = pass;
+            }
+            // A file followed from its start (a compressed day) hands all its findings
+            // over again at the first look.
+            if (!pass.end) continue;
+            for (const Finding& finding : pass.findings) t.Count(finding.Code(), +1);
+            t.count = pass.findings.size();
+            for (std::size_t k = t.count > 2 ? t.count - 2 : 0; k < t.count; ++k)
+                t.last.emplace_back(k, std::string(pass.findings[k].Code()));
         }
     }
 
     void Updated(std::size_t target, const FollowedFile& file,
                  const FollowUpdate& update) override {
         Target& t = targets_[target];
-        t.file = &file;
-        t.changed = true;
-        if (update.appeared) t.appeared = true;
+        if (t.row < 0) {
+            if (!update.appeared && !file.FindingCount()) return;
+            t.row = nextRow_++;
+        }
+        Change change;
+        change.row = t.row;
+        if (t.waiting) {
+            change.added = std::move(*t.waiting);
+            t.waiting.reset();
+        }
         if (update.reset) {
-            t.rescanned = true;
-            t.carried.insert(t.carried.end(), update.dropped.begin(), update.dropped.end());
+            // What the file held stays counted for the day, as the earlier file's.
+            change.reset = true;
+            t.count = 0;
+            t.last.clear();
         }
-    }
-
-    void RoundDone() override {
-        for (std::size_t i = 0; i < passes_.size(); ++i) {
-            Target& t = targets_[i];
-            if (!t.changed) continue;
-            t.changed = false;
-            Change change;
-            if (t.row < 0) {
-                if (!t.appeared) continue;
-                t.row = nextRow_++;
-                order_.push_back(i);
-                change.added = true;
-            }
-            change.row = t.row;
-            change.rescanned = t.rescanned;
-            t.rescanned = false;
-            change.carried = t.carried.size();
-            const FollowedFile& file = *t.file;
-            const ServicePass& last = *passes_[i];
-            // The first look finds what the run found, unless the file changed meanwhile.
-            if (!change.rescanned && !change.added && file.Known() == last.known &&
-                file.Unknown() == last.unknown && file.Findings() == last.findings)
-                continue;
-            auto pass = std::make_shared<ServicePass>();
-            pass->caption = last.caption;
-            pass->serviceCode = last.serviceCode;
-            pass->directory = last.directory;
-            pass->day = last.day;
-            pass->logFile = last.logFile;
-            pass->seconds = last.seconds;
-            pass->findings = file.Findings();
-            pass->known = file.Known();
-            pass->unknown = file.Unknown();
-            pass->logStamp = file.Stamp();
-            if (earlier_[i]) change.marks = MarksOf(*earlier_[i], t.carried, pass->findings);
-            passes_[i] = pass;
-            change.pass = std::move(pass);
-            anyChange = true;
-            owner_.post(std::move(change), generation_);
+        if (update.changed) {
+            const Finding& now = file.FindingAt(*update.changed);
+            t.Replace(*update.changed, now.Code());
+            change.changed.emplace(*update.changed, now);
         }
+        change.firstNew = update.firstNew;
+        for (std::size_t k = update.firstNew; k < t.count; ++k) t.Forget(k);
+        for (std::size_t k = update.firstNew; k < update.findingCount; ++k) {
+            const Finding& finding = file.FindingAt(k);
+            change.fresh.push_back(finding);
+            t.Count(finding.Code(), +1);
+            t.last.emplace_back(k, std::string(finding.Code()));
+        }
+        while (t.last.size() > 2) t.last.pop_front();
+        const bool findingsChanged = change.reset || change.changed || !change.fresh.empty() ||
+                                     update.findingCount != t.count;
+        t.count = update.findingCount;
+        if (!findingsChanged && !change.added) return;
+        change.known = file.Known();
+        change.unknown = file.Unknown();
+        change.stamp = file.Stamp();
+        if (earlier_[target]) {
+            std::vector<const Counts*> before;
+            for (const RecordedDay& day : *earlier_[target]) before.push_back(&day.codes);
+            change.marks = DayMarks(before, t.codes);
+        }
+        owner_.post(std::move(change));
     }
-
-    // The day as following left it, a service per row in row order: what the file
-    // under the service's name holds now, and what the files before it held.
-    std::vector<ServicePass> Day() const {
-        std::vector<ServicePass> day;
-        for (const std::size_t i : order_) day.push_back(DayOf(i, *passes_[i]));
-        return day;
-    }
-
-    bool anyChange = false;
 
 private:
     struct Target {
         int row = -1;  // none yet: the file has not appeared
-        const FollowedFile* file = nullptr;
-        bool changed = false;
-        bool appeared = false;
-        bool rescanned = false;
-        FindingList carried;
+        std::optional<ServicePass> waiting;
+        Counts codes;           // the day's known findings by code, the earlier files' included
+        std::size_t count = 0;  // findings of the current file the window has
+        std::deque<std::pair<std::size_t, std::string>> last;
+
+        void Count(std::string_view code, int step) {
+            if (code == kUnknownCode) return;
+            auto& n = codes[std::string(code)];
+            n += step;
+            if (n <= 0) codes.erase(std::string(code));
+        }
+        void Forget(std::size_t index) {
+            for (auto it = last.begin(); it != last.end(); ++it) {
+                if (it->first != index) continue;
+                Count(it->second, -1);
+                last.erase(it);
+                return;
+            }
+        }
+        void Replace(std::size_t index, std::string_view code) {
+            for (auto& [at, was] : last) {
+                if (at != index) continue;
+                Count(was, -1);
+                Count(code, +1);
+                was = std::string(code);
+            }
+        }
     };
 
-    ServicePass DayOf(std::size_t i, const ServicePass& pass) const {
-        const FindingList& carried = targets_[i].carried;
-        if (carried.empty()) return pass;
-        ServicePass day = pass;
-        day.findings = carried;
-        day.findings.insert(day.findings.end(), pass.findings.begin(), pass.findings.end());
-        for (const Finding& finding : carried)
-            ++(finding.Code() == kUnknownCode ? day.unknown : day.known);
-        return day;
-    }
-
-    // The day's marks from the findings of the files before the current one and of it.
-    static std::vector<Mark> MarksOf(const std::vector<RecordedDay>& earlier,
-                                     const FindingList& carried, const FindingList& findings) {
-        Counts codes;
-        for (const FindingList* list : {&carried, &findings})
-            for (const Finding& finding : *list)
-                if (finding.Code() != kUnknownCode) ++codes[std::string(finding.Code())];
-        std::vector<const Counts*> before;
-        for (const RecordedDay& day : earlier) before.push_back(&day.codes);
-        return DayMarks(before, codes);
-    }
-
     WindowFollow& owner_;
-    std::vector<std::shared_ptr<const ServicePass>>& passes_;
     const std::vector<std::optional<std::vector<RecordedDay>>> earlier_;
-    const std::uint64_t generation_;
     std::vector<Target> targets_;
-    std::vector<std::size_t> order_;  // the targets with a row, in row order
-    int nextRow_;
+    int nextRow_ = 0;
 };
 
-// Queued to this object's thread; a follow stopped meanwhile has moved the generation
-// on, and a deleted owner takes its queued calls with it.
-void WindowFollow::post(Change change, std::uint64_t generation) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, generation, change = std::move(change)] {
-            if (generation_ == generation && shown_) shown_(change);
-        },
-        Qt::QueuedConnection);
+WindowFollow::WindowFollow(Shown shown, std::function<void()> ended, QObject* parent)
+    : QObject(parent), shown_(std::move(shown)), ended_(std::move(ended)) {}
+
+WindowFollow::~WindowFollow() {
+    ended_ = nullptr;  // the window is going: nothing to record through it
+    stop();
 }
 
-WindowFollow::WindowFollow(Shown shown, QObject* parent)
-    : QObject(parent), shown_(std::move(shown)) {}
+// Queued to this object's thread in order; a deleted owner takes its queued calls
+// with it, and stop() applies what is still waiting.
+void WindowFollow::post(Change change) {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        changes_.push_back(std::move(change));
+        anyChange_ = true;
+    }
+    QMetaObject::invokeMethod(
+        this, [this] { deliver(); }, Qt::QueuedConnection);
+}
 
-WindowFollow::~WindowFollow() { stop(); }
+void WindowFollow::deliver() {
+    for (;;) {
+        std::optional<Change> change;
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            if (changes_.empty()) return;
+            change.emplace(std::move(changes_.front()));
+            changes_.pop_front();
+        }
+        if (shown_) shown_(*change);
+    }
+}
 
 void WindowFollow::start(const ResultRows& rows, std::vector<ServicePass> waiting,
                          const ErrorCatalogue& catalogue, const std::string& programDir,
@@ -178,38 +184,43 @@ void WindowFollow::start(const ResultRows& rows, std::vector<ServicePass> waitin
     for (ServicePass& service : waiting)
         passes.push_back(std::make_shared<const ServicePass>(std::move(service)));
     stop_ = StopSource();
+    anyChange_ = false;
     thread_ = std::thread([this, passes = std::move(passes), rowCount = rows.size(), &catalogue,
-                           programDir, history, generation = ++generation_,
-                           token = stop_.get_token()]() mutable {
-        work(std::move(passes), rowCount, catalogue, std::move(programDir), history, generation,
+                           programDir, history, token = stop_.get_token()]() mutable {
+        work(std::move(passes), rowCount, catalogue, std::move(programDir), history,
              std::move(token));
     });
 }
 
 void WindowFollow::stop() {
     if (!thread_.joinable()) return;
-    ++generation_;
     stop_.request_stop();
     thread_.join();
+    deliver();
+    if (anyChange_ && ended_) ended_();
+    anyChange_ = false;
 }
 
 void WindowFollow::work(std::vector<std::shared_ptr<const ServicePass>> passes,
                         std::size_t rowCount, const ErrorCatalogue& catalogue,
-                        std::string programDir, SharedHistory* history, std::uint64_t generation,
-                        StopToken stop) {
+                        std::string programDir, SharedHistory* history, StopToken stop) {
     try {
         std::vector<FollowTarget> targets;
         for (const auto& pass : passes) targets.push_back({pass->serviceCode, pass->logFile});
         DayFollowOptions options;
-        // The run's findings are the start; the first look tells what was added since.
+        // A file the run did not scan is new for the day, all of it.
         options.fromStart = true;
         // As the run's scan does, a last line counts before its line end has come.
         options.lastLineSoFar = true;
-        // A new list for a row at most every quarter second, well within the second
-        // a write may take to show.
+        // A change for a row at most every quarter second, well within the second a
+        // write may take to show.
         options.minRoundInterval = std::chrono::milliseconds(250);
         DayFollow follow(programDir, catalogue, std::move(targets), passes.front()->directory, stop,
                          options);
+        // The run's files go on from where its scans left them.
+        for (std::size_t i = 0; i < rowCount; ++i)
+            if (passes[i]->end)
+                follow.GoOnFrom(i, *passes[i]->end, passes[i]->findings, passes[i]->logStamp);
         std::vector<std::optional<std::vector<RecordedDay>>> earlier;
         for (const auto& pass : passes) {
             if (history)
@@ -217,17 +228,9 @@ void WindowFollow::work(std::vector<std::shared_ptr<const ServicePass>> passes,
             else
                 earlier.emplace_back();
         }
-        Sink sink(*this, passes, rowCount, std::move(earlier), generation);
+        Sink sink(*this, passes, rowCount, std::move(earlier));
+        passes.clear();  // the rows hold the run's findings; the follow needs none of them
         follow.Run(sink);
-        if (!sink.anyChange || history == nullptr) return;
-        // The day as following left it replaces the run's record; a stop does not cut
-        // this short, so a close keeps it.
-        RunCollector collector(nullptr, [](const ServicePass& pass) {
-            return CountUnknownPatterns(pass.findings).value_or(std::vector<PatternCount>());
-        });
-        for (const ServicePass& pass : sink.Day()) collector.PassStored(pass);
-        const RunRecord record = collector.TakeRecord();
-        history->With([&](HistoryStore& store) { return store.Record(record); });
     } catch (const std::exception& e) {
         // Following is a convenience on top of a completed run: what it cannot do
         // leaves the rows as they are, and is said where a developer looks.

@@ -1,16 +1,20 @@
-// Following the files of a completed run (实时跟踪), on a thread of its own: the
-// worker examines what the services append and hands the window a new stored service
-// for a row whenever its findings changed, and a new row when the file of a service
-// checked for the run appears; the window's thread only shows them.
+// Following the files of a completed run (实时跟踪), on a thread of its own: each
+// service's file goes on from where the run's scan left it, and the worker hands the
+// window what each look changed (new findings, a completed last finding, a file read
+// again from its start), which the window applies to the row's stored service; a
+// service checked for the run whose file appears later gets a new row.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <QObject>
@@ -26,25 +30,34 @@ class SharedHistory;
 
 class WindowFollow final : public QObject {
 public:
-    // A row's new stored service as the window gets it, on its own thread.
+    // What one look changed in a row's file, as the window applies it to the row's
+    // stored service, on its own thread.
     struct Change {
         int row = 0;
-        std::shared_ptr<const ServicePass> pass;
-        // The file was read again from its start (cut short, rotated) since the row's
-        // last stored service.
-        bool rescanned = false;
         // A row to add after the last one: the service's file appeared after the run.
-        bool added = false;
-        // Findings of the files read before the current one under the row's name (cut
-        // or rotated away), which the day's record keeps beside the current file's.
-        std::size_t carried = 0;
+        // Its stored service begins as this one (no findings yet).
+        std::optional<ServicePass> added;
+        // The file was read again from its start (cut short, rotated): the findings
+        // stored so far belong to the files before it, which the day keeps.
+        bool reset = false;
+        // A finding whose text a later line completed (a carried time stamp).
+        std::optional<std::pair<std::size_t, Finding>> changed;
+        // The findings from `firstNew` on are `fresh` (new ones, or those of a last
+        // line examined again now that its line end came).
+        std::size_t firstNew = 0;
+        FindingList fresh;
+        std::int64_t known = 0;  // of the current file
+        std::int64_t unknown = 0;
+        FileStamp stamp;
         // The marks of the day as it now stands against the recorded days before it;
         // nothing without a history.
         std::optional<std::vector<Mark>> marks;
     };
     using Shown = std::function<void(const Change& change)>;
 
-    explicit WindowFollow(Shown shown, QObject* parent = nullptr);
+    // `shown` applies each change; `ended` is called once a follow that changed any
+    // row has ended (by stop()), after the last change was applied.
+    WindowFollow(Shown shown, std::function<void()> ended, QObject* parent = nullptr);
     // Ends a follow still going.
     ~WindowFollow() override;
 
@@ -55,21 +68,25 @@ public:
     void start(const ResultRows& rows, std::vector<ServicePass> waiting,
                const ErrorCatalogue& catalogue, const std::string& programDir,
                SharedHistory* history);
-    // Ends the follow and waits for its thread; what it still sends is dropped.  The
-    // day is recorded in the history first when following changed any row, so a close
-    // loses no record.
+    // Ends the follow and waits for its thread; the changes it made before are applied
+    // (the day's record depends on them), then `ended` is called if any row changed.
     void stop();
     bool following() const { return thread_.joinable(); }
 
 private:
     class Sink;
-    void post(Change change, std::uint64_t generation);
+    void post(Change change);
+    // Applies the changes that arrived, in order.
+    void deliver();
     void work(std::vector<std::shared_ptr<const ServicePass>> passes, std::size_t rowCount,
               const ErrorCatalogue& catalogue, std::string programDir, SharedHistory* history,
-              std::uint64_t generation, StopToken stop);
+              StopToken stop);
 
     Shown shown_;
-    std::uint64_t generation_ = 0;  // of the current follow; older posts are dropped
+    std::function<void()> ended_;
+    std::mutex mutex_;
+    std::deque<Change> changes_;  // guarded by mutex_
+    bool anyChange_ = false;      // written by the worker, read after its join
     StopSource stop_;
     std::thread thread_;
 };

@@ -1,7 +1,6 @@
 #include "WindowRun.h"
 
 #include <condition_variable>
-#include <exception>
 #include <mutex>
 
 #include <QMetaObject>
@@ -12,56 +11,13 @@
 #include "history/RunCollector.h"
 
 namespace corvane::app {
-namespace {
-
-// Unwinds the worker when a question to the window is left unanswered because the
-// run is being stopped.  It never leaves the worker.
-struct RunStopped {};
-
-// Asks `call` of `context`'s thread and waits for its answer, or for a stop request.
-// A call that comes after the stop request is not made at all, so no box opens for
-// a run that is going.
-template <typename T>
-T AskWindow(QObject* context, const StopToken& stop, std::function<T()> call) {
-    struct Answer {
-        std::mutex mutex;
-        std::condition_variable_any ready;
-        std::optional<T> value;
-        std::exception_ptr failure;
-        bool done = false;
-    };
-    auto answer = std::make_shared<Answer>();
-    QMetaObject::invokeMethod(
-        context,
-        [answer, stop, call = std::move(call)] {
-            if (stop.stop_requested()) return;
-            std::optional<T> value;
-            std::exception_ptr failure;
-            try {
-                value.emplace(call());
-            } catch (...) {
-                failure = std::current_exception();
-            }
-            const std::lock_guard<std::mutex> lock(answer->mutex);
-            answer->value = std::move(value);
-            answer->failure = failure;
-            answer->done = true;
-            answer->ready.notify_all();
-        },
-        Qt::QueuedConnection);
-    std::unique_lock<std::mutex> lock(answer->mutex);
-    if (!answer->ready.wait(lock, stop, [&] { return answer->done; })) throw RunStopped{};
-    if (answer->failure) std::rethrow_exception(answer->failure);
-    return std::move(*answer->value);
-}
-
-}  // namespace
 
 // The progress of the row being scanned, from the worker or the scanner's threads
-// (one call at a time, in order) to the window's thread.
-class WindowRun::WorkerProgress final : public ProgressSink {
+// (one call at a time, in order) to the window's thread, and the large-file question,
+// asked on the window's thread while the worker waits for the answer or a stop.
+class WindowRun::WorkerProgress final : public ScanSink {
 public:
-    explicit WorkerProgress(WindowRun& run) : run_(run) {}
+    WorkerProgress(WindowRun& run, StopToken stop) : run_(run), stop_(std::move(stop)) {}
     void restart() { lastPermille_ = -1; }
 
     void SetProgressText(std::string_view text) override {
@@ -79,104 +35,80 @@ public:
         });
     }
 
+    // A question that comes after a stop request is not asked at all, and one still
+    // open when the stop comes is answered No: the scan then ends as declined, and the
+    // run sees the stop right after it.
+    bool AgreeToLargeFile(std::string_view caption, std::string_view question) override {
+        struct Answer {
+            std::mutex mutex;
+            std::condition_variable_any ready;
+            bool done = false;
+            bool yes = false;
+        };
+        auto answer = std::make_shared<Answer>();
+        run_.post([&run = run_, answer, stop = stop_, caption = std::string(caption),
+                   question = std::string(question)] {
+            const bool yes =
+                !stop.stop_requested() && run.display_.ask && run.display_.ask(caption, question);
+            const std::lock_guard<std::mutex> lock(answer->mutex);
+            answer->yes = yes;
+            answer->done = true;
+            answer->ready.notify_all();
+        });
+        std::unique_lock<std::mutex> lock(answer->mutex);
+        answer->ready.wait(lock, stop_, [&] { return answer->done; });
+        return answer->done && answer->yes;
+    }
+
 private:
     WindowRun& run_;
+    StopToken stop_;
     int lastPermille_ = -1;
 };
 
-// The window as the worker sees it: reads are asked and waited for, writes are posted.
-class WindowRun::WorkerView final : public RunView {
+// The run's sink on the worker: every stored service goes to the observers (the tally
+// and the history's collector) first, then, shared and never changed again, to the
+// window.
+class WindowRun::Worker final : public RunSink {
 public:
-    WorkerView(WindowRun& run, StopToken stop)
-        : run_(run), stop_(std::move(stop)), progress_(run) {}
+    Worker(WindowRun& run, StopToken stop, FindingsObserver& observer)
+        : run_(run), progress_(run, std::move(stop)), observer_(observer) {}
 
-    int ServiceRowCount() override {
-        return AskWindow<int>(&run_, stop_, [&w = run_.window_] { return w.ServiceRowCount(); });
-    }
-    bool ServiceRowChecked(int row) override {
-        return AskWindow<bool>(&run_, stop_,
-                               [&w = run_.window_, row] { return w.ServiceRowChecked(row); });
-    }
-    ServiceEntry ServiceRow(int row) override {
-        return AskWindow<ServiceEntry>(&run_, stop_,
-                                       [&w = run_.window_, row] { return w.ServiceRow(row); });
-    }
-    std::string DirectoryText() override {
-        return AskWindow<std::string>(&run_, stop_,
-                                      [&w = run_.window_] { return w.DirectoryText(); });
-    }
-    ProgressSink& AddResultRow(const std::string& caption) override {
+    ScanSink& ServiceBegins(const std::string& caption, const std::string&) override {
         progress_.restart();
-        run_.post(
-            [&run = run_, caption] { run.rowProgress_ = &run.window_.AddResultRow(caption); });
+        run_.post([&run = run_, caption] {
+            run.rowProgress_ = run.display_.begins ? run.display_.begins(caption) : nullptr;
+        });
         return progress_;
     }
-    void RemoveLastResultRow() override {
-        run_.post([&run = run_] {
+    void ServiceSkipped(const std::string& reason) override {
+        run_.post([&run = run_, reason] {
             run.rowProgress_ = nullptr;
-            run.window_.RemoveLastResultRow();
+            if (run.display_.skipped) run.display_.skipped(reason);
         });
     }
-    void SetLastResultCounts(std::int64_t known, std::int64_t unknown) override {
-        run_.post([&run = run_, known, unknown] {
-            run.rowProgress_ = nullptr;
-            run.window_.SetLastResultCounts(known, unknown);
-        });
-    }
-
-private:
-    WindowRun& run_;
-    StopToken stop_;
-    WorkerProgress progress_;
-};
-
-// The boxes of the scan, opened on the window's thread while the worker waits.
-class WindowRun::WorkerDialogs final : public UserDialogs {
-public:
-    WorkerDialogs(WindowRun& run, StopToken stop) : run_(run), stop_(std::move(stop)) {}
-    void ShowMessage(std::string_view text) override {
-        AskWindow<bool>(&run_, stop_, [&d = run_.dialogs_, text = std::string(text)] {
-            d.ShowMessage(text);
-            return true;
-        });
-    }
-    bool AskYesNo(std::string_view caption, std::string_view text) override {
-        return AskWindow<bool>(&run_, stop_,
-                               [&d = run_.dialogs_, caption = std::string(caption),
-                                text = std::string(text)] { return d.AskYesNo(caption, text); });
-    }
-
-private:
-    WindowRun& run_;
-    StopToken stop_;
-};
-
-// Hands each stored service to the window once every observer has seen it.  The
-// records are the worker's own (given to RunServicePasses), which reads a record no
-// more after its observers: it moves to the window, shared, never changed again.
-class WindowRun::Keeper final : public FindingsObserver {
-public:
-    Keeper(WindowRun& run, FindingsObserver* next, ServiceResults& results,
-           std::vector<std::shared_ptr<const ServicePass>>& passes)
-        : run_(run), next_(next), results_(results), passes_(passes) {}
-    void PassStored(const ServicePass& pass) override {
-        if (next_) next_->PassStored(pass);
-        std::shared_ptr<const ServicePass> stored(std::move(results_.back()));
-        passes_.push_back(stored);
+    void ServiceStored(std::unique_ptr<ServicePass> pass) override {
+        observer_.PassStored(*pass);
+        std::shared_ptr<const ServicePass> stored(std::move(pass));
+        passes.push_back(stored);
         run_.post([&run = run_, stored = std::move(stored)] {
+            // Progress texts still on their way must not land on the counts.
+            run.rowProgress_ = nullptr;
             if (run.display_.stored) run.display_.stored(stored);
         });
     }
 
+    // The stored services, for their marks once the run is recorded.
+    std::vector<std::shared_ptr<const ServicePass>> passes;
+
 private:
     WindowRun& run_;
-    FindingsObserver* next_;
-    ServiceResults& results_;
-    std::vector<std::shared_ptr<const ServicePass>>& passes_;
+    WorkerProgress progress_;
+    FindingsObserver& observer_;
 };
 
-WindowRun::WindowRun(RunView& window, UserDialogs& dialogs, Display display, QObject* parent)
-    : QObject(parent), window_(window), dialogs_(dialogs), display_(std::move(display)) {}
+WindowRun::WindowRun(Display display, QObject* parent)
+    : QObject(parent), display_(std::move(display)) {}
 
 WindowRun::~WindowRun() {
     stop_.request_stop();
@@ -190,11 +122,16 @@ void WindowRun::post(std::function<void()> call) {
 void WindowRun::start(Job job) {
     if (thread_.joinable()) thread_.join();  // the last run has ended
     job_ = std::move(job);
+    board_ = std::make_unique<RunPlanBoard>(job_.plan);
     stop_ = StopSource();
-    tally_ = job_.makeTally ? job_.makeTally() : nullptr;
+    tally_ = job_.makeTally ? job_.makeTally(stop_.get_token()) : nullptr;
     running_ = true;
     rowProgress_ = nullptr;
     thread_ = std::thread([this, stop = stop_.get_token()] { work(stop); });
+}
+
+void WindowRun::publish(RunPlan plan) {
+    if (running_ && board_) board_->Publish(std::move(plan));
 }
 
 void WindowRun::requestStop() { stop_.request_stop(); }
@@ -202,20 +139,16 @@ void WindowRun::requestStop() { stop_.request_stop(); }
 void WindowRun::work(const StopToken& stop) {
     job_.leftOver.reset();
     RunEnd end;
-    // The stored services, for their marks once the run is recorded.
-    std::vector<std::shared_ptr<const ServicePass>> passes;
     try {
-        WorkerView view(*this, stop);
-        WorkerDialogs dialogs(*this, stop);
-        ServiceResults results;
-        RunCollector collector(tally_.get(), [this, stop](const ServicePass& pass) {
-            return CountUnknownPatterns(pass.findings, &pump_, stop)
-                .value_or(std::vector<PatternCount>());
+        RunCollector collector(tally_.get(), [stop](const ServicePass& pass) {
+            return CountUnknownPatterns(pass.findings, stop).value_or(std::vector<PatternCount>());
         });
-        Keeper keeper(*this, &collector, results, passes);
-        const RunOutcome outcome = RunServicePasses(view, job_.day, *job_.catalogue, results,
-                                                    &keeper, dialogs, pump_, stop, job_.options);
-        if (outcome == RunOutcome::Stopped || stop.stop_requested()) {
+        Worker worker(*this, stop, collector);
+        const RunResult result =
+            RunServicePasses(*board_, *job_.catalogue, worker, stop, job_.options);
+        if (result.outcome == RunOutcome::Failed) {
+            end.error = result.error;
+        } else if (result.outcome == RunOutcome::Stopped || stop.stop_requested()) {
             end.stopped = true;
         } else {
             if (job_.send) job_.send(tally_.get());
@@ -226,7 +159,7 @@ void WindowRun::work(const StopToken& stop) {
                     if (!recorded.recorded) end.recordError = recorded.error;
                     // The marks of each stored row, as the history now has them.
                     std::vector<std::vector<Mark>> marks;
-                    for (const auto& pass : passes) {
+                    for (const auto& pass : worker.passes) {
                         const std::vector<RecordedDay> series =
                             history.Days(NormaliseDirectory(pass->directory), pass->serviceCode);
                         marks.push_back(CodeMarks(series, DayIndex(series, pass->day)));
@@ -235,12 +168,8 @@ void WindowRun::work(const StopToken& stop) {
                 });
             }
         }
-    } catch (const RunStopped&) {
-        end.stopped = true;
     } catch (const std::exception& e) {
         end.error = e.what();
-    } catch (...) {
-        end.error = "Unknown error";
     }
     tally_.reset();
     post([this, end] { finish(end); });

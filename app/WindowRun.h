@@ -2,16 +2,15 @@
 //
 // The run over the service rows (the scans, the report tally and its sending, the
 // pattern counts and the record in the history) goes on a worker thread, so the
-// window's thread never waits for it and never pumps events from inside a handler.
-// What the run reads from the window (the service rows, the directory text, each read
-// when the run reaches the row) and the boxes it opens (the open-failure message, the
-// large-file question) are asked of the window's thread, which answers them between
-// its other events; the worker waits for the answer unless it is asked to stop.  What
-// the run writes (rows, counts, progress, each stored list, the end) reaches the
-// window as queued calls, in the order the run made them.
+// window's thread never waits for it.  The window publishes the run's plan (the
+// directory text, the day, the checked service rows) at the start and whenever one of
+// those controls changes; the worker takes the latest plan as it reaches each row and
+// never asks the window anything, except the large-file question before a large
+// file, which it waits for unless it is asked to stop.  What the run tells (a row
+// begins, its progress, a service skipped or stored, the end) reaches the window as
+// queued calls, in the order the run made them.
 #pragma once
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -43,12 +42,12 @@ struct RunEnd {
 class WindowRun final : public QObject {
 public:
     struct Job {
-        std::string day;
+        RunPlan plan;                               // as the controls stand at the start
         const ErrorCatalogue* catalogue = nullptr;  // lives until the run has ended
         ScanOptions options;
         // Makes the observer of each stored service on the worker (the report tally;
         // may give null), on the window's thread once the run's stop token exists.
-        std::function<std::unique_ptr<FindingsObserver>()> makeTally;
+        std::function<std::unique_ptr<FindingsObserver>(const StopToken& stop)> makeTally;
         // Called on the worker after the last service of a completed run.
         std::function<void(FindingsObserver* tally)> send;
         SharedHistory* history = nullptr;  // null: the run is not recorded
@@ -57,46 +56,45 @@ public:
         std::shared_ptr<void> leftOver;
     };
 
-    // What the window does with the run's calls, on its own thread.
+    // What the window does with what the run tells, on its own thread.
     struct Display {
+        // A result row for `caption` ("正在分析..."); gives the sink of its progress
+        // texts, used on this thread until the row is skipped or stored.
+        std::function<ProgressSink*(const std::string& caption)> begins;
+        // The last row goes; `reason` (GBK, may be empty) is told to the operator.
+        std::function<void(const std::string& reason)> skipped;
+        // The last row's service as stored: its counts, and the record kept.
         std::function<void(std::shared_ptr<const ServicePass>)> stored;
+        // The large-file question; true only for Yes.
+        std::function<bool(const std::string& caption, const std::string& question)> ask;
         std::function<void(const RunEnd&)> finished;
     };
 
-    // `window` answers the reads and shows the rows, `dialogs` the boxes; both are used
-    // on this object's thread only.
-    WindowRun(RunView& window, UserDialogs& dialogs, Display display, QObject* parent = nullptr);
+    explicit WindowRun(Display display, QObject* parent = nullptr);
     // Stops a run still going and waits for its thread.
     ~WindowRun() override;
 
     // True from start() until the window's thread has handled the run's end.
     bool running() const { return running_; }
     void start(Job job);
+    // The controls of the plan changed: the run takes `plan` at its next row.
+    void publish(RunPlan plan);
     // Asks the run to stop at its next line; its end arrives as usual.
     void requestStop();
 
-    // The pump and the stop token the core's loops of the current run use (the report
-    // tally's among them).  The pump serves nothing: the worker has no events.
-    EventPump& pump() { return pump_; }
-    StopToken stopToken() const { return stop_.get_token(); }
-
 private:
-    class WorkerView;
-    class WorkerDialogs;
+    class Worker;
     class WorkerProgress;
-    class Keeper;
 
     void work(const StopToken& stop);
     void finish(const RunEnd& end);
     // Posts `call` to this object's thread.
     void post(std::function<void()> call);
 
-    RunView& window_;
-    UserDialogs& dialogs_;
     Display display_;
     Job job_;
+    std::unique_ptr<RunPlanBoard> board_;
     std::unique_ptr<FindingsObserver> tally_;
-    NullEventPump pump_;
     StopSource stop_;
     bool running_ = false;
     // The progress sink of the row being scanned, on the window's thread.

@@ -1,17 +1,20 @@
 // Costs of the window's hot paths, on the offscreen platform:
-//   - one call of the throttled event pump, as the start-up's catalogue update makes it;
 //   - filling a full page of 1000 findings (showSelectedService, and ">" / "<" paging).
 //   - an analysis run of the window over a given log, against which the command
 //     line's `corvane-scan run` time can be set, and the longest time the window's
 //     thread went without processing its events during that run.
 //   - a click on a known error with a long log line;
-//   - a search of every line of a day's logs, with the longest gap meanwhile.
-// Usage: QT_QPA_PLATFORM=offscreen window_bench [PUMP_CALLS] [PAGE_FILLS]
+//   - a search of every line of a day's logs, with the longest gap meanwhile;
+//   - with 实时跟踪 checked, the time from the end of a run until a line appended to a
+//     log right then shows in its row.
+// Usage: QT_QPA_PLATFORM=offscreen window_bench [PAGE_FILLS]
 //        QT_QPA_PLATFORM=offscreen window_bench scan PROGRAM_DIR LOG_DIR DAY [RUNS]
 //        QT_QPA_PLATFORM=offscreen window_bench longline [BYTES]
 //        QT_QPA_PLATFORM=offscreen window_bench search PROGRAM_DIR LOG_DIR DAY TEXT [RUNS]
+//        QT_QPA_PLATFORM=offscreen window_bench follow PROGRAM_DIR LOG_DIR DAY LOG_FILE
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -32,7 +35,6 @@
 
 #include "DesignNames.h"
 #include "MainWindow.h"
-#include "ThrottledEventPump.h"
 
 using corvane::app::MainWindow;
 #include "WindowDialogs.h"
@@ -97,22 +99,6 @@ bool Write(const QString& path, const QByteArray& bytes) {
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
-}
-
-void BenchPump(long long calls) {
-    corvane::app::ThrottledEventPump throttled;
-    corvane::NullEventPump null;
-    for (corvane::EventPump* pump :
-         {static_cast<corvane::EventPump*>(&null), static_cast<corvane::EventPump*>(&throttled)}) {
-        QElapsedTimer clock;
-        clock.start();
-        for (long long i = 0; i < calls; ++i) pump->ProcessEvents();
-        const double ns = static_cast<double>(clock.nsecsElapsed()) / static_cast<double>(calls);
-        std::printf("%-22s %.2f ns/call over %lld calls",
-                    pump == &null ? "pump (no-op baseline)" : "pump (throttled)", ns, calls);
-        if (pump == &throttled) std::printf(", events processed %lld times", throttled.PumpCount());
-        std::printf("\n");
-    }
 }
 
 // A program directory with one service (code A, log prefix "Bench") and an empty log
@@ -284,6 +270,42 @@ void BenchScan(const QString& programDir, const QString& logDir, const QString& 
         Median(times), runs, pumps, longestGap);
 }
 
+// A run with 实时跟踪 checked, then a line that fails appended to LOG_FILE (one of the
+// day's logs): the time from the run's end until the row of that log counts it.
+void BenchFollow(const QString& programDir, const QString& logDir, const QString& day,
+                 const QString& logFile) {
+    SilentDialogs dialogs;
+    MainWindow form(ProgramDirectory(programDir), &dialogs);
+    ShowOnDay(form, logDir, day);
+    form.findChild<QCheckBox*>(QLatin1String(corvane::app::design::kFollowBox))->setChecked(true);
+    auto* results = form.findChild<QTreeWidget*>(QLatin1String(corvane::app::design::kResultList));
+    const auto unknownTotal = [results] {
+        long long total = 0;
+        for (int i = 0; i < results->topLevelItemCount(); ++i)
+            total += results->topLevelItem(i)->text(2).toLongLong();
+        return total;
+    };
+    QElapsedTimer run;
+    run.start();
+    form.startAnalysis();
+    WaitForRun(form);
+    const double runSeconds = static_cast<double>(run.nsecsElapsed()) / 1e9;
+    QApplication::processEvents();
+    const long long before = unknownTotal();
+    QElapsedTimer clock;
+    clock.start();
+    QFile log(logFile);
+    if (!log.open(QIODevice::Append)) return;
+    log.write("appended after the run failed \n");
+    log.close();
+    const LoopWatch watch =
+        WaitWhile([&] { return unknownTotal() == before && clock.elapsed() < 600000; });
+    std::printf(
+        "window run %.3f s; from its end to the appended line counted %.1f ms; longest gap "
+        "between event processing meanwhile %.1f ms\n",
+        runSeconds, static_cast<double>(clock.nsecsElapsed()) / 1e6, watch.longestGapMs);
+}
+
 // Times the search of every line of LOG_DIR's files for DAY (every catalogue service)
 // for TEXT, with the longest time between two turns of the event loop meanwhile.
 void BenchSearch(const QString& programDir, const QString& logDir, const QString& day,
@@ -333,9 +355,10 @@ int main(int argc, char** argv) {
         BenchLongLine(args.size() > 2 ? args[2].toLongLong() : 100000);
         return 0;
     }
-    const long long calls = args.size() > 1 ? args[1].toLongLong() : 200000000LL;
-    const int fills = args.size() > 2 ? args[2].toInt() : 30;
-    BenchPump(calls);
-    BenchPages(fills);
+    if (args.size() >= 6 && args[1] == QLatin1String("follow")) {
+        BenchFollow(args[2], args[3], args[4], args[5]);
+        return 0;
+    }
+    BenchPages(args.size() > 1 ? args[1].toInt() : 30);
     return 0;
 }

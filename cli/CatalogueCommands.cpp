@@ -42,7 +42,7 @@ int ExplainCommand(const CommandContext& c) {
 }
 
 int UpdateCommand(const CommandContext& c) {
-    return UpdateCatalogues(c.options.programDir, ReadServerConfig(c.configDir), c.pump) ? 0 : 1;
+    return UpdateCatalogues(c.options.programDir, ReadServerConfig(c.configDir)) ? 0 : 1;
 }
 
 int CheckCommand(const CommandContext& c) {

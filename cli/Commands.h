@@ -13,7 +13,6 @@
 #include "catalog/ProgramDir.h"
 #include "cli/Arguments.h"
 #include "cli/Console.h"
-#include "scan/Host.h"
 #include "scan/Scanner.h"
 
 namespace corvane::cli {
@@ -24,8 +23,6 @@ struct CommandContext {
     const Arguments& args;
     const ScanOptions& options;
     const std::string& configDir;
-    ConsoleDialogs& dialogs;
-    EventPump& pump;
     LineWriter& out;
     LineWriter& err;
     // The command line runs each command to its end: nobody requests this stop.

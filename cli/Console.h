@@ -9,7 +9,6 @@
 
 #include "base/Error.h"
 #include "report/Utf8Text.h"
-#include "scan/Host.h"
 
 namespace corvane::cli {
 
@@ -45,25 +44,6 @@ private:
     bool utf8_;
     GbkToUtf8Converter converter_;
     std::string converted_;
-};
-
-class ConsoleDialogs final : public UserDialogs {
-public:
-    explicit ConsoleDialogs(LineWriter& err) : err_(err) {}
-    void ShowMessage(std::string_view text) override {
-        err_.Line(text);
-        reported_ = true;
-    }
-    // The companion never waits for an answer: it scans whatever it is given.
-    bool AskYesNo(std::string_view, std::string_view) override { return true; }
-
-    // A message was shown: the scanner shows one only for a log it could not open,
-    // which fails the command once everything else is done.
-    bool Reported() const { return reported_; }
-
-private:
-    LineWriter& err_;
-    bool reported_ = false;
 };
 
 }  // namespace corvane::cli

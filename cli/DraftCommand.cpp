@@ -7,6 +7,7 @@
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ServiceCatalogue.h"
 #include "cli/Commands.h"
+#include "cli/DayRun.h"
 #include "patterns/DraftKeyword.h"
 #include "patterns/PatternListing.h"
 #include "scan/Scanner.h"
@@ -41,13 +42,10 @@ int DraftCommand(const CommandContext& c) {
     }
     ErrorCatalogue catalogue;
     LoadErrorCatalogue(programDir, catalogue);
-    NullProgressSink row;
-    const ScanResult scan =
-        ScanLogFile(*args.service, path, catalogue, row, c.dialogs, c.pump, c.stop, c.options);
-    if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
-    if (scan.outcome != ScanOutcome::Scanned) return 1;
-    const std::optional<PatternListing> listing =
-        MineUnknownFindingPatterns(scan.findings, nullptr, c.stop);
+    const std::optional<ScanResult> scanned = ScanForCommand(c, *args.service, path, catalogue);
+    if (!scanned) return 1;
+    const ScanResult& scan = *scanned;
+    const std::optional<PatternListing> listing = MineUnknownFindingPatterns(scan.findings, c.stop);
     if (!listing) return 1;
     if (rank > listing->groups.size())
         throw Failure("there is no pattern of rank " + std::to_string(rank) + "; " +
@@ -57,10 +55,9 @@ int DraftCommand(const CommandContext& c) {
         throw Failure("rank " + std::to_string(rank) +
                       " is the group of lines beyond the pattern cap; it has no draft");
 
-    const KeywordPass keyword =
-        ChoosePatternKeyword(pattern.constants, path, PatternLinesOfRank(*listing, rank),
-                             KnownFindingLines(scan.findings),
-                             ReadIgnoreList(programDir, *args.service), &c.pump, c.stop);
+    const KeywordPass keyword = ChoosePatternKeyword(
+        pattern.constants, path, PatternLinesOfRank(*listing, rank),
+        KnownFindingLines(scan.findings), ReadIgnoreList(programDir, *args.service), c.stop);
     if (keyword.stopped) return 1;
     DraftReservations reserved;
     const CatalogueDraft draft =

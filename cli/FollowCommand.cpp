@@ -107,10 +107,9 @@ public:
                                .Text("reason", ResetReason(*update.reset))
                                .Line());
         }
-        const FindingList& findings = file.Findings();
-        if (update.changed) Print(code, findings[*update.changed]);
+        if (update.changed) Print(code, file.FindingAt(*update.changed));
         for (std::size_t i = update.firstNew; i < update.findingCount; ++i)
-            Print(code, findings[i]);
+            Print(code, file.FindingAt(i));
     }
 
     void RoundDone() override {

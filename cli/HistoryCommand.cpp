@@ -148,13 +148,18 @@ int ListOrBackfill(const HistoryArguments& args, const std::vector<std::string>&
 int HistoryCommand(const CommandContext& c) {
     const Arguments& args = c.args;
     const std::string& programDir = c.options.programDir;
+    bool skipped = false;
+    const std::function<void(std::string_view)> report = [&](std::string_view line) {
+        c.err.Line(line);
+    };
     const DayRun runDay = [&](const std::string& logDir, const std::string& day,
                               FindingsObserver& observer) {
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(programDir, catalogue);
-        return RunDay(programDir, catalogue, logDir, day, &observer, c.dialogs, c.pump, c.stop,
-                      c.options)
-            .outcome;
+        const DayResult result =
+            RunDay(programDir, catalogue, logDir, day, &observer, report, c.stop, c.options);
+        skipped = skipped || result.skipped;
+        return result.outcome;
     };
     std::vector<std::string> operands = args.operands;
     if (args.command == "backfill") operands.insert(operands.begin(), "backfill");
@@ -164,7 +169,7 @@ int HistoryCommand(const CommandContext& c) {
     if (status == kHistoryUsage)
         throw UsageError("history takes LOGDIR, or backfill LOGDIR without --service and --days");
     // A day's log that could not be opened was reported; the other days went on.
-    return c.dialogs.Reported() ? 1 : status;
+    return skipped ? 1 : status;
 }
 
 HistoryArguments HistoryOf(const Arguments& args) {

@@ -4,6 +4,7 @@
 
 #include "catalog/ErrorCatalogue.h"
 #include "cli/Commands.h"
+#include "cli/DayRun.h"
 #include "patterns/PatternListing.h"
 #include "scan/Scanner.h"
 
@@ -22,15 +23,11 @@ int PatternsCommand(const CommandContext& c) {
     if (args.service) {
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(c.options.programDir, catalogue);
-        NullProgressSink row;
-        const ScanResult scan =
-            ScanLogFile(*args.service, path, catalogue, row, c.dialogs, c.pump, c.stop, c.options);
-        if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
-        if (scan.outcome != ScanOutcome::Scanned) return 1;
-        listing =
-            MineUnknownFindingPatterns(scan.findings, nullptr, c.stop, kDefaultMaxPatterns, tuning);
+        const std::optional<ScanResult> scan = ScanForCommand(c, *args.service, path, catalogue);
+        if (!scan) return 1;
+        listing = MineUnknownFindingPatterns(scan->findings, c.stop, kDefaultMaxPatterns, tuning);
     } else {
-        listing = MineFilePatterns(path, nullptr, c.stop, kDefaultMaxPatterns, tuning);
+        listing = MineFilePatterns(path, c.stop, kDefaultMaxPatterns, tuning);
     }
     if (!listing) return 1;
     FormatPatternListing(*listing, args.assign, [&](std::string_view line) { c.out.Line(line); });

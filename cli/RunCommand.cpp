@@ -63,9 +63,12 @@ int RunCommand(const CommandContext& c) {
     ErrorCatalogue catalogue;
     LoadErrorCatalogue(programDir, catalogue);
     RunCollector collector(nullptr, UnknownErrorPatterns);
-    const DayResult result =
-        RunDay(programDir, catalogue, args.operands[0], args.operands[1],
-               args.record ? &collector : nullptr, c.dialogs, c.pump, c.stop, c.options);
+    const DayResult result = RunDay(
+        programDir, catalogue, args.operands[0], args.operands[1],
+        args.record ? &collector : nullptr, [&](std::string_view line) { c.err.Line(line); },
+        c.stop, c.options);
+    // A log that got shorter under its scan ended the run: nothing of it is printed.
+    if (result.outcome == RunOutcome::Failed) return 1;
     LineWriter json(stdout, false);
     for (const auto& pass : result.results) {
         if (args.json) {
@@ -95,7 +98,7 @@ int RunCommand(const CommandContext& c) {
                       [&](std::string_view line) { c.err.Line(line); }) != 0)
             status = 1;
     }
-    return c.dialogs.Reported() ? 1 : status;
+    return result.skipped ? 1 : status;
 }
 
 }  // namespace corvane::cli

@@ -1,6 +1,7 @@
 // scan: every finding of one service's log file.
 #include "catalog/ErrorCatalogue.h"
 #include "cli/Commands.h"
+#include "cli/DayRun.h"
 #include "cli/JsonLines.h"
 #include "scan/Scanner.h"
 
@@ -10,11 +11,10 @@ int ScanCommand(const CommandContext& c) {
     const Arguments& args = c.args;
     ErrorCatalogue catalogue;
     LoadErrorCatalogue(c.options.programDir, catalogue);
-    NullProgressSink row;
-    const ScanResult scan = ScanLogFile(args.operands[0], args.operands[1], catalogue, row,
-                                        c.dialogs, c.pump, c.stop, c.options);
-    if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
-    if (scan.outcome != ScanOutcome::Scanned) return 1;
+    const std::optional<ScanResult> scanned =
+        ScanForCommand(c, args.operands[0], args.operands[1], catalogue);
+    if (!scanned) return 1;
+    const ScanResult& scan = *scanned;
     if (args.json) {
         // JSON is UTF-8 already: the bytes go out as they are, whatever --utf8 says.
         LineWriter json(stdout, false);

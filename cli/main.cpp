@@ -51,8 +51,6 @@ void HoldStopSignals(int, char**, char**) {
 void ReleaseStopSignals() { sigprocmask(SIG_SETMASK, &maskBeforeHold, nullptr); }
 
 int Dispatch(const Arguments& args, LineWriter& out, LineWriter& err) {
-    ConsoleDialogs dialogs(err);
-    NullEventPump pump;
     const ProgramDirs dirs = ProgramDirsOf(args);
     ScanOptions options;
     options.programDir = dirs.catalogues;
@@ -60,7 +58,7 @@ int Dispatch(const Arguments& args, LineWriter& out, LineWriter& err) {
     options.threads = args.threads > 0 ? static_cast<unsigned>(args.threads) : DefaultScanThreads();
     const Command* const command = FindCommand(args.command);
     if (command == nullptr) throw UsageError("unknown command " + args.command);
-    return command->run({args, options, dirs.config, dialogs, pump, out, err});
+    return command->run({args, options, dirs.config, out, err});
 }
 
 }  // namespace

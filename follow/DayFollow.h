@@ -74,6 +74,13 @@ public:
     // wait; may be empty) answers true.
     void Run(FollowSink& sink, const std::function<bool()>& moveOn = {});
 
+    // Target `target` goes on from where a scan of its file left it (see
+    // FollowedFile::GoOnFrom).  Before the first look only.
+    void GoOnFrom(std::size_t target, const ScanEnd& end, const FindingList& scanned,
+                  const FileStamp& stamp) {
+        files_[target]->GoOnFrom(end, scanned, stamp);
+    }
+
     // One look at every file, for callers that drive the follow themselves.
     void LookOnce(FollowSink& sink);
 

@@ -12,13 +12,6 @@
 namespace corvane {
 namespace {
 
-// How far back the search for the last complete line reads at a time.
-constexpr std::int64_t kBackPiece = 65536;
-// How many bytes before the examined end, and how many of the file's first bytes,
-// are compared at every look (fewer while fewer have been examined).
-constexpr std::int64_t kTailLength = 32;
-constexpr std::int64_t kHeadLength = 4096;
-
 FollowProblem ProblemOfPath(const std::string& path) {
     errno = 0;
     const std::optional<FileStatus> status = StatusOfPath(path);
@@ -40,7 +33,6 @@ struct FollowedFile::Walk {
     ScanLiterals literals;
     LiteralMatcher matcher;
     LiteralMatcher::Scratch scratch;
-    NullEventPump pump;
     std::unique_ptr<LogFile> file = std::make_unique<LogFile>();
     bool open = false;
     bool everOpen = false;
@@ -72,10 +64,10 @@ std::int64_t FollowedFile::Unknown() const { return walk_->walker->Current().unk
 const FileStamp& FollowedFile::Stamp() const { return walk_->file->Stamp(); }
 
 void FollowedFile::StartOver() {
-    if (walk_->walker) dropped_ = walk_->walker->Take().findings;
     provisional_.reset();
     walk_->walker = std::make_unique<LineWalker>(walk_->literals, walk_->matcher, walk_->scratch,
-                                                 catalogue_, walk_->pump, stop_);
+                                                 catalogue_, stop_);
+    base_ = 0;
     examined_ = 0;
     afterCr_ = false;
     head_.clear();
@@ -171,28 +163,9 @@ bool FollowedFile::StillSameBytes() const {
     }
 }
 
-// The end of the last complete line in [examined_, size): just past its line end,
-// which must not be a CR that is the last byte so far.  examined_ when no line is
-// complete.  `endsAfterCr` tells whether that line end is a CR.
-std::int64_t FollowedFile::CompleteEnd(std::int64_t size, bool& endsAfterCr) const {
-    std::string piece;
-    std::int64_t to = size;
-    while (to > examined_) {
-        const std::int64_t from = std::max(examined_, to - kBackPiece);
-        piece.resize(static_cast<std::size_t>(to - from));
-        walk_->file->Read(piece.data(), piece.size(), from);
-        for (std::size_t i = piece.size(); i-- > 0;) {
-            const char c = piece[i];
-            if (!IsLineEndByte(c)) continue;
-            const std::int64_t at = from + static_cast<std::int64_t>(i);
-            // A CR as the last byte may be the first half of a CR LF still to come.
-            if (c == '\r' && at == size - 1) continue;
-            endsAfterCr = c == '\r';
-            return at + 1;
-        }
-        to = from;
-    }
-    return examined_;
+// The end of the last complete line in [examined_, the file's size).
+std::int64_t FollowedFile::CompleteEnd(bool& endsAfterCr) const {
+    return walk_->file->CompleteLinesEnd(examined_, endsAfterCr);
 }
 
 bool FollowedFile::EndsWithCr(std::int64_t end) const {
@@ -207,9 +180,9 @@ bool FollowedFile::ExamineTo(std::int64_t end, bool endsAfterCr) {
     if (!Examine(end)) return false;
     examined_ = end;
     afterCr_ = endsAfterCr;
-    tail_.resize(static_cast<std::size_t>(std::min(kTailLength, end)));
+    tail_.resize(static_cast<std::size_t>(std::min(kFollowTailLength, end)));
     walk.file->Read(tail_.data(), tail_.size(), end - static_cast<std::int64_t>(tail_.size()));
-    const std::int64_t headLength = std::min(kHeadLength, end);
+    const std::int64_t headLength = std::min(kFollowHeadLength, end);
     if (static_cast<std::int64_t>(head_.size()) < headLength) {
         head_.resize(static_cast<std::size_t>(headLength));
         walk.file->Read(head_.data(), head_.size(), 0);
@@ -220,6 +193,7 @@ bool FollowedFile::ExamineTo(std::int64_t end, bool endsAfterCr) {
 // Hands the walker the lines of [examined_, end); false when a stop came inside.
 bool FollowedFile::Examine(std::int64_t end) {
     Walk& walk = *walk_;
+    walked_ += end - examined_;
     BlockReader reader(*walk.file, examined_, end, blockLength_, afterCr_);
     const bool readAhead = static_cast<std::uint64_t>(end - examined_) / 2 >= blockLength_;
     // The reader's line numbers count from where it begins: they are the walker's
@@ -234,9 +208,43 @@ bool FollowedFile::Examine(std::int64_t end) {
     return true;
 }
 
+void FollowedFile::GoOnFrom(const ScanEnd& end, const FindingList& scanned,
+                            const FileStamp& stamp) {
+    Walk& walk = *walk_;
+    walk.everOpen = true;
+    // Another file at the path by now, or one cut short: the first look reads it from
+    // its start and tells the reset.
+    if (!OpenFile()) return;
+    if (!SameFile(walk.file->Stamp(), stamp) || walk.file->Size() < stamp.size ||
+        stamp.size < end.examined || end.state.findingCount > scanned.size()) {
+        walk.open = false;
+        return;
+    }
+    const LineWalker::Checkpoint& state = end.state;
+    walk.walker->GoOnFrom(state);
+    base_ = state.findingCount - (state.last ? 1 : 0);
+    examined_ = end.examined;
+    afterCr_ = end.afterCr;
+    head_ = end.head;
+    tail_ = end.tail;
+    if (lastLineSoFar_ && stamp.size > end.examined) {
+        // The scan examined the last line before its line end came: its findings from
+        // there stand until the line is examined again.
+        provisional_ = walk.walker->Remember();
+        provisionalEnd_ = stamp.size;
+        std::int64_t known = 0;
+        std::int64_t unknown = 0;
+        for (std::size_t i = state.findingCount; i < scanned.size(); ++i)
+            ++(scanned[i].Code() == kUnknownCode ? unknown : known);
+        walk.walker->Adopt(
+            FindingList(scanned.begin() + static_cast<std::ptrdiff_t>(base_), scanned.end()),
+            state.known + known, state.unknown + unknown);
+    }
+}
+
 FollowUpdate FollowedFile::Update() {
     FollowUpdate update;
-    std::size_t before = Findings().size();
+    std::size_t before = FindingCount();
     const std::size_t lastLength = before > 0 ? Findings().back().text.size() : 0;
     // A last line examined before its end came, with what it gave from the finding its
     // line could complete on, to tell whether examining it again changes them.
@@ -262,7 +270,7 @@ FollowUpdate FollowedFile::Update() {
             // complete its last line under this name any more.
             const std::int64_t end = provisional_ ? examined_
                                      : drain      ? size
-                                                  : CompleteEnd(size, endsAfterCr);
+                                                  : CompleteEnd(endsAfterCr);
             if (drain) {
                 endsAfterCr = EndsWithCr(end);
                 drained_ = true;
@@ -279,11 +287,10 @@ FollowUpdate FollowedFile::Update() {
                 // findings it held are gone.  The caller stops too; it is told nothing,
                 // so what it holds stays as the last look left it.
                 StartOver();
-                dropped_.clear();
                 walk_->open = false;
                 walk_->everOpen = false;
                 FollowUpdate nothing;
-                nothing.findingCount = nothing.firstNew = Findings().size();
+                nothing.findingCount = nothing.firstNew = FindingCount();
                 return nothing;
             }
         }
@@ -294,10 +301,11 @@ FollowUpdate FollowedFile::Update() {
         before = 0;
         redoneFrom.reset();
     }
-    if (update.reset) update.dropped = std::move(dropped_);
-    dropped_.clear();
+    // From here on the indices count from the walker's first finding; the update's
+    // count every finding of the file.
     const FindingList& findings = Findings();
-    update.findingCount = findings.size();
+    if (!update.reset) before -= base_;
+    update.findingCount = FindingCount();
     if (redoneFrom && !update.reset) {
         const std::size_t from = *redoneFrom;
         const bool same = findings.size() >= from + shown.size() &&
@@ -307,13 +315,13 @@ FollowUpdate FollowedFile::Update() {
             before = std::min(before, from);
             update.replaced = true;
         }
-        update.firstNew = std::min(before, update.findingCount);
+        update.firstNew = base_ + std::min(before, findings.size());
         return update;
     }
-    update.firstNew = std::min(before, update.findingCount);
+    update.firstNew = base_ + std::min(before, findings.size());
     // A carried stamp only ever lengthens a finding.
     if (!update.reset && before > 0 && findings[before - 1].text.size() != lastLength)
-        update.changed = before - 1;
+        update.changed = base_ + before - 1;
     return update;
 }
 

@@ -16,6 +16,7 @@
 #include "catalog/ErrorCatalogue.h"
 #include "scan/FindingList.h"
 #include "scan/LineWalker.h"
+#include "scan/Scanner.h"
 
 namespace corvane {
 
@@ -34,7 +35,8 @@ enum class FollowProblem {
 };
 
 // What one look at the file changed.  Only the most recent finding can be completed
-// by a later line, so at most one earlier finding changes.
+// by a later line, so at most one earlier finding changes.  Indices count every
+// finding of the file, those the scan a follow went on from found included.
 struct FollowUpdate {
     std::optional<FollowReset> reset;    // everything before was dropped first
     std::optional<std::size_t> changed;  // an earlier finding whose text grew
@@ -48,8 +50,6 @@ struct FollowUpdate {
     // The path names another file now, and this look read the old one (still open) to
     // its end; the next look, to be taken at once, turns to the new file.
     bool lookAgain = false;
-    // With `reset`: the findings of what the path named before, which were dropped.
-    FindingList dropped;
     // Nothing the caller has not seen yet.
     bool Empty() const {
         return !reset && !changed && !replaced && firstNew == findingCount && !problemBegan &&
@@ -79,6 +79,15 @@ public:
     FollowedFile(const FollowedFile&) = delete;
     FollowedFile& operator=(const FollowedFile&) = delete;
 
+    // Goes on from where a scan of the file left it (`end`, `scanned` its findings,
+    // `stamp` the file as it scanned it), instead of scanning it from its start at the
+    // first look: nothing before the scan's end is read again, and a last line the scan
+    // examined before its line end came is examined again once it is complete.  Only
+    // the findings from the most recent complete line's on are kept.  When the path
+    // names another file by now, the first look reads that one from its start, as after
+    // a rotation.  Before the first Update only.
+    void GoOnFrom(const ScanEnd& end, const FindingList& scanned, const FileStamp& stamp);
+
     // Looks at the path and examines the complete lines that arrived since the last
     // look; the first look scans the file from its start.  A line is complete when its
     // line end has arrived; a CR that is the last byte so far waits for the next byte.
@@ -87,11 +96,19 @@ public:
     // inside the examination reports nothing: the follow is over.
     FollowUpdate Update();
 
+    // The findings kept: those from FindingBase() on (every finding, unless the follow
+    // went on from a scan).
     const FindingList& Findings() const;
+    std::size_t FindingBase() const { return base_; }
+    // Finding `index` of the file, FindingBase() <= index < FindingCount().
+    const Finding& FindingAt(std::size_t index) const { return Findings()[index - base_]; }
+    std::size_t FindingCount() const { return base_ + Findings().size(); }
     std::int64_t Known() const;
     std::int64_t Unknown() const;
     // The bytes of complete lines examined: the scan so far covers [0, Examined()).
     std::int64_t Examined() const { return examined_; }
+    // The bytes handed to the line walker so far, every look's together.
+    std::int64_t BytesWalked() const { return walked_; }
     // The open file's stamp at the last look.
     const FileStamp& Stamp() const;
     const std::string& Path() const { return path_; }
@@ -105,7 +122,7 @@ private:
     std::optional<FollowReset> CheckFile(FollowUpdate& update, bool& drain);
     bool LeftToDrain();
     bool StillSameBytes() const;
-    std::int64_t CompleteEnd(std::int64_t size, bool& endsAfterCr) const;
+    std::int64_t CompleteEnd(bool& endsAfterCr) const;
     bool EndsWithCr(std::int64_t end) const;
     bool ExamineTo(std::int64_t end, bool endsAfterCr);
     bool Examine(std::int64_t end);
@@ -119,6 +136,8 @@ private:
     std::unique_ptr<Walk> walk_;
     std::int64_t examined_ = 0;
     bool afterCr_ = false;  // the byte before examined_ is a CR
+    std::size_t base_ = 0;  // findings before the walker's first, not kept
+    std::int64_t walked_ = 0;
     // The first bytes examined and the last bytes before examined_, to notice a file
     // cut and written again to beyond its old length between two looks, or written
     // over in place from its start.
@@ -128,7 +147,6 @@ private:
     // it, and the file's size then.
     std::optional<LineWalker::Checkpoint> provisional_;
     std::int64_t provisionalEnd_ = 0;
-    FindingList dropped_;   // what the last start-over dropped
     bool drained_ = false;  // the open file was read to its end for a new one at the path
     FollowProblem problem_ = FollowProblem::None;
 };

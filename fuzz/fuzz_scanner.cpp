@@ -18,12 +18,6 @@
 
 namespace {
 
-class QuietDialogs final : public corvane::UserDialogs {
-public:
-    void ShowMessage(std::string_view) override {}
-    bool AskYesNo(std::string_view, std::string_view) override { return true; }
-};
-
 std::string WithoutLineBreaksAndZeros(std::string s) {
     std::erase_if(s, [](char c) { return c == '\0' || c == '\r' || c == '\n'; });
     return s;
@@ -69,15 +63,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // multi-threaded join is checked against the same reference.
     options.threads = 1 + (data[0] >> 7) + 2 * (data[1] >> 7);
     options.partLength = 1 + data[1] % 97;
-    QuietDialogs dialogs;
-    corvane::NullEventPump pump;
     corvane::NullProgressSink progress;
     const corvane::ScanResult scan =
-        corvane::ScanLogFile("GW", path, catalogue, progress, dialogs, pump, {}, options);
+        corvane::ScanLogFile("GW", path, catalogue, progress, {}, options);
     if (scan.outcome != corvane::ScanOutcome::Scanned) Fail("no finding list");
     const std::vector<std::string> ignore = corvane::ReadIgnoreList(options.programDir, "GW");
     if (corvane::testing_support::ListForm(scan) !=
         corvane::testing_support::ReferenceScan(log, "GW", catalogue, ignore))
         Fail("findings differ from the reference");
+    // Where a follow goes on: the state of a scan of the complete lines alone (a CR
+    // that is the last byte may be half of a CR LF still to come).
+    if (!scan.end) Fail("no end of the complete lines");
+    std::string complete = log;
+    if (!complete.empty() && complete.back() == '\r') complete.pop_back();
+    complete.resize(
+        complete.find_last_of("\r\n") == std::string::npos ? 0 : complete.find_last_of("\r\n") + 1);
+    const corvane::testing_support::ScanLines alone =
+        corvane::testing_support::ReferenceScan(complete, "GW", catalogue, ignore);
+    const corvane::ScanEnd& end = *scan.end;
+    if (end.examined != static_cast<std::int64_t>(complete.size())) Fail("end of complete lines");
+    if (end.state.findingCount != alone.size() - 2 ||
+        std::to_string(end.state.unknown) != alone[alone.size() - 2] ||
+        std::to_string(end.state.known) != alone.back() ||
+        (end.state.last && end.state.last->text != alone[alone.size() - 3]))
+        Fail("state at the end of the complete lines differs from the reference");
     return 0;
 }

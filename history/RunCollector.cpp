@@ -29,9 +29,8 @@ void RunCollector::PassStored(const ServicePass& pass) {
 }
 
 std::optional<std::vector<PatternCount>> CountUnknownPatterns(const FindingList& findings,
-                                                              EventPump* pump,
                                                               const StopToken& stop) {
-    const std::optional<PatternListing> listing = MineUnknownFindingPatterns(findings, pump, stop);
+    const std::optional<PatternListing> listing = MineUnknownFindingPatterns(findings, stop);
     if (!listing) return std::nullopt;
     std::vector<PatternCount> counts;
     for (const PatternGroup& group : listing->groups) counts.push_back({group.text, group.count});

@@ -21,10 +21,9 @@ namespace corvane {
 using PatternCounter = std::function<std::vector<PatternCount>(const ServicePass& pass)>;
 
 // The patterns of the unknown findings of `findings`, each as its line stands in its
-// file (its place tells which bytes those are), largest first.  With `pump`, events are
-// served before every finding; nothing when a stop was requested through `stop`.
+// file (its place tells which bytes those are), largest first; nothing when a stop was
+// requested through `stop`.
 std::optional<std::vector<PatternCount>> CountUnknownPatterns(const FindingList& findings,
-                                                              EventPump* pump = nullptr,
                                                               const StopToken& stop = {});
 
 class RunCollector final : public FindingsObserver {

@@ -116,10 +116,9 @@ std::size_t NoteHeader(char* data, std::size_t size, std::size_t count, void* us
     return size * count;
 }
 
-// Runs the transfer, letting the window handle its events every few milliseconds and
-// ending it once no byte came for limits.stall or `deadline` has passed.
-bool Perform(CURL* h, Transfer& transfer, EventPump& pump, const UpdateLimits& limits,
-             Clock::time_point deadline) {
+// Runs the transfer, ending it once no byte came for limits.stall or `deadline` has
+// passed.
+bool Perform(CURL* h, Transfer& transfer, const UpdateLimits& limits, Clock::time_point deadline) {
     std::unique_ptr<CURLM, CurlMultiDeleter> multi(curl_multi_init());
     if (!multi || curl_multi_add_handle(multi.get(), h) != CURLM_OK) return false;
     struct Detach {
@@ -136,7 +135,6 @@ bool Perform(CURL* h, Transfer& transfer, EventPump& pump, const UpdateLimits& l
         const Clock::time_point now = Clock::now();
         const Clock::time_point stallEnd = transfer.lastByte + limits.stall;
         if (now >= stallEnd || now >= deadline) return false;
-        pump.ProcessEvents();
         const auto wait = std::min({std::chrono::duration_cast<std::chrono::milliseconds>(
                                         std::min(stallEnd, deadline) - now) +
                                         std::chrono::milliseconds(1),
@@ -156,7 +154,7 @@ bool Perform(CURL* h, Transfer& transfer, EventPump& pump, const UpdateLimits& l
 // directory, a link above all, is never written through.  Returns the file, flushed
 // to the disk and still open, or one that is not open; a failed download leaves
 // nothing behind.
-ExclusiveFile Download(const std::string& url, const std::string& target, EventPump& pump,
+ExclusiveFile Download(const std::string& url, const std::string& target,
                        const UpdateLimits& limits, Clock::time_point deadline) {
     if (url.empty() || !CurlReady()) return {};
     std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
@@ -210,7 +208,7 @@ ExclusiveFile Download(const std::string& url, const std::string& target, EventP
     // file is flushed to the disk: it is about to be renamed over a catalogue, and the
     // rename must never install a file whose data is not there.
     long status = 0;
-    const bool ok = Perform(h, transfer, pump, limits, deadline) &&
+    const bool ok = Perform(h, transfer, limits, deadline) &&
                     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status) == CURLE_OK &&
                     status == kStatusOk && ::fsync(file.File().Get()) == 0;
     if (!ok) file.Discard();
@@ -235,7 +233,7 @@ Versions ReadVersions(const std::string& path) {
 }
 
 // Waits for another update of the directory to end, at most until `deadline`.
-bool AcquireUpdateLock(DirectoryLock& lock, Clock::time_point deadline, EventPump& pump) {
+bool AcquireUpdateLock(DirectoryLock& lock, Clock::time_point deadline) {
     for (;;) {
         switch (lock.TryTake()) {
             case DirectoryLock::Attempt::Taken:
@@ -246,7 +244,6 @@ bool AcquireUpdateLock(DirectoryLock& lock, Clock::time_point deadline, EventPum
                 break;
         }
         if (Clock::now() >= deadline) return false;
-        pump.ProcessEvents();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
@@ -263,20 +260,20 @@ bool PutInPlace(ExclusiveFile& download, const std::string& target) {
 // Downloads one catalogue into its temporary file and renames that over the local
 // catalogue.  rename() replaces the target in one step, so the old catalogue stays
 // whole and in use until the new one has taken its place.
-bool FetchCatalogue(const std::string& catalogueDir, const ServerConfig& server, EventPump& pump,
+bool FetchCatalogue(const std::string& catalogueDir, const ServerConfig& server,
                     const std::string& name, const UpdateLimits& limits,
                     Clock::time_point deadline) {
-    ExclusiveFile download = Download(UpdateUrl(server, "/idc/" + name + ".ini"),
-                                      catalogueDir + name, pump, limits, deadline);
+    ExclusiveFile download =
+        Download(UpdateUrl(server, "/idc/" + name + ".ini"), catalogueDir + name, limits, deadline);
     return download && PutInPlace(download, catalogueDir + name + ".ini");
 }
 
-bool RunUpdate(const std::string& catalogueDir, const ServerConfig& server, EventPump& pump,
+bool RunUpdate(const std::string& catalogueDir, const ServerConfig& server,
                const UpdateLimits& limits) {
     const Clock::time_point deadline = Clock::now() + limits.overall;
     // One update of the program directory at a time.
     DirectoryLock lock(catalogueDir);
-    if (!AcquireUpdateLock(lock, deadline, pump)) return false;
+    if (!AcquireUpdateLock(lock, deadline)) return false;
 
     // Each download removes its own file when it fails.  Files of the fixed names that
     // older versions downloaded into and may have left behind go too; removing a name
@@ -294,8 +291,8 @@ bool RunUpdate(const std::string& catalogueDir, const ServerConfig& server, Even
     Versions local{"0", "0"};
     if (FileExists(localVersionFile)) local = ReadVersions(localVersionFile);
 
-    ExclusiveFile serverVersion = Download(UpdateUrl(server, "/idc/Version.ini"),
-                                           catalogueDir + "Version", pump, limits, deadline);
+    ExclusiveFile serverVersion =
+        Download(UpdateUrl(server, "/idc/Version.ini"), catalogueDir + "Version", limits, deadline);
     if (!serverVersion) return false;
     const Versions remote = ReadVersions(serverVersion.Path());
 
@@ -303,10 +300,10 @@ bool RunUpdate(const std::string& catalogueDir, const ServerConfig& server, Even
     // Version.ini changes only after both catalogues are in place, so any failure
     // keeps the old local versions and the next start compares and fetches again.
     if (VersionOrdersAfter(remote.service, local.service) &&
-        !FetchCatalogue(catalogueDir, server, pump, "ServiceList", limits, deadline))
+        !FetchCatalogue(catalogueDir, server, "ServiceList", limits, deadline))
         return false;
     if (VersionOrdersAfter(remote.error, local.error) &&
-        !FetchCatalogue(catalogueDir, server, pump, "ErrorList", limits, deadline))
+        !FetchCatalogue(catalogueDir, server, "ErrorList", limits, deadline))
         return false;
     lock.Sync();
 
@@ -342,10 +339,9 @@ std::string UpdateUrl(const ServerConfig& server, std::string_view path) {
     return std::string(text);
 }
 
-bool DownloadFile(const std::string& url, const std::string& target, EventPump& pump,
-                  const UpdateLimits& limits) {
+bool DownloadFile(const std::string& url, const std::string& target, const UpdateLimits& limits) {
     try {
-        ExclusiveFile download = Download(url, target, pump, limits, Clock::now() + limits.overall);
+        ExclusiveFile download = Download(url, target, limits, Clock::now() + limits.overall);
         if (!download || std::rename(download.Path().c_str(), target.c_str()) != 0) return false;
         download.Keep();
         return true;
@@ -354,10 +350,10 @@ bool DownloadFile(const std::string& url, const std::string& target, EventPump& 
     }
 }
 
-bool UpdateCatalogues(const std::string& catalogueDir, const ServerConfig& server, EventPump& pump,
+bool UpdateCatalogues(const std::string& catalogueDir, const ServerConfig& server,
                       const UpdateLimits& limits) {
     try {
-        return RunUpdate(catalogueDir, server, pump, limits);
+        return RunUpdate(catalogueDir, server, limits);
     } catch (const std::exception&) {
         return false;
     }

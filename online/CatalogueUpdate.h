@@ -10,7 +10,6 @@
 
 #include "catalog/ProfileString.h"
 #include "online/ServerConfig.h"
-#include "scan/Host.h"
 
 namespace corvane {
 
@@ -46,9 +45,8 @@ std::string UpdateUrl(const ServerConfig& server, std::string_view path);
 // identity coding.  Any other status, a body in a content or transfer coding other
 // than identity (gzip from a compressing proxy), a connection failure, a transfer that
 // stalls or outlasts limits.overall, a short or oversized body, or a write error gives
-// false, leaves `target` as it was and removes the new file.  Processes the window's
-// pending events while it waits.  Never throws.
-bool DownloadFile(const std::string& url, const std::string& target, EventPump& pump,
+// false, leaves `target` as it was and removes the new file.  Never throws.
+bool DownloadFile(const std::string& url, const std::string& target,
                   const UpdateLimits& limits = {});
 
 // The whole update.  True only when Version.ini was replaced by the server's copy;
@@ -57,7 +55,7 @@ bool DownloadFile(const std::string& url, const std::string& target, EventPump& 
 // so each catalogue is always either the complete old or the complete new file, and
 // Version.ini names a catalogue version only once that catalogue is in place.  No
 // temporary file is left behind.  Silent: never throws and shows nothing.
-bool UpdateCatalogues(const std::string& catalogueDir, const ServerConfig& server, EventPump& pump,
+bool UpdateCatalogues(const std::string& catalogueDir, const ServerConfig& server,
                       const UpdateLimits& limits = {});
 
 }  // namespace corvane

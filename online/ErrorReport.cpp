@@ -1,26 +1,22 @@
 #include "online/ErrorReport.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace corvane {
 
 void AddFindings(ReportTally& tally, const std::string& serviceCode, const FindingList& findings,
-                 EventPump& pump, const StopToken& stop) {
-    // Indices, not iterators: the window's events run between the steps, and the
-    // list and tally are only read again afterwards.
-    for (std::size_t f = 0; f < findings.size(); ++f) {
-        const std::string_view code = findings[f].Code();
-        bool counted = false;
-        for (std::size_t i = 0; i < tally.size(); ++i) {
-            pump.ProcessEvents();
-            if (stop.stop_requested()) return;
-            if (tally[i].errorCode == code) {
-                ++tally[i].count;
-                counted = true;
-                break;
-            }
-        }
-        if (!counted) tally.push_back(ReportEntry{serviceCode, std::string(code), 1});
+                 const StopToken& stop) {
+    for (const Finding& finding : findings) {
+        if (stop.stop_requested()) return;
+        const std::string_view code = finding.Code();
+        const auto entry = std::find_if(tally.begin(), tally.end(), [&](const ReportEntry& each) {
+            return each.errorCode == code;
+        });
+        if (entry != tally.end())
+            ++entry->count;
+        else
+            tally.push_back(ReportEntry{serviceCode, std::string(code), 1});
     }
 }
 
@@ -28,35 +24,20 @@ std::string ReportDatagram(const ReportEntry& entry) {
     return entry.serviceCode + "," + entry.errorCode + "," + std::to_string(entry.count);
 }
 
-void SendReport(ReportTally& tally, UdpReportChannel& channel, EventPump& pump,
-                const StopToken& stop) {
-    try {
-        for (std::size_t i = 0; i < tally.size(); ++i) {
-            pump.ProcessEvents();
-            if (stop.stop_requested()) break;
-            channel.Send(ReportDatagram(tally[i]));
-        }
-    } catch (...) {
-        ReleaseTally(tally, pump);
-        throw;
-    }
-    ReleaseTally(tally, pump);
-}
-
-void ReleaseTally(ReportTally& tally, EventPump& pump) {
-    try {
-        while (!tally.empty()) {
-            pump.ProcessEvents();
-            tally.pop_back();
-        }
-    } catch (...) {
-        tally.clear();
-        throw;
+void SendReport(ReportTally& tally, UdpReportChannel& channel, const StopToken& stop) {
+    // Whatever happens, the tally is not kept for a later run.
+    struct Release {
+        ReportTally& tally;
+        ~Release() { tally.clear(); }
+    } release{tally};
+    for (const ReportEntry& entry : tally) {
+        if (stop.stop_requested()) break;
+        channel.Send(ReportDatagram(entry));
     }
 }
 
 void ReportTallyObserver::PassStored(const ServicePass& pass) {
-    corvane::AddFindings(tally_, pass.serviceCode, pass.findings, pump_, stop_);
+    corvane::AddFindings(tally_, pass.serviceCode, pass.findings, stop_);
 }
 
 }  // namespace corvane

@@ -304,7 +304,7 @@ std::optional<std::string> KeywordChooser::Keyword() const {
 KeywordPass ChoosePatternKeyword(const std::vector<std::string>& constants, const std::string& path,
                                  const std::vector<std::int64_t>& patternLines,
                                  const std::vector<std::int64_t>& knownLines,
-                                 const std::vector<std::string>& ignoreList, EventPump* pump,
+                                 const std::vector<std::string>& ignoreList,
                                  const StopToken& stop) {
     KeywordChooser chooser(constants, ignoreList);
     auto pattern = patternLines.begin();
@@ -312,7 +312,7 @@ KeywordPass ChoosePatternKeyword(const std::vector<std::string>& constants, cons
     bool stopped = false;
     if (chooser.Open()) {
         ForEachLogLine(path, [&](const FileLine& line) {
-            if (PumpAndCheckStop(pump, stop)) {
+            if (stop.stop_requested()) {
                 stopped = true;
                 return false;
             }

@@ -66,8 +66,7 @@ private:
 // (1-based, increasing).  Lines that contain a text of `ignoreList` (ignoring case;
 // empty texts never match) and the lines numbered `knownLines` (increasing: the scan's
 // known findings) are passed over.  Throws
-// FileLinesError when the file cannot be read.  Serves `pump` (when given) and checks
-// `stop` before every line.
+// FileLinesError when the file cannot be read.  Checks `stop` before every line.
 struct KeywordPass {
     bool stopped = false;                // a stop was requested: no answer
     std::optional<std::string> keyword;  // nothing when no candidate qualifies
@@ -76,7 +75,7 @@ KeywordPass ChoosePatternKeyword(const std::vector<std::string>& constants, cons
                                  const std::vector<std::int64_t>& patternLines,
                                  const std::vector<std::int64_t>& knownLines,
                                  const std::vector<std::string>& ignoreList,
-                                 EventPump* pump = nullptr, const StopToken& stop = {});
+                                 const StopToken& stop = {});
 
 // The line numbers of the pattern ranked `rank` (1 = largest, as listed) in `listing`,
 // increasing; none for a rank beyond the listing.

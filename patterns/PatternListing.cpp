@@ -5,14 +5,14 @@
 
 namespace corvane {
 
-std::optional<PatternListing> MineFilePatterns(const std::string& path, EventPump* pump,
-                                               const StopToken& stop, std::size_t maxPatterns,
+std::optional<PatternListing> MineFilePatterns(const std::string& path, const StopToken& stop,
+                                               std::size_t maxPatterns,
                                                const PatternTuning& tuning) {
     PatternListing listing;
     PatternMiner miner(maxPatterns, tuning);
     bool stopped = false;
     ForEachLogLine(path, [&](const FileLine& line) {
-        if (PumpAndCheckStop(pump, stop)) {
+        if (stop.stop_requested()) {
             stopped = true;
             return false;
         }
@@ -25,13 +25,13 @@ std::optional<PatternListing> MineFilePatterns(const std::string& path, EventPum
 }
 
 std::optional<PatternListing> MineUnknownFindingPatterns(const FindingList& findings,
-                                                         EventPump* pump, const StopToken& stop,
+                                                         const StopToken& stop,
                                                          std::size_t maxPatterns,
                                                          const PatternTuning& tuning) {
     PatternListing listing;
     PatternMiner miner(maxPatterns, tuning);
     for (const LocatedFinding& f : LocateUnknownFindings(findings)) {
-        if (PumpAndCheckStop(pump, stop)) return std::nullopt;
+        if (stop.stop_requested()) return std::nullopt;
         listing.lines.push_back({f.place.line, miner.Add(f.text), f.index});
     }
     listing.groups = miner.Ranked();

@@ -31,19 +31,16 @@ struct PatternListing {
 
 // Groups every non-empty line of the file (of the text a compressed log holds, read
 // as the scan reads it).  Throws FileLinesError when the file cannot
-// be read.  Serves `pump` (when given) and checks `stop` before every line; nothing
-// when a stop was requested.
-std::optional<PatternListing> MineFilePatterns(const std::string& path, EventPump* pump = nullptr,
-                                               const StopToken& stop = {},
+// be read.  Checks `stop` before every line; nothing when a stop was requested.
+std::optional<PatternListing> MineFilePatterns(const std::string& path, const StopToken& stop = {},
                                                std::size_t maxPatterns = kDefaultMaxPatterns,
                                                const PatternTuning& tuning = {});
 
 // Groups the unknown findings of `findings`, a scan's list, each as its line stands in
 // the file (without a carried time stamp), which its place tells.  Reads no file.
-// Serves `pump` (when given) and checks `stop` before every finding; nothing when a
-// stop was requested.
+// Checks `stop` before every finding; nothing when a stop was requested.
 std::optional<PatternListing> MineUnknownFindingPatterns(
-    const FindingList& findings, EventPump* pump = nullptr, const StopToken& stop = {},
+    const FindingList& findings, const StopToken& stop = {},
     std::size_t maxPatterns = kDefaultMaxPatterns, const PatternTuning& tuning = {});
 
 // The listing as text lines, without line ends: one "count<TAB>pattern" per group, or

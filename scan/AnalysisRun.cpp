@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace corvane {
@@ -29,41 +30,39 @@ std::string DayLogFile(const std::string& directory, const std::string& prefix,
     return LogFileExists(path) ? path : std::string();
 }
 
-RunOutcome RunServicePasses(RunView& view, const std::string& day, const ErrorCatalogue& catalogue,
-                            ServiceResults& results, FindingsObserver* observer,
-                            UserDialogs& dialogs, EventPump& pump, const StopToken& stop,
-                            const ScanOptions& options) {
-    const int rows = view.ServiceRowCount();
-    for (int row = 0; row < rows; ++row) {
-        if (stop.stop_requested()) return RunOutcome::Stopped;
-        if (!view.ServiceRowChecked(row)) continue;
-        const ServiceEntry service = view.ServiceRow(row);
-        const std::string directory = view.DirectoryText();
-        const std::string path = DayLogFile(directory, service.logPrefix, day);
+RunResult RunServicePasses(const RunPlanBoard& board, const ErrorCatalogue& catalogue,
+                           RunSink& sink, const StopToken& stop, const ScanOptions& options) {
+    const std::shared_ptr<const RunPlan> first = board.Latest();
+    const std::string day = first->day;
+    RunResult stopped{RunOutcome::Stopped, {}};
+    for (int row = 0; row < first->rows; ++row) {
+        if (stop.stop_requested()) return stopped;
+        const std::shared_ptr<const RunPlan> plan = board.Latest();
+        const auto service =
+            std::find_if(plan->services.begin(), plan->services.end(),
+                         [row](const RunPlan::Service& each) { return each.row == row; });
+        if (service == plan->services.end()) continue;
+        const std::string path = DayLogFile(plan->directory, service->entry.logPrefix, day);
         if (path.empty()) continue;
 
-        ProgressSink& progress = view.AddResultRow(service.caption);
+        ScanSink& progress = sink.ServiceBegins(service->entry.caption, path);
         const auto scanStart = std::chrono::steady_clock::now();
         ScanResult scan =
-            ScanLogFile(service.code, path, catalogue, progress, dialogs, pump, stop, options);
+            ScanLogFile(service->entry.code, path, catalogue, progress, stop, options);
         const std::chrono::duration<double> scanTime = std::chrono::steady_clock::now() - scanStart;
-        // A file that shrinks under the scan ends the run with the read error.
-        if (scan.outcome == ScanOutcome::ReadFailed) throw ScanReadError(scan.error);
-        if (scan.outcome == ScanOutcome::Stopped || stop.stop_requested())
-            return RunOutcome::Stopped;
+        if (scan.outcome == ScanOutcome::ReadFailed) return {RunOutcome::Failed, scan.error};
+        if (scan.outcome == ScanOutcome::Stopped || stop.stop_requested()) return stopped;
         if (scan.outcome != ScanOutcome::Scanned) {
-            view.RemoveLastResultRow();
+            sink.ServiceSkipped(scan.error);
             continue;
         }
-        view.SetLastResultCounts(scan.known, scan.unknown);
-
-        results.push_back(std::make_unique<ServicePass>(ServicePass{
-            service.caption, service.code, directory, day, path, std::move(scan.findings),
-            scan.known, scan.unknown, scanTime.count(), scan.stamp}));
-        if (observer) observer->PassStored(*results.back());
-        if (stop.stop_requested()) return RunOutcome::Stopped;
+        sink.ServiceStored(std::make_unique<ServicePass>(
+            ServicePass{service->entry.caption, service->entry.code, plan->directory, day, path,
+                        std::move(scan.findings), scan.known, scan.unknown, scanTime.count(),
+                        scan.stamp, std::move(scan.end)}));
+        if (stop.stop_requested()) return stopped;
     }
-    return RunOutcome::Completed;
+    return {};
 }
 
 }  // namespace corvane

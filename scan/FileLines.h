@@ -30,13 +30,6 @@ public:
     using Error::Error;
 };
 
-// Serves the window's events, if there is a pump, and tells whether a stop has been
-// requested since: the pattern functions call it before every line or finding.
-inline bool PumpAndCheckStop(EventPump* pump, const StopToken& stop) {
-    if (pump != nullptr) pump->ProcessEvents();
-    return stop.stop_requested();
-}
-
 // Reads a file front to back and hands out its lines, numbered the way findings are
 // placed (FindingPlace): line 1 begins at byte 0; CR LF, a lone CR and a lone LF each
 // end one line, so LF CR ends a line and then an empty one; empty lines count; NUL is

@@ -66,18 +66,43 @@ void IncomingCarry::Offer(std::string_view line) {
 
 LineWalker::LineWalker(const ScanLiterals& literals, const LiteralMatcher& matcher,
                        LiteralMatcher::Scratch& scratch, const ErrorCatalogue& catalogue,
-                       EventPump& pump, StopToken stop, bool partBeginsFile)
+                       StopToken stop, bool partBeginsFile)
     : literals_(literals),
       matcher_(matcher),
       scratch_(scratch),
       catalogue_(catalogue),
-      pump_(pump),
       stop_(std::move(stop)) {
     if (partBeginsFile) incoming_.Close();
 }
 
 void LineWalker::Examine(const Block& block) {
-    pump_.ProcessEvents();
+    const std::int64_t length = block.end - block.begin;
+    if (holdAt_ < block.offset || holdAt_ > block.offset + length) {
+        ExamineBlock(block);
+        return;
+    }
+    // The held offset lies in this block: its two pieces, with the state between.
+    const std::int64_t cut = holdAt_ - block.offset;
+    holdAt_ = -1;
+    if (cut > 0) {
+        Block first = block;
+        first.end = block.begin + cut;
+        ExamineBlock(first);
+        if (stop_.stop_requested()) return;
+    }
+    held_ = Remember();
+    if (cut < length) {
+        Block second = block;
+        second.begin = block.begin + cut;
+        second.offset = block.offset + cut;
+        second.afterCr = cut > 0 ? block.begin[cut - 1] == '\r' : block.afterCr;
+        second.lineEndIndex = nullptr;
+        second.lineEndsBefore = 0;
+        ExamineBlock(second);
+    }
+}
+
+void LineWalker::ExamineBlock(const Block& block) {
     if (stop_.stop_requested()) return;
     block_ = &block;
     pos_ = block.begin;
@@ -101,7 +126,19 @@ LineWalker::Checkpoint LineWalker::Remember() const {
     checkpoint.known = result_.known;
     checkpoint.lineEnds = lineEnds_;
     checkpoint.carryOpen = carryOpen_;
+    checkpoint.incomingLines = incoming_.Kept();
     return checkpoint;
+}
+
+void LineWalker::GoOnFrom(const Checkpoint& checkpoint) {
+    result_ = WalkResult();
+    if (checkpoint.last) result_.findings.push_back(*checkpoint.last);
+    result_.unknown = checkpoint.unknown;
+    result_.known = checkpoint.known;
+    result_.lineEnds = lineEnds_ = checkpoint.lineEnds;
+    carryOpen_ = checkpoint.carryOpen;
+    incoming_.Close();
+    line_ = MatchedLine();
 }
 
 void LineWalker::GoBack(const Checkpoint& checkpoint) {
@@ -167,7 +204,6 @@ bool LineWalker::Match(std::size_t end, std::uint32_t id) {
 // the carry, then ignore, known error, unknown error.
 bool LineWalker::FinishLine() {
     line_.open = false;
-    pump_.ProcessEvents();
     if (stop_.stop_requested()) return false;
     const std::string_view line(line_.begin, static_cast<std::size_t>(line_.end - line_.begin));
     Carry(line);

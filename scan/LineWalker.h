@@ -15,7 +15,6 @@
 #include "catalog/ErrorCatalogue.h"
 #include "scan/BlockReader.h"
 #include "scan/FindingList.h"
-#include "scan/Host.h"
 #include "scan/LiteralMatcher.h"
 #include "scan/TextScan.h"
 
@@ -63,6 +62,7 @@ public:
     void Offer(std::string_view line);
     void Close() { open_ = false; }
     std::vector<CarryLine> Take() { return std::move(lines_); }
+    std::size_t Kept() const { return lines_.size(); }
 
 private:
     std::vector<std::string> standIns_;
@@ -77,12 +77,12 @@ public:
     // `partBeginsFile`: false for a later part of the file, whose first lines may
     // complete a finding of the parts before it.
     LineWalker(const ScanLiterals& literals, const LiteralMatcher& matcher,
-               LiteralMatcher::Scratch& scratch, const ErrorCatalogue& catalogue, EventPump& pump,
-               StopToken stop, bool partBeginsFile = true);
+               LiteralMatcher::Scratch& scratch, const ErrorCatalogue& catalogue, StopToken stop,
+               bool partBeginsFile = true);
 
-    // Examines one block.  A stop requested before or during the block (checked after
-    // the pump) leaves it half examined: the caller, holding the same token, sees the
-    // request and drops the walk.
+    // Examines one block.  A stop requested before or during the block (checked before
+    // it and before every line that holds a literal) leaves it half examined: the
+    // caller, holding the same token, sees the request and drops the walk.
     void Examine(const Block& block);
 
     WalkResult Take();
@@ -102,10 +102,34 @@ public:
         std::int64_t known = 0;
         std::int64_t lineEnds = 0;
         bool carryOpen = false;
+        // Of a part that does not begin the file: the lines kept so far that complete
+        // the most recent finding of the parts before it.
+        std::size_t incomingLines = 0;
     };
     Checkpoint Remember() const;
     // Back to the state `Remember` gave, for a walker that begins its file.
     void GoBack(const Checkpoint& checkpoint);
+
+    // Remembers the walk's state where the file's bytes from `offset` on begin (a
+    // block that holds that offset is examined in two pieces): a scan keeps the state
+    // at the end of the file's complete lines, so that a follow of the file can go on
+    // from there and examine its last line again once its line end has come.
+    void HoldAt(std::int64_t offset) { holdAt_ = offset; }
+    const std::optional<Checkpoint>& Held() const { return held_; }
+
+    // A walker that begins its file, in the state `checkpoint` describes (the findings
+    // before it not kept: only the most recent one, which a later line may complete).
+    // Its findings are numbered from the checkpoint's count on: Current().findings
+    // holds the most recent one and those after it.
+    void GoOnFrom(const Checkpoint& checkpoint);
+    // Takes `findings` (the most recent one and those after it) and the counts as what
+    // the walk found so far, without walking the lines they come from: what a scan
+    // found in lines the walk is to examine again later (after GoBack).
+    void Adopt(FindingList findings, std::int64_t known, std::int64_t unknown) {
+        result_.findings = std::move(findings);
+        result_.known = known;
+        result_.unknown = unknown;
+    }
 
 private:
     // The line that holds the latest match, while more matches may fall into it.
@@ -117,6 +141,7 @@ private:
         bool marker = false;
         std::size_t record = 0;  // the first keyword in catalogue order, or kNoRecord
     };
+    void ExamineBlock(const Block& block);
     static bool OnMatch(void* walker, std::size_t end, std::uint32_t id);
     bool Match(std::size_t end, std::uint32_t id);
     bool FinishLine();
@@ -129,7 +154,6 @@ private:
     const LiteralMatcher& matcher_;
     LiteralMatcher::Scratch& scratch_;
     const ErrorCatalogue& catalogue_;
-    EventPump& pump_;
     StopToken stop_;
     WalkResult result_;
     bool carryOpen_ = false;  // the most recent finding can still take a time stamp
@@ -142,6 +166,8 @@ private:
     std::int64_t lineEnds_ = 0;
     MatchedLine line_;
     std::exception_ptr failure_;  // raised inside the engine's pass, thrown after it
+    std::int64_t holdAt_ = -1;
+    std::optional<Checkpoint> held_;
 };
 
 }  // namespace corvane

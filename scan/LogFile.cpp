@@ -74,6 +74,27 @@ std::int64_t LogFile::FindLineEnd(std::int64_t from) const {
     return size_;
 }
 
+std::int64_t LogFile::CompleteLinesEnd(std::int64_t from, bool& endsAfterCr) const {
+    constexpr std::int64_t kBackPiece = 65536;
+    std::string piece;
+    std::int64_t to = size_;
+    while (to > from) {
+        const std::int64_t begin = std::max(from, to - kBackPiece);
+        piece.resize(static_cast<std::size_t>(to - begin));
+        Read(piece.data(), piece.size(), begin);
+        for (std::size_t i = piece.size(); i-- > 0;) {
+            const char c = piece[i];
+            if (c != '\r' && c != '\n') continue;
+            const std::int64_t at = begin + static_cast<std::int64_t>(i);
+            if (c == '\r' && at == size_ - 1) continue;
+            endsAfterCr = c == '\r';
+            return at + 1;
+        }
+        to = begin;
+    }
+    return from;
+}
+
 void LogFile::ThrowReadError() const {
     // The file is shorter than it was when the scan began.
     throw ScanReadError(std::string(gbk::kMsgReadFailed) + FileNameForMessage(path_));

@@ -53,6 +53,13 @@ public:
     // none.  Reads in small pieces, so memory stays small however long the line.
     std::int64_t FindLineEnd(std::int64_t from) const;
 
+    // The end of the last complete line in [from, Size()): just past its line end,
+    // which must not be a CR that is the last byte (the first half of a CR LF still to
+    // come, in a file being written).  `from` when no line there is complete.
+    // `endsAfterCr` tells whether that line end is a CR.  Reads backwards from the end
+    // in pieces.
+    std::int64_t CompleteLinesEnd(std::int64_t from, bool& endsAfterCr) const;
+
 private:
     [[noreturn]] void ThrowReadError() const;
 

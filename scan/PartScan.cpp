@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -15,6 +15,7 @@
 #include "scan/ChunkProgress.h"
 #include "scan/LiteralMatcher.h"
 #include "scan/Scanner.h"
+#include "scan/TextScan.h"
 
 namespace corvane {
 namespace {
@@ -28,8 +29,10 @@ ScanResult Stopped() {
 class PartScan {
 public:
     PartScan(const LogFile& file, const ScanLiterals& literals, const ErrorCatalogue& catalogue,
-             ProgressSink& row, const ScanOptions& options, const PartPlan& plan)
+             ProgressSink& row, const ScanOptions& options, const PartPlan& plan,
+             std::int64_t holdAt)
         : file_(file),
+          holdAt_(holdAt),
           literals_(literals),
           catalogue_(catalogue),
           options_(options),
@@ -46,7 +49,7 @@ public:
 
     ~PartScan() { StopAndJoin(); }
 
-    ScanResult Run(EventPump& pump, const StopToken& stop) {
+    ScanResult Run(const StopToken& stop) {
         progress_.Start();
         {
             std::lock_guard<std::mutex> lock(mutex_);
@@ -63,27 +66,23 @@ public:
             }
         }
         if (workers_.empty()) Work();
-        for (;;) {
-            bool finished;
-            {
-                std::unique_lock<std::mutex> lock(mutex_);
-                finished = workDone_.wait_for(lock, std::chrono::milliseconds(1),
-                                              [this] { return running_ == 0; });
-            }
-            pump.ProcessEventsWhileWaiting();  // may throw: the destructor stops the workers
-            if (stop.stop_requested()) {
-                StopAndJoin();
-                return Stopped();
-            }
-            if (finished) break;
+        {
+            // Woken by the last worker, or at once by a stop request.
+            std::unique_lock<std::mutex> lock(mutex_);
+            workDone_.wait(lock, stop, [this] { return running_ == 0; });
+        }
+        if (stop.stop_requested()) {
+            StopAndJoin();
+            return Stopped();
         }
         StopAndJoin();
-        return Join(pump, stop);
+        return Join(stop);
     }
 
 private:
     struct Part {
         WalkResult walk;
+        std::optional<LineWalker::Checkpoint> held;
         std::exception_ptr failure;
     };
 
@@ -158,16 +157,16 @@ private:
                 afterCr = before == '\r';
             }
             BlockReader reader(file_, begin, end, options_.blockLength, afterCr);
-            // A worker has no events to serve.
-            NullEventPump pump;
             const StopToken stop = partStops_[k].get_token();
-            LineWalker walker(literals_, matcher, scratch, catalogue_, pump, stop, k == 0);
+            LineWalker walker(literals_, matcher, scratch, catalogue_, stop, k == 0);
+            walker.HoldAt(holdAt_);
             Block block;
             while (reader.Next(buffer, block)) {
                 walker.Examine(block);
                 if (stop.stop_requested()) return;
                 Reached(k, block.offset + (block.end - block.begin), false);
             }
+            parts_[k].held = walker.Held();
             parts_[k].walk = walker.Take();
         }
         Reached(k, std::max(begin, end), true);
@@ -208,10 +207,34 @@ private:
         if (prefix >= 0) progress_.Reached(prefix);
     }
 
+    // The state a part's walker held, as a walk of the whole file would have had it
+    // there: the parts before it joined in `result` (their counts and line ends given),
+    // the part's own state after them.  With no finding of its own yet, its most recent
+    // finding is the earlier parts' last, completed by the part's lines before the
+    // held offset.
+    static ScanEnd EndOf(const LineWalker::Checkpoint& held, const WalkResult& part,
+                         const ScanResult& result, std::int64_t unknown, std::int64_t known,
+                         std::int64_t lineEnds) {
+        ScanEnd end;
+        LineWalker::Checkpoint& state = end.state;
+        state.findingCount = result.findings.size() + held.findingCount;
+        state.unknown = unknown + held.unknown;
+        state.known = known + held.known;
+        state.lineEnds = lineEnds + held.lineEnds;
+        if (held.last) {
+            state.last = held.last;
+            state.last->place.line += lineEnds;
+        } else if (!result.findings.empty()) {
+            state.last = result.findings.back();
+            for (std::size_t i = 0; i < held.incomingLines && i < part.incoming.size(); ++i)
+                CarryTimeStamp(state.last->text, part.incoming[i]);
+        }
+        state.carryOpen = state.last && CarryStillPossible(state.last->text);
+        return end;
+    }
+
     // The parts' answers in file order, as one scan of the whole file gives them.
-    // Millions of findings take a while to move: the window's events go on meanwhile
-    // (the pump itself decides how often it really pumps).
-    ScanResult Join(EventPump& pump, const StopToken& stop) {
+    ScanResult Join(const StopToken& stop) {
         if (failure_) std::rethrow_exception(failure_);
         for (Part& part : parts_)
             if (part.failure) std::rethrow_exception(part.failure);
@@ -225,15 +248,14 @@ private:
         std::int64_t known = 0;
         for (Part& part : parts_) {
             WalkResult& walk = part.walk;
+            if (part.held && !result.end)
+                result.end = EndOf(*part.held, walk, result, unknown, known, lineEnds);
             if (!result.findings.empty()) {
                 for (const CarryLine& line : walk.incoming)
                     CarryTimeStamp(result.findings.back().text, line);
             }
             for (std::size_t i = 0; i < walk.findings.size(); ++i) {
-                if (++moved % 64 == 0) {
-                    pump.ProcessEvents();
-                    if (stop.stop_requested()) return Stopped();
-                }
+                if (++moved % 4096 == 0 && stop.stop_requested()) return Stopped();
                 result.findings.push_back(std::move(walk.findings[i]));
                 result.findings.back().place.line += lineEnds;
             }
@@ -248,6 +270,7 @@ private:
     }
 
     const LogFile& file_;
+    const std::int64_t holdAt_;
     const ScanLiterals& literals_;
     std::once_flag compiled_;
     std::unique_ptr<LiteralMatcher> matcher_;  // set once, by the first worker
@@ -263,7 +286,7 @@ private:
     std::vector<StopSource> partStops_;
 
     std::mutex mutex_;
-    std::condition_variable workDone_;
+    std::condition_variable_any workDone_;
     std::size_t running_ = 0;           // guarded by mutex_
     std::exception_ptr failure_;        // guarded by mutex_: a worker that could not start
     std::vector<std::int64_t> starts_;  // guarded by mutex_; -1 not yet known
@@ -296,10 +319,10 @@ PartPlan PlanParts(std::int64_t size, const ScanOptions& options) {
 }
 
 ScanResult ScanInParts(const LogFile& file, const ScanLiterals& literals,
-                       const ErrorCatalogue& catalogue, ProgressSink& row, EventPump& pump,
-                       const StopToken& stop, const ScanOptions& options, const PartPlan& plan) {
-    PartScan scan(file, literals, catalogue, row, options, plan);
-    return scan.Run(pump, stop);
+                       const ErrorCatalogue& catalogue, ProgressSink& row, const StopToken& stop,
+                       const ScanOptions& options, const PartPlan& plan, std::int64_t holdAt) {
+    PartScan scan(file, literals, catalogue, row, options, plan, holdAt);
+    return scan.Run(stop);
 }
 
 }  // namespace corvane

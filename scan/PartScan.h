@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/Stop.h"
 #include "catalog/ErrorCatalogue.h"
 #include "scan/Host.h"
 #include "scan/LineWalker.h"
@@ -33,18 +34,18 @@ struct PartPlan {
 PartPlan PlanParts(std::int64_t size, const ScanOptions& options);
 
 // Compiles `literals` and scans the parts on plan.threads worker threads while the
-// calling thread keeps calling pump.ProcessEventsWhileWaiting() about every
-// millisecond and checks `stop` after each call; a stop request ends every worker and
-// gives ScanOutcome::Stopped.  Each part is walked on its own; the parts' findings
+// calling thread waits for them; a stop request ends every worker and gives
+// ScanOutcome::Stopped.  Each part is walked on its own; the parts' findings
 // are joined in file order, and the lines at the start of each part complete the
 // most recent finding before it, so findings, places, counts and progress texts are
 // those of a scan of the whole file on one thread.  `row` receives the progress
 // texts in order as the examined text from the file's start grows, from the
 // worker threads, one call at a time.  Throws ScanReadError for the first part (in
-// file order) whose file text could not be read, and std::runtime_error when the
-// engine refuses the literals.
+// file order) whose file text could not be read, and the matcher's error when the
+// engine refuses the literals.  The result's `end` holds the walk's state at `holdAt` (see
+// LineWalker::HoldAt), as a walk of the whole file would have it there.
 ScanResult ScanInParts(const LogFile& file, const ScanLiterals& literals,
-                       const ErrorCatalogue& catalogue, ProgressSink& row, EventPump& pump,
-                       const StopToken& stop, const ScanOptions& options, const PartPlan& plan);
+                       const ErrorCatalogue& catalogue, ProgressSink& row, const StopToken& stop,
+                       const ScanOptions& options, const PartPlan& plan, std::int64_t holdAt);
 
 }  // namespace corvane

@@ -21,26 +21,28 @@
 namespace corvane {
 namespace {
 
-class BusyGuard {
-public:
-    BusyGuard() { AnalysisBusy = true; }
-    ~BusyGuard() { AnalysisBusy = false; }
-    BusyGuard(const BusyGuard&) = delete;
-    BusyGuard& operator=(const BusyGuard&) = delete;
-};
-
 ScanResult Ended(ScanOutcome outcome) {
     ScanResult result;
     result.outcome = outcome;
     return result;
 }
 
-bool OperatorAgreesToLargeFile(const std::string& path, UserDialogs& dialogs) {
+ScanResult OpenFailed(std::string message) {
+    ScanResult result = Ended(ScanOutcome::OpenFailed);
+    result.error = std::move(message);
+    return result;
+}
+
+std::string OpenFailureMessage(const std::string& path) {
+    return std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path);
+}
+
+bool OperatorAgreesToLargeFile(const std::string& path, ScanSink& sink) {
     std::string question(gbk::kMsgLargeFile);
     question += '\r';
     question += gbk::kMsgFileName;
     question += FileNameForMessage(path);
-    return dialogs.AskYesNo(gbk::kCaptionPrompt, question);
+    return sink.AgreeToLargeFile(gbk::kCaptionPrompt, question);
 }
 
 // The findings and counts of a whole file's walk as the scan's result.
@@ -55,10 +57,11 @@ ScanResult ResultOf(WalkResult walk) {
 // The whole file on the calling thread, a block at a time.
 ScanResult ScanWhole(const LogFile& file, const ScanLiterals& literals,
                      const LiteralMatcher& matcher, const ErrorCatalogue& catalogue,
-                     ProgressSink& row, EventPump& pump, const StopToken& stop,
-                     const ScanOptions& options) {
+                     ProgressSink& row, const StopToken& stop, const ScanOptions& options,
+                     std::int64_t holdAt) {
     LiteralMatcher::Scratch scratch(matcher);
-    LineWalker walker(literals, matcher, scratch, catalogue, pump, stop);
+    LineWalker walker(literals, matcher, scratch, catalogue, stop);
+    walker.HoldAt(holdAt);
     ChunkProgress progress(file, options.chunkLength, row);
     BlockReader reader(file, 0, file.Size(), options.blockLength);
     // A file of a block or two is read faster than a thread starts.  The reading
@@ -77,7 +80,13 @@ ScanResult ScanWhole(const LogFile& file, const ScanLiterals& literals,
     }
     progress.Finish();
 
-    return ResultOf(walker.Take());
+    ScanResult result;
+    if (walker.Held()) result.end = ScanEnd{0, false, *walker.Held(), {}, {}};
+    WalkResult walk = walker.Take();
+    result.findings = std::move(walk.findings);
+    result.unknown = walk.unknown;
+    result.known = walk.known;
+    return result;
 }
 
 // A compressed day, decompressed on a thread of its own while the calling thread
@@ -85,17 +94,14 @@ ScanResult ScanWhole(const LogFile& file, const ScanLiterals& literals,
 // count the decompressed bytes against the size the stream's end records (the size
 // modulo 4 GiB of its last member: exact for the usual one-member file).
 ScanResult ScanCompressed(const std::string& serviceCode, const std::string& path,
-                          const ErrorCatalogue& catalogue, ProgressSink& row, UserDialogs& dialogs,
-                          EventPump& pump, const StopToken& stop, const ScanOptions& options) {
+                          const ErrorCatalogue& catalogue, ScanSink& row, const StopToken& stop,
+                          const ScanOptions& options) {
     const FileDescriptor in = OpenSharedForReading(path);
     const std::optional<FileStatus> status = in ? StatusOf(in) : std::nullopt;
-    if (!in || !status) {
-        dialogs.ShowMessage(std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
-        return Ended(ScanOutcome::OpenFailed);
-    }
+    if (!in || !status) return OpenFailed(OpenFailureMessage(path));
     const std::int64_t recorded = RecordedSize(in, *status);
     if (options.askAboutLargeFiles && recorded > kLargeFileThreshold &&
-        !OperatorAgreesToLargeFile(path, dialogs)) {
+        !OperatorAgreesToLargeFile(path, row)) {
         return Ended(ScanOutcome::Declined);
     }
 
@@ -103,7 +109,7 @@ ScanResult ScanCompressed(const std::string& serviceCode, const std::string& pat
         BuildLiterals(serviceCode, catalogue, ReadIgnoreList(options.programDir, serviceCode));
     const LiteralMatcher matcher(literals.texts);
     LiteralMatcher::Scratch scratch(matcher);
-    LineWalker walker(literals, matcher, scratch, catalogue, pump, stop);
+    LineWalker walker(literals, matcher, scratch, catalogue, stop);
     row.SetProgressText(ProgressText(0, recorded));
     std::int64_t done = 0;
     std::int64_t nextText = options.chunkLength;
@@ -122,10 +128,7 @@ ScanResult ScanCompressed(const std::string& serviceCode, const std::string& pat
             }
         });
     if (end == CompressedLines::Stopped) return Ended(ScanOutcome::Stopped);
-    if (end != CompressedLines::Done) {
-        dialogs.ShowMessage(CompressedLogFailure(end, path));
-        return Ended(ScanOutcome::OpenFailed);
-    }
+    if (end != CompressedLines::Done) return OpenFailed(CompressedLogFailure(end, path));
     if (stop.stop_requested()) return Ended(ScanOutcome::Stopped);
     row.SetProgressText(ProgressText(done, done));
 
@@ -137,50 +140,67 @@ ScanResult ScanCompressed(const std::string& serviceCode, const std::string& pat
     return result;
 }
 
+// The bytes a follow compares, read where the scan left the file.
+void KeepCompared(const LogFile& file, ScanEnd& end) {
+    end.head.resize(static_cast<std::size_t>(std::min(kFollowHeadLength, end.examined)));
+    file.Read(end.head.data(), end.head.size(), 0);
+    end.tail.resize(static_cast<std::size_t>(std::min(kFollowTailLength, end.examined)));
+    file.Read(end.tail.data(), end.tail.size(),
+              end.examined - static_cast<std::int64_t>(end.tail.size()));
+}
+
+ScanResult ScanPlain(const std::string& serviceCode, const LogFile& file,
+                     const ErrorCatalogue& catalogue, ScanSink& sink, const StopToken& stop,
+                     const ScanOptions& options) {
+    const ScanLiterals literals =
+        BuildLiterals(serviceCode, catalogue, ReadIgnoreList(options.programDir, serviceCode));
+    bool afterCr = false;
+    const std::int64_t complete = file.CompleteLinesEnd(0, afterCr);
+    const PartPlan plan = PlanParts(file.Size(), options);
+    ScanResult result;
+    if (plan.parts < 2 || plan.threads < 2) {
+        const LiteralMatcher matcher(literals.texts);
+        result = ScanWhole(file, literals, matcher, catalogue, sink, stop, options, complete);
+    } else {
+        result = ScanInParts(file, literals, catalogue, sink, stop, options, plan, complete);
+    }
+    result.stamp = file.Stamp();
+    if (result.outcome != ScanOutcome::Scanned) return result;
+    result.bytes = file.Size();
+    if (!result.end) result.end = ScanEnd{};  // an empty file
+    result.end->examined = complete;
+    result.end->afterCr = afterCr;
+    KeepCompared(file, *result.end);
+    return result;
+}
+
 }  // namespace
 
 unsigned DefaultScanThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
 
 ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
-                       const ErrorCatalogue& catalogue, ProgressSink& row, UserDialogs& dialogs,
-                       EventPump& pump, StopToken stop, const ScanOptions& options) {
-    BusyGuard busy;
+                       const ErrorCatalogue& catalogue, ScanSink& sink, StopToken stop,
+                       const ScanOptions& options) {
     if (IsCompressedLog(path)) {
         try {
-            return ScanCompressed(serviceCode, path, catalogue, row, dialogs, pump, stop, options);
+            return ScanCompressed(serviceCode, path, catalogue, sink, stop, options);
         } catch (const std::system_error&) {
-            dialogs.ShowMessage(std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path));
-            return Ended(ScanOutcome::OpenFailed);
+            return OpenFailed(OpenFailureMessage(path));
         }
     }
 
     LogFile file;
-    if (!file.Open(path)) {
-        dialogs.ShowMessage(file.Problem().empty()
-                                ? std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path)
-                                : file.Problem());
-        return Ended(ScanOutcome::OpenFailed);
-    }
+    if (!file.Open(path))
+        return OpenFailed(file.Problem().empty() ? OpenFailureMessage(path) : file.Problem());
     if (options.askAboutLargeFiles && file.Size() > kLargeFileThreshold &&
-        !OperatorAgreesToLargeFile(path, dialogs)) {
+        !OperatorAgreesToLargeFile(path, sink)) {
         return Ended(ScanOutcome::Declined);
     }
-
-    const ScanLiterals literals =
-        BuildLiterals(serviceCode, catalogue, ReadIgnoreList(options.programDir, serviceCode));
     try {
-        const PartPlan plan = PlanParts(file.Size(), options);
-        ScanResult result;
-        if (plan.parts < 2 || plan.threads < 2) {
-            const LiteralMatcher matcher(literals.texts);
-            result = ScanWhole(file, literals, matcher, catalogue, row, pump, stop, options);
-        } else {
-            result = ScanInParts(file, literals, catalogue, row, pump, stop, options, plan);
-        }
-        result.stamp = file.Stamp();
-        if (result.outcome == ScanOutcome::Scanned) result.bytes = file.Size();
-        return result;
+        return ScanPlain(serviceCode, file, catalogue, sink, stop, options);
     } catch (const ScanReadError& e) {
+        // The file got shorter under the scan: a value the run reports, not an error
+        // that unwinds it.
         ScanResult result = Ended(ScanOutcome::ReadFailed);
         result.error = e.what();
         return result;

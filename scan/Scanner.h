@@ -3,18 +3,17 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/Stop.h"
 #include "catalog/ErrorCatalogue.h"
 #include "scan/FindingList.h"
 #include "scan/Host.h"
+#include "scan/LineWalker.h"
 #include "scan/LogFile.h"
 
 namespace corvane {
-
-// True exactly while ScanLogFile runs; the start button refuses a second run then.
-inline bool AnalysisBusy = false;
 
 // Files strictly larger than this are scanned only after the operator agrees.
 inline constexpr std::int64_t kLargeFileThreshold = 20971520;
@@ -29,8 +28,7 @@ struct ScanOptions {
     // small files.
     std::int64_t chunkLength = kChunkLength;
     std::size_t blockLength = std::size_t{1} << 20;
-    // Threads that scan parts of one file at once; 1 scans it on the calling thread,
-    // which then calls the pump before every block and every line with a literal.
+    // Threads that scan parts of one file at once; 1 scans it on the calling thread.
     unsigned threads = 1;
     // Nominal length of those parts; 0 chooses it from the file size and the threads.
     // Tests make it small to reach part boundaries with small files.
@@ -40,10 +38,29 @@ struct ScanOptions {
 // The machine's core count: the default of the window and the command line.
 unsigned DefaultScanThreads();
 
+// How many of a file's first bytes, and of the bytes before the end of what was
+// examined, a follow compares at every look to notice a file written over or cut and
+// written again.
+inline constexpr std::int64_t kFollowHeadLength = 4096;
+inline constexpr std::int64_t kFollowTailLength = 32;
+
+// Where the scan of a plain file left it: the end of its complete lines (a last line
+// without its line end, or ending in a CR that is the file's last byte, is not
+// complete) and the walk's state there, with the bytes a follow compares.  A follow
+// goes on from here without reading what the scan read, and examines the last line
+// again once it is complete.
+struct ScanEnd {
+    std::int64_t examined = 0;
+    bool afterCr = false;          // the byte before `examined` is a CR
+    LineWalker::Checkpoint state;  // findings, counts and line ends before `examined`
+    std::string head;              // the file's first bytes, up to kFollowHeadLength
+    std::string tail;              // the bytes before `examined`, up to kFollowTailLength
+};
+
 // How a scan ended.  Only Scanned gives findings.
 enum class ScanOutcome {
     Scanned,
-    OpenFailed,  // the file could not be opened; the open-failure message was shown
+    OpenFailed,  // the file could not be opened (or its compressed stream is corrupt)
     Declined,    // the operator declined to scan a large file
     Stopped,     // a stop was requested through the scan's token
     ReadFailed,  // the file delivered fewer bytes than its size promised
@@ -58,27 +75,30 @@ struct ScanResult {
     std::int64_t bytes = 0;    // bytes scanned: the whole file
     // The file as the scan opened it: the findings and places describe that file.
     FileStamp stamp;
-    // The message of a read failure ("读取日志文件出错：" and the file name).
+    // What the operator is told of an open or read failure: the open-failure message
+    // and the file name, the compressed stream's failure, or "读取日志文件出错：" and
+    // the file name.  Empty otherwise.
     std::string error;
+    // Where the walk stood at the end of the file's complete lines, for following the
+    // file on from there (a plain file's scan only).
+    std::optional<ScanEnd> end;
 };
 
-// Scans `path` for the service `serviceCode` against `catalogue`.  Shows the
-// open-failure message and asks the large-file question through `dialogs` itself,
-// before any other work, and writes the progress texts into `row`.  The partial list
-// of a scan that did not complete is discarded.
+// Scans `path` for the service `serviceCode` against `catalogue`.  Asks the
+// large-file question through `sink` before any other work and writes the progress
+// texts into it.  A failure to open the file or to read it is told in the result,
+// never shown or thrown.  The partial list of a scan that did not complete is
+// discarded.
 //
 // Threads.  With options.threads == 1 (or a file of one part) everything happens on
-// the calling thread, which calls pump.ProcessEvents() before every block and every
-// line that holds a literal, and checks `stop` after each call.  Otherwise worker
-// threads scan parts of the file while the calling thread calls
-// pump.ProcessEventsWhileWaiting() about every millisecond and checks `stop` after each
-// call; a stop request ends every worker before ScanLogFile returns Stopped.  Only the calling
-// thread calls `pump` and `dialogs`. `row` may then be called from a worker thread (see
-// ProgressSink).  `catalogue`, `options` and the file name are read by the workers until
-// ScanLogFile returns, so they must not change meanwhile, whatever the pump's event processing
-// does.  The answer is the same for every number of threads.
+// the calling thread, which checks `stop` before every block and every line that
+// holds a literal.  Otherwise worker threads scan parts of the file while the calling
+// thread waits for them; a stop request ends every worker before ScanLogFile returns
+// Stopped.  Only the calling thread asks the question; the progress may then come
+// from a worker thread (see ProgressSink).  The answer is the same for every number of
+// threads.
 ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
-                       const ErrorCatalogue& catalogue, ProgressSink& row, UserDialogs& dialogs,
-                       EventPump& pump, StopToken stop, const ScanOptions& options);
+                       const ErrorCatalogue& catalogue, ScanSink& sink, StopToken stop,
+                       const ScanOptions& options);
 
 }  // namespace corvane

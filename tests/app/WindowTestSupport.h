@@ -29,7 +29,6 @@
 #include "Loopback.h"
 #include "MainWindow.h"
 #include "RecordingDialogs.h"
-#include "ThrottledEventPump.h"
 #include "WindowDialogs.h"
 
 using corvane::app::MainWindow;

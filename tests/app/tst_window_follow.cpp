@@ -81,13 +81,10 @@ private slots:
 
         // The counts and the findings are a full scan's of the grown file.
         corvane::NullProgressSink row;
-        corvane::NullEventPump pump;
-        corvane::testing_support::FakeDialogs scanDialogs;
         corvane::ScanOptions options;
         options.programDir = dirs.ProgramDir();
-        const corvane::ScanResult full =
-            corvane::ScanLogFile("A", QFile::encodeName(log).toStdString(), *form.catalogue(), row,
-                                 scanDialogs, pump, {}, options);
+        const corvane::ScanResult full = corvane::ScanLogFile(
+            "A", QFile::encodeName(log).toStdString(), *form.catalogue(), row, {}, options);
         QCOMPARE(full.known, 1002);
         QCOMPARE(full.unknown, 1);
         QVERIFY(form.results()->at(0).stored->findings == full.findings);

@@ -10,7 +10,6 @@
 #include "CatalogueCheckDialog.h"
 #include "CorvaneApplication.h"
 #include "HintedListWidget.h"
-#include "ThrottledEventPump.h"
 #include "WindowTestSupport.h"
 #include "catalog/GbkText.h"
 #include "scan/Scanner.h"
@@ -75,7 +74,8 @@ public:
     int sends = 0;
 
 protected:
-    std::unique_ptr<corvane::FindingsObserver> createReportTally() override {
+    std::unique_ptr<corvane::FindingsObserver> createReportTally(
+        const corvane::StopToken&) override {
         auto tally = std::make_unique<RecordingTally>(duringTally);
         last_ = tally.get();
         return tally;
@@ -432,7 +432,6 @@ private slots:
         }
         QVERIFY(w.dialogs.messages.isEmpty() && w.dialogs.errors.isEmpty());
         QVERIFY(!w.form->runInProgress());
-        QVERIFY(!corvane::AnalysisBusy);
 
         // A later run with no service checked discards these results.
         for (int i = 0; i < c.serviceList->topLevelItemCount(); ++i)
@@ -540,9 +539,9 @@ private slots:
             QMetaObject::invokeMethod(
                 &form, [&] { form.startAnalysis(); }, Qt::BlockingQueuedConnection);
         };
-        std::vector<bool> busyFlags;
+        int tallied = 0;
         form.duringTally = [&] {
-            busyFlags.push_back(corvane::AnalysisBusy);
+            ++tallied;
             startOnWindow();
         };
         form.duringSend = startOnWindow;
@@ -550,8 +549,8 @@ private slots:
 
         const int services = c.resultList->topLevelItemCount();
         QVERIFY(services >= 2);
-        // The scanner's flag is clear while tallying, yet every click is refused.
-        QCOMPARE(busyFlags, std::vector<bool>(std::size_t(services), false));
+        // No scan goes on while tallying, yet every click is refused.
+        QCOMPARE(tallied, services);
         QCOMPARE(dialogs.messages, QStringList(services + 1, kBusy));
         QCOMPARE(form.sends, 1);
         QCOMPARE(form.tallied.size(), std::size_t(services));
@@ -566,22 +565,37 @@ private slots:
         QCOMPARE(form.sends, 2);
     }
 
-    void aRowUncheckedDuringTheRunIsSkipped() {
-        DemoWindow w;
-        Controls c(*w.form);
-        c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
-        // Gateway, DataSvc and MsgQueue have files that day; MsgQueue is unchecked
-        // once Gateway's row is there.
-        bool busy = false;
-        OnFirstRow(c.resultList, [&] {
-            busy = w.form->runInProgress();
+    // Services 甲 (a log that needs consent, so the run waits on the question while
+    // the operator changes the rows), 乙, 丙 and 丁 (unchecked at the start).
+    static void WriteHeldRun(TestDirs& dirs) {
+        QVERIFY(dirs.WriteProgramFile("ServiceList.ini", ServiceListIni({{"A", "甲", "Alpha"},
+                                                                         {"B", "乙", "Beta"},
+                                                                         {"C", "丙", "Gamma"},
+                                                                         {"D", "丁", "Delta"}})));
+        QFile big(dirs.LogDir() + "/Alpha20240101.log");
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.resize(corvane::kLargeFileThreshold + 1));
+        for (const char* name : {"Beta", "Gamma", "Delta"})
+            QVERIFY(dirs.WriteLog(QString::fromLatin1(name) + "20240101.log", "x failed \n"));
+    }
+
+    void rowsCheckedOrUncheckedDuringTheRunCountWhenItReachesThem() {
+        TestDirs dirs;
+        WriteHeldRun(dirs);
+        FakeDialogs dialogs;
+        MainWindow form(dirs.ProgramDir(), &dialogs);
+        Controls c(form);
+        c.ChooseDay(dirs.LogDir(), QStringLiteral("20240101"));
+        c.serviceList->topLevelItem(3)->setCheckState(0, Qt::Unchecked);
+        dialogs.onQuestion = [&] {
             c.serviceList->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
-        });
-        Analyse(*w.form);
-        QVERIFY(busy);
+            c.serviceList->topLevelItem(3)->setCheckState(0, Qt::Checked);
+        };
+        Analyse(form);
+        QCOMPARE(dialogs.questions.size(), 1);
         QStringList names;
         for (const QString& row : c.ResultRows()) names << row.section('\t', 0, 0);
-        QCOMPARE(names, (QStringList{"网关服务", "数据服务"}));
+        QCOMPARE(names, (QStringList{"甲", "乙", "丁"}));
     }
 
     void missingAndDeclinedFilesGetNoRow() {
@@ -611,7 +625,6 @@ private slots:
         QVERIFY(dialogs.questions[0].startsWith(QStringLiteral("提示|日志文件大小超过20MB")));
         QVERIFY(dialogs.questions[0].endsWith(QStringLiteral("\n文件名：") + dirs.LogDir() +
                                               "/Gamma20240101.log"));
-        QVERIFY(!corvane::AnalysisBusy);
 
         dialogs.answer = true;
         Analyse(form);
@@ -715,30 +728,32 @@ private slots:
     }
 
     void closingDuringAScanEndsTheRunFirst() {
-        DemoWindow w;
-        Controls c(*w.form);
-        c.ChooseDay(DemoDir() + "/logs", QStringLiteral("20261201"));
-        w.form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        TestDirs dirs;
+        WriteHeldRun(dirs);
+        FakeDialogs dialogs;
+        auto form = std::make_unique<MainWindow>(dirs.ProgramDir(), &dialogs);
+        Controls c(*form);
+        c.ChooseDay(dirs.LogDir(), QStringLiteral("20240101"));
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
 
         bool listsAliveAfterRequest = false;
-        OnFirstRow(c.resultList, [&] {
-            w.form->close();
+        dialogs.onQuestion = [&] {
+            form->close();
             // The close waits for the run to stop.
-            listsAliveAfterRequest = w.form->runInProgress() && w.form->results() &&
-                                     w.form->catalogue() && w.form->isVisible();
-        });
-        w.form->startAnalysis();
-        QVERIFY(ServeEventsUntil([&] { return !w.form->isVisible(); }, 10000));
+            listsAliveAfterRequest =
+                form->runInProgress() && form->results() && form->catalogue() && form->isVisible();
+        };
+        form->startAnalysis();
+        QVERIFY(ServeEventsUntil([&] { return !form->isVisible(); }, 10000));
 
         QVERIFY(listsAliveAfterRequest);
-        QVERIFY(!w.form->results());
-        QVERIFY(!w.form->catalogue());
-        QVERIFY(!w.form->runInProgress());
-        QVERIFY(!corvane::AnalysisBusy);
+        QVERIFY(!form->results());
+        QVERIFY(!form->catalogue());
+        QVERIFY(!form->runInProgress());
         // The run stopped in the first service.
         QCOMPARE(c.resultList->topLevelItemCount(), 1);
-        QVERIFY(w.dialogs.errors.isEmpty() && w.dialogs.messages.isEmpty());
+        QVERIFY(dialogs.errors.isEmpty() && dialogs.messages.isEmpty());
     }
 
     void closingWhileTallyingEndsTheRunFirst() {
@@ -761,25 +776,6 @@ private slots:
         QVERIFY(!form.results());
         QVERIFY(!form.isVisible());
         QCOMPARE(c.resultList->topLevelItemCount(), 1);
-    }
-
-    void thePumpHandsEventsOnWhileALoopRuns() {
-        corvane::app::ThrottledEventPump pump;
-        bool delivered = false;
-        QTimer::singleShot(0, [&] { delivered = true; });
-        // A throttled pump defers events but must not starve them.
-        QElapsedTimer guard;
-        guard.start();
-        while (!delivered && guard.elapsed() < 10000) pump.ProcessEvents();
-        QVERIFY(delivered);
-
-        // A thread that only waits skips no calls: each one that comes after the
-        // interval pumps, however many calls a clock reading is normally saved for.
-        pump.SetThrottle(0, 1000);
-        for (int i = 0; i < 5; ++i) pump.ProcessEvents();
-        QCOMPARE(pump.PumpCount(), 0LL);
-        for (int i = 0; i < 5; ++i) pump.ProcessEventsWhileWaiting();
-        QCOMPARE(pump.PumpCount(), 5LL);
     }
 
     void textFromLogsIsShownWithoutLosingAnything_data() {

@@ -36,12 +36,9 @@ std::vector<std::string> PredictedDatagrams(const std::string& programDir,
     for (const auto& service : services) {
         const std::string path = logDir + "/" + service.logPrefix + day + ".log";
         if (!QFileInfo::exists(QString::fromStdString(path))) continue;
-        wintest::FakeDialogs dialogs;
-        corvane::NullEventPump pump;
         corvane::NullProgressSink row;
-        const corvane::ScanResult scan =
-            corvane::ScanLogFile(service.code, path, catalogue, row, dialogs, pump, {},
-                                 corvane::ScanOptions{programDir, false});
+        const corvane::ScanResult scan = corvane::ScanLogFile(
+            service.code, path, catalogue, row, {}, corvane::ScanOptions{programDir, false});
         for (const corvane::Finding& finding : scan.findings) {
             const std::string code(finding.Code());
             auto [it, added] = counts.emplace(code, std::make_pair(service.code, 0));

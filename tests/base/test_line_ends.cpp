@@ -20,9 +20,7 @@
 namespace corvane {
 namespace {
 
-using testing_support::FakeDialogs;
-using testing_support::FakePump;
-using testing_support::RecordingProgress;
+using testing_support::FakeScanSink;
 using testing_support::TempDir;
 
 struct Line {
@@ -178,11 +176,9 @@ TEST(LineEndsTest, EveryReaderSplitsLikeTheDefinition) {
                 options.blockLength = block;
                 options.threads = threads;
                 options.partLength = threads > 1 ? static_cast<std::int64_t>(block) : 0;
-                FakeDialogs dialogs;
-                FakePump pump;
-                RecordingProgress progress;
+                FakeScanSink progress;
                 const ScanResult result =
-                    ScanLogFile("GW", path, ErrorCatalogue{}, progress, dialogs, pump, {}, options);
+                    ScanLogFile("GW", path, ErrorCatalogue{}, progress, {}, options);
                 ASSERT_EQ(result.outcome, ScanOutcome::Scanned);
                 EXPECT_EQ(testing_support::Places(result.findings), expectedPlaces)
                     << "scanner, blocks of " << block << ", threads " << threads;

@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <string>
 #include <thread>
@@ -25,7 +27,6 @@
 namespace corvane {
 namespace {
 
-using testing_support::FakeDialogs;
 using testing_support::ListForm;
 using testing_support::ReferenceScan;
 using testing_support::ScanLines;
@@ -91,9 +92,20 @@ std::vector<std::string> Bursts(std::mt19937& rng, const std::string& text) {
     return bursts;
 }
 
+// The scanner's scan of `path`.
+ScanResult FullScan(const std::string& path, const ErrorCatalogue& catalogue,
+                    const std::string& programDir) {
+    NullProgressSink row;
+    ScanOptions options;
+    options.programDir = programDir;
+    return ScanLogFile("GW", path, catalogue, row, {}, options);
+}
+
 // `lastLineSoFar`: the findings are those of a scan of the whole file so far, its last
-// line counted before its end came; otherwise those of its complete lines.
-void FollowAgainstFullScans(unsigned seed, bool lastLineSoFar) {
+// line counted before its end came; otherwise those of its complete lines.  `resume`:
+// halfway through the first appends the file is scanned, and a new follow goes on from
+// where that scan left it, as the window's follow goes on from its run.
+void FollowAgainstFullScans(unsigned seed, bool lastLineSoFar, bool resume = false) {
     TempDir dir;
     ErrorCatalogue catalogue(2);
     catalogue[0] = {"GW", "101", "boom", "boom", {}};
@@ -105,7 +117,8 @@ void FollowAgainstFullScans(unsigned seed, bool lastLineSoFar) {
     std::mt19937 rng(seed);
 
     // Small blocks, so that appends also reach block boundaries.
-    FollowedFile file("GW", path, catalogue, ignore, {}, FollowedFileOptions{64, lastLineSoFar});
+    auto followed = std::make_unique<FollowedFile>("GW", path, catalogue, ignore, StopToken{},
+                                                   FollowedFileOptions{64, lastLineSoFar});
     FindingList seen;  // the findings as a consumer of the updates holds them
     Writer writer(path);
     std::vector<FollowReset> resets;
@@ -114,28 +127,31 @@ void FollowAgainstFullScans(unsigned seed, bool lastLineSoFar) {
     // `lines`: what the findings are those of.
     const auto check = [&](const FollowUpdate& update, const std::string& lines,
                            const std::string& when) {
+        const FollowedFile& file = *followed;
         if (update.appeared) ++appearances;
         if (update.reset) {
             resets.push_back(*update.reset);
-            // What was dropped is what the consumer held.
-            ASSERT_EQ(update.dropped, seen) << when;
             seen.clear();
         }
-        if (update.changed) seen.at(*update.changed) = file.Findings().at(*update.changed);
+        if (update.changed) seen.at(*update.changed) = file.FindingAt(*update.changed);
         if (update.replaced) {
             ASSERT_LE(update.firstNew, seen.size()) << when;
             seen.resize(update.firstNew);
         }
         ASSERT_EQ(update.firstNew, seen.size()) << when;
         for (std::size_t i = update.firstNew; i < update.findingCount; ++i)
-            seen.push_back(file.Findings()[i]);
-        ASSERT_EQ(seen, file.Findings()) << when;
+            seen.push_back(file.FindingAt(i));
+        ASSERT_EQ(seen.size(), file.FindingCount()) << when;
+        ASSERT_TRUE(std::equal(file.Findings().begin(), file.Findings().end(),
+                               seen.begin() + static_cast<std::ptrdiff_t>(file.FindingBase())))
+            << when;
         ScanLines list = Texts(seen);
         list.push_back(std::to_string(file.Unknown()));
         list.push_back(std::to_string(file.Known()));
         ASSERT_EQ(list, ReferenceScan(lines, "GW", catalogue, ignore)) << when;
     };
     const auto look = [&](const std::string& when) {
+        FollowedFile& file = *followed;
         FollowUpdate update = file.Update();
         // A file renamed away is read to its very end first, its last line complete
         // without a line end; the next look turns to the new file.
@@ -151,6 +167,21 @@ void FollowAgainstFullScans(unsigned seed, bool lastLineSoFar) {
         const std::vector<std::string> bursts = Bursts(rng, text);
         for (std::size_t i = 0; i < bursts.size(); ++i) {
             writer.Append(bursts[i]);
+            if (resume && phase == "appends" && i == bursts.size() / 2) {
+                // What the follow goes on from is the scan's; it reads none of it again.
+                const ScanResult scan = FullScan(path, catalogue, dir.path());
+                ASSERT_TRUE(scan.end);
+                followed =
+                    std::make_unique<FollowedFile>("GW", path, catalogue, ignore, StopToken{},
+                                                   FollowedFileOptions{64, lastLineSoFar});
+                followed->GoOnFrom(*scan.end, scan.findings, scan.stamp);
+                seen = scan.findings;
+                if (!lastLineSoFar) {
+                    // Such a follow counts complete lines only: it begins where they end.
+                    seen.resize(scan.end->state.findingCount);
+                    if (scan.end->state.last) seen.back() = *scan.end->state.last;
+                }
+            }
             look(phase + " burst " + std::to_string(i));
             if (::testing::Test::HasFatalFailure()) return;
         }
@@ -219,13 +250,12 @@ void FollowAgainstFullScans(unsigned seed, bool lastLineSoFar) {
     EXPECT_EQ(appearances, 1);
 
     // The places too are those of the scanner's own scan of the final file.
-    FakeDialogs dialogs;
-    NullEventPump pump;
-    NullProgressSink row;
-    ScanOptions options;
-    options.programDir = dir.path();
-    const ScanResult full = ScanLogFile("GW", path, catalogue, row, dialogs, pump, {}, options);
-    EXPECT_EQ(file.Findings(), full.findings);
+    FollowedFile& file = *followed;
+    const ScanResult full = FullScan(path, catalogue, dir.path());
+    ASSERT_EQ(file.FindingCount(), full.findings.size());
+    EXPECT_TRUE(
+        std::equal(file.Findings().begin(), file.Findings().end(),
+                   full.findings.begin() + static_cast<std::ptrdiff_t>(file.FindingBase())));
     EXPECT_EQ(file.Known(), full.known);
     EXPECT_EQ(file.Unknown(), full.unknown);
     EXPECT_EQ(file.Examined(), static_cast<std::int64_t>(writer.content.size()));
@@ -259,6 +289,50 @@ TEST(FollowedFileTest, WithTheLastLineSoFarUpdatesGiveAFullScanOfTheWholeFile) {
         FollowAgainstFullScans(seed, true);
         if (HasFatalFailure()) return;
     }
+}
+
+TEST(FollowedFileTest, AFollowThatGoesOnFromAScanGivesTheFullScanFromThere) {
+    for (unsigned seed = 41; seed < 47; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        FollowAgainstFullScans(seed, seed % 2 == 0, true);
+        if (HasFatalFailure()) return;
+    }
+}
+
+// The follow of a run's file reads nothing the run's scan read: its first look hands
+// the walker no byte, and then only what was appended, with the last line the scan
+// saw without its line end once more.
+TEST(FollowedFileTest, AFollowGoesOnFromTheScanWithoutReadingItAgain) {
+    TempDir dir;
+    ErrorCatalogue catalogue(1);
+    catalogue[0] = {"GW", "101", "boom", "boom", {}};
+    const std::string path = dir / "GW20261209.log";
+    Writer writer(path);
+    std::string before;
+    for (int i = 0; i < 5000; ++i) before += "10:00:01 line " + std::to_string(i) + " boom\n";
+    writer.Append(before + "x failed ");
+    const ScanResult scan = FullScan(path, catalogue, dir.path());
+    ASSERT_TRUE(scan.end);
+    FollowedFile file("GW", path, catalogue, {}, {}, FollowedFileOptions{4096, true});
+    file.GoOnFrom(*scan.end, scan.findings, scan.stamp);
+    const FollowUpdate first = file.Update();
+    EXPECT_TRUE(first.Empty());
+    EXPECT_EQ(file.BytesWalked(), 0);
+    EXPECT_EQ(file.FindingCount(), scan.findings.size());
+
+    const std::string appended = "now\n12:00:00 y boom\n";
+    writer.Append(appended);
+    const FollowUpdate next = file.Update();
+    EXPECT_EQ(file.BytesWalked(),
+              static_cast<std::int64_t>(std::string("x failed ").size() + appended.size()));
+    const ScanResult full = FullScan(path, catalogue, dir.path());
+    ASSERT_EQ(file.FindingCount(), full.findings.size());
+    EXPECT_EQ(next.firstNew, scan.end->state.findingCount - 1);
+    EXPECT_TRUE(next.replaced);
+    for (std::size_t i = next.firstNew; i < full.findings.size(); ++i)
+        EXPECT_EQ(file.FindingAt(i), full.findings[i]);
+    EXPECT_EQ(file.Known(), full.known);
+    EXPECT_EQ(file.Unknown(), full.unknown);
 }
 
 // A stop that lands while an append is examined drops the walk: that look tells

@@ -309,10 +309,19 @@ TEST(RunCollectorTest, CountsKnownCodesTakesTheFileSizeAndPassesListsOn) {
     FileStamp scanned;
     scanned.size = 1234;
     collector.PassStored(
-        {"Gateway", "GW", "/logs", "20261201", "/logs/Gw20261201.log",
-         testing_support::FindingsOf({"101|a", "999|b", "101|c", "12|short", "\xb4\xed\xce|d"}), 4,
-         1, 0.5, scanned});
-    collector.PassStored({"Db", "DB", "/logs", "20261201", "/logs/gone.log", {}, 0, 0, 0.1, {}});
+        {"Gateway",
+         "GW",
+         "/logs",
+         "20261201",
+         "/logs/Gw20261201.log",
+         testing_support::FindingsOf({"101|a", "999|b", "101|c", "12|short", "\xb4\xed\xce|d"}),
+         4,
+         1,
+         0.5,
+         scanned,
+         {}});
+    collector.PassStored(
+        {"Db", "DB", "/logs", "20261201", "/logs/gone.log", {}, 0, 0, 0.1, {}, {}});
 
     EXPECT_EQ(next.seen, "GW:5 DB:0 ");
     const RunRecord record = collector.TakeRecord();

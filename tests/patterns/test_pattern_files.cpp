@@ -24,11 +24,8 @@
 namespace corvane {
 namespace {
 
-using testing_support::FakeDialogs;
-using testing_support::FakePump;
 using testing_support::Gbk;
 using testing_support::ReadFileBytes;
-using testing_support::RecordingProgress;
 using testing_support::TempDir;
 
 // "number:offset:text" per line, joined by "|".
@@ -69,34 +66,20 @@ TEST(FileLinesTest, NumbersLinesTheSameWayWhateverTheBlockLength) {
     EXPECT_THROW(FileLineReader(dir.path() + "missing.log"), FileLinesError);
 }
 
-// The window drives the file functions in slices of its events and stops them.
-TEST(FileLinesTest, PatternFunctionsPumpEveryLineAndStopWhenAsked) {
+// A stop request ends each pattern pass with no answer.
+TEST(FileLinesTest, PatternFunctionsStopWhenAsked) {
     TempDir dir;
     const std::string path = dir.Write("a.log", "a fail \nb\n\nc fail \n");
-    FakePump pump;
+    const FindingList findings{{"999|a fail ", {1, 0, 7}}, {"999|c fail ", {4, 12, 7}}};
     StopSource stop;
-    const std::optional<PatternListing> whole = MineFilePatterns(path, &pump, stop.get_token());
+    const std::optional<PatternListing> whole = MineFilePatterns(path, stop.get_token());
     ASSERT_TRUE(whole);
     EXPECT_EQ(whole->lines.size(), 3u);
-    EXPECT_EQ(pump.calls, 4);
-    // A stop requested while the second line's events are served ends each pass there.
-    pump.onEvents = [&] {
-        if (pump.calls == 2) stop.request_stop();
-    };
-    const auto stopAtTheSecondCall = [&] {
-        pump.calls = 0;
-        stop = StopSource();
-        return stop.get_token();
-    };
-    EXPECT_FALSE(MineFilePatterns(path, &pump, stopAtTheSecondCall()));
-    EXPECT_EQ(pump.calls, 2);
-    const KeywordPass keyword =
-        ChoosePatternKeyword({"fail"}, path, {1, 4}, {}, {}, &pump, stopAtTheSecondCall());
-    EXPECT_TRUE(keyword.stopped);
-    EXPECT_EQ(pump.calls, 2);
-    EXPECT_FALSE(MineUnknownFindingPatterns(
-        {{"999|a fail ", {1, 0, 7}}, {"999|c fail ", {4, 12, 7}}}, &pump, stopAtTheSecondCall()));
-    EXPECT_EQ(pump.calls, 2);
+    EXPECT_TRUE(MineUnknownFindingPatterns(findings, stop.get_token()));
+    stop.request_stop();
+    EXPECT_FALSE(MineFilePatterns(path, stop.get_token()));
+    EXPECT_TRUE(ChoosePatternKeyword({"fail"}, path, {1, 4}, {}, {}, stop.get_token()).stopped);
+    EXPECT_FALSE(MineUnknownFindingPatterns(findings, stop.get_token()));
 }
 
 // A compressed log is grouped and drafted from the text it holds, as the scan reads
@@ -212,12 +195,10 @@ TEST(FindingLinesTest, PlacesUnknownFindingsAtTheirOwnLines) {
             if (j < text.size() && text[j] == '\n') ++j;
             i = j;
         }
-        FakeDialogs dialogs;
-        FakePump pump;
-        RecordingProgress row;
+        NullProgressSink row;
         ScanOptions options;
         options.programDir = dir.path();
-        const ScanResult scan = ScanLogFile("GW", path, catalogue, row, dialogs, pump, {}, options);
+        const ScanResult scan = ScanLogFile("GW", path, catalogue, row, {}, options);
         ASSERT_EQ(scan.outcome, ScanOutcome::Scanned);
         std::vector<std::pair<std::int64_t, std::string>> placed;
         for (const LocatedFinding& f : LocateUnknownFindings(scan.findings))

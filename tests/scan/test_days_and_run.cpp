@@ -17,8 +17,6 @@
 namespace corvane {
 namespace {
 
-using testing_support::FakeDialogs;
-using testing_support::FakePump;
 using testing_support::TempDir;
 using Days = std::vector<std::string>;
 
@@ -51,38 +49,44 @@ TEST(LogDaysTest, FirstOccurrenceKeepsItsPlaceAndBadPathsGiveNothing) {
     EXPECT_TRUE(ListLogDays(dir.path() + "A20111220.log").empty());
 }
 
-// A window stand-in: service rows that tests may change while the run goes on.
-class FakeView final : public RunView {
+// A window stand-in: service rows that tests may change while the run goes on (and
+// then publish as the run's plan), and the result rows the run adds.
+class FakeHost final : public RunSink, public ScanSink {
 public:
-    int ServiceRowCount() override { return static_cast<int>(services.size()); }
-    bool ServiceRowChecked(int row) override {
-        return services[static_cast<std::size_t>(row)].checked;
+    RunPlan Plan() const {
+        RunPlan plan{directory, "20261201", static_cast<int>(services.size()), {}};
+        for (std::size_t row = 0; row < services.size(); ++row)
+            if (services[row].checked)
+                plan.services.push_back({static_cast<int>(row), services[row]});
+        return plan;
     }
-    ServiceEntry ServiceRow(int row) override { return services[static_cast<std::size_t>(row)]; }
-    std::string DirectoryText() override { return directory; }
-    ProgressSink& AddResultRow(const std::string& caption) override {
+    ScanSink& ServiceBegins(const std::string& caption, const std::string&) override {
         rows.push_back({caption, std::string(gbk::kRowScanning), ""});
-        return sink;
+        return *this;
     }
-    void RemoveLastResultRow() override { rows.pop_back(); }
-    void SetLastResultCounts(std::int64_t known, std::int64_t unknown) override {
-        rows.back()[1] = std::to_string(known);
-        rows.back()[2] = std::to_string(unknown);
+    void ServiceSkipped(const std::string& reason) override {
+        rows.pop_back();
+        if (!reason.empty()) messages.push_back(reason);
     }
-
-    class Sink final : public ProgressSink {
-    public:
-        explicit Sink(FakeView& v) : view(v) {}
-        void SetProgressText(std::string_view text) override {
-            view.rows.back()[2] = std::string(text);
-        }
-        FakeView& view;
-    };
+    void ServiceStored(std::unique_ptr<ServicePass> pass) override {
+        rows.back()[1] = std::to_string(pass->known);
+        rows.back()[2] = std::to_string(pass->unknown);
+        if (observer) observer->PassStored(*pass);
+        results.push_back(std::move(pass));
+    }
+    void SetProgressText(std::string_view text) override {
+        rows.back()[2] = std::string(text);
+        if (onProgress) onProgress();
+    }
+    bool AgreeToLargeFile(std::string_view, std::string_view) override { return true; }
 
     std::vector<ServiceEntry> services;
     std::string directory;
     std::vector<std::vector<std::string>> rows;
-    Sink sink{*this};
+    std::vector<std::string> messages;
+    ServiceResults results;
+    FindingsObserver* observer = nullptr;
+    std::function<void()> onProgress;
 };
 
 ServiceEntry Service(const std::string& name, const std::string& prefix, const std::string& code) {
@@ -101,6 +105,7 @@ class RunTest : public ::testing::Test {
 protected:
     void SetUp() override {
         view.directory = logs.path().substr(0, logs.path().size() - 1);
+        view.observer = &recorder;
         options.programDir = logs.path();
         logs.Write("A20261201.log", "x failed \ny failed \n");
         logs.Write("C20261201.log", "");
@@ -109,17 +114,16 @@ protected:
                          Service("d", "D", "SD"), Service("a2", "A", "SA")};
     }
     RunOutcome Run() {
-        return RunServicePasses(view, "20261201", catalogue, results, &recorder, dialogs, pump,
-                                stop.get_token(), options);
+        board = std::make_unique<RunPlanBoard>(view.Plan());
+        return RunServicePasses(*board, catalogue, view, stop.get_token(), options).outcome;
     }
 
     TempDir logs;
-    FakeView view;
+    FakeHost view;
+    std::unique_ptr<RunPlanBoard> board;
     ErrorCatalogue catalogue;
-    ServiceResults results;
+    ServiceResults& results = view.results;
     Recorder recorder;
-    FakeDialogs dialogs;
-    FakePump pump;
     StopSource stop;
     ScanOptions options;
 };
@@ -135,11 +139,12 @@ TEST_F(RunTest, RowsFollowTheServiceListAndSkipMissingFiles) {
     EXPECT_EQ(results[0]->findings.size(), 2u);
     EXPECT_TRUE(results[1]->findings.empty());
     EXPECT_EQ(recorder.calls, (std::vector<std::string>{"SA:2", "SC:0", "SA:2"}));
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(RunTest, EachRecordHoldsItsRowFindingsPlacesAndFile) {
-    RunServicePasses(view, "20261201", catalogue, results, nullptr, dialogs, pump, {}, options);
+    view.observer = nullptr;
+    Run();
     ASSERT_EQ(results.size(), 3u);
     const std::vector<FindingPlace> a = {{1, 0, 9}, {2, 10, 9}};
     for (const std::size_t i : {0u, 2u}) {
@@ -172,9 +177,8 @@ TEST_F(RunTest, PatternsAndSizeRecordedAreThoseOfTheScanWhileTheLogGrows) {
     RunCollector collector(
         &writer, [](const ServicePass& pass) { return *CountUnknownPatterns(pass.findings); });
     view.services.resize(1);
-    ASSERT_EQ(RunServicePasses(view, "20261201", catalogue, results, &collector, dialogs, pump, {},
-                               options),
-              RunOutcome::Completed);
+    view.observer = &collector;
+    ASSERT_EQ(Run(), RunOutcome::Completed);
     const RunRecord record = collector.TakeRecord();
     ASSERT_EQ(record.services.size(), 1u);
     std::int64_t grouped = 0;
@@ -189,10 +193,11 @@ TEST_F(RunTest, CheckMarksAndDirectoryAreReadWhenTheRunReachesTheRow) {
     TempDir other;
     other.Write("A20261201.log", "only failed \n");
     int scans = 0;
-    pump.onEvents = [&] {
+    view.onProgress = [&] {
         if (scans++ == 0) {
             view.services[2].checked = false;
             view.directory = other.path().substr(0, other.path().size() - 1);
+            board->Publish(view.Plan());
         }
     };
     Run();
@@ -209,12 +214,12 @@ TEST_F(RunTest, ScanThatCannotOpenItsFileLosesItsRow) {
     ASSERT_EQ(view.rows.size(), 1u);
     EXPECT_EQ(view.rows[0][0], "c");
     ASSERT_EQ(results.size(), 1u);
-    EXPECT_EQ(dialogs.messages, (std::vector<std::string>(2, std::string(gbk::kMsgOpenFailed) +
-                                                                 logs.path() + "A20261201.log")));
+    EXPECT_EQ(view.messages, (std::vector<std::string>(2, std::string(gbk::kMsgOpenFailed) +
+                                                              logs.path() + "A20261201.log")));
 }
 
 TEST_F(RunTest, StopRequestEndsTheRunWithoutStoringTheScan) {
-    pump.onEvents = [&] { stop.request_stop(); };
+    view.onProgress = [&] { stop.request_stop(); };
     EXPECT_EQ(Run(), RunOutcome::Stopped);
     EXPECT_TRUE(results.empty());
     EXPECT_TRUE(recorder.calls.empty());

@@ -26,8 +26,6 @@
 namespace corvane {
 namespace {
 
-using testing_support::FakeDialogs;
-using testing_support::FakePump;
 using testing_support::TempDir;
 
 // The copies go into the test's own directory, never into the user's cache.
@@ -56,13 +54,11 @@ protected:
         options.threads = threads;
         options.partLength = 4096;
         NullProgressSink row;
-        return ScanLogFile("S", path, catalogue, row, dialogs, pump, StopToken{}, options);
+        return ScanLogFile("S", path, catalogue, row, StopToken{}, options);
     }
 
     TempDir dir;
     ErrorCatalogue catalogue{{"S", "101", "n", "KWA", {}}, {"S", "102", "n", "timeout", {}}};
-    FakeDialogs dialogs;
-    FakePump pump;
 };
 
 std::string RandomLog(std::mt19937& rng, std::size_t lines) {
@@ -159,18 +155,17 @@ TEST_F(GzipDayTest, BrokenStreamsAreRefusedNamingTheFile) {
     };
     for (const auto& c : cases) {
         const std::string path = dir.Write(std::string("bad-") + c.name + ".log.gz", c.bytes);
-        dialogs.messages.clear();
-        EXPECT_EQ(Scan(path, 2).outcome, ScanOutcome::OpenFailed) << c.name;
-        ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;
-        EXPECT_EQ(dialogs.messages[0].rfind(std::string(gbk::kMsgGzipCorrupt), 0), 0u) << c.name;
-        EXPECT_NE(dialogs.messages[0].find(path), std::string::npos) << c.name;
+        const ScanResult scan = Scan(path, 2);
+        EXPECT_EQ(scan.outcome, ScanOutcome::OpenFailed) << c.name;
+        EXPECT_EQ(scan.error.rfind(std::string(gbk::kMsgGzipCorrupt), 0), 0u) << c.name;
+        EXPECT_NE(scan.error.find(path), std::string::npos) << c.name;
         Collect found;
         std::string error;
         EXPECT_EQ(SearchCompressedLog(path, LineSearch(SearchQuery{"a", false, false}), found,
                                       StopToken{}, error),
                   SearchOutcome::Failed)
             << c.name;
-        EXPECT_EQ(error, dialogs.messages[0]) << c.name;
+        EXPECT_EQ(error, scan.error) << c.name;
     }
     // Zeros after the last member are padding, not a fault.
     const std::string padded = dir.Write("padded.log.gz", gz + std::string(100, '\0'));

@@ -20,7 +20,6 @@
 namespace corvane {
 namespace {
 
-using testing_support::FakePump;
 using testing_support::RecordingProgress;
 using testing_support::RefFold;
 using testing_support::ScanLines;
@@ -139,11 +138,10 @@ TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
     const std::string text =
         "x boom\r\n  y failed \n[10:00:01.5]a\r\n10:00:02 b\n\rquiet boom\nBOOM z\n"
         "20:00:03 q failed ";
-    FakePump pump;
     const LiteralMatcher matcher(patterns.texts);
     LiteralMatcher::Scratch scratch(matcher);
     auto walk = [&](const std::vector<std::size_t>& cuts) {
-        LineWalker walker(patterns, matcher, scratch, catalogue, pump, {});
+        LineWalker walker(patterns, matcher, scratch, catalogue, {});
         std::size_t from = 0;
         for (std::size_t cut : cuts) {
             const Block block{text.data() + from, text.data() + cut,

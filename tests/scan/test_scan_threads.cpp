@@ -1,6 +1,6 @@
 // A file scanned in parts on several threads: progress texts in order from the worker
-// threads, a scan that goes on while the calling thread is held in its event pump
-// (a modal box), stop requests, window failures and read errors.  That the answer is
+// threads, the state where the file's complete lines end, stop requests, failures of
+// the host's sink and read errors.  That the answer is
 // the one-thread answer is checked on random logs in test_scanner.cpp.
 
 #include <gtest/gtest.h>
@@ -23,16 +23,15 @@
 namespace corvane {
 namespace {
 
-using testing_support::FakeDialogs;
-using testing_support::FakePump;
 using testing_support::ListForm;
 using testing_support::Places;
 using testing_support::ScanLines;
 using testing_support::TempDir;
 
 // Progress texts that may arrive from a worker thread, and a way to wait for one.
-class SharedProgress final : public ProgressSink {
+class SharedProgress final : public ScanSink {
 public:
+    bool AgreeToLargeFile(std::string_view, std::string_view) override { return true; }
     void SetProgressText(std::string_view text) override {
         std::function<void()> hook;
         {
@@ -86,6 +85,7 @@ protected:
         log.resize(8u << 20);
         dir.Write("ServiceList.ini", "");
         path = dir.Write("GW20261201.log", log);
+        text = log;
         options.programDir = dir.path();
         options.askAboutLargeFiles = false;
         options.chunkLength = 1 << 20;
@@ -95,16 +95,14 @@ protected:
     ScanResult Scan(unsigned threads) {
         options.threads = threads;
         progress.Clear();
-        return ScanLogFile("GW", path, catalogue, progress, dialogs, pump, stop.get_token(),
-                           options);
+        return ScanLogFile("GW", path, catalogue, progress, stop.get_token(), options);
     }
 
     TempDir dir;
     std::string path;
+    std::string text;  // what SetUp wrote
     ErrorCatalogue catalogue;
     ScanOptions options;
-    FakeDialogs dialogs;
-    FakePump pump;
     StopSource stop;
     SharedProgress progress;
 };
@@ -125,31 +123,51 @@ TEST_F(ThreadScanTest, ProgressTextsFollowTheTextExaminedFromTheStartInOrder) {
     EXPECT_EQ(progress.Texts(), expected);
 }
 
-// The window's pump opens a modal box: the calling thread stays inside it while the
-// workers finish, and the progress text reaches its last value meanwhile.
-TEST_F(ThreadScanTest, ScanGoesOnWhileTheCallingThreadIsHeldInItsPump) {
-    bool reachedWhileHeld = false;
-    pump.onEvents = [&] {
-        if (pump.calls == 1) reachedWhileHeld = progress.WaitFor(Mb(8, 8));
+// A stop requested, or a failure of the host's progress sink, on a worker thread
+// while the calling thread waits: every worker ends, and the next scan works.
+TEST_F(ThreadScanTest, StopRequestOrSinkFailureEndsEveryWorker) {
+    progress.onText = [&] {
+        if (progress.Texts().size() == 2) stop.request_stop();
     };
-    const ScanResult result = Scan(2);
-    EXPECT_EQ(result.outcome, ScanOutcome::Scanned);
-    EXPECT_TRUE(reachedWhileHeld);
-    EXPECT_FALSE(AnalysisBusy);
-}
-
-TEST_F(ThreadScanTest, StopRequestOrWindowFailureEndsEveryWorker) {
-    pump.onEvents = [&] { stop.request_stop(); };
     EXPECT_EQ(Scan(3).outcome, ScanOutcome::Stopped);
-    EXPECT_FALSE(AnalysisBusy);
 
     stop = StopSource();
-    pump.onEvents = [] { throw std::runtime_error("window closed"); };
+    progress.onText = [&] {
+        if (progress.Texts().size() == 2) throw std::runtime_error("window closed");
+    };
     EXPECT_THROW(Scan(3), std::runtime_error);
-    EXPECT_FALSE(AnalysisBusy);
 
-    pump.onEvents = nullptr;
+    progress.onText = nullptr;
     EXPECT_EQ(Scan(3).findings, Scan(1).findings);
+}
+
+// Where the scan leaves the file for a follow: the state at the end of its complete
+// lines is that of a scan of those lines alone, on one thread and in parts, whatever
+// the last line without its line end holds (a stamp that completes the finding before
+// it, a finding of its own, a CR that may be half of a CR LF).
+TEST_F(ThreadScanTest, EndOfCompleteLinesIsTheStateOfAScanOfThemAlone) {
+    const std::string complete = text.substr(0, text.find_last_of("\r\n") + 1);
+    for (const std::string tail : {"", "12:00:01 and failed ", "[12:00:02", "x\r", "failed \r"}) {
+        dir.Write("GW20261201.log", complete + "request failed \n" + tail);
+        const ScanResult alone = [&] {
+            dir.Write("GW20261201.log", complete + "request failed \n");
+            ScanResult result = Scan(1);
+            dir.Write("GW20261201.log", complete + "request failed \n" + tail);
+            return result;
+        }();
+        for (const unsigned threads : {1u, 4u}) {
+            const ScanResult scan = Scan(threads);
+            ASSERT_TRUE(scan.end) << tail;
+            const ScanEnd& end = *scan.end;
+            EXPECT_EQ(end.examined, static_cast<std::int64_t>(complete.size() + 16)) << tail;
+            EXPECT_EQ(end.state.findingCount, alone.findings.size()) << tail;
+            ASSERT_TRUE(end.state.last) << tail;
+            EXPECT_EQ(*end.state.last, alone.findings.back()) << tail << threads;
+            EXPECT_EQ(end.state.known, alone.known) << tail;
+            EXPECT_EQ(end.state.unknown, alone.unknown) << tail;
+            EXPECT_EQ(end.tail, complete.substr(complete.size() - 16) + "request failed \n");
+        }
+    }
 }
 
 // The file is cut to half its size once the scan has begun: the parts in the second
@@ -166,7 +184,6 @@ TEST_F(ThreadScanTest, FileThatShrinksUnderTheWorkersEndsInAReadError) {
     EXPECT_TRUE(result.findings.empty());
     const std::vector<std::string> texts = progress.Texts();
     EXPECT_LE(texts.size(), 5u);
-    EXPECT_FALSE(AnalysisBusy);
 }
 
 // Lines thousands of blocks long, one of them full of matches, on one thread and in

@@ -1,5 +1,5 @@
 // The log file scanner: findings, counts, the time-stamp carry, line ends, chunks,
-// the large-file question, failures and the busy flag.  A plain per-line reference
+// the large-file question and failures.  A plain per-line reference
 // implementation of the scanning rules checks the fast path on random logs.
 
 #include "scan/Scanner.h"
@@ -24,11 +24,9 @@
 namespace corvane {
 namespace {
 
-using testing_support::FakeDialogs;
-using testing_support::FakePump;
+using testing_support::FakeScanSink;
 using testing_support::ListForm;
 using testing_support::Places;
-using testing_support::RecordingProgress;
 using testing_support::ReferenceScan;
 using testing_support::ScanLines;
 using testing_support::TempDir;
@@ -54,9 +52,9 @@ protected:
     }
     // The scan's list, or nothing when the scan gave none; a read failure as the error.
     std::optional<ScanLines> Scan(const std::string& path, const std::string& code = "GW") {
-        ScanResult result =
-            ScanLogFile(code, path, catalogue, progress, dialogs, pump, stop.get_token(), options);
+        ScanResult result = ScanLogFile(code, path, catalogue, progress, stop.get_token(), options);
         if (result.outcome == ScanOutcome::ReadFailed) throw ScanReadError(result.error);
+        if (!result.error.empty()) progress.messages.push_back(result.error);
         if (result.outcome != ScanOutcome::Scanned) return std::nullopt;
         places = Places(result.findings);
         return ListForm(result);
@@ -65,10 +63,9 @@ protected:
     TempDir dir;
     ErrorCatalogue catalogue;
     ScanOptions options;
-    FakeDialogs dialogs;
-    FakePump pump;
     StopSource stop;
-    RecordingProgress progress;
+    FakeScanSink progress;
+    FakeScanSink& dialogs = progress;  // the question and the messages
     std::vector<FindingPlace> places;  // of the last scan that gave a list
 };
 
@@ -79,7 +76,6 @@ TEST_F(ScannerTest, EmptyFileGivesTwoZeroCountsAndTwoProgressTexts) {
     const std::string zero = std::string(gbk::kProgressDone) + "0MB/0MB";
     EXPECT_EQ(progress.texts, (std::vector<std::string>{zero, zero}));
     EXPECT_TRUE(dialogs.questions.empty());
-    EXPECT_FALSE(AnalysisBusy);
 }
 
 TEST_F(ScannerTest, IgnoreBeatsKnownBeatsUnknown) {
@@ -205,7 +201,6 @@ TEST_F(ScannerTest, LargeFileQuestionAboveTwentyMiBOnly) {
                                         std::string(gbk::kMsgLargeFile) + "\r" +
                                         std::string(gbk::kMsgFileName) + path);
     EXPECT_TRUE(progress.texts.empty());
-    EXPECT_FALSE(AnalysisBusy);
 
     dialogs.answer = true;
     EXPECT_TRUE(Scan(path));
@@ -214,7 +209,7 @@ TEST_F(ScannerTest, LargeFileQuestionAboveTwentyMiBOnly) {
     EXPECT_EQ(dialogs.questions.size(), 2u);
 }
 
-TEST_F(ScannerTest, OpenFailureShowsMessageAndClearsBusy) {
+TEST_F(ScannerTest, OpenFailureIsToldWithTheFileName) {
     Prepare("");
     for (const std::string& path : {dir.path() + "missing.log", dir.path()}) {
         dialogs.messages.clear();
@@ -222,7 +217,6 @@ TEST_F(ScannerTest, OpenFailureShowsMessageAndClearsBusy) {
         ASSERT_EQ(dialogs.messages.size(), 1u);
         EXPECT_EQ(dialogs.messages[0], std::string(gbk::kMsgOpenFailed) + path);
         EXPECT_TRUE(progress.texts.empty());
-        EXPECT_FALSE(AnalysisBusy);
     }
 }
 
@@ -238,17 +232,11 @@ TEST_F(ScannerTest, FileNamesInMessagesAreGivenInGbk) {
                   std::string(gbk::kMsgOpenFailed) + dir.path() + "\xff.log"}));
 }
 
-TEST_F(ScannerTest, BusyWhileScanningAndStopRequestEndsScan) {
+TEST_F(ScannerTest, StopRequestEndsScan) {
+    options.blockLength = 10;
     const std::string path = Prepare("a failed \nb failed \n");
-    bool busySeen = false;
-    pump.onEvents = [&] { busySeen = busySeen || AnalysisBusy; };
-    ASSERT_TRUE(Scan(path));
-    EXPECT_TRUE(busySeen);
-    EXPECT_FALSE(AnalysisBusy);
-
-    pump.onEvents = [&] { stop.request_stop(); };
+    progress.onProgress = [&] { stop.request_stop(); };
     EXPECT_FALSE(Scan(path));
-    EXPECT_FALSE(AnalysisBusy);
 }
 
 TEST_F(ScannerTest, FileThatShrinksWhileScannedRaisesReadError) {
@@ -257,9 +245,8 @@ TEST_F(ScannerTest, FileThatShrinksWhileScannedRaisesReadError) {
     std::string log;
     for (int i = 0; i < 50; ++i) log += "line number " + std::to_string(i) + " failed \n";
     const std::string path = Prepare(log);
-    pump.onEvents = [&] { ASSERT_EQ(::truncate(path.c_str(), 40), 0); };
+    progress.onProgress = [&] { ASSERT_EQ(::truncate(path.c_str(), 40), 0); };
     EXPECT_THROW(Scan(path), ScanReadError);
-    EXPECT_FALSE(AnalysisBusy);
 }
 
 // A stop request or a failing window while the reader is ahead (100 blocks, so it
@@ -270,16 +257,14 @@ TEST_F(ScannerTest, StopOrWindowFailureWhileReadingAheadEndsTheScanCleanly) {
     std::string log;
     for (int i = 0; i < 100; ++i) log += "line " + std::to_string(1000 + i) + "\n";
     const std::string path = Prepare(log + "x failed \n");
-    pump.onEvents = [&] { stop.request_stop(); };
+    progress.onProgress = [&] { stop.request_stop(); };
     EXPECT_FALSE(Scan(path));
-    EXPECT_FALSE(AnalysisBusy);
 
     stop = StopSource();
-    pump.onEvents = [] { throw std::runtime_error("window closed"); };
+    progress.onProgress = [] { throw std::runtime_error("window closed"); };
     EXPECT_THROW(Scan(path), std::runtime_error);
-    EXPECT_FALSE(AnalysisBusy);
 
-    pump.onEvents = nullptr;
+    progress.onProgress = nullptr;
     EXPECT_EQ(*Scan(path), (ScanLines{"999|x failed ", "1", "0"}));
 }
 

@@ -1,4 +1,4 @@
-// Fakes of the window's effects, for scanner and run tests.
+// Fakes of what a scan tells its host, for scanner and run tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "RecordingDialogs.h"
 #include "TempDir.h"
 #include "scan/Host.h"
 
@@ -23,16 +22,27 @@ struct GbkBytesTexts {
     static std::string Message(std::string_view gbk) { return std::string(gbk); }
 };
 
-class FakeDialogs final : public RecordingDialogs<UserDialogs, GbkBytesTexts> {};
-
-class FakePump final : public EventPump {
+// The scan's host: the progress texts in order, the large-file questions it was asked
+// ("caption|text", answered as told) and what the operator would be told of a scan
+// that gave no list (pushed by the test's own helper from the result).
+class FakeScanSink final : public ScanSink {
 public:
-    void ProcessEvents() override {
-        ++calls;
-        if (onEvents) onEvents();
+    void SetProgressText(std::string_view text) override {
+        texts.emplace_back(text);
+        if (onProgress) onProgress();
     }
-    int calls = 0;
-    std::function<void()> onEvents;
+    void SetProgressBytes(std::int64_t, std::int64_t) override {
+        if (onProgress) onProgress();
+    }
+    bool AgreeToLargeFile(std::string_view caption, std::string_view question) override {
+        questions.push_back(std::string(caption) + "|" + std::string(question));
+        return answer;
+    }
+    bool answer = true;
+    std::vector<std::string> texts;
+    std::vector<std::string> questions;
+    std::vector<std::string> messages;
+    std::function<void()> onProgress;  // after each text and each count of bytes
 };
 
 class RecordingProgress final : public ProgressSink {

@@ -1,5 +1,5 @@
 // Helpers of the online tests: temporary directories, a loopback HTTP server run as
-// a child process, a loopback UDP receiver and an event pump that counts its calls.
+// a child process, a loopback UDP receiver.
 #pragma once
 
 #include <arpa/inet.h>
@@ -211,14 +211,5 @@ private:
 };
 
 // Counts ProcessEvents calls; can run a hook on each call.
-class CountingPump final : public EventPump {
-public:
-    void ProcessEvents() override {
-        ++calls;
-        if (onEvents) onEvents(calls);
-    }
-    int calls = 0;
-    std::function<void(int call)> onEvents;  // called with the 1-based call number
-};
 
 }  // namespace corvane::online_test

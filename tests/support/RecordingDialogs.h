@@ -20,12 +20,14 @@ public:
     }
     bool AskYesNo(std::string_view caption, std::string_view text) override {
         questions.push_back(Texts::Caption(caption) + Texts::Message("|") + Texts::Message(text));
+        if (onQuestion) onQuestion();
         return answer;
     }
     bool answer = true;
     typename Texts::List messages;
     typename Texts::List questions;
-    std::function<void()> onMessage;  // called after each message is recorded
+    std::function<void()> onMessage;   // called after each message is recorded
+    std::function<void()> onQuestion;  // called after each question is recorded
 };
 
 }  // namespace corvane::testing_support
