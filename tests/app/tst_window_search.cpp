@@ -3,6 +3,7 @@
 // expression, and a stop.
 
 #include <QCheckBox>
+#include <QTableView>
 
 #include <cstdlib>
 
@@ -23,7 +24,7 @@ struct SearchWindow {
     QPushButton* search;
     QPushButton* stop;
     QLabel* status;
-    QTreeWidget* list;
+    QTableView* list;
 
     explicit SearchWindow(int alphaLines = 3000, bool compressedBeta = false) {
         // Decompressed copies go into the test's tree, never into the user's cache.
@@ -55,7 +56,7 @@ struct SearchWindow {
         search = Controls::Find<QPushButton>(*form, design::kSearchButton);
         stop = Controls::Find<QPushButton>(*form, design::kSearchStopButton);
         status = Controls::Find<QLabel>(*form, design::kSearchStatus);
-        list = Controls::Find<QTreeWidget>(*form, design::kSearchList);
+        list = Controls::Find<QTableView>(*form, design::kSearchList);
     }
 
     // Searches for `text` and waits for the search's end.
@@ -66,12 +67,19 @@ struct SearchWindow {
         DrainEvents();
     }
 
+    int Count() const { return Controls::RowCount(list); }
+    // Opens the lines around result `row`, as a double click or Enter does.
+    void Activate(int row) const {
+        const QModelIndex index = list->model()->index(row, 0);
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+
     QStringList Rows() const {
         QStringList rows;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* row = list->topLevelItem(i);
-            rows << row->text(0) + '|' + row->text(1) + '|' + row->text(2) + '|' + row->text(3);
-        }
+        for (int i = 0; i < Count(); ++i)
+            rows << Controls::Cell(list, i, 0) + '|' + Controls::Cell(list, i, 1) + '|' +
+                        Controls::Cell(list, i, 2) + '|' + Controls::Cell(list, i, 3);
         return rows;
     }
 };
@@ -96,8 +104,7 @@ private slots:
         QCOMPARE(w.status->text(), QStringLiteral("共 %1 行").arg(expected.size()));
 
         // A result opens the lines around it, its own line highlighted.
-        w.list->setCurrentItem(w.list->topLevelItem(2));
-        emit w.list->itemActivated(w.list->topLevelItem(2), 0);
+        w.Activate(2);
         const auto* view = w.form->findChild<corvane::app::ContextView*>();
         QVERIFY(view);
         QCOMPARE(view->highlightedLineNumber(), 21);
@@ -107,16 +114,16 @@ private slots:
         // Case kept: only the upper-case lines of Alpha.
         Controls::Find<QCheckBox>(*w.form, design::kSearchCase)->setChecked(true);
         w.Search(QStringLiteral("ORD-XQ"));
-        QCOMPARE(w.list->topLevelItemCount(), 3000 / 7);
+        QCOMPARE(w.Count(), 3000 / 7);
     }
 
     void aCompressedDayIsSearchedAndItsContextOpened() {
         SearchWindow w(100, true);
         w.Search(QStringLiteral("ord-xq"));
-        QCOMPARE(w.list->topLevelItemCount(), 100 / 7 + 2);
-        const int last = w.list->topLevelItemCount() - 1;
+        QCOMPARE(w.Count(), 100 / 7 + 2);
+        const int last = w.Count() - 1;
         QCOMPARE(w.Rows().last(), QStringLiteral("B|3||订单 Ord-Xq 已提交"));
-        emit w.list->itemActivated(w.list->topLevelItem(last), 0);
+        w.Activate(last);
         QTRY_VERIFY(w.form->findChild<corvane::app::ContextView*>());
         const auto* view = w.form->findChild<corvane::app::ContextView*>();
         QCOMPARE(view->highlightedLineNumber(), 3);
@@ -130,11 +137,11 @@ private slots:
         w.regex->setChecked(true);
         w.Search(QStringLiteral("ord-(xq"));
         QVERIFY(w.status->text().startsWith(QStringLiteral("表达式有误：")));
-        QCOMPARE(w.list->topLevelItemCount(), 0);
+        QCOMPARE(w.Count(), 0);
 
         w.Search(QStringLiteral("^10:00:1[0-4]\\.000 order ORD-XQ"));
-        QCOMPARE(w.status->text(), QStringLiteral("共 %1 行").arg(w.list->topLevelItemCount()));
-        QVERIFY(w.list->topLevelItemCount() > 0);
+        QCOMPARE(w.status->text(), QStringLiteral("共 %1 行").arg(w.Count()));
+        QVERIFY(w.Count() > 0);
 
         // Every line matches: the stop ends the search with what it has shown.
         w.edit->setText(QStringLiteral("order"));
