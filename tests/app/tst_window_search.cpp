@@ -5,9 +5,12 @@
 #include <QCheckBox>
 #include <QTableView>
 
+#include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "ContextView.h"
+#include "SearchRows.h"
 #include "WindowTestSupport.h"
 
 using namespace wintest;
@@ -130,6 +133,52 @@ private slots:
         QVERIFY(view->problem().isEmpty());
         QCOMPARE(view->firstLineNumber(), 1);
         QVERIFY(view->text().contains(QStringLiteral("second")));
+    }
+
+    // The list keeps places alone: each comes back as it was given, those beyond the
+    // packed fields and those past a chunk included, and a shown row reads its line.
+    void theRowsKeepEveryPlaceAndReadTheirLines() {
+        using corvane::FindingPlace;
+        using corvane::app::SearchRows;
+        QTemporaryDir dir;
+        QVERIFY(TestDirs::WriteFile(dir.filePath("a.log"), "first\r\nsecond line\r\n"));
+        QVERIFY(TestDirs::WriteFile(dir.filePath("b.log"), "x\ny\n"));
+        const std::int64_t maxOffset = (std::int64_t{1} << 40) - 1;
+        const std::int64_t maxLength = (std::int64_t{1} << 24) - 2;
+        const std::vector<FindingPlace> a = {{1, 0, 5}, {2, 7, 11}};
+        std::vector<FindingPlace> b = {{2, 2, 1},
+                                       {9, maxOffset, 3},
+                                       {10, maxOffset + 1, 3},
+                                       {11, 0, maxLength},
+                                       {12, 4, maxLength + 1}};
+        for (std::int64_t i = 0; i < 70000; ++i) b.push_back({100 + i, i, 1});
+        SearchRows rows;
+        for (const auto& [name, places] :
+             {std::pair{"a.log", &a},
+              std::pair{"b.log", static_cast<const std::vector<FindingPlace>*>(&b)}}) {
+            rows.addFile(
+                {QFile::encodeName(dir.filePath(name)).toStdString(), {}, QString(name), false});
+            std::vector<corvane::app::PackedPlace> packed;
+            std::vector<FindingPlace> aside;
+            for (const FindingPlace& p : *places)
+                packed.push_back(SearchRows::Pack(p.line, p.offset, p.length, aside));
+            rows.append(packed, aside);
+        }
+        QCOMPARE(rows.rowCount(), 70007);
+        for (long long row = 0; row < rows.size(); ++row) {
+            const bool inA = row < 2;
+            const FindingPlace& expected = inA ? a[row] : b[static_cast<std::size_t>(row - 2)];
+            if (!(rows.placeOf(row) == expected)) QFAIL(qPrintable(QString::number(row)));
+            QCOMPARE(rows.fileOf(row).service, QString(inA ? "a.log" : "b.log"));
+        }
+        const auto cell = [&](int row, int column) {
+            return rows.data(rows.index(row, column), Qt::DisplayRole).toString();
+        };
+        QCOMPARE(cell(1, 0) + '|' + cell(1, 1) + '|' + cell(1, 3),
+                 QStringLiteral("a.log|2|second line"));
+        QCOMPARE(cell(2, 1) + '|' + cell(2, 3), QStringLiteral("2|y"));
+        QCOMPARE(rows.lineOf(5), std::string("x\ny\n"));  // the file ends before the length
+        QCOMPARE(cell(3, 3), QString());                  // beyond the file
     }
 
     void anExpressionTheEngineRefusesIsSaidAndAStopEndsTheSearch() {
