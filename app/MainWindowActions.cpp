@@ -55,20 +55,20 @@ void MainWindow::addFindingActions() {
 // click does; one on an unknown error puts the text cursor on its line, unless it
 // falls inside the selected text, which the menu then copies.
 void MainWindow::pointAtFinding(QObject* viewport, const QPoint& pos) {
-    QTreeView* knownErrorList_ = pages_->knownErrorList();
-    QPlainTextEdit* unknownErrorText_ = pages_->unknownErrorText();
-    if (viewport == knownErrorList_->viewport()) {
-        const QModelIndex row = knownErrorList_->indexAt(pos);
+    QTreeView* knownErrorList = pages_->knownErrorList();
+    QPlainTextEdit* unknownErrorText = pages_->unknownErrorText();
+    if (viewport == knownErrorList->viewport()) {
+        const QModelIndex row = knownErrorList->indexAt(pos);
         if (!row.isValid()) return;
-        knownErrorList_->setCurrentIndex(row);
+        knownErrorList->setCurrentIndex(row);
         showSelectedError();
-    } else if (viewport == unknownErrorText_->viewport()) {
-        const QTextCursor at = unknownErrorText_->cursorForPosition(pos);
-        const QTextCursor current = unknownErrorText_->textCursor();
+    } else if (viewport == unknownErrorText->viewport()) {
+        const QTextCursor at = unknownErrorText->cursorForPosition(pos);
+        const QTextCursor current = unknownErrorText->textCursor();
         if (current.hasSelection() && at.position() >= current.selectionStart() &&
             at.position() <= current.selectionEnd())
             return;
-        unknownErrorText_->setTextCursor(at);
+        unknownErrorText->setTextCursor(at);
     }
 }
 

@@ -23,7 +23,7 @@
 namespace corvane::app {
 namespace {
 
-enum FindScope { kFindAll, kFindKnown, kFindUnknown };
+enum FindScope { FindAll, FindKnown, FindUnknown };
 
 long long PageCount(std::size_t findings) {
     const auto n = static_cast<long long>(findings);
@@ -245,8 +245,7 @@ void ResultPages::find(bool forward) {
                 const Finding& found = list[static_cast<std::size_t>(i)];
                 const std::string_view finding = found.text;
                 const bool unknown = found.Code() == kUnknownCode;
-                if ((scope == kFindKnown && unknown) || (scope == kFindUnknown && !unknown))
-                    continue;
+                if ((scope == FindKnown && unknown) || (scope == FindUnknown && !unknown)) continue;
                 const std::string_view line =
                     finding.size() > 4 ? finding.substr(4) : std::string_view();
                 if (FromGbkLine(line).contains(needle, Qt::CaseInsensitive)) {

@@ -41,7 +41,7 @@ public:
 
     bool Take(const ServiceEntry& service, const SearchedFile& file, MatchBatch& batch) override {
         if (!file_ || file_->path != file.path) {
-            if (!Flush()) return false;
+            if (!flush()) return false;
             file_ = SearchFile{file.path, file.stamp, FromGbkLine(service.code),
                                IsCompressedLog(file.path)};
             newFile_ = true;
@@ -52,10 +52,10 @@ public:
             ++found_;
             places_.push_back(SearchRows::Pack(
                 match.number, match.offset, static_cast<std::int64_t>(match.text.size()), aside_));
-            if (places_.size() >= kPlacesPerCall && !Flush()) return false;
+            if (places_.size() >= kPlacesPerCall && !flush()) return false;
         }
         const auto now = std::chrono::steady_clock::now();
-        if (now - posted_ > std::chrono::milliseconds(100)) return Flush();
+        if (now - posted_ > std::chrono::milliseconds(100)) return flush();
         return true;
     }
 
@@ -66,7 +66,7 @@ public:
 
     // Posts what was found since the last call; false when the search was stopped
     // while it waited for the window.
-    bool Flush() {
+    bool flush() {
         posted_ = std::chrono::steady_clock::now();
         if (places_.empty() && !newFile_ && found_ == reported_) return true;
         if (!poster_.waitBelow(kCallsWaiting)) return false;
@@ -87,21 +87,23 @@ public:
 
     // Makes the decompressed copies of the compressed files that had lines, so that
     // their rows can be read.
-    void CopyCompressed() {
-        for (const auto& [index, path] : compressed_) {
+    void copyCompressed() {
+        for (const auto& [file, path] : compressed_) {
+            const int index = file;
             GzipCopy copy = DecompressedCopyOf(path, poster_.stop());
             if (!copy.error.empty()) {
                 problems_ += FromGbkLine(copy.error);
                 problems_ += QLatin1Char(' ');
             }
             if (!copy.file) continue;
-            auto file = std::make_shared<FileDescriptor>(std::move(copy.file));
-            poster_.post([rows = rows_, index, file] { rows->setCopy(index, std::move(*file)); });
+            auto reader = std::make_shared<FileDescriptor>(std::move(copy.file));
+            poster_.post(
+                [rows = rows_, index, reader] { rows->setCopy(index, std::move(*reader)); });
         }
     }
 
-    long long Found() const { return found_; }
-    const QString& Problems() const { return problems_; }
+    long long found() const { return found_; }
+    const QString& problems() const { return problems_; }
 
 private:
     const BackgroundTask::Poster& poster_;
@@ -238,12 +240,12 @@ void SearchTab::start() {
             options.threads = std::max(1u, std::thread::hardware_concurrency());
             SearchOutcome outcome = SearchDay(scope.services, scope.directory, scope.day, *search,
                                               posted, poster.stop(), options);
-            if (!posted.Flush()) outcome = SearchOutcome::Stopped;
-            if (outcome != SearchOutcome::Stopped) posted.CopyCompressed();
+            if (!posted.flush()) outcome = SearchOutcome::Stopped;
+            if (outcome != SearchOutcome::Stopped) posted.copyCompressed();
             QString status = outcome == SearchOutcome::Stopped ? QStringLiteral("已停止：%1 行")
                                                                : QStringLiteral("共 %1 行");
-            status = status.arg(posted.Found());
-            if (!posted.Problems().isEmpty()) status += QStringLiteral("；") + posted.Problems();
+            status = status.arg(posted.found());
+            if (!posted.problems().isEmpty()) status += QStringLiteral("；") + posted.problems();
             poster.post([this, status] { endStatus_ = status; });
         },
         [this] {
