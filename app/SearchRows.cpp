@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <optional>
 
 #include "GbkDisplay.h"
 
@@ -137,8 +138,16 @@ std::string SearchRows::read(long long row, std::int64_t most) const {
     OpenFile& file = files_[static_cast<std::size_t>(fileIndexOf(row))];
     if (!file.tried) {
         file.tried = true;
-        // A compressed day is read through its copy alone (setCopy).
-        if (!file.file.compressed) file.reader = OpenSharedForReading(file.file.path);
+        // A compressed day is read through its copy alone (setCopy).  A name that
+        // names another file since the search (a rotation) gives no lines, not another
+        // file's.
+        if (!file.file.compressed) {
+            file.reader = OpenSharedForReading(file.file.path);
+            const std::optional<FileStatus> status = StatusOf(file.reader);
+            if (!status || status->stamp.device != file.file.stamp.device ||
+                status->stamp.inode != file.file.stamp.inode)
+                file.reader = FileDescriptor();
+        }
     }
     if (!file.reader) return {};
     const FindingPlace place = placeOf(row);

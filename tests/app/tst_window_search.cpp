@@ -156,8 +156,8 @@ private slots:
         for (const auto& [name, places] :
              {std::pair{"a.log", &a},
               std::pair{"b.log", static_cast<const std::vector<FindingPlace>*>(&b)}}) {
-            rows.addFile(
-                {QFile::encodeName(dir.filePath(name)).toStdString(), {}, QString(name), false});
+            const std::string path = QFile::encodeName(dir.filePath(name)).toStdString();
+            rows.addFile({path, corvane::StatusOfPath(path)->stamp, QString(name), false});
             std::vector<corvane::app::PackedPlace> packed;
             std::vector<FindingPlace> aside;
             for (const FindingPlace& p : *places)
