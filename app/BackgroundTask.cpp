@@ -10,6 +10,9 @@ BackgroundTask::BackgroundTask(std::function<void(const std::string&)> failed, Q
 BackgroundTask::~BackgroundTask() { cancel(); }
 
 void BackgroundTask::Poster::post(std::function<void()> call) const {
+    // Only cancel() stops a work, and it has superseded the work before: what it would
+    // post now is dropped on arrival anyway.
+    if (stop_.stop_requested()) return;
     {
         const std::lock_guard lock(flow_->mutex);
         ++flow_->waiting;
