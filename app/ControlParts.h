@@ -46,6 +46,25 @@ inline QTreeWidget* MakeReportList(QWidget* parent,
     return list;
 }
 
+// A view with the look of a report list over `model`, which gives the captions.
+inline QTreeView* MakeReportView(QWidget* parent, QAbstractItemModel* model,
+                                 std::initializer_list<int> widths) {
+    auto* list = new QTreeView(parent);
+    list->setModel(model);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionsMovable(false);
+    int index = 0;
+    for (const int width : widths) list->setColumnWidth(index++, width);
+    return list;
+}
+
 inline QLabel* MakeLabel(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);

@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTextBlock>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "BackgroundTask.h"
 #include "ContextView.h"
@@ -28,7 +28,7 @@
 namespace corvane::app {
 
 void MainWindow::addFindingActions() {
-    QTreeWidget* knownErrorList = pages_->knownErrorList();
+    QTreeView* knownErrorList = pages_->knownErrorList();
     QPlainTextEdit* unknownErrorText = pages_->unknownErrorText();
     for (QWidget* view :
          {static_cast<QWidget*>(knownErrorList), static_cast<QWidget*>(unknownErrorText)}) {
@@ -48,27 +48,27 @@ void MainWindow::addFindingActions() {
     auto* exportRun = new QAction(QStringLiteral("导出本次分析结果…"), resultList_);
     connect(exportRun, &QAction::triggered, this, &MainWindow::exportRun);
     resultList_->addAction(exportRun);
-    connect(knownErrorList, &QTreeWidget::itemDoubleClicked, this, &MainWindow::showFindingContext);
+    connect(knownErrorList, &QTreeView::doubleClicked, this, &MainWindow::showFindingContext);
 }
 
 // A right-click on a known error selects it and shows its explanation, as a left
 // click does; one on an unknown error puts the text cursor on its line, unless it
 // falls inside the selected text, which the menu then copies.
 void MainWindow::pointAtFinding(QObject* viewport, const QPoint& pos) {
-    QTreeWidget* knownErrorList_ = pages_->knownErrorList();
-    QPlainTextEdit* unknownErrorText_ = pages_->unknownErrorText();
-    if (viewport == knownErrorList_->viewport()) {
-        QTreeWidgetItem* row = knownErrorList_->itemAt(pos);
-        if (!row) return;
-        knownErrorList_->setCurrentItem(row);
+    QTreeView* knownErrorList = pages_->knownErrorList();
+    QPlainTextEdit* unknownErrorText = pages_->unknownErrorText();
+    if (viewport == knownErrorList->viewport()) {
+        const QModelIndex row = knownErrorList->indexAt(pos);
+        if (!row.isValid()) return;
+        knownErrorList->setCurrentIndex(row);
         showSelectedError();
-    } else if (viewport == unknownErrorText_->viewport()) {
-        const QTextCursor at = unknownErrorText_->cursorForPosition(pos);
-        const QTextCursor current = unknownErrorText_->textCursor();
+    } else if (viewport == unknownErrorText->viewport()) {
+        const QTextCursor at = unknownErrorText->cursorForPosition(pos);
+        const QTextCursor current = unknownErrorText->textCursor();
         if (current.hasSelection() && at.position() >= current.selectionStart() &&
             at.position() <= current.selectionEnd())
             return;
-        unknownErrorText_->setTextCursor(at);
+        unknownErrorText->setTextCursor(at);
     }
 }
 

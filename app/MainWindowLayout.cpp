@@ -144,14 +144,14 @@ void MainWindow::connectControls() {
     connect(steps_->checkCataloguesButton(), &QPushButton::clicked, this,
             &MainWindow::checkCatalogues);
     connect(resultList_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedService);
-    QTreeWidget* knownErrorList = pages_->knownErrorList();
-    connect(knownErrorList, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedError);
+    QTreeView* knownErrorList = pages_->knownErrorList();
+    connect(knownErrorList, &QTreeView::clicked, this, &MainWindow::showSelectedError);
     // A row reached by the keyboard acts as a click on it.  A selection made with the
     // mouse is left to the click that follows, so a click shows its page once.
     connect(resultList_, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (QGuiApplication::mouseButtons() == Qt::NoButton) showSelectedService();
     });
-    connect(knownErrorList, &QTreeWidget::itemSelectionChanged, this, [this] {
+    connect(knownErrorList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (QGuiApplication::mouseButtons() == Qt::NoButton) showSelectedError();
     });
     steps_->dayList()->installEventFilter(this);

@@ -69,6 +69,8 @@ MainWindow::~MainWindow() {
     patternsTab_->cancel();
     searchTab_->cancel();
     copyTask_.reset();
+    // The lists the pages read go before the controls, which may still be painted.
+    pages_->setSources(nullptr, nullptr);
 }
 
 void MainWindow::startUp() {

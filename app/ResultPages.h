@@ -3,7 +3,6 @@
 // above them: their controls and the paging state.
 #pragma once
 
-#include <string_view>
 #include <vector>
 
 #include <QObject>
@@ -20,10 +19,12 @@ class QProgressBar;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
-class QTreeWidget;
+class QTreeView;
 class QWidget;
 
 namespace corvane::app {
+
+class KnownErrorRows;
 
 class ResultPages final : public QObject {
 public:
@@ -43,7 +44,7 @@ public:
     QWidget* pageBar() const { return pageBar_; }
     QWidget* knownTab() const { return knownTab_; }
     QWidget* unknownTab() const { return unknownTab_; }
-    QTreeWidget* knownErrorList() const { return knownErrorList_; }
+    QTreeView* knownErrorList() const { return knownErrorList_; }
     QPlainTextEdit* explanationText() const { return explanationText_; }
     QPlainTextEdit* unknownErrorText() const { return unknownErrorText_; }
     QPushButton* previousPageButton() const { return previousPageButton_; }
@@ -88,7 +89,6 @@ private:
     void showPage(long long page);
     void updatePageBar();
     void selectFinding(long long position);
-    QString codeMark(std::string_view code) const;
 
     QTabWidget* tabs_;
     QProgressBar* progressBar_;
@@ -109,7 +109,8 @@ private:
 
     QWidget* knownTab_ = nullptr;
     QSplitter* knownSplitter_ = nullptr;
-    QTreeWidget* knownErrorList_ = nullptr;
+    KnownErrorRows* known_ = nullptr;
+    QTreeView* knownErrorList_ = nullptr;
     QPlainTextEdit* explanationText_ = nullptr;
     QWidget* unknownTab_ = nullptr;
     QLabel* rawTextLabel_ = nullptr;

@@ -2,82 +2,60 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
-#include <atomic>
 #include <chrono>
-#include <exception>
 #include <optional>
+#include <thread>
 
 #include "DesignNames.h"
 #include "GbkDisplay.h"
+#include "SearchRows.h"
+#include "scan/GzipCopy.h"
 #include "search/DaySearch.h"
 
 namespace corvane::app {
 namespace {
 
-// Rows per queued call: a call adds them to the list in a few milliseconds.
-constexpr std::size_t kRowsPerCall = 500;
+// Places per queued call: a call adds them to the list in about a millisecond.
+constexpr std::size_t kPlacesPerCall = 16384;
+// Calls that may wait for the window at a time: a search that finds lines faster than
+// the list takes them would otherwise queue hundreds of calls, which the window's
+// thread would then serve in one go, holding everything else up.
+constexpr int kCallsWaiting = 2;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The line's time of day: the first "hh:mm:ss" (with its ".fff" when there is one)
-// among its first bytes; empty when there is none.
-QString LineTime(std::string_view line) {
-    const std::size_t limit = std::min<std::size_t>(line.size(), 64);
-    for (std::size_t i = 0; i + 8 <= limit; ++i) {
-        const std::string_view t = line.substr(i, 8);
-        if (IsDigit(t[0]) && IsDigit(t[1]) && t[2] == ':' && IsDigit(t[3]) && IsDigit(t[4]) &&
-            t[5] == ':' && IsDigit(t[6]) && IsDigit(t[7])) {
-            std::size_t end = i + 8;
-            if (end + 1 < line.size() && line[end] == '.' && IsDigit(line[end + 1])) {
-                ++end;
-                while (end < line.size() && end < i + 15 && IsDigit(line[end])) ++end;
-            }
-            return QString::fromLatin1(line.data() + i, static_cast<qsizetype>(end - i));
-        }
-    }
-    return QString();
-}
-
-// Turns what the search finds into rows on the search's thread and posts them to the
-// tab; past kShownMax rows only the count goes on.
-class PostedMatches final : public DayMatchSink {
+// Packs the places of what the search finds on the search's thread and posts them to
+// the list, a file's first lines with the file.
+class PostedPlaces final : public DayMatchSink {
 public:
-    using Post = std::function<void(std::vector<SearchTab::Row>&, long long found)>;
-    explicit PostedMatches(Post post) : post_(std::move(post)) {}
+    PostedPlaces(const BackgroundTask::Poster& poster, SearchRows* rows,
+                 std::function<void(long long)> counted)
+        : poster_(poster), rows_(rows), counted_(std::move(counted)) {}
 
     bool Take(const ServiceEntry& service, const SearchedFile& file, MatchBatch& batch) override {
         if (!file_ || file_->path != file.path) {
-            auto place = std::make_shared<SearchPlace>();
-            place->path = file.path;
-            place->stamp = file.stamp;
-            file_ = std::move(place);
-            service_ = FromGbkLine(service.code);
+            if (!flush()) return false;
+            file_ = SearchFile{file.path, file.stamp, FromGbkLine(service.code),
+                               IsCompressedLog(file.path)};
+            newFile_ = true;
+            if (file_->compressed) compressed_.emplace_back(files_, file.path);
+            ++files_;
         }
         for (const LineMatch& match : batch.Lines()) {
             ++found_;
-            if (shown_ >= SearchTab::kShownMax) continue;
-            ++shown_;
-            SearchTab::Row row;
-            row.service = service_;
-            row.number = match.number;
-            row.time = LineTime(match.text);
-            row.text = FromGbkLine(match.text);
-            row.file = file_;
-            row.offset = match.offset;
-            row.line.assign(match.text);
-            rows_.push_back(std::move(row));
-            if (rows_.size() >= kRowsPerCall) Flush();
+            places_.push_back(SearchRows::Pack(
+                match.number, match.offset, static_cast<std::int64_t>(match.text.size()), aside_));
+            if (places_.size() >= kPlacesPerCall && !flush()) return false;
         }
         const auto now = std::chrono::steady_clock::now();
-        if (!rows_.empty() || now - posted_ > std::chrono::milliseconds(100)) Flush();
+        if (now - posted_ > std::chrono::milliseconds(100)) return flush();
         return true;
     }
 
@@ -86,21 +64,59 @@ public:
         problems_ += QLatin1Char(' ');
     }
 
-    void Flush() {
-        post_(rows_, found_);
-        rows_.clear();
+    // Posts what was found since the last call; false when the search was stopped
+    // while it waited for the window.
+    bool flush() {
         posted_ = std::chrono::steady_clock::now();
+        if (places_.empty() && !newFile_ && found_ == reported_) return true;
+        if (!poster_.waitBelow(kCallsWaiting)) return false;
+        std::optional<SearchFile> file;
+        if (newFile_) file = file_;
+        newFile_ = false;
+        reported_ = found_;
+        poster_.post([rows = rows_, counted = counted_, file = std::move(file),
+                      places = std::move(places_), aside = std::move(aside_), found = found_] {
+            if (file) rows->addFile(*file);
+            rows->append(places, aside);
+            counted(found);
+        });
+        places_.clear();
+        aside_.clear();
+        return true;
     }
-    long long Found() const { return found_; }
-    const QString& Problems() const { return problems_; }
+
+    // Makes the decompressed copies of the compressed files that had lines, so that
+    // their rows can be read.
+    void copyCompressed() {
+        for (const auto& [file, path] : compressed_) {
+            const int index = file;
+            GzipCopy copy = DecompressedCopyOf(path, poster_.stop());
+            if (!copy.error.empty()) {
+                problems_ += FromGbkLine(copy.error);
+                problems_ += QLatin1Char(' ');
+            }
+            if (!copy.file) continue;
+            auto reader = std::make_shared<FileDescriptor>(std::move(copy.file));
+            poster_.post(
+                [rows = rows_, index, reader] { rows->setCopy(index, std::move(*reader)); });
+        }
+    }
+
+    long long found() const { return found_; }
+    const QString& problems() const { return problems_; }
 
 private:
-    Post post_;
-    std::shared_ptr<const SearchPlace> file_;
-    QString service_;
-    std::vector<SearchTab::Row> rows_;
+    const BackgroundTask::Poster& poster_;
+    SearchRows* rows_;
+    std::function<void(long long)> counted_;
+    std::optional<SearchFile> file_;
+    bool newFile_ = false;
+    int files_ = 0;
+    std::vector<std::pair<int, std::string>> compressed_;
+    std::vector<PackedPlace> places_;
+    std::vector<FindingPlace> aside_;
     long long found_ = 0;
-    int shown_ = 0;
+    long long reported_ = 0;
     QString problems_;
     std::chrono::steady_clock::time_point posted_;
 };
@@ -109,7 +125,16 @@ private:
 
 SearchTab::SearchTab(QTabWidget* tabs, std::function<SearchScope()> scope,
                      std::function<void(const SearchPlace&)> open, QObject* parent)
-    : QObject(parent), scope_(std::move(scope)), open_(std::move(open)), tabs_(tabs) {
+    : QObject(parent),
+      scope_(std::move(scope)),
+      open_(std::move(open)),
+      tabs_(tabs),
+      task_(
+          [this](const std::string& message) {
+              stopButton_->setEnabled(false);
+              setStatus(FromGbkLine(message));
+          },
+          this) {
     tab_ = new QWidget();
     auto* layout = new QVBoxLayout(tab_);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -129,11 +154,21 @@ SearchTab::SearchTab(QTabWidget* tabs, std::function<SearchScope()> scope,
     bar->addWidget(stopButton_);
     status_ = new QLabel(tab_);
     status_->setTextFormat(Qt::PlainText);
-    list_ = new QTreeWidget(tab_);
-    list_->setRootIsDecorated(false);
-    list_->setUniformRowHeights(true);
-    list_->setHeaderLabels({QStringLiteral("服务"), QStringLiteral("行号"), QStringLiteral("时间"),
-                            QStringLiteral("日志行")});
+    // A table rather than a tree: a tree view keeps a record of every row, a table
+    // only the rows' heights, and the list may hold millions.
+    rows_ = new SearchRows(this);
+    list_ = new QTableView(tab_);
+    list_->setModel(rows_);
+    list_->setShowGrid(false);
+    list_->setWordWrap(false);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->verticalHeader()->hide();
+    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 4);
+    list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list_->horizontalHeader()->setStretchLastSection(true);
     list_->setColumnWidth(0, 60);
     list_->setColumnWidth(1, 70);
     list_->setColumnWidth(2, 90);
@@ -158,33 +193,23 @@ SearchTab::SearchTab(QTabWidget* tabs, std::function<SearchScope()> scope,
         cancel();
         if (was) setStatus(QStringLiteral("已停止：%1 行").arg(count_));
     });
-    connect(list_, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem* item) { openRow(item); });
+    connect(list_, &QTableView::activated, this,
+            [this](const QModelIndex& index) { openRow(index); });
 }
 
 // The controls may be gone by now: only the thread is stopped.
-SearchTab::~SearchTab() { stopWork(); }
+SearchTab::~SearchTab() { task_.cancel(); }
 
 void SearchTab::setStatus(const QString& text) { status_->setText(text); }
 
-void SearchTab::stopWork() {
-    ++serial_;
-    if (thread_.joinable()) {
-        thread_.request_stop();
-        thread_.join();
-    }
-    finished_ = true;
-}
-
 void SearchTab::cancel() {
-    stopWork();
+    task_.cancel();
     stopButton_->setEnabled(false);
 }
 
 void SearchTab::start() {
     cancel();
-    rows_.clear();
-    list_->clear();
+    rows_->clear();
     count_ = 0;
     SearchQuery query;
     query.pattern = ToGbkText(patternEdit_->text());
@@ -202,82 +227,42 @@ void SearchTab::start() {
         setStatus(QStringLiteral("表达式有误：%1").arg(QString::fromUtf8(e.what())));
         return;
     }
-    const unsigned serial = serial_;
-    finished_ = false;
     stopButton_->setEnabled(true);
     setStatus(QStringLiteral("正在搜索..."));
-    thread_ = std::jthread([this, serial, search, scope = std::move(scope)](StopToken stop) {
-        // At most two calls wait for the window at a time: a search that finds lines
-        // faster than the list takes them would otherwise queue hundreds of calls, which
-        // the window's thread would then serve in one go, holding everything else up.
-        auto waiting = std::make_shared<std::atomic<int>>(0);
-        PostedMatches posted(
-            [this, serial, waiting, &stop](std::vector<Row>& rows, long long found) {
-                while (waiting->load() >= 2 && !stop.stop_requested())
-                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-                ++*waiting;
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, serial, waiting, rows = std::move(rows), found]() mutable {
-                        --*waiting;
-                        show(serial, rows, found);
-                    },
-                    Qt::QueuedConnection);
-            });
-        QString status;
-        try {
+    const auto counted = [this](long long found) {
+        count_ = found;
+        setStatus(QStringLiteral("正在搜索：%1 行").arg(count_));
+    };
+    task_.run(
+        [this, counted, search, scope = std::move(scope)](const BackgroundTask::Poster& poster) {
+            PostedPlaces posted(poster, rows_, counted);
             SearchOptions options;
             options.threads = std::max(1u, std::thread::hardware_concurrency());
-            const SearchOutcome outcome = SearchDay(scope.services, scope.directory, scope.day,
-                                                    *search, posted, stop, options);
-            posted.Flush();
-            status = outcome == SearchOutcome::Stopped ? QStringLiteral("已停止：%1 行")
-                                                       : QStringLiteral("共 %1 行");
-            status = status.arg(posted.Found());
-            if (posted.Found() > kShownMax)
-                status += QStringLiteral("（列出前 %1 行）").arg(kShownMax);
-            if (!posted.Problems().isEmpty()) status += QStringLiteral("；") + posted.Problems();
-        } catch (const std::exception& e) {
-            status = FromGbkLine(std::string_view(e.what()));
-        }
-        QMetaObject::invokeMethod(
-            this, [this, serial, status] { finish(serial, status); }, Qt::QueuedConnection);
-    });
+            SearchOutcome outcome = SearchDay(scope.services, scope.directory, scope.day, *search,
+                                              posted, poster.stop(), options);
+            if (!posted.flush()) outcome = SearchOutcome::Stopped;
+            if (outcome != SearchOutcome::Stopped) posted.copyCompressed();
+            QString status = outcome == SearchOutcome::Stopped ? QStringLiteral("已停止：%1 行")
+                                                               : QStringLiteral("共 %1 行");
+            status = status.arg(posted.found());
+            if (!posted.problems().isEmpty()) status += QStringLiteral("；") + posted.problems();
+            poster.post([this, status] { endStatus_ = status; });
+        },
+        [this] {
+            stopButton_->setEnabled(false);
+            setStatus(endStatus_);
+        });
 }
 
-void SearchTab::show(unsigned serial, std::vector<Row>& rows, long long found) {
-    if (serial != serial_) return;
-    count_ = found;
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(rows.size()));
-    for (Row& row : rows) {
-        auto* item = new QTreeWidgetItem();
-        item->setText(0, row.service);
-        item->setText(1, QString::number(row.number));
-        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-        item->setText(2, row.time);
-        item->setText(3, row.text);
-        items.append(item);
-        rows_.push_back(std::move(row));
-    }
-    list_->addTopLevelItems(items);
-    setStatus(QStringLiteral("正在搜索：%1 行").arg(count_));
-}
-
-void SearchTab::finish(unsigned serial, const QString& status) {
-    if (serial != serial_) return;
-    finished_ = true;
-    stopButton_->setEnabled(false);
-    setStatus(status);
-}
-
-void SearchTab::openRow(QTreeWidgetItem* item) {
-    const int index = list_->indexOfTopLevelItem(item);
-    if (index < 0 || static_cast<std::size_t>(index) >= rows_.size()) return;
-    const Row& row = rows_[static_cast<std::size_t>(index)];
-    SearchPlace place = *row.file;
-    place.place = {row.number, row.offset, static_cast<std::int64_t>(row.line.size())};
-    place.line = row.line;
+void SearchTab::openRow(const QModelIndex& index) {
+    if (!index.isValid() || index.row() >= rows_->size()) return;
+    const long long row = index.row();
+    const SearchFile& file = rows_->fileOf(row);
+    SearchPlace place;
+    place.path = file.path;
+    place.stamp = file.stamp;
+    place.place = rows_->placeOf(row);
+    place.line = rows_->lineOf(row);
     open_(place);
 }
 

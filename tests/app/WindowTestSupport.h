@@ -197,7 +197,7 @@ struct Controls {
           progressBar(Find<QProgressBar>(form, corvane::app::design::kProgressBar)),
           resultList(Find<QTreeWidget>(form, corvane::app::design::kResultList)),
           detailTabs(Find<QTabWidget>(form, corvane::app::design::kDetailTabs)),
-          knownErrorList(Find<QTreeWidget>(form, corvane::app::design::kKnownErrorList)),
+          knownErrorList(Find<QTreeView>(form, corvane::app::design::kKnownErrorList)),
           explanationText(Find<QPlainTextEdit>(form, corvane::app::design::kExplanationText)),
           unknownErrorText(Find<QPlainTextEdit>(form, corvane::app::design::kUnknownErrorText)),
           pageNumberLabel(Find<QLabel>(form, corvane::app::design::kPageNumberLabel)),
@@ -221,7 +221,7 @@ struct Controls {
     QProgressBar* progressBar;
     QTreeWidget* resultList;
     QTabWidget* detailTabs;
-    QTreeWidget* knownErrorList;
+    QTreeView* knownErrorList;
     QPlainTextEdit* explanationText;
     QPlainTextEdit* unknownErrorText;
     QLabel* pageNumberLabel;
@@ -246,10 +246,9 @@ struct Controls {
     }
     QStringList knownErrorRows() const {
         QStringList rows;
-        for (int i = 0; i < knownErrorList->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* row = knownErrorList->topLevelItem(i);
-            rows << row->text(0) + '|' + row->text(1) + '|' + row->text(2);
-        }
+        for (int i = 0; i < RowCount(knownErrorList); ++i)
+            rows << Cell(knownErrorList, i, 0) + '|' + Cell(knownErrorList, i, 1) + '|' +
+                        Cell(knownErrorList, i, 2);
         return rows;
     }
     QString KnownTab() const { return detailTabs->tabText(0); }
@@ -262,16 +261,24 @@ struct Controls {
             if (dayList->item(i)->text() == day) dayList->setCurrentRow(i);
     }
 
+    // The rows of a list and the text of a cell, whether the list holds its items or
+    // views a model.
+    static int RowCount(const QAbstractItemView* list) { return list->model()->rowCount(); }
+    static QString Cell(const QAbstractItemView* list, int row, int column) {
+        return list->model()->index(row, column).data().toString();
+    }
+
     // A row made current as the keyboard does it, without a mouse click.
-    static void SelectRow(QTreeWidget* list, int row) {
-        list->setCurrentItem(list->topLevelItem(row));
+    static void SelectRow(QAbstractItemView* list, int row) {
+        list->setCurrentIndex(list->model()->index(row, 0));
     }
 
     // A click on a row, as the mouse gives it: selection, then the click handler.
-    static void ClickRow(QTreeWidget* list, int row) {
-        list->scrollToItem(list->topLevelItem(row));
-        const QRect rect = list->visualItemRect(list->topLevelItem(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    static void ClickRow(QAbstractItemView* list, int row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualRect(index).center());
     }
 };
 

@@ -91,7 +91,7 @@ private slots:
 
         // The page looked at was the last: it is filled again, and the bar counts two.
         QCOMPARE(c.pageNumberLabel->text() + '/' + c.pageCountLabel->text(), QStringLiteral("1/2"));
-        QCOMPARE(c.knownErrorList->topLevelItemCount(), 1000);
+        QCOMPARE(Controls::RowCount(c.knownErrorList), 1000);
         QTest::mouseClick(c.nextPageButton, Qt::LeftButton);
         QCOMPARE(c.knownErrorRows(),
                  (QStringList{"10:00:00|连接错误|101", "10:00:09|连接错误|101"}));
@@ -117,7 +117,7 @@ private slots:
             ServeEventsUntil([&] { return c.ResultRows() == QStringList{"甲服务\t3\t0"}; }, 30000));
         QVERIFY(!c.resultList->topLevelItem(0)->toolTip(0).isEmpty());
         QCOMPARE(c.pageNumberLabel->text() + '/' + c.pageCountLabel->text(), QStringLiteral("1/1"));
-        QCOMPARE(c.knownErrorList->topLevelItemCount(), 3);
+        QCOMPARE(Controls::RowCount(c.knownErrorList), 3);
 
         // Unchecked, the window follows no more, and the history holds the day as
         // following left it (the default history, under the test's data directory).

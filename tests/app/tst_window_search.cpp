@@ -3,10 +3,14 @@
 // expression, and a stop.
 
 #include <QCheckBox>
+#include <QTableView>
 
+#include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "ContextView.h"
+#include "SearchRows.h"
 #include "WindowTestSupport.h"
 
 using namespace wintest;
@@ -23,7 +27,7 @@ struct SearchWindow {
     QPushButton* search;
     QPushButton* stop;
     QLabel* status;
-    QTreeWidget* list;
+    QTableView* list;
 
     explicit SearchWindow(int alphaLines = 3000, bool compressedBeta = false) {
         // Decompressed copies go into the test's tree, never into the user's cache.
@@ -55,7 +59,7 @@ struct SearchWindow {
         search = Controls::Find<QPushButton>(*form, design::kSearchButton);
         stop = Controls::Find<QPushButton>(*form, design::kSearchStopButton);
         status = Controls::Find<QLabel>(*form, design::kSearchStatus);
-        list = Controls::Find<QTreeWidget>(*form, design::kSearchList);
+        list = Controls::Find<QTableView>(*form, design::kSearchList);
     }
 
     // Searches for `text` and waits for the search's end.
@@ -66,12 +70,19 @@ struct SearchWindow {
         DrainEvents();
     }
 
+    int Count() const { return Controls::RowCount(list); }
+    // Opens the lines around result `row`, as a double click or Enter does.
+    void Activate(int row) const {
+        const QModelIndex index = list->model()->index(row, 0);
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+
     QStringList Rows() const {
         QStringList rows;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* row = list->topLevelItem(i);
-            rows << row->text(0) + '|' + row->text(1) + '|' + row->text(2) + '|' + row->text(3);
-        }
+        for (int i = 0; i < Count(); ++i)
+            rows << Controls::Cell(list, i, 0) + '|' + Controls::Cell(list, i, 1) + '|' +
+                        Controls::Cell(list, i, 2) + '|' + Controls::Cell(list, i, 3);
         return rows;
     }
 };
@@ -96,8 +107,7 @@ private slots:
         QCOMPARE(w.status->text(), QStringLiteral("共 %1 行").arg(expected.size()));
 
         // A result opens the lines around it, its own line highlighted.
-        w.list->setCurrentItem(w.list->topLevelItem(2));
-        emit w.list->itemActivated(w.list->topLevelItem(2), 0);
+        w.Activate(2);
         const auto* view = w.form->findChild<corvane::app::ContextView*>();
         QVERIFY(view);
         QCOMPARE(view->highlightedLineNumber(), 21);
@@ -107,16 +117,16 @@ private slots:
         // Case kept: only the upper-case lines of Alpha.
         Controls::Find<QCheckBox>(*w.form, design::kSearchCase)->setChecked(true);
         w.Search(QStringLiteral("ORD-XQ"));
-        QCOMPARE(w.list->topLevelItemCount(), 3000 / 7);
+        QCOMPARE(w.Count(), 3000 / 7);
     }
 
     void aCompressedDayIsSearchedAndItsContextOpened() {
         SearchWindow w(100, true);
         w.Search(QStringLiteral("ord-xq"));
-        QCOMPARE(w.list->topLevelItemCount(), 100 / 7 + 2);
-        const int last = w.list->topLevelItemCount() - 1;
+        QCOMPARE(w.Count(), 100 / 7 + 2);
+        const int last = w.Count() - 1;
         QCOMPARE(w.Rows().last(), QStringLiteral("B|3||订单 Ord-Xq 已提交"));
-        emit w.list->itemActivated(w.list->topLevelItem(last), 0);
+        w.Activate(last);
         QTRY_VERIFY(w.form->findChild<corvane::app::ContextView*>());
         const auto* view = w.form->findChild<corvane::app::ContextView*>();
         QCOMPARE(view->highlightedLineNumber(), 3);
@@ -125,16 +135,62 @@ private slots:
         QVERIFY(view->text().contains(QStringLiteral("second")));
     }
 
+    // The list keeps places alone: each comes back as it was given, those beyond the
+    // packed fields and those past a chunk included, and a shown row reads its line.
+    void theRowsKeepEveryPlaceAndReadTheirLines() {
+        using corvane::FindingPlace;
+        using corvane::app::SearchRows;
+        QTemporaryDir dir;
+        QVERIFY(TestDirs::WriteFile(dir.filePath("a.log"), "first\r\nsecond line\r\n"));
+        QVERIFY(TestDirs::WriteFile(dir.filePath("b.log"), "x\ny\n"));
+        const std::int64_t maxOffset = (std::int64_t{1} << 40) - 1;
+        const std::int64_t maxLength = (std::int64_t{1} << 24) - 2;
+        const std::vector<FindingPlace> a = {{1, 0, 5}, {2, 7, 11}};
+        std::vector<FindingPlace> b = {{2, 2, 1},
+                                       {9, maxOffset, 3},
+                                       {10, maxOffset + 1, 3},
+                                       {11, 0, maxLength},
+                                       {12, 4, maxLength + 1}};
+        for (std::int64_t i = 0; i < 70000; ++i) b.push_back({100 + i, i, 1});
+        SearchRows rows;
+        for (const auto& [name, places] :
+             {std::pair{"a.log", &a},
+              std::pair{"b.log", static_cast<const std::vector<FindingPlace>*>(&b)}}) {
+            const std::string path = QFile::encodeName(dir.filePath(name)).toStdString();
+            rows.addFile({path, corvane::StatusOfPath(path)->stamp, QString(name), false});
+            std::vector<corvane::app::PackedPlace> packed;
+            std::vector<FindingPlace> aside;
+            for (const FindingPlace& p : *places)
+                packed.push_back(SearchRows::Pack(p.line, p.offset, p.length, aside));
+            rows.append(packed, aside);
+        }
+        QCOMPARE(rows.rowCount(), 70007);
+        for (long long row = 0; row < rows.size(); ++row) {
+            const bool inA = row < 2;
+            const FindingPlace& expected = inA ? a[row] : b[static_cast<std::size_t>(row - 2)];
+            if (!(rows.placeOf(row) == expected)) QFAIL(qPrintable(QString::number(row)));
+            QCOMPARE(rows.fileOf(row).service, QString(inA ? "a.log" : "b.log"));
+        }
+        const auto cell = [&](int row, int column) {
+            return rows.data(rows.index(row, column), Qt::DisplayRole).toString();
+        };
+        QCOMPARE(cell(1, 0) + '|' + cell(1, 1) + '|' + cell(1, 3),
+                 QStringLiteral("a.log|2|second line"));
+        QCOMPARE(cell(2, 1) + '|' + cell(2, 3), QStringLiteral("2|y"));
+        QCOMPARE(rows.lineOf(5), std::string("x\ny\n"));  // the file ends before the length
+        QCOMPARE(cell(3, 3), QString());                  // beyond the file
+    }
+
     void anExpressionTheEngineRefusesIsSaidAndAStopEndsTheSearch() {
         SearchWindow w(400000);
         w.regex->setChecked(true);
         w.Search(QStringLiteral("ord-(xq"));
         QVERIFY(w.status->text().startsWith(QStringLiteral("表达式有误：")));
-        QCOMPARE(w.list->topLevelItemCount(), 0);
+        QCOMPARE(w.Count(), 0);
 
         w.Search(QStringLiteral("^10:00:1[0-4]\\.000 order ORD-XQ"));
-        QCOMPARE(w.status->text(), QStringLiteral("共 %1 行").arg(w.list->topLevelItemCount()));
-        QVERIFY(w.list->topLevelItemCount() > 0);
+        QCOMPARE(w.status->text(), QStringLiteral("共 %1 行").arg(w.Count()));
+        QVERIFY(w.Count() > 0);
 
         // Every line matches: the stop ends the search with what it has shown.
         w.edit->setText(QStringLiteral("order"));
