@@ -10,9 +10,9 @@ BackgroundTask::BackgroundTask(std::function<void(const std::string&)> failed, Q
 BackgroundTask::~BackgroundTask() { cancel(); }
 
 void BackgroundTask::Poster::post(std::function<void()> call) const {
-    // Only cancel() stops a work, and it has superseded the work before: what it would
-    // post now is dropped on arrival anyway.
-    if (stop_.stop_requested()) return;
+    // A work superseded by cancel() (or a new start) posts nothing more; one only asked
+    // to stop (requestStop) still hands on what it posts until it ends.
+    if (task_->serial_.load() != serial_) return;
     {
         const std::lock_guard lock(flow_->mutex);
         ++flow_->waiting;
@@ -38,12 +38,12 @@ void BackgroundTask::arrive(unsigned serial, Flow& flow, const std::function<voi
         --flow.waiting;
     }
     flow.room.notify_all();
-    if (serial == serial_) call();
+    if (serial == serial_.load()) call();
 }
 
 void BackgroundTask::run(std::function<void(const Poster&)> work, std::function<void()> ended) {
     cancel();
-    const unsigned serial = serial_;
+    const unsigned serial = serial_.load();
     pending_ = true;
     auto flow = std::make_shared<Flow>();
     thread_ = std::jthread([this, serial, flow, work = std::move(work),
@@ -66,6 +66,10 @@ void BackgroundTask::run(std::function<void(const Poster&)> work, std::function<
             }
         });
     });
+}
+
+void BackgroundTask::requestStop() {
+    if (thread_.joinable()) thread_.request_stop();
 }
 
 void BackgroundTask::cancel() {

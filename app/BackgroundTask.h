@@ -21,6 +21,7 @@
 // floods.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <functional>
@@ -91,6 +92,9 @@ public:
 
     // Stops the work (if any) and waits for its thread; what it delivers is dropped.
     void cancel();
+    // Asks the work to stop without waiting for it: it is not superseded, so what it
+    // still posts (its last words, then `ended`) arrives as usual.
+    void requestStop();
 
     // True from a start until its end has arrived (or was dropped by cancel()).
     bool pending() const { return pending_; }
@@ -106,7 +110,8 @@ private:
     void arrive(unsigned serial, Flow& flow, const std::function<void()>& call);
 
     std::function<void(const std::string&)> failed_;
-    unsigned serial_ = 0;  // read and written on this object's thread only
+    // Written on this object's thread only; a work's posts compare it with theirs.
+    std::atomic<unsigned> serial_{0};
     bool pending_ = false;
     std::jthread thread_;
 };

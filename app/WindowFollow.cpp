@@ -33,9 +33,10 @@ std::vector<RecordedDay> EarlierDays(SharedHistory* history, const ServicePass& 
 // line's finding, and that of a last line examined before its line end came).
 class WindowFollow::Sink final : public FollowSink {
 public:
-    Sink(WindowFollow& owner, const std::vector<std::shared_ptr<const ServicePass>>& passes,
-         std::size_t rowCount, std::vector<std::optional<std::vector<RecordedDay>>> earlier)
-        : owner_(owner), earlier_(std::move(earlier)), targets_(passes.size()) {
+    Sink(WindowFollow& owner, const BackgroundTask::Poster& poster,
+         const std::vector<std::shared_ptr<const ServicePass>>& passes, std::size_t rowCount,
+         std::vector<std::optional<std::vector<RecordedDay>>> earlier)
+        : owner_(owner), poster_(poster), earlier_(std::move(earlier)), targets_(passes.size()) {
         nextRow_ = static_cast<int>(rowCount);
         for (std::size_t i = 0; i < passes.size(); ++i) {
             Target& t = targets_[i];
@@ -100,7 +101,7 @@ public:
             for (const RecordedDay& day : *earlier_[target]) before.push_back(&day.codes);
             change.marks = DayMarks(before, t.codes);
         }
-        owner_.post(std::move(change));
+        owner_.post(std::move(change), poster_);
     }
 
 private:
@@ -136,29 +137,36 @@ private:
     };
 
     WindowFollow& owner_;
+    const BackgroundTask::Poster& poster_;
     const std::vector<std::optional<std::vector<RecordedDay>>> earlier_;
     std::vector<Target> targets_;
     int nextRow_ = 0;
 };
 
 WindowFollow::WindowFollow(Shown shown, std::function<void()> ended, QObject* parent)
-    : QObject(parent), shown_(std::move(shown)), ended_(std::move(ended)) {}
+    : QObject(parent),
+      shown_(std::move(shown)),
+      ended_(std::move(ended)),
+      task_([](const std::string& failure) {
+          // Following is a convenience on top of a completed run: what it cannot do
+          // leaves the rows as they are, and is said where a developer looks.
+          std::fprintf(stderr, "corvane-log-analyzer: following ended: %s\n", failure.c_str());
+      }) {}
 
 WindowFollow::~WindowFollow() {
     ended_ = nullptr;  // the window is going: nothing to record through it
     stop();
 }
 
-// Queued to this object's thread in order; a deleted owner takes its queued calls
-// with it, and stop() applies what is still waiting.
-void WindowFollow::post(Change change) {
+// Queued in order: the task's call only wakes the window's thread, which takes every
+// change waiting; stop() takes those still waiting when the follow ends.
+void WindowFollow::post(Change change, const BackgroundTask::Poster& poster) {
     {
         const std::lock_guard<std::mutex> lock(mutex_);
         changes_.push_back(std::move(change));
         anyChange_ = true;
     }
-    QMetaObject::invokeMethod(
-        this, [this] { deliver(); }, Qt::QueuedConnection);
+    poster.post([this] { deliver(); });
 }
 
 void WindowFollow::deliver() {
@@ -183,59 +191,54 @@ void WindowFollow::start(const ResultRows& rows, std::vector<ServicePass> waitin
     for (const ResultRow& row : rows) passes.push_back(row.stored);
     for (ServicePass& service : waiting)
         passes.push_back(std::make_shared<const ServicePass>(std::move(service)));
-    stop_ = StopSource();
-    anyChange_ = false;
-    thread_ = std::thread([this, passes = std::move(passes), rowCount = rows.size(), &catalogue,
-                           programDir, history, token = stop_.get_token()]() mutable {
-        work(std::move(passes), rowCount, catalogue, std::move(programDir), history,
-             std::move(token));
+    task_.run([this, passes = std::move(passes), rowCount = rows.size(), &catalogue, programDir,
+               history](const BackgroundTask::Poster& poster) mutable {
+        work(std::move(passes), rowCount, catalogue, programDir, history, poster);
     });
 }
 
 void WindowFollow::stop() {
-    if (!thread_.joinable()) return;
-    stop_.request_stop();
-    thread_.join();
+    task_.cancel();
     deliver();
-    if (anyChange_ && ended_) ended_();
-    anyChange_ = false;
+    bool changed = false;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        changed = anyChange_;
+        anyChange_ = false;
+    }
+    if (changed && ended_) ended_();
 }
 
 void WindowFollow::work(std::vector<std::shared_ptr<const ServicePass>> passes,
                         std::size_t rowCount, const ErrorCatalogue& catalogue,
-                        std::string programDir, SharedHistory* history, StopToken stop) {
-    try {
-        std::vector<FollowTarget> targets;
-        for (const auto& pass : passes) targets.push_back({pass->serviceCode, pass->logFile});
-        DayFollowOptions options;
-        // A file the run did not scan is new for the day, all of it.
-        options.fromStart = true;
-        // As the run's scan does, a last line counts before its line end has come.
-        options.lastLineSoFar = true;
-        // A change for a row at most every quarter second, well within the second a
-        // write may take to show.
-        options.minRoundInterval = std::chrono::milliseconds(250);
-        DayFollow follow(programDir, catalogue, std::move(targets), passes.front()->directory, stop,
-                         options);
-        // The run's files go on from where its scans left them.
-        for (std::size_t i = 0; i < rowCount; ++i)
-            if (passes[i]->end)
-                follow.GoOnFrom(i, *passes[i]->end, passes[i]->findings, passes[i]->logStamp);
-        std::vector<std::optional<std::vector<RecordedDay>>> earlier;
-        for (const auto& pass : passes) {
-            if (history)
-                earlier.emplace_back(EarlierDays(history, *pass));
-            else
-                earlier.emplace_back();
-        }
-        Sink sink(*this, passes, rowCount, std::move(earlier));
-        passes.clear();  // the rows hold the run's findings; the follow needs none of them
-        follow.Run(sink);
-    } catch (const std::exception& e) {
-        // Following is a convenience on top of a completed run: what it cannot do
-        // leaves the rows as they are, and is said where a developer looks.
-        std::fprintf(stderr, "corvane-log-analyzer: following ended: %s\n", e.what());
+                        const std::string& programDir, SharedHistory* history,
+                        const BackgroundTask::Poster& poster) {
+    std::vector<FollowTarget> targets;
+    for (const auto& pass : passes) targets.push_back({pass->serviceCode, pass->logFile});
+    DayFollowOptions options;
+    // A file the run did not scan is new for the day, all of it.
+    options.fromStart = true;
+    // As the run's scan does, a last line counts before its line end has come.
+    options.lastLineSoFar = true;
+    // A change for a row at most every quarter second, well within the second a write
+    // may take to show.
+    options.minRoundInterval = std::chrono::milliseconds(250);
+    DayFollow follow(programDir, catalogue, std::move(targets), passes.front()->directory,
+                     poster.stop(), options);
+    // The run's files go on from where its scans left them.
+    for (std::size_t i = 0; i < rowCount; ++i)
+        if (passes[i]->end)
+            follow.GoOnFrom(i, *passes[i]->end, passes[i]->findings, passes[i]->logStamp);
+    std::vector<std::optional<std::vector<RecordedDay>>> earlier;
+    for (const auto& pass : passes) {
+        if (history)
+            earlier.emplace_back(EarlierDays(history, *pass));
+        else
+            earlier.emplace_back();
     }
+    Sink sink(*this, poster, passes, rowCount, std::move(earlier));
+    passes.clear();  // the rows hold the run's findings; the follow needs none of them
+    follow.Run(sink);
 }
 
 }  // namespace corvane::app

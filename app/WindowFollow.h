@@ -1,4 +1,5 @@
-// Following the files of a completed run (实时跟踪), on a thread of its own: each
+// Following the files of a completed run (实时跟踪), on a thread of its own (a
+// BackgroundTask): each
 // service's file goes on from where the run's scan left it, and the worker hands the
 // window what each look changed (new findings, a completed last finding, a file read
 // again from its start), which the window applies to the row's stored service; a
@@ -13,12 +14,12 @@
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include <QObject>
 
+#include "BackgroundTask.h"
 #include "ResultRows.h"
 #include "base/Stop.h"
 #include "catalog/ErrorCatalogue.h"
@@ -58,7 +59,7 @@ public:
     // `shown` applies each change; `ended` is called once a follow that changed any
     // row has ended (by stop()), after the last change was applied.
     WindowFollow(Shown shown, std::function<void()> ended, QObject* parent = nullptr);
-    // Ends a follow still going.
+    // Ends a follow still going; the day is not recorded through a window that goes.
     ~WindowFollow() override;
 
     // Follows the files of `rows` (a completed run's) from where their scan left them,
@@ -71,24 +72,24 @@ public:
     // Ends the follow and waits for its thread; the changes it made before are applied
     // (the day's record depends on them), then `ended` is called if any row changed.
     void stop();
-    bool following() const { return thread_.joinable(); }
+    bool following() const { return task_.pending(); }
 
 private:
     class Sink;
-    void post(Change change);
+    void post(Change change, const BackgroundTask::Poster& poster);
     // Applies the changes that arrived, in order.
     void deliver();
     void work(std::vector<std::shared_ptr<const ServicePass>> passes, std::size_t rowCount,
-              const ErrorCatalogue& catalogue, std::string programDir, SharedHistory* history,
-              StopToken stop);
+              const ErrorCatalogue& catalogue, const std::string& programDir,
+              SharedHistory* history, const BackgroundTask::Poster& poster);
 
     Shown shown_;
     std::function<void()> ended_;
     std::mutex mutex_;
     std::deque<Change> changes_;  // guarded by mutex_
-    bool anyChange_ = false;      // written by the worker, read after its join
-    StopSource stop_;
-    std::thread thread_;
+    bool anyChange_ = false;      // guarded by mutex_
+    // Declared last: its end (the destructor stops and joins the work) comes first.
+    BackgroundTask task_;
 };
 
 }  // namespace corvane::app

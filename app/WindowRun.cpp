@@ -17,11 +17,12 @@ namespace corvane::app {
 // asked on the window's thread while the worker waits for the answer or a stop.
 class WindowRun::WorkerProgress final : public ScanSink {
 public:
-    WorkerProgress(WindowRun& run, StopToken stop) : run_(run), stop_(std::move(stop)) {}
+    WorkerProgress(WindowRun& run, const BackgroundTask::Poster& poster)
+        : run_(run), poster_(poster) {}
     void restart() { lastPermille_ = -1; }
 
     void SetProgressText(std::string_view text) override {
-        run_.post([&run = run_, text = std::string(text)] {
+        poster_.post([&run = run_, text = std::string(text)] {
             if (run.rowProgress_) run.rowProgress_->SetProgressText(text);
         });
     }
@@ -30,7 +31,7 @@ public:
         const int permille = size > 0 ? static_cast<int>(done * 1000 / size) : 1000;
         if (permille == lastPermille_) return;
         lastPermille_ = permille;
-        run_.post([&run = run_, done, size] {
+        poster_.post([&run = run_, done, size] {
             if (run.rowProgress_) run.rowProgress_->SetProgressBytes(done, size);
         });
     }
@@ -46,8 +47,8 @@ public:
             bool yes = false;
         };
         auto answer = std::make_shared<Answer>();
-        run_.post([&run = run_, answer, stop = stop_, caption = std::string(caption),
-                   question = std::string(question)] {
+        poster_.post([&run = run_, answer, stop = poster_.stop(), caption = std::string(caption),
+                      question = std::string(question)] {
             const bool yes =
                 !stop.stop_requested() && run.display_.ask && run.display_.ask(caption, question);
             const std::lock_guard<std::mutex> lock(answer->mutex);
@@ -56,13 +57,13 @@ public:
             answer->ready.notify_all();
         });
         std::unique_lock<std::mutex> lock(answer->mutex);
-        answer->ready.wait(lock, stop_, [&] { return answer->done; });
+        answer->ready.wait(lock, poster_.stop(), [&] { return answer->done; });
         return answer->done && answer->yes;
     }
 
 private:
     WindowRun& run_;
-    StopToken stop_;
+    const BackgroundTask::Poster& poster_;
     int lastPermille_ = -1;
 };
 
@@ -71,18 +72,18 @@ private:
 // window.
 class WindowRun::Worker final : public RunSink {
 public:
-    Worker(WindowRun& run, StopToken stop, FindingsObserver& observer)
-        : run_(run), progress_(run, std::move(stop)), observer_(observer) {}
+    Worker(WindowRun& run, const BackgroundTask::Poster& poster, FindingsObserver& observer)
+        : run_(run), poster_(poster), progress_(run, poster), observer_(observer) {}
 
     ScanSink& ServiceBegins(const std::string& caption, const std::string&) override {
         progress_.restart();
-        run_.post([&run = run_, caption] {
+        poster_.post([&run = run_, caption] {
             run.rowProgress_ = run.display_.begins ? run.display_.begins(caption) : nullptr;
         });
         return progress_;
     }
     void ServiceSkipped(const std::string& reason) override {
-        run_.post([&run = run_, reason] {
+        poster_.post([&run = run_, reason] {
             run.rowProgress_ = nullptr;
             if (run.display_.skipped) run.display_.skipped(reason);
         });
@@ -91,7 +92,7 @@ public:
         observer_.PassStored(*pass);
         std::shared_ptr<const ServicePass> stored(std::move(pass));
         passes.push_back(stored);
-        run_.post([&run = run_, stored = std::move(stored)] {
+        poster_.post([&run = run_, stored = std::move(stored)] {
             // Progress texts still on their way must not land on the counts.
             run.rowProgress_ = nullptr;
             if (run.display_.stored) run.display_.stored(stored);
@@ -103,47 +104,41 @@ public:
 
 private:
     WindowRun& run_;
+    const BackgroundTask::Poster& poster_;
     WorkerProgress progress_;
     FindingsObserver& observer_;
 };
 
 WindowRun::WindowRun(Display display, QObject* parent)
-    : QObject(parent), display_(std::move(display)) {}
-
-WindowRun::~WindowRun() {
-    stop_.request_stop();
-    if (thread_.joinable()) thread_.join();
-}
-
-void WindowRun::post(std::function<void()> call) {
-    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
-}
+    : QObject(parent), display_(std::move(display)), task_([this](const std::string& failure) {
+          finish(RunEnd{false, failure, {}, {}});
+      }) {}
 
 void WindowRun::start(Job job) {
-    if (thread_.joinable()) thread_.join();  // the last run has ended
+    task_.cancel();  // the last run has ended: its thread is joined
     job_ = std::move(job);
     board_ = std::make_unique<RunPlanBoard>(job_.plan);
-    stop_ = StopSource();
-    tally_ = job_.makeTally ? job_.makeTally(stop_.get_token()) : nullptr;
     running_ = true;
     rowProgress_ = nullptr;
-    thread_ = std::thread([this, stop = stop_.get_token()] { work(stop); });
+    task_.run([this](const BackgroundTask::Poster& poster) { work(poster); });
 }
 
 void WindowRun::publish(RunPlan plan) {
     if (running_ && board_) board_->Publish(std::move(plan));
 }
 
-void WindowRun::requestStop() { stop_.request_stop(); }
+void WindowRun::requestStop() { task_.requestStop(); }
 
-void WindowRun::work(const StopToken& stop) {
+void WindowRun::work(const BackgroundTask::Poster& poster) {
+    const StopToken& stop = poster.stop();
     job_.leftOver.reset();
+    tally_ = job_.makeTally ? job_.makeTally(stop) : nullptr;
     RunEnd end;
     try {
         RunCollector collector(tally_.get(), [stop](const ServicePass& pass) {
             return CountUnknownPatterns(pass.findings, stop).value_or(std::vector<PatternCount>());
         });
-        Worker worker(*this, stop, collector);
+        Worker worker(*this, poster, collector);
         const RunResult result =
             RunServicePasses(*board_, *job_.catalogue, worker, stop, job_.options);
         if (result.outcome == RunOutcome::Failed) {
@@ -172,11 +167,10 @@ void WindowRun::work(const StopToken& stop) {
         end.error = e.what();
     }
     tally_.reset();
-    post([this, end] { finish(end); });
+    poster.post([this, end] { finish(end); });
 }
 
 void WindowRun::finish(const RunEnd& end) {
-    if (thread_.joinable()) thread_.join();
     running_ = false;
     rowProgress_ = nullptr;
     if (display_.finished) display_.finished(end);

@@ -1,4 +1,4 @@
-// The analysis run of the window, on a thread of its own.
+// The analysis run of the window, on a thread of its own (a BackgroundTask).
 //
 // The run over the service rows (the scans, the report tally and its sending, the
 // pattern counts and the record in the history) goes on a worker thread, so the
@@ -20,6 +20,7 @@
 
 #include <QObject>
 
+#include "BackgroundTask.h"
 #include "base/Stop.h"
 #include "history/HistoryMarks.h"
 #include "scan/AnalysisRun.h"
@@ -46,7 +47,7 @@ public:
         const ErrorCatalogue* catalogue = nullptr;  // lives until the run has ended
         ScanOptions options;
         // Makes the observer of each stored service on the worker (the report tally;
-        // may give null), on the window's thread once the run's stop token exists.
+        // may give null), on the worker with the run's stop token.
         std::function<std::unique_ptr<FindingsObserver>(const StopToken& stop)> makeTally;
         // Called on the worker after the last service of a completed run.
         std::function<void(FindingsObserver* tally)> send;
@@ -71,8 +72,6 @@ public:
     };
 
     explicit WindowRun(Display display, QObject* parent = nullptr);
-    // Stops a run still going and waits for its thread.
-    ~WindowRun() override;
 
     // True from start() until the window's thread has handled the run's end.
     bool running() const { return running_; }
@@ -86,20 +85,18 @@ private:
     class Worker;
     class WorkerProgress;
 
-    void work(const StopToken& stop);
+    void work(const BackgroundTask::Poster& poster);
     void finish(const RunEnd& end);
-    // Posts `call` to this object's thread.
-    void post(std::function<void()> call);
 
     Display display_;
     Job job_;
     std::unique_ptr<RunPlanBoard> board_;
     std::unique_ptr<FindingsObserver> tally_;
-    StopSource stop_;
     bool running_ = false;
     // The progress sink of the row being scanned, on the window's thread.
     ProgressSink* rowProgress_ = nullptr;
-    std::thread thread_;
+    // Declared last: its end (the destructor stops and joins the work) comes first.
+    BackgroundTask task_;
 };
 
 }  // namespace corvane::app
