@@ -17,8 +17,8 @@
 #include "catalog/CatalogueDraft.h"
 #include "catalog/GbkText.h"
 #include "catalog/ServiceCatalogue.h"
-#include "history/HistoryMarks.h"
 #include "history/HistoryStore.h"
+#include "history/PassMarks.h"
 #include "patterns/DraftKeyword.h"
 #include "patterns/FindingLines.h"
 #include "patterns/PatternListing.h"
@@ -45,6 +45,8 @@ std::optional<std::vector<PatternsTab::Pattern>> GroupPatterns(const ServicePass
     std::uint32_t otherRank = 0;
     const std::vector<std::uint32_t> ranks = RanksById(ranked, otherRank);
 
+    std::vector<PatternCount> counts;  // the day's patterns, for their marks
+    for (const PatternGroup& group : ranked) counts.push_back({group.text, group.count});
     std::vector<PatternsTab::Pattern> patterns(ranked.size());
     for (std::size_t i = 0; i < ranked.size(); ++i) {
         patterns[i].text = std::move(ranked[i].text);
@@ -63,14 +65,11 @@ std::optional<std::vector<PatternsTab::Pattern>> GroupPatterns(const ServicePass
     }
     if (stop.stop_requested()) return std::nullopt;
 
-    // "新" and "突增" beside the patterns that are new or rising on the run's day.
+    // "新" and "突增" beside the patterns that are new or rising on the service's day.
     if (history) {
-        const ServicePass& pass = service;
-        const std::vector<Mark> marks = history->With([&](HistoryStore& store) {
-            const std::vector<RecordedDay> series =
-                store.Days(NormaliseDirectory(pass.directory), pass.serviceCode, true);
-            return PatternMarks(series, DayIndex(series, pass.day));
-        });
+        const DayMarker marker =
+            history->With([&](HistoryStore& store) { return DayMarker(store, service, true); });
+        const std::vector<Mark> marks = marker.Patterns(counts);
         for (PatternsTab::Pattern& pattern : patterns) {
             for (const Mark& mark : marks) {
                 if (mark.key == pattern.text)
