@@ -340,16 +340,10 @@ void PatternsTab::addDraft() {
     adding_.start<Addition>(
         [draft = *draft_,
          programDir = programDir_](const StopToken& stop) -> std::optional<Addition> {
-            Addition a;
-            a.code = draft.code;
-            try {
-                if (!AddDraftToCatalogue(programDir, draft, std::chrono::seconds(30), stop))
-                    return std::nullopt;
-            } catch (const DraftRefused& e) {
-                a.refusal = e.Reason();
-                a.detail = e.what();
-            }
-            return a;
+            DraftAddition added =
+                AddDraftToCatalogue(programDir, draft, std::chrono::seconds(30), stop);
+            if (added.stopped) return std::nullopt;
+            return Addition{added.refusal, std::move(added.detail), draft.code};
         },
         [this](Addition& a) {
             // Added or refused, this draft is done: the next one reads the file again.
