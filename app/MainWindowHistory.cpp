@@ -57,7 +57,7 @@ void MainWindow::showTrend() {
         if (history_) {
             const std::vector<RecordedDay> recordedDays =
                 history_->With([&](HistoryStore& history) {
-                    return history.Days(NormaliseDirectory(pass.directory), pass.serviceCode);
+                    return history.Days(pass.directory, pass.serviceCode);
                 });
             for (const RecordedDay& recorded : recordedDays) {
                 TrendDay day{recorded.day, recorded.known, recorded.unknown, {}};

@@ -17,8 +17,8 @@
 #include "catalog/CatalogueDraft.h"
 #include "catalog/GbkText.h"
 #include "catalog/ServiceCatalogue.h"
-#include "history/HistoryMarks.h"
 #include "history/HistoryStore.h"
+#include "history/PassMarks.h"
 #include "patterns/DraftKeyword.h"
 #include "patterns/FindingLines.h"
 #include "patterns/PatternListing.h"
@@ -44,6 +44,8 @@ std::optional<std::vector<PatternsTab::Pattern>> GroupPatterns(const ServicePass
     std::uint32_t otherRank = 0;
     const std::vector<std::uint32_t> ranks = RanksById(ranked, otherRank);
 
+    std::vector<PatternCount> counts;  // the day's patterns, for their marks
+    for (const PatternGroup& group : ranked) counts.push_back({group.text, group.count});
     std::vector<PatternsTab::Pattern> patterns(ranked.size());
     for (std::size_t i = 0; i < ranked.size(); ++i) {
         patterns[i].text = std::move(ranked[i].text);
@@ -62,14 +64,11 @@ std::optional<std::vector<PatternsTab::Pattern>> GroupPatterns(const ServicePass
     }
     if (stop.stop_requested()) return std::nullopt;
 
-    // "新" and "突增" beside the patterns that are new or rising on the run's day.
+    // "新" and "突增" beside the patterns that are new or rising on the service's day.
     if (history) {
-        const ServicePass& pass = service;
-        const std::vector<Mark> marks = history->With([&](HistoryStore& store) {
-            const std::vector<RecordedDay> series =
-                store.Days(NormaliseDirectory(pass.directory), pass.serviceCode, true);
-            return PatternMarks(series, DayIndex(series, pass.day));
-        });
+        const DayMarker marker =
+            history->With([&](HistoryStore& store) { return DayMarker(store, service, true); });
+        const std::vector<Mark> marks = marker.Patterns(counts);
         for (PatternsTab::Pattern& pattern : patterns) {
             for (const Mark& mark : marks) {
                 if (mark.key == pattern.text)
@@ -340,16 +339,10 @@ void PatternsTab::addDraft() {
     adding_.start<Addition>(
         [draft = *draft_,
          programDir = programDir_](const StopToken& stop) -> std::optional<Addition> {
-            Addition a;
-            a.code = draft.code;
-            try {
-                if (!AddDraftToCatalogue(programDir, draft, std::chrono::seconds(30), stop))
-                    return std::nullopt;
-            } catch (const DraftRefused& e) {
-                a.refusal = e.Reason();
-                a.detail = e.what();
-            }
-            return a;
+            DraftAddition added =
+                AddDraftToCatalogue(programDir, draft, std::chrono::seconds(30), stop);
+            if (added.stopped) return std::nullopt;
+            return Addition{added.refusal, std::move(added.detail), draft.code};
         },
         [this](Addition& a) {
             // Added or refused, this draft is done: the next one reads the file again.

@@ -10,22 +10,9 @@
 #include "SharedHistory.h"
 #include "follow/DayFollow.h"
 #include "history/HistoryStore.h"
+#include "history/PassMarks.h"
 
 namespace corvane::app {
-
-namespace {
-
-// The recorded days of `pass`'s service before its day, oldest first.
-std::vector<RecordedDay> EarlierDays(SharedHistory* history, const ServicePass& pass) {
-    if (history == nullptr) return {};
-    std::vector<RecordedDay> days = history->With([&](HistoryStore& store) {
-        return store.Days(NormaliseDirectory(pass.directory), pass.serviceCode);
-    });
-    std::erase_if(days, [&](const RecordedDay& day) { return day.day >= pass.day; });
-    return days;
-}
-
-}  // namespace
 
 // Turns each look's update into a change for the window.  It keeps no finding list:
 // per file only the codes of the day counted (for the marks) and the codes of the
@@ -35,8 +22,12 @@ class WindowFollow::Sink final : public FollowSink {
 public:
     Sink(WindowFollow& owner, const BackgroundTask::Poster& poster,
          const std::vector<std::shared_ptr<const ServicePass>>& passes, std::size_t rowCount,
-         std::vector<std::optional<std::vector<RecordedDay>>> earlier)
-        : owner_(owner), poster_(poster), earlier_(std::move(earlier)), targets_(passes.size()) {
+         std::vector<DayMarker> earlier)
+        : owner_(owner),
+          poster_(poster),
+          earlier_(std::move(earlier)),
+          history_(!earlier_.empty()),
+          targets_(passes.size()) {
         nextRow_ = static_cast<int>(rowCount);
         for (std::size_t i = 0; i < passes.size(); ++i) {
             Target& t = targets_[i];
@@ -96,11 +87,7 @@ public:
         change.known = file.Known();
         change.unknown = file.Unknown();
         change.stamp = file.Stamp();
-        if (earlier_[target]) {
-            std::vector<const Counts*> before;
-            for (const RecordedDay& day : *earlier_[target]) before.push_back(&day.codes);
-            change.marks = DayMarks(before, t.codes);
-        }
+        if (history_) change.marks = earlier_[target].Codes(t.codes);
         owner_.post(std::move(change), poster_);
     }
 
@@ -138,7 +125,8 @@ private:
 
     WindowFollow& owner_;
     const BackgroundTask::Poster& poster_;
-    const std::vector<std::optional<std::vector<RecordedDay>>> earlier_;
+    const std::vector<DayMarker> earlier_;
+    bool history_ = false;
     std::vector<Target> targets_;
     int nextRow_ = 0;
 };
@@ -229,12 +217,12 @@ void WindowFollow::work(std::vector<std::shared_ptr<const ServicePass>> passes,
     for (std::size_t i = 0; i < rowCount; ++i)
         if (passes[i]->end)
             follow.GoOnFrom(i, *passes[i]->end, passes[i]->findings, passes[i]->logStamp);
-    std::vector<std::optional<std::vector<RecordedDay>>> earlier;
-    for (const auto& pass : passes) {
-        if (history)
-            earlier.emplace_back(EarlierDays(history, *pass));
-        else
-            earlier.emplace_back();
+    // The recorded days each row's day is marked against, read once for the follow.
+    std::vector<DayMarker> earlier;
+    if (history) {
+        for (const auto& pass : passes)
+            earlier.push_back(
+                history->With([&](HistoryStore& store) { return DayMarker(store, *pass); }));
     }
     Sink sink(*this, poster, passes, rowCount, std::move(earlier));
     passes.clear();  // the rows hold the run's findings; the follow needs none of them

@@ -8,6 +8,7 @@
 #include "SharedHistory.h"
 #include "history/HistoryMarks.h"
 #include "history/HistoryStore.h"
+#include "history/PassMarks.h"
 #include "history/RunCollector.h"
 
 namespace corvane::app {
@@ -154,11 +155,8 @@ void WindowRun::work(const BackgroundTask::Poster& poster) {
                     if (!recorded.recorded) end.recordError = recorded.error;
                     // The marks of each stored row, as the history now has them.
                     std::vector<std::vector<Mark>> marks;
-                    for (const auto& pass : worker.passes) {
-                        const std::vector<RecordedDay> series =
-                            history.Days(NormaliseDirectory(pass->directory), pass->serviceCode);
-                        marks.push_back(CodeMarks(series, DayIndex(series, pass->day)));
-                    }
+                    for (const auto& pass : worker.passes)
+                        marks.push_back(PassMarks(history, *pass));
                     return marks;
                 });
             }

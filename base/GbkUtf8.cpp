@@ -3,7 +3,6 @@
 #include <iconv.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <vector>
 
 #include "base/GbkBytes.h"
@@ -19,7 +18,11 @@ class DoubleByteTable {
 public:
     DoubleByteTable() : characters_(kLeads * kTrails, 0) {
         const iconv_t cd = ::iconv_open("UTF-32LE", "GBK");
-        if (cd == reinterpret_cast<iconv_t>(-1)) return;
+        if (cd == reinterpret_cast<iconv_t>(-1)) {
+            // Text still converts, each double-byte character as U+FFFD; say why once.
+            WriteFailure("GBK to UTF-8", "this system has no GBK conversion");
+            return;
+        }
         for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
             for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
                 if (!IsGbkTrailByte(static_cast<unsigned char>(trail))) continue;
@@ -152,7 +155,7 @@ std::string GbkToUtf8(std::string_view gbk) {
 std::optional<std::string> FromUtf8(const std::string& text, const char* charset) {
     const iconv_t cd = ::iconv_open(charset, "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1))
-        throw std::runtime_error(std::string("no UTF-8 to ") + charset + " conversion");
+        throw ConversionUnavailable(std::string("no UTF-8 to ") + charset + " conversion");
     // Two bytes per input byte hold any GBK or GB18030 form of UTF-8 text.
     std::string out(text.size() * 2 + 4, '\0');
     char* in = const_cast<char*>(text.data());

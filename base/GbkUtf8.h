@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Error.h"
+
 namespace corvane {
 
 // True when every byte is ASCII, which reads the same in both encodings.
@@ -34,8 +36,14 @@ public:
 // The UTF-8 form of `gbk`.
 std::string GbkToUtf8(std::string_view gbk);
 
+// This system's converter (iconv) does not know a character set: no text reaches it.
+class ConversionUnavailable : public Error {
+public:
+    using Error::Error;
+};
+
 // `text` (UTF-8) in the character set `charset` ("GBK", "GB18030"), or nothing when it
-// is not valid UTF-8 or has no form there.  Throws std::runtime_error when this
+// is not valid UTF-8 or has no form there.  Throws ConversionUnavailable when this
 // system cannot convert to `charset` at all.
 std::optional<std::string> FromUtf8(const std::string& text, const char* charset);
 

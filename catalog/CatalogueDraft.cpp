@@ -244,8 +244,12 @@ std::string WithDraftEntry(const std::string& bytes, const CatalogueDraft& draft
     return out;
 }
 
-bool AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& draft,
-                         std::chrono::milliseconds lockWait, const StopToken& stop) {
+namespace {
+
+// The addition; false when a stop ended the wait for the lock.  The checks on the way
+// refuse by throwing DraftRefused, which AddDraftToCatalogue turns into its answer.
+bool AddDraft(const std::string& programDir, const CatalogueDraft& draft,
+              std::chrono::milliseconds lockWait, const StopToken& stop) {
     RequireComplete(draft);
     // The catalogue update renames its download over the same file under this lock; so
     // does this, so neither replaces a file the other has just read.
@@ -296,6 +300,20 @@ bool AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& dr
     out.File().Close();
     lock.Sync();
     return true;
+}
+
+}  // namespace
+
+DraftAddition AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& draft,
+                                  std::chrono::milliseconds lockWait, const StopToken& stop) {
+    DraftAddition addition;
+    try {
+        addition.stopped = !AddDraft(programDir, draft, lockWait, stop);
+    } catch (const DraftRefused& e) {
+        addition.refusal = e.Reason();
+        addition.detail = e.what();
+    }
+    return addition;
 }
 
 }  // namespace corvane

@@ -97,11 +97,17 @@ std::string WithDraftEntry(const std::string& bytes, const CatalogueDraft& draft
 // takes (waiting at most `lockWait` for it), the file is read again and must be the one
 // the draft was made from; the new content goes to a new file of its own (created
 // exclusively under a random name beside the catalogue, never through a link), to the
-// disk, takes over the catalogue's group and permissions, and is renamed over it.  False when a
-// stop ended the wait for the lock (nothing written).  Throws DraftRefused, leaving the catalogue
-// as it was.
-bool AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& draft,
-                         std::chrono::milliseconds lockWait = std::chrono::seconds(30),
-                         const StopToken& stop = {});
+// disk, takes over the catalogue's group and permissions, and is renamed over it.  A
+// refusal leaves the catalogue as it was; it is an answer, not an exception.  Throws
+// ProfileFileTooLarge when the file read again is above kIniFileMax.
+struct DraftAddition {
+    bool stopped = false;                 // a stop ended the wait for the lock: nothing written
+    std::optional<DraftRefusal> refusal;  // why the draft was not added
+    std::string detail;                   // the refusal's text, naming the file
+    bool Added() const { return !stopped && !refusal; }
+};
+DraftAddition AddDraftToCatalogue(const std::string& programDir, const CatalogueDraft& draft,
+                                  std::chrono::milliseconds lockWait = std::chrono::seconds(30),
+                                  const StopToken& stop = {});
 
 }  // namespace corvane

@@ -197,12 +197,7 @@ ProgramDirs ProgramDirsOf(const Arguments& args) {
 }
 
 std::string Utf8ToGbk(const std::string& text) {
-    std::optional<std::string> gbk;
-    try {
-        gbk = FromUtf8(text, "GBK");
-    } catch (const std::runtime_error& e) {
-        throw Failure(e.what());
-    }
+    const std::optional<std::string> gbk = FromUtf8(text, "GBK");
     if (!gbk) throw UsageError("\"" + text + "\" is not UTF-8 text with a GBK form");
     return *gbk;
 }

@@ -63,11 +63,8 @@ int DraftCommand(const CommandContext& c) {
     const CatalogueDraft draft =
         DraftCatalogueEntry(*file, catalogue, *args.service, keyword.keyword, reserved);
     if (args.write) {
-        try {
-            AddDraftToCatalogue(programDir, draft);
-        } catch (const DraftRefused& e) {
-            throw Failure("ErrorList.ini was not changed: " + std::string(e.what()));
-        }
+        const DraftAddition added = AddDraftToCatalogue(programDir, draft);
+        if (added.refusal) throw Failure("ErrorList.ini was not changed: " + added.detail);
     }
     // The draft's lines as they are, without their CR LF: the output's lines end in LF.
     std::string_view text = draft.text;

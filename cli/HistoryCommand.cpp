@@ -5,14 +5,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <map>
 #include <memory>
 
 #include "catalog/ErrorCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/DayRun.h"
-#include "history/HistoryMarks.h"
 #include "history/HistoryStore.h"
+#include "history/PassMarks.h"
 #include "scan/LogDays.h"
 
 namespace corvane::cli {
@@ -57,36 +56,27 @@ int ListHistory(const HistoryArguments& args, const std::string& logDir, const L
         err(opened.error);
         return 1;
     }
-    HistoryStore* const store = opened.store.get();
     std::string error;
-    const std::vector<RecordedDay> days = store->Days(logDir, args.service, false, &error);
+    const std::vector<MarkedDay> days = MarkedDays(*opened.store, logDir, args.service, &error);
     if (!error.empty()) {
         err(error);
         return 1;
     }
 
-    std::map<std::string, std::vector<RecordedDay>> series;  // by service, in day order
-    std::vector<std::size_t> positions;
-    for (const RecordedDay& day : days) {
-        std::vector<RecordedDay>& own = series[day.serviceCode];
-        positions.push_back(own.size());
-        own.push_back(day);
-    }
     std::string firstShown;
     if (args.days > 0) {
         std::vector<std::string> distinct;
-        for (const RecordedDay& day : days) {
-            if (distinct.empty() || distinct.back() != day.day) distinct.push_back(day.day);
+        for (const MarkedDay& marked : days) {
+            if (distinct.empty() || distinct.back() != marked.day.day)
+                distinct.push_back(marked.day.day);
         }
         if (distinct.size() > static_cast<std::size_t>(args.days))
             firstShown = distinct[distinct.size() - static_cast<std::size_t>(args.days)];
     }
-    for (std::size_t i = 0; i < days.size(); ++i) {
-        const RecordedDay& day = days[i];
+    for (const auto& [day, marks] : days) {
         if (day.day < firstShown) continue;
-        const std::string marks = MarkListText(CodeMarks(series[day.serviceCode], positions[i]));
         out(day.day + "\t" + day.serviceCode + "\t" + std::to_string(day.known) + "\t" +
-            std::to_string(day.unknown) + "\t" + marks);
+            std::to_string(day.unknown) + "\t" + MarkListText(marks));
     }
     return 0;
 }

@@ -25,10 +25,9 @@ namespace corvane {
 namespace {
 
 using sql::Exec;
-using sql::kForeign;
-using sql::kTooNew;
+using sql::ForeignOrUsable;
+using sql::Layout;
 using sql::Migrate;
-using sql::RefuseForeign;
 using sql::SchemaVersion;
 using sql::SqlError;
 using sql::Statement;
@@ -39,11 +38,13 @@ void QuickCheck(sqlite3* db) {
         throw SqlError(SQLITE_CORRUPT, "database disk image is malformed");
 }
 
-void PrepareConnection(sqlite3* db, const HistoryOptions& options) {
+// Readies a connection for recording.  A file that is no history of this program is
+// an answer, before anything is written to it.
+Layout PrepareConnection(sqlite3* db, const HistoryOptions& options) {
     sqlite3_busy_timeout(db, options.busyTimeoutMs);
     Exec(db, "PRAGMA foreign_keys = ON");
     // The first statement that reads the file: a damaged header fails here.
-    RefuseForeign(db);
+    if (ForeignOrUsable(db) == Layout::Foreign) return Layout::Foreign;
     // Readers (the window's trend view) never wait for a writer, and a commit is one
     // append to the log.
     {
@@ -52,10 +53,16 @@ void PrepareConnection(sqlite3* db, const HistoryOptions& options) {
     }
     Exec(db, "PRAGMA synchronous = NORMAL");
     QuickCheck(db);
-    if (SchemaVersion(db) > kHistorySchemaVersion) throw SqlError(kTooNew, "newer layout");
-    Migrate(db);
+    if (SchemaVersion(db) > kHistorySchemaVersion || Migrate(db) == Layout::TooNew)
+        return Layout::TooNew;
     if (options.maxPageCount > 0)
         Exec(db, "PRAGMA max_page_count = " + std::to_string(options.maxPageCount));
+    return Layout::Usable;
+}
+
+// The operator's message for a file that is no history of this program.
+std::string_view LayoutRefusal(Layout layout) {
+    return layout == Layout::TooNew ? gbk::kMsgHistoryTooNew : gbk::kMsgHistoryNotADatabase;
 }
 
 // A GBK message about a file: `text` names the file, as this system does, in UTF-8.
@@ -124,17 +131,16 @@ OpenedHistory HistoryStore::Open(const std::string& path, const HistoryOptions& 
             sqlite3* db = OpenConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, opened);
             if (db == nullptr) return opened;
             try {
-                PrepareConnection(db, options);
-                opened.store.reset(new HistoryStore(db, path));
+                const Layout layout = PrepareConnection(db, options);
+                if (layout == Layout::Usable) {
+                    opened.store.reset(new HistoryStore(db, path));
+                    return opened;
+                }
+                sqlite3_close(db);
+                opened.error = Message(LayoutRefusal(layout), path);
                 return opened;
             } catch (const SqlError& e) {
                 sqlite3_close(db);
-                if (e.Code() == kTooNew || e.Code() == kForeign) {
-                    opened.error = Message(
-                        e.Code() == kTooNew ? gbk::kMsgHistoryTooNew : gbk::kMsgHistoryNotADatabase,
-                        path);
-                    return opened;
-                }
                 if (e.Code() == SQLITE_BUSY && std::chrono::steady_clock::now() < giveUp) {
                     std::this_thread::sleep_for(std::chrono::milliseconds(10));
                     continue;
@@ -180,23 +186,24 @@ OpenedHistory HistoryStore::OpenForReading(const std::string& path, const Histor
     if (db == nullptr) return opened;
     try {
         sqlite3_busy_timeout(db, options.busyTimeoutMs);
-        RefuseForeign(db);
-        QuickCheck(db);
-        const int version = SchemaVersion(db);
-        if (version > kHistorySchemaVersion) throw SqlError(kTooNew, "newer layout");
-        if (version == 0) {  // made, but nothing recorded in it yet
-            sqlite3_close(db);
-            return opened;
+        Layout layout = ForeignOrUsable(db);
+        int version = 0;
+        if (layout == Layout::Usable) {
+            QuickCheck(db);
+            version = SchemaVersion(db);
+            if (version > kHistorySchemaVersion) layout = Layout::TooNew;
         }
-        opened.store.reset(new HistoryStore(db, path));
+        if (layout != Layout::Usable) {
+            sqlite3_close(db);
+            opened.error = Message(LayoutRefusal(layout), path);
+        } else if (version == 0) {  // made, but nothing recorded in it yet
+            sqlite3_close(db);
+        } else {
+            opened.store.reset(new HistoryStore(db, path));
+        }
     } catch (const SqlError& e) {
         sqlite3_close(db);
-        if (e.Code() == kTooNew || e.Code() == kForeign) {
-            opened.error = Message(
-                e.Code() == kTooNew ? gbk::kMsgHistoryTooNew : gbk::kMsgHistoryNotADatabase, path);
-        } else {
-            opened.error = Message(gbk::kMsgHistoryOpenFailed, path + " - " + e.what());
-        }
+        opened.error = Message(gbk::kMsgHistoryOpenFailed, path + " - " + e.what());
     }
     return opened;
 }

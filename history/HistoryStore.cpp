@@ -16,6 +16,19 @@ using sql::SqlError;
 using sql::Statement;
 using sql::WriteTransaction;
 
+namespace {
+
+// A read that failed: its message for the caller who asked for it, else on stderr (the
+// marks and the trend go on without the history).
+void ReportReadFailure(std::string* error, const std::exception& failure) {
+    if (error != nullptr)
+        *error = failure.what();
+    else
+        WriteFailure("reading the history", failure.what());
+}
+
+}  // namespace
+
 HistoryStore::~HistoryStore() { sqlite3_close(db_); }
 
 RecordOutcome HistoryStore::Record(const RunRecord& run) {
@@ -152,7 +165,7 @@ std::vector<RecordedDay> HistoryStore::Days(const std::string& directory,
         }
     } catch (const std::exception& e) {
         days.clear();
-        if (error != nullptr) *error = e.what();
+        ReportReadFailure(error, e);
     }
     return days;
 }
@@ -167,7 +180,7 @@ std::vector<std::string> HistoryStore::Services(const std::string& directory, st
         while (rows.Step()) services.push_back(rows.Bytes(0));
     } catch (const std::exception& e) {
         services.clear();
-        if (error != nullptr) *error = e.what();
+        ReportReadFailure(error, e);
     }
     return services;
 }

@@ -69,13 +69,15 @@ public:
     // records nothing.  On failure nothing of the run is kept.
     RecordOutcome Record(const RunRecord& run);
 
-    // The recorded days of `directory`, of one service when `serviceCode` is not empty,
-    // in day order and then service-code order (bytes).  Pattern counts are read only
-    // when asked for.  On failure the list is empty and `error` (when given) says why.
+    // The recorded days of `directory` (normalised here: the text the operator typed will
+    // do), of one service when `serviceCode` is not empty, in day order and then
+    // service-code order (bytes).  Pattern counts are read only when asked for.  On
+    // failure the list is empty and `error` says why; without `error` the failure is
+    // written to stderr.
     std::vector<RecordedDay> Days(const std::string& directory, const std::string& serviceCode = {},
                                   bool withPatterns = false, std::string* error = nullptr);
 
-    // The service codes recorded for `directory`, in byte order.
+    // The service codes recorded for `directory`, in byte order; a failure as for Days.
     std::vector<std::string> Services(const std::string& directory, std::string* error = nullptr);
 
 private:

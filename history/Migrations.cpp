@@ -56,15 +56,16 @@ int SchemaVersion(sqlite3* db) {
     return static_cast<int>(version.Int(0));
 }
 
-void Migrate(sqlite3* db) {
-    if (SchemaVersion(db) == kHistorySchemaVersion) return;
+Layout Migrate(sqlite3* db) {
+    if (SchemaVersion(db) == kHistorySchemaVersion) return Layout::Usable;
     WriteTransaction transaction(db);
     // Read again under the write lock: another process may have migrated meanwhile.
     const int version = SchemaVersion(db);
-    if (version > kHistorySchemaVersion) throw SqlError(kTooNew, "newer layout");
+    if (version > kHistorySchemaVersion) return Layout::TooNew;
     for (int step = version; step < kHistorySchemaVersion; ++step) Exec(db, kMigrations[step]);
     Exec(db, "PRAGMA user_version = " + std::to_string(kHistorySchemaVersion));
     transaction.Commit();
+    return Layout::Usable;
 }
 
 // A database without a layout version that already holds tables or indexes was made
@@ -72,12 +73,12 @@ void Migrate(sqlite3* db) {
 // has neither.  The version and the tables of a history are written in one
 // transaction, and both are read here in one statement, so one snapshot: read one
 // after the other, another process's first migration could come in between.
-void RefuseForeign(sqlite3* db) {
+Layout ForeignOrUsable(sqlite3* db) {
     Statement objects(db,
                       "SELECT (SELECT user_version FROM pragma_user_version), "
                       "(SELECT count(*) FROM sqlite_master)");
-    if (objects.Step() && objects.Int(0) == 0 && objects.Int(1) > 0)
-        throw SqlError(kForeign, "not a history");
+    if (objects.Step() && objects.Int(0) == 0 && objects.Int(1) > 0) return Layout::Foreign;
+    return Layout::Usable;
 }
 
 }  // namespace corvane::sql

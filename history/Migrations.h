@@ -5,19 +5,20 @@
 
 namespace corvane::sql {
 
-// Not SQLite codes: the file's layout is newer than this program knows, or the file
-// is an SQLite database of some other program.
-inline constexpr int kTooNew = -1;
-inline constexpr int kForeign = -2;
+// What a database's layout makes of it: a history this program can use, one written
+// by a newer program, or an SQLite database of some other program.  The last two are
+// answers, not failures: the file is left as it is and the operator told why.
+enum class Layout { Usable, TooNew, Foreign };
 
 // The layout version recorded in the file; 0 for a new file.
 int SchemaVersion(sqlite3* db);
 
 // Brings the file's layout forward to kHistorySchemaVersion in one write transaction;
-// throws SqlError(kTooNew) for a newer one.
-void Migrate(sqlite3* db);
+// Layout::TooNew, changing nothing, for a newer one.
+Layout Migrate(sqlite3* db);
 
-// Throws SqlError(kForeign) for a database that another program made.
-void RefuseForeign(sqlite3* db);
+// Layout::Foreign for a database that another program made, otherwise Usable (its
+// version is not looked at).
+Layout ForeignOrUsable(sqlite3* db);
 
 }  // namespace corvane::sql

@@ -1,6 +1,6 @@
 #include "history/RunCollector.h"
 
-#include "catalog/ErrorCatalogue.h"
+#include "history/PassMarks.h"
 #include "patterns/PatternListing.h"
 
 namespace corvane {
@@ -13,10 +13,7 @@ RunCollector::RunCollector(FindingsObserver* next, PatternCounter patterns, std:
 void RunCollector::PassStored(const ServicePass& pass) {
     if (next_ != nullptr) next_->PassStored(pass);
     ServiceRecord service;
-    for (const Finding& finding : pass.findings) {
-        const std::string_view code = finding.Code();
-        if (code != kUnknownCode) ++service.codes[std::string(code)];
-    }
+    service.codes = KnownCodeCounts({&pass.findings});
     if (patterns_ && pass.unknown > 0) service.patterns = patterns_(pass);
     service.directory = pass.directory;
     service.day = pass.day;

@@ -12,8 +12,8 @@
 
 namespace corvane::sql {
 
-// A failed SQLite call: its primary result code (or one of the history's own codes
-// below zero) and SQLite's message.
+// A failed SQLite call: its primary result code and SQLite's message.  It goes no
+// further than the store's interface, which turns it into a message.
 class SqlError : public Error {
 public:
     SqlError(int code, const std::string& what) : Error(what), code_(code) {}

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "base/AsciiCase.h"
+#include "base/Error.h"
 #include "base/FileAccess.h"
 #include "catalog/DirectoryLock.h"
 
@@ -345,7 +346,8 @@ bool DownloadFile(const std::string& url, const std::string& target, const Updat
         if (!download || std::rename(download.Path().c_str(), target.c_str()) != 0) return false;
         download.Keep();
         return true;
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        WriteFailure("catalogue download", e.what());
         return false;
     }
 }
@@ -354,7 +356,8 @@ bool UpdateCatalogues(const std::string& catalogueDir, const ServerConfig& serve
                       const UpdateLimits& limits) {
     try {
         return RunUpdate(catalogueDir, server, limits);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        WriteFailure("catalogue update", e.what());
         return false;
     }
 }

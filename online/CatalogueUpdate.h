@@ -45,7 +45,8 @@ std::string UpdateUrl(const ServerConfig& server, std::string_view path);
 // identity coding.  Any other status, a body in a content or transfer coding other
 // than identity (gzip from a compressing proxy), a connection failure, a transfer that
 // stalls or outlasts limits.overall, a short or oversized body, or a write error gives
-// false, leaves `target` as it was and removes the new file.  Never throws.
+// false, leaves `target` as it was and removes the new file.  Never throws: what fails beyond the
+// transfer (memory, the file system) is written to stderr and gives false.
 bool DownloadFile(const std::string& url, const std::string& target,
                   const UpdateLimits& limits = {});
 
@@ -54,7 +55,8 @@ bool DownloadFile(const std::string& url, const std::string& target,
 // program directory take turns (a lock on the directory, held for the whole update),
 // so each catalogue is always either the complete old or the complete new file, and
 // Version.ini names a catalogue version only once that catalogue is in place.  No
-// temporary file is left behind.  Silent: never throws and shows nothing.
+// temporary file is left behind.  Silent: never throws and shows the operator nothing;
+// a failure beyond the update's own outcomes is written to stderr.
 bool UpdateCatalogues(const std::string& catalogueDir, const ServerConfig& server,
                       const UpdateLimits& limits = {});
 

@@ -1,7 +1,5 @@
 #include "scan/FileNameText.h"
 
-#include <stdexcept>
-
 namespace corvane {
 
 std::string FileNameForMessage(const std::string& fileName) {
@@ -9,7 +7,10 @@ std::string FileNameForMessage(const std::string& fileName) {
     if (IsAsciiText(fileName)) return fileName;
     try {
         return FromUtf8(fileName, "GB18030").value_or(fileName);
-    } catch (const std::runtime_error&) {
+    } catch (const ConversionUnavailable& e) {
+        // The name is part of a message about another failure, which must not be lost
+        // to this one: it goes out as it is.
+        WriteFailure("file name in a message", e.what());
         return fileName;
     }
 }

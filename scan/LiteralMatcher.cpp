@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <stdexcept>
 
 // The engine library's own entry for its AVX2 code, present in its builds that pick
 // their code for the processor at run time.
@@ -67,7 +66,7 @@ LiteralMatcher::Scratch::Scratch(const LiteralMatcher& matcher)
     : space_(std::make_unique<Space>()) {
     if (matcher.engine_->scratch &&
         hs_clone_scratch(matcher.engine_->scratch, &space_->scratch) != HS_SUCCESS) {
-        throw std::runtime_error("literal engine: cannot allocate scratch space");
+        throw LiteralEngineFailure("literal engine: cannot allocate scratch space");
     }
 }
 
@@ -135,10 +134,10 @@ LiteralMatcher::LiteralMatcher(const std::vector<std::string>& literals,
         std::string message =
             error && error->message ? error->message : "literal compilation failed";
         hs_free_compile_error(error);
-        throw std::runtime_error(message);
+        throw CompileRefused(message);
     }
     if (hs_alloc_scratch(engine_->database, &engine_->scratch) != HS_SUCCESS) {
-        throw std::runtime_error("literal engine: cannot allocate scratch space");
+        throw LiteralEngineFailure("literal engine: cannot allocate scratch space");
     }
 }
 
@@ -178,7 +177,7 @@ bool LiteralMatcher::Scan(const char* data, std::size_t size, Scratch& scratch,
             ChosenPath().scan(engine_->database, data + delivery.offset, static_cast<unsigned>(n),
                               0, scratch.space_->scratch, OnMatch, &delivery);
         if (result == HS_SCAN_TERMINATED) return false;
-        if (result != HS_SUCCESS) throw std::runtime_error("literal engine: scan failed");
+        if (result != HS_SUCCESS) throw LiteralEngineFailure("literal engine: scan failed");
         delivery.reportedUpTo = delivery.offset + n;
         if (delivery.reportedUpTo >= size) return true;
         delivery.offset = delivery.reportedUpTo - (longest - 1);

@@ -11,7 +11,24 @@
 #include <string>
 #include <vector>
 
+#include "base/Error.h"
+
 namespace corvane {
+
+// The engine refused to compile the texts it was given, or (for the day search) what
+// was typed cannot be read as an expression: what() says why, in the engine's words.
+// The search shows it to the operator as the reason the expression was refused.
+class CompileRefused : public Error {
+public:
+    using Error::Error;
+};
+
+// The engine could not do what it needs no input for: allocate the space a scan works
+// in, or finish a scan.  Nothing the caller can mend.
+class LiteralEngineFailure : public Error {
+public:
+    using Error::Error;
+};
 
 // How the texts given to a LiteralMatcher are compiled.  The defaults are the scan's.
 struct MatchOptions {
@@ -26,7 +43,7 @@ struct MatchOptions {
 class LiteralMatcher {
 public:
     // Compiles `literals` (none empty; any byte, NUL included, may appear).  Throws
-    // std::runtime_error with the engine's message when the engine refuses them.
+    // CompileRefused with the engine's message when the engine refuses them.
     explicit LiteralMatcher(const std::vector<std::string>& literals,
                             const MatchOptions& options = MatchOptions());
     ~LiteralMatcher();

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
-#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -106,7 +105,7 @@ public:
         }
         for (const auto& [trails, leads] : groups)
             alternatives.push_back(Class(leads) + Class(trails));
-        if (alternatives.empty()) throw std::invalid_argument("a class that matches no character");
+        if (alternatives.empty()) throw CompileRefused("a class that matches no character");
         std::string out = "(?:";
         for (std::size_t i = 0; i < alternatives.size(); ++i) {
             if (i > 0) out += '|';
@@ -400,10 +399,10 @@ private:
         Piece piece;
         const std::size_t start = j;
         ++j;
-        if (!Has(j)) throw std::invalid_argument("\\ at the end of the expression");
+        if (!Has(j)) throw CompileRefused("\\ at the end of the expression");
         const unsigned e = At(j++);
         const auto byte = [&](unsigned value) {
-            if (value > 0xFF) throw std::invalid_argument("a character code above \\xff");
+            if (value > 0xFF) throw CompileRefused("a character code above \\xff");
             piece.code = value;
             return piece;
         };
@@ -427,7 +426,7 @@ private:
         const auto braced = [&](int base) {
             ++j;  // the brace
             const unsigned value = number(base, 8);
-            if (!Has(j) || At(j) != '}') throw std::invalid_argument("an unclosed \\x{ or \\o{");
+            if (!Has(j) || At(j) != '}') throw CompileRefused("an unclosed \\x{ or \\o{");
             ++j;
             return byte(value);
         };
@@ -492,7 +491,7 @@ private:
         if (negated) ++j;
         CharSet set;
         for (bool first = true;; first = false) {
-            if (!Has(j)) throw std::invalid_argument("missing terminating ] for character class");
+            if (!Has(j)) throw CompileRefused("missing terminating ] for character class");
             if (At(j) == ']' && !first) {
                 ++j;
                 break;
@@ -511,12 +510,12 @@ private:
                         j = close + 2;
                         continue;
                     }
-                    throw std::invalid_argument("unknown POSIX class name");
+                    throw CompileRefused("unknown POSIX class name");
                 }
             }
             Piece from = Read(j, true);
             if (from.kind == Piece::Verbatim)
-                throw std::invalid_argument("an escape a class cannot hold: " + from.text);
+                throw CompileRefused("an escape a class cannot hold: " + from.text);
             if (from.kind == Piece::Set) {
                 set.Merge(from.set);
                 continue;
@@ -526,7 +525,7 @@ private:
                 const Piece to = Read(k, true);
                 if (to.kind == Piece::Code) {
                     if (to.code < from.code)
-                        throw std::invalid_argument("range out of order in character class");
+                        throw CompileRefused("range out of order in character class");
                     set.AddRange(from.code, to.code);
                     j = k;
                     continue;

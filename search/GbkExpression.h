@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "scan/LiteralMatcher.h"
+
 namespace corvane {
 
 // The byte the search puts after a lone lead byte (MarkLoneLeadBytes).
@@ -43,7 +45,7 @@ struct CharacterExpressions {
 // `expression` (bytes as typed, GBK characters raw) as the engine should compile it,
 // without the engine's own caseless flag: `caseless` (and (?i) in the expression)
 // makes single-byte ASCII letters match either case, never a trail byte.  Throws
-// std::invalid_argument for what cannot be read as an expression (a class that is not
+// CompileRefused for what cannot be read as an expression (a class that is not
 // closed or that matches no character, a range out of order, a byte escape above
 // 0xFF, a backslash at the end); the engine judges the rest.
 CharacterExpressions WholeCharacterExpressions(std::string_view expression, bool caseless);

@@ -5,7 +5,6 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
-#include <stdexcept>
 #include <system_error>
 #include <thread>
 
@@ -31,26 +30,17 @@ LineSearch::LineSearch(const SearchQuery& query) {
         // The engine sees each line alone, so its first match answers for the line,
         // and an expression that matches the empty text matches every line.  The
         // rewritten expressions do their own case folding, by characters.
-        CharacterExpressions expressions;
-        try {
-            expressions = WholeCharacterExpressions(pattern, options.caseless);
-        } catch (const std::invalid_argument& e) {
-            throw SearchPatternError(e.what());
-        }
+        CharacterExpressions expressions = WholeCharacterExpressions(pattern, options.caseless);
         patterns = std::move(expressions.anyLine);
         options.caseless = false;
         options.expressions = true;
         options.singleMatch = true;
         options.allowEmpty = true;
         perLine_ = true;
-        try {
-            asciiMatcher_ = std::make_unique<LiteralMatcher>(
-                std::vector<std::string>{expressions.asciiLine}, options);
-            candidates_ = std::make_unique<LiteralMatcher>(
-                std::vector<std::string>{expressions.candidates}, options);
-        } catch (const std::runtime_error& e) {
-            throw SearchPatternError(e.what());
-        }
+        asciiMatcher_ = std::make_unique<LiteralMatcher>(
+            std::vector<std::string>{expressions.asciiLine}, options);
+        candidates_ = std::make_unique<LiteralMatcher>(
+            std::vector<std::string>{expressions.candidates}, options);
     } else if (pattern.empty()) {
         everyLine_ = true;
         return;
@@ -69,11 +59,7 @@ LineSearch::LineSearch(const SearchQuery& query) {
             endsInLeadByte_ = IsGbkLeadByte(c) && GbkCharacterLength(p, end) == 1 && p + 1 == end;
         }
     }
-    try {
-        matcher_ = std::make_unique<LiteralMatcher>(patterns, options);
-    } catch (const std::runtime_error& e) {
-        throw SearchPatternError(e.what());
-    }
+    matcher_ = std::make_unique<LiteralMatcher>(patterns, options);
 }
 
 void MatchBatch::Add(std::int64_t number, std::int64_t offset, std::string_view text) {

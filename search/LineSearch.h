@@ -31,11 +31,9 @@ struct SearchQuery {
     bool caseSensitive = false;
 };
 
-// The engine refused the expression; the message is the engine's.
-class SearchPatternError : public Error {
-public:
-    using Error::Error;
-};
+// What was typed cannot be read as an expression, or the engine refused it; the
+// message says why.
+using SearchPatternError = CompileRefused;
 
 // One query compiled once; shared by every thread of a search.
 class LineSearch {

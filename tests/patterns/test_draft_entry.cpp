@@ -207,13 +207,10 @@ TEST(CatalogueDraftTest, PutsTheListLineIntoTheFirstListAndTheSectionsAtTheEnd) 
 
 DraftRefusal RefusalOf(const std::string& dir, const CatalogueDraft& draft,
                        std::chrono::milliseconds wait = std::chrono::seconds(5)) {
-    try {
-        AddDraftToCatalogue(dir, draft, wait);
-    } catch (const DraftRefused& e) {
-        return e.Reason();
-    }
-    ADD_FAILURE() << "added";
-    return DraftRefusal::WriteFailed;
+    const DraftAddition added = AddDraftToCatalogue(dir, draft, wait);
+    EXPECT_TRUE(added.refusal) << "added";
+    EXPECT_FALSE(added.Added());
+    return added.refusal.value_or(DraftRefusal::WriteFailed);
 }
 
 TEST(CatalogueDraftTest, AddsOnlyToTheFileItWasMadeFromAndOnlyUnderTheLock) {
@@ -238,8 +235,10 @@ TEST(CatalogueDraftTest, AddsOnlyToTheFileItWasMadeFromAndOnlyUnderTheLock) {
         // A stop ends the wait without an answer.
         StopSource stop;
         stop.request_stop();
-        EXPECT_FALSE(
-            AddDraftToCatalogue(dir.path(), draft, std::chrono::seconds(5), stop.get_token()));
+        const DraftAddition stopped =
+            AddDraftToCatalogue(dir.path(), draft, std::chrono::seconds(5), stop.get_token());
+        EXPECT_TRUE(stopped.stopped);
+        EXPECT_FALSE(stopped.refusal);
     }
     EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), ini);
 
@@ -250,7 +249,7 @@ TEST(CatalogueDraftTest, AddsOnlyToTheFileItWasMadeFromAndOnlyUnderTheLock) {
     namespace fs = std::filesystem;
     const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(dir / "ErrorList.ini", mode);
-    EXPECT_TRUE(AddDraftToCatalogue(dir.path(), draft));
+    EXPECT_TRUE(AddDraftToCatalogue(dir.path(), draft).Added());
     EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), WithDraftEntry(ini, draft));
     EXPECT_EQ(fs::status(dir / "ErrorList.ini").permissions(), mode);
     for (const auto& entry : fs::directory_iterator(dir.path()))
@@ -274,7 +273,7 @@ TEST(CatalogueDraftTest, RefusesLinksAndACatalogueTheReaderWouldRefuse) {
 
     dir.Write("ErrorList.ini", ini);
     ASSERT_EQ(::symlink(victim.c_str(), (dir / "ErrorList.tmp").c_str()), 0);
-    EXPECT_TRUE(AddDraftToCatalogue(dir.path(), draftOf(ini)));
+    EXPECT_TRUE(AddDraftToCatalogue(dir.path(), draftOf(ini)).Added());
     EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), WithDraftEntry(ini, draftOf(ini)));
     EXPECT_EQ(ReadFileBytes(victim), "the victim's bytes\r\n");
 
@@ -294,7 +293,7 @@ TEST(CatalogueDraftTest, RefusesLinksAndACatalogueTheReaderWouldRefuse) {
     // What fits is added.
     const std::string fits = ini + padding.substr(0, padding.size() - 400) + "\r\n";
     dir.Write("ErrorList.ini", fits);
-    EXPECT_TRUE(AddDraftToCatalogue(dir.path(), draftOf(fits)));
+    EXPECT_TRUE(AddDraftToCatalogue(dir.path(), draftOf(fits)).Added());
     EXPECT_LE(ReadFileBytes(dir / "ErrorList.ini").size(), kIniFileMax);
 }
 
