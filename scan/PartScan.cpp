@@ -1,305 +1,178 @@
 #include "scan/PartScan.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <exception>
+#include <functional>
 #include <memory>
-#include <mutex>
-#include <system_error>
+#include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
-#include "scan/BlockReader.h"
 #include "scan/ChunkProgress.h"
+#include "scan/LineEngine.h"
 #include "scan/LiteralMatcher.h"
 #include "scan/Scanner.h"
 
 namespace corvane {
 namespace {
 
-ScanResult Stopped() {
+ScanResult Ended(ScanOutcome outcome, std::string error = {}) {
     ScanResult result;
-    result.outcome = ScanOutcome::Stopped;
+    result.outcome = outcome;
+    result.error = std::move(error);
     return result;
 }
 
-class PartScan {
+class ScanClient;
+
+// The scanner's line walker of one thread, a new one for each part.
+class ScanWalker final : public PartWalker {
 public:
-    PartScan(const LogFile& file, const ScanLiterals& literals, const ErrorCatalogue& catalogue,
-             ProgressSink& row, const ScanOptions& options, const PartPlan& plan)
-        : file_(file),
-          literals_(literals),
-          catalogue_(catalogue),
-          options_(options),
-          plan_(plan),
-          parts_(plan.parts),
-          partStops_(plan.parts),
-          starts_(plan.parts + 1, -1),
-          reached_(plan.parts, -1),
-          complete_(plan.parts, false),
-          progress_(file, options.chunkLength, row) {
-        starts_[0] = 0;
-        starts_[plan.parts] = file.Size();
-    }
-
-    ~PartScan() { StopAndJoin(); }
-
-    ScanResult Run(EventPump& pump, const StopToken& stop) {
-        progress_.Start();
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            running_ = plan_.threads;
-        }
-        for (unsigned i = 0; i < plan_.threads; ++i) {
-            try {
-                workers_.emplace_back([this] { Work(); });
-            } catch (const std::system_error&) {
-                // Fewer threads then; with none at all, the calling thread does the work.
-                std::lock_guard<std::mutex> lock(mutex_);
-                running_ -= plan_.threads - i - (i == 0 ? 1 : 0);
-                break;
-            }
-        }
-        if (workers_.empty()) Work();
-        for (;;) {
-            bool finished;
-            {
-                std::unique_lock<std::mutex> lock(mutex_);
-                finished = workDone_.wait_for(lock, std::chrono::milliseconds(1),
-                                              [this] { return running_ == 0; });
-            }
-            pump.ProcessEventsWhileWaiting();  // may throw: the destructor stops the workers
-            if (stop.stop_requested()) {
-                StopAndJoin();
-                return Stopped();
-            }
-            if (finished) break;
-        }
-        StopAndJoin();
-        return Join(pump, stop);
-    }
+    ScanWalker(ScanClient& client, EventPump& pump);
+    void Begin(std::size_t part, const StopToken& stop) override;
+    void Examine(const Block& block) override { walker_->Examine(block); }
+    void End(std::size_t part) override;
 
 private:
-    struct Part {
-        WalkResult walk;
-        std::exception_ptr failure;
-    };
-
-    // Stops the walks of parts `first` and later: the scan is abandoned (0), or an
-    // earlier part failed and their answers are lost anyway.
-    void StopPartsFrom(std::size_t first) {
-        for (std::size_t k = first; k < partStops_.size(); ++k) partStops_[k].request_stop();
-    }
-
-    void StopAndJoin() {
-        StopPartsFrom(0);
-        for (std::thread& worker : workers_)
-            if (worker.joinable()) worker.join();
-    }
-
-    // The literals are compiled by the first worker, while the others wait for them
-    // and the calling thread goes on serving the window: a large catalogue takes tens
-    // of milliseconds to compile.  Literals the engine refuses are tried once; every
-    // worker gets the same error.
-    const LiteralMatcher& Matcher() {
-        std::call_once(compiled_, [this] {
-            try {
-                matcher_ = std::make_unique<LiteralMatcher>(literals_.texts);
-            } catch (...) {
-                compileFailure_ = std::current_exception();
-            }
-        });
-        if (compileFailure_) std::rethrow_exception(compileFailure_);
-        return *matcher_;
-    }
-
-    void Work() {
-        try {
-            BlockBuffer buffer;
-            const LiteralMatcher& matcher = Matcher();
-            LiteralMatcher::Scratch scratch(matcher);
-            for (;;) {
-                const std::size_t k = nextPart_.fetch_add(1);
-                if (k >= plan_.parts || partStops_[k].stop_requested()) break;
-                try {
-                    ScanPart(k, buffer, matcher, scratch);
-                } catch (...) {
-                    parts_[k].failure = std::current_exception();
-                    StopPartsFrom(k + 1);
-                }
-            }
-        } catch (...) {
-            // Literals the engine refuses, or no working memory for this thread: the
-            // scan cannot be completed.
-            {
-                std::lock_guard<std::mutex> lock(mutex_);
-                if (!failure_) failure_ = std::current_exception();
-            }
-            StopPartsFrom(0);
-        }
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            --running_;
-        }
-        workDone_.notify_all();
-    }
-
-    void ScanPart(std::size_t k, BlockBuffer& buffer, const LiteralMatcher& matcher,
-                  LiteralMatcher::Scratch& scratch) {
-        const std::int64_t begin = PartStart(k);
-        const std::int64_t end = PartStart(k + 1);
-        if (begin < end) {
-            bool afterCr = false;
-            if (begin > 0) {
-                char before = 0;
-                file_.Read(&before, 1, begin - 1);
-                afterCr = before == '\r';
-            }
-            BlockReader reader(file_, begin, end, options_.blockLength, afterCr);
-            // A worker has no events to serve.
-            NullEventPump pump;
-            const StopToken stop = partStops_[k].get_token();
-            LineWalker walker(literals_, matcher, scratch, catalogue_, pump, stop, k == 0);
-            Block block;
-            while (reader.Next(buffer, block)) {
-                walker.Examine(block);
-                if (stop.stop_requested()) return;
-                Reached(k, block.offset + (block.end - block.begin), false);
-            }
-            parts_[k].walk = walker.Take();
-        }
-        Reached(k, std::max(begin, end), true);
-    }
-
-    // The start of part k: just after the first line end at or after byte
-    // k * partLength - 1, or the end of the file.  A line end found serves every later
-    // part whose search would begin at or before it, so a long line is searched once.
-    std::int64_t PartStart(std::size_t k) {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (starts_[k] >= 0) return starts_[k];
-        }
-        const std::int64_t from = static_cast<std::int64_t>(k) * plan_.partLength - 1;
-        const std::int64_t lineEnd = file_.FindLineEnd(from);
-        const std::int64_t start = std::min(lineEnd + 1, file_.Size());
-        std::lock_guard<std::mutex> lock(mutex_);
-        for (std::size_t j = k;
-             j < plan_.parts && static_cast<std::int64_t>(j) * plan_.partLength - 1 <= lineEnd;
-             ++j) {
-            if (starts_[j] < 0) starts_[j] = start;
-        }
-        return starts_[k];
-    }
-
-    // Part k has been examined up to `done`: the progress texts follow the text
-    // examined from the file's start.
-    void Reached(std::size_t k, std::int64_t done, bool complete) {
-        std::lock_guard<std::mutex> lock(progressMutex_);
-        reached_[k] = done;
-        complete_[k] = complete;
-        std::int64_t prefix = -1;
-        while (prefixPart_ < plan_.parts) {
-            prefix = std::max(prefix, reached_[prefixPart_]);
-            if (!complete_[prefixPart_]) break;
-            ++prefixPart_;
-        }
-        if (prefix >= 0) progress_.Reached(prefix);
-    }
-
-    // The parts' answers in file order, as one scan of the whole file gives them.
-    // Millions of findings take a while to move: the window's events go on meanwhile
-    // (the pump itself decides how often it really pumps).
-    ScanResult Join(EventPump& pump, const StopToken& stop) {
-        if (failure_) std::rethrow_exception(failure_);
-        for (Part& part : parts_)
-            if (part.failure) std::rethrow_exception(part.failure);
-        ScanResult result;
-        std::size_t total = 0;
-        for (const Part& part : parts_) total += part.walk.findings.size();
-        result.findings.reserve(total);
-        std::size_t moved = 0;
-        std::int64_t lineEnds = 0;
-        std::int64_t unknown = 0;
-        std::int64_t known = 0;
-        for (Part& part : parts_) {
-            WalkResult& walk = part.walk;
-            if (!result.findings.empty()) {
-                for (const CarryLine& line : walk.incoming)
-                    CarryTimeStamp(result.findings.back().text, line);
-            }
-            for (std::size_t i = 0; i < walk.findings.size(); ++i) {
-                if (++moved % 64 == 0) {
-                    pump.ProcessEvents();
-                    if (stop.stop_requested()) return Stopped();
-                }
-                result.findings.push_back(std::move(walk.findings[i]));
-                result.findings.back().place.line += lineEnds;
-            }
-            lineEnds += walk.lineEnds;
-            unknown += walk.unknown;
-            known += walk.known;
-            walk = WalkResult();
-        }
-        result.unknown = unknown;
-        result.known = known;
-        return result;
-    }
-
-    const LogFile& file_;
-    const ScanLiterals& literals_;
-    std::once_flag compiled_;
-    std::unique_ptr<LiteralMatcher> matcher_;  // set once, by the first worker
-    std::exception_ptr compileFailure_;        // or this
-    const ErrorCatalogue& catalogue_;
-    const ScanOptions& options_;
-    const PartPlan plan_;
-
-    std::vector<Part> parts_;  // each written by the worker of its part only
-    std::vector<std::thread> workers_;
-    std::atomic<std::size_t> nextPart_{0};
-    // One per part, requested when its walk is no longer wanted (StopPartsFrom).
-    std::vector<StopSource> partStops_;
-
-    std::mutex mutex_;
-    std::condition_variable workDone_;
-    std::size_t running_ = 0;           // guarded by mutex_
-    std::exception_ptr failure_;        // guarded by mutex_: a worker that could not start
-    std::vector<std::int64_t> starts_;  // guarded by mutex_; -1 not yet known
-
-    std::mutex progressMutex_;  // one progress text at a time, in order
-    std::vector<std::int64_t> reached_;
-    std::vector<bool> complete_;
-    std::size_t prefixPart_ = 0;  // parts before it are complete
-    ChunkProgress progress_;
+    ScanClient& client_;
+    EventPump& pump_;
+    LiteralMatcher::Scratch scratch_;
+    std::optional<LineWalker> walker_;
 };
+
+// The parts' walks joined in file order into one scan's findings and counts.
+class ScanClient final : public LineClient {
+public:
+    ScanClient(const ScanLiterals& literals, const LiteralMatcher& matcher,
+               const ErrorCatalogue& catalogue, EventPump& pump,
+               std::function<void(std::int64_t)> reached)
+        : literals_(literals),
+          matcher_(matcher),
+          catalogue_(catalogue),
+          pump_(pump),
+          reached_(std::move(reached)) {}
+
+    void Parts(std::size_t count) override { walks_.resize(count); }
+
+    // The window's pump is served by the thread that called the scan alone; workers
+    // have no events to serve.
+    std::unique_ptr<PartWalker> Walker() override {
+        return std::make_unique<ScanWalker>(
+            *this, std::this_thread::get_id() == caller_ ? pump_ : nullPump_);
+    }
+
+    bool Take(std::size_t part) override {
+        WalkResult walk = std::move(walks_[part]);
+        if (!result_.findings.empty()) {
+            for (const CarryLine& line : walk.incoming)
+                CarryTimeStamp(result_.findings.back().text, line);
+        }
+        const std::size_t first = result_.findings.size();
+        if (first == 0) {
+            result_.findings = std::move(walk.findings);
+        } else {
+            result_.findings.insert(result_.findings.end(),
+                                    std::make_move_iterator(walk.findings.begin()),
+                                    std::make_move_iterator(walk.findings.end()));
+        }
+        if (lineEnds_ != 0) {
+            for (std::size_t i = first; i < result_.findings.size(); ++i)
+                result_.findings[i].place.line += lineEnds_;
+        }
+        lineEnds_ += walk.lineEnds;
+        result_.unknown += walk.unknown;
+        result_.known += walk.known;
+        return true;
+    }
+
+    void Reached(std::int64_t examined) override { reached_(examined); }
+
+    ScanResult Result() { return std::move(result_); }
+
+private:
+    friend class ScanWalker;
+
+    const ScanLiterals& literals_;
+    const LiteralMatcher& matcher_;
+    const ErrorCatalogue& catalogue_;
+    EventPump& pump_;
+    NullEventPump nullPump_;
+    const std::thread::id caller_ = std::this_thread::get_id();
+    std::function<void(std::int64_t)> reached_;
+    std::vector<WalkResult> walks_;  // each written by its part's walker
+    ScanResult result_;
+    std::int64_t lineEnds_ = 0;  // in the parts taken
+};
+
+ScanWalker::ScanWalker(ScanClient& client, EventPump& pump)
+    : client_(client), pump_(pump), scratch_(client.matcher_) {}
+
+void ScanWalker::Begin(std::size_t part, const StopToken& stop) {
+    walker_.emplace(client_.literals_, client_.matcher_, scratch_, client_.catalogue_, pump_, stop,
+                    part == 0);
+}
+
+void ScanWalker::End(std::size_t part) {
+    client_.walks_[part] = walker_->Take();
+    walker_.reset();
+}
+
+// The scan's answer for how the engine's walk ended.
+ScanResult Outcome(LineWalk walk, ScanClient& client) {
+    switch (walk.end) {
+        case LineWalkEnd::Done:
+            break;
+        case LineWalkEnd::Stopped:
+            return Ended(ScanOutcome::Stopped);
+        case LineWalkEnd::ReadFailed:
+            return Ended(ScanOutcome::ReadFailed, std::move(walk.error));
+        case LineWalkEnd::StreamFailed:
+            return Ended(ScanOutcome::OpenFailed, std::move(walk.error));
+    }
+    ScanResult result = client.Result();
+    result.bytes = walk.bytes;
+    return result;
+}
 
 }  // namespace
 
-PartPlan PlanParts(std::int64_t size, const ScanOptions& options) {
-    PartPlan plan;
-    if (options.threads < 2 || size <= 0) return plan;
-    if (options.partLength > 0) {
-        plan.partLength = options.partLength;
-    } else {
-        // A few parts per thread keep the threads busy to the end; parts of a few MiB
-        // keep the progress texts close behind the work.
-        constexpr std::int64_t kMinPart = std::int64_t{1} << 20;
-        constexpr std::int64_t kMaxPart = std::int64_t{16} << 20;
-        plan.partLength = std::clamp<std::int64_t>(size / (4 * std::int64_t{options.threads}),
-                                                   kMinPart, kMaxPart);
-    }
-    plan.parts = static_cast<std::size_t>((size + plan.partLength - 1) / plan.partLength);
-    plan.threads = static_cast<unsigned>(std::min<std::size_t>(options.threads, plan.parts));
-    return plan;
+ScanResult ScanInParts(const LogFile& file, const ScanLiterals& literals,
+                       const LiteralMatcher& matcher, const ErrorCatalogue& catalogue,
+                       ProgressSink& row, EventPump& pump, const StopToken& stop,
+                       const ScanOptions& options) {
+    ChunkProgress progress(file, options.chunkLength, row);
+    ScanClient client(literals, matcher, catalogue, pump,
+                      [&progress](std::int64_t examined) { progress.Reached(examined); });
+    LineEngineOptions engine;
+    engine.threads = options.threads;
+    engine.blockLength = options.blockLength;
+    engine.partLength = options.partLength;
+    // The walker numbers its lines through the blocks' line index when it has one.
+    engine.countLineEnds = true;
+    progress.Start();
+    ScanResult result = Outcome(WalkLogFile(file, client, stop, engine), client);
+    if (result.outcome == ScanOutcome::Scanned) progress.Finish();
+    return result;
 }
 
-ScanResult ScanInParts(const LogFile& file, const ScanLiterals& literals,
-                       const ErrorCatalogue& catalogue, ProgressSink& row, EventPump& pump,
-                       const StopToken& stop, const ScanOptions& options, const PartPlan& plan) {
-    PartScan scan(file, literals, catalogue, row, options, plan);
-    return scan.Run(pump, stop);
+ScanResult ScanCompressedLog(const FileDescriptor& in, const std::string& path,
+                             std::int64_t recorded, const ScanLiterals& literals,
+                             const LiteralMatcher& matcher, const ErrorCatalogue& catalogue,
+                             ProgressSink& row, EventPump& pump, const StopToken& stop,
+                             const ScanOptions& options) {
+    std::int64_t nextText = options.chunkLength;
+    ScanClient client(literals, matcher, catalogue, pump, [&](std::int64_t done) {
+        row.SetProgressBytes(done, std::max(recorded, done));
+        if (done >= nextText) {
+            row.SetProgressText(ProgressText(done, std::max(recorded, done)));
+            nextText += options.chunkLength;
+        }
+    });
+    row.SetProgressText(ProgressText(0, recorded));
+    ScanResult result = Outcome(WalkCompressedLog(in, path, client, stop), client);
+    if (result.outcome == ScanOutcome::Scanned)
+        row.SetProgressText(ProgressText(result.bytes, result.bytes));
+    return result;
 }
 
 }  // namespace corvane
