@@ -141,8 +141,7 @@ private:
         try {
             const std::unique_ptr<PartWalker> walker = client_.Walker();
             BlockBuffer buffer;
-            // Far enough ahead to keep every thread busy while the client takes a part.
-            const std::size_t ahead = std::size_t{plan_.threads} + 1;
+            const std::size_t ahead = options_.partsAhead > 0 ? options_.partsAhead : plan_.parts;
             for (;;) {
                 std::size_t k;
                 {

@@ -42,6 +42,9 @@ struct LineEngineOptions {
     // Only tests change these, to reach block and part boundaries with small files.
     std::size_t blockLength = std::size_t{1} << 20;
     std::int64_t partLength = 0;  // 0: chosen from the file size and the threads
+    // How many parts the workers may walk beyond the parts the client took, which
+    // bounds the answers held at once; 0: any number, for a client that keeps them all.
+    std::size_t partsAhead = 0;
     // The blocks of a file walked whole carry their line index (Block::lineEndIndex)
     // when the reader runs ahead on a thread of its own: that thread counts them.
     bool countLineEnds = false;
@@ -100,8 +103,8 @@ struct LineWalk {
 
 // Walks `file` (its size as opened) as the plan for `options` says.  On worker
 // threads, while the calling thread waits for the next part in file order and hands
-// it to the client; workers stay at most a few parts ahead of the client, so a slow
-// client bounds memory.  The first part (in file order) that could not be read ends
+// it to the client (workers stay at most options.partsAhead parts ahead of it, when
+// that is given).  The first part (in file order) that could not be read ends
 // the walk with ReadFailed once the parts before it have been taken.  A stop request
 // ends every worker before the call returns.  Exceptions of the client (other than
 // ScanReadError, a read failure) reach the caller, every worker ended.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -61,33 +62,44 @@ public:
             *this, std::this_thread::get_id() == caller_ ? pump_ : nullPump_);
     }
 
+    // The part's lines complete the most recent finding before it, and its line
+    // numbers go on from the parts before; its findings stay where they are until the
+    // scan's result is made, so that they are moved once, into a list of their total.
     bool Take(std::size_t part) override {
-        WalkResult walk = std::move(walks_[part]);
-        if (!result_.findings.empty()) {
-            for (const CarryLine& line : walk.incoming)
-                CarryTimeStamp(result_.findings.back().text, line);
+        WalkResult& walk = walks_[part];
+        if (last_ != nullptr) {
+            for (const CarryLine& line : walk.incoming) CarryTimeStamp(last_->text, line);
         }
-        const std::size_t first = result_.findings.size();
-        if (first == 0) {
-            result_.findings = std::move(walk.findings);
-        } else {
-            result_.findings.insert(result_.findings.end(),
-                                    std::make_move_iterator(walk.findings.begin()),
-                                    std::make_move_iterator(walk.findings.end()));
-        }
+        walk.incoming = {};
         if (lineEnds_ != 0) {
-            for (std::size_t i = first; i < result_.findings.size(); ++i)
-                result_.findings[i].place.line += lineEnds_;
+            for (Finding& finding : walk.findings) finding.place.line += lineEnds_;
         }
+        if (!walk.findings.empty()) last_ = &walk.findings.back();
         lineEnds_ += walk.lineEnds;
-        result_.unknown += walk.unknown;
-        result_.known += walk.known;
         return true;
     }
 
     void Reached(std::int64_t examined) override { reached_(examined); }
 
-    ScanResult Result() { return std::move(result_); }
+    // The findings and counts of the parts taken, in file order.
+    ScanResult Result() {
+        ScanResult result;
+        std::size_t total = 0;
+        for (const WalkResult& walk : walks_) total += walk.findings.size();
+        for (WalkResult& walk : walks_) {
+            if (result.findings.empty()) {
+                result.findings = std::move(walk.findings);
+                result.findings.reserve(total);
+            } else {
+                std::move(walk.findings.begin(), walk.findings.end(),
+                          std::back_inserter(result.findings));
+            }
+            result.unknown += walk.unknown;
+            result.known += walk.known;
+            walk = WalkResult();
+        }
+        return result;
+    }
 
 private:
     friend class ScanWalker;
@@ -99,9 +111,9 @@ private:
     NullEventPump nullPump_;
     const std::thread::id caller_ = std::this_thread::get_id();
     std::function<void(std::int64_t)> reached_;
-    std::vector<WalkResult> walks_;  // each written by its part's walker
-    ScanResult result_;
-    std::int64_t lineEnds_ = 0;  // in the parts taken
+    std::vector<WalkResult> walks_;  // each written by its part's walker until taken
+    Finding* last_ = nullptr;        // the most recent finding of the parts taken
+    std::int64_t lineEnds_ = 0;      // in the parts taken
 };
 
 ScanWalker::ScanWalker(ScanClient& client, EventPump& pump)

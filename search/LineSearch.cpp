@@ -352,6 +352,9 @@ SearchOutcome SearchLogFile(const LogFile& file, const LineSearch& search, Match
     engine.threads = options.threads;
     engine.blockLength = options.blockLength;
     engine.partLength = options.partLength;
+    // Far enough ahead to keep every thread busy while the sink takes a part, and no
+    // further: a slow reader of the results bounds the memory.
+    engine.partsAhead = std::size_t{options.threads} + 1;
     SearchClient client(search, sink);
     return OutcomeOf(WalkLogFile(file, client, stop, engine), error);
 }
