@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
+#include <stop_token>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -77,6 +78,9 @@ public:
 
     LineWalk Run(const StopToken& stop) {
         client_.Parts(plan_.parts);
+        // The walks end at the request, wherever it comes from, not only once the
+        // calling thread has woken.
+        const std::stop_callback stopParts(stop, [this] { StopPartsFrom(0); });
         for (unsigned i = 0; i < plan_.threads; ++i) {
             try {
                 workers_.emplace_back([this] { Work(); });
