@@ -70,13 +70,12 @@ struct ScanResult {
 // Threads.  With options.threads == 1 (or a file of one part) everything happens on
 // the calling thread, which calls pump.ProcessEvents() before every block and every
 // line that holds a literal, and checks `stop` after each call.  Otherwise worker
-// threads scan parts of the file while the calling thread calls
-// pump.ProcessEventsWhileWaiting() about every millisecond and checks `stop` after each
-// call; a stop request ends every worker before ScanLogFile returns Stopped.  Only the calling
-// thread calls `pump` and `dialogs`. `row` may then be called from a worker thread (see
-// ProgressSink).  `catalogue`, `options` and the file name are read by the workers until
-// ScanLogFile returns, so they must not change meanwhile, whatever the pump's event processing
-// does.  The answer is the same for every number of threads.
+// threads scan parts of the file (scan/LineEngine.h) while the calling thread waits for
+// them, without calling `pump`; a stop request ends every worker before ScanLogFile
+// returns Stopped.  Only the calling thread calls `pump` and `dialogs`.  `row` may then
+// be called from a worker thread (see ProgressSink).  `catalogue`, `options` and the
+// file name are read by the workers until ScanLogFile returns, so they must not change
+// meanwhile.  The answer is the same for every number of threads.
 ScanResult ScanLogFile(const std::string& serviceCode, const std::string& path,
                        const ErrorCatalogue& catalogue, ProgressSink& row, UserDialogs& dialogs,
                        EventPump& pump, StopToken stop, const ScanOptions& options);
