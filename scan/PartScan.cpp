@@ -1,18 +1,15 @@
 #include "scan/PartScan.h"
 
 #include <algorithm>
-#include <atomic>
-#include <condition_variable>
-#include <exception>
+#include <functional>
+#include <iterator>
 #include <memory>
-#include <mutex>
 #include <optional>
-#include <system_error>
-#include <thread>
+#include <utility>
 #include <vector>
 
-#include "scan/BlockReader.h"
 #include "scan/ChunkProgress.h"
+#include "scan/LineEngine.h"
 #include "scan/LiteralMatcher.h"
 #include "scan/Scanner.h"
 #include "scan/TextScan.h"
@@ -20,212 +17,111 @@
 namespace corvane {
 namespace {
 
-ScanResult Stopped() {
+ScanResult Ended(ScanOutcome outcome, std::string error = {}) {
     ScanResult result;
-    result.outcome = ScanOutcome::Stopped;
+    result.outcome = outcome;
+    result.error = std::move(error);
     return result;
 }
 
-class PartScan {
+class ScanClient;
+
+// The scanner's line walker of one thread, a new one for each part.
+class ScanWalker final : public PartWalker {
 public:
-    PartScan(const LogFile& file, const ScanLiterals& literals, const ErrorCatalogue& catalogue,
-             ProgressSink& row, const ScanOptions& options, const PartPlan& plan,
-             std::int64_t holdAt)
-        : file_(file),
-          holdAt_(holdAt),
-          literals_(literals),
+    explicit ScanWalker(ScanClient& client);
+    void Begin(std::size_t part, const StopToken& stop) override;
+    void Examine(const Block& block) override { walker_->Examine(block); }
+    void End(std::size_t part) override;
+
+private:
+    ScanClient& client_;
+    LiteralMatcher::Scratch scratch_;
+    std::optional<LineWalker> walker_;
+};
+
+// The parts' walks joined in file order into one scan's findings and counts.
+class ScanClient final : public LineClient {
+public:
+    ScanClient(const ScanLiterals& literals, const LiteralMatcher& matcher,
+               const ErrorCatalogue& catalogue, std::function<void(std::int64_t)> reached,
+               std::int64_t holdAt = -1)
+        : literals_(literals),
+          matcher_(matcher),
           catalogue_(catalogue),
-          options_(options),
-          plan_(plan),
-          parts_(plan.parts),
-          partStops_(plan.parts),
-          starts_(plan.parts + 1, -1),
-          reached_(plan.parts, -1),
-          complete_(plan.parts, false),
-          progress_(file, options.chunkLength, row) {
-        starts_[0] = 0;
-        starts_[plan.parts] = file.Size();
+          reached_(std::move(reached)),
+          holdAt_(holdAt) {}
+
+    void Parts(std::size_t count) override {
+        walks_.resize(count);
+        held_.resize(count);
     }
 
-    ~PartScan() { StopAndJoin(); }
+    std::unique_ptr<PartWalker> Walker() override { return std::make_unique<ScanWalker>(*this); }
 
-    ScanResult Run(const StopToken& stop) {
-        progress_.Start();
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            running_ = plan_.threads;
+    // The part's lines complete the most recent finding before it, and its line
+    // numbers go on from the parts before; its findings stay where they are until the
+    // scan's result is made, so that they are moved once, into a list of their total.
+    bool Take(std::size_t part) override {
+        WalkResult& walk = walks_[part];
+        if (held_[part] && !end_) end_ = EndOf(*held_[part], walk);
+        if (last_ != nullptr) {
+            for (const CarryLine& line : walk.incoming) CarryTimeStamp(last_->text, line);
         }
-        for (unsigned i = 0; i < plan_.threads; ++i) {
-            try {
-                workers_.emplace_back([this] { Work(); });
-            } catch (const std::system_error&) {
-                // Fewer threads then; with none at all, the calling thread does the work.
-                std::lock_guard<std::mutex> lock(mutex_);
-                running_ -= plan_.threads - i - (i == 0 ? 1 : 0);
-                break;
+        walk.incoming = {};
+        if (lineEnds_ != 0) {
+            for (Finding& finding : walk.findings) finding.place.line += lineEnds_;
+        }
+        if (!walk.findings.empty()) last_ = &walk.findings.back();
+        lineEnds_ += walk.lineEnds;
+        findings_ += walk.findings.size();
+        unknown_ += walk.unknown;
+        known_ += walk.known;
+        return true;
+    }
+
+    void Reached(std::int64_t examined) override { reached_(examined); }
+
+    // The findings and counts of the parts taken, in file order.
+    ScanResult Result() {
+        ScanResult result;
+        std::size_t total = 0;
+        for (const WalkResult& walk : walks_) total += walk.findings.size();
+        for (WalkResult& walk : walks_) {
+            if (result.findings.empty()) {
+                result.findings = std::move(walk.findings);
+                result.findings.reserve(total);
+            } else {
+                std::move(walk.findings.begin(), walk.findings.end(),
+                          std::back_inserter(result.findings));
             }
+            result.unknown += walk.unknown;
+            result.known += walk.known;
+            walk = WalkResult();
         }
-        if (workers_.empty()) Work();
-        {
-            // Woken by the last worker, or at once by a stop request.
-            std::unique_lock<std::mutex> lock(mutex_);
-            workDone_.wait(lock, stop, [this] { return running_ == 0; });
-        }
-        if (stop.stop_requested()) {
-            StopAndJoin();
-            return Stopped();
-        }
-        StopAndJoin();
-        return Join(stop);
+        result.end = std::move(end_);
+        return result;
     }
 
 private:
-    struct Part {
-        WalkResult walk;
-        std::optional<LineWalker::Checkpoint> held;
-        std::exception_ptr failure;
-    };
-
-    // Stops the walks of parts `first` and later: the scan is abandoned (0), or an
-    // earlier part failed and their answers are lost anyway.
-    void StopPartsFrom(std::size_t first) {
-        for (std::size_t k = first; k < partStops_.size(); ++k) partStops_[k].request_stop();
-    }
-
-    void StopAndJoin() {
-        StopPartsFrom(0);
-        for (std::thread& worker : workers_)
-            if (worker.joinable()) worker.join();
-    }
-
-    // The literals are compiled by the first worker, while the others wait for them
-    // and the calling thread goes on serving the window: a large catalogue takes tens
-    // of milliseconds to compile.  Literals the engine refuses are tried once; every
-    // worker gets the same error.
-    const LiteralMatcher& Matcher() {
-        std::call_once(compiled_, [this] {
-            try {
-                matcher_ = std::make_unique<LiteralMatcher>(literals_.texts);
-            } catch (...) {
-                compileFailure_ = std::current_exception();
-            }
-        });
-        if (compileFailure_) std::rethrow_exception(compileFailure_);
-        return *matcher_;
-    }
-
-    void Work() {
-        try {
-            BlockBuffer buffer;
-            const LiteralMatcher& matcher = Matcher();
-            LiteralMatcher::Scratch scratch(matcher);
-            for (;;) {
-                const std::size_t k = nextPart_.fetch_add(1);
-                if (k >= plan_.parts || partStops_[k].stop_requested()) break;
-                try {
-                    ScanPart(k, buffer, matcher, scratch);
-                } catch (...) {
-                    parts_[k].failure = std::current_exception();
-                    StopPartsFrom(k + 1);
-                }
-            }
-        } catch (...) {
-            // Literals the engine refuses, or no working memory for this thread: the
-            // scan cannot be completed.
-            {
-                std::lock_guard<std::mutex> lock(mutex_);
-                if (!failure_) failure_ = std::current_exception();
-            }
-            StopPartsFrom(0);
-        }
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            --running_;
-        }
-        workDone_.notify_all();
-    }
-
-    void ScanPart(std::size_t k, BlockBuffer& buffer, const LiteralMatcher& matcher,
-                  LiteralMatcher::Scratch& scratch) {
-        const std::int64_t begin = PartStart(k);
-        const std::int64_t end = PartStart(k + 1);
-        if (begin < end) {
-            bool afterCr = false;
-            if (begin > 0) {
-                char before = 0;
-                file_.Read(&before, 1, begin - 1);
-                afterCr = before == '\r';
-            }
-            BlockReader reader(file_, begin, end, options_.blockLength, afterCr);
-            const StopToken stop = partStops_[k].get_token();
-            LineWalker walker(literals_, matcher, scratch, catalogue_, stop, k == 0);
-            walker.HoldAt(holdAt_);
-            Block block;
-            while (reader.Next(buffer, block)) {
-                walker.Examine(block);
-                if (stop.stop_requested()) return;
-                Reached(k, block.offset + (block.end - block.begin), false);
-            }
-            parts_[k].held = walker.Held();
-            parts_[k].walk = walker.Take();
-        }
-        Reached(k, std::max(begin, end), true);
-    }
-
-    // The start of part k: just after the first line end at or after byte
-    // k * partLength - 1, or the end of the file.  A line end found serves every later
-    // part whose search would begin at or before it, so a long line is searched once.
-    std::int64_t PartStart(std::size_t k) {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (starts_[k] >= 0) return starts_[k];
-        }
-        const std::int64_t from = static_cast<std::int64_t>(k) * plan_.partLength - 1;
-        const std::int64_t lineEnd = file_.FindLineEnd(from);
-        const std::int64_t start = std::min(lineEnd + 1, file_.Size());
-        std::lock_guard<std::mutex> lock(mutex_);
-        for (std::size_t j = k;
-             j < plan_.parts && static_cast<std::int64_t>(j) * plan_.partLength - 1 <= lineEnd;
-             ++j) {
-            if (starts_[j] < 0) starts_[j] = start;
-        }
-        return starts_[k];
-    }
-
-    // Part k has been examined up to `done`: the progress texts follow the text
-    // examined from the file's start.
-    void Reached(std::size_t k, std::int64_t done, bool complete) {
-        std::lock_guard<std::mutex> lock(progressMutex_);
-        reached_[k] = done;
-        complete_[k] = complete;
-        std::int64_t prefix = -1;
-        while (prefixPart_ < plan_.parts) {
-            prefix = std::max(prefix, reached_[prefixPart_]);
-            if (!complete_[prefixPart_]) break;
-            ++prefixPart_;
-        }
-        if (prefix >= 0) progress_.Reached(prefix);
-    }
+    friend class ScanWalker;
 
     // The state a part's walker held, as a walk of the whole file would have had it
-    // there: the parts before it joined in `result` (their counts and line ends given),
-    // the part's own state after them.  With no finding of its own yet, its most recent
-    // finding is the earlier parts' last, completed by the part's lines before the
-    // held offset.
-    static ScanEnd EndOf(const LineWalker::Checkpoint& held, const WalkResult& part,
-                         const ScanResult& result, std::int64_t unknown, std::int64_t known,
-                         std::int64_t lineEnds) {
+    // there: the counts and line ends of the parts taken before it, then the part's own.
+    // With no finding of its own yet, its most recent finding is the earlier parts'
+    // last, completed by the part's lines before the held offset.
+    ScanEnd EndOf(const LineWalker::Checkpoint& held, const WalkResult& part) const {
         ScanEnd end;
         LineWalker::Checkpoint& state = end.state;
-        state.findingCount = result.findings.size() + held.findingCount;
-        state.unknown = unknown + held.unknown;
-        state.known = known + held.known;
-        state.lineEnds = lineEnds + held.lineEnds;
+        state.findingCount = findings_ + held.findingCount;
+        state.unknown = unknown_ + held.unknown;
+        state.known = known_ + held.known;
+        state.lineEnds = lineEnds_ + held.lineEnds;
         if (held.last) {
             state.last = held.last;
-            state.last->place.line += lineEnds;
-        } else if (!result.findings.empty()) {
-            state.last = result.findings.back();
+            state.last->place.line += lineEnds_;
+        } else if (last_ != nullptr) {
+            state.last = *last_;
             for (std::size_t i = 0; i < held.incomingLines && i < part.incoming.size(); ++i)
                 CarryTimeStamp(state.last->text, part.incoming[i]);
         }
@@ -233,96 +129,92 @@ private:
         return end;
     }
 
-    // The parts' answers in file order, as one scan of the whole file gives them.
-    ScanResult Join(const StopToken& stop) {
-        if (failure_) std::rethrow_exception(failure_);
-        for (Part& part : parts_)
-            if (part.failure) std::rethrow_exception(part.failure);
-        ScanResult result;
-        std::size_t total = 0;
-        for (const Part& part : parts_) total += part.walk.findings.size();
-        result.findings.reserve(total);
-        std::size_t moved = 0;
-        std::int64_t lineEnds = 0;
-        std::int64_t unknown = 0;
-        std::int64_t known = 0;
-        for (Part& part : parts_) {
-            WalkResult& walk = part.walk;
-            if (part.held && !result.end)
-                result.end = EndOf(*part.held, walk, result, unknown, known, lineEnds);
-            if (!result.findings.empty()) {
-                for (const CarryLine& line : walk.incoming)
-                    CarryTimeStamp(result.findings.back().text, line);
-            }
-            for (std::size_t i = 0; i < walk.findings.size(); ++i) {
-                if (++moved % 4096 == 0 && stop.stop_requested()) return Stopped();
-                result.findings.push_back(std::move(walk.findings[i]));
-                result.findings.back().place.line += lineEnds;
-            }
-            lineEnds += walk.lineEnds;
-            unknown += walk.unknown;
-            known += walk.known;
-            walk = WalkResult();
-        }
-        result.unknown = unknown;
-        result.known = known;
-        return result;
-    }
-
-    const LogFile& file_;
-    const std::int64_t holdAt_;
     const ScanLiterals& literals_;
-    std::once_flag compiled_;
-    std::unique_ptr<LiteralMatcher> matcher_;  // set once, by the first worker
-    std::exception_ptr compileFailure_;        // or this
+    const LiteralMatcher& matcher_;
     const ErrorCatalogue& catalogue_;
-    const ScanOptions& options_;
-    const PartPlan plan_;
-
-    std::vector<Part> parts_;  // each written by the worker of its part only
-    std::vector<std::thread> workers_;
-    std::atomic<std::size_t> nextPart_{0};
-    // One per part, requested when its walk is no longer wanted (StopPartsFrom).
-    std::vector<StopSource> partStops_;
-
-    std::mutex mutex_;
-    std::condition_variable_any workDone_;
-    std::size_t running_ = 0;           // guarded by mutex_
-    std::exception_ptr failure_;        // guarded by mutex_: a worker that could not start
-    std::vector<std::int64_t> starts_;  // guarded by mutex_; -1 not yet known
-
-    std::mutex progressMutex_;  // one progress text at a time, in order
-    std::vector<std::int64_t> reached_;
-    std::vector<bool> complete_;
-    std::size_t prefixPart_ = 0;  // parts before it are complete
-    ChunkProgress progress_;
+    std::function<void(std::int64_t)> reached_;
+    const std::int64_t holdAt_;
+    std::vector<WalkResult> walks_;  // each written by its part's walker until taken
+    // The state each part's walker held at holdAt_, if the offset lay in the part.
+    std::vector<std::optional<LineWalker::Checkpoint>> held_;
+    Finding* last_ = nullptr;    // the most recent finding of the parts taken
+    std::int64_t lineEnds_ = 0;  // in the parts taken, and their findings and counts
+    std::size_t findings_ = 0;
+    std::int64_t unknown_ = 0;
+    std::int64_t known_ = 0;
+    std::optional<ScanEnd> end_;
 };
+
+ScanWalker::ScanWalker(ScanClient& client) : client_(client), scratch_(client.matcher_) {}
+
+void ScanWalker::Begin(std::size_t part, const StopToken& stop) {
+    walker_.emplace(client_.literals_, client_.matcher_, scratch_, client_.catalogue_, stop,
+                    part == 0);
+    walker_->HoldAt(client_.holdAt_);
+}
+
+void ScanWalker::End(std::size_t part) {
+    client_.held_[part] = walker_->Held();
+    client_.walks_[part] = walker_->Take();
+    walker_.reset();
+}
+
+// The scan's answer for how the engine's walk ended.
+ScanResult Outcome(LineWalk walk, ScanClient& client) {
+    switch (walk.end) {
+        case LineWalkEnd::Done:
+            break;
+        case LineWalkEnd::Stopped:
+            return Ended(ScanOutcome::Stopped);
+        case LineWalkEnd::ReadFailed:
+            return Ended(ScanOutcome::ReadFailed, std::move(walk.error));
+        case LineWalkEnd::StreamFailed:
+            return Ended(ScanOutcome::OpenFailed, std::move(walk.error));
+    }
+    ScanResult result = client.Result();
+    result.bytes = walk.bytes;
+    return result;
+}
 
 }  // namespace
 
-PartPlan PlanParts(std::int64_t size, const ScanOptions& options) {
-    PartPlan plan;
-    if (options.threads < 2 || size <= 0) return plan;
-    if (options.partLength > 0) {
-        plan.partLength = options.partLength;
-    } else {
-        // A few parts per thread keep the threads busy to the end; parts of a few MiB
-        // keep the progress texts close behind the work.
-        constexpr std::int64_t kMinPart = std::int64_t{1} << 20;
-        constexpr std::int64_t kMaxPart = std::int64_t{16} << 20;
-        plan.partLength = std::clamp<std::int64_t>(size / (4 * std::int64_t{options.threads}),
-                                                   kMinPart, kMaxPart);
-    }
-    plan.parts = static_cast<std::size_t>((size + plan.partLength - 1) / plan.partLength);
-    plan.threads = static_cast<unsigned>(std::min<std::size_t>(options.threads, plan.parts));
-    return plan;
+ScanResult ScanInParts(const LogFile& file, const ScanLiterals& literals,
+                       const LiteralMatcher& matcher, const ErrorCatalogue& catalogue,
+                       ProgressSink& row, const StopToken& stop, const ScanOptions& options,
+                       std::int64_t holdAt) {
+    ChunkProgress progress(file, options.chunkLength, row);
+    ScanClient client(
+        literals, matcher, catalogue,
+        [&progress](std::int64_t examined) { progress.Reached(examined); }, holdAt);
+    LineEngineOptions engine;
+    engine.threads = options.threads;
+    engine.blockLength = options.blockLength;
+    engine.partLength = options.partLength;
+    // The walker numbers its lines through the blocks' line index when it has one.
+    engine.countLineEnds = true;
+    progress.Start();
+    ScanResult result = Outcome(WalkLogFile(file, client, stop, engine), client);
+    if (result.outcome == ScanOutcome::Scanned) progress.Finish();
+    return result;
 }
 
-ScanResult ScanInParts(const LogFile& file, const ScanLiterals& literals,
-                       const ErrorCatalogue& catalogue, ProgressSink& row, const StopToken& stop,
-                       const ScanOptions& options, const PartPlan& plan, std::int64_t holdAt) {
-    PartScan scan(file, literals, catalogue, row, options, plan, holdAt);
-    return scan.Run(stop);
+ScanResult ScanCompressedLog(const FileDescriptor& in, const std::string& path,
+                             std::int64_t recorded, const ScanLiterals& literals,
+                             const LiteralMatcher& matcher, const ErrorCatalogue& catalogue,
+                             ProgressSink& row, const StopToken& stop, const ScanOptions& options) {
+    std::int64_t nextText = options.chunkLength;
+    ScanClient client(literals, matcher, catalogue, [&](std::int64_t done) {
+        row.SetProgressBytes(done, std::max(recorded, done));
+        if (done >= nextText) {
+            row.SetProgressText(ProgressText(done, std::max(recorded, done)));
+            nextText += options.chunkLength;
+        }
+    });
+    row.SetProgressText(ProgressText(0, recorded));
+    ScanResult result = Outcome(WalkCompressedLog(in, path, client, stop), client);
+    if (result.outcome == ScanOutcome::Scanned)
+        row.SetProgressText(ProgressText(result.bytes, result.bytes));
+    return result;
 }
 
 }  // namespace corvane

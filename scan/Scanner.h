@@ -92,8 +92,8 @@ struct ScanResult {
 //
 // Threads.  With options.threads == 1 (or a file of one part) everything happens on
 // the calling thread, which checks `stop` before every block and every line that
-// holds a literal.  Otherwise worker threads scan parts of the file while the calling
-// thread waits for them; a stop request ends every worker before ScanLogFile returns
+// holds a literal.  Otherwise worker threads scan parts of the file (scan/LineEngine.h) while
+// the calling thread waits for them; a stop request ends every worker before ScanLogFile returns
 // Stopped.  Only the calling thread asks the question; the progress may then come
 // from a worker thread (see ProgressSink).  The answer is the same for every number of
 // threads.

@@ -55,12 +55,11 @@ SearchOutcome SearchDay(const std::vector<ServiceEntry>& services, const std::st
         }
         searched.stamp = file.Stamp();
         ServiceSink serviceSink(service, searched, sink);
-        try {
-            if (SearchLogFile(file, search, serviceSink, stop, options) == SearchOutcome::Stopped)
-                return SearchOutcome::Stopped;
-        } catch (const ScanReadError& e) {
-            sink.Failed(service, e.what());
-        }
+        std::string error;
+        const SearchOutcome outcome =
+            SearchLogFile(file, search, serviceSink, stop, options, error);
+        if (outcome == SearchOutcome::Stopped) return outcome;
+        if (outcome == SearchOutcome::Failed) sink.Failed(service, error);
     }
     return SearchOutcome::Completed;
 }

@@ -1,22 +1,20 @@
 #include "search/LineSearch.h"
 
 #include <algorithm>
-#include <chrono>
-#include <condition_variable>
-#include <exception>
+#include <memory>
 #include <mutex>
+#include <optional>
+#include <stdexcept>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 #include "base/AsciiCase.h"
 #include "base/LineEnds.h"
 #include "catalog/GbkText.h"
 #include "scan/BlockReader.h"
 #include "scan/FileNameText.h"
-#include "scan/GzipCopy.h"
-#include "scan/GzipStream.h"
-#include "scan/PartScan.h"
-#include "scan/Scanner.h"
+#include "scan/LineEngine.h"
 #include "search/GbkExpression.h"
 
 namespace corvane {
@@ -96,9 +94,9 @@ namespace {
 
 // The walk over the blocks of one part: its matching lines, numbered from the part's
 // first line, and its line ends.
-class PartWalk {
+class MatchWalk {
 public:
-    PartWalk(const LineSearch& search, LiteralMatcher::Scratch* scratch, MatchBatch& out)
+    MatchWalk(const LineSearch& search, LiteralMatcher::Scratch* scratch, MatchBatch& out)
         : search_(search), scratch_(scratch), out_(out) {
         if (search.AsciiMatcher() != nullptr) {
             asciiScratch_ = std::make_unique<LiteralMatcher::Scratch>(*search.AsciiMatcher());
@@ -161,7 +159,7 @@ private:
     }
 
     struct LiteralPass {
-        PartWalk* walk;
+        MatchWalk* walk;
         const Block* block;
         const char* counted;  // line ends before it are in walk->lineEnds_
         const char* lineEnd;  // the end of the last matching line
@@ -230,198 +228,98 @@ bool Deliver(MatchSink& sink, MatchBatch& batch, std::int64_t lineEndsBefore) {
     return more;
 }
 
-// The whole file on the calling thread, with the reader ahead on a thread of its own
-// when the file is more than a couple of blocks; each block's lines go to the sink
-// before the next block is examined.
-SearchOutcome SearchWhole(const LogFile& file, const LineSearch& search, MatchSink& sink,
-                          const StopToken& stop, const SearchOptions& options) {
-    const std::unique_ptr<LiteralMatcher::Scratch> scratch = ScratchFor(search);
-    BlockReader reader(file, 0, file.Size(), options.blockLength);
-    const bool readAhead = static_cast<std::uint64_t>(file.Size()) / 2 >=
-                           std::max<std::size_t>(options.blockLength, 1);
-    BlockSource blocks(reader, readAhead);
-    MatchBatch batch;
-    PartWalk walk(search, scratch.get(), batch);
-    Block block;
-    while (blocks.Next(block)) {
-        if (stop.stop_requested()) return SearchOutcome::Stopped;
-        walk.Examine(block);
-        if (!Deliver(sink, batch, 0)) return SearchOutcome::Stopped;
-    }
-    return SearchOutcome::Completed;
-}
+class SearchClient;
 
-// The file in parts on worker threads; the calling thread hands each part's lines to
-// the sink in file order as soon as the parts before it are done.  Workers stay at
-// most a few parts ahead of the sink, so a slow reader of the results bounds memory.
-class PartSearch {
+// The matching of one thread, a new walk for each part into that part's batch.
+class SearchWalker final : public PartWalker {
 public:
-    PartSearch(const LogFile& file, const LineSearch& search, const PartPlan& plan,
-               const SearchOptions& options)
-        : file_(file), search_(search), plan_(plan), options_(options), parts_(plan.parts) {}
+    explicit SearchWalker(SearchClient& client);
+    void Begin(std::size_t part, const StopToken& stop) override;
+    void Examine(const Block& block) override { walk_->Examine(block); }
+    void End(std::size_t part) override;
 
-    ~PartSearch() { StopAndJoin(); }
+private:
+    SearchClient& client_;
+    std::unique_ptr<LiteralMatcher::Scratch> scratch_;
+    std::optional<MatchWalk> walk_;
+};
 
-    // The calling thread is one of the plan's threads: while the next part to hand on
-    // is not done, it searches a part itself.
-    SearchOutcome Run(MatchSink& sink, const StopToken& stop) {
-        PlanStarts();
-        for (unsigned i = 1; i < plan_.threads; ++i) {
-            try {
-                workers_.emplace_back([this] { Work(); });
-            } catch (const std::system_error&) {
-                break;  // fewer threads, down to the calling thread alone
-            }
-        }
-        BlockBuffer buffer;
-        std::unique_ptr<LiteralMatcher::Scratch> scratch;
-        std::int64_t lineEnds = 0;
-        for (std::size_t k = 0; k < parts_.size(); ++k) {
-            for (;;) {
-                if (stop.stop_requested()) return SearchOutcome::Stopped;
-                {
-                    std::lock_guard<std::mutex> lock(mutex_);
-                    if (parts_[k].done) break;
-                }
-                if (SearchNext(false, buffer, scratch)) continue;
-                std::unique_lock<std::mutex> lock(mutex_);
-                partDone_.wait_for(lock, std::chrono::milliseconds(10),
-                                   [&] { return parts_[k].done; });
-            }
-            Part& part = parts_[k];
-            if (part.failure) std::rethrow_exception(part.failure);
-            if (!Deliver(sink, part.matches, lineEnds)) return SearchOutcome::Stopped;
-            {
-                // The batch's memory serves a later part: a fresh one would be grown
-                // again, and its pages faulted in again, for every part.
-                std::lock_guard<std::mutex> lock(mutex_);
-                pool_.emplace_back();
-                pool_.back().Swap(part.matches);
-            }
-            lineEnds += part.lineEnds;
-            {
-                std::lock_guard<std::mutex> lock(mutex_);
-                delivered_ = k + 1;
-            }
-            partDelivered_.notify_all();
-        }
-        return SearchOutcome::Completed;
+// The parts' matching lines handed to the sink in file order, numbered from the
+// file's first line.  A part walked on the calling thread hands its lines on after
+// every block.
+class SearchClient final : public LineClient {
+public:
+    SearchClient(const LineSearch& search, MatchSink& sink) : search_(search), sink_(sink) {}
+
+    void Parts(std::size_t count) override { parts_.resize(count); }
+    std::unique_ptr<PartWalker> Walker() override { return std::make_unique<SearchWalker>(*this); }
+
+    bool TakeSoFar(std::size_t part) override {
+        return Deliver(sink_, parts_[part].matches, lineEnds_);
+    }
+
+    bool Take(std::size_t part) override {
+        Part& taken = parts_[part];
+        const bool more = Deliver(sink_, taken.matches, lineEnds_);
+        lineEnds_ += taken.lineEnds;
+        // The batch's memory serves a later part: a fresh one would be grown again, and
+        // its pages faulted in again, for every part.
+        std::lock_guard<std::mutex> lock(poolMutex_);
+        pool_.emplace_back();
+        pool_.back().Swap(taken.matches);
+        return more;
     }
 
 private:
+    friend class SearchWalker;
+
     struct Part {
-        std::int64_t begin = 0;
-        std::int64_t end = 0;
         MatchBatch matches;
         std::int64_t lineEnds = 0;
-        std::exception_ptr failure;
-        bool done = false;  // guarded by mutex_
     };
 
-    // Part k begins just after the first line end at or after byte k * partLength - 1,
-    // as the scan cuts a file; a long line is searched for its end only once.
-    void PlanStarts() {
-        std::int64_t start = 0;
-        for (std::size_t k = 0; k < parts_.size(); ++k) {
-            const std::int64_t from = static_cast<std::int64_t>(k) * plan_.partLength - 1;
-            if (k > 0 && from >= start) start = std::min(file_.FindLineEnd(from) + 1, file_.Size());
-            parts_[k].begin = start;
-            if (k > 0) parts_[k - 1].end = start;
-        }
-        parts_.back().end = file_.Size();
+    // An emptied batch for part `part`, when one was handed on before.
+    void Reuse(std::size_t part) {
+        std::lock_guard<std::mutex> lock(poolMutex_);
+        if (pool_.empty()) return;
+        parts_[part].matches.Swap(pool_.back());
+        pool_.pop_back();
     }
 
-    void StopAndJoin() {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            stopping_ = true;
-        }
-        partDelivered_.notify_all();
-        for (std::thread& worker : workers_)
-            if (worker.joinable()) worker.join();
-    }
-
-    void Work() {
-        BlockBuffer buffer;
-        std::unique_ptr<LiteralMatcher::Scratch> scratch;
-        while (SearchNext(true, buffer, scratch)) {
-        }
-    }
-
-    // Searches the next part not yet taken, if the parts before it are close enough
-    // behind in being handed on; a worker (`wait`) waits until they are, the calling
-    // thread does not.  False when there is no part to search (or, for the calling
-    // thread, none yet).
-    bool SearchNext(bool wait, BlockBuffer& buffer,
-                    std::unique_ptr<LiteralMatcher::Scratch>& scratch) {
-        const std::size_t ahead = std::size_t{plan_.threads} + 1;
-        std::size_t k;
-        {
-            std::unique_lock<std::mutex> lock(mutex_);
-            if (wait)
-                partDelivered_.wait(lock, [&] {
-                    return stopping_ || next_ >= parts_.size() || next_ < delivered_ + ahead;
-                });
-            if (stopping_ || next_ >= parts_.size() || next_ >= delivered_ + ahead) return false;
-            k = next_++;
-        }
-        Part& part = parts_[k];
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (!pool_.empty()) {
-                part.matches.Swap(pool_.back());
-                pool_.pop_back();
-            }
-        }
-        try {
-            if (!scratch) scratch = ScratchFor(search_);
-            SearchPart(part, buffer, scratch.get());
-        } catch (...) {
-            part.failure = std::current_exception();
-        }
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            part.done = true;
-        }
-        partDone_.notify_all();
-        return true;
-    }
-
-    void SearchPart(Part& part, BlockBuffer& buffer, LiteralMatcher::Scratch* scratch) {
-        if (part.begin >= part.end) return;
-        bool afterCr = false;
-        if (part.begin > 0) {
-            char before = 0;
-            file_.Read(&before, 1, part.begin - 1);
-            afterCr = before == '\r';
-        }
-        BlockReader reader(file_, part.begin, part.end, options_.blockLength, afterCr);
-        PartWalk walk(search_, scratch, part.matches);
-        Block block;
-        while (reader.Next(buffer, block)) {
-            {
-                std::lock_guard<std::mutex> lock(mutex_);
-                if (stopping_) return;
-            }
-            walk.Examine(block);
-        }
-        part.lineEnds = walk.LineEnds();
-    }
-
-    const LogFile& file_;
     const LineSearch& search_;
-    const PartPlan plan_;
-    const SearchOptions& options_;
-    std::vector<Part> parts_;
-    std::vector<std::thread> workers_;
-    std::size_t next_ = 0;  // guarded by mutex_: the first part not yet taken
-    std::mutex mutex_;
-    std::condition_variable partDone_;
-    std::condition_variable partDelivered_;
-    std::size_t delivered_ = 0;     // guarded by mutex_
-    std::vector<MatchBatch> pool_;  // guarded by mutex_: batches handed on, emptied
-    bool stopping_ = false;         // guarded by mutex_
+    MatchSink& sink_;
+    std::vector<Part> parts_;    // each written by its part's walker until taken
+    std::int64_t lineEnds_ = 0;  // in the parts taken
+    std::mutex poolMutex_;
+    std::vector<MatchBatch> pool_;  // guarded by poolMutex_: batches handed on, emptied
 };
+
+SearchWalker::SearchWalker(SearchClient& client)
+    : client_(client), scratch_(ScratchFor(client.search_)) {}
+
+void SearchWalker::Begin(std::size_t part, const StopToken& /*stop*/) {
+    client_.Reuse(part);
+    walk_.emplace(client_.search_, scratch_.get(), client_.parts_[part].matches);
+}
+
+void SearchWalker::End(std::size_t part) {
+    client_.parts_[part].lineEnds = walk_->LineEnds();
+    walk_.reset();
+}
+
+SearchOutcome OutcomeOf(LineWalk walk, std::string& error) {
+    switch (walk.end) {
+        case LineWalkEnd::Done:
+            return SearchOutcome::Completed;
+        case LineWalkEnd::Stopped:
+            return SearchOutcome::Stopped;
+        case LineWalkEnd::ReadFailed:
+        case LineWalkEnd::StreamFailed:
+            break;
+    }
+    error = std::move(walk.error);
+    return SearchOutcome::Failed;
+}
 
 }  // namespace
 
@@ -432,30 +330,22 @@ SearchOutcome SearchCompressedLog(const std::string& path, const LineSearch& sea
         error = std::string(gbk::kMsgOpenFailed) + FileNameForMessage(path);
         return SearchOutcome::Failed;
     }
-    const std::unique_ptr<LiteralMatcher::Scratch> scratch = ScratchFor(search);
-    MatchBatch batch;
-    PartWalk walk(search, scratch.get(), batch);
-    const CompressedLines end = ForEachCompressedBlock(in, [&](const Block& block) {
-        walk.Examine(block);
-        return !stop.stop_requested() && Deliver(sink, batch, 0);
-    });
-    if (end == CompressedLines::Stopped) return SearchOutcome::Stopped;
-    if (end != CompressedLines::Done) {
-        error = CompressedLogFailure(end, path);
-        return SearchOutcome::Failed;
-    }
-    return SearchOutcome::Completed;
+    SearchClient client(search, sink);
+    return OutcomeOf(WalkCompressedLog(in, path, client, stop), error);
 }
 
 SearchOutcome SearchLogFile(const LogFile& file, const LineSearch& search, MatchSink& sink,
-                            const StopToken& stop, const SearchOptions& options) {
-    ScanOptions scan;
-    scan.threads = options.threads;
-    scan.partLength = options.partLength;
-    const PartPlan plan = PlanParts(file.Size(), scan);
-    if (plan.parts < 2 || plan.threads < 2) return SearchWhole(file, search, sink, stop, options);
-    PartSearch parts(file, search, plan, options);
-    return parts.Run(sink, stop);
+                            const StopToken& stop, const SearchOptions& options,
+                            std::string& error) {
+    LineEngineOptions engine;
+    engine.threads = options.threads;
+    engine.blockLength = options.blockLength;
+    engine.partLength = options.partLength;
+    // Far enough ahead to keep every thread busy while the sink takes a part, and no
+    // further: a slow reader of the results bounds the memory.
+    engine.partsAhead = std::size_t{options.threads} + 1;
+    SearchClient client(search, sink);
+    return OutcomeOf(WalkLogFile(file, client, stop, engine), error);
 }
 
 }  // namespace corvane

@@ -1,7 +1,7 @@
 // Searching every line of a log file for one text or one regular expression: the
 // lines that hold it, with their numbers, in file order.  The scan's literal engine
-// does the matching and its block reader and parts do the reading, so a search of a
-// large file runs on every core with the memory of a scan.
+// does the matching and its line engine (scan/LineEngine.h) the reading, in parts, so
+// a search of a large file runs on every core with the memory of a scan.
 #pragma once
 
 #include <cstddef>
@@ -128,10 +128,13 @@ enum class SearchOutcome { Completed, Stopped, Failed };
 SearchOutcome SearchCompressedLog(const std::string& path, const LineSearch& search,
                                   MatchSink& sink, const StopToken& stop, std::string& error);
 
-// Searches the whole of `file` (its size as opened).  A stop request, or a sink that
-// answers false, ends the search with Stopped.  Throws ScanReadError when the file
-// delivers fewer bytes than its size.
+// Searches the whole of `file` (its size as opened) through the line engine
+// (scan/LineEngine.h): in parts on options.threads threads, or whole on the calling
+// thread.  A stop request, or a sink that answers false, ends the search with Stopped.
+// A file that delivers fewer bytes than its size ends it with Failed and `error` (GBK,
+// naming the file); the lines found before were handed on.
 SearchOutcome SearchLogFile(const LogFile& file, const LineSearch& search, MatchSink& sink,
-                            const StopToken& stop, const SearchOptions& options);
+                            const StopToken& stop, const SearchOptions& options,
+                            std::string& error);
 
 }  // namespace corvane

@@ -123,11 +123,11 @@ TEST_F(GzipDayTest, ACompressedLogGivesThePlainFilesFindingsContextAndSearch) {
         LogFile gz, file;
         ASSERT_TRUE(gz.Open(plain + ".gz"));
         ASSERT_TRUE(file.Open(plain));
-        SearchLogFile(gz, search, fromGz, StopToken{}, SearchOptions{2, 512, 2048});
-        SearchLogFile(file, search, fromPlain, StopToken{}, SearchOptions{});
+        std::string error;
+        SearchLogFile(gz, search, fromGz, StopToken{}, SearchOptions{2, 512, 2048}, error);
+        SearchLogFile(file, search, fromPlain, StopToken{}, SearchOptions{}, error);
         EXPECT_EQ(fromGz.lines, fromPlain.lines);
         Collect streamed;
-        std::string error;
         EXPECT_EQ(SearchCompressedLog(plain + ".gz", search, streamed, StopToken{}, error),
                   SearchOutcome::Completed);
         EXPECT_EQ(streamed.lines, fromPlain.lines);

@@ -243,7 +243,9 @@ TEST(LineSearchTest, RandomTextsMatchTheReferenceAcrossBlocksPartsAndThreads) {
         options.blockLength = 1 + rng() % 200;
         options.partLength = options.threads > 1 ? 1 + static_cast<std::int64_t>(rng() % 700) : 0;
         Collect got;
-        ASSERT_EQ(SearchLogFile(file, search, got, StopToken{}, options), SearchOutcome::Completed);
+        std::string error;
+        ASSERT_EQ(SearchLogFile(file, search, got, StopToken{}, options, error),
+                  SearchOutcome::Completed);
         ASSERT_EQ(got.hits, expected)
             << "round " << round << " pattern \"" << q.pattern << "\" regex " << q.regex
             << " threads " << options.threads << " block " << options.blockLength << " part "
@@ -280,7 +282,8 @@ TEST(LineSearchTest, MatchesWholeCharactersOnly) {
     for (const Case& c : cases) {
         const SearchQuery q{Gbk(c.pattern), c.regex, c.caseSensitive};
         Collect got;
-        ASSERT_EQ(SearchLogFile(file, LineSearch(q), got, StopToken{}, SearchOptions{}),
+        std::string error;
+        ASSERT_EQ(SearchLogFile(file, LineSearch(q), got, StopToken{}, SearchOptions{}, error),
                   SearchOutcome::Completed);
         std::vector<std::int64_t> lines;
         for (const Hit& h : got.hits) lines.push_back(h.number);
