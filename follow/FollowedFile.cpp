@@ -5,6 +5,7 @@
 
 #include "base/LineEnds.h"
 #include "scan/BlockReader.h"
+#include "scan/LineEngine.h"
 #include "scan/LineWalker.h"
 #include "scan/LiteralMatcher.h"
 #include "scan/LogFile.h"
@@ -192,20 +193,20 @@ bool FollowedFile::ExamineTo(std::int64_t end, bool endsAfterCr) {
 
 // Hands the walker the lines of [examined_, end); false when a stop came inside.
 bool FollowedFile::Examine(std::int64_t end) {
-    Walk& walk = *walk_;
+    // The engine's walk of one range, with the walker that goes on across the looks.
+    class GoingOn final : public PartWalker {
+    public:
+        explicit GoingOn(LineWalker& walker) : walker_(walker) {}
+        void Begin(std::size_t, const StopToken&) override {}
+        void Examine(const Block& block) override { walker_.Examine(block); }
+        void End(std::size_t) override {}
+
+    private:
+        LineWalker& walker_;
+    } walker(*walk_->walker);
     walked_ += end - examined_;
-    BlockReader reader(*walk.file, examined_, end, blockLength_, afterCr_);
-    const bool readAhead = static_cast<std::uint64_t>(end - examined_) / 2 >= blockLength_;
-    // The reader's line numbers count from where it begins: they are the walker's
-    // only when it begins the file.
-    if (readAhead && examined_ == 0) reader.CountLineEnds();
-    BlockSource blocks(reader, readAhead);
-    Block block;
-    while (blocks.Next(block)) {
-        walk.walker->Examine(block);
-        if (stop_.stop_requested()) return false;
-    }
-    return true;
+    return WalkRange(*walk_->file, {examined_, end, afterCr_}, walker, stop_, blockLength_, true)
+               .end == LineWalkEnd::Done;
 }
 
 void FollowedFile::GoOnFrom(const ScanEnd& end, const FindingList& scanned,

@@ -33,21 +33,14 @@ LineWalk WalkWhole(const LogFile& file, LineClient& client, const StopToken& sto
                    const LineEngineOptions& options) {
     client.Parts(1);
     const std::unique_ptr<PartWalker> walker = client.Walker();
-    BlockReader reader(file, 0, file.Size(), options.blockLength);
-    // A file of a block or two is read faster than a thread starts.
-    const bool readAhead = static_cast<std::uint64_t>(file.Size()) / 2 >=
-                           std::max<std::size_t>(options.blockLength, 1);
-    if (readAhead && options.countLineEnds) reader.CountLineEnds();
-    BlockSource blocks(reader, readAhead);
     walker->Begin(0, stop);
-    Block block;
-    while (blocks.Next(block)) {
-        if (stop.stop_requested()) return Ended(LineWalkEnd::Stopped);
-        walker->Examine(block);
-        if (stop.stop_requested()) return Ended(LineWalkEnd::Stopped);
-        client.Reached(block.offset + (block.end - block.begin));
-        if (!client.TakeSoFar(0)) return Ended(LineWalkEnd::Stopped);
-    }
+    const LineWalk walk =
+        WalkRange(file, {0, file.Size(), false}, *walker, stop, options.blockLength,
+                  options.countLineEnds, [&client](std::int64_t examined) {
+                      client.Reached(examined);
+                      return client.TakeSoFar(0);
+                  });
+    if (walk.end != LineWalkEnd::Done) return walk;
     walker->End(0);
     if (stop.stop_requested() || !client.Take(0)) return Ended(LineWalkEnd::Stopped);
     return Ended(LineWalkEnd::Done, file.Size());
@@ -285,6 +278,28 @@ PartPlan PlanParts(std::int64_t size, unsigned threads, std::int64_t partLength)
     plan.parts = static_cast<std::size_t>((size + plan.partLength - 1) / plan.partLength);
     plan.threads = static_cast<unsigned>(std::min<std::size_t>(threads, plan.parts));
     return plan;
+}
+
+LineWalk WalkRange(const LogFile& file, const LineRange& range, PartWalker& walker,
+                   const StopToken& stop, std::size_t blockLength, bool countLineEnds,
+                   const std::function<bool(std::int64_t examined)>& examined) {
+    BlockReader reader(file, range.begin, range.end, blockLength, range.afterCr);
+    // A range of a block or two is read faster than a thread starts.
+    const bool readAhead = static_cast<std::uint64_t>(range.end - range.begin) / 2 >=
+                           std::max<std::size_t>(blockLength, 1);
+    // The reader's line numbers count from where it begins: they are the walker's only
+    // when it begins the file.
+    if (readAhead && countLineEnds && range.begin == 0) reader.CountLineEnds();
+    BlockSource blocks(reader, readAhead);
+    Block block;
+    while (blocks.Next(block)) {
+        if (stop.stop_requested()) return Ended(LineWalkEnd::Stopped);
+        walker.Examine(block);
+        if (stop.stop_requested()) return Ended(LineWalkEnd::Stopped);
+        if (examined && !examined(block.offset + (block.end - block.begin)))
+            return Ended(LineWalkEnd::Stopped);
+    }
+    return Ended(LineWalkEnd::Done, range.end - range.begin);
 }
 
 LineWalk WalkLogFile(const LogFile& file, LineClient& client, const StopToken& stop,

@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -100,6 +101,25 @@ struct LineWalk {
     // ReadFailed and StreamFailed: the message (GBK, naming the file).
     std::string error;
 };
+
+// A stretch of a file that begins at a line's start: `afterCr` tells that the byte
+// before `begin` is a CR (an LF at `begin` then ends no line).
+struct LineRange {
+    std::int64_t begin = 0;
+    std::int64_t end = 0;
+    bool afterCr = false;
+};
+
+// Walks `range` of `file` on the calling thread with `walker`, which the caller holds
+// (begun, and ended, by the caller: a follow's walker goes on across its looks at a
+// growing file).  The reader runs ahead on a thread of its own when the range is more
+// than a couple of blocks, numbering the blocks' lines when `countLineEnds` and the
+// range begins the file.  After each block, `examined` (may be empty) is told how far
+// the walk has come and may end it by answering false.  Done with the range's length
+// in bytes, or Stopped; a read failure throws ScanReadError (the caller's to tell).
+LineWalk WalkRange(const LogFile& file, const LineRange& range, PartWalker& walker,
+                   const StopToken& stop, std::size_t blockLength, bool countLineEnds,
+                   const std::function<bool(std::int64_t examined)>& examined = {});
 
 // Walks `file` (its size as opened) as the plan for `options` says.  On worker
 // threads, while the calling thread waits for the next part in file order and hands
