@@ -82,15 +82,20 @@ public:
 
     void Reached(std::int64_t examined) override { reached_(examined); }
 
-    // The findings and counts of the parts taken, in file order.
+    // The findings and counts of the parts taken, in file order.  The list keeps room
+    // for a sixteenth more: a follow of the file appends to it on the window's thread,
+    // which must not move a large list at the first finding that comes.  The one
+    // allocation of the join takes it when the list grows anyway.
     ScanResult Result() {
         ScanResult result;
         std::size_t total = 0;
         for (const WalkResult& walk : walks_) total += walk.findings.size();
+        const std::size_t room = total + total / 16 + 16;
         for (WalkResult& walk : walks_) {
             if (result.findings.empty()) {
                 result.findings = std::move(walk.findings);
-                result.findings.reserve(total);
+                if (result.findings.capacity() < total || result.findings.size() < total)
+                    result.findings.reserve(room);
             } else {
                 std::move(walk.findings.begin(), walk.findings.end(),
                           std::back_inserter(result.findings));
