@@ -62,6 +62,7 @@ const QString& KnownErrorRows::markOf(const QByteArray& code) const {
 QVariant KnownErrorRows::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !service_ || index.row() >= rowCount()) return {};
     const long long position = positions_[static_cast<std::size_t>(index.row())];
+    if (position < 0 || static_cast<std::size_t>(position) >= service_->findings.size()) return {};
     const Finding& finding = service_->findings[static_cast<std::size_t>(position)];
     const std::string_view code = finding.Code();
     if (role == kRolePosition) return position;

@@ -28,6 +28,9 @@ public:
                  const ErrorCatalogue* catalogue);
     void clear();
 
+    // The stored service the page shows (null: none); a followed row's record may grow
+    // under it on the window's thread, which then shows the page again.
+    const ServicePass* service() const { return service_.get(); }
     // The finding's position in its service's list, for row `row` of the page.
     long long positionAt(int row) const { return positions_[static_cast<std::size_t>(row)]; }
     // The row that shows the finding at `position`; -1 when the page does not.

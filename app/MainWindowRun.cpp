@@ -176,10 +176,13 @@ void MainWindow::startFollowing() {
 
 namespace {
 
-// The row's stored service, to be changed on the window's thread: in place when
-// nothing else holds it, otherwise a copy (a background task may be reading it).
-ServicePass& Writable(std::shared_ptr<const ServicePass>& stored) {
-    if (stored.use_count() != 1) stored = std::make_shared<const ServicePass>(*stored);
+// The row's stored service, to be changed on the window's thread: in place when only
+// the window's thread holds it (the rows, and `windowHolders` more: the page on screen,
+// the patterns tab, each told of the change in the same handler), otherwise a copy (a
+// background work may be reading it).
+ServicePass& Writable(std::shared_ptr<const ServicePass>& stored, long windowHolders) {
+    if (stored.use_count() > 1 + windowHolders)
+        stored = std::make_shared<const ServicePass>(*stored);
     // Every stored service is made as a non-const object and shared as const.
     return const_cast<ServicePass&>(*stored);  // NOLINT(cppcoreguidelines-pro-type-const-cast)
 }
@@ -202,7 +205,9 @@ void MainWindow::followedRowChanged(const WindowFollow::Change& change) {
     if (item == nullptr) return;
     ResultRow& row = (*rows_)[static_cast<std::size_t>(change.row)];
     const std::int64_t unknownBefore = row.stored->unknown;
-    ServicePass& pass = Writable(row.stored);
+    const ServicePass* const before = row.stored.get();
+    const bool patternsHold = patternsTab_->holds(before);
+    ServicePass& pass = Writable(row.stored, long{pages_->shows(before)} + long{patternsHold});
     if (change.reset) {
         row.carried.insert(row.carried.end(), std::make_move_iterator(pass.findings.begin()),
                            std::make_move_iterator(pass.findings.end()));
@@ -240,9 +245,10 @@ void MainWindow::followedRowChanged(const WindowFollow::Change& change) {
         marks[static_cast<std::size_t>(change.row)] = *change.marks;
         showMarks(marks);
     }
-    pages_->serviceChanged(change.row);
-    // The patterns of the shown service follow its unknown errors.
-    if (unknownChanged && change.row == pages_->shownRow()) {
+    pages_->serviceChanged(change.row, change.reset);
+    // The patterns of the shown service follow its unknown errors.  A tab that holds
+    // the record changed in place groups it again whatever changed.
+    if ((unknownChanged || (patternsHold && change.reset)) && change.row == pages_->shownRow()) {
         if (row.stored->findings.empty())
             patternsTab_->clear(true);
         else

@@ -49,6 +49,8 @@ public:
     // The service shown got more findings or was read again (a follow): its patterns
     // are grouped again, the selected one kept, at most one grouping at a time.
     void serviceChanged(std::shared_ptr<const ServicePass> service);
+    // The tab holds `pass` (the service it grouped or groups).
+    bool holds(const ServicePass* pass) const { return service_.get() == pass; }
     // Stops the work on the tab's patterns and draft (a close).
     void cancel();
 

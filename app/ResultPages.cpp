@@ -64,7 +64,13 @@ void ResultPages::showService(int row) {
     showPage(1);
 }
 
-void ResultPages::serviceChanged(int row) {
+bool ResultPages::shows(const ServicePass* pass) const {
+    return known_ != nullptr && known_->service() == pass;
+}
+
+// `rewritten`: findings before the end changed too (the file was read again from its
+// start), so the page on screen is filled again whichever it is.
+void ResultPages::serviceChanged(int row, bool rewritten) {
     if (row != shownRow_) return;
     const ServicePass* service = shownService();
     if (!service) return;
@@ -76,7 +82,7 @@ void ResultPages::serviceChanged(int row) {
     pageCount_ = PageCount(service->findings.size());
     if (shownPage_ < 1 || shownPage_ > pageCount_) {
         showPage(1);
-    } else if (shownPage_ == lastBefore || shownPage_ == pageCount_) {
+    } else if (rewritten || shownPage_ == lastBefore || shownPage_ == pageCount_) {
         const long long pointed = currentFindingPosition();
         const long long found = findPosition_;
         showPage(shownPage_);

@@ -58,7 +58,9 @@ public:
     // rescan, another) one.  When it is shown, the page bar counts its pages; the page
     // looked at stays, and the last page, where findings are added, is filled again
     // with the finding pointed at still pointed at.
-    void serviceChanged(int row);
+    void serviceChanged(int row, bool rewritten = false);
+    // The page on screen shows `pass` (a stored service of a result row).
+    bool shows(const ServicePass* pass) const;
     // A new run: the finding views are emptied and the shown row forgotten; the
     // explanation and the page bar keep what they show.
     void forgetService();
