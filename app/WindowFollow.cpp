@@ -40,7 +40,9 @@ public:
             // A file followed from its start (a compressed day) hands all its findings
             // over again at the first look.
             if (!pass.end) continue;
-            for (const Finding& finding : pass.findings) t.Count(finding.Code(), +1);
+            // The codes are counted for the marks only, which need a history.
+            if (history_)
+                for (const Finding& finding : pass.findings) t.Count(finding.Code(), +1);
             t.count = pass.findings.size();
             for (std::size_t k = t.count > 2 ? t.count - 2 : 0; k < t.count; ++k)
                 t.last.emplace_back(k, std::string(pass.findings[k].Code()));

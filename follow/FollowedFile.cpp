@@ -164,11 +164,6 @@ bool FollowedFile::StillSameBytes() const {
     }
 }
 
-// The end of the last complete line in [examined_, the file's size).
-std::int64_t FollowedFile::CompleteEnd(bool& endsAfterCr) const {
-    return walk_->file->CompleteLinesEnd(examined_, endsAfterCr);
-}
-
 bool FollowedFile::EndsWithCr(std::int64_t end) const {
     if (end == 0) return false;
     char last = 0;
@@ -270,8 +265,9 @@ FollowUpdate FollowedFile::Update() {
             // A file drained before the new one is taken ends where it is: nothing will
             // complete its last line under this name any more.
             const std::int64_t end = provisional_ ? examined_
-                                     : drain      ? size
-                                                  : CompleteEnd(endsAfterCr);
+                                     : drain
+                                         ? size
+                                         : walk_->file->CompleteLinesEnd(examined_, endsAfterCr);
             if (drain) {
                 endsAfterCr = EndsWithCr(end);
                 drained_ = true;

@@ -122,7 +122,6 @@ private:
     std::optional<FollowReset> CheckFile(FollowUpdate& update, bool& drain);
     bool LeftToDrain();
     bool StillSameBytes() const;
-    std::int64_t CompleteEnd(bool& endsAfterCr) const;
     bool EndsWithCr(std::int64_t end) const;
     bool ExamineTo(std::int64_t end, bool endsAfterCr);
     bool Examine(std::int64_t end);

@@ -75,11 +75,15 @@ std::int64_t LogFile::FindLineEnd(std::int64_t from) const {
 }
 
 std::int64_t LogFile::CompleteLinesEnd(std::int64_t from, bool& endsAfterCr) const {
-    constexpr std::int64_t kBackPiece = 65536;
+    // A log's last line end is almost always in its last few bytes: the pieces start
+    // small, for the scan and every look of a follow, and grow for a long last line.
+    constexpr std::int64_t kLargestPiece = 65536;
+    std::int64_t pieceLength = 4096;
     std::string piece;
     std::int64_t to = size_;
     while (to > from) {
-        const std::int64_t begin = std::max(from, to - kBackPiece);
+        const std::int64_t begin = std::max(from, to - pieceLength);
+        pieceLength = std::min(pieceLength * 2, kLargestPiece);
         piece.resize(static_cast<std::size_t>(to - begin));
         Read(piece.data(), piece.size(), begin);
         for (std::size_t i = piece.size(); i-- > 0;) {
