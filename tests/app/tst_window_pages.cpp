@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGraphicsTextItem>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTextBlock>
 #include <QTimer>
 #include <QXYSeries>
@@ -580,10 +582,31 @@ private slots:
         QVERIFY(add->isEnabled());
         w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton))->click();
         QTRY_VERIFY(draft->toPlainText().contains(QStringLiteral("[ERROR_102]")));
+        // Its name and explanation are typed over the texts to fill in; one the reader
+        // would not read as typed cannot go in.
+        auto* name = w.form->findChild<QLineEdit*>(QStringLiteral("draftNameEdit"));
+        auto* memo = w.form->findChild<QPlainTextEdit*>(QStringLiteral("draftMemoEdit"));
+        QCOMPARE(name->text(), QStringLiteral("请填写错误名称"));
+        name->setText(QStringLiteral("步骤失败 "));
+        QVERIFY(!add->isEnabled());
+        QVERIFY(w.form->findChild<QLabel*>(QStringLiteral("draftProblemLabel"))
+                    ->text()
+                    .contains(QStringLiteral("空格")));
+        name->setText(QStringLiteral("步骤失败"));
+        memo->setPlainText(QStringLiteral("某一步骤没有完成。\n请重试该步骤。"));
+        QVERIFY(add->isEnabled());
+        QVERIFY(draft->toPlainText().contains(QStringLiteral("错误名称=步骤失败\n")));
         const std::string ini = w.dirs.ProgramDir() + "ErrorList.ini";
         const std::string before = corvane::testing_support::ReadFileBytes(ini);
         add->click();
         QTRY_COMPARE(w.dialogs.messages.size(), 1);
+        // The entry was shown before it went in, and went in byte for byte in GBK.
+        QCOMPARE(w.dialogs.questions.size(), 1);
+        QVERIFY(w.dialogs.questions[0].contains(QStringLiteral("01=某一步骤没有完成。")));
+        QVERIFY(corvane::testing_support::ReadFileBytes(ini).find(
+                    corvane::testing_support::Gbk("错误名称=步骤失败\r\n")) != std::string::npos);
+        QVERIFY(corvane::testing_support::ReadFileBytes(ini).find(corvane::testing_support::Gbk(
+                    "01=某一步骤没有完成。\r\n02=请重试该步骤。\r\n")) != std::string::npos);
         QVERIFY2(w.dialogs.messages[0].contains(QStringLiteral("102")),
                  qPrintable(w.dialogs.messages[0]));
         QVERIFY(!add->isEnabled());
