@@ -66,7 +66,10 @@ void MainWindow::showTrend() {
             }
         }
         const QString name = resultList_->topLevelItem(row)->text(0);
+        // The mode the last trend was left in.
+        if (trendView_) trendCodeLines_ = trendView_->codeLines();
         trendView_ = std::make_unique<TrendView>(name, std::move(days), pass.day, this);
+        trendView_->setCodeLines(trendCodeLines_);
         connect(trendView_.get(), &TrendView::daySelected, this, &MainWindow::chooseDay);
         // The mark follows the day chosen in the day list, by a click on the trend or not.
         connect(steps_->dayList(), &QListWidget::currentItemChanged, trendView_.get(),

@@ -97,6 +97,7 @@ PatternsTab::PatternsTab(QTabWidget* tabs, std::string programDir, WindowDialogs
     auto* layout = new QVBoxLayout(tab_);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* splitter = new QSplitter(Qt::Vertical, tab_);
+    splitter->setObjectName(QStringLiteral("patternsSplitter"));
     list_ = new QTreeWidget(splitter);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
