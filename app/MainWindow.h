@@ -146,6 +146,9 @@ private:
                      const std::string& finding);
     // Layout
     void keepForNextStart();
+    // Another day or directory was chosen: following the day on screen ends.
+    void endFollowingForAnotherDay();
+    void showFollowStatus();
     void buildLayout();
     void buildResultPanel();
     void buildDetailPanel();
@@ -224,6 +227,8 @@ private:
     std::unique_ptr<SharedHistory> history_;
     std::unique_ptr<TrendView> trendView_;
     bool trendCodeLines_ = false;  // the mode of the trend shown last
+    int followedFiles_ = 0;        // the files following looks at
+    QString lastFollowChange_;     // when a followed row last changed (HH:mm:ss)
     WindowMemory memory_;          // what is kept for the next start
     std::unique_ptr<ContextView> contextView_;
 

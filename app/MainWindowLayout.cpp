@@ -140,7 +140,7 @@ void MainWindow::connectControls() {
     connect(steps_->followBox(), &QCheckBox::toggled, this, &MainWindow::followToggled);
     // Another directory or day ends following the files of the run on screen.
     connect(steps_->dayList(), &QListWidget::itemSelectionChanged, this,
-            [this] { follow_->stop(); });
+            [this] { endFollowingForAnotherDay(); });
     connect(steps_->checkCataloguesButton(), &QPushButton::clicked, this,
             &MainWindow::checkCatalogues);
     connect(resultList_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedService);

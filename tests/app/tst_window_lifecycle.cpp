@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QSplitter>
 #include <QTimer>
+#include <QToolButton>
 
 #include "CatalogueCheckDialog.h"
 #include "CorvaneApplication.h"
@@ -222,6 +223,24 @@ private slots:
                  splitterSizes);
         QCOMPARE(c.detailTabs->currentIndex(), 2);
         QVERIFY(QDir(QFileInfo(file).path()).removeRecursively());
+    }
+
+    void theDayListListsNewestFirstMarksCompressedDaysAndSeesNewDays() {
+        DemoWindow w;
+        Controls c(*w.form);
+        w.dirs.WriteLog("A20261202.log", "x\n");
+        w.dirs.WriteLog("A20261201.log.gz", "");  // the mark reads only the name
+        c.directoryEdit->setText(w.dirs.LogDir());
+        QCOMPARE(c.dayListTexts(), CommandLine({"days", w.dirs.LogDir()}));
+        Controls::Find<QToolButton>(*w.form, "newestFirstButton")->setChecked(true);
+        QCOMPARE(c.dayListTexts(), (QStringList{"20261202", "20261201"}));
+        QVERIFY(!c.dayList->item(0)->font().italic());
+        QVERIFY(c.dayList->item(1)->font().italic());
+        c.dayList->setCurrentRow(1);
+        // A day's first file appears: the day is listed, and the day chosen stays chosen.
+        w.dirs.WriteLog("B20261203.log", "y\n");
+        QTRY_COMPARE(c.dayListTexts(), (QStringList{"20261203", "20261202", "20261201"}));
+        QCOMPARE(c.dayList->currentItem()->text(), QStringLiteral("20261201"));
     }
 
     void anEmptyDayListSaysWhyWithoutARow() {
