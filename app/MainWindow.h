@@ -229,6 +229,7 @@ private:
     bool trendCodeLines_ = false;  // the mode of the trend shown last
     int followedFiles_ = 0;        // the files following looks at
     QString lastFollowChange_;     // when a followed row last changed (HH:mm:ss)
+    QString exportFolder_;         // where the last export went
     WindowMemory memory_;          // what is kept for the next start
     std::unique_ptr<ContextView> contextView_;
 

@@ -41,8 +41,15 @@ void MainWindow::showMarks(const std::vector<std::vector<Mark>>& marks) {
         (*rows_)[row].marks = marks[row];
         if (QTreeWidgetItem* item = resultList_->topLevelItem(static_cast<int>(row))) {
             item->setText(3, MarkKinds(marks[row]));
+            // Each mark in words: new or rising, the code and the error's name.
             QStringList codes;
-            for (const Mark& mark : marks[row]) codes << FromGbkLine(MarkText(mark));
+            for (const Mark& mark : marks[row])
+                codes << (mark.kind == MarkKind::New ? QStringLiteral("新：")
+                                                     : QStringLiteral("突增：")) +
+                             FromGbkLine(mark.key) + QLatin1Char(' ') +
+                             (errorCatalogue_
+                                  ? FromGbkLine(LookupErrorName(mark.key, *errorCatalogue_))
+                                  : QString());
             item->setToolTip(3, codes.join(QLatin1Char('\n')));
         }
     }

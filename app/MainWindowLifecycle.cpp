@@ -148,6 +148,7 @@ void MainWindow::remember(WindowMemory memory) {
     if (!kept.state.isEmpty()) restoreState(kept.state);
     memory_.restoreControls(*this);
     trendCodeLines_ = kept.trendCodeLines;
+    exportFolder_ = kept.exportFolder;
     if (kept.services) {
         QTreeWidget* services = steps_->serviceList();
         for (int row = 0; row < steps_->serviceRowCount(); ++row) {
@@ -173,6 +174,7 @@ void MainWindow::keepForNextStart() {
     kept.geometry = saveGeometry();
     kept.state = saveState();
     kept.trendCodeLines = trendView_ ? trendView_->codeLines() : trendCodeLines_;
+    kept.exportFolder = exportFolder_;
     memory_.write(kept, *this);
 }
 

@@ -119,6 +119,7 @@ PatternsTab::PatternsTab(QTabWidget* tabs, std::string programDir, WindowDialogs
     addButton_->setToolTip(
         QStringLiteral("把生成的条目加入本程序目录的 ErrorList.ini，下次启动时生效"));
     addButton_->setEnabled(false);
+    draftButton_->setEnabled(false);
     draftText_ = new QPlainTextEdit(lower);
     draftText_->setReadOnly(true);
     draftText_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -201,6 +202,7 @@ void PatternsTab::clear(bool emptyService) {
     list_->clear();
     linesText_->clear();
     clearDraft();
+    enableDraftButton();
     setCaption(emptyService ? QStringLiteral("0") : QStringLiteral("…"));
     grouped_ = emptyService;
     regroup_ = false;
@@ -259,6 +261,7 @@ void PatternsTab::showPatterns(std::vector<Pattern>& patterns) {
             break;
         }
     }
+    enableDraftButton();
     if (regroup_) {
         regroup_ = false;
         grouped_ = false;
@@ -266,9 +269,19 @@ void PatternsTab::showPatterns(std::vector<Pattern>& patterns) {
     }
 }
 
+// A draft is made for a selected pattern only; the lines beyond the cap have none.
+void PatternsTab::enableDraftButton() {
+    const QList<QTreeWidgetItem*> selected = list_->selectedItems();
+    const auto index = selected.isEmpty()
+                           ? patterns_.size()
+                           : static_cast<std::size_t>(list_->indexOfTopLevelItem(selected.first()));
+    draftButton_->setEnabled(index < patterns_.size() && !patterns_[index].other);
+}
+
 void PatternsTab::showSelectedPattern() {
     drafting_.cancel();
     clearDraft();
+    enableDraftButton();
     const QList<QTreeWidgetItem*> selected = list_->selectedItems();
     if (selected.isEmpty()) return;
     const auto index = static_cast<std::size_t>(list_->indexOfTopLevelItem(selected.first()));

@@ -74,6 +74,7 @@ private:
     void showPatterns(std::vector<Pattern>& patterns);
     void showSelectedPattern();
     void draftEntry();
+    void enableDraftButton();
     void showDraft(CatalogueDraft& draft);
     void addDraft();
     void clearDraft();

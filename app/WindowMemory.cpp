@@ -15,6 +15,7 @@ const QString kServices = QStringLiteral("window/services");
 const QString kGeometry = QStringLiteral("window/geometry");
 const QString kState = QStringLiteral("window/state");
 const QString kTrendCodeLines = QStringLiteral("trend/codeLines");
+const QString kExportFolder = QStringLiteral("export/folder");
 
 QString SplitterKey(const QObject& o) { return QStringLiteral("splitters/") + o.objectName(); }
 QString TabKey(const QObject& o) { return QStringLiteral("tabs/") + o.objectName(); }
@@ -45,6 +46,7 @@ WindowMemory::Kept WindowMemory::read() const {
     kept.geometry = settings.value(kGeometry).toByteArray();
     kept.state = settings.value(kState).toByteArray();
     kept.trendCodeLines = settings.value(kTrendCodeLines).toBool();
+    kept.exportFolder = settings.value(kExportFolder).toString();
     return kept;
 }
 
@@ -76,6 +78,7 @@ void WindowMemory::write(const Kept& kept, const QWidget& window) const {
     settings.setValue(kGeometry, kept.geometry);
     settings.setValue(kState, kept.state);
     settings.setValue(kTrendCodeLines, kept.trendCodeLines);
+    if (!kept.exportFolder.isEmpty()) settings.setValue(kExportFolder, kept.exportFolder);
     for (const QSplitter* splitter : window.findChildren<QSplitter*>())
         if (!splitter->objectName().isEmpty())
             settings.setValue(SplitterKey(*splitter), splitter->saveState());

@@ -35,6 +35,7 @@ public:
         QByteArray geometry;
         QByteArray state;
         bool trendCodeLines = false;
+        QString exportFolder;
     };
     Kept read() const;
     // The splitters, tab widgets and remembered options under `window` as kept.

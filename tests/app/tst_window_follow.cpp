@@ -117,7 +117,7 @@ private slots:
         QVERIFY(Append(log, "[10:00:10.000] KWB first time\n"));
         QVERIFY(ServeEventsUntil(
             [&] { return c.resultList->topLevelItem(0)->text(3) == QStringLiteral("新"); }, 30000));
-        QCOMPARE(c.resultList->topLevelItem(0)->toolTip(3), QStringLiteral("new:102"));
+        QCOMPARE(c.resultList->topLevelItem(0)->toolTip(3), QStringLiteral("新：102 新的错误"));
 
         // Cut short and written again: read from its start, and the row says so.
         QVERIFY(dirs.WriteLog("Alpha20240102.log", KnownLines(0, 3)));

@@ -373,10 +373,16 @@ private slots:
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
         first->click();
         QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
-        for (const auto& [typed, bar] : {std::pair{"2", "2/2"}, {"3", "2/2"}, {"1", "1/2"}}) {
+        // A page that does not exist is said, and nothing moves.
+        auto* status = w.form->findChild<QLabel*>(QLatin1String(design::kFindStatus));
+        for (const auto& [typed, bar, said] : {std::tuple{"2", "2/2", ""},
+                                               {"3", "2/2", "第 3 页不存在（共 2 页）"},
+                                               {"x", "2/2", "第 x 页不存在（共 2 页）"},
+                                               {"1", "1/2", ""}}) {
             goTo->setText(QLatin1String(typed));
             QTest::keyClick(goTo, Qt::Key_Return);
             QCOMPARE(w.PageBar(), QLatin1String(bar));
+            QCOMPARE(status->text(), QString::fromUtf8(said));
         }
     }
 
@@ -525,7 +531,8 @@ private slots:
         Analyse(*w.form);
         // 103 appears on 20240102 after a day without it.
         QCOMPARE(w.c->resultList->topLevelItem(Delta)->text(3), QStringLiteral("新"));
-        QCOMPARE(w.c->resultList->topLevelItem(Delta)->toolTip(3), QStringLiteral("new:103"));
+        QCOMPARE(w.c->resultList->topLevelItem(Delta)->toolTip(3),
+                 QStringLiteral("新：103 时间错误"));
         QCOMPARE(w.c->resultList->topLevelItem(Alpha)->text(3), QString());
         w.Click(Delta);
         QCOMPARE(Controls::Cell(w.c->knownErrorList, 0, 3), QStringLiteral("新"));
@@ -558,7 +565,11 @@ private slots:
         QCOMPARE(patterns->topLevelItem(0)->text(0), QStringLiteral("500"));
         QVERIFY(patterns->topLevelItem(0)->text(2).contains(QStringLiteral("<*>")));
 
+        // A draft is for a selected pattern.
+        auto* draftButton = w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton));
+        QVERIFY(!draftButton->isEnabled());
         patterns->setCurrentItem(patterns->topLevelItem(0));
+        QVERIFY(draftButton->isEnabled());
         QCOMPARE(lines->toPlainText().split('\n').first(),
                  QStringLiteral("[10:00:01.000] step 1 failed here"));
         w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton))->click();
@@ -633,6 +644,12 @@ private slots:
             w.dialogs.saveFile = file;
             w.form->exportRun();
         }
+        // The first proposal is the log directory's name and the day; the next is in the
+        // folder of the export before.
+        QCOMPARE(w.dialogs.proposedFiles.size(), 2);
+        QCOMPARE(QFileInfo(w.dialogs.proposedFiles[0]).fileName(),
+                 QFileInfo(w.dirs.LogDir()).fileName() + QStringLiteral("-20240102.csv"));
+        QCOMPARE(QFileInfo(w.dialogs.proposedFiles[1]).path(), w.dirs.LogDir());
         QFile csvFile(csv), htmlFile(html);
         QVERIFY(csvFile.open(QIODevice::ReadOnly) && htmlFile.open(QIODevice::ReadOnly));
         const QByteArray bytes = csvFile.readAll();
