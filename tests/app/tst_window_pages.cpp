@@ -636,6 +636,66 @@ private slots:
         QCOMPARE(corvane::testing_support::ReadFileBytes(ini), after + "\r\n");
     }
 
+    void patternsThatOverlapAreDraftedTogether() {
+        TestDirs dirs;
+        dirs.WriteProgramFile("ServiceList.ini", ServiceListIni({{"S", "登录服务", "Sshd"}}));
+        dirs.WriteProgramFile("ErrorList.ini", "[ERRORLIST]\r\n");
+        // Every keyword of the larger pattern stands in the smaller one's lines too.
+        QByteArray log;
+        for (int i = 0; i < 5; ++i)
+            log += "sshd[10" + QByteArray::number(i) + "]: Failed password for user" +
+                   QByteArray::number(i) + " from 10.0.0." + QByteArray::number(i) + " port 22" +
+                   QByteArray::number(i) + " ssh2\n";
+        for (int i = 0; i < 3; ++i)
+            log += "sshd[20" + QByteArray::number(i) + "]: Failed password for invalid user guest" +
+                   QByteArray::number(i) + " from 10.1.0." + QByteArray::number(i) + " port 23" +
+                   QByteArray::number(i) + " ssh2\n";
+        dirs.WriteLog("Sshd20240102.log", log);
+        FakeDialogs dialogs;
+        MainWindow form(dirs.ProgramDir(), &dialogs);
+        Controls c(form);
+        form.show();
+        c.ChooseDay(dirs.LogDir(), QStringLiteral("20240102"));
+        Analyse(form);
+        QCOMPARE(c.ResultRows(), QStringList{"登录服务\t0\t8"});
+        c.detailTabs->setCurrentIndex(2);
+        Controls::ClickRow(c.resultList, 0);
+        auto* patterns = form.findChild<QTreeWidget*>(QLatin1String(design::kPatternList));
+        QTRY_COMPARE(patterns->topLevelItemCount(), 2);
+        auto* draftButton = form.findChild<QPushButton*>(QLatin1String(design::kDraftButton));
+        auto* add = form.findChild<QPushButton*>(QLatin1String(design::kAddDraftButton));
+        auto* problem = form.findChild<QLabel*>(QStringLiteral("draftProblemLabel"));
+        auto* choice = form.findChild<QComboBox*>(QStringLiteral("draftChoice"));
+        auto* name = form.findChild<QLineEdit*>(QStringLiteral("draftNameEdit"));
+
+        // The larger one alone says which must go in first.
+        patterns->setCurrentItem(patterns->topLevelItem(0));
+        draftButton->click();
+        QTRY_VERIFY(problem->text().contains(QStringLiteral("先加入第2个模式的条目")));
+        QVERIFY(!add->isEnabled());
+
+        // Both selected: the smaller one's entry first, each with its own name.
+        patterns->topLevelItem(1)->setSelected(true);
+        draftButton->click();
+        QTRY_COMPARE(choice->count(), 2);
+        QCOMPARE(choice->itemText(0), QStringLiteral("第2个模式的条目"));
+        name->setText(QStringLiteral("无效用户"));
+        choice->setCurrentIndex(1);
+        name->setText(QStringLiteral("密码错误"));
+        QVERIFY(add->isEnabled());
+        add->click();
+        QTRY_COMPARE(dialogs.messages.size(), 1);
+        // 100 and the list key 01 went to the first draft, which was not added.
+        QVERIFY2(dialogs.messages[0].contains(QStringLiteral("101、102")),
+                 qPrintable(dialogs.messages[0]));
+        const std::string ini =
+            corvane::testing_support::ReadFileBytes(dirs.ProgramDir() + "ErrorList.ini");
+        const std::size_t first = ini.find(Gbk(QStringLiteral("错误名称=无效用户")).toStdString());
+        const std::size_t second = ini.find(Gbk(QStringLiteral("错误名称=密码错误")).toStdString());
+        QVERIFY(first != std::string::npos && second != std::string::npos && first < second);
+        QVERIFY(ini.find("02=101\r\n03=102\r\n") != std::string::npos);
+    }
+
     void exportingTheRunWritesEveryFinding() {
         PagesWindow w;
         const QString csv = w.dirs.LogDir() + "/run.csv", html = w.dirs.LogDir() + "/run.html";

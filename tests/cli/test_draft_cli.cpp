@@ -105,5 +105,40 @@ TEST(DraftCliTest, GbkDraftsTakeDistinctCodesAndOneWithoutKeywordIsRefused) {
     EXPECT_EQ(RunCorvaneScan("draft " + prog + "--service GW 2 " + logFile).status, 1);
 }
 
+TEST(DraftCliTest, PatternsThatOverlapGoInOneAfterTheOther) {
+    const TempDir dir;
+    dir.Write("ServiceList.ini", "[SERVICELIST]\r\n01=GW\r\n[SERVICE_GW]\r\n");
+    dir.Write("ErrorList.ini", "[ERRORLIST]\r\n");
+    // Every keyword of the larger pattern stands in the smaller one's lines too.
+    std::string log;
+    for (int i = 0; i < 5; ++i)
+        log += "sshd[10" + std::to_string(i) + "]: Failed password for user" + std::to_string(i) +
+               " from 10.0.0." + std::to_string(i) + " port 22" + std::to_string(i) + " ssh2\n";
+    for (int i = 0; i < 3; ++i)
+        log += "sshd[20" + std::to_string(i) + "]: Failed password for invalid user guest" +
+               std::to_string(i) + " from 10.1.0." + std::to_string(i) + " port 23" +
+               std::to_string(i) + " ssh2\n";
+    const std::string logFile = dir.Write("sshd20261209.log", log);
+    const std::string prog = "--program-dir " + dir.path() + " --service GW ";
+
+    // Alone, the larger one names the pattern to go first and changes nothing.
+    const testing_support::CliResult alone =
+        RunCorvaneScan("draft " + prog + "--write 1 " + logFile);
+    EXPECT_EQ(alone.status, 1);
+    EXPECT_NE(alone.err.find("add pattern 2's entry first"), std::string::npos) << alone.err;
+    EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), "[ERRORLIST]\r\n");
+
+    // Both: the smaller one's entry first, each taking exactly its own lines.
+    const testing_support::CliResult both =
+        RunCorvaneScan("draft " + prog + "--write 1,2 " + logFile);
+    ASSERT_EQ(both.status, 0) << both.err;
+    const std::string scan =
+        RunCorvaneScan("scan --program-dir " + dir.path() + " --line-numbers GW " + logFile).out;
+    std::string codes;
+    for (const std::string& line : testing_support::OutputLines(scan))
+        if (line.find('|') != std::string::npos) codes += line.substr(line.find('\t') + 1, 3) + ",";
+    EXPECT_EQ(codes, "101,101,101,101,101,100,100,100,") << scan;
+}
+
 }  // namespace
 }  // namespace corvane
