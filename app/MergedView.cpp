@@ -332,7 +332,7 @@ void MergedView::start(Read read, std::optional<MergedTarget> target, DayTime fr
     }
     if (sources_.empty() || !catalogue_) {
         pending_.reset();
-        status_->setText(QStringLiteral("没有可合并的日志：请先完成一次分析。"));
+        showStatus();
         return;
     }
     ReadInputs in;
@@ -505,6 +505,10 @@ void MergedView::openRowContext(const QModelIndex& index) {
 }
 
 void MergedView::showStatus() {
+    if (sources_.empty()) {
+        status_->setText(QStringLiteral("没有可合并的日志：请先完成一次分析。"));
+        return;
+    }
     QString text;
     if (ranged_)
         text = QStringLiteral("%1 至 %2，共 %3 行（%4 个服务）")
