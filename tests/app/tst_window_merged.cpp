@@ -3,8 +3,10 @@
 // after those held, and a row opens the lines around it in its own file.  The rows
 // held are checked against a merge of the lines the test wrote.
 
+#include <QMenu>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTextBlock>
 
 #include <algorithm>
 #include <tuple>
@@ -207,6 +209,17 @@ private slots:
             const auto* context = form.findChild<corvane::app::ContextView*>();
             QCOMPARE(context->highlightedLineNumber(), 3);
             QVERIFY(context->problem().isEmpty());
+
+            // Its menu opens the merged lines at the line right-clicked.
+            auto* text = context->findChild<QPlainTextEdit*>("ContextText");
+            const QTextBlock early = text->document()->findBlockByNumber(0);
+            emit text->customContextMenuRequested(text->cursorRect(QTextCursor(early)).center());
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            menu->actions().last()->trigger();
+            menu->close();
+            Settle(*merged);
+            QVERIFY(current().startsWith(RowText(8 * 3600, "C", 1, "") + '|'));
         }
 
         // The time field jumps.
