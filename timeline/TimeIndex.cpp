@@ -75,7 +75,7 @@ private:
 
 bool IsTime(DayTime time) { return time >= kNoTime && time < kSecondsPerDay; }
 
-// The bytes of [begin, end) of the file, at most `count` of them from `begin`.
+// The bytes of [begin, end) of the file.
 std::string ReadBytes(const LogFile& file, std::int64_t begin, std::int64_t end) {
     std::string bytes(static_cast<std::size_t>(std::max<std::int64_t>(0, end - begin)), '\0');
     file.Read(bytes.data(), bytes.size(), begin);
@@ -309,8 +309,9 @@ std::shared_ptr<const TimeIndex> TimeIndex::For(const LogFile& file, const StopT
     // The whole file: the last line without its line end joins the last block.
     index->blocks_ = index->complete_;
     if (index->size_ > completeEnd) {
-        const std::string start =
-            ReadBytes(file, completeEnd, std::min(index->size_, completeEnd + 41));
+        const std::string start = ReadBytes(
+            file, completeEnd,
+            std::min(index->size_, completeEnd + static_cast<std::int64_t>(kTimeReach) + 1));
         const std::string_view line(
             start.data(),
             static_cast<std::size_t>(FindLineEnd(start.data(), start.data() + start.size()) -
