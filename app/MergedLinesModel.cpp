@@ -43,12 +43,14 @@ MergedRow MergedLinesModel::RowOf(MergedLine&& line) {
     return row;
 }
 
-void MergedLinesModel::reset(const std::vector<std::string>& services) {
+std::deque<MergedRow> MergedLinesModel::reset(const std::vector<std::string>& services) {
     beginResetModel();
     services_.clear();
     for (const std::string& service : services) services_.push_back(FromGbkLine(service));
-    rows_.clear();
+    std::deque<MergedRow> held;
+    held.swap(rows_);
     endResetModel();
+    return held;
 }
 
 void MergedLinesModel::append(std::vector<MergedRow>&& rows) {

@@ -51,8 +51,9 @@ public:
     // A merged line as a row: its text cut to kKeptBytes (never inside a GBK character).
     static MergedRow RowOf(MergedLine&& line);
 
-    // Empties the list; `services` names the sources (GBK codes) by their index.
-    void reset(const std::vector<std::string>& services);
+    // Empties the list; `services` names the sources (GBK codes) by their index.  The
+    // rows it held are handed back, to be freed where it costs the window nothing.
+    std::deque<MergedRow> reset(const std::vector<std::string>& services);
     void append(std::vector<MergedRow>&& rows);
     void prepend(std::vector<MergedRow>&& rows);
     void dropFirst(int count);

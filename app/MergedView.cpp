@@ -27,13 +27,15 @@ namespace {
 
 using IgnoreLists = std::vector<std::vector<std::string>>;
 
-// Rows per queued call: the window adds them in well under a millisecond.
-constexpr std::size_t kRowsPerCall = 2000;
+// Rows per queued call: the window adds them in a millisecond or two.
+constexpr std::size_t kRowsPerCall = 16384;
 // Calls that may wait for the window at a time, so that its queue never floods.
 constexpr int kCallsWaiting = 2;
-// Rows read this long ago are posted even when their block is not full, so the first
-// rows show at once.
-constexpr auto kPostEvery = std::chrono::milliseconds(30);
+// The first rows are posted this soon, whatever their number, so they show at once;
+// later ones at most this often.  Each call repaints the table (several milliseconds
+// of the window's thread), so a read of a few hundred milliseconds makes a few.
+constexpr auto kFirstPost = std::chrono::milliseconds(20);
+constexpr auto kPostEvery = std::chrono::milliseconds(100);
 
 constexpr DayTime kLastSecond = kSecondsPerDay - 1;
 
@@ -65,19 +67,19 @@ public:
     using Deliver = std::function<void(std::vector<MergedRow>&&)>;
 
     RowPoster(const BackgroundTask::Poster& poster, Deliver deliver)
-        : poster_(poster), deliver_(std::move(deliver)), posted_(Clock::now()) {}
+        : poster_(poster), deliver_(std::move(deliver)), due_(Clock::now() + kFirstPost) {}
 
     // False once the read was stopped.
     bool add(MergedRow row) {
         rows_.push_back(std::move(row));
         if (rows_.size() >= kRowsPerCall) return flush();
-        if (rows_.size() % 64 == 1 && Clock::now() - posted_ >= kPostEvery) return flush();
+        if (rows_.size() % 64 == 1 && Clock::now() >= due_) return flush();
         return true;
     }
 
     // Posts the rows added since the last call.
     bool flush() {
-        posted_ = Clock::now();
+        due_ = Clock::now() + kPostEvery;
         std::vector<MergedRow> rows = std::move(rows_);
         rows_ = {};
         return post(std::move(rows));
@@ -97,7 +99,7 @@ private:
     const BackgroundTask::Poster& poster_;
     Deliver deliver_;
     std::vector<MergedRow> rows_;
-    Clock::time_point posted_;
+    Clock::time_point due_;
 };
 
 // Merges [from, to] in time order, posting its rows as they come.  With `widen`, a
@@ -225,6 +227,8 @@ MergedView::MergedView(const ErrorCatalogue* catalogue, std::string programDir,
     status_ = new QLabel(this);
     status_->setObjectName(QLatin1String(kStatusName));
     status_->setTextFormat(Qt::PlainText);
+    // Its text changes with every read; the bar keeps its layout.
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar->addWidget(new QLabel(QStringLiteral("时间："), this));
     bar->addWidget(timeEdit_);
     bar->addWidget(goButton_);
@@ -321,11 +325,13 @@ void MergedView::loadLater() {
 
 void MergedView::start(Read read, std::optional<MergedTarget> target, DayTime from, DayTime to,
                        DayTime counted) {
+    // The rows of the last opening go with the next read, which frees them.
+    auto dropped = std::make_shared<std::deque<MergedRow>>();
     if (read == Read::Open) {
         task_.cancel();
         std::vector<std::string> services;
         for (const MergedSource& source : sources_) services.push_back(source.service);
-        model_->reset(services);
+        *dropped = model_->reset(services);
         ranged_ = false;
         note_.clear();
         problems_.clear();
@@ -340,8 +346,9 @@ void MergedView::start(Read read, std::optional<MergedTarget> target, DayTime fr
     in.catalogue = catalogue_;
     in.ignoreLists = ignoreLists_;
     task_.run(
-        [this, read, in = std::move(in), target = std::move(target), from, to, counted,
+        [this, read, in = std::move(in), target = std::move(target), from, to, counted, dropped,
          programDir = programDir_](const BackgroundTask::Poster& poster) mutable {
+            dropped->clear();
             const StopToken& stop = poster.stop();
             if (!in.ignoreLists) {
                 auto lists = std::make_shared<IgnoreLists>();
@@ -397,7 +404,6 @@ void MergedView::added(Read read, std::vector<MergedRow>&& rows) {
         model_->append(std::move(rows));
         if (read == Read::Open) selectPending(first);
     }
-    showStatus();
 }
 
 void MergedView::ended(Read read, DayTime from, DayTime to, const std::string& problems) {

@@ -393,6 +393,11 @@ void BenchMerged(const QString& programDir, const QString& logDir, const QString
         opening.longestGap = std::max(opening.longestGap, watch.longestGapMs);
         return opening;
     };
+    // What the machine itself costs the event loop: a second with nothing to do.
+    QElapsedTimer idle;
+    idle.start();
+    const double idleGap = WaitWhile([&] { return idle.elapsed() < 1000; }).longestGapMs;
+    std::printf("longest gap over an idle second: %.1f ms\n", idleGap);
     const Opening first = open();
     std::printf(
         "first opening (time indexes built or read): first rows after %.1f ms, all after %.1f "
