@@ -1,5 +1,7 @@
 #include "timeline/TimeIndex.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -350,6 +352,7 @@ std::shared_ptr<const TimeIndex> TimeIndex::For(const LogFile& file, const StopT
                                       index->completeEnd_ - static_cast<std::int64_t>(tail.size()),
                                       index->completeEnd_);
             }
+            if (loaded) ::futimens(cached.Get(), nullptr);  // used now: kept another while
         }
     }
     if (!loaded) {
