@@ -76,7 +76,7 @@ def write_log(path, code, form, size, seed):
     rng = random.Random(seed)
     texts = bodies(rng, code)
     levels = [b"INFO", b"INFO", b"INFO", b"DEBUG", b"WARN", b"ERROR"]
-    lines = size // 120  # about: the stamps run through the day over the file
+    lines = size // 145  # about: the stamps run through the day over the file
     written = 0
     i = 0
     with open(path + ".part", "wb") as f:

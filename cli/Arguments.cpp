@@ -53,7 +53,7 @@ const std::vector<Option>& Options() {
          "N",
          false,
          {"scan each file with N threads, 1 <= N <= 1024 (default: one",
-          "per core); scan, run, patterns, history backfill, grep"},
+          "per core); scan, run, patterns, history backfill, grep, timeline"},
          &SetThreads},
         {"--line-numbers",
          "",

@@ -1,6 +1,5 @@
 // grep: every line of a day's log files that holds a text or matches an expression.
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <string>
 #include <vector>

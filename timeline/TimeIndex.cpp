@@ -1,13 +1,17 @@
 #include "timeline/TimeIndex.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <limits>
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <thread>
 
 #include "base/LineEnds.h"
 #include "base/UserDirs.h"
@@ -86,15 +90,31 @@ std::string ReadBytes(const LogFile& file, std::int64_t begin, std::int64_t end)
 
 // The one pass over a file's lines that makes (or extends) an index.
 struct TimeIndexBuild {
-    // The complete lines of [begin, end) of `file`, where `begin` is a line's start
-    // (`afterCr` as for a block) after `lines` lines, the last of them of effective
-    // time `carried`: appended to index.complete_ in blocks.  False after a stop.
-    static bool Walk(const LogFile& file, TimeIndex& index, std::int64_t begin, bool afterCr,
-                     std::int64_t lines, DayTime carried, std::int64_t end, const StopToken& stop) {
+    // The blocks of one stretch of lines, walked without knowing the time in force
+    // before it: its lines before its first time are counted apart, and take that time
+    // when the stretches are joined.
+    struct Part {
+        struct Times {
+            DayTime least = std::numeric_limits<DayTime>::max();  // of the lines with a time
+            DayTime most = kNoTime;
+            bool untimed = false;  // it holds lines before the stretch's first time
+        };
+        std::vector<TimeBlock> blocks;  // firstLine counts from the stretch's start
+        std::vector<Times> times;
+        std::int64_t lines = 0;
+        DayTime last = kNoTime;  // the effective time of its last line, if it has a time
+    };
+
+    // The complete lines of [begin, end), where `begin` is a line's start (`afterCr`
+    // as for a block).  False after a stop.
+    static bool WalkPart(const LogFile& file, std::int64_t blockLength, std::int64_t begin,
+                         bool afterCr, std::int64_t end, const StopToken& stop, Part& part) {
         BlockReader reader(file, begin, end, kReadLength, afterCr);
         BlockBuffer buffer;
         Block block;
         TimeBlock* current = nullptr;
+        Part::Times* times = nullptr;
+        DayTime carried = kNoTime;
         bool lastEndCr = afterCr;  // the byte before the next line's start is a CR
         while (reader.Next(buffer, block)) {
             if (stop.stop_requested()) return false;
@@ -105,10 +125,11 @@ struct TimeIndexBuild {
             }
             while (p < block.end) {
                 const std::int64_t start = block.offset + (p - block.begin);
-                if (current == nullptr || start >= current->offset + index.blockLength_) {
-                    index.complete_.push_back({start, lines + 1, lastEndCr, carried,
-                                               std::numeric_limits<DayTime>::max(), kNoTime});
-                    current = &index.complete_.back();
+                if (current == nullptr || start >= current->offset + blockLength) {
+                    part.blocks.push_back({start, part.lines + 1, lastEndCr, carried, 0, 0});
+                    part.times.emplace_back();
+                    current = &part.blocks.back();
+                    times = &part.times.back();
                 }
                 const LineBreak lineBreak = NextLineBreak(p, block.end);
                 const std::size_t length = static_cast<std::size_t>(lineBreak.at - p);
@@ -117,13 +138,82 @@ struct TimeIndexBuild {
                 const DayTime own =
                     LineTimeOf(std::string_view(p, std::min(length, kTimeReach + 1)));
                 if (own != kNoTime) carried = own;
-                current->least = std::min(current->least, carried);
-                current->most = std::max(current->most, carried);
-                ++lines;
+                if (carried == kNoTime) {
+                    times->untimed = true;
+                } else {
+                    times->least = std::min(times->least, carried);
+                    times->most = std::max(times->most, carried);
+                }
+                ++part.lines;
                 lastEndCr = lineBreak.length == 1 && *lineBreak.at == '\r';
                 p = lineBreak.at + lineBreak.length;
             }
         }
+        part.last = carried;
+        return true;
+    }
+
+    // Appends `part` to the index, after `lines` lines whose last had the effective
+    // time `carried`.
+    static void Join(TimeIndex& index, const Part& part, std::int64_t& lines, DayTime& carried) {
+        for (std::size_t i = 0; i < part.blocks.size(); ++i) {
+            TimeBlock block = part.blocks[i];
+            const Part::Times& times = part.times[i];
+            block.firstLine += lines;
+            if (block.carried == kNoTime) block.carried = carried;
+            block.least = times.untimed ? std::min(carried, times.least) : times.least;
+            block.most = times.untimed ? std::max(carried, times.most) : times.most;
+            index.complete_.push_back(block);
+        }
+        lines += part.lines;
+        if (part.last != kNoTime) carried = part.last;
+    }
+
+    // The complete lines of [begin, end) of `file`, where `begin` is a line's start
+    // (`afterCr` as for a block) after `lines` lines, the last of them of effective
+    // time `carried`: appended to index.complete_ in blocks.  A long stretch is walked
+    // in two halves at once.  False after a stop.
+    static bool Walk(const LogFile& file, TimeIndex& index, std::int64_t begin, bool afterCr,
+                     std::int64_t lines, DayTime carried, std::int64_t end, const StopToken& stop) {
+        // The second half begins at the first line that begins at or after the middle.
+        std::int64_t middle = end;
+        bool middleAfterCr = false;
+        if (end - begin >= index.twoThreadsFrom_ && std::thread::hardware_concurrency() > 1) {
+            const std::int64_t lineEnd = file.FindLineEnd(begin + (end - begin) / 2);
+            char bytes[2] = {};
+            if (lineEnd + 2 < end) {
+                file.Read(bytes, sizeof bytes, lineEnd);
+                middle = lineEnd + (IsCrLf(bytes[0], bytes[1]) ? 2 : 1);
+                middleAfterCr = bytes[0] == '\r' && bytes[1] != '\n';
+            }
+        }
+        Part first;
+        Part second;
+        std::exception_ptr failure;
+        bool secondDone = true;
+        std::thread other;
+        if (middle < end) {
+            other = std::thread([&] {
+                try {
+                    secondDone = WalkPart(file, index.blockLength_, middle, middleAfterCr, end,
+                                          stop, second);
+                } catch (...) {
+                    failure = std::current_exception();
+                }
+            });
+        }
+        bool firstDone = false;
+        try {
+            firstDone = WalkPart(file, index.blockLength_, begin, afterCr, middle, stop, first);
+        } catch (...) {
+            if (other.joinable()) other.join();
+            throw;
+        }
+        if (other.joinable()) other.join();
+        if (failure) std::rethrow_exception(failure);
+        if (!firstDone || !secondDone) return false;
+        Join(index, first, lines, carried);
+        Join(index, second, lines, carried);
         index.linesBefore_ = lines;
         index.endCarried_ = carried;
         return true;
@@ -226,6 +316,7 @@ std::shared_ptr<const TimeIndex> TimeIndex::For(const LogFile& file, const StopT
                                                 const TimeIndexOptions& options) {
     auto index = std::make_shared<TimeIndex>();
     index->blockLength_ = std::max<std::int64_t>(1, options.blockLength);
+    index->twoThreadsFrom_ = std::max<std::int64_t>(1, options.twoThreadsFrom);
     index->size_ = file.Size();
     bool endsAfterCr = false;
     const std::int64_t completeEnd = file.CompleteLinesEnd(0, endsAfterCr);
@@ -261,6 +352,7 @@ std::shared_ptr<const TimeIndex> TimeIndex::For(const LogFile& file, const StopT
                                       index->completeEnd_ - static_cast<std::int64_t>(tail.size()),
                                       index->completeEnd_);
             }
+            if (loaded) ::futimens(cached.Get(), nullptr);  // used now: kept another while
         }
     }
     if (!loaded) {

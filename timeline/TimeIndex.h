@@ -44,8 +44,13 @@ struct TimeSpan {
 inline constexpr std::int64_t kTimeBlockLength = std::int64_t{256} << 10;
 
 struct TimeIndexOptions {
-    // Only tests change it, to cross block boundaries with small files.
+    // Only tests change these, to cross block boundaries and to walk two halves with
+    // small files.
     std::int64_t blockLength = kTimeBlockLength;
+    // A stretch this long is walked in two halves on two threads: a file in the page
+    // cache is read at about a gibibyte a second per thread, a shorter one is done
+    // before a thread has started.
+    std::int64_t twoThreadsFrom = std::int64_t{32} << 20;
 };
 
 class TimeIndex {
@@ -89,6 +94,7 @@ private:
     std::int64_t linesBefore_ = 0;  // lines in [0, completeEnd_)
     DayTime endCarried_ = kNoTime;  // the effective time of the last of them
     std::int64_t blockLength_ = kTimeBlockLength;
+    std::int64_t twoThreadsFrom_ = 0;
 
     // Of the whole file.
     std::vector<TimeBlock> blocks_;

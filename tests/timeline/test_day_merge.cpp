@@ -195,7 +195,8 @@ TEST_F(DayMergeTest, MergesAsThePlainReferenceDoes) {
         const TempDir dir;
         const RandomDay day(rng, dir, catalogue, seed % 3 == 0);
         const std::int64_t blockLengths[] = {1, 97, 1000, kTimeBlockLength};
-        const TimeIndexOptions index{blockLengths[seed % 4]};
+        // Some files' indexes walked in two halves.
+        const TimeIndexOptions index{blockLengths[seed % 4], seed % 2 == 0 ? 1000 : 1 << 30};
         std::vector<MergeRange> ranges = {MergeRange{}};
         for (int k = 0; k < 4; ++k) {
             const DayTime from = static_cast<DayTime>(rng() % kSecondsPerDay);
@@ -203,11 +204,18 @@ TEST_F(DayMergeTest, MergesAsThePlainReferenceDoes) {
                 std::min<DayTime>(kSecondsPerDay - 1, from + static_cast<DayTime>(rng() % 900));
             ranges.push_back({false, from, k == 0 ? from : to});
         }
-        // Where some line is, so that a range is seldom empty.
-        for (const auto& lines : day.lines)
-            if (!lines.empty() && lines.back().time >= 0)
+        // Where some lines are, so that a range is seldom empty: the last, and those
+        // where an index walked in halves joins them.
+        for (const auto& lines : day.lines) {
+            if (lines.empty()) continue;
+            const std::int64_t middle = (lines.back().offset + 1) / 2;
+            for (const RefLine& line : lines)
+                if (line.offset >= middle - 200 && line.offset < middle + 200 && line.time >= 0)
+                    ranges.push_back({false, line.time, line.time});
+            if (lines.back().time >= 0)
                 ranges.push_back({false, lines.back().time,
                                   std::min(kSecondsPerDay - 1, lines.back().time + 30)});
+        }
         for (const MergeRange& range : ranges) {
             const std::vector<std::string> expected = Described(day.Merged(range));
             // Twice: the second merge takes the indexes from the cache.

@@ -54,14 +54,35 @@ protected:
         EXPECT_TRUE(file.Open(path));
         return TimeIndex::For(file, {}, options);
     }
-    // The index of the same bytes under a name the cache has never seen.
+    // The index of the same bytes under a name the cache has never seen, each block as
+    // a plain reading of the lines describes it.
     std::vector<TimeBlock> Fresh(const std::string& bytes) {
         const TempDir other;
         ::setenv("XDG_CACHE_HOME", other.path().c_str(), 1);
         const std::shared_ptr<const TimeIndex> index = Index(other.Write("fresh.log", bytes));
         ::setenv("XDG_CACHE_HOME", dir.path().c_str(), 1);
         EXPECT_EQ(index->From(), TimeIndex::Origin::Built);
+        ExpectDescribed(bytes, index->Blocks());
         return index->Blocks();
+    }
+    static void ExpectDescribed(const std::string& text, const std::vector<TimeBlock>& blocks) {
+        std::vector<TimeBlock> expected;
+        DayTime carried = kNoTime;
+        std::size_t next = 0;  // the next block
+        for (std::size_t at = 0, number = 1; at < text.size(); ++number) {
+            const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+            if (next < blocks.size() && blocks[next].offset == static_cast<std::int64_t>(at))
+                expected.push_back({blocks[next++].offset, static_cast<std::int64_t>(number),
+                                    at > 0 && text[at - 1] == '\r', carried, kSecondsPerDay,
+                                    kNoTime});
+            if (const DayTime own = LineTimeOf(text.substr(at, end - at)); own != kNoTime)
+                carried = own;
+            ASSERT_FALSE(expected.empty());
+            expected.back().least = std::min(expected.back().least, carried);
+            expected.back().most = std::max(expected.back().most, carried);
+            at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        }
+        EXPECT_EQ(blocks, expected);  // each block at a line's start, in order
     }
     // The one index the cache holds.
     std::string CachedFile() {
@@ -117,6 +138,16 @@ TEST_F(TimeIndexTest, CacheIsTakenExtendedOrBuiltAgainAsTheFileChanged) {
         EXPECT_EQ(rebuilt->From(), TimeIndex::Origin::Built);
         EXPECT_EQ(rebuilt->Blocks(), Fresh(text));
     }
+}
+
+TEST_F(TimeIndexTest, HalvesWalkedAtOnceJoinIntoTheFilesBlocks) {
+    // Lines without a time where the halves meet take the first half's last time.
+    std::string text = "no time\n" + Lines(0, 30, "\r");
+    for (int i = 0; i < 30; ++i) text += "  continued " + std::to_string(i) + (i % 2 ? "\r" : "\n");
+    text += Lines(30, 30) + "10:59:59 last";
+    options.twoThreadsFrom = 500;
+    const std::string path = dir.Write("halves.log", text);
+    ExpectDescribed(text, Index(path)->Blocks());
 }
 
 }  // namespace
