@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -10,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "GbkDisplay.h"
-#include "scan/LogExcerpt.h"
 
 namespace corvane::app {
 
@@ -111,6 +111,8 @@ ContextView::ContextView(std::string path, FileStamp scanned, FindingPlace place
     layout->addWidget(buttons);
 
     connect(text_->verticalScrollBar(), &QScrollBar::valueChanged, this, &ContextView::onScroll);
+    text_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(text_, &QWidget::customContextMenuRequested, this, &ContextView::showMenu);
     load();
     // Lines get room to be read; a message alone gets a box of its own size.
     if (text_->isHidden())
@@ -130,6 +132,7 @@ void ContextView::load() {
         problem_->show();
         text_->clear();
         text_->hide();
+        lines_.clear();
         lineCount_ = 0;
         loading_ = false;
         return;
@@ -143,10 +146,11 @@ void ContextView::load() {
     atEnd_ = excerpt.atEnd;
     firstNumber_ = excerpt.lines.front().number;
     lineCount_ = static_cast<int>(excerpt.lines.size());
+    lines_ = std::move(excerpt.lines);
 
     QStringList lines;
     lines.reserve(lineCount_);
-    for (const ExcerptLine& line : excerpt.lines) lines << FromGbkLine(line.text);
+    for (const ExcerptLine& line : lines_) lines << FromGbkLine(line.text);
     text_->setPlainText(lines.join(QLatin1Char('\n')));
     text_->setFirstNumber(firstNumber_);
 
@@ -182,6 +186,23 @@ void ContextView::showMoreAfter() {
     if (atEnd_) return;
     after_ += kStep;
     load();
+}
+
+void ContextView::setMergedOpener(std::function<void(const ExcerptLine&)> open) {
+    openMerged_ = std::move(open);
+}
+
+void ContextView::showMenu(const QPoint& pos) {
+    // The text's own menu (copy, select all), shown without waiting for it.
+    QMenu* menu = text_->createStandardContextMenu(pos);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const auto at = static_cast<std::size_t>(text_->cursorForPosition(pos).blockNumber());
+    if (openMerged_ && at < lines_.size()) {
+        menu->addSeparator();
+        connect(menu->addAction(QStringLiteral("各服务同时段日志…")), &QAction::triggered, this,
+                [this, line = lines_[at]] { openMerged_(line); });
+    }
+    menu->popup(text_->viewport()->mapToGlobal(pos));
 }
 
 void ContextView::showEvent(QShowEvent* event) {

@@ -4,11 +4,14 @@
 // from the file by offset, so a multi-gigabyte log opens as fast as a small one.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include <QDialog>
 
 #include "scan/FindingList.h"
+#include "scan/LogExcerpt.h"
 #include "scan/LogFile.h"
 
 class QLabel;
@@ -43,6 +46,9 @@ public:
     void showMoreBefore();
     void showMoreAfter();
 
+    // Adds 各服务同时段日志 to the text's menu: `open` gets the line right-clicked.
+    void setMergedOpener(std::function<void(const ExcerptLine&)> open);
+
 protected:
     // The highlighted line is centred once the view has its size.
     void showEvent(QShowEvent* event) override;
@@ -50,6 +56,7 @@ protected:
 private:
     void load();
     void onScroll(int value);
+    void showMenu(const QPoint& pos);
 
     const std::string path_;
     const FileStamp scanned_;
@@ -62,6 +69,8 @@ private:
     long long firstNumber_ = 0;
     int lineCount_ = 0;
     bool loading_ = false;
+    std::vector<ExcerptLine> lines_;  // those shown, one per text block
+    std::function<void(const ExcerptLine&)> openMerged_;
 
     QLabel* heading_ = nullptr;
     QLabel* problem_ = nullptr;

@@ -57,6 +57,8 @@ namespace corvane::app {
 class BackgroundTask;
 class ContextView;
 class HintedListWidget;
+class MergedView;
+struct MergedTarget;
 class PatternsTab;
 class SearchTab;
 struct SearchPlace;
@@ -122,6 +124,10 @@ public slots:
     void showFindingContext();
     // Saves the run's findings as CSV or as an HTML report.
     void exportRun();
+    // Opens every service's lines around the time of the finding pointed at, merged in
+    // time order (MainWindowMerged.cpp); or, without a finding, the view for a time typed.
+    void showFindingMerged();
+    void showMergedLines();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -144,6 +150,9 @@ private:
     // into the cache first, off the window's thread.
     void openContext(const std::string& path, const FileStamp& stamp, const FindingPlace& place,
                      const std::string& finding);
+    // The merged view over the last run's services, made at its first use; opened at
+    // `target` when given.
+    void openMerged(const MergedTarget* target);
     // Layout
     void keepForNextStart();
     // Another day or directory was chosen: following the day on screen ends.
@@ -232,6 +241,7 @@ private:
     QString exportFolder_;         // where the last export went
     WindowMemory memory_;          // what is kept for the next start
     std::unique_ptr<ContextView> contextView_;
+    std::unique_ptr<MergedView> mergedView_;
 
     PatternsTab* patternsTab_ = nullptr;
     SearchTab* searchTab_ = nullptr;

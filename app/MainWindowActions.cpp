@@ -16,6 +16,7 @@
 #include "ContextView.h"
 #include "GbkDisplay.h"
 #include "MainWindow.h"
+#include "MergedView.h"
 #include "ResultPages.h"
 #include "RowData.h"
 #include "SearchTab.h"
@@ -36,11 +37,13 @@ void MainWindow::addFindingActions() {
         view->setContextMenuPolicy(Qt::ActionsContextMenu);
         auto* copy = new QAction(QStringLiteral("复制日志原文"), view);
         auto* context = new QAction(QStringLiteral("查看上下文…"), view);
+        auto* merged = new QAction(QStringLiteral("各服务同时段日志…"), view);
         auto* exportRun = new QAction(QStringLiteral("导出本次分析结果…"), view);
         connect(copy, &QAction::triggered, this, &MainWindow::copyFindings);
         connect(context, &QAction::triggered, this, &MainWindow::showFindingContext);
+        connect(merged, &QAction::triggered, this, &MainWindow::showFindingMerged);
         connect(exportRun, &QAction::triggered, this, &MainWindow::exportRun);
-        view->addActions({copy, context, exportRun});
+        view->addActions({copy, context, merged, exportRun});
     }
     // The menu acts on the finding under the mouse: the row or line is pointed at
     // before the menu opens (the events reach the viewports, the menus their views).
@@ -49,6 +52,13 @@ void MainWindow::addFindingActions() {
     auto* exportRun = new QAction(QStringLiteral("导出本次分析结果…"), resultList_);
     connect(exportRun, &QAction::triggered, this, &MainWindow::exportRun);
     resultList_->addAction(exportRun);
+    auto* merged = new QAction(QStringLiteral("各服务同时段日志…"), resultList_);
+    connect(merged, &QAction::triggered, this, &MainWindow::showMergedLines);
+    resultList_->addAction(merged);
+    searchTab_->addRowAction(QStringLiteral("各服务同时段日志…"), [this](const SearchPlace& place) {
+        const MergedTarget target{place.path, place.place, place.line};
+        handle([&] { openMerged(&target); });
+    });
     connect(knownErrorList, &QTreeView::doubleClicked, this, &MainWindow::showFindingContext);
 }
 
@@ -124,6 +134,13 @@ void MainWindow::openContext(const std::string& path, const FileStamp& stamp,
                              const FindingPlace& place, const std::string& finding) {
     const auto show = [this, path, stamp, place, finding] {
         contextView_ = std::make_unique<ContextView>(path, stamp, place, finding, this);
+        contextView_->setMergedOpener([this, path](const ExcerptLine& line) {
+            const MergedTarget target{
+                path,
+                {line.number, line.offset, static_cast<std::int64_t>(line.text.size())},
+                line.text};
+            handle([&] { openMerged(&target); });
+        });
         contextView_->show();
     };
     if (!IsCompressedLog(path)) {

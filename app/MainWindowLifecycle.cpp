@@ -12,6 +12,7 @@
 #include "ContextView.h"
 #include "GbkDisplay.h"
 #include "MainWindow.h"
+#include "MergedView.h"
 #include "PatternsTab.h"
 #include "ResultPages.h"
 #include "RowData.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(ProgramDirs dirs, WindowDialogs* dialogs, QWidget* parent
 
 // The run's thread ends before the controls it reports to.
 MainWindow::~MainWindow() {
+    mergedView_.reset();
     run_.reset();
     follow_.reset();
     patternsTab_->cancel();
@@ -125,6 +127,8 @@ void MainWindow::shutDown() {
     patternsTab_->setSources(nullptr, nullptr);
     searchTab_->cancel();
     copyTask_->cancel();
+    // Its merges read the catalogue.
+    mergedView_.reset();
     pages_->setSources(nullptr, nullptr);
     // Lists are freed element by element from the last to the first, then the list.
     if (rows_) {

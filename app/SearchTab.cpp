@@ -1,5 +1,6 @@
 #include "SearchTab.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -258,14 +259,28 @@ void SearchTab::start() {
 
 void SearchTab::openRow(const QModelIndex& index) {
     if (!index.isValid() || index.row() >= rows_->size()) return;
-    const long long row = index.row();
+    open_(placeOf(index.row()));
+}
+
+SearchPlace SearchTab::placeOf(long long row) const {
     const SearchFile& file = rows_->fileOf(row);
     SearchPlace place;
     place.path = file.path;
     place.stamp = file.stamp;
     place.place = rows_->placeOf(row);
     place.line = rows_->lineOf(row);
-    open_(place);
+    return place;
+}
+
+void SearchTab::addRowAction(const QString& text, std::function<void(const SearchPlace&)> act) {
+    // A right-click makes the row under the mouse current before the menu opens.
+    list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* action = new QAction(text, list_);
+    connect(action, &QAction::triggered, this, [this, act = std::move(act)] {
+        const QModelIndex index = list_->currentIndex();
+        if (index.isValid() && index.row() < rows_->size()) act(placeOf(index.row()));
+    });
+    list_->addAction(action);
 }
 
 }  // namespace corvane::app

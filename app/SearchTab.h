@@ -60,10 +60,13 @@ public:
     // Stops the search, waits for its thread and drops what it still delivers.
     void cancel();
     bool running() const { return task_.pending(); }
+    // Adds `text` to the list's menu: `act` gets the result right-clicked.
+    void addRowAction(const QString& text, std::function<void(const SearchPlace&)> act);
     long long count() const { return count_; }
 
 private:
     void openRow(const QModelIndex& index);
+    SearchPlace placeOf(long long row) const;
     void setStatus(const QString& text);
 
     std::function<SearchScope()> scope_;

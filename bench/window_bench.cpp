@@ -6,12 +6,16 @@
 //   - a click on a known error with a long log line;
 //   - a search of every line of a day's logs, with the longest gap meanwhile;
 //   - with 实时跟踪 checked, the time from the end of a run until a line appended to a
-//     log right then shows in its row.
+//     log right then shows in its row;
+//   - 各服务同时段日志 after a run: from a time typed until the first rows show and
+//     until the seconds around it are all read, and a scroll's read of the next
+//     seconds, with the longest gap meanwhile.
 // Usage: QT_QPA_PLATFORM=offscreen window_bench [PAGE_FILLS]
 //        QT_QPA_PLATFORM=offscreen window_bench scan PROGRAM_DIR LOG_DIR DAY [RUNS]
 //        QT_QPA_PLATFORM=offscreen window_bench longline [BYTES]
 //        QT_QPA_PLATFORM=offscreen window_bench search PROGRAM_DIR LOG_DIR DAY TEXT [RUNS]
 //        QT_QPA_PLATFORM=offscreen window_bench follow PROGRAM_DIR LOG_DIR DAY LOG_FILE
+//        QT_QPA_PLATFORM=offscreen window_bench merged PROGRAM_DIR LOG_DIR DAY HH:MM:SS [RUNS]
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,6 +39,8 @@
 
 #include "DesignNames.h"
 #include "MainWindow.h"
+#include "MergedLinesModel.h"
+#include "MergedView.h"
 
 using corvane::app::MainWindow;
 #include "WindowDialogs.h"
@@ -344,6 +350,84 @@ void BenchSearch(const QString& programDir, const QString& logDir, const QString
             ->rowCount());
 }
 
+// Times the merged view over the services of a run over LOG_DIR and DAY: TIME typed
+// into it, until its first rows show and until the seconds around TIME are all read.
+// The first opening builds the logs' time indexes (unless the cache has them); the
+// RUNS after it find them in the cache.
+void BenchMerged(const QString& programDir, const QString& logDir, const QString& day,
+                 const QString& time, int runs) {
+    using corvane::app::MergedView;
+    SilentDialogs dialogs;
+    MainWindow form(ProgramDirectory(programDir), &dialogs);
+    ShowOnDay(form, logDir, day);
+    QElapsedTimer run;
+    run.start();
+    form.startAnalysis();
+    WaitForRun(form);
+    std::printf("window analysis run: %.3f s\n", static_cast<double>(run.nsecsElapsed()) / 1e9);
+    QElapsedTimer shown;
+    shown.start();
+    form.showMergedLines();
+    QApplication::processEvents();
+    std::printf("merged view shown and first painted in %.1f ms\n",
+                static_cast<double>(shown.nsecsElapsed()) / 1e6);
+    auto* view = form.findChild<MergedView*>();
+    auto* edit = view->findChild<QLineEdit*>(QLatin1String(MergedView::kTimeEditName));
+    auto* go = view->findChild<QPushButton*>(QLatin1String(MergedView::kGoButtonName));
+    struct Opening {
+        double firstRows = 0;
+        double complete = 0;
+        double longestGap = 0;
+    };
+    const auto open = [&] {
+        Opening opening;
+        QElapsedTimer clock;
+        clock.start();
+        edit->setText(time);
+        go->click();
+        LoopWatch watch = WaitWhile([&] { return view->model().size() == 0 && view->loading(); });
+        opening.firstRows = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        opening.longestGap = watch.longestGapMs;
+        watch = WaitWhile([&] { return view->loading(); });
+        opening.complete = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        opening.longestGap = std::max(opening.longestGap, watch.longestGapMs);
+        return opening;
+    };
+    // What the machine itself costs the event loop: a second with nothing to do.
+    QElapsedTimer idle;
+    idle.start();
+    const double idleGap = WaitWhile([&] { return idle.elapsed() < 1000; }).longestGapMs;
+    std::printf("longest gap over an idle second: %.1f ms\n", idleGap);
+    const Opening first = open();
+    std::printf(
+        "first opening (time indexes built or read): first rows after %.1f ms, all after %.1f "
+        "ms; longest gap %.1f ms\n",
+        first.firstRows, first.complete, first.longestGap);
+    std::vector<double> firstRows, complete;
+    double longestGap = 0;
+    for (int i = 0; i < runs; ++i) {
+        const Opening opening = open();
+        firstRows.push_back(opening.firstRows);
+        complete.push_back(opening.complete);
+        longestGap = std::max(longestGap, opening.longestGap);
+    }
+    std::printf(
+        "merged view at %s: first rows after median %.1f ms (max %.1f), all %d rows of the "
+        "seconds around it after median %.1f ms, over %d openings; longest gap %.1f ms\n",
+        qPrintable(time), Median(firstRows), *std::max_element(firstRows.begin(), firstRows.end()),
+        view->model().size(), Median(complete), runs, longestGap);
+    // A scroll to the end reads the next seconds.
+    const int held = view->model().size();
+    QElapsedTimer clock;
+    clock.start();
+    view->loadLater();
+    const LoopWatch watch = WaitWhile([&] { return view->loading(); });
+    std::printf("scroll down: %d more rows after %.1f ms; longest gap %.1f ms\n",
+                view->model().size() - held, static_cast<double>(clock.nsecsElapsed()) / 1e6,
+                watch.longestGapMs);
+    std::printf("%s\n", qPrintable(view->status()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -359,6 +443,10 @@ int main(int argc, char** argv) {
     }
     if (args.size() >= 2 && args[1] == QLatin1String("longline")) {
         BenchLongLine(args.size() > 2 ? args[2].toLongLong() : 100000);
+        return 0;
+    }
+    if (args.size() >= 6 && args[1] == QLatin1String("merged")) {
+        BenchMerged(args[2], args[3], args[4], args[5], args.size() > 6 ? args[6].toInt() : 5);
         return 0;
     }
     if (args.size() >= 6 && args[1] == QLatin1String("follow")) {
