@@ -71,6 +71,7 @@ MainWindow::~MainWindow() {
     copyTask_.reset();
     // The lists the pages read go before the controls, which may still be painted.
     pages_->setSources(nullptr, nullptr);
+    setTimeSources(nullptr, nullptr);
 }
 
 void MainWindow::startUp() {
@@ -83,6 +84,7 @@ void MainWindow::startUp() {
     openHistory();
     patternsTab_->setSources(errorCatalogue_.get(), history_.get());
     pages_->setSources(rows_.get(), errorCatalogue_.get());
+    setTimeSources(rows_.get(), errorCatalogue_.get());
 }
 
 void MainWindow::updateCatalogues() {
@@ -125,6 +127,7 @@ void MainWindow::shutDown() {
     searchTab_->cancel();
     copyTask_->cancel();
     pages_->setSources(nullptr, nullptr);
+    setTimeSources(nullptr, nullptr);
     // Lists are freed element by element from the last to the first, then the list.
     if (rows_) {
         while (!rows_->empty()) rows_->pop_back();

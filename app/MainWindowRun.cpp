@@ -246,6 +246,7 @@ void MainWindow::followedRowChanged(const WindowFollow::Change& change) {
         showMarks(marks);
     }
     pages_->serviceChanged(change.row, change.reset);
+    serviceTimesChanged(change);
     // The patterns of the shown service follow its unknown errors.  A tab that holds
     // the record changed in place groups it again whatever changed.
     if ((unknownChanged || (patternsHold && change.reset)) && change.row == pages_->shownRow()) {
@@ -287,6 +288,7 @@ void MainWindow::resetResultViews() {
     resultList_->clear();
     pages_->forgetService();
     patternsTab_->clear(true);
+    showServiceTimes(-1);
 }
 
 // ---------------------------------------------------------------------------
