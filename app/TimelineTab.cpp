@@ -61,7 +61,10 @@ QString SlotRange(DayTime start, DayTime seconds) {
 }  // namespace
 
 TimelineTab::TimelineTab(QTabWidget* tabs, FindingTimesCache& times, QObject* parent)
-    : QObject(parent), tabs_(tabs), times_(times) {
+    : QObject(parent),
+      tabs_(tabs),
+      times_(times),
+      counting_([this](const std::string& why) { statusLabel_->setText(FromGbkText(why)); }, this) {
     tab_ = new QWidget();
     tab_->setObjectName(QLatin1String(design::kTimelineTab));
     auto* layout = new QVBoxLayout(tab_);
@@ -132,8 +135,7 @@ void TimelineTab::refresh() {
 
 bool TimelineTab::looked() const { return tabs_->currentWidget() == tab_; }
 
-void TimelineTab::draw() {
-    stale_ = false;
+void TimelineTab::clearChart() {
     chart_->removeAllSeries();
     for (QAbstractAxis* axis : chart_->axes()) {
         chart_->removeAxis(axis);
@@ -141,34 +143,25 @@ void TimelineTab::draw() {
     }
     slots_.clear();
     labelStep_ = 0;
-    statusLabel_->clear();
-    if (!rows_ || row_ < 0 || static_cast<std::size_t>(row_) >= rows_->size()) return;
-    const ServicePass& service = *(*rows_)[static_cast<std::size_t>(row_)].stored;
-    if (service.findings.empty()) {
-        statusLabel_->setText(QStringLiteral("该服务没有错误。"));
-        return;
-    }
+}
 
-    // The shown row's times, and every row's when the totals are overlaid.
-    const bool overlay = overlayBox_->isChecked();
-    times_.want(row_);
-    if (overlay) times_.wantAll();
-    const auto shownTimes = times_.times(row_);
-    if (!shownTimes) {
-        statusLabel_->setText(QStringLiteral("正在计算各错误的时间…"));
-        return;
-    }
-    struct Drawn {
-        const ServicePass* service;
-        std::shared_ptr<const std::vector<DayTime>> times;
-    };
-    std::vector<Drawn> lines;
-    if (overlay) {
-        for (std::size_t r = 0; r < rows_->size(); ++r)
-            if (auto times = times_.times(static_cast<int>(r)))
-                lines.push_back({(*rows_)[r].stored.get(), std::move(times)});
-    }
+// What the chart shows, counted off the window's thread.
+struct TimelineTab::Counted {
+    DayTime slotSeconds = 60;
+    bool byCode = false;
+    std::vector<TimeSlot> counts;
+    std::vector<std::pair<std::string, std::vector<std::int64_t>>> lines;  // caption, totals
+};
 
+// A service's findings and their times, held while they are counted.
+struct TimelineTab::Counting {
+    std::shared_ptr<const ServicePass> service;
+    std::shared_ptr<const std::vector<DayTime>> times;
+};
+
+TimelineTab::Counted TimelineTab::countSlots(const Counting& shown,
+                                             const std::vector<Counting>& lines, int choice,
+                                             bool byCode) {
     // The span of the times drawn, and the slot that fits it (or the chosen one).
     DayTime first = kSecondsPerDay, last = kNoTime;
     bool untimed = false;
@@ -182,29 +175,88 @@ void TimelineTab::draw() {
             last = std::max(last, time);
         }
     };
-    widen(*shownTimes);
-    for (const Drawn& line : lines) widen(*line.times);
-    const int choice = slotCombo_->currentIndex();
-    slotSeconds_ = choice <= 0 ? FittingSlotSeconds(last >= first ? last - first : 0)
-                               : static_cast<DayTime>(kSlotMinutes[choice - 1] * 60);
+    widen(*shown.times);
+    for (const Counting& line : lines) widen(*line.times);
+    Counted counted;
+    counted.byCode = byCode;
+    const DayTime slot = choice <= 0 ? FittingSlotSeconds(last >= first ? last - first : 0)
+                                     : static_cast<DayTime>(kSlotMinutes[choice - 1] * 60);
+    counted.slotSeconds = slot;
 
     // Every slot of the span gets a bar, those without findings too, so that the
     // bars stand in time order at even distances.
-    const DayTime base = last >= first ? first / slotSeconds_ * slotSeconds_ : 0;
+    const DayTime base = last >= first ? first / slot * slot : 0;
     const std::size_t timedSlots =
-        last >= first ? static_cast<std::size_t>((last - base) / slotSeconds_) + 1 : 0;
+        last >= first ? static_cast<std::size_t>((last - base) / slot) + 1 : 0;
     const std::size_t offset = untimed ? 1 : 0;
     const auto indexOf = [&](DayTime start) {
-        return start == kNoTime ? 0
-                                : offset + static_cast<std::size_t>((start - base) / slotSeconds_);
+        return start == kNoTime ? 0 : offset + static_cast<std::size_t>((start - base) / slot);
     };
-    slots_.resize(offset + timedSlots);
-    for (std::size_t i = 0; i < slots_.size(); ++i)
-        slots_[i].start =
-            i < offset ? kNoTime : base + static_cast<DayTime>(i - offset) * slotSeconds_;
-    const bool byCode = codesBox_->isChecked();
-    for (TimeSlot& counted : CountSlots(service.findings, *shownTimes, slotSeconds_, byCode))
-        slots_[indexOf(counted.start)] = std::move(counted);
+    std::vector<TimeSlot>& counts = counted.counts;
+    counts.resize(offset + timedSlots);
+    for (std::size_t i = 0; i < counts.size(); ++i)
+        counts[i].start = i < offset ? kNoTime : base + static_cast<DayTime>(i - offset) * slot;
+    for (TimeSlot& one : CountSlots(shown.service->findings, *shown.times, slot, byCode))
+        counts[indexOf(one.start)] = std::move(one);
+    for (const Counting& line : lines) {
+        std::vector<std::int64_t> totals(counts.size(), 0);
+        for (const TimeSlot& one : CountSlots(line.service->findings, *line.times, slot, false))
+            totals[indexOf(one.start)] = one.known + one.unknown;
+        counted.lines.emplace_back(line.service->caption, std::move(totals));
+    }
+    return counted;
+}
+
+// The slots are counted on a thread of their own (a million findings take tens of
+// milliseconds, split by code more); the chart on screen stays until they arrive.
+void TimelineTab::draw() {
+    stale_ = false;
+    counting_.cancel();
+    if (!rows_ || row_ < 0 || static_cast<std::size_t>(row_) >= rows_->size()) {
+        clearChart();
+        statusLabel_->clear();
+        return;
+    }
+    const auto& service = (*rows_)[static_cast<std::size_t>(row_)].stored;
+    if (service->findings.empty()) {
+        clearChart();
+        statusLabel_->setText(QStringLiteral("该服务没有错误。"));
+        return;
+    }
+
+    // The shown row's times, and every row's when the totals are overlaid.
+    const bool overlay = overlayBox_->isChecked();
+    times_.want(row_);
+    if (overlay) times_.wantAll();
+    Counting shown{service, times_.times(row_)};
+    if (!shown.times) {
+        clearChart();
+        statusLabel_->setText(QStringLiteral("正在计算各错误的时间…"));
+        return;
+    }
+    std::vector<Counting> lines;
+    if (overlay) {
+        for (std::size_t r = 0; r < rows_->size(); ++r)
+            if (auto times = times_.times(static_cast<int>(r)))
+                lines.push_back({(*rows_)[r].stored, std::move(times)});
+    }
+    const bool complete = times_.complete(row_);
+    counting_.start<Counted>(
+        [shown = std::move(shown), lines = std::move(lines), choice = slotCombo_->currentIndex(),
+         byCode = codesBox_->isChecked()](const StopToken&) -> std::optional<Counted> {
+            return countSlots(shown, lines, choice, byCode);
+        },
+        [this, complete](Counted& counted) {
+            show(counted);
+            statusLabel_->setText(complete ? QString() : QStringLiteral("正在计算各错误的时间…"));
+        });
+}
+
+void TimelineTab::show(Counted& counted) {
+    clearChart();
+    slots_ = std::move(counted.counts);
+    slotSeconds_ = counted.slotSeconds;
+    const bool byCode = counted.byCode;
 
     auto* axisX = new QCategoryAxis();
     axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -276,14 +328,9 @@ void TimelineTab::draw() {
 
     // Each analysed service's total per slot, over the same slots.
     std::size_t colour = 0;
-    for (const Drawn& line : lines) {
-        std::vector<std::int64_t> totals(slots_.size(), 0);
-        for (const TimeSlot& counted :
-             CountSlots(line.service->findings, *line.times, slotSeconds_, false))
-            if (counted.start != kNoTime || untimed)
-                totals[indexOf(counted.start)] = counted.known + counted.unknown;
+    for (const auto& [caption, totals] : counted.lines) {
         auto* series = new QLineSeries();
-        series->setName(FromGbkLine(line.service->caption));
+        series->setName(FromGbkLine(caption));
         series->setColor(SeriesColour(kCodeBars + colour++));
         QList<QPointF> points;
         points.reserve(static_cast<qsizetype>(totals.size()));
@@ -299,7 +346,6 @@ void TimelineTab::draw() {
     axisY->setRange(0, static_cast<qreal>(top) * 1.1);
     axisY->applyNiceNumbers();
     labelSlots();
-    if (!times_.complete(row_)) statusLabel_->setText(QStringLiteral("正在计算各错误的时间…"));
 }
 
 // Labels every slot, or every second, third ... one as the plot's width allows.

@@ -3,7 +3,8 @@
 // length fitted to the span or chosen, each analysed service's total per slot as a
 // line on request.  Hovering a slot says its counts; clicking it asks the window to
 // show the slot's first finding.  The chart counts the stored findings and their times
-// (FindingTimesCache), never the file, and draws one bar per slot.
+// (FindingTimesCache), never the file, off the window's thread, and draws one bar per
+// slot.
 #pragma once
 
 #include <memory>
@@ -12,6 +13,7 @@
 #include <QObject>
 #include <QString>
 
+#include "BackgroundTask.h"
 #include "ResultRows.h"
 #include "timeline/TimeSlots.h"
 
@@ -49,14 +51,22 @@ public:
     QString slotText(int index) const;
     // Acts as a click on bar `index`.
     void clickSlot(int index);
+    // True while the slots are being counted for the chart: what it shows is older.
+    bool drawing() const { return counting_.pending(); }
 
 signals:
     // The finding at `position` of result row `row` is to be shown.
     void findingChosen(int row, long long position);
 
 private:
+    struct Counted;
+    struct Counting;
+    static Counted countSlots(const Counting& shown, const std::vector<Counting>& lines, int choice,
+                              bool byCode);
     bool looked() const;
     void draw();
+    void show(Counted& counted);
+    void clearChart();
     void labelSlots();
 
     QTabWidget* tabs_;
@@ -75,6 +85,7 @@ private:
     std::vector<TimeSlot> slots_;
     DayTime slotSeconds_ = 60;
     int labelStep_ = 0;
+    BackgroundTask counting_;
 };
 
 }  // namespace corvane::app

@@ -156,7 +156,7 @@ private slots:
             slotCombo->setCurrentIndex(one.choice);
             codes->setChecked(one.byCode);
             overlay->setChecked(one.overlaid);
-            QTRY_VERIFY(!w.timeline->drawnSlots().empty() &&
+            QTRY_VERIFY(!w.timeline->drawing() && !w.timeline->drawnSlots().empty() &&
                         w.timeline->seriesNames().size() == one.series.size());
             QCOMPARE(w.timeline->slotSeconds(), one.slot);
             QCOMPARE(w.timeline->seriesNames(), one.series);
@@ -178,7 +178,7 @@ private slots:
         TimelineWindow w;
         const auto [findings, times] = w.Reference("Tau20240102.log");
         w.ShowTab(design::kTimelineTab);
-        QTRY_VERIFY(!w.timeline->drawnSlots().empty());
+        QTRY_VERIFY(!w.timeline->drawing() && !w.timeline->drawnSlots().empty());
         const auto& drawn = w.timeline->drawnSlots();
         // The untimed slot, the first timed one, one of the second page, the last.
         for (const std::size_t index :
@@ -295,7 +295,7 @@ private slots:
         TimelineWindow w;
         Controls::Find<QCheckBox>(*w.form, design::kFollowBox)->setChecked(true);
         w.ShowTab(design::kTimelineTab);
-        QTRY_VERIFY(!w.timeline->drawnSlots().empty());
+        QTRY_VERIFY(!w.timeline->drawing() && !w.timeline->drawnSlots().empty());
         QFile log(w.dirs.LogDir() + "/Tau20240102.log");
         QVERIFY(log.open(QIODevice::Append));
         log.write("[13:00:00.000] KWA late\n    at KWB late\n");
