@@ -9,8 +9,19 @@
 
 namespace corvane::app {
 
+// A work ended by an error (not a file's: those are told per row) leaves every row it
+// had to go through without its times, each told so.
 FindingTimesCache::FindingTimesCache(QObject* parent)
-    : QObject(parent), task_([](const std::string&) {}, this) {}
+    : QObject(parent),
+      task_(
+          [this](const std::string& why) {
+              for (std::size_t row = 0; row < entries_.size(); ++row) {
+                  if (!missing(row)) continue;
+                  entries_[row].failed = true;
+                  emit timesFailed(static_cast<int>(row), FromGbkText(why));
+              }
+          },
+          this) {}
 
 void FindingTimesCache::setRows(const ResultRows* rows) {
     if (rows != rows_) clear();
