@@ -27,6 +27,14 @@ void SetThreads(Arguments& a, std::string_view value) {
                          std::string(value) + "\"");
 }
 
+void SetMinutes(Arguments& a, std::string_view value) {
+    constexpr int kMinutesPerDay = 1440;
+    a.minutes = PositiveNumber("--minutes", value);
+    if (a.minutes > kMinutesPerDay)
+        throw UsageError("--minutes takes at most " + std::to_string(kMinutesPerDay) +
+                         " (a whole day), not \"" + std::string(value) + "\"");
+}
+
 }  // namespace
 
 const std::vector<Option>& Options() {
@@ -39,13 +47,13 @@ const std::vector<Option>& Options() {
          {"where the INI files are, all of them (default: beside this",
           "program; when installed, the catalogues in its data directory);",
           "scan, run, catalogue, explain, update, check, patterns, draft,",
-          "backfill, follow, grep"},
+          "backfill, follow, grep, timeline, merge"},
          [](Arguments& a, std::string_view v) { a.programDir = std::string(v); }},
         {"--threads",
          "N",
          false,
          {"scan each file with N threads, 1 <= N <= 1024 (default: one",
-          "per core); scan, run, patterns, history backfill, grep"},
+          "per core); scan, run, patterns, history backfill, grep, timeline"},
          &SetThreads},
         {"--line-numbers",
          "",
@@ -113,8 +121,24 @@ const std::vector<Option>& Options() {
         {"--services",
          "CODE,...",
          false,
-         {"these services only, in catalogue order; grep"},
+         {"these services only, in catalogue order; grep, timeline, merge"},
          [](Arguments& a, std::string_view v) { a.services = std::string(v); }},
+        {"--minutes",
+         "N",
+         false,
+         {"slots of N minutes, 1 <= N <= 1440, from midnight (default: 1);", "timeline"},
+         &SetMinutes},
+        {"--from",
+         "HH:MM:SS",
+         false,
+         {"only the lines of this time or later (of each file: its lines",
+          "whose time lies within --from and --to, merged); merge"},
+         [](Arguments& a, std::string_view v) { a.from = std::string(v); }},
+        {"--to",
+         "HH:MM:SS",
+         false,
+         {"only the lines of this time or earlier, to the second; merge"},
+         [](Arguments& a, std::string_view v) { a.to = std::string(v); }},
         {"--default",
          "TEXT",
          false,
@@ -123,7 +147,8 @@ const std::vector<Option>& Options() {
         {"--json",
          "",
          false,
-         {"one JSON object per line, in UTF-8, instead; scan, run, follow,", "grep"},
+         {"one JSON object per line, in UTF-8, instead; scan, run, follow,",
+          "grep, timeline, merge"},
          [](Arguments& a, std::string_view) { a.json = true; }},
         {"--from-start",
          "",

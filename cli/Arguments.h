@@ -46,6 +46,9 @@ struct Arguments {
     std::optional<std::string> services;    // --services CODE,...
     bool json = false;                      // --json
     bool fromStart = false;                 // --from-start
+    int minutes = 0;                        // --minutes N (1 <= N <= 1440); 0: not given
+    std::optional<std::string> from;        // --from HH:MM:SS
+    std::optional<std::string> to;          // --to HH:MM:SS
 };
 
 // A command line that breaks the rules; the message says which rule.

@@ -54,6 +54,25 @@ const std::vector<Command>& Commands() {
           "\"SERVICE_CODE<TAB>LINE_NUMBER<TAB>LINE\", services in catalogue",
           "order; exit 0 with matches, 1 without, 2 for a bad PATTERN"},
          &GrepCommand},
+        {"timeline",
+         2,
+         2,
+         "--program-dir --threads --services --minutes --json",
+         "timeline LOGDIR DAY",
+         {"the findings of DAY per slot of --minutes, each service in",
+          "catalogue order, its slots in time order (those without a",
+          "time first): \"SERVICE_CODE<TAB>HH:MM<TAB>KNOWN<TAB>UNKNOWN\""},
+         &TimelineCommand},
+        {"merge",
+         2,
+         2,
+         "--program-dir --services --from --to --json",
+         "merge LOGDIR DAY",
+         {"every line of DAY's log files in time order (a line without a",
+          "time takes the earlier line's; each file keeps its own order):",
+          "\"HH:MM:SS<TAB>SERVICE_CODE<TAB>LINE_NUMBER<TAB>CODE<TAB>LINE\",",
+          "CODE the line's finding's or -"},
+         &MergeCommand},
         {"catalogue",
          0,
          0,
@@ -200,6 +219,26 @@ std::string Utf8ToGbk(const std::string& text) {
     const std::optional<std::string> gbk = FromUtf8(text, "GBK");
     if (!gbk) throw UsageError("\"" + text + "\" is not UTF-8 text with a GBK form");
     return *gbk;
+}
+
+std::vector<ServiceEntry> ChosenServices(std::vector<ServiceEntry> services,
+                                         const std::string& list) {
+    std::vector<std::string> codes;
+    for (std::size_t from = 0;;) {
+        const std::size_t comma = list.find(',', from);
+        codes.push_back(list.substr(from, comma - from));
+        if (comma == std::string::npos) break;
+        from = comma + 1;
+    }
+    for (const std::string& code : codes) {
+        if (std::none_of(services.begin(), services.end(),
+                         [&](const ServiceEntry& s) { return s.code == code; }))
+            throw UsageError("--services: no service \"" + code + "\" in the catalogue");
+    }
+    std::erase_if(services, [&](const ServiceEntry& s) {
+        return std::find(codes.begin(), codes.end(), s.code) == codes.end();
+    });
+    return services;
 }
 
 void RequireDirectory(const std::string& path) {

@@ -11,6 +11,7 @@
 
 #include "base/Stop.h"
 #include "catalog/ProgramDir.h"
+#include "catalog/ServiceCatalogue.h"
 #include "cli/Arguments.h"
 #include "cli/Console.h"
 #include "scan/Scanner.h"
@@ -63,6 +64,10 @@ ProgramDirs ProgramDirsOf(const Arguments& args);
 // Text given in UTF-8 on the command line (with --utf8), as the GBK bytes the core
 // holds; throws UsageError when it has no GBK form.
 std::string Utf8ToGbk(const std::string& text);
+// The services named by --services (codes separated by commas), in catalogue order;
+// throws UsageError for a code the catalogue does not have.
+std::vector<ServiceEntry> ChosenServices(std::vector<ServiceEntry> services,
+                                         const std::string& list);
 // A directory that the command reads must be there and readable; throws Failure.
 void RequireDirectory(const std::string& path);
 
@@ -79,5 +84,7 @@ int PatternsCommand(const CommandContext& c);
 int DraftCommand(const CommandContext& c);
 int FollowCommand(const CommandContext& c);
 int GrepCommand(const CommandContext& c);
+int TimelineCommand(const CommandContext& c);
+int MergeCommand(const CommandContext& c);
 
 }  // namespace corvane::cli

@@ -1,5 +1,7 @@
 #include "cli/DayRun.h"
 
+#include <algorithm>
+
 namespace corvane::cli {
 
 std::optional<ScanResult> ScanForCommand(const CommandContext& c, const std::string& service,
@@ -46,15 +48,20 @@ private:
 DayResult RunDay(const std::string& programDir, const ErrorCatalogue& catalogue,
                  const std::string& logDir, const std::string& day, FindingsObserver* observer,
                  const std::function<void(std::string_view)>& report, const StopToken& stop,
-                 const ScanOptions& options) {
+                 const ScanOptions& options, const std::optional<std::string>& services) {
     RunPlan plan;
     plan.directory = logDir;
     plan.day = day;
-    std::vector<ServiceEntry> services;
-    LoadServiceCatalogue(programDir, services);
-    plan.rows = static_cast<int>(services.size());
-    for (int row = 0; row < plan.rows; ++row)
-        plan.services.push_back({row, services[static_cast<std::size_t>(row)]});
+    std::vector<ServiceEntry> rows;
+    LoadServiceCatalogue(programDir, rows);
+    plan.rows = static_cast<int>(rows.size());
+    const std::vector<ServiceEntry> checked = services ? ChosenServices(rows, *services) : rows;
+    for (int row = 0; row < plan.rows; ++row) {
+        const ServiceEntry& entry = rows[static_cast<std::size_t>(row)];
+        if (std::any_of(checked.begin(), checked.end(),
+                        [&](const ServiceEntry& s) { return s.code == entry.code; }))
+            plan.services.push_back({row, entry});
+    }
     const RunPlanBoard board(std::move(plan));
     DayResult result;
     DaySink sink(result, observer, report);

@@ -30,10 +30,12 @@ struct DayResult {
 };
 
 // A log the run cannot read ends it (Failed, with the message); one it cannot open is
-// said through `report` and skipped.
+// said through `report` and skipped.  `services` (--services: codes separated by
+// commas) leaves the other services' rows unchecked.
 DayResult RunDay(const std::string& programDir, const ErrorCatalogue& catalogue,
                  const std::string& logDir, const std::string& day, FindingsObserver* observer,
                  const std::function<void(std::string_view)>& report, const StopToken& stop,
-                 const ScanOptions& options);
+                 const ScanOptions& options,
+                 const std::optional<std::string>& services = std::nullopt);
 
 }  // namespace corvane::cli

@@ -1,6 +1,5 @@
 // grep: every line of a day's log files that holds a text or matches an expression.
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -8,57 +7,11 @@
 #include "base/GbkUtf8.h"
 #include "catalog/ServiceCatalogue.h"
 #include "cli/Commands.h"
+#include "cli/JsonLines.h"
 #include "search/DaySearch.h"
 
 namespace corvane::cli {
 namespace {
-
-// The services named by --services, in catalogue order; every code must be one of
-// the catalogue's.
-std::vector<ServiceEntry> ChosenServices(std::vector<ServiceEntry> services,
-                                         const std::string& list) {
-    std::vector<std::string> codes;
-    for (std::size_t from = 0;;) {
-        const std::size_t comma = list.find(',', from);
-        codes.push_back(list.substr(from, comma - from));
-        if (comma == std::string::npos) break;
-        from = comma + 1;
-    }
-    for (const std::string& code : codes) {
-        if (std::none_of(services.begin(), services.end(),
-                         [&](const ServiceEntry& s) { return s.code == code; }))
-            throw UsageError("--services: no service \"" + code + "\" in the catalogue");
-    }
-    std::erase_if(services, [&](const ServiceEntry& s) {
-        return std::find(codes.begin(), codes.end(), s.code) == codes.end();
-    });
-    return services;
-}
-
-// A JSON string of the UTF-8 text.
-void AppendJsonString(std::string_view utf8, std::string& out) {
-    out += '"';
-    for (const char c : utf8) {
-        const unsigned char byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
-
-void AppendNumber(std::int64_t n, std::string& out) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-    out.append(digits, end);
-}
 
 class PrintedMatches final : public DayMatchSink {
 public:

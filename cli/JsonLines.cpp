@@ -1,5 +1,6 @@
 #include "cli/JsonLines.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "base/GbkUtf8.h"
@@ -38,6 +39,30 @@ void AppendEscaped(std::string_view utf8, std::string& out) {
 }
 
 }  // namespace
+
+void AppendJsonString(std::string_view utf8, std::string& out) {
+    out += '"';
+    for (const char c : utf8) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void AppendNumber(std::int64_t n, std::string& out) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    out.append(digits, end);
+}
 
 JsonObject::JsonObject(std::string_view event) {
     text_ = "{\"event\":\"";

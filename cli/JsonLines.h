@@ -26,6 +26,11 @@ private:
     std::string text_;
 };
 
+// Appends `utf8` as a JSON string: quotes, backslashes and control bytes escaped.
+void AppendJsonString(std::string_view utf8, std::string& out);
+// Appends the decimal digits of `n`.
+void AppendNumber(std::int64_t n, std::string& out);
+
 // The finding object: service, code, the code's name, line number, offset and the
 // text after "CODE|".
 std::string FindingJson(std::string_view service, const Finding& finding,

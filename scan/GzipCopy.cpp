@@ -76,16 +76,6 @@ std::string GzipCacheDirectory() {
 
 namespace {
 
-// FNV-1a: a short, stable name for the compressed file's path.
-std::uint64_t PathHash(std::string_view text) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : text) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
-
 GzipCopy Failed(std::string_view message, const std::string& path) {
     GzipCopy copy;
     copy.error = std::string(message) + FileNameForMessage(path);
@@ -100,51 +90,6 @@ GzipCopy DecompressedCopyOf(const std::string& gzPath, const StopToken& stop) {
     return DecompressedCopy(gzPath, *status, kMaxDecompressedBytes, stop);
 }
 
-namespace {
-
-// The cache directory, made when missing, only when it is this user's own and nobody
-// else may put names into it.
-bool CacheDirectoryReady(const std::string& directory) {
-    std::error_code error;
-    std::filesystem::create_directories(directory, error);
-    ::chmod(directory.c_str(), 0700);  // best effort: the check below decides
-    struct stat st {};
-    return ::lstat(directory.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           st.st_uid == ::geteuid() && (st.st_mode & 022) == 0;
-}
-
-// The copy under `path` when it is one this user made: a regular file under the name
-// itself, this user's, one link, writable by nobody else.
-FileDescriptor OpenOwnCopy(const std::string& path) {
-    FileDescriptor file = OpenRegularNoFollow(path);
-    struct stat st {};
-    if (!file || ::fstat(file.Get(), &st) != 0 || st.st_uid != ::geteuid() || st.st_nlink != 1 ||
-        (st.st_mode & 022) != 0)
-        return {};
-    return file;
-}
-
-// After a new copy `name`: copies of earlier states of the same file (`prefix`), and
-// whatever has not been used for kGzipCopyKeepSeconds (leftovers of broken runs
-// included), go.  Names are removed, never followed.
-void PruneCache(const std::string& directory, const std::string& name, const std::string& prefix) {
-    const std::int64_t now = static_cast<std::int64_t>(::time(nullptr));
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
-        const std::string other = entry.path().filename().string();
-        if (other == name) continue;
-        struct stat st {};
-        if (::lstat(entry.path().c_str(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
-        const bool unused = now - static_cast<std::int64_t>(st.st_mtime) > kGzipCopyKeepSeconds;
-        // A name with ".log." is another process's copy still being written.
-        const bool earlierState =
-            other.rfind(prefix, 0) == 0 && other.find(".log.") == std::string::npos;
-        if (unused || earlierState) ::unlink(entry.path().c_str());
-    }
-}
-
-}  // namespace
-
 GzipCopy DecompressedCopy(const std::string& gzPath, const FileStatus& status, std::int64_t limit,
                           const StopToken& stop) {
     std::error_code error;
@@ -152,7 +97,7 @@ GzipCopy DecompressedCopy(const std::string& gzPath, const FileStatus& status, s
     const std::string key = error ? gzPath : absolute.lexically_normal().string();
     char prefix[32];
     std::snprintf(prefix, sizeof prefix, "%016llx-",
-                  static_cast<unsigned long long>(PathHash(key)));
+                  static_cast<unsigned long long>(StableTextHash(key)));
     const std::string directory = GzipCacheDirectory();
     const std::string name = prefix + std::to_string(status.stamp.device) + "-" +
                              std::to_string(status.stamp.inode) + "-" +
@@ -160,8 +105,8 @@ GzipCopy DecompressedCopy(const std::string& gzPath, const FileStatus& status, s
                              std::to_string(status.stamp.modifiedNs) + ".log";
     GzipCopy copy;
     copy.path = directory + name;
-    if (!CacheDirectoryReady(directory)) return Failed(gbk::kMsgGzipCacheFailed, copy.path);
-    if (FileDescriptor made = OpenOwnCopy(copy.path)) {
+    if (!PrivateDirectoryReady(directory)) return Failed(gbk::kMsgGzipCacheFailed, copy.path);
+    if (FileDescriptor made = OpenOwnFile(copy.path)) {
         ::futimens(made.Get(), nullptr);  // used now: kept another while
         copy.file = std::move(made);
         return copy;
@@ -191,7 +136,7 @@ GzipCopy DecompressedCopy(const std::string& gzPath, const FileStatus& status, s
     }
     out.Keep();
     copy.file = std::move(out.File());
-    PruneCache(directory, name, prefix);
+    PruneCacheDirectory(directory, name, prefix, ".log", kGzipCopyKeepSeconds);
     return copy;
 }
 

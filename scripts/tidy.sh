@@ -10,7 +10,7 @@ if [ ! -f "$build/compile_commands.json" ]; then
   exit 1
 fi
 mapfile -t files < <(git ls-files -co --exclude-standard \
-  'base/*.cpp' 'catalog/*.cpp' 'scan/*.cpp' 'patterns/*.cpp' 'online/*.cpp' 'history/*.cpp' 'report/*.cpp' 'follow/*.cpp' 'search/*.cpp' 'cli/*.cpp')
+  'base/*.cpp' 'catalog/*.cpp' 'scan/*.cpp' 'patterns/*.cpp' 'online/*.cpp' 'history/*.cpp' 'report/*.cpp' 'follow/*.cpp' 'search/*.cpp' 'timeline/*.cpp' 'cli/*.cpp')
 out=$(printf '%s\n' "${files[@]}" | xargs -P2 -n4 clang-tidy -p "$build" --quiet 2>/dev/null || true)
 findings=$(printf '%s\n' "$out" | grep -E ': (warning|error):' || true)
 if [ -n "$findings" ]; then

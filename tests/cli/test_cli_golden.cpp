@@ -3,6 +3,7 @@
 // scripts/update-golden.sh rewrites.  `days` is left out: it lists the days in the
 // order the file system reads the directory.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <string>
 
@@ -18,6 +19,8 @@ using testing_support::RunCli;
 
 TEST(CliGoldenTest, DemoDataGivesTheRecordedOutput) {
     const testing_support::TempDir scratch;
+    // The merges' time indexes go into the test's own directory.
+    ::setenv("XDG_CACHE_HOME", scratch.path().c_str(), 1);
     const std::string demo = std::string(CORVANE_SOURCE_DIR) + "/demo";
     const std::string prog = "--program-dir " + demo + " ";
     const std::string logs = demo + "/logs";
@@ -43,12 +46,20 @@ TEST(CliGoldenTest, DemoDataGivesTheRecordedOutput) {
         {"grep " + prog + "--json --services MQ,GW --regex --case-sensitive 'time(out)? ' " + logs +
              " 20261203",
          "demo/grep-json-20261203.txt"},
+        {"timeline " + prog + "--minutes 60 " + logs + " 20261202", "demo/timeline-20261202.txt"},
+        {"timeline " + prog + "--json --minutes 240 " + logs + " 20261203",
+         "demo/timeline-20261203.json"},
+        {"merge " + prog + "--from 10:00:00 --to 10:20:00 " + logs + " 20261202",
+         "demo/merge-20261202.txt"},
+        {"merge " + prog + "--json --services WEB,GW --from 09:00 --to 09:30 " + logs + " 20261203",
+         "demo/merge-json-20261203.txt"},
     };
     for (const auto& test : cases) {
         const testing_support::CliResult r = RunCli(test.args, scratch.path());
         EXPECT_EQ(r.status, 0) << test.args << "\n" << r.err;
         ExpectGolden(r.out, test.golden);
     }
+    ::unsetenv("XDG_CACHE_HOME");
 }
 
 }  // namespace
