@@ -1,10 +1,11 @@
-// The findings over the day: the time distribution counts what the core counts from
-// a scan of the same file and shows a slot's first finding on a click, 转到时间 shows
+// The findings over the day: the time distribution counts what `corvane-scan timeline`
+// counts for the same day and shows a slot's first finding on a click, 转到时间 shows
 // the first finding at or after a time, and the per-code summary counts each code and
 // limits the known-error list to one.  The chart grows while the file is followed.
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QProcess>
 #include <QTextBlock>
 
 #include "CoreFakes.h"
@@ -120,6 +121,29 @@ struct TimelineWindow {
     QString Status() const { return Controls::Find<QLabel>(*form, design::kFindStatus)->text(); }
 };
 
+// What `corvane-scan timeline` prints for the service A of the window's day with slots
+// of `minutes`, and the same lines of the chart's slots that hold findings.
+QStringList CommandLineSlots(const TimelineWindow& w, int minutes) {
+    QProcess scan;
+    scan.start(
+        QStringLiteral(CORVANE_SCAN_EXE),
+        {"timeline", "--program-dir", QFile::decodeName(w.dirs.ProgramDir().c_str()), "--services",
+         "A", "--minutes", QString::number(minutes), w.dirs.LogDir(), "20240102"});
+    if (!scan.waitForFinished(60000) || scan.exitCode() != 0) qWarning("corvane-scan failed");
+    return QString::fromUtf8(scan.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+QStringList ChartSlots(const TimelineTab& timeline) {
+    QStringList lines;
+    for (const corvane::TimeSlot& slot : timeline.drawnSlots())
+        if (slot.known + slot.unknown > 0)
+            lines << QStringLiteral("A\t%1\t%2\t%3")
+                         .arg(QString::fromStdString(corvane::MinuteText(slot.start)))
+                         .arg(slot.known)
+                         .arg(slot.unknown);
+    return lines;
+}
+
 // The slots that hold findings, as CountSlots gives them.
 std::vector<corvane::TimeSlot> Held(const std::vector<corvane::TimeSlot>& drawn) {
     std::vector<corvane::TimeSlot> held;
@@ -134,7 +158,7 @@ class WindowTimelineTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theChartCountsWhatTheCoreCounts() {
+    void theChartCountsWhatTheCommandLineCounts() {
         TimelineWindow w;
         const auto [findings, times] = w.Reference("Tau20240102.log");
         QCOMPARE(findings.size(), std::size_t{2000});
@@ -160,6 +184,8 @@ private slots:
                         w.timeline->seriesNames().size() == one.series.size());
             QCOMPARE(w.timeline->slotSeconds(), one.slot);
             QCOMPARE(w.timeline->seriesNames(), one.series);
+            // The command line's counts; the codes of each slot as the core counts them.
+            QCOMPARE(ChartSlots(*w.timeline), CommandLineSlots(w, one.slot / 60));
             QVERIFY(Held(w.timeline->drawnSlots()) ==
                     corvane::CountSlots(findings, times, one.slot, one.byCode));
             // One bar per slot of the span, those without findings too.
