@@ -1,6 +1,10 @@
 #include "PatternsTab.h"
 
+#include <QComboBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -94,8 +98,11 @@ PatternsTab::PatternsTab(QTabWidget* tabs, std::string programDir, WindowDialogs
     auto* layout = new QVBoxLayout(tab_);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* splitter = new QSplitter(Qt::Vertical, tab_);
+    splitter->setObjectName(QStringLiteral("patternsSplitter"));
     list_ = new QTreeWidget(splitter);
     list_->setRootIsDecorated(false);
+    // Patterns whose entries must go in one after the other are drafted together.
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setUniformRowHeights(true);
     list_->setHeaderLabels(
         {QStringLiteral("行数"), QStringLiteral("变化"), QStringLiteral("模式（<*> 为可变部分）")});
@@ -115,14 +122,38 @@ PatternsTab::PatternsTab(QTabWidget* tabs, std::string programDir, WindowDialogs
     addButton_->setToolTip(
         QStringLiteral("把生成的条目加入本程序目录的 ErrorList.ini，下次启动时生效"));
     addButton_->setEnabled(false);
+    draftButton_->setEnabled(false);
     draftText_ = new QPlainTextEdit(lower);
     draftText_->setReadOnly(true);
     draftText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The draft's own texts, typed by its keeper before it goes in.
+    auto* fields = new QFormLayout();
+    nameEdit_ = new QLineEdit(lower);
+    keywordEdit_ = new QLineEdit(lower);
+    keywordEdit_->setToolTip(
+        QStringLiteral("日志关键字必须出现在该模式的每一行，且不出现在其他未归属的行"));
+    memoEdit_ = new QPlainTextEdit(lower);
+    memoEdit_->setToolTip(QStringLiteral("每行一条说明"));
+    memoEdit_->setMaximumHeight(memoEdit_->fontMetrics().lineSpacing() * 4 + 12);
+    draftProblem_ = new QLabel(lower);
+    draftProblem_->setWordWrap(true);
+    // Several patterns selected give an entry each: the fields edit the one chosen here.
+    draftChoice_ = new QComboBox(lower);
+    draftChoice_->setVisible(false);
+    fields->addRow(QStringLiteral("错误名称"), nameEdit_);
+    fields->addRow(QStringLiteral("日志关键字"), keywordEdit_);
+    fields->addRow(QStringLiteral("错误说明"), memoEdit_);
     auto* draftButtons = new QHBoxLayout();
     draftButtons->addWidget(draftButton_);
     draftButtons->addWidget(addButton_);
     draftColumn->addLayout(draftButtons);
+    draftColumn->addWidget(draftChoice_);
+    draftColumn->addLayout(fields);
+    draftColumn->addWidget(draftProblem_);
     draftColumn->addWidget(draftText_, 1);
+    for (QWidget* field : {static_cast<QWidget*>(nameEdit_), static_cast<QWidget*>(keywordEdit_),
+                           static_cast<QWidget*>(memoEdit_)})
+        field->setEnabled(false);
     lowerLayout->addWidget(linesText_, 1);
     lowerLayout->addLayout(draftColumn, 1);
     splitter->addWidget(list_);
@@ -136,11 +167,25 @@ PatternsTab::PatternsTab(QTabWidget* tabs, std::string programDir, WindowDialogs
     draftButton_->setObjectName(QLatin1String(design::kDraftButton));
     draftText_->setObjectName(QLatin1String(design::kDraftText));
     addButton_->setObjectName(QLatin1String(design::kAddDraftButton));
+    nameEdit_->setObjectName(QStringLiteral("draftNameEdit"));
+    keywordEdit_->setObjectName(QStringLiteral("draftKeywordEdit"));
+    memoEdit_->setObjectName(QStringLiteral("draftMemoEdit"));
+    draftProblem_->setObjectName(QStringLiteral("draftProblemLabel"));
+    draftChoice_->setObjectName(QStringLiteral("draftChoice"));
+    connect(draftChoice_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { showDraftFields(index); });
 
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { groupIfShown(); });
     connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { showSelectedPattern(); });
     connect(draftButton_, &QPushButton::clicked, this, [this] { draftEntry(); });
     connect(addButton_, &QPushButton::clicked, this, [this] { addDraft(); });
+    for (QLineEdit* edit : {nameEdit_, keywordEdit_})
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            if (!drafts_.empty()) showEditedDraft();
+        });
+    connect(memoEdit_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!drafts_.empty()) showEditedDraft();
+    });
 }
 
 PatternsTab::~PatternsTab() { cancel(); }
@@ -167,6 +212,7 @@ void PatternsTab::clear(bool emptyService) {
     list_->clear();
     linesText_->clear();
     clearDraft();
+    enableDraftButton();
     setCaption(emptyService ? QStringLiteral("0") : QStringLiteral("…"));
     grouped_ = emptyService;
     regroup_ = false;
@@ -225,6 +271,7 @@ void PatternsTab::showPatterns(std::vector<Pattern>& patterns) {
             break;
         }
     }
+    enableDraftButton();
     if (regroup_) {
         regroup_ = false;
         grouped_ = false;
@@ -232,9 +279,21 @@ void PatternsTab::showPatterns(std::vector<Pattern>& patterns) {
     }
 }
 
+// A draft is made for selected patterns only; the lines beyond the cap have none.
+void PatternsTab::enableDraftButton() {
+    const QList<QTreeWidgetItem*> selected = list_->selectedItems();
+    bool draftable = !selected.isEmpty();
+    for (QTreeWidgetItem* item : selected) {
+        const auto index = static_cast<std::size_t>(list_->indexOfTopLevelItem(item));
+        draftable = draftable && index < patterns_.size() && !patterns_[index].other;
+    }
+    draftButton_->setEnabled(draftable);
+}
+
 void PatternsTab::showSelectedPattern() {
     drafting_.cancel();
     clearDraft();
+    enableDraftButton();
     const QList<QTreeWidgetItem*> selected = list_->selectedItems();
     if (selected.isEmpty()) return;
     const auto index = static_cast<std::size_t>(list_->indexOfTopLevelItem(selected.first()));
@@ -245,46 +304,236 @@ void PatternsTab::showSelectedPattern() {
 }
 
 void PatternsTab::clearDraft() {
-    draft_.reset();
+    drafts_.clear();
+    draftService_.reset();
+    shownDraft_ = 0;
     addButton_->setEnabled(false);
     draftText_->clear();
+    draftProblem_->clear();
+    {
+        const QSignalBlocker quiet(draftChoice_);
+        draftChoice_->clear();
+    }
+    draftChoice_->setVisible(false);
+    setFieldsEnabled(false);
+    for (QLineEdit* edit : {nameEdit_, keywordEdit_}) {
+        const QSignalBlocker quiet(edit);
+        edit->clear();
+    }
+    const QSignalBlocker quiet(memoEdit_);
+    memoEdit_->clear();
 }
+
+void PatternsTab::setFieldsEnabled(bool enabled) {
+    for (QWidget* field : {static_cast<QWidget*>(nameEdit_), static_cast<QWidget*>(keywordEdit_),
+                           static_cast<QWidget*>(memoEdit_)})
+        field->setEnabled(enabled);
+}
+
+namespace {
+
+// The GBK bytes of a typed text, or nothing when a character of it has none.
+std::optional<std::string> TypedGbk(const QString& text) {
+    std::string bytes = ToGbkText(text);
+    if (FromGbkLine(bytes) != text) return std::nullopt;
+    return bytes;
+}
+
+QString TextFaultWords(DraftTextFault fault) {
+    switch (fault) {
+        case DraftTextFault::Empty:
+            return QStringLiteral("不能为空");
+        case DraftTextFault::LineEnd:
+            return QStringLiteral("不能含换行");
+        case DraftTextFault::ZeroByte:
+            return QStringLiteral("不能含空字符");
+        case DraftTextFault::Blank:
+            return QStringLiteral("首尾不能是空格或制表符（读取时会被去掉）");
+        case DraftTextFault::Quoted:
+            return QStringLiteral("不能整体加引号（读取时会被去掉）");
+        case DraftTextFault::TooLong:
+            return QStringLiteral("超过 2047 字节");
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<CatalogueDraft> PatternsTab::editedDraft(QString& problem) const {
+    if (drafts_.empty()) return std::nullopt;
+    const CatalogueDraft& shown = drafts_[static_cast<std::size_t>(shownDraft_)].draft;
+    if (shown.code.empty()) return std::nullopt;
+    // Each text as the catalogue will hold it, or why it cannot be.
+    const auto take = [&problem](const QString& part, const QString& typed) {
+        const std::optional<std::string> bytes = TypedGbk(typed);
+        if (!bytes) {
+            problem = part + QStringLiteral("含有 GBK 无法表示的字符");
+        } else if (const std::optional<DraftTextFault> fault = FindDraftTextFault(*bytes)) {
+            problem = part + TextFaultWords(*fault);
+            return std::optional<std::string>();
+        }
+        return bytes;
+    };
+    const std::optional<std::string> name = take(QStringLiteral("错误名称"), nameEdit_->text());
+    if (!name) return std::nullopt;
+    const std::optional<std::string> keyword =
+        take(QStringLiteral("日志关键字"), keywordEdit_->text());
+    if (!keyword) return std::nullopt;
+    std::vector<std::string> memo;
+    const QStringList lines = memoEdit_->toPlainText().split(QLatin1Char('\n'));
+    if (lines.size() > static_cast<qsizetype>(kDraftMemoLinesMax)) {
+        problem = QStringLiteral("错误说明最多 %1 行").arg(kDraftMemoLinesMax);
+        return std::nullopt;
+    }
+    for (const QString& line : lines) {
+        std::optional<std::string> bytes = take(QStringLiteral("错误说明的每一行"), line);
+        if (!bytes) return std::nullopt;
+        memo.push_back(std::move(*bytes));
+    }
+    CatalogueDraft draft = shown;
+    EditDraft(draft, *name, std::move(memo), *keyword);
+    return draft;
+}
+
+// The texts typed go into the draft shown; the text view shows every draft as it would
+// be written, one after the other.
+void PatternsTab::showEditedDraft() {
+    if (drafts_.empty()) return;
+    QString problem;
+    DraftEntry& shown = drafts_[static_cast<std::size_t>(shownDraft_)];
+    std::optional<CatalogueDraft> draft = editedDraft(problem);
+    shown.typedOk = draft.has_value();
+    if (draft) shown.draft = std::move(*draft);
+    draftProblem_->setText(problem);
+    showDraftTexts();
+}
+
+void PatternsTab::showDraftTexts() {
+    QString text;
+    bool addable = !drafts_.empty();
+    for (const DraftEntry& entry : drafts_) {
+        text += FromGbkText(entry.draft.text);
+        addable = addable && entry.typedOk && !entry.draft.code.empty() && entry.draft.keyword;
+    }
+    draftText_->setPlainText(text);
+    addButton_->setEnabled(addable && !adding_.pending());
+}
+
+// The fields show the texts of the draft chosen.
+void PatternsTab::showDraftFields(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= drafts_.size()) return;
+    shownDraft_ = index;
+    const CatalogueDraft& draft = drafts_[static_cast<std::size_t>(index)].draft;
+    const bool editable = !draft.code.empty() && draft.keyword.has_value();
+    QStringList memo;
+    for (const std::string& line : draft.memo) memo << FromGbkLine(line);
+    {
+        const QSignalBlocker quietName(nameEdit_), quietKeyword(keywordEdit_), quietMemo(memoEdit_);
+        nameEdit_->setText(editable ? FromGbkLine(draft.name) : QString());
+        keywordEdit_->setText(editable ? FromGbkLine(*draft.keyword) : QString());
+        memoEdit_->setPlainText(editable ? memo.join(QLatin1Char('\n')) : QString());
+    }
+    setFieldsEnabled(editable);
+}
+
+namespace {
+
+// The drafts of the patterns selected, in the order they go in, and for a single pattern
+// without a keyword, the pattern whose entry must go in first.
+struct Drafted {
+    std::vector<CatalogueDraft> drafts;
+    std::vector<std::uint32_t> ranks;
+    std::uint32_t first = 0;
+};
+
+}  // namespace
 
 void PatternsTab::draftEntry() {
-    const QList<QTreeWidgetItem*> selected = list_->selectedItems();
-    if (selected.isEmpty() || !service_ || !catalogue_) return;
-    const auto index = static_cast<std::size_t>(list_->indexOfTopLevelItem(selected.first()));
-    if (index >= patterns_.size() || patterns_[index].other) return;
+    if (!service_ || !catalogue_) return;
+    // The selected patterns, largest first; their ranks are their places in the list.
+    std::vector<DraftPattern> chosen;
+    for (QTreeWidgetItem* item : list_->selectedItems()) {
+        const auto index = static_cast<std::size_t>(list_->indexOfTopLevelItem(item));
+        if (index >= patterns_.size() || patterns_[index].other) return;
+        chosen.push_back({static_cast<std::uint32_t>(index + 1), patterns_[index].constants,
+                          patterns_[index].lines});
+    }
+    if (chosen.empty()) return;
+    std::sort(chosen.begin(), chosen.end(),
+              [](const DraftPattern& a, const DraftPattern& b) { return a.rank < b.rank; });
+    std::vector<DraftPattern> all;
+    for (std::size_t i = 0; i < patterns_.size(); ++i)
+        if (!patterns_[i].other)
+            all.push_back(
+                {static_cast<std::uint32_t>(i + 1), patterns_[i].constants, patterns_[i].lines});
     clearDraft();
-    drafting_.start<CatalogueDraft>(
-        [pattern = patterns_[index], service = service_, catalogue = catalogue_,
-         programDir = programDir_,
-         reserved = reserved_](const StopToken& stop) mutable -> std::optional<CatalogueDraft> {
+    drafting_.start<Drafted>(
+        [chosen = std::move(chosen), all = std::move(all), service = service_,
+         catalogue = catalogue_, programDir = programDir_,
+         reserved = reserved_](const StopToken& stop) mutable -> std::optional<Drafted> {
             const ServicePass& pass = *service;
-            // Read before the pass: a change from here on makes the addition refuse.
+            // Read before the passes: a change from here on makes the addition refuse.
             const ErrorListFile file = ReadErrorListFile(programDir);
-            // One more pass over the file: the keyword must be in no other line that
+            // A pass over the file per pattern: a keyword must be in no other line that
             // neither an ignore text nor an earlier entry claims.
-            const KeywordPass keyword = ChoosePatternKeyword(
-                pattern.constants, pass.logFile, pattern.lines, KnownFindingLines(pass.findings),
-                ReadIgnoreList(programDir, pass.serviceCode), stop);
-            if (keyword.stopped) return std::nullopt;
-            return DraftCatalogueEntry(file, *catalogue, pass.serviceCode, keyword.keyword,
-                                       reserved);
+            const std::vector<std::int64_t> known = KnownFindingLines(pass.findings);
+            const std::vector<std::string> ignores = ReadIgnoreList(programDir, pass.serviceCode);
+            const DraftOrder order = OrderPatternDrafts(chosen, pass.logFile, known, ignores, stop);
+            if (order.stopped) return std::nullopt;
+            Drafted drafted;
+            if (chosen.size() == 1 && !order.steps.front().keyword) {
+                drafted.first =
+                    PatternToDraftFirst(chosen.front(), all, pass.logFile, known, ignores, stop);
+                if (stop.stop_requested()) return std::nullopt;
+            }
+            for (const DraftStep& step : order.steps) {
+                drafted.ranks.push_back(step.rank);
+                drafted.drafts.push_back(DraftCatalogueEntry(file, *catalogue, pass.serviceCode,
+                                                             step.keyword, reserved));
+            }
+            return drafted;
         },
-        [this](CatalogueDraft& draft) { showDraft(draft); });
+        [this, service = service_](Drafted& drafted) {
+            draftService_ = service;
+            showDrafts(drafted.drafts, drafted.ranks, drafted.first);
+        });
 }
 
-void PatternsTab::showDraft(CatalogueDraft& draft) {
-    // The code and key are the window's from now on, whether the draft is added or copied.
-    if (!draft.code.empty()) {
-        reserved_.codes.push_back(draft.code);
-        reserved_.listKeys.push_back(draft.listKey);
+void PatternsTab::showDrafts(std::vector<CatalogueDraft>& drafts,
+                             const std::vector<std::uint32_t>& ranks, std::uint32_t first) {
+    drafts_.clear();
+    for (std::size_t i = 0; i < drafts.size(); ++i) {
+        CatalogueDraft& draft = drafts[i];
+        // The code and key are the window's from now on, whether the draft is added or
+        // copied.
+        if (!draft.code.empty()) {
+            reserved_.codes.push_back(draft.code);
+            reserved_.listKeys.push_back(draft.listKey);
+        }
+        const std::size_t index = ranks[i] - 1;
+        const std::vector<std::int64_t> lines =
+            index < patterns_.size() ? patterns_[index].lines : std::vector<std::int64_t>();
+        DraftEntry entry;
+        entry.chosenKeyword = draft.keyword;
+        entry.draft = std::move(draft);
+        entry.lines = lines;
+        entry.rank = ranks[i];
+        drafts_.push_back(std::move(entry));
     }
-    draftText_->setPlainText(FromGbkText(draft.text));
-    const bool addable = !draft.code.empty() && draft.keyword.has_value();
-    draft_ = std::move(draft);
-    addButton_->setEnabled(addable);
+    {
+        const QSignalBlocker quiet(draftChoice_);
+        draftChoice_->clear();
+        for (const std::uint32_t rank : ranks)
+            draftChoice_->addItem(QStringLiteral("第%1个模式的条目").arg(rank));
+    }
+    draftChoice_->setVisible(drafts_.size() > 1);
+    showDraftFields(0);
+    if (first != 0)
+        draftProblem_->setText(
+            QStringLiteral("该模式的关键字也出现在第%1个模式的行中：先加入第%1个模式的条目，"
+                           "或同时选中两个模式一起加入")
+                .arg(first));
+    showDraftTexts();
 }
 
 namespace {
@@ -292,15 +541,23 @@ namespace {
 struct Addition {
     std::optional<DraftRefusal> refusal;  // nothing: added
     std::string detail;                   // the refusal's own text
-    std::string code;
+    std::vector<std::string> codes;       // the codes added
+    KeywordCheck keyword;                 // of a keyword typed in place of the chosen one
 };
 
 // The window's words for an addition, as GBK for the information box.
 std::string AdditionMessage(const Addition& a) {
     QString text;
-    if (!a.refusal) {
+    if (a.keyword.fault != KeywordCheck::Fault::None) {
+        text = (a.keyword.fault == KeywordCheck::Fault::MissingFromPatternLine
+                    ? QStringLiteral("日志关键字不在该模式的第 %1 行中，未加入。")
+                    : QStringLiteral("日志关键字也出现在第 %1 行（不属于该模式），未加入。"))
+                   .arg(a.keyword.line);
+    } else if (!a.refusal) {
+        QStringList codes;
+        for (const std::string& code : a.codes) codes << QString::fromStdString(code);
         text = QStringLiteral("已将错误代码 %1 加入 ErrorList.ini，下次启动时生效。")
-                   .arg(QString::fromStdString(a.code));
+                   .arg(codes.join(QStringLiteral("、")));
     } else {
         switch (*a.refusal) {
             case DraftRefusal::Changed:
@@ -333,20 +590,65 @@ std::string AdditionMessage(const Addition& a) {
 }  // namespace
 
 void PatternsTab::addDraft() {
-    if (!draft_ || adding_.pending()) return;
+    if (drafts_.empty() || adding_.pending()) return;
+    showEditedDraft();
+    if (!addButton_->isEnabled()) return;
+    // The keeper sees the entries that will be written before they are.
+    std::string entries;
+    for (const DraftEntry& entry : drafts_) entries += entry.draft.text;
+    const std::string question =
+        ToGbkText(QStringLiteral("将以下条目依次加入 ErrorList.ini：\n\n")) + entries;
+    if (!dialogs_.AskYesNo(gbk::kButtonAddDraft, question)) return;
     addButton_->setEnabled(false);
-    // The lock can be held by an update for a while: off the window's thread.
+    // The keyword checks read the log and the lock can be held by an update for a
+    // while: off the window's thread.
     adding_.start<Addition>(
-        [draft = *draft_,
-         programDir = programDir_](const StopToken& stop) -> std::optional<Addition> {
-            DraftAddition added =
-                AddDraftToCatalogue(programDir, draft, std::chrono::seconds(30), stop);
-            if (added.stopped) return std::nullopt;
-            return Addition{added.refusal, std::move(added.detail), draft.code};
+        [drafts = drafts_, programDir = programDir_,
+         service = draftService_](const StopToken& stop) -> std::optional<Addition> {
+            const ServicePass& pass = *service;
+            Addition done;
+            std::vector<std::int64_t> claimed = KnownFindingLines(pass.findings);
+            for (std::size_t i = 0; i < drafts.size(); ++i) {
+                CatalogueDraft draft = drafts[i].draft;
+                if (draft.keyword != drafts[i].chosenKeyword) {
+                    const KeywordCheck check =
+                        CheckPatternKeyword(*draft.keyword, pass.logFile, drafts[i].lines, claimed,
+                                            ReadIgnoreList(programDir, pass.serviceCode), stop);
+                    if (check.stopped) return std::nullopt;
+                    if (!check.Takes()) {
+                        done.keyword = check;
+                        return done;
+                    }
+                }
+                // Each entry after the first goes into the catalogue as the one before
+                // left it.
+                if (i > 0) draft.file = ReadErrorListFile(programDir);
+                DraftAddition added =
+                    AddDraftToCatalogue(programDir, draft, std::chrono::seconds(30), stop);
+                if (added.stopped) return std::nullopt;
+                if (added.refusal) {
+                    done.refusal = added.refusal;
+                    done.detail = std::move(added.detail);
+                    return done;
+                }
+                done.codes.push_back(draft.code);
+                std::vector<std::int64_t> merged;
+                std::merge(claimed.begin(), claimed.end(), drafts[i].lines.begin(),
+                           drafts[i].lines.end(), std::back_inserter(merged));
+                claimed = std::move(merged);
+            }
+            return done;
         },
         [this](Addition& a) {
-            // Added or refused, this draft is done: the next one reads the file again.
-            draft_.reset();
+            const bool typedKeywordRefused = a.keyword.fault != KeywordCheck::Fault::None;
+            // Added or refused, these drafts are done: the next one reads the file again.
+            // A keyword that takes other lines can be typed again.
+            if (typedKeywordRefused && a.codes.empty()) {
+                addButton_->setEnabled(true);
+            } else {
+                drafts_.clear();
+                setFieldsEnabled(false);
+            }
             dialogs_.ShowMessage(AdditionMessage(a));
         });
 }

@@ -20,6 +20,9 @@
 #include "WindowRun.h"
 #include "catalog/CatalogueDraft.h"
 
+class QComboBox;
+class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -72,9 +75,22 @@ private:
     void showPatterns(std::vector<Pattern>& patterns);
     void showSelectedPattern();
     void draftEntry();
-    void showDraft(CatalogueDraft& draft);
+    void enableDraftButton();
+    // `drafts` in the order they go in, of the patterns ranked `ranks`; `first`: the
+    // rank of the pattern that must go in before a single one without keyword, or 0.
+    void showDrafts(std::vector<CatalogueDraft>& drafts, const std::vector<std::uint32_t>& ranks,
+                    std::uint32_t first);
     void addDraft();
     void clearDraft();
+    void setFieldsEnabled(bool enabled);
+    // The draft chosen with the name, explanation and keyword as typed, or nothing with
+    // `problem` saying why they cannot go in as typed.
+    std::optional<CatalogueDraft> editedDraft(QString& problem) const;
+    // Takes the typed texts into the draft chosen and shows the entries as they would
+    // be written, or why they cannot be.
+    void showEditedDraft();
+    void showDraftTexts();
+    void showDraftFields(int index);
     void setCaption(const QString& count);
 
     const std::string programDir_;
@@ -96,8 +112,24 @@ private:
     BackgroundTask grouping_;
     BackgroundTask drafting_;
     BackgroundTask adding_;
-    std::optional<CatalogueDraft> draft_;  // the draft shown, while it can be added
-    DraftReservations reserved_;           // what the window's drafts have taken
+    // A draft shown, while it can be added, with what it was made from (for the check of
+    // a keyword typed in place of the one chosen).
+    struct DraftEntry {
+        CatalogueDraft draft;  // with the texts typed so far
+        std::optional<std::string> chosenKeyword;
+        std::vector<std::int64_t> lines;  // its pattern's
+        std::uint32_t rank = 0;
+        bool typedOk = true;  // the texts typed for it can go in as typed
+    };
+    std::vector<DraftEntry> drafts_;  // in the order they go in
+    int shownDraft_ = 0;              // the one the fields edit
+    std::shared_ptr<const ServicePass> draftService_;
+    QComboBox* draftChoice_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QLineEdit* keywordEdit_ = nullptr;
+    QPlainTextEdit* memoEdit_ = nullptr;
+    QLabel* draftProblem_ = nullptr;
+    DraftReservations reserved_;  // what the window's drafts have taken
 };
 
 }  // namespace corvane::app

@@ -137,11 +137,14 @@ const std::vector<Command>& Commands() {
         {"draft",
          2,
          2,
-         "--program-dir --threads --service --write",
-         "draft RANK LOGFILE",
+         "--program-dir --threads --service --write --name --memo",
+         "draft RANK[,RANK...] LOGFILE",
          {"the ErrorList.ini entry for the pattern of that rank among the",
           "unknown errors of --service (ranks as patterns prints them);",
-          "with --write it is added to ErrorList.ini"},
+          "with --write it is added to ErrorList.ini, with --name and",
+          "--memo as its name and explanation; several ranks give entries",
+          "added one after another, in the order in which each takes",
+          "exactly its pattern's lines"},
          &DraftCommand},
     };
     return commands;

@@ -1,7 +1,10 @@
 // draft: the catalogue entry for one pattern of a service's unknown errors, printed,
 // and with --write added to the program directory's ErrorList.ini.
+#include <algorithm>
 #include <charconv>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "catalog/CatalogueDraft.h"
 #include "catalog/ErrorCatalogue.h"
@@ -15,12 +18,33 @@
 namespace corvane::cli {
 namespace {
 
-std::uint32_t RankOperand(const std::string& text) {
-    std::uint32_t rank = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), rank);
-    if (ec != std::errc() || end != text.data() + text.size() || rank < 1)
-        throw UsageError("draft takes a pattern rank of at least 1, not \"" + text + "\"");
-    return rank;
+// "3", or "1,2" for patterns whose entries are added one after another.
+std::vector<std::uint32_t> RankOperand(const std::string& text) {
+    std::vector<std::uint32_t> ranks;
+    std::string_view rest = text;
+    for (;;) {
+        const std::string_view item = rest.substr(0, rest.find(','));
+        std::uint32_t rank = 0;
+        const auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), rank);
+        if (ec != std::errc() || end != item.data() + item.size() || rank < 1 ||
+            std::find(ranks.begin(), ranks.end(), rank) != ranks.end())
+            throw UsageError(
+                "draft takes pattern ranks of at least 1, each once, separated by "
+                "commas, not \"" +
+                text + "\"");
+        ranks.push_back(rank);
+        if (item.size() == rest.size()) return ranks;
+        rest.remove_prefix(item.size() + 1);
+    }
+}
+
+void PrintDraft(const CommandContext& c, std::string_view text) {
+    // The draft's lines as they are, without their CR LF: the output's lines end in LF.
+    while (!text.empty()) {
+        const std::size_t end = text.find("\r\n");
+        c.out.Line(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 2);
+    }
 }
 
 }  // namespace
@@ -28,7 +52,9 @@ std::uint32_t RankOperand(const std::string& text) {
 int DraftCommand(const CommandContext& c) {
     const Arguments& args = c.args;
     if (!args.service) throw UsageError("draft needs --service CODE");
-    const std::uint32_t rank = RankOperand(args.operands[0]);
+    const std::vector<std::uint32_t> ranks = RankOperand(args.operands[0]);
+    if (ranks.size() > 1 && (args.name || !args.memo.empty()))
+        throw UsageError("draft takes --name and --memo with one rank only");
     const std::string& path = args.operands[1];
     const std::string& programDir = c.options.programDir;
 
@@ -47,31 +73,66 @@ int DraftCommand(const CommandContext& c) {
     const ScanResult& scan = *scanned;
     const std::optional<PatternListing> listing = MineUnknownFindingPatterns(scan.findings, c.stop);
     if (!listing) return 1;
-    if (rank > listing->groups.size())
-        throw Failure("there is no pattern of rank " + std::to_string(rank) + "; " +
-                      std::to_string(listing->groups.size()) + " pattern(s) in " + path);
-    const PatternGroup& pattern = listing->groups[rank - 1];
-    if (pattern.other)
-        throw Failure("rank " + std::to_string(rank) +
-                      " is the group of lines beyond the pattern cap; it has no draft");
-
-    const KeywordPass keyword = ChoosePatternKeyword(
-        pattern.constants, path, PatternLinesOfRank(*listing, rank),
-        KnownFindingLines(scan.findings), ReadIgnoreList(programDir, *args.service), c.stop);
-    if (keyword.stopped) return 1;
-    DraftReservations reserved;
-    const CatalogueDraft draft =
-        DraftCatalogueEntry(*file, catalogue, *args.service, keyword.keyword, reserved);
-    if (args.write) {
-        const DraftAddition added = AddDraftToCatalogue(programDir, draft);
-        if (added.refusal) throw Failure("ErrorList.ini was not changed: " + added.detail);
+    for (const std::uint32_t rank : ranks) {
+        if (rank > listing->groups.size())
+            throw Failure("there is no pattern of rank " + std::to_string(rank) + "; " +
+                          std::to_string(listing->groups.size()) + " pattern(s) in " + path);
+        if (listing->groups[rank - 1].other)
+            throw Failure("rank " + std::to_string(rank) +
+                          " is the group of lines beyond the pattern cap; it has no draft");
     }
-    // The draft's lines as they are, without their CR LF: the output's lines end in LF.
-    std::string_view text = draft.text;
-    while (!text.empty()) {
-        const std::size_t end = text.find("\r\n");
-        c.out.Line(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 2);
+
+    // The entries go in in the order in which each takes exactly its pattern's lines.
+    const std::vector<std::int64_t> known = KnownFindingLines(scan.findings);
+    const std::vector<std::string> ignores = ReadIgnoreList(programDir, *args.service);
+    const DraftOrder order =
+        OrderPatternDrafts(DraftPatternsOf(*listing, ranks), path, known, ignores, c.stop);
+    if (order.stopped) return 1;
+    for (const DraftStep& step : order.steps) {
+        if (step.keyword) continue;
+        const std::string rank = std::to_string(step.rank);
+        if (ranks.size() > 1)
+            throw Failure("no order of these patterns gives pattern " + rank +
+                          " a keyword that takes exactly its lines");
+        // Alone it cannot go in: say which pattern's entry must come first.
+        const std::uint32_t first =
+            PatternToDraftFirst(DraftPatternsOf(*listing, {step.rank}).front(),
+                                DraftPatternsOf(*listing), path, known, ignores, c.stop);
+        if (first == 0) break;
+        const std::string before = std::to_string(first);
+        const std::string hint = "the lines of pattern " + before +
+                                 " hold every keyword of pattern " + rank + ": add pattern " +
+                                 before + "'s entry first, or both with " + "draft --write " +
+                                 rank + "," + before;
+        if (args.write) throw Failure("ErrorList.ini was not changed: " + hint);
+        c.err.Line("corvane-scan: draft: " + hint);
+    }
+
+    DraftReservations reserved;
+    for (const DraftStep& step : order.steps) {
+        // Each entry is made from the catalogue as the one before it left it.
+        if (&step != &order.steps.front()) {
+            try {
+                file = ReadErrorListFile(programDir);
+            } catch (const DraftRefused& e) {
+                throw Failure(e.what());
+            }
+        }
+        CatalogueDraft draft =
+            DraftCatalogueEntry(*file, catalogue, *args.service, step.keyword, reserved);
+        if ((args.name || !args.memo.empty()) && !draft.code.empty()) {
+            try {
+                EditDraft(draft, args.name.value_or(draft.name),
+                          args.memo.empty() ? draft.memo : args.memo, draft.keyword);
+            } catch (const DraftRefused& e) {
+                throw UsageError(std::string("draft: ") + e.what());
+            }
+        }
+        if (args.write) {
+            const DraftAddition added = AddDraftToCatalogue(programDir, draft);
+            if (added.refusal) throw Failure("ErrorList.ini was not changed: " + added.detail);
+        }
+        PrintDraft(c, draft.text);
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "patterns/DraftKeyword.h"
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_set>
 
 #include "base/AsciiCase.h"
@@ -326,6 +327,122 @@ KeywordPass ChoosePatternKeyword(const std::vector<std::string>& constants, cons
     }
     if (stopped) return {true, std::nullopt};
     return {false, chooser.Keyword()};
+}
+
+KeywordCheck CheckPatternKeyword(const std::string& keyword, const std::string& path,
+                                 const std::vector<std::int64_t>& patternLines,
+                                 const std::vector<std::int64_t>& knownLines,
+                                 const std::vector<std::string>& ignoreList,
+                                 const StopToken& stop) {
+    // The keyword is literal 0, the ignore texts follow it.
+    std::vector<std::string> literals{keyword};
+    for (const std::string& t : ignoreList)
+        if (!t.empty()) literals.push_back(t);
+    const LiteralMatcher matcher(literals);
+    LiteralMatcher::Scratch scratch(matcher);
+    struct Seen {
+        bool keyword = false;
+        bool ignored = false;
+    };
+    KeywordCheck check;
+    auto pattern = patternLines.begin();
+    auto known = knownLines.begin();
+    ForEachLogLine(path, [&](const FileLine& line) {
+        if (stop.stop_requested()) {
+            check.stopped = true;
+            return false;
+        }
+        while (pattern != patternLines.end() && *pattern < line.number) ++pattern;
+        while (known != knownLines.end() && *known < line.number) ++known;
+        if (known != knownLines.end() && *known == line.number) return true;
+        Seen seen;
+        matcher.Scan(
+            line.text.data(), line.text.size(), scratch,
+            [](void* context, std::size_t, std::uint32_t id) {
+                Seen& s = *static_cast<Seen*>(context);
+                (id == 0 ? s.keyword : s.ignored) = true;
+                return !s.ignored;
+            },
+            &seen);
+        if (seen.ignored) return true;
+        const bool ofPattern = pattern != patternLines.end() && *pattern == line.number;
+        if (ofPattern == seen.keyword) return true;
+        check.fault = ofPattern ? KeywordCheck::Fault::MissingFromPatternLine
+                                : KeywordCheck::Fault::InOtherLine;
+        check.line = line.number;
+        return false;
+    });
+    return check;
+}
+
+std::vector<DraftPattern> DraftPatternsOf(const PatternListing& listing,
+                                          const std::vector<std::uint32_t>& ranks) {
+    std::vector<DraftPattern> patterns;
+    for (const std::uint32_t rank : ranks) {
+        if (rank < 1 || rank > listing.groups.size() || listing.groups[rank - 1].other) continue;
+        patterns.push_back(
+            {rank, listing.groups[rank - 1].constants, PatternLinesOfRank(listing, rank)});
+    }
+    return patterns;
+}
+
+std::vector<DraftPattern> DraftPatternsOf(const PatternListing& listing) {
+    std::vector<std::uint32_t> ranks(listing.groups.size());
+    for (std::size_t i = 0; i < ranks.size(); ++i) ranks[i] = static_cast<std::uint32_t>(i + 1);
+    return DraftPatternsOf(listing, ranks);
+}
+
+DraftOrder OrderPatternDrafts(const std::vector<DraftPattern>& patterns, const std::string& path,
+                              const std::vector<std::int64_t>& knownLines,
+                              const std::vector<std::string>& ignoreList, const StopToken& stop) {
+    DraftOrder order;
+    std::vector<const DraftPattern*> left;
+    for (const DraftPattern& p : patterns) left.push_back(&p);
+    std::vector<std::int64_t> claimed = knownLines;
+    bool placed = true;
+    while (!left.empty() && placed) {
+        placed = false;
+        for (auto p = left.begin(); p != left.end(); ++p) {
+            const DraftPattern& pattern = **p;
+            const KeywordPass pass = ChoosePatternKeyword(pattern.constants, path, pattern.lines,
+                                                          claimed, ignoreList, stop);
+            if (pass.stopped) {
+                order.stopped = true;
+                return order;
+            }
+            if (!pass.keyword) continue;
+            order.steps.push_back({pattern.rank, pass.keyword});
+            // Its lines are the new entry's from now on: the next entries pass over them.
+            std::vector<std::int64_t> merged;
+            std::merge(claimed.begin(), claimed.end(), pattern.lines.begin(), pattern.lines.end(),
+                       std::back_inserter(merged));
+            claimed = std::move(merged);
+            left.erase(p);
+            placed = true;
+            break;
+        }
+    }
+    for (const DraftPattern* p : left) order.steps.push_back({p->rank, std::nullopt});
+    return order;
+}
+
+std::uint32_t PatternToDraftFirst(const DraftPattern& pattern,
+                                  const std::vector<DraftPattern>& others, const std::string& path,
+                                  const std::vector<std::int64_t>& knownLines,
+                                  const std::vector<std::string>& ignoreList,
+                                  const StopToken& stop) {
+    std::size_t looked = 0;
+    for (const DraftPattern& first : others) {
+        if (first.rank == pattern.rank) continue;
+        if (++looked > kDraftFirstCandidates) break;
+        const DraftOrder order =
+            OrderPatternDrafts({first, pattern}, path, knownLines, ignoreList, stop);
+        if (order.stopped) return 0;
+        if (order.steps.size() == 2 && order.steps[0].rank == first.rank &&
+            order.steps[0].keyword && order.steps[1].keyword)
+            return first.rank;
+    }
+    return 0;
 }
 
 std::vector<std::int64_t> PatternLinesOfRank(const PatternListing& listing, std::uint32_t rank) {

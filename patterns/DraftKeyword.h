@@ -77,6 +77,69 @@ KeywordPass ChoosePatternKeyword(const std::vector<std::string>& constants, cons
                                  const std::vector<std::string>& ignoreList,
                                  const StopToken& stop = {});
 
+// Whether a keyword its keeper typed takes exactly the lines of the pattern: found
+// (ignoring ASCII case, as the scanner finds keywords) in every line numbered
+// `patternLines` and in no other line that no earlier entry claims (the lines numbered
+// `knownLines`) and no ignore text passes over.  `line` names the first line that
+// breaks the rule, of the kind `fault` says.
+struct KeywordCheck {
+    enum class Fault { None, MissingFromPatternLine, InOtherLine };
+    bool stopped = false;
+    Fault fault = Fault::None;
+    std::int64_t line = 0;
+    bool Takes() const { return !stopped && fault == Fault::None; }
+};
+KeywordCheck CheckPatternKeyword(const std::string& keyword, const std::string& path,
+                                 const std::vector<std::int64_t>& patternLines,
+                                 const std::vector<std::int64_t>& knownLines,
+                                 const std::vector<std::string>& ignoreList,
+                                 const StopToken& stop = {});
+
+// A pattern to draft: its rank as listed, its constant parts and its line numbers
+// (increasing).
+struct DraftPattern {
+    std::uint32_t rank = 0;
+    std::vector<std::string> constants;
+    std::vector<std::int64_t> lines;
+};
+
+// The patterns of `listing` ranked `ranks` (ranks beyond it and the group of lines
+// beyond the cap left out), in that order; every pattern without `ranks`.
+std::vector<DraftPattern> DraftPatternsOf(const PatternListing& listing,
+                                          const std::vector<std::uint32_t>& ranks);
+std::vector<DraftPattern> DraftPatternsOf(const PatternListing& listing);
+
+// Patterns whose entries are added one after another, each after those before it, so
+// that the scanner gives a line holding both keywords to the earlier entry: the order
+// in which each entry's keyword takes exactly its pattern's lines once the patterns
+// before it claim theirs.  The patterns are tried in the order given; one is placed as
+// soon as it can be.  A step without keyword is one that no order allows (those come
+// last).  One pass over the file per pattern tried.
+struct DraftStep {
+    std::uint32_t rank = 0;
+    std::optional<std::string> keyword;
+};
+struct DraftOrder {
+    bool stopped = false;
+    std::vector<DraftStep> steps;
+};
+DraftOrder OrderPatternDrafts(const std::vector<DraftPattern>& patterns, const std::string& path,
+                              const std::vector<std::int64_t>& knownLines,
+                              const std::vector<std::string>& ignoreList,
+                              const StopToken& stop = {});
+
+// How many of the largest patterns PatternToDraftFirst looks at.
+inline constexpr std::size_t kDraftFirstCandidates = 20;
+
+// For `pattern`, which cannot be drafted alone: the rank of the first of `others`
+// (largest first; at most kDraftFirstCandidates looked at) that can be, and after
+// whose entry `pattern` can too; 0 when there is none (or after a stop).
+std::uint32_t PatternToDraftFirst(const DraftPattern& pattern,
+                                  const std::vector<DraftPattern>& others, const std::string& path,
+                                  const std::vector<std::int64_t>& knownLines,
+                                  const std::vector<std::string>& ignoreList,
+                                  const StopToken& stop = {});
+
 // The line numbers of the pattern ranked `rank` (1 = largest, as listed) in `listing`,
 // increasing; none for a rank beyond the listing.
 std::vector<std::int64_t> PatternLinesOfRank(const PatternListing& listing, std::uint32_t rank);

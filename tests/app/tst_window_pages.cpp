@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGraphicsTextItem>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTextBlock>
 #include <QTimer>
 #include <QXYSeries>
@@ -371,10 +373,15 @@ private slots:
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
         first->click();
         QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
-        for (const auto& [typed, bar] : {std::pair{"2", "2/2"}, {"3", "2/2"}, {"1", "1/2"}}) {
+        // A page that does not exist is said, and nothing moves.
+        auto* status = w.form->findChild<QLabel*>(QLatin1String(design::kFindStatus));
+        for (const auto& [typed, bar, said] : {std::tuple{"2", "2/2", ""},
+                                               {"3", "2/2", "第 3 页不存在（共 2 页）"},
+                                               {"1", "1/2", ""}}) {
             goTo->setText(QLatin1String(typed));
             QTest::keyClick(goTo, Qt::Key_Return);
             QCOMPARE(w.PageBar(), QLatin1String(bar));
+            QCOMPARE(status->text(), QString::fromUtf8(said));
         }
     }
 
@@ -523,7 +530,8 @@ private slots:
         Analyse(*w.form);
         // 103 appears on 20240102 after a day without it.
         QCOMPARE(w.c->resultList->topLevelItem(Delta)->text(3), QStringLiteral("新"));
-        QCOMPARE(w.c->resultList->topLevelItem(Delta)->toolTip(3), QStringLiteral("new:103"));
+        QCOMPARE(w.c->resultList->topLevelItem(Delta)->toolTip(3),
+                 QStringLiteral("新：103 时间错误"));
         QCOMPARE(w.c->resultList->topLevelItem(Alpha)->text(3), QString());
         w.Click(Delta);
         QCOMPARE(Controls::Cell(w.c->knownErrorList, 0, 3), QStringLiteral("新"));
@@ -556,7 +564,11 @@ private slots:
         QCOMPARE(patterns->topLevelItem(0)->text(0), QStringLiteral("500"));
         QVERIFY(patterns->topLevelItem(0)->text(2).contains(QStringLiteral("<*>")));
 
+        // A draft is for a selected pattern.
+        auto* draftButton = w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton));
+        QVERIFY(!draftButton->isEnabled());
         patterns->setCurrentItem(patterns->topLevelItem(0));
+        QVERIFY(draftButton->isEnabled());
         QCOMPARE(lines->toPlainText().split('\n').first(),
                  QStringLiteral("[10:00:01.000] step 1 failed here"));
         w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton))->click();
@@ -580,10 +592,31 @@ private slots:
         QVERIFY(add->isEnabled());
         w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton))->click();
         QTRY_VERIFY(draft->toPlainText().contains(QStringLiteral("[ERROR_102]")));
+        // Its name and explanation are typed over the texts to fill in; one the reader
+        // would not read as typed cannot go in.
+        auto* name = w.form->findChild<QLineEdit*>(QStringLiteral("draftNameEdit"));
+        auto* memo = w.form->findChild<QPlainTextEdit*>(QStringLiteral("draftMemoEdit"));
+        QCOMPARE(name->text(), QStringLiteral("请填写错误名称"));
+        name->setText(QStringLiteral("步骤失败 "));
+        QVERIFY(!add->isEnabled());
+        QVERIFY(w.form->findChild<QLabel*>(QStringLiteral("draftProblemLabel"))
+                    ->text()
+                    .contains(QStringLiteral("空格")));
+        name->setText(QStringLiteral("步骤失败"));
+        memo->setPlainText(QStringLiteral("某一步骤没有完成。\n请重试该步骤。"));
+        QVERIFY(add->isEnabled());
+        QVERIFY(draft->toPlainText().contains(QStringLiteral("错误名称=步骤失败\n")));
         const std::string ini = w.dirs.ProgramDir() + "ErrorList.ini";
         const std::string before = corvane::testing_support::ReadFileBytes(ini);
         add->click();
         QTRY_COMPARE(w.dialogs.messages.size(), 1);
+        // The entry was shown before it went in, and went in byte for byte in GBK.
+        QCOMPARE(w.dialogs.questions.size(), 1);
+        QVERIFY(w.dialogs.questions[0].contains(QStringLiteral("01=某一步骤没有完成。")));
+        QVERIFY(corvane::testing_support::ReadFileBytes(ini).find(
+                    corvane::testing_support::Gbk("错误名称=步骤失败\r\n")) != std::string::npos);
+        QVERIFY(corvane::testing_support::ReadFileBytes(ini).find(corvane::testing_support::Gbk(
+                    "01=某一步骤没有完成。\r\n02=请重试该步骤。\r\n")) != std::string::npos);
         QVERIFY2(w.dialogs.messages[0].contains(QStringLiteral("102")),
                  qPrintable(w.dialogs.messages[0]));
         QVERIFY(!add->isEnabled());
@@ -603,6 +636,66 @@ private slots:
         QCOMPARE(corvane::testing_support::ReadFileBytes(ini), after + "\r\n");
     }
 
+    void patternsThatOverlapAreDraftedTogether() {
+        TestDirs dirs;
+        dirs.WriteProgramFile("ServiceList.ini", ServiceListIni({{"S", "登录服务", "Sshd"}}));
+        dirs.WriteProgramFile("ErrorList.ini", "[ERRORLIST]\r\n");
+        // Every keyword of the larger pattern stands in the smaller one's lines too.
+        QByteArray log;
+        for (int i = 0; i < 5; ++i)
+            log += "sshd[10" + QByteArray::number(i) + "]: Failed password for user" +
+                   QByteArray::number(i) + " from 10.0.0." + QByteArray::number(i) + " port 22" +
+                   QByteArray::number(i) + " ssh2\n";
+        for (int i = 0; i < 3; ++i)
+            log += "sshd[20" + QByteArray::number(i) + "]: Failed password for invalid user guest" +
+                   QByteArray::number(i) + " from 10.1.0." + QByteArray::number(i) + " port 23" +
+                   QByteArray::number(i) + " ssh2\n";
+        dirs.WriteLog("Sshd20240102.log", log);
+        FakeDialogs dialogs;
+        MainWindow form(dirs.ProgramDir(), &dialogs);
+        Controls c(form);
+        form.show();
+        c.ChooseDay(dirs.LogDir(), QStringLiteral("20240102"));
+        Analyse(form);
+        QCOMPARE(c.ResultRows(), QStringList{"登录服务\t0\t8"});
+        c.detailTabs->setCurrentIndex(2);
+        Controls::ClickRow(c.resultList, 0);
+        auto* patterns = form.findChild<QTreeWidget*>(QLatin1String(design::kPatternList));
+        QTRY_COMPARE(patterns->topLevelItemCount(), 2);
+        auto* draftButton = form.findChild<QPushButton*>(QLatin1String(design::kDraftButton));
+        auto* add = form.findChild<QPushButton*>(QLatin1String(design::kAddDraftButton));
+        auto* problem = form.findChild<QLabel*>(QStringLiteral("draftProblemLabel"));
+        auto* choice = form.findChild<QComboBox*>(QStringLiteral("draftChoice"));
+        auto* name = form.findChild<QLineEdit*>(QStringLiteral("draftNameEdit"));
+
+        // The larger one alone says which must go in first.
+        patterns->setCurrentItem(patterns->topLevelItem(0));
+        draftButton->click();
+        QTRY_VERIFY(problem->text().contains(QStringLiteral("先加入第2个模式的条目")));
+        QVERIFY(!add->isEnabled());
+
+        // Both selected: the smaller one's entry first, each with its own name.
+        patterns->topLevelItem(1)->setSelected(true);
+        draftButton->click();
+        QTRY_COMPARE(choice->count(), 2);
+        QCOMPARE(choice->itemText(0), QStringLiteral("第2个模式的条目"));
+        name->setText(QStringLiteral("无效用户"));
+        choice->setCurrentIndex(1);
+        name->setText(QStringLiteral("密码错误"));
+        QVERIFY(add->isEnabled());
+        add->click();
+        QTRY_COMPARE(dialogs.messages.size(), 1);
+        // 100 and the list key 01 went to the first draft, which was not added.
+        QVERIFY2(dialogs.messages[0].contains(QStringLiteral("101、102")),
+                 qPrintable(dialogs.messages[0]));
+        const std::string ini =
+            corvane::testing_support::ReadFileBytes(dirs.ProgramDir() + "ErrorList.ini");
+        const std::size_t first = ini.find(Gbk(QStringLiteral("错误名称=无效用户")).toStdString());
+        const std::size_t second = ini.find(Gbk(QStringLiteral("错误名称=密码错误")).toStdString());
+        QVERIFY(first != std::string::npos && second != std::string::npos && first < second);
+        QVERIFY(ini.find("02=101\r\n03=102\r\n") != std::string::npos);
+    }
+
     void exportingTheRunWritesEveryFinding() {
         PagesWindow w;
         const QString csv = w.dirs.LogDir() + "/run.csv", html = w.dirs.LogDir() + "/run.html";
@@ -610,6 +703,12 @@ private slots:
             w.dialogs.saveFile = file;
             w.form->exportRun();
         }
+        // The first proposal is the log directory's name and the day; the next is in the
+        // folder of the export before.
+        QCOMPARE(w.dialogs.proposedFiles.size(), 2);
+        QCOMPARE(QFileInfo(w.dialogs.proposedFiles[0]).fileName(),
+                 QFileInfo(w.dirs.LogDir()).fileName() + QStringLiteral("-20240102.csv"));
+        QCOMPARE(QFileInfo(w.dialogs.proposedFiles[1]).path(), w.dirs.LogDir());
         QFile csvFile(csv), htmlFile(html);
         QVERIFY(csvFile.open(QIODevice::ReadOnly) && htmlFile.open(QIODevice::ReadOnly));
         const QByteArray bytes = csvFile.readAll();

@@ -71,12 +71,23 @@ TEST(DraftCliTest, GbkDraftsTakeDistinctCodesAndOneWithoutKeywordIsRefused) {
     const std::string logFile = dir.Write("Gateway20261209.log", Gbk(log));
 
     std::set<std::string> codes;
+    // The first draft goes in under the name and explanation its keeper gave.
+    const std::string texts = Gbk("--name '支付失败' --memo '余额不足。' --memo '请充值。' ");
     for (const int rank : {2, 1, 1}) {
-        const std::string code = WriteDraftAndCheckRoundTrip(dir.path(), "GW", logFile, rank);
+        const std::string code = WriteDraftAndCheckRoundTrip(dir.path(), "GW", logFile, rank,
+                                                             codes.empty() ? texts : "");
         ASSERT_FALSE(code.empty()) << "rank " << rank;
         EXPECT_TRUE(codes.insert(code).second) << code;
     }
     EXPECT_EQ(codes, (std::set<std::string>{"100", "102", "103"}));
+    EXPECT_NE(ReadFileBytes(dir / "ErrorList.ini")
+                  .find(Gbk("错误名称=支付失败\r\n日志关键字=支付 failed 【余额不足】\r\n\r\n"
+                            "[ERROR_100_MEMO]\r\n01=余额不足。\r\n02=请充值。\r\n")),
+              std::string::npos);
+    EXPECT_EQ(RunCorvaneScan("draft --program-dir " + dir.path() + " --service GW --name ' x' 1 " +
+                             logFile)
+                  .status,
+              2);
 
     // What is left is the backup pattern, whose every text stands in a line that no entry
     // claims: nothing is written.
@@ -92,6 +103,41 @@ TEST(DraftCliTest, GbkDraftsTakeDistinctCodesAndOneWithoutKeywordIsRefused) {
     EXPECT_NE(refused.err.find("no keyword"), std::string::npos) << refused.err;
     EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), ini);
     EXPECT_EQ(RunCorvaneScan("draft " + prog + "--service GW 2 " + logFile).status, 1);
+}
+
+TEST(DraftCliTest, PatternsThatOverlapGoInOneAfterTheOther) {
+    const TempDir dir;
+    dir.Write("ServiceList.ini", "[SERVICELIST]\r\n01=GW\r\n[SERVICE_GW]\r\n");
+    dir.Write("ErrorList.ini", "[ERRORLIST]\r\n");
+    // Every keyword of the larger pattern stands in the smaller one's lines too.
+    std::string log;
+    for (int i = 0; i < 5; ++i)
+        log += "sshd[10" + std::to_string(i) + "]: Failed password for user" + std::to_string(i) +
+               " from 10.0.0." + std::to_string(i) + " port 22" + std::to_string(i) + " ssh2\n";
+    for (int i = 0; i < 3; ++i)
+        log += "sshd[20" + std::to_string(i) + "]: Failed password for invalid user guest" +
+               std::to_string(i) + " from 10.1.0." + std::to_string(i) + " port 23" +
+               std::to_string(i) + " ssh2\n";
+    const std::string logFile = dir.Write("sshd20261209.log", log);
+    const std::string prog = "--program-dir " + dir.path() + " --service GW ";
+
+    // Alone, the larger one names the pattern to go first and changes nothing.
+    const testing_support::CliResult alone =
+        RunCorvaneScan("draft " + prog + "--write 1 " + logFile);
+    EXPECT_EQ(alone.status, 1);
+    EXPECT_NE(alone.err.find("add pattern 2's entry first"), std::string::npos) << alone.err;
+    EXPECT_EQ(ReadFileBytes(dir / "ErrorList.ini"), "[ERRORLIST]\r\n");
+
+    // Both: the smaller one's entry first, each taking exactly its own lines.
+    const testing_support::CliResult both =
+        RunCorvaneScan("draft " + prog + "--write 1,2 " + logFile);
+    ASSERT_EQ(both.status, 0) << both.err;
+    const std::string scan =
+        RunCorvaneScan("scan --program-dir " + dir.path() + " --line-numbers GW " + logFile).out;
+    std::string codes;
+    for (const std::string& line : testing_support::OutputLines(scan))
+        if (line.find('|') != std::string::npos) codes += line.substr(line.find('\t') + 1, 3) + ",";
+    EXPECT_EQ(codes, "101,101,101,101,101,100,100,100,") << scan;
 }
 
 }  // namespace
