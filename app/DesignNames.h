@@ -60,6 +60,23 @@ inline constexpr char kFindStatus[] = "FindStatus";
 inline constexpr char kFirstPageButton[] = "FirstPageButton";
 inline constexpr char kLastPageButton[] = "LastPageButton";
 inline constexpr char kGoToPageEdit[] = "GoToPageEdit";
+// The findings over the day: going to a time, their distribution, the per-code summary
+// and the known-error list limited to one code.
+inline constexpr char kGoToTimeEdit[] = "goToTimeEdit";
+inline constexpr char kGoToTimeAction[] = "goToTimeAction";
+inline constexpr char kTimelineTab[] = "timelineTab";
+inline constexpr char kTimelineChart[] = "timelineChart";
+inline constexpr char kTimelineSlotCombo[] = "timelineSlotCombo";
+inline constexpr char kTimelineCodesBox[] = "timelineCodesBox";
+inline constexpr char kTimelineOverlayBox[] = "timelineOverlayBox";
+inline constexpr char kTimelineStatus[] = "timelineStatus";
+inline constexpr char kCodeSummaryTab[] = "codeSummaryTab";
+inline constexpr char kCodeSummaryList[] = "codeSummaryList";
+inline constexpr char kCodeSummaryStatus[] = "codeSummaryStatus";
+inline constexpr char kCodeSummaryShowAll[] = "codeSummaryShowAllButton";
+inline constexpr char kCodeFilterBar[] = "codeFilterBar";
+inline constexpr char kCodeFilterLabel[] = "codeFilterLabel";
+inline constexpr char kCodeFilterShowAll[] = "codeFilterShowAllButton";
 inline constexpr char kPatternsTab[] = "PatternsTab";
 inline constexpr char kPatternList[] = "PatternList";
 inline constexpr char kPatternLinesText[] = "PatternLinesText";

@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,9 @@ class HistoryStore;
 namespace corvane::app {
 
 class BackgroundTask;
+class CodeSummary;
 class ContextView;
+class FindingTimesCache;
 class HintedListWidget;
 class MergedView;
 struct MergedTarget;
@@ -67,6 +70,7 @@ class ResultPages;
 class StepsPanel;
 class ResultRowSink;
 class SharedHistory;
+class TimelineTab;
 class TrendView;
 class WindowDialogs;
 
@@ -109,6 +113,8 @@ public slots:
     void showLastPage();
     // Shows the page typed into the go-to field.
     void goToPage();
+    // Shows the first finding at or after the time typed into the go-to-time field.
+    void goToTime();
     // The next or previous finding of the shown service whose log line holds the
     // find text, on whatever page it is.
     void findNext();
@@ -199,6 +205,16 @@ private:
     // Points at the finding under a right-click at `pos` of a finding view's viewport.
     void pointAtFinding(QObject* viewport, const QPoint& pos);
 
+    // The findings' times: the time distribution and per-code summary tabs, the
+    // go-to-time (MainWindowTimes.cpp).
+    void buildTimeViews();
+    void setTimeSources(const ResultRows* rows, const ErrorCatalogue* catalogue);
+    void showServiceTimes(int row);
+    // A followed row's change: its times are extended, or worked out again.
+    void serviceTimesChanged(const WindowFollow::Change& change);
+    void finishGoToTime();
+    void chooseCode(const std::string& code);
+
     // The run history
     void openHistory();
     void showMarks(const std::vector<std::vector<Mark>>& marks);
@@ -244,6 +260,11 @@ private:
     std::unique_ptr<MergedView> mergedView_;
 
     PatternsTab* patternsTab_ = nullptr;
+    FindingTimesCache* times_ = nullptr;
+    TimelineTab* timelineTab_ = nullptr;
+    CodeSummary* codeSummary_ = nullptr;
+    // A go-to-time waiting for the times of its row: the row and the time.
+    std::optional<std::pair<int, std::int32_t>> pendingTime_;
     SearchTab* searchTab_ = nullptr;
     // Decompresses a compressed log into the cache before its first context view.
     std::unique_ptr<BackgroundTask> copyTask_;

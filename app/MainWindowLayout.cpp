@@ -106,6 +106,7 @@ void MainWindow::buildDetailPanel() {
     searchTab_ = new SearchTab(
         detailTabs_, [this] { return searchScope(); },
         [this](const SearchPlace& place) { showSearchContext(place); }, this);
+    buildTimeViews();
     detailTabs_->setCurrentIndex(0);
     layout->addWidget(pages_->findBar());
     layout->addWidget(detailTabs_, 1);

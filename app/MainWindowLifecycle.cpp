@@ -74,6 +74,7 @@ MainWindow::~MainWindow() {
     copyTask_.reset();
     // The lists the pages read go before the controls, which may still be painted.
     pages_->setSources(nullptr, nullptr);
+    setTimeSources(nullptr, nullptr);
 }
 
 void MainWindow::startUp() {
@@ -86,6 +87,7 @@ void MainWindow::startUp() {
     openHistory();
     patternsTab_->setSources(errorCatalogue_.get(), history_.get());
     pages_->setSources(rows_.get(), errorCatalogue_.get());
+    setTimeSources(rows_.get(), errorCatalogue_.get());
 }
 
 void MainWindow::updateCatalogues() {
@@ -130,6 +132,7 @@ void MainWindow::shutDown() {
     // Its merges read the catalogue.
     mergedView_.reset();
     pages_->setSources(nullptr, nullptr);
+    setTimeSources(nullptr, nullptr);
     // Lists are freed element by element from the last to the first, then the list.
     if (rows_) {
         while (!rows_->empty()) rows_->pop_back();

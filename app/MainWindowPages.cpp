@@ -24,6 +24,7 @@ void MainWindow::showSelectedService() {
         const int row = selectedRow();
         if (row < 0) return;
         pages_->showService(row);
+        showServiceTimes(row);
         // A service without findings shows as such, patterns included.
         const auto& stored = (*rows_)[static_cast<std::size_t>(row)].stored;
         if (stored->findings.empty())

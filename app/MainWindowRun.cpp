@@ -284,6 +284,7 @@ void MainWindow::followedRowChanged(const WindowFollow::Change& change) {
         showMarks(marks);
     }
     pages_->serviceChanged(change.row, change.reset);
+    serviceTimesChanged(change);
     lastFollowChange_ = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
     showFollowStatus();
     // The patterns of the shown service follow its unknown errors.  A tab that holds
@@ -327,6 +328,7 @@ void MainWindow::resetResultViews() {
     resultList_->clear();
     pages_->forgetService();
     patternsTab_->clear(true);
+    showServiceTimes(-1);
 }
 
 // ---------------------------------------------------------------------------

@@ -52,6 +52,7 @@ const ServicePass* ResultPages::shownService() const {
 
 void ResultPages::showService(int row) {
     finding_.cancel();
+    dropFilter();
     shownRow_ = row;
     findPosition_ = -1;
     const ServicePass* service = shownService();
@@ -75,7 +76,18 @@ void ResultPages::serviceChanged(int row, bool rewritten) {
     const ServicePass* service = shownService();
     if (!service) return;
     if (service->findings.empty()) {
+        dropFilter();
         showEmptyService();
+        return;
+    }
+    if (!filterCode_.empty()) {
+        // The code's findings are gathered again; the page looked at stays when it can.
+        const long long pointed = currentFindingPosition();
+        const long long found = findPosition_;
+        collectFiltered();
+        showFilteredPage(std::clamp<long long>(shownPage_, 1, std::max<long long>(pageCount_, 1)));
+        if (pointed >= 0 && known_->rowOf(pointed) >= 0) selectFinding(pointed);
+        findPosition_ = found;
         return;
     }
     const long long lastBefore = pageCount_;
@@ -96,6 +108,7 @@ void ResultPages::serviceChanged(int row, bool rewritten) {
 
 void ResultPages::forgetService() {
     finding_.cancel();
+    dropFilter();
     knownErrorList_->clearSelection();
     known_->clear();
     unknownErrorText_->clear();
@@ -139,6 +152,10 @@ void ResultPages::showNextPage() {
 }
 
 void ResultPages::showPage(long long page) {
+    if (!filterCode_.empty()) {
+        showFilteredPage(page);
+        return;
+    }
     const ServicePass* service = shownService();
     if (!service) return;
     const ResultRow& shown = (*rows_)[static_cast<std::size_t>(shownRow_)];
@@ -277,7 +294,18 @@ void ResultPages::selectFinding(long long position) {
     const ServicePass* service = shownService();
     if (!service || position >= static_cast<long long>(service->findings.size())) return;
     findPosition_ = position;
-    const long long page = position / kPageSize + 1;
+    long long page = position / kPageSize + 1;
+    if (!filterCode_.empty()) {
+        const auto at = std::lower_bound(filtered_.begin(), filtered_.end(), position);
+        if (at != filtered_.end() && *at == position) {
+            page = (at - filtered_.begin()) / kPageSize + 1;
+        } else {
+            // The finding is not of the code: every finding is listed again.
+            dropFilter();
+            pageCount_ = PageCount(service->findings.size());
+            shownPage_ = 0;
+        }
+    }
     if (page != shownPage_) showPage(page);
 
     for (std::size_t line = 0; line < unknownPositions_.size(); ++line) {
@@ -332,6 +360,73 @@ long long ResultPages::currentFindingPosition() const {
     }
     const QModelIndexList selected = knownErrorList_->selectionModel()->selectedRows();
     return selected.isEmpty() ? -1 : known_->positionAt(selected.first().row());
+}
+
+// ---------------------------------------------------------------------------
+// Going to a finding, and the known-error list limited to one code
+
+void ResultPages::setStatus(const QString& text) { findStatus_->setText(text); }
+
+void ResultPages::showFinding(long long position) {
+    selectFinding(position);
+    if (tabs_->currentWidget() == knownTab_ && known_->rowOf(position) >= 0) showSelectedError();
+}
+
+void ResultPages::filterCode(const std::string& code) {
+    const ServicePass* service = shownService();
+    if (!service || service->findings.empty() || code == filterCode_) return;
+    if (code.empty()) {
+        dropFilter();
+        pageCount_ = PageCount(service->findings.size());
+        showPage(1);
+        return;
+    }
+    filterCode_ = code;
+    collectFiltered();
+    filterBar_->show();
+    showFilteredPage(1);
+    tabs_->setCurrentWidget(knownTab_);
+}
+
+void ResultPages::collectFiltered() {
+    filtered_.clear();
+    const ServicePass* service = shownService();
+    if (!service) return;
+    const FindingList& list = service->findings;
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (list[i].Code() == filterCode_) filtered_.push_back(static_cast<long long>(i));
+    pageCount_ = PageCount(filtered_.size());
+    QString name;
+    if (catalogue_) name = FromGbkLine(LookupErrorName(filterCode_, *catalogue_));
+    filterLabel_->setText(QStringLiteral("只显示错误代码 %1（%2）的 %3 个错误")
+                              .arg(FromGbkLine(filterCode_), name)
+                              .arg(filtered_.size()));
+}
+
+void ResultPages::dropFilter() {
+    filterCode_.clear();
+    filtered_.clear();
+    filterBar_->hide();
+}
+
+void ResultPages::showFilteredPage(long long page) {
+    const ServicePass* service = shownService();
+    if (!service) return;
+    const ResultRow& shown = (*rows_)[static_cast<std::size_t>(shownRow_)];
+    explanationText_->clear();
+    unknownErrorText_->clear();
+    unknownPositions_.clear();
+    shownPage_ = pageCount_ == 0 ? 0 : std::clamp<long long>(page, 1, pageCount_);
+    updatePageBar();
+    const auto n = static_cast<long long>(filtered_.size());
+    const long long first = std::max<long long>((shownPage_ - 1) * kPageSize, 0);
+    const long long end = std::min<long long>(shownPage_ * kPageSize, n);
+    std::vector<long long> known(filtered_.begin() + first,
+                                 filtered_.begin() + std::max(first, end));
+    const auto knownCount = static_cast<long long>(known.size());
+    known_->setPage(shown.stored, shownRow_, std::move(known), shown.marks, catalogue_);
+    tabs_->setTabText(0, KnownTabCaption(knownCount));
+    tabs_->setTabText(1, UnknownTabCaption(0));
 }
 
 }  // namespace corvane::app

@@ -3,6 +3,7 @@
 // above them: their controls and the paging state.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include <QObject>
@@ -11,6 +12,7 @@
 #include "BackgroundTask.h"
 #include "ResultRows.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -49,6 +51,9 @@ public:
     QPlainTextEdit* unknownErrorText() const { return unknownErrorText_; }
     QPushButton* previousPageButton() const { return previousPageButton_; }
     QPushButton* nextPageButton() const { return nextPageButton_; }
+    QLineEdit* goToTimeEdit() const { return goToTimeEdit_; }
+    QAction* goToTimeAction() const { return goToTimeAction_; }
+    QPushButton* filterShowAllButton() const { return filterShowAllButton_; }
     // Every control with its design name.
     std::vector<std::pair<QObject*, const char*>> designNames() const;
 
@@ -74,6 +79,18 @@ public:
     // arrives.  A new find, another service or a new run drops a find still going.
     void find(bool forward);
     void showSelectedError();
+    // Says `text` where the find bar says what it found (a go-to-time's answer).
+    void setStatus(const QString& text);
+    // Shows the page that holds the finding at `position` of the shown list, with the
+    // finding selected and, when it is a known error, explained: as a page and a click
+    // on its row show it.  A code filter that leaves the finding out is let go first.
+    void showFinding(long long position);
+
+    // Limits the known-error list to the findings of `code` (GBK bytes), 1000 a page,
+    // from page 1, with a bar above it that says so; empty: every finding again.  The
+    // limit ends with the shown service, a new run, or a finding shown outside it.
+    void filterCode(const std::string& code);
+    const std::string& filteredCode() const { return filterCode_; }
 
     // The row whose findings are shown (-1: none) and its list (null: none).
     int shownRow() const { return shownRow_; }
@@ -91,6 +108,11 @@ private:
     void showPage(long long page);
     void updatePageBar();
     void selectFinding(long long position);
+    // The known-error list limited to one code: its own pages over the code's positions,
+    // apart from the pages of every finding.
+    void showFilteredPage(long long page);
+    void collectFiltered();
+    void dropFilter();
 
     QTabWidget* tabs_;
     QProgressBar* progressBar_;
@@ -108,12 +130,19 @@ private:
     // The position of the last finding found; -1 before any in the shown service.
     long long findPosition_ = -1;
     BackgroundTask finding_;
+    // The code the known-error list is limited to (empty: none) and the positions of
+    // its findings in the shown list, ascending.
+    std::string filterCode_;
+    std::vector<long long> filtered_;
 
     QWidget* knownTab_ = nullptr;
     QSplitter* knownSplitter_ = nullptr;
     KnownErrorRows* known_ = nullptr;
     QTreeView* knownErrorList_ = nullptr;
     QPlainTextEdit* explanationText_ = nullptr;
+    QWidget* filterBar_ = nullptr;
+    QLabel* filterLabel_ = nullptr;
+    QPushButton* filterShowAllButton_ = nullptr;
     QWidget* unknownTab_ = nullptr;
     QLabel* rawTextLabel_ = nullptr;
     QPlainTextEdit* unknownErrorText_ = nullptr;
@@ -127,6 +156,8 @@ private:
     QPushButton* firstPageButton_ = nullptr;
     QPushButton* lastPageButton_ = nullptr;
     QLineEdit* goToPageEdit_ = nullptr;
+    QLineEdit* goToTimeEdit_ = nullptr;
+    QAction* goToTimeAction_ = nullptr;
 
     QWidget* findBar_ = nullptr;
     QLineEdit* findEdit_ = nullptr;

@@ -1,6 +1,7 @@
 // The result pages' controls: the find bar, the two finding tabs and the page bar, and
 // their design names.
 
+#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -9,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTreeView>
 
@@ -68,8 +70,17 @@ void ResultPages::buildFindBar(QWidget* panel) {
 
 void ResultPages::buildTabs(QTabWidget* tabs) {
     knownTab_ = new QWidget();
-    auto* knownLayout = new QHBoxLayout(knownTab_);
-    knownLayout->setContentsMargins(0, 0, 0, 0);
+    auto* knownLayout = BareColumn(knownTab_);
+    // Shown only while the list is limited to one code.
+    filterBar_ = new QWidget(knownTab_);
+    auto* filterLayout = new QHBoxLayout(filterBar_);
+    filterLayout->setContentsMargins(2, 2, 2, 2);
+    filterLabel_ = MakeLabel(filterBar_, QString());
+    filterShowAllButton_ = new QPushButton(QStringLiteral("显示全部"), filterBar_);
+    filterLayout->addWidget(filterLabel_, 1);
+    filterLayout->addWidget(filterShowAllButton_);
+    filterBar_->hide();
+    knownLayout->addWidget(filterBar_);
     knownSplitter_ = new QSplitter(Qt::Horizontal, knownTab_);
     knownSplitter_->setChildrenCollapsible(false);
     known_ = new KnownErrorRows(this);
@@ -129,10 +140,23 @@ void ResultPages::buildPageBar(QWidget* panel) {
     goToPageEdit_->setPlaceholderText(QStringLiteral("转到页"));
     goToPageEdit_->setToolTip(QStringLiteral("输入页码后按回车"));
     goToPageEdit_->setValidator(new QIntValidator(1, 999999999, goToPageEdit_));
+    // The time field, its button inside it, gives up width before any page control
+    // does: the page numbers and buttons stay whole at the window's minimum width.
+    goToTimeEdit_ = new QLineEdit(pageBar_);
+    goToTimeEdit_->setMinimumWidth(16);
+    goToTimeEdit_->setMaximumWidth(104);
+    goToTimeEdit_->setPlaceholderText(QStringLiteral("转到时间"));
+    goToTimeEdit_->setToolTip(
+        QStringLiteral("输入时间（HH:MM 或 HH:MM:SS）后按回车，"
+                       "显示该时间及以后的第一个错误"));
+    goToTimeAction_ = goToTimeEdit_->addAction(
+        goToTimeEdit_->style()->standardIcon(QStyle::SP_ArrowRight), QLineEdit::TrailingPosition);
+    goToTimeAction_->setToolTip(QStringLiteral("转到时间"));
     layout->addWidget(pageNumberLabel_);
     layout->addWidget(pageSlashLabel_);
     layout->addWidget(pageCountLabel_);
     layout->addStretch(1);
+    layout->addWidget(goToTimeEdit_, 1);
     layout->addWidget(goToPageEdit_);
     layout->addSpacing(6);
     layout->addWidget(firstPageButton_);
@@ -162,6 +186,11 @@ std::vector<std::pair<QObject*, const char*>> ResultPages::designNames() const {
         {firstPageButton_, design::kFirstPageButton},
         {lastPageButton_, design::kLastPageButton},
         {goToPageEdit_, design::kGoToPageEdit},
+        {goToTimeEdit_, design::kGoToTimeEdit},
+        {goToTimeAction_, design::kGoToTimeAction},
+        {filterBar_, design::kCodeFilterBar},
+        {filterLabel_, design::kCodeFilterLabel},
+        {filterShowAllButton_, design::kCodeFilterShowAll},
         {findBar_, design::kFindBar},
         {findEdit_, design::kFindEdit},
         {findScope_, design::kFindScope},
