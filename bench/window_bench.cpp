@@ -433,111 +433,110 @@ void BenchMerged(const QString& programDir, const QString& logDir, const QString
                 view->model().size() - held, static_cast<double>(clock.nsecsElapsed()) / 1e6,
                 watch.longestGapMs);
     std::printf("%s\n", qPrintable(view->status()));
-    // A log of FINDINGS findings spread evenly over the day (half known, of 50 codes, half
-    // unknown, every tenth a line without a time of its own), then the 时间分布 tab looked
-    // at: the time until its chart is drawn (the view rendered), first while the times are
-    // worked out, then from the stored times for each choice of the tab's controls.
-    void BenchTimeline(long long findings) {
-        QTemporaryDir root;
-        QStringEncoder gbk("GB18030");
-        const auto [program, logs] = MakeBenchDirs(root, gbk);
-        QByteArray errors = "[ERRORLIST]\r\n";
-        for (int code = 101; code <= 150; ++code)
-            errors += QByteArray::number(code - 100) + "=" + QByteArray::number(code) + "\r\n";
-        for (int code = 101; code <= 150; ++code)
-            errors += "[ERROR_" + QByteArray::number(code) + "]\r\n" +
-                      gbk.encode(QStringLiteral(
-                                     "所属服务代码=A\r\n错误名称=基准错误%1\r\n日志关键字=KW%1\r\n")
-                                     .arg(code));
-        Write(program + "ErrorList.ini", errors);
-        QByteArray log;
-        log.reserve(static_cast<qsizetype>(findings) * 56);
-        char stamp[32];
-        for (long long i = 0; i < findings; ++i) {
-            const long long at = i * 86400 / findings;
-            std::snprintf(stamp, sizeof stamp, "[%02lld:%02lld:%02lld.000] ", at / 3600,
-                          at / 60 % 60, at % 60);
-            if (i % 10 == 9)
-                log += "    at ";
-            else
-                log += stamp;
-            log += i % 2 == 0 ? "request KW" + QByteArray::number(101 + i / 2 % 50)
-                              : QByteArray("request failed");
-            log += " id=" + QByteArray::number(i) + "\n";
-        }
-        Write(logs + "/Bench20240101.log", log);
+}
 
-        SilentDialogs dialogs;
-        MainWindow form(QFile::encodeName(program).toStdString(), &dialogs);
-        form.resize(1200, 800);
-        ShowOnDay(form, logs, QStringLiteral("20240101"));
-        form.startAnalysis();
-        WaitForRun(form);
-        auto* results =
-            form.findChild<QTreeWidget*>(QLatin1String(corvane::app::design::kResultList));
-        results->setCurrentItem(results->topLevelItem(0));
-        form.showSelectedService();
-        QApplication::processEvents();
-        std::printf("%lld findings, a %lld-byte log\n",
-                    static_cast<long long>(form.results()->at(0).stored->findings.size()),
-                    static_cast<long long>(log.size()));
-
-        auto* timeline = form.findChild<corvane::app::TimelineTab*>();
-        auto* tabs = form.findChild<QTabWidget*>(QLatin1String(corvane::app::design::kDetailTabs));
-        auto* view = form.findChild<QWidget*>(QLatin1String(corvane::app::design::kTimelineChart));
-        auto* slotCombo =
-            form.findChild<QComboBox*>(QLatin1String(corvane::app::design::kTimelineSlotCombo));
-        auto* codes =
-            form.findChild<QCheckBox*>(QLatin1String(corvane::app::design::kTimelineCodesBox));
-        auto* status =
-            form.findChild<QLabel*>(QLatin1String(corvane::app::design::kTimelineStatus));
-        const auto drawn = [&] {
-            return !timeline->drawing() && !timeline->drawnSlots().empty() &&
-                   status->text().isEmpty();
-        };
-
-        QElapsedTimer clock;
-        clock.start();
-        tabs->setCurrentWidget(
-            form.findChild<QWidget*>(QLatin1String(corvane::app::design::kTimelineTab)));
-        const LoopWatch watch = WaitWhile([&] { return !drawn(); });
-        view->grab();
-        std::printf(
-            "chart drawn, times worked out first: %.1f ms (%zu bars of %d s; longest gap between "
-            "event processing %.1f ms)\n",
-            static_cast<double>(clock.nsecsElapsed()) / 1e6, timeline->drawnSlots().size(),
-            timeline->slotSeconds(), watch.longestGapMs);
-
-        const struct {
-            const char* what;
-            int slot;
-            bool byCode;
-        } choices[] = {{"1-hour slots", 7, false},
-                       {"automatic slots", 0, false},
-                       {"automatic slots by code", 0, true},
-                       {"1-minute slots", 1, false},
-                       {"1-minute slots by code", 1, true}};
-        for (const auto& choice : choices) {
-            std::vector<double> times;
-            double longestGap = 0;
-            for (int round = 0; round < 5; ++round) {
-                // Everything but the slot length set first: the change measured draws once.
-                codes->setChecked(choice.byCode);
-                slotCombo->setCurrentIndex(choice.slot == 7 ? 6 : 7);
-                WaitWhile([&] { return timeline->drawing(); });
-                clock.start();
-                slotCombo->setCurrentIndex(choice.slot);
-                longestGap = std::max(longestGap,
-                                      WaitWhile([&] { return timeline->drawing(); }).longestGapMs);
-                view->grab();
-                times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-            }
-            std::printf(
-                "chart drawn from the stored times, %s: median %.1f ms (%zu bars; longest gap "
-                "between event processing while counting %.1f ms)\n",
-                choice.what, Median(times), timeline->drawnSlots().size(), longestGap);
-        }
+// A log of FINDINGS findings spread evenly over the day (half known, of 50 codes, half
+// unknown, every tenth a line without a time of its own), then the 时间分布 tab looked
+// at: the time until its chart is drawn (the view rendered), first while the times are
+// worked out, then from the stored times for each choice of the tab's controls.
+void BenchTimeline(long long findings) {
+    QTemporaryDir root;
+    QStringEncoder gbk("GB18030");
+    const auto [program, logs] = MakeBenchDirs(root, gbk);
+    QByteArray errors = "[ERRORLIST]\r\n";
+    for (int code = 101; code <= 150; ++code)
+        errors += QByteArray::number(code - 100) + "=" + QByteArray::number(code) + "\r\n";
+    for (int code = 101; code <= 150; ++code)
+        errors += "[ERROR_" + QByteArray::number(code) + "]\r\n" +
+                  gbk.encode(
+                      QStringLiteral("所属服务代码=A\r\n错误名称=基准错误%1\r\n日志关键字=KW%1\r\n")
+                          .arg(code));
+    Write(program + "ErrorList.ini", errors);
+    QByteArray log;
+    log.reserve(static_cast<qsizetype>(findings) * 56);
+    char stamp[32];
+    for (long long i = 0; i < findings; ++i) {
+        const long long at = i * 86400 / findings;
+        std::snprintf(stamp, sizeof stamp, "[%02lld:%02lld:%02lld.000] ", at / 3600, at / 60 % 60,
+                      at % 60);
+        if (i % 10 == 9)
+            log += "    at ";
+        else
+            log += stamp;
+        log += i % 2 == 0 ? "request KW" + QByteArray::number(101 + i / 2 % 50)
+                          : QByteArray("request failed");
+        log += " id=" + QByteArray::number(i) + "\n";
     }
+    Write(logs + "/Bench20240101.log", log);
+
+    SilentDialogs dialogs;
+    MainWindow form(QFile::encodeName(program).toStdString(), &dialogs);
+    form.resize(1200, 800);
+    ShowOnDay(form, logs, QStringLiteral("20240101"));
+    form.startAnalysis();
+    WaitForRun(form);
+    auto* results = form.findChild<QTreeWidget*>(QLatin1String(corvane::app::design::kResultList));
+    results->setCurrentItem(results->topLevelItem(0));
+    form.showSelectedService();
+    QApplication::processEvents();
+    std::printf("%lld findings, a %lld-byte log\n",
+                static_cast<long long>(form.results()->at(0).stored->findings.size()),
+                static_cast<long long>(log.size()));
+
+    auto* timeline = form.findChild<corvane::app::TimelineTab*>();
+    auto* tabs = form.findChild<QTabWidget*>(QLatin1String(corvane::app::design::kDetailTabs));
+    auto* view = form.findChild<QWidget*>(QLatin1String(corvane::app::design::kTimelineChart));
+    auto* slotCombo =
+        form.findChild<QComboBox*>(QLatin1String(corvane::app::design::kTimelineSlotCombo));
+    auto* codes =
+        form.findChild<QCheckBox*>(QLatin1String(corvane::app::design::kTimelineCodesBox));
+    auto* status = form.findChild<QLabel*>(QLatin1String(corvane::app::design::kTimelineStatus));
+    const auto drawn = [&] {
+        return !timeline->drawing() && !timeline->drawnSlots().empty() && status->text().isEmpty();
+    };
+
+    QElapsedTimer clock;
+    clock.start();
+    tabs->setCurrentWidget(
+        form.findChild<QWidget*>(QLatin1String(corvane::app::design::kTimelineTab)));
+    const LoopWatch watch = WaitWhile([&] { return !drawn(); });
+    view->grab();
+    std::printf(
+        "chart drawn, times worked out first: %.1f ms (%zu bars of %d s; longest gap between "
+        "event processing %.1f ms)\n",
+        static_cast<double>(clock.nsecsElapsed()) / 1e6, timeline->drawnSlots().size(),
+        timeline->slotSeconds(), watch.longestGapMs);
+
+    const struct {
+        const char* what;
+        int slot;
+        bool byCode;
+    } choices[] = {{"1-hour slots", 7, false},
+                   {"automatic slots", 0, false},
+                   {"automatic slots by code", 0, true},
+                   {"1-minute slots", 1, false},
+                   {"1-minute slots by code", 1, true}};
+    for (const auto& choice : choices) {
+        std::vector<double> times;
+        double longestGap = 0;
+        for (int round = 0; round < 5; ++round) {
+            // Everything but the slot length set first: the change measured draws once.
+            codes->setChecked(choice.byCode);
+            slotCombo->setCurrentIndex(choice.slot == 7 ? 6 : 7);
+            WaitWhile([&] { return timeline->drawing(); });
+            clock.start();
+            slotCombo->setCurrentIndex(choice.slot);
+            longestGap =
+                std::max(longestGap, WaitWhile([&] { return timeline->drawing(); }).longestGapMs);
+            view->grab();
+            times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        }
+        std::printf(
+            "chart drawn from the stored times, %s: median %.1f ms (%zu bars; longest gap "
+            "between event processing while counting %.1f ms)\n",
+            choice.what, Median(times), timeline->drawnSlots().size(), longestGap);
+    }
+}
 
 }  // namespace
 

@@ -2,10 +2,24 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
+#include <unordered_map>
 
 #include "catalog/ErrorCatalogue.h"
 
 namespace corvane {
+
+namespace {
+
+// A code of at most kFindingCodeLength bytes as one number: its length and its bytes.
+std::uint32_t CodeKey(std::string_view code) {
+    std::uint32_t key = static_cast<std::uint32_t>(code.size()) << 24;
+    for (std::size_t i = 0; i < code.size(); ++i)
+        key |= static_cast<std::uint32_t>(static_cast<unsigned char>(code[i])) << (8 * i);
+    return key;
+}
+
+}  // namespace
 
 std::vector<TimeSlot> CountSlots(const FindingList& findings, std::span<const DayTime> times,
                                  DayTime slotSeconds, bool withCodes) {
@@ -14,15 +28,46 @@ std::vector<TimeSlot> CountSlots(const FindingList& findings, std::span<const Da
     const std::size_t slotCount = static_cast<std::size_t>((kSecondsPerDay - 1) / slotSeconds) + 2;
     std::vector<TimeSlot> slots(slotCount);
     const std::size_t counted = std::min(findings.size(), times.size());
+    // The codes counted per slot in a table of slots by distinct codes: a million
+    // findings cost no map look-up each.
+    std::unordered_map<std::uint32_t, std::size_t> codeIndex;
+    std::vector<std::string_view> codes;
+    std::vector<std::uint32_t> slotOf;
+    std::vector<std::uint32_t> codeOf;
+    if (withCodes) {
+        slotOf.reserve(counted);
+        codeOf.reserve(counted);
+    }
     for (std::size_t i = 0; i < counted; ++i) {
         const DayTime time = times[i];
-        TimeSlot& slot = slots[time < 0 ? 0 : static_cast<std::size_t>(time / slotSeconds) + 1];
+        const std::size_t k = time < 0 ? 0 : static_cast<std::size_t>(time / slotSeconds) + 1;
         const std::string_view code = findings[i].Code();
         if (code == kUnknownCode)
-            ++slot.unknown;
+            ++slots[k].unknown;
         else
-            ++slot.known;
-        if (withCodes) ++slot.codes[std::string(code)];
+            ++slots[k].known;
+        if (!withCodes) continue;
+        const auto [at, fresh] = codeIndex.emplace(CodeKey(code), codes.size());
+        if (fresh) codes.push_back(code);
+        slotOf.push_back(static_cast<std::uint32_t>(k));
+        codeOf.push_back(static_cast<std::uint32_t>(at->second));
+    }
+    if (withCodes && !codes.empty()) {
+        // A table as large as the findings at most; beyond that (second-long slots of
+        // many codes), a count per finding.
+        constexpr std::size_t kMostCells = std::size_t{1} << 22;
+        if (slotCount * codes.size() > std::max(kMostCells, slotOf.size())) {
+            for (std::size_t i = 0; i < slotOf.size(); ++i)
+                ++slots[slotOf[i]].codes[std::string(codes[codeOf[i]])];
+        } else {
+            std::vector<std::int64_t> table(slotCount * codes.size());
+            for (std::size_t i = 0; i < slotOf.size(); ++i)
+                ++table[slotOf[i] * codes.size() + codeOf[i]];
+            for (std::size_t k = 0; k < slotCount; ++k)
+                for (std::size_t c = 0; c < codes.size(); ++c)
+                    if (const std::int64_t n = table[k * codes.size() + c]; n > 0)
+                        slots[k].codes.emplace(std::string(codes[c]), n);
+        }
     }
     std::vector<TimeSlot> held;
     for (std::size_t k = 0; k < slots.size(); ++k) {
