@@ -25,6 +25,7 @@
 
 #include "ResultRows.h"
 #include "WindowFollow.h"
+#include "WindowMemory.h"
 #include "WindowRun.h"
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ProgramDir.h"
@@ -89,6 +90,10 @@ public:
     // How each log file is scanned: by default with one thread per core and the
     // scanner's own part, chunk and block lengths.  Tests choose small ones.
     void setScanOptions(const ScanOptions& options) { scanOptions_ = options; }
+    // Keeps the window's directory, services, size and controls in `memory` from now on
+    // and takes what it kept at the last close: the directory as if typed (its day list
+    // fills), the services checked as they were.  Nothing changes for a first start.
+    void remember(WindowMemory memory);
 
 public slots:
     void listLogDays();
@@ -140,6 +145,10 @@ private:
     void openContext(const std::string& path, const FileStamp& stamp, const FindingPlace& place,
                      const std::string& finding);
     // Layout
+    void keepForNextStart();
+    // Another day or directory was chosen: following the day on screen ends.
+    void endFollowingForAnotherDay();
+    void showFollowStatus();
     void buildLayout();
     void buildResultPanel();
     void buildDetailPanel();
@@ -217,6 +226,11 @@ private:
     // The run history; null when it cannot be used.
     std::unique_ptr<SharedHistory> history_;
     std::unique_ptr<TrendView> trendView_;
+    bool trendCodeLines_ = false;  // the mode of the trend shown last
+    int followedFiles_ = 0;        // the files following looks at
+    QString lastFollowChange_;     // when a followed row last changed (HH:mm:ss)
+    QString exportFolder_;         // where the last export went
+    WindowMemory memory_;          // what is kept for the next start
     std::unique_ptr<ContextView> contextView_;
 
     PatternsTab* patternsTab_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -143,10 +144,20 @@ void MainWindow::exportRun() {
     handle([this] {
         if (!rows_ || rows_->empty() || run_->running()) return;
         const QString caption = QStringLiteral("导出本次分析结果");
+        // The log directory's name and the day, in the folder of the last export.
+        const ServicePass& first = *rows_->front().stored;
+        QString name = QFileInfo(QDir::cleanPath(
+                                     QFile::decodeName(QByteArray::fromStdString(first.directory))))
+                           .fileName();
+        if (name.isEmpty()) name = QStringLiteral("分析结果");
+        const QString folder = QFileInfo(exportFolder_).isDir() ? exportFolder_ : QDir::homePath();
+        const QString proposed = QDir(folder).filePath(
+            name + QLatin1Char('-') + FromGbkLine(first.day) + QStringLiteral(".csv"));
         const std::optional<SaveChoice> choice =
-            dialogs_->ChooseSaveFile(caption, QStringLiteral("分析结果.csv"), ExportFileFilters());
+            dialogs_->ChooseSaveFile(caption, proposed, ExportFileFilters());
         if (!choice) return;
         const ExportTarget target = ExportTargetOf(*choice);
+        exportFolder_ = QFileInfo(target.file).absolutePath();
         // The dialog asked before replacing the name it was given, not the one with
         // the extension added.
         if (target.file != choice->file && QFileInfo::exists(target.file) &&

@@ -41,8 +41,15 @@ void MainWindow::showMarks(const std::vector<std::vector<Mark>>& marks) {
         (*rows_)[row].marks = marks[row];
         if (QTreeWidgetItem* item = resultList_->topLevelItem(static_cast<int>(row))) {
             item->setText(3, MarkKinds(marks[row]));
+            // Each mark in words: new or rising, the code and the error's name.
             QStringList codes;
-            for (const Mark& mark : marks[row]) codes << FromGbkLine(MarkText(mark));
+            for (const Mark& mark : marks[row])
+                codes << (mark.kind == MarkKind::New ? QStringLiteral("新：")
+                                                     : QStringLiteral("突增：")) +
+                             FromGbkLine(mark.key) + QLatin1Char(' ') +
+                             (errorCatalogue_
+                                  ? FromGbkLine(LookupErrorName(mark.key, *errorCatalogue_))
+                                  : QString());
             item->setToolTip(3, codes.join(QLatin1Char('\n')));
         }
     }
@@ -66,7 +73,10 @@ void MainWindow::showTrend() {
             }
         }
         const QString name = resultList_->topLevelItem(row)->text(0);
+        // The mode the last trend was left in.
+        if (trendView_) trendCodeLines_ = trendView_->codeLines();
         trendView_ = std::make_unique<TrendView>(name, std::move(days), pass.day, this);
+        trendView_->setCodeLines(trendCodeLines_);
         connect(trendView_.get(), &TrendView::daySelected, this, &MainWindow::chooseDay);
         // The mark follows the day chosen in the day list, by a click on the trend or not.
         connect(steps_->dayList(), &QListWidget::currentItemChanged, trendView_.get(),

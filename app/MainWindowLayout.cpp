@@ -82,6 +82,8 @@ void MainWindow::buildResultPanel() {
                                                 {QStringLiteral("未知错误"), 180},
                                                 {QStringLiteral("变化"), 70}});
     resultList_->setFrameShape(QFrame::NoFrame);
+    // A window made wider widens the last column rather than leaving a blank band.
+    resultList_->header()->setStretchLastSection(true);
     resultList_->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* trend = new QAction(QStringLiteral("查看错误趋势…"), resultList_);
     connect(trend, &QAction::triggered, this, &MainWindow::showTrend);
@@ -140,7 +142,7 @@ void MainWindow::connectControls() {
     connect(steps_->followBox(), &QCheckBox::toggled, this, &MainWindow::followToggled);
     // Another directory or day ends following the files of the run on screen.
     connect(steps_->dayList(), &QListWidget::itemSelectionChanged, this,
-            [this] { follow_->stop(); });
+            [this] { endFollowingForAnotherDay(); });
     connect(steps_->checkCataloguesButton(), &QPushButton::clicked, this,
             &MainWindow::checkCatalogues);
     connect(resultList_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedService);

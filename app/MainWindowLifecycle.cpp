@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTreeWidget>
 
@@ -140,6 +141,43 @@ void MainWindow::shutDown() {
     history_.reset();
 }
 
+void MainWindow::remember(WindowMemory memory) {
+    memory_ = std::move(memory);
+    const WindowMemory::Kept kept = memory_.read();
+    if (!kept.geometry.isEmpty()) restoreGeometry(kept.geometry);
+    if (!kept.state.isEmpty()) restoreState(kept.state);
+    memory_.restoreControls(*this);
+    trendCodeLines_ = kept.trendCodeLines;
+    exportFolder_ = kept.exportFolder;
+    if (kept.services) {
+        QTreeWidget* services = steps_->serviceList();
+        for (int row = 0; row < steps_->serviceRowCount(); ++row) {
+            const QByteArray code = ToByteArray(steps_->serviceRow(row).code);
+            services->topLevelItem(row)->setCheckState(
+                0, kept.services->contains(code) ? Qt::Checked : Qt::Unchecked);
+        }
+    }
+    // Last: the day list fills as for a typed directory, and says why when it is gone.
+    if (kept.directory) steps_->directoryEdit()->setText(*kept.directory);
+}
+
+// What the next start takes again.
+void MainWindow::keepForNextStart() {
+    if (!memory_.active()) return;
+    WindowMemory::Kept kept;
+    kept.directory = steps_->directoryEdit()->text();
+    QList<QByteArray> codes;
+    for (int row = 0; row < steps_->serviceRowCount(); ++row)
+        if (steps_->serviceRowChecked(row))
+            codes.push_back(ToByteArray(steps_->serviceRow(row).code));
+    kept.services = std::move(codes);
+    kept.geometry = saveGeometry();
+    kept.state = saveState();
+    kept.trendCodeLines = trendView_ ? trendView_->codeLines() : trendCodeLines_;
+    kept.exportFolder = exportFolder_;
+    memory_.write(kept, *this);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (run_->running()) {
         // The run still reads the catalogue and the window: it stops at its next
@@ -151,6 +189,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (!shutDownDone_) {
         shutDownDone_ = true;
+        handle([this] { keepForNextStart(); });
         RunReportingErrors(*dialogs_, [this] { shutDown(); });
     }
     event->accept();

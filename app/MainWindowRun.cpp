@@ -11,6 +11,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTime>
 #include <QTreeWidget>
@@ -39,9 +42,39 @@ namespace corvane::app {
 
 void MainWindow::listLogDays() {
     handle([this] {
-        follow_->stop();
+        endFollowingForAnotherDay();
         steps_->listDays();
     });
+}
+
+void MainWindow::endFollowingForAnotherDay() {
+    if (!follow_->following()) return;
+    follow_->stop();
+    // Following was of the day on screen: the box says it has ended.
+    const QSignalBlocker quiet(steps_->followBox());
+    steps_->followBox()->setChecked(false);
+    showFollowStatus();
+}
+
+// While following, the progress bar says which files are followed and when one last
+// changed, and the rows followed carry a mark.
+void MainWindow::showFollowStatus() {
+    const bool following = follow_->following();
+    for (int i = 0; i < resultList_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = resultList_->topLevelItem(i);
+        item->setIcon(0, following ? style()->standardIcon(QStyle::SP_BrowserReload) : QIcon());
+        item->setData(0, Qt::AccessibleDescriptionRole,
+                      following ? QStringLiteral("实时跟踪中") : QVariant());
+    }
+    QProgressBar* bar = steps_->progressBar();
+    if (!following) {
+        bar->setTextVisible(false);
+        return;
+    }
+    bar->setFormat(QStringLiteral("实时跟踪 %1 个文件，最后变化 %2")
+                       .arg(followedFiles_)
+                       .arg(lastFollowChange_.isEmpty() ? QStringLiteral("—") : lastFollowChange_));
+    bar->setTextVisible(true);
 }
 
 void MainWindow::chooseDirectory() {
@@ -97,6 +130,7 @@ void MainWindow::sendReport(FindingsObserver* tally) {
 
 void MainWindow::runAnalysis() {
     follow_->stop();
+    showFollowStatus();
     resetResultViews();
     auto leftOver = std::make_shared<ResultRows>();
     leftOver->swap(*rows_);
@@ -148,6 +182,7 @@ void MainWindow::followToggled(bool checked) {
         } else if (!run_->running()) {
             startFollowing();
         }
+        if (!checked) showFollowStatus();
     });
 }
 
@@ -171,7 +206,10 @@ void MainWindow::startFollowing() {
         pass.logFile = LogFileName(runDirectory_, service.logPrefix, runDay_);
         waiting.push_back(std::move(pass));
     }
+    followedFiles_ = static_cast<int>(rows_->size() + waiting.size());
+    lastFollowChange_.clear();
     follow_->start(*rows_, std::move(waiting), *errorCatalogue_, programDir_, history_.get());
+    showFollowStatus();
 }
 
 namespace {
@@ -246,6 +284,8 @@ void MainWindow::followedRowChanged(const WindowFollow::Change& change) {
         showMarks(marks);
     }
     pages_->serviceChanged(change.row, change.reset);
+    lastFollowChange_ = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+    showFollowStatus();
     // The patterns of the shown service follow its unknown errors.  A tab that holds
     // the record changed in place groups it again whatever changed.
     if ((unknownChanged || (patternsHold && change.reset)) && change.row == pages_->shownRow()) {

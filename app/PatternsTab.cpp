@@ -1,6 +1,9 @@
 #include "PatternsTab.h"
 
+#include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -94,6 +97,7 @@ PatternsTab::PatternsTab(QTabWidget* tabs, std::string programDir, WindowDialogs
     auto* layout = new QVBoxLayout(tab_);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* splitter = new QSplitter(Qt::Vertical, tab_);
+    splitter->setObjectName(QStringLiteral("patternsSplitter"));
     list_ = new QTreeWidget(splitter);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
@@ -115,14 +119,34 @@ PatternsTab::PatternsTab(QTabWidget* tabs, std::string programDir, WindowDialogs
     addButton_->setToolTip(
         QStringLiteral("把生成的条目加入本程序目录的 ErrorList.ini，下次启动时生效"));
     addButton_->setEnabled(false);
+    draftButton_->setEnabled(false);
     draftText_ = new QPlainTextEdit(lower);
     draftText_->setReadOnly(true);
     draftText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The draft's own texts, typed by its keeper before it goes in.
+    auto* fields = new QFormLayout();
+    nameEdit_ = new QLineEdit(lower);
+    keywordEdit_ = new QLineEdit(lower);
+    keywordEdit_->setToolTip(
+        QStringLiteral("日志关键字必须出现在该模式的每一行，且不出现在其他未归属的行"));
+    memoEdit_ = new QPlainTextEdit(lower);
+    memoEdit_->setToolTip(QStringLiteral("每行一条说明"));
+    memoEdit_->setMaximumHeight(memoEdit_->fontMetrics().lineSpacing() * 4 + 12);
+    draftProblem_ = new QLabel(lower);
+    draftProblem_->setWordWrap(true);
+    fields->addRow(QStringLiteral("错误名称"), nameEdit_);
+    fields->addRow(QStringLiteral("日志关键字"), keywordEdit_);
+    fields->addRow(QStringLiteral("错误说明"), memoEdit_);
     auto* draftButtons = new QHBoxLayout();
     draftButtons->addWidget(draftButton_);
     draftButtons->addWidget(addButton_);
     draftColumn->addLayout(draftButtons);
+    draftColumn->addLayout(fields);
+    draftColumn->addWidget(draftProblem_);
     draftColumn->addWidget(draftText_, 1);
+    for (QWidget* field : {static_cast<QWidget*>(nameEdit_), static_cast<QWidget*>(keywordEdit_),
+                           static_cast<QWidget*>(memoEdit_)})
+        field->setEnabled(false);
     lowerLayout->addWidget(linesText_, 1);
     lowerLayout->addLayout(draftColumn, 1);
     splitter->addWidget(list_);
@@ -136,11 +160,22 @@ PatternsTab::PatternsTab(QTabWidget* tabs, std::string programDir, WindowDialogs
     draftButton_->setObjectName(QLatin1String(design::kDraftButton));
     draftText_->setObjectName(QLatin1String(design::kDraftText));
     addButton_->setObjectName(QLatin1String(design::kAddDraftButton));
+    nameEdit_->setObjectName(QStringLiteral("draftNameEdit"));
+    keywordEdit_->setObjectName(QStringLiteral("draftKeywordEdit"));
+    memoEdit_->setObjectName(QStringLiteral("draftMemoEdit"));
+    draftProblem_->setObjectName(QStringLiteral("draftProblemLabel"));
 
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { groupIfShown(); });
     connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { showSelectedPattern(); });
     connect(draftButton_, &QPushButton::clicked, this, [this] { draftEntry(); });
     connect(addButton_, &QPushButton::clicked, this, [this] { addDraft(); });
+    for (QLineEdit* edit : {nameEdit_, keywordEdit_})
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            if (draft_) showEditedDraft();
+        });
+    connect(memoEdit_, &QPlainTextEdit::textChanged, this, [this] {
+        if (draft_) showEditedDraft();
+    });
 }
 
 PatternsTab::~PatternsTab() { cancel(); }
@@ -167,6 +202,7 @@ void PatternsTab::clear(bool emptyService) {
     list_->clear();
     linesText_->clear();
     clearDraft();
+    enableDraftButton();
     setCaption(emptyService ? QStringLiteral("0") : QStringLiteral("…"));
     grouped_ = emptyService;
     regroup_ = false;
@@ -225,6 +261,7 @@ void PatternsTab::showPatterns(std::vector<Pattern>& patterns) {
             break;
         }
     }
+    enableDraftButton();
     if (regroup_) {
         regroup_ = false;
         grouped_ = false;
@@ -232,9 +269,19 @@ void PatternsTab::showPatterns(std::vector<Pattern>& patterns) {
     }
 }
 
+// A draft is made for a selected pattern only; the lines beyond the cap have none.
+void PatternsTab::enableDraftButton() {
+    const QList<QTreeWidgetItem*> selected = list_->selectedItems();
+    const auto index = selected.isEmpty()
+                           ? patterns_.size()
+                           : static_cast<std::size_t>(list_->indexOfTopLevelItem(selected.first()));
+    draftButton_->setEnabled(index < patterns_.size() && !patterns_[index].other);
+}
+
 void PatternsTab::showSelectedPattern() {
     drafting_.cancel();
     clearDraft();
+    enableDraftButton();
     const QList<QTreeWidgetItem*> selected = list_->selectedItems();
     if (selected.isEmpty()) return;
     const auto index = static_cast<std::size_t>(list_->indexOfTopLevelItem(selected.first()));
@@ -246,8 +293,88 @@ void PatternsTab::showSelectedPattern() {
 
 void PatternsTab::clearDraft() {
     draft_.reset();
+    draftSource_ = {};
     addButton_->setEnabled(false);
     draftText_->clear();
+    draftProblem_->clear();
+    for (QLineEdit* edit : {nameEdit_, keywordEdit_}) {
+        edit->clear();
+        edit->setEnabled(false);
+    }
+    const QSignalBlocker quiet(memoEdit_);
+    memoEdit_->clear();
+    memoEdit_->setEnabled(false);
+}
+
+namespace {
+
+// The GBK bytes of a typed text, or nothing when a character of it has none.
+std::optional<std::string> TypedGbk(const QString& text) {
+    std::string bytes = ToGbkText(text);
+    if (FromGbkLine(bytes) != text) return std::nullopt;
+    return bytes;
+}
+
+QString TextFaultWords(DraftTextFault fault) {
+    switch (fault) {
+        case DraftTextFault::Empty:
+            return QStringLiteral("不能为空");
+        case DraftTextFault::LineEnd:
+            return QStringLiteral("不能含换行");
+        case DraftTextFault::ZeroByte:
+            return QStringLiteral("不能含空字符");
+        case DraftTextFault::Blank:
+            return QStringLiteral("首尾不能是空格或制表符（读取时会被去掉）");
+        case DraftTextFault::Quoted:
+            return QStringLiteral("不能整体加引号（读取时会被去掉）");
+        case DraftTextFault::TooLong:
+            return QStringLiteral("超过 2047 字节");
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<CatalogueDraft> PatternsTab::editedDraft(QString& problem) const {
+    if (!draft_ || draft_->code.empty()) return std::nullopt;
+    // Each text as the catalogue will hold it, or why it cannot be.
+    const auto take = [&problem](const QString& part, const QString& typed) {
+        const std::optional<std::string> bytes = TypedGbk(typed);
+        if (!bytes) {
+            problem = part + QStringLiteral("含有 GBK 无法表示的字符");
+        } else if (const std::optional<DraftTextFault> fault = FindDraftTextFault(*bytes)) {
+            problem = part + TextFaultWords(*fault);
+            return std::optional<std::string>();
+        }
+        return bytes;
+    };
+    const std::optional<std::string> name = take(QStringLiteral("错误名称"), nameEdit_->text());
+    if (!name) return std::nullopt;
+    const std::optional<std::string> keyword =
+        take(QStringLiteral("日志关键字"), keywordEdit_->text());
+    if (!keyword) return std::nullopt;
+    std::vector<std::string> memo;
+    const QStringList lines = memoEdit_->toPlainText().split(QLatin1Char('\n'));
+    if (lines.size() > static_cast<qsizetype>(kDraftMemoLinesMax)) {
+        problem = QStringLiteral("错误说明最多 %1 行").arg(kDraftMemoLinesMax);
+        return std::nullopt;
+    }
+    for (const QString& line : lines) {
+        std::optional<std::string> bytes = take(QStringLiteral("错误说明的每一行"), line);
+        if (!bytes) return std::nullopt;
+        memo.push_back(std::move(*bytes));
+    }
+    CatalogueDraft draft = *draft_;
+    EditDraft(draft, *name, std::move(memo), *keyword);
+    return draft;
+}
+
+void PatternsTab::showEditedDraft() {
+    QString problem;
+    const std::optional<CatalogueDraft> draft = editedDraft(problem);
+    draftProblem_->setText(problem);
+    if (draft) draftText_->setPlainText(FromGbkText(draft->text));
+    addButton_->setEnabled(draft.has_value() && !adding_.pending());
 }
 
 void PatternsTab::draftEntry() {
@@ -272,7 +399,10 @@ void PatternsTab::draftEntry() {
             return DraftCatalogueEntry(file, *catalogue, pass.serviceCode, keyword.keyword,
                                        reserved);
         },
-        [this](CatalogueDraft& draft) { showDraft(draft); });
+        [this, service = service_, lines = patterns_[index].lines](CatalogueDraft& draft) {
+            draftSource_ = {service, lines};
+            showDraft(draft);
+        });
 }
 
 void PatternsTab::showDraft(CatalogueDraft& draft) {
@@ -283,6 +413,19 @@ void PatternsTab::showDraft(CatalogueDraft& draft) {
     }
     draftText_->setPlainText(FromGbkText(draft.text));
     const bool addable = !draft.code.empty() && draft.keyword.has_value();
+    if (addable) {
+        // The texts to fill in are shown as they stand, to be typed over.
+        nameEdit_->setText(FromGbkLine(draft.name));
+        keywordEdit_->setText(FromGbkLine(*draft.keyword));
+        QStringList memo;
+        for (const std::string& line : draft.memo) memo << FromGbkLine(line);
+        const QSignalBlocker quiet(memoEdit_);
+        memoEdit_->setPlainText(memo.join(QLatin1Char('\n')));
+        for (QWidget* field :
+             {static_cast<QWidget*>(nameEdit_), static_cast<QWidget*>(keywordEdit_),
+              static_cast<QWidget*>(memoEdit_)})
+            field->setEnabled(true);
+    }
     draft_ = std::move(draft);
     addButton_->setEnabled(addable);
 }
@@ -293,12 +436,18 @@ struct Addition {
     std::optional<DraftRefusal> refusal;  // nothing: added
     std::string detail;                   // the refusal's own text
     std::string code;
+    KeywordCheck keyword;  // of a keyword typed in place of the chosen one
 };
 
 // The window's words for an addition, as GBK for the information box.
 std::string AdditionMessage(const Addition& a) {
     QString text;
-    if (!a.refusal) {
+    if (a.keyword.fault != KeywordCheck::Fault::None) {
+        text = (a.keyword.fault == KeywordCheck::Fault::MissingFromPatternLine
+                    ? QStringLiteral("日志关键字不在该模式的第 %1 行中，未加入。")
+                    : QStringLiteral("日志关键字也出现在第 %1 行（不属于该模式），未加入。"))
+                   .arg(a.keyword.line);
+    } else if (!a.refusal) {
         text = QStringLiteral("已将错误代码 %1 加入 ErrorList.ini，下次启动时生效。")
                    .arg(QString::fromStdString(a.code));
     } else {
@@ -334,19 +483,50 @@ std::string AdditionMessage(const Addition& a) {
 
 void PatternsTab::addDraft() {
     if (!draft_ || adding_.pending()) return;
+    QString problem;
+    std::optional<CatalogueDraft> edited = editedDraft(problem);
+    if (!edited) {
+        draftProblem_->setText(problem);
+        return;
+    }
+    // The keeper sees the entry that will be written before it is.
+    const std::string question =
+        ToGbkText(QStringLiteral("将以下条目加入 ErrorList.ini：\n\n")) + edited->text;
+    if (!dialogs_.AskYesNo(gbk::kButtonAddDraft, question)) return;
     addButton_->setEnabled(false);
-    // The lock can be held by an update for a while: off the window's thread.
+    const bool keywordTyped = edited->keyword != draft_->keyword;
+    // The keyword check reads the log and the lock can be held by an update for a
+    // while: off the window's thread.
     adding_.start<Addition>(
-        [draft = *draft_,
-         programDir = programDir_](const StopToken& stop) -> std::optional<Addition> {
+        [draft = std::move(*edited), programDir = programDir_, keywordTyped,
+         source = draftSource_](const StopToken& stop) -> std::optional<Addition> {
+            if (keywordTyped) {
+                const ServicePass& pass = *source.service;
+                const KeywordCheck check =
+                    CheckPatternKeyword(*draft.keyword, pass.logFile, source.patternLines,
+                                        KnownFindingLines(pass.findings),
+                                        ReadIgnoreList(programDir, pass.serviceCode), stop);
+                if (check.stopped) return std::nullopt;
+                if (!check.Takes()) return Addition{{}, {}, draft.code, check};
+            }
             DraftAddition added =
                 AddDraftToCatalogue(programDir, draft, std::chrono::seconds(30), stop);
             if (added.stopped) return std::nullopt;
-            return Addition{added.refusal, std::move(added.detail), draft.code};
+            return Addition{added.refusal, std::move(added.detail), draft.code, {}};
         },
         [this](Addition& a) {
-            // Added or refused, this draft is done: the next one reads the file again.
-            draft_.reset();
+            const bool typedKeywordRefused = a.keyword.fault != KeywordCheck::Fault::None;
+            // Added or refused, this draft is done: the next one reads the file again.  A
+            // keyword that takes other lines can be typed again.
+            if (typedKeywordRefused) {
+                addButton_->setEnabled(true);
+            } else {
+                draft_.reset();
+                for (QWidget* field :
+                     {static_cast<QWidget*>(nameEdit_), static_cast<QWidget*>(keywordEdit_),
+                      static_cast<QWidget*>(memoEdit_)})
+                    field->setEnabled(false);
+            }
             dialogs_.ShowMessage(AdditionMessage(a));
         });
 }

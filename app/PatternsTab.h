@@ -20,6 +20,8 @@
 #include "WindowRun.h"
 #include "catalog/CatalogueDraft.h"
 
+class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -72,9 +74,15 @@ private:
     void showPatterns(std::vector<Pattern>& patterns);
     void showSelectedPattern();
     void draftEntry();
+    void enableDraftButton();
     void showDraft(CatalogueDraft& draft);
     void addDraft();
     void clearDraft();
+    // The draft shown with the name, explanation and keyword as typed, or nothing with
+    // `problem` saying why they cannot go in as typed.
+    std::optional<CatalogueDraft> editedDraft(QString& problem) const;
+    // Shows the entry as it would be written, or why it cannot be.
+    void showEditedDraft();
     void setCaption(const QString& count);
 
     const std::string programDir_;
@@ -97,7 +105,17 @@ private:
     BackgroundTask drafting_;
     BackgroundTask adding_;
     std::optional<CatalogueDraft> draft_;  // the draft shown, while it can be added
-    DraftReservations reserved_;           // what the window's drafts have taken
+    // What the draft was made from, for the check of a keyword typed in its place.
+    struct DraftSource {
+        std::shared_ptr<const ServicePass> service;
+        std::vector<std::int64_t> patternLines;
+    };
+    DraftSource draftSource_;
+    QLineEdit* nameEdit_ = nullptr;
+    QLineEdit* keywordEdit_ = nullptr;
+    QPlainTextEdit* memoEdit_ = nullptr;
+    QLabel* draftProblem_ = nullptr;
+    DraftReservations reserved_;  // what the window's drafts have taken
 };
 
 }  // namespace corvane::app

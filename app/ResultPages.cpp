@@ -309,7 +309,15 @@ void ResultPages::showLastPage() {
 void ResultPages::goToPage() {
     bool ok = false;
     const long long page = goToPageEdit_->text().toLongLong(&ok);
-    if (!ok || !shownService() || shownPage_ < 1 || page < 1 || page > pageCount_) return;
+    if (!shownService() || shownPage_ < 1) return;
+    // The find bar's status line says why nothing moved.
+    if (!ok || page < 1 || page > pageCount_) {
+        findStatus_->setText(QStringLiteral("第 %1 页不存在（共 %2 页）")
+                                 .arg(goToPageEdit_->text().trimmed())
+                                 .arg(pageCount_));
+        return;
+    }
+    findStatus_->clear();
     showPage(page);
 }
 

@@ -18,6 +18,7 @@
 #include "DesignNames.h"
 #include "GbkDisplay.h"
 #include "SearchRows.h"
+#include "WindowMemory.h"
 #include "scan/GzipCopy.h"
 #include "search/DaySearch.h"
 
@@ -181,6 +182,7 @@ SearchTab::SearchTab(QTabWidget* tabs, std::function<SearchScope()> scope,
     patternEdit_->setObjectName(QLatin1String(design::kSearchEdit));
     regexBox_->setObjectName(QLatin1String(design::kSearchRegex));
     caseBox_->setObjectName(QLatin1String(design::kSearchCase));
+    for (QCheckBox* option : {regexBox_, caseBox_}) option->setProperty(kRememberedProperty, true);
     startButton_->setObjectName(QLatin1String(design::kSearchButton));
     stopButton_->setObjectName(QLatin1String(design::kSearchStopButton));
     status_->setObjectName(QLatin1String(design::kSearchStatus));

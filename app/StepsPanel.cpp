@@ -1,15 +1,19 @@
 #include "StepsPanel.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "ControlParts.h"
@@ -18,6 +22,7 @@
 #include "HintedListWidget.h"
 #include "RowData.h"
 #include "WindowDialogs.h"
+#include "WindowMemory.h"
 #include "scan/LogDays.h"
 
 namespace corvane::app {
@@ -57,7 +62,16 @@ StepsPanel::StepsPanel(QWidget* parent) : QWidget(parent) {
 
     dayLabel_ = MakeLabel(stepsArea_, QStringLiteral("2、您要分析哪天的日志："));
     dayLabel_->setFont(stepFont);
-    dayLabel_->setGeometry(8, 89, 201, 16);
+    dayLabel_->setGeometry(8, 89, 163, 16);
+    // Beside the label, in the room its text leaves.
+    newestFirstButton_ = new QToolButton(stepsArea_);
+    newestFirstButton_->setText(QStringLiteral("倒序"));
+    newestFirstButton_->setToolTip(QStringLiteral("最新的日期排在最前"));
+    newestFirstButton_->setCheckable(true);
+    newestFirstButton_->setProperty(kRememberedProperty, true);
+    newestFirstButton_->setObjectName(QStringLiteral("newestFirstButton"));
+    newestFirstButton_->setGeometry(173, 86, 36, 22);
+    connect(newestFirstButton_, &QToolButton::toggled, this, [this] { showDays(days_); });
 
     dayList_ = new HintedListWidget(stepsArea_);
     dayList_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -90,6 +104,10 @@ StepsPanel::StepsPanel(QWidget* parent) : QWidget(parent) {
     progressBar_->setTextVisible(false);
     progressBar_->setFixedHeight(19);
     panelLayout->addWidget(progressBar_);
+
+    // A day's first file appearing adds the day while the window is open.
+    watcher_ = new QFileSystemWatcher(this);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { refreshDays(); });
 }
 
 std::vector<std::pair<QObject*, const char*>> StepsPanel::designNames() {
@@ -113,13 +131,56 @@ std::vector<std::pair<QObject*, const char*>> StepsPanel::designNames() {
 void StepsPanel::listDays() {
     dayList_->clear();
     const QString directory = directoryEdit_->text();
-    const std::vector<std::string> days = ListLogDays(ToStdString(QFile::encodeName(directory)));
-    for (const std::string& day : days) {
-        auto* item = new QListWidgetItem(FromGbkLine(day));
-        item->setData(kRoleDay, ToByteArray(day));
-        dayList_->addItem(item);
+    if (!watcher_->directories().isEmpty()) watcher_->removePaths(watcher_->directories());
+    if (QFileInfo(directory).isDir()) watcher_->addPath(directory);
+    days_ = ListLogDayEntries(ToStdString(QFile::encodeName(directory)));
+    showDays(days_);
+    dayList_->setEmptyHint(days_.empty() ? NoDaysHint(directory) : QString());
+}
+
+void StepsPanel::showDays(std::vector<LogDay> days) {
+    if (newestFirstButton_->isChecked())
+        std::stable_sort(days.begin(), days.end(),
+                         [](const LogDay& a, const LogDay& b) { return a.day > b.day; });
+    const std::string chosen = chosenDay();
+    bool chosenKept = chosen.empty();
+    {
+        // The same day chosen again is no new choice: following goes on.
+        const QSignalBlocker quiet(dayList_);
+        dayList_->clear();
+        for (const LogDay& day : days) {
+            auto* item = new QListWidgetItem(FromGbkLine(day.day));
+            item->setData(kRoleDay, ToByteArray(day.day));
+            if (day.compressed) {
+                QFont font = item->font();
+                font.setItalic(true);
+                item->setFont(font);
+                item->setToolTip(QStringLiteral("该日的日志已压缩（.log.gz）"));
+                item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("已压缩"));
+            }
+            dayList_->addItem(item);
+            if (!chosen.empty() && day.day == chosen) {
+                dayList_->setCurrentItem(item);
+                chosenKept = true;
+            }
+        }
     }
-    dayList_->setEmptyHint(days.empty() ? NoDaysHint(directory) : QString());
+    if (!chosenKept) emit dayList_->itemSelectionChanged();
+}
+
+void StepsPanel::refreshDays() {
+    const QString directory = directoryEdit_->text();
+    std::vector<LogDay> days = ListLogDayEntries(ToStdString(QFile::encodeName(directory)));
+    const auto same = [](const LogDay& a, const LogDay& b) {
+        return a.day == b.day && a.compressed == b.compressed;
+    };
+    if (std::equal(days.begin(), days.end(), days_.begin(), days_.end(), same)) return;
+    days_ = std::move(days);
+    showDays(days_);
+    dayList_->setEmptyHint(days_.empty() ? NoDaysHint(directory) : QString());
+    // A directory removed and made again is watched again.
+    if (watcher_->directories().isEmpty() && QFileInfo(directory).isDir())
+        watcher_->addPath(directory);
 }
 
 void StepsPanel::chooseDirectory(WindowDialogs& dialogs) {

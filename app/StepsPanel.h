@@ -12,12 +12,15 @@
 #include <QWidget>
 
 #include "catalog/ServiceCatalogue.h"
+#include "scan/LogDays.h"
 
 class QCheckBox;
+class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QToolButton;
 class QTreeWidget;
 
 namespace corvane::app {
@@ -58,7 +61,16 @@ public:
     ServiceEntry serviceRow(int row) const;
     std::string directoryText() const;
 
+    // The toggle that lists the days newest first (off: the designed order).
+    QToolButton* newestFirstButton() const { return newestFirstButton_; }
+
 private:
+    // Fills the day list with `days` in the order chosen, the day chosen before
+    // chosen again without a change of the selection when it is still there.
+    void showDays(std::vector<LogDay> days);
+    // The directory changed on the disk: its days again, when they are others.
+    void refreshDays();
+
     QWidget* stepsArea_;
     QLabel* directoryLabel_;
     QLineEdit* directoryEdit_;
@@ -71,6 +83,10 @@ private:
     QCheckBox* followBox_;
     QPushButton* checkCataloguesButton_;
     QProgressBar* progressBar_;
+    QToolButton* newestFirstButton_;
+    // The directory of the day list, watched while the window is open.
+    QFileSystemWatcher* watcher_;
+    std::vector<LogDay> days_;  // as the directory gave them
 };
 
 }  // namespace corvane::app

@@ -34,6 +34,7 @@ public:
 
     // Draws a line per error code besides the two totals.
     void setCodeLines(bool shown);
+    bool codeLines() const { return codeLines_; }
     // Marks `day` (the day's bytes) as the chosen one; no mark when it has no record.
     void setChosenDay(const std::string& day);
     // The names of the series drawn, in order; for tests.

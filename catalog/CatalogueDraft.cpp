@@ -96,6 +96,22 @@ void RequireComplete(const CatalogueDraft& draft) {
                "no keyword gives exactly the pattern's lines; the entry would find nothing");
 }
 
+// The two-character key of the explanation's line `index` (0-based).
+std::string MemoKey(std::size_t index) {
+    std::string key = std::to_string(index + 1);
+    if (key.size() < 2) key.insert(key.begin(), '0');
+    return key;
+}
+
+bool MemoReads(const ProfileText& text, const std::string& section,
+               const std::vector<std::string>& memo) {
+    const std::vector<std::string> keys = text.ReadSection(section);
+    if (keys.size() != memo.size()) return false;
+    for (std::size_t i = 0; i < memo.size(); ++i)
+        if (keys[i] != MemoKey(i) || text.ReadString(section, keys[i], "") != memo[i]) return false;
+    return true;
+}
+
 // The new text must read as the old catalogue with the new entry after its last one:
 // the old list keys, then the new one with the new code, and the new sections as the
 // first of their names.
@@ -110,12 +126,42 @@ void RequireReadAsLast(const std::string& before, const std::string& after,
     const bool read = now.ReadSection(list) == keys &&
                       now.ReadString(list, draft.listKey, "") == draft.code &&
                       now.ReadString(section, gbk::kKeyOwnerService, "") == draft.serviceCode &&
-                      now.ReadString(section, gbk::kKeyKeyword, "") == *draft.keyword;
+                      now.ReadString(section, gbk::kKeyKeyword, "") == *draft.keyword &&
+                      now.ReadString(section, gbk::kKeyErrorName, "") == draft.name &&
+                      MemoReads(now, section + std::string(gbk::kSecMemoSuffix), draft.memo);
     if (!read)
         Refuse(DraftRefusal::NotRead,
                "ErrorList.ini would not read the new entry (its [ERRORLIST] section is longer "
-               "than the reader's 16,384-byte list of key names, or the keyword would not be "
-               "read as it stands)");
+               "than the reader's 16,384-byte list of key names, or the keyword, the name or the "
+               "explanation would not be read as it stands)");
+}
+
+// The entry's sections and the text its keeper sees, from the draft's parts.
+void ComposeDraft(CatalogueDraft& draft) {
+    std::string& s = draft.sections;
+    s.clear();
+    s.append("[").append(gbk::kSecErrorPrefix).append(draft.code).append("]").append(kCrLf);
+    s.append(gbk::kKeyOwnerService).append("=").append(draft.serviceCode).append(kCrLf);
+    s.append(gbk::kKeyErrorName).append("=").append(draft.name).append(kCrLf);
+    if (draft.keyword)
+        s.append(gbk::kKeyKeyword).append("=").append(*draft.keyword).append(kCrLf);
+    else
+        s.append(";").append(gbk::kDraftNoKeyword).append(kCrLf);
+    s.append(kCrLf);
+    s.append("[").append(gbk::kSecErrorPrefix).append(draft.code).append(gbk::kSecMemoSuffix);
+    s.append("]").append(kCrLf);
+    for (std::size_t i = 0; i < draft.memo.size(); ++i)
+        s.append(MemoKey(i)).append("=").append(draft.memo[i]).append(kCrLf);
+
+    // Two parts for two places; the comments say where each goes.  The list line comes
+    // last: pasted at the end with the rest by mistake, it falls into the draft's own
+    // explanation section instead of another entry's.
+    std::string& t = draft.text;
+    t.clear();
+    t.append(";").append(gbk::kDraftSectionsHint).append(kCrLf);
+    t.append(s).append(kCrLf);
+    t.append(";").append(gbk::kDraftListLineHint).append(kCrLf);
+    t.append(draft.listLine).append(kCrLf);
 }
 
 }  // namespace
@@ -165,36 +211,58 @@ CatalogueDraft DraftCatalogueEntry(const ErrorListFile& file, const ErrorCatalog
             draft.listKey = key;
     }
 
-    std::string& t = draft.text;
     if (draft.code.empty()) {
-        t.append(";").append(gbk::kDraftNoCode).append(kCrLf);
+        draft.text.append(";").append(gbk::kDraftNoCode).append(kCrLf);
         return draft;
     }
     reserved.codes.push_back(draft.code);
     reserved.listKeys.push_back(draft.listKey);
     draft.listLine = draft.listKey + "=" + draft.code;
-
-    std::string& s = draft.sections;
-    s.append("[").append(gbk::kSecErrorPrefix).append(draft.code).append("]").append(kCrLf);
-    s.append(gbk::kKeyOwnerService).append("=").append(serviceCode).append(kCrLf);
-    s.append(gbk::kKeyErrorName).append("=").append(gbk::kDraftErrorName).append(kCrLf);
-    if (keyword)
-        s.append(gbk::kKeyKeyword).append("=").append(*keyword).append(kCrLf);
-    else
-        s.append(";").append(gbk::kDraftNoKeyword).append(kCrLf);
-    s.append(kCrLf);
-    s.append("[").append(gbk::kSecErrorPrefix).append(draft.code).append(gbk::kSecMemoSuffix);
-    s.append("]").append(kCrLf);
-    s.append("01=").append(gbk::kDraftExplanation).append(kCrLf);
-
-    // Two parts for two places; the comments say where each goes.  The list line comes
-    // last: pasted at the end with the rest by mistake, it falls into the draft's own
-    // explanation section instead of another entry's.
-    t.append(";").append(gbk::kDraftSectionsHint).append(kCrLf);
-    t.append(s).append(kCrLf);
-    t.append(";").append(gbk::kDraftListLineHint).append(kCrLf);
-    t.append(draft.listLine).append(kCrLf);
+    draft.name = gbk::kDraftErrorName;
+    draft.memo = {std::string(gbk::kDraftExplanation)};
+    ComposeDraft(draft);
     return draft;
+}
+
+std::optional<DraftTextFault> FindDraftTextFault(std::string_view text) {
+    if (text.empty()) return DraftTextFault::Empty;
+    if (text.find_first_of("\r\n") != std::string_view::npos) return DraftTextFault::LineEnd;
+    if (text.find('\0') != std::string_view::npos) return DraftTextFault::ZeroByte;
+    if (text.size() > kProfileValueMax) return DraftTextFault::TooLong;
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    if (blank(text.front()) || blank(text.back())) return DraftTextFault::Blank;
+    if (text.size() >= 2 && text.front() == text.back() &&
+        (text.front() == '"' || text.front() == '\''))
+        return DraftTextFault::Quoted;
+    return std::nullopt;
+}
+
+void EditDraft(CatalogueDraft& draft, std::string name, std::vector<std::string> memo,
+               std::optional<std::string> keyword) {
+    const auto require = [](std::string_view part, std::string_view text) {
+        const std::optional<DraftTextFault> fault = FindDraftTextFault(text);
+        if (!fault) return;
+        static constexpr std::string_view kWhy[] = {
+            "is empty",
+            "holds a line end",
+            "holds a zero byte",
+            "begins or ends with a blank, which the reader drops",
+            "stands in quotes, which the reader drops",
+            "is longer than the 2,047 bytes the reader takes"};
+        Refuse(DraftRefusal::BadText,
+               std::string(part) + " " + std::string(kWhy[static_cast<int>(*fault)]));
+    };
+    require("the error's name", name);
+    if (memo.empty()) Refuse(DraftRefusal::BadText, "the explanation has no line");
+    if (memo.size() > kDraftMemoLinesMax)
+        Refuse(DraftRefusal::BadText,
+               "the explanation has more than " + std::to_string(kDraftMemoLinesMax) + " lines");
+    for (const std::string& line : memo) require("a line of the explanation", line);
+    if (keyword) require("the keyword", *keyword);
+    draft.name = std::move(name);
+    draft.memo = std::move(memo);
+    draft.keyword = std::move(keyword);
+    if (!draft.code.empty()) ComposeDraft(draft);
 }
 
 std::string WithDraftEntry(const std::string& bytes, const CatalogueDraft& draft) {

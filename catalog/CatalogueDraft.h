@@ -45,6 +45,8 @@ struct CatalogueDraft {
     std::string listKey;  // the free key name for [ERRORLIST]
     std::string serviceCode;
     std::optional<std::string> keyword;  // as given
+    std::string name;                    // the error's name (a text to fill in at first)
+    std::vector<std::string> memo;       // the explanation's lines, keys 01, 02, ...
     std::string listLine;                // listKey "=" code, without a line end
     std::string sections;                // [ERROR_<code>] and its _MEMO, CR LF line ends
     std::string text;    // what the keeper sees: where each part goes, then the part; GBK, CR LF
@@ -63,10 +65,29 @@ CatalogueDraft DraftCatalogueEntry(const ErrorListFile& file, const ErrorCatalog
                                    const std::optional<std::string>& keyword,
                                    DraftReservations& reserved);
 
+// Why a text of a draft's entry cannot stand as typed: the INI reader would read it
+// differently (a blank at either end is dropped, one pair of enclosing quotes is
+// dropped, a line end ends it) or not at all (more than kProfileValueMax bytes, a zero
+// byte), or the entry would name nothing (an empty name or keyword).
+enum class DraftTextFault { Empty, LineEnd, ZeroByte, Blank, Quoted, TooLong };
+std::optional<DraftTextFault> FindDraftTextFault(std::string_view text);
+
+// Memo lines are read with two-character keys: at most this many.
+inline constexpr std::size_t kDraftMemoLinesMax = 99;
+
+// The draft with the name, the explanation's lines and the keyword its keeper typed
+// (the keyword is checked against the pattern's lines elsewhere:
+// patterns/DraftKeyword.h).  Throws DraftRefused (BadText, naming the part and the
+// fault) for a text that cannot stand as typed, an empty explanation or more than
+// kDraftMemoLinesMax lines of it; the draft stays as it was then.
+void EditDraft(CatalogueDraft& draft, std::string name, std::vector<std::string> memo,
+               std::optional<std::string> keyword);
+
 // Why a draft was not added.
 enum class DraftRefusal {
     NoCode,       // every code is taken
     NoKeyword,    // no keyword: the entry would find nothing
+    BadText,      // a typed text the reader would not read as typed
     Unreadable,   // ErrorList.ini is there but cannot be read
     Changed,      // ErrorList.ini is not what the draft was made from
     Busy,         // the program directory's lock stayed taken (a catalogue update)

@@ -35,6 +35,8 @@ struct Arguments {
     bool assign = false;                    // --assign
     std::optional<std::string> tuning;      // --tuning NAME=VALUE,...
     bool write = false;                     // --write
+    std::optional<std::string> name;        // --name TEXT
+    std::vector<std::string> memo;          // --memo TEXT, each a line
     std::string defaultText;                // --default TEXT
     std::optional<std::string> csvFile;     // --csv FILE
     std::optional<std::string> htmlFile;    // --html FILE

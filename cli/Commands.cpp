@@ -137,11 +137,12 @@ const std::vector<Command>& Commands() {
         {"draft",
          2,
          2,
-         "--program-dir --threads --service --write",
+         "--program-dir --threads --service --write --name --memo",
          "draft RANK LOGFILE",
          {"the ErrorList.ini entry for the pattern of that rank among the",
           "unknown errors of --service (ranks as patterns prints them);",
-          "with --write it is added to ErrorList.ini"},
+          "with --write it is added to ErrorList.ini, with --name and",
+          "--memo as its name and explanation"},
          &DraftCommand},
     };
     return commands;

@@ -60,8 +60,16 @@ int DraftCommand(const CommandContext& c) {
         KnownFindingLines(scan.findings), ReadIgnoreList(programDir, *args.service), c.stop);
     if (keyword.stopped) return 1;
     DraftReservations reserved;
-    const CatalogueDraft draft =
+    CatalogueDraft draft =
         DraftCatalogueEntry(*file, catalogue, *args.service, keyword.keyword, reserved);
+    if ((args.name || !args.memo.empty()) && !draft.code.empty()) {
+        try {
+            EditDraft(draft, args.name.value_or(draft.name),
+                      args.memo.empty() ? draft.memo : args.memo, draft.keyword);
+        } catch (const DraftRefused& e) {
+            throw UsageError(std::string("draft: ") + e.what());
+        }
+    }
     if (args.write) {
         const DraftAddition added = AddDraftToCatalogue(programDir, draft);
         if (added.refusal) throw Failure("ErrorList.ini was not changed: " + added.detail);

@@ -328,6 +328,52 @@ KeywordPass ChoosePatternKeyword(const std::vector<std::string>& constants, cons
     return {false, chooser.Keyword()};
 }
 
+KeywordCheck CheckPatternKeyword(const std::string& keyword, const std::string& path,
+                                 const std::vector<std::int64_t>& patternLines,
+                                 const std::vector<std::int64_t>& knownLines,
+                                 const std::vector<std::string>& ignoreList,
+                                 const StopToken& stop) {
+    // The keyword is literal 0, the ignore texts follow it.
+    std::vector<std::string> literals{keyword};
+    for (const std::string& t : ignoreList)
+        if (!t.empty()) literals.push_back(t);
+    const LiteralMatcher matcher(literals);
+    LiteralMatcher::Scratch scratch(matcher);
+    struct Seen {
+        bool keyword = false;
+        bool ignored = false;
+    };
+    KeywordCheck check;
+    auto pattern = patternLines.begin();
+    auto known = knownLines.begin();
+    ForEachLogLine(path, [&](const FileLine& line) {
+        if (stop.stop_requested()) {
+            check.stopped = true;
+            return false;
+        }
+        while (pattern != patternLines.end() && *pattern < line.number) ++pattern;
+        while (known != knownLines.end() && *known < line.number) ++known;
+        if (known != knownLines.end() && *known == line.number) return true;
+        Seen seen;
+        matcher.Scan(
+            line.text.data(), line.text.size(), scratch,
+            [](void* context, std::size_t, std::uint32_t id) {
+                Seen& s = *static_cast<Seen*>(context);
+                (id == 0 ? s.keyword : s.ignored) = true;
+                return !s.ignored;
+            },
+            &seen);
+        if (seen.ignored) return true;
+        const bool ofPattern = pattern != patternLines.end() && *pattern == line.number;
+        if (ofPattern == seen.keyword) return true;
+        check.fault = ofPattern ? KeywordCheck::Fault::MissingFromPatternLine
+                                : KeywordCheck::Fault::InOtherLine;
+        check.line = line.number;
+        return false;
+    });
+    return check;
+}
+
 std::vector<std::int64_t> PatternLinesOfRank(const PatternListing& listing, std::uint32_t rank) {
     std::uint32_t otherRank = 0;
     const std::vector<std::uint32_t> ranks = RanksById(listing.groups, otherRank);

@@ -77,6 +77,24 @@ KeywordPass ChoosePatternKeyword(const std::vector<std::string>& constants, cons
                                  const std::vector<std::string>& ignoreList,
                                  const StopToken& stop = {});
 
+// Whether a keyword its keeper typed takes exactly the lines of the pattern: found
+// (ignoring ASCII case, as the scanner finds keywords) in every line numbered
+// `patternLines` and in no other line that no earlier entry claims (the lines numbered
+// `knownLines`) and no ignore text passes over.  `line` names the first line that
+// breaks the rule, of the kind `fault` says.
+struct KeywordCheck {
+    enum class Fault { None, MissingFromPatternLine, InOtherLine };
+    bool stopped = false;
+    Fault fault = Fault::None;
+    std::int64_t line = 0;
+    bool Takes() const { return !stopped && fault == Fault::None; }
+};
+KeywordCheck CheckPatternKeyword(const std::string& keyword, const std::string& path,
+                                 const std::vector<std::int64_t>& patternLines,
+                                 const std::vector<std::int64_t>& knownLines,
+                                 const std::vector<std::string>& ignoreList,
+                                 const StopToken& stop = {});
+
 // The line numbers of the pattern ranked `rank` (1 = largest, as listed) in `listing`,
 // increasing; none for a rank beyond the listing.
 std::vector<std::int64_t> PatternLinesOfRank(const PatternListing& listing, std::uint32_t rank);

@@ -14,4 +14,11 @@ namespace corvane {
 // The directory text is used as given; an empty text means the root directory.
 std::vector<std::string> ListLogDays(const std::string& directory);
 
+// The same days, each telling whether one of its entries is a compressed day.
+struct LogDay {
+    std::string day;
+    bool compressed = false;
+};
+std::vector<LogDay> ListLogDayEntries(const std::string& directory);
+
 }  // namespace corvane

@@ -74,8 +74,10 @@ public:
     }
     std::optional<QString> saveFile;  // the answer of the save dialog
     QString saveFilter;               // and the file type chosen in it
-    std::optional<corvane::app::SaveChoice> ChooseSaveFile(const QString&, const QString&,
+    QStringList proposedFiles;        // the names the save dialogs proposed
+    std::optional<corvane::app::SaveChoice> ChooseSaveFile(const QString&, const QString& name,
                                                            const QString&) override {
+        proposedFiles << name;
         if (!saveFile) return std::nullopt;
         return corvane::app::SaveChoice{*saveFile, saveFilter};
     }

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QProcess>
+#include <QProgressBar>
 
 #include "CoreFakes.h"
 #include "WindowTestSupport.h"
@@ -52,14 +53,20 @@ private slots:
         Controls c(form);
         auto* follow = Controls::Find<QCheckBox>(form, design::kFollowBox);
         QCOMPARE(follow->text(), QStringLiteral("实时跟踪"));
-        follow->setChecked(true);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         c.ChooseDay(dirs.LogDir(), QStringLiteral("20240101"));
         Analyse(form);
         c.ChooseDay(dirs.LogDir(), QStringLiteral("20240102"));
         Analyse(form);
+        // Checked after the run, the window follows the run's files from where it left them.
+        follow->setChecked(true);
         QCOMPARE(c.ResultRows(), QStringList{"甲服务\t999\t0"});
+        // The window says that it follows, and which rows.
+        auto* bar = Controls::Find<QProgressBar>(form, design::kProgressBar);
+        QVERIFY(bar->isTextVisible());
+        QCOMPARE(bar->text(), QStringLiteral("实时跟踪 1 个文件，最后变化 —"));
+        QVERIFY(!c.resultList->topLevelItem(0)->icon(0).isNull());
         Controls::ClickRow(c.resultList, 0);
         QCOMPARE(c.pageNumberLabel->text() + '/' + c.pageCountLabel->text(), QStringLiteral("1/1"));
 
@@ -69,6 +76,7 @@ private slots:
                        KnownLines(999, 1001) + "  tail step failed \n" + "[10:00:09.000] KWA par"));
         QVERIFY(ServeEventsUntil([&] { return c.ResultRows() == QStringList{"甲服务\t1002\t1"}; },
                                  30000));
+        QVERIFY(!bar->text().endsWith(QStringLiteral("—")));
         // Its line end arrives: the finding is examined again, whole.
         QVERIFY(Append(log, "tial\n"));
         QVERIFY(ServeEventsUntil(
@@ -109,7 +117,7 @@ private slots:
         QVERIFY(Append(log, "[10:00:10.000] KWB first time\n"));
         QVERIFY(ServeEventsUntil(
             [&] { return c.resultList->topLevelItem(0)->text(3) == QStringLiteral("新"); }, 30000));
-        QCOMPARE(c.resultList->topLevelItem(0)->toolTip(3), QStringLiteral("new:102"));
+        QCOMPARE(c.resultList->topLevelItem(0)->toolTip(3), QStringLiteral("新：102 新的错误"));
 
         // Cut short and written again: read from its start, and the row says so.
         QVERIFY(dirs.WriteLog("Alpha20240102.log", KnownLines(0, 3)));
@@ -119,9 +127,13 @@ private slots:
         QCOMPARE(c.pageNumberLabel->text() + '/' + c.pageCountLabel->text(), QStringLiteral("1/1"));
         QCOMPARE(Controls::RowCount(c.knownErrorList), 3);
 
-        // Unchecked, the window follows no more, and the history holds the day as
-        // following left it (the default history, under the test's data directory).
-        follow->setChecked(false);
+        // Another day chosen, the window follows no more and says so, and the history
+        // holds the day as following left it (the default history, under the test's
+        // data directory).
+        c.ChooseDay(dirs.LogDir(), QStringLiteral("20240101"));
+        QVERIFY(!follow->isChecked());
+        QVERIFY(!bar->isTextVisible());
+        QVERIFY(c.resultList->topLevelItem(0)->icon(0).isNull());
         QProcess history;
         history.start(QStringLiteral(CORVANE_SCAN_EXE), {QStringLiteral("history"), dirs.LogDir()});
         QVERIFY(history.waitForFinished(60000));

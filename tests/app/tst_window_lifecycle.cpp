@@ -5,7 +5,9 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSplitter>
 #include <QTimer>
+#include <QToolButton>
 
 #include "CatalogueCheckDialog.h"
 #include "CorvaneApplication.h"
@@ -180,6 +182,65 @@ private slots:
         QCOMPARE(c.dayListTexts(), expected);
         c.directoryEdit->setText(QStringLiteral("/no/such/directory"));
         QCOMPARE(c.dayList->count(), 0);
+    }
+
+    void whatTheWindowKeptAtCloseComesBackAtTheNextStart() {
+        const QString file = QDir::temp().filePath(
+            QStringLiteral("corvane-memory-%1/window.ini").arg(QCoreApplication::applicationPid()));
+        QFile::remove(file);
+        const QString logs = DemoDir() + "/logs";
+        QList<int> splitterSizes;
+        {
+            DemoWindow w;
+            Controls c(*w.form);
+            w.form->remember(corvane::app::WindowMemory(file));
+            // A first start is the designed one.
+            QCOMPARE(c.directoryEdit->text(), QString());
+            QCOMPARE(c.serviceList->topLevelItem(1)->checkState(0), Qt::Checked);
+            w.form->show();
+            c.directoryEdit->setText(logs);
+            c.serviceList->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+            w.form->resize(1000, 700);
+            auto* splitter =
+                w.form->findChild<QSplitter*>(QLatin1String(corvane::app::design::kResultSplitter));
+            splitter->setSizes({100, 400});
+            splitterSizes = splitter->sizes();
+            c.detailTabs->setCurrentIndex(2);
+            QVERIFY(w.form->close());
+        }
+        DemoWindow w;
+        Controls c(*w.form);
+        w.form->remember(corvane::app::WindowMemory(file));
+        w.form->show();
+        QCOMPARE(c.directoryEdit->text(), logs);
+        QCOMPARE(c.dayListTexts(), CommandLine({"days", logs}));
+        for (int row = 0; row < c.serviceList->topLevelItemCount(); ++row)
+            QCOMPARE(c.serviceList->topLevelItem(row)->checkState(0),
+                     row == 1 ? Qt::Unchecked : Qt::Checked);
+        QCOMPARE(w.form->size(), QSize(1000, 700));
+        QCOMPARE(w.form->findChild<QSplitter*>(QLatin1String(corvane::app::design::kResultSplitter))
+                     ->sizes(),
+                 splitterSizes);
+        QCOMPARE(c.detailTabs->currentIndex(), 2);
+        QVERIFY(QDir(QFileInfo(file).path()).removeRecursively());
+    }
+
+    void theDayListListsNewestFirstMarksCompressedDaysAndSeesNewDays() {
+        DemoWindow w;
+        Controls c(*w.form);
+        w.dirs.WriteLog("A20261202.log", "x\n");
+        w.dirs.WriteLog("A20261201.log.gz", "");  // the mark reads only the name
+        c.directoryEdit->setText(w.dirs.LogDir());
+        QCOMPARE(c.dayListTexts(), CommandLine({"days", w.dirs.LogDir()}));
+        Controls::Find<QToolButton>(*w.form, "newestFirstButton")->setChecked(true);
+        QCOMPARE(c.dayListTexts(), (QStringList{"20261202", "20261201"}));
+        QVERIFY(!c.dayList->item(0)->font().italic());
+        QVERIFY(c.dayList->item(1)->font().italic());
+        c.dayList->setCurrentRow(1);
+        // A day's first file appears: the day is listed, and the day chosen stays chosen.
+        w.dirs.WriteLog("B20261203.log", "y\n");
+        QTRY_COMPARE(c.dayListTexts(), (QStringList{"20261203", "20261202", "20261201"}));
+        QCOMPARE(c.dayList->currentItem()->text(), QStringLiteral("20261201"));
     }
 
     void anEmptyDayListSaysWhyWithoutARow() {

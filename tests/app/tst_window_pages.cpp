@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGraphicsTextItem>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTextBlock>
 #include <QTimer>
 #include <QXYSeries>
@@ -371,10 +373,15 @@ private slots:
         QCOMPARE(w.PageBar(), QStringLiteral("2/2"));
         first->click();
         QCOMPARE(w.PageBar(), QStringLiteral("1/2"));
-        for (const auto& [typed, bar] : {std::pair{"2", "2/2"}, {"3", "2/2"}, {"1", "1/2"}}) {
+        // A page that does not exist is said, and nothing moves.
+        auto* status = w.form->findChild<QLabel*>(QLatin1String(design::kFindStatus));
+        for (const auto& [typed, bar, said] : {std::tuple{"2", "2/2", ""},
+                                               {"3", "2/2", "第 3 页不存在（共 2 页）"},
+                                               {"1", "1/2", ""}}) {
             goTo->setText(QLatin1String(typed));
             QTest::keyClick(goTo, Qt::Key_Return);
             QCOMPARE(w.PageBar(), QLatin1String(bar));
+            QCOMPARE(status->text(), QString::fromUtf8(said));
         }
     }
 
@@ -523,7 +530,8 @@ private slots:
         Analyse(*w.form);
         // 103 appears on 20240102 after a day without it.
         QCOMPARE(w.c->resultList->topLevelItem(Delta)->text(3), QStringLiteral("新"));
-        QCOMPARE(w.c->resultList->topLevelItem(Delta)->toolTip(3), QStringLiteral("new:103"));
+        QCOMPARE(w.c->resultList->topLevelItem(Delta)->toolTip(3),
+                 QStringLiteral("新：103 时间错误"));
         QCOMPARE(w.c->resultList->topLevelItem(Alpha)->text(3), QString());
         w.Click(Delta);
         QCOMPARE(Controls::Cell(w.c->knownErrorList, 0, 3), QStringLiteral("新"));
@@ -556,7 +564,11 @@ private slots:
         QCOMPARE(patterns->topLevelItem(0)->text(0), QStringLiteral("500"));
         QVERIFY(patterns->topLevelItem(0)->text(2).contains(QStringLiteral("<*>")));
 
+        // A draft is for a selected pattern.
+        auto* draftButton = w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton));
+        QVERIFY(!draftButton->isEnabled());
         patterns->setCurrentItem(patterns->topLevelItem(0));
+        QVERIFY(draftButton->isEnabled());
         QCOMPARE(lines->toPlainText().split('\n').first(),
                  QStringLiteral("[10:00:01.000] step 1 failed here"));
         w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton))->click();
@@ -580,10 +592,31 @@ private slots:
         QVERIFY(add->isEnabled());
         w.form->findChild<QPushButton*>(QLatin1String(design::kDraftButton))->click();
         QTRY_VERIFY(draft->toPlainText().contains(QStringLiteral("[ERROR_102]")));
+        // Its name and explanation are typed over the texts to fill in; one the reader
+        // would not read as typed cannot go in.
+        auto* name = w.form->findChild<QLineEdit*>(QStringLiteral("draftNameEdit"));
+        auto* memo = w.form->findChild<QPlainTextEdit*>(QStringLiteral("draftMemoEdit"));
+        QCOMPARE(name->text(), QStringLiteral("请填写错误名称"));
+        name->setText(QStringLiteral("步骤失败 "));
+        QVERIFY(!add->isEnabled());
+        QVERIFY(w.form->findChild<QLabel*>(QStringLiteral("draftProblemLabel"))
+                    ->text()
+                    .contains(QStringLiteral("空格")));
+        name->setText(QStringLiteral("步骤失败"));
+        memo->setPlainText(QStringLiteral("某一步骤没有完成。\n请重试该步骤。"));
+        QVERIFY(add->isEnabled());
+        QVERIFY(draft->toPlainText().contains(QStringLiteral("错误名称=步骤失败\n")));
         const std::string ini = w.dirs.ProgramDir() + "ErrorList.ini";
         const std::string before = corvane::testing_support::ReadFileBytes(ini);
         add->click();
         QTRY_COMPARE(w.dialogs.messages.size(), 1);
+        // The entry was shown before it went in, and went in byte for byte in GBK.
+        QCOMPARE(w.dialogs.questions.size(), 1);
+        QVERIFY(w.dialogs.questions[0].contains(QStringLiteral("01=某一步骤没有完成。")));
+        QVERIFY(corvane::testing_support::ReadFileBytes(ini).find(
+                    corvane::testing_support::Gbk("错误名称=步骤失败\r\n")) != std::string::npos);
+        QVERIFY(corvane::testing_support::ReadFileBytes(ini).find(corvane::testing_support::Gbk(
+                    "01=某一步骤没有完成。\r\n02=请重试该步骤。\r\n")) != std::string::npos);
         QVERIFY2(w.dialogs.messages[0].contains(QStringLiteral("102")),
                  qPrintable(w.dialogs.messages[0]));
         QVERIFY(!add->isEnabled());
@@ -610,6 +643,12 @@ private slots:
             w.dialogs.saveFile = file;
             w.form->exportRun();
         }
+        // The first proposal is the log directory's name and the day; the next is in the
+        // folder of the export before.
+        QCOMPARE(w.dialogs.proposedFiles.size(), 2);
+        QCOMPARE(QFileInfo(w.dialogs.proposedFiles[0]).fileName(),
+                 QFileInfo(w.dirs.LogDir()).fileName() + QStringLiteral("-20240102.csv"));
+        QCOMPARE(QFileInfo(w.dialogs.proposedFiles[1]).path(), w.dirs.LogDir());
         QFile csvFile(csv), htmlFile(html);
         QVERIFY(csvFile.open(QIODevice::ReadOnly) && htmlFile.open(QIODevice::ReadOnly));
         const QByteArray bytes = csvFile.readAll();

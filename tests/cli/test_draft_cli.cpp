@@ -71,12 +71,23 @@ TEST(DraftCliTest, GbkDraftsTakeDistinctCodesAndOneWithoutKeywordIsRefused) {
     const std::string logFile = dir.Write("Gateway20261209.log", Gbk(log));
 
     std::set<std::string> codes;
+    // The first draft goes in under the name and explanation its keeper gave.
+    const std::string texts = Gbk("--name '支付失败' --memo '余额不足。' --memo '请充值。' ");
     for (const int rank : {2, 1, 1}) {
-        const std::string code = WriteDraftAndCheckRoundTrip(dir.path(), "GW", logFile, rank);
+        const std::string code = WriteDraftAndCheckRoundTrip(dir.path(), "GW", logFile, rank,
+                                                             codes.empty() ? texts : "");
         ASSERT_FALSE(code.empty()) << "rank " << rank;
         EXPECT_TRUE(codes.insert(code).second) << code;
     }
     EXPECT_EQ(codes, (std::set<std::string>{"100", "102", "103"}));
+    EXPECT_NE(ReadFileBytes(dir / "ErrorList.ini")
+                  .find(Gbk("错误名称=支付失败\r\n日志关键字=支付 failed 【余额不足】\r\n\r\n"
+                            "[ERROR_100_MEMO]\r\n01=余额不足。\r\n02=请充值。\r\n")),
+              std::string::npos);
+    EXPECT_EQ(RunCorvaneScan("draft --program-dir " + dir.path() + " --service GW --name ' x' 1 " +
+                             logFile)
+                  .status,
+              2);
 
     // What is left is the backup pattern, whose every text stands in a line that no entry
     // claims: nothing is written.

@@ -114,7 +114,24 @@ TEST(DraftKeywordTest, ChoosesABalancedWholeWordKeywordOfOnlyThePatternsFreeLine
         EXPECT_EQ(ChoosePatternKeyword(c.constants, log, c.pattern, c.known, c.ignores).keyword,
                   c.keyword)
             << c.what;
+        // A chosen keyword, typed back, passes the check of a typed one.
+        if (c.keyword) {
+            EXPECT_TRUE(CheckPatternKeyword(*c.keyword, log, c.pattern, c.known, c.ignores).Takes())
+                << c.what;
+        }
     }
+    // A typed keyword says which line it misses or takes besides the pattern's.
+    const TempDir dir;
+    const std::string log = dir.Write("b.log", ssh);
+    using Fault = KeywordCheck::Fault;
+    const auto check = [&](const std::string& keyword) {
+        const KeywordCheck k = CheckPatternKeyword(keyword, log, {1, 3}, {}, {"USER EVE"});
+        return std::pair(k.fault, k.line);
+    };
+    EXPECT_EQ(check("for root"), std::pair(Fault::MissingFromPatternLine, std::int64_t{3}));
+    EXPECT_EQ(check("FAILED password"), std::pair(Fault::InOtherLine, std::int64_t{2}));
+    EXPECT_EQ(check("ssh2"), std::pair(Fault::InOtherLine, std::int64_t{2}));
+    EXPECT_EQ(check("22 SSH2"), std::pair(Fault::MissingFromPatternLine, std::int64_t{3}));
     EXPECT_EQ(KeywordCandidates({"a (b) c)", "'x'", std::string("p\0q", 3)}),
               (std::vector<std::string>{"a (b) c", "a (b)", "(b) c", "(b)", "a", "b", "c", "x", "p",
                                         "q"}));
@@ -158,6 +175,43 @@ TEST(CatalogueDraftTest, TakesCodesAndKeysThatNeitherTheFileNorTheCatalogueNorEa
     const CatalogueDraft noCode = DraftCatalogueEntry({}, full, "GW", "x", fresh);
     EXPECT_EQ(noCode.code, "");
     EXPECT_EQ(noCode.text, ";" + std::string(gbk::kDraftNoCode) + "\r\n");
+}
+
+TEST(CatalogueDraftTest, AnEditedDraftIsWrittenAndReadBackAsTyped) {
+    DraftReservations reserved;
+    CatalogueDraft d = DraftCatalogueEntry(FileOf("[ERRORLIST]\r\n"), {}, "GW", "k", reserved);
+    const std::string name = Gbk("磁盘已满");
+    const std::vector<std::string> memo = {Gbk("清理日志目录。"), Gbk("再重启服务 \"GW\"")};
+    EditDraft(d, name, memo, Gbk("磁盘 full"));
+    const std::string after = WithDraftEntry("[ERRORLIST]\r\n", d);
+    EXPECT_NE(after.find(std::string(gbk::kKeyErrorName) + "=" + name + "\r\n"), std::string::npos);
+    EXPECT_NE(after.find("01=" + memo[0] + "\r\n02=" + memo[1] + "\r\n"), std::string::npos);
+    EXPECT_NE(d.text.find(name), std::string::npos);
+
+    // Texts the reader would not read as typed leave the draft as it was.
+    struct Bad {
+        std::string name;
+        std::vector<std::string> memo;
+        DraftTextFault fault;
+    };
+    const std::vector<Bad> bad = {
+        {"", memo, DraftTextFault::Empty},
+        {" x", memo, DraftTextFault::Blank},
+        {"x", {"a\tb", "y\t"}, DraftTextFault::Blank},
+        {"'x'", memo, DraftTextFault::Quoted},
+        {"x\r\ny=1", memo, DraftTextFault::LineEnd},
+        {std::string(2048, 'x'), memo, DraftTextFault::TooLong},
+        {"x", {std::string("a\0b", 3)}, DraftTextFault::ZeroByte},
+    };
+    for (const Bad& b : bad) {
+        const std::string& faulty = FindDraftTextFault(b.name) ? b.name : b.memo.back();
+        EXPECT_EQ(FindDraftTextFault(faulty), b.fault) << faulty;
+        EXPECT_THROW(EditDraft(d, b.name, b.memo, d.keyword), DraftRefused) << faulty;
+        EXPECT_EQ(d.name, name);
+    }
+    EXPECT_THROW(EditDraft(d, "x", {}, d.keyword), DraftRefused);
+    EXPECT_THROW(EditDraft(d, "x", std::vector<std::string>(100, "y"), d.keyword), DraftRefused);
+    EXPECT_EQ(FindDraftTextFault(Gbk("“引号”里的名称")), std::nullopt);
 }
 
 TEST(CatalogueDraftTest, PutsTheListLineIntoTheFirstListAndTheSectionsAtTheEnd) {

@@ -239,6 +239,10 @@ TEST_F(GzipDayTest, APlainFileWinsOverItsTwinAndTheDayIsListedOnce) {
     std::vector<std::string> days = ListLogDays(logs);
     std::sort(days.begin(), days.end());
     EXPECT_EQ(days, (std::vector<std::string>{"20261201", "20261202"}));
+    // Both days hold a compressed file; a day of plain files only is not marked.
+    dir.Write("D20261204.log", "");
+    for (const LogDay& day : ListLogDayEntries(logs))
+        EXPECT_EQ(day.compressed, day.day != "20261204") << day.day;
     dir.Write("C20261203.log.gz", "");
     EXPECT_EQ(DayLogFile(logs, "C", "20261203"), logs + "/C20261203.log.gz");
 }

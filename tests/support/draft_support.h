@@ -44,10 +44,11 @@ inline void ExpectOnlyTheEntryAdded(const std::string& before, const std::string
 // clean before and after), and the round trip it promises: the scan of `log` afterwards
 // is the scan before with exactly the lines that `patterns --assign` ranked `rank` turned
 // into known findings of the new code, and ErrorList.ini changed only by the entry.
-// Returns the new code; empty after a failed expectation.
+// `texts`: further options of the draft (its name and explanation).  Returns the new
+// code; empty after a failed expectation.
 inline std::string WriteDraftAndCheckRoundTrip(const std::string& programDir,
                                                const std::string& service, const std::string& log,
-                                               int rank) {
+                                               int rank, const std::string& texts = "") {
     const std::string prog = "--program-dir " + programDir + " ";
     const std::string scan = "scan " + prog + "--line-numbers " + service + " " + log;
     EXPECT_EQ(RunCorvaneScan("check " + prog).status, 0);
@@ -62,7 +63,7 @@ inline std::string WriteDraftAndCheckRoundTrip(const std::string& programDir,
 
     const std::string iniBefore = ReadFileBytes(programDir + "ErrorList.ini");
     const CliResult draft = RunCorvaneScan("draft " + prog + "--service " + service + " --write " +
-                                           std::to_string(rank) + " " + log);
+                                           texts + std::to_string(rank) + " " + log);
     EXPECT_EQ(draft.status, 0) << draft.err;
     // The draft's last line is its list line; its sections begin on its second.
     const std::vector<std::string> draftLines = OutputLines(draft.out);
