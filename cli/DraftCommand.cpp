@@ -8,6 +8,7 @@
 #include "catalog/ServiceCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/DayRun.h"
+#include "cli/Messages.h"
 #include "patterns/DraftKeyword.h"
 #include "patterns/PatternListing.h"
 #include "scan/Scanner.h"
@@ -19,7 +20,7 @@ std::uint32_t RankOperand(const std::string& text) {
     std::uint32_t rank = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), rank);
     if (ec != std::errc() || end != text.data() + text.size() || rank < 1)
-        throw UsageError("draft takes a pattern rank of at least 1, not \"" + text + "\"");
+        throw UsageError(Say(Msg::BadRank, {text}));
     return rank;
 }
 
@@ -27,7 +28,8 @@ std::uint32_t RankOperand(const std::string& text) {
 
 int DraftCommand(const CommandContext& c) {
     const Arguments& args = c.args;
-    if (!args.service) throw UsageError("draft needs --service CODE");
+    if (!args.service) throw UsageError(Say(Msg::DraftNeedsService));
+    RequireService(c.options.programDir, *args.service, "--service");
     const std::uint32_t rank = RankOperand(args.operands[0]);
     const std::string& path = args.operands[1];
     const std::string& programDir = c.options.programDir;
@@ -48,12 +50,10 @@ int DraftCommand(const CommandContext& c) {
     const std::optional<PatternListing> listing = MineUnknownFindingPatterns(scan.findings, c.stop);
     if (!listing) return 1;
     if (rank > listing->groups.size())
-        throw Failure("there is no pattern of rank " + std::to_string(rank) + "; " +
-                      std::to_string(listing->groups.size()) + " pattern(s) in " + path);
+        throw Failure(Say(Msg::NoPatternOfRank,
+                          {std::to_string(rank), std::to_string(listing->groups.size()), path}));
     const PatternGroup& pattern = listing->groups[rank - 1];
-    if (pattern.other)
-        throw Failure("rank " + std::to_string(rank) +
-                      " is the group of lines beyond the pattern cap; it has no draft");
+    if (pattern.other) throw Failure(Say(Msg::RankBeyondCap, {std::to_string(rank)}));
 
     const KeywordPass keyword = ChoosePatternKeyword(
         pattern.constants, path, PatternLinesOfRank(*listing, rank),
@@ -64,15 +64,17 @@ int DraftCommand(const CommandContext& c) {
         DraftCatalogueEntry(*file, catalogue, *args.service, keyword.keyword, reserved);
     if ((args.name || !args.memo.empty()) && !draft.code.empty()) {
         try {
-            EditDraft(draft, args.name.value_or(draft.name),
-                      args.memo.empty() ? draft.memo : args.memo, draft.keyword);
+            std::vector<std::string> memo;
+            for (const std::string& line : args.memo) memo.push_back(TypedText(c, line));
+            EditDraft(draft, args.name ? TypedText(c, *args.name) : draft.name,
+                      memo.empty() ? draft.memo : memo, draft.keyword);
         } catch (const DraftRefused& e) {
-            throw UsageError(std::string("draft: ") + e.what());
+            throw UsageError(Say(Msg::DraftRefusedText, {e.what()}));
         }
     }
     if (args.write) {
         const DraftAddition added = AddDraftToCatalogue(programDir, draft);
-        if (added.refusal) throw Failure("ErrorList.ini was not changed: " + added.detail);
+        if (added.refusal) throw Failure(Say(Msg::ErrorListUnchanged, {added.detail}));
     }
     // The draft's lines as they are, without their CR LF: the output's lines end in LF.
     std::string_view text = draft.text;
