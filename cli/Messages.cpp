@@ -105,6 +105,13 @@ constexpr CoreText kCoreTexts[] = {
      "no fitting log keyword: the pattern's constant parts stand in other lines of the file "
      "as well"},
     {gbk::kDraftNoCode, "the error codes 100 to 998 are all taken"},
+    // The export's own texts (report/ExportFile.cpp): 写入导出文件失败：, and
+    // 不能导出到本次分析的日志文件：
+    {"\xd0\xb4\xc8\xeb\xb5\xbc\xb3\xf6\xce\xc4\xbc\xfe\xca\xa7\xb0\xdc\xa3\xba",
+     "cannot write the export file "},
+    {"\xb2\xbb\xc4\xdc\xb5\xbc\xb3\xf6\xb5\xbd\xb1\xbe\xb4\xce\xb7\xd6\xce\xf6\xb5\xc4\xc8\xd5"
+     "\xd6\xbe\xce\xc4\xbc\xfe\xa3\xba",
+     "cannot export onto a log file of this run: "},
 };
 
 Language language = Language::English;
