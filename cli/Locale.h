@@ -26,7 +26,8 @@ TextForm TextFormOfCodeset(std::string_view codeset);
 Language LanguageOfLocaleName(std::string_view name);
 
 // The environment's locale (LC_ALL, LC_CTYPE, LC_MESSAGES, LANG) as the C library
-// resolves it.  The program itself goes on in the C locale: the core's numbers and
+// resolves it; a character-class locale this system lacks counts by the character set
+// its name gives.  The program itself goes on in the C locale: the core's numbers and
 // byte classes are written for it.
 Locale EnvironmentLocale();
 

@@ -49,7 +49,8 @@ TEST_F(CliLocaleTest, TextFollowsTheLocaleAndMessagesItsLanguage) {
         {"LC_ALL=C", "", false, false},
         {"LC_ALL=C.UTF-8", "--gbk ", false, false},
         {"LC_ALL=C", "--utf8 ", true, false},
-        {gbkText, "", false, false},  // GBK text, messages of the C locale
+        {gbkText, "", false, false},             // GBK text, messages of the C locale
+        {"LC_ALL=xx_YY.utf8", "", true, false},  // a UTF-8 locale this system does not have
     };
     const std::string found =
         "GW\t1\t[07:00:25.890] INFO  [worker-10] 请求 968ed242 已转发到 "
