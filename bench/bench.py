@@ -32,6 +32,10 @@ import sys
 import tempfile
 import time
 
+# corvane-scan shows text as the bytes the logs hold (GBK), as the figures were taken,
+# whatever the locale of the terminal that runs the benchmark.
+os.environ["LC_ALL"] = "C"
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 

@@ -14,6 +14,10 @@ import subprocess
 import tempfile
 import time
 
+# corvane-scan shows text as the bytes the logs hold (GBK), as the figures were taken,
+# whatever the locale of the terminal that runs the benchmark.
+os.environ["LC_ALL"] = "C"
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CLI = os.path.join(ROOT, "build", "bin", "corvane-scan")
 

@@ -20,6 +20,10 @@ import statistics
 import subprocess
 import time
 
+# corvane-scan shows text as the bytes the logs hold (GBK), as the figures were taken,
+# whatever the locale of the terminal that runs the benchmark.
+os.environ["LC_ALL"] = "C"
+
 
 
 def cpu_seconds(pid):

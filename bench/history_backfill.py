@@ -27,6 +27,10 @@ ROOT = Path(__file__).resolve().parent.parent
 sys.path.insert(0, str(ROOT / "demo"))
 import make_demo  # noqa: E402  (the demo's day generators)
 
+# corvane-scan shows text as the bytes the logs hold (GBK), as the figures were taken,
+# whatever the locale of the terminal that runs the benchmark.
+os.environ["LC_ALL"] = "C"
+
 VARIANTS = 6  # distinct blocks per service; a day picks BLOCKS of them
 
 

@@ -19,6 +19,10 @@ import sys
 import tempfile
 import time
 
+# corvane-scan shows text as the bytes the logs hold (GBK), as the figures were taken,
+# whatever the locale of the terminal that runs the benchmark.
+os.environ["LC_ALL"] = "C"
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CLI = os.path.join(ROOT, "build", "bin", "corvane-scan")
 SERVER = os.path.join(ROOT, "tests", "support", "http_test_server.py")

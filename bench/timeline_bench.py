@@ -25,6 +25,10 @@ import shutil
 import subprocess
 import time
 
+# corvane-scan shows text as the bytes the logs hold (GBK), as the figures were taken,
+# whatever the locale of the terminal that runs the benchmark.
+os.environ["LC_ALL"] = "C"
+
 SERVICES = [("GW", "Gateway", "[%s] "), ("DB", "DataSvc", "2026-12-01 %s "),
             ("MQ", "MsgQueue", "%s "), ("WEB", "WebPortal", "[2026-12-01 %s] ")]
 KEYWORDS = {"GW": "connection refused", "DB": "deadlock detected", "MQ": "queue full",

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/Commands.h"
+#include "cli/Messages.h"
 
 namespace corvane::cli {
 
@@ -15,24 +16,22 @@ int PositiveNumber(std::string_view option, std::string_view value) {
     int n = 0;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
     if (ec != std::errc() || end != value.data() + value.size() || n < 1)
-        throw UsageError(std::string(option) + " takes a whole number of at least 1, not \"" +
-                         std::string(value) + "\"");
+        throw UsageError(Say(Msg::NumberAtLeastOne, {option, value}));
     return n;
 }
 
 void SetThreads(Arguments& a, std::string_view value) {
     a.threads = PositiveNumber("--threads", value);
     if (a.threads > kMaxThreads)
-        throw UsageError("--threads takes at most " + std::to_string(kMaxThreads) + ", not \"" +
-                         std::string(value) + "\"");
+        throw UsageError(Say(Msg::NumberAtMost, {"--threads", std::to_string(kMaxThreads), value}));
 }
 
 void SetMinutes(Arguments& a, std::string_view value) {
     constexpr int kMinutesPerDay = 1440;
     a.minutes = PositiveNumber("--minutes", value);
     if (a.minutes > kMinutesPerDay)
-        throw UsageError("--minutes takes at most " + std::to_string(kMinutesPerDay) +
-                         " (a whole day), not \"" + std::string(value) + "\"");
+        throw UsageError(
+            Say(Msg::NumberAtMost, {"--minutes", std::to_string(kMinutesPerDay), value}));
 }
 
 }  // namespace
@@ -168,9 +167,19 @@ const std::vector<Option>& Options() {
         {"--utf8",
          "",
          true,
-         {"output (and ini's names) in UTF-8 instead of GBK"},
+         {"text shown and typed in UTF-8, whatever the locale"},
          [](Arguments& a, std::string_view) { a.utf8 = true; }},
-        {"--help", "", true, {"this text"}, [](Arguments& a, std::string_view) { a.help = true; }},
+        {"--gbk",
+         "",
+         true,
+         {"text shown and typed as the GBK bytes the files hold, whatever", "the locale"},
+         [](Arguments& a, std::string_view) { a.gbk = true; }},
+        {"--man", "", true, {}, [](Arguments& a, std::string_view) { a.man = true; }},
+        {"--help",
+         "",
+         true,
+         {"the commands; after a command, its operands, options and an example"},
+         [](Arguments& a, std::string_view) { a.help = true; }},
         {"-h", "", true, {}, [](Arguments& a, std::string_view) { a.help = true; }},
         {"--version",
          "",
@@ -193,10 +202,10 @@ Arguments ParseArguments(int argc, const char* const* argv) {
         } else if (!optionsEnded && a.size() > 1 && a[0] == '-') {
             const auto option = std::find_if(options.begin(), options.end(),
                                              [&](const Option& o) { return o.name == a; });
-            if (option == options.end()) throw UsageError("unknown option " + std::string(a));
+            if (option == options.end()) throw UsageError(Say(Msg::UnknownOption, {a}));
             std::string_view value;
             if (!option->value.empty()) {
-                if (i + 1 >= argc) throw UsageError(std::string(a) + " needs a value");
+                if (i + 1 >= argc) throw UsageError(Say(Msg::NeedsValue, {a}));
                 value = argv[++i];
             }
             option->apply(args, value);
@@ -211,21 +220,26 @@ Arguments ParseArguments(int argc, const char* const* argv) {
             optionsEnded = true;
         }
     }
-    if (args.help || args.version) return args;
+    if (args.utf8 && args.gbk) throw UsageError(Say(Msg::FormsExclude));
+    if (args.help || args.version || args.man) return args;
 
-    if (args.command.empty()) throw UsageError("no command given");
+    if (args.command.empty()) throw UsageError(Say(Msg::NoCommand));
     const Command* const command = FindCommand(args.command);
-    if (command == nullptr) throw UsageError("unknown command " + args.command);
+    if (command == nullptr) throw UsageError(Say(Msg::UnknownCommand, {args.command}));
     for (const Option* option : given)
         if (!option->everyCommand && !Takes(*command, option->name))
-            throw UsageError(args.command + " does not take " + std::string(option->name));
+            throw UsageError(Say(Msg::DoesNotTake, {args.command, option->name}));
     if (args.operands.size() < command->minOperands || args.operands.size() > command->maxOperands)
-        throw UsageError(args.command + " takes " +
-                         (command->minOperands == command->maxOperands
-                              ? std::to_string(command->minOperands)
-                              : std::to_string(command->minOperands) + " to " +
-                                    std::to_string(command->maxOperands)) +
-                         " operand(s), not " + std::to_string(args.operands.size()));
+        throw UsageError(Say(Msg::OperandCount, {args.command,
+                                                 command->minOperands == command->maxOperands
+                                                     ? std::to_string(command->minOperands)
+                                                     : std::to_string(command->minOperands) + "-" +
+                                                           std::to_string(command->maxOperands),
+                                                 std::to_string(args.operands.size())}));
+    constexpr std::size_t kDayLength = 8;
+    if (command->dayOperand > 0 && args.operands.size() >= command->dayOperand &&
+        args.operands[command->dayOperand - 1].size() != kDayLength)
+        throw UsageError(Say(Msg::BadDay, {args.operands[command->dayOperand - 1]}));
     return args;
 }
 

@@ -28,6 +28,8 @@ struct Arguments {
     bool help = false;                      // --help, -h
     bool version = false;                   // --version
     bool utf8 = false;                      // --utf8
+    bool gbk = false;                       // --gbk
+    bool man = false;                       // --man (the manual page; not in the help)
     std::optional<std::string> programDir;  // --program-dir DIR
     int threads = 0;                        // --threads N (1 <= N <= kMaxThreads); 0: not given
     bool lineNumbers = false;               // --line-numbers

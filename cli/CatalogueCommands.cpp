@@ -1,10 +1,13 @@
 // The commands about the catalogues of the program directory: catalogue lists them as
 // loaded, explain looks up one error code, update runs the start-up update and check
 // warns about what is wrong in them.
+#include <algorithm>
+
 #include "catalog/CatalogueCheck.h"
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ServiceCatalogue.h"
 #include "cli/Commands.h"
+#include "cli/Messages.h"
 #include "online/CatalogueUpdate.h"
 #include "online/ServerConfig.h"
 
@@ -38,6 +41,12 @@ int ExplainCommand(const CommandContext& c) {
     std::vector<std::string> lines;
     LookupExplanation(c.args.operands[0], catalogue, lines);
     for (const std::string& line : lines) c.out.Line(line);
+    const std::string& code = c.args.operands[0];
+    if (std::none_of(catalogue.begin(), catalogue.end(),
+                     [&](const ErrorRecord& rec) { return rec.errorCode == code; })) {
+        c.err.Line(Say(Msg::NoSuchErrorCode, {code}));
+        return 1;
+    }
     return 0;
 }
 

@@ -10,6 +10,7 @@
 
 #include "base/GbkUtf8.h"
 #include "catalog/ProgramDir.h"
+#include "cli/Messages.h"
 
 namespace corvane::cli {
 
@@ -21,6 +22,8 @@ const std::vector<Command>& Commands() {
          "",
          "days LOGDIR",
          {"the days that have log files in LOGDIR, in directory order"},
+         "corvane-scan days /usr/share/corvane-log-analyzer/demo/logs",
+         0,
          &DaysCommand},
         {"scan",
          2,
@@ -28,6 +31,9 @@ const std::vector<Command>& Commands() {
          "--program-dir --threads --line-numbers --json",
          "scan SERVICE_CODE LOGFILE",
          {"every finding of LOGFILE, then the unknown and known counts"},
+         "corvane-scan scan --line-numbers GW "
+         "/usr/share/corvane-log-analyzer/demo/logs/Gateway20261201.log",
+         0,
          &ScanCommand},
         {"run",
          2,
@@ -35,6 +41,8 @@ const std::vector<Command>& Commands() {
          "--program-dir --threads --csv --html --record --db --json",
          "run LOGDIR DAY",
          {"name, known and unknown count of every service with a log", "file for DAY"},
+         "corvane-scan run /usr/share/corvane-log-analyzer/demo/logs 20261201",
+         2,
          &RunCommand},
         {"follow",
          1,
@@ -44,6 +52,8 @@ const std::vector<Command>& Commands() {
          {"the findings of every service's log file for DAY (default:",
           "today, then the next days) as the files grow, until SIGINT",
           "or SIGTERM; \"SERVICE_CODE<TAB>lineNumber<TAB>finding\""},
+         "corvane-scan follow --from-start /var/log/corvane",
+         2,
          &FollowCommand},
         {"grep",
          3,
@@ -53,6 +63,9 @@ const std::vector<Command>& Commands() {
          {"every line of DAY's log files that holds PATTERN, as",
           "\"SERVICE_CODE<TAB>LINE_NUMBER<TAB>LINE\", services in catalogue",
           "order; exit 0 with matches, 1 without, 2 for a bad PATTERN"},
+         "corvane-scan grep --services GW,MQ timeout /usr/share/corvane-log-analyzer/demo/logs "
+         "20261202",
+         3,
          &GrepCommand},
         {"timeline",
          2,
@@ -62,6 +75,8 @@ const std::vector<Command>& Commands() {
          {"the findings of DAY per slot of --minutes, each service in",
           "catalogue order, its slots in time order (those without a",
           "time first): \"SERVICE_CODE<TAB>HH:MM<TAB>KNOWN<TAB>UNKNOWN\""},
+         "corvane-scan timeline --minutes 60 /usr/share/corvane-log-analyzer/demo/logs 20261202",
+         2,
          &TimelineCommand},
         {"merge",
          2,
@@ -72,6 +87,9 @@ const std::vector<Command>& Commands() {
           "time takes the earlier line's; each file keeps its own order):",
           "\"HH:MM:SS<TAB>SERVICE_CODE<TAB>LINE_NUMBER<TAB>CODE<TAB>LINE\",",
           "CODE the line's finding's or -"},
+         "corvane-scan merge --from 10:00:00 --to 10:20:00 "
+         "/usr/share/corvane-log-analyzer/demo/logs 20261202",
+         2,
          &MergeCommand},
         {"catalogue",
          0,
@@ -79,6 +97,8 @@ const std::vector<Command>& Commands() {
          "--program-dir",
          "catalogue",
          {"the service and error catalogues as loaded"},
+         "corvane-scan catalogue --program-dir /usr/share/corvane-log-analyzer/demo",
+         0,
          &CatalogueCommand},
         {"explain",
          1,
@@ -86,6 +106,8 @@ const std::vector<Command>& Commands() {
          "--program-dir",
          "explain CODE",
          {"the name and explanation lines of an error code"},
+         "corvane-scan explain 101",
+         0,
          &ExplainCommand},
         {"update",
          0,
@@ -93,6 +115,8 @@ const std::vector<Command>& Commands() {
          "--program-dir",
          "update",
          {"the start-up catalogue update; exit 0 when Version.ini was", "replaced, 1 otherwise"},
+         "corvane-scan update",
+         0,
          &UpdateCommand},
         {"check",
          0,
@@ -101,6 +125,8 @@ const std::vector<Command>& Commands() {
          "check",
          {"warnings about the catalogues: file, line, section, key,",
           "message, separated by TAB; exit 1 when there are any"},
+         "corvane-scan check --program-dir /usr/share/corvane-log-analyzer/demo",
+         0,
          &CheckCommand},
         {"ini",
          1,
@@ -109,6 +135,8 @@ const std::vector<Command>& Commands() {
          "ini FILE [SECTION [KEY]]",
          {"what the program reads from an INI file: the section names,",
           "a section's key names, or a value"},
+         "corvane-scan ini /var/lib/corvane-log-analyzer/ServiceList.ini SERVICELIST",
+         0,
          &IniCommand},
         {"history",
          1,
@@ -117,6 +145,8 @@ const std::vector<Command>& Commands() {
          "history LOGDIR",
          {"day, service code, known and unknown count and marks of",
           "each recorded day of LOGDIR (new:CODE, spike:CODE)"},
+         "corvane-scan history --days 7 /var/log/corvane",
+         0,
          &HistoryCommand},
         {"backfill",
          1,
@@ -124,6 +154,8 @@ const std::vector<Command>& Commands() {
          "--program-dir --threads --db",
          "history backfill LOGDIR",
          {"analyse every day of LOGDIR and record each in the history"},
+         "corvane-scan history backfill /var/log/corvane",
+         0,
          &HistoryCommand},
         {"patterns",
          1,
@@ -133,6 +165,9 @@ const std::vector<Command>& Commands() {
          {"the lines of LOGFILE (with --service: the service's unknown",
           "errors) grouped into patterns, \"count<TAB>pattern\" largest",
           "first; with --assign \"lineNumber<TAB>patternRank\" per line"},
+         "corvane-scan patterns --service GW "
+         "/usr/share/corvane-log-analyzer/demo/logs/Gateway20261202.log",
+         0,
          &PatternsCommand},
         {"draft",
          2,
@@ -145,6 +180,9 @@ const std::vector<Command>& Commands() {
           "--memo as its name and explanation; several ranks give entries",
           "added one after another, in the order in which each takes",
           "exactly its pattern's lines"},
+         "corvane-scan draft --service GW 1 "
+         "/usr/share/corvane-log-analyzer/demo/logs/Gateway20261202.log",
+         0,
          &DraftCommand},
     };
     return commands;
@@ -167,50 +205,6 @@ bool Takes(const Command& command, std::string_view option) {
     return false;
 }
 
-namespace {
-
-// Each entry as "  NAME  first line", its further lines below the first, with the
-// names of one list padded to the longest.
-template <typename Entry, typename NameOf>
-void AppendEntries(const std::vector<Entry>& entries, NameOf nameOf, std::string& text) {
-    std::size_t width = 0;
-    for (const Entry& entry : entries)
-        if (!entry.description.empty()) width = std::max(width, nameOf(entry).size());
-    for (const Entry& entry : entries) {
-        for (std::size_t i = 0; i < entry.description.size(); ++i) {
-            const std::string name = i == 0 ? nameOf(entry) : std::string();
-            text.append("  ").append(name).append(width - name.size() + 2, ' ');
-            text.append(entry.description[i]).append("\n");
-        }
-    }
-}
-
-std::string MakeUsageText() {
-    std::string text = "usage: corvane-scan [OPTION...] COMMAND [OPTION...] [--] [OPERAND...]\n\n";
-    AppendEntries(
-        Commands(), [](const Command& c) { return std::string(c.synopsis); }, text);
-    text.append("\n");
-    AppendEntries(
-        Options(),
-        [](const Option& o) {
-            std::string name(o.name);
-            if (!o.value.empty()) name.append(" ").append(o.value);
-            return name;
-        },
-        text);
-    text.append(
-        "Options stand before the command or between it and the first operand; the first\n"
-        "operand or -- ends them.  Usage errors exit with 2, failures with 1.\n");
-    return text;
-}
-
-}  // namespace
-
-const std::string& UsageText() {
-    static const std::string text = MakeUsageText();
-    return text;
-}
-
 ProgramDirs ProgramDirsOf(const Arguments& args) {
     if (!args.programDir) return RunningProgramDirs();
     std::string dir = *args.programDir;
@@ -220,8 +214,12 @@ ProgramDirs ProgramDirsOf(const Arguments& args) {
 
 std::string Utf8ToGbk(const std::string& text) {
     const std::optional<std::string> gbk = FromUtf8(text, "GBK");
-    if (!gbk) throw UsageError("\"" + text + "\" is not UTF-8 text with a GBK form");
+    if (!gbk) throw UsageError(Say(Msg::NotGbkText, {text}));
     return *gbk;
+}
+
+std::string TypedText(const CommandContext& c, const std::string& text) {
+    return c.text == TextForm::Utf8 ? Utf8ToGbk(text) : text;
 }
 
 std::vector<ServiceEntry> ChosenServices(std::vector<ServiceEntry> services,
@@ -236,7 +234,7 @@ std::vector<ServiceEntry> ChosenServices(std::vector<ServiceEntry> services,
     for (const std::string& code : codes) {
         if (std::none_of(services.begin(), services.end(),
                          [&](const ServiceEntry& s) { return s.code == code; }))
-            throw UsageError("--services: no service \"" + code + "\" in the catalogue");
+            throw UsageError(Say(Msg::NoSuchService, {"--services", code}));
     }
     std::erase_if(services, [&](const ServiceEntry& s) {
         return std::find(codes.begin(), codes.end(), s.code) == codes.end();
@@ -246,9 +244,17 @@ std::vector<ServiceEntry> ChosenServices(std::vector<ServiceEntry> services,
 
 void RequireDirectory(const std::string& path) {
     DIR* dir = ::opendir(path.empty() ? "/" : path.c_str());
-    if (dir == nullptr)
-        throw Failure("cannot read the directory " + path + ": " + std::strerror(errno));
+    if (dir == nullptr) throw Failure(Say(Msg::CannotReadDirectory, {path, std::strerror(errno)}));
     ::closedir(dir);
+}
+
+void RequireService(const std::string& programDir, const std::string& code,
+                    std::string_view where) {
+    std::vector<ServiceEntry> services;
+    LoadServiceCatalogue(programDir, services);
+    if (std::none_of(services.begin(), services.end(),
+                     [&](const ServiceEntry& s) { return s.code == code; }))
+        throw UsageError(Say(Msg::NoSuchService, {where, code}));
 }
 
 }  // namespace corvane::cli

@@ -3,10 +3,15 @@
 #include <cerrno>
 #include <cstring>
 
+#include "cli/Messages.h"
+
 namespace corvane::cli {
 
 void LineWriter::Line(std::string_view text) {
-    Write(text);
+    if (messages_)
+        Write("corvane-scan: " + InLanguage(text));
+    else
+        Write(text);
     std::fputc('\n', stream_);
     Check();
 }
@@ -32,7 +37,7 @@ void LineWriter::Check() {
 void LineWriter::Fail() {
     const int error = errno;
     std::clearerr(stream_);
-    throw WriteError(std::string("cannot write the output: ") + std::strerror(error));
+    throw WriteError(Say(Msg::CannotWriteOutput, {std::strerror(error)}));
 }
 
 }  // namespace corvane::cli

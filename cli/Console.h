@@ -25,10 +25,13 @@ public:
 };
 
 // Writes lines to a stream, converting GBK to UTF-8 on request.  Bytes that are not
-// valid GBK become U+FFFD so that nothing the log holds can stop the output.
+// valid GBK become U+FFFD so that nothing the log holds can stop the output.  The
+// writer of messages puts "corvane-scan: " before each line and shows the core's
+// messages in the language in use (cli/Messages.h).
 class LineWriter {
 public:
-    LineWriter(std::FILE* stream, bool utf8) : stream_(stream), utf8_(utf8) {}
+    LineWriter(std::FILE* stream, bool utf8, bool messages = false)
+        : stream_(stream), utf8_(utf8), messages_(messages) {}
 
     void Line(std::string_view text);
     void Write(std::string_view text);
@@ -42,6 +45,7 @@ private:
 
     std::FILE* stream_;
     bool utf8_;
+    bool messages_;
     GbkToUtf8Converter converter_;
     std::string converted_;
 };

@@ -11,6 +11,7 @@
 #include "catalog/ServiceCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/DayRun.h"
+#include "cli/Messages.h"
 #include "patterns/DraftKeyword.h"
 #include "patterns/PatternListing.h"
 #include "scan/Scanner.h"
@@ -28,10 +29,7 @@ std::vector<std::uint32_t> RankOperand(const std::string& text) {
         const auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), rank);
         if (ec != std::errc() || end != item.data() + item.size() || rank < 1 ||
             std::find(ranks.begin(), ranks.end(), rank) != ranks.end())
-            throw UsageError(
-                "draft takes pattern ranks of at least 1, each once, separated by "
-                "commas, not \"" +
-                text + "\"");
+            throw UsageError(Say(Msg::BadRank, {text}));
         ranks.push_back(rank);
         if (item.size() == rest.size()) return ranks;
         rest.remove_prefix(item.size() + 1);
@@ -51,10 +49,11 @@ void PrintDraft(const CommandContext& c, std::string_view text) {
 
 int DraftCommand(const CommandContext& c) {
     const Arguments& args = c.args;
-    if (!args.service) throw UsageError("draft needs --service CODE");
+    if (!args.service) throw UsageError(Say(Msg::DraftNeedsService));
+    RequireService(c.options.programDir, *args.service, "--service");
     const std::vector<std::uint32_t> ranks = RankOperand(args.operands[0]);
     if (ranks.size() > 1 && (args.name || !args.memo.empty()))
-        throw UsageError("draft takes --name and --memo with one rank only");
+        throw UsageError(Say(Msg::NamesWithOneRank));
     const std::string& path = args.operands[1];
     const std::string& programDir = c.options.programDir;
 
@@ -75,11 +74,11 @@ int DraftCommand(const CommandContext& c) {
     if (!listing) return 1;
     for (const std::uint32_t rank : ranks) {
         if (rank > listing->groups.size())
-            throw Failure("there is no pattern of rank " + std::to_string(rank) + "; " +
-                          std::to_string(listing->groups.size()) + " pattern(s) in " + path);
+            throw Failure(
+                Say(Msg::NoPatternOfRank,
+                    {std::to_string(rank), std::to_string(listing->groups.size()), path}));
         if (listing->groups[rank - 1].other)
-            throw Failure("rank " + std::to_string(rank) +
-                          " is the group of lines beyond the pattern cap; it has no draft");
+            throw Failure(Say(Msg::RankBeyondCap, {std::to_string(rank)}));
     }
 
     // The entries go in in the order in which each takes exactly its pattern's lines.
@@ -91,21 +90,15 @@ int DraftCommand(const CommandContext& c) {
     for (const DraftStep& step : order.steps) {
         if (step.keyword) continue;
         const std::string rank = std::to_string(step.rank);
-        if (ranks.size() > 1)
-            throw Failure("no order of these patterns gives pattern " + rank +
-                          " a keyword that takes exactly its lines");
+        if (ranks.size() > 1) throw Failure(Say(Msg::NoDraftOrder, {rank}));
         // Alone it cannot go in: say which pattern's entry must come first.
         const std::uint32_t first =
             PatternToDraftFirst(DraftPatternsOf(*listing, {step.rank}).front(),
                                 DraftPatternsOf(*listing), path, known, ignores, c.stop);
         if (first == 0) break;
-        const std::string before = std::to_string(first);
-        const std::string hint = "the lines of pattern " + before +
-                                 " hold every keyword of pattern " + rank + ": add pattern " +
-                                 before + "'s entry first, or both with " + "draft --write " +
-                                 rank + "," + before;
-        if (args.write) throw Failure("ErrorList.ini was not changed: " + hint);
-        c.err.Line("corvane-scan: draft: " + hint);
+        const std::string hint = Say(Msg::DraftFirst, {rank, std::to_string(first)});
+        if (args.write) throw Failure(Say(Msg::ErrorListUnchanged, {hint}));
+        c.err.Line(Say(Msg::DraftRefusedText, {hint}));
     }
 
     DraftReservations reserved;
@@ -122,15 +115,17 @@ int DraftCommand(const CommandContext& c) {
             DraftCatalogueEntry(*file, catalogue, *args.service, step.keyword, reserved);
         if ((args.name || !args.memo.empty()) && !draft.code.empty()) {
             try {
-                EditDraft(draft, args.name.value_or(draft.name),
-                          args.memo.empty() ? draft.memo : args.memo, draft.keyword);
+                std::vector<std::string> memo;
+                for (const std::string& line : args.memo) memo.push_back(TypedText(c, line));
+                EditDraft(draft, args.name ? TypedText(c, *args.name) : draft.name,
+                          memo.empty() ? draft.memo : memo, draft.keyword);
             } catch (const DraftRefused& e) {
-                throw UsageError(std::string("draft: ") + e.what());
+                throw UsageError(Say(Msg::DraftRefusedText, {e.what()}));
             }
         }
         if (args.write) {
             const DraftAddition added = AddDraftToCatalogue(programDir, draft);
-            if (added.refusal) throw Failure("ErrorList.ini was not changed: " + added.detail);
+            if (added.refusal) throw Failure(Say(Msg::ErrorListUnchanged, {added.detail}));
         }
         PrintDraft(c, draft.text);
     }

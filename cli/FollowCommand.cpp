@@ -10,6 +10,7 @@
 #include "catalog/ServiceCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/JsonLines.h"
+#include "cli/Messages.h"
 #include "follow/DayFollow.h"
 #include "scan/AnalysisRun.h"
 
@@ -71,14 +72,14 @@ const char* ResetReason(FollowReset reset) {
     return reset == FollowReset::Truncated ? "truncated" : "replaced";
 }
 
-std::string ProblemText(FollowProblem problem) {
+std::string ProblemText(FollowProblem problem, const std::string& path) {
     switch (problem) {
         case FollowProblem::Missing:
-            return "is not there";
+            return Say(Msg::FollowMissing, {path});
         case FollowProblem::NotAFile:
-            return "is not a file";
+            return Say(Msg::FollowNotAFile, {path});
         case FollowProblem::Unreadable:
-            return "cannot be read";
+            return Say(Msg::FollowUnreadable, {path});
         case FollowProblem::None:
             break;
     }
@@ -94,13 +95,11 @@ public:
 
     void Updated(std::size_t, const FollowedFile& file, const FollowUpdate& update) override {
         const std::string& code = file.ServiceCode();
-        if (update.problemBegan)
-            c_.err.Line("corvane-scan: follow: " + file.Path() + " " + ProblemText(update.problem));
+        if (update.problemBegan) c_.err.Line(ProblemText(update.problem, file.Path()));
         if (update.reset) {
-            c_.err.Line("corvane-scan: follow: " + file.Path() +
-                        (*update.reset == FollowReset::Truncated ? " got shorter"
-                                                                 : " is another file now") +
-                        "; read again from its start");
+            c_.err.Line(Say(*update.reset == FollowReset::Truncated ? Msg::FollowTruncated
+                                                                    : Msg::FollowReplaced,
+                            {file.Path()}));
             if (c_.args.json)
                 json_.Line(JsonObject("reset")
                                .Text("service", code)
@@ -149,6 +148,9 @@ int FollowCommand(const CommandContext& c) {
     DayFollowOptions options;
     options.fromStart = args.fromStart;
     PrintingSink sink(c, catalogue);
+    // A day without any file yet is followed all the same: its files may come.
+    if (!AnyLogFile(services, directory, day))
+        c.err.Line(Say(Msg::WaitingForDay, {day, directory}));
     while (!stop.stop_requested()) {
         DayFollow follow(c.options.programDir, catalogue, DayTargets(services, directory, day),
                          directory, stop, options);

@@ -8,6 +8,8 @@
 #include "catalog/ServiceCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/JsonLines.h"
+#include "cli/Messages.h"
+#include "scan/AnalysisRun.h"
 #include "search/DaySearch.h"
 
 namespace corvane::cli {
@@ -75,7 +77,7 @@ private:
 int GrepCommand(const CommandContext& c) {
     const Arguments& args = c.args;
     SearchQuery query;
-    query.pattern = args.utf8 ? Utf8ToGbk(args.operands[0]) : args.operands[0];
+    query.pattern = TypedText(c, args.operands[0]);
     query.regex = args.regex;
     query.caseSensitive = args.caseSensitive;
     const std::string& directory = args.operands[1];
@@ -83,14 +85,20 @@ int GrepCommand(const CommandContext& c) {
 
     std::vector<ServiceEntry> services;
     LoadServiceCatalogue(c.options.programDir, services);
-    if (args.services) services = ChosenServices(std::move(services), *args.services);
+    if (args.services) services = ChosenServices(std::move(services), TypedText(c, *args.services));
     RequireDirectory(directory);
+    if (std::none_of(services.begin(), services.end(), [&](const ServiceEntry& s) {
+            return !DayLogFile(directory, s.logPrefix, day).empty();
+        })) {
+        c.err.Line(Say(Msg::NoDayLogs, {day, directory}));
+        return 1;
+    }
 
     std::optional<LineSearch> search;
     try {
         search.emplace(query);
     } catch (const SearchPatternError& e) {
-        std::fprintf(stderr, "corvane-scan: %s\n", e.what());
+        c.err.Line(e.what());
         return 2;
     }
     SearchOptions options;

@@ -10,6 +10,7 @@
 #include "catalog/ErrorCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/DayRun.h"
+#include "cli/Messages.h"
 #include "history/HistoryStore.h"
 #include "history/PassMarks.h"
 #include "scan/LogDays.h"
@@ -86,7 +87,7 @@ int ListHistory(const HistoryArguments& args, const std::string& logDir, const L
 int Backfill(const HistoryArguments& args, const std::string& logDir, const DayRun& runDay,
              const LineOut& err) {
     if (!IsDirectory(logDir)) {
-        err("cannot read the log directory " + logDir);
+        err(Say(Msg::CannotReadLogDirectory, {logDir}));
         return 1;
     }
     std::vector<std::string> days = ListLogDays(logDir);
@@ -110,13 +111,16 @@ int Backfill(const HistoryArguments& args, const std::string& logDir, const DayR
         const std::chrono::duration<double> recording = Clock::now() - scanned;
         std::int64_t bytes = 0;
         for (const ServiceRecord& service : record.services) bytes += service.bytes;
-        char figures[160];
-        std::snprintf(figures, sizeof figures,
-                      "%zu services, %.1f MB, %.2f s scanning, %.1f ms recording",
-                      record.services.size(), static_cast<double>(bytes) / 1e6, scanning.count(),
-                      recording.count() * 1000);
-        err("backfill " + std::to_string(i + 1) + "/" + std::to_string(days.size()) + " " +
-            days[i] + ": " + figures);
+        const auto fixed = [](const char* format, double value) {
+            char text[32];
+            std::snprintf(text, sizeof text, format, value);
+            return std::string(text);
+        };
+        err(Say(Msg::BackfillProgress,
+                {std::to_string(i + 1), std::to_string(days.size()), days[i],
+                 std::to_string(record.services.size()),
+                 fixed("%.1f", static_cast<double>(bytes) / 1e6), fixed("%.2f", scanning.count()),
+                 fixed("%.1f", recording.count() * 1000)}));
     }
     return 0;
 }
@@ -156,8 +160,7 @@ int HistoryCommand(const CommandContext& c) {
     const int status = ListOrBackfill(
         HistoryOf(args), operands, runDay, [&](std::string_view line) { c.out.Line(line); },
         [&](std::string_view line) { c.err.Line(line); });
-    if (status == kHistoryUsage)
-        throw UsageError("history takes LOGDIR, or backfill LOGDIR without --service and --days");
+    if (status == kHistoryUsage) throw UsageError(Say(Msg::HistoryUsage));
     // A day's log that could not be opened was reported; the other days went on.
     return skipped ? 1 : status;
 }

@@ -6,7 +6,7 @@ namespace corvane::cli {
 
 int IniCommand(const CommandContext& c) {
     const Arguments& args = c.args;
-    const auto name = [&](const std::string& text) { return args.utf8 ? Utf8ToGbk(text) : text; };
+    const auto name = [&](const std::string& text) { return TypedText(c, text); };
     const ProfileFile ini(args.operands[0]);
     const std::size_t n = args.operands.size();
     if (n == 1) {

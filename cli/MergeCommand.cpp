@@ -6,6 +6,7 @@
 #include "base/GbkUtf8.h"
 #include "cli/Commands.h"
 #include "cli/JsonLines.h"
+#include "cli/Messages.h"
 #include "scan/AnalysisRun.h"
 #include "timeline/DayMerge.h"
 
@@ -15,9 +16,7 @@ namespace {
 
 DayTime ClockOption(std::string_view option, const std::string& text) {
     const std::optional<DayTime> time = ParseClock(text);
-    if (!time)
-        throw UsageError(std::string(option) + " takes a time of day HH:MM:SS, not \"" + text +
-                         "\"");
+    if (!time) throw UsageError(Say(Msg::BadClock, {option, text}));
     return *time;
 }
 
@@ -33,14 +32,13 @@ int MergeCommand(const CommandContext& c) {
         range.all = false;
         if (args.from) range.from = ClockOption("--from", *args.from);
         if (args.to) range.to = ClockOption("--to", *args.to);
-        if (range.from > range.to)
-            throw UsageError("--from " + *args.from + " lies after --to " + *args.to);
+        if (range.from > range.to) throw UsageError(Say(Msg::FromAfterTo, {*args.from, *args.to}));
     }
     const std::string& directory = args.operands[0];
     const std::string& day = args.operands[1];
     std::vector<ServiceEntry> services;
     LoadServiceCatalogue(c.options.programDir, services);
-    if (args.services) services = ChosenServices(std::move(services), *args.services);
+    if (args.services) services = ChosenServices(std::move(services), TypedText(c, *args.services));
     ErrorCatalogue catalogue;
     LoadErrorCatalogue(c.options.programDir, catalogue);
     RequireDirectory(directory);
@@ -52,6 +50,10 @@ int MergeCommand(const CommandContext& c) {
         if (path.empty()) continue;
         sources.push_back({service.code, std::move(path)});
         ignoreLists.push_back(ReadIgnoreList(c.options.programDir, service.code));
+    }
+    if (sources.empty()) {
+        c.err.Line(Say(Msg::NoDayLogs, {day, directory}));
+        return 1;
     }
     DayMerge merge(sources, catalogue, ignoreLists, range, c.stop);
 

@@ -5,6 +5,7 @@
 #include "catalog/ErrorCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/DayRun.h"
+#include "cli/Messages.h"
 #include "patterns/PatternListing.h"
 #include "scan/Scanner.h"
 
@@ -15,12 +16,10 @@ int PatternsCommand(const CommandContext& c) {
     const std::string& path = args.operands[0];
     PatternTuning tuning;
     if (args.tuning && !ParsePatternTuning(*args.tuning, tuning))
-        throw UsageError(
-            "--tuning takes name=value pairs (similarity=0..100, wordcost=0..64, "
-            "glued, stamps, punct, optional =0|1), not \"" +
-            *args.tuning + "\"");
+        throw UsageError(Say(Msg::BadTuning, {*args.tuning}));
     std::optional<PatternListing> listing;
     if (args.service) {
+        RequireService(c.options.programDir, *args.service, "--service");
         ErrorCatalogue catalogue;
         LoadErrorCatalogue(c.options.programDir, catalogue);
         const std::optional<ScanResult> scan = ScanForCommand(c, *args.service, path, catalogue);

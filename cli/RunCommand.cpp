@@ -10,6 +10,7 @@
 #include "cli/DayRun.h"
 #include "cli/HistoryCommand.h"
 #include "cli/JsonLines.h"
+#include "cli/Messages.h"
 #include "history/RunCollector.h"
 #include "report/CsvExport.h"
 #include "report/ExportFile.h"
@@ -57,7 +58,7 @@ bool ExportRun(const std::optional<std::string>& csvFile,
 int RunCommand(const CommandContext& c) {
     const Arguments& args = c.args;
     // --db belongs to a run only when it records.
-    if (args.db && !args.record) throw UsageError("--db goes with run only together with --record");
+    if (args.db && !args.record) throw UsageError(Say(Msg::DbWithoutRecord));
     const std::string& programDir = c.options.programDir;
     RequireDirectory(args.operands[0]);
     ErrorCatalogue catalogue;
@@ -69,6 +70,10 @@ int RunCommand(const CommandContext& c) {
         c.stop, c.options);
     // A log that got shorter under its scan ended the run: nothing of it is printed.
     if (result.outcome == RunOutcome::Failed) return 1;
+    if (result.logFiles.empty()) {
+        c.err.Line(Say(Msg::NoDayLogs, {args.operands[1], args.operands[0]}));
+        return 1;
+    }
     LineWriter json(stdout, false);
     for (const auto& pass : result.results) {
         if (args.json) {

@@ -9,6 +9,7 @@ namespace corvane::cli {
 
 int ScanCommand(const CommandContext& c) {
     const Arguments& args = c.args;
+    RequireService(c.options.programDir, args.operands[0], "scan");
     ErrorCatalogue catalogue;
     LoadErrorCatalogue(c.options.programDir, catalogue);
     const std::optional<ScanResult> scanned =

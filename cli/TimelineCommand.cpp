@@ -7,6 +7,7 @@
 #include "cli/Commands.h"
 #include "cli/DayRun.h"
 #include "cli/JsonLines.h"
+#include "cli/Messages.h"
 #include "scan/FileNameText.h"
 #include "timeline/FindingTimes.h"
 #include "timeline/TimeSlots.h"
@@ -46,8 +47,13 @@ int TimelineCommand(const CommandContext& c) {
     RequireDirectory(directory);
     const DayResult result = RunDay(
         c.options.programDir, catalogue, directory, args.operands[1], nullptr,
-        [&](std::string_view line) { c.err.Line(line); }, c.stop, c.options, args.services);
+        [&](std::string_view line) { c.err.Line(line); }, c.stop, c.options,
+        args.services ? std::optional(TypedText(c, *args.services)) : std::nullopt);
     if (result.outcome == RunOutcome::Failed) return 1;
+    if (result.logFiles.empty()) {
+        c.err.Line(Say(Msg::NoDayLogs, {args.operands[1], directory}));
+        return 1;
+    }
     LineWriter json(stdout, false);
     int status = result.skipped ? 1 : 0;
     for (const auto& pass : result.results) {

@@ -1,11 +1,12 @@
 // corvane-scan: the analyser's core on the command line, for operators who only
 // have a terminal on the machine that holds the logs, and for scripts.
 //
-// Standard output carries the bytes exactly as the core holds them (GBK), one LF
-// after each line, unless --utf8 asks for a terminal-friendly conversion.  Each command
-// is a row of the table in Commands.cpp; this file parses the command line, sets up
-// the writers, hands the command its context and turns what comes back into the exit
-// status.
+// Standard output carries text in the locale's character set: UTF-8 under a UTF-8
+// locale, otherwise the bytes exactly as the core holds them (GBK); --gbk and --utf8
+// choose either whatever the locale.  One LF follows each line.  Each command is a row
+// of the table in Commands.cpp; this file reads the locale, parses the command line,
+// sets up the writers, hands the command its context and turns what comes back into
+// the exit status.
 
 #include <signal.h>
 
@@ -15,6 +16,8 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/Console.h"
+#include "cli/Locale.h"
+#include "cli/Messages.h"
 #include "corvane/Version.h"
 #include "scan/Host.h"
 #include "scan/Scanner.h"
@@ -50,54 +53,70 @@ void HoldStopSignals(int, char**, char**) {
 
 void ReleaseStopSignals() { sigprocmask(SIG_SETMASK, &maskBeforeHold, nullptr); }
 
-int Dispatch(const Arguments& args, LineWriter& out, LineWriter& err) {
+int Dispatch(const Arguments& args, TextForm text, LineWriter& out, LineWriter& err) {
     const ProgramDirs dirs = ProgramDirsOf(args);
     ScanOptions options;
     options.programDir = dirs.catalogues;
     options.askAboutLargeFiles = false;
     options.threads = args.threads > 0 ? static_cast<unsigned>(args.threads) : DefaultScanThreads();
     const Command* const command = FindCommand(args.command);
-    if (command == nullptr) throw UsageError("unknown command " + args.command);
-    return command->run({args, options, dirs.config, out, err});
+    if (command == nullptr) throw UsageError(Say(Msg::UnknownCommand, {args.command}));
+    return command->run({args, options, dirs.config, out, err, text});
+}
+
+// A usage error: the message, the command's usage and where to read more.
+int Usage(LineWriter& err, const std::string& message, const std::string& command) {
+    const Command* const known = FindCommand(command);
+    err.Line(message);
+    std::fprintf(stderr, "%s\n", UsageLine(known).c_str());
+    err.Line(Say(Msg::SeeHelp, {known != nullptr ? command + " " : std::string()}));
+    return 2;
+}
+
+// What --help, --man and --version print on standard output.
+std::string Information(const Arguments& args) {
+    if (args.man) return ManPage();
+    if (args.version) return std::string("corvane-scan ") + kProgramVersion + "\n";
+    const Command* const command = FindCommand(args.command);
+    return command != nullptr ? CommandHelp(*command) : GeneralHelp();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    const Locale locale = EnvironmentLocale();
+    UseMessageLanguage(locale.language);
     Arguments args;
     try {
         args = ParseArguments(argc, argv);
     } catch (const UsageError& e) {
         ReleaseStopSignals();
-        std::fprintf(stderr, "corvane-scan: %s\n%s", e.what(), UsageText().c_str());
-        return 2;
+        LineWriter err(stderr, locale.text == TextForm::Utf8, true);
+        std::string command;
+        for (int i = 1; i < argc && command.empty(); ++i)
+            if (FindCommand(argv[i]) != nullptr) command = argv[i];
+        return Usage(err, e.what(), command);
     }
-    if (args.command != "follow" || args.help || args.version) ReleaseStopSignals();
-    if (args.help || args.version) {
-        if (args.help)
-            std::fputs(UsageText().c_str(), stdout);
-        else
-            std::printf("corvane-scan %s\n", kProgramVersion);
+    if (args.command != "follow" || args.help || args.version || args.man) ReleaseStopSignals();
+    if (args.help || args.version || args.man) {
+        const std::string text = Information(args);
+        std::fwrite(text.data(), 1, text.size(), stdout);
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     }
-    LineWriter out(stdout, args.utf8);
-    LineWriter err(stderr, args.utf8);
-    int status = 1;
+    const TextForm text = args.gbk ? TextForm::Held : args.utf8 ? TextForm::Utf8 : locale.text;
+    LineWriter out(stdout, text == TextForm::Utf8);
+    LineWriter err(stderr, text == TextForm::Utf8, true);
     try {
-        status = Dispatch(args, out, err);
+        const int status = Dispatch(args, text, out, err);
         out.Flush();
         return status;
     } catch (const UsageError& e) {
-        std::fprintf(stderr, "corvane-scan: %s\n%s", e.what(), UsageText().c_str());
-        return 2;
+        return Usage(err, e.what(), args.command);
     } catch (const WriteError& e) {
-        std::fprintf(stderr, "corvane-scan: %s\n", e.what());
-        return 1;
-    } catch (const Failure& e) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "corvane-scan: %s\n", e.what());
+        err.Line(e.what());
         return 1;
     } catch (const std::exception& e) {
+        // A Failure, or the core's message of what ended the command.
         std::fflush(stdout);
         err.Line(e.what());
         return 1;

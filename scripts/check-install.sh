@@ -87,9 +87,9 @@ step "corvane-scan --version (operator1)"
 as operator1 corvane-scan --version
 [ "$(as operator1 corvane-scan --version)" = "corvane-scan $(dpkg-deb -f "$deb" Version)" ] || fail "--version"
 
-step "corvane-scan run $demo/logs 20261201 (operator1, in UTF-8 here; the output is GBK)"
+step "corvane-scan run $demo/logs 20261201 (operator1, in UTF-8 here; --gbk as the golden file)"
 as operator1 corvane-scan --utf8 run "$demo/logs" 20261201
-as operator1 corvane-scan run "$demo/logs" 20261201 >"$work/run.txt"
+as operator1 corvane-scan --gbk run "$demo/logs" 20261201 >"$work/run.txt"
 cmp "$work/run.txt" "$src/tests/golden/demo/run-20261201.txt" || fail "the run differs from the golden file"
 
 # An update server on the loopback with newer catalogues: the demo's with a line added.

@@ -17,6 +17,7 @@ packages=(
   clang-format clang-tidy
   clang libclang-rt-14-dev
   openssl
+  locales
   dpkg-dev lintian desktop-file-utils appstream librsvg2-bin debootstrap
 )
 

@@ -24,10 +24,12 @@ const QString kBusy = QStringLiteral("正在分析日志，请稍等！");
 
 QString DemoDir() { return QStringLiteral(CORVANE_SOURCE_DIR "/demo"); }
 
-// The lines the command-line companion prints for a command, decoded.
+// The lines the command-line companion prints for a command (as the GBK bytes held,
+// whatever the tester's locale), decoded.
 QStringList CommandLine(const QStringList& arguments) {
     QProcess process;
-    process.start(QStringLiteral(CORVANE_SCAN_EXE), arguments);
+    process.start(QStringLiteral(CORVANE_SCAN_EXE),
+                  QStringList{QStringLiteral("--gbk")} + arguments);
     if (!process.waitForFinished(120000) || process.exitCode() != 0)
         qWarning("corvane-scan %s failed", qPrintable(arguments.join(' ')));
     QStringList lines;

@@ -18,6 +18,9 @@ import threading
 import time
 
 SCAN, DEMO = sys.argv[1], sys.argv[2]
+# The plain output compared with the JSON is the GBK bytes as held, whatever the
+# tester's terminal.
+os.environ["LC_ALL"] = "C"
 PROG = ["--program-dir", DEMO]
 DAY = "20261201"
 

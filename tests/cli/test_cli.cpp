@@ -93,7 +93,7 @@ TEST_F(CliTest, FailuresAndUsageErrors) {
     const Result missing = Cli("scan " + prog + "GW " + dir.path() + "nope.log", dir);
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err, std::string(gbk::kMsgOpenFailed) + dir.path() + "nope.log\n");
+    EXPECT_EQ(missing.err, "corvane-scan: cannot open the log file " + dir.path() + "nope.log\n");
 
     for (const std::string args :
          {"", "scan GW", "frobnicate", "--bogus days /", "days", "scan --program-dir"}) {
@@ -184,15 +184,17 @@ TEST_F(CliTest, CommandsThatReadALogRefuseFifosAndDevices) {
             const Result r = Cli(command + file, dir);
             EXPECT_EQ(r.status, 1) << command << file;
             EXPECT_EQ(r.out, "");
-            EXPECT_EQ(r.err, std::string(gbk::kMsgOpenFailed) + file + "\n") << command << file;
+            EXPECT_EQ(r.err, "corvane-scan: cannot open the log file " + file + "\n")
+                << command << file;
         }
     }
     // grep names a day's file it could not search, and fails: a FIFO, a corrupt .gz.
     const std::string logs = dir.path().substr(0, dir.path().size() - 1);
     const std::string gz = dir.Write("Gw20261203.log.gz", "\x1f\x8b not gzip");
     for (const auto& [day, message] :
-         {std::pair{"20261202", std::string(gbk::kMsgOpenFailed) + fifo},
-          std::pair{"20261203", std::string(gbk::kMsgGzipCorrupt) + gz}}) {
+         {std::pair{"20261202", "corvane-scan: cannot open the log file " + fifo},
+          std::pair{"20261203",
+                    "corvane-scan: the compressed log file is damaged or incomplete: " + gz}}) {
         const Result r = Cli("grep " + prog + "x " + logs + " " + std::string(day), dir);
         EXPECT_EQ(r.status, 2) << day;
         EXPECT_EQ(r.err, message + "\n") << day;
@@ -272,7 +274,8 @@ TEST_F(CliTest, OversizedCatalogueIsRefusedWithAMessage) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err,
-              "ErrorList.ini is too large to read (16777217 bytes; INI files of at most 16777216 "
+              "corvane-scan: ErrorList.ini is too large to read (16777217 bytes; INI files of at "
+              "most 16777216 "
               "bytes are read)\n");
 }
 

@@ -48,8 +48,10 @@ TEST_F(HistoryCliTest, BackfillOfTheDemoLogsListsEachDayAndServiceAndRerunningRe
     EXPECT_EQ(backfill.status, 0) << backfill.err;
     EXPECT_EQ(backfill.out, "");
     // One progress line per day on stderr, oldest day first.
-    EXPECT_EQ(backfill.err.rfind("backfill 1/3 20261201: 3 services, ", 0), 0u) << backfill.err;
-    EXPECT_NE(backfill.err.find("\nbackfill 3/3 20261203: 4 services, "), std::string::npos);
+    EXPECT_EQ(backfill.err.rfind("corvane-scan: backfill 1/3 20261201: 3 services, ", 0), 0u)
+        << backfill.err;
+    EXPECT_NE(backfill.err.find("\ncorvane-scan: backfill 3/3 20261203: 4 services, "),
+              std::string::npos);
     EXPECT_EQ(std::count(backfill.err.begin(), backfill.err.end(), '\n'), 3);
 
     const std::string listed = History("", kDemo + "/logs");
@@ -105,7 +107,7 @@ TEST_F(HistoryCliTest, AnUnopenableLogFailsTheCommandButKeepsTheOthers) {
     const std::string fifo = logs + "/WebPortal20261202.log";
     fs::remove(fifo);
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const std::string refused = std::string(gbk::kMsgOpenFailed) + fifo + "\n";
+    const std::string refused = "corvane-scan: cannot open the log file " + fifo + "\n";
     const std::string run = "run --program-dir " + kDemo + " ";
     for (const std::string& command : {run, run + "--record --db " + db + " "}) {
         const CliResult r = Cli(command + logs + " 20261202");
@@ -117,7 +119,8 @@ TEST_F(HistoryCliTest, AnUnopenableLogFailsTheCommandButKeepsTheOthers) {
     const CliResult backfill = Backfill(logs);
     EXPECT_EQ(backfill.status, 1);
     EXPECT_NE(backfill.err.find(refused), std::string::npos) << backfill.err;
-    EXPECT_NE(backfill.err.find("\nbackfill 3/3 "), std::string::npos) << backfill.err;
+    EXPECT_NE(backfill.err.find("\ncorvane-scan: backfill 3/3 "), std::string::npos)
+        << backfill.err;
 }
 
 // Listing a database this user may not write: another user's in a directory closed to
@@ -203,7 +206,8 @@ TEST_F(HistoryCliTest, UsageErrorsAndFailures) {
 
     const CliResult missing = Backfill(scratch.path() + "nowhere");
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "cannot read the log directory " + scratch.path() + "nowhere\n");
+    EXPECT_EQ(missing.err,
+              "corvane-scan: cannot read the log directory " + scratch.path() + "nowhere\n");
 
     // A run whose record fails still prints its rows, then reports and exits 1.
     scratch.Write("blocker", "");
@@ -211,14 +215,17 @@ TEST_F(HistoryCliTest, UsageErrorsAndFailures) {
                                   scratch.path() + "blocker/h.sqlite " + kDemo + "/logs 20261201");
     EXPECT_EQ(blocked.status, 1);
     EXPECT_EQ(std::count(blocked.out.begin(), blocked.out.end(), '\n'), 3);
-    EXPECT_EQ(blocked.err.rfind(gbk::kMsgHistoryOpenFailed, 0), 0u) << blocked.err;
+    EXPECT_EQ(blocked.err.rfind("corvane-scan: cannot open the history database: ", 0), 0u)
+        << blocked.err;
 
     // A log file given as the database: listing and recording refuse it and leave it be.
-    // The file's name is UTF-8, as this system names files; the message holds it in GBK.
+    // The file's name is UTF-8, as this system names files; the message holds it in GBK
+    // (shown as held under the C locale).
     const std::string log = kDemo + "/logs/Gateway20261201.log";
     const std::string db = scratch.path() + "\xe5\x8e\x86\xe5\x8f\xb2.sqlite";  // 历史
     const std::string notADatabase =
-        std::string(gbk::kMsgHistoryNotADatabase) + scratch.path() + "\xc0\xfa\xca\xb7.sqlite\n";
+        "corvane-scan: not a history database, left unchanged: " + scratch.path() +
+        "\xc0\xfa\xca\xb7.sqlite\n";
     fs::copy_file(log, db);
     const CliResult listed = Cli("history --db " + db + " " + kDemo + "/logs");
     EXPECT_EQ(listed.status, 1);

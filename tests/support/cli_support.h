@@ -22,15 +22,21 @@ struct CliResult {
     std::string err;
 };
 
-// Runs corvane-scan with `args` (shell words); stderr goes through a file in `scratch`
-// (a directory ending in "/").  A run is killed after 100 seconds (status 137), so
-// that one that hangs fails its test and leaves no process behind.  `runner` (shell
-// words ending in a blank) runs the program, another user's `setpriv` for one.
-inline CliResult RunCli(const std::string& args, const std::string& scratch,
-                        const std::string& runner = {}, const std::string& exe = CORVANE_SCAN_EXE) {
+// The locale of a run unless a test names another: the C locale, in which the
+// program shows the bytes as held and speaks English, whatever the tester's terminal.
+inline const std::string kCliLocale = "LC_ALL=C";
+
+// Runs corvane-scan with `args` (shell words) in the environment `env` (NAME=VALUE
+// words added to the test's); stderr goes through a file in `scratch` (a directory
+// ending in "/").  A run is killed after 100 seconds (status 137), so that one that
+// hangs fails its test and leaves no process behind.  `runner` (shell words ending in
+// a blank) runs the program, another user's `setpriv` for one.
+inline CliResult RunCliIn(const std::string& env, const std::string& args,
+                          const std::string& scratch, const std::string& runner = {},
+                          const std::string& exe = CORVANE_SCAN_EXE) {
     const std::string errFile = scratch + "cli-stderr.txt";
     const std::string command =
-        "timeout -s KILL 100 " + runner + exe + " " + args + " 2>" + errFile;
+        "env " + env + " timeout -s KILL 100 " + runner + exe + " " + args + " 2>" + errFile;
     CliResult result;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return result;
@@ -41,6 +47,11 @@ inline CliResult RunCli(const std::string& args, const std::string& scratch,
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.err = ReadFileBytes(errFile);
     return result;
+}
+
+inline CliResult RunCli(const std::string& args, const std::string& scratch,
+                        const std::string& runner = {}, const std::string& exe = CORVANE_SCAN_EXE) {
+    return RunCliIn(kCliLocale, args, scratch, runner, exe);
 }
 
 struct CliFootprint {

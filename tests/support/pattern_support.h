@@ -10,10 +10,11 @@
 
 namespace corvane::testing_support {
 
-// Runs corvane-scan with `args` (shell words) and returns its exit status and output.
-inline CliResult RunCorvaneScan(const std::string& args) {
+// Runs corvane-scan with `args` (shell words) in the environment `env` (NAME=VALUE
+// words) and returns its exit status and output.
+inline CliResult RunCorvaneScan(const std::string& args, const std::string& env = kCliLocale) {
     static const TempDir scratch;
-    return RunCli(args, scratch.path());
+    return RunCliIn(env, args, scratch.path());
 }
 
 }  // namespace corvane::testing_support
