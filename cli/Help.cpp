@@ -27,7 +27,9 @@ constexpr OperandText kOperands[] = {
     {"FILE", "an INI file"},
     {"SECTION", "a section's name"},
     {"KEY", "a key's name within the section"},
-    {"RANK", "a pattern's rank among the service's unknown errors, as patterns prints it"},
+    {"RANK",
+     "a pattern's rank among the service's unknown errors, as patterns prints it; several, "
+     "separated by commas, for entries that go in one after another"},
 };
 
 constexpr std::string_view kUsage = "usage: corvane-scan ";
@@ -48,6 +50,8 @@ std::vector<const OperandText*> OperandsOf(const Command& command) {
         rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
         while (!word.empty() && word.front() == '[') word.remove_prefix(1);
         while (!word.empty() && word.back() == ']') word.remove_suffix(1);
+        // A repeated operand (RANK[,RANK...]) is described once.
+        word = word.substr(0, word.find('['));
         for (const OperandText& operand : kOperands)
             if (operand.word == word) operands.push_back(&operand);
     }
