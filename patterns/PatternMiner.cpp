@@ -470,9 +470,10 @@ int BestMatch(const std::vector<Pattern>& pool, CandidateIndex& index, Aligner& 
 }
 
 // Optional fields: a pattern's text may hold, or lack, a bracketed value ("bytes
-// (<*>) sent" and "bytes sent") or further values of a list ("IRQs <*> <*> <*>" and
-// "IRQs <*> <*>").  A key=value pair is no such field: a pair more names something
-// more ("rhost=<*>" and "rhost=<*> user=<*>").
+// (<*>) sent" and "bytes sent") or further items of a list: values ("IRQs <*> <*> <*>"
+// and "IRQs <*> <*>") or items of several tokens that repeat the one before them
+// ("nodesets <*> <*> <ok> <*> <*> <ok>").  A key=value pair is no such field: a pair
+// more names something more ("rhost=<*>" and "rhost=<*> user=<*>").
 // Line by line such patterns are not alike (punctuation and words are never left over
 // on one side); once the patterns are in, those whose texts differ only by such runs
 // are one group.
@@ -481,8 +482,13 @@ bool IsSymbolByte(const PatternToken& t, std::string_view set) {
            set.find(t.text[0]) != std::string_view::npos;
 }
 
-// The ends (one past) of the optional runs that begin at `k`, at most two.
-std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[2]) {
+// Tokens of a list item that repeats the one before it, at most; and optional runs
+// that begin at one place, at most.
+constexpr std::size_t kMaxItemTokens = 6;
+constexpr std::size_t kMaxRuns = kMaxItemTokens + 1;
+
+// The ends (one past) of the optional runs that begin at `k`, at most kMaxRuns.
+std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMaxRuns]) {
     const std::size_t n = t.size();
     std::size_t count = 0;
     if (IsSymbolByte(t[k], "([{")) {
@@ -507,6 +513,19 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[2]) 
         else if (IsSymbolByte(t[k], ",;/") && k + 1 < n && t[k + 1].kind == TokenKind::Variable)
             ends[count++] = k + 2;
     }
+    // A further item of a list whose items are alike: the tokens right before `k`
+    // again, holding a value ("node-1 0x1fe <ok>" after "node-0 0x1fe <ok>").
+    for (std::size_t p = 2; p <= kMaxItemTokens && p <= k && k + p <= n; ++p) {
+        bool same = true;
+        bool variable = false;
+        for (std::size_t q = 0; q < p && same; ++q) {
+            const PatternToken& x = t[k - p + q];
+            const PatternToken& y = t[k + q];
+            same = x.kind == y.kind && x.hash == y.hash && x.gap.empty() == y.gap.empty();
+            variable = variable || y.kind == TokenKind::Variable;
+        }
+        if (same && variable) ends[count++] = k + p;
+    }
     return count;
 }
 
@@ -514,11 +533,11 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[2]) 
 // that differ only by optional runs mostly share it.
 std::uint64_t Skeleton(const Template& t) {
     std::uint64_t h = 0x0B7E57u;
-    std::size_t ends[2];
+    std::size_t ends[kMaxRuns];
     for (std::size_t k = 0; k < t.size();) {
         const std::size_t runs = OptionalRuns(t, k, ends);
         if (runs > 0) {
-            k = ends[runs - 1];
+            k = *std::max_element(ends, ends + runs);
             continue;
         }
         h = Mix(h, IsConstant(t[k].kind) ? t[k].hash : 7);
@@ -536,7 +555,7 @@ bool DifferByOptionalRuns(const Template& a, const Template& b) {
     std::vector<std::uint8_t> reach((m + 1) * (n + 1), 0);
     std::vector<std::uint8_t> words((m + 1) * (n + 1), 0);
     reach[0] = 1;
-    std::size_t ends[2];
+    std::size_t ends[kMaxRuns];
     for (std::size_t i = 0; i <= m; ++i) {
         for (std::size_t j = 0; j <= n; ++j) {
             const std::uint8_t here = reach[i * (n + 1) + j];
@@ -550,10 +569,12 @@ bool DifferByOptionalRuns(const Template& a, const Template& b) {
                 (a[i].kind == TokenKind::Variable || a[i].hash == b[j].hash))
                 mark(i + 1, j + 1, 0,
                      word || a[i].kind == TokenKind::Word || a[i].kind == TokenKind::Cjk);
-            if (i < m && (here & 0b101) != 0)
+            // Runs of one side may follow each other (a list three items longer), but
+            // not runs of the other side at the same place.
+            if (i < m && (here & 0b011) != 0)
                 for (std::size_t r = 0, c = OptionalRuns(a, i, ends); r < c; ++r)
                     mark(ends[r], j, 1, word);
-            if (j < n && (here & 0b011) != 0)
+            if (j < n && (here & 0b101) != 0)
                 for (std::size_t r = 0, c = OptionalRuns(b, j, ends); r < c; ++r)
                     mark(i, ends[r], 2, word);
         }
