@@ -529,12 +529,41 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
     return count;
 }
 
-// The text of a pattern without its optional runs (the longest at each place): patterns
-// that differ only by optional runs mostly share it.
+// A dump of a thing's fields in brackets ("Intent { act=<*> flg=<*> (has extras) }"):
+// which fields it shows varies from line to line of one kind, so two dumps in one
+// place are alike whatever they hold.  Returns one past its closing bracket when the
+// brackets at `k` hold two key=value pairs or more, 0 otherwise.
+std::size_t FieldDumpEnd(const Template& t, std::size_t k) {
+    constexpr std::size_t kMaxDump = 96;  // tokens looked at, to bound the cost
+    if (!IsSymbolByte(t[k], "([{")) return 0;
+    const char open = t[k].text[0];
+    const char close = open == '(' ? ')' : open == '[' ? ']' : '}';
+    int depth = 0;
+    int pairs = 0;
+    for (std::size_t j = k; j < t.size() && j < k + kMaxDump; ++j) {
+        if (IsSymbolByte(t[j], std::string_view(&open, 1))) {
+            ++depth;
+        } else if (IsSymbolByte(t[j], std::string_view(&close, 1))) {
+            if (--depth == 0) return pairs >= 2 ? j + 1 : 0;
+        } else if (IsSymbolByte(t[j], "=") && j > k && t[j - 1].kind == TokenKind::Word &&
+                   depth == 1) {
+            ++pairs;
+        }
+    }
+    return 0;
+}
+
+// The text of a pattern without its optional runs (the longest at each place) and with
+// a mark for each field dump: patterns that differ only by optional runs mostly share it.
 std::uint64_t Skeleton(const Template& t) {
     std::uint64_t h = 0x0B7E57u;
     std::size_t ends[kMaxRuns];
     for (std::size_t k = 0; k < t.size();) {
+        if (const std::size_t dump = FieldDumpEnd(t, k); dump > 0) {
+            h = Mix(h, 13);
+            k = dump;
+            continue;
+        }
         const std::size_t runs = OptionalRuns(t, k, ends);
         if (runs > 0) {
             k = *std::max_element(ends, ends + runs);
@@ -547,7 +576,8 @@ std::uint64_t Skeleton(const Template& t) {
 }
 
 // Whether `a` and `b` differ only by optional runs, each place missing on one side
-// only (two different runs in one place are two kinds of line), and share a word.
+// only (two different runs in one place are two kinds of line), and by what their
+// field dumps hold, and share a word outside the dumps.
 bool DifferByOptionalRuns(const Template& a, const Template& b) {
     const std::size_t m = a.size();
     const std::size_t n = b.size();
@@ -569,6 +599,11 @@ bool DifferByOptionalRuns(const Template& a, const Template& b) {
                 (a[i].kind == TokenKind::Variable || a[i].hash == b[j].hash))
                 mark(i + 1, j + 1, 0,
                      word || a[i].kind == TokenKind::Word || a[i].kind == TokenKind::Cjk);
+            if (i < m && j < n && a[i].kind == b[j].kind && a[i].hash == b[j].hash) {
+                const std::size_t dumpA = FieldDumpEnd(a, i);
+                const std::size_t dumpB = dumpA > 0 ? FieldDumpEnd(b, j) : 0;
+                if (dumpB > 0) mark(dumpA, dumpB, 0, word);
+            }
             // Runs of one side may follow each other (a list three items longer), but
             // not runs of the other side at the same place.
             if (i < m && (here & 0b011) != 0)
