@@ -668,6 +668,81 @@ void JoinOptionalFields(std::vector<Pattern>& groups,
     ids = std::move(keptIds);
 }
 
+// Joins the groups that are alike but for one word in one place, when that place takes
+// kMinSlotWords words or more ("removing chargen", "removing daytime", "removing echo"):
+// such a word names one thing of many that the message is about, not what happened,
+// which a few alternatives at most do ("session opened", "session closed").  Not the
+// message's first word, which names what the message is about ("tickTime set to <*>",
+// "klogd startup succeeded"), nor a capitalised one, which names a kind ("VM Started",
+// "POST"); and the rest of the message must hold a word or Chinese text, so that a
+// message of one word is never a variable part alone.
+void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
+    constexpr std::size_t kMinSlotWords = 3;
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> slots;  // -> groups
+    std::vector<std::uint64_t> before;  // hashes of the tokens before each place
+    std::vector<std::uint64_t> after;   // and of those after it
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const Template& t = groups[g].tokens;
+        std::size_t constants = 0;
+        for (const PatternToken& pt : t)
+            constants += pt.kind == TokenKind::Word || pt.kind == TokenKind::Cjk ? 1 : 0;
+        if (constants < 2) continue;
+        before.assign(t.size() + 1, 0x5107u);
+        after.assign(t.size() + 1, 0x5108u);
+        for (std::size_t k = 0; k < t.size(); ++k) {
+            before[k + 1] = Mix(before[k], IsConstant(t[k].kind) ? t[k].hash : 7);
+            const std::size_t r = t.size() - 1 - k;
+            after[r] = Mix(after[r + 1], IsConstant(t[r].kind) ? t[r].hash : 7);
+        }
+        for (std::size_t p = 1; p < t.size(); ++p)
+            if (t[p].kind == TokenKind::Word && !IsCapital(t[p].text[0]))
+                slots[Mix(Mix(Mix(before[p], p), after[p + 1]), t.size())].push_back(g);
+    }
+    std::vector<std::size_t> head(groups.size());
+    for (std::size_t g = 0; g < head.size(); ++g) head[g] = g;
+    auto find = [&](std::size_t g) {
+        while (head[g] != g) g = head[g] = head[head[g]];
+        return g;
+    };
+    for (const auto& [key, members] : slots) {
+        if (members.size() < kMinSlotWords) continue;
+        for (std::size_t k = 1; k < members.size(); ++k) {
+            const std::size_t a = find(members[0]);
+            const std::size_t b = find(members[k]);
+            if (a != b) head[std::max(a, b)] = std::min(a, b);  // the larger group leads
+        }
+    }
+    std::vector<Pattern> kept;
+    std::vector<std::vector<std::uint32_t>> keptIds;
+    std::vector<std::size_t> keptAt(groups.size());
+    std::vector<Item> items;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const std::size_t h = find(g);
+        if (h == g) {
+            keptAt[g] = kept.size();
+            kept.push_back(std::move(groups[g]));
+            keptIds.push_back(std::move(ids[g]));
+            continue;
+        }
+        Pattern& into = kept[keptAt[h]];
+        for (std::size_t k = 0; k < into.tokens.size(); ++k) {
+            PatternToken& t = into.tokens[k];
+            if (IsConstant(t.kind) && t.hash != groups[g].tokens[k].hash) {
+                t.kind = TokenKind::Variable;
+                t.hash = 0;
+                t.text.clear();
+            }
+        }
+        into.terms = TemplateTerms(into.tokens);
+        TemplateItems(groups[g].header, items);
+        MergeHeader(into.header, items.data(), items.size());
+        into.count += groups[g].count;
+        keptIds[keptAt[h]].insert(keptIds[keptAt[h]].end(), ids[g].begin(), ids[g].end());
+    }
+    groups = std::move(kept);
+    ids = std::move(keptIds);
+}
+
 }  // namespace
 
 struct PatternMiner::State {
@@ -782,6 +857,8 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.gluedPunctuation = value == 1;
         else if (name == "optional" && value <= 1)
             tuning.optionalFields = value == 1;
+        else if (name == "slots" && value <= 1)
+            tuning.wordSlots = value == 1;
         else
             return false;
     }
@@ -828,6 +905,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         }
     }
     if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
+    if (state_->tuning.wordSlots) JoinWordSlots(groups, groupIds);
 
     std::vector<PatternGroup> ranked;
     ranked.reserve(groups.size() + 1);
