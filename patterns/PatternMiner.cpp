@@ -470,9 +470,10 @@ int BestMatch(const std::vector<Pattern>& pool, CandidateIndex& index, Aligner& 
 }
 
 // Optional fields: a pattern's text may hold, or lack, a bracketed value ("bytes
-// (<*>) sent" and "bytes sent") or further values of a list ("IRQs <*> <*> <*>" and
-// "IRQs <*> <*>").  A key=value pair is no such field: a pair more names something
-// more ("rhost=<*>" and "rhost=<*> user=<*>").
+// (<*>) sent" and "bytes sent") or further items of a list: values ("IRQs <*> <*> <*>"
+// and "IRQs <*> <*>") or items of several tokens that repeat the one before them
+// ("nodesets <*> <*> <ok> <*> <*> <ok>").  A key=value pair is no such field: a pair
+// more names something more ("rhost=<*>" and "rhost=<*> user=<*>").
 // Line by line such patterns are not alike (punctuation and words are never left over
 // on one side); once the patterns are in, those whose texts differ only by such runs
 // are one group.
@@ -481,8 +482,13 @@ bool IsSymbolByte(const PatternToken& t, std::string_view set) {
            set.find(t.text[0]) != std::string_view::npos;
 }
 
-// The ends (one past) of the optional runs that begin at `k`, at most two.
-std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[2]) {
+// Tokens of a list item that repeats the one before it, at most; and optional runs
+// that begin at one place, at most.
+constexpr std::size_t kMaxItemTokens = 6;
+constexpr std::size_t kMaxRuns = kMaxItemTokens + 1;
+
+// The ends (one past) of the optional runs that begin at `k`, at most kMaxRuns.
+std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMaxRuns]) {
     const std::size_t n = t.size();
     std::size_t count = 0;
     if (IsSymbolByte(t[k], "([{")) {
@@ -507,18 +513,60 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[2]) 
         else if (IsSymbolByte(t[k], ",;/") && k + 1 < n && t[k + 1].kind == TokenKind::Variable)
             ends[count++] = k + 2;
     }
+    // A further item of a list whose items are alike: the tokens right before `k`
+    // again, holding a value ("node-1 0x1fe <ok>" after "node-0 0x1fe <ok>").
+    for (std::size_t p = 2; p <= kMaxItemTokens && p <= k && k + p <= n; ++p) {
+        bool same = true;
+        bool variable = false;
+        for (std::size_t q = 0; q < p && same; ++q) {
+            const PatternToken& x = t[k - p + q];
+            const PatternToken& y = t[k + q];
+            same = x.kind == y.kind && x.hash == y.hash && x.gap.empty() == y.gap.empty();
+            variable = variable || y.kind == TokenKind::Variable;
+        }
+        if (same && variable) ends[count++] = k + p;
+    }
     return count;
 }
 
-// The text of a pattern without its optional runs (the longest at each place): patterns
-// that differ only by optional runs mostly share it.
+// A dump of a thing's fields in brackets ("Intent { act=<*> flg=<*> (has extras) }"):
+// which fields it shows varies from line to line of one kind, so two dumps in one
+// place are alike whatever they hold.  Returns one past its closing bracket when the
+// brackets at `k` hold two key=value pairs or more, 0 otherwise.
+std::size_t FieldDumpEnd(const Template& t, std::size_t k) {
+    constexpr std::size_t kMaxDump = 96;  // tokens looked at, to bound the cost
+    if (!IsSymbolByte(t[k], "([{")) return 0;
+    const char open = t[k].text[0];
+    const char close = open == '(' ? ')' : open == '[' ? ']' : '}';
+    int depth = 0;
+    int pairs = 0;
+    for (std::size_t j = k; j < t.size() && j < k + kMaxDump; ++j) {
+        if (IsSymbolByte(t[j], std::string_view(&open, 1))) {
+            ++depth;
+        } else if (IsSymbolByte(t[j], std::string_view(&close, 1))) {
+            if (--depth == 0) return pairs >= 2 ? j + 1 : 0;
+        } else if (IsSymbolByte(t[j], "=") && j > k && t[j - 1].kind == TokenKind::Word &&
+                   depth == 1) {
+            ++pairs;
+        }
+    }
+    return 0;
+}
+
+// The text of a pattern without its optional runs (the longest at each place) and with
+// a mark for each field dump: patterns that differ only by optional runs mostly share it.
 std::uint64_t Skeleton(const Template& t) {
     std::uint64_t h = 0x0B7E57u;
-    std::size_t ends[2];
+    std::size_t ends[kMaxRuns];
     for (std::size_t k = 0; k < t.size();) {
+        if (const std::size_t dump = FieldDumpEnd(t, k); dump > 0) {
+            h = Mix(h, 13);
+            k = dump;
+            continue;
+        }
         const std::size_t runs = OptionalRuns(t, k, ends);
         if (runs > 0) {
-            k = ends[runs - 1];
+            k = *std::max_element(ends, ends + runs);
             continue;
         }
         h = Mix(h, IsConstant(t[k].kind) ? t[k].hash : 7);
@@ -528,7 +576,8 @@ std::uint64_t Skeleton(const Template& t) {
 }
 
 // Whether `a` and `b` differ only by optional runs, each place missing on one side
-// only (two different runs in one place are two kinds of line), and share a word.
+// only (two different runs in one place are two kinds of line), and by what their
+// field dumps hold, and share a word outside the dumps.
 bool DifferByOptionalRuns(const Template& a, const Template& b) {
     const std::size_t m = a.size();
     const std::size_t n = b.size();
@@ -536,7 +585,7 @@ bool DifferByOptionalRuns(const Template& a, const Template& b) {
     std::vector<std::uint8_t> reach((m + 1) * (n + 1), 0);
     std::vector<std::uint8_t> words((m + 1) * (n + 1), 0);
     reach[0] = 1;
-    std::size_t ends[2];
+    std::size_t ends[kMaxRuns];
     for (std::size_t i = 0; i <= m; ++i) {
         for (std::size_t j = 0; j <= n; ++j) {
             const std::uint8_t here = reach[i * (n + 1) + j];
@@ -550,10 +599,17 @@ bool DifferByOptionalRuns(const Template& a, const Template& b) {
                 (a[i].kind == TokenKind::Variable || a[i].hash == b[j].hash))
                 mark(i + 1, j + 1, 0,
                      word || a[i].kind == TokenKind::Word || a[i].kind == TokenKind::Cjk);
-            if (i < m && (here & 0b101) != 0)
+            if (i < m && j < n && a[i].kind == b[j].kind && a[i].hash == b[j].hash) {
+                const std::size_t dumpA = FieldDumpEnd(a, i);
+                const std::size_t dumpB = dumpA > 0 ? FieldDumpEnd(b, j) : 0;
+                if (dumpB > 0) mark(dumpA, dumpB, 0, word);
+            }
+            // Runs of one side may follow each other (a list three items longer), but
+            // not runs of the other side at the same place.
+            if (i < m && (here & 0b011) != 0)
                 for (std::size_t r = 0, c = OptionalRuns(a, i, ends); r < c; ++r)
                     mark(ends[r], j, 1, word);
-            if (j < n && (here & 0b011) != 0)
+            if (j < n && (here & 0b101) != 0)
                 for (std::size_t r = 0, c = OptionalRuns(b, j, ends); r < c; ++r)
                     mark(i, ends[r], 2, word);
         }
@@ -607,6 +663,81 @@ void JoinOptionalFields(std::vector<Pattern>& groups,
         }
         kept.push_back(std::move(head));
         keptIds.push_back(std::move(headIds));
+    }
+    groups = std::move(kept);
+    ids = std::move(keptIds);
+}
+
+// Joins the groups that are alike but for one word in one place, when that place takes
+// kMinSlotWords words or more ("removing chargen", "removing daytime", "removing echo"):
+// such a word names one thing of many that the message is about, not what happened,
+// which a few alternatives at most do ("session opened", "session closed").  Not the
+// message's first word, which names what the message is about ("tickTime set to <*>",
+// "klogd startup succeeded"), nor a capitalised one, which names a kind ("VM Started",
+// "POST"); and the rest of the message must hold a word or Chinese text, so that a
+// message of one word is never a variable part alone.
+void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
+    constexpr std::size_t kMinSlotWords = 3;
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> slots;  // -> groups
+    std::vector<std::uint64_t> before;  // hashes of the tokens before each place
+    std::vector<std::uint64_t> after;   // and of those after it
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const Template& t = groups[g].tokens;
+        std::size_t constants = 0;
+        for (const PatternToken& pt : t)
+            constants += pt.kind == TokenKind::Word || pt.kind == TokenKind::Cjk ? 1 : 0;
+        if (constants < 2) continue;
+        before.assign(t.size() + 1, 0x5107u);
+        after.assign(t.size() + 1, 0x5108u);
+        for (std::size_t k = 0; k < t.size(); ++k) {
+            before[k + 1] = Mix(before[k], IsConstant(t[k].kind) ? t[k].hash : 7);
+            const std::size_t r = t.size() - 1 - k;
+            after[r] = Mix(after[r + 1], IsConstant(t[r].kind) ? t[r].hash : 7);
+        }
+        for (std::size_t p = 1; p < t.size(); ++p)
+            if (t[p].kind == TokenKind::Word && !IsCapital(t[p].text[0]))
+                slots[Mix(Mix(Mix(before[p], p), after[p + 1]), t.size())].push_back(g);
+    }
+    std::vector<std::size_t> head(groups.size());
+    for (std::size_t g = 0; g < head.size(); ++g) head[g] = g;
+    auto find = [&](std::size_t g) {
+        while (head[g] != g) g = head[g] = head[head[g]];
+        return g;
+    };
+    for (const auto& [key, members] : slots) {
+        if (members.size() < kMinSlotWords) continue;
+        for (std::size_t k = 1; k < members.size(); ++k) {
+            const std::size_t a = find(members[0]);
+            const std::size_t b = find(members[k]);
+            if (a != b) head[std::max(a, b)] = std::min(a, b);  // the larger group leads
+        }
+    }
+    std::vector<Pattern> kept;
+    std::vector<std::vector<std::uint32_t>> keptIds;
+    std::vector<std::size_t> keptAt(groups.size());
+    std::vector<Item> items;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const std::size_t h = find(g);
+        if (h == g) {
+            keptAt[g] = kept.size();
+            kept.push_back(std::move(groups[g]));
+            keptIds.push_back(std::move(ids[g]));
+            continue;
+        }
+        Pattern& into = kept[keptAt[h]];
+        for (std::size_t k = 0; k < into.tokens.size(); ++k) {
+            PatternToken& t = into.tokens[k];
+            if (IsConstant(t.kind) && t.hash != groups[g].tokens[k].hash) {
+                t.kind = TokenKind::Variable;
+                t.hash = 0;
+                t.text.clear();
+            }
+        }
+        into.terms = TemplateTerms(into.tokens);
+        TemplateItems(groups[g].header, items);
+        MergeHeader(into.header, items.data(), items.size());
+        into.count += groups[g].count;
+        keptIds[keptAt[h]].insert(keptIds[keptAt[h]].end(), ids[g].begin(), ids[g].end());
     }
     groups = std::move(kept);
     ids = std::move(keptIds);
@@ -726,6 +857,8 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.gluedPunctuation = value == 1;
         else if (name == "optional" && value <= 1)
             tuning.optionalFields = value == 1;
+        else if (name == "slots" && value <= 1)
+            tuning.wordSlots = value == 1;
         else
             return false;
     }
@@ -772,6 +905,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         }
     }
     if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
+    if (state_->tuning.wordSlots) JoinWordSlots(groups, groupIds);
 
     std::vector<PatternGroup> ranked;
     ranked.reserve(groups.size() + 1);

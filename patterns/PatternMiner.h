@@ -42,14 +42,17 @@ struct PatternTuning {
     // A pattern's variable part takes brackets glued to the values of a line
     // ("LOCAL(0)" where an address stands), at half their weight.
     bool gluedPunctuation = true;
-    // Patterns whose texts differ only by optional fields (a bracketed value, a
-    // key=value pair, one more value of a list) are one group.
+    // Patterns whose texts differ only by optional fields (a bracketed value, more items
+    // of a list) or by what a dump of key=value fields in brackets holds are one group.
     bool optionalFields = true;
+    // Patterns alike but for one lower-case word in one place (not the first) that
+    // takes three words or more are one group.
+    bool wordSlots = true;
 };
 
-// Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct, optional;
-// values numbers, 0 or 1) over `tuning`.  Returns false, leaving `tuning` as it may be, on anything
-// else.
+// Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct,
+// optional, slots; values numbers, 0 or 1) over `tuning`.  Returns false, leaving
+// `tuning` as it may be, on anything else.
 bool ParsePatternTuning(std::string_view text, PatternTuning& tuning);
 
 // What the miner reports about one pattern.

@@ -260,14 +260,59 @@ INSTANTIATE_TEST_SUITE_P(
                   "1\tInstance destroyed successfully."}}),
     [](const ::testing::TestParamInfo<MineCase>& info) { return std::string(info.param.name); });
 
+// Lines that one event writes with more or fewer optional parts are one pattern; lines
+// that differ by a word naming the kind (or the subject) of the message stay apart.
+TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> lines;
+        bool together;  // one pattern, or one per line
+    };
+    const std::vector<Case> cases = {
+        {"LongerList",
+         {"failed to resolve source name an1 an2 an3",
+          "failed to resolve source name an1 an2 "
+          "an3 an4 an5 an6 an7 an8"},
+         true},
+        {"ListOfLikeItems",
+         {"inconsistent nodesets node-1 0x1fe <ok> node-2 0x1fe <ok>",
+          "inconsistent nodesets node-3 0x0fe <ok> node-4 0x1fe <ok> node-5 0x1fe <ok> node-6 "
+          "0x0fe <ok>"},
+         true},
+        {"FieldDumps",
+         {"Skipping, withExcluded: false, tr.intent:Intent { flg=0x1 cmp=a/.B (has extras) }",
+          "Skipping, withExcluded: true, tr.intent:Intent { act=x.MAIN flg=0x2 cmp=c/.D "
+          "bnds=[0,0][9,9] }",
+          "Skipping, withExcluded: false, tr.intent:Intent { act=y.VIEW dat=file:a typ=b flg=0x3 "
+          "cmp=e/.F (has extras) }"},
+         true},
+        {"PairOutsideADump", {"failure; rhost=a.cn user=root", "failure; rhost=b.cn"}, false},
+        {"ManyWordsInOnePlace",
+         {"xinetd[1]: removing echo", "xinetd[1]: removing ftp", "xinetd[1]: removing time"},
+         true},
+        {"SubjectsOfAMessage",
+         {"klogd startup succeeded", "hcid startup succeeded", "sdpd startup succeeded"},
+         false},
+        {"CapitalisedKinds",
+         {"VM Started (Lifecycle Event)", "VM Stopped (Lifecycle Event)",
+          "VM Paused (Lifecycle Event)"},
+         false},
+    };
+    for (const Case& c : cases) {
+        PatternMiner miner;
+        for (const std::string& line : c.lines) miner.Add(line);
+        EXPECT_EQ(miner.Ranked().size(), c.together ? 1u : c.lines.size()) << c.name;
+    }
+}
+
 TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
     PatternTuning tuning;
-    ASSERT_TRUE(
-        ParsePatternTuning("similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0", tuning));
+    ASSERT_TRUE(ParsePatternTuning(
+        "similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0,slots=0", tuning));
     EXPECT_EQ(tuning.similarityPercent, 65);
     EXPECT_EQ(tuning.wordCost, 8);
     EXPECT_FALSE(tuning.gluedValues || tuning.lateStamps || tuning.gluedPunctuation ||
-                 tuning.optionalFields);
+                 tuning.optionalFields || tuning.wordSlots);
     for (const char* bad : {"similarity=101", "glued=2", "size=1", "glued", "glued=x", "glued="})
         EXPECT_FALSE(ParsePatternTuning(bad, tuning)) << bad;
 }
