@@ -122,7 +122,7 @@ printf 'root'"'"'s file\n' >"$root/root/victim"
 chmod 0644 "$root/root/victim"
 as operator1 "for n in Version ServiceList ErrorList; do ln -s /root/victim $data/\$n.tmp; done"
 echo "refused; links planted"
-as outsider corvane-scan run "$demo/logs" 20261201 | cmp - "$src/tests/golden/demo/run-20261201.txt" ||
+as outsider corvane-scan --gbk run "$demo/logs" 20261201 | cmp - "$src/tests/golden/demo/run-20261201.txt" ||
   fail "the outsider's run"
 
 step "the window under Xvfb (operator1): its start-up update fetches the newer catalogues"

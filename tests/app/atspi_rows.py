@@ -134,8 +134,8 @@ def make_log_dir(demo_dir, log_dir):
 def cli_rows(bin_dir, log_dir):
     try:
         out = subprocess.run(
-            [os.path.join(bin_dir, "corvane-scan"), "run", "--program-dir", bin_dir, log_dir,
-             DAY], capture_output=True, timeout=60, check=True).stdout
+            [os.path.join(bin_dir, "corvane-scan"), "--gbk", "run", "--program-dir", bin_dir,
+             log_dir, DAY], capture_output=True, timeout=60, check=True).stdout
     except (OSError, subprocess.SubprocessError) as e:
         raise SetupError(f"corvane-scan run failed: {e}")
     return [tuple(line.split("\t")) for line in out.decode("gb18030").splitlines()]

@@ -75,7 +75,7 @@ cp "$root"/usr/share/corvane-log-analyzer/demo/*.ini "$program/"
 mkdir "$scratch/bin"
 ln -s "$program/corvane-scan" "$scratch/bin/corvane-scan"
 [ "$("$scratch/bin/corvane-scan" --version)" = "corvane-scan $version" ] || fail "--version"
-"$scratch/bin/corvane-scan" run "$root"/usr/share/corvane-log-analyzer/demo/logs 20261201 \
+"$scratch/bin/corvane-scan" --gbk run "$root"/usr/share/corvane-log-analyzer/demo/logs 20261201 \
   >"$scratch/run.txt" || fail "corvane-scan run"
 cmp "$scratch/run.txt" "$src/tests/golden/demo/run-20261201.txt" || fail "run over the demo logs"
 
