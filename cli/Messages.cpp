@@ -126,6 +126,53 @@ constexpr CoreText kCoreTexts[] = {
      "cannot export onto a log file of this run: "},
 };
 
+// The core's own English messages that reach the command line (the draft's refusals,
+// the catalogue's size limits), by their fixed pieces, with their Chinese: under a
+// Chinese locale every fixed piece is put in Chinese and what lies between (a path, a
+// number) stays.  The longer pieces stand before the shorter ones they hold.
+struct EnglishText {
+    std::string_view english;
+    std::string_view chinese;  // UTF-8, made GBK when it is put in
+};
+constexpr EnglishText kCoreEnglish[] = {
+    {"every error code from 100 to 998 is taken", "错误代码100至998均已占用"},
+    {"no keyword gives exactly the pattern's lines; the entry would find nothing",
+     "没有恰好对应该模式各行的日志关键字；条目将找不到任何行"},
+    {"ErrorList.ini would not read the new entry (its [ERRORLIST] section is longer than the "
+     "reader's 16,384-byte list of key names, or the keyword, the name or the explanation "
+     "would not be read as it stands)",
+     "ErrorList.ini 读不到新条目（其 [ERRORLIST] 段超过读取程序 16,384 字节的键名列表，"
+     "或关键字、名称、说明不能照原样读出）"},
+    {"ErrorList.ini changed since the draft was made; make the draft again",
+     "生成条目之后 ErrorList.ini 已被修改；请重新生成条目"},
+    {"the catalogue is being updated (the directory ", "错误目录正在更新（目录 "},
+    {" stayed locked); try again", " 一直被锁定）；请稍后再试"},
+    {"ErrorList.ini would grow to ", "ErrorList.ini 将增长到 "},
+    {" bytes up to which the catalogue is read", " 字节的读取上限"},
+    {" bytes, above the ", " 字节，超过 "},
+    {"ErrorList.ini gives a catalogue of more than ", "ErrorList.ini 给出的错误目录超过 "},
+    {" bytes (codes listed many times with long explanations); it is not loaded",
+     " 字节（代码多次列出且说明很长）；未载入"},
+    {" is larger than ", " 大于 "},
+    {"cannot lock the directory ", "无法锁定目录 "},
+    {"cannot create a new file beside ", "无法在旁边创建新文件："},
+    {" (by way of ", "（经由 "},
+    {"cannot read ", "无法读取 "},
+    {"cannot write ", "无法写入 "},
+    {"the error's name ", "错误名称"},
+    {"a line of the explanation ", "错误说明的一行"},
+    {"the keyword ", "日志关键字"},
+    {"is empty", "为空"},
+    {"holds a line end", "含换行"},
+    {"holds a zero byte", "含空字符"},
+    {"begins or ends with a blank, which the reader drops", "首尾有空格或制表符，读取时会被去掉"},
+    {"stands in quotes, which the reader drops", "整体加了引号，读取时会被去掉"},
+    {"is longer than the 2,047 bytes the reader takes", "超过读取程序接受的 2,047 字节"},
+    {"the explanation has no line", "错误说明没有任何一行"},
+    {"the explanation has more than ", "错误说明超过 "},
+    {" lines", " 行"},
+};
+
 Language language = Language::English;
 
 // `utf8`, a piece of a template, as held text; nothing when it has no GBK form here.
@@ -180,6 +227,19 @@ std::string Say(Msg id, std::initializer_list<std::string_view> args) {
 
 std::string InLanguage(std::string_view coreMessage) {
     std::string text(coreMessage);
+    if (language == Language::Chinese) {
+        // Only pieces that are whole: what a piece put in Chinese holds is GBK, which no
+        // later English piece matches.
+        for (const EnglishText& core : kCoreEnglish) {
+            std::size_t at = text.find(core.english);
+            if (at == std::string::npos) continue;
+            const std::optional<std::string> held = Held(core.chinese);
+            if (!held) continue;
+            for (; at != std::string::npos; at = text.find(core.english, at + held->size()))
+                text.replace(at, core.english.size(), *held);
+        }
+        return text;
+    }
     if (language != Language::English) return text;
     for (const CoreText& core : kCoreTexts) {
         const std::size_t at = text.find(core.gbk);

@@ -77,6 +77,18 @@ TEST_F(CliLocaleTest, TextFollowsTheLocaleAndMessagesItsLanguage) {
                                     "\"2026125\"\n"))
             << where;
 
+        // A message the core words in English comes in the locale's language too.
+        const CliResult draft =
+            Cli(l.env, l.option + "draft " + kProg + "--service GW --name ' x' 1 " + kLogs +
+                           "/Gateway20261202.log");
+        EXPECT_EQ(draft.status, 2) << where;
+        EXPECT_EQ(
+            FirstLine(draft.err),
+            shown(l.chinese ? "corvane-scan: draft：错误名称首尾有空格或制表符，读取时会被去掉\n"
+                            : "corvane-scan: draft: the error's name begins or ends with a "
+                              "blank, which the reader drops\n"))
+            << where;
+
         // The pattern is typed as the terminal types it; --json answers in UTF-8.
         const std::string grep = "grep " + kProg + shown("已转发") + " " + kLogs + " 20261202";
         const CliResult plain = Cli(l.env, l.option + grep);
