@@ -130,10 +130,8 @@ BenchDirs MakeBenchDirs(const QTemporaryDir& root, QStringEncoder& gbk) {
     return dirs;
 }
 
-void BenchPages(int fills) {
-    QTemporaryDir root;
-    QStringEncoder gbk("GB18030");
-    const auto [program, logs] = MakeBenchDirs(root, gbk);
+// Codes 101 to 150 of service A, keywords KW101 to KW150.
+void WriteBenchErrorList(const QString& program, QStringEncoder& gbk) {
     QByteArray errors = "[ERRORLIST]\r\n";
     for (int code = 101; code <= 150; ++code)
         errors += QByteArray::number(code - 100) + "=" + QByteArray::number(code) + "\r\n";
@@ -143,6 +141,13 @@ void BenchPages(int fills) {
                       QStringLiteral("所属服务代码=A\r\n错误名称=基准错误%1\r\n日志关键字=KW%1\r\n")
                           .arg(code));
     Write(program + "ErrorList.ini", errors);
+}
+
+void BenchPages(int fills) {
+    QTemporaryDir root;
+    QStringEncoder gbk("GB18030");
+    const auto [program, logs] = MakeBenchDirs(root, gbk);
+    WriteBenchErrorList(program, gbk);
     // 100,000 findings, half known (50 codes), half unknown, lines of about 120 bytes.
     QByteArray log;
     for (int i = 0; i < 100000; ++i) {
@@ -443,15 +448,7 @@ void BenchTimeline(long long findings) {
     QTemporaryDir root;
     QStringEncoder gbk("GB18030");
     const auto [program, logs] = MakeBenchDirs(root, gbk);
-    QByteArray errors = "[ERRORLIST]\r\n";
-    for (int code = 101; code <= 150; ++code)
-        errors += QByteArray::number(code - 100) + "=" + QByteArray::number(code) + "\r\n";
-    for (int code = 101; code <= 150; ++code)
-        errors += "[ERROR_" + QByteArray::number(code) + "]\r\n" +
-                  gbk.encode(
-                      QStringLiteral("所属服务代码=A\r\n错误名称=基准错误%1\r\n日志关键字=KW%1\r\n")
-                          .arg(code));
-    Write(program + "ErrorList.ini", errors);
+    WriteBenchErrorList(program, gbk);
     QByteArray log;
     log.reserve(static_cast<qsizetype>(findings) * 56);
     char stamp[32];
