@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes a deterministic benchmark log and a matching program directory.
 
-    make_bench_data.py OUTDIR [--size BYTES] [--keywords N] [--shape stamped|short|nearmiss]
+    make_bench_data.py OUTDIR [--size BYTES] [--keywords N]
+                       [--shape stamped|short|nearmiss|words|fragments|hex|gbktext]
 
 OUTDIR/GW20261201.log   a GBK log of about BYTES bytes (default 1 GiB)
 OUTDIR/prog/            ServiceList.ini and ErrorList.ini: N keywords (default 100)
@@ -13,11 +14,16 @@ Shapes: "stamped" is a realistic application log of short stamped lines; "short"
 lines of 60 to 200 bytes, 15 % of them with GBK text, 1 % known errors and 0.5 %
 unknown ones, so the scan's cost per line and per finding shows; "nearmiss"
 has lines of 1 to 4 KB full of the beginnings of keywords that do not go on to the
-keyword, and keywords that share their first words.
+keyword, and keywords that share their first words.  "words", "fragments", "hex" and
+"gbktext" are short-line logs in the same proportions (plus 0.3 % near misses of the
+failure markers, such as "failover" or "failed.") that differ in what the ordinary text
+is made of, each with its own 100 keywords of 8 to 29 bytes: how often the engine's
+first-stage filter fires on ordinary text depends on that.
 """
 import argparse
 import os
 import random
+import re
 
 WORDS = ("socket connection session request handler cache queue disk index page buffer "
          "channel transaction lock token route worker thread timer file record table "
@@ -116,6 +122,135 @@ def write_nearmiss_log(path, size, kws):
             out.write(b"\n".join(batch) + b"\n")
 
 
+LOGHUB = "/work/shared/realdata/loghub"
+GBK_PHRASES = CHINESE + ["订单已提交", "支付超时", "库存不足", "连接已断开", "重新加载配置", "任务调度开始",
+                         "数据库连接池已满", "消息队列积压", "会话已过期", "校验通过", "文件已归档", "线程池扩容"]
+VOCAB_SHAPES = ["words", "fragments", "hex", "gbktext"]
+NEAR = ["failover", "failure", "failed.", "failsafe", "FAILOVER", "failures"]
+
+
+def loghub_words():
+    """Words of the message part of the loghub sample logs (after the first ': '
+    or '] ', which ends the time stamp and source in most of their formats)."""
+    seen, out = set(), []
+    for name in sorted(os.listdir(LOGHUB)):
+        if not name.endswith(".log"):
+            continue
+        with open(os.path.join(LOGHUB, name), "rb") as f:
+            for raw in f:
+                text = raw.decode("ascii", "replace")
+                cut = max(text.find(": "), text.find("] "))
+                for w in re.findall(r"[A-Za-z][a-z]{1,13}", text[cut + 2:] if cut >= 0 else text):
+                    if w not in seen:
+                        seen.add(w)
+                        out.append(w)
+    return out
+
+
+def sized_keywords(n, seed, pick):
+    """n distinct keywords of 8 to 29 bytes, each made by pick(rng)."""
+    rng = random.Random(seed)
+    seen, out = set(), []
+    while len(out) < n:
+        k = pick(rng)
+        if 8 <= len(k.encode("gbk")) <= 29 and k.lower() not in seen:
+            seen.add(k.lower())
+            out.append(k)
+    return out
+
+
+def vocab_shape(shape, n):
+    """(keywords, ordinary words, share of lines with GBK text) of a vocabulary shape.
+
+    words:     English words of real logs; the keywords are pairs of them.
+    fragments: the ordinary words are pieces of the keywords (prefixes, suffixes,
+               inner pieces), so the first letters of keywords are everywhere.
+    hex:       hexadecimal ids and hashes between few words.
+    gbktext:   most of each line is GBK text; the keywords stay ASCII, as the
+               ripgrep taken for comparison reads only UTF-8 patterns."""
+    if shape == "words":
+        vocab = loghub_words()
+        kws = sized_keywords(n, 21, lambda r: "%s %s" % (r.choice(vocab), r.choice(vocab)))
+        return kws, vocab, 0.15
+    if shape == "fragments":
+        kws = sized_keywords(n, 22, lambda r: "%s %s" % (r.choice(WORDS), r.choice(FAULTS)))
+        pieces = set()
+        for k in kws:
+            for w in k.split(" "):
+                for i in range(len(w)):
+                    for j in range(i + 3, min(len(w), i + 9) + 1):
+                        pieces.add(w[i:j])
+        return kws, sorted(pieces), 0.15
+    if shape == "hex":
+        rng = random.Random(23)
+        kws = sized_keywords(n, 23, lambda r: "%s %s" % (r.choice(WORDS), r.choice(FAULTS)))
+        ids = ["%x" % rng.getrandbits(rng.choice([32, 48, 64, 128])) for _ in range(2000)]
+        ids += ["0x%08x" % rng.getrandbits(32) for _ in range(500)]
+        ids += ["%08x-%04x-%04x" % (rng.getrandbits(32), rng.getrandbits(16), rng.getrandbits(16))
+                for _ in range(500)]
+        return kws, ids + WORDS[:8], 0.15
+    kws = sized_keywords(n, 24, lambda r: "%s %s" % (r.choice(WORDS), r.choice(FAULTS)))
+    return kws, WORDS, 0.8
+
+
+def write_vocab_log(path, size, kws, ignores, vocab, gbk_share):
+    """Lines of 60 to 200 bytes ending in CR LF, in the proportions of the "short"
+    shape plus 0.3 % near misses of the failure markers.  An ordinary line that
+    happens to hold a keyword or marker is drawn again, so the findings are exactly
+    the planted ones.  A 64 MiB block is made once and repeated up to the size."""
+    rng = random.Random(20261204)
+    hit = re.compile(b"|".join(re.escape(k.encode("gbk")) for k in kws + ["fail ", "failed "]),
+                     re.IGNORECASE)
+
+    def body(head, plain):
+        while True:
+            parts, target = [head], rng.randint(60, 200) - 24
+            length = len(head)
+            # A line with GBK text holds one phrase, or mostly phrases in the GBK-heavy shape.
+            gbk = 0.0 if rng.random() >= gbk_share else 0.7 if gbk_share > 0.5 else -1
+            while length < target:
+                if gbk < 0 or rng.random() < gbk:
+                    parts.append(rng.choice(GBK_PHRASES).encode("gbk"))
+                    gbk = max(gbk, 0.0)
+                else:
+                    parts.append(rng.choice(vocab).encode())
+                length += len(parts[-1]) + 1
+            text = b" ".join(parts)[:max(target, len(head))]
+            if not plain or not hit.search(text):
+                return text
+
+    block, second, length = [], 0, 0
+    while length < min(size, 64 << 20):
+        second += 1
+        stamp = b"2026-12-01 %02d:%02d:%02d.%03d " % (second // 3600 % 24, second // 60 % 60,
+                                                       second % 60, rng.randint(0, 999))
+        r = rng.random()
+        if r < 0.01:
+            k = rng.choice(kws)
+            line = body(b"[ERROR] " + (k.upper() if rng.random() < 0.3 else k).encode("gbk"), False)
+        elif r < 0.015:
+            line = body(b"[WARN] update failed", False)
+        elif r < 0.017:
+            line = body(b"[INFO] " + rng.choice(ignores).encode(), False)
+        elif r < 0.020:
+            line = body(b"[WARN] " + rng.choice(NEAR).encode(), True)
+        else:
+            line = body(b"[" + rng.choice(LEVELS).encode() + b"]", True)
+        block.append(stamp + line + b"\r\n")
+        length += len(block[-1])
+    block = b"".join(block)
+    with open(path, "wb") as out:
+        written = 0
+        while written < size:
+            piece = block[:size - written]
+            if len(piece) < len(block):
+                piece = piece[:piece.rfind(b"\n") + 1] or piece
+            out.write(piece)
+            written += len(piece)
+            if len(piece) < len(block):
+                break
+
+
 def write_short_log(path, size, kws, ignores):
     """Lines of 60 to 200 bytes ending in CR LF: 15 % hold GBK text, 1 % a keyword
     (three in ten in upper case), 0.5 % a failure marker only, 0.2 % an ignore text."""
@@ -162,15 +297,24 @@ def main():
     ap.add_argument("outdir")
     ap.add_argument("--size", type=int, default=1 << 30)
     ap.add_argument("--keywords", type=int, default=100)
-    ap.add_argument("--shape", choices=["stamped", "short", "nearmiss"], default="stamped")
+    ap.add_argument("--shape", choices=["stamped", "short", "nearmiss"] + VOCAB_SHAPES, default="stamped")
     args = ap.parse_args()
     os.makedirs(args.outdir, exist_ok=True)
 
-    kws = nearmiss_keywords(args.keywords) if args.shape == "nearmiss" else keywords(args.keywords)
+    vocab = None
+    if args.shape in VOCAB_SHAPES:
+        kws, vocab, gbk_share = vocab_shape(args.shape, args.keywords)
+    elif args.shape == "nearmiss":
+        kws = nearmiss_keywords(args.keywords)
+    else:
+        kws = keywords(args.keywords)
     ignores = ["heartbeat probe", "health check ok", "debug dump"]
     write_catalogues(os.path.join(args.outdir, "prog"), kws, ignores)
     with open(os.path.join(args.outdir, "patterns.txt"), "wb") as f:
         f.write(("\n".join(kws + ignores + ["fail ", "failed "]) + "\n").encode("gbk"))
+    if vocab is not None:
+        write_vocab_log(os.path.join(args.outdir, "GW20261201.log"), args.size, kws, ignores, vocab, gbk_share)
+        return
     if args.shape == "nearmiss":
         write_nearmiss_log(os.path.join(args.outdir, "GW20261201.log"), args.size, kws)
         return
