@@ -25,9 +25,8 @@ inline QFont SongFont(int pixelSize) {
     return font;
 }
 
-inline QTreeWidget* MakeReportList(QWidget* parent,
-                                   std::initializer_list<std::pair<QString, int>> columns) {
-    auto* list = new QTreeWidget(parent);
+// The look of a report list: single rows selected whole, no tree, fixed columns.
+inline void GiveReportLook(QTreeView* list) {
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     list->setUniformRowHeights(true);
@@ -35,12 +34,18 @@ inline QTreeWidget* MakeReportList(QWidget* parent,
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionsMovable(false);
+}
+
+inline QTreeWidget* MakeReportList(QWidget* parent,
+                                   std::initializer_list<std::pair<QString, int>> columns) {
+    auto* list = new QTreeWidget(parent);
+    GiveReportLook(list);
     list->setColumnCount(static_cast<int>(columns.size()));
     QStringList titles;
     for (const auto& column : columns) titles << column.first;
     list->setHeaderLabels(titles);
-    list->header()->setStretchLastSection(false);
-    list->header()->setSectionsMovable(false);
     int index = 0;
     for (const auto& column : columns) list->setColumnWidth(index++, column.second);
     return list;
@@ -51,15 +56,7 @@ inline QTreeView* MakeReportView(QWidget* parent, QAbstractItemModel* model,
                                  std::initializer_list<int> widths) {
     auto* list = new QTreeView(parent);
     list->setModel(model);
-    list->setRootIsDecorated(false);
-    list->setItemsExpandable(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->header()->setStretchLastSection(false);
-    list->header()->setSectionsMovable(false);
+    GiveReportLook(list);
     int index = 0;
     for (const int width : widths) list->setColumnWidth(index++, width);
     return list;

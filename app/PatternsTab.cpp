@@ -461,8 +461,11 @@ void PatternsTab::draftEntry() {
     if (chosen.empty()) return;
     std::sort(chosen.begin(), chosen.end(),
               [](const DraftPattern& a, const DraftPattern& b) { return a.rank < b.rank; });
+    // For a single pattern that cannot go in alone, the largest others, one of which
+    // may have to go first (the pattern itself is passed over there).
     std::vector<DraftPattern> all;
-    for (std::size_t i = 0; i < patterns_.size(); ++i)
+    for (std::size_t i = 0;
+         chosen.size() == 1 && i < patterns_.size() && all.size() <= kDraftFirstCandidates; ++i)
         if (!patterns_[i].other)
             all.push_back(
                 {static_cast<std::uint32_t>(i + 1), patterns_[i].constants, patterns_[i].lines});
@@ -608,12 +611,12 @@ void PatternsTab::addDraft() {
             const ServicePass& pass = *service;
             Addition done;
             std::vector<std::int64_t> claimed = KnownFindingLines(pass.findings);
+            const std::vector<std::string> ignores = ReadIgnoreList(programDir, pass.serviceCode);
             for (std::size_t i = 0; i < drafts.size(); ++i) {
                 CatalogueDraft draft = drafts[i].draft;
                 if (draft.keyword != drafts[i].chosenKeyword) {
-                    const KeywordCheck check =
-                        CheckPatternKeyword(*draft.keyword, pass.logFile, drafts[i].lines, claimed,
-                                            ReadIgnoreList(programDir, pass.serviceCode), stop);
+                    const KeywordCheck check = CheckPatternKeyword(
+                        *draft.keyword, pass.logFile, drafts[i].lines, claimed, ignores, stop);
                     if (check.stopped) return std::nullopt;
                     if (!check.Takes()) {
                         done.keyword = check;
