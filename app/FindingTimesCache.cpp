@@ -117,18 +117,12 @@ void FindingTimesCache::startWork() {
         [this, jobs = std::move(jobs)](const BackgroundTask::Poster& poster) {
             for (const Job& job : jobs) {
                 const ServicePass& pass = *job.pass;
-                LogFile file;
                 std::string problem;
                 std::vector<DayTime> times = job.from ? *job.from : std::vector<DayTime>();
-                if (!file.Open(pass.logFile)) {
-                    problem =
-                        file.Problem().empty() ? "Cannot open " + pass.logFile : file.Problem();
-                } else {
-                    try {
-                        ExtendFindingTimes(file, pass.findings, times, poster.stop());
-                    } catch (const ScanReadError& e) {
-                        problem = e.what();
-                    }
+                try {
+                    ExtendFindingTimes(pass.logFile, pass.findings, times, poster.stop());
+                } catch (const ScanReadError& e) {
+                    problem = e.what();
                 }
                 if (poster.stop().stop_requested()) return;
                 auto done = std::make_shared<std::vector<DayTime>>(std::move(times));

@@ -3,12 +3,10 @@
 #include <vector>
 
 #include "base/GbkUtf8.h"
-#include "catalog/GbkText.h"
 #include "cli/Commands.h"
 #include "cli/DayRun.h"
 #include "cli/JsonLines.h"
 #include "cli/Messages.h"
-#include "scan/FileNameText.h"
 #include "timeline/FindingTimes.h"
 #include "timeline/TimeSlots.h"
 
@@ -61,12 +59,7 @@ int TimelineCommand(const CommandContext& c) {
         // read (a compressed day through its copy, with the same offsets).
         std::vector<DayTime> times;
         try {
-            LogFile file;
-            if (!file.Open(pass->logFile))
-                throw ScanReadError(file.Problem().empty() ? std::string(gbk::kMsgOpenFailed) +
-                                                                 FileNameForMessage(pass->logFile)
-                                                           : file.Problem());
-            ExtendFindingTimes(file, pass->findings, times, c.stop);
+            ExtendFindingTimes(pass->logFile, pass->findings, times, c.stop);
         } catch (const ScanReadError& e) {
             c.err.Line(e.what());
             status = 1;

@@ -1,9 +1,12 @@
 #include "timeline/FindingTimes.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "base/LineEnds.h"
+#include "catalog/GbkText.h"
+#include "scan/FileNameText.h"
 #include "scan/FindingText.h"
 
 namespace corvane {
@@ -54,8 +57,12 @@ std::string_view FindingLine(const Finding& finding) {
     return text.substr(text.size() - static_cast<std::size_t>(finding.place.length));
 }
 
-void ExtendFindingTimes(const LogFile& file, const FindingList& findings,
-                        std::vector<DayTime>& times, const StopToken& stop) {
+namespace {
+
+// The loop of both forms; `file` gives the file, opened when a first line is read from it.
+template <class FileOf>
+void ExtendTimes(FileOf&& file, const FindingList& findings, std::vector<DayTime>& times,
+                 const StopToken& stop) {
     times.reserve(findings.size());
     for (std::size_t i = times.size(); i < findings.size(); ++i) {
         if (stop.stop_requested()) return;
@@ -67,11 +74,36 @@ void ExtendFindingTimes(const LogFile& file, const FindingList& findings,
             const bool placed = previous && previous->place.line > 0;
             const std::int64_t limit =
                 placed ? previous->place.offset + previous->place.length : -1;
-            time = LastTimeBetween(file, limit, finding.place.offset);
+            time = LastTimeBetween(file(), limit, finding.place.offset);
             if (time == kNoTime && placed) time = times[i - 1];
         }
         times.push_back(time);
     }
+}
+
+}  // namespace
+
+void ExtendFindingTimes(const LogFile& file, const FindingList& findings,
+                        std::vector<DayTime>& times, const StopToken& stop) {
+    ExtendTimes([&file]() -> const LogFile& { return file; }, findings, times, stop);
+}
+
+void ExtendFindingTimes(const std::string& path, const FindingList& findings,
+                        std::vector<DayTime>& times, const StopToken& stop) {
+    // Most lines carry their own time: the file (for a compressed day, its decompressed
+    // copy) is opened only for one that does not.
+    std::optional<LogFile> file;
+    const auto open = [&]() -> const LogFile& {
+        if (!file) {
+            file.emplace();
+            if (!file->Open(path))
+                throw ScanReadError(file->Problem().empty() ? std::string(gbk::kMsgOpenFailed) +
+                                                                  FileNameForMessage(path)
+                                                            : file->Problem());
+        }
+        return *file;
+    };
+    ExtendTimes(open, findings, times, stop);
 }
 
 }  // namespace corvane

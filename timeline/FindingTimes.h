@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "base/Stop.h"
@@ -28,6 +29,11 @@ std::string_view FindingLine(const Finding& finding);
 // time.  A finding without a known place only has its own line's time.  A stop
 // leaves `times` shorter than `findings`; a read failure throws ScanReadError.
 void ExtendFindingTimes(const LogFile& file, const FindingList& findings,
+                        std::vector<DayTime>& times, const StopToken& stop = {});
+// The same for the log at `path`, opened (a compressed day through its decompressed
+// copy) only when a finding's line has no time of its own; a file that cannot be opened
+// then throws ScanReadError with the message the operator is told.
+void ExtendFindingTimes(const std::string& path, const FindingList& findings,
                         std::vector<DayTime>& times, const StopToken& stop = {});
 
 }  // namespace corvane
