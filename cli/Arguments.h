@@ -45,6 +45,7 @@ struct Arguments {
     bool record = false;                    // --record
     std::optional<std::string> db;          // --db FILE
     int days = 0;                           // --days N (N >= 1); 0 when not given
+    bool unsent = false;                    // --unsent
     bool regex = false;                     // --regex
     bool caseSensitive = false;             // --case-sensitive
     std::optional<std::string> services;    // --services CODE,...

@@ -107,5 +107,6 @@ int FollowCommand(const CommandContext& c);
 int GrepCommand(const CommandContext& c);
 int TimelineCommand(const CommandContext& c);
 int MergeCommand(const CommandContext& c);
+int FleetCommand(const CommandContext& c);
 
 }  // namespace corvane::cli

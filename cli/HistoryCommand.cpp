@@ -11,6 +11,7 @@
 #include "cli/Commands.h"
 #include "cli/DayRun.h"
 #include "cli/Messages.h"
+#include "fleet/MetricsSend.h"
 #include "history/HistoryStore.h"
 #include "history/PassMarks.h"
 #include "scan/LogDays.h"
@@ -82,6 +83,26 @@ int ListHistory(const HistoryArguments& args, const std::string& logDir, const L
     return 0;
 }
 
+// INSTALLATION<TAB>DAY<TAB>SERVICE of each service day the metrics server has not
+// taken yet, the longest waiting first.  Only reads.
+int ListUnsent(const HistoryArguments& args, const LineOut& out, const LineOut& err) {
+    const OpenedHistory opened = HistoryStore::OpenForReading(DatabasePath(args));
+    if (!opened.store) {
+        if (opened.error.empty()) return 0;
+        err(opened.error);
+        return 1;
+    }
+    std::string error;
+    const std::vector<MetricsDay> days = opened.store->UnsentMetrics(&error);
+    if (!error.empty()) {
+        err(error);
+        return 1;
+    }
+    for (const MetricsDay& day : days)
+        out(day.installation + "\t" + day.day + "\t" + day.serviceCode);
+    return 0;
+}
+
 // Every day of the directory, oldest first, each run and recorded on its own; a
 // progress line per day on stderr.
 int Backfill(const HistoryArguments& args, const std::string& logDir, const DayRun& runDay,
@@ -141,6 +162,14 @@ int ListOrBackfill(const HistoryArguments& args, const std::vector<std::string>&
 
 int HistoryCommand(const CommandContext& c) {
     const Arguments& args = c.args;
+    if (args.unsent) {
+        if (args.command != "history" || !args.operands.empty() || args.service || args.days > 0)
+            throw UsageError(Say(Msg::UnsentUsage));
+        return ListUnsent(
+            HistoryOf(args), [&](std::string_view line) { c.out.Line(line); },
+            [&](std::string_view line) { c.err.Line(line); });
+    }
+
     const std::string& programDir = c.options.programDir;
     bool skipped = false;
     const std::function<void(std::string_view)> report = [&](std::string_view line) {
@@ -172,6 +201,17 @@ HistoryArguments HistoryOf(const Arguments& args) {
 std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass) {
     // Without a stop token the count always completes.
     return CountUnknownPatterns(pass.findings).value_or(std::vector<PatternCount>{});
+}
+
+void SendRunMetrics(const std::string& configDir, const HistoryArguments& args,
+                    const RunRecord& run, const LineOut& err) {
+    const std::optional<MetricsConfig> config = ReadMetricsConfig(configDir);
+    if (!config) return;
+    OpenedHistory opened = HistoryStore::Open(DatabasePath(args));
+    if (!opened.notice.empty()) err(opened.notice);
+    if (!opened.store) err(opened.error);
+    for (const std::string& notice : SendRunCounts(*config, opened.store.get(), run).notices)
+        err(notice);
 }
 
 int RecordRun(const HistoryArguments& args, const RunRecord& run, const LineOut& err) {

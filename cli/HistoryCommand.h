@@ -30,6 +30,12 @@ HistoryArguments HistoryOf(const Arguments& args);
 // The unknown-error patterns recorded with a run.
 std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass);
 
+// Sends a completed run's counts to the metrics server when Server.ini in `configDir`
+// names one, with the history as the outbox of what the server does not take.  What
+// the operator is told goes to `err`; the run's exit status stays as it is.
+void SendRunMetrics(const std::string& configDir, const HistoryArguments& args,
+                    const RunRecord& run, const LineOut& err);
+
 // Records a completed run for `run --record`.  Problems go to `err`; returns the exit
 // status (1 when the run could not be recorded).
 int RecordRun(const HistoryArguments& args, const RunRecord& run, const LineOut& err);

@@ -86,6 +86,10 @@ constexpr std::array<Template, static_cast<std::size_t>(Msg::Count)> kTemplates 
     {Msg::BadClock, "{1} takes a time of day HH:MM:SS, not \"{2}\"",
      "{1} 需要 HH:MM:SS 形式的时刻，而不是“{2}”"},
     {Msg::FromAfterTo, "--from {1} lies after --to {2}", "--from {1} 晚于 --to {2}"},
+    {Msg::FleetNothingSent, "no installation has sent counts to the metrics server yet",
+     "尚无装置向指标服务器发送过计数"},
+    {Msg::UnsentUsage, "history --unsent takes no LOGDIR and no other option but --db",
+     "history --unsent 不接受 LOGDIR，除 --db 外也不接受其他选项"},
 }};
 
 constexpr bool InOrder() {
@@ -113,6 +117,15 @@ constexpr CoreText kCoreTexts[] = {
      "the history database was written by a newer version of the program and cannot be "
      "used: "},
     {gbk::kMsgHistoryRecordFailed, "cannot record the run in the history: "},
+    {gbk::kMsgMetricsNoDate, "the day is no date; its counts are not sent to the metrics server: "},
+    {gbk::kMsgMetricsKept,
+     "the metrics server did not take the counts; they are kept in the history and sent with "
+     "the next run: "},
+    {gbk::kMsgMetricsNotKept,
+     "the metrics server did not take the counts, and without a usable history they are not "
+     "kept: "},
+    {gbk::kMsgFleetQueryFailed, "cannot query the metrics server: "},
+    {gbk::kMsgFleetNoMetrics, "Server.ini has no Url in section METRICS: "},
     {gbk::kDraftNoKeyword,
      "no fitting log keyword: the pattern's constant parts stand in other lines of the file "
      "as well"},

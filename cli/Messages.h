@@ -52,6 +52,8 @@ enum class Msg {
     DraftFirst,              // {1} rank, {2} the rank to go first
     BadClock,                // {1} option, {2} value
     FromAfterTo,             // {1} from, {2} to
+    FleetNothingSent,        //
+    UnsentUsage,             //
     Count                    // not a message
 };
 

@@ -63,11 +63,12 @@ int RunCommand(const CommandContext& c) {
     RequireDirectory(args.operands[0]);
     ErrorCatalogue catalogue;
     LoadErrorCatalogue(programDir, catalogue);
-    RunCollector collector(nullptr, UnknownErrorPatterns);
+    // The patterns are only mined for a run that records them.
+    RunCollector collector(nullptr,
+                           args.record ? PatternCounter(UnknownErrorPatterns) : PatternCounter());
     const DayResult result = RunDay(
-        programDir, catalogue, args.operands[0], args.operands[1],
-        args.record ? &collector : nullptr, [&](std::string_view line) { c.err.Line(line); },
-        c.stop, c.options);
+        programDir, catalogue, args.operands[0], args.operands[1], &collector,
+        [&](std::string_view line) { c.err.Line(line); }, c.stop, c.options);
     // A log that got shorter under its scan ended the run: nothing of it is printed.
     if (result.outcome == RunOutcome::Failed) return 1;
     if (result.logFiles.empty()) {
@@ -97,11 +98,13 @@ int RunCommand(const CommandContext& c) {
     if (!ExportRun(args.csvFile, args.htmlFile, args.operands[0], args.operands[1], result,
                    catalogue, c.err))
         status = 1;
-    if (args.record && result.outcome == RunOutcome::Completed) {
+    if (result.outcome == RunOutcome::Completed) {
         std::fflush(stdout);
-        if (RecordRun(HistoryOf(args), collector.TakeRecord(),
-                      [&](std::string_view line) { c.err.Line(line); }) != 0)
-            status = 1;
+        const RunRecord record = collector.TakeRecord();
+        const LineOut err = [&](std::string_view line) { c.err.Line(line); };
+        if (args.record && RecordRun(HistoryOf(args), record, err) != 0) status = 1;
+        // The metrics server never changes the run's exit status.
+        SendRunMetrics(c.configDir, HistoryOf(args), record, err);
     }
     return result.skipped ? 1 : status;
 }

@@ -6,6 +6,7 @@
 // second thread (or process) opens its own; concurrent writers wait for each other.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,7 +19,7 @@ struct sqlite3;
 namespace corvane {
 
 // The layout version this program writes; older files are brought forward on open.
-inline constexpr int kHistorySchemaVersion = 1;
+inline constexpr int kHistorySchemaVersion = 2;
 
 struct HistoryOptions {
     int busyTimeoutMs = 30000;  // how long a writer waits for another one
@@ -79,6 +80,20 @@ public:
 
     // The service codes recorded for `directory`, in byte order; a failure as for Days.
     std::vector<std::string> Services(const std::string& directory, std::string* error = nullptr);
+
+    // The outbox of the metrics server.  Queues each day in one transaction: it
+    // replaces the installation's earlier entry of the same day and service, unsent
+    // again, and a count of the earlier entry that `counts` lacks stays in it as 0, so
+    // that sending the day again takes that code's value on the server back to zero.
+    // A day queued again is stamped at least a millisecond after the earlier entry, so
+    // that its samples are the later ones on the server.  `id` of the given days is
+    // ignored.
+    RecordOutcome QueueMetrics(const std::vector<MetricsDay>& days, std::int64_t queuedAt);
+    // The unsent days, the longest queued first; a failure as for Days.
+    std::vector<MetricsDay> UnsentMetrics(std::string* error = nullptr);
+    // Marks the days of these ids sent; an id that was queued again since is no longer
+    // there and stays unsent.
+    RecordOutcome MarkMetricsSent(const std::vector<std::int64_t>& ids);
 
 private:
     HistoryStore(sqlite3* db, std::string path) : db_(db), path_(std::move(path)) {}

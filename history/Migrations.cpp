@@ -45,6 +45,27 @@ const char* const kMigrations[] = {
         count INTEGER NOT NULL,
         PRIMARY KEY(service_day_id, pattern)) WITHOUT ROWID;
     )sql",
+    // The outbox of the metrics server: each installation's service days as last
+    // queued, sent or not.  A day queued again is a new row (AUTOINCREMENT never gives
+    // an id twice), so that a send that read the older row cannot mark the newer sent.
+    R"sql(
+    CREATE TABLE metrics_days(
+        id INTEGER PRIMARY KEY AUTOINCREMENT,
+        installation BLOB NOT NULL,
+        day BLOB NOT NULL,
+        service_code BLOB NOT NULL,
+        queued_at INTEGER NOT NULL,
+        stamp_ms INTEGER NOT NULL,
+        sent INTEGER NOT NULL DEFAULT 0,
+        UNIQUE(installation, day, service_code));
+    CREATE INDEX metrics_days_unsent ON metrics_days(sent, id);
+    CREATE TABLE metrics_counts(
+        metrics_day_id INTEGER NOT NULL REFERENCES metrics_days(id) ON DELETE CASCADE,
+        kind BLOB NOT NULL,
+        code BLOB NOT NULL,
+        count INTEGER NOT NULL,
+        PRIMARY KEY(metrics_day_id, kind, code)) WITHOUT ROWID;
+    )sql",
 };
 static_assert(std::size(kMigrations) == kHistorySchemaVersion);
 

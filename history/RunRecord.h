@@ -51,4 +51,25 @@ struct RecordedDay {
     Counts patterns;  // filled only when asked for
 };
 
+// One count of a service's day as the metrics server takes it: the findings of one
+// error code, known or unknown.
+struct MetricsCount {
+    std::string kind;  // "known" or "unknown"
+    std::string code;
+    std::int64_t count = 0;
+};
+
+// One installation's service day for the metrics server, as the outbox keeps it.
+struct MetricsDay {
+    std::int64_t id = 0;  // the outbox's
+    std::string installation;
+    std::string day;
+    std::string serviceCode;
+    std::int64_t queuedAt = 0;         // seconds since 1970-01-01 UTC
+    // The time its samples carry, in milliseconds since 1970-01-01 UTC: within the day,
+    // and later than that of every earlier sending of the same day.
+    std::int64_t stampMs = 0;
+    std::vector<MetricsCount> counts;  // in kind and then code order (bytes)
+};
+
 }  // namespace corvane

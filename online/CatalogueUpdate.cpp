@@ -16,18 +16,13 @@
 #include "base/Error.h"
 #include "base/FileAccess.h"
 #include "catalog/DirectoryLock.h"
+#include "online/HttpExchange.h"
 
 namespace corvane {
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// libcurl's global set-up is done once and kept until the program ends.
-bool CurlReady() {
-    static const bool ready = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    return ready;
-}
 
 struct CurlDeleter {
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }

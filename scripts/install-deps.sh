@@ -18,6 +18,7 @@ packages=(
   clang libclang-rt-14-dev
   openssl
   locales
+  victoria-metrics
   dpkg-dev lintian desktop-file-utils appstream librsvg2-bin debootstrap
 )
 

@@ -89,6 +89,12 @@ const std::vector<Constant>& AllConstants() {
         GBK_CONSTANT(kDraftSectionsHint, "以下各段加到文件末尾"),
         GBK_CONSTANT(kButtonAddDraft, "加入错误目录"),
         GBK_CONSTANT(kDraftNoCode, "错误代码100至998均已占用"),
+        GBK_CONSTANT(kMsgMetricsNoDate, "日期不是有效的日期，其计数未发送到指标服务器："),
+        GBK_CONSTANT(kMsgMetricsKept,
+                     "指标服务器未收到计数，已保存在历史数据库中，下次运行时再发送："),
+        GBK_CONSTANT(kMsgMetricsNotKept, "指标服务器未收到计数，且历史数据库不可用，计数未保存："),
+        GBK_CONSTANT(kMsgFleetQueryFailed, "无法查询指标服务器："),
+        GBK_CONSTANT(kMsgFleetNoMetrics, "Server.ini 中没有 METRICS 节的 Url："),
     };
     return all;
 }

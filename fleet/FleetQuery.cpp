@@ -1,0 +1,242 @@
+#include "fleet/FleetQuery.h"
+
+#include <algorithm>
+#include <cmath>
+#include <ctime>
+
+#include "base/GbkUtf8.h"
+#include "catalog/GbkText.h"
+#include "fleet/Json.h"
+#include "fleet/LineProtocol.h"
+
+namespace corvane {
+
+namespace {
+
+// How far back "already had it" and the latest day look.
+constexpr int kLookbackDays = 400;
+
+std::string UrlEncoded(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') ||
+            c == '-' || c == '_' || c == '.' || c == '~') {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[u >> 4];
+            out += kHex[u & 15];
+        }
+    }
+    return out;
+}
+
+// A label value in a PromQL selector: UTF-8, in double quotes, escaped.
+std::string Quoted(std::string_view gbk) {
+    std::string out = "\"";
+    for (const char c : GbkToUtf8(gbk)) {
+        if (c == '"' || c == '\\') out += '\\';
+        if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    return out + "\"";
+}
+
+// The server's UTF-8 as the GBK the core holds; a text without a GBK form stays as sent.
+std::string HeldText(const std::string& utf8) {
+    try {
+        if (std::optional<std::string> gbk = FromUtf8(utf8, "GB18030")) return *gbk;
+    } catch (const ConversionUnavailable&) {
+    }
+    return utf8;
+}
+
+std::string Selector(const std::string& service, const std::string& notInstallation = {}) {
+    std::string selector = "corvane_errors_count";
+    std::vector<std::string> matchers;
+    if (!service.empty()) matchers.push_back("service=" + Quoted(service));
+    if (!notInstallation.empty()) matchers.push_back("installation!=" + Quoted(notInstallation));
+    if (matchers.empty()) return selector;
+    selector += "{";
+    for (std::size_t i = 0; i < matchers.size(); ++i) selector += (i > 0 ? "," : "") + matchers[i];
+    return selector + "}";
+}
+
+// A day's samples: those at its midnight.  The query looks back the day's length (23
+// to 25 hours where the clock changes) from a millisecond before the next midnight.
+struct DayWindow {
+    std::string range;  // "[86400s]"
+    std::string time;   // the query's time
+};
+
+std::optional<DayWindow> WindowOf(const std::string& day) {
+    const std::optional<std::int64_t> midnight = DayMidnight(day);
+    const std::optional<std::string> next = DayAfter(day, 1);
+    if (!midnight || !next) return std::nullopt;
+    const std::int64_t end = DayMidnight(*next).value_or(*midnight + 86400);
+    return DayWindow{"[" + std::to_string(end - *midnight) + "s]",
+                     std::to_string(end - 1) + ".999"};
+}
+
+std::int64_t Count(double value) { return static_cast<std::int64_t>(std::llround(value)); }
+
+std::string NoDate(const std::string& day) { return std::string(gbk::kMsgMetricsNoDate) + day; }
+
+}  // namespace
+
+FleetClient::FleetClient(std::string url, HttpLimits limits)
+    : url_(std::move(url)), limits_(std::move(limits)) {}
+
+bool FleetClient::Query(const std::string& promql, const std::string& time,
+                        std::vector<Sample>& out, std::string& error) const {
+    std::string address = url_ + "/api/v1/query?query=" + UrlEncoded(promql);
+    if (!time.empty()) address += "&time=" + time;
+    const HttpReply reply = HttpExchange(address, std::nullopt, limits_);
+    const std::optional<JsonValue> answer = ParseJson(reply.body);
+    const JsonValue* status = answer ? answer->Find("status") : nullptr;
+    if (!reply.Ok() || status == nullptr || status->text != "success") {
+        const JsonValue* said = answer ? answer->Find("error") : nullptr;
+        error = std::string(gbk::kMsgFleetQueryFailed) +
+                (said != nullptr ? HeldText(said->text) : reply.error);
+        return false;
+    }
+    const JsonValue* data = answer->Find("data");
+    const JsonValue* result = data != nullptr ? data->Find("result") : nullptr;
+    if (result == nullptr || result->type != JsonValue::Type::Array) {
+        error = std::string(gbk::kMsgFleetQueryFailed) + "no result";
+        return false;
+    }
+    out.clear();
+    for (const JsonValue& item : result->items) {
+        const JsonValue* metric = item.Find("metric");
+        const JsonValue* value = item.Find("value");
+        if (metric == nullptr || value == nullptr || value->items.size() != 2) continue;
+        Sample sample;
+        for (const auto& [key, text] : metric->members) sample.labels[key] = HeldText(text.text);
+        sample.value = std::strtod(value->items[1].text.c_str(), nullptr);
+        out.push_back(std::move(sample));
+    }
+    return true;
+}
+
+std::optional<std::string> FleetClient::LatestDay(std::string& error) const {
+    std::vector<Sample> samples;
+    const std::string promql =
+        "max(tlast_over_time(corvane_errors_count[" + std::to_string(kLookbackDays) + "d]))";
+    if (!Query(promql, {}, samples, error) || samples.empty()) return std::nullopt;
+    const auto time = static_cast<std::time_t>(samples.front().value);
+    std::tm tm{};
+    char text[16];
+    if (::localtime_r(&time, &tm) == nullptr ||
+        std::strftime(text, sizeof text, "%Y%m%d", &tm) != 8)
+        return std::nullopt;
+    return std::string(text);
+}
+
+bool FleetClient::Day(const std::string& day, const std::string& service, FleetDay& out,
+                      std::string& error) const {
+    const std::optional<DayWindow> window = WindowOf(day);
+    if (!window) {
+        error = NoDate(day);
+        return false;
+    }
+    const std::string last = "last_over_time(" + Selector(service) + window->range + ")";
+    std::vector<Sample> perService, perCode, installations;
+    if (!Query("sum by (installation, service, kind) (" + last + ")", window->time, perService,
+               error) ||
+        !Query("sum by (code) (" + last + ")", window->time, perCode, error) ||
+        !Query("count by (code) (sum by (code, installation) (" + last + ") > 0)", window->time,
+               installations, error))
+        return false;
+
+    out = FleetDay{day, {}, {}};
+    std::map<std::pair<std::string, std::string>, FleetRow> rows;
+    for (Sample& sample : perService) {
+        FleetRow& row = rows[{sample.labels["installation"], sample.labels["service"]}];
+        row.installation = sample.labels["installation"];
+        row.service = sample.labels["service"];
+        (sample.labels["kind"] == kMetricsUnknown ? row.unknown : row.known) += Count(sample.value);
+    }
+    for (auto& [key, row] : rows) out.rows.push_back(std::move(row));
+    std::map<std::string, FleetCode> codes;
+    for (Sample& sample : perCode) {
+        if (Count(sample.value) == 0) continue;
+        FleetCode& code = codes[sample.labels["code"]];
+        code.code = sample.labels["code"];
+        code.count = Count(sample.value);
+    }
+    for (Sample& sample : installations) {
+        const auto code = codes.find(sample.labels["code"]);
+        if (code != codes.end()) code->second.installations = Count(sample.value);
+    }
+    for (auto& [key, code] : codes) out.codes.push_back(std::move(code));
+    return true;
+}
+
+bool FleetClient::Totals(const std::string& first, const std::string& last,
+                         const std::string& service, std::vector<FleetTotal>& out,
+                         std::string& error) const {
+    out.clear();
+    if (!DayMidnight(first)) {
+        error = NoDate(first);
+        return false;
+    }
+    for (std::optional<std::string> day = first; day && *day <= last; day = DayAfter(*day, 1)) {
+        const std::optional<DayWindow> window = WindowOf(*day);
+        if (!window) break;
+        std::vector<Sample> samples;
+        if (!Query("sum by (kind) (last_over_time(" + Selector(service) + window->range + "))",
+                   window->time, samples, error))
+            return false;
+        FleetTotal total{*day, 0, 0};
+        for (Sample& sample : samples)
+            (sample.labels["kind"] == kMetricsUnknown ? total.unknown : total.known) +=
+                Count(sample.value);
+        out.push_back(std::move(total));
+    }
+    return true;
+}
+
+bool FleetClient::CodeInstallations(const std::string& day, const std::string& service,
+                                    std::map<std::string, std::vector<std::string>>& out,
+                                    std::string& error) const {
+    const std::optional<DayWindow> window = WindowOf(day);
+    if (!window) {
+        error = NoDate(day);
+        return false;
+    }
+    std::vector<Sample> samples;
+    if (!Query("sum by (code, installation) (last_over_time(" + Selector(service) + window->range +
+                   ")) > 0",
+               window->time, samples, error))
+        return false;
+    out.clear();
+    for (Sample& sample : samples)
+        out[sample.labels["code"]].push_back(sample.labels["installation"]);
+    for (auto& [code, names] : out) std::sort(names.begin(), names.end());
+    return true;
+}
+
+bool FleetClient::OthersWithCodes(const std::string& day, const std::string& installation,
+                                  std::map<std::string, std::int64_t>& out,
+                                  std::string& error) const {
+    const std::optional<DayWindow> window = WindowOf(day);
+    if (!window) {
+        error = NoDate(day);
+        return false;
+    }
+    std::vector<Sample> samples;
+    if (!Query("count by (code) (max by (code, installation) (max_over_time(" +
+                   Selector({}, installation) + "[" + std::to_string(kLookbackDays) + "d])) > 0)",
+               window->time, samples, error))
+        return false;
+    out.clear();
+    for (Sample& sample : samples) out[sample.labels["code"]] = Count(sample.value);
+    return true;
+}
+
+}  // namespace corvane

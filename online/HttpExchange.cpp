@@ -1,0 +1,99 @@
+#include "online/HttpExchange.h"
+
+#include <curl/curl.h>
+
+#include <exception>
+#include <memory>
+
+namespace corvane {
+
+bool CurlReady() {
+    static const bool ready = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    return ready;
+}
+
+namespace {
+
+struct Answer {
+    std::string* body;
+    std::size_t maxBytes;
+};
+
+std::size_t Collect(char* data, std::size_t size, std::size_t count, void* userdata) {
+    auto& answer = *static_cast<Answer*>(userdata);
+    const std::size_t n = size * count;
+    if (answer.body->size() + n > answer.maxBytes) return 0;  // ends the transfer
+    answer.body->append(data, n);
+    return n;
+}
+
+struct CurlDeleter {
+    void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
+};
+struct CurlListDeleter {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+}  // namespace
+
+HttpReply HttpExchange(const std::string& url, const std::optional<std::string>& body,
+                       const HttpLimits& limits) {
+    HttpReply reply;
+    try {
+        if (!CurlReady()) {
+            reply.error = "libcurl could not be set up";
+            return reply;
+        }
+        const std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+        if (!curl) {
+            reply.error = "libcurl could not be set up";
+            return reply;
+        }
+        CURL* h = curl.get();
+        Answer answer{&reply.body, limits.maxBytes};
+        char message[CURL_ERROR_SIZE] = {};
+        // The body is sent as it is, not as a form.
+        const std::unique_ptr<curl_slist, CurlListDeleter> headers(
+            curl_slist_append(nullptr, "Content-Type: text/plain; charset=utf-8"));
+        bool set =
+            headers != nullptr && curl_easy_setopt(h, CURLOPT_URL, url.c_str()) == CURLE_OK &&
+            curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L) == CURLE_OK &&
+            curl_easy_setopt(h, CURLOPT_PROXY, "") == CURLE_OK &&
+            curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK &&
+            curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L) == CURLE_OK &&
+            curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L) == CURLE_OK &&
+            curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS,
+                             static_cast<long>(limits.connect.count())) == CURLE_OK &&
+            curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.overall.count())) ==
+                CURLE_OK &&
+            curl_easy_setopt(h, CURLOPT_ERRORBUFFER, message) == CURLE_OK &&
+            curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &Collect) == CURLE_OK &&
+            curl_easy_setopt(h, CURLOPT_WRITEDATA, &answer) == CURLE_OK;
+        if (set && body)
+            set = curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.get()) == CURLE_OK &&
+                  curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE_LARGE,
+                                   static_cast<curl_off_t>(body->size())) == CURLE_OK &&
+                  curl_easy_setopt(h, CURLOPT_POSTFIELDS, body->data()) == CURLE_OK;
+        if (set && !limits.caFile.empty())
+            set = curl_easy_setopt(h, CURLOPT_CAINFO, limits.caFile.c_str()) == CURLE_OK &&
+                  curl_easy_setopt(h, CURLOPT_CAPATH, nullptr) == CURLE_OK;
+        if (!set) {
+            reply.error = "the request could not be set up";
+            return reply;
+        }
+        const CURLcode rc = curl_easy_perform(h);
+        if (rc != CURLE_OK) {
+            reply.body.clear();
+            reply.error = message[0] != '\0' ? message : curl_easy_strerror(rc);
+            return reply;
+        }
+        curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &reply.status);
+        if (!reply.Ok()) reply.error = "HTTP " + std::to_string(reply.status);
+    } catch (const std::exception& e) {
+        reply = HttpReply{};
+        reply.error = e.what();
+    }
+    return reply;
+}
+
+}  // namespace corvane
