@@ -252,9 +252,11 @@ public:
         t = std::move(merged);
     }
 
-private:
     enum Move : std::uint8_t { Diag, Up, Left, None };
+    // The moves of the last Align, last first.
+    const std::vector<std::uint8_t>& Path() const { return path_; }
 
+private:
     // `next`: the line's item after `b`, if any.
     int Diagonal(const PatternToken& a, const Item& b, const Item* next) const {
         // Chinese punctuation divides a sentence's parts; it is never a value.
@@ -402,13 +404,117 @@ Template HeaderTemplate(const Item* items, std::size_t count) {
     return t;
 }
 
+// A place of a pattern where one of two words stands ("Failed password for" and
+// "Failed none for", "stored as bytes in" and "stored as values in"): in an English
+// sentence such a word says what happened or what kind of thing it is about, while a
+// place that holds a value takes many.  The lines with the second word keep an id of
+// their own, so that Ranked can show them apart once both words are seen often enough
+// and no third one came.
+struct Fork {
+    bool on = false;
+    bool wide = false;         // a third word (or no single word) stood there
+    std::uint64_t before = 0;  // hashes of the words around the place
+    std::uint64_t after = 0;
+    std::uint64_t words[2] = {0, 0};
+    std::string text[2];
+    std::uint32_t second = 0;  // the id of the lines with words[1]
+};
+
 struct Pattern {
     Template header;  // the generalised header of its lines, shown before the tokens
     Template tokens;
     std::vector<std::uint64_t> terms;  // TemplateTerms(tokens)
     std::int64_t count = 0;
-    std::string tail;  // the blanks after the last token of the first line
+    std::string tail;      // the blanks after the last token of the first line
+    std::uint32_t id = 0;  // the id of its lines (but those of fork.second)
+    Fork fork;
 };
+
+// Lines that each of a fork's words needs before Ranked shows them apart: a word seen
+// once may be a value that happens to be a word.
+constexpr std::int64_t kMinForkLines = 2;
+
+// A word that may stand at a fork: lower-case letters between blanks, and no truth
+// value, which is a value wherever it stands.
+bool ForkWord(std::string_view text, std::string_view gap) {
+    if (text.size() < 2 || gap.empty()) return false;
+    for (char c : text)
+        if (c < 'a' || c > 'z') return false;
+    return text != "true" && text != "false";
+}
+
+// The id of a line that joins `p` along `path` (the aligner's, before the Merge):
+// p's own, or that of the second word of its fork.  The first line that differs from
+// p only by one such word in place of another, both between words, makes the fork
+// (`next` gives its id); a third word there, or anything but one word, widens it for
+// good.
+template <typename NextId>
+std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
+                     const std::vector<Item>& items, NextId next) {
+    Fork& f = p.fork;
+    if (f.wide) return p.id;
+    const Template& t = p.tokens;
+    auto atFork = [&](std::size_t i) {
+        return t[i].kind == TokenKind::Variable && i > 0 && i + 1 < t.size() &&
+               t[i - 1].kind == TokenKind::Word && t[i - 1].hash == f.before &&
+               t[i + 1].kind == TokenKind::Word && t[i + 1].hash == f.after;
+    };
+    std::size_t changed = 0;  // constants of p in place of other constants
+    std::size_t changedAt = 0;
+    std::size_t changedItem = 0;
+    int found = 0;  // at the fork: 0 nothing, 1 or 2 its words, 3 anything else
+    bool inFork = false;
+    std::size_t i = 0;
+    std::size_t j = 0;
+    for (auto it = path.rbegin(); it != path.rend(); ++it) {
+        if (*it == Aligner::Left) {
+            if (inFork) found = 3;  // the place takes more than one token
+            ++j;
+            continue;
+        }
+        inFork = f.on && atFork(i);
+        if (inFork) {
+            const bool word = *it == Aligner::Diag && items[j].kind == TokenKind::Word;
+            found = !word                         ? 3
+                    : items[j].hash == f.words[0] ? 1
+                    : items[j].hash == f.words[1] ? 2
+                                                  : 3;
+        }
+        if (*it == Aligner::Diag && IsConstant(t[i].kind) && IsConstant(items[j].kind) &&
+            (t[i].kind != items[j].kind || t[i].hash != items[j].hash)) {
+            ++changed;
+            changedAt = i;
+            changedItem = j;
+        }
+        ++i;
+        if (*it == Aligner::Diag) ++j;
+    }
+    if (f.on) {
+        if (found == 1) return p.id;
+        if (found == 2) return f.second;
+        f.wide = true;
+        return p.id;
+    }
+    if (changed != 1 || changedAt == 0 || changedAt + 1 >= t.size() ||
+        changedItem + 1 >= items.size())
+        return p.id;
+    const PatternToken& a = t[changedAt];
+    const Item& b = items[changedItem];
+    if (a.kind != TokenKind::Word || b.kind != TokenKind::Word ||
+        t[changedAt - 1].kind != TokenKind::Word || t[changedAt + 1].kind != TokenKind::Word ||
+        t[changedAt + 1].gap.empty() || items[changedItem + 1].gap.empty() ||
+        !ForkWord(a.text, a.gap) || !ForkWord(b.text, b.gap))
+        return p.id;
+    f.on = true;
+    f.before = t[changedAt - 1].hash;
+    f.after = t[changedAt + 1].hash;
+    f.words[0] = a.hash;
+    f.words[1] = b.hash;
+    f.text[0] = a.text;
+    f.text[1].assign(b.text);
+    f.second = next();
+    return f.second;
+}
 
 std::size_t Shared(const std::vector<std::uint64_t>& a, const std::vector<std::uint64_t>& b) {
     std::size_t n = 0;
@@ -757,7 +863,9 @@ struct PatternMiner::State {
     std::vector<Pattern> patterns;
     std::int64_t lines = 0;
     std::int64_t otherCount = 0;
-    std::unordered_map<std::uint64_t, std::uint32_t> shapes;  // exact line shape -> pattern
+    std::unordered_map<std::uint64_t, std::uint32_t> shapes;  // exact line shape -> id
+    std::vector<std::uint32_t> idPattern;                     // the pattern of each id
+    std::vector<std::int64_t> idCount;                        // lines of each id
     CandidateIndex index;
     Aligner aligner;
 
@@ -790,9 +898,10 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
     }
     shape = Mix(shape, items.size() - head);
     if (const auto found = shapes.find(shape); found != shapes.end()) {
-        Pattern& p = patterns[found->second];
+        Pattern& p = patterns[idPattern[found->second]];
         MergeHeader(p.header, items.data(), head);
         ++p.count;
+        ++idCount[found->second];
         return found->second;
     }
 
@@ -802,18 +911,27 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         BestMatch(patterns, index, aligner, message, terms, candidates, tuning.similarityPercent);
     std::uint32_t id;
     if (best >= 0) {
-        id = static_cast<std::uint32_t>(best);
-        Pattern& p = patterns[id];
+        Pattern& p = patterns[static_cast<std::size_t>(best)];
+        id = p.id;
+        if (tuning.eitherWord)
+            id = ForkId(p, aligner.Path(), message, [&] {
+                idPattern.push_back(static_cast<std::uint32_t>(best));
+                idCount.push_back(0);
+                return static_cast<std::uint32_t>(idPattern.size() - 1);
+            });
+        ++idCount[id];
         aligner.Merge(p.tokens, message);
         p.terms = TemplateTerms(p.tokens);
         MergeHeader(p.header, items.data(), head);
         ++p.count;
     } else if (patterns.size() < maxPatterns) {
-        id = static_cast<std::uint32_t>(patterns.size());
+        id = static_cast<std::uint32_t>(idPattern.size());
+        idPattern.push_back(static_cast<std::uint32_t>(patterns.size()));
+        idCount.push_back(1);
+        index.Add(static_cast<std::uint32_t>(patterns.size()), terms);
         Template t = NewTemplate(message);
         patterns.push_back({HeaderTemplate(items.data(), head), t, TemplateTerms(t), 1,
-                            std::string(line.substr(prevEnd).substr(0, kMaxGap))});
-        index.Add(id, terms);
+                            std::string(line.substr(prevEnd).substr(0, kMaxGap)), id, Fork{}});
     } else {
         ++otherCount;
         return kOtherGroup;
@@ -859,6 +977,8 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.optionalFields = value == 1;
         else if (name == "slots" && value <= 1)
             tuning.wordSlots = value == 1;
+        else if (name == "either" && value <= 1)
+            tuning.eitherWord = value == 1;
         else
             return false;
     }
@@ -907,19 +1027,23 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
     if (state_->tuning.wordSlots) JoinWordSlots(groups, groupIds);
 
-    std::vector<PatternGroup> ranked;
-    ranked.reserve(groups.size() + 1);
-    for (std::size_t k = 0; k < groups.size(); ++k) {
-        const Pattern& g = groups[k];
-        PatternGroup out;
-        out.ids = std::move(groupIds[k]);
-        std::sort(out.ids.begin(), out.ids.end());
-        out.count = g.count;
+    // A group's text: the header and the tokens; at `fork`'s place (when given) its
+    // word `which` in place of the variable part.
+    auto render = [](const Pattern& g, const Fork* fork, int which, PatternGroup& out) {
         std::string constant;
         Template shown = g.header;
         shown.insert(shown.end(), g.tokens.begin(), g.tokens.end());
+        const std::size_t head = g.header.size();
         bool afterVariable = false;
-        for (const PatternToken& t : shown) {
+        for (std::size_t k = 0; k < shown.size(); ++k) {
+            PatternToken& t = shown[k];
+            if (fork != nullptr && t.kind == TokenKind::Variable && k > head &&
+                k + 1 < shown.size() && shown[k - 1].hash == fork->before &&
+                shown[k + 1].hash == fork->after && IsConstant(shown[k - 1].kind) &&
+                IsConstant(shown[k + 1].kind)) {
+                t.kind = TokenKind::Word;
+                t.text = fork->text[which];
+            }
             // A variable part glued to the one before it is the same one.
             if (t.kind == TokenKind::Variable && afterVariable && t.gap.empty()) continue;
             afterVariable = t.kind == TokenKind::Variable;
@@ -936,7 +1060,40 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         }
         if (!constant.empty()) out.constants.push_back(std::move(constant));
         out.text += g.tail;
+    };
+    const std::vector<std::int64_t>& idCount = state_->idCount;
+    std::vector<PatternGroup> ranked;
+    ranked.reserve(groups.size() + 1);
+    std::vector<const Fork*> apart;
+    for (std::size_t k = 0; k < groups.size(); ++k) {
+        const Pattern& g = groups[k];
+        PatternGroup out;
+        out.count = g.count;
+        // A pattern's lines with the second word of its fork are a group of their own
+        // once each word holds kMinForkLines lines and no third word came.
+        apart.clear();
+        for (std::uint32_t q : groupIds[k]) {
+            const Pattern& p = state_->patterns[q];
+            out.ids.push_back(p.id);
+            if (!p.fork.on) continue;
+            if (!p.fork.wide && idCount[p.id] >= kMinForkLines &&
+                idCount[p.fork.second] >= kMinForkLines) {
+                apart.push_back(&p.fork);
+                out.count -= idCount[p.fork.second];
+            } else {
+                out.ids.push_back(p.fork.second);
+            }
+        }
+        std::sort(out.ids.begin(), out.ids.end());
+        render(g, apart.size() == 1 && groupIds[k].size() == 1 ? apart[0] : nullptr, 0, out);
         ranked.push_back(std::move(out));
+        for (const Fork* fork : apart) {
+            PatternGroup second;
+            second.ids = {fork->second};
+            second.count = idCount[fork->second];
+            render(g, fork, 1, second);
+            ranked.push_back(std::move(second));
+        }
     }
     // Equal counts in the order of first appearance: ids are in that order.
     std::sort(ranked.begin(), ranked.end(), [](const PatternGroup& a, const PatternGroup& b) {

@@ -48,10 +48,14 @@ struct PatternTuning {
     // Patterns alike but for one lower-case word in one place (not the first) that
     // takes three words or more are one group.
     bool wordSlots = true;
+    // Lines that differ only by one of two lower-case words between words ("Failed
+    // password for" and "Failed none for") are two groups when each word holds two lines
+    // or more and no third word stands there.
+    bool eitherWord = true;
 };
 
 // Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct,
-// optional, slots; values numbers, 0 or 1) over `tuning`.  Returns false, leaving
+// optional, slots, either; values numbers, 0 or 1) over `tuning`.  Returns false, leaving
 // `tuning` as it may be, on anything else.
 bool ParsePatternTuning(std::string_view text, PatternTuning& tuning);
 
@@ -78,8 +82,10 @@ public:
     PatternMiner& operator=(PatternMiner&&) noexcept;
 
     // Adds one line (without its terminator) and returns the id of the pattern it
-    // joined: 0, 1, 2, ... in the order in which the patterns first appear, or
-    // kOtherGroup.  Ranked tells which group each id ended in.
+    // joined: 0, 1, 2, ... in the order in which they first appear, or kOtherGroup.  A
+    // pattern may hand out a second id, to the lines with the second of two words that
+    // take turns in one place (PatternTuning::eitherWord).  Ranked tells which group
+    // each id ended in.
     std::uint32_t Add(std::string_view line);
 
     // Number of patterns so far, without the <other> group.

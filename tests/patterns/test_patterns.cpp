@@ -305,14 +305,54 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
     }
 }
 
+// Two words that take turns in one place of a sentence name two kinds of line once
+// each is seen twice; a third word there, one seen once, or truth values make it a value.
+TEST(MineKindsTest, TwoWordsInOnePlaceAreTwoKinds) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> words;  // in turn into "Failed <word> for user x from <ip>"
+        std::size_t groups;
+    };
+    const std::vector<Case> cases = {
+        {"TwoKinds", {"password", "none", "password", "none", "password"}, 2},
+        {"SecondSeenOnce", {"password", "none", "password", "password"}, 1},
+        {"ThirdWord", {"password", "none", "password", "none", "key", "key"}, 1},
+        {"TruthValues", {"true", "false", "true", "false"}, 1},
+    };
+    for (const Case& c : cases) {
+        PatternMiner miner;
+        std::vector<std::uint32_t> ids;
+        for (std::size_t k = 0; k < c.words.size(); ++k)
+            ids.push_back(miner.Add("Failed " + c.words[k] + " for user x from 10.0.0." +
+                                    std::to_string(k) + " port 22"));
+        const std::vector<PatternGroup> ranked = miner.Ranked();
+        ASSERT_EQ(ranked.size(), c.groups) << c.name;
+        std::uint32_t otherRank = 0;
+        const std::vector<std::uint32_t> ranks = RanksById(ranked, otherRank);
+        // Two lines share a group when they share their word (or when all are one group).
+        for (std::size_t a = 0; a < ids.size(); ++a) {
+            for (std::size_t b = 0; b < ids.size(); ++b) {
+                EXPECT_EQ(ranks[ids[a]] == ranks[ids[b]], c.groups == 1 || c.words[a] == c.words[b])
+                    << c.name;
+            }
+        }
+    }
+    PatternTuning off;
+    off.eitherWord = false;
+    PatternMiner miner(kDefaultMaxPatterns, off);
+    for (const char* w : {"password", "none", "password", "none"})
+        miner.Add(std::string("Failed ") + w + " for user x from 10.0.0.1 port 22");
+    EXPECT_EQ(miner.Ranked().size(), 1u);
+}
+
 TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
     PatternTuning tuning;
     ASSERT_TRUE(ParsePatternTuning(
-        "similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0,slots=0", tuning));
+        "similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0,slots=0,either=0", tuning));
     EXPECT_EQ(tuning.similarityPercent, 65);
     EXPECT_EQ(tuning.wordCost, 8);
     EXPECT_FALSE(tuning.gluedValues || tuning.lateStamps || tuning.gluedPunctuation ||
-                 tuning.optionalFields || tuning.wordSlots);
+                 tuning.optionalFields || tuning.wordSlots || tuning.eitherWord);
     for (const char* bad : {"similarity=101", "glued=2", "size=1", "glued", "glued=x", "glued="})
         EXPECT_FALSE(ParsePatternTuning(bad, tuning)) << bad;
 }
