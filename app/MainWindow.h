@@ -30,6 +30,7 @@
 #include "WindowRun.h"
 #include "catalog/ErrorCatalogue.h"
 #include "catalog/ProgramDir.h"
+#include "fleet/MetricsConfig.h"
 #include "history/HistoryMarks.h"
 #include "history/RunRecord.h"
 #include "online/ServerConfig.h"
@@ -59,6 +60,7 @@ class BackgroundTask;
 class CodeSummary;
 class ContextView;
 class FindingTimesCache;
+class FleetDialog;
 class HintedListWidget;
 class MergedView;
 struct MergedTarget;
@@ -123,6 +125,8 @@ public slots:
     void checkCatalogues();
     // Opens the trend of the selected service over its recorded days.
     void showTrend();
+    // 全部装置: what every installation sent to the metrics server (MainWindowFleet.cpp).
+    void showFleet();
     void chooseDay(const QByteArray& day);
     // Copies the log line of the finding pointed at (or the selected text).
     void copyFindings();
@@ -196,6 +200,9 @@ private:
     void followedRowChanged(const WindowFollow::Change& change);
     // The day as following left it goes into the history in place of the run's record.
     void recordFollowedDay();
+    // Sends the outbox to the metrics server (or, without a history, `direct` once);
+    // `notices` (GBK) are shown with what the sending says.
+    void sendMetrics(std::vector<MetricsDay> direct, std::vector<std::string> notices);
 
     // The result row selected, when it has a stored service; -1 otherwise.
     int selectedRow() const;
@@ -251,6 +258,12 @@ private:
     // The run history; null when it cannot be used.
     std::unique_ptr<SharedHistory> history_;
     std::unique_ptr<TrendView> trendView_;
+    // The metrics server of Server.ini's METRICS section; none without one.
+    std::optional<MetricsConfig> metrics_;
+    // Sends what the outbox holds after a run or a follow, off the window's thread;
+    // declared after the history it uses, so that it ends first.
+    std::unique_ptr<BackgroundTask> metricsTask_;
+    std::unique_ptr<FleetDialog> fleetDialog_;
     bool trendCodeLines_ = false;  // the mode of the trend shown last
     int followedFiles_ = 0;        // the files following looks at
     QString lastFollowChange_;     // when a followed row last changed (HH:mm:ss)

@@ -15,11 +15,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -88,6 +90,9 @@ void MainWindow::buildResultPanel() {
     auto* trend = new QAction(QStringLiteral("查看错误趋势…"), resultList_);
     connect(trend, &QAction::triggered, this, &MainWindow::showTrend);
     resultList_->addAction(trend);
+    auto* fleet = new QAction(QStringLiteral("全部装置…"), resultList_);
+    connect(fleet, &QAction::triggered, this, &MainWindow::showFleet);
+    resultList_->addAction(fleet);
     layout->addWidget(resultList_);
 }
 
@@ -146,6 +151,8 @@ void MainWindow::connectControls() {
             [this] { endFollowingForAnotherDay(); });
     connect(steps_->checkCataloguesButton(), &QPushButton::clicked, this,
             &MainWindow::checkCatalogues);
+    connect(steps_->moreButton()->menu()->addAction(QStringLiteral("全部装置…")),
+            &QAction::triggered, this, &MainWindow::showFleet);
     connect(resultList_, &QTreeWidget::itemClicked, this, &MainWindow::showSelectedService);
     QTreeView* knownErrorList = pages_->knownErrorList();
     connect(knownErrorList, &QTreeView::clicked, this, &MainWindow::showSelectedError);

@@ -10,6 +10,7 @@
 #include "BackgroundTask.h"
 #include "CatalogueCheckDialog.h"
 #include "ContextView.h"
+#include "FleetDialog.h"
 #include "GbkDisplay.h"
 #include "MainWindow.h"
 #include "MergedView.h"
@@ -94,6 +95,7 @@ void MainWindow::updateCatalogues() {
     // Before the catalogues are loaded, so that newer files are used in this run of
     // the program.  The update is silent; its result does not matter here.
     server_ = ReadServerConfig(configDir_);
+    metrics_ = ReadMetricsConfig(configDir_);
     // Before the window is first shown: nothing waits for its events yet, and the
     // update's own time limits bound the wait.
     UpdateCatalogues(programDir_, server_);
@@ -125,6 +127,9 @@ void MainWindow::shutDown() {
     // Nothing works on the lists any more once they are freed.  Following ends with
     // the day recorded.
     follow_->stop();
+    // After the follow's record: what it could not send stays in the outbox.
+    fleetDialog_.reset();
+    if (metricsTask_) metricsTask_->cancel();
     patternsTab_->cancel();
     patternsTab_->setSources(nullptr, nullptr);
     searchTab_->cancel();

@@ -29,6 +29,7 @@
 #include "StepsPanel.h"
 #include "WindowDialogs.h"
 #include "catalog/GbkText.h"
+#include "fleet/MetricsSend.h"
 #include "history/HistoryStore.h"
 #include "history/RunCollector.h"
 #include "online/ErrorReport.h"
@@ -146,6 +147,7 @@ void MainWindow::runAnalysis() {
     job.makeTally = [this](const StopToken& stop) { return createReportTally(stop); };
     job.send = [this](FindingsObserver* tally) { sendReport(tally); };
     job.history = history_.get();
+    job.metrics = metrics_;
     job.leftOver = std::move(leftOver);
     run_->start(std::move(job));
 }
@@ -169,6 +171,7 @@ void MainWindow::runFinished(const RunEnd& end) {
     // The run's results stay on screen whatever became of the record.
     if (!end.recordError.empty()) dialogs_->ShowMessage(end.recordError);
     if (end.marks) showMarks(*end.marks);
+    sendMetrics(end.metricsDays, end.metricsNotices);
     if (steps_->followBox()->isChecked()) startFollowing();
 }
 
@@ -318,7 +321,12 @@ void MainWindow::recordFollowedDay() {
         collector.PassStored(day);
     }
     const RunRecord record = collector.TakeRecord();
-    history_->With([&](HistoryStore& store) { return store.Record(record); });
+    std::vector<std::string> notices;
+    history_->With([&](HistoryStore& store) {
+        store.Record(record);
+        if (metrics_) notices = QueueMetricsDays(store, MetricsDaysOf(*metrics_, record)).notices;
+    });
+    sendMetrics({}, std::move(notices));
 }
 
 // The result list, the known-error list and the unknown-error text are emptied;

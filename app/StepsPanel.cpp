@@ -10,6 +10,7 @@
 #include <QFileSystemWatcher>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -97,6 +98,12 @@ StepsPanel::StepsPanel(QWidget* parent) : QWidget(parent) {
     checkCataloguesButton_->setToolTip(
         QStringLiteral("检查 ServiceList.ini 和 ErrorList.ini 中会被忽略或不起作用的条目"));
     checkCataloguesButton_->setGeometry(131, 2, 81, 22);
+    moreButton_ = new QToolButton(stepsArea_);
+    moreButton_->setObjectName(QStringLiteral("moreButton"));
+    moreButton_->setText(QStringLiteral("更多"));
+    moreButton_->setPopupMode(QToolButton::InstantPopup);
+    moreButton_->setMenu(new QMenu(moreButton_));
+    moreButton_->setGeometry(66, 2, 61, 22);
 
     progressBar_ = new QProgressBar(this);
     progressBar_->setRange(0, 100);

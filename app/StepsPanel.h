@@ -40,6 +40,8 @@ public:
     // 实时跟踪: a completed run goes on following its files.
     QCheckBox* followBox() const { return followBox_; }
     QPushButton* checkCataloguesButton() const { return checkCataloguesButton_; }
+    // 更多, beside it: a menu of what goes beyond the steps (全部装置).
+    QToolButton* moreButton() const { return moreButton_; }
     QProgressBar* progressBar() const { return progressBar_; }
     // Every control with its design name, this panel's own included.
     std::vector<std::pair<QObject*, const char*>> designNames();
@@ -82,6 +84,7 @@ private:
     QPushButton* startButton_;
     QCheckBox* followBox_;
     QPushButton* checkCataloguesButton_;
+    QToolButton* moreButton_;
     QProgressBar* progressBar_;
     QToolButton* newestFirstButton_;
     // The directory of the day list, watched while the window is open.

@@ -6,6 +6,7 @@
 #include <QMetaObject>
 
 #include "SharedHistory.h"
+#include "fleet/MetricsSend.h"
 #include "history/HistoryMarks.h"
 #include "history/HistoryStore.h"
 #include "history/PassMarks.h"
@@ -112,7 +113,7 @@ private:
 
 WindowRun::WindowRun(Display display, QObject* parent)
     : QObject(parent), display_(std::move(display)), task_([this](const std::string& failure) {
-          finish(RunEnd{false, failure, {}, {}});
+          finish(RunEnd{false, failure, {}, {}, {}, {}});
       }) {}
 
 void WindowRun::start(Job job) {
@@ -149,10 +150,17 @@ void WindowRun::work(const BackgroundTask::Poster& poster) {
         } else {
             if (job_.send) job_.send(tally_.get());
             const RunRecord record = collector.TakeRecord();
+            std::vector<MetricsDay> metricsDays;
+            if (job_.metrics) metricsDays = MetricsDaysOf(*job_.metrics, record);
+            if (!job_.history) end.metricsDays = std::move(metricsDays);
             if (job_.history && !record.services.empty()) {
                 end.marks = job_.history->With([&](HistoryStore& history) {
                     const RecordOutcome recorded = history.Record(record);
                     if (!recorded.recorded) end.recordError = recorded.error;
+                    // Queued in the same hold of the history: the sending follows on a
+                    // thread of its own, so that a slow server never holds up the run.
+                    if (!metricsDays.empty())
+                        end.metricsNotices = QueueMetricsDays(history, metricsDays).notices;
                     // The marks of each stored row, as the history now has them.
                     std::vector<std::vector<Mark>> marks;
                     for (const auto& pass : worker.passes)

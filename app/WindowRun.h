@@ -21,7 +21,9 @@
 
 #include "BackgroundTask.h"
 #include "base/Stop.h"
+#include "fleet/MetricsConfig.h"
 #include "history/HistoryMarks.h"
+#include "history/RunRecord.h"
 #include "scan/AnalysisRun.h"
 
 namespace corvane::app {
@@ -37,6 +39,10 @@ struct RunEnd {
     std::string recordError;
     // The new and rising codes of each stored row, when the run was recorded.
     std::optional<std::vector<std::vector<Mark>>> marks;
+    // For the metrics server: what queueing the run's days said (GBK), and the days
+    // themselves when there is no history to queue them in.
+    std::vector<std::string> metricsNotices;
+    std::vector<MetricsDay> metricsDays;
 };
 
 class WindowRun final : public QObject {
@@ -51,6 +57,8 @@ public:
         // Called on the worker after the last service of a completed run.
         std::function<void(FindingsObserver* tally)> send;
         SharedHistory* history = nullptr;  // null: the run is not recorded
+        // The metrics server: a completed run's days are queued in the history for it.
+        std::optional<MetricsConfig> metrics;
         // What the last run left (its stored services), freed on the worker: freeing
         // a large run's findings would hold up the window's thread.
         std::shared_ptr<void> leftOver;

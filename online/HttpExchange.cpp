@@ -27,6 +27,11 @@ std::size_t Collect(char* data, std::size_t size, std::size_t count, void* userd
     return n;
 }
 
+// libcurl asks this often while it waits; a nonzero answer ends the transfer.
+int Progress(void* userdata, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<const StopToken*>(userdata)->stop_requested() ? 1 : 0;
+}
+
 struct CurlDeleter {
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
 };
@@ -37,7 +42,7 @@ struct CurlListDeleter {
 }  // namespace
 
 HttpReply HttpExchange(const std::string& url, const std::optional<std::string>& body,
-                       const HttpLimits& limits) {
+                       const HttpLimits& limits, const StopToken& stop) {
     HttpReply reply;
     try {
         if (!CurlReady()) {
@@ -68,7 +73,10 @@ HttpReply HttpExchange(const std::string& url, const std::optional<std::string>&
                 CURLE_OK &&
             curl_easy_setopt(h, CURLOPT_ERRORBUFFER, message) == CURLE_OK &&
             curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &Collect) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_WRITEDATA, &answer) == CURLE_OK;
+            curl_easy_setopt(h, CURLOPT_WRITEDATA, &answer) == CURLE_OK &&
+            curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &Progress) == CURLE_OK &&
+            curl_easy_setopt(h, CURLOPT_XFERINFODATA, &stop) == CURLE_OK &&
+            curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L) == CURLE_OK;
         if (set && body)
             set = curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.get()) == CURLE_OK &&
                   curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE_LARGE,

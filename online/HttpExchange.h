@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "base/Stop.h"
+
 namespace corvane {
 
 // libcurl's global set-up, done once and kept until the program ends; false when it
@@ -28,9 +30,10 @@ struct HttpReply {
     bool Ok() const { return status >= 200 && status < 300; }
 };
 
-// GETs `url`, or POSTs `body` to it when given.  Never throws: every failure comes back
-// in the reply.
+// GETs `url`, or POSTs `body` to it when given.  A stop request through `stop` ends
+// the exchange within a fraction of a second, as a failure.  Never throws: every
+// failure comes back in the reply.
 HttpReply HttpExchange(const std::string& url, const std::optional<std::string>& body,
-                       const HttpLimits& limits = {});
+                       const HttpLimits& limits = {}, const StopToken& stop = {});
 
 }  // namespace corvane
