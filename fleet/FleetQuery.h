@@ -8,8 +8,10 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "fleet/Json.h"
 #include "online/HttpExchange.h"
 
 namespace corvane {
@@ -73,8 +75,16 @@ private:
         std::map<std::string, std::string> labels;  // GBK
         double value = 0;
     };
+    struct Series {
+        std::map<std::string, std::string> labels;      // GBK
+        std::vector<std::pair<double, double>> points;  // time, value
+    };
     bool Query(const std::string& promql, const std::string& time, std::vector<Sample>& out,
                std::string& error) const;
+    bool QueryRange(const std::string& promql, const std::string& start, const std::string& end,
+                    const std::string& step, std::vector<Series>& out, std::string& error) const;
+    const JsonValue* Ask(const std::string& address, std::optional<JsonValue>& answer,
+                         std::string& error) const;
 
     std::string url_;
     HttpLimits limits_;

@@ -97,7 +97,8 @@ MetricsSendOutcome SendUnsentMetrics(const MetricsConfig& config, const OutboxUs
     outbox([&](HistoryStore* store) {
         if (store != nullptr) unsent = store->UnsentMetrics(&error);
     });
-    if (!error.empty()) outcome.notices.push_back(std::string(gbk::kMsgHistoryRecordFailed) + error);
+    if (!error.empty())
+        outcome.notices.push_back(std::string(gbk::kMsgHistoryRecordFailed) + error);
     if (unsent.empty()) return outcome;
 
     std::vector<std::int64_t> sent;

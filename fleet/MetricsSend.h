@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "fleet/MetricsConfig.h"
 #include "base/Stop.h"
+#include "fleet/MetricsConfig.h"
 #include "history/HistoryStore.h"
 #include "online/HttpExchange.h"
 
