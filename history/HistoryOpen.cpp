@@ -55,6 +55,7 @@ Layout PrepareConnection(sqlite3* db, const HistoryOptions& options) {
     QuickCheck(db);
     if (SchemaVersion(db) > kHistorySchemaVersion || Migrate(db) == Layout::TooNew)
         return Layout::TooNew;
+    sql::AddMetricsOutbox(db);
     if (options.maxPageCount > 0)
         Exec(db, "PRAGMA max_page_count = " + std::to_string(options.maxPageCount));
     return Layout::Usable;

@@ -19,7 +19,7 @@ struct sqlite3;
 namespace corvane {
 
 // The layout version this program writes; older files are brought forward on open.
-inline constexpr int kHistorySchemaVersion = 2;
+inline constexpr int kHistorySchemaVersion = 1;
 
 struct HistoryOptions {
     int busyTimeoutMs = 30000;  // how long a writer waits for another one

@@ -45,11 +45,19 @@ const char* const kMigrations[] = {
         count INTEGER NOT NULL,
         PRIMARY KEY(service_day_id, pattern)) WITHOUT ROWID;
     )sql",
-    // The outbox of the metrics server: each installation's service days as last
-    // queued, sent or not.  A day queued again is a new row (AUTOINCREMENT never gives
-    // an id twice), so that a send that read the older row cannot mark the newer sent.
-    R"sql(
-    CREATE TABLE metrics_days(
+};
+static_assert(std::size(kMigrations) == kHistorySchemaVersion);
+
+}  // namespace
+
+void AddMetricsOutbox(sqlite3* db) {
+    // The metrics server's outbox: each installation's service days as last queued,
+    // sent or not.  A day queued again is a new row (AUTOINCREMENT never gives an id
+    // twice), so that a send that read the older row cannot mark the newer sent.  The
+    // tables are only added, never read by what came before them, so the layout
+    // version stays as it is and an older program goes on using the file.
+    Exec(db, R"sql(
+    CREATE TABLE IF NOT EXISTS metrics_days(
         id INTEGER PRIMARY KEY AUTOINCREMENT,
         installation BLOB NOT NULL,
         day BLOB NOT NULL,
@@ -58,18 +66,15 @@ const char* const kMigrations[] = {
         stamp_ms INTEGER NOT NULL,
         sent INTEGER NOT NULL DEFAULT 0,
         UNIQUE(installation, day, service_code));
-    CREATE INDEX metrics_days_unsent ON metrics_days(sent, id);
-    CREATE TABLE metrics_counts(
+    CREATE INDEX IF NOT EXISTS metrics_days_unsent ON metrics_days(sent, id);
+    CREATE TABLE IF NOT EXISTS metrics_counts(
         metrics_day_id INTEGER NOT NULL REFERENCES metrics_days(id) ON DELETE CASCADE,
         kind BLOB NOT NULL,
         code BLOB NOT NULL,
         count INTEGER NOT NULL,
         PRIMARY KEY(metrics_day_id, kind, code)) WITHOUT ROWID;
-    )sql",
-};
-static_assert(std::size(kMigrations) == kHistorySchemaVersion);
-
-}  // namespace
+)sql");
+}
 
 int SchemaVersion(sqlite3* db) {
     Statement version(db, "PRAGMA user_version");

@@ -17,6 +17,9 @@ int SchemaVersion(sqlite3* db);
 // Layout::TooNew, changing nothing, for a newer one.
 Layout Migrate(sqlite3* db);
 
+// Adds the metrics server's outbox to a usable file that lacks it.
+void AddMetricsOutbox(sqlite3* db);
+
 // Layout::Foreign for a database that another program made, otherwise Usable (its
 // version is not looked at).
 Layout ForeignOrUsable(sqlite3* db);

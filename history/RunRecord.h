@@ -65,7 +65,7 @@ struct MetricsDay {
     std::string installation;
     std::string day;
     std::string serviceCode;
-    std::int64_t queuedAt = 0;         // seconds since 1970-01-01 UTC
+    std::int64_t queuedAt = 0;  // seconds since 1970-01-01 UTC
     // The time its samples carry, in milliseconds since 1970-01-01 UTC: within the day,
     // and later than that of every earlier sending of the same day.
     std::int64_t stampMs = 0;
