@@ -44,7 +44,8 @@ ROOT = os.path.dirname(HERE)
 # The tunable choices and the values tried for each; the first value is the default.
 CHOICES = (("similarity", (70, 65, 75, 80)), ("wordcost", (12, 8, 10)), ("glued", (1, 0)), ("stamps", (1, 0)),
            ("punct", (1, 0)),
-           ("optional", (1, 0)), ("slots", (1, 0)), ("either", (1, 0)))
+           ("optional", (1, 0)), ("slots", (1, 0)), ("either", (1, 0)), ("pairs", (1, 0)),
+           ("source", (1, 0)))
 
 
 def settings():
@@ -291,7 +292,10 @@ seconds belong to the header; `punct`: a value takes brackets glued to a line's 
 `optional`: patterns that differ only by a bracketed value, further list items or the
 fields a dump in brackets shows are one group; `slots`: patterns alike but for one word
 in a place that takes three words or more are one group; `either`: lines alike but for one
-of only two lower-case words between words, each in two lines or more, are two groups).  For each loghub log, the settings tried are the default and every setting
+of only two lower-case words between words, each in two lines or more, are two groups;
+`pairs`: lines alike but for one of up to three lower-case words a key=value pair holds
+are a group each; `source`: a line whose header names another program than a pattern's
+joins it only without a value left out).  For each loghub log, the settings tried are the default and every setting
 that changes one choice; the one with the best mean accuracy over the other seven loghub
 logs and the six generated logs of the first and third tables (never left out) is
 chosen, ties going to the default, and the log is scored with it.  A rule the scored logs

@@ -59,9 +59,9 @@ constexpr std::array<Template, static_cast<std::size_t>(Msg::Count)> kTemplates 
      "run 只在带 --record 时接受 --db"},
     {Msg::BadTuning,
      "--tuning takes name=value pairs (similarity=0..100, wordcost=0..64, glued, stamps, "
-     "punct, optional, slots, either =0|1), not \"{1}\"",
+     "punct, optional, slots, either, pairs, source =0|1), not \"{1}\"",
      "--tuning 需要 名称=值 的列表（similarity=0..100，wordcost=0..64，glued、stamps、"
-     "punct、optional、slots、either =0|1），而不是“{1}”"},
+     "punct、optional、slots、either、pairs、source =0|1），而不是“{1}”"},
     {Msg::DraftNeedsService, "draft needs --service CODE", "draft 需要 --service CODE"},
     {Msg::BadRank,
      "draft takes pattern ranks of at least 1, each once, separated by commas, not \"{1}\"",

@@ -404,21 +404,41 @@ Template HeaderTemplate(const Item* items, std::size_t count) {
     return t;
 }
 
-// A place of a pattern where one of two words stands ("Failed password for" and
-// "Failed none for", "stored as bytes in" and "stored as values in"): in an English
-// sentence such a word says what happened or what kind of thing it is about, while a
-// place that holds a value takes many.  The lines with the second word keep an id of
-// their own, so that Ranked can show them apart once both words are seen often enough
-// and no third one came.
+// A place of a pattern where one of a few words stands ("Failed password for" and
+// "Failed none for", "stored as bytes in" and "stored as values in", "user=root" and
+// "user=guest"): in an English sentence such a word says what happened or what kind of
+// thing it is about, and a pair's key names a thing of which few kinds (accounts,
+// modes) come up, while a place that holds a value takes many.  The lines with each
+// further word keep an id of their own, so that Ranked can show them apart once every
+// word is seen often enough and no word beyond the few came.
+constexpr std::size_t kMaxForkWords = 3;
+// Words a place between words may take: one more makes it a value.  A pair's value
+// may take kMaxForkWords.
+constexpr std::size_t kMaxEitherWords = 2;
+
 struct Fork {
     bool on = false;
-    bool wide = false;         // a third word (or no single word) stood there
-    std::uint64_t before = 0;  // hashes of the words around the place
+    bool wide = false;         // a word beyond the few (or no single word) stood there
+    bool pair = false;         // the place is the value of the pair whose key is `before`
+    std::uint64_t before = 0;  // hashes of the words around the place (`after` 0 for a pair)
     std::uint64_t after = 0;
-    std::uint64_t words[2] = {0, 0};
-    std::string text[2];
-    std::uint32_t second = 0;  // the id of the lines with words[1]
+    std::size_t count = 0;  // words seen there
+    std::uint64_t words[kMaxForkWords] = {};
+    std::string text[kMaxForkWords];
+    std::uint32_t ids[kMaxForkWords] = {};  // the id of the lines with each word
+
+    std::size_t Limit() const { return pair ? kMaxForkWords : kMaxEitherWords; }
+    std::uint64_t Place() const { return Mix(Mix(pair ? 0x9A1Bu : 0xE17Eu, before), after); }
 };
+
+// A pair of the first line of a pattern whose value may name a kind of line.
+struct PairWord {
+    std::uint64_t key = 0;
+    std::uint64_t value = 0;
+    std::string text;
+};
+// Pairs remembered per pattern, at most.
+constexpr std::size_t kMaxPairWords = 8;
 
 struct Pattern {
     Template header;  // the generalised header of its lines, shown before the tokens
@@ -426,33 +446,95 @@ struct Pattern {
     std::vector<std::uint64_t> terms;  // TemplateTerms(tokens)
     std::int64_t count = 0;
     std::string tail;      // the blanks after the last token of the first line
-    std::uint32_t id = 0;  // the id of its lines (but those of fork.second)
+    std::uint32_t id = 0;  // the id of its lines (but those of the fork's further words)
     Fork fork;
+    std::vector<PairWord> pairs;  // of its first line, while no line held another word
 };
 
 // Lines that each of a fork's words needs before Ranked shows them apart: a word seen
 // once may be a value that happens to be a word.
 constexpr std::int64_t kMinForkLines = 2;
 
-// A word that may stand at a fork: lower-case letters between blanks, and no truth
-// value, which is a value wherever it stands.
-bool ForkWord(std::string_view text, std::string_view gap) {
-    if (text.size() < 2 || gap.empty()) return false;
+// A word that may name a kind: lower-case letters, and no truth value or null, which
+// are values wherever they stand.
+bool LowerWord(std::string_view text) {
+    if (text.size() < 2) return false;
     for (char c : text)
         if (c < 'a' || c > 'z') return false;
-    return text != "true" && text != "false";
+    return text != "true" && text != "false" && text != "null";
+}
+
+// A word that may stand at a fork between words: a lower-case word between blanks.
+bool ForkWord(std::string_view text, std::string_view gap) {
+    return !gap.empty() && LowerWord(text);
+}
+
+// The value of the first pair of `items` whose key has the hash `key` ("key=value",
+// glued), or nullptr.
+const Item* PairValue(const std::vector<Item>& items, std::uint64_t key) {
+    for (std::size_t k = 2; k < items.size(); ++k) {
+        const Item& eq = items[k - 1];
+        if (items[k - 2].kind == TokenKind::Word && items[k - 2].hash == key &&
+            eq.kind == TokenKind::Symbol && eq.text == "=" && eq.gap.empty() &&
+            items[k].gap.empty())
+            return &items[k];
+    }
+    return nullptr;
+}
+
+// Whether `items[k]` is a pair's value that may name a kind: a lower-case word glued
+// after "key=", with a blank or the line's end after it.
+bool PairWordAt(const std::vector<Item>& items, std::size_t k) {
+    return k >= 2 && items[k].kind == TokenKind::Variable && items[k].gap.empty() &&
+           items[k - 1].kind == TokenKind::Symbol && items[k - 1].text == "=" &&
+           items[k - 1].gap.empty() && items[k - 2].kind == TokenKind::Word &&
+           (k + 1 == items.size() || !items[k + 1].gap.empty()) && LowerWord(items[k].text);
+}
+
+// The pairs of a pattern's first line whose values may name a kind.
+std::vector<PairWord> PairWords(const std::vector<Item>& items) {
+    std::vector<PairWord> pairs;
+    for (std::size_t k = 2; k < items.size() && pairs.size() < kMaxPairWords; ++k)
+        if (PairWordAt(items, k))
+            pairs.push_back({items[k - 2].hash, HashToken(items[k].text, TokenKind::Word),
+                             std::string(items[k].text)});
+    return pairs;
+}
+
+// The id of the lines with `word` at fork `f`: a word seen there before keeps its id, a
+// new one gets one from `next` while the fork takes it, and one more widens the fork.
+template <typename NextId>
+std::uint32_t ForkWordId(Fork& f, std::uint64_t word, std::string_view text, NextId next) {
+    for (std::size_t k = 0; k < f.count; ++k)
+        if (f.words[k] == word) return f.ids[k];
+    if (f.count >= f.Limit()) {
+        f.wide = true;
+        return f.ids[0];
+    }
+    f.words[f.count] = word;
+    f.text[f.count].assign(text);
+    f.ids[f.count] = next();
+    return f.ids[f.count++];
 }
 
 // The id of a line that joins `p` along `path` (the aligner's, before the Merge):
-// p's own, or that of the second word of its fork.  The first line that differs from
-// p only by one such word in place of another, both between words, makes the fork
-// (`next` gives its id); a third word there, or anything but one word, widens it for
-// good.
+// p's own, or that of a further word of its fork.  The first line that differs from
+// p only by one such word in place of another, both between words (with `either`), or
+// only by the word a pair of p's first line holds (with `pairs`), makes the fork
+// (`next` gives its ids); anything but a word there widens it for good.
 template <typename NextId>
 std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
-                     const std::vector<Item>& items, NextId next) {
+                     const std::vector<Item>& items, bool either, bool pairs, NextId next) {
     Fork& f = p.fork;
     if (f.wide) return p.id;
+    if (f.on && f.pair) {
+        const Item* v = PairValue(items, f.before);
+        if (v == nullptr || v->kind != TokenKind::Variable || !LowerWord(v->text)) {
+            f.wide = true;
+            return p.id;
+        }
+        return ForkWordId(f, HashToken(v->text, TokenKind::Word), v->text, next);
+    }
     const Template& t = p.tokens;
     auto atFork = [&](std::size_t i) {
         return t[i].kind == TokenKind::Variable && i > 0 && i + 1 < t.size() &&
@@ -462,23 +544,23 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
     std::size_t changed = 0;  // constants of p in place of other constants
     std::size_t changedAt = 0;
     std::size_t changedItem = 0;
-    int found = 0;  // at the fork: 0 nothing, 1 or 2 its words, 3 anything else
+    const Item* found = nullptr;  // the line's word at the fork
+    bool many = false;            // the fork's place takes more than one token, or no word
     bool inFork = false;
     std::size_t i = 0;
     std::size_t j = 0;
     for (auto it = path.rbegin(); it != path.rend(); ++it) {
         if (*it == Aligner::Left) {
-            if (inFork) found = 3;  // the place takes more than one token
+            many = many || inFork;
             ++j;
             continue;
         }
         inFork = f.on && atFork(i);
         if (inFork) {
-            const bool word = *it == Aligner::Diag && items[j].kind == TokenKind::Word;
-            found = !word                         ? 3
-                    : items[j].hash == f.words[0] ? 1
-                    : items[j].hash == f.words[1] ? 2
-                                                  : 3;
+            if (*it == Aligner::Diag && items[j].kind == TokenKind::Word && found == nullptr)
+                found = &items[j];
+            else
+                many = true;
         }
         if (*it == Aligner::Diag && IsConstant(t[i].kind) && IsConstant(items[j].kind) &&
             (t[i].kind != items[j].kind || t[i].hash != items[j].hash)) {
@@ -490,12 +572,47 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         if (*it == Aligner::Diag) ++j;
     }
     if (f.on) {
-        if (found == 1) return p.id;
-        if (found == 2) return f.second;
-        f.wide = true;
-        return p.id;
+        if (found == nullptr || many) {
+            f.wide = true;
+            return p.id;
+        }
+        return ForkWordId(f, found->hash, found->text, next);
     }
-    if (changed != 1 || changedAt == 0 || changedAt + 1 >= t.size() ||
+    if (pairs && !p.pairs.empty()) {
+        // The pairs of p's first line whose word this line does not hold: one, with a
+        // word, in a line otherwise alike makes the fork; any other hold values.
+        std::size_t differ = 0;
+        const PairWord* at = nullptr;
+        const Item* atValue = nullptr;
+        for (PairWord& pw : p.pairs) {
+            const Item* v = PairValue(items, pw.key);
+            const bool word = v != nullptr && v->kind == TokenKind::Variable && LowerWord(v->text);
+            const std::uint64_t h = word ? HashToken(v->text, TokenKind::Word) : 0;
+            if (h == pw.value) continue;
+            ++differ;
+            at = word ? &pw : nullptr;
+            atValue = v;
+            pw.value = 0;  // marks it to go
+        }
+        if (differ == 1 && at != nullptr && changed == 0) {
+            f.on = true;
+            f.pair = true;
+            f.before = at->key;
+            f.words[0] = HashToken(at->text, TokenKind::Word);
+            f.text[0] = at->text;
+            f.ids[0] = p.id;
+            f.count = 1;
+            p.pairs.clear();
+            return ForkWordId(f, HashToken(atValue->text, TokenKind::Word), atValue->text, next);
+        }
+        if (differ > 0) {
+            p.pairs.erase(std::remove_if(p.pairs.begin(), p.pairs.end(),
+                                         [](const PairWord& pw) { return pw.value == 0; }),
+                          p.pairs.end());
+            return p.id;
+        }
+    }
+    if (!either || changed != 1 || changedAt == 0 || changedAt + 1 >= t.size() ||
         changedItem + 1 >= items.size())
         return p.id;
     const PatternToken& a = t[changedAt];
@@ -509,11 +626,49 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
     f.before = t[changedAt - 1].hash;
     f.after = t[changedAt + 1].hash;
     f.words[0] = a.hash;
-    f.words[1] = b.hash;
     f.text[0] = a.text;
-    f.text[1].assign(b.text);
-    f.second = next();
-    return f.second;
+    f.ids[0] = p.id;
+    f.count = 1;
+    return ForkWordId(f, b.hash, b.text, next);
+}
+
+// Whether the aligner's last path from `t` to `items` leaves a value of one side out:
+// a variable part missing on the other side (Optional).
+bool LeavesValueOut(const Template& t, const std::vector<Item>& items,
+                    const std::vector<std::uint8_t>& path) {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    for (auto it = path.rbegin(); it != path.rend(); ++it) {
+        if (*it == Aligner::Up && t[i].kind == TokenKind::Variable) return true;
+        if (*it == Aligner::Left && items[j].kind == TokenKind::Variable) return true;
+        if (*it != Aligner::Left) ++i;
+        if (*it != Aligner::Up) ++j;
+    }
+    return false;
+}
+
+// Whether a header of the same form as `header` names another program: another word
+// where `header` holds a word ("combo gdm(pam_unix)" against "combo sshd(pam_unix)").
+// A pattern whose lines came from several programs holds a variable part there.
+bool OtherProgram(const Template& header, const Item* items, std::size_t count) {
+    if (header.size() != count) return false;
+    for (std::size_t k = 0; k < count; ++k)
+        if (header[k].kind == TokenKind::Word && items[k].kind == TokenKind::Word &&
+            header[k].hash != items[k].hash)
+            return true;
+    return false;
+}
+
+// Whether a line (its header `head` of `headCount` items, its message `message`) that
+// the aligner's last path joins to `p` comes from another program and lacks a value of
+// p's or holds one p lacks.  The same message from two programs is one kind of line
+// ("session opened for user root" of a login and of a cron job); a message that also
+// needs a value left out to fit is mostly another program's own kind of line that
+// happens to share the words ("tty=:0 ruser= rhost=" of a desktop login against
+// "tty=NODEVssh ruser= rhost=<*>" of a remote one).
+bool OtherSource(const Pattern& p, const Item* head, std::size_t headCount,
+                 const std::vector<std::uint8_t>& path, const std::vector<Item>& message) {
+    return OtherProgram(p.header, head, headCount) && LeavesValueOut(p.tokens, message, path);
 }
 
 std::size_t Shared(const std::vector<std::uint64_t>& a, const std::vector<std::uint64_t>& b) {
@@ -892,9 +1047,16 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         it.text = line.substr(lt.begin, lt.end - lt.begin);
         it.gap = line.substr(prevEnd, lt.begin - prevEnd);
         it.hash = IsConstant(lt.kind) ? HashToken(it.text, lt.kind) : 0;
-        // The shape is the message's: the header never decides the pattern.
-        if (k >= head) shape = Mix(shape, IsConstant(lt.kind) ? it.hash : 7);
         prevEnd = lt.end;
+    }
+    for (std::size_t k = head; k < items.size(); ++k) {
+        // The shape is the message's: the header never decides the pattern.  A pair's
+        // word is part of it, as it may name the line's kind (Fork).
+        const Item& it = items[k];
+        const bool pairWord = tuning.pairWords && k >= head + 2 && PairWordAt(items, k);
+        shape = Mix(shape, IsConstant(it.kind) ? it.hash
+                           : pairWord          ? HashToken(it.text, TokenKind::Word)
+                                               : 7);
     }
     shape = Mix(shape, items.size() - head);
     if (const auto found = shapes.find(shape); found != shapes.end()) {
@@ -907,14 +1069,18 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
 
     message.assign(items.begin() + static_cast<std::ptrdiff_t>(head), items.end());
     Terms(message, terms);
-    const int best =
+    int best =
         BestMatch(patterns, index, aligner, message, terms, candidates, tuning.similarityPercent);
     std::uint32_t id;
+    if (best >= 0 && tuning.sameSource &&
+        OtherSource(patterns[static_cast<std::size_t>(best)], items.data(), head, aligner.Path(),
+                    message))
+        best = -1;
     if (best >= 0) {
         Pattern& p = patterns[static_cast<std::size_t>(best)];
         id = p.id;
-        if (tuning.eitherWord)
-            id = ForkId(p, aligner.Path(), message, [&] {
+        if (tuning.eitherWord || tuning.pairWords)
+            id = ForkId(p, aligner.Path(), message, tuning.eitherWord, tuning.pairWords, [&] {
                 idPattern.push_back(static_cast<std::uint32_t>(best));
                 idCount.push_back(0);
                 return static_cast<std::uint32_t>(idPattern.size() - 1);
@@ -931,7 +1097,8 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         index.Add(static_cast<std::uint32_t>(patterns.size()), terms);
         Template t = NewTemplate(message);
         patterns.push_back({HeaderTemplate(items.data(), head), t, TemplateTerms(t), 1,
-                            std::string(line.substr(prevEnd).substr(0, kMaxGap)), id, Fork{}});
+                            std::string(line.substr(prevEnd).substr(0, kMaxGap)), id, Fork{},
+                            tuning.pairWords ? PairWords(message) : std::vector<PairWord>{}});
     } else {
         ++otherCount;
         return kOtherGroup;
@@ -979,6 +1146,10 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.wordSlots = value == 1;
         else if (name == "either" && value <= 1)
             tuning.eitherWord = value == 1;
+        else if (name == "pairs" && value <= 1)
+            tuning.pairWords = value == 1;
+        else if (name == "source" && value <= 1)
+            tuning.sameSource = value == 1;
         else
             return false;
     }
@@ -1003,13 +1174,20 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     aligner.SetGluedSymbols(state_->tuning.gluedPunctuation);
     aligner.SetWordCost(state_->tuning.wordCost);
     std::vector<Item> items;
+    std::vector<Item> headItems;
     std::vector<std::uint64_t> terms;
     std::vector<std::uint32_t> candidates;
     for (std::uint32_t id : order) {
         const Pattern& p = state_->patterns[id];
         TemplateItems(p.tokens, items);
-        const int best = BestMatch(groups, index, aligner, items, p.terms, candidates,
-                                   state_->tuning.similarityPercent);
+        int best = BestMatch(groups, index, aligner, items, p.terms, candidates,
+                             state_->tuning.similarityPercent);
+        if (best >= 0 && state_->tuning.sameSource) {
+            TemplateItems(p.header, headItems);
+            if (OtherSource(groups[static_cast<std::size_t>(best)], headItems.data(),
+                            headItems.size(), aligner.Path(), items))
+                best = -1;
+        }
         if (best >= 0) {
             Pattern& g = groups[static_cast<std::size_t>(best)];
             aligner.Merge(g.tokens, items);
@@ -1037,10 +1215,14 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         bool afterVariable = false;
         for (std::size_t k = 0; k < shown.size(); ++k) {
             PatternToken& t = shown[k];
-            if (fork != nullptr && t.kind == TokenKind::Variable && k > head &&
-                k + 1 < shown.size() && shown[k - 1].hash == fork->before &&
-                shown[k + 1].hash == fork->after && IsConstant(shown[k - 1].kind) &&
-                IsConstant(shown[k + 1].kind)) {
+            const bool either = fork != nullptr && !fork->pair && k + 1 < shown.size() &&
+                                shown[k - 1].hash == fork->before &&
+                                shown[k + 1].hash == fork->after && IsConstant(shown[k - 1].kind) &&
+                                IsConstant(shown[k + 1].kind);
+            const bool pair =
+                fork != nullptr && fork->pair && k >= head + 2 && IsSymbolByte(shown[k - 1], "=") &&
+                shown[k - 2].kind == TokenKind::Word && shown[k - 2].hash == fork->before;
+            if (t.kind == TokenKind::Variable && k > head && (either || pair)) {
                 t.kind = TokenKind::Word;
                 t.text = fork->text[which];
             }
@@ -1064,35 +1246,73 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     const std::vector<std::int64_t>& idCount = state_->idCount;
     std::vector<PatternGroup> ranked;
     ranked.reserve(groups.size() + 1);
-    std::vector<const Fork*> apart;
+    // The words that each place of a group's forks took over all its patterns, and
+    // the places that took anything but a word: a place that took more words than it
+    // may, in one pattern or over several, holds a value.
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> placeWords;
+    std::vector<std::uint64_t> widePlaces;
+    auto usable = [&](const Fork& f) {
+        const std::uint64_t place = f.Place();
+        if (f.wide || std::count(widePlaces.begin(), widePlaces.end(), place) > 0) return false;
+        const auto words = std::count_if(placeWords.begin(), placeWords.end(),
+                                         [&](const auto& pw) { return pw.first == place; });
+        return static_cast<std::size_t>(words) <= f.Limit();
+    };
+    struct Apart {
+        const Fork* fork;
+        std::size_t word;
+        PatternGroup group;
+    };
+    std::vector<Apart> apart;
     for (std::size_t k = 0; k < groups.size(); ++k) {
         const Pattern& g = groups[k];
         PatternGroup out;
         out.count = g.count;
-        // A pattern's lines with the second word of its fork are a group of their own
-        // once each word holds kMinForkLines lines and no third word came.
+        placeWords.clear();
+        widePlaces.clear();
+        for (std::uint32_t q : groupIds[k]) {
+            const Fork& f = state_->patterns[q].fork;
+            if (!f.on) continue;
+            if (f.wide) widePlaces.push_back(f.Place());
+            for (std::size_t w = 0; w < f.count; ++w)
+                placeWords.emplace_back(f.Place(), f.words[w]);
+        }
+        std::sort(placeWords.begin(), placeWords.end());
+        placeWords.erase(std::unique(placeWords.begin(), placeWords.end()), placeWords.end());
+        // A pattern's lines with a further word of its fork are a group of their own
+        // (with those of the same word at the same place in the group's other patterns)
+        // once the first word and that word hold kMinForkLines lines each.
         apart.clear();
         for (std::uint32_t q : groupIds[k]) {
             const Pattern& p = state_->patterns[q];
+            const Fork& f = p.fork;
             out.ids.push_back(p.id);
-            if (!p.fork.on) continue;
-            if (!p.fork.wide && idCount[p.id] >= kMinForkLines &&
-                idCount[p.fork.second] >= kMinForkLines) {
-                apart.push_back(&p.fork);
-                out.count -= idCount[p.fork.second];
-            } else {
-                out.ids.push_back(p.fork.second);
+            const bool split = f.on && usable(f) && idCount[p.id] >= kMinForkLines;
+            for (std::size_t w = 1; w < f.count; ++w) {
+                const std::uint32_t id = f.ids[w];
+                if (!split || idCount[id] < kMinForkLines) {
+                    out.ids.push_back(id);
+                    continue;
+                }
+                out.count -= idCount[id];
+                auto same = std::find_if(apart.begin(), apart.end(), [&](const Apart& a) {
+                    return a.fork->Place() == f.Place() && a.fork->words[a.word] == f.words[w];
+                });
+                if (same == apart.end()) {
+                    apart.push_back({&f, w, {}});
+                    same = apart.end() - 1;
+                }
+                same->group.ids.push_back(id);
+                same->group.count += idCount[id];
             }
         }
         std::sort(out.ids.begin(), out.ids.end());
-        render(g, apart.size() == 1 && groupIds[k].size() == 1 ? apart[0] : nullptr, 0, out);
+        render(g, !apart.empty() && groupIds[k].size() == 1 ? apart[0].fork : nullptr, 0, out);
         ranked.push_back(std::move(out));
-        for (const Fork* fork : apart) {
-            PatternGroup second;
-            second.ids = {fork->second};
-            second.count = idCount[fork->second];
-            render(g, fork, 1, second);
-            ranked.push_back(std::move(second));
+        for (Apart& a : apart) {
+            std::sort(a.group.ids.begin(), a.group.ids.end());
+            render(g, a.fork, static_cast<int>(a.word), a.group);
+            ranked.push_back(std::move(a.group));
         }
     }
     // Equal counts in the order of first appearance: ids are in that order.

@@ -52,11 +52,19 @@ struct PatternTuning {
     // password for" and "Failed none for") are two groups when each word holds two lines
     // or more and no third word stands there.
     bool eitherWord = true;
+    // Lines that differ only by the lower-case word a key=value pair holds
+    // ("user=root" and "user=guest") are a group for each word when each holds two
+    // lines or more and no more than three words stand there.
+    bool pairWords = true;
+    // A line whose header names another program than all of a pattern's lines (another
+    // word in a header of the same form) does not join the pattern when it lacks one of
+    // the pattern's values or holds one the pattern lacks.
+    bool sameSource = true;
 };
 
 // Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct,
-// optional, slots, either; values numbers, 0 or 1) over `tuning`.  Returns false, leaving
-// `tuning` as it may be, on anything else.
+// optional, slots, either, pairs, source; values numbers, 0 or 1) over `tuning`.  Returns false,
+// leaving `tuning` as it may be, on anything else.
 bool ParsePatternTuning(std::string_view text, PatternTuning& tuning);
 
 // What the miner reports about one pattern.
@@ -83,9 +91,9 @@ public:
 
     // Adds one line (without its terminator) and returns the id of the pattern it
     // joined: 0, 1, 2, ... in the order in which they first appear, or kOtherGroup.  A
-    // pattern may hand out a second id, to the lines with the second of two words that
-    // take turns in one place (PatternTuning::eitherWord).  Ranked tells which group
-    // each id ended in.
+    // pattern may hand out further ids, to the lines with the second of two words that
+    // take turns in one place or another word a pair holds (PatternTuning::eitherWord,
+    // pairWords).  Ranked tells which group each id ended in.
     std::uint32_t Add(std::string_view line);
 
     // Number of patterns so far, without the <other> group.

@@ -287,6 +287,19 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
           "cmp=e/.F (has extras) }"},
          true},
         {"PairOutsideADump", {"failure; rhost=a.cn user=root", "failure; rhost=b.cn"}, false},
+        // The same message from two programs is one kind; lacking a value too, two.
+        {"AnotherProgramLackingAValue",
+         {"Jul 11 11:33:13 combo sshd(pam_unix)[1]: failure; tty=NODEVssh ruser= rhost=a.cn",
+          "Jul 11 11:33:14 combo gdm(pam_unix)[2]: failure; tty=:0 ruser= rhost="},
+         false},
+        {"AnotherProgram",
+         {"Jul 11 11:33:13 combo sshd(pam_unix)[1]: failure; tty=NODEVssh ruser= rhost=a.cn",
+          "Jul 11 11:33:14 combo gdm(pam_unix)[2]: failure; tty=:0 ruser= rhost=b.cn"},
+         true},
+        {"OneProgramLackingAValue",
+         {"Jul 11 11:33:13 combo sshd(pam_unix)[1]: failure; tty=NODEVssh ruser= rhost=a.cn",
+          "Jul 11 11:33:14 combo sshd(pam_unix)[2]: failure; tty=:0 ruser= rhost="},
+         true},
         {"ManyWordsInOnePlace",
          {"xinetd[1]: removing echo", "xinetd[1]: removing ftp", "xinetd[1]: removing time"},
          true},
@@ -305,26 +318,40 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
     }
 }
 
-// Two words that take turns in one place of a sentence name two kinds of line once
-// each is seen twice; a third word there, one seen once, or truth values make it a value.
-TEST(MineKindsTest, TwoWordsInOnePlaceAreTwoKinds) {
+// Two words that take turns in one place of a sentence, or up to three words a pair
+// holds, name kinds of line once each is seen twice; one word more, one seen once, truth
+// values or the rule switched off make it a value.
+TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
+    const std::string failed = "Failed {w} for user x from 10.0.0.{k} port 22";
+    const std::string pair = "failure; rhost=10.0.0.{k} user={w}";
     struct Case {
         const char* name;
-        std::vector<std::string> words;  // in turn into "Failed <word> for user x from <ip>"
+        const std::string& form;  // the line, with {w} the word and {k} the line's number
+        std::vector<std::string> words;
         std::size_t groups;
+        const char* tuning = "";
     };
     const std::vector<Case> cases = {
-        {"TwoKinds", {"password", "none", "password", "none", "password"}, 2},
-        {"SecondSeenOnce", {"password", "none", "password", "password"}, 1},
-        {"ThirdWord", {"password", "none", "password", "none", "key", "key"}, 1},
-        {"TruthValues", {"true", "false", "true", "false"}, 1},
+        {"TwoKinds", failed, {"password", "none", "password", "none", "password"}, 2},
+        {"SecondSeenOnce", failed, {"password", "none", "password", "password"}, 1},
+        {"ThirdWord", failed, {"password", "none", "password", "none", "key", "key"}, 1},
+        {"TruthValues", failed, {"true", "false", "true", "false"}, 1},
+        {"EitherOff", failed, {"password", "none", "password", "none"}, 1, "either=0"},
+        {"PairKinds", pair, {"root", "guest", "root", "test", "guest", "test", "root"}, 3},
+        {"PairOfManyWords", pair, {"root", "guest", "test", "news", "root", "guest", "test"}, 1},
+        {"PairOff", pair, {"root", "guest", "root", "guest"}, 1, "pairs=0"},
     };
     for (const Case& c : cases) {
-        PatternMiner miner;
+        PatternTuning tuning;
+        ASSERT_TRUE(ParsePatternTuning(c.tuning, tuning)) << c.name;
+        PatternMiner miner(kDefaultMaxPatterns, tuning);
         std::vector<std::uint32_t> ids;
-        for (std::size_t k = 0; k < c.words.size(); ++k)
-            ids.push_back(miner.Add("Failed " + c.words[k] + " for user x from 10.0.0." +
-                                    std::to_string(k) + " port 22"));
+        for (std::size_t k = 0; k < c.words.size(); ++k) {
+            std::string line = c.form;
+            line.replace(line.find("{w}"), 3, c.words[k]);
+            line.replace(line.find("{k}"), 3, std::to_string(k));
+            ids.push_back(miner.Add(line));
+        }
         const std::vector<PatternGroup> ranked = miner.Ranked();
         ASSERT_EQ(ranked.size(), c.groups) << c.name;
         std::uint32_t otherRank = 0;
@@ -337,22 +364,19 @@ TEST(MineKindsTest, TwoWordsInOnePlaceAreTwoKinds) {
             }
         }
     }
-    PatternTuning off;
-    off.eitherWord = false;
-    PatternMiner miner(kDefaultMaxPatterns, off);
-    for (const char* w : {"password", "none", "password", "none"})
-        miner.Add(std::string("Failed ") + w + " for user x from 10.0.0.1 port 22");
-    EXPECT_EQ(miner.Ranked().size(), 1u);
 }
 
 TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
     PatternTuning tuning;
     ASSERT_TRUE(ParsePatternTuning(
-        "similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0,slots=0,either=0", tuning));
+        "similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0,slots=0,either=0,pairs=0,"
+        "source=0",
+        tuning));
     EXPECT_EQ(tuning.similarityPercent, 65);
     EXPECT_EQ(tuning.wordCost, 8);
     EXPECT_FALSE(tuning.gluedValues || tuning.lateStamps || tuning.gluedPunctuation ||
-                 tuning.optionalFields || tuning.wordSlots || tuning.eitherWord);
+                 tuning.optionalFields || tuning.wordSlots || tuning.eitherWord ||
+                 tuning.pairWords || tuning.sameSource);
     for (const char* bad : {"similarity=101", "glued=2", "size=1", "glued", "glued=x", "glued="})
         EXPECT_FALSE(ParsePatternTuning(bad, tuning)) << bad;
 }
