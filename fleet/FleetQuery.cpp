@@ -82,9 +82,14 @@ std::optional<DayWindow> WindowOf(const std::string& day) {
                      std::to_string(end - 1) + ".999"};
 }
 
-std::int64_t Count(double value) { return static_cast<std::int64_t>(std::llround(value)); }
+// WindowOf, or nothing with `error` saying that the day is no date.
+std::optional<DayWindow> WindowOf(const std::string& day, std::string& error) {
+    std::optional<DayWindow> window = WindowOf(day);
+    if (!window) error = std::string(gbk::kMsgMetricsNoDate) + day;
+    return window;
+}
 
-std::string NoDate(const std::string& day) { return std::string(gbk::kMsgMetricsNoDate) + day; }
+std::int64_t Count(double value) { return static_cast<std::int64_t>(std::llround(value)); }
 
 }  // namespace
 
@@ -173,11 +178,8 @@ std::optional<std::string> FleetClient::LatestDay(std::string& error) const {
 
 bool FleetClient::Day(const std::string& day, const std::string& service, FleetDay& out,
                       std::string& error) const {
-    const std::optional<DayWindow> window = WindowOf(day);
-    if (!window) {
-        error = NoDate(day);
-        return false;
-    }
+    const std::optional<DayWindow> window = WindowOf(day, error);
+    if (!window) return false;
     const std::string last = "last_over_time(" + Selector(service) + window->range + ")";
     std::vector<Sample> perService, perCode, installations;
     if (!Query("sum by (installation, service, kind) (" + last + ")", window->time, perService,
@@ -215,10 +217,7 @@ bool FleetClient::Totals(const std::string& first, const std::string& last,
                          const std::string& service, std::vector<FleetTotal>& out,
                          std::string& error) const {
     out.clear();
-    if (!DayMidnight(first)) {
-        error = NoDate(first);
-        return false;
-    }
+    if (!WindowOf(first, error)) return false;
     bool evenDays = true;  // no change of the clock: every day 86,400 s long
     for (std::optional<std::string> day = first; day && *day <= last; day = DayAfter(*day, 1)) {
         const std::optional<DayWindow> window = WindowOf(*day);
@@ -259,11 +258,8 @@ bool FleetClient::Totals(const std::string& first, const std::string& last,
 bool FleetClient::CodeInstallations(const std::string& day, const std::string& service,
                                     std::map<std::string, std::vector<std::string>>& out,
                                     std::string& error) const {
-    const std::optional<DayWindow> window = WindowOf(day);
-    if (!window) {
-        error = NoDate(day);
-        return false;
-    }
+    const std::optional<DayWindow> window = WindowOf(day, error);
+    if (!window) return false;
     std::vector<Sample> samples;
     if (!Query("sum by (code, installation) (last_over_time(" + Selector(service) + window->range +
                    ")) > 0",
@@ -279,11 +275,8 @@ bool FleetClient::CodeInstallations(const std::string& day, const std::string& s
 bool FleetClient::OthersWithCodes(const std::string& day, const std::string& installation,
                                   std::map<std::string, std::int64_t>& out,
                                   std::string& error) const {
-    const std::optional<DayWindow> window = WindowOf(day);
-    if (!window) {
-        error = NoDate(day);
-        return false;
-    }
+    const std::optional<DayWindow> window = WindowOf(day, error);
+    if (!window) return false;
     std::vector<Sample> samples;
     if (!Query("count by (code) (max by (code, installation) (max_over_time(" +
                    Selector({}, installation) + "[" + std::to_string(kLookbackDays) + "d])) > 0)",
