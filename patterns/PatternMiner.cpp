@@ -1215,8 +1215,10 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         bool afterVariable = false;
         for (std::size_t k = 0; k < shown.size(); ++k) {
             PatternToken& t = shown[k];
-            const bool either = fork != nullptr && !fork->pair && k + 1 < shown.size() &&
-                                shown[k - 1].hash == fork->before &&
+            // Only a token of the message can be the fork's word; asking that first keeps
+            // k - 1 within the tokens.
+            const bool either = fork != nullptr && !fork->pair && k > head &&
+                                k + 1 < shown.size() && shown[k - 1].hash == fork->before &&
                                 shown[k + 1].hash == fork->after && IsConstant(shown[k - 1].kind) &&
                                 IsConstant(shown[k + 1].kind);
             const bool pair =
