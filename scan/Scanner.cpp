@@ -76,6 +76,26 @@ void KeepCompared(const LogFile& file, ScanEnd& end) {
               end.examined - static_cast<std::int64_t>(end.tail.size()));
 }
 
+// Pieces of the text in [0, size) of the file, from four places: what the literal
+// engine chooses its pieces by.  A log's first lines alone are often of another kind
+// (a start's messages) than most of it.
+std::string SampleOf(const LogFile& file, std::int64_t size) {
+    constexpr std::int64_t kSlice = 32 * 1024;
+    constexpr int kSlices = 4;
+    std::string sample;
+    std::int64_t done = 0;
+    for (int k = 0; k < kSlices; ++k) {
+        const std::int64_t from = std::max(done, size / kSlices * k);
+        const std::int64_t to = std::min(size, from + kSlice);
+        if (to <= from) continue;
+        const std::size_t at = sample.size();
+        sample.resize(at + static_cast<std::size_t>(to - from));
+        file.Read(sample.data() + at, static_cast<std::size_t>(to - from), from);
+        done = to;
+    }
+    return sample;
+}
+
 // A plain file, in parts or whole; the walk's state at the end of the file's complete
 // lines is kept for a follow.
 ScanResult ScanPlain(const std::string& serviceCode, const LogFile& file,
@@ -85,7 +105,16 @@ ScanResult ScanPlain(const std::string& serviceCode, const LogFile& file,
         BuildLiterals(serviceCode, catalogue, ReadIgnoreList(options.programDir, serviceCode));
     bool afterCr = false;
     const std::int64_t complete = file.CompleteLinesEnd(0, afterCr);
-    const LiteralMatcher matcher(literals.texts);
+    // Choosing pieces compiles and times a few sets (some 15 ms), which only a long
+    // file repays.
+    constexpr std::int64_t kPiecesFileLength = std::int64_t{64} << 20;
+    MatchOptions match;
+    const std::string sample = complete >= kPiecesFileLength || !options.timePieces
+                                   ? SampleOf(file, complete)
+                                   : std::string();
+    match.sample = sample;
+    match.timePieces = options.timePieces;
+    const LiteralMatcher matcher(literals.texts, match);
     ScanResult result =
         ScanInParts(file, literals, matcher, catalogue, sink, stop, options, complete);
     result.stamp = file.Stamp();
