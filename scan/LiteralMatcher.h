@@ -45,9 +45,10 @@ struct MatchOptions {
     // compare each place it finds one with the literals that hold the piece there:
     // the matches are the same, found with fewer, rarer texts.
     std::string_view sample;
-    // With a sample: the quickest over it of the literals and a few sets of pieces is
-    // kept.  Tests turn this off to have the pieces whenever the sample offers some.
-    bool timePieces = true;
+    // With a sample: the pieces are looked for only when they are few and rare in it
+    // (otherwise the literals are as quick).  Tests turn this off to have the pieces
+    // whenever the sample offers some.
+    bool weighPieces = true;
 };
 
 class LiteralMatcher {

@@ -209,7 +209,7 @@ TEST(LiteralMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
         std::sort(expected.begin(), expected.end());
         MatchOptions options;
         options.sample = sample;
-        options.timePieces = false;
+        options.weighPieces = false;
         for (const MatchOptions& how : {MatchOptions(), options}) {
             const LiteralMatcher matcher(patterns, how);
             LiteralMatcher::Scratch scratch(matcher);

@@ -375,7 +375,7 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
         options.blockLength = 1 + rng() % 60;
         options.threads = 1;
         // Half the rounds look for pieces of the literals wherever the log offers some.
-        options.timePieces = round % 2 == 0;
+        options.weighPieces = round % 2 == 0;
         progress.texts.clear();
         const std::string path = Prepare(log, ignore);
         const auto list = Scan(path);
