@@ -387,11 +387,10 @@ LiteralMatcher::LiteralMatcher(const std::vector<std::string>& literals,
         return;
     }
 
-    // Which texts are quickest depends on the text scanned: pieces that are rare in it
-    // make the engine's first stage fire seldom, but a set of many pieces is no quicker
-    // than the literals, and a frequent piece costs a comparison wherever it is.  So a
-    // few piece sets, from few frequent pieces to more rarer ones, are tried on the
-    // sample against the literals themselves, and the quickest is kept.
+    // Pieces that are rare in the text make the engine's first stage fire seldom, and
+    // a few of them run on its matcher for small sets; a greedy choice with one more
+    // text costing as much as a place found in every kBytesPerPlace bytes, kept only
+    // when it came out few and rare (FewAndRare).
     std::vector<std::string> folded;
     for (const std::string& p : literals) {
         folded.push_back(p);
