@@ -264,14 +264,21 @@ std::vector<Piece> CountPieces(const std::vector<std::string>& folded, std::stri
         return static_cast<char>(FoldByte(static_cast<unsigned char>(c)));
     });
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    for (std::size_t length = 1; length <= kLongestPiece; ++length) {
-        if (byLength[length].empty() || sample.size() < length) continue;
-        PieceTable table(byLength[length].size());
-        for (const std::uint32_t piece : byLength[length]) table.Add(pieces[piece].word, piece);
-        const std::uint64_t mask = Mask(length);
-        for (std::size_t at = 0; at + length <= sample.size(); ++at) {
-            const std::uint32_t piece = table.Find(Word(bytes + at) & mask);
-            if (piece != PieceTable::kEmpty) ++pieces[piece].count;
+    std::vector<PieceTable> tables;
+    for (std::size_t length = 0; length <= kLongestPiece; ++length) {
+        tables.emplace_back(byLength[length].size());
+        for (const std::uint32_t piece : byLength[length])
+            tables.back().Add(pieces[piece].word, piece);
+    }
+    // Every prefix of a piece is a piece too: at each place the lengths are tried
+    // upwards until one is not a piece, most often at once.
+    for (std::size_t at = 0; at < sample.size(); ++at) {
+        const std::uint64_t word = Word(bytes + at);
+        const std::size_t longest = std::min(kLongestPiece, sample.size() - at);
+        for (std::size_t length = 1; length <= longest; ++length) {
+            const std::uint32_t piece = tables[length].Find(word & Mask(length));
+            if (piece == PieceTable::kEmpty) break;
+            ++pieces[piece].count;
         }
     }
     return pieces;

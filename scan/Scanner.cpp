@@ -117,7 +117,7 @@ ScanResult ScanPlain(const std::string& serviceCode, const LogFile& file,
         BuildLiterals(serviceCode, catalogue, ReadIgnoreList(options.programDir, serviceCode));
     bool afterCr = false;
     const std::int64_t complete = file.CompleteLinesEnd(0, afterCr);
-    // Choosing pieces takes some 20 ms, which only a long file repays.
+    // Choosing pieces takes some 10 ms, which only a long file repays.
     constexpr std::int64_t kPiecesFileLength = std::int64_t{256} << 20;
     MatchOptions match;
     const std::string sample = complete >= kPiecesFileLength || !options.weighPieces
