@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/Error.h"
@@ -38,6 +39,16 @@ struct MatchOptions {
     bool singleMatch = false;
     // An expression may match the empty text, and an empty text is scanned for it.
     bool allowEmpty = false;
+    // Text like the text that will be scanned (the scan takes a few pieces of the log).
+    // Given for caseless literals, it lets the engine look for short pieces of the
+    // literals that are rare in such text instead of the literals themselves, and
+    // compare each place it finds one with the literals that hold the piece there:
+    // the matches are the same, found with fewer, rarer texts.
+    std::string_view sample;
+    // With a sample: the pieces are looked for only when they are few and rare in it
+    // (otherwise the literals are as quick).  Tests turn this off to have the pieces
+    // whenever the sample offers some.
+    bool weighPieces = true;
 };
 
 class LiteralMatcher {
@@ -70,12 +81,18 @@ public:
     using MatchHandler = bool (*)(void* context, std::size_t end, std::uint32_t id);
 
     // Hands every match in [data, data + size) to `handler` as the engine finds it,
-    // in order of end offset, without collecting them.  Returns false when the
-    // handler ended the scan.
+    // without collecting them: in order of end offset, or with pieces (see
+    // MatchOptions::sample) in order of the ends of the pieces found, so that no match
+    // ends at or before the beginning of a match that came before it (matches of
+    // literals without line ends come line by line).  Returns false when the handler
+    // ended the scan.
     bool Scan(const char* data, std::size_t size, Scratch& scratch, MatchHandler handler,
               void* context) const;
 
     std::size_t LiteralLength(std::uint32_t id) const { return lengths_[id]; }
+
+    // How many texts the engine looks for: the literals, or the pieces chosen for them.
+    std::size_t SearchedTexts() const;
 
 private:
     struct Engine;

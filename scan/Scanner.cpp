@@ -1,11 +1,13 @@
 #include "scan/Scanner.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <optional>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include "base/LineEnds.h"
 #include "catalog/GbkText.h"
@@ -76,6 +78,36 @@ void KeepCompared(const LogFile& file, ScanEnd& end) {
               end.examined - static_cast<std::int64_t>(end.tail.size()));
 }
 
+// Pieces of the text in [0, size) of the file, from sixteen places spread over it:
+// what the literal engine chooses its pieces by.  A log's first lines alone are often
+// of another kind (a start's messages) than most of it, and places at simple
+// fractions of the length would meet the same text again in a log that repeats
+// itself with a period of a power of two; the golden ratio's multiples meet neither.
+std::string SampleOf(const LogFile& file, std::int64_t size) {
+    constexpr std::int64_t kSlice = 16 * 1024;
+    constexpr int kSlices = 16;
+    constexpr double kGolden = 0.6180339887498949;
+    std::vector<std::int64_t> places;
+    for (int k = 0; k < kSlices; ++k) {
+        const double at = 0.5 + kGolden * k;
+        places.push_back(
+            static_cast<std::int64_t>((at - std::floor(at)) * static_cast<double>(size)));
+    }
+    std::sort(places.begin(), places.end());
+    std::string sample;
+    std::int64_t done = 0;
+    for (const std::int64_t place : places) {
+        const std::int64_t from = std::max(done, place);
+        const std::int64_t to = std::min(size, from + kSlice);
+        if (to <= from) continue;
+        const std::size_t at = sample.size();
+        sample.resize(at + static_cast<std::size_t>(to - from));
+        file.Read(sample.data() + at, static_cast<std::size_t>(to - from), from);
+        done = to;
+    }
+    return sample;
+}
+
 // A plain file, in parts or whole; the walk's state at the end of the file's complete
 // lines is kept for a follow.
 ScanResult ScanPlain(const std::string& serviceCode, const LogFile& file,
@@ -85,7 +117,15 @@ ScanResult ScanPlain(const std::string& serviceCode, const LogFile& file,
         BuildLiterals(serviceCode, catalogue, ReadIgnoreList(options.programDir, serviceCode));
     bool afterCr = false;
     const std::int64_t complete = file.CompleteLinesEnd(0, afterCr);
-    const LiteralMatcher matcher(literals.texts);
+    // Choosing pieces takes some 10 ms, which only a long file repays.
+    constexpr std::int64_t kPiecesFileLength = std::int64_t{256} << 20;
+    MatchOptions match;
+    const std::string sample = complete >= kPiecesFileLength || !options.weighPieces
+                                   ? SampleOf(file, complete)
+                                   : std::string();
+    match.sample = sample;
+    match.weighPieces = options.weighPieces;
+    const LiteralMatcher matcher(literals.texts, match);
     ScanResult result =
         ScanInParts(file, literals, matcher, catalogue, sink, stop, options, complete);
     result.stamp = file.Stamp();

@@ -33,6 +33,10 @@ struct ScanOptions {
     // Nominal length of those parts; 0 chooses it from the file size and the threads.
     // Tests make it small to reach part boundaries with small files.
     std::int64_t partLength = 0;
+    // The literal engine looks for pieces of the literals in a long file only when a
+    // sample of it shows them few and rare (MatchOptions); tests turn this off to have
+    // the pieces whenever the sample offers some, in a file of any length.
+    bool weighPieces = true;
 };
 
 // The machine's core count: the default of the window and the command line.

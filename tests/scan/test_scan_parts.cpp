@@ -175,18 +175,19 @@ TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
 }
 
 // The engine reports every place where a pattern ends, folding a-z/A-Z only, like a
-// plain search would.  The texts are long runs of one byte with a few copies of the
+// plain search would, whether it looks for the patterns or for pieces of them chosen
+// by a sample of text.  The texts are long runs of one byte with a few copies of the
 // patterns in them: the shape on which some of the engine's processor-specific code
 // paths have lost matches.
 TEST(LiteralMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
     std::mt19937 rng(2026);
     const std::string alphabet = "abcdefl \x10\x08XY";
+    using Found = std::vector<std::pair<std::size_t, std::uint32_t>>;
     auto collect = [](void* found, std::size_t end, std::uint32_t id) {
-        static_cast<std::vector<std::pair<std::size_t, std::uint32_t>>*>(found)->emplace_back(end,
-                                                                                              id);
+        static_cast<Found*>(found)->emplace_back(end, id);
         return true;
     };
-    int matches = 0;
+    int matches = 0, withPieces = 0;
     for (int round = 0; round < 3000; ++round) {
         std::vector<std::string> patterns(1 + rng() % 4);
         for (std::string& p : patterns)
@@ -194,8 +195,10 @@ TEST(LiteralMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
         std::string text(rng() % 300, 'a');
         for (int copies = static_cast<int>(rng() % 4); copies >= 0; --copies)
             text.insert(rng() % (text.size() + 1), patterns[rng() % patterns.size()]);
+        std::string sample;
+        for (std::size_t n = rng() % 200; n > 0; --n) sample += alphabet[rng() % alphabet.size()];
 
-        std::vector<std::pair<std::size_t, std::uint32_t>> expected, found;
+        Found expected;
         const std::string folded = RefFold(text);
         for (std::uint32_t id = 0; id < patterns.size(); ++id) {
             const std::string p = RefFold(patterns[id]);
@@ -203,18 +206,32 @@ TEST(LiteralMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
                  at = folded.find(p, at + 1))
                 expected.emplace_back(at + p.size(), id);
         }
-        const LiteralMatcher matcher(patterns);
-        LiteralMatcher::Scratch scratch(matcher);
-        ASSERT_TRUE(matcher.Scan(text.data(), text.size(), scratch, collect, &found));
-        ASSERT_TRUE(std::is_sorted(found.begin(), found.end(),
-                                   [](auto& a, auto& b) { return a.first < b.first; }))
-            << "round " << round;
         std::sort(expected.begin(), expected.end());
-        std::sort(found.begin(), found.end());
-        ASSERT_EQ(found, expected) << "round " << round << " text length " << text.size();
-        matches += static_cast<int>(found.size());
+        MatchOptions options;
+        options.sample = sample;
+        options.weighPieces = false;
+        for (const MatchOptions& how : {MatchOptions(), options}) {
+            const LiteralMatcher matcher(patterns, how);
+            LiteralMatcher::Scratch scratch(matcher);
+            withPieces += matcher.SearchedTexts() < patterns.size();
+            Found found;
+            ASSERT_TRUE(matcher.Scan(text.data(), text.size(), scratch, collect, &found));
+            // In order of end, or with pieces: none ends where an earlier one begins.
+            for (std::size_t i = 1; i < found.size(); ++i) {
+                for (std::size_t k = 0; k < i; ++k) {
+                    const std::size_t before =
+                        how.sample.empty() ? found[k].first
+                                           : found[k].first - patterns[found[k].second].size() + 1;
+                    ASSERT_GE(found[i].first, before) << "round " << round;
+                }
+            }
+            std::sort(found.begin(), found.end());
+            ASSERT_EQ(found, expected) << "round " << round << " text length " << text.size();
+            matches += static_cast<int>(found.size());
+        }
     }
-    EXPECT_GT(matches, 3000);
+    EXPECT_GT(matches, 6000);
+    EXPECT_GT(withPieces, 300);
 }
 
 }  // namespace
