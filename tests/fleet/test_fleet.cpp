@@ -146,7 +146,7 @@ protected:
 
     CliResult Cli(const std::string& args) {
         return testing_support::RunCliIn(
-            testing_support::kCliLocale + " XDG_DATA_HOME=" + scratch.path() + "data", args,
+            testing_support::kCliLocale + " XDG_DATA_HOME=" + scratch.path() + "data " + zone, args,
             scratch.path());
     }
     // A run of `day` at `site`, with `run --json`'s output.
@@ -186,6 +186,14 @@ protected:
         return lines;
     }
 
+    // "KNOWN<TAB>UNKNOWN" of `service` in what `run --json` printed.
+    static std::string CountsOf(const std::string& runJson, const std::string& service) {
+        std::smatch m;
+        const std::regex counts("\"service\":\"" + service +
+                                R"re(","name":"[^"]*","known":(\d+),"unknown":(\d+))re");
+        return std::regex_search(runJson, m, counts) ? m.str(1) + "\t" + m.str(2) : "?";
+    }
+
     // The day's table as fleet prints it (with `service`, of that service only), made
     // from what each site's `run --json` printed and from its logs' findings.
     std::string Expected(const std::vector<std::pair<const TempDir*, std::string>>& runs,
@@ -214,6 +222,7 @@ protected:
         return table;
     }
 
+    std::string zone = "TZ=UTC";  // the runs' and fleet's time zone
     TempDir serverData, siteA, siteB, scratch;
     VictoriaMetrics server{serverData.path()};
 };
@@ -265,6 +274,20 @@ TEST_F(FleetTest, TwoInstallationsRunsAreTheFleetsTableAndADayRunAgainReplacesIt
               Expected({{&siteA, a1.out}, {&siteB, again.out}}, "20261201", "GW"));
     EXPECT_NE(Fleet("--service GW 20261201"),
               Expected({{&siteA, a1.out}, {&siteB, b1.out}}, "20261201", "GW"));
+}
+
+TEST_F(FleetTest, DaysOfTwentyFiveHoursKeepTheirOwnCounts) {
+    // The clocks go back on 2026-11-01 in New York: that day lasts 25 hours.
+    zone = "TZ=America/New_York";
+    for (const char* day : {"20261031", "20261101", "20261102"})
+        fs::copy_file(siteA.path() + "logs/Gateway20261201.log",
+                      siteA.path() + "logs/Gateway" + day + ".log");
+    for (const char* day : {"20261101", "20261102"}) ASSERT_EQ(Run(siteA, day).status, 0);
+    const CliResult run = Run(siteA, "20261031");
+    const std::string day = CountsOf(run.out, "GW");
+    EXPECT_EQ(Fleet("--days 3 20261102"), Expected({{&siteA, run.out}}, "20261102", "GW") +
+                                              "20261030\t0\t0\n20261031\t" + day + "\n20261101\t" +
+                                              day + "\n");
 }
 
 TEST_F(FleetTest, RunsWithTheServerDownSucceedKeepTheirDaysAndTheNextRunSendsThemOnce) {
