@@ -203,24 +203,23 @@ std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass) {
     return CountUnknownPatterns(pass.findings).value_or(std::vector<PatternCount>{});
 }
 
-void SendRunMetrics(const std::string& configDir, const HistoryArguments& args,
-                    const RunRecord& run, const LineOut& err) {
-    const std::optional<MetricsConfig> config = ReadMetricsConfig(configDir);
-    if (!config) return;
-    OpenedHistory opened = HistoryStore::Open(DatabasePath(args));
-    if (!opened.notice.empty()) err(opened.notice);
-    if (!opened.store) err(opened.error);
-    for (const std::string& notice : SendRunCounts(*config, opened.store.get(), run).notices)
-        err(notice);
-}
-
-int RecordRun(const HistoryArguments& args, const RunRecord& run, const LineOut& err) {
+int RecordRun(const HistoryArguments& args, const RunRecord& run, bool record,
+              const std::optional<MetricsConfig>& metrics, const LineOut& err) {
+    if (!record && !metrics) return 0;
     const std::unique_ptr<HistoryStore> store = OpenHistory(args, err);
-    if (!store) return 1;
-    const RecordOutcome recorded = store->Record(run);
-    if (recorded.recorded) return 0;
-    err(recorded.error);
-    return 1;
+    int status = 0;
+    if (record && !store) status = 1;
+    if (record && store) {
+        const RecordOutcome recorded = store->Record(run);
+        if (!recorded.recorded) {
+            err(recorded.error);
+            status = 1;
+        }
+    }
+    if (metrics)
+        for (const std::string& notice : SendRunCounts(*metrics, store.get(), run).notices)
+            err(notice);
+    return status;
 }
 
 }  // namespace corvane::cli

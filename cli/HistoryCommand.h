@@ -4,11 +4,13 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/Arguments.h"
+#include "fleet/MetricsConfig.h"
 #include "history/RunCollector.h"
 #include "history/RunRecord.h"
 #include "scan/AnalysisRun.h"
@@ -30,14 +32,12 @@ HistoryArguments HistoryOf(const Arguments& args);
 // The unknown-error patterns recorded with a run.
 std::vector<PatternCount> UnknownErrorPatterns(const ServicePass& pass);
 
-// Sends a completed run's counts to the metrics server when Server.ini in `configDir`
-// names one, with the history as the outbox of what the server does not take.  What
-// the operator is told goes to `err`; the run's exit status stays as it is.
-void SendRunMetrics(const std::string& configDir, const HistoryArguments& args,
-                    const RunRecord& run, const LineOut& err);
-
-// Records a completed run for `run --record`.  Problems go to `err`; returns the exit
-// status (1 when the run could not be recorded).
-int RecordRun(const HistoryArguments& args, const RunRecord& run, const LineOut& err);
+// Records a completed run for `run --record` (`record`), and sends its counts to the
+// metrics server when `metrics` names one, with the history as the outbox of what the
+// server does not take; the history is opened once for both.  Problems go to `err`;
+// returns the exit status: 1 when the run was to be recorded and could not be.  The
+// metrics server never changes it.
+int RecordRun(const HistoryArguments& args, const RunRecord& run, bool record,
+              const std::optional<MetricsConfig>& metrics, const LineOut& err);
 
 }  // namespace corvane::cli

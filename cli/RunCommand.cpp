@@ -63,11 +63,14 @@ int RunCommand(const CommandContext& c) {
     RequireDirectory(args.operands[0]);
     ErrorCatalogue catalogue;
     LoadErrorCatalogue(programDir, catalogue);
-    // The patterns are only mined for a run that records them.
+    // The counts are gathered for the history and the metrics server; the patterns
+    // only for a run that records them.
+    const std::optional<MetricsConfig> metrics = ReadMetricsConfig(c.configDir);
     RunCollector collector(nullptr,
                            args.record ? PatternCounter(UnknownErrorPatterns) : PatternCounter());
     const DayResult result = RunDay(
-        programDir, catalogue, args.operands[0], args.operands[1], &collector,
+        programDir, catalogue, args.operands[0], args.operands[1],
+        args.record || metrics ? &collector : nullptr,
         [&](std::string_view line) { c.err.Line(line); }, c.stop, c.options);
     // A log that got shorter under its scan ended the run: nothing of it is printed.
     if (result.outcome == RunOutcome::Failed) return 1;
@@ -100,11 +103,9 @@ int RunCommand(const CommandContext& c) {
         status = 1;
     if (result.outcome == RunOutcome::Completed) {
         std::fflush(stdout);
-        const RunRecord record = collector.TakeRecord();
-        const LineOut err = [&](std::string_view line) { c.err.Line(line); };
-        if (args.record && RecordRun(HistoryOf(args), record, err) != 0) status = 1;
-        // The metrics server never changes the run's exit status.
-        SendRunMetrics(c.configDir, HistoryOf(args), record, err);
+        if (RecordRun(HistoryOf(args), collector.TakeRecord(), args.record, metrics,
+                      [&](std::string_view line) { c.err.Line(line); }) != 0)
+            status = 1;
     }
     return result.skipped ? 1 : status;
 }

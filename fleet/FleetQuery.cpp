@@ -74,12 +74,10 @@ struct DayWindow {
 };
 
 std::optional<DayWindow> WindowOf(const std::string& day) {
-    const std::optional<std::int64_t> midnight = DayMidnight(day);
-    const std::optional<std::string> next = DayAfter(day, 1);
-    if (!midnight || !next) return std::nullopt;
-    const std::int64_t end = DayMidnight(*next).value_or(*midnight + 86400);
-    return DayWindow{"[" + std::to_string(end - *midnight) + "s]",
-                     std::to_string(end - 1) + ".999"};
+    const std::optional<DaySpan> span = DaySpanOf(day);
+    if (!span) return std::nullopt;
+    return DayWindow{"[" + std::to_string(span->end - span->midnight) + "s]",
+                     std::to_string(span->end - 1) + ".999"};
 }
 
 // WindowOf, or nothing with `error` saying that the day is no date.
@@ -218,19 +216,21 @@ bool FleetClient::Totals(const std::string& first, const std::string& last,
                          std::string& error) const {
     out.clear();
     if (!WindowOf(first, error)) return false;
-    bool evenDays = true;  // no change of the clock: every day 86,400 s long
+    std::vector<DayWindow> windows;  // one per day of `out`
+    bool evenDays = true;            // no change of the clock: every day 86,400 s long
     for (std::optional<std::string> day = first; day && *day <= last; day = DayAfter(*day, 1)) {
-        const std::optional<DayWindow> window = WindowOf(*day);
+        std::optional<DayWindow> window = WindowOf(*day);
         if (!window) break;
         evenDays = evenDays && window->range == "[86400s]";
         out.push_back(FleetTotal{*day, 0, 0});
+        windows.push_back(std::move(*window));
     }
     if (out.empty()) return true;
     const std::string perKind = "sum by (kind) (last_over_time(" + Selector(service);
     if (evenDays) {
         // One query for all the days: a point at the end of each.
-        const std::string start = WindowOf(out.front().day)->time;
-        const std::string end = WindowOf(out.back().day)->time;
+        const std::string& start = windows.front().time;
+        const std::string& end = windows.back().time;
         std::vector<Series> series;
         if (!QueryRange(perKind + "[86400s]))", start, end, "86400s", series, error)) return false;
         const double firstEnd = std::strtod(start.c_str(), nullptr);
@@ -244,12 +244,12 @@ bool FleetClient::Totals(const std::string& first, const std::string& last,
             }
         return true;
     }
-    for (FleetTotal& total : out) {
-        const std::optional<DayWindow> window = WindowOf(total.day);
+    for (std::size_t i = 0; i < out.size(); ++i) {
         std::vector<Sample> samples;
-        if (!Query(perKind + window->range + "))", window->time, samples, error)) return false;
+        if (!Query(perKind + windows[i].range + "))", windows[i].time, samples, error))
+            return false;
         for (Sample& sample : samples)
-            (sample.labels["kind"] == kMetricsUnknown ? total.unknown : total.known) +=
+            (sample.labels["kind"] == kMetricsUnknown ? out[i].unknown : out[i].known) +=
                 Count(sample.value);
     }
     return true;

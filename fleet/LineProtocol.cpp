@@ -73,12 +73,18 @@ std::optional<std::string> DayAfter(std::string_view day, int offset) {
     return std::string(text);
 }
 
-std::optional<std::int64_t> SampleStamp(std::string_view day, std::int64_t sentAt) {
+std::optional<DaySpan> DaySpanOf(std::string_view day) {
     const std::optional<std::int64_t> midnight = DayMidnight(day);
     const std::optional<std::string> next = DayAfter(day, 1);
     if (!midnight || !next) return std::nullopt;
-    const std::int64_t dayMs = (DayMidnight(*next).value_or(*midnight + 86400) - *midnight) * 1000;
-    return *midnight * 1000 + std::clamp<std::int64_t>(sentAt - *midnight, 0, dayMs - 1);
+    return DaySpan{*midnight, DayMidnight(*next).value_or(*midnight + 86400)};
+}
+
+std::optional<std::int64_t> SampleStamp(std::string_view day, std::int64_t sentAt) {
+    const std::optional<DaySpan> span = DaySpanOf(day);
+    if (!span) return std::nullopt;
+    const std::int64_t dayMs = (span->end - span->midnight) * 1000;
+    return span->midnight * 1000 + std::clamp<std::int64_t>(sentAt - span->midnight, 0, dayMs - 1);
 }
 
 std::vector<MetricsCount> CountsOf(const ServiceRecord& service) {
@@ -92,11 +98,11 @@ std::vector<MetricsCount> CountsOf(const ServiceRecord& service) {
 }
 
 std::optional<std::string> LineProtocolOf(const MetricsDay& day) {
-    const std::optional<std::int64_t> midnight = DayMidnight(day.day);
-    const std::optional<std::int64_t> latest = SampleStamp(day.day, INT64_MAX / 2);
-    if (!midnight || !latest) return std::nullopt;
+    const std::optional<DaySpan> span = DaySpanOf(day.day);
+    if (!span) return std::nullopt;
+    const std::int64_t first = span->midnight * 1000;
     const std::int64_t stamp =
-        day.stampMs >= *midnight * 1000 && day.stampMs <= *latest ? day.stampMs : *midnight * 1000;
+        day.stampMs >= first && day.stampMs < span->end * 1000 ? day.stampMs : first;
     const std::string time = " " + std::to_string(stamp) + "000000\n";
     std::string lines;
     for (const MetricsCount& count : day.counts) {

@@ -27,6 +27,14 @@ inline constexpr std::string_view kMetricsUnknown = "unknown";
 // nothing when the eight characters are no date of the calendar.
 std::optional<std::int64_t> DayMidnight(std::string_view day);
 
+// The seconds since 1970-01-01 UTC of the local midnights that begin `day` and the day
+// after it: 86,400 apart but where the clock changes (23 or 25 hours).
+struct DaySpan {
+    std::int64_t midnight = 0;
+    std::int64_t end = 0;
+};
+std::optional<DaySpan> DaySpanOf(std::string_view day);
+
 // The day `offset` days after `day` (before it for a negative offset), as YYYYMMDD;
 // nothing when `day` is no date.
 std::optional<std::string> DayAfter(std::string_view day, int offset);

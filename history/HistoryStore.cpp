@@ -12,22 +12,10 @@
 namespace corvane {
 
 using sql::ReadTransaction;
+using sql::ReportReadFailure;
 using sql::SqlError;
 using sql::Statement;
 using sql::WriteTransaction;
-
-namespace {
-
-// A read that failed: its message for the caller who asked for it, else on stderr (the
-// marks and the trend go on without the history).
-void ReportReadFailure(std::string* error, const std::exception& failure) {
-    if (error != nullptr)
-        *error = failure.what();
-    else
-        WriteFailure("reading the history", failure.what());
-}
-
-}  // namespace
 
 HistoryStore::~HistoryStore() { sqlite3_close(db_); }
 

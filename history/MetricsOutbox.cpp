@@ -99,10 +99,7 @@ std::vector<MetricsDay> HistoryStore::UnsentMetrics(std::string* error) {
         }
     } catch (const std::exception& e) {
         days.clear();
-        if (error != nullptr)
-            *error = e.what();
-        else
-            WriteFailure("reading the history", e.what());
+        sql::ReportReadFailure(error, e);
     }
     return days;
 }

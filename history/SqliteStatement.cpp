@@ -11,4 +11,11 @@ void Exec(sqlite3* db, const std::string& sql) {
     Check(db, sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr));
 }
 
+void ReportReadFailure(std::string* error, const std::exception& failure) {
+    if (error != nullptr)
+        *error = failure.what();
+    else
+        WriteFailure("reading the history", failure.what());
+}
+
 }  // namespace corvane::sql

@@ -12,6 +12,10 @@
 
 namespace corvane::sql {
 
+// A read that failed: its message for the caller who asked for it, else on stderr (the
+// marks, the trend and the outbox go on without the history).
+void ReportReadFailure(std::string* error, const std::exception& failure);
+
 // A failed SQLite call: its primary result code and SQLite's message.  It goes no
 // further than the store's interface, which turns it into a message.
 class SqlError : public Error {

@@ -173,15 +173,8 @@ ExclusiveFile Download(const std::string& url, const std::string& target,
         curl_slist_append(nullptr, "Accept-Encoding: identity"));
     if (!headers) return {};
     bool configured =
-        curl_easy_setopt(h, CURLOPT_URL, url.c_str()) == CURLE_OK &&
+        SetTrustedTransfer(h, url, limits.caFile) &&
         curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.get()) == CURLE_OK &&
-        curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L) == CURLE_OK &&
-        // The program takes no settings from the environment: no *_proxy variables.
-        curl_easy_setopt(h, CURLOPT_PROXY, "") == CURLE_OK &&
-        curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK &&
-        // An HTTPS server proves who it is, or nothing is fetched from it.
-        curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L) == CURLE_OK &&
-        curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L) == CURLE_OK &&
         curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS,
                          static_cast<long>(std::min(limits.connect, remaining).count())) ==
             CURLE_OK &&
@@ -193,12 +186,6 @@ ExclusiveFile Download(const std::string& url, const std::string& target,
         curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, &NoteHeader) == CURLE_OK &&
         curl_easy_setopt(h, CURLOPT_HEADERDATA, &transfer) == CURLE_OK;
     if (!configured) return {};
-    // Authorities of one's own replace the system's store entirely: its directory of
-    // certificates is switched off along with its bundle.
-    if (!limits.caFile.empty() &&
-        (curl_easy_setopt(h, CURLOPT_CAINFO, limits.caFile.c_str()) != CURLE_OK ||
-         curl_easy_setopt(h, CURLOPT_CAPATH, nullptr) != CURLE_OK))
-        return {};
 
     // A short body (fewer bytes than Content-Length) ends in CURLE_PARTIAL_FILE.  The
     // file is flushed to the disk: it is about to be renamed over a catalogue, and the

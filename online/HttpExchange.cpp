@@ -12,6 +12,23 @@ bool CurlReady() {
     return ready;
 }
 
+bool SetTrustedTransfer(void* curl, const std::string& url, const std::string& caFile) {
+    CURL* h = curl;
+    const bool set = curl_easy_setopt(h, CURLOPT_URL, url.c_str()) == CURLE_OK &&
+                     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L) == CURLE_OK &&
+                     // The program takes no settings from the environment: no *_proxy variables.
+                     curl_easy_setopt(h, CURLOPT_PROXY, "") == CURLE_OK &&
+                     curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK &&
+                     // An HTTPS server proves who it is, or nothing is fetched from it.
+                     curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L) == CURLE_OK &&
+                     curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L) == CURLE_OK;
+    if (!set || caFile.empty()) return set;
+    // Authorities of one's own replace the system's store entirely: its directory of
+    // certificates is switched off along with its bundle.
+    return curl_easy_setopt(h, CURLOPT_CAINFO, caFile.c_str()) == CURLE_OK &&
+           curl_easy_setopt(h, CURLOPT_CAPATH, nullptr) == CURLE_OK;
+}
+
 namespace {
 
 struct Answer {
@@ -60,31 +77,22 @@ HttpReply HttpExchange(const std::string& url, const std::optional<std::string>&
         // The body is sent as it is, not as a form.
         const std::unique_ptr<curl_slist, CurlListDeleter> headers(
             curl_slist_append(nullptr, "Content-Type: text/plain; charset=utf-8"));
-        bool set =
-            headers != nullptr && curl_easy_setopt(h, CURLOPT_URL, url.c_str()) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_PROXY, "") == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS,
-                             static_cast<long>(limits.connect.count())) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.overall.count())) ==
-                CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_ERRORBUFFER, message) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &Collect) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_WRITEDATA, &answer) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &Progress) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_XFERINFODATA, &stop) == CURLE_OK &&
-            curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L) == CURLE_OK;
+        bool set = headers != nullptr && SetTrustedTransfer(h, url, limits.caFile) &&
+                   curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS,
+                                    static_cast<long>(limits.connect.count())) == CURLE_OK &&
+                   curl_easy_setopt(h, CURLOPT_TIMEOUT_MS,
+                                    static_cast<long>(limits.overall.count())) == CURLE_OK &&
+                   curl_easy_setopt(h, CURLOPT_ERRORBUFFER, message) == CURLE_OK &&
+                   curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &Collect) == CURLE_OK &&
+                   curl_easy_setopt(h, CURLOPT_WRITEDATA, &answer) == CURLE_OK &&
+                   curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &Progress) == CURLE_OK &&
+                   curl_easy_setopt(h, CURLOPT_XFERINFODATA, &stop) == CURLE_OK &&
+                   curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L) == CURLE_OK;
         if (set && body)
             set = curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.get()) == CURLE_OK &&
                   curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE_LARGE,
                                    static_cast<curl_off_t>(body->size())) == CURLE_OK &&
                   curl_easy_setopt(h, CURLOPT_POSTFIELDS, body->data()) == CURLE_OK;
-        if (set && !limits.caFile.empty())
-            set = curl_easy_setopt(h, CURLOPT_CAINFO, limits.caFile.c_str()) == CURLE_OK &&
-                  curl_easy_setopt(h, CURLOPT_CAPATH, nullptr) == CURLE_OK;
         if (!set) {
             reply.error = "the request could not be set up";
             return reply;

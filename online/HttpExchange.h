@@ -14,6 +14,12 @@ namespace corvane {
 // failed and no transfer can be made.
 bool CurlReady();
 
+// What every transfer of the program sets on its libcurl handle (a CURL*): the address,
+// no signals, no proxy from the environment, http and https only, and an HTTPS server
+// that proves who it is, to the system's authorities or, when `caFile` names a PEM
+// file, to those alone.  False when libcurl refused a setting.
+bool SetTrustedTransfer(void* curl, const std::string& url, const std::string& caFile);
+
 struct HttpLimits {
     std::chrono::milliseconds connect{2000};   // to open the connection
     std::chrono::milliseconds overall{10000};  // the whole request
