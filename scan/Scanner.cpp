@@ -120,11 +120,12 @@ ScanResult ScanPlain(const std::string& serviceCode, const LogFile& file,
     // Choosing pieces takes some 10 ms, which only a long file repays.
     constexpr std::int64_t kPiecesFileLength = std::int64_t{256} << 20;
     MatchOptions match;
-    const std::string sample = complete >= kPiecesFileLength || !options.weighPieces
-                                   ? SampleOf(file, complete)
-                                   : std::string();
+    const std::string sample =
+        complete >= kPiecesFileLength || options.pieces != PieceChoice::Weighed
+            ? SampleOf(file, complete)
+            : std::string();
     match.sample = sample;
-    match.weighPieces = options.weighPieces;
+    match.pieces = options.pieces;
     const LiteralMatcher matcher(literals.texts, match);
     ScanResult result =
         ScanInParts(file, literals, matcher, catalogue, sink, stop, options, complete);

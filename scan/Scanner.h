@@ -11,6 +11,7 @@
 #include "scan/FindingList.h"
 #include "scan/Host.h"
 #include "scan/LineWalker.h"
+#include "scan/LiteralMatcher.h"
 #include "scan/LogFile.h"
 
 namespace corvane {
@@ -34,9 +35,9 @@ struct ScanOptions {
     // Tests make it small to reach part boundaries with small files.
     std::int64_t partLength = 0;
     // The literal engine looks for pieces of the literals in a long file only when a
-    // sample of it shows them few and rare (MatchOptions); tests turn this off to have
-    // the pieces whenever the sample offers some, in a file of any length.
-    bool weighPieces = true;
+    // sample of it shows them quicker (MatchOptions); tests choose the pieces, in a
+    // file of any length.
+    PieceChoice pieces = PieceChoice::Weighed;
 };
 
 // The machine's core count: the default of the window and the command line.

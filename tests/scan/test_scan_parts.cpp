@@ -175,10 +175,10 @@ TEST(LineWalkerTest, FindingsAndPlacesDoNotDependOnBlockBoundaries) {
 }
 
 // The engine reports every place where a pattern ends, folding a-z/A-Z only, like a
-// plain search would, whether it looks for the patterns or for pieces of them chosen
-// by a sample of text.  The texts are long runs of one byte with a few copies of the
-// patterns in them: the shape on which some of the engine's processor-specific code
-// paths have lost matches.
+// plain search would, whether it looks for the patterns, for a few pieces of them or
+// for a piece of each, chosen by a sample of text.  The texts are long runs of one
+// byte with a few copies of the patterns in them: the shape on which some of the
+// engine's processor-specific code paths have lost matches.
 TEST(LiteralMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
     std::mt19937 rng(2026);
     const std::string alphabet = "abcdefl \x10\x08XY";
@@ -191,7 +191,7 @@ TEST(LiteralMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
     for (int round = 0; round < 3000; ++round) {
         std::vector<std::string> patterns(1 + rng() % 4);
         for (std::string& p : patterns)
-            for (std::size_t n = 1 + rng() % 8; n > 0; --n) p += alphabet[rng() % alphabet.size()];
+            for (std::size_t n = 1 + rng() % 12; n > 0; --n) p += alphabet[rng() % alphabet.size()];
         std::string text(rng() % 300, 'a');
         for (int copies = static_cast<int>(rng() % 4); copies >= 0; --copies)
             text.insert(rng() % (text.size() + 1), patterns[rng() % patterns.size()]);
@@ -207,10 +207,12 @@ TEST(LiteralMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
                 expected.emplace_back(at + p.size(), id);
         }
         std::sort(expected.begin(), expected.end());
-        MatchOptions options;
-        options.sample = sample;
-        options.weighPieces = false;
-        for (const MatchOptions& how : {MatchOptions(), options}) {
+        MatchOptions few;
+        few.sample = sample;
+        few.pieces = PieceChoice::Few;
+        MatchOptions ends = few;
+        ends.pieces = PieceChoice::Ends;
+        for (const MatchOptions& how : {MatchOptions(), few, ends}) {
             const LiteralMatcher matcher(patterns, how);
             LiteralMatcher::Scratch scratch(matcher);
             withPieces += matcher.SearchedTexts() < patterns.size();

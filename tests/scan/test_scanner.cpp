@@ -374,8 +374,9 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
         options.chunkLength = 1 + static_cast<std::int64_t>(rng() % 120);
         options.blockLength = 1 + rng() % 60;
         options.threads = 1;
-        // Half the rounds look for pieces of the literals wherever the log offers some.
-        options.weighPieces = round % 2 == 0;
+        // A third of the rounds look for a few pieces of the literals wherever the log
+        // offers some, a third for a piece of each literal ending where it is rarest.
+        options.pieces = static_cast<PieceChoice>(round / 3 % 3);
         progress.texts.clear();
         const std::string path = Prepare(log, ignore);
         const auto list = Scan(path);
