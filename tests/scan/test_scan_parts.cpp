@@ -207,12 +207,13 @@ TEST(LiteralMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
                 expected.emplace_back(at + p.size(), id);
         }
         std::sort(expected.begin(), expected.end());
-        MatchOptions few;
-        few.sample = sample;
+        MatchOptions weighed;
+        weighed.sample = sample;
+        MatchOptions few = weighed;
         few.pieces = PieceChoice::Few;
-        MatchOptions ends = few;
+        MatchOptions ends = weighed;
         ends.pieces = PieceChoice::Ends;
-        for (const MatchOptions& how : {MatchOptions(), few, ends}) {
+        for (const MatchOptions& how : {MatchOptions(), weighed, few, ends}) {
             const LiteralMatcher matcher(patterns, how);
             LiteralMatcher::Scratch scratch(matcher);
             withPieces += matcher.SearchedTexts() < patterns.size();
