@@ -929,17 +929,44 @@ void JoinOptionalFields(std::vector<Pattern>& groups,
     ids = std::move(keptIds);
 }
 
+// A word of three to six capital letters, the last of which may be a digit ("DSDT",
+// "LNKA", "SOCKS5"): the short name of one table, link, device or protocol among
+// several of a kind.
+bool Acronym(std::string_view w) {
+    if (w.size() < 3 || w.size() > 6) return false;
+    std::size_t k = 0;
+    while (k < w.size() && IsCapital(w[k])) ++k;
+    if (k + 1 == w.size() && w[k] >= '0' && w[k] <= '9') ++k;
+    return k == w.size();
+}
+
 // Joins the groups that are alike but for one word in one place, when that place takes
 // kMinSlotWords words or more ("removing chargen", "removing daytime", "removing echo"):
 // such a word names one thing of many that the message is about, not what happened,
 // which a few alternatives at most do ("session opened", "session closed").  Not the
 // message's first word, which names what the message is about ("tickTime set to <*>",
-// "klogd startup succeeded"), nor a capitalised one, which names a kind ("VM Started",
-// "POST"); and the rest of the message must hold a word or Chinese text, so that a
-// message of one word is never a variable part alone.
-void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
+// "klogd startup succeeded"), unless (with `leadWords`) a bracket follows it: a message
+// that is a name and its details in brackets ("boot (command 12)", "halt (command 14)")
+// is about the thing named, and the name is its value.  Not a capitalised word, which
+// names a kind ("VM Started", "POST"), unless (with `capsWords`) kMinAcronyms acronyms
+// or more take the place ("ACPI: DSDT (v1)", "ACPI: FADT (v1)", ...): a request's
+// methods or a few states are fewer; an acronym that ends the message right after a
+// value qualifies that value (its protocol or unit: "proxy a:5070 HTTPS" and "proxy
+// b:5070 SOCKS5"), and two make the place a value.  A word alone between quotes is a value whatever
+// its case (with `quotedWords`), once two take the place ("state 'Active'" and "state
+// 'Inactive'"): a message quotes what it fills in.  The rest of the message must hold a
+// word or Chinese text, so that a message of one word is never a variable part alone.
+void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
+                   bool leadWords, bool capsWords, bool quotedWords) {
     constexpr std::size_t kMinSlotWords = 3;
-    std::unordered_map<std::uint64_t, std::vector<std::size_t>> slots;  // -> groups
+    constexpr std::size_t kMinAcronyms = 5;
+    constexpr std::size_t kMinQuoted = 2;
+    constexpr std::size_t kMinQualifiers = 2;
+    // Place -> groups, for lower-case words, acronyms and quoted words.
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> slots;
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> acronyms;
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> qualifiers;
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> quoted;
     std::vector<std::uint64_t> before;  // hashes of the tokens before each place
     std::vector<std::uint64_t> after;   // and of those after it
     for (std::size_t g = 0; g < groups.size(); ++g) {
@@ -955,9 +982,20 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
             const std::size_t r = t.size() - 1 - k;
             after[r] = Mix(after[r + 1], IsConstant(t[r].kind) ? t[r].hash : 7);
         }
-        for (std::size_t p = 1; p < t.size(); ++p)
-            if (t[p].kind == TokenKind::Word && !IsCapital(t[p].text[0]))
-                slots[Mix(Mix(Mix(before[p], p), after[p + 1]), t.size())].push_back(g);
+        const bool lead = leadWords && t.size() > 2 && IsSymbolByte(t[1], "([{");
+        for (std::size_t p = lead ? 0 : 1; p < t.size(); ++p) {
+            if (t[p].kind != TokenKind::Word) continue;
+            const std::uint64_t key = Mix(Mix(Mix(before[p], p), after[p + 1]), t.size());
+            if (quotedWords && p + 1 < t.size() && t[p].gap.empty() && t[p + 1].gap.empty() &&
+                IsSymbolByte(t[p - 1], "'\"") && IsSymbolByte(t[p + 1], t[p - 1].text))
+                quoted[key].push_back(g);
+            else if (!IsCapital(t[p].text[0]))
+                slots[key].push_back(g);
+            else if (capsWords && Acronym(t[p].text))
+                (p + 1 == t.size() && t[p - 1].kind == TokenKind::Variable ? qualifiers
+                                                                           : acronyms)[key]
+                    .push_back(g);
+        }
     }
     std::vector<std::size_t> head(groups.size());
     for (std::size_t g = 0; g < head.size(); ++g) head[g] = g;
@@ -965,14 +1003,21 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
         while (head[g] != g) g = head[g] = head[head[g]];
         return g;
     };
-    for (const auto& [key, members] : slots) {
-        if (members.size() < kMinSlotWords) continue;
+    auto join = [&](const std::vector<std::size_t>& members) {
         for (std::size_t k = 1; k < members.size(); ++k) {
             const std::size_t a = find(members[0]);
             const std::size_t b = find(members[k]);
             if (a != b) head[std::max(a, b)] = std::min(a, b);  // the larger group leads
         }
-    }
+    };
+    for (const auto& [key, members] : slots)
+        if (members.size() >= kMinSlotWords) join(members);
+    for (const auto& [key, members] : acronyms)
+        if (members.size() >= kMinAcronyms) join(members);
+    for (const auto& [key, members] : qualifiers)
+        if (members.size() >= kMinQualifiers) join(members);
+    for (const auto& [key, members] : quoted)
+        if (members.size() >= kMinQuoted) join(members);
     std::vector<Pattern> kept;
     std::vector<std::vector<std::uint32_t>> keptIds;
     std::vector<std::size_t> keptAt(groups.size());
@@ -1150,6 +1195,12 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.pairWords = value == 1;
         else if (name == "source" && value <= 1)
             tuning.sameSource = value == 1;
+        else if (name == "lead" && value <= 1)
+            tuning.leadWords = value == 1;
+        else if (name == "caps" && value <= 1)
+            tuning.capsWords = value == 1;
+        else if (name == "quoted" && value <= 1)
+            tuning.quotedWords = value == 1;
         else
             return false;
     }
@@ -1203,7 +1254,9 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         }
     }
     if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
-    if (state_->tuning.wordSlots) JoinWordSlots(groups, groupIds);
+    if (state_->tuning.wordSlots)
+        JoinWordSlots(groups, groupIds, state_->tuning.leadWords, state_->tuning.capsWords,
+                      state_->tuning.quotedWords);
 
     // A group's text: the header and the tokens; at `fork`'s place (when given) its
     // word `which` in place of the variable part.

@@ -60,11 +60,22 @@ struct PatternTuning {
     // word in a header of the same form) does not join the pattern when it lacks one of
     // the pattern's values or holds one the pattern lacks.
     bool sameSource = true;
+    // With wordSlots, also when that place is the message's first word and a bracket
+    // follows it ("boot (command 12)", "halt (command 14)", "wait (command 15)").
+    bool leadWords = true;
+    // With wordSlots, patterns alike but for one acronym in a place that takes five or
+    // more ("ACPI: DSDT (v1)", "ACPI: FADT (v1)", ...), or two or more at the message's
+    // end right after a value ("proxy a:5070 HTTPS", "proxy b:5070 SOCKS5"), are one
+    // group too.
+    bool capsWords = true;
+    // With wordSlots, patterns alike but for one word alone between quotes, whatever its
+    // case, are one group too ("state 'Active'" and "state 'Inactive'").
+    bool quotedWords = true;
 };
 
 // Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct,
-// optional, slots, either, pairs, source; values numbers, 0 or 1) over `tuning`.  Returns false,
-// leaving `tuning` as it may be, on anything else.
+// optional, slots, either, pairs, source, lead, caps, quoted; values numbers, 0 or 1) over
+// `tuning`.  Returns false, leaving `tuning` as it may be, on anything else.
 bool ParsePatternTuning(std::string_view text, PatternTuning& tuning);
 
 // What the miner reports about one pattern.

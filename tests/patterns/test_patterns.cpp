@@ -310,6 +310,21 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
          {"VM Started (Lifecycle Event)", "VM Stopped (Lifecycle Event)",
           "VM Paused (Lifecycle Event)"},
          false},
+        {"NamesBeforeTheirDetails",
+         {"boot  (command 1901)", "wait  (command 1902)", "halt  (command 1903)"},
+         true},
+        {"ManyAcronymsInOnePlace",
+         {"table DSDT (v1) at 0x1", "table FADT (v1) at 0x2", "table HPET (v1) at 0x3",
+          "table MADT (v1) at 0x4", "table SPCR (v1) at 0x5"},
+         true},
+        {"FewAcronymsInOnePlace",
+         {"request GET done in 3 ms", "request POST done in 4 ms", "request PUT done in 5 ms",
+          "request HEAD done in 6 ms"},
+         false},
+        {"ProtocolsAfterAValue",
+         {"open through proxy a.cn:5070 HTTPS", "open through proxy b.cn:5070 SOCKS5"},
+         true},
+        {"QuotedStates", {"icon now in state 'Active'", "icon now in state 'Inactive'"}, true},
     };
     for (const Case& c : cases) {
         PatternMiner miner;
@@ -370,13 +385,14 @@ TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
     PatternTuning tuning;
     ASSERT_TRUE(ParsePatternTuning(
         "similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0,slots=0,either=0,pairs=0,"
-        "source=0",
+        "source=0,lead=0,caps=0,quoted=0",
         tuning));
     EXPECT_EQ(tuning.similarityPercent, 65);
     EXPECT_EQ(tuning.wordCost, 8);
     EXPECT_FALSE(tuning.gluedValues || tuning.lateStamps || tuning.gluedPunctuation ||
                  tuning.optionalFields || tuning.wordSlots || tuning.eitherWord ||
-                 tuning.pairWords || tuning.sameSource);
+                 tuning.pairWords || tuning.sameSource || tuning.leadWords || tuning.capsWords ||
+                 tuning.quotedWords);
     for (const char* bad : {"similarity=101", "glued=2", "size=1", "glued", "glued=x", "glued="})
         EXPECT_FALSE(ParsePatternTuning(bad, tuning)) << bad;
 }
