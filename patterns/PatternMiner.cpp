@@ -940,6 +940,14 @@ bool Acronym(std::string_view w) {
     return k == w.size();
 }
 
+// A word that says what happened rather than naming a thing: "started", "stopping".
+bool Participle(std::string_view w) {
+    auto ends = [&](std::string_view end) {
+        return w.size() > end.size() + 1 && w.substr(w.size() - end.size()) == end;
+    };
+    return ends("ed") || ends("ing");
+}
+
 // Joins the groups that are alike but for one word in one place, when that place takes
 // kMinSlotWords words or more ("removing chargen", "removing daytime", "removing echo"):
 // such a word names one thing of many that the message is about, not what happened,
@@ -947,7 +955,8 @@ bool Acronym(std::string_view w) {
 // message's first word, which names what the message is about ("tickTime set to <*>",
 // "klogd startup succeeded"), unless (with `leadWords`) a bracket follows it: a message
 // that is a name and its details in brackets ("boot (command 12)", "halt (command 14)")
-// is about the thing named, and the name is its value.  Not a capitalised word, which
+// is about the thing named, and the name is its value; but not a participle, which
+// says what happened ("started (pid 1)", "stopped (pid 2)").  Not a capitalised word, which
 // names a kind ("VM Started", "POST"), unless (with `capsWords`) kMinAcronyms acronyms
 // or more take the place ("ACPI: DSDT (v1)", "ACPI: FADT (v1)", ...): a request's
 // methods or a few states are fewer; an acronym that ends the message right after a
@@ -984,16 +993,17 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
         }
         const bool lead = leadWords && t.size() > 2 && IsSymbolByte(t[1], "([{");
         for (std::size_t p = lead ? 0 : 1; p < t.size(); ++p) {
-            if (t[p].kind != TokenKind::Word) continue;
+            if (t[p].kind != TokenKind::Word || (p == 0 && Participle(t[p].text))) continue;
             const std::uint64_t key = Mix(Mix(Mix(before[p], p), after[p + 1]), t.size());
-            if (quotedWords && p + 1 < t.size() && t[p].gap.empty() && t[p + 1].gap.empty() &&
-                IsSymbolByte(t[p - 1], "'\"") && IsSymbolByte(t[p + 1], t[p - 1].text))
+            if (quotedWords && p > 0 && p + 1 < t.size() && t[p].gap.empty() &&
+                t[p + 1].gap.empty() && IsSymbolByte(t[p - 1], "'\"") &&
+                IsSymbolByte(t[p + 1], t[p - 1].text))
                 quoted[key].push_back(g);
             else if (!IsCapital(t[p].text[0]))
                 slots[key].push_back(g);
             else if (capsWords && Acronym(t[p].text))
-                (p + 1 == t.size() && t[p - 1].kind == TokenKind::Variable ? qualifiers
-                                                                           : acronyms)[key]
+                (p > 0 && p + 1 == t.size() && t[p - 1].kind == TokenKind::Variable ? qualifiers
+                                                                                    : acronyms)[key]
                     .push_back(g);
         }
     }
