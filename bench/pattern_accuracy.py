@@ -297,8 +297,8 @@ of only two lower-case words between words, each in two lines or more, are two g
 `pairs`: lines alike but for one of up to three lower-case words a key=value pair holds
 are a group each; `source`: a line whose header names another program than a pattern's
 joins it only without a value left out; `lead`: the message's first word counts for
-`slots` when a bracket follows it; `caps`: a place that takes five acronyms or more, or two at
-the message's end right after a value, counts for `slots`; `quoted`: a word alone between quotes counts for `slots` whatever its case,
+`slots` when a bracket follows it; `caps`: a place that takes five acronyms or more
+counts for `slots`; `quoted`: a word alone between quotes counts for `slots` whatever its case,
 once two take its place).  For each loghub log, the settings tried are the default and every setting
 that changes one choice; the one with the best mean accuracy over the other seven loghub
 logs and the six generated logs of the first and third tables (never left out) is

@@ -959,22 +959,19 @@ bool Participle(std::string_view w) {
 // says what happened ("started (pid 1)", "stopped (pid 2)").  Not a capitalised word, which
 // names a kind ("VM Started", "POST"), unless (with `capsWords`) kMinAcronyms acronyms
 // or more take the place ("ACPI: DSDT (v1)", "ACPI: FADT (v1)", ...): a request's
-// methods or a few states are fewer; an acronym that ends the message right after a
-// value qualifies that value (its protocol or unit: "proxy a:5070 HTTPS" and "proxy
-// b:5070 SOCKS5"), and two make the place a value.  A word alone between quotes is a value whatever
-// its case (with `quotedWords`), once two take the place ("state 'Active'" and "state
-// 'Inactive'"): a message quotes what it fills in.  The rest of the message must hold a
-// word or Chinese text, so that a message of one word is never a variable part alone.
+// methods, a few states or the protocols a connection goes through ("proxy a:5070 HTTPS",
+// "proxy b:5070 SOCKS5") are fewer and tell events apart.  A word alone between quotes is
+// a value whatever its case (with `quotedWords`), once two take the place ("state 'Active'" and
+// "state 'Inactive'"): a message quotes what it fills in.  The rest of the message must hold a word
+// or Chinese text, so that a message of one word is never a variable part alone.
 void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
                    bool leadWords, bool capsWords, bool quotedWords) {
     constexpr std::size_t kMinSlotWords = 3;
     constexpr std::size_t kMinAcronyms = 5;
     constexpr std::size_t kMinQuoted = 2;
-    constexpr std::size_t kMinQualifiers = 2;
     // Place -> groups, for lower-case words, acronyms and quoted words.
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> slots;
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> acronyms;
-    std::unordered_map<std::uint64_t, std::vector<std::size_t>> qualifiers;
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> quoted;
     std::vector<std::uint64_t> before;  // hashes of the tokens before each place
     std::vector<std::uint64_t> after;   // and of those after it
@@ -1002,9 +999,7 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
             else if (!IsCapital(t[p].text[0]))
                 slots[key].push_back(g);
             else if (capsWords && Acronym(t[p].text))
-                (p > 0 && p + 1 == t.size() && t[p - 1].kind == TokenKind::Variable ? qualifiers
-                                                                                    : acronyms)[key]
-                    .push_back(g);
+                acronyms[key].push_back(g);
         }
     }
     std::vector<std::size_t> head(groups.size());
@@ -1024,8 +1019,6 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
         if (members.size() >= kMinSlotWords) join(members);
     for (const auto& [key, members] : acronyms)
         if (members.size() >= kMinAcronyms) join(members);
-    for (const auto& [key, members] : qualifiers)
-        if (members.size() >= kMinQualifiers) join(members);
     for (const auto& [key, members] : quoted)
         if (members.size() >= kMinQuoted) join(members);
     std::vector<Pattern> kept;

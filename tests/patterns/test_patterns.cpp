@@ -326,7 +326,7 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
          false},
         {"ProtocolsAfterAValue",
          {"open through proxy a.cn:5070 HTTPS", "open through proxy b.cn:5070 SOCKS5"},
-         true},
+         false},
         {"QuotedStates", {"icon now in state 'Active'", "icon now in state 'Inactive'"}, true},
     };
     for (const Case& c : cases) {
