@@ -420,6 +420,7 @@ struct Fork {
     bool on = false;
     bool wide = false;         // a word beyond the few (or no single word) stood there
     bool pair = false;         // the place is the value of the pair whose key is `before`
+    bool label = false;        // the place is the message's first word, a colon after it
     std::uint64_t before = 0;  // hashes of the words around the place (`after` 0 for a pair)
     std::uint64_t after = 0;
     std::size_t count = 0;  // words seen there
@@ -428,7 +429,9 @@ struct Fork {
     std::uint32_t ids[kMaxForkWords] = {};  // the id of the lines with each word
 
     std::size_t Limit() const { return pair ? kMaxForkWords : kMaxEitherWords; }
-    std::uint64_t Place() const { return Mix(Mix(pair ? 0x9A1Bu : 0xE17Eu, before), after); }
+    std::uint64_t Place() const {
+        return Mix(Mix(pair ? 0x9A1Bu : label ? 0x1ABEu : 0xE17Eu, before), after);
+    }
 };
 
 // A pair of the first line of a pattern whose value may name a kind of line.
@@ -467,6 +470,22 @@ bool LowerWord(std::string_view text) {
 // A word that may stand at a fork between words: a lower-case word between blanks.
 bool ForkWord(std::string_view text, std::string_view gap) {
     return !gap.empty() && LowerWord(text);
+}
+
+// A name a message may start with, a colon glued after it ("getTasks:",
+// "update_state:"): a function's or a step's name, which tells what the message is
+// about; letters and underscores, the first a lower-case letter.
+bool LabelWord(std::string_view text) {
+    if (text.size() < 3 || text[0] < 'a' || text[0] > 'z') return false;
+    for (char c : text)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_')) return false;
+    return text != "true" && text != "false" && text != "null";
+}
+
+// Whether `at` holds a colon glued to the token before it.
+template <typename Token>
+bool GluedColon(const Token& at) {
+    return at.kind == TokenKind::Symbol && at.text == ":" && at.gap.empty();
 }
 
 // The value of the first pair of `items` whose key has the hash `key` ("key=value",
@@ -519,12 +538,14 @@ std::uint32_t ForkWordId(Fork& f, std::uint64_t word, std::string_view text, Nex
 
 // The id of a line that joins `p` along `path` (the aligner's, before the Merge):
 // p's own, or that of a further word of its fork.  The first line that differs from
-// p only by one such word in place of another, both between words (with `either`), or
-// only by the word a pair of p's first line holds (with `pairs`), makes the fork
-// (`next` gives its ids); anything but a word there widens it for good.
+// p only by one such word in place of another, both between words (with `either`),
+// only by the name the message starts with before a colon (with `labels`), or only by
+// the word a pair of p's first line holds (with `pairs`), makes the fork (`next` gives
+// its ids); anything but a word there widens it for good.
 template <typename NextId>
 std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
-                     const std::vector<Item>& items, bool either, bool pairs, NextId next) {
+                     const std::vector<Item>& items, bool either, bool labels, bool pairs,
+                     NextId next) {
     Fork& f = p.fork;
     if (f.wide) return p.id;
     if (f.on && f.pair) {
@@ -537,6 +558,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
     }
     const Template& t = p.tokens;
     auto atFork = [&](std::size_t i) {
+        if (f.label) return i == 0 && t[0].kind == TokenKind::Variable;
         return t[i].kind == TokenKind::Variable && i > 0 && i + 1 < t.size() &&
                t[i - 1].kind == TokenKind::Word && t[i - 1].hash == f.before &&
                t[i + 1].kind == TokenKind::Word && t[i + 1].hash == f.after;
@@ -612,11 +634,21 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             return p.id;
         }
     }
-    if (!either || changed != 1 || changedAt == 0 || changedAt + 1 >= t.size() ||
-        changedItem + 1 >= items.size())
-        return p.id;
+    if (changed != 1 || changedAt + 1 >= t.size() || changedItem + 1 >= items.size()) return p.id;
     const PatternToken& a = t[changedAt];
     const Item& b = items[changedItem];
+    if (labels && changedAt == 0 && changedItem == 0 && a.kind == TokenKind::Word &&
+        b.kind == TokenKind::Word && t.size() > 2 && items.size() > 2 && GluedColon(t[1]) &&
+        GluedColon(items[1]) && LabelWord(a.text) && LabelWord(b.text)) {
+        f.on = true;
+        f.label = true;
+        f.words[0] = a.hash;
+        f.text[0] = a.text;
+        f.ids[0] = p.id;
+        f.count = 1;
+        return ForkWordId(f, b.hash, b.text, next);
+    }
+    if (!either || changedAt == 0) return p.id;
     if (a.kind != TokenKind::Word || b.kind != TokenKind::Word ||
         t[changedAt - 1].kind != TokenKind::Word || t[changedAt + 1].kind != TokenKind::Word ||
         t[changedAt + 1].gap.empty() || items[changedItem + 1].gap.empty() ||
@@ -1127,12 +1159,13 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
     if (best >= 0) {
         Pattern& p = patterns[static_cast<std::size_t>(best)];
         id = p.id;
-        if (tuning.eitherWord || tuning.pairWords)
-            id = ForkId(p, aligner.Path(), message, tuning.eitherWord, tuning.pairWords, [&] {
-                idPattern.push_back(static_cast<std::uint32_t>(best));
-                idCount.push_back(0);
-                return static_cast<std::uint32_t>(idPattern.size() - 1);
-            });
+        if (tuning.eitherWord || tuning.labelWords || tuning.pairWords)
+            id = ForkId(p, aligner.Path(), message, tuning.eitherWord, tuning.labelWords,
+                        tuning.pairWords, [&] {
+                            idPattern.push_back(static_cast<std::uint32_t>(best));
+                            idCount.push_back(0);
+                            return static_cast<std::uint32_t>(idPattern.size() - 1);
+                        });
         ++idCount[id];
         aligner.Merge(p.tokens, message);
         p.terms = TemplateTerms(p.tokens);
@@ -1204,6 +1237,8 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.capsWords = value == 1;
         else if (name == "quoted" && value <= 1)
             tuning.quotedWords = value == 1;
+        else if (name == "labels" && value <= 1)
+            tuning.labelWords = value == 1;
         else
             return false;
     }
@@ -1273,14 +1308,15 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             PatternToken& t = shown[k];
             // Only a token of the message can be the fork's word; asking that first keeps
             // k - 1 within the tokens.
-            const bool either = fork != nullptr && !fork->pair && k > head &&
+            const bool label = fork != nullptr && fork->label && k == head;
+            const bool either = fork != nullptr && !fork->pair && !fork->label && k > head &&
                                 k + 1 < shown.size() && shown[k - 1].hash == fork->before &&
                                 shown[k + 1].hash == fork->after && IsConstant(shown[k - 1].kind) &&
                                 IsConstant(shown[k + 1].kind);
             const bool pair =
                 fork != nullptr && fork->pair && k >= head + 2 && IsSymbolByte(shown[k - 1], "=") &&
                 shown[k - 2].kind == TokenKind::Word && shown[k - 2].hash == fork->before;
-            if (t.kind == TokenKind::Variable && k > head && (either || pair)) {
+            if (t.kind == TokenKind::Variable && (label || (k > head && (either || pair)))) {
                 t.kind = TokenKind::Word;
                 t.text = fork->text[which];
             }

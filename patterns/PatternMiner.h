@@ -64,13 +64,16 @@ struct PatternTuning {
     // follows it ("boot (command 12)", "halt (command 14)", "wait (command 15)").
     bool leadWords = true;
     // With wordSlots, patterns alike but for one acronym in a place that takes five or
-    // more ("ACPI: DSDT (v1)", "ACPI: FADT (v1)", ...), or two or more at the message's
-    // end right after a value ("proxy a:5070 HTTPS", "proxy b:5070 SOCKS5"), are one
-    // group too.
+    // more ("ACPI: DSDT (v1)", "ACPI: FADT (v1)", ...) are one group too.
     bool capsWords = true;
     // With wordSlots, patterns alike but for one word alone between quotes, whatever its
     // case, are one group too ("state 'Active'" and "state 'Inactive'").
     bool quotedWords = true;
+    // Lines that differ only by the name a message starts with and a colon follows
+    // ("getTasks: caller 7 ..." and "getRunningAppProcesses: caller 8 ..."), a word
+    // without digits, are two groups when each name holds two lines or more and no
+    // third name stands there, as with eitherWord.
+    bool labelWords = true;
 };
 
 // Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct,

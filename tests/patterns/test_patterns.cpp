@@ -336,12 +336,13 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
     }
 }
 
-// Two words that take turns in one place of a sentence, or up to three words a pair
-// holds, name kinds of line once each is seen twice; one word more, one seen once, truth
-// values or the rule switched off make it a value.
+// Two words that take turns in one place of a sentence or as the name a message starts
+// with, or up to three words a pair holds, name kinds of line once each is seen twice; one word
+// more, one seen once, truth values or the rule switched off make it a value.
 TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
     const std::string failed = "Failed {w} for user x from 10.0.0.{k} port 22";
     const std::string pair = "failure; rhost=10.0.0.{k} user={w}";
+    const std::string label = "{w}: caller 10{k} does not hold RIGHTS; limiting output";
     struct Case {
         const char* name;
         const std::string& form;  // the line, with {w} the word and {k} the line's number
@@ -358,6 +359,9 @@ TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
         {"PairKinds", pair, {"root", "guest", "root", "test", "guest", "test", "root"}, 3},
         {"PairOfManyWords", pair, {"root", "guest", "test", "news", "root", "guest", "test"}, 1},
         {"PairOff", pair, {"root", "guest", "root", "guest"}, 1, "pairs=0"},
+        {"LabelKinds", label, {"getTasks", "get_apps", "getTasks", "get_apps"}, 2},
+        {"ThirdLabel", label, {"getTasks", "getApps", "getTasks", "getApps", "getAll"}, 1},
+        {"LabelsOff", label, {"getTasks", "getApps", "getTasks", "getApps"}, 1, "labels=0"},
     };
     for (const Case& c : cases) {
         PatternTuning tuning;
@@ -388,14 +392,14 @@ TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
     PatternTuning tuning;
     ASSERT_TRUE(ParsePatternTuning(
         "similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0,slots=0,either=0,pairs=0,"
-        "source=0,lead=0,caps=0,quoted=0",
+        "source=0,lead=0,caps=0,quoted=0,labels=0",
         tuning));
     EXPECT_EQ(tuning.similarityPercent, 65);
     EXPECT_EQ(tuning.wordCost, 8);
     EXPECT_FALSE(tuning.gluedValues || tuning.lateStamps || tuning.gluedPunctuation ||
                  tuning.optionalFields || tuning.wordSlots || tuning.eitherWord ||
                  tuning.pairWords || tuning.sameSource || tuning.leadWords || tuning.capsWords ||
-                 tuning.quotedWords);
+                 tuning.quotedWords || tuning.labelWords);
     for (const char* bad : {"similarity=101", "glued=2", "size=1", "glued", "glued=x", "glued="})
         EXPECT_FALSE(ParsePatternTuning(bad, tuning)) << bad;
 }
