@@ -46,7 +46,8 @@ CHOICES = (("similarity", (70, 65, 75, 80)), ("wordcost", (12, 8, 10)), ("glued"
            ("punct", (1, 0)),
            ("optional", (1, 0)), ("slots", (1, 0)), ("either", (1, 0)), ("pairs", (1, 0)),
            ("source", (1, 0)), ("lead", (1, 0)), ("caps", (1, 0)),
-           ("quoted", (1, 0)), ("labels", (1, 0)))
+           ("quoted", (1, 0)), ("labels", (1, 0)),
+           ("names", (1, 0)))
 
 
 def settings():
@@ -300,7 +301,8 @@ joins it only without a value left out; `lead`: the message's first word counts 
 `slots` when a bracket follows it; `caps`: a place that takes five acronyms or more
 counts for `slots`; `quoted`: a word alone between quotes counts for `slots` whatever its case,
 once two take its place; `labels`: two names a message starts with before a colon are two groups
-as with `either`).  For each loghub log, the settings tried are the default and every setting
+as with `either`; `names`: a constant's full name, `action: android.intent.action.SCREEN_ON`, counts
+for `pairs` as a lower-case word does).  For each loghub log, the settings tried are the default and every setting
 that changes one choice; the one with the best mean accuracy over the other seven loghub
 logs and the six generated logs of the first and third tables (never left out) is
 chosen, ties going to the default, and the log is scored with it.  A rule the scored logs

@@ -488,33 +488,41 @@ bool GluedColon(const Token& at) {
     return at.kind == TokenKind::Symbol && at.text == ":" && at.gap.empty();
 }
 
-// The value of the first pair of `items` whose key has the hash `key` ("key=value",
-// glued), or nullptr.
-const Item* PairValue(const std::vector<Item>& items, std::uint64_t key) {
-    for (std::size_t k = 2; k < items.size(); ++k) {
-        const Item& eq = items[k - 1];
-        if (items[k - 2].kind == TokenKind::Word && items[k - 2].hash == key &&
-            eq.kind == TokenKind::Symbol && eq.text == "=" && eq.gap.empty() &&
-            items[k].gap.empty())
-            return &items[k];
-    }
+// Whether `items[k]` is the value of a pair whose key is the word items[k - 2]: glued
+// after "key=", or (with `names`, for constants' names) after "key:" or "key: ".
+bool PairValueAt(const std::vector<Item>& items, std::size_t k, bool names) {
+    if (k < 2 || items[k - 2].kind != TokenKind::Word) return false;
+    const Item& eq = items[k - 1];
+    if (eq.kind != TokenKind::Symbol || !eq.gap.empty()) return false;
+    if (eq.text == "=") return items[k].gap.empty();
+    return names && eq.text == ":" && ConstantName(items[k].text);
+}
+
+// A pair's value that may name a kind: a lower-case word glued after "key=", or (with
+// `names`) a constant's name.
+bool KindValue(const Item& v, bool names) {
+    return v.kind == TokenKind::Variable && (LowerWord(v.text) || (names && ConstantName(v.text)));
+}
+
+// The value of the first pair of `items` whose key has the hash `key`, or nullptr.
+const Item* PairValue(const std::vector<Item>& items, std::uint64_t key, bool names) {
+    for (std::size_t k = 2; k < items.size(); ++k)
+        if (items[k - 2].hash == key && PairValueAt(items, k, names)) return &items[k];
     return nullptr;
 }
 
-// Whether `items[k]` is a pair's value that may name a kind: a lower-case word glued
-// after "key=", with a blank or the line's end after it.
-bool PairWordAt(const std::vector<Item>& items, std::size_t k) {
-    return k >= 2 && items[k].kind == TokenKind::Variable && items[k].gap.empty() &&
-           items[k - 1].kind == TokenKind::Symbol && items[k - 1].text == "=" &&
-           items[k - 1].gap.empty() && items[k - 2].kind == TokenKind::Word &&
-           (k + 1 == items.size() || !items[k + 1].gap.empty()) && LowerWord(items[k].text);
+// Whether `items[k]` is a pair's value that may name a kind, with a blank or the
+// line's end after it.
+bool PairWordAt(const std::vector<Item>& items, std::size_t k, bool names) {
+    return PairValueAt(items, k, names) && KindValue(items[k], names) &&
+           (k + 1 == items.size() || !items[k + 1].gap.empty());
 }
 
 // The pairs of a pattern's first line whose values may name a kind.
-std::vector<PairWord> PairWords(const std::vector<Item>& items) {
+std::vector<PairWord> PairWords(const std::vector<Item>& items, bool names) {
     std::vector<PairWord> pairs;
     for (std::size_t k = 2; k < items.size() && pairs.size() < kMaxPairWords; ++k)
-        if (PairWordAt(items, k))
+        if (PairWordAt(items, k, names))
             pairs.push_back({items[k - 2].hash, HashToken(items[k].text, TokenKind::Word),
                              std::string(items[k].text)});
     return pairs;
@@ -545,12 +553,12 @@ std::uint32_t ForkWordId(Fork& f, std::uint64_t word, std::string_view text, Nex
 template <typename NextId>
 std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
                      const std::vector<Item>& items, bool either, bool labels, bool pairs,
-                     NextId next) {
+                     bool names, NextId next) {
     Fork& f = p.fork;
     if (f.wide) return p.id;
     if (f.on && f.pair) {
-        const Item* v = PairValue(items, f.before);
-        if (v == nullptr || v->kind != TokenKind::Variable || !LowerWord(v->text)) {
+        const Item* v = PairValue(items, f.before, names);
+        if (v == nullptr || !KindValue(*v, names)) {
             f.wide = true;
             return p.id;
         }
@@ -607,8 +615,8 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         const PairWord* at = nullptr;
         const Item* atValue = nullptr;
         for (PairWord& pw : p.pairs) {
-            const Item* v = PairValue(items, pw.key);
-            const bool word = v != nullptr && v->kind == TokenKind::Variable && LowerWord(v->text);
+            const Item* v = PairValue(items, pw.key, names);
+            const bool word = v != nullptr && KindValue(*v, names);
             const std::uint64_t h = word ? HashToken(v->text, TokenKind::Word) : 0;
             if (h == pw.value) continue;
             ++differ;
@@ -1116,7 +1124,8 @@ struct PatternMiner::State {
 
 std::uint32_t PatternMiner::State::Add(std::string_view line) {
     ++lines;
-    const std::size_t head = TokenizeLine(line, tokens, tuning.gluedValues, tuning.lateStamps);
+    const std::size_t head =
+        TokenizeLine(line, tokens, tuning.gluedValues, tuning.lateStamps, tuning.constantNames);
     items.resize(tokens.size());
     std::uint64_t shape = 0x51ED27u;
     std::uint32_t prevEnd = 0;
@@ -1133,7 +1142,8 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         // The shape is the message's: the header never decides the pattern.  A pair's
         // word is part of it, as it may name the line's kind (Fork).
         const Item& it = items[k];
-        const bool pairWord = tuning.pairWords && k >= head + 2 && PairWordAt(items, k);
+        const bool pairWord =
+            tuning.pairWords && k >= head + 2 && PairWordAt(items, k, tuning.constantNames);
         shape = Mix(shape, IsConstant(it.kind) ? it.hash
                            : pairWord          ? HashToken(it.text, TokenKind::Word)
                                                : 7);
@@ -1161,7 +1171,7 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         id = p.id;
         if (tuning.eitherWord || tuning.labelWords || tuning.pairWords)
             id = ForkId(p, aligner.Path(), message, tuning.eitherWord, tuning.labelWords,
-                        tuning.pairWords, [&] {
+                        tuning.pairWords, tuning.constantNames, [&] {
                             idPattern.push_back(static_cast<std::uint32_t>(best));
                             idCount.push_back(0);
                             return static_cast<std::uint32_t>(idPattern.size() - 1);
@@ -1179,7 +1189,8 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         Template t = NewTemplate(message);
         patterns.push_back({HeaderTemplate(items.data(), head), t, TemplateTerms(t), 1,
                             std::string(line.substr(prevEnd).substr(0, kMaxGap)), id, Fork{},
-                            tuning.pairWords ? PairWords(message) : std::vector<PairWord>{}});
+                            tuning.pairWords ? PairWords(message, tuning.constantNames)
+                                             : std::vector<PairWord>{}});
     } else {
         ++otherCount;
         return kOtherGroup;
@@ -1239,6 +1250,8 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.quotedWords = value == 1;
         else if (name == "labels" && value <= 1)
             tuning.labelWords = value == 1;
+        else if (name == "names" && value <= 1)
+            tuning.constantNames = value == 1;
         else
             return false;
     }
@@ -1313,9 +1326,10 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
                                 k + 1 < shown.size() && shown[k - 1].hash == fork->before &&
                                 shown[k + 1].hash == fork->after && IsConstant(shown[k - 1].kind) &&
                                 IsConstant(shown[k + 1].kind);
-            const bool pair =
-                fork != nullptr && fork->pair && k >= head + 2 && IsSymbolByte(shown[k - 1], "=") &&
-                shown[k - 2].kind == TokenKind::Word && shown[k - 2].hash == fork->before;
+            const bool pair = fork != nullptr && fork->pair && k >= head + 2 &&
+                              IsSymbolByte(shown[k - 1], "=:") &&
+                              shown[k - 2].kind == TokenKind::Word &&
+                              shown[k - 2].hash == fork->before;
             if (t.kind == TokenKind::Variable && (label || (k > head && (either || pair)))) {
                 t.kind = TokenKind::Word;
                 t.text = fork->text[which];

@@ -74,6 +74,10 @@ struct PatternTuning {
     // without digits, are two groups when each name holds two lines or more and no
     // third name stands there, as with eitherWord.
     bool labelWords = true;
+    // With pairWords, a constant's full name that a pair holds after a colon or an
+    // equals sign ("action: android.intent.action.SCREEN_ON") names a kind as a
+    // lower-case word does.
+    bool constantNames = true;
 };
 
 // Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct,
