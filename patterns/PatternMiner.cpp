@@ -420,7 +420,8 @@ struct Fork {
     bool on = false;
     bool wide = false;         // a word beyond the few (or no single word) stood there
     bool pair = false;         // the place is the value of the pair whose key is `before`
-    bool label = false;        // the place is the message's first word, a colon after it
+    bool label = false;        // the place is the message's first word
+    bool key = false;          // the place is a pair's key, a colon glued after it
     std::uint64_t before = 0;  // hashes of the words around the place (`after` 0 for a pair)
     std::uint64_t after = 0;
     std::size_t count = 0;  // words seen there
@@ -428,9 +429,9 @@ struct Fork {
     std::string text[kMaxForkWords];
     std::uint32_t ids[kMaxForkWords] = {};  // the id of the lines with each word
 
-    std::size_t Limit() const { return pair ? kMaxForkWords : kMaxEitherWords; }
+    std::size_t Limit() const { return pair || key ? kMaxForkWords : kMaxEitherWords; }
     std::uint64_t Place() const {
-        return Mix(Mix(pair ? 0x9A1Bu : label ? 0x1ABEu : 0xE17Eu, before), after);
+        return Mix(Mix(pair ? 0x9A1Bu : label ? 0x1ABEu : key ? 0x4E75u : 0xE17Eu, before), after);
     }
 };
 
@@ -547,13 +548,15 @@ std::uint32_t ForkWordId(Fork& f, std::uint64_t word, std::string_view text, Nex
 // The id of a line that joins `p` along `path` (the aligner's, before the Merge):
 // p's own, or that of a further word of its fork.  The first line that differs from
 // p only by one such word in place of another, both between words (with `either`),
-// only by the name the message starts with before a colon (with `labels`), or only by
+// only by the name the message starts with before a colon (with `labels`), only by the
+// message's first word or a pair's key (with `places`: "disk limit not specified" and
+// "vcpu limit not specified", "Total memory: 5 MB" and "Total disk: 7 GB"), or only by
 // the word a pair of p's first line holds (with `pairs`), makes the fork (`next` gives
 // its ids); anything but a word there widens it for good.
 template <typename NextId>
 std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
-                     const std::vector<Item>& items, bool either, bool labels, bool pairs,
-                     bool names, NextId next) {
+                     const std::vector<Item>& items, bool either, bool labels, bool places,
+                     bool pairs, bool names, NextId next) {
     Fork& f = p.fork;
     if (f.wide) return p.id;
     if (f.on && f.pair) {
@@ -569,7 +572,8 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         if (f.label) return i == 0 && t[0].kind == TokenKind::Variable;
         return t[i].kind == TokenKind::Variable && i > 0 && i + 1 < t.size() &&
                t[i - 1].kind == TokenKind::Word && t[i - 1].hash == f.before &&
-               t[i + 1].kind == TokenKind::Word && t[i + 1].hash == f.after;
+               (f.key ? GluedColon(t[i + 1]) : t[i + 1].kind == TokenKind::Word) &&
+               t[i + 1].hash == f.after;
     };
     std::size_t changed = 0;  // constants of p in place of other constants
     std::size_t changedAt = 0;
@@ -645,9 +649,12 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
     if (changed != 1 || changedAt + 1 >= t.size() || changedItem + 1 >= items.size()) return p.id;
     const PatternToken& a = t[changedAt];
     const Item& b = items[changedItem];
-    if (labels && changedAt == 0 && changedItem == 0 && a.kind == TokenKind::Word &&
-        b.kind == TokenKind::Word && t.size() > 2 && items.size() > 2 && GluedColon(t[1]) &&
-        GluedColon(items[1]) && LabelWord(a.text) && LabelWord(b.text)) {
+    const bool first = changedAt == 0 && changedItem == 0 && a.kind == TokenKind::Word &&
+                       b.kind == TokenKind::Word && t.size() > 2 && items.size() > 2;
+    if (first && ((labels && GluedColon(t[1]) && GluedColon(items[1]) && LabelWord(a.text) &&
+                   LabelWord(b.text)) ||
+                  (places && t[1].kind == TokenKind::Word && !t[1].gap.empty() &&
+                   !items[1].gap.empty() && LowerWord(a.text) && LowerWord(b.text)))) {
         f.on = true;
         f.label = true;
         f.words[0] = a.hash;
@@ -656,13 +663,16 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         f.count = 1;
         return ForkWordId(f, b.hash, b.text, next);
     }
-    if (!either || changedAt == 0) return p.id;
-    if (a.kind != TokenKind::Word || b.kind != TokenKind::Word ||
-        t[changedAt - 1].kind != TokenKind::Word || t[changedAt + 1].kind != TokenKind::Word ||
-        t[changedAt + 1].gap.empty() || items[changedItem + 1].gap.empty() ||
-        !ForkWord(a.text, a.gap) || !ForkWord(b.text, b.gap))
+    if (changedAt == 0 || a.kind != TokenKind::Word || b.kind != TokenKind::Word ||
+        t[changedAt - 1].kind != TokenKind::Word || !ForkWord(a.text, a.gap) ||
+        !ForkWord(b.text, b.gap))
+        return p.id;
+    const bool key = places && GluedColon(t[changedAt + 1]) && GluedColon(items[changedItem + 1]);
+    if (!key && (!either || t[changedAt + 1].kind != TokenKind::Word ||
+                 t[changedAt + 1].gap.empty() || items[changedItem + 1].gap.empty()))
         return p.id;
     f.on = true;
+    f.key = key;
     f.before = t[changedAt - 1].hash;
     f.after = t[changedAt + 1].hash;
     f.words[0] = a.hash;
@@ -1169,9 +1179,9 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
     if (best >= 0) {
         Pattern& p = patterns[static_cast<std::size_t>(best)];
         id = p.id;
-        if (tuning.eitherWord || tuning.labelWords || tuning.pairWords)
+        if (tuning.eitherWord || tuning.labelWords || tuning.wordPlaces || tuning.pairWords)
             id = ForkId(p, aligner.Path(), message, tuning.eitherWord, tuning.labelWords,
-                        tuning.pairWords, tuning.constantNames, [&] {
+                        tuning.wordPlaces, tuning.pairWords, tuning.constantNames, [&] {
                             idPattern.push_back(static_cast<std::uint32_t>(best));
                             idCount.push_back(0);
                             return static_cast<std::uint32_t>(idPattern.size() - 1);
@@ -1252,6 +1262,8 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.labelWords = value == 1;
         else if (name == "names" && value <= 1)
             tuning.constantNames = value == 1;
+        else if (name == "places" && value <= 1)
+            tuning.wordPlaces = value == 1;
         else
             return false;
     }

@@ -78,6 +78,12 @@ struct PatternTuning {
     // equals sign ("action: android.intent.action.SCREEN_ON") names a kind as a
     // lower-case word does.
     bool constantNames = true;
+    // Lines that differ only by the lower-case word the message starts with ("disk limit
+    // not specified" and "vcpu limit not specified"; two words, as with eitherWord) or
+    // by a pair's key, a colon glued after it ("Total memory: 5 MB", "Total disk: 7 GB";
+    // up to three, as with pairWords), are a group for each word seen in two lines or
+    // more.
+    bool wordPlaces = true;
 };
 
 // Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct,

@@ -336,14 +336,17 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
     }
 }
 
-// Two words that take turns in one place of a sentence or as the name a message starts
-// with, or up to three words or constants' names a pair holds, name kinds of line once each is seen
+// Two words that take turns in one place of a sentence, as the name a message starts
+// with or as its first word, or up to three words or constants' names a pair holds or
+// that are its key, name kinds of line once each is seen
 // twice; one word more, one seen once, truth values or the rule switched off make it a value.
 TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
     const std::string failed = "Failed {w} for user x from 10.0.0.{k} port 22";
     const std::string pair = "failure; rhost=10.0.0.{k} user={w}";
     const std::string label = "{w}: caller 10{k} does not hold RIGHTS; limiting output";
     const std::string named = "handle action: {w} from 10.0.0.{k}";
+    const std::string first = "{w} limit not specified for 10.0.0.{k}";
+    const std::string key = "Total {w}: 5{k} MB, used: 0.00 MB";
     struct Case {
         const char* name;
         const std::string& form;  // the line, with {w} the word and {k} the line's number
@@ -371,6 +374,14 @@ TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
          named,
          {"x.app.ScreenOn", "x.app.TimeTick", "x.app.ScreenOn", "x.app.TimeTick"},
          1},
+        {"FirstWords", first, {"disk", "vcpu", "disk", "vcpu"}, 2},
+        {"ThirdFirstWord", first, {"disk", "vcpu", "disk", "vcpu", "cpu", "cpu"}, 1},
+        {"KeyWords", key, {"memory", "disk", "vcpu", "memory", "disk", "vcpu"}, 3},
+        {"FourthKeyWord",
+         key,
+         {"memory", "disk", "vcpu", "memory", "disk", "vcpu", "ram", "ram"},
+         1},
+        {"PlacesOff", key, {"memory", "disk", "memory", "disk"}, 1, "places=0"},
         {"NamesOff",
          named,
          {"x.action.SCREEN_ON", "x.action.TIME_TICK", "x.action.SCREEN_ON", "x.action.TIME_TICK"},
@@ -406,14 +417,15 @@ TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
     PatternTuning tuning;
     ASSERT_TRUE(ParsePatternTuning(
         "similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0,slots=0,either=0,pairs=0,"
-        "source=0,lead=0,caps=0,quoted=0,labels=0,names=0",
+        "source=0,lead=0,caps=0,quoted=0,labels=0,names=0,places=0",
         tuning));
     EXPECT_EQ(tuning.similarityPercent, 65);
     EXPECT_EQ(tuning.wordCost, 8);
     EXPECT_FALSE(tuning.gluedValues || tuning.lateStamps || tuning.gluedPunctuation ||
                  tuning.optionalFields || tuning.wordSlots || tuning.eitherWord ||
                  tuning.pairWords || tuning.sameSource || tuning.leadWords || tuning.capsWords ||
-                 tuning.quotedWords || tuning.labelWords || tuning.constantNames);
+                 tuning.quotedWords || tuning.labelWords || tuning.constantNames ||
+                 tuning.wordPlaces);
     for (const char* bad : {"similarity=101", "glued=2", "size=1", "glued", "glued=x", "glued="})
         EXPECT_FALSE(ParsePatternTuning(bad, tuning)) << bad;
 }
