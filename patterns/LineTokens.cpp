@@ -574,9 +574,12 @@ void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
 // The value of a key=value or key:value pair varies, the key does not: a word glued
 // after "=" or ":" that is glued to its key is a variable part ("overlap:false",
 // "ws=null"), and so is a one-word value after "key: " that a separator or the end of
-// the line follows ("withExcluded: false,").  Only the message's pairs count: a tag's
-// colon in the header ("PhoneStatusBar: cancelAutohide") is no pair.
-void MarkPairValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
+// the line follows ("withExcluded: false,"), or (with `constantNames`) that is a
+// constant's name ("action: android.intent.action.SCREEN_ON from ...").  Only the
+// message's pairs count: a tag's colon in the header ("PhoneStatusBar: cancelAutohide")
+// is no pair.
+void MarkPairValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from,
+                    bool constantNames) {
     const std::size_t n = tokens.size();
     for (std::size_t i = from + 2; i < n; ++i) {
         if (tokens[i].kind != TokenKind::Word) continue;
@@ -589,10 +592,11 @@ void MarkPairValues(std::string_view line, std::vector<LineToken>& tokens, std::
         bool value = tokens[i].begin == sep.end;
         if (!value) {
             const bool last = i + 1 == n;
-            value = last || (tokens[i + 1].kind == TokenKind::Symbol &&
-                             tokens[i + 1].begin == tokens[i].end &&
-                             std::string_view(",;|)}").find(line[tokens[i + 1].begin]) !=
-                                 std::string_view::npos);
+            value =
+                last || (constantNames && ConstantName(Text(line, tokens[i]))) ||
+                (tokens[i + 1].kind == TokenKind::Symbol && tokens[i + 1].begin == tokens[i].end &&
+                 std::string_view(",;|)}").find(line[tokens[i + 1].begin]) !=
+                     std::string_view::npos);
         }
         if (value) tokens[i].kind = TokenKind::Variable;
     }
@@ -995,8 +999,24 @@ private:
 
 }  // namespace
 
+bool ConstantName(std::string_view text) {
+    const std::size_t dot = text.rfind('.');
+    if (dot == std::string_view::npos || dot == 0 || text.size() - dot < 3 || text[0] < 'a' ||
+        text[0] > 'z' || text[dot + 1] < 'A' || text[dot + 1] > 'Z')
+        return false;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const char c = text[k];
+        const bool lower = c >= 'a' && c <= 'z';
+        const bool digit = c >= '0' && c <= '9';
+        if (k < dot ? !(lower || digit || c == '_' || (c == '.' && text[k - 1] != '.'))
+                    : !((c >= 'A' && c <= 'Z') || digit || c == '_' || k == dot))
+            return false;
+    }
+    return true;
+}
+
 std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, bool gluedValues,
-                         bool lateStamps) {
+                         bool lateStamps, bool constantNames) {
     if (line.size() > std::numeric_limits<std::uint32_t>::max())
         line = line.substr(0, std::numeric_limits<std::uint32_t>::max());
     // Scratch kept between lines, so that a line costs no allocation.
@@ -1026,7 +1046,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     finder.SetSyslog(syslog);
     finder.SetLateStamps(lateStamps);
     const std::size_t header = finder.Find();
-    MarkPairValues(line, tokens, header);
+    MarkPairValues(line, tokens, header, constantNames);
     if (gluedValues) MergeGluedValues(line, tokens, header);
     return header;
 }

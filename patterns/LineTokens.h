@@ -73,8 +73,16 @@ inline constexpr std::size_t kMaxWordLength = 48;
 // With `gluedValues`, a value with a bracketed value glued to it ("node-[104-127]",
 // "ws=WorkSource{10113}") is one variable part in the message.  With `lateStamps`, a
 // few words before a time stamp in seconds since 1970 ("node-7 node status
-// 1074274436 1 running") belong to a header that began before them.
+// 1074274436 1 running") belong to a header that began before them.  With
+// `constantNames`, a constant's name after "key: " is the pair's value wherever it
+// stands in the message.
 std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens,
-                         bool gluedValues = true, bool lateStamps = true);
+                         bool gluedValues = true, bool lateStamps = true,
+                         bool constantNames = true);
+
+// A constant's full name: dotted lower-case parts and a last part in capitals
+// ("android.intent.action.SCREEN_ON"), which a program writes where it says which of a
+// few things happened; a value is seldom written that way.
+bool ConstantName(std::string_view text);
 
 }  // namespace corvane

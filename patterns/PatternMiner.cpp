@@ -420,6 +420,8 @@ struct Fork {
     bool on = false;
     bool wide = false;         // a word beyond the few (or no single word) stood there
     bool pair = false;         // the place is the value of the pair whose key is `before`
+    bool label = false;        // the place is the message's first word
+    bool key = false;          // the place is a pair's key, a colon glued after it
     std::uint64_t before = 0;  // hashes of the words around the place (`after` 0 for a pair)
     std::uint64_t after = 0;
     std::size_t count = 0;  // words seen there
@@ -427,8 +429,10 @@ struct Fork {
     std::string text[kMaxForkWords];
     std::uint32_t ids[kMaxForkWords] = {};  // the id of the lines with each word
 
-    std::size_t Limit() const { return pair ? kMaxForkWords : kMaxEitherWords; }
-    std::uint64_t Place() const { return Mix(Mix(pair ? 0x9A1Bu : 0xE17Eu, before), after); }
+    std::size_t Limit() const { return pair || key ? kMaxForkWords : kMaxEitherWords; }
+    std::uint64_t Place() const {
+        return Mix(Mix(pair ? 0x9A1Bu : label ? 0x1ABEu : key ? 0x4E75u : 0xE17Eu, before), after);
+    }
 };
 
 // A pair of the first line of a pattern whose value may name a kind of line.
@@ -469,33 +473,57 @@ bool ForkWord(std::string_view text, std::string_view gap) {
     return !gap.empty() && LowerWord(text);
 }
 
-// The value of the first pair of `items` whose key has the hash `key` ("key=value",
-// glued), or nullptr.
-const Item* PairValue(const std::vector<Item>& items, std::uint64_t key) {
-    for (std::size_t k = 2; k < items.size(); ++k) {
-        const Item& eq = items[k - 1];
-        if (items[k - 2].kind == TokenKind::Word && items[k - 2].hash == key &&
-            eq.kind == TokenKind::Symbol && eq.text == "=" && eq.gap.empty() &&
-            items[k].gap.empty())
-            return &items[k];
-    }
+// A name a message may start with, a colon glued after it ("getTasks:",
+// "update_state:"): a function's or a step's name, which tells what the message is
+// about; letters and underscores, the first a lower-case letter.
+bool LabelWord(std::string_view text) {
+    if (text.size() < 3 || text[0] < 'a' || text[0] > 'z') return false;
+    for (char c : text)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_')) return false;
+    return text != "true" && text != "false" && text != "null";
+}
+
+// Whether `at` holds a colon glued to the token before it.
+template <typename Token>
+bool GluedColon(const Token& at) {
+    return at.kind == TokenKind::Symbol && at.text == ":" && at.gap.empty();
+}
+
+// Whether `items[k]` is the value of a pair whose key is the word items[k - 2]: glued
+// after "key=", or (with `names`, for constants' names) after "key:" or "key: ".
+bool PairValueAt(const std::vector<Item>& items, std::size_t k, bool names) {
+    if (k < 2 || items[k - 2].kind != TokenKind::Word) return false;
+    const Item& eq = items[k - 1];
+    if (eq.kind != TokenKind::Symbol || !eq.gap.empty()) return false;
+    if (eq.text == "=") return items[k].gap.empty();
+    return names && eq.text == ":" && ConstantName(items[k].text);
+}
+
+// A pair's value that may name a kind: a lower-case word glued after "key=", or (with
+// `names`) a constant's name.
+bool KindValue(const Item& v, bool names) {
+    return v.kind == TokenKind::Variable && (LowerWord(v.text) || (names && ConstantName(v.text)));
+}
+
+// The value of the first pair of `items` whose key has the hash `key`, or nullptr.
+const Item* PairValue(const std::vector<Item>& items, std::uint64_t key, bool names) {
+    for (std::size_t k = 2; k < items.size(); ++k)
+        if (items[k - 2].hash == key && PairValueAt(items, k, names)) return &items[k];
     return nullptr;
 }
 
-// Whether `items[k]` is a pair's value that may name a kind: a lower-case word glued
-// after "key=", with a blank or the line's end after it.
-bool PairWordAt(const std::vector<Item>& items, std::size_t k) {
-    return k >= 2 && items[k].kind == TokenKind::Variable && items[k].gap.empty() &&
-           items[k - 1].kind == TokenKind::Symbol && items[k - 1].text == "=" &&
-           items[k - 1].gap.empty() && items[k - 2].kind == TokenKind::Word &&
-           (k + 1 == items.size() || !items[k + 1].gap.empty()) && LowerWord(items[k].text);
+// Whether `items[k]` is a pair's value that may name a kind, with a blank or the
+// line's end after it.
+bool PairWordAt(const std::vector<Item>& items, std::size_t k, bool names) {
+    return PairValueAt(items, k, names) && KindValue(items[k], names) &&
+           (k + 1 == items.size() || !items[k + 1].gap.empty());
 }
 
 // The pairs of a pattern's first line whose values may name a kind.
-std::vector<PairWord> PairWords(const std::vector<Item>& items) {
+std::vector<PairWord> PairWords(const std::vector<Item>& items, bool names) {
     std::vector<PairWord> pairs;
     for (std::size_t k = 2; k < items.size() && pairs.size() < kMaxPairWords; ++k)
-        if (PairWordAt(items, k))
+        if (PairWordAt(items, k, names))
             pairs.push_back({items[k - 2].hash, HashToken(items[k].text, TokenKind::Word),
                              std::string(items[k].text)});
     return pairs;
@@ -519,17 +547,21 @@ std::uint32_t ForkWordId(Fork& f, std::uint64_t word, std::string_view text, Nex
 
 // The id of a line that joins `p` along `path` (the aligner's, before the Merge):
 // p's own, or that of a further word of its fork.  The first line that differs from
-// p only by one such word in place of another, both between words (with `either`), or
-// only by the word a pair of p's first line holds (with `pairs`), makes the fork
-// (`next` gives its ids); anything but a word there widens it for good.
+// p only by one such word in place of another, both between words (with `either`),
+// only by the name the message starts with before a colon (with `labels`), only by the
+// message's first word or a pair's key (with `places`: "disk limit not specified" and
+// "vcpu limit not specified", "Total memory: 5 MB" and "Total disk: 7 GB"), or only by
+// the word a pair of p's first line holds (with `pairs`), makes the fork (`next` gives
+// its ids); anything but a word there widens it for good.
 template <typename NextId>
 std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
-                     const std::vector<Item>& items, bool either, bool pairs, NextId next) {
+                     const std::vector<Item>& items, bool either, bool labels, bool places,
+                     bool pairs, bool names, NextId next) {
     Fork& f = p.fork;
     if (f.wide) return p.id;
     if (f.on && f.pair) {
-        const Item* v = PairValue(items, f.before);
-        if (v == nullptr || v->kind != TokenKind::Variable || !LowerWord(v->text)) {
+        const Item* v = PairValue(items, f.before, names);
+        if (v == nullptr || !KindValue(*v, names)) {
             f.wide = true;
             return p.id;
         }
@@ -537,9 +569,11 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
     }
     const Template& t = p.tokens;
     auto atFork = [&](std::size_t i) {
+        if (f.label) return i == 0 && t[0].kind == TokenKind::Variable;
         return t[i].kind == TokenKind::Variable && i > 0 && i + 1 < t.size() &&
                t[i - 1].kind == TokenKind::Word && t[i - 1].hash == f.before &&
-               t[i + 1].kind == TokenKind::Word && t[i + 1].hash == f.after;
+               (f.key ? GluedColon(t[i + 1]) : t[i + 1].kind == TokenKind::Word) &&
+               t[i + 1].hash == f.after;
     };
     std::size_t changed = 0;  // constants of p in place of other constants
     std::size_t changedAt = 0;
@@ -585,8 +619,8 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         const PairWord* at = nullptr;
         const Item* atValue = nullptr;
         for (PairWord& pw : p.pairs) {
-            const Item* v = PairValue(items, pw.key);
-            const bool word = v != nullptr && v->kind == TokenKind::Variable && LowerWord(v->text);
+            const Item* v = PairValue(items, pw.key, names);
+            const bool word = v != nullptr && KindValue(*v, names);
             const std::uint64_t h = word ? HashToken(v->text, TokenKind::Word) : 0;
             if (h == pw.value) continue;
             ++differ;
@@ -612,17 +646,33 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             return p.id;
         }
     }
-    if (!either || changed != 1 || changedAt == 0 || changedAt + 1 >= t.size() ||
-        changedItem + 1 >= items.size())
-        return p.id;
+    if (changed != 1 || changedAt + 1 >= t.size() || changedItem + 1 >= items.size()) return p.id;
     const PatternToken& a = t[changedAt];
     const Item& b = items[changedItem];
-    if (a.kind != TokenKind::Word || b.kind != TokenKind::Word ||
-        t[changedAt - 1].kind != TokenKind::Word || t[changedAt + 1].kind != TokenKind::Word ||
-        t[changedAt + 1].gap.empty() || items[changedItem + 1].gap.empty() ||
-        !ForkWord(a.text, a.gap) || !ForkWord(b.text, b.gap))
+    const bool first = changedAt == 0 && changedItem == 0 && a.kind == TokenKind::Word &&
+                       b.kind == TokenKind::Word && t.size() > 2 && items.size() > 2;
+    if (first && ((labels && GluedColon(t[1]) && GluedColon(items[1]) && LabelWord(a.text) &&
+                   LabelWord(b.text)) ||
+                  (places && t[1].kind == TokenKind::Word && !t[1].gap.empty() &&
+                   !items[1].gap.empty() && LowerWord(a.text) && LowerWord(b.text)))) {
+        f.on = true;
+        f.label = true;
+        f.words[0] = a.hash;
+        f.text[0] = a.text;
+        f.ids[0] = p.id;
+        f.count = 1;
+        return ForkWordId(f, b.hash, b.text, next);
+    }
+    if (changedAt == 0 || a.kind != TokenKind::Word || b.kind != TokenKind::Word ||
+        t[changedAt - 1].kind != TokenKind::Word || !ForkWord(a.text, a.gap) ||
+        !ForkWord(b.text, b.gap))
+        return p.id;
+    const bool key = places && GluedColon(t[changedAt + 1]) && GluedColon(items[changedItem + 1]);
+    if (!key && (!either || t[changedAt + 1].kind != TokenKind::Word ||
+                 t[changedAt + 1].gap.empty() || items[changedItem + 1].gap.empty()))
         return p.id;
     f.on = true;
+    f.key = key;
     f.before = t[changedAt - 1].hash;
     f.after = t[changedAt + 1].hash;
     f.words[0] = a.hash;
@@ -929,17 +979,50 @@ void JoinOptionalFields(std::vector<Pattern>& groups,
     ids = std::move(keptIds);
 }
 
+// A word of three to six capital letters, the last of which may be a digit ("DSDT",
+// "LNKA", "SOCKS5"): the short name of one table, link, device or protocol among
+// several of a kind.
+bool Acronym(std::string_view w) {
+    if (w.size() < 3 || w.size() > 6) return false;
+    std::size_t k = 0;
+    while (k < w.size() && IsCapital(w[k])) ++k;
+    if (k + 1 == w.size() && w[k] >= '0' && w[k] <= '9') ++k;
+    return k == w.size();
+}
+
+// A word that says what happened rather than naming a thing: "started", "stopping".
+bool Participle(std::string_view w) {
+    auto ends = [&](std::string_view end) {
+        return w.size() > end.size() + 1 && w.substr(w.size() - end.size()) == end;
+    };
+    return ends("ed") || ends("ing");
+}
+
 // Joins the groups that are alike but for one word in one place, when that place takes
 // kMinSlotWords words or more ("removing chargen", "removing daytime", "removing echo"):
 // such a word names one thing of many that the message is about, not what happened,
 // which a few alternatives at most do ("session opened", "session closed").  Not the
 // message's first word, which names what the message is about ("tickTime set to <*>",
-// "klogd startup succeeded"), nor a capitalised one, which names a kind ("VM Started",
-// "POST"); and the rest of the message must hold a word or Chinese text, so that a
-// message of one word is never a variable part alone.
-void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
+// "klogd startup succeeded"), unless (with `leadWords`) a bracket follows it: a message
+// that is a name and its details in brackets ("boot (command 12)", "halt (command 14)")
+// is about the thing named, and the name is its value; but not a participle, which
+// says what happened ("started (pid 1)", "stopped (pid 2)").  Not a capitalised word, which
+// names a kind ("VM Started", "POST"), unless (with `capsWords`) kMinAcronyms acronyms
+// or more take the place ("ACPI: DSDT (v1)", "ACPI: FADT (v1)", ...): a request's
+// methods, a few states or the protocols a connection goes through ("proxy a:5070 HTTPS",
+// "proxy b:5070 SOCKS5") are fewer and tell events apart.  A word alone between quotes is
+// a value whatever its case (with `quotedWords`), once two take the place ("state 'Active'" and
+// "state 'Inactive'"): a message quotes what it fills in.  The rest of the message must hold a word
+// or Chinese text, so that a message of one word is never a variable part alone.
+void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
+                   bool leadWords, bool capsWords, bool quotedWords) {
     constexpr std::size_t kMinSlotWords = 3;
-    std::unordered_map<std::uint64_t, std::vector<std::size_t>> slots;  // -> groups
+    constexpr std::size_t kMinAcronyms = 5;
+    constexpr std::size_t kMinQuoted = 2;
+    // Place -> groups, for lower-case words, acronyms and quoted words.
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> slots;
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> acronyms;
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> quoted;
     std::vector<std::uint64_t> before;  // hashes of the tokens before each place
     std::vector<std::uint64_t> after;   // and of those after it
     for (std::size_t g = 0; g < groups.size(); ++g) {
@@ -955,9 +1038,19 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
             const std::size_t r = t.size() - 1 - k;
             after[r] = Mix(after[r + 1], IsConstant(t[r].kind) ? t[r].hash : 7);
         }
-        for (std::size_t p = 1; p < t.size(); ++p)
-            if (t[p].kind == TokenKind::Word && !IsCapital(t[p].text[0]))
-                slots[Mix(Mix(Mix(before[p], p), after[p + 1]), t.size())].push_back(g);
+        const bool lead = leadWords && t.size() > 2 && IsSymbolByte(t[1], "([{");
+        for (std::size_t p = lead ? 0 : 1; p < t.size(); ++p) {
+            if (t[p].kind != TokenKind::Word || (p == 0 && Participle(t[p].text))) continue;
+            const std::uint64_t key = Mix(Mix(Mix(before[p], p), after[p + 1]), t.size());
+            if (quotedWords && p > 0 && p + 1 < t.size() && t[p].gap.empty() &&
+                t[p + 1].gap.empty() && IsSymbolByte(t[p - 1], "'\"") &&
+                IsSymbolByte(t[p + 1], t[p - 1].text))
+                quoted[key].push_back(g);
+            else if (!IsCapital(t[p].text[0]))
+                slots[key].push_back(g);
+            else if (capsWords && Acronym(t[p].text))
+                acronyms[key].push_back(g);
+        }
     }
     std::vector<std::size_t> head(groups.size());
     for (std::size_t g = 0; g < head.size(); ++g) head[g] = g;
@@ -965,14 +1058,19 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
         while (head[g] != g) g = head[g] = head[head[g]];
         return g;
     };
-    for (const auto& [key, members] : slots) {
-        if (members.size() < kMinSlotWords) continue;
+    auto join = [&](const std::vector<std::size_t>& members) {
         for (std::size_t k = 1; k < members.size(); ++k) {
             const std::size_t a = find(members[0]);
             const std::size_t b = find(members[k]);
             if (a != b) head[std::max(a, b)] = std::min(a, b);  // the larger group leads
         }
-    }
+    };
+    for (const auto& [key, members] : slots)
+        if (members.size() >= kMinSlotWords) join(members);
+    for (const auto& [key, members] : acronyms)
+        if (members.size() >= kMinAcronyms) join(members);
+    for (const auto& [key, members] : quoted)
+        if (members.size() >= kMinQuoted) join(members);
     std::vector<Pattern> kept;
     std::vector<std::vector<std::uint32_t>> keptIds;
     std::vector<std::size_t> keptAt(groups.size());
@@ -1036,7 +1134,8 @@ struct PatternMiner::State {
 
 std::uint32_t PatternMiner::State::Add(std::string_view line) {
     ++lines;
-    const std::size_t head = TokenizeLine(line, tokens, tuning.gluedValues, tuning.lateStamps);
+    const std::size_t head =
+        TokenizeLine(line, tokens, tuning.gluedValues, tuning.lateStamps, tuning.constantNames);
     items.resize(tokens.size());
     std::uint64_t shape = 0x51ED27u;
     std::uint32_t prevEnd = 0;
@@ -1053,7 +1152,8 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         // The shape is the message's: the header never decides the pattern.  A pair's
         // word is part of it, as it may name the line's kind (Fork).
         const Item& it = items[k];
-        const bool pairWord = tuning.pairWords && k >= head + 2 && PairWordAt(items, k);
+        const bool pairWord =
+            tuning.pairWords && k >= head + 2 && PairWordAt(items, k, tuning.constantNames);
         shape = Mix(shape, IsConstant(it.kind) ? it.hash
                            : pairWord          ? HashToken(it.text, TokenKind::Word)
                                                : 7);
@@ -1079,12 +1179,13 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
     if (best >= 0) {
         Pattern& p = patterns[static_cast<std::size_t>(best)];
         id = p.id;
-        if (tuning.eitherWord || tuning.pairWords)
-            id = ForkId(p, aligner.Path(), message, tuning.eitherWord, tuning.pairWords, [&] {
-                idPattern.push_back(static_cast<std::uint32_t>(best));
-                idCount.push_back(0);
-                return static_cast<std::uint32_t>(idPattern.size() - 1);
-            });
+        if (tuning.eitherWord || tuning.labelWords || tuning.wordPlaces || tuning.pairWords)
+            id = ForkId(p, aligner.Path(), message, tuning.eitherWord, tuning.labelWords,
+                        tuning.wordPlaces, tuning.pairWords, tuning.constantNames, [&] {
+                            idPattern.push_back(static_cast<std::uint32_t>(best));
+                            idCount.push_back(0);
+                            return static_cast<std::uint32_t>(idPattern.size() - 1);
+                        });
         ++idCount[id];
         aligner.Merge(p.tokens, message);
         p.terms = TemplateTerms(p.tokens);
@@ -1098,7 +1199,8 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         Template t = NewTemplate(message);
         patterns.push_back({HeaderTemplate(items.data(), head), t, TemplateTerms(t), 1,
                             std::string(line.substr(prevEnd).substr(0, kMaxGap)), id, Fork{},
-                            tuning.pairWords ? PairWords(message) : std::vector<PairWord>{}});
+                            tuning.pairWords ? PairWords(message, tuning.constantNames)
+                                             : std::vector<PairWord>{}});
     } else {
         ++otherCount;
         return kOtherGroup;
@@ -1150,6 +1252,18 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.pairWords = value == 1;
         else if (name == "source" && value <= 1)
             tuning.sameSource = value == 1;
+        else if (name == "lead" && value <= 1)
+            tuning.leadWords = value == 1;
+        else if (name == "caps" && value <= 1)
+            tuning.capsWords = value == 1;
+        else if (name == "quoted" && value <= 1)
+            tuning.quotedWords = value == 1;
+        else if (name == "labels" && value <= 1)
+            tuning.labelWords = value == 1;
+        else if (name == "names" && value <= 1)
+            tuning.constantNames = value == 1;
+        else if (name == "places" && value <= 1)
+            tuning.wordPlaces = value == 1;
         else
             return false;
     }
@@ -1203,7 +1317,9 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         }
     }
     if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
-    if (state_->tuning.wordSlots) JoinWordSlots(groups, groupIds);
+    if (state_->tuning.wordSlots)
+        JoinWordSlots(groups, groupIds, state_->tuning.leadWords, state_->tuning.capsWords,
+                      state_->tuning.quotedWords);
 
     // A group's text: the header and the tokens; at `fork`'s place (when given) its
     // word `which` in place of the variable part.
@@ -1217,14 +1333,16 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             PatternToken& t = shown[k];
             // Only a token of the message can be the fork's word; asking that first keeps
             // k - 1 within the tokens.
-            const bool either = fork != nullptr && !fork->pair && k > head &&
+            const bool label = fork != nullptr && fork->label && k == head;
+            const bool either = fork != nullptr && !fork->pair && !fork->label && k > head &&
                                 k + 1 < shown.size() && shown[k - 1].hash == fork->before &&
                                 shown[k + 1].hash == fork->after && IsConstant(shown[k - 1].kind) &&
                                 IsConstant(shown[k + 1].kind);
-            const bool pair =
-                fork != nullptr && fork->pair && k >= head + 2 && IsSymbolByte(shown[k - 1], "=") &&
-                shown[k - 2].kind == TokenKind::Word && shown[k - 2].hash == fork->before;
-            if (t.kind == TokenKind::Variable && k > head && (either || pair)) {
+            const bool pair = fork != nullptr && fork->pair && k >= head + 2 &&
+                              IsSymbolByte(shown[k - 1], "=:") &&
+                              shown[k - 2].kind == TokenKind::Word &&
+                              shown[k - 2].hash == fork->before;
+            if (t.kind == TokenKind::Variable && (label || (k > head && (either || pair)))) {
                 t.kind = TokenKind::Word;
                 t.text = fork->text[which];
             }

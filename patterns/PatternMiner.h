@@ -60,11 +60,35 @@ struct PatternTuning {
     // word in a header of the same form) does not join the pattern when it lacks one of
     // the pattern's values or holds one the pattern lacks.
     bool sameSource = true;
+    // With wordSlots, also when that place is the message's first word and a bracket
+    // follows it ("boot (command 12)", "halt (command 14)", "wait (command 15)").
+    bool leadWords = true;
+    // With wordSlots, patterns alike but for one acronym in a place that takes five or
+    // more ("ACPI: DSDT (v1)", "ACPI: FADT (v1)", ...) are one group too.
+    bool capsWords = true;
+    // With wordSlots, patterns alike but for one word alone between quotes, whatever its
+    // case, are one group too ("state 'Active'" and "state 'Inactive'").
+    bool quotedWords = true;
+    // Lines that differ only by the name a message starts with and a colon follows
+    // ("getTasks: caller 7 ..." and "getRunningAppProcesses: caller 8 ..."), a word
+    // without digits, are two groups when each name holds two lines or more and no
+    // third name stands there, as with eitherWord.
+    bool labelWords = true;
+    // With pairWords, a constant's full name that a pair holds after a colon or an
+    // equals sign ("action: android.intent.action.SCREEN_ON") names a kind as a
+    // lower-case word does.
+    bool constantNames = true;
+    // Lines that differ only by the lower-case word the message starts with ("disk limit
+    // not specified" and "vcpu limit not specified"; two words, as with eitherWord) or
+    // by a pair's key, a colon glued after it ("Total memory: 5 MB", "Total disk: 7 GB";
+    // up to three, as with pairWords), are a group for each word seen in two lines or
+    // more.
+    bool wordPlaces = true;
 };
 
 // Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct,
-// optional, slots, either, pairs, source; values numbers, 0 or 1) over `tuning`.  Returns false,
-// leaving `tuning` as it may be, on anything else.
+// optional, slots, either, pairs, source, lead, caps, quoted; values numbers, 0 or 1) over
+// `tuning`.  Returns false, leaving `tuning` as it may be, on anything else.
 bool ParsePatternTuning(std::string_view text, PatternTuning& tuning);
 
 // What the miner reports about one pattern.

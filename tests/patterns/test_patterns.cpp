@@ -310,6 +310,24 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
          {"VM Started (Lifecycle Event)", "VM Stopped (Lifecycle Event)",
           "VM Paused (Lifecycle Event)"},
          false},
+        {"NamesBeforeTheirDetails",
+         {"boot  (command 1901)", "wait  (command 1902)", "halt  (command 1903)"},
+         true},
+        {"WhatHappenedBeforeTheDetails",
+         {"started (pid 1901)", "stopped (pid 1902)", "killed (pid 1903)"},
+         false},
+        {"ManyAcronymsInOnePlace",
+         {"table DSDT (v1) at 0x1", "table FADT (v1) at 0x2", "table HPET (v1) at 0x3",
+          "table MADT (v1) at 0x4", "table SPCR (v1) at 0x5"},
+         true},
+        {"FewAcronymsInOnePlace",
+         {"request GET done in 3 ms", "request POST done in 4 ms", "request PUT done in 5 ms",
+          "request HEAD done in 6 ms"},
+         false},
+        {"ProtocolsAfterAValue",
+         {"open through proxy a.cn:5070 HTTPS", "open through proxy b.cn:5070 SOCKS5"},
+         false},
+        {"QuotedStates", {"icon now in state 'Active'", "icon now in state 'Inactive'"}, true},
     };
     for (const Case& c : cases) {
         PatternMiner miner;
@@ -318,12 +336,17 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
     }
 }
 
-// Two words that take turns in one place of a sentence, or up to three words a pair
-// holds, name kinds of line once each is seen twice; one word more, one seen once, truth
-// values or the rule switched off make it a value.
+// Two words that take turns in one place of a sentence, as the name a message starts
+// with or as its first word, or up to three words or constants' names a pair holds or
+// that are its key, name kinds of line once each is seen
+// twice; one word more, one seen once, truth values or the rule switched off make it a value.
 TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
     const std::string failed = "Failed {w} for user x from 10.0.0.{k} port 22";
     const std::string pair = "failure; rhost=10.0.0.{k} user={w}";
+    const std::string label = "{w}: caller 10{k} does not hold RIGHTS; limiting output";
+    const std::string named = "handle action: {w} from 10.0.0.{k}";
+    const std::string first = "{w} limit not specified for 10.0.0.{k}";
+    const std::string key = "Total {w}: 5{k} MB, used: 0.00 MB";
     struct Case {
         const char* name;
         const std::string& form;  // the line, with {w} the word and {k} the line's number
@@ -340,6 +363,30 @@ TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
         {"PairKinds", pair, {"root", "guest", "root", "test", "guest", "test", "root"}, 3},
         {"PairOfManyWords", pair, {"root", "guest", "test", "news", "root", "guest", "test"}, 1},
         {"PairOff", pair, {"root", "guest", "root", "guest"}, 1, "pairs=0"},
+        {"LabelKinds", label, {"getTasks", "get_apps", "getTasks", "get_apps"}, 2},
+        {"ThirdLabel", label, {"getTasks", "getApps", "getTasks", "getApps", "getAll"}, 1},
+        {"LabelsOff", label, {"getTasks", "getApps", "getTasks", "getApps"}, 1, "labels=0"},
+        {"ConstantNames",
+         named,
+         {"x.action.SCREEN_ON", "x.action.TIME_TICK", "x.action.SCREEN_ON", "x.action.TIME_TICK"},
+         2},
+        {"ClassNames",
+         named,
+         {"x.app.ScreenOn", "x.app.TimeTick", "x.app.ScreenOn", "x.app.TimeTick"},
+         1},
+        {"FirstWords", first, {"disk", "vcpu", "disk", "vcpu"}, 2},
+        {"ThirdFirstWord", first, {"disk", "vcpu", "disk", "vcpu", "cpu", "cpu"}, 1},
+        {"KeyWords", key, {"memory", "disk", "vcpu", "memory", "disk", "vcpu"}, 3},
+        {"FourthKeyWord",
+         key,
+         {"memory", "disk", "vcpu", "memory", "disk", "vcpu", "ram", "ram"},
+         1},
+        {"PlacesOff", key, {"memory", "disk", "memory", "disk"}, 1, "places=0"},
+        {"NamesOff",
+         named,
+         {"x.action.SCREEN_ON", "x.action.TIME_TICK", "x.action.SCREEN_ON", "x.action.TIME_TICK"},
+         1,
+         "names=0"},
     };
     for (const Case& c : cases) {
         PatternTuning tuning;
@@ -370,13 +417,15 @@ TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
     PatternTuning tuning;
     ASSERT_TRUE(ParsePatternTuning(
         "similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0,slots=0,either=0,pairs=0,"
-        "source=0",
+        "source=0,lead=0,caps=0,quoted=0,labels=0,names=0,places=0",
         tuning));
     EXPECT_EQ(tuning.similarityPercent, 65);
     EXPECT_EQ(tuning.wordCost, 8);
     EXPECT_FALSE(tuning.gluedValues || tuning.lateStamps || tuning.gluedPunctuation ||
                  tuning.optionalFields || tuning.wordSlots || tuning.eitherWord ||
-                 tuning.pairWords || tuning.sameSource);
+                 tuning.pairWords || tuning.sameSource || tuning.leadWords || tuning.capsWords ||
+                 tuning.quotedWords || tuning.labelWords || tuning.constantNames ||
+                 tuning.wordPlaces);
     for (const char* bad : {"similarity=101", "glued=2", "size=1", "glued", "glued=x", "glued="})
         EXPECT_FALSE(ParsePatternTuning(bad, tuning)) << bad;
 }
