@@ -45,7 +45,7 @@ ROOT = os.path.dirname(HERE)
 CHOICES = (("similarity", (70, 65, 75, 80)), ("wordcost", (12, 8, 10)), ("glued", (1, 0)), ("stamps", (1, 0)),
            ("punct", (1, 0)),
            ("optional", (1, 0)), ("slots", (1, 0)), ("either", (1, 0)), ("pairs", (1, 0)),
-           ("source", (1, 0)), ("lead", (1, 0)), ("caps", (1, 0)),
+           ("source", (1, 0)), ("caps", (1, 0)),
            ("quoted", (1, 0)), ("labels", (1, 0)),
            ("names", (1, 0)), ("places", (1, 0)))
 
@@ -297,8 +297,7 @@ in a place that takes three words or more are one group; `either`: lines alike b
 of only two lower-case words between words, each in two lines or more, are two groups;
 `pairs`: lines alike but for one of up to three lower-case words a key=value pair holds
 are a group each; `source`: a line whose header names another program than a pattern's
-joins it only without a value left out; `lead`: the message's first word counts for
-`slots` when a bracket follows it; `caps`: a place that takes five acronyms or more
+joins it only without a value left out; `caps`: a place that takes five acronyms or more
 counts for `slots`; `quoted`: a word alone between quotes counts for `slots` whatever its case,
 once two take its place; `labels`: two names a message starts with before a colon are two groups
 as with `either`; `names`: a constant's full name, `action: android.intent.action.SCREEN_ON`, counts

@@ -990,23 +990,13 @@ bool Acronym(std::string_view w) {
     return k == w.size();
 }
 
-// A word that says what happened rather than naming a thing: "started", "stopping".
-bool Participle(std::string_view w) {
-    auto ends = [&](std::string_view end) {
-        return w.size() > end.size() + 1 && w.substr(w.size() - end.size()) == end;
-    };
-    return ends("ed") || ends("ing");
-}
-
 // Joins the groups that are alike but for one word in one place, when that place takes
 // kMinSlotWords words or more ("removing chargen", "removing daytime", "removing echo"):
 // such a word names one thing of many that the message is about, not what happened,
 // which a few alternatives at most do ("session opened", "session closed").  Not the
 // message's first word, which names what the message is about ("tickTime set to <*>",
-// "klogd startup succeeded"), unless (with `leadWords`) a bracket follows it: a message
-// that is a name and its details in brackets ("boot (command 12)", "halt (command 14)")
-// is about the thing named, and the name is its value; but not a participle, which
-// says what happened ("started (pid 1)", "stopped (pid 2)").  Not a capitalised word, which
+// "klogd startup succeeded", "boot (command 12)" and "halt (command 14)"), unless it is
+// an acronym (below).  Not a capitalised word, which
 // names a kind ("VM Started", "POST"), unless (with `capsWords`) kMinAcronyms acronyms
 // or more take the place ("ACPI: DSDT (v1)", "ACPI: FADT (v1)", ...): a request's
 // methods, a few states or the protocols a connection goes through ("proxy a:5070 HTTPS",
@@ -1015,7 +1005,7 @@ bool Participle(std::string_view w) {
 // "state 'Inactive'"): a message quotes what it fills in.  The rest of the message must hold a word
 // or Chinese text, so that a message of one word is never a variable part alone.
 void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
-                   bool leadWords, bool capsWords, bool quotedWords) {
+                   bool capsWords, bool quotedWords) {
     constexpr std::size_t kMinSlotWords = 3;
     constexpr std::size_t kMinAcronyms = 5;
     constexpr std::size_t kMinQuoted = 2;
@@ -1038,18 +1028,18 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
             const std::size_t r = t.size() - 1 - k;
             after[r] = Mix(after[r + 1], IsConstant(t[r].kind) ? t[r].hash : 7);
         }
-        const bool lead = leadWords && t.size() > 2 && IsSymbolByte(t[1], "([{");
-        for (std::size_t p = lead ? 0 : 1; p < t.size(); ++p) {
-            if (t[p].kind != TokenKind::Word || (p == 0 && Participle(t[p].text))) continue;
+        for (std::size_t p = 0; p < t.size(); ++p) {
+            if (t[p].kind != TokenKind::Word) continue;
             const std::uint64_t key = Mix(Mix(Mix(before[p], p), after[p + 1]), t.size());
-            if (quotedWords && p > 0 && p + 1 < t.size() && t[p].gap.empty() &&
-                t[p + 1].gap.empty() && IsSymbolByte(t[p - 1], "'\"") &&
-                IsSymbolByte(t[p + 1], t[p - 1].text))
+            if (capsWords && Acronym(t[p].text))
+                acronyms[key].push_back(g);
+            else if (p == 0)
+                continue;
+            else if (quotedWords && p + 1 < t.size() && t[p].gap.empty() && t[p + 1].gap.empty() &&
+                     IsSymbolByte(t[p - 1], "'\"") && IsSymbolByte(t[p + 1], t[p - 1].text))
                 quoted[key].push_back(g);
             else if (!IsCapital(t[p].text[0]))
                 slots[key].push_back(g);
-            else if (capsWords && Acronym(t[p].text))
-                acronyms[key].push_back(g);
         }
     }
     std::vector<std::size_t> head(groups.size());
@@ -1252,8 +1242,6 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.pairWords = value == 1;
         else if (name == "source" && value <= 1)
             tuning.sameSource = value == 1;
-        else if (name == "lead" && value <= 1)
-            tuning.leadWords = value == 1;
         else if (name == "caps" && value <= 1)
             tuning.capsWords = value == 1;
         else if (name == "quoted" && value <= 1)
@@ -1318,8 +1306,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     }
     if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
     if (state_->tuning.wordSlots)
-        JoinWordSlots(groups, groupIds, state_->tuning.leadWords, state_->tuning.capsWords,
-                      state_->tuning.quotedWords);
+        JoinWordSlots(groups, groupIds, state_->tuning.capsWords, state_->tuning.quotedWords);
 
     // A group's text: the header and the tokens; at `fork`'s place (when given) its
     // word `which` in place of the variable part.

@@ -60,9 +60,6 @@ struct PatternTuning {
     // word in a header of the same form) does not join the pattern when it lacks one of
     // the pattern's values or holds one the pattern lacks.
     bool sameSource = true;
-    // With wordSlots, also when that place is the message's first word and a bracket
-    // follows it ("boot (command 12)", "halt (command 14)", "wait (command 15)").
-    bool leadWords = true;
     // With wordSlots, patterns alike but for one acronym in a place that takes five or
     // more ("ACPI: DSDT (v1)", "ACPI: FADT (v1)", ...) are one group too.
     bool capsWords = true;
@@ -87,7 +84,8 @@ struct PatternTuning {
 };
 
 // Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct,
-// optional, slots, either, pairs, source, lead, caps, quoted; values numbers, 0 or 1) over
+// optional, slots, either, pairs, source, caps, quoted, labels, names, places; values numbers, 0
+// or 1) over
 // `tuning`.  Returns false, leaving `tuning` as it may be, on anything else.
 bool ParsePatternTuning(std::string_view text, PatternTuning& tuning);
 

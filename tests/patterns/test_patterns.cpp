@@ -310,11 +310,8 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
          {"VM Started (Lifecycle Event)", "VM Stopped (Lifecycle Event)",
           "VM Paused (Lifecycle Event)"},
          false},
-        {"NamesBeforeTheirDetails",
+        {"FirstWordsBeforeTheirDetails",
          {"boot  (command 1901)", "wait  (command 1902)", "halt  (command 1903)"},
-         true},
-        {"WhatHappenedBeforeTheDetails",
-         {"started (pid 1901)", "stopped (pid 1902)", "killed (pid 1903)"},
          false},
         {"ManyAcronymsInOnePlace",
          {"table DSDT (v1) at 0x1", "table FADT (v1) at 0x2", "table HPET (v1) at 0x3",
@@ -417,15 +414,14 @@ TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
     PatternTuning tuning;
     ASSERT_TRUE(ParsePatternTuning(
         "similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0,slots=0,either=0,pairs=0,"
-        "source=0,lead=0,caps=0,quoted=0,labels=0,names=0,places=0",
+        "source=0,caps=0,quoted=0,labels=0,names=0,places=0",
         tuning));
     EXPECT_EQ(tuning.similarityPercent, 65);
     EXPECT_EQ(tuning.wordCost, 8);
     EXPECT_FALSE(tuning.gluedValues || tuning.lateStamps || tuning.gluedPunctuation ||
                  tuning.optionalFields || tuning.wordSlots || tuning.eitherWord ||
-                 tuning.pairWords || tuning.sameSource || tuning.leadWords || tuning.capsWords ||
-                 tuning.quotedWords || tuning.labelWords || tuning.constantNames ||
-                 tuning.wordPlaces);
+                 tuning.pairWords || tuning.sameSource || tuning.capsWords || tuning.quotedWords ||
+                 tuning.labelWords || tuning.constantNames || tuning.wordPlaces);
     for (const char* bad : {"similarity=101", "glued=2", "size=1", "glued", "glued=x", "glued="})
         EXPECT_FALSE(ParsePatternTuning(bad, tuning)) << bad;
 }
