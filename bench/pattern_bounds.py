@@ -17,6 +17,8 @@ import collections
 import os
 import subprocess
 
+from pattern_accuracy import assign  # also shows text as the logs' bytes (LC_ALL=C)
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 
@@ -27,14 +29,10 @@ EARLIER = {"Android": 0.780, "HPC": 0.733, "HealthApp": 0.891, "Mac": 0.900,
 
 def groups(exe, log):
     """The listing's patterns as sets of line numbers, with each one's text."""
-    env = dict(os.environ, LC_ALL="C")
-    assign = subprocess.run([exe, "patterns", "--assign", log], capture_output=True, env=env,
-                            check=True).stdout.decode("latin1").splitlines()
-    texts = subprocess.run([exe, "patterns", log], capture_output=True, env=env,
+    texts = subprocess.run([exe, "patterns", log], capture_output=True,
                            check=True).stdout.decode("latin1").splitlines()
     members = collections.defaultdict(set)
-    for line in assign:
-        number, rank = map(int, line.split("\t"))
+    for number, rank in assign(exe, log).items():
         members[rank].add(number)
     return {frozenset(lines): texts[rank - 1] for rank, lines in members.items()}
 

@@ -147,6 +147,15 @@ inline QByteArray ServiceListIni(const std::vector<TestService>& services) {
     return ini;
 }
 
+// An error catalogue of two codes of service A: 101 (连接错误, keyword KWA) and 102
+// (超时, keyword KWB).
+inline QByteArray TwoCodesErrorListIni() {
+    return Gbk(
+        QStringLiteral("[ERRORLIST]\r\n1=101\r\n2=102\r\n"
+                       "[ERROR_101]\r\n所属服务代码=A\r\n错误名称=连接错误\r\n日志关键字=KWA\r\n"
+                       "[ERROR_102]\r\n所属服务代码=A\r\n错误名称=超时\r\n日志关键字=KWB\r\n"));
+}
+
 // Lets every event that is queued now, or that those events queue, arrive.
 inline void DrainEvents() {
     for (int i = 0; i < 20; ++i) {

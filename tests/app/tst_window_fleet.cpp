@@ -43,12 +43,7 @@ private slots:
             QFile::encodeName(data.path() + "/").toStdString());
         TestDirs dirs;
         dirs.WriteProgramFile("ServiceList.ini", ServiceListIni({{"A", "甲服务", "Tau"}}));
-        dirs.WriteProgramFile(
-            "ErrorList.ini",
-            Gbk(QStringLiteral(
-                "[ERRORLIST]\r\n1=101\r\n2=102\r\n"
-                "[ERROR_101]\r\n所属服务代码=A\r\n错误名称=连接错误\r\n日志关键字=KWA\r\n"
-                "[ERROR_102]\r\n所属服务代码=A\r\n错误名称=超时\r\n日志关键字=KWB\r\n")));
+        dirs.WriteProgramFile("ErrorList.ini", TwoCodesErrorListIni());
         QFile serverIni(QFile::decodeName(dirs.ProgramDir().c_str()) + "Server.ini");
         QVERIFY(serverIni.open(QIODevice::Append));
         serverIni.write("[METRICS]\r\nUrl=" + QByteArray::fromStdString(server.Url()) +

@@ -64,12 +64,7 @@ struct TimelineWindow {
     TimelineWindow() {
         dirs.WriteProgramFile("ServiceList.ini",
                               ServiceListIni({{"A", "甲服务", "Tau"}, {"B", "乙服务", "Phi"}}));
-        dirs.WriteProgramFile(
-            "ErrorList.ini",
-            Gbk(QStringLiteral(
-                "[ERRORLIST]\r\n1=101\r\n2=102\r\n"
-                "[ERROR_101]\r\n所属服务代码=A\r\n错误名称=连接错误\r\n日志关键字=KWA\r\n"
-                "[ERROR_102]\r\n所属服务代码=A\r\n错误名称=超时\r\n日志关键字=KWB\r\n")));
+        dirs.WriteProgramFile("ErrorList.ini", TwoCodesErrorListIni());
         dirs.WriteLog("Tau20240102.log", TauLog());
         dirs.WriteLog("Phi20240102.log",
                       "[09:00:00.000] send failed\n[12:30:00.000] send failed again\n");
