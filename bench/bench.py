@@ -3,7 +3,7 @@
 grep and wc -l on the same file.
 
     bench/bench.py [--scan PATH] [--baseline PATH] [--shapes stamped,short,nearmiss]
-                   (more shapes: words,fragments,hex,gbktext; see make_bench_data.py)
+                   (more shapes: words,fragments,hex,gbktext,tokens; see make_bench_data.py)
                    [--size BYTES] [--keywords N] [--runs N] [--curve] [--no-grep]
                    [--check-big] [--grep] [--gz]
 

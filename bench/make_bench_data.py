@@ -2,7 +2,7 @@
 """Writes a deterministic benchmark log and a matching program directory.
 
     make_bench_data.py OUTDIR [--size BYTES] [--keywords N]
-                       [--shape stamped|short|nearmiss|words|fragments|hex|gbktext]
+                       [--shape stamped|short|nearmiss|words|fragments|hex|gbktext|tokens]
 
 OUTDIR/GW20261201.log   a GBK log of about BYTES bytes (default 1 GiB)
 OUTDIR/prog/            ServiceList.ini and ErrorList.ini: N keywords (default 100)
@@ -14,11 +14,11 @@ Shapes: "stamped" is a realistic application log of short stamped lines; "short"
 lines of 60 to 200 bytes, 15 % of them with GBK text, 1 % known errors and 0.5 %
 unknown ones, so the scan's cost per line and per finding shows; "nearmiss"
 has lines of 1 to 4 KB full of the beginnings of keywords that do not go on to the
-keyword, and keywords that share their first words.  "words", "fragments", "hex" and
-"gbktext" are short-line logs in the same proportions (plus 0.3 % near misses of the
-failure markers, such as "failover" or "failed.") that differ in what the ordinary text
-is made of, each with its own 100 keywords of 8 to 29 bytes: how often the engine's
-first-stage filter fires on ordinary text depends on that.
+keyword, and keywords that share their first words.  "words", "fragments", "hex",
+"gbktext" and "tokens" are short-line logs in the same proportions (plus 0.3 % near
+misses of the failure markers, such as "failover" or "failed.") that differ in what the
+ordinary text is made of, each with its own 100 keywords of 8 to 29 bytes: how often the
+engine's first-stage filter fires on ordinary text depends on that.
 """
 import argparse
 import os
@@ -125,8 +125,27 @@ def write_nearmiss_log(path, size, kws):
 LOGHUB = "/work/shared/realdata/loghub"
 GBK_PHRASES = CHINESE + ["订单已提交", "支付超时", "库存不足", "连接已断开", "重新加载配置", "任务调度开始",
                          "数据库连接池已满", "消息队列积压", "会话已过期", "校验通过", "文件已归档", "线程池扩容"]
-VOCAB_SHAPES = ["words", "fragments", "hex", "gbktext"]
+VOCAB_SHAPES = ["words", "fragments", "hex", "gbktext", "tokens"]
 NEAR = ["failover", "failure", "failed.", "failsafe", "FAILOVER", "failures"]
+
+
+def loghub_messages():
+    """The message part of each line of the loghub sample logs (after the first ': '
+    or '] ', which ends the time stamp and source in most of their formats), as its
+    printable ASCII tokens."""
+    out = []
+    for name in sorted(os.listdir(LOGHUB)):
+        if not name.endswith(".log"):
+            continue
+        with open(os.path.join(LOGHUB, name), "rb") as f:
+            for raw in f:
+                text = raw.decode("ascii", "replace")
+                cut = max(text.find(": "), text.find("] "))
+                tokens = [t for t in (text[cut + 2:] if cut >= 0 else text).split()
+                          if t.isascii() and t.isprintable() and len(t) <= 40]
+                if tokens:
+                    out.append(tokens)
+    return out
 
 
 def loghub_words():
@@ -166,6 +185,9 @@ def vocab_shape(shape, n):
     fragments: the ordinary words are pieces of the keywords (prefixes, suffixes,
                inner pieces), so the first letters of keywords are everywhere.
     hex:       hexadecimal ids and hashes between few words.
+    tokens:    the tokens of real log messages (numbers, ids, paths, punctuation) as
+               often as they occur there; the keywords are runs of two or three
+               tokens as they stand in those messages.
     gbktext:   most of each line is GBK text; the keywords stay ASCII, as the
                ripgrep taken for comparison reads only UTF-8 patterns."""
     if shape == "words":
@@ -181,6 +203,16 @@ def vocab_shape(shape, n):
                     for j in range(i + 3, min(len(w), i + 9) + 1):
                         pieces.add(w[i:j])
         return kws, sorted(pieces), 0.15
+    if shape == "tokens":
+        messages = loghub_messages()
+
+        def phrase(r):
+            tokens = r.choice(messages)
+            at = r.randrange(len(tokens))
+            return " ".join(tokens[at:at + r.choice([2, 3])])
+
+        kws = sized_keywords(n, 25, phrase)
+        return kws, [t for m in messages for t in m], 0.15
     if shape == "hex":
         rng = random.Random(23)
         kws = sized_keywords(n, 23, lambda r: "%s %s" % (r.choice(WORDS), r.choice(FAULTS)))
