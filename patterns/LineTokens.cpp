@@ -794,15 +794,41 @@ private:
         if (n < 2) return 0;
         const bool flag = IsSymbol(0, '-') || IsSymbol(0, '[') || IsSymbol(0, '(') ||
                           (t_[0].kind == TokenKind::Word && IsUpperWord(Text(0)));
-        if (t_[0].kind != TokenKind::Variable && !(flag && t_[1].kind == TokenKind::Variable))
+        // Chinese labels name the fields: "时间:2026-12-09 10:00:01 级别:信息 内容:".
+        const std::size_t first = t_[0].kind == TokenKind::Cjk ? Label(0) : 0;
+        const bool labelled = first != 0 && first < n && IsStampStart(first);
+        if (t_[0].kind != TokenKind::Variable && !(flag && t_[1].kind == TokenKind::Variable) &&
+            !labelled)
             return 0;
         bool level = false;
         bool host = false;
         bool pipes = false;  // fields end in "|": the message follows the last one
-        std::size_t i = 0;
-        std::size_t header = 0;
+        std::size_t i = labelled ? first : 0;
+        std::size_t header = i;
         while (i < n) {
             const LineToken& k = t_[i];
+            if (labelled && k.kind == TokenKind::Cjk) {
+                if (const std::size_t j = Label(i); j != 0) {
+                    // A label's value is a header field when it is a value, a level or
+                    // a short name before the next label; otherwise it is the message.
+                    const std::size_t run = j < n && t_[j].kind == TokenKind::Cjk ? CjkRun(j) : j;
+                    if (j < n && t_[j].kind == TokenKind::Variable) {
+                        i = header = j;
+                        continue;
+                    }
+                    if (!level && run == j + 2 && IsChineseLevel(line_.substr(t_[j].begin, 4))) {
+                        level = true;
+                        i = header = run;
+                        continue;
+                    }
+                    if (run > j && run <= j + 8 && run < n && t_[run].begin > t_[run - 1].end &&
+                        t_[run].kind == TokenKind::Cjk && Label(run) != 0) {
+                        i = header = run;
+                        continue;
+                    }
+                    return j;
+                }
+            }
             // A short Chinese field between pipes: "|设备管理|".
             if (pipes && k.kind == TokenKind::Cjk) {
                 const std::size_t run = CjkRun(i);
@@ -920,6 +946,28 @@ private:
     bool IsSymbol(std::size_t k, char c) const {
         return k < t_.size() && t_[k].kind == TokenKind::Symbol && t_[k].end - t_[k].begin == 1 &&
                line_[t_[k].begin] == c;
+    }
+    // One past a field's Chinese label at `k` (one to four characters) and its colon,
+    // ASCII or full-width; at the value when the colon is glued to it (":2026-12-09").
+    // 0 when there is none.
+    std::size_t Label(std::size_t k) const {
+        const std::size_t run = CjkRun(k);
+        if (run > k + 4 || run >= t_.size()) return 0;
+        const LineToken& c = t_[run];
+        if (c.begin != t_[run - 1].end) return 0;
+        if (IsSymbol(run, ':') || (c.kind == TokenKind::Symbol && c.end - c.begin == 2 &&
+                                   line_.substr(c.begin, 2) == "\xa3\xba"))  // ：
+            return run + 1;
+        if (c.kind == TokenKind::Variable && line_[c.begin] == ':') return run;
+        return 0;
+    }
+    // Whether `k` is a variable part that begins with a digit, after the label's colon
+    // if it holds it: a date or time.
+    bool IsStampStart(std::size_t k) const {
+        if (t_[k].kind != TokenKind::Variable) return false;
+        std::string_view w = Text(k);
+        if (!w.empty() && w[0] == ':') w.remove_prefix(1);
+        return !w.empty() && w[0] >= '0' && w[0] <= '9';
     }
     // One past the Chinese characters glued to each other from `k`.
     std::size_t CjkRun(std::size_t k) const {

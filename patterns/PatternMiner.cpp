@@ -422,6 +422,7 @@ struct Fork {
     bool pair = false;         // the place is the value of the pair whose key is `before`
     bool label = false;        // the place is the message's first word
     bool key = false;          // the place is a pair's key, a colon glued after it
+    bool run = false;          // the place is a run of Chinese characters in a sentence
     std::uint64_t before = 0;  // hashes of the words around the place (`after` 0 for a pair)
     std::uint64_t after = 0;
     std::size_t count = 0;  // words seen there
@@ -431,7 +432,13 @@ struct Fork {
 
     std::size_t Limit() const { return pair || key ? kMaxForkWords : kMaxEitherWords; }
     std::uint64_t Place() const {
-        return Mix(Mix(pair ? 0x9A1Bu : label ? 0x1ABEu : key ? 0x4E75u : 0xE17Eu, before), after);
+        return Mix(Mix(pair    ? 0x9A1Bu
+                       : label ? 0x1ABEu
+                       : key   ? 0x4E75u
+                       : run   ? 0x2C3Eu
+                               : 0xE17Eu,
+                       before),
+                   after);
     }
 };
 
@@ -529,6 +536,137 @@ std::vector<PairWord> PairWords(const std::vector<Item>& items, bool names) {
     return pairs;
 }
 
+// What stands after a run of Chinese characters that ends the message ("的连接已建立"
+// and "的连接被拒绝"), in place of a constant's hash.
+constexpr std::uint64_t kMessageEnd = 0xE4D0F3E55A6Eull;
+
+// Where a line differs from a pattern by Chinese characters alone, in one place of a
+// sentence: the characters on each side (either may have none) and the constants
+// around them (or the message's end after them).
+struct ChineseRun {
+    std::string pattern;
+    std::string line;
+    std::uint64_t before = 0;
+    std::uint64_t after = 0;
+};
+
+// Whether the aligner's path from `t` to `items` changes constants in one run of
+// Chinese characters only, after a constant that matches and before another one or the
+// message's end ("缓存未命中" and "缓存命中", "接口成功," and "接口超时,"), whatever values
+// differ elsewhere.  Characters that a variable part takes after its value are the
+// value's.
+bool OneChineseRun(const Template& t, const std::vector<Item>& items,
+                   const std::vector<std::uint8_t>& path, ChineseRun& run) {
+    enum class Last { None, Same, Value, Run };
+    Last last = Last::None;
+    std::size_t runs = 0;
+    bool closed = false;     // the run has a matching constant after it
+    std::uint64_t same = 0;  // the last constant that matched
+    std::size_t i = 0;
+    std::size_t j = 0;
+    for (auto it = path.rbegin(); it != path.rend(); ++it) {
+        const bool up = *it == Aligner::Up;
+        const bool left = *it == Aligner::Left;
+        const PatternToken* a = left ? nullptr : &t[i];
+        const Item* b = up ? nullptr : &items[j];
+        if (!up) ++j;
+        if (!left) ++i;
+        const bool aCjk = a != nullptr && a->kind == TokenKind::Cjk;
+        const bool bCjk = b != nullptr && b->kind == TokenKind::Cjk;
+        if (a != nullptr && b != nullptr && IsConstant(a->kind) && IsConstant(b->kind) &&
+            a->kind == b->kind && a->hash == b->hash) {
+            if (last == Last::Run) {
+                closed = true;
+                run.after = a->hash;
+            }
+            same = a->hash;
+            last = Last::Same;
+            continue;
+        }
+        const bool value = (a != nullptr && a->kind == TokenKind::Variable) ||
+                           (b != nullptr && b->kind == TokenKind::Variable) ||
+                           (left && bCjk && last == Last::Value);
+        if (value) {
+            if (last == Last::Run) return false;  // a run must end on a matching constant
+            last = Last::Value;
+            continue;
+        }
+        // Constants that differ: Chinese characters on both sides, or on the one side
+        // that has any here.
+        if ((a != nullptr && !aCjk) || (b != nullptr && !bCjk)) return false;
+        if (last != Last::Run) {
+            if (last != Last::Same || ++runs > 1) return false;
+            run.before = same;
+        }
+        if (a != nullptr) run.pattern += a->text;
+        if (b != nullptr) run.line += b->text;
+        last = Last::Run;
+    }
+    if (last == Last::Run) {
+        closed = true;
+        run.after = kMessageEnd;
+    }
+    return runs == 1 && closed && run.pattern != run.line;
+}
+
+// The Chinese characters a line holds at run fork `f` of `t`, along the aligner's path:
+// false when anything else stands there.
+bool RunAtFork(const Template& t, const std::vector<Item>& items,
+               const std::vector<std::uint8_t>& path, const Fork& f, std::string& run) {
+    auto atFork = [&](std::size_t i) {
+        return t[i].kind == TokenKind::Variable && i > 0 && IsConstant(t[i - 1].kind) &&
+               t[i - 1].hash == f.before &&
+               (i + 1 < t.size() ? IsConstant(t[i + 1].kind) && t[i + 1].hash == f.after
+                                 : f.after == kMessageEnd);
+    };
+    bool seen = false;
+    bool inFork = false;
+    std::size_t i = 0;
+    std::size_t j = 0;
+    for (auto it = path.rbegin(); it != path.rend(); ++it) {
+        if (*it == Aligner::Left) {
+            if (inFork) {
+                if (items[j].kind != TokenKind::Cjk) return false;
+                run += items[j].text;
+            }
+            ++j;
+            continue;
+        }
+        inFork = atFork(i);
+        if (inFork) {
+            if (seen) return false;
+            seen = true;
+            if (*it == Aligner::Diag) {
+                if (items[j].kind != TokenKind::Cjk) return false;
+                run += items[j].text;
+            }
+        }
+        ++i;
+        if (*it == Aligner::Diag) ++j;
+    }
+    return seen;
+}
+
+// The Chinese characters (none, or constants) that `t` holds between a constant with the
+// hash `before` and one with the hash `after` (or the end): false when no such place
+// holds only Chinese characters.
+bool RunTextAt(const Template& t, std::uint64_t before, std::uint64_t after, std::string& run) {
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        if (!IsConstant(t[k].kind) || t[k].hash != before) continue;
+        run.clear();
+        for (std::size_t e = k + 1; e <= t.size(); ++e) {
+            if (e == t.size()) {
+                if (after == kMessageEnd) return true;
+                break;
+            }
+            if (IsConstant(t[e].kind) && t[e].hash == after) return true;
+            if (t[e].kind != TokenKind::Cjk) break;
+            run += t[e].text;
+        }
+    }
+    return false;
+}
+
 // The id of the lines with `word` at fork `f`: a word seen there before keeps its id, a
 // new one gets one from `next` while the fork takes it, and one more widens the fork.
 template <typename NextId>
@@ -555,10 +693,22 @@ std::uint32_t ForkWordId(Fork& f, std::uint64_t word, std::string_view text, Nex
 // its ids); anything but a word there widens it for good.
 template <typename NextId>
 std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
-                     const std::vector<Item>& items, bool either, bool labels, bool places,
-                     bool pairs, bool names, NextId next) {
+                     const std::vector<Item>& items, const PatternTuning& tuning, NextId next) {
+    const bool either = tuning.eitherWord;
+    const bool labels = tuning.labelWords;
+    const bool places = tuning.wordPlaces;
+    const bool pairs = tuning.pairWords;
+    const bool names = tuning.constantNames;
     Fork& f = p.fork;
     if (f.wide) return p.id;
+    if (f.on && f.run) {
+        std::string run;
+        if (!RunAtFork(p.tokens, items, path, f, run)) {
+            f.wide = true;
+            return p.id;
+        }
+        return ForkWordId(f, HashToken(run, TokenKind::Cjk), run, next);
+    }
     if (f.on && f.pair) {
         const Item* v = PairValue(items, f.before, names);
         if (v == nullptr || !KindValue(*v, names)) {
@@ -644,6 +794,20 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
                                          [](const PairWord& pw) { return pw.value == 0; }),
                           p.pairs.end());
             return p.id;
+        }
+    }
+    if (tuning.chineseRuns) {
+        ChineseRun run;
+        if (OneChineseRun(t, items, path, run)) {
+            f.on = true;
+            f.run = true;
+            f.before = run.before;
+            f.after = run.after;
+            f.words[0] = HashToken(run.pattern, TokenKind::Cjk);
+            f.text[0] = std::move(run.pattern);
+            f.ids[0] = p.id;
+            f.count = 1;
+            return ForkWordId(f, HashToken(run.line, TokenKind::Cjk), run.line, next);
         }
     }
     if (changed != 1 || changedAt + 1 >= t.size() || changedItem + 1 >= items.size()) return p.id;
@@ -793,6 +957,12 @@ bool IsSymbolByte(const PatternToken& t, std::string_view set) {
            set.find(t.text[0]) != std::string_view::npos;
 }
 
+// Chinese text's enumeration comma ("、", GBK A1 A2), which only ever separates the
+// items of a list ("口罩、苹果、洗衣液").
+bool IsListComma(const PatternToken& t) {
+    return t.kind == TokenKind::Symbol && t.text == "\xA1\xA2";
+}
+
 // Tokens of a list item that repeats the one before it, at most; and optional runs
 // that begin at one place, at most.
 constexpr std::size_t kMaxItemTokens = 6;
@@ -821,7 +991,8 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
         // A further value of a list, alone or after its separator.
         if (t[k].kind == TokenKind::Variable)
             ends[count++] = k + 1;
-        else if (IsSymbolByte(t[k], ",;/") && k + 1 < n && t[k + 1].kind == TokenKind::Variable)
+        else if ((IsSymbolByte(t[k], ",;/") || IsListComma(t[k])) && k + 1 < n &&
+                 t[k + 1].kind == TokenKind::Variable)
             ends[count++] = k + 2;
     }
     // A further item of a list whose items are alike: the tokens right before `k`
@@ -1169,13 +1340,13 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
     if (best >= 0) {
         Pattern& p = patterns[static_cast<std::size_t>(best)];
         id = p.id;
-        if (tuning.eitherWord || tuning.labelWords || tuning.wordPlaces || tuning.pairWords)
-            id = ForkId(p, aligner.Path(), message, tuning.eitherWord, tuning.labelWords,
-                        tuning.wordPlaces, tuning.pairWords, tuning.constantNames, [&] {
-                            idPattern.push_back(static_cast<std::uint32_t>(best));
-                            idCount.push_back(0);
-                            return static_cast<std::uint32_t>(idPattern.size() - 1);
-                        });
+        if (tuning.eitherWord || tuning.labelWords || tuning.wordPlaces || tuning.pairWords ||
+            tuning.chineseRuns)
+            id = ForkId(p, aligner.Path(), message, tuning, [&] {
+                idPattern.push_back(static_cast<std::uint32_t>(best));
+                idCount.push_back(0);
+                return static_cast<std::uint32_t>(idPattern.size() - 1);
+            });
         ++idCount[id];
         aligner.Merge(p.tokens, message);
         p.terms = TemplateTerms(p.tokens);
@@ -1252,6 +1423,8 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.constantNames = value == 1;
         else if (name == "places" && value <= 1)
             tuning.wordPlaces = value == 1;
+        else if (name == "runs" && value <= 1)
+            tuning.chineseRuns = value == 1;
         else
             return false;
     }
@@ -1321,10 +1494,12 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             // Only a token of the message can be the fork's word; asking that first keeps
             // k - 1 within the tokens.
             const bool label = fork != nullptr && fork->label && k == head;
-            const bool either = fork != nullptr && !fork->pair && !fork->label && k > head &&
-                                k + 1 < shown.size() && shown[k - 1].hash == fork->before &&
-                                shown[k + 1].hash == fork->after && IsConstant(shown[k - 1].kind) &&
-                                IsConstant(shown[k + 1].kind);
+            const bool last = k + 1 == shown.size();
+            const bool either =
+                fork != nullptr && !fork->pair && !fork->label && k > head &&
+                shown[k - 1].hash == fork->before && IsConstant(shown[k - 1].kind) &&
+                (last ? fork->run && fork->after == kMessageEnd
+                      : shown[k + 1].hash == fork->after && IsConstant(shown[k + 1].kind));
             const bool pair = fork != nullptr && fork->pair && k >= head + 2 &&
                               IsSymbolByte(shown[k - 1], "=:") &&
                               shown[k - 2].kind == TokenKind::Word &&
@@ -1383,6 +1558,21 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             if (f.wide) widePlaces.push_back(f.Place());
             for (std::size_t w = 0; w < f.count; ++w)
                 placeWords.emplace_back(f.Place(), f.words[w]);
+        }
+        // A run fork's place counts the Chinese text there of the group's other patterns
+        // too: patterns kept apart by their headers each saw only some of its texts.
+        for (std::uint32_t q : groupIds[k]) {
+            const Fork& f = state_->patterns[q].fork;
+            if (!f.on || !f.run) continue;
+            for (std::uint32_t r : groupIds[k]) {
+                const Pattern& other = state_->patterns[r];
+                if (other.fork.on && other.fork.Place() == f.Place()) continue;
+                std::string run;
+                if (RunTextAt(other.tokens, f.before, f.after, run))
+                    placeWords.emplace_back(f.Place(), HashToken(run, TokenKind::Cjk));
+                else
+                    widePlaces.push_back(f.Place());
+            }
         }
         std::sort(placeWords.begin(), placeWords.end());
         placeWords.erase(std::unique(placeWords.begin(), placeWords.end()), placeWords.end());

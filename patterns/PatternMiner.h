@@ -81,12 +81,17 @@ struct PatternTuning {
     // up to three, as with pairWords), are a group for each word seen in two lines or
     // more.
     bool wordPlaces = true;
+    // Lines that differ only by the Chinese characters in one place of a sentence, with
+    // the same text on either side ("缓存未命中" and "缓存命中", "接口成功" and "接口超时"),
+    // are two groups when each holds two lines or more and no third text stands there,
+    // as with eitherWord: names and places taken there are many.
+    bool chineseRuns = true;
 };
 
 // Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct,
-// optional, slots, either, pairs, source, caps, quoted, labels, names, places; values numbers, 0
-// or 1) over
-// `tuning`.  Returns false, leaving `tuning` as it may be, on anything else.
+// optional, slots, either, pairs, source, caps, quoted, labels, names, places, runs;
+// values numbers, 0 or 1) over `tuning`.  Returns false, leaving `tuning` as it may be,
+// on anything else.
 bool ParsePatternTuning(std::string_view text, PatternTuning& tuning);
 
 // What the miner reports about one pattern.

@@ -157,6 +157,14 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"WordWithColonWithoutLevel", "2026-12-01 10:00:01 Disk: almost full",
                    "2026-12-01 10:00:01"},
         HeaderCase{"ChineseMessage", "10:00:01 数据库: 连接失败", "10:00:01"},
+        // Chinese labels name the fields; the one whose value is the message ends them.
+        HeaderCase{"ChineseLabels",
+                   "时间:2026-12-09 00:00:02 级别:信息 内容:告警恢复：db-32 服务无响应",
+                   "时间:2026-12-09 00:00:02 级别:信息 内容:"},
+        HeaderCase{"ChineseLabelsFullWidth",
+                   "时间：2026-12-09 00:00:02 级别：错误 模块：订单中心 内容：订单123支付失败",
+                   "时间：2026-12-09 00:00:02 级别：错误 模块：订单中心 内容："},
+        HeaderCase{"ChineseLabelNotBeforeAStamp", "告警：db-32 服务无响应", ""},
         HeaderCase{"WordsBeforeASecondsStamp", "2599204 node-9 boot_cmd new 1074297378 1 Targeting",
                    "2599204 node-9 boot_cmd new 1074297378 1"},
         HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""},
@@ -325,18 +333,23 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
          {"open through proxy a.cn:5070 HTTPS", "open through proxy b.cn:5070 SOCKS5"},
          false},
         {"QuotedStates", {"icon now in state 'Active'", "icon now in state 'Inactive'"}, true},
+        {"ChineseListOfOneToThreeItems",
+         {"订单1已出库，包含商品：口罩、苹果", "订单2已出库，包含商品：纸巾、牛奶",
+          "订单3已出库，包含商品：雨伞", "订单4已出库，包含商品：面包、雨伞、牛奶",
+          "订单5已出库，包含商品：牛奶", "订单6已出库，包含商品：口罩、纸巾、苹果"},
+         true},
     };
     for (const Case& c : cases) {
         PatternMiner miner;
-        for (const std::string& line : c.lines) miner.Add(line);
+        for (const std::string& line : c.lines) miner.Add(Gbk(line));
         EXPECT_EQ(miner.Ranked().size(), c.together ? 1u : c.lines.size()) << c.name;
     }
 }
 
-// Two words that take turns in one place of a sentence, as the name a message starts
-// with or as its first word, or up to three words or constants' names a pair holds or
-// that are its key, name kinds of line once each is seen
-// twice; one word more, one seen once, truth values or the rule switched off make it a value.
+// Two words (or Chinese texts) that take turns in one place of a sentence, as the name a
+// message starts with or as its first word, or up to three words or constants' names a
+// pair holds or that are its key, name kinds of line once each is seen twice; one word
+// more, one seen once, truth values or the rule switched off make it a value.
 TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
     const std::string failed = "Failed {w} for user x from 10.0.0.{k} port 22";
     const std::string pair = "failure; rhost=10.0.0.{k} user={w}";
@@ -344,6 +357,10 @@ TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
     const std::string named = "handle action: {w} from 10.0.0.{k}";
     const std::string first = "{w} limit not specified for 10.0.0.{k}";
     const std::string key = "Total {w}: 5{k} MB, used: 0.00 MB";
+    const std::string cache = "缓存{w}命中，key=user:{k}";
+    const std::string call = "调用支付接口{w},耗时:{k}ms";
+    const std::string login = "用户{w}登录成功，IP：10.0.0.{k}";
+    const std::string ending = "审批单{k}已由系统处理完毕：{w}";
     struct Case {
         const char* name;
         const std::string& form;  // the line, with {w} the word and {k} the line's number
@@ -379,6 +396,12 @@ TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
          {"memory", "disk", "vcpu", "memory", "disk", "vcpu", "ram", "ram"},
          1},
         {"PlacesOff", key, {"memory", "disk", "memory", "disk"}, 1, "places=0"},
+        {"ChineseTextInOnePlace", cache, {"未", "", "未", ""}, 2},
+        {"ChineseOutcomes", call, {"成功", "超时", "成功", "超时", "成功"}, 2},
+        {"ChineseNames", login, {"王伟", "李娜", "王伟", "张强", "李娜"}, 1},
+        {"ChineseRunsOff", cache, {"未", "", "未", ""}, 1, "runs=0"},
+        {"ChineseEndings", ending, {"已通过", "已驳回", "已通过", "已驳回"}, 2},
+        {"ChineseNamesAtTheEnd", ending, {"王伟", "李娜", "张强", "王伟", "李娜"}, 1},
         {"NamesOff",
          named,
          {"x.action.SCREEN_ON", "x.action.TIME_TICK", "x.action.SCREEN_ON", "x.action.TIME_TICK"},
@@ -394,7 +417,7 @@ TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
             std::string line = c.form;
             line.replace(line.find("{w}"), 3, c.words[k]);
             line.replace(line.find("{k}"), 3, std::to_string(k));
-            ids.push_back(miner.Add(line));
+            ids.push_back(miner.Add(Gbk(line)));
         }
         const std::vector<PatternGroup> ranked = miner.Ranked();
         ASSERT_EQ(ranked.size(), c.groups) << c.name;
@@ -414,14 +437,15 @@ TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
     PatternTuning tuning;
     ASSERT_TRUE(ParsePatternTuning(
         "similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0,slots=0,either=0,pairs=0,"
-        "source=0,caps=0,quoted=0,labels=0,names=0,places=0",
+        "source=0,caps=0,quoted=0,labels=0,names=0,places=0,runs=0",
         tuning));
     EXPECT_EQ(tuning.similarityPercent, 65);
     EXPECT_EQ(tuning.wordCost, 8);
     EXPECT_FALSE(tuning.gluedValues || tuning.lateStamps || tuning.gluedPunctuation ||
                  tuning.optionalFields || tuning.wordSlots || tuning.eitherWord ||
                  tuning.pairWords || tuning.sameSource || tuning.capsWords || tuning.quotedWords ||
-                 tuning.labelWords || tuning.constantNames || tuning.wordPlaces);
+                 tuning.labelWords || tuning.constantNames || tuning.wordPlaces ||
+                 tuning.chineseRuns);
     for (const char* bad : {"similarity=101", "glued=2", "size=1", "glued", "glued=x", "glued="})
         EXPECT_FALSE(ParsePatternTuning(bad, tuning)) << bad;
 }
