@@ -4,10 +4,10 @@ devices and network links) with its truth.
 
     bench/make_gbk_ops.py LOGFILE TRUTHFILE [--lines N] [--seed S]
 
-Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId").  28 messages, written
-before the miner's rules for Chinese text were tried on them, kept as logs the miner is
-not shaped on; one of three header forms by the seed (RFC 3339 with host and program,
-glog, a Chinese key:value header).  The output depends only on the arguments.
+Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId").  28 messages, among
+them texts that end a message in one of a few ways (的连接已建立, 的连接被拒绝); one of
+three header forms by the seed (RFC 3339 with host and program, glog, a Chinese
+key:value header).  The output depends only on the arguments.
 """
 import argparse
 import random

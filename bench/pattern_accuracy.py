@@ -213,11 +213,13 @@ def main():
         acc, events, patterns = accuracy(assign(a.exe, log), read_truth(truth))
         svc_rows.append((name + ".log", 4000, acc, events, patterns))
         generated.append((name, log, read_truth(truth)))
-    # Two more generators of Chinese messages: business messages (the miner's rules for
-    # Chinese text were shaped on them) and operations messages (written before those
-    # rules were tried on them and never looked at line by line: logs it has not seen).
+    # More generators of Chinese messages: business, operations and factory messages
+    # (the miner's rules for Chinese text were shaped on them, each written before it was
+    # looked at) and bank messages (written before the later rules and never looked at
+    # line by line: logs the miner has not seen).
     family_rows = []
-    for script, family in (("make_gbk_business.py", "business"), ("make_gbk_ops.py", "ops")):
+    for script, family in (("make_gbk_business.py", "business"), ("make_gbk_ops.py", "ops"),
+                           ("make_gbk_mes.py", "mes"), ("make_gbk_bank.py", "bank")):
         for seed in range(1, 7):
             name = "gbk-%s-seed%d" % (family, seed)
             log, truth = generated_log(script, name, 4000, seed)
@@ -255,11 +257,14 @@ def main():
     table.append("| **average of the service logs** | | | | **%.3f** |"
                  % statistics.mean(r[2] for r in svc_rows))
     for family, title in (("business", "Chinese business messages from "
-                           "`bench/make_gbk_business.py` (the Chinese-text rules were shaped "
-                           "on these):"),
+                           "`bench/make_gbk_business.py` (shaped on):"),
                           ("ops", "Chinese operations messages from `bench/make_gbk_ops.py` "
-                           "(not shaped on: written before the Chinese-text rules were tried "
-                           "on them):")):
+                           "(shaped on):"),
+                          ("mes", "Chinese factory messages from `bench/make_gbk_mes.py` "
+                           "(shaped on):"),
+                          ("bank", "Chinese bank messages from `bench/make_gbk_bank.py` (not "
+                           "shaped on: written before the later Chinese-text rules and never "
+                           "looked at line by line):")):
         table += ["", title, "", "| log | lines | true events | patterns | accuracy |",
                   "|---|---:|---:|---:|---:|"]
         chosen = [r for r in family_rows if r[0] == family]
@@ -311,9 +316,10 @@ c.corvane.X - ...` and bracketed `[2026-12-01 10:00:01.234][INFO][t] X: ...` hea
 The service logs come from `bench/make_gbk_services.py` (30 Chinese service messages with
 paths of Chinese folder and file names of random depth, drives, URLs with Chinese query
 text, Chinese dates and units, masked phone numbers, glued serials, pairs and quoted
-text; 4,000 lines each, one of four header forms per seed); the business and operations
-logs from `bench/make_gbk_business.py` and `bench/make_gbk_ops.py` (35 and 28 messages,
-4,000 lines each, one of three header forms per seed).  The loghub folder holds
+text; 4,000 lines each, one of four header forms per seed); the business, operations,
+factory and bank logs from `bench/make_gbk_business.py`, `bench/make_gbk_ops.py`,
+`bench/make_gbk_mes.py` and `bench/make_gbk_bank.py` (35, 28, 22 and 25 messages, 4,000
+lines each, one of three header forms per seed).  The loghub folder holds
 truths for eight of its sixteen logs; the other eight cannot be measured here.
 Each log is measured with `build/bin/corvane-scan patterns --assign LOG`; the speed with
 `build/bin/corvane-scan patterns bench/data/patterns/speed-1000000.log`, a log made by

@@ -423,6 +423,7 @@ struct Fork {
     bool label = false;        // the place is the message's first word
     bool key = false;          // the place is a pair's key, a colon glued after it
     bool run = false;          // the place is a run of Chinese characters in a sentence
+    bool suffix = false;       // of a run place: its texts' last two characters count
     std::uint64_t before = 0;  // hashes of the words around the place (`after` 0 for a pair)
     std::uint64_t after = 0;
     std::size_t count = 0;  // words seen there
@@ -460,6 +461,9 @@ struct Pattern {
     std::uint32_t id = 0;  // the id of its lines (but those of the fork's further words)
     Fork fork;
     std::vector<PairWord> pairs;  // of its first line, while no line held another word
+    // The ids of a run fork's further texts, given up when a third text showed its place
+    // to hold a value: their lines are the pattern's own.
+    std::vector<std::uint32_t> retired;
 };
 
 // Lines that each of a fork's words needs before Ranked shows them apart: a word seen
@@ -548,20 +552,43 @@ struct ChineseRun {
     std::string line;
     std::uint64_t before = 0;
     std::uint64_t after = 0;
+    bool ending = false;  // the run follows a value at once: only its ending counts
 };
 
 // Whether the aligner's path from `t` to `items` changes constants in one run of
 // Chinese characters only, after a constant that matches and before another one or the
 // message's end ("缓存未命中" and "缓存命中", "接口成功," and "接口超时,"), whatever values
-// differ elsewhere.  Characters that a variable part takes after its value are the
-// value's.
+// differ elsewhere; where several such runs differ, the one run that one side lacks
+// ("为合格" and "为不合格": a name is never missing, a negation may be).  Characters
+// that a variable part takes after its value, or that a value follows at once ("测试5"
+// and "包装8"), are the value's.
 bool OneChineseRun(const Template& t, const std::vector<Item>& items,
                    const std::vector<std::uint8_t>& path, ChineseRun& run) {
-    enum class Last { None, Same, Value, Run };
+    // Glued: a Chinese character that matched right after a value that holds Chinese
+    // characters, which may be the value's own ("报表<*>报" and "报表日产量报表"): one more
+    // that matches makes it a constant.
+    enum class Last { None, Same, Glued, Value, Run };
     Last last = Last::None;
-    std::size_t runs = 0;
-    bool closed = false;     // the run has a matching constant after it
-    std::uint64_t same = 0;  // the last constant that matched
+    ChineseRun current;
+    std::size_t runs = 0;     // runs between matching constants
+    std::size_t missing = 0;  // of them, runs one side lacks
+    ChineseRun lacked;
+    auto close = [&](std::uint64_t after) {
+        // After a value, one character of the pattern's may end the value ("技术部" and
+        // "研发中心"); a word of two or more tells what happened ("退出" and "登录").
+        if (current.ending && current.pattern.size() < 4) return;
+        ++runs;
+        current.after = after;
+        if (current.pattern.empty() || current.line.empty()) {
+            ++missing;
+            lacked = current;
+        }
+        if (runs == 1) run = current;
+    };
+    std::uint64_t same = 0;        // the last constant that matched
+    std::uint64_t valueAfter = 0;  // the constant that the value being read follows
+    bool valueAfterSame = false;   // whether one does
+    bool chineseValue = false;     // the value being read holds Chinese characters
     std::size_t i = 0;
     std::size_t j = 0;
     for (auto it = path.rbegin(); it != path.rend(); ++it) {
@@ -575,38 +602,47 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         const bool bCjk = b != nullptr && b->kind == TokenKind::Cjk;
         if (a != nullptr && b != nullptr && IsConstant(a->kind) && IsConstant(b->kind) &&
             a->kind == b->kind && a->hash == b->hash) {
-            if (last == Last::Run) {
-                closed = true;
-                run.after = a->hash;
-            }
+            if (last == Last::Run) close(a->hash);
             same = a->hash;
-            last = Last::Same;
+            last = last == Last::Value && chineseValue && aCjk ? Last::Glued : Last::Same;
             continue;
         }
         const bool value = (a != nullptr && a->kind == TokenKind::Variable) ||
                            (b != nullptr && b->kind == TokenKind::Variable) ||
                            (left && bCjk && last == Last::Value);
         if (value) {
-            if (last == Last::Run) return false;  // a run must end on a matching constant
-            last = Last::Value;
+            if (last != Last::Value) {
+                valueAfterSame = last == Last::Same;
+                valueAfter = same;
+                chineseValue = false;
+            }
+            chineseValue = chineseValue || aCjk || bCjk;
+            last = Last::Value;  // a run right before it was the value's
             continue;
         }
         // Constants that differ: Chinese characters on both sides, or on the one side
         // that has any here.
         if ((a != nullptr && !aCjk) || (b != nullptr && !bCjk)) return false;
         if (last != Last::Run) {
-            if (last != Last::Same || ++runs > 1) return false;
-            run.before = same;
+            // Right after a value, characters of the pattern's own that differ tell what
+            // happened to it ("用户<*>退出" and "用户张敏磊登录"): the place is the value
+            // and them, told apart by its ending.
+            const bool ending = last == Last::Value && valueAfterSame && a != nullptr;
+            if (last != Last::Same && !ending) {
+                last = Last::Value;  // after a value: the value's
+                continue;
+            }
+            current = ChineseRun{};
+            current.before = ending ? valueAfter : same;
+            current.ending = ending;
         }
-        if (a != nullptr) run.pattern += a->text;
-        if (b != nullptr) run.line += b->text;
+        if (a != nullptr) current.pattern += a->text;
+        if (b != nullptr) current.line += b->text;
         last = Last::Run;
     }
-    if (last == Last::Run) {
-        closed = true;
-        run.after = kMessageEnd;
-    }
-    return runs == 1 && closed && run.pattern != run.line;
+    if (last == Last::Run) close(kMessageEnd);
+    if (runs > 1 && missing == 1) run = lacked;
+    return (runs == 1 || missing == 1) && run.pattern != run.line;
 }
 
 // The Chinese characters a line holds at run fork `f` of `t`, along the aligner's path:
@@ -667,6 +703,38 @@ bool RunTextAt(const Template& t, std::uint64_t before, std::uint64_t after, std
     return false;
 }
 
+// The last two Chinese characters of a run's text (two bytes each), or all of it.
+std::string Ending(const std::string& text) {
+    constexpr std::size_t kEnding = 4;
+    return text.size() > kEnding ? text.substr(text.size() - kEnding) : text;
+}
+
+// Turns `p`'s run fork `f`, holding two texts with `third` coming, into a fork on their
+// last two characters when each text holds more than those and the three end in at most
+// two ways ("张强刚退出", "胡霞伟登录" and "徐军登录": a name glued before what
+// happened).  The lines of the second text become the pattern's own when it ends as the
+// first.
+bool ToEndings(Pattern& p, Fork& f, const std::string& third) {
+    if (f.count != 2) return false;
+    auto longer = [](const std::string& text) { return text.size() > Ending(text).size(); };
+    if (!longer(f.text[0]) || !longer(f.text[1]) || !longer(third)) return false;
+    const std::string first = Ending(f.text[0]);
+    const std::string second = Ending(f.text[1]);
+    const std::string last = Ending(third);
+    if (first != second && last != first && last != second) return false;
+    f.suffix = true;
+    f.words[0] = HashToken(first, TokenKind::Cjk);
+    f.text[0] = first;
+    if (second == first) {
+        p.retired.push_back(f.ids[1]);
+        f.count = 1;
+    } else {
+        f.words[1] = HashToken(second, TokenKind::Cjk);
+        f.text[1] = second;
+    }
+    return true;
+}
+
 // The id of the lines with `word` at fork `f`: a word seen there before keeps its id, a
 // new one gets one from `next` while the fork takes it, and one more widens the fork.
 template <typename NextId>
@@ -707,7 +775,25 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             f.wide = true;
             return p.id;
         }
-        return ForkWordId(f, HashToken(run, TokenKind::Cjk), run, next);
+        std::string text = f.suffix ? Ending(run) : run;
+        std::uint64_t word = HashToken(text, TokenKind::Cjk);
+        if (f.count >= f.Limit() &&
+            std::find(f.words, f.words + f.count, word) == f.words + f.count) {
+            if (!f.suffix && ToEndings(p, f, run)) {
+                text = Ending(run);
+                return ForkWordId(f, HashToken(text, TokenKind::Cjk), text, next);
+            }
+            // A third text: the place holds names or other values ("质检员周娟判定" and
+            // "质检员孙娜涛判定").  The fork is given up, so that one in another place
+            // ("为合格" and "为不合格", or "<*>退出" and "张敏磊登录" right after the
+            // names) can still be found, this line's first.
+            p.retired.insert(p.retired.end(), f.ids + 1, f.ids + f.count);
+            f.on = f.run = f.suffix = false;
+            f.count = 0;
+            // The line may still make a fork in another place: on below.
+        } else {
+            return ForkWordId(f, word, text, next);
+        }
     }
     if (f.on && f.pair) {
         const Item* v = PairValue(items, f.before, names);
@@ -801,8 +887,13 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         if (OneChineseRun(t, items, path, run)) {
             f.on = true;
             f.run = true;
+            f.suffix = run.ending;
             f.before = run.before;
             f.after = run.after;
+            if (run.ending) {
+                run.pattern = Ending(run.pattern);
+                run.line = Ending(run.line);
+            }
             f.words[0] = HashToken(run.pattern, TokenKind::Cjk);
             f.text[0] = std::move(run.pattern);
             f.ids[0] = p.id;
@@ -1358,10 +1449,16 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         idCount.push_back(1);
         index.Add(static_cast<std::uint32_t>(patterns.size()), terms);
         Template t = NewTemplate(message);
-        patterns.push_back({HeaderTemplate(items.data(), head), t, TemplateTerms(t), 1,
-                            std::string(line.substr(prevEnd).substr(0, kMaxGap)), id, Fork{},
-                            tuning.pairWords ? PairWords(message, tuning.constantNames)
-                                             : std::vector<PairWord>{}});
+        patterns.push_back(
+            {HeaderTemplate(items.data(), head),
+             t,
+             TemplateTerms(t),
+             1,
+             std::string(line.substr(prevEnd).substr(0, kMaxGap)),
+             id,
+             Fork{},
+             tuning.pairWords ? PairWords(message, tuning.constantNames) : std::vector<PairWord>{},
+             {}});
     } else {
         ++otherCount;
         return kOtherGroup;
@@ -1488,18 +1585,31 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         Template shown = g.header;
         shown.insert(shown.end(), g.tokens.begin(), g.tokens.end());
         const std::size_t head = g.header.size();
+        // Only a token of the message can be the fork's word; asking that first keeps
+        // k - 1 within the tokens.
+        auto atEither = [&](std::size_t k) {
+            return fork != nullptr && !fork->pair && !fork->label && k > head &&
+                   shown[k - 1].hash == fork->before && IsConstant(shown[k - 1].kind) &&
+                   (k + 1 == shown.size()
+                        ? fork->run && fork->after == kMessageEnd
+                        : shown[k + 1].hash == fork->after && IsConstant(shown[k + 1].kind));
+        };
+        if (fork != nullptr && fork->suffix) {
+            // The texts' common ending follows the value: "用户<*>登录".
+            for (std::size_t k = head + 1; k < shown.size(); ++k) {
+                if (shown[k].kind != TokenKind::Variable || !atEither(k)) continue;
+                PatternToken ending;
+                ending.kind = TokenKind::Cjk;
+                ending.text = fork->text[which];
+                shown.insert(shown.begin() + static_cast<std::ptrdiff_t>(k) + 1, ending);
+                break;
+            }
+        }
         bool afterVariable = false;
         for (std::size_t k = 0; k < shown.size(); ++k) {
             PatternToken& t = shown[k];
-            // Only a token of the message can be the fork's word; asking that first keeps
-            // k - 1 within the tokens.
             const bool label = fork != nullptr && fork->label && k == head;
-            const bool last = k + 1 == shown.size();
-            const bool either =
-                fork != nullptr && !fork->pair && !fork->label && k > head &&
-                shown[k - 1].hash == fork->before && IsConstant(shown[k - 1].kind) &&
-                (last ? fork->run && fork->after == kMessageEnd
-                      : shown[k + 1].hash == fork->after && IsConstant(shown[k + 1].kind));
+            const bool either = atEither(k);
             const bool pair = fork != nullptr && fork->pair && k >= head + 2 &&
                               IsSymbolByte(shown[k - 1], "=:") &&
                               shown[k - 2].kind == TokenKind::Word &&
@@ -1569,7 +1679,8 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
                 if (other.fork.on && other.fork.Place() == f.Place()) continue;
                 std::string run;
                 if (RunTextAt(other.tokens, f.before, f.after, run))
-                    placeWords.emplace_back(f.Place(), HashToken(run, TokenKind::Cjk));
+                    placeWords.emplace_back(
+                        f.Place(), HashToken(f.suffix ? Ending(run) : run, TokenKind::Cjk));
                 else
                     widePlaces.push_back(f.Place());
             }
@@ -1584,6 +1695,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             const Pattern& p = state_->patterns[q];
             const Fork& f = p.fork;
             out.ids.push_back(p.id);
+            out.ids.insert(out.ids.end(), p.retired.begin(), p.retired.end());
             const bool split = f.on && usable(f) && idCount[p.id] >= kMinForkLines;
             for (std::size_t w = 1; w < f.count; ++w) {
                 const std::uint32_t id = f.ids[w];

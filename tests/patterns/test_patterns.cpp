@@ -433,6 +433,53 @@ TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
     }
 }
 
+// Chinese values (names, departments) take turns before or glued to words that say
+// what happened: those words name the kinds, though the values differed first, and a
+// value's own last character does not.  Each line is given with its kind.
+TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> lines;
+    };
+    const std::vector<Case> cases = {
+        {"NegationAfterNames",
+         {{"质检员周娟判定批次B1为不合格", "no"},
+          {"质检员孙娜涛判定批次B2为不合格", "no"},
+          {"质检员谢秀磊判定批次B3为不合格", "no"},
+          {"质检员宋娟判定批次B4为合格", "yes"},
+          {"质检员梁磊判定批次B5为不合格", "no"},
+          {"质检员陈勇判定批次B6为合格", "yes"},
+          {"质检员马艳判定批次B7为合格", "yes"},
+          {"质检员徐强军判定批次B8为不合格", "no"}}},
+        {"VerbGluedToNames",
+         {{"用户黄洋平退出MES系统", "out"},
+          {"用户罗娟刚退出MES系统", "out"},
+          {"用户张敏磊登录MES系统", "in"},
+          {"用户吴静退出MES系统", "out"},
+          {"用户赵娟平退出MES系统", "out"},
+          {"用户郭静登录MES系统", "in"},
+          {"用户谢明伟登录MES系统", "in"}}},
+        {"DepartmentNames",
+         {{"ReportJob: 技术部报表导出失败：模板'库存清单3.xlsx'损坏", ""},
+          {"ReportJob: 市场部报表导出失败：模板'库存清单2.xlsx'损坏", ""},
+          {"ReportJob: 财务部报表导出失败：模板'库存清单1.xlsx'损坏", ""},
+          {"ReportJob: 采购部报表导出失败：模板'对账单7.xlsx'损坏", ""},
+          {"ReportJob: 研发中心报表导出失败：模板'库存清单10.xlsx'损坏", ""},
+          {"ReportJob: 研发中心报表导出失败：模板'工资条2.xlsx'损坏", ""}}},
+    };
+    for (const Case& c : cases) {
+        PatternMiner miner;
+        std::vector<std::uint32_t> ids;
+        for (const auto& [line, kind] : c.lines) ids.push_back(miner.Add(Gbk(line)));
+        std::uint32_t otherRank = 0;
+        const std::vector<std::uint32_t> ranks = RanksById(miner.Ranked(), otherRank);
+        for (std::size_t a = 0; a < ids.size(); ++a)
+            for (std::size_t b = 0; b < ids.size(); ++b)
+                EXPECT_EQ(ranks[ids[a]] == ranks[ids[b]], c.lines[a].second == c.lines[b].second)
+                    << c.name << " " << a << " " << b;
+    }
+}
+
 TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
     PatternTuning tuning;
     ASSERT_TRUE(ParsePatternTuning(
