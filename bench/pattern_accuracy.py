@@ -47,7 +47,7 @@ CHOICES = (("similarity", (70, 65, 75, 80)), ("wordcost", (12, 8, 10)), ("glued"
            ("optional", (1, 0)), ("slots", (1, 0)), ("either", (1, 0)), ("pairs", (1, 0)),
            ("source", (1, 0)), ("caps", (1, 0)),
            ("quoted", (1, 0)), ("labels", (1, 0)),
-           ("names", (1, 0)), ("places", (1, 0)), ("runs", (1, 0)))
+           ("names", (1, 0)), ("places", (1, 0)), ("runs", (1, 0)), ("again", (1, 0)))
 
 
 def settings():
@@ -346,7 +346,8 @@ as with `either`; `names`: a constant's full name, `action: android.intent.actio
 for `pairs` as a lower-case word does; `places`: the message's first word and a pair's key before its
 colon are places of `either`, a key taking up to three words; `runs`: lines alike but for
 the Chinese characters in one place of a sentence, `缓存命中` and `缓存未命中`, are two
-groups as with `either`).  For each loghub log, the settings tried are the default and
+groups as with `either`; `again`: the groups are compared once more, largest first, so
+that one made before a more general one formed can join it).  For each loghub log, the settings tried are the default and
 every setting
 that changes one choice; the one with the best mean accuracy over the other seven loghub
 logs and the six generated logs of the first and third tables (never left out) is

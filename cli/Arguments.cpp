@@ -95,7 +95,7 @@ const std::vector<Option>& Options() {
          false,
          {"the miner's tunable choices, as "
           "similarity=70,wordcost=12,glued=1,stamps=1,punct=1,optional=1,slots=1,either=1,"
-          "pairs=1,source=1,caps=1,quoted=1,labels=1,names=1,places=1,runs=1",
+          "pairs=1,source=1,caps=1,quoted=1,labels=1,names=1,places=1,runs=1,again=1",
           "(for bench/pattern_accuracy.py); patterns"},
          [](Arguments& a, std::string_view v) { a.tuning = std::string(v); }},
         {"--write",

@@ -1522,6 +1522,8 @@ bool ParsePatternTuning(std::string_view text, PatternTuning& tuning) {
             tuning.wordPlaces = value == 1;
         else if (name == "runs" && value <= 1)
             tuning.chineseRuns = value == 1;
+        else if (name == "again" && value <= 1)
+            tuning.regroup = value == 1;
         else
             return false;
     }
@@ -1573,6 +1575,47 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             groups.push_back(p);
             groupIds.push_back({id});
         }
+    }
+    if (state_->tuning.regroup) {
+        // A group that began before a more general one formed may fit it now ("客户<*>
+        // 登录失败：密码错误次数过多" before "客户<*>登录失败：<*>" had taken the other
+        // reasons): the groups are compared once more in the same way.
+        std::vector<std::size_t> byCount(groups.size());
+        for (std::size_t g = 0; g < byCount.size(); ++g) byCount[g] = g;
+        std::stable_sort(byCount.begin(), byCount.end(), [&](std::size_t a, std::size_t b) {
+            return groups[a].count > groups[b].count;
+        });
+        std::vector<Pattern> again;
+        std::vector<std::vector<std::uint32_t>> againIds;
+        CandidateIndex againIndex;
+        for (std::size_t g : byCount) {
+            Pattern& p = groups[g];
+            TemplateItems(p.tokens, items);
+            int best = BestMatch(again, againIndex, aligner, items, p.terms, candidates,
+                                 state_->tuning.similarityPercent);
+            if (best >= 0 && state_->tuning.sameSource) {
+                TemplateItems(p.header, headItems);
+                if (OtherSource(again[static_cast<std::size_t>(best)], headItems.data(),
+                                headItems.size(), aligner.Path(), items))
+                    best = -1;
+            }
+            if (best >= 0) {
+                Pattern& into = again[static_cast<std::size_t>(best)];
+                aligner.Merge(into.tokens, items);
+                into.terms = TemplateTerms(into.tokens);
+                TemplateItems(p.header, items);
+                MergeHeader(into.header, items.data(), items.size());
+                into.count += p.count;
+                std::vector<std::uint32_t>& ids = againIds[static_cast<std::size_t>(best)];
+                ids.insert(ids.end(), groupIds[g].begin(), groupIds[g].end());
+            } else {
+                againIndex.Add(static_cast<std::uint32_t>(again.size()), p.terms);
+                again.push_back(std::move(p));
+                againIds.push_back(std::move(groupIds[g]));
+            }
+        }
+        groups = std::move(again);
+        groupIds = std::move(againIds);
     }
     if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
     if (state_->tuning.wordSlots)

@@ -86,10 +86,13 @@ struct PatternTuning {
     // are two groups when each holds two lines or more and no third text stands there,
     // as with eitherWord: names and places taken there are many.
     bool chineseRuns = true;
+    // The groups that the patterns made are compared once more, the largest first, so
+    // that one which began before a more general one formed can join it.
+    bool regroup = true;
 };
 
 // Reads "name=value,name=value" (names: similarity, wordcost, glued, stamps, punct,
-// optional, slots, either, pairs, source, caps, quoted, labels, names, places, runs;
+// optional, slots, either, pairs, source, caps, quoted, labels, names, places, runs, again;
 // values numbers, 0 or 1) over `tuning`.  Returns false, leaving `tuning` as it may be,
 // on anything else.
 bool ParsePatternTuning(std::string_view text, PatternTuning& tuning);

@@ -333,6 +333,14 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
          {"open through proxy a.cn:5070 HTTPS", "open through proxy b.cn:5070 SOCKS5"},
          false},
         {"QuotedStates", {"icon now in state 'Active'", "icon now in state 'Inactive'"}, true},
+        // The first reason's lines form a group before the others make a general one.
+        {"ReasonsAfterNames",
+         {"客户郭娟杰登录失败：密码错误次数过多", "客户梁刚洋登录失败：密码错误次数过多",
+          "客户杨磊伟登录失败：密码错误次数过多", "客户陈秀明登录失败：账户已冻结",
+          "客户李超登录失败：密码错误次数过多", "客户杨磊登录失败：余额不足",
+          "客户李磊磊登录失败：账户已冻结", "客户高艳敏登录失败：超过日限额",
+          "客户胡霞登录失败：超过日限额", "客户王娜敏登录失败：超过日限额"},
+         true},
         {"ChineseListOfOneToThreeItems",
          {"订单1已出库，包含商品：口罩、苹果", "订单2已出库，包含商品：纸巾、牛奶",
           "订单3已出库，包含商品：雨伞", "订单4已出库，包含商品：面包、雨伞、牛奶",
@@ -484,7 +492,7 @@ TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
     PatternTuning tuning;
     ASSERT_TRUE(ParsePatternTuning(
         "similarity=65,wordcost=8,glued=0,stamps=0,punct=0,optional=0,slots=0,either=0,pairs=0,"
-        "source=0,caps=0,quoted=0,labels=0,names=0,places=0,runs=0",
+        "source=0,caps=0,quoted=0,labels=0,names=0,places=0,runs=0,again=0",
         tuning));
     EXPECT_EQ(tuning.similarityPercent, 65);
     EXPECT_EQ(tuning.wordCost, 8);
@@ -492,7 +500,7 @@ TEST(PatternTuningTest, ReadsNamedChoicesAndRefusesOthers) {
                  tuning.optionalFields || tuning.wordSlots || tuning.eitherWord ||
                  tuning.pairWords || tuning.sameSource || tuning.capsWords || tuning.quotedWords ||
                  tuning.labelWords || tuning.constantNames || tuning.wordPlaces ||
-                 tuning.chineseRuns);
+                 tuning.chineseRuns || tuning.regroup);
     for (const char* bad : {"similarity=101", "glued=2", "size=1", "glued", "glued=x", "glued="})
         EXPECT_FALSE(ParsePatternTuning(bad, tuning)) << bad;
 }
