@@ -3,10 +3,9 @@
 
     bench/make_gbk_bank.py LOGFILE TRUTHFILE [--lines N] [--seed S]
 
-Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId").  25 messages, written
-before the miner's later rules for Chinese text and never looked at line by line: logs
-the miner is not shaped on.  One of three header forms by the seed.  The output depends
-only on the arguments.
+Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId").  25 messages, among
+them names before reasons of Chinese text (客户<*>登录失败：<*>); one of three header
+forms by the seed.  The output depends only on the arguments.
 """
 import argparse
 import random

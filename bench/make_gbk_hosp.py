@@ -1,0 +1,114 @@
+#!/usr/bin/env python3
+"""A GBK log of a Chinese hospital information system with its truth.
+
+    bench/make_gbk_hosp.py LOGFILE TRUTHFILE [--lines N] [--seed S]
+
+Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId").  20 messages (names, departments and drugs of Chinese text),
+written to measure the miner on and not to shape it: no rule was made or tuned on them.
+One of three header forms by the seed.  The output depends only on the arguments.
+"""
+import argparse
+import random
+
+SURNAMES = list("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐")
+GIVEN = list("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚")
+DEPTS = ["内科", "外科", "儿科", "妇产科", "急诊科", "眼科", "口腔科", "皮肤科"]
+DRUGS = ["阿莫西林胶囊", "布洛芬缓释胶囊", "头孢克肟片", "葡萄糖注射液", "维生素C片"]
+EXAMS = ["血常规", "尿常规", "胸部CT", "心电图", "B超"]
+ROOMS = ["门诊楼3层", "住院部5楼", "医技楼1层"]
+
+
+def name(r):
+    return r.choice(SURNAMES) + "".join(r.choice(GIVEN) for _ in range(r.randint(1, 2)))
+
+
+V = {
+    "name": name,
+    "doc": name,
+    "pid": lambda r: "P%08d" % r.randint(0, 99999999),
+    "dept": lambda r: r.choice(DEPTS),
+    "drug": lambda r: r.choice(DRUGS),
+    "exam": lambda r: r.choice(EXAMS),
+    "room": lambda r: r.choice(ROOMS),
+    "n": lambda r: str(r.randint(1, 60)),
+    "fee": lambda r: "%d.%02d" % (r.randint(1, 9999), r.randint(0, 99)),
+    "bed": lambda r: "%d床" % r.randint(1, 60),
+    "rx": lambda r: "RX%d%05d" % (1209, r.randint(0, 99999)),
+    "ms": lambda r: str(r.randint(5, 4000)),
+    "queue": lambda r: "%s%03d" % (r.choice("ABCD"), r.randint(1, 300)),
+}
+
+TEMPLATES = [
+    ("INFO", "患者{name}（{pid}）挂号成功，科室：{dept}，医生：{doc}"),
+    ("INFO", "患者{name}（{pid}）取消挂号"),
+    ("INFO", "叫号{queue}，请到{room}{dept}就诊"),
+    ("INFO", "医生{doc}开具处方{rx}，药品{drug}，数量{n}"),
+    ("WARN", "处方{rx}审核不通过：剂量超出范围"),
+    ("INFO", "处方{rx}审核通过"),
+    ("INFO", "药房发药完成，处方{rx}"),
+    ("INFO", "检查申请已提交：{exam}，患者{pid}"),
+    ("INFO", "检查报告已出具：{exam}，患者{pid}"),
+    ("INFO", "收费成功，金额{fee}元，患者{pid}"),
+    ("WARN", "医保结算失败，患者{pid}，原因：参保状态异常"),
+    ("INFO", "医保结算成功，统筹支付{fee}元"),
+    ("INFO", "患者{pid}入院，床位{bed}，科室{dept}"),
+    ("INFO", "患者{pid}出院，住院{n}天"),
+    ("WARN", "库存预警：{drug}剩余{n}盒"),
+    ("ERROR", "LIS接口超时，耗时{ms}ms"),
+    ("ERROR", "PACS接口超时，耗时{ms}ms"),
+    ("INFO", "医生{doc}登录工作站"),
+    ("INFO", "医生{doc}退出工作站"),
+    ("INFO", "今日门诊量{n}人次，急诊{n}人次"),
+]
+
+
+def fill(r, message):
+    out, i = [], 0
+    while i < len(message):
+        if message[i] == "{":
+            j = message.index("}", i)
+            out.append(V[message[i + 1:j]](r))
+            i = j + 1
+        else:
+            out.append(message[i])
+            i += 1
+    return "".join(out)
+
+
+def header(r, form, t, level):
+    ms = r.randint(0, 999)
+    hh, mm, ss = t // 3600 % 24, t // 60 % 60, t % 60
+    if form == 0:
+        return "%02d:%02d:%02d.%03d [%s] (HIS-%d) " % (hh, mm, ss, ms, level, r.randint(1, 4))
+    if form == 1:
+        return "2026年12月9日 %02d:%02d:%02d %s " % (hh, mm, ss, {"INFO": "信息", "WARN": "警告", "ERROR": "错误"}[level])
+    return "2026-12-09 %02d:%02d:%02d.%03d %s his.%s - " % (hh, mm, ss, ms, level, r.choice(["reg", "pharmacy", "billing"]))
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("log")
+    ap.add_argument("truth")
+    ap.add_argument("--lines", type=int, default=4000)
+    ap.add_argument("--seed", type=int, default=1)
+    a = ap.parse_args()
+    r = random.Random(a.seed)
+    form = a.seed % 3
+    order = list(range(len(TEMPLATES)))
+    r.shuffle(order)
+    weights = [0.0] * len(TEMPLATES)
+    for rank, k in enumerate(order):
+        weights[k] = 1.0 / (rank + 1) ** 0.7
+    t = 8 * 3600
+    with open(a.log, "wb") as log, open(a.truth, "w", encoding="ascii") as truth:
+        truth.write("LineId,EventId\n")
+        for n in range(1, a.lines + 1):
+            k = r.choices(range(len(TEMPLATES)), weights)[0]
+            level, message = TEMPLATES[k]
+            t += r.choice([0, 1, 2])
+            log.write((header(r, form, t, level) + fill(r, message)).encode("gbk") + b"\r\n")
+            truth.write("%d,H%d\n" % (n, k + 1))
+
+
+if __name__ == "__main__":
+    main()
