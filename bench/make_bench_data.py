@@ -129,11 +129,9 @@ VOCAB_SHAPES = ["words", "fragments", "hex", "gbktext", "tokens"]
 NEAR = ["failover", "failure", "failed.", "failsafe", "FAILOVER", "failures"]
 
 
-def loghub_messages():
-    """The message part of each line of the loghub sample logs (after the first ': '
-    or '] ', which ends the time stamp and source in most of their formats), as its
-    printable ASCII tokens."""
-    out = []
+def loghub_message_texts():
+    """The message part of each line of the loghub sample logs: after the first ': ' or
+    '] ', which ends the time stamp and source in most of their formats."""
     for name in sorted(os.listdir(LOGHUB)):
         if not name.endswith(".log"):
             continue
@@ -141,28 +139,27 @@ def loghub_messages():
             for raw in f:
                 text = raw.decode("ascii", "replace")
                 cut = max(text.find(": "), text.find("] "))
-                tokens = [t for t in (text[cut + 2:] if cut >= 0 else text).split()
-                          if t.isascii() and t.isprintable() and len(t) <= 40]
-                if tokens:
-                    out.append(tokens)
+                yield text[cut + 2:] if cut >= 0 else text
+
+
+def loghub_messages():
+    """The loghub messages, each as its printable ASCII tokens."""
+    out = []
+    for text in loghub_message_texts():
+        tokens = [t for t in text.split() if t.isascii() and t.isprintable() and len(t) <= 40]
+        if tokens:
+            out.append(tokens)
     return out
 
 
 def loghub_words():
-    """Words of the message part of the loghub sample logs (after the first ': '
-    or '] ', which ends the time stamp and source in most of their formats)."""
+    """The words of the loghub messages, each once, in order of first appearance."""
     seen, out = set(), []
-    for name in sorted(os.listdir(LOGHUB)):
-        if not name.endswith(".log"):
-            continue
-        with open(os.path.join(LOGHUB, name), "rb") as f:
-            for raw in f:
-                text = raw.decode("ascii", "replace")
-                cut = max(text.find(": "), text.find("] "))
-                for w in re.findall(r"[A-Za-z][a-z]{1,13}", text[cut + 2:] if cut >= 0 else text):
-                    if w not in seen:
-                        seen.add(w)
-                        out.append(w)
+    for text in loghub_message_texts():
+        for w in re.findall(r"[A-Za-z][a-z]{1,13}", text):
+            if w not in seen:
+                seen.add(w)
+                out.append(w)
     return out
 
 

@@ -10,8 +10,8 @@ them alike but for the Chinese words that say what happened (缓存命中 and �
 接口成功 and 接口超时), lists of one to four goods joined by 、, and one of three header
 forms by the seed.  The output depends only on the arguments.
 """
-import argparse
-import random
+
+import gbk_messages
 
 SURNAMES = list("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐许韩冯邓曹彭曾肖田董袁潘")
 GIVEN = list("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚桂英华玉萍红鹏飞建国文辉力永健")
@@ -101,19 +101,6 @@ TEMPLATES = [
 ]
 
 
-def fill(r, message):
-    out, i = [], 0
-    while i < len(message):
-        if message[i] == "{":
-            j = message.index("}", i)
-            out.append(V[message[i + 1:j]](r))
-            i = j + 1
-        else:
-            out.append(message[i])
-            i += 1
-    return "".join(out)
-
-
 def header(r, form, t, level):
     ms = r.randint(0, 999)
     hh, mm, ss = t // 3600 % 24, t // 60 % 60, t % 60
@@ -128,30 +115,5 @@ def header(r, form, t, level):
     return "%02d:%02d:%02d.%03d %s %s : " % (hh, mm, ss, ms, level, r.choice(CLASSES))
 
 
-def main():
-    ap = argparse.ArgumentParser()
-    ap.add_argument("log")
-    ap.add_argument("truth")
-    ap.add_argument("--lines", type=int, default=4000)
-    ap.add_argument("--seed", type=int, default=1)
-    a = ap.parse_args()
-    r = random.Random(a.seed)
-    form = a.seed % 3
-    order = list(range(len(TEMPLATES)))
-    r.shuffle(order)
-    weights = [0.0] * len(TEMPLATES)
-    for rank, k in enumerate(order):
-        weights[k] = 1.0 / (rank + 1) ** 0.8
-    t = 9 * 3600
-    with open(a.log, "wb") as log, open(a.truth, "w", encoding="ascii") as truth:
-        truth.write("LineId,EventId\n")
-        for n in range(1, a.lines + 1):
-            k = r.choices(range(len(TEMPLATES)), weights)[0]
-            level, message = TEMPLATES[k]
-            t += r.choice([0, 0, 1, 2])
-            log.write((header(r, form, t, level) + fill(r, message)).encode("gbk") + b"\r\n")
-            truth.write("%d,B%d\n" % (n, k + 1))
-
-
 if __name__ == "__main__":
-    main()
+    gbk_messages.main(TEMPLATES, V, header, "B", 9 * 3600, steps=(0, 0, 1, 2), skew=0.8)

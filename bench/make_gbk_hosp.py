@@ -7,8 +7,8 @@ Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId").  20 messages (
 written to measure the miner on and not to shape it: no rule was made or tuned on them.
 One of three header forms by the seed.  The output depends only on the arguments.
 """
-import argparse
-import random
+
+import gbk_messages
 
 SURNAMES = list("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐")
 GIVEN = list("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚")
@@ -62,19 +62,6 @@ TEMPLATES = [
 ]
 
 
-def fill(r, message):
-    out, i = [], 0
-    while i < len(message):
-        if message[i] == "{":
-            j = message.index("}", i)
-            out.append(V[message[i + 1:j]](r))
-            i = j + 1
-        else:
-            out.append(message[i])
-            i += 1
-    return "".join(out)
-
-
 def header(r, form, t, level):
     ms = r.randint(0, 999)
     hh, mm, ss = t // 3600 % 24, t // 60 % 60, t % 60
@@ -85,30 +72,5 @@ def header(r, form, t, level):
     return "2026-12-09 %02d:%02d:%02d.%03d %s his.%s - " % (hh, mm, ss, ms, level, r.choice(["reg", "pharmacy", "billing"]))
 
 
-def main():
-    ap = argparse.ArgumentParser()
-    ap.add_argument("log")
-    ap.add_argument("truth")
-    ap.add_argument("--lines", type=int, default=4000)
-    ap.add_argument("--seed", type=int, default=1)
-    a = ap.parse_args()
-    r = random.Random(a.seed)
-    form = a.seed % 3
-    order = list(range(len(TEMPLATES)))
-    r.shuffle(order)
-    weights = [0.0] * len(TEMPLATES)
-    for rank, k in enumerate(order):
-        weights[k] = 1.0 / (rank + 1) ** 0.7
-    t = 8 * 3600
-    with open(a.log, "wb") as log, open(a.truth, "w", encoding="ascii") as truth:
-        truth.write("LineId,EventId\n")
-        for n in range(1, a.lines + 1):
-            k = r.choices(range(len(TEMPLATES)), weights)[0]
-            level, message = TEMPLATES[k]
-            t += r.choice([0, 1, 2])
-            log.write((header(r, form, t, level) + fill(r, message)).encode("gbk") + b"\r\n")
-            truth.write("%d,H%d\n" % (n, k + 1))
-
-
 if __name__ == "__main__":
-    main()
+    gbk_messages.main(TEMPLATES, V, header, "H", 8 * 3600)

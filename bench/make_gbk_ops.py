@@ -9,8 +9,8 @@ them texts that end a message in one of a few ways (的连接已建立, 的连�
 three header forms by the seed (RFC 3339 with host and program, glog, a Chinese
 key:value header).  The output depends only on the arguments.
 """
-import argparse
-import random
+
+import gbk_messages
 
 HOSTS = ["web-%02d", "db-%02d", "cache-%02d", "mq-%02d", "gw-%02d"]
 PROCS = ["nginx", "mysqld", "redis-server", "java", "python3", "kafka", "etcd"]
@@ -83,19 +83,6 @@ TEMPLATES = [
 ]
 
 
-def fill(r, message):
-    out, i = [], 0
-    while i < len(message):
-        if message[i] == "{":
-            j = message.index("}", i)
-            out.append(V[message[i + 1:j]](r))
-            i = j + 1
-        else:
-            out.append(message[i])
-            i += 1
-    return "".join(out)
-
-
 def header(r, form, t, level):
     ms = r.randint(0, 999)
     hh, mm, ss = t // 3600 % 24, t // 60 % 60, t % 60
@@ -109,30 +96,5 @@ def header(r, form, t, level):
     return "时间:2026-12-09 %02d:%02d:%02d 级别:%s 内容:" % (hh, mm, ss, level)
 
 
-def main():
-    ap = argparse.ArgumentParser()
-    ap.add_argument("log")
-    ap.add_argument("truth")
-    ap.add_argument("--lines", type=int, default=4000)
-    ap.add_argument("--seed", type=int, default=1)
-    a = ap.parse_args()
-    r = random.Random(a.seed)
-    form = a.seed % 3
-    order = list(range(len(TEMPLATES)))
-    r.shuffle(order)
-    weights = [0.0] * len(TEMPLATES)
-    for rank, k in enumerate(order):
-        weights[k] = 1.0 / (rank + 1) ** 0.6
-    t = 0
-    with open(a.log, "wb") as log, open(a.truth, "w", encoding="ascii") as truth:
-        truth.write("LineId,EventId\n")
-        for n in range(1, a.lines + 1):
-            k = r.choices(range(len(TEMPLATES)), weights)[0]
-            level, message = TEMPLATES[k]
-            t += r.choice([0, 1, 3])
-            log.write((header(r, form, t, level) + fill(r, message)).encode("gbk") + b"\r\n")
-            truth.write("%d,O%d\n" % (n, k + 1))
-
-
 if __name__ == "__main__":
-    main()
+    gbk_messages.main(TEMPLATES, V, header, "O", 0, steps=(0, 1, 3), skew=0.6)

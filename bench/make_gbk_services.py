@@ -15,8 +15,7 @@ units, Chinese dates, masked phone numbers, order and serial numbers glued to Ch
 words, key=value pairs, bracketed ids and quoted texts that vary.  The output depends
 only on the arguments.
 """
-import argparse
-import random
+import gbk_messages
 
 SURNAMES = list("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐许韩冯邓曹彭曾肖田董袁潘于蒋蔡余杜叶程苏魏吕丁任沈姚")
 DOUBLE = ["欧阳", "司马", "诸葛", "上官", "东方"]
@@ -126,20 +125,6 @@ TEMPLATES = [
 ]
 
 
-def fill(r, message):
-    out = []
-    i = 0
-    while i < len(message):
-        if message[i] == "{":
-            j = message.index("}", i)
-            out.append(V[message[i + 1:j]](r))
-            i = j + 1
-        else:
-            out.append(message[i])
-            i += 1
-    return "".join(out)
-
-
 def header(r, form, t, level, service):
     ms = r.randint(0, 999)
     hh, mm, ss = t // 3600 % 24, t // 60 % 60, t % 60
@@ -153,31 +138,5 @@ def header(r, form, t, level, service):
     return "[%02d:%02d:%02d][%s][%s] " % (hh, mm, ss, level, service)
 
 
-def main():
-    ap = argparse.ArgumentParser()
-    ap.add_argument("log")
-    ap.add_argument("truth")
-    ap.add_argument("--lines", type=int, default=4000)
-    ap.add_argument("--seed", type=int, default=31)
-    a = ap.parse_args()
-    r = random.Random(a.seed)
-    form = a.seed % 4
-    order = list(range(len(TEMPLATES)))
-    r.shuffle(order)
-    weights = [0.0] * len(TEMPLATES)
-    for rank, k in enumerate(order):
-        weights[k] = 1.0 / (rank + 1) ** 0.7
-    t = 8 * 3600
-    with open(a.log, "wb") as log, open(a.truth, "w", encoding="ascii") as truth:
-        truth.write("LineId,EventId\n")
-        for n in range(1, a.lines + 1):
-            k = r.choices(range(len(TEMPLATES)), weights)[0]
-            level, service, message = TEMPLATES[k]
-            t += r.choice([0, 1, 2])
-            line = header(r, form, t, level, service) + fill(r, message)
-            log.write(line.encode("gbk") + b"\r\n")
-            truth.write("%d,S%d\n" % (n, k + 1))
-
-
 if __name__ == "__main__":
-    main()
+    gbk_messages.main(TEMPLATES, V, header, "S", 8 * 3600, forms=4, seed=31)

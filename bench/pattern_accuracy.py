@@ -94,38 +94,25 @@ def accuracy(predicted, truth):
     return right / len(truth), len(by_event), len(set(predicted.values()))
 
 
-def gbk_log(name, lines, style, seed):
-    d = os.path.join(HERE, "data", "patterns")
-    os.makedirs(d, exist_ok=True)
-    log = os.path.join(d, "%s.log" % name)
-    truth = os.path.join(d, "%s_truth.csv" % name)
-    if not os.path.exists(truth):
-        subprocess.run([sys.executable, os.path.join(HERE, "make_gbk_patterns.py"), log, truth,
-                        "--lines", str(lines), "--style", style, "--seed", str(seed)], check=True)
-    return log, truth
-
-
-def services_log(name, lines, seed):
-    d = os.path.join(HERE, "data", "patterns")
-    os.makedirs(d, exist_ok=True)
-    log = os.path.join(d, "%s.log" % name)
-    truth = os.path.join(d, "%s_truth.csv" % name)
-    if not os.path.exists(truth):
-        subprocess.run([sys.executable, os.path.join(HERE, "make_gbk_services.py"), log, truth,
-                        "--lines", str(lines), "--seed", str(seed)], check=True)
-    return log, truth
-
-
-def generated_log(script, name, lines, seed):
-    """A log and its truth from one of the other Chinese generators, made once."""
+def generated_log(script, name, lines, seed, *more):
+    """A log and its truth from one of the GBK generators (`more`: further arguments),
+    made once under bench/data/patterns."""
     d = os.path.join(HERE, "data", "patterns")
     os.makedirs(d, exist_ok=True)
     log = os.path.join(d, "%s.log" % name)
     truth = os.path.join(d, "%s_truth.csv" % name)
     if not os.path.exists(truth):
         subprocess.run([sys.executable, os.path.join(HERE, script), log, truth,
-                        "--lines", str(lines), "--seed", str(seed)], check=True)
+                        "--lines", str(lines), "--seed", str(seed), *more], check=True)
     return log, truth
+
+
+def gbk_log(name, lines, style, seed):
+    return generated_log("make_gbk_patterns.py", name, lines, seed, "--style", style)
+
+
+def services_log(name, lines, seed):
+    return generated_log("make_gbk_services.py", name, lines, seed)
 
 
 def leave_one_out(exe, logs, fixed):

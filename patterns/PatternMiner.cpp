@@ -1354,6 +1354,53 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
     ids = std::move(keptIds);
 }
 
+// Groups of patterns, each with the ids of its lines.
+struct Grouped {
+    std::vector<Pattern> groups;
+    std::vector<std::vector<std::uint32_t>> ids;
+};
+
+// `patterns` (with `ids`, the ids of each one's lines), in the order given, each joined to
+// the first earlier group it is similar to, or a group of its own.
+Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
+                     std::vector<std::vector<std::uint32_t>> ids, const PatternTuning& tuning) {
+    Grouped out;
+    CandidateIndex index;
+    Aligner aligner;
+    aligner.SetGluedSymbols(tuning.gluedPunctuation);
+    aligner.SetWordCost(tuning.wordCost);
+    std::vector<Item> items;
+    std::vector<Item> headItems;
+    std::vector<std::uint32_t> candidates;
+    for (std::size_t k = 0; k < patterns.size(); ++k) {
+        const Pattern& p = *patterns[k];
+        TemplateItems(p.tokens, items);
+        int best = BestMatch(out.groups, index, aligner, items, p.terms, candidates,
+                             tuning.similarityPercent);
+        if (best >= 0 && tuning.sameSource) {
+            TemplateItems(p.header, headItems);
+            if (OtherSource(out.groups[static_cast<std::size_t>(best)], headItems.data(),
+                            headItems.size(), aligner.Path(), items))
+                best = -1;
+        }
+        if (best >= 0) {
+            Pattern& g = out.groups[static_cast<std::size_t>(best)];
+            aligner.Merge(g.tokens, items);
+            g.terms = TemplateTerms(g.tokens);
+            TemplateItems(p.header, items);
+            MergeHeader(g.header, items.data(), items.size());
+            g.count += p.count;
+            std::vector<std::uint32_t>& joined = out.ids[static_cast<std::size_t>(best)];
+            joined.insert(joined.end(), ids[k].begin(), ids[k].end());
+        } else {
+            index.Add(static_cast<std::uint32_t>(out.groups.size()), p.terms);
+            out.groups.push_back(p);
+            out.ids.push_back(std::move(ids[k]));
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 struct PatternMiner::State {
@@ -1541,82 +1588,32 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
         return state_->patterns[a].count > state_->patterns[b].count;
     });
-    std::vector<Pattern> groups;
-    std::vector<std::vector<std::uint32_t>> groupIds;
-    CandidateIndex index;
-    Aligner aligner;
-    aligner.SetGluedSymbols(state_->tuning.gluedPunctuation);
-    aligner.SetWordCost(state_->tuning.wordCost);
-    std::vector<Item> items;
-    std::vector<Item> headItems;
-    std::vector<std::uint64_t> terms;
-    std::vector<std::uint32_t> candidates;
+    std::vector<const Pattern*> byCount;
+    std::vector<std::vector<std::uint32_t>> members;
     for (std::uint32_t id : order) {
-        const Pattern& p = state_->patterns[id];
-        TemplateItems(p.tokens, items);
-        int best = BestMatch(groups, index, aligner, items, p.terms, candidates,
-                             state_->tuning.similarityPercent);
-        if (best >= 0 && state_->tuning.sameSource) {
-            TemplateItems(p.header, headItems);
-            if (OtherSource(groups[static_cast<std::size_t>(best)], headItems.data(),
-                            headItems.size(), aligner.Path(), items))
-                best = -1;
-        }
-        if (best >= 0) {
-            Pattern& g = groups[static_cast<std::size_t>(best)];
-            aligner.Merge(g.tokens, items);
-            g.terms = TemplateTerms(g.tokens);
-            TemplateItems(p.header, items);
-            MergeHeader(g.header, items.data(), items.size());
-            g.count += p.count;
-            groupIds[static_cast<std::size_t>(best)].push_back(id);
-        } else {
-            index.Add(static_cast<std::uint32_t>(groups.size()), p.terms);
-            groups.push_back(p);
-            groupIds.push_back({id});
-        }
+        byCount.push_back(&state_->patterns[id]);
+        members.push_back({id});
     }
+    Grouped grouped = GroupSimilar(byCount, std::move(members), state_->tuning);
     if (state_->tuning.regroup) {
         // A group that began before a more general one formed may fit it now ("客户<*>
         // 登录失败：密码错误次数过多" before "客户<*>登录失败：<*>" had taken the other
         // reasons): the groups are compared once more in the same way.
-        std::vector<std::size_t> byCount(groups.size());
-        for (std::size_t g = 0; g < byCount.size(); ++g) byCount[g] = g;
-        std::stable_sort(byCount.begin(), byCount.end(), [&](std::size_t a, std::size_t b) {
-            return groups[a].count > groups[b].count;
+        std::vector<std::size_t> largest(grouped.groups.size());
+        for (std::size_t g = 0; g < largest.size(); ++g) largest[g] = g;
+        std::stable_sort(largest.begin(), largest.end(), [&](std::size_t a, std::size_t b) {
+            return grouped.groups[a].count > grouped.groups[b].count;
         });
-        std::vector<Pattern> again;
-        std::vector<std::vector<std::uint32_t>> againIds;
-        CandidateIndex againIndex;
-        for (std::size_t g : byCount) {
-            Pattern& p = groups[g];
-            TemplateItems(p.tokens, items);
-            int best = BestMatch(again, againIndex, aligner, items, p.terms, candidates,
-                                 state_->tuning.similarityPercent);
-            if (best >= 0 && state_->tuning.sameSource) {
-                TemplateItems(p.header, headItems);
-                if (OtherSource(again[static_cast<std::size_t>(best)], headItems.data(),
-                                headItems.size(), aligner.Path(), items))
-                    best = -1;
-            }
-            if (best >= 0) {
-                Pattern& into = again[static_cast<std::size_t>(best)];
-                aligner.Merge(into.tokens, items);
-                into.terms = TemplateTerms(into.tokens);
-                TemplateItems(p.header, items);
-                MergeHeader(into.header, items.data(), items.size());
-                into.count += p.count;
-                std::vector<std::uint32_t>& ids = againIds[static_cast<std::size_t>(best)];
-                ids.insert(ids.end(), groupIds[g].begin(), groupIds[g].end());
-            } else {
-                againIndex.Add(static_cast<std::uint32_t>(again.size()), p.terms);
-                again.push_back(std::move(p));
-                againIds.push_back(std::move(groupIds[g]));
-            }
+        byCount.clear();
+        for (std::size_t g : largest) {
+            byCount.push_back(&grouped.groups[g]);
+            members.push_back(std::move(grouped.ids[g]));
         }
-        groups = std::move(again);
-        groupIds = std::move(againIds);
+        Grouped again = GroupSimilar(byCount, std::move(members), state_->tuning);
+        grouped = std::move(again);
     }
+    std::vector<Pattern>& groups = grouped.groups;
+    std::vector<std::vector<std::uint32_t>>& groupIds = grouped.ids;
     if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
     if (state_->tuning.wordSlots)
         JoinWordSlots(groups, groupIds, state_->tuning.capsWords, state_->tuning.quotedWords);

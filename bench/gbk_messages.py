@@ -1,0 +1,52 @@
+"""What the generators of Chinese messages share (make_gbk_business.py and the others):
+filling a message's variables and writing a log with its truth.  Each generator gives
+its messages as (level, text) with variables written {name}, a function per variable, and
+its header forms; the output depends only on those and the arguments."""
+import argparse
+import random
+
+
+def fill(r, message, values):
+    """`message` with each {name} replaced by values[name](r), in order."""
+    out, i = [], 0
+    while i < len(message):
+        if message[i] == "{":
+            j = message.index("}", i)
+            out.append(values[message[i + 1:j]](r))
+            i = j + 1
+        else:
+            out.append(message[i])
+            i += 1
+    return "".join(out)
+
+
+def main(templates, values, header, event, start, steps=(0, 1, 2), skew=0.7, forms=3, seed=1):
+    """Reads LOGFILE TRUTHFILE [--lines N] [--seed S] (`seed` by default) and writes a GBK
+    log (CR LF) of messages drawn with Zipf-like weights in an order the seed shuffles,
+    each after the header form `seed % forms` at a time that starts at `start` seconds and
+    grows by one of `steps`, and its truth, CSV "LineId,EventId" with ids `event` and the
+    message's number.  A template is its fields and last its message; the header is
+    made by header(r, form, t, *fields)."""
+    ap = argparse.ArgumentParser()
+    ap.add_argument("log")
+    ap.add_argument("truth")
+    ap.add_argument("--lines", type=int, default=4000)
+    ap.add_argument("--seed", type=int, default=seed)
+    a = ap.parse_args()
+    r = random.Random(a.seed)
+    form = a.seed % forms
+    order = list(range(len(templates)))
+    r.shuffle(order)
+    weights = [0.0] * len(templates)
+    for rank, k in enumerate(order):
+        weights[k] = 1.0 / (rank + 1) ** skew
+    t = start
+    with open(a.log, "wb") as log, open(a.truth, "w", encoding="ascii") as truth:
+        truth.write("LineId,EventId\n")
+        for n in range(1, a.lines + 1):
+            k = r.choices(range(len(templates)), weights)[0]
+            *fields, message = templates[k]
+            t += r.choice(list(steps))
+            line = header(r, form, t, *fields) + fill(r, message, values)
+            log.write(line.encode("gbk") + b"\r\n")
+            truth.write("%d,%s%d\n" % (n, event, k + 1))
