@@ -202,13 +202,13 @@ def main():
         generated.append((name, log, read_truth(truth)))
     # More generators of Chinese messages, each written before the miner was run on it:
     # business, operations, factory and bank messages (the miner's rules for Chinese text
-    # were shaped on them) and public-service, game and hospital messages (no rule was
-    # made or tuned on them: logs the miner has not been shaped on).
+    # were shaped on them) and public-service, game, hospital and education messages (no
+    # rule was made or tuned on them: logs the miner has not been shaped on).
     family_rows = []
     for script, family in (("make_gbk_business.py", "business"), ("make_gbk_ops.py", "ops"),
                            ("make_gbk_mes.py", "mes"), ("make_gbk_bank.py", "bank"),
                            ("make_gbk_gov.py", "gov"), ("make_gbk_game.py", "game"),
-                           ("make_gbk_hosp.py", "hosp")):
+                           ("make_gbk_hosp.py", "hosp"), ("make_gbk_edu.py", "edu")):
         for seed in range(1, 7):
             name = "gbk-%s-seed%d" % (family, seed)
             log, truth = generated_log(script, name, 4000, seed)
@@ -258,6 +258,8 @@ def main():
                           ("game", "Chinese game-server messages from `bench/make_gbk_game.py` "
                            "(not shaped on):"),
                           ("hosp", "Chinese hospital messages from `bench/make_gbk_hosp.py` "
+                           "(not shaped on):"),
+                          ("edu", "Chinese education messages from `bench/make_gbk_edu.py` "
                            "(not shaped on):")):
         table += ["", title, "", "| log | lines | true events | patterns | accuracy |",
                   "|---|---:|---:|---:|---:|"]
@@ -310,13 +312,13 @@ c.corvane.X - ...` and bracketed `[2026-12-01 10:00:01.234][INFO][t] X: ...` hea
 The service logs come from `bench/make_gbk_services.py` (30 Chinese service messages with
 paths of Chinese folder and file names of random depth, drives, URLs with Chinese query
 text, Chinese dates and units, masked phone numbers, glued serials, pairs and quoted
-text; 4,000 lines each, one of four header forms per seed).  Seven more generators of
+text; 4,000 lines each, one of four header forms per seed).  Eight more generators of
 Chinese messages, 4,000 lines and one of three header forms per seed, were each written
 before the miner was run on them: business, operations, factory and bank messages
 (`bench/make_gbk_business.py`, `_ops`, `_mes`, `_bank`; 35, 28, 22 and 25 messages), on
-which the rules for Chinese text were shaped, and public-service, game and hospital
-messages (`bench/make_gbk_gov.py`, `_game`, `_hosp`; 20, 22 and 20 messages), on which no
-rule was made or tuned.  The loghub folder holds
+which the rules for Chinese text were shaped, and public-service, game, hospital and
+education messages (`bench/make_gbk_gov.py`, `_game`, `_hosp`, `_edu`; 20, 22, 20 and 18
+messages), on which no rule was made or tuned.  The loghub folder holds
 truths for eight of its sixteen logs; the other eight cannot be measured here.
 Each log is measured with `build/bin/corvane-scan patterns --assign LOG`; the speed with
 `build/bin/corvane-scan patterns bench/data/patterns/speed-1000000.log`, a log made by
