@@ -842,6 +842,13 @@ private:
                 i = header = i + 1;
                 continue;
             }
+            // A level between angle brackets: "<INFO>".
+            if (!level && IsSymbol(i, '<') && IsSymbol(i + 2, '>') &&
+                t_[i + 1].kind == TokenKind::Word && IsLevel(Text(i + 1))) {
+                level = true;
+                i = header = i + 3;
+                continue;
+            }
             if (IsSymbol(i, '[') || IsSymbol(i, '(')) {
                 const std::size_t j = Closing(i);
                 if (j == 0) break;

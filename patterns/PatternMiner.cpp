@@ -452,6 +452,35 @@ struct PairWord {
 // Pairs remembered per pattern, at most.
 constexpr std::size_t kMaxPairWords = 8;
 
+// What stands after a run of Chinese characters that ends the message ("的连接已建立"
+// and "的连接被拒绝"), in place of a constant's hash.
+constexpr std::uint64_t kMessageEnd = 0xE4D0F3E55A6Eull;
+
+// Where a line differs from a pattern by Chinese characters alone, in one place of a
+// sentence: the characters on each side (either may have none) and the constants
+// around them (or the message's end after them).
+struct ChineseRun {
+    std::string pattern;
+    std::string line;
+    std::uint64_t before = 0;
+    std::uint64_t after = 0;
+    bool ending = false;  // the run follows a value at once: only its ending counts
+};
+
+// Two places of Chinese text that differed in the first line that differed from a
+// pattern ("认购成功，客户王丽" and "赎回成功，客户梁平"), watched until one of them shows
+// a third text: that one holds values, and the other one, if it still holds two, is
+// where the pattern forks.
+struct TwoPlaces {
+    bool on = false;
+    ChineseRun place[2];
+    std::uint64_t seen[2][3] = {};
+    std::size_t count[2] = {};
+    // The id of the lines with the first or second text at each place ([0][0]: the
+    // pattern's own id), 0 while none came.
+    std::uint32_t ids[2][2] = {};
+};
+
 struct Pattern {
     Template header;  // the generalised header of its lines, shown before the tokens
     Template tokens;
@@ -464,6 +493,9 @@ struct Pattern {
     // The ids of a run fork's further texts, given up when a third text showed its place
     // to hold a value: their lines are the pattern's own.
     std::vector<std::uint32_t> retired;
+    TwoPlaces two;  // while no fork was made
+    // Further ids of the fork's words (id, word), given while two places were watched.
+    std::vector<std::pair<std::uint32_t, std::size_t>> aliases;
 };
 
 // Lines that each of a fork's words needs before Ranked shows them apart: a word seen
@@ -540,30 +572,17 @@ std::vector<PairWord> PairWords(const std::vector<Item>& items, bool names) {
     return pairs;
 }
 
-// What stands after a run of Chinese characters that ends the message ("的连接已建立"
-// and "的连接被拒绝"), in place of a constant's hash.
-constexpr std::uint64_t kMessageEnd = 0xE4D0F3E55A6Eull;
-
-// Where a line differs from a pattern by Chinese characters alone, in one place of a
-// sentence: the characters on each side (either may have none) and the constants
-// around them (or the message's end after them).
-struct ChineseRun {
-    std::string pattern;
-    std::string line;
-    std::uint64_t before = 0;
-    std::uint64_t after = 0;
-    bool ending = false;  // the run follows a value at once: only its ending counts
-};
-
 // Whether the aligner's path from `t` to `items` changes constants in one run of
 // Chinese characters only, after a constant that matches and before another one or the
 // message's end ("缓存未命中" and "缓存命中", "接口成功," and "接口超时,"), whatever values
 // differ elsewhere; where several such runs differ, the one run that one side lacks
-// ("为合格" and "为不合格": a name is never missing, a negation may be).  Characters
-// that a variable part takes after its value, or that a value follows at once ("测试5"
-// and "包装8"), are the value's.
+// ("为合格" and "为不合格": a name is never missing, a negation may be).  Where two differ
+// and neither is missing, `second` (when given) gets the second and false is returned;
+// otherwise it is left without a place (`after` 0).  Characters that a variable part
+// takes after its value, or that a value follows at once ("测试5" and "包装8"), are the
+// value's.
 bool OneChineseRun(const Template& t, const std::vector<Item>& items,
-                   const std::vector<std::uint8_t>& path, ChineseRun& run) {
+                   const std::vector<std::uint8_t>& path, ChineseRun& run, ChineseRun* second) {
     // Glued: a Chinese character that matched right after a value that holds Chinese
     // characters, which may be the value's own ("报表<*>报" and "报表日产量报表"): one more
     // that matches makes it a constant.
@@ -584,6 +603,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             lacked = current;
         }
         if (runs == 1) run = current;
+        if (runs == 2 && second != nullptr) *second = current;
     };
     std::uint64_t same = 0;        // the last constant that matched
     std::uint64_t valueAfter = 0;  // the constant that the value being read follows
@@ -642,6 +662,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     }
     if (last == Last::Run) close(kMessageEnd);
     if (runs > 1 && missing == 1) run = lacked;
+    if (second != nullptr && !(runs == 2 && missing == 0)) *second = ChineseRun{};
     return (runs == 1 || missing == 1) && run.pattern != run.line;
 }
 
@@ -759,6 +780,72 @@ std::uint32_t ForkWordId(Fork& f, std::uint64_t word, std::string_view text, Nex
 // "vcpu limit not specified", "Total memory: 5 MB" and "Total disk: 7 GB"), or only by
 // the word a pair of p's first line holds (with `pairs`), makes the fork (`next` gives
 // its ids); anything but a word there widens it for good.
+// A line that joins `p` while two places are watched (TwoPlaces): the texts it holds
+// there are counted, and once one place shows a third text, the pattern forks at the
+// other if that one holds only two.  Returns the line's id.
+template <typename NextId>
+std::uint32_t WatchTwoPlaces(Pattern& p, const std::vector<Item>& items,
+                             const std::vector<std::uint8_t>& path, NextId next) {
+    TwoPlaces& two = p.two;
+    std::string texts[2];
+    std::size_t index[2] = {0, 0};  // of the text at each place among those seen there
+    for (std::size_t k = 0; k < 2; ++k) {
+        Fork at;
+        at.before = two.place[k].before;
+        at.after = two.place[k].after;
+        if (!RunAtFork(p.tokens, items, path, at, texts[k])) {
+            two.on = false;  // a value of another kind there: the lines stay the pattern's
+            return p.id;
+        }
+        const std::uint64_t h = HashToken(texts[k], TokenKind::Cjk);
+        index[k] = static_cast<std::size_t>(std::find(two.seen[k], two.seen[k] + two.count[k], h) -
+                                            two.seen[k]);
+        if (index[k] == two.count[k] && two.count[k] < 3) two.seen[k][two.count[k]++] = h;
+    }
+    for (std::size_t k = 0; k < 2; ++k) {
+        if (index[k] < 2) continue;
+        // A third text at k: it holds values, and the pattern forks at the other place.
+        const std::size_t other = 1 - k;
+        two.on = false;
+        if (index[other] >= 2) return p.id;
+        Fork& f = p.fork;
+        f.on = f.run = true;
+        f.before = two.place[other].before;
+        f.after = two.place[other].after;
+        f.words[0] = two.seen[other][0];
+        f.text[0] = two.place[other].pattern;
+        f.ids[0] = p.id;
+        f.words[1] = two.seen[other][1];
+        f.text[1] = two.place[other].line;
+        f.count = 2;
+        // The ids lines got while watched: by their text at the fork's place.
+        f.ids[1] = 0;
+        for (std::size_t a = 0; a < 2; ++a) {
+            for (std::size_t b = 0; b < 2; ++b) {
+                const std::uint32_t id = two.ids[a][b];
+                const std::size_t word = other == 0 ? a : b;
+                if (id == 0 || id == p.id) continue;
+                if (word == 1) {
+                    p.retired.erase(std::remove(p.retired.begin(), p.retired.end(), id),
+                                    p.retired.end());
+                    if (f.ids[1] == 0)
+                        f.ids[1] = id;
+                    else
+                        p.aliases.emplace_back(id, 1);
+                }
+            }
+        }
+        if (f.ids[1] == 0) f.ids[1] = next();
+        return f.ids[index[other]];
+    }
+    std::uint32_t& id = two.ids[index[0]][index[1]];
+    if (id == 0) {
+        id = next();
+        p.retired.push_back(id);
+    }
+    return id;
+}
+
 template <typename NextId>
 std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
                      const std::vector<Item>& items, const PatternTuning& tuning, NextId next) {
@@ -788,6 +875,8 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             // ("为合格" and "为不合格", or "<*>退出" and "张敏磊登录" right after the
             // names) can still be found, this line's first.
             p.retired.insert(p.retired.end(), f.ids + 1, f.ids + f.count);
+            for (const auto& alias : p.aliases) p.retired.push_back(alias.first);
+            p.aliases.clear();
             f.on = f.run = f.suffix = false;
             f.count = 0;
             // The line may still make a fork in another place: on below.
@@ -882,9 +971,26 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             return p.id;
         }
     }
+    if (tuning.chineseRuns && p.two.on) return WatchTwoPlaces(p, items, path, next);
     if (tuning.chineseRuns) {
         ChineseRun run;
-        if (OneChineseRun(t, items, path, run)) {
+        ChineseRun second;
+        const bool one = OneChineseRun(t, items, path, run, &second);
+        if (!one && second.after != 0 && !run.ending && !second.ending) {
+            p.two.on = true;
+            for (const ChineseRun* at : {&run, &second}) {
+                const std::size_t k = at == &run ? 0 : 1;
+                p.two.place[k] = *at;
+                p.two.seen[k][0] = HashToken(at->pattern, TokenKind::Cjk);
+                p.two.seen[k][1] = HashToken(at->line, TokenKind::Cjk);
+                p.two.count[k] = 2;
+            }
+            p.two.ids[0][0] = p.id;
+            p.two.ids[1][1] = next();
+            p.retired.push_back(p.two.ids[1][1]);  // the pattern's own until a fork says
+            return p.two.ids[1][1];
+        }
+        if (one) {
             f.on = true;
             f.run = true;
             f.suffix = run.ending;
@@ -1505,6 +1611,8 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
              id,
              Fork{},
              tuning.pairWords ? PairWords(message, tuning.constantNames) : std::vector<PairWord>{},
+             {},
+             TwoPlaces{},
              {}});
     } else {
         ++otherCount;
@@ -1738,12 +1846,18 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             out.ids.insert(out.ids.end(), p.retired.begin(), p.retired.end());
             const bool split = f.on && usable(f) && idCount[p.id] >= kMinForkLines;
             for (std::size_t w = 1; w < f.count; ++w) {
-                const std::uint32_t id = f.ids[w];
-                if (!split || idCount[id] < kMinForkLines) {
-                    out.ids.push_back(id);
+                // The word's ids: its own and those that lines got while two places were
+                // watched (TwoPlaces).
+                std::vector<std::uint32_t> wordIds = {f.ids[w]};
+                for (const auto& [id, word] : p.aliases)
+                    if (word == w) wordIds.push_back(id);
+                std::int64_t lines = 0;
+                for (const std::uint32_t id : wordIds) lines += idCount[id];
+                if (!split || lines < kMinForkLines) {
+                    out.ids.insert(out.ids.end(), wordIds.begin(), wordIds.end());
                     continue;
                 }
-                out.count -= idCount[id];
+                out.count -= lines;
                 auto same = std::find_if(apart.begin(), apart.end(), [&](const Apart& a) {
                     return a.fork->Place() == f.Place() && a.fork->words[a.word] == f.words[w];
                 });
@@ -1751,8 +1865,8 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
                     apart.push_back({&f, w, {}});
                     same = apart.end() - 1;
                 }
-                same->group.ids.push_back(id);
-                same->group.count += idCount[id];
+                same->group.ids.insert(same->group.ids.end(), wordIds.begin(), wordIds.end());
+                same->group.count += lines;
             }
         }
         std::sort(out.ids.begin(), out.ids.end());
