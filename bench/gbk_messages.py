@@ -6,6 +6,16 @@ import argparse
 import random
 
 
+# Common Chinese surnames and given-name characters, for names of two or three characters.
+SURNAMES = list("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐")
+GIVEN = list("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚")
+
+
+def name(r):
+    """A Chinese name: a surname and one or two given-name characters."""
+    return r.choice(SURNAMES) + "".join(r.choice(GIVEN) for _ in range(r.randint(1, 2)))
+
+
 def fill(r, message, values):
     """`message` with each {name} replaced by values[name](r), in order."""
     out, i = [], 0

@@ -10,20 +10,15 @@ forms by the seed.  The output depends only on the arguments.
 
 import gbk_messages
 
-SURNAMES = list("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐")
-GIVEN = list("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚")
 BRANCHES = ["朝阳支行", "浦东分行", "天河支行", "南山支行", "西湖支行", "高新区支行"]
 CHANNELS = ["手机银行", "网上银行", "柜面", "ATM"]
 CURRENCIES = ["人民币", "美元", "欧元", "港币"]
 REASONS = ["账户已冻结", "余额不足", "超过日限额", "密码错误次数过多"]
 
 
-def name(r):
-    return r.choice(SURNAMES) + "".join(r.choice(GIVEN) for _ in range(r.randint(1, 2)))
-
 
 V = {
-    "name": name,
+    "name": gbk_messages.name,
     "acct": lambda r: "62%02d****%04d" % (r.randint(10, 99), r.randint(0, 9999)),
     "amt": lambda r: "%d.%02d" % (r.randint(1, 500000), r.randint(0, 99)),
     "txn": lambda r: "TX%d%010d" % (r.choice([20261209]), r.randint(0, 9999999999)),

@@ -10,19 +10,14 @@ forms by the seed.  The output depends only on the arguments.
 """
 import gbk_messages
 
-SURNAMES = list("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐")
-GIVEN = list("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚")
 COURSES = ["高等数学", "大学英语", "数据结构", "线性代数", "Python程序设计", "中国近代史"]
 SCHOOLS = ["第一中学", "实验小学", "外国语学校", "理工大学"]
 GRADES = ["优秀", "良好", "及格", "不及格"]
 
 
-def name(r):
-    return r.choice(SURNAMES) + "".join(r.choice(GIVEN) for _ in range(r.randint(1, 2)))
-
 
 V = {
-    "name": name,
+    "name": gbk_messages.name,
     "sid": lambda r: "%d%06d" % (r.choice([2023, 2024, 2025]), r.randint(0, 999999)),
     "course": lambda r: r.choice(COURSES),
     "school": lambda r: r.choice(SCHOOLS),

@@ -3,9 +3,10 @@
 
     bench/make_gbk_game.py LOGFILE TRUTHFILE [--lines N] [--seed S]
 
-Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId").  22 messages (nicknames glued to what the player did, places and guilds),
-written to measure the miner on and not to shape it: no rule was made or tuned on them.
-One of three header forms by the seed.  The output depends only on the arguments.
+Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 22 messages (nicknames
+glued to what the player did, places and guilds), written to measure the miner on and
+not to shape it: no rule was made or tuned on them. One of three header forms by the
+seed. The output depends only on the arguments.
 """
 
 import gbk_messages

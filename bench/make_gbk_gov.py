@@ -3,15 +3,14 @@
 
     bench/make_gbk_gov.py LOGFILE TRUTHFILE [--lines N] [--seed S]
 
-Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId").  20 messages (a window's or terminal's name before what it does),
-written to measure the miner on and not to shape it: no rule was made or tuned on them.
-One of three header forms by the seed.  The output depends only on the arguments.
+Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 20 messages (a
+window's or terminal's name before what it does), written to measure the miner on and
+not to shape it: no rule was made or tuned on them. One of three header forms by the
+seed. The output depends only on the arguments.
 """
 
 import gbk_messages
 
-SURNAMES = list("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐")
-GIVEN = list("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚")
 ITEMS = ["居住证办理", "社保转移", "公积金提取", "营业执照变更", "出入境预约", "不动产登记"]
 WINDOWS = ["一号窗口", "二号窗口", "综合窗口", "自助终端"]
 CITIES = ["北京", "上海", "广州", "深圳", "杭州", "成都", "武汉", "南京"]
@@ -19,12 +18,9 @@ CARRIERS = ["顺丰", "中通", "圆通", "京东物流", "邮政EMS"]
 STATUS = ["已揽收", "运输中", "派送中", "已签收"]
 
 
-def name(r):
-    return r.choice(SURNAMES) + "".join(r.choice(GIVEN) for _ in range(r.randint(1, 2)))
-
 
 V = {
-    "name": name,
+    "name": gbk_messages.name,
     "id": lambda r: "%06d********%04d" % (r.randint(110000, 659999), r.randint(0, 9999)),
     "no": lambda r: "SX%d%06d" % (r.choice([20261209, 20261208]), r.randint(0, 999999)),
     "item": lambda r: r.choice(ITEMS),

@@ -3,28 +3,24 @@
 
     bench/make_gbk_hosp.py LOGFILE TRUTHFILE [--lines N] [--seed S]
 
-Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId").  20 messages (names, departments and drugs of Chinese text),
-written to measure the miner on and not to shape it: no rule was made or tuned on them.
-One of three header forms by the seed.  The output depends only on the arguments.
+Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 20 messages (names,
+departments and drugs of Chinese text), written to measure the miner on and not to shape
+it: no rule was made or tuned on them. One of three header forms by the seed. The output
+depends only on the arguments.
 """
 
 import gbk_messages
 
-SURNAMES = list("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐")
-GIVEN = list("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚")
 DEPTS = ["内科", "外科", "儿科", "妇产科", "急诊科", "眼科", "口腔科", "皮肤科"]
 DRUGS = ["阿莫西林胶囊", "布洛芬缓释胶囊", "头孢克肟片", "葡萄糖注射液", "维生素C片"]
 EXAMS = ["血常规", "尿常规", "胸部CT", "心电图", "B超"]
 ROOMS = ["门诊楼3层", "住院部5楼", "医技楼1层"]
 
 
-def name(r):
-    return r.choice(SURNAMES) + "".join(r.choice(GIVEN) for _ in range(r.randint(1, 2)))
-
 
 V = {
-    "name": name,
-    "doc": name,
+    "name": gbk_messages.name,
+    "doc": gbk_messages.name,
     "pid": lambda r: "P%08d" % r.randint(0, 99999999),
     "dept": lambda r: r.choice(DEPTS),
     "drug": lambda r: r.choice(DRUGS),

@@ -11,19 +11,14 @@ arguments.
 """
 import gbk_messages
 
-SURNAMES = list("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐")
-GIVEN = list("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚")
 AREAS = ["A座大堂", "B座3楼", "地下车库", "会议室201", "机房"]
 DEVS = ["空调", "照明", "门禁", "电梯", "烟感"]
 MODES = ["制冷", "制热", "除湿", "送风"]
 
 
-def name(r):
-    return r.choice(SURNAMES) + "".join(r.choice(GIVEN) for _ in range(r.randint(1, 2)))
-
 
 V = {
-    "name": name,
+    "name": gbk_messages.name,
     "area": lambda r: r.choice(AREAS),
     "dev": lambda r: r.choice(DEVS),
     "id": lambda r: "D%05d" % r.randint(0, 99999),

@@ -12,8 +12,6 @@ arguments.
 
 import gbk_messages
 
-SURNAMES = list("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐")
-GIVEN = list("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚")
 MATERIALS = ["螺丝M6", "垫片", "PCB主板", "外壳(黑)", "电源模块", "包装箱", "说明书", "铜线"]
 PRINTERS = ["斑马ZT410", "东芝B-EX4", "佳博GP-1324"]
 PRODUCTS = ["A100", "A200", "B300-Pro", "C50"]
@@ -21,12 +19,9 @@ ERP_MSGS = ["库存不足", "单据已锁定", "网络超时", "物料编码不�
 REPORTS = ["日产量报表", "设备OEE报表", "质量周报", "能耗月报"]
 
 
-def name(r):
-    return r.choice(SURNAMES) + "".join(r.choice(GIVEN) for _ in range(r.randint(1, 2)))
-
 
 V = {
-    "name": name,
+    "name": gbk_messages.name,
     "dev": lambda r: "%s-%02d" % (r.choice(["CNC", "SMT", "注塑机", "冲压机"]), r.randint(1, 30)),
     "batch": lambda r: "B%d%04d" % (r.choice([261209, 261208]), r.randint(0, 9999)),
     "n": lambda r: str(r.randint(0, 2000)),
