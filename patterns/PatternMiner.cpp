@@ -642,7 +642,10 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         }
         // Constants that differ: Chinese characters on both sides, or on the one side
         // that has any here.
-        if ((a != nullptr && !aCjk) || (b != nullptr && !bCjk)) return false;
+        if ((a != nullptr && !aCjk) || (b != nullptr && !bCjk)) {
+            if (second != nullptr) *second = ChineseRun{};
+            return false;
+        }
         if (last != Last::Run) {
             // Right after a value, characters of the pattern's own that differ tell what
             // happened to it ("用户<*>退出" and "用户张敏磊登录"): the place is the value
