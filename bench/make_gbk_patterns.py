@@ -16,6 +16,8 @@ arguments.
 import argparse
 import random
 
+import gbk_messages
+
 SURNAMES = list("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐许韩冯邓曹彭曾肖田董袁潘于蒋蔡余杜叶程苏魏吕丁任沈姚卢姜崔钟谭陆汪范金石廖贾夏韦付方白邹孟熊秦邱江尹薛闫段雷侯龙史陶黎贺顾毛郝龚邵万钱严武戴莫孔向汤")
 DOUBLE_SURNAMES = ["欧阳", "司马", "诸葛", "上官", "东方", "慕容", "皇甫"]
 GIVEN = list("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚桂英华玉萍红鹏飞建国文辉力永健世广志义兴良海山仁波宁贵福生元全胜学祥才发新利清彬富顺信子昌成康星光天达安岩中茂进林有坚和博诚先敬震振壮会思群豪心邦承乐绍功松善厚庆民友裕河哲浩亮政谦奇固之翰朗伯宏言若鸣朋斌栋维启克伦翔旭泽晨辰士以家致树德行时泰盛雄琛钧冠策腾楠风航弘")
@@ -168,20 +170,6 @@ TEMPLATES = [
 THREADS = ["main", "pool-{a}-thread-{b}", "http-nio-8080-exec-{b}", "scheduler-{b}", "kafka-consumer-{b}"]
 
 
-def fill(r, message):
-    out = []
-    i = 0
-    while i < len(message):
-        if message[i] == "{":
-            j = message.index("}", i)
-            out.append(V[message[i + 1:j]](r))
-            i = j + 1
-        else:
-            out.append(message[i])
-            i += 1
-    return "".join(out)
-
-
 def header(r, style, t, level, logger):
     ms = r.randint(0, 999)
     hh, mm, ss = t // 3600 % 24, t // 60 % 60, t % 60
@@ -216,7 +204,7 @@ def main():
             k = r.choices(range(len(TEMPLATES)), weights)[0]
             level, logger, message = TEMPLATES[k]
             t += r.choice([0, 0, 1, 1, 2])
-            line = header(r, a.style, t, level, logger) + fill(r, message)
+            line = header(r, a.style, t, level, logger) + gbk_messages.fill(r, message, V)
             log.write(line.encode("gbk") + b"\r\n")
             truth.write("%d,T%d\n" % (n, k + 1))
 

@@ -816,7 +816,7 @@ private:
                         i = header = j;
                         continue;
                     }
-                    if (!level && run == j + 2 && IsChineseLevel(line_.substr(t_[j].begin, 4))) {
+                    if (!level && ChineseLevelAt(j)) {
                         level = true;
                         i = header = run;
                         continue;
@@ -864,7 +864,7 @@ private:
             if (k.kind == TokenKind::Cjk) {
                 // A Chinese level ("错误"), and after it a service's name before " - ".
                 const std::size_t run = CjkRun(i);
-                if (!level && run == i + 2 && IsChineseLevel(line_.substr(k.begin, 4))) {
+                if (!level && ChineseLevelAt(i)) {
                     level = true;
                     i = header = run;
                     continue;
@@ -981,6 +981,11 @@ private:
         std::size_t j = k + 1;
         while (j < t_.size() && t_[j].kind == TokenKind::Cjk && t_[j].begin == t_[j - 1].end) ++j;
         return j;
+    }
+    // Whether a Chinese level ("错误") of two characters stands alone at `k`.
+    bool ChineseLevelAt(std::size_t k) const {
+        return k < t_.size() && t_[k].kind == TokenKind::Cjk && CjkRun(k) == k + 2 &&
+               IsChineseLevel(line_.substr(t_[k].begin, 4));
     }
     static bool IsChineseLevel(std::string_view w) {
         static constexpr std::array<std::string_view, 8> kLevels = {

@@ -494,8 +494,8 @@ struct Pattern {
     // to hold a value: their lines are the pattern's own.
     std::vector<std::uint32_t> retired;
     TwoPlaces two;  // while no fork was made
-    // Further ids of the fork's words (id, word), given while two places were watched.
-    std::vector<std::pair<std::uint32_t, std::size_t>> aliases;
+    // Further ids of the fork's second word, given while two places were watched.
+    std::vector<std::uint32_t> aliases;
 };
 
 // Lines that each of a fork's words needs before Ranked shows them apart: a word seen
@@ -669,15 +669,17 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     return (runs == 1 || missing == 1) && run.pattern != run.line;
 }
 
-// The Chinese characters a line holds at run fork `f` of `t`, along the aligner's path:
+// The Chinese characters a line holds, along the aligner's path, at the variable part of
+// `t` between the constants with the hashes `before` and `after` (or the message's end):
 // false when anything else stands there.
 bool RunAtFork(const Template& t, const std::vector<Item>& items,
-               const std::vector<std::uint8_t>& path, const Fork& f, std::string& run) {
+               const std::vector<std::uint8_t>& path, std::uint64_t before, std::uint64_t after,
+               std::string& run) {
     auto atFork = [&](std::size_t i) {
         return t[i].kind == TokenKind::Variable && i > 0 && IsConstant(t[i - 1].kind) &&
-               t[i - 1].hash == f.before &&
-               (i + 1 < t.size() ? IsConstant(t[i + 1].kind) && t[i + 1].hash == f.after
-                                 : f.after == kMessageEnd);
+               t[i - 1].hash == before &&
+               (i + 1 < t.size() ? IsConstant(t[i + 1].kind) && t[i + 1].hash == after
+                                 : after == kMessageEnd);
     };
     bool seen = false;
     bool inFork = false;
@@ -759,6 +761,16 @@ bool ToEndings(Pattern& p, Fork& f, const std::string& third) {
     return true;
 }
 
+// Makes `f` a fork whose first word, `word` with the text `text`, is that of the lines
+// with `id` (the pattern's own); the kind of place and where it stands are set apart.
+void OpenFork(Fork& f, std::uint64_t word, std::string_view text, std::uint32_t id) {
+    f.on = true;
+    f.words[0] = word;
+    f.text[0].assign(text);
+    f.ids[0] = id;
+    f.count = 1;
+}
+
 // The id of the lines with `word` at fork `f`: a word seen there before keeps its id, a
 // new one gets one from `next` while the fork takes it, and one more widens the fork.
 template <typename NextId>
@@ -793,10 +805,7 @@ std::uint32_t WatchTwoPlaces(Pattern& p, const std::vector<Item>& items,
     std::string texts[2];
     std::size_t index[2] = {0, 0};  // of the text at each place among those seen there
     for (std::size_t k = 0; k < 2; ++k) {
-        Fork at;
-        at.before = two.place[k].before;
-        at.after = two.place[k].after;
-        if (!RunAtFork(p.tokens, items, path, at, texts[k])) {
+        if (!RunAtFork(p.tokens, items, path, two.place[k].before, two.place[k].after, texts[k])) {
             two.on = false;  // a value of another kind there: the lines stay the pattern's
             return p.id;
         }
@@ -812,12 +821,10 @@ std::uint32_t WatchTwoPlaces(Pattern& p, const std::vector<Item>& items,
         two.on = false;
         if (index[other] >= 2) return p.id;
         Fork& f = p.fork;
-        f.on = f.run = true;
+        f.run = true;
         f.before = two.place[other].before;
         f.after = two.place[other].after;
-        f.words[0] = two.seen[other][0];
-        f.text[0] = two.place[other].pattern;
-        f.ids[0] = p.id;
+        OpenFork(f, two.seen[other][0], two.place[other].pattern, p.id);
         f.words[1] = two.seen[other][1];
         f.text[1] = two.place[other].line;
         f.count = 2;
@@ -834,7 +841,7 @@ std::uint32_t WatchTwoPlaces(Pattern& p, const std::vector<Item>& items,
                     if (f.ids[1] == 0)
                         f.ids[1] = id;
                     else
-                        p.aliases.emplace_back(id, 1);
+                        p.aliases.push_back(id);
                 }
             }
         }
@@ -861,7 +868,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
     if (f.wide) return p.id;
     if (f.on && f.run) {
         std::string run;
-        if (!RunAtFork(p.tokens, items, path, f, run)) {
+        if (!RunAtFork(p.tokens, items, path, f.before, f.after, run)) {
             f.wide = true;
             return p.id;
         }
@@ -878,7 +885,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             // ("为合格" and "为不合格", or "<*>退出" and "张敏磊登录" right after the
             // names) can still be found, this line's first.
             p.retired.insert(p.retired.end(), f.ids + 1, f.ids + f.count);
-            for (const auto& alias : p.aliases) p.retired.push_back(alias.first);
+            p.retired.insert(p.retired.end(), p.aliases.begin(), p.aliases.end());
             p.aliases.clear();
             f.on = f.run = f.suffix = false;
             f.count = 0;
@@ -957,13 +964,9 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             pw.value = 0;  // marks it to go
         }
         if (differ == 1 && at != nullptr && changed == 0) {
-            f.on = true;
             f.pair = true;
             f.before = at->key;
-            f.words[0] = HashToken(at->text, TokenKind::Word);
-            f.text[0] = at->text;
-            f.ids[0] = p.id;
-            f.count = 1;
+            OpenFork(f, HashToken(at->text, TokenKind::Word), at->text, p.id);
             p.pairs.clear();
             return ForkWordId(f, HashToken(atValue->text, TokenKind::Word), atValue->text, next);
         }
@@ -981,11 +984,11 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         const bool one = OneChineseRun(t, items, path, run, &second);
         if (!one && second.after != 0 && !run.ending && !second.ending) {
             p.two.on = true;
-            for (const ChineseRun* at : {&run, &second}) {
-                const std::size_t k = at == &run ? 0 : 1;
-                p.two.place[k] = *at;
-                p.two.seen[k][0] = HashToken(at->pattern, TokenKind::Cjk);
-                p.two.seen[k][1] = HashToken(at->line, TokenKind::Cjk);
+            p.two.place[0] = std::move(run);
+            p.two.place[1] = std::move(second);
+            for (std::size_t k = 0; k < 2; ++k) {
+                p.two.seen[k][0] = HashToken(p.two.place[k].pattern, TokenKind::Cjk);
+                p.two.seen[k][1] = HashToken(p.two.place[k].line, TokenKind::Cjk);
                 p.two.count[k] = 2;
             }
             p.two.ids[0][0] = p.id;
@@ -994,7 +997,6 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             return p.two.ids[1][1];
         }
         if (one) {
-            f.on = true;
             f.run = true;
             f.suffix = run.ending;
             f.before = run.before;
@@ -1003,10 +1005,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
                 run.pattern = Ending(run.pattern);
                 run.line = Ending(run.line);
             }
-            f.words[0] = HashToken(run.pattern, TokenKind::Cjk);
-            f.text[0] = std::move(run.pattern);
-            f.ids[0] = p.id;
-            f.count = 1;
+            OpenFork(f, HashToken(run.pattern, TokenKind::Cjk), run.pattern, p.id);
             return ForkWordId(f, HashToken(run.line, TokenKind::Cjk), run.line, next);
         }
     }
@@ -1019,12 +1018,8 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
                    LabelWord(b.text)) ||
                   (places && t[1].kind == TokenKind::Word && !t[1].gap.empty() &&
                    !items[1].gap.empty() && LowerWord(a.text) && LowerWord(b.text)))) {
-        f.on = true;
         f.label = true;
-        f.words[0] = a.hash;
-        f.text[0] = a.text;
-        f.ids[0] = p.id;
-        f.count = 1;
+        OpenFork(f, a.hash, a.text, p.id);
         return ForkWordId(f, b.hash, b.text, next);
     }
     if (changedAt == 0 || a.kind != TokenKind::Word || b.kind != TokenKind::Word ||
@@ -1035,14 +1030,10 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
     if (!key && (!either || t[changedAt + 1].kind != TokenKind::Word ||
                  t[changedAt + 1].gap.empty() || items[changedItem + 1].gap.empty()))
         return p.id;
-    f.on = true;
     f.key = key;
     f.before = t[changedAt - 1].hash;
     f.after = t[changedAt + 1].hash;
-    f.words[0] = a.hash;
-    f.text[0] = a.text;
-    f.ids[0] = p.id;
-    f.count = 1;
+    OpenFork(f, a.hash, a.text, p.id);
     return ForkWordId(f, b.hash, b.text, next);
 }
 
@@ -1852,8 +1843,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
                 // The word's ids: its own and those that lines got while two places were
                 // watched (TwoPlaces).
                 std::vector<std::uint32_t> wordIds = {f.ids[w]};
-                for (const auto& [id, word] : p.aliases)
-                    if (word == w) wordIds.push_back(id);
+                if (w == 1) wordIds.insert(wordIds.end(), p.aliases.begin(), p.aliases.end());
                 std::int64_t lines = 0;
                 for (const std::uint32_t id : wordIds) lines += idCount[id];
                 if (!split || lines < kMinForkLines) {
