@@ -424,6 +424,7 @@ struct Fork {
     bool key = false;          // the place is a pair's key, a colon glued after it
     bool run = false;          // the place is a run of Chinese characters in a sentence
     bool suffix = false;       // of a run place: its texts' last two characters count
+    bool group = false;        // a group's, found while patterns were grouped (Ranked)
     std::uint64_t before = 0;  // hashes of the words around the place (`after` 0 for a pair)
     std::uint64_t after = 0;
     std::size_t count = 0;  // words seen there
@@ -735,6 +736,34 @@ std::string Ending(const std::string& text) {
     return text.size() > kEnding ? text.substr(text.size() - kEnding) : text;
 }
 
+// The Chinese text that `t` holds at run fork `f`'s place; for a fork on endings, the
+// ending of the characters after the last value there ("<*>登录", "王<*>登录" or
+// "王涛勇登录": "登录").
+bool PlaceText(const Template& t, const Fork& f, std::string& text) {
+    if (!f.suffix) return RunTextAt(t, f.before, f.after, text);
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        if (!IsConstant(t[k].kind) || t[k].hash != f.before) continue;
+        text.clear();
+        for (std::size_t e = k + 1; e <= t.size(); ++e) {
+            const bool end = e == t.size();
+            if ((end && f.after == kMessageEnd) ||
+                (!end && IsConstant(t[e].kind) && t[e].hash == f.after)) {
+                if (text.empty()) break;
+                text = Ending(text);
+                return true;
+            }
+            if (end) break;
+            if (t[e].kind == TokenKind::Variable)
+                text.clear();
+            else if (t[e].kind == TokenKind::Cjk)
+                text += t[e].text;
+            else
+                break;
+        }
+    }
+    return false;
+}
+
 // Turns `p`'s run fork `f`, holding two texts with `third` coming, into a fork on their
 // last two characters when each text holds more than those and the three end in at most
 // two ways ("张强刚退出", "胡霞伟登录" and "徐军登录": a name glued before what
@@ -854,6 +883,27 @@ std::uint32_t WatchTwoPlaces(Pattern& p, const std::vector<Item>& items,
         p.retired.push_back(id);
     }
     return id;
+}
+
+// The fork a pattern still watching two places (TwoPlaces) makes when its lines are
+// all counted: where they held the first line's texts only together ("检查申请已提交"
+// and "检查报告已出具", never "申请" with "出具"), the two texts are kinds, told apart
+// at the first place.  False when they came in other pairs, or a fork was made.
+bool WatchedFork(const Pattern& p, Fork& f) {
+    const TwoPlaces& two = p.two;
+    if (!two.on || p.fork.on || two.count[0] != 2 || two.count[1] != 2 || two.ids[0][1] != 0 ||
+        two.ids[1][0] != 0 || two.ids[1][1] == 0)
+        return false;
+    f = Fork{};
+    f.run = true;
+    f.before = two.place[0].before;
+    f.after = two.place[0].after;
+    OpenFork(f, two.seen[0][0], two.place[0].pattern, p.id);
+    f.words[1] = two.seen[0][1];
+    f.text[1] = two.place[0].line;
+    f.ids[1] = two.ids[1][1];
+    f.count = 2;
+    return true;
 }
 
 template <typename NextId>
@@ -1460,6 +1510,33 @@ struct Grouped {
     std::vector<std::vector<std::uint32_t>> ids;
 };
 
+// The place where pattern `p` (with `items`, aligned along `path`) differs from group `g`
+// by one run of Chinese characters, both sides holding some ("医生<*>登录工作站" and
+// "医生<*>退出工作站"), becomes g's run place: Ranked tells its members apart by their
+// text there while it holds at most two.  Failing that, a place p found keeps.
+void GroupRun(Pattern& g, const Pattern& p, const std::vector<Item>& items,
+              const std::vector<std::uint8_t>& path) {
+    ChineseRun run;
+    if (!OneChineseRun(g.tokens, items, path, run, nullptr) || run.pattern.empty() ||
+        run.line.empty()) {
+        if (p.fork.group) g.fork = p.fork;
+        return;
+    }
+    Fork& f = g.fork;
+    f = Fork{};
+    f.group = true;
+    f.run = true;
+    f.suffix = run.ending;
+    f.before = run.before;
+    f.after = run.after;
+    const std::string first = run.ending ? Ending(run.pattern) : run.pattern;
+    const std::string second = run.ending ? Ending(run.line) : run.line;
+    OpenFork(f, HashToken(first, TokenKind::Cjk), first, 0);
+    f.words[1] = HashToken(second, TokenKind::Cjk);
+    f.text[1] = second;
+    f.count = 2;
+}
+
 // `patterns` (with `ids`, the ids of each one's lines), in the order given, each joined to
 // the first earlier group it is similar to, or a group of its own.
 Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
@@ -1485,6 +1562,7 @@ Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
         }
         if (best >= 0) {
             Pattern& g = out.groups[static_cast<std::size_t>(best)];
+            if (tuning.chineseRuns && !g.fork.on) GroupRun(g, p, items, aligner.Path());
             aligner.Merge(g.tokens, items);
             g.terms = TemplateTerms(g.tokens);
             TemplateItems(p.header, items);
@@ -1495,6 +1573,7 @@ Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
         } else {
             index.Add(static_cast<std::uint32_t>(out.groups.size()), p.terms);
             out.groups.push_back(p);
+            if (!p.fork.group) out.groups.back().fork = Fork{};  // a member's own
             out.ids.push_back(std::move(ids[k]));
         }
     }
@@ -1778,6 +1857,19 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         out.text += g.tail;
     };
     const std::vector<std::int64_t>& idCount = state_->idCount;
+    // The forks of patterns whose watch of two places ended with two kinds.
+    std::vector<std::pair<std::uint32_t, Fork>> watched;
+    for (std::size_t q = 0; q < state_->patterns.size(); ++q) {
+        Fork f;
+        if (WatchedFork(state_->patterns[q], f))
+            watched.emplace_back(static_cast<std::uint32_t>(q), std::move(f));
+    }
+    auto forkOf = [&](std::uint32_t q) -> const Fork& {
+        const auto at =
+            std::lower_bound(watched.begin(), watched.end(), q,
+                             [](const auto& w, std::uint32_t r) { return w.first < r; });
+        return at != watched.end() && at->first == q ? at->second : state_->patterns[q].fork;
+    };
     std::vector<PatternGroup> ranked;
     ranked.reserve(groups.size() + 1);
     // The words that each place of a group's forks took over all its patterns, and
@@ -1798,6 +1890,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         PatternGroup group;
     };
     std::vector<Apart> apart;
+    std::vector<std::pair<std::uint32_t, std::uint64_t>> keyed;  // member, its text's hash
     for (std::size_t k = 0; k < groups.size(); ++k) {
         const Pattern& g = groups[k];
         PatternGroup out;
@@ -1805,26 +1898,36 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         placeWords.clear();
         widePlaces.clear();
         for (std::uint32_t q : groupIds[k]) {
-            const Fork& f = state_->patterns[q].fork;
+            const Fork& f = forkOf(q);
             if (!f.on) continue;
             if (f.wide) widePlaces.push_back(f.Place());
             for (std::size_t w = 0; w < f.count; ++w)
                 placeWords.emplace_back(f.Place(), f.words[w]);
         }
-        // A run fork's place counts the Chinese text there of the group's other patterns
-        // too: patterns kept apart by their headers each saw only some of its texts.
-        for (std::uint32_t q : groupIds[k]) {
-            const Fork& f = state_->patterns[q].fork;
-            if (!f.on || !f.run) continue;
-            for (std::uint32_t r : groupIds[k]) {
-                const Pattern& other = state_->patterns[r];
-                if (other.fork.on && other.fork.Place() == f.Place()) continue;
-                std::string run;
-                if (RunTextAt(other.tokens, f.before, f.after, run))
-                    placeWords.emplace_back(
-                        f.Place(), HashToken(f.suffix ? Ending(run) : run, TokenKind::Cjk));
-                else
-                    widePlaces.push_back(f.Place());
+        // The group's place of Chinese text that may name kinds: its own, found while
+        // grouping, or else that of its first member with a run fork.  Each member without
+        // a fork there counts its text at it (patterns kept apart by their headers, or
+        // by how unlike their first lines were, each saw only some of the texts), and its
+        // lines go with that text.
+        const Fork* run = g.fork.on && g.fork.group ? &g.fork : nullptr;
+        for (std::size_t m = 0; m < groupIds[k].size() && run == nullptr; ++m) {
+            const Fork& f = forkOf(groupIds[k][m]);
+            if (f.on && f.run) run = &f;
+        }
+        keyed.clear();
+        if (run != nullptr) {
+            for (std::uint32_t q : groupIds[k]) {
+                const Fork& f = forkOf(q);
+                if (f.on && f.Place() == run->Place()) continue;
+                std::string text;
+                if (!PlaceText(state_->patterns[q].tokens, *run, text)) {
+                    widePlaces.push_back(run->Place());
+                    keyed.clear();
+                    break;
+                }
+                const std::uint64_t h = HashToken(text, TokenKind::Cjk);
+                placeWords.emplace_back(run->Place(), h);
+                keyed.emplace_back(q, h);
             }
         }
         std::sort(placeWords.begin(), placeWords.end());
@@ -1833,11 +1936,46 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         // (with those of the same word at the same place in the group's other patterns)
         // once the first word and that word hold kMinForkLines lines each.
         apart.clear();
-        for (std::uint32_t q : groupIds[k]) {
+        // The index in `apart` of the lines with word w of f's place.
+        auto apartFor = [&](const Fork& f, std::size_t w) {
+            auto same = std::find_if(apart.begin(), apart.end(), [&](const Apart& a) {
+                return a.fork->Place() == f.Place() && a.fork->words[a.word] == f.words[w];
+            });
+            if (same != apart.end()) return static_cast<std::size_t>(same - apart.begin());
+            apart.push_back({&f, w, {}});
+            return apart.size() - 1;
+        };
+        const bool runUsable = run != nullptr && usable(*run);
+        bool moved = false;  // lines of members without a fork went apart by their text
+        for (std::size_t m = 0; m < groupIds[k].size(); ++m) {
+            const std::uint32_t q = groupIds[k][m];
             const Pattern& p = state_->patterns[q];
-            const Fork& f = p.fork;
-            out.ids.push_back(p.id);
-            out.ids.insert(out.ids.end(), p.retired.begin(), p.retired.end());
+            const Fork& f = forkOf(q);
+            // Where the member's own lines go: with their text at the run place.
+            std::size_t home = 0;  // 0: the group's; else 1 + the index in `apart`
+            const auto at = std::find_if(keyed.begin(), keyed.end(),
+                                         [&](const auto& e) { return e.first == q; });
+            if (runUsable && at != keyed.end()) {
+                const auto w = static_cast<std::size_t>(
+                    std::find(run->words, run->words + run->count, at->second) - run->words);
+                if (w > 0 && w < run->count) {
+                    home = 1 + apartFor(*run, w);
+                    moved = true;
+                }
+            }
+            auto keep = [&](std::uint32_t id) {
+                if (home == 0) {
+                    out.ids.push_back(id);
+                    return;
+                }
+                PatternGroup& to = apart[home - 1].group;
+                to.ids.push_back(id);
+                to.count += idCount[id];
+                out.count -= idCount[id];
+            };
+            keep(p.id);
+            for (const std::uint32_t id : p.retired)
+                if (&f == &p.fork || id != f.ids[1]) keep(id);
             const bool split = f.on && usable(f) && idCount[p.id] >= kMinForkLines;
             for (std::size_t w = 1; w < f.count; ++w) {
                 // The word's ids: its own and those that lines got while two places were
@@ -1847,23 +1985,31 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
                 std::int64_t lines = 0;
                 for (const std::uint32_t id : wordIds) lines += idCount[id];
                 if (!split || lines < kMinForkLines) {
-                    out.ids.insert(out.ids.end(), wordIds.begin(), wordIds.end());
+                    for (const std::uint32_t id : wordIds) keep(id);
                     continue;
                 }
                 out.count -= lines;
-                auto same = std::find_if(apart.begin(), apart.end(), [&](const Apart& a) {
-                    return a.fork->Place() == f.Place() && a.fork->words[a.word] == f.words[w];
-                });
-                if (same == apart.end()) {
-                    apart.push_back({&f, w, {}});
-                    same = apart.end() - 1;
-                }
-                same->group.ids.insert(same->group.ids.end(), wordIds.begin(), wordIds.end());
-                same->group.count += lines;
+                PatternGroup& to = apart[apartFor(f, w)].group;
+                to.ids.insert(to.ids.end(), wordIds.begin(), wordIds.end());
+                to.count += lines;
             }
         }
+        const Fork* shownFork = !apart.empty() && groupIds[k].size() == 1 ? apart[0].fork : nullptr;
+        if (moved) {
+            // A text that too few lines held is no kind: they stay the group's.
+            for (std::size_t a = apart.size(); a-- > 0;) {
+                if (apart[a].group.count >= kMinForkLines) continue;
+                out.ids.insert(out.ids.end(), apart[a].group.ids.begin(), apart[a].group.ids.end());
+                out.count += apart[a].group.count;
+                apart.erase(apart.begin() + static_cast<std::ptrdiff_t>(a));
+            }
+            const bool one = std::all_of(apart.begin(), apart.end(), [&](const Apart& a) {
+                return a.fork->Place() == run->Place();
+            });
+            if (!apart.empty() && one) shownFork = run;
+        }
         std::sort(out.ids.begin(), out.ids.end());
-        render(g, !apart.empty() && groupIds[k].size() == 1 ? apart[0].fork : nullptr, 0, out);
+        render(g, shownFork, 0, out);
         ranked.push_back(std::move(out));
         for (Apart& a : apart) {
             std::sort(a.group.ids.begin(), a.group.ids.end());
