@@ -641,6 +641,18 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             last = Last::Value;  // a run right before it was the value's
             continue;
         }
+        // A word in place of another one, away from the runs, is a value that differs
+        // elsewhere ("[gateway]" and "[batch]").
+        if (a != nullptr && b != nullptr && a->kind == TokenKind::Word &&
+            b->kind == TokenKind::Word && last != Last::Run) {
+            if (last != Last::Value) {
+                valueAfterSame = last == Last::Same;
+                valueAfter = same;
+                chineseValue = false;
+            }
+            last = Last::Value;
+            continue;
+        }
         // Constants that differ: Chinese characters on both sides, or on the one side
         // that has any here.
         if ((a != nullptr && !aCjk) || (b != nullptr && !bCjk)) {
