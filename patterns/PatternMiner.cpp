@@ -1967,6 +1967,9 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             std::size_t home = 0;  // 0: the group's; else 1 + the index in `apart`
             const auto at = std::find_if(keyed.begin(), keyed.end(),
                                          [&](const auto& e) { return e.first == q; });
+            // A member forked at the run place goes by its fork's words, each to the group
+            // of its text (one whose first line had the other text saw it first).
+            const bool atRun = runUsable && f.on && f.Place() == run->Place();
             if (runUsable && at != keyed.end()) {
                 const auto w = static_cast<std::size_t>(
                     std::find(run->words, run->words + run->count, at->second) - run->words);
@@ -1974,6 +1977,9 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
                     home = 1 + apartFor(*run, w);
                     moved = true;
                 }
+            } else if (atRun && f.words[0] != run->words[0]) {
+                home = 1 + apartFor(f, 0);
+                moved = true;
             }
             auto keep = [&](std::uint32_t id) {
                 if (home == 0) {
@@ -1998,6 +2004,10 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
                 for (const std::uint32_t id : wordIds) lines += idCount[id];
                 if (!split || lines < kMinForkLines) {
                     for (const std::uint32_t id : wordIds) keep(id);
+                    continue;
+                }
+                if (atRun && f.words[w] == run->words[0]) {
+                    out.ids.insert(out.ids.end(), wordIds.begin(), wordIds.end());
                     continue;
                 }
                 out.count -= lines;

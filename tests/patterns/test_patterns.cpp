@@ -496,6 +496,17 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"检查申请已提交：B超，患者P56338635", "request"},
           {"检查申请已提交：血常规，患者P32328422", "request"},
           {"检查报告已出具：心电图，患者P66051436", "report"}}},
+        // Two groups of such lines, one of which saw "申请" first.
+        {"TwoPlacesTogetherEitherFirst",
+         {{"2026年12月9日 08:19:43 信息 检查报告已出具：尿常规，患者P52174099", "report"},
+          {"2026年12月9日 08:20:08 信息 检查申请已提交：尿常规，患者P70999917", "request"},
+          {"2026年12月9日 08:20:33 信息 检查报告已出具：尿常规，患者P07323395", "report"},
+          {"2026年12月9日 08:21:46 信息 检查报告已出具：B超，患者P57491122", "report"},
+          {"2026年12月9日 08:25:15 信息 检查申请已提交：胸部CT，患者P65789435", "request"},
+          {"2026年12月9日 08:25:52 信息 检查报告已出具：胸部CT，患者P20168648", "report"},
+          {"2026年12月9日 08:27:48 信息 检查申请已提交：胸部CT，患者P72855586", "request"},
+          {"2026年12月9日 08:27:54 信息 检查申请已提交：尿常规，患者P96891739", "request"},
+          {"2026年12月9日 08:28:19 信息 检查报告已出具：胸部CT，患者P69808350", "report"}}},
         // The same with a word in brackets that differs too.
         {"KindAndNameBesideAWord",
          {{"I 07:00:01.433 [gateway] 理财产品赎回成功，客户高磊，金额120903.03元", "sell"},
