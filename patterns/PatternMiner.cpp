@@ -423,7 +423,8 @@ struct Fork {
     bool label = false;        // the place is the message's first word
     bool key = false;          // the place is a pair's key, a colon glued after it
     bool run = false;          // the place is a run of Chinese characters in a sentence
-    bool suffix = false;       // of a run place: its texts' last two characters count
+    bool suffix = false;       // of a run place: its texts' last two characters count (the
+                               // first two where a value follows the run)
     bool group = false;        // a group's, found while patterns were grouped (Ranked)
     std::uint64_t before = 0;  // hashes of the words around the place (`after` 0 for a pair)
     std::uint64_t after = 0;
@@ -456,6 +457,9 @@ constexpr std::size_t kMaxPairWords = 8;
 // What stands after a run of Chinese characters that ends the message ("的连接已建立"
 // and "的连接被拒绝"), in place of a constant's hash.
 constexpr std::uint64_t kMessageEnd = 0xE4D0F3E55A6Eull;
+// What stands after a run of Chinese characters that a value follows ("选课人数36" and
+// "选课已满"): only the characters the place begins with count.
+constexpr std::uint64_t kValueAfter = 0x7A1E5AF7E2B1ull;
 
 // Where a line differs from a pattern by Chinese characters alone, in one place of a
 // sentence: the characters on each side (either may have none) and the constants
@@ -593,7 +597,19 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     std::size_t runs = 0;     // runs between matching constants
     std::size_t missing = 0;  // of them, runs one side lacks
     ChineseRun lacked;
+    // Runs that a value ends, on both sides ("人数36" and "已满"): they count only where
+    // no run between constants differs.
+    std::size_t leads = 0;
+    ChineseRun lead;
     auto close = [&](std::uint64_t after) {
+        if (after == kValueAfter) {
+            if (current.pattern.empty() || current.line.empty()) return;
+            if (++leads == 1) {
+                lead = current;
+                lead.after = after;
+            }
+            return;
+        }
         // After a value, one character of the pattern's may end the value ("技术部" and
         // "研发中心"); a word of two or more tells what happened ("退出" and "登录").
         if (current.ending && current.pattern.size() < 4) return;
@@ -632,6 +648,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
                            (b != nullptr && b->kind == TokenKind::Variable) ||
                            (left && bCjk && last == Last::Value);
         if (value) {
+            if (last == Last::Run && !current.ending) close(kValueAfter);
             if (last != Last::Value) {
                 valueAfterSame = last == Last::Same;
                 valueAfter = same;
@@ -677,6 +694,10 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         last = Last::Run;
     }
     if (last == Last::Run) close(kMessageEnd);
+    if (runs == 0 && leads == 1) {
+        runs = 1;
+        run = lead;
+    }
     if (runs > 1 && missing == 1) run = lacked;
     if (second != nullptr && !(runs == 2 && missing == 0)) *second = ChineseRun{};
     return (runs == 1 || missing == 1) && run.pattern != run.line;
@@ -688,22 +709,29 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
 bool RunAtFork(const Template& t, const std::vector<Item>& items,
                const std::vector<std::uint8_t>& path, std::uint64_t before, std::uint64_t after,
                std::string& run) {
+    const bool lead = after == kValueAfter;
     auto atFork = [&](std::size_t i) {
         return t[i].kind == TokenKind::Variable && i > 0 && IsConstant(t[i - 1].kind) &&
                t[i - 1].hash == before &&
-               (i + 1 < t.size() ? IsConstant(t[i + 1].kind) && t[i + 1].hash == after
-                                 : after == kMessageEnd);
+               (lead || (i + 1 < t.size() ? IsConstant(t[i + 1].kind) && t[i + 1].hash == after
+                                          : after == kMessageEnd));
     };
     bool seen = false;
     bool inFork = false;
+    bool ended = false;  // of a place where a value follows the run: the run ended
+    auto take = [&](const Item& item) {
+        if (ended || item.kind != TokenKind::Cjk) {
+            ended = true;
+            return lead;
+        }
+        run += item.text;
+        return true;
+    };
     std::size_t i = 0;
     std::size_t j = 0;
     for (auto it = path.rbegin(); it != path.rend(); ++it) {
         if (*it == Aligner::Left) {
-            if (inFork) {
-                if (items[j].kind != TokenKind::Cjk) return false;
-                run += items[j].text;
-            }
+            if (inFork && !take(items[j])) return false;
             ++j;
             continue;
         }
@@ -711,10 +739,7 @@ bool RunAtFork(const Template& t, const std::vector<Item>& items,
         if (inFork) {
             if (seen) return false;
             seen = true;
-            if (*it == Aligner::Diag) {
-                if (items[j].kind != TokenKind::Cjk) return false;
-                run += items[j].text;
-            }
+            if (*it == Aligner::Diag && !take(items[j])) return false;
         }
         ++i;
         if (*it == Aligner::Diag) ++j;
@@ -730,12 +755,17 @@ bool RunTextAt(const Template& t, std::uint64_t before, std::uint64_t after, std
         if (!IsConstant(t[k].kind) || t[k].hash != before) continue;
         run.clear();
         for (std::size_t e = k + 1; e <= t.size(); ++e) {
+            // Where a value follows the run, the value or the end ends it.
+            const bool lead = after == kValueAfter && !run.empty();
             if (e == t.size()) {
-                if (after == kMessageEnd) return true;
+                if (after == kMessageEnd || lead) return true;
                 break;
             }
             if (IsConstant(t[e].kind) && t[e].hash == after) return true;
-            if (t[e].kind != TokenKind::Cjk) break;
+            if (t[e].kind != TokenKind::Cjk) {
+                if (lead && t[e].kind == TokenKind::Variable) return true;
+                break;
+            }
             run += t[e].text;
         }
     }
@@ -743,16 +773,27 @@ bool RunTextAt(const Template& t, std::uint64_t before, std::uint64_t after, std
 }
 
 // The last two Chinese characters of a run's text (two bytes each), or all of it.
+constexpr std::size_t kEnding = 4;
 std::string Ending(const std::string& text) {
-    constexpr std::size_t kEnding = 4;
     return text.size() > kEnding ? text.substr(text.size() - kEnding) : text;
+}
+
+// What counts of a run's text at run fork `f`: all of it, or, on a fork on its edges,
+// its last two characters, or its first two where a value follows the run.
+std::string ForkText(const Fork& f, const std::string& text) {
+    if (!f.suffix) return text;
+    return f.after == kValueAfter ? text.substr(0, kEnding) : Ending(text);
 }
 
 // The Chinese text that `t` holds at run fork `f`'s place; for a fork on endings, the
 // ending of the characters after the last value there ("<*>登录", "王<*>登录" or
 // "王涛勇登录": "登录").
 bool PlaceText(const Template& t, const Fork& f, std::string& text) {
-    if (!f.suffix) return RunTextAt(t, f.before, f.after, text);
+    if (!f.suffix || f.after == kValueAfter) {
+        if (!RunTextAt(t, f.before, f.after, text)) return false;
+        text = ForkText(f, text);
+        return true;
+    }
     for (std::size_t k = 0; k < t.size(); ++k) {
         if (!IsConstant(t[k].kind) || t[k].hash != f.before) continue;
         text.clear();
@@ -779,15 +820,20 @@ bool PlaceText(const Template& t, const Fork& f, std::string& text) {
 // Turns `p`'s run fork `f`, holding two texts with `third` coming, into a fork on their
 // last two characters when each text holds more than those and the three end in at most
 // two ways ("张强刚退出", "胡霞伟登录" and "徐军登录": a name glued before what
-// happened).  The lines of the second text become the pattern's own when it ends as the
-// first.
-bool ToEndings(Pattern& p, Fork& f, const std::string& third) {
+// happened), or on their first two where a value follows the run ("到达包装11",
+// "到达装配7" and "电量低：10%": a place named after what happened).  The lines of the
+// second text become the pattern's own when it has the first one's edge.
+bool ToEdges(Pattern& p, Fork& f, const std::string& third) {
     if (f.count != 2) return false;
-    auto longer = [](const std::string& text) { return text.size() > Ending(text).size(); };
+    Fork edged = f;
+    edged.suffix = true;
+    auto longer = [&](const std::string& text) {
+        return text.size() > ForkText(edged, text).size();
+    };
     if (!longer(f.text[0]) || !longer(f.text[1]) || !longer(third)) return false;
-    const std::string first = Ending(f.text[0]);
-    const std::string second = Ending(f.text[1]);
-    const std::string last = Ending(third);
+    const std::string first = ForkText(edged, f.text[0]);
+    const std::string second = ForkText(edged, f.text[1]);
+    const std::string last = ForkText(edged, third);
     if (first != second && last != first && last != second) return false;
     f.suffix = true;
     f.words[0] = HashToken(first, TokenKind::Cjk);
@@ -934,12 +980,12 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             f.wide = true;
             return p.id;
         }
-        std::string text = f.suffix ? Ending(run) : run;
+        std::string text = ForkText(f, run);
         std::uint64_t word = HashToken(text, TokenKind::Cjk);
         if (f.count >= f.Limit() &&
             std::find(f.words, f.words + f.count, word) == f.words + f.count) {
-            if (!f.suffix && ToEndings(p, f, run)) {
-                text = Ending(run);
+            if (!f.suffix && ToEdges(p, f, run)) {
+                text = ForkText(f, run);
                 return ForkWordId(f, HashToken(text, TokenKind::Cjk), text, next);
             }
             // A third text: the place holds names or other values ("质检员周娟判定" and
@@ -1827,7 +1873,20 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
                         ? fork->run && fork->after == kMessageEnd
                         : shown[k + 1].hash == fork->after && IsConstant(shown[k + 1].kind));
         };
-        if (fork != nullptr && fork->suffix) {
+        if (fork != nullptr && fork->run && fork->after == kValueAfter) {
+            // The text the place begins with, before its value: "选课人数<*>".
+            for (std::size_t k = head + 1; k < shown.size(); ++k) {
+                if (shown[k].kind != TokenKind::Variable || shown[k - 1].hash != fork->before ||
+                    !IsConstant(shown[k - 1].kind))
+                    continue;
+                PatternToken lead;
+                lead.kind = TokenKind::Cjk;
+                lead.text = fork->text[which];
+                shown.insert(shown.begin() + static_cast<std::ptrdiff_t>(k), lead);
+                break;
+            }
+        }
+        if (fork != nullptr && fork->suffix && fork->after != kValueAfter) {
             // The texts' common ending follows the value: "用户<*>登录".
             for (std::size_t k = head + 1; k < shown.size(); ++k) {
                 if (shown[k].kind != TokenKind::Variable || !atEither(k)) continue;

@@ -507,6 +507,20 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"2026年12月9日 08:27:48 信息 检查申请已提交：胸部CT，患者P72855586", "request"},
           {"2026年12月9日 08:27:54 信息 检查申请已提交：尿常规，患者P96891739", "request"},
           {"2026年12月9日 08:28:19 信息 检查报告已出具：胸部CT，患者P69808350", "report"}}},
+        // Words that a value follows name the kind as well: their first two characters
+        // where more texts stand there.
+        {"WordsBeforeAValue",
+         {{"课程《高等数学》选课已满", "full"},
+          {"课程《中国近代史》选课已满", "full"},
+          {"课程《数据结构》选课已满", "full"},
+          {"课程《大学英语》选课人数36", "count"},
+          {"课程《线性代数》选课人数12", "count"},
+          {"课程《数据结构》选课人数40", "count"}}},
+        {"FirstWordsBeforeAValue",
+         {{"<134>Dec  9 06:02:12 mes02 mes[6253]: 第17号AGV电量低：27%", "low"},
+          {"<134>Dec  9 06:02:23 mes02 mes[5474]: 第15号AGV到达包装4", "at"},
+          {"<134>Dec  9 06:02:33 mes01 mes[2464]: 第2号AGV到达装配11", "at"},
+          {"<134>Dec  9 06:02:38 mes03 mes[2053]: 第6号AGV电量低：17%", "low"}}},
         // The same with a word in brackets that differs too.
         {"KindAndNameBesideAWord",
          {{"I 07:00:01.433 [gateway] 理财产品赎回成功，客户高磊，金额120903.03元", "sell"},
