@@ -1568,6 +1568,89 @@ struct Grouped {
     std::vector<std::vector<std::uint32_t>> ids;
 };
 
+// Whether `a` and `b` differ only where a sentence begins (the message's start or after
+// punctuation they share), where `a` holds a value and `b` Chinese text, and only before
+// a sentence they share that begins with three Chinese characters or more ("<*>窗口暂停
+// 服务" and "自助终端暂停服务"), and only by Chinese text and values.
+bool DifferByLeadingValue(const Template& a, const Template& b) {
+    auto same = [](const PatternToken& x, const PatternToken& y) {
+        return x.kind == y.kind && (x.kind == TokenKind::Variable || x.hash == y.hash);
+    };
+    std::size_t start = 0;
+    while (start < a.size() && start < b.size() && same(a[start], b[start])) ++start;
+    while (start > 0 && a[start - 1].kind != TokenKind::Symbol) --start;
+    if (start + 2 > b.size() || start >= a.size() || a[start].kind != TokenKind::Variable ||
+        b[start].kind != TokenKind::Cjk || b[start + 1].kind != TokenKind::Cjk)
+        return false;
+    std::size_t shared = 0;
+    while (shared < a.size() - start && shared < b.size() - start &&
+           same(a[a.size() - 1 - shared], b[b.size() - 1 - shared]))
+        ++shared;
+    if (shared == a.size() - start || shared == b.size() - start) return false;
+    std::size_t k = a.size() - shared;
+    while (k < a.size() && a[k].kind == TokenKind::Variable) ++k;
+    std::size_t chars = 0;
+    while (k < a.size() && a[k].kind == TokenKind::Cjk) ++k, ++chars;
+    if (chars < 3) return false;
+    auto loose = [&](const Template& t) {
+        for (std::size_t i = start; i < t.size() - shared; ++i)
+            if (t[i].kind != TokenKind::Cjk && t[i].kind != TokenKind::Variable) return false;
+        return true;
+    };
+    return loose(a) && loose(b);
+}
+
+// Joins each group to a group that differs from it only by a value where the other has
+// Chinese text, where a sentence begins (DifferByLeadingValue): the text was one of the
+// values, which the value's other texts had made unlike enough to stay apart.
+void JoinLeadingValues(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
+                       const PatternTuning& tuning) {
+    // Groups by their last three tokens, which any two to be joined share.
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> byEnd;
+    auto endKey = [](const Template& t) {
+        std::uint64_t h = 0;
+        for (std::size_t k = t.size() < 3 ? 0 : t.size() - 3; k < t.size(); ++k)
+            h = Mix(Mix(h, static_cast<std::uint64_t>(t[k].kind)),
+                    t[k].kind == TokenKind::Variable ? 0 : t[k].hash);
+        return h;
+    };
+    for (std::size_t g = 0; g < groups.size(); ++g) byEnd[endKey(groups[g].tokens)].push_back(g);
+    Aligner aligner;
+    aligner.SetGluedSymbols(tuning.gluedPunctuation);
+    aligner.SetWordCost(tuning.wordCost);
+    std::vector<Item> items;
+    std::vector<bool> joined(groups.size(), false);
+    for (std::size_t b = 0; b < groups.size(); ++b) {
+        const auto bucket = byEnd.find(endKey(groups[b].tokens));
+        if (bucket == byEnd.end()) continue;
+        for (std::size_t a : bucket->second) {
+            if (a == b || joined[a] || !DifferByLeadingValue(groups[a].tokens, groups[b].tokens))
+                continue;
+            TemplateItems(groups[b].tokens, items);
+            if (aligner.Align(groups[a].tokens, items) < 0) continue;
+            aligner.Merge(groups[a].tokens, items);
+            groups[a].terms = TemplateTerms(groups[a].tokens);
+            TemplateItems(groups[b].header, items);
+            MergeHeader(groups[a].header, items.data(), items.size());
+            groups[a].count += groups[b].count;
+            ids[a].insert(ids[a].end(), ids[b].begin(), ids[b].end());
+            joined[b] = true;
+            break;
+        }
+    }
+    std::size_t kept = 0;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (joined[g]) continue;
+        if (kept != g) {
+            groups[kept] = std::move(groups[g]);
+            ids[kept] = std::move(ids[g]);
+        }
+        ++kept;
+    }
+    groups.resize(kept);
+    ids.resize(kept);
+}
+
 // The place where pattern `p` (with `items`, aligned along `path`) differs from group `g`
 // by one run of Chinese characters, both sides holding some ("医生<*>登录工作站" and
 // "医生<*>退出工作站"), becomes g's run place: Ranked tells its members apart by their
@@ -1853,6 +1936,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     }
     std::vector<Pattern>& groups = grouped.groups;
     std::vector<std::vector<std::uint32_t>>& groupIds = grouped.ids;
+    if (state_->tuning.chineseRuns) JoinLeadingValues(groups, groupIds, state_->tuning);
     if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
     if (state_->tuning.wordSlots)
         JoinWordSlots(groups, groupIds, state_->tuning.capsWords, state_->tuning.quotedWords);

@@ -521,6 +521,12 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"<134>Dec  9 06:02:23 mes02 mes[5474]: 第15号AGV到达包装4", "at"},
           {"<134>Dec  9 06:02:33 mes01 mes[2464]: 第2号AGV到达装配11", "at"},
           {"<134>Dec  9 06:02:38 mes03 mes[2053]: 第6号AGV电量低：17%", "low"}}},
+        // A value that begins the sentence, once a name of other characters.
+        {"ValueThatBeginsTheSentence",
+         {{"2026-12-09T01:13:49.494+08:00 gw-14 opsagent[7366]: 南沙机房门禁温度过高：48℃", ""},
+          {"2026-12-09T01:15:33.687+08:00 gw-17 opsagent[9297]: 西部数据中心门禁温度过高：20℃", ""},
+          {"2026-12-09T01:15:47.958+08:00 gw-33 opsagent[9635]: 二号机房温湿度传感器温度过高：29℃",
+           ""}}},
         // The same with a word in brackets that differs too.
         {"KindAndNameBesideAWord",
          {{"I 07:00:01.433 [gateway] 理财产品赎回成功，客户高磊，金额120903.03元", "sell"},
