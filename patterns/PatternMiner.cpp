@@ -445,6 +445,13 @@ struct Fork {
     }
 };
 
+// Makes `f` no fork (the texts it held stay, unused).
+void ClearFork(Fork& f) {
+    f.on = f.wide = f.pair = f.label = f.key = f.run = f.suffix = f.group = false;
+    f.before = f.after = 0;
+    f.count = 0;
+}
+
 // A pair of the first line of a pattern whose value may name a kind of line.
 struct PairWord {
     std::uint64_t key = 0;
@@ -946,13 +953,13 @@ std::uint32_t WatchTwoPlaces(Pattern& p, const std::vector<Item>& items,
 // The fork a pattern still watching two places (TwoPlaces) makes when its lines are
 // all counted: where they held the first line's texts only together ("检查申请已提交"
 // and "检查报告已出具", never "申请" with "出具"), the two texts are kinds, told apart
-// at the first place.  False when they came in other pairs, or a fork was made.
+// at the first place.  False when they came in other pairs, or a fork was made.  `f` is
+// a new fork.
 bool WatchedFork(const Pattern& p, Fork& f) {
     const TwoPlaces& two = p.two;
     if (!two.on || p.fork.on || two.count[0] != 2 || two.count[1] != 2 || two.ids[0][1] != 0 ||
         two.ids[1][0] != 0 || two.ids[1][1] == 0)
         return false;
-    f = Fork{};
     f.run = true;
     f.before = two.place[0].before;
     f.after = two.place[0].after;
@@ -1638,33 +1645,28 @@ void JoinLeadingValues(std::vector<Pattern>& groups, std::vector<std::vector<std
             break;
         }
     }
-    std::size_t kept = 0;
+    std::vector<Pattern> kept;
+    std::vector<std::vector<std::uint32_t>> keptIds;
     for (std::size_t g = 0; g < groups.size(); ++g) {
         if (joined[g]) continue;
-        if (kept != g) {
-            groups[kept] = std::move(groups[g]);
-            ids[kept] = std::move(ids[g]);
-        }
-        ++kept;
+        kept.push_back(std::move(groups[g]));
+        keptIds.push_back(std::move(ids[g]));
     }
-    groups.resize(kept);
-    ids.resize(kept);
+    groups = std::move(kept);
+    ids = std::move(keptIds);
 }
 
 // The place where pattern `p` (with `items`, aligned along `path`) differs from group `g`
 // by one run of Chinese characters, both sides holding some ("医生<*>登录工作站" and
 // "医生<*>退出工作站"), becomes g's run place: Ranked tells its members apart by their
-// text there while it holds at most two.  Failing that, a place p found keeps.
-void GroupRun(Pattern& g, const Pattern& p, const std::vector<Item>& items,
-              const std::vector<std::uint8_t>& path) {
+// text there while it holds at most two.
+void GroupRun(Pattern& g, const std::vector<Item>& items, const std::vector<std::uint8_t>& path) {
     ChineseRun run;
     if (!OneChineseRun(g.tokens, items, path, run, nullptr) || run.pattern.empty() ||
-        run.line.empty()) {
-        if (p.fork.group) g.fork = p.fork;
+        run.line.empty())
         return;
-    }
     Fork& f = g.fork;
-    f = Fork{};
+    ClearFork(f);
     f.group = true;
     f.run = true;
     f.suffix = run.ending;
@@ -1703,7 +1705,7 @@ Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
         }
         if (best >= 0) {
             Pattern& g = out.groups[static_cast<std::size_t>(best)];
-            if (tuning.chineseRuns && !g.fork.on) GroupRun(g, p, items, aligner.Path());
+            if (tuning.chineseRuns && !g.fork.on) GroupRun(g, items, aligner.Path());
             aligner.Merge(g.tokens, items);
             g.terms = TemplateTerms(g.tokens);
             TemplateItems(p.header, items);
@@ -1714,7 +1716,7 @@ Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
         } else {
             index.Add(static_cast<std::uint32_t>(out.groups.size()), p.terms);
             out.groups.push_back(p);
-            if (!p.fork.group) out.groups.back().fork = Fork{};  // a member's own
+            if (!p.fork.group) ClearFork(out.groups.back().fork);  // a member's own
             out.ids.push_back(std::move(ids[k]));
         }
     }
