@@ -2061,6 +2061,21 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             for (std::size_t w = 0; w < f.count; ++w)
                 placeWords.emplace_back(f.Place(), f.words[w]);
         }
+        // A run fork's place counts the Chinese text there of the group's other patterns
+        // too: patterns kept apart by their headers each saw only some of its texts.
+        for (std::uint32_t q : groupIds[k]) {
+            const Fork& f = forkOf(q);
+            if (!f.on || !f.run) continue;
+            for (std::uint32_t r : groupIds[k]) {
+                const Fork& other = forkOf(r);
+                if (other.on && other.Place() == f.Place()) continue;
+                std::string text;
+                if (PlaceText(state_->patterns[r].tokens, f, text))
+                    placeWords.emplace_back(f.Place(), HashToken(text, TokenKind::Cjk));
+                else
+                    widePlaces.push_back(f.Place());
+            }
+        }
         // The group's place of Chinese text that may name kinds: its own, found while
         // grouping, or else that of its first member with a run fork.  Each member without
         // a fork there counts its text at it (patterns kept apart by their headers, or

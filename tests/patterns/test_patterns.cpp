@@ -527,6 +527,13 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"2026-12-09T01:15:33.687+08:00 gw-17 opsagent[9297]: 西部数据中心门禁温度过高：20℃", ""},
           {"2026-12-09T01:15:47.958+08:00 gw-33 opsagent[9635]: 二号机房温湿度传感器温度过高：29℃",
            ""}}},
+        // Names whose last characters a group's member saw only two of.
+        {"PlaceNamesOfAGroup",
+         {{"[06:00:22.733] [wms] INFO : 车辆鄂B9F485到达北京顺义转运中心，晚点199分钟", ""},
+          {"[06:00:30.476] [wms] INFO : 车辆豫E1K243到达郑州航空港分拨中心，晚点232分钟", ""},
+          {"[06:00:47.872] [sorting] INFO : 车辆粤C7F310到达华东转运中心，晚点178分钟", ""},
+          {"[06:01:02.143] [sorting] INFO : 车辆豫C3L341到达北京顺义转运中心，晚点181分钟", ""},
+          {"[06:07:16.210] [tms] INFO : 车辆川B2K253到达华东转运中心，晚点53分钟", ""}}},
         // The same with a word in brackets that differs too.
         {"KindAndNameBesideAWord",
          {{"I 07:00:01.433 [gateway] 理财产品赎回成功，客户高磊，金额120903.03元", "sell"},
