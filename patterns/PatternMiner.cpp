@@ -712,10 +712,11 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
 
 // The Chinese characters a line holds, along the aligner's path, at the variable part of
 // `t` between the constants with the hashes `before` and `after` (or the message's end):
-// false when anything else stands there.
+// false when anything else stands there.  With `ending`, the place is a value and what
+// happened to it: the characters after the value's last other token ("CDT-4恢复").
 bool RunAtFork(const Template& t, const std::vector<Item>& items,
                const std::vector<std::uint8_t>& path, std::uint64_t before, std::uint64_t after,
-               std::string& run) {
+               std::string& run, bool ending = false) {
     const bool lead = after == kValueAfter;
     auto atFork = [&](std::size_t i) {
         return t[i].kind == TokenKind::Variable && i > 0 && IsConstant(t[i - 1].kind) &&
@@ -727,6 +728,10 @@ bool RunAtFork(const Template& t, const std::vector<Item>& items,
     bool inFork = false;
     bool ended = false;  // of a place where a value follows the run: the run ended
     auto take = [&](const Item& item) {
+        if (ending && item.kind != TokenKind::Cjk) {
+            run.clear();
+            return true;
+        }
         if (ended || item.kind != TokenKind::Cjk) {
             ended = true;
             return lead;
@@ -983,7 +988,8 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
     if (f.wide) return p.id;
     if (f.on && f.run) {
         std::string run;
-        if (!RunAtFork(p.tokens, items, path, f.before, f.after, run)) {
+        if (!RunAtFork(p.tokens, items, path, f.before, f.after, run,
+                       f.suffix && f.after != kValueAfter)) {
             f.wide = true;
             return p.id;
         }

@@ -534,6 +534,12 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"[06:00:47.872] [sorting] INFO : 车辆粤C7F310到达华东转运中心，晚点178分钟", ""},
           {"[06:01:02.143] [sorting] INFO : 车辆豫C3L341到达北京顺义转运中心，晚点181分钟", ""},
           {"[06:07:16.210] [tms] INFO : 车辆川B2K253到达华东转运中心，晚点53分钟", ""}}},
+        // What happened to a value that holds a word and a number.
+        {"AfterAValueOfSeveralTokens",
+         {{"[2026-12-09 05:10:40] error thread-11 通道101-2中断，厂站：城南110kV变电站", "down"},
+          {"[2026-12-09 05:11:00] info thread-3 通道CDT-2恢复，厂站：东山110kV变电站", "up"},
+          {"[2026-12-09 05:11:04] info thread-16 通道101-4恢复，厂站：东山110kV变电站", "up"},
+          {"[2026-12-09 05:11:25] error thread-12 通道CDT-3中断，厂站：青龙110kV变电站", "down"}}},
         // The same with a word in brackets that differs too.
         {"KindAndNameBesideAWord",
          {{"I 07:00:01.433 [gateway] 理财产品赎回成功，客户高磊，金额120903.03元", "sell"},
