@@ -1662,6 +1662,61 @@ void JoinLeadingValues(std::vector<Pattern>& groups, std::vector<std::vector<std
     ids = std::move(keptIds);
 }
 
+// Joins each group to the group whose text is its own up to a Chinese comma before the
+// message's end ("签收人：<*>" and "签收人：<*>，备注：<*>"): a clause that some lines of
+// a kind add, as a remark.  The group with the shorter text takes the other's lines.
+void JoinTrailingClauses(std::vector<Pattern>& groups,
+                         std::vector<std::vector<std::uint32_t>>& ids) {
+    static constexpr std::string_view kComma = "\xa3\xac";  // ，
+    auto hashOf = [](const Template& t, std::size_t end) {
+        std::uint64_t h = 0;
+        for (std::size_t k = 0; k < end; ++k)
+            h = Mix(Mix(h, static_cast<std::uint64_t>(t[k].kind)),
+                    t[k].kind == TokenKind::Variable ? 0 : t[k].hash);
+        return h;
+    };
+    std::unordered_map<std::uint64_t, std::size_t> whole;
+    for (std::size_t g = 0; g < groups.size(); ++g)
+        whole.emplace(hashOf(groups[g].tokens, groups[g].tokens.size()), g);
+    std::vector<std::size_t> into(groups.size());
+    for (std::size_t g = 0; g < groups.size(); ++g) into[g] = g;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const Template& t = groups[g].tokens;
+        for (std::size_t c = 1; c + 1 < t.size(); ++c) {
+            if (t[c].kind != TokenKind::Symbol || t[c].text != kComma) continue;
+            const auto shorter = whole.find(hashOf(t, c));
+            if (shorter == whole.end() || shorter->second == g) continue;
+            std::size_t to = shorter->second;
+            while (into[to] != to) to = into[to];
+            if (to == g) continue;
+            into[g] = to;
+            break;
+        }
+    }
+    std::vector<Pattern> kept;
+    std::vector<std::vector<std::uint32_t>> keptIds;
+    std::vector<std::size_t> at(groups.size(), 0);
+    std::vector<Item> items;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (into[g] != g) continue;
+        at[g] = kept.size();
+        kept.push_back(std::move(groups[g]));
+        keptIds.push_back(std::move(ids[g]));
+    }
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (into[g] == g) continue;
+        std::size_t to = into[g];
+        while (into[to] != to) to = into[to];
+        Pattern& head = kept[at[to]];
+        TemplateItems(groups[g].header, items);
+        MergeHeader(head.header, items.data(), items.size());
+        head.count += groups[g].count;
+        keptIds[at[to]].insert(keptIds[at[to]].end(), ids[g].begin(), ids[g].end());
+    }
+    groups = std::move(kept);
+    ids = std::move(keptIds);
+}
+
 // The place where pattern `p` (with `items`, aligned along `path`) differs from group `g`
 // by one run of Chinese characters, both sides holding some ("医生<*>登录工作站" and
 // "医生<*>退出工作站"), becomes g's run place: Ranked tells its members apart by their
@@ -1944,7 +1999,10 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     }
     std::vector<Pattern>& groups = grouped.groups;
     std::vector<std::vector<std::uint32_t>>& groupIds = grouped.ids;
-    if (state_->tuning.chineseRuns) JoinLeadingValues(groups, groupIds, state_->tuning);
+    if (state_->tuning.chineseRuns) {
+        JoinLeadingValues(groups, groupIds, state_->tuning);
+        JoinTrailingClauses(groups, groupIds);
+    }
     if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
     if (state_->tuning.wordSlots)
         JoinWordSlots(groups, groupIds, state_->tuning.capsWords, state_->tuning.quotedWords);

@@ -540,6 +540,13 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"[2026-12-09 05:11:00] info thread-3 通道CDT-2恢复，厂站：东山110kV变电站", "up"},
           {"[2026-12-09 05:11:04] info thread-16 通道101-4恢复，厂站：东山110kV变电站", "up"},
           {"[2026-12-09 05:11:25] error thread-12 通道CDT-3中断，厂站：青龙110kV变电站", "down"}}},
+        // A remark that some lines of a kind add.
+        {"RemarkAtTheEnd",
+         {{"运单KD963593562441已签收，签收人：门卫，备注：工作日派送", ""},
+          {"运单KD963593562442已签收，签收人：本人", ""},
+          {"运单KD963593562443已签收，签收人：前台", ""},
+          {"运单KD963593562444已签收，签收人：快递柜，备注：放在门口", ""},
+          {"运单KD963593562445已签收，签收人：本人", ""}}},
         // The same with a word in brackets that differs too.
         {"KindAndNameBesideAWord",
          {{"I 07:00:01.433 [gateway] 理财产品赎回成功，客户高磊，金额120903.03元", "sell"},
