@@ -680,6 +680,12 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         // Constants that differ: Chinese characters on both sides, or on the one side
         // that has any here.
         if ((a != nullptr && !aCjk) || (b != nullptr && !bCjk)) {
+            // After a run, the rest of the message may say more of what the run named
+            // ("附着成功，…，APN:ims" and "附着失败，…，原因值#15").
+            if (runs > 0) {
+                last = Last::None;  // a run of its own that began is no run
+                break;
+            }
             if (second != nullptr) *second = ChineseRun{};
             return false;
         }
@@ -1068,6 +1074,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         }
         return ForkWordId(f, found->hash, found->text, next);
     }
+    bool pairsDiffered = false;
     if (pairs && !p.pairs.empty()) {
         // The pairs of p's first line whose word this line does not hold: one, with a
         // word, in a line otherwise alike makes the fork; any other hold values.
@@ -1095,7 +1102,10 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             p.pairs.erase(std::remove_if(p.pairs.begin(), p.pairs.end(),
                                          [](const PairWord& pw) { return pw.value == 0; }),
                           p.pairs.end());
-            return p.id;
+            // The pairs held values; Chinese text may still name the kind ("附着成功，
+            // APN:ims" and "附着失败，原因值#7"), but nothing else does.
+            if (!tuning.chineseRuns) return p.id;
+            pairsDiffered = true;
         }
     }
     if (tuning.chineseRuns && p.two.on) return WatchTwoPlaces(p, items, path, next);
@@ -1130,6 +1140,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             return ForkWordId(f, HashToken(run.line, TokenKind::Cjk), run.line, next);
         }
     }
+    if (pairsDiffered) return p.id;
     if (changed != 1 || changedAt + 1 >= t.size() || changedItem + 1 >= items.size()) return p.id;
     const PatternToken& a = t[changedAt];
     const Item& b = items[changedItem];

@@ -547,6 +547,23 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"运单KD963593562443已签收，签收人：前台", ""},
           {"运单KD963593562444已签收，签收人：快递柜，备注：放在门口", ""},
           {"运单KD963593562445已签收，签收人：本人", ""}}},
+        // A word that tells the kind, and after it what each kind has to say.
+        {"KindThenItsOwnTail",
+         {{"2026年12月9日 01:00:03 信息 "
+           "网管：用户142****4052附着成功，IMSI:460071202580518，APN:ims",
+           "ok"},
+          {"2026年12月9日 01:00:05 警告 "
+           "网管：用户182****3821附着失败，IMSI:460023424767624，原因值#7",
+           "failed"},
+          {"2026年12月9日 01:00:13 信息 "
+           "网管：用户155****0297附着成功，IMSI:460025536197686，APN:cmwap",
+           "ok"},
+          {"2026年12月9日 01:00:21 信息 "
+           "网管：用户192****5514附着成功，IMSI:460027116369967，APN:ims",
+           "ok"},
+          {"2026年12月9日 01:00:45 警告 "
+           "网管：用户183****5073附着失败，IMSI:460029579360222，原因值#15",
+           "failed"}}},
         // The same with a word in brackets that differs too.
         {"KindAndNameBesideAWord",
          {{"I 07:00:01.433 [gateway] 理财产品赎回成功，客户高磊，金额120903.03元", "sell"},
