@@ -1674,11 +1674,15 @@ void JoinLeadingValues(std::vector<Pattern>& groups, std::vector<std::vector<std
 }
 
 // Joins each group to the group whose text is its own up to a Chinese comma before the
-// message's end ("签收人：<*>" and "签收人：<*>，备注：<*>"): a clause that some lines of
-// a kind add, as a remark.  The group with the shorter text takes the other's lines.
+// message's end, or a Chinese bracket that closes at the end ("签收人：<*>" and "签收人：
+// <*>，备注：<*>", "处理结果：<*>" and "处理结果：<*>（备注：<*>）"): a clause that some
+// lines of a kind add, as a remark.  The group with the shorter text takes the other's
+// lines.
 void JoinTrailingClauses(std::vector<Pattern>& groups,
                          std::vector<std::vector<std::uint32_t>>& ids) {
     static constexpr std::string_view kComma = "\xa3\xac";  // ，
+    static constexpr std::string_view kOpen = "\xa3\xa8";   // （
+    static constexpr std::string_view kClose = "\xa3\xa9";  // ）
     auto hashOf = [](const Template& t, std::size_t end) {
         std::uint64_t h = 0;
         for (std::size_t k = 0; k < end; ++k)
@@ -1694,7 +1698,9 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const Template& t = groups[g].tokens;
         for (std::size_t c = 1; c + 1 < t.size(); ++c) {
-            if (t[c].kind != TokenKind::Symbol || t[c].text != kComma) continue;
+            if (t[c].kind != TokenKind::Symbol ||
+                (t[c].text != kComma && (t[c].text != kOpen || t.back().text != kClose)))
+                continue;
             const auto shorter = whole.find(hashOf(t, c));
             if (shorter == whole.end() || shorter->second == g) continue;
             std::size_t to = shorter->second;
