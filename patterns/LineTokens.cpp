@@ -73,6 +73,12 @@ inline bool JoinsValue(std::string_view line, std::uint32_t begin, std::uint32_t
     return c == '/' || c == '\\' || c == '_' || c == '-' || c == ':';
 }
 
+// The trail bytes of row A2's numerals: ⅰ-ⅹ, ⒈-⒛, ⑴-⒇, ①-⑩, ㈠-㈩ and Ⅰ-Ⅻ.
+inline bool GbkNumeral(unsigned char t) {
+    return (t >= 0xA1 && t <= 0xAA) || (t >= 0xB1 && t <= 0xE2) || (t >= 0xE5 && t <= 0xEE) ||
+           (t >= 0xF1 && t <= 0xFC);
+}
+
 void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t limit) {
     // Made in a buffer on the stack and copied at once: cheaper than growing the vector
     // token by token.
@@ -102,9 +108,12 @@ void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t lim
             const unsigned char t = Byte(line, i + 1);
             Raw kind = Raw::Cjk;
             // Rows A1-A9 hold punctuation, full-width forms and other symbols; the
-            // full-width digits count as digits.
+            // full-width digits and the numerals of row A2 (Roman, circled and
+            // bracketed: "工业园Ⅱ线", "10kVⅠ段母线") count as digits.
             if (c >= 0xA1 && c <= 0xA9)
-                kind = (c == 0xA3 && t >= 0xB0 && t <= 0xB9) ? Raw::Digit : Raw::Symbol;
+                kind = (c == 0xA3 && t >= 0xB0 && t <= 0xB9) || (c == 0xA2 && GbkNumeral(t))
+                           ? Raw::Digit
+                           : Raw::Symbol;
             add(at, i + 2, kind);
             i += 2;
         } else {

@@ -74,6 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "</opt/应用/统计.so> 失 败"},
         TokenCase{"DriveAndUrlWithChineseQuery", "分区F:满，访问http://a.cn/s?q=北京天气&p=1超时",
                   "分 区 <F:> 满 ， 访 问 <http://a.cn/s?q=北京天气&p=1> 超 时"},
+        TokenCase{"NumeralsInNames", "工业园Ⅱ线跳闸，10kVⅠ段母线①号",
+                  "工 业 园 <Ⅱ> 线 跳 闸 ， <10kVⅠ> 段 母 线 <①> 号"},
         TokenCase{"ChineseDatesUnitsAndMaskedPhones",
                   "于2026年12月9日共8页耗时3分钟，手机138****5678",
                   "于 <2026年12月9日> 共 <8页> 耗 时 <3分钟> ， 手 机 <138****5678>"},
