@@ -694,7 +694,11 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             // happened to it ("用户<*>退出" and "用户张敏磊登录"): the place is the value
             // and them, told apart by its ending.
             const bool ending = last == Last::Value && valueAfterSame && a != nullptr;
-            if (last != Last::Same && !ending) {
+            // A character that matched after a value, with characters on both sides
+            // that differ after it, is the sentence's ("天津武清仓出库" and "昆山保税仓入
+            // 库"): what differs after it is a run.
+            const bool afterGlued = last == Last::Glued && a != nullptr && b != nullptr;
+            if (last != Last::Same && !ending && !afterGlued) {
                 last = Last::Value;  // after a value: the value's
                 continue;
             }

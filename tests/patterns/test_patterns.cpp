@@ -572,6 +572,20 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"2026年12月9日 01:00:45 警告 "
            "网管：用户183****5073附着失败，IMSI:460029579360222，原因值#15",
            "failed"}}},
+        // A character that ends a name and the sentence's own both: "仓".
+        {"AfterTheLastCharacterOfAName",
+         {{"[06:30:41.913] [wms] INFO : "
+           "佛山南海冷链仓入库完成，单号=IN20261209734952，SKU数=193，合计818件",
+           "in"},
+          {"[06:30:51.467] [tms] INFO : "
+           "昆山保税仓入库完成，单号=IN20261209812305，SKU数=225，合计33件",
+           "in"},
+          {"[06:30:59.485] [wms] INFO : "
+           "佛山南海冷链仓出库完成，单号=OUT20261209283044，SKU数=222，合计840件",
+           "out"},
+          {"[06:31:31.709] [wms] INFO : "
+           "佛山南海冷链仓出库完成，单号=OUT20261209397201，SKU数=18，合计95件",
+           "out"}}},
         // The same with a word in brackets that differs too.
         {"KindAndNameBesideAWord",
          {{"I 07:00:01.433 [gateway] 理财产品赎回成功，客户高磊，金额120903.03元", "sell"},
