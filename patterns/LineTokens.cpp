@@ -801,6 +801,7 @@ private:
     std::size_t Fields() {
         const std::size_t n = t_.size();
         if (n < 2) return 0;
+        if (const std::size_t pairs = PairFields(); pairs != 0) return pairs;
         const bool flag = IsSymbol(0, '-') || IsSymbol(0, '[') || IsSymbol(0, '(') ||
                           (t_[0].kind == TokenKind::Word && IsUpperWord(Text(0)));
         // Chinese labels name the fields: "时间:2026-12-09 10:00:01 级别:信息 内容:".
@@ -958,6 +959,24 @@ public:
 private:
     std::string_view Text(std::size_t k) const {
         return line_.substr(t_[k].begin, t_[k].end - t_[k].begin);
+    }
+    // Pairs that name the fields, the first holding a stamp or number ("ts=1773788402518
+    // lvl=I svc=dispatch msg=司机…"): the header ends where a pair's value begins with
+    // Chinese text, which is the message.  0 when the line does not begin so.
+    std::size_t PairFields() const {
+        const std::size_t n = t_.size();
+        auto glued = [&](std::size_t k) { return k < n && k > 0 && t_[k].begin == t_[k - 1].end; };
+        std::size_t pairs = 0;
+        std::size_t k = 0;
+        while (k + 2 < n && t_[k].kind == TokenKind::Word && IsSymbol(k + 1, '=') && glued(k + 1) &&
+               glued(k + 2)) {
+            if (t_[k + 2].kind == TokenKind::Cjk) return pairs >= 2 ? k + 2 : 0;
+            if (pairs == 0 && t_[k + 2].kind != TokenKind::Variable) return 0;
+            ++pairs;
+            k += 3;
+            while (glued(k)) ++k;  // the rest of the value
+        }
+        return 0;
     }
     bool IsSymbol(std::size_t k, char c) const {
         return k < t_.size() && t_[k].kind == TokenKind::Symbol && t_[k].end - t_[k].begin == 1 &&

@@ -167,6 +167,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "时间：2026-12-09 00:00:02 级别：错误 模块：订单中心 内容：订单123支付失败",
                    "时间：2026-12-09 00:00:02 级别：错误 模块：订单中心 内容："},
         HeaderCase{"ChineseLabelNotBeforeAStamp", "告警：db-32 服务无响应", ""},
+        // Pairs name the fields; the one whose value is Chinese text ends them.
+        HeaderCase{
+            "Pairs",
+            "time=2026-03-18T09:00:01.433+08:00 level=info app=ins-core msg=客户何秀修改电话",
+            "time=2026-03-18T09:00:01.433+08:00 level=info app=ins-core msg="},
+        HeaderCase{"PairsWithoutAStamp", "user=bob role=admin msg=登录成功", ""},
         HeaderCase{"WordsBeforeASecondsStamp", "2599204 node-9 boot_cmd new 1074297378 1 Targeting",
                    "2599204 node-9 boot_cmd new 1074297378 1"},
         HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""},
