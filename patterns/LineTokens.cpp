@@ -611,6 +611,22 @@ void MarkPairValues(std::string_view line, std::vector<LineToken>& tokens, std::
     }
 }
 
+// A capital letter alone, glued to Chinese text, is a value: a grade, a zone or a block
+// ("考核等级S", "A座大堂").
+void MarkLetterValues(std::string_view line, std::vector<LineToken>& tokens) {
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        LineToken& t = tokens[i];
+        if (t.kind != TokenKind::Word || t.end != t.begin + 1 ||
+            !IsUpper(static_cast<unsigned char>(line[t.begin])))
+            continue;
+        const bool before =
+            i > 0 && tokens[i - 1].kind == TokenKind::Cjk && tokens[i - 1].end == t.begin;
+        const bool after = i + 1 < tokens.size() && tokens[i + 1].kind == TokenKind::Cjk &&
+                           tokens[i + 1].begin == t.end;
+        if (before || after) t.kind = TokenKind::Variable;
+    }
+}
+
 // A number and the short unit word after it: "1 sec", "30 ms".
 void MergeUnitWords(std::string_view line, std::vector<LineToken>& tokens) {
     static constexpr std::array<std::string_view, 14> kUnits = {
@@ -802,18 +818,21 @@ private:
         const std::size_t n = t_.size();
         if (n < 2) return 0;
         if (const std::size_t pairs = PairFields(); pairs != 0) return pairs;
-        const bool flag = IsSymbol(0, '-') || IsSymbol(0, '[') || IsSymbol(0, '(') ||
-                          (t_[0].kind == TokenKind::Word && IsUpperWord(Text(0)));
+        // A Chinese level in Chinese brackets may come first: "【信息】[2026-03-18 …]".
+        const std::size_t s = WideLevel();
+        if (s + 2 > n) return 0;
+        const bool flag = IsSymbol(s, '-') || IsSymbol(s, '[') || IsSymbol(s, '(') ||
+                          (t_[s].kind == TokenKind::Word && IsUpperWord(Text(s)));
         // Chinese labels name the fields: "时间:2026-12-09 10:00:01 级别:信息 内容:".
-        const std::size_t first = t_[0].kind == TokenKind::Cjk ? Label(0) : 0;
+        const std::size_t first = s == 0 && t_[0].kind == TokenKind::Cjk ? Label(0) : 0;
         const bool labelled = first != 0 && first < n && IsStampStart(first);
-        if (t_[0].kind != TokenKind::Variable && !(flag && t_[1].kind == TokenKind::Variable) &&
+        if (t_[s].kind != TokenKind::Variable && !(flag && t_[s + 1].kind == TokenKind::Variable) &&
             !labelled)
             return 0;
-        bool level = false;
+        bool level = s != 0;
         bool host = false;
         bool pipes = false;  // fields end in "|": the message follows the last one
-        std::size_t i = labelled ? first : 0;
+        std::size_t i = labelled ? first : s;
         std::size_t header = i;
         while (i < n) {
             const LineToken& k = t_[i];
@@ -959,6 +978,12 @@ public:
 private:
     std::string_view Text(std::size_t k) const {
         return line_.substr(t_[k].begin, t_[k].end - t_[k].begin);
+    }
+    // One past "【信息】" (a Chinese level in Chinese brackets) at the line's start, or 0.
+    std::size_t WideLevel() const {
+        if (t_.size() < 4 || Text(0) != "\xa1\xbe" || !ChineseLevelAt(1)) return 0;  // 【
+        const std::size_t close = CjkRun(1);
+        return close < t_.size() && Text(close) == "\xa1\xbf" ? close + 1 : 0;  // 】
     }
     // Pairs that name the fields, the first holding a stamp or number ("ts=1773788402518
     // lvl=I svc=dispatch msg=司机…"): the header ends where a pair's value begins with
@@ -1120,6 +1145,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     BuildTokens(line, raw, tokens);
     MergeChineseValues(line, tokens);
     MergeUnitWords(line, tokens);
+    MarkLetterValues(line, tokens);
     const std::vector<bool> names = MarkCalendarNames(line, tokens);
     bool syslog = false;
     for (std::size_t k = 0; k < names.size() && k < 8 && !syslog; ++k) syslog = names[k];
