@@ -509,8 +509,8 @@ std::string_view Text(std::string_view line, const LineToken& t) {
 }
 
 // Chinese units and date parts that a number glued before them carries: "3分钟",
-// "12.5元", "共8页", "2026年12月9日".  Two-character units come first.
-constexpr std::array<std::string_view, 33> kChineseUnits = {
+// "12.5元", "共8页", "2026年12月9日06时00分14秒".  Two-character units come first.
+constexpr std::array<std::string_view, 35> kChineseUnits = {
     "\xba\xc1\xc3\xeb",  // 毫秒
     "\xb7\xd6\xd6\xd3",  // 分钟
     "\xd0\xa1\xca\xb1",  // 小时
@@ -524,8 +524,9 @@ constexpr std::array<std::string_view, 33> kChineseUnits = {
     "\xd5\xc5",         "\xcc\xa8", "\xc8\xcb",
     "\xce\xbb",         "\xcf\xee", "\xb7\xdd",  // 张 台 人 位 项 份
     "\xb1\xb6",         "\xb6\xc8", "\xcd\xf2",
-    "\xd2\xda",         "\xc3\xd7", "\xbf\xcb",   // 倍 度 万 亿 米 克
-    "\xc4\xea",         "\xd4\xc2", "\xc8\xd5"};  // 年 月 日
+    "\xd2\xda",         "\xc3\xd7", "\xbf\xcb",  // 倍 度 万 亿 米 克
+    "\xc4\xea",         "\xd4\xc2", "\xc8\xd5",  // 年 月 日
+    "\xca\xb1",         "\xb7\xd6"};             // 时 分
 bool IsUnitLead(unsigned char c) {
     static const std::array<bool, 256> kLeads = [] {
         std::array<bool, 256> leads{};
@@ -534,7 +535,7 @@ bool IsUnitLead(unsigned char c) {
     }();
     return kLeads[c];
 }
-constexpr std::size_t kDateParts = 3;  // the last units: 年 月 日
+constexpr std::size_t kDateParts = 5;  // the last units: 年 月 日 时 分
 
 // Glues Chinese units and date parts to the number before them and a Chinese date
 // into one variable part: its form ("12月9日", "2026年12月") never splits a pattern.
