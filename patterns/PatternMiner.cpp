@@ -1738,6 +1738,88 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
     ids = std::move(keptIds);
 }
 
+// Joins the groups whose texts are one text up to a Chinese label's colon and differ only
+// in the Chinese text after it, to the message's end ("续保失败：健康告知异常", "续保失败：
+// 产品已停售" and "续保失败：年龄超出续保上限"): what follows a label is its value once
+// three texts stand there, or one of them is a value already; two texts are two kinds
+// ("结果：成功" and "结果：失败").  The largest group takes the others' lines.
+void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
+    static constexpr std::string_view kColon = "\xa3\xba";  // ：
+    static constexpr std::string_view kComma = "\xa3\xac";  // ，
+    static constexpr std::string_view kList = "\xa1\xa2";   // 、
+    // The place of a group's last Chinese colon, after Chinese text, when only Chinese
+    // text, values and commas follow it, or 0.
+    auto label = [&](const Template& t) -> std::size_t {
+        for (std::size_t c = t.size(); c-- > 1;) {
+            const PatternToken& k = t[c];
+            if (k.kind == TokenKind::Symbol && k.text == kColon) {
+                // The label is a sentence's, with Chinese text before it, not a source's
+                // that begins the message ("网管：").
+                std::size_t l = c;
+                while (l > 0 && t[l - 1].kind == TokenKind::Cjk) --l;
+                bool sentence = false;
+                for (std::size_t b = 0; b < l; ++b)
+                    sentence = sentence || t[b].kind == TokenKind::Cjk;
+                return c + 1 < t.size() && l < c && sentence ? c : 0;
+            }
+            if (k.kind == TokenKind::Cjk || k.kind == TokenKind::Variable) continue;
+            if (k.kind == TokenKind::Symbol && (k.text == kComma || k.text == kList)) continue;
+            return 0;
+        }
+        return 0;
+    };
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> byLabel;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const Template& t = groups[g].tokens;
+        const std::size_t c = label(t);
+        if (c == 0) continue;
+        std::uint64_t h = 0;
+        for (std::size_t k = 0; k <= c; ++k)
+            h = Mix(Mix(h, static_cast<std::uint64_t>(t[k].kind)),
+                    t[k].kind == TokenKind::Variable ? 0 : t[k].hash);
+        byLabel[h].push_back(g);
+    }
+    std::vector<std::size_t> into(groups.size());
+    for (std::size_t g = 0; g < groups.size(); ++g) into[g] = g;
+    for (auto& [key, members] : byLabel) {
+        if (members.size() < 2) continue;
+        bool value = members.size() >= 3;
+        for (std::size_t g : members) {
+            const Template& t = groups[g].tokens;
+            value = value || (t.back().kind == TokenKind::Variable && label(t) + 2 == t.size());
+        }
+        if (!value) continue;
+        for (std::size_t k = 1; k < members.size(); ++k) into[members[k]] = members[0];
+    }
+    std::vector<Pattern> kept;
+    std::vector<std::vector<std::uint32_t>> keptIds;
+    std::vector<std::size_t> at(groups.size(), 0);
+    std::vector<Item> items;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (into[g] != g) continue;
+        at[g] = kept.size();
+        kept.push_back(std::move(groups[g]));
+        keptIds.push_back(std::move(ids[g]));
+    }
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (into[g] == g) continue;
+        Pattern& head = kept[at[into[g]]];
+        // The head's text shows a value after the colon.
+        const std::size_t c = label(head.tokens);
+        if (c != 0 && c + 2 <= head.tokens.size()) {
+            head.tokens.resize(c + 2);
+            head.tokens[c + 1] = PatternToken{};
+            head.tokens[c + 1].kind = TokenKind::Variable;
+        }
+        TemplateItems(groups[g].header, items);
+        MergeHeader(head.header, items.data(), items.size());
+        head.count += groups[g].count;
+        keptIds[at[into[g]]].insert(keptIds[at[into[g]]].end(), ids[g].begin(), ids[g].end());
+    }
+    groups = std::move(kept);
+    ids = std::move(keptIds);
+}
+
 // The place where pattern `p` (with `items`, aligned along `path`) differs from group `g`
 // by one run of Chinese characters, both sides holding some ("医生<*>登录工作站" and
 // "医生<*>退出工作站"), becomes g's run place: Ranked tells its members apart by their
@@ -2023,6 +2105,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     if (state_->tuning.chineseRuns) {
         JoinLeadingValues(groups, groupIds, state_->tuning);
         JoinTrailingClauses(groups, groupIds);
+        JoinLabelValues(groups, groupIds);
     }
     if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
     if (state_->tuning.wordSlots)

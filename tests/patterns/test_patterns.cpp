@@ -599,6 +599,13 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"[06:31:31.709] [wms] INFO : "
            "佛山南海冷链仓出库完成，单号=OUT20261209397201，SKU数=18，合计95件",
            "out"}}},
+        // Three texts after a label are its values.
+        {"TextsAfterALabel",
+         {{"保单ACX2026893512378757续保失败：健康告知异常", ""},
+          {"保单ACX2026893512378758续保失败：产品已停售", ""},
+          {"保单ACX2026893512378759续保失败：被保险人年龄超出续保上限", ""},
+          {"保单ACX2026893512378760续保失败：健康告知异常", ""},
+          {"保单ACX2026893512378761续保失败：产品已停售", ""}}},
         // The same with a word in brackets that differs too.
         {"KindAndNameBesideAWord",
          {{"I 07:00:01.433 [gateway] 理财产品赎回成功，客户高磊，金额120903.03元", "sell"},
