@@ -1695,8 +1695,15 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
         return h;
     };
     std::unordered_map<std::uint64_t, std::size_t> whole;
-    for (std::size_t g = 0; g < groups.size(); ++g)
-        whole.emplace(hashOf(groups[g].tokens, groups[g].tokens.size()), g);
+    // Groups whose last clause is a value ("停留<*>，<*>"): any clause may stand there.
+    std::unordered_map<std::uint64_t, std::size_t> open;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const Template& t = groups[g].tokens;
+        whole.emplace(hashOf(t, t.size()), g);
+        if (t.size() > 2 && t.back().kind == TokenKind::Variable &&
+            t[t.size() - 2].kind == TokenKind::Symbol && t[t.size() - 2].text == kComma)
+            open.emplace(hashOf(t, t.size() - 2), g);
+    }
     std::vector<std::size_t> into(groups.size());
     for (std::size_t g = 0; g < groups.size(); ++g) into[g] = g;
     for (std::size_t g = 0; g < groups.size(); ++g) {
@@ -1705,9 +1712,14 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
             if (t[c].kind != TokenKind::Symbol ||
                 (t[c].text != kComma && (t[c].text != kOpen || t.back().text != kClose)))
                 continue;
-            const auto shorter = whole.find(hashOf(t, c));
-            if (shorter == whole.end() || shorter->second == g) continue;
-            std::size_t to = shorter->second;
+            const std::uint64_t h = hashOf(t, c);
+            std::size_t to = groups.size();
+            if (const auto w = whole.find(h); w != whole.end() && w->second != g) {
+                to = w->second;
+            } else if (t[c].text == kComma) {
+                if (const auto o = open.find(h); o != open.end() && o->second != g) to = o->second;
+            }
+            if (to == groups.size()) continue;
             while (into[to] != to) to = into[to];
             if (to == g) continue;
             into[g] = to;

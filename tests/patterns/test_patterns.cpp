@@ -599,6 +599,20 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"[06:31:31.709] [wms] INFO : "
            "佛山南海冷链仓出库完成，单号=OUT20261209397201，SKU数=18，合计95件",
            "out"}}},
+        // A last clause that is a value stands for any clauses.
+        {"ClausesWhereAValueStood",
+         {{"<132>Mar 18 08:17:23 hr-app02 payroll[2067]: "
+           "审批超时：单据JB-2026-45517在马艳勇处已停留152小时，已自动催办，并抄送赵敏",
+           ""},
+          {"<132>Mar 18 08:17:41 hr-app01 payroll[2019]: "
+           "审批超时：单据QJ-2026-82667在郑娟处已停留84小时，已自动催办",
+           ""},
+          {"<132>Mar 18 08:18:29 hr-app01 payroll[2078]: "
+           "审批超时：单据BX-2026-90424在高伟勇处已停留174小时，已自动催办，并抄送马勇伟",
+           ""},
+          {"<132>Mar 18 08:19:31 hr-app02 payroll[2020]: "
+           "审批超时：单据TX-2026-97509在唐静处已停留120小时，已自动催办，并抄送马明",
+           ""}}},
         // Three texts after a label are its values.
         {"TextsAfterALabel",
          {{"保单ACX2026893512378757续保失败：健康告知异常", ""},
