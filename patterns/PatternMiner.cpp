@@ -479,18 +479,29 @@ struct ChineseRun {
     bool ending = false;  // the run follows a value at once: only its ending counts
 };
 
-// Two places of Chinese text that differed in the first line that differed from a
-// pattern ("认购成功，客户王丽" and "赎回成功，客户梁平"), watched until one of them shows
-// a third text: that one holds values, and the other one, if it still holds two, is
-// where the pattern forks.
-struct TwoPlaces {
+// Places of Chinese text watched at once, at most.
+constexpr std::size_t kWatched = 4;
+
+// The runs of Chinese text that differ between a pattern and a line, in order.
+struct ChineseRuns {
+    ChineseRun at[kWatched];
+    std::size_t count = 0;
+};
+
+// The places of Chinese text that differed in the first line that differed from a
+// pattern ("认购成功，客户王丽" and "赎回成功，客户梁平"; "社保增员成功：吴超超，参保地苏州"
+// and "社保减员成功：孙勇，参保地北京"), watched until all but one show a third text:
+// those hold values, and the last one, which still holds two, is where the pattern forks.
+struct Watch {
     bool on = false;
-    ChineseRun place[2];
-    std::uint64_t seen[2][3] = {};
-    std::size_t count[2] = {};
-    // The id of the lines with the first or second text at each place ([0][0]: the
-    // pattern's own id), 0 while none came.
-    std::uint32_t ids[2][2] = {};
+    std::size_t places = 0;
+    ChineseRun place[kWatched];
+    std::uint64_t seen[kWatched][3] = {};
+    std::size_t count[kWatched] = {};
+    bool values[kWatched] = {};  // a third text showed there
+    // The id of the lines by the places where they held the second text (bit k for place
+    // k; 0: the pattern's own id), 0 while none came.
+    std::uint32_t ids[std::size_t{1} << kWatched] = {};
 };
 
 struct Pattern {
@@ -505,8 +516,8 @@ struct Pattern {
     // The ids of a run fork's further texts, given up when a third text showed its place
     // to hold a value: their lines are the pattern's own.
     std::vector<std::uint32_t> retired;
-    TwoPlaces two;  // while no fork was made
-    // Further ids of the fork's second word, given while two places were watched.
+    Watch two;  // places watched while no fork was made
+    // Further ids of the fork's second word, given while places were watched.
     std::vector<std::uint32_t> aliases;
 };
 
@@ -588,13 +599,13 @@ std::vector<PairWord> PairWords(const std::vector<Item>& items, bool names) {
 // Chinese characters only, after a constant that matches and before another one or the
 // message's end ("缓存未命中" and "缓存命中", "接口成功," and "接口超时,"), whatever values
 // differ elsewhere; where several such runs differ, the one run that one side lacks
-// ("为合格" and "为不合格": a name is never missing, a negation may be).  Where two differ
-// and neither is missing, `second` (when given) gets the second and false is returned;
-// otherwise it is left without a place (`after` 0).  Characters that a variable part
+// ("为合格" and "为不合格": a name is never missing, a negation may be).  Where two to
+// kWatched differ and none is missing, `all` (when given) gets them and false is
+// returned; otherwise it gets none.  Characters that a variable part
 // takes after its value, or that a value follows at once ("测试5" and "包装8"), are the
 // value's.
 bool OneChineseRun(const Template& t, const std::vector<Item>& items,
-                   const std::vector<std::uint8_t>& path, ChineseRun& run, ChineseRun* second) {
+                   const std::vector<std::uint8_t>& path, ChineseRun& run, ChineseRuns* all) {
     // Glued: a Chinese character that matched right after a value that holds Chinese
     // characters, which may be the value's own ("报表<*>报" and "报表日产量报表"): one more
     // that matches makes it a constant.
@@ -627,7 +638,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             lacked = current;
         }
         if (runs == 1) run = current;
-        if (runs == 2 && second != nullptr) *second = current;
+        if (all != nullptr && runs <= kWatched) all->at[runs - 1] = current;
     };
     std::uint64_t same = 0;        // the last constant that matched
     std::uint64_t valueAfter = 0;  // the constant that the value being read follows
@@ -686,7 +697,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
                 last = Last::None;  // a run of its own that began is no run
                 break;
             }
-            if (second != nullptr) *second = ChineseRun{};
+            if (all != nullptr) all->count = 0;
             return false;
         }
         if (last != Last::Run) {
@@ -716,7 +727,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         run = lead;
     }
     if (runs > 1 && missing == 1) run = lacked;
-    if (second != nullptr && !(runs == 2 && missing == 0)) *second = ChineseRun{};
+    if (all != nullptr) all->count = runs >= 2 && runs <= kWatched && missing == 0 ? runs : 0;
     return (runs == 1 || missing == 1) && run.pattern != run.line;
 }
 
@@ -904,60 +915,63 @@ std::uint32_t ForkWordId(Fork& f, std::uint64_t word, std::string_view text, Nex
 // "vcpu limit not specified", "Total memory: 5 MB" and "Total disk: 7 GB"), or only by
 // the word a pair of p's first line holds (with `pairs`), makes the fork (`next` gives
 // its ids); anything but a word there widens it for good.
-// A line that joins `p` while two places are watched (TwoPlaces): the texts it holds
-// there are counted, and once one place shows a third text, the pattern forks at the
-// other if that one holds only two.  Returns the line's id.
+// A line that joins `p` while places are watched (Watch): the texts it holds there are
+// counted, and once all places but one have shown a third text, the pattern forks at
+// that one.  Returns the line's id.
 template <typename NextId>
-std::uint32_t WatchTwoPlaces(Pattern& p, const std::vector<Item>& items,
-                             const std::vector<std::uint8_t>& path, NextId next) {
-    TwoPlaces& two = p.two;
-    std::string texts[2];
-    std::size_t index[2] = {0, 0};  // of the text at each place among those seen there
-    for (std::size_t k = 0; k < 2; ++k) {
-        if (!RunAtFork(p.tokens, items, path, two.place[k].before, two.place[k].after, texts[k])) {
-            two.on = false;  // a value of another kind there: the lines stay the pattern's
+std::uint32_t WatchPlaces(Pattern& p, const std::vector<Item>& items,
+                          const std::vector<std::uint8_t>& path, NextId next) {
+    Watch& w = p.two;
+    std::size_t mask = 0;   // the places (still watched) where the line holds the second text
+    std::size_t alive = 0;  // places that hold no values
+    std::size_t last = 0;   // the last of them
+    std::size_t index[kWatched] = {};  // of the text at each place among those seen there
+    for (std::size_t k = 0; k < w.places; ++k) {
+        std::string text;
+        if (!RunAtFork(p.tokens, items, path, w.place[k].before, w.place[k].after, text)) {
+            w.on = false;  // a value of another kind there: the lines stay the pattern's
             return p.id;
         }
-        const std::uint64_t h = HashToken(texts[k], TokenKind::Cjk);
-        index[k] = static_cast<std::size_t>(std::find(two.seen[k], two.seen[k] + two.count[k], h) -
-                                            two.seen[k]);
-        if (index[k] == two.count[k] && two.count[k] < 3) two.seen[k][two.count[k]++] = h;
+        const std::uint64_t h = HashToken(text, TokenKind::Cjk);
+        index[k] =
+            static_cast<std::size_t>(std::find(w.seen[k], w.seen[k] + w.count[k], h) - w.seen[k]);
+        if (index[k] == w.count[k] && w.count[k] < 3) w.seen[k][w.count[k]++] = h;
+        if (index[k] >= 2) w.values[k] = true;
+        if (w.values[k]) continue;
+        ++alive;
+        last = k;
+        if (index[k] == 1) mask |= std::size_t{1} << k;
     }
-    for (std::size_t k = 0; k < 2; ++k) {
-        if (index[k] < 2) continue;
-        // A third text at k: it holds values, and the pattern forks at the other place.
-        const std::size_t other = 1 - k;
-        two.on = false;
-        if (index[other] >= 2) return p.id;
+    if (alive == 0) {
+        w.on = false;
+        return p.id;
+    }
+    if (alive == 1) {
+        // The other places hold values: the pattern forks at the last one.
+        w.on = false;
         Fork& f = p.fork;
         f.run = true;
-        f.before = two.place[other].before;
-        f.after = two.place[other].after;
-        OpenFork(f, two.seen[other][0], two.place[other].pattern, p.id);
-        f.words[1] = two.seen[other][1];
-        f.text[1] = two.place[other].line;
+        f.before = w.place[last].before;
+        f.after = w.place[last].after;
+        OpenFork(f, w.seen[last][0], w.place[last].pattern, p.id);
+        f.words[1] = w.seen[last][1];
+        f.text[1] = w.place[last].line;
         f.count = 2;
         // The ids lines got while watched: by their text at the fork's place.
         f.ids[1] = 0;
-        for (std::size_t a = 0; a < 2; ++a) {
-            for (std::size_t b = 0; b < 2; ++b) {
-                const std::uint32_t id = two.ids[a][b];
-                const std::size_t word = other == 0 ? a : b;
-                if (id == 0 || id == p.id) continue;
-                if (word == 1) {
-                    p.retired.erase(std::remove(p.retired.begin(), p.retired.end(), id),
-                                    p.retired.end());
-                    if (f.ids[1] == 0)
-                        f.ids[1] = id;
-                    else
-                        p.aliases.push_back(id);
-                }
-            }
+        for (std::size_t m = 0; m < (std::size_t{1} << w.places); ++m) {
+            const std::uint32_t id = w.ids[m];
+            if (id == 0 || id == p.id || ((m >> last) & 1) == 0) continue;
+            p.retired.erase(std::remove(p.retired.begin(), p.retired.end(), id), p.retired.end());
+            if (f.ids[1] == 0)
+                f.ids[1] = id;
+            else
+                p.aliases.push_back(id);
         }
         if (f.ids[1] == 0) f.ids[1] = next();
-        return f.ids[index[other]];
+        return f.ids[index[last]];
     }
-    std::uint32_t& id = two.ids[index[0]][index[1]];
+    std::uint32_t& id = w.ids[mask];
     if (id == 0) {
         id = next();
         p.retired.push_back(id);
@@ -965,23 +979,27 @@ std::uint32_t WatchTwoPlaces(Pattern& p, const std::vector<Item>& items,
     return id;
 }
 
-// The fork a pattern still watching two places (TwoPlaces) makes when its lines are
-// all counted: where they held the first line's texts only together ("检查申请已提交"
-// and "检查报告已出具", never "申请" with "出具"), the two texts are kinds, told apart
-// at the first place.  False when they came in other pairs, or a fork was made.  `f` is
-// a new fork.
+// The fork a pattern still watching places (Watch) makes when its lines are all
+// counted: where they held the first line's texts only together ("检查申请已提交" and
+// "检查报告已出具", never "申请" with "出具"), the two texts are kinds, told apart at the
+// first place.  False when they came in other ways, or a fork was made.  `f` is a new
+// fork.
 bool WatchedFork(const Pattern& p, Fork& f) {
-    const TwoPlaces& two = p.two;
-    if (!two.on || p.fork.on || two.count[0] != 2 || two.count[1] != 2 || two.ids[0][1] != 0 ||
-        two.ids[1][0] != 0 || two.ids[1][1] == 0)
-        return false;
+    const Watch& w = p.two;
+    if (!w.on || p.fork.on) return false;
+    const std::size_t all = (std::size_t{1} << w.places) - 1;
+    for (std::size_t k = 0; k < w.places; ++k)
+        if (w.values[k] || w.count[k] != 2) return false;
+    for (std::size_t m = 1; m < all; ++m)
+        if (w.ids[m] != 0) return false;
+    if (w.ids[all] == 0) return false;
     f.run = true;
-    f.before = two.place[0].before;
-    f.after = two.place[0].after;
-    OpenFork(f, two.seen[0][0], two.place[0].pattern, p.id);
-    f.words[1] = two.seen[0][1];
-    f.text[1] = two.place[0].line;
-    f.ids[1] = two.ids[1][1];
+    f.before = w.place[0].before;
+    f.after = w.place[0].after;
+    OpenFork(f, w.seen[0][0], w.place[0].pattern, p.id);
+    f.words[1] = w.seen[0][1];
+    f.text[1] = w.place[0].line;
+    f.ids[1] = w.ids[all];
     f.count = 2;
     return true;
 }
@@ -1112,24 +1130,28 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             pairsDiffered = true;
         }
     }
-    if (tuning.chineseRuns && p.two.on) return WatchTwoPlaces(p, items, path, next);
+    if (tuning.chineseRuns && p.two.on) return WatchPlaces(p, items, path, next);
     if (tuning.chineseRuns) {
         ChineseRun run;
-        ChineseRun second;
-        const bool one = OneChineseRun(t, items, path, run, &second);
-        if (!one && second.after != 0 && !run.ending && !second.ending) {
-            p.two.on = true;
-            p.two.place[0] = std::move(run);
-            p.two.place[1] = std::move(second);
-            for (std::size_t k = 0; k < 2; ++k) {
-                p.two.seen[k][0] = HashToken(p.two.place[k].pattern, TokenKind::Cjk);
-                p.two.seen[k][1] = HashToken(p.two.place[k].line, TokenKind::Cjk);
-                p.two.count[k] = 2;
+        ChineseRuns all;
+        const bool one = OneChineseRun(t, items, path, run, &all);
+        const bool endings =
+            std::any_of(all.at, all.at + all.count, [](const ChineseRun& r) { return r.ending; });
+        if (!one && all.count >= 2 && !endings) {
+            Watch& w = p.two;
+            w.on = true;
+            w.places = all.count;
+            for (std::size_t k = 0; k < all.count; ++k) {
+                w.place[k] = std::move(all.at[k]);
+                w.seen[k][0] = HashToken(w.place[k].pattern, TokenKind::Cjk);
+                w.seen[k][1] = HashToken(w.place[k].line, TokenKind::Cjk);
+                w.count[k] = 2;
             }
-            p.two.ids[0][0] = p.id;
-            p.two.ids[1][1] = next();
-            p.retired.push_back(p.two.ids[1][1]);  // the pattern's own until a fork says
-            return p.two.ids[1][1];
+            const std::size_t every = (std::size_t{1} << w.places) - 1;
+            w.ids[0] = p.id;
+            w.ids[every] = next();
+            p.retired.push_back(w.ids[every]);  // the pattern's own until a fork says
+            return w.ids[every];
         }
         if (one) {
             f.run = true;
@@ -2004,7 +2026,7 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
              Fork{},
              tuning.pairWords ? PairWords(message, tuning.constantNames) : std::vector<PairWord>{},
              {},
-             TwoPlaces{},
+             Watch{},
              {}});
     } else {
         ++otherCount;
@@ -2194,7 +2216,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         out.text += g.tail;
     };
     const std::vector<std::int64_t>& idCount = state_->idCount;
-    // The forks of patterns whose watch of two places ended with two kinds.
+    // The forks of patterns whose watch of places ended with two kinds.
     std::vector<std::pair<std::uint32_t, Fork>> watched;
     for (std::size_t q = 0; q < state_->patterns.size(); ++q) {
         Fork f;
@@ -2336,8 +2358,8 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
                 if (&f == &p.fork || id != f.ids[1]) keep(id);
             const bool split = f.on && usable(f) && idCount[p.id] >= kMinForkLines;
             for (std::size_t w = 1; w < f.count; ++w) {
-                // The word's ids: its own and those that lines got while two places were
-                // watched (TwoPlaces).
+                // The word's ids: its own and those that lines got while places were
+                // watched (Watch).
                 std::vector<std::uint32_t> wordIds = {f.ids[w]};
                 if (w == 1) wordIds.insert(wordIds.end(), p.aliases.begin(), p.aliases.end());
                 std::int64_t lines = 0;

@@ -620,6 +620,20 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"保单ACX2026893512378759续保失败：被保险人年龄超出续保上限", ""},
           {"保单ACX2026893512378760续保失败：健康告知异常", ""},
           {"保单ACX2026893512378761续保失败：产品已停售", ""}}},
+        // The kind, a name and a city differ at once.
+        {"KindAndTwoNamesAtOnce",
+         {{"2026-03-18 08:03:40 [INFO] [hr-salary] [tid:bfc67b] "
+           "社保减员成功：郑秀霞，参保地成都，缴费基数1548.68元",
+           "minus"},
+          {"2026-03-18 08:03:43 [INFO] [hr-attendance] [tid:a0ff58] "
+           "社保增员成功：朱静，参保地北京，缴费基数53822.28元",
+           "plus"},
+          {"2026-03-18 08:03:58 [INFO] [hr-workflow] [tid:bbf019] "
+           "社保增员成功：宋丽，参保地深圳，缴费基数43585.53元",
+           "plus"},
+          {"2026-03-18 08:05:58 [INFO] [hr-attendance] [tid:33cf20] "
+           "社保减员成功：张洋，参保地深圳，缴费基数6626.65元",
+           "minus"}}},
         // The same with a word in brackets that differs too.
         {"KindAndNameBesideAWord",
          {{"I 07:00:01.433 [gateway] 理财产品赎回成功，客户高磊，金额120903.03元", "sell"},
