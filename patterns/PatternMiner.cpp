@@ -1699,6 +1699,40 @@ void JoinLeadingValues(std::vector<Pattern>& groups, std::vector<std::vector<std
     ids = std::move(keptIds);
 }
 
+// Moves each group g that into[g] sends to another group (following into[] to the group
+// that stays) into that group: its header merged, its lines and ids added; `joined` is
+// then called once on each group that took others.
+template <typename Joined>
+void ApplyJoins(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
+                const std::vector<std::size_t>& into, Joined joined) {
+    std::vector<Pattern> kept;
+    std::vector<std::vector<std::uint32_t>> keptIds;
+    std::vector<std::size_t> at(groups.size(), 0);
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (into[g] != g) continue;
+        at[g] = kept.size();
+        kept.push_back(std::move(groups[g]));
+        keptIds.push_back(std::move(ids[g]));
+    }
+    std::vector<bool> took(kept.size(), false);
+    std::vector<Item> items;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (into[g] == g) continue;
+        std::size_t to = into[g];
+        while (into[to] != to) to = into[to];
+        Pattern& head = kept[at[to]];
+        TemplateItems(groups[g].header, items);
+        MergeHeader(head.header, items.data(), items.size());
+        head.count += groups[g].count;
+        keptIds[at[to]].insert(keptIds[at[to]].end(), ids[g].begin(), ids[g].end());
+        took[at[to]] = true;
+    }
+    for (std::size_t k = 0; k < kept.size(); ++k)
+        if (took[k]) joined(kept[k]);
+    groups = std::move(kept);
+    ids = std::move(keptIds);
+}
+
 // Joins each group to the group whose text is its own up to a Chinese comma before the
 // message's end, or a Chinese bracket that closes at the end ("签收人：<*>" and "签收人：
 // <*>，备注：<*>", "处理结果：<*>" and "处理结果：<*>（备注：<*>）"): a clause that some
@@ -1748,28 +1782,7 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
             break;
         }
     }
-    std::vector<Pattern> kept;
-    std::vector<std::vector<std::uint32_t>> keptIds;
-    std::vector<std::size_t> at(groups.size(), 0);
-    std::vector<Item> items;
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        if (into[g] != g) continue;
-        at[g] = kept.size();
-        kept.push_back(std::move(groups[g]));
-        keptIds.push_back(std::move(ids[g]));
-    }
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        if (into[g] == g) continue;
-        std::size_t to = into[g];
-        while (into[to] != to) to = into[to];
-        Pattern& head = kept[at[to]];
-        TemplateItems(groups[g].header, items);
-        MergeHeader(head.header, items.data(), items.size());
-        head.count += groups[g].count;
-        keptIds[at[to]].insert(keptIds[at[to]].end(), ids[g].begin(), ids[g].end());
-    }
-    groups = std::move(kept);
-    ids = std::move(keptIds);
+    ApplyJoins(groups, ids, into, [](Pattern&) {});
 }
 
 // Joins the groups whose texts are one text up to a Chinese label's colon and differ only
@@ -1825,33 +1838,14 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
         if (!value) continue;
         for (std::size_t k = 1; k < members.size(); ++k) into[members[k]] = members[0];
     }
-    std::vector<Pattern> kept;
-    std::vector<std::vector<std::uint32_t>> keptIds;
-    std::vector<std::size_t> at(groups.size(), 0);
-    std::vector<Item> items;
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        if (into[g] != g) continue;
-        at[g] = kept.size();
-        kept.push_back(std::move(groups[g]));
-        keptIds.push_back(std::move(ids[g]));
-    }
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        if (into[g] == g) continue;
-        Pattern& head = kept[at[into[g]]];
-        // The head's text shows a value after the colon.
+    // The text of a group that took others shows a value after the colon.
+    ApplyJoins(groups, ids, into, [&](Pattern& head) {
         const std::size_t c = label(head.tokens);
-        if (c != 0 && c + 2 <= head.tokens.size()) {
-            head.tokens.resize(c + 2);
-            head.tokens[c + 1] = PatternToken{};
-            head.tokens[c + 1].kind = TokenKind::Variable;
-        }
-        TemplateItems(groups[g].header, items);
-        MergeHeader(head.header, items.data(), items.size());
-        head.count += groups[g].count;
-        keptIds[at[into[g]]].insert(keptIds[at[into[g]]].end(), ids[g].begin(), ids[g].end());
-    }
-    groups = std::move(kept);
-    ids = std::move(keptIds);
+        if (c == 0) return;
+        head.tokens.resize(c + 2);
+        head.tokens[c + 1] = PatternToken{};
+        head.tokens[c + 1].kind = TokenKind::Variable;
+    });
 }
 
 // The place where pattern `p` (with `items`, aligned along `path`) differs from group `g`
