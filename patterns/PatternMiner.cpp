@@ -516,7 +516,7 @@ struct Pattern {
     // The ids of a run fork's further texts, given up when a third text showed its place
     // to hold a value: their lines are the pattern's own.
     std::vector<std::uint32_t> retired;
-    Watch two;  // places watched while no fork was made
+    Watch watch;  // places watched while no fork was made
     // Further ids of the fork's second word, given while places were watched.
     std::vector<std::uint32_t> aliases;
 };
@@ -921,7 +921,7 @@ std::uint32_t ForkWordId(Fork& f, std::uint64_t word, std::string_view text, Nex
 template <typename NextId>
 std::uint32_t WatchPlaces(Pattern& p, const std::vector<Item>& items,
                           const std::vector<std::uint8_t>& path, NextId next) {
-    Watch& w = p.two;
+    Watch& w = p.watch;
     std::size_t mask = 0;   // the places (still watched) where the line holds the second text
     std::size_t alive = 0;  // places that hold no values
     std::size_t last = 0;   // the last of them
@@ -985,7 +985,7 @@ std::uint32_t WatchPlaces(Pattern& p, const std::vector<Item>& items,
 // first place.  False when they came in other ways, or a fork was made.  `f` is a new
 // fork.
 bool WatchedFork(const Pattern& p, Fork& f) {
-    const Watch& w = p.two;
+    const Watch& w = p.watch;
     if (!w.on || p.fork.on) return false;
     const std::size_t all = (std::size_t{1} << w.places) - 1;
     for (std::size_t k = 0; k < w.places; ++k)
@@ -1130,7 +1130,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             pairsDiffered = true;
         }
     }
-    if (tuning.chineseRuns && p.two.on) return WatchPlaces(p, items, path, next);
+    if (tuning.chineseRuns && p.watch.on) return WatchPlaces(p, items, path, next);
     if (tuning.chineseRuns) {
         ChineseRun run;
         ChineseRuns all;
@@ -1138,7 +1138,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         const bool endings =
             std::any_of(all.at, all.at + all.count, [](const ChineseRun& r) { return r.ending; });
         if (!one && all.count >= 2 && !endings) {
-            Watch& w = p.two;
+            Watch& w = p.watch;
             w.on = true;
             w.places = all.count;
             for (std::size_t k = 0; k < all.count; ++k) {
@@ -2358,12 +2358,13 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
                 if (w == 1) wordIds.insert(wordIds.end(), p.aliases.begin(), p.aliases.end());
                 std::int64_t lines = 0;
                 for (const std::uint32_t id : wordIds) lines += idCount[id];
-                if (!split || lines < kMinForkLines) {
-                    for (const std::uint32_t id : wordIds) keep(id);
+                if (atRun && f.words[w] == run->words[0]) {
+                    // The group's own text: its lines are the group's.
+                    out.ids.insert(out.ids.end(), wordIds.begin(), wordIds.end());
                     continue;
                 }
-                if (atRun && f.words[w] == run->words[0]) {
-                    out.ids.insert(out.ids.end(), wordIds.begin(), wordIds.end());
+                if (!split || lines < kMinForkLines) {
+                    for (const std::uint32_t id : wordIds) keep(id);
                     continue;
                 }
                 out.count -= lines;

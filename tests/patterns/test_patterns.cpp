@@ -456,6 +456,19 @@ TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
     }
 }
 
+// The lines of `text`, each of kind "marked" when it holds `marker` and "other" if not.
+std::vector<std::pair<std::string, std::string>> LinesByMarker(std::string_view text,
+                                                               std::string_view marker) {
+    std::vector<std::pair<std::string, std::string>> lines;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string line(text.substr(0, end));
+        lines.emplace_back(line, line.find(marker) != std::string::npos ? "marked" : "other");
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return lines;
+}
+
 // Chinese values (names, departments) take turns before or glued to words that say
 // what happened: those words name the kinds, though the values differed first, and a
 // value's own last character does not.  Each line is given with its kind.
@@ -634,6 +647,37 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"2026-03-18 08:05:58 [INFO] [hr-attendance] [tid:33cf20] "
            "社保减员成功：张洋，参保地深圳，缴费基数6626.65元",
            "minus"}}},
+        // A group whose member saw the other text first, and that text's few lines there.
+        {"MemberThatSawTheOtherTextFirst",
+         LinesByMarker(
+             R"(2026-03-18 08:00:03 [INFO] [hr-attendance] [tid:ad45f2] 社保减员成功：赵洋伟，参保地深圳，缴费基数55691.71元
+2026-03-18 08:00:10 [INFO] [hr-attendance] [tid:62397b] 社保增员成功：宋超，参保地成都，缴费基数14266.54元
+2026-03-18 08:01:16 [INFO] [hr-salary] [tid:44e1b8] 社保增员成功：张超，参保地北京，缴费基数24930.59元
+2026-03-18 08:01:38 [INFO] [hr-workflow] [tid:6c931d] 社保增员成功：梁军，参保地北京，缴费基数40820.92元
+2026-03-18 08:01:46 [INFO] [hr-workflow] [tid:d810c3] 社保增员成功：林洋，参保地北京，缴费基数11091.25元
+2026-03-18 08:01:50 [INFO] [hr-salary] [tid:ea174c] 社保增员成功：宋勇霞，参保地上海，缴费基数30410.35元
+2026-03-18 08:02:37 [INFO] [hr-attendance] [tid:673dd9] 社保增员成功：谢艳，参保地上海，缴费基数43688.69元
+2026-03-18 08:02:47 [INFO] [hr-workflow] [tid:4559eb] 社保增员成功：林明磊，参保地成都，缴费基数16516.13元
+2026-03-18 08:02:48 [INFO] [hr-attendance] [tid:1dcc99] 社保减员成功：唐勇，参保地深圳，缴费基数58456.93元
+2026-03-18 08:07:51 [INFO] [hr-salary] [tid:ab6e82] 社保减员成功：林芳，参保地上海，缴费基数24870.79元
+2026-03-18 08:09:02 [INFO] [hr-workflow] [tid:ae75f0] 社保增员成功：梁明军，参保地深圳，缴费基数9017.85元
+2026-03-18 08:09:49 [INFO] [hr-workflow] [tid:1683ba] 社保增员成功：黄明超，参保地杭州，缴费基数51184.22元
+2026-03-18 08:10:05 [INFO] [hr-salary] [tid:fef077] 社保增员成功：徐强，参保地上海，缴费基数53160.34元
+2026-03-18 08:11:02 [INFO] [hr-salary] [tid:8ac0e2] 社保增员成功：王刚霞，参保地深圳，缴费基数10238.18元
+2026-03-18 08:11:37 [INFO] [hr-salary] [tid:922f6a] 社保减员成功：罗磊，参保地上海，缴费基数59735.68元
+2026-03-18 08:11:49 [INFO] [hr-salary] [tid:3aafd2] 社保减员成功：唐磊，参保地上海，缴费基数14273.22元
+2026-03-18 08:12:22 [INFO] [hr-workflow] [tid:86805c] 社保增员成功：陈娟，参保地成都，缴费基数26080.28元
+2026-03-18 08:14:18 [INFO] [hr-workflow] [tid:7cc420] 社保增员成功：孙丽芳，参保地上海，缴费基数33067.87元
+2026-03-18 08:14:34 [INFO] [hr-workflow] [tid:a95065] 社保增员成功：郑娜伟，参保地成都，缴费基数1363.18元
+2026-03-18 08:14:56 [INFO] [hr-salary] [tid:ec2603] 社保增员成功：梁伟秀，参保地深圳，缴费基数5241.01元
+2026-03-18 08:15:19 [INFO] [hr-salary] [tid:3711fc] 社保增员成功：郭勇，参保地北京，缴费基数48467.70元
+2026-03-18 08:16:37 [INFO] [hr-workflow] [tid:5ba32b] 社保减员成功：孙磊，参保地杭州，缴费基数6963.16元
+2026-03-18 08:17:35 [INFO] [hr-workflow] [tid:6a25d3] 社保增员成功：黄娟勇，参保地北京，缴费基数55998.03元
+2026-03-18 08:19:27 [INFO] [hr-salary] [tid:f12cfb] 社保减员成功：刘磊军，参保地深圳，缴费基数56882.69元
+2026-03-18 08:21:14 [INFO] [hr-workflow] [tid:1bc3c5] 社保增员成功：高芳丽，参保地北京，缴费基数46164.54元
+2026-03-18 08:41:08 [INFO] [hr-attendance] [tid:7e412f] 社保增员成功：周霞，参保地北京，缴费基数49366.64元
+2026-03-18 08:44:15 [INFO] [hr-salary] [tid:3c6c3a] 社保减员成功：林磊秀，参保地北京，缴费基数18661.09元)",
+             "增员")},
         // The same with a word in brackets that differs too.
         {"KindAndNameBesideAWord",
          {{"I 07:00:01.433 [gateway] 理财产品赎回成功，客户高磊，金额120903.03元", "sell"},
