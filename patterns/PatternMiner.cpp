@@ -1,6 +1,7 @@
 #include "patterns/PatternMiner.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 #include "patterns/LineTokens.h"
@@ -1650,53 +1651,21 @@ bool DifferByLeadingValue(const Template& a, const Template& b) {
     return loose(a) && loose(b);
 }
 
-// Joins each group to a group that differs from it only by a value where the other has
-// Chinese text, where a sentence begins (DifferByLeadingValue): the text was one of the
-// values, which the value's other texts had made unlike enough to stay apart.
-void JoinLeadingValues(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
-                       const PatternTuning& tuning) {
-    // Groups by their last three tokens, which any two to be joined share.
-    std::unordered_map<std::uint64_t, std::vector<std::size_t>> byEnd;
-    auto endKey = [](const Template& t) {
-        std::uint64_t h = 0;
-        for (std::size_t k = t.size() < 3 ? 0 : t.size() - 3; k < t.size(); ++k)
-            h = Mix(Mix(h, static_cast<std::uint64_t>(t[k].kind)),
-                    t[k].kind == TokenKind::Variable ? 0 : t[k].hash);
-        return h;
-    };
-    for (std::size_t g = 0; g < groups.size(); ++g) byEnd[endKey(groups[g].tokens)].push_back(g);
-    Aligner aligner;
-    aligner.SetGluedSymbols(tuning.gluedPunctuation);
-    aligner.SetWordCost(tuning.wordCost);
-    std::vector<Item> items;
-    std::vector<bool> joined(groups.size(), false);
-    for (std::size_t b = 0; b < groups.size(); ++b) {
-        const auto bucket = byEnd.find(endKey(groups[b].tokens));
-        if (bucket == byEnd.end()) continue;
-        for (std::size_t a : bucket->second) {
-            if (a == b || joined[a] || !DifferByLeadingValue(groups[a].tokens, groups[b].tokens))
-                continue;
-            TemplateItems(groups[b].tokens, items);
-            if (aligner.Align(groups[a].tokens, items) < 0) continue;
-            aligner.Merge(groups[a].tokens, items);
-            groups[a].terms = TemplateTerms(groups[a].tokens);
-            TemplateItems(groups[b].header, items);
-            MergeHeader(groups[a].header, items.data(), items.size());
-            groups[a].count += groups[b].count;
-            ids[a].insert(ids[a].end(), ids[b].begin(), ids[b].end());
-            joined[b] = true;
-            break;
-        }
-    }
-    std::vector<Pattern> kept;
-    std::vector<std::vector<std::uint32_t>> keptIds;
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        if (joined[g]) continue;
-        kept.push_back(std::move(groups[g]));
-        keptIds.push_back(std::move(ids[g]));
-    }
-    groups = std::move(kept);
-    ids = std::move(keptIds);
+// Double-byte punctuation that divides a Chinese sentence.
+constexpr std::string_view kWideComma = "\xa3\xac";  // ，
+constexpr std::string_view kWideColon = "\xa3\xba";  // ：
+constexpr std::string_view kWideOpen = "\xa3\xa8";   // （
+constexpr std::string_view kWideClose = "\xa3\xa9";  // ）
+constexpr std::string_view kListComma = "\xa1\xa2";  // 、
+
+// A hash of the tokens [begin, end) of `t` by their kinds and constants, any variable
+// part alike.
+std::uint64_t ShapeHash(const Template& t, std::size_t begin, std::size_t end) {
+    std::uint64_t h = 0;
+    for (std::size_t k = begin; k < end; ++k)
+        h = Mix(Mix(h, static_cast<std::uint64_t>(t[k].kind)),
+                t[k].kind == TokenKind::Variable ? 0 : t[k].hash);
+    return h;
 }
 
 // Moves each group g that into[g] sends to another group (following into[] to the group
@@ -1733,6 +1702,40 @@ void ApplyJoins(std::vector<Pattern>& groups, std::vector<std::vector<std::uint3
     ids = std::move(keptIds);
 }
 
+// Joins each group to a group that differs from it only by a value where the other has
+// Chinese text, where a sentence begins (DifferByLeadingValue): the text was one of the
+// values, which the value's other texts had made unlike enough to stay apart.
+void JoinLeadingValues(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
+                       const PatternTuning& tuning) {
+    // Groups by their last three tokens, which any two to be joined share.
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> byEnd;
+    auto endKey = [](const Template& t) {
+        return ShapeHash(t, t.size() < 3 ? 0 : t.size() - 3, t.size());
+    };
+    for (std::size_t g = 0; g < groups.size(); ++g) byEnd[endKey(groups[g].tokens)].push_back(g);
+    Aligner aligner;
+    aligner.SetGluedSymbols(tuning.gluedPunctuation);
+    aligner.SetWordCost(tuning.wordCost);
+    std::vector<Item> items;
+    std::vector<std::size_t> into(groups.size());
+    for (std::size_t g = 0; g < groups.size(); ++g) into[g] = g;
+    for (std::size_t b = 0; b < groups.size(); ++b) {
+        const auto bucket = byEnd.find(endKey(groups[b].tokens));
+        if (bucket == byEnd.end()) continue;
+        for (std::size_t a : bucket->second) {
+            if (a == b || into[a] != a || !DifferByLeadingValue(groups[a].tokens, groups[b].tokens))
+                continue;
+            TemplateItems(groups[b].tokens, items);
+            if (aligner.Align(groups[a].tokens, items) < 0) continue;
+            aligner.Merge(groups[a].tokens, items);
+            groups[a].terms = TemplateTerms(groups[a].tokens);
+            into[b] = a;
+            break;
+        }
+    }
+    ApplyJoins(groups, ids, into, [](Pattern&) {});
+}
+
 // Joins each group to the group whose text is its own up to a Chinese comma before the
 // message's end, or a Chinese bracket that closes at the end ("签收人：<*>" and "签收人：
 // <*>，备注：<*>", "处理结果：<*>" and "处理结果：<*>（备注：<*>）"): a clause that some
@@ -1740,16 +1743,7 @@ void ApplyJoins(std::vector<Pattern>& groups, std::vector<std::vector<std::uint3
 // lines.
 void JoinTrailingClauses(std::vector<Pattern>& groups,
                          std::vector<std::vector<std::uint32_t>>& ids) {
-    static constexpr std::string_view kComma = "\xa3\xac";  // ，
-    static constexpr std::string_view kOpen = "\xa3\xa8";   // （
-    static constexpr std::string_view kClose = "\xa3\xa9";  // ）
-    auto hashOf = [](const Template& t, std::size_t end) {
-        std::uint64_t h = 0;
-        for (std::size_t k = 0; k < end; ++k)
-            h = Mix(Mix(h, static_cast<std::uint64_t>(t[k].kind)),
-                    t[k].kind == TokenKind::Variable ? 0 : t[k].hash);
-        return h;
-    };
+    auto hashOf = [](const Template& t, std::size_t end) { return ShapeHash(t, 0, end); };
     std::unordered_map<std::uint64_t, std::size_t> whole;
     // Groups whose last clause is a value ("停留<*>，<*>"): any clause may stand there.
     std::unordered_map<std::uint64_t, std::size_t> open;
@@ -1757,7 +1751,7 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
         const Template& t = groups[g].tokens;
         whole.emplace(hashOf(t, t.size()), g);
         if (t.size() > 2 && t.back().kind == TokenKind::Variable &&
-            t[t.size() - 2].kind == TokenKind::Symbol && t[t.size() - 2].text == kComma)
+            t[t.size() - 2].kind == TokenKind::Symbol && t[t.size() - 2].text == kWideComma)
             open.emplace(hashOf(t, t.size() - 2), g);
     }
     std::vector<std::size_t> into(groups.size());
@@ -1766,13 +1760,14 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
         const Template& t = groups[g].tokens;
         for (std::size_t c = 1; c + 1 < t.size(); ++c) {
             if (t[c].kind != TokenKind::Symbol ||
-                (t[c].text != kComma && (t[c].text != kOpen || t.back().text != kClose)))
+                (t[c].text != kWideComma &&
+                 (t[c].text != kWideOpen || t.back().text != kWideClose)))
                 continue;
             const std::uint64_t h = hashOf(t, c);
             std::size_t to = groups.size();
             if (const auto w = whole.find(h); w != whole.end() && w->second != g) {
                 to = w->second;
-            } else if (t[c].text == kComma) {
+            } else if (t[c].text == kWideComma) {
                 if (const auto o = open.find(h); o != open.end() && o->second != g) to = o->second;
             }
             if (to == groups.size()) continue;
@@ -1791,15 +1786,12 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
 // three texts stand there, or one of them is a value already; two texts are two kinds
 // ("结果：成功" and "结果：失败").  The largest group takes the others' lines.
 void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
-    static constexpr std::string_view kColon = "\xa3\xba";  // ：
-    static constexpr std::string_view kComma = "\xa3\xac";  // ，
-    static constexpr std::string_view kList = "\xa1\xa2";   // 、
     // The place of a group's last Chinese colon, after Chinese text, when only Chinese
     // text, values and commas follow it, or 0.
     auto label = [&](const Template& t) -> std::size_t {
         for (std::size_t c = t.size(); c-- > 1;) {
             const PatternToken& k = t[c];
-            if (k.kind == TokenKind::Symbol && k.text == kColon) {
+            if (k.kind == TokenKind::Symbol && k.text == kWideColon) {
                 // The label is a sentence's, with Chinese text before it, not a source's
                 // that begins the message ("网管：").
                 std::size_t l = c;
@@ -1810,7 +1802,8 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
                 return c + 1 < t.size() && l < c && sentence ? c : 0;
             }
             if (k.kind == TokenKind::Cjk || k.kind == TokenKind::Variable) continue;
-            if (k.kind == TokenKind::Symbol && (k.text == kComma || k.text == kList)) continue;
+            if (k.kind == TokenKind::Symbol && (k.text == kWideComma || k.text == kListComma))
+                continue;
             return 0;
         }
         return 0;
@@ -1820,11 +1813,7 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
         const Template& t = groups[g].tokens;
         const std::size_t c = label(t);
         if (c == 0) continue;
-        std::uint64_t h = 0;
-        for (std::size_t k = 0; k <= c; ++k)
-            h = Mix(Mix(h, static_cast<std::uint64_t>(t[k].kind)),
-                    t[k].kind == TokenKind::Variable ? 0 : t[k].hash);
-        byLabel[h].push_back(g);
+        byLabel[ShapeHash(t, 0, c + 1)].push_back(g);
     }
     std::vector<std::size_t> into(groups.size());
     for (std::size_t g = 0; g < groups.size(); ++g) into[g] = g;
@@ -2243,7 +2232,9 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         PatternGroup group;
     };
     std::vector<Apart> apart;
-    std::vector<std::pair<std::uint32_t, std::uint64_t>> keyed;  // member, its text's hash
+    // Per member of a group, the hash of its text at the group's run place, when it has
+    // no fork there.
+    std::vector<std::optional<std::uint64_t>> memberText;
     for (std::size_t k = 0; k < groups.size(); ++k) {
         const Pattern& g = groups[k];
         PatternGroup out;
@@ -2282,20 +2273,19 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             const Fork& f = forkOf(groupIds[k][m]);
             if (f.on && f.run) run = &f;
         }
-        keyed.clear();
+        memberText.assign(groupIds[k].size(), std::nullopt);
         if (run != nullptr) {
-            for (std::uint32_t q : groupIds[k]) {
+            for (std::size_t m = 0; m < groupIds[k].size(); ++m) {
+                const std::uint32_t q = groupIds[k][m];
                 const Fork& f = forkOf(q);
                 if (f.on && f.Place() == run->Place()) continue;
                 std::string text;
                 if (!PlaceText(state_->patterns[q].tokens, *run, text)) {
-                    widePlaces.push_back(run->Place());
-                    keyed.clear();
+                    widePlaces.push_back(run->Place());  // the place holds values
                     break;
                 }
-                const std::uint64_t h = HashToken(text, TokenKind::Cjk);
-                placeWords.emplace_back(run->Place(), h);
-                keyed.emplace_back(q, h);
+                memberText[m] = HashToken(text, TokenKind::Cjk);
+                placeWords.emplace_back(run->Place(), *memberText[m]);
             }
         }
         std::sort(placeWords.begin(), placeWords.end());
@@ -2321,14 +2311,13 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             const Fork& f = forkOf(q);
             // Where the member's own lines go: with their text at the run place.
             std::size_t home = 0;  // 0: the group's; else 1 + the index in `apart`
-            const auto at = std::find_if(keyed.begin(), keyed.end(),
-                                         [&](const auto& e) { return e.first == q; });
+
             // A member forked at the run place goes by its fork's words, each to the group
             // of its text (one whose first line had the other text saw it first).
             const bool atRun = runUsable && f.on && f.Place() == run->Place();
-            if (runUsable && at != keyed.end()) {
+            if (runUsable && memberText[m]) {
                 const auto w = static_cast<std::size_t>(
-                    std::find(run->words, run->words + run->count, at->second) - run->words);
+                    std::find(run->words, run->words + run->count, *memberText[m]) - run->words);
                 if (w > 0 && w < run->count) {
                     home = 1 + apartFor(*run, w);
                     moved = true;
