@@ -16,6 +16,17 @@ def name(r):
     return r.choice(SURNAMES) + "".join(r.choice(GIVEN) for _ in range(r.randint(1, 2)))
 
 
+def pick(texts):
+    """A maker of one of `texts`."""
+    return lambda r: r.choice(texts)
+
+
+def optional(text_maker, p=0.4):
+    """A maker of a part that only some lines of a message carry: text_maker's with
+    probability p, else nothing."""
+    return lambda r: text_maker(r) if r.random() < p else ""
+
+
 def fill(r, message, values):
     """`message` with each {name} replaced by values[name](r), in order."""
     out, i = [], 0

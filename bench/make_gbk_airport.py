@@ -20,10 +20,6 @@ METARS = ["18004MPS 9999 FEW020 24/18 Q1008", "VRB02MPS 0800 R02L/1000N FG VV002
           "27012G20MPS 6000 -TSRA BKN010CB 21/19 Q1003 BECMG NSW", "00000MPS CAVOK 15/M02 Q1026"]
 
 
-def pick(xs):
-    return lambda r: r.choice(xs)
-
-
 def hm(r):
     return "%02d:%02d" % (r.randint(5, 23), r.randint(0, 59))
 
@@ -42,22 +38,22 @@ def sold(r):
 V = {
     "name": gbk_messages.name,
     "flight": lambda r: r.choice(["HX", "GJ", "KY", "3U", "8L", "EU"]) + str(r.randint(101, 9899)),
-    "from": pick(CITIES),
-    "to": pick(CITIES),
+    "from": gbk_messages.pick(CITIES),
+    "to": gbk_messages.pick(CITIES),
     "gate": lambda r: "%s%02d" % (r.choice("ABCD"), r.randint(1, 48)),
     "stand": lambda r: str(r.randint(101, 260)),
     "seat": lambda r: "%d%s" % (r.randint(1, 45), r.choice("ABCDEFJKL")),
     "reg": lambda r: "B-%d%s%02d" % (r.randint(1, 9), r.choice("0123456789ACDEFGHJKLMNPQ"), r.randint(0, 99)),
-    "actype": pick(["A320neo", "B737-800", "C919", "A330-300", "ARJ21", "B787-9"]),
+    "actype": gbk_messages.pick(["A320neo", "B737-800", "C919", "A330-300", "ARJ21", "B787-9"]),
     "bagtag": lambda r: "%s%06d" % (r.choice(["HX", "GJ", "KY", "3U"]), r.randint(0, 999999)),
-    "hold": pick(["前货舱", "后货舱", "散货舱"]),
+    "hold": gbk_messages.pick(["前货舱", "后货舱", "散货舱"]),
     "belt": lambda r: r.choice(["分拣口S%02d", "转盘%d号", "早到行李库位%d"]) % r.randint(1, 24),
     "bags": lambda r: str(r.randint(0, 3)),
     "kg": lambda r: "%.1fkg" % (r.random() * 40),
     "idno": lambda r: "%06d********%03d%s" % (r.randint(110000, 659999), r.randint(0, 999), r.choice("0123456789X")),
-    "secfail": pick(["携带超规锂电池", "液体超量", "证件与本人不符", "携带管制刀具", "未申报打火机"]),
-    "delay": pick(DELAYS),
-    "bagerr": pick(BAGERR),
+    "secfail": gbk_messages.pick(["携带超规锂电池", "液体超量", "证件与本人不符", "携带管制刀具", "未申报打火机"]),
+    "delay": gbk_messages.pick(DELAYS),
+    "bagerr": gbk_messages.pick(BAGERR),
     "hm": hm,
     "n": lambda r: str(r.randint(40, 320)),
     "m": lambda r: str(r.randint(0, 12)),
@@ -65,17 +61,17 @@ V = {
     "crew": lambda r: "" if r.random() < 0.6 else "，加机组：" + "、".join(gbk_messages.name(r) for _ in range(r.randint(1, 3))),
     "duty": lambda r: "%d小时%02d分" % (r.randint(10, 13), r.randint(0, 59)),
     "taxi": lambda r: r.choice(["A", "B", "C", "E", "T"]) + str(r.randint(1, 12)),
-    "rwy": pick(["02L", "20R", "02R", "20L", "17", "35"]),
-    "oooi": pick(["OUT", "OFF", "ON", "IN"]),
+    "rwy": gbk_messages.pick(["02L", "20R", "02R", "20L", "17", "35"]),
+    "oooi": gbk_messages.pick(["OUT", "OFF", "ON", "IN"]),
     "fuel": lambda r: str(r.randint(2000, 90000)),
     "counter": lambda r: "%s%02d" % (r.choice("GHJK"), r.randint(1, 40)),
-    "reconn": pick(["恢复正常", "仍未恢复，已切换备用链路", "仍未恢复，请人工值机"]),
+    "reconn": gbk_messages.pick(["恢复正常", "仍未恢复，已切换备用链路", "仍未恢复，请人工值机"]),
     "money": lambda r: str(r.randint(0, 30) * 50),
     "sold": sold,
-    "oversell": pick(["暂不处理", "已开放自愿降舱", "请值机柜台关注", "已通知地服主任"]),
+    "oversell": gbk_messages.pick(["暂不处理", "已开放自愿降舱", "请值机柜台关注", "已通知地服主任"]),
     "metar": lambda r: "%s 18%02d%02dZ %s" % (
         r.choice(["ZUTF", "ZPPP", "ZLXY", "ZUCK", "ZGSZ"]), r.randint(0, 23), r.choice([0, 30]), r.choice(METARS)),
-    "special": pick(SPECIAL),
+    "special": gbk_messages.pick(SPECIAL),
 }
 
 TEMPLATES = [

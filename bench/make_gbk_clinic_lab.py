@@ -48,7 +48,7 @@ V = {
     "tech": gbk_messages.name,
     "sid": lambda r: "%d%08d" % (r.choice([26, 27]), r.randint(0, 99999999)),
     "pid": lambda r: "MZ%07d" % r.randint(0, 9999999),
-    "spec": lambda r: r.choice(SPECIMENS),
+    "specimen": lambda r: r.choice(SPECIMENS),
     "tube": lambda r: r.choice(TUBES),
     "item": lambda r: r.choice(ITEMS),
     "items": items,
@@ -76,7 +76,7 @@ V = {
 }
 
 TEMPLATES = [
-    ("INFO", "标本{sid}已采集：{name}（{pid}），{spec}，{tube}，来源{ward}"),
+    ("INFO", "标本{sid}已采集：{name}（{pid}），{specimen}，{tube}，来源{ward}"),
     ("INFO", "标本{sid}已签收，签收人{tech}，运送耗时{min}分钟{note}"),
     ("WARN", "标本{sid}被拒收，原因：{reject}，已通知{ward}"),
     ("INFO", "{tech}将标本{sid}上机，仪器{inst}，架位{rack}"),

@@ -30,11 +30,6 @@ ACTS = ["双十一预热", "年货节", "618大促", "周末闪购"]
 STATUS = ["CREATED", "PAID", "SHIPPED", "RECEIVED", "CLOSED", "REFUNDING"]
 
 
-def opt(text_maker, p=0.4):
-    """A trailing part that only some lines of a message carry."""
-    return lambda r: text_maker(r) if r.random() < p else ""
-
-
 def buyer(r):
     # nicknames are either real names or the generated ones new accounts get
     return gbk_messages.name(r) if r.random() < 0.6 else "tb_%s%d" % (r.choice(["xiao", "mm", "user"]), r.randint(10, 99999))
@@ -46,7 +41,7 @@ V = {
     "n": lambda r: str(r.randint(1, 20)),
     "yuan": lambda r: "%d.%02d" % (r.randint(1, 3000), r.randint(0, 99)),
     "paych": lambda r: r.choice(PAY),
-    "payfail_opt": opt(lambda r: "，原因：" + r.choice(PAY_FAIL), 0.7),
+    "payfail_opt": gbk_messages.optional(lambda r: "，原因：" + r.choice(PAY_FAIL), 0.7),
     "cancel": lambda r: r.choice(CANCEL),
     "shop": lambda r: r.choice(SHOPS),
     "carrier": lambda r: r.choice(CARRIERS),
@@ -60,7 +55,7 @@ V = {
     "reject": lambda r: r.choice(REJECT),
     "product": lambda r: r.choice(PRODUCTS),
     "stars": lambda r: str(r.randint(1, 5)),
-    "comment_opt": opt(lambda r: "，“%s”" % r.choice(COMMENTS), 0.6),
+    "comment_opt": gbk_messages.optional(lambda r: "，“%s”" % r.choice(COMMENTS), 0.6),
     "revid": lambda r: "RV%09d" % r.randint(0, 999999999),
     "word": lambda r: r.choice(WORDS),
     "sku": lambda r: "SKU-%s%d%s" % (r.choice("ABCDEFGH"), r.randint(100, 999), r.choice(["", "-RED", "-XL", "-B"])),
@@ -77,7 +72,7 @@ V = {
     "question": lambda r: r.choice(QUESTIONS),
     "full": lambda r: str(r.choice([99, 199, 299, 399])),
     "off": lambda r: str(r.choice([10, 20, 30, 50, 60])),
-    "auto_opt": opt(lambda r: "（超时%d天自动确认）" % r.choice([7, 10, 15])),
+    "auto_opt": gbk_messages.optional(lambda r: "（超时%d天自动确认）" % r.choice([7, 10, 15])),
     "title": lambda r: r.choice(["个人", "杭州云帆科技有限公司", "深圳市鹏达电子有限公司", "成都蜀味餐饮管理有限公司"]),
     "inv": lambda r: r.choice(["电子普票", "增值税专票"]),
     "phone": lambda r: "1%d%d****%04d" % (r.choice([3, 5, 8]), r.randint(0, 9), r.randint(0, 9999)),

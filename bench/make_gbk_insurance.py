@@ -26,10 +26,6 @@ DESCS = ["", "", "，经过：倒车时与立柱发生碰撞", "，经过：下�
          "，经过：家中水管爆裂，浸泡地板及楼下住户吊顶"]
 
 
-def pick(xs):
-    return lambda r: r.choice(xs)
-
-
 def money(r):
     return "%d.%02d" % (r.randint(1, 200000), r.randint(0, 99))
 
@@ -46,20 +42,20 @@ V = {
     "claim": lambda r: "LP2026%07d" % r.randint(0, 9999999),
     "task": lambda r: "CK%s%04d" % (r.choice("ABCDE"), r.randint(0, 9999)),
     "agent": lambda r: "%08d" % r.randint(0, 99999999),
-    "product": pick(PRODUCTS),
-    "place": pick(PLACES),
-    "garage": pick(GARAGES),
-    "hospital": pick(HOSPITALS),
-    "bank": pick(BANKS),
-    "branch": pick(["浙江分公司", "四川分公司", "广东分公司", "江苏分公司", "河南分公司"]),
-    "channel": pick(["个险", "银保", "团险", "互联网", "电销"]),
-    "uw": pick(["标准体承保", "加费承保", "除外责任承保", "延期承保", "拒保"]),
-    "renewfail": pick(["扣款账户余额不足", "被保险人年龄超出续保上限", "产品已停售", "健康告知异常"]),
-    "survey": pick(["属实，责任明确", "存疑，需二次查勘", "不属实", "现场已移动，无法确认"]),
-    "reject": pick(["等待期内出险", "既往症未如实告知", "不属于保险责任范围", "超过报案时效", "酒后驾驶"]),
-    "action": pick(["PASS", "MANUAL", "REJECT"]),
-    "ext": pick(["医保平台", "征信", "车辆VIN查询", "OCR识别", "电子发票验真"]),
-    "bankerr": pick(["账户已销户", "户名不符", "系统繁忙，请稍后再试", "交易超限"]),
+    "product": gbk_messages.pick(PRODUCTS),
+    "place": gbk_messages.pick(PLACES),
+    "garage": gbk_messages.pick(GARAGES),
+    "hospital": gbk_messages.pick(HOSPITALS),
+    "bank": gbk_messages.pick(BANKS),
+    "branch": gbk_messages.pick(["浙江分公司", "四川分公司", "广东分公司", "江苏分公司", "河南分公司"]),
+    "channel": gbk_messages.pick(["个险", "银保", "团险", "互联网", "电销"]),
+    "uw": gbk_messages.pick(["标准体承保", "加费承保", "除外责任承保", "延期承保", "拒保"]),
+    "renewfail": gbk_messages.pick(["扣款账户余额不足", "被保险人年龄超出续保上限", "产品已停售", "健康告知异常"]),
+    "survey": gbk_messages.pick(["属实，责任明确", "存疑，需二次查勘", "不属实", "现场已移动，无法确认"]),
+    "reject": gbk_messages.pick(["等待期内出险", "既往症未如实告知", "不属于保险责任范围", "超过报案时效", "酒后驾驶"]),
+    "action": gbk_messages.pick(["PASS", "MANUAL", "REJECT"]),
+    "ext": gbk_messages.pick(["医保平台", "征信", "车辆VIN查询", "OCR识别", "电子发票验真"]),
+    "bankerr": gbk_messages.pick(["账户已销户", "户名不符", "系统繁忙，请稍后再试", "交易超限"]),
     "money": money,
     "pct": lambda r: "%d%%" % r.randint(30, 100),
     "delta": lambda r: r.choice(["+", "-"]) + "%.1f%%" % (r.random() * 40),
@@ -79,8 +75,8 @@ V = {
     "score": lambda r: str(r.randint(0, 100)),
     "mats": lambda r: "、".join(r.sample(MATERIALS, r.randint(1, 4))),
     "hits": lambda r: "，".join(r.sample(FRAUD, r.randint(1, 3))),
-    "desc": pick(DESCS),
-    "remind": pick(["", "", "，已短信提醒", "，已电话提醒客户"]),
+    "desc": gbk_messages.pick(DESCS),
+    "remind": gbk_messages.pick(["", "", "，已短信提醒", "，已电话提醒客户"]),
     "payjson": payjson,
 }
 

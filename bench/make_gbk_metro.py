@@ -27,18 +27,14 @@ COMPLAINTS = ["闸机扣费两次", "车厢空调太冷", "早高峰换乘排队
               "站内指示牌不清楚", "列车到站广播听不清"]
 
 
-def opt(text_maker, p=0.5):
-    """A trailing part that only some lines of a message carry."""
-    return lambda r: text_maker(r) if r.random() < p else ""
-
-
 V = {
     "line": lambda r: r.choice(LINES),
     "station": lambda r: r.choice(STATIONS),
     "card": lambda r: "%d%010d" % (r.choice([3101, 8888]), r.randint(0, 10 ** 10 - 1)),
     "ag": lambda r: "AG%02d%02d" % (r.randint(1, 40), r.randint(1, 24)),
     "ticket": lambda r: r.choice(TICKETS),
-    "fare_opt": opt(lambda r: "，扣费%d.%02d元" % (r.randint(2, 9), r.choice([0, 50, 60, 80]))),
+    "fare_opt": gbk_messages.optional(
+        lambda r: "，扣费%d.%02d元" % (r.randint(2, 9), r.choice([0, 50, 60, 80])), 0.5),
     "deny": lambda r: r.choice(DENY),
     "n": lambda r: str(r.randint(100, 60000)),
     "pct": lambda r: "%d%%" % r.randint(10, 135),
@@ -49,7 +45,7 @@ V = {
     "headway": lambda r: "%d分%02d秒" % (r.randint(2, 8), r.choice([0, 15, 30, 45])),
     "op": gbk_messages.name,
     "incident": lambda r: r.choice(INCIDENTS),
-    "delay_opt": opt(lambda r: "，预计延误%d分钟" % r.randint(3, 40)),
+    "delay_opt": gbk_messages.optional(lambda r: "，预计延误%d分钟" % r.randint(3, 40), 0.5),
     "fid": lambda r: "GZ%d%04d" % (r.randint(520, 531), r.randint(1, 9999)),
     "fix": lambda r: r.choice(FIXES),
     "dur": lambda r: "%dmin%02ds" % (r.randint(1, 90), r.randint(0, 59)),

@@ -22,10 +22,6 @@ ITEMS = ["子女教育", "住房贷款利息", "住房租金", "赡养老人", "
 LEVELS = {"INFO": ("信息", 134), "WARN": ("警告", 132), "ERROR": ("错误", 131)}
 
 
-def pick(xs):
-    return lambda r: r.choice(xs)
-
-
 def money(r):
     return "%d.%02d" % (r.randint(800, 60000), r.randint(0, 99))
 
@@ -49,10 +45,10 @@ def cost_json(r):
 V = {
     "name": gbk_messages.name,
     "emp": lambda r: "E%06d" % r.randint(1, 200000),
-    "dept": pick(DEPTS),
+    "dept": gbk_messages.pick(DEPTS),
     "depts": lambda r: "、".join(r.sample(DEPTS, r.randint(1, 5))),
-    "position": pick(POSITIONS),
-    "title": pick(["部门经理", "总监", "副总经理", "HRBP"]),
+    "position": gbk_messages.pick(POSITIONS),
+    "title": gbk_messages.pick(["部门经理", "总监", "副总经理", "HRBP"]),
     "device": lambda r: r.choice(["K3-东门闸机", "K7-研发楼2F", "移动端定位", "人脸机F%02d" % r.randint(1, 20)]),
     "hms": lambda r: "%02d:%02d:%02d" % (r.randint(7, 21), r.randint(0, 59), r.randint(0, 59)),
     "date": lambda r: "2026-03-%02d" % r.randint(1, 31),
@@ -60,14 +56,14 @@ V = {
     "month": lambda r: "2026年%d月" % r.randint(1, 3),
     "ym": lambda r: "2026-%02d" % r.randint(1, 3),
     "abnormal": abnormal,
-    "leave": pick(["年假", "病假", "事假", "婚假", "产假", "调休", "丧假"]),
-    "reason": pick(REASONS),
+    "leave": gbk_messages.pick(["年假", "病假", "事假", "婚假", "产假", "调休", "丧假"]),
+    "reason": gbk_messages.pick(REASONS),
     "span": leave_span,
     "leaveid": lambda r: "QJ%s%04d" % ("202603", r.randint(0, 9999)),
     "otid": lambda r: "JB%s%04d" % ("202603", r.randint(0, 9999)),
     "docid": lambda r: "%s-2026-%05d" % (r.choice(["QJ", "JB", "BX", "TX"]), r.randint(0, 99999)),
-    "opinion": pick(OPINIONS),
-    "comp": pick(["调休", "加班费", "不补偿"]),
+    "opinion": gbk_messages.pick(OPINIONS),
+    "comp": gbk_messages.pick(["调休", "加班费", "不补偿"]),
     "ot": lambda r: "%.1f小时" % (r.randint(1, 16) / 2),
     "days": lambda r: "%g" % (r.randint(1, 20) / 2),
     "n": lambda r: str(r.randint(1, 3000)),
@@ -76,27 +72,27 @@ V = {
     "dur": lambda r: "%d分%02d秒" % (r.randint(0, 40), r.randint(0, 59)),
     "batch": lambda r: "PAY%s%03d" % ("202603", r.randint(1, 120)),
     "tail": lambda r: "%04d" % r.randint(0, 9999),
-    "bankcode": pick(["E1007", "E2031", "E3002", "E0999"]),
-    "bankmsg": pick(["账户状态异常", "户名与账号不符", "ACCOUNT_FROZEN", "timeout"]),
-    "bank": pick(["工商银行", "招商银行", "建设银行", "浦发银行"]),
+    "bankcode": gbk_messages.pick(["E1007", "E2031", "E3002", "E0999"]),
+    "bankmsg": gbk_messages.pick(["账户状态异常", "户名与账号不符", "ACCOUNT_FROZEN", "timeout"]),
+    "bank": gbk_messages.pick(["工商银行", "招商银行", "建设银行", "浦发银行"]),
     "months": lambda r: str(r.choice([1, 2, 3, 6])),
-    "quit": pick(["主动离职", "合同到期不续签", "协商解除", "试用期不合格", "退休"]),
+    "quit": gbk_messages.pick(["主动离职", "合同到期不续签", "协商解除", "试用期不合格", "退休"]),
     "items": lambda r: "、".join(r.sample(ITEMS, r.randint(1, 3))),
     "waited": lambda r: "%d小时" % r.randint(24, 200),
     "escalate": lambda r: "" if r.random() < 0.5 else "，并抄送%s" % gbk_messages.name(r),
-    "city": pick(["上海", "杭州", "苏州", "深圳", "成都", "北京"]),
-    "fmterr": pick(["日期格式不正确", "工号不存在", "打卡时间为空", "列数不匹配"]),
+    "city": gbk_messages.pick(["上海", "杭州", "苏州", "深圳", "成都", "北京"]),
+    "fmterr": gbk_messages.pick(["日期格式不正确", "工号不存在", "打卡时间为空", "列数不匹配"]),
     "file": lambda r: "attendance_2026%02d%02d.xlsx" % (r.randint(1, 3), r.randint(1, 28)),
-    "quarter": pick(["2025年Q4", "2026年Q1"]),
-    "grade": pick(["S", "A", "B+", "B", "C"]),
+    "quarter": gbk_messages.pick(["2025年Q4", "2026年Q1"]),
+    "grade": gbk_messages.pick(["S", "A", "B+", "B", "C"]),
     "coef": lambda r: "%.2f" % r.uniform(0.6, 1.5),
-    "action": pick(["LOGIN", "EXPORT_PAYSLIP", "VIEW_SALARY", "UPDATE_BANKCARD", "LOGOUT"]),
+    "action": gbk_messages.pick(["LOGIN", "EXPORT_PAYSLIP", "VIEW_SALARY", "UPDATE_BANKCARD", "LOGOUT"]),
     "ip": lambda r: "10.%d.%d.%d" % (r.randint(0, 255), r.randint(0, 255), r.randint(1, 254)),
-    "result": pick(["success", "success", "denied", "fail"]),
+    "result": gbk_messages.pick(["success", "success", "denied", "fail"]),
     "need": lambda r: str(r.randint(20, 23)),
     "worked": lambda r: str(r.randint(8, 19)),
-    "note": pick(["", "", "，已通知部门负责人", "，请HR核实"]),
-    "company": pick(["星河科技有限公司", "华锐制造股份有限公司", "云帆物流集团", "青禾餐饮管理有限公司"]),
+    "note": gbk_messages.pick(["", "", "，已通知部门负责人", "，请HR核实"]),
+    "company": gbk_messages.pick(["星河科技有限公司", "华锐制造股份有限公司", "云帆物流集团", "青禾餐饮管理有限公司"]),
     "costjson": cost_json,
 }
 

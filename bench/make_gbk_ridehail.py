@@ -20,10 +20,6 @@ COMPLAINTS = ["司机绕路，比平时多走了三公里", "车内有烟味", "
 TAGS = ["车内整洁", "服务热情", "驾驶平稳", "准时到达", "路线熟悉"]
 
 
-def pick(xs):
-    return lambda r: r.choice(xs)
-
-
 def phone(r):
     return "1%d%d****%04d" % (r.choice([3, 5, 7, 8]), r.randint(0, 9), r.randint(0, 9999))
 
@@ -45,25 +41,25 @@ V = {
     "order": lambda r: "2026031%d%012d" % (r.randint(7, 8), r.randint(0, 10**12 - 1)),
     "driver": lambda r: "D%07d" % r.randint(0, 9999999),
     "ticket": lambda r: "TS-%05d" % r.randint(0, 99999),
-    "poi": pick(POIS),
-    "car": pick(CARS),
-    "cartype": pick(["快车", "专车", "拼车", "出租车", "豪华车"]),
-    "typeen": pick(["EXPRESS", "PREMIUM", "CARPOOL", "TAXI", "LUXURY"]),
-    "status": pick(["CREATED", "ACCEPTED", "ARRIVED", "ONTRIP", "FINISHED", "CANCELLED"]),
-    "canceller": pick(["乘客", "司机", "系统"]),
-    "cancel": pick(["行程有变", "司机迟迟未到", "司机要求取消", "等待时间过长", "重复下单", "联系不上乘客"]),
-    "cfee": pick(["", "", "", "，收取取消费5.00元"]),
-    "payway": pick(["微信支付", "支付宝", "银联云闪付", "企业账户", "余额"]),
+    "poi": gbk_messages.pick(POIS),
+    "car": gbk_messages.pick(CARS),
+    "cartype": gbk_messages.pick(["快车", "专车", "拼车", "出租车", "豪华车"]),
+    "typeen": gbk_messages.pick(["EXPRESS", "PREMIUM", "CARPOOL", "TAXI", "LUXURY"]),
+    "status": gbk_messages.pick(["CREATED", "ACCEPTED", "ARRIVED", "ONTRIP", "FINISHED", "CANCELLED"]),
+    "canceller": gbk_messages.pick(["乘客", "司机", "系统"]),
+    "cancel": gbk_messages.pick(["行程有变", "司机迟迟未到", "司机要求取消", "等待时间过长", "重复下单", "联系不上乘客"]),
+    "cfee": gbk_messages.pick(["", "", "", "，收取取消费5.00元"]),
+    "payway": gbk_messages.pick(["微信支付", "支付宝", "银联云闪付", "企业账户", "余额"]),
     "coupon": lambda r: "" if r.random() < 0.6 else "，优惠券抵扣%d.00元" % r.randint(2, 15),
     "errcode": lambda r: "P%04d" % r.choice([1001, 1003, 2040, 3107]),
-    "payerr": pick(["余额不足", "银行卡已冻结", "支付超时", "风控拦截"]),
+    "payerr": gbk_messages.pick(["余额不足", "银行卡已冻结", "支付超时", "风控拦截"]),
     "stars": lambda r: str(r.choice([1, 2, 3, 4, 5, 5, 5])),
     "tags": lambda r: "" if r.random() < 0.4 else "，标签：" + "、".join(r.sample(TAGS, r.randint(1, 3))),
-    "complaint": pick(["绕路", "服务态度", "车内异味", "多收费用", "危险驾驶", "司机迟到"]),
-    "ctext": pick(COMPLAINTS),
-    "verdict": pick(["司机责任", "乘客责任", "无责", "证据不足"]),
-    "remedy": pick(["退还车费", "补偿5元优惠券", "司机扣分", "不予处理", "已封禁司机账号7天"]),
-    "area": pick(["CBD", "airport_t3", "railway_hq", "univ_town", "old_town"]),
+    "complaint": gbk_messages.pick(["绕路", "服务态度", "车内异味", "多收费用", "危险驾驶", "司机迟到"]),
+    "ctext": gbk_messages.pick(COMPLAINTS),
+    "verdict": gbk_messages.pick(["司机责任", "乘客责任", "无责", "证据不足"]),
+    "remedy": gbk_messages.pick(["退还车费", "补偿5元优惠券", "司机扣分", "不予处理", "已封禁司机账号7天"]),
+    "area": gbk_messages.pick(["CBD", "airport_t3", "railway_hq", "univ_town", "old_town"]),
     "surge": lambda r: "%.1f" % (1 + r.randint(1, 15) / 10),
     "lng": lambda r: "%.6f" % (r.uniform(103.9, 121.6)),
     "lat": lambda r: "%.6f" % (r.uniform(22.5, 39.9)),
@@ -76,13 +72,13 @@ V = {
     "big": lambda r: str(r.randint(100, 5000)),
     "pct": lambda r: "%.1f%%" % r.uniform(10, 99),
     "money": lambda r: "%d.%02d" % (r.randint(50, 1500), r.randint(0, 99)),
-    "face": pick(["通过", "未通过", "通过"]),
+    "face": gbk_messages.pick(["通过", "未通过", "通过"]),
     "ms": lambda r: str(r.randint(1500, 8000)),
-    "fallback": pick(["直线距离估价", "缓存路线", "备用图商"]),
+    "fallback": gbk_messages.pick(["直线距离估价", "缓存路线", "备用图商"]),
     "hours": lambda r: str(r.randint(4, 6)),
     "rest": lambda r: str(r.choice([20, 30, 60])),
-    "city": pick(["杭州西湖区", "成都高新区", "深圳南山区", "北京朝阳区", "武汉洪山区"]),
-    "lost": pick(["黑色双肩包", "手机", "钱包", "雨伞", "一袋水果和两瓶水", "笔记本电脑"]),
+    "city": gbk_messages.pick(["杭州西湖区", "成都高新区", "深圳南山区", "北京朝阳区", "武汉洪山区"]),
+    "lost": gbk_messages.pick(["黑色双肩包", "手机", "钱包", "雨伞", "一袋水果和两瓶水", "笔记本电脑"]),
 }
 
 TEMPLATES = [

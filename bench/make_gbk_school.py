@@ -26,11 +26,6 @@ CLUBS = ["机器人社", "合唱团", "篮球队", "书法社", "科技创新小
 REASONS = ["家中有事", "发烧", "参加市级比赛", "看牙医", "肠胃不适"]
 
 
-def opt(text_maker, p=0.4):
-    """A trailing part that only some lines of a message carry."""
-    return lambda r: text_maker(r) if r.random() < p else ""
-
-
 def cls(r):
     grade = r.choice(GRADES)
     n = r.randint(1, 12)
@@ -50,10 +45,10 @@ V = {
     "gate": lambda r: "%s门%d号" % (r.choice(["东", "南", "北"]), r.randint(1, 4)),
     "gate_id": lambda r: "ZJ-%02d" % r.randint(1, 16),
     "absence": lambda r: r.choice(ABSENCE),
-    "note_opt": opt(lambda r: "，家长已电话确认"),
+    "note_opt": gbk_messages.optional(lambda r: "，家长已电话确认"),
     "leave": lambda r: r.choice(LEAVES),
     "days": lambda r: r.choice(["0.5", "1", "2", "3"]),
-    "reason_opt": opt(lambda r: " 事由=" + r.choice(REASONS), 0.6),
+    "reason_opt": gbk_messages.optional(lambda r: " 事由=" + r.choice(REASONS), 0.6),
     "n": lambda r: str(r.randint(0, 55)),
     "score": lambda r: "%.1f" % r.uniform(40, 100),
     "bad": lambda r: str(r.randint(151, 999)),
@@ -67,10 +62,10 @@ V = {
     "paych": lambda r: r.choice(["微信", "支付宝", "现金"]),
     "phone": lambda r: "1%d%d****%04d" % (r.choice([3, 5, 7, 8]), r.randint(0, 9), r.randint(0, 9999)),
     "date": lambda r: "%d月%d日" % (r.randint(1, 12), r.randint(1, 28)),
-    "due_opt": opt(lambda r: "，需家长签字"),
+    "due_opt": gbk_messages.optional(lambda r: "，需家长签字"),
     "code": lambda r: "E%d" % r.randint(1001, 1099),
     "err": lambda r: r.choice(ERRORS),
-    "fever_opt": opt(lambda r: "（" + "、".join(gbk_messages.name(r) for _ in range(r.randint(1, 3))) + "）"),
+    "fever_opt": gbk_messages.optional(lambda r: "（" + "、".join(gbk_messages.name(r) for _ in range(r.randint(1, 3))) + "）"),
     "weekday": lambda r: "周" + r.choice("一二三四五"),
     "period": lambda r: str(r.randint(1, 8)),
     "visitor": gbk_messages.name,

@@ -26,11 +26,6 @@ METER_FAULTS = ["倒转", "停走", "空转", "磁干扰", "电池欠压"]
 PAY = ["微信", "支付宝", "营业厅", "银行代扣", "自助终端"]
 
 
-def opt(text_maker, p=0.4):
-    """A trailing part that only some lines of a message carry."""
-    return lambda r: text_maker(r) if r.random() < p else ""
-
-
 V = {
     "station": lambda r: r.choice(STATIONS),
     "plant": lambda r: r.choice(PLANTS),
@@ -43,7 +38,7 @@ V = {
     "ntu": lambda r: "%.2fNTU" % r.uniform(0.05, 1.2),
     "cl": lambda r: "%.2fmg/L" % r.uniform(0.05, 0.8),
     "ph": lambda r: "%.1f" % r.uniform(6.5, 8.5),
-    "cod_opt": opt(lambda r: " COD=%dmg/L" % r.randint(8, 60)),
+    "cod_opt": gbk_messages.optional(lambda r: " COD=%dmg/L" % r.randint(8, 60)),
     "param": lambda r: r.choice(["浊度", "余氯", "色度", "菌落总数", "氨氮"]),
     "val": lambda r: "%.2f" % r.uniform(0.1, 9.9),
     "code": lambda r: "PS%02d" % r.randint(1, 40),
@@ -54,7 +49,7 @@ V = {
     "acct": lambda r: "%010d" % r.randint(1000000, 9999999999),
     "reading": lambda r: str(r.randint(100, 98000)),
     "tons": lambda r: str(r.randint(0, 80)),
-    "remote_opt": opt(lambda r: "（远传）"),
+    "remote_opt": gbk_messages.optional(lambda r: "（远传）"),
     "meter": lambda r: "WM%d%06d" % (r.choice([18, 20, 22]), r.randint(0, 999999)),
     "meter_fault": lambda r: r.choice(METER_FAULTS),
     "phone": lambda r: "1%d%d****%04d" % (r.choice([3, 5, 8]), r.randint(0, 9), r.randint(0, 9999)),
