@@ -239,7 +239,9 @@ def main():
                            ("make_gbk_parking.py", "parking"),
                            ("make_gbk_library.py", "library"),
                            ("make_gbk_clinic_lab.py", "clinic_lab"),
-                           ("make_gbk_courier_api.py", "courier_api")):
+                           ("make_gbk_courier_api.py", "courier_api"),
+                           ("make_gbk_property.py", "property"), ("make_gbk_port.py", "port"),
+                           ("make_gbk_cinema.py", "cinema"), ("make_gbk_farm.py", "farm")):
         for seed in range(1, 7):
             name = "gbk-%s-seed%d" % (family, seed)
             log, truth = generated_log(script, name, 4000, seed)

@@ -131,7 +131,8 @@ void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t lim
 }
 
 // Double-byte quotation marks: opening and closing pairs.
-constexpr std::array<std::array<std::string_view, 2>, 4> kWideQuotes = {{
+constexpr std::array<std::array<std::string_view, 2>, 5> kWideQuotes = {{
+    {"\xa1\xb6", "\xa1\xb7"},  // 《 》: a title, punctuation and all
     {"\xa1\xb0", "\xa1\xb1"},  // “ ”
     {"\xa1\xae", "\xa1\xaf"},  // ‘ ’
     {"\xa1\xb8", "\xa1\xb9"},  // 「 」
@@ -536,6 +537,52 @@ bool IsUnitLead(unsigned char c) {
     return kLeads[c];
 }
 constexpr std::size_t kDateParts = 5;  // the last units: 年 月 日 时 分
+
+// A date written in Chinese numerals ("二〇二六年十二月九日", "十二月九日") is one
+// value: two parts or more, each numerals and 年, 月 or 日 in that order.
+void MergeNumeralDates(std::string_view line, std::vector<LineToken>& tokens) {
+    auto numeral = [&](const LineToken& t) {
+        if (t.end - t.begin != 2) return false;
+        static constexpr std::string_view kNumerals =
+            "\xa9\x96\xc1\xe3\xd2\xbb\xb6\xfe\xc8\xfd\xcb\xc4\xce\xe5\xc1\xf9\xc6\xdf\xb0\xcb\xbe"
+            "\xc5"
+            "\xca\xae";  // 〇零一二三四五六七八九十
+        for (std::size_t k = 0; k < kNumerals.size(); k += 2)
+            if (line.substr(t.begin, 2) == kNumerals.substr(k, 2)) return true;
+        return false;
+    };
+    auto part = [&](const LineToken& t) -> int {  // 1 年, 2 月, 3 日, else 0
+        if (t.kind != TokenKind::Cjk || t.end - t.begin != 2) return 0;
+        const std::string_view c = line.substr(t.begin, 2);
+        return c == "\xc4\xea" ? 1 : c == "\xd4\xc2" ? 2 : c == "\xc8\xd5" ? 3 : 0;
+    };
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < tokens.size();) {
+        std::size_t j = i;
+        int last = 0;
+        int parts = 0;
+        std::size_t end = i;  // one past the last whole part
+        while (j < tokens.size()) {
+            std::size_t k = j;
+            while (k < tokens.size() && numeral(tokens[k]) &&
+                   (k == i || tokens[k].begin == tokens[k - 1].end))
+                ++k;
+            if (k == j || k >= tokens.size() || tokens[k].begin != tokens[k - 1].end) break;
+            const int p = part(tokens[k]);
+            if (p <= last) break;
+            last = p;
+            ++parts;
+            j = end = k + 1;
+        }
+        if (parts >= 2) {
+            tokens[out++] = {tokens[i].begin, tokens[end - 1].end, TokenKind::Variable};
+            i = end;
+        } else {
+            tokens[out++] = tokens[i++];
+        }
+    }
+    tokens.resize(out);
+}
 
 // Glues Chinese units and date parts to the number before them and a Chinese date
 // into one variable part: its form ("12月9日", "2026年12月") never splits a pattern.
@@ -1144,6 +1191,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     MarkQuoted(line, raw);
     MarkBracketed(line, raw);
     BuildTokens(line, raw, tokens);
+    MergeNumeralDates(line, tokens);
     MergeChineseValues(line, tokens);
     MergeUnitWords(line, tokens);
     MarkLetterValues(line, tokens);

@@ -1358,6 +1358,24 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
         }
         if (same && variable) ends[count++] = k + p;
     }
+    // A further item after its separator, when the first item has none ("《<*>》、《<*>》"
+    // after "《<*>》"): the separator and the tokens right before it again.
+    if (count < kMaxRuns && (IsSymbolByte(t[k], ",;/") || IsListComma(t[k]))) {
+        for (std::size_t p = 2; p <= kMaxItemTokens - 1 && p <= k && k + 1 + p <= n; ++p) {
+            bool same = true;
+            bool variable = false;
+            for (std::size_t q = 0; q < p && same; ++q) {
+                const PatternToken& x = t[k - p + q];
+                const PatternToken& y = t[k + 1 + q];
+                same = x.kind == y.kind && x.hash == y.hash && x.gap.empty() == y.gap.empty();
+                variable = variable || y.kind == TokenKind::Variable;
+            }
+            if (same && variable) {
+                ends[count++] = k + 1 + p;
+                break;
+            }
+        }
+    }
     return count;
 }
 
@@ -1652,11 +1670,12 @@ bool DifferByLeadingValue(const Template& a, const Template& b) {
 }
 
 // Double-byte punctuation that divides a Chinese sentence.
-constexpr std::string_view kWideComma = "\xa3\xac";  // ，
-constexpr std::string_view kWideColon = "\xa3\xba";  // ：
-constexpr std::string_view kWideOpen = "\xa3\xa8";   // （
-constexpr std::string_view kWideClose = "\xa3\xa9";  // ）
-constexpr std::string_view kListComma = "\xa1\xa2";  // 、
+constexpr std::string_view kWideComma = "\xa3\xac";      // ，
+constexpr std::string_view kWideSemicolon = "\xa3\xbb";  // ；
+constexpr std::string_view kWideColon = "\xa3\xba";      // ：
+constexpr std::string_view kWideOpen = "\xa3\xa8";       // （
+constexpr std::string_view kWideClose = "\xa3\xa9";      // ）
+constexpr std::string_view kListComma = "\xa1\xa2";      // 、
 
 // A hash of the tokens [begin, end) of `t` by their kinds and constants, any variable
 // part alike.
@@ -1736,6 +1755,31 @@ void JoinLeadingValues(std::vector<Pattern>& groups, std::vector<std::vector<std
     ApplyJoins(groups, ids, into, [](Pattern&) {});
 }
 
+// Where `t` holds the place between a constant with the hash `before` and the next
+// constant, one with the hash `after`: tokens [begin, end), values and Chinese characters.
+struct RunSpan {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+bool FindRunSpan(const Template& t, std::uint64_t before, std::uint64_t after, RunSpan& span) {
+    for (std::size_t k = 0; k + 1 < t.size(); ++k) {
+        if (!IsConstant(t[k].kind) || t[k].hash != before) continue;
+        std::size_t e = k + 1;
+        while (e < t.size() && (t[e].kind == TokenKind::Cjk || t[e].kind == TokenKind::Variable))
+            ++e;
+        if (e == k + 1 || e >= t.size() || !IsConstant(t[e].kind) || t[e].hash != after) continue;
+        span.begin = k + 1;
+        span.end = e;
+        return true;
+    }
+    return false;
+}
+
+// ShapeHash of the tokens [0, end) of `t` with the place `span` marked, whatever it holds.
+std::uint64_t RunShapeHash(const Template& t, const RunSpan& span, std::size_t end) {
+    return Mix(Mix(ShapeHash(t, 0, span.begin), 0x2C3Eu), ShapeHash(t, span.end, end));
+}
+
 // Joins each group to the group whose text is its own up to a Chinese comma before the
 // message's end, or a Chinese bracket that closes at the end ("签收人：<*>" and "签收人：
 // <*>，备注：<*>", "处理结果：<*>" and "处理结果：<*>（备注：<*>）"): a clause that some
@@ -1747,9 +1791,23 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
     std::unordered_map<std::uint64_t, std::size_t> whole;
     // Groups whose last clause is a value ("停留<*>，<*>"): any clause may stand there.
     std::unordered_map<std::uint64_t, std::size_t> open;
+    // Groups whose members are told apart by a run ("<*>借阅《<*>》" and "<*>归还《<*>》"),
+    // by their text with the run's place marked: a group with one of its texts there
+    // and a clause more is one of its members with a remark.
+    std::unordered_map<std::uint64_t, std::size_t> runWhole;
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> runPlaces;
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const Template& t = groups[g].tokens;
         whole.emplace(hashOf(t, t.size()), g);
+        const Fork& f = groups[g].fork;
+        if (f.group && f.run && f.after != kValueAfter && f.after != kMessageEnd) {
+            RunSpan span;
+            if (FindRunSpan(t, f.before, f.after, span) && span.end == span.begin + 1 &&
+                t[span.begin].kind == TokenKind::Variable) {
+                runWhole.emplace(RunShapeHash(t, span, t.size()), g);
+                runPlaces.emplace_back(f.before, f.after);
+            }
+        }
         if (t.size() > 2 && t.back().kind == TokenKind::Variable &&
             t[t.size() - 2].kind == TokenKind::Symbol && t[t.size() - 2].text == kWideComma)
             open.emplace(hashOf(t, t.size() - 2), g);
@@ -1760,7 +1818,7 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
         const Template& t = groups[g].tokens;
         for (std::size_t c = 1; c + 1 < t.size(); ++c) {
             if (t[c].kind != TokenKind::Symbol ||
-                (t[c].text != kWideComma &&
+                (t[c].text != kWideComma && t[c].text != kWideSemicolon &&
                  (t[c].text != kWideOpen || t.back().text != kWideClose)))
                 continue;
             const std::uint64_t h = hashOf(t, c);
@@ -1769,6 +1827,17 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
                 to = w->second;
             } else if (t[c].text == kWideComma) {
                 if (const auto o = open.find(h); o != open.end() && o->second != g) to = o->second;
+            }
+            for (std::size_t p = 0; p < runPlaces.size() && to == groups.size(); ++p) {
+                RunSpan span;
+                if (!FindRunSpan(t, runPlaces[p].first, runPlaces[p].second, span) || span.end > c)
+                    continue;
+                const auto w = runWhole.find(RunShapeHash(t, span, c));
+                if (w == runWhole.end() || w->second == g) continue;
+                const Fork& f = groups[w->second].fork;
+                std::string text;
+                if (PlaceText(t, f, text) && (text == f.text[0] || text == f.text[1]))
+                    to = w->second;
             }
             if (to == groups.size()) continue;
             while (into[to] != to) to = into[to];
@@ -1801,8 +1870,11 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
                     sentence = sentence || t[b].kind == TokenKind::Cjk;
                 return c + 1 < t.size() && l < c && sentence ? c : 0;
             }
-            if (k.kind == TokenKind::Cjk || k.kind == TokenKind::Variable) continue;
-            if (k.kind == TokenKind::Symbol && (k.text == kWideComma || k.text == kListComma))
+            if (k.kind == TokenKind::Cjk || k.kind == TokenKind::Variable ||
+                k.kind == TokenKind::Word)
+                continue;
+            if (k.kind == TokenKind::Symbol &&
+                (k.text == kWideComma || k.text == kListComma || k.text == ","))
                 continue;
             return 0;
         }
