@@ -184,6 +184,12 @@ public:
                         else
                             step(from, Left, -kRunCost, 1);
                     }
+                    // So does it over a Latin word glued to a Chinese character it took
+                    // ("赣CHGPUJ" where "赣G5Y2U2" made it a value): a plate, a code.
+                    if (b.kind == TokenKind::Word && b.gap.empty() && j >= 2 &&
+                        items[j - 2].kind == TokenKind::Cjk && i > 0 &&
+                        t[i - 1].kind == TokenKind::Variable)
+                        step(from, Left, -kExtendCost, 0);
                 }
                 for (int layer = 0; layer < 2; ++layer) {
                     score_[layer][i * w + j] = best[layer];
@@ -798,6 +804,10 @@ bool RunTextAt(const Template& t, std::uint64_t before, std::uint64_t after, std
             if (IsConstant(t[e].kind) && t[e].hash == after) return true;
             if (t[e].kind != TokenKind::Cjk) {
                 if (lead && t[e].kind == TokenKind::Variable) return true;
+                // A pair's sign may stand between the text and its value ("识别置信度=0.59").
+                if (lead && t[e].kind == TokenKind::Symbol && e + 1 < t.size() &&
+                    t[e + 1].kind == TokenKind::Variable && t[e].text == "=")
+                    return true;
                 break;
             }
             run += t[e].text;
