@@ -474,6 +474,16 @@ constexpr std::uint64_t kMessageEnd = 0xE4D0F3E55A6Eull;
 // What stands after a run of Chinese characters that a value follows ("选课人数36" and
 // "选课已满"): only the characters the place begins with count.
 constexpr std::uint64_t kValueAfter = 0x7A1E5AF7E2B1ull;
+// What stands before a run of Chinese characters that begins the message ("唐明秀退出"
+// and "宋杰登录"), in place of a constant's hash.
+constexpr std::uint64_t kMessageStart = 0x57A27E5A6E11ull;
+
+// Whether a place that `before` begins (a constant's hash, or kMessageStart) begins at
+// token `k` of `t`.
+bool PlaceBegins(const Template& t, std::size_t k, std::uint64_t before) {
+    if (before == kMessageStart) return k == 0;
+    return k > 0 && IsConstant(t[k - 1].kind) && t[k - 1].hash == before;
+}
 
 // Where a line differs from a pattern by Chinese characters alone, in one place of a
 // sentence: the characters on each side (either may have none) and the constants
@@ -626,6 +636,8 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     // no run between constants differs.
     std::size_t leads = 0;
     ChineseRun lead;
+    std::optional<ChineseRun> start;  // a run the message begins with
+    bool closedByCjk = false;         // the run being closed ends at a Chinese character
     auto close = [&](std::uint64_t after) {
         if (after == kValueAfter) {
             if (current.pattern.empty() || current.line.empty()) return;
@@ -638,6 +650,17 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         // After a value, one character of the pattern's may end the value ("技术部" and
         // "研发中心"); a word of two or more tells what happened ("退出" and "登录").
         if (current.ending && current.pattern.size() < 4) return;
+        // The text a message begins with counts only where nothing else differs, and
+        // where no Chinese character that matched ends it: it is mostly a name, what
+        // happened to it may differ elsewhere, and a character after it may be the
+        // name's own ("天津武清仓" and "昆山保税仓").
+        if (current.before == kMessageStart) {
+            if (!current.pattern.empty() && !current.line.empty() && !closedByCjk) {
+                start = current;
+                start->after = after;
+            }
+            return;
+        }
         ++runs;
         current.after = after;
         if (current.pattern.empty() || current.line.empty()) {
@@ -664,7 +687,10 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         const bool bCjk = b != nullptr && b->kind == TokenKind::Cjk;
         if (a != nullptr && b != nullptr && IsConstant(a->kind) && IsConstant(b->kind) &&
             a->kind == b->kind && a->hash == b->hash) {
-            if (last == Last::Run) close(a->hash);
+            if (last == Last::Run) {
+                closedByCjk = aCjk;
+                close(a->hash);
+            }
             same = a->hash;
             last = last == Last::Value && chineseValue && aCjk ? Last::Glued : Last::Same;
             continue;
@@ -711,7 +737,9 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             // Right after a value, characters of the pattern's own that differ tell what
             // happened to it ("用户<*>退出" and "用户张敏磊登录"): the place is the value
             // and them, told apart by its ending.
-            const bool ending = last == Last::Value && valueAfterSame && a != nullptr;
+            // So are those the message begins with ("唐明秀退出" and "宋杰登录").
+            const bool first = last == Last::None;
+            const bool ending = (last == Last::Value && valueAfterSame && a != nullptr) || first;
             // A character that matched after a value, with characters on both sides
             // that differ after it, is the sentence's ("天津武清仓出库" and "昆山保税仓入
             // 库"): what differs after it is a run.
@@ -721,7 +749,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
                 continue;
             }
             current = ChineseRun{};
-            current.before = ending ? valueAfter : same;
+            current.before = first ? kMessageStart : ending ? valueAfter : same;
             current.ending = ending;
         }
         if (a != nullptr) current.pattern += a->text;
@@ -732,6 +760,10 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     if (runs == 0 && leads == 1) {
         runs = 1;
         run = lead;
+    }
+    if (runs == 0 && leads == 0 && start) {
+        runs = 1;
+        run = *start;
     }
     if (runs > 1 && missing == 1) run = lacked;
     if (all != nullptr) all->count = runs >= 2 && runs <= kWatched && missing == 0 ? runs : 0;
@@ -747,8 +779,7 @@ bool RunAtFork(const Template& t, const std::vector<Item>& items,
                std::string& run, bool ending = false) {
     const bool lead = after == kValueAfter;
     auto atFork = [&](std::size_t i) {
-        return t[i].kind == TokenKind::Variable && i > 0 && IsConstant(t[i - 1].kind) &&
-               t[i - 1].hash == before &&
+        return t[i].kind == TokenKind::Variable && PlaceBegins(t, i, before) &&
                (lead || (i + 1 < t.size() ? IsConstant(t[i + 1].kind) && t[i + 1].hash == after
                                           : after == kMessageEnd));
     };
@@ -791,10 +822,10 @@ bool RunAtFork(const Template& t, const std::vector<Item>& items,
 // hash `before` and one with the hash `after` (or the end): false when no such place
 // holds only Chinese characters.
 bool RunTextAt(const Template& t, std::uint64_t before, std::uint64_t after, std::string& run) {
-    for (std::size_t k = 0; k < t.size(); ++k) {
-        if (!IsConstant(t[k].kind) || t[k].hash != before) continue;
+    for (std::size_t k = 0; k <= t.size(); ++k) {
+        if (!PlaceBegins(t, k, before)) continue;
         run.clear();
-        for (std::size_t e = k + 1; e <= t.size(); ++e) {
+        for (std::size_t e = k; e <= t.size(); ++e) {
             // Where a value follows the run, the value or the end ends it.
             const bool lead = after == kValueAfter && !run.empty();
             if (e == t.size()) {
@@ -838,10 +869,10 @@ bool PlaceText(const Template& t, const Fork& f, std::string& text) {
         text = ForkText(f, text);
         return true;
     }
-    for (std::size_t k = 0; k < t.size(); ++k) {
-        if (!IsConstant(t[k].kind) || t[k].hash != f.before) continue;
+    for (std::size_t k = 0; k <= t.size(); ++k) {
+        if (!PlaceBegins(t, k, f.before)) continue;
         text.clear();
-        for (std::size_t e = k + 1; e <= t.size(); ++e) {
+        for (std::size_t e = k; e <= t.size(); ++e) {
             const bool end = e == t.size();
             if ((end && f.after == kMessageEnd) ||
                 (!end && IsConstant(t[e].kind) && t[e].hash == f.after)) {
@@ -2220,8 +2251,10 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         // Only a token of the message can be the fork's word; asking that first keeps
         // k - 1 within the tokens.
         auto atEither = [&](std::size_t k) {
-            return fork != nullptr && !fork->pair && !fork->label && k > head &&
-                   shown[k - 1].hash == fork->before && IsConstant(shown[k - 1].kind) &&
+            return fork != nullptr && !fork->pair && !fork->label && k >= head &&
+                   (fork->before == kMessageStart ? k == head
+                                                  : k > head && shown[k - 1].hash == fork->before &&
+                                                        IsConstant(shown[k - 1].kind)) &&
                    (k + 1 == shown.size()
                         ? fork->run && fork->after == kMessageEnd
                         : shown[k + 1].hash == fork->after && IsConstant(shown[k + 1].kind));

@@ -768,6 +768,12 @@ INFO|2026-12-09 09:01:47,309|lib-circ|71|胡杰磊借阅《活着》，条码T07
           {"2026-12-09T07:20:43.779+08:00 WARN  [gate-worker-1] "
            "放行失败：苏CVNRLW，原因：道闸通讯中断",
            ""}}},
+        // A name glued to what happened begins the message.
+        {"VerbAfterANameTheMessageBeginsWith",
+         {{"[2026/03/14 05:00:20] [信息] 宋杰登录SCADA客户端，终端WS17", "in"},
+          {"[2026/03/14 05:00:28] [信息] 罗伟磊退出SCADA客户端，终端WS01", "out"},
+          {"[2026/03/14 05:00:29] [信息] 郑芳洋登录SCADA客户端，终端WS05", "in"},
+          {"[2026/03/14 05:01:40] [信息] 徐磊军退出SCADA客户端，终端WS07", "out"}}},
         {"DepartmentNames",
          {{"ReportJob: 技术部报表导出失败：模板'库存清单3.xlsx'损坏", ""},
           {"ReportJob: 市场部报表导出失败：模板'库存清单2.xlsx'损坏", ""},
