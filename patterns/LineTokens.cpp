@@ -584,6 +584,36 @@ void MergeNumeralDates(std::string_view line, std::vector<LineToken>& tokens) {
     tokens.resize(out);
 }
 
+// A number in brackets between Chinese characters ("五年（3）班", "高二(6)班") is a value
+// brackets and all: the same class or room is written "五年3班" too.
+void MergeBracketedNumbers(std::string_view line, std::vector<LineToken>& tokens) {
+    auto is = [&](const LineToken& t, std::string_view wide, char ascii) {
+        if (t.kind != TokenKind::Symbol) return false;
+        const std::string_view text = line.substr(t.begin, t.end - t.begin);
+        return text == wide || (text.size() == 1 && text[0] == ascii);
+    };
+    auto number = [&](const LineToken& t) {
+        if (t.kind != TokenKind::Variable) return false;
+        for (std::size_t k = t.begin; k < t.end; ++k)
+            if (!IsDigit(Byte(line, k))) return false;
+        return true;
+    };
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < tokens.size();) {
+        if (i > 0 && i + 3 < tokens.size() && tokens[i - 1].kind == TokenKind::Cjk &&
+            tokens[i + 3].kind == TokenKind::Cjk && is(tokens[i], "\xa3\xa8", '(') &&
+            number(tokens[i + 1]) && is(tokens[i + 2], "\xa3\xa9", ')') &&
+            tokens[i].begin == tokens[i - 1].end && tokens[i + 1].begin == tokens[i].end &&
+            tokens[i + 2].begin == tokens[i + 1].end && tokens[i + 3].begin == tokens[i + 2].end) {
+            tokens[out++] = {tokens[i].begin, tokens[i + 2].end, TokenKind::Variable};
+            i += 3;
+            continue;
+        }
+        tokens[out++] = tokens[i++];
+    }
+    tokens.resize(out);
+}
+
 // Glues Chinese units and date parts to the number before them and a Chinese date
 // into one variable part: its form ("12月9日", "2026年12月") never splits a pattern.
 void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
@@ -643,9 +673,14 @@ void MarkPairValues(std::string_view line, std::vector<LineToken>& tokens, std::
         const LineToken& sep = tokens[i - 1];
         const LineToken& key = tokens[i - 2];
         if (sep.kind != TokenKind::Symbol || sep.end - sep.begin != 1 ||
-            (line[sep.begin] != '=' && line[sep.begin] != ':') || key.kind != TokenKind::Word ||
-            key.end != sep.begin)
+            (line[sep.begin] != '=' && line[sep.begin] != ':') || key.end != sep.begin)
             continue;
+        // A Chinese key's value is data whatever its case ("支付方式=CASH").
+        if (key.kind == TokenKind::Cjk && line[sep.begin] == '=' && tokens[i].begin == sep.end) {
+            tokens[i].kind = TokenKind::Variable;
+            continue;
+        }
+        if (key.kind != TokenKind::Word) continue;
         bool value = tokens[i].begin == sep.end;
         if (!value) {
             const bool last = i + 1 == n;
@@ -1192,6 +1227,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     MarkBracketed(line, raw);
     BuildTokens(line, raw, tokens);
     MergeNumeralDates(line, tokens);
+    MergeBracketedNumbers(line, tokens);
     MergeChineseValues(line, tokens);
     MergeUnitWords(line, tokens);
     MarkLetterValues(line, tokens);

@@ -493,7 +493,8 @@ struct ChineseRun {
     std::string line;
     std::uint64_t before = 0;
     std::uint64_t after = 0;
-    bool ending = false;  // the run follows a value at once: only its ending counts
+    bool ending = false;      // the run follows a value at once: only its ending counts
+    bool plainValue = false;  // that value, on both sides, holds no Chinese characters
 };
 
 // Places of Chinese text watched at once, at most.
@@ -648,8 +649,10 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             return;
         }
         // After a value, one character of the pattern's may end the value ("技术部" and
-        // "研发中心"); a word of two or more tells what happened ("退出" and "登录").
-        if (current.ending && current.pattern.size() < 4) return;
+        // "研发中心"); a word of two or more tells what happened ("退出" and "登录"), and
+        // so does one character after digits or letters on both sides ("列车08144出库"
+        // and "列车11021回库").
+        if (current.ending && !current.plainValue && current.pattern.size() < 4) return;
         // The text a message begins with counts only where nothing else differs, and
         // where no Chinese character that matched ends it: it is mostly a name, what
         // happened to it may differ elsewhere, and a character after it may be the
@@ -674,6 +677,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     std::uint64_t valueAfter = 0;  // the constant that the value being read follows
     bool valueAfterSame = false;   // whether one does
     bool chineseValue = false;     // the value being read holds Chinese characters
+    bool pairedValue = false;      // both sides hold some of it
     std::size_t i = 0;
     std::size_t j = 0;
     for (auto it = path.rbegin(); it != path.rend(); ++it) {
@@ -704,8 +708,10 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
                 valueAfterSame = last == Last::Same;
                 valueAfter = same;
                 chineseValue = false;
+                pairedValue = false;
             }
             chineseValue = chineseValue || aCjk || bCjk;
+            pairedValue = pairedValue || (a != nullptr && b != nullptr);
             last = Last::Value;  // a run right before it was the value's
             continue;
         }
@@ -751,6 +757,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             current = ChineseRun{};
             current.before = first ? kMessageStart : ending ? valueAfter : same;
             current.ending = ending;
+            current.plainValue = !chineseValue && pairedValue;
         }
         if (a != nullptr) current.pattern += a->text;
         if (b != nullptr) current.line += b->text;
@@ -970,10 +977,12 @@ std::uint32_t WatchPlaces(Pattern& p, const std::vector<Item>& items,
     std::size_t index[kWatched] = {};  // of the text at each place among those seen there
     for (std::size_t k = 0; k < w.places; ++k) {
         std::string text;
-        if (!RunAtFork(p.tokens, items, path, w.place[k].before, w.place[k].after, text)) {
+        const bool ending = w.place[k].ending;
+        if (!RunAtFork(p.tokens, items, path, w.place[k].before, w.place[k].after, text, ending)) {
             w.on = false;  // a value of another kind there: the lines stay the pattern's
             return p.id;
         }
+        if (ending) text = Ending(text);
         const std::uint64_t h = HashToken(text, TokenKind::Cjk);
         index[k] =
             static_cast<std::size_t>(std::find(w.seen[k], w.seen[k] + w.count[k], h) - w.seen[k]);
@@ -993,6 +1002,7 @@ std::uint32_t WatchPlaces(Pattern& p, const std::vector<Item>& items,
         w.on = false;
         Fork& f = p.fork;
         f.run = true;
+        f.suffix = w.place[last].ending;
         f.before = w.place[last].before;
         f.after = w.place[last].after;
         OpenFork(f, w.seen[last][0], w.place[last].pattern, p.id);
@@ -1036,6 +1046,7 @@ bool WatchedFork(const Pattern& p, Fork& f) {
         if (w.ids[m] != 0) return false;
     if (w.ids[all] == 0) return false;
     f.run = true;
+    f.suffix = w.place[0].ending;
     f.before = w.place[0].before;
     f.after = w.place[0].after;
     OpenFork(f, w.seen[0][0], w.place[0].pattern, p.id);
@@ -1177,14 +1188,17 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         ChineseRun run;
         ChineseRuns all;
         const bool one = OneChineseRun(t, items, path, run, &all);
-        const bool endings =
-            std::any_of(all.at, all.at + all.count, [](const ChineseRun& r) { return r.ending; });
-        if (!one && all.count >= 2 && !endings) {
+        if (!one && all.count >= 2) {
             Watch& w = p.watch;
             w.on = true;
             w.places = all.count;
             for (std::size_t k = 0; k < all.count; ++k) {
                 w.place[k] = std::move(all.at[k]);
+                if (w.place[k].ending) {
+                    // What happened to a value: its last characters count, as in a fork.
+                    w.place[k].pattern = Ending(w.place[k].pattern);
+                    w.place[k].line = Ending(w.place[k].line);
+                }
                 w.seen[k][0] = HashToken(w.place[k].pattern, TokenKind::Cjk);
                 w.seen[k][1] = HashToken(w.place[k].line, TokenKind::Cjk);
                 w.count[k] = 2;

@@ -80,6 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "考 核 等 级 <S> ， <A> 座 大 堂 ， SKU 数"},
         TokenCase{"NumeralsInNames", "工业园Ⅱ线跳闸，10kVⅠ段母线①号",
                   "工 业 园 <Ⅱ> 线 跳 闸 ， <10kVⅠ> 段 母 线 <①> 号"},
+        TokenCase{"BracketedNumberAndChineseKey", "五年（3）班支付方式=CASH",
+                  "五 年 <（3）> 班 支 付 方 式 = <CASH>"},
         TokenCase{"TitleAndNumeralDate", "二〇二六年十二月九日 借阅《人类简史：从动物到上帝》",
                   "<二〇二六年十二月九日> 借 阅 《 人类简史：从动物到上帝 》"},
         TokenCase{"ChineseDatesUnitsAndMaskedPhones",
@@ -774,6 +776,26 @@ INFO|2026-12-09 09:01:47,309|lib-circ|71|胡杰磊借阅《活着》，条码T07
           {"[2026/03/14 05:00:28] [信息] 罗伟磊退出SCADA客户端，终端WS01", "out"},
           {"[2026/03/14 05:00:29] [信息] 郑芳洋登录SCADA客户端，终端WS05", "in"},
           {"[2026/03/14 05:01:40] [信息] 徐磊军退出SCADA客户端，终端WS07", "out"}}},
+        // One character after a number tells what happened, with two other places
+        // differing; a class written with and without brackets.
+        {"OneCharacterAfterANumber",
+         {{"2026/05/20 05:45:36 [提示] OCC: 列车02251出库，司机赵芳静，松岗车辆段", "out"},
+          {"2026/05/20 05:46:03 [提示] OCC: 列车02121回库，司机黄勇，龙泉车辆段", "in"},
+          {"2026/05/20 05:47:15 [提示] OCC: 列车09105回库，司机林超丽，龙泉车辆段", "in"},
+          {"2026/05/20 05:52:43 [提示] OCC: 列车01230出库，司机谢勇，前湾停车场", "out"}}},
+        {"ClassWithAndWithoutBrackets",
+         {{"2026-09-01 07:19:46,305 INFO  [http-nio-8080-exec-20] c.c.school.NoticeJob - "
+           "初三(8)班体育作业已布置，截止2月6日，需家长签字",
+           ""},
+          {"2026-09-01 07:19:58,473 INFO  [http-nio-8080-exec-11] c.c.school.AttendService - "
+           "五年级(3)班历史作业已布置，截止3月25日",
+           ""},
+          {"2026-09-01 07:20:07,671 INFO  [http-nio-8080-exec-2] c.c.school.ScoreService - "
+           "五年级4班英语作业已布置，截止7月1日，需家长签字",
+           ""},
+          {"2026-09-01 07:20:22,835 INFO  [http-nio-8080-exec-9] c.c.school.CardService - "
+           "初二5班数学作业已布置，截止3月10日",
+           ""}}},
         {"DepartmentNames",
          {{"ReportJob: 技术部报表导出失败：模板'库存清单3.xlsx'损坏", ""},
           {"ReportJob: 市场部报表导出失败：模板'库存清单2.xlsx'损坏", ""},
