@@ -538,18 +538,21 @@ bool IsUnitLead(unsigned char c) {
 }
 constexpr std::size_t kDateParts = 5;  // the last units: 年 月 日 时 分
 
+// One of 〇零一二三四五六七八九十 (two bytes).
+bool IsChineseNumeral(std::string_view c) {
+    static constexpr std::string_view kNumerals =
+        "\xa9\x96\xc1\xe3\xd2\xbb\xb6\xfe\xc8\xfd\xcb\xc4\xce\xe5\xc1\xf9\xc6\xdf\xb0\xcb\xbe\xc5"
+        "\xca\xae";
+    for (std::size_t k = 0; k < kNumerals.size(); k += 2)
+        if (c == kNumerals.substr(k, 2)) return true;
+    return false;
+}
+
 // A date written in Chinese numerals ("二〇二六年十二月九日", "十二月九日") is one
 // value: two parts or more, each numerals and 年, 月 or 日 in that order.
 void MergeNumeralDates(std::string_view line, std::vector<LineToken>& tokens) {
     auto numeral = [&](const LineToken& t) {
-        if (t.end - t.begin != 2) return false;
-        static constexpr std::string_view kNumerals =
-            "\xa9\x96\xc1\xe3\xd2\xbb\xb6\xfe\xc8\xfd\xcb\xc4\xce\xe5\xc1\xf9\xc6\xdf\xb0\xcb\xbe"
-            "\xc5"
-            "\xca\xae";  // 〇零一二三四五六七八九十
-        for (std::size_t k = 0; k < kNumerals.size(); k += 2)
-            if (line.substr(t.begin, 2) == kNumerals.substr(k, 2)) return true;
-        return false;
+        return t.end - t.begin == 2 && IsChineseNumeral(line.substr(t.begin, 2));
     };
     auto part = [&](const LineToken& t) -> int {  // 1 年, 2 月, 3 日, else 0
         if (t.kind != TokenKind::Cjk || t.end - t.begin != 2) return 0;
@@ -584,8 +587,8 @@ void MergeNumeralDates(std::string_view line, std::vector<LineToken>& tokens) {
     tokens.resize(out);
 }
 
-// A number in brackets between Chinese characters ("五年（3）班", "高二(6)班") is a value
-// brackets and all: the same class or room is written "五年3班" too.
+// A number in brackets after Chinese characters ("五年（3）班", "高二(6)班", "模拟考试
+// （一）") is a value brackets and all: the same class or room is written "五年3班" too.
 void MergeBracketedNumbers(std::string_view line, std::vector<LineToken>& tokens) {
     auto is = [&](const LineToken& t, std::string_view wide, char ascii) {
         if (t.kind != TokenKind::Symbol) return false;
@@ -593,6 +596,7 @@ void MergeBracketedNumbers(std::string_view line, std::vector<LineToken>& tokens
         return text == wide || (text.size() == 1 && text[0] == ascii);
     };
     auto number = [&](const LineToken& t) {
+        if (t.kind == TokenKind::Cjk) return IsChineseNumeral(line.substr(t.begin, 2));
         if (t.kind != TokenKind::Variable) return false;
         for (std::size_t k = t.begin; k < t.end; ++k)
             if (!IsDigit(Byte(line, k))) return false;
@@ -600,11 +604,10 @@ void MergeBracketedNumbers(std::string_view line, std::vector<LineToken>& tokens
     };
     std::size_t out = 0;
     for (std::size_t i = 0; i < tokens.size();) {
-        if (i > 0 && i + 3 < tokens.size() && tokens[i - 1].kind == TokenKind::Cjk &&
-            tokens[i + 3].kind == TokenKind::Cjk && is(tokens[i], "\xa3\xa8", '(') &&
-            number(tokens[i + 1]) && is(tokens[i + 2], "\xa3\xa9", ')') &&
-            tokens[i].begin == tokens[i - 1].end && tokens[i + 1].begin == tokens[i].end &&
-            tokens[i + 2].begin == tokens[i + 1].end && tokens[i + 3].begin == tokens[i + 2].end) {
+        if (i > 0 && i + 2 < tokens.size() && tokens[i - 1].kind == TokenKind::Cjk &&
+            is(tokens[i], "\xa3\xa8", '(') && number(tokens[i + 1]) &&
+            is(tokens[i + 2], "\xa3\xa9", ')') && tokens[i].begin == tokens[i - 1].end &&
+            tokens[i + 1].begin == tokens[i].end && tokens[i + 2].begin == tokens[i + 1].end) {
             tokens[out++] = {tokens[i].begin, tokens[i + 2].end, TokenKind::Variable};
             i += 3;
             continue;

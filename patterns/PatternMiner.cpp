@@ -1916,14 +1916,9 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
         for (std::size_t c = t.size(); c-- > 1;) {
             const PatternToken& k = t[c];
             if (k.kind == TokenKind::Symbol && k.text == kWideColon) {
-                // The label is a sentence's, with Chinese text before it, not a source's
-                // that begins the message ("网管：").
                 std::size_t l = c;
                 while (l > 0 && t[l - 1].kind == TokenKind::Cjk) --l;
-                bool sentence = false;
-                for (std::size_t b = 0; b < l; ++b)
-                    sentence = sentence || t[b].kind == TokenKind::Cjk;
-                return c + 1 < t.size() && l < c && sentence ? c : 0;
+                return c + 1 < t.size() && l < c ? c : 0;
             }
             if (k.kind == TokenKind::Cjk || k.kind == TokenKind::Variable ||
                 k.kind == TokenKind::Word)
@@ -1944,9 +1939,17 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
     }
     std::vector<std::size_t> into(groups.size());
     for (std::size_t g = 0; g < groups.size(); ++g) into[g] = g;
+    // A label that begins the message may be a source's ("网管：") before messages of
+    // all kinds: what follows it is a value only where one of the groups shows one.
+    auto opening = [&](const Template& t) {
+        const std::size_t c = label(t);
+        for (std::size_t b = 0; b < c; ++b)
+            if (t[b].kind != TokenKind::Cjk) return false;
+        return true;
+    };
     for (auto& [key, members] : byLabel) {
         if (members.size() < 2) continue;
-        bool value = members.size() >= 3;
+        bool value = members.size() >= 3 && !opening(groups[members[0]].tokens);
         for (std::size_t g : members) {
             const Template& t = groups[g].tokens;
             value = value || (t.back().kind == TokenKind::Variable && label(t) + 2 == t.size());
