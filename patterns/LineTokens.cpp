@@ -540,12 +540,25 @@ constexpr std::size_t kDateParts = 5;  // the last units: 年 月 日 时 分
 
 // One of 〇零一二三四五六七八九十 (two bytes).
 bool IsChineseNumeral(std::string_view c) {
-    static constexpr std::string_view kNumerals =
-        "\xa9\x96\xc1\xe3\xd2\xbb\xb6\xfe\xc8\xfd\xcb\xc4\xce\xe5\xc1\xf9\xc6\xdf\xb0\xcb\xbe\xc5"
-        "\xca\xae";
-    for (std::size_t k = 0; k < kNumerals.size(); k += 2)
-        if (c == kNumerals.substr(k, 2)) return true;
-    return false;
+    if (c.size() != 2) return false;
+    switch ((static_cast<unsigned>(static_cast<unsigned char>(c[0])) << 8) |
+            static_cast<unsigned char>(c[1])) {
+        case 0xA996:
+        case 0xC1E3:
+        case 0xD2BB:
+        case 0xB6FE:
+        case 0xC8FD:
+        case 0xCBC4:
+        case 0xCEE5:
+        case 0xC1F9:
+        case 0xC6DF:
+        case 0xB0CB:
+        case 0xBEC5:
+        case 0xCAAE:
+            return true;
+        default:
+            return false;
+    }
 }
 
 // A date written in Chinese numerals ("二〇二六年十二月九日", "十二月九日") is one
@@ -555,10 +568,24 @@ void MergeNumeralDates(std::string_view line, std::vector<LineToken>& tokens) {
         return t.end - t.begin == 2 && IsChineseNumeral(line.substr(t.begin, 2));
     };
     auto part = [&](const LineToken& t) -> int {  // 1 年, 2 月, 3 日, else 0
-        if (t.kind != TokenKind::Cjk || t.end - t.begin != 2) return 0;
-        const std::string_view c = line.substr(t.begin, 2);
-        return c == "\xc4\xea" ? 1 : c == "\xd4\xc2" ? 2 : c == "\xc8\xd5" ? 3 : 0;
+        if (t.kind != TokenKind::Cjk) return 0;
+        switch ((static_cast<unsigned>(Byte(line, t.begin)) << 8) | Byte(line, t.begin + 1)) {
+            case 0xC4EA:
+                return 1;
+            case 0xD4C2:
+                return 2;
+            case 0xC8D5:
+                return 3;
+            default:
+                return 0;
+        }
     };
+    // Most lines hold no 年, 月 or 日: nothing to look for (a byte pair found across two
+    // characters only costs the look).
+    if (line.find("\xc4\xea") == std::string_view::npos &&
+        line.find("\xd4\xc2") == std::string_view::npos &&
+        line.find("\xc8\xd5") == std::string_view::npos)
+        return;
     std::size_t out = 0;
     for (std::size_t i = 0; i < tokens.size();) {
         std::size_t j = i;
@@ -591,7 +618,8 @@ void MergeNumeralDates(std::string_view line, std::vector<LineToken>& tokens) {
 // （一）") is a value brackets and all: the same class or room is written "五年3班" too.
 void MergeBracketedNumbers(std::string_view line, std::vector<LineToken>& tokens) {
     auto is = [&](const LineToken& t, std::string_view wide, char ascii) {
-        if (t.kind != TokenKind::Symbol) return false;
+        if (t.kind != TokenKind::Symbol || (line[t.begin] != ascii && line[t.begin] != wide[0]))
+            return false;
         const std::string_view text = line.substr(t.begin, t.end - t.begin);
         return text == wide || (text.size() == 1 && text[0] == ascii);
     };
@@ -602,6 +630,8 @@ void MergeBracketedNumbers(std::string_view line, std::vector<LineToken>& tokens
             if (!IsDigit(Byte(line, k))) return false;
         return true;
     };
+    if (line.find('(') == std::string_view::npos && line.find("\xa3\xa8") == std::string_view::npos)
+        return;
     std::size_t out = 0;
     for (std::size_t i = 0; i < tokens.size();) {
         if (i > 0 && i + 2 < tokens.size() && tokens[i - 1].kind == TokenKind::Cjk &&
