@@ -956,7 +956,7 @@ private:
                 if (const std::size_t j = Label(i); j != 0) {
                     // A label's value is a header field when it is a value, a level or
                     // a short name before the next label; otherwise it is the message.
-                    const std::size_t run = j < n && t_[j].kind == TokenKind::Cjk ? CjkRun(j) : j;
+                    const std::size_t run = j < n && t_[j].kind == TokenKind::Cjk ? NameRun(j) : j;
                     if (j < n && t_[j].kind == TokenKind::Variable) {
                         i = header = j;
                         continue;
@@ -1144,6 +1144,15 @@ private:
         std::string_view w = Text(k);
         if (!w.empty() && w[0] == ':') w.remove_prefix(1);
         return !w.empty() && w[0] >= '0' && w[0] <= '9';
+    }
+    // One past a name glued together from `k`: Chinese characters and values
+    // ("码头作业3号机").
+    std::size_t NameRun(std::size_t k) const {
+        std::size_t j = k + 1;
+        while (j < t_.size() && t_[j].begin == t_[j - 1].end &&
+               (t_[j].kind == TokenKind::Cjk || t_[j].kind == TokenKind::Variable))
+            ++j;
+        return j;
     }
     // One past the Chinese characters glued to each other from `k`.
     std::size_t CjkRun(std::size_t k) const {

@@ -127,6 +127,13 @@ public:
             moves_[layer].assign((m + 1) * w, None);
         }
         score_[0][0] = 0;
+        // The Latin words of a name glued after a Chinese character ("赣CHGPUJ",
+        // "船舶NORTHERN LARK"), which a value that took the character extends over.
+        nameWord_.assign(n, 0);
+        for (std::size_t j = 1; j < n; ++j)
+            nameWord_[j] = items[j].kind == TokenKind::Word &&
+                           ((items[j - 1].kind == TokenKind::Cjk && items[j].gap.empty()) ||
+                            nameWord_[j - 1] != 0);
         for (std::size_t i = 0; i <= m; ++i) {
             for (std::size_t j = 0; j <= n; ++j) {
                 if (i == 0 && j == 0) continue;
@@ -184,11 +191,9 @@ public:
                         else
                             step(from, Left, -kRunCost, 1);
                     }
-                    // So does it over a Latin word glued to a Chinese character it took
-                    // ("赣CHGPUJ" where "赣G5Y2U2" made it a value): a plate, a code.
-                    if (b.kind == TokenKind::Word && b.gap.empty() && j >= 2 &&
-                        items[j - 2].kind == TokenKind::Cjk && i > 0 &&
-                        t[i - 1].kind == TokenKind::Variable)
+                    // So does it over a name's Latin words after a Chinese character it
+                    // took ("赣CHGPUJ" where "赣G5Y2U2" made it a value): a plate, a code.
+                    if (nameWord_[j - 1] != 0 && i > 0 && t[i - 1].kind == TokenKind::Variable)
                         step(from, Left, -kExtendCost, 0);
                 }
                 for (int layer = 0; layer < 2; ++layer) {
@@ -293,7 +298,8 @@ private:
     int wordCost_ = kWordWeight;
     std::vector<int> score_[2];
     std::vector<std::uint8_t> moves_[2];
-    std::vector<std::uint8_t> path_;  // the moves of the last Align, last first
+    std::vector<std::uint8_t> path_;      // the moves of the last Align, last first
+    std::vector<std::uint8_t> nameWord_;  // per item of the last Align: a name's Latin word
 };
 
 // The words and Chinese characters of the patterns, to find the few patterns worth
@@ -494,7 +500,7 @@ struct ChineseRun {
     std::uint64_t before = 0;
     std::uint64_t after = 0;
     bool ending = false;      // the run follows a value at once: only its ending counts
-    bool plainValue = false;  // that value, on both sides, holds no Chinese characters
+    bool plainValue = false;  // that value ends, on both sides, in no Chinese character
 };
 
 // Places of Chinese text watched at once, at most.
@@ -651,7 +657,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         // After a value, one character of the pattern's may end the value ("技术部" and
         // "研发中心"); a word of two or more tells what happened ("退出" and "登录"), and
         // so does one character after digits or letters on both sides ("列车08144出库"
-        // and "列车11021回库").
+        // and "列车11021回库", "集卡沪DR12MZ出闸" and "集卡津CELLS9进闸").
         if (current.ending && !current.plainValue && current.pattern.size() < 4) return;
         // The text a message begins with counts only where nothing else differs, and
         // where no Chinese character that matched ends it: it is mostly a name, what
@@ -678,6 +684,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     bool valueAfterSame = false;   // whether one does
     bool chineseValue = false;     // the value being read holds Chinese characters
     bool pairedValue = false;      // both sides hold some of it
+    bool endsChinese = false;      // its last step was a Chinese character
     std::size_t i = 0;
     std::size_t j = 0;
     for (auto it = path.rbegin(); it != path.rend(); ++it) {
@@ -711,6 +718,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
                 pairedValue = false;
             }
             chineseValue = chineseValue || aCjk || bCjk;
+            endsChinese = aCjk || bCjk;
             pairedValue = pairedValue || (a != nullptr && b != nullptr);
             last = Last::Value;  // a run right before it was the value's
             continue;
@@ -757,7 +765,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             current = ChineseRun{};
             current.before = first ? kMessageStart : ending ? valueAfter : same;
             current.ending = ending;
-            current.plainValue = !chineseValue && pairedValue;
+            current.plainValue = !endsChinese && pairedValue;
         }
         if (a != nullptr) current.pattern += a->text;
         if (b != nullptr) current.line += b->text;

@@ -146,6 +146,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "org.apache.Client: Address change",
                    "2015-10-18 18:05:57,024 WARN [DataStreamer for file /tmp/x block BP-1] "
                    "org.apache.Client:"},
+        HeaderCase{"WideLabelsAndANodeName",
+                   "时间：2027年3月18日 05:30:01 级别：一般 节点：码头作业3号机 内容：预约取消",
+                   "时间：2027年3月18日 05:30:01 级别：一般 节点：码头作业3号机 内容："},
         HeaderCase{"SyslogHostAndTag",
                    "Jun 14 15:16:01 combo sshd(pam_unix)[19939]: authentication failure",
                    "Jun 14 15:16:01 combo sshd(pam_unix)[19939]:"},
@@ -803,6 +806,15 @@ INFO|2026-12-09 09:01:47,309|lib-circ|71|胡杰磊借阅《活着》，条码T07
            ""},
           {"<14>Sep  1 07:21:34 campus-srv1 edu: INFO 致全体家长：本学期学费缴纳截止日期临近",
            ""}}},
+        // Names of two Latin words in place of Chinese ones.
+        {"NamesOfLatinWords",
+         LinesByMarker(
+             R"(时间：2027年3月18日 06:29:18 级别：一般 节点：码头作业4号机 内容：船舶JADE ISLAND（航次289S）靠泊101#泊位，带缆完成，吃水10.6米
+时间：2027年3月18日 06:30:34 级别：一般 节点：码头作业4号机 内容：船舶NORTHERN LARK（航次997W）靠泊105#泊位，带缆完成，吃水12.5米
+时间：2027年3月18日 06:30:35 级别：一般 节点：码头作业4号机 内容：船舶ORIENT BREEZE（航次985E）靠泊107#泊位，带缆完成，吃水16.3米
+时间：2027年3月18日 06:33:25 级别：一般 节点：码头作业2号机 内容：船舶远航明珠（航次671E）靠泊107#泊位，带缆完成，吃水7.2米
+时间：2027年3月18日 06:33:49 级别：一般 节点：码头作业2号机 内容：船舶JADE ISLAND（航次425S）靠泊Q3泊位，带缆完成，吃水13.7米)",
+             "靠泊")},
         {"DepartmentNames",
          {{"ReportJob: 技术部报表导出失败：模板'库存清单3.xlsx'损坏", ""},
           {"ReportJob: 市场部报表导出失败：模板'库存清单2.xlsx'损坏", ""},
