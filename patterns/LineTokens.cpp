@@ -616,6 +616,8 @@ void MergeNumeralDates(std::string_view line, std::vector<LineToken>& tokens) {
 
 // A number in brackets after Chinese characters ("五年（3）班", "高二(6)班", "模拟考试
 // （一）") is a value brackets and all: the same class or room is written "五年3班" too.
+// So is Chinese text alone in Chinese brackets glued after Chinese text: the kind or
+// branch of a name ("爆米花（大桶）", "悦庭酒店（外滩店）"), which some names lack.
 void MergeBracketedNumbers(std::string_view line, std::vector<LineToken>& tokens) {
     auto is = [&](const LineToken& t, std::string_view wide, char ascii) {
         if (t.kind != TokenKind::Symbol || (line[t.begin] != ascii && line[t.begin] != wide[0]))
@@ -641,6 +643,16 @@ void MergeBracketedNumbers(std::string_view line, std::vector<LineToken>& tokens
             tokens[out++] = {tokens[i].begin, tokens[i + 2].end, TokenKind::Variable};
             i += 3;
             continue;
+        }
+        if (i > 0 && tokens[i - 1].kind == TokenKind::Cjk && is(tokens[i], "\xa3\xa8", 0) &&
+            tokens[i].begin == tokens[i - 1].end) {
+            std::size_t j = i + 1;
+            while (j < tokens.size() && tokens[j].kind == TokenKind::Cjk) ++j;
+            if (j > i + 1 && j < tokens.size() && is(tokens[j], "\xa3\xa9", 0)) {
+                tokens[out++] = {tokens[i].begin, tokens[j].end, TokenKind::Variable};
+                i = j + 1;
+                continue;
+            }
         }
         tokens[out++] = tokens[i++];
     }

@@ -82,6 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "工 业 园 <Ⅱ> 线 跳 闸 ， <10kVⅠ> 段 母 线 <①> 号"},
         TokenCase{"BracketedNumberAndChineseKey", "五年（3）班模拟考试（一）支付方式=CASH",
                   "五 年 <（3）> 班 模 拟 考 试 <（一）> 支 付 方 式 = <CASH>"},
+        TokenCase{"BracketedChineseAfterAName", "爆米花（大桶）仅剩1份（备注：临期）",
+                  "爆 米 花 <（大桶）> 仅 剩 <1份> （ 备 注 ： 临 期 ）"},
         TokenCase{"TitleAndNumeralDate", "二〇二六年十二月九日 借阅《人类简史：从动物到上帝》",
                   "<二〇二六年十二月九日> 借 阅 《 人类简史：从动物到上帝 》"},
         TokenCase{"ChineseDatesUnitsAndMaskedPhones",
@@ -815,6 +817,14 @@ INFO|2026-12-09 09:01:47,309|lib-circ|71|胡杰磊借阅《活着》，条码T07
 时间：2027年3月18日 06:33:25 级别：一般 节点：码头作业2号机 内容：船舶远航明珠（航次671E）靠泊107#泊位，带缆完成，吃水7.2米
 时间：2027年3月18日 06:33:49 级别：一般 节点：码头作业2号机 内容：船舶JADE ISLAND（航次425S）靠泊Q3泊位，带缆完成，吃水13.7米)",
              "靠泊")},
+        // A name with and without its kind in brackets.
+        {"KindOfANameInBrackets",
+         {{"2026/12/20 09:51:49 <警告> 售票终端03号 - 卖品库存预警：爆米花（大桶）仅剩1份，"
+           "低于安全库存80份",
+           ""},
+          {"2026/12/20 09:51:54 <警告> 售票终端04号 - "
+           "卖品库存预警：矿泉水仅剩11份，低于安全库存20份",
+           ""}}},
         {"DepartmentNames",
          {{"ReportJob: 技术部报表导出失败：模板'库存清单3.xlsx'损坏", ""},
           {"ReportJob: 市场部报表导出失败：模板'库存清单2.xlsx'损坏", ""},
