@@ -128,12 +128,17 @@ public:
         }
         score_[0][0] = 0;
         // The Latin words of a name glued after a Chinese character ("赣CHGPUJ",
-        // "船舶NORTHERN LARK"), which a value that took the character extends over.
+        // "船舶NORTHERN LARK") or a Chinese label's colon ("渠道：Apple Pay"), which a
+        // value that took what came before extends over.
         nameWord_.assign(n, 0);
-        for (std::size_t j = 1; j < n; ++j)
-            nameWord_[j] = items[j].kind == TokenKind::Word &&
-                           ((items[j - 1].kind == TokenKind::Cjk && items[j].gap.empty()) ||
-                            nameWord_[j - 1] != 0);
+        for (std::size_t j = 1; j < n; ++j) {
+            const Item& before = items[j - 1];
+            const bool glued =
+                items[j].gap.empty() &&
+                (before.kind == TokenKind::Cjk ||
+                 (before.kind == TokenKind::Symbol && before.text == "\xa3\xba"));  // ：
+            nameWord_[j] = items[j].kind == TokenKind::Word && (glued || nameWord_[j - 1] != 0);
+        }
         for (std::size_t i = 0; i <= m; ++i) {
             for (std::size_t j = 0; j <= n; ++j) {
                 if (i == 0 && j == 0) continue;
