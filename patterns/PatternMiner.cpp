@@ -1049,23 +1049,40 @@ std::uint32_t WatchPlaces(Pattern& p, const std::vector<Item>& items,
 // "检查报告已出具", never "申请" with "出具"), the two texts are kinds, told apart at the
 // first place.  False when they came in other ways, or a fork was made.  `f` is a new
 // fork.
-bool WatchedFork(const Pattern& p, Fork& f) {
+bool WatchedFork(const Pattern& p, Fork& f, std::vector<std::uint32_t>& more) {
     const Watch& w = p.watch;
     if (!w.on || p.fork.on) return false;
+    // The places that held two texts, no values ("到件" and "发件", "上一站" and "下一站",
+    // beside a place of station names).
+    std::size_t together = 0;
+    std::size_t first = w.places;
+    for (std::size_t k = 0; k < w.places; ++k) {
+        if (w.values[k]) continue;
+        if (w.count[k] != 2) return false;
+        together |= std::size_t{1} << k;
+        first = std::min(first, k);
+    }
+    if (together == 0) return false;
     const std::size_t all = (std::size_t{1} << w.places) - 1;
-    for (std::size_t k = 0; k < w.places; ++k)
-        if (w.values[k] || w.count[k] != 2) return false;
-    for (std::size_t m = 1; m < all; ++m)
-        if (w.ids[m] != 0) return false;
-    if (w.ids[all] == 0) return false;
+    more.clear();
+    std::uint32_t second = 0;
+    for (std::size_t m = 1; m <= all; ++m) {
+        if (w.ids[m] == 0 || (m & together) == 0) continue;
+        if ((m & together) != together) return false;
+        if (second == 0)
+            second = w.ids[m];
+        else
+            more.push_back(w.ids[m]);
+    }
+    if (second == 0) return false;
     f.run = true;
-    f.suffix = w.place[0].ending;
-    f.before = w.place[0].before;
-    f.after = w.place[0].after;
-    OpenFork(f, w.seen[0][0], w.place[0].pattern, p.id);
-    f.words[1] = w.seen[0][1];
-    f.text[1] = w.place[0].line;
-    f.ids[1] = w.ids[all];
+    f.suffix = w.place[first].ending;
+    f.before = w.place[first].before;
+    f.after = w.place[first].after;
+    OpenFork(f, w.seen[first][0], w.place[first].pattern, p.id);
+    f.words[1] = w.seen[first][1];
+    f.text[1] = w.place[first].line;
+    f.ids[1] = second;
     f.count = 2;
     return true;
 }
@@ -2344,18 +2361,29 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         out.text += g.tail;
     };
     const std::vector<std::int64_t>& idCount = state_->idCount;
-    // The forks of patterns whose watch of places ended with two kinds.
-    std::vector<std::pair<std::uint32_t, Fork>> watched;
+    // The forks of patterns whose watch of places ended with two kinds, and the further
+    // ids of their second text.
+    struct Watched {
+        std::uint32_t pattern;
+        Fork fork;
+        std::vector<std::uint32_t> more;
+    };
+    std::vector<Watched> watched;
+    std::vector<std::uint32_t> more;
     for (std::size_t q = 0; q < state_->patterns.size(); ++q) {
         Fork f;
-        if (WatchedFork(state_->patterns[q], f))
-            watched.emplace_back(static_cast<std::uint32_t>(q), std::move(f));
+        if (WatchedFork(state_->patterns[q], f, more))
+            watched.push_back({static_cast<std::uint32_t>(q), std::move(f), more});
     }
-    auto forkOf = [&](std::uint32_t q) -> const Fork& {
+    auto watchedOf = [&](std::uint32_t q) -> const Watched* {
         const auto at =
             std::lower_bound(watched.begin(), watched.end(), q,
-                             [](const auto& w, std::uint32_t r) { return w.first < r; });
-        return at != watched.end() && at->first == q ? at->second : state_->patterns[q].fork;
+                             [](const Watched& w, std::uint32_t r) { return w.pattern < r; });
+        return at != watched.end() && at->pattern == q ? &*at : nullptr;
+    };
+    auto forkOf = [&](std::uint32_t q) -> const Fork& {
+        const Watched* w = watchedOf(q);
+        return w != nullptr ? w->fork : state_->patterns[q].fork;
     };
     std::vector<PatternGroup> ranked;
     ranked.reserve(groups.size() + 1);
@@ -2482,14 +2510,22 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
                 out.count -= idCount[id];
             };
             keep(p.id);
+            const Watched* fromWatch = watchedOf(q);
+            auto watchedSecond = [&](std::uint32_t id) {
+                return fromWatch != nullptr &&
+                       (id == f.ids[1] || std::find(fromWatch->more.begin(), fromWatch->more.end(),
+                                                    id) != fromWatch->more.end());
+            };
             for (const std::uint32_t id : p.retired)
-                if (&f == &p.fork || id != f.ids[1]) keep(id);
+                if (!watchedSecond(id)) keep(id);
             const bool split = f.on && usable(f) && idCount[p.id] >= kMinForkLines;
             for (std::size_t w = 1; w < f.count; ++w) {
                 // The word's ids: its own and those that lines got while places were
                 // watched (Watch).
                 std::vector<std::uint32_t> wordIds = {f.ids[w]};
                 if (w == 1) wordIds.insert(wordIds.end(), p.aliases.begin(), p.aliases.end());
+                if (w == 1 && fromWatch != nullptr)
+                    wordIds.insert(wordIds.end(), fromWatch->more.begin(), fromWatch->more.end());
                 std::int64_t lines = 0;
                 for (const std::uint32_t id : wordIds) lines += idCount[id];
                 if (atRun && f.words[w] == run->words[0]) {
