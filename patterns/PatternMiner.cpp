@@ -969,6 +969,19 @@ std::uint32_t ForkWordId(Fork& f, std::uint64_t word, std::string_view text, Nex
     return f.ids[f.count++];
 }
 
+// Makes `f` a run fork at watched place `k` of `w`, its first text that of the lines
+// with `id`, its second text the one that place showed second.
+void ForkAtPlace(const Watch& w, std::size_t k, std::uint32_t id, Fork& f) {
+    f.run = true;
+    f.suffix = w.place[k].ending;
+    f.before = w.place[k].before;
+    f.after = w.place[k].after;
+    OpenFork(f, w.seen[k][0], w.place[k].pattern, id);
+    f.words[1] = w.seen[k][1];
+    f.text[1] = w.place[k].line;
+    f.count = 2;
+}
+
 // The id of a line that joins `p` along `path` (the aligner's, before the Merge):
 // p's own, or that of a further word of its fork.  The first line that differs from
 // p only by one such word in place of another, both between words (with `either`),
@@ -1014,14 +1027,7 @@ std::uint32_t WatchPlaces(Pattern& p, const std::vector<Item>& items,
         // The other places hold values: the pattern forks at the last one.
         w.on = false;
         Fork& f = p.fork;
-        f.run = true;
-        f.suffix = w.place[last].ending;
-        f.before = w.place[last].before;
-        f.after = w.place[last].after;
-        OpenFork(f, w.seen[last][0], w.place[last].pattern, p.id);
-        f.words[1] = w.seen[last][1];
-        f.text[1] = w.place[last].line;
-        f.count = 2;
+        ForkAtPlace(w, last, p.id, f);
         // The ids lines got while watched: by their text at the fork's place.
         f.ids[1] = 0;
         for (std::size_t m = 0; m < (std::size_t{1} << w.places); ++m) {
@@ -1075,15 +1081,8 @@ bool WatchedFork(const Pattern& p, Fork& f, std::vector<std::uint32_t>& more) {
             more.push_back(w.ids[m]);
     }
     if (second == 0) return false;
-    f.run = true;
-    f.suffix = w.place[first].ending;
-    f.before = w.place[first].before;
-    f.after = w.place[first].after;
-    OpenFork(f, w.seen[first][0], w.place[first].pattern, p.id);
-    f.words[1] = w.seen[first][1];
-    f.text[1] = w.place[first].line;
+    ForkAtPlace(w, first, p.id, f);
     f.ids[1] = second;
-    f.count = 2;
     return true;
 }
 
