@@ -982,14 +982,6 @@ void ForkAtPlace(const Watch& w, std::size_t k, std::uint32_t id, Fork& f) {
     f.count = 2;
 }
 
-// The id of a line that joins `p` along `path` (the aligner's, before the Merge):
-// p's own, or that of a further word of its fork.  The first line that differs from
-// p only by one such word in place of another, both between words (with `either`),
-// only by the name the message starts with before a colon (with `labels`), only by the
-// message's first word or a pair's key (with `places`: "disk limit not specified" and
-// "vcpu limit not specified", "Total memory: 5 MB" and "Total disk: 7 GB"), or only by
-// the word a pair of p's first line holds (with `pairs`), makes the fork (`next` gives
-// its ids); anything but a word there widens it for good.
 // A line that joins `p` while places are watched (Watch): the texts it holds there are
 // counted, and once all places but one have shown a third text, the pattern forks at
 // that one.  Returns the line's id.
@@ -1086,6 +1078,14 @@ bool WatchedFork(const Pattern& p, Fork& f, std::vector<std::uint32_t>& more) {
     return true;
 }
 
+// The id of a line that joins `p` along `path` (the aligner's, before the Merge):
+// p's own, or that of a further word of its fork.  The first line that differs from
+// p only by one such word in place of another, both between words (with `either`),
+// only by the name the message starts with before a colon (with `labels`), only by the
+// message's first word or a pair's key (with `places`: "disk limit not specified" and
+// "vcpu limit not specified", "Total memory: 5 MB" and "Total disk: 7 GB"), or only by
+// the word a pair of p's first line holds (with `pairs`), makes the fork (`next` gives
+// its ids); anything but a word there widens it for good.
 template <typename NextId>
 std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
                      const std::vector<Item>& items, const PatternTuning& tuning, NextId next) {
