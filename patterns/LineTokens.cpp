@@ -440,11 +440,14 @@ void BuildTokens(std::string_view line, const std::vector<RawToken>& raw,
             }
             const std::string_view text = line.substr(t.begin, raw[j - 1].end - t.begin);
             // A capitalised name that ends in one digit ("SOCKS5", "IPv6") is a word; in lower
-            // case ("eth1", "gige7") it names one of many.
+            // case ("eth1", "gige7") it names one of many, and so it does glued after a
+            // Chinese character (a plate, "津CELLS9").
+            const bool afterChinese =
+                i > 0 && raw[i - 1].kind == Raw::Cjk && raw[i - 1].end == raw[i].begin;
             const bool named = j == i + 2 && raw[i].kind == Raw::Word &&
                                raw[i].end - raw[i].begin >= 2 &&
                                IsUpper(Byte(line, raw[i].begin)) && raw[i + 1].kind == Raw::Digit &&
-                               raw[i + 1].end - raw[i + 1].begin == 1;
+                               raw[i + 1].end - raw[i + 1].begin == 1 && !afterChinese;
             if (alnum && !named && (digit || LooksLikePath(text))) {
                 std::size_t from = i;
                 // "port:8080": the key stays a word when the value after it holds a digit.
