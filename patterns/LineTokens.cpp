@@ -567,9 +567,7 @@ bool IsChineseNumeral(std::string_view c) {
 // A date written in Chinese numerals ("二〇二六年十二月九日", "十二月九日") is one
 // value: two parts or more, each numerals and 年, 月 or 日 in that order.
 void MergeNumeralDates(std::string_view line, std::vector<LineToken>& tokens) {
-    auto numeral = [&](const LineToken& t) {
-        return t.end - t.begin == 2 && IsChineseNumeral(line.substr(t.begin, 2));
-    };
+    auto numeral = [&](const LineToken& t) { return IsChineseNumeral(Text(line, t)); };
     auto part = [&](const LineToken& t) -> int {  // 1 年, 2 月, 3 日, else 0
         if (t.kind != TokenKind::Cjk) return 0;
         switch ((static_cast<unsigned>(Byte(line, t.begin)) << 8) | Byte(line, t.begin + 1)) {
@@ -621,7 +619,7 @@ void MergeNumeralDates(std::string_view line, std::vector<LineToken>& tokens) {
 // （一）") is a value brackets and all: the same class or room is written "五年3班" too.
 // So is Chinese text alone in Chinese brackets glued after Chinese text: the kind or
 // branch of a name ("爆米花（大桶）", "悦庭酒店（外滩店）"), which some names lack.
-void MergeBracketedNumbers(std::string_view line, std::vector<LineToken>& tokens) {
+void MergeBracketedValues(std::string_view line, std::vector<LineToken>& tokens) {
     auto is = [&](const LineToken& t, std::string_view wide, char ascii) {
         if (t.kind != TokenKind::Symbol || (line[t.begin] != ascii && line[t.begin] != wide[0]))
             return false;
@@ -629,7 +627,7 @@ void MergeBracketedNumbers(std::string_view line, std::vector<LineToken>& tokens
         return text == wide || (text.size() == 1 && text[0] == ascii);
     };
     auto number = [&](const LineToken& t) {
-        if (t.kind == TokenKind::Cjk) return IsChineseNumeral(line.substr(t.begin, 2));
+        if (t.kind == TokenKind::Cjk) return IsChineseNumeral(Text(line, t));
         if (t.kind != TokenKind::Variable) return false;
         for (std::size_t k = t.begin; k < t.end; ++k)
             if (!IsDigit(Byte(line, k))) return false;
@@ -1284,7 +1282,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     MarkBracketed(line, raw);
     BuildTokens(line, raw, tokens);
     MergeNumeralDates(line, tokens);
-    MergeBracketedNumbers(line, tokens);
+    MergeBracketedValues(line, tokens);
     MergeChineseValues(line, tokens);
     MergeUnitWords(line, tokens);
     MarkLetterValues(line, tokens);

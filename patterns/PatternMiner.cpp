@@ -969,17 +969,36 @@ std::uint32_t ForkWordId(Fork& f, std::uint64_t word, std::string_view text, Nex
     return f.ids[f.count++];
 }
 
+// Keeps of a run that follows a value only the ending that tells what happened to it
+// ("用户张敏磊登录": "登录"), on both sides.
+void ToEnding(ChineseRun& run) {
+    if (!run.ending) return;
+    run.pattern = Ending(run.pattern);
+    run.line = Ending(run.line);
+}
+
+// Makes `f` a run fork at the place of `run` (its ending kept, ToEnding), whose first
+// text, the pattern's, is that of the lines with `id`.
+void OpenRunFork(Fork& f, const ChineseRun& run, std::uint32_t id) {
+    f.run = true;
+    f.suffix = run.ending;
+    f.before = run.before;
+    f.after = run.after;
+    OpenFork(f, HashToken(run.pattern, TokenKind::Cjk), run.pattern, id);
+}
+
+// Gives run fork `f`, holding its first text, the second one (the line's), without an id.
+void AddSecondText(Fork& f, const std::string& text) {
+    f.words[1] = HashToken(text, TokenKind::Cjk);
+    f.text[1] = text;
+    f.count = 2;
+}
+
 // Makes `f` a run fork at watched place `k` of `w`, its first text that of the lines
 // with `id`, its second text the one that place showed second.
 void ForkAtPlace(const Watch& w, std::size_t k, std::uint32_t id, Fork& f) {
-    f.run = true;
-    f.suffix = w.place[k].ending;
-    f.before = w.place[k].before;
-    f.after = w.place[k].after;
-    OpenFork(f, w.seen[k][0], w.place[k].pattern, id);
-    f.words[1] = w.seen[k][1];
-    f.text[1] = w.place[k].line;
-    f.count = 2;
+    OpenRunFork(f, w.place[k], id);
+    AddSecondText(f, w.place[k].line);
 }
 
 // A line that joins `p` while places are watched (Watch): the texts it holds there are
@@ -1223,11 +1242,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             w.places = all.count;
             for (std::size_t k = 0; k < all.count; ++k) {
                 w.place[k] = std::move(all.at[k]);
-                if (w.place[k].ending) {
-                    // What happened to a value: its last characters count, as in a fork.
-                    w.place[k].pattern = Ending(w.place[k].pattern);
-                    w.place[k].line = Ending(w.place[k].line);
-                }
+                ToEnding(w.place[k]);  // what happened to a value counts, as in a fork
                 w.seen[k][0] = HashToken(w.place[k].pattern, TokenKind::Cjk);
                 w.seen[k][1] = HashToken(w.place[k].line, TokenKind::Cjk);
                 w.count[k] = 2;
@@ -1239,15 +1254,8 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             return w.ids[every];
         }
         if (one) {
-            f.run = true;
-            f.suffix = run.ending;
-            f.before = run.before;
-            f.after = run.after;
-            if (run.ending) {
-                run.pattern = Ending(run.pattern);
-                run.line = Ending(run.line);
-            }
-            OpenFork(f, HashToken(run.pattern, TokenKind::Cjk), run.pattern, p.id);
+            ToEnding(run);
+            OpenRunFork(f, run, p.id);
             return ForkWordId(f, HashToken(run.line, TokenKind::Cjk), run.line, next);
         }
     }
@@ -1429,35 +1437,30 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
                  t[k + 1].kind == TokenKind::Variable)
             ends[count++] = k + 2;
     }
-    // A further item of a list whose items are alike: the tokens right before `k`
-    // again, holding a value ("node-1 0x1fe <ok>" after "node-0 0x1fe <ok>").
-    for (std::size_t p = 2; p <= kMaxItemTokens && p <= k && k + p <= n; ++p) {
-        bool same = true;
+    // Whether the `p` tokens from `at` repeat the `p` tokens right before `k` and hold a
+    // value: an item like the one before.
+    auto repeats = [&](std::size_t at, std::size_t p) {
         bool variable = false;
-        for (std::size_t q = 0; q < p && same; ++q) {
+        for (std::size_t q = 0; q < p; ++q) {
             const PatternToken& x = t[k - p + q];
-            const PatternToken& y = t[k + q];
-            same = x.kind == y.kind && x.hash == y.hash && x.gap.empty() == y.gap.empty();
+            const PatternToken& y = t[at + q];
+            if (x.kind != y.kind || x.hash != y.hash || x.gap.empty() != y.gap.empty())
+                return false;
             variable = variable || y.kind == TokenKind::Variable;
         }
-        if (same && variable) ends[count++] = k + p;
-    }
+        return variable;
+    };
+    // A further item of a list whose items are alike: the tokens right before `k`
+    // again, holding a value ("node-1 0x1fe <ok>" after "node-0 0x1fe <ok>").
+    for (std::size_t p = 2; p <= kMaxItemTokens && p <= k && k + p <= n; ++p)
+        if (repeats(k, p)) ends[count++] = k + p;
     // A further item after its separator, when the first item has none ("《<*>》、《<*>》"
     // after "《<*>》"): the separator and the tokens right before it again.
     if (count < kMaxRuns && (IsSymbolByte(t[k], ",;/") || IsListComma(t[k]))) {
         for (std::size_t p = 2; p <= kMaxItemTokens - 1 && p <= k && k + 1 + p <= n; ++p) {
-            bool same = true;
-            bool variable = false;
-            for (std::size_t q = 0; q < p && same; ++q) {
-                const PatternToken& x = t[k - p + q];
-                const PatternToken& y = t[k + 1 + q];
-                same = x.kind == y.kind && x.hash == y.hash && x.gap.empty() == y.gap.empty();
-                variable = variable || y.kind == TokenKind::Variable;
-            }
-            if (same && variable) {
-                ends[count++] = k + 1 + p;
-                break;
-            }
+            if (!repeats(k + 1, p)) continue;
+            ends[count++] = k + 1 + p;
+            break;
         }
     }
     return count;
@@ -2008,16 +2011,9 @@ void GroupRun(Pattern& g, const std::vector<Item>& items, const std::vector<std:
     Fork& f = g.fork;
     ClearFork(f);
     f.group = true;
-    f.run = true;
-    f.suffix = run.ending;
-    f.before = run.before;
-    f.after = run.after;
-    const std::string first = run.ending ? Ending(run.pattern) : run.pattern;
-    const std::string second = run.ending ? Ending(run.line) : run.line;
-    OpenFork(f, HashToken(first, TokenKind::Cjk), first, 0);
-    f.words[1] = HashToken(second, TokenKind::Cjk);
-    f.text[1] = second;
-    f.count = 2;
+    ToEnding(run);
+    OpenRunFork(f, run, 0);
+    AddSecondText(f, run.line);
 }
 
 // `patterns` (with `ids`, the ids of each one's lines), in the order given, each joined to
