@@ -711,9 +711,13 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             last = last == Last::Value && chineseValue && aCjk ? Last::Glued : Last::Same;
             continue;
         }
+        // A word in place of another one, away from the runs, is a value that differs
+        // elsewhere ("[gateway]" and "[batch]").
+        const bool wordValue = a != nullptr && b != nullptr && a->kind == TokenKind::Word &&
+                               b->kind == TokenKind::Word && last != Last::Run;
         const bool value = (a != nullptr && a->kind == TokenKind::Variable) ||
                            (b != nullptr && b->kind == TokenKind::Variable) ||
-                           (left && bCjk && last == Last::Value);
+                           (left && bCjk && last == Last::Value) || wordValue;
         if (value) {
             if (last == Last::Run && !current.ending) close(kValueAfter);
             if (last != Last::Value) {
@@ -726,18 +730,6 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             endsChinese = aCjk || bCjk;
             pairedValue = pairedValue || (a != nullptr && b != nullptr);
             last = Last::Value;  // a run right before it was the value's
-            continue;
-        }
-        // A word in place of another one, away from the runs, is a value that differs
-        // elsewhere ("[gateway]" and "[batch]").
-        if (a != nullptr && b != nullptr && a->kind == TokenKind::Word &&
-            b->kind == TokenKind::Word && last != Last::Run) {
-            if (last != Last::Value) {
-                valueAfterSame = last == Last::Same;
-                valueAfter = same;
-                chineseValue = false;
-            }
-            last = Last::Value;
             continue;
         }
         // Constants that differ: Chinese characters on both sides, or on the one side
