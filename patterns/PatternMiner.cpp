@@ -104,6 +104,14 @@ bool Optional(const Seq& seq, std::size_t k) {
     return k == 0 || k + 1 == seq.size() || loose(k - 1) || loose(k + 1);
 }
 
+// Double-byte punctuation that divides a Chinese sentence.
+constexpr std::string_view kWideComma = "\xa3\xac";      // ，
+constexpr std::string_view kWideSemicolon = "\xa3\xbb";  // ；
+constexpr std::string_view kWideColon = "\xa3\xba";      // ：
+constexpr std::string_view kWideOpen = "\xa3\xa8";       // （
+constexpr std::string_view kWideClose = "\xa3\xa9";      // ）
+constexpr std::string_view kListComma = "\xa1\xa2";      // 、
+
 // Aligns a pattern with a line by dynamic programming.  Equal constants match and
 // gain their weight.  Costs: a constant replaced by another constant or by a variable
 // part (punctuation never changes); a constant taken by a variable part of the
@@ -133,10 +141,9 @@ public:
         nameWord_.assign(n, 0);
         for (std::size_t j = 1; j < n; ++j) {
             const Item& before = items[j - 1];
-            const bool glued =
-                items[j].gap.empty() &&
-                (before.kind == TokenKind::Cjk ||
-                 (before.kind == TokenKind::Symbol && before.text == "\xa3\xba"));  // ：
+            const bool glued = items[j].gap.empty() &&
+                               (before.kind == TokenKind::Cjk ||
+                                (before.kind == TokenKind::Symbol && before.text == kWideColon));
             nameWord_[j] = items[j].kind == TokenKind::Word && (glued || nameWord_[j - 1] != 0);
         }
         for (std::size_t i = 0; i <= m; ++i) {
@@ -1394,7 +1401,7 @@ bool IsSymbolByte(const PatternToken& t, std::string_view set) {
 // Chinese text's enumeration comma ("、", GBK A1 A2), which only ever separates the
 // items of a list ("口罩、苹果、洗衣液").
 bool IsListComma(const PatternToken& t) {
-    return t.kind == TokenKind::Symbol && t.text == "\xA1\xA2";
+    return t.kind == TokenKind::Symbol && t.text == kListComma;
 }
 
 // Tokens of a list item that repeats the one before it, at most; and optional runs
@@ -1747,14 +1754,6 @@ bool DifferByLeadingValue(const Template& a, const Template& b) {
     };
     return loose(a) && loose(b);
 }
-
-// Double-byte punctuation that divides a Chinese sentence.
-constexpr std::string_view kWideComma = "\xa3\xac";      // ，
-constexpr std::string_view kWideSemicolon = "\xa3\xbb";  // ；
-constexpr std::string_view kWideColon = "\xa3\xba";      // ：
-constexpr std::string_view kWideOpen = "\xa3\xa8";       // （
-constexpr std::string_view kWideClose = "\xa3\xa9";      // ）
-constexpr std::string_view kListComma = "\xa1\xa2";      // 、
 
 // A hash of the tokens [begin, end) of `t` by their kinds and constants, any variable
 // part alike.
