@@ -62,7 +62,8 @@ FAMILIES = (("business", "business"), ("ops", "operations"), ("mes", "factory"),
             ("courier_api", "courier-API"), ("property", "property-management"),
             ("port", "port-terminal"), ("cinema", "cinema"), ("farm", "smart-farm"),
             ("pharmacy", "pharmacy"), ("invoice", "e-invoice and tax"), ("exam", "online-exam"),
-            ("envmon", "environmental-monitoring"))
+            ("envmon", "environmental-monitoring"), ("toll", "highway-toll"),
+            ("delivery", "food-delivery"), ("court", "court-services"), ("elevator", "elevator-IoT"))
 
 # The generators whose errors were read and no rule was made from them; the others not in
 # SHAPED_ON were only measured.
