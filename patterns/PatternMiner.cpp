@@ -112,6 +112,57 @@ constexpr std::string_view kWideOpen = "\xa3\xa8";       // （
 constexpr std::string_view kWideClose = "\xa3\xa9";      // ）
 constexpr std::string_view kListComma = "\xa1\xa2";      // 、
 
+// The endings of the names of organisations and places ("…有限公司", "…中心",
+// "…委员会"): Chinese text glued after a value that ends in one is a name, the value's,
+// whatever differs inside it ("有限公司" and "有限责任公司", "运维公司" and "监测中心").
+// Single characters ("站", "库") are left out: they end verbs too ("进站", "出库").
+constexpr std::string_view kNameEndings[] = {
+    "\xb9\xab\xcb\xbe",          // 公司
+    "\xd6\xd0\xd0\xc4",          // 中心
+    "\xbc\xaf\xcd\xc5",          // 集团
+    "\xd2\xf8\xd0\xd0",          // 银行
+    "\xd2\xbd\xd4\xba",          // 医院
+    "\xd1\xa7\xd0\xa3",          // 学校
+    "\xb4\xf3\xd1\xa7",          // 大学
+    "\xd1\xa7\xd4\xba",          // 学院
+    "\xd2\xa9\xb7\xbf",          // 药房
+    "\xd2\xa9\xb5\xea",          // 药店
+    "\xbe\xc6\xb5\xea",          // 酒店
+    "\xb1\xf6\xb9\xdd",          // 宾馆
+    "\xb3\xac\xca\xd0",          // 超市
+    "\xc9\xcc\xb3\xa1",          // 商场
+    "\xb9\xa4\xb3\xa7",          // 工厂
+    "\xb2\xd6\xbf\xe2",          // 仓库
+    "\xbb\xfa\xb3\xa1",          // 机场
+    "\xb3\xb5\xd5\xbe",          // 车站
+    "\xc2\xeb\xcd\xb7",          // 码头
+    "\xd0\xa1\xc7\xf8",          // 小区
+    "\xd4\xb0\xc7\xf8",          // 园区
+    "\xc9\xe7\xc7\xf8",          // 社区
+    "\xbd\xd6\xb5\xc0",          // 街道
+    "\xd0\xad\xbb\xe1",          // 协会
+    "\xb7\xd6\xbe\xd6",          // 分局
+    "\xb7\xd6\xd0\xd0",          // 分行
+    "\xd6\xa7\xd0\xd0",          // 支行
+    "\xb7\xa8\xd4\xba",          // 法院
+    "\xd5\xfe\xb8\xae",          // 政府
+    "\xce\xaf\xd4\xb1\xbb\xe1",  // 委员会
+    "\xca\xc2\xce\xf1\xcb\xf9",  // 事务所
+    "\xd1\xd0\xbe\xbf\xcb\xf9",  // 研究所
+    "\xd1\xd0\xbe\xbf\xd4\xba",  // 研究院
+    "\xb0\xec\xca\xc2\xb4\xa6",  // 办事处
+    "\xd3\xaa\xd2\xb5\xb2\xbf",  // 营业部
+};
+
+// Whether `text`, double-byte Chinese characters, ends in a name's ending.
+bool NameEnding(std::string_view text) {
+    for (std::string_view e : kNameEndings)
+        if (text.size() >= e.size() && (text.size() - e.size()) % 2 == 0 &&
+            text.substr(text.size() - e.size()) == e)
+            return true;
+    return false;
+}
+
 // Aligns a pattern with a line by dynamic programming.  Equal constants match and
 // gain their weight.  Costs: a constant replaced by another constant or by a variable
 // part (punctuation never changes); a constant taken by a variable part of the
@@ -513,6 +564,7 @@ struct ChineseRun {
     std::uint64_t after = 0;
     bool ending = false;      // the run follows a value at once: only its ending counts
     bool plainValue = false;  // that value ends, on both sides, in no Chinese character
+    bool glued = false;       // it lies in Chinese text glued after a value
 };
 
 // Places of Chinese text watched at once, at most.
@@ -657,7 +709,20 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     ChineseRun lead;
     std::optional<ChineseRun> start;  // a run the message begins with
     bool closedByCjk = false;         // the run being closed ends at a Chinese character
+    std::size_t i = 0;                // the places of the path's next step in t and in items
+    std::size_t j = 0;
+    // Whether the run, with the Chinese characters that matched after it, is the end of
+    // a name glued after a value on both sides ("<*>有限责任公司" and "<*>有限公司").
+    auto inName = [&](std::uint64_t after) {
+        if (!current.glued || after == kValueAfter) return false;
+        std::string rest;
+        for (std::size_t k = i - 1;
+             after != kMessageEnd && k < t.size() && t[k].kind == TokenKind::Cjk; ++k)
+            rest += t[k].text;
+        return NameEnding(current.pattern + rest) && NameEnding(current.line + rest);
+    };
     auto close = [&](std::uint64_t after) {
+        if (inName(after)) return;
         if (after == kValueAfter) {
             if (current.pattern.empty() || current.line.empty()) return;
             if (++leads == 1) {
@@ -697,8 +762,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     bool chineseValue = false;     // the value being read holds Chinese characters
     bool pairedValue = false;      // both sides hold some of it
     bool endsChinese = false;      // its last step was a Chinese character
-    std::size_t i = 0;
-    std::size_t j = 0;
+    bool chain = false;            // only Chinese characters matched since a Chinese value
     for (auto it = path.rbegin(); it != path.rend(); ++it) {
         const bool up = *it == Aligner::Up;
         const bool left = *it == Aligner::Left;
@@ -715,6 +779,8 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
                 close(a->hash);
             }
             same = a->hash;
+            chain = aCjk && (chain || last == Last::Glued || last == Last::Value) &&
+                    last != Last::Run && (last != Last::Value || chineseValue);
             last = last == Last::Value && chineseValue && aCjk ? Last::Glued : Last::Same;
             continue;
         }
@@ -726,6 +792,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
                            (b != nullptr && b->kind == TokenKind::Variable) ||
                            (left && bCjk && last == Last::Value) || wordValue;
         if (value) {
+            chain = false;
             if (last == Last::Run && !current.ending) close(kValueAfter);
             if (last != Last::Value) {
                 valueAfterSame = last == Last::Same;
@@ -770,6 +837,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             current.before = first ? kMessageStart : ending ? valueAfter : same;
             current.ending = ending;
             current.plainValue = !endsChinese && pairedValue;
+            current.glued = (ending && !first) || chain;
         }
         if (a != nullptr) current.pattern += a->text;
         if (b != nullptr) current.line += b->text;

@@ -644,6 +644,18 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"保单ACX2026893512378759续保失败：被保险人年龄超出续保上限", ""},
           {"保单ACX2026893512378760续保失败：健康告知异常", ""},
           {"保单ACX2026893512378761续保失败：产品已停售", ""}}},
+        // Names of companies and centres after a value: whatever differs inside them,
+        // they are the value's.
+        {"NamesOfOrganisations",
+         {{"购方成都砚舟商贸有限责任公司，税率1%", ""},
+          {"购方深圳沐芮建筑工程有限责任公司，税率2%", ""},
+          {"购方北京栖木医疗器械有限责任公司，税率9%", ""},
+          {"购方北京峦启建筑工程有限公司，税率1%", ""},
+          {"购方北京澜川新材料有限公司，税率9%", ""},
+          {"已通知运维单位清源监测工程公司，工单W1", "notice"},
+          {"已通知运维单位城东环境监测中心，工单W3", "notice"},
+          {"已通知运维单位市环境应急中心，工单W4", "notice"},
+          {"已通知运维单位青山环保运维公司，工单W6", "notice"}}},
         // The kind, a name and a city differ at once.
         {"KindAndTwoNamesAtOnce",
          {{"2026-03-18 08:03:40 [INFO] [hr-salary] [tid:bfc67b] "
