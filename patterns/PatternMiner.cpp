@@ -1996,28 +1996,25 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
 }
 
 // Joins the groups whose texts are one text up to a Chinese label's colon and differ only
-// in the Chinese text after it, to the message's end ("续保失败：健康告知异常", "续保失败：
+// in the text after it, to the message's end ("续保失败：健康告知异常", "续保失败：
 // 产品已停售" and "续保失败：年龄超出续保上限"): what follows a label is its value once
 // three texts stand there, or one of them is a value already; two texts are two kinds
 // ("结果：成功" and "结果：失败").  The largest group takes the others' lines.
 void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
-    // The place of a group's last Chinese colon, after Chinese text, when only Chinese
-    // text, values and commas follow it, or 0.
+    // The place of a group's last Chinese colon, after a label, with anything after it,
+    // or 0.
     auto label = [&](const Template& t) -> std::size_t {
         for (std::size_t c = t.size(); c-- > 1;) {
             const PatternToken& k = t[c];
             if (k.kind == TokenKind::Symbol && k.text == kWideColon) {
+                // The label: Chinese text, or a remark in brackets after it
+                // ("申报失败（<*>）：").
+                const bool remark =
+                    c > 0 && t[c - 1].kind == TokenKind::Symbol && t[c - 1].text == kWideClose;
                 std::size_t l = c;
                 while (l > 0 && t[l - 1].kind == TokenKind::Cjk) --l;
-                return c + 1 < t.size() && l < c ? c : 0;
+                return c + 1 < t.size() && (l < c || remark) ? c : 0;
             }
-            if (k.kind == TokenKind::Cjk || k.kind == TokenKind::Variable ||
-                k.kind == TokenKind::Word)
-                continue;
-            if (k.kind == TokenKind::Symbol &&
-                (k.text == kWideComma || k.text == kListComma || k.text == ","))
-                continue;
-            return 0;
         }
         return 0;
     };

@@ -656,6 +656,13 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"已通知运维单位城东环境监测中心，工单W3", "notice"},
           {"已通知运维单位市环境应急中心，工单W4", "notice"},
           {"已通知运维单位青山环保运维公司，工单W6", "notice"}}},
+        // A label after a remark in brackets; its texts hold punctuation and values.
+        {"TextsAfterALabelAfterARemark",
+         {{"2026年9月增值税申报失败（91330106MAFA36LA1P）：所属期已申报，不可重复申报", ""},
+          {"2026年8月增值税申报失败（91330106MFY7NDAHKL）：申报数据校验不通过", ""},
+          {"2026年7月增值税申报失败（91510107MAFRNKFG2U）：税款所属期未到（次月15日前）", ""},
+          {"2026年9月增值税申报失败（91330106MAFA36LA1Q）：跨度响应偏差超过±5%", ""},
+          {"2026年6月增值税申报失败（91330106MAFA36LA1R）：申报数据校验不通过", ""}}},
         // The kind, a name and a city differ at once.
         {"KindAndTwoNamesAtOnce",
          {{"2026-03-18 08:03:40 [INFO] [hr-salary] [tid:bfc67b] "
