@@ -997,6 +997,9 @@ bool ToEdges(Pattern& p, Fork& f, const std::string& third) {
     const std::string second = ForkText(edged, f.text[1]);
     const std::string last = ForkText(edged, third);
     if (first != second && last != first && last != second) return false;
+    // Names of organisations are told apart by their whole text, not by their endings
+    // ("配送中心" and "有限公司").
+    if (NameEnding(f.text[0]) && NameEnding(f.text[1]) && NameEnding(third)) return false;
     f.suffix = true;
     f.words[0] = HashToken(first, TokenKind::Cjk);
     f.text[0] = first;

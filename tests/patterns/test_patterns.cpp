@@ -656,6 +656,13 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"已通知运维单位城东环境监测中心，工单W3", "notice"},
           {"已通知运维单位市环境应急中心，工单W4", "notice"},
           {"已通知运维单位青山环保运维公司，工单W6", "notice"}}},
+        // A name that came twice, then others: the names are told apart whole, not by
+        // their endings.
+        {"NamesOfOrganisationsAfterOneName",
+         {{"采购订单PO-65641已审核，供应商：安桥药业配送中心，品种数130", ""},
+          {"采购订单PO-70580已审核，供应商：北辰生物制品有限公司，品种数160", ""},
+          {"采购订单PO-09112已审核，供应商：鑫泽医药物流有限公司，品种数41", ""},
+          {"采购订单PO-52991已审核，供应商：安桥药业配送中心，品种数171", ""}}},
         // A label after a remark in brackets; its texts hold punctuation and values.
         {"TextsAfterALabelAfterARemark",
          {{"2026年9月增值税申报失败（91330106MAFA36LA1P）：所属期已申报，不可重复申报", ""},
