@@ -711,15 +711,19 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     bool closedByCjk = false;         // the run being closed ends at a Chinese character
     std::size_t i = 0;                // the places of the path's next step in t and in items
     std::size_t j = 0;
-    // Whether the run, with the Chinese characters that matched after it, is the end of
-    // a name glued after a value on both sides ("<*>有限责任公司" and "<*>有限公司").
+    // Whether the run, with some of the Chinese characters that matched after it, is the
+    // end of a name glued after a value on both sides ("<*>有限责任公司" and "<*>有限公司").
     auto inName = [&](std::uint64_t after) {
         if (!current.glued || after == kValueAfter) return false;
-        std::string rest;
-        for (std::size_t k = i - 1;
-             after != kMessageEnd && k < t.size() && t[k].kind == TokenKind::Cjk; ++k)
-            rest += t[k].text;
-        return NameEnding(current.pattern + rest) && NameEnding(current.line + rest);
+        // The name may end before those characters do ("<*>运维公司完成").
+        std::string pattern = current.pattern;
+        std::string line = current.line;
+        for (std::size_t k = i - 1;; ++k) {
+            if (NameEnding(pattern) && NameEnding(line)) return true;
+            if (after == kMessageEnd || k >= t.size() || t[k].kind != TokenKind::Cjk) return false;
+            pattern += t[k].text;
+            line += t[k].text;
+        }
     };
     auto close = [&](std::uint64_t after) {
         if (inName(after)) return;
