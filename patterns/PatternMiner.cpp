@@ -1510,6 +1510,11 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
         else if ((IsSymbolByte(t[k], ",;/") || IsListComma(t[k])) && k + 1 < n &&
                  t[k + 1].kind == TokenKind::Variable)
             ends[count++] = k + 2;
+        // A further pair after a comma ("jym=<*>, cnt=<*>").
+        else if (IsSymbolByte(t[k], ",") && k + 3 < n && t[k + 1].kind == TokenKind::Word &&
+                 IsSymbolByte(t[k + 2], "=") && t[k + 2].gap.empty() &&
+                 t[k + 3].kind == TokenKind::Variable && t[k + 3].gap.empty())
+            ends[count++] = k + 4;
     }
     // Whether the `p` tokens from `at` repeat the `p` tokens right before `k` and hold a
     // value: an item like the one before.

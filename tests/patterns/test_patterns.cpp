@@ -273,18 +273,21 @@ INSTANTIATE_TEST_SUITE_P(
                   "session closed for user cyrus", "cupsd startup succeeded"},
                  {"2\tconnection from <*> (<*>) at <*>", "2\tsession closed for user <*>",
                   "1\tcupsd startup succeeded"}},
-        // Optional fields: a bracketed value and further values of a list may be
-        // missing; a value takes brackets glued to it; a pair more is another kind.
+        // Optional fields: a bracketed value, further values of a list and a pair after
+        // a comma may be missing; a value takes brackets glued to it; a pair more after a
+        // blank is another kind.
         MineCase{"OptionalFields",
                  {"close, 1432 bytes sent, 2093 bytes (2.04 KB) received, lifetime 00:01",
                   "close, 403 bytes sent, 5 bytes received, lifetime <1 sec",
                   "close, 9 bytes (9.0 KB) sent, 7 bytes received, lifetime 00:02", "IRQs 3 4 5 7",
                   "IRQs 3 4", "synchronized to 10.0.0.1, stratum 3",
                   "synchronized to LOCAL(0), stratum 10", "failure; rhost=a.cn user=root",
-                  "failure; rhost=b.cn"},
+                  "failure; rhost=b.cn", "checked fpdm=011 jym=503, cnt=2",
+                  "checked fpdm=033 jym=635", "checked fpdm=012 jym=214"},
                  {"3\tclose, <*> bytes sent, <*> bytes (<*>) received, lifetime <*>",
-                  "2\tIRQs <*> <*> <*> <*>", "2\tsynchronized to <*>, stratum <*>",
-                  "1\tfailure; rhost=<*> user=<*>", "1\tfailure; rhost=<*>"}},
+                  "3\tchecked fpdm=<*> jym=<*>", "2\tIRQs <*> <*> <*> <*>",
+                  "2\tsynchronized to <*>, stratum <*>", "1\tfailure; rhost=<*> user=<*>",
+                  "1\tfailure; rhost=<*>"}},
         // A word between blanks that differs says what happened; one glued to Chinese
         // text is a name.
         MineCase{"WordsOfASentenceAndNamesInChinese",
