@@ -2007,6 +2007,12 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
     ApplyJoins(groups, ids, into, [](Pattern&) {});
 }
 
+// Whether `t` holds a value after its label's colon at `c`, and a clause after that.
+bool ValueBeforeClause(const Template& t, std::size_t c) {
+    return c > 0 && c + 2 < t.size() && t[c + 1].kind == TokenKind::Variable &&
+           t[c + 2].kind == TokenKind::Symbol && t[c + 2].text == kWideComma;
+}
+
 // Joins the groups whose texts are one text up to a Chinese label's colon and differ only
 // in the text after it, to the message's end ("续保失败：健康告知异常", "续保失败：
 // 产品已停售" and "续保失败：年龄超出续保上限"): what follows a label is its value once
@@ -2054,13 +2060,31 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
             const Template& t = groups[g].tokens;
             value = value || (t.back().kind == TokenKind::Variable && label(t) + 2 == t.size());
         }
-        if (!value) continue;
-        for (std::size_t k = 1; k < members.size(); ++k) into[members[k]] = members[0];
+        if (value) {
+            for (std::size_t k = 1; k < members.size(); ++k) into[members[k]] = members[0];
+            continue;
+        }
+        // A value after the label that a clause follows ("处置完毕：<*>，耗时<*>"): the
+        // groups with any text there and the same clause after it join it ("处置完毕：供电
+        // 恢复，逐步恢复正常运营，耗时<*>").
+        for (std::size_t v : members) {
+            const Template& tv = groups[v].tokens;
+            if (!ValueBeforeClause(tv, label(tv))) continue;
+            const std::size_t tail = tv.size() - label(tv) - 2;
+            const std::uint64_t h = ShapeHash(tv, tv.size() - tail, tv.size());
+            for (std::size_t g : members) {
+                const Template& t = groups[g].tokens;
+                if (g != v && t.size() > label(t) + 1 + tail &&
+                    ShapeHash(t, t.size() - tail, t.size()) == h)
+                    into[g] = v;
+            }
+            break;
+        }
     }
     // The text of a group that took others shows a value after the colon.
     ApplyJoins(groups, ids, into, [&](Pattern& head) {
         const std::size_t c = label(head.tokens);
-        if (c == 0) return;
+        if (c == 0 || ValueBeforeClause(head.tokens, c)) return;
         head.tokens.resize(c + 2);
         head.tokens[c + 1] = PatternToken{};
         head.tokens[c + 1].kind = TokenKind::Variable;

@@ -680,6 +680,13 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"采购订单PO-70580已审核，供应商：北辰生物制品有限公司，品种数160", ""},
           {"采购订单PO-09112已审核，供应商：鑫泽医药物流有限公司，品种数41", ""},
           {"采购订单PO-52991已审核，供应商：安桥药业配送中心，品种数171", ""}}},
+        // A label's value with a comma of its own, before the clause the others have.
+        {"TextsAfterALabelBeforeAClause",
+         {{"故障GZ5237531处置完毕：乘客已送医，耗时3min26s", ""},
+          {"故障GZ5237532处置完毕：供电恢复，逐步恢复正常运营，耗时4min2s", ""},
+          {"故障GZ5237533处置完毕：信号恢复，耗时1min6s", ""},
+          {"故障GZ5237534处置完毕：供电恢复，逐步恢复正常运营，耗时9min2s", ""},
+          {"故障GZ5237535处置完毕：异物已清除，耗时2min6s", ""}}},
         // A label after a remark in brackets; its texts hold punctuation and values.
         {"TextsAfterALabelAfterARemark",
          {{"2026年9月增值税申报失败（91330106MAFA36LA1P）：所属期已申报，不可重复申报", ""},
