@@ -2091,6 +2091,67 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
     });
 }
 
+// Whether `general` covers `t`: `t` is `general` with each of its values standing for
+// Chinese text, values and list commas of `t` ("路线<*>线，未打卡点位：<*>" covers "路线地库
+// 专线，未打卡点位：垃圾站、东门岗亭"), and every other token the same.
+bool Covers(const Template& general, const Template& t) {
+    const std::size_t m = general.size();
+    const std::size_t n = t.size();
+    auto loose = [&](const PatternToken& k) {
+        return k.kind == TokenKind::Cjk || k.kind == TokenKind::Variable || IsListComma(k);
+    };
+    // reach[i][j]: general's first i tokens cover t's first j.
+    std::vector<std::uint8_t> reach((m + 1) * (n + 1), 0);
+    reach[0] = 1;
+    for (std::size_t i = 0; i < m; ++i) {
+        for (std::size_t j = 0; j <= n; ++j) {
+            if (!reach[i * (n + 1) + j] || j == n) continue;
+            const PatternToken& g = general[i];
+            if (g.kind == TokenKind::Variable) {
+                for (std::size_t e = j; e < n && loose(t[e]); ++e)
+                    reach[(i + 1) * (n + 1) + e + 1] = 1;
+            } else if (g.kind == t[j].kind && g.hash == t[j].hash) {
+                reach[(i + 1) * (n + 1) + j + 1] = 1;
+            }
+        }
+    }
+    return reach[m * (n + 1) + n] != 0;
+}
+
+// Joins each group that holds Chinese text to the first larger group that covers it
+// (Covers): a name or a list that came often enough to stay constant in a few lines,
+// where the larger group shows a value.
+void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
+    // Groups by the tokens a value never stands for, in order: those of a covered group
+    // are the covering group's.
+    auto frame = [](const Template& t) {
+        std::uint64_t h = 0x5EEDu;
+        for (const PatternToken& k : t)
+            if (k.kind != TokenKind::Cjk && k.kind != TokenKind::Variable && !IsListComma(k))
+                h = Mix(h, k.hash);
+        return h;
+    };
+    constexpr std::size_t kMaxTried = 32;  // larger groups tried per group, to bound the cost
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> byFrame;
+    std::vector<std::size_t> into(groups.size());
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        into[g] = g;
+        const Template& t = groups[g].tokens;
+        std::vector<std::size_t>& larger = byFrame[frame(t)];
+        const bool chinese = std::any_of(
+            t.begin(), t.end(), [](const PatternToken& k) { return k.kind == TokenKind::Cjk; });
+        std::size_t tried = 0;
+        for (std::size_t h : larger) {
+            if (!chinese || ++tried > kMaxTried) break;
+            if (groups[h].count <= groups[g].count || !Covers(groups[h].tokens, t)) continue;
+            into[g] = h;
+            break;
+        }
+        if (into[g] == g) larger.push_back(g);
+    }
+    ApplyJoins(groups, ids, into, [](Pattern&) {});
+}
+
 // The place where pattern `p` (with `items`, aligned along `path`) differs from group `g`
 // by one run of Chinese characters, both sides holding some ("医生<*>登录工作站" and
 // "医生<*>退出工作站"), becomes g's run place: Ranked tells its members apart by their
@@ -2372,6 +2433,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         JoinLabelValues(groups, groupIds);
     }
     if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
+    if (state_->tuning.chineseRuns) JoinCoveredGroups(groups, groupIds);
     if (state_->tuning.wordSlots)
         JoinWordSlots(groups, groupIds, state_->tuning.capsWords, state_->tuning.quotedWords);
 

@@ -680,6 +680,13 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"采购订单PO-70580已审核，供应商：北辰生物制品有限公司，品种数160", ""},
           {"采购订单PO-09112已审核，供应商：鑫泽医药物流有限公司，品种数41", ""},
           {"采购订单PO-52991已审核，供应商：安桥药业配送中心，品种数171", ""}}},
+        // A line whose name and list stayed constant, where the others show values.
+        {"NameAndListWhereOthersHoldValues",
+         {{"巡更漏检：路线日间外围线，未打卡点位：1号楼大堂", ""},
+          {"巡更漏检：路线夜间内圈线，未打卡点位：消防控制室", ""},
+          {"巡更漏检：路线高层楼宇线，未打卡点位：地库B1-A区", ""},
+          {"巡更漏检：路线夜间外围线，未打卡点位：东门岗亭", ""},
+          {"巡更漏检：路线地库专线，未打卡点位：垃圾站、东门岗亭", ""}}},
         // A label's value with a comma of its own, before the clause the others have.
         {"TextsAfterALabelBeforeAClause",
          {{"故障GZ5237531处置完毕：乘客已送医，耗时3min26s", ""},
