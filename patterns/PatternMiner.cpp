@@ -2091,9 +2091,16 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
     });
 }
 
+// Whether token k of `t` comes right after a label's colon or a pair's sign.
+bool LabelSign(const Template& t, std::size_t k) {
+    return k > 0 && t[k - 1].kind == TokenKind::Symbol &&
+           (t[k - 1].text == kWideColon || t[k - 1].text == "=");
+}
+
 // Whether `general` covers `t`: `t` is `general` with each of its values standing for
 // Chinese text, values and list commas of `t` ("路线<*>线，未打卡点位：<*>" covers "路线地库
-// 专线，未打卡点位：垃圾站、东门岗亭"), and every other token the same.
+// 专线，未打卡点位：垃圾站、东门岗亭"), its last value after a label for anything ("原因：
+// <*>" for "原因：超过单笔限购数量（<*>）"), and every other token the same.
 bool Covers(const Template& general, const Template& t) {
     const std::size_t m = general.size();
     const std::size_t n = t.size();
@@ -2108,7 +2115,8 @@ bool Covers(const Template& general, const Template& t) {
             if (!reach[i * (n + 1) + j] || j == n) continue;
             const PatternToken& g = general[i];
             if (g.kind == TokenKind::Variable) {
-                for (std::size_t e = j; e < n && loose(t[e]); ++e)
+                const bool label = i + 1 == m && LabelSign(general, i);
+                for (std::size_t e = j; e < n && (label || loose(t[e])); ++e)
                     reach[(i + 1) * (n + 1) + e + 1] = 1;
             } else if (g.kind == t[j].kind && g.hash == t[j].hash) {
                 reach[(i + 1) * (n + 1) + j + 1] = 1;
@@ -2123,12 +2131,16 @@ bool Covers(const Template& general, const Template& t) {
 // where the larger group shows a value.
 void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
     // Groups by the tokens a value never stands for, in order: those of a covered group
-    // are the covering group's.
+    // are the covering group's, up to the last label.
     auto frame = [](const Template& t) {
+        std::size_t end = t.size();
+        while (end > 0 && !LabelSign(t, end)) --end;
+        if (end == 0) end = t.size();
         std::uint64_t h = 0x5EEDu;
-        for (const PatternToken& k : t)
-            if (k.kind != TokenKind::Cjk && k.kind != TokenKind::Variable && !IsListComma(k))
-                h = Mix(h, k.hash);
+        for (std::size_t k = 0; k < end; ++k)
+            if (t[k].kind != TokenKind::Cjk && t[k].kind != TokenKind::Variable &&
+                !IsListComma(t[k]))
+                h = Mix(h, t[k].hash);
         return h;
     };
     constexpr std::size_t kMaxTried = 32;  // larger groups tried per group, to bound the cost
@@ -2147,7 +2159,12 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
             into[g] = h;
             break;
         }
-        if (into[g] == g) larger.push_back(g);
+        // Only a group with a Chinese word covers others: one of values and punctuation
+        // alone ("<*>：<*>") would cover messages of any kind.
+        if (into[g] == g && std::count_if(t.begin(), t.end(), [](const PatternToken& k) {
+                                return k.kind == TokenKind::Cjk;
+                            }) >= 2)
+            larger.push_back(g);
     }
     ApplyJoins(groups, ids, into, [](Pattern&) {});
 }

@@ -687,6 +687,11 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"巡更漏检：路线高层楼宇线，未打卡点位：地库B1-A区", ""},
           {"巡更漏检：路线夜间外围线，未打卡点位：东门岗亭", ""},
           {"巡更漏检：路线地库专线，未打卡点位：垃圾站、东门岗亭", ""}}},
+        // A pair's value at the end stands for any text, brackets and all.
+        {"AnyTextAsAPairsLastValue",
+         {{"进闸拒绝 plate=苏E9XEW1 cntr=DLWU9274898 reason=箱门朝向错误", ""},
+          {"进闸拒绝 plate=沪GQRSLK cntr=CRVU4586689 reason=预约时段已过", ""},
+          {"进闸拒绝 plate=闽A4FGB4 cntr=CRVU0488771 reason=超重（VGM不一致）", ""}}},
         // A label's value with a comma of its own, before the clause the others have.
         {"TextsAfterALabelBeforeAClause",
          {{"故障GZ5237531处置完毕：乘客已送医，耗时3min26s", ""},
