@@ -2058,7 +2058,12 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
         bool value = members.size() >= 3 && !opening(groups[members[0]].tokens);
         for (std::size_t g : members) {
             const Template& t = groups[g].tokens;
-            value = value || (t.back().kind == TokenKind::Variable && label(t) + 2 == t.size());
+            // Values alone after the colon, with commas between ("查勘结论：<*>，<*>").
+            bool values = true;
+            for (std::size_t k = label(t) + 1; k < t.size(); ++k)
+                values = values && (t[k].kind == TokenKind::Variable ||
+                                    (t[k].kind == TokenKind::Symbol && t[k].text == kWideComma));
+            value = value || (t.back().kind == TokenKind::Variable && values);
         }
         if (value) {
             for (std::size_t k = 1; k < members.size(); ++k) into[members[k]] = members[0];

@@ -692,6 +692,13 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
          {{"进闸拒绝 plate=苏E9XEW1 cntr=DLWU9274898 reason=箱门朝向错误", ""},
           {"进闸拒绝 plate=沪GQRSLK cntr=CRVU4586689 reason=预约时段已过", ""},
           {"进闸拒绝 plate=闽A4FGB4 cntr=CRVU0488771 reason=超重（VGM不一致）", ""}}},
+        // Values with commas between after a label: any text may stand there.
+        {"TextsAfterALabelBesideValuesWithCommas",
+         {{"查勘员宋娟到达现场，案件LP20269478132，查勘结论：不属实", ""},
+          {"查勘员梁伟到达现场，案件LP20269256405，查勘结论：存在疑点，需补充材料", ""},
+          {"查勘员王丽到达现场，案件LP20269256406，查勘结论：属实，建议赔付", ""},
+          {"查勘员赵六到达现场，案件LP20269256407，查勘结论：不属实", ""},
+          {"查勘员孙七到达现场，案件LP20269256408，查勘结论：部分属实，待复核", ""}}},
         // A label's value with a comma of its own, before the clause the others have.
         {"TextsAfterALabelBeforeAClause",
          {{"故障GZ5237531处置完毕：乘客已送医，耗时3min26s", ""},
