@@ -154,6 +154,28 @@ constexpr std::string_view kNameEndings[] = {
     "\xd3\xaa\xd2\xb5\xb2\xbf",  // 营业部
 };
 
+// Measure words and units, which a number takes ("398支", "24板", "3天"): one after
+// digits is the number's, not what happened to it.
+constexpr std::string_view kUnits =
+    "\xb8\xf6\xbc\xfe\xd5\xc5\xd6\xa7\xb0\xe5\xba\xd0\xc6\xbf\xb4\xfc"  // 个件张支板盒瓶袋
+    "\xb0\xfc\xcf\xe4\xcc\xa8\xc1\xbe\xc8\xcb\xc3\xfb\xce\xbb\xb4\xce"  // 包箱台辆人名位次
+    "\xb7\xdd\xb1\xbe\xb2\xe1\xcc\xf5\xbf\xe9\xc6\xac\xc1\xa3\xcd\xb7"  // 份本册条块片粒头
+    "\xd6\xbb\xcc\xd7\xcb\xab\xb6\xd4\xbc\xe4\xb2\xe3\xb6\xb0\xba\xc5"  // 只套双对间层栋号
+    "\xbb\xa7\xbc\xd2\xd4\xaa\xc3\xd7\xb6\xd6\xbf\xcb\xc9\xfd\xcc\xec"  // 户家元米吨克升天
+    "\xc8\xd5\xc4\xea\xd4\xc2\xca\xb1\xb7\xd6\xc3\xeb\xb6\xc8\xd2\xb3"  // 日年月时分秒度页
+    "\xb1\xca\xb5\xa5\xc6\xb1\xcc\xcb\xb0\xe0\xbc\xdc\xcb\xd2\xc1\xd0"  // 笔单票趟班架艘列
+    "\xbd\xda\xd7\xf9\xb8\xf9\xbf\xc5\xd6\xea\xc4\xb6\xcd\xb0\xb9\xde"  // 节座根颗株亩桶罐
+    "\xbe\xed\xc5\xfa\xd7\xe9\xcf\xee\xd6\xd6\xc6\xda\xbd\xec\xc2\xd6"  // 卷批组项种期届轮
+    "\xcb\xea\xbd\xef\xc1\xbd";                                         // 岁斤两
+
+// Whether `text` is one measure word or unit (kUnits).
+bool Unit(std::string_view text) {
+    if (text.size() != 2) return false;
+    for (std::size_t k = 0; k + 2 <= kUnits.size(); k += 2)
+        if (kUnits.substr(k, 2) == text) return true;
+    return false;
+}
+
 // Whether `text`, double-byte Chinese characters, ends in a name's ending.
 bool NameEnding(std::string_view text) {
     for (std::string_view e : kNameEndings)
@@ -740,6 +762,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         // so does one character after digits or letters on both sides ("列车08144出库"
         // and "列车11021回库", "集卡沪DR12MZ出闸" and "集卡津CELLS9进闸").
         if (current.ending && !current.plainValue && current.pattern.size() < 4) return;
+        if (current.ending && Unit(current.pattern) && Unit(current.line)) return;
         // The text a message begins with counts only where nothing else differs, and
         // where no Chinese character that matched ends it: it is mostly a name, what
         // happened to it may differ elsewhere, and a character after it may be the

@@ -699,6 +699,13 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"查勘员王丽到达现场，案件LP20269256406，查勘结论：属实，建议赔付", ""},
           {"查勘员赵六到达现场，案件LP20269256407，查勘结论：不属实", ""},
           {"查勘员孙七到达现场，案件LP20269256408，查勘结论：部分属实，待复核", ""}}},
+        // Units after numbers are the numbers' ("出库" and "回库" after numbers are two
+        // kinds, further on).
+        {"UnitsAfterNumbers",
+         {{"入库批号B20260038，数量398支，库位A-1", ""},
+          {"入库批号B20237791，数量24板，库位A-2", ""},
+          {"入库批号B20237792，数量143支，库位B-1", ""},
+          {"入库批号B20237793，数量12板，库位B-2", ""}}},
         // A label's value with a comma of its own, before the clause the others have.
         {"TextsAfterALabelBeforeAClause",
          {{"故障GZ5237531处置完毕：乘客已送医，耗时3min26s", ""},
