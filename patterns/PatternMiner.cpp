@@ -359,6 +359,11 @@ private:
         // Chinese punctuation divides a sentence's parts; it is never a value.
         if (a.kind == TokenKind::Variable && b.kind == TokenKind::Symbol && b.text.size() == 2)
             return kForbidden;
+        // Nor does a line's value stand where the pattern divides one ("离开<*>，已弹窗警告"
+        // and "离开138秒").
+        if (b.kind == TokenKind::Variable && a.kind == TokenKind::Symbol &&
+            (a.text == kWideComma || a.text == kWideSemicolon || a.text == kWideColon))
+            return kForbidden;
         if (a.kind == TokenKind::Variable) return -Weight(b.kind) / 2;
         if (b.kind == TokenKind::Variable) return -Weight(a.kind);
         if (a.hash == b.hash && a.kind == b.kind) return Weight(a.kind);
@@ -2125,12 +2130,11 @@ bool LabelSign(const Template& t, std::size_t k) {
            (t[k - 1].text == kWideColon || t[k - 1].text == "=");
 }
 
-// Whether `general` covers `t`: `t` is `general` with each of its values standing for
+// Whether the first `m` tokens of `general` cover `t`: `t` is them with each value standing for
 // Chinese text, values and list commas of `t` ("路线<*>线，未打卡点位：<*>" covers "路线地库
 // 专线，未打卡点位：垃圾站、东门岗亭"), its last value after a label for anything ("原因：
 // <*>" for "原因：超过单笔限购数量（<*>）"), and every other token the same.
-bool Covers(const Template& general, const Template& t) {
-    const std::size_t m = general.size();
+bool Covers(const Template& general, std::size_t m, const Template& t) {
     const std::size_t n = t.size();
     auto loose = [&](const PatternToken& k) {
         return k.kind == TokenKind::Cjk || k.kind == TokenKind::Variable || IsListComma(k);
@@ -2158,12 +2162,12 @@ bool Covers(const Template& general, const Template& t) {
 // (Covers): a name or a list that came often enough to stay constant in a few lines,
 // where the larger group shows a value.
 void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
-    // Groups by the tokens a value never stands for, in order: those of a covered group
-    // are the covering group's, up to the last label.
-    auto frame = [](const Template& t) {
-        std::size_t end = t.size();
+    // Groups by the tokens a value never stands for, in order, up to the last label:
+    // those of a covered group are the covering group's.
+    auto frame = [](const Template& t, std::size_t size) {
+        std::size_t end = size;
         while (end > 0 && !LabelSign(t, end)) --end;
-        if (end == 0) end = t.size();
+        if (end == 0) end = size;
         std::uint64_t h = 0x5EEDu;
         for (std::size_t k = 0; k < end; ++k)
             if (t[k].kind != TokenKind::Cjk && t[k].kind != TokenKind::Variable &&
@@ -2171,28 +2175,41 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
                 h = Mix(h, t[k].hash);
         return h;
     };
+    // A group that may cover others: its first `end` tokens, the whole of it or all but
+    // clauses at its end (a group without a remark that others add), where Chinese text
+    // ends the clause before them: a value there would take any clause.
+    struct Cover {
+        std::size_t group;
+        std::size_t end;
+    };
     constexpr std::size_t kMaxTried = 32;  // larger groups tried per group, to bound the cost
-    std::unordered_map<std::uint64_t, std::vector<std::size_t>> byFrame;
+    std::unordered_map<std::uint64_t, std::vector<Cover>> byFrame;
     std::vector<std::size_t> into(groups.size());
     for (std::size_t g = 0; g < groups.size(); ++g) {
         into[g] = g;
         const Template& t = groups[g].tokens;
-        std::vector<std::size_t>& larger = byFrame[frame(t)];
-        const bool chinese = std::any_of(
-            t.begin(), t.end(), [](const PatternToken& k) { return k.kind == TokenKind::Cjk; });
+        const std::size_t words = static_cast<std::size_t>(std::count_if(
+            t.begin(), t.end(), [](const PatternToken& k) { return k.kind == TokenKind::Cjk; }));
+        const auto found = byFrame.find(frame(t, t.size()));
         std::size_t tried = 0;
-        for (std::size_t h : larger) {
-            if (!chinese || ++tried > kMaxTried) break;
-            if (groups[h].count <= groups[g].count || !Covers(groups[h].tokens, t)) continue;
-            into[g] = h;
+        for (std::size_t c = 0; found != byFrame.end() && words > 0 && c < found->second.size() &&
+                                ++tried <= kMaxTried;
+             ++c) {
+            const Cover& h = found->second[c];
+            if (groups[h.group].count <= groups[g].count ||
+                !Covers(groups[h.group].tokens, h.end, t))
+                continue;
+            into[g] = h.group;
             break;
         }
         // Only a group with a Chinese word covers others: one of values and punctuation
         // alone ("<*>：<*>") would cover messages of any kind.
-        if (into[g] == g && std::count_if(t.begin(), t.end(), [](const PatternToken& k) {
-                                return k.kind == TokenKind::Cjk;
-                            }) >= 2)
-            larger.push_back(g);
+        if (into[g] != g || words < 2) continue;
+        byFrame[frame(t, t.size())].push_back({g, t.size()});
+        for (std::size_t c = 1; c < t.size(); ++c)
+            if (t[c].kind == TokenKind::Symbol && t[c].text == kWideComma &&
+                t[c - 1].kind == TokenKind::Cjk)
+                byFrame[frame(t, c)].push_back({g, c});
     }
     ApplyJoins(groups, ids, into, [](Pattern&) {});
 }

@@ -706,6 +706,13 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"入库批号B20237791，数量24板，库位A-2", ""},
           {"入库批号B20237792，数量143支，库位B-1", ""},
           {"入库批号B20237793，数量12板，库位B-2", ""}}},
+        // A clause that some lines add after a value: the value never stands for the
+        // comma before it.
+        {"ClauseAfterAValue",
+         {{"考生266475167330453切出考试页面，第5次，离开169秒，已弹窗警告", ""},
+          {"考生265436803619786切出考试页面，第8次，离开138秒", ""},
+          {"考生264347618066781切出考试页面，第2次，离开276秒", ""},
+          {"考生265006516723937切出考试页面，第7次，离开154秒，已弹窗警告", ""}}},
         // A label's value with a comma of its own, before the clause the others have.
         {"TextsAfterALabelBeforeAClause",
          {{"故障GZ5237531处置完毕：乘客已送医，耗时3min26s", ""},
