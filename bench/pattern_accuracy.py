@@ -63,7 +63,9 @@ FAMILIES = (("business", "business"), ("ops", "operations"), ("mes", "factory"),
             ("port", "port-terminal"), ("cinema", "cinema"), ("farm", "smart-farm"),
             ("pharmacy", "pharmacy"), ("invoice", "e-invoice and tax"), ("exam", "online-exam"),
             ("envmon", "environmental-monitoring"), ("toll", "highway-toll"),
-            ("delivery", "food-delivery"), ("court", "court-services"), ("elevator", "elevator-IoT"))
+            ("delivery", "food-delivery"), ("court", "court-services"), ("elevator", "elevator-IoT"),
+            ("bikeshare", "bike-sharing"), ("hr", "recruiting"), ("live", "live-streaming"),
+            ("grain", "grain-depot"))
 
 # The generators whose errors were read and no rule was made from them; the others not in
 # SHAPED_ON were only measured.
