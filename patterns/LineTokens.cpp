@@ -181,7 +181,9 @@ void MarkQuoted(std::string_view line, std::vector<RawToken>& raw) {
         const bool blanks = inside.find_first_of(" \t") != std::string_view::npos;
         bool path = false;
         for (std::size_t k = i + 1; k < j; ++k) path = path || raw[k].group == kPath;
-        if (!key && (value || (!blanks && !path)))
+        // A title is one name, blanks and all ("《MS Office高级应用》").
+        const bool title = open == kWideQuotes[0][0];
+        if (!key && (value || ((!blanks || title) && !path)))
             for (std::size_t k = i + 1; k < j; ++k) raw[k].group = value ? kQuoted : kQuotedWord;
         i = j;
     }

@@ -86,8 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "集 卡 津 <CELLS9> 进 闸 via SOCKS5"},
         TokenCase{"BracketedChineseAfterAName", "爆米花（大桶）仅剩1份（备注：临期）",
                   "爆 米 花 <（大桶）> 仅 剩 <1份> （ 备 注 ： 临 期 ）"},
-        TokenCase{"TitleAndNumeralDate", "二〇二六年十二月九日 借阅《人类简史：从动物到上帝》",
-                  "<二〇二六年十二月九日> 借 阅 《 人类简史：从动物到上帝 》"},
+        TokenCase{
+            "TitleAndNumeralDate",
+            "二〇二六年十二月九日 借阅《人类简史：从动物到上帝》《MS Office高级应用》",
+            "<二〇二六年十二月九日> 借 阅 《 人类简史：从动物到上帝 》 《 MS Office高级应用 》"},
         TokenCase{"ChineseDatesUnitsAndMaskedPhones",
                   "于2026年12月9日共8页耗时3分钟，手机138****5678",
                   "于 <2026年12月9日> 共 <8页> 耗 时 <3分钟> ， 手 机 <138****5678>"},
