@@ -794,7 +794,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     bool chineseValue = false;     // the value being read holds Chinese characters
     bool pairedValue = false;      // both sides hold some of it
     bool endsChinese = false;      // its last step was a Chinese character
-    bool chain = false;            // only Chinese characters matched since a Chinese value
+    bool chain = false;            // only Chinese characters matched since a Chinese value or name
     for (auto it = path.rbegin(); it != path.rend(); ++it) {
         const bool up = *it == Aligner::Up;
         const bool left = *it == Aligner::Left;
@@ -811,8 +811,14 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
                 close(a->hash);
             }
             same = a->hash;
-            chain = aCjk && (chain || last == Last::Glued || last == Last::Value) &&
-                    last != Last::Run && (last != Last::Value || chineseValue);
+            // Text that differs on both sides is a name as a value is ("成都沐芮新材料有限公司"
+            // and "杭州砚舟供应链管理有限责任公司"), and so is the rest of a name that text or
+            // a value began ("餐饮管理股份有限公司" and "供应链管理有限责任公司").
+            const bool named =
+                last == Last::Run &&
+                (current.glued || (!current.pattern.empty() && !current.line.empty()));
+            chain = aCjk && (named || ((chain || last == Last::Glued || last == Last::Value) &&
+                                       last != Last::Run && (last != Last::Value || chineseValue)));
             last = last == Last::Value && chineseValue && aCjk ? Last::Glued : Last::Same;
             continue;
         }

@@ -675,6 +675,14 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"gw] 碧水生态服务中心完成市监测站站例行巡检，更换除湿管、电磁阀、干燥剂", ""},
           {"gw] 清源监测工程公司完成师范学院站例行巡检，更换采样头滤膜、纸带、标气钢瓶", ""},
           {"gw] 碧水生态服务中心完成高新区管委会站例行巡检，更换采样头滤膜、干燥剂", ""}}},
+        // Names that differ as a whole and inside their endings, no value among them.
+        {"NamesOfOrganisationsAsText",
+         {{"蓝字发票开具成功：购方成都沐芮新材料有限公司，税率免税", ""},
+          {"蓝字发票开具成功：购方杭州砚舟供应链管理有限责任公司，税率3%", ""},
+          {"蓝字发票开具成功：购方成都栖木信息科技有限责任公司，税率免税", ""},
+          {"蓝字发票开具成功：购方北京栖木医疗器械股份有限公司，税率3%", ""},
+          {"蓝字发票开具成功：购方杭州闻溪物业服务股份有限公司，税率3%", ""},
+          {"蓝字发票开具成功：购方深圳予衡新材料有限公司，税率13%", ""}}},
         // A name that came twice, then others: the names are told apart whole, not by
         // their endings.
         {"NamesOfOrganisationsAfterOneName",
