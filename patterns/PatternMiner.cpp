@@ -2071,30 +2071,30 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
         return 0;
     };
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> byLabel;
+    std::vector<std::size_t> at(groups.size());  // label() of each group
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const Template& t = groups[g].tokens;
-        const std::size_t c = label(t);
-        if (c == 0) continue;
-        byLabel[ShapeHash(t, 0, c + 1)].push_back(g);
+        at[g] = label(t);
+        if (at[g] == 0) continue;
+        byLabel[ShapeHash(t, 0, at[g] + 1)].push_back(g);
     }
     std::vector<std::size_t> into(groups.size());
     for (std::size_t g = 0; g < groups.size(); ++g) into[g] = g;
     // A label that begins the message may be a source's ("网管：") before messages of
     // all kinds: what follows it is a value only where one of the groups shows one.
-    auto opening = [&](const Template& t) {
-        const std::size_t c = label(t);
-        for (std::size_t b = 0; b < c; ++b)
-            if (t[b].kind != TokenKind::Cjk) return false;
+    auto opening = [&](std::size_t g) {
+        for (std::size_t b = 0; b < at[g]; ++b)
+            if (groups[g].tokens[b].kind != TokenKind::Cjk) return false;
         return true;
     };
     for (auto& [key, members] : byLabel) {
         if (members.size() < 2) continue;
-        bool value = members.size() >= 3 && !opening(groups[members[0]].tokens);
+        bool value = members.size() >= 3 && !opening(members[0]);
         for (std::size_t g : members) {
             const Template& t = groups[g].tokens;
             // Values alone after the colon, with commas between ("查勘结论：<*>，<*>").
             bool values = true;
-            for (std::size_t k = label(t) + 1; k < t.size(); ++k)
+            for (std::size_t k = at[g] + 1; k < t.size(); ++k)
                 values = values && (t[k].kind == TokenKind::Variable ||
                                     (t[k].kind == TokenKind::Symbol && t[k].text == kWideComma));
             value = value || (t.back().kind == TokenKind::Variable && values);
@@ -2108,12 +2108,12 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
         // 恢复，逐步恢复正常运营，耗时<*>").
         for (std::size_t v : members) {
             const Template& tv = groups[v].tokens;
-            if (!ValueBeforeClause(tv, label(tv))) continue;
-            const std::size_t tail = tv.size() - label(tv) - 2;
+            if (!ValueBeforeClause(tv, at[v])) continue;
+            const std::size_t tail = tv.size() - at[v] - 2;
             const std::uint64_t h = ShapeHash(tv, tv.size() - tail, tv.size());
             for (std::size_t g : members) {
                 const Template& t = groups[g].tokens;
-                if (g != v && t.size() > label(t) + 1 + tail &&
+                if (g != v && t.size() > at[g] + 1 + tail &&
                     ShapeHash(t, t.size() - tail, t.size()) == h)
                     into[g] = v;
             }
@@ -2196,7 +2196,8 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         const Template& t = groups[g].tokens;
         const std::size_t words = static_cast<std::size_t>(std::count_if(
             t.begin(), t.end(), [](const PatternToken& k) { return k.kind == TokenKind::Cjk; }));
-        const auto found = byFrame.find(frame(t, t.size()));
+        const std::uint64_t whole = frame(t, t.size());
+        const auto found = byFrame.find(whole);
         std::size_t tried = 0;
         for (std::size_t c = 0; found != byFrame.end() && words > 0 && c < found->second.size() &&
                                 ++tried <= kMaxTried;
@@ -2211,7 +2212,7 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         // Only a group with a Chinese word covers others: one of values and punctuation
         // alone ("<*>：<*>") would cover messages of any kind.
         if (into[g] != g || words < 2) continue;
-        byFrame[frame(t, t.size())].push_back({g, t.size()});
+        byFrame[whole].push_back({g, t.size()});
         for (std::size_t c = 1; c < t.size(); ++c)
             if (t[c].kind == TokenKind::Symbol && t[c].text == kWideComma &&
                 t[c - 1].kind == TokenKind::Cjk)
