@@ -1,9 +1,11 @@
 #include "scan/LiteralMatcher.h"
 
+#include "scan/FoldedWord.h"
+#include "scan/WindowMatcher.h"
+
 #include <hs/hs.h>
 
 #include <algorithm>
-#include <bit>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -68,6 +70,8 @@ struct CompiledSet {
     hs_database_t* database = nullptr;
     hs_scratch_t* scratch = nullptr;  // the prototype each Scratch is cloned from
     PieceHolders pieces;              // empty when the literals themselves are looked for
+    // Instead of the engine: the literals' own windows and pairs (WindowMatcher.h).
+    std::unique_ptr<WindowMatcher> windows;
     CompiledSet() = default;
     CompiledSet(const CompiledSet&) = delete;
     CompiledSet& operator=(const CompiledSet&) = delete;
@@ -155,14 +159,9 @@ hs_database_t* Compile(const std::vector<std::string>& texts, bool expressions, 
     return database;
 }
 
-unsigned char FoldByte(unsigned char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 0x20) : c;
-}
-
 // Pieces are at most eight bytes long, so that each is one word: the folded bytes in
 // memory order, zero beyond the piece's length, its first byte the lowest.
 constexpr std::size_t kLongestPiece = 8;
-static_assert(std::endian::native == std::endian::little, "a word's first byte is its lowest");
 
 // Beyond this many literals no small set of pieces is to be expected, and choosing
 // them costs more than it could save.
@@ -170,22 +169,6 @@ constexpr std::size_t kMostLiteralsForPieces = 256;
 // One more text for the engine costs about as much as a place to compare in every
 // this many bytes.
 constexpr double kBytesPerPlace = 150;
-
-std::uint64_t Word(const unsigned char* p) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, p, sizeof word);
-    return word;
-}
-
-// FoldByte on each byte of a word at once: a byte from 'A' to 'Z' gains 0x20.
-std::uint64_t FoldWord(std::uint64_t word) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-    const std::uint64_t low = word & (0x7f * kOnes);
-    const std::uint64_t fromA = low + (0x80 - 'A') * kOnes;        // high bit: low >= 'A'
-    const std::uint64_t beyondZ = low + (0x80 - 'Z' - 1) * kOnes;  // high bit: low > 'Z'
-    const std::uint64_t upper = fromA & ~beyondZ & ~word & (0x80 * kOnes);
-    return word | (upper >> 2);
-}
 
 std::uint64_t Mask(std::size_t length) {
     return length >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * length)) - 1;
@@ -415,8 +398,35 @@ bool FewAndRare(const std::vector<Piece>& pieces, std::size_t sampleLength) {
            static_cast<double>(places) <= static_cast<double>(sampleLength) / kBytesPerPlace;
 }
 
-bool MarkedlyFaster(const CompiledSet& ends, const CompiledSet& literals, std::string_view sample,
-                    std::size_t longest);
+// The part of the sample whose pieces are counted: sixteen stretches spread over it,
+// kCountedLength bytes in all.  Counting costs far more per byte than a pass of the
+// engine, and a quarter of the sample shows which pieces are rare as well.
+std::string CountingPart(std::string_view sample) {
+    constexpr std::size_t kCountedLength = std::size_t{256} << 10;
+    constexpr std::size_t kStretches = 16;
+    if (sample.size() <= kCountedLength) return std::string(sample);
+    std::string part;
+    const std::size_t stretch = kCountedLength / kStretches;
+    for (std::size_t k = 0; k < kStretches; ++k)
+        part += sample.substr(k * sample.size() / kStretches, stretch);
+    return part;
+}
+
+// The best of a few passes of each set over the sample.
+std::vector<std::chrono::steady_clock::duration> BestPasses(
+    const std::vector<const CompiledSet*>& sets, std::string_view sample, std::size_t longest);
+
+// How often each piece of the folded literals occurs in the sample, by length and word.
+WindowMatcher::PieceCount CountsOf(const std::vector<Piece>& counted) {
+    auto byLength = std::make_shared<std::vector<std::unordered_map<std::uint64_t, std::size_t>>>(
+        kLongestPiece + 1);
+    for (const Piece& piece : counted) (*byLength)[piece.length].emplace(piece.word, piece.count);
+    return [byLength](std::uint64_t word, std::size_t length) {
+        const auto& counts = (*byLength)[length];
+        const auto found = counts.find(word);
+        return found == counts.end() ? std::size_t{0} : found->second;
+    };
+}
 
 }  // namespace
 
@@ -447,11 +457,11 @@ LiteralMatcher::LiteralMatcher(const std::vector<std::string>& literals,
         for (char& c : folded.back())
             c = static_cast<char>(FoldByte(static_cast<unsigned char>(c)));
     }
-    const std::vector<Piece> counted = CountPieces(folded, options.sample);
+    const std::string counting = CountingPart(options.sample);
+    const std::vector<Piece> counted = CountPieces(folded, counting);
     const std::vector<Piece> pieces = ChoosePieces(
-        counted, literals.size(), static_cast<double>(options.sample.size()) / kBytesPerPlace);
-    if (options.pieces == PieceChoice::Few ||
-        (options.pieces == PieceChoice::Weighed && FewAndRare(pieces, options.sample.size()))) {
+        counted, literals.size(), static_cast<double>(counting.size()) / kBytesPerPlace);
+    if (options.pieces == PieceChoice::Few) {
         CompileSet(*engine_, literals, folded, pieces, false, flag);
         return;
     }
@@ -459,14 +469,43 @@ LiteralMatcher::LiteralMatcher(const std::vector<std::string>& literals,
         CompileSet(*engine_, literals, folded, EndPieces(counted, folded), false, flag);
         return;
     }
-    CompileSet(*engine_, literals, folded, {}, false, flag);
-    auto ends = std::make_unique<Engine>();
-    CompileSet(*ends, literals, folded, EndPieces(counted, folded), false, flag);
-    const std::size_t longest = *std::max_element(lengths_.begin(), lengths_.end());
-    if (MarkedlyFaster(*ends, *engine_, options.sample, longest)) engine_ = std::move(ends);
+    std::unique_ptr<WindowMatcher> windows =
+        WindowMatcher::Make(folded, CountsOf(counted), counting.size());
+    if (options.pieces == PieceChoice::Windows) {
+        if (windows)
+            engine_->windows = std::move(windows);
+        else
+            CompileSet(*engine_, literals, folded, {}, false, flag);
+        return;
+    }
+
+    // The sets are timed over the whole sample, and one is taken over the one before
+    // only when it ran in at most 0.8 of that one's time: the few pieces or else the
+    // literals, then the ends of each, then the windows.
+    std::vector<std::unique_ptr<Engine>> sets;
+    sets.push_back(std::make_unique<Engine>());
+    const bool few = FewAndRare(pieces, counting.size());
+    CompileSet(*sets.back(), literals, folded, few ? pieces : std::vector<Piece>(), false, flag);
+    if (!few) {
+        sets.push_back(std::make_unique<Engine>());
+        CompileSet(*sets.back(), literals, folded, EndPieces(counted, folded), false, flag);
+    }
+    if (windows) {
+        sets.push_back(std::make_unique<Engine>());
+        sets.back()->windows = std::move(windows);
+    }
+    std::vector<const CompiledSet*> timed;
+    for (const auto& set : sets) timed.push_back(set.get());
+    const auto best =
+        BestPasses(timed, options.sample, *std::max_element(lengths_.begin(), lengths_.end()));
+    std::size_t chosen = 0;
+    for (std::size_t k = 1; k < sets.size(); ++k)
+        if (5 * best[k].count() <= 4 * best[chosen].count()) chosen = k;
+    engine_ = std::move(sets[chosen]);
 }
 
 std::size_t LiteralMatcher::SearchedTexts() const {
+    if (engine_->windows) return engine_->windows->Texts();
     if (!engine_->pieces.first.empty()) return engine_->pieces.first.size() - 1;
     return engine_->database ? lengths_.size() : 0;
 }
@@ -532,6 +571,7 @@ bool ScanSet(const CompiledSet& set, hs_scratch_t* scratch, const char* data, st
     // The engine takes 32-bit lengths.  Blocks are far smaller in practice, but a
     // pathological single line may not be: scan it in overlapping windows and hand
     // on each match once.
+    if (set.windows) return set.windows->Scan(data, size, handler, context);
     constexpr std::size_t kMaxWindow = std::size_t{1} << 30;
     const bool pieces = !set.pieces.first.empty();
     Delivery delivery{handler, context, 0, 0, data, 0, &set.pieces};
@@ -550,37 +590,34 @@ bool ScanSet(const CompiledSet& set, hs_scratch_t* scratch, const char* data, st
     }
 }
 
-// Whether the engine runs over the sample with `ends` in at most 0.8 of the time it
-// takes with `literals`, the comparisons of the places found included.  How fast a set
-// runs depends on which of its matchers the engine's compiler picks for it, which the
-// counts in the sample do not tell, so the two are timed: the best of five passes
+// How fast a set runs depends on which of its matchers the engine's compiler picks for
+// it, which the counts in the sample do not tell, so the sets are timed over the
+// sample, the comparisons of the places found included: the best of three passes
 // each, taken in turn, so that a pass another program interrupted does not count.
-bool MarkedlyFaster(const CompiledSet& ends, const CompiledSet& literals, std::string_view sample,
-                    std::size_t longest) {
+std::vector<std::chrono::steady_clock::duration> BestPasses(
+    const std::vector<const CompiledSet*>& sets, std::string_view sample, std::size_t longest) {
     using Clock = std::chrono::steady_clock;
-    constexpr int kPasses = 5;
+    constexpr int kPasses = 3;
     const LiteralMatcher::MatchHandler nothing = [](void*, std::size_t, std::uint32_t) {
         return true;
     };
-    auto pass = [&](const CompiledSet& set) {
-        const Clock::time_point start = Clock::now();
-        ScanSet(set, set.scratch, sample.data(), sample.size(), longest, nothing, nullptr);
-        return Clock::now() - start;
-    };
-    Clock::duration endsBest = Clock::duration::max();
-    Clock::duration literalsBest = Clock::duration::max();
+    std::vector<Clock::duration> best(sets.size(), Clock::duration::max());
     for (int i = 0; i < kPasses; ++i) {
-        endsBest = std::min(endsBest, pass(ends));
-        literalsBest = std::min(literalsBest, pass(literals));
+        for (std::size_t k = 0; k < sets.size(); ++k) {
+            const Clock::time_point start = Clock::now();
+            ScanSet(*sets[k], sets[k]->scratch, sample.data(), sample.size(), longest, nothing,
+                    nullptr);
+            best[k] = std::min(best[k], Clock::now() - start);
+        }
     }
-    return 5 * endsBest.count() <= 4 * literalsBest.count();
+    return best;
 }
 
 }  // namespace
 
 bool LiteralMatcher::Scan(const char* data, std::size_t size, Scratch& scratch,
                           MatchHandler handler, void* context) const {
-    if (!engine_->database || (size == 0 && !scanEmpty_)) return true;
+    if ((!engine_->database && !engine_->windows) || (size == 0 && !scanEmpty_)) return true;
     return ScanSet(*engine_, scratch.space_->scratch, data, size,
                    *std::max_element(lengths_.begin(), lengths_.end()), handler, context);
 }

@@ -35,11 +35,14 @@ public:
 enum class PieceChoice : std::uint8_t {
     // A few pieces when they are few and rare in the sample; otherwise a piece of each
     // literal ending where it is rarest, when that runs markedly faster over the sample
-    // than the literals themselves; otherwise the literals.
+    // than the literals themselves; otherwise the literals.  Then the literals'
+    // windows (WindowMatcher.h) when they run markedly faster still.
     Weighed,
-    // Tests: the few pieces whenever the sample offers some, or the ends of each.
+    // Tests: the few pieces whenever the sample offers some, or the ends of each, or
+    // the windows whenever the literals suit them.
     Few,
     Ends,
+    Windows,
 };
 
 // How the texts given to a LiteralMatcher are compiled.  The defaults are the scan's.

@@ -84,7 +84,7 @@ void KeepCompared(const LogFile& file, ScanEnd& end) {
 // fractions of the length would meet the same text again in a log that repeats
 // itself with a period of a power of two; the golden ratio's multiples meet neither.
 std::string SampleOf(const LogFile& file, std::int64_t size) {
-    constexpr std::int64_t kSlice = 16 * 1024;
+    constexpr std::int64_t kSlice = 64 * 1024;
     constexpr int kSlices = 16;
     constexpr double kGolden = 0.6180339887498949;
     std::vector<std::int64_t> places;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "scan/LineWalker.h"
 #include "scan/LiteralMatcher.h"
 #include "scan/TextScan.h"
+#include "scan/WindowMatcher.h"
 
 namespace corvane {
 namespace {
@@ -187,11 +189,11 @@ TEST(LiteralMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
         static_cast<Found*>(found)->emplace_back(end, id);
         return true;
     };
-    int matches = 0, withPieces = 0;
+    int matches = 0, withPieces = 0, withWindows = 0;
     for (int round = 0; round < 3000; ++round) {
         std::vector<std::string> patterns(1 + rng() % 4);
         for (std::string& p : patterns)
-            for (std::size_t n = 1 + rng() % 12; n > 0; --n) p += alphabet[rng() % alphabet.size()];
+            for (std::size_t n = 1 + rng() % 16; n > 0; --n) p += alphabet[rng() % alphabet.size()];
         std::string text(rng() % 300, 'a');
         for (int copies = static_cast<int>(rng() % 4); copies >= 0; --copies)
             text.insert(rng() % (text.size() + 1), patterns[rng() % patterns.size()]);
@@ -213,7 +215,14 @@ TEST(LiteralMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
         few.pieces = PieceChoice::Few;
         MatchOptions ends = weighed;
         ends.pieces = PieceChoice::Ends;
-        for (const MatchOptions& how : {MatchOptions(), weighed, few, ends}) {
+        MatchOptions windows = weighed;
+        windows.pieces = PieceChoice::Windows;
+        std::vector<std::string> foldedPatterns;
+        std::transform(patterns.begin(), patterns.end(), std::back_inserter(foldedPatterns),
+                       RefFold);
+        const auto none = [](std::uint64_t, std::size_t) { return std::size_t{0}; };
+        withWindows += WindowMatcher::Make(foldedPatterns, none, sample.size()) != nullptr;
+        for (const MatchOptions& how : {MatchOptions(), weighed, few, ends, windows}) {
             const LiteralMatcher matcher(patterns, how);
             LiteralMatcher::Scratch scratch(matcher);
             withPieces += matcher.SearchedTexts() < patterns.size();
@@ -235,6 +244,7 @@ TEST(LiteralMatcherTest, ReportsEveryMatchAPlainSearchFinds) {
     }
     EXPECT_GT(matches, 6000);
     EXPECT_GT(withPieces, 300);
+    EXPECT_GT(withWindows, 2000);
 }
 
 }  // namespace

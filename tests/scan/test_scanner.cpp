@@ -374,9 +374,10 @@ TEST_F(ScannerTest, MatchesReferenceOnRandomLogs) {
         options.chunkLength = 1 + static_cast<std::int64_t>(rng() % 120);
         options.blockLength = 1 + rng() % 60;
         options.threads = 1;
-        // A third of the rounds look for a few pieces of the literals wherever the log
-        // offers some, a third for a piece of each literal ending where it is rarest.
-        options.pieces = static_cast<PieceChoice>(round / 3 % 3);
+        // A quarter of the rounds look for a few pieces of the literals wherever the log
+        // offers some, a quarter for a piece of each literal ending where it is rarest,
+        // a quarter for their windows and pairs.
+        options.pieces = static_cast<PieceChoice>(round / 3 % 4);
         progress.texts.clear();
         const std::string path = Prepare(log, ignore);
         const auto list = Scan(path);
