@@ -47,7 +47,8 @@ ROOT = os.path.dirname(HERE)
 SHAPED_ON = ("business", "ops", "mes", "bank", "iot", "gov", "hosp", "edu", "logistics",
              "telecom", "power", "hotel", "insurance", "airport", "ridehail", "payroll",
              "water", "school", "ecommerce", "metro", "parking", "library", "clinic_lab",
-             "courier_api", "port", "cinema", "pharmacy", "invoice", "exam", "envmon")
+             "courier_api", "port", "cinema", "pharmacy", "invoice", "exam", "envmon",
+             "delivery", "hr", "grain")
 
 # The generators of Chinese messages (bench/make_gbk_FAMILY.py), each written before the
 # miner was run on it, and what their messages are about, in the order of their rounds.
@@ -65,7 +66,8 @@ FAMILIES = (("business", "business"), ("ops", "operations"), ("mes", "factory"),
             ("envmon", "environmental-monitoring"), ("toll", "highway-toll"),
             ("delivery", "food-delivery"), ("court", "court-services"), ("elevator", "elevator-IoT"),
             ("bikeshare", "bike-sharing"), ("hr", "recruiting"), ("live", "live-streaming"),
-            ("grain", "grain-depot"))
+            ("grain", "grain-depot"), ("charging", "EV-charging"), ("scenic", "scenic-area"),
+            ("firesafety", "fire-safety-IoT"), ("aftersales", "car-after-sales"))
 
 # The generators whose errors were read and no rule was made from them; the others not in
 # SHAPED_ON were only measured.
