@@ -111,6 +111,7 @@ constexpr std::string_view kWideColon = "\xa3\xba";      // ：
 constexpr std::string_view kWideOpen = "\xa3\xa8";       // （
 constexpr std::string_view kWideClose = "\xa3\xa9";      // ）
 constexpr std::string_view kListComma = "\xa1\xa2";      // 、
+constexpr std::string_view kMiddleDot = "\xa1\xa4";      // ·
 
 // The endings of the names of organisations and places ("…有限公司", "…中心",
 // "…委员会"): Chinese text glued after a value that ends in one is a name, the value's,
@@ -2137,25 +2138,44 @@ bool LabelSign(const Template& t, std::size_t k) {
 }
 
 // Whether the first `m` tokens of `general` cover `t`: `t` is them with each value standing for
-// Chinese text, values and list commas of `t` ("路线<*>线，未打卡点位：<*>" covers "路线地库
-// 专线，未打卡点位：垃圾站、东门岗亭"), its last value after a label for anything ("原因：
-// <*>" for "原因：超过单笔限购数量（<*>）"), and every other token the same.
+// Chinese text, words, values, list commas and a name's middle dot of `t` ("路线<*>线，未打卡
+// 点位：<*>" covers "路线地库专线，未打卡点位：垃圾站、东门岗亭"), its last value after a label
+// for anything ("原因：<*>" for "原因：超过单笔限购数量（<*>）"), a list's further items
+// for none, and every other token the same.
 bool Covers(const Template& general, std::size_t m, const Template& t) {
     const std::size_t n = t.size();
+    // A name's middle dot ("包子铺·早餐") is the name's.
     auto loose = [&](const PatternToken& k) {
-        return k.kind == TokenKind::Cjk || k.kind == TokenKind::Variable || IsListComma(k);
+        return k.kind == TokenKind::Cjk || k.kind == TokenKind::Variable ||
+               k.kind == TokenKind::Word || IsListComma(k) ||
+               (k.kind == TokenKind::Symbol && (k.text == kMiddleDot || k.text == ","));
+    };
+    auto separator = [](const PatternToken& k) {
+        return IsListComma(k) || (k.kind == TokenKind::Symbol && k.text == ",");
     };
     // reach[i][j]: general's first i tokens cover t's first j.
     std::vector<std::uint8_t> reach((m + 1) * (n + 1), 0);
     reach[0] = 1;
     for (std::size_t i = 0; i < m; ++i) {
         for (std::size_t j = 0; j <= n; ++j) {
-            if (!reach[i * (n + 1) + j] || j == n) continue;
+            if (!reach[i * (n + 1) + j]) continue;
             const PatternToken& g = general[i];
+            // A list's further items may be missing ("技能：<*>,<*>" for "技能：PMP").
+            if (i + 1 < m && separator(g) && general[i + 1].kind == TokenKind::Variable)
+                reach[(i + 2) * (n + 1) + j] = 1;
+            if (j == n) continue;
             if (g.kind == TokenKind::Variable) {
-                const bool label = i + 1 == m && LabelSign(general, i);
-                for (std::size_t e = j; e < n && (label || loose(t[e])); ++e)
+                // The value after a label with nothing but a list of values after it
+                // stands for anything ("技能：<*>,<*>" for "技能：Excel,C/C++").
+                const bool label = LabelSign(general, i);
+                bool last = label;  // with only a list of values after it
+                for (std::size_t k = i + 1; k < m && last; ++k)
+                    last = general[k].kind == TokenKind::Variable || separator(general[k]);
+                for (std::size_t e = j; e < n; ++e) {
+                    const PatternToken& k = t[e];
+                    if (!last && !loose(k)) break;
                     reach[(i + 1) * (n + 1) + e + 1] = 1;
+                }
             } else if (g.kind == t[j].kind && g.hash == t[j].hash) {
                 reach[(i + 1) * (n + 1) + j + 1] = 1;
             }
@@ -2176,8 +2196,8 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         if (end == 0) end = size;
         std::uint64_t h = 0x5EEDu;
         for (std::size_t k = 0; k < end; ++k)
-            if (t[k].kind != TokenKind::Cjk && t[k].kind != TokenKind::Variable &&
-                !IsListComma(t[k]))
+            if (t[k].kind == TokenKind::Symbol && !IsListComma(t[k]) && t[k].text != kMiddleDot &&
+                t[k].text != ",")
                 h = Mix(h, t[k].hash);
         return h;
     };
@@ -2196,8 +2216,7 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         const Template& t = groups[g].tokens;
         const std::size_t words = static_cast<std::size_t>(std::count_if(
             t.begin(), t.end(), [](const PatternToken& k) { return k.kind == TokenKind::Cjk; }));
-        const std::uint64_t whole = frame(t, t.size());
-        const auto found = byFrame.find(whole);
+        const auto found = byFrame.find(frame(t, t.size()));
         std::size_t tried = 0;
         for (std::size_t c = 0; found != byFrame.end() && words > 0 && c < found->second.size() &&
                                 ++tried <= kMaxTried;
@@ -2212,7 +2231,7 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         // Only a group with a Chinese word covers others: one of values and punctuation
         // alone ("<*>：<*>") would cover messages of any kind.
         if (into[g] != g || words < 2) continue;
-        byFrame[whole].push_back({g, t.size()});
+        byFrame[frame(t, t.size())].push_back({g, t.size()});
         for (std::size_t c = 1; c < t.size(); ++c)
             if (t[c].kind == TokenKind::Symbol && t[c].text == kWideComma &&
                 t[c - 1].kind == TokenKind::Cjk)

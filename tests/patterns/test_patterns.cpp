@@ -485,6 +485,27 @@ std::vector<std::pair<std::string, std::string>> LinesByMarker(std::string_view 
     return lines;
 }
 
+// Forty lines of one message whose last label holds a list of one to four skills, some
+// with signs or blanks ("C/C++", "Spring Boot"), and whose shop names have a middle dot.
+std::vector<std::pair<std::string, std::string>> ListsAndDottedNames() {
+    const std::vector<std::string> names = {"徐霞",   "杨平", "朱静超", "胡艳军",
+                                            "马娜勇", "宋强", "周超强"};
+    const std::vector<std::string> shops = {"包子铺·早餐", "蜜语奶茶", "老街口麻辣烫", "小满轻食"};
+    const std::vector<std::string> skills = {"Excel", "PMP", "Python",      "Java",
+                                             "C/C++", "PS",  "Spring Boot", "沟通能力强"};
+    std::vector<std::pair<std::string, std::string>> lines;
+    for (std::size_t i = 0; i < 40; ++i) {
+        std::string list;
+        for (std::size_t k = 0; k <= i * 7 % 4; ++k)
+            list += (k > 0 ? "," : "") + skills[(i * 5 + k * 3) % skills.size()];
+        lines.emplace_back("简历解析完成：" + names[i * 3 % names.size()] + "，" +
+                               shops[i < 30 ? i % 3 + 1 : 0] + "，工作年限" +
+                               std::to_string(i % 16) + "年，技能：" + list,
+                           "");
+    }
+    return lines;
+}
+
 // Chinese values (names, departments) take turns before or glued to words that say
 // what happened: those words name the kinds, though the values differed first, and a
 // value's own last character does not.  Each line is given with its kind.
@@ -697,6 +718,9 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"巡更漏检：路线高层楼宇线，未打卡点位：地库B1-A区", ""},
           {"巡更漏检：路线夜间外围线，未打卡点位：东门岗亭", ""},
           {"巡更漏检：路线地库专线，未打卡点位：垃圾站、东门岗亭", ""}}},
+        // A list's items hold words and signs, or there is one item; a name holds a
+        // middle dot.
+        {"ListsAndDottedNamesWhereOthersHoldValues", ListsAndDottedNames()},
         // A pair's value at the end stands for any text, brackets and all.
         {"AnyTextAsAPairsLastValue",
          {{"进闸拒绝 plate=苏E9XEW1 cntr=DLWU9274898 reason=箱门朝向错误", ""},
