@@ -1550,6 +1550,14 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
                  IsSymbolByte(t[k + 2], "=") && t[k + 2].gap.empty() &&
                  t[k + 3].kind == TokenKind::Variable && t[k + 3].gap.empty())
             ends[count++] = k + 4;
+        // A further pair after a blank in a Chinese message ("candidate=<*>
+        // referrer=<*>"); in other text a pair more names something more.
+        else if (t[k].kind == TokenKind::Word && !t[k].gap.empty() && k + 2 < n &&
+                 IsSymbolByte(t[k + 1], "=") && t[k + 1].gap.empty() &&
+                 t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty() &&
+                 std::any_of(t.begin(), t.end(),
+                             [](const PatternToken& c) { return c.kind == TokenKind::Cjk; }))
+            ends[count++] = k + 3;
     }
     // Whether the `p` tokens from `at` repeat the `p` tokens right before `k` and hold a
     // value: an item like the one before.
