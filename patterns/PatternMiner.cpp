@@ -105,13 +105,15 @@ bool Optional(const Seq& seq, std::size_t k) {
 }
 
 // Double-byte punctuation that divides a Chinese sentence.
-constexpr std::string_view kWideComma = "\xa3\xac";      // ，
-constexpr std::string_view kWideSemicolon = "\xa3\xbb";  // ；
-constexpr std::string_view kWideColon = "\xa3\xba";      // ：
-constexpr std::string_view kWideOpen = "\xa3\xa8";       // （
-constexpr std::string_view kWideClose = "\xa3\xa9";      // ）
-constexpr std::string_view kListComma = "\xa1\xa2";      // 、
-constexpr std::string_view kMiddleDot = "\xa1\xa4";      // ·
+constexpr std::string_view kWideComma = "\xa3\xac";         // ，
+constexpr std::string_view kWideSemicolon = "\xa3\xbb";     // ；
+constexpr std::string_view kWideColon = "\xa3\xba";         // ：
+constexpr std::string_view kWideOpen = "\xa3\xa8";          // （
+constexpr std::string_view kWideClose = "\xa3\xa9";         // ）
+constexpr std::string_view kListComma = "\xa1\xa2";         // 、
+constexpr std::string_view kMiddleDot = "\xa1\xa4";         // ·
+constexpr std::string_view kWideBracketOpen = "\xa1\xbe";   // 【
+constexpr std::string_view kWideBracketClose = "\xa1\xbf";  // 】
 
 // The endings of the names of organisations and places ("…有限公司", "…中心",
 // "…委员会"): Chinese text glued after a value that ends in one is a name, the value's,
@@ -2089,12 +2091,28 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
     }
     std::vector<std::size_t> into(groups.size());
     for (std::size_t g = 0; g < groups.size(); ++g) into[g] = g;
-    // A label that begins the message may be a source's ("网管：") before messages of
-    // all kinds: what follows it is a value only where one of the groups shows one.
+    // A label that begins the message may be a source's ("网管：") or a header's level
+    // ("[<*>] 【<*>】一般：") before messages of all kinds: what follows it is a value only
+    // where one of the groups shows one.
     auto opening = [&](std::size_t g) {
-        for (std::size_t b = 0; b < at[g]; ++b)
-            if (groups[g].tokens[b].kind != TokenKind::Cjk) return false;
-        return true;
+        const Template& t = groups[g].tokens;
+        bool inBrackets = false;  // of the header's, before the message
+        bool message = false;
+        for (std::size_t b = 0; b < at[g]; ++b) {
+            const PatternToken& k = t[b];
+            const bool open = IsSymbolByte(k, "[") || k.text == kWideBracketOpen;
+            const bool close = IsSymbolByte(k, "]") || k.text == kWideBracketClose;
+            if (!message && !inBrackets && open) {
+                inBrackets = true;
+            } else if (inBrackets) {
+                inBrackets = !close;
+            } else if (k.kind == TokenKind::Cjk) {
+                message = true;
+            } else {
+                return false;
+            }
+        }
+        return !inBrackets;
     };
     for (auto& [key, members] : byLabel) {
         if (members.size() < 2) continue;

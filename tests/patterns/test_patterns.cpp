@@ -930,6 +930,21 @@ INFO|2026-12-09 09:01:47,309|lib-circ|71|胡杰磊借阅《活着》，条码T07
            ""},
           {"<14>Sep  1 07:21:34 campus-srv1 edu: INFO 致全体家长：本学期学费缴纳截止日期临近",
            ""}}},
+        // Kinds of message after a header's level, which reads like a label.
+        {"KindsAfterAHeadersLevel",
+         {{"[2026年3月18日 07:00:47] 【安防监控】一般：P1仓仓门开启，操作人杨洋，授权码817969",
+           "door"},
+          {"[2026年3月18日 07:00:58] 【质检化验】一般：仓温仓湿 silo=L-03立筒仓 T=20.5℃ RH=80%",
+           "temp"},
+          {"[2026年3月18日 07:01:08] 【安防监控】一般：熏蒸开始 silo=Q2浅圆仓 agent=SF "
+           "dose=7.5g/m3",
+           "gas"},
+          {"[2026年3月18日 07:02:47] 【轮换管理】一般：P3仓仓门开启，操作人吴平，授权码817970",
+           "door"},
+          {"[2026年3月18日 07:03:58] 【安防监控】一般：仓温仓湿 silo=Q1浅圆仓 T=18.5℃ RH=70%",
+           "temp"},
+          {"[2026年3月18日 07:04:08] 【轮换管理】一般：熏蒸开始 silo=P7仓 agent=PH3 dose=7.0g/m3",
+           "gas"}}},
         // Names of two Latin words in place of Chinese ones.
         {"NamesOfLatinWords",
          LinesByMarker(
