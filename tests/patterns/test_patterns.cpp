@@ -293,6 +293,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "3\tchecked fpdm=<*> jym=<*>", "2\tIRQs <*> <*> <*> <*>",
                   "2\tsynchronized to <*>, stratum <*>", "1\tfailure; rhost=<*> user=<*>",
                   "1\tfailure; rhost=<*>"}},
+        // A pair's word in a message with Chinese text is a value.
+        MineCase{"PairWordsInChineseMessages",
+                 {"背调报告已返回 task=BGC-1 result=clear 用时3天",
+                  "背调报告已返回 task=BGC-2 result=consider 用时5天",
+                  "背调报告已返回 task=BGC-3 result=clear 用时8天",
+                  "背调报告已返回 task=BGC-4 result=suspended 用时2天",
+                  "背调报告已返回 task=BGC-5 result=consider 用时1天"},
+                 {"5\t背调报告已返回 task=<*> result=<*> 用时<*>"}},
         // A word between blanks that differs says what happened; one glued to Chinese
         // text is a name.
         MineCase{"WordsOfASentenceAndNamesInChinese",
