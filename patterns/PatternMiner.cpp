@@ -1312,10 +1312,12 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
     // In a message with Chinese text the words that name its kind are Chinese, and a
     // pair's word is the state or result of what the message reports (result=clear,
     // result=consider): a value.
-    const bool chinese =
-        tuning.chineseRuns && std::any_of(items.begin(), items.end(),
-                                          [](const Item& it) { return it.kind == TokenKind::Cjk; });
-    if (pairs && !p.pairs.empty() && !chinese) {
+    auto chinese = [&] {
+        return tuning.chineseRuns && std::any_of(items.begin(), items.end(), [](const Item& it) {
+                   return it.kind == TokenKind::Cjk;
+               });
+    };
+    if (pairs && !p.pairs.empty() && !chinese()) {
         // The pairs of p's first line whose word this line does not hold: one, with a
         // word, in a line otherwise alike makes the fork; any other hold values.
         std::size_t differ = 0;
