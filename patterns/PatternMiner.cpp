@@ -2205,10 +2205,19 @@ bool Covers(const Template& general, std::size_t m, const Template& t) {
                 bool last = label;  // with only a list of values after it
                 for (std::size_t k = i + 1; k < m && last; ++k)
                     last = general[k].kind == TokenKind::Variable || separator(general[k]);
+                // Also for a remark in Chinese brackets, whole ("第<*>轮<*>" for "第2轮
+                // （HR面）").
+                int depth = 0;
                 for (std::size_t e = j; e < n; ++e) {
                     const PatternToken& k = t[e];
-                    if (!last && !loose(k)) break;
-                    reach[(i + 1) * (n + 1) + e + 1] = 1;
+                    if (k.kind == TokenKind::Symbol && k.text == kWideOpen) {
+                        ++depth;
+                    } else if (depth > 0 && k.kind == TokenKind::Symbol && k.text == kWideClose) {
+                        --depth;
+                    } else if (!last && !loose(k)) {
+                        break;
+                    }
+                    if (depth == 0) reach[(i + 1) * (n + 1) + e + 1] = 1;
                 }
             } else if (g.kind == t[j].kind && g.hash == t[j].hash) {
                 reach[(i + 1) * (n + 1) + j + 1] = 1;

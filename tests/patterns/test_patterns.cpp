@@ -732,6 +732,14 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
         // A list's items hold words and signs, or there is one item; a name holds a
         // middle dot.
         {"ListsAndDottedNamesWhereOthersHoldValues", ListsAndDottedNames()},
+        // A value stands for a remark in Chinese brackets that stayed constant.
+        {"RemarkInBracketsWhereOthersHoldValues",
+         {{"信用分变更：用户u18594154 +10分（违规停车），当前78分", ""},
+          {"信用分变更：用户u18594155 -5分（超区还车），当前73分", ""},
+          {"信用分变更：用户u18594156 +2分（违规停车），当前80分", ""},
+          {"信用分变更：用户u18594157 -8分（未锁车），当前65分", ""},
+          {"信用分变更：用户u18594158 +3分（连续7天文明骑行），当前83分", ""},
+          {"信用分变更：用户u18594159 +3分（连续7天文明骑行），当前86分", ""}}},
         // A pair's value at the end stands for any text, brackets and all.
         {"AnyTextAsAPairsLastValue",
          {{"进闸拒绝 plate=苏E9XEW1 cntr=DLWU9274898 reason=箱门朝向错误", ""},
