@@ -1748,6 +1748,16 @@ bool Acronym(std::string_view w) {
     return k == w.size();
 }
 
+// A word of capital letters (and underscores) alone: in a Chinese sentence, where words
+// of its own language do not begin with capitals, such a word is a state or a code that
+// the message fills in ("状态流转 SHIPPED -> PAID"), not a sentence's beginning.
+bool CapitalsOnly(std::string_view w) {
+    if (w.size() < 2) return false;
+    for (char c : w)
+        if (!IsCapital(c) && c != '_') return false;
+    return true;
+}
+
 // Joins the groups that are alike but for one word in one place, when that place takes
 // kMinSlotWords words or more ("removing chargen", "removing daytime", "removing echo"):
 // such a word names one thing of many that the message is about, not what happened,
@@ -1758,7 +1768,9 @@ bool Acronym(std::string_view w) {
 // names a kind ("VM Started", "POST"), unless (with `capsWords`) kMinAcronyms acronyms
 // or more take the place ("ACPI: DSDT (v1)", "ACPI: FADT (v1)", ...): a request's
 // methods, a few states or the protocols a connection goes through ("proxy a:5070 HTTPS",
-// "proxy b:5070 SOCKS5") are fewer and tell events apart.  A word alone between quotes is
+// "proxy b:5070 SOCKS5") are fewer and tell events apart; in a pattern with Chinese
+// text a word of capitals alone takes the place as a lower-case word does (above).  A
+// word alone between quotes is
 // a value whatever its case (with `quotedWords`), once two take the place ("state 'Active'" and
 // "state 'Inactive'"): a message quotes what it fills in.  The rest of the message must hold a word
 // or Chinese text, so that a message of one word is never a variable part alone.
@@ -1779,6 +1791,8 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
         for (const PatternToken& pt : t)
             constants += pt.kind == TokenKind::Word || pt.kind == TokenKind::Cjk ? 1 : 0;
         if (constants < 2) continue;
+        const bool chinese = std::any_of(
+            t.begin(), t.end(), [](const PatternToken& pt) { return pt.kind == TokenKind::Cjk; });
         before.assign(t.size() + 1, 0x5107u);
         after.assign(t.size() + 1, 0x5108u);
         for (std::size_t k = 0; k < t.size(); ++k) {
@@ -1789,7 +1803,9 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
         for (std::size_t p = 0; p < t.size(); ++p) {
             if (t[p].kind != TokenKind::Word) continue;
             const std::uint64_t key = Mix(Mix(Mix(before[p], p), after[p + 1]), t.size());
-            if (capsWords && Acronym(t[p].text))
+            if (capsWords && chinese && CapitalsOnly(t[p].text))
+                slots[key].push_back(g);
+            else if (capsWords && Acronym(t[p].text))
                 acronyms[key].push_back(g);
             else if (p == 0)
                 continue;

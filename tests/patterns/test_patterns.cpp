@@ -411,6 +411,8 @@ TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
     const std::string call = "调用支付接口{w},耗时:{k}ms";
     const std::string login = "用户{w}登录成功，IP：10.0.0.{k}";
     const std::string ending = "审批单{k}已由系统处理完毕：{w}";
+    const std::string state = "订单5{k}状态流转 {w} -> CLOSED";
+    const std::string englishState = "order 5{k} moved {w} -> CLOSED";
     struct Case {
         const char* name;
         const std::string& form;  // the line, with {w} the word and {k} the line's number
@@ -452,6 +454,19 @@ TEST(MineKindsTest, FewWordsInOnePlaceAreKinds) {
         {"ChineseRunsOff", cache, {"未", "", "未", ""}, 1, "runs=0"},
         {"ChineseEndings", ending, {"已通过", "已驳回", "已通过", "已驳回"}, 2},
         {"ChineseNamesAtTheEnd", ending, {"王伟", "李娜", "张强", "王伟", "李娜"}, 1},
+        {"CapitalStatesInChinese",
+         state,
+         {"PAID", "SHIPPED", "CREATED", "PAID", "SHIPPED", "CREATED"},
+         1},
+        {"CapitalStatesCapsOff",
+         state,
+         {"PAID", "SHIPPED", "CREATED", "PAID", "SHIPPED", "CREATED"},
+         3,
+         "caps=0"},
+        {"CapitalStatesInEnglish",
+         englishState,
+         {"PAID", "SHIPPED", "CREATED", "PAID", "SHIPPED", "CREATED"},
+         3},
         {"NamesOff",
          named,
          {"x.action.SCREEN_ON", "x.action.TIME_TICK", "x.action.SCREEN_ON", "x.action.TIME_TICK"},
