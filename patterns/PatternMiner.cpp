@@ -2002,6 +2002,22 @@ bool FindRunSpan(const Template& t, std::uint64_t before, std::uint64_t after, R
     return false;
 }
 
+// ShapeHash of the tokens [0, end) of `t` where values glued together with one Chinese
+// character between them count as one value ("<*>牌<*>" as "<*>": a plate's colour and
+// number, which a group of fewer lines shows as one value).
+std::uint64_t LooseShapeHash(const Template& t, std::size_t end) {
+    std::uint64_t h = 0;
+    for (std::size_t k = 0; k < end; ++k) {
+        if (t[k].kind == TokenKind::Variable)
+            while (k + 2 < end && t[k + 1].kind == TokenKind::Cjk && t[k + 1].gap.empty() &&
+                   t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty())
+                k += 2;
+        h = Mix(Mix(h, static_cast<std::uint64_t>(t[k].kind)),
+                t[k].kind == TokenKind::Variable ? 0 : t[k].hash);
+    }
+    return h;
+}
+
 // ShapeHash of the tokens [0, end) of `t` with the place `span` marked, whatever it holds.
 std::uint64_t RunShapeHash(const Template& t, const RunSpan& span, std::size_t end) {
     return Mix(Mix(ShapeHash(t, 0, span.begin), 0x2C3Eu), ShapeHash(t, span.end, end));
@@ -2016,6 +2032,7 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
                          std::vector<std::vector<std::uint32_t>>& ids) {
     auto hashOf = [](const Template& t, std::size_t end) { return ShapeHash(t, 0, end); };
     std::unordered_map<std::uint64_t, std::size_t> whole;
+    std::unordered_map<std::uint64_t, std::size_t> looseWhole;  // by LooseShapeHash
     // Groups whose last clause is a value ("停留<*>，<*>"): any clause may stand there.
     std::unordered_map<std::uint64_t, std::size_t> open;
     // Groups whose members are told apart by a run ("<*>借阅《<*>》" and "<*>归还《<*>》"),
@@ -2026,6 +2043,7 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const Template& t = groups[g].tokens;
         whole.emplace(hashOf(t, t.size()), g);
+        looseWhole.emplace(LooseShapeHash(t, t.size()), g);
         const Fork& f = groups[g].fork;
         if (f.group && f.run && f.after != kValueAfter && f.after != kMessageEnd) {
             RunSpan span;
@@ -2055,6 +2073,9 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
             } else if (t[c].text == kWideComma) {
                 if (const auto o = open.find(h); o != open.end() && o->second != g) to = o->second;
             }
+            if (const auto w = looseWhole.find(LooseShapeHash(t, c));
+                to == groups.size() && w != looseWhole.end() && w->second != g)
+                to = w->second;
             for (std::size_t p = 0; p < runPlaces.size() && to == groups.size(); ++p) {
                 RunSpan span;
                 if (!FindRunSpan(t, runPlaces[p].first, runPlaces[p].second, span) || span.end > c)
