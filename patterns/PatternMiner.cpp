@@ -1622,6 +1622,16 @@ std::size_t FieldDumpEnd(const Template& t, std::size_t k) {
     return 0;
 }
 
+// One past a value at `k` of `t` and a value glued after it with one Chinese character
+// between ("<*>水<*>" of "<*>水<*>厂", a place's name in two values that others show as
+// one), or k + 1.  Only two: a list's items ("<*>排<*>座、<*>排<*>座") stay items.
+std::size_t GluedValueEnd(const Template& t, std::size_t k) {
+    if (t[k].kind == TokenKind::Variable && k + 2 < t.size() && t[k + 1].kind == TokenKind::Cjk &&
+        t[k + 1].gap.empty() && t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty())
+        return k + 3;
+    return k + 1;
+}
+
 // The text of a pattern without its optional runs (the longest at each place) and with
 // a mark for each field dump: patterns that differ only by optional runs mostly share it.
 std::uint64_t Skeleton(const Template& t) {
@@ -1639,7 +1649,7 @@ std::uint64_t Skeleton(const Template& t) {
             continue;
         }
         h = Mix(h, IsConstant(t[k].kind) ? t[k].hash : 7);
-        ++k;
+        k = GluedValueEnd(t, k);
     }
     return Mix(h, 11);
 }
@@ -1668,6 +1678,9 @@ bool DifferByOptionalRuns(const Template& a, const Template& b) {
                 (a[i].kind == TokenKind::Variable || a[i].hash == b[j].hash))
                 mark(i + 1, j + 1, 0,
                      word || a[i].kind == TokenKind::Word || a[i].kind == TokenKind::Cjk);
+            if (i < m && j < n && a[i].kind == TokenKind::Variable &&
+                b[j].kind == TokenKind::Variable)
+                mark(GluedValueEnd(a, i), GluedValueEnd(b, j), 0, word);
             if (i < m && j < n && a[i].kind == b[j].kind && a[i].hash == b[j].hash) {
                 const std::size_t dumpA = FieldDumpEnd(a, i);
                 const std::size_t dumpB = dumpA > 0 ? FieldDumpEnd(b, j) : 0;
@@ -2002,16 +2015,13 @@ bool FindRunSpan(const Template& t, std::uint64_t before, std::uint64_t after, R
     return false;
 }
 
-// ShapeHash of the tokens [0, end) of `t` where values glued together with one Chinese
-// character between them count as one value ("<*>牌<*>" as "<*>": a plate's colour and
-// number, which a group of fewer lines shows as one value).
+// ShapeHash of the tokens [0, end) of `t` where two values glued together with one
+// Chinese character between them count as one value (GluedValueEnd: "<*>牌<*>" as "<*>",
+// a plate's colour and number, which a group of fewer lines shows as one value).
 std::uint64_t LooseShapeHash(const Template& t, std::size_t end) {
     std::uint64_t h = 0;
     for (std::size_t k = 0; k < end; ++k) {
-        if (t[k].kind == TokenKind::Variable)
-            while (k + 2 < end && t[k + 1].kind == TokenKind::Cjk && t[k + 1].gap.empty() &&
-                   t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty())
-                k += 2;
+        if (t[k].kind == TokenKind::Variable) k = std::min(GluedValueEnd(t, k), end) - 1;
         h = Mix(Mix(h, static_cast<std::uint64_t>(t[k].kind)),
                 t[k].kind == TokenKind::Variable ? 0 : t[k].hash);
     }
