@@ -2327,6 +2327,23 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
                 t[c - 1].kind == TokenKind::Cjk)
                 byFrame[frame(t, c)].push_back({g, c});
     }
+    // A smaller group that covers a larger one whole takes its lines too: a few lines
+    // that made a value of more ("<*>还书：<*>" of "<*>批量还书：<*>,<*>,<*>").
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const Template& t = groups[g].tokens;
+        const auto found = byFrame.find(frame(t, t.size()));
+        if (into[g] != g || found == byFrame.end()) continue;
+        std::size_t tried = 0;
+        for (const Cover& h : found->second) {
+            if (++tried > kMaxTried) break;
+            if (h.group == g || into[h.group] != h.group ||
+                h.end != groups[h.group].tokens.size() || groups[h.group].count > groups[g].count ||
+                !Covers(groups[h.group].tokens, h.end, t))
+                continue;
+            into[g] = h.group;
+            break;
+        }
+    }
     ApplyJoins(groups, ids, into, [](Pattern&) {});
 }
 
