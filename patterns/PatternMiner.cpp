@@ -522,17 +522,21 @@ constexpr std::size_t kMaxForkWords = 3;
 // may take kMaxForkWords.
 constexpr std::size_t kMaxEitherWords = 2;
 
+// The bytes of a run's text that an ending keeps: two Chinese characters.
+constexpr std::size_t kEnding = 4;
+
 struct Fork {
     bool on = false;
-    bool wide = false;         // a word beyond the few (or no single word) stood there
-    bool pair = false;         // the place is the value of the pair whose key is `before`
-    bool label = false;        // the place is the message's first word
-    bool key = false;          // the place is a pair's key, a colon glued after it
-    bool run = false;          // the place is a run of Chinese characters in a sentence
-    bool suffix = false;       // of a run place: its texts' last two characters count (the
-                               // first two where a value follows the run)
-    bool group = false;        // a group's, found while patterns were grouped (Ranked)
-    std::uint64_t before = 0;  // hashes of the words around the place (`after` 0 for a pair)
+    bool wide = false;             // a word beyond the few (or no single word) stood there
+    bool pair = false;             // the place is the value of the pair whose key is `before`
+    bool label = false;            // the place is the message's first word
+    bool key = false;              // the place is a pair's key, a colon glued after it
+    bool run = false;              // the place is a run of Chinese characters in a sentence
+    bool suffix = false;           // of a run place: its texts' last two characters count (the
+                                   // first two where a value follows the run)
+    std::size_t ending = kEnding;  // of a suffix place: the bytes of its texts' ends that count
+    bool group = false;            // a group's, found while patterns were grouped (Ranked)
+    std::uint64_t before = 0;      // hashes of the words around the place (`after` 0 for a pair)
     std::uint64_t after = 0;
     std::size_t count = 0;  // words seen there
     std::uint64_t words[kMaxForkWords] = {};
@@ -556,6 +560,7 @@ void ClearFork(Fork& f) {
     f.on = f.wide = f.pair = f.label = f.key = f.run = f.suffix = f.group = false;
     f.before = f.after = 0;
     f.count = 0;
+    f.ending = kEnding;
 }
 
 // A pair of the first line of a pattern whose value may name a kind of line.
@@ -975,17 +980,17 @@ bool RunTextAt(const Template& t, std::uint64_t before, std::uint64_t after, std
     return false;
 }
 
-// The last two Chinese characters of a run's text (two bytes each), or all of it.
-constexpr std::size_t kEnding = 4;
-std::string Ending(const std::string& text) {
-    return text.size() > kEnding ? text.substr(text.size() - kEnding) : text;
+// The last two Chinese characters of a run's text (two bytes each; kEnding), or all of
+// it; or its last `bytes`.
+std::string Ending(const std::string& text, std::size_t bytes = kEnding) {
+    return text.size() > bytes ? text.substr(text.size() - bytes) : text;
 }
 
 // What counts of a run's text at run fork `f`: all of it, or, on a fork on its edges,
 // its last two characters, or its first two where a value follows the run.
 std::string ForkText(const Fork& f, const std::string& text) {
     if (!f.suffix) return text;
-    return f.after == kValueAfter ? text.substr(0, kEnding) : Ending(text);
+    return f.after == kValueAfter ? text.substr(0, kEnding) : Ending(text, f.ending);
 }
 
 // The Chinese text that `t` holds at run fork `f`'s place; for a fork on endings, the
@@ -1005,7 +1010,7 @@ bool PlaceText(const Template& t, const Fork& f, std::string& text) {
             if ((end && f.after == kMessageEnd) ||
                 (!end && IsConstant(t[e].kind) && t[e].hash == f.after)) {
                 if (text.empty()) break;
-                text = Ending(text);
+                text = Ending(text, f.ending);
                 return true;
             }
             if (end) break;
@@ -1033,15 +1038,35 @@ bool ToEdges(Pattern& p, Fork& f, const std::string& third) {
     auto longer = [&](const std::string& text) {
         return text.size() > ForkText(edged, text).size();
     };
-    if (!longer(f.text[0]) || !longer(f.text[1]) || !longer(third)) return false;
+    auto twoWays = [&] {
+        const std::string a = ForkText(edged, f.text[0]);
+        const std::string b = ForkText(edged, f.text[1]);
+        const std::string c = ForkText(edged, third);
+        return longer(f.text[0]) && longer(f.text[1]) && longer(third) &&
+               (a == b || c == a || c == b);
+    };
+    // Where one Chinese character glued after the place ends the sentence's part ("快递员马丽
+    // 离线，" and "快递员吴丽上线，": 离 or 上 before 线), the texts' last character alone.
+    auto oneAfter = [&] {
+        const Template& t = p.tokens;
+        for (std::size_t k = 1; k + 1 < t.size(); ++k)
+            if (t[k].kind == TokenKind::Cjk && t[k].hash == f.after && t[k].gap.empty() &&
+                t[k - 1].kind == TokenKind::Variable && t[k + 1].kind == TokenKind::Symbol)
+                return true;
+        return false;
+    };
+    if (!twoWays()) {
+        if (f.after == kValueAfter || !oneAfter()) return false;
+        edged.ending = kEnding / 2;
+        if (!twoWays()) return false;
+    }
     const std::string first = ForkText(edged, f.text[0]);
     const std::string second = ForkText(edged, f.text[1]);
-    const std::string last = ForkText(edged, third);
-    if (first != second && last != first && last != second) return false;
     // Names of organisations are told apart by their whole text, not by their endings
     // ("配送中心" and "有限公司").
     if (NameEnding(f.text[0]) && NameEnding(f.text[1]) && NameEnding(third)) return false;
     f.suffix = true;
+    f.ending = edged.ending;
     f.words[0] = HashToken(first, TokenKind::Cjk);
     f.text[0] = first;
     if (second == first) {
@@ -1249,6 +1274,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             p.retired.insert(p.retired.end(), p.aliases.begin(), p.aliases.end());
             p.aliases.clear();
             f.on = f.run = f.suffix = false;
+            f.ending = kEnding;
             f.count = 0;
             // The line may still make a fork in another place: on below.
         } else {

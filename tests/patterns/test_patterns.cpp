@@ -641,6 +641,16 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"理财产品认购成功，客户王五丽，金额3.75元", "buy"},
           {"理财产品赎回成功，客户赵六，金额97.75元", "sell"},
           {"理财产品赎回成功，客户孙七，金额7.75元", "sell"}}},
+        // One character before a common one that ends the place tells the kind (进站, 出站).
+        {"VerbOfOneCharacterBeforeACommonOne",
+         {{"2026/05/20 05:30:11 OCC: 卡号88888417567221在人民广场出站，闸机AG2110，票种：二维码",
+           "out"},
+          {"2026/05/20 05:30:44 OCC: 卡号31018914996288在龙华路进站，闸机AG2710，票种：二维码",
+           "in"},
+          {"2026/05/20 05:31:01 OCC: 卡号31013141022985在南门出站，闸机AG2705，票种：老年卡",
+           "out"},
+          {"2026/05/20 05:32:08 OCC: 卡号88884959884873在体育中心进站，闸机AG2919，票种：交通卡",
+           "in"}}},
         // Lines that first came apart by how unlike their names were, told apart by the
         // words before a common ending once grouped.
         {"VerbBeforeACommonEnding",
