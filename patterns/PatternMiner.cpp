@@ -1809,9 +1809,9 @@ bool CapitalsOnly(std::string_view w) {
 // methods, a few states or the protocols a connection goes through ("proxy a:5070 HTTPS",
 // "proxy b:5070 SOCKS5") are fewer and tell events apart; in a pattern with Chinese
 // text a word of capitals alone takes the place as a lower-case word does (above).  A
-// word alone between quotes is
-// a value whatever its case (with `quotedWords`), once two take the place ("state 'Active'" and
-// "state 'Inactive'"): a message quotes what it fills in.  The rest of the message must hold a word
+// word alone between quotes is a value whatever its case (with `quotedWords`), once two
+// take the place ("state 'Active'" and "state 'Inactive'"): a message quotes what it
+// fills in.  The rest of the message must hold a word
 // or Chinese text, so that a message of one word is never a variable part alone.
 void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
                    bool capsWords, bool quotedWords) {
@@ -1944,12 +1944,17 @@ bool DifferByLeadingValue(const Template& a, const Template& b) {
 }
 
 // A hash of the tokens [begin, end) of `t` by their kinds and constants, any variable
-// part alike.
-std::uint64_t ShapeHash(const Template& t, std::size_t begin, std::size_t end) {
+// part alike; with `glued`, two values glued together with one Chinese character between
+// them count as one value (GluedValueEnd: "<*>牌<*>" as "<*>", a plate's colour and
+// number, which a group of fewer lines shows as one value).
+std::uint64_t ShapeHash(const Template& t, std::size_t begin, std::size_t end, bool glued = false) {
     std::uint64_t h = 0;
-    for (std::size_t k = begin; k < end; ++k)
+    for (std::size_t k = begin; k < end; ++k) {
+        if (glued && t[k].kind == TokenKind::Variable && GluedValueEnd(t, k) <= end)
+            k = GluedValueEnd(t, k) - 1;
         h = Mix(Mix(h, static_cast<std::uint64_t>(t[k].kind)),
                 t[k].kind == TokenKind::Variable ? 0 : t[k].hash);
+    }
     return h;
 }
 
@@ -2041,19 +2046,6 @@ bool FindRunSpan(const Template& t, std::uint64_t before, std::uint64_t after, R
     return false;
 }
 
-// ShapeHash of the tokens [0, end) of `t` where two values glued together with one
-// Chinese character between them count as one value (GluedValueEnd: "<*>牌<*>" as "<*>",
-// a plate's colour and number, which a group of fewer lines shows as one value).
-std::uint64_t LooseShapeHash(const Template& t, std::size_t end) {
-    std::uint64_t h = 0;
-    for (std::size_t k = 0; k < end; ++k) {
-        if (t[k].kind == TokenKind::Variable) k = std::min(GluedValueEnd(t, k), end) - 1;
-        h = Mix(Mix(h, static_cast<std::uint64_t>(t[k].kind)),
-                t[k].kind == TokenKind::Variable ? 0 : t[k].hash);
-    }
-    return h;
-}
-
 // ShapeHash of the tokens [0, end) of `t` with the place `span` marked, whatever it holds.
 std::uint64_t RunShapeHash(const Template& t, const RunSpan& span, std::size_t end) {
     return Mix(Mix(ShapeHash(t, 0, span.begin), 0x2C3Eu), ShapeHash(t, span.end, end));
@@ -2068,7 +2060,7 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
                          std::vector<std::vector<std::uint32_t>>& ids) {
     auto hashOf = [](const Template& t, std::size_t end) { return ShapeHash(t, 0, end); };
     std::unordered_map<std::uint64_t, std::size_t> whole;
-    std::unordered_map<std::uint64_t, std::size_t> looseWhole;  // by LooseShapeHash
+    std::unordered_map<std::uint64_t, std::size_t> looseWhole;  // by ShapeHash, glued values as one
     // Groups whose last clause is a value ("停留<*>，<*>"): any clause may stand there.
     std::unordered_map<std::uint64_t, std::size_t> open;
     // Groups whose members are told apart by a run ("<*>借阅《<*>》" and "<*>归还《<*>》"),
@@ -2079,7 +2071,7 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const Template& t = groups[g].tokens;
         whole.emplace(hashOf(t, t.size()), g);
-        looseWhole.emplace(LooseShapeHash(t, t.size()), g);
+        looseWhole.emplace(ShapeHash(t, 0, t.size(), true), g);
         const Fork& f = groups[g].fork;
         if (f.group && f.run && f.after != kValueAfter && f.after != kMessageEnd) {
             RunSpan span;
@@ -2109,7 +2101,7 @@ void JoinTrailingClauses(std::vector<Pattern>& groups,
             } else if (t[c].text == kWideComma) {
                 if (const auto o = open.find(h); o != open.end() && o->second != g) to = o->second;
             }
-            if (const auto w = looseWhole.find(LooseShapeHash(t, c));
+            if (const auto w = looseWhole.find(ShapeHash(t, 0, c, true));
                 to == groups.size() && w != looseWhole.end() && w->second != g)
                 to = w->second;
             for (std::size_t p = 0; p < runPlaces.size() && to == groups.size(); ++p) {
