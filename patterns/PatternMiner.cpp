@@ -1515,19 +1515,22 @@ int BestMatch(const std::vector<Pattern>& pool, CandidateIndex& index, Aligner& 
     });
     int bestSimilarity = -1;
     int best = -1;
+    int last = -1;  // the candidate whose path the aligner holds
     for (std::size_t k = 0; k < ranked.size() && k < kCandidates; ++k) {
         // A line without half of a pattern's words is not like it; skipping the
         // alignment keeps lines that resemble nothing (binary junk, free text) cheap.
         if (2 * ranked[k].shared < ranked[k].size) continue;
         const int similarity = aligner.Align(pool[ranked[k].id].tokens, items);
+        last = static_cast<int>(ranked[k].id);
         if (similarity > bestSimilarity) {
             bestSimilarity = similarity;
-            best = static_cast<int>(ranked[k].id);
+            best = last;
         }
         if (bestSimilarity >= kSurePercent) break;
     }
     if (bestSimilarity < similarity) return -1;
-    aligner.Align(pool[best].tokens, items);  // leaves the path for Merge
+    // Merge needs the best one's path; mostly it was the last aligned.
+    if (best != last) aligner.Align(pool[best].tokens, items);
     return best;
 }
 
