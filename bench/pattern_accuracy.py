@@ -67,7 +67,9 @@ FAMILIES = (("business", "business"), ("ops", "operations"), ("mes", "factory"),
             ("delivery", "food-delivery"), ("court", "court-services"), ("elevator", "elevator-IoT"),
             ("bikeshare", "bike-sharing"), ("hr", "recruiting"), ("live", "live-streaming"),
             ("grain", "grain-depot"), ("charging", "EV-charging"), ("scenic", "scenic-area"),
-            ("firesafety", "fire-safety-IoT"), ("aftersales", "car-after-sales"))
+            ("firesafety", "fire-safety-IoT"), ("aftersales", "car-after-sales"),
+            ("customs", "customs-clearance"), ("vaccine", "vaccination-clinic"),
+            ("railway", "railway-ticketing"), ("coldchain", "cold-chain"))
 
 # The generators whose errors were read and no rule was made from them; the others not in
 # SHAPED_ON were only measured.
