@@ -617,10 +617,52 @@ void MergeNumeralDates(std::string_view line, std::vector<LineToken>& tokens) {
     tokens.resize(out);
 }
 
+// One past the "）" (or ")") that closes the "（" at `open` when what they hold is a
+// name's qualifier: Chinese text and Latin words, glued, with joiners and brackets of
+// their own but no digits ("（团队）", "(CHO细胞)", "（改签/退票）", "（北门（团队通道））"),
+// short; 0 otherwise.
+std::size_t QualifierEnd(std::string_view line, const std::vector<LineToken>& tokens,
+                         std::size_t open) {
+    constexpr std::size_t kMaxQualifier = 40;
+    // A qualifier holds Chinese text: brackets that hold only a code ("员工张伟（E1024）
+    // 上班") keep what follows them apart, and with numbers they hold a measure or an id
+    // ("超时（3000毫秒）", "（航次2611E）"), which a name needs no more than a verb does.
+    const bool ascii = line[tokens[open].begin] == '(';
+    const std::string_view opening = ascii ? "(" : "\xa3\xa8";  // （
+    const std::string_view closing = ascii ? ")" : "\xa3\xa9";  // ）
+    // What a qualifier holds besides its brackets: Chinese text, Latin words, joiners,
+    // and values without digits ("/退票", a path to the tokenizer).
+    auto part = [](const LineToken& t, std::string_view text) {
+        if (t.kind == TokenKind::Cjk || t.kind == TokenKind::Word) return true;
+        if (t.kind == TokenKind::Symbol)
+            return text.size() == 1 && std::string_view("/-_.&+").find(text[0]) != text.npos;
+        return std::none_of(text.begin(), text.end(),
+                            [](char c) { return IsDigit(static_cast<unsigned char>(c)); });
+    };
+    bool chinese = false;
+    std::size_t depth = 0;
+    for (std::size_t j = open; j < tokens.size(); ++j) {
+        const LineToken& t = tokens[j];
+        if (t.end - tokens[open].begin > kMaxQualifier) return 0;
+        if (j > open && t.begin != tokens[j - 1].end) return 0;
+        const std::string_view text = line.substr(t.begin, t.end - t.begin);
+        chinese = chinese || t.kind == TokenKind::Cjk;
+        if (text == opening) {
+            ++depth;
+        } else if (text == closing) {
+            if (--depth == 0) return j > open + 1 && chinese ? j + 1 : 0;
+        } else if (!part(t, text)) {
+            return 0;
+        }
+    }
+    return 0;
+}
+
 // A number in brackets after Chinese characters ("五年（3）班", "高二(6)班", "模拟考试
 // （一）") is a value brackets and all: the same class or room is written "五年3班" too.
-// So is Chinese text alone in Chinese brackets glued after Chinese text: the kind or
-// branch of a name ("爆米花（大桶）", "悦庭酒店（外滩店）"), which some names lack.
+// So is a qualifier in Chinese brackets glued after Chinese text (QualifierEnd): the
+// kind or branch of a name ("爆米花（大桶）", "悦庭酒店（外滩店）", "儿童票（1.2-1.5米）"),
+// which some names lack.
 void MergeBracketedValues(std::string_view line, std::vector<LineToken>& tokens) {
     auto is = [&](const LineToken& t, std::string_view wide, char ascii) {
         if (t.kind != TokenKind::Symbol || (line[t.begin] != ascii && line[t.begin] != wide[0]))
@@ -647,13 +689,11 @@ void MergeBracketedValues(std::string_view line, std::vector<LineToken>& tokens)
             i += 3;
             continue;
         }
-        if (i > 0 && tokens[i - 1].kind == TokenKind::Cjk && is(tokens[i], "\xa3\xa8", 0) &&
+        if (i > 0 && tokens[i - 1].kind == TokenKind::Cjk && is(tokens[i], "\xa3\xa8", '(') &&
             tokens[i].begin == tokens[i - 1].end) {
-            std::size_t j = i + 1;
-            while (j < tokens.size() && tokens[j].kind == TokenKind::Cjk) ++j;
-            if (j > i + 1 && j < tokens.size() && is(tokens[j], "\xa3\xa9", 0)) {
-                tokens[out++] = {tokens[i].begin, tokens[j].end, TokenKind::Variable};
-                i = j + 1;
+            if (const std::size_t j = QualifierEnd(line, tokens, i); j != 0) {
+                tokens[out++] = {tokens[i].begin, tokens[j - 1].end, TokenKind::Variable};
+                i = j;
                 continue;
             }
         }
@@ -953,12 +993,15 @@ private:
         const std::size_t s = WideLevel();
         if (s + 2 > n) return 0;
         const bool flag = IsSymbol(s, '-') || IsSymbol(s, '[') || IsSymbol(s, '(') ||
+                          !WideOpen(s).empty() ||
                           (t_[s].kind == TokenKind::Word && IsUpperWord(Text(s)));
         // Chinese labels name the fields: "时间:2026-12-09 10:00:01 级别:信息 内容:".
         const std::size_t first = s == 0 && t_[0].kind == TokenKind::Cjk ? Label(0) : 0;
-        const bool labelled = first != 0 && first < n && IsStampStart(first);
+        bool labelled = first != 0 && first < n && IsStampStart(first);
+        // So do they in brackets: "[时间:2026-06-12 08:10:01][级别:警告][门店:城西店]".
+        const bool bracketLabels = IsBracketLabel(s) && IsStampStart(Label(s + 1));
         if (t_[s].kind != TokenKind::Variable && !(flag && t_[s + 1].kind == TokenKind::Variable) &&
-            !labelled)
+            !labelled && !bracketLabels)
             return 0;
         bool level = s != 0;
         bool host = false;
@@ -1009,8 +1052,31 @@ private:
                 i = header = i + 3;
                 continue;
             }
+            // A field in Chinese brackets that begins the header or is glued to the
+            // field before it: "「2026-10-15 07:30:07」〔信息〕".
+            if (!WideOpen(i).empty() && (i == s || t_[i].begin == t_[i - 1].end)) {
+                if (const std::size_t j = WideClosing(i); j != 0) {
+                    level = level || ChineseLevelAt(i + 1);
+                    i = header = j;
+                    continue;
+                }
+            }
+            // Chinese labels after such fields, where the first names a short value and
+            // another label follows: "〔信息〕工位：留观区 说明：".
+            if (!labelled && header > s && k.kind == TokenKind::Cjk && IsClosingField(i - 1)) {
+                if (const std::size_t j = Label(i);
+                    j != 0 && j < n && t_[j].kind == TokenKind::Cjk) {
+                    const std::size_t run = NameRun(j);
+                    if (run <= j + 8 && run < n && t_[run].begin > t_[run - 1].end &&
+                        t_[run].kind == TokenKind::Cjk && Label(run) != 0) {
+                        labelled = true;
+                        i = header = run;
+                        continue;
+                    }
+                }
+            }
             if (IsSymbol(i, '[') || IsSymbol(i, '(')) {
-                const std::size_t j = Closing(i);
+                const std::size_t j = Closing(i, bracketLabels && IsBracketLabel(i));
                 if (j == 0) break;
                 i = header = j;
                 continue;
@@ -1160,12 +1226,13 @@ private:
         if (!w.empty() && w[0] == ':') w.remove_prefix(1);
         return !w.empty() && w[0] >= '0' && w[0] <= '9';
     }
-    // One past a name glued together from `k`: Chinese characters and values
-    // ("码头作业3号机").
+    // One past a name glued together from `k`: Chinese characters, values, Latin words
+    // and brackets ("码头作业3号机", "鸿川东(普速场)").
     std::size_t NameRun(std::size_t k) const {
         std::size_t j = k + 1;
         while (j < t_.size() && t_[j].begin == t_[j - 1].end &&
-               (t_[j].kind == TokenKind::Cjk || t_[j].kind == TokenKind::Variable))
+               (t_[j].kind != TokenKind::Symbol || IsSymbol(j, '(') || IsSymbol(j, ')') ||
+                Text(j) == "\xa3\xa8" || Text(j) == "\xa3\xa9"))  // （ ）
             ++j;
         return j;
     }
@@ -1194,17 +1261,59 @@ private:
             if (w[k] >= 'A' && w[k] <= 'Z') return true;
         return false;
     }
+    // The closing bracket of the Chinese bracket that opens at `k`, or empty.
+    std::string_view WideOpen(std::size_t k) const {
+        static constexpr std::array<std::array<std::string_view, 2>, 4> kPairs = {{
+            {"\xa1\xb8", "\xa1\xb9"},  // 「 」
+            {"\xa1\xb2", "\xa1\xb3"},  // 〔 〕
+            {"\xa1\xbe", "\xa1\xbf"},  // 【 】
+            {"\xa3\xdb", "\xa3\xdd"},  // ［ ］
+        }};
+        if (k >= t_.size() || t_[k].kind != TokenKind::Symbol) return {};
+        for (const auto& pair : kPairs)
+            if (Text(k) == pair[0]) return pair[1];
+        return {};
+    }
+    // One past the Chinese bracket that closes the one at `k`, within a field's length
+    // and holding no Chinese punctuation; 0 when there is none.
+    std::size_t WideClosing(std::size_t k) const {
+        constexpr std::size_t kMaxField = 48;
+        const std::string_view close = WideOpen(k);
+        for (std::size_t j = k + 1; j < t_.size() && t_[j].end - t_[k].begin <= kMaxField; ++j) {
+            if (t_[j].kind != TokenKind::Symbol || Text(j).size() != 2) continue;
+            return Text(j) == close && j > k + 1 ? j + 1 : 0;
+        }
+        return 0;
+    }
+    // Whether the token at `k` closes a bracketed field.
+    bool IsClosingField(std::size_t k) const {
+        if (IsSymbol(k, ']') || IsSymbol(k, ')')) return true;
+        static constexpr std::array<std::string_view, 4> kClosing = {
+            "\xa1\xb9", "\xa1\xb3", "\xa1\xbf", "\xa3\xdd"};  // 」 〕 】 ］
+        return t_[k].kind == TokenKind::Symbol &&
+               std::find(kClosing.begin(), kClosing.end(), Text(k)) != kClosing.end();
+    }
+    // Whether a "[" at `k` opens a field named by a Chinese label ("[门店:城西店]").
+    bool IsBracketLabel(std::size_t k) const {
+        if (!IsSymbol(k, '[') || k + 1 >= t_.size() || t_[k + 1].kind != TokenKind::Cjk)
+            return false;
+        const std::size_t j = Label(k + 1);
+        return j != 0 && j < t_.size();
+    }
     // One past the bracket that closes the one at `k`, within a field's length; 0 when
-    // there is none.
-    std::size_t Closing(std::size_t k) const {
+    // there is none.  `named`: the field has a Chinese label, so its value may be a
+    // long Chinese name ("[门店:北湖欢乐谷（水上乐园）]").
+    std::size_t Closing(std::size_t k, bool named = false) const {
         constexpr std::size_t kMaxField = 192;
         constexpr std::size_t kMaxChineseField = 24;
+        constexpr std::size_t kMaxNamedField = 64;
         const char open = line_[t_[k].begin];
         const char close = open == '[' ? ']' : ')';
         std::size_t depth = 0;
         for (std::size_t j = k; j < t_.size() && t_[j].begin - t_[k].begin <= kMaxField; ++j) {
             // Chinese text in a header field is a short name ("[订单中心]").
-            if (t_[j].kind == TokenKind::Cjk && t_[j].end - t_[k].begin > kMaxChineseField)
+            if (t_[j].kind == TokenKind::Cjk &&
+                t_[j].end - t_[k].begin > (named ? kMaxNamedField : kMaxChineseField))
                 return 0;
             if (IsSymbol(j, open)) ++depth;
             if (IsSymbol(j, close) && --depth == 0) return j + 1;

@@ -1451,12 +1451,21 @@ bool LeavesValueOut(const Template& t, const std::vector<Item>& items,
 // Whether a header of the same form as `header` names another program: another word
 // where `header` holds a word ("combo gdm(pam_unix)" against "combo sshd(pam_unix)").
 // A pattern whose lines came from several programs holds a variable part there.
+// A word glued after a label's colon or "=" ("(站码:BJC)", "host=web1") is a field's
+// value and names no program.
 bool OtherProgram(const Template& header, const Item* items, std::size_t count) {
     if (header.size() != count) return false;
-    for (std::size_t k = 0; k < count; ++k)
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string_view text = items[k].text;
+        const bool value = k > 0 && items[k].gap.empty() &&
+                           ((!text.empty() && (text[0] == ':' || text[0] == '=')) ||
+                            (items[k - 1].kind == TokenKind::Symbol &&
+                             (items[k - 1].text == ":" || items[k - 1].text == "=" ||
+                              items[k - 1].text == kWideColon)));
         if (header[k].kind == TokenKind::Word && items[k].kind == TokenKind::Word &&
-            header[k].hash != items[k].hash)
+            header[k].hash != items[k].hash && !value)
             return true;
+    }
     return false;
 }
 

@@ -86,6 +86,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "集 卡 津 <CELLS9> 进 闸 via SOCKS5"},
         TokenCase{"BracketedChineseAfterAName", "爆米花（大桶）仅剩1份（备注：临期）",
                   "爆 米 花 <（大桶）> 仅 剩 <1份> （ 备 注 ： 临 期 ）"},
+        // A qualifier may hold Latin words, joiners and brackets, but no digits: those
+        // are a measure or an id, and what follows them stays apart.
+        TokenCase{"QualifiersAndBracketsThatAreNone",
+                  "疫苗(CHO细胞)窗口（改签/退票）北门（团队通道（东））"
+                  "超时（3000毫秒）员工张伟（E1024）上班",
+                  "疫 苗 <(CHO细胞)> 窗 口 <（改签/退票）> 北 门 <（团队通道（东））> "
+                  "超 时 （ <3000毫秒> ） 员 工 张 伟 （ <E1024> ） 上 班"},
         TokenCase{
             "TitleAndNumeralDate",
             "二〇二六年十二月九日 借阅《人类简史：从动物到上帝》《MS Office高级应用》",
@@ -184,6 +191,21 @@ INSTANTIATE_TEST_SUITE_P(
                    "时间：2026-12-09 00:00:02 级别：错误 模块：订单中心 内容：订单123支付失败",
                    "时间：2026-12-09 00:00:02 级别：错误 模块：订单中心 内容："},
         HeaderCase{"ChineseLabelNotBeforeAStamp", "告警：db-32 服务无响应", ""},
+        HeaderCase{"ChineseLabelsAndABracketedName",
+                   "发生时间:2026-08-17 05:30:00 等级:一般 车站:鸿川东(普速场) 工位:售票 — 签到",
+                   "发生时间:2026-08-17 05:30:00 等级:一般 车站:鸿川东(普速场) 工位:"},
+        HeaderCase{
+            "ChineseLabelsInBrackets",
+            "[时间:2026-06-12 08:10:01][级别:警告][门店:北湖欢乐谷（水上乐园）][操作员:黄洋] "
+            "回访不满意：工单RO1",
+            "[时间:2026-06-12 08:10:01][级别:警告][门店:北湖欢乐谷（水上乐园）][操作员:黄洋]"},
+        // Fields in Chinese brackets, and labels after them where one label follows another.
+        HeaderCase{"ChineseBracketsThenLabels",
+                   "「2026-10-15 07:30:07」〔信息〕工位：留观区 说明：收费成功 order=VX1",
+                   "「2026-10-15 07:30:07」〔信息〕工位：留观区 说明："},
+        HeaderCase{"ALabelOfTheMessageAfterBrackets",
+                   "【2026-03-18 06:00:21】【信息】用户：u46473366，理由：卡顿",
+                   "【2026-03-18 06:00:21】【信息】"},
         // Pairs name the fields; the one whose value is Chinese text ends them.
         HeaderCase{
             "Pairs",
@@ -307,7 +329,21 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Instance spawned successfully.", "Instance destroyed successfully.",
                   "同步表t_user新增3行", "同步表t_order新增5行"},
                  {"2\t同步表<*>新增<*>", "1\tInstance spawned successfully.",
-                  "1\tInstance destroyed successfully."}}),
+                  "1\tInstance destroyed successfully."}},
+        // A header word after a label's colon is a field's value, not another program:
+        // lines of other stations that lack the optional clause join the pattern.
+        MineCase{"ALabelledHeaderValueNamesNoProgram",
+                 {"(05:34:27.915)(INFO )(gc#23)(站码:YXI) "
+                  "预约：旅客马伟（老人（80岁以上）），服务员黄洋，已预约轮椅",
+                  "(05:37:30.085)(INFO )(gc#02)(站码:YXI) "
+                  "预约：旅客周强（老人（80岁以上）），服务员梁杰，已预约全程引导",
+                  "(05:38:24.701)(INFO )(gc#17)(站码:BJC) "
+                  "预约：旅客孙娟（老人（80岁以上）），服务员徐静",
+                  "(05:40:12.516)(INFO )(gc#20)(站码:BJC) "
+                  "预约：旅客徐丽（老人（80岁以上）），服务员罗明，已预约全程引导",
+                  "(05:44:30.456)(INFO )(gc#35)(站码:BHD) "
+                  "预约：旅客刘刚（老人（80岁以上）），服务员周军"},
+                 {"5\t(<*>)(INFO )(<*>)(站码<*>) 预约：旅客<*>（老人（<*>岁以上）），服务员<*>"}}),
     [](const ::testing::TestParamInfo<MineCase>& info) { return std::string(info.param.name); });
 
 // Lines that one event writes with more or fewer optional parts are one pattern; lines
