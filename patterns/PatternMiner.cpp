@@ -220,7 +220,11 @@ public:
             const bool glued = items[j].gap.empty() &&
                                (before.kind == TokenKind::Cjk ||
                                 (before.kind == TokenKind::Symbol && before.text == kWideColon));
-            nameWord_[j] = items[j].kind == TokenKind::Word && (glued || nameWord_[j - 1] != 0);
+            // A name's own dots and commas ("Hengtong Logistics Co., Ltd.") are its too.
+            const bool mark = items[j].kind == TokenKind::Symbol && items[j].gap.empty() &&
+                              (items[j].text == "." || items[j].text == ",");
+            nameWord_[j] = (items[j].kind == TokenKind::Word && (glued || nameWord_[j - 1] != 0)) ||
+                           (mark && nameWord_[j - 1] != 0);
         }
         for (std::size_t i = 0; i <= m; ++i) {
             for (std::size_t j = 0; j <= n; ++j) {

@@ -330,6 +330,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "同步表t_user新增3行", "同步表t_order新增5行"},
                  {"2\t同步表<*>新增<*>", "1\tInstance spawned successfully.",
                   "1\tInstance destroyed successfully."}},
+        // A Latin name with its own dots and commas stands where a Chinese one does.
+        MineCase{
+            "LatinNameWithDotsAndCommas",
+            {"报关单申报成功：编号I1，申报单位：临江跨境电子商务有限公司，监管方式：保税电商",
+             "报关单申报成功：编号I2，申报单位：梅山进出口贸易有限公司，监管方式：一般贸易",
+             "报关单申报成功：编号I3，申报单位：Hengtong Global Logistics Co., Ltd.，监管方式："
+             "保税电商"},
+            {"3\t报关单申报成功：编号<*>，申报单位：<*>，监管方式：<*>"}},
         // A header word after a label's colon is a field's value, not another program:
         // lines of other stations that lack the optional clause join the pattern.
         MineCase{"ALabelledHeaderValueNamesNoProgram",
