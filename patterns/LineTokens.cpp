@@ -619,14 +619,15 @@ void MergeNumeralDates(std::string_view line, std::vector<LineToken>& tokens) {
 
 // One past the "）" (or ")") that closes the "（" at `open` when what they hold is a
 // name's qualifier: Chinese text and Latin words, glued, with joiners and brackets of
-// their own but no digits ("（团队）", "(CHO细胞)", "（改签/退票）", "（北门（团队通道））"),
-// short; 0 otherwise.
+// their own but no digits ("（团队）", "（IPV）", "(CHO细胞)", "（改签/退票）", "（北门（团队
+// 通道））"), short; 0 otherwise.
 std::size_t QualifierEnd(std::string_view line, const std::vector<LineToken>& tokens,
                          std::size_t open) {
     constexpr std::size_t kMaxQualifier = 40;
-    // A qualifier holds Chinese text: brackets that hold only a code ("员工张伟（E1024）
-    // 上班") keep what follows them apart, and with numbers they hold a measure or an id
-    // ("超时（3000毫秒）", "（航次2611E）"), which a name needs no more than a verb does.
+    // A qualifier holds no digits: with them brackets hold a code ("员工张伟（E1024）上班"),
+    // a measure or an id ("超时（3000毫秒）", "（航次2611E）"), which a name needs no more
+    // than a verb does, and what follows them stays apart.  ASCII brackets qualify a name
+    // only with Chinese text inside: elsewhere they hold a call's arguments.
     const bool ascii = line[tokens[open].begin] == '(';
     const std::string_view opening = ascii ? "(" : "\xa3\xa8";  // （
     const std::string_view closing = ascii ? ")" : "\xa3\xa9";  // ）
@@ -639,7 +640,7 @@ std::size_t QualifierEnd(std::string_view line, const std::vector<LineToken>& to
         return std::none_of(text.begin(), text.end(),
                             [](char c) { return IsDigit(static_cast<unsigned char>(c)); });
     };
-    bool chinese = false;
+    bool chinese = !ascii;
     std::size_t depth = 0;
     for (std::size_t j = open; j < tokens.size(); ++j) {
         const LineToken& t = tokens[j];

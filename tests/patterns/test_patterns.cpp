@@ -88,11 +88,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "爆 米 花 <（大桶）> 仅 剩 <1份> （ 备 注 ： 临 期 ）"},
         // A qualifier may hold Latin words, joiners and brackets, but no digits: those
         // are a measure or an id, and what follows them stays apart.
-        TokenCase{"QualifiersAndBracketsThatAreNone",
-                  "疫苗(CHO细胞)窗口（改签/退票）北门（团队通道（东））"
-                  "超时（3000毫秒）员工张伟（E1024）上班",
-                  "疫 苗 <(CHO细胞)> 窗 口 <（改签/退票）> 北 门 <（团队通道（东））> "
-                  "超 时 （ <3000毫秒> ） 员 工 张 伟 （ <E1024> ） 上 班"},
+        TokenCase{
+            "QualifiersAndBracketsThatAreNone",
+            "疫苗(CHO细胞)窗口（改签/退票）北门（团队通道（东））疫苗（IPV）调用(getUser)"
+            "超时（3000毫秒）员工张伟（E1024）上班",
+            "疫 苗 <(CHO细胞)> 窗 口 <（改签/退票）> 北 门 <（团队通道（东））> 疫 苗 <（IPV）> "
+            "调 用 ( getUser ) 超 时 （ <3000毫秒> ） 员 工 张 伟 （ <E1024> ） 上 班"},
         TokenCase{
             "TitleAndNumeralDate",
             "二〇二六年十二月九日 借阅《人类简史：从动物到上帝》《MS Office高级应用》",
