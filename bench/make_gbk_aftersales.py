@@ -3,13 +3,14 @@
 
     bench/make_gbk_aftersales.py LOGFILE TRUTHFILE [--lines N] [--seed S]
 
-Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 27 messages
-(appointments and no-shows, repair orders and vehicle walk-round, technician dispatch and
-work, extra items, parts drawn from stock, shortages and receipts, quality checks, warranty
-claims and their sync with the maker, settlement and delivery, customer callbacks, recalls,
-insurance repairs, service reminders), written to measure the miner on and not to shape it:
-no rule was made or tuned on them. One of three header forms by the seed. The output depends
-only on the arguments.
+Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 27 messages (appointments
+and no-shows, repair orders and vehicle walk-round, technician dispatch and work, extra
+items, parts drawn from stock, shortages and receipts, quality checks, warranty claims and
+their sync with the maker, settlement and delivery, customer callbacks, recalls, insurance
+repairs, service reminders), written to measure the miner on and not to shape it: no rule
+was made or tuned on them when they were first measured; rules were shaped on their errors
+later (SHAPED_ON in pattern_accuracy.py). One of three header forms by the seed. The output
+depends only on the arguments.
 """
 
 import gbk_messages

@@ -5,9 +5,10 @@
 
 Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 27 messages (orders and
 their dishes, merchants, riders and dispatch, ETA, payments and refunds, coupons,
-complaints, the riders' delivery zones, bad-weather mode), written to measure the miner
-on and not to shape it: no rule was made or tuned on them. One of three header forms by
-the seed, one of them tab-separated. The output depends only on the arguments.
+complaints, the riders' delivery zones, bad-weather mode), written to measure the miner on
+and not to shape it: no rule was made or tuned on them when they were first measured; rules
+were shaped on their errors later (SHAPED_ON in pattern_accuracy.py). One of three header
+forms by the seed, one of them tab-separated. The output depends only on the arguments.
 """
 
 import gbk_messages

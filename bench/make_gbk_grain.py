@@ -3,12 +3,13 @@
 
     bench/make_gbk_grain.py LOGFILE TRUTHFILE [--lines N] [--seed S]
 
-Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 28 messages
-(grain temperature and humidity probes, ventilation, fumigation and gas control, intake and
+Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 28 messages (grain
+temperature and humidity probes, ventilation, fumigation and gas control, intake and
 outbound weighing, sampling and quality grading, rotation plans, stock inspections, cameras
-and store-room doors), written to measure the miner on and not to shape it: no rule was
-made or tuned on them. One of three header forms by the seed. The output depends only on
-the arguments.
+and store-room doors), written to measure the miner on and not to shape it: no rule was made
+or tuned on them when they were first measured; rules were shaped on their errors later
+(SHAPED_ON in pattern_accuracy.py). One of three header forms by the seed. The output
+depends only on the arguments.
 """
 
 import gbk_messages

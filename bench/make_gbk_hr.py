@@ -3,11 +3,12 @@
 
     bench/make_gbk_hr.py LOGFILE TRUTHFILE [--lines N] [--seed S]
 
-Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 27 messages
-(job postings, resume intake and parsing, screening, interviews, offers and their approval,
-background checks, labour contracts, onboarding tasks, talent pool), written to measure the
-miner on and not to shape it: no rule was made or tuned on them. One of three header forms
-by the seed. The output depends only on the arguments.
+Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 27 messages (job postings,
+resume intake and parsing, screening, interviews, offers and their approval, background
+checks, labour contracts, onboarding tasks, talent pool), written to measure the miner on
+and not to shape it: no rule was made or tuned on them when they were first measured; rules
+were shaped on their errors later (SHAPED_ON in pattern_accuracy.py). One of three header
+forms by the seed. The output depends only on the arguments.
 """
 
 import gbk_messages

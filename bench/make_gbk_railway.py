@@ -3,13 +3,15 @@
 
     bench/make_gbk_railway.py LOGFILE TRUTHFILE [--lines N] [--seed S]
 
-Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 30 messages
-(ticket sales by channel, rebooking and refunds, waitlist orders and their fulfilment,
-real-name checks at the entrances, ticket gates opening and closing, delays, arrivals and
-platform changes, seat queries, suspended trains, vending machines, window shifts, passengers
-needing help, lost property, student discounts, bulk-buying accounts, timetable sync, daily
-station figures), written to measure the miner on and not to shape it: no rule was made or
-tuned on them. One of three header forms by the seed. The output depends only on the arguments.
+Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 30 messages (ticket sales
+by channel, rebooking and refunds, waitlist orders and their fulfilment, real-name checks at
+the entrances, ticket gates opening and closing, delays, arrivals and platform changes, seat
+queries, suspended trains, vending machines, window shifts, passengers needing help, lost
+property, student discounts, bulk-buying accounts, timetable sync, daily station figures),
+written to measure the miner on and not to shape it: no rule was made or tuned on them when
+they were first measured; rules were shaped on their errors later (SHAPED_ON in
+pattern_accuracy.py). One of three header forms by the seed. The output depends only on the
+arguments.
 """
 
 import gbk_messages

@@ -3,14 +3,15 @@
 
     bench/make_gbk_vaccine.py LOGFILE TRUTHFILE [--lines N] [--seed S]
 
-Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 29 messages
-(appointments made, cancelled and refused, registration and screening, consent, vaccinations
-and trace-code scans, the observation period, suspected adverse reactions and their reports,
-cold-chain readings, alarms and power cuts, stock in and out, expiry and shortage warnings,
+Writes LOGFILE (GBK, CR LF) and TRUTHFILE (CSV "LineId,EventId"). 29 messages (appointments
+made, cancelled and refused, registration and screening, consent, vaccinations and trace-
+code scans, the observation period, suspected adverse reactions and their reports, cold-
+chain readings, alarms and power cuts, stock in and out, expiry and shortage warnings,
 losses, uploads to the provincial platform, calling, charges, intervals, catch-up reminders
 and the daily total), written to measure the miner on and not to shape it: no rule was made
-or tuned on them. One of three header forms by the seed. The output depends only on the
-arguments.
+or tuned on them when they were first measured; rules were shaped on their errors later
+(SHAPED_ON in pattern_accuracy.py). One of three header forms by the seed. The output
+depends only on the arguments.
 """
 
 import gbk_messages
