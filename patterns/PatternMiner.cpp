@@ -356,6 +356,44 @@ public:
         t = std::move(merged);
     }
 
+    // Whether Merge along the last path would leave `t` as it is: most lines of a
+    // pattern that has settled, whose merge would only rebuild the same tokens.
+    bool MergeKeeps(const Template& t, const std::vector<Item>& items) const {
+        std::size_t out = 0;  // tokens of `t` the merge has rebuilt so far
+        bool loose = false;
+        bool lastVariable = false;
+        auto keepsVariable = [&](std::string_view gap, bool missing) {
+            if (lastVariable && (gap.empty() || missing || loose)) {
+                loose = loose || missing;
+                return true;
+            }
+            if (out >= t.size()) return false;
+            const PatternToken& k = t[out++];
+            loose = missing;
+            lastVariable = true;
+            return k.kind == TokenKind::Variable && k.hash == 0 && k.text.empty() && k.gap == gap;
+        };
+        std::size_t i = 0;
+        std::size_t j = 0;
+        for (auto it = path_.rbegin(); it != path_.rend(); ++it) {
+            if (*it == Left) {
+                if (!keepsVariable(items[j++].gap.substr(0, kMaxGap), true)) return false;
+                continue;
+            }
+            const PatternToken& a = t[i++];
+            if (*it == Diag && IsConstant(a.kind) && items[j].kind == a.kind &&
+                items[j].hash == a.hash) {
+                if (out != i - 1) return false;
+                ++out;
+                lastVariable = false;
+            } else if (!keepsVariable(a.gap, *it == Up)) {
+                return false;
+            }
+            if (*it == Diag) ++j;
+        }
+        return out == t.size();
+    }
+
     enum Move : std::uint8_t { Diag, Up, Left, None };
     // The moves of the last Align, last first.
     const std::vector<std::uint8_t>& Path() const { return path_; }
@@ -2526,8 +2564,10 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
                 return static_cast<std::uint32_t>(idPattern.size() - 1);
             });
         ++idCount[id];
-        aligner.Merge(p.tokens, message);
-        p.terms = TemplateTerms(p.tokens);
+        if (!aligner.MergeKeeps(p.tokens, message)) {
+            aligner.Merge(p.tokens, message);
+            p.terms = TemplateTerms(p.tokens);
+        }
         MergeHeader(p.header, items.data(), head);
         ++p.count;
     } else if (patterns.size() < maxPatterns) {
