@@ -783,6 +783,40 @@ void MarkPairValues(std::string_view line, std::vector<LineToken>& tokens, std::
     }
 }
 
+// A pair's Chinese value that holds brackets ("channel=代售点（人民路88号）") is one value
+// up to the blank or punctuation after it: "channel=行旅通App" and "channel=车站窗口"
+// stand in the same place, and a value's own brackets never split a pattern.
+void MergeBracketedPairValues(std::string_view line, std::vector<LineToken>& tokens,
+                              std::size_t from) {
+    auto text = [&](std::size_t k) { return Text(line, tokens[k]); };
+    auto ends = [&](std::size_t k) {
+        const std::string_view t = text(k);
+        return t == "," || t == ";" || t == "\xa3\xac" || t == "\xa3\xbb" ||  // ， ；
+               t == "\xa1\xa3";                                               // 。
+    };
+    // Merged in place: the key and "=" before token `i` are the last two written.
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < tokens.size();) {
+        if (out >= from + 2 && tokens[i].kind == TokenKind::Cjk && text(out - 1) == "=" &&
+            tokens[i].begin == tokens[out - 1].end && tokens[out - 2].kind == TokenKind::Word &&
+            tokens[out - 2].end == tokens[out - 1].begin) {
+            std::size_t j = i + 1;
+            bool bracket = false;
+            while (j < tokens.size() && tokens[j].begin == tokens[j - 1].end && !ends(j)) {
+                bracket = bracket || text(j) == "(" || text(j) == "\xa3\xa8";  // （
+                ++j;
+            }
+            if (bracket) {
+                tokens[out++] = {tokens[i].begin, tokens[j - 1].end, TokenKind::Variable};
+                i = j;
+                continue;
+            }
+        }
+        tokens[out++] = tokens[i++];
+    }
+    tokens.resize(out);
+}
+
 // A capital letter alone, glued to Chinese text, is a value: a grade, a zone or a block
 // ("考核等级S", "A座大堂").
 void MarkLetterValues(std::string_view line, std::vector<LineToken>& tokens) {
@@ -1413,6 +1447,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     finder.SetLateStamps(lateStamps);
     const std::size_t header = finder.Find();
     MarkPairValues(line, tokens, header, constantNames);
+    MergeBracketedPairValues(line, tokens, header);
     if (gluedValues) MergeGluedValues(line, tokens, header);
     return header;
 }

@@ -94,6 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
             "超时（3000毫秒）员工张伟（E1024）上班",
             "疫 苗 <(CHO细胞)> 窗 口 <（改签/退票）> 北 门 <（团队通道（东））> 疫 苗 <（IPV）> "
             "调 用 ( getUser ) 超 时 （ <3000毫秒> ） 员 工 张 伟 （ <E1024> ） 上 班"},
+        TokenCase{"ChinesePairValueWithBrackets",
+                  "售票失败 channel=代售点（人民路88号），code=1040",
+                  "售 票 失 败 channel = <代售点（人民路88号）> ， code = <1040>"},
         TokenCase{
             "TitleAndNumeralDate",
             "二〇二六年十二月九日 借阅《人类简史：从动物到上帝》《MS Office高级应用》",
