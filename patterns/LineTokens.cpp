@@ -681,19 +681,31 @@ void MergeBracketedValues(std::string_view line, std::vector<LineToken>& tokens)
     if (line.find('(') == std::string_view::npos && line.find("\xa3\xa8") == std::string_view::npos)
         return;
     std::size_t out = 0;
+    bool qualified = false;  // the last token written is a qualifier (QualifierEnd)
     for (std::size_t i = 0; i < tokens.size();) {
-        if (i > 0 && i + 2 < tokens.size() && tokens[i - 1].kind == TokenKind::Cjk &&
+        // Chinese brackets hold such a number after a Latin name too ("Co., Ltd.（0104328531）").
+        const bool wide = Text(line, tokens[i]) == "\xa3\xa8";  // （
+        if (i > 0 && i + 2 < tokens.size() &&
+            (tokens[i - 1].kind == TokenKind::Cjk || qualified || wide) &&
             is(tokens[i], "\xa3\xa8", '(') && number(tokens[i + 1]) &&
             is(tokens[i + 2], "\xa3\xa9", ')') && tokens[i].begin == tokens[i - 1].end &&
             tokens[i + 1].begin == tokens[i].end && tokens[i + 2].begin == tokens[i + 1].end) {
-            tokens[out++] = {tokens[i].begin, tokens[i + 2].end, TokenKind::Variable};
+            // After a qualifier, the number is the name's too
+            // ("甬江报关行（普通合伙）（0104731327）").
+            if (qualified)
+                tokens[out - 1].end = tokens[i + 2].end;
+            else
+                tokens[out++] = {tokens[i].begin, tokens[i + 2].end, TokenKind::Variable};
+            qualified = false;
             i += 3;
             continue;
         }
+        qualified = false;
         if (i > 0 && tokens[i - 1].kind == TokenKind::Cjk && is(tokens[i], "\xa3\xa8", '(') &&
             tokens[i].begin == tokens[i - 1].end) {
             if (const std::size_t j = QualifierEnd(line, tokens, i); j != 0) {
                 tokens[out++] = {tokens[i].begin, tokens[j - 1].end, TokenKind::Variable};
+                qualified = true;
                 i = j;
                 continue;
             }

@@ -94,6 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
             "超时（3000毫秒）员工张伟（E1024）上班",
             "疫 苗 <(CHO细胞)> 窗 口 <（改签/退票）> 北 门 <（团队通道（东））> 疫 苗 <（IPV）> "
             "调 用 ( getUser ) 超 时 （ <3000毫秒> ） 员 工 张 伟 （ <E1024> ） 上 班"},
+        TokenCase{"NumbersInChineseBracketsAfterNames",
+                  "甬江报关行（普通合伙）（0104731327），Co., Ltd.（0104328531）",
+                  "甬 江 报 关 行 <（普通合伙）（0104731327）> ， Co . , Ltd . <（0104328531）>"},
         TokenCase{"ChinesePairValueWithBrackets",
                   "售票失败 channel=代售点（人民路88号），code=1040",
                   "售 票 失 败 channel = <代售点（人民路88号）> ， code = <1040>"},
