@@ -183,8 +183,13 @@ void MarkQuoted(std::string_view line, std::vector<RawToken>& raw) {
         for (std::size_t k = i + 1; k < j; ++k) path = path || raw[k].group == kPath;
         // A title is one name, blanks and all ("《MS Office高级应用》").
         const bool title = open == kWideQuotes[0][0];
-        if (!key && (value || ((!blanks || title) && !path)))
-            for (std::size_t k = i + 1; k < j; ++k) raw[k].group = value ? kQuoted : kQuotedWord;
+        // So is text in Chinese quotes glued after Chinese text, which names what that
+        // text speaks of ("商品“电动牙刷 Sonic Pro”"): with blanks it is a value.
+        const bool named = open.size() == 2 && !title && i > 0 && raw[i - 1].kind == Raw::Cjk &&
+                           raw[i - 1].end == raw[i].begin;
+        const bool whole = value || (named && blanks);
+        if (!key && (whole || ((!blanks || title) && !path)))
+            for (std::size_t k = i + 1; k < j; ++k) raw[k].group = whole ? kQuoted : kQuotedWord;
         i = j;
     }
 }

@@ -65,7 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
         // one by one with blanks (a request keeps its method), whole after "=" or ":".
         TokenCase{"QuotedTextButNotApostrophe", "user 'bob smith' can't login",
                   "user ' bob smith ' can ' t login"},
-        TokenCase{"ChineseQuotes", "订单“张三”已取消", "订 单 “ 张三 ” 已 取 消"},
+        TokenCase{
+            "ChineseQuotes", "订单“张三”已取消，商品“电动牙刷 Sonic Pro”，提示 “已 取消”",
+            "订 单 “ 张三 ” 已 取 消 ， 商 品 “ <电动牙刷 Sonic Pro> ” ， 提 示 “ 已 取 消 ”"},
         TokenCase{"QuotedRequestKeepsItsMethod", "\"GET /v2/a/servers HTTP/1.1\" tag=\"View Lock\"",
                   "\" GET </v2/a/servers> <HTTP/1.1> \" tag = \" <View Lock> \""},
         TokenCase{"PathsWithChineseParts",
