@@ -726,6 +726,13 @@ void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
     std::size_t out = 0;  // merged in place: a token is written no later than it is read
     for (std::size_t i = 0; i < tokens.size();) {
         LineToken t = tokens[i++];
+        // A temperature's or share's sign is the number's: "-20℃", "37.8℃", "5‰".
+        if (t.kind == TokenKind::Variable && i < tokens.size() && tokens[i].begin == t.end &&
+            tokens[i].kind == TokenKind::Symbol) {
+            const std::string_view sign = Text(line, tokens[i]);
+            if (sign == "\xa1\xe6" || sign == "\xa1\xeb" || sign == "\xa1\xe3")  // ℃ ‰ °
+                t.end = tokens[i++].end;
+        }
         if (t.kind == TokenKind::Variable) {
             for (;;) {
                 if (i >= tokens.size() || tokens[i].kind != TokenKind::Cjk ||
