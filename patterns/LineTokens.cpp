@@ -726,12 +726,18 @@ void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
     std::size_t out = 0;  // merged in place: a token is written no later than it is read
     for (std::size_t i = 0; i < tokens.size();) {
         LineToken t = tokens[i++];
-        // A temperature's or share's sign is the number's: "-20℃", "37.8℃", "5‰".
-        if (t.kind == TokenKind::Variable && i < tokens.size() && tokens[i].begin == t.end &&
-            tokens[i].kind == TokenKind::Symbol) {
+        // A temperature's or share's sign is the number's: "-20℃", "37.8℃", "5‰"; and so
+        // is a unit written with a Greek letter: "10μg", "4.7kΩ".
+        if (t.kind == TokenKind::Variable && i < tokens.size() && tokens[i].begin == t.end) {
             const std::string_view sign = Text(line, tokens[i]);
-            if (sign == "\xa1\xe6" || sign == "\xa1\xeb" || sign == "\xa1\xe3")  // ℃ ‰ °
+            if (sign == "\xa1\xe6" || sign == "\xa1\xeb" || sign == "\xa1\xe3") {  // ℃ ‰ °
                 t.end = tokens[i++].end;
+            } else if (sign.substr(0, 2) == "\xa6\xcc" || sign.substr(0, 2) == "\xa6\xb8") {
+                t.end = tokens[i++].end;  // μ Ω, and the letters glued after μ
+                if (i < tokens.size() && tokens[i].begin == t.end &&
+                    tokens[i].kind == TokenKind::Word)
+                    t.end = tokens[i++].end;
+            }
         }
         if (t.kind == TokenKind::Variable) {
             for (;;) {
