@@ -622,6 +622,23 @@ void MergeNumeralDates(std::string_view line, std::vector<LineToken>& tokens) {
     tokens.resize(out);
 }
 
+// Chinese punctuation that ends a clause or a list's item: ，；。、
+bool IsClauseEnd(std::string_view text) {
+    return text == "\xa3\xac" || text == "\xa3\xbb" || text == "\xa1\xa3" || text == "\xa1\xa2";
+}
+
+// Words that say how something went ("登录成功", "连接超时"): brackets after them hold
+// a detail of what happened, not of a name.
+bool IsResultWord(std::string_view w) {
+    static constexpr std::array<std::string_view, 16> kWords = {
+        "\xb3\xc9\xb9\xa6", "\xca\xa7\xb0\xdc", "\xb3\xac\xca\xb1", "\xcd\xea\xb3\xc9",
+        "\xd2\xec\xb3\xa3", "\xb4\xed\xce\xf3", "\xd6\xd0\xb6\xcf", "\xbe\xdc\xbe\xf8",
+        "\xc8\xa1\xcf\xfb", "\xcd\xa8\xb9\xfd", "\xb2\xb5\xbb\xd8", "\xbd\xe1\xca\xf8",
+        "\xbf\xaa\xca\xbc", "\xd6\xd8\xca\xd4", "\xbb\xd6\xb8\xb4", "\xb9\xca\xd5\xcf"};
+    // 成功 失败 超时 完成 异常 错误 中断 拒绝 取消 通过 驳回 结束 开始 重试 恢复 故障
+    return std::find(kWords.begin(), kWords.end(), w) != kWords.end();
+}
+
 // One past the "）" (or ")") that closes the "（" at `open` when what they hold is a
 // name's qualifier: Chinese text and Latin words, glued, with joiners and brackets of
 // their own but no digits ("（团队）", "（IPV）", "(CHO细胞)", "（改签/退票）", "（北门（团队
@@ -645,20 +662,33 @@ std::size_t QualifierEnd(std::string_view line, const std::vector<LineToken>& to
         return std::none_of(text.begin(), text.end(),
                             [](char c) { return IsDigit(static_cast<unsigned char>(c)); });
     };
+    // Brackets that end a clause or the line (Chinese punctuation glued after them, or
+    // nothing) annotate the value before them whatever they hold but punctuation
+    // ("入园（南门 3号闸机），", "HPV疫苗（9价），", "氯雷他定片（10mg×6片）"); a verb would go
+    // on after them.  After a word that says how something went they hold a detail of
+    // what happened ("登录成功（10.0.0.5），", "连接超时（3000毫秒）").
     bool chinese = !ascii;
+    bool loose = false;  // digits or blanks inside
     std::size_t depth = 0;
     for (std::size_t j = open; j < tokens.size(); ++j) {
         const LineToken& t = tokens[j];
         if (t.end - tokens[open].begin > kMaxQualifier) return 0;
-        if (j > open && t.begin != tokens[j - 1].end) return 0;
         const std::string_view text = line.substr(t.begin, t.end - t.begin);
+        if (j > open && t.begin != tokens[j - 1].end) loose = true;
         chinese = chinese || t.kind == TokenKind::Cjk;
         if (text == opening) {
             ++depth;
         } else if (text == closing) {
-            if (--depth == 0) return j > open + 1 && chinese ? j + 1 : 0;
+            if (--depth != 0) continue;
+            if (j == open + 1 || !chinese) return 0;
+            if (!loose) return j + 1;
+            if (ascii || open < 2 || IsResultWord(line.substr(tokens[open - 2].begin, 4))) return 0;
+            const bool end = j + 1 == tokens.size() || (tokens[j + 1].begin == t.end &&
+                                                        IsClauseEnd(Text(line, tokens[j + 1])));
+            return end ? j + 1 : 0;
         } else if (!part(t, text)) {
-            return 0;
+            if (t.kind != TokenKind::Variable) return 0;
+            loose = true;
         }
     }
     return 0;
@@ -833,7 +863,9 @@ void MergeBracketedPairValues(std::string_view line, std::vector<LineToken>& tok
             std::size_t j = i + 1;
             bool bracket = false;
             while (j < tokens.size() && tokens[j].begin == tokens[j - 1].end && !ends(j)) {
-                bracket = bracket || text(j) == "(" || text(j) == "\xa3\xa8";  // （
+                // A bracket, or a value that a bracket begins (a qualifier).
+                const std::string_view t = text(j);
+                bracket = bracket || t.substr(0, 1) == "(" || t.substr(0, 2) == "\xa3\xa8";  // （
                 ++j;
             }
             if (bracket) {

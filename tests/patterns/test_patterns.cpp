@@ -97,6 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
             "超时（3000毫秒）员工张伟（E1024）上班",
             "疫 苗 <(CHO细胞)> 窗 口 <（改签/退票）> 北 门 <（团队通道（东））> 疫 苗 <（IPV）> "
             "调 用 ( getUser ) 超 时 （ <3000毫秒> ） 员 工 张 伟 （ <E1024> ） 上 班"},
+        // Brackets that end a clause annotate the value before them, digits and blanks
+        // and all, but not after a word that says how something went.
+        TokenCase{"BracketsThatEndAClause",
+                  "入园（南门 3号闸机），登录成功（10.0.0.5），面试（12月3日 上午10:00）",
+                  "入 园 <（南门 3号闸机）> ， 登 录 成 功 （ <10.0.0.5> ） ， 面 试 "
+                  "<（12月3日 上午10:00）>"},
         TokenCase{"NumbersInChineseBracketsAfterNames",
                   "甬江报关行（普通合伙）（0104731327），Co., Ltd.（0104328531）",
                   "甬 江 报 关 行 <（普通合伙）（0104731327）> ， Co . , Ltd . <（0104328531）>"},
@@ -350,18 +356,19 @@ INSTANTIATE_TEST_SUITE_P(
             {"3\t报关单申报成功：编号<*>，申报单位：<*>，监管方式：<*>"}},
         // A header word after a label's colon is a field's value, not another program:
         // lines of other stations that lack the optional clause join the pattern.
-        MineCase{"ALabelledHeaderValueNamesNoProgram",
-                 {"(05:34:27.915)(INFO )(gc#23)(站码:YXI) "
-                  "预约：旅客马伟（老人（80岁以上）），服务员黄洋，已预约轮椅",
-                  "(05:37:30.085)(INFO )(gc#02)(站码:YXI) "
-                  "预约：旅客周强（老人（80岁以上）），服务员梁杰，已预约全程引导",
-                  "(05:38:24.701)(INFO )(gc#17)(站码:BJC) "
-                  "预约：旅客孙娟（老人（80岁以上）），服务员徐静",
-                  "(05:40:12.516)(INFO )(gc#20)(站码:BJC) "
-                  "预约：旅客徐丽（老人（80岁以上）），服务员罗明，已预约全程引导",
-                  "(05:44:30.456)(INFO )(gc#35)(站码:BHD) "
-                  "预约：旅客刘刚（老人（80岁以上）），服务员周军"},
-                 {"5\t(<*>)(INFO )(<*>)(站码<*>) 预约：旅客<*>（老人（<*>岁以上）），服务员<*>"}}),
+        MineCase{
+            "ALabelledHeaderValueNamesNoProgram",
+            {"(05:34:27.915)(INFO )(gc#23)(站码:YXI) "
+             "预约：旅客马伟（老人（80岁以上））乘车，服务员黄洋，已预约轮椅",
+             "(05:37:30.085)(INFO )(gc#02)(站码:YXI) "
+             "预约：旅客周强（老人（80岁以上））乘车，服务员梁杰，已预约全程引导",
+             "(05:38:24.701)(INFO )(gc#17)(站码:BJC) "
+             "预约：旅客孙娟（老人（80岁以上））乘车，服务员徐静",
+             "(05:40:12.516)(INFO )(gc#20)(站码:BJC) "
+             "预约：旅客徐丽（老人（80岁以上））乘车，服务员罗明，已预约全程引导",
+             "(05:44:30.456)(INFO )(gc#35)(站码:BHD) "
+             "预约：旅客刘刚（老人（80岁以上））乘车，服务员周军"},
+            {"5\t(<*>)(INFO )(<*>)(站码<*>) 预约：旅客<*>（老人（<*>岁以上））乘车，服务员<*>"}}),
     [](const ::testing::TestParamInfo<MineCase>& info) { return std::string(info.param.name); });
 
 // Lines that one event writes with more or fewer optional parts are one pattern; lines
