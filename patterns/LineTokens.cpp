@@ -622,6 +622,12 @@ void MergeNumeralDates(std::string_view line, std::vector<LineToken>& tokens) {
     tokens.resize(out);
 }
 
+// Whether `line` holds "(" or "（" anywhere: the passes over brackets skip lines without.
+bool HasOpeningBracket(std::string_view line) {
+    return line.find('(') != std::string_view::npos ||
+           line.find("\xa3\xa8") != std::string_view::npos;
+}
+
 // Chinese punctuation that ends a clause or a list's item: ，；。、
 bool IsClauseEnd(std::string_view text) {
     return text == "\xa3\xac" || text == "\xa3\xbb" || text == "\xa1\xa3" || text == "\xa1\xa2";
@@ -713,18 +719,17 @@ void MergeBracketedValues(std::string_view line, std::vector<LineToken>& tokens)
             if (!IsDigit(Byte(line, k))) return false;
         return true;
     };
-    if (line.find('(') == std::string_view::npos && line.find("\xa3\xa8") == std::string_view::npos)
-        return;
+    if (!HasOpeningBracket(line)) return;
     std::size_t out = 0;
     bool qualified = false;  // the last token written is a qualifier (QualifierEnd)
     for (std::size_t i = 0; i < tokens.size();) {
         // Chinese brackets hold such a number after a Latin name too ("Co., Ltd.（0104328531）").
-        const bool wide = Text(line, tokens[i]) == "\xa3\xa8";  // （
-        if (i > 0 && i + 2 < tokens.size() &&
-            (tokens[i - 1].kind == TokenKind::Cjk || qualified || wide) &&
-            is(tokens[i], "\xa3\xa8", '(') && number(tokens[i + 1]) &&
-            is(tokens[i + 2], "\xa3\xa9", ')') && tokens[i].begin == tokens[i - 1].end &&
-            tokens[i + 1].begin == tokens[i].end && tokens[i + 2].begin == tokens[i + 1].end) {
+        if (i > 0 && i + 2 < tokens.size() && is(tokens[i], "\xa3\xa8", '(') &&
+            (tokens[i - 1].kind == TokenKind::Cjk || qualified ||
+             Text(line, tokens[i]) == "\xa3\xa8") &&
+            number(tokens[i + 1]) && is(tokens[i + 2], "\xa3\xa9", ')') &&
+            tokens[i].begin == tokens[i - 1].end && tokens[i + 1].begin == tokens[i].end &&
+            tokens[i + 2].begin == tokens[i + 1].end) {
             // After a qualifier, the number is the name's too
             // ("甬江报关行（普通合伙）（0104731327）").
             if (qualified)
@@ -854,6 +859,7 @@ void MergeBracketedPairValues(std::string_view line, std::vector<LineToken>& tok
         return t == "," || t == ";" || t == "\xa3\xac" || t == "\xa3\xbb" ||  // ， ；
                t == "\xa1\xa3";                                               // 。
     };
+    if (!HasOpeningBracket(line)) return;
     // Merged in place: the key and "=" before token `i` are the last two written.
     std::size_t out = 0;
     for (std::size_t i = 0; i < tokens.size();) {
@@ -1358,16 +1364,17 @@ private:
             if (w[k] >= 'A' && w[k] <= 'Z') return true;
         return false;
     }
+    // Chinese brackets that hold a header's fields: opening and closing.
+    static constexpr std::array<std::array<std::string_view, 2>, 4> kWideFields = {{
+        {"\xa1\xb8", "\xa1\xb9"},  // 「 」
+        {"\xa1\xb2", "\xa1\xb3"},  // 〔 〕
+        {"\xa1\xbe", "\xa1\xbf"},  // 【 】
+        {"\xa3\xdb", "\xa3\xdd"},  // ［ ］
+    }};
     // The closing bracket of the Chinese bracket that opens at `k`, or empty.
     std::string_view WideOpen(std::size_t k) const {
-        static constexpr std::array<std::array<std::string_view, 2>, 4> kPairs = {{
-            {"\xa1\xb8", "\xa1\xb9"},  // 「 」
-            {"\xa1\xb2", "\xa1\xb3"},  // 〔 〕
-            {"\xa1\xbe", "\xa1\xbf"},  // 【 】
-            {"\xa3\xdb", "\xa3\xdd"},  // ［ ］
-        }};
         if (k >= t_.size() || t_[k].kind != TokenKind::Symbol) return {};
-        for (const auto& pair : kPairs)
+        for (const auto& pair : kWideFields)
             if (Text(k) == pair[0]) return pair[1];
         return {};
     }
@@ -1385,10 +1392,10 @@ private:
     // Whether the token at `k` closes a bracketed field.
     bool IsClosingField(std::size_t k) const {
         if (IsSymbol(k, ']') || IsSymbol(k, ')')) return true;
-        static constexpr std::array<std::string_view, 4> kClosing = {
-            "\xa1\xb9", "\xa1\xb3", "\xa1\xbf", "\xa3\xdd"};  // 」 〕 】 ］
-        return t_[k].kind == TokenKind::Symbol &&
-               std::find(kClosing.begin(), kClosing.end(), Text(k)) != kClosing.end();
+        if (t_[k].kind != TokenKind::Symbol) return false;
+        for (const auto& pair : kWideFields)
+            if (Text(k) == pair[1]) return true;
+        return false;
     }
     // Whether a "[" at `k` opens a field named by a Chinese label ("[门店:城西店]").
     bool IsBracketLabel(std::size_t k) const {

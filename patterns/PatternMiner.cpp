@@ -323,36 +323,18 @@ public:
     void Merge(Template& t, const std::vector<Item>& items) {
         Template merged;
         merged.reserve(t.size() + 1);
-        // A variable part that is missing on one side (an up or left move) belongs to
-        // the variable part next to it: "<*>" and not "<*> <*>".
-        bool loose = false;  // the last variable part added came from such a move
-        auto addVariable = [&](std::string gap, bool missing) {
-            const bool afterVariable = !merged.empty() && merged.back().kind == TokenKind::Variable;
-            if (afterVariable && (gap.empty() || missing || loose)) {
-                loose = loose || missing;
-                return;
-            }
-            PatternToken v;
-            v.gap = std::move(gap);
-            merged.push_back(std::move(v));
-            loose = missing;
-        };
-        std::size_t i = 0;
-        std::size_t j = 0;
-        for (auto it = path_.rbegin(); it != path_.rend(); ++it) {
-            if (*it == Left) {
-                addVariable(std::string(items[j++].gap.substr(0, kMaxGap)), true);
-                continue;
-            }
-            PatternToken& a = t[i++];
-            if (*it == Diag && IsConstant(a.kind) && items[j].kind == a.kind &&
-                items[j].hash == a.hash) {
-                merged.push_back(std::move(a));
-            } else {
-                addVariable(std::move(a.gap), *it == Up);
-            }
-            if (*it == Diag) ++j;
-        }
+        WalkMerge(
+            t, items,
+            [&](std::size_t k) {
+                merged.push_back(std::move(t[k]));
+                return true;
+            },
+            [&](std::string_view gap) {
+                PatternToken v;
+                v.gap = std::string(gap);
+                merged.push_back(std::move(v));
+                return true;
+            });
         t = std::move(merged);
     }
 
@@ -360,38 +342,15 @@ public:
     // pattern that has settled, whose merge would only rebuild the same tokens.
     bool MergeKeeps(const Template& t, const std::vector<Item>& items) const {
         std::size_t out = 0;  // tokens of `t` the merge has rebuilt so far
-        bool loose = false;
-        bool lastVariable = false;
-        auto keepsVariable = [&](std::string_view gap, bool missing) {
-            if (lastVariable && (gap.empty() || missing || loose)) {
-                loose = loose || missing;
-                return true;
-            }
-            if (out >= t.size()) return false;
-            const PatternToken& k = t[out++];
-            loose = missing;
-            lastVariable = true;
-            return k.kind == TokenKind::Variable && k.hash == 0 && k.text.empty() && k.gap == gap;
-        };
-        std::size_t i = 0;
-        std::size_t j = 0;
-        for (auto it = path_.rbegin(); it != path_.rend(); ++it) {
-            if (*it == Left) {
-                if (!keepsVariable(items[j++].gap.substr(0, kMaxGap), true)) return false;
-                continue;
-            }
-            const PatternToken& a = t[i++];
-            if (*it == Diag && IsConstant(a.kind) && items[j].kind == a.kind &&
-                items[j].hash == a.hash) {
-                if (out != i - 1) return false;
-                ++out;
-                lastVariable = false;
-            } else if (!keepsVariable(a.gap, *it == Up)) {
-                return false;
-            }
-            if (*it == Diag) ++j;
-        }
-        return out == t.size();
+        const bool same = WalkMerge(
+            t, items, [&](std::size_t k) { return out++ == k; },
+            [&](std::string_view gap) {
+                if (out >= t.size()) return false;
+                const PatternToken& v = t[out++];
+                return v.kind == TokenKind::Variable && v.hash == 0 && v.text.empty() &&
+                       v.gap == gap;
+            });
+        return same && out == t.size();
     }
 
     enum Move : std::uint8_t { Diag, Up, Left, None };
@@ -399,6 +358,44 @@ public:
     const std::vector<std::uint8_t>& Path() const { return path_; }
 
 private:
+    // Walks the last path as Merge builds its result: `keep(k)` for constant k of `t`
+    // that stays, `add(gap)` for each variable part the result gets.  A variable part
+    // that is missing on one side (an up or left move) belongs to the variable part next
+    // to it: "<*>" and not "<*> <*>".  Stops, false, where a callback returns false.
+    template <typename Keep, typename Add>
+    bool WalkMerge(const Template& t, const std::vector<Item>& items, Keep keep, Add add) const {
+        bool loose = false;  // the last variable part added came from such a move
+        bool lastVariable = false;
+        auto variable = [&](std::string_view gap, bool missing) {
+            if (lastVariable && (gap.empty() || missing || loose)) {
+                loose = loose || missing;
+                return true;
+            }
+            loose = missing;
+            lastVariable = true;
+            return add(gap);
+        };
+        std::size_t i = 0;
+        std::size_t j = 0;
+        for (auto it = path_.rbegin(); it != path_.rend(); ++it) {
+            if (*it == Left) {
+                if (!variable(items[j++].gap.substr(0, kMaxGap), true)) return false;
+                continue;
+            }
+            const std::size_t k = i++;
+            const PatternToken& a = t[k];
+            if (*it == Diag && IsConstant(a.kind) && items[j].kind == a.kind &&
+                items[j].hash == a.hash) {
+                lastVariable = false;
+                if (!keep(k)) return false;
+            } else if (!variable(a.gap, *it == Up)) {
+                return false;
+            }
+            if (*it == Diag) ++j;
+        }
+        return true;
+    }
+
     // `next`: the line's item after `b`, if any.
     int Diagonal(const PatternToken& a, const Item& b, const Item* next) const {
         // Chinese punctuation divides a sentence's parts; it is never a value.
@@ -1497,17 +1494,18 @@ bool LeavesValueOut(const Template& t, const std::vector<Item>& items,
 // value and names no program.
 bool OtherProgram(const Template& header, const Item* items, std::size_t count) {
     if (header.size() != count) return false;
-    for (std::size_t k = 0; k < count; ++k) {
+    auto fieldValue = [&](std::size_t k) {
         const std::string_view text = items[k].text;
-        const bool value = k > 0 && items[k].gap.empty() &&
-                           ((!text.empty() && (text[0] == ':' || text[0] == '=')) ||
-                            (items[k - 1].kind == TokenKind::Symbol &&
-                             (items[k - 1].text == ":" || items[k - 1].text == "=" ||
-                              items[k - 1].text == kWideColon)));
+        const Item& before = items[k - 1];
+        return items[k].gap.empty() &&
+               ((!text.empty() && (text[0] == ':' || text[0] == '=')) ||
+                (before.kind == TokenKind::Symbol &&
+                 (before.text == ":" || before.text == "=" || before.text == kWideColon)));
+    };
+    for (std::size_t k = 0; k < count; ++k)
         if (header[k].kind == TokenKind::Word && items[k].kind == TokenKind::Word &&
-            header[k].hash != items[k].hash && !value)
+            header[k].hash != items[k].hash && !(k > 0 && fieldValue(k)))
             return true;
-    }
     return false;
 }
 
