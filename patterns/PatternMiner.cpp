@@ -648,6 +648,7 @@ constexpr std::size_t kWatched = 4;
 struct ChineseRuns {
     ChineseRun at[kWatched];
     std::size_t count = 0;
+    std::size_t missing = 0;  // runs that one side lacks
 };
 
 // The places of Chinese text that differed in the first line that differed from a
@@ -938,7 +939,10 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         run = *start;
     }
     if (runs > 1 && missing == 1) run = lacked;
-    if (all != nullptr) all->count = runs >= 2 && runs <= kWatched && missing == 0 ? runs : 0;
+    if (all != nullptr) {
+        all->count = runs >= 2 && runs <= kWatched && missing == 0 ? runs : 0;
+        all->missing = missing;
+    }
     return (runs == 1 || missing == 1) && run.pattern != run.line;
 }
 
@@ -2456,6 +2460,15 @@ Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
             if (OtherSource(out.groups[static_cast<std::size_t>(best)], headItems.data(),
                             headItems.size(), aligner.Path(), items))
                 best = -1;
+        }
+        if (best >= 0 && tuning.chineseRuns) {
+            // Words that each side has where the other has none, in two places, say what
+            // happened ("劳动合同已发起签署" and "劳动合同签署超时"): a name is never missing.
+            ChineseRun run;
+            ChineseRuns all;
+            OneChineseRun(out.groups[static_cast<std::size_t>(best)].tokens, items,
+                          aligner.Path(), run, &all);
+            if (all.missing >= 2) best = -1;
         }
         if (best >= 0) {
             Pattern& g = out.groups[static_cast<std::size_t>(best)];
