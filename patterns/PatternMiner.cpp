@@ -1011,6 +1011,11 @@ bool RunTextAt(const Template& t, std::uint64_t before, std::uint64_t after, std
             if (IsConstant(t[e].kind) && t[e].hash == after) return true;
             if (t[e].kind != TokenKind::Cjk) {
                 if (lead && t[e].kind == TokenKind::Variable) return true;
+                // Or a clause ends it where the value is missing ("已完成，" beside
+                // "已逾期<*>，").
+                if (lead && t[e].kind == TokenKind::Symbol &&
+                    (t[e].text == kWideComma || t[e].text == kWideSemicolon))
+                    return true;
                 // A pair's sign may stand between the text and its value ("识别置信度=0.59").
                 if (lead && t[e].kind == TokenKind::Symbol && e + 1 < t.size() &&
                     t[e + 1].kind == TokenKind::Variable && t[e].text == "=")
@@ -2466,8 +2471,8 @@ Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
             // happened ("劳动合同已发起签署" and "劳动合同签署超时"): a name is never missing.
             ChineseRun run;
             ChineseRuns all;
-            OneChineseRun(out.groups[static_cast<std::size_t>(best)].tokens, items,
-                          aligner.Path(), run, &all);
+            OneChineseRun(out.groups[static_cast<std::size_t>(best)].tokens, items, aligner.Path(),
+                          run, &all);
             if (all.missing >= 2) best = -1;
         }
         if (best >= 0) {

@@ -1198,6 +1198,32 @@ INFO|2026-12-09 09:01:47,309|lib-circ|71|胡杰磊借阅《活着》，条码T07
           {"09:00:11.011 [hr-task-1] INFO  c.j.h.X - "
            "劳动合同签署超时：员工杨帆，合同编号LD-2026-66228，已提醒19次",
            "late"}}},
+        // Words before a value in one kind and before a clause's end in the other.
+        {"WordsBeforeAValueOrAClauseEnd",
+         {{"09:00:15.484 [hr-task-13] INFO  c.j.h.onboard.OnboardTaskJob - "
+           "入职任务【安排导师】已完成，员工E20259453，负责人胡艳",
+           "done"},
+          {"09:00:23.307 [hr-task-13] WARN  c.j.h.job.JobPublishService - "
+           "入职任务【签署保密协议】已逾期10天，员工E20265080，负责人何刚",
+           "late"},
+          {"09:00:23.335 [hr-task-6] WARN  c.j.h.onboard.OnboardTaskJob - "
+           "入职任务【领取工牌】已逾期2天，员工E20255469，负责人梁涛",
+           "late"},
+          {"09:00:23.081 [hr-task-11] WARN  c.j.h.onboard.OnboardTaskJob - "
+           "入职任务【提交体检报告】已逾期8天，员工E20253687，负责人刘超",
+           "late"},
+          {"09:00:34.651 [hr-task-2] INFO  c.j.h.bgcheck.BgCheckCallback - "
+           "入职任务【签署保密协议】已完成，员工E20258129，负责人唐娟娟",
+           "done"},
+          {"09:00:48.772 [hr-task-11] WARN  c.j.h.onboard.OnboardTaskJob - "
+           "入职任务【开通VPN账号】已逾期2天，员工E20258335，负责人孙洋",
+           "late"},
+          {"09:00:58.239 [hr-task-16] INFO  c.j.h.resume.ResumeParseWorker - "
+           "入职任务【拍摄工牌照片】已完成，员工E20263170，负责人何芳",
+           "done"},
+          {"09:01:00.969 [hr-task-15] WARN  c.j.h.job.JobPublishService - "
+           "入职任务【开通邮箱】已逾期3天，员工E20251454，负责人罗伟",
+           "late"}}},
         {"DepartmentNames",
          {{"ReportJob: 技术部报表导出失败：模板'库存清单3.xlsx'损坏", ""},
           {"ReportJob: 市场部报表导出失败：模板'库存清单2.xlsx'损坏", ""},
