@@ -639,6 +639,7 @@ struct ChineseRun {
     bool ending = false;      // the run follows a value at once: only its ending counts
     bool plainValue = false;  // that value ends, on both sides, in no Chinese character
     bool glued = false;       // it lies in Chinese text glued after a value
+    bool lastOnly = false;    // only the last character before the constant counts
 };
 
 // Places of Chinese text watched at once, at most.
@@ -784,6 +785,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     ChineseRun lead;
     std::optional<ChineseRun> start;  // a run the message begins with
     bool closedByCjk = false;         // the run being closed ends at a Chinese character
+    std::string_view lineValueEnd;    // the line's last Chinese character in the value being read
     std::size_t i = 0;                // the places of the path's next step in t and in items
     std::size_t j = 0;
     // Whether the run, with some of the Chinese characters that matched after it, is the
@@ -814,7 +816,19 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         // "研发中心"); a word of two or more tells what happened ("退出" and "登录"), and
         // so does one character after digits or letters on both sides ("列车08144出库"
         // and "列车11021回库", "集卡沪DR12MZ出闸" and "集卡津CELLS9进闸").
-        if (current.ending && !current.plainValue && current.pattern.size() < 4) return;
+        if (current.ending && !current.plainValue && current.pattern.size() < 4) {
+            // Unless the character and the line's last one, which its value took, each
+            // make a word with the one glued after them that ends the sentence's part
+            // ("快递员<*>离线，" and "快递员罗军上线，"): what happened, told by one
+            // character.
+            if (current.pattern.size() != 2 || current.line.size() > 2 ||
+                (current.line.empty() && lineValueEnd.empty()) || i >= t.size() ||
+                t[i].kind != TokenKind::Symbol || !t[i].gap.empty() ||
+                t[i - 1].kind != TokenKind::Cjk || !t[i - 1].gap.empty())
+                return;
+            if (current.line.empty()) current.line.assign(lineValueEnd);
+            current.lastOnly = true;
+        }
         if (current.ending && Unit(current.pattern) && Unit(current.line)) return;
         // The text a message begins with counts only where nothing else differs, and
         // where no Chinese character that matched ends it: it is mostly a name, what
@@ -887,6 +901,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
                 pairedValue = false;
             }
             chineseValue = chineseValue || aCjk || bCjk;
+            if (b != nullptr) lineValueEnd = bCjk ? b->text : std::string_view();
             endsChinese = aCjk || bCjk;
             pairedValue = pairedValue || (a != nullptr && b != nullptr);
             last = Last::Value;  // a run right before it was the value's
@@ -1449,6 +1464,10 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         if (one) {
             ToEnding(run);
             OpenRunFork(f, run, p.id);
+            if (run.lastOnly) {
+                f.suffix = true;
+                f.ending = kEnding / 2;
+            }
             return ForkWordId(f, HashToken(run.line, TokenKind::Cjk), run.line, next);
         }
     }
