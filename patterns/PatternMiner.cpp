@@ -2451,9 +2451,15 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
 // text there while it holds at most two.
 void GroupRun(Pattern& g, const std::vector<Item>& items, const std::vector<std::uint8_t>& path) {
     ChineseRun run;
-    if (!OneChineseRun(g.tokens, items, path, run, nullptr) || run.pattern.empty() ||
-        run.line.empty())
-        return;
+    ChineseRuns all;
+    // Where two to four places differ, each member holds one text at each of them: the
+    // places change together, so the first tells the kinds ("<*>中心到件扫描：…，上一站
+    // <*>" and "<*>中心发件扫描：…，下一站<*>").
+    if (!OneChineseRun(g.tokens, items, path, run, &all)) {
+        if (all.count < 2) return;
+        run = all.at[0];
+    }
+    if (run.pattern.empty() || run.line.empty()) return;
     Fork& f = g.fork;
     ClearFork(f);
     f.group = true;
