@@ -574,8 +574,11 @@ struct Fork {
     bool suffix = false;           // of a run place: its texts' last two characters count (the
                                    // first two where a value follows the run)
     std::size_t ending = kEnding;  // of a suffix place: the bytes of its texts' ends that count
-    bool group = false;            // a group's, found while patterns were grouped (Ranked)
-    std::uint64_t before = 0;      // hashes of the words around the place (`after` 0 for a pair)
+    bool prefix = false;       // of a run place: the first two Chinese characters after the value
+                               // that follows `before` count, whatever name comes after them
+    std::string leads[2];      // of a suffix place after digits: its first texts' beginnings
+    bool group = false;        // a group's, found while patterns were grouped (Ranked)
+    std::uint64_t before = 0;  // hashes of the words around the place (`after` 0 for a pair)
     std::uint64_t after = 0;
     std::size_t count = 0;  // words seen there
     std::uint64_t words[kMaxForkWords] = {};
@@ -587,7 +590,7 @@ struct Fork {
         return Mix(Mix(pair    ? 0x9A1Bu
                        : label ? 0x1ABEu
                        : key   ? 0x4E75u
-                       : run   ? 0x2C3Eu
+                       : run   ? (prefix ? 0x2C3Fu : 0x2C3Eu)
                                : 0xE17Eu,
                        before),
                    after);
@@ -596,7 +599,7 @@ struct Fork {
 
 // Makes `f` no fork (the texts it held stay, unused).
 void ClearFork(Fork& f) {
-    f.on = f.wide = f.pair = f.label = f.key = f.run = f.suffix = f.group = false;
+    f.on = f.wide = f.pair = f.label = f.key = f.run = f.suffix = f.group = f.prefix = false;
     f.before = f.after = 0;
     f.count = 0;
     f.ending = kEnding;
@@ -640,6 +643,10 @@ struct ChineseRun {
     bool plainValue = false;  // that value ends, on both sides, in no Chinese character
     bool glued = false;       // it lies in Chinese text glued after a value
     bool lastOnly = false;    // only the last character before the constant counts
+    bool prefix = false;      // after digits or letters: its first two characters count
+    // Of a run that follows digits or letters on both sides: the first two characters of
+    // each side, which tell what happened where a name follows them.
+    std::string leads[2];
 };
 
 // Places of Chinese text watched at once, at most.
@@ -786,7 +793,10 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     std::optional<ChineseRun> start;  // a run the message begins with
     bool closedByCjk = false;         // the run being closed ends at a Chinese character
     std::string_view lineValueEnd;    // the line's last Chinese character in the value being read
-    std::size_t i = 0;                // the places of the path's next step in t and in items
+    std::string lineValueCjk;  // the line's Chinese characters after the value's last other token
+    bool pairedPlain = false;  // the value's last step on both sides held no Chinese character
+    std::optional<ChineseRun> prefixed;  // a run after digits or letters that ends as a name
+    std::size_t i = 0;                   // the places of the path's next step in t and in items
     std::size_t j = 0;
     // Whether the run, with some of the Chinese characters that matched after it, is the
     // end of a name glued after a value on both sides ("<*>有限责任公司" and "<*>有限公司").
@@ -802,7 +812,25 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             line += t[k].text;
         }
     };
+    // Right after digits or letters, a run that ends as a name, or that a value follows,
+    // begins with what happened ("列车10054到达飞机场" and "列车08046驶离体育中心"): its
+    // first two characters count, on both sides.
+    auto prefix = [&] {
+        const std::string line = lineValueCjk + current.line;
+        if (prefixed || current.pattern.size() < kEnding || line.size() < kEnding ||
+            current.pattern.compare(0, kEnding, line, 0, kEnding) == 0)
+            return;
+        prefixed = current;
+        prefixed->pattern.resize(kEnding);
+        prefixed->line = line.substr(0, kEnding);
+        prefixed->after = kValueAfter;
+        prefixed->prefix = true;
+    };
     auto close = [&](std::uint64_t after) {
+        if (current.ending && pairedPlain && inName(after)) {
+            prefix();
+            return;
+        }
         if (inName(after)) return;
         if (after == kValueAfter) {
             if (current.pattern.empty() || current.line.empty()) return;
@@ -843,6 +871,13 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         }
         ++runs;
         current.after = after;
+        if (current.ending && (current.plainValue || pairedPlain)) {
+            const std::string line = lineValueCjk + current.line;
+            if (current.pattern.size() > kEnding && line.size() > kEnding) {
+                current.leads[0] = current.pattern.substr(0, kEnding);
+                current.leads[1] = line.substr(0, kEnding);
+            }
+        }
         if (current.pattern.empty() || current.line.empty()) {
             ++missing;
             lacked = current;
@@ -894,14 +929,20 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         if (value) {
             chain = false;
             if (last == Last::Run && !current.ending) close(kValueAfter);
+            if (last == Last::Run && current.ending && pairedPlain) prefix();
             if (last != Last::Value) {
                 valueAfterSame = last == Last::Same;
                 valueAfter = same;
                 chineseValue = false;
                 pairedValue = false;
+                pairedPlain = false;
+                lineValueCjk.clear();
             }
             chineseValue = chineseValue || aCjk || bCjk;
             if (b != nullptr) lineValueEnd = bCjk ? b->text : std::string_view();
+            if (a != nullptr && b != nullptr) pairedPlain = !aCjk && !bCjk;
+            if (b != nullptr && !bCjk) lineValueCjk.clear();
+            if (bCjk) lineValueCjk += b->text;
             endsChinese = aCjk || bCjk;
             pairedValue = pairedValue || (a != nullptr && b != nullptr);
             last = Last::Value;  // a run right before it was the value's
@@ -949,6 +990,10 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         runs = 1;
         run = lead;
     }
+    if (runs == 0 && leads == 0 && prefixed) {
+        runs = 1;
+        run = *prefixed;
+    }
     if (runs == 0 && leads == 0 && start) {
         runs = 1;
         run = *start;
@@ -967,7 +1012,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
 // happened to it: the characters after the value's last other token ("CDT-4恢复").
 bool RunAtFork(const Template& t, const std::vector<Item>& items,
                const std::vector<std::uint8_t>& path, std::uint64_t before, std::uint64_t after,
-               std::string& run, bool ending = false) {
+               std::string& run, bool ending = false, bool prefix = false) {
     const bool lead = after == kValueAfter;
     auto atFork = [&](std::size_t i) {
         return t[i].kind == TokenKind::Variable && PlaceBegins(t, i, before) &&
@@ -978,6 +1023,14 @@ bool RunAtFork(const Template& t, const std::vector<Item>& items,
     bool inFork = false;
     bool ended = false;  // of a place where a value follows the run: the run ended
     auto take = [&](const Item& item) {
+        if (prefix) {
+            // The Chinese characters after the value's digits or letters, up to what follows.
+            if (item.kind != TokenKind::Cjk)
+                ended = ended || !run.empty();
+            else if (!ended)
+                run += item.text;
+            return true;
+        }
         if (ending && item.kind != TokenKind::Cjk) {
             run.clear();
             return true;
@@ -1060,6 +1113,19 @@ std::string ForkText(const Fork& f, const std::string& text) {
 // ending of the characters after the last value there ("<*>登录", "王<*>登录" or
 // "王涛勇登录": "登录").
 bool PlaceText(const Template& t, const Fork& f, std::string& text) {
+    if (f.prefix) {
+        // The Chinese characters after the value that follows `before`.
+        for (std::size_t k = 0; k < t.size(); ++k) {
+            if (!PlaceBegins(t, k, f.before) || t[k].kind != TokenKind::Variable) continue;
+            text.clear();
+            for (std::size_t e = k + 1; e < t.size() && t[e].kind == TokenKind::Cjk; ++e)
+                text += t[e].text;
+            if (text.empty()) return false;
+            text = ForkText(f, text);
+            return true;
+        }
+        return false;
+    }
     if (!f.suffix || f.after == kValueAfter) {
         if (!RunTextAt(t, f.before, f.after, text)) return false;
         text = ForkText(f, text);
@@ -1171,7 +1237,7 @@ std::uint32_t ForkWordId(Fork& f, std::uint64_t word, std::string_view text, Nex
 // Keeps of a run that follows a value only the ending that tells what happened to it
 // ("用户张敏磊登录": "登录"), on both sides.
 void ToEnding(ChineseRun& run) {
-    if (!run.ending) return;
+    if (!run.ending || run.prefix) return;
     run.pattern = Ending(run.pattern);
     run.line = Ending(run.line);
 }
@@ -1181,6 +1247,9 @@ void ToEnding(ChineseRun& run) {
 void OpenRunFork(Fork& f, const ChineseRun& run, std::uint32_t id) {
     f.run = true;
     f.suffix = run.ending;
+    f.prefix = run.prefix;
+    f.leads[0] = run.leads[0];
+    f.leads[1] = run.leads[1];
     f.before = run.before;
     f.after = run.after;
     OpenFork(f, HashToken(run.pattern, TokenKind::Cjk), run.pattern, id);
@@ -1317,7 +1386,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
     if (f.on && f.run) {
         std::string run;
         if (!RunAtFork(p.tokens, items, path, f.before, f.after, run,
-                       f.suffix && f.after != kValueAfter)) {
+                       f.suffix && f.after != kValueAfter, f.prefix)) {
             f.wide = true;
             return p.id;
         }
@@ -1329,6 +1398,22 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
                 text = ForkText(f, run);
                 return ForkWordId(f, HashToken(text, TokenKind::Cjk), text, next);
             }
+            // Texts after digits or letters that end in three ways but begin in two: what
+            // happened comes first, a name after it ("到达科技园", "驶离飞机场" and
+            // "到达世纪大道").
+            if (f.suffix && !f.prefix && f.count == 2 && !f.leads[0].empty() &&
+                f.leads[0] != f.leads[1] && run.size() > kEnding &&
+                (run.compare(0, kEnding, f.leads[0]) == 0 ||
+                 run.compare(0, kEnding, f.leads[1]) == 0)) {
+                f.prefix = true;
+                f.after = kValueAfter;
+                for (std::size_t k = 0; k < 2; ++k) {
+                    f.text[k] = f.leads[k];
+                    f.words[k] = HashToken(f.text[k], TokenKind::Cjk);
+                }
+                text = run.substr(0, kEnding);
+                return ForkWordId(f, HashToken(text, TokenKind::Cjk), text, next);
+            }
             // A third text: the place holds names or other values ("质检员周娟判定" and
             // "质检员孙娜涛判定").  The fork is given up, so that one in another place
             // ("为合格" and "为不合格", or "<*>退出" and "张敏磊登录" right after the
@@ -1336,7 +1421,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             p.retired.insert(p.retired.end(), f.ids + 1, f.ids + f.count);
             p.retired.insert(p.retired.end(), p.aliases.begin(), p.aliases.end());
             p.aliases.clear();
-            f.on = f.run = f.suffix = false;
+            f.on = f.run = f.suffix = f.prefix = false;
             f.ending = kEnding;
             f.count = 0;
             // The line may still make a fork in another place: on below.
@@ -2774,6 +2859,12 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
                 PatternToken lead;
                 lead.kind = TokenKind::Cjk;
                 lead.text = fork->text[which];
+                if (fork->prefix) {
+                    // After the value, before the name: "列车<*>到达<*>".
+                    PatternToken name;  // a variable part, as made
+                    shown.insert(shown.begin() + static_cast<std::ptrdiff_t>(k) + 1, {lead, name});
+                    break;
+                }
                 shown.insert(shown.begin() + static_cast<std::ptrdiff_t>(k), lead);
                 break;
             }
