@@ -755,6 +755,14 @@ void MergeBracketedValues(std::string_view line, std::vector<LineToken>& tokens)
     tokens.resize(out);
 }
 
+// 上午 下午 中午 晚上 凌晨 早上 傍晚: the parts of the day a time may follow.
+bool IsDayPart(std::string_view w) {
+    static constexpr std::array<std::string_view, 7> kParts = {
+        "\xc9\xcf\xce\xe7", "\xcf\xc2\xce\xe7", "\xd6\xd0\xce\xe7", "\xcd\xed\xc9\xcf",
+        "\xc1\xe8\xb3\xbf", "\xd4\xe7\xc9\xcf", "\xb0\xf8\xcd\xed"};
+    return std::find(kParts.begin(), kParts.end(), w) != kParts.end();
+}
+
 // Glues Chinese units and date parts to the number before them and a Chinese date
 // into one variable part: its form ("12月9日", "2026年12月") never splits a pattern.
 void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
@@ -772,6 +780,21 @@ void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
                 if (i < tokens.size() && tokens[i].begin == t.end &&
                     tokens[i].kind == TokenKind::Word)
                     t.end = tokens[i++].end;
+            }
+        }
+        // The part of the day before a time is the time's ("下午5:15", "2026年4月26日上午
+        // 10:30"), and the date before it with it.
+        if (t.kind == TokenKind::Cjk && i + 1 < tokens.size() && tokens[i].begin == t.end &&
+            tokens[i].kind == TokenKind::Cjk && tokens[i + 1].kind == TokenKind::Variable &&
+            tokens[i + 1].begin == tokens[i].end && IsDigit(Byte(line, tokens[i + 1].begin)) &&
+            IsDayPart(line.substr(t.begin, tokens[i].end - t.begin))) {
+            t.kind = TokenKind::Variable;
+            t.end = tokens[i + 1].end;
+            i += 2;
+            if (out > 0 && tokens[out - 1].kind == TokenKind::Variable &&
+                tokens[out - 1].end == t.begin) {
+                tokens[out - 1].end = t.end;
+                continue;
             }
         }
         if (t.kind == TokenKind::Variable) {
