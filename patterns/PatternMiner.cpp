@@ -805,6 +805,9 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         // The name may end before those characters do ("<*>运维公司完成").
         std::string pattern = current.pattern;
         std::string line = current.line;
+        // Or the end of a name that one side lacks ("泽安银行信用卡中心" and "临江农商银行").
+        const bool lacking = pattern.empty() != line.empty();
+        if (lacking && NameEnding(pattern.empty() ? line : pattern)) return true;
         for (std::size_t k = i - 1;; ++k) {
             if (NameEnding(pattern) && NameEnding(line)) return true;
             if (after == kMessageEnd || k >= t.size() || t[k].kind != TokenKind::Cjk) return false;
