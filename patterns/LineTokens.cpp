@@ -521,7 +521,8 @@ std::string_view Text(std::string_view line, const LineToken& t) {
 
 // Chinese units and date parts that a number glued before them carries: "3分钟",
 // "12.5元", "共8页", "2026年12月9日06时00分14秒".  Two-character units come first.
-constexpr std::array<std::string_view, 35> kChineseUnits = {
+constexpr std::array<std::string_view, 37> kChineseUnits = {
+    "\xd4\xc2\xc1\xe4",  // 月龄
     "\xba\xc1\xc3\xeb",  // 毫秒
     "\xb7\xd6\xd6\xd3",  // 分钟
     "\xd0\xa1\xca\xb1",  // 小时
@@ -536,6 +537,7 @@ constexpr std::array<std::string_view, 35> kChineseUnits = {
     "\xce\xbb",         "\xcf\xee", "\xb7\xdd",  // 张 台 人 位 项 份
     "\xb1\xb6",         "\xb6\xc8", "\xcd\xf2",
     "\xd2\xda",         "\xc3\xd7", "\xbf\xcb",  // 倍 度 万 亿 米 克
+    "\xcb\xea",                                  // 岁
     "\xc4\xea",         "\xd4\xc2", "\xc8\xd5",  // 年 月 日
     "\xca\xb1",         "\xb7\xd6"};             // 时 分
 bool IsUnitLead(unsigned char c) {
