@@ -910,6 +910,53 @@ void MergeBracketedPairValues(std::string_view line, std::vector<LineToken>& tok
     tokens.resize(out);
 }
 
+// A pair's value that holds blanks, up to the next pair ("pet=大福 (Daifuku) cost=…",
+// "analyzer=IDEXX ProCyte Dx status=…"), is one value: a name of several words stands
+// where other lines have one.  Only values a pair follows count, so that the words
+// after the last pair, which may say what happened, stay words; and only in messages
+// with Chinese text, where a key is one word ("Source file=" is a key elsewhere).  A
+// list's or a block's punctuation ends the value.
+void MergeBlankPairValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
+    if (std::none_of(tokens.begin() + static_cast<std::ptrdiff_t>(std::min(from, tokens.size())),
+                     tokens.end(), [](const LineToken& t) { return t.kind == TokenKind::Cjk; }))
+        return;
+    auto sign = [&](std::size_t k) {
+        return tokens[k].kind == TokenKind::Symbol && Text(line, tokens[k]) == "=";
+    };
+    auto stop = [&](std::size_t k) {
+        const std::string_view t = Text(line, tokens[k]);
+        return tokens[k].kind == TokenKind::Symbol &&
+               (t == "," || t == ";" || t == "{" || t == "}" || IsClauseEnd(t));
+    };
+    // A key at `k`: a word with "=" glued after it, a blank before it.
+    auto key = [&](std::size_t k) {
+        return k + 1 < tokens.size() && tokens[k].kind == TokenKind::Word && sign(k + 1) &&
+               tokens[k + 1].begin == tokens[k].end && tokens[k].begin > tokens[k - 1].end;
+    };
+    constexpr std::size_t kMaxValueTokens = 8;
+    std::size_t out = 0;  // merged in place
+    for (std::size_t i = 0; i < tokens.size();) {
+        // Token i begins a value glued after a key's "=".
+        if (out >= from + 2 && i > 0 && sign(i - 1) && tokens[i].begin == tokens[i - 1].end &&
+            tokens[out - 2].kind == TokenKind::Word) {
+            std::size_t j = i + 1;
+            bool blank = false;
+            while (j < tokens.size() && j - i < kMaxValueTokens && !key(j) && !sign(j) &&
+                   !stop(j)) {
+                blank = blank || tokens[j].begin > tokens[j - 1].end;
+                ++j;
+            }
+            if (blank && j < tokens.size() && key(j)) {
+                tokens[out++] = {tokens[i].begin, tokens[j - 1].end, TokenKind::Variable};
+                i = j;
+                continue;
+            }
+        }
+        tokens[out++] = tokens[i++];
+    }
+    tokens.resize(out);
+}
+
 // A capital letter alone, glued to Chinese text, is a value: a grade, a zone or a block
 // ("考核等级S", "A座大堂").
 void MarkLetterValues(std::string_view line, std::vector<LineToken>& tokens) {
@@ -1542,6 +1589,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     const std::size_t header = finder.Find();
     MarkPairValues(line, tokens, header, constantNames);
     MergeBracketedPairValues(line, tokens, header);
+    MergeBlankPairValues(line, tokens, header);
     if (gluedValues) MergeGluedValues(line, tokens, header);
     return header;
 }
