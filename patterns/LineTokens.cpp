@@ -910,12 +910,20 @@ void MergeBracketedPairValues(std::string_view line, std::vector<LineToken>& tok
     tokens.resize(out);
 }
 
+// The closing bracket of a Chinese opening one (【 「 《), or none.
+std::string_view ClosingBracket(std::string_view open) {
+    if (open == "\xa1\xbe") return "\xa1\xbf";  // 【】
+    if (open == "\xa1\xb8") return "\xa1\xb9";  // 「」
+    if (open == "\xa1\xb6") return "\xa1\xb7";  // 《》
+    return {};
+}
+
 // A pair's value that holds blanks, up to the next pair ("pet=大福 (Daifuku) cost=…",
 // "analyzer=IDEXX ProCyte Dx status=…"), is one value: a name of several words stands
-// where other lines have one.  Only values a pair follows count, so that the words
-// after the last pair, which may say what happened, stay words; and only in messages
-// with Chinese text, where a key is one word ("Source file=" is a key elsewhere).  A
-// list's or a block's punctuation ends the value.
+// where other lines have one.  So is one in Chinese brackets ("tpl=【复诊提醒】").  Only values a
+// pair follows count, so that the words after the last pair, which may say what happened, stay
+// words; and only in messages with Chinese text, where a key is one word ("Source file=" is a key
+// elsewhere).  A list's or a block's punctuation ends the value.
 void MergeBlankPairValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
     if (std::none_of(tokens.begin() + static_cast<std::ptrdiff_t>(std::min(from, tokens.size())),
                      tokens.end(), [](const LineToken& t) { return t.kind == TokenKind::Cjk; }))
@@ -939,6 +947,19 @@ void MergeBlankPairValues(std::string_view line, std::vector<LineToken>& tokens,
         // Token i begins a value glued after a key's "=".
         if (out >= from + 2 && i > 0 && sign(i - 1) && tokens[i].begin == tokens[i - 1].end &&
             tokens[out - 2].kind == TokenKind::Word) {
+            // A value in Chinese brackets, up to the closing one ("tpl=【复诊提醒】").
+            const std::string_view close = ClosingBracket(Text(line, tokens[i]));
+            if (tokens[i].kind == TokenKind::Symbol && !close.empty()) {
+                std::size_t c = i + 1;
+                while (c < tokens.size() && c - i <= 2 * kMaxValueTokens &&
+                       Text(line, tokens[c]) != close)
+                    ++c;
+                if (c < tokens.size() && Text(line, tokens[c]) == close) {
+                    tokens[out++] = {tokens[i].begin, tokens[c].end, TokenKind::Variable};
+                    i = c + 1;
+                    continue;
+                }
+            }
             std::size_t j = i + 1;
             bool blank = false;
             while (j < tokens.size() && j - i < kMaxValueTokens && !key(j) && !sign(j) &&

@@ -60,8 +60,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "时 间 ： <2026年4月26日下午5:15> ， 面 试 <下午3:00> ， 上 午 班 次"},
         TokenCase{
             "PairValuesWithBlanks",
-            "短信 pet=大福 (Daifuku) analyzer=IDEXX ProCyte Dx code=0 Mr. Bean",
-            "短 信 pet = <大福 (Daifuku)> analyzer = <IDEXX ProCyte Dx> code = <0> Mr . Bean"},
+            "短信 pet=大福 (Daifuku) analyzer=IDEXX ProCyte Dx code=0 tpl=【复诊提醒】 Mr. Bean",
+            "短 信 pet = <大福 (Daifuku)> analyzer = <IDEXX ProCyte Dx> code = <0> tpl = "
+            "<【复诊提醒】> Mr . Bean"},
         TokenCase{"Ages", "受种者刘勇27岁，何伟3月龄", "受 种 者 刘 勇 <27岁> ， 何 伟 <3月龄>"},
         TokenCase{"NumberWithUnit", "耗时300ms，重试3次，冰箱-20℃腋温37.8℃，疫苗10μg",
                   "耗 时 <300ms> ， 重 试 <3次> ， 冰 箱 <-20℃> 腋 温 <37.8℃> ， 疫 苗 <10μg>"},
