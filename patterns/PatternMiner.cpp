@@ -2366,6 +2366,12 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
                 values = values && (t[k].kind == TokenKind::Variable ||
                                     (t[k].kind == TokenKind::Symbol && t[k].text == kWideComma));
             value = value || (t.back().kind == TokenKind::Variable && values);
+            // Or a value with the ending of a name, alone in the clause ("等级：<*>卡").
+            bool named = t.size() <= at[g] + 4 && t.size() > at[g] + 2 &&
+                         t[at[g] + 1].kind == TokenKind::Variable;
+            for (std::size_t k = at[g] + 2; k < t.size() && named; ++k)
+                named = t[k].kind == TokenKind::Cjk;
+            value = value || named;
         }
         if (value) {
             for (std::size_t k = 1; k < members.size(); ++k) into[members[k]] = members[0];
