@@ -922,11 +922,11 @@ std::string_view ClosingBracket(std::string_view open) {
 // "analyzer=IDEXX ProCyte Dx status=…"), is one value: a name of several words stands
 // where other lines have one.  So is one in Chinese brackets ("tpl=【复诊提醒】").  Only values a
 // pair follows count, so that the words after the last pair, which may say what happened, stay
-// words; and only in messages with Chinese text, where a key is one word ("Source file=" is a key
+// words; and only in lines with Chinese text, where a key is one word ("Source file=" is a key
 // elsewhere).  A list's or a block's punctuation ends the value.
 void MergeBlankPairValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
-    if (std::none_of(tokens.begin() + static_cast<std::ptrdiff_t>(std::min(from, tokens.size())),
-                     tokens.end(), [](const LineToken& t) { return t.kind == TokenKind::Cjk; }))
+    if (std::none_of(tokens.begin(), tokens.end(),
+                     [](const LineToken& t) { return t.kind == TokenKind::Cjk; }))
         return;
     auto sign = [&](std::size_t k) {
         return tokens[k].kind == TokenKind::Symbol && Text(line, tokens[k]) == "=";

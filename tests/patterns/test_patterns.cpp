@@ -63,6 +63,11 @@ INSTANTIATE_TEST_SUITE_P(
             "短信 pet=大福 (Daifuku) analyzer=IDEXX ProCyte Dx code=0 tpl=【复诊提醒】 Mr. Bean",
             "短 信 pet = <大福 (Daifuku)> analyzer = <IDEXX ProCyte Dx> code = <0> tpl = "
             "<【复诊提醒】> Mr . Bean"},
+        TokenCase{"PairValueWithBlanksAfterAChineseHeader",
+                  "2026年05月20日 08:10:27［提示］［化验室］ items=T4 analyzer=IDEXX ProCyte Dx "
+                  "status=OK",
+                  "<2026年05月20日 08:10:27> ［ 提 示 ］ ［ 化 验 室 ］ items = <T4> analyzer = "
+                  "<IDEXX ProCyte Dx> status = <OK>"},
         TokenCase{"Ages", "受种者刘勇27岁，何伟3月龄", "受 种 者 刘 勇 <27岁> ， 何 伟 <3月龄>"},
         TokenCase{"NumberWithUnit", "耗时300ms，重试3次，冰箱-20℃腋温37.8℃，疫苗10μg",
                   "耗 时 <300ms> ， 重 试 <3次> ， 冰 箱 <-20℃> 腋 温 <37.8℃> ， 疫 苗 <10μg>"},
