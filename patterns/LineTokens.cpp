@@ -1192,8 +1192,17 @@ private:
                           !WideOpen(s).empty() ||
                           (t_[s].kind == TokenKind::Word && IsUpperWord(Text(s)));
         // Chinese labels name the fields: "时间:2026-12-09 10:00:01 级别:信息 内容:".
-        const std::size_t first = s == 0 && t_[0].kind == TokenKind::Cjk ? Label(0) : 0;
+        std::size_t first = s == 0 && t_[0].kind == TokenKind::Cjk ? Label(0) : 0;
         bool labelled = first != 0 && first < n && IsStampStart(first);
+        // Or they follow a system's name in Chinese brackets and a time stamp:
+        // "【燃气运营】2026/03/08 06:05:02 级别：告警 模块：稽查 | ".
+        if (!labelled && s == 0 && !WideOpen(0).empty()) {
+            const std::size_t j = WideClosing(0);
+            if (j != 0 && j < n && IsStampStart(j) && !ChineseLevelAt(1)) {
+                labelled = true;
+                first = j;
+            }
+        }
         // So do they in brackets: "[时间:2026-06-12 08:10:01][级别:警告][门店:城西店]".
         const bool bracketLabels = IsBracketLabel(s) && IsStampStart(Label(s + 1));
         if (t_[s].kind != TokenKind::Variable && !(flag && t_[s + 1].kind == TokenKind::Variable) &&
@@ -1223,6 +1232,11 @@ private:
                     if (run > j && run <= j + 8 && run < n && t_[run].begin > t_[run - 1].end &&
                         t_[run].kind == TokenKind::Cjk && Label(run) != 0) {
                         i = header = run;
+                        continue;
+                    }
+                    // A short name that a pipe ends: "模块：稽查 | ".
+                    if (run > j && run <= j + 8 && IsSymbol(run, '|')) {
+                        i = header = run + 1;
                         continue;
                     }
                     return j;

@@ -246,6 +246,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "【信息】[2026-03-18 08:00:03.501]"},
         HeaderCase{"WordsBeforeASecondsStamp", "2599204 node-9 boot_cmd new 1074297378 1 Targeting",
                    "2599204 node-9 boot_cmd new 1074297378 1"},
+        HeaderCase{"SystemNameStampAndLabelsToAPipe",
+                   "【燃气运营】2026/03/08 06:05:04 级别：提示 模块：抢修调度 | App推送成功 uid=5",
+                   "【燃气运营】2026/03/08 06:05:04 级别：提示 模块：抢修调度 |"},
         HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""},
         HeaderCase{"AllFieldsIsNoHeader", "2026-12-01 10:00:01 4711 [main]", ""}),
     [](const ::testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
@@ -381,7 +384,7 @@ INSTANTIATE_TEST_SUITE_P(
              "预约：旅客徐丽（老人（80岁以上））乘车，服务员罗明，已预约全程引导",
              "(05:44:30.456)(INFO )(gc#35)(站码:BHD) "
              "预约：旅客刘刚（老人（80岁以上））乘车，服务员周军"},
-            {"5\t(<*>)(INFO )(<*>)(站码<*>) 预约：旅客<*>（老人（<*>岁以上））乘车，服务员<*>"}}),
+            {"5\t(<*>)(INFO )(<*>)(站码<*>) 预约：旅客<*>（老人（<*>以上））乘车，服务员<*>"}}),
     [](const ::testing::TestParamInfo<MineCase>& info) { return std::string(info.param.name); });
 
 // Lines that one event writes with more or fewer optional parts are one pattern; lines
