@@ -1264,7 +1264,10 @@ private:
             }
             // A field in Chinese brackets that begins the header or is glued to the
             // field before it: "「2026-10-15 07:30:07」〔信息〕".
-            if (!WideOpen(i).empty() && (i == s || t_[i].begin == t_[i - 1].end)) {
+            // So is one that holds a Chinese level in a header of labels
+            // ("【环卫监管】2026年03月18日 04:25:00 ［信息］ 模块：").
+            if (!WideOpen(i).empty() && (i == s || t_[i].begin == t_[i - 1].end ||
+                                         (labelled && !level && ChineseLevelAt(i + 1)))) {
                 if (const std::size_t j = WideClosing(i); j != 0) {
                     level = level || ChineseLevelAt(i + 1);
                     i = header = j;

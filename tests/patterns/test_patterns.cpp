@@ -249,6 +249,9 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"SystemNameStampAndLabelsToAPipe",
                    "【燃气运营】2026/03/08 06:05:04 级别：提示 模块：抢修调度 | App推送成功 uid=5",
                    "【燃气运营】2026/03/08 06:05:04 级别：提示 模块：抢修调度 |"},
+        HeaderCase{"SystemNameStampLevelAndLabels",
+                   "【环卫监管】2026年03月18日 04:25:00 ［信息］ 模块：中转站 | gps plate=沪F",
+                   "【环卫监管】2026年03月18日 04:25:00 ［信息］ 模块：中转站 |"},
         HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""},
         HeaderCase{"AllFieldsIsNoHeader", "2026-12-01 10:00:01 4711 [main]", ""}),
     [](const ::testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
