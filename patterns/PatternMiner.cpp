@@ -2510,6 +2510,31 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
             into[g] = h.group;
             break;
         }
+        // Or covers it but for a remark it adds at its end, a label and its text after a
+        // Chinese comma ("…已拍照留证，备注：居民不在家").
+        for (std::size_t c = t.size(); into[g] == g && words > 0 && c-- > 1;) {
+            if (t[c].kind != TokenKind::Symbol || t[c].text != kWideComma) continue;
+            std::size_t l = c + 1;
+            while (l < t.size() && t[l].kind == TokenKind::Cjk) ++l;
+            if (l == c + 1 || l + 1 >= t.size() || t[l].kind != TokenKind::Symbol ||
+                t[l].text != kWideColon)
+                break;
+            const Template head(t.begin(), t.begin() + static_cast<std::ptrdiff_t>(c));
+            const auto remark = byFrame.find(frame(head, head.size()));
+            std::size_t tried = 0;
+            for (std::size_t k = 0;
+                 remark != byFrame.end() && k < remark->second.size() && ++tried <= kMaxTried;
+                 ++k) {
+                const Cover& h = remark->second[k];
+                if (h.end != groups[h.group].tokens.size() ||
+                    groups[h.group].count <= groups[g].count ||
+                    !Covers(groups[h.group].tokens, h.end, head))
+                    continue;
+                into[g] = h.group;
+                break;
+            }
+            break;
+        }
         // Only a group with a Chinese word covers others: one of values and punctuation
         // alone ("<*>：<*>") would cover messages of any kind.
         if (into[g] != g || words < 2) continue;
