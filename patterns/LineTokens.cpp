@@ -1185,6 +1185,7 @@ private:
         const std::size_t n = t_.size();
         if (n < 2) return 0;
         if (const std::size_t pairs = PairFields(); pairs != 0) return pairs;
+        if (const std::size_t named = NamedBracketFields(); named != 0) return named;
         // A Chinese level in Chinese brackets may come first: "【信息】[2026-03-18 …]".
         const std::size_t s = WideLevel();
         if (s + 2 > n) return 0;
@@ -1533,6 +1534,20 @@ private:
             if (IsSymbol(j, close) && --depth == 0) return j + 1;
         }
         return 0;
+    }
+    // One past bracketed fields at the line's start, the first a Chinese name and one a
+    // time stamp: "[消防物联网][信息][03-09 02:05:10][巡查管理] "; 0 when there are none.
+    std::size_t NamedBracketFields() const {
+        if (!IsSymbol(0, '[') || t_[1].kind != TokenKind::Cjk) return 0;
+        std::size_t i = 0;
+        bool stamp = false;
+        while (i < t_.size() && IsSymbol(i, '[')) {
+            const std::size_t j = Closing(i);
+            if (j == 0) break;
+            stamp = stamp || IsStampStart(i + 1);
+            i = j;
+        }
+        return stamp && i < t_.size() ? i : 0;
     }
     // One past the colon of a tag that begins at `k`: a word or name, bracketed parts
     // glued to it, and a colon that ends the field; 0 when there is none.  A plain word

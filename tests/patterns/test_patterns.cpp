@@ -252,6 +252,9 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"SystemNameStampLevelAndLabels",
                    "【环卫监管】2026年03月18日 04:25:00 ［信息］ 模块：中转站 | gps plate=沪F",
                    "【环卫监管】2026年03月18日 04:25:00 ［信息］ 模块：中转站 |"},
+        HeaderCase{"BracketedNameLevelStampAndModule",
+                   "[消防物联网][信息][03-09 02:05:10][巡查管理] 值班签到：青石苑小区",
+                   "[消防物联网][信息][03-09 02:05:10][巡查管理]"},
         HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""},
         HeaderCase{"AllFieldsIsNoHeader", "2026-12-01 10:00:01 4711 [main]", ""}),
     [](const ::testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
