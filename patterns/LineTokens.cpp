@@ -978,6 +978,36 @@ void MergeBlankPairValues(std::string_view line, std::vector<LineToken>& tokens,
     tokens.resize(out);
 }
 
+// Latin text glued after a Chinese label's colon, up to Chinese text or punctuation, a
+// blank or the end, is one value ("汇率已更新：KRW/CNY 0.0054", "优惠：coupon=CPN238676，",
+// "停止原因：Remote"): in Chinese text the words that name a kind are Chinese.  A name of
+// several words ("Mr. Bean", "Hengtong Global Logistics") is left whole to the aligner.
+void MergeLabelWordValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
+    auto wide = [&](std::size_t k) {
+        return tokens[k].kind == TokenKind::Cjk ||
+               (tokens[k].kind == TokenKind::Symbol && tokens[k].end - tokens[k].begin == 2);
+    };
+    std::size_t out = 0;  // merged in place
+    for (std::size_t i = 0; i < tokens.size();) {
+        if (out >= from + 2 && i >= 2 && tokens[i].kind == TokenKind::Word &&
+            tokens[out - 2].kind == TokenKind::Cjk && Text(line, tokens[out - 1]) == "\xa3\xba" &&
+            tokens[out - 2].end == tokens[out - 1].begin &&
+            tokens[i].begin == tokens[out - 1].end) {
+            std::size_t j = i + 1;
+            while (j < tokens.size() && tokens[j].begin == tokens[j - 1].end && !wide(j)) ++j;
+            const bool alone = j == tokens.size() || tokens[j].begin == tokens[j - 1].end ||
+                               tokens[j].kind != TokenKind::Word;
+            if (alone) {
+                tokens[out++] = {tokens[i].begin, tokens[j - 1].end, TokenKind::Variable};
+                i = j;
+                continue;
+            }
+        }
+        tokens[out++] = tokens[i++];
+    }
+    tokens.resize(out);
+}
+
 // A capital letter alone, glued to Chinese text, is a value: a grade, a zone or a block
 // ("考核等级S", "A座大堂").
 void MarkLetterValues(std::string_view line, std::vector<LineToken>& tokens) {
@@ -1643,6 +1673,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     MarkPairValues(line, tokens, header, constantNames);
     MergeBracketedPairValues(line, tokens, header);
     MergeBlankPairValues(line, tokens, header);
+    MergeLabelWordValues(line, tokens, header);
     if (gluedValues) MergeGluedValues(line, tokens, header);
     return header;
 }
