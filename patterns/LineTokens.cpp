@@ -934,7 +934,14 @@ void MergeBlankPairValues(std::string_view line, std::vector<LineToken>& tokens,
     auto stop = [&](std::size_t k) {
         const std::string_view t = Text(line, tokens[k]);
         return tokens[k].kind == TokenKind::Symbol &&
-               (t == "," || t == ";" || t == "{" || t == "}" || IsClauseEnd(t));
+               (t == "," || t == ";" || t == "{" || t == "}" || t == "[" || t == "]" ||
+                IsClauseEnd(t));
+    };
+    // A number ends its value: "pid=2100 [sched-worker-7] ink keys press=" holds no name.
+    auto number = [&](std::size_t k) {
+        const std::string_view t = Text(line, tokens[k]);
+        return tokens[k].kind == TokenKind::Variable &&
+               std::all_of(t.begin(), t.end(), [](char c) { return IsDigit(c) || c == '.'; });
     };
     // A key at `k`: a word with "=" glued after it, a blank before it.
     auto key = [&](std::size_t k) {
@@ -962,8 +969,8 @@ void MergeBlankPairValues(std::string_view line, std::vector<LineToken>& tokens,
             }
             std::size_t j = i + 1;
             bool blank = false;
-            while (j < tokens.size() && j - i < kMaxValueTokens && !key(j) && !sign(j) &&
-                   !stop(j)) {
+            while (!number(i) && j < tokens.size() && j - i < kMaxValueTokens && !key(j) &&
+                   !sign(j) && !stop(j)) {
                 blank = blank || tokens[j].begin > tokens[j - 1].end;
                 ++j;
             }
