@@ -1332,9 +1332,11 @@ private:
                 i = header = j;
                 continue;
             }
+            // A box-drawing bar ("│") separates fields as "|" does.
+            const bool bar = t_[i].kind == TokenKind::Symbol && Text(i) == "\xa9\xa6";
             if (IsSymbol(i, '-') || IsSymbol(i, ',') || IsSymbol(i, '|') || IsSymbol(i, ':') ||
-                IsSymbol(i, '*') || IsSymbol(i, '#')) {
-                pipes = pipes || IsSymbol(i, '|');
+                IsSymbol(i, '*') || IsSymbol(i, '#') || bar) {
+                pipes = pipes || IsSymbol(i, '|') || bar;
                 i = header = i + 1;
                 continue;
             }
@@ -1349,6 +1351,23 @@ private:
                 if (level && run <= i + 8 && IsSymbol(run, '-')) {
                     i = header = run + 1;
                     continue;
+                }
+                // A station's name, its part in Chinese brackets glued after it, before a
+                // Chinese level: "护理站〈1号楼2F护理单元〉 信息 │ ".
+                if (!level && run <= i + 8) {
+                    std::size_t j = run;
+                    const std::string_view close = WideOpen(j);
+                    if (!close.empty() && t_[j].begin == t_[j - 1].end) {
+                        // Brackets may nest inside: "〈失智照护专区（2号楼）〉".
+                        std::size_t c = j + 1;
+                        while (c < n && c < j + 24 && Text(c) != close) ++c;
+                        if (c < n && Text(c) == close) j = c + 1;
+                    }
+                    if (j < n && t_[j].begin > t_[j - 1].end && ChineseLevelAt(j)) {
+                        level = true;
+                        i = header = j + 2;
+                        continue;
+                    }
                 }
                 break;
             }
@@ -1513,11 +1532,12 @@ private:
         return false;
     }
     // Chinese brackets that hold a header's fields: opening and closing.
-    static constexpr std::array<std::array<std::string_view, 2>, 4> kWideFields = {{
+    static constexpr std::array<std::array<std::string_view, 2>, 5> kWideFields = {{
         {"\xa1\xb8", "\xa1\xb9"},  // 「 」
         {"\xa1\xb2", "\xa1\xb3"},  // 〔 〕
         {"\xa1\xbe", "\xa1\xbf"},  // 【 】
         {"\xa3\xdb", "\xa3\xdd"},  // ［ ］
+        {"\xa1\xb4", "\xa1\xb5"},  // 〈 〉
     }};
     // The closing bracket of the Chinese bracket that opens at `k`, or empty.
     std::string_view WideOpen(std::size_t k) const {

@@ -262,6 +262,9 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"BracketedNameLevelStampAndModule",
                    "[消防物联网][信息][03-09 02:05:10][巡查管理] 值班签到：青石苑小区",
                    "[消防物联网][信息][03-09 02:05:10][巡查管理]"},
+        HeaderCase{"StationWithItsPartLevelAndBar",
+                   "07/08 06:00:44 护理站〈失智照护专区（2号楼）〉 错误 │ Failed to upload",
+                   "07/08 06:00:44 护理站〈失智照护专区（2号楼）〉 错误 │"},
         HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""},
         HeaderCase{"AllFieldsIsNoHeader", "2026-12-01 10:00:01 4711 [main]", ""}),
     [](const ::testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
