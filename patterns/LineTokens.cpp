@@ -1031,7 +1031,8 @@ void MarkLetterValues(std::string_view line, std::vector<LineToken>& tokens) {
     }
 }
 
-// A number and the short unit word after it: "1 sec", "30 ms".
+// A number and the short unit word after it: "1 sec", "30 ms"; but not a key with its
+// sign glued after it ("resident=R000956 hr=71").
 void MergeUnitWords(std::string_view line, std::vector<LineToken>& tokens) {
     static constexpr std::array<std::string_view, 14> kUnits = {
         "ms", "s", "sec", "secs", "min", "mins", "h", "hr", "hrs", "B", "KB", "MB", "GB", "TB"};
@@ -1040,7 +1041,9 @@ void MergeUnitWords(std::string_view line, std::vector<LineToken>& tokens) {
         if (tokens[i].kind == TokenKind::Word && out > 0 &&
             tokens[out - 1].kind == TokenKind::Variable && tokens[i].begin > tokens[out - 1].end &&
             tokens[i].end - tokens[i].begin <= 4 &&
-            std::find(kUnits.begin(), kUnits.end(), Text(line, tokens[i])) != kUnits.end()) {
+            std::find(kUnits.begin(), kUnits.end(), Text(line, tokens[i])) != kUnits.end() &&
+            (tokens[i].end >= line.size() ||
+             (line[tokens[i].end] != '=' && line[tokens[i].end] != ':'))) {
             tokens[out - 1].end = tokens[i].end;
             continue;
         }
