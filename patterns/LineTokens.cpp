@@ -837,6 +837,53 @@ void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
     tokens.resize(out);
 }
 
+// 省 市 县 区: the last character of an administrative division's name (a province or
+// a city for the first, `first`).
+bool IsDivision(std::string_view c, bool first) {
+    static constexpr std::array<std::string_view, 4> kDivisions = {"\xca\xa1", "\xca\xd0",
+                                                                   "\xcf\xd8", "\xc7\xf8"};
+    return std::find(kDivisions.begin(), kDivisions.begin() + (first ? 2 : 4), c) !=
+           kDivisions.begin() + (first ? 2 : 4);
+}
+
+// Chinese text that is all the names of two administrative divisions or more, from one
+// punctuation or blank to the next ("扫码地：河北省邯郸市成安县，", "湖南省常德市鼎城区"),
+// is one value, an address: "<*>省<*>市<*>" would tell addresses apart by their form.
+// Each name is two to six characters, the last its division's, and the first is a
+// province's or a city's ("当前城市杭州" is no address).
+void MergeChineseAddresses(std::string_view line, std::vector<LineToken>& tokens) {
+    auto glued = [&](std::size_t k) {
+        return k > 0 && tokens[k].kind == TokenKind::Cjk && tokens[k - 1].kind == TokenKind::Cjk &&
+               tokens[k].begin == tokens[k - 1].end;
+    };
+    std::size_t out = 0;  // merged in place
+    for (std::size_t i = 0; i < tokens.size();) {
+        if (tokens[i].kind == TokenKind::Cjk && !glued(i)) {
+            std::size_t k = i;
+            std::size_t parts = 0;
+            for (;;) {
+                std::size_t next = k;
+                for (std::size_t m = k + 1; m < tokens.size() && m < k + 6 && glued(m); ++m) {
+                    if (IsDivision(Text(line, tokens[m]), parts == 0)) {
+                        next = m + 1;
+                        break;
+                    }
+                }
+                if (next == k) break;
+                k = next;
+                ++parts;
+            }
+            if (parts >= 2 && (k == tokens.size() || !glued(k))) {
+                tokens[out++] = {tokens[i].begin, tokens[k - 1].end, TokenKind::Variable};
+                i = k;
+                continue;
+            }
+        }
+        tokens[out++] = tokens[i++];
+    }
+    tokens.resize(out);
+}
+
 // The value of a key=value or key:value pair varies, the key does not: a word glued
 // after "=" or ":" that is glued to its key is a variable part ("overlap:false",
 // "ws=null"), and so is a one-word value after "key: " that a separator or the end of
@@ -1684,6 +1731,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     MergeNumeralDates(line, tokens);
     MergeBracketedValues(line, tokens);
     MergeChineseValues(line, tokens);
+    MergeChineseAddresses(line, tokens);
     MergeUnitWords(line, tokens);
     MarkLetterValues(line, tokens);
     const std::vector<bool> names = MarkCalendarNames(line, tokens);

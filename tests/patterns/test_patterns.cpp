@@ -77,6 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "pid = <2100> [ <sched-7> ] ink keys press = <FLX-01> color = 光 油"},
         TokenCase{"UnitWordOrKey", "took 30 ms resident=R000956 hr=71",
                   "took <30 ms> resident = <R000956> hr = <71>"},
+        TokenCase{
+            "Addresses", "扫码地：河北省邯郸市成安县，当前城市杭州，城区分公司市场部",
+            "扫 码 地 ： <河北省邯郸市成安县> ， 当 前 城 市 杭 州 ， 城 区 分 公 司 市 场 部"},
         TokenCase{"Ages", "受种者刘勇27岁，何伟3月龄", "受 种 者 刘 勇 <27岁> ， 何 伟 <3月龄>"},
         TokenCase{"NumberWithUnit", "耗时300ms，重试3次，冰箱-20℃腋温37.8℃，疫苗10μg",
                   "耗 时 <300ms> ， 重 试 <3次> ， 冰 箱 <-20℃> 腋 温 <37.8℃> ， 疫 苗 <10μg>"},
