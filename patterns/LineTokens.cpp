@@ -852,6 +852,10 @@ bool IsDivision(std::string_view c, bool first) {
 // Each name is two to six characters, the last its division's, and the first is a
 // province's or a city's ("当前城市杭州" is no address).
 void MergeChineseAddresses(std::string_view line, std::vector<LineToken>& tokens) {
+    // Most lines name no province or city: nothing to look for.
+    if (line.find("\xca\xa1") == std::string_view::npos &&
+        line.find("\xca\xd0") == std::string_view::npos)
+        return;
     auto glued = [&](std::size_t k) {
         return k > 0 && tokens[k].kind == TokenKind::Cjk && tokens[k - 1].kind == TokenKind::Cjk &&
                tokens[k].begin == tokens[k - 1].end;
@@ -972,6 +976,7 @@ std::string_view ClosingBracket(std::string_view open) {
 // words; and only in lines with Chinese text, where a key is one word ("Source file=" is a key
 // elsewhere).  A list's or a block's punctuation ends the value.
 void MergeBlankPairValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
+    if (line.find('=') == std::string_view::npos) return;
     if (std::none_of(tokens.begin(), tokens.end(),
                      [](const LineToken& t) { return t.kind == TokenKind::Cjk; }))
         return;
@@ -1037,6 +1042,7 @@ void MergeBlankPairValues(std::string_view line, std::vector<LineToken>& tokens,
 // "停止原因：Remote"): in Chinese text the words that name a kind are Chinese.  A name of
 // several words ("Mr. Bean", "Hengtong Global Logistics") is left whole to the aligner.
 void MergeLabelWordValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
+    if (line.find("\xa3\xba") == std::string_view::npos) return;  // no Chinese colon
     auto wide = [&](std::size_t k) {
         return tokens[k].kind == TokenKind::Cjk ||
                (tokens[k].kind == TokenKind::Symbol && tokens[k].end - tokens[k].begin == 2);
