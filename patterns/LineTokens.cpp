@@ -1042,7 +1042,9 @@ void MergeBlankPairValues(std::string_view line, std::vector<LineToken>& tokens,
 // "停止原因：Remote"): in Chinese text the words that name a kind are Chinese.  A name of
 // several words ("Mr. Bean", "Hengtong Global Logistics") is left whole to the aligner.
 void MergeLabelWordValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
-    if (line.find("\xa3\xba") == std::string_view::npos) return;  // no Chinese colon
+    if (line.find("\xa3\xba") == std::string_view::npos &&
+        line.find("\xa3\xac") == std::string_view::npos)
+        return;  // no Chinese colon or comma
     auto wide = [&](std::size_t k) {
         return tokens[k].kind == TokenKind::Cjk ||
                (tokens[k].kind == TokenKind::Symbol && tokens[k].end - tokens[k].begin == 2);
@@ -1058,6 +1060,26 @@ void MergeLabelWordValues(std::string_view line, std::vector<LineToken>& tokens,
             const bool alone = j == tokens.size() || tokens[j].begin == tokens[j - 1].end ||
                                tokens[j].kind != TokenKind::Word;
             if (alone) {
+                tokens[out++] = {tokens[i].begin, tokens[j - 1].end, TokenKind::Variable};
+                i = j;
+                continue;
+            }
+        }
+        // A name of Latin words alone between Chinese punctuation ("，Mr. Bean，", "：Apple
+        // Pay，") is one value too.
+        if (out >= from + 1 && i >= 1 && tokens[i].kind == TokenKind::Word &&
+            tokens[out - 1].kind == TokenKind::Symbol &&
+            (Text(line, tokens[out - 1]) == "\xa3\xba" ||
+             Text(line, tokens[out - 1]) == "\xa3\xac") &&
+            tokens[i].begin == tokens[out - 1].end) {
+            constexpr std::size_t kMaxNameTokens = 8;
+            std::size_t j = i + 1;
+            while (j < tokens.size() && j - i < kMaxNameTokens && !wide(j) &&
+                   (tokens[j].kind == TokenKind::Word || tokens[j].kind == TokenKind::Variable ||
+                    tokens[j].end - tokens[j].begin == 1))
+                ++j;
+            if (j < tokens.size() && j > i + 1 && IsClauseEnd(Text(line, tokens[j])) &&
+                tokens[j].begin == tokens[j - 1].end) {
                 tokens[out++] = {tokens[i].begin, tokens[j - 1].end, TokenKind::Variable};
                 i = j;
                 continue;
