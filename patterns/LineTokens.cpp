@@ -1234,6 +1234,8 @@ void MergeStamps(std::string_view line, std::vector<LineToken>& tokens,
     if (!tokens.empty() && tokens[0].kind == TokenKind::Symbol &&
         (line[tokens[0].begin] == '[' || line[tokens[0].begin] == '('))
         lead = 1;
+    const bool chinese = std::any_of(tokens.begin(), tokens.end(),
+                                     [](const LineToken& t) { return t.kind == TokenKind::Cjk; });
     std::size_t out = 0;  // merged in place: a token is written no later than it is read
     for (std::size_t i = 0; i < tokens.size();) {
         if (tokens[i].kind != TokenKind::Variable) {
@@ -1243,6 +1245,13 @@ void MergeStamps(std::string_view line, std::vector<LineToken>& tokens,
         std::size_t last = i + 1;  // one past the run's last variable part
         bool name = names[i];
         for (std::size_t k = i + 1; k < tokens.size(); ++k) {
+            // A dotted name after a blank in a line with Chinese text (a logger's,
+            // "2026-03-05 06:25:12,893 seedtrace.qr") is no part of the time.
+            if (chinese && tokens[k].kind == TokenKind::Variable &&
+                tokens[k].begin > tokens[k - 1].end && !names[k] &&
+                IsLetter(Byte(line, tokens[k].begin)) &&
+                Text(line, tokens[k]).find('.') != std::string_view::npos)
+                break;
             if (tokens[k].kind == TokenKind::Variable) {
                 last = k + 1;
                 name = name || names[k];
@@ -1477,6 +1486,13 @@ private:
             }
             // A short field followed by "|": "Step_LSC|".
             if (IsSymbol(i + 1, '|')) {
+                i = header = i + 2;
+                continue;
+            }
+            // A logger's dotted name before the level: "seedtrace.trial DEBUG [pid 5083]".
+            if (!level && IsQualified(Text(i)) && i + 1 < n && t_[i + 1].kind == TokenKind::Word &&
+                IsLevel(Text(i + 1))) {
+                level = true;
                 i = header = i + 2;
                 continue;
             }

@@ -82,6 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{
             "Addresses", "扫码地：河北省邯郸市成安县，当前城市杭州，城区分公司市场部",
             "扫 码 地 ： <河北省邯郸市成安县> ， 当 前 城 市 杭 州 ， 城 区 分 公 司 市 场 部"},
+        TokenCase{"StampThenALoggerLikeAHost", "2026-03-05 06:25:12,893 seedtrace.qr DEBUG 出库",
+                  "<2026-03-05 06:25:12,893> <seedtrace.qr> DEBUG 出 库"},
         TokenCase{"Ages", "受种者刘勇27岁，何伟3月龄", "受 种 者 刘 勇 <27岁> ， 何 伟 <3月龄>"},
         TokenCase{"NumberWithUnit", "耗时300ms，重试3次，冰箱-20℃腋温37.8℃，疫苗10μg",
                   "耗 时 <300ms> ， 重 试 <3次> ， 冰 箱 <-20℃> 腋 温 <37.8℃> ， 疫 苗 <10μg>"},
@@ -272,6 +274,9 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"StationWithItsPartLevelAndBar",
                    "07/08 06:00:44 护理站〈失智照护专区（2号楼）〉 错误 │ Failed to upload",
                    "07/08 06:00:44 护理站〈失智照护专区（2号楼）〉 错误 │"},
+        HeaderCase{"LoggerBeforeTheLevel",
+                   "2026-03-05 06:25:01,378 seedtrace.trial DEBUG [pid 5083] 出库单CK72042已出库",
+                   "2026-03-05 06:25:01,378 seedtrace.trial DEBUG [pid 5083]"},
         HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""},
         HeaderCase{"AllFieldsIsNoHeader", "2026-12-01 10:00:01 4711 [main]", ""}),
     [](const ::testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
