@@ -1359,9 +1359,11 @@ private:
                         i = header = run;
                         continue;
                     }
-                    // A short name that a pipe ends: "模块：稽查 | ".
-                    if (run > j && run <= j + 8 && IsSymbol(run, '|')) {
-                        i = header = run + 1;
+                    // A short name that a separator ends: "模块：稽查 | ", "模块：Offer管理 >> ".
+                    const std::size_t name =
+                        j < n && t_[j].kind == TokenKind::Word ? NameRun(j) : run;
+                    if (name > j && name <= j + 8 && Separator(name)) {
+                        i = header = name + 1;
                         continue;
                     }
                     return j;
@@ -1685,6 +1687,15 @@ private:
             if (IsSymbol(j, close) && --depth == 0) return j + 1;
         }
         return 0;
+    }
+    // Whether token `k` separates header fields from the message after a blank: "|", "│",
+    // ">>", "->", "=>" or "-".
+    bool Separator(std::size_t k) const {
+        if (k >= t_.size() || k == 0 || t_[k].kind != TokenKind::Symbol ||
+            t_[k].begin == t_[k - 1].end)
+            return false;
+        const std::string_view s = Text(k);
+        return s == "|" || s == "\xa9\xa6" || s == ">>" || s == "->" || s == "=>" || s == "-";
     }
     // One past bracketed fields at the line's start, the first a Chinese name and one a
     // time stamp: "[消防物联网][信息][03-09 02:05:10][巡查管理] "; 0 when there are none.

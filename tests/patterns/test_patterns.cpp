@@ -277,6 +277,9 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"LoggerBeforeTheLevel",
                    "2026-03-05 06:25:01,378 seedtrace.trial DEBUG [pid 5083] 出库单CK72042已出库",
                    "2026-03-05 06:25:01,378 seedtrace.trial DEBUG [pid 5083]"},
+        HeaderCase{"LabelsToASeparatorAfterAMixedName",
+                   "时间：2026-03-18 09:00:19 级别：警告 模块：Offer管理 >> 入职任务已逾期14天",
+                   "时间：2026-03-18 09:00:19 级别：警告 模块：Offer管理 >>"},
         HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""},
         HeaderCase{"AllFieldsIsNoHeader", "2026-12-01 10:00:01 4711 [main]", ""}),
     [](const ::testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
