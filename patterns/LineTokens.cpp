@@ -837,6 +837,57 @@ void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
     tokens.resize(out);
 }
 
+// The provinces' one-character names that begin a vehicle's plate: 京 津 沪 渝 冀 豫 云 辽
+// 黑 湘 皖 鲁 新 苏 浙 赣 鄂 桂 甘 晋 蒙 陕 吉 闽 贵 粤 青 藏 川 宁 琼.
+bool IsPlateProvince(std::string_view c) {
+    static constexpr std::array<std::string_view, 31> kProvinces = {
+        "\xbe\xa9", "\xbd\xf2", "\xbb\xa6", "\xd3\xe5", "\xbc\xbd", "\xd4\xa5", "\xd4\xc6",
+        "\xc1\xc9", "\xba\xda", "\xcf\xe6", "\xcd\xee", "\xc2\xb3", "\xd0\xc2", "\xcb\xd5",
+        "\xd5\xe3", "\xb8\xd3", "\xb6\xf5", "\xb9\xf0", "\xb8\xca", "\xbd\xfa", "\xc3\xc9",
+        "\xc9\xc2", "\xbc\xaa", "\xc3\xf6", "\xb9\xf3", "\xd4\xc1", "\xc7\xe0", "\xb2\xd8",
+        "\xb4\xa8", "\xc4\xfe", "\xc7\xed"};
+    return std::find(kProvinces.begin(), kProvinces.end(), c) != kProvinces.end();
+}
+
+// A vehicle's plate is one value, its province with it ("集卡沪B31G4R进闸", "车牌浙B·H0919"):
+// the province's character glued before a capital letter and the letters and digits after
+// it (a middle dot between them or not).
+void MergePlates(std::string_view line, std::vector<LineToken>& tokens) {
+    std::size_t out = 0;  // merged in place
+    for (std::size_t i = 0; i < tokens.size();) {
+        const LineToken& t = tokens[i];
+        if (t.kind == TokenKind::Cjk && i + 1 < tokens.size() && tokens[i + 1].begin == t.end &&
+            (tokens[i + 1].kind == TokenKind::Variable || tokens[i + 1].kind == TokenKind::Word) &&
+            IsUpper(Byte(line, tokens[i + 1].begin)) && IsPlateProvince(Text(line, t))) {
+            std::size_t j = i + 2;
+            // "浙B·H0919": the letter, a middle dot, the rest.
+            if (j + 1 < tokens.size() && tokens[i + 1].end - tokens[i + 1].begin == 1 &&
+                Text(line, tokens[j]) == "\xa1\xa4" && tokens[j].begin == tokens[i + 1].end &&
+                tokens[j + 1].begin == tokens[j].end && tokens[j + 1].kind == TokenKind::Variable)
+                j += 2;
+            const std::string_view plate =
+                line.substr(tokens[i + 1].begin, tokens[j - 1].end - tokens[i + 1].begin);
+            // Six or seven capitals and digits (a new-energy plate has seven).
+            std::size_t alnum = 0;
+            bool upper = true;
+            for (char c : plate) {
+                const auto b = static_cast<unsigned char>(c);
+                if (IsDigit(b) || IsUpper(b))
+                    ++alnum;
+                else if (b < 0x80)
+                    upper = false;
+            }
+            if (upper && alnum >= 6 && alnum <= 7) {
+                tokens[out++] = {t.begin, tokens[j - 1].end, TokenKind::Variable};
+                i = j;
+                continue;
+            }
+        }
+        tokens[out++] = tokens[i++];
+    }
+    tokens.resize(out);
+}
+
 // 省 市 县 区: the last character of an administrative division's name (a province or
 // a city for the first, `first`).
 bool IsDivision(std::string_view c, bool first) {
@@ -1074,9 +1125,12 @@ void MergeLabelWordValues(std::string_view line, std::vector<LineToken>& tokens,
             tokens[i].begin == tokens[out - 1].end) {
             constexpr std::size_t kMaxNameTokens = 8;
             std::size_t j = i + 1;
+            // Words and values, with a name's own punctuation between them.
             while (j < tokens.size() && j - i < kMaxNameTokens && !wide(j) &&
                    (tokens[j].kind == TokenKind::Word || tokens[j].kind == TokenKind::Variable ||
-                    tokens[j].end - tokens[j].begin == 1))
+                    (tokens[j].end - tokens[j].begin == 1 &&
+                     std::string_view(".-&'()/,").find(line[tokens[j].begin]) !=
+                         std::string_view::npos)))
                 ++j;
             if (j < tokens.size() && j > i + 1 && IsClauseEnd(Text(line, tokens[j])) &&
                 tokens[j].begin == tokens[j - 1].end) {
@@ -1787,6 +1841,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     MergeBracketedValues(line, tokens);
     MergeChineseValues(line, tokens);
     MergeChineseAddresses(line, tokens);
+    MergePlates(line, tokens);
     MergeUnitWords(line, tokens);
     MarkLetterValues(line, tokens);
     const std::vector<bool> names = MarkCalendarNames(line, tokens);

@@ -84,6 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
             "扫 码 地 ： <河北省邯郸市成安县> ， 当 前 城 市 杭 州 ， 城 区 分 公 司 市 场 部"},
         TokenCase{"StampThenALoggerLikeAHost", "2026-03-05 06:25:12,893 seedtrace.qr DEBUG 出库",
                   "<2026-03-05 06:25:12,893> <seedtrace.qr> DEBUG 出 库"},
+        TokenCase{
+            "Plates", "集卡沪B31G4R进闸，车牌浙B·H0919，plate=闽FCDDWC code，京东",
+            "集 卡 <沪B31G4R> 进 闸 ， 车 牌 <浙B·H0919> ， plate = <闽FCDDWC> code ， 京 东"},
         TokenCase{"Ages", "受种者刘勇27岁，何伟3月龄", "受 种 者 刘 勇 <27岁> ， 何 伟 <3月龄>"},
         TokenCase{"NumberWithUnit", "耗时300ms，重试3次，冰箱-20℃腋温37.8℃，疫苗10μg",
                   "耗 时 <300ms> ， 重 试 <3次> ， 冰 箱 <-20℃> 腋 温 <37.8℃> ， 疫 苗 <10μg>"},
