@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{"BracketedNumberAndChineseKey", "五年（3）班模拟考试（一）支付方式=CASH",
                   "五 年 <（3）> 班 模 拟 考 试 <（一）> 支 付 方 式 = <CASH>"},
         TokenCase{"PlateEndingInOneDigit", "集卡津CELLS9进闸 via SOCKS5",
-                  "集 卡 津 <CELLS9> 进 闸 via SOCKS5"},
+                  "集 卡 <津CELLS9> 进 闸 via SOCKS5"},
         TokenCase{"BracketedChineseAfterAName", "爆米花（大桶）仅剩1份（备注：临期）",
                   "爆 米 花 <（大桶）> 仅 剩 <1份> （ 备 注 ： 临 期 ）"},
         // A qualifier may hold Latin words, joiners and brackets, but no digits: those
