@@ -853,8 +853,15 @@ bool IsPlateProvince(std::string_view c) {
 // the province's character glued before a capital letter and the letters and digits after
 // it (a middle dot between them or not).
 void MergePlates(std::string_view line, std::vector<LineToken>& tokens) {
-    std::size_t out = 0;  // merged in place
-    for (std::size_t i = 0; i < tokens.size();) {
+    // Most lines hold no capital glued after a Chinese character: nothing to rewrite.
+    std::size_t first = 0;
+    while (first + 1 < tokens.size() &&
+           !(tokens[first].kind == TokenKind::Cjk && tokens[first + 1].begin == tokens[first].end &&
+             IsUpper(Byte(line, tokens[first + 1].begin))))
+        ++first;
+    if (first + 1 >= tokens.size()) return;
+    std::size_t out = first;  // merged in place, from the first place that may hold a plate
+    for (std::size_t i = first; i < tokens.size();) {
         const LineToken& t = tokens[i];
         if (t.kind == TokenKind::Cjk && i + 1 < tokens.size() && tokens[i + 1].begin == t.end &&
             (tokens[i + 1].kind == TokenKind::Variable || tokens[i + 1].kind == TokenKind::Word) &&
@@ -883,7 +890,9 @@ void MergePlates(std::string_view line, std::vector<LineToken>& tokens) {
                 continue;
             }
         }
-        tokens[out++] = tokens[i++];
+        if (out != i) tokens[out] = tokens[i];  // nothing is moved until a merge
+        ++out;
+        ++i;
     }
     tokens.resize(out);
 }
@@ -934,7 +943,9 @@ void MergeChineseAddresses(std::string_view line, std::vector<LineToken>& tokens
                 continue;
             }
         }
-        tokens[out++] = tokens[i++];
+        if (out != i) tokens[out] = tokens[i];  // nothing is moved until a merge
+        ++out;
+        ++i;
     }
     tokens.resize(out);
 }
@@ -1027,8 +1038,15 @@ std::string_view ClosingBracket(std::string_view open) {
 // words; and only in lines with Chinese text, where a key is one word ("Source file=" is a key
 // elsewhere).  A list's or a block's punctuation ends the value.
 void MergeBlankPairValues(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
-    if (line.find('=') == std::string_view::npos) return;
-    if (std::none_of(tokens.begin(), tokens.end(),
+    // A "=" with a value glued after it, in a line with Chinese text.
+    std::size_t first = 1;
+    while (first < tokens.size() &&
+           !(tokens[first - 1].kind == TokenKind::Symbol &&
+             tokens[first - 1].end - tokens[first - 1].begin == 1 &&
+             line[tokens[first - 1].begin] == '=' && tokens[first].begin == tokens[first - 1].end))
+        ++first;
+    if (first >= tokens.size() ||
+        std::none_of(tokens.begin(), tokens.end(),
                      [](const LineToken& t) { return t.kind == TokenKind::Cjk; }))
         return;
     auto sign = [&](std::size_t k) {
@@ -1083,7 +1101,9 @@ void MergeBlankPairValues(std::string_view line, std::vector<LineToken>& tokens,
                 continue;
             }
         }
-        tokens[out++] = tokens[i++];
+        if (out != i) tokens[out] = tokens[i];  // nothing is moved until a merge
+        ++out;
+        ++i;
     }
     tokens.resize(out);
 }
@@ -1139,7 +1159,9 @@ void MergeLabelWordValues(std::string_view line, std::vector<LineToken>& tokens,
                 continue;
             }
         }
-        tokens[out++] = tokens[i++];
+        if (out != i) tokens[out] = tokens[i];  // nothing is moved until a merge
+        ++out;
+        ++i;
     }
     tokens.resize(out);
 }
@@ -1288,8 +1310,14 @@ void MergeStamps(std::string_view line, std::vector<LineToken>& tokens,
     if (!tokens.empty() && tokens[0].kind == TokenKind::Symbol &&
         (line[tokens[0].begin] == '[' || line[tokens[0].begin] == '('))
         lead = 1;
-    const bool chinese = std::any_of(tokens.begin(), tokens.end(),
-                                     [](const LineToken& t) { return t.kind == TokenKind::Cjk; });
+    // Whether the line holds Chinese text, asked only where it matters.
+    int chineseKnown = -1;
+    auto chinese = [&] {
+        if (chineseKnown < 0)
+            chineseKnown = std::any_of(tokens.begin(), tokens.end(),
+                                       [](const LineToken& t) { return t.kind == TokenKind::Cjk; });
+        return chineseKnown == 1;
+    };
     std::size_t out = 0;  // merged in place: a token is written no later than it is read
     for (std::size_t i = 0; i < tokens.size();) {
         if (tokens[i].kind != TokenKind::Variable) {
@@ -1301,10 +1329,9 @@ void MergeStamps(std::string_view line, std::vector<LineToken>& tokens,
         for (std::size_t k = i + 1; k < tokens.size(); ++k) {
             // A dotted name after a blank in a line with Chinese text (a logger's,
             // "2026-03-05 06:25:12,893 seedtrace.qr") is no part of the time.
-            if (chinese && tokens[k].kind == TokenKind::Variable &&
-                tokens[k].begin > tokens[k - 1].end && !names[k] &&
-                IsLetter(Byte(line, tokens[k].begin)) &&
-                Text(line, tokens[k]).find('.') != std::string_view::npos)
+            if (tokens[k].kind == TokenKind::Variable && tokens[k].begin > tokens[k - 1].end &&
+                !names[k] && IsLetter(Byte(line, tokens[k].begin)) &&
+                Text(line, tokens[k]).find('.') != std::string_view::npos && chinese())
                 break;
             if (tokens[k].kind == TokenKind::Variable) {
                 last = k + 1;
