@@ -49,7 +49,8 @@ SHAPED_ON = ("business", "ops", "mes", "bank", "iot", "gov", "hosp", "edu", "log
              "water", "school", "ecommerce", "metro", "parking", "library", "clinic_lab",
              "courier_api", "port", "cinema", "pharmacy", "invoice", "exam", "envmon",
              "delivery", "hr", "grain", "aftersales", "vaccine", "railway", "customs",
-             "petclinic", "gas", "sanitation", "firesafety", "printing", "nursing", "seedbank")
+             "petclinic", "gas", "sanitation", "firesafety", "printing", "nursing", "seedbank",
+             "court", "dutyfree")
 
 # The generators of Chinese messages (bench/make_gbk_FAMILY.py), each written before the
 # miner was run on it, and what their messages are about, in the order of their rounds.
