@@ -1,6 +1,7 @@
 #include "patterns/PatternMiner.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <unordered_map>
 
@@ -574,9 +575,10 @@ struct Fork {
     bool suffix = false;           // of a run place: its texts' last two characters count (the
                                    // first two where a value follows the run)
     std::size_t ending = kEnding;  // of a suffix place: the bytes of its texts' ends that count
-    bool prefix = false;       // of a run place: the first two Chinese characters after the value
-                               // that follows `before` count, whatever name comes after them
-    std::string leads[2];      // of a suffix place after digits: its first texts' beginnings
+    bool prefix = false;  // of a run place: the first two Chinese characters after the value
+                          // that follows `before` count, whatever name comes after them
+    std::array<std::string, 2>
+        leads;                 // of a suffix place after digits: its first texts' beginnings
     bool group = false;        // a group's, found while patterns were grouped (Ranked)
     std::uint64_t before = 0;  // hashes of the words around the place (`after` 0 for a pair)
     std::uint64_t after = 0;
@@ -646,7 +648,7 @@ struct ChineseRun {
     bool prefix = false;      // after digits or letters: its first two characters count
     // Of a run that follows digits or letters on both sides: the first two characters of
     // each side, which tell what happened where a name follows them.
-    std::string leads[2];
+    std::array<std::string, 2> leads;
 };
 
 // Places of Chinese text watched at once, at most.
