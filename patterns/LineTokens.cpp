@@ -1116,6 +1116,11 @@ void MergeLabelWordValues(std::string_view line, std::vector<LineToken>& tokens,
     if (line.find("\xa3\xba") == std::string_view::npos &&
         line.find("\xa3\xac") == std::string_view::npos)
         return;  // no Chinese colon or comma
+    // A two-byte symbol: "：" (A3 BA) or "，" (A3 AC).
+    auto wideSign = [&](std::size_t k, unsigned char second) {
+        return tokens[k].kind == TokenKind::Symbol && tokens[k].end - tokens[k].begin == 2 &&
+               Byte(line, tokens[k].begin) == 0xa3 && Byte(line, tokens[k].begin + 1) == second;
+    };
     auto wide = [&](std::size_t k) {
         return tokens[k].kind == TokenKind::Cjk ||
                (tokens[k].kind == TokenKind::Symbol && tokens[k].end - tokens[k].begin == 2);
@@ -1123,7 +1128,7 @@ void MergeLabelWordValues(std::string_view line, std::vector<LineToken>& tokens,
     std::size_t out = 0;  // merged in place
     for (std::size_t i = 0; i < tokens.size();) {
         if (out >= from + 2 && i >= 2 && tokens[i].kind == TokenKind::Word &&
-            tokens[out - 2].kind == TokenKind::Cjk && Text(line, tokens[out - 1]) == "\xa3\xba" &&
+            tokens[out - 2].kind == TokenKind::Cjk && wideSign(out - 1, 0xba) &&
             tokens[out - 2].end == tokens[out - 1].begin &&
             tokens[i].begin == tokens[out - 1].end) {
             std::size_t j = i + 1;
@@ -1139,9 +1144,7 @@ void MergeLabelWordValues(std::string_view line, std::vector<LineToken>& tokens,
         // A name of Latin words alone between Chinese punctuation ("，Mr. Bean，", "：Apple
         // Pay，") is one value too.
         if (out >= from + 1 && i >= 1 && tokens[i].kind == TokenKind::Word &&
-            tokens[out - 1].kind == TokenKind::Symbol &&
-            (Text(line, tokens[out - 1]) == "\xa3\xba" ||
-             Text(line, tokens[out - 1]) == "\xa3\xac") &&
+            (wideSign(out - 1, 0xba) || wideSign(out - 1, 0xac)) &&
             tokens[i].begin == tokens[out - 1].end) {
             constexpr std::size_t kMaxNameTokens = 8;
             std::size_t j = i + 1;
