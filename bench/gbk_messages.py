@@ -41,26 +41,17 @@ def fill(r, message, values):
     return "".join(out)
 
 
-def main(templates, values, header, event, start, steps=(0, 1, 2), skew=0.7, forms=3, seed=1):
-    """Reads LOGFILE TRUTHFILE [--lines N] [--seed S] (`seed` by default) and writes a GBK
-    log (CR LF) of messages drawn with Zipf-like weights in an order the seed shuffles,
-    each after the header form `seed % forms` at a time that starts at `start` seconds and
-    grows by one of `steps`, and its truth, CSV "LineId,EventId" with ids `event` and the
-    message's number.  A template is its fields and last its message; the header is
-    made by header(r, form, t, *fields)."""
+def _arguments(seed):
     ap = argparse.ArgumentParser()
     ap.add_argument("log")
     ap.add_argument("truth")
     ap.add_argument("--lines", type=int, default=4000)
     ap.add_argument("--seed", type=int, default=seed)
-    a = ap.parse_args()
-    r = random.Random(a.seed)
-    form = a.seed % forms
-    order = list(range(len(templates)))
-    r.shuffle(order)
-    weights = [0.0] * len(templates)
-    for rank, k in enumerate(order):
-        weights[k] = 1.0 / (rank + 1) ** skew
+    return ap.parse_args()
+
+
+def _write(a, r, form, templates, weights, values, header, event, start, steps):
+    """Writes a.lines messages drawn by `weights` and their truth (see main)."""
     t = start
     with open(a.log, "wb") as log, open(a.truth, "w", encoding="ascii") as truth:
         truth.write("LineId,EventId\n")
@@ -71,3 +62,34 @@ def main(templates, values, header, event, start, steps=(0, 1, 2), skew=0.7, for
             line = header(r, form, t, *fields) + fill(r, message, values)
             log.write(line.encode("gbk") + b"\r\n")
             truth.write("%d,%s%d\n" % (n, event, k + 1))
+
+
+def main(templates, values, header, event, start, steps=(0, 1, 2), skew=0.7, forms=3, seed=1):
+    """Reads LOGFILE TRUTHFILE [--lines N] [--seed S] (`seed` by default) and writes a GBK
+    log (CR LF) of messages drawn with Zipf-like weights in an order the seed shuffles,
+    each after the header form `seed % forms` at a time that starts at `start` seconds and
+    grows by one of `steps`, and its truth, CSV "LineId,EventId" with ids `event` and the
+    message's number.  A template is its fields and last its message; the header is
+    made by header(r, form, t, *fields)."""
+    a = _arguments(seed)
+    r = random.Random(a.seed)
+    form = a.seed % forms
+    order = list(range(len(templates)))
+    r.shuffle(order)
+    weights = [0.0] * len(templates)
+    for rank, k in enumerate(order):
+        weights[k] = 1.0 / (rank + 1) ** skew
+    _write(a, r, form, templates, weights, values, header, event, start, steps)
+
+
+def main_weighted(templates, values, header, event, start, steps, jitter=None):
+    """As main, for templates that give their own weight first ((weight, *fields,
+    message)): a single Zipf curve can't keep the commonest message under a quarter of the
+    lines and still leave some under ten in 4,000.  With `jitter` (low, high) the seed
+    scales each weight by a factor drawn between them."""
+    a = _arguments(1)
+    r = random.Random(a.seed)
+    form = a.seed % 3
+    weights = [t[0] * r.uniform(*jitter) if jitter else t[0] for t in templates]
+    _write(a, r, form, [t[1:] for t in templates], weights, values, header, event, start,
+           steps)

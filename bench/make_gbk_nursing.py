@@ -17,8 +17,6 @@ lost residents and complaints a few a day. One of three header forms by the seed
 output depends only on the arguments.
 """
 
-import argparse
-import random
 
 import gbk_messages
 
@@ -187,25 +185,7 @@ def header(r, form, t, level):
 
 
 def main():
-    ap = argparse.ArgumentParser()
-    ap.add_argument("log")
-    ap.add_argument("truth")
-    ap.add_argument("--lines", type=int, default=4000)
-    ap.add_argument("--seed", type=int, default=1)
-    a = ap.parse_args()
-    r = random.Random(a.seed)
-    form = a.seed % 3
-    weights = [w * r.uniform(0.8, 1.25) for w, _, _ in TEMPLATES]
-    t = 6 * 3600 + 40
-    with open(a.log, "wb") as log, open(a.truth, "w", encoding="ascii") as truth:
-        truth.write("LineId,EventId\n")
-        for n in range(1, a.lines + 1):
-            k = r.choices(range(len(TEMPLATES)), weights)[0]
-            _, level, message = TEMPLATES[k]
-            t += r.choice((0, 0, 1, 2))
-            line = header(r, form, t, level) + gbk_messages.fill(r, message, V)
-            log.write(line.encode("gbk") + b"\r\n")
-            truth.write("%d,N%d\n" % (n, k + 1))
+    gbk_messages.main_weighted(TEMPLATES, V, header, "N", 6 * 3600 + 40, (0, 0, 1, 2), jitter=(0.8, 1.25))
 
 
 if __name__ == "__main__":
