@@ -27,6 +27,21 @@ def optional(text_maker, p=0.4):
     return lambda r: text_maker(r) if r.random() < p else ""
 
 
+def rint(lo, hi, fmt="%d"):
+    """A variable: a whole number from lo to hi, written with `fmt`."""
+    return lambda r: fmt % r.randint(lo, hi)
+
+
+def real(lo, hi, fmt="%.1f"):
+    """A variable: a number between lo and hi, written with `fmt`."""
+    return lambda r: fmt % r.uniform(lo, hi)
+
+
+def items(texts, lo, hi):
+    """A variable: lo to hi different texts of `texts`, joined by "、"."""
+    return lambda r: "、".join(r.sample(texts, r.randint(lo, hi)))
+
+
 def fill(r, message, values):
     """`message` with each {name} replaced by values[name](r), in order."""
     out, i = [], 0

@@ -17,6 +17,8 @@ three header forms by the seed. The output depends only on the arguments.
 
 import gbk_messages
 
+rint, real = gbk_messages.rint, gbk_messages.real
+
 CLASSES = ["C1", "C2", "A2", "B2", "D", "C5"]
 CLASS_TYPES = ["普通班（C1）", "VIP 一对一（周末班）", "夜间班 (C2)", "学生特惠班", "包过班【含补考费】", "企业团报班"]
 FIELDS = ["城南训练场 (二号场地)", "滨湖驾训基地", "北郊模拟考场（科目二）", "江北训练点·东区"]
@@ -60,14 +62,6 @@ def idmask(r):
 def slot(r):
     h = r.choice([8, 10, 13, 15, 18])
     return "%02d:00-%02d:00" % (h, h + 2)
-
-
-def rint(lo, hi, fmt="%d"):
-    return lambda r: fmt % r.randint(lo, hi)
-
-
-def real(lo, hi, fmt="%.1f"):
-    return lambda r: fmt % r.uniform(lo, hi)
 
 
 def some(pool, most):

@@ -17,6 +17,8 @@ One of three header forms by the seed. The output depends only on the arguments.
 
 import gbk_messages
 
+rint, real = gbk_messages.rint, gbk_messages.real
+
 # ship names as the line registered them; the older ro-ro ships carry English names too
 SHIPS = ["渤海宝珠", "中华复兴", "生生2", "永兴岛", "BOHAI JADE", "海峡号", "棒棰岛 (滚装)", "普陀山号（高速客船）",
          "OCEAN PEARL", "新海洋岛", "紫荆12"]
@@ -50,14 +52,6 @@ THREADS = ["ticket-exec-%d", "gate-ws-%d", "vehicle-%d", "disp-sched-%d", "msg-p
 LOGGERS = ["f.s.ticket", "f.s.gate", "f.s.vehicle", "f.s.dispatch", "f.s.weather", "f.s.notify", "f.s.report"]
 SUBSYS = ["售检票", "车辆调度", "船舶调度", "气象监测", "海事报送", "客服"]
 HOSTS = ["ytq-gw01", "dlw-gw02", "hk-gw01", "ship-lan"]
-
-
-def rint(lo, hi, fmt="%d"):
-    return lambda r: fmt % r.randint(lo, hi)
-
-
-def real(lo, hi, fmt="%.1f"):
-    return lambda r: fmt % r.uniform(lo, hi)
 
 
 def plate(r):

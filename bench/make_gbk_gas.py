@@ -16,6 +16,8 @@ arguments.
 
 import gbk_messages
 
+items = gbk_messages.items
+
 # residential estates as the customer file spells them, spaces and brackets included
 ESTATES = ["阳光花园 3期", "金桂苑（南区）", "翠湖湾·东苑", "纺织厂宿舍(老)", "滨河新村", "锦绣华庭 B座",
            "城南安置小区二期", "御景湾"]
@@ -74,10 +76,6 @@ def kpaover(r):
     hi = lo * r.uniform(1.1, 1.6)
     LAST["range"] = "%.1f~%.1f" % (lo, hi)
     return "%.1f" % r.choice([lo * r.uniform(0.5, 0.95), hi * r.uniform(1.05, 1.4)])
-
-
-def items(lst, lo, hi):
-    return lambda r: "、".join(r.sample(lst, r.randint(lo, hi)))
 
 
 V = {

@@ -20,6 +20,8 @@ output depends only on the arguments.
 
 import gbk_messages
 
+items = gbk_messages.items
+
 OLD_GIVEN = ["秀英", "桂兰", "淑珍", "建国", "玉梅", "德福", "凤英", "国华", "素芬", "长林", "秀珍", "玉兰", "振华"]
 # residents as the front desk keyed them: nicknames in brackets, a blank in a compound surname
 ODD_NAMES = ["欧阳 淑珍", "李桂兰（李奶奶）", "Mary 林", "王秀英(曾用名王秀)", "司马 德福", "陈玉梅（二床老陈）"]
@@ -88,10 +90,6 @@ def braden(r):
     score = r.randint(7, 22)
     risk = "极高危" if score <= 9 else "高危" if score <= 12 else "中危" if score <= 14 else "低危"
     return "Braden评分%d分，风险等级：%s，翻身间隔%d小时" % (score, risk, 2 if score <= 12 else r.choice([3, 4]))
-
-
-def items(lst, lo, hi):
-    return lambda r: "、".join(r.sample(lst, r.randint(lo, hi)))
 
 
 pick, optional = gbk_messages.pick, gbk_messages.optional

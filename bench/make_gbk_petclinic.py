@@ -16,6 +16,8 @@ only on the arguments.
 
 import gbk_messages
 
+items = gbk_messages.items
+
 # stores as the chain's store list names them, spaces and brackets included
 STORES = ["朝阳旗舰店", "望京 24h 急诊中心", "海淀店（五道口）", "亦庄分院", "通州万达店", "西城 猫科专科门诊",
           "天通苑店(二部)"]
@@ -86,10 +88,6 @@ def drug(r):
 def infected(r):
     species, breed = r.choice([b for b in BREEDS if b[0] in DISEASES])[:2]
     return "%s（%s，%s），初诊%s" % (pet(r), breed, V["age"](r), r.choice(DISEASES[species]))
-
-
-def items(lst, lo, hi):
-    return lambda r: "、".join(r.sample(lst, r.randint(lo, hi)))
 
 
 V = {

@@ -19,6 +19,8 @@ day. One of three header forms by the seed. The output depends only on the argum
 
 import gbk_messages
 
+items = gbk_messages.items
+
 # customers as sales entered them, with the legal names' brackets and the brands' blanks
 CUSTOMERS = ["蒙禾乳业（华北）有限公司", "松果铺子 股份", "良味食品", "优品生活 YOUPIN", "稻禾村(苏州)", "雪峰啤酒（浙江）",
              "星耀电子 - 代工", "乡里鸡 餐饮"]
@@ -86,10 +88,6 @@ def shortage(r):
     name, unit, most = r.choice(MATERIALS)
     need = r.randint(most // 10, most)
     return "%s需求%d%s，库存%d%s" % (name, need, unit, r.randint(0, need - 1), unit)
-
-
-def items(lst, lo, hi):
-    return lambda r: "、".join(r.sample(lst, r.randint(lo, hi)))
 
 
 pick, optional = gbk_messages.pick, gbk_messages.optional

@@ -17,6 +17,8 @@ forms by the seed. The output depends only on the arguments.
 
 import gbk_messages
 
+rint, real = gbk_messages.rint, gbk_messages.real
+
 DISTRICTS = ["浦江区", "城北区", "临港新区", "梅陇镇", "高新区"]
 STATIONS = ["梅陇生活垃圾中转站（2号压缩线）", "城北再生资源分拣中心", "临港湿垃圾处理厂", "浦江 小型压缩站 07",
             "高新区大件垃圾拆解点"]
@@ -78,14 +80,6 @@ def tonnage(r):
     food, rec, other, haz = r.uniform(80, 900), r.uniform(20, 300), r.uniform(200, 2000), r.uniform(5, 900)
     return "生活垃圾清运量%.1f吨，其中厨余垃圾%.1f吨、可回收物%.1f吨、有害垃圾%.1f公斤、其他垃圾%.1f吨" % (
         food + rec + other + haz / 1000, food, rec, haz, other)
-
-
-def rint(lo, hi, fmt="%d"):
-    return lambda r: fmt % r.randint(lo, hi)
-
-
-def real(lo, hi, fmt="%.1f"):
-    return lambda r: fmt % r.uniform(lo, hi)
 
 
 V = {

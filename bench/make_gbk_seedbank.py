@@ -18,6 +18,8 @@ arguments.
 
 import gbk_messages
 
+rint, real = gbk_messages.rint, gbk_messages.real
+
 # variety names as registered, a few with the marketing suffix the sales team adds
 VARIETIES = ["郑单958", "先玉335", "隆两优534", "登海605", "京科968", "济麦22", "百农207", "中黄13", "Y两优900",
              "晶两优华占", "裕丰303", "荃优丝苗", "DK159", "先玉1225 (耐密)", "伟科702（包衣）"]
@@ -46,14 +48,6 @@ DOCS = ["生产档案、检验报告", "销售台账", "发芽试验原始记录
 LOGGERS = ["seedtrace.qr", "seedtrace.wms", "seedtrace.qc", "seedtrace.order", "seedtrace.trial", "seedtrace.sync"]
 MODULES_CN = ["防伪追溯", "仓储管理", "质量检测", "渠道订单", "田间试验", "营销活动"]
 SERVICES = ["qr-gw", "wms-agent", "lab-svc", "order-api", "trial-app"]
-
-
-def rint(lo, hi, fmt="%d"):
-    return lambda r: fmt % r.randint(lo, hi)
-
-
-def real(lo, hi, fmt="%.1f"):
-    return lambda r: fmt % r.uniform(lo, hi)
 
 
 def lot(r):
