@@ -385,6 +385,8 @@ bool IsCalendarName(std::string_view w) {
         "Wednesday", "Thursday",  "Friday",   "Saturday", "Sunday"};
     if (w.size() < 3 || w.size() > 9) return false;
     const char first = static_cast<char>(w[0] & ~0x20);  // every name begins with a letter
+    // Most words begin with a letter no name begins with.
+    if (std::string_view("ADFJMNOSTW").find(first) == std::string_view::npos) return false;
     for (std::string_view s : kShort)
         if (s[0] == first && EqualsIgnoringAsciiCase(w, s)) return true;
     for (std::string_view s : kLong)
@@ -393,7 +395,7 @@ bool IsCalendarName(std::string_view w) {
 }
 
 bool IsMeridiem(std::string_view w) {
-    return EqualsIgnoringAsciiCase(w, "AM") || EqualsIgnoringAsciiCase(w, "PM");
+    return w.size() == 2 && (EqualsIgnoringAsciiCase(w, "AM") || EqualsIgnoringAsciiCase(w, "PM"));
 }
 
 // Turns the raw tokens into tokens: values, paths and quoted texts become variables.
@@ -455,7 +457,8 @@ void BuildTokens(std::string_view line, const std::vector<RawToken>& raw,
                                raw[i].end - raw[i].begin >= 2 &&
                                IsUpper(Byte(line, raw[i].begin)) && raw[i + 1].kind == Raw::Digit &&
                                raw[i + 1].end - raw[i + 1].begin == 1 && !afterChinese;
-            if (alnum && !named && (digit || LooksLikePath(text))) {
+            // A run of letters alone is no path: the test is kept for runs with joiners.
+            if (alnum && !named && (digit || (j > i + 1 && LooksLikePath(text)))) {
                 std::size_t from = i;
                 // "port:8080": the key stays a word when the value after it holds a digit.
                 if (j - i >= 3 && raw[i].kind == Raw::Word && line[raw[i + 1].begin] == ':' &&
@@ -1274,10 +1277,11 @@ void MergeGluedValues(std::string_view line, std::vector<LineToken>& tokens, std
 
 // Month and weekday names are variable when they are part of a date: next to a day
 // number, a time or another such name ("Sun Dec 04", "Jul  1 09:00:55", "4 May 2020").
-// Returns the marks: true for a name that was made variable.
-std::vector<bool> MarkCalendarNames(std::string_view line, std::vector<LineToken>& tokens) {
+// `names` gets the marks: true for a name that was made variable.
+void MarkCalendarNames(std::string_view line, std::vector<LineToken>& tokens,
+                       std::vector<bool>& names) {
     const std::size_t n = tokens.size();
-    std::vector<bool> names(n, false);
+    names.assign(n, false);
     for (std::size_t i = 0; i < n; ++i) {
         if (tokens[i].kind != TokenKind::Word) continue;
         const std::string_view w = Text(line, tokens[i]);
@@ -1295,7 +1299,6 @@ std::vector<bool> MarkCalendarNames(std::string_view line, std::vector<LineToken
             names[i] = true;
         }
     }
-    return names;
 }
 
 bool IsStampSymbol(std::string_view line, const LineToken& t) {
@@ -1874,7 +1877,8 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     MergePlates(line, tokens);
     MergeUnitWords(line, tokens);
     MarkLetterValues(line, tokens);
-    const std::vector<bool> names = MarkCalendarNames(line, tokens);
+    thread_local std::vector<bool> names;
+    MarkCalendarNames(line, tokens, names);
     bool syslog = false;
     for (std::size_t k = 0; k < names.size() && k < 8 && !syslog; ++k) syslog = names[k];
     MergeStamps(line, tokens, names);

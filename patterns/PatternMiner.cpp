@@ -227,7 +227,22 @@ public:
             nameWord_[j] = (items[j].kind == TokenKind::Word && (glued || nameWord_[j - 1] != 0)) ||
                            (mark && nameWord_[j - 1] != 0);
         }
+        // What each item allows, found once rather than in every cell of its column.
+        column_.assign(n, 0);
+        for (std::size_t j = 0; j < n; ++j) {
+            const Item& b = items[j];
+            std::uint8_t f = nameWord_[j] != 0 ? kNameWord : 0;
+            if (b.kind == TokenKind::Variable && Optional(items, j)) f |= kOptionalValue;
+            if (b.kind == TokenKind::Symbol && b.text.size() == 1 && b.gap.empty() &&
+                std::string_view("()[]{}").find(b.text[0]) != std::string_view::npos)
+                f |= kGluedBracket;
+            if (b.kind == TokenKind::Cjk) f |= b.gap.empty() ? kGluedChinese : kChinese;
+            column_[j] = f;
+        }
         for (std::size_t i = 0; i <= m; ++i) {
+            const bool rowValue = i > 0 && t[i - 1].kind == TokenKind::Variable;
+            const bool rowOptional = rowValue && Optional(t, i - 1);
+            const bool rowChinese = i > 0 && t[i - 1].kind == TokenKind::Cjk;
             for (std::size_t j = 0; j <= n; ++j) {
                 if (i == 0 && j == 0) continue;
                 int best[2] = {kForbidden, kForbidden};
@@ -260,34 +275,29 @@ public:
                         step(from, Diag, Diagonal(a, b, j < n ? &items[j] : nullptr), 0);
                 }
                 if (i > 0) {
-                    const PatternToken& a = t[i - 1];
                     const std::size_t from = (i - 1) * w + j;
-                    if (a.kind == TokenKind::Variable && Optional(t, i - 1)) step(from, Up, 0, 0);
-                    if (a.kind == TokenKind::Cjk) step(from, Up, -kRunCost, 1);
+                    if (rowOptional) step(from, Up, 0, 0);
+                    if (rowChinese) step(from, Up, -kRunCost, 1);
                 }
                 if (j > 0) {
-                    const Item& b = items[j - 1];
+                    const std::uint8_t f = column_[j - 1];
                     const std::size_t from = i * w + j - 1;
-                    if (b.kind == TokenKind::Variable && Optional(items, j - 1))
-                        step(from, Left, 0, 0);
-                    if (b.kind == TokenKind::Symbol && b.text.size() == 1 && b.gap.empty() &&
-                        i > 0 && t[i - 1].kind == TokenKind::Variable && gluedSymbols_ &&
-                        std::string_view("()[]{}").find(b.text[0]) != std::string_view::npos)
+                    if (f & kOptionalValue) step(from, Left, 0, 0);
+                    if ((f & kGluedBracket) && rowValue && gluedSymbols_)
                         // A value that takes brackets glued to it ("LOCAL(0)" where an
                         // address stands) costs them half their weight; "=" or ":" would
                         // let a value swallow a pair ("<*>" against "<*> user=<*>").
                         step(from, Left, -kSymbolWeight / 2, 0);
-                    if (b.kind == TokenKind::Cjk) {
+                    if (f & (kChinese | kGluedChinese)) {
                         // A variable part extends over the characters glued to it.
-                        if (i > 0 && t[i - 1].kind == TokenKind::Variable && b.gap.empty())
+                        if (rowValue && (f & kGluedChinese))
                             step(from, Left, -kExtendCost, 0);
                         else
                             step(from, Left, -kRunCost, 1);
                     }
                     // So does it over a name's Latin words after a Chinese character it
                     // took ("赣CHGPUJ" where "赣G5Y2U2" made it a value): a plate, a code.
-                    if (nameWord_[j - 1] != 0 && i > 0 && t[i - 1].kind == TokenKind::Variable)
-                        step(from, Left, -kExtendCost, 0);
+                    if ((f & kNameWord) && rowValue) step(from, Left, -kExtendCost, 0);
                 }
                 for (int layer = 0; layer < 2; ++layer) {
                     score_[layer][i * w + j] = best[layer];
@@ -433,6 +443,15 @@ private:
     std::vector<std::uint8_t> moves_[2];
     std::vector<std::uint8_t> path_;      // the moves of the last Align, last first
     std::vector<std::uint8_t> nameWord_;  // per item of the last Align: a name's Latin word
+    // Per item of the last Align, what a step over it alone may do.
+    enum : std::uint8_t {
+        kOptionalValue = 1,  // a value that may be missing on the pattern's side
+        kGluedBracket = 2,   // a bracket glued to what precedes it
+        kChinese = 4,        // a Chinese character after a blank
+        kGluedChinese = 8,   // a Chinese character glued to what precedes it
+        kNameWord = 16,      // see nameWord_
+    };
+    std::vector<std::uint8_t> column_;
 };
 
 // The words and Chinese characters of the patterns, to find the few patterns worth
