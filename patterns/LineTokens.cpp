@@ -755,6 +755,23 @@ void MergeBracketedValues(std::string_view line, std::vector<LineToken>& tokens)
                 continue;
             }
         }
+        // A value's or a Latin name's own qualifier in Chinese brackets ("HX-31（外海）",
+        // "闽CAULJL（白）") is the value's, where a field ends after it; Chinese text glued
+        // after it may say what happened ("航班HX3662（成都-昆明）开放值机").
+        if (out > 0 &&
+            (tokens[out - 1].kind == TokenKind::Variable ||
+             tokens[out - 1].kind == TokenKind::Word) &&
+            Text(line, tokens[i]) == "\xa3\xa8" && tokens[i].begin == tokens[out - 1].end) {
+            if (const std::size_t j = QualifierEnd(line, tokens, i);
+                j != 0 && (j == tokens.size() || tokens[j].kind != TokenKind::Cjk ||
+                           tokens[j].begin != tokens[j - 1].end)) {
+                tokens[out - 1].end = tokens[j - 1].end;
+                tokens[out - 1].kind = TokenKind::Variable;
+                qualified = true;
+                i = j;
+                continue;
+            }
+        }
         tokens[out++] = tokens[i++];
     }
     tokens.resize(out);
@@ -1107,6 +1124,97 @@ void MergeBlankPairValues(std::string_view line, std::vector<LineToken>& tokens,
         if (out != i) tokens[out] = tokens[i];  // nothing is moved until a merge
         ++out;
         ++i;
+    }
+    tokens.resize(out);
+}
+
+// Whether `t` may stand inside an item of a Chinese list: text, values, brackets and
+// quotes, and the joiners of a name or a quantity ("冷冻虾仁 1kg×10", "净菜·西兰花",
+// "《活着》"); other punctuation ends the list.
+bool ListItemPart(std::string_view line, const LineToken& t) {
+    if (t.kind != TokenKind::Symbol) return true;
+    const std::string_view text = Text(line, t);
+    if (text.size() == 1) return std::string_view("()[]-_/.+*#%~&'").find(text[0]) != text.npos;
+    static constexpr std::array<std::string_view, 14> kParts = {
+        "\xa1\xa2", "\xa1\xc1", "\xa1\xa4", "\xa3\xa8", "\xa3\xa9", "\xa1\xbe", "\xa1\xbf",
+        "\xa1\xb8", "\xa1\xb9", "\xa1\xb6", "\xa1\xb7", "\xa1\xb4", "\xa1\xb5", "\xa3\xab"};
+    // 、 × · （ ） 【 】 「 」 《 》 〈 〉 ＋
+    return std::find(kParts.begin(), kParts.end(), text) != kParts.end();
+}
+
+// 1 for an opening bracket, -1 for a closing one, 0 for other text.
+int Bracket(std::string_view text) {
+    if (text.size() == 1)
+        return text[0] == '(' || text[0] == '[' ? 1 : text[0] == ')' || text[0] == ']' ? -1 : 0;
+    static constexpr std::array<std::string_view, 5> kOpen = {
+        "\xa3\xa8", "\xa1\xbe", "\xa1\xb8", "\xa1\xb6", "\xa1\xb4"};  // （【「《〈
+    static constexpr std::array<std::string_view, 5> kClose = {
+        "\xa3\xa9", "\xa1\xbf", "\xa1\xb9", "\xa1\xb7", "\xa1\xb5"};  // ）】」》〉
+    if (std::find(kOpen.begin(), kOpen.end(), text) != kOpen.end()) return 1;
+    return std::find(kClose.begin(), kClose.end(), text) != kClose.end() ? -1 : 0;
+}
+
+// A list of items that the enumeration comma "、" divides, between the punctuation
+// around it, is one value ("糖醋里脊×3、Coke Zero 330ml、酸梅汤（大杯）"): how many items
+// it has and what each is made of change from line to line of one message.  Lists
+// whose first or last item would be long are left alone: there the punctuation around
+// them is too far to tell where the list begins or ends.
+void MergeEnumerations(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
+    constexpr std::uint32_t kMaxEdgeItem = 40;  // bytes of the first or last item
+    if (line.find("\xa1\xa2") == std::string_view::npos &&
+        line.find("\xa1\xc1") == std::string_view::npos)
+        return;
+    std::size_t out = from;
+    for (std::size_t i = from; i < tokens.size();) {
+        // A closing bracket never begins a list: it closes one opened before.
+        if (!ListItemPart(line, tokens[i]) || Bracket(Text(line, tokens[i])) < 0) {
+            tokens[out++] = tokens[i++];
+            continue;
+        }
+        // The run of item parts from i and its first and last enumeration commas outside
+        // brackets.  Inside brackets an item may hold any punctuation ("丝巾（千里江山，
+        // 90×90cm）"); a bracket that closes one opened before the run ends it.
+        std::size_t end = i;
+        std::size_t first = 0;
+        std::size_t last = 0;
+        bool any = false;
+        bool loose = false;  // punctuation that ends a list stands inside brackets
+        int depth = 0;
+        for (; end < tokens.size(); ++end) {
+            const bool part = ListItemPart(line, tokens[end]);
+            if (!part && depth == 0) break;
+            loose = loose || !part;
+            const int b = Bracket(Text(line, tokens[end]));
+            if (b < 0 && depth == 0) break;
+            depth += b;
+            if (depth != 0 || tokens[end].kind != TokenKind::Symbol ||
+                Text(line, tokens[end]) != "\xa1\xa2")
+                continue;
+            if (!any) first = end;
+            last = end;
+            any = true;
+        }
+        // One item with its count ("帆布袋×3", "「鸟尊」毛绒挂件×2") is such a list too,
+        // after punctuation: at the message's start the count's run holds what happened.
+        const bool counted = !any && i > from && end - i >= 3 &&
+                             tokens[end - 1].kind == TokenKind::Variable &&
+                             Text(line, tokens[end - 2]) == "\xa1\xc1" &&
+                             tokens[end - 1].begin == tokens[end - 2].end &&
+                             tokens[end - 2].begin == tokens[end - 3].end &&
+                             tokens[end - 1].end - tokens[i].begin <= kMaxEdgeItem;
+        const bool list = any && first > i && last + 1 < end &&
+                          tokens[first].begin - tokens[i].begin <= kMaxEdgeItem &&
+                          tokens[end - 1].end - tokens[last].end <= kMaxEdgeItem;
+        if (depth == 0 && (counted || list)) {
+            tokens[out++] = {tokens[i].begin, tokens[end - 1].end, TokenKind::Variable};
+            i = end;
+        } else if (depth > 0 || loose) {
+            // A bracket never closed, or one holding a sentence's punctuation: a list may
+            // begin inside or after it ("异常3户（异常户：13栋2302、10栋2303）").
+            tokens[out++] = tokens[i++];
+        } else {
+            while (i < end) tokens[out++] = tokens[i++];
+        }
     }
     tokens.resize(out);
 }
@@ -1896,6 +2004,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     MergeBracketedPairValues(line, tokens, header);
     MergeBlankPairValues(line, tokens, header);
     MergeLabelWordValues(line, tokens, header);
+    MergeEnumerations(line, tokens, header);
     if (gluedValues) MergeGluedValues(line, tokens, header);
     return header;
 }

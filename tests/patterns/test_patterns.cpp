@@ -176,6 +176,19 @@ INSTANTIATE_TEST_SUITE_P(
             "x nodes:node-[104-127] ws=WorkSource{10113} bnds=[0,0][9,9] chdir(/p/a) LOCAL(0)",
             "x nodes : <node-[104-127]> ws = <WorkSource{10113}> bnds = <[0,0][9,9]> "
             "chdir ( </p/a> ) LOCAL ( <0> )"},
+        // A value's qualifier in Chinese brackets is the value's where a field ends; a
+        // Chinese list (or one counted item) is one value, bracketed punctuation and all,
+        // up to the sentence's punctuation or a bracket it did not open.
+        TokenCase{"QualifiedValues",
+                  "塘口=网箱HX-31（外海） 车牌=闽CAULJL（白），航班HX3662（成都）起飞",
+                  "塘 口 = 网 箱 <HX-31（外海）> 车 牌 = <闽CAULJL（白）> ， 航 班 <HX3662> （ 成 "
+                  "都 ） 起 飞"},
+        TokenCase{
+            "ChineseLists",
+            "点菜：鱼×3、Coke Zero 330ml、丝巾（千里，9×9cm），商品：帆布袋×3，异常（户：2、3）",
+            "点 菜 ： <鱼×3、Coke Zero 330ml、丝巾（千里，9×9cm）> ， 商 品 ： <帆布袋×3> ， 异 常 "
+            "（ "
+            "户 ： <2、3> ）"},
         // Trail bytes in the ASCII range ("[", "a") belong to their character.
         TokenCase{"TrailBytes", "\xb0\x5b\xb0\x61x ab\xb0", "\xb0\x5b \xb0\x61 x ab \xb0", true}),
     [](const ::testing::TestParamInfo<TokenCase>& info) { return std::string(info.param.name); });
