@@ -1776,13 +1776,17 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
                  t[k + 3].kind == TokenKind::Variable && t[k + 3].gap.empty())
             ends[count++] = k + 4;
         // A further pair after a blank in a Chinese message ("candidate=<*>
-        // referrer=<*>"); in other text a pair more names something more.
+        // referrer=<*>", "remark=\"<*>\""); in other text a pair more names something more.
         else if (t[k].kind == TokenKind::Word && !t[k].gap.empty() && k + 2 < n &&
                  IsSymbolByte(t[k + 1], "=") && t[k + 1].gap.empty() &&
-                 t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty() &&
                  std::any_of(t.begin(), t.end(),
-                             [](const PatternToken& c) { return c.kind == TokenKind::Cjk; }))
-            ends[count++] = k + 3;
+                             [](const PatternToken& c) { return c.kind == TokenKind::Cjk; })) {
+            if (t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty())
+                ends[count++] = k + 3;
+            else if (k + 4 < n && IsSymbolByte(t[k + 2], "\"") && t[k + 2].gap.empty() &&
+                     t[k + 3].kind == TokenKind::Variable && IsSymbolByte(t[k + 4], "\""))
+                ends[count++] = k + 5;
+        }
     }
     // Whether the `p` tokens from `at` repeat the `p` tokens right before `k` and hold a
     // value: an item like the one before.
@@ -2487,6 +2491,79 @@ bool Covers(const Template& general, std::size_t m, const Template& t) {
     return reach[m * (n + 1) + n] != 0;
 }
 
+// Joins the groups that are one text but for one field between a Chinese sentence's
+// punctuation, where each shows a value in a form of its own ("，<*>号桌<*>，" and
+// "，包间「<*>」，": a table or a private room): one value written two ways.  Not the
+// message's first field, which says what happened, and not fields of one form that
+// differ only in their words ("<*>离线" and "<*>上线").  The largest group takes the
+// others' lines.
+void JoinFieldForms(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
+    constexpr std::size_t kMaxField = 8;  // tokens of a field that may be a value
+    auto divides = [](const PatternToken& k) {
+        return k.kind == TokenKind::Symbol &&
+               (k.text == kWideComma || k.text == kWideSemicolon || k.text == kWideColon);
+    };
+    // The form of a field: its kinds, a run of Chinese characters as one, and its
+    // punctuation.
+    auto form = [](const Template& t, std::size_t b, std::size_t e) {
+        std::uint64_t h = 0;
+        for (std::size_t k = b; k < e; ++k) {
+            if (t[k].kind == TokenKind::Cjk && k > b && t[k - 1].kind == TokenKind::Cjk) continue;
+            h = Mix(Mix(h, static_cast<std::uint64_t>(t[k].kind)),
+                    t[k].kind == TokenKind::Symbol ? t[k].hash : 0);
+        }
+        return h;
+    };
+    struct Place {
+        std::size_t group;
+        std::uint64_t form;
+    };
+    std::unordered_map<std::uint64_t, std::vector<Place>> byRest;  // the text but the field
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const Template& t = groups[g].tokens;
+        if (std::none_of(t.begin(), t.end(),
+                         [](const PatternToken& k) { return k.kind == TokenKind::Cjk; }))
+            continue;
+        std::size_t b = 0;
+        while (b < t.size() && !divides(t[b])) ++b;  // the first field is never a value
+        while (b < t.size()) {
+            const std::size_t begin = b + 1;
+            std::size_t end = begin;
+            while (end < t.size() && !divides(t[end])) ++end;
+            const bool value = std::any_of(t.begin() + begin, t.begin() + end, [](const auto& k) {
+                return k.kind == TokenKind::Variable;
+            });
+            if (value && end - begin <= kMaxField) {
+                const std::uint64_t rest =
+                    Mix(Mix(ShapeHash(t, 0, begin), 0xF1E1Du), ShapeHash(t, end, t.size()));
+                byRest[rest].push_back({g, form(t, begin, end)});
+            }
+            b = end;
+        }
+    }
+    std::vector<std::size_t> into(groups.size());
+    for (std::size_t g = 0; g < groups.size(); ++g) into[g] = g;
+    auto root = [&](std::size_t g) {
+        while (into[g] != g) g = into[g];
+        return g;
+    };
+    for (auto& [rest, places] : byRest) {
+        for (std::size_t a = 0; a < places.size(); ++a)
+            for (std::size_t c = a + 1; c < places.size(); ++c) {
+                if (places[a].form == places[c].form) continue;
+                std::size_t x = root(places[a].group);
+                std::size_t y = root(places[c].group);
+                if (x == y) continue;
+                if (groups[y].count > groups[x].count ||
+                    (groups[y].count == groups[x].count && y < x))
+                    std::swap(x, y);
+                into[y] = x;
+            }
+    }
+    for (std::size_t g = 0; g < groups.size(); ++g) into[g] = root(g);
+    ApplyJoins(groups, ids, into, [](Pattern&) {});
+}
+
 // Joins each group that holds Chinese text to the first larger group that covers it
 // (Covers): a name or a list that came often enough to stay constant in a few lines,
 // where the larger group shows a value.
@@ -2883,7 +2960,10 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         JoinLabelValues(groups, groupIds);
     }
     if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
-    if (state_->tuning.chineseRuns) JoinCoveredGroups(groups, groupIds);
+    if (state_->tuning.chineseRuns) {
+        JoinCoveredGroups(groups, groupIds);
+        JoinFieldForms(groups, groupIds);
+    }
     if (state_->tuning.wordSlots)
         JoinWordSlots(groups, groupIds, state_->tuning.capsWords, state_->tuning.quotedWords);
 

@@ -581,6 +581,18 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
           "收到电子处方RX202603180623195，来源：妇幼保健院，开方医生马伟娟，含药品2种：硝苯地平控释"
           "片（30mg×7片）、对乙酰氨基酚混悬滴剂（15ml）"},
          true},
+        // A field that holds a value written two ways (a table, a private room) is one;
+        // a pair more that is quoted is optional.
+        {"FieldOfTwoForms",
+         {"开台：A21号桌（露台），2人，服务员吴平", "开台：C27号桌（靠窗区），5人，服务员刘超",
+          "开台：包间「聚福阁」，8人，服务员郭静", "开台：包间「兰亭」，3人，服务员陈涛"},
+         true},
+        {"QuotedPairMore",
+         {"预约成功 order=1 visitor=李磊 channel=官网",
+          "预约成功 order=2 visitor=唐静 channel=小程序",
+          "预约成功 order=3 visitor=徐强 channel=官网 remark=\"听障 请备手语\"",
+          "预约成功 order=4 visitor=张敏 channel=小程序 remark=\"携带婴儿车\""},
+         true},
         {"ChineseListOfOneToThreeItems",
          {"订单1已出库，包含商品：口罩、苹果", "订单2已出库，包含商品：纸巾、牛奶",
           "订单3已出库，包含商品：雨伞", "订单4已出库，包含商品：面包、雨伞、牛奶",
