@@ -93,6 +93,12 @@ using Template = std::vector<PatternToken>;
 bool IsConstant(TokenKind kind) { return kind != TokenKind::Variable; }
 bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
 
+// Whether `t` is one ASCII punctuation byte of `set`.
+bool IsSymbolByte(const PatternToken& t, std::string_view set) {
+    return t.kind == TokenKind::Symbol && t.text.size() == 1 &&
+           set.find(t.text[0]) != std::string_view::npos;
+}
+
 // A variable part may be missing on one side ("()" and "(host)", "rhost=" and
 // "rhost=x") only where punctuation, Chinese text or an end of the line stands next
 // to it.  Between two words it must be matched: otherwise a pattern could slide its
@@ -364,6 +370,43 @@ public:
         return same && out == t.size();
     }
 
+    // Whether the merge along the last path would leave `t`, which holds Chinese text,
+    // with none: a Chinese message of values and punctuation alone ("<*>：<*>") would take
+    // any line of its shape.
+    // A pair's or a label's Chinese value ("level=金卡", "level=<*>卡", "工位:售票") is a
+    // value, not the message's text.
+    bool MergeLosesChinese(const Template& t, const std::vector<Item>& items) {
+        text_.assign(t.size(), 0);
+        bool any = false;
+        std::size_t chinese = 0;
+        std::size_t words = 0;
+        for (std::size_t k = 0; k < t.size(); ++k) {
+            words += t[k].kind == TokenKind::Word ? 1 : 0;
+            if (t[k].kind != TokenKind::Cjk) continue;
+            std::size_t b = k;
+            while (b > 0 &&
+                   (t[b - 1].kind == TokenKind::Cjk || t[b - 1].kind == TokenKind::Variable) &&
+                   t[b].gap.empty())
+                --b;
+            const bool value = b > 0 && t[b].gap.empty() &&
+                               (IsSymbolByte(t[b - 1], "=:") || t[b - 1].text == kWideColon);
+            text_[k] = value ? 0 : 1;
+            any = any || !value;
+            chinese += value ? 0 : 1;
+        }
+        // Only in a Chinese message: a Latin one may begin with a source's Chinese name.
+        if (!any || chinese <= words) return false;
+        bool kept = false;
+        WalkMerge(
+            t, items,
+            [&](std::size_t k) {
+                kept = kept || text_[k] != 0;
+                return !kept;
+            },
+            [](std::string_view) { return true; });
+        return !kept;
+    }
+
     enum Move : std::uint8_t { Diag, Up, Left, None };
     // The moves of the last Align, last first.
     const std::vector<std::uint8_t>& Path() const { return path_; }
@@ -452,6 +495,7 @@ private:
         kNameWord = 16,      // see nameWord_
     };
     std::vector<std::uint8_t> column_;
+    std::vector<std::uint8_t> text_;  // per token of a pattern: Chinese text of the message
 };
 
 // The words and Chinese characters of the patterns, to find the few patterns worth
@@ -1728,10 +1772,6 @@ int BestMatch(const std::vector<Pattern>& pool, CandidateIndex& index, Aligner& 
 // Line by line such patterns are not alike (punctuation and words are never left over
 // on one side); once the patterns are in, those whose texts differ only by such runs
 // are one group.
-bool IsSymbolByte(const PatternToken& t, std::string_view set) {
-    return t.kind == TokenKind::Symbol && t.text.size() == 1 &&
-           set.find(t.text[0]) != std::string_view::npos;
-}
 
 // Chinese text's enumeration comma ("、", GBK A1 A2), which only ever separates the
 // items of a list ("口罩、苹果、洗衣液").
@@ -2708,6 +2748,9 @@ Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
                             headItems.size(), aligner.Path(), items))
                 best = -1;
         }
+        if (best >= 0 && tuning.chineseRuns &&
+            aligner.MergeLosesChinese(out.groups[static_cast<std::size_t>(best)].tokens, items))
+            best = -1;
         if (best >= 0 && tuning.chineseRuns) {
             // Words that each side has where the other has none, in two places, say what
             // happened ("劳动合同已发起签署" and "劳动合同签署超时"): a name is never missing.
@@ -2810,6 +2853,9 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
     if (best >= 0 && tuning.sameSource &&
         OtherSource(patterns[static_cast<std::size_t>(best)], items.data(), head, aligner.Path(),
                     message))
+        best = -1;
+    if (best >= 0 && tuning.chineseRuns &&
+        aligner.MergeLosesChinese(patterns[static_cast<std::size_t>(best)].tokens, message))
         best = -1;
     if (best >= 0) {
         Pattern& p = patterns[static_cast<std::size_t>(best)];
