@@ -1761,7 +1761,8 @@ private:
         }
         return 0;
     }
-    bool IsSymbol(std::size_t k, char c) const {
+    // Asked for several times per token: kept inline, where the compiler would not always.
+    __attribute__((always_inline)) bool IsSymbol(std::size_t k, char c) const {
         return k < t_.size() && t_[k].kind == TokenKind::Symbol && t_[k].end - t_[k].begin == 1 &&
                line_[t_[k].begin] == c;
     }

@@ -380,16 +380,15 @@ public:
         bool any = false;
         std::size_t chinese = 0;
         std::size_t words = 0;
+        bool value = false;  // the glued run of Chinese text and values at k follows a sign
         for (std::size_t k = 0; k < t.size(); ++k) {
             words += t[k].kind == TokenKind::Word ? 1 : 0;
+            const bool part = t[k].kind == TokenKind::Cjk || t[k].kind == TokenKind::Variable;
+            if (!part) continue;
+            const bool glued = k > 0 && t[k].gap.empty();
+            if (!glued || (t[k - 1].kind != TokenKind::Cjk && t[k - 1].kind != TokenKind::Variable))
+                value = glued && (IsSymbolByte(t[k - 1], "=:") || t[k - 1].text == kWideColon);
             if (t[k].kind != TokenKind::Cjk) continue;
-            std::size_t b = k;
-            while (b > 0 &&
-                   (t[b - 1].kind == TokenKind::Cjk || t[b - 1].kind == TokenKind::Variable) &&
-                   t[b].gap.empty())
-                --b;
-            const bool value = b > 0 && t[b].gap.empty() &&
-                               (IsSymbolByte(t[b - 1], "=:") || t[b - 1].text == kWideColon);
             text_[k] = value ? 0 : 1;
             any = any || !value;
             chinese += value ? 0 : 1;
