@@ -2537,7 +2537,7 @@ bool Covers(const Template& general, std::size_t m, const Template& t) {
 // differ only in their words ("<*>离线" and "<*>上线").  The largest group takes the
 // others' lines.
 void JoinFieldForms(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
-    constexpr std::size_t kMaxField = 8;  // tokens of a field that may be a value
+    constexpr std::size_t kMaxField = 12;  // tokens of a field that may be a value
     auto divides = [](const PatternToken& k) {
         return k.kind == TokenKind::Symbol &&
                (k.text == kWideComma || k.text == kWideSemicolon || k.text == kWideColon);

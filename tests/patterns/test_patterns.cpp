@@ -584,8 +584,10 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
         // A field that holds a value written two ways (a table, a private room) is one;
         // a pair more that is quoted is optional.
         {"FieldOfTwoForms",
-         {"开台：A21号桌（露台），2人，服务员吴平", "开台：C27号桌（靠窗区），5人，服务员刘超",
-          "开台：包间「聚福阁」，8人，服务员郭静", "开台：包间「兰亭」，3人，服务员陈涛"},
+         {"呼叫：A21号桌（露台）请求「催菜」，2人，服务员吴平",
+          "呼叫：C27号桌（靠窗区）请求「加菜」，5人，服务员刘超",
+          "呼叫：包间「聚福阁」请求「结账」，8人，服务员郭静",
+          "呼叫：包间「兰亭」请求「换骨碟」，3人，服务员陈涛"},
          true},
         {"QuotedPairMore",
          {"预约成功 order=1 visitor=李磊 channel=官网",
