@@ -1613,6 +1613,12 @@ private:
             if (IsSymbol(i, '[') || IsSymbol(i, '(')) {
                 const std::size_t j = Closing(i, bracketLabels && IsBracketLabel(i));
                 if (j == 0) break;
+                // A logger's name of code with its colon after a level in brackets:
+                // "[DBG] PetHis.Surgery: ".
+                if (!level && j == i + 3 && t_[i + 1].kind == TokenKind::Word &&
+                    IsLevel(Text(i + 1)) && j < n && t_[j].kind == TokenKind::Word &&
+                    IsQualified(Text(j)) && t_[j].begin > t_[j - 1].end)
+                    if (const std::size_t tag = Tag(j, true); tag == j + 2) return tag;
                 i = header = j;
                 continue;
             }

@@ -296,6 +296,10 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"LabelsToASeparatorAfterAMixedName",
                    "时间：2026-03-18 09:00:19 级别：警告 模块：Offer管理 >> 入职任务已逾期14天",
                    "时间：2026-03-18 09:00:19 级别：警告 模块：Offer管理 >>"},
+        // After a level in brackets a name of code with its colon is a logger's.
+        HeaderCase{"LoggerAfterABracketedLevel",
+                   "2026-05-20 08:10:01.095 +08:00 [DBG] PetHis.Surgery: member points card=8",
+                   "2026-05-20 08:10:01.095 +08:00 [DBG] PetHis.Surgery:"},
         HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""},
         HeaderCase{"AllFieldsIsNoHeader", "2026-12-01 10:00:01 4711 [main]", ""}),
     [](const ::testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
