@@ -119,6 +119,8 @@ constexpr std::string_view kWideOpen = "\xa3\xa8";          // （
 constexpr std::string_view kWideClose = "\xa3\xa9";         // ）
 constexpr std::string_view kListComma = "\xa1\xa2";         // 、
 constexpr std::string_view kMiddleDot = "\xa1\xa4";         // ·
+constexpr std::string_view kWideFieldOpen = "\xa1\xbc";     // 〖
+constexpr std::string_view kWideFieldClose = "\xa1\xbd";    // 〗
 constexpr std::string_view kWideBracketOpen = "\xa1\xbe";   // 【
 constexpr std::string_view kWideBracketClose = "\xa1\xbf";  // 】
 
@@ -2399,21 +2401,25 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
     // A label that begins the message may be a source's ("网管：") or a header's level
     // ("[<*>] 【<*>】一般：") before messages of all kinds: what follows it is a value only
     // where one of the groups shows one.
+    // So may one after a header the tokenizer did not tell ("〖POS06〗10月02日 09:00:03 通知："):
+    // fields in brackets and values before the label.
     auto opening = [&](std::size_t g) {
         const Template& t = groups[g].tokens;
         bool inBrackets = false;  // of the header's, before the message
         bool message = false;
         for (std::size_t b = 0; b < at[g]; ++b) {
             const PatternToken& k = t[b];
-            const bool open = IsSymbolByte(k, "[") || k.text == kWideBracketOpen;
-            const bool close = IsSymbolByte(k, "]") || k.text == kWideBracketClose;
+            const bool open =
+                IsSymbolByte(k, "[") || k.text == kWideBracketOpen || k.text == kWideFieldOpen;
+            const bool close =
+                IsSymbolByte(k, "]") || k.text == kWideBracketClose || k.text == kWideFieldClose;
             if (!message && !inBrackets && open) {
                 inBrackets = true;
             } else if (inBrackets) {
                 inBrackets = !close;
             } else if (k.kind == TokenKind::Cjk) {
                 message = true;
-            } else {
+            } else if (message || k.kind != TokenKind::Variable) {
                 return false;
             }
         }

@@ -599,6 +599,14 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
           "预约成功 order=3 visitor=徐强 channel=官网 remark=\"听障 请备手语\"",
           "预约成功 order=4 visitor=张敏 channel=小程序 remark=\"携带婴儿车\""},
          true},
+        // A label after the header's fields is a level or a source, not a value's.
+        {"LabelAfterBracketedFields",
+         {"〖HTW01·POS28〗10月02日 09:00:15 通知：stock sku=SKU-EL-522280 brand=\"SHISEIDO\" "
+          "store=NW03 onhand=4093 reserved=3 in_transit=13",
+          "〖FQ02·POS13〗10月02日 09:00:14 通知：订单DF261016命中促销【会员日】，优惠43.48元",
+          "〖NW03·POS30〗10月02日 09:00:27 通知：quota query passenger=4e3f1ad09 year=2026 "
+          "used=93676.85 remain=50690.77 src=customs cost=3630ms"},
+         false},
         {"ChineseListOfOneToThreeItems",
          {"订单1已出库，包含商品：口罩、苹果", "订单2已出库，包含商品：纸巾、牛奶",
           "订单3已出库，包含商品：雨伞", "订单4已出库，包含商品：面包、雨伞、牛奶",
