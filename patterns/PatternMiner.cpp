@@ -488,13 +488,11 @@ private:
     std::vector<std::uint8_t> path_;      // the moves of the last Align, last first
     std::vector<std::uint8_t> nameWord_;  // per item of the last Align: a name's Latin word
     // Per item of the last Align, what a step over it alone may do.
-    enum : std::uint8_t {
-        kOptionalValue = 1,  // a value that may be missing on the pattern's side
-        kGluedBracket = 2,   // a bracket glued to what precedes it
-        kChinese = 4,        // a Chinese character after a blank
-        kGluedChinese = 8,   // a Chinese character glued to what precedes it
-        kNameWord = 16,      // see nameWord_
-    };
+    static constexpr std::uint8_t kOptionalValue = 1;  // a value the pattern's side may lack
+    static constexpr std::uint8_t kGluedBracket = 2;   // a bracket glued to what precedes it
+    static constexpr std::uint8_t kChinese = 4;        // a Chinese character after a blank
+    static constexpr std::uint8_t kGluedChinese = 8;   // one glued to what precedes it
+    static constexpr std::uint8_t kNameWord = 16;      // see nameWord_
     std::vector<std::uint8_t> column_;
     std::vector<std::uint8_t> text_;  // per token of a pattern: Chinese text of the message
 };
