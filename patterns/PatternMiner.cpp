@@ -2478,6 +2478,17 @@ bool LabelSign(const Template& t, std::size_t k) {
            (t[k - 1].text == kWideColon || t[k - 1].text == "=");
 }
 
+// 1 for a Chinese opening bracket (（【「《), -1 for a closing one, 0 for other tokens.
+int WideBracket(const PatternToken& k) {
+    static constexpr std::array<std::string_view, 4> kOpen = {kWideOpen, kWideBracketOpen,
+                                                              "\xa1\xb8", "\xa1\xb6"};
+    static constexpr std::array<std::string_view, 4> kClose = {kWideClose, kWideBracketClose,
+                                                               "\xa1\xb9", "\xa1\xb7"};
+    if (k.kind != TokenKind::Symbol || k.text.size() != 2) return 0;
+    if (std::find(kOpen.begin(), kOpen.end(), k.text) != kOpen.end()) return 1;
+    return std::find(kClose.begin(), kClose.end(), k.text) != kClose.end() ? -1 : 0;
+}
+
 // Whether the first `m` tokens of `general` cover `t`: `t` is them with each value standing for
 // Chinese text, words, values, list commas and a name's middle dot of `t` ("路线<*>线，未打卡
 // 点位：<*>" covers "路线地库专线，未打卡点位：垃圾站、东门岗亭"), its last value after a label
@@ -2513,13 +2524,13 @@ bool Covers(const Template& general, std::size_t m, const Template& t) {
                 for (std::size_t k = i + 1; k < m && last; ++k)
                     last = general[k].kind == TokenKind::Variable || separator(general[k]);
                 // Also for a remark in Chinese brackets, whole ("第<*>轮<*>" for "第2轮
-                // （HR面）").
+                // （HR面）", "<*>" for "清蒸鲈鱼【时价】").
                 int depth = 0;
                 for (std::size_t e = j; e < n; ++e) {
                     const PatternToken& k = t[e];
-                    if (k.kind == TokenKind::Symbol && k.text == kWideOpen) {
+                    if (WideBracket(k) > 0) {
                         ++depth;
-                    } else if (depth > 0 && k.kind == TokenKind::Symbol && k.text == kWideClose) {
+                    } else if (depth > 0 && WideBracket(k) < 0) {
                         --depth;
                     } else if (!last && !loose(k)) {
                         break;

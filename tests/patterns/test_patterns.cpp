@@ -607,6 +607,14 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
           "〖NW03·POS30〗10月02日 09:00:27 通知：quota query passenger=4e3f1ad09 year=2026 "
           "used=93676.85 remain=50690.77 src=customs cost=3630ms"},
          false},
+        // An item alone, with its tag in brackets, is one of the lists' values.
+        {"ItemWithATagForAList",
+         {"外卖新订单：单号1，葱油拌面×3、米饭，实付30元",
+          "外卖新订单：单号2，蜜汁叉烧×2、拍黄瓜、米饭，实付52元",
+          "外卖新订单：单号3，手撕包菜、东坡肉×2，实付41元",
+          "外卖新订单：单号4，干炒牛河×2、米饭×2，实付60元",
+          "外卖新订单：单号5，清蒸鲈鱼【时价】，实付88元"},
+         true},
         {"ChineseListOfOneToThreeItems",
          {"订单1已出库，包含商品：口罩、苹果", "订单2已出库，包含商品：纸巾、牛奶",
           "订单3已出库，包含商品：雨伞", "订单4已出库，包含商品：面包、雨伞、牛奶",
