@@ -755,6 +755,28 @@ void MergeBracketedValues(std::string_view line, std::vector<LineToken>& tokens)
                 continue;
             }
         }
+        // A name's other name or kind in ASCII brackets after a blank, where a field ends
+        // ("大福 (Daifuku)，", "先玉1225 (耐密)）"), is a value some names have.
+        const bool afterChinese =
+            out > 0 && (tokens[out - 1].kind == TokenKind::Cjk ||
+                        (out > 1 && tokens[out - 1].kind == TokenKind::Variable &&
+                         tokens[out - 2].kind == TokenKind::Cjk &&
+                         tokens[out - 2].end == tokens[out - 1].begin));
+        if (afterChinese && i + 2 < tokens.size() && Text(line, tokens[i]) == "(" &&
+            tokens[i].begin > tokens[out - 1].end) {
+            std::size_t j = i + 1;
+            while (j < tokens.size() && j < i + 5 && tokens[j].kind != TokenKind::Symbol) ++j;
+            const std::size_t after = j + 1;
+            if (j > i + 1 && j < tokens.size() && Text(line, tokens[j]) == ")" &&
+                tokens[j].end - tokens[i].begin <= 24 &&
+                (after == tokens.size() || (tokens[after].begin == tokens[j].end &&
+                                            (IsClauseEnd(Text(line, tokens[after])) ||
+                                             Text(line, tokens[after]) == "\xa3\xa9")))) {  // ）
+                tokens[out++] = {tokens[i].begin, tokens[j].end, TokenKind::Variable};
+                i = after;
+                continue;
+            }
+        }
         // A value's or a Latin name's own qualifier in Chinese brackets ("HX-31（外海）",
         // "闽CAULJL（白）") is the value's, where a field ends after it; Chinese text glued
         // after it may say what happened ("航班HX3662（成都-昆明）开放值机").

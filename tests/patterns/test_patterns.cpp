@@ -177,13 +177,15 @@ INSTANTIATE_TEST_SUITE_P(
             "x nodes:node-[104-127] ws=WorkSource{10113} bnds=[0,0][9,9] chdir(/p/a) LOCAL(0)",
             "x nodes : <node-[104-127]> ws = <WorkSource{10113}> bnds = <[0,0][9,9]> "
             "chdir ( </p/a> ) LOCAL ( <0> )"},
-        // A value's qualifier in Chinese brackets is the value's where a field ends; a
-        // Chinese list (or one counted item) is one value, bracketed punctuation and all,
-        // up to the sentence's punctuation or a bracket it did not open.
-        TokenCase{"QualifiedValues",
-                  "塘口=网箱HX-31（外海） 车牌=闽CAULJL（白），航班HX3662（成都）起飞",
-                  "塘 口 = 网 箱 <HX-31（外海）> 车 牌 = <闽CAULJL（白）> ， 航 班 <HX3662> （ 成 "
-                  "都 ） 起 飞"},
+        // A value's qualifier in Chinese brackets is the value's where a field ends, and so
+        // is a name's other name in ASCII brackets after a blank; a Chinese list (or one
+        // counted item) is one value, bracketed punctuation and all, up to the sentence's
+        // punctuation or a bracket it did not open.
+        TokenCase{
+            "QualifiedValues",
+            "塘口=网箱HX-31（外海） 车牌=闽CAULJL（白），航班HX3662（成都）起飞，大福 (Daifuku)，",
+            "塘 口 = 网 箱 <HX-31（外海）> 车 牌 = <闽CAULJL（白）> ， 航 班 <HX3662> （ 成 "
+            "都 ） 起 飞 ， 大 福 <(Daifuku)> ，"},
         TokenCase{
             "ChineseLists",
             "点菜：鱼×3、Coke Zero 330ml、丝巾（千里，9×9cm），商品：帆布袋×3，异常（户：2、3）",
