@@ -159,11 +159,17 @@ void MarkQuoted(std::string_view line, std::vector<RawToken>& raw) {
                 if (open == q[0]) close = q[1];
             if (close.empty()) continue;
         }
+        // Chinese quotes nest ("「「金穗」农业合作社」"): the quote closes at its own pair.
         std::size_t j = i + 1;
+        int depth = 0;
         for (; j < raw.size(); ++j) {
-            if (raw[j].kind != Raw::Symbol || TokenText(line, raw[j]) != close) continue;
+            if (raw[j].kind != Raw::Symbol) continue;
+            const std::string_view text = TokenText(line, raw[j]);
+            if (open.size() == 2 && open != close && text == open) ++depth;
+            if (text != close) continue;
             if (close.size() == 1 && raw[j].end < line.size() && IsAlnum(Byte(line, raw[j].end)))
                 continue;
+            if (depth-- > 0) continue;
             break;
         }
         if (j >= raw.size()) continue;

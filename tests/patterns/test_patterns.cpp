@@ -170,6 +170,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "rhost = <zummit.com> in dfs.DataNode$Responder : <ok>"},
         TokenCase{"BracketedName", "[AsyncDispatcher event handler] [pool-1] up",
                   "[ AsyncDispatcher event handler ] [ <pool-1> ] up"},
+        // Chinese quotes nest: the outer pair holds one name.
+        TokenCase{"NestedChineseQuotes", "，「「金穗」农业合作社」订购",
+                  "， 「 「金穗」农业合作社 」 订 购"},
         // A value with a bracketed value glued to it is one value; a word before
         // brackets stays a word.
         TokenCase{
