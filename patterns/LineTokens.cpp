@@ -1163,23 +1163,38 @@ bool ListItemPart(std::string_view line, const LineToken& t) {
     if (t.kind != TokenKind::Symbol) return true;
     const std::string_view text = Text(line, t);
     if (text.size() == 1) return std::string_view("()[]-_/.+*#%~&'").find(text[0]) != text.npos;
-    static constexpr std::array<std::string_view, 14> kParts = {
-        "\xa1\xa2", "\xa1\xc1", "\xa1\xa4", "\xa3\xa8", "\xa3\xa9", "\xa1\xbe", "\xa1\xbf",
-        "\xa1\xb8", "\xa1\xb9", "\xa1\xb6", "\xa1\xb7", "\xa1\xb4", "\xa1\xb5", "\xa3\xab"};
-    // 、 × · （ ） 【 】 「 」 《 》 〈 〉 ＋
-    return std::find(kParts.begin(), kParts.end(), text) != kParts.end();
+    if (text.size() != 2) return false;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const auto trail = static_cast<unsigned char>(text[1]);
+    if (lead == 0xA3) return trail == 0xA8 || trail == 0xA9 || trail == 0xAB;  // （ ） ＋
+    // 、 × · 【 】 「 」 《 》 〈 〉
+    return lead == 0xA1 && (trail == 0xA2 || trail == 0xC1 || trail == 0xA4 ||
+                            (trail >= 0xB4 && trail <= 0xB9) || trail == 0xBE || trail == 0xBF);
 }
 
 // 1 for an opening bracket, -1 for a closing one, 0 for other text.
 int Bracket(std::string_view text) {
     if (text.size() == 1)
         return text[0] == '(' || text[0] == '[' ? 1 : text[0] == ')' || text[0] == ']' ? -1 : 0;
-    static constexpr std::array<std::string_view, 5> kOpen = {
-        "\xa3\xa8", "\xa1\xbe", "\xa1\xb8", "\xa1\xb6", "\xa1\xb4"};  // （【「《〈
-    static constexpr std::array<std::string_view, 5> kClose = {
-        "\xa3\xa9", "\xa1\xbf", "\xa1\xb9", "\xa1\xb7", "\xa1\xb5"};  // ）】」》〉
-    if (std::find(kOpen.begin(), kOpen.end(), text) != kOpen.end()) return 1;
-    return std::find(kClose.begin(), kClose.end(), text) != kClose.end() ? -1 : 0;
+    if (text.size() != 2) return 0;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const auto trail = static_cast<unsigned char>(text[1]);
+    if (lead == 0xA3) return trail == 0xA8 ? 1 : trail == 0xA9 ? -1 : 0;  // （ ）
+    if (lead != 0xA1) return 0;
+    switch (trail) {
+        case 0xBE:  // 【
+        case 0xB8:  // 「
+        case 0xB6:  // 《
+        case 0xB4:  // 〈
+            return 1;
+        case 0xBF:  // 】
+        case 0xB9:  // 」
+        case 0xB7:  // 》
+        case 0xB5:  // 〉
+            return -1;
+        default:
+            return 0;
+    }
 }
 
 // A list of items that the enumeration comma "、" divides, between the punctuation
@@ -1189,9 +1204,29 @@ int Bracket(std::string_view text) {
 // them is too far to tell where the list begins or ends.
 void MergeEnumerations(std::string_view line, std::vector<LineToken>& tokens, std::size_t from) {
     constexpr std::uint32_t kMaxEdgeItem = 40;  // bytes of the first or last item
+    auto chineseComma = [&] {                   // an ASCII comma between two Chinese characters
+        for (std::size_t p = line.find(','); p != std::string_view::npos; p = line.find(',', p + 1))
+            if (p > 0 && p + 1 < line.size() && Byte(line, p - 1) >= 0x80 &&
+                Byte(line, p + 1) >= 0x81)
+                return true;
+        return false;
+    };
     if (line.find("\xa1\xa2") == std::string_view::npos &&
-        line.find("\xa1\xc1") == std::string_view::npos)
+        line.find("\xa1\xc1") == std::string_view::npos && !chineseComma())
         return;
+    // An ASCII comma glued between Chinese items of a label's value divides them as "、"
+    // does ("商品：香辣鸡腿堡,可乐（330ml）,杨枝甘露（大杯）"); elsewhere it may end a clause
+    // ("调用支付接口成功,耗时:15102ms").
+    auto chineseAt = [&](std::uint32_t at) { return at < line.size() && Byte(line, at) >= 0x81; };
+    std::size_t value = 0;  // where the run that holds such commas must begin
+    auto comma = [&](std::size_t k) {
+        return value > from && k > value && k + 1 < tokens.size() &&
+               tokens[k].kind == TokenKind::Symbol && tokens[k].end - tokens[k].begin == 1 &&
+               line[tokens[k].begin] == ',' && tokens[k - 1].end == tokens[k].begin &&
+               tokens[k + 1].begin == tokens[k].end &&
+               tokens[k - 1].end >= tokens[k - 1].begin + 2 && chineseAt(tokens[k - 1].end - 2) &&
+               chineseAt(tokens[k + 1].begin);
+    };
     std::size_t out = from;
     for (std::size_t i = from; i < tokens.size();) {
         // A closing bracket never begins a list: it closes one opened before.
@@ -1199,6 +1234,7 @@ void MergeEnumerations(std::string_view line, std::vector<LineToken>& tokens, st
             tokens[out++] = tokens[i++];
             continue;
         }
+        value = i > from && Text(line, tokens[i - 1]) == "\xa3\xba" ? i : 0;  // after "："
         // The run of item parts from i and its first and last enumeration commas outside
         // brackets.  Inside brackets an item may hold any punctuation ("丝巾（千里江山，
         // 90×90cm）"); a bracket that closes one opened before the run ends it.
@@ -1209,14 +1245,15 @@ void MergeEnumerations(std::string_view line, std::vector<LineToken>& tokens, st
         bool loose = false;  // punctuation that ends a list stands inside brackets
         int depth = 0;
         for (; end < tokens.size(); ++end) {
-            const bool part = ListItemPart(line, tokens[end]);
+            const bool divides = comma(end);
+            const bool part = divides || ListItemPart(line, tokens[end]);
             if (!part && depth == 0) break;
             loose = loose || !part;
             const int b = Bracket(Text(line, tokens[end]));
             if (b < 0 && depth == 0) break;
             depth += b;
-            if (depth != 0 || tokens[end].kind != TokenKind::Symbol ||
-                Text(line, tokens[end]) != "\xa1\xa2")
+            if (depth != 0 || (!divides && (tokens[end].kind != TokenKind::Symbol ||
+                                            Text(line, tokens[end]) != "\xa1\xa2")))
                 continue;
             if (!any) first = end;
             last = end;

@@ -182,8 +182,9 @@ INSTANTIATE_TEST_SUITE_P(
             "chdir ( </p/a> ) LOCAL ( <0> )"},
         // A value's qualifier in Chinese brackets is the value's where a field ends, and so
         // is a name's other name in ASCII brackets after a blank; a Chinese list (or one
-        // counted item) is one value, bracketed punctuation and all, up to the sentence's
-        // punctuation or a bracket it did not open.
+        // counted item, or a label's value of Chinese items between ASCII commas) is one
+        // value, bracketed punctuation and all, up to the sentence's punctuation or a
+        // bracket it did not open.
         TokenCase{
             "QualifiedValues",
             "塘口=网箱HX-31（外海） 车牌=闽CAULJL（白），航班HX3662（成都）起飞，大福 (Daifuku)，",
@@ -191,9 +192,10 @@ INSTANTIATE_TEST_SUITE_P(
             "都 ） 起 飞 ， 大 福 <(Daifuku)> ，"},
         TokenCase{
             "ChineseLists",
-            "点菜：鱼×3、Coke Zero 330ml、丝巾（千里，9×9cm），商品：帆布袋×3，异常（户：2、3）",
+            "点菜：鱼×3、Coke Zero 330ml、丝巾（千里，9×9cm），商品：帆布袋×3，异常（户：2、3）"
+            "，商品：鸡腿堡,可乐（330ml），成功,耗时",
             "点 菜 ： <鱼×3、Coke Zero 330ml、丝巾（千里，9×9cm）> ， 商 品 ： <帆布袋×3> ， "
-            "异 常 （ 户 ： <2、3> ）"},
+            "异 常 （ 户 ： <2、3> ） ， 商 品 ： <鸡腿堡,可乐（330ml）> ， 成 功 , 耗 时"},
         // Trail bytes in the ASCII range ("[", "a") belong to their character.
         TokenCase{"TrailBytes", "\xb0\x5b\xb0\x61x ab\xb0", "\xb0\x5b \xb0\x61 x ab \xb0", true}),
     [](const ::testing::TestParamInfo<TokenCase>& info) { return std::string(info.param.name); });
