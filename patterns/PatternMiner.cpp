@@ -220,26 +220,26 @@ public:
             moves_[layer].assign((m + 1) * w, None);
         }
         score_[0][0] = 0;
-        // The Latin words of a name glued after a Chinese character ("赣CHGPUJ",
-        // "船舶NORTHERN LARK") or a Chinese label's colon ("渠道：Apple Pay"), which a
-        // value that took what came before extends over.
-        nameWord_.assign(n, 0);
-        for (std::size_t j = 1; j < n; ++j) {
-            const Item& before = items[j - 1];
-            const bool glued = items[j].gap.empty() &&
-                               (before.kind == TokenKind::Cjk ||
-                                (before.kind == TokenKind::Symbol && before.text == kWideColon));
-            // A name's own dots and commas ("Hengtong Logistics Co., Ltd.") are its too.
-            const bool mark = items[j].kind == TokenKind::Symbol && items[j].gap.empty() &&
-                              (items[j].text == "." || items[j].text == ",");
-            nameWord_[j] = (items[j].kind == TokenKind::Word && (glued || nameWord_[j - 1] != 0)) ||
-                           (mark && nameWord_[j - 1] != 0);
-        }
         // What each item allows, found once rather than in every cell of its column.
         column_.assign(n, 0);
+        bool nameWord = false;  // the item before is a name's Latin word
         for (std::size_t j = 0; j < n; ++j) {
             const Item& b = items[j];
-            std::uint8_t f = nameWord_[j] != 0 ? kNameWord : 0;
+            // The Latin words of a name glued after a Chinese character ("赣CHGPUJ",
+            // "船舶NORTHERN LARK") or a Chinese label's colon ("渠道：Apple Pay"), which a
+            // value that took what came before extends over; and a name's own dots and
+            // commas ("Hengtong Logistics Co., Ltd.").
+            if (j > 0) {
+                const Item& before = items[j - 1];
+                const bool glued =
+                    b.gap.empty() &&
+                    (before.kind == TokenKind::Cjk ||
+                     (before.kind == TokenKind::Symbol && before.text == kWideColon));
+                const bool mark = b.kind == TokenKind::Symbol && b.gap.empty() &&
+                                  (b.text == "." || b.text == ",");
+                nameWord = (b.kind == TokenKind::Word && (glued || nameWord)) || (mark && nameWord);
+            }
+            std::uint8_t f = nameWord ? kNameWord : 0;
             if (b.kind == TokenKind::Variable && Optional(items, j)) f |= kOptionalValue;
             if (b.kind == TokenKind::Symbol && b.text.size() == 1 && b.gap.empty() &&
                 std::string_view("()[]{}").find(b.text[0]) != std::string_view::npos)
@@ -485,14 +485,13 @@ private:
     int wordCost_ = kWordWeight;
     std::vector<int> score_[2];
     std::vector<std::uint8_t> moves_[2];
-    std::vector<std::uint8_t> path_;      // the moves of the last Align, last first
-    std::vector<std::uint8_t> nameWord_;  // per item of the last Align: a name's Latin word
+    std::vector<std::uint8_t> path_;  // the moves of the last Align, last first
     // Per item of the last Align, what a step over it alone may do.
     static constexpr std::uint8_t kOptionalValue = 1;  // a value the pattern's side may lack
     static constexpr std::uint8_t kGluedBracket = 2;   // a bracket glued to what precedes it
     static constexpr std::uint8_t kChinese = 4;        // a Chinese character after a blank
     static constexpr std::uint8_t kGluedChinese = 8;   // one glued to what precedes it
-    static constexpr std::uint8_t kNameWord = 16;      // see nameWord_
+    static constexpr std::uint8_t kNameWord = 16;      // a name's Latin word (Align)
     std::vector<std::uint8_t> column_;
     std::vector<std::uint8_t> text_;  // per token of a pattern: Chinese text of the message
 };
