@@ -79,7 +79,8 @@ FAMILIES = (("business", "business"), ("ops", "operations"), ("mes", "factory"),
             ("nursing", "nursing-home"), ("printing", "printing-plant"), ("ferry", "ferry"),
             ("seedbank", "seed-traceability"), ("restaurant", "restaurant-chain"),
             ("museum", "museum"), ("aquaculture", "aquaculture"), ("stadium", "sports-centre"),
-            ("recycling", "recycling"))
+            ("recycling", "recycling"), ("weather", "weather-stations"), ("gym", "fitness-clubs"),
+            ("windfarm", "wind-farm"), ("carrental", "car-rental"))
 
 # The generators whose errors were read and no rule was made from them; the others not in
 # SHAPED_ON were only measured.
