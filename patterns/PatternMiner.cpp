@@ -2492,8 +2492,10 @@ int WideBracket(const PatternToken& k) {
 // Chinese text, words, values, list commas and a name's middle dot of `t` ("路线<*>线，未打卡
 // 点位：<*>" covers "路线地库专线，未打卡点位：垃圾站、东门岗亭"), its last value after a label
 // for anything ("原因：<*>" for "原因：超过单笔限购数量（<*>）"), a list's further items
-// for none, and every other token the same.
-bool Covers(const Template& general, std::size_t m, const Template& t) {
+// for none, and every other token the same.  `mutual`: also where a value of `t` stands for
+// text of `general` that holds a value itself ("<*>" for "<*>号桌<*>", "<*>" for "共<*>"):
+// each side shows a value where the other shows one in a form of its own.
+bool Covers(const Template& general, std::size_t m, const Template& t, bool mutual = false) {
     const std::size_t n = t.size();
     // A name's middle dot ("包子铺·早餐") is the name's.
     auto loose = [&](const PatternToken& k) {
@@ -2515,6 +2517,17 @@ bool Covers(const Template& general, std::size_t m, const Template& t) {
             if (i + 1 < m && separator(g) && general[i + 1].kind == TokenKind::Variable)
                 reach[(i + 2) * (n + 1) + j] = 1;
             if (j == n) continue;
+            // Both whole fields between punctuation: a value inside a field may not stand
+            // for words that tell messages apart ("信用卡<*>逾期<*>", "信用卡<*>还款<*>成功").
+            if (mutual && t[j].kind == TokenKind::Variable && (j == 0 || !loose(t[j - 1])) &&
+                (j + 1 == n || !loose(t[j + 1])) && (i == 0 || !loose(general[i - 1]))) {
+                bool value = false;
+                for (std::size_t e = i; e < m && loose(general[e]); ++e) {
+                    value = value || general[e].kind == TokenKind::Variable;
+                    if (value && (e + 1 == m || !loose(general[e + 1])))
+                        reach[(e + 1) * (n + 1) + j + 1] = 1;
+                }
+            }
             if (g.kind == TokenKind::Variable) {
                 // The value after a label with nothing but a list of values after it
                 // stands for anything ("技能：<*>,<*>" for "技能：Excel,C/C++").
@@ -2656,7 +2669,7 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
              ++c) {
             const Cover& h = found->second[c];
             if (groups[h.group].count <= groups[g].count ||
-                !Covers(groups[h.group].tokens, h.end, t))
+                !Covers(groups[h.group].tokens, h.end, t, h.end == groups[h.group].tokens.size()))
                 continue;
             into[g] = h.group;
             break;
