@@ -1782,8 +1782,10 @@ bool IsListComma(const PatternToken& t) {
 constexpr std::size_t kMaxItemTokens = 6;
 constexpr std::size_t kMaxRuns = kMaxItemTokens + 1;
 
-// The ends (one past) of the optional runs that begin at `k`, at most kMaxRuns.
-std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMaxRuns]) {
+// The ends (one past) of the optional runs that begin at `k`, at most kMaxRuns.  `chinese`:
+// the lines hold Chinese text, in their message or their header.
+std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMaxRuns],
+                         bool chinese) {
     const std::size_t n = t.size();
     std::size_t count = 0;
     if (IsSymbolByte(t[k], "([{")) {
@@ -1813,12 +1815,11 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
                  IsSymbolByte(t[k + 2], "=") && t[k + 2].gap.empty() &&
                  t[k + 3].kind == TokenKind::Variable && t[k + 3].gap.empty())
             ends[count++] = k + 4;
-        // A further pair after a blank in a Chinese message ("candidate=<*>
-        // referrer=<*>", "remark=\"<*>\""); in other text a pair more names something more.
-        else if (t[k].kind == TokenKind::Word && !t[k].gap.empty() && k + 2 < n &&
-                 IsSymbolByte(t[k + 1], "=") && t[k + 1].gap.empty() &&
-                 std::any_of(t.begin(), t.end(),
-                             [](const PatternToken& c) { return c.kind == TokenKind::Cjk; })) {
+        // A further pair after a blank in a Chinese log ("candidate=<*> referrer=<*>",
+        // "remark=\"<*>\"", "total_fee=<*> attach=<*>" after a Chinese header); in other
+        // logs a pair more names something more.
+        else if (chinese && t[k].kind == TokenKind::Word && !t[k].gap.empty() && k + 2 < n &&
+                 IsSymbolByte(t[k + 1], "=") && t[k + 1].gap.empty()) {
             if (t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty())
                 ends[count++] = k + 3;
             else if (k + 4 < n && IsSymbolByte(t[k + 2], "\"") && t[k + 2].gap.empty() &&
@@ -1891,7 +1892,7 @@ std::size_t GluedValueEnd(const Template& t, std::size_t k) {
 
 // The text of a pattern without its optional runs (the longest at each place) and with
 // a mark for each field dump: patterns that differ only by optional runs mostly share it.
-std::uint64_t Skeleton(const Template& t) {
+std::uint64_t Skeleton(const Template& t, bool chinese) {
     std::uint64_t h = 0x0B7E57u;
     std::size_t ends[kMaxRuns];
     for (std::size_t k = 0; k < t.size();) {
@@ -1900,7 +1901,7 @@ std::uint64_t Skeleton(const Template& t) {
             k = dump;
             continue;
         }
-        const std::size_t runs = OptionalRuns(t, k, ends);
+        const std::size_t runs = OptionalRuns(t, k, ends, chinese);
         if (runs > 0) {
             k = *std::max_element(ends, ends + runs);
             continue;
@@ -1914,7 +1915,7 @@ std::uint64_t Skeleton(const Template& t) {
 // Whether `a` and `b` differ only by optional runs, each place missing on one side
 // only (two different runs in one place are two kinds of line), and by what their
 // field dumps hold, and share a word outside the dumps.
-bool DifferByOptionalRuns(const Template& a, const Template& b) {
+bool DifferByOptionalRuns(const Template& a, bool chineseA, const Template& b, bool chineseB) {
     const std::size_t m = a.size();
     const std::size_t n = b.size();
     // States: the last step matched (0), left a run of `a` out (1) or one of `b` (2).
@@ -1946,10 +1947,10 @@ bool DifferByOptionalRuns(const Template& a, const Template& b) {
             // Runs of one side may follow each other (a list three items longer), but
             // not runs of the other side at the same place.
             if (i < m && (here & 0b011) != 0)
-                for (std::size_t r = 0, c = OptionalRuns(a, i, ends); r < c; ++r)
+                for (std::size_t r = 0, c = OptionalRuns(a, i, ends, chineseA); r < c; ++r)
                     mark(ends[r], j, 1, word);
             if (j < n && (here & 0b101) != 0)
-                for (std::size_t r = 0, c = OptionalRuns(b, j, ends); r < c; ++r)
+                for (std::size_t r = 0, c = OptionalRuns(b, j, ends, chineseB); r < c; ++r)
                     mark(i, ends[r], 2, word);
         }
     }
@@ -1964,15 +1965,21 @@ void JoinOptionalFields(std::vector<Pattern>& groups,
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> clusters;  // skeleton -> heads
     std::vector<std::vector<std::size_t>> members(groups.size());
     std::vector<bool> joined(groups.size(), false);
+    std::vector<bool> chinese(groups.size());
+    auto cjk = [](const PatternToken& c) { return c.kind == TokenKind::Cjk; };
+    for (std::size_t g = 0; g < groups.size(); ++g)
+        chinese[g] = std::any_of(groups[g].tokens.begin(), groups[g].tokens.end(), cjk) ||
+                     std::any_of(groups[g].header.begin(), groups[g].header.end(), cjk);
     for (std::size_t g = 0; g < groups.size(); ++g) {
-        std::vector<std::size_t>& heads = clusters[Skeleton(groups[g].tokens)];
+        std::vector<std::size_t>& heads = clusters[Skeleton(groups[g].tokens, chinese[g])];
         bool placed = false;
         std::size_t tried = 0;
         for (std::size_t head : heads) {
             bool all = true;
             for (std::size_t other : members[head]) {
                 all = ++tried <= kMaxTried &&
-                      DifferByOptionalRuns(groups[other].tokens, groups[g].tokens);
+                      DifferByOptionalRuns(groups[other].tokens, chinese[other], groups[g].tokens,
+                                           chinese[g]);
                 if (!all) break;
             }
             if (!all) continue;

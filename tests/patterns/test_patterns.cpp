@@ -606,6 +606,17 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
           "预约成功 order=3 visitor=徐强 channel=官网 remark=\"听障 请备手语\"",
           "预约成功 order=4 visitor=张敏 channel=小程序 remark=\"携带婴儿车\""},
          true},
+        // The same in a Latin message after a Chinese header.
+        {"PairMoreAfterAChineseHeader",
+         {"[2026年03月14日 06:30:01] [信息] [NJ01|支付回调] pay notify success channel=WECHAT "
+          "out_trade_no=GYM0154549 total_fee=391863",
+          "[2026年03月14日 06:30:39] [信息] [CD01|支付回调] pay notify success channel=ALIPAY "
+          "out_trade_no=GYM0134130 total_fee=599220 attach=pt_package",
+          "[2026年03月14日 06:31:07] [信息] [HZ03|支付回调] pay notify success channel=WECHAT "
+          "out_trade_no=GYM0256689 total_fee=59919 attach=renew",
+          "[2026年03月14日 06:31:08] [信息] [SH01|支付回调] pay notify success channel=UNIONPAY "
+          "out_trade_no=GYM0426131 total_fee=1126912"},
+         true},
         // A label after the header's fields is a level or a source, not a value's.
         {"LabelAfterBracketedFields",
          {"〖HTW01·POS28〗10月02日 09:00:15 通知：stock sku=SKU-EL-522280 brand=\"SHISEIDO\" "
