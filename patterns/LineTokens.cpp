@@ -303,10 +303,17 @@ void MarkPaths(std::string_view line, std::vector<RawToken>& raw) {
             const RawToken& t = raw[k];
             if (t.kind == Raw::Symbol) {
                 const unsigned char c = Byte(line, t.begin);
-                if (t.end - t.begin > 2 || !IsPathByte(c)) break;
+                // A query's value may list items ("?stations=K1203,K8090&elements=GST").
+                const bool item = query && c == ',' && t.end - t.begin == 1 && k + 1 < n &&
+                                  glued(k + 1) && raw[k + 1].kind != Raw::Symbol &&
+                                  raw[k + 1].kind != Raw::Cjk;
+                if (t.end - t.begin > 2 || (!IsPathByte(c) && !item)) break;
                 if (c == '/' || c == '\\') lastSep = k;
                 if (c == '\\') windows = true;
-                if (c == '?' && url) query = true;
+                // A query after a scheme's address, or a key and its sign after a path.
+                if (c == '?' && (url || (k + 2 < n && raw[k + 1].kind == Raw::Word &&
+                                         glued(k + 1) && isSym(k + 2, '=') && glued(k + 2))))
+                    query = true;
                 if (query && (c == '=' || c == '&')) valueAscii = false;
                 if (query && c == '=' && k + 1 < n && raw[k + 1].kind != Raw::Cjk)
                     valueAscii = true;

@@ -110,6 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "</opt/应用/统计.so> 失 败"},
         TokenCase{"DriveAndUrlWithChineseQuery", "分区F:满，访问http://a.cn/s?q=北京天气&p=1超时",
                   "分 区 <F:> 满 ， 访 问 <http://a.cn/s?q=北京天气&p=1> 超 时"},
+        TokenCase{"QueryListsAfterAPath", "GET /open/aws?ids=K12,K80&el=GST,VIS -> 200, a,b",
+                  "GET </open/aws?ids=K12,K80&el=GST,VIS> - > <200> , a , b"},
         TokenCase{"ChineseDateAndTime", "于2026年03月18日06时00分14秒起飞",
                   "于 <2026年03月18日06时00分14秒> 起 飞"},
         TokenCase{"LettersGluedToChinese", "考核等级S，A座大堂，SKU数",
