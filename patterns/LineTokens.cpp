@@ -707,8 +707,13 @@ std::size_t QualifierEnd(std::string_view line, const std::vector<LineToken>& to
             if (j == open + 1 || !chinese) return 0;
             if (!loose) return j + 1;
             if (ascii || open < 2 || IsResultWord(line.substr(tokens[open - 2].begin, 4))) return 0;
-            const bool end = j + 1 == tokens.size() || (tokens[j + 1].begin == t.end &&
-                                                        IsClauseEnd(Text(line, tokens[j + 1])));
+            // So do a value's brackets that a value follows: no verb comes between ("站号
+            // K9734（朱家尖（浮标站B-2））2026-07-14 05时…").
+            const bool end =
+                j + 1 == tokens.size() ||
+                (tokens[j + 1].kind == TokenKind::Variable &&
+                 tokens[open - 1].kind != TokenKind::Cjk) ||
+                (tokens[j + 1].begin == t.end && IsClauseEnd(Text(line, tokens[j + 1])));
             return end ? j + 1 : 0;
         } else if (!part(t, text)) {
             if (t.kind != TokenKind::Variable) return 0;

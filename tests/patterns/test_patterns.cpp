@@ -112,6 +112,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "分 区 <F:> 满 ， 访 问 <http://a.cn/s?q=北京天气&p=1> 超 时"},
         TokenCase{"QueryListsAfterAPath", "GET /open/aws?ids=K12,K80&el=GST,VIS -> 200, a,b",
                   "GET </open/aws?ids=K12,K80&el=GST,VIS> - > <200> , a , b"},
+        TokenCase{
+            "QualifierOfAValueBeforeAValue",
+            "站号K97（朱家尖（浮标站B-2））05时未到，K58（凤阳山 1850m）12时",
+            "站 号 <K97（朱家尖（浮标站B-2））> <05时> 未 到 ， <K58（凤阳山 1850m）> <12时>"},
         TokenCase{"ChineseDateAndTime", "于2026年03月18日06时00分14秒起飞",
                   "于 <2026年03月18日06时00分14秒> 起 飞"},
         TokenCase{"LettersGluedToChinese", "考核等级S，A座大堂，SKU数",
