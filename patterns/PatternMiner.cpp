@@ -1783,7 +1783,7 @@ constexpr std::size_t kMaxItemTokens = 6;
 constexpr std::size_t kMaxRuns = kMaxItemTokens + 1;
 
 // The ends (one past) of the optional runs that begin at `k`, at most kMaxRuns.  `chinese`:
-// the lines hold Chinese text, in their message or their header.
+// the log holds Chinese text.
 std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMaxRuns],
                          bool chinese) {
     const std::size_t n = t.size();
@@ -1816,8 +1816,8 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
                  t[k + 3].kind == TokenKind::Variable && t[k + 3].gap.empty())
             ends[count++] = k + 4;
         // A further pair after a blank in a Chinese log ("candidate=<*> referrer=<*>",
-        // "remark=\"<*>\"", "total_fee=<*> attach=<*>" after a Chinese header); in other
-        // logs a pair more names something more.
+        // "remark=\"<*>\"", "total_fee=<*> attach=<*>"); in other logs a pair more names
+        // something more.
         else if (chinese && t[k].kind == TokenKind::Word && !t[k].gap.empty() && k + 2 < n &&
                  IsSymbolByte(t[k + 1], "=") && t[k + 1].gap.empty()) {
             if (t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty())
@@ -1915,7 +1915,7 @@ std::uint64_t Skeleton(const Template& t, bool chinese) {
 // Whether `a` and `b` differ only by optional runs, each place missing on one side
 // only (two different runs in one place are two kinds of line), and by what their
 // field dumps hold, and share a word outside the dumps.
-bool DifferByOptionalRuns(const Template& a, bool chineseA, const Template& b, bool chineseB) {
+bool DifferByOptionalRuns(const Template& a, const Template& b, bool chinese) {
     const std::size_t m = a.size();
     const std::size_t n = b.size();
     // States: the last step matched (0), left a run of `a` out (1) or one of `b` (2).
@@ -1947,10 +1947,10 @@ bool DifferByOptionalRuns(const Template& a, bool chineseA, const Template& b, b
             // Runs of one side may follow each other (a list three items longer), but
             // not runs of the other side at the same place.
             if (i < m && (here & 0b011) != 0)
-                for (std::size_t r = 0, c = OptionalRuns(a, i, ends, chineseA); r < c; ++r)
+                for (std::size_t r = 0, c = OptionalRuns(a, i, ends, chinese); r < c; ++r)
                     mark(ends[r], j, 1, word);
             if (j < n && (here & 0b101) != 0)
-                for (std::size_t r = 0, c = OptionalRuns(b, j, ends, chineseB); r < c; ++r)
+                for (std::size_t r = 0, c = OptionalRuns(b, j, ends, chinese); r < c; ++r)
                     mark(i, ends[r], 2, word);
         }
     }
@@ -1965,21 +1965,22 @@ void JoinOptionalFields(std::vector<Pattern>& groups,
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> clusters;  // skeleton -> heads
     std::vector<std::vector<std::size_t>> members(groups.size());
     std::vector<bool> joined(groups.size(), false);
-    std::vector<bool> chinese(groups.size());
+    // A log with Chinese text anywhere: its Latin messages take a pair more as optional too
+    // ("pay notify success … total_fee=<*> attach=<*>").
     auto cjk = [](const PatternToken& c) { return c.kind == TokenKind::Cjk; };
-    for (std::size_t g = 0; g < groups.size(); ++g)
-        chinese[g] = std::any_of(groups[g].tokens.begin(), groups[g].tokens.end(), cjk) ||
-                     std::any_of(groups[g].header.begin(), groups[g].header.end(), cjk);
+    const bool chinese = std::any_of(groups.begin(), groups.end(), [&](const Pattern& p) {
+        return std::any_of(p.tokens.begin(), p.tokens.end(), cjk) ||
+               std::any_of(p.header.begin(), p.header.end(), cjk);
+    });
     for (std::size_t g = 0; g < groups.size(); ++g) {
-        std::vector<std::size_t>& heads = clusters[Skeleton(groups[g].tokens, chinese[g])];
+        std::vector<std::size_t>& heads = clusters[Skeleton(groups[g].tokens, chinese)];
         bool placed = false;
         std::size_t tried = 0;
         for (std::size_t head : heads) {
             bool all = true;
             for (std::size_t other : members[head]) {
                 all = ++tried <= kMaxTried &&
-                      DifferByOptionalRuns(groups[other].tokens, chinese[other], groups[g].tokens,
-                                           chinese[g]);
+                      DifferByOptionalRuns(groups[other].tokens, groups[g].tokens, chinese);
                 if (!all) break;
             }
             if (!all) continue;

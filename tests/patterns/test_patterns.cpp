@@ -612,17 +612,6 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
           "预约成功 order=3 visitor=徐强 channel=官网 remark=\"听障 请备手语\"",
           "预约成功 order=4 visitor=张敏 channel=小程序 remark=\"携带婴儿车\""},
          true},
-        // The same in a Latin message after a Chinese header.
-        {"PairMoreAfterAChineseHeader",
-         {"[2026年03月14日 06:30:01] [信息] [NJ01|支付回调] pay notify success channel=WECHAT "
-          "out_trade_no=GYM0154549 total_fee=391863",
-          "[2026年03月14日 06:30:39] [信息] [CD01|支付回调] pay notify success channel=ALIPAY "
-          "out_trade_no=GYM0134130 total_fee=599220 attach=pt_package",
-          "[2026年03月14日 06:31:07] [信息] [HZ03|支付回调] pay notify success channel=WECHAT "
-          "out_trade_no=GYM0256689 total_fee=59919 attach=renew",
-          "[2026年03月14日 06:31:08] [信息] [SH01|支付回调] pay notify success channel=UNIONPAY "
-          "out_trade_no=GYM0426131 total_fee=1126912"},
-         true},
         // A label after the header's fields is a level or a source, not a value's.
         {"LabelAfterBracketedFields",
          {"〖HTW01·POS28〗10月02日 09:00:15 通知：stock sku=SKU-EL-522280 brand=\"SHISEIDO\" "
@@ -1576,6 +1565,21 @@ INFO|2026-12-09 09:01:47,309|lib-circ|71|胡杰磊借阅《活着》，条码T07
            "小份×2，合计2124.60元（服"
            "务员点单）",
            ""}}},
+        // A pair more in a Latin message of a log with Chinese text.
+        {"PairMoreInAChineseLog",
+         {{"06:30:01 INFO pay notify success channel=WECHAT out_trade_no=GYM0154549 "
+           "total_fee=391863",
+           ""},
+          {"06:30:39 INFO pay notify success channel=ALIPAY out_trade_no=GYM0134130 "
+           "total_fee=599220 attach=pt_package",
+           ""},
+          {"06:31:07 INFO pay notify success channel=WECHAT out_trade_no=GYM0256689 "
+           "total_fee=59919 attach=renew",
+           ""},
+          {"06:31:08 INFO pay notify success channel=UNIONPAY out_trade_no=GYM0426131 "
+           "total_fee=1126912",
+           ""},
+          {"06:31:09 INFO 体测完成：会员谢军（M22778017），体重63.3kg", "scan"}}},
         {"DepartmentNames",
          {{"ReportJob: 技术部报表导出失败：模板'库存清单3.xlsx'损坏", ""},
           {"ReportJob: 市场部报表导出失败：模板'库存清单2.xlsx'损坏", ""},
