@@ -859,6 +859,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     std::string lineValueCjk;  // the line's Chinese characters after the value's last other token
     bool pairedPlain = false;  // the value's last step on both sides held no Chinese character
     std::optional<ChineseRun> prefixed;  // a run after digits or letters that ends as a name
+    std::optional<ChineseRun> modifier;  // a run one side lacks that may be a name's modifier
     std::size_t i = 0;                   // the places of the path's next step in t and in items
     std::size_t j = 0;
     // Whether the run, with some of the Chinese characters that matched after it, is the
@@ -933,6 +934,16 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
                 start = current;
                 start->after = after;
             }
+            return;
+        }
+        // Three characters or more that one side lacks before a Chinese word are a
+        // name's modifier where nothing else differs ("八电极体测仪" and "体测仪"); a
+        // negation is one or two ("为不合格").
+        if ((current.pattern.empty() || current.line.empty()) &&
+            current.pattern.size() + current.line.size() > 4 && i < t.size() &&
+            t[i].kind == TokenKind::Cjk && !modifier) {
+            modifier = current;
+            modifier->after = after;
             return;
         }
         ++runs;
@@ -1052,6 +1063,14 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         last = Last::Run;
     }
     if (last == Last::Run) close(kMessageEnd);
+    // Where something else differs, the modifier counts as any run.
+    if (modifier && (runs > 0 || leads > 0 || prefixed || start)) {
+        ++runs;
+        ++missing;
+        lacked = *modifier;
+        if (runs == 1) run = *modifier;
+        if (all != nullptr && runs <= kWatched) all->at[runs - 1] = *modifier;
+    }
     if (runs == 0 && leads == 1) {
         runs = 1;
         run = lead;
