@@ -2528,7 +2528,8 @@ bool Covers(const Template& general, std::size_t m, const Template& t, bool mutu
     auto loose = [&](const PatternToken& k) {
         return k.kind == TokenKind::Cjk || k.kind == TokenKind::Variable ||
                k.kind == TokenKind::Word || IsListComma(k) ||
-               (k.kind == TokenKind::Symbol && (k.text == kMiddleDot || k.text == ","));
+               (k.kind == TokenKind::Symbol &&
+                (k.text == kMiddleDot || k.text == "," || k.text == "."));
     };
     auto separator = [](const PatternToken& k) {
         return IsListComma(k) || (k.kind == TokenKind::Symbol && k.text == ",");
@@ -2670,7 +2671,7 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         std::uint64_t h = 0x5EEDu;
         for (std::size_t k = 0; k < end; ++k)
             if (t[k].kind == TokenKind::Symbol && !IsListComma(t[k]) && t[k].text != kMiddleDot &&
-                t[k].text != ",")
+                t[k].text != "," && t[k].text != ".")
                 h = Mix(h, t[k].hash);
         return h;
     };
