@@ -408,6 +408,30 @@ public:
         return !kept;
     }
 
+    // Whether the merge that the last Align found makes values of two keys of pairs or
+    // more ("last_seen=<*>, rssi=<*>" and "fw=<*>, uptime=<*>"): pairs named otherwise are
+    // messages of other kinds.
+    bool MergeLosesKeys(const Template& t, const std::vector<Item>& items) {
+        text_.assign(t.size(), 0);
+        std::size_t keys = 0;
+        for (std::size_t k = 0; k + 1 < t.size(); ++k)
+            if (t[k].kind == TokenKind::Word && IsSymbolByte(t[k + 1], "=") &&
+                t[k + 1].gap.empty()) {
+                text_[k] = 1;
+                ++keys;
+            }
+        if (keys < 2) return false;
+        std::size_t kept = 0;
+        WalkMerge(
+            t, items,
+            [&](std::size_t k) {
+                kept += text_[k];
+                return true;
+            },
+            [](std::string_view) { return true; });
+        return keys - kept >= 2;
+    }
+
     enum Move : std::uint8_t { Diag, Up, Left, None };
     // The moves of the last Align, last first.
     const std::vector<std::uint8_t>& Path() const { return path_; }
@@ -2805,6 +2829,9 @@ Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
         if (best >= 0 && tuning.chineseRuns &&
             aligner.MergeLosesChinese(out.groups[static_cast<std::size_t>(best)].tokens, items))
             best = -1;
+        if (best >= 0 &&
+            aligner.MergeLosesKeys(out.groups[static_cast<std::size_t>(best)].tokens, items))
+            best = -1;
         if (best >= 0 && tuning.chineseRuns) {
             // Words that each side has where the other has none, in two places, say what
             // happened ("劳动合同已发起签署" and "劳动合同签署超时"): a name is never missing.
@@ -2910,6 +2937,9 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         best = -1;
     if (best >= 0 && tuning.chineseRuns &&
         aligner.MergeLosesChinese(patterns[static_cast<std::size_t>(best)].tokens, message))
+        best = -1;
+    if (best >= 0 &&
+        aligner.MergeLosesKeys(patterns[static_cast<std::size_t>(best)].tokens, message))
         best = -1;
     if (best >= 0) {
         Pattern& p = patterns[static_cast<std::size_t>(best)];

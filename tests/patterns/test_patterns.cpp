@@ -478,6 +478,13 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
           "cmp=e/.F (has extras) }"},
          true},
         {"PairOutsideADump", {"failure; rhost=a.cn user=root", "failure; rhost=b.cn"}, false},
+        // Pairs of other names are messages of other kinds.
+        {"PairsNamedOtherwise",
+         {"{\"ts\":\"2026-04-17T05:51:59.304+08:00\",\"lvl\":40,\"host\":\"zj-ws-srv\"} [MQTT] "
+          "device WQ3-S-50 offline, last_seen=18:41:38, rssi=-79dBm, gateway=gw-zp-02",
+          "{\"ts\":\"2026-04-17T05:52:04.311+08:00\",\"lvl\":30,\"host\":\"zp-edge02\"} [MQTT] "
+          "device DO-081B online, fw=v2.4.0-rc2, uptime=2d20h, gateway=gw-zp-02"},
+         false},
         // The same message from two programs is one kind; lacking a value too, two.
         {"AnotherProgramLackingAValue",
          {"Jul 11 11:33:13 combo sshd(pam_unix)[1]: failure; tty=NODEVssh ruser= rhost=a.cn",
