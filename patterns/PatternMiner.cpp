@@ -2528,8 +2528,11 @@ bool LabelSign(const Template& t, std::size_t k) {
            (t[k - 1].text == kWideColon || t[k - 1].text == "=");
 }
 
-// 1 for a Chinese opening bracket (（【「《), -1 for a closing one, 0 for other tokens.
+// 1 for an opening bracket of a name's remark (（【「《 or "("), -1 for a closing one, 0 for
+// other tokens.
 int WideBracket(const PatternToken& k) {
+    if (k.kind == TokenKind::Symbol && k.text.size() == 1)
+        return k.text[0] == '(' ? 1 : k.text[0] == ')' ? -1 : 0;
     static constexpr std::array<std::string_view, 4> kOpen = {kWideOpen, kWideBracketOpen,
                                                               "\xa1\xb8", "\xa1\xb6"};
     static constexpr std::array<std::string_view, 4> kClose = {kWideClose, kWideBracketClose,
@@ -2589,10 +2592,15 @@ bool Covers(const Template& general, std::size_t m, const Template& t, bool mutu
                     last = general[k].kind == TokenKind::Variable || separator(general[k]);
                 // Also for a remark in Chinese brackets, whole ("第<*>轮<*>" for "第2轮
                 // （HR面）", "<*>" for "清蒸鲈鱼【时价】").
+                // But not words glued after Chinese text at the message's end with a remark
+                // after them: they say what happened ("的连接<*>" for "的连接超时（1462秒）").
+                const bool words = i > 0 && i + 1 == m && general[i - 1].kind == TokenKind::Cjk &&
+                                   g.gap.empty() && t[j].kind == TokenKind::Cjk;
                 int depth = 0;
                 for (std::size_t e = j; e < n; ++e) {
                     const PatternToken& k = t[e];
                     if (WideBracket(k) > 0) {
+                        if (words && depth == 0) break;
                         ++depth;
                     } else if (depth > 0 && WideBracket(k) < 0) {
                         --depth;
@@ -2695,7 +2703,7 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         std::uint64_t h = 0x5EEDu;
         for (std::size_t k = 0; k < end; ++k)
             if (t[k].kind == TokenKind::Symbol && !IsListComma(t[k]) && t[k].text != kMiddleDot &&
-                t[k].text != "," && t[k].text != ".")
+                t[k].text != "," && t[k].text != "." && WideBracket(t[k]) == 0)
                 h = Mix(h, t[k].hash);
         return h;
     };
