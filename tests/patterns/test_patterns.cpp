@@ -395,7 +395,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "1\tcupsd startup succeeded"}},
         // Optional fields: a bracketed value, further values of a list and a pair after
         // a comma may be missing; a value takes brackets glued to it; a pair more after a
-        // blank is another kind, but in a Chinese message a pair that may be missing.
+        // blank is another kind, but in a log with Chinese text a pair that may be missing.
         MineCase{"OptionalFields",
                  {"close, 1432 bytes sent, 2093 bytes (2.04 KB) received, lifetime 00:01",
                   "close, 403 bytes sent, 5 bytes received, lifetime <1 sec",
@@ -403,14 +403,16 @@ INSTANTIATE_TEST_SUITE_P(
                   "IRQs 3 4", "synchronized to 10.0.0.1, stratum 3",
                   "synchronized to LOCAL(0), stratum 10", "failure; rhost=a.cn user=root",
                   "failure; rhost=b.cn", "checked fpdm=011 jym=503, cnt=2",
-                  "checked fpdm=033 jym=635", "checked fpdm=012 jym=214",
-                  "收到简历 id=7 src=内推 cand=张三 ref=李四", "收到简历 id=8 src=官网 cand=王五",
-                  "收到简历 id=9 src=猎头 cand=赵六", "收到简历 id=10 src=官网 cand=孙七 ref=周八"},
-                 {"4\t收到简历 id=<*> src=<*> cand=<*> ref=<*>",
-                  "3\tclose, <*> bytes sent, <*> bytes (<*>) received, lifetime <*>",
+                  "checked fpdm=033 jym=635", "checked fpdm=012 jym=214"},
+                 {"3\tclose, <*> bytes sent, <*> bytes (<*>) received, lifetime <*>",
                   "3\tchecked fpdm=<*> jym=<*>", "2\tIRQs <*> <*> <*> <*>",
                   "2\tsynchronized to <*>, stratum <*>", "1\tfailure; rhost=<*> user=<*>",
                   "1\tfailure; rhost=<*>"}},
+        MineCase{"OptionalPairsInAChineseLog",
+                 {"收到简历 id=7 src=内推 cand=张三 ref=李四", "收到简历 id=8 src=官网 cand=王五",
+                  "收到简历 id=9 src=猎头 cand=赵六", "收到简历 id=10 src=官网 cand=孙七 ref=周八",
+                  "failure; rhost=a.cn user=root", "failure; rhost=b.cn"},
+                 {"4\t收到简历 id=<*> src=<*> cand=<*> ref=<*>", "2\tfailure; rhost=<*> user=<*>"}},
         // A pair's word in a message with Chinese text is a value.
         MineCase{"PairWordsInChineseMessages",
                  {"背调报告已返回 task=BGC-1 result=clear 用时3天",
