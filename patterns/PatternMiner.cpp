@@ -917,6 +917,16 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         prefixed->after = kValueAfter;
         prefixed->prefix = true;
     };
+    // Counts a run between matching constants.
+    auto count = [&](const ChineseRun& r) {
+        ++runs;
+        if (r.pattern.empty() || r.line.empty()) {
+            ++missing;
+            lacked = r;
+        }
+        if (runs == 1) run = r;
+        if (all != nullptr && runs <= kWatched) all->at[runs - 1] = r;
+    };
     auto close = [&](std::uint64_t after) {
         if (current.ending && pairedPlain && inName(after)) {
             prefix();
@@ -960,17 +970,6 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             }
             return;
         }
-        // Three characters or more that one side lacks before a Chinese word are a
-        // name's modifier where nothing else differs ("八电极体测仪" and "体测仪"); a
-        // negation is one or two ("为不合格").
-        if ((current.pattern.empty() || current.line.empty()) &&
-            current.pattern.size() + current.line.size() > 4 && i < t.size() &&
-            t[i].kind == TokenKind::Cjk && !modifier) {
-            modifier = current;
-            modifier->after = after;
-            return;
-        }
-        ++runs;
         current.after = after;
         if (current.ending && (current.plainValue || pairedPlain)) {
             const std::string line = lineValueCjk + current.line;
@@ -979,12 +978,16 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
                 current.leads[1] = line.substr(0, kEnding);
             }
         }
-        if (current.pattern.empty() || current.line.empty()) {
-            ++missing;
-            lacked = current;
+        // Three characters or more that one side lacks before a Chinese word are a
+        // name's modifier where nothing else differs ("八电极体测仪" and "体测仪"); a
+        // negation is one or two ("为不合格").
+        if ((current.pattern.empty() || current.line.empty()) &&
+            current.pattern.size() + current.line.size() > 4 && i < t.size() &&
+            t[i].kind == TokenKind::Cjk && !modifier) {
+            modifier = current;
+            return;
         }
-        if (runs == 1) run = current;
-        if (all != nullptr && runs <= kWatched) all->at[runs - 1] = current;
+        count(current);
     };
     std::uint64_t same = 0;        // the last constant that matched
     std::uint64_t valueAfter = 0;  // the constant that the value being read follows
@@ -1088,13 +1091,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     }
     if (last == Last::Run) close(kMessageEnd);
     // Where something else differs, the modifier counts as any run.
-    if (modifier && (runs > 0 || leads > 0 || prefixed || start)) {
-        ++runs;
-        ++missing;
-        lacked = *modifier;
-        if (runs == 1) run = *modifier;
-        if (all != nullptr && runs <= kWatched) all->at[runs - 1] = *modifier;
-    }
+    if (modifier && (runs > 0 || leads > 0 || prefixed || start)) count(*modifier);
     if (runs == 0 && leads == 1) {
         runs = 1;
         run = lead;
@@ -2528,9 +2525,16 @@ bool LabelSign(const Template& t, std::size_t k) {
            (t[k - 1].text == kWideColon || t[k - 1].text == "=");
 }
 
+// Punctuation inside a name or a list that a value stands for: a list's commas, a
+// name's middle dot ("包子铺·早餐") and a Latin name's dot ("Dr. Zhang").
+bool NameSymbol(const PatternToken& k) {
+    return IsListComma(k) || (k.kind == TokenKind::Symbol &&
+                              (k.text == kMiddleDot || k.text == "," || k.text == "."));
+}
+
 // 1 for an opening bracket of a name's remark (（【「《 or "("), -1 for a closing one, 0 for
 // other tokens.
-int WideBracket(const PatternToken& k) {
+int RemarkBracket(const PatternToken& k) {
     if (k.kind == TokenKind::Symbol && k.text.size() == 1)
         return k.text[0] == '(' ? 1 : k.text[0] == ')' ? -1 : 0;
     static constexpr std::array<std::string_view, 4> kOpen = {kWideOpen, kWideBracketOpen,
@@ -2551,12 +2555,9 @@ int WideBracket(const PatternToken& k) {
 // each side shows a value where the other shows one in a form of its own.
 bool Covers(const Template& general, std::size_t m, const Template& t, bool mutual = false) {
     const std::size_t n = t.size();
-    // A name's middle dot ("包子铺·早餐") is the name's.
     auto loose = [&](const PatternToken& k) {
         return k.kind == TokenKind::Cjk || k.kind == TokenKind::Variable ||
-               k.kind == TokenKind::Word || IsListComma(k) ||
-               (k.kind == TokenKind::Symbol &&
-                (k.text == kMiddleDot || k.text == "," || k.text == "."));
+               k.kind == TokenKind::Word || NameSymbol(k);
     };
     auto separator = [](const PatternToken& k) {
         return IsListComma(k) || (k.kind == TokenKind::Symbol && k.text == ",");
@@ -2599,10 +2600,10 @@ bool Covers(const Template& general, std::size_t m, const Template& t, bool mutu
                 int depth = 0;
                 for (std::size_t e = j; e < n; ++e) {
                     const PatternToken& k = t[e];
-                    if (WideBracket(k) > 0) {
+                    if (RemarkBracket(k) > 0) {
                         if (words && depth == 0) break;
                         ++depth;
-                    } else if (depth > 0 && WideBracket(k) < 0) {
+                    } else if (depth > 0 && RemarkBracket(k) < 0) {
                         --depth;
                     } else if (!last && !loose(k)) {
                         break;
@@ -2702,8 +2703,7 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         if (end == 0) end = size;
         std::uint64_t h = 0x5EEDu;
         for (std::size_t k = 0; k < end; ++k)
-            if (t[k].kind == TokenKind::Symbol && !IsListComma(t[k]) && t[k].text != kMiddleDot &&
-                t[k].text != "," && t[k].text != "." && WideBracket(t[k]) == 0)
+            if (t[k].kind == TokenKind::Symbol && !NameSymbol(t[k]) && RemarkBracket(t[k]) == 0)
                 h = Mix(h, t[k].hash);
         return h;
     };
