@@ -80,7 +80,9 @@ FAMILIES = (("business", "business"), ("ops", "operations"), ("mes", "factory"),
             ("seedbank", "seed-traceability"), ("restaurant", "restaurant-chain"),
             ("museum", "museum"), ("aquaculture", "aquaculture"), ("stadium", "sports-centre"),
             ("recycling", "recycling"), ("weather", "weather-stations"), ("gym", "fitness-clubs"),
-            ("windfarm", "wind-farm"), ("carrental", "car-rental"))
+            ("windfarm", "wind-farm"), ("carrental", "car-rental"), ("dental", "dental-clinics"),
+            ("coalmine", "coal-mine-safety"), ("broadcast", "broadcast-centre"),
+            ("laundry", "laundry-chain"))
 
 # The generators whose errors were read and no rule was made from them; the others not in
 # SHAPED_ON were only measured.
