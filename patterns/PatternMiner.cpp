@@ -744,6 +744,7 @@ struct ChineseRuns {
     ChineseRun at[kWatched];
     std::size_t count = 0;
     std::size_t missing = 0;  // runs that one side lacks
+    std::size_t places = 0;   // places where Chinese text differs, of any kind
 };
 
 // The places of Chinese text that differed in the first line that differed from a
@@ -1092,6 +1093,7 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     if (last == Last::Run) close(kMessageEnd);
     // Where something else differs, the modifier counts as any run.
     if (modifier && (runs > 0 || leads > 0 || prefixed || start)) count(*modifier);
+    if (all != nullptr) all->places = runs + leads + (start ? 1 : 0) + (prefixed ? 1 : 0);
     if (runs == 0 && leads == 1) {
         runs = 1;
         run = lead;
@@ -2843,11 +2845,13 @@ Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
         if (best >= 0 && tuning.chineseRuns) {
             // Words that each side has where the other has none, in two places, say what
             // happened ("劳动合同已发起签署" and "劳动合同签署超时"): a name is never missing.
+            // So do words that differ in three places ("红字…开具成功…冲红原因" and
+            // "蓝字…开具失败…原因"): one value's name and form may differ in two.
             ChineseRun run;
             ChineseRuns all;
             OneChineseRun(out.groups[static_cast<std::size_t>(best)].tokens, items, aligner.Path(),
                           run, &all);
-            if (all.missing >= 2) best = -1;
+            if (all.missing >= 2 || all.places >= 3) best = -1;
         }
         if (best >= 0) {
             Pattern& g = out.groups[static_cast<std::size_t>(best)];
