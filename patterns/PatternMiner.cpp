@@ -1831,15 +1831,17 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
     const std::size_t n = t.size();
     std::size_t count = 0;
     if (IsSymbolByte(t[k], "([{")) {
-        // A bracketed value: variable parts and punctuation.
+        // A bracketed value: variable parts and punctuation; in a Chinese log, after a
+        // blank, a remark in Chinese too ("《<*>》 [直播]，").
         const char close = t[k].text[0] == '(' ? ')' : t[k].text[0] == '[' ? ']' : '}';
+        const bool remark = chinese && !t[k].gap.empty();
         bool variable = false;
         for (std::size_t j = k + 1; j < n; ++j) {
             if (IsSymbolByte(t[j], std::string_view(&close, 1))) {
                 if (variable) ends[count++] = j + 1;
                 break;
             }
-            if (t[j].kind == TokenKind::Variable) {
+            if (t[j].kind == TokenKind::Variable || (remark && t[j].kind == TokenKind::Cjk)) {
                 variable = true;
             } else if (t[j].kind != TokenKind::Symbol || IsSymbolByte(t[j], "([{")) {
                 break;

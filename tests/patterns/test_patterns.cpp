@@ -413,6 +413,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "收到简历 id=9 src=猎头 cand=赵六", "收到简历 id=10 src=官网 cand=孙七 ref=周八",
                   "failure; rhost=a.cn user=root", "failure; rhost=b.cn"},
                  {"4\t收到简历 id=<*> src=<*> cand=<*> ref=<*>", "2\tfailure; rhost=<*> user=<*>"}},
+        // So is a remark in Chinese in brackets after a blank.
+        MineCase{"RemarkInBracketsInAChineseLog",
+                 {"开始播出：频道「音乐之声 FM103.8」节目《周末剧场《雾港》》，素材ID=news07_a",
+                  "开始播出：频道「交通广播 FM99.6」节目《云江新闻联播》，素材ID=news16_b",
+                  "开始播出：频道「少儿频道（标清）」节目《周末剧场《雾港》》 [直播]，素材ID=V2026",
+                  "开始播出：频道「4K超高清试验频道」节目《纪录片·江河万里 第2集》，素材ID=AD_0467",
+                  "开始播出：频道「新闻综合频道」节目《纪录片·江河万里 第2集》 [直播]，素材ID=n22",
+                  "开始播出：频道「新闻综合频道」节目《纪录片·江河万里 第2集》，素材ID=V2012"},
+                 {"6\t开始播出：频道「<*>」节目《<*>》，素材ID=<*>"}},
         // A pair's word in a message with Chinese text is a value.
         MineCase{"PairWordsInChineseMessages",
                  {"背调报告已返回 task=BGC-1 result=clear 用时3天",
