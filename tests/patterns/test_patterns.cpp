@@ -422,6 +422,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "开始播出：频道「新闻综合频道」节目《纪录片·江河万里 第2集》 [直播]，素材ID=n22",
                   "开始播出：频道「新闻综合频道」节目《纪录片·江河万里 第2集》，素材ID=V2012"},
                  {"6\t开始播出：频道「<*>」节目《<*>》，素材ID=<*>"}},
+        // And a field more between wide commas.
+        MineCase{"FieldBetweenCommasInAChineseLog",
+                 {"广告素材校验通过：素材ID=news08_v2，客户「云江农商银行」，时长00:00:15:00",
+                  "广告素材校验通过：素材ID=PGM-27E125，客户「蓝鲸保险」，时长00:00:30:00",
+                  "广告素材校验通过：素材ID=AD_2603_1759，客户「百禾药业（OTC）」，版本A，时长00:"
+                  "00:15:00",
+                  "广告素材校验通过：素材ID=news13_a，客户「鑫达汽车」，版本B，时长00:00:05:00",
+                  "广告素材校验通过：素材ID=news11_a，客户「鑫达汽车」，时长00:00:05:00"},
+                 {"5\t广告素材校验通过：素材ID=<*>，客户「<*>」，时长<*>"}},
         // A pair's word in a message with Chinese text is a value.
         MineCase{"PairWordsInChineseMessages",
                  {"背调报告已返回 task=BGC-1 result=clear 用时3天",
