@@ -2560,6 +2560,18 @@ int RemarkBracket(const PatternToken& k) {
     return std::find(kClose.begin(), kClose.end(), k.text) != kClose.end() ? -1 : 0;
 }
 
+// The closing mark of a quote that `k` opens (「『《【), or an empty view.  Text in quotes
+// is one value, whatever blanks and punctuation it holds ("「窗帘 2.8m×2.6m」").
+std::string_view QuoteClose(const PatternToken& k) {
+    static constexpr std::array<std::string_view, 4> kOpen = {"\xa1\xb8", "\xa1\xba", "\xa1\xb6",
+                                                              kWideBracketOpen};
+    static constexpr std::array<std::string_view, 4> kClose = {"\xa1\xb9", "\xa1\xbb", "\xa1\xb7",
+                                                               kWideBracketClose};
+    if (k.kind != TokenKind::Symbol) return {};
+    const auto at = std::find(kOpen.begin(), kOpen.end(), k.text);
+    return at == kOpen.end() ? std::string_view() : kClose[at - kOpen.begin()];
+}
+
 // Whether the first `m` tokens of `general` cover `t`: `t` is them with each value standing for
 // Chinese text, words, values, list commas and a name's middle dot of `t` ("路线<*>线，未打卡
 // 点位：<*>" covers "路线地库专线，未打卡点位：垃圾站、东门岗亭"), its last value after a label
@@ -2611,6 +2623,19 @@ bool Covers(const Template& general, std::size_t m, const Template& t, bool mutu
                 // after them: they say what happened ("的连接<*>" for "的连接超时（1462秒）").
                 const bool words = i > 0 && i + 1 == m && general[i - 1].kind == TokenKind::Cjk &&
                                    g.gap.empty() && t[j].kind == TokenKind::Cjk;
+                // A whole quote's text, whatever it holds ("「<*>」" for "「窗帘 <*>×<*>」").
+                const std::string_view close = i > 0 ? QuoteClose(general[i - 1]) : "";
+                if (!close.empty() && i + 1 < m && general[i + 1].kind == TokenKind::Symbol &&
+                    general[i + 1].text == close) {
+                    const std::string_view open = general[i - 1].text;
+                    int nested = 0;
+                    for (std::size_t e = j; e < n; ++e) {
+                        if (t[e].kind == TokenKind::Symbol && t[e].text == open) ++nested;
+                        if (t[e].kind == TokenKind::Symbol && t[e].text == close && nested-- == 0)
+                            break;
+                        if (nested == 0) reach[(i + 1) * (n + 1) + e + 1] = 1;
+                    }
+                }
                 int depth = 0;
                 for (std::size_t e = j; e < n; ++e) {
                     const PatternToken& k = t[e];
@@ -2716,9 +2741,23 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         while (end > 0 && !LabelSign(t, end)) --end;
         if (end == 0) end = size;
         std::uint64_t h = 0x5EEDu;
-        for (std::size_t k = 0; k < end; ++k)
+        for (std::size_t k = 0; k < end; ++k) {
+            if (const std::string_view close = QuoteClose(t[k]); !close.empty()) {
+                // A quote's punctuation is its value's.
+                const std::string_view open = t[k].text;
+                int nested = 0;
+                for (std::size_t e = k + 1; e < end; ++e) {
+                    if (t[e].kind == TokenKind::Symbol && t[e].text == open) ++nested;
+                    if (t[e].kind == TokenKind::Symbol && t[e].text == close && nested-- == 0) {
+                        k = e;
+                        break;
+                    }
+                }
+                continue;
+            }
             if (t[k].kind == TokenKind::Symbol && !NameSymbol(t[k]) && RemarkBracket(t[k]) == 0)
                 h = Mix(h, t[k].hash);
+        }
         return h;
     };
     // A group that may cover others: its first `end` tokens, the whole of it or all but

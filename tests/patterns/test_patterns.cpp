@@ -431,6 +431,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "广告素材校验通过：素材ID=news13_a，客户「鑫达汽车」，版本B，时长00:00:05:00",
                   "广告素材校验通过：素材ID=news11_a，客户「鑫达汽车」，时长00:00:05:00"},
                  {"5\t广告素材校验通过：素材ID=<*>，客户「<*>」，时长<*>"}},
+        // Text in Chinese quotes is one value, whatever blanks and punctuation it holds.
+        MineCase{
+            "QuotedTextWithBlanksAndSigns",
+            {"【质检】条码WX0196119255-R「T恤」质检结果：合格，质检员何明艳（工号7789）",
+             "【质检】条码NJ0080544573「真丝连衣裙」质检结果：合格，质检员王伟军（工号5088）",
+             "【质检】条码NB0040407068-2「窗帘 2.8m×2.6m」质检结果：合格，质检员徐洋军（工号5690）",
+             "【质检】条码HZ0578186719「西装上衣」质检结果：合格，质检员朱敏洋（工号5549）",
+             "【质检】条码NJ0080616594-R「窗帘 2.8m×2.6m」质检结果：合格，质检员徐娜（工号7061）"},
+            {"5\t【质检】条码<*>「<*>」质检结果：合格，质检员<*>"}},
         // A pair's word in a message with Chinese text is a value.
         MineCase{"PairWordsInChineseMessages",
                  {"背调报告已返回 task=BGC-1 result=clear 用时3天",
