@@ -1872,11 +1872,15 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
         }
     }
     // In a Chinese log, a field more between wide commas: a label of one to four Chinese
-    // characters and its value ("客户「<*>」，版本<*>，时长<*>").  At the message's end a
+    // characters, a colon or none, and its value ("客户「<*>」，版本<*>，时长<*>", "，<*>，
+    // 品牌：<*>，洗护方式").  At the message's end a
     // field more may say what happened, so only one that another field follows.
     if (chinese && t[k].kind == TokenKind::Symbol && t[k].text == kWideComma) {
         std::size_t j = k + 1;
         while (j < n && j < k + 5 && t[j].kind == TokenKind::Cjk) ++j;
+        const bool colon =
+            j > k + 1 && j < n && t[j].kind == TokenKind::Symbol && t[j].text == kWideColon;
+        if (colon) ++j;
         if (j > k + 1 && j + 1 < n && t[j].kind == TokenKind::Variable && t[j].gap.empty() &&
             t[j + 1].kind == TokenKind::Symbol && t[j + 1].text == kWideComma)
             ends[count++] = j + 1;

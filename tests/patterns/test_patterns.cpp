@@ -431,6 +431,17 @@ INSTANTIATE_TEST_SUITE_P(
                   "广告素材校验通过：素材ID=news13_a，客户「鑫达汽车」，版本B，时长00:00:05:00",
                   "广告素材校验通过：素材ID=news11_a，客户「鑫达汽车」，时长00:00:05:00"},
                  {"5\t广告素材校验通过：素材ID=<*>，客户「<*>」，时长<*>"}},
+        // Or a label with a colon.
+        MineCase{
+            "FieldWithAColonBetweenCommas",
+            {"衣物挂签：条码HZ03103，品类「羊毛大衣」，卡其，洗护方式《干洗》",
+             "衣物挂签：条码NJ00819-2，品类「婚纱（拖尾）」，花色（多色），洗护方式《特殊洗护》",
+             "衣物挂签：条码NB00472-R，品类「羊毛大衣」，花色（多色），品牌：Vanterra，"
+             "洗护方式《干洗》",
+             "衣物挂签：条码HZ03199-R，品类「貂皮大衣」，米白，品牌：Vanterra，"
+             "洗护方式《皮草护理》",
+             "衣物挂签：条码HZ03195，品类「T恤」，米白，洗护方式《水洗》"},
+            {"5\t衣物挂签：条码<*>，品类「<*>」，<*>，洗护方式《<*>》"}},
         // Text in Chinese quotes is one value, whatever blanks and punctuation it holds.
         MineCase{
             "QuotedTextWithBlanksAndSigns",
