@@ -1964,6 +1964,14 @@ std::uint64_t Skeleton(const Template& t, bool chinese) {
             k = *std::max_element(ends, ends + runs);
             continue;
         }
+        // In a Chinese log, every pair after a blank: one that follows an optional run
+        // ("enc=<*>(<*> <*>) ch=<*>") is optional where the run is missing ("enc=<*> ch=<*>").
+        if (chinese && t[k].kind == TokenKind::Word && !t[k].gap.empty() && k + 2 < t.size() &&
+            IsSymbolByte(t[k + 1], "=") && t[k + 1].gap.empty() &&
+            t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty()) {
+            k += 3;
+            continue;
+        }
         h = Mix(h, IsConstant(t[k].kind) ? t[k].hash : 7);
         k = GluedValueEnd(t, k);
     }

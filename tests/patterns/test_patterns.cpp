@@ -413,6 +413,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "收到简历 id=9 src=猎头 cand=赵六", "收到简历 id=10 src=官网 cand=孙七 ref=周八",
                   "failure; rhost=a.cn user=root", "failure; rhost=b.cn"},
                  {"4\t收到简历 id=<*> src=<*> cand=<*> ref=<*>", "2\tfailure; rhost=<*> user=<*>"}},
+        // Pairs after a value's optional brackets are as optional as after the value.
+        MineCase{
+            "PairsAfterOptionalBrackets",
+            {"transcode job=TC-WEB-00057 profile=\"MPEG-2 576i\" cost=1793.1s，第2次重试成功",
+             "encoder stats: enc=ENC-06(澜图 LT-3100（双路）) ch=CH07 bitrate=18.51Mbps gop=12",
+             "encoder stats: enc=ENC-10(StreamPeak SP-4K20) ch=CH03 bitrate=8.92Mbps gop=50",
+             "encoder stats: enc=ENC-21(HL-E8600 Pro) ch=CH09 bitrate=11.69Mbps gop=50"},
+            {"3\tencoder stats: enc=<*>(<*> <*>) ch=<*> bitrate=<*> gop=<*>",
+             "1\ttranscode job=<*> profile=\"<*>\" cost=<*>，第<*>重试成功"}},
         // So is a remark in Chinese in brackets after a blank.
         MineCase{"RemarkInBracketsInAChineseLog",
                  {"开始播出：频道「音乐之声 FM103.8」节目《周末剧场《雾港》》，素材ID=news07_a",
