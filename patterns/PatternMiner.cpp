@@ -119,6 +119,7 @@ constexpr std::string_view kWideOpen = "\xa3\xa8";          // （
 constexpr std::string_view kWideClose = "\xa3\xa9";         // ）
 constexpr std::string_view kListComma = "\xa1\xa2";         // 、
 constexpr std::string_view kMiddleDot = "\xa1\xa4";         // ·
+constexpr std::string_view kTimes = "\xa1\xc1";             // ×
 constexpr std::string_view kWideFieldOpen = "\xa1\xbc";     // 〖
 constexpr std::string_view kWideFieldClose = "\xa1\xbd";    // 〗
 constexpr std::string_view kWideBracketOpen = "\xa1\xbe";   // 【
@@ -2552,10 +2553,12 @@ bool LabelSign(const Template& t, std::size_t k) {
 }
 
 // Punctuation inside a name or a list that a value stands for: a list's commas, a
-// name's middle dot ("包子铺·早餐") and a Latin name's dot ("Dr. Zhang").
+// name's middle dot ("包子铺·早餐"), a Latin name's dot ("Dr. Zhang") and the sign of a
+// size or a count ("标签纸 50mm×25mm", "帆布袋×3").
 bool NameSymbol(const PatternToken& k) {
-    return IsListComma(k) || (k.kind == TokenKind::Symbol &&
-                              (k.text == kMiddleDot || k.text == "," || k.text == "."));
+    return IsListComma(k) ||
+           (k.kind == TokenKind::Symbol &&
+            (k.text == kMiddleDot || k.text == kTimes || k.text == "," || k.text == "."));
 }
 
 // 1 for an opening bracket of a name's remark (（【「《 or "("), -1 for a closing one, 0 for

@@ -451,6 +451,12 @@ INSTANTIATE_TEST_SUITE_P(
              "洗护方式《皮草护理》",
              "衣物挂签：条码HZ03195，品类「T恤」，米白，洗护方式《水洗》"},
             {"5\t衣物挂签：条码<*>，品类「<*>」，<*>，洗护方式《<*>》"}},
+        // A size's sign is a name's, as a list's commas are.
+        MineCase{"SizeInAName",
+                 {"耗材库存不足：防尘罩（大号）剩余373个，低于警戒值1131个，请向沪东化工补货",
+                  "耗材库存不足：衣领净剩余13瓶，低于警戒值30瓶，请向鑫达包装补货",
+                  "耗材库存不足：水洗标签纸 50mm×25mm剩余4卷，低于警戒值17卷，请向沪东化工补货"},
+                 {"3\t耗材库存不足：<*>剩余<*>，低于警戒值<*>，请向<*>补货"}},
         // Text in Chinese quotes is one value, whatever blanks and punctuation it holds.
         MineCase{
             "QuotedTextWithBlanksAndSigns",
