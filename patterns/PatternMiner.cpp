@@ -409,10 +409,10 @@ public:
         return !kept;
     }
 
-    // Whether the merge that the last Align found makes values of two keys of pairs or
+    // Whether the merge that the last Align found makes values of `most` keys of pairs or
     // more ("last_seen=<*>, rssi=<*>" and "fw=<*>, uptime=<*>"): pairs named otherwise are
     // messages of other kinds.
-    bool MergeLosesKeys(const Template& t, const std::vector<Item>& items) {
+    bool MergeLosesKeys(const Template& t, const std::vector<Item>& items, std::size_t most) {
         text_.assign(t.size(), 0);
         std::size_t keys = 0;
         for (std::size_t k = 0; k + 1 < t.size(); ++k)
@@ -421,7 +421,7 @@ public:
                 text_[k] = 1;
                 ++keys;
             }
-        if (keys < 2) return false;
+        if (keys < most) return false;
         std::size_t kept = 0;
         WalkMerge(
             t, items,
@@ -430,7 +430,7 @@ public:
                 return true;
             },
             [](std::string_view) { return true; });
-        return keys - kept >= 2;
+        return keys - kept >= most;
     }
 
     enum Move : std::uint8_t { Diag, Up, Left, None };
@@ -2881,8 +2881,15 @@ void GroupRun(Pattern& g, const std::vector<Item>& items, const std::vector<std:
 
 // `patterns` (with `ids`, the ids of each one's lines), in the order given, each joined to
 // the first earlier group it is similar to, or a group of its own.
+// Keys of pairs that a merge may not make values of (MergeLosesKeys).  In a log with
+// Chinese text, one: its Latin messages are a service's own, each kind with its own keys
+// ("sms notify sent: … bizId=<*>" and "sms notify failed: … err=<*>").  In other logs
+// two, as the public English logs were measured with.
+std::size_t KeysLost(bool chinese) { return chinese ? 1 : 2; }
+
 Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
-                     std::vector<std::vector<std::uint32_t>> ids, const PatternTuning& tuning) {
+                     std::vector<std::vector<std::uint32_t>> ids, const PatternTuning& tuning,
+                     bool chinese) {
     Grouped out;
     CandidateIndex index;
     Aligner aligner;
@@ -2905,8 +2912,8 @@ Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
         if (best >= 0 && tuning.chineseRuns &&
             aligner.MergeLosesChinese(out.groups[static_cast<std::size_t>(best)].tokens, items))
             best = -1;
-        if (best >= 0 &&
-            aligner.MergeLosesKeys(out.groups[static_cast<std::size_t>(best)].tokens, items))
+        if (best >= 0 && aligner.MergeLosesKeys(out.groups[static_cast<std::size_t>(best)].tokens,
+                                                items, KeysLost(chinese)))
             best = -1;
         if (best >= 0 && tuning.chineseRuns) {
             // Words that each side has where the other has none, in two places, say what
@@ -2953,6 +2960,7 @@ struct PatternMiner::State {
     std::vector<Pattern> patterns;
     std::int64_t lines = 0;
     std::int64_t otherCount = 0;
+    bool chinese = false;                                     // a line so far held Chinese text
     std::unordered_map<std::uint64_t, std::uint32_t> shapes;  // exact line shape -> id
     std::vector<std::uint32_t> idPattern;                     // the pattern of each id
     std::vector<std::int64_t> idCount;                        // lines of each id
@@ -2983,6 +2991,7 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         it.text = line.substr(lt.begin, lt.end - lt.begin);
         it.gap = line.substr(prevEnd, lt.begin - prevEnd);
         it.hash = IsConstant(lt.kind) ? HashToken(it.text, lt.kind) : 0;
+        chinese = chinese || lt.kind == TokenKind::Cjk;
         prevEnd = lt.end;
     }
     for (std::size_t k = head; k < items.size(); ++k) {
@@ -3016,8 +3025,8 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
     if (best >= 0 && tuning.chineseRuns &&
         aligner.MergeLosesChinese(patterns[static_cast<std::size_t>(best)].tokens, message))
         best = -1;
-    if (best >= 0 &&
-        aligner.MergeLosesKeys(patterns[static_cast<std::size_t>(best)].tokens, message))
+    if (best >= 0 && aligner.MergeLosesKeys(patterns[static_cast<std::size_t>(best)].tokens,
+                                            message, KeysLost(chinese)))
         best = -1;
     if (best >= 0) {
         Pattern& p = patterns[static_cast<std::size_t>(best)];
@@ -3142,7 +3151,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         byCount.push_back(&state_->patterns[id]);
         members.push_back({id});
     }
-    Grouped grouped = GroupSimilar(byCount, std::move(members), state_->tuning);
+    Grouped grouped = GroupSimilar(byCount, std::move(members), state_->tuning, state_->chinese);
     if (state_->tuning.regroup) {
         // A group that began before a more general one formed may fit it now ("客户<*>
         // 登录失败：密码错误次数过多" before "客户<*>登录失败：<*>" had taken the other
@@ -3157,7 +3166,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             byCount.push_back(&grouped.groups[g]);
             members.push_back(std::move(grouped.ids[g]));
         }
-        Grouped again = GroupSimilar(byCount, std::move(members), state_->tuning);
+        Grouped again = GroupSimilar(byCount, std::move(members), state_->tuning, state_->chinese);
         grouped = std::move(again);
     }
     std::vector<Pattern>& groups = grouped.groups;

@@ -422,6 +422,23 @@ INSTANTIATE_TEST_SUITE_P(
              "encoder stats: enc=ENC-21(HL-E8600 Pro) ch=CH09 bitrate=11.69Mbps gop=50"},
             {"3\tencoder stats: enc=<*>(<*> <*>) ch=<*> bitrate=<*> gop=<*>",
              "1\ttranscode job=<*> profile=\"<*>\" cost=<*>，第<*>重试成功"}},
+        // A pair's key that differs tells Latin messages of a log with Chinese text apart.
+        MineCase{
+            "PairKeyInALogWithChinese",
+            {"[2026年05月09日 07:31:15] [信息] [消息中心] sms notify sent: "
+             "template=DELIVERY_ETA to=185****7074 order=XDSH14005050778 bizId=804684185743366",
+             "[2026年05月09日 07:31:36] [信息] [消息中心] sms notify sent: "
+             "template=PICKUP_READY to=183****8236 order=XDHZ06605041353 bizId=481302571018107",
+             "[2026年05月09日 07:31:46] [信息] [消息中心] sms notify sent: "
+             "template=PICKUP_READY to=154****0090 order=XDHZ06605021240 bizId=940890145987166",
+             "[2026年05月09日 07:31:51] [信息] [消息中心] sms notify sent: "
+             "template=OVERDUE_REMIND to=184****6105 order=XDWX01905061592 bizId=644623828373576",
+             "[2026年05月09日 07:31:54] [警告] [消息中心] sms notify failed: "
+             "template=DELIVERY_ETA to=158****6912 order=XDSZ02305012669 "
+             "err=isv.BUSINESS_LIMIT_CONTROL"},
+            {"4\t[<*>] [信息] [消息中心] sms notify sent: template=<*> to=<*> order=<*> bizId=<*>",
+             "1\t[<*>] [警告] [消息中心] sms notify failed: template=<*> to=<*> order=<*> "
+             "err=<*>"}},
         // So is a remark in Chinese in brackets after a blank.
         MineCase{"RemarkInBracketsInAChineseLog",
                  {"开始播出：频道「音乐之声 FM103.8」节目《周末剧场《雾港》》，素材ID=news07_a",
