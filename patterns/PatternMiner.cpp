@@ -1825,6 +1825,20 @@ bool IsListComma(const PatternToken& t) {
 constexpr std::size_t kMaxItemTokens = 6;
 constexpr std::size_t kMaxRuns = kMaxItemTokens + 1;
 
+// One past a pair at `k` of `t` that a blank comes before ("attach=<*>",
+// "remark=\"<*>\""), or 0.
+std::size_t BlankPairEnd(const Template& t, std::size_t k) {
+    const std::size_t n = t.size();
+    if (t[k].kind != TokenKind::Word || t[k].gap.empty() || k + 2 >= n ||
+        !IsSymbolByte(t[k + 1], "=") || !t[k + 1].gap.empty())
+        return 0;
+    if (t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty()) return k + 3;
+    if (k + 4 < n && IsSymbolByte(t[k + 2], "\"") && t[k + 2].gap.empty() &&
+        t[k + 3].kind == TokenKind::Variable && IsSymbolByte(t[k + 4], "\""))
+        return k + 5;
+    return 0;
+}
+
 // The ends (one past) of the optional runs that begin at `k`, at most kMaxRuns.  `chinese`:
 // the log holds Chinese text.
 std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMaxRuns],
@@ -1863,14 +1877,8 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
         // A further pair after a blank in a Chinese log ("candidate=<*> referrer=<*>",
         // "remark=\"<*>\"", "total_fee=<*> attach=<*>"); in other logs a pair more names
         // something more.
-        else if (chinese && t[k].kind == TokenKind::Word && !t[k].gap.empty() && k + 2 < n &&
-                 IsSymbolByte(t[k + 1], "=") && t[k + 1].gap.empty()) {
-            if (t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty())
-                ends[count++] = k + 3;
-            else if (k + 4 < n && IsSymbolByte(t[k + 2], "\"") && t[k + 2].gap.empty() &&
-                     t[k + 3].kind == TokenKind::Variable && IsSymbolByte(t[k + 4], "\""))
-                ends[count++] = k + 5;
-        }
+        else if (const std::size_t pair = chinese ? BlankPairEnd(t, k) : 0; pair > 0)
+            ends[count++] = pair;
     }
     // In a Chinese log, a field more between wide commas: a label of one to four Chinese
     // characters, a colon or none, and its value ("客户「<*>」，版本<*>，时长<*>", "，<*>，
@@ -1967,10 +1975,8 @@ std::uint64_t Skeleton(const Template& t, bool chinese) {
         }
         // In a Chinese log, every pair after a blank: one that follows an optional run
         // ("enc=<*>(<*> <*>) ch=<*>") is optional where the run is missing ("enc=<*> ch=<*>").
-        if (chinese && t[k].kind == TokenKind::Word && !t[k].gap.empty() && k + 2 < t.size() &&
-            IsSymbolByte(t[k + 1], "=") && t[k + 1].gap.empty() &&
-            t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty()) {
-            k += 3;
+        if (const std::size_t pair = chinese ? BlankPairEnd(t, k) : 0; pair > 0) {
+            k = pair;
             continue;
         }
         h = Mix(h, IsConstant(t[k].kind) ? t[k].hash : 7);
@@ -2026,19 +2032,14 @@ bool DifferByOptionalRuns(const Template& a, const Template& b, bool chinese) {
 
 // Joins the groups (largest first, as Ranked made them) that differ only by optional
 // runs: each joins the first earlier group whose every member it differs from only so.
-void JoinOptionalFields(std::vector<Pattern>& groups,
-                        std::vector<std::vector<std::uint32_t>>& ids) {
+// `chinese`: the log holds Chinese text anywhere, so that its Latin messages take a pair
+// more as optional too ("pay notify success … total_fee=<*> attach=<*>").
+void JoinOptionalFields(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
+                        bool chinese) {
     constexpr std::size_t kMaxTried = 16;  // members compared per group, to bound the cost
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> clusters;  // skeleton -> heads
     std::vector<std::vector<std::size_t>> members(groups.size());
     std::vector<bool> joined(groups.size(), false);
-    // A log with Chinese text anywhere: its Latin messages take a pair more as optional too
-    // ("pay notify success … total_fee=<*> attach=<*>").
-    auto cjk = [](const PatternToken& c) { return c.kind == TokenKind::Cjk; };
-    const bool chinese = std::any_of(groups.begin(), groups.end(), [&](const Pattern& p) {
-        return std::any_of(p.tokens.begin(), p.tokens.end(), cjk) ||
-               std::any_of(p.header.begin(), p.header.end(), cjk);
-    });
     for (std::size_t g = 0; g < groups.size(); ++g) {
         std::vector<std::size_t>& heads = clusters[Skeleton(groups[g].tokens, chinese)];
         bool placed = false;
@@ -2587,6 +2588,19 @@ std::string_view QuoteClose(const PatternToken& k) {
     return at == kOpen.end() ? std::string_view() : kClose[at - kOpen.begin()];
 }
 
+// The place in [from, end) of `t` of the `close` that ends a quote opened by `open` right
+// before `from`, quotes of the same marks nested inside it, or `end`.
+std::size_t QuoteEnd(const Template& t, std::size_t from, std::size_t end, std::string_view open,
+                     std::string_view close) {
+    int nested = 0;
+    for (std::size_t e = from; e < end; ++e) {
+        if (t[e].kind != TokenKind::Symbol) continue;
+        if (t[e].text == open) ++nested;
+        if (t[e].text == close && nested-- == 0) return e;
+    }
+    return end;
+}
+
 // Whether the first `m` tokens of `general` cover `t`: `t` is them with each value standing for
 // Chinese text, words, values, list commas and a name's middle dot of `t` ("路线<*>线，未打卡
 // 点位：<*>" covers "路线地库专线，未打卡点位：垃圾站、东门岗亭"), its last value after a label
@@ -2642,14 +2656,8 @@ bool Covers(const Template& general, std::size_t m, const Template& t, bool mutu
                 const std::string_view close = i > 0 ? QuoteClose(general[i - 1]) : "";
                 if (!close.empty() && i + 1 < m && general[i + 1].kind == TokenKind::Symbol &&
                     general[i + 1].text == close) {
-                    const std::string_view open = general[i - 1].text;
-                    int nested = 0;
-                    for (std::size_t e = j; e < n; ++e) {
-                        if (t[e].kind == TokenKind::Symbol && t[e].text == open) ++nested;
-                        if (t[e].kind == TokenKind::Symbol && t[e].text == close && nested-- == 0)
-                            break;
-                        if (nested == 0) reach[(i + 1) * (n + 1) + e + 1] = 1;
-                    }
+                    const std::size_t q = QuoteEnd(t, j, n, general[i - 1].text, close);
+                    if (q > j && q < n) reach[(i + 1) * (n + 1) + q] = 1;
                 }
                 int depth = 0;
                 for (std::size_t e = j; e < n; ++e) {
@@ -2759,15 +2767,7 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         for (std::size_t k = 0; k < end; ++k) {
             if (const std::string_view close = QuoteClose(t[k]); !close.empty()) {
                 // A quote's punctuation is its value's.
-                const std::string_view open = t[k].text;
-                int nested = 0;
-                for (std::size_t e = k + 1; e < end; ++e) {
-                    if (t[e].kind == TokenKind::Symbol && t[e].text == open) ++nested;
-                    if (t[e].kind == TokenKind::Symbol && t[e].text == close && nested-- == 0) {
-                        k = e;
-                        break;
-                    }
-                }
+                if (const std::size_t q = QuoteEnd(t, k + 1, end, t[k].text, close); q < end) k = q;
                 continue;
             }
             if (t[k].kind == TokenKind::Symbol && !NameSymbol(t[k]) && RemarkBracket(t[k]) == 0)
@@ -2879,13 +2879,14 @@ void GroupRun(Pattern& g, const std::vector<Item>& items, const std::vector<std:
     AddSecondText(f, run.line);
 }
 
-// `patterns` (with `ids`, the ids of each one's lines), in the order given, each joined to
-// the first earlier group it is similar to, or a group of its own.
 // Keys of pairs that a merge may not make values of (MergeLosesKeys).  In a log with
 // Chinese text, one: its Latin messages are a service's own, each kind with its own keys
 // ("sms notify sent: … bizId=<*>" and "sms notify failed: … err=<*>").  In other logs
 // two, as the public English logs were measured with.
 std::size_t KeysLost(bool chinese) { return chinese ? 1 : 2; }
+
+// `patterns` (with `ids`, the ids of each one's lines), in the order given, each joined to
+// the first earlier group it is similar to, or a group of its own.
 
 Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
                      std::vector<std::vector<std::uint32_t>> ids, const PatternTuning& tuning,
@@ -3176,7 +3177,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         JoinTrailingClauses(groups, groupIds);
         JoinLabelValues(groups, groupIds);
     }
-    if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds);
+    if (state_->tuning.optionalFields) JoinOptionalFields(groups, groupIds, state_->chinese);
     if (state_->tuning.chineseRuns) {
         JoinCoveredGroups(groups, groupIds);
         JoinFieldForms(groups, groupIds);
