@@ -51,7 +51,7 @@ SHAPED_ON = ("business", "ops", "mes", "bank", "iot", "gov", "hosp", "edu", "log
              "delivery", "hr", "grain", "aftersales", "vaccine", "railway", "customs",
              "petclinic", "gas", "sanitation", "firesafety", "printing", "nursing", "seedbank",
              "court", "dutyfree", "property", "live", "toll", "restaurant", "museum",
-             "aquaculture", "weather", "gym", "broadcast", "laundry")
+             "aquaculture", "weather", "gym", "broadcast", "laundry", "notary", "skiresort")
 
 # The generators of Chinese messages (bench/make_gbk_FAMILY.py), each written before the
 # miner was run on it, and what their messages are about, in the order of their rounds.
@@ -82,7 +82,8 @@ FAMILIES = (("business", "business"), ("ops", "operations"), ("mes", "factory"),
             ("recycling", "recycling"), ("weather", "weather-stations"), ("gym", "fitness-clubs"),
             ("windfarm", "wind-farm"), ("carrental", "car-rental"), ("dental", "dental-clinics"),
             ("coalmine", "coal-mine-safety"), ("broadcast", "broadcast-centre"),
-            ("laundry", "laundry-chain"))
+            ("laundry", "laundry-chain"), ("heating", "district-heating"),
+            ("notary", "notary-office"), ("wafer", "wafer-fab"), ("skiresort", "ski-resort"))
 
 # The generators whose errors were read and no rule was made from them; the others not in
 # SHAPED_ON were only measured.
