@@ -855,6 +855,13 @@ std::vector<PairWord> PairWords(const std::vector<Item>& items, bool names) {
     return pairs;
 }
 
+// Whether `run` differs on both sides right after "已", the mark of a thing done ("增氧机
+// 5#水车式增氧机已开启" and "增氧机1#叶轮式增氧机已关闭"): what was done.
+bool Done(const ChineseRun& run) {
+    static const std::uint64_t done = HashToken("\xd2\xd1", TokenKind::Cjk);  // 已
+    return run.before == done && !run.pattern.empty() && !run.line.empty();
+}
+
 // Whether the aligner's path from `t` to `items` changes constants in one run of
 // Chinese characters only, after a constant that matches and before another one or the
 // message's end ("缓存未命中" and "缓存命中", "接口成功," and "接口超时,"), whatever values
@@ -886,7 +893,9 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     bool pairedPlain = false;  // the value's last step on both sides held no Chinese character
     std::optional<ChineseRun> prefixed;  // a run after digits or letters that ends as a name
     std::optional<ChineseRun> modifier;  // a run one side lacks that may be a name's modifier
-    std::size_t i = 0;                   // the places of the path's next step in t and in items
+    std::optional<ChineseRun> done;      // a run right after "已" (Done)
+    std::size_t dones = 0;
+    std::size_t i = 0;  // the places of the path's next step in t and in items
     std::size_t j = 0;
     // Whether the run, with some of the Chinese characters that matched after it, is the
     // end of a name glued after a value on both sides ("<*>有限责任公司" and "<*>有限公司").
@@ -930,6 +939,11 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         if (all != nullptr && runs <= kWatched) all->at[runs - 1] = r;
     };
     auto close = [&](std::uint64_t after) {
+        if (Done(current)) {
+            ++dones;
+            done = current;
+            done->after = after;
+        }
         if (current.ending && pairedPlain && inName(after)) {
             prefix();
             return;
@@ -1092,6 +1106,15 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         last = Last::Run;
     }
     if (last == Last::Run) close(kMessageEnd);
+    // What was done tells the kind, whatever else differs: the other runs are names.
+    if (dones == 1) {
+        run = *done;
+        if (all != nullptr) {
+            *all = ChineseRuns{};
+            all->places = 1;
+        }
+        return true;
+    }
     // Where something else differs, the modifier counts as any run.
     if (modifier && (runs > 0 || leads > 0 || prefixed || start)) count(*modifier);
     if (all != nullptr) all->places = runs + leads + (start ? 1 : 0) + (prefixed ? 1 : 0);

@@ -970,6 +970,14 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"检查申请已提交：B超，患者P56338635", "request"},
           {"检查申请已提交：血常规，患者P32328422", "request"},
           {"检查报告已出具：心电图，患者P66051436", "report"}}},
+        // What was done ("已…") tells the kind where a machine's type differs as well.
+        {"WhatWasDoneBesideAType",
+         {{"水泵3#离心式水泵已启动（泵房A），方式：自动", "on"},
+          {"水泵1#轴流式水泵已停止（泵房B），方式：手动", "off"},
+          {"水泵2#离心式水泵已停止（泵房C），方式：手动", "off"},
+          {"水泵5#轴流式水泵已启动（泵房B），方式：自动", "on"},
+          {"水泵4#离心式水泵已启动（泵房A），方式：手动", "on"},
+          {"水泵6#轴流式水泵已停止（泵房C），方式：自动", "off"}}},
         // Two groups of such lines, one of which saw "申请" first.
         {"TwoPlacesTogetherEitherFirst",
          {{"2026年12月9日 08:19:43 信息 检查报告已出具：尿常规，患者P52174099", "report"},
