@@ -2137,14 +2137,15 @@ bool CapitalsOnly(std::string_view w) {
 // names a kind ("VM Started", "POST"), unless (with `capsWords`) kMinAcronyms acronyms
 // or more take the place ("ACPI: DSDT (v1)", "ACPI: FADT (v1)", ...): a request's
 // methods, a few states or the protocols a connection goes through ("proxy a:5070 HTTPS",
-// "proxy b:5070 SOCKS5") are fewer and tell events apart; in a pattern with Chinese
-// text a word of capitals alone takes the place as a lower-case word does (above).  A
+// "proxy b:5070 SOCKS5") are fewer and tell events apart; in a log with `chinese` text,
+// even in its lines of English alone ("\"GET /api/case HTTP/1.1\" 200"), a word of
+// capitals alone takes the place as a lower-case word does (above).  A
 // word alone between quotes is a value whatever its case (with `quotedWords`), once two
 // take the place ("state 'Active'" and "state 'Inactive'"): a message quotes what it
 // fills in.  The rest of the message must hold a word
 // or Chinese text, so that a message of one word is never a variable part alone.
 void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
-                   bool capsWords, bool quotedWords) {
+                   bool capsWords, bool quotedWords, bool chinese) {
     constexpr std::size_t kMinSlotWords = 3;
     constexpr std::size_t kMinAcronyms = 5;
     constexpr std::size_t kMinQuoted = 2;
@@ -2160,8 +2161,6 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
         for (const PatternToken& pt : t)
             constants += pt.kind == TokenKind::Word || pt.kind == TokenKind::Cjk ? 1 : 0;
         if (constants < 2) continue;
-        const bool chinese = std::any_of(
-            t.begin(), t.end(), [](const PatternToken& pt) { return pt.kind == TokenKind::Cjk; });
         before.assign(t.size() + 1, 0x5107u);
         after.assign(t.size() + 1, 0x5108u);
         for (std::size_t k = 0; k < t.size(); ++k) {
@@ -3206,7 +3205,8 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         JoinFieldForms(groups, groupIds);
     }
     if (state_->tuning.wordSlots)
-        JoinWordSlots(groups, groupIds, state_->tuning.capsWords, state_->tuning.quotedWords);
+        JoinWordSlots(groups, groupIds, state_->tuning.capsWords, state_->tuning.quotedWords,
+                      state_->chinese);
 
     // A group's text: the header and the tokens; at `fork`'s place (when given) its
     // word `which` in place of the variable part.

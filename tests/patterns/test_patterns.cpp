@@ -468,6 +468,17 @@ INSTANTIATE_TEST_SUITE_P(
              "洗护方式《皮草护理》",
              "衣物挂签：条码HZ03195，品类「T恤」，米白，洗护方式《水洗》"},
             {"5\t衣物挂签：条码<*>，品类「<*>」，<*>，洗护方式《<*>》"}},
+        // In a log with Chinese text a word of capitals is a value, in its English lines too.
+        MineCase{
+            "MethodsInAChineseLog",
+            {"10:00:01 [web] 用户张三登录成功",
+             "10:00:02 access from 10.0.0.1 \"GET /api/case/1 HTTP/1.1\" 200 5ms",
+             "10:00:03 access from 10.0.0.2 \"POST /api/fee HTTP/1.1\" 201 7ms",
+             "10:00:04 access from 10.0.0.3 \"DELETE /api/file/7 HTTP/1.1\" 204 3ms",
+             "10:00:05 access from 10.0.0.4 \"GET /api/slots HTTP/1.1\" 200 9ms",
+             "10:00:06 access from 10.0.0.5 \"POST /api/case HTTP/1.1\" 201 4ms",
+             "10:00:07 access from 10.0.0.6 \"DELETE /api/file/9 HTTP/1.1\" 204 2ms"},
+            {"6\t<*> access from <*> \"<*> <*> <*>\" <*> <*>", "1\t<*> [web] 用户张三登录成功"}},
         // A size's sign is a name's, as a list's commas are.
         MineCase{"SizeInAName",
                  {"耗材库存不足：防尘罩（大号）剩余373个，低于警戒值1131个，请向沪东化工补货",
