@@ -2584,6 +2584,11 @@ bool NameSymbol(const PatternToken& k) {
                                             k.text == "," || k.text == "." || k.text == "#"));
 }
 
+// Whether `k` is Chinese punctuation: a double-byte sign.
+bool WidePunctuation(const PatternToken& k) {
+    return k.kind == TokenKind::Symbol && k.text.size() == 2;
+}
+
 // 1 for an opening bracket of a name's remark (（【「《 or "("), -1 for a closing one, 0 for
 // other tokens.
 int RemarkBracket(const PatternToken& k) {
@@ -2668,8 +2673,9 @@ bool Covers(const Template& general, std::size_t m, const Template& t, bool mutu
                 bool last = label;  // with only a list of values after it
                 for (std::size_t k = i + 1; k < m && last; ++k)
                     last = general[k].kind == TokenKind::Variable || separator(general[k]);
-                // Also for a remark in Chinese brackets, whole ("第<*>轮<*>" for "第2轮
-                // （HR面）", "<*>" for "清蒸鲈鱼【时价】").
+                // Also for a remark in Chinese brackets, whole, with the Chinese
+                // punctuation it holds ("第<*>轮<*>" for "第2轮（HR面）", "<*>" for "清蒸
+                // 鲈鱼【时价】", "当事人：<*>，" for "当事人：某某合作社（法定代表人：马洋），").
                 // But not words glued after Chinese text at the message's end with a remark
                 // after them: they say what happened ("的连接<*>" for "的连接超时（1462秒）").
                 const bool words = i > 0 && i + 1 == m && general[i - 1].kind == TokenKind::Cjk &&
@@ -2689,7 +2695,7 @@ bool Covers(const Template& general, std::size_t m, const Template& t, bool mutu
                         ++depth;
                     } else if (depth > 0 && RemarkBracket(k) < 0) {
                         --depth;
-                    } else if (!last && !loose(k)) {
+                    } else if (!last && !loose(k) && (depth == 0 || !WidePunctuation(k))) {
                         break;
                     }
                     if (depth == 0) reach[(i + 1) * (n + 1) + e + 1] = 1;
@@ -2786,7 +2792,11 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         while (end > 0 && !LabelSign(t, end)) --end;
         if (end == 0) end = size;
         std::uint64_t h = 0x5EEDu;
+        int depth = 0;  // of remark brackets
         for (std::size_t k = 0; k < end; ++k) {
+            // A remark's punctuation is its own ("（法定代表人：<*>）").
+            depth = std::max(depth + RemarkBracket(t[k]), 0);
+            if (depth > 0 && WidePunctuation(t[k])) continue;
             if (const std::string_view close = QuoteClose(t[k]); !close.empty()) {
                 // A quote's punctuation is its value's.
                 if (const std::size_t q = QuoteEnd(t, k + 1, end, t[k].text, close); q < end) k = q;
