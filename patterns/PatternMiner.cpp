@@ -1110,7 +1110,8 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
     if (dones == 1) {
         run = *done;
         if (all != nullptr) {
-            *all = ChineseRuns{};
+            all->count = 0;
+            all->missing = 0;
             all->places = 1;
         }
         return true;
