@@ -1498,6 +1498,17 @@ bool WatchedFork(const Pattern& p, Fork& f, std::vector<std::uint32_t>& more) {
     return true;
 }
 
+// Gives up `p`'s run fork: its further texts' lines are the pattern's again.
+void GiveUpRunFork(Pattern& p) {
+    Fork& f = p.fork;
+    p.retired.insert(p.retired.end(), f.ids + 1, f.ids + f.count);
+    p.retired.insert(p.retired.end(), p.aliases.begin(), p.aliases.end());
+    p.aliases.clear();
+    f.on = f.run = f.suffix = f.prefix = false;
+    f.ending = kEnding;
+    f.count = 0;
+}
+
 // The id of a line that joins `p` along `path` (the aligner's, before the Merge):
 // p's own, or that of a further word of its fork.  The first line that differs from
 // p only by one such word in place of another, both between words (with `either`),
@@ -1505,7 +1516,8 @@ bool WatchedFork(const Pattern& p, Fork& f, std::vector<std::uint32_t>& more) {
 // message's first word or a pair's key (with `places`: "disk limit not specified" and
 // "vcpu limit not specified", "Total memory: 5 MB" and "Total disk: 7 GB"), or only by
 // the word a pair of p's first line holds (with `pairs`), makes the fork (`next` gives
-// its ids); anything but a word there widens it for good.
+// its ids); anything but a word there widens it for good, but for a fork at a run of
+// Chinese characters, which is given up and may be made again elsewhere.
 template <typename NextId>
 std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
                      const std::vector<Item>& items, const PatternTuning& tuning, NextId next) {
@@ -1520,7 +1532,9 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         std::string run;
         if (!RunAtFork(p.tokens, items, path, f.before, f.after, run,
                        f.suffix && f.after != kValueAfter, f.prefix)) {
-            f.wide = true;
+            // Other text than Chinese characters there: the place holds values, as where a
+            // third text came (below), and a later line may still fork elsewhere.
+            GiveUpRunFork(p);
             return p.id;
         }
         std::string text = ForkText(f, run);
@@ -1551,12 +1565,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             // "质检员孙娜涛判定").  The fork is given up, so that one in another place
             // ("为合格" and "为不合格", or "<*>退出" and "张敏磊登录" right after the
             // names) can still be found, this line's first.
-            p.retired.insert(p.retired.end(), f.ids + 1, f.ids + f.count);
-            p.retired.insert(p.retired.end(), p.aliases.begin(), p.aliases.end());
-            p.aliases.clear();
-            f.on = f.run = f.suffix = f.prefix = false;
-            f.ending = kEnding;
-            f.count = 0;
+            GiveUpRunFork(p);
             // The line may still make a fork in another place: on below.
         } else {
             return ForkWordId(f, word, text, next);

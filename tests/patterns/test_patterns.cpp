@@ -994,6 +994,17 @@ TEST(MineKindsTest, WordsAfterChineseValuesAreKinds) {
           {"检查申请已提交：B超，患者P56338635", "request"},
           {"检查申请已提交：血常规，患者P32328422", "request"},
           {"检查报告已出具：心电图，患者P66051436", "report"}}},
+        // A place that first held two Chinese texts, then Latin text: it holds values,
+        // and the kind is told elsewhere.
+        {"KindAfterAPlaceOfValues",
+         {{"色差检测：工单PJ1，机台北人，判定：合格", "pass"},
+          {"色差检测：工单PJ2，机台小森，判定：合格", "pass"},
+          {"色差检测：工单PJ3，机台HS-20，判定：合格", "pass"},
+          {"色差检测：工单PJ4，机台北人，判定：不合格", "fail"},
+          {"色差检测：工单PJ5，机台小森，判定：合格", "pass"},
+          {"色差检测：工单PJ6，机台LS-40，判定：不合格", "fail"},
+          {"色差检测：工单PJ7，机台北人，判定：合格", "pass"},
+          {"色差检测：工单PJ8，机台小森，判定：不合格", "fail"}}},
         // What was done ("已…") tells the kind where a machine's type differs as well.
         {"WhatWasDoneBesideAType",
          {{"水泵3#离心式水泵已启动（泵房A），方式：自动", "on"},
