@@ -2804,14 +2804,17 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         std::uint64_t h = 0x5EEDu;
         int depth = 0;  // of remark brackets
         for (std::size_t k = 0; k < end; ++k) {
-            // A remark's punctuation is its own ("（法定代表人：<*>）").
+            // A quote's punctuation is its value's.
+            if (const std::string_view close = QuoteClose(t[k]); !close.empty()) {
+                if (const std::size_t q = QuoteEnd(t, k + 1, end, t[k].text, close); q < end) {
+                    k = q;
+                    continue;
+                }
+            }
+            // A remark's Chinese punctuation is its own ("（法定代表人：<*>）"), and so is
+            // that of a quote that a label inside it cuts ("「字幕条：").
             depth = std::max(depth + RemarkBracket(t[k]), 0);
             if (depth > 0 && WidePunctuation(t[k])) continue;
-            if (const std::string_view close = QuoteClose(t[k]); !close.empty()) {
-                // A quote's punctuation is its value's.
-                if (const std::size_t q = QuoteEnd(t, k + 1, end, t[k].text, close); q < end) k = q;
-                continue;
-            }
             if (t[k].kind == TokenKind::Symbol && !NameSymbol(t[k]) && RemarkBracket(t[k]) == 0)
                 h = Mix(h, t[k].hash);
         }
