@@ -1106,13 +1106,14 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         last = Last::Run;
     }
     if (last == Last::Run) close(kMessageEnd);
-    // What was done tells the kind, whatever else differs: the other runs are names.
+    // What was done tells the kind, whatever else differs: the other runs are names.  The
+    // places that differ are still counted, for the grouping that refuses many.
     if (dones == 1) {
         run = *done;
         if (all != nullptr) {
             all->count = 0;
             all->missing = 0;
-            all->places = 1;
+            all->places = runs + leads + (start ? 1 : 0) + (prefixed ? 1 : 0) + (modifier ? 1 : 0);
         }
         return true;
     }
