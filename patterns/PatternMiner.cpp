@@ -1106,20 +1106,19 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
         last = Last::Run;
     }
     if (last == Last::Run) close(kMessageEnd);
-    // What was done tells the kind, whatever else differs: the other runs are names.  The
-    // places that differ are still counted, for the grouping that refuses many.
+    // Where something else differs, the modifier counts as any run.
+    if (modifier && (runs > 0 || leads > 0 || prefixed || start)) count(*modifier);
+    if (all != nullptr) all->places = runs + leads + (start ? 1 : 0) + (prefixed ? 1 : 0);
+    // What was done tells the kind, whatever else differs: the other runs are names (the
+    // places that differ still count, for the grouping that refuses many).
     if (dones == 1) {
         run = *done;
         if (all != nullptr) {
             all->count = 0;
             all->missing = 0;
-            all->places = runs + leads + (start ? 1 : 0) + (prefixed ? 1 : 0) + (modifier ? 1 : 0);
         }
         return true;
     }
-    // Where something else differs, the modifier counts as any run.
-    if (modifier && (runs > 0 || leads > 0 || prefixed || start)) count(*modifier);
-    if (all != nullptr) all->places = runs + leads + (start ? 1 : 0) + (prefixed ? 1 : 0);
     if (runs == 0 && leads == 1) {
         runs = 1;
         run = lead;
@@ -2933,7 +2932,6 @@ std::size_t KeysLost(bool chinese) { return chinese ? 1 : 2; }
 
 // `patterns` (with `ids`, the ids of each one's lines), in the order given, each joined to
 // the first earlier group it is similar to, or a group of its own.
-
 Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
                      std::vector<std::vector<std::uint32_t>> ids, const PatternTuning& tuning,
                      bool chinese) {
