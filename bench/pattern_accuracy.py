@@ -83,7 +83,9 @@ FAMILIES = (("business", "business"), ("ops", "operations"), ("mes", "factory"),
             ("windfarm", "wind-farm"), ("carrental", "car-rental"), ("dental", "dental-clinics"),
             ("coalmine", "coal-mine-safety"), ("broadcast", "broadcast-centre"),
             ("laundry", "laundry-chain"), ("heating", "district-heating"),
-            ("notary", "notary-office"), ("wafer", "wafer-fab"), ("skiresort", "ski-resort"))
+            ("notary", "notary-office"), ("wafer", "wafer-fab"), ("skiresort", "ski-resort"),
+            ("zoo", "zoo"), ("tunnel", "highway-tunnel"), ("bakery", "bakery-chain"),
+            ("kindergarten", "kindergarten"))
 
 # The generators whose errors were read and no rule was made from them; the others not in
 # SHAPED_ON were only measured.
