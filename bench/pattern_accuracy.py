@@ -51,7 +51,8 @@ SHAPED_ON = ("business", "ops", "mes", "bank", "iot", "gov", "hosp", "edu", "log
              "delivery", "hr", "grain", "aftersales", "vaccine", "railway", "customs",
              "petclinic", "gas", "sanitation", "firesafety", "printing", "nursing", "seedbank",
              "court", "dutyfree", "property", "live", "toll", "restaurant", "museum",
-             "aquaculture", "weather", "gym", "broadcast", "laundry", "notary", "skiresort")
+             "aquaculture", "weather", "gym", "broadcast", "laundry", "notary", "skiresort",
+             "kindergarten")
 
 # The generators of Chinese messages (bench/make_gbk_FAMILY.py), each written before the
 # miner was run on it, and what their messages are about, in the order of their rounds.

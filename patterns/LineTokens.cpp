@@ -1956,12 +1956,23 @@ private:
         constexpr std::size_t kMaxNamedField = 64;
         const char open = line_[t_[k].begin];
         const char close = open == '[' ? ']' : ')';
+        // Chinese text in a header field is a short name ("[订单中心]"), which may hold
+        // Latin words ("[春晓园 Spring Campus/收费]") but then no value: a bracket of
+        // Chinese words and values is a message.
+        const std::size_t most = named ? kMaxNamedField : kMaxChineseField;
         std::size_t depth = 0;
+        std::size_t chinese = 0;
+        bool far = false;
+        bool values = false;
         for (std::size_t j = k; j < t_.size() && t_[j].begin - t_[k].begin <= kMaxField; ++j) {
-            // Chinese text in a header field is a short name ("[订单中心]").
-            if (t_[j].kind == TokenKind::Cjk &&
-                t_[j].end - t_[k].begin > (named ? kMaxNamedField : kMaxChineseField))
-                return 0;
+            if (t_[j].kind == TokenKind::Cjk) {
+                chinese += t_[j].end - t_[j].begin;
+                far = far || t_[j].end - t_[k].begin > most;
+                if (chinese > most || (far && (values || t_[j].end - t_[k].begin > kMaxNamedField)))
+                    return 0;
+            }
+            values = values || t_[j].kind == TokenKind::Variable;
+            if (far && values) return 0;
             if (IsSymbol(j, open)) ++depth;
             if (IsSymbol(j, close) && --depth == 0) return j + 1;
         }

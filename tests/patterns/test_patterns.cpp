@@ -297,6 +297,15 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"SystemNameStampLevelAndLabels",
                    "【环卫监管】2026年03月18日 04:25:00 ［信息］ 模块：中转站 | gps plate=沪F",
                    "【环卫监管】2026年03月18日 04:25:00 ［信息］ 模块：中转站 |"},
+        // A bracketed name may hold Latin words, but a bracket of Chinese words and values
+        // past a short name's length is the message.
+        HeaderCase{
+            "NameWithLatinWordsInBrackets",
+            "[2026年03月16日 06:40:08] [信息] [春晓园 Spring Campus/收费] 缴费成功：订单号F1",
+            "[2026年03月16日 06:40:08] [信息] [春晓园 Spring Campus/收费]"},
+        HeaderCase{"ChineseWordsAndValuesInBrackets",
+                   "[2026年03月16日 06:40:08] [信息] [支付回调 order=F1 金额 50元 处理完成]",
+                   "[2026年03月16日 06:40:08] [信息]"},
         HeaderCase{"BracketedNameLevelStampAndModule",
                    "[消防物联网][信息][03-09 02:05:10][巡查管理] 值班签到：青石苑小区",
                    "[消防物联网][信息][03-09 02:05:10][巡查管理]"},
