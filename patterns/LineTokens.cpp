@@ -1394,6 +1394,81 @@ void MergeUnitWords(std::string_view line, std::vector<LineToken>& tokens) {
     tokens.resize(out);
 }
 
+// An HTTP status and the reason phrase the protocol gives it are one value: "HTTP 504
+// Gateway Timeout" stands where "HTTP 401 Unauthorized" does.  Only a status with its
+// own standard phrase, whole, so that a capitalised word a message writes after a
+// number of its own stays a word ("404 Found Nothing").
+void MergeReasonPhrases(std::string_view line, std::vector<LineToken>& tokens) {
+    struct Reason {
+        std::string_view status;
+        std::string_view phrase;
+    };
+    static constexpr std::array<Reason, 36> kReasons = {{
+        {"200", "OK"},
+        {"201", "Created"},
+        {"202", "Accepted"},
+        {"204", "No Content"},
+        {"206", "Partial Content"},
+        {"301", "Moved Permanently"},
+        {"302", "Found"},
+        {"303", "See Other"},
+        {"304", "Not Modified"},
+        {"307", "Temporary Redirect"},
+        {"308", "Permanent Redirect"},
+        {"400", "Bad Request"},
+        {"401", "Unauthorized"},
+        {"402", "Payment Required"},
+        {"403", "Forbidden"},
+        {"404", "Not Found"},
+        {"405", "Method Not Allowed"},
+        {"406", "Not Acceptable"},
+        {"407", "Proxy Authentication Required"},
+        {"408", "Request Timeout"},
+        {"409", "Conflict"},
+        {"410", "Gone"},
+        {"411", "Length Required"},
+        {"412", "Precondition Failed"},
+        {"413", "Payload Too Large"},
+        {"413", "Request Entity Too Large"},
+        {"414", "URI Too Long"},
+        {"415", "Unsupported Media Type"},
+        {"422", "Unprocessable Entity"},
+        {"429", "Too Many Requests"},
+        {"500", "Internal Server Error"},
+        {"501", "Not Implemented"},
+        {"502", "Bad Gateway"},
+        {"503", "Service Unavailable"},
+        {"504", "Gateway Timeout"},
+        {"505", "HTTP Version Not Supported"},
+    }};
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        tokens[out++] = tokens[i];
+        const LineToken& status = tokens[i];
+        if (status.kind != TokenKind::Variable || status.end - status.begin != 3 ||
+            i + 1 >= tokens.size() || tokens[i + 1].kind != TokenKind::Word ||
+            tokens[i + 1].begin != status.end + 1 || line[status.end] != ' ')
+            continue;
+        const std::string_view code = Text(line, status);
+        const std::string_view rest = line.substr(tokens[i + 1].begin);
+        for (const Reason& r : kReasons) {
+            if (r.status != code || !rest.starts_with(r.phrase) ||
+                (r.phrase.size() < rest.size() &&
+                 IsAlnum(static_cast<unsigned char>(rest[r.phrase.size()]))))
+                continue;
+            // The phrase must end where a token does.
+            const auto end = static_cast<std::uint32_t>(tokens[i + 1].begin + r.phrase.size());
+            std::size_t last = i + 1;
+            while (last + 1 < tokens.size() && tokens[last].end < end) ++last;
+            if (tokens[last].end != end) break;
+            tokens[out - 1].end = end;
+            i = last;
+            break;
+        }
+    }
+    tokens.resize(out);
+}
+
 // A value with a bracketed value glued to it is one value: "nodes:node-[104-127]"
 // stands where "nodes:node-0" does, and "ws=WorkSource{10113}" where "ws=null" does.
 // A variable part or the "=" of a pair followed without a blank by "(", "[" or "{",
@@ -2079,6 +2154,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     MergeChineseAddresses(line, tokens);
     MergePlates(line, tokens);
     MergeUnitWords(line, tokens);
+    MergeReasonPhrases(line, tokens);
     MarkLetterValues(line, tokens);
     thread_local std::vector<bool> names;
     MarkCalendarNames(line, tokens, names);
