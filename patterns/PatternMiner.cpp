@@ -645,7 +645,10 @@ Template HeaderTemplate(const Item* items, std::size_t count) {
 // word is seen often enough and no word beyond the few came.
 constexpr std::size_t kMaxForkWords = 3;
 // Words a place between words may take: one more makes it a value.  A pair's value
-// may take kMaxForkWords.
+// may take kMaxForkWords, but in a log with Chinese text, whose English lines are
+// machines' records, only as many: a result is written "result=success" or
+// "result=fail", while a value drawn from a few ("role=viewer", "role=operator",
+// "role=supervisor") is data.
 constexpr std::size_t kMaxEitherWords = 2;
 
 // The bytes of a run's text that an ending keeps: two Chinese characters.
@@ -655,6 +658,7 @@ struct Fork {
     bool on = false;
     bool wide = false;             // a word beyond the few (or no single word) stood there
     bool pair = false;             // the place is the value of the pair whose key is `before`
+    bool few = false;              // of a pair's place in a log with Chinese text: two words
     bool label = false;            // the place is the message's first word
     bool key = false;              // the place is a pair's key, a colon glued after it
     bool run = false;              // the place is a run of Chinese characters in a sentence
@@ -673,7 +677,7 @@ struct Fork {
     std::string text[kMaxForkWords];
     std::uint32_t ids[kMaxForkWords] = {};  // the id of the lines with each word
 
-    std::size_t Limit() const { return pair || key ? kMaxForkWords : kMaxEitherWords; }
+    std::size_t Limit() const { return (pair && !few) || key ? kMaxForkWords : kMaxEitherWords; }
     std::uint64_t Place() const {
         return Mix(Mix(pair    ? 0x9A1Bu
                        : label ? 0x1ABEu
@@ -687,7 +691,8 @@ struct Fork {
 
 // Makes `f` no fork (the texts it held stay, unused).
 void ClearFork(Fork& f) {
-    f.on = f.wide = f.pair = f.label = f.key = f.run = f.suffix = f.group = f.prefix = false;
+    f.on = f.wide = f.pair = f.few = f.label = f.key = f.run = f.suffix = f.group = f.prefix =
+        false;
     f.before = f.after = 0;
     f.count = 0;
     f.ending = kEnding;
@@ -1515,12 +1520,14 @@ void GiveUpRunFork(Pattern& p) {
 // only by the name the message starts with before a colon (with `labels`), only by the
 // message's first word or a pair's key (with `places`: "disk limit not specified" and
 // "vcpu limit not specified", "Total memory: 5 MB" and "Total disk: 7 GB"), or only by
-// the word a pair of p's first line holds (with `pairs`), makes the fork (`next` gives
-// its ids); anything but a word there widens it for good, but for a fork at a run of
-// Chinese characters, which is given up and may be made again elsewhere.
+// the word a pair of p's first line holds (with `pairs`; `chineseLog` when a line so far
+// held Chinese text), makes the fork (`next` gives its ids); anything but a word there widens it
+// for good, but for a fork at a run of Chinese characters, which is given up and may be made again
+// elsewhere.
 template <typename NextId>
 std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
-                     const std::vector<Item>& items, const PatternTuning& tuning, NextId next) {
+                     const std::vector<Item>& items, const PatternTuning& tuning, bool chineseLog,
+                     NextId next) {
     const bool either = tuning.eitherWord;
     const bool labels = tuning.labelWords;
     const bool places = tuning.wordPlaces;
@@ -1651,6 +1658,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         }
         if (differ == 1 && at != nullptr && changed == 0) {
             f.pair = true;
+            f.few = chineseLog;
             f.before = at->key;
             OpenFork(f, HashToken(at->text, TokenKind::Word), at->text, p.id);
             p.pairs.clear();
@@ -3078,7 +3086,7 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         id = p.id;
         if (tuning.eitherWord || tuning.labelWords || tuning.wordPlaces || tuning.pairWords ||
             tuning.chineseRuns)
-            id = ForkId(p, aligner.Path(), message, tuning, [&] {
+            id = ForkId(p, aligner.Path(), message, tuning, chinese, [&] {
                 idPattern.push_back(static_cast<std::uint32_t>(best));
                 idCount.push_back(0);
                 return static_cast<std::uint32_t>(idPattern.size() - 1);

@@ -392,6 +392,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "sshd[4]: Failed password for guest from 1.2.3.7 port 25 ssh2"},
                  {"3\tsshd[<*>]: Failed password for <*> from <*> port <*> <*>",
                   "1\tsshd[<*>]: Accepted password for root from <*> port <*> <*>"}},
+        // In a log with Chinese text a pair's value that takes a third word is data.
+        MineCase{"ThirdPairWordInAChineseLog",
+                 {"10:00:01 用户张三登录成功", "10:00:02 user login ok user=a1 role=viewer",
+                  "10:00:03 user login ok user=a2 role=viewer",
+                  "10:00:04 user login ok user=a3 role=operator",
+                  "10:00:05 user login ok user=a4 role=operator",
+                  "10:00:06 user login ok user=a5 role=supervisor",
+                  "10:00:07 user login ok user=a6 role=supervisor"},
+                 {"6\t<*> user login ok user=<*> role=<*>", "1\t<*> 用户张三登录成功"}},
         // Lines group by their message: the header's level and logger do not decide,
         // and the pattern keeps what the headers share.
         MineCase{"HeadersDoNotDecide",
