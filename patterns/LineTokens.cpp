@@ -691,8 +691,14 @@ std::size_t QualifierEnd(std::string_view line, const std::vector<LineToken>& to
     // ("入园（南门 3号闸机），", "HPV疫苗（9价），", "氯雷他定片（10mg×6片）"); a verb would go
     // on after them.  After a word that says how something went they hold a detail of
     // what happened ("登录成功（10.0.0.5），", "连接超时（3000毫秒）").
+    // Chinese brackets whose name parts (Latin words, runs of Chinese text) are two to
+    // each value or more hold a name's qualifier even with blanks or values inside
+    // ("（学前班 A）", "（Sunny Class K2）", "（老人（80岁以上））"), wherever they stand: a
+    // code or a measure is mostly values ("（E1024 临时）", "（航次2611E）").
     bool chinese = !ascii;
     bool loose = false;  // digits or blanks inside
+    std::size_t names = 0;
+    std::size_t values = 0;
     std::size_t depth = 0;
     for (std::size_t j = open; j < tokens.size(); ++j) {
         const LineToken& t = tokens[j];
@@ -700,12 +706,15 @@ std::size_t QualifierEnd(std::string_view line, const std::vector<LineToken>& to
         const std::string_view text = line.substr(t.begin, t.end - t.begin);
         if (j > open && t.begin != tokens[j - 1].end) loose = true;
         chinese = chinese || t.kind == TokenKind::Cjk;
+        if (t.kind == TokenKind::Word ||
+            (t.kind == TokenKind::Cjk && tokens[j - 1].kind != TokenKind::Cjk))
+            ++names;
         if (text == opening) {
             ++depth;
         } else if (text == closing) {
             if (--depth != 0) continue;
             if (j == open + 1 || !chinese) return 0;
-            if (!loose) return j + 1;
+            if (!loose || (!ascii && names >= 2 * values)) return j + 1;
             if (ascii || open < 2 || IsResultWord(line.substr(tokens[open - 2].begin, 4))) return 0;
             // So do a value's brackets that a value follows: no verb comes between ("站号
             // K9734（朱家尖（浮标站B-2））2026-07-14 05时…").
@@ -718,6 +727,7 @@ std::size_t QualifierEnd(std::string_view line, const std::vector<LineToken>& to
         } else if (!part(t, text)) {
             if (t.kind != TokenKind::Variable) return 0;
             loose = true;
+            ++values;
         }
     }
     return 0;

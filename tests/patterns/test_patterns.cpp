@@ -166,6 +166,11 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{"StatusWithItsReasonPhrase",
                   "返回HTTP 504 Gateway Timeout; got 200 OK, 404 Found Nothing",
                   "返 回 HTTP <504 Gateway Timeout> ; got <200 OK> , <404> Found Nothing"},
+        // A qualifier may hold blanks where names outnumber its values two to one.
+        TokenCase{"SpacedQualifiers",
+                  "高静（学前班 A）体温，徐敏（Sunny Class K2）体温，张伟（E1 临时）上班",
+                  "高 静 <（学前班 A）> 体 温 ， 徐 敏 <（Sunny Class K2）> 体 温 ， 张 伟 （ <E1> "
+                  "临 时 ） 上 班"},
         TokenCase{"QuotedKeyStays", "{\"name\": \"bob\"}", "{ \" name \" : \" <bob> \" }"},
         TokenCase{"LeadingStamp", "2026-12-01 10:00:01,234 INFO x",
                   "<2026-12-01 10:00:01,234> INFO x"},
@@ -564,19 +569,18 @@ INSTANTIATE_TEST_SUITE_P(
             {"3\t报关单申报成功：编号<*>，申报单位：<*>，监管方式：<*>"}},
         // A header word after a label's colon is a field's value, not another program:
         // lines of other stations that lack the optional clause join the pattern.
-        MineCase{
-            "ALabelledHeaderValueNamesNoProgram",
-            {"(05:34:27.915)(INFO )(gc#23)(站码:YXI) "
-             "预约：旅客马伟（老人（80岁以上））乘车，服务员黄洋，已预约轮椅",
-             "(05:37:30.085)(INFO )(gc#02)(站码:YXI) "
-             "预约：旅客周强（老人（80岁以上））乘车，服务员梁杰，已预约全程引导",
-             "(05:38:24.701)(INFO )(gc#17)(站码:BJC) "
-             "预约：旅客孙娟（老人（80岁以上））乘车，服务员徐静",
-             "(05:40:12.516)(INFO )(gc#20)(站码:BJC) "
-             "预约：旅客徐丽（老人（80岁以上））乘车，服务员罗明，已预约全程引导",
-             "(05:44:30.456)(INFO )(gc#35)(站码:BHD) "
-             "预约：旅客刘刚（老人（80岁以上））乘车，服务员周军"},
-            {"5\t(<*>)(INFO )(<*>)(站码<*>) 预约：旅客<*>（老人（<*>以上））乘车，服务员<*>"}}),
+        MineCase{"ALabelledHeaderValueNamesNoProgram",
+                 {"(05:34:27.915)(INFO )(gc#23)(站码:YXI) "
+                  "预约：旅客马伟（老人（80岁以上））乘车，服务员黄洋，已预约轮椅",
+                  "(05:37:30.085)(INFO )(gc#02)(站码:YXI) "
+                  "预约：旅客周强（老人（80岁以上））乘车，服务员梁杰，已预约全程引导",
+                  "(05:38:24.701)(INFO )(gc#17)(站码:BJC) "
+                  "预约：旅客孙娟（老人（80岁以上））乘车，服务员徐静",
+                  "(05:40:12.516)(INFO )(gc#20)(站码:BJC) "
+                  "预约：旅客徐丽（老人（80岁以上））乘车，服务员罗明，已预约全程引导",
+                  "(05:44:30.456)(INFO )(gc#35)(站码:BHD) "
+                  "预约：旅客刘刚（老人（80岁以上））乘车，服务员周军"},
+                 {"5\t(<*>)(INFO )(<*>)(站码<*>) 预约：旅客<*>乘车，服务员<*>"}}),
     [](const ::testing::TestParamInfo<MineCase>& info) { return std::string(info.param.name); });
 
 // Lines that one event writes with more or fewer optional parts are one pattern; lines
