@@ -1383,32 +1383,14 @@ void MarkLetterValues(std::string_view line, std::vector<LineToken>& tokens) {
     }
 }
 
-// A number and the short unit word after it: "1 sec", "30 ms"; but not a key with its
-// sign glued after it ("resident=R000956 hr=71").
-void MergeUnitWords(std::string_view line, std::vector<LineToken>& tokens) {
-    static constexpr std::array<std::string_view, 14> kUnits = {
-        "ms", "s", "sec", "secs", "min", "mins", "h", "hr", "hrs", "B", "KB", "MB", "GB", "TB"};
-    std::size_t out = 0;
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens[i].kind == TokenKind::Word && out > 0 &&
-            tokens[out - 1].kind == TokenKind::Variable && tokens[i].begin > tokens[out - 1].end &&
-            tokens[i].end - tokens[i].begin <= 4 &&
-            std::find(kUnits.begin(), kUnits.end(), Text(line, tokens[i])) != kUnits.end() &&
-            (tokens[i].end >= line.size() ||
-             (line[tokens[i].end] != '=' && line[tokens[i].end] != ':'))) {
-            tokens[out - 1].end = tokens[i].end;
-            continue;
-        }
-        tokens[out++] = tokens[i];
-    }
-    tokens.resize(out);
-}
-
 // An HTTP status and the reason phrase the protocol gives it are one value: "HTTP 504
 // Gateway Timeout" stands where "HTTP 401 Unauthorized" does.  Only a status with its
 // own standard phrase, whole, so that a capitalised word a message writes after a
-// number of its own stays a word ("404 Found Nothing").
-void MergeReasonPhrases(std::string_view line, std::vector<LineToken>& tokens) {
+// number of its own stays a word ("404 Found Nothing").  Returns the index of the
+// phrase's last token where the tokens from `first` on, after a blank, spell the phrase
+// of `status`; 0 otherwise.
+std::size_t ReasonPhraseEnd(std::string_view line, const std::vector<LineToken>& tokens,
+                            const LineToken& status, std::size_t first) {
     struct Reason {
         std::string_view status;
         std::string_view phrase;
@@ -1451,30 +1433,52 @@ void MergeReasonPhrases(std::string_view line, std::vector<LineToken>& tokens) {
         {"504", "Gateway Timeout"},
         {"505", "HTTP Version Not Supported"},
     }};
+    const std::string_view code = Text(line, status);
+    if (code.size() != 3 || code[0] < '1' || code[0] > '5' || !IsDigit(Byte(code, 1)) ||
+        !IsDigit(Byte(code, 2)) || tokens[first].begin != status.end + 1 || line[status.end] != ' ')
+        return 0;
+    const std::string_view rest = line.substr(tokens[first].begin);
+    for (const Reason& r : kReasons) {
+        if (r.status != code || !rest.starts_with(r.phrase) ||
+            (r.phrase.size() < rest.size() && IsAlnum(Byte(rest, r.phrase.size()))))
+            continue;
+        // The phrase must end where a token does.
+        const auto end = static_cast<std::uint32_t>(tokens[first].begin + r.phrase.size());
+        std::size_t last = first;
+        while (last + 1 < tokens.size() && tokens[last].end < end) ++last;
+        return tokens[last].end == end ? last : 0;
+    }
+    return 0;
+}
+
+// A number and the short unit word after it: "1 sec", "30 ms"; but not a key with its
+// sign glued after it ("resident=R000956 hr=71").  So is an HTTP status and its
+// reason phrase (ReasonPhraseEnd).
+void MergeUnitWords(std::string_view line, std::vector<LineToken>& tokens) {
+    static constexpr std::array<std::string_view, 14> kUnits = {
+        "ms", "s", "sec", "secs", "min", "mins", "h", "hr", "hrs", "B", "KB", "MB", "GB", "TB"};
     std::size_t out = 0;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
-        tokens[out++] = tokens[i];
-        const LineToken& status = tokens[i];
-        if (status.kind != TokenKind::Variable || status.end - status.begin != 3 ||
-            i + 1 >= tokens.size() || tokens[i + 1].kind != TokenKind::Word ||
-            tokens[i + 1].begin != status.end + 1 || line[status.end] != ' ')
+        if (tokens[i].kind != TokenKind::Word || out == 0 ||
+            tokens[out - 1].kind != TokenKind::Variable || tokens[i].begin <= tokens[out - 1].end) {
+            tokens[out++] = tokens[i];
             continue;
-        const std::string_view code = Text(line, status);
-        const std::string_view rest = line.substr(tokens[i + 1].begin);
-        for (const Reason& r : kReasons) {
-            if (r.status != code || !rest.starts_with(r.phrase) ||
-                (r.phrase.size() < rest.size() &&
-                 IsAlnum(static_cast<unsigned char>(rest[r.phrase.size()]))))
-                continue;
-            // The phrase must end where a token does.
-            const auto end = static_cast<std::uint32_t>(tokens[i + 1].begin + r.phrase.size());
-            std::size_t last = i + 1;
-            while (last + 1 < tokens.size() && tokens[last].end < end) ++last;
-            if (tokens[last].end != end) break;
-            tokens[out - 1].end = end;
-            i = last;
-            break;
         }
+        if (tokens[i].end - tokens[i].begin <= 4 &&
+            std::find(kUnits.begin(), kUnits.end(), Text(line, tokens[i])) != kUnits.end() &&
+            (tokens[i].end >= line.size() ||
+             (line[tokens[i].end] != '=' && line[tokens[i].end] != ':'))) {
+            tokens[out - 1].end = tokens[i].end;
+            continue;
+        }
+        if (IsUpper(Byte(line, tokens[i].begin))) {
+            if (const std::size_t last = ReasonPhraseEnd(line, tokens, tokens[out - 1], i)) {
+                tokens[out - 1].end = tokens[last].end;
+                i = last;
+                continue;
+            }
+        }
+        tokens[out++] = tokens[i];
     }
     tokens.resize(out);
 }
@@ -2164,7 +2168,6 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens, 
     MergeChineseAddresses(line, tokens);
     MergePlates(line, tokens);
     MergeUnitWords(line, tokens);
-    MergeReasonPhrases(line, tokens);
     MarkLetterValues(line, tokens);
     thread_local std::vector<bool> names;
     MarkCalendarNames(line, tokens, names);
