@@ -2057,8 +2057,7 @@ private:
             if (t_[j].kind == TokenKind::Cjk) {
                 chinese += t_[j].end - t_[j].begin;
                 far = far || t_[j].end - t_[k].begin > most;
-                if (chinese > most || (far && (values || t_[j].end - t_[k].begin > kMaxNamedField)))
-                    return 0;
+                if (chinese > most || t_[j].end - t_[k].begin > kMaxNamedField) return 0;
             }
             values = values || t_[j].kind == TokenKind::Variable;
             if (far && values) return 0;

@@ -1520,10 +1520,10 @@ void GiveUpRunFork(Pattern& p) {
 // only by the name the message starts with before a colon (with `labels`), only by the
 // message's first word or a pair's key (with `places`: "disk limit not specified" and
 // "vcpu limit not specified", "Total memory: 5 MB" and "Total disk: 7 GB"), or only by
-// the word a pair of p's first line holds (with `pairs`; `chineseLog` when a line so far
-// held Chinese text), makes the fork (`next` gives its ids); anything but a word there widens it
-// for good, but for a fork at a run of Chinese characters, which is given up and may be made again
-// elsewhere.
+// the word a pair of p's first line holds (with `pairs`; `chineseLog` when a line so
+// far held Chinese text), makes the fork (`next` gives its ids); anything but a word
+// there widens it for good, but for a fork at a run of Chinese characters, which is
+// given up and may be made again elsewhere.
 template <typename NextId>
 std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
                      const std::vector<Item>& items, const PatternTuning& tuning, bool chineseLog,
