@@ -2855,15 +2855,29 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
             into[g] = h.group;
             break;
         }
-        // Or covers it but for a remark it adds at its end, a label and its text after a
-        // Chinese comma ("…已拍照留证，备注：居民不在家").
+        // Or covers it but for a remark it adds at its end after a Chinese comma: a label
+        // and its text ("…已拍照留证，备注：居民不在家"), or a field that holds a value
+        // ("…快递员<*>，冷藏件（鲜奶 <*>×<*>）", "…瞳距PD <*>，矫正视力 <*>/<*>"), which a
+        // few lines of a kind add.  The remark may run on past a comma in Chinese words
+        // alone ("，备注：本人不在，邻居代领").  A field is no remark to a group that ends in
+        // a value right after a comma: that value would take any clause ("航班<*>，<*>").
+        bool runOn = false;  // a clause of Chinese words alone was passed at the end
         for (std::size_t c = t.size(); into[g] == g && words > 0 && c-- > 1;) {
             if (t[c].kind != TokenKind::Symbol || t[c].text != kWideComma) continue;
             std::size_t l = c + 1;
             while (l < t.size() && t[l].kind == TokenKind::Cjk) ++l;
-            if (l == c + 1 || l + 1 >= t.size() || t[l].kind != TokenKind::Symbol ||
-                t[l].text != kWideColon)
-                break;
+            if (l == c + 1) break;
+            if (l == t.size() && !runOn) {
+                runOn = true;
+                continue;
+            }
+            const bool label =
+                l + 1 < t.size() && t[l].kind == TokenKind::Symbol && t[l].text == kWideColon;
+            const bool field = !label && std::any_of(t.begin() + static_cast<std::ptrdiff_t>(l),
+                                                     t.end(), [](const PatternToken& k) {
+                                                         return k.kind == TokenKind::Variable;
+                                                     });
+            if (!label && !field) break;
             const Template head(t.begin(), t.begin() + static_cast<std::ptrdiff_t>(c));
             const auto remark = byFrame.find(frame(head, head.size()));
             std::size_t tried = 0;
@@ -2874,6 +2888,10 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
                 if (h.end != groups[h.group].tokens.size() ||
                     groups[h.group].count <= groups[g].count ||
                     !Covers(groups[h.group].tokens, h.end, head))
+                    continue;
+                const Template& cover = groups[h.group].tokens;
+                if (field && h.end >= 2 && cover[h.end - 2].kind == TokenKind::Symbol &&
+                    cover[h.end - 2].text == kWideComma)
                     continue;
                 into[g] = h.group;
                 break;
