@@ -2861,14 +2861,21 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         // few lines of a kind add.  The remark may run on past a comma in Chinese words
         // alone ("，备注：本人不在，邻居代领").  A field is no remark to a group that ends in
         // a value right after a comma: that value would take any clause ("航班<*>，<*>").
+        // Fields of a few clauses are tried from the last ("瞳距PD <*>，ADD <*>，矫正视力
+        // <*>"); once one is passed, a clause of a value alone is a field too.
         bool runOn = false;  // a clause of Chinese words alone was passed at the end
+        std::size_t clauseEnd = t.size();
+        int passed = 0;  // field clauses passed without a cover
         for (std::size_t c = t.size(); into[g] == g && words > 0 && c-- > 1;) {
             if (t[c].kind != TokenKind::Symbol || t[c].text != kWideComma) continue;
             std::size_t l = c + 1;
             while (l < t.size() && t[l].kind == TokenKind::Cjk) ++l;
-            if (l == c + 1) break;
+            const bool lone =
+                passed > 0 && clauseEnd == c + 2 && t[c + 1].kind == TokenKind::Variable;
+            if (l == c + 1 && !lone) break;
             if (l == t.size() && !runOn) {
                 runOn = true;
+                clauseEnd = c;
                 continue;
             }
             const bool label =
@@ -2896,7 +2903,9 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
                 into[g] = h.group;
                 break;
             }
-            break;
+            if (into[g] != g || passed == 3) break;
+            clauseEnd = c;
+            ++passed;
         }
         // Only a group with a Chinese word covers others: one of values and punctuation
         // alone ("<*>：<*>") would cover messages of any kind.
