@@ -1867,13 +1867,20 @@ constexpr std::size_t kMaxItemTokens = 6;
 constexpr std::size_t kMaxRuns = kMaxItemTokens + 1;
 
 // One past a pair at `k` of `t` that a blank comes before ("attach=<*>",
-// "remark=\"<*>\""), or 0.
+// "remark=\"<*>\""), or 0.  Its value may be values glued by a sign ("attach=<*>:<*>"
+// of "attach=coupon:CPN-K1TM-EAYS").
 std::size_t BlankPairEnd(const Template& t, std::size_t k) {
     const std::size_t n = t.size();
     if (t[k].kind != TokenKind::Word || t[k].gap.empty() || k + 2 >= n ||
         !IsSymbolByte(t[k + 1], "=") || !t[k + 1].gap.empty())
         return 0;
-    if (t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty()) return k + 3;
+    if (t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty()) {
+        std::size_t e = k + 3;
+        while (e + 1 < n && IsSymbolByte(t[e], ":/-.@") && t[e].gap.empty() &&
+               t[e + 1].kind == TokenKind::Variable && t[e + 1].gap.empty())
+            e += 2;
+        return e;
+    }
     if (k + 4 < n && IsSymbolByte(t[k + 2], "\"") && t[k + 2].gap.empty() &&
         t[k + 3].kind == TokenKind::Variable && IsSymbolByte(t[k + 4], "\""))
         return k + 5;

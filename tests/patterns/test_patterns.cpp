@@ -1815,6 +1815,24 @@ INFO|2026-12-09 09:01:47,309|lib-circ|71|胡杰磊借阅《活着》，条码T07
            "total_fee=1126912",
            ""},
           {"06:31:09 INFO 体测完成：会员谢军（M22778017），体重63.3kg", "scan"}}},
+        // The same, its value glued from values by a sign.
+        {"GluedPairMoreInAChineseLog",
+         {{"06:40:45 INFO pay notify ok channel=ETC_PAY out_trade_no=4200002188772220722 "
+           "total_fee=11258 order=CW260314E84961",
+           ""},
+          {"06:40:47 INFO pay notify ok channel=DIGITAL_RMB out_trade_no=4200002745203924135 "
+           "total_fee=7490 order=CW260314D82676",
+           ""},
+          {"06:42:09 INFO pay notify ok channel=DIGITAL_RMB out_trade_no=4200002701143237900 "
+           "total_fee=16343 order=CW260314E82532 attach=coupon:CPN-K1TM-EAYS",
+           ""},
+          {"06:42:14 INFO pay notify ok channel=ALIPAY_F2F out_trade_no=4200002869660543069 "
+           "total_fee=4752 order=CW260314F93854 attach=coupon:CPN-RB1W-3RTN",
+           ""},
+          {"06:42:20 INFO pay notify ok channel=MEMBER_CARD out_trade_no=4200002080426778078 "
+           "total_fee=13837 order=CW260314E53386",
+           ""},
+          {"06:42:31 INFO 洗车开始：工位2，程序「精洗」，车牌沪A12345", "scan"}}},
         // A modifier of a name that some lines lack, where nothing else differs.
         {"NameModifierSomeLack",
          {{"体测完成：会员林刚（M32700730），体测仪 BC-720 Plus，体重61.2kg，BMI 19.3，等级16", ""},
