@@ -2669,6 +2669,9 @@ bool Covers(const Template& general, std::size_t m, const Template& t, bool mutu
     auto separator = [](const PatternToken& k) {
         return IsListComma(k) || (k.kind == TokenKind::Symbol && k.text == ",");
     };
+    auto closes = [](const PatternToken& k) {
+        return k.kind == TokenKind::Symbol && !NameSymbol(k);
+    };
     // reach[i][j]: general's first i tokens cover t's first j.
     std::vector<std::uint8_t> reach((m + 1) * (n + 1), 0);
     reach[0] = 1;
@@ -2679,6 +2682,13 @@ bool Covers(const Template& general, std::size_t m, const Template& t, bool mutu
             // A list's further items may be missing ("技能：<*>,<*>" for "技能：PMP").
             if (i + 1 < m && separator(g) && general[i + 1].kind == TokenKind::Variable)
                 reach[(i + 2) * (n + 1) + j] = 1;
+            // A value glued after Chinese text before punctuation or the end, where `t`
+            // has punctuation or its end, is a qualifier its lines lack ("车型<*>车<*>，"
+            // for "车型小型客车，" where others show "车型罐式半挂车（危化品），").
+            if (g.kind == TokenKind::Variable && g.gap.empty() && i > 0 &&
+                general[i - 1].kind == TokenKind::Cjk && (i + 1 == m || closes(general[i + 1])) &&
+                (j == n || closes(t[j])))
+                reach[(i + 1) * (n + 1) + j] = 1;
             if (j == n) continue;
             // Both whole fields between punctuation: a value inside a field may not stand
             // for words that tell messages apart ("信用卡<*>逾期<*>", "信用卡<*>还款<*>成功").
