@@ -1868,12 +1868,25 @@ constexpr std::size_t kMaxRuns = kMaxItemTokens + 1;
 
 // One past a pair at `k` of `t` that a blank comes before ("attach=<*>",
 // "remark=\"<*>\""), or 0.  Its value may be values glued by a sign ("attach=<*>:<*>"
-// of "attach=coupon:CPN-K1TM-EAYS").
+// of "attach=coupon:CPN-K1TM-EAYS"), or Chinese text glued with values, up to a blank
+// ("plate=黔<*>·<*>" of a car's plate).
 std::size_t BlankPairEnd(const Template& t, std::size_t k) {
     const std::size_t n = t.size();
     if (t[k].kind != TokenKind::Word || t[k].gap.empty() || k + 2 >= n ||
         !IsSymbolByte(t[k + 1], "=") || !t[k + 1].gap.empty())
         return 0;
+    if (t[k + 2].kind == TokenKind::Cjk && t[k + 2].gap.empty()) {
+        std::size_t e = k + 2;
+        bool value = false;
+        while (e < n && e < k + 6 && t[e].gap.empty() &&
+               (t[e].kind == TokenKind::Variable || t[e].kind == TokenKind::Cjk ||
+                (t[e].kind == TokenKind::Symbol && t[e].text == kMiddleDot))) {
+            value = value || t[e].kind == TokenKind::Variable;
+            ++e;
+        }
+        if (value && (e == n || !t[e].gap.empty())) return e;
+        return 0;
+    }
     if (t[k + 2].kind == TokenKind::Variable && t[k + 2].gap.empty()) {
         std::size_t e = k + 3;
         while (e + 1 < n && IsSymbolByte(t[e], ":/-.@") && t[e].gap.empty() &&
@@ -2064,6 +2077,14 @@ bool DifferByOptionalRuns(const Template& a, const Template& b, bool chinese) {
                 const std::size_t dumpA = FieldDumpEnd(a, i);
                 const std::size_t dumpB = dumpA > 0 ? FieldDumpEnd(b, j) : 0;
                 if (dumpB > 0) mark(dumpA, dumpB, 0, word);
+            }
+            // In a Chinese log, pairs of one key after a blank are alike whatever form
+            // their values take ("plate=<*>" and "plate=黔<*>·<*>").
+            if (chinese && i < m && j < n && a[i].kind == TokenKind::Word &&
+                b[j].kind == TokenKind::Word && a[i].hash == b[j].hash) {
+                const std::size_t endA = BlankPairEnd(a, i);
+                const std::size_t endB = endA > 0 ? BlankPairEnd(b, j) : 0;
+                if (endB > 0) mark(endA, endB, 0, word);
             }
             // Runs of one side may follow each other (a list three items longer), but
             // not runs of the other side at the same place.

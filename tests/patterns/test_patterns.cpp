@@ -1854,6 +1854,33 @@ INFO|2026-12-09 09:01:47,309|lib-circ|71|胡杰磊借阅《活着》，条码T07
            "total_fee=13837 order=CW260314E53386",
            ""},
           {"06:42:31 INFO 洗车开始：工位2，程序「精洗」，车牌沪A12345", "scan"}}},
+        // The same, one of its values Chinese text glued with values.
+        {"PairOfChineseAndValuesMoreInAChineseLog",
+         {{"06:40:01 INFO snapshot uploaded: camera=CAM-W08 "
+           "file=/data/snap/CAM-W08_071859_0353.jpg size=546KB",
+           ""},
+          {"06:40:03 INFO snapshot uploaded: camera=CAM-B21 "
+           "file=/data/snap/CAM-B21_085518_1981.jpg size=880KB",
+           ""},
+          {"06:40:05 INFO snapshot uploaded: camera=CAM-T14 "
+           "file=/data/snap/CAM-T14_062050_6715.jpg size=680KB plate=川C0U439",
+           ""},
+          {"06:40:09 INFO snapshot uploaded: camera=CAM-B09 "
+           "file=/data/snap/CAM-B09_082528_9168.jpg size=900KB",
+           ""},
+          {"06:40:12 INFO snapshot uploaded: camera=CAM-W02 "
+           "file=/data/snap/CAM-W02_082611_0012.jpg size=712KB plate=滇H24107",
+           ""},
+          {"06:40:15 INFO snapshot uploaded: camera=CAM-T03 "
+           "file=/data/snap/CAM-T03_082702_4410.jpg size=433KB",
+           ""},
+          {"06:40:19 INFO snapshot uploaded: camera=CAM-B17 "
+           "file=/data/snap/CAM-B17_082815_7781.jpg size=598KB plate=黔F·DP910",
+           ""},
+          {"06:40:22 INFO snapshot uploaded: camera=CAM-W11 "
+           "file=/data/snap/CAM-W11_082901_3302.jpg size=801KB",
+           ""},
+          {"06:40:25 INFO 应变监测：测点SG-03，应变值146.6", "strain"}}},
         // A modifier of a name that some lines lack, where nothing else differs.
         {"NameModifierSomeLack",
          {{"体测完成：会员林刚（M32700730），体测仪 BC-720 Plus，体重61.2kg，BMI 19.3，等级16", ""},
