@@ -2569,6 +2569,23 @@ void JoinLabelValues(std::vector<Pattern>& groups, std::vector<std::vector<std::
     for (auto& [key, members] : byLabel) {
         if (members.size() < 2) continue;
         bool value = members.size() >= 3 && !opening(members[0]);
+        // Texts counted by the Chinese words they begin with: two words with remarks and
+        // clauses after them are still two kinds ("判定：合格" and "判定：不合格（<*>），已
+        // 退回重做" with reasons of their own).
+        if (value) {
+            std::vector<std::string> firsts;
+            bool words = true;
+            for (std::size_t g : members) {
+                const Template& t = groups[g].tokens;
+                std::string first;
+                for (std::size_t k = at[g] + 1; k < t.size() && t[k].kind == TokenKind::Cjk; ++k)
+                    first += t[k].text;
+                words = words && !first.empty();
+                if (std::find(firsts.begin(), firsts.end(), first) == firsts.end())
+                    firsts.push_back(std::move(first));
+            }
+            value = !words || firsts.size() != 2;
+        }
         for (std::size_t g : members) {
             const Template& t = groups[g].tokens;
             // Values alone after the colon, with commas between ("查勘结论：<*>，<*>").
