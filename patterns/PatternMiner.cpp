@@ -2640,11 +2640,13 @@ bool LabelSign(const Template& t, std::size_t k) {
 
 // Punctuation inside a name or a list that a value stands for: a list's commas, a
 // name's middle dot ("包子铺·早餐"), a Latin name's dot ("Dr. Zhang"), the sign of a
-// size or a count ("标签纸 50mm×25mm", "帆布袋×3") and a unit's number sign ("2# 海德堡").
+// size or a count ("标签纸 50mm×25mm", "帆布袋×3"), a unit's number sign ("2# 海德堡")
+// and the stars that mask a name ("梁*", "刘**").
 bool NameSymbol(const PatternToken& k) {
     return IsListComma(k) ||
-           (k.kind == TokenKind::Symbol && (k.text == kMiddleDot || k.text == kTimes ||
-                                            k.text == "," || k.text == "." || k.text == "#"));
+           (k.kind == TokenKind::Symbol &&
+            (k.text == kMiddleDot || k.text == kTimes || k.text == "," || k.text == "." ||
+             k.text == "#" || k.text.find_first_not_of('*') == std::string::npos));
 }
 
 // Whether `k` is Chinese punctuation: a double-byte sign.

@@ -1832,6 +1832,18 @@ INFO|2026-12-09 09:01:47,309|lib-circ|71|胡杰磊借阅《活着》，条码T07
            "pass"},
           {"加工质检：工单LJ-A946998，质检员陈芳敏，焦度偏差0.02D，光心偏差0.1mm，判定：合格",
            "pass"}}},
+        // A name masked by stars where others show a name.
+        {"MaskedName",
+         {{"验光完成：顾客谢刚超，验光师吴超超，右眼OD：S+1.25 C-2.00 A119，瞳距PD 61.5mm", ""},
+          {"验光完成：顾客宋洋，验光师王涛秀，右眼OD：S-8.75 C-3.25 A103，瞳距PD 57.5mm", ""},
+          {"验光完成：顾客林静，验光师李勇，右眼OD：S-4.25 C-1.50 A165，瞳距PD 67mm", ""},
+          {"验光完成：顾客何平，验光师朱平，右眼OD：S-6.50 C-1.25 A139，瞳距PD 60mm", ""},
+          {"验光完成：顾客王丽，验光师何娟，右眼OD：S+3.50 C-1.75 A116，瞳距PD 55.5mm", ""},
+          {"验光完成：顾客罗秀，验光师赵芳敏，右眼OD：S-0.75 C-1.75 A167，瞳距PD 69.5mm", ""},
+          {"验光完成：顾客郑勇，验光师郑刚，右眼OD：S+1.50 C-2.50 A31，瞳距PD 70mm", ""},
+          {"验光完成：顾客宋杰，验光师陈超，右眼OD：S-9.75 C-0.50 A12，瞳距PD 71.5mm", ""},
+          {"验光完成：顾客梁*，验光师胡洋，右眼OD：S+0.25 C-0.50 A78，瞳距PD 62.5mm", ""},
+          {"验光完成：顾客刘**，验光师胡勇，右眼OD：S-3.25 C-3.50 A169，瞳距PD 58mm", ""}}},
         // Each side shows a value where the other shows one in a form of its own: a table
         // ("<*>号桌<*>") or any seat, any dish or one.
         {"FieldsEachSideMakesAValue",
