@@ -2922,7 +2922,7 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
         // <*>"); once one is passed, a clause of a value alone is a field too.
         bool runOn = false;  // a clause of Chinese words alone was passed at the end
         std::size_t clauseEnd = t.size();
-        int passed = 0;  // field clauses passed without a cover
+        int passed = 0;  // clauses passed without a cover
         for (std::size_t c = t.size(); into[g] == g && words > 0 && c-- > 1;) {
             if (t[c].kind != TokenKind::Symbol || t[c].text != kWideComma) continue;
             std::size_t l = c + 1;
