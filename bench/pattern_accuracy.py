@@ -92,7 +92,8 @@ FAMILIES = (("business", "business"), ("ops", "operations"), ("mes", "factory"),
             ("bridge", "bridge-monitoring"), ("carwash", "car-wash-chain"),
             ("satellite", "satellite-ground-station"), ("cement", "cement-plant"),
             ("ticketing", "show-ticketing"), ("petrol", "petrol-stations"),
-            ("waterpark", "water-park"))
+            ("waterpark", "water-park"), ("dairy", "dairy"),
+            ("steelmill", "steel-mill"), ("postoffice", "post-office"), ("salon", "salons"))
 
 # The generators whose errors were read and no rule was made from them; the others not in
 # SHAPED_ON were only measured.
