@@ -198,6 +198,18 @@ bool NameEnding(std::string_view text) {
     return false;
 }
 
+// The index of the "=" of a pair whose key is Chinese, one to five characters after a
+// blank ("事由=<*>" of "天数=3 事由=感冒"), that begins at `k` of `seq`; or 0.
+template <typename Seq>
+std::size_t ChineseKeyEnd(const Seq& seq, std::size_t k) {
+    constexpr std::size_t kMaxKey = 5;
+    const std::size_t n = seq.size();
+    if (seq[k].kind != TokenKind::Cjk || seq[k].gap.empty()) return 0;
+    std::size_t e = k + 1;
+    while (e < n && e < k + kMaxKey && seq[e].kind == TokenKind::Cjk && seq[e].gap.empty()) ++e;
+    return e < n && IsSymbolByte(seq[e], "=") && seq[e].gap.empty() ? e : 0;
+}
+
 // Aligns a pattern with a line by dynamic programming.  Equal constants match and
 // gain their weight.  Costs: a constant replaced by another constant or by a variable
 // part (punctuation never changes); a constant taken by a variable part of the
@@ -419,6 +431,11 @@ public:
             if (t[k].kind == TokenKind::Word && IsSymbolByte(t[k + 1], "=") &&
                 t[k + 1].gap.empty()) {
                 text_[k] = 1;
+                ++keys;
+            } else if (const std::size_t eq = ChineseKeyEnd(t, k); eq > 0) {
+                // A key of Chinese characters after a blank ("窑头=<*>" of "kiln.sample
+                // 窑头=1132.2℃"), kept or lost with the character glued to its sign.
+                text_[eq - 1] = 1;
                 ++keys;
             }
         if (keys < most) return false;
@@ -1867,11 +1884,20 @@ constexpr std::size_t kMaxItemTokens = 6;
 constexpr std::size_t kMaxRuns = kMaxItemTokens + 1;
 
 // One past a pair at `k` of `t` that a blank comes before ("attach=<*>",
-// "remark=\"<*>\""), or 0.  Its value may be values glued by a sign ("attach=<*>:<*>"
-// of "attach=coupon:CPN-K1TM-EAYS"), or Chinese text glued with values, up to a blank
-// ("plate=黔<*>·<*>" of a car's plate).
+// "remark=\"<*>\"", "事由=<*>"), or 0.  A Latin key's value may be values glued by a
+// sign ("attach=<*>:<*>" of "attach=coupon:CPN-K1TM-EAYS"), or Chinese text glued with
+// values, up to a blank ("plate=黔<*>·<*>" of a car's plate); a Chinese key's begins
+// with a value and runs to a blank ("类型=<*>假").
 std::size_t BlankPairEnd(const Template& t, std::size_t k) {
     const std::size_t n = t.size();
+    if (std::size_t e = ChineseKeyEnd(t, k); e > 0) {
+        if (e + 1 >= n || t[e + 1].kind != TokenKind::Variable || !t[e + 1].gap.empty()) return 0;
+        for (e += 2; e < n && t[e].gap.empty() &&
+                     (t[e].kind == TokenKind::Variable || t[e].kind == TokenKind::Cjk);
+             ++e) {
+        }
+        return e == n || !t[e].gap.empty() ? e : 0;
+    }
     if (t[k].kind != TokenKind::Word || t[k].gap.empty() || k + 2 >= n ||
         !IsSymbolByte(t[k + 1], "=") || !t[k + 1].gap.empty())
         return 0;
@@ -1897,6 +1923,30 @@ std::size_t BlankPairEnd(const Template& t, std::size_t k) {
     if (k + 4 < n && IsSymbolByte(t[k + 2], "\"") && t[k + 2].gap.empty() &&
         t[k + 3].kind == TokenKind::Variable && IsSymbolByte(t[k + 4], "\""))
         return k + 5;
+    return 0;
+}
+
+// Whether a pair begins at `k` of `t`: a word or a run of Chinese characters after a
+// blank, glued to "=".
+bool PairKeyAt(const Template& t, std::size_t k) {
+    if (k >= t.size() || t[k].gap.empty()) return false;
+    if (t[k].kind == TokenKind::Word)
+        return k + 1 < t.size() && IsSymbolByte(t[k + 1], "=") && t[k + 1].gap.empty();
+    return ChineseKeyEnd(t, k) > 0;
+}
+
+// One past the value of the pair whose "=" is at `eq` of `t`, when it holds a value and
+// runs up to the next pair after a blank, whatever it holds on the way ("<*>（<*>）" and
+// "煤磨排口 <*>" of "排口="); or 0.
+std::size_t PairRecordValueEnd(const Template& t, std::size_t eq) {
+    constexpr std::size_t kMaxValue = 12;  // tokens of one value, to bound the search
+    const std::size_t n = t.size();
+    bool variable = false;
+    for (std::size_t e = eq + 1; e < n && e < eq + kMaxValue; ++e) {
+        if (e > eq + 1 && PairKeyAt(t, e)) return variable ? e : 0;
+        if (IsSymbolByte(t[e], "=")) return 0;
+        variable = variable || t[e].kind == TokenKind::Variable;
+    }
     return 0;
 }
 
@@ -1940,6 +1990,15 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
         // something more.
         else if (const std::size_t pair = chinese ? BlankPairEnd(t, k) : 0; pair > 0)
             ends[count++] = pair;
+    }
+    // In a Chinese log, a pair more after a word, when another pair follows it: a record
+    // of pairs that names its subject on some lines only ("kiln.sample line=<*> 窑头=<*>",
+    // whose value may hold blanks: "line=Line 2").
+    if (chinese && count == 0 && k > 0 && t[k - 1].kind == TokenKind::Word &&
+        t[k].kind == TokenKind::Word) {
+        std::size_t e = BlankPairEnd(t, k);
+        while (e > 0 && e < n && t[e].kind == TokenKind::Variable && !t[e].gap.empty()) ++e;
+        if (e > 0 && PairKeyAt(t, e)) ends[count++] = e;
     }
     // In a Chinese log, a field more between wide commas: a label of one to four Chinese
     // characters, a colon or none, and its value ("客户「<*>」，版本<*>，时长<*>", "，<*>，
@@ -2034,6 +2093,14 @@ std::uint64_t Skeleton(const Template& t, bool chinese) {
             k = *std::max_element(ends, ends + runs);
             continue;
         }
+        // In a Chinese log, a pair's value in a record of pairs, whatever form it takes.
+        if (const std::size_t value =
+                chinese && k > 0 && IsSymbolByte(t[k], "=") ? PairRecordValueEnd(t, k) : 0;
+            value > 0) {
+            h = Mix(h, t[k].hash);
+            k = value;
+            continue;
+        }
         // In a Chinese log, every pair after a blank: one that follows an optional run
         // ("enc=<*>(<*> <*>) ch=<*>") is optional where the run is missing ("enc=<*> ch=<*>").
         if (const std::size_t pair = chinese ? BlankPairEnd(t, k) : 0; pair > 0) {
@@ -2084,6 +2151,14 @@ bool DifferByOptionalRuns(const Template& a, const Template& b, bool chinese) {
                 b[j].kind == TokenKind::Word && a[i].hash == b[j].hash) {
                 const std::size_t endA = BlankPairEnd(a, i);
                 const std::size_t endB = endA > 0 ? BlankPairEnd(b, j) : 0;
+                if (endB > 0) mark(endA, endB, 0, word);
+            }
+            // So are the values of one key in a record of pairs, up to the next pair
+            // ("排口=<*>（<*>） 颗粒物=<*>" and "排口=煤磨排口 <*> 颗粒物=<*>").
+            if (chinese && i > 0 && j > 0 && i < m && j < n && IsSymbolByte(a[i], "=") &&
+                IsSymbolByte(b[j], "=") && a[i - 1].hash == b[j - 1].hash) {
+                const std::size_t endA = PairRecordValueEnd(a, i);
+                const std::size_t endB = endA > 0 ? PairRecordValueEnd(b, j) : 0;
                 if (endB > 0) mark(endA, endB, 0, word);
             }
             // Runs of one side may follow each other (a list three items longer), but

@@ -681,6 +681,27 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
           "水质在线监测 城西污水处理厂 浊度=0.38NTU 余氯=0.65mg/L pH=8.0",
           "水质在线监测 江北净水厂 浊度=0.63NTU 余氯=0.33mg/L pH=7.7"},
          true},
+        // Records of pairs with Chinese keys: a pair more at the end, or after the
+        // record's word with a value of blanks; one key's values in other forms.
+        {"OptionalPairWithAChineseKey",
+         {"【信息】 请假申请已提交 学生=张伟 班级=高一3班 天数=3",
+          "【信息】 请假申请已提交 学生=李娜 班级=高二1班 天数=1 事由=家中有事",
+          "【信息】 请假申请已提交 学生=王强 班级=初三2班 天数=2 事由=感冒发烧",
+          "【信息】 请假申请已提交 学生=赵敏 班级=高一5班 天数=1",
+          "【信息】 请假申请已提交 学生=孙丽 班级=初二4班 天数=4 事由=参加比赛"},
+         true},
+        {"OptionalPairAfterTheRecordsWord",
+         {"kiln.sample 窑头=1065.3℃ 烧成带=1436.5℃ 窑尾=1107.9℃ 窑速=3.97r/min",
+          "kiln.sample line=Line 2 窑头=1132.2℃ 烧成带=1386.1℃ 窑尾=1054.2℃ 窑速=3.59r/min",
+          "kiln.sample line=2# 窑头=1053.4℃ 烧成带=1443.6℃ 窑尾=1089.8℃ 窑速=4.06r/min",
+          "kiln.sample 窑头=1172.4℃ 烧成带=1399.8℃ 窑尾=1035.4℃ 窑速=4.18r/min"},
+         true},
+        {"ValuesOfOneKeyInOtherForms",
+         {"CEMS分钟数据 排口=窑头烟囱（DA002） 颗粒物=4.76mg/Nm3 SO2=30mg/Nm3 烟温=160℃",
+          "CEMS分钟数据 排口=煤磨排口 DA003 颗粒物=3.08mg/Nm3 SO2=18mg/Nm3 烟温=145℃",
+          "CEMS分钟数据 排口=窑尾烟囱（DA001） 颗粒物=5.99mg/Nm3 SO2=5mg/Nm3 烟温=122℃",
+          "CEMS分钟数据 排口=煤磨排口 DA003 颗粒物=2.85mg/Nm3 SO2=6mg/Nm3 烟温=139℃"},
+         true},
         // A few lines made a value of the source ("来源：<*>"): the group that shows the
         // source's ending ("来源：<*>院") joins them.
         {"SmallerGroupCoversALargerOne",
