@@ -1990,6 +1990,18 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
         // something more.
         else if (const std::size_t pair = chinese ? BlankPairEnd(t, k) : 0; pair > 0)
             ends[count++] = pair;
+        // So is a labelled value: a Chinese label of one to four characters, its colon
+        // and a value up to a blank ("terminal=<*> 车牌：<*>").
+        else if (chinese && t[k].kind == TokenKind::Cjk && !t[k].gap.empty()) {
+            constexpr std::size_t kMaxLabel = 4;
+            std::size_t e = k + 1;
+            while (e < n && e < k + kMaxLabel && t[e].kind == TokenKind::Cjk && t[e].gap.empty())
+                ++e;
+            if (e + 1 < n && (t[e].text == kWideColon || IsSymbolByte(t[e], ":")) &&
+                t[e].gap.empty() && t[e + 1].kind == TokenKind::Variable && t[e + 1].gap.empty() &&
+                (e + 2 == n || !t[e + 2].gap.empty()))
+                ends[count++] = e + 2;
+        }
     }
     // In a Chinese log, a pair more after a word, when another pair follows it: a record
     // of pairs that names its subject on some lines only ("kiln.sample line=<*> 窑头=<*>",

@@ -696,6 +696,16 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
           "kiln.sample line=2# 窑头=1053.4℃ 烧成带=1443.6℃ 窑尾=1089.8℃ 窑速=4.06r/min",
           "kiln.sample 窑头=1172.4℃ 烧成带=1399.8℃ 窑尾=1035.4℃ 窑速=4.18r/min"},
          true},
+        {"LabelledValueAfterThePairs",
+         {"支付成功 channel=UNIONPAY_QR out_trade_no=4200002998404368427 amount=253.50元 "
+          "terminal=IPT-07（自助）",
+          "支付成功 channel=ETC_PAY out_trade_no=4200002470861335694 amount=78.79元 "
+          "terminal=POS-A 车牌：苏AD1158",
+          "支付成功 channel=WXPAY out_trade_no=4200002348694706066 amount=687.97元 "
+          "terminal=POS-B",
+          "支付成功 channel=ETC_PAY out_trade_no=4200002876643578446 amount=548.59元 "
+          "terminal=IPT-02（自助） 车牌：苏BD8640"},
+         true},
         {"ValuesOfOneKeyInOtherForms",
          {"CEMS分钟数据 排口=窑头烟囱（DA002） 颗粒物=4.76mg/Nm3 SO2=30mg/Nm3 烟温=160℃",
           "CEMS分钟数据 排口=煤磨排口 DA003 颗粒物=3.08mg/Nm3 SO2=18mg/Nm3 烟温=145℃",
