@@ -2186,8 +2186,36 @@ bool DifferByOptionalRuns(const Template& a, const Template& b, bool chinese) {
     return reach[m * (n + 1) + n] != 0 && words[m * (n + 1) + n] != 0;
 }
 
+// Whether `w` is a level word of a header, in any case ("INFO", "warn", the "E" of "<E>").
+bool LevelWord(std::string_view w) {
+    static constexpr std::string_view kLevels[] = {
+        "TRACE", "DEBUG", "INFO",     "NOTICE", "WARN",   "WARNING", "ERROR",
+        "ERR",   "FATAL", "CRITICAL", "CRIT",   "SEVERE", "ALERT",   "EMERG",
+        "D",     "I",     "W",        "E",      "F"};
+    for (std::string_view level : kLevels) {
+        if (w.size() != level.size()) continue;
+        bool same = true;
+        for (std::size_t k = 0; k < w.size() && same; ++k) same = (w[k] & ~0x20) == level[k];
+        if (same) return true;
+    }
+    return false;
+}
+
+// Whether headers `a` and `b` of one form show two levels at one place: a message that
+// an event writes as an error and another as information ("pay notify result=<*> …"
+// and the same with "err_code=<*>" more) is two kinds, however like their texts.
+bool OtherLevel(const Template& a, const Template& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t k = 0; k < a.size(); ++k)
+        if (a[k].kind == TokenKind::Word && b[k].kind == TokenKind::Word &&
+            a[k].hash != b[k].hash && LevelWord(a[k].text) && LevelWord(b[k].text))
+            return true;
+    return false;
+}
+
 // Joins the groups (largest first, as Ranked made them) that differ only by optional
-// runs: each joins the first earlier group whose every member it differs from only so.
+// runs: each joins the first earlier group whose every member it differs from only so,
+// and whose headers show no other level.
 // `chinese`: the log holds Chinese text anywhere, so that its Latin messages take a pair
 // more as optional too ("pay notify success … total_fee=<*> attach=<*>").
 void JoinOptionalFields(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
@@ -2203,7 +2231,7 @@ void JoinOptionalFields(std::vector<Pattern>& groups, std::vector<std::vector<st
         for (std::size_t head : heads) {
             bool all = true;
             for (std::size_t other : members[head]) {
-                all = ++tried <= kMaxTried &&
+                all = ++tried <= kMaxTried && !OtherLevel(groups[other].header, groups[g].header) &&
                       DifferByOptionalRuns(groups[other].tokens, groups[g].tokens, chinese);
                 if (!all) break;
             }

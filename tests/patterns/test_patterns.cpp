@@ -706,6 +706,17 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
           "支付成功 channel=ETC_PAY out_trade_no=4200002876643578446 amount=548.59元 "
           "terminal=IPT-02（自助） 车牌：苏BD8640"},
          true},
+        // A pair more on the lines of another level: an event of its own.
+        {"PairMoreAtAnotherLevel",
+         {"2026-01-17 07:30:36.809 [pay-notify-5] INFO  c.y.pay.NotifyHandler - pay notify "
+          "result=SUCCESS channel=WECHAT_JSAPI out_trade_no=4200002757907724004 "
+          "total_fee=133927 order=T260120891071",
+          "2026-01-17 07:31:09.411 [pay-notify-8] ERROR c.y.pay.NotifyHandler - pay notify "
+          "result=FAIL channel=ALIPAY_APP out_trade_no=4200002989798303028 total_fee=43849 "
+          "order=T260114384756 err_code=SYSTEMERROR",
+          "2026-01-17 07:31:12.002 [locker-2] INFO  c.y.locker.LockerController - 储物柜开启 "
+          "柜号=B区-1431"},
+         false},
         {"ValuesOfOneKeyInOtherForms",
          {"CEMS分钟数据 排口=窑头烟囱（DA002） 颗粒物=4.76mg/Nm3 SO2=30mg/Nm3 烟温=160℃",
           "CEMS分钟数据 排口=煤磨排口 DA003 颗粒物=3.08mg/Nm3 SO2=18mg/Nm3 烟温=145℃",
