@@ -125,6 +125,13 @@ constexpr std::string_view kWideFieldClose = "\xa1\xbd";    // 〗
 constexpr std::string_view kWideBracketOpen = "\xa1\xbe";   // 【
 constexpr std::string_view kWideBracketClose = "\xa1\xbf";  // 】
 
+// Whether `x` divides a Chinese sentence's parts: a wide comma, semicolon or colon.
+template <typename Token>
+bool WideDivider(const Token& x) {
+    return x.kind == TokenKind::Symbol &&
+           (x.text == kWideComma || x.text == kWideSemicolon || x.text == kWideColon);
+}
+
 // The endings of the names of organisations and places ("…有限公司", "…中心",
 // "…委员会"): Chinese text glued after a value that ends in one is a name, the value's,
 // whatever differs inside it ("有限公司" and "有限责任公司", "运维公司" and "监测中心").
@@ -210,6 +217,16 @@ std::size_t ChineseKeyEnd(const Seq& seq, std::size_t k) {
     return e < n && IsSymbolByte(seq[e], "=") && seq[e].gap.empty() ? e : 0;
 }
 
+// Whether the value of a field between Chinese dividers may take item `k` of a line
+// beyond the one it matched (Aligner::Align).
+bool FieldTakes(const std::vector<Item>& items, std::size_t k) {
+    const Item& b = items[k];
+    if (b.kind == TokenKind::Cjk || WideDivider(b)) return false;
+    if (b.kind != TokenKind::Symbol || b.text.size() != 2) return true;
+    return !(k + 1 < items.size() && items[k + 1].kind == TokenKind::Cjk) &&
+           !(k > 0 && items[k - 1].kind == TokenKind::Cjk);
+}
+
 // Aligns a pattern with a line by dynamic programming.  Equal constants match and
 // gain their weight.  Costs: a constant replaced by another constant or by a variable
 // part (punctuation never changes); a constant taken by a variable part of the
@@ -264,6 +281,10 @@ public:
             const bool rowValue = i > 0 && t[i - 1].kind == TokenKind::Variable;
             const bool rowOptional = rowValue && Optional(t, i - 1);
             const bool rowChinese = i > 0 && t[i - 1].kind == TokenKind::Cjk;
+            // A value alone between two dividers of a Chinese sentence ("，<*>，") is one
+            // field, whatever it holds.
+            const bool rowField =
+                rowValue && i >= 2 && i < m && WideDivider(t[i - 2]) && WideDivider(t[i]);
             for (std::size_t j = 0; j <= n; ++j) {
                 if (i == 0 && j == 0) continue;
                 int best[2] = {kForbidden, kForbidden};
@@ -319,6 +340,13 @@ public:
                     // So does it over a name's Latin words after a Chinese character it
                     // took ("赣CHGPUJ" where "赣G5Y2U2" made it a value): a plate, a code.
                     if ((f & kNameWord) && rowValue) step(from, Left, -kExtendCost, 0);
+                    // So does a field's value over its name's or list's Latin words, values
+                    // and brackets ("双板 Norvik Alpine 78（158cm）、雪杖 115cm"), each for half
+                    // its weight, as when a value takes one constant; over Chinese text only
+                    // as any value does, and so over Chinese brackets next to it ("包间「兰亭」",
+                    // "清蒸鲈鱼【时价】"), which mark a name or a remark.
+                    if (rowField && FieldTakes(items, j - 1))
+                        step(from, Left, -std::max(Weight(items[j - 1].kind) / 2, kExtendCost), 0);
                 }
                 for (int layer = 0; layer < 2; ++layer) {
                     score_[layer][i * w + j] = best[layer];

@@ -252,6 +252,10 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"PipeFields",
                    "20171223-22:15:29:615|Step_LSC|30002312|onExtend:1514038530000 14 0",
                    "20171223-22:15:29:615|Step_LSC|30002312|"},
+        HeaderCase{"JsonObject",
+                   "{\"ts\":\"2026-04-17T04:20:00.093+08:00\",\"lvl\":30,\"host\":\"ds-edge01\"} "
+                   "溶氧偏低告警：C区10号池读数2.81mg/L",
+                   "{\"ts\":\"2026-04-17T04:20:00.093+08:00\",\"lvl\":30,\"host\":\"ds-edge01\"}"},
         HeaderCase{"ChinesePipeFields", "20261209-08:00:01:432|磁盘监控|37298|分区C:使用率56%",
                    "20261209-08:00:01:432|磁盘监控|37298|"},
         HeaderCase{"FlagAndFieldsBeforeTheLevel", "- 1117838570 R02-M1 RAS KERNEL INFO cache error",
@@ -717,6 +721,18 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
           "2026-01-17 07:31:12.002 [locker-2] INFO  c.y.locker.LockerController - 储物柜开启 "
           "柜号=B区-1431"},
          false},
+        // A list's Latin names, values and brackets in one field ("，<*>，").
+        {"ListOfLatinNamesInAField",
+         {"雪具归还入库：租赁单R-ZZ-00744，单板 Frostline Sprite 156cm，押金1000元，"
+          "顾客张娜（133****2480）",
+          "雪具归还入库：租赁单R-ZZ-22278，单板 Frostline Sprite 150cm、儿童双板 Mini Cub "
+          "110cm，押金200元，顾客赵军强（190****8569）",
+          "雪具归还入库：租赁单R-ZZ-00203，双板 Norvik Alpine 78（158cm）、双板 Norvik Alpine "
+          "78（165cm）、雪鞋 Norvik 26.5，押金500元，顾客何勇（170****3537），超时136分钟，"
+          "加收31.92元",
+          "雪具归还入库：租赁单R-JD-13983，双板 Norvik Alpine 78（165cm），押金1000元，"
+          "顾客郑明磊（174****1237）"},
+         true},
         {"ValuesOfOneKeyInOtherForms",
          {"CEMS分钟数据 排口=窑头烟囱（DA002） 颗粒物=4.76mg/Nm3 SO2=30mg/Nm3 烟温=160℃",
           "CEMS分钟数据 排口=煤磨排口 DA003 颗粒物=3.08mg/Nm3 SO2=18mg/Nm3 烟温=145℃",
