@@ -2926,6 +2926,81 @@ bool Covers(const Template& general, std::size_t m, const Template& t, bool mutu
     return reach[m * (n + 1) + n] != 0;
 }
 
+// Joins the groups that differ in one stretch only, where the same two texts stand
+// between other texts at two places or more and one of them holds a value: one thing's
+// name written two ways ("<*>号罐（<*>#，<*>立方）" and "T6 双层罐（<*>#柴油）" after
+// "液位仪上报 " and after "低库存预警："), as no pair of words that says what happened
+// ("成功" and "失败") is.  Groups whose headers show two levels stay apart.
+void JoinAlternatives(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
+    constexpr std::size_t kMaxStretch = 12;   // tokens of a stretch that may be a name
+    constexpr std::size_t kMaxGroups = 1000;  // the largest groups compared, to bound the cost
+    constexpr std::size_t kMinAround = 2;     // words or Chinese characters around the stretch
+    struct Place {
+        std::size_t a;
+        std::size_t b;
+        std::uint64_t around;  // the text around the stretch
+    };
+    std::unordered_map<std::uint64_t, std::vector<Place>> byTexts;  // the two texts -> places
+    std::vector<std::size_t> chinese;
+    for (std::size_t g = 0; g < groups.size() && chinese.size() < kMaxGroups; ++g)
+        if (std::any_of(groups[g].tokens.begin(), groups[g].tokens.end(),
+                        [](const PatternToken& k) { return k.kind == TokenKind::Cjk; }))
+            chinese.push_back(g);
+    auto same = [](const PatternToken& x, const PatternToken& y) {
+        return x.kind == y.kind && (x.kind == TokenKind::Variable || x.hash == y.hash);
+    };
+    auto text = [](const PatternToken& k) {
+        return k.kind == TokenKind::Cjk || k.kind == TokenKind::Word;
+    };
+    auto value = [](const Template& t, std::size_t b, std::size_t e) {
+        return std::any_of(t.begin() + static_cast<std::ptrdiff_t>(b),
+                           t.begin() + static_cast<std::ptrdiff_t>(e),
+                           [](const PatternToken& k) { return k.kind == TokenKind::Variable; });
+    };
+    for (std::size_t i = 0; i < chinese.size(); ++i) {
+        for (std::size_t j = i + 1; j < chinese.size(); ++j) {
+            const Template& x = groups[chinese[i]].tokens;
+            const Template& y = groups[chinese[j]].tokens;
+            const std::size_t m = x.size();
+            const std::size_t n = y.size();
+            std::size_t p = 0;
+            while (p < m && p < n && same(x[p], y[p])) ++p;
+            if (p == m || p == n) continue;
+            std::size_t s = 0;
+            while (s < m - p && s < n - p && same(x[m - 1 - s], y[n - 1 - s])) ++s;
+            if (m - p - s > kMaxStretch || n - p - s > kMaxStretch) continue;
+            const std::size_t around = static_cast<std::size_t>(
+                std::count_if(x.begin(), x.begin() + static_cast<std::ptrdiff_t>(p), text) +
+                std::count_if(x.end() - static_cast<std::ptrdiff_t>(s), x.end(), text));
+            if (around < kMinAround || (!value(x, p, m - s) && !value(y, p, n - s)) ||
+                OtherLevel(groups[chinese[i]].header, groups[chinese[j]].header))
+                continue;
+            const std::uint64_t hx = ShapeHash(x, p, m - s);
+            const std::uint64_t hy = ShapeHash(y, p, n - s);
+            byTexts[Mix(std::min(hx, hy), std::max(hx, hy))].push_back(
+                {chinese[i], chinese[j], Mix(ShapeHash(x, 0, p), ShapeHash(x, m - s, m))});
+        }
+    }
+    std::vector<std::size_t> into(groups.size());
+    for (std::size_t g = 0; g < groups.size(); ++g) into[g] = g;
+    auto root = [&](std::size_t g) {
+        while (into[g] != g) g = into[g];
+        return g;
+    };
+    for (const auto& [texts, places] : byTexts) {
+        if (std::all_of(places.begin(), places.end(),
+                        [&](const Place& q) { return q.around == places[0].around; }))
+            continue;
+        for (const Place& q : places) {
+            const std::size_t u = root(q.a);
+            const std::size_t v = root(q.b);
+            if (u != v) into[std::max(u, v)] = std::min(u, v);  // the larger group leads
+        }
+    }
+    for (std::size_t g = 0; g < groups.size(); ++g) into[g] = root(g);
+    ApplyJoins(groups, ids, into, [](Pattern&) {});
+}
+
 // Joins the groups that are one text but for one field between a Chinese sentence's
 // punctuation, where each shows a value in a form of its own ("，<*>号桌<*>，" and
 // "，包间「<*>」，": a table or a private room): one value written two ways.  Not the
@@ -3460,6 +3535,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     if (state_->tuning.chineseRuns) {
         JoinCoveredGroups(groups, groupIds);
         JoinFieldForms(groups, groupIds);
+        JoinAlternatives(groups, groupIds);
     }
     if (state_->tuning.wordSlots)
         JoinWordSlots(groups, groupIds, state_->tuning.capsWords, state_->tuning.quotedWords,

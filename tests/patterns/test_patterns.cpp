@@ -571,6 +571,18 @@ INSTANTIATE_TEST_SUITE_P(
              "报关单申报成功：编号I3，申报单位：Hengtong Global Logistics Co., Ltd.，监管方式："
              "保税电商"},
             {"3\t报关单申报成功：编号<*>，申报单位：<*>，监管方式：<*>"}},
+        // One tank named two ways in two messages: its names are values.
+        MineCase{"ANameWrittenTwoWaysInTwoMessages",
+                 {"液位仪上报 4号罐（98#，20立方）：油高=1691.0mm, 水高=11.4mm, 库存=13038.1L",
+                  "液位仪上报 1号罐（92#，30立方）：油高=781.5mm, 水高=16.4mm, 库存=9202.1L",
+                  "液位仪上报 T6 双层罐（-10#柴油）：油高=1202.6mm, 水高=1.2mm, 库存=14044.0L",
+                  "液位仪上报 T6 双层罐（-10#柴油）：油高=2309.1mm, 水高=10.0mm, 库存=26988.9L",
+                  "低库存预警：3号罐（95#，30立方）当前库存2610.2L，已生成要货计划YH260315302",
+                  "低库存预警：1号罐（92#，30立方）当前库存3113.9L，已生成要货计划YH260315197",
+                  "低库存预警：T6 双层罐（-10#柴油）当前库存2687.3L，已生成要货计划YH260315366",
+                  "低库存预警：T6 双层罐（-10#柴油）当前库存2260.0L，已生成要货计划YH260315019"},
+                 {"4\t液位仪上报 <*>号罐（<*>#，<*>立方）：油高=<*>, 水高=<*>, 库存=<*>",
+                  "4\t低库存预警：<*>号罐（<*>#，<*>立方）当前库存<*>，已生成要货计划<*>"}},
         // A header word after a label's colon is a field's value, not another program:
         // lines of other stations that lack the optional clause join the pattern.
         MineCase{"ALabelledHeaderValueNamesNoProgram",
