@@ -1189,9 +1189,10 @@ bool ListItemPart(std::string_view line, const LineToken& t) {
     const auto lead = static_cast<unsigned char>(text[0]);
     const auto trail = static_cast<unsigned char>(text[1]);
     if (lead == 0xA3) return trail == 0xA8 || trail == 0xA9 || trail == 0xAB;  // （ ） ＋
-    // 、 × · 【 】 「 」 《 》 〈 〉
-    return lead == 0xA1 && (trail == 0xA2 || trail == 0xC1 || trail == 0xA4 ||
-                            (trail >= 0xB4 && trail <= 0xB9) || trail == 0xBE || trail == 0xBF);
+    // 、 × · 【 】 「 」 《 》 〈 〉, and a result's flag or unit: ↑ ↓ ℃ ("AST 194.6↑")
+    return lead == 0xA1 &&
+           (trail == 0xA2 || trail == 0xC1 || trail == 0xA4 || (trail >= 0xB4 && trail <= 0xB9) ||
+            trail == 0xBE || trail == 0xBF || trail == 0xFC || trail == 0xFD || trail == 0xE6);
 }
 
 // 1 for an opening bracket, -1 for a closing one, 0 for other text.

@@ -571,6 +571,13 @@ INSTANTIATE_TEST_SUITE_P(
              "报关单申报成功：编号I3，申报单位：Hengtong Global Logistics Co., Ltd.，监管方式："
              "保税电商"},
             {"3\t报关单申报成功：编号<*>，申报单位：<*>，监管方式：<*>"}},
+        // A list of results with their flags is one value, however long.
+        MineCase{"AListOfFlaggedResults",
+                 {"危急值：杨强勇，AST 194.6↑、TSH 267.4↑、PLT 238.8↑、K 207.4↑，已电话通知急诊",
+                  "危急值：孙明秀，AST 125.5↑、Na 110.6↑，已电话通知体检中心",
+                  "危急值：郭敏娜，GLU 276.0↑、TSH 70.8↑，已电话通知门诊",
+                  "危急值：刘芳霞，AST 7.2↑、CREA 164.7↑、K 2.1↓，已电话通知体检中心"},
+                 {"4\t危急值：<*>，<*>，已电话通知<*>"}},
         // One tank named two ways in two messages: its names are values.
         MineCase{"ANameWrittenTwoWaysInTwoMessages",
                  {"液位仪上报 4号罐（98#，20立方）：油高=1691.0mm, 水高=11.4mm, 库存=13038.1L",
