@@ -2987,7 +2987,8 @@ void JoinAlternatives(std::vector<Pattern>& groups, std::vector<std::vector<std:
         while (into[g] != g) g = into[g];
         return g;
     };
-    for (const auto& [texts, places] : byTexts) {
+    for (const auto& entry : byTexts) {
+        const std::vector<Place>& places = entry.second;
         if (std::all_of(places.begin(), places.end(),
                         [&](const Place& q) { return q.around == places[0].around; }))
             continue;
