@@ -1671,7 +1671,8 @@ private:
         const std::size_t n = t_.size();
         if (n < 2) return 0;
         if (const std::size_t pairs = PairFields(); pairs != 0) return pairs;
-        if (const std::size_t object = ObjectFields(); object != 0) return object;
+        if (const std::size_t object = IsSymbol(0, '{') ? ObjectFields() : 0; object != 0)
+            return object;
         if (const std::size_t named = NamedBracketFields(); named != 0) return named;
         // A Chinese level in Chinese brackets may come first: "【信息】[2026-03-18 …]".
         const std::size_t s = WideLevel();
@@ -1917,13 +1918,11 @@ private:
         const std::size_t close = CjkRun(1);
         return close < t_.size() && Text(close) == "\xa1\xbf" ? close + 1 : 0;  // 】
     }
-    // Pairs that name the fields, the first holding a stamp or number ("ts=1773788402518
-    // lvl=I svc=dispatch msg=司机…"): the header ends where a pair's value begins with
-    // Chinese text, which is the message.  0 when the line does not begin so.
     // A JSON object of fields that begins the line, a blank after it
     // ("{\"ts\":\"2026-04-17T04:20:00.093+08:00\",\"lvl\":30,\"host\":\"ds-edge01\"} 苗种投放："):
     // one past it, or 0.  Nested objects are a message's, not a header's.
-    std::size_t ObjectFields() const {
+    // Rare, and kept out of line so that the search for the usual headers keeps its code.
+    __attribute__((cold, noinline)) std::size_t ObjectFields() const {
         constexpr std::size_t kMaxObject = 64;  // tokens looked at, to bound the cost
         const std::size_t n = t_.size();
         if (!IsSymbol(0, '{') || !IsSymbol(1, '"')) return 0;
@@ -1936,6 +1935,9 @@ private:
         }
         return 0;
     }
+    // Pairs that name the fields, the first holding a stamp or number ("ts=1773788402518
+    // lvl=I svc=dispatch msg=司机…"): the header ends where a pair's value begins with
+    // Chinese text, which is the message.  0 when the line does not begin so.
     std::size_t PairFields() const {
         const std::size_t n = t_.size();
         auto glued = [&](std::size_t k) { return k < n && k > 0 && t_[k].begin == t_[k - 1].end; };
