@@ -1631,17 +1631,6 @@ void MergeStamps(std::string_view line, std::vector<LineToken>& tokens,
     tokens.resize(out);
 }
 
-// The words that name a message's level, in any letter case.
-bool IsLevel(std::string_view w) {
-    static constexpr std::array<std::string_view, 22> kLevels = {
-        "INFO", "INF",   "WARN",   "WARNING", "WRN",      "ERROR",  "ERR",    "DEBUG",
-        "DBG",  "TRACE", "TRC",    "FATAL",   "CRITICAL", "CRIT",   "NOTICE", "SEVERE",
-        "FINE", "FINER", "FINEST", "ALERT",   "EMERG",    "VERBOSE"};
-    for (std::string_view l : kLevels)
-        if (EqualsIgnoringAsciiCase(w, l)) return true;
-    return false;
-}
-
 bool IsUpperWord(std::string_view w) {
     if (w.empty() || w.size() > 16) return false;
     for (char c : w)
@@ -2149,6 +2138,16 @@ private:
 };
 
 }  // namespace
+
+bool IsLevel(std::string_view w) {
+    static constexpr std::array<std::string_view, 22> kLevels = {
+        "INFO", "INF",   "WARN",   "WARNING", "WRN",      "ERROR",  "ERR",    "DEBUG",
+        "DBG",  "TRACE", "TRC",    "FATAL",   "CRITICAL", "CRIT",   "NOTICE", "SEVERE",
+        "FINE", "FINER", "FINEST", "ALERT",   "EMERG",    "VERBOSE"};
+    for (std::string_view l : kLevels)
+        if (EqualsIgnoringAsciiCase(w, l)) return true;
+    return false;
+}
 
 bool ConstantName(std::string_view text) {
     const std::size_t dot = text.rfind('.');

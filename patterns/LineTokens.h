@@ -85,4 +85,7 @@ std::size_t TokenizeLine(std::string_view line, std::vector<LineToken>& tokens,
 // few things happened; a value is seldom written that way.
 bool ConstantName(std::string_view text);
 
+// Whether `word` names a message's level ("INFO", "warn", "ERR"), in any letter case.
+bool IsLevel(std::string_view word);
+
 }  // namespace corvane

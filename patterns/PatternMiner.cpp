@@ -2219,17 +2219,9 @@ bool DifferByOptionalRuns(const Template& a, const Template& b, bool chinese) {
 
 // Whether `w` is a level word of a header, in any case ("INFO", "warn", the "E" of "<E>").
 bool LevelWord(std::string_view w) {
-    static constexpr std::string_view kLevels[] = {
-        "TRACE", "DEBUG", "INFO",     "NOTICE", "WARN",   "WARNING", "ERROR",
-        "ERR",   "FATAL", "CRITICAL", "CRIT",   "SEVERE", "ALERT",   "EMERG",
-        "D",     "I",     "W",        "E",      "F"};
-    for (std::string_view level : kLevels) {
-        if (w.size() != level.size()) continue;
-        bool same = true;
-        for (std::size_t k = 0; k < w.size() && same; ++k) same = (w[k] & ~0x20) == level[k];
-        if (same) return true;
-    }
-    return false;
+    return IsLevel(w) ||
+           (w.size() == 1 && std::string_view("DIWEF").find(static_cast<char>(w[0] & ~0x20)) !=
+                                 std::string_view::npos);
 }
 
 // Whether headers `a` and `b` of one form show two levels at one place: a message that
@@ -3013,10 +3005,6 @@ void JoinAlternatives(std::vector<Pattern>& groups, std::vector<std::vector<std:
 // others' lines.
 void JoinFieldForms(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids) {
     constexpr std::size_t kMaxField = 12;  // tokens of a field that may be a value
-    auto divides = [](const PatternToken& k) {
-        return k.kind == TokenKind::Symbol &&
-               (k.text == kWideComma || k.text == kWideSemicolon || k.text == kWideColon);
-    };
     // The form of a field: its kinds, a run of Chinese characters as one, and its
     // punctuation.
     auto form = [](const Template& t, std::size_t b, std::size_t e) {
@@ -3039,11 +3027,11 @@ void JoinFieldForms(std::vector<Pattern>& groups, std::vector<std::vector<std::u
                          [](const PatternToken& k) { return k.kind == TokenKind::Cjk; }))
             continue;
         std::size_t b = 0;
-        while (b < t.size() && !divides(t[b])) ++b;  // the first field is never a value
+        while (b < t.size() && !WideDivider(t[b])) ++b;  // the first field is never a value
         while (b < t.size()) {
             const std::size_t begin = b + 1;
             std::size_t end = begin;
-            while (end < t.size() && !divides(t[end])) ++end;
+            while (end < t.size() && !WideDivider(t[end])) ++end;
             const bool value = std::any_of(t.begin() + begin, t.begin() + end, [](const auto& k) {
                 return k.kind == TokenKind::Variable;
             });
