@@ -94,7 +94,9 @@ FAMILIES = (("business", "business"), ("ops", "operations"), ("mes", "factory"),
             ("satellite", "satellite-ground-station"), ("cement", "cement-plant"),
             ("ticketing", "show-ticketing"), ("petrol", "petrol-stations"),
             ("waterpark", "water-park"), ("dairy", "dairy"),
-            ("steelmill", "steel-mill"), ("postoffice", "post-office"), ("salon", "salons"))
+            ("steelmill", "steel-mill"), ("postoffice", "post-office"), ("salon", "salons"),
+            ("brewery", "brewery"), ("bus", "city-buses"), ("karaoke", "karaoke-venues"),
+            ("textile", "textile-mill"))
 
 # The generators whose errors were read and no rule was made from them; the others not in
 # SHAPED_ON were only measured.
