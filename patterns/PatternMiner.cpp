@@ -248,11 +248,16 @@ public:
         const std::size_t w = n + 1;
         // Layer 1 holds the paths whose last step was part of a run of differing
         // Chinese characters, layer 0 all others.
+        // Every cell but the first is written before it is read: the loops below go
+        // row by row and read only cells above and to the left.
         for (int layer = 0; layer < 2; ++layer) {
-            score_[layer].assign((m + 1) * w, kForbidden);
-            moves_[layer].assign((m + 1) * w, None);
+            if (score_[layer].size() < (m + 1) * w) {
+                score_[layer].resize((m + 1) * w);
+                moves_[layer].resize((m + 1) * w);
+            }
         }
         score_[0][0] = 0;
+        score_[1][0] = kForbidden;
         // What each item allows, found once rather than in every cell of its column.
         column_.assign(n, 0);
         bool nameWord = false;  // the item before is a name's Latin word
@@ -280,7 +285,15 @@ public:
             if (b.kind == TokenKind::Cjk) f |= b.gap.empty() ? kGluedChinese : kChinese;
             column_[j] = f;
         }
+        // Paths only go right and down, so a cell left of the first one a path reaches in
+        // the row above, or right of its last where the cell before it in the row has
+        // none, has none either: it is marked so and not worked out.
+        std::size_t lo = 0;  // the first and last cells of the row above with a path
+        std::size_t hi = 0;
         for (std::size_t i = 0; i <= m; ++i) {
+            std::size_t rowLo = n + 1;
+            std::size_t rowHi = 0;
+            bool leftAlive = i == 0;  // whether the cell before in this row has a path
             const bool rowValue = i > 0 && t[i - 1].kind == TokenKind::Variable;
             const bool rowOptional = rowValue && Optional(t, i - 1);
             const bool rowChinese = i > 0 && t[i - 1].kind == TokenKind::Cjk;
@@ -289,7 +302,15 @@ public:
             const bool rowField =
                 rowValue && i >= 2 && i < m && WideDivider(t[i - 2]) && WideDivider(t[i]);
             for (std::size_t j = 0; j <= n; ++j) {
-                if (i == 0 && j == 0) continue;
+                if (i == 0 && j == 0) {
+                    rowLo = 0;
+                    continue;
+                }
+                if (j < lo || ((i == 0 || j > hi + 1) && !leftAlive)) {
+                    score_[0][i * w + j] = kForbidden;
+                    score_[1][i * w + j] = kForbidden;
+                    continue;
+                }
                 int best[2] = {kForbidden, kForbidden};
                 std::uint8_t move[2] = {None, None};
                 // A step from cell `from` into layer `to`; runs cost kRunOpen once.  It
@@ -355,7 +376,15 @@ public:
                     score_[layer][i * w + j] = best[layer];
                     moves_[layer][i * w + j] = move[layer];
                 }
+                leftAlive = best[0] > kForbidden || best[1] > kForbidden;
+                if (leftAlive) {
+                    rowLo = std::min(rowLo, j);
+                    rowHi = j;
+                }
             }
+            if (rowLo > n) return -1;
+            lo = rowLo;
+            hi = rowHi;
         }
         const int end = score_[1][m * w + n] > score_[0][m * w + n] ? 1 : 0;
         if (score_[end][m * w + n] <= kForbidden) return -1;
