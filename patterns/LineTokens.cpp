@@ -155,6 +155,8 @@ void MarkQuoted(std::string_view line, std::vector<RawToken>& raw) {
             if (raw[i].begin > 0 && IsAlnum(Byte(line, raw[i].begin - 1))) continue;
             close = open;
         } else {
+            if (open.size() != 2 || open[0] != kWideQuotes[0][0][0])
+                continue;  // each begins with 0xA1
             for (const auto& q : kWideQuotes)
                 if (open == q[0]) close = q[1];
             if (close.empty()) continue;
@@ -246,9 +248,16 @@ void MarkPaths(std::string_view line, std::vector<RawToken>& raw) {
     };
     auto isSep = [&](std::size_t k) { return isSym(k, '/') || isSym(k, '\\'); };
     for (std::size_t i = 0; i < n; ++i) {
-        // Only a drive letter, a scheme, a separator or "~" begins a path.
-        const bool word = raw[i].kind == Raw::Word && isSym(i + 1, ':');
-        if (raw[i].group != kNoGroup || !(word || isSep(i) || isSym(i, '~'))) continue;
+        // Only a drive letter, a scheme, a separator or "~" begins a path.  Most tokens
+        // are none, and are told by their kind and first byte.
+        if (raw[i].group != kNoGroup) continue;
+        if (raw[i].kind == Raw::Word) {
+            if (!isSym(i + 1, ':')) continue;
+        } else if (raw[i].kind != Raw::Symbol || raw[i].end - raw[i].begin != 1 ||
+                   !(line[raw[i].begin] == '/' || line[raw[i].begin] == '\\' ||
+                     line[raw[i].begin] == '~')) {
+            continue;
+        }
         // What stands before: the start, a blank, Chinese text or punctuation.
         const bool free =
             i == 0 || !glued(i) || raw[i - 1].kind == Raw::Cjk ||
