@@ -722,10 +722,7 @@ Template HeaderTemplate(const Item* items, std::size_t count) {
 // word is seen often enough and no word beyond the few came.
 constexpr std::size_t kMaxForkWords = 3;
 // Words a place between words may take: one more makes it a value.  A pair's value
-// may take kMaxForkWords, but in a log with Chinese text, whose English lines are
-// machines' records, only as many: a result is written "result=success" or
-// "result=fail", while a value drawn from a few ("role=viewer", "role=operator",
-// "role=supervisor") is data.
+// may take kMaxForkWords (in a log without Chinese text: see ForkId).
 constexpr std::size_t kMaxEitherWords = 2;
 
 // The bytes of a run's text that an ending keeps: two Chinese characters.
@@ -735,7 +732,6 @@ struct Fork {
     bool on = false;
     bool wide = false;             // a word beyond the few (or no single word) stood there
     bool pair = false;             // the place is the value of the pair whose key is `before`
-    bool few = false;              // of a pair's place in a log with Chinese text: two words
     bool label = false;            // the place is the message's first word
     bool key = false;              // the place is a pair's key, a colon glued after it
     bool run = false;              // the place is a run of Chinese characters in a sentence
@@ -754,7 +750,7 @@ struct Fork {
     std::string text[kMaxForkWords];
     std::uint32_t ids[kMaxForkWords] = {};  // the id of the lines with each word
 
-    std::size_t Limit() const { return (pair && !few) || key ? kMaxForkWords : kMaxEitherWords; }
+    std::size_t Limit() const { return pair || key ? kMaxForkWords : kMaxEitherWords; }
     std::uint64_t Place() const {
         return Mix(Mix(pair    ? 0x9A1Bu
                        : label ? 0x1ABEu
@@ -768,8 +764,7 @@ struct Fork {
 
 // Makes `f` no fork (the texts it held stay, unused).
 void ClearFork(Fork& f) {
-    f.on = f.wide = f.pair = f.few = f.label = f.key = f.run = f.suffix = f.group = f.prefix =
-        false;
+    f.on = f.wide = f.pair = f.label = f.key = f.run = f.suffix = f.group = f.prefix = false;
     f.before = f.after = 0;
     f.count = 0;
     f.ending = kEnding;
@@ -1597,7 +1592,7 @@ void GiveUpRunFork(Pattern& p) {
 // only by the name the message starts with before a colon (with `labels`), only by the
 // message's first word or a pair's key (with `places`: "disk limit not specified" and
 // "vcpu limit not specified", "Total memory: 5 MB" and "Total disk: 7 GB"), or only by
-// the word a pair of p's first line holds (with `pairs`; `chineseLog` when a line so
+// the word a pair of p's first line holds (with `pairs`, unless `chineseLog`: a line so
 // far held Chinese text), makes the fork (`next` gives its ids); anything but a word
 // there widens it for good, but for a fork at a run of Chinese characters, which is
 // given up and may be made again elsewhere.
@@ -1709,15 +1704,11 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         return ForkWordId(f, found->hash, found->text, next);
     }
     bool pairsDiffered = false;
-    // In a message with Chinese text the words that name its kind are Chinese, and a
+    // In a log with Chinese text the words that name a message's kind are Chinese, and a
     // pair's word is the state or result of what the message reports (result=clear,
-    // result=consider): a value.
-    auto chinese = [&] {
-        return tuning.chineseRuns && std::any_of(items.begin(), items.end(), [](const Item& it) {
-                   return it.kind == TokenKind::Cjk;
-               });
-    };
-    if (pairs && !p.pairs.empty() && !chinese()) {
+    // result=consider) or a mode it ran in (track=original, track=accomp): a value, in
+    // its machine records too.
+    if (pairs && !p.pairs.empty() && !chineseLog) {
         // The pairs of p's first line whose word this line does not hold: one, with a
         // word, in a line otherwise alike makes the fork; any other hold values.
         std::size_t differ = 0;
@@ -1735,7 +1726,6 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         }
         if (differ == 1 && at != nullptr && changed == 0) {
             f.pair = true;
-            f.few = chineseLog;
             f.before = at->key;
             OpenFork(f, HashToken(at->text, TokenKind::Word), at->text, p.id);
             p.pairs.clear();
@@ -1943,6 +1933,19 @@ bool IsListComma(const PatternToken& t) {
 constexpr std::size_t kMaxItemTokens = 6;
 constexpr std::size_t kMaxRuns = kMaxItemTokens + 1;
 
+// Whether `open` and `close` are a pair of double-byte brackets: （） or one of
+// 《》「」『』〖〗【】, whose closing one comes right after the opening one in GBK.
+template <typename Token>
+bool WideBrackets(const Token& open, const Token& close) {
+    if (open.kind != TokenKind::Symbol || close.kind != TokenKind::Symbol ||
+        open.text.size() != 2 || close.text.size() != 2)
+        return false;
+    if (open.text == kWideOpen) return close.text == kWideClose;
+    const auto second = static_cast<unsigned char>(open.text[1]);
+    return open.text[0] == '\xa1' && close.text[0] == '\xa1' && second >= 0xb6 && second <= 0xbe &&
+           second % 2 == 0 && static_cast<unsigned char>(close.text[1]) == second + 1;
+}
+
 // One past a pair at `k` of `t` that a blank comes before ("attach=<*>",
 // "remark=\"<*>\"", "事由=<*>"), or 0.  A Latin key's value may be values glued by a
 // sign ("attach=<*>:<*>" of "attach=coupon:CPN-K1TM-EAYS"), or Chinese text glued with
@@ -1982,6 +1985,10 @@ std::size_t BlankPairEnd(const Template& t, std::size_t k) {
     }
     if (k + 4 < n && IsSymbolByte(t[k + 2], "\"") && t[k + 2].gap.empty() &&
         t[k + 3].kind == TokenKind::Variable && IsSymbolByte(t[k + 4], "\""))
+        return k + 5;
+    // Or in Chinese brackets ("coupon=「<*>」").
+    if (k + 4 < n && t[k + 2].gap.empty() && t[k + 3].kind == TokenKind::Variable &&
+        t[k + 3].gap.empty() && t[k + 4].gap.empty() && WideBrackets(t[k + 2], t[k + 4]))
         return k + 5;
     return 0;
 }

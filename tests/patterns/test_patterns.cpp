@@ -401,15 +401,22 @@ INSTANTIATE_TEST_SUITE_P(
                   "sshd[4]: Failed password for guest from 1.2.3.7 port 25 ssh2"},
                  {"3\tsshd[<*>]: Failed password for <*> from <*> port <*> <*>",
                   "1\tsshd[<*>]: Accepted password for root from <*> port <*> <*>"}},
-        // In a log with Chinese text a pair's value that takes a third word is data.
-        MineCase{"ThirdPairWordInAChineseLog",
-                 {"10:00:01 用户张三登录成功", "10:00:02 user login ok user=a1 role=viewer",
-                  "10:00:03 user login ok user=a2 role=viewer",
-                  "10:00:04 user login ok user=a3 role=operator",
-                  "10:00:05 user login ok user=a4 role=operator",
-                  "10:00:06 user login ok user=a5 role=supervisor",
-                  "10:00:07 user login ok user=a6 role=supervisor"},
-                 {"6\t<*> user login ok user=<*> role=<*>", "1\t<*> 用户张三登录成功"}},
+        // In a log with Chinese text a pair's word is data, even where two take turns.
+        MineCase{"PairWordsInAChineseLog",
+                 {"10:00:01 用户张三登录成功", "10:00:02 playback start room=a1 track=original",
+                  "10:00:03 playback start room=a2 track=original",
+                  "10:00:04 playback start room=a3 track=accomp",
+                  "10:00:05 playback start room=a4 track=accomp"},
+                 {"4\t<*> playback start room=<*> track=<*>", "1\t<*> 用户张三登录成功"}},
+        // There a pair more is optional, its value in Chinese brackets too.
+        MineCase{"PairInChineseBracketsMoreInAChineseLog",
+                 {"10:00:01 用户张三登录成功",
+                  "10:00:02 qrcode ride ok: channel=ALIPAY route=W7 fare=1.80 order_no=QR20265",
+                  "10:00:03 qrcode ride ok: channel=UNIONPAY route=56 fare=2.00 order_no=QR20266",
+                  "10:00:04 qrcode ride ok: channel=DC_EP route=312Q fare=3.00 order_no=QR20267 "
+                  "coupon=「绿色出行券」"},
+                 {"3\t<*> qrcode ride ok: channel=<*> route=<*> fare=<*> order_no=<*>",
+                  "1\t<*> 用户张三登录成功"}},
         // Lines group by their message: the header's level and logger do not decide,
         // and the pattern keeps what the headers share.
         MineCase{"HeadersDoNotDecide",
