@@ -1993,6 +1993,24 @@ std::size_t BlankPairEnd(const Template& t, std::size_t k) {
     return 0;
 }
 
+// Whether `x` closes a quoted value: '"', or a double-byte closing bracket (）, or one of
+// 》」』〗】, which come right after their opening ones in GBK).
+bool ClosingQuote(const PatternToken& x) {
+    if (IsSymbolByte(x, "\"")) return true;
+    if (x.kind != TokenKind::Symbol || x.text.size() != 2) return false;
+    const auto second = static_cast<unsigned char>(x.text[1]);
+    return x.text == kWideClose ||
+           (x.text[0] == '\xa1' && second >= 0xb7 && second <= 0xbf && second % 2 == 1);
+}
+
+// The first token of the pair after a blank that ends `t` ("door=<*>"), or 0.
+std::size_t LastPairStart(const Template& t) {
+    constexpr std::size_t kMaxPair = 8;  // tokens of the pair, to bound the search
+    for (std::size_t k = t.size(); k-- > 1 && k + kMaxPair >= t.size();)
+        if (BlankPairEnd(t, k) == t.size()) return k;
+    return 0;
+}
+
 // Whether a pair begins at `k` of `t`: a word or a run of Chinese characters after a
 // blank, glued to "=".
 bool PairKeyAt(const Template& t, std::size_t k) {
@@ -2069,6 +2087,12 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
                 (e + 2 == n || !t[e + 2].gap.empty()))
                 ends[count++] = e + 2;
         }
+    }
+    // In a Chinese log, a further pair after a blank follows a value in quotes or Chinese
+    // brackets too ("fw=\"<*>\" uptime=<*>").
+    if (chinese && count == 0 && k >= 2 && !t[k].gap.empty() &&
+        t[k - 2].kind == TokenKind::Variable && ClosingQuote(t[k - 1])) {
+        if (const std::size_t pair = BlankPairEnd(t, k); pair > 0) ends[count++] = pair;
     }
     // In a Chinese log, a pair more after a word, when another pair follows it: a record
     // of pairs that names its subject on some lines only ("kiln.sample line=<*> 窑头=<*>",
@@ -2253,6 +2277,18 @@ bool DifferByOptionalRuns(const Template& a, const Template& b, bool chinese) {
     return reach[m * (n + 1) + n] != 0 && words[m * (n + 1) + n] != 0;
 }
 
+// Whether `a` and `b`, in a Chinese log, each end in a pair that the other lacks
+// ("… fw=\"<*>\" uptime=<*>" and "… fw=\"<*>\" door=<*>": a device's record that shows one
+// reading or another last) and differ before them only by optional runs.
+bool DifferByTrailingPairs(const Template& a, const Template& b) {
+    const std::size_t ka = LastPairStart(a);
+    const std::size_t kb = ka > 0 ? LastPairStart(b) : 0;
+    if (kb == 0 || a[ka].hash == b[kb].hash) return false;
+    return DifferByOptionalRuns(Template(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(ka)),
+                                Template(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(kb)),
+                                true);
+}
+
 // Whether `w` is a level word of a header, in any case ("INFO", "warn", the "E" of "<E>").
 bool LevelWord(std::string_view w) {
     return IsLevel(w) ||
@@ -2276,9 +2312,10 @@ bool OtherLevel(const Template& a, const Template& b) {
 // runs: each joins the first earlier group whose every member it differs from only so,
 // and whose headers show no other level.
 // `chinese`: the log holds Chinese text anywhere, so that its Latin messages take a pair
-// more as optional too ("pay notify success … total_fee=<*> attach=<*>").
+// more as optional too ("pay notify success … total_fee=<*> attach=<*>").  With
+// `trailingPairs`, groups that end in one pair or another join too (DifferByTrailingPairs).
 void JoinOptionalFields(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
-                        bool chinese) {
+                        bool chinese, bool trailingPairs = false) {
     constexpr std::size_t kMaxTried = 16;  // members compared per group, to bound the cost
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> clusters;  // skeleton -> heads
     std::vector<std::vector<std::size_t>> members(groups.size());
@@ -2290,8 +2327,12 @@ void JoinOptionalFields(std::vector<Pattern>& groups, std::vector<std::vector<st
         for (std::size_t head : heads) {
             bool all = true;
             for (std::size_t other : members[head]) {
+                const Template& a = groups[other].tokens;
+                const Template& b = groups[g].tokens;
                 all = ++tried <= kMaxTried && !OtherLevel(groups[other].header, groups[g].header) &&
-                      DifferByOptionalRuns(groups[other].tokens, groups[g].tokens, chinese);
+                      (trailingPairs
+                           ? DifferByOptionalRuns(a, b, chinese) || DifferByTrailingPairs(a, b)
+                           : DifferByOptionalRuns(a, b, chinese));
                 if (!all) break;
             }
             if (!all) continue;
@@ -3568,6 +3609,10 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     if (state_->tuning.wordSlots)
         JoinWordSlots(groups, groupIds, state_->tuning.capsWords, state_->tuning.quotedWords,
                       state_->chinese);
+    // Records that end in one pair or another are one kind; only now, once the records
+    // whose keys vary throughout (JoinWordSlots) are one group.
+    if (state_->tuning.optionalFields && state_->chinese)
+        JoinOptionalFields(groups, groupIds, true, true);
 
     // A group's text: the header and the tokens; at `fork`'s place (when given) its
     // word `which` in place of the variable part.

@@ -736,6 +736,12 @@ TEST(MineKindsTest, JoinsOptionalPartsAndKeepsKindsApart) {
           "支付成功 channel=ETC_PAY out_trade_no=4200002876643578446 amount=548.59元 "
           "terminal=IPT-02（自助） 车牌：苏BD8640"},
          true},
+        // A record that ends in one reading or another, after a quoted value.
+        {"PairsMoreAfterAQuotedValue",
+         {"[设备] heartbeat cabinet=SZ069579 avail=4/6 fw=\"v2.6.13 build 0690\"",
+          "[设备] heartbeat cabinet=NJ483D25 avail=4/48 fw=\"v2.2.17 build 0386\" door=closed",
+          "[设备] heartbeat cabinet=CD065463 avail=2/6 fw=\"v3.1.19 build 0791\" uptime=29d10h"},
+         true},
         // A pair more on the lines of another level: an event of its own.
         {"PairMoreAtAnotherLevel",
          {"2026-01-17 07:30:36.809 [pay-notify-5] INFO  c.y.pay.NotifyHandler - pay notify "
