@@ -939,6 +939,17 @@ bool Done(const ChineseRun& run) {
     return run.before == done && !run.pattern.empty() && !run.line.empty();
 }
 
+// Whether `run` is "上" on one side and "下" on the other before "行": the direction a
+// train, a bus or a link runs in ("10号线上行", "线路《56路》下行"), a value of the thing
+// it follows, not what happened to it.
+bool Directions(const ChineseRun& run) {
+    static const std::uint64_t line = HashToken("\xd0\xd0", TokenKind::Cjk);  // 行
+    constexpr std::string_view up = "\xc9\xcf";                               // 上
+    constexpr std::string_view down = "\xcf\xc2";                             // 下
+    return run.after == line &&
+           ((run.pattern == up && run.line == down) || (run.pattern == down && run.line == up));
+}
+
 // Whether the aligner's path from `t` to `items` changes constants in one run of
 // Chinese characters only, after a constant that matches and before another one or the
 // message's end ("缓存未命中" and "缓存命中", "接口成功," and "接口超时,"), whatever values
@@ -1763,6 +1774,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             p.retired.push_back(w.ids[every]);  // the pattern's own until a fork says
             return w.ids[every];
         }
+        if (one && Directions(run)) return p.id;
         if (one) {
             ToEnding(run);
             OpenRunFork(f, run, p.id);
@@ -3294,7 +3306,7 @@ void GroupRun(Pattern& g, const std::vector<Item>& items, const std::vector<std:
         if (all.count < 2) return;
         run = all.at[0];
     }
-    if (run.pattern.empty() || run.line.empty()) return;
+    if (run.pattern.empty() || run.line.empty() || Directions(run)) return;
     Fork& f = g.fork;
     ClearFork(f);
     f.group = true;

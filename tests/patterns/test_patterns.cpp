@@ -401,6 +401,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "sshd[4]: Failed password for guest from 1.2.3.7 port 25 ssh2"},
                  {"3\tsshd[<*>]: Failed password for <*> from <*> port <*> <*>",
                   "1\tsshd[<*>]: Accepted password for root from <*> port <*> <*>"}},
+        // The direction a line runs in is a value, though two texts take turns there.
+        MineCase{"DirectionOfALine",
+                 {"【到站】线路《312路》下行，车辆3-1022到达「白塘村」（第1站），准点",
+                  "【到站】线路《W7》上行，车辆7-2090到达「梅园新村」（第1站），准点",
+                  "【到站】线路《56路》下行，车辆6-0334到达「东湖枢纽站」（第2站），准点",
+                  "【到站】线路《快线B5》上行，车辆8-0565到达「工业园区」（第1站），准点"},
+                 {"4\t【到站】线路《<*>》<*>行，车辆<*>到达「<*>」（第<*>站），准点"}},
         // In a log with Chinese text a pair's word is data, even where two take turns.
         MineCase{"PairWordsInAChineseLog",
                  {"10:00:01 用户张三登录成功", "10:00:02 playback start room=a1 track=original",
