@@ -616,12 +616,18 @@ public:
             for (std::uint32_t id : found->second)
                 if (votes_[id]++ == 0) touched_.push_back(id);
         }
-        const std::size_t keep = std::min(touched_.size(), kVoted);
-        std::partial_sort(touched_.begin(), touched_.begin() + static_cast<std::ptrdiff_t>(keep),
-                          touched_.end(), [&](std::uint32_t a, std::uint32_t b) {
-                              return votes_[a] != votes_[b] ? votes_[a] > votes_[b] : a < b;
-                          });
-        out.assign(touched_.begin(), touched_.begin() + static_cast<std::ptrdiff_t>(keep));
+        // The kVoted with the most votes (then the lowest ids), in that order: kept in a
+        // short sorted list that most ids fail to enter at its last place.
+        auto before = [&](std::uint32_t a, std::uint32_t b) {
+            return votes_[a] != votes_[b] ? votes_[a] > votes_[b] : a < b;
+        };
+        for (std::uint32_t id : touched_) {
+            if (out.size() == kVoted) {
+                if (!before(id, out.back())) continue;
+                out.pop_back();
+            }
+            out.insert(std::upper_bound(out.begin(), out.end(), id, before), id);
+        }
         for (std::uint32_t id : touched_) votes_[id] = 0;
     }
 
