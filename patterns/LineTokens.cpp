@@ -31,9 +31,11 @@ struct RawToken {
 inline unsigned char Byte(std::string_view s, std::size_t i) {
     return static_cast<unsigned char>(s[i]);
 }
-inline bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
-inline bool IsLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+constexpr bool IsLetter(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+constexpr bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 inline bool IsAlnum(unsigned char c) { return IsLetter(c) || IsDigit(c); }
 inline bool IsUpper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 
@@ -79,6 +81,20 @@ inline bool GbkNumeral(unsigned char t) {
            (t >= 0xF1 && t <= 0xFC);
 }
 
+// What a byte is to SplitRaw, looked up rather than compared: the split reads every byte.
+enum class ByteClass : std::uint8_t { Other, Blank, Letter, Digit };
+constexpr std::array<ByteClass, 256> kByteClass = [] {
+    std::array<ByteClass, 256> classes{};
+    for (int c = 0; c < 256; ++c) {
+        const auto b = static_cast<unsigned char>(c);
+        classes[b] = IsBlank(b)    ? ByteClass::Blank
+                     : IsLetter(b) ? ByteClass::Letter
+                     : IsDigit(b)  ? ByteClass::Digit
+                                   : ByteClass::Other;
+    }
+    return classes;
+}();
+
 void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t limit) {
     // Made in a buffer on the stack and copied at once: cheaper than growing the vector
     // token by token.
@@ -93,16 +109,16 @@ void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t lim
     std::size_t i = 0;
     while (i < n && count < limit) {
         const unsigned char c = Byte(line, i);
-        if (IsBlank(c)) {
+        const ByteClass k = kByteClass[c];
+        if (k == ByteClass::Blank) {
             ++i;
             continue;
         }
         const auto at = static_cast<std::uint32_t>(i);
-        if (IsLetter(c) || IsDigit(c)) {
-            const bool letters = IsLetter(c);
+        if (k == ByteClass::Letter || k == ByteClass::Digit) {
             std::size_t j = i + 1;
-            while (j < n && (letters ? IsLetter(Byte(line, j)) : IsDigit(Byte(line, j)))) ++j;
-            add(at, j, letters ? Raw::Word : Raw::Digit);
+            while (j < n && kByteClass[Byte(line, j)] == k) ++j;
+            add(at, j, k == ByteClass::Letter ? Raw::Word : Raw::Digit);
             i = j;
         } else if (IsGbkLeadByte(c) && i + 1 < n && IsGbkTrailByte(Byte(line, i + 1))) {
             const unsigned char t = Byte(line, i + 1);

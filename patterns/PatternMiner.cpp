@@ -3440,8 +3440,9 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
         // The shape is the message's: the header never decides the pattern.  A pair's
         // word is part of it, as it may name the line's kind (Fork).
         const Item& it = items[k];
-        const bool pairWord =
-            tuning.pairWords && k >= head + 2 && PairWordAt(items, k, tuning.constantNames);
+        const bool pairWord = tuning.pairWords && k >= head + 2 &&
+                              items[k - 1].kind == TokenKind::Symbol &&  // most are not
+                              PairWordAt(items, k, tuning.constantNames);
         shape = Mix(shape, IsConstant(it.kind) ? it.hash
                            : pairWord          ? HashToken(it.text, TokenKind::Word)
                                                : 7);
