@@ -950,10 +950,10 @@ bool Done(const ChineseRun& run) {
 // it follows, not what happened to it.
 bool Directions(const ChineseRun& run) {
     static const std::uint64_t line = HashToken("\xd0\xd0", TokenKind::Cjk);  // 行
-    constexpr std::string_view up = "\xc9\xcf";                               // 上
-    constexpr std::string_view down = "\xcf\xc2";                             // 下
+    constexpr std::string_view kUp = "\xc9\xcf";                              // 上
+    constexpr std::string_view kDown = "\xcf\xc2";                            // 下
     return run.after == line &&
-           ((run.pattern == up && run.line == down) || (run.pattern == down && run.line == up));
+           ((run.pattern == kUp && run.line == kDown) || (run.pattern == kDown && run.line == kUp));
 }
 
 // Whether the aligner's path from `t` to `items` changes constants in one run of
