@@ -2406,6 +2406,25 @@ bool CapitalsOnly(std::string_view w) {
     return true;
 }
 
+// `t` with each run of variable parts next to each other as one.
+Template OneValueRuns(const Template& t) {
+    Template out;
+    out.reserve(t.size());
+    for (const PatternToken& pt : t)
+        if (!(pt.kind == TokenKind::Variable && !out.empty() &&
+              out.back().kind == TokenKind::Variable))
+            out.push_back(pt);
+    return out;
+}
+
+// Whether `a` and `b` hold their variable parts at the same places.
+bool ValuesAlike(const Template& a, const Template& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t k = 0; k < a.size(); ++k)
+        if ((a[k].kind == TokenKind::Variable) != (b[k].kind == TokenKind::Variable)) return false;
+    return true;
+}
+
 // Joins the groups that are alike but for one word in one place, when that place takes
 // kMinSlotWords words or more ("removing chargen", "removing daytime", "removing echo"):
 // such a word names one thing of many that the message is about, not what happened,
@@ -2434,8 +2453,15 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> quoted;
     std::vector<std::uint64_t> before;  // hashes of the tokens before each place
     std::vector<std::uint64_t> after;   // and of those after it
+    // In a log with Chinese text, values next to each other are one value here: a
+    // record's fields (an address, a session's token or "-") show as one value or two by
+    // what the lines of each group held ("<*> \"GET <*>\"" and "<*> <*> \"DELETE <*>\"").
+    const bool collapse = chinese;
+    std::vector<Template> normal(collapse ? groups.size() : 0);
+    if (collapse)
+        for (std::size_t g = 0; g < groups.size(); ++g) normal[g] = OneValueRuns(groups[g].tokens);
     for (std::size_t g = 0; g < groups.size(); ++g) {
-        const Template& t = groups[g].tokens;
+        const Template& t = collapse ? normal[g] : groups[g].tokens;
         std::size_t constants = 0;
         for (const PatternToken& pt : t)
             constants += pt.kind == TokenKind::Word || pt.kind == TokenKind::Cjk ? 1 : 0;
@@ -2482,6 +2508,13 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
         if (members.size() >= kMinAcronyms) join(members);
     for (const auto& [key, members] : quoted)
         if (members.size() >= kMinQuoted) join(members);
+    // A group whose members hold their values at other places is made of their texts
+    // with each run of values as one; the others' differ only in constants.
+    std::vector<bool> folded(groups.size(), false);
+    if (collapse)
+        for (std::size_t g = 0; g < groups.size(); ++g)
+            if (const std::size_t h = find(g); !ValuesAlike(groups[h].tokens, groups[g].tokens))
+                folded[h] = true;
     std::vector<Pattern> kept;
     std::vector<std::vector<std::uint32_t>> keptIds;
     std::vector<std::size_t> keptAt(groups.size());
@@ -2491,13 +2524,15 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
         if (h == g) {
             keptAt[g] = kept.size();
             kept.push_back(std::move(groups[g]));
+            if (folded[g]) kept.back().tokens = normal[g];
             keptIds.push_back(std::move(ids[g]));
             continue;
         }
         Pattern& into = kept[keptAt[h]];
-        for (std::size_t k = 0; k < into.tokens.size(); ++k) {
+        const Template& from = folded[h] ? normal[g] : groups[g].tokens;
+        for (std::size_t k = 0; k < into.tokens.size() && into.tokens.size() == from.size(); ++k) {
             PatternToken& t = into.tokens[k];
-            if (IsConstant(t.kind) && t.hash != groups[g].tokens[k].hash) {
+            if (IsConstant(t.kind) && t.hash != from[k].hash) {
                 t.kind = TokenKind::Variable;
                 t.hash = 0;
                 t.text.clear();

@@ -408,6 +408,35 @@ INSTANTIATE_TEST_SUITE_P(
                   "【到站】线路《56路》下行，车辆6-0334到达「东湖枢纽站」（第2站），准点",
                   "【到站】线路《快线B5》上行，车辆8-0565到达「工业园区」（第1站），准点"},
                  {"4\t【到站】线路《<*>》<*>行，车辆<*>到达「<*>」（第<*>站），准点"}},
+        // There an access record's method takes the place of a word, also where its
+        // groups show the address and the token as one value or two.
+        MineCase{
+            "AccessMethodsWhateverTheValuesBefore",
+            {"[2026年03月14日 08:30:16] 〔信息〕【门户网关@nt-app-02】10.20.4.165 oWxbqbBjcYkEXJVD "
+             "\"GET /api/v1/archive/2026-sw-91102/pages?page=34 HTTP/1.1\" 200 42680 39ms",
+             "[2026年03月14日 08:30:23] 〔信息〕【门户网关@nt-app-01】10.20.3.222 oWxhRP2_AeNMqNft "
+             "\"GET /api/v2/case/AJ2026030509248/progress HTTP/1.1\" 200 3178 855ms",
+             "[2026年03月14日 08:40:56] 〔信息〕【门户网关@nt-app-02】145.110.80.140 "
+             "oWxmZeXszxdKvVj_ "
+             "\"GET /api/v1/archive/2026-sw-06795/pages?page=30 HTTP/1.1\" 200 5925 26ms",
+             "[2026年03月14日 08:30:55] 〔信息〕【门户网关@nt-app-01】10.20.4.236 oWxeeW5-KUzFJMZd "
+             "\"POST /api/v2/appointment HTTP/1.1\" 201 36948 417ms",
+             "[2026年03月14日 08:31:39] 〔信息〕【门户网关@nt-app-02】10.20.6.17 oWx_Bz_YSWrgVxta "
+             "\"POST /api/v2/appointment HTTP/1.1\" 201 6148 703ms",
+             "[2026年03月14日 08:31:49] 〔信息〕【门户网关@nt-app-01】216.160.216.226 GZ1065 "
+             "\"POST /api/v2/fee/quote HTTP/1.1\" 200 22543 459ms",
+             "[2026年03月14日 08:31:45] 〔信息〕【门户网关@nt-app-01】10.20.3.183 - "
+             "\"DELETE /api/v2/material/M51235543 HTTP/1.1\" 204 0 458ms",
+             "[2026年03月14日 08:32:38] 〔信息〕【门户网关@nt-app-03】10.20.4.56 oWx8drMWEcxwChbN "
+             "\"DELETE /api/v2/material/M40827086 HTTP/1.1\" 204 0 108ms",
+             "[2026年03月14日 08:35:14] 〔信息〕【门户网关@nt-app-02】10.20.3.210 GZ1037 "
+             "\"DELETE /api/v2/material/M60913164 HTTP/1.1\" 204 0 322ms",
+             "[2026年03月14日 08:30:00] "
+             "〔信息〕【取号机5@nt-app-01】取号成功：号码D231（企业及经济合同），"
+             "前面还有30人，预计等待约83分钟，手机尾号3439"},
+            {"9\t[<*>] 〔信息〕【门户网关<*>】<*> \"<*> <*>\" <*>",
+             "1\t[<*>] "
+             "〔信息〕【取号机<*>】取号成功：号码<*>，前面还有<*>，预计等待约<*>，手机尾号<*>"}},
         // In a log with Chinese text a pair's word is data, even where two take turns.
         MineCase{"PairWordsInAChineseLog",
                  {"10:00:01 用户张三登录成功", "10:00:02 playback start room=a1 track=original",
