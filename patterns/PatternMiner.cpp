@@ -945,13 +945,20 @@ bool Done(const ChineseRun& run) {
     return run.before == done && !run.pattern.empty() && !run.line.empty();
 }
 
-// Whether `run` is "上" on one side and "下" on the other before "行": the direction a
-// train, a bus or a link runs in ("10号线上行", "线路《56路》下行"), a value of the thing
-// it follows, not what happened to it.
+// Whether `x` is one of the four points of the compass, 东 西 南 北.
+bool CompassPoint(std::string_view x) {
+    return x == "\xb6\xab" || x == "\xce\xf7" || x == "\xc4\xcf" || x == "\xb1\xb1";
+}
+
+// Whether `run` is a direction on both sides: "上" on one and "下" on the other before "行",
+// the way a train, a bus or a link runs ("10号线上行", "线路《56路》下行"), or two points of
+// the compass ("往南岸（城南方向）", "往北岸（城北方向）").  That is a value of the thing it
+// follows, not what happened to it.
 bool Directions(const ChineseRun& run) {
     static const std::uint64_t line = HashToken("\xd0\xd0", TokenKind::Cjk);  // 行
     constexpr std::string_view kUp = "\xc9\xcf";                              // 上
     constexpr std::string_view kDown = "\xcf\xc2";                            // 下
+    if (CompassPoint(run.pattern) && CompassPoint(run.line)) return run.pattern != run.line;
     return run.after == line &&
            ((run.pattern == kUp && run.line == kDown) || (run.pattern == kDown && run.line == kUp));
 }
@@ -1586,7 +1593,7 @@ bool WatchedFork(const Pattern& p, Fork& f, std::vector<std::uint32_t>& more) {
         else
             more.push_back(w.ids[m]);
     }
-    if (second == 0) return false;
+    if (second == 0 || Directions(w.place[first])) return false;
     ForkAtPlace(w, first, p.id, f);
     f.ids[1] = second;
     return true;
