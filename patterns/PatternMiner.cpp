@@ -1958,17 +1958,24 @@ bool IsListComma(const PatternToken& t) {
 constexpr std::size_t kMaxItemTokens = 6;
 constexpr std::size_t kMaxRuns = kMaxItemTokens + 1;
 
-// Whether `open` and `close` are a pair of double-byte brackets: （） or one of
-// 《》「」『』〖〗【】, whose closing one comes right after the opening one in GBK.
+// Whether `x` is a double-byte closing bracket: ）, or one of 》」』〗】, each of which
+// comes right after its opening one in GBK.
+template <typename Token>
+bool WideClosing(const Token& x) {
+    if (x.kind != TokenKind::Symbol || x.text.size() != 2) return false;
+    const auto second = static_cast<unsigned char>(x.text[1]);
+    return x.text == kWideClose ||
+           (x.text[0] == '\xa1' && second >= 0xb7 && second <= 0xbf && second % 2 == 1);
+}
+
+// Whether `open` and `close` are a pair of double-byte brackets (（）, 《》, 「」, …).
 template <typename Token>
 bool WideBrackets(const Token& open, const Token& close) {
-    if (open.kind != TokenKind::Symbol || close.kind != TokenKind::Symbol ||
-        open.text.size() != 2 || close.text.size() != 2)
+    if (!WideClosing(close) || open.kind != TokenKind::Symbol || open.text.size() != 2)
         return false;
-    if (open.text == kWideOpen) return close.text == kWideClose;
-    const auto second = static_cast<unsigned char>(open.text[1]);
-    return open.text[0] == '\xa1' && close.text[0] == '\xa1' && second >= 0xb6 && second <= 0xbe &&
-           second % 2 == 0 && static_cast<unsigned char>(close.text[1]) == second + 1;
+    if (close.text == kWideClose) return open.text == kWideOpen;
+    return open.text[0] == close.text[0] && static_cast<unsigned char>(open.text[1]) + 1 ==
+                                                static_cast<unsigned char>(close.text[1]);
 }
 
 // One past a pair at `k` of `t` that a blank comes before ("attach=<*>",
@@ -2018,15 +2025,8 @@ std::size_t BlankPairEnd(const Template& t, std::size_t k) {
     return 0;
 }
 
-// Whether `x` closes a quoted value: '"', or a double-byte closing bracket (）, or one of
-// 》」』〗】, which come right after their opening ones in GBK).
-bool ClosingQuote(const PatternToken& x) {
-    if (IsSymbolByte(x, "\"")) return true;
-    if (x.kind != TokenKind::Symbol || x.text.size() != 2) return false;
-    const auto second = static_cast<unsigned char>(x.text[1]);
-    return x.text == kWideClose ||
-           (x.text[0] == '\xa1' && second >= 0xb7 && second <= 0xbf && second % 2 == 1);
-}
+// Whether `x` closes a quoted value: '"' or a double-byte closing bracket.
+bool ClosingQuote(const PatternToken& x) { return IsSymbolByte(x, "\"") || WideClosing(x); }
 
 // The first token of the pair after a blank that ends `t` ("door=<*>"), or 0.
 std::size_t LastPairStart(const Template& t) {
@@ -2355,9 +2355,8 @@ void JoinOptionalFields(std::vector<Pattern>& groups, std::vector<std::vector<st
                 const Template& a = groups[other].tokens;
                 const Template& b = groups[g].tokens;
                 all = ++tried <= kMaxTried && !OtherLevel(groups[other].header, groups[g].header) &&
-                      (trailingPairs
-                           ? DifferByOptionalRuns(a, b, chinese) || DifferByTrailingPairs(a, b)
-                           : DifferByOptionalRuns(a, b, chinese));
+                      (DifferByOptionalRuns(a, b, chinese) ||
+                       (trailingPairs && DifferByTrailingPairs(a, b)));
                 if (!all) break;
             }
             if (!all) continue;
