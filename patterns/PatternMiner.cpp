@@ -2967,13 +2967,20 @@ std::size_t QuoteEnd(const Template& t, std::size_t from, std::size_t end, std::
     return end;
 }
 
+// Whether token e of `t` is a hyphen between Chinese words, which joins a place's or a
+// unit's name ("校园驿站-东区食堂旁").
+bool NameHyphen(const Template& t, std::size_t e) {
+    return e > 0 && e + 1 < t.size() && t[e].kind == TokenKind::Symbol && t[e].text == "-" &&
+           t[e - 1].kind == TokenKind::Cjk && t[e + 1].kind == TokenKind::Cjk;
+}
+
 // Whether the first `m` tokens of `general` cover `t`: `t` is them with each value standing for
-// Chinese text, words, values, list commas and a name's middle dot of `t` ("路线<*>线，未打卡
-// 点位：<*>" covers "路线地库专线，未打卡点位：垃圾站、东门岗亭"), its last value after a label
-// for anything ("原因：<*>" for "原因：超过单笔限购数量（<*>）"), a list's further items
-// for none, and every other token the same.  `mutual`: also where a value of `t` stands for
-// text of `general` that holds a value itself ("<*>" for "<*>号桌<*>", "<*>" for "共<*>"):
-// each side shows a value where the other shows one in a form of its own.
+// Chinese text, words, values, list commas, a name's middle dot and hyphen of `t`
+// ("路线<*>线，未打卡点位：<*>" covers "路线地库专线，未打卡点位：垃圾站、东门岗亭"), its
+// last value after a label for anything ("原因：<*>" for "原因：超过单笔限购数量（<*>）"), a
+// list's further items for none, and every other token the same.  `mutual`: also where a value
+// of `t` stands for text of `general` that holds a value itself ("<*>" for "<*>号桌<*>", "<*>"
+// for "共<*>"): each side shows a value where the other shows one in a form of its own.
 bool Covers(const Template& general, std::size_t m, const Template& t, bool mutual = false) {
     const std::size_t n = t.size();
     auto loose = [&](const PatternToken& k) {
@@ -3044,7 +3051,8 @@ bool Covers(const Template& general, std::size_t m, const Template& t, bool mutu
                         ++depth;
                     } else if (depth > 0 && RemarkBracket(k) < 0) {
                         --depth;
-                    } else if (!last && !loose(k) && (depth == 0 || !WidePunctuation(k))) {
+                    } else if (!last && !loose(k) && (depth == 0 || !WidePunctuation(k)) &&
+                               (depth > 0 || !NameHyphen(t, e))) {
                         break;
                     }
                     if (depth == 0) reach[(i + 1) * (n + 1) + e + 1] = 1;
@@ -3226,7 +3234,9 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
             // that of a quote that a label inside it cuts ("「字幕条：").
             depth = std::max(depth + RemarkBracket(t[k]), 0);
             if (depth > 0 && WidePunctuation(t[k])) continue;
-            if (t[k].kind == TokenKind::Symbol && !NameSymbol(t[k]) && RemarkBracket(t[k]) == 0)
+            // Nor is a hyphen: it may join a name's parts, which a value stands for.
+            if (t[k].kind == TokenKind::Symbol && !NameSymbol(t[k]) && RemarkBracket(t[k]) == 0 &&
+                t[k].text != "-")
                 h = Mix(h, t[k].hash);
         }
         return h;
