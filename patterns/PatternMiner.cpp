@@ -199,6 +199,11 @@ bool Unit(std::string_view text) {
     return false;
 }
 
+// Whether `text` is the sign of a temperature's or a share's unit: ℃ ‰ °.
+bool UnitSign(std::string_view text) {
+    return text == "\xa1\xe6" || text == "\xa1\xeb" || text == "\xa1\xe3";
+}
+
 // Whether `text`, double-byte Chinese characters, ends in a name's ending.
 bool NameEnding(std::string_view text) {
     for (std::string_view e : kNameEndings)
@@ -555,8 +560,10 @@ private:
 
     // `next`: the line's item after `b`, if any.
     int Diagonal(const PatternToken& a, const Item& b, const Item* next) const {
-        // Chinese punctuation divides a sentence's parts; it is never a value.
-        if (a.kind == TokenKind::Variable && b.kind == TokenKind::Symbol && b.text.size() == 2)
+        // Chinese punctuation divides a sentence's parts; it is never a value.  A unit's
+        // sign on its own is one ("unit=℃" where others show "unit=m3/h").
+        if (a.kind == TokenKind::Variable && b.kind == TokenKind::Symbol && b.text.size() == 2 &&
+            !UnitSign(b.text))
             return kForbidden;
         // Nor does a line's value stand where the pattern divides one ("离开<*>，已弹窗警告"
         // and "离开138秒").

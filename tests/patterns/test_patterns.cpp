@@ -414,6 +414,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "06:40:48 交通量统计（07:15～07:20）：往北岸（城北方向），小客车500辆",
                   "06:41:13 交通量统计（07:20～07:25）：往北岸（城北方向），小客车310辆"},
                  {"4\t<*> 交通量统计（<*>～<*>）：往<*>岸<*>，小客车<*>辆"}},
+        // A unit's sign alone is a value where other lines show a unit's name.
+        MineCase{"UnitSignAsAPairsValue",
+                 {"10:00:00 DCS采集 tag=TIC-1000 PV=80.0 unit=m3/h OUT=0.0% mode=MAN",
+                  "10:00:01 DCS采集 tag=TIC-1037 PV=81.0 unit=MPa OUT=7.3% mode=AUT",
+                  "10:00:02 DCS采集 tag=TIC-1074 PV=82.0 unit=℃ OUT=14.6% mode=CAS",
+                  "10:00:03 DCS采集 tag=TIC-1111 PV=83.0 unit=℃ OUT=21.9% mode=MAN",
+                  "10:00:04 DCS采集 tag=TIC-1148 PV=84.0 unit=% OUT=29.2% mode=AUT"},
+                 {"5\t<*> DCS采集 tag=<*> PV=<*> unit=<*> OUT=<*> mode=<*>"}},
         // A remark at the end of a few lines, after a place whose name's parts a hyphen
         // joins, is no kind of its own.
         MineCase{
