@@ -2145,9 +2145,14 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
         const bool colon =
             j > k + 1 && j < n && t[j].kind == TokenKind::Symbol && t[j].text == kWideColon;
         if (colon) ++j;
-        if (j > k + 1 && j + 1 < n && t[j].kind == TokenKind::Variable && t[j].gap.empty() &&
-            t[j + 1].kind == TokenKind::Symbol && t[j + 1].text == kWideComma)
-            ends[count++] = j + 1;
+        // The value may end in one Chinese character, its unit or grade ("，评定等级<*>级，").
+        const std::size_t e = j + 2 < n && t[j + 1].kind == TokenKind::Cjk &&
+                                      t[j + 1].text.size() == 2 && t[j + 1].gap.empty()
+                                  ? j + 2
+                                  : j + 1;
+        if (j > k + 1 && e < n && t[j].kind == TokenKind::Variable && t[j].gap.empty() &&
+            t[e].kind == TokenKind::Symbol && t[e].text == kWideComma)
+            ends[count++] = e;
     }
     // Whether the `p` tokens from `at` repeat the `p` tokens right before `k` and hold a
     // value: an item like the one before.

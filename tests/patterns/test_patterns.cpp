@@ -414,6 +414,20 @@ INSTANTIATE_TEST_SUITE_P(
                   "06:40:48 交通量统计（07:15～07:20）：往北岸（城北方向），小客车500辆",
                   "06:41:13 交通量统计（07:20～07:25）：往北岸（城北方向），小客车310辆"},
                  {"4\t<*> 交通量统计（<*>～<*>）：往<*>岸<*>，小客车<*>辆"}},
+        // A field more between wide commas whose value ends in its grade's character.
+        MineCase{
+            "FieldMoreWithAGrade",
+            {"10:00:00 NDT报告NDT-0518-4185：焊缝S859C-W092，UT检测2970mm，结论：合格，检测员郑刚",
+             "10:00:01 NDT报告NDT-0518-4080：焊缝S764C-W014，UT检测942mm，结论：合格，"
+             "评定等级Ⅱ级，检测员郑刚",
+             "10:00:02 NDT报告NDT-0518-6091：焊缝S580C-W064，UT检测1859mm，结论：合格，检测员郑刚",
+             "10:00:03 NDT报告NDT-0518-0214：焊缝S848C-W056，UT检测1971mm，结论：合格，"
+             "评定等级Ⅰ级，检测员郑军",
+             "10:00:04 "
+             "NDT报告NDT-0518-2983：焊缝S988C-W197，UT检测1895mm，结论：合格，检测员李杰艳",
+             "10:00:05 NDT报告NDT-0518-2273：焊缝S732C-W159，UT检测2122mm，结论：合格，"
+             "评定等级Ⅰ级，检测员李杰艳"},
+            {"6\t<*> NDT报告<*>：焊缝<*>，UT检测<*>，结论：合格，检测员<*>"}},
         // A unit's sign alone is a value where other lines show a unit's name.
         MineCase{"UnitSignAsAPairsValue",
                  {"10:00:00 DCS采集 tag=TIC-1000 PV=80.0 unit=m3/h OUT=0.0% mode=MAN",
