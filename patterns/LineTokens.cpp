@@ -81,6 +81,11 @@ inline bool GbkNumeral(unsigned char t) {
            (t >= 0xF1 && t <= 0xFC);
 }
 
+// The trail bytes of row A6's Greek letters: Α-Ω and α-ω.
+inline bool GreekLetter(unsigned char t) {
+    return (t >= 0xA1 && t <= 0xB8) || (t >= 0xC1 && t <= 0xD8);
+}
+
 // What a byte is to SplitRaw, looked up rather than compared: the split reads every byte.
 enum class ByteClass : std::uint8_t { Other, Blank, Letter, Digit };
 constexpr std::array<ByteClass, 256> kByteClass = [] {
@@ -125,9 +130,12 @@ void SplitRaw(std::string_view line, std::vector<RawToken>& raw, std::size_t lim
             Raw kind = Raw::Cjk;
             // Rows A1-A9 hold punctuation, full-width forms and other symbols; the
             // full-width digits and the numerals of row A2 (Roman, circled and
-            // bracketed: "工业园Ⅱ线", "10kVⅠ段母线") count as digits.
+            // bracketed: "工业园Ⅱ线", "10kVⅠ段母线") count as digits, and so does a
+            // Greek letter of row A6 glued before digits, a diameter's sign ("Φ89×6").
             if (c >= 0xA1 && c <= 0xA9)
-                kind = (c == 0xA3 && t >= 0xB0 && t <= 0xB9) || (c == 0xA2 && GbkNumeral(t))
+                kind = (c == 0xA3 && t >= 0xB0 && t <= 0xB9) || (c == 0xA2 && GbkNumeral(t)) ||
+                               (c == 0xA6 && GreekLetter(t) && i + 2 < n &&
+                                kByteClass[Byte(line, i + 2)] == ByteClass::Digit)
                            ? Raw::Digit
                            : Raw::Symbol;
             add(at, i + 2, kind);
