@@ -869,6 +869,10 @@ struct Pattern {
     Watch watch;  // places watched while no fork was made
     // Further ids of the fork's second word, given while places were watched.
     std::vector<std::uint32_t> aliases;
+    // In a log with Chinese text, the level its first line's header shows (LineLevel), or 0:
+    // its services write each message at one level, so a line of another level is
+    // another kind ("dft.check … result=PASS" at 信息 and "… result=FAIL" at 警告).
+    std::uint64_t level = 0;
 };
 
 // Lines that each of a fork's words needs before Ranked shows them apart: a word seen
@@ -1901,12 +1905,12 @@ std::size_t Shared(const std::vector<std::uint64_t>& a, const std::vector<std::u
 
 // The pattern of `pool` that `items` (with `terms`) is most similar to, when that is
 // at least `similarity` percent (of matched / (matched + cost), see Aligner); -1
-// otherwise.  A generalised pattern has lost the words
-// that varied, so candidates are taken in the order of how much of the pattern's
-// words the line covers, not of how many words they share.
+// otherwise.  Patterns of another `level` than the line's (Pattern::level) are not taken.  A
+// generalised pattern has lost the words that varied, so candidates are taken in the order of how
+// much of the pattern's words the line covers, not of how many words they share.
 int BestMatch(const std::vector<Pattern>& pool, CandidateIndex& index, Aligner& aligner,
               const std::vector<Item>& items, const std::vector<std::uint64_t>& terms,
-              std::vector<std::uint32_t>& candidates, int similarity) {
+              std::vector<std::uint32_t>& candidates, int similarity, std::uint64_t level) {
     index.Find(terms, candidates);
     struct Ranked {
         std::uint32_t id;
@@ -1931,6 +1935,8 @@ int BestMatch(const std::vector<Pattern>& pool, CandidateIndex& index, Aligner& 
         // A line without half of a pattern's words is not like it; skipping the
         // alignment keeps lines that resemble nothing (binary junk, free text) cheap.
         if (2 * ranked[k].shared < ranked[k].size) continue;
+        if (level != 0 && pool[ranked[k].id].level != 0 && pool[ranked[k].id].level != level)
+            continue;
         const int similarity = aligner.Align(pool[ranked[k].id].tokens, items);
         last = static_cast<int>(ranked[k].id);
         if (similarity > bestSimilarity) {
@@ -2333,6 +2339,31 @@ bool LevelWord(std::string_view w) {
                                  std::string_view::npos);
 }
 
+// Whether `w` is a Chinese level word: 信息 警告 错误 严重 调试 提示 告警 故障 致命 通知.
+bool ChineseLevel(std::string_view w) {
+    static constexpr std::array<std::string_view, 10> kLevels = {
+        "\xd0\xc5\xcf\xa2", "\xbe\xaf\xb8\xe6", "\xb4\xed\xce\xf3", "\xd1\xcf\xd6\xd8",
+        "\xb5\xf7\xca\xd4", "\xcc\xe1\xca\xbe", "\xb8\xe6\xbe\xaf", "\xb9\xca\xd5\xcf",
+        "\xd6\xc2\xc3\xfc", "\xcd\xa8\xd6\xaa"};
+    return std::find(kLevels.begin(), kLevels.end(), w) != kLevels.end();
+}
+
+// The hash of the level that the header (the first `head` items) shows, a level word or
+// a run of two Chinese characters that is one ("[警告]"), or 0.
+std::uint64_t LineLevel(const std::vector<Item>& items, std::size_t head) {
+    for (std::size_t k = 0; k < head; ++k) {
+        if (items[k].kind == TokenKind::Word && LevelWord(items[k].text)) return items[k].hash;
+        // Chinese characters are tokens each: a level is a run of two.
+        if (items[k].kind == TokenKind::Cjk && k + 1 < head && items[k].text.size() == 2 &&
+            items[k + 1].kind == TokenKind::Cjk && items[k + 1].gap.empty() &&
+            items[k + 1].text.size() == 2 && (k == 0 || items[k - 1].kind != TokenKind::Cjk) &&
+            (k + 2 >= head || items[k + 2].kind != TokenKind::Cjk) &&
+            ChineseLevel(std::string_view(items[k].text.data(), 4)))
+            return Mix(items[k].hash, items[k + 1].hash);
+    }
+    return 0;
+}
+
 // Whether headers `a` and `b` of one form show two levels at one place: a message that
 // an event writes as an error and another as information ("pay notify result=<*> …"
 // and the same with "err_code=<*>" more) is two kinds, however like their texts.
@@ -2342,6 +2373,19 @@ bool OtherLevel(const Template& a, const Template& b) {
         if (a[k].kind == TokenKind::Word && b[k].kind == TokenKind::Word &&
             a[k].hash != b[k].hash && LevelWord(a[k].text) && LevelWord(b[k].text))
             return true;
+    // A Chinese level is two characters, a token each, with no others around them.
+    {
+        auto level = [](const Template& t, std::size_t k) {
+            return k + 1 < t.size() && t[k].kind == TokenKind::Cjk &&
+                   t[k + 1].kind == TokenKind::Cjk && (k == 0 || t[k - 1].kind != TokenKind::Cjk) &&
+                   (k + 2 >= t.size() || t[k + 2].kind != TokenKind::Cjk) &&
+                   ChineseLevel(t[k].text + t[k + 1].text);
+        };
+        for (std::size_t k = 0; k + 1 < a.size(); ++k)
+            if (level(a, k) && level(b, k) &&
+                (a[k].hash != b[k].hash || a[k + 1].hash != b[k + 1].hash))
+                return true;
+    }
     return false;
 }
 
@@ -3407,7 +3451,7 @@ Grouped GroupSimilar(const std::vector<const Pattern*>& patterns,
         const Pattern& p = *patterns[k];
         TemplateItems(p.tokens, items);
         int best = BestMatch(out.groups, index, aligner, items, p.terms, candidates,
-                             tuning.similarityPercent);
+                             tuning.similarityPercent, p.level);
         if (best >= 0 && tuning.sameSource) {
             TemplateItems(p.header, headItems);
             if (OtherSource(out.groups[static_cast<std::size_t>(best)], headItems.data(),
@@ -3511,6 +3555,8 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
                                                : 7);
     }
     shape = Mix(shape, items.size() - head);
+    const std::uint64_t level = chinese ? LineLevel(items, head) : 0;
+    shape = Mix(shape, level);
     if (const auto found = shapes.find(shape); found != shapes.end()) {
         Pattern& p = patterns[idPattern[found->second]];
         MergeHeader(p.header, items.data(), head);
@@ -3521,8 +3567,8 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
 
     message.assign(items.begin() + static_cast<std::ptrdiff_t>(head), items.end());
     Terms(message, terms);
-    int best =
-        BestMatch(patterns, index, aligner, message, terms, candidates, tuning.similarityPercent);
+    int best = BestMatch(patterns, index, aligner, message, terms, candidates,
+                         tuning.similarityPercent, level);
     std::uint32_t id;
     if (best >= 0 && tuning.sameSource &&
         OtherSource(patterns[static_cast<std::size_t>(best)], items.data(), head, aligner.Path(),
@@ -3568,7 +3614,8 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
              tuning.pairWords ? PairWords(message, tuning.constantNames) : std::vector<PairWord>{},
              {},
              Watch{},
-             {}});
+             {},
+             level});
     } else {
         ++otherCount;
         return kOtherGroup;

@@ -414,6 +414,23 @@ INSTANTIATE_TEST_SUITE_P(
                   "06:40:48 交通量统计（07:15～07:20）：往北岸（城北方向），小客车500辆",
                   "06:41:13 交通量统计（07:20～07:25）：往北岸（城北方向），小客车310辆"},
                  {"4\t<*> 交通量统计（<*>～<*>）：往<*>岸<*>，小客车<*>辆"}},
+        // In a log with Chinese text one message at two levels is two kinds; in a
+        // machine's English records the level may be data.
+        MineCase{
+            "LevelsInAChineseLog",
+            {"[07:30:52] [信息] [涂装车间] dft.check hull=H2602 block=F206C min=312μm result=PASS",
+             "[07:31:02] [信息] [涂装车间] dft.check hull=H2418 block=U623C min=289μm result=PASS",
+             "[07:31:32] [信息] [涂装车间] dft.check hull=H2417 block=B113 min=270μm result=PASS",
+             "[07:41:27] [警告] [涂装车间] dft.check hull=H2602 block=B129P min=88μm result=FAIL",
+             "[07:49:59] [警告] [涂装车间] dft.check hull=H2602 block=D137C min=96μm result=FAIL"},
+            {"3\t[<*>] [信息] [涂装车间] dft.check hull=<*> block=<*> min=<*> result=<*>",
+             "2\t[<*>] [警告] [涂装车间] dft.check hull=<*> block=<*> min=<*> result=<*>"}},
+        MineCase{
+            "LevelsInEnglishRecords",
+            {"- 1117838570 2005.06.03 R02-M1-N0 RAS KERNEL INFO instruction address: 0x00004ed8",
+             "- 1117838571 2005.06.03 R02-M1-N0 RAS KERNEL FATAL instruction address: 0x00004ed9",
+             "- 1117838572 2005.06.03 R02-M1-N0 RAS KERNEL FATAL instruction address: 0x00004eda"},
+            {"3\t<*> instruction address: <*>"}},
         // A diameter's sign and its number are one value, as a grade's name beside it is.
         MineCase{
             "DiameterInAFieldsValue",
