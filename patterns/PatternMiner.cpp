@@ -3324,8 +3324,9 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
             into[g] = h.group;
             break;
         }
-        // Or covers it but for a remark it adds at its end after a Chinese comma: a label
-        // and its text ("…已拍照留证，备注：居民不在家"), or a field that holds a value
+        // Or covers it but for a remark it adds at its end after a Chinese comma: Chinese
+        // words alone ("…计费规则《<*>》，免押订单"), a label and its text ("…已拍照留证，
+        // 备注：居民不在家"), or a field that holds a value
         // ("…快递员<*>，冷藏件（鲜奶 <*>×<*>）", "…瞳距PD <*>，矫正视力 <*>/<*>"), which a
         // few lines of a kind add.  The remark may run on past a comma in Chinese words
         // alone ("，备注：本人不在，邻居代领").  A field is no remark to a group that ends in
@@ -3342,18 +3343,14 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
             const bool lone =
                 passed > 0 && clauseEnd == c + 2 && t[c + 1].kind == TokenKind::Variable;
             if (l == c + 1 && !lone) break;
-            if (l == t.size() && !runOn) {
-                runOn = true;
-                clauseEnd = c;
-                continue;
-            }
+            const bool alone = l == t.size() && !runOn;
             const bool label =
                 l + 1 < t.size() && t[l].kind == TokenKind::Symbol && t[l].text == kWideColon;
-            const bool field = !label && std::any_of(t.begin() + static_cast<std::ptrdiff_t>(l),
-                                                     t.end(), [](const PatternToken& k) {
-                                                         return k.kind == TokenKind::Variable;
-                                                     });
-            if (!label && !field) break;
+            const bool field =
+                !alone && !label &&
+                std::any_of(t.begin() + static_cast<std::ptrdiff_t>(l), t.end(),
+                            [](const PatternToken& k) { return k.kind == TokenKind::Variable; });
+            if (!label && !field && !alone) break;
             const Template head(t.begin(), t.begin() + static_cast<std::ptrdiff_t>(c));
             const auto remark = byFrame.find(frame(head, head.size()));
             std::size_t tried = 0;
@@ -3372,7 +3369,13 @@ void JoinCoveredGroups(std::vector<Pattern>& groups, std::vector<std::vector<std
                 into[g] = h.group;
                 break;
             }
-            if (into[g] != g || passed == 3) break;
+            if (into[g] != g) break;
+            if (alone) {
+                runOn = true;
+                clauseEnd = c;
+                continue;
+            }
+            if (passed == 3) break;
             clauseEnd = c;
             ++passed;
         }
