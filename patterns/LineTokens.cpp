@@ -1902,8 +1902,11 @@ private:
                     continue;
                 }
             }
-            // A logger after the level: "nova.compute.manager [req-1]", "c.x.Y - ".
+            // A logger after the level: "nova.compute.manager [req-1]", "c.x.Y - ".  The
+            // message begins after its dash, whatever values come first ("c.x.AccessLogFilter
+            // - 10.20.1.36 oWxfbkJc \"GET …\""): they are not the header's.
             if (level && IsQualified(Text(i)) && (IsSymbol(i + 1, '[') || IsSymbol(i + 1, '-'))) {
+                if (IsSymbol(i + 1, '-') && Separator(i + 1)) return i + 2;
                 i = header = i + 1;
                 continue;
             }

@@ -2527,7 +2527,10 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
         std::size_t constants = 0;
         for (const PatternToken& pt : t)
             constants += pt.kind == TokenKind::Word || pt.kind == TokenKind::Cjk ? 1 : 0;
-        if (constants < 2) continue;
+        // Two words or Chinese characters at least; in a log with Chinese text one will do,
+        // placed by the values around it (an access record's method between its address
+        // and its path).
+        if (constants < (chinese ? 1u : 2u)) continue;
         before.assign(t.size() + 1, 0x5107u);
         after.assign(t.size() + 1, 0x5108u);
         for (std::size_t k = 0; k < t.size(); ++k) {

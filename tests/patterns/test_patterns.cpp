@@ -334,6 +334,11 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"LoggerAfterABracketedLevel",
                    "2026-05-20 08:10:01.095 +08:00 [DBG] PetHis.Surgery: member points card=8",
                    "2026-05-20 08:10:01.095 +08:00 [DBG] PetHis.Surgery:"},
+        // After a logger's dash the message begins, values and all.
+        HeaderCase{"ValuesAfterALoggersDash",
+                   "2026-03-14 08:31:01,992 INFO  [exec-28] c.h.web.AccessLogFilter - 10.20.1.36 "
+                   "oWxfbkJcGdnTJ9xn \"DELETE /api/v2/material/M40899230 HTTP/1.1\" 204 0 629ms",
+                   "2026-03-14 08:31:01,992 INFO  [exec-28] c.h.web.AccessLogFilter -"},
         HeaderCase{"NoHeader", "Failed password for root from 1.2.3.4", ""},
         HeaderCase{"AllFieldsIsNoHeader", "2026-12-01 10:00:01 4711 [main]", ""}),
     [](const ::testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
@@ -414,6 +419,34 @@ INSTANTIATE_TEST_SUITE_P(
                   "06:40:48 交通量统计（07:15～07:20）：往北岸（城北方向），小客车500辆",
                   "06:41:13 交通量统计（07:20～07:25）：往北岸（城北方向），小客车310辆"},
                  {"4\t<*> 交通量统计（<*>～<*>）：往<*>岸<*>，小客车<*>辆"}},
+        // An access record's method in a log with Chinese text is data, whatever values
+        // come before it after the logger's dash.
+        MineCase{
+            "AccessMethodsAfterALoggersDash",
+            {"2026-03-14 08:31:00,382 INFO  [exec-18] c.h.web.AccessLogFilter - 10.20.3.48 "
+             "oWxfbkJcGdnTJ9xn \"GET /api/v1/archive/2026-min-60687/pages?page=40 HTTP/1.1\" 204 "
+             "421 351ms",
+             "2026-03-14 08:31:01,514 INFO  [exec-30] c.h.web.AccessLogFilter - 10.20.2.86 - "
+             "\"POST /api/v2/fee/quote HTTP/1.1\" 204 2680 750ms",
+             "2026-03-14 08:31:02,173 INFO  [exec-29] c.h.web.AccessLogFilter - 10.20.7.41 GZ1018 "
+             "\"DELETE /api/v2/material/M50871150 HTTP/1.1\" 200 15598 57ms",
+             "2026-03-14 08:31:03,518 INFO  [exec-38] c.h.web.AccessLogFilter - 10.20.2.199 "
+             "oWxrV3HCYsxcbDcS \"GET /api/v1/archive/2026-min-14542/pages?page=9 HTTP/1.1\" 204 "
+             "25143 813ms",
+             "2026-03-14 08:31:04,764 INFO  [exec-7] c.h.web.AccessLogFilter - 10.20.5.53 "
+             "oWx-yQXtZHbPdVbz \"POST /api/v2/fee/quote HTTP/1.1\" 204 14699 748ms",
+             "2026-03-14 08:31:05,910 INFO  [exec-6] c.h.web.AccessLogFilter - 10.20.5.234 "
+             "oWxfbkJcGdnTJ9xn \"DELETE /api/v2/material/M56607050 HTTP/1.1\" 200 25987 292ms",
+             "2026-03-14 08:31:06,204 INFO  [exec-1] c.h.web.AccessLogFilter - 10.20.7.15 - \"GET "
+             "/api/v1/archive/2026-min-44782/pages?page=3 HTTP/1.1\" 201 32224 147ms",
+             "2026-03-14 08:31:07,024 INFO  [exec-16] c.h.web.AccessLogFilter - 10.20.7.189 GZ1018 "
+             "\"POST /api/v2/fee/quote HTTP/1.1\" 200 39114 8ms",
+             "2026-03-14 08:31:08,782 INFO  [exec-38] c.h.web.AccessLogFilter - 10.20.4.230 "
+             "oWxrV3HCYsxcbDcS \"DELETE /api/v2/material/M16271542 HTTP/1.1\" 200 21641 13ms",
+             "2026-03-14 08:32:00,000 INFO  [exec-1] c.h.queue.TicketService - "
+             "取号成功：号码A031，前面还有5人"},
+            {"9\t<*> INFO  [<*>] c.h.web.AccessLogFilter - <*> <*> \"<*> <*> <*>\" <*> <*> <*>",
+             "1\t<*> INFO  [<*>] c.h.queue.TicketService - 取号成功：号码<*>，前面还有<*>"}},
         // Chinese words alone at the end of a few lines are a remark, not a kind.
         MineCase{
             "RemarkOfChineseWordsAlone",
