@@ -204,6 +204,14 @@ bool UnitSign(std::string_view text) {
     return text == "\xa1\xe6" || text == "\xa1\xeb" || text == "\xa1\xe3";
 }
 
+// Whether `sign` is a times sign or an arrow (× ↑ ↓) glued after the Chinese character
+// `before`: the last part of a name ("红叉×", "绿色箭头↓").
+template <typename Token>
+bool NameSign(const Token& before, const Token& sign) {
+    return before.kind == TokenKind::Cjk && sign.gap.empty() &&
+           (sign.text == "\xa1\xc1" || sign.text == "\xa1\xfc" || sign.text == "\xa1\xfd");
+}
+
 // Whether `text`, double-byte Chinese characters, ends in a name's ending.
 bool NameEnding(std::string_view text) {
     for (std::string_view e : kNameEndings)
@@ -343,7 +351,10 @@ public:
                         a.kind != TokenKind::Symbol && b.kind != TokenKind::Symbol)
                         step(from, Diag, -kRunCost, 1);
                     else
-                        step(from, Diag, Diagonal(a, b, j < n ? &items[j] : nullptr), 0);
+                        step(from, Diag,
+                             Diagonal(a, b, j < n ? &items[j] : nullptr,
+                                      j >= 2 ? &items[j - 2] : nullptr),
+                             0);
                 }
                 if (i > 0) {
                     const std::size_t from = (i - 1) * w + j;
@@ -558,12 +569,13 @@ private:
         return true;
     }
 
-    // `next`: the line's item after `b`, if any.
-    int Diagonal(const PatternToken& a, const Item& b, const Item* next) const {
+    // `next`: the line's item after `b`, if any; `prev`: the one before it, if any.
+    int Diagonal(const PatternToken& a, const Item& b, const Item* next, const Item* prev) const {
         // Chinese punctuation divides a sentence's parts; it is never a value.  A unit's
-        // sign on its own is one ("unit=℃" where others show "unit=m3/h").
+        // sign on its own is one ("unit=℃" where others show "unit=m3/h"), and so is a
+        // sign glued after Chinese text, part of a name ("红叉×", "绿色箭头↓": a signal).
         if (a.kind == TokenKind::Variable && b.kind == TokenKind::Symbol && b.text.size() == 2 &&
-            !UnitSign(b.text))
+            !UnitSign(b.text) && !(prev != nullptr && NameSign(*prev, b)))
             return kForbidden;
         // Nor does a line's value stand where the pattern divides one ("离开<*>，已弹窗警告"
         // and "离开138秒").

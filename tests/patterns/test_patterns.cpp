@@ -513,6 +513,26 @@ INSTANTIATE_TEST_SUITE_P(
              "10:00:05 NDT报告NDT-0518-2273：焊缝S732C-W159，UT检测2122mm，结论：合格，"
              "评定等级Ⅰ级，检测员李杰艳"},
             {"6\t<*> NDT报告<*>：焊缝<*>，UT检测<*>，结论：合格，检测员<*>"}},
+        // A sign glued after Chinese text is part of a name, which a value takes.
+        MineCase{"SignsEndingNames",
+                 {"10:00:00 [车道控制] lane signal changed tunnel=\"青岚山隧道（右洞）\" lane=1 "
+                  "from=熄灭 to=绿色箭头↓ by=郑军丽 reason=\"事故处置 封闭行车道\"",
+                  "10:00:01 [车道控制] lane signal changed tunnel=\"石门二号隧道（上行）\" lane=2 "
+                  "from=绿色箭头↓ to=黄色左转箭头 by=赵敏 reason=\"lane closure for maintenance\"",
+                  "10:00:02 [车道控制] lane signal changed tunnel=\"栖霞岭特长隧道（左洞）\" "
+                  "lane=2 from=黄色左转箭头 to=绿色箭头↓ by=周勇 reason=\"事故处置 封闭行车道\"",
+                  "10:00:03 [车道控制] lane signal changed tunnel=\"白鹤坳隧道（左洞）\" lane=1 "
+                  "from=绿色箭头↓ to=红叉× by=谢杰 reason=\"traffic incident ahead\"",
+                  "10:00:04 [车道控制] lane signal changed tunnel=\"青岚山隧道（右洞）\" lane=1 "
+                  "from=熄灭 to=绿色箭头↓ by=郑静秀 reason=\"traffic incident ahead\"",
+                  "10:00:05 [车道控制] lane signal changed tunnel=\"青岚山隧道（左洞）\" lane=3 "
+                  "from=熄灭 to=黄色左转箭头 by=张娟涛 reason=\"夜间养护 作业结束\"",
+                  "10:00:06 [车道控制] lane signal changed tunnel=\"青岚山隧道（左洞）\" lane=3 "
+                  "from=熄灭 to=黄色左转箭头 by=周磊明 reason=\"lane closure for maintenance\"",
+                  "10:00:07 [车道控制] lane signal changed tunnel=\"栖霞岭特长隧道（左洞）\" "
+                  "lane=2 from=黄色左转箭头 to=熄灭 by=梁超娟 reason=\"plan restore\""},
+                 {"8\t<*> [车道控制] lane signal changed tunnel=\"<*>\" lane=<*> from=<*> to=<*> "
+                  "by=<*> reason=\"<*>\""}},
         // A unit's sign alone is a value where other lines show a unit's name.
         MineCase{"UnitSignAsAPairsValue",
                  {"10:00:00 DCS采集 tag=TIC-1000 PV=80.0 unit=m3/h OUT=0.0% mode=MAN",
