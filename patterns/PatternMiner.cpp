@@ -3768,6 +3768,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         Template shown = g.header;
         shown.insert(shown.end(), g.tokens.begin(), g.tokens.end());
         const std::size_t head = g.header.size();
+        bool placed = false;  // the fork's text was put in before the loop below
         // Only a token of the message can be the fork's word; asking that first keeps
         // k - 1 within the tokens.
         auto atEither = [&](std::size_t k) {
@@ -3788,6 +3789,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
                 PatternToken lead;
                 lead.kind = TokenKind::Cjk;
                 lead.text = fork->text[which];
+                placed = true;
                 if (fork->prefix) {
                     // After the value, before the name: "列车<*>到达<*>".
                     PatternToken name;  // a variable part, as made
@@ -3799,13 +3801,34 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             }
         }
         if (fork != nullptr && fork->suffix && fork->after != kValueAfter) {
-            // The texts' common ending follows the value: "用户<*>登录".
-            for (std::size_t k = head + 1; k < shown.size(); ++k) {
+            // The texts' common ending follows the value: "用户<*>登录", "<*>退出SCADA客户端".
+            for (std::size_t k = head; k < shown.size(); ++k) {
                 if (shown[k].kind != TokenKind::Variable || !atEither(k)) continue;
                 PatternToken ending;
                 ending.kind = TokenKind::Cjk;
                 ending.text = fork->text[which];
                 shown.insert(shown.begin() + static_cast<std::ptrdiff_t>(k) + 1, ending);
+                placed = true;
+                break;
+            }
+        }
+        // A run fork's text that no place above shows, as a value took it ("<*>门受阻" of
+        // "关门受阻" and "开门受阻"), goes right before the text that follows it, so that
+        // the kinds do not read alike.
+        if (fork != nullptr && fork->run && !placed) {
+            bool either = false;
+            for (std::size_t k = head; k < shown.size() && !either; ++k)
+                either = shown[k].kind == TokenKind::Variable && atEither(k);
+            for (std::size_t k = head; k + 1 < shown.size() && !either; ++k) {
+                if (shown[k].kind != TokenKind::Variable || !IsConstant(shown[k + 1].kind) ||
+                    shown[k + 1].hash != fork->after)
+                    continue;
+                PatternToken text;
+                text.kind = TokenKind::Cjk;
+                text.text = fork->text[which];
+                text.gap = shown[k + 1].gap;
+                shown[k + 1].gap = {};
+                shown.insert(shown.begin() + static_cast<std::ptrdiff_t>(k) + 1, text);
                 break;
             }
         }
