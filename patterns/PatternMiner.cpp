@@ -4068,6 +4068,28 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
             ranked.push_back(std::move(a.group));
         }
     }
+    // Groups that read alike are one: a split that their text cannot show (a fork whose
+    // place the group's text made a value) is none the operator could use.
+    {
+        std::unordered_map<std::string_view, std::size_t> byText;
+        std::vector<PatternGroup> joined;
+        joined.reserve(ranked.size());
+        for (PatternGroup& g : ranked) {
+            const auto at = byText.find(g.text);
+            if (at == byText.end()) {
+                // The key views the text where it stays: joined holds room for all.
+                joined.push_back(std::move(g));
+                byText.emplace(joined.back().text, joined.size() - 1);
+                continue;
+            }
+            PatternGroup& into = joined[at->second];
+            const auto middle = static_cast<std::ptrdiff_t>(into.ids.size());
+            into.ids.insert(into.ids.end(), g.ids.begin(), g.ids.end());
+            std::inplace_merge(into.ids.begin(), into.ids.begin() + middle, into.ids.end());
+            into.count += g.count;
+        }
+        ranked = std::move(joined);
+    }
     // Equal counts in the order of first appearance: ids are in that order.
     std::sort(ranked.begin(), ranked.end(), [](const PatternGroup& a, const PatternGroup& b) {
         return a.count != b.count ? a.count > b.count : a.ids.front() < b.ids.front();
