@@ -2361,7 +2361,8 @@ bool ChineseLevel(std::string_view w) {
 }
 
 // The hash of the level that the header (the first `head` items) shows, a level word or
-// a run of two Chinese characters that is one ("[警告]"), or 0.
+// a run of two Chinese characters that is one ("[警告]"), or the message's first field
+// does; or 0.
 std::uint64_t LineLevel(const std::vector<Item>& items, std::size_t head) {
     for (std::size_t k = 0; k < head; ++k) {
         if (items[k].kind == TokenKind::Word && LevelWord(items[k].text)) return items[k].hash;
@@ -2373,6 +2374,13 @@ std::uint64_t LineLevel(const std::vector<Item>& items, std::size_t head) {
             ChineseLevel(std::string_view(items[k].text.data(), 4)))
             return Mix(items[k].hash, items[k + 1].hash);
     }
+    // Or a level in angle brackets that the message begins with, after a program's tag
+    // that ended the header ("gasmon[3320]: <warn> 可燃气体一级报警").
+    if (head + 2 < items.size() && items[head].kind == TokenKind::Symbol &&
+        items[head].text == "<" && items[head + 1].kind == TokenKind::Word &&
+        LevelWord(items[head + 1].text) && items[head + 2].kind == TokenKind::Symbol &&
+        items[head + 2].text == ">")
+        return items[head + 1].hash;
     return 0;
 }
 
