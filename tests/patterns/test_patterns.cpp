@@ -481,6 +481,20 @@ INSTANTIATE_TEST_SUITE_P(
             {"3\t[<*>] [信息] [涂装车间] dft.check hull=<*> block=<*> min=<*> result=<*>",
              "2\t[<*>] [警告] [涂装车间] dft.check hull=<*> block=<*> min=<*> result=<*>"}},
         MineCase{
+            "LevelsAfterAProgramsTag",
+            {"May 12 06:40:46 gds-srv01 gasmon[3320]: <warn> 可燃气体一级报警：探头GD-TF-01 "
+             "甲醇浓度35.5%LEL，现场确认人孙杰",
+             "May 12 06:41:02 gds-srv01 gasmon[3320]: <warn> 可燃气体一级报警：探头GD-TF-07 "
+             "甲醇浓度28.1%LEL，现场确认人郭洋杰",
+             "May 12 06:42:40 gds-srv01 gasmon[3320]: <error> 可燃气体二级报警：探头GD-CP-11 "
+             "氢气浓度66.1%LEL，现场确认人马娟",
+             "May 12 06:43:10 gds-srv01 gasmon[3320]: <warn> 可燃气体一级报警：探头GD-TF-03 "
+             "甲醇浓度22.9%LEL，现场确认人高伟",
+             "May 12 06:44:15 gds-srv01 gasmon[3320]: <error> 可燃气体二级报警：探头GD-CP-02 "
+             "氢气浓度58.4%LEL，现场确认人周平"},
+            {"3\t<*> gasmon[<*>]: <warn> 可燃气体一级报警：探头<*> 甲醇浓度<*>，现场确认人<*>",
+             "2\t<*> gasmon[<*>]: <error> 可燃气体二级报警：探头<*> 氢气浓度<*>，现场确认人<*>"}},
+        MineCase{
             "LevelsInEnglishRecords",
             {"- 1117838570 2005.06.03 R02-M1-N0 RAS KERNEL INFO instruction address: 0x00004ed8",
              "- 1117838571 2005.06.03 R02-M1-N0 RAS KERNEL FATAL instruction address: 0x00004ed9",
