@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <optional>
 #include <unordered_map>
 
+#include "base/AsciiCase.h"
 #include "patterns/LineTokens.h"
 
 namespace corvane {
@@ -2351,28 +2353,91 @@ bool LevelWord(std::string_view w) {
                                  std::string_view::npos);
 }
 
-// Whether `w` is a Chinese level word: 信息 警告 错误 严重 调试 提示 告警 故障 致命 通知.
-bool ChineseLevel(std::string_view w) {
-    static constexpr std::array<std::string_view, 10> kLevels = {
-        "\xd0\xc5\xcf\xa2", "\xbe\xaf\xb8\xe6", "\xb4\xed\xce\xf3", "\xd1\xcf\xd6\xd8",
-        "\xb5\xf7\xca\xd4", "\xcc\xe1\xca\xbe", "\xb8\xe6\xbe\xaf", "\xb9\xca\xd5\xcf",
-        "\xd6\xc2\xc3\xfc", "\xcd\xa8\xd6\xaa"};
-    return std::find(kLevels.begin(), kLevels.end(), w) != kLevels.end();
+// The severity a level word names, alike in every form ("WARN", "W", "警告", "告警"): 1 for
+// debugging, 2 for information, 3 for a warning, 4 for an error, 5 for a fatal one; 0 for
+// other words.
+int LevelClass(std::string_view w) {
+    struct Level {
+        std::string_view word;
+        int severity;
+    };
+    static constexpr std::array<Level, 33> kLevels = {{
+        {"DEBUG", 1},
+        {"DBG", 1},
+        {"TRACE", 1},
+        {"TRC", 1},
+        {"FINE", 1},
+        {"FINER", 1},
+        {"FINEST", 1},
+        {"VERBOSE", 1},
+        {"D", 1},
+        {"INFO", 2},
+        {"INF", 2},
+        {"NOTICE", 2},
+        {"I", 2},
+        {"WARN", 3},
+        {"WARNING", 3},
+        {"WRN", 3},
+        {"W", 3},
+        {"ERROR", 4},
+        {"ERR", 4},
+        {"SEVERE", 4},
+        {"E", 4},
+        {"FATAL", 5},
+        {"CRITICAL", 5},
+        {"CRIT", 5},
+        {"ALERT", 5},
+        {"EMERG", 5},
+        {"F", 5},
+        // 调试 信息 提示 通知 警告 告警
+        {"\xb5\xf7\xca\xd4", 1},
+        {"\xd0\xc5\xcf\xa2", 2},
+        {"\xcc\xe1\xca\xbe", 2},
+        {"\xcd\xa8\xd6\xaa", 2},
+        {"\xbe\xaf\xb8\xe6", 3},
+        {"\xb8\xe6\xbe\xaf", 3},
+    }};
+    static constexpr std::array<Level, 4> kErrors = {{
+        // 错误 故障 严重 致命
+        {"\xb4\xed\xce\xf3", 4},
+        {"\xb9\xca\xd5\xcf", 4},
+        {"\xd1\xcf\xd6\xd8", 4},
+        {"\xd6\xc2\xc3\xfc", 5},
+    }};
+    for (const Level& l : kLevels)
+        if (EqualsIgnoringAsciiCase(w, l.word)) return l.severity;
+    for (const Level& l : kErrors)
+        if (w == l.word) return l.severity;
+    return 0;
 }
 
-// The hash of the level that the header (the first `head` items) shows, a level word or
-// a run of two Chinese characters that is one ("[警告]"), or the message's first field
-// does; or 0.
+// Whether `w` is a Chinese level word: 信息 警告 错误 严重 调试 提示 告警 故障 致命 通知.
+bool ChineseLevel(std::string_view w) {
+    return w.size() == 4 && static_cast<unsigned char>(w[0]) >= 0x80 && LevelClass(w) != 0;
+}
+
+// The severity (LevelClass) of the level that the header (the first `head` items) shows,
+// a level word or a run of two Chinese characters that is one ("[警告]"), or the
+// message's first field does; or 0.
 std::uint64_t LineLevel(const std::vector<Item>& items, std::size_t head) {
+    // The letter of a stamp that begins with it: "I0318 06:00:29.753339", "W1121 07:30:13".
+    if (!items.empty() && items[0].kind == TokenKind::Variable && items[0].text.size() >= 5 &&
+        items[0].text.find(':') != std::string_view::npos &&
+        std::string_view("IWEF").find(items[0].text[0]) != std::string_view::npos &&
+        std::all_of(items[0].text.begin() + 1, items[0].text.begin() + 5,
+                    [](char c) { return c >= '0' && c <= '9'; }))
+        return static_cast<std::uint64_t>(LevelClass(items[0].text.substr(0, 1)));
     for (std::size_t k = 0; k < head; ++k) {
-        if (items[k].kind == TokenKind::Word && LevelWord(items[k].text)) return items[k].hash;
+        if (items[k].kind == TokenKind::Word && LevelWord(items[k].text))
+            return static_cast<std::uint64_t>(LevelClass(items[k].text));
         // Chinese characters are tokens each: a level is a run of two.
         if (items[k].kind == TokenKind::Cjk && k + 1 < head && items[k].text.size() == 2 &&
             items[k + 1].kind == TokenKind::Cjk && items[k + 1].gap.empty() &&
             items[k + 1].text.size() == 2 && (k == 0 || items[k - 1].kind != TokenKind::Cjk) &&
             (k + 2 >= head || items[k + 2].kind != TokenKind::Cjk) &&
             ChineseLevel(std::string_view(items[k].text.data(), 4)))
-            return Mix(items[k].hash, items[k + 1].hash);
+            return static_cast<std::uint64_t>(
+                LevelClass(std::string_view(items[k].text.data(), 4)));
     }
     // Or a level in angle brackets that the message begins with, after a program's tag
     // that ended the header ("gasmon[3320]: <warn> 可燃气体一级报警").
@@ -2380,7 +2445,7 @@ std::uint64_t LineLevel(const std::vector<Item>& items, std::size_t head) {
         items[head].text == "<" && items[head + 1].kind == TokenKind::Word &&
         LevelWord(items[head + 1].text) && items[head + 2].kind == TokenKind::Symbol &&
         items[head + 2].text == ">")
-        return items[head + 1].hash;
+        return static_cast<std::uint64_t>(LevelClass(items[head + 1].text));
     return 0;
 }
 
@@ -2409,6 +2474,12 @@ bool OtherLevel(const Template& a, const Template& b) {
     return false;
 }
 
+// Whether patterns or groups `a` and `b` show two levels: in their headers, or as the
+// levels of their first lines (Pattern::level).
+bool OtherLevels(const Pattern& a, const Pattern& b) {
+    return OtherLevel(a.header, b.header) || (a.level != 0 && b.level != 0 && a.level != b.level);
+}
+
 // Joins the groups (largest first, as Ranked made them) that differ only by optional
 // runs: each joins the first earlier group whose every member it differs from only so,
 // and whose headers show no other level.
@@ -2430,7 +2501,7 @@ void JoinOptionalFields(std::vector<Pattern>& groups, std::vector<std::vector<st
             for (std::size_t other : members[head]) {
                 const Template& a = groups[other].tokens;
                 const Template& b = groups[g].tokens;
-                all = ++tried <= kMaxTried && !OtherLevel(groups[other].header, groups[g].header) &&
+                all = ++tried <= kMaxTried && !OtherLevels(groups[other], groups[g]) &&
                       (DifferByOptionalRuns(a, b, chinese) ||
                        (trailingPairs && DifferByTrailingPairs(a, b)));
                 if (!all) break;
@@ -2582,6 +2653,7 @@ void JoinWordSlots(std::vector<Pattern>& groups, std::vector<std::vector<std::ui
     };
     auto join = [&](const std::vector<std::size_t>& members) {
         for (std::size_t k = 1; k < members.size(); ++k) {
+            if (OtherLevels(groups[members[0]], groups[members[k]])) continue;
             const std::size_t a = find(members[0]);
             const std::size_t b = find(members[k]);
             if (a != b) head[std::max(a, b)] = std::min(a, b);  // the larger group leads
@@ -2691,7 +2763,17 @@ std::uint64_t ShapeHash(const Template& t, std::size_t begin, std::size_t end, b
 // then called once on each group that took others.
 template <typename Joined>
 void ApplyJoins(std::vector<Pattern>& groups, std::vector<std::vector<std::uint32_t>>& ids,
-                const std::vector<std::size_t>& into, Joined joined) {
+                std::vector<std::size_t> into, Joined joined) {
+    // Each group joins the group its chain ends in, but groups of two levels stay apart,
+    // whatever made them alike.
+    std::vector<std::size_t> root(into.size());
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        std::size_t to = into[g];
+        while (into[to] != to) to = into[to];
+        root[g] = to;
+    }
+    for (std::size_t g = 0; g < groups.size(); ++g)
+        into[g] = OtherLevels(groups[root[g]], groups[g]) ? g : root[g];
     std::vector<Pattern> kept;
     std::vector<std::vector<std::uint32_t>> keptIds;
     std::vector<std::size_t> at(groups.size(), 0);
@@ -3191,7 +3273,7 @@ void JoinAlternatives(std::vector<Pattern>& groups, std::vector<std::vector<std:
                 std::count_if(x.begin(), x.begin() + static_cast<std::ptrdiff_t>(p), text) +
                 std::count_if(x.end() - static_cast<std::ptrdiff_t>(s), x.end(), text));
             if (around < kMinAround || (!value(x, p, m - s) && !value(y, p, n - s)) ||
-                OtherLevel(groups[chinese[i]].header, groups[chinese[j]].header))
+                OtherLevels(groups[chinese[i]], groups[chinese[j]]))
                 continue;
             const std::uint64_t hx = ShapeHash(x, p, m - s);
             const std::uint64_t hy = ShapeHash(y, p, n - s);
@@ -3897,6 +3979,7 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
     };
     std::vector<PatternGroup> ranked;
     ranked.reserve(groups.size() + 1);
+    std::vector<std::uint64_t> levels;  // per group of `ranked`: its level (Pattern::level)
     // The words that each place of a group's forks took over all its patterns, and
     // the places that took anything but a word: a place that took more words than it
     // may, in one pattern or over several, holds a value.
@@ -4070,24 +4153,30 @@ std::vector<PatternGroup> PatternMiner::Ranked() const {
         std::sort(out.ids.begin(), out.ids.end());
         render(g, shownFork, 0, out);
         ranked.push_back(std::move(out));
+        levels.push_back(g.level);
         for (Apart& a : apart) {
             std::sort(a.group.ids.begin(), a.group.ids.end());
             render(g, a.fork, static_cast<int>(a.word), a.group);
             ranked.push_back(std::move(a.group));
+            levels.push_back(g.level);
         }
     }
     // Groups that read alike are one: a split that their text cannot show (a fork whose
-    // place the group's text made a value) is none the operator could use.
+    // place the group's text made a value) is none the operator could use.  But for
+    // groups of two levels, which a value of the header may hide ("I1121 07:30:13" and
+    // "W1121 07:31:06").
     {
-        std::unordered_map<std::string_view, std::size_t> byText;
+        std::map<std::pair<std::string_view, std::uint64_t>, std::size_t> byText;
         std::vector<PatternGroup> joined;
         joined.reserve(ranked.size());
-        for (PatternGroup& g : ranked) {
-            const auto at = byText.find(g.text);
+        for (std::size_t r = 0; r < ranked.size(); ++r) {
+            PatternGroup& g = ranked[r];
+            const auto at = byText.find({g.text, levels[r]});
             if (at == byText.end()) {
                 // The key views the text where it stays: joined holds room for all.
                 joined.push_back(std::move(g));
-                byText.emplace(joined.back().text, joined.size() - 1);
+                byText.emplace(std::make_pair(std::string_view(joined.back().text), levels[r]),
+                               joined.size() - 1);
                 continue;
             }
             PatternGroup& into = joined[at->second];
