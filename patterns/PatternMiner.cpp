@@ -3171,6 +3171,12 @@ bool Covers(const Template& general, std::size_t m, const Template& t, bool mutu
                 general[i - 1].kind == TokenKind::Cjk && (i + 1 == m || closes(general[i + 1])) &&
                 (j == n || closes(t[j])))
                 reach[(i + 1) * (n + 1) + j] = 1;
+            // So is a value after a label, glued before Chinese text: a part of the label's
+            // text that only some lines hold ("来源：<*>点<*>" for "来源：点歌屏").
+            if (g.kind == TokenKind::Variable && i + 1 < m &&
+                general[i + 1].kind == TokenKind::Cjk && general[i + 1].gap.empty() &&
+                LabelSign(general, i))
+                reach[(i + 1) * (n + 1) + j] = 1;
             if (j == n) continue;
             // Both whole fields between punctuation: a value inside a field may not stand
             // for words that tell messages apart ("信用卡<*>逾期<*>", "信用卡<*>还款<*>成功").
