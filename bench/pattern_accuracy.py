@@ -53,7 +53,7 @@ SHAPED_ON = ("business", "ops", "mes", "bank", "iot", "gov", "hosp", "edu", "log
              "court", "dutyfree", "property", "live", "toll", "restaurant", "museum",
              "aquaculture", "weather", "gym", "broadcast", "laundry", "notary", "skiresort",
              "kindergarten", "tunnel", "parcellocker", "optical", "bridge", "carwash",
-             "cement", "petrol", "powerbank", "bus", "karaoke")
+             "cement", "petrol", "powerbank", "bus", "karaoke", "chemical", "shipyard")
 
 # The generators of Chinese messages (bench/make_gbk_FAMILY.py), each written before the
 # miner was run on it, and what their messages are about, in the order of their rounds.
