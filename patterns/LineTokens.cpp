@@ -2175,14 +2175,70 @@ private:
 
 }  // namespace
 
+namespace {
+
+struct LevelName {
+    std::string_view word;
+    int severity;
+};
+
+// The level words and the severities they name, alike in every form; the first
+// kLatinLevels are the words of more than one letter that IsLevel knows.
+constexpr std::size_t kLatinLevels = 22;
+constexpr std::array<LevelName, 37> kLevelWords = {{
+    {"INFO", 2},
+    {"INF", 2},
+    {"WARN", 3},
+    {"WARNING", 3},
+    {"WRN", 3},
+    {"ERROR", 4},
+    {"ERR", 4},
+    {"DEBUG", 1},
+    {"DBG", 1},
+    {"TRACE", 1},
+    {"TRC", 1},
+    {"FATAL", 5},
+    {"CRITICAL", 5},
+    {"CRIT", 5},
+    {"NOTICE", 2},
+    {"SEVERE", 4},
+    {"FINE", 1},
+    {"FINER", 1},
+    {"FINEST", 1},
+    {"ALERT", 5},
+    {"EMERG", 5},
+    {"VERBOSE", 1},
+    {"D", 1},
+    {"I", 2},
+    {"W", 3},
+    {"E", 4},
+    {"F", 5},
+    // 调试 信息 提示 通知 警告 告警 错误 故障 严重 致命
+    {"\xb5\xf7\xca\xd4", 1},
+    {"\xd0\xc5\xcf\xa2", 2},
+    {"\xcc\xe1\xca\xbe", 2},
+    {"\xcd\xa8\xd6\xaa", 2},
+    {"\xbe\xaf\xb8\xe6", 3},
+    {"\xb8\xe6\xbe\xaf", 3},
+    {"\xb4\xed\xce\xf3", 4},
+    {"\xb9\xca\xd5\xcf", 4},
+    {"\xd1\xcf\xd6\xd8", 4},
+    {"\xd6\xc2\xc3\xfc", 5},
+}};
+
+}  // namespace
+
 bool IsLevel(std::string_view w) {
-    static constexpr std::array<std::string_view, 22> kLevels = {
-        "INFO", "INF",   "WARN",   "WARNING", "WRN",      "ERROR",  "ERR",    "DEBUG",
-        "DBG",  "TRACE", "TRC",    "FATAL",   "CRITICAL", "CRIT",   "NOTICE", "SEVERE",
-        "FINE", "FINER", "FINEST", "ALERT",   "EMERG",    "VERBOSE"};
-    for (std::string_view l : kLevels)
-        if (EqualsIgnoringAsciiCase(w, l)) return true;
+    for (std::size_t k = 0; k < kLatinLevels; ++k)
+        if (EqualsIgnoringAsciiCase(w, kLevelWords[k].word)) return true;
     return false;
+}
+
+int LevelSeverity(std::string_view w) {
+    // Case aside for the Latin words; the Chinese ones' bytes have none.
+    for (const LevelName& l : kLevelWords)
+        if (EqualsIgnoringAsciiCase(w, l.word)) return l.severity;
+    return 0;
 }
 
 bool ConstantName(std::string_view text) {

@@ -88,4 +88,9 @@ bool ConstantName(std::string_view text);
 // Whether `word` names a message's level ("INFO", "warn", "ERR"), in any letter case.
 bool IsLevel(std::string_view word);
 
+// The severity that a level word names, alike in every form ("WARN", "W", "警告", "告警"):
+// 1 for debugging, 2 for information, 3 for a warning, 4 for an error, 5 for a fatal one;
+// 0 for other words.
+int LevelSeverity(std::string_view word);
+
 }  // namespace corvane

@@ -6,7 +6,6 @@
 #include <optional>
 #include <unordered_map>
 
-#include "base/AsciiCase.h"
 #include "patterns/LineTokens.h"
 
 namespace corvane {
@@ -2348,73 +2347,25 @@ bool DifferByTrailingPairs(const Template& a, const Template& b) {
 
 // Whether `w` is a level word of a header, in any case ("INFO", "warn", the "E" of "<E>").
 bool LevelWord(std::string_view w) {
-    return IsLevel(w) ||
-           (w.size() == 1 && std::string_view("DIWEF").find(static_cast<char>(w[0] & ~0x20)) !=
-                                 std::string_view::npos);
+    return static_cast<unsigned char>(w[0]) < 0x80 && LevelSeverity(w) != 0;
 }
 
-// The severity a level word names, alike in every form ("WARN", "W", "警告", "告警"): 1 for
-// debugging, 2 for information, 3 for a warning, 4 for an error, 5 for a fatal one; 0 for
-// other words.
-int LevelClass(std::string_view w) {
-    struct Level {
-        std::string_view word;
-        int severity;
-    };
-    static constexpr std::array<Level, 37> kLevels = {{
-        {"DEBUG", 1},
-        {"DBG", 1},
-        {"TRACE", 1},
-        {"TRC", 1},
-        {"FINE", 1},
-        {"FINER", 1},
-        {"FINEST", 1},
-        {"VERBOSE", 1},
-        {"D", 1},
-        {"INFO", 2},
-        {"INF", 2},
-        {"NOTICE", 2},
-        {"I", 2},
-        {"WARN", 3},
-        {"WARNING", 3},
-        {"WRN", 3},
-        {"W", 3},
-        {"ERROR", 4},
-        {"ERR", 4},
-        {"SEVERE", 4},
-        {"E", 4},
-        {"FATAL", 5},
-        {"CRITICAL", 5},
-        {"CRIT", 5},
-        {"ALERT", 5},
-        {"EMERG", 5},
-        {"F", 5},
-        // 调试 信息 提示 通知 警告 告警 错误 故障 严重 致命
-        {"\xb5\xf7\xca\xd4", 1},
-        {"\xd0\xc5\xcf\xa2", 2},
-        {"\xcc\xe1\xca\xbe", 2},
-        {"\xcd\xa8\xd6\xaa", 2},
-        {"\xbe\xaf\xb8\xe6", 3},
-        {"\xb8\xe6\xbe\xaf", 3},
-        {"\xb4\xed\xce\xf3", 4},
-        {"\xb9\xca\xd5\xcf", 4},
-        {"\xd1\xcf\xd6\xd8", 4},
-        {"\xd6\xc2\xc3\xfc", 5},
-    }};
-    // Case aside for the Latin words; the Chinese ones' bytes have none.
-    for (const Level& l : kLevels)
-        if (EqualsIgnoringAsciiCase(w, l.word)) return l.severity;
-    return 0;
+// The severity (LevelSeverity) of a Chinese level at `k` of `t`, two characters that are a
+// token each with no others glued around them ("[警告]"), looked at before `end`; or 0.
+template <typename Seq>
+int ChineseLevelAt(const Seq& t, std::size_t k, std::size_t end) {
+    if (k + 1 >= end || t[k].kind != TokenKind::Cjk || t[k].text.size() != 2 ||
+        t[k + 1].kind != TokenKind::Cjk || t[k + 1].text.size() != 2 || !t[k + 1].gap.empty() ||
+        (k > 0 && t[k - 1].kind == TokenKind::Cjk) ||
+        (k + 2 < end && t[k + 2].kind == TokenKind::Cjk))
+        return 0;
+    std::string word(t[k].text);
+    word += t[k + 1].text;
+    return LevelSeverity(word);
 }
 
-// Whether `w` is a Chinese level word: 信息 警告 错误 严重 调试 提示 告警 故障 致命 通知.
-bool ChineseLevel(std::string_view w) {
-    return w.size() == 4 && static_cast<unsigned char>(w[0]) >= 0x80 && LevelClass(w) != 0;
-}
-
-// The severity (LevelClass) of the level that the header (the first `head` items) shows,
-// a level word or a run of two Chinese characters that is one ("[警告]"), or the
-// message's first field does; or 0.
+// The severity (LevelSeverity) of the level that the header (the first `head` items)
+// shows, a level word or a Chinese level ("[警告]"), or the message's first field does; or 0.
 std::uint64_t LineLevel(const std::vector<Item>& items, std::size_t head) {
     // The letter of a stamp that begins with it: "I0318 06:00:29.753339", "W1121 07:30:13".
     if (!items.empty() && items[0].kind == TokenKind::Variable && items[0].text.size() >= 5 &&
@@ -2422,26 +2373,18 @@ std::uint64_t LineLevel(const std::vector<Item>& items, std::size_t head) {
         std::string_view("IWEF").find(items[0].text[0]) != std::string_view::npos &&
         std::all_of(items[0].text.begin() + 1, items[0].text.begin() + 5,
                     [](char c) { return c >= '0' && c <= '9'; }))
-        return static_cast<std::uint64_t>(LevelClass(items[0].text.substr(0, 1)));
+        return static_cast<std::uint64_t>(LevelSeverity(items[0].text.substr(0, 1)));
     for (std::size_t k = 0; k < head; ++k) {
-        if (items[k].kind == TokenKind::Word && LevelWord(items[k].text))
-            return static_cast<std::uint64_t>(LevelClass(items[k].text));
-        // Chinese characters are tokens each: a level is a run of two.
-        if (items[k].kind == TokenKind::Cjk && k + 1 < head && items[k].text.size() == 2 &&
-            items[k + 1].kind == TokenKind::Cjk && items[k + 1].gap.empty() &&
-            items[k + 1].text.size() == 2 && (k == 0 || items[k - 1].kind != TokenKind::Cjk) &&
-            (k + 2 >= head || items[k + 2].kind != TokenKind::Cjk) &&
-            ChineseLevel(std::string_view(items[k].text.data(), 4)))
-            return static_cast<std::uint64_t>(
-                LevelClass(std::string_view(items[k].text.data(), 4)));
+        const int severity = items[k].kind == TokenKind::Word ? LevelSeverity(items[k].text)
+                                                              : ChineseLevelAt(items, k, head);
+        if (severity != 0) return static_cast<std::uint64_t>(severity);
     }
     // Or a level in angle brackets that the message begins with, after a program's tag
     // that ended the header ("gasmon[3320]: <warn> 可燃气体一级报警").
     if (head + 2 < items.size() && items[head].kind == TokenKind::Symbol &&
         items[head].text == "<" && items[head + 1].kind == TokenKind::Word &&
-        LevelWord(items[head + 1].text) && items[head + 2].kind == TokenKind::Symbol &&
-        items[head + 2].text == ">")
-        return static_cast<std::uint64_t>(LevelClass(items[head + 1].text));
+        items[head + 2].kind == TokenKind::Symbol && items[head + 2].text == ">")
+        return static_cast<std::uint64_t>(LevelSeverity(items[head + 1].text));
     return 0;
 }
 
@@ -2454,19 +2397,11 @@ bool OtherLevel(const Template& a, const Template& b) {
         if (a[k].kind == TokenKind::Word && b[k].kind == TokenKind::Word &&
             a[k].hash != b[k].hash && LevelWord(a[k].text) && LevelWord(b[k].text))
             return true;
-    // A Chinese level is two characters, a token each, with no others around them.
-    {
-        auto level = [](const Template& t, std::size_t k) {
-            return k + 1 < t.size() && t[k].kind == TokenKind::Cjk &&
-                   t[k + 1].kind == TokenKind::Cjk && (k == 0 || t[k - 1].kind != TokenKind::Cjk) &&
-                   (k + 2 >= t.size() || t[k + 2].kind != TokenKind::Cjk) &&
-                   ChineseLevel(t[k].text + t[k + 1].text);
-        };
-        for (std::size_t k = 0; k + 1 < a.size(); ++k)
-            if (level(a, k) && level(b, k) &&
-                (a[k].hash != b[k].hash || a[k + 1].hash != b[k + 1].hash))
-                return true;
-    }
+    // Or two Chinese levels.
+    for (std::size_t k = 0; k + 1 < a.size(); ++k)
+        if (ChineseLevelAt(a, k, a.size()) != 0 && ChineseLevelAt(b, k, b.size()) != 0 &&
+            (a[k].hash != b[k].hash || a[k + 1].hash != b[k + 1].hash))
+            return true;
     return false;
 }
 
