@@ -968,13 +968,14 @@ void MergePlates(std::string_view line, std::vector<LineToken>& tokens) {
         const LineToken& t = tokens[i];
         if (t.kind == TokenKind::Cjk && i + 1 < tokens.size() && tokens[i + 1].begin == t.end &&
             (tokens[i + 1].kind == TokenKind::Variable || tokens[i + 1].kind == TokenKind::Word) &&
-            IsUpper(Byte(line, tokens[i + 1].begin)) && IsPlateProvince(Text(line, t))) {
+            IsUpper(Byte(line, tokens[i + 1].begin))) {
             std::size_t j = i + 2;
             // "浙B·H0919": the letter, a middle dot, the rest.
-            if (j + 1 < tokens.size() && tokens[i + 1].end - tokens[i + 1].begin == 1 &&
+            const bool dot =
+                j + 1 < tokens.size() && tokens[i + 1].end - tokens[i + 1].begin == 1 &&
                 Text(line, tokens[j]) == "\xa1\xa4" && tokens[j].begin == tokens[i + 1].end &&
-                tokens[j + 1].begin == tokens[j].end && tokens[j + 1].kind == TokenKind::Variable)
-                j += 2;
+                tokens[j + 1].begin == tokens[j].end && tokens[j + 1].kind == TokenKind::Variable;
+            if (dot) j += 2;
             const std::string_view plate =
                 line.substr(tokens[i + 1].begin, tokens[j - 1].end - tokens[i + 1].begin);
             // Six or seven capitals and digits (a new-energy plate has seven).
@@ -987,7 +988,9 @@ void MergePlates(std::string_view line, std::vector<LineToken>& tokens) {
                 else if (b < 0x80)
                     upper = false;
             }
-            if (upper && alnum >= 6 && alnum <= 7) {
+            // With the dot the shape is a plate's whatever the character before it: a province's
+            // other name ("黔G·S5882", "滇C·FU262") as well as the one on its plates.
+            if (upper && alnum >= 6 && alnum <= 7 && (dot || IsPlateProvince(Text(line, t)))) {
                 tokens[out++] = {t.begin, tokens[j - 1].end, TokenKind::Variable};
                 i = j;
                 continue;

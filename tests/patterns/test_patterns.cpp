@@ -86,8 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{"StampThenALoggerLikeAHost", "2026-03-05 06:25:12,893 seedtrace.qr DEBUG 出库",
                   "<2026-03-05 06:25:12,893> <seedtrace.qr> DEBUG 出 库"},
         TokenCase{
-            "Plates", "集卡沪B31G4R进闸，车牌浙B·H0919，plate=闽FCDDWC code，京东",
-            "集 卡 <沪B31G4R> 进 闸 ， 车 牌 <浙B·H0919> ， plate = <闽FCDDWC> code ， 京 东"},
+            "Plates",
+            "集卡沪B31G4R进闸，车牌浙B·H0919，plate=闽FCDDWC code，京东，plate=黔G·S5882 黔GS5882",
+            "集 卡 <沪B31G4R> 进 闸 ， 车 牌 <浙B·H0919> ， plate = <闽FCDDWC> code ， 京 东 ， "
+            "plate = <黔G·S5882> 黔 <GS5882>"},
         TokenCase{"Ages", "受种者刘勇27岁，何伟3月龄", "受 种 者 刘 勇 <27岁> ， 何 伟 <3月龄>"},
         TokenCase{"NumberWithUnit", "耗时300ms，重试3次，冰箱-20℃腋温37.8℃，疫苗10μg",
                   "耗 时 <300ms> ， 重 试 <3次> ， 冰 箱 <-20℃> 腋 温 <37.8℃> ， 疫 苗 <10μg>"},
