@@ -2086,6 +2086,18 @@ std::size_t PairRecordValueEnd(const Template& t, std::size_t eq) {
     return 0;
 }
 
+// Whether `k` of `t` is a wide comma between values that a closing bracket ends
+// ("命中规则[<*>，<*>，<*>]"): a list in brackets, whose items the comma of sentences
+// divides as often as the enumeration comma does.  At a message's end, outside brackets,
+// "，<*>" may be a clause that says what happened, and stays.
+bool InBracketedList(const Template& t, std::size_t k) {
+    std::size_t e = k;
+    while (e + 1 < t.size() && t[e].kind == TokenKind::Symbol && t[e].text == kWideComma &&
+           t[e + 1].kind == TokenKind::Variable)
+        e += 2;
+    return e > k && e < t.size() && (IsSymbolByte(t[e], ")]}") || WideClosing(t[e]));
+}
+
 // The ends (one past) of the optional runs that begin at `k`, at most kMaxRuns.  `chinese`:
 // the log holds Chinese text.
 std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMaxRuns],
@@ -2113,8 +2125,9 @@ std::size_t OptionalRuns(const Template& t, std::size_t k, std::size_t ends[kMax
         // A further value of a list, alone or after its separator.
         if (t[k].kind == TokenKind::Variable)
             ends[count++] = k + 1;
-        else if ((IsSymbolByte(t[k], ",;/") || IsListComma(t[k])) && k + 1 < n &&
-                 t[k + 1].kind == TokenKind::Variable)
+        else if ((IsSymbolByte(t[k], ",;/") || IsListComma(t[k]) ||
+                  (chinese && InBracketedList(t, k))) &&
+                 k + 1 < n && t[k + 1].kind == TokenKind::Variable)
             ends[count++] = k + 2;
         // A further pair after a comma ("jym=<*>, cnt=<*>").
         else if (IsSymbolByte(t[k], ",") && k + 3 < n && t[k + 1].kind == TokenKind::Word &&

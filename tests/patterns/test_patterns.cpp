@@ -876,6 +876,18 @@ INSTANTIATE_TEST_SUITE_P(
                   "危急值：郭敏娜，GLU 276.0↑、TSH 70.8↑，已电话通知门诊",
                   "危急值：刘芳霞，AST 7.2↑、CREA 164.7↑、K 2.1↓，已电话通知体检中心"},
                  {"4\t危急值：<*>，<*>，已电话通知<*>"}},
+        // A list in brackets is one value however many items the sentence comma divides.
+        MineCase{
+            "ABracketedListOfOneItemOrMore",
+            {"反欺诈模型预警：案件LP269449940风险评分25，命中规则["
+             "夜间单车事故，高频就诊，出险时间临近生效日]",
+             "反欺诈模型预警：案件LP266527831风险评分25，命中规则[高频就诊，夜间单车事故]",
+             "反欺诈模型预警：案件LP260789112风险评分83，命中规则[夜间单车事故]",
+             "反欺诈模型预警：案件LP261952921风险评分99，命中规则[高频就诊]",
+             "反欺诈模型预警：案件LP261952922风险评分91，命中规则[出险时间临近生效日，高频就诊]",
+             "反欺诈模型预警：案件LP261952923风险评分12，命中规则["
+             "高频就诊，出险时间临近生效日，夜间单车事故]"},
+            {"6\t反欺诈模型预警：案件<*>风险评分<*>，命中规则[<*>，<*>，<*>]"}},
         // One tank named two ways in two messages: its names are values.
         MineCase{"ANameWrittenTwoWaysInTwoMessages",
                  {"液位仪上报 4号罐（98#，20立方）：油高=1691.0mm, 水高=11.4mm, 库存=13038.1L",
