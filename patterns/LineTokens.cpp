@@ -1868,7 +1868,14 @@ private:
             }
             // A tag: "sshd[42]:", "sshd(pam_unix)[42]:", "WindowManager:" after a level,
             // or after a host in a header that holds a month name.
-            if (const std::size_t j = Tag(i, level || syslog_); j != 0) return j;
+            if (const std::size_t j = Tag(i, level || syslog_); j != 0) {
+                // A level with its own colon after the tag is the header's level:
+                // "shopd[13897]: warn: 订单…".
+                if (!level && j + 1 < n && t_[j].kind == TokenKind::Word && IsLevel(Text(j)) &&
+                    IsSymbol(j + 1, ':') && t_[j + 1].begin == t_[j].end)
+                    return j + 2;
+                return j;
+            }
             if (syslog_ && !host && !level) {
                 if (const std::size_t j = Tag(i + 1, true); j != 0) return j;
                 host = true;
