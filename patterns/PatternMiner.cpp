@@ -176,6 +176,7 @@ constexpr std::string_view kNameEndings[] = {
     "\xd1\xd0\xbe\xbf\xd4\xba",  // 研究院
     "\xb0\xec\xca\xc2\xb4\xa6",  // 办事处
     "\xd3\xaa\xd2\xb5\xb2\xbf",  // 营业部
+    "\xc6\xf3\xd2\xb5",          // 企业
 };
 
 // Measure words and units, which a number takes ("398支", "24板", "3天"): one after
@@ -1451,7 +1452,12 @@ bool ToEdges(Pattern& p, Fork& f, const std::string& third) {
     const std::string second = ForkText(edged, f.text[1]);
     // Names of organisations are told apart by their whole text, not by their endings
     // ("配送中心" and "有限公司").
-    if (NameEnding(f.text[0]) && NameEnding(f.text[1]) && NameEnding(third)) return false;
+    // Nor are they where the ending that two texts share is a name's ("跨境电商企业", "支付企业"
+    // and "进出口货物收发货人"): the place names organisations of a few kinds.
+    const std::string last = ForkText(edged, third);
+    if ((NameEnding(f.text[0]) && NameEnding(f.text[1]) && NameEnding(third)) ||
+        NameEnding(first == second || last == first ? first : second))
+        return false;
     f.suffix = true;
     f.ending = edged.ending;
     f.words[0] = HashToken(first, TokenKind::Cjk);
