@@ -179,6 +179,26 @@ constexpr std::string_view kNameEndings[] = {
     "\xc6\xf3\xd2\xb5",          // 企业
 };
 
+// Common one-character family names, which begin most people's names; not those that are
+// as common in words (张 of "3张", 周 of "周一", 高, 方, 黄 of "黄色", 戴 of "佩戴").
+constexpr std::string_view kSurnames =
+    "\xcd\xf5\xc0\xee\xc1\xf5\xb3\xc2\xd1\xee\xd5\xd4\xce\xe2\xd0\xec"  // 王李刘陈杨赵吴徐
+    "\xcb\xef\xd6\xec\xba\xfa\xb9\xf9\xc2\xde\xd6\xa3\xc1\xba\xcb\xce"  // 孙朱胡郭罗郑梁宋
+    "\xcc\xc6\xba\xab\xb7\xeb\xb5\xcb\xb2\xdc\xc5\xed\xd0\xa4\xb6\xad"  // 唐韩冯邓曹彭肖董
+    "\xd4\xac\xc5\xcb\xbd\xaf\xb2\xcc\xb6\xc5\xce\xba\xc2\xc0\xc9\xf2"  // 袁潘蒋蔡杜魏吕沈
+    "\xd2\xa6\xc2\xac\xbd\xaa\xb4\xde\xcc\xb7\xcd\xf4\xc1\xce\xbc\xd6"  // 姚卢姜崔谭汪廖贾
+    "\xce\xa4\xd7\xde\xc3\xcf\xd0\xdc\xc7\xd8\xc7\xf1\xd2\xfc\xd1\xa6"  // 韦邹孟熊秦邱尹薛
+    "\xe3\xc6\xba\xee\xcc\xd5\xc0\xe8\xba\xc2\xb9\xa8\xc9\xdb\xf1\xfb"  // 闫侯陶黎郝龚邵覃
+    "\xc4\xaa";                                                         // 莫
+
+// Whether `text` is one of those family names (kSurnames).
+bool Surname(std::string_view text) {
+    if (text.size() != 2) return false;
+    for (std::size_t k = 0; k + 2 <= kSurnames.size(); k += 2)
+        if (kSurnames.substr(k, 2) == text) return true;
+    return false;
+}
+
 // Measure words and units, which a number takes ("398支", "24板", "3天"): one after
 // digits is the number's, not what happened to it.
 constexpr std::string_view kUnits =
@@ -532,6 +552,77 @@ public:
     // The moves of the last Align, last first.
     const std::vector<std::uint8_t>& Path() const { return path_; }
 
+    // Makes the family name that two names glued after the same text share ("用户徐强军退出"
+    // and "用户徐明登录") part of the text that differs after it, on the last path: a name
+    // is a value whatever its first character, and what happened to it ("退出", "登录")
+    // must not be taken for the rest of a name.
+    void UnmatchSurnames(const Template& t, const std::vector<Item>& items) {
+        constexpr std::size_t kGivenName = 2;  // characters of a name after the family name
+        forward_.assign(path_.rbegin(), path_.rend());
+        auto same = [&](std::size_t i, std::size_t j) {
+            return IsConstant(t[i].kind) && t[i].kind == items[j].kind &&
+                   t[i].hash == items[j].hash;
+        };
+        auto glued = [&](std::size_t i, std::size_t j, std::uint8_t move) {
+            return (move == Left || (t[i].kind == TokenKind::Cjk && t[i].gap.empty())) &&
+                   (move == Up || (items[j].kind == TokenKind::Cjk && items[j].gap.empty()));
+        };
+        bool changed = false;
+        path_.clear();
+        std::size_t i = 0;
+        std::size_t j = 0;
+        bool lastChinese = false;  // the step before matched equal Chinese characters
+        for (std::size_t q = 0; q < forward_.size();) {
+            const std::uint8_t move = forward_[q];
+            if (move == Diag && lastChinese && same(i, j) && t[i].kind == TokenKind::Cjk &&
+                t[i].gap.empty() && items[j].gap.empty() && Surname(t[i].text)) {
+                // The steps over the given name: those that differ make it a name.
+                // The given name ends with the last of them: characters that match after
+                // it are the text's ("刘伟开具" and "刘洋开具").
+                std::size_t r = q + 1;
+                std::size_t ii = i + 1;
+                std::size_t jj = j + 1;
+                std::size_t last = q;
+                while (r < forward_.size() && jj < items.size() && jj <= j + kGivenName &&
+                       glued(ii, jj, forward_[r])) {
+                    if (forward_[r] != Diag || !same(ii, jj)) last = r;
+                    if (forward_[r] != Left) ++ii;
+                    if (forward_[r] != Up) ++jj;
+                    ++r;
+                }
+                // Only where the text differs on beyond the name, as what happened to it does.
+                const bool beyond = r < forward_.size() && glued(ii, jj, forward_[r]) &&
+                                    (forward_[r] != Diag || !same(ii, jj));
+                if (last > q && beyond && (forward_[q + 1] != Diag || !same(i + 1, j + 1))) {
+                    for (r = last + 1; q < r; ++q) {
+                        const std::uint8_t m = forward_[q];
+                        if (m == Diag && same(i, j)) {
+                            path_.push_back(Up);
+                            path_.push_back(Left);
+                            changed = true;
+                        } else {
+                            path_.push_back(m);
+                        }
+                        if (m != Left) ++i;
+                        if (m != Up) ++j;
+                    }
+                    lastChinese = false;
+                    continue;
+                }
+            }
+            path_.push_back(move);
+            lastChinese = move == Diag && same(i, j) && t[i].kind == TokenKind::Cjk;
+            if (move != Left) ++i;
+            if (move != Up) ++j;
+            ++q;
+        }
+        if (!changed) {
+            path_.assign(forward_.rbegin(), forward_.rend());
+            return;
+        }
+        std::reverse(path_.begin(), path_.end());
+    }
+
 private:
     // Walks the last path as Merge builds its result: `keep(k)` for constant k of `t`
     // that stays, `add(gap)` for each variable part the result gets.  A variable part
@@ -608,7 +699,8 @@ private:
     int wordCost_ = kWordWeight;
     std::vector<int> score_[2];
     std::vector<std::uint8_t> moves_[2];
-    std::vector<std::uint8_t> path_;  // the moves of the last Align, last first
+    std::vector<std::uint8_t> path_;     // the moves of the last Align, last first
+    std::vector<std::uint8_t> forward_;  // UnmatchSurnames' copy of it, first first
     // Per item of the last Align, what a step over it alone may do.
     static constexpr std::uint8_t kOptionalValue = 1;  // a value the pattern's side may lack
     static constexpr std::uint8_t kGluedBracket = 2;   // a bracket glued to what precedes it
@@ -3647,6 +3739,10 @@ std::uint32_t PatternMiner::State::Add(std::string_view line) {
     if (best >= 0) {
         Pattern& p = patterns[static_cast<std::size_t>(best)];
         id = p.id;
+        // A pattern of one line is its text: a family name that the line's name shares
+        // with the pattern's is no part of it.
+        if (chinese && tuning.chineseRuns && p.count == 1)
+            aligner.UnmatchSurnames(p.tokens, message);
         if (tuning.eitherWord || tuning.labelWords || tuning.wordPlaces || tuning.pairWords ||
             tuning.chineseRuns)
             id = ForkId(p, aligner.Path(), message, tuning, chinese, [&] {

@@ -921,6 +921,13 @@ INSTANTIATE_TEST_SUITE_P(
              "企业备案通过：云溪优选国际贸易（香港）有限公司，海关编码2225610045，统一社会信用代码9"
              "1440300TGXLQ06T2Q，企业类型：进出口货物收发货人"},
             {"12\t企业备案通过：<*>，海关编码<*>，统一社会信用代码<*>，企业类型：<*>"}},
+        // The first two names share their family name: what happened to them still forks.
+        MineCase{"TwoNamesOfOneFamilyFirst",
+                 {"用户徐强军退出MES系统", "用户徐军登录MES系统", "用户王艳退出MES系统",
+                  "用户马洋登录MES系统", "用户周秀霞登录MES系统", "用户张静退出MES系统",
+                  "用户陈军登录MES系统", "用户张伟登录MES系统", "用户朱伟登录MES系统",
+                  "用户王娟退出MES系统", "用户刘丽敏退出MES系统", "用户胡秀敏退出MES系统"},
+                 {"6\t用户<*>退出MES系统", "6\t用户<*>登录MES系统"}},
         // One tank named two ways in two messages: its names are values.
         MineCase{"ANameWrittenTwoWaysInTwoMessages",
                  {"液位仪上报 4号罐（98#，20立方）：油高=1691.0mm, 水高=11.4mm, 库存=13038.1L",
