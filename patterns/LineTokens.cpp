@@ -875,15 +875,21 @@ void MergeChineseValues(std::string_view line, std::vector<LineToken>& tokens) {
     for (std::size_t i = 0; i < tokens.size();) {
         LineToken t = tokens[i++];
         // A temperature's or share's sign is the number's: "-20℃", "37.8℃", "5‰"; and so
-        // is a unit written with a Greek letter: "10μg", "4.7kΩ".
+        // is a unit written with μ or Ω: "10μg", "4.7kΩ", "136.5με" (other Greek letters
+        // after a number may name a thing: "5σ").
         if (t.kind == TokenKind::Variable && i < tokens.size() && tokens[i].begin == t.end) {
             const std::string_view sign = Text(line, tokens[i]);
+            auto greek = [&](std::string_view x) {
+                return x.size() >= 2 && static_cast<unsigned char>(x[0]) == 0xA6 &&
+                       GreekLetter(static_cast<unsigned char>(x[1]));
+            };
             if (sign == "\xa1\xe6" || sign == "\xa1\xeb" || sign == "\xa1\xe3") {  // ℃ ‰ °
                 t.end = tokens[i++].end;
             } else if (sign.substr(0, 2) == "\xa6\xcc" || sign.substr(0, 2) == "\xa6\xb8") {
-                t.end = tokens[i++].end;  // μ Ω, and the letters glued after μ
-                if (i < tokens.size() && tokens[i].begin == t.end &&
-                    tokens[i].kind == TokenKind::Word)
+                // The letters, Greek or Latin, glued after it: "με", "μg".
+                t.end = tokens[i++].end;
+                while (i < tokens.size() && tokens[i].begin == t.end &&
+                       (tokens[i].kind == TokenKind::Word || greek(Text(line, tokens[i]))))
                     t.end = tokens[i++].end;
             }
         }

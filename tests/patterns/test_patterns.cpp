@@ -91,8 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
             "集 卡 <沪B31G4R> 进 闸 ， 车 牌 <浙B·H0919> ， plate = <闽FCDDWC> code ， 京 东 ， "
             "plate = <黔G·S5882> 黔 <GS5882>"},
         TokenCase{"Ages", "受种者刘勇27岁，何伟3月龄", "受 种 者 刘 勇 <27岁> ， 何 伟 <3月龄>"},
-        TokenCase{"NumberWithUnit", "耗时300ms，重试3次，冰箱-20℃腋温37.8℃，疫苗10μg",
-                  "耗 时 <300ms> ， 重 试 <3次> ， 冰 箱 <-20℃> 腋 温 <37.8℃> ， 疫 苗 <10μg>"},
+        TokenCase{"NumberWithUnit", "耗时300ms，重试3次，冰箱-20℃腋温37.8℃，疫苗10μg，应变136.5με",
+                  "耗 时 <300ms> ， 重 试 <3次> ， 冰 箱 <-20℃> 腋 温 <37.8℃> ， 疫 苗 <10μg> ， "
+                  "应 变 <136.5με>"},
         TokenCase{"AddressWithPort", "connect 10.0.0.7:3306 failed",
                   "connect <10.0.0.7:3306> failed"},
         TokenCase{"Path", "open /var/log/app.log: gone", "open </var/log/app.log> : gone"},
