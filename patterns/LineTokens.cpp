@@ -1387,14 +1387,19 @@ void MergeLabelWordValues(std::string_view line, std::vector<LineToken>& tokens,
         if (out >= from + 1 && i >= 1 && tokens[i].kind == TokenKind::Word &&
             (wideSign(out - 1, 0xba) || wideSign(out - 1, 0xac)) &&
             tokens[i].begin == tokens[out - 1].end) {
-            constexpr std::size_t kMaxNameTokens = 8;
+            constexpr std::size_t kMaxNameTokens = 16;
             std::size_t j = i + 1;
-            // Words and values, with a name's own punctuation between them.
+            // Words and values, with a name's own punctuation between them, and the colon
+            // that ends an exception's name before its message ("，java.net.ConnectException:
+            // Connection refused，": one value where others show "连接超时").
             while (j < tokens.size() && j - i < kMaxNameTokens && !wide(j) &&
                    (tokens[j].kind == TokenKind::Word || tokens[j].kind == TokenKind::Variable ||
                     (tokens[j].end - tokens[j].begin == 1 &&
                      std::string_view(".-&'()/,").find(line[tokens[j].begin]) !=
-                         std::string_view::npos)))
+                         std::string_view::npos) ||
+                    (tokens[j].end - tokens[j].begin == 1 && line[tokens[j].begin] == ':' &&
+                     tokens[j].begin == tokens[j - 1].end && j + 1 < tokens.size() &&
+                     tokens[j + 1].begin > tokens[j].end)))
                 ++j;
             if (j < tokens.size() && j > i + 1 && IsClauseEnd(Text(line, tokens[j])) &&
                 tokens[j].begin == tokens[j - 1].end) {

@@ -74,8 +74,11 @@ INSTANTIATE_TEST_SUITE_P(
             "汇率：KRW/CNY 0.0054，优惠：coupon=CPN238676，原因：Remote，宠物：Mr. Bean",
             "汇 率 ： <KRW/CNY> <0.0054> ， 优 惠 ： <coupon=CPN238676> ， 原 因 ： <Remote> ， "
             "宠 物 ： Mr . Bean"},
-        TokenCase{"LatinNameBetweenChinesePunctuation", "保单号P1，Mr. Bean，渠道：Apple Pay，OK",
-                  "保 单 号 <P1> ， <Mr. Bean> ， 渠 道 ： <Apple Pay> ， OK"},
+        TokenCase{"LatinNameBetweenChinesePunctuation",
+                  "保单号P1，Mr. Bean，渠道：Apple Pay，OK，错误：java.net.ConnectException: "
+                  "Connection refused (Connection refused)，重试",
+                  "保 单 号 <P1> ， <Mr. Bean> ， 渠 道 ： <Apple Pay> ， OK ， 错 误 ： "
+                  "<java.net.ConnectException: Connection refused (Connection refused)> ， 重 试"},
         TokenCase{"NumberEndsAPairValue", "pid=2100 [sched-7] ink keys press=FLX-01 color=光油",
                   "pid = <2100> [ <sched-7> ] ink keys press = <FLX-01> color = 光 油"},
         TokenCase{"UnitWordOrKey", "took 30 ms resident=R000956 hr=71",
