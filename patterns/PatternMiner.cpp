@@ -1269,8 +1269,11 @@ bool OneChineseRun(const Template& t, const std::vector<Item>& items,
             if (last == Last::Run && !current.ending) close(kValueAfter);
             if (last == Last::Run && current.ending && pairedPlain) prefix();
             if (last != Last::Value) {
-                valueAfterSame = last == Last::Same;
-                valueAfter = same;
+                // A value the message begins with is followed as one after a constant is:
+                // "<*>退出" and "杨勇登录" tell what happened to someone by their endings.
+                const bool atStart = last == Last::None;
+                valueAfterSame = last == Last::Same || atStart;
+                valueAfter = atStart ? kMessageStart : same;
                 chineseValue = false;
                 pairedValue = false;
                 pairedPlain = false;

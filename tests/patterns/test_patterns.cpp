@@ -932,6 +932,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "用户陈军登录MES系统", "用户张伟登录MES系统", "用户朱伟登录MES系统",
                   "用户王娟退出MES系统", "用户刘丽敏退出MES系统", "用户胡秀敏退出MES系统"},
                  {"6\t用户<*>退出MES系统", "6\t用户<*>登录MES系统"}},
+        // Names that begin the message, what happened to them after: the first ones alike.
+        MineCase{"NamesFirstThenWhatHappened",
+                 {"何娜明退出SCADA客户端，终端WS01", "郑明伟退出SCADA客户端，终端WS05",
+                  "赵秀退出SCADA客户端，终端WS02", "孙霞杰退出SCADA客户端，终端WS09",
+                  "杨勇登录SCADA客户端，终端WS01", "孙明登录SCADA客户端，终端WS08",
+                  "马伟退出SCADA客户端，终端WS12", "张丽登录SCADA客户端，终端WS03"},
+                 {"5\t<*>退出SCADA客户端，终端<*>", "3\t<*>登录SCADA客户端，终端<*>"}},
         // One tank named two ways in two messages: its names are values.
         MineCase{"ANameWrittenTwoWaysInTwoMessages",
                  {"液位仪上报 4号罐（98#，20立方）：油高=1691.0mm, 水高=11.4mm, 库存=13038.1L",
