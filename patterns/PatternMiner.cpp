@@ -1767,8 +1767,24 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         }
         std::string text = ForkText(f, run);
         std::uint64_t word = HashToken(text, TokenKind::Cjk);
-        if (f.count >= f.Limit() &&
-            std::find(f.words, f.words + f.count, word) == f.words + f.count) {
+        // A field's value between a colon or a comma and the next comma made the fork with the
+        // first two texts ("闸口：西区智能闸" and "闸口：东区卡口"), and a line with one of them
+        // differs from the pattern in a word of the sentence ("进闸" and "出闸"): the field
+        // holds names, and the word tells what happened.  The fork is given up, to be made
+        // again at the word (below).
+        static const std::uint64_t wideColon = HashToken(kWideColon, TokenKind::Symbol);
+        static const std::uint64_t wideComma = HashToken(kWideComma, TokenKind::Symbol);
+        constexpr std::size_t kMaxWordBytes = 4;  // of the word: two Chinese characters
+        ChineseRun sentence;
+        if (f.count == 2 && (f.before == wideColon || f.before == wideComma) &&
+            std::find(f.words, f.words + f.count, word) != f.words + f.count &&
+            OneChineseRun(p.tokens, items, path, sentence, nullptr) && !sentence.pattern.empty() &&
+            !sentence.line.empty() && sentence.pattern.size() <= kMaxWordBytes &&
+            sentence.line.size() <= kMaxWordBytes && sentence.before != wideColon &&
+            sentence.before != wideComma) {
+            GiveUpRunFork(p);
+        } else if (f.count >= f.Limit() &&
+                   std::find(f.words, f.words + f.count, word) == f.words + f.count) {
             if (!f.suffix && ToEdges(p, f, run)) {
                 text = ForkText(f, run);
                 return ForkWordId(f, HashToken(text, TokenKind::Cjk), text, next);

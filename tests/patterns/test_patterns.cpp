@@ -939,6 +939,18 @@ INSTANTIATE_TEST_SUITE_P(
                   "杨勇登录SCADA客户端，终端WS01", "孙明登录SCADA客户端，终端WS08",
                   "马伟退出SCADA客户端，终端WS12", "张丽登录SCADA客户端，终端WS03"},
                  {"5\t<*>退出SCADA客户端，终端<*>", "3\t<*>登录SCADA客户端，终端<*>"}},
+        // The first two lines differ in a field's names; the word that tells what happened
+        // differs later, and is where the pattern forks.
+        MineCase{
+            "NamesOfAFieldFirstThenWhatHappened",
+            {"集卡浙D8R2L2进闸，闸口：西区智能闸，箱号XMGU7188610，箱型40OT，预约号YY2027031884273",
+             "集卡沪DCLRJ2进闸，闸口：东区卡口，箱号QDSU5786641，箱型40HC，预约号YY2027031902178",
+             "集卡津D8ZWYY出闸，闸口：西区智能闸，箱号QDSU3007254，箱型20RF，预约号YY2027031923902",
+             "集卡浙GLZ6T0出闸，闸口：东区卡口，箱号QNZU8873292，箱型40OT，预约号YY2027031962022",
+             "集卡辽CYSDXH进闸，闸口：2号进口闸，箱号QNZU3185419，箱型40OT，预约号YY2027031874034",
+             "集卡粤F694MJ出闸，闸口：3号出口闸，箱号QNZU1536746，箱型40RH，预约号YY2027031890588"},
+            {"3\t集卡<*>进闸，闸口：<*>，箱号<*>，箱型<*>，预约号<*>",
+             "3\t集卡<*>出闸，闸口：<*>，箱号<*>，箱型<*>，预约号<*>"}},
         // One tank named two ways in two messages: its names are values.
         MineCase{"ANameWrittenTwoWaysInTwoMessages",
                  {"液位仪上报 4号罐（98#，20立方）：油高=1691.0mm, 水高=11.4mm, 库存=13038.1L",
