@@ -1628,6 +1628,38 @@ void ForkAtPlace(const Watch& w, std::size_t k, std::uint32_t id, Fork& f) {
     AddSecondText(f, w.place[k].line);
 }
 
+// Makes `p`'s fork a run fork at `run`, the place where a line differs from it (its ending
+// kept, ToEnding), and returns the line's id.
+template <typename NextId>
+std::uint32_t ForkAtRun(Pattern& p, ChineseRun run, NextId next) {
+    Fork& f = p.fork;
+    ToEnding(run);
+    OpenRunFork(f, run, p.id);
+    if (run.lastOnly) {
+        f.suffix = true;
+        f.ending = kEnding / 2;
+    }
+    return ForkWordId(f, HashToken(run.line, TokenKind::Cjk), run.line, next);
+}
+
+// Whether a place that `before` begins is a field's value, after a colon or a comma up to
+// the next comma ("闸口：西区智能闸，"), and the line differs from `t` along `path` in one
+// word of the sentence besides, of one or two Chinese characters, that no colon or comma
+// begins ("进闸" and "出闸"), which `word` gets.  A field's value that takes two texts
+// first may still take names: the word tells what happened.
+bool WordBesideField(const Template& t, const std::vector<Item>& items,
+                     const std::vector<std::uint8_t>& path, std::uint64_t before,
+                     ChineseRun& word) {
+    static const std::uint64_t wideColon = HashToken(kWideColon, TokenKind::Symbol);
+    static const std::uint64_t wideComma = HashToken(kWideComma, TokenKind::Symbol);
+    constexpr std::size_t kMaxWordBytes = 4;
+    return (before == wideColon || before == wideComma) &&
+           OneChineseRun(t, items, path, word, nullptr) && !word.pattern.empty() &&
+           !word.line.empty() && word.pattern.size() <= kMaxWordBytes &&
+           word.line.size() <= kMaxWordBytes && word.before != wideColon &&
+           word.before != wideComma && !Directions(word);
+}
+
 // A line that joins `p` while places are watched (Watch): the texts it holds there are
 // counted, and once all places but one have shown a third text, the pattern forks at
 // that one.  Returns the line's id.
@@ -1660,6 +1692,13 @@ std::uint32_t WatchPlaces(Pattern& p, const std::vector<Item>& items,
     if (alive == 0) {
         w.on = false;
         return p.id;
+    }
+    // The last place that holds two texts is a field's value, and the line differs in a word
+    // of the sentence as well: the pattern forks at the word (WordBesideField).
+    if (ChineseRun word;
+        alive == 1 && WordBesideField(p.tokens, items, path, w.place[last].before, word)) {
+        w.on = false;
+        return ForkAtRun(p, word, next);
     }
     if (alive == 1) {
         // The other places hold values: the pattern forks at the last one.
@@ -1767,21 +1806,12 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         }
         std::string text = ForkText(f, run);
         std::uint64_t word = HashToken(text, TokenKind::Cjk);
-        // A field's value between a colon or a comma and the next comma made the fork with the
-        // first two texts ("闸口：西区智能闸" and "闸口：东区卡口"), and a line with one of them
-        // differs from the pattern in a word of the sentence ("进闸" and "出闸"): the field
-        // holds names, and the word tells what happened.  The fork is given up, to be made
-        // again at the word (below).
-        static const std::uint64_t wideColon = HashToken(kWideColon, TokenKind::Symbol);
-        static const std::uint64_t wideComma = HashToken(kWideComma, TokenKind::Symbol);
-        constexpr std::size_t kMaxWordBytes = 4;  // of the word: two Chinese characters
-        ChineseRun sentence;
-        if (f.count == 2 && (f.before == wideColon || f.before == wideComma) &&
-            std::find(f.words, f.words + f.count, word) != f.words + f.count &&
-            OneChineseRun(p.tokens, items, path, sentence, nullptr) && !sentence.pattern.empty() &&
-            !sentence.line.empty() && sentence.pattern.size() <= kMaxWordBytes &&
-            sentence.line.size() <= kMaxWordBytes && sentence.before != wideColon &&
-            sentence.before != wideComma) {
+        // A fork at a field's value with a line that holds one of its two texts and differs in
+        // a word of the sentence: the field holds names, and the fork is made again at the
+        // word (below).
+        if (ChineseRun sentence; f.count == 2 &&
+                                 std::find(f.words, f.words + f.count, word) != f.words + f.count &&
+                                 WordBesideField(p.tokens, items, path, f.before, sentence)) {
             GiveUpRunFork(p);
         } else if (f.count >= f.Limit() &&
                    std::find(f.words, f.words + f.count, word) == f.words + f.count) {
@@ -1929,15 +1959,7 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
             return w.ids[every];
         }
         if (one && Directions(run)) return p.id;
-        if (one) {
-            ToEnding(run);
-            OpenRunFork(f, run, p.id);
-            if (run.lastOnly) {
-                f.suffix = true;
-                f.ending = kEnding / 2;
-            }
-            return ForkWordId(f, HashToken(run.line, TokenKind::Cjk), run.line, next);
-        }
+        if (one) return ForkAtRun(p, run, next);
     }
     if (pairsDiffered) return p.id;
     if (changed != 1 || changedAt + 1 >= t.size() || changedItem + 1 >= items.size()) return p.id;

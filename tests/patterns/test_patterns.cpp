@@ -951,6 +951,19 @@ INSTANTIATE_TEST_SUITE_P(
              "集卡粤F694MJ出闸，闸口：3号出口闸，箱号QNZU1536746，箱型40RH，预约号YY2027031890588"},
             {"3\t集卡<*>进闸，闸口：<*>，箱号<*>，箱型<*>，预约号<*>",
              "3\t集卡<*>出闸，闸口：<*>，箱号<*>，箱型<*>，预约号<*>"}},
+        // Two fields differ first, a name and a result; the word that tells what happened
+        // differs next, while the result still holds its first two texts.
+        MineCase{
+            "FieldsFirstThenWhatHappened",
+            {"远程开阀 DN600-V0794，操作员高霞，结果：超时",
+             "远程开阀 DN200-V0820，操作员朱明，结果：阀位不符",
+             "远程关阀 DN200-V1521，操作员李刚涛，结果：超时",
+             "远程开阀 DN400-V2835，操作员张军明，结果：拒绝",
+             "远程关阀 DN300-V0602，操作员李秀，结果：超时",
+             "远程开阀 DN400-V2155，操作员赵磊，结果：超时",
+             "远程开阀 DN600-V2194，操作员胡明，结果：成功",
+             "远程开阀 DN400-V0339，操作员谢明，结果：成功"},
+            {"6\t远程开阀 <*>，操作员<*>，结果：<*>", "2\t远程关阀 <*>，操作员<*>，结果：<*>"}},
         // One tank named two ways in two messages: its names are values.
         MineCase{"ANameWrittenTwoWaysInTwoMessages",
                  {"液位仪上报 4号罐（98#，20立方）：油高=1691.0mm, 水高=11.4mm, 库存=13038.1L",
