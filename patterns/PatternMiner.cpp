@@ -1800,49 +1800,49 @@ std::uint32_t ForkId(Pattern& p, const std::vector<std::uint8_t>& path,
         if (!RunAtFork(p.tokens, items, path, f.before, f.after, run,
                        f.suffix && f.after != kValueAfter, f.prefix)) {
             // Other text than Chinese characters there: the place holds values, as where a
-            // third text came (below), and a later line may still fork elsewhere.
+            // third text came (below), and the line may still make a fork in another place.
             GiveUpRunFork(p);
-            return p.id;
-        }
-        std::string text = ForkText(f, run);
-        std::uint64_t word = HashToken(text, TokenKind::Cjk);
-        // A fork at a field's value with a line that holds one of its two texts and differs in
-        // a word of the sentence: the field holds names, and the fork is made again at the
-        // word (below).
-        if (ChineseRun sentence; f.count == 2 &&
-                                 std::find(f.words, f.words + f.count, word) != f.words + f.count &&
-                                 WordBesideField(p.tokens, items, path, f.before, sentence)) {
-            GiveUpRunFork(p);
-        } else if (f.count >= f.Limit() &&
-                   std::find(f.words, f.words + f.count, word) == f.words + f.count) {
-            if (!f.suffix && ToEdges(p, f, run)) {
-                text = ForkText(f, run);
-                return ForkWordId(f, HashToken(text, TokenKind::Cjk), text, next);
-            }
-            // Texts after digits or letters that end in three ways but begin in two: what
-            // happened comes first, a name after it ("到达科技园", "驶离飞机场" and
-            // "到达世纪大道").
-            if (f.suffix && !f.prefix && f.count == 2 && !f.leads[0].empty() &&
-                f.leads[0] != f.leads[1] && run.size() > kEnding &&
-                (run.compare(0, kEnding, f.leads[0]) == 0 ||
-                 run.compare(0, kEnding, f.leads[1]) == 0)) {
-                f.prefix = true;
-                f.after = kValueAfter;
-                for (std::size_t k = 0; k < 2; ++k) {
-                    f.text[k] = f.leads[k];
-                    f.words[k] = HashToken(f.text[k], TokenKind::Cjk);
-                }
-                text = run.substr(0, kEnding);
-                return ForkWordId(f, HashToken(text, TokenKind::Cjk), text, next);
-            }
-            // A third text: the place holds names or other values ("质检员周娟判定" and
-            // "质检员孙娜涛判定").  The fork is given up, so that one in another place
-            // ("为合格" and "为不合格", or "<*>退出" and "张敏磊登录" right after the
-            // names) can still be found, this line's first.
-            GiveUpRunFork(p);
-            // The line may still make a fork in another place: on below.
         } else {
-            return ForkWordId(f, word, text, next);
+            std::string text = ForkText(f, run);
+            std::uint64_t word = HashToken(text, TokenKind::Cjk);
+            // A fork at a field's value with a line that holds one of its two texts and differs in
+            // a word of the sentence: the field holds names, and the fork is made again at the
+            // word (below).
+            if (ChineseRun sentence;
+                f.count == 2 && std::find(f.words, f.words + f.count, word) != f.words + f.count &&
+                WordBesideField(p.tokens, items, path, f.before, sentence)) {
+                GiveUpRunFork(p);
+            } else if (f.count >= f.Limit() &&
+                       std::find(f.words, f.words + f.count, word) == f.words + f.count) {
+                if (!f.suffix && ToEdges(p, f, run)) {
+                    text = ForkText(f, run);
+                    return ForkWordId(f, HashToken(text, TokenKind::Cjk), text, next);
+                }
+                // Texts after digits or letters that end in three ways but begin in two: what
+                // happened comes first, a name after it ("到达科技园", "驶离飞机场" and
+                // "到达世纪大道").
+                if (f.suffix && !f.prefix && f.count == 2 && !f.leads[0].empty() &&
+                    f.leads[0] != f.leads[1] && run.size() > kEnding &&
+                    (run.compare(0, kEnding, f.leads[0]) == 0 ||
+                     run.compare(0, kEnding, f.leads[1]) == 0)) {
+                    f.prefix = true;
+                    f.after = kValueAfter;
+                    for (std::size_t k = 0; k < 2; ++k) {
+                        f.text[k] = f.leads[k];
+                        f.words[k] = HashToken(f.text[k], TokenKind::Cjk);
+                    }
+                    text = run.substr(0, kEnding);
+                    return ForkWordId(f, HashToken(text, TokenKind::Cjk), text, next);
+                }
+                // A third text: the place holds names or other values ("质检员周娟判定" and
+                // "质检员孙娜涛判定").  The fork is given up, so that one in another place
+                // ("为合格" and "为不合格", or "<*>退出" and "张敏磊登录" right after the
+                // names) can still be found, this line's first.
+                GiveUpRunFork(p);
+                // The line may still make a fork in another place: on below.
+            } else {
+                return ForkWordId(f, word, text, next);
+            }
         }
     }
     if (f.on && f.pair) {

@@ -964,6 +964,23 @@ INSTANTIATE_TEST_SUITE_P(
              "远程开阀 DN600-V2194，操作员胡明，结果：成功",
              "远程开阀 DN400-V0339，操作员谢明，结果：成功"},
             {"6\t远程开阀 <*>，操作员<*>，结果：<*>", "2\t远程关阀 <*>，操作员<*>，结果：<*>"}},
+        // A reason first held two texts, then Latin text ("CO浓度上升") on the line where what
+        // happened first differs: that line forks the pattern.
+        MineCase{"LatinTextAtAReasonThenWhatHappened",
+                 {"栖霞岭特长隧道（右洞）射流风机JF-Z-"
+                  "09远程停止成功，控制方式：手动（中控），操作员梁娟秀，原因：定时换气",
+                  "白鹤坳隧道（左洞）射流风机JF-Y-"
+                  "09远程停止成功，控制方式：时间表，操作员宋超，原因：养护作业需要",
+                  "石门二号隧道（上行）射流风机JF-Z-"
+                  "09远程停止成功，控制方式：手动（中控），操作员朱艳，原因：养护作业需要",
+                  "白鹤坳隧道（左洞）射流风机JF-Y-"
+                  "23远程停止成功，控制方式：时间表，操作员吴强明，原因：定时换气",
+                  "青岚山隧道（右洞）射流风机JF-Y-"
+                  "08远程启动成功，控制方式：手动（中控），操作员郑霞，原因：CO浓度上升",
+                  "白鹤坳隧道（左洞）射流风机JF-Z-"
+                  "07远程启动成功，控制方式：手动（中控），操作员林秀，原因：交通量增大（晚高峰）"},
+                 {"4\t<*>隧道<*>射流风机<*>远程停止成功，控制方式：<*>，操作员<*>，原因：<*>",
+                  "2\t<*>隧道<*>射流风机<*>远程启动成功，控制方式：<*>，操作员<*>，原因：<*>"}},
         // One tank named two ways in two messages: its names are values.
         MineCase{"ANameWrittenTwoWaysInTwoMessages",
                  {"液位仪上报 4号罐（98#，20立方）：油高=1691.0mm, 水高=11.4mm, 库存=13038.1L",
