@@ -1691,6 +1691,10 @@ std::uint32_t WatchPlaces(Pattern& p, const std::vector<Item>& items,
     }
     if (alive == 0) {
         w.on = false;
+        // Every place held values: the line may still fork the pattern in another one.
+        if (ChineseRun run; OneChineseRun(p.tokens, items, path, run, nullptr) &&
+                            !run.pattern.empty() && !run.line.empty() && !Directions(run))
+            return ForkAtRun(p, run, next);
         return p.id;
     }
     // The last place that holds two texts is a field's value, and the line differs in a word

@@ -981,6 +981,19 @@ INSTANTIATE_TEST_SUITE_P(
                   "07远程启动成功，控制方式：手动（中控），操作员林秀，原因：交通量增大（晚高峰）"},
                  {"4\t<*>隧道<*>射流风机<*>远程停止成功，控制方式：<*>，操作员<*>，原因：<*>",
                   "2\t<*>隧道<*>射流风机<*>远程启动成功，控制方式：<*>，操作员<*>，原因：<*>"}},
+        // The places that differed first both take a third text on the line where what
+        // happened differs: that line forks the pattern.
+        MineCase{
+            "FieldsTurnValuesWhereWhatHappenedDiffers",
+            {"远程关阀 DN400-V0356，操作员罗杰超，结果：超时",
+             "远程关阀 DN200-V2168，操作员周刚强，结果：拒绝",
+             "远程开阀 DN400-V2304，操作员唐超涛，结果：成功",
+             "远程关阀 DN300-V1031，操作员唐勇静，结果：拒绝",
+             "远程关阀 DN200-V1471，操作员刘丽，结果：拒绝",
+             "远程关阀 DN200-V0967，操作员徐芳，结果：阀位不符",
+             "远程开阀 DN300-V2767，操作员何丽，结果：超时",
+             "远程关阀 DN200-V1568，操作员朱霞，结果：超时"},
+            {"6\t远程关阀 <*>，操作员<*>，结果：<*>", "2\t远程开阀 <*>，操作员<*>，结果：<*>"}},
         // One tank named two ways in two messages: its names are values.
         MineCase{"ANameWrittenTwoWaysInTwoMessages",
                  {"液位仪上报 4号罐（98#，20立方）：油高=1691.0mm, 水高=11.4mm, 库存=13038.1L",
