@@ -1642,22 +1642,23 @@ std::uint32_t ForkAtRun(Pattern& p, ChineseRun run, NextId next) {
     return ForkWordId(f, HashToken(run.line, TokenKind::Cjk), run.line, next);
 }
 
-// Whether a place that `before` begins is a field's value, after a colon or a comma up to
-// the next comma ("闸口：西区智能闸，"), and the line differs from `t` along `path` in one
-// word of the sentence besides, of one or two Chinese characters, that no colon or comma
-// begins ("进闸" and "出闸"), which `word` gets.  A field's value that takes two texts
-// first may still take names: the word tells what happened.
+// Whether the line differs from `t` along `path` in one word of the sentence, of one or two
+// Chinese characters, that no colon or comma begins, which `word` gets, besides a place that
+// `before` begins: where that place is a field's value, after a colon or a comma up to the
+// next comma ("闸口：西区智能闸，" beside "进闸" and "出闸"), or the word is what was done
+// ("已开启" and "已关闭" beside "叶轮式" and "水车式").  A field's value or a name that takes
+// two texts first may still take more: the word tells what happened.
 bool WordBesideField(const Template& t, const std::vector<Item>& items,
                      const std::vector<std::uint8_t>& path, std::uint64_t before,
                      ChineseRun& word) {
     static const std::uint64_t wideColon = HashToken(kWideColon, TokenKind::Symbol);
     static const std::uint64_t wideComma = HashToken(kWideComma, TokenKind::Symbol);
     constexpr std::size_t kMaxWordBytes = 4;
-    return (before == wideColon || before == wideComma) &&
-           OneChineseRun(t, items, path, word, nullptr) && !word.pattern.empty() &&
+    const bool field = before == wideColon || before == wideComma;
+    return OneChineseRun(t, items, path, word, nullptr) && !word.pattern.empty() &&
            !word.line.empty() && word.pattern.size() <= kMaxWordBytes &&
            word.line.size() <= kMaxWordBytes && word.before != wideColon &&
-           word.before != wideComma && !Directions(word);
+           word.before != wideComma && !Directions(word) && (field || Done(word));
 }
 
 // A line that joins `p` while places are watched (Watch): the texts it holds there are
