@@ -1549,11 +1549,14 @@ bool ToEdges(Pattern& p, Fork& f, const std::string& third) {
     // ("配送中心" and "有限公司").
     // Nor are they where the ending that two texts share is a name's ("跨境电商企业", "支付企业"
     // and "进出口货物收发货人"): the place names organisations of a few kinds.
-    // Nor is a remark alone in brackets ("（装修垃圾）", "（厨余垃圾）" and "（可回收物）"): a
-    // value's kind, not what happened.
+    // Nor is a remark alone in brackets ("（装修垃圾）", "（厨余垃圾）" and "（可回收物）") or a
+    // label's value at the message's end ("品类：大件垃圾" and "品类：可回收物"): a value's
+    // kind, not what happened.
     static const std::uint64_t open = HashToken(kWideOpen, TokenKind::Symbol);
     static const std::uint64_t close = HashToken(kWideClose, TokenKind::Symbol);
-    if (f.before == open && f.after == close) return false;
+    static const std::uint64_t colon = HashToken(kWideColon, TokenKind::Symbol);
+    if ((f.before == open && f.after == close) || (f.before == colon && f.after == kMessageEnd))
+        return false;
     const std::string last = ForkText(edged, third);
     if ((NameEnding(f.text[0]) && NameEnding(f.text[1]) && NameEnding(third)) ||
         NameEnding(first == second || last == first ? first : second))
