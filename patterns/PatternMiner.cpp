@@ -1650,23 +1650,38 @@ std::uint32_t ForkAtRun(Pattern& p, ChineseRun run, NextId next) {
     return ForkWordId(f, HashToken(run.line, TokenKind::Cjk), run.line, next);
 }
 
+// The first token at which a place that `before` begins begins in `t`, or t.size().
+std::size_t PlaceAt(const Template& t, std::uint64_t before) {
+    for (std::size_t k = 0; k < t.size(); ++k)
+        if (PlaceBegins(t, k, before)) return k;
+    return t.size();
+}
+
 // Whether the line differs from `t` along `path` in one word of the sentence, of one or two
 // Chinese characters, that no colon or comma begins, which `word` gets, besides a place that
 // `before` begins: where that place is a field's value, after a colon or a comma up to the
-// next comma ("闸口：西区智能闸，" beside "进闸" and "出闸"), or the word is what was done
-// ("已开启" and "已关闭" beside "叶轮式" and "水车式").  A field's value or a name that takes
-// two texts first may still take more: the word tells what happened.
+// next comma ("闸口：西区智能闸，" beside "进闸" and "出闸"), or after the message's first
+// colon while the word stands before it, in the title ("参保地成都，" beside "社保减员成功："
+// and "社保增员成功："), or where the word is what was done ("已开启" and "已关闭" beside
+// "叶轮式" and "水车式").  A field's value or a name that takes two texts first may still
+// take more: the word tells what happened.
 bool WordBesideField(const Template& t, const std::vector<Item>& items,
                      const std::vector<std::uint8_t>& path, std::uint64_t before,
                      ChineseRun& word) {
     static const std::uint64_t wideColon = HashToken(kWideColon, TokenKind::Symbol);
     static const std::uint64_t wideComma = HashToken(kWideComma, TokenKind::Symbol);
     constexpr std::size_t kMaxWordBytes = 4;
-    const bool field = before == wideColon || before == wideComma;
-    return OneChineseRun(t, items, path, word, nullptr) && !word.pattern.empty() &&
-           !word.line.empty() && word.pattern.size() <= kMaxWordBytes &&
-           word.line.size() <= kMaxWordBytes && word.before != wideColon &&
-           word.before != wideComma && !Directions(word) && (field || Done(word));
+    if (!OneChineseRun(t, items, path, word, nullptr) || word.pattern.empty() ||
+        word.line.empty() || word.pattern.size() > kMaxWordBytes ||
+        word.line.size() > kMaxWordBytes || word.before == wideColon || word.before == wideComma ||
+        Directions(word))
+        return false;
+    if (before == wideColon || before == wideComma || Done(word)) return true;
+    std::size_t colon = 0;
+    while (colon < t.size() && !(t[colon].kind == TokenKind::Symbol && t[colon].text == kWideColon))
+        ++colon;
+    const std::size_t place = PlaceAt(t, before);
+    return colon < place && place < t.size() && PlaceAt(t, word.before) < colon;
 }
 
 // A line that joins `p` while places are watched (Watch): the texts it holds there are

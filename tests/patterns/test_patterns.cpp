@@ -1062,6 +1062,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "地磅称重：城北再生资源分拣中心 "
                   "1号地磅，车牌沪B·K9299，毛重21.55吨，皮重14.75吨，净重6.80吨，品类：有害垃圾"},
                  {"10\t<*>号地磅，车牌<*>，毛重<*>吨，皮重<*>吨，净重<*>吨，品类：<*>"}},
+        // A name and a city after the title's colon differ first; the title's word, next.
+        MineCase{"FieldsAfterTheTitleFirstThenItsWord",
+                 {"社保减员成功：谢娟平，参保地成都，缴费基数39115.34元",
+                  "社保减员成功：郭芳洋，参保地北京，缴费基数48503.72元",
+                  "社保增员成功：孙敏敏，参保地成都，缴费基数10065.42元",
+                  "社保减员成功：赵平，参保地上海，缴费基数30284.59元",
+                  "社保增员成功：胡霞，参保地杭州，缴费基数16888.61元"},
+                 {"3\t社保减员成功：<*>，参保地<*>，缴费基数<*>",
+                  "2\t社保增员成功：<*>，参保地<*>，缴费基数<*>"}},
         // One tank named two ways in two messages: its names are values.
         MineCase{"ANameWrittenTwoWaysInTwoMessages",
                  {"液位仪上报 4号罐（98#，20立方）：油高=1691.0mm, 水高=11.4mm, 库存=13038.1L",
