@@ -191,13 +191,16 @@ constexpr std::string_view kSurnames =
     "\xe3\xc6\xba\xee\xcc\xd5\xc0\xe8\xba\xc2\xb9\xa8\xc9\xdb\xf1\xfb"  // 闫侯陶黎郝龚邵覃
     "\xc4\xaa";                                                         // 莫
 
-// Whether `text` is one of those family names (kSurnames).
-bool Surname(std::string_view text) {
+// Whether `text` is one of the double-byte characters that `chars` lists one after another.
+bool OneOf(std::string_view chars, std::string_view text) {
     if (text.size() != 2) return false;
-    for (std::size_t k = 0; k + 2 <= kSurnames.size(); k += 2)
-        if (kSurnames.substr(k, 2) == text) return true;
+    for (std::size_t k = 0; k + 2 <= chars.size(); k += 2)
+        if (chars.substr(k, 2) == text) return true;
     return false;
 }
+
+// Whether `text` is one of those family names (kSurnames).
+bool Surname(std::string_view text) { return OneOf(kSurnames, text); }
 
 // Measure words and units, which a number takes ("398支", "24板", "3天"): one after
 // digits is the number's, not what happened to it.
@@ -214,12 +217,7 @@ constexpr std::string_view kUnits =
     "\xcb\xea\xbd\xef\xc1\xbd";                                         // 岁斤两
 
 // Whether `text` is one measure word or unit (kUnits).
-bool Unit(std::string_view text) {
-    if (text.size() != 2) return false;
-    for (std::size_t k = 0; k + 2 <= kUnits.size(); k += 2)
-        if (kUnits.substr(k, 2) == text) return true;
-    return false;
-}
+bool Unit(std::string_view text) { return OneOf(kUnits, text); }
 
 // Whether `text` is the sign of a temperature's or a share's unit: ℃ ‰ °.
 bool UnitSign(std::string_view text) {
@@ -567,7 +565,6 @@ public:
             return (move == Left || (t[i].kind == TokenKind::Cjk && t[i].gap.empty())) &&
                    (move == Up || (items[j].kind == TokenKind::Cjk && items[j].gap.empty()));
         };
-        bool changed = false;
         path_.clear();
         std::size_t i = 0;
         std::size_t j = 0;
@@ -599,7 +596,6 @@ public:
                         if (m == Diag && same(i, j)) {
                             path_.push_back(Up);
                             path_.push_back(Left);
-                            changed = true;
                         } else {
                             path_.push_back(m);
                         }
@@ -616,11 +612,7 @@ public:
             if (move != Up) ++j;
             ++q;
         }
-        if (!changed) {
-            path_.assign(forward_.rbegin(), forward_.rend());
-            return;
-        }
-        std::reverse(path_.begin(), path_.end());
+        std::reverse(path_.begin(), path_.end());  // last first again
     }
 
 private:
